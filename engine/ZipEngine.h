@@ -1,0 +1,145 @@
+// TZipEngine: the archive engine. Reads an archive's directory itself and runs
+// add, delete and extract through the two compression libraries. No Qt here.
+#pragma once
+
+#include "AmxBlocks.h"
+#include "EngineError.h"
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// A small bit set over an enumeration whose values are bit numbers.
+template<typename E>
+class EnumSet
+{
+public:
+    constexpr EnumSet() = default;
+    constexpr EnumSet(std::initializer_list<E> items)
+    {
+        for (E e : items)
+            insert(e);
+    }
+    constexpr bool contains(E e) const { return m_bits & bit(e); }
+    constexpr void insert(E e) { m_bits |= bit(e); }
+    constexpr void erase(E e) { m_bits &= ~bit(e); }
+    constexpr void clear() { m_bits = 0; }
+    constexpr bool empty() const { return m_bits == 0; }
+    constexpr uint32_t bits() const { return m_bits; }
+    constexpr bool operator==(const EnumSet &) const = default;
+
+private:
+    static constexpr uint32_t bit(E e) { return 1u << static_cast<unsigned>(e); }
+    uint32_t m_bits = 0;
+};
+
+enum class AddOptsEnum : uint8_t {
+    AddDirNames = 0,
+    AddRecurseDirs = 1,
+    AddMove = 2,
+    AddFreshen = 3,
+    AddUpdate = 4,
+    AddZipTime = 5,
+    AddForceDOS = 6,
+    AddHiddenFiles = 7
+};
+enum class ExtrOptsEnum : uint8_t { ExtrDirNames = 0, ExtrOverWrite = 1, ExtrFreshen = 2, ExtrUpdate = 3 };
+using AddOpts = EnumSet<AddOptsEnum>;
+using ExtrOpts = EnumSet<ExtrOptsEnum>;
+
+// One archive member as its local header describes it. The raw fields are the
+// local header's bytes 4 to 29; the 64-bit sizes beside them are the real ones
+// (from the ZIP64 extra field or, for streamed members, the central directory).
+struct ZipDirEntry
+{
+    uint16_t Version = 0;
+    uint16_t Flag = 0;
+    uint16_t CompressionMethod = 0;
+    uint32_t DateTime = 0; // MS-DOS time in the low 16 bits, date in the high 16
+    uint32_t CRC32 = 0;
+    int32_t CompressedSize = 0;
+    int32_t UncompressedSize = 0;
+    uint16_t FileNameLength = 0;
+    uint16_t ExtraFieldLength = 0;
+    std::string FileName; // bytes as stored, '/' separators
+
+    uint64_t CompressedSize64 = 0;
+    uint64_t UncompressedSize64 = 0;
+    uint64_t HeaderOffset = 0; // file position of the local header
+
+    bool isFolder() const { return !FileName.empty() && FileName.back() == '/'; }
+    bool isUtf8() const { return Flag & 0x0800; }
+};
+
+enum class ProgressType { ProgressNewFile = 0, ProgressStep = 1, ProgressEnd = 2 };
+
+class TZipEngine;
+using TNotifyEvent = std::function<void(TZipEngine &sender)>;
+using TProgressEvent = std::function<void(
+    TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize)>;
+using TMessageEvent
+    = std::function<void(TZipEngine &sender, int32_t errCode, const std::string &message)>;
+
+// Where the engine shows its plain notices ("No valid zip entries found",
+// "Error - no files to zip", ...). The application routes them to a message box.
+class EngineNotices
+{
+public:
+    virtual ~EngineNotices() = default;
+    virtual void showNotice(const std::string &text) = 0;
+};
+
+class TZipEngine
+{
+public:
+    TZipEngine();
+    ~TZipEngine();
+    TZipEngine(const TZipEngine &) = delete;
+    TZipEngine &operator=(const TZipEngine &) = delete;
+
+    bool Verbose = false;
+    bool Trace = false;
+    std::string ExtrBaseDir;
+    bool CancelRequested = false;
+    bool ZipLibBusy = false;
+    bool UnzipLibBusy = false;
+    AddOpts AddOptions;
+    ExtrOpts ExtrOptions;
+    std::vector<std::string> FSpecArgs;
+    int32_t SuccessCount = 0;
+    int32_t AddCompLevel = 9;
+
+    TNotifyEvent OnDirUpdate;
+    TProgressEvent OnProgress;
+    TMessageEvent OnMessage;
+
+    // Stores the name and re-reads the archive (even when unchanged).
+    // Throws EngineError for a damaged archive; OnDirUpdate has fired by then.
+    void setZipFilename(const std::string &name);
+    const std::string &ZipFilename() const { return m_zipFilename; }
+
+    // Rebuilds Entries from the archive file; see setZipFilename.
+    void List();
+
+    // 0 when no archive is named, else the number of members read.
+    int EntryCount() const;
+    const std::vector<ZipDirEntry> &Entries() const { return m_entries; }
+
+    // Library operations: synchronous, report through SuccessCount, the
+    // events and notices; they throw only what the re-listing throws.
+    void Add();
+    void Delete();
+    void Extract();
+
+    // Notices of every engine without a sink of its own.
+    static void setDefaultNotices(EngineNotices *sink);
+    void setNotices(EngineNotices *sink) { m_notices = sink; }
+    void notice(const std::string &text);
+
+private:
+    std::string m_zipFilename;
+    std::vector<ZipDirEntry> m_entries;
+    EngineNotices *m_notices = nullptr;
+};

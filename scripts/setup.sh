@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, when it is missing.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ gcc-multilib g++-multilib pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6
+    libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev
+    # run: icons, mime types, a display for screenshots
+    adwaita-icon-theme shared-mime-info xvfb xauth
+    # peers the tests and benchmarks compare with
+    zip unzip 7zip p7zip-full libarchive-tools python3 fastjar
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,105 @@
+#include "Peers.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace amxtest {
+
+RunResult run(const std::vector<std::string> &argv, const std::string &cwd)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        throw std::runtime_error("pipe failed");
+    pid_t pid = fork();
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        dup2(fds[1], 1);
+        dup2(fds[1], 2);
+        close(fds[0]);
+        close(fds[1]);
+        int devnull = open("/dev/null", O_RDONLY);
+        if (devnull >= 0)
+            dup2(devnull, 0);
+        if (!cwd.empty() && chdir(cwd.c_str()) != 0)
+            _exit(126);
+        std::vector<char *> args;
+        for (const auto &a : argv)
+            args.push_back(const_cast<char *>(a.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    RunResult result;
+    char buf[65536];
+    ssize_t n;
+    while ((n = read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR))
+        if (n > 0)
+            result.out.append(buf, static_cast<size_t>(n));
+    close(fds[0]);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+std::string runOk(const std::vector<std::string> &argv, const std::string &cwd)
+{
+    RunResult r = run(argv, cwd);
+    if (r.exitCode != 0) {
+        std::string cmd;
+        for (const auto &a : argv)
+            cmd += a + " ";
+        throw std::runtime_error(
+            "peer failed (" + std::to_string(r.exitCode) + "): " + cmd + "\n" + r.out);
+    }
+    return r.out;
+}
+
+RunResult python(const std::string &script, const std::vector<std::string> &args,
+    const std::string &cwd)
+{
+    std::vector<std::string> argv = {"python3", "-c", script};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv, cwd);
+}
+
+std::vector<PeerMember> pythonListing(const std::string &archive)
+{
+    // Names are printed as the bytes stored (decoded as zipfile does, re-encoded
+    // as UTF-8) so they can be compared with what we display.
+    const char *script = R"(
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as z:
+    for i in z.infolist():
+        sys.stdout.buffer.write(i.filename.encode('utf-8') + b'\t' +
+            str(i.file_size).encode() + b'\t' + str(i.compress_size).encode() + b'\n')
+)";
+    RunResult r = python(script, {archive});
+    if (r.exitCode != 0)
+        throw std::runtime_error("python zipfile failed on " + archive + ":\n" + r.out);
+    std::vector<PeerMember> out;
+    std::istringstream in(r.out);
+    std::string line;
+    while (std::getline(in, line)) {
+        PeerMember m;
+        size_t a = line.find('\t'), b = line.find('\t', a + 1);
+        m.name = line.substr(0, a);
+        m.size = std::stoull(line.substr(a + 1, b - a - 1));
+        m.packed = std::stoull(line.substr(b + 1));
+        out.push_back(m);
+    }
+    return out;
+}
+
+} // namespace amxtest

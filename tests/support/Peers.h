@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace amxtest {
+
+struct RunResult
+{
+    int exitCode = -1;
+    std::string out; // standard output and error together
+};
+
+// Runs a program with its arguments (no shell) in the given folder.
+RunResult run(const std::vector<std::string> &argv, const std::string &cwd = {});
+
+// Like run(), but a missing program or a non-zero exit fails loudly.
+std::string runOk(const std::vector<std::string> &argv, const std::string &cwd = {});
+
+// Runs a Python 3 script with arguments; the script comes on the command line.
+RunResult python(const std::string &script, const std::vector<std::string> &args = {},
+    const std::string &cwd = {});
+
+struct PeerMember
+{
+    std::string name;
+    unsigned long long size = 0;
+    unsigned long long packed = 0;
+};
+
+// What Python's zipfile reads from the central directory, in its order.
+std::vector<PeerMember> pythonListing(const std::string &archive);
+
+} // namespace amxtest
