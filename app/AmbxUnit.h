@@ -1,0 +1,133 @@
+// TMainForm: the main window. It owns the open archive, the row model, the
+// settings and the commands that act on them.
+#pragma once
+
+#include "FileRowModel.h"
+#include "FileRows.h"
+#include "Settings.h"
+
+#include "engine/ZipEngine.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+
+class AnimatedPicture;
+class FileListView;
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class StatusLamp;
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // args: the command line without the program name.
+    explicit TMainForm(const QStringList &args, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Makes path the open archive (window state, caption, recent list,
+    // favourites). Does not build the list unless it had to re-open it
+    // itself, which it reports in ListAlreadyLoaded.
+    void OpenArchive(const std::string &path);
+    // Re-reads the open archive and rebuilds rows, list and status texts.
+    void LoadFileList();
+    void RefreshRecentMenu();
+    void CloseArchive2Click();
+    void OpenArchive2Click();
+    void FileListChange();
+    void FormResize();
+    void FormPaint();
+    void setSortOrder(int order);
+    void RecentItemClick(int n); // n = 1..5
+    void setViewStyle(int style);
+
+    // State other windows read.
+    std::string CurrentArchive;
+    std::string ArchiveRatio;
+    bool SkipHistoryUpdate = false;
+    bool ListAlreadyLoaded = false;
+    bool FirstPaintPending = false;
+    Settings &settings() { return m_settings; }
+    const FileRows &fileRows() const { return m_rows; }
+    size_t FileRowCount() const { return m_rows.size(); }
+    FileListView *fileList() const { return FileList; }
+    TZipEngine &engine() { return m_engine; }
+    // The selected entries as archive names (Path + Name), in list order.
+    std::vector<std::string> selectedEntries() const;
+    bool archiveReadOnly() const { return m_readOnly; }
+
+    QString leftStatus() const;
+    QString rightStatus() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildCommandBar();
+    void buildToolBar2();
+    void buildStatusBar();
+    QAction *addCommand(QMenu *menu, const QString &caption, const char *name,
+        const QKeySequence &shortcut = {});
+    void setArchiveCommandsEnabled(bool enabled);
+    void setWritableCommandsEnabled(bool enabled);
+    void checkSortItem();
+    void addFavoriteFolder(const std::string &folder);
+    void Timer1Timer();
+    void Timer2Timer();
+    void showListMenu(const QPoint &globalPos);
+
+    Settings m_settings;
+    QStringList m_args;
+    TZipEngine m_engine;
+    FileRows m_rows;
+    FileRowModel *m_model;
+    bool m_readOnly = false;
+    bool m_archiveOpen = false;
+
+    FileListView *FileList;
+    QToolBar *m_commandBar;
+    QToolBar *ToolBar2;
+    QToolButton *m_spacer;
+    AnimatedPicture *m_picture;
+    QTimer *Timer1;
+    QTimer *Timer2;
+
+    QFrame *m_statusPanel;
+    QLabel *SPanel1;
+    QLabel *SPanel2;
+    QProgressBar *ProgressBar1;
+    StatusLamp *LedOn;
+    StatusLamp *LedOff;
+    QFrame *m_bevel;
+
+    QMenu *FileMenu, *EditMenu, *ViewMenu, *ActionsMenu, *OptionsMenu, *HelpMenu;
+    QMenu *FilePopUp, *SortPopUp, *ToolBarPopUp, *TopMenu, *ArrangeIconsMenu;
+    QAction *m_recentSeparator;
+    std::array<QAction *, 5> m_recentItems {};
+    std::array<QAction *, 8> m_sortItems {}; // View menu, by order 1..8
+    std::array<QAction *, 8> m_sortPopItems {}; // pop-up, by order 1..8
+    std::array<QAction *, 4> m_styleItems {};
+    QActionGroup *m_styleGroup;
+
+    // Commands that need an archive, and those that also need it writable.
+    std::vector<QAction *> m_archiveCommands;
+    std::vector<QAction *> m_writableCommands;
+    QAction *m_viewLastOutput;
+    QAction *m_checkOut;
+    QAction *m_makeExe;
+    QAction *m_arrangeIcons;
+    QAction *m_closeArchive;
+};

@@ -1,0 +1,18 @@
+#include "EngineNoticeBridge.h"
+
+#include "platform/Prompter.h"
+
+EngineNoticeBridge::EngineNoticeBridge()
+{
+    TZipEngine::setDefaultNotices(this);
+}
+
+EngineNoticeBridge::~EngineNoticeBridge()
+{
+    TZipEngine::setDefaultNotices(nullptr);
+}
+
+void EngineNoticeBridge::showNotice(const std::string &text)
+{
+    Prompter::instance().notice(QString::fromStdString(text));
+}

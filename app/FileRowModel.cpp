@@ -1,0 +1,84 @@
+#include "FileRowModel.h"
+
+#include "platform/FileIcons.h"
+
+FileRowModel::FileRowModel(const FileRows &rows, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_rows(rows)
+{
+}
+
+int FileRowModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int FileRowModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QString FileRowModel::columnText(const FileRow &row, int column)
+{
+    switch (column) {
+    case NameColumn:
+        return QString::fromStdString(row.Name);
+    case ModifiedColumn:
+        return QString::fromStdString(row.Modified);
+    case SizeColumn:
+        return QString::fromStdString(GroupDigits(row.Size));
+    case RatioColumn:
+        return QString::fromStdString(row.Ratio);
+    case PackedColumn:
+        return QString::fromStdString(GroupDigits(row.Packed));
+    case PathColumn:
+        return QString::fromStdString(row.Path);
+    }
+    return {};
+}
+
+QVariant FileRowModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || static_cast<size_t>(index.row()) >= m_rows.size()
+        || index.column() < 0 || index.column() >= kColumns)
+        return {};
+    const FileRow &row = m_rows[static_cast<size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return columnText(row, index.column());
+    case Qt::DecorationRole:
+        if (index.column() == NameColumn)
+            return FileIcons::forName(QString::fromStdString(row.Name)).icon;
+        break;
+    case Qt::ToolTipRole:
+        if (index.column() == NameColumn)
+            return FileIcons::forName(QString::fromStdString(row.Name)).typeName;
+        break;
+    case Qt::TextAlignmentRole:
+        switch (index.column()) {
+        case SizeColumn:
+        case PackedColumn:
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        case RatioColumn:
+            return QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter);
+        default:
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+    return {};
+}
+
+QVariant FileRowModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char *captions[kColumns] = {"Name", "Modified", "Size", "Ratio", "Packed", "Path"};
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(captions[section]);
+    if (role == Qt::TextAlignmentRole)
+        return section == SizeColumn || section == PackedColumn
+            ? QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter)
+            : section == RatioColumn ? QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter)
+                                     : QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}

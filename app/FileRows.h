@@ -1,0 +1,80 @@
+// The main window's row model: one row per archive member that is not a
+// folder, its column texts, the totals, and the eight sort orders.
+#pragma once
+
+#include "engine/ZipEngine.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct FileRow
+{
+    std::string Name; // after the last '/', as stored (UTF-8)
+    std::string Modified; // locale short date, two blanks, short time
+    std::string Size; // decimal digits
+    std::string Packed; // decimal digits
+    std::string Ratio; // e.g. "62%"
+    std::string Path; // up to and including the last '/'
+
+    uint64_t size = 0;
+    uint64_t packed = 0;
+};
+
+enum SortOrder : int {
+    SortByName = 1,
+    SortByPath = 2,
+    SortByType = 3,
+    SortBySize = 4,
+    SortByPacked = 5,
+    SortByRatio = 6,
+    SortByDate = 7,
+    SortByOriginalOrder = 8
+};
+
+struct FileRowTotals
+{
+    uint64_t size = 0;
+    uint64_t packed = 0;
+};
+
+class FileRows
+{
+public:
+    // Rebuilds the rows from an engine's entries, in archive order.
+    void load(const std::vector<ZipDirEntry> &entries);
+    // Stable: equal keys keep the archive's order. Orders outside 1..7 leave it alone.
+    void sort(int order);
+    void clear();
+
+    size_t size() const { return m_rows.size(); }
+    bool empty() const { return m_rows.empty(); }
+    const FileRow &operator[](size_t i) const { return m_rows[i]; }
+    const std::vector<FileRow> &rows() const { return m_rows; }
+    const FileRowTotals &totals() const { return m_totals; }
+
+private:
+    std::vector<FileRow> m_rows;
+    FileRowTotals m_totals;
+};
+
+// Lowers only 'A'..'Z'; a comparison key, never a name to use.
+std::string LowerAscii(std::string_view text);
+// "." between groups of three digits, whatever the locale; a leading '-' is kept apart.
+std::string GroupDigits(std::string_view digits);
+std::string GroupDigits(int64_t value);
+// n / 1024 rounded to the nearest integer, halves to even, grouped.
+std::string kilobytes(uint64_t bytes);
+// Integer percentage saved, rounded halves to even; "" when packed is 0.
+std::string ratioNumber(uint64_t packed, uint64_t size);
+std::string ratioText(uint64_t packed, uint64_t size);
+// MS-DOS date and time as "short date  short time" in the current locale.
+std::string modifiedText(uint32_t dosDateTime);
+// The extension sort key of a name: from the last '.', '\' or ':' when it is a '.'.
+std::string typeKey(std::string_view name);
+
+// "Total 12 files, 1.234 kB [567 kB]"
+std::string totalText(size_t count, const FileRowTotals &totals);
+// "Selected 3 files, 12 kB"
+std::string selectedText(size_t count, uint64_t bytes);

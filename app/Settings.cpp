@@ -1,0 +1,48 @@
+#include "Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+std::string withSlash(QString dir)
+{
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir.toStdString();
+}
+
+} // namespace
+
+std::string programFolder()
+{
+    QString path = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                : QFileInfo(QStringLiteral("/proc/self/exe"))
+                                                      .canonicalFilePath()
+                                                      .section(QLatin1Char('/'), 0, -2);
+    return withSlash(path);
+}
+
+std::string defaultViewer()
+{
+    for (const char *editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed",
+             "pluma", "featherpad"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(editor));
+        if (!found.isEmpty())
+            return found.toStdString();
+    }
+    const QString open = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    return open.isEmpty() ? std::string("xdg-open") : open.toStdString();
+}
+
+Settings Settings::firstRun()
+{
+    Settings s;
+    s.LastOpenDir = programFolder();
+    s.LastAddDir = programFolder();
+    s.Temp = withSlash(QDir::tempPath());
+    s.Viewer = defaultViewer();
+    return s;
+}

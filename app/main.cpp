@@ -1,0 +1,34 @@
+// Ambermox: program entry.
+
+#include "app/AmbxUnit.h"
+#include "app/EngineNoticeBridge.h"
+#include "app/ListVerb.h"
+#include "app/Settings.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char **argv)
+{
+    // The listing verb needs no window and no display.
+    if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
+        if (argc != 3) {
+            std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
+            return 2;
+        }
+        return runListVerb(argv[2], Settings::firstRun().SortOrder, stdout, stderr);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ambermox"));
+    QApplication::setOrganizationName(QStringLiteral("Ambermox"));
+    QApplication::setDesktopFileName(QStringLiteral("ambermox"));
+    EngineNoticeBridge notices;
+
+    TMainForm mainForm(app.arguments().mid(1));
+    mainForm.show();
+    return app.exec();
+}

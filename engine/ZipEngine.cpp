@@ -1,0 +1,40 @@
+#include "ZipEngine.h"
+
+#include <cstdio>
+
+namespace {
+
+class StderrNotices : public EngineNotices
+{
+public:
+    void showNotice(const std::string &text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+};
+
+StderrNotices stderrNotices;
+EngineNotices *defaultNotices = &stderrNotices;
+
+} // namespace
+
+TZipEngine::TZipEngine() = default;
+TZipEngine::~TZipEngine() = default;
+
+void TZipEngine::setDefaultNotices(EngineNotices *sink)
+{
+    defaultNotices = sink ? sink : &stderrNotices;
+}
+
+void TZipEngine::notice(const std::string &text)
+{
+    (m_notices ? m_notices : defaultNotices)->showNotice(text);
+}
+
+void TZipEngine::setZipFilename(const std::string &name)
+{
+    m_zipFilename = name;
+    List();
+}
+
+int TZipEngine::EntryCount() const
+{
+    return m_zipFilename.empty() ? 0 : static_cast<int>(m_entries.size());
+}

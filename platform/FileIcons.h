@@ -1,0 +1,25 @@
+// Icons and type names for file names, from the MIME database and the icon
+// theme. Nothing is written to disk to find them.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+struct FileTypeInfo
+{
+    QIcon icon;
+    QString typeName;
+};
+
+namespace FileIcons {
+
+// Makes sure an icon theme is set: outside a desktop session Qt knows none.
+void ensureTheme();
+
+// By name only, for archive members (the file need not exist).
+const FileTypeInfo &forName(const QString &fileName);
+
+// A theme icon, or the generic fallback when the theme lacks it.
+QIcon themed(const QString &name, const QString &fallback = QStringLiteral("text-x-generic"));
+
+} // namespace FileIcons

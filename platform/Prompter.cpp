@@ -1,0 +1,142 @@
+#include "Prompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+DialogPrompter dialogPrompter;
+Prompter *current = &dialogPrompter;
+
+const QString kTitle = QStringLiteral("Ambermox");
+
+QMessageBox::Icon boxIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Prompter &Prompter::instance()
+{
+    return *current;
+}
+
+void Prompter::install(Prompter *prompter)
+{
+    current = prompter ? prompter : &dialogPrompter;
+}
+
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+void DialogPrompter::notice(const QString &text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Ok);
+    box.exec();
+}
+
+bool DialogPrompter::question(const QString &text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void DialogPrompter::error(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok);
+    box.exec();
+}
+
+QString DialogPrompter::openFile(const QString &title, const QString &dir, const QString &filter)
+{
+    QFileDialog dialog(nullptr, title, dir, qtFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString DialogPrompter::saveFile(const QString &title, const QString &dir, const QString &filter)
+{
+    QFileDialog dialog(nullptr, title, dir, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+ScriptedPrompter::ScriptedPrompter()
+    : m_previous(&Prompter::instance())
+{
+    Prompter::install(this);
+}
+
+ScriptedPrompter::~ScriptedPrompter()
+{
+    Prompter::install(m_previous);
+}
+
+QStringList ScriptedPrompter::texts() const
+{
+    QStringList out;
+    for (const auto &s : m_shown)
+        out << s.text;
+    return out;
+}
+
+QString ScriptedPrompter::next(const QString &kind, const QString &text)
+{
+    m_shown.push_back({kind, text});
+    if (m_answers.empty()) {
+        std::fprintf(stderr, "unanswered %s: %s\n", qPrintable(kind), qPrintable(text));
+        throw std::logic_error("a prompt was shown that the test did not answer");
+    }
+    QString answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+void ScriptedPrompter::notice(const QString &text, Icon)
+{
+    m_shown.push_back({QStringLiteral("notice"), text});
+}
+
+bool ScriptedPrompter::question(const QString &text, Icon)
+{
+    return !next(QStringLiteral("question"), text).isEmpty();
+}
+
+void ScriptedPrompter::error(const QString &text)
+{
+    m_shown.push_back({QStringLiteral("error"), text});
+}
+
+QString ScriptedPrompter::openFile(const QString &title, const QString &, const QString &)
+{
+    return next(QStringLiteral("open"), title);
+}
+
+QString ScriptedPrompter::saveFile(const QString &title, const QString &, const QString &)
+{
+    return next(QStringLiteral("save"), title);
+}

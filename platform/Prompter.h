@@ -1,0 +1,81 @@
+// Every message box, question and file dialog of the program goes through the
+// prompter, so tests can answer them instead of a person.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+
+class QWidget;
+
+class Prompter
+{
+public:
+    enum class Icon { None, Information, Warning, Critical };
+
+    virtual ~Prompter() = default;
+    // A notice with an OK button, titled "Ambermox", without an owner window.
+    virtual void notice(const QString &text, Icon icon = Icon::None) = 0;
+    // A Yes/No question titled "Ambermox"; true for Yes.
+    virtual bool question(const QString &text, Icon icon = Icon::None) = 0;
+    // The framework's standard error box for an error raised out of a handler.
+    virtual void error(const QString &text) = 0;
+    // File dialogs; an empty result means cancelled. filter: "Zip files|*.zip|..."
+    virtual QString openFile(const QString &title, const QString &dir, const QString &filter) = 0;
+    virtual QString saveFile(const QString &title, const QString &dir, const QString &filter) = 0;
+
+    // The program's prompter; the real one unless a test installed another.
+    static Prompter &instance();
+    static void install(Prompter *prompter);
+};
+
+// Converts "Text|*.a;*.b|Other|*.c" into Qt's "Text (*.a *.b);;Other (*.c)".
+QString qtFilter(const QString &filter);
+
+// The real dialogs.
+class DialogPrompter : public Prompter
+{
+public:
+    void notice(const QString &text, Icon icon) override;
+    bool question(const QString &text, Icon icon) override;
+    void error(const QString &text) override;
+    QString openFile(const QString &title, const QString &dir, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
+};
+
+// Answers from a script and records what was asked. A prompt without a
+// scripted answer fails the test loudly instead of waiting.
+class ScriptedPrompter : public Prompter
+{
+public:
+    struct Shown
+    {
+        QString kind; // "notice", "question", "error", "open", "save"
+        QString text;
+    };
+
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    void answerQuestion(bool yes) { m_answers.push_back(yes ? QStringLiteral("yes") : QString()); }
+    void answerFile(const QString &path) { m_answers.push_back(path); }
+
+    const std::deque<Shown> &shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+    bool allAnswersUsed() const { return m_answers.empty(); }
+
+    void notice(const QString &text, Icon icon) override;
+    bool question(const QString &text, Icon icon) override;
+    void error(const QString &text) override;
+    QString openFile(const QString &title, const QString &dir, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
+
+private:
+    QString next(const QString &kind, const QString &text);
+    std::deque<QString> m_answers;
+    std::deque<Shown> m_shown;
+    Prompter *m_previous;
+};

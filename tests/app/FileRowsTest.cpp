@@ -1,0 +1,185 @@
+// Row texts, totals and the eight sort orders.
+
+#include "app/FileRows.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QLocale>
+
+namespace {
+
+ZipDirEntry entry(const std::string &name, uint64_t size, uint64_t packed, uint32_t dosTime = 0x5A2B6000)
+{
+    ZipDirEntry e;
+    e.FileName = name;
+    e.UncompressedSize64 = size;
+    e.CompressedSize64 = packed;
+    e.UncompressedSize = static_cast<int32_t>(size);
+    e.CompressedSize = static_cast<int32_t>(packed);
+    e.DateTime = dosTime;
+    return e;
+}
+
+std::vector<std::string> names(const FileRows &rows)
+{
+    std::vector<std::string> out;
+    for (const auto &r : rows.rows())
+        out.push_back(r.Path + r.Name);
+    return out;
+}
+
+} // namespace
+
+TEST(Formatting, GroupDigits)
+{
+    EXPECT_EQ(GroupDigits("0"), "0");
+    EXPECT_EQ(GroupDigits("999"), "999");
+    EXPECT_EQ(GroupDigits("1234"), "1.234");
+    EXPECT_EQ(GroupDigits("1234567"), "1.234.567");
+    EXPECT_EQ(GroupDigits("-100"), "-100");
+    EXPECT_EQ(GroupDigits("-1234"), "-1.234");
+    EXPECT_EQ(GroupDigits(int64_t {-123456789}), "-123.456.789");
+    EXPECT_EQ(GroupDigits(""), "");
+}
+
+TEST(Formatting, KilobytesRoundHalvesToEven)
+{
+    EXPECT_EQ(kilobytes(0), "0");
+    EXPECT_EQ(kilobytes(511), "0");
+    EXPECT_EQ(kilobytes(512), "0"); // 0.5 -> 0
+    EXPECT_EQ(kilobytes(513), "1");
+    EXPECT_EQ(kilobytes(1536), "2"); // 1.5 -> 2
+    EXPECT_EQ(kilobytes(2560), "2"); // 2.5 -> 2
+    EXPECT_EQ(kilobytes(3584), "4"); // 3.5 -> 4
+    EXPECT_EQ(kilobytes(1024ull * 1234567), "1.234.567");
+    EXPECT_EQ(kilobytes(5ull << 40), "5.368.709.120"); // past 32 bits
+}
+
+TEST(Formatting, Ratios)
+{
+    EXPECT_EQ(ratioText(0, 1000), "0%"); // nothing packed
+    EXPECT_EQ(ratioText(0, 0), "0%");
+    EXPECT_EQ(ratioText(1000, 1000), "0%"); // stored
+    EXPECT_EQ(ratioText(380, 1000), "62%");
+    EXPECT_EQ(ratioText(1150, 1000), "-15%"); // grew
+    EXPECT_EQ(ratioText(125, 1000), "88%"); // 87.5 -> 88
+    EXPECT_EQ(ratioText(135, 1000), "86%"); // 86.5 -> 86
+    EXPECT_EQ(ratioText(30000, 100), "-29.900%");
+    EXPECT_EQ(ratioText(5, 0), "0%"); // nothing to unpack
+    EXPECT_EQ(ratioNumber(380, 1000), "62");
+    EXPECT_EQ(ratioNumber(0, 1000), "");
+}
+
+TEST(Formatting, LowerAsciiTypeKeyAndDates)
+{
+    EXPECT_EQ(LowerAscii("ReadMe.TXT \xC3\x84"), "readme.txt \xC3\x84");
+    EXPECT_EQ(typeKey("a.txt"), ".txt");
+    EXPECT_EQ(typeKey("b"), "");
+    EXPECT_EQ(typeKey("archive.tar.gz"), ".gz");
+    EXPECT_EQ(typeKey("odd.name:stream"), "");
+    EXPECT_EQ(typeKey(".hidden"), ".hidden");
+
+    QLocale::setDefault(QLocale::c());
+    // 2025-01-11 12:00:00 in MS-DOS form.
+    const uint32_t dos = (uint32_t((2025 - 1980) << 9 | 1 << 5 | 11) << 16) | (12 << 11);
+    EXPECT_EQ(modifiedText(dos), QLocale::c()
+                                     .toString(QDate(2025, 1, 11), QLocale::ShortFormat)
+                                     .append("  ")
+                                     .append(QLocale::c().toString(QTime(12, 0), QLocale::ShortFormat))
+                                     .toStdString());
+    EXPECT_EQ(modifiedText(0), ""); // month 0 is no date
+}
+
+TEST(FileRowsLoad, RowsTotalsAndFolders)
+{
+    FileRows rows;
+    rows.load({entry("docs/", 0, 0), entry("docs/Read Me.TXT", 2000, 500), entry("top.bin", 1536, 1536),
+        entry("docs/sub/empty", 0, 0)});
+    ASSERT_EQ(rows.size(), 3u) << "folder entries get no row";
+    EXPECT_EQ(rows[0].Name, "Read Me.TXT") << "names keep their case";
+    EXPECT_EQ(rows[0].Path, "docs/");
+    EXPECT_EQ(rows[0].Size, "2000");
+    EXPECT_EQ(rows[0].Packed, "500");
+    EXPECT_EQ(rows[0].Ratio, "75%");
+    EXPECT_EQ(rows[1].Path, "");
+    EXPECT_EQ(rows[2].Ratio, "0%");
+    EXPECT_EQ(rows.totals().size, 3536u);
+    EXPECT_EQ(rows.totals().packed, 2036u);
+    EXPECT_EQ(totalText(rows.size(), rows.totals()), "Total 3 files, 3 kB [2 kB]");
+}
+
+TEST(FileRowsLoad, LegacyNamesAreDecoded)
+{
+    FileRows rows;
+    rows.load({entry("caf\x82.txt", 1, 1)}); // code page 437 e-acute
+    EXPECT_EQ(rows[0].Name, "caf\xC3\xA9.txt");
+}
+
+TEST(StatusTexts, SingularAndPlural)
+{
+    EXPECT_EQ(totalText(0, {}), "Total 0 files, 0 kB [0 kB]");
+    EXPECT_EQ(totalText(1, {2048, 1024}), "Total 1 file, 2 kB [1 kB]");
+    EXPECT_EQ(totalText(12345, {1263616, 580608}), "Total 12.345 files, 1.234 kB [567 kB]");
+    EXPECT_EQ(selectedText(1, 512), "Selected 1 file, 0 kB");
+    EXPECT_EQ(selectedText(3, 12 * 1024), "Selected 3 files, 12 kB");
+}
+
+struct SortCase
+{
+    const char *name;
+    int order;
+    std::vector<std::string> expected;
+};
+
+class FileRowsSort : public ::testing::TestWithParam<SortCase>
+{
+};
+
+TEST_P(FileRowsSort, Orders)
+{
+    // Archive order; sizes, ratios and dates chosen so every order differs.
+    FileRows rows;
+    rows.load({
+        entry("b", 300, 150, 0x5A2B6000), // 50%
+        entry("x/A.txt", 100, 91, 0x5A2C6000), // 9%
+        entry("c.doc", 300, 200, 0x5A2A6000), // 33%
+        entry("a.txt", 50, 40, 0x5A2B6000), // 20%
+        entry("W/z.txt", 1000, 900, 0x5A2D6000), // 10%
+    });
+    QLocale::setDefault(QLocale::c());
+    rows.sort(GetParam().order);
+    EXPECT_EQ(names(rows), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllOrders, FileRowsSort,
+    ::testing::Values(
+        // Names compare lowered; equal keys ("a.txt", "A.txt") keep archive order.
+        SortCase {"Name", 1, {"x/A.txt", "a.txt", "b", "c.doc", "W/z.txt"}},
+        SortCase {"Path", 2, {"a.txt", "b", "c.doc", "W/z.txt", "x/A.txt"}},
+        SortCase {"Type", 3, {"b", "c.doc", "x/A.txt", "a.txt", "W/z.txt"}},
+        SortCase {"SizeDescending", 4, {"W/z.txt", "b", "c.doc", "x/A.txt", "a.txt"}},
+        SortCase {"PackedDescending", 5, {"W/z.txt", "c.doc", "b", "x/A.txt", "a.txt"}},
+        // Text order: "9%" sorts above "50%" descending.
+        SortCase {"RatioAsText", 6, {"x/A.txt", "b", "c.doc", "a.txt", "W/z.txt"}},
+        SortCase {"Original", 8, {"b", "x/A.txt", "c.doc", "a.txt", "W/z.txt"}},
+        SortCase {"Unknown", 42, {"b", "x/A.txt", "c.doc", "a.txt", "W/z.txt"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FileRowsSortLarge, StableOnManyEqualKeys)
+{
+    std::vector<ZipDirEntry> entries;
+    for (int i = 0; i < 30000; ++i)
+        entries.push_back(entry("f" + std::to_string(i), static_cast<uint64_t>(i % 3), 1));
+    FileRows rows;
+    rows.load(entries);
+    rows.sort(SortBySize);
+    ASSERT_EQ(rows.size(), 30000u);
+    // Within each size the archive order stays.
+    for (size_t i = 1; i < rows.size(); ++i) {
+        if (rows[i].size == rows[i - 1].size)
+            ASSERT_LT(std::stoi(rows[i - 1].Name.substr(1)), std::stoi(rows[i].Name.substr(1)));
+        else
+            ASSERT_GT(rows[i - 1].size, rows[i].size);
+    }
+}

@@ -1,0 +1,277 @@
+// The main window driven as a user would: command line, Open, recent items,
+// sort commands and the enabled state of every archive command.
+
+#include "app/AmbxUnit.h"
+#include "platform/Prompter.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+#include "widgets/FileListView.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QTreeView>
+
+#include <sys/stat.h>
+
+using namespace amxtest;
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+    std::string m_a, m_b, m_c, m_d;
+
+    std::string makeArchive(const std::string &name, int files)
+    {
+        for (int i = 0; i < files; ++i)
+            m_dir.createFile("src-" + name + "/file" + std::to_string(i) + ".txt",
+                sampleBytes(1000 + static_cast<size_t>(i) * 700, static_cast<uint32_t>(i)));
+        const std::string path = (m_dir / name).string();
+        runOk({"zip", "-q", "-r", path, "src-" + name}, m_dir.str());
+        return path;
+    }
+
+    static bool enabled(TMainForm &form, const char *name)
+    {
+        auto *action = form.findChild<QAction *>(QString::fromLatin1(name));
+        if (!action)
+            qFatal("no action %s", name);
+        return action->isEnabled();
+    }
+
+    static std::vector<std::string> recent(TMainForm &form)
+    {
+        std::vector<std::string> out;
+        for (int i = 0; i < History::kSize; ++i)
+            out.push_back(form.settings().ActiveFile[i]);
+        return out;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_a = makeArchive("a.zip", 3);
+        m_b = makeArchive("b.zip", 1);
+        m_c = makeArchive("c.zip", 2);
+        m_d = makeArchive("Mixed Case.ZIP", 4);
+    }
+
+    void startsWithArchiveFromCommandLine()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({QString::fromStdString(m_a)});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - a.zip"));
+        QCOMPARE(form.FileRowCount(), size_t(3));
+        QCOMPARE(form.fileList()->model()->rowCount(), 3);
+        QCOMPARE(form.rightStatus(), QStringLiteral("Total 3 files, 5 kB [0 kB]").replace("0 kB]",
+            QString::fromStdString(kilobytes(form.fileRows().totals().packed)) + " kB]"));
+        QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
+        for (const char *name : {"CloseArchive2", "Add1", "Delete1", "Extract1", "View1", "SelectAll1",
+                 "MoveArchive1", "RenameArchive1", "DeleteArchive1", "AddButton", "ExtractButton",
+                 "DeleteButton", "ViewButton", "CheckOutButton", "CheckOut1", "MakeExeFile1"})
+            QVERIFY2(enabled(form, name), name);
+        QVERIFY(!enabled(form, "ViewLastOutput2"));
+        QVERIFY(form.fileList()->isEnabled());
+        QCOMPARE(recent(form)[0], m_a);
+        QCOMPARE(form.settings().LastOpenDir, m_dir.str() + "/");
+        QCOMPARE(form.settings().FavoriteFolders.size(), size_t(1)); // added silently in mode 0
+        QVERIFY(prompter.shown().empty());
+
+        form.fileList()->selectAllRows();
+        QCOMPARE(form.leftStatus(), QString::fromStdString(selectedText(3, form.fileRows().totals().size)));
+        form.fileList()->invertSelection();
+        QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
+
+        form.findChild<QAction *>("CloseArchive2")->trigger();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
+        QCOMPARE(form.FileRowCount(), size_t(0));
+        QCOMPARE(form.leftStatus(), QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
+        for (const char *name : {"CloseArchive2", "Add1", "Extract1", "View1", "SelectAll1",
+                 "AddButton", "ExtractButton", "CheckOut1", "MakeExeFile1", "ArrangeIcons1"})
+            QVERIFY2(!enabled(form, name), name);
+        QVERIFY(enabled(form, "OpenArchive2"));
+        QVERIFY(enabled(form, "NewArchive1"));
+        QVERIFY(!form.fileList()->isEnabled());
+    }
+
+    void lastArchiveOnCommandLineWins()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({QString::fromStdString(m_a), QStringLiteral("-x"), QString::fromStdString(m_b)});
+        QCOMPARE(form.CurrentArchive, m_b);
+        QCOMPARE(form.FileRowCount(), size_t(1));
+        QCOMPARE(form.rightStatus().left(12), QStringLiteral("Total 1 file"));
+        QCOMPARE(recent(form)[0], m_b);
+        QCOMPARE(recent(form)[1], std::string());
+    }
+
+    void missingArchiveListsNothingButIsRemembered()
+    {
+        ScriptedPrompter prompter;
+        const std::string missing = (m_dir / "gone.zip").string();
+        TMainForm form({QString::fromStdString(missing)});
+        QCOMPARE(form.FileRowCount(), size_t(0));
+        QCOMPARE(form.rightStatus(), QStringLiteral("Total 0 files, 0 kB [0 kB]"));
+        QCOMPARE(recent(form)[0], missing);
+        QVERIFY(prompter.shown().empty());
+    }
+
+    void recentListFollowsOpenedArchives()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
+        auto open = [&](const std::string &path) {
+            prompter.answerFile(QString::fromStdString(path));
+            form.OpenArchive2Click();
+        };
+        open(m_a);
+        open(m_b);
+        open(m_c);
+        open(m_d);
+        QCOMPARE(recent(form), (std::vector<std::string> {m_d, m_c, m_b, m_a, ""}));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - Mixed Case.ZIP"));
+
+        // Entry 1 again: nothing moves.
+        open(m_d);
+        QCOMPARE(recent(form), (std::vector<std::string> {m_d, m_c, m_b, m_a, ""}));
+        // Entry 3: it moves to the top, 1 and 2 move down, the rest stay.
+        open(m_b);
+        QCOMPARE(recent(form), (std::vector<std::string> {m_b, m_d, m_c, m_a, ""}));
+        QCOMPARE(form.CurrentArchive, m_b);
+        QCOMPARE(form.FileRowCount(), size_t(1));
+        QVERIFY(form.ListAlreadyLoaded);
+
+        auto *item = form.findChild<QAction *>("Recent3");
+        QVERIFY(item->isVisible());
+        QCOMPARE(item->text(), QStringLiteral("&3 ") + QString::fromStdString(m_c));
+        QVERIFY(!form.findChild<QAction *>("Recent5")->isVisible());
+
+        // A recent entry whose file is gone is dropped silently; the archive stays open.
+        const std::string gone = (m_dir / "c-copy.zip").string();
+        std::filesystem::copy_file(m_c, gone);
+        open(gone);
+        std::filesystem::remove(gone);
+        open(m_a); // gone is now entry 2
+        QCOMPARE(recent(form)[1], gone);
+        form.RecentItemClick(2);
+        QCOMPARE(recent(form), (std::vector<std::string> {m_a, m_b, m_d, m_c, ""}));
+        QCOMPARE(form.CurrentArchive, m_a);
+        QCOMPARE(prompter.shown().size(), size_t(8)); // only the Open dialogs
+
+        // A recent item that exists reopens it at the top.
+        form.findChild<QAction *>("Recent4")->trigger();
+        QCOMPARE(form.CurrentArchive, m_c);
+        QCOMPARE(recent(form), (std::vector<std::string> {m_c, m_a, m_b, m_d, ""}));
+        QCOMPARE(form.FileRowCount(), size_t(2));
+        QVERIFY(!form.SkipHistoryUpdate);
+    }
+
+    void cancelledOpenChangesNothing()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({QString::fromStdString(m_a)});
+        prompter.answerFile(QString());
+        form.findChild<QAction *>("OpenArchive2")->trigger();
+        QCOMPARE(form.CurrentArchive, m_a);
+        QCOMPARE(form.FileRowCount(), size_t(3));
+    }
+
+    void sortCommandsReloadOnlyOnChange()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({QString::fromStdString(m_d)});
+        auto *bySize = form.findChild<QAction *>("SortbySize1");
+        bySize->trigger();
+        QCOMPARE(form.settings().SortOrder, 4);
+        QVERIFY(form.fileRows()[0].size >= form.fileRows()[1].size);
+        QVERIFY(form.findChild<QAction *>("bySize1")->isChecked());
+        QVERIFY(!form.findChild<QAction *>("byName1")->isChecked());
+
+        // The same order again does not rebuild the list: the selection survives.
+        form.fileList()->selectAllRows();
+        bySize->trigger();
+        QCOMPARE(form.fileList()->selectedCount(), 4);
+        form.findChild<QAction *>("byName1")->trigger();
+        QCOMPARE(form.fileList()->selectedCount(), 0);
+        QCOMPARE(form.fileRows()[0].Name, std::string("file0.txt"));
+    }
+
+    void readOnlyArchiveDisablesChanges()
+    {
+        ScriptedPrompter prompter;
+        const std::string ro = (m_dir / "ro.zip").string();
+        std::filesystem::copy_file(m_a, ro);
+        ::chmod(ro.c_str(), 0444);
+        TMainForm form({QString::fromStdString(ro)});
+        for (const char *name : {"Add1", "Delete1", "MoveArchive1", "RenameArchive1", "DeleteArchive1",
+                 "AddButton", "DeleteButton", "Add2", "Delete2"})
+            QVERIFY2(!enabled(form, name), name);
+        for (const char *name : {"Extract1", "View1", "CopyArchive1", "ExtractButton"})
+            QVERIFY2(enabled(form, name), name);
+        prompter.answerFile(QString::fromStdString(m_b));
+        form.OpenArchive2Click();
+        for (const char *name : {"Add1", "Delete1", "MoveArchive1", "AddButton", "DeleteButton"})
+            QVERIFY2(enabled(form, name), name);
+    }
+
+    void favouritesAskedInModeOne()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        form.settings().FavoriteAddMode = 1;
+        prompter.answerFile(QString::fromStdString(m_a));
+        prompter.answerQuestion(false);
+        form.OpenArchive2Click();
+        QCOMPARE(prompter.shown().back().text,
+            QStringLiteral("Add \"") + QString::fromStdString(LowerAscii(m_dir.str()))
+                + QStringLiteral("/\" to favorite Zip Folders?"));
+        QVERIFY(form.settings().FavoriteFolders.empty());
+        prompter.answerFile(QString::fromStdString(m_b));
+        prompter.answerQuestion(true);
+        form.OpenArchive2Click();
+        QCOMPARE(form.settings().FavoriteFolders, std::vector<std::string> {m_dir.str() + "/"});
+        // Already a favourite: no question.
+        prompter.answerFile(QString::fromStdString(m_c));
+        form.OpenArchive2Click();
+        QVERIFY(prompter.allAnswersUsed());
+        QCOMPARE(prompter.shown().size(), size_t(5));
+    }
+
+    void damagedArchiveShowsTheError()
+    {
+        ScriptedPrompter prompter;
+        const std::string bad = (m_dir / "bad.zip").string();
+        writeFile(bad, readFile(m_a).substr(0, 1500));
+        TMainForm form({});
+        prompter.answerFile(QString::fromStdString(bad));
+        form.findChild<QAction *>("OpenArchive2")->trigger();
+        QCOMPARE(prompter.shown().back().kind, QStringLiteral("error"));
+        QCOMPARE(prompter.shown().back().text, QStringLiteral("Error 3 reading Zip file"));
+        QCOMPARE(form.fileList()->model()->rowCount(), 0);
+    }
+
+    void viewStylesShareOneSelection()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({QString::fromStdString(m_d)});
+        form.show();
+        form.fileList()->selectAllRows();
+        for (int style : {0, 1, 2, 3}) {
+            form.findChild<QAction *>(QStringList {"LargeIcons1", "SmallIcons1", "List1", "Details1"}[style])
+                ->trigger();
+            QCOMPARE(form.settings().ViewStyle, style);
+            QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), style);
+            QCOMPARE(form.fileList()->selectedCount(), 4);
+        }
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

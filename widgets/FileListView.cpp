@@ -1,0 +1,168 @@
+#include "FileListView.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QTreeView>
+
+FileListView::FileListView(QWidget *parent)
+    : QStackedWidget(parent)
+    , m_icons(new QListView(this))
+    , m_details(new QTreeView(this))
+{
+    m_icons->setObjectName(QStringLiteral("iconView"));
+    m_details->setObjectName(QStringLiteral("detailsView"));
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_icons),
+             static_cast<QAbstractItemView *>(m_details)}) {
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        view->setDragEnabled(false);
+        connectView(view);
+    }
+    m_icons->setUniformItemSizes(true);
+    m_icons->setResizeMode(QListView::Adjust);
+    m_icons->setMovement(QListView::Static);
+    m_details->setUniformRowHeights(true);
+    m_details->setRootIsDecorated(false);
+    m_details->setItemsExpandable(false);
+    m_details->setAllColumnsShowFocus(true);
+    m_details->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_details->header()->setSectionsClickable(false);
+    m_details->header()->setSectionsMovable(false);
+    m_details->header()->setStretchLastSection(false);
+    addWidget(m_icons);
+    addWidget(m_details);
+    setViewStyle(Details);
+}
+
+void FileListView::connectView(QAbstractItemView *view)
+{
+    connect(view, &QAbstractItemView::clicked, this,
+        [this](const QModelIndex &index) { Q_EMIT rowClicked(index.row()); });
+    connect(view, &QAbstractItemView::doubleClicked, this,
+        [this](const QModelIndex &index) { Q_EMIT rowDoubleClicked(index.row()); });
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &pos) {
+        Q_EMIT contextMenuRequested(view->viewport()->mapToGlobal(pos));
+    });
+}
+
+void FileListView::setModel(QAbstractItemModel *model)
+{
+    m_model = model;
+    m_details->setModel(model);
+    m_icons->setModel(model);
+    m_icons->setModelColumn(0);
+    // Both views share one selection, so switching styles keeps it.
+    QItemSelectionModel *old = m_icons->selectionModel();
+    m_selection = m_details->selectionModel();
+    m_icons->setSelectionModel(m_selection);
+    delete old;
+    connect(m_selection, &QItemSelectionModel::selectionChanged, this,
+        &FileListView::selectionChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &FileListView::selectionChanged);
+}
+
+void FileListView::setViewStyle(ViewStyle style)
+{
+    m_style = style;
+    switch (style) {
+    case LargeIcons:
+        m_icons->setViewMode(QListView::IconMode);
+        m_icons->setFlow(QListView::LeftToRight);
+        m_icons->setWrapping(true);
+        m_icons->setIconSize(QSize(32, 32));
+        m_icons->setGridSize(QSize(96, 68));
+        m_icons->setWordWrap(true);
+        setCurrentWidget(m_icons);
+        break;
+    case SmallIcons:
+        m_icons->setViewMode(QListView::ListMode);
+        m_icons->setFlow(QListView::LeftToRight);
+        m_icons->setWrapping(true);
+        m_icons->setIconSize(QSize(16, 16));
+        m_icons->setGridSize(QSize(160, 20));
+        m_icons->setWordWrap(false);
+        setCurrentWidget(m_icons);
+        break;
+    case List:
+        m_icons->setViewMode(QListView::ListMode);
+        m_icons->setFlow(QListView::TopToBottom);
+        m_icons->setWrapping(true);
+        m_icons->setIconSize(QSize(16, 16));
+        m_icons->setGridSize(QSize(180, 20));
+        m_icons->setWordWrap(false);
+        setCurrentWidget(m_icons);
+        break;
+    case Details:
+        setCurrentWidget(m_details);
+        break;
+    }
+    // The icon views keep their own layout mode; a fresh layout avoids stale positions.
+    m_icons->doItemsLayout();
+}
+
+QAbstractItemView *FileListView::currentView() const
+{
+    return m_style == Details ? static_cast<QAbstractItemView *>(m_details) : m_icons;
+}
+
+std::vector<int> FileListView::selectedRows() const
+{
+    std::vector<int> rows;
+    if (!m_selection)
+        return rows;
+    for (const QModelIndex &index : m_selection->selectedRows(0))
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int FileListView::selectedCount() const
+{
+    return m_selection ? static_cast<int>(m_selection->selectedRows(0).size()) : 0;
+}
+
+void FileListView::selectAllRows()
+{
+    if (!m_model || m_model->rowCount() == 0)
+        return;
+    const QItemSelection all(m_model->index(0, 0),
+        m_model->index(m_model->rowCount() - 1, m_model->columnCount() - 1));
+    m_selection->select(all, QItemSelectionModel::Select);
+}
+
+void FileListView::invertSelection()
+{
+    if (!m_model || m_model->rowCount() == 0)
+        return;
+    const QItemSelection all(m_model->index(0, 0),
+        m_model->index(m_model->rowCount() - 1, m_model->columnCount() - 1));
+    m_selection->select(all, QItemSelectionModel::Toggle);
+}
+
+void FileListView::clearSelection()
+{
+    if (m_selection)
+        m_selection->clearSelection();
+}
+
+int FileListView::columnWidth(int column) const
+{
+    return m_details->columnWidth(column);
+}
+
+void FileListView::setColumnWidth(int column, int width)
+{
+    m_details->setColumnWidth(column, width);
+}
+
+void FileListView::setHotTracking(bool on)
+{
+    m_hotTracking = on;
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_icons),
+             static_cast<QAbstractItemView *>(m_details)}) {
+        view->setMouseTracking(on);
+        view->viewport()->setAttribute(Qt::WA_Hover, on);
+    }
+}

@@ -1,0 +1,59 @@
+// One list of rows in four view styles (large icons, small icons, list,
+// details) over a single model and a single selection.
+#pragma once
+
+#include <QStackedWidget>
+
+#include <vector>
+
+class QAbstractItemModel;
+class QAbstractItemView;
+class QItemSelectionModel;
+class QListView;
+class QTreeView;
+
+class FileListView : public QStackedWidget
+{
+    Q_OBJECT
+public:
+    enum ViewStyle { LargeIcons = 0, SmallIcons = 1, List = 2, Details = 3 };
+
+    explicit FileListView(QWidget *parent = nullptr);
+
+    void setModel(QAbstractItemModel *model);
+    QAbstractItemModel *model() const { return m_model; }
+    QItemSelectionModel *selectionModel() const { return m_selection; }
+
+    ViewStyle viewStyle() const { return m_style; }
+    void setViewStyle(ViewStyle style);
+    QAbstractItemView *currentView() const;
+    QTreeView *detailsView() const { return m_details; }
+
+    // Selected rows in list order.
+    std::vector<int> selectedRows() const;
+    int selectedCount() const;
+    void selectAllRows();
+    void invertSelection();
+    void clearSelection();
+
+    int columnWidth(int column) const;
+    void setColumnWidth(int column, int width);
+    void setHotTracking(bool on);
+    bool hotTracking() const { return m_hotTracking; }
+
+Q_SIGNALS:
+    void selectionChanged();
+    void rowClicked(int row);
+    void rowDoubleClicked(int row);
+    void contextMenuRequested(const QPoint &globalPos);
+
+private:
+    void connectView(QAbstractItemView *view);
+
+    QAbstractItemModel *m_model = nullptr;
+    QItemSelectionModel *m_selection = nullptr;
+    QListView *m_icons;
+    QTreeView *m_details;
+    ViewStyle m_style = Details;
+    bool m_hotTracking = false;
+};
