@@ -6,6 +6,7 @@
 #include "EngineError.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -128,7 +129,8 @@ public:
     const std::vector<ZipDirEntry> &Entries() const { return m_entries; }
 
     // Library operations: synchronous, report through SuccessCount, the
-    // events and notices; they throw only what the re-listing throws.
+    // events and notices. They throw what the re-listing throws, and an
+    // exception an event handler raised during the call (after clean-up).
     void Add();
     void Delete();
     void Extract();
@@ -142,4 +144,10 @@ private:
     std::string m_zipFilename;
     std::vector<ZipDirEntry> m_entries;
     EngineNotices *m_notices = nullptr;
+
+    // Library binding (ZipOperations.cpp, ZipCallback.cpp).
+    void runZipLibrary(bool deleting);
+    static int32_t AMX_STDCALL libraryCallbackEntry(AmxCallbackRecord *record) noexcept;
+    int32_t libraryCallback(const AmxCallbackRecord &record);
+    std::exception_ptr m_handlerError; // thrown by an event handler inside a library call
 };

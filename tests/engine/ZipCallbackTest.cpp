@@ -1,0 +1,283 @@
+// The callback as the recording library drives it: events per action code,
+// the trimming of messages, the cancel answer, and calls made from handlers.
+
+#include "RecordingFixture.h"
+
+#include <stdexcept>
+
+using namespace amxtest;
+
+namespace {
+
+template <typename T> std::string caseName(const ::testing::TestParamInfo<T> &info)
+{
+    return info.param.name;
+}
+
+std::string escape(const std::string &text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
+    return out;
+}
+
+// Event handlers that write down what they got, as text.
+class CallbackTest : public RecordingTest
+{
+protected:
+    void SetUp() override
+    {
+        RecordingTest::SetUp();
+        engine.setZipFilename(archive("+a.zip"));
+        engine.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
+                                int64_t size) {
+            EXPECT_EQ(&sender, &engine);
+            events.push_back("progress " + std::to_string(static_cast<int>(type)) + " [" + name
+                + "] " + std::to_string(size));
+        };
+        engine.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &text) {
+            EXPECT_EQ(&sender, &engine);
+            events.push_back("message " + std::to_string(code) + " [" + text + "]");
+        };
+    }
+
+    std::vector<std::string> answers()
+    {
+        const auto recorded = calls();
+        EXPECT_EQ(recorded.size(), 1u);
+        return recorded.empty() ? std::vector<std::string>() : recorded[0].all("answer");
+    }
+
+    std::vector<std::string> events;
+};
+
+struct EventCase
+{
+    const char *name;
+    const char *script;
+    std::vector<std::string> events;
+    std::vector<std::string> answers;
+};
+
+const EventCase kEventCases[] = {
+    { "NewFile", "cb 1 0 1234 0 dir/file.txt", { "progress 0 [dir/file.txt] 1234" }, { "0" } },
+    { "NewFileOver4GiB", "cb 1 0 -2 1 big.bin", { "progress 0 [big.bin] 8589934590" }, { "0" } },
+    { "NewFileLowWordIsUnsigned", "cb 1 0 -1 0 x", { "progress 0 [x] 4294967295" }, { "0" } },
+    { "NewFileEmptyName", "cb 1 0 0 0", { "progress 0 [] 0" }, { "0" } },
+    { "StepIgnoresTheRecord", "cb 2 7 99 3 junk", { "progress 1 [ ] 0" }, { "0" } },
+    { "EndIgnoresTheRecord", "cb 3 7 99 3 junk", { "progress 2 [ ] 0" }, { "0" } },
+    { "Message", "cb 4 5 0 0 disk full\\r\\n", { "message 5 [disk full]" }, { "0" } },
+    { "MessageNegativeCode", "cb 4 -3 77 0 odd", { "message -3 [odd]" }, { "0" } },
+    { "UnknownActionsRaiseNothing",
+        "cb 5 1 2 3 five\ncb 0 0 0 0 zero\ncb -1 0 0 0 x\ncb 99 0 0 0 y", {},
+        { "0", "0", "0", "0" } },
+    { "ForeignCallerIsIgnored", "foreign", {}, { "0" } },
+    { "AFileInOrder", "cb 1 0 70000 0 a.txt\ncb 2 0 0 0\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 ok\\n",
+        { "progress 0 [a.txt] 70000", "progress 1 [ ] 0", "progress 1 [ ] 0", "progress 2 [ ] 0",
+            "message 0 [ok]" },
+        { "0", "0", "0", "0", "0" } },
+};
+
+class CallbackEventTest : public CallbackTest, public ::testing::WithParamInterface<EventCase>
+{
+};
+
+TEST_P(CallbackEventTest, EventsAndAnswers)
+{
+    const EventCase &c = GetParam();
+    script(c.script);
+    engine.FSpecArgs = { "a" };
+    engine.Add();
+    EXPECT_EQ(events, c.events);
+    EXPECT_EQ(answers(), c.answers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CallbackEventTest, ::testing::ValuesIn(kEventCases), caseName<EventCase>);
+
+TEST_F(CallbackTest, ExtractRaisesTheSameEvents)
+{
+    script("cb 1 0 5 0 x.txt\ncb 4 2 0 0 warning\\r\\n");
+    engine.FSpecArgs = { "x.txt" };
+    engine.Extract();
+    EXPECT_EQ(events, std::vector<std::string>({ "progress 0 [x.txt] 5", "message 2 [warning]" }));
+}
+
+TEST_F(CallbackTest, NoHandlersNoEvents)
+{
+    engine.OnProgress = nullptr;
+    engine.OnMessage = nullptr;
+    script("cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m");
+    engine.FSpecArgs = { "a" };
+    engine.Add();
+    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "0", "0", "0" }));
+}
+
+// --- Trimming of messages ---
+
+struct TrimCase
+{
+    const char *name;
+    std::string text;
+    std::string trimmed;
+};
+
+const TrimCase kTrimCases[] = {
+    { "CrLf", "abc\r\n", "abc" },
+    { "Lf", "abc\n", "abc" },
+    { "Cr", "abc\r", "abc" },
+    { "LfCr", "abc\n\r", "abc" },
+    { "SecondToLastLf", "abc\nX", "abc" },
+    { "SecondToLastCr", "abc\rX", "abc" },
+    { "ThreeLineEndsLoseTwo", "abc\n\n\n", "abc\n" },
+    { "CrLfThenChar", "x\r\ny", "x\r" },
+    { "LineEndFurtherInside", "a\nbc", "a\nbc" },
+    { "Empty", "", "" },
+    { "OnlyLf", "\n", "" },
+    { "OnlyCrLf", "\r\n", "" },
+    { "LfThenChar", "\nX", "" },
+    { "SingleChar", "X", "X" },
+    { "NoLineEnd", "abc", "abc" },
+};
+
+class TrimTest : public CallbackTest, public ::testing::WithParamInterface<TrimCase>
+{
+};
+
+TEST_P(TrimTest, Function)
+{
+    EXPECT_EQ(amx::trimLibraryMessage(GetParam().text), GetParam().trimmed);
+}
+
+TEST_P(TrimTest, ThroughTheLibrary)
+{
+    const TrimCase &c = GetParam();
+    std::vector<std::string> messages;
+    engine.OnMessage = [&](TZipEngine &, int32_t, const std::string &m) {
+        messages.push_back(m);
+    };
+    script("cb 4 0 0 0 " + escape(c.text));
+    engine.FSpecArgs = { "a" };
+    engine.Extract();
+    EXPECT_EQ(messages, std::vector<std::string>({ c.trimmed }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TrimTest, ::testing::ValuesIn(kTrimCases), caseName<TrimCase>);
+
+// --- Cancel ---
+
+TEST_F(CallbackTest, HandlerCancelsAndTheLibraryStops)
+{
+    int steps = 0;
+    engine.OnProgress = [&](TZipEngine &e, ProgressType, const std::string &, int64_t) {
+        if (++steps == 2)
+            e.CancelRequested = true;
+    };
+    script("cb 2 0 0 0\ncb 2 0 0 0\ncb 2 0 0 0");
+    engine.FSpecArgs = { "a" };
+    engine.Add();
+    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "-1" }));
+    EXPECT_EQ(steps, 2);
+    EXPECT_FALSE(engine.CancelRequested) << "cleared at the end";
+}
+
+TEST_F(CallbackTest, CancelAnsweredWithoutAProgressHandler)
+{
+    // Set from the message handler; progress and unknown actions answer it too.
+    engine.OnProgress = nullptr;
+    engine.OnMessage = [](TZipEngine &e, int32_t, const std::string &) {
+        e.CancelRequested = true;
+    };
+    script("nostop\ncb 2 0 0 0\ncb 4 0 0 0 stop please\ncb 1 0 1 0 a\ncb 2 0 0 0\ncb 5 0 0 0");
+    engine.FSpecArgs = { "a" };
+    engine.Extract();
+    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "-1", "-1", "-1", "-1" }));
+}
+
+TEST_F(CallbackTest, CancelFromBeforeTheOperationIsCleared)
+{
+    engine.CancelRequested = true;
+    script("cb 2 0 0 0");
+    engine.FSpecArgs = { "a" };
+    engine.Add();
+    EXPECT_EQ(answers(), std::vector<std::string>({ "0" }));
+}
+
+// --- Calls from handlers ---
+
+struct ReentryCase
+{
+    const char *name;
+    Op outer;
+    Op inner;
+    size_t calls;
+};
+
+const ReentryCase kReentryCases[] = {
+    { "AddDuringAdd", Op::Add, Op::Add, 1 },
+    { "DeleteDuringAdd", Op::Add, Op::Delete, 1 },
+    { "AddDuringDelete", Op::Delete, Op::Add, 1 },
+    { "ExtractDuringExtract", Op::Extract, Op::Extract, 1 },
+    // The two libraries have busy flags of their own.
+    { "ExtractDuringAdd", Op::Add, Op::Extract, 2 },
+};
+
+class ReentryTest : public CallbackTest, public ::testing::WithParamInterface<ReentryCase>
+{
+};
+
+TEST_P(ReentryTest, SameLibraryDoesNothing)
+{
+    const ReentryCase &c = GetParam();
+    bool busyInside = false;
+    engine.OnProgress = [&](TZipEngine &e, ProgressType, const std::string &, int64_t) {
+        busyInside = c.outer == Op::Extract ? e.UnzipLibBusy : e.ZipLibBusy;
+        run(e, c.inner);
+    };
+    script("cb 1 0 1 0 a");
+    engine.FSpecArgs = { "a", "b" };
+    run(engine, c.outer);
+    EXPECT_TRUE(busyInside);
+    EXPECT_EQ(calls().size(), c.calls);
+    EXPECT_TRUE(notices.texts.empty());
+    EXPECT_EQ(engine.SuccessCount, 2) << "the outer call's count";
+    EXPECT_FALSE(engine.ZipLibBusy);
+    EXPECT_FALSE(engine.UnzipLibBusy);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReentryTest, ::testing::ValuesIn(kReentryCases), caseName<ReentryCase>);
+
+TEST_F(CallbackTest, HandlerExceptionStopsTheLibraryAndReachesTheCaller)
+{
+    int progress = 0;
+    engine.OnProgress = [&](TZipEngine &, ProgressType, const std::string &, int64_t) {
+        ++progress;
+        throw std::runtime_error("handler failed");
+    };
+    script("nostop\ncb 1 0 1 0 a\ncb 2 0 0 0\ncb 4 0 0 0 late");
+    engine.FSpecArgs = { "a" };
+    try {
+        engine.Add();
+        ADD_FAILURE() << "no exception";
+    } catch (const std::runtime_error &e) {
+        EXPECT_STREQ(e.what(), "handler failed");
+    }
+    EXPECT_EQ(progress, 1);
+    EXPECT_EQ(events, std::vector<std::string>()) << "no event after the failure";
+    EXPECT_EQ(answers(), std::vector<std::string>({ "-1", "-1", "-1" }));
+    EXPECT_TRUE(notices.texts.empty());
+    EXPECT_FALSE(engine.ZipLibBusy);
+    EXPECT_FALSE(engine.CancelRequested);
+    EXPECT_TRUE(engine.FSpecArgs.empty());
+
+    // The next operation is not affected.
+    engine.OnProgress = nullptr;
+    script("cb 1 0 1 0 a");
+    engine.FSpecArgs = { "a" };
+    engine.Add();
+    EXPECT_EQ(engine.SuccessCount, 1);
+}
+
+} // namespace
