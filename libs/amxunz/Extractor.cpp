@@ -1,0 +1,644 @@
+#include "Extractor.h"
+
+#include "SafePath.h"
+#include "common/ArchiveReader.h"
+#include "common/Codec.h"
+#include "common/FileUtil.h"
+#include "common/Pipeline.h"
+#include "common/Wildcard.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_map>
+
+namespace amx {
+
+namespace {
+
+constexpr size_t chunkSize = 1u << 20;
+constexpr size_t holeBlock = 64u << 10;
+constexpr uint64_t maxLinkTarget = 4096;
+
+// Open folders below the base, reached without following any link, so that a
+// link planted in the tree can never redirect a write.
+class DirCache {
+public:
+    DirCache()
+    {
+        m_root = std::make_shared<Fd>(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!m_root->valid())
+            throw ZipFailure(ZipError::CreateFailed, "base folder (" + errnoText(errno) + ")");
+    }
+
+    std::shared_ptr<Fd> get(const std::vector<std::string> &parts, size_t count, bool create)
+    {
+        if (count == 0)
+            return m_root;
+        std::string key = joinPath(parts, count);
+        auto it = m_dirs.find(key);
+        if (it != m_dirs.end())
+            return it->second;
+        std::shared_ptr<Fd> parent = get(parts, count - 1, create);
+        const char *name = parts[count - 1].c_str();
+        int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+        int fd = ::openat(parent->get(), name, flags);
+        if (fd < 0 && errno == ENOENT && create) {
+            if (::mkdirat(parent->get(), name, 0777) != 0 && errno != EEXIST)
+                throw ZipFailure(ZipError::CreateFailed, key + " (" + errnoText(errno) + ")");
+            fd = ::openat(parent->get(), name, flags);
+        }
+        if (fd < 0) {
+            if (errno == ELOOP)
+                throw ZipFailure(ZipError::UnsafeLink, key + " (a symbolic link on the way)");
+            throw ZipFailure(ZipError::CreateFailed, key + " (" + errnoText(errno) + ")");
+        }
+        if (m_dirs.size() >= 128)
+            m_dirs.clear(); // in-flight jobs keep their own reference
+        auto dir = std::make_shared<Fd>(fd);
+        m_dirs.emplace(std::move(key), dir);
+        return dir;
+    }
+
+private:
+    std::shared_ptr<Fd> m_root;
+    std::unordered_map<std::string, std::shared_ptr<Fd>> m_dirs;
+};
+
+// A file being written: removed again unless committed, so a failed check or
+// a cancel never leaves a half-written file or touches the one it replaces.
+class OutputFile {
+public:
+    OutputFile(std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd)
+        : m_dir(std::move(dir))
+        , m_name(std::move(name))
+        , m_target(std::move(target))
+        , m_fd(std::move(fd))
+    {
+    }
+    ~OutputFile()
+    {
+        if (!m_committed) {
+            m_fd.reset();
+            ::unlinkat(m_dir->get(), m_name.c_str(), 0);
+        }
+    }
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
+
+    // Writes in order; blocks of zeros become holes.
+    void write(const char *p, size_t n, const std::string &display)
+    {
+        while (n > 0) {
+            size_t piece = std::min(n, holeBlock - size_t(m_pos % holeBlock));
+            bool zero = piece == holeBlock && p[0] == 0 && std::memcmp(p, p + 1, piece - 1) == 0;
+            if (!zero) {
+                if (!pwriteFull(m_fd.get(), p, piece, m_pos))
+                    throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
+                m_dataEnd = m_pos + piece;
+            }
+            m_pos += piece;
+            p += piece;
+            n -= piece;
+        }
+    }
+
+    void commit(mode_t mode, bool setMode, int64_t mtime, const std::string &display)
+    {
+        int fd = m_fd.get();
+        if (m_pos > m_dataEnd && ::ftruncate(fd, off_t(m_pos)) != 0)
+            throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
+        if (setMode || m_name != m_target)
+            ::fchmod(fd, mode);
+        struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(mtime), 0}};
+        ::futimens(fd, times);
+        if (::close(m_fd.release()) != 0)
+            throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
+        if (m_name != m_target
+            && ::renameat(m_dir->get(), m_name.c_str(), m_dir->get(), m_target.c_str()) != 0)
+            throw ZipFailure(ZipError::ReplaceFailed, display + " (" + errnoText(errno) + ")");
+        m_committed = true;
+    }
+
+private:
+    std::shared_ptr<Fd> m_dir;
+    std::string m_name;
+    std::string m_target;
+    Fd m_fd;
+    uint64_t m_pos = 0;
+    uint64_t m_dataEnd = 0;
+    bool m_committed = false;
+};
+
+enum class WriteMode { CreateNew, CreateOrReplace, Replace };
+
+std::atomic<unsigned> tempCounter {0};
+
+// Opens the file to write: the name itself when it is new, a temporary name
+// beside it when an existing file is to be replaced. Returns null when the
+// file exists and must be kept.
+std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::string &leaf,
+    WriteMode mode, mode_t createMode, const std::string &display)
+{
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    if (mode != WriteMode::Replace) {
+        int fd = ::openat(dir->get(), leaf.c_str(), flags, createMode);
+        if (fd >= 0)
+            return std::make_unique<OutputFile>(dir, leaf, leaf, Fd(fd));
+        if (errno != EEXIST)
+            throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
+        if (mode == WriteMode::CreateNew)
+            return nullptr;
+    }
+    std::string base = "." + leaf.substr(0, 200) + ".amx";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temp = base + std::to_string(::getpid()) + "-" + std::to_string(tempCounter++);
+        int fd = ::openat(dir->get(), temp.c_str(), flags, 0600);
+        if (fd >= 0)
+            return std::make_unique<OutputFile>(dir, temp, leaf, Fd(fd));
+        if (errno != EEXIST)
+            throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
+    }
+    throw ZipFailure(ZipError::CreateFailed, display);
+}
+
+struct Note {
+    ZipError code;
+    std::string detail;
+};
+
+// One member to write. Small members run whole on a worker; large ones run on
+// the calling thread so their progress can be reported as it happens.
+enum class JobKind { Nothing, Dir, File };
+
+class ExtractJob : public Job {
+public:
+    JobKind kind = JobKind::Nothing;
+    std::vector<Note> notes; // found while planning, reported in member order
+    const Entry *entry = nullptr;
+    int archiveFd = -1;
+    MemberSpan span;
+    std::string display;
+    std::shared_ptr<Fd> dir;
+    std::string leaf;
+    WriteMode mode = WriteMode::CreateNew;
+    mode_t perms = 0644;
+    bool setPerms = false;
+    bool large = false;
+
+    // Results.
+    Note failure {ZipError::None, {}};
+    bool kept = false; // existed and was left alone
+    bool done = false;
+
+    uint64_t weight() const override
+    {
+        return kind != JobKind::File || large ? 0 : entry->usize + entry->csize;
+    }
+
+    void run(const std::atomic<bool> &stop) override
+    {
+        if (kind != JobKind::File)
+            return;
+        try {
+            extract(stop, {});
+        } catch (const ZipFailure &f) {
+            failure = {f.code(), f.detail()};
+        } catch (const std::bad_alloc &) {
+            failure = {ZipError::Internal, display + " (out of memory)"};
+        } catch (...) {
+            failure = {ZipError::Internal, display};
+        }
+    }
+
+    using Progress = std::function<void(uint64_t before, uint64_t after)>;
+
+    void extract(const std::atomic<bool> &stop, const Progress &progress)
+    {
+        auto out = openOutput(dir, leaf, mode, perms, display);
+        if (!out) {
+            kept = true;
+            return;
+        }
+        uint32_t crc = 0;
+        uint64_t produced = 0;
+        auto emit = [&](const char *p, size_t n) {
+            if (produced + n > entry->usize)
+                throw ZipFailure(ZipError::BadSize, display + " (more data than declared)");
+            crc = crc32Update(crc, p, n);
+            out->write(p, n, display);
+            if (progress)
+                progress(produced, produced + n);
+            produced += n;
+            if (stop)
+                throw Cancelled();
+        };
+        if (entry->method == methodStored)
+            copyStored(emit);
+        else if (!large)
+            inflateWhole(emit);
+        else
+            inflateStream(emit);
+        if (produced != entry->usize)
+            throw ZipFailure(ZipError::BadSize, display + " (" + std::to_string(produced) + " bytes, should be "
+                    + std::to_string(entry->usize) + ")");
+        if (crc != entry->crc) {
+            char text[64];
+            std::snprintf(text, sizeof text, " (%08x, should be %08x)", crc, entry->crc);
+            throw ZipFailure(ZipError::BadCrc, display + text);
+        }
+        out->commit(perms, setPerms, entry->mtime, display);
+        done = true;
+    }
+
+private:
+    template<class Emit> void copyStored(Emit &emit)
+    {
+        std::string buf(size_t(std::min<uint64_t>(entry->csize, chunkSize)), '\0');
+        for (uint64_t at = 0; at < entry->csize;) {
+            size_t n = size_t(std::min<uint64_t>(buf.size(), entry->csize - at));
+            if (!preadFull(archiveFd, buf.data(), n, span.dataOffset + at))
+                throw ZipFailure(ZipError::Truncated, display);
+            emit(buf.data(), n);
+            at += n;
+        }
+    }
+
+    template<class Emit> void inflateWhole(Emit &emit)
+    {
+        std::string in(size_t(entry->csize), '\0');
+        if (entry->csize && !preadFull(archiveFd, in.data(), in.size(), span.dataOffset))
+            throw ZipFailure(ZipError::Truncated, display);
+        std::string out(size_t(entry->usize), '\0');
+        switch (inflateBuffer(in.data(), in.size(), out.data(), out.size())) {
+        case InflateResult::Ok:
+            break;
+        case InflateResult::WrongSize:
+            throw ZipFailure(ZipError::BadSize, display + " (size differs from the declared one)");
+        case InflateResult::BadData:
+            throw ZipFailure(ZipError::BadData, display);
+        }
+        in.clear();
+        in.shrink_to_fit();
+        for (size_t at = 0; at < out.size(); at += chunkSize)
+            emit(out.data() + at, std::min(chunkSize, out.size() - at));
+    }
+
+    template<class Emit> void inflateStream(Emit &emit)
+    {
+        ZStream z = makeInflater();
+        std::string in(chunkSize, '\0'), out(chunkSize, '\0');
+        uint64_t at = 0;
+        int rc = Z_OK;
+        while (rc != Z_STREAM_END) {
+            if (z->avail_in == 0) {
+                if (at >= entry->csize)
+                    throw ZipFailure(ZipError::BadData, display + " (data ends early)");
+                size_t n = size_t(std::min<uint64_t>(in.size(), entry->csize - at));
+                if (!preadFull(archiveFd, in.data(), n, span.dataOffset + at))
+                    throw ZipFailure(ZipError::Truncated, display);
+                at += n;
+                z->next_in = reinterpret_cast<Bytef *>(in.data());
+                z->avail_in = uInt(n);
+            }
+            z->next_out = reinterpret_cast<Bytef *>(out.data());
+            z->avail_out = uInt(out.size());
+            rc = inflate(z.get(), Z_NO_FLUSH);
+            if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
+                throw ZipFailure(ZipError::BadData, display);
+            size_t got = out.size() - z->avail_out;
+            if (got)
+                emit(out.data(), got);
+            else if (rc == Z_BUF_ERROR && z->avail_in != 0)
+                throw ZipFailure(ZipError::BadData, display);
+        }
+    }
+};
+
+struct DeferredDir {
+    std::vector<std::string> parts;
+    mode_t perms;
+    bool setPerms;
+    int64_t mtime;
+};
+
+struct DeferredLink {
+    std::vector<std::string> parts;
+    std::string target;
+    std::string display;
+    int64_t mtime;
+};
+
+class Extractor {
+public:
+    Extractor(const ExtractOptions &options, Reporter &reporter)
+        : m_opt(options)
+        , m_rep(reporter)
+        , m_archive(options.archive)
+        , m_umask(currentUmask())
+    {
+    }
+
+    int32_t run();
+
+private:
+    std::vector<size_t> select();
+    std::unique_ptr<ExtractJob> plan(size_t i);
+    void finish(ExtractJob &job);
+    void readLink(size_t i, const std::vector<std::string> &parts, const std::string &display);
+    void createLinks();
+    void restoreDirs();
+    bool memberNewer(const Entry &e, const struct stat &st) const;
+
+    const ExtractOptions &m_opt;
+    Reporter &m_rep;
+    ArchiveReader m_archive;
+    DirCache m_dirs;
+    mode_t m_umask;
+    int32_t m_count = 0;
+    std::vector<DeferredDir> m_deferredDirs;
+    std::vector<DeferredLink> m_links;
+};
+
+std::vector<size_t> Extractor::select()
+{
+    const auto &entries = m_archive.entries();
+    std::vector<size_t> chosen;
+    if (m_opt.specs.empty()) {
+        for (size_t i = 0; i < entries.size(); ++i)
+            chosen.push_back(i);
+        return chosen;
+    }
+    std::vector<bool> used(m_opt.specs.size(), false);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        bool take = false;
+        for (size_t s = 0; s < m_opt.specs.size(); ++s)
+            if (wildcardMatch(m_opt.specs[s], entries[i].name, true)) {
+                used[s] = true;
+                take = true;
+            }
+        if (take)
+            chosen.push_back(i);
+    }
+    for (size_t s = 0; s < m_opt.specs.size(); ++s)
+        if (!used[s])
+            m_rep.problem(ZipError::NotMatched, m_opt.specs[s]);
+    return chosen;
+}
+
+bool Extractor::memberNewer(const Entry &e, const struct stat &st) const
+{
+    int64_t fileTime = st.st_mtim.tv_sec;
+    if (!e.hasUnixTime)
+        fileTime = (fileTime + 1) & ~int64_t(1); // DOS times have 2-second steps
+    return e.mtime > fileTime;
+}
+
+// Decides what to do with member i and prepares its folder. Nothing is
+// reported here: the job carries its notes to be reported in member order.
+std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
+{
+    const Entry &e = m_archive.entries()[i];
+    auto job = std::make_unique<ExtractJob>();
+    bool changed = false;
+    std::vector<std::string> parts = safeComponents(e.name, changed);
+    job->display = joinPath(parts, parts.size());
+    const std::string &display = job->display;
+    if (changed)
+        job->notes.push_back({ZipError::UnsafePath, e.name + " -> " + (display.empty() ? "(nothing)" : display)});
+    if (parts.empty())
+        return job;
+    if (e.flags & flagEncrypted) {
+        job->notes.push_back({ZipError::Encrypted, display});
+        return job;
+    }
+    job->entry = &e;
+    if (e.isDir()) {
+        if (!m_opt.dirNames)
+            return job;
+        m_dirs.get(parts, parts.size(), true);
+        uint32_t mode = e.unixMode();
+        m_deferredDirs.push_back({parts, mode_t(mode & 0777), mode != 0, e.mtime});
+        job->kind = JobKind::Dir;
+        return job;
+    }
+    if (e.method != methodStored && e.method != methodDeflated) {
+        job->notes.push_back({ZipError::Unsupported,
+            display + " (compression method " + std::to_string(e.method) + " not supported)"});
+        return job;
+    }
+    if (!m_opt.dirNames)
+        parts.erase(parts.begin(), parts.end() - 1);
+
+    job->span = m_archive.span(i);
+    if (e.method == methodStored ? e.csize != e.usize : e.usize > e.csize * maxDeflateRatio + 1024)
+        throw ZipFailure(ZipError::BadSize, display + " (declared size " + std::to_string(e.usize) + " impossible)");
+    if (e.isSymlink()) {
+        readLink(i, parts, display);
+        return job;
+    }
+
+    auto dir = m_dirs.get(parts, parts.size() - 1, true);
+    const std::string &leaf = parts.back();
+    WriteMode mode = m_opt.overwrite ? WriteMode::CreateOrReplace : WriteMode::CreateNew;
+    if (m_opt.freshen || m_opt.update) {
+        struct stat st {};
+        bool exists = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+        if (!exists && m_opt.freshen)
+            return job;
+        if (exists && !memberNewer(e, st))
+            return job;
+        mode = exists ? WriteMode::Replace : WriteMode::CreateOrReplace;
+    }
+    job->kind = JobKind::File;
+    job->archiveFd = m_archive.fd();
+    job->dir = std::move(dir);
+    job->leaf = leaf;
+    job->mode = mode;
+    // Set-user-id and similar bits are never restored.
+    if (uint32_t m = e.unixMode())
+        job->perms = mode_t(m & 0777);
+    else
+        job->perms = mode_t(0666 & ~m_umask);
+    // The mode given at creation passes through the umask; set it again only when it matters.
+    job->setPerms = (job->perms & ~m_umask) != job->perms;
+    job->large = e.usize > bufferBudget || e.csize > bufferBudget;
+    return job;
+}
+
+void Extractor::readLink(size_t i, const std::vector<std::string> &parts, const std::string &display)
+{
+    const Entry &e = m_archive.entries()[i];
+    MemberSpan span = m_archive.span(i);
+    if (e.usize > maxLinkTarget || e.csize > maxLinkTarget * 2)
+        throw ZipFailure(ZipError::BadSize, display + " (link target too long)");
+    std::string in(size_t(e.csize), '\0'), target(size_t(e.usize), '\0');
+    if (!in.empty() && !preadFull(m_archive.fd(), in.data(), in.size(), span.dataOffset))
+        throw ZipFailure(ZipError::Truncated, display);
+    if (e.method == methodStored)
+        target = in;
+    else if (inflateBuffer(in.data(), in.size(), target.data(), target.size()) != InflateResult::Ok)
+        throw ZipFailure(ZipError::BadData, display);
+    if (crc32Update(0, target.data(), target.size()) != e.crc)
+        throw ZipFailure(ZipError::BadCrc, display);
+    m_links.push_back({parts, target, display, e.mtime});
+}
+
+void Extractor::finish(ExtractJob &job)
+{
+    if (job.failure.code != ZipError::None)
+        m_rep.problem(job.failure.code, job.failure.detail);
+    else if (job.kept)
+        m_rep.problem(ZipError::Exists, job.display);
+    else if (job.done)
+        ++m_count;
+}
+
+// Links come last, so no member of this archive is ever written through one.
+void Extractor::createLinks()
+{
+    for (const DeferredLink &l : m_links) {
+        std::vector<std::string> parent(l.parts.begin(), l.parts.end() - 1);
+        if (!linkStaysInside(parent, l.target)) {
+            m_rep.problem(ZipError::UnsafeLink, l.display + " -> " + l.target);
+            continue;
+        }
+        try {
+            m_rep.newFile(l.display, l.target.size());
+            auto dir = m_dirs.get(l.parts, l.parts.size() - 1, true);
+            const std::string &leaf = l.parts.back();
+            std::string made = leaf;
+            if (::symlinkat(l.target.c_str(), dir->get(), leaf.c_str()) != 0) {
+                if (errno != EEXIST)
+                    throw ZipFailure(ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
+                struct stat st {};
+                bool replace = m_opt.overwrite;
+                if (m_opt.freshen || m_opt.update) {
+                    replace = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0
+                        && l.mtime > st.st_mtim.tv_sec;
+                    if (!replace) {
+                        m_rep.endFile();
+                        continue;
+                    }
+                }
+                if (!replace) {
+                    m_rep.problem(ZipError::Exists, l.display);
+                    m_rep.endFile();
+                    continue;
+                }
+                made = "." + leaf.substr(0, 200) + ".amxlink" + std::to_string(::getpid());
+                ::unlinkat(dir->get(), made.c_str(), 0);
+                if (::symlinkat(l.target.c_str(), dir->get(), made.c_str()) != 0)
+                    throw ZipFailure(ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
+                if (::renameat(dir->get(), made.c_str(), dir->get(), leaf.c_str()) != 0) {
+                    int err = errno;
+                    ::unlinkat(dir->get(), made.c_str(), 0);
+                    throw ZipFailure(ZipError::ReplaceFailed, l.display + " (" + errnoText(err) + ")");
+                }
+            }
+            struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(l.mtime), 0}};
+            ::utimensat(dir->get(), leaf.c_str(), times, AT_SYMLINK_NOFOLLOW);
+            m_rep.info("    linking: " + l.display + " -> " + l.target);
+            ++m_count;
+            m_rep.endFile();
+        } catch (const ZipFailure &f) {
+            m_rep.problem(f.code(), f.detail());
+        }
+    }
+}
+
+// Folder times last, after everything inside them was written.
+void Extractor::restoreDirs()
+{
+    for (auto it = m_deferredDirs.rbegin(); it != m_deferredDirs.rend(); ++it) {
+        try {
+            auto dir = m_dirs.get(it->parts, it->parts.size(), false);
+            if (it->setPerms)
+                ::fchmod(dir->get(), it->perms);
+            struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(it->mtime), 0}};
+            ::futimens(dir->get(), times);
+        } catch (const ZipFailure &) {
+            // The folder went away or became a link meanwhile: nothing to restore.
+        }
+    }
+}
+
+int32_t Extractor::run()
+{
+    std::vector<size_t> chosen = select();
+    Pipeline pipeline;
+    auto begin = [&](ExtractJob &job) {
+        for (const Note &n : job.notes)
+            m_rep.problem(n.code, n.detail);
+        if (job.kind == JobKind::Dir) {
+            m_rep.newFile(job.display, 0);
+            m_rep.info("   creating: " + job.display + "/");
+            ++m_count;
+            m_rep.endFile();
+        } else if (job.kind == JobKind::File) {
+            m_rep.newFile(job.display, job.entry->usize);
+            m_rep.info(std::string(job.entry->method == methodStored ? " extracting: " : "  inflating: ")
+                + job.display);
+        }
+    };
+    auto drain = [&](size_t keep) {
+        while (pipeline.pending() > keep) {
+            auto done = pipeline.next();
+            auto &job = static_cast<ExtractJob &>(*done);
+            begin(job);
+            if (job.kind == JobKind::File) {
+                m_rep.progress(0, job.done ? job.entry->usize : 0);
+                finish(job);
+                m_rep.endFile();
+            }
+        }
+    };
+    try {
+        for (size_t i : chosen) {
+            std::unique_ptr<ExtractJob> job;
+            try {
+                job = plan(i);
+            } catch (const ZipFailure &f) {
+                job = std::make_unique<ExtractJob>();
+                job->notes.push_back({f.code(), f.detail()});
+            }
+            if (job->kind == JobKind::File && job->large) {
+                drain(0);
+                begin(*job);
+                std::atomic<bool> never {false};
+                try {
+                    job->extract(never, [&](uint64_t a, uint64_t b) { m_rep.progress(a, b); });
+                } catch (const ZipFailure &f) {
+                    job->failure = {f.code(), f.detail()};
+                }
+                finish(*job);
+                m_rep.endFile();
+                continue;
+            }
+            while (!pipeline.hasRoom(job->weight()))
+                drain(pipeline.pending() - 1);
+            pipeline.submit(std::move(job));
+        }
+        drain(0);
+    } catch (...) {
+        pipeline.abort();
+        throw;
+    }
+    createLinks();
+    restoreDirs();
+    return m_count;
+}
+
+} // namespace
+
+int32_t extractArchive(const ExtractOptions &options, Reporter &reporter)
+{
+    Extractor extractor(options, reporter);
+    return extractor.run();
+}
+
+} // namespace amx

@@ -1,0 +1,26 @@
+// Extraction into the current directory, the library's whole job.
+#pragma once
+
+#include "common/Reporter.h"
+
+#include <string>
+#include <vector>
+
+namespace amx {
+
+struct ExtractOptions {
+    std::string archive;
+    std::vector<std::string> specs; // empty: every member
+    bool dirNames = true;
+    bool overwrite = false;
+    bool freshen = false;
+    bool update = false;
+};
+
+// Extracts the selected members; returns how many were extracted and
+// verified. Problems with single members are reported and skipped; a
+// cancellation (Cancelled) or an unreadable archive (ZipFailure) ends the
+// call, leaving every file that would have been replaced intact.
+int32_t extractArchive(const ExtractOptions &options, Reporter &reporter);
+
+} // namespace amx

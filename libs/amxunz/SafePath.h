@@ -1,0 +1,21 @@
+// Turns a member name into a path that stays inside the base folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace amx {
+
+// The components of a safe relative path for a member name: backslashes are
+// taken as separators, drive prefixes, leading slashes, "." and ".." parts
+// are dropped. `changed` tells whether anything had to be neutralised.
+std::vector<std::string> safeComponents(std::string_view name, bool &changed);
+
+// Whether a link in folder `parent` (components from the base) pointing to
+// `target` stays inside the base folder.
+bool linkStaysInside(const std::vector<std::string> &parent, std::string_view target);
+
+std::string joinPath(const std::vector<std::string> &parts, size_t count);
+
+} // namespace amx

@@ -1,0 +1,23 @@
+// What the caller asked libamxzip to do, read from its parameter block.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace amx {
+
+struct AddOptions {
+    std::string archive;
+    std::vector<std::string> specs;
+    int level = 9;
+    bool discardDirNames = false;
+    bool recurse = false;
+    bool hidden = false;
+    bool forceDos = false;
+    bool move = false;
+    bool freshen = false;
+    bool update = false;
+    bool archiveTime = false;
+};
+
+} // namespace amx

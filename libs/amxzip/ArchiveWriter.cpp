@@ -1,0 +1,141 @@
+#include "ArchiveWriter.h"
+
+#include "common/ZipError.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace amx {
+
+constexpr size_t writeBuffer = 1u << 20;
+
+ArchiveWriter::ArchiveWriter(const std::string &archivePath)
+    : m_target(archivePath)
+{
+    size_t slash = archivePath.rfind('/');
+    m_dir = slash == std::string::npos ? "." : slash == 0 ? "/" : archivePath.substr(0, slash);
+    // An unnamed file disappears by itself if the process dies; it is named
+    // only at the very end. A named temporary is the fallback.
+    if (::access("/proc/self/fd", X_OK) == 0)
+        m_fd.reset(::open(m_dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    if (!m_fd.valid()) {
+        std::string pattern = m_dir + "/.amxzip-XXXXXX";
+        m_fd.reset(::mkostemp(pattern.data(), O_CLOEXEC));
+        if (!m_fd.valid())
+            throw ZipFailure(ZipError::CreateFailed, "temporary file in " + m_dir + " (" + errnoText(errno) + ")");
+        m_tempName = pattern;
+    }
+    m_buf.reserve(writeBuffer);
+}
+
+ArchiveWriter::~ArchiveWriter()
+{
+    if (!m_committed && !m_tempName.empty())
+        ::unlink(m_tempName.c_str());
+}
+
+void ArchiveWriter::fail(int err)
+{
+    throw ZipFailure(ZipError::WriteFailed, m_target + " (" + errnoText(err) + ")");
+}
+
+void ArchiveWriter::flush()
+{
+    if (m_buf.empty())
+        return;
+    if (!pwriteFull(m_fd.get(), m_buf.data(), m_buf.size(), m_pos))
+        fail(errno);
+    m_pos += m_buf.size();
+    m_buf.clear();
+}
+
+void ArchiveWriter::write(const void *data, size_t n)
+{
+    if (m_buf.size() + n > writeBuffer)
+        flush();
+    if (n >= writeBuffer) {
+        if (!pwriteFull(m_fd.get(), data, n, m_pos))
+            fail(errno);
+        m_pos += n;
+        return;
+    }
+    m_buf.append(static_cast<const char *>(data), n);
+}
+
+void ArchiveWriter::patch(uint64_t at, const std::string &bytes)
+{
+    flush();
+    if (!pwriteFull(m_fd.get(), bytes.data(), bytes.size(), at))
+        fail(errno);
+}
+
+void ArchiveWriter::copyFrom(int fd, uint64_t offset, uint64_t n)
+{
+    flush();
+    // In-kernel copy first; plain reads and writes when the file systems refuse.
+    while (n > 0) {
+        loff_t in = loff_t(offset), out = loff_t(m_pos);
+        ssize_t r = ::copy_file_range(fd, &in, m_fd.get(), &out, size_t(std::min<uint64_t>(n, 1u << 30)), 0);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0) {
+            if (r < 0 && errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL)
+                fail(errno);
+            break;
+        }
+        offset += uint64_t(r);
+        m_pos += uint64_t(r);
+        n -= uint64_t(r);
+    }
+    std::string buf(size_t(std::min<uint64_t>(n, writeBuffer)), '\0');
+    while (n > 0) {
+        size_t chunk = size_t(std::min<uint64_t>(n, buf.size()));
+        if (!preadFull(fd, buf.data(), chunk, offset))
+            throw ZipFailure(ZipError::Truncated, "reading the old archive");
+        if (!pwriteFull(m_fd.get(), buf.data(), chunk, m_pos))
+            fail(errno);
+        offset += chunk;
+        m_pos += chunk;
+        n -= chunk;
+    }
+}
+
+void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
+{
+    flush();
+    int fd = m_fd.get();
+    if (::fchmod(fd, mode) != 0 || ::fdatasync(fd) != 0)
+        fail(errno);
+    if (mtime) {
+        struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(*mtime), 0}};
+        ::futimens(fd, times);
+    }
+    std::string named = m_tempName;
+    if (named.empty()) {
+        // Give the unnamed file a name beside the archive, then rename it over.
+        for (int attempt = 0; attempt < 100 && named.empty(); ++attempt) {
+            std::string candidate = m_dir + "/.amxzip-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            std::string self = "/proc/self/fd/" + std::to_string(fd);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                named = candidate;
+            else if (errno != EEXIST)
+                fail(errno);
+        }
+        if (named.empty())
+            fail(EEXIST);
+        m_tempName = named;
+    }
+    if (::rename(named.c_str(), m_target.c_str()) != 0)
+        throw ZipFailure(ZipError::ReplaceFailed, m_target + " (" + errnoText(errno) + ")");
+    m_committed = true;
+    m_fd.reset();
+    // Make the rename itself durable.
+    Fd dir(::open(m_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid())
+        ::fsync(dir.get());
+}
+
+} // namespace amx

@@ -1,0 +1,44 @@
+// The new archive, written to an unnamed temporary file in the archive's
+// folder and put in place only by commit(). Until then the original is never
+// touched, and a failure, a cancel or a killed process leaves nothing behind.
+#pragma once
+
+#include "common/FileUtil.h"
+
+#include <optional>
+#include <string>
+#include <sys/types.h>
+
+namespace amx {
+
+class ArchiveWriter {
+public:
+    explicit ArchiveWriter(const std::string &archivePath);
+    ~ArchiveWriter();
+    ArchiveWriter(const ArchiveWriter &) = delete;
+    ArchiveWriter &operator=(const ArchiveWriter &) = delete;
+
+    uint64_t position() const { return m_pos + m_buf.size(); }
+    void write(const void *data, size_t n);
+    void write(const std::string &s) { write(s.data(), s.size()); }
+    // Rewrites bytes already written (a header whose sizes are now known).
+    void patch(uint64_t at, const std::string &bytes);
+    // Copies bytes of another file unchanged.
+    void copyFrom(int fd, uint64_t offset, uint64_t n);
+    // Flushes to disk and renames over the archive. Throws ZipFailure.
+    void commit(mode_t mode, std::optional<int64_t> mtime);
+
+private:
+    void flush();
+    [[noreturn]] void fail(int err);
+
+    std::string m_target;
+    std::string m_dir;
+    std::string m_tempName; // set when a named temporary had to be used
+    Fd m_fd;
+    uint64_t m_pos = 0;
+    std::string m_buf;
+    bool m_committed = false;
+};
+
+} // namespace amx

@@ -1,0 +1,240 @@
+#include "FileCollector.h"
+
+#include "common/Wildcard.h"
+
+#include <algorithm>
+#include <dirent.h>
+#include <memory>
+#include <unordered_set>
+
+namespace amx {
+
+std::string dosComponent(const std::string &name)
+{
+    std::string base = name, ext;
+    while (!base.empty() && base.front() == '.')
+        base.erase(0, 1);
+    size_t dot = base.rfind('.');
+    if (dot != std::string::npos) {
+        ext = base.substr(dot + 1);
+        base.erase(dot);
+    }
+    auto clean = [](std::string s, size_t max) {
+        std::string out;
+        for (char c : s) {
+            if (out.size() == max)
+                break;
+            auto u = static_cast<unsigned char>(c);
+            if (u >= 'a' && u <= 'z')
+                out += char(u - 'a' + 'A');
+            else if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || std::string_view("!#$%&'()-@^_`{}~").find(c) != std::string_view::npos)
+                out += c;
+            else if (u >= 0x80 && (u & 0xc0) == 0x80)
+                continue; // the rest of a UTF-8 sequence already replaced
+            else
+                out += '_';
+        }
+        return out;
+    };
+    base = clean(base, 8);
+    ext = clean(ext, 3);
+    if (base.empty())
+        base = "_";
+    return ext.empty() ? base : base + "." + ext;
+}
+
+std::string storedName(const std::string &path, bool isDir, bool discardDirs, bool forceDos)
+{
+    std::vector<std::string> parts;
+    size_t pos = 0;
+    while (pos <= path.size()) {
+        size_t slash = path.find('/', pos);
+        if (slash == std::string::npos)
+            slash = path.size();
+        std::string part = path.substr(pos, slash - pos);
+        pos = slash + 1;
+        if (part.empty() || part == ".")
+            continue;
+        // "a/../b" is stored as "b"; a ".." leading out of the folder is dropped.
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+            continue;
+        }
+        parts.push_back(forceDos ? dosComponent(part) : part);
+    }
+    if (discardDirs && !parts.empty())
+        parts.erase(parts.begin(), parts.end() - 1);
+    std::string out;
+    for (const auto &p : parts)
+        out += (out.empty() ? "" : "/") + p;
+    if (isDir && !out.empty())
+        out += '/';
+    return out;
+}
+
+namespace {
+
+struct DirCloser {
+    void operator()(DIR *d) const { closedir(d); }
+};
+
+bool isHidden(const std::string &name) { return !name.empty() && name[0] == '.' && name != "." && name != ".."; }
+
+std::string baseName(const std::string &path)
+{
+    std::string p = path;
+    while (p.size() > 1 && p.back() == '/')
+        p.pop_back();
+    size_t slash = p.rfind('/');
+    return slash == std::string::npos ? p : p.substr(slash + 1);
+}
+
+class Collector {
+public:
+    Collector(const AddOptions &o, const struct stat &self, Reporter &rep)
+        : m_opt(o)
+        , m_self(self)
+        , m_rep(rep)
+    {
+    }
+
+    Collection run()
+    {
+        for (const std::string &spec : m_opt.specs)
+            collectSpec(spec);
+        return std::move(m_out);
+    }
+
+private:
+    bool isSelf(const struct stat &st) const
+    {
+        return m_self.st_ino != 0 && st.st_dev == m_self.st_dev && st.st_ino == m_self.st_ino;
+    }
+
+    bool add(const std::string &path, const struct stat &st)
+    {
+        if (isSelf(st))
+            return true;
+        bool dir = S_ISDIR(st.st_mode);
+        if (dir && m_opt.discardDirNames)
+            return true;
+        std::string stored = storedName(path, dir, m_opt.discardDirNames, m_opt.forceDos);
+        if (stored.empty())
+            return true;
+        if (m_seen.insert(stored).second)
+            m_out.sources.push_back({path, stored, st});
+        return true;
+    }
+
+    void collectSpec(const std::string &spec)
+    {
+        if (spec.empty())
+            return;
+        size_t slash = spec.rfind('/');
+        std::string dirPart = slash == std::string::npos ? "" : spec.substr(0, slash + 1);
+        std::string namePart = spec.substr(dirPart.size());
+        if (hasWildcard(namePart)) {
+            std::string pattern = namePart == "*.*" ? "*" : namePart;
+            size_t before = m_out.sources.size();
+            std::vector<std::pair<dev_t, ino_t>> ancestors;
+            struct stat st {};
+            if (stat(dirPart.empty() ? "." : dirPart.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+                ancestors.emplace_back(st.st_dev, st.st_ino);
+                walk(dirPart, pattern, ancestors);
+            }
+            if (m_out.sources.size() == before)
+                m_rep.problem(ZipError::NotMatched, spec);
+            return;
+        }
+        struct stat st {};
+        if (::stat(spec.c_str(), &st) != 0) {
+            m_rep.problem(ZipError::NotMatched, spec);
+            return;
+        }
+        if (!m_opt.hidden && isHidden(baseName(spec))) {
+            m_rep.problem(ZipError::HiddenSkipped, spec);
+            return;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            std::string dir = spec;
+            if (dir.back() != '/')
+                dir += '/';
+            add(dir, st);
+            if (m_opt.recurse) {
+                m_out.walkedDirs.push_back(dir);
+                std::vector<std::pair<dev_t, ino_t>> ancestors {{st.st_dev, st.st_ino}};
+                walk(dir, "*", ancestors);
+            }
+        } else if (S_ISREG(st.st_mode)) {
+            add(spec, st);
+        } else {
+            m_rep.problem(ZipError::NotReadable, spec + " (not a regular file)");
+        }
+    }
+
+    // dir is "" for the current directory or ends with '/'.
+    void walk(const std::string &dir, const std::string &pattern,
+        std::vector<std::pair<dev_t, ino_t>> &ancestors)
+    {
+        std::unique_ptr<DIR, DirCloser> d(opendir(dir.empty() ? "." : dir.c_str()));
+        if (!d) {
+            m_rep.problem(ZipError::NotReadable, dir.empty() ? "." : dir);
+            return;
+        }
+        std::vector<std::string> names;
+        while (dirent *e = readdir(d.get())) {
+            std::string n = e->d_name;
+            if (n != "." && n != "..")
+                names.push_back(std::move(n));
+        }
+        d.reset();
+        std::sort(names.begin(), names.end());
+        bool all = pattern == "*";
+        for (const std::string &name : names) {
+            if (!m_opt.hidden && isHidden(name))
+                continue;
+            std::string path = dir + name;
+            struct stat st {};
+            if (::stat(path.c_str(), &st) != 0) {
+                m_rep.problem(ZipError::NotReadable, path);
+                continue;
+            }
+            if (S_ISDIR(st.st_mode)) {
+                if (!m_opt.recurse)
+                    continue;
+                auto id = std::make_pair(st.st_dev, st.st_ino);
+                if (std::find(ancestors.begin(), ancestors.end(), id) != ancestors.end()) {
+                    m_rep.problem(ZipError::LinkLoop, path);
+                    continue;
+                }
+                if (all)
+                    add(path + "/", st);
+                m_out.walkedDirs.push_back(path + "/");
+                ancestors.push_back(id);
+                walk(path + "/", pattern, ancestors);
+                ancestors.pop_back();
+            } else if (S_ISREG(st.st_mode)) {
+                if (wildcardMatch(pattern, name, false))
+                    add(path, st);
+            } else if (wildcardMatch(pattern, name, false)) {
+                m_rep.problem(ZipError::NotReadable, path + " (not a regular file)");
+            }
+        }
+    }
+
+    const AddOptions &m_opt;
+    const struct stat &m_self;
+    Reporter &m_rep;
+    Collection m_out;
+    std::unordered_set<std::string> m_seen;
+};
+
+} // namespace
+
+Collection collectSources(const AddOptions &options, const struct stat &self, Reporter &reporter)
+{
+    return Collector(options, self, reporter).run();
+}
+
+} // namespace amx

@@ -1,0 +1,466 @@
+#include "Updater.h"
+
+#include "ArchiveWriter.h"
+#include "FileCollector.h"
+#include "common/ArchiveReader.h"
+#include "common/Codec.h"
+#include "common/Pipeline.h"
+#include "common/Wildcard.h"
+#include "common/ZipFormat.h"
+
+#include <cerrno>
+#include <cmath>
+#include <deque>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
+#include <unordered_map>
+
+namespace amx {
+
+namespace {
+
+constexpr size_t chunkSize = 1u << 20;
+// Members whose size may reach 4 GiB get room for 64-bit sizes in their
+// local header before their compressed size is known.
+constexpr uint64_t zip64Margin = 0xf0000000u;
+
+bool hasNonAscii(const std::string &s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    return false;
+}
+
+Entry newEntry(const Source &src, const AddOptions &o)
+{
+    Entry e;
+    e.rawName = src.stored;
+    e.name = src.stored;
+    e.flags = hasNonAscii(src.stored) ? flagUtf8 : 0;
+    e.mtime = src.st.st_mtim.tv_sec;
+    e.hasUnixTime = true;
+    toDosTime(e.mtime, e.dosTime, e.dosDate);
+    mode_t mode = src.st.st_mode;
+    uint32_t dosAttr = (src.isDir() ? 0x10 : 0) | ((mode & 0200) ? 0 : 0x01);
+    if (o.forceDos) {
+        e.madeBy = (hostFat << 8) | 20;
+        e.externalAttr = dosAttr;
+    } else {
+        e.madeBy = (hostUnix << 8) | 30;
+        e.externalAttr = (uint32_t(mode & 0xffff) << 16) | dosAttr;
+        e.extra = makeExtraTime(e.mtime);
+    }
+    e.versionNeeded = src.isDir() ? 20 : 10;
+    return e;
+}
+
+// Compresses one small file whole, on a worker thread.
+class CompressJob : public Job {
+public:
+    const Source *src = nullptr;
+    int level = 9;
+    bool large = false;
+    Entry entry;
+    std::string data;
+    ZipError failure = ZipError::None;
+    std::string failureText;
+
+    uint64_t weight() const override { return large || !src ? 0 : uint64_t(src->st.st_size) * 2; }
+
+    void run(const std::atomic<bool> &stop) override
+    {
+        if (!src || large || src->isDir() || stop)
+            return;
+        try {
+            Fd fd(::open(src->path.c_str(), O_RDONLY | O_CLOEXEC));
+            if (!fd.valid()) {
+                fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
+                return;
+            }
+            std::string in(size_t(src->st.st_size) + 1, '\0');
+            ssize_t n = readFull(fd.get(), in.data(), in.size());
+            if (n < 0) {
+                fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
+                return;
+            }
+            // A file that grew since it was found is taken as it was.
+            in.resize(std::min<size_t>(size_t(n), size_t(src->st.st_size)));
+            entry.usize = in.size();
+            entry.crc = crc32Update(0, in.data(), in.size());
+            if (level > 0 && deflateBuffer(level, in, data)) {
+                entry.method = methodDeflated;
+                entry.versionNeeded = 20;
+            } else {
+                entry.method = methodStored;
+                data = std::move(in);
+            }
+            entry.csize = data.size();
+        } catch (const std::bad_alloc &) {
+            fail(ZipError::Internal, src->path + " (out of memory)");
+        } catch (...) {
+            fail(ZipError::Internal, src->path);
+        }
+    }
+
+private:
+    void fail(ZipError code, std::string text)
+    {
+        failure = code;
+        failureText = std::move(text);
+    }
+};
+
+// An old member copied unchanged, or a source to add; in output order.
+struct Slot {
+    std::optional<size_t> old; // index in the old archive
+    const Source *src = nullptr;
+};
+
+std::string percentText(const Entry &e)
+{
+    if (e.method == methodStored)
+        return "stored 0%";
+    int pct = e.usize ? int(std::lround(100.0 * (1.0 - double(e.csize) / double(e.usize)))) : 0;
+    return "deflated " + std::to_string(pct) + "%";
+}
+
+class Rewriter {
+public:
+    Rewriter(const AddOptions &o, Reporter &rep, ArchiveReader *old)
+        : m_opt(o)
+        , m_rep(rep)
+        , m_old(old)
+    {
+    }
+
+    // Writes the slots and the directory; returns the entries written.
+    void write(ArchiveWriter &out, const std::vector<Slot> &slots);
+    int32_t added() const { return m_added; }
+    int64_t newest() const { return m_newest; }
+    const std::vector<const Source *> &done() const { return m_done; }
+
+private:
+    void copyOld(ArchiveWriter &out, size_t i);
+    void writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot);
+    void streamLarge(ArchiveWriter &out, const Source &src, Entry &e);
+    void addEntry(const Entry &e)
+    {
+        m_central.push_back(e);
+        m_newest = std::max(m_newest, e.mtime);
+    }
+
+    const AddOptions &m_opt;
+    Reporter &m_rep;
+    ArchiveReader *m_old;
+    std::vector<Entry> m_central;
+    std::vector<const Source *> m_done;
+    int32_t m_added = 0;
+    int64_t m_newest = 0;
+};
+
+void Rewriter::copyOld(ArchiveWriter &out, size_t i)
+{
+    Entry e = m_old->entries()[i];
+    MemberSpan span = m_old->span(i);
+    uint64_t at = out.position();
+    out.copyFrom(m_old->fd(), e.localOffset, span.end - e.localOffset);
+    e.localOffset = at;
+    addEntry(e);
+}
+
+void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
+{
+    Fd fd(::open(src.path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
+    uint64_t expected = uint64_t(src.st.st_size);
+    bool zip64 = expected >= zip64Margin;
+    e.method = m_opt.level > 0 ? methodDeflated : methodStored;
+    e.versionNeeded = zip64 ? 45 : 20;
+    uint64_t headerAt = out.position();
+    e.localOffset = headerAt;
+    out.write(makeLocalHeader(e, zip64));
+    ZStream z = e.method == methodDeflated ? makeDeflater(m_opt.level) : ZStream(nullptr, {false});
+    std::string in(chunkSize, '\0'), buf(chunkSize, '\0');
+    uint64_t total = 0, packed = 0;
+    uint32_t crc = 0;
+    for (bool last = false; !last;) {
+        size_t want = size_t(std::min<uint64_t>(chunkSize, expected - total));
+        ssize_t n = want ? readFull(fd.get(), in.data(), want) : 0;
+        if (n < 0)
+            throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
+        last = size_t(n) < chunkSize || total + uint64_t(n) == expected;
+        crc = crc32Update(crc, in.data(), size_t(n));
+        if (!z) {
+            out.write(in.data(), size_t(n));
+            packed += uint64_t(n);
+        } else {
+            z->next_in = reinterpret_cast<Bytef *>(in.data());
+            z->avail_in = uInt(n);
+            do {
+                z->next_out = reinterpret_cast<Bytef *>(buf.data());
+                z->avail_out = uInt(buf.size());
+                deflate(z.get(), last ? Z_FINISH : Z_NO_FLUSH);
+                size_t got = buf.size() - z->avail_out;
+                out.write(buf.data(), got);
+                packed += got;
+            } while (z->avail_out == 0 || (last && z->avail_in > 0));
+        }
+        m_rep.progress(total, total + uint64_t(n));
+        total += uint64_t(n);
+    }
+    e.crc = crc;
+    e.usize = total;
+    e.csize = packed;
+    if (!zip64 && (total >= 0xffffffffu || packed >= 0xffffffffu))
+        throw ZipFailure(ZipError::NotReadable, src.path + " (file grew while it was added)");
+    out.patch(headerAt, makeLocalHeader(e, zip64));
+}
+
+void Rewriter::writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot)
+{
+    const Source &src = *job.src;
+    Entry &e = job.entry;
+    m_rep.newFile(src.stored, uint64_t(src.st.st_size));
+    try {
+        if (job.failure != ZipError::None)
+            throw ZipFailure(job.failure, job.failureText);
+        if (job.large) {
+            streamLarge(out, src, e);
+        } else {
+            e.localOffset = out.position();
+            out.write(makeLocalHeader(e, false));
+            out.write(job.data);
+            job.data.clear();
+            m_rep.progress(0, e.usize);
+        }
+    } catch (const ZipFailure &f) {
+        if (f.code() != ZipError::NotReadable && f.code() != ZipError::Internal)
+            throw;
+        // The source could not be read: keep the member it would have replaced.
+        m_rep.problem(f.code(), f.detail());
+        if (slot.old)
+            copyOld(out, *slot.old);
+        m_rep.endFile();
+        return;
+    }
+    m_rep.info(std::string(slot.old ? "  updating: " : "  adding: ") + src.stored + " (" + percentText(e) + ")");
+    addEntry(e);
+    ++m_added;
+    m_done.push_back(&src);
+    m_rep.endFile();
+}
+
+void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
+{
+    Pipeline pipeline;
+    std::deque<const Slot *> order;
+    auto drainOne = [&] {
+        auto job = pipeline.next();
+        auto &cj = static_cast<CompressJob &>(*job);
+        const Slot &slot = *order.front();
+        order.pop_front();
+        if (!cj.src)
+            copyOld(out, *slot.old);
+        else
+            writeNew(out, cj, slot);
+    };
+    try {
+        for (const Slot &slot : slots) {
+            auto job = std::make_unique<CompressJob>();
+            if (slot.src) {
+                job->src = slot.src;
+                job->level = m_opt.level;
+                job->entry = newEntry(*slot.src, m_opt);
+                job->large = uint64_t(slot.src->st.st_size) > bufferBudget;
+            }
+            if (job->large) {
+                while (pipeline.pending())
+                    drainOne();
+                writeNew(out, *job, slot);
+                continue;
+            }
+            while (!pipeline.hasRoom(job->weight()))
+                drainOne();
+            order.push_back(&slot);
+            pipeline.submit(std::move(job));
+        }
+        while (pipeline.pending())
+            drainOne();
+    } catch (...) {
+        pipeline.abort();
+        throw;
+    }
+
+    uint64_t cdStart = out.position();
+    for (const Entry &e : m_central)
+        out.write(makeCentralHeader(e));
+    uint64_t cdEnd = out.position();
+    uint64_t cdSize = cdEnd - cdStart;
+    uint64_t count = m_central.size();
+    std::string tail;
+    if (count >= 0xffff || cdStart >= 0xffffffffu || cdSize >= 0xffffffffu) {
+        put32(tail, sigEnd64);
+        put64(tail, end64Size - 12);
+        put16(tail, (hostUnix << 8) | 45);
+        put16(tail, 45);
+        put32(tail, 0);
+        put32(tail, 0);
+        put64(tail, count);
+        put64(tail, count);
+        put64(tail, cdSize);
+        put64(tail, cdStart);
+        put32(tail, sigLocator64);
+        put32(tail, 0);
+        put64(tail, cdEnd);
+        put32(tail, 1);
+    }
+    std::string comment = m_old ? m_old->comment() : std::string();
+    put32(tail, sigEnd);
+    put16(tail, 0);
+    put16(tail, 0);
+    put16(tail, uint16_t(std::min<uint64_t>(count, 0xffff)));
+    put16(tail, uint16_t(std::min<uint64_t>(count, 0xffff)));
+    put32(tail, uint32_t(std::min<uint64_t>(cdSize, 0xffffffffu)));
+    put32(tail, uint32_t(std::min<uint64_t>(cdStart, 0xffffffffu)));
+    put16(tail, uint16_t(comment.size()));
+    tail += comment;
+    out.write(tail);
+}
+
+struct OldArchive {
+    std::unique_ptr<ArchiveReader> reader;
+    struct stat st {};
+    bool exists = false;
+};
+
+OldArchive openOld(const std::string &path)
+{
+    OldArchive a;
+    if (::stat(path.c_str(), &a.st) != 0) {
+        if (errno != ENOENT)
+            throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
+        a.st = {};
+        return a;
+    }
+    a.exists = true;
+    // An empty file is taken as an archive without members.
+    if (a.st.st_size > 0)
+        a.reader = std::make_unique<ArchiveReader>(path);
+    return a;
+}
+
+mode_t archiveMode(const OldArchive &a)
+{
+    return a.exists ? (a.st.st_mode & 07777) : mode_t(0666 & ~currentUmask());
+}
+
+// Writes the prefix, the slots and the directory, then puts the result in place.
+Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old, const std::vector<Slot> &slots,
+    bool setTime)
+{
+    ArchiveWriter out(o.archive);
+    if (old.reader)
+        out.copyFrom(old.reader->fd(), 0, old.reader->firstMember());
+    Rewriter rw(o, rep, old.reader.get());
+    rw.write(out, slots);
+    std::optional<int64_t> mtime;
+    if (setTime)
+        mtime = rw.newest();
+    out.commit(archiveMode(old), mtime);
+    return rw;
+}
+
+bool fileNewer(const Source &src, const Entry &e)
+{
+    int64_t t = src.st.st_mtim.tv_sec;
+    if (!e.hasUnixTime)
+        t &= ~int64_t(1); // compare in the 2-second steps of DOS time
+    return t > e.mtime;
+}
+
+} // namespace
+
+int32_t addFiles(const AddOptions &o, Reporter &rep)
+{
+    OldArchive old = openOld(o.archive);
+    Collection found = collectSources(o, old.st, rep);
+    if (found.sources.empty()) {
+        rep.problem(ZipError::NothingToDo, o.archive);
+        return 0;
+    }
+    std::vector<Slot> slots;
+    std::unordered_map<std::string, size_t> byName;
+    size_t oldCount = old.reader ? old.reader->entries().size() : 0;
+    for (size_t i = 0; i < oldCount; ++i) {
+        byName.emplace(old.reader->entries()[i].name, i);
+        slots.push_back({i, nullptr});
+    }
+    bool any = false;
+    for (const Source &src : found.sources) {
+        auto it = byName.find(src.stored);
+        if (it != byName.end()) {
+            if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[it->second]))
+                continue;
+            slots[it->second].src = &src;
+            any = true;
+        } else if (!o.freshen) {
+            slots.push_back({std::nullopt, &src});
+            any = true;
+        }
+    }
+    if (!any)
+        return 0;
+    Rewriter rw = rewrite(o, rep, old, slots, o.archiveTime);
+    if (o.move) {
+        // Only now that the new archive is in place are the sources removed.
+        for (const Source *src : rw.done())
+            if (!src->isDir())
+                ::unlink(src->path.c_str());
+        for (auto it = found.walkedDirs.rbegin(); it != found.walkedDirs.rend(); ++it)
+            ::rmdir(it->c_str());
+        for (auto it = rw.done().rbegin(); it != rw.done().rend(); ++it)
+            if ((*it)->isDir())
+                ::rmdir((*it)->path.c_str());
+    }
+    return rw.added();
+}
+
+int32_t deleteMembers(const AddOptions &o, Reporter &rep)
+{
+    OldArchive old = openOld(o.archive);
+    if (!old.reader)
+        throw ZipFailure(ZipError::ArchiveOpen, o.archive);
+    const auto &entries = old.reader->entries();
+    std::vector<bool> used(o.specs.size(), false);
+    std::vector<Slot> slots;
+    std::vector<size_t> removed;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        bool match = false;
+        for (size_t s = 0; s < o.specs.size(); ++s)
+            if (wildcardMatch(o.specs[s], entries[i].name, true)) {
+                used[s] = true;
+                match = true;
+            }
+        if (match)
+            removed.push_back(i);
+        else
+            slots.push_back({i, nullptr});
+    }
+    for (size_t s = 0; s < o.specs.size(); ++s)
+        if (!used[s])
+            rep.problem(ZipError::NotMatched, o.specs[s]);
+    if (removed.empty())
+        return 0;
+    for (size_t i : removed) {
+        rep.newFile(entries[i].name, entries[i].usize);
+        rep.info("deleting: " + entries[i].name);
+        rep.endFile();
+    }
+    rewrite(o, rep, old, slots, false);
+    return int32_t(removed.size());
+}
+
+} // namespace amx

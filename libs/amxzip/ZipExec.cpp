@@ -1,0 +1,68 @@
+// Entry points of libamxzip.
+#include "Updater.h"
+#include "engine/AmxBlocks.h"
+
+#include <new>
+
+namespace {
+
+constexpr int32_t zipVersion = 100;
+
+amx::AddOptions readBlock(const AmxZipParams &p)
+{
+    amx::AddOptions o;
+    o.archive = p.archiveName ? p.archiveName : "";
+    int32_t count = p.specCount < 0 ? 0 : std::min<int32_t>(p.specCount, AMX_MAX_SPECS);
+    for (int32_t i = 0; i < count; ++i)
+        if (p.specs[i] && *p.specs[i])
+            o.specs.emplace_back(p.specs[i]);
+    o.level = p.compLevel < 0 ? 0 : p.compLevel > 9 ? 9 : p.compLevel;
+    o.discardDirNames = p.discardDirNamesFlag != 0;
+    o.recurse = p.recurseFlag != 0;
+    o.hidden = p.hiddenFilesFlag != 0;
+    o.forceDos = p.forceDosFlag != 0;
+    o.move = p.moveFlag != 0;
+    o.update = p.updateFlag != 0;
+    o.freshen = p.freshenFlag != 0 && !o.update;
+    o.archiveTime = p.archiveTimeFlag != 0;
+    return o;
+}
+
+} // namespace
+
+extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *params)
+{
+    if (!params)
+        return 0;
+    amx::Reporter reporter(params->caller, params->callback, params->verboseFlag || params->traceFlag);
+    try {
+        amx::AddOptions options = readBlock(*params);
+        if (options.archive.empty())
+            throw amx::ZipFailure(amx::ZipError::ArchiveOpen, "(no name)");
+        if (options.specs.empty())
+            throw amx::ZipFailure(amx::ZipError::NothingToDo, options.archive);
+        if (params->deleteFlag)
+            return amx::deleteMembers(options, reporter);
+        return amx::addFiles(options, reporter);
+    } catch (const amx::Cancelled &) {
+        return 0;
+    } catch (const amx::ZipFailure &f) {
+        try {
+            reporter.problem(f.code(), f.detail());
+        } catch (...) {
+        }
+    } catch (const std::bad_alloc &) {
+        try {
+            reporter.problem(amx::ZipError::Internal, "out of memory");
+        } catch (...) {
+        }
+    } catch (...) {
+        try {
+            reporter.problem(amx::ZipError::Internal, "unexpected failure");
+        } catch (...) {
+        }
+    }
+    return 0;
+}
+
+extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxZipVersion(void) { return zipVersion; }

@@ -1,0 +1,53 @@
+// Reads the central directory of an archive and locates member data, checking
+// every length and offset against the file before it is used.
+#pragma once
+
+#include "ZipFormat.h"
+#include "common/FileUtil.h"
+
+#include <string>
+#include <vector>
+
+namespace amx {
+
+struct MemberSpan {
+    uint64_t dataOffset = 0; // first byte of the compressed data
+    uint64_t end = 0; // first byte after the data and any data descriptor
+    bool zip64Local = false;
+};
+
+class ArchiveReader {
+public:
+    // Opens and reads the directory; throws ZipFailure when the file cannot be
+    // read or is not a valid archive.
+    explicit ArchiveReader(const std::string &path);
+
+    int fd() const { return m_fd.get(); }
+    uint64_t fileSize() const { return m_fileSize; }
+    const std::vector<Entry> &entries() const { return m_entries; }
+    // Where the central directory starts: member data never reaches past it.
+    uint64_t centralStart() const { return m_centralStart; }
+    // First byte of the first member (or the directory): what precedes is a prefix.
+    uint64_t firstMember() const { return m_firstMember; }
+    const std::string &comment() const { return m_comment; }
+
+    // The data of entry i, after checking its local header and that it does
+    // not run into the next member or the directory. Throws ZipFailure.
+    MemberSpan span(size_t i) const;
+
+private:
+    void readDirectory();
+
+    Fd m_fd;
+    std::string m_path;
+    uint64_t m_fileSize = 0;
+    uint64_t m_centralStart = 0;
+    uint64_t m_firstMember = 0;
+    std::string m_comment;
+    std::vector<Entry> m_entries;
+    // For each entry, where the next member (or the directory) begins.
+    std::vector<uint64_t> m_limit;
+    std::vector<bool> m_sharedStart;
+};
+
+} // namespace amx

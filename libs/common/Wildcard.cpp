@@ -1,0 +1,53 @@
+#include "Wildcard.h"
+
+namespace amx {
+
+bool hasWildcard(std::string_view pattern)
+{
+    return pattern.find_first_of("*?") != std::string_view::npos;
+}
+
+static size_t charLength(std::string_view s, size_t i)
+{
+    auto c = static_cast<unsigned char>(s[i]);
+    size_t len = c < 0x80 ? 1 : (c & 0xe0) == 0xc0 ? 2 : (c & 0xf0) == 0xe0 ? 3 : (c & 0xf8) == 0xf0 ? 4 : 1;
+    return i + len <= s.size() ? len : 1;
+}
+
+bool wildcardMatch(std::string_view pattern, std::string_view name, bool crossSlash)
+{
+    if (pattern == "*.*")
+        pattern = "*";
+    // Iterative matching with one backtrack point: linear for one '*', never
+    // exponential for many.
+    size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            starP = ++p;
+            starN = n;
+            continue;
+        }
+        if (p < pattern.size() && pattern[p] == '?' && (crossSlash || name[n] != '/')) {
+            ++p;
+            n += charLength(name, n);
+            continue;
+        }
+        if (p < pattern.size() && pattern[p] == name[n]) {
+            ++p;
+            ++n;
+            continue;
+        }
+        if (starP != std::string_view::npos && (crossSlash || name[starN] != '/')) {
+            p = starP;
+            starN += charLength(name, starN);
+            n = starN;
+            continue;
+        }
+        return false;
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace amx

@@ -1,0 +1,187 @@
+#include "ZipFormat.h"
+
+#include <sys/stat.h>
+
+namespace amx {
+
+bool Entry::isDir() const
+{
+    if (!name.empty() && (name.back() == '/' || name.back() == '\\'))
+        return true;
+    uint32_t mode = unixMode();
+    if (mode)
+        return S_ISDIR(mode);
+    return (externalAttr & 0x10) != 0 && usize == 0;
+}
+
+bool Entry::isSymlink() const
+{
+    uint32_t mode = unixMode();
+    return mode && S_ISLNK(mode);
+}
+
+void toDosTime(int64_t t, uint16_t &dosTime, uint16_t &dosDate)
+{
+    time_t tt = static_cast<time_t>(t);
+    struct tm tm {};
+    if (!localtime_r(&tt, &tm) || tm.tm_year < 80) {
+        dosTime = 0;
+        dosDate = (1 << 5) | 1; // 1980-01-01
+        return;
+    }
+    if (tm.tm_year > 207)
+        tm = {0, 58, 23, 31, 11, 207, 0, 0, 0, 0, nullptr};
+    dosTime = uint16_t((tm.tm_hour << 11) | (tm.tm_min << 5) | (tm.tm_sec / 2));
+    dosDate = uint16_t(((tm.tm_year - 80) << 9) | ((tm.tm_mon + 1) << 5) | tm.tm_mday);
+}
+
+int64_t fromDosTime(uint16_t dosTime, uint16_t dosDate)
+{
+    struct tm tm {};
+    tm.tm_year = ((dosDate >> 9) & 0x7f) + 80;
+    tm.tm_mon = ((dosDate >> 5) & 0x0f) - 1;
+    tm.tm_mday = dosDate & 0x1f;
+    tm.tm_hour = (dosTime >> 11) & 0x1f;
+    tm.tm_min = (dosTime >> 5) & 0x3f;
+    tm.tm_sec = (dosTime & 0x1f) * 2;
+    tm.tm_isdst = -1;
+    time_t t = mktime(&tm);
+    return t == time_t(-1) ? 0 : int64_t(t);
+}
+
+bool findExtra(std::string_view extra, uint16_t id, std::string_view &data)
+{
+    size_t pos = 0;
+    while (pos + 4 <= extra.size()) {
+        auto p = reinterpret_cast<const unsigned char *>(extra.data() + pos);
+        uint16_t tag = get16(p);
+        uint16_t len = get16(p + 2);
+        if (pos + 4 + len > extra.size())
+            return false;
+        if (tag == id) {
+            data = extra.substr(pos + 4, len);
+            return true;
+        }
+        pos += 4 + len;
+    }
+    return false;
+}
+
+std::string removeExtra(std::string_view extra, uint16_t id)
+{
+    std::string out;
+    size_t pos = 0;
+    while (pos + 4 <= extra.size()) {
+        auto p = reinterpret_cast<const unsigned char *>(extra.data() + pos);
+        uint16_t tag = get16(p);
+        uint16_t len = get16(p + 2);
+        if (pos + 4 + len > extra.size())
+            break; // a malformed tail is dropped rather than copied on
+        if (tag != id)
+            out.append(extra.substr(pos, 4 + len));
+        pos += 4 + len;
+    }
+    return out;
+}
+
+bool readExtraTime(std::string_view extra, int64_t &mtime)
+{
+    std::string_view d;
+    if (!findExtra(extra, extraTime, d) || d.size() < 5 || !(d[0] & 1))
+        return false;
+    mtime = int32_t(get32(reinterpret_cast<const unsigned char *>(d.data() + 1)));
+    return true;
+}
+
+std::string makeExtraTime(int64_t mtime)
+{
+    std::string out;
+    if (mtime < INT32_MIN || mtime > INT32_MAX)
+        return out;
+    put16(out, extraTime);
+    put16(out, 5);
+    out += char(1);
+    put32(out, uint32_t(int32_t(mtime)));
+    return out;
+}
+
+bool needsZip64(const Entry &e)
+{
+    return e.usize >= 0xffffffffu || e.csize >= 0xffffffffu || e.localOffset >= 0xffffffffu;
+}
+
+std::string makeCentralHeader(const Entry &e)
+{
+    std::string z64;
+    if (e.usize >= 0xffffffffu)
+        put64(z64, e.usize);
+    if (e.csize >= 0xffffffffu)
+        put64(z64, e.csize);
+    if (e.localOffset >= 0xffffffffu)
+        put64(z64, e.localOffset);
+    std::string extra;
+    if (!z64.empty()) {
+        put16(extra, extraZip64);
+        put16(extra, uint16_t(z64.size()));
+        extra += z64;
+    }
+    extra += e.extra;
+    if (extra.size() > 0xffff)
+        extra.resize(0); // cannot happen for fields we read, which were 16-bit sized
+
+    std::string out;
+    out.reserve(centralHeaderSize + e.rawName.size() + extra.size() + e.comment.size());
+    put32(out, sigCentral);
+    put16(out, e.madeBy);
+    uint16_t needed = e.versionNeeded;
+    if (!z64.empty() && needed < 45)
+        needed = 45;
+    put16(out, needed);
+    put16(out, e.flags);
+    put16(out, e.method);
+    put16(out, e.dosTime);
+    put16(out, e.dosDate);
+    put32(out, e.crc);
+    put32(out, e.csize >= 0xffffffffu ? 0xffffffffu : uint32_t(e.csize));
+    put32(out, e.usize >= 0xffffffffu ? 0xffffffffu : uint32_t(e.usize));
+    put16(out, uint16_t(e.rawName.size()));
+    put16(out, uint16_t(extra.size()));
+    put16(out, uint16_t(e.comment.size()));
+    put16(out, 0); // disk
+    put16(out, e.internalAttr);
+    put32(out, e.externalAttr);
+    put32(out, e.localOffset >= 0xffffffffu ? 0xffffffffu : uint32_t(e.localOffset));
+    out += e.rawName;
+    out += extra;
+    out += e.comment;
+    return out;
+}
+
+std::string makeLocalHeader(const Entry &e, bool zip64)
+{
+    std::string extra;
+    if (zip64) {
+        put16(extra, extraZip64);
+        put16(extra, 16);
+        put64(extra, e.usize);
+        put64(extra, e.csize);
+    }
+    extra += e.extra;
+    std::string out;
+    put32(out, sigLocal);
+    put16(out, zip64 && e.versionNeeded < 45 ? 45 : e.versionNeeded);
+    put16(out, e.flags);
+    put16(out, e.method);
+    put16(out, e.dosTime);
+    put16(out, e.dosDate);
+    put32(out, e.crc);
+    put32(out, zip64 ? 0xffffffffu : uint32_t(e.csize));
+    put32(out, zip64 ? 0xffffffffu : uint32_t(e.usize));
+    put16(out, uint16_t(e.rawName.size()));
+    put16(out, uint16_t(extra.size()));
+    out += e.rawName;
+    out += extra;
+    return out;
+}
+
+} // namespace amx

@@ -1,0 +1,114 @@
+// Record layouts of the ZIP format and the member record both libraries use.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace amx {
+
+constexpr uint32_t sigLocal = 0x04034b50;
+constexpr uint32_t sigCentral = 0x02014b50;
+constexpr uint32_t sigEnd = 0x06054b50;
+constexpr uint32_t sigEnd64 = 0x06064b50;
+constexpr uint32_t sigLocator64 = 0x07064b50;
+constexpr uint32_t sigDescriptor = 0x08074b50;
+
+constexpr size_t localHeaderSize = 30;
+constexpr size_t centralHeaderSize = 46;
+constexpr size_t endSize = 22;
+constexpr size_t end64Size = 56;
+constexpr size_t locator64Size = 20;
+
+constexpr uint16_t flagEncrypted = 1u << 0;
+constexpr uint16_t flagDescriptor = 1u << 3;
+constexpr uint16_t flagUtf8 = 1u << 11;
+
+constexpr uint16_t methodStored = 0;
+constexpr uint16_t methodDeflated = 8;
+
+constexpr uint16_t extraZip64 = 0x0001;
+constexpr uint16_t extraTime = 0x5455;
+
+constexpr uint16_t hostFat = 0;
+constexpr uint16_t hostUnix = 3;
+
+// Deflate cannot expand data by more than about 1032:1.
+constexpr uint64_t maxDeflateRatio = 1032;
+
+inline uint16_t get16(const unsigned char *p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint32_t get32(const unsigned char *p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+inline uint64_t get64(const unsigned char *p) { return get32(p) | (uint64_t(get32(p + 4)) << 32); }
+
+inline void put16(std::string &out, uint16_t v)
+{
+    out += char(v & 0xff);
+    out += char(v >> 8);
+}
+inline void put32(std::string &out, uint32_t v)
+{
+    put16(out, uint16_t(v));
+    put16(out, uint16_t(v >> 16));
+}
+inline void put64(std::string &out, uint64_t v)
+{
+    put32(out, uint32_t(v));
+    put32(out, uint32_t(v >> 32));
+}
+
+// One member as the central directory describes it. Offsets are absolute
+// positions in the file (any prefix already accounted for).
+struct Entry {
+    std::string rawName;
+    std::string name; // decoded as the program shows it
+    std::string extra; // central extra field without the ZIP64 record
+    std::string comment;
+    uint16_t madeBy = 0;
+    uint16_t versionNeeded = 20;
+    uint16_t flags = 0;
+    uint16_t method = 0;
+    uint16_t dosTime = 0;
+    uint16_t dosDate = 0;
+    uint16_t internalAttr = 0;
+    uint32_t externalAttr = 0;
+    uint32_t crc = 0;
+    uint64_t csize = 0;
+    uint64_t usize = 0;
+    uint64_t localOffset = 0;
+    int64_t mtime = 0; // seconds since the epoch
+    bool hasUnixTime = false;
+
+    uint16_t host() const { return madeBy >> 8; }
+    // The Unix mode when the writer stored one, else 0.
+    uint32_t unixMode() const { return host() == hostUnix ? externalAttr >> 16 : 0; }
+    bool isDir() const;
+    bool isSymlink() const;
+};
+
+// DOS date and time (local time, 2-second steps) and back.
+void toDosTime(int64_t t, uint16_t &dosTime, uint16_t &dosDate);
+int64_t fromDosTime(uint16_t dosTime, uint16_t dosDate);
+
+// Finds a record in an extra field; returns false when absent or malformed.
+bool findExtra(std::string_view extra, uint16_t id, std::string_view &data);
+// The extra field without the records of the given id.
+std::string removeExtra(std::string_view extra, uint16_t id);
+// Reads the modification time from an extended-timestamp record.
+bool readExtraTime(std::string_view extra, int64_t &mtime);
+// An extended-timestamp record holding the modification time (empty when the
+// time does not fit 32 bits).
+std::string makeExtraTime(int64_t mtime);
+
+// The central directory record of an entry at the given offset, with a ZIP64
+// record added where a size or the offset needs it.
+std::string makeCentralHeader(const Entry &e);
+// A local header for a new member; reserveZip64 keeps room for 64-bit sizes
+// when they are not known yet.
+std::string makeLocalHeader(const Entry &e, bool zip64);
+bool needsZip64(const Entry &e);
+
+} // namespace amx

@@ -1,0 +1,124 @@
+// What the program sees through the callback: a new-file record with the
+// size, one step per 32 KiB, an end record, verbose lines, error codes, all
+// on the calling thread, and an immediate stop on -1.
+#include "LibHarness.h"
+#include "tests/support/TestDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace amxtest;
+
+namespace {
+
+class CallbackTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.createFile("a.txt", sampleBytes(100000, 1)); // 3 steps
+        dir.createFile("b.bin", std::string(65536, 'b')); // 2 steps
+        dir.createFile("c.txt", "tiny"); // none
+        archive = (dir / "cb.zip").string();
+    }
+    TestDir dir;
+    std::string archive;
+};
+
+TEST_F(CallbackTest, AddAndExtractReportEachMember)
+{
+    CurrentDir cd(dir.str());
+    Recorder add;
+    AddRequest r;
+    r.archive = archive;
+    r.specs = {"a.txt", "b.bin", "c.txt"};
+    r.verbose = true;
+    ASSERT_EQ(runAdd(r, add), 3) << add.dump();
+    EXPECT_EQ(add.count(1), 3);
+    EXPECT_EQ(add.count(2), 5);
+    EXPECT_EQ(add.count(3), 3);
+    EXPECT_EQ(add.events[0].size, 100000u);
+    EXPECT_EQ(add.events[0].text, "a.txt");
+    EXPECT_TRUE(add.hasMessage("  adding: a.txt (deflated ")) << add.dump();
+    EXPECT_FALSE(add.wrongThread);
+
+    dir.createDir("out");
+    CurrentDir out((dir / "out").string());
+    Recorder ext;
+    ExtractRequest e;
+    e.archive = archive;
+    e.verbose = true;
+    ASSERT_EQ(runExtract(e, ext), 3) << ext.dump();
+    EXPECT_EQ(ext.count(1), 3);
+    EXPECT_EQ(ext.count(2), 5);
+    EXPECT_EQ(ext.count(3), 3);
+    EXPECT_TRUE(ext.hasMessage("  inflating: a.txt")) << ext.dump();
+    EXPECT_FALSE(ext.wrongThread);
+    // Records of one member are not interleaved with another's.
+    int open = 0;
+    for (const auto &ev : ext.events) {
+        if (ev.action == 1)
+            EXPECT_EQ(open++, 0);
+        if (ev.action == 3)
+            EXPECT_EQ(--open, 0);
+        if (ev.action == 2)
+            EXPECT_EQ(open, 1);
+    }
+}
+
+TEST_F(CallbackTest, SilentWithoutVerboseButErrorsAlwaysReported)
+{
+    CurrentDir cd(dir.str());
+    Recorder add;
+    AddRequest r;
+    r.archive = archive;
+    r.specs = {"a.txt", "missing.txt"};
+    ASSERT_EQ(runAdd(r, add), 1);
+    ASSERT_EQ(add.messages().size(), 1u) << add.dump();
+    EXPECT_EQ(add.messages()[0], "name not matched: missing.txt");
+    EXPECT_EQ(add.errorCodes(), std::vector<int32_t> {1});
+
+    Recorder ext;
+    ExtractRequest e;
+    e.archive = archive;
+    e.specs = {"nope*"};
+    EXPECT_EQ(runExtract(e, ext), 0);
+    EXPECT_EQ(ext.errorCodes(), std::vector<int32_t> {1});
+}
+
+struct StopCase {
+    const char *name;
+    int32_t action;
+    int at;
+};
+
+class CallbackStopTest : public CallbackTest, public testing::WithParamInterface<StopCase> {};
+
+TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
+{
+    CurrentDir cd(dir.str());
+    Recorder add;
+    AddRequest r;
+    r.archive = archive;
+    r.specs = {"*.*"};
+    ASSERT_EQ(runAdd(r, add), 3);
+    dir.createDir("out");
+    CurrentDir out((dir / "out").string());
+    Recorder ext;
+    ext.cancelAction = GetParam().action;
+    ext.cancelAt = GetParam().at;
+    ExtractRequest e;
+    e.archive = archive;
+    EXPECT_EQ(runExtract(e, ext), 0);
+    EXPECT_FALSE(ext.calledAfterCancel) << ext.dump();
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, CallbackStopTest,
+    testing::Values(StopCase {"NewFile", 1, 1}, StopCase {"Step", 2, 2}, StopCase {"End", 3, 1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CallbackVersionTest, EntryPointsAnswer)
+{
+    EXPECT_GT(zipVersion(), 0);
+    EXPECT_GT(unzVersion(), 0);
+}
+
+} // namespace

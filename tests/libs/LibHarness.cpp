@@ -1,0 +1,219 @@
+#include "LibHarness.h"
+
+#include "engine/AmxBlocks.h"
+
+#include <csignal>
+#include <cstring>
+#include <dlfcn.h>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace amxtest {
+
+int Recorder::count(int32_t action) const
+{
+    int n = 0;
+    for (const auto &e : events)
+        n += e.action == action;
+    return n;
+}
+
+std::vector<std::string> Recorder::messages() const
+{
+    std::vector<std::string> out;
+    for (const auto &e : events)
+        if (e.action == AMX_ACTION_MESSAGE)
+            out.push_back(e.text);
+    return out;
+}
+
+std::vector<int32_t> Recorder::errorCodes() const
+{
+    std::vector<int32_t> out;
+    for (const auto &e : events)
+        if (e.action == AMX_ACTION_MESSAGE && e.errorCode != 0)
+            out.push_back(e.errorCode);
+    return out;
+}
+
+bool Recorder::hasMessage(const std::string &part) const
+{
+    for (const auto &m : messages())
+        if (m.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
+std::string Recorder::dump() const
+{
+    std::ostringstream out;
+    for (const auto &e : events)
+        out << e.action << " [" << e.errorCode << "] " << e.size << " " << e.text << "\n";
+    return out.str();
+}
+
+int32_t Recorder::record(const CallbackEvent &e)
+{
+    if (std::this_thread::get_id() != m_thread)
+        wrongThread = true;
+    if (m_cancelled)
+        calledAfterCancel = true;
+    events.push_back(e);
+    if (killAction && e.action == killAction && ++m_killSeen == killAt)
+        ::kill(::getpid(), SIGKILL);
+    if (cancelAction && e.action == cancelAction && ++m_seen == cancelAt)
+        m_cancelled = true;
+    return m_cancelled ? -1 : 0;
+}
+
+namespace {
+
+struct Library {
+    void *handle = nullptr;
+    explicit Library(const char *name)
+    {
+        std::string path = std::string(AMX_BIN_DIR) + "/" + name;
+        handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());
+    }
+    template<class T> T symbol(const char *name) const
+    {
+        void *p = dlsym(handle, name);
+        if (!p)
+            throw std::runtime_error(std::string("missing entry point ") + name);
+        return reinterpret_cast<T>(p);
+    }
+};
+
+const Library &zipLib()
+{
+    static Library lib("libamxzip.so");
+    return lib;
+}
+
+const Library &unzLib()
+{
+    static Library lib("libamxunz.so");
+    return lib;
+}
+
+int32_t AMX_STDCALL callback(AmxCallbackRecord *r)
+{
+    auto *rec = static_cast<Recorder *>(r->caller);
+    CallbackEvent e;
+    e.action = r->action;
+    e.errorCode = r->errorCode;
+    e.size = uint32_t(r->fileSize) | (uint64_t(uint32_t(r->fileSizeHigh)) << 32);
+    e.text = r->text;
+    return rec->record(e);
+}
+
+// Strings as the engine hands them over: one 256-byte buffer each.
+struct Strings {
+    std::vector<std::unique_ptr<char[]>> buffers;
+    char *add(const std::string &s)
+    {
+        if (s.size() > 255)
+            throw std::runtime_error("string too long for the block: " + s);
+        auto b = std::make_unique<char[]>(256);
+        std::memset(b.get(), 0, 256);
+        std::memcpy(b.get(), s.data(), s.size());
+        buffers.push_back(std::move(b));
+        return buffers.back().get();
+    }
+};
+
+int32_t flag(bool b) { return b ? -1 : 0; }
+
+int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
+{
+    auto block = std::make_unique<AmxZipParams>();
+    std::memset(block.get(), 0, sizeof(AmxZipParams));
+    AmxZipParams &p = *block;
+    Strings strings;
+    p.caller = &rec;
+    p.const120 = 120;
+    p.callback = callback;
+    p.hiddenFilesFlag = flag(r.hidden);
+    p.alwaysTrue44 = -1;
+    p.verboseFlag = flag(r.verbose);
+    p.alwaysTrue56 = -1;
+    p.compLevel = r.level;
+    p.discardDirNamesFlag = flag(!r.dirNames);
+    p.recurseFlag = flag(r.recurse);
+    p.notDeleteFlag = -1;
+    p.forceDosFlag = flag(r.forceDos);
+    p.moveFlag = flag(r.move);
+    p.updateFlag = flag(r.update);
+    p.freshenFlag = flag(r.freshen && !r.update);
+    p.archiveTimeFlag = flag(r.zipTime);
+    if (isDelete) {
+        p.deleteFlag = -1;
+        p.notDeleteFlag = 0;
+        p.discardDirNamesFlag = p.moveFlag = p.freshenFlag = p.updateFlag = p.recurseFlag = 0;
+    }
+    p.specCount = int32_t(r.specs.size());
+    p.archiveName = strings.add(r.archive);
+    p.const7 = 7;
+    for (size_t i = 0; i < r.specs.size(); ++i)
+        p.specs[i] = strings.add(r.specs[i]);
+    return zipLib().symbol<AmxZipExecFn>(AMX_ZIP_EXEC_NAME)(&p);
+}
+
+} // namespace
+
+int32_t runAdd(const AddRequest &r, Recorder &rec) { return zipExec(r, false, rec); }
+
+int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec,
+    bool verbose)
+{
+    AddRequest r;
+    r.archive = archive;
+    r.specs = specs;
+    r.verbose = verbose;
+    return zipExec(r, true, rec);
+}
+
+int32_t runExtract(const ExtractRequest &r, Recorder &rec)
+{
+    auto block = std::make_unique<AmxUnzParams>();
+    std::memset(block.get(), 0, sizeof(AmxUnzParams));
+    AmxUnzParams &p = *block;
+    Strings strings;
+    p.caller = &rec;
+    p.const120 = 120;
+    p.callback = callback;
+    p.alwaysTrue40 = -1;
+    p.verboseFlag = flag(r.verbose);
+    p.updateFlag = flag(r.update);
+    p.freshenFlag = flag(r.freshen && !r.update);
+    p.dirNamesFlag = flag(r.dirNames);
+    p.overwriteFlag = flag(r.overwrite);
+    p.specCount = int32_t(r.specs.size());
+    p.archiveName = strings.add(r.archive);
+    p.const7 = 7;
+    for (size_t i = 0; i < r.specs.size(); ++i)
+        p.specs[i] = strings.add(r.specs[i]);
+    return unzLib().symbol<AmxUnzExecFn>(AMX_UNZ_EXEC_NAME)(&p);
+}
+
+int32_t zipVersion() { return zipLib().symbol<AmxVersionFn>(AMX_ZIP_VERSION_NAME)(); }
+int32_t unzVersion() { return unzLib().symbol<AmxVersionFn>(AMX_UNZ_VERSION_NAME)(); }
+
+CurrentDir::CurrentDir(const std::string &dir)
+    : m_saved(std::filesystem::current_path().string())
+{
+    std::filesystem::current_path(dir);
+}
+
+CurrentDir::~CurrentDir()
+{
+    std::error_code ec;
+    std::filesystem::current_path(m_saved, ec);
+}
+
+} // namespace amxtest

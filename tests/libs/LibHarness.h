@@ -1,0 +1,92 @@
+// Drives libamxzip and libamxunz the way the engine does: the libraries are
+// loaded from the build's bin folder and the parameter blocks are filled
+// field by field, strings in 256-byte buffers, with a recording callback.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace amxtest {
+
+struct CallbackEvent {
+    int32_t action = 0;
+    int32_t errorCode = 0;
+    uint64_t size = 0;
+    std::string text;
+};
+
+// Records every callback; can answer -1 (cancel) at a chosen moment.
+class Recorder {
+public:
+    std::vector<CallbackEvent> events;
+    // Cancel on the n-th event of this action (1-based); 0 never cancels.
+    int32_t cancelAction = 0;
+    int cancelAt = 0;
+    // Kill the process (SIGKILL) on the n-th event of this action.
+    int32_t killAction = 0;
+    int killAt = 0;
+    bool wrongThread = false;
+    bool calledAfterCancel = false;
+
+    int count(int32_t action) const;
+    std::vector<std::string> messages() const; // action 4 texts
+    std::vector<int32_t> errorCodes() const; // non-zero codes of messages
+    bool hasMessage(const std::string &part) const;
+    std::string dump() const;
+
+    int32_t record(const CallbackEvent &e);
+
+private:
+    std::thread::id m_thread = std::this_thread::get_id();
+    bool m_cancelled = false;
+    int m_seen = 0;
+    int m_killSeen = 0;
+};
+
+struct AddRequest {
+    std::string archive;
+    std::vector<std::string> specs;
+    int level = 9;
+    bool dirNames = true; // AddDirNames: keep folder names
+    bool recurse = false;
+    bool move = false;
+    bool freshen = false;
+    bool update = false;
+    bool zipTime = false;
+    bool forceDos = false;
+    bool hidden = false;
+    bool verbose = false;
+};
+
+struct ExtractRequest {
+    std::string archive;
+    std::vector<std::string> specs; // empty: all
+    bool dirNames = true;
+    bool overwrite = false;
+    bool freshen = false;
+    bool update = false;
+    bool verbose = false;
+};
+
+// Each returns the library's count. The current directory must already be
+// the one the request is relative to (see CurrentDir).
+int32_t runAdd(const AddRequest &r, Recorder &rec);
+int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec,
+    bool verbose = false);
+int32_t runExtract(const ExtractRequest &r, Recorder &rec);
+int32_t zipVersion();
+int32_t unzVersion();
+
+// Changes the process's current directory for a scope.
+class CurrentDir {
+public:
+    explicit CurrentDir(const std::string &dir);
+    ~CurrentDir();
+
+private:
+    std::string m_saved;
+};
+
+} // namespace amxtest

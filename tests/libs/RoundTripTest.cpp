@@ -1,0 +1,183 @@
+// Trees added at each level, extracted again and compared with the source,
+// content, times and modes; every archive must satisfy the peer testers.
+#include "LibHarness.h"
+#include "TreeSnapshot.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace amxtest;
+
+namespace {
+
+void setTime(const fs::path &p, time_t t)
+{
+    struct timespec times[2] = {{t, 0}, {t, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << p;
+}
+
+// Every peer must accept the archive.
+void expectPeersAccept(const std::string &archive)
+{
+    RunResult u = run({"unzip", "-t", "-q", archive});
+    EXPECT_EQ(u.exitCode, 0) << u.out;
+    RunResult s = run({"7z", "t", archive});
+    EXPECT_EQ(s.exitCode, 0) << s.out;
+    RunResult p = python("import sys, zipfile\n"
+                         "r = zipfile.ZipFile(sys.argv[1]).testzip()\n"
+                         "sys.exit(0 if r is None else 1)\n",
+        {archive});
+    EXPECT_EQ(p.exitCode, 0) << p.out;
+}
+
+void buildTree(TestDir &dir)
+{
+    dir.createFile("src/empty.txt");
+    dir.createFile("src/one.bin", "x");
+    dir.createFile("src/text.txt", sampleBytes(100000, 3));
+    dir.createFile("src/nested/deeper/deepest/file.dat", sampleBytes(70000, 4));
+    dir.createFile("src/random.bin", sampleBytes(300000, 5));
+    dir.createFile("src/.hidden", "secret");
+    dir.createFile("src/.hiddendir/inside.txt", "inside");
+    dir.createFile("src/Zürich/naïve ☃.txt", "unicode");
+    dir.createFile("src/big-block.dat", std::string(5 << 20, 'a') + sampleBytes(1 << 20, 9));
+    dir.createDir("src/empty-folder");
+    fs::create_symlink("text.txt", dir / "src/link-to-text");
+    fs::permissions(dir / "src/one.bin", fs::perms(0640));
+    fs::permissions(dir / "src/text.txt", fs::perms(0755));
+    time_t t = 1600000000;
+    for (auto &e : fs::recursive_directory_iterator(dir / "src"))
+        setTime(e.path(), t += 7);
+}
+
+class RoundTripTest : public testing::TestWithParam<int> {};
+
+TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
+{
+    TestDir dir;
+    buildTree(dir);
+    std::string archive = (dir / "out.zip").string();
+    Recorder addRec;
+    {
+        CurrentDir cd((dir / "src").string());
+        AddRequest r;
+        r.archive = archive;
+        r.specs = {"*.*"};
+        r.level = GetParam();
+        r.recurse = true;
+        r.hidden = true;
+        EXPECT_EQ(runAdd(r, addRec), 16) << addRec.dump();
+    }
+    EXPECT_TRUE(addRec.errorCodes().empty()) << addRec.dump();
+    expectPeersAccept(archive);
+
+    dir.createDir("out");
+    Recorder rec;
+    {
+        CurrentDir cd((dir / "out").string());
+        ExtractRequest r;
+        r.archive = archive;
+        EXPECT_EQ(runExtract(r, rec), 16) << rec.dump();
+    }
+    EXPECT_TRUE(rec.errorCodes().empty()) << rec.dump();
+    SnapshotOptions o;
+    o.followLinks = true;
+    o.folderTimes = true;
+    EXPECT_EQ(diffTrees(snapshot(dir / "src", o), snapshot(dir / "out", o)), "");
+
+    // What the peers extract is the same tree.
+    dir.createDir("peer");
+    runOk({"unzip", "-q", archive, "-d", (dir / "peer").string()});
+    EXPECT_EQ(diffTrees(snapshot(dir / "out", o), snapshot(dir / "peer", o)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, RoundTripTest, testing::Values(0, 1, 6, 9),
+    [](const auto &info) { return "Level" + std::to_string(info.param); });
+
+// A sparse file over 4 GiB needs ZIP64 sizes; deflating its zeros is quick.
+TEST(RoundTripSlowTest, SparseFileOver4GiB)
+{
+    TestDir dir;
+    fs::path big = dir.createFile("src/big.dat");
+    {
+        int fd = ::open(big.c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        const uint64_t size = (4ull << 30) + 12345;
+        ASSERT_EQ(::pwrite(fd, "start", 5, 0), 5);
+        ASSERT_EQ(::pwrite(fd, "middle", 6, 3ull << 30), 6);
+        ASSERT_EQ(::pwrite(fd, "end", 3, size - 3), 3);
+        ::close(fd);
+    }
+    dir.createFile("src/small.txt", "small");
+    std::string archive = (dir / "big.zip").string();
+    Recorder rec;
+    {
+        CurrentDir cd((dir / "src").string());
+        AddRequest r;
+        r.archive = archive;
+        r.specs = {"big.dat", "small.txt"};
+        r.level = 1;
+        ASSERT_EQ(runAdd(r, rec), 2) << rec.dump();
+    }
+    auto listing = pythonListing(archive);
+    ASSERT_EQ(listing.size(), 2u);
+    EXPECT_EQ(listing[0].size, (4ull << 30) + 12345);
+    // New file announced with its full 64-bit size.
+    ASSERT_GE(rec.count(1), 1);
+    EXPECT_EQ(rec.events.front().size, (4ull << 30) + 12345);
+    EXPECT_EQ(run({"unzip", "-tq", archive}).exitCode, 0);
+
+    dir.createDir("out");
+    Recorder ext;
+    {
+        CurrentDir cd((dir / "out").string());
+        ExtractRequest r;
+        r.archive = archive;
+        EXPECT_EQ(runExtract(r, ext), 2) << ext.dump();
+    }
+    EXPECT_EQ(diffTrees(snapshot(dir / "src"), snapshot(dir / "out")), "");
+}
+
+// More than 65,535 members need the ZIP64 count.
+TEST(RoundTripSlowTest, SeventyThousandMembers)
+{
+    TestDir dir;
+    const int count = 70000;
+    for (int d = 0; d < 70; ++d) {
+        fs::path folder = dir.createDir("src/d" + std::to_string(d));
+        for (int i = 0; i < count / 70; ++i)
+            writeFile(folder / ("f" + std::to_string(i)), std::to_string(i));
+    }
+    std::string archive = (dir / "many.zip").string();
+    Recorder rec;
+    {
+        CurrentDir cd((dir / "src").string());
+        AddRequest r;
+        r.archive = archive;
+        r.specs = {"*.*"};
+        r.recurse = true;
+        r.level = 0;
+        ASSERT_EQ(runAdd(r, rec), count + 70) << rec.dump().substr(0, 2000);
+    }
+    EXPECT_EQ(pythonListing(archive).size(), size_t(count + 70));
+    EXPECT_EQ(run({"unzip", "-tq", archive}).exitCode, 0);
+    EXPECT_EQ(run({"7z", "t", archive}).exitCode, 0);
+    dir.createDir("out");
+    Recorder ext;
+    {
+        CurrentDir cd((dir / "out").string());
+        ExtractRequest r;
+        r.archive = archive;
+        EXPECT_EQ(runExtract(r, ext), count + 70);
+    }
+    SnapshotOptions o;
+    o.times = false;
+    EXPECT_EQ(diffTrees(snapshot(dir / "src", o), snapshot(dir / "out", o)), "");
+}
+
+} // namespace
