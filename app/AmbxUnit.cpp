@@ -1,8 +1,13 @@
 #include "AmbxUnit.h"
 
+#include "MainCommands.h"
+#include "SettingsIO.h"
+
+#include "discovery/FavoritesFile.h"
 #include "platform/FileIcons.h"
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"
@@ -64,6 +69,19 @@ public:
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
+std::string settingsPathOverride;
+std::string favoritesPathOverride;
+
+std::string settingsPath()
+{
+    return settingsPathOverride.empty() ? IniSettingsStore::defaultPath() : settingsPathOverride;
+}
+
+std::string favoritesPath()
+{
+    return favoritesPathOverride.empty() ? FavoritesFile::defaultPath() : favoritesPathOverride;
+}
+
 const char *kSortCaptions[8] = {"&Name", "Pat&h", "&Type", "&Size", "P&acked Size",
     "&Compression Ratio", "&Date", "&Orginal Order"};
 
@@ -107,6 +125,7 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     connect(Timer2, &QTimer::timeout, this, guarded(this, &TMainForm::Timer2Timer));
     Timer2->start();
 
+    connectCommands();
     guard([this] { FormCreate(); });
 }
 
@@ -117,16 +136,7 @@ void TMainForm::FormCreate()
     FirstPaintPending = true;
     SkipHistoryUpdate = false;
 
-    // Stored settings arrive with the settings store; until then a first start's.
-    m_settings = Settings::firstRun();
-    resize(m_settings.MainWidth, m_settings.MainHeight);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
-    }
-    setViewStyle(m_settings.ViewStyle);
-    FileList->setHotTracking(m_settings.AsWebPage == 1);
-    checkSortItem();
+    LoadSettings();
 
     CloseArchive2Click();
 
@@ -244,6 +254,8 @@ void TMainForm::buildCommandBar()
     web->setCheckable(true);
     ViewMenu->addSeparator();
     m_styleGroup = new QActionGroup(this);
+    // A stored style outside 0..3 leaves no item checked.
+    m_styleGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const char *styles[4][2] = {{"Lar&ge Icons", "LargeIcons1"}, {"S&mall Icons", "SmallIcons1"},
         {"&List", "List1"}, {"&Details", "Details1"}};
     for (int i = 0; i < 4; ++i) {
@@ -695,7 +707,7 @@ void TMainForm::FormResize()
     for (int c = 0; c < 5; ++c)
         fixed += FileList->columnWidth(c);
     FileList->setColumnWidth(5, std::max(20, FileList->width() - fixed - 20));
-    m_spacer->setFixedWidth(std::max(0, m_commandBar->width() - 262));
+    m_spacer->setFixedWidth(commandBarSpacerWidth(m_commandBar, m_spacer));
 }
 
 void TMainForm::FormPaint()
@@ -741,7 +753,7 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // Settings are stored here once the settings store exists.
+    guard([this] { SaveSettings(); });
     event->accept();
 }
 
@@ -750,4 +762,145 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Resize && (watched == m_statusPanel || watched == FileList))
         FormResize();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::setStorePaths(const std::string &settingsFile, const std::string &favoritesFile)
+{
+    settingsPathOverride = settingsFile;
+    favoritesPathOverride = favoritesFile;
+}
+
+void TMainForm::LoadSettings()
+{
+    IniSettingsStore store(settingsPath());
+    const std::string favoritesFile = favoritesPath();
+    bool favoritesRead = false;
+    auto readFavorites = [&] {
+        Favorites favorites;
+        const FavoritesReadResult result = FavoritesFile::read(favoritesFile, favorites);
+        m_settings.FavoriteFolders = favorites.folders;
+        m_settings.FavoriteSortOrder = favorites.sortOrder;
+        m_settings.FavoriteAddMode = favorites.addMode;
+        favoritesRead = true;
+        return result;
+    };
+
+    m_settings = Settings::firstRun();
+    if (!store.keyExists()) {
+        // A first start for this user. A favourites file that exists already
+        // (shared beside the program) keeps its folders through the first save.
+        if (QFileInfo::exists(QString::fromStdString(favoritesFile))) {
+            const FavoritesReadResult result = readFavorites();
+            if (!result.ok) {
+                m_keepFavoritesFile = true;
+                Prompter::instance().notice(
+                    QString::fromStdString("The favourite folders could not be read completely. "
+                        + result.problem),
+                    Prompter::Icon::Warning);
+            }
+        }
+        if (QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            m_settings.MainLeft = area.x() + area.width() / 2 - m_settings.MainWidth / 2;
+            m_settings.MainTop = area.y() + area.height() / 2 - m_settings.MainHeight / 2;
+        }
+        resize(m_settings.MainWidth, m_settings.MainHeight);
+        move(m_settings.MainLeft, m_settings.MainTop);
+        SaveSettings();
+        m_keepFavoritesFile = false;
+    }
+
+    try {
+        SettingsIO::readValues(store, m_settings);
+    } catch (const SettingsError &e) {
+        // A value another program left unreadable: say so, go on with the rest as they are.
+        Prompter::instance().error(QString::fromUtf8(e.what()));
+    }
+    applySettings();
+
+    if (!favoritesRead) {
+        const FavoritesReadResult result = readFavorites();
+        if (!result.ok)
+            Prompter::instance().notice(
+                QString::fromStdString(
+                    "The favourite folders could not be read completely. " + result.problem),
+                Prompter::Icon::Warning);
+    }
+}
+
+void TMainForm::applySettings()
+{
+    auto action = [this](const char *name) { return findChild<QAction *>(QString::fromLatin1(name)); };
+    auto toggle = [&](int value, const char *item, auto apply) {
+        if (value != 0 && value != 1)
+            return;
+        apply(value == 1);
+        if (QAction *a = action(item))
+            a->setChecked(value == 1);
+    };
+    toggle(m_settings.AsWebPage, "AsWebPage1", [this](bool on) { FileList->setHotTracking(on); });
+    toggle(m_settings.ViewStatusLine, "StatusBar1", [this](bool on) { m_statusPanel->setVisible(on); });
+    toggle(m_settings.ViewToolbar, "Toolbar1", [this](bool on) { ToolBar2->setVisible(on); });
+    if (m_settings.ViewStyle >= 0 && m_settings.ViewStyle <= 3) {
+        setViewStyle(m_settings.ViewStyle);
+    } else {
+        for (QAction *item : m_styleItems)
+            item->setChecked(false);
+    }
+    restoreGeometry();
+    FileList->setGridLines(m_settings.GridLines == 1);
+    FileList->setFullRowSelect(m_settings.FullRow == 1);
+    // Each option's own command applies it, starting from the opposite check mark.
+    const std::pair<int, const char *> options[] = {{m_settings.FlatButtons, "FlatButtons1"},
+        {m_settings.ShowToolbarText, "ShowText1"}, {m_settings.ToolbarTips, "ShowToolTips1"}};
+    for (const auto &[value, name] : options) {
+        if (QAction *a = action(name)) {
+            a->setChecked(value != 1);
+            a->trigger();
+        }
+    }
+    checkSortItem();
+}
+
+void TMainForm::restoreGeometry()
+{
+    QRect wanted(m_settings.MainLeft, m_settings.MainTop, m_settings.MainWidth, m_settings.MainHeight);
+    wanted.setSize(wanted.size().expandedTo(minimumSize()));
+    // A window stored off-screen (another monitor, a larger desktop) comes back
+    // where it can be seen and grabbed.
+    QScreen *screen = QGuiApplication::screenAt(wanted.topLeft() + QPoint(40, 10));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        wanted.setSize(wanted.size().boundedTo(area.size()));
+        if (!area.contains(wanted.topLeft() + QPoint(40, 10)))
+            wanted.moveCenter(area.center());
+        if (wanted.right() > area.right())
+            wanted.moveRight(area.right());
+        if (wanted.bottom() > area.bottom())
+            wanted.moveBottom(area.bottom());
+        if (wanted.left() < area.left())
+            wanted.moveLeft(area.left());
+        if (wanted.top() < area.top())
+            wanted.moveTop(area.top());
+    }
+    resize(wanted.size());
+    move(wanted.topLeft());
+}
+
+void TMainForm::SaveSettings()
+{
+    // A maximised or minimised window stores the place it returns to.
+    const QRect frame = (isMaximized() || isMinimized()) ? normalGeometry() : QRect(pos(), size());
+    m_settings.MainTop = frame.top();
+    m_settings.MainLeft = frame.left();
+    m_settings.MainHeight = frame.height();
+    m_settings.MainWidth = frame.width();
+
+    IniSettingsStore store(settingsPath());
+    SettingsIO::writeValues(store, m_settings);
+    if (!m_keepFavoritesFile)
+        FavoritesFile::write(favoritesPath(),
+            {m_settings.FavoriteFolders, m_settings.FavoriteSortOrder, m_settings.FavoriteAddMode});
 }

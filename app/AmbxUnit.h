@@ -6,12 +6,17 @@
 #include "FileRows.h"
 #include "Settings.h"
 
+#include "dialogs/MsgUnit.h"
+#include "dialogs/Operations.h"
+
 #include "engine/ZipEngine.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
+#include <memory>
 
 class AnimatedPicture;
 class FileListView;
@@ -49,6 +54,12 @@ public:
     void setSortOrder(int order);
     void RecentItemClick(int n); // n = 1..5
     void setViewStyle(int style);
+    void LoadSettings();
+    void SaveSettings();
+
+    // Where the settings and "favorites.dat" live; tests point them elsewhere
+    // before creating the window.
+    static void setStorePaths(const std::string &settingsFile, const std::string &favoritesFile);
 
     // State other windows read.
     std::string CurrentArchive;
@@ -64,6 +75,30 @@ public:
     // The selected entries as archive names (Path + Name), in list order.
     std::vector<std::string> selectedEntries() const;
     bool archiveReadOnly() const { return m_readOnly; }
+
+    // Commands, view options and what running operations share with the
+    // window (MainCommands.cpp).
+    Operations &operations() { return *m_operations; }
+    TMsgForm &msgForm() { return *m_msgForm; }
+    void FileListClick();
+    void FileListDblClick();
+    void OpenEntryClick();
+    void ViewCommandClick();
+    void ViewLastOutputClick();
+    void ToolbarClick();
+    void StatusBarClick();
+    void AsWebPageClick();
+    void BestFitClick();
+    void DefaultColumnsClick();
+    void FlatButtonsClick(bool on);
+    void ShowTextClick(bool on);
+    void ShowToolTipsClick(bool on);
+    void StatusPanelClick();
+    void TopMenuPopup();
+    void ContentsClick();
+    void BriefTutorialClick();
+    void FaqClick();
+    void HomePageClick();
 
     QString leftStatus() const;
     QString rightStatus() const;
@@ -85,6 +120,8 @@ private:
     void setWritableCommandsEnabled(bool enabled);
     void checkSortItem();
     void addFavoriteFolder(const std::string &folder);
+    void applySettings();
+    void restoreGeometry();
     void Timer1Timer();
     void Timer2Timer();
     void showListMenu(const QPoint &globalPos);
@@ -96,6 +133,9 @@ private:
     FileRowModel *m_model;
     bool m_readOnly = false;
     bool m_archiveOpen = false;
+    // Set while "favorites.dat" could not be read at a first start: that
+    // save must not replace the file the user still has.
+    bool m_keepFavoritesFile = false;
 
     FileListView *FileList;
     QToolBar *m_commandBar;
@@ -130,4 +170,20 @@ private:
     QAction *m_makeExe;
     QAction *m_arrangeIcons;
     QAction *m_closeArchive;
+
+    // MainCommands.cpp
+    void connectCommands();
+    void buildToolBarPopUp();
+    void buildTopMenu();
+    void setupToolButtons();
+    void ShowArchiveProperties();
+    bool commandEvent(QObject *watched, QEvent *event);
+    std::unique_ptr<TMsgForm> m_msgForm;
+    std::unique_ptr<Operations> m_operations;
+    std::array<QAction *, 8> m_buttons {};
+    std::array<QIcon, 8> m_images; // ImageList1
+    std::array<QIcon, 8> m_hotImages; // ImageList2: under the mouse
+    std::array<QAction *, 5> m_topItems {};
+    bool m_showToolTips = true;
+    bool m_afterDoubleClick = false;
 };

@@ -10,7 +10,7 @@ packages=(
     # run: icons, mime types, a display for screenshots
     adwaita-icon-theme shared-mime-info xvfb xauth
     # peers the tests and benchmarks compare with
-    zip unzip 7zip p7zip-full libarchive-tools python3 fastjar
+    zip unzip 7zip p7zip-full libarchive-tools python3 fastjar time
 )
 
 missing=()

@@ -112,15 +112,17 @@ std::vector<int> FileListView::selectedRows() const
     std::vector<int> rows;
     if (!m_selection)
         return rows;
-    for (const QModelIndex &index : m_selection->selectedRows(0))
-        rows.push_back(index.row());
+    // Column 0 decides: without full-row selection only the name is selected.
+    for (const QModelIndex &index : m_selection->selectedIndexes())
+        if (index.column() == 0)
+            rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
 }
 
 int FileListView::selectedCount() const
 {
-    return m_selection ? static_cast<int>(m_selection->selectedRows(0).size()) : 0;
+    return static_cast<int>(selectedRows().size());
 }
 
 void FileListView::selectAllRows()
@@ -165,4 +167,17 @@ void FileListView::setHotTracking(bool on)
         view->setMouseTracking(on);
         view->viewport()->setAttribute(Qt::WA_Hover, on);
     }
+}
+
+void FileListView::setGridLines(bool on)
+{
+    m_details->setStyleSheet(on ? QStringLiteral(
+                                  "QTreeView::item { border-right: 1px solid palette(midlight);"
+                                  " border-bottom: 1px solid palette(midlight); }")
+                                : QString());
+}
+
+void FileListView::setFullRowSelect(bool on)
+{
+    m_details->setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }

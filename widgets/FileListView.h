@@ -39,6 +39,9 @@ public:
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width);
     void setHotTracking(bool on);
+    void setGridLines(bool on);
+    // Off: a click selects only through the first column.
+    void setFullRowSelect(bool on);
     bool hotTracking() const { return m_hotTracking; }
 
 Q_SIGNALS:

@@ -26,7 +26,8 @@ constexpr uint64_t maxLinkTarget = 4096;
 
 // Open folders below the base, reached without following any link, so that a
 // link planted in the tree can never redirect a write.
-class DirCache {
+class DirCache
+{
 public:
     DirCache()
     {
@@ -71,7 +72,8 @@ private:
 
 // A file being written: removed again unless committed, so a failed check or
 // a cancel never leaves a half-written file or touches the one it replaces.
-class OutputFile {
+class OutputFile
+{
 public:
     OutputFile(std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd)
         : m_dir(std::move(dir))
@@ -98,7 +100,8 @@ public:
             bool zero = piece == holeBlock && p[0] == 0 && std::memcmp(p, p + 1, piece - 1) == 0;
             if (!zero) {
                 if (!pwriteFull(m_fd.get(), p, piece, m_pos))
-                    throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
+                    throw ZipFailure(
+                        ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
                 m_dataEnd = m_pos + piece;
             }
             m_pos += piece;
@@ -114,7 +117,7 @@ public:
             throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
         if (setMode || m_name != m_target)
             ::fchmod(fd, mode);
-        struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(mtime), 0}};
+        struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(mtime), 0 } };
         ::futimens(fd, times);
         if (::close(m_fd.release()) != 0)
             throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
@@ -136,7 +139,7 @@ private:
 
 enum class WriteMode { CreateNew, CreateOrReplace, Replace };
 
-std::atomic<unsigned> tempCounter {0};
+std::atomic<unsigned> tempCounter { 0 };
 
 // Opens the file to write: the name itself when it is new, a temporary name
 // beside it when an existing file is to be replaced. Returns null when the
@@ -166,7 +169,8 @@ std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::strin
     throw ZipFailure(ZipError::CreateFailed, display);
 }
 
-struct Note {
+struct Note
+{
     ZipError code;
     std::string detail;
 };
@@ -175,7 +179,8 @@ struct Note {
 // the calling thread so their progress can be reported as it happens.
 enum class JobKind { Nothing, Dir, File };
 
-class ExtractJob : public Job {
+class ExtractJob : public Job
+{
 public:
     JobKind kind = JobKind::Nothing;
     std::vector<Note> notes; // found while planning, reported in member order
@@ -191,7 +196,7 @@ public:
     bool large = false;
 
     // Results.
-    Note failure {ZipError::None, {}};
+    Note failure { ZipError::None, {} };
     bool kept = false; // existed and was left alone
     bool done = false;
 
@@ -207,11 +212,11 @@ public:
         try {
             extract(stop, {});
         } catch (const ZipFailure &f) {
-            failure = {f.code(), f.detail()};
+            failure = { f.code(), f.detail() };
         } catch (const std::bad_alloc &) {
-            failure = {ZipError::Internal, display + " (out of memory)"};
+            failure = { ZipError::Internal, display + " (out of memory)" };
         } catch (...) {
-            failure = {ZipError::Internal, display};
+            failure = { ZipError::Internal, display };
         }
     }
 
@@ -244,7 +249,8 @@ public:
         else
             inflateStream(emit);
         if (produced != entry->usize)
-            throw ZipFailure(ZipError::BadSize, display + " (" + std::to_string(produced) + " bytes, should be "
+            throw ZipFailure(ZipError::BadSize,
+                display + " (" + std::to_string(produced) + " bytes, should be "
                     + std::to_string(entry->usize) + ")");
         if (crc != entry->crc) {
             char text[64];
@@ -256,7 +262,7 @@ public:
     }
 
 private:
-    template<class Emit> void copyStored(Emit &emit)
+    template <class Emit> void copyStored(Emit &emit)
     {
         std::string buf(size_t(std::min<uint64_t>(entry->csize, chunkSize)), '\0');
         for (uint64_t at = 0; at < entry->csize;) {
@@ -268,7 +274,7 @@ private:
         }
     }
 
-    template<class Emit> void inflateWhole(Emit &emit)
+    template <class Emit> void inflateWhole(Emit &emit)
     {
         std::string in(size_t(entry->csize), '\0');
         if (entry->csize && !preadFull(archiveFd, in.data(), in.size(), span.dataOffset))
@@ -288,7 +294,7 @@ private:
             emit(out.data() + at, std::min(chunkSize, out.size() - at));
     }
 
-    template<class Emit> void inflateStream(Emit &emit)
+    template <class Emit> void inflateStream(Emit &emit)
     {
         ZStream z = makeInflater();
         std::string in(chunkSize, '\0'), out(chunkSize, '\0');
@@ -319,21 +325,24 @@ private:
     }
 };
 
-struct DeferredDir {
+struct DeferredDir
+{
     std::vector<std::string> parts;
     mode_t perms;
     bool setPerms;
     int64_t mtime;
 };
 
-struct DeferredLink {
+struct DeferredLink
+{
     std::vector<std::string> parts;
     std::string target;
     std::string display;
     int64_t mtime;
 };
 
-class Extractor {
+class Extractor
+{
 public:
     Extractor(const ExtractOptions &options, Reporter &reporter)
         : m_opt(options)
@@ -409,11 +418,12 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     job->display = joinPath(parts, parts.size());
     const std::string &display = job->display;
     if (changed)
-        job->notes.push_back({ZipError::UnsafePath, e.name + " -> " + (display.empty() ? "(nothing)" : display)});
+        job->notes.push_back(
+            { ZipError::UnsafePath, e.name + " -> " + (display.empty() ? "(nothing)" : display) });
     if (parts.empty())
         return job;
     if (e.flags & flagEncrypted) {
-        job->notes.push_back({ZipError::Encrypted, display});
+        job->notes.push_back({ ZipError::Encrypted, display });
         return job;
     }
     job->entry = &e;
@@ -422,13 +432,13 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
             return job;
         m_dirs.get(parts, parts.size(), true);
         uint32_t mode = e.unixMode();
-        m_deferredDirs.push_back({parts, mode_t(mode & 0777), mode != 0, e.mtime});
+        m_deferredDirs.push_back({ parts, mode_t(mode & 0777), mode != 0, e.mtime });
         job->kind = JobKind::Dir;
         return job;
     }
     if (e.method != methodStored && e.method != methodDeflated) {
-        job->notes.push_back({ZipError::Unsupported,
-            display + " (compression method " + std::to_string(e.method) + " not supported)"});
+        job->notes.push_back({ ZipError::Unsupported,
+            display + " (compression method " + std::to_string(e.method) + " not supported)" });
         return job;
     }
     if (!m_opt.dirNames)
@@ -436,7 +446,8 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
 
     job->span = m_archive.span(i);
     if (e.method == methodStored ? e.csize != e.usize : e.usize > e.csize * maxDeflateRatio + 1024)
-        throw ZipFailure(ZipError::BadSize, display + " (declared size " + std::to_string(e.usize) + " impossible)");
+        throw ZipFailure(ZipError::BadSize,
+            display + " (declared size " + std::to_string(e.usize) + " impossible)");
     if (e.isSymlink()) {
         readLink(i, parts, display);
         return job;
@@ -446,7 +457,9 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     const std::string &leaf = parts.back();
     WriteMode mode = m_opt.overwrite ? WriteMode::CreateOrReplace : WriteMode::CreateNew;
     if (m_opt.freshen || m_opt.update) {
-        struct stat st {};
+        struct stat st
+        {
+        };
         bool exists = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
         if (!exists && m_opt.freshen)
             return job;
@@ -470,7 +483,8 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     return job;
 }
 
-void Extractor::readLink(size_t i, const std::vector<std::string> &parts, const std::string &display)
+void Extractor::readLink(
+    size_t i, const std::vector<std::string> &parts, const std::string &display)
 {
     const Entry &e = m_archive.entries()[i];
     MemberSpan span = m_archive.span(i);
@@ -485,7 +499,7 @@ void Extractor::readLink(size_t i, const std::vector<std::string> &parts, const 
         throw ZipFailure(ZipError::BadData, display);
     if (crc32Update(0, target.data(), target.size()) != e.crc)
         throw ZipFailure(ZipError::BadCrc, display);
-    m_links.push_back({parts, target, display, e.mtime});
+    m_links.push_back({ parts, target, display, e.mtime });
 }
 
 void Extractor::finish(ExtractJob &job)
@@ -514,8 +528,11 @@ void Extractor::createLinks()
             std::string made = leaf;
             if (::symlinkat(l.target.c_str(), dir->get(), leaf.c_str()) != 0) {
                 if (errno != EEXIST)
-                    throw ZipFailure(ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
-                struct stat st {};
+                    throw ZipFailure(
+                        ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
+                struct stat st
+                {
+                };
                 bool replace = m_opt.overwrite;
                 if (m_opt.freshen || m_opt.update) {
                     replace = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0
@@ -533,14 +550,16 @@ void Extractor::createLinks()
                 made = "." + leaf.substr(0, 200) + ".amxlink" + std::to_string(::getpid());
                 ::unlinkat(dir->get(), made.c_str(), 0);
                 if (::symlinkat(l.target.c_str(), dir->get(), made.c_str()) != 0)
-                    throw ZipFailure(ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
+                    throw ZipFailure(
+                        ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
                 if (::renameat(dir->get(), made.c_str(), dir->get(), leaf.c_str()) != 0) {
                     int err = errno;
                     ::unlinkat(dir->get(), made.c_str(), 0);
-                    throw ZipFailure(ZipError::ReplaceFailed, l.display + " (" + errnoText(err) + ")");
+                    throw ZipFailure(
+                        ZipError::ReplaceFailed, l.display + " (" + errnoText(err) + ")");
                 }
             }
-            struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(l.mtime), 0}};
+            struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(l.mtime), 0 } };
             ::utimensat(dir->get(), leaf.c_str(), times, AT_SYMLINK_NOFOLLOW);
             m_rep.info("    linking: " + l.display + " -> " + l.target);
             ++m_count;
@@ -559,7 +578,7 @@ void Extractor::restoreDirs()
             auto dir = m_dirs.get(it->parts, it->parts.size(), false);
             if (it->setPerms)
                 ::fchmod(dir->get(), it->perms);
-            struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(it->mtime), 0}};
+            struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(it->mtime), 0 } };
             ::futimens(dir->get(), times);
         } catch (const ZipFailure &) {
             // The folder went away or became a link meanwhile: nothing to restore.
@@ -581,7 +600,8 @@ int32_t Extractor::run()
             m_rep.endFile();
         } else if (job.kind == JobKind::File) {
             m_rep.newFile(job.display, job.entry->usize);
-            m_rep.info(std::string(job.entry->method == methodStored ? " extracting: " : "  inflating: ")
+            m_rep.info(
+                std::string(job.entry->method == methodStored ? " extracting: " : "  inflating: ")
                 + job.display);
         }
     };
@@ -604,16 +624,18 @@ int32_t Extractor::run()
                 job = plan(i);
             } catch (const ZipFailure &f) {
                 job = std::make_unique<ExtractJob>();
-                job->notes.push_back({f.code(), f.detail()});
+                job->notes.push_back({ f.code(), f.detail() });
             }
             if (job->kind == JobKind::File && job->large) {
                 drain(0);
                 begin(*job);
-                std::atomic<bool> never {false};
+                std::atomic<bool> never { false };
                 try {
-                    job->extract(never, [&](uint64_t a, uint64_t b) { m_rep.progress(a, b); });
+                    job->extract(never, [&](uint64_t a, uint64_t b) {
+                        m_rep.progress(a, b);
+                    });
                 } catch (const ZipFailure &f) {
-                    job->failure = {f.code(), f.detail()};
+                    job->failure = { f.code(), f.detail() };
                 }
                 finish(*job);
                 m_rep.endFile();

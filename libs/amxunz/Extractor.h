@@ -8,7 +8,8 @@
 
 namespace amx {
 
-struct ExtractOptions {
+struct ExtractOptions
+{
     std::string archive;
     std::vector<std::string> specs; // empty: every member
     bool dirNames = true;

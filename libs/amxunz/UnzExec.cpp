@@ -29,7 +29,8 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
 {
     if (!params)
         return 0;
-    amx::Reporter reporter(params->caller, params->callback, params->verboseFlag || params->traceFlag);
+    amx::Reporter reporter(
+        params->caller, params->callback, params->verboseFlag || params->traceFlag);
     try {
         amx::ExtractOptions options = readBlock(*params);
         if (options.archive.empty())
@@ -56,4 +57,7 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
     return 0;
 }
 
-extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxUnzVersion(void) { return unzVersion; }
+extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxUnzVersion(void)
+{
+    return unzVersion;
+}

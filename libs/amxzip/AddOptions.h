@@ -6,7 +6,8 @@
 
 namespace amx {
 
-struct AddOptions {
+struct AddOptions
+{
     std::string archive;
     std::vector<std::string> specs;
     int level = 9;

@@ -25,7 +25,8 @@ ArchiveWriter::ArchiveWriter(const std::string &archivePath)
         std::string pattern = m_dir + "/.amxzip-XXXXXX";
         m_fd.reset(::mkostemp(pattern.data(), O_CLOEXEC));
         if (!m_fd.valid())
-            throw ZipFailure(ZipError::CreateFailed, "temporary file in " + m_dir + " (" + errnoText(errno) + ")");
+            throw ZipFailure(ZipError::CreateFailed,
+                "temporary file in " + m_dir + " (" + errnoText(errno) + ")");
         m_tempName = pattern;
     }
     m_buf.reserve(writeBuffer);
@@ -78,11 +79,13 @@ void ArchiveWriter::copyFrom(int fd, uint64_t offset, uint64_t n)
     // In-kernel copy first; plain reads and writes when the file systems refuse.
     while (n > 0) {
         loff_t in = loff_t(offset), out = loff_t(m_pos);
-        ssize_t r = ::copy_file_range(fd, &in, m_fd.get(), &out, size_t(std::min<uint64_t>(n, 1u << 30)), 0);
+        ssize_t r = ::copy_file_range(
+            fd, &in, m_fd.get(), &out, size_t(std::min<uint64_t>(n, 1u << 30)), 0);
         if (r < 0 && errno == EINTR)
             continue;
         if (r <= 0) {
-            if (r < 0 && errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL)
+            if (r < 0 && errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP
+                && errno != EINVAL)
                 fail(errno);
             break;
         }
@@ -110,16 +113,18 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
     if (::fchmod(fd, mode) != 0 || ::fdatasync(fd) != 0)
         fail(errno);
     if (mtime) {
-        struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(*mtime), 0}};
+        struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(*mtime), 0 } };
         ::futimens(fd, times);
     }
     std::string named = m_tempName;
     if (named.empty()) {
         // Give the unnamed file a name beside the archive, then rename it over.
         for (int attempt = 0; attempt < 100 && named.empty(); ++attempt) {
-            std::string candidate = m_dir + "/.amxzip-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            std::string candidate =
+                m_dir + "/.amxzip-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
             std::string self = "/proc/self/fd/" + std::to_string(fd);
-            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW)
+                == 0)
                 named = candidate;
             else if (errno != EEXIST)
                 fail(errno);

@@ -11,7 +11,8 @@
 
 namespace amx {
 
-class ArchiveWriter {
+class ArchiveWriter
+{
 public:
     explicit ArchiveWriter(const std::string &archivePath);
     ~ArchiveWriter();

@@ -27,7 +27,8 @@ std::string dosComponent(const std::string &name)
             auto u = static_cast<unsigned char>(c);
             if (u >= 'a' && u <= 'z')
                 out += char(u - 'a' + 'A');
-            else if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || std::string_view("!#$%&'()-@^_`{}~").find(c) != std::string_view::npos)
+            else if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')
+                || std::string_view("!#$%&'()-@^_`{}~").find(c) != std::string_view::npos)
                 out += c;
             else if (u >= 0x80 && (u & 0xc0) == 0x80)
                 continue; // the rest of a UTF-8 sequence already replaced
@@ -75,11 +76,15 @@ std::string storedName(const std::string &path, bool isDir, bool discardDirs, bo
 
 namespace {
 
-struct DirCloser {
+struct DirCloser
+{
     void operator()(DIR *d) const { closedir(d); }
 };
 
-bool isHidden(const std::string &name) { return !name.empty() && name[0] == '.' && name != "." && name != ".."; }
+bool isHidden(const std::string &name)
+{
+    return !name.empty() && name[0] == '.' && name != "." && name != "..";
+}
 
 std::string baseName(const std::string &path)
 {
@@ -90,7 +95,8 @@ std::string baseName(const std::string &path)
     return slash == std::string::npos ? p : p.substr(slash + 1);
 }
 
-class Collector {
+class Collector
+{
 public:
     Collector(const AddOptions &o, const struct stat &self, Reporter &rep)
         : m_opt(o)
@@ -123,7 +129,7 @@ private:
         if (stored.empty())
             return true;
         if (m_seen.insert(stored).second)
-            m_out.sources.push_back({path, stored, st});
+            m_out.sources.push_back({ path, stored, st });
         return true;
     }
 
@@ -138,7 +144,9 @@ private:
             std::string pattern = namePart == "*.*" ? "*" : namePart;
             size_t before = m_out.sources.size();
             std::vector<std::pair<dev_t, ino_t>> ancestors;
-            struct stat st {};
+            struct stat st
+            {
+            };
             if (stat(dirPart.empty() ? "." : dirPart.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
                 ancestors.emplace_back(st.st_dev, st.st_ino);
                 walk(dirPart, pattern, ancestors);
@@ -147,7 +155,9 @@ private:
                 m_rep.problem(ZipError::NotMatched, spec);
             return;
         }
-        struct stat st {};
+        struct stat st
+        {
+        };
         if (::stat(spec.c_str(), &st) != 0) {
             m_rep.problem(ZipError::NotMatched, spec);
             return;
@@ -163,7 +173,7 @@ private:
             add(dir, st);
             if (m_opt.recurse) {
                 m_out.walkedDirs.push_back(dir);
-                std::vector<std::pair<dev_t, ino_t>> ancestors {{st.st_dev, st.st_ino}};
+                std::vector<std::pair<dev_t, ino_t>> ancestors { { st.st_dev, st.st_ino } };
                 walk(dir, "*", ancestors);
             }
         } else if (S_ISREG(st.st_mode)) {
@@ -195,7 +205,9 @@ private:
             if (!m_opt.hidden && isHidden(name))
                 continue;
             std::string path = dir + name;
-            struct stat st {};
+            struct stat st
+            {
+            };
             if (::stat(path.c_str(), &st) != 0) {
                 m_rep.problem(ZipError::NotReadable, path);
                 continue;

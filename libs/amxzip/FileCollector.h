@@ -11,14 +11,18 @@
 
 namespace amx {
 
-struct Source {
+struct Source
+{
     std::string path; // as opened, relative to the current directory or absolute
     std::string stored; // the member name, '/'-separated, folders ending in '/'
-    struct stat st {};
+    struct stat st
+    {
+    };
     bool isDir() const { return S_ISDIR(st.st_mode); }
 };
 
-struct Collection {
+struct Collection
+{
     std::vector<Source> sources;
     // Every folder walked, parents first: the folders a move may leave empty.
     std::vector<std::string> walkedDirs;

@@ -57,7 +57,8 @@ Entry newEntry(const Source &src, const AddOptions &o)
 }
 
 // Compresses one small file whole, on a worker thread.
-class CompressJob : public Job {
+class CompressJob : public Job
+{
 public:
     const Source *src = nullptr;
     int level = 9;
@@ -113,7 +114,8 @@ private:
 };
 
 // An old member copied unchanged, or a source to add; in output order.
-struct Slot {
+struct Slot
+{
     std::optional<size_t> old; // index in the old archive
     const Source *src = nullptr;
 };
@@ -126,7 +128,8 @@ std::string percentText(const Entry &e)
     return "deflated " + std::to_string(pct) + "%";
 }
 
-class Rewriter {
+class Rewriter
+{
 public:
     Rewriter(const AddOptions &o, Reporter &rep, ArchiveReader *old)
         : m_opt(o)
@@ -182,7 +185,8 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
     uint64_t headerAt = out.position();
     e.localOffset = headerAt;
     out.write(makeLocalHeader(e, zip64));
-    ZStream z = e.method == methodDeflated ? makeDeflater(m_opt.level) : ZStream(nullptr, {false});
+    ZStream z =
+        e.method == methodDeflated ? makeDeflater(m_opt.level) : ZStream(nullptr, { false });
     std::string in(chunkSize, '\0'), buf(chunkSize, '\0');
     uint64_t total = 0, packed = 0;
     uint32_t crc = 0;
@@ -246,7 +250,8 @@ void Rewriter::writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot)
         m_rep.endFile();
         return;
     }
-    m_rep.info(std::string(slot.old ? "  updating: " : "  adding: ") + src.stored + " (" + percentText(e) + ")");
+    m_rep.info(std::string(slot.old ? "  updating: " : "  adding: ") + src.stored + " ("
+        + percentText(e) + ")");
     addEntry(e);
     ++m_added;
     m_done.push_back(&src);
@@ -330,9 +335,12 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
     out.write(tail);
 }
 
-struct OldArchive {
+struct OldArchive
+{
     std::unique_ptr<ArchiveReader> reader;
-    struct stat st {};
+    struct stat st
+    {
+    };
     bool exists = false;
 };
 
@@ -358,8 +366,8 @@ mode_t archiveMode(const OldArchive &a)
 }
 
 // Writes the prefix, the slots and the directory, then puts the result in place.
-Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old, const std::vector<Slot> &slots,
-    bool setTime)
+Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old,
+    const std::vector<Slot> &slots, bool setTime)
 {
     ArchiveWriter out(o.archive);
     if (old.reader)
@@ -396,7 +404,7 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     size_t oldCount = old.reader ? old.reader->entries().size() : 0;
     for (size_t i = 0; i < oldCount; ++i) {
         byName.emplace(old.reader->entries()[i].name, i);
-        slots.push_back({i, nullptr});
+        slots.push_back({ i, nullptr });
     }
     bool any = false;
     for (const Source &src : found.sources) {
@@ -407,7 +415,7 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
             slots[it->second].src = &src;
             any = true;
         } else if (!o.freshen) {
-            slots.push_back({std::nullopt, &src});
+            slots.push_back({ std::nullopt, &src });
             any = true;
         }
     }
@@ -447,7 +455,7 @@ int32_t deleteMembers(const AddOptions &o, Reporter &rep)
         if (match)
             removed.push_back(i);
         else
-            slots.push_back({i, nullptr});
+            slots.push_back({ i, nullptr });
     }
     for (size_t s = 0; s < o.specs.size(); ++s)
         if (!used[s])

@@ -34,7 +34,8 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *params)
 {
     if (!params)
         return 0;
-    amx::Reporter reporter(params->caller, params->callback, params->verboseFlag || params->traceFlag);
+    amx::Reporter reporter(
+        params->caller, params->callback, params->verboseFlag || params->traceFlag);
     try {
         amx::AddOptions options = readBlock(*params);
         if (options.archive.empty())
@@ -65,4 +66,7 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *params)
     return 0;
 }
 
-extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxZipVersion(void) { return zipVersion; }
+extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxZipVersion(void)
+{
+    return zipVersion;
+}

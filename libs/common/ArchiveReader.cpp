@@ -17,7 +17,9 @@ ArchiveReader::ArchiveReader(const std::string &path)
     m_fd.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!m_fd.valid())
         throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (fstat(m_fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         throw ZipFailure(ZipError::ArchiveOpen, path);
     m_fileSize = uint64_t(st.st_size);
@@ -61,8 +63,8 @@ void ArchiveReader::readDirectory()
         // A prefix added after the archive was written shifts the record.
         if (!(z64At + end64Size <= m_fileSize && preadFull(m_fd.get(), z, end64Size, z64At)
                 && get32(z) == sigEnd64)) {
-            if (endPos < locator64Size + end64Size
-                || !preadFull(m_fd.get(), z, end64Size, expected) || get32(z) != sigEnd64)
+            if (endPos < locator64Size + end64Size || !preadFull(m_fd.get(), z, end64Size, expected)
+                || get32(z) != sigEnd64)
                 throw ZipFailure(ZipError::Corrupt, m_path + " (ZIP64 end record)");
             z64At = expected;
         }
@@ -114,7 +116,8 @@ void ArchiveReader::readDirectory()
             size_t zi = 0;
             auto take = [&](uint64_t &field) {
                 if (zi + 8 > z64.size())
-                    throw ZipFailure(ZipError::Corrupt, m_path + " (ZIP64 field of " + en.rawName + ")");
+                    throw ZipFailure(
+                        ZipError::Corrupt, m_path + " (ZIP64 field of " + en.rawName + ")");
                 field = get64(zp + zi);
                 zi += 8;
             };

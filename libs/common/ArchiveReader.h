@@ -10,13 +10,15 @@
 
 namespace amx {
 
-struct MemberSpan {
+struct MemberSpan
+{
     uint64_t dataOffset = 0; // first byte of the compressed data
     uint64_t end = 0; // first byte after the data and any data descriptor
     bool zip64Local = false;
 };
 
-class ArchiveReader {
+class ArchiveReader
+{
 public:
     // Opens and reads the directory; throws ZipFailure when the file cannot be
     // read or is not a valid archive.

@@ -14,10 +14,12 @@ uint32_t crc32Update(uint32_t crc, const void *data, size_t n)
 
 namespace {
 
-struct CompressorDeleter {
+struct CompressorDeleter
+{
     void operator()(libdeflate_compressor *c) const { libdeflate_free_compressor(c); }
 };
-struct DecompressorDeleter {
+struct DecompressorDeleter
+{
     void operator()(libdeflate_decompressor *d) const { libdeflate_free_decompressor(d); }
 };
 
@@ -85,7 +87,7 @@ ZStream makeDeflater(int level)
         delete s;
         throw std::bad_alloc();
     }
-    return ZStream(s, ZStreamDeleter {false});
+    return ZStream(s, ZStreamDeleter { false });
 }
 
 ZStream makeInflater()
@@ -95,7 +97,7 @@ ZStream makeInflater()
         delete s;
         throw std::bad_alloc();
     }
-    return ZStream(s, ZStreamDeleter {true});
+    return ZStream(s, ZStreamDeleter { true });
 }
 
 } // namespace amx

@@ -23,7 +23,8 @@ enum class InflateResult { Ok, BadData, WrongSize };
 InflateResult inflateBuffer(const char *in, size_t inSize, char *out, size_t outSize);
 
 // zlib streams for members too large for the budget.
-struct ZStreamDeleter {
+struct ZStreamDeleter
+{
     bool inflating;
     void operator()(z_stream *s) const;
 };

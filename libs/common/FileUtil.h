@@ -8,7 +8,8 @@
 
 namespace amx {
 
-class Fd {
+class Fd
+{
 public:
     Fd() = default;
     explicit Fd(int fd)

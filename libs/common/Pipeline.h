@@ -14,7 +14,8 @@
 
 namespace amx {
 
-class Job {
+class Job
+{
 public:
     virtual ~Job() = default;
     // Runs on a worker; must check `stop` in long loops and must not throw.
@@ -27,7 +28,8 @@ private:
     bool m_done = false;
 };
 
-class Pipeline {
+class Pipeline
+{
 public:
     explicit Pipeline(unsigned threads = 0)
     {
@@ -35,7 +37,9 @@ public:
             threads = std::max(1u, std::thread::hardware_concurrency());
         m_maxJobs = threads * 4;
         for (unsigned i = 0; i < threads; ++i)
-            m_workers.emplace_back([this] { work(); });
+            m_workers.emplace_back([this] {
+                work();
+            });
     }
     // Stops the workers; jobs not yet run are dropped, running ones are told to stop.
     ~Pipeline()
@@ -79,7 +83,9 @@ public:
         m_order.pop_front();
         {
             std::unique_lock lock(m_mutex);
-            m_doneCv.wait(lock, [&] { return job->m_done; });
+            m_doneCv.wait(lock, [&] {
+                return job->m_done;
+            });
         }
         m_weight -= job->weight();
         return job;
@@ -92,7 +98,9 @@ private:
             Job *job;
             {
                 std::unique_lock lock(m_mutex);
-                m_wake.wait(lock, [&] { return m_stop || !m_todo.empty(); });
+                m_wake.wait(lock, [&] {
+                    return m_stop || !m_todo.empty();
+                });
                 if (m_stop)
                     return;
                 job = m_todo.front();
@@ -119,7 +127,7 @@ private:
     std::condition_variable m_doneCv;
     std::deque<Job *> m_todo;
     std::deque<std::unique_ptr<Job>> m_order;
-    std::atomic<bool> m_stopFlag {false};
+    std::atomic<bool> m_stopFlag { false };
     bool m_stop = false;
     unsigned m_maxJobs;
     uint64_t m_weight = 0;

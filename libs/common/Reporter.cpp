@@ -46,7 +46,10 @@ void Reporter::progress(uint64_t before, uint64_t after)
         call(AMX_ACTION_STEP, 0, 0, {});
 }
 
-void Reporter::endFile() { call(AMX_ACTION_END, 0, 0, {}); }
+void Reporter::endFile()
+{
+    call(AMX_ACTION_END, 0, 0, {});
+}
 
 void Reporter::info(const std::string &line)
 {

@@ -11,7 +11,8 @@
 
 namespace amx {
 
-class Reporter {
+class Reporter
+{
 public:
     Reporter(void *caller, AmxCallback callback, bool verbose);
 

@@ -10,7 +10,11 @@ bool hasWildcard(std::string_view pattern)
 static size_t charLength(std::string_view s, size_t i)
 {
     auto c = static_cast<unsigned char>(s[i]);
-    size_t len = c < 0x80 ? 1 : (c & 0xe0) == 0xc0 ? 2 : (c & 0xf0) == 0xe0 ? 3 : (c & 0xf8) == 0xf0 ? 4 : 1;
+    size_t len = c < 0x80    ? 1
+        : (c & 0xe0) == 0xc0 ? 2
+        : (c & 0xf0) == 0xe0 ? 3
+        : (c & 0xf8) == 0xf0 ? 4
+                             : 1;
     return i + len <= s.size() ? len : 1;
 }
 

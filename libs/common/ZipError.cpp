@@ -4,36 +4,37 @@ namespace amx {
 
 namespace {
 
-struct ErrorText {
+struct ErrorText
+{
     ZipError code;
     const char *text;
 };
 
 const ErrorText errorTexts[] = {
-    {ZipError::None, "%s"},
-    {ZipError::NotMatched, "name not matched: %s"},
-    {ZipError::NotReadable, "could not open for reading: %s"},
-    {ZipError::ArchiveOpen, "cannot open zip file: %s"},
-    {ZipError::NotZip, "not a zip file (end of central directory not found): %s"},
-    {ZipError::Corrupt, "zip file corrupt: %s"},
-    {ZipError::Truncated, "zip file truncated: %s"},
-    {ZipError::BadCrc, "bad CRC: %s"},
-    {ZipError::BadSize, "bad size: %s"},
-    {ZipError::Unsupported, "skipping: %s"},
-    {ZipError::Encrypted, "skipping: %s (encrypted, not supported)"},
-    {ZipError::UnsafePath, "warning: unsafe path neutralised: %s"},
-    {ZipError::UnsafeLink, "skipping: %s (link target leaves the base folder)"},
-    {ZipError::Exists, "skipping: %s (file exists)"},
-    {ZipError::WriteFailed, "write error (disk full?): %s"},
-    {ZipError::CreateFailed, "cannot create %s"},
-    {ZipError::Overlap, "skipping: %s (overlaps another member, possible zip bomb)"},
-    {ZipError::Cancelled, "operation cancelled%s"},
-    {ZipError::LinkLoop, "skipping: %s (symbolic link loop)"},
-    {ZipError::NothingToDo, "nothing to do: %s"},
-    {ZipError::HiddenSkipped, "skipping hidden file: %s"},
-    {ZipError::ReplaceFailed, "cannot replace %s"},
-    {ZipError::BadData, "invalid compressed data: %s"},
-    {ZipError::Internal, "internal error: %s"},
+    { ZipError::None, "%s" },
+    { ZipError::NotMatched, "name not matched: %s" },
+    { ZipError::NotReadable, "could not open for reading: %s" },
+    { ZipError::ArchiveOpen, "cannot open zip file: %s" },
+    { ZipError::NotZip, "not a zip file (end of central directory not found): %s" },
+    { ZipError::Corrupt, "zip file corrupt: %s" },
+    { ZipError::Truncated, "zip file truncated: %s" },
+    { ZipError::BadCrc, "bad CRC: %s" },
+    { ZipError::BadSize, "bad size: %s" },
+    { ZipError::Unsupported, "skipping: %s" },
+    { ZipError::Encrypted, "skipping: %s (encrypted, not supported)" },
+    { ZipError::UnsafePath, "warning: unsafe path neutralised: %s" },
+    { ZipError::UnsafeLink, "skipping: %s (link target leaves the base folder)" },
+    { ZipError::Exists, "skipping: %s (file exists)" },
+    { ZipError::WriteFailed, "write error (disk full?): %s" },
+    { ZipError::CreateFailed, "cannot create %s" },
+    { ZipError::Overlap, "skipping: %s (overlaps another member, possible zip bomb)" },
+    { ZipError::Cancelled, "operation cancelled%s" },
+    { ZipError::LinkLoop, "skipping: %s (symbolic link loop)" },
+    { ZipError::NothingToDo, "nothing to do: %s" },
+    { ZipError::HiddenSkipped, "skipping hidden file: %s" },
+    { ZipError::ReplaceFailed, "cannot replace %s" },
+    { ZipError::BadData, "invalid compressed data: %s" },
+    { ZipError::Internal, "internal error: %s" },
 };
 
 } // namespace

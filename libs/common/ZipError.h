@@ -40,7 +40,8 @@ std::string errorMessage(ZipError code, const std::string &detail = {});
 
 // Thrown inside the libraries for a problem that ends the current step
 // (a member, or the whole operation when nothing else can go on).
-class ZipFailure : public std::exception {
+class ZipFailure : public std::exception
+{
 public:
     ZipFailure(ZipError code, std::string detail)
         : m_code(code)
@@ -57,7 +58,8 @@ private:
 };
 
 // Thrown when the callback asks to stop.
-struct Cancelled : std::exception {
+struct Cancelled : std::exception
+{
     const char *what() const noexcept override { return "cancelled"; }
 };
 

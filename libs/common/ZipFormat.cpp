@@ -23,21 +23,25 @@ bool Entry::isSymlink() const
 void toDosTime(int64_t t, uint16_t &dosTime, uint16_t &dosDate)
 {
     time_t tt = static_cast<time_t>(t);
-    struct tm tm {};
+    struct tm tm
+    {
+    };
     if (!localtime_r(&tt, &tm) || tm.tm_year < 80) {
         dosTime = 0;
         dosDate = (1 << 5) | 1; // 1980-01-01
         return;
     }
     if (tm.tm_year > 207)
-        tm = {0, 58, 23, 31, 11, 207, 0, 0, 0, 0, nullptr};
+        tm = { 0, 58, 23, 31, 11, 207, 0, 0, 0, 0, nullptr };
     dosTime = uint16_t((tm.tm_hour << 11) | (tm.tm_min << 5) | (tm.tm_sec / 2));
     dosDate = uint16_t(((tm.tm_year - 80) << 9) | ((tm.tm_mon + 1) << 5) | tm.tm_mday);
 }
 
 int64_t fromDosTime(uint16_t dosTime, uint16_t dosDate)
 {
-    struct tm tm {};
+    struct tm tm
+    {
+    };
     tm.tm_year = ((dosDate >> 9) & 0x7f) + 80;
     tm.tm_mon = ((dosDate >> 5) & 0x0f) - 1;
     tm.tm_mday = dosDate & 0x1f;

@@ -37,12 +37,18 @@ constexpr uint16_t hostUnix = 3;
 // Deflate cannot expand data by more than about 1032:1.
 constexpr uint64_t maxDeflateRatio = 1032;
 
-inline uint16_t get16(const unsigned char *p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint16_t get16(const unsigned char *p)
+{
+    return uint16_t(p[0] | (p[1] << 8));
+}
 inline uint32_t get32(const unsigned char *p)
 {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
-inline uint64_t get64(const unsigned char *p) { return get32(p) | (uint64_t(get32(p + 4)) << 32); }
+inline uint64_t get64(const unsigned char *p)
+{
+    return get32(p) | (uint64_t(get32(p + 4)) << 32);
+}
 
 inline void put16(std::string &out, uint16_t v)
 {
@@ -62,7 +68,8 @@ inline void put64(std::string &out, uint64_t v)
 
 // One member as the central directory describes it. Offsets are absolute
 // positions in the file (any prefix already accounted for).
-struct Entry {
+struct Entry
+{
     std::string rawName;
     std::string name; // decoded as the program shows it
     std::string extra; // central extra field without the ZIP64 record

@@ -53,6 +53,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        TMainForm::setStorePaths((m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_a = makeArchive("a.zip", 3);
         m_b = makeArchive("b.zip", 1);
         m_c = makeArchive("c.zip", 2);

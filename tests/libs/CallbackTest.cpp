@@ -10,7 +10,8 @@ using namespace amxtest;
 
 namespace {
 
-class CallbackTest : public testing::Test {
+class CallbackTest : public testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -29,7 +30,7 @@ TEST_F(CallbackTest, AddAndExtractReportEachMember)
     Recorder add;
     AddRequest r;
     r.archive = archive;
-    r.specs = {"a.txt", "b.bin", "c.txt"};
+    r.specs = { "a.txt", "b.bin", "c.txt" };
     r.verbose = true;
     ASSERT_EQ(runAdd(r, add), 3) << add.dump();
     EXPECT_EQ(add.count(1), 3);
@@ -70,27 +71,30 @@ TEST_F(CallbackTest, SilentWithoutVerboseButErrorsAlwaysReported)
     Recorder add;
     AddRequest r;
     r.archive = archive;
-    r.specs = {"a.txt", "missing.txt"};
+    r.specs = { "a.txt", "missing.txt" };
     ASSERT_EQ(runAdd(r, add), 1);
     ASSERT_EQ(add.messages().size(), 1u) << add.dump();
     EXPECT_EQ(add.messages()[0], "name not matched: missing.txt");
-    EXPECT_EQ(add.errorCodes(), std::vector<int32_t> {1});
+    EXPECT_EQ(add.errorCodes(), std::vector<int32_t> { 1 });
 
     Recorder ext;
     ExtractRequest e;
     e.archive = archive;
-    e.specs = {"nope*"};
+    e.specs = { "nope*" };
     EXPECT_EQ(runExtract(e, ext), 0);
-    EXPECT_EQ(ext.errorCodes(), std::vector<int32_t> {1});
+    EXPECT_EQ(ext.errorCodes(), std::vector<int32_t> { 1 });
 }
 
-struct StopCase {
+struct StopCase
+{
     const char *name;
     int32_t action;
     int at;
 };
 
-class CallbackStopTest : public CallbackTest, public testing::WithParamInterface<StopCase> {};
+class CallbackStopTest : public CallbackTest, public testing::WithParamInterface<StopCase>
+{
+};
 
 TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
 {
@@ -98,7 +102,7 @@ TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
     Recorder add;
     AddRequest r;
     r.archive = archive;
-    r.specs = {"*.*"};
+    r.specs = { "*.*" };
     ASSERT_EQ(runAdd(r, add), 3);
     dir.createDir("out");
     CurrentDir out((dir / "out").string());
@@ -112,8 +116,11 @@ TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, CallbackStopTest,
-    testing::Values(StopCase {"NewFile", 1, 1}, StopCase {"Step", 2, 2}, StopCase {"End", 3, 1}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing::Values(
+        StopCase { "NewFile", 1, 1 }, StopCase { "Step", 2, 2 }, StopCase { "End", 3, 1 }),
+    [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 TEST(CallbackVersionTest, EntryPointsAnswer)
 {

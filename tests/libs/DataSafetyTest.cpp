@@ -26,7 +26,8 @@ std::vector<std::string> listing(const fs::path &dir)
 }
 
 // A folder with an archive of two members and a larger file to add to it.
-struct AddSetup {
+struct AddSetup
+{
     TestDir dir;
     std::string archive = (dir / "keep.zip").string();
     std::string original;
@@ -36,7 +37,7 @@ struct AddSetup {
     {
         dir.createFile("old1.txt", sampleBytes(5000, 1));
         dir.createFile("old2.txt", sampleBytes(5000, 2));
-        runOk({"zip", "-q", archive, "old1.txt", "old2.txt"}, dir.str());
+        runOk({ "zip", "-q", archive, "old1.txt", "old2.txt" }, dir.str());
         dir.createFile("new/big1.bin", sampleBytes(3 << 20, 3));
         dir.createFile("new/big2.bin", sampleBytes(20 << 20, 4)); // streamed
         original = readFile(archive);
@@ -46,7 +47,7 @@ struct AddSetup {
     {
         AddRequest r;
         r.archive = archive;
-        r.specs = {"new"};
+        r.specs = { "new" };
         r.recurse = true;
         r.level = 0;
         r.move = true;
@@ -59,13 +60,16 @@ struct AddSetup {
     }
 };
 
-struct CancelCase {
+struct CancelCase
+{
     const char *name;
     int32_t action;
     int at;
 };
 
-class CancelAddTest : public testing::TestWithParam<CancelCase> {};
+class CancelAddTest : public testing::TestWithParam<CancelCase>
+{
+};
 
 TEST_P(CancelAddTest, LeavesArchiveAndSourcesAlone)
 {
@@ -80,12 +84,14 @@ TEST_P(CancelAddTest, LeavesArchiveAndSourcesAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, CancelAddTest,
-    testing::Values(CancelCase {"FirstFile", 1, 1}, CancelCase {"SmallFileSteps", 2, 5},
-        CancelCase {"StreamedFile", 2, 200}, CancelCase {"LastEnd", 3, 3}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing::Values(CancelCase { "FirstFile", 1, 1 }, CancelCase { "SmallFileSteps", 2, 5 },
+        CancelCase { "StreamedFile", 2, 200 }, CancelCase { "LastEnd", 3, 3 }),
+    [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 // Runs fn in a child process and returns its exit status.
-template<class Fn> int inChild(Fn fn)
+template <class Fn> int inChild(Fn fn)
 {
     pid_t pid = fork();
     if (pid == 0) {
@@ -107,7 +113,9 @@ TEST(DataSafetyTest, FullDiskLeavesArchiveUnchanged)
     CurrentDir cd(s.dir.str());
     int status = inChild([&] {
         signal(SIGXFSZ, SIG_IGN);
-        struct rlimit lim {};
+        struct rlimit lim
+        {
+        };
         lim.rlim_cur = lim.rlim_max = 1 << 20;
         setrlimit(RLIMIT_FSIZE, &lim);
         Recorder rec;
@@ -136,13 +144,16 @@ TEST(DataSafetyTest, KilledProcessLeavesArchiveUnchanged)
     s.expectUnchanged();
 }
 
-struct ExtractSafetyCase {
+struct ExtractSafetyCase
+{
     const char *name;
     bool corrupt; // else cancelled
     size_t size;
 };
 
-class ExtractSafetyTest : public testing::TestWithParam<ExtractSafetyCase> {};
+class ExtractSafetyTest : public testing::TestWithParam<ExtractSafetyCase>
+{
+};
 
 TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
 {
@@ -152,9 +163,9 @@ TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
     dir.createFile("src/fresh.bin", std::string(c.size, 'f'));
     std::string archive = (dir / "a.zip").string();
     if (c.corrupt)
-        runOk({"zip", "-q", "-0", archive, "data.bin", "fresh.bin"}, (dir / "src").string());
+        runOk({ "zip", "-q", "-0", archive, "data.bin", "fresh.bin" }, (dir / "src").string());
     else
-        runOk({"zip", "-q", archive, "data.bin", "fresh.bin"}, (dir / "src").string());
+        runOk({ "zip", "-q", archive, "data.bin", "fresh.bin" }, (dir / "src").string());
     if (c.corrupt) {
         std::string bytes = readFile(archive);
         auto at = bytes.find("ddddd");
@@ -178,7 +189,7 @@ TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
     }
     EXPECT_EQ(readFile(dir / "out/data.bin"), "precious");
     // A new file whose check failed, or that was cut short, is not left behind.
-    EXPECT_EQ(listing(dir / "out"), (std::vector<std::string> {"data.bin"})) << rec.dump();
+    EXPECT_EQ(listing(dir / "out"), (std::vector<std::string> { "data.bin" })) << rec.dump();
     if (c.corrupt) {
         auto codes = rec.errorCodes();
         EXPECT_EQ(std::count(codes.begin(), codes.end(), 7), 2) << rec.dump();
@@ -186,9 +197,11 @@ TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ExtractSafetyTest,
-    testing::Values(ExtractSafetyCase {"CrcErrorSmall", true, 100000},
-        ExtractSafetyCase {"CrcErrorStreamed", true, 20 << 20},
-        ExtractSafetyCase {"CancelStreamed", false, 40 << 20}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing::Values(ExtractSafetyCase { "CrcErrorSmall", true, 100000 },
+        ExtractSafetyCase { "CrcErrorStreamed", true, 20 << 20 },
+        ExtractSafetyCase { "CancelStreamed", false, 40 << 20 }),
+    [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 } // namespace

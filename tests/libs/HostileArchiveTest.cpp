@@ -35,7 +35,8 @@ def central(b):
     return struct.unpack_from('<I', b, e + 16)[0], e
 )";
 
-struct HostileCase {
+struct HostileCase
+{
     const char *name;
     const char *builder; // Python, after the prelude
     int expectedError; // an error code that must be reported (0: none)
@@ -44,7 +45,9 @@ struct HostileCase {
     std::vector<std::string> mustNotExist; // inside the base folder
 };
 
-class HostileArchiveTest : public testing::TestWithParam<HostileCase> {};
+class HostileArchiveTest : public testing::TestWithParam<HostileCase>
+{
+};
 
 TEST_P(HostileArchiveTest, StaysInsideAndReports)
 {
@@ -53,7 +56,7 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
     fs::path base = dir.createDir("a/b/base");
     dir.createFile("a/b/precious.txt", "precious");
     std::string archive = (dir / "evil.zip").string();
-    RunResult built = python(std::string(prelude) + c.builder, {archive}, dir.str());
+    RunResult built = python(std::string(prelude) + c.builder, { archive }, dir.str());
     ASSERT_EQ(built.exitCode, 0) << built.out;
 
     Recorder rec;
@@ -68,7 +71,8 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
     EXPECT_EQ(count, c.expectedCount) << rec.dump();
     if (c.expectedError) {
         auto codes = rec.errorCodes();
-        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end()) << rec.dump();
+        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end())
+            << rec.dump();
     }
     for (const auto &m : rec.messages())
         EXPECT_EQ(m.find('\n'), std::string::npos) << "one line per message: " << m;
@@ -79,7 +83,7 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
         if (e.path().string().rfind(base.string(), 0) != 0)
             outside.push_back(e.path().lexically_relative(dir.path()).string());
     std::sort(outside.begin(), outside.end());
-    EXPECT_EQ(outside, (std::vector<std::string> {"a", "a/b", "a/b/precious.txt", "evil.zip"}));
+    EXPECT_EQ(outside, (std::vector<std::string> { "a", "a/b", "a/b/precious.txt", "evil.zip" }));
     for (const auto &p : c.mustExist)
         EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
     for (const auto &p : c.mustNotExist)
@@ -90,54 +94,66 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
 }
 
 const HostileCase hostileCases[] = {
-    {"DotDotComponents", "make([('../precious.txt', b'evil'), ('x/../../../escape.txt', b'evil')])", 11, 2,
-        {"precious.txt", "x/escape.txt"}, {}},
-    {"AbsoluteName", "make([('/tmp/amx-absolute-evil.txt', b'evil')])", 11, 1,
-        {"tmp/amx-absolute-evil.txt"}, {}},
-    {"Backslashes", "make([('..\\\\..\\\\precious.txt', b'evil'), ('C:\\\\win\\\\x.txt', b'x')])", 11, 2,
-        {"precious.txt", "win/x.txt"}, {}},
-    {"LinkOutsideThenWriteThroughIt",
-        "make([('link', b'../../', zipfile.ZIP_STORED, 0o120777), ('link/precious.txt', b'evil')])", 12, 1,
-        {"link/precious.txt"}, {}},
-    {"AbsoluteLinkThenWriteThroughIt",
-        "make([('abs', b'/tmp', zipfile.ZIP_STORED, 0o120777), ('abs/amx-evil.txt', b'evil')])", 12, 1,
-        {"abs/amx-evil.txt"}, {}},
-    {"LinkInsideIsMade", "make([('target.txt', b'ok'), ('in', b'target.txt', zipfile.ZIP_STORED, 0o120777)])", 0,
-        2, {"target.txt", "in"}, {}},
-    {"Truncated", "make([('a.txt', b'a' * 5000)])\nb = load()\nsave(b[:len(b) // 2])", 4, 0, {}, {"a.txt"}},
-    {"TruncatedData",
-        "make([('a.txt', bytes(range(256)) * 400, zipfile.ZIP_STORED)])\nb = load()\nc, e = central(b)\n"
+    { "DotDotComponents",
+        "make([('../precious.txt', b'evil'), ('x/../../../escape.txt', b'evil')])", 11, 2,
+        { "precious.txt", "x/escape.txt" }, {} },
+    { "AbsoluteName", "make([('/tmp/amx-absolute-evil.txt', b'evil')])", 11, 1,
+        { "tmp/amx-absolute-evil.txt" }, {} },
+    { "Backslashes", "make([('..\\\\..\\\\precious.txt', b'evil'), ('C:\\\\win\\\\x.txt', b'x')])",
+        11, 2, { "precious.txt", "win/x.txt" }, {} },
+    { "LinkOutsideThenWriteThroughIt",
+        "make([('link', b'../../', zipfile.ZIP_STORED, 0o120777), ('link/precious.txt', b'evil')])",
+        12, 1, { "link/precious.txt" }, {} },
+    { "AbsoluteLinkThenWriteThroughIt",
+        "make([('abs', b'/tmp', zipfile.ZIP_STORED, 0o120777), ('abs/amx-evil.txt', b'evil')])", 12,
+        1, { "abs/amx-evil.txt" }, {} },
+    { "LinkInsideIsMade",
+        "make([('target.txt', b'ok'), ('in', b'target.txt', zipfile.ZIP_STORED, 0o120777)])", 0, 2,
+        { "target.txt", "in" }, {} },
+    { "Truncated", "make([('a.txt', b'a' * 5000)])\nb = load()\nsave(b[:len(b) // 2])", 4, 0, {},
+        { "a.txt" } },
+    { "TruncatedData",
+        "make([('a.txt', bytes(range(256)) * 400, zipfile.ZIP_STORED)])\nb = load()\nc, e = "
+        "central(b)\n"
         "struct.pack_into('<I', b, c + 42, 0)\nsave(b[:200] + b[c:])\n",
-        6, 0, {}, {"a.txt"}},
-    {"CrcError",
-        "make([('good.txt', b'good'), ('bad.txt', b'PAYLOAD' * 100, zipfile.ZIP_STORED)])\nb = load()\n"
+        6, 0, {}, { "a.txt" } },
+    { "CrcError",
+        "make([('good.txt', b'good'), ('bad.txt', b'PAYLOAD' * 100, zipfile.ZIP_STORED)])\nb = "
+        "load()\n"
         "i = b.find(b'PAYLOAD')\nb[i] ^= 1\nsave(b)",
-        7, 1, {"good.txt"}, {"bad.txt"}},
-    {"UnsupportedMethod", "make([('good.txt', b'good'), ('b.txt', b'x' * 1000, zipfile.ZIP_BZIP2)])", 9, 1,
-        {"good.txt"}, {"b.txt"}},
-    {"Encrypted",
-        "make([('good.txt', b'good'), ('enc.txt', b'x' * 100, zipfile.ZIP_STORED)])\nb = load()\nc, e = central(b)\n"
+        7, 1, { "good.txt" }, { "bad.txt" } },
+    { "UnsupportedMethod",
+        "make([('good.txt', b'good'), ('b.txt', b'x' * 1000, zipfile.ZIP_BZIP2)])", 9, 1,
+        { "good.txt" }, { "b.txt" } },
+    { "Encrypted",
+        "make([('good.txt', b'good'), ('enc.txt', b'x' * 100, zipfile.ZIP_STORED)])\nb = "
+        "load()\nc, e = central(b)\n"
         "for at in (b.find(b'PK\\x03\\x04', 40), b.find(b'PK\\x01\\x02', c + 10)):\n"
         "    off = 6 if b[at+2] == 3 else 8\n"
-        "    struct.pack_into('<H', b, at + off, struct.unpack_from('<H', b, at + off)[0] | 1)\nsave(b)",
-        10, 1, {"good.txt"}, {"enc.txt"}},
-    {"OverlappingMembers",
+        "    struct.pack_into('<H', b, at + off, struct.unpack_from('<H', b, at + off)[0] | "
+        "1)\nsave(b)",
+        10, 1, { "good.txt" }, { "enc.txt" } },
+    { "OverlappingMembers",
         "make([('a.txt', b'a' * 1000)])\nb = load()\nc, e = central(b)\nrec = b[c:e]\n"
-        "dup = bytearray(rec)\ndup[46:51] = b'b.txt'\nb = b[:c] + rec + dup + b[e:]\ne = len(b) - 22\n"
+        "dup = bytearray(rec)\ndup[46:51] = b'b.txt'\nb = b[:c] + rec + dup + b[e:]\ne = len(b) - "
+        "22\n"
         "struct.pack_into('<HHI', b, e + 8, 2, 2, len(rec) * 2)\nsave(b)",
-        16, 1, {"a.txt"}, {"b.txt"}},
-    {"HugeDeclaredSize",
+        16, 1, { "a.txt" }, { "b.txt" } },
+    { "HugeDeclaredSize",
         "make([('huge.txt', b'a' * 1000)])\nb = load()\nc, e = central(b)\n"
         "struct.pack_into('<I', b, c + 24, 0xfffffff0)\nsave(b)",
-        8, 0, {}, {"huge.txt"}},
-    {"HugeCompressedSize",
+        8, 0, {}, { "huge.txt" } },
+    { "HugeCompressedSize",
         "make([('huge.txt', b'a' * 1000)])\nb = load()\nc, e = central(b)\n"
         "struct.pack_into('<I', b, c + 20, 0x7ffffff0)\nsave(b)",
-        6, 0, {}, {"huge.txt"}},
-    {"NotAZipAtAll", "open(out, 'wb').write(b'hello, this is not an archive' * 10)", 4, 0, {}, {}},
+        6, 0, {}, { "huge.txt" } },
+    { "NotAZipAtAll", "open(out, 'wb').write(b'hello, this is not an archive' * 10)", 4, 0, {},
+        {} },
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, HostileArchiveTest, testing::ValuesIn(hostileCases),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HostileArchiveTest, testing::ValuesIn(hostileCases), [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 } // namespace

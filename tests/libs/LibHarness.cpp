@@ -71,7 +71,8 @@ int32_t Recorder::record(const CallbackEvent &e)
 
 namespace {
 
-struct Library {
+struct Library
+{
     void *handle = nullptr;
     explicit Library(const char *name)
     {
@@ -80,7 +81,7 @@ struct Library {
         if (!handle)
             throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());
     }
-    template<class T> T symbol(const char *name) const
+    template <class T> T symbol(const char *name) const
     {
         void *p = dlsym(handle, name);
         if (!p)
@@ -113,7 +114,8 @@ int32_t AMX_STDCALL callback(AmxCallbackRecord *r)
 }
 
 // Strings as the engine hands them over: one 256-byte buffer each.
-struct Strings {
+struct Strings
+{
     std::vector<std::unique_ptr<char[]>> buffers;
     char *add(const std::string &s)
     {
@@ -127,7 +129,10 @@ struct Strings {
     }
 };
 
-int32_t flag(bool b) { return b ? -1 : 0; }
+int32_t flag(bool b)
+{
+    return b ? -1 : 0;
+}
 
 int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
 {
@@ -166,10 +171,13 @@ int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
 
 } // namespace
 
-int32_t runAdd(const AddRequest &r, Recorder &rec) { return zipExec(r, false, rec); }
+int32_t runAdd(const AddRequest &r, Recorder &rec)
+{
+    return zipExec(r, false, rec);
+}
 
-int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec,
-    bool verbose)
+int32_t runDelete(
+    const std::string &archive, const std::vector<std::string> &specs, Recorder &rec, bool verbose)
 {
     AddRequest r;
     r.archive = archive;
@@ -201,8 +209,14 @@ int32_t runExtract(const ExtractRequest &r, Recorder &rec)
     return unzLib().symbol<AmxUnzExecFn>(AMX_UNZ_EXEC_NAME)(&p);
 }
 
-int32_t zipVersion() { return zipLib().symbol<AmxVersionFn>(AMX_ZIP_VERSION_NAME)(); }
-int32_t unzVersion() { return unzLib().symbol<AmxVersionFn>(AMX_UNZ_VERSION_NAME)(); }
+int32_t zipVersion()
+{
+    return zipLib().symbol<AmxVersionFn>(AMX_ZIP_VERSION_NAME)();
+}
+int32_t unzVersion()
+{
+    return unzLib().symbol<AmxVersionFn>(AMX_UNZ_VERSION_NAME)();
+}
 
 CurrentDir::CurrentDir(const std::string &dir)
     : m_saved(std::filesystem::current_path().string())

@@ -10,7 +10,8 @@
 
 namespace amxtest {
 
-struct CallbackEvent {
+struct CallbackEvent
+{
     int32_t action = 0;
     int32_t errorCode = 0;
     uint64_t size = 0;
@@ -18,7 +19,8 @@ struct CallbackEvent {
 };
 
 // Records every callback; can answer -1 (cancel) at a chosen moment.
-class Recorder {
+class Recorder
+{
 public:
     std::vector<CallbackEvent> events;
     // Cancel on the n-th event of this action (1-based); 0 never cancels.
@@ -45,7 +47,8 @@ private:
     int m_killSeen = 0;
 };
 
-struct AddRequest {
+struct AddRequest
+{
     std::string archive;
     std::vector<std::string> specs;
     int level = 9;
@@ -60,7 +63,8 @@ struct AddRequest {
     bool verbose = false;
 };
 
-struct ExtractRequest {
+struct ExtractRequest
+{
     std::string archive;
     std::vector<std::string> specs; // empty: all
     bool dirNames = true;
@@ -80,7 +84,8 @@ int32_t zipVersion();
 int32_t unzVersion();
 
 // Changes the process's current directory for a scope.
-class CurrentDir {
+class CurrentDir
+{
 public:
     explicit CurrentDir(const std::string &dir);
     ~CurrentDir();

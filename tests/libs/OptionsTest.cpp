@@ -15,7 +15,7 @@ namespace {
 
 void setTime(const fs::path &p, time_t t)
 {
-    struct timespec times[2] = {{t, 0}, {t, 0}};
+    struct timespec times[2] = { { t, 0 }, { t, 0 } };
     ::utimensat(AT_FDCWD, p.c_str(), times, 0);
 }
 
@@ -30,14 +30,17 @@ std::vector<std::string> names(const std::string &archive)
 
 using Names = std::vector<std::string>;
 
-struct AddCase {
+struct AddCase
+{
     const char *name;
     void (*configure)(AddRequest &);
     int expectedCount;
     Names expectedNames;
 };
 
-class AddOptionTest : public testing::TestWithParam<AddCase> {};
+class AddOptionTest : public testing::TestWithParam<AddCase>
+{
+};
 
 TEST_P(AddOptionTest, StoresExpectedNames)
 {
@@ -50,35 +53,70 @@ TEST_P(AddOptionTest, StoresExpectedNames)
     CurrentDir cd((dir / "w").string());
     AddRequest r;
     r.archive = (dir / "o.zip").string();
-    r.specs = {"*.*"};
+    r.specs = { "*.*" };
     GetParam().configure(r);
     Recorder rec;
     EXPECT_EQ(runAdd(r, rec), GetParam().expectedCount) << rec.dump();
     EXPECT_EQ(names(r.archive), GetParam().expectedNames);
-    EXPECT_EQ(run({"unzip", "-tq", r.archive}).exitCode, 0);
+    EXPECT_EQ(run({ "unzip", "-tq", r.archive }).exitCode, 0);
 }
 
 const AddCase addCases[] = {
-    {"FilesOnly", [](AddRequest &) {}, 2, {"Long File Name.text", "top.txt"}},
-    {"Recurse", [](AddRequest &r) { r.recurse = true; }, 4, {"Long File Name.text", "sub/", "sub/inner.txt", "top.txt"}},
-    {"RecurseHidden", [](AddRequest &r) { r.recurse = r.hidden = true; }, 7,
-        {".hid/", ".hid/x.txt", "Long File Name.text", "sub/", "sub/.dot", "sub/inner.txt", "top.txt"}},
-    {"DiscardDirNames", [](AddRequest &r) { r.recurse = true; r.dirNames = false; }, 3,
-        {"Long File Name.text", "inner.txt", "top.txt"}},
-    {"WildcardInEveryFolder", [](AddRequest &r) { r.recurse = true; r.specs = {"*.txt"}; }, 2, {"sub/inner.txt", "top.txt"}},
-    {"FolderWithoutRecurse", [](AddRequest &r) { r.specs = {"sub"}; }, 1, {"sub/"}},
-    {"PathAsGiven", [](AddRequest &r) { r.specs = {"./sub/../sub/inner.txt", "../w/top.txt"}; }, 2,
-        {"sub/inner.txt", "w/top.txt"}},
-    {"ForceDos", [](AddRequest &r) { r.forceDos = true; r.specs = {"Long File Name.text", "sub/inner.txt"}; }, 2,
-        {"LONG_FIL.TEX", "SUB/INNER.TXT"}},
-    {"StoredLevel", [](AddRequest &r) { r.level = 0; }, 2, {"Long File Name.text", "top.txt"}},
+    { "FilesOnly", [](AddRequest &) {}, 2, { "Long File Name.text", "top.txt" } },
+    { "Recurse",
+        [](AddRequest &r) {
+            r.recurse = true;
+        },
+        4, { "Long File Name.text", "sub/", "sub/inner.txt", "top.txt" } },
+    { "RecurseHidden",
+        [](AddRequest &r) {
+            r.recurse = r.hidden = true;
+        },
+        7,
+        { ".hid/", ".hid/x.txt", "Long File Name.text", "sub/", "sub/.dot", "sub/inner.txt",
+            "top.txt" } },
+    { "DiscardDirNames",
+        [](AddRequest &r) {
+            r.recurse = true;
+            r.dirNames = false;
+        },
+        3, { "Long File Name.text", "inner.txt", "top.txt" } },
+    { "WildcardInEveryFolder",
+        [](AddRequest &r) {
+            r.recurse = true;
+            r.specs = { "*.txt" };
+        },
+        2, { "sub/inner.txt", "top.txt" } },
+    { "FolderWithoutRecurse",
+        [](AddRequest &r) {
+            r.specs = { "sub" };
+        },
+        1, { "sub/" } },
+    { "PathAsGiven",
+        [](AddRequest &r) {
+            r.specs = { "./sub/../sub/inner.txt", "../w/top.txt" };
+        },
+        2, { "sub/inner.txt", "w/top.txt" } },
+    { "ForceDos",
+        [](AddRequest &r) {
+            r.forceDos = true;
+            r.specs = { "Long File Name.text", "sub/inner.txt" };
+        },
+        2, { "LONG_FIL.TEX", "SUB/INNER.TXT" } },
+    { "StoredLevel",
+        [](AddRequest &r) {
+            r.level = 0;
+        },
+        2, { "Long File Name.text", "top.txt" } },
 };
 
-INSTANTIATE_TEST_SUITE_P(Options, AddOptionTest, testing::ValuesIn(addCases),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Options, AddOptionTest, testing::ValuesIn(addCases), [](const auto &info) {
+    return std::string(info.param.name);
+});
 
 // An archive with old a.txt and b.txt; a.txt is then changed and c.txt made.
-class UpdateTest : public testing::Test {
+class UpdateTest : public testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -99,13 +137,10 @@ protected:
     {
         AddRequest r;
         r.archive = archive;
-        r.specs = {"a.txt", "b.txt", "c.txt"};
+        r.specs = { "a.txt", "b.txt", "c.txt" };
         return r;
     }
-    std::string member(const std::string &name)
-    {
-        return runOk({"unzip", "-p", archive, name});
-    }
+    std::string member(const std::string &name) { return runOk({ "unzip", "-p", archive, name }); }
     TestDir dir;
     std::string archive;
 };
@@ -117,7 +152,7 @@ TEST_F(UpdateTest, FreshenReplacesOnlyNewerMembers)
     r.freshen = true;
     Recorder rec;
     EXPECT_EQ(runAdd(r, rec), 1);
-    EXPECT_EQ(names(archive), (Names {"a.txt", "b.txt"}));
+    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt" }));
     EXPECT_EQ(member("a.txt"), "new a");
 }
 
@@ -128,7 +163,7 @@ TEST_F(UpdateTest, UpdateAddsNewAndReplacesNewer)
     r.update = true;
     Recorder rec;
     EXPECT_EQ(runAdd(r, rec), 2);
-    EXPECT_EQ(names(archive), (Names {"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt", "c.txt" }));
     EXPECT_EQ(member("a.txt"), "new a");
     EXPECT_EQ(member("b.txt"), "old b");
 }
@@ -138,7 +173,7 @@ TEST_F(UpdateTest, AddReplacesEverythingNamed)
     CurrentDir cd(dir.str());
     Recorder rec;
     EXPECT_EQ(runAdd(request(), rec), 3);
-    EXPECT_EQ(names(archive), (Names {"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt", "c.txt" }));
 }
 
 TEST_F(UpdateTest, MoveRemovesSourcesAndEmptiedFolders)
@@ -148,7 +183,7 @@ TEST_F(UpdateTest, MoveRemovesSourcesAndEmptiedFolders)
     CurrentDir cd(dir.str());
     AddRequest r;
     r.archive = archive;
-    r.specs = {"m"};
+    r.specs = { "m" };
     r.recurse = true;
     r.move = true;
     Recorder rec;
@@ -165,7 +200,9 @@ TEST_F(UpdateTest, ArchiveTimeIsNewestMember)
     setTime(dir / "c.txt", 1550000000);
     Recorder rec;
     EXPECT_EQ(runAdd(r, rec), 3);
-    struct stat st {};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::stat(archive.c_str(), &st), 0);
     EXPECT_EQ(st.st_mtim.tv_sec, 1600000000);
 }
@@ -175,20 +212,23 @@ TEST_F(UpdateTest, ArchiveIsNeverAddedToItself)
     CurrentDir cd(dir.str());
     AddRequest r;
     r.archive = archive;
-    r.specs = {"*.*"};
+    r.specs = { "*.*" };
     Recorder rec;
     runAdd(r, rec);
-    EXPECT_EQ(names(archive), (Names {"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt", "c.txt" }));
 }
 
-struct DeleteCase {
+struct DeleteCase
+{
     const char *name;
     Names specs;
     int expectedCount;
     Names remaining;
 };
 
-class DeleteTest : public testing::TestWithParam<DeleteCase> {};
+class DeleteTest : public testing::TestWithParam<DeleteCase>
+{
+};
 
 TEST_P(DeleteTest, RemovesMatchingMembers)
 {
@@ -197,12 +237,12 @@ TEST_P(DeleteTest, RemovesMatchingMembers)
     dir.createFile("s/d/b.txt", sampleBytes(20000, 2));
     dir.createFile("s/d/c.dat", sampleBytes(20000, 3));
     std::string archive = (dir / "d.zip").string();
-    runOk({"zip", "-q", "-r", archive, "."}, (dir / "s").string());
+    runOk({ "zip", "-q", "-r", archive, "." }, (dir / "s").string());
     auto before = pythonListing(archive);
     Recorder rec;
     EXPECT_EQ(runDelete(archive, GetParam().specs, rec), GetParam().expectedCount) << rec.dump();
     EXPECT_EQ(names(archive), GetParam().remaining);
-    EXPECT_EQ(run({"unzip", "-tq", archive}).exitCode, GetParam().remaining.empty() ? 1 : 0);
+    EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, GetParam().remaining.empty() ? 1 : 0);
     // Kept members are copied, not recompressed.
     for (const auto &m : pythonListing(archive))
         for (const auto &b : before)
@@ -211,12 +251,16 @@ TEST_P(DeleteTest, RemovesMatchingMembers)
 }
 
 INSTANTIATE_TEST_SUITE_P(Specs, DeleteTest,
-    testing::Values(DeleteCase {"ByName", {"d/b.txt"}, 1, {"a.txt", "d/", "d/c.dat"}},
-        DeleteCase {"WildcardCrossesSlash", {"*.txt"}, 2, {"d/", "d/c.dat"}},
-        DeleteCase {"Everything", {"*.*"}, 4, {}}, DeleteCase {"NoMatch", {"zzz"}, 0, {"a.txt", "d/", "d/b.txt", "d/c.dat"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing::Values(DeleteCase { "ByName", { "d/b.txt" }, 1, { "a.txt", "d/", "d/c.dat" } },
+        DeleteCase { "WildcardCrossesSlash", { "*.txt" }, 2, { "d/", "d/c.dat" } },
+        DeleteCase { "Everything", { "*.*" }, 4, {} },
+        DeleteCase { "NoMatch", { "zzz" }, 0, { "a.txt", "d/", "d/b.txt", "d/c.dat" } }),
+    [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
-struct ExtractCase {
+struct ExtractCase
+{
     const char *name;
     void (*configure)(ExtractRequest &);
     int expectedCount;
@@ -224,7 +268,9 @@ struct ExtractCase {
     std::string a, b, c;
 };
 
-class ExtractOptionTest : public testing::TestWithParam<ExtractCase> {};
+class ExtractOptionTest : public testing::TestWithParam<ExtractCase>
+{
+};
 
 TEST_P(ExtractOptionTest, ChoosesFilesToWrite)
 {
@@ -232,10 +278,10 @@ TEST_P(ExtractOptionTest, ChoosesFilesToWrite)
     dir.createFile("s/a.txt", "archive a");
     dir.createFile("s/b.txt", "archive b");
     dir.createFile("s/n/c.txt", "archive c");
-    for (const char *f : {"s/a.txt", "s/b.txt", "s/n/c.txt"})
+    for (const char *f : { "s/a.txt", "s/b.txt", "s/n/c.txt" })
         setTime(dir / f, 1600000000);
     std::string archive = (dir / "e.zip").string();
-    runOk({"zip", "-q", "-r", archive, "a.txt", "b.txt", "n/c.txt"}, (dir / "s").string());
+    runOk({ "zip", "-q", "-r", archive, "a.txt", "b.txt", "n/c.txt" }, (dir / "s").string());
     dir.createFile("o/a.txt", "disk a");
     setTime(dir / "o/a.txt", 1500000000);
     dir.createFile("o/b.txt", "disk b");
@@ -246,22 +292,47 @@ TEST_P(ExtractOptionTest, ChoosesFilesToWrite)
     GetParam().configure(r);
     Recorder rec;
     EXPECT_EQ(runExtract(r, rec), GetParam().expectedCount) << rec.dump();
-    auto content = [&](const char *p) { return fs::exists(dir / "o" / p) ? readFile(dir / "o" / p) : "-"; };
+    auto content = [&](const char *p) {
+        return fs::exists(dir / "o" / p) ? readFile(dir / "o" / p) : "-";
+    };
     EXPECT_EQ(content("a.txt"), GetParam().a);
     EXPECT_EQ(content("b.txt"), GetParam().b);
-    EXPECT_EQ(content(GetParam().name == std::string("NoDirNames") ? "c.txt" : "n/c.txt"), GetParam().c);
+    EXPECT_EQ(
+        content(GetParam().name == std::string("NoDirNames") ? "c.txt" : "n/c.txt"), GetParam().c);
 }
 
 const ExtractCase extractCases[] = {
-    {"KeepExisting", [](ExtractRequest &) {}, 1, "disk a", "disk b", "archive c"},
-    {"Overwrite", [](ExtractRequest &r) { r.overwrite = true; }, 3, "archive a", "archive b", "archive c"},
-    {"Freshen", [](ExtractRequest &r) { r.freshen = true; }, 1, "archive a", "disk b", "-"},
-    {"Update", [](ExtractRequest &r) { r.update = true; }, 2, "archive a", "disk b", "archive c"},
-    {"NoDirNames", [](ExtractRequest &r) { r.dirNames = false; }, 1, "disk a", "disk b", "archive c"},
-    {"Selected", [](ExtractRequest &r) { r.specs = {"n/*"}; }, 1, "disk a", "disk b", "archive c"},
+    { "KeepExisting", [](ExtractRequest &) {}, 1, "disk a", "disk b", "archive c" },
+    { "Overwrite",
+        [](ExtractRequest &r) {
+            r.overwrite = true;
+        },
+        3, "archive a", "archive b", "archive c" },
+    { "Freshen",
+        [](ExtractRequest &r) {
+            r.freshen = true;
+        },
+        1, "archive a", "disk b", "-" },
+    { "Update",
+        [](ExtractRequest &r) {
+            r.update = true;
+        },
+        2, "archive a", "disk b", "archive c" },
+    { "NoDirNames",
+        [](ExtractRequest &r) {
+            r.dirNames = false;
+        },
+        1, "disk a", "disk b", "archive c" },
+    { "Selected",
+        [](ExtractRequest &r) {
+            r.specs = { "n/*" };
+        },
+        1, "disk a", "disk b", "archive c" },
 };
 
-INSTANTIATE_TEST_SUITE_P(Options, ExtractOptionTest, testing::ValuesIn(extractCases),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Options, ExtractOptionTest, testing::ValuesIn(extractCases), [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 } // namespace

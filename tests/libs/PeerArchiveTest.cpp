@@ -14,7 +14,8 @@ using namespace amxtest;
 
 namespace {
 
-struct PeerCase {
+struct PeerCase
+{
     const char *name;
     // Makes "a.zip" in the test folder from the tree in "src".
     void (*make)(TestDir &dir);
@@ -23,13 +24,31 @@ struct PeerCase {
     bool referenceIs7z = false;
 };
 
-std::string src(TestDir &dir) { return (dir / "src").string(); }
-std::string zipPath(TestDir &dir) { return (dir / "a.zip").string(); }
+std::string src(TestDir &dir)
+{
+    return (dir / "src").string();
+}
+std::string zipPath(TestDir &dir)
+{
+    return (dir / "a.zip").string();
+}
 
-void makeWithZip(TestDir &dir) { runOk({"zip", "-q", "-r", "-y", zipPath(dir), "."}, src(dir)); }
-void makeWith7z(TestDir &dir) { runOk({"7z", "a", "-tzip", "-bd", zipPath(dir), "."}, src(dir)); }
-void makeWithJar(TestDir &dir) { runOk({"jar", "cf", zipPath(dir), "-C", src(dir), "."}); }
-void makeWithBsdtar(TestDir &dir) { runOk({"bsdtar", "--format", "zip", "-cf", zipPath(dir), "."}, src(dir)); }
+void makeWithZip(TestDir &dir)
+{
+    runOk({ "zip", "-q", "-r", "-y", zipPath(dir), "." }, src(dir));
+}
+void makeWith7z(TestDir &dir)
+{
+    runOk({ "7z", "a", "-tzip", "-bd", zipPath(dir), "." }, src(dir));
+}
+void makeWithJar(TestDir &dir)
+{
+    runOk({ "jar", "cf", zipPath(dir), "-C", src(dir), "." });
+}
+void makeWithBsdtar(TestDir &dir)
+{
+    runOk({ "bsdtar", "--format", "zip", "-cf", zipPath(dir), "." }, src(dir));
+}
 
 void makeWithPython(TestDir &dir)
 {
@@ -50,7 +69,7 @@ with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:
             with open(path, 'rb') as f, z.open(info, 'w', force_zip64=True) as out:
                 out.write(f.read())
 )";
-    RunResult r = python(script, {zipPath(dir)}, src(dir));
+    RunResult r = python(script, { zipPath(dir) }, src(dir));
     ASSERT_EQ(r.exitCode, 0) << r.out;
 }
 
@@ -58,7 +77,7 @@ with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:
 void makeSelfExtractor(TestDir &dir)
 {
     std::string plain = (dir / "plain.zip").string();
-    runOk({"zip", "-q", "-r", "-y", plain, "."}, src(dir));
+    runOk({ "zip", "-q", "-r", "-y", plain, "." }, src(dir));
     writeFile(dir / "a.zip", readFile("/bin/true") + readFile(plain));
 }
 
@@ -66,10 +85,12 @@ void makeSelfExtractor(TestDir &dir)
 void makeAdjustedSelfExtractor(TestDir &dir)
 {
     makeSelfExtractor(dir);
-    runOk({"zip", "-q", "-A", zipPath(dir)});
+    runOk({ "zip", "-q", "-A", zipPath(dir) });
 }
 
-class PeerArchiveTest : public testing::TestWithParam<PeerCase> {};
+class PeerArchiveTest : public testing::TestWithParam<PeerCase>
+{
+};
 
 TEST_P(PeerArchiveTest, ExtractsWhatUnzipExtracts)
 {
@@ -86,8 +107,8 @@ TEST_P(PeerArchiveTest, ExtractsWhatUnzipExtracts)
 
     dir.createDir("ref");
     RunResult ref = GetParam().referenceIs7z
-        ? run({"7z", "x", "-bd", "-o" + (dir / "ref").string(), zipPath(dir)})
-        : run({"unzip", "-q", "-o", zipPath(dir), "-d", (dir / "ref").string()});
+        ? run({ "7z", "x", "-bd", "-o" + (dir / "ref").string(), zipPath(dir) })
+        : run({ "unzip", "-q", "-o", zipPath(dir), "-d", (dir / "ref").string() });
     ASSERT_LE(ref.exitCode, 1) << ref.out; // 1: warnings only
 
     dir.createDir("ours");
@@ -103,16 +124,19 @@ TEST_P(PeerArchiveTest, ExtractsWhatUnzipExtracts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Peers, PeerArchiveTest,
-    testing::Values(PeerCase {"InfoZip", makeWithZip}, PeerCase {"SevenZip", makeWith7z},
-        PeerCase {"PythonZip64", makeWithPython}, PeerCase {"Jar", makeWithJar, true},
-        PeerCase {"BsdtarDescriptors", makeWithBsdtar}, PeerCase {"SelfExtractor", makeSelfExtractor},
-        PeerCase {"AdjustedSelfExtractor", makeAdjustedSelfExtractor}),
-    [](const auto &info) { return std::string(info.param.name); });
+    testing::Values(PeerCase { "InfoZip", makeWithZip }, PeerCase { "SevenZip", makeWith7z },
+        PeerCase { "PythonZip64", makeWithPython }, PeerCase { "Jar", makeWithJar, true },
+        PeerCase { "BsdtarDescriptors", makeWithBsdtar },
+        PeerCase { "SelfExtractor", makeSelfExtractor },
+        PeerCase { "AdjustedSelfExtractor", makeAdjustedSelfExtractor }),
+    [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 // Members we copy unchanged into a peer's archive stay readable by the peers.
 TEST(PeerArchiveEditTest, AddToAndDeleteFromPeerArchives)
 {
-    for (auto make : {makeWithZip, makeWithBsdtar, makeWithJar, makeSelfExtractor}) {
+    for (auto make : { makeWithZip, makeWithBsdtar, makeWithJar, makeSelfExtractor }) {
         TestDir dir;
         dir.createFile("src/a.txt", sampleBytes(40000, 1));
         dir.createFile("src/b/c.txt", sampleBytes(40000, 2));
@@ -122,13 +146,14 @@ TEST(PeerArchiveEditTest, AddToAndDeleteFromPeerArchives)
         CurrentDir cd(dir.str());
         AddRequest r;
         r.archive = zipPath(dir);
-        r.specs = {"new.txt"};
+        r.specs = { "new.txt" };
         ASSERT_EQ(runAdd(r, rec), 1) << rec.dump();
-        EXPECT_EQ(runDelete(zipPath(dir), {"a.txt", "./a.txt"}, rec), 1) << rec.dump();
-        EXPECT_EQ(run({"unzip", "-tq", zipPath(dir)}).exitCode, 0);
-        EXPECT_EQ(run({"7z", "t", zipPath(dir)}).exitCode, 0);
-        RunResult p = python("import sys, zipfile\nsys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)",
-            {zipPath(dir)});
+        EXPECT_EQ(runDelete(zipPath(dir), { "a.txt", "./a.txt" }, rec), 1) << rec.dump();
+        EXPECT_EQ(run({ "unzip", "-tq", zipPath(dir) }).exitCode, 0);
+        EXPECT_EQ(run({ "7z", "t", zipPath(dir) }).exitCode, 0);
+        RunResult p = python(
+            "import sys, zipfile\nsys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)",
+            { zipPath(dir) });
         EXPECT_EQ(p.exitCode, 0) << p.out;
     }
 }

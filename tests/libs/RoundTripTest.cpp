@@ -17,21 +17,21 @@ namespace {
 
 void setTime(const fs::path &p, time_t t)
 {
-    struct timespec times[2] = {{t, 0}, {t, 0}};
+    struct timespec times[2] = { { t, 0 }, { t, 0 } };
     ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << p;
 }
 
 // Every peer must accept the archive.
 void expectPeersAccept(const std::string &archive)
 {
-    RunResult u = run({"unzip", "-t", "-q", archive});
+    RunResult u = run({ "unzip", "-t", "-q", archive });
     EXPECT_EQ(u.exitCode, 0) << u.out;
-    RunResult s = run({"7z", "t", archive});
+    RunResult s = run({ "7z", "t", archive });
     EXPECT_EQ(s.exitCode, 0) << s.out;
     RunResult p = python("import sys, zipfile\n"
                          "r = zipfile.ZipFile(sys.argv[1]).testzip()\n"
                          "sys.exit(0 if r is None else 1)\n",
-        {archive});
+        { archive });
     EXPECT_EQ(p.exitCode, 0) << p.out;
 }
 
@@ -55,7 +55,9 @@ void buildTree(TestDir &dir)
         setTime(e.path(), t += 7);
 }
 
-class RoundTripTest : public testing::TestWithParam<int> {};
+class RoundTripTest : public testing::TestWithParam<int>
+{
+};
 
 TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
 {
@@ -67,7 +69,7 @@ TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
         CurrentDir cd((dir / "src").string());
         AddRequest r;
         r.archive = archive;
-        r.specs = {"*.*"};
+        r.specs = { "*.*" };
         r.level = GetParam();
         r.recurse = true;
         r.hidden = true;
@@ -92,12 +94,13 @@ TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
 
     // What the peers extract is the same tree.
     dir.createDir("peer");
-    runOk({"unzip", "-q", archive, "-d", (dir / "peer").string()});
+    runOk({ "unzip", "-q", archive, "-d", (dir / "peer").string() });
     EXPECT_EQ(diffTrees(snapshot(dir / "out", o), snapshot(dir / "peer", o)), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, RoundTripTest, testing::Values(0, 1, 6, 9),
-    [](const auto &info) { return "Level" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Levels, RoundTripTest, testing::Values(0, 1, 6, 9), [](const auto &info) {
+    return "Level" + std::to_string(info.param);
+});
 
 // A sparse file over 4 GiB needs ZIP64 sizes; deflating its zeros is quick.
 TEST(RoundTripSlowTest, SparseFileOver4GiB)
@@ -120,7 +123,7 @@ TEST(RoundTripSlowTest, SparseFileOver4GiB)
         CurrentDir cd((dir / "src").string());
         AddRequest r;
         r.archive = archive;
-        r.specs = {"big.dat", "small.txt"};
+        r.specs = { "big.dat", "small.txt" };
         r.level = 1;
         ASSERT_EQ(runAdd(r, rec), 2) << rec.dump();
     }
@@ -130,7 +133,7 @@ TEST(RoundTripSlowTest, SparseFileOver4GiB)
     // New file announced with its full 64-bit size.
     ASSERT_GE(rec.count(1), 1);
     EXPECT_EQ(rec.events.front().size, (4ull << 30) + 12345);
-    EXPECT_EQ(run({"unzip", "-tq", archive}).exitCode, 0);
+    EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0);
 
     dir.createDir("out");
     Recorder ext;
@@ -159,14 +162,14 @@ TEST(RoundTripSlowTest, SeventyThousandMembers)
         CurrentDir cd((dir / "src").string());
         AddRequest r;
         r.archive = archive;
-        r.specs = {"*.*"};
+        r.specs = { "*.*" };
         r.recurse = true;
         r.level = 0;
         ASSERT_EQ(runAdd(r, rec), count + 70) << rec.dump().substr(0, 2000);
     }
     EXPECT_EQ(pythonListing(archive).size(), size_t(count + 70));
-    EXPECT_EQ(run({"unzip", "-tq", archive}).exitCode, 0);
-    EXPECT_EQ(run({"7z", "t", archive}).exitCode, 0);
+    EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0);
+    EXPECT_EQ(run({ "7z", "t", archive }).exitCode, 0);
     dir.createDir("out");
     Recorder ext;
     {

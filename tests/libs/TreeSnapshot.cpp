@@ -31,10 +31,13 @@ static std::string fileDigest(const fs::path &p, long long size)
 Tree snapshot(const fs::path &root, const SnapshotOptions &o)
 {
     Tree tree;
-    auto opts = o.followLinks ? fs::directory_options::follow_directory_symlink : fs::directory_options::none;
+    auto opts = o.followLinks ? fs::directory_options::follow_directory_symlink
+                              : fs::directory_options::none;
     for (auto it = fs::recursive_directory_iterator(root, opts); it != fs::end(it); ++it) {
         std::string rel = it->path().lexically_relative(root).string();
-        struct stat st {};
+        struct stat st
+        {
+        };
         int rc = o.followLinks ? ::stat(it->path().c_str(), &st) : ::lstat(it->path().c_str(), &st);
         if (rc != 0)
             continue;
@@ -70,12 +73,13 @@ std::string diffTrees(const Tree &expected, const Tree &actual)
         if (a.type != item.type)
             out << "type differs: " << name << " " << item.type << " vs " << a.type << "\n";
         else if (a.content != item.content)
-            out << "content differs: " << name << " (" << item.content.size() << " vs " << a.content.size()
-                << " bytes)\n";
+            out << "content differs: " << name << " (" << item.content.size() << " vs "
+                << a.content.size() << " bytes)\n";
         if (a.mtime != item.mtime)
             out << "time differs: " << name << " " << item.mtime << " vs " << a.mtime << "\n";
         if (a.mode != item.mode)
-            out << "mode differs: " << name << " " << std::oct << item.mode << " vs " << a.mode << std::dec << "\n";
+            out << "mode differs: " << name << " " << std::oct << item.mode << " vs " << a.mode
+                << std::dec << "\n";
     }
     for (const auto &[name, item] : actual)
         if (!expected.count(name))

@@ -8,7 +8,8 @@
 
 namespace amxtest {
 
-struct TreeItem {
+struct TreeItem
+{
     char type = '?'; // 'f' file, 'd' folder, 'l' link
     std::string content; // file bytes (hashed when large) or link target
     long long mtime = 0;
@@ -16,7 +17,8 @@ struct TreeItem {
     bool operator==(const TreeItem &) const = default;
 };
 
-struct SnapshotOptions {
+struct SnapshotOptions
+{
     bool followLinks = false; // as an archiver that follows links sees the tree
     bool times = true;
     bool modes = true;

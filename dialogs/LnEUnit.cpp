@@ -1,0 +1,97 @@
+#include "LnEUnit.h"
+
+#include "platform/Guard.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <cstdlib>
+
+TLnEForm::TLnEForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , endProgram([] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    })
+{
+    setObjectName(QStringLiteral("LnEForm"));
+    setWindowTitle(QStringLiteral("Ambermox - Extracting"));
+    setFixedSize(320, 112);
+
+    auto *layout = new QVBoxLayout(this);
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Sunken);
+    auto *panelLayout = new QHBoxLayout(Panel1);
+    panelLayout->setContentsMargins(6, 6, 6, 6);
+    Gauge2 = new QProgressBar(Panel1);
+    Gauge2->setObjectName(QStringLiteral("Gauge2"));
+    Gauge2->setRange(0, 100);
+    Gauge2->setValue(0);
+    Gauge2->setTextVisible(true);
+    Gauge2->setAlignment(Qt::AlignCenter);
+    Gauge2->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid gray; background: white; }"
+                                         "QProgressBar::chunk { background: navy; }"));
+    panelLayout->addWidget(Gauge2);
+    layout->addWidget(Panel1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    CancelButt = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButt->setObjectName(QStringLiteral("CancelButt"));
+    buttons->addWidget(CancelButt);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(CancelButt, &QPushButton::clicked, this, guarded(this, &TLnEForm::CancelButtClick));
+
+    ZipEngine1.Verbose = false;
+    ZipEngine1.Trace = false;
+    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type,
+                                const std::string &filename, int64_t size) {
+        ZipEngine1Progress(sender, type, filename, size);
+    };
+
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+    }
+}
+
+void TLnEForm::start(int64_t totalBytes)
+{
+    m_gauge.start(totalBytes);
+    Gauge2->setValue(m_gauge.percent());
+}
+
+void TLnEForm::ZipEngine1Progress(TZipEngine &, ProgressType progrType, const std::string &, int64_t)
+{
+    if (progrType == ProgressType::ProgressStep)
+        Gauge2->setValue(m_gauge.step());
+    else if (progrType == ProgressType::ProgressEnd)
+        Gauge2->setValue(m_gauge.batchEnd());
+    QCoreApplication::processEvents();
+}
+
+void TLnEForm::CancelButtClick()
+{
+    ZipEngine1.CancelRequested = true;
+    endProgram();
+}
+
+void TLnEForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] { CancelButtClick(); });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

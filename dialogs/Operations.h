@@ -1,0 +1,47 @@
+// What the operation dialogs share with the main window: the output log of
+// the last operation, the status-line progress display, and the engines of
+// the dialogs whose running add or extraction a click on the list can
+// interrupt.
+#pragma once
+
+#include "StatusProgress.h"
+
+#include <string>
+
+class QAction;
+class TMsgForm;
+class TZipEngine;
+
+class Operations
+{
+public:
+    // viewLastOutput: the main window's "Vie&w Last Output..." command.
+    Operations(TMsgForm &msgForm, QAction *viewLastOutput, const StatusLine &line);
+
+    // Every operation that reports messages starts the log before it
+    // configures its engine: the command is enabled, the old lines go.
+    void startLog();
+    // One library message as one line; the error code is not shown.
+    void appendLog(const std::string &message);
+
+    StatusProgress &progress() { return m_progress; }
+    TMsgForm &msgForm() { return m_msgForm; }
+
+    // The Add and Extract dialogs register their engines here when they are
+    // created; null while the dialog does not exist.
+    TZipEngine *addEngine = nullptr;
+    TZipEngine *extractEngine = nullptr;
+
+    // The engine a click on the list interrupts: a running add first, then
+    // a running extraction; null when neither runs.
+    TZipEngine *runningEngine() const;
+    // Asks whether to go on with the running operation; true when one ran
+    // (the click is then used up). The library sees the cancel request at
+    // its next callback unless the user answers Yes.
+    bool interruptRunning();
+
+private:
+    TMsgForm &m_msgForm;
+    QAction *m_viewLastOutput;
+    StatusProgress m_progress;
+};

@@ -1,0 +1,50 @@
+// The arithmetic behind the two progress displays of an archive operation,
+// kept apart from the widgets that show it. No Qt here.
+#pragma once
+
+#include <cstdint>
+
+// The library reports one step per 32 kilobytes it has processed.
+inline constexpr int64_t kProgressStepBytes = 32768;
+
+// The status-line bar: counts 32-kilobyte units of the operation's total and
+// never passes its maximum (the library may send more steps than the total
+// foretold, e.g. for files that grew since they were measured).
+class StatusBarCounter
+{
+public:
+    void begin(int64_t totalBytes);
+    // Advances by one unit unless the maximum is reached; true when it moved.
+    bool step();
+
+    int position() const { return m_position; }
+    int maximum() const { return m_maximum; }
+
+private:
+    int m_position = 0;
+    int m_maximum = 0;
+};
+
+// The shell-extract gauge: a percentage of the total that only rises and
+// never passes 100. A total of 0 (only empty members, or none) has no
+// percentage; the gauge shows 100 as soon as the library reports work done.
+class ExtractGauge
+{
+public:
+    void start(int64_t totalBytes);
+    // One library step; returns the percentage to show.
+    int step();
+    // The end of a batch: with nothing to measure, the work is complete.
+    int batchEnd();
+
+    int percent() const { return m_percent; }
+    int64_t total() const { return m_total; }
+    int64_t done() const { return m_done; }
+
+private:
+    void show(int percent);
+
+    int64_t m_total = 0;
+    int64_t m_done = 0;
+    int m_percent = 0;
+};

@@ -1,0 +1,84 @@
+#include "StatusProgress.h"
+
+#include "widgets/StatusLamp.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+StatusProgress::StatusProgress(const StatusLine &line)
+    : m_line(line)
+{
+}
+
+void StatusProgress::begin(int64_t totalBytes)
+{
+    if (!m_active) {
+        m_text1 = m_line.SPanel1->text();
+        m_text2 = m_line.SPanel2->text();
+    }
+    m_active = true;
+    m_line.LedOn->setLit(false);
+    m_line.LedOff->setLit(true);
+    m_line.SPanel2->hide();
+    m_line.ProgressBar1->setGeometry(m_line.SPanel2->geometry());
+    m_line.ProgressBar1->show();
+    m_counter.begin(totalBytes);
+    m_line.ProgressBar1->setRange(0, m_counter.maximum());
+    m_line.ProgressBar1->setValue(0);
+    // Visible before the library starts, which may take a while to report.
+    m_line.ProgressBar1->repaint();
+    m_line.SPanel2->repaint();
+}
+
+void StatusProgress::step()
+{
+    if (m_counter.step())
+        m_line.ProgressBar1->setValue(m_counter.position());
+    settle();
+}
+
+void StatusProgress::file(const QString &verb, const QString &name)
+{
+    m_line.SPanel1->setText(verb + QStringLiteral(" \"") + name + QLatin1Char('"'));
+    settle();
+}
+
+void StatusProgress::batchEnd()
+{
+    m_line.SPanel1->clear();
+    settle();
+}
+
+void StatusProgress::end()
+{
+    m_line.SPanel1->setText(m_text1);
+    m_line.SPanel2->setText(m_text2);
+    m_line.SPanel2->show();
+    m_line.ProgressBar1->hide();
+    m_line.LedOn->setLit(true);
+    m_line.LedOff->setLit(false);
+    m_active = false;
+}
+
+void StatusProgress::progress(ProgressType type, const QString &verb, const std::string &name)
+{
+    switch (type) {
+    case ProgressType::ProgressNewFile:
+        file(verb, QString::fromStdString(name));
+        break;
+    case ProgressType::ProgressStep:
+        step();
+        break;
+    case ProgressType::ProgressEnd:
+        batchEnd();
+        break;
+    }
+}
+
+void StatusProgress::settle()
+{
+    m_line.SPanel1->repaint();
+    m_line.ProgressBar1->repaint();
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,54 @@
+// How the main window's status line shows an operation that a dialog runs:
+// the left panel names the file at work, a bar over the right panel counts
+// the bytes, the red lamp is lit. Every event repaints at once and lets
+// pending events run, so the window stays alive while the library works.
+#pragma once
+
+#include "ProgressCounters.h"
+
+#include "engine/ZipEngine.h"
+
+#include <QString>
+
+class QLabel;
+class QProgressBar;
+class StatusLamp;
+
+// The main window's status-line widgets the display works on.
+struct StatusLine
+{
+    QLabel *SPanel1 = nullptr;
+    QLabel *SPanel2 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    StatusLamp *LedOn = nullptr;
+    StatusLamp *LedOff = nullptr;
+};
+
+class StatusProgress
+{
+public:
+    explicit StatusProgress(const StatusLine &line);
+
+    // totalBytes: what the operation will process. Nested begins (an add
+    // that runs the library twice) keep the first remembered texts.
+    void begin(int64_t totalBytes);
+    void step();
+    // verb: "Adding", "Extracting", ...; the name is shown in double quotes.
+    void file(const QString &verb, const QString &name);
+    void batchEnd();
+    void end();
+
+    // One OnProgress event of an engine, mapped to the calls above.
+    void progress(ProgressType type, const QString &verb, const std::string &name);
+
+    bool isActive() const { return m_active; }
+    const StatusBarCounter &counter() const { return m_counter; }
+
+private:
+    void settle();
+
+    StatusLine m_line;
+    StatusBarCounter m_counter;
+    QString m_text1, m_text2;
+    bool m_active = false;
+};

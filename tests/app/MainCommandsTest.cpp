@@ -1,0 +1,727 @@
+// The main window's commands: enabling in the three archive states, recent
+// items in both menus, view and toolbar options, column widths, opening an
+// entry, the list's clicks, interrupting a running add, the output log and
+// the status-line progress display.
+
+#include "app/AmbxUnit.h"
+#include "app/MainCommands.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+#include "widgets/FileListView.h"
+#include "widgets/StatusLamp.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <sys/stat.h>
+
+using namespace amxtest;
+
+namespace {
+
+QString qs(const std::string &s) { return QString::fromStdString(s); }
+
+// Which commands each archive state enables.
+const char *kAlways[] = {"NewArchive1", "OpenArchive2", "FavoriteZipFolders1", "Exit1",
+    "Configuration1", "Contents1", "BriefTutorial1", "TipOfTheDay1", "FrequentlyAskedQuestions1",
+    "HomePage1", "AboutAmbermox1", "Toolbar1", "StatusBar1", "BestFit1", "DefaultColumns1",
+    "AsWebPage1", "LargeIcons1", "SmallIcons1", "List1", "Details1", "FlatButtons1", "ShowText1",
+    "ShowToolTips1", "NewButton", "OpenButton", "FavoritesButton"};
+const char *kNeedArchive[] = {"CloseArchive2", "Properties1", "CreateShortcut1", "CopyArchive1",
+    "FindFiles1", "ArrangeIcons1", "Extract1", "View1", "CheckOut1", "MakeExeFile1", "SelectAll1",
+    "InvertSelection1", "ExtractButton", "ViewButton", "CheckOutButton"};
+const char *kNeedWritable[] = {"MoveArchive1", "RenameArchive1", "DeleteArchive1", "Add1",
+    "Delete1", "Add2", "Delete2", "AddButton", "DeleteButton"};
+
+} // namespace
+
+class MainCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+    std::string m_a, m_b, m_deep;
+
+    std::string makeArchive(const std::string &name, const std::vector<std::string> &files)
+    {
+        std::vector<std::string> argv {"zip", "-q", name};
+        for (size_t i = 0; i < files.size(); ++i) {
+            m_dir.createFile("src-" + name + "/" + files[i], sampleBytes(2000 + i * 900, uint32_t(i)));
+            argv.push_back(files[i]);
+        }
+        runOk(argv, (m_dir / ("src-" + name)).string());
+        std::filesystem::rename(m_dir / ("src-" + name) / name, m_dir / name);
+        return (m_dir / name).string();
+    }
+
+    static QAction *action(TMainForm &form, const char *name)
+    {
+        auto *a = form.findChild<QAction *>(QString::fromLatin1(name));
+        if (!a)
+            qFatal("no action %s", name);
+        return a;
+    }
+
+    static QToolButton *button(TMainForm &form, const char *name)
+    {
+        auto *bar = form.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
+        return qobject_cast<QToolButton *>(bar->widgetForAction(action(form, name)));
+    }
+
+    static std::vector<std::string> recent(TMainForm &form)
+    {
+        std::vector<std::string> out;
+        for (int i = 0; i < History::kSize; ++i)
+            out.push_back(form.settings().ActiveFile[i]);
+        return out;
+    }
+
+    static int rowOf(TMainForm &form, const std::string &name)
+    {
+        for (size_t i = 0; i < form.FileRowCount(); ++i)
+            if (form.fileRows()[i].Name == name)
+                return static_cast<int>(i);
+        qFatal("no row %s", name.c_str());
+    }
+
+    static QRect rowRect(TMainForm &form, int row)
+    {
+        QAbstractItemView *view = form.fileList()->currentView();
+        return view->visualRect(view->model()->index(row, 0));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+        m_a = makeArchive("a.zip", {"one.txt", "two.txt", "three.txt"});
+        m_b = makeArchive("b.zip", {"only.txt"});
+        m_deep = makeArchive("deep.zip", {"top.txt", "sub/inner.txt", "sub/very-long-name-for-the-best-fit-test.txt"});
+    }
+
+    // Extracting moves the process into the target folder, which some tests remove.
+    void init() { std::filesystem::current_path(m_dir.path()); }
+
+    void enablingFollowsTheArchiveState_data()
+    {
+        QTest::addColumn<QString>("archive"); // "", "writable", "read-only"
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("no archive") << QString() << false << false;
+        QTest::newRow("archive open") << QStringLiteral("writable") << true << true;
+        QTest::newRow("read-only archive") << QStringLiteral("read-only") << true << false;
+    }
+
+    void enablingFollowsTheArchiveState()
+    {
+        QFETCH(QString, archive);
+        QFETCH(bool, open);
+        QFETCH(bool, writable);
+        ScriptedPrompter prompter;
+        QStringList args;
+        if (archive == QLatin1String("writable"))
+            args << qs(m_a);
+        if (archive == QLatin1String("read-only")) {
+            const std::string ro = (m_dir / "ro.zip").string();
+            if (!std::filesystem::exists(ro))
+                std::filesystem::copy_file(m_a, ro);
+            ::chmod(ro.c_str(), 0444);
+            args << qs(ro);
+        }
+        TMainForm form(args);
+        form.show();
+        auto check = [&](const char *name, bool expected) {
+            QAction *a = action(form, name);
+            QVERIFY2(a->isEnabled() == expected, name);
+            // The toolbar buttons follow their commands.
+            if (QString::fromLatin1(name).endsWith(QLatin1String("Button")))
+                QVERIFY2(button(form, name)->isEnabled() == expected, name);
+        };
+        for (const char *name : kAlways)
+            check(name, true);
+        for (const char *name : kNeedArchive)
+            check(name, open);
+        for (const char *name : kNeedWritable)
+            check(name, writable);
+        check("ViewLastOutput2", false); // no operation has run
+        QCOMPARE(form.fileList()->isEnabled(), open);
+        QCOMPARE(form.acceptDrops(), open);
+    }
+
+    void topMenuShowsTheRecentArchives()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        form.show();
+        for (const std::string &path : {m_deep, m_b, m_a}) {
+            prompter.answerFile(qs(path));
+            form.OpenArchive2Click();
+        }
+        auto *open = button(form, "OpenButton");
+        QCOMPARE(open->popupMode(), QToolButton::MenuButtonPopup);
+        auto *top = form.findChild<QMenu *>(QStringLiteral("TopMenu"));
+        QCOMPARE(open->menu(), top);
+
+        Q_EMIT top->aboutToShow(); // rebuilt as it drops down
+        const QList<QAction *> items = top->actions();
+        QCOMPARE(items.size(), 5);
+        QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_a));
+        QCOMPARE(items[2]->text(), QStringLiteral("&3 ") + qs(m_deep));
+        QVERIFY(items[2]->isVisible());
+        QVERIFY(!items[3]->isVisible());
+        QVERIFY(!items[4]->isVisible());
+
+        // An item of the drop-down runs the same command as the File menu's.
+        items[2]->trigger();
+        QCOMPARE(form.CurrentArchive, m_deep);
+        QCOMPARE(recent(form), (std::vector<std::string> {m_deep, m_a, m_b, "", ""}));
+        Q_EMIT top->aboutToShow();
+        QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_deep));
+    }
+
+    void recentItemOneReopensTheSameArchive()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_b)});
+        prompter.answerFile(qs(m_a));
+        form.OpenArchive2Click();
+        const auto before = recent(form);
+        form.fileList()->selectAllRows();
+        action(form, "Recent1")->trigger();
+        QCOMPARE(form.CurrentArchive, m_a);
+        QCOMPARE(recent(form), before);
+        QCOMPARE(form.FileRowCount(), size_t(3));
+        QCOMPARE(form.fileList()->selectedCount(), 0); // closed and opened again
+        QVERIFY(!form.SkipHistoryUpdate);
+    }
+
+    void missingRecentItemIsDroppedSilently()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        std::vector<std::string> made;
+        for (int i = 0; i < 5; ++i) {
+            const std::string copy = (m_dir / ("r" + std::to_string(i) + ".zip")).string();
+            std::filesystem::copy_file(m_b, copy, std::filesystem::copy_options::overwrite_existing);
+            made.push_back(copy);
+            prompter.answerFile(qs(copy));
+            form.OpenArchive2Click();
+        }
+        // Entry 4 is r1.zip.
+        std::filesystem::remove(made[1]);
+        const size_t asked = prompter.shown().size();
+        auto *top = form.findChild<QMenu *>(QStringLiteral("TopMenu"));
+        Q_EMIT top->aboutToShow();
+        top->actions()[3]->trigger();
+        QCOMPARE(recent(form), (std::vector<std::string> {made[4], made[3], made[2], made[0], ""}));
+        QCOMPARE(form.CurrentArchive, made[4]); // still open
+        QCOMPARE(prompter.shown().size(), asked); // no message
+        QVERIFY(!action(form, "Recent5")->isVisible());
+        QCOMPARE(action(form, "Recent4")->text(), QStringLiteral("&4 ") + qs(made[0]));
+    }
+
+    void viewStylesAndToggles()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_a)});
+        form.show();
+        action(form, "Details1")->trigger();
+        form.fileList()->selectAllRows();
+        // The checked style again changes nothing.
+        action(form, "Details1")->trigger();
+        QCOMPARE(form.settings().ViewStyle, 3);
+        QCOMPARE(form.fileList()->viewStyle(), FileListView::Details);
+        QCOMPARE(form.fileList()->selectedCount(), 3);
+        int checked = 0;
+        for (const char *name : {"LargeIcons1", "SmallIcons1", "List1", "Details1"})
+            checked += action(form, name)->isChecked();
+        QCOMPARE(checked, 1);
+        action(form, "SmallIcons1")->trigger();
+        QVERIFY(!action(form, "Details1")->isChecked());
+        QVERIFY(action(form, "SmallIcons1")->isChecked());
+        QCOMPARE(form.settings().ViewStyle, 1);
+
+        struct Toggle
+        {
+            const char *item;
+            int Settings::*value;
+            std::function<bool()> shown;
+        };
+        auto *toolBar1 = form.findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+        auto *toolBar2 = form.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
+        auto *status = form.findChild<QWidget *>(QStringLiteral("StatusPanel"));
+        const Toggle toggles[] = {
+            {"Toolbar1", &Settings::ViewToolbar, [&] { return toolBar2->isVisible(); }},
+            {"StatusBar1", &Settings::ViewStatusLine, [&] { return status->isVisible(); }},
+            {"AsWebPage1", &Settings::AsWebPage, [&] { return form.fileList()->hotTracking(); }},
+        };
+        for (const Toggle &t : toggles) {
+            const bool before = form.settings().*t.value == 1;
+            QCOMPARE(action(form, t.item)->isChecked(), before);
+            QCOMPARE(t.shown(), before);
+            action(form, t.item)->trigger();
+            QCOMPARE(form.settings().*t.value, before ? 0 : 1);
+            QCOMPARE(action(form, t.item)->isChecked(), !before);
+            QVERIFY2(t.shown() == !before, t.item);
+            action(form, t.item)->trigger();
+            QCOMPARE(form.settings().*t.value, before ? 1 : 0);
+            QVERIFY2(t.shown() == before, t.item);
+        }
+        action(form, "Toolbar1")->trigger();
+        QVERIFY(toolBar1->isVisible()); // the menu bar stays
+        QVERIFY(!toolBar2->isVisible());
+    }
+
+    void toolbarOptions()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        form.show();
+        const char *names[] = {"NewButton", "OpenButton", "FavoritesButton", "AddButton",
+            "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton"};
+        auto *text = action(form, "ShowText1");
+        QVERIFY(text->isChecked());
+        for (const char *name : names)
+            QCOMPARE(button(form, name)->size(), QSize(65, 42));
+        text->trigger();
+        QCOMPARE(form.settings().ShowToolbarText, 0);
+        QVERIFY(!text->isChecked());
+        for (const char *name : names)
+            QCOMPARE(button(form, name)->size(),
+                QString::fromLatin1(name) == QLatin1String("OpenButton") ? QSize(35, 26) : QSize(26, 26));
+        QCOMPARE(button(form, "NewButton")->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        text->trigger();
+        QCOMPARE(button(form, "OpenButton")->size(), QSize(65, 42));
+
+        auto *flat = action(form, "FlatButtons1");
+        QVERIFY(button(form, "AddButton")->autoRaise());
+        flat->trigger();
+        QCOMPARE(form.settings().FlatButtons, 0);
+        for (const char *name : names)
+            QVERIFY2(!button(form, name)->autoRaise(), name);
+        flat->trigger();
+        QVERIFY(button(form, "DeleteButton")->autoRaise());
+
+        // Tool tips: the button's tool-tip event is swallowed while they are off.
+        auto *tips = action(form, "ShowToolTips1");
+        tips->trigger();
+        QCOMPARE(form.settings().ToolbarTips, 0);
+        QVERIFY(!tips->isChecked());
+        QToolButton *newButton = button(form, "NewButton");
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), newButton->mapToGlobal(QPoint(5, 5)));
+        QVERIFY(!newButton->eventFilter(newButton, &help)); // the button itself would show it
+        int swallowed = 0;
+        for (QObject *filter : form.findChildren<QObject *>())
+            if (filter != newButton && filter->eventFilter(newButton, &help))
+                ++swallowed;
+        QCOMPARE(swallowed, 1);
+        tips->trigger();
+        swallowed = 0;
+        for (QObject *filter : form.findChildren<QObject *>())
+            if (filter != newButton && filter->eventFilter(newButton, &help))
+                ++swallowed;
+        QCOMPARE(swallowed, 0);
+        QCOMPARE(button(form, "FavoritesButton")->toolTip(),
+            QStringLiteral("List archives in your Favorite Zip Folders"));
+    }
+
+    void hotImagesFollowTheMouse()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        form.show();
+        QAction *add = action(form, "NewButton");
+        const qint64 normal = add->icon().cacheKey();
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(button(form, "NewButton"), &enter);
+        const qint64 hot = add->icon().cacheKey();
+        QVERIFY(hot != normal);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button(form, "NewButton"), &leave);
+        QCOMPARE(add->icon().cacheKey(), normal);
+    }
+
+    void toolBarPopUpBelongsToTheDock()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        auto *menu = form.findChild<QMenu *>(QStringLiteral("ToolBarPopUp"));
+        QStringList captions;
+        for (QAction *a : menu->actions()) {
+            captions << a->text();
+            QVERIFY(a->isCheckable());
+        }
+        QCOMPARE(captions, (QStringList {"Flat Buttons", "Show Text", "Show Tool Tips"}));
+        QCOMPARE(form.findChild<QToolBar *>(QStringLiteral("ToolBar2"))->contextMenuPolicy(),
+            Qt::CustomContextMenu);
+    }
+
+    void defaultColumnWidths_data()
+    {
+        QTest::addColumn<int>("listWidth");
+        QTest::addColumn<int>("path");
+        QTest::newRow("600 pixels") << 600 << 200;
+        QTest::newRow("800 pixels") << 800 << 400;
+        QTest::newRow("narrower than the fixed columns") << 380 << -20;
+    }
+
+    void defaultColumnWidths()
+    {
+        QFETCH(int, listWidth);
+        QFETCH(int, path);
+        const std::array<int, 6> widths = ::defaultColumnWidths(listWidth);
+        QCOMPARE(widths, (std::array<int, 6> {100, 110, 65, 40, 65, path}));
+    }
+
+    void defaultColumnsCommandInA600PixelList()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_deep)});
+        form.show();
+        form.fileList()->setFixedWidth(600);
+        for (int c = 0; c < 6; ++c)
+            form.fileList()->setColumnWidth(c, 33);
+        action(form, "DefaultColumns1")->trigger();
+        const int expected[6] = {100, 110, 65, 40, 65, 200};
+        for (int c = 0; c < 6; ++c)
+            QCOMPARE(form.fileList()->columnWidth(c), expected[c]);
+    }
+
+    void bestFitUsesTheWidestText()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_deep)});
+        form.show();
+        for (int c = 0; c < 6; ++c)
+            form.fileList()->setColumnWidth(c, 10);
+        action(form, "BestFit1")->trigger();
+        const QFontMetrics fm(form.fileList()->detailsView()->font());
+        QVERIFY(form.fileList()->columnWidth(0)
+            >= fm.horizontalAdvance(QStringLiteral("very-long-name-for-the-best-fit-test.txt")));
+        QVERIFY(form.fileList()->columnWidth(5) >= fm.horizontalAdvance(QStringLiteral("sub/")));
+        // The header does not count: "Modified" is wider than a ratio.
+        QVERIFY(form.fileList()->columnWidth(3) < fm.horizontalAdvance(QStringLiteral("Ratio")) + 40);
+    }
+
+    void openEntryExtractsAndOpensTheFile()
+    {
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        TestDir temp;
+        TMainForm form({qs(m_deep)});
+        form.settings().Temp = temp.str(); // without its '/'
+        const int row = rowOf(form, "inner.txt");
+        form.fileList()->selectionModel()->select(
+            form.fileList()->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        // An older file of that name is replaced.
+        temp.createFile("inner.txt", "old");
+        action(form, "Open1")->trigger();
+
+        QCOMPARE(readFile(temp / "inner.txt"), readFile(m_dir / "src-deep.zip/sub/inner.txt"));
+        QVERIFY(!std::filesystem::exists(temp / "sub")); // no folder names
+        QCOMPARE(shell.calls().size(), size_t(1));
+        QCOMPARE(shell.calls()[0].verb, QStringLiteral("open"));
+        QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
+        QCOMPARE(shell.calls()[0].workingDir, qs(temp.str() + "/"));
+        QCOMPARE(form.settings().Temp, temp.str() + "/");
+        QVERIFY(prompter.shown().empty());
+    }
+
+    void listClicksFollowWebPageMode_data()
+    {
+        QTest::addColumn<bool>("webPage");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("web page, single click opens") << true << false << 1;
+        QTest::newRow("web page, double click: only its first click opens") << true << true << 1;
+        QTest::newRow("classic, single click does nothing") << false << false << 0;
+        QTest::newRow("classic, double click opens") << false << true << 1;
+    }
+
+    void listClicksFollowWebPageMode()
+    {
+        QFETCH(bool, webPage);
+        QFETCH(bool, doubleClick);
+        QFETCH(int, opened);
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        TestDir temp;
+        TMainForm form({qs(m_a)});
+        form.settings().Temp = temp.str() + "/";
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        action(form, "Details1")->trigger();
+        if ((form.settings().AsWebPage == 1) != webPage)
+            action(form, "AsWebPage1")->trigger();
+        QWidget *viewport = form.fileList()->detailsView()->viewport();
+        const QPoint at = rowRect(form, rowOf(form, "two.txt")).center();
+        // A double click arrives as a click followed by the double click itself.
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        if (doubleClick)
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+        QCOMPARE(int(shell.calls().size()), opened);
+        if (opened && !shell.calls().empty())
+            QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
+        QVERIFY(prompter.shown().empty());
+    }
+
+    void viewWithoutSelectionSaysSo()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_a)});
+        for (const char *name : {"View1", "ViewButton"}) {
+            prompter.clear();
+            action(form, name)->trigger();
+            QCOMPARE(prompter.texts(), QStringList {"No file selected for viewing."});
+            QCOMPARE(prompter.shown().front().kind, QStringLiteral("notice"));
+        }
+        prompter.clear();
+        form.fileList()->selectAllRows();
+        action(form, "View2")->trigger();
+        QVERIFY(prompter.shown().empty());
+    }
+
+    void helpItemsOpenTheInstalledPages()
+    {
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        TMainForm form({});
+        for (const char *name : {"Contents1", "BriefTutorial1", "FrequentlyAskedQuestions1", "HomePage1"})
+            action(form, name)->trigger();
+        const QString folder = qs(programFolder());
+        QCOMPARE(shell.calls().size(), size_t(4));
+        const struct
+        {
+            QString target, dir;
+            Shell::Show show;
+        } expected[] = {
+            {folder + "help/index.html", folder + "help/", Shell::Show::Maximized},
+            {folder + "help/tutor.html", folder + "help/", Shell::Show::Normal},
+            {folder + "help/faq.html", folder + "help/", Shell::Show::Normal},
+            {folder + "Visit Ambermox's Home Page.url", folder, Shell::Show::Normal},
+        };
+        for (size_t i = 0; i < 4; ++i) {
+            QCOMPARE(shell.calls()[i].target, expected[i].target);
+            QCOMPARE(shell.calls()[i].workingDir, expected[i].dir);
+            QVERIFY(shell.calls()[i].show == expected[i].show);
+            // Installed beside the program by the build.
+            QVERIFY2(QFileInfo::exists(expected[i].target), qPrintable(expected[i].target));
+        }
+        QCOMPARE(shell.calls()[3].args, QStringList {"/max"});
+        QVERIFY(internetShortcutUrl(expected[3].target).startsWith(QLatin1String("https://")));
+    }
+
+    void interruptingARunningAdd_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("Yes: the add goes on") << true;
+        QTest::newRow("No: the add stops") << false;
+    }
+
+    void interruptingARunningAdd()
+    {
+        QFETCH(bool, goOn);
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_a)});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        TestDir work;
+        std::vector<std::string> files;
+        for (int i = 0; i < 30; ++i)
+            files.push_back(work.createFile("in/f" + std::to_string(i) + ".bin", sampleBytes(70000, uint32_t(i))).string());
+        const std::string target = (work / "added.zip").string();
+        std::filesystem::copy_file(m_b, target); // an archive holding one file
+
+        // The Add dialog's engine, as the dialog registers it.
+        TZipEngine addEngine;
+        form.operations().addEngine = &addEngine;
+        int newFiles = 0;
+        bool asked = false;
+        addEngine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+            form.operations().progress().progress(type, QStringLiteral("Adding"), name);
+            if (type == ProgressType::ProgressNewFile && ++newFiles == 3) {
+                QVERIFY(!asked);
+                prompter.answerQuestion(goOn);
+                QWidget *viewport = form.fileList()->currentView()->viewport();
+                QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+                asked = true;
+                QCOMPARE(addEngine.CancelRequested, !goOn);
+            }
+        };
+        addEngine.setZipFilename(target);
+        addEngine.FSpecArgs = files;
+        form.operations().progress().begin(int64_t(30) * 70000);
+        addEngine.Add();
+        form.operations().progress().end();
+
+        QVERIFY(asked);
+        QCOMPARE(prompter.texts(), QStringList {"Archive Operation Interrupted. Continue?"});
+        QVERIFY(!addEngine.CancelRequested); // cleared when the operation ended
+        if (goOn) {
+            QCOMPARE(addEngine.SuccessCount, 30);
+            QCOMPARE(pythonListing(target).size(), size_t(31));
+        } else {
+            QVERIFY(addEngine.SuccessCount < 30);
+            QVERIFY(pythonListing(target).size() < 31);
+        }
+        // Afterwards a click is an ordinary click again.
+        prompter.clear();
+        QTest::mouseClick(form.fileList()->currentView()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(prompter.shown().empty());
+        form.operations().addEngine = nullptr;
+    }
+
+    void runningExtractionIsAskedAboutToo()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_a)});
+        TZipEngine extractEngine;
+        form.operations().extractEngine = &extractEngine;
+        QVERIFY(!form.operations().interruptRunning()); // nothing runs
+        extractEngine.UnzipLibBusy = true; // as inside Extract
+        prompter.answerQuestion(false);
+        form.FileListClick();
+        QVERIFY(extractEngine.CancelRequested);
+        prompter.answerQuestion(true);
+        form.FileListClick();
+        QVERIFY(!extractEngine.CancelRequested);
+        QCOMPARE(prompter.shown().size(), size_t(2));
+        extractEngine.UnzipLibBusy = false;
+    }
+
+    void outputLogKeepsOnlyTheLastOperation()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_a)});
+        QAction *view = action(form, "ViewLastOutput2");
+        QVERIFY(!view->isEnabled());
+        TestDir work;
+        const std::string target = (work / "log.zip").string();
+        auto run = [&](const std::vector<std::string> &files) {
+            QStringList sent;
+            TZipEngine engine;
+            form.operations().startLog();
+            engine.Verbose = true;
+            engine.OnMessage = [&](TZipEngine &, int32_t, const std::string &message) {
+                form.operations().appendLog(message);
+                sent << qs(message);
+            };
+            engine.setZipFilename(target);
+            engine.FSpecArgs = files;
+            engine.Add();
+            return sent;
+        };
+        const QStringList first = run({work.createFile("first.txt", "1").string()});
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(form.msgForm().lines(), first);
+        const QStringList second = run({work.createFile("second.txt", "22").string()});
+        QVERIFY(!second.isEmpty());
+        QCOMPARE(form.msgForm().lines(), second);
+        QVERIFY(view->isEnabled());
+
+        // A delete starts the log but writes nothing into it.
+        form.operations().startLog();
+        QVERIFY(form.msgForm().lines().isEmpty());
+        QVERIFY(view->isEnabled());
+        action(form, "CloseArchive2")->trigger();
+        QVERIFY(!view->isEnabled());
+    }
+
+    void viewLastOutputRunsTheWindow()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_a)});
+        form.show();
+        form.operations().startLog();
+        form.operations().appendLog("  adding: one.txt");
+        bool checked = false;
+        QTimer::singleShot(0, &form, [&] {
+            TMsgForm &msg = form.msgForm();
+            QVERIFY(msg.isVisible());
+            QVERIFY(!form.isEnabled());
+            QCOMPARE(msg.windowTitle(), QStringLiteral("View Last Output"));
+            QCOMPARE(msg.RichEdit1->toPlainText(), QStringLiteral("  adding: one.txt"));
+            QCOMPARE(msg.focusWidget(), static_cast<QWidget *>(msg.OKButton));
+            checked = true;
+            QTest::keyClick(&msg, Qt::Key_Escape);
+        });
+        action(form, "ViewLastOutput2")->trigger();
+        QVERIFY(checked);
+        QVERIFY(!form.msgForm().isVisible());
+        QVERIFY(form.isEnabled());
+    }
+
+    void statusLineShowsAnOperation()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({qs(m_a)});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto *panel1 = form.findChild<QLabel *>(QStringLiteral("SPanel1"));
+        auto *panel2 = form.findChild<QLabel *>(QStringLiteral("SPanel2"));
+        auto *bar = form.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
+        auto *ledOn = form.findChild<StatusLamp *>(QStringLiteral("LedOn"));
+        auto *ledOff = form.findChild<StatusLamp *>(QStringLiteral("LedOff"));
+        const QString left = panel1->text(), right = panel2->text();
+        StatusProgress &progress = form.operations().progress();
+
+        progress.begin(3 * 32768 + 100);
+        QVERIFY(!ledOn->isLit());
+        QVERIFY(ledOff->isLit());
+        QVERIFY(bar->isVisible());
+        QVERIFY(!panel2->isVisible());
+        QCOMPARE(bar->geometry(), panel2->geometry());
+        QCOMPARE(bar->maximum(), 3);
+        QCOMPARE(bar->value(), 0);
+        progress.progress(ProgressType::ProgressNewFile, QStringLiteral("Extracting"), "Dir/Some File.TXT");
+        QCOMPARE(panel1->text(), QStringLiteral("Extracting \"Dir/Some File.TXT\""));
+        for (int i = 0; i < 5; ++i)
+            progress.progress(ProgressType::ProgressStep, QString(), " ");
+        QCOMPARE(bar->value(), 3); // never past its maximum
+        progress.progress(ProgressType::ProgressEnd, QString(), " ");
+        QCOMPARE(panel1->text(), QString());
+        progress.end();
+        QCOMPARE(panel1->text(), left);
+        QCOMPARE(panel2->text(), right);
+        QVERIFY(panel2->isVisible());
+        QVERIFY(!bar->isVisible());
+        QVERIFY(ledOn->isLit());
+        QVERIFY(!ledOff->isLit());
+
+        // Below 32 kilobytes the bar stays empty; only the text moves.
+        progress.begin(32767);
+        QCOMPARE(bar->maximum(), 0);
+        progress.step();
+        QCOMPARE(bar->value(), 0);
+        progress.end();
+    }
+
+    void statusPanelClickNeedsAnArchive()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        form.show();
+        // Nothing to show yet either way; the click must not fail without an archive.
+        QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("SPanel1")), Qt::LeftButton);
+        QVERIFY(prompter.shown().empty());
+    }
+};
+
+QTEST_MAIN(MainCommandsTest)
+#include "MainCommandsTest.moc"

@@ -1,0 +1,216 @@
+// Settings through real restarts of the main window: every test has its own
+// configuration file and "favorites.dat" in a temporary folder.
+
+#include "app/AmbxUnit.h"
+#include "app/SettingsIO.h"
+#include "platform/Prompter.h"
+#include "tests/support/TestDir.h"
+#include "widgets/FileListView.h"
+
+#include <QAction>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+
+using namespace amxtest;
+
+class SettingsFormTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDir> m_dir;
+    std::string conf() const { return (*m_dir / "config/Ambermox/Ambermox.conf").string(); }
+    std::string favorites() const { return (*m_dir / "favorites.dat").string(); }
+
+    static QAction *action(TMainForm &form, const char *name)
+    {
+        return form.findChild<QAction *>(QString::fromLatin1(name));
+    }
+
+    void setValue(const char *name, const QString &value)
+    {
+        QSettings ini(QString::fromStdString(conf()), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Ambermox/") + QString::fromLatin1(name), value);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<TestDir>();
+        TMainForm::setStorePaths(conf(), favorites());
+    }
+
+    void firstStartWritesEveryValue()
+    {
+        ScriptedPrompter prompter;
+        {
+            TMainForm form({});
+        }
+        QVERIFY(prompter.shown().empty());
+        QCOMPARE(readFile(favorites()), std::string("0\r\n0\r\n0\r\n"));
+        QSettings ini(QString::fromStdString(conf()), QSettings::IniFormat);
+        ini.beginGroup(QStringLiteral("Ambermox"));
+        QCOMPARE(ini.childKeys().size(), 35);
+        for (const auto &name : SettingsIO::valueNames())
+            QVERIFY2(ini.contains(QString::fromStdString(name)), name.c_str());
+        QCOMPARE(ini.value("Sort order").toString(), QStringLiteral("1"));
+        QCOMPARE(ini.value("MainWidth").toString(), QStringLiteral("559"));
+        QCOMPARE(ini.value("MainHeight").toString(), QStringLiteral("350"));
+        QVERIFY(ini.value("Temp").toString().endsWith('/'));
+        QVERIFY(!ini.value("Viewer").toString().isEmpty());
+        QCOMPARE(ini.value("Tip of the day").toString(), QStringLiteral("1"));
+    }
+
+    void valuesSurviveARestart()
+    {
+        ScriptedPrompter prompter;
+        {
+            TMainForm form({});
+            form.show();
+            action(form, "Details1")->trigger();
+            action(form, "SortbySize1")->trigger();
+            form.settings().Extract.pushFront("/data/out");
+            form.settings().Extract.pushFront("/data/newest");
+            form.settings().FavoriteFolders = {"/z/", "/a/"};
+            form.settings().FavoriteAddMode = 2;
+            form.resize(700, 500);
+            form.close();
+        }
+        TMainForm again({});
+        QCOMPARE(again.settings().ViewStyle, 3);
+        QCOMPARE(static_cast<int>(again.fileList()->viewStyle()), 3);
+        QVERIFY(action(again, "Details1")->isChecked());
+        QCOMPARE(again.settings().SortOrder, 4);
+        QVERIFY(action(again, "bySize1")->isChecked());
+        QCOMPARE(again.settings().Extract[0], std::string("/data/newest"));
+        QCOMPARE(again.settings().Extract[1], std::string("/data/out"));
+        QCOMPARE(again.settings().Extract[2], std::string());
+        QCOMPARE(again.settings().FavoriteFolders, (std::vector<std::string> {"/z/", "/a/"}));
+        QCOMPARE(again.settings().FavoriteAddMode, 2);
+        QCOMPARE(again.size(), QSize(700, 500));
+    }
+
+    void hiddenStatusBarAloneSurvives()
+    {
+        ScriptedPrompter prompter;
+        {
+            TMainForm form({});
+            form.settings().ViewStatusLine = 0;
+            form.close();
+        }
+        TMainForm again({});
+        again.show();
+        QVERIFY(!again.findChild<QWidget *>("StatusPanel")->isVisible());
+        QVERIFY(!action(again, "StatusBar1")->isChecked());
+        QVERIFY(again.findChild<QToolBar *>("ToolBar2")->isVisible());
+        QVERIFY(action(again, "Toolbar1")->isChecked());
+    }
+
+    void unknownViewStyleKeepsTheDesignedOne()
+    {
+        ScriptedPrompter prompter;
+        {
+            TMainForm form({});
+        }
+        setValue("ViewStyle", QStringLiteral("7"));
+        TMainForm form({});
+        QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), 3);
+        for (const char *name : {"LargeIcons1", "SmallIcons1", "List1", "Details1"})
+            QVERIFY2(!action(form, name)->isChecked(), name);
+    }
+
+    void unreadableIntegersAreReportedAndStartGoesOn()
+    {
+        struct Case
+        {
+            const char *value;
+            QString text;
+        } cases[] = {{"broken", QStringLiteral("Invalid data type for 'FullRow'")},
+            {nullptr, QStringLiteral("Failed to get data for 'FullRow'")}};
+        for (const auto &c : cases) {
+            init();
+            {
+                ScriptedPrompter prompter;
+                TMainForm form({});
+                form.settings().SortOrder = 6;
+                form.settings().ViewStyle = 1;
+                form.close();
+            }
+            if (c.value) {
+                setValue("FullRow", QString::fromLatin1(c.value));
+            } else {
+                QSettings ini(QString::fromStdString(conf()), QSettings::IniFormat);
+                ini.remove(QStringLiteral("Ambermox/FullRow"));
+            }
+            ScriptedPrompter prompter;
+            TMainForm form({});
+            QCOMPARE(prompter.shown().size(), size_t(1));
+            QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
+            QCOMPARE(prompter.shown()[0].text, c.text);
+            QCOMPARE(form.settings().SortOrder, 6); // read before the bad value
+            QCOMPARE(form.settings().ViewStyle, 0); // after it: the default
+        }
+    }
+
+    void existingFavoritesSurviveAFirstStart()
+    {
+        writeFile(favorites(), "2\r\n3\r\n1\r\n/shared/zips/\r\n/more/\r\n");
+        ScriptedPrompter prompter;
+        {
+            TMainForm form({});
+            QCOMPARE(form.settings().FavoriteFolders, (std::vector<std::string> {"/shared/zips/", "/more/"}));
+            QCOMPARE(form.settings().FavoriteAddMode, 1);
+        }
+        QCOMPARE(readFile(favorites()), std::string("2\r\n3\r\n1\r\n/shared/zips/\r\n/more/\r\n"));
+        QVERIFY(prompter.shown().empty());
+    }
+
+    void damagedFavoritesAreReportedOnceAndKept()
+    {
+        const std::string damaged = "3\r\n0\r\n0\r\n/one/\r\n";
+        // At a first start the damaged file is not replaced.
+        writeFile(favorites(), damaged);
+        {
+            ScriptedPrompter prompter;
+            TMainForm form({});
+            QCOMPARE(prompter.shown().size(), size_t(1));
+            QCOMPARE(prompter.shown()[0].kind, QStringLiteral("notice"));
+            QVERIFY(prompter.shown()[0].text.contains(QStringLiteral("favorites.dat")));
+            QCOMPARE(form.settings().FavoriteFolders, std::vector<std::string> {"/one/"});
+        }
+        QCOMPARE(readFile(favorites()), damaged);
+        // On a later start the same; the next save writes what could be kept.
+        {
+            ScriptedPrompter prompter;
+            TMainForm form({});
+            QCOMPARE(prompter.shown().size(), size_t(1));
+            QCOMPARE(readFile(favorites()), damaged);
+            form.close();
+        }
+        QCOMPARE(readFile(favorites()), std::string("1\r\n0\r\n0\r\n/one/\r\n"));
+        // A missing file on a later start is reported too, and created by the next save.
+        std::filesystem::remove(favorites());
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        QCOMPARE(prompter.shown().size(), size_t(1));
+        QVERIFY(form.settings().FavoriteFolders.empty());
+    }
+
+    void offScreenWindowComesBack()
+    {
+        ScriptedPrompter prompter;
+        {
+            TMainForm form({});
+        }
+        setValue("MainLeft", QStringLiteral("-5000"));
+        setValue("MainTop", QStringLiteral("9000"));
+        setValue("MainWidth", QStringLiteral("99999"));
+        TMainForm form({});
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(QRect(form.pos(), form.size())));
+    }
+};
+
+QTEST_MAIN(SettingsFormTest)
+#include "SettingsFormTest.moc"

@@ -1,0 +1,189 @@
+// The output window and the shell-extract progress window, driven as a user
+// would, with the real extraction library.
+
+#include "dialogs/LnEUnit.h"
+#include "dialogs/MsgUnit.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace amxtest;
+
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+    std::string m_archive;
+    int64_t m_total = 0;
+    std::string m_many;
+    static constexpr int kManyFiles = 200;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        std::vector<std::string> argv {"zip", "-q", "-0", "big.zip"};
+        for (int i = 0; i < 6; ++i) {
+            const size_t size = 100000 + size_t(i) * 45000;
+            m_dir.createFile("src/f" + std::to_string(i) + ".bin", sampleBytes(size, uint32_t(i)));
+            argv.push_back("f" + std::to_string(i) + ".bin");
+            m_total += int64_t(size);
+        }
+        runOk(argv, (m_dir / "src").string());
+        m_archive = (m_dir / "src/big.zip").string();
+
+        // Many files, so the library cannot have written them all when it is stopped.
+        std::vector<std::string> many {"zip", "-q", "-0", "many.zip"};
+        for (int i = 0; i < kManyFiles; ++i) {
+            m_dir.createFile("many/m" + std::to_string(i) + ".bin", sampleBytes(90000, uint32_t(i)));
+            many.push_back("m" + std::to_string(i) + ".bin");
+        }
+        runOk(many, (m_dir / "many").string());
+        m_many = (m_dir / "many/many.zip").string();
+    }
+
+    void init() { std::filesystem::current_path(m_dir.path()); }
+
+    void outputWindowLayout()
+    {
+        QMainWindow main;
+        main.setGeometry(100, 100, 700, 500);
+        main.show();
+        TMsgForm form(&main);
+        QCOMPARE(form.windowTitle(), QStringLiteral("View Last Output"));
+        QVERIFY(form.RichEdit1->isReadOnly());
+        QCOMPARE(form.RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(form.RichEdit1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(form.OKButton->isDefault());
+        QCOMPARE(form.OKButton->text(), QStringLiteral("OK"));
+
+        form.appendLine(QStringLiteral("first"));
+        form.appendLine(QStringLiteral("second"));
+        QCOMPARE(form.lines(), (QStringList {"first", "second"}));
+        form.clearLines();
+        QVERIFY(form.lines().isEmpty());
+
+        form.show();
+        QVERIFY(!main.isEnabled());
+        QCOMPARE(form.BottomPanel->height(), 41);
+        for (int width : {300, 517, 900}) {
+            form.resize(width, 300);
+            QCoreApplication::processEvents();
+            const int centre = form.BottomPanel->width() / 2 - form.OKButton->width() / 2;
+            QCOMPARE(form.OKButton->x(), centre);
+        }
+        form.OKButton->click();
+        QVERIFY(!form.isVisible());
+        QVERIFY(main.isEnabled());
+
+        form.show();
+        QVERIFY(!main.isEnabled());
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
+        QVERIFY(main.isEnabled());
+    }
+
+    void gaugeFollowsARealExtraction()
+    {
+        TLnEForm form;
+        bool ended = false;
+        form.endProgram = [&] { ended = true; };
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - Extracting"));
+        QCOMPARE(form.Gauge2->minimum(), 0);
+        QCOMPARE(form.Gauge2->maximum(), 100);
+        QVERIFY(!form.ZipEngine1.Verbose);
+        QVERIFY(!form.ZipEngine1.Trace);
+        QVERIFY(!form.ZipEngine1.OnMessage);
+        form.show();
+
+        std::vector<int> seen;
+        connect(form.Gauge2, &QProgressBar::valueChanged, this, [&](int value) { seen.push_back(value); });
+        TestDir out;
+        form.start(m_total);
+        QCOMPARE(form.Gauge2->value(), 0);
+        form.ZipEngine1.setZipFilename(m_archive);
+        form.ZipEngine1.FSpecArgs = {"*.*"};
+        form.ZipEngine1.ExtrBaseDir = out.str();
+        form.ZipEngine1.Extract();
+
+        QCOMPARE(form.ZipEngine1.SuccessCount, 6);
+        QVERIFY(seen.size() > 5);
+        for (size_t i = 1; i < seen.size(); ++i)
+            QVERIFY2(seen[i] > seen[i - 1], "the percentage only rises");
+        QVERIFY(seen.back() <= 100);
+        QVERIFY(seen.back() >= 90); // the steps cover nearly all the bytes
+        QVERIFY(!ended);
+    }
+
+    void gaugeOfAnEmptyTotal()
+    {
+        TLnEForm form;
+        form.start(0);
+        form.ZipEngine1Progress(form.ZipEngine1, ProgressType::ProgressNewFile, "empty.txt", 0);
+        QCOMPARE(form.Gauge2->value(), 0);
+        form.ZipEngine1Progress(form.ZipEngine1, ProgressType::ProgressEnd, " ", 0);
+        QCOMPARE(form.Gauge2->value(), 100);
+    }
+
+    void cancelAndEscapeEndTheProgram()
+    {
+        TLnEForm form;
+        int ended = 0;
+        form.endProgram = [&] {
+            QVERIFY(form.ZipEngine1.CancelRequested); // set before the end
+            ++ended;
+        };
+        form.CancelButt->click();
+        QCOMPARE(ended, 1);
+        form.ZipEngine1.CancelRequested = false;
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QCOMPARE(ended, 2);
+        QCOMPARE(form.CancelButt->text(), QStringLiteral("&Cancel"));
+    }
+
+    void escapeEndsTheProcessInTheMiddleOfAnExtraction()
+    {
+        TestDir out;
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            // The real ending: no test hook, the process must stop inside the library call.
+            TLnEForm form;
+            form.show();
+            form.start(int64_t(kManyFiles) * 90000);
+            form.ZipEngine1.setZipFilename(m_many);
+            form.ZipEngine1.FSpecArgs = {"*.*"};
+            form.ZipEngine1.ExtrBaseDir = out.str();
+            int events = 0;
+            const auto bound = form.ZipEngine1.OnProgress;
+            form.ZipEngine1.OnProgress = [&](TZipEngine &e, ProgressType t, const std::string &n, int64_t s) {
+                if (++events == 3)
+                    QTest::keyClick(&form, Qt::Key_Escape);
+                bound(e, t, n, s);
+            };
+            form.ZipEngine1.Extract();
+            ::_exit(7); // only reached when Esc did not end the process
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        int extracted = 0;
+        for (const auto &entry : std::filesystem::directory_iterator(out.path()))
+            extracted += entry.is_regular_file();
+        QVERIFY(extracted < kManyFiles);
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"

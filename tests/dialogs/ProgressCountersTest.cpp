@@ -1,0 +1,166 @@
+// The arithmetic of the status-line bar, the shell-extract gauge and the
+// placement of the output window.
+
+#include "dialogs/MsgUnit.h"
+#include "dialogs/ProgressCounters.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace {
+
+struct BarCase
+{
+    const char *name;
+    int64_t total;
+    int steps;
+    int maximum;
+    int position;
+};
+
+const BarCase kBarCases[] = {
+    {"EmptyOperation", 0, 3, 0, 0},
+    {"BelowOneUnit", 32767, 5, 0, 0},
+    {"ExactlyOneUnit", 32768, 1, 1, 1},
+    {"MoreStepsThanUnits", 3 * 32768 + 5, 10, 3, 3},
+    {"FewerStepsThanUnits", 10 * 32768, 4, 10, 4},
+    {"Beyond32Bits", int64_t(1) << 40, 2, 1 << 25, 2},
+    {"NegativeTotal", -70000, 2, 0, 0},
+};
+
+class StatusBarCounterTest : public ::testing::TestWithParam<BarCase>
+{
+};
+
+TEST_P(StatusBarCounterTest, CountsUnitsUpToTheMaximum)
+{
+    const BarCase &c = GetParam();
+    StatusBarCounter bar;
+    bar.begin(c.total);
+    EXPECT_EQ(bar.maximum(), c.maximum);
+    EXPECT_EQ(bar.position(), 0);
+    int last = 0;
+    for (int i = 0; i < c.steps; ++i) {
+        const bool moved = bar.step();
+        EXPECT_EQ(moved, bar.position() == last + 1);
+        EXPECT_LE(bar.position(), bar.maximum());
+        last = bar.position();
+    }
+    EXPECT_EQ(bar.position(), c.position);
+}
+
+TEST(StatusBarCounter, BeginStartsAgainFromZero)
+{
+    StatusBarCounter bar;
+    bar.begin(5 * 32768);
+    bar.step();
+    bar.step();
+    bar.begin(2 * 32768);
+    EXPECT_EQ(bar.position(), 0);
+    EXPECT_EQ(bar.maximum(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StatusBarCounterTest, ::testing::ValuesIn(kBarCases),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct GaugeCase
+{
+    const char *name;
+    int64_t total;
+    int steps;
+    int last; // the percentage after the steps
+};
+
+const GaugeCase kGaugeCases[] = {
+    {"OneSmallFile", 100, 1, 100},
+    {"HalfWay", 4 * 32768, 2, 50},
+    {"RoundsDown", 3 * 32768, 1, 33},
+    {"MoreStepsThanTheTotal", 5 * 32768, 50, 100},
+    {"Largest32BitTotal", INT32_MAX, 65536, 100},
+    {"Largest32BitTotalHalf", INT32_MAX, 32768, 50},
+    {"Beyond32Bits", int64_t(6) << 32, 3 * 65536, 25},
+    {"ZeroTotalShowsDoneAtOnce", 0, 1, 100},
+    {"ZeroTotalBeforeAnyStep", 0, 0, 0},
+};
+
+class ExtractGaugeTest : public ::testing::TestWithParam<GaugeCase>
+{
+};
+
+TEST_P(ExtractGaugeTest, RisesStepByStepAndNeverPasses100)
+{
+    const GaugeCase &c = GetParam();
+    ExtractGauge gauge;
+    gauge.start(c.total);
+    EXPECT_EQ(gauge.percent(), 0);
+    int previous = 0;
+    for (int i = 0; i < c.steps; ++i) {
+        const int shown = gauge.step();
+        ASSERT_GE(shown, previous) << "step " << i;
+        ASSERT_LE(shown, 100) << "step " << i;
+        previous = shown;
+    }
+    EXPECT_EQ(gauge.percent(), c.last);
+    EXPECT_EQ(gauge.done(), int64_t(c.steps) * kProgressStepBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ExtractGaugeTest, ::testing::ValuesIn(kGaugeCases),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ExtractGauge, BatchEndCompletesOnlyAnEmptyTotal)
+{
+    ExtractGauge gauge;
+    gauge.start(10 * 32768);
+    gauge.step();
+    EXPECT_EQ(gauge.batchEnd(), 10);
+    gauge.start(0);
+    EXPECT_EQ(gauge.batchEnd(), 100);
+}
+
+TEST(ExtractGauge, StartGoesBackToZero)
+{
+    ExtractGauge gauge;
+    gauge.start(32768);
+    gauge.step();
+    ASSERT_EQ(gauge.percent(), 100);
+    gauge.start(2 * 32768);
+    EXPECT_EQ(gauge.percent(), 0);
+    EXPECT_EQ(gauge.done(), 0);
+}
+
+struct PlaceCase
+{
+    const char *name;
+    QRect owner;
+    QSize own;
+    QPoint expected;
+};
+
+const QSize kScreen(1280, 800);
+
+const PlaceCase kPlaceCases[] = {
+    {"Centred", QRect(100, 100, 600, 400), QSize(200, 100), QPoint(300, 250)},
+    {"NegativeBecomesZero", QRect(-300, -200, 200, 100), QSize(300, 200), QPoint(0, 0)},
+    {"PastTheRightEdge", QRect(1100, 100, 300, 200), QSize(400, 100), QPoint(880, 150)},
+    {"PastTheBottom", QRect(100, 700, 300, 200), QSize(100, 300), QPoint(200, 500)},
+    {"LargerThanTheScreen", QRect(0, 0, 100, 100), QSize(1500, 900), QPoint(-220, -100)},
+};
+
+class CentredOverTest : public ::testing::TestWithParam<PlaceCase>
+{
+};
+
+TEST_P(CentredOverTest, KeepsTheWindowOnScreen)
+{
+    const PlaceCase &c = GetParam();
+    const QPoint at = centredOver(c.owner, c.own, kScreen);
+    EXPECT_EQ(at.x(), c.expected.x());
+    EXPECT_EQ(at.y(), c.expected.y());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CentredOverTest, ::testing::ValuesIn(kPlaceCases),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
