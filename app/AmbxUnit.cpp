@@ -3,6 +3,7 @@
 #include "MainCommands.h"
 #include "SettingsIO.h"
 
+#include "dialogs/AddUnit.h"
 #include "discovery/FavoritesFile.h"
 #include "platform/FileIcons.h"
 #include "platform/Guard.h"
@@ -605,7 +606,7 @@ void TMainForm::LoadFileList()
     const size_t count = m_rows.size();
     int shown = 0;
     for (size_t k = 0; k < count; ++k) {
-        FileIcons::forName(qs(m_rows[k].Name));
+        FileIcons::forName(QString::fromUtf8(m_rows[k].Name.data(), static_cast<qsizetype>(m_rows[k].Name.size())));
         const int percent = static_cast<int>((k + 1) * 100 / count);
         if (percent != shown) {
             shown = percent;
@@ -655,7 +656,7 @@ std::vector<std::string> TMainForm::selectedEntries() const
 {
     std::vector<std::string> out;
     for (int row : FileList->selectedRows())
-        out.push_back(m_rows[static_cast<size_t>(row)].Path + m_rows[static_cast<size_t>(row)].Name);
+        out.push_back(m_rows[static_cast<size_t>(row)].member());
     return out;
 }
 
@@ -903,4 +904,33 @@ void TMainForm::SaveSettings()
     if (!m_keepFavoritesFile)
         FavoritesFile::write(favoritesPath(),
             {m_settings.FavoriteFolders, m_settings.FavoriteSortOrder, m_settings.FavoriteAddMode});
+}
+
+void TMainForm::setAddForm(TAddForm *form)
+{
+    m_addForm = form;
+    if (!form)
+        return;
+    AddFormHost host;
+    host.mainWindow = this;
+    host.operations = m_operations.get();
+    host.currentArchive = [this] { return CurrentArchive; };
+    host.lastAddDir = [this] { return m_settings.LastAddDir; };
+    host.setLastAddDir = [this](const std::string &dir) { m_settings.LastAddDir = dir; };
+    host.loadFileList = [this] { LoadFileList(); };
+    form->attach(host);
+    for (const char *name : {"Add1", "Add2", "AddButton"})
+        if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
+            connect(action, &QAction::triggered, this, guarded(this, &TMainForm::AddClick));
+}
+
+void TMainForm::AddClick()
+{
+    // While its add runs the dialog stays closed: the list must stay
+    // clickable to interrupt it.
+    if (!m_addForm || m_addForm->running() || CurrentArchive.empty())
+        return;
+    m_addForm->show();
+    m_addForm->raise();
+    m_addForm->activateWindow();
 }

@@ -30,6 +30,11 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class StatusLamp;
+class TAddForm;
+class TAsciview;
+class TDeleteForm;
+class TExtractForm;
+class TViewForm;
 
 class TMainForm : public QMainWindow
 {
@@ -99,6 +104,28 @@ public:
     void BriefTutorialClick();
     void FaqClick();
     void HomePageClick();
+
+    // The Add dialog, created once at start; the Add commands show it.
+    void setAddForm(TAddForm *form);
+    TAddForm *addForm() const { return m_addForm; }
+    void AddClick();
+
+    // The Extract dialog, created once at start; the Extract commands show
+    // it (ExtractCommand.cpp).
+    void setExtractForm(TExtractForm *form);
+    TExtractForm *extractForm() const { return m_extractForm; }
+    void ExtractClick();
+
+    // The Delete and View dialogs and the text viewer, created once at
+    // start (DeleteViewCommands.cpp).
+    void setDeleteForm(TDeleteForm *form);
+    TDeleteForm *deleteForm() const { return m_deleteForm; }
+    void DeleteClick();
+    void setViewForm(TViewForm *form, TAsciview *textViewer);
+    TViewForm *viewForm() const { return m_viewForm; }
+    TAsciview *textViewer() const { return m_textViewer; }
+    // Shows the View dialog; ViewCommandClick checks the selection first.
+    void showViewForm();
 
     QString leftStatus() const;
     QString rightStatus() const;
@@ -186,4 +213,9 @@ private:
     std::array<QAction *, 5> m_topItems {};
     bool m_showToolTips = true;
     bool m_afterDoubleClick = false;
+    TAddForm *m_addForm = nullptr;
+    TExtractForm *m_extractForm = nullptr;
+    TDeleteForm *m_deleteForm = nullptr;
+    TViewForm *m_viewForm = nullptr;
+    TAsciview *m_textViewer = nullptr;
 };

@@ -2,6 +2,15 @@
 
 #include "platform/FileIcons.h"
 
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
 FileRowModel::FileRowModel(const FileRows &rows, QObject *parent)
     : QAbstractTableModel(parent)
     , m_rows(rows)
@@ -22,17 +31,17 @@ QString FileRowModel::columnText(const FileRow &row, int column)
 {
     switch (column) {
     case NameColumn:
-        return QString::fromStdString(row.Name);
+        return qs(row.Name);
     case ModifiedColumn:
-        return QString::fromStdString(row.Modified);
+        return qs(row.Modified);
     case SizeColumn:
         return QString::fromStdString(GroupDigits(row.Size));
     case RatioColumn:
-        return QString::fromStdString(row.Ratio);
+        return qs(row.Ratio);
     case PackedColumn:
         return QString::fromStdString(GroupDigits(row.Packed));
     case PathColumn:
-        return QString::fromStdString(row.Path);
+        return qs(row.Path);
     }
     return {};
 }
@@ -48,11 +57,11 @@ QVariant FileRowModel::data(const QModelIndex &index, int role) const
         return columnText(row, index.column());
     case Qt::DecorationRole:
         if (index.column() == NameColumn)
-            return FileIcons::forName(QString::fromStdString(row.Name)).icon;
+            return FileIcons::forName(qs(row.Name)).icon;
         break;
     case Qt::ToolTipRole:
         if (index.column() == NameColumn)
-            return FileIcons::forName(QString::fromStdString(row.Name)).typeName;
+            return FileIcons::forName(qs(row.Name)).typeName;
         break;
     case Qt::TextAlignmentRole:
         switch (index.column()) {

@@ -80,12 +80,12 @@ std::string modifiedText(uint32_t dosDateTime)
         .toStdString();
 }
 
-std::string typeKey(std::string_view name)
+std::string_view typeKey(std::string_view name)
 {
     const size_t pos = name.find_last_of(".\\:");
     if (pos == std::string_view::npos || name[pos] != '.')
         return {};
-    return std::string(name.substr(pos));
+    return name.substr(pos);
 }
 
 std::string totalText(size_t count, const FileRowTotals &totals)
@@ -100,76 +100,124 @@ std::string selectedText(size_t count, uint64_t bytes)
         + (count == 1 ? " file" : " files") + ", " + kilobytes(bytes) + " kB";
 }
 
+std::string FileRow::member() const
+{
+    std::string out;
+    out.reserve(Path.size() + Name.size());
+    out.append(Path).append(Name);
+    return out;
+}
+
 void FileRows::clear()
 {
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_totals = {};
+    m_blocks.clear();
+    m_blockUsed = m_blockSize = 0;
+    m_dates.clear();
+}
+
+std::string_view FileRows::keep(std::string_view text)
+{
+    constexpr size_t kBlock = 256 * 1024;
+    if (m_blockUsed + text.size() > m_blockSize) {
+        m_blockSize = std::max(kBlock, text.size());
+        m_blocks.push_back(std::make_unique<char[]>(m_blockSize));
+        m_blockUsed = 0;
+    }
+    char *at = m_blocks.back().get() + m_blockUsed;
+    std::copy(text.begin(), text.end(), at);
+    m_blockUsed += text.size();
+    return {at, text.size()};
+}
+
+void FileRows::append(const ZipDirEntry &e)
+{
+    const std::string name = amx::decodeName(e.FileName, e.isUtf8());
+    const size_t slash = name.rfind('/');
+    const std::string_view whole = keep(name);
+    FileRow row;
+    row.Name = slash == std::string::npos ? whole : whole.substr(slash + 1);
+    row.Path = slash == std::string::npos ? std::string_view() : whole.substr(0, slash + 1);
+    // Members written together share their time, so each text is kept once.
+    auto date = m_dates.find(e.DateTime);
+    if (date == m_dates.end())
+        date = m_dates.emplace(e.DateTime, keep(modifiedText(e.DateTime))).first;
+    row.Modified = date->second;
+    row.size = e.UncompressedSize64;
+    row.packed = e.CompressedSize64;
+    row.Size = keep(std::to_string(row.size));
+    row.Packed = keep(std::to_string(row.packed));
+    row.Ratio = keep(ratioText(row.packed, row.size));
+    m_totals.size += row.size;
+    m_totals.packed += row.packed;
+    m_rows.push_back(row);
 }
 
 void FileRows::load(const std::vector<ZipDirEntry> &entries)
 {
     clear();
     m_rows.reserve(entries.size());
-    for (const ZipDirEntry &e : entries) {
-        if (e.isFolder())
-            continue;
-        const std::string name = amx::decodeName(e.FileName, e.isUtf8());
-        const size_t slash = name.rfind('/');
-        FileRow row;
-        row.Name = slash == std::string::npos ? name : name.substr(slash + 1);
-        row.Path = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
-        row.Modified = modifiedText(e.DateTime);
-        row.size = e.UncompressedSize64;
-        row.packed = e.CompressedSize64;
-        row.Size = std::to_string(row.size);
-        row.Packed = std::to_string(row.packed);
-        row.Ratio = ratioText(row.packed, row.size);
-        m_totals.size += row.size;
-        m_totals.packed += row.packed;
-        m_rows.push_back(std::move(row));
+    for (const ZipDirEntry &e : entries)
+        if (!e.isFolder())
+            append(e);
+}
+
+void FileRows::load(std::vector<ZipDirEntry> &&entries)
+{
+    clear();
+    m_rows.reserve(entries.size());
+    for (ZipDirEntry &e : entries) {
+        if (!e.isFolder())
+            append(e);
+        std::string().swap(e.FileName);
     }
+    std::vector<ZipDirEntry>().swap(entries);
 }
 
 namespace {
 
-// Unsigned byte order, a prefix first: what std::string's compare does with
-// char_traits<char> on unsigned bytes.
-int ordinal(std::string_view a, std::string_view b)
+unsigned char lowered(char c)
+{
+    return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+}
+
+// Unsigned byte order, a prefix first; with fold, as if both were LowerAscii'd.
+int ordinal(std::string_view a, std::string_view b, bool fold)
 {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
-        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        const unsigned char x = fold ? lowered(a[i]) : static_cast<unsigned char>(a[i]);
+        const unsigned char y = fold ? lowered(b[i]) : static_cast<unsigned char>(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
+// Sorts row indices, then moves the rows into that order in place.
 template<typename Less>
 void sortBy(std::vector<FileRow> &rows, Less less)
 {
-    std::vector<size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), less);
-    std::vector<FileRow> sorted;
-    sorted.reserve(rows.size());
-    for (size_t i : order)
-        sorted.push_back(std::move(rows[i]));
-    rows.swap(sorted);
-}
-
-// Text keys, lowered once rather than at every comparison.
-template<typename Key>
-void sortByText(std::vector<FileRow> &rows, Key key, bool descending)
-{
-    std::vector<std::string> keys;
-    keys.reserve(rows.size());
-    for (const FileRow &r : rows)
-        keys.push_back(key(r));
-    sortBy(rows, [&](size_t a, size_t b) {
-        return descending ? ordinal(keys[b], keys[a]) < 0 : ordinal(keys[a], keys[b]) < 0;
-    });
+    std::vector<uint32_t> order(rows.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return less(rows[a], rows[b]); });
+    // Row i takes the row order[i] names, one cycle at a time.
+    for (uint32_t i = 0; i < order.size(); ++i) {
+        if (order[i] == i)
+            continue;
+        const FileRow first = rows[i];
+        uint32_t j = i;
+        while (order[j] != i) {
+            const uint32_t next = order[j];
+            rows[j] = rows[next];
+            order[j] = j;
+            j = next;
+        }
+        rows[j] = first;
+        order[j] = j;
+    }
 }
 
 } // namespace
@@ -180,34 +228,32 @@ void FileRows::sort(int order)
         return;
     switch (order) {
     case SortByName:
-        sortByText(m_rows, [](const FileRow &r) { return LowerAscii(r.Name); }, false);
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return ordinal(a.Name, b.Name, true) < 0; });
         break;
-    case SortByPath: {
-        std::vector<std::string> paths, names;
-        for (const FileRow &r : m_rows) {
-            paths.push_back(LowerAscii(r.Path));
-            names.push_back(LowerAscii(r.Name));
-        }
-        sortBy(m_rows, [&](size_t a, size_t b) {
-            const int c = ordinal(paths[a], paths[b]);
-            return c != 0 ? c < 0 : ordinal(names[a], names[b]) < 0;
+    case SortByPath:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            const int c = ordinal(a.Path, b.Path, true);
+            return c != 0 ? c < 0 : ordinal(a.Name, b.Name, true) < 0;
         });
         break;
-    }
     case SortByType:
-        sortByText(m_rows, [](const FileRow &r) { return LowerAscii(typeKey(r.Name)); }, false);
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(typeKey(a.Name), typeKey(b.Name), true) < 0;
+        });
         break;
     case SortBySize:
-        sortBy(m_rows, [this](size_t a, size_t b) { return m_rows[a].size > m_rows[b].size; });
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return a.size > b.size; });
         break;
     case SortByPacked:
-        sortBy(m_rows, [this](size_t a, size_t b) { return m_rows[a].packed > m_rows[b].packed; });
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return a.packed > b.packed; });
         break;
     case SortByRatio:
-        sortByText(m_rows, [](const FileRow &r) { return r.Ratio; }, true);
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return ordinal(b.Ratio, a.Ratio, false) < 0; });
         break;
     case SortByDate:
-        sortByText(m_rows, [](const FileRow &r) { return r.Modified; }, true);
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(b.Modified, a.Modified, false) < 0;
+        });
         break;
     default:
         break;

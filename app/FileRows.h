@@ -5,21 +5,28 @@
 #include "engine/ZipEngine.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+// The six texts are views into their FileRows' own storage: a large archive
+// has many rows, and six separate strings per row would triple its memory.
 struct FileRow
 {
-    std::string Name; // after the last '/', as stored (UTF-8)
-    std::string Modified; // locale short date, two blanks, short time
-    std::string Size; // decimal digits
-    std::string Packed; // decimal digits
-    std::string Ratio; // e.g. "62%"
-    std::string Path; // up to and including the last '/'
+    std::string_view Name; // after the last '/', as stored (UTF-8)
+    std::string_view Modified; // locale short date, two blanks, short time
+    std::string_view Size; // decimal digits
+    std::string_view Packed; // decimal digits
+    std::string_view Ratio; // e.g. "62%"
+    std::string_view Path; // up to and including the last '/'
 
     uint64_t size = 0;
     uint64_t packed = 0;
+
+    // The member's name in the archive (Path + Name).
+    std::string member() const;
 };
 
 enum SortOrder : int {
@@ -42,8 +49,14 @@ struct FileRowTotals
 class FileRows
 {
 public:
+    FileRows() = default;
+    FileRows(const FileRows &) = delete;
+    FileRows &operator=(const FileRows &) = delete;
+
     // Rebuilds the rows from an engine's entries, in archive order.
     void load(const std::vector<ZipDirEntry> &entries);
+    // The same, releasing each entry's name once its row is made.
+    void load(std::vector<ZipDirEntry> &&entries);
     // Stable: equal keys keep the archive's order. Orders outside 1..7 leave it alone.
     void sort(int order);
     void clear();
@@ -55,8 +68,16 @@ public:
     const FileRowTotals &totals() const { return m_totals; }
 
 private:
+    void append(const ZipDirEntry &entry);
+    std::string_view keep(std::string_view text);
+
     std::vector<FileRow> m_rows;
     FileRowTotals m_totals;
+    // Text storage: fixed blocks, so views into them stay valid as rows are added.
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    size_t m_blockUsed = 0;
+    size_t m_blockSize = 0;
+    std::unordered_map<uint32_t, std::string_view> m_dates;
 };
 
 // Lowers only 'A'..'Z'; a comparison key, never a name to use.
@@ -72,7 +93,7 @@ std::string ratioText(uint64_t packed, uint64_t size);
 // MS-DOS date and time as "short date  short time" in the current locale.
 std::string modifiedText(uint32_t dosDateTime);
 // The extension sort key of a name: from the last '.', '\' or ':' when it is a '.'.
-std::string typeKey(std::string_view name);
+std::string_view typeKey(std::string_view name);
 
 // "Total 12 files, 1.234 kB [567 kB]"
 std::string totalText(size_t count, const FileRowTotals &totals);

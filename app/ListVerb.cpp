@@ -3,6 +3,7 @@
 #include "FileRows.h"
 
 #include "engine/ZipEngine.h"
+#include "platform/SettingsStore.h"
 
 #include <sys/stat.h>
 
@@ -38,13 +39,13 @@ int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::
         std::fprintf(err, "%s\n", text.c_str());
     if (!notices.texts.empty())
         return 1;
-    rows.load(engine.Entries());
+    rows.load(engine.takeEntries());
     rows.sort(sortOrder);
 
     std::string line;
     for (const FileRow &r : rows.rows()) {
         line.clear();
-        for (const std::string *field : {&r.Name, &r.Modified, &r.Size, &r.Ratio, &r.Packed, &r.Path}) {
+        for (const std::string_view *field : {&r.Name, &r.Modified, &r.Size, &r.Ratio, &r.Packed, &r.Path}) {
             if (!line.empty() || field != &r.Name)
                 line += '\t';
             line += *field;
@@ -53,4 +54,14 @@ int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::
         std::fwrite(line.data(), 1, line.size(), out);
     }
     return std::fflush(out) == 0 ? 0 : 1;
+}
+
+int storedSortOrder()
+{
+    IniSettingsStore store;
+    try {
+        return store.keyExists() ? store.readInteger("Sort order") : 1;
+    } catch (const SettingsError &) {
+        return 1;
+    }
 }

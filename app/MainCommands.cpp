@@ -2,8 +2,8 @@
 // buttons, the view and toolbar options, the list's clicks, and the pieces
 // the operation dialogs share with the window (output log, status-line
 // progress, interrupting a running operation).
-#include "AmbxUnit.h"
 #include "MainCommands.h"
+#include "AmbxUnit.h"
 
 #include "platform/FileIcons.h"
 #include "platform/Guard.h"
@@ -41,16 +41,16 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        return m_handler(watched, event);
-    }
+    bool eventFilter(QObject *watched, QEvent *event) override { return m_handler(watched, event); }
 
 private:
     std::function<bool(QObject *, QEvent *)> m_handler;
 };
 
-QString qs(const std::string &s) { return QString::fromStdString(s); }
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
 // The highlighted copy of a toolbar image: tinted with the selection colour,
 // so the button under the mouse stands out in flat and raised style alike.
@@ -72,7 +72,7 @@ QIcon hotImage(const QIcon &icon)
 
 std::array<int, 6> defaultColumnWidths(int listWidth)
 {
-    return {100, 110, 65, 40, 65, listWidth - 400};
+    return { 100, 110, 65, 40, 65, listWidth - 400 };
 }
 
 int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)
@@ -85,7 +85,8 @@ int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)
     int used = 2 * margin;
     for (QAction *a : bar->actions()) {
         const QWidget *w = bar->widgetForAction(a);
-        if (w && w != spacer && !w->isHidden())
+        // Hidden ones too: the bar hides what it folded away.
+        if (w && w != spacer)
             used += w->sizeHint().width() + spacing;
     }
     // A little slack, or the bar folds the picture away into its extension menu.
@@ -101,16 +102,20 @@ void TMainForm::connectCommands()
         return a;
     };
     auto bind = [&](const char *name, void (TMainForm::*handler)()) {
-        connect(action(name), &QAction::triggered, this, [this, handler] { guard([=, this] { (this->*handler)(); }); });
+        connect(action(name), &QAction::triggered, this, [this, handler] {
+            guard([=, this] {
+                (this->*handler)();
+            });
+        });
     };
 
     m_msgForm = std::make_unique<TMsgForm>(this);
     m_operations = std::make_unique<Operations>(
-        *m_msgForm, m_viewLastOutput, StatusLine {SPanel1, SPanel2, ProgressBar1, LedOn, LedOff});
+        *m_msgForm, m_viewLastOutput, StatusLine { SPanel1, SPanel2, ProgressBar1, LedOn, LedOff });
 
     // Pop-up "&Open" and the list's clicks open one entry.
     bind("Open1", &TMainForm::OpenEntryClick);
-    for (const char *name : {"View1", "View2", "ViewButton"})
+    for (const char *name : { "View1", "View2", "ViewButton" })
         bind(name, &TMainForm::ViewCommandClick);
     bind("ViewLastOutput2", &TMainForm::ViewLastOutputClick);
     bind("Toolbar1", &TMainForm::ToolbarClick);
@@ -122,7 +127,7 @@ void TMainForm::connectCommands()
     bind("BriefTutorial1", &TMainForm::BriefTutorialClick);
     bind("FrequentlyAskedQuestions1", &TMainForm::FaqClick);
     bind("HomePage1", &TMainForm::HomePageClick);
-    for (const char *name : {"Properties1", "Properties2"})
+    for (const char *name : { "Properties1", "Properties2" })
         bind(name, &TMainForm::ShowArchiveProperties);
     // The Select All and Invert Selection buttons of the pop-up and the Edit
     // menu are bound where they are made; New, Favorites, Add, Extract,
@@ -136,12 +141,16 @@ void TMainForm::connectCommands()
     auto *listHook = new EventHook(this, [this](QObject *, QEvent *event) {
         if (event->type() == QEvent::MouseButtonDblClick) {
             m_afterDoubleClick = true;
-            guard([this] { FileListDblClick(); });
+            guard([this] {
+                FileListDblClick();
+            });
         } else if (event->type() == QEvent::MouseButtonRelease
             && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             // The release that ends a double click is not another click.
             if (!std::exchange(m_afterDoubleClick, false))
-                guard([this] { FileListClick(); });
+                guard([this] {
+                    FileListClick();
+                });
         }
         return false;
     });
@@ -151,7 +160,9 @@ void TMainForm::connectCommands()
 
     auto *panelHook = new EventHook(this, [this](QObject *, QEvent *event) {
         if (event->type() == QEvent::MouseButtonRelease)
-            guard([this] { StatusPanelClick(); });
+            guard([this] {
+                StatusPanelClick();
+            });
         return false;
     });
     SPanel1->installEventFilter(panelHook);
@@ -166,23 +177,27 @@ void TMainForm::buildToolBarPopUp()
     {
         const char *caption, *name;
         void (TMainForm::*handler)(bool);
-    } items[] = {{"Flat Buttons", "FlatButtons1", &TMainForm::FlatButtonsClick},
-        {"Show Text", "ShowText1", &TMainForm::ShowTextClick},
-        {"Show Tool Tips", "ShowToolTips1", &TMainForm::ShowToolTipsClick}};
+    } items[] = { { "Flat Buttons", "FlatButtons1", &TMainForm::FlatButtonsClick },
+        { "Show Text", "ShowText1", &TMainForm::ShowTextClick },
+        { "Show Tool Tips", "ShowToolTips1", &TMainForm::ShowToolTipsClick } };
     for (const auto &item : items) {
         QAction *a = addCommand(ToolBarPopUp, QString::fromLatin1(item.caption), item.name);
         a->setCheckable(true);
         a->setChecked(true);
         // Triggering flips the check mark first: the handler gets the new state.
-        connect(a, &QAction::triggered, this,
-            [this, handler = item.handler](bool on) { guard([=, this] { (this->*handler)(on); }); });
+        connect(a, &QAction::triggered, this, [this, handler = item.handler](bool on) {
+            guard([=, this] {
+                (this->*handler)(on);
+            });
+        });
     }
 
     // The dock's context menu: both toolbars and the window's edge between them.
-    for (QToolBar *bar : {m_commandBar, ToolBar2}) {
+    for (QToolBar *bar : { m_commandBar, ToolBar2 }) {
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(bar, &QWidget::customContextMenuRequested, this,
-            [this, bar](const QPoint &pos) { ToolBarPopUp->popup(bar->mapToGlobal(pos)); });
+        connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](const QPoint &pos) {
+            ToolBarPopUp->popup(bar->mapToGlobal(pos));
+        });
     }
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
@@ -199,7 +214,11 @@ void TMainForm::buildTopMenu()
         QAction *item = TopMenu->addAction(QString());
         item->setObjectName(QStringLiteral("TopItem%1").arg(n));
         item->setVisible(false);
-        connect(item, &QAction::triggered, this, [this, n] { guard([=, this] { RecentItemClick(n); }); });
+        connect(item, &QAction::triggered, this, [this, n] {
+            guard([=, this] {
+                RecentItemClick(n);
+            });
+        });
         m_topItems[static_cast<size_t>(n - 1)] = item;
     }
     connect(TopMenu, &QMenu::aboutToShow, this, guarded(this, &TMainForm::TopMenuPopup));
@@ -217,8 +236,8 @@ void TMainForm::TopMenuPopup()
 
 void TMainForm::setupToolButtons()
 {
-    const char *names[8] = {"NewButton", "OpenButton", "FavoritesButton", "AddButton",
-        "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton"};
+    const char *names[8] = { "NewButton", "OpenButton", "FavoritesButton", "AddButton",
+        "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton" };
     auto *hook = new EventHook(this, [this](QObject *watched, QEvent *event) {
         return commandEvent(watched, event);
     });
@@ -240,7 +259,8 @@ void TMainForm::setupToolButtons()
         // Aligned to the button's right edge.
         TopMenu->installEventFilter(new EventHook(this, [this, open](QObject *, QEvent *event) {
             if (event->type() == QEvent::Show)
-                TopMenu->move(open->mapToGlobal(QPoint(open->width() - TopMenu->width(), open->height())));
+                TopMenu->move(
+                    open->mapToGlobal(QPoint(open->width() - TopMenu->width(), open->height())));
             return false;
         }));
     }
@@ -358,7 +378,7 @@ void TMainForm::ViewCommandClick()
             QStringLiteral("No file selected for viewing."), Prompter::Icon::Information);
         return;
     }
-    // The View window hooks in here.
+    showViewForm();
 }
 
 void TMainForm::ViewLastOutputClick()
@@ -378,12 +398,12 @@ void TMainForm::OpenEntryClick()
     m_settings.Temp = temp;
 
     m_engine.FSpecArgs.clear();
-    m_engine.FSpecArgs.push_back(row.Path + row.Name);
+    m_engine.FSpecArgs.push_back(row.member());
     m_engine.ExtrBaseDir = temp;
-    m_engine.ExtrOptions = {ExtrOptsEnum::ExtrOverWrite};
+    m_engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
     // Synchronous: the file is in place (or not) when it returns.
     m_engine.Extract();
-    Shell::instance().openFile(qs(temp + row.Name), qs(temp));
+    Shell::instance().openFile(qs(temp + std::string(row.Name)), qs(temp));
 }
 
 void TMainForm::FileListClick()

@@ -4,6 +4,11 @@
 #include "app/EngineNoticeBridge.h"
 #include "app/ListVerb.h"
 #include "app/Settings.h"
+#include "dialogs/AViewUnit.h"
+#include "dialogs/AddUnit.h"
+#include "dialogs/DeleteUnit.h"
+#include "dialogs/ExtractUnit.h"
+#include "dialogs/ViewUnit.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -19,7 +24,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
             return 2;
         }
-        return runListVerb(argv[2], Settings::firstRun().SortOrder, stdout, stderr);
+        return runListVerb(argv[2], storedSortOrder(), stdout, stderr);
     }
 
     QApplication app(argc, argv);
@@ -29,6 +34,15 @@ int main(int argc, char **argv)
     EngineNoticeBridge notices;
 
     TMainForm mainForm(app.arguments().mid(1));
+    TAddForm addForm;
+    mainForm.setAddForm(&addForm);
+    TExtractForm extractForm;
+    mainForm.setExtractForm(&extractForm);
+    TDeleteForm deleteForm;
+    mainForm.setDeleteForm(&deleteForm);
+    TViewForm viewForm;
+    TAsciview textViewer;
+    mainForm.setViewForm(&viewForm, &textViewer);
     mainForm.show();
     return app.exec();
 }

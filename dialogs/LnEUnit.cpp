@@ -39,8 +39,9 @@ TLnEForm::TLnEForm(QWidget *parent)
     Gauge2->setValue(0);
     Gauge2->setTextVisible(true);
     Gauge2->setAlignment(Qt::AlignCenter);
-    Gauge2->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid gray; background: white; }"
-                                         "QProgressBar::chunk { background: navy; }"));
+    Gauge2->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid gray; background: white; }"
+                       "QProgressBar::chunk { background: navy; }"));
     panelLayout->addWidget(Gauge2);
     layout->addWidget(Panel1);
 
@@ -62,7 +63,8 @@ TLnEForm::TLnEForm(QWidget *parent)
 
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+        move(
+            area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
     }
 }
 
@@ -72,7 +74,8 @@ void TLnEForm::start(int64_t totalBytes)
     Gauge2->setValue(m_gauge.percent());
 }
 
-void TLnEForm::ZipEngine1Progress(TZipEngine &, ProgressType progrType, const std::string &, int64_t)
+void TLnEForm::ZipEngine1Progress(
+    TZipEngine &, ProgressType progrType, const std::string &, int64_t)
 {
     if (progrType == ProgressType::ProgressStep)
         Gauge2->setValue(m_gauge.step());
@@ -90,7 +93,9 @@ void TLnEForm::CancelButtClick()
 void TLnEForm::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        guard([this] { CancelButtClick(); });
+        guard([this] {
+            CancelButtClick();
+        });
         return;
     }
     QDialog::keyPressEvent(event);

@@ -19,7 +19,7 @@ QPoint centredOver(const QRect &owner, const QSize &own, const QSize &screen)
         left = screen.width() - own.width();
     if (top + own.height() > screen.height())
         top = screen.height() - own.height();
-    return {left, top};
+    return { left, top };
 }
 
 TMsgForm::TMsgForm(QWidget *mainWindow)
@@ -104,13 +104,17 @@ void TMsgForm::FormClose()
 void TMsgForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    guard([this] { FormShow(); });
+    guard([this] {
+        FormShow();
+    });
 }
 
 void TMsgForm::hideEvent(QHideEvent *event)
 {
     // Every way out (OK, Esc, the frame's close button) hides the window.
-    guard([this] { FormClose(); });
+    guard([this] {
+        FormClose();
+    });
     QDialog::hideEvent(event);
 }
 
@@ -119,13 +123,17 @@ void TMsgForm::resizeEvent(QResizeEvent *event)
     QDialog::resizeEvent(event);
     // The layout sizes the panel only now; place the button after it.
     BottomPanel->resize(width(), BottomPanel->height());
-    guard([this] { FormResize(); });
+    guard([this] {
+        FormResize();
+    });
 }
 
 void TMsgForm::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        guard([this] { OKButtonClick(); });
+        guard([this] {
+            OKButtonClick();
+        });
         return;
     }
     QDialog::keyPressEvent(event);

@@ -127,6 +127,14 @@ public:
     // 0 when no archive is named, else the number of members read.
     int EntryCount() const;
     const std::vector<ZipDirEntry> &Entries() const { return m_entries; }
+    // Hands the entries over (the engine is left with none), for a caller
+    // that only needs them once and not beside its own copy.
+    std::vector<ZipDirEntry> takeEntries()
+    {
+        std::vector<ZipDirEntry> out;
+        out.swap(m_entries);
+        return out;
+    }
 
     // Library operations: synchronous, report through SuccessCount, the
     // events and notices. They throw what the re-listing throws, and an

@@ -1,6 +1,8 @@
 #include "Prompter.h"
 
 #include <QFileDialog>
+#include <QFont>
+#include <QFontDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -85,6 +87,15 @@ QString DialogPrompter::saveFile(const QString &title, const QString &dir, const
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+bool DialogPrompter::chooseFont(QFont &font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
 ScriptedPrompter::ScriptedPrompter()
     : m_previous(&Prompter::instance())
 {
@@ -139,4 +150,16 @@ QString ScriptedPrompter::openFile(const QString &title, const QString &, const 
 QString ScriptedPrompter::saveFile(const QString &title, const QString &, const QString &)
 {
     return next(QStringLiteral("save"), title);
+}
+
+bool ScriptedPrompter::chooseFont(QFont &font)
+{
+    const QString answer = next(QStringLiteral("font"), font.toString());
+    if (answer.isEmpty())
+        return false;
+    QFont chosen;
+    if (!chosen.fromString(answer))
+        return false;
+    font = chosen;
+    return true;
 }

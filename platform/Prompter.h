@@ -8,6 +8,7 @@
 #include <deque>
 #include <memory>
 
+class QFont;
 class QWidget;
 
 class Prompter
@@ -25,6 +26,8 @@ public:
     // File dialogs; an empty result means cancelled. filter: "Zip files|*.zip|..."
     virtual QString openFile(const QString &title, const QString &dir, const QString &filter) = 0;
     virtual QString saveFile(const QString &title, const QString &dir, const QString &filter) = 0;
+    // The font dialog, starting at font; true and font changed when confirmed.
+    virtual bool chooseFont(QFont &font) = 0;
 
     // The program's prompter; the real one unless a test installed another.
     static Prompter &instance();
@@ -43,6 +46,7 @@ public:
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
+    bool chooseFont(QFont &font) override;
 };
 
 // Answers from a script and records what was asked. A prompt without a
@@ -61,6 +65,8 @@ public:
 
     void answerQuestion(bool yes) { m_answers.push_back(yes ? QStringLiteral("yes") : QString()); }
     void answerFile(const QString &path) { m_answers.push_back(path); }
+    // A font chosen in the font dialog; an empty description cancels it.
+    void answerFont(const QString &description) { m_answers.push_back(description); }
 
     const std::deque<Shown> &shown() const { return m_shown; }
     QStringList texts() const;
@@ -72,6 +78,7 @@ public:
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
+    bool chooseFont(QFont &font) override;
 
 private:
     QString next(const QString &kind, const QString &text);

@@ -81,17 +81,17 @@ RecordingShell::~RecordingShell()
 void RecordingShell::openFile(
     const QString &path, const QString &workingDir, Show show, const QString &parameters)
 {
-    m_calls.push_back({QStringLiteral("open"), path, workingDir, show,
-        parameters.isEmpty() ? QStringList() : QStringList {parameters}});
+    m_calls.push_back({ QStringLiteral("open"), path, workingDir, show,
+        parameters.isEmpty() ? QStringList() : QStringList { parameters } });
 }
 
 void RecordingShell::openUrl(const QUrl &url)
 {
-    m_calls.push_back({QStringLiteral("url"), url.toString(), QString(), Show::Normal, {}});
+    m_calls.push_back({ QStringLiteral("url"), url.toString(), QString(), Show::Normal, {} });
 }
 
 void RecordingShell::startProgram(
     const QString &program, const QStringList &args, const QString &workingDir)
 {
-    m_calls.push_back({QStringLiteral("start"), program, workingDir, Show::Normal, args});
+    m_calls.push_back({ QStringLiteral("start"), program, workingDir, Show::Normal, args });
 }

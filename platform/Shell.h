@@ -19,13 +19,11 @@ public:
     // shortcut (".url") opens the address it holds. Failures are not reported:
     // the callers never check them.
     virtual void openFile(const QString &path, const QString &workingDir, Show show = Show::Normal,
-        const QString &parameters = {})
-        = 0;
+        const QString &parameters = {}) = 0;
     virtual void openUrl(const QUrl &url) = 0;
     // Starts a program detached, with its arguments, in the given folder.
     virtual void startProgram(
-        const QString &program, const QStringList &args, const QString &workingDir)
-        = 0;
+        const QString &program, const QStringList &args, const QString &workingDir) = 0;
 
     // The program's shell; the desktop's unless a test installed another.
     static Shell &instance();

@@ -25,7 +25,7 @@ std::vector<std::string> names(const FileRows &rows)
 {
     std::vector<std::string> out;
     for (const auto &r : rows.rows())
-        out.push_back(r.Path + r.Name);
+        out.push_back(r.member());
     return out;
 }
 
@@ -178,7 +178,7 @@ TEST(FileRowsSortLarge, StableOnManyEqualKeys)
     // Within each size the archive order stays.
     for (size_t i = 1; i < rows.size(); ++i) {
         if (rows[i].size == rows[i - 1].size)
-            ASSERT_LT(std::stoi(rows[i - 1].Name.substr(1)), std::stoi(rows[i].Name.substr(1)));
+            ASSERT_LT(std::stoi(std::string(rows[i - 1].Name.substr(1))), std::stoi(std::string(rows[i].Name.substr(1))));
         else
             ASSERT_GT(rows[i - 1].size, rows[i].size);
     }

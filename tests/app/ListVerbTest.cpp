@@ -30,6 +30,12 @@ std::vector<std::vector<std::string>> parse(const std::string &out)
     return rows;
 }
 
+// With no stored settings of the user's: the default order, by name.
+RunResult list(const TestDir &dir, const std::string &archive)
+{
+    return run({"env", "XDG_CONFIG_HOME=" + (dir / "no-config").string(), kProgram, "-l", archive});
+}
+
 } // namespace
 
 TEST(ListVerb, PrintsEveryFileMemberSortedByName)
@@ -40,7 +46,7 @@ TEST(ListVerb, PrintsEveryFileMemberSortedByName)
     dir.createFile("src/empty", "");
     runOk({"zip", "-q", "-r", (dir / "a.zip").string(), "src"}, dir.str());
 
-    RunResult r = run({kProgram, "-l", (dir / "a.zip").string()});
+    RunResult r = list(dir, (dir / "a.zip").string());
     ASSERT_EQ(r.exitCode, 0) << r.out;
     auto rows = parse(r.out);
     ASSERT_EQ(rows.size(), 3u) << r.out;
@@ -70,15 +76,30 @@ TEST(ListVerb, DamagedAndMissingArchivesFail)
     const std::string whole = readFile(dir / "a.zip");
     writeFile(dir / "cut.zip", whole.substr(0, 2000));
 
-    RunResult cut = run({kProgram, "-l", (dir / "cut.zip").string()});
+    RunResult cut = list(dir, (dir / "cut.zip").string());
     EXPECT_NE(cut.exitCode, 0);
     EXPECT_NE(cut.out.find("Error 3 reading Zip file"), std::string::npos) << cut.out;
 
-    RunResult missing = run({kProgram, "-l", (dir / "none.zip").string()});
+    RunResult missing = list(dir, (dir / "none.zip").string());
     EXPECT_NE(missing.exitCode, 0);
 
     writeFile(dir / "text.zip", std::string(70000, 't'));
-    RunResult notZip = run({kProgram, "-l", (dir / "text.zip").string()});
+    RunResult notZip = list(dir, (dir / "text.zip").string());
     EXPECT_NE(notZip.exitCode, 0);
     EXPECT_NE(notZip.out.find("No valid zip entries found"), std::string::npos);
+}
+
+TEST(ListVerb, FollowsTheStoredSortOrder)
+{
+    TestDir dir;
+    dir.createFile("src/small.txt", "s");
+    dir.createFile("src/big.txt", sampleBytes(9000));
+    runOk({"zip", "-q", "-r", (dir / "a.zip").string(), "src"}, dir.str());
+    dir.createFile("config/Ambermox/Ambermox.conf", "[Ambermox]\nSort%20order=4\n");
+    RunResult r = run({"env", "XDG_CONFIG_HOME=" + (dir / "config").string(), kProgram, "-l",
+        (dir / "a.zip").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    auto rows = parse(r.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0], "big.txt") << "size order, largest first";
 }

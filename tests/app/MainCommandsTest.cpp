@@ -3,8 +3,8 @@
 // entry, the list's clicks, interrupting a running add, the output log and
 // the status-line progress display.
 
-#include "app/AmbxUnit.h"
 #include "app/MainCommands.h"
+#include "app/AmbxUnit.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "tests/support/Peers.h"
@@ -32,19 +32,22 @@ using namespace amxtest;
 
 namespace {
 
-QString qs(const std::string &s) { return QString::fromStdString(s); }
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
 
 // Which commands each archive state enables.
-const char *kAlways[] = {"NewArchive1", "OpenArchive2", "FavoriteZipFolders1", "Exit1",
+const char *kAlways[] = { "NewArchive1", "OpenArchive2", "FavoriteZipFolders1", "Exit1",
     "Configuration1", "Contents1", "BriefTutorial1", "TipOfTheDay1", "FrequentlyAskedQuestions1",
     "HomePage1", "AboutAmbermox1", "Toolbar1", "StatusBar1", "BestFit1", "DefaultColumns1",
     "AsWebPage1", "LargeIcons1", "SmallIcons1", "List1", "Details1", "FlatButtons1", "ShowText1",
-    "ShowToolTips1", "NewButton", "OpenButton", "FavoritesButton"};
-const char *kNeedArchive[] = {"CloseArchive2", "Properties1", "CreateShortcut1", "CopyArchive1",
+    "ShowToolTips1", "NewButton", "OpenButton", "FavoritesButton" };
+const char *kNeedArchive[] = { "CloseArchive2", "Properties1", "CreateShortcut1", "CopyArchive1",
     "FindFiles1", "ArrangeIcons1", "Extract1", "View1", "CheckOut1", "MakeExeFile1", "SelectAll1",
-    "InvertSelection1", "ExtractButton", "ViewButton", "CheckOutButton"};
-const char *kNeedWritable[] = {"MoveArchive1", "RenameArchive1", "DeleteArchive1", "Add1",
-    "Delete1", "Add2", "Delete2", "AddButton", "DeleteButton"};
+    "InvertSelection1", "ExtractButton", "ViewButton", "CheckOutButton" };
+const char *kNeedWritable[] = { "MoveArchive1", "RenameArchive1", "DeleteArchive1", "Add1",
+    "Delete1", "Add2", "Delete2", "AddButton", "DeleteButton" };
 
 } // namespace
 
@@ -58,9 +61,10 @@ private:
 
     std::string makeArchive(const std::string &name, const std::vector<std::string> &files)
     {
-        std::vector<std::string> argv {"zip", "-q", name};
+        std::vector<std::string> argv { "zip", "-q", name };
         for (size_t i = 0; i < files.size(); ++i) {
-            m_dir.createFile("src-" + name + "/" + files[i], sampleBytes(2000 + i * 900, uint32_t(i)));
+            m_dir.createFile(
+                "src-" + name + "/" + files[i], sampleBytes(2000 + i * 900, uint32_t(i)));
             argv.push_back(files[i]);
         }
         runOk(argv, (m_dir / ("src-" + name)).string());
@@ -109,9 +113,10 @@ private Q_SLOTS:
     {
         TMainForm::setStorePaths(
             (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
-        m_a = makeArchive("a.zip", {"one.txt", "two.txt", "three.txt"});
-        m_b = makeArchive("b.zip", {"only.txt"});
-        m_deep = makeArchive("deep.zip", {"top.txt", "sub/inner.txt", "sub/very-long-name-for-the-best-fit-test.txt"});
+        m_a = makeArchive("a.zip", { "one.txt", "two.txt", "three.txt" });
+        m_b = makeArchive("b.zip", { "only.txt" });
+        m_deep = makeArchive("deep.zip",
+            { "top.txt", "sub/inner.txt", "sub/very-long-name-for-the-best-fit-test.txt" });
     }
 
     // Extracting moves the process into the target folder, which some tests remove.
@@ -168,7 +173,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         TMainForm form({});
         form.show();
-        for (const std::string &path : {m_deep, m_b, m_a}) {
+        for (const std::string &path : { m_deep, m_b, m_a }) {
             prompter.answerFile(qs(path));
             form.OpenArchive2Click();
         }
@@ -189,7 +194,7 @@ private Q_SLOTS:
         // An item of the drop-down runs the same command as the File menu's.
         items[2]->trigger();
         QCOMPARE(form.CurrentArchive, m_deep);
-        QCOMPARE(recent(form), (std::vector<std::string> {m_deep, m_a, m_b, "", ""}));
+        QCOMPARE(recent(form), (std::vector<std::string> { m_deep, m_a, m_b, "", "" }));
         Q_EMIT top->aboutToShow();
         QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_deep));
     }
@@ -197,7 +202,7 @@ private Q_SLOTS:
     void recentItemOneReopensTheSameArchive()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_b)});
+        TMainForm form({ qs(m_b) });
         prompter.answerFile(qs(m_a));
         form.OpenArchive2Click();
         const auto before = recent(form);
@@ -217,7 +222,8 @@ private Q_SLOTS:
         std::vector<std::string> made;
         for (int i = 0; i < 5; ++i) {
             const std::string copy = (m_dir / ("r" + std::to_string(i) + ".zip")).string();
-            std::filesystem::copy_file(m_b, copy, std::filesystem::copy_options::overwrite_existing);
+            std::filesystem::copy_file(
+                m_b, copy, std::filesystem::copy_options::overwrite_existing);
             made.push_back(copy);
             prompter.answerFile(qs(copy));
             form.OpenArchive2Click();
@@ -228,7 +234,8 @@ private Q_SLOTS:
         auto *top = form.findChild<QMenu *>(QStringLiteral("TopMenu"));
         Q_EMIT top->aboutToShow();
         top->actions()[3]->trigger();
-        QCOMPARE(recent(form), (std::vector<std::string> {made[4], made[3], made[2], made[0], ""}));
+        QCOMPARE(
+            recent(form), (std::vector<std::string> { made[4], made[3], made[2], made[0], "" }));
         QCOMPARE(form.CurrentArchive, made[4]); // still open
         QCOMPARE(prompter.shown().size(), asked); // no message
         QVERIFY(!action(form, "Recent5")->isVisible());
@@ -238,7 +245,7 @@ private Q_SLOTS:
     void viewStylesAndToggles()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_a)});
+        TMainForm form({ qs(m_a) });
         form.show();
         action(form, "Details1")->trigger();
         form.fileList()->selectAllRows();
@@ -248,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->viewStyle(), FileListView::Details);
         QCOMPARE(form.fileList()->selectedCount(), 3);
         int checked = 0;
-        for (const char *name : {"LargeIcons1", "SmallIcons1", "List1", "Details1"})
+        for (const char *name : { "LargeIcons1", "SmallIcons1", "List1", "Details1" })
             checked += action(form, name)->isChecked();
         QCOMPARE(checked, 1);
         action(form, "SmallIcons1")->trigger();
@@ -266,9 +273,18 @@ private Q_SLOTS:
         auto *toolBar2 = form.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
         auto *status = form.findChild<QWidget *>(QStringLiteral("StatusPanel"));
         const Toggle toggles[] = {
-            {"Toolbar1", &Settings::ViewToolbar, [&] { return toolBar2->isVisible(); }},
-            {"StatusBar1", &Settings::ViewStatusLine, [&] { return status->isVisible(); }},
-            {"AsWebPage1", &Settings::AsWebPage, [&] { return form.fileList()->hotTracking(); }},
+            { "Toolbar1", &Settings::ViewToolbar,
+                [&] {
+                    return toolBar2->isVisible();
+                } },
+            { "StatusBar1", &Settings::ViewStatusLine,
+                [&] {
+                    return status->isVisible();
+                } },
+            { "AsWebPage1", &Settings::AsWebPage,
+                [&] {
+                    return form.fileList()->hotTracking();
+                } },
         };
         for (const Toggle &t : toggles) {
             const bool before = form.settings().*t.value == 1;
@@ -292,8 +308,8 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         TMainForm form({});
         form.show();
-        const char *names[] = {"NewButton", "OpenButton", "FavoritesButton", "AddButton",
-            "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton"};
+        const char *names[] = { "NewButton", "OpenButton", "FavoritesButton", "AddButton",
+            "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton" };
         auto *text = action(form, "ShowText1");
         QVERIFY(text->isChecked());
         for (const char *name : names)
@@ -303,7 +319,8 @@ private Q_SLOTS:
         QVERIFY(!text->isChecked());
         for (const char *name : names)
             QCOMPARE(button(form, name)->size(),
-                QString::fromLatin1(name) == QLatin1String("OpenButton") ? QSize(35, 26) : QSize(26, 26));
+                QString::fromLatin1(name) == QLatin1String("OpenButton") ? QSize(35, 26)
+                                                                         : QSize(26, 26));
         QCOMPARE(button(form, "NewButton")->toolButtonStyle(), Qt::ToolButtonIconOnly);
         text->trigger();
         QCOMPARE(button(form, "OpenButton")->size(), QSize(65, 42));
@@ -356,6 +373,38 @@ private Q_SLOTS:
         QCOMPARE(add->icon().cacheKey(), normal);
     }
 
+    void firstToolbarImitatesAMenuBar()
+    {
+        ScriptedPrompter prompter;
+        TMainForm form({});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const struct
+        {
+            const char *button, *caption, *menu;
+        } items[] = {{"FileMenuButton", "   &Files   ", "FileMenu"},
+            {"EditMenuButton", " &Edit  ", "EditMenu"}, {"ViewMenuButton", "&View", "ViewMenu"},
+            {"ActionsMenuButton", "&Actions", "ActionsMenu"},
+            {"OptionsMenuButton", "&Options", "OptionsMenu"}, {"HelpMenuButton", "&Help", "HelpMenu"}};
+        for (const auto &item : items) {
+            auto *b = form.findChild<QToolButton *>(QString::fromLatin1(item.button));
+            QVERIFY2(b && b->isVisible(), item.button);
+            QCOMPARE(b->text(), QString::fromLatin1(item.caption));
+            QCOMPARE(b->menu()->objectName(), QString::fromLatin1(item.menu));
+        }
+        // The spacer leaves room for the picture at the right end, whatever the font.
+        auto *picture = form.findChild<QWidget *>(QStringLiteral("Animate1"));
+        auto *spacer = form.findChild<QToolButton *>(QStringLiteral("SpacerButton"));
+        for (int width : {559, 800}) {
+            form.resize(width, 350);
+            QCoreApplication::processEvents();
+            QVERIFY(picture->isVisible());
+            QVERIFY(spacer->isVisible());
+            QVERIFY(!spacer->isEnabled());
+            QVERIFY(picture->geometry().right() < form.findChild<QToolBar *>(QStringLiteral("ToolBar1"))->width());
+        }
+    }
+
     void toolBarPopUpBelongsToTheDock()
     {
         ScriptedPrompter prompter;
@@ -366,7 +415,7 @@ private Q_SLOTS:
             captions << a->text();
             QVERIFY(a->isCheckable());
         }
-        QCOMPARE(captions, (QStringList {"Flat Buttons", "Show Text", "Show Tool Tips"}));
+        QCOMPARE(captions, (QStringList { "Flat Buttons", "Show Text", "Show Tool Tips" }));
         QCOMPARE(form.findChild<QToolBar *>(QStringLiteral("ToolBar2"))->contextMenuPolicy(),
             Qt::CustomContextMenu);
     }
@@ -385,19 +434,19 @@ private Q_SLOTS:
         QFETCH(int, listWidth);
         QFETCH(int, path);
         const std::array<int, 6> widths = ::defaultColumnWidths(listWidth);
-        QCOMPARE(widths, (std::array<int, 6> {100, 110, 65, 40, 65, path}));
+        QCOMPARE(widths, (std::array<int, 6> { 100, 110, 65, 40, 65, path }));
     }
 
     void defaultColumnsCommandInA600PixelList()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_deep)});
+        TMainForm form({ qs(m_deep) });
         form.show();
         form.fileList()->setFixedWidth(600);
         for (int c = 0; c < 6; ++c)
             form.fileList()->setColumnWidth(c, 33);
         action(form, "DefaultColumns1")->trigger();
-        const int expected[6] = {100, 110, 65, 40, 65, 200};
+        const int expected[6] = { 100, 110, 65, 40, 65, 200 };
         for (int c = 0; c < 6; ++c)
             QCOMPARE(form.fileList()->columnWidth(c), expected[c]);
     }
@@ -405,7 +454,7 @@ private Q_SLOTS:
     void bestFitUsesTheWidestText()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_deep)});
+        TMainForm form({ qs(m_deep) });
         form.show();
         for (int c = 0; c < 6; ++c)
             form.fileList()->setColumnWidth(c, 10);
@@ -415,7 +464,8 @@ private Q_SLOTS:
             >= fm.horizontalAdvance(QStringLiteral("very-long-name-for-the-best-fit-test.txt")));
         QVERIFY(form.fileList()->columnWidth(5) >= fm.horizontalAdvance(QStringLiteral("sub/")));
         // The header does not count: "Modified" is wider than a ratio.
-        QVERIFY(form.fileList()->columnWidth(3) < fm.horizontalAdvance(QStringLiteral("Ratio")) + 40);
+        QVERIFY(
+            form.fileList()->columnWidth(3) < fm.horizontalAdvance(QStringLiteral("Ratio")) + 40);
     }
 
     void openEntryExtractsAndOpensTheFile()
@@ -423,11 +473,11 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         RecordingShell shell;
         TestDir temp;
-        TMainForm form({qs(m_deep)});
+        TMainForm form({ qs(m_deep) });
         form.settings().Temp = temp.str(); // without its '/'
         const int row = rowOf(form, "inner.txt");
-        form.fileList()->selectionModel()->select(
-            form.fileList()->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        form.fileList()->selectionModel()->select(form.fileList()->model()->index(row, 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
         // An older file of that name is replaced.
         temp.createFile("inner.txt", "old");
         action(form, "Open1")->trigger();
@@ -461,7 +511,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         RecordingShell shell;
         TestDir temp;
-        TMainForm form({qs(m_a)});
+        TMainForm form({ qs(m_a) });
         form.settings().Temp = temp.str() + "/";
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -483,11 +533,11 @@ private Q_SLOTS:
     void viewWithoutSelectionSaysSo()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_a)});
-        for (const char *name : {"View1", "ViewButton"}) {
+        TMainForm form({ qs(m_a) });
+        for (const char *name : { "View1", "ViewButton" }) {
             prompter.clear();
             action(form, name)->trigger();
-            QCOMPARE(prompter.texts(), QStringList {"No file selected for viewing."});
+            QCOMPARE(prompter.texts(), QStringList { "No file selected for viewing." });
             QCOMPARE(prompter.shown().front().kind, QStringLiteral("notice"));
         }
         prompter.clear();
@@ -501,7 +551,8 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         RecordingShell shell;
         TMainForm form({});
-        for (const char *name : {"Contents1", "BriefTutorial1", "FrequentlyAskedQuestions1", "HomePage1"})
+        for (const char *name :
+            { "Contents1", "BriefTutorial1", "FrequentlyAskedQuestions1", "HomePage1" })
             action(form, name)->trigger();
         const QString folder = qs(programFolder());
         QCOMPARE(shell.calls().size(), size_t(4));
@@ -510,10 +561,10 @@ private Q_SLOTS:
             QString target, dir;
             Shell::Show show;
         } expected[] = {
-            {folder + "help/index.html", folder + "help/", Shell::Show::Maximized},
-            {folder + "help/tutor.html", folder + "help/", Shell::Show::Normal},
-            {folder + "help/faq.html", folder + "help/", Shell::Show::Normal},
-            {folder + "Visit Ambermox's Home Page.url", folder, Shell::Show::Normal},
+            { folder + "help/index.html", folder + "help/", Shell::Show::Maximized },
+            { folder + "help/tutor.html", folder + "help/", Shell::Show::Normal },
+            { folder + "help/faq.html", folder + "help/", Shell::Show::Normal },
+            { folder + "Visit Ambermox's Home Page.url", folder, Shell::Show::Normal },
         };
         for (size_t i = 0; i < 4; ++i) {
             QCOMPARE(shell.calls()[i].target, expected[i].target);
@@ -522,7 +573,7 @@ private Q_SLOTS:
             // Installed beside the program by the build.
             QVERIFY2(QFileInfo::exists(expected[i].target), qPrintable(expected[i].target));
         }
-        QCOMPARE(shell.calls()[3].args, QStringList {"/max"});
+        QCOMPARE(shell.calls()[3].args, QStringList { "/max" });
         QVERIFY(internetShortcutUrl(expected[3].target).startsWith(QLatin1String("https://")));
     }
 
@@ -537,14 +588,16 @@ private Q_SLOTS:
     {
         QFETCH(bool, goOn);
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_a)});
+        TMainForm form({ qs(m_a) });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         TestDir work;
         std::vector<std::string> files;
         for (int i = 0; i < 30; ++i)
-            files.push_back(work.createFile("in/f" + std::to_string(i) + ".bin", sampleBytes(70000, uint32_t(i))).string());
+            files.push_back(work.createFile("in/f" + std::to_string(i) + ".bin",
+                                    sampleBytes(70000, uint32_t(i)))
+                                .string());
         const std::string target = (work / "added.zip").string();
         std::filesystem::copy_file(m_b, target); // an archive holding one file
 
@@ -553,7 +606,8 @@ private Q_SLOTS:
         form.operations().addEngine = &addEngine;
         int newFiles = 0;
         bool asked = false;
-        addEngine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+        addEngine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &name,
+                                   int64_t) {
             form.operations().progress().progress(type, QStringLiteral("Adding"), name);
             if (type == ProgressType::ProgressNewFile && ++newFiles == 3) {
                 QVERIFY(!asked);
@@ -571,7 +625,7 @@ private Q_SLOTS:
         form.operations().progress().end();
 
         QVERIFY(asked);
-        QCOMPARE(prompter.texts(), QStringList {"Archive Operation Interrupted. Continue?"});
+        QCOMPARE(prompter.texts(), QStringList { "Archive Operation Interrupted. Continue?" });
         QVERIFY(!addEngine.CancelRequested); // cleared when the operation ended
         if (goOn) {
             QCOMPARE(addEngine.SuccessCount, 30);
@@ -582,7 +636,8 @@ private Q_SLOTS:
         }
         // Afterwards a click is an ordinary click again.
         prompter.clear();
-        QTest::mouseClick(form.fileList()->currentView()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(
+            form.fileList()->currentView()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(prompter.shown().empty());
         form.operations().addEngine = nullptr;
     }
@@ -590,7 +645,7 @@ private Q_SLOTS:
     void runningExtractionIsAskedAboutToo()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_a)});
+        TMainForm form({ qs(m_a) });
         TZipEngine extractEngine;
         form.operations().extractEngine = &extractEngine;
         QVERIFY(!form.operations().interruptRunning()); // nothing runs
@@ -608,7 +663,7 @@ private Q_SLOTS:
     void outputLogKeepsOnlyTheLastOperation()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_a)});
+        TMainForm form({ qs(m_a) });
         QAction *view = action(form, "ViewLastOutput2");
         QVERIFY(!view->isEnabled());
         TestDir work;
@@ -627,10 +682,10 @@ private Q_SLOTS:
             engine.Add();
             return sent;
         };
-        const QStringList first = run({work.createFile("first.txt", "1").string()});
+        const QStringList first = run({ work.createFile("first.txt", "1").string() });
         QVERIFY(!first.isEmpty());
         QCOMPARE(form.msgForm().lines(), first);
-        const QStringList second = run({work.createFile("second.txt", "22").string()});
+        const QStringList second = run({ work.createFile("second.txt", "22").string() });
         QVERIFY(!second.isEmpty());
         QCOMPARE(form.msgForm().lines(), second);
         QVERIFY(view->isEnabled());
@@ -646,7 +701,7 @@ private Q_SLOTS:
     void viewLastOutputRunsTheWindow()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_a)});
+        TMainForm form({ qs(m_a) });
         form.show();
         form.operations().startLog();
         form.operations().appendLog("  adding: one.txt");
@@ -670,7 +725,7 @@ private Q_SLOTS:
     void statusLineShowsAnOperation()
     {
         ScriptedPrompter prompter;
-        TMainForm form({qs(m_a)});
+        TMainForm form({ qs(m_a) });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto *panel1 = form.findChild<QLabel *>(QStringLiteral("SPanel1"));
@@ -689,7 +744,8 @@ private Q_SLOTS:
         QCOMPARE(bar->geometry(), panel2->geometry());
         QCOMPARE(bar->maximum(), 3);
         QCOMPARE(bar->value(), 0);
-        progress.progress(ProgressType::ProgressNewFile, QStringLiteral("Extracting"), "Dir/Some File.TXT");
+        progress.progress(
+            ProgressType::ProgressNewFile, QStringLiteral("Extracting"), "Dir/Some File.TXT");
         QCOMPARE(panel1->text(), QStringLiteral("Extracting \"Dir/Some File.TXT\""));
         for (int i = 0; i < 5; ++i)
             progress.progress(ProgressType::ProgressStep, QString(), " ");

@@ -201,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->selectedCount(), 4);
         form.findChild<QAction *>("byName1")->trigger();
         QCOMPARE(form.fileList()->selectedCount(), 0);
-        QCOMPARE(form.fileRows()[0].Name, std::string("file0.txt"));
+        QCOMPARE(form.fileRows()[0].Name, std::string_view("file0.txt"));
     }
 
     void readOnlyArchiveDisablesChanges()

@@ -32,7 +32,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        std::vector<std::string> argv {"zip", "-q", "-0", "big.zip"};
+        std::vector<std::string> argv { "zip", "-q", "-0", "big.zip" };
         for (int i = 0; i < 6; ++i) {
             const size_t size = 100000 + size_t(i) * 45000;
             m_dir.createFile("src/f" + std::to_string(i) + ".bin", sampleBytes(size, uint32_t(i)));
@@ -43,9 +43,10 @@ private Q_SLOTS:
         m_archive = (m_dir / "src/big.zip").string();
 
         // Many files, so the library cannot have written them all when it is stopped.
-        std::vector<std::string> many {"zip", "-q", "-0", "many.zip"};
+        std::vector<std::string> many { "zip", "-q", "-0", "many.zip" };
         for (int i = 0; i < kManyFiles; ++i) {
-            m_dir.createFile("many/m" + std::to_string(i) + ".bin", sampleBytes(90000, uint32_t(i)));
+            m_dir.createFile(
+                "many/m" + std::to_string(i) + ".bin", sampleBytes(90000, uint32_t(i)));
             many.push_back("m" + std::to_string(i) + ".bin");
         }
         runOk(many, (m_dir / "many").string());
@@ -69,14 +70,14 @@ private Q_SLOTS:
 
         form.appendLine(QStringLiteral("first"));
         form.appendLine(QStringLiteral("second"));
-        QCOMPARE(form.lines(), (QStringList {"first", "second"}));
+        QCOMPARE(form.lines(), (QStringList { "first", "second" }));
         form.clearLines();
         QVERIFY(form.lines().isEmpty());
 
         form.show();
         QVERIFY(!main.isEnabled());
         QCOMPARE(form.BottomPanel->height(), 41);
-        for (int width : {300, 517, 900}) {
+        for (int width : { 300, 517, 900 }) {
             form.resize(width, 300);
             QCoreApplication::processEvents();
             const int centre = form.BottomPanel->width() / 2 - form.OKButton->width() / 2;
@@ -97,7 +98,9 @@ private Q_SLOTS:
     {
         TLnEForm form;
         bool ended = false;
-        form.endProgram = [&] { ended = true; };
+        form.endProgram = [&] {
+            ended = true;
+        };
         QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - Extracting"));
         QCOMPARE(form.Gauge2->minimum(), 0);
         QCOMPARE(form.Gauge2->maximum(), 100);
@@ -107,12 +110,14 @@ private Q_SLOTS:
         form.show();
 
         std::vector<int> seen;
-        connect(form.Gauge2, &QProgressBar::valueChanged, this, [&](int value) { seen.push_back(value); });
+        connect(form.Gauge2, &QProgressBar::valueChanged, this, [&](int value) {
+            seen.push_back(value);
+        });
         TestDir out;
         form.start(m_total);
         QCOMPARE(form.Gauge2->value(), 0);
         form.ZipEngine1.setZipFilename(m_archive);
-        form.ZipEngine1.FSpecArgs = {"*.*"};
+        form.ZipEngine1.FSpecArgs = { "*.*" };
         form.ZipEngine1.ExtrBaseDir = out.str();
         form.ZipEngine1.Extract();
 
@@ -162,11 +167,12 @@ private Q_SLOTS:
             form.show();
             form.start(int64_t(kManyFiles) * 90000);
             form.ZipEngine1.setZipFilename(m_many);
-            form.ZipEngine1.FSpecArgs = {"*.*"};
+            form.ZipEngine1.FSpecArgs = { "*.*" };
             form.ZipEngine1.ExtrBaseDir = out.str();
             int events = 0;
             const auto bound = form.ZipEngine1.OnProgress;
-            form.ZipEngine1.OnProgress = [&](TZipEngine &e, ProgressType t, const std::string &n, int64_t s) {
+            form.ZipEngine1.OnProgress = [&](TZipEngine &e, ProgressType t, const std::string &n,
+                                             int64_t s) {
                 if (++events == 3)
                     QTest::keyClick(&form, Qt::Key_Escape);
                 bound(e, t, n, s);

@@ -1,8 +1,8 @@
 // The arithmetic of the status-line bar, the shell-extract gauge and the
 // placement of the output window.
 
-#include "dialogs/MsgUnit.h"
 #include "dialogs/ProgressCounters.h"
+#include "dialogs/MsgUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +21,13 @@ struct BarCase
 };
 
 const BarCase kBarCases[] = {
-    {"EmptyOperation", 0, 3, 0, 0},
-    {"BelowOneUnit", 32767, 5, 0, 0},
-    {"ExactlyOneUnit", 32768, 1, 1, 1},
-    {"MoreStepsThanUnits", 3 * 32768 + 5, 10, 3, 3},
-    {"FewerStepsThanUnits", 10 * 32768, 4, 10, 4},
-    {"Beyond32Bits", int64_t(1) << 40, 2, 1 << 25, 2},
-    {"NegativeTotal", -70000, 2, 0, 0},
+    { "EmptyOperation", 0, 3, 0, 0 },
+    { "BelowOneUnit", 32767, 5, 0, 0 },
+    { "ExactlyOneUnit", 32768, 1, 1, 1 },
+    { "MoreStepsThanUnits", 3 * 32768 + 5, 10, 3, 3 },
+    { "FewerStepsThanUnits", 10 * 32768, 4, 10, 4 },
+    { "Beyond32Bits", int64_t(1) << 40, 2, 1 << 25, 2 },
+    { "NegativeTotal", -70000, 2, 0, 0 },
 };
 
 class StatusBarCounterTest : public ::testing::TestWithParam<BarCase>
@@ -62,8 +62,10 @@ TEST(StatusBarCounter, BeginStartsAgainFromZero)
     EXPECT_EQ(bar.maximum(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, StatusBarCounterTest, ::testing::ValuesIn(kBarCases),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, StatusBarCounterTest, ::testing::ValuesIn(kBarCases), [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 struct GaugeCase
 {
@@ -74,15 +76,15 @@ struct GaugeCase
 };
 
 const GaugeCase kGaugeCases[] = {
-    {"OneSmallFile", 100, 1, 100},
-    {"HalfWay", 4 * 32768, 2, 50},
-    {"RoundsDown", 3 * 32768, 1, 33},
-    {"MoreStepsThanTheTotal", 5 * 32768, 50, 100},
-    {"Largest32BitTotal", INT32_MAX, 65536, 100},
-    {"Largest32BitTotalHalf", INT32_MAX, 32768, 50},
-    {"Beyond32Bits", int64_t(6) << 32, 3 * 65536, 25},
-    {"ZeroTotalShowsDoneAtOnce", 0, 1, 100},
-    {"ZeroTotalBeforeAnyStep", 0, 0, 0},
+    { "OneSmallFile", 100, 1, 100 },
+    { "HalfWay", 4 * 32768, 2, 50 },
+    { "RoundsDown", 3 * 32768, 1, 33 },
+    { "MoreStepsThanTheTotal", 5 * 32768, 50, 100 },
+    { "Largest32BitTotal", INT32_MAX, 65536, 100 },
+    { "Largest32BitTotalHalf", INT32_MAX, 32768, 50 },
+    { "Beyond32Bits", int64_t(6) << 32, 3 * 65536, 25 },
+    { "ZeroTotalShowsDoneAtOnce", 0, 1, 100 },
+    { "ZeroTotalBeforeAnyStep", 0, 0, 0 },
 };
 
 class ExtractGaugeTest : public ::testing::TestWithParam<GaugeCase>
@@ -106,8 +108,10 @@ TEST_P(ExtractGaugeTest, RisesStepByStepAndNeverPasses100)
     EXPECT_EQ(gauge.done(), int64_t(c.steps) * kProgressStepBytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ExtractGaugeTest, ::testing::ValuesIn(kGaugeCases),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExtractGaugeTest, ::testing::ValuesIn(kGaugeCases), [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 TEST(ExtractGauge, BatchEndCompletesOnlyAnEmptyTotal)
 {
@@ -141,11 +145,11 @@ struct PlaceCase
 const QSize kScreen(1280, 800);
 
 const PlaceCase kPlaceCases[] = {
-    {"Centred", QRect(100, 100, 600, 400), QSize(200, 100), QPoint(300, 250)},
-    {"NegativeBecomesZero", QRect(-300, -200, 200, 100), QSize(300, 200), QPoint(0, 0)},
-    {"PastTheRightEdge", QRect(1100, 100, 300, 200), QSize(400, 100), QPoint(880, 150)},
-    {"PastTheBottom", QRect(100, 700, 300, 200), QSize(100, 300), QPoint(200, 500)},
-    {"LargerThanTheScreen", QRect(0, 0, 100, 100), QSize(1500, 900), QPoint(-220, -100)},
+    { "Centred", QRect(100, 100, 600, 400), QSize(200, 100), QPoint(300, 250) },
+    { "NegativeBecomesZero", QRect(-300, -200, 200, 100), QSize(300, 200), QPoint(0, 0) },
+    { "PastTheRightEdge", QRect(1100, 100, 300, 200), QSize(400, 100), QPoint(880, 150) },
+    { "PastTheBottom", QRect(100, 700, 300, 200), QSize(100, 300), QPoint(200, 500) },
+    { "LargerThanTheScreen", QRect(0, 0, 100, 100), QSize(1500, 900), QPoint(-220, -100) },
 };
 
 class CentredOverTest : public ::testing::TestWithParam<PlaceCase>
@@ -160,7 +164,9 @@ TEST_P(CentredOverTest, KeepsTheWindowOnScreen)
     EXPECT_EQ(at.y(), c.expected.y());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, CentredOverTest, ::testing::ValuesIn(kPlaceCases),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, CentredOverTest, ::testing::ValuesIn(kPlaceCases), [](const auto &info) {
+        return std::string(info.param.name);
+    });
 
 } // namespace

@@ -1,0 +1,168 @@
+#include "AViewUnit.h"
+
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+TAsciview::TAsciview()
+    : QDialog(nullptr,
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+            | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Asciview"));
+    setWindowTitle(QStringLiteral("View: "));
+    setSizeGripEnabled(true);
+    resize(640, 460);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A viewer: nothing typed here could be saved anywhere.
+    Memo1->setReadOnly(true);
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setMemoFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    BottomPanel = new QWidget(this);
+    BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
+    Button1 = new QPushButton(QStringLiteral("OK"), BottomPanel);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("&Clipboard Copy"), BottomPanel);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+    Button3 = new QPushButton(QStringLiteral("&Font"), BottomPanel);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setAutoDefault(false);
+    auto *bottom = new QHBoxLayout(BottomPanel);
+    bottom->addStretch(1);
+    bottom->addWidget(Button1);
+    bottom->addWidget(Button2);
+    bottom->addWidget(Button3);
+    bottom->addStretch(1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Memo1, 1);
+    layout->addWidget(BottomPanel);
+
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TAsciview::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TAsciview::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, guarded(this, &TAsciview::Button3Click));
+}
+
+TAsciview::~TAsciview() = default;
+
+void TAsciview::setMemoFont(const QFont &font)
+{
+    Memo1->setFont(font);
+    // Tabs every eight characters, as text files expect.
+    Memo1->setTabStopDistance(8 * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
+}
+
+void TAsciview::view(const std::string &name)
+{
+    m_name = name;
+    if (isVisible()) {
+        guard([this] {
+            FormShow();
+        });
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void TAsciview::FormShow()
+{
+    if (m_host.mainWindow)
+        m_host.mainWindow->setEnabled(false);
+    const QString name = QString::fromStdString(m_name);
+    setWindowTitle(QStringLiteral("View: ") + name);
+    Memo1->clear();
+    m_text = {};
+    std::string temp = m_host.temp ? m_host.temp() : std::string();
+    if (temp.empty() || temp.back() != '/') {
+        temp += '/';
+        if (m_host.setTemp)
+            m_host.setTemp(temp);
+    }
+    try {
+        m_text = loadViewText(temp + m_name);
+    } catch (const ViewFileError &) {
+        // Nothing to show: the error box says why, the empty window goes.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        throw;
+    }
+    Memo1->setPlainText(m_text.text);
+    setWindowTitle(viewCaption(name, m_text));
+}
+
+void TAsciview::FormClose()
+{
+    if (m_host.mainWindow)
+        m_host.mainWindow->setEnabled(true);
+}
+
+void TAsciview::Button1Click()
+{
+    close();
+}
+
+void TAsciview::Button2Click()
+{
+    if (Memo1->textCursor().hasSelection()) {
+        Memo1->copy();
+        return;
+    }
+    const QTextCursor before = Memo1->textCursor();
+    Memo1->selectAll();
+    Memo1->copy();
+    Memo1->setTextCursor(before);
+}
+
+void TAsciview::Button3Click()
+{
+    QFont font = Memo1->font();
+    if (Prompter::instance().chooseFont(font))
+        setMemoFont(font);
+}
+
+void TAsciview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    guard([this] {
+        FormShow();
+    });
+}
+
+void TAsciview::hideEvent(QHideEvent *event)
+{
+    guard([this] {
+        FormClose();
+    });
+    QDialog::hideEvent(event);
+}
+
+void TAsciview::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] {
+            close();
+        });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

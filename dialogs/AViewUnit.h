@@ -1,0 +1,66 @@
+// TAsciview: the built-in text viewer, showing a file of the temporary
+// folder as text.
+#pragma once
+
+#include "ViewText.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QFont;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+struct AsciviewHost
+{
+    // Disabled while the viewer shows.
+    QWidget *mainWindow = nullptr;
+    // The "Temp" setting: the folder the viewed file lies in.
+    std::function<std::string()> temp;
+    std::function<void(const std::string &)> setTemp;
+};
+
+class TAsciview : public QDialog
+{
+    Q_OBJECT
+public:
+    // No Qt parent: disabling the main window must not disable the viewer.
+    TAsciview();
+    ~TAsciview() override;
+
+    void setHost(const AsciviewHost &host) { m_host = host; }
+
+    // Shows the file name of the temporary folder (again, when the viewer
+    // is already open).
+    void view(const std::string &name);
+    const std::string &fileName() const { return m_name; }
+    // What the last load showed of the file.
+    const ViewText &shown() const { return m_text; }
+
+    QPlainTextEdit *Memo1;
+    QWidget *BottomPanel;
+    QPushButton *Button1; // "OK"
+    QPushButton *Button2; // "&Clipboard Copy"
+    QPushButton *Button3; // "&Font"
+
+    void FormShow();
+    void FormClose();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void setMemoFont(const QFont &font);
+
+    AsciviewHost m_host;
+    std::string m_name;
+    ViewText m_text;
+};

@@ -1,0 +1,159 @@
+#include "AddRun.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Worded like the engine's own open errors.
+[[noreturn]] void systemError(const char *what, const std::string &path, int error)
+{
+    throw EngineError(std::string(what) + " \"" + path + "\". " + std::strerror(error) + ".");
+}
+
+struct DirCloser
+{
+    void operator()(DIR *d) const { closedir(d); }
+};
+
+} // namespace
+
+AddOpts actionOptions(int action)
+{
+    switch (action) {
+    case 1:
+        return { AddOptsEnum::AddRecurseDirs, AddOptsEnum::AddFreshen };
+    case 2:
+        return { AddOptsEnum::AddRecurseDirs, AddOptsEnum::AddMove };
+    case 3:
+        return { AddOptsEnum::AddRecurseDirs, AddOptsEnum::AddUpdate };
+    default:
+        return { AddOptsEnum::AddRecurseDirs };
+    }
+}
+
+static AddOpts withCheckBoxes(const AddChoices &c)
+{
+    AddOpts o = actionOptions(c.action);
+    if (c.dosNames)
+        o.insert(AddOptsEnum::AddForceDOS);
+    if (c.zipTime)
+        o.insert(AddOptsEnum::AddZipTime);
+    if (c.hidden)
+        o.insert(AddOptsEnum::AddHiddenFiles);
+    return o;
+}
+
+AddOpts folderPassOptions(const AddChoices &choices)
+{
+    AddOpts o = withCheckBoxes(choices);
+    o.insert(AddOptsEnum::AddDirNames);
+    return o;
+}
+
+AddOpts filePassOptions(const AddChoices &choices)
+{
+    AddOpts o = withCheckBoxes(choices);
+    if (choices.folderInfo)
+        o.insert(AddOptsEnum::AddDirNames);
+    return o;
+}
+
+int compressionLevel(int item)
+{
+    static const int levels[5] = { 9, 6, 3, 0, 0 };
+    return item >= 0 && item < 5 ? levels[item] : 9;
+}
+
+std::vector<AddPass> addPasses(const std::string &addFolder,
+    const std::vector<AddSelected> &selected, const AddChoices &choices)
+{
+    std::vector<AddPass> passes;
+    const AddOpts folderOptions = folderPassOptions(choices);
+    AddPass named { addFolder, folderOptions, {} };
+    for (const AddSelected &s : selected) {
+        if (!s.folder)
+            continue;
+        if (choices.folderInfo)
+            named.specs.push_back(s.name + "/*.*");
+        else
+            passes.push_back({ addFolder + s.name + '/', folderOptions, { "*.*" } });
+    }
+    if (!named.specs.empty())
+        passes.push_back(std::move(named));
+
+    AddPass files { addFolder, filePassOptions(choices), {} };
+    for (const AddSelected &s : selected)
+        if (!s.folder)
+            files.specs.push_back(addFolder + s.name);
+    if (!files.specs.empty())
+        passes.push_back(std::move(files));
+    return passes;
+}
+
+int64_t fileLength(const std::string &path)
+{
+    // Non-blocking, so that a named pipe does not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        systemError("Cannot open file", path, errno);
+    struct stat st
+    {
+    };
+    const int rc = ::fstat(fd, &st);
+    const int error = errno;
+    ::close(fd);
+    if (rc != 0)
+        systemError("Cannot open file", path, error);
+    return S_ISREG(st.st_mode) ? int64_t(st.st_size) : 0;
+}
+
+int64_t folderSize(const std::string &folder)
+{
+    std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+    if (!dir)
+        return 0;
+    int64_t total = 0;
+    while (const dirent *e = ::readdir(dir.get())) {
+        const std::string name = e->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const std::string path = folder + name;
+        struct stat st
+        {
+        };
+        if (::lstat(path.c_str(), &st) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode))
+            total += folderSize(path + '/');
+        else if (S_ISREG(st.st_mode)
+            || (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)))
+            total += fileLength(path);
+    }
+    return total;
+}
+
+int64_t selectionTotal(const std::string &addFolder, const std::vector<AddSelected> &selected)
+{
+    int64_t total = 0;
+    for (const AddSelected &s : selected)
+        total += s.folder ? folderSize(addFolder + s.name + '/') : fileLength(addFolder + s.name);
+    return total;
+}
+
+void deleteIfEmpty(const std::string &archive)
+{
+    if (fileLength(archive) == 0 && ::unlink(archive.c_str()) != 0)
+        systemError("Cannot delete file", archive, errno);
+}
+
+void changeDir(const std::string &folder)
+{
+    if (::chdir(folder.c_str()) != 0)
+        systemError("Cannot change to folder", folder, errno);
+}

@@ -1,0 +1,68 @@
+// What an add from the Add dialog does, without the dialog: the option sets,
+// the library calls it makes and the sizes its progress display counts.
+#pragma once
+
+#include "engine/ZipEngine.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The dialog's choices, as the controls hold them.
+struct AddChoices
+{
+    int action = 0; // "Add (and replace) files", "Freshen ...", "Move files", "Update ..."
+    int compression = 0; // "Maximum (slowest)", "Normal", "Fast", "Super fast", "None"
+    bool dosNames = false; // "Store filenames in &8.3 format"
+    bool zipTime = false; // "Add Zip time"
+    bool hidden = true; // "Include system and hidden files"
+    bool folderInfo = false; // "&Save extra folder info"
+};
+
+struct AddSelected
+{
+    std::string name; // as listed in the browsed folder
+    bool folder = false;
+};
+
+// One library call: the current directory it runs in (the library reads
+// relative specifications from there), its options and its specifications.
+struct AddPass
+{
+    std::string currentDir;
+    AddOpts options;
+    std::vector<std::string> specs;
+    bool operator==(const AddPass &) const = default;
+};
+
+// The action's set before the check boxes.
+AddOpts actionOptions(int action);
+// The check boxes on top of the action; folder names always for folders,
+// for files only with "&Save extra folder info".
+AddOpts folderPassOptions(const AddChoices &choices);
+AddOpts filePassOptions(const AddChoices &choices);
+// "None" stores the members as they are, like "Super fast".
+int compressionLevel(int item);
+
+// The calls for the selection of the browsed folder addFolder (ending in '/').
+// Folders come first: with "&Save extra folder info" one call from addFolder
+// naming each folder, else one call per folder run inside it, since a single
+// call has only one current directory. Then one call for all files, by full
+// path. Empty selections make no call.
+std::vector<AddPass> addPasses(const std::string &addFolder,
+    const std::vector<AddSelected> &selected, const AddChoices &choices);
+
+// The length of a file, by opening it. Throws EngineError with the system's
+// message when it cannot be opened.
+int64_t fileLength(const std::string &path);
+// All bytes of the regular files below folder (ending in '/'); symbolic
+// links to folders are not followed, folders that cannot be read count 0.
+int64_t folderSize(const std::string &folder);
+// What the add will read, for the progress display.
+int64_t selectionTotal(const std::string &addFolder, const std::vector<AddSelected> &selected);
+
+// A new archive is an empty file; the library writes a real one only where
+// none exists. Throws EngineError when the file cannot be opened.
+void deleteIfEmpty(const std::string &archive);
+// Makes folder the process's current directory; throws EngineError if it cannot.
+void changeDir(const std::string &folder);

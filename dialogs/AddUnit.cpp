@@ -1,0 +1,414 @@
+#include "AddUnit.h"
+
+#include "MsgUnit.h"
+#include "Operations.h"
+
+#include "platform/FileIcons.h"
+#include "platform/Guard.h"
+#include "widgets/FileListView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace {
+
+QToolButton *flatButton(QWidget *parent, const char *name, const QString &hint, const QIcon &icon)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoRaise(true);
+    b->setToolTip(hint);
+    b->setIcon(icon);
+    if (icon.isNull())
+        b->setText(hint);
+    return b;
+}
+
+std::string currentDir()
+{
+    std::error_code error;
+    std::string dir = std::filesystem::current_path(error).string();
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
+    return dir;
+}
+
+// Clears a flag however the scope is left.
+struct ClearOnExit
+{
+    bool &flag;
+    ~ClearOnExit() { flag = false; }
+};
+
+} // namespace
+
+TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
+    : QDialog(nullptr,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_browser(std::move(volumes))
+{
+    setObjectName(QStringLiteral("AddForm"));
+    setWindowTitle(QStringLiteral("Add"));
+    FileIcons::ensureTheme();
+
+    auto *layout = new QVBoxLayout(this);
+
+    auto *top = new QHBoxLayout;
+    StaticText1 = new QLabel(this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StaticText1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    StaticText1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    top->addWidget(StaticText1, 1);
+    Up = flatButton(this, "Up", QStringLiteral("Up"),
+        FileIcons::themed(QStringLiteral("go-up"), QStringLiteral("go-up-symbolic")));
+    SpeedButton2 = flatButton(this, "SpeedButton2", QStringLiteral("List"),
+        FileIcons::themed(
+            QStringLiteral("view-list"), QStringLiteral("view-list-bullet-symbolic")));
+    SpeedButton3 = flatButton(this, "SpeedButton3", QStringLiteral("Details"),
+        FileIcons::themed(
+            QStringLiteral("view-list-details"), QStringLiteral("view-list-symbolic")));
+    top->addWidget(Up);
+    top->addWidget(SpeedButton2);
+    top->addWidget(SpeedButton3);
+    layout->addLayout(top);
+
+    filelist = new FileListView(this);
+    filelist->setObjectName(QStringLiteral("filelist"));
+    m_model = new AddListModel(m_browser, this);
+    filelist->setModel(m_model);
+    filelist->setViewStyle(FileListView::Details);
+    filelist->setFullRowSelect(true);
+    filelist->setMinimumHeight(180);
+    layout->addWidget(filelist, 1);
+
+    auto *options = new QGridLayout;
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->addItems(
+        { QStringLiteral("Add (and replace) files"), QStringLiteral("Freshen existing files"),
+            QStringLiteral("Move files"), QStringLiteral("Update (and add) files") });
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->addItems({ QStringLiteral("Maximum (slowest)"), QStringLiteral("Normal"),
+        QStringLiteral("Fast"), QStringLiteral("Super fast"), QStringLiteral("None") });
+    auto *actionLabel = new QLabel(QStringLiteral("Ac&tion:"), this);
+    actionLabel->setBuddy(ComboBox1);
+    auto *compressionLabel = new QLabel(QStringLiteral("&Compression:"), this);
+    compressionLabel->setBuddy(ComboBox2);
+    options->addWidget(actionLabel, 0, 0);
+    options->addWidget(ComboBox1, 0, 1);
+    options->addWidget(compressionLabel, 1, 0);
+    options->addWidget(ComboBox2, 1, 1);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Store filenames in &8.3 format"), this);
+    CheckBox2 = new QCheckBox(QStringLiteral("Add Zip time"), this);
+    CheckBox3 = new QCheckBox(QStringLiteral("Include system and hidden files"), this);
+    CheckBox4 = new QCheckBox(QStringLiteral("&Save extra folder info"), this);
+    int n = 1;
+    for (QCheckBox *box : { CheckBox1, CheckBox2, CheckBox3, CheckBox4 })
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(n++));
+    options->addWidget(CheckBox1, 0, 2);
+    options->addWidget(CheckBox2, 1, 2);
+    options->addWidget(CheckBox3, 2, 2);
+    options->addWidget(CheckBox4, 3, 2);
+    options->setColumnStretch(1, 1);
+    options->setColumnMinimumWidth(1, 170);
+    layout->addLayout(options);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    Button1 = new QPushButton(QStringLiteral("&Add"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button1->setEnabled(false);
+    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    layout->addLayout(buttons);
+    resize(560, 430);
+
+    ZipEngine1.Verbose = true;
+    ZipEngine1.Trace = false;
+    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
+                                int64_t size) {
+        ZipEngine1Progress(sender, type, name, size);
+    };
+    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
+        ZipEngine1Message(sender, code, message);
+    };
+
+    connect(Up, &QToolButton::clicked, this, guarded(this, &TAddForm::UpClick));
+    connect(SpeedButton2, &QToolButton::clicked, this, guarded(this, &TAddForm::SpeedButton2Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, guarded(this, &TAddForm::SpeedButton3Click));
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TAddForm::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TAddForm::Button2Click));
+    connect(
+        filelist, &FileListView::selectionChanged, this, guarded(this, &TAddForm::filelistChange));
+    connect(filelist, &FileListView::rowDoubleClicked, this,
+        guarded(this, &TAddForm::filelistDblClick));
+}
+
+TAddForm::~TAddForm()
+{
+    // The list and its model read the browser, which goes before the children.
+    delete filelist;
+    delete m_model;
+    if (m_host.operations && m_host.operations->addEngine == &ZipEngine1)
+        m_host.operations->addEngine = nullptr;
+}
+
+void TAddForm::attach(const AddFormHost &host)
+{
+    m_host = host;
+    if (m_host.operations)
+        m_host.operations->addEngine = &ZipEngine1;
+}
+
+AddChoices TAddForm::choices() const
+{
+    AddChoices c;
+    c.action = ComboBox1->currentIndex();
+    c.compression = ComboBox2->currentIndex();
+    c.dosNames = CheckBox1->isChecked();
+    c.zipTime = CheckBox2->isChecked();
+    c.hidden = CheckBox3->isChecked();
+    c.folderInfo = CheckBox4->isChecked();
+    return c;
+}
+
+std::vector<AddSelected> TAddForm::selectedRows() const
+{
+    std::vector<AddSelected> out;
+    if (m_browser.driveMode())
+        return out;
+    for (int row : filelist->selectedRows()) {
+        const AddRow &r = m_browser.rows()[size_t(row)];
+        out.push_back({ r.name, r.folder });
+    }
+    return out;
+}
+
+void TAddForm::fill(const std::string &folder)
+{
+    if (m_columnsSet && !m_driveColumns)
+        for (int i = 0; i < 4; ++i)
+            m_savedWidths[size_t(i)] = filelist->columnWidth(i);
+    m_browser.fill(folder);
+    StaticText1->setText(m_browser.caption());
+    m_model->reload();
+    applyColumns();
+    Up->setEnabled(!m_browser.driveMode());
+    filelistChange();
+}
+
+void TAddForm::applyColumns()
+{
+    // The columns always follow what is listed, so a folder never shows
+    // under the drive captions.
+    m_driveColumns = m_browser.driveMode();
+    m_columnsSet = true;
+    QTreeView *details = filelist->detailsView();
+    if (m_driveColumns) {
+        const int widths[4] = { 110, 128, 127, 0 };
+        for (int i = 0; i < 4; ++i)
+            filelist->setColumnWidth(i, widths[i]);
+        details->setColumnHidden(3, true);
+    } else {
+        details->setColumnHidden(3, false);
+        for (int i = 0; i < 4; ++i)
+            filelist->setColumnWidth(i, m_savedWidths[size_t(i)]);
+    }
+}
+
+void TAddForm::FormShow()
+{
+    std::string folder = m_host.lastAddDir ? m_host.lastAddDir() : std::string();
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    fill(folder);
+    if (m_host.mainWindow) {
+        m_host.mainWindow->setEnabled(false);
+        QSize screen(INT_MAX / 2, INT_MAX / 2);
+        if (QScreen *s = m_host.mainWindow->screen())
+            screen = s->geometry().size();
+        move(centredOver(m_host.mainWindow->geometry(), size(), screen));
+    }
+    ComboBox1->setCurrentIndex(0);
+    ComboBox2->setCurrentIndex(0);
+    CheckBox1->setChecked(false);
+    CheckBox2->setChecked(false);
+    CheckBox3->setChecked(true);
+    CheckBox4->setChecked(false);
+    filelist->setFocus();
+}
+
+void TAddForm::FormClose()
+{
+    if (m_host.mainWindow)
+        m_host.mainWindow->setEnabled(true);
+}
+
+void TAddForm::Button2Click()
+{
+    close();
+}
+
+void TAddForm::filelistDblClick(int row)
+{
+    if (row < 0 || size_t(row) >= m_browser.rows().size())
+        return;
+    if (!m_browser.driveMode() && !m_browser.rows()[size_t(row)].folder) {
+        Button1Click();
+        return;
+    }
+    AddBrowser probe = m_browser;
+    probe.open(size_t(row));
+    fill(probe.AddFolder());
+}
+
+void TAddForm::UpClick()
+{
+    AddBrowser probe = m_browser;
+    probe.up();
+    fill(probe.AddFolder());
+}
+
+void TAddForm::SpeedButton2Click()
+{
+    if (filelist->viewStyle() != FileListView::List)
+        filelist->setViewStyle(FileListView::List);
+}
+
+void TAddForm::SpeedButton3Click()
+{
+    if (filelist->viewStyle() != FileListView::Details)
+        filelist->setViewStyle(FileListView::Details);
+}
+
+void TAddForm::filelistChange()
+{
+    Button1->setEnabled(!m_browser.driveMode() && filelist->selectedCount() > 0);
+}
+
+void TAddForm::Button1Click()
+{
+    // The library runs inside this call and lets events through: the dialog
+    // can be shown and clicked again before it returns.
+    if (m_running || ZipEngine1.ZipLibBusy)
+        return;
+    const std::vector<AddSelected> selected = selectedRows();
+    if (selected.empty() || !m_host.operations)
+        return;
+    const AddChoices c = choices();
+    const std::string folder = m_browser.AddFolder();
+    std::string archive = m_host.currentArchive ? m_host.currentArchive() : std::string();
+    // Absolute, since the current directory changes below.
+    if (!archive.empty())
+        archive = QFileInfo(QString::fromStdString(archive)).absoluteFilePath().toStdString();
+
+    m_running = true;
+    m_interrupted = false;
+    m_calls.clear();
+    ClearOnExit done { m_running };
+    m_host.operations->startLog();
+    if (!archive.empty())
+        deleteIfEmpty(archive);
+    close();
+
+    const int64_t total = selectionTotal(folder, selected);
+    const std::vector<AddPass> passes = addPasses(folder, selected, c);
+    // Every folder is entered once before anything is added, so that one
+    // that cannot be entered stops the run while the archive is untouched.
+    changeDir(folder);
+    for (const AddPass &pass : passes)
+        changeDir(pass.currentDir);
+    ZipEngine1.AddCompLevel = compressionLevel(c.compression);
+    ZipEngine1.setZipFilename(archive);
+    runPasses(passes, total);
+    if (m_host.loadFileList)
+        m_host.loadFileList();
+    if (m_host.setLastAddDir)
+        m_host.setLastAddDir(folder);
+}
+
+void TAddForm::runPasses(const std::vector<AddPass> &passes, int64_t total)
+{
+    StatusProgress &progress = m_host.operations->progress();
+    progress.begin(total);
+    struct EndOnExit
+    {
+        StatusProgress &p;
+        ~EndOnExit() { p.end(); }
+    } end { progress };
+    for (const AddPass &pass : passes) {
+        // An interrupted call stops the whole add, not only the folder at work.
+        if (m_interrupted)
+            break;
+        changeDir(pass.currentDir);
+        ZipEngine1.AddOptions = pass.options;
+        ZipEngine1.FSpecArgs = pass.specs;
+        m_calls.push_back({currentDir(), ZipEngine1.AddOptions, ZipEngine1.FSpecArgs});
+        ZipEngine1.Add();
+    }
+}
+
+void TAddForm::ZipEngine1Progress(
+    TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t)
+{
+    if (!m_host.operations)
+        return;
+    // The name as stored: on this system case tells files apart.
+    m_host.operations->progress().progress(progrType, QStringLiteral("Adding"), filename);
+    // The events just processed may have been the user interrupting the add.
+    if (sender.CancelRequested)
+        m_interrupted = true;
+}
+
+void TAddForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &message)
+{
+    if (m_host.operations)
+        m_host.operations->appendLog(message);
+}
+
+void TAddForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    guard([this] {
+        FormShow();
+    });
+}
+
+void TAddForm::hideEvent(QHideEvent *event)
+{
+    // Every way out (Cancel, Esc, the frame's button, a run) hides the window.
+    guard([this] {
+        FormClose();
+    });
+    QDialog::hideEvent(event);
+}
+
+void TAddForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] {
+            Button2Click();
+        });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,107 @@
+// TAddForm: "Add", the dialog that adds files and folders from disk to the
+// open archive, with its own small browser.
+#pragma once
+
+#include "AddBrowser.h"
+#include "AddRun.h"
+
+#include "engine/ZipEngine.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class FileListView;
+class Operations;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+// What the dialog needs from the main window.
+struct AddFormHost
+{
+    QWidget *mainWindow = nullptr; // centred over, disabled while the dialog shows
+    Operations *operations = nullptr; // output log, status-line progress
+    std::function<std::string()> currentArchive;
+    std::function<std::string()> lastAddDir;
+    std::function<void(const std::string &)> setLastAddDir;
+    std::function<void()> loadFileList;
+};
+
+class TAddForm : public QDialog
+{
+    Q_OBJECT
+public:
+    // The form has no Qt parent: disabling the main window must not disable it.
+    explicit TAddForm(AddBrowser::VolumeSource volumes = mountedVolumes);
+    ~TAddForm() override;
+
+    // Binds the form to the main window and registers ZipEngine1 as the
+    // engine a click on the main list can interrupt.
+    void attach(const AddFormHost &host);
+
+    QLabel *StaticText1;
+    FileListView *filelist;
+    QToolButton *Up;
+    QToolButton *SpeedButton2; // list style
+    QToolButton *SpeedButton3; // details style
+    QComboBox *ComboBox1; // action
+    QComboBox *ComboBox2; // compression
+    QCheckBox *CheckBox1;
+    QCheckBox *CheckBox2;
+    QCheckBox *CheckBox3;
+    QCheckBox *CheckBox4;
+    QPushButton *Button1;
+    QPushButton *Button2;
+    TZipEngine ZipEngine1;
+
+    const AddBrowser &browser() const { return m_browser; }
+    // The folder-mode column widths, kept while the drive list shows its own.
+    const std::array<int, 4> &savedWidths() const { return m_savedWidths; }
+    AddChoices choices() const;
+    std::vector<AddSelected> selectedRows() const;
+    // True from the start of a run to its end; a second run is refused meanwhile.
+    bool running() const { return m_running; }
+    // The last run stopped early because the user interrupted it.
+    bool lastRunInterrupted() const { return m_interrupted; }
+    // The library calls of the last run as the engine made them: the
+    // current directory, options and specifications of each.
+    const std::vector<AddPass> &lastCalls() const { return m_calls; }
+
+    void FormShow();
+    void FormClose();
+    void Button2Click();
+    void filelistDblClick(int row);
+    void UpClick();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void filelistChange();
+    void Button1Click();
+    void ZipEngine1Progress(
+        TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize);
+    void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void fill(const std::string &folder);
+    void applyColumns();
+    void runPasses(const std::vector<AddPass> &passes, int64_t total);
+
+    AddFormHost m_host;
+    AddBrowser m_browser;
+    AddListModel *m_model;
+    std::array<int, 4> m_savedWidths { 90, 75, 70, 114 };
+    bool m_driveColumns = false;
+    bool m_columnsSet = false; // the saved widths hold until a first fill shows them
+    bool m_running = false;
+    bool m_interrupted = false;
+    std::vector<AddPass> m_calls;
+};

@@ -1,0 +1,24 @@
+#include "DeleteLogic.h"
+
+DeleteRadios deleteRadios(size_t selectedCount)
+{
+    if (selectedCount > 0)
+        return { true, DeleteWhat::Selected };
+    return { false, DeleteWhat::Entire };
+}
+
+std::vector<std::string> deleteSpecs(
+    DeleteWhat what, const std::vector<std::string> &selectedMembers, const std::string &typed)
+{
+    switch (what) {
+    case DeleteWhat::Entire:
+        return { "*.*" };
+    case DeleteWhat::Selected:
+        return selectedMembers;
+    case DeleteWhat::Files:
+        if (typed.empty())
+            return {};
+        return { typed };
+    }
+    return {};
+}

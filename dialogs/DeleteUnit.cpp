@@ -1,0 +1,191 @@
+#include "DeleteUnit.h"
+
+#include "MsgUnit.h"
+#include "Operations.h"
+
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <climits>
+#include <exception>
+
+TDeleteForm::TDeleteForm()
+    : QDialog(nullptr,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("DeleteForm"));
+    setWindowTitle(QStringLiteral("Delete"));
+
+    auto *files = new QGroupBox(this);
+    RadioButton1 = new QRadioButton(QStringLiteral("&Entire archive"), files);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(QStringLiteral("&Selected files"), files);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton3 = new QRadioButton(QStringLiteral("&Files:"), files);
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
+    Edit1 = new QLineEdit(files);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMinimumWidth(180);
+    auto *filesLayout = new QGridLayout(files);
+    filesLayout->addWidget(RadioButton1, 0, 0, 1, 2);
+    filesLayout->addWidget(RadioButton2, 1, 0, 1, 2);
+    filesLayout->addWidget(RadioButton3, 2, 0);
+    filesLayout->addWidget(Edit1, 2, 1);
+
+    Button1 = new QPushButton(QStringLiteral("Delete"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(files, 1);
+    layout->addLayout(buttons);
+    // A dialog frame: as large as its controls, not sizeable.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ZipEngine1.Verbose = false;
+    ZipEngine1.Trace = false;
+    ZipEngine1.AddCompLevel = 9;
+    ZipEngine1.AddOptions = {};
+    ZipEngine1.ExtrOptions = {};
+    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
+        ZipEngine1Message(sender, code, message);
+    };
+
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button2Click));
+    connect(RadioButton3, &QRadioButton::clicked, this,
+        guarded(this, &TDeleteForm::RadioButton3Click));
+    connect(Edit1, &QLineEdit::textChanged, this, guarded(this, &TDeleteForm::Edit1Change));
+}
+
+TDeleteForm::~TDeleteForm() = default;
+
+DeleteWhat TDeleteForm::what() const
+{
+    if (RadioButton2->isChecked())
+        return DeleteWhat::Selected;
+    if (RadioButton3->isChecked())
+        return DeleteWhat::Files;
+    return DeleteWhat::Entire;
+}
+
+void TDeleteForm::FormShow()
+{
+    if (QWidget *main = m_host.mainWindow) {
+        QSize screen(INT_MAX / 2, INT_MAX / 2);
+        if (QScreen *s = main->screen())
+            screen = s->geometry().size();
+        move(centredOver(main->geometry(), size(), screen));
+    }
+    Edit1->clear();
+    if (m_host.mainWindow)
+        m_host.mainWindow->setEnabled(false);
+    const size_t selected = m_host.selectedMembers ? m_host.selectedMembers().size() : 0;
+    const DeleteRadios radios = deleteRadios(selected);
+    RadioButton2->setEnabled(radios.selectedEnabled);
+    (radios.checked == DeleteWhat::Selected ? RadioButton2 : RadioButton1)->setChecked(true);
+}
+
+void TDeleteForm::FormClose()
+{
+    if (m_host.mainWindow)
+        m_host.mainWindow->setEnabled(true);
+}
+
+void TDeleteForm::RadioButton3Click()
+{
+    Edit1->setFocus();
+}
+
+void TDeleteForm::Edit1Change()
+{
+    RadioButton3->setChecked(true);
+}
+
+void TDeleteForm::Button2Click()
+{
+    close();
+}
+
+void TDeleteForm::Button1Click()
+{
+    if (ZipEngine1.ZipLibBusy)
+        return;
+    // An add or extraction that lets events run can still be at work on
+    // this archive; deleting under it would corrupt what it writes.
+    if (m_host.operations && m_host.operations->runningEngine()) {
+        Prompter::instance().notice(
+            QStringLiteral("Please wait until the running archive operation has finished."),
+            Prompter::Icon::Information);
+        return;
+    }
+    if (m_host.operations)
+        m_host.operations->startLog();
+    const std::vector<std::string> selected
+        = m_host.selectedMembers ? m_host.selectedMembers() : std::vector<std::string>();
+    ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
+    ZipEngine1.FSpecArgs = deleteSpecs(what(), selected, Edit1->text().toStdString());
+
+    // The list shows what the archive holds afterwards, however the run ended.
+    std::exception_ptr failure;
+    try {
+        ZipEngine1.Delete();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    close();
+    if (m_host.loadFileList)
+        m_host.loadFileList();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TDeleteForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &)
+{
+    // A delete reports nothing into the output log.
+}
+
+void TDeleteForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    guard([this] {
+        FormShow();
+    });
+}
+
+void TDeleteForm::hideEvent(QHideEvent *event)
+{
+    // Every way out (Delete, Cancel, Esc, the frame's close button) hides it.
+    guard([this] {
+        FormClose();
+    });
+    QDialog::hideEvent(event);
+}
+
+void TDeleteForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] {
+            close();
+        });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

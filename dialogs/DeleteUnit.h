@@ -1,0 +1,70 @@
+// TDeleteForm: "Delete", removes the whole contents, the selected members or
+// the members matching a typed specification from the open archive, then
+// has the main list reloaded.
+#pragma once
+
+#include "DeleteLogic.h"
+
+#include "engine/ZipEngine.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class Operations;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// What the dialog reads from and asks of the main window.
+struct DeleteHost
+{
+    // Centred over, and disabled while the dialog is shown.
+    QWidget *mainWindow = nullptr;
+    // The output log, and the add or extraction that may be running.
+    Operations *operations = nullptr;
+    std::function<std::string()> currentArchive;
+    // The selected rows' members (Path + Name), in list order.
+    std::function<std::vector<std::string>()> selectedMembers;
+    std::function<void()> loadFileList;
+};
+
+class TDeleteForm : public QDialog
+{
+    Q_OBJECT
+public:
+    // No Qt parent: disabling the main window must not disable the dialog.
+    TDeleteForm();
+    ~TDeleteForm() override;
+
+    void setHost(const DeleteHost &host) { m_host = host; }
+    const DeleteHost &host() const { return m_host; }
+
+    TZipEngine ZipEngine1;
+    QRadioButton *RadioButton1; // "&Entire archive"
+    QRadioButton *RadioButton2; // "&Selected files"
+    QRadioButton *RadioButton3; // "&Files:"
+    QLineEdit *Edit1;
+    QPushButton *Button1; // "Delete"
+    QPushButton *Button2; // "&Cancel"
+
+    DeleteWhat what() const;
+
+    void FormShow();
+    void FormClose();
+    void RadioButton3Click();
+    void Edit1Change();
+    void Button1Click();
+    void Button2Click();
+    void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    DeleteHost m_host;
+};

@@ -1,0 +1,381 @@
+#include "ExtractUnit.h"
+
+#include "FolderTree.h"
+#include "MsgUnit.h"
+#include "Operations.h"
+
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <climits>
+
+namespace {
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string currentFolder()
+{
+    return QDir::currentPath().toStdString();
+}
+
+// Ends the status-line display however the run ends, so a failed run does
+// not leave the main window's lamps red.
+struct ProgressScope
+{
+    StatusProgress &progress;
+    ~ProgressScope() { progress.end(); }
+};
+
+} // namespace
+
+TExtractForm::TExtractForm()
+    : QDialog(nullptr,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("ExtractForm"));
+    setWindowTitle(QStringLiteral("Extract"));
+    resize(540, 370);
+
+    auto *destinationLabel = new QLabel(QStringLiteral("E&xtract to:"), this);
+    Destination = new QComboBox(this);
+    Destination->setObjectName(QStringLiteral("Destination"));
+    Destination->setEditable(true);
+    Destination->setInsertPolicy(QComboBox::NoInsert);
+    destinationLabel->setBuddy(Destination);
+    Button1 = new QPushButton(QStringLiteral("->"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setFixedWidth(32);
+    Button1->setAutoDefault(false);
+    Button1->setToolTip(QStringLiteral("Show the folder in the tree"));
+
+    auto *treeLabel = new QLabel(QStringLiteral("&Folders/drives:"), this);
+    TreeList = new FolderTree(this);
+    TreeList->setObjectName(QStringLiteral("TreeList"));
+    treeLabel->setBuddy(TreeList);
+
+    Button2 = new QPushButton(QStringLiteral("&Extract"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setAutoDefault(false);
+    Button4 = new QPushButton(QStringLiteral("&New Folder..."), this);
+    Button4->setObjectName(QStringLiteral("Button4"));
+    Button4->setAutoDefault(false);
+    Button4->setEnabled(false);
+
+    auto *files = new QGroupBox(QStringLiteral("Files"), this);
+    RadioButton1 = new QRadioButton(QStringLiteral("&Selected files"), files);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(QStringLiteral("&All files"), files);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton3 = new QRadioButton(QStringLiteral("F&iles:"), files);
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
+    Edit1 = new QLineEdit(files);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    auto *filesLayout = new QGridLayout(files);
+    filesLayout->addWidget(RadioButton1, 0, 0, 1, 2);
+    filesLayout->addWidget(RadioButton2, 1, 0, 1, 2);
+    filesLayout->addWidget(RadioButton3, 2, 0);
+    filesLayout->addWidget(Edit1, 2, 1);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("&Overwrite Existing Files"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox2 = new QCheckBox(QStringLiteral("S&kip Older Files"), this);
+    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(destinationLabel);
+    auto *destinationRow = new QHBoxLayout;
+    destinationRow->addWidget(Destination, 1);
+    destinationRow->addWidget(Button1);
+    left->addLayout(destinationRow);
+    left->addWidget(treeLabel);
+    left->addWidget(TreeList, 1);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(Button2);
+    right->addWidget(CancelButton);
+    right->addSpacing(8);
+    right->addWidget(files);
+    right->addWidget(CheckBox1);
+    right->addWidget(CheckBox2);
+    right->addStretch(1);
+    right->addWidget(Button4);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
+
+    ZipEngine1.Verbose = false;
+    ZipEngine1.Trace = false;
+    ZipEngine1.AddCompLevel = 9;
+    ZipEngine1.AddOptions = {};
+    ZipEngine1.ExtrOptions = {};
+    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
+                                int64_t size) {
+        ZipEngine1Progress(sender, type, name, size);
+    };
+    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
+        ZipEngine1Message(sender, code, message);
+    };
+
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TExtractForm::Button2Click));
+    connect(
+        CancelButton, &QPushButton::clicked, this, guarded(this, &TExtractForm::CancelButtonClick));
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TExtractForm::LocateButtonClick));
+    connect(Button4, &QPushButton::clicked, this, guarded(this, &TExtractForm::Button4Click));
+    connect(RadioButton3, &QRadioButton::clicked, this,
+        guarded(this, &TExtractForm::RadioButton3Click));
+    connect(Destination, &QComboBox::editTextChanged, this,
+        guarded(this, &TExtractForm::DestinationChange));
+    // The selection, not the current item: focusing the tree makes its
+    // first node current without the user choosing it.
+    connect(TreeList, &QTreeWidget::itemSelectionChanged, this, [this] {
+        guard([this] {
+            TreeListChange(TreeList->selectedItems().value(0));
+        });
+    });
+    Edit1->installEventFilter(this);
+}
+
+TExtractForm::~TExtractForm() = default;
+
+ExtractWhat TExtractForm::what() const
+{
+    if (RadioButton1->isChecked())
+        return ExtractWhat::Selected;
+    if (RadioButton3->isChecked())
+        return ExtractWhat::Files;
+    return ExtractWhat::All;
+}
+
+void TExtractForm::FormShow()
+{
+    Destination->clear();
+    const ExtractHistory history = m_host.history ? m_host.history() : ExtractHistory {};
+    for (const std::string &entry : history)
+        if (!entry.empty())
+            Destination->addItem(qs(entry));
+    if (Destination->count() > 0)
+        Destination->setCurrentIndex(0);
+
+    size_t selected = 0;
+    if (m_host.rows)
+        for (const ExtractRow &row : m_host.rows())
+            selected += row.selected ? 1 : 0;
+    const RadioState radios = initialRadios(selected);
+    RadioButton1->setEnabled(radios.selectedEnabled);
+    (radios.checked == ExtractWhat::Selected ? RadioButton1 : RadioButton2)->setChecked(true);
+
+    Edit1->clear();
+    CheckBox1->setChecked(false);
+    CheckBox2->setChecked(false);
+
+    if (QWidget *main = m_host.mainWindow) {
+        QSize screen(INT_MAX / 2, INT_MAX / 2);
+        if (QScreen *s = main->screen())
+            screen = s->geometry().size();
+        move(centredOver(main->geometry(), size(), screen));
+        main->setEnabled(false);
+    }
+
+    {
+        // Building the tree selects nothing the user chose: Destination stays.
+        const QSignalBlocker quiet(TreeList);
+        TreeList->rebuild();
+    }
+    Destination->setFocus();
+    DestinationChange();
+}
+
+void TExtractForm::FormClose()
+{
+    if (m_host.mainWindow)
+        m_host.mainWindow->setEnabled(true);
+}
+
+void TExtractForm::DestinationChange()
+{
+    const bool valid = destinationValid(Destination->currentText().toStdString());
+    Button2->setEnabled(valid);
+    Button4->setEnabled(valid && showNewFolder);
+}
+
+void TExtractForm::TreeListChange(QTreeWidgetItem *current)
+{
+    if (current && FolderTree::kindOf(current) != FolderTree::ComputerNode)
+        Destination->setEditText(FolderTree::folderOf(current));
+    DestinationChange();
+}
+
+void TExtractForm::locate(const std::string &folder)
+{
+    TreeList->locate(qs(treeFolder(folder, currentFolder())));
+    TreeList->setFocus();
+}
+
+void TExtractForm::LocateButtonClick()
+{
+    const std::string typed = withoutLeadingBlanks(Destination->currentText().toStdString());
+    const std::string found = nearestExistingFolder(typed);
+    if (found.empty()) {
+        Prompter::instance().notice(
+            QStringLiteral("Could not find the folder \"%1\".").arg(qs(typed)),
+            Prompter::Icon::Critical);
+        return;
+    }
+    locate(found);
+}
+
+void TExtractForm::Button1Click()
+{
+    const std::string typed = Destination->currentText().toStdString();
+    if (typed.empty())
+        return;
+    locate(typed);
+}
+
+void TExtractForm::Edit1Enter()
+{
+    RadioButton3->setChecked(true);
+}
+
+void TExtractForm::RadioButton3Click()
+{
+    Edit1->setFocus();
+}
+
+void TExtractForm::Button4Click()
+{
+    if (showNewFolder)
+        showNewFolder();
+}
+
+void TExtractForm::CancelButtonClick()
+{
+    close();
+}
+
+void TExtractForm::Button2Click()
+{
+    // The dialog can be shown again while its extraction still runs.
+    if (ZipEngine1.UnzipLibBusy)
+        return;
+    const std::string typed = Destination->currentText().toStdString();
+    if (withoutLeadingBlanks(typed).empty())
+        return;
+    const std::string folder = runFolder(typed, currentFolder());
+    // Checked again here: with no folder the engine would extract into
+    // whatever folder happens to be current.
+    if (!isExistingFolder(folder)) {
+        Prompter::instance().notice(
+            QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder)),
+            Prompter::Icon::Critical);
+        return;
+    }
+    const ExtractWhat selection = what();
+    const std::string files = Edit1->text().toStdString();
+    if (m_host.operations)
+        m_host.operations->startLog();
+    close();
+    run(folder, selection, files);
+}
+
+void TExtractForm::run(const std::string &folder, ExtractWhat selection, const std::string &files)
+{
+    const std::vector<ExtractRow> rows = m_host.rows ? m_host.rows() : std::vector<ExtractRow>();
+    ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
+    ZipEngine1.ExtrBaseDir = folder;
+    m_lastSpecs = extractSpecs(selection, rows, files);
+    ZipEngine1.FSpecArgs = m_lastSpecs;
+    ExtrOpts options { ExtrOptsEnum::ExtrDirNames };
+    if (CheckBox1->isChecked())
+        options.insert(ExtrOptsEnum::ExtrOverWrite);
+    if (CheckBox2->isChecked())
+        options.insert(ExtrOptsEnum::ExtrUpdate);
+    ZipEngine1.ExtrOptions = options;
+
+    if (m_host.operations) {
+        StatusProgress &progress = m_host.operations->progress();
+        progress.begin(extractTotal(selection, rows));
+        ProgressScope scope { progress };
+        // Synchronous: the busy flag is clear again when it returns.
+        ZipEngine1.Extract();
+    } else {
+        ZipEngine1.Extract();
+    }
+
+    if (m_host.history && m_host.setHistory) {
+        ExtractHistory history = m_host.history();
+        updateExtractHistory(history, folder);
+        m_host.setHistory(history);
+    }
+}
+
+void TExtractForm::ZipEngine1Progress(
+    TZipEngine &, ProgressType progrType, const std::string &filename, int64_t)
+{
+    if (m_host.operations)
+        m_host.operations->progress().progress(progrType, QStringLiteral("Extracting"), filename);
+}
+
+void TExtractForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &message)
+{
+    if (m_host.operations)
+        m_host.operations->appendLog(message);
+}
+
+void TExtractForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    guard([this] {
+        FormShow();
+    });
+}
+
+void TExtractForm::hideEvent(QHideEvent *event)
+{
+    // Every way out (Extract, Cancel, Esc, the frame's close button) hides it.
+    guard([this] {
+        FormClose();
+    });
+    QDialog::hideEvent(event);
+}
+
+void TExtractForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] {
+            close();
+        });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TExtractForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit1 && event->type() == QEvent::FocusIn)
+        guard([this] {
+            Edit1Enter();
+        });
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,105 @@
+// TExtractForm: "Extract", extracts the selected members, all members or a
+// typed specification of the open archive into a folder chosen by typing,
+// from the last five extraction folders, or in a tree of folders.
+#pragma once
+
+#include "ExtractLogic.h"
+
+#include "engine/ZipEngine.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class FolderTree;
+class Operations;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeWidgetItem;
+
+// What the dialog reads from and writes to the main window.
+struct ExtractHost
+{
+    // Centred over, and disabled while the dialog is shown.
+    QWidget *mainWindow = nullptr;
+    // The output log and the status-line progress display.
+    Operations *operations = nullptr;
+    std::function<std::string()> currentArchive;
+    // Every row of the main list in list order, with its selection state.
+    std::function<std::vector<ExtractRow>()> rows;
+    // The extraction-folder history, kept by the main window's settings.
+    std::function<ExtractHistory()> history;
+    std::function<void(const ExtractHistory &)> setHistory;
+};
+
+class TExtractForm : public QDialog
+{
+    Q_OBJECT
+public:
+    // The form has no Qt parent: disabling the main window must not disable
+    // it too.
+    TExtractForm();
+    ~TExtractForm() override;
+
+    void setHost(const ExtractHost &host) { m_host = host; }
+    const ExtractHost &host() const { return m_host; }
+
+    // Shows the new-folder window; until one is set "&New Folder..." stays
+    // disabled.
+    std::function<void()> showNewFolder;
+
+    TZipEngine ZipEngine1;
+    QComboBox *Destination;
+    QRadioButton *RadioButton1;
+    QRadioButton *RadioButton2;
+    QRadioButton *RadioButton3;
+    QLineEdit *Edit1;
+    QCheckBox *CheckBox1;
+    QCheckBox *CheckBox2;
+    FolderTree *TreeList;
+    QPushButton *Button2; // "&Extract"
+    QPushButton *CancelButton;
+    QPushButton *Button1; // "->"
+    QPushButton *Button4; // "&New Folder..."
+
+    void FormShow();
+    void FormClose();
+    void Button2Click();
+    // "->": the typed folder, or its nearest existing parent, in the tree.
+    void LocateButtonClick();
+    // The folder in Destination in the tree, without checks or messages
+    // (the new-folder window calls it after creating the folder).
+    void Button1Click();
+    void TreeListChange(QTreeWidgetItem *current);
+    void DestinationChange();
+    void Edit1Enter();
+    void RadioButton3Click();
+    void Button4Click();
+    void CancelButtonClick();
+    void ZipEngine1Progress(
+        TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize);
+    void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
+
+    ExtractWhat what() const;
+    // The specifications the last run handed to the engine (which empties
+    // its own list once the library has them).
+    const std::vector<std::string> &lastSpecs() const { return m_lastSpecs; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void locate(const std::string &folder);
+    void run(const std::string &folder, ExtractWhat what, const std::string &files);
+
+    ExtractHost m_host;
+    std::vector<std::string> m_lastSpecs;
+};

@@ -1,0 +1,257 @@
+#include "ViewUnit.h"
+
+#include "AViewUnit.h"
+#include "MsgUnit.h"
+#include "Operations.h"
+#include "ViewText.h"
+
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <climits>
+
+namespace {
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// A program given with a folder must be an executable file there; a bare
+// name is looked up on PATH, as starting it would.
+bool programExists(const QString &program)
+{
+    if (program.trimmed().isEmpty())
+        return false;
+    if (program.contains(QLatin1Char('/'))) {
+        const QFileInfo info(program);
+        return info.isFile() && info.isExecutable();
+    }
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+} // namespace
+
+TViewForm::TViewForm()
+    : QDialog(nullptr,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("ViewForm"));
+    setWindowTitle(QStringLiteral("View"));
+
+    auto *using_ = new QGroupBox(QStringLiteral(" Using "), this);
+    RadioButton1 = new QRadioButton(QStringLiteral("&Associated program"), using_);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(QStringLiteral("&Internal ASCII text viewer"), using_);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton3 = new QRadioButton(QStringLiteral("&Viewer: "), using_);
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
+    Edit1 = new QLineEdit(using_);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMinimumWidth(220);
+    Button3 = new QPushButton(QStringLiteral("..."), using_);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setFixedWidth(28);
+    Button3->setAutoDefault(false);
+    Button3->setToolTip(QStringLiteral("Browse for the viewer program"));
+    auto *usingLayout = new QGridLayout(using_);
+    usingLayout->addWidget(RadioButton1, 0, 0, 1, 3);
+    usingLayout->addWidget(RadioButton2, 1, 0, 1, 3);
+    usingLayout->addWidget(RadioButton3, 2, 0);
+    usingLayout->addWidget(Edit1, 2, 1);
+    usingLayout->addWidget(Button3, 2, 2);
+
+    Button1 = new QPushButton(QStringLiteral("View"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(using_, 1);
+    layout->addLayout(buttons);
+    // A dialog frame: as large as its controls, not sizeable.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ZipEngine1.Verbose = false;
+    ZipEngine1.Trace = false;
+
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TViewForm::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TViewForm::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, guarded(this, &TViewForm::Button3Click));
+    connect(Edit1, &QLineEdit::textChanged, this, guarded(this, &TViewForm::Edit971Change));
+}
+
+TViewForm::~TViewForm() = default;
+
+ViewWay TViewForm::way() const
+{
+    if (RadioButton1->isChecked())
+        return ViewWay::Associated;
+    if (RadioButton3->isChecked())
+        return ViewWay::Viewer;
+    return ViewWay::TextViewer;
+}
+
+void TViewForm::FormShow()
+{
+    if (QWidget *main = m_host.mainWindow) {
+        main->setEnabled(false);
+        QSize screen(INT_MAX / 2, INT_MAX / 2);
+        if (QScreen *s = main->screen())
+            screen = s->geometry().size();
+        move(centredOver(main->geometry(), size(), screen));
+    }
+    // Filling the box checks "&Viewer: " through its change handler; the
+    // text viewer is checked again right after, whatever was used last.
+    Edit1->setText(qs(m_host.viewer ? m_host.viewer() : std::string()));
+    RadioButton2->setChecked(true);
+    RadioButton2->setFocus();
+}
+
+void TViewForm::FormClose()
+{
+    if (m_host.mainWindow)
+        m_host.mainWindow->setEnabled(true);
+}
+
+void TViewForm::Edit971Change()
+{
+    if (m_host.setViewer)
+        m_host.setViewer(Edit1->text().toStdString());
+    RadioButton3->setChecked(true);
+}
+
+void TViewForm::Button3Click()
+{
+    const QFileInfo current(Edit1->text());
+    const QString dir = current.isAbsolute() && current.dir().exists() ? current.absolutePath()
+                                                                       : QStringLiteral("/usr/bin");
+    // Linux programs carry no name extension to filter on.
+    const QString chosen
+        = Prompter::instance().openFile(QStringLiteral("Browse"), dir, QStringLiteral("Programs|*"));
+    if (!chosen.isEmpty())
+        Edit1->setText(chosen);
+}
+
+void TViewForm::Button2Click()
+{
+    close();
+}
+
+void TViewForm::Button1Click()
+{
+    if (ZipEngine1.UnzipLibBusy)
+        return;
+    // An add that lets events run may be rewriting the archive right now.
+    if (m_host.operations && m_host.operations->runningEngine()) {
+        Prompter::instance().notice(
+            QStringLiteral("Please wait until the running archive operation has finished."),
+            Prompter::Icon::Information);
+        return;
+    }
+    const std::optional<ViewEntry> entry
+        = m_host.selectedEntry ? m_host.selectedEntry() : std::nullopt;
+    if (!entry) {
+        close();
+        return;
+    }
+    const std::string temp = m_host.temp ? m_host.temp() : std::string();
+    const std::string folder = withTrailingSlash(temp);
+    if (folder != temp && m_host.setTemp)
+        m_host.setTemp(folder);
+
+    const ViewWay chosen = way();
+    const QString viewer = Edit1->text();
+    if (chosen == ViewWay::Viewer && !programExists(viewer)) {
+        Prompter::instance().notice(
+            QStringLiteral("Cannot find the viewer program \"%1\".").arg(viewer),
+            Prompter::Icon::Warning);
+        return;
+    }
+
+    // Without its folder the engine would extract into whatever folder is
+    // current, and the copy opened below would be missing or an old one.
+    if (!ensureFolder(folder)) {
+        Prompter::instance().notice(
+            QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder)),
+            Prompter::Icon::Critical);
+        return;
+    }
+
+    ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
+    ZipEngine1.FSpecArgs = { entry->path + entry->name };
+    ZipEngine1.ExtrBaseDir = folder;
+    ZipEngine1.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
+    // Synchronous: the copy is in place (or not) when it returns.
+    ZipEngine1.Extract();
+    // An older copy of the same name may still lie in the folder; opening
+    // it would show the wrong content.
+    if (ZipEngine1.SuccessCount < 1) {
+        Prompter::instance().notice(
+            QStringLiteral("Could not extract \"%1\" for viewing.").arg(qs(entry->path + entry->name)),
+            Prompter::Icon::Warning);
+        return;
+    }
+
+    const QString file = qs(folder + entry->name);
+    switch (chosen) {
+    case ViewWay::Associated:
+        Shell::instance().openFile(file, qs(folder), Shell::Show::Normal);
+        break;
+    case ViewWay::TextViewer:
+        if (m_textViewer)
+            m_textViewer->view(entry->name);
+        break;
+    case ViewWay::Viewer:
+        Shell::instance().startProgram(viewer, { file }, qs(folder));
+        break;
+    }
+    close();
+}
+
+void TViewForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    guard([this] {
+        FormShow();
+    });
+}
+
+void TViewForm::hideEvent(QHideEvent *event)
+{
+    guard([this] {
+        FormClose();
+    });
+    QDialog::hideEvent(event);
+}
+
+void TViewForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] {
+            close();
+        });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,382 @@
+// The Add dialog's logic without the dialog: option sets, the library calls
+// of a selection, sizes, the browser's listing and its navigation.
+
+#include "dialogs/AddBrowser.h"
+#include "dialogs/AddRun.h"
+#include "platform/Volumes.h"
+#include "tests/support/TestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace amxtest;
+using O = AddOptsEnum;
+
+namespace {
+
+std::vector<std::string> names(const AddBrowser &b)
+{
+    std::vector<std::string> out;
+    for (const AddRow &r : b.rows())
+        out.push_back(r.name);
+    return out;
+}
+
+size_t rowOf(const AddBrowser &b, const std::string &name)
+{
+    for (size_t i = 0; i < b.rows().size(); ++i)
+        if (b.rows()[i].name == name)
+            return i;
+    ADD_FAILURE() << "no row " << name;
+    return size_t(-1);
+}
+
+std::vector<Volume> fakeVolumes()
+{
+    Volume root {QStringLiteral("Root (/)"), QStringLiteral("/"), 5000000000LL, 1234567LL, false};
+    Volume card {QStringLiteral("CARD (/media/card)"), QStringLiteral("/media/card/"), -1, -1, false};
+    return {root, card};
+}
+
+} // namespace
+
+// ---- option sets ----------------------------------------------------------
+
+struct OptionCase
+{
+    const char *name;
+    AddChoices choices;
+    AddOpts folders;
+    AddOpts files;
+};
+
+class OptionSets : public ::testing::TestWithParam<OptionCase>
+{
+};
+
+TEST_P(OptionSets, FolderAndFilePass)
+{
+    const OptionCase &c = GetParam();
+    EXPECT_EQ(folderPassOptions(c.choices).bits(), c.folders.bits());
+    EXPECT_EQ(filePassOptions(c.choices).bits(), c.files.bits());
+}
+
+INSTANTIATE_TEST_SUITE_P(AddDialog, OptionSets,
+    ::testing::Values(
+        OptionCase {"AddDefaults", {0, 0, false, false, true, false},
+            {O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames}, {O::AddRecurseDirs, O::AddHiddenFiles}},
+        OptionCase {"FreshenNoHidden", {1, 0, false, false, false, false},
+            {O::AddRecurseDirs, O::AddFreshen, O::AddDirNames}, {O::AddRecurseDirs, O::AddFreshen}},
+        OptionCase {"MoveWithDosNames", {2, 0, true, false, false, false},
+            {O::AddRecurseDirs, O::AddMove, O::AddForceDOS, O::AddDirNames},
+            {O::AddRecurseDirs, O::AddMove, O::AddForceDOS}},
+        OptionCase {"UpdateWithZipTime", {3, 0, false, true, false, false},
+            {O::AddRecurseDirs, O::AddUpdate, O::AddZipTime, O::AddDirNames},
+            {O::AddRecurseDirs, O::AddUpdate, O::AddZipTime}},
+        OptionCase {"FolderInfoKeepsNamesOfFiles", {0, 0, false, false, true, true},
+            {O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames},
+            {O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames}},
+        OptionCase {"Everything", {3, 4, true, true, true, true},
+            {O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles, O::AddDirNames},
+            {O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles,
+                O::AddDirNames}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(AddDialog, CompressionLevels)
+{
+    // Maximum, Normal, Fast, Super fast, None: the last stores the members as they are.
+    const int expected[5] = {9, 6, 3, 0, 0};
+    for (int item = 0; item < 5; ++item)
+        EXPECT_EQ(compressionLevel(item), expected[item]) << item;
+}
+
+// ---- library calls ----------------------------------------------------------
+
+TEST(AddPasses, FilesOnlyMakeOneCallByFullPath)
+{
+    const auto passes = addPasses("/d/", {{"b.txt", false}, {"A.TXT", false}}, AddChoices {});
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_EQ(passes[0].specs, (std::vector<std::string> {"/d/b.txt", "/d/A.TXT"}));
+    EXPECT_FALSE(passes[0].options.contains(O::AddDirNames));
+}
+
+TEST(AddPasses, EachFolderRunsInItselfWithoutFolderInfo)
+{
+    // One call with one current directory could only reach the last folder.
+    const auto passes = addPasses("/d/", {{"one", true}, {"Two", true}}, AddChoices {});
+    ASSERT_EQ(passes.size(), 2u);
+    EXPECT_EQ(passes[0], (AddPass {"/d/one/", folderPassOptions({}), {"*.*"}}));
+    EXPECT_EQ(passes[1], (AddPass {"/d/Two/", folderPassOptions({}), {"*.*"}}));
+}
+
+TEST(AddPasses, FolderInfoNamesEveryFolderInOneCall)
+{
+    AddChoices c;
+    c.folderInfo = true;
+    const auto passes = addPasses("/d/", {{"one", true}, {"Two", true}}, c);
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_EQ(passes[0], (AddPass {"/d/", folderPassOptions(c), {"one/*.*", "Two/*.*"}}));
+}
+
+TEST(AddPasses, FoldersFirstThenFilesWithTheirOwnOptions)
+{
+    const auto passes = addPasses("/d/", {{"f.txt", false}, {"sub", true}, {"g.txt", false}}, AddChoices {});
+    ASSERT_EQ(passes.size(), 2u);
+    EXPECT_EQ(passes[0].currentDir, "/d/sub/");
+    EXPECT_TRUE(passes[0].options.contains(O::AddDirNames));
+    EXPECT_EQ(passes[1].specs, (std::vector<std::string> {"/d/f.txt", "/d/g.txt"}));
+    EXPECT_FALSE(passes[1].options.contains(O::AddDirNames));
+}
+
+TEST(AddPasses, NothingSelectedMakesNoCall)
+{
+    EXPECT_TRUE(addPasses("/d/", {}, AddChoices {}).empty());
+}
+
+// ---- sizes, files, folders ------------------------------------------------
+
+TEST(AddSizes, FolderSizeCountsEverythingBelow)
+{
+    TestDir dir;
+    dir.createFile("top/a.bin", std::string(1000, 'a'));
+    dir.createFile("top/.hidden", std::string(10, 'h'));
+    dir.createFile("top/deep/er/b.bin", std::string(2345, 'b'));
+    dir.createDir("top/empty");
+    // A link back up would count forever if it were followed.
+    std::filesystem::create_directory_symlink(dir / "top", dir / "top/deep/loop");
+    EXPECT_EQ(folderSize(dir.str() + "/top/"), 3355);
+    EXPECT_EQ(selectionTotal(dir.str() + "/top/", {{"a.bin", false}, {"deep", true}}), 3345);
+}
+
+TEST(AddSizes, MissingFileStopsWithTheSystemMessage)
+{
+    TestDir dir;
+    const std::string gone = dir.str() + "/gone.txt";
+    try {
+        selectionTotal(dir.str() + "/", {{"gone.txt", false}});
+        FAIL() << "no error";
+    } catch (const EngineError &e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + gone + "\". No such file or directory.");
+    }
+}
+
+TEST(AddSizes, UnreadableFileStopsWithTheSystemMessage)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    TestDir dir;
+    const auto file = dir.createFile("locked.bin", "x");
+    ::chmod(file.c_str(), 0);
+    try {
+        fileLength(file.string());
+        FAIL() << "no error";
+    } catch (const EngineError &e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + file.string() + "\". Permission denied.");
+    }
+}
+
+TEST(AddSizes, SizesPast4GiBKeepTheirValue)
+{
+    TestDir dir;
+    const auto file = dir / "sparse.bin";
+    { std::ofstream(file.string()); }
+    std::filesystem::resize_file(file, 5'000'000'123ULL);
+    EXPECT_EQ(fileLength(file.string()), 5'000'000'123LL);
+    EXPECT_EQ(folderSize(dir.str() + "/"), 5'000'000'123LL);
+}
+
+TEST(AddRunSteps, EmptyArchiveIsDeletedOthersStay)
+{
+    TestDir dir;
+    const auto empty = dir.createFile("new.zip");
+    const auto full = dir.createFile("old.zip", "PK");
+    deleteIfEmpty(empty.string());
+    deleteIfEmpty(full.string());
+    EXPECT_FALSE(std::filesystem::exists(empty));
+    EXPECT_TRUE(std::filesystem::exists(full));
+    EXPECT_THROW(deleteIfEmpty((dir / "missing.zip").string()), EngineError);
+}
+
+TEST(AddRunSteps, ChangeDirReportsAMissingFolder)
+{
+    const auto before = std::filesystem::current_path();
+    TestDir dir;
+    changeDir(dir.str() + "/");
+    EXPECT_EQ(std::filesystem::current_path(), dir.path());
+    try {
+        changeDir(dir.str() + "/gone/");
+        FAIL() << "no error";
+    } catch (const EngineError &e) {
+        EXPECT_EQ(std::string(e.what()),
+            "Cannot change to folder \"" + dir.str() + "/gone/\". No such file or directory.");
+    }
+    std::filesystem::current_path(before);
+}
+
+// ---- texts ------------------------------------------------------------------
+
+TEST(AddTexts, GroupDigits)
+{
+    const struct
+    {
+        int64_t value;
+        const char *text;
+    } cases[] = {{0, "0"}, {123, "123"}, {1234, "1.234"}, {1234567, "1.234.567"}, {100000, "100.000"},
+        {5000000000LL, "5.000.000.000"}, {-1234, "-1.234"},
+        {INT64_MIN, "-9.223.372.036.854.775.808"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(groupDigits(c.value), c.text) << c.value;
+}
+
+TEST(AddTexts, LowerAsciiLowersOnlyLatinLetters)
+{
+    EXPECT_EQ(lowerAscii("ReadMe.TXT"), "readme.txt");
+    EXPECT_EQ(lowerAscii("ÄB"), "Äb");
+}
+
+// ---- the browser ------------------------------------------------------------
+
+class Browser : public ::testing::Test
+{
+protected:
+    TestDir dir;
+    std::string folder;
+
+    void SetUp() override
+    {
+        dir.createFile("box/zeta.txt", "12345");
+        dir.createFile("box/Alpha.TXT", std::string(1234, 'a'));
+        dir.createFile("box/.hidden", "h");
+        dir.createFile("box/beta/inner.txt", "i");
+        dir.createDir("box/Gamma");
+        dir.createDir("box/aDir");
+        folder = dir.str() + "/box/";
+    }
+};
+
+TEST_F(Browser, FoldersFirstThenFilesEachByLoweredName)
+{
+    AddBrowser b(fakeVolumes);
+    b.fill(folder);
+    EXPECT_EQ(names(b), (std::vector<std::string> {"aDir", "beta", "Gamma", ".hidden", "Alpha.TXT", "zeta.txt"}));
+    const AddRow &alpha = b.rows()[rowOf(b, "Alpha.TXT")];
+    EXPECT_FALSE(alpha.folder);
+    EXPECT_EQ(alpha.size, 1234);
+    EXPECT_EQ(alpha.sizeText, "1.234");
+    EXPECT_FALSE(alpha.modifiedText.empty());
+    const AddRow &beta = b.rows()[rowOf(b, "beta")];
+    EXPECT_TRUE(beta.folder);
+    EXPECT_TRUE(beta.sizeText.empty());
+    EXPECT_EQ(b.caption().toStdString(), dir.str() + "/box");
+    EXPECT_EQ(b.AddFolder(), folder);
+}
+
+TEST_F(Browser, FillAddsTheMissingSlash)
+{
+    AddBrowser b(fakeVolumes);
+    b.fill(dir.str() + "/box");
+    EXPECT_EQ(b.AddFolder(), folder);
+}
+
+TEST_F(Browser, OpenEntersFoldersButNotFiles)
+{
+    AddBrowser b(fakeVolumes);
+    b.fill(folder);
+    EXPECT_FALSE(b.open(rowOf(b, "zeta.txt")));
+    EXPECT_EQ(b.AddFolder(), folder);
+    EXPECT_FALSE(b.open(99));
+    EXPECT_TRUE(b.open(rowOf(b, "beta")));
+    EXPECT_EQ(b.AddFolder(), folder + "beta/");
+    EXPECT_EQ(names(b), (std::vector<std::string> {"inner.txt"}));
+    b.up();
+    EXPECT_EQ(b.AddFolder(), folder);
+}
+
+TEST_F(Browser, UpToTheRootIntoTheDrivesAndBack)
+{
+    AddBrowser b(fakeVolumes);
+    b.fill(folder);
+    int steps = 0;
+    while (b.AddFolder() != "/" && steps++ < 64)
+        b.up();
+    ASSERT_EQ(b.AddFolder(), "/");
+    EXPECT_EQ(b.caption(), QStringLiteral("/"));
+    EXPECT_FALSE(b.driveMode());
+
+    b.up();
+    EXPECT_TRUE(b.driveMode());
+    EXPECT_EQ(b.AddFolder(), "");
+    EXPECT_EQ(b.caption(), QStringLiteral("My Computer"));
+    ASSERT_EQ(b.rows().size(), 2u);
+    EXPECT_EQ(b.rows()[0].name, "Root (/)");
+    EXPECT_EQ(b.rows()[0].sizeText, "5.000.000.000 bytes");
+    EXPECT_EQ(b.rows()[0].modifiedText, "1.234.567 bytes");
+    // A volume that cannot be queried keeps its row with empty sizes.
+    EXPECT_EQ(b.rows()[1].name, "CARD (/media/card)");
+    EXPECT_EQ(b.rows()[1].sizeText, "");
+    EXPECT_EQ(b.rows()[1].modifiedText, "");
+
+    b.up();
+    EXPECT_TRUE(b.driveMode());
+    EXPECT_TRUE(b.open(0));
+    EXPECT_EQ(b.AddFolder(), "/");
+    EXPECT_FALSE(b.rows().empty());
+}
+
+TEST_F(Browser, UnreadableFolderListsNothing)
+{
+    AddBrowser b(fakeVolumes);
+    b.fill(dir.str() + "/nothing-here/");
+    EXPECT_TRUE(b.rows().empty());
+    EXPECT_EQ(b.AddFolder(), dir.str() + "/nothing-here/");
+}
+
+// ---- volumes ------------------------------------------------------------------
+
+TEST(Volumes, OnlyUserFileSystems)
+{
+    const struct
+    {
+        const char *root, *type;
+        bool user;
+    } cases[] = {{"/", "ext4", true}, {"/", "overlay", true}, {"/home", "btrfs", true},
+        {"/media/ann/CARD", "vfat", true}, {"/proc", "proc", false}, {"/sys/fs/cgroup", "cgroup2", false},
+        {"/run/user/1000", "tmpfs", false}, {"/dev/shm", "tmpfs", false}, {"/snap/core/1", "squashfs", false},
+        {"/run/media/ann/STICK", "vfat", false}, {"/running", "ext4", true}};
+    for (const auto &c : cases)
+        EXPECT_EQ(isUserVolume(QString::fromLatin1(c.root), QString::fromLatin1(c.type)), c.user) << c.root;
+}
+
+TEST(Volumes, DisplayNames)
+{
+    EXPECT_EQ(volumeDisplayName({}, QStringLiteral("/")), QStringLiteral("Root (/)"));
+    EXPECT_EQ(volumeDisplayName({}, QStringLiteral("/mnt/Data/")), QStringLiteral("Data (/mnt/Data)"));
+    EXPECT_EQ(volumeDisplayName(QStringLiteral("STICK"), QStringLiteral("/media/s")),
+        QStringLiteral("STICK (/media/s)"));
+}
+
+TEST(Volumes, RootFirstThenByPath)
+{
+    std::vector<Volume> v {{QString(), QStringLiteral("/mnt/b/")}, {QString(), QStringLiteral("/home/")},
+        {QString(), QStringLiteral("/")}, {QString(), QStringLiteral("/boot/")}};
+    sortVolumes(v);
+    EXPECT_EQ(v[0].root, QStringLiteral("/"));
+    EXPECT_EQ(v[1].root, QStringLiteral("/boot/"));
+    EXPECT_EQ(v[2].root, QStringLiteral("/home/"));
+    EXPECT_EQ(v[3].root, QStringLiteral("/mnt/b/"));
+}
+
+TEST(Volumes, TheRealListStartsAtTheRoot)
+{
+    const auto volumes = mountedVolumes();
+    ASSERT_FALSE(volumes.empty());
+    EXPECT_EQ(volumes.front().root, QStringLiteral("/"));
+    for (const Volume &v : volumes)
+        EXPECT_TRUE(v.root.endsWith(QLatin1Char('/'))) << v.root.toStdString();
+}

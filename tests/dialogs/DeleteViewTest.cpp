@@ -1,0 +1,678 @@
+// The Delete and View dialogs and the text viewer driven as a user would,
+// against real archives made by zip and the real libraries.
+
+#include "dialogs/AViewUnit.h"
+#include "dialogs/DeleteUnit.h"
+#include "dialogs/MsgUnit.h"
+#include "dialogs/Operations.h"
+#include "dialogs/ViewUnit.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextCursor>
+
+#include <algorithm>
+
+using namespace amxtest;
+
+namespace {
+
+class RecordingNotices : public EngineNotices
+{
+public:
+    void showNotice(const std::string &text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+std::vector<std::string> names(const std::string &archive)
+{
+    std::vector<std::string> out;
+    if (!std::filesystem::exists(archive))
+        return out;
+    for (const PeerMember &m : pythonListing(archive))
+        out.push_back(m.name);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+using Names = std::vector<std::string>;
+
+const std::string kReadme = "Read me first.\nSecond line.\n";
+const std::string kInner = "inside a folder\n";
+const std::string kLatin = "caf\xE9 cr\xE8me\n"; // Latin-1 bytes
+
+} // namespace
+
+class DeleteViewTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+    std::string m_temp; // the "Temp" setting
+    std::string m_viewer; // the "Viewer" setting
+    std::vector<std::string> m_selected;
+    std::optional<ViewEntry> m_entry;
+    int m_reloads = 0;
+    Names m_listedAtReload;
+    std::string m_archive;
+
+    std::unique_ptr<QMainWindow> m_main;
+    std::unique_ptr<TMsgForm> m_msgForm;
+    std::unique_ptr<QAction> m_viewLastOutput;
+    std::unique_ptr<Operations> m_operations;
+
+    // A fresh archive for every test: the deletes change it.
+    std::string makeArchive()
+    {
+        static int count = 0;
+        const std::string folder = "src" + std::to_string(++count);
+        m_dir.createFile(folder + "/one.txt", "one\n");
+        m_dir.createFile(folder + "/two.txt", "two\n");
+        m_dir.createFile(folder + "/README", "no dot in the name\n");
+        m_dir.createFile(folder + "/sub/three.txt", "three\n");
+        m_dir.createFile(folder + "/sub/four.dat", "four\n");
+        m_dir.createFile(folder + "/readme.txt", kReadme);
+        m_dir.createFile(folder + "/docs/inner.txt", kInner);
+        m_dir.createFile(folder + "/latin.txt", kLatin);
+        const std::string archive = (m_dir / (folder + ".zip")).string();
+        runOk({ "zip", "-q", "-r", "-D", archive, "." }, (m_dir / folder).string());
+        return archive;
+    }
+
+    void hostDelete(TDeleteForm &form)
+    {
+        DeleteHost host;
+        host.mainWindow = m_main.get();
+        host.operations = m_operations.get();
+        host.currentArchive = [this] { return m_archive; };
+        host.selectedMembers = [this] { return m_selected; };
+        host.loadFileList = [this] {
+            ++m_reloads;
+            m_listedAtReload = names(m_archive);
+        };
+        form.setHost(host);
+    }
+
+    void hostView(TViewForm &form, TAsciview &viewer)
+    {
+        ViewHost host;
+        host.mainWindow = m_main.get();
+        host.operations = m_operations.get();
+        host.currentArchive = [this] { return m_archive; };
+        host.selectedEntry = [this] { return m_entry; };
+        host.temp = [this] { return m_temp; };
+        host.setTemp = [this](const std::string &t) { m_temp = t; };
+        host.viewer = [this] { return m_viewer; };
+        host.setViewer = [this](const std::string &v) { m_viewer = v; };
+        form.setHost(host);
+        AsciviewHost viewerHost;
+        viewerHost.mainWindow = m_main.get();
+        viewerHost.temp = host.temp;
+        viewerHost.setTemp = host.setTemp;
+        viewer.setHost(viewerHost);
+        form.setTextViewer(&viewer);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        std::filesystem::current_path(m_dir.path());
+        m_main = std::make_unique<QMainWindow>();
+        m_main->setGeometry(100, 100, 700, 500);
+        m_main->show();
+        m_msgForm = std::make_unique<TMsgForm>(m_main.get());
+        m_viewLastOutput = std::make_unique<QAction>();
+        m_viewLastOutput->setEnabled(false);
+        m_operations
+            = std::make_unique<Operations>(*m_msgForm, m_viewLastOutput.get(), StatusLine {});
+        m_msgForm->appendLine(QStringLiteral("line of an earlier operation"));
+        m_archive = makeArchive();
+        m_temp = (m_dir / "tmp").string() + "/";
+        std::filesystem::create_directories(m_temp);
+        m_viewer = "/bin/sh";
+        m_selected.clear();
+        m_entry.reset();
+        m_reloads = 0;
+        m_listedAtReload.clear();
+    }
+
+    void cleanup()
+    {
+        m_operations.reset();
+        m_viewLastOutput.reset();
+        m_msgForm.reset();
+        m_main.reset();
+    }
+
+    // --- Delete ---
+
+    void deleteLayout()
+    {
+        TDeleteForm form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Delete"));
+        QCOMPARE(form.RadioButton1->text(), QStringLiteral("&Entire archive"));
+        QCOMPARE(form.RadioButton2->text(), QStringLiteral("&Selected files"));
+        QCOMPARE(form.RadioButton3->text(), QStringLiteral("&Files:"));
+        QCOMPARE(form.Button1->text(), QStringLiteral("Delete"));
+        QVERIFY(form.Button1->isDefault());
+        QCOMPARE(form.Button2->text(), QStringLiteral("&Cancel"));
+        QVERIFY(!form.ZipEngine1.Verbose);
+        QVERIFY(!form.ZipEngine1.Trace);
+        QCOMPARE(form.ZipEngine1.AddCompLevel, 9);
+    }
+
+    void deleteRadiosWithoutSelection()
+    {
+        TDeleteForm form;
+        hostDelete(form);
+        form.show();
+        QVERIFY(!m_main->isEnabled());
+        QVERIFY(!form.RadioButton2->isEnabled());
+        QVERIFY(form.RadioButton1->isChecked());
+        QCOMPARE(form.what(), DeleteWhat::Entire);
+        // Centred over the main window.
+        // (within the few pixels of a window frame)
+        const QPoint offset = form.frameGeometry().center() - m_main->geometry().center();
+        QVERIFY2(offset.manhattanLength() <= 6, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
+        QVERIFY(m_main->isEnabled());
+        QCOMPARE(m_reloads, 0);
+    }
+
+    void deleteRadiosWithSelection()
+    {
+        TDeleteForm form;
+        hostDelete(form);
+        m_selected = { "one.txt" };
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(form.RadioButton2->isEnabled());
+        QVERIFY(form.RadioButton2->isChecked());
+
+        // Typing selects "&Files:".
+        QTest::keyClicks(form.Edit1, QStringLiteral("*.dat"));
+        QVERIFY(form.RadioButton3->isChecked());
+        QCOMPARE(form.what(), DeleteWhat::Files);
+
+        // Clicking "&Files:" moves the focus to the box.
+        form.RadioButton1->setChecked(true);
+        form.Button1->setFocus();
+        QTest::mouseClick(form.RadioButton3, Qt::LeftButton);
+        QVERIFY(form.RadioButton3->isChecked());
+        QVERIFY(form.Edit1->hasFocus());
+
+        // The next show starts over: box emptied, radios by the selection.
+        form.Button2->click();
+        QVERIFY(!form.isVisible());
+        QVERIFY(m_main->isEnabled());
+        m_selected.clear();
+        form.show();
+        QVERIFY(form.Edit1->text().isEmpty());
+        QVERIFY(form.RadioButton1->isChecked());
+        QVERIFY(!form.RadioButton2->isEnabled());
+        form.close();
+        QCOMPARE(m_reloads, 0);
+    }
+
+    void deleteSelectedRows()
+    {
+        TDeleteForm form;
+        hostDelete(form);
+        m_selected = { "one.txt", "sub/three.txt" };
+        form.show();
+        form.Button1->click();
+        QVERIFY(!form.isVisible());
+        QVERIFY(m_main->isEnabled());
+        QCOMPARE(m_reloads, 1);
+        const Names left { "README", "docs/inner.txt", "latin.txt", "readme.txt", "sub/four.dat",
+            "two.txt" };
+        QCOMPARE(m_listedAtReload, left);
+        QCOMPARE(form.ZipEngine1.SuccessCount, 2);
+        // The log was started and stays empty.
+        QVERIFY(m_viewLastOutput->isEnabled());
+        QVERIFY(m_msgForm->lines().isEmpty());
+    }
+
+    void deletePattern()
+    {
+        TDeleteForm form;
+        hostDelete(form);
+        form.show();
+        QTest::keyClicks(form.Edit1, QStringLiteral("sub/*"));
+        form.Button1->click();
+        QCOMPARE(m_reloads, 1);
+        QCOMPARE(m_listedAtReload,
+            (Names { "README", "docs/inner.txt", "latin.txt", "one.txt", "readme.txt", "two.txt" }));
+    }
+
+    void deleteNothingMatchedStillReloads()
+    {
+        TDeleteForm form;
+        RecordingNotices notices;
+        form.ZipEngine1.setNotices(&notices);
+        hostDelete(form);
+        const Names before = names(m_archive);
+        form.show();
+        QTest::keyClicks(form.Edit1, QStringLiteral("*.nothing"));
+        form.Button1->click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(m_reloads, 1);
+        QCOMPARE(m_listedAtReload, before);
+        QCOMPARE(form.ZipEngine1.SuccessCount, 0);
+        QVERIFY(m_msgForm->lines().isEmpty());
+    }
+
+    void deleteEmptySpecificationIsRefusedByTheEngine()
+    {
+        TDeleteForm form;
+        RecordingNotices notices;
+        form.ZipEngine1.setNotices(&notices);
+        hostDelete(form);
+        const Names before = names(m_archive);
+        form.show();
+        form.RadioButton3->click();
+        form.Button1->click();
+        QCOMPARE(notices.texts, (std::vector<std::string> { "Error - no files selected for deletion" }));
+        QCOMPARE(m_reloads, 1);
+        QCOMPARE(m_listedAtReload, before);
+    }
+
+    void deleteEntireArchive()
+    {
+        TDeleteForm form;
+        hostDelete(form);
+        form.show();
+        QVERIFY(form.RadioButton1->isChecked());
+        form.Button1->click();
+        QCOMPARE(m_reloads, 1);
+        QVERIFY(m_listedAtReload.empty());
+        QCOMPARE(form.ZipEngine1.SuccessCount, 8);
+    }
+
+    void deleteRefusedWhileAnotherOperationRuns()
+    {
+        ScriptedPrompter prompter;
+        TDeleteForm form;
+        hostDelete(form);
+        TZipEngine adding;
+        adding.ZipLibBusy = true;
+        m_operations->addEngine = &adding;
+        const Names before = names(m_archive);
+        form.show();
+        form.Button1->click();
+        m_operations->addEngine = nullptr;
+        QCOMPARE(prompter.texts(),
+            QStringList { "Please wait until the running archive operation has finished." });
+        QVERIFY(form.isVisible());
+        QCOMPARE(m_reloads, 0);
+        QCOMPARE(names(m_archive), before);
+        form.close();
+    }
+
+    // --- View ---
+
+    void viewLayoutAndShow()
+    {
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        QCOMPARE(form.windowTitle(), QStringLiteral("View"));
+        QCOMPARE(form.RadioButton1->text(), QStringLiteral("&Associated program"));
+        QCOMPARE(form.RadioButton2->text(), QStringLiteral("&Internal ASCII text viewer"));
+        QCOMPARE(form.RadioButton3->text(), QStringLiteral("&Viewer: "));
+        QCOMPARE(form.Button3->text(), QStringLiteral("..."));
+        QCOMPARE(form.Button1->text(), QStringLiteral("View"));
+        QVERIFY(form.Button1->isDefault());
+        QCOMPARE(form.Button2->text(), QStringLiteral("&Cancel"));
+
+        m_entry = ViewEntry { "", "readme.txt" };
+        for (int round = 0; round < 2; ++round) {
+            form.show();
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QVERIFY(!m_main->isEnabled());
+            QCOMPARE(form.Edit1->text(), QStringLiteral("/bin/sh"));
+            // Always the text viewer, whatever was chosen last time.
+            QVERIFY(form.RadioButton2->isChecked());
+            QVERIFY(form.RadioButton2->hasFocus());
+            form.RadioButton1->setChecked(true);
+            QTest::keyClick(&form, Qt::Key_Escape);
+            QVERIFY(!form.isVisible());
+            QVERIFY(m_main->isEnabled());
+        }
+    }
+
+    void viewerSettingChangedByTyping()
+    {
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        form.show();
+        form.Edit1->clear();
+        QCOMPARE(m_viewer, std::string());
+        QVERIFY(form.RadioButton3->isChecked());
+        form.RadioButton2->setChecked(true);
+        QTest::keyClicks(form.Edit1, QStringLiteral("/usr/bin/less"));
+        // Stored at every change, viewed or not.
+        QCOMPARE(m_viewer, std::string("/usr/bin/less"));
+        QVERIFY(form.RadioButton3->isChecked());
+        form.Button2->click();
+        QCOMPARE(m_viewer, std::string("/usr/bin/less"));
+    }
+
+    void viewerChosenWithBrowse()
+    {
+        ScriptedPrompter prompter;
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        form.show();
+        QVERIFY(form.RadioButton2->isChecked());
+        prompter.answerFile(QString()); // cancelled
+        form.Button3->click();
+        QCOMPARE(m_viewer, std::string("/bin/sh"));
+        QVERIFY(form.RadioButton2->isChecked());
+        prompter.answerFile(QStringLiteral("/usr/bin/vi"));
+        form.Button3->click();
+        QCOMPARE(form.Edit1->text(), QStringLiteral("/usr/bin/vi"));
+        QCOMPARE(m_viewer, std::string("/usr/bin/vi"));
+        QVERIFY(form.RadioButton3->isChecked());
+        QCOMPARE(prompter.shown().size(), size_t(2));
+        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("open"));
+        QCOMPARE(prompter.shown()[0].text, QStringLiteral("Browse"));
+        form.close();
+    }
+
+    void viewWithAssociatedProgram()
+    {
+        RecordingShell shell;
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        m_entry = ViewEntry { "", "readme.txt" };
+        form.show();
+        form.RadioButton1->setChecked(true);
+        form.Button1->click();
+        QVERIFY(!form.isVisible());
+        QVERIFY(!viewer.isVisible());
+        QVERIFY(m_main->isEnabled());
+        QCOMPARE(shell.calls().size(), size_t(1));
+        const RecordingShell::Call &call = shell.calls()[0];
+        QCOMPARE(call.verb, QStringLiteral("open"));
+        QCOMPARE(call.target, QString::fromStdString(m_temp + "readme.txt"));
+        QCOMPARE(call.workingDir, QString::fromStdString(m_temp));
+        QVERIFY(call.show == Shell::Show::Normal);
+        QVERIFY(call.args.isEmpty());
+        QCOMPARE(readFile(m_temp + "readme.txt"), kReadme);
+    }
+
+    void viewWithViewerProgram()
+    {
+        RecordingShell shell;
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        m_entry = ViewEntry { "docs/", "inner.txt" };
+        form.show();
+        form.RadioButton3->setChecked(true);
+        form.Button1->click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(shell.calls().size(), size_t(1));
+        const RecordingShell::Call &call = shell.calls()[0];
+        QCOMPARE(call.verb, QStringLiteral("start"));
+        QCOMPARE(call.target, QStringLiteral("/bin/sh"));
+        // Without the archive's folder, straight in the temporary folder.
+        QCOMPARE(call.args, QStringList { QString::fromStdString(m_temp + "inner.txt") });
+        QCOMPARE(call.workingDir, QString::fromStdString(m_temp));
+        QCOMPARE(readFile(m_temp + "inner.txt"), kInner);
+        QVERIFY(!std::filesystem::exists(m_temp + "docs"));
+    }
+
+    void viewWithMissingViewerProgramSaysSo()
+    {
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        m_viewer = "/no/such/viewer";
+        m_entry = ViewEntry { "", "readme.txt" };
+        form.show();
+        QVERIFY(form.RadioButton2->isChecked());
+        form.RadioButton3->setChecked(true);
+        form.Button1->click();
+        QCOMPARE(prompter.texts(), QStringList { "Cannot find the viewer program \"/no/such/viewer\"." });
+        QVERIFY(shell.calls().empty());
+        QVERIFY(form.isVisible());
+        form.close();
+    }
+
+    void viewWithTextViewer()
+    {
+        RecordingShell shell;
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        m_entry = ViewEntry { "docs/", "inner.txt" };
+        form.show();
+        form.Button1->click();
+        QVERIFY(!form.isVisible());
+        QVERIFY(viewer.isVisible());
+        QVERIFY(shell.calls().empty());
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("View: inner.txt"));
+        QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kInner));
+        // The View dialog's close enabled the main window again.
+        QVERIFY(m_main->isEnabled());
+        viewer.Button1->click();
+        QVERIFY(!viewer.isVisible());
+        QVERIFY(m_main->isEnabled());
+    }
+
+    void viewTwiceOverwritesTheCopy()
+    {
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        m_entry = ViewEntry { "", "readme.txt" };
+        form.show();
+        form.Button1->click();
+        QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kReadme));
+        writeFile(m_temp + "readme.txt", "changed by someone\n");
+        form.show();
+        form.Button1->click();
+        QCOMPARE(readFile(m_temp + "readme.txt"), kReadme);
+        QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kReadme));
+        viewer.close();
+    }
+
+    void viewLatin1Text()
+    {
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        m_entry = ViewEntry { "", "latin.txt" };
+        form.show();
+        form.Button1->click();
+        QCOMPARE(viewer.Memo1->toPlainText(), QString::fromUtf8("café crème\n"));
+        viewer.close();
+    }
+
+    void viewIntoAMissingTemporaryFolder()
+    {
+        RecordingShell shell;
+        TViewForm form;
+        TAsciview viewer;
+        hostView(form, viewer);
+        m_temp = (m_dir / "gone/again").string(); // no trailing '/' either
+        m_entry = ViewEntry { "", "readme.txt" };
+        form.show();
+        form.RadioButton1->setChecked(true);
+        form.Button1->click();
+        QCOMPARE(m_temp, (m_dir / "gone/again").string() + "/");
+        QCOMPARE(readFile(m_temp + "readme.txt"), kReadme);
+        QCOMPARE(shell.calls().size(), size_t(1));
+        QCOMPARE(shell.calls()[0].target, QString::fromStdString(m_temp + "readme.txt"));
+    }
+
+    void viewDoesNotOpenAStaleCopy()
+    {
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        TViewForm form;
+        TAsciview viewer;
+        RecordingNotices notices;
+        form.ZipEngine1.setNotices(&notices);
+        hostView(form, viewer);
+        writeFile(m_temp + "gone.txt", "an old copy\n");
+        m_entry = ViewEntry { "", "gone.txt" };
+        form.show();
+        form.RadioButton1->setChecked(true);
+        form.Button1->click();
+        QCOMPARE(prompter.texts(), QStringList { "Could not extract \"gone.txt\" for viewing." });
+        QVERIFY(shell.calls().empty());
+        QVERIFY(!viewer.isVisible());
+        form.close();
+    }
+
+    // --- Text viewer ---
+
+    void textViewerLayout()
+    {
+        TAsciview viewer;
+        QCOMPARE(viewer.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(viewer.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(viewer.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(viewer.Button1->text(), QStringLiteral("OK"));
+        QVERIFY(viewer.Button1->isDefault());
+        QCOMPARE(viewer.Button2->text(), QStringLiteral("&Clipboard Copy"));
+        QCOMPARE(viewer.Button3->text(), QStringLiteral("&Font"));
+        QVERIFY(viewer.windowFlags() & Qt::WindowMaximizeButtonHint);
+        QVERIFY(!(viewer.windowFlags() & Qt::WindowMinimizeButtonHint));
+    }
+
+    void textViewerAppendsSlashAndDisablesMain()
+    {
+        TAsciview viewer;
+        AsciviewHost host;
+        host.mainWindow = m_main.get();
+        std::string temp = (m_dir / "tmp").string();
+        host.temp = [&] { return temp; };
+        host.setTemp = [&](const std::string &t) { temp = t; };
+        viewer.setHost(host);
+        writeFile(temp + "/plain.txt", "x\r\ny\r\n");
+        viewer.view("plain.txt");
+        QCOMPARE(temp, (m_dir / "tmp").string() + "/");
+        QVERIFY(!m_main->isEnabled());
+        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("x\ny\n"));
+        QTest::keyClick(&viewer, Qt::Key_Escape);
+        QVERIFY(!viewer.isVisible());
+        QVERIFY(m_main->isEnabled());
+    }
+
+    void textViewerMissingFile()
+    {
+        ScriptedPrompter prompter;
+        TAsciview viewer;
+        AsciviewHost host;
+        host.mainWindow = m_main.get();
+        host.temp = [this] { return m_temp; };
+        viewer.setHost(host);
+        viewer.view("missing.txt");
+        QCOMPARE(prompter.shown().size(), size_t(1));
+        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
+        QVERIFY(prompter.shown()[0].text.startsWith(
+            QStringLiteral("Cannot open file \"%1missing.txt\"").arg(QString::fromStdString(m_temp))));
+        QTRY_VERIFY(!viewer.isVisible());
+        QVERIFY(m_main->isEnabled());
+    }
+
+    void textViewerBinaryFileNoted()
+    {
+        TAsciview viewer;
+        AsciviewHost host;
+        host.temp = [this] { return m_temp; };
+        viewer.setHost(host);
+        writeFile(m_temp + "prog", std::string("#!text\0\1\2\3binary", 17));
+        viewer.view("prog");
+        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("#!text"));
+        QCOMPARE(viewer.windowTitle(),
+            QStringLiteral("View: prog (not a text file: only the first 6 bytes of 17 bytes shown)"));
+        viewer.close();
+    }
+
+    void clipboardCopyWithoutSelection()
+    {
+        TAsciview viewer;
+        AsciviewHost host;
+        host.temp = [this] { return m_temp; };
+        viewer.setHost(host);
+        writeFile(m_temp + "clip.txt", "alpha\nbeta\n");
+        viewer.view("clip.txt");
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        viewer.Button2->click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("alpha\nbeta\n"));
+        QVERIFY(!viewer.Memo1->textCursor().hasSelection());
+        viewer.close();
+    }
+
+    void clipboardCopyOfSelection()
+    {
+        TAsciview viewer;
+        AsciviewHost host;
+        host.temp = [this] { return m_temp; };
+        viewer.setHost(host);
+        writeFile(m_temp + "clip.txt", "alpha\nbeta\n");
+        viewer.view("clip.txt");
+        QTextCursor cursor = viewer.Memo1->textCursor();
+        cursor.setPosition(6);
+        cursor.setPosition(10, QTextCursor::KeepAnchor);
+        viewer.Memo1->setTextCursor(cursor);
+        viewer.Button2->click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("beta"));
+        QVERIFY(viewer.Memo1->textCursor().hasSelection());
+        viewer.close();
+    }
+
+    void fontChosenForThisWindowOnly()
+    {
+        ScriptedPrompter prompter;
+        TAsciview viewer;
+        AsciviewHost host;
+        host.temp = [this] { return m_temp; };
+        viewer.setHost(host);
+        writeFile(m_temp + "f.txt", "f\n");
+        viewer.view("f.txt");
+        const QFont before = viewer.Memo1->font();
+        prompter.answerFont(QString()); // cancelled
+        viewer.Button3->click();
+        QCOMPARE(viewer.Memo1->font(), before);
+        QFont big(QStringLiteral("Serif"), 23);
+        prompter.answerFont(big.toString());
+        viewer.Button3->click();
+        QCOMPARE(viewer.Memo1->font().pointSize(), 23);
+        // Tabs stay eight characters wide in the new font.
+        QCOMPARE(viewer.Memo1->tabStopDistance(),
+            8 * QFontMetricsF(viewer.Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
+        QCOMPARE(prompter.shown().size(), size_t(2));
+        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("font"));
+        TAsciview other;
+        QCOMPARE(other.Memo1->font().pointSize(), before.pointSize());
+        viewer.close();
+    }
+};
+
+QTEST_MAIN(DeleteViewTest)
+#include "DeleteViewTest.moc"

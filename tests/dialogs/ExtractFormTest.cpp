@@ -1,0 +1,603 @@
+// The Extract dialog driven as a user would, over a stand-in main window,
+// with the real extraction library: the controls on show, the folder tree
+// and its locate, and real extractions compared with the archive's files.
+
+#include "dialogs/ExtractUnit.h"
+#include "dialogs/FolderTree.h"
+#include "dialogs/MsgUnit.h"
+#include "dialogs/Operations.h"
+#include "platform/Prompter.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+#include "widgets/StatusLamp.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidgetItemIterator>
+
+#include <map>
+
+using namespace amxtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+QString qs(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// Relative path -> content of every file below a folder.
+std::map<std::string, std::string> filesBelow(const fs::path &root)
+{
+    std::map<std::string, std::string> out;
+    for (const auto &entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            out[fs::relative(entry.path(), root).string()] = readFile(entry.path());
+    return out;
+}
+
+// The main window's part of an operation: status line, output log.
+struct Stage
+{
+    QMainWindow main;
+    TMsgForm msg {&main};
+    QAction viewLastOutput {QStringLiteral("Vie&w Last Output...")};
+    QLabel SPanel1 {QStringLiteral("No file(s) selected.")};
+    QLabel SPanel2 {QStringLiteral("Total 5 files")};
+    QProgressBar ProgressBar1;
+    StatusLamp LedOn {Qt::green};
+    StatusLamp LedOff {Qt::red};
+    Operations operations {msg, &viewLastOutput,
+        StatusLine {&SPanel1, &SPanel2, &ProgressBar1, &LedOn, &LedOff}};
+    std::vector<ExtractRow> rows;
+    ExtractHistory history;
+    std::string archive;
+    TExtractForm form;
+
+    Stage(const std::string &archivePath, const std::vector<ExtractRow> &allRows)
+        : rows(allRows)
+        , archive(archivePath)
+    {
+        main.setGeometry(100, 100, 700, 500);
+        main.show();
+        LedOn.setLit(true);
+        viewLastOutput.setEnabled(false);
+        ExtractHost host;
+        host.mainWindow = &main;
+        host.operations = &operations;
+        host.currentArchive = [this] { return archive; };
+        host.rows = [this] { return rows; };
+        host.history = [this] { return history; };
+        host.setHistory = [this](const ExtractHistory &h) { history = h; };
+        form.setHost(host);
+        operations.extractEngine = &form.ZipEngine1;
+    }
+
+    void select(std::initializer_list<size_t> indexes)
+    {
+        for (ExtractRow &row : rows)
+            row.selected = false;
+        for (size_t i : indexes)
+            rows[i].selected = true;
+    }
+
+    void runInto(const std::string &folder)
+    {
+        form.Destination->setEditText(qs(folder));
+        QVERIFY(form.Button2->isEnabled());
+        form.Button2->click();
+    }
+};
+
+} // namespace
+
+class ExtractFormTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+    std::string m_archive;
+    fs::path m_source;
+    std::vector<ExtractRow> m_rows;
+
+    std::vector<Volume> testVolumes() const
+    {
+        Volume root;
+        root.displayName = QStringLiteral("Root (/)");
+        root.root = QStringLiteral("/");
+        Volume test;
+        test.displayName = QStringLiteral("Test (%1)").arg(qs(m_dir.str()));
+        test.root = qs(m_dir.str() + "/");
+        return {root, test};
+    }
+
+    QTreeWidgetItem *node(FolderTree *tree, const std::string &folder)
+    {
+        return tree->findFolder(qs(folder));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_source = m_dir / "src";
+        m_dir.createFile("src/top.txt", sampleBytes(700, 1));
+        m_dir.createFile("src/docs/readme.txt", sampleBytes(40000, 2));
+        m_dir.createFile("src/docs/Guide.TXT", sampleBytes(3000, 3));
+        m_dir.createFile("src/code/main.c", sampleBytes(90000, 4));
+        m_dir.createFile("src/code/lib/util.c", sampleBytes(12000, 5));
+        m_archive = (m_dir / "sample.zip").string();
+        runOk({"zip", "-q", "-r", m_archive, "."}, m_source.string());
+
+        TZipEngine lister;
+        lister.setZipFilename(m_archive);
+        for (const ZipDirEntry &e : lister.Entries())
+            if (!e.isFolder())
+                m_rows.push_back({e.FileName, e.UncompressedSize64, false});
+        QCOMPARE(m_rows.size(), size_t(5));
+
+        m_dir.createDir("tree/a/b/c");
+        m_dir.createDir("tree/a/.hidden");
+        m_dir.createDir("tree/a/Zeta");
+        m_dir.createDir("tree/a/alpha/inner");
+        m_dir.createDir("Desktop");
+    }
+
+    void init() { fs::current_path(m_dir.path()); }
+
+    void noSelectionOffersAllFiles()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        stage.form.show();
+        QCOMPARE(stage.form.windowTitle(), QStringLiteral("Extract"));
+        QVERIFY(!stage.form.RadioButton1->isEnabled());
+        QVERIFY(stage.form.RadioButton2->isChecked());
+        QVERIFY(!stage.main.isEnabled());
+        stage.form.close();
+        QVERIFY(stage.main.isEnabled());
+    }
+
+    void selectionOffersSelectedFiles()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        stage.select({1});
+        stage.form.show();
+        QVERIFY(stage.form.RadioButton1->isEnabled());
+        QVERIFY(stage.form.RadioButton1->isChecked());
+        QVERIFY(!stage.form.RadioButton2->isChecked());
+        stage.form.close();
+
+        // The next show starts from the list again, not from the last choice.
+        stage.select({});
+        stage.form.show();
+        QVERIFY(!stage.form.RadioButton1->isEnabled());
+        QVERIFY(stage.form.RadioButton2->isChecked());
+        stage.form.close();
+    }
+
+    void everyShowResetsTheControls()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        const std::string out = (m_dir / "tree/a").string();
+        stage.history = {"", out, "/no/such/folder", "", (m_dir / "tree").string()};
+        stage.form.show();
+        QCOMPARE(stage.form.Destination->count(), 3);
+        QCOMPARE(stage.form.Destination->itemText(0), qs(out));
+        QCOMPARE(stage.form.Destination->itemText(2), qs((m_dir / "tree").string()));
+        QCOMPARE(stage.form.Destination->currentText(), qs(out));
+        QVERIFY(stage.form.Button2->isEnabled());
+        QVERIFY(!stage.form.Button4->isEnabled()); // its window is not there yet
+        QCOMPARE(stage.form.Button4->text(), QStringLiteral("&New Folder..."));
+
+        stage.form.Edit1->setText(QStringLiteral("*.c"));
+        stage.form.CheckBox1->setChecked(true);
+        stage.form.CheckBox2->setChecked(true);
+        stage.form.Destination->setEditText(QStringLiteral("/no/such/folder"));
+        QVERIFY(!stage.form.Button2->isEnabled());
+        stage.form.Destination->setEditText(QStringLiteral("   ") + qs(out));
+        QVERIFY(stage.form.Button2->isEnabled());
+        stage.form.Destination->setEditText(QString());
+        QVERIFY(!stage.form.Button2->isEnabled());
+        QTest::keyClick(&stage.form, Qt::Key_Escape);
+        QVERIFY(!stage.form.isVisible());
+        QVERIFY(stage.main.isEnabled());
+
+        stage.form.show();
+        QVERIFY(stage.form.Edit1->text().isEmpty());
+        QVERIFY(!stage.form.CheckBox1->isChecked());
+        QVERIFY(!stage.form.CheckBox2->isChecked());
+        QCOMPARE(stage.form.Destination->currentText(), qs(out));
+        stage.form.CancelButton->click();
+        QVERIFY(!stage.form.isVisible());
+        QVERIFY(stage.main.isEnabled());
+    }
+
+    void filesRadioAndItsEdit()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        stage.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.form));
+        stage.form.activateWindow();
+        stage.form.RadioButton3->click();
+        QVERIFY(stage.form.RadioButton3->isChecked());
+        QCOMPARE(QApplication::focusWidget(), stage.form.Edit1);
+
+        stage.form.RadioButton2->setChecked(true);
+        stage.form.Destination->setFocus();
+        stage.form.Edit1->setFocus();
+        QVERIFY(stage.form.RadioButton3->isChecked());
+        QCOMPARE(stage.form.what(), ExtractWhat::Files);
+        stage.form.close();
+    }
+
+    void centredAndKeptOnScreen()
+    {
+        QCOMPARE(centredOver(QRect(100, 100, 700, 500), QSize(540, 370), QSize(1280, 800)),
+            QPoint(180, 165));
+        QCOMPARE(centredOver(QRect(-300, -200, 100, 100), QSize(540, 370), QSize(1280, 800)),
+            QPoint(0, 0));
+        QCOMPARE(centredOver(QRect(1100, 700, 400, 300), QSize(540, 370), QSize(1280, 800)),
+            QPoint(740, 430));
+    }
+
+    void treeHasDesktopComputerAndVolumes()
+    {
+        FolderTree tree;
+        tree.volumeSource = [this] { return testVolumes(); };
+        tree.desktopSource = [this] { return qs((m_dir / "Desktop").string()); };
+        tree.rebuild();
+        QCOMPARE(tree.topLevelItemCount(), 1);
+        QTreeWidgetItem *desktop = tree.topLevelItem(0);
+        QCOMPARE(desktop->text(0), QStringLiteral("Desktop"));
+        QCOMPARE(FolderTree::folderOf(desktop), qs((m_dir / "Desktop").string()));
+        QVERIFY(desktop->isExpanded());
+        QCOMPARE(desktop->childCount(), 1);
+        QTreeWidgetItem *computer = desktop->child(0);
+        QCOMPARE(computer->text(0), QStringLiteral("My Computer"));
+        QVERIFY(FolderTree::folderOf(computer).isEmpty());
+        QVERIFY(computer->isExpanded());
+        QCOMPARE(computer->childCount(), 2);
+        QCOMPARE(computer->child(0)->text(0), QStringLiteral("Root (/)"));
+        QCOMPARE(FolderTree::folderOf(computer->child(0)), QStringLiteral("/"));
+        QCOMPARE(FolderTree::folderOf(computer->child(1)), qs(m_dir.str()));
+        // Volumes are filled only when opened, but show their button at once.
+        QCOMPARE(computer->child(1)->childCount(), 0);
+        QCOMPARE(computer->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    }
+
+    void foldersFillLazilyWithAOneLevelProbe()
+    {
+        FolderTree tree;
+        tree.volumeSource = [this] { return testVolumes(); };
+        tree.rebuild();
+        QTreeWidgetItem *volume = tree.computerNode()->child(1);
+        volume->setExpanded(true);
+        QTreeWidgetItem *treeNode = node(&tree, (m_dir / "tree").string());
+        QVERIFY(treeNode);
+        QCOMPARE(treeNode->childCount(), 0); // not filled before it is opened
+        QCOMPARE(treeNode->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+        QTreeWidgetItem *desktop = node(&tree, (m_dir / "Desktop").string());
+        QVERIFY(desktop);
+        QCOMPARE(desktop->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+
+        tree.expandNode(treeNode);
+        QTreeWidgetItem *a = node(&tree, (m_dir / "tree/a").string());
+        QVERIFY(a);
+        QCOMPARE(a->text(0), QStringLiteral("a"));
+        tree.expandNode(a);
+        QStringList names;
+        for (int i = 0; i < a->childCount(); ++i)
+            names << a->child(i)->text(0);
+        QCOMPARE(names, (QStringList {".hidden", "alpha", "b", "Zeta"}));
+        QCOMPARE(a->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator); // alpha/inner
+        QCOMPARE(a->child(0)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+        QCOMPARE(a->child(3)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+
+        // Opening it again adds nothing.
+        a->setExpanded(false);
+        a->setExpanded(true);
+        QCOMPARE(a->childCount(), 4);
+    }
+
+    void selectingANodeSetsTheDestination()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        stage.form.TreeList->desktopSource = [this] { return qs((m_dir / "Desktop").string()); };
+        stage.form.show();
+        stage.form.Destination->setEditText(QStringLiteral("/typed/Before"));
+        QVERIFY(!stage.form.Button2->isEnabled());
+
+        stage.form.TreeList->setCurrentItem(stage.form.TreeList->computerNode());
+        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("/typed/Before"));
+
+        stage.form.TreeList->setCurrentItem(stage.form.TreeList->desktopNode());
+        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "Desktop").string()));
+        QVERIFY(stage.form.Button2->isEnabled());
+
+        QTreeWidgetItem *volume = stage.form.TreeList->computerNode()->child(1);
+        volume->setExpanded(true);
+        QTreeWidgetItem *treeNode = node(stage.form.TreeList, (m_dir / "tree").string());
+        stage.form.TreeList->setCurrentItem(treeNode);
+        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "tree").string()));
+        stage.form.close();
+    }
+
+    void locateFallsBackToTheNearestExistingParent()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.show();
+        const std::string b = (m_dir / "tree/a/b").string();
+        stage.form.Destination->setEditText(qs(b + "/nosuchdir/deeper"));
+        stage.form.Button1->click();
+        QVERIFY(prompter.shown().empty());
+        QTreeWidgetItem *current = stage.form.TreeList->currentItem();
+        QVERIFY(current);
+        QCOMPARE(FolderTree::folderOf(current), qs(b));
+        QCOMPARE(stage.form.Destination->currentText(), qs(b));
+        QVERIFY(stage.form.Button2->isEnabled());
+        QVERIFY(stage.form.TreeList->reached());
+        // Every folder on the way is open.
+        for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
+            QVERIFY(up->isExpanded());
+        stage.form.close();
+    }
+
+    void locateOfAnExistingRelativeFolder()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        stage.form.show();
+        stage.form.Destination->setEditText(QStringLiteral("tree/a/alpha/"));
+        stage.form.Button1->click();
+        QCOMPARE(FolderTree::folderOf(stage.form.TreeList->currentItem()),
+            qs((m_dir / "tree/a/alpha").string()));
+        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "tree/a/alpha").string()));
+        stage.form.close();
+    }
+
+    void locateOfAFolderWithoutAnyExistingPart()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        stage.form.show();
+        const int before = stage.form.TreeList->computerNode()->childCount();
+        stage.form.Destination->setEditText(QStringLiteral("  nosuch/deeper"));
+        stage.form.Button1->click();
+        QCOMPARE(prompter.texts(), (QStringList {"Could not find the folder \"nosuch/deeper\"."}));
+        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("  nosuch/deeper"));
+        QCOMPARE(stage.form.TreeList->computerNode()->childCount(), before);
+        QVERIFY(!stage.form.TreeList->currentItem());
+        stage.form.close();
+    }
+
+    void locateEndsWhereTheTreeEnds()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        // Only the test folder as a volume: "/usr" exists but no node leads there.
+        stage.form.TreeList->volumeSource = [this] { return std::vector<Volume> {testVolumes()[1]}; };
+        stage.form.show();
+        stage.form.Destination->setEditText(QStringLiteral("/usr"));
+        stage.form.Button1->click();
+        QVERIFY(!stage.form.TreeList->reached());
+        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("/usr"));
+
+        // Button1Click does no existence test: a folder still to be made
+        // selects the deepest node the tree has, and what was typed stays.
+        const std::string ghost = (m_dir / "tree/a/ghost").string();
+        stage.form.Destination->setEditText(qs(ghost));
+        stage.form.Button1Click();
+        QVERIFY(!stage.form.TreeList->reached());
+        QCOMPARE(FolderTree::folderOf(stage.form.TreeList->currentItem()), qs((m_dir / "tree/a").string()));
+        QCOMPARE(stage.form.Destination->currentText(), qs(ghost));
+        QVERIFY(prompter.shown().empty());
+        stage.form.close();
+    }
+
+    void extractsSelectedRows()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        TestDir out;
+        size_t readme = 0, util = 0;
+        for (size_t i = 0; i < m_rows.size(); ++i) {
+            if (m_rows[i].member == "docs/readme.txt")
+                readme = i;
+            if (m_rows[i].member == "code/lib/util.c")
+                util = i;
+        }
+        stage.select({util, readme});
+        stage.form.show();
+        stage.runInto(out.str() + "/");
+
+        QVERIFY(!stage.form.isVisible());
+        QVERIFY(stage.main.isEnabled());
+        const auto got = filesBelow(out.path());
+        QCOMPARE(got.size(), size_t(2));
+        QCOMPARE(got.at("docs/readme.txt"), readFile(m_source / "docs/readme.txt"));
+        QCOMPARE(got.at("code/lib/util.c"), readFile(m_source / "code/lib/util.c"));
+        QCOMPARE(stage.form.ZipEngine1.SuccessCount, 2);
+        // In the list's order, whichever was selected first.
+        std::vector<std::string> inRowOrder;
+        for (const ExtractRow &row : m_rows)
+            if (row.member == "docs/readme.txt" || row.member == "code/lib/util.c")
+                inRowOrder.push_back(row.member);
+        QCOMPARE(stage.form.lastSpecs(), inRowOrder);
+        QVERIFY(stage.form.ZipEngine1.ExtrOptions == ExtrOpts {ExtrOptsEnum::ExtrDirNames});
+        QCOMPARE(stage.form.ZipEngine1.ExtrBaseDir, out.str());
+
+        // Stored without its trailing separator; the display is back to rest.
+        QCOMPARE(stage.history[0], out.str());
+        QVERIFY(stage.viewLastOutput.isEnabled());
+        QVERIFY(stage.ProgressBar1.isHidden());
+        QVERIFY(stage.LedOn.isLit());
+        QVERIFY(!stage.LedOff.isLit());
+        QCOMPARE(stage.SPanel1.text(), QStringLiteral("No file(s) selected."));
+        QCOMPARE(stage.SPanel2.text(), QStringLiteral("Total 5 files"));
+        QCOMPARE(stage.operations.progress().counter().maximum(),
+            int((m_rows[readme].size + m_rows[util].size) / 32768));
+    }
+
+    void extractsAllRows()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        TestDir out;
+        stage.history = {"/a", "/b", "/c", "/d", "/e"};
+        stage.form.show();
+        QVERIFY(stage.form.RadioButton2->isChecked());
+        stage.runInto(out.str());
+        QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
+        QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> {"*.*"}));
+        QCOMPARE(stage.history, (ExtractHistory {out.str(), "/a", "/b", "/c", "/d"}));
+        QCOMPARE(stage.operations.progress().counter().maximum(), int(extractTotal(ExtractWhat::All, m_rows) / 32768));
+
+        // The same folder again leaves the history as it is.
+        fs::remove_all(out / "docs");
+        stage.form.show();
+        QCOMPARE(stage.form.Destination->currentText(), qs(out.str()));
+        stage.form.Button2->click();
+        QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
+        QCOMPARE(stage.history, (ExtractHistory {out.str(), "/a", "/b", "/c", "/d"}));
+    }
+
+    void extractsATypedPattern()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        TestDir out;
+        stage.form.show();
+        stage.form.RadioButton3->click();
+        stage.form.Edit1->setText(QStringLiteral("docs/*"));
+        stage.runInto(out.str());
+        const auto got = filesBelow(out.path());
+        QCOMPARE(got.size(), size_t(2));
+        QCOMPARE(got.at("docs/readme.txt"), readFile(m_source / "docs/readme.txt"));
+        QCOMPARE(got.at("docs/Guide.TXT"), readFile(m_source / "docs/Guide.TXT"));
+        QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> {"docs/*"}));
+    }
+
+    void emptyFilesTextPassesAnEmptySpecification()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        TestDir out;
+        stage.form.show();
+        stage.form.RadioButton3->click();
+        QVERIFY(stage.form.Edit1->text().isEmpty());
+        stage.runInto(out.str());
+        QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> {""}));
+        // The library reads an empty specification as "everything".
+        QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
+        QCOMPARE(stage.history[0], out.str());
+        QVERIFY(stage.main.isEnabled());
+    }
+
+    void existingFilesKeptUnlessOverwriteIsChecked()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        TestDir out;
+        stage.form.show();
+        stage.runInto(out.str());
+        writeFile(out / "top.txt", "changed by the user");
+
+        stage.form.show();
+        stage.form.Button2->click();
+        QCOMPARE(readFile(out / "top.txt"), std::string("changed by the user"));
+        QVERIFY2(!stage.msg.lines().isEmpty(), "the log says why the file was kept");
+        QVERIFY(stage.msg.lines().join('\n').contains(QStringLiteral("top.txt")));
+
+        stage.form.show();
+        stage.form.CheckBox1->setChecked(true);
+        stage.form.Button2->click();
+        QVERIFY(stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrOverWrite));
+        QCOMPARE(readFile(out / "top.txt"), readFile(m_source / "top.txt"));
+    }
+
+    void skipOlderKeepsNewerFiles()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        TestDir out;
+        stage.form.show();
+        stage.runInto(out.str());
+        writeFile(out / "top.txt", "newer than the archive");
+        writeFile(out / "docs/readme.txt", "older than the archive");
+        fs::last_write_time(out / "docs/readme.txt", fs::file_time_type::clock::now() - std::chrono::hours(24 * 3650));
+
+        stage.form.show();
+        stage.form.CheckBox2->setChecked(true);
+        stage.form.Button2->click();
+        QVERIFY(stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrUpdate));
+        QCOMPARE(readFile(out / "top.txt"), std::string("newer than the archive"));
+        QCOMPARE(readFile(out / "docs/readme.txt"), readFile(m_source / "docs/readme.txt"));
+    }
+
+    void progressAndLogFollowTheLibrary()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressNewFile, "x", 0);
+        stage.operations.progress().begin(100000);
+        stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressNewFile, "docs/Readme.txt", 10);
+        QCOMPARE(stage.SPanel1.text(), QStringLiteral("Extracting \"docs/Readme.txt\""));
+        stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressStep, "", 0);
+        QCOMPARE(stage.ProgressBar1.value(), 1);
+        stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressEnd, "", 0);
+        QVERIFY(stage.SPanel1.text().isEmpty());
+        stage.operations.progress().end();
+        stage.form.ZipEngine1Message(stage.form.ZipEngine1, 3, "a line");
+        QCOMPARE(stage.msg.lines(), (QStringList {"a line"}));
+    }
+
+    void aVanishedFolderIsNotRun()
+    {
+        ScriptedPrompter prompter;
+        Stage stage(m_archive, m_rows);
+        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        auto out = std::make_unique<TestDir>();
+        const std::string folder = out->str();
+        stage.form.show();
+        stage.form.Destination->setEditText(qs(folder));
+        QVERIFY(stage.form.Button2->isEnabled());
+        out.reset(); // gone between the check and the click
+        stage.form.Button2Click();
+        QCOMPARE(prompter.texts(), (QStringList {QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder))}));
+        QVERIFY(stage.form.isVisible());
+        QVERIFY(stage.history[0].empty());
+        QVERIFY(!stage.viewLastOutput.isEnabled());
+        stage.form.close();
+    }
+};
+
+QTEST_MAIN(ExtractFormTest)
+#include "ExtractFormTest.moc"

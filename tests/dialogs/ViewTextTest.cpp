@@ -1,0 +1,188 @@
+// The viewer's decoding and limits, and the Delete dialog's decisions.
+
+#include "dialogs/DeleteLogic.h"
+#include "dialogs/ViewText.h"
+#include "tests/support/TestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+using namespace amxtest;
+
+namespace {
+
+struct DecodeCase
+{
+    const char *name;
+    std::string bytes;
+    uint64_t fileBytes; // 0: the bytes are the whole file
+    QString text;
+    ViewEncoding encoding;
+    uint64_t shownBytes;
+    bool stoppedAtBinary;
+};
+
+std::ostream &operator<<(std::ostream &out, const DecodeCase &c)
+{
+    return out << c.name;
+}
+
+const std::string kEuroUtf8 = "\xE2\x82\xAC"; // U+20AC
+
+std::vector<DecodeCase> decodeCases()
+{
+    return {
+        { "Empty", "", 0, "", ViewEncoding::Utf8, 0, false },
+        { "Ascii", "hello\nworld\n", 0, "hello\nworld\n", ViewEncoding::Utf8, 12, false },
+        { "WindowsLines", "a\r\nb\r\n", 0, "a\nb\n", ViewEncoding::Utf8, 6, false },
+        { "OldMacLines", "a\rb\r", 0, "a\nb\n", ViewEncoding::Utf8, 4, false },
+        { "Utf8", "gr\xC3\xBC\xC3\x9F " + kEuroUtf8, 0, QString::fromUtf8("grüß €"),
+            ViewEncoding::Utf8, 10, false },
+        { "Utf8WithBom", "\xEF\xBB\xBFok", 0, "ok", ViewEncoding::Utf8, 5, false },
+        { "Latin1", "gr\xFC\xDF", 0, QString::fromUtf8("grüß"), ViewEncoding::Latin1, 4, false },
+        { "WindowsQuotesInLatin1", "\x93quoted\x94 \x80", 0, QString::fromUtf8("“quoted” €"),
+            ViewEncoding::Latin1, 10, false },
+        { "OverlongUtf8IsLatin1", "\xC0\xAF", 0, QString::fromUtf8("À¯"), ViewEncoding::Latin1, 2,
+            false },
+        { "SurrogateInUtf8IsLatin1", "\xED\xA0\x80", 0, QString::fromUtf8("í\u00A0€"),
+            ViewEncoding::Latin1, 3, false },
+        { "TabsFormFeedEscape", "a\tb\fc\x1b[0m", 0, "a\tb\fc\x1b[0m", ViewEncoding::Utf8, 9, false },
+        { "BinaryStopsAtNul", std::string("text\0\x01\x02more", 11), 0, "text", ViewEncoding::Utf8, 4,
+            true },
+        { "BinaryStopsAtControl", "head\x01tail", 0, "head", ViewEncoding::Utf8, 4, true },
+        { "ElfHeader", std::string("\x7F" "ELF\x02\x01\x01\0", 8), 0, "\x7F" "ELF",
+            ViewEncoding::Utf8, 4, true },
+        { "LimitCutsUtf8Sequence", "ab" + kEuroUtf8.substr(0, 2), 100, "ab", ViewEncoding::Utf8, 2,
+            false },
+        { "LimitKeepsWholeSequence", "ab" + kEuroUtf8, 100, QString::fromUtf8("ab€"),
+            ViewEncoding::Utf8, 5, false },
+        { "CutSequenceInWholeFileIsLatin1", "ab\xE2\x82", 0, QString::fromUtf8("abâ‚"),
+            ViewEncoding::Latin1, 4, false },
+        { "Utf16LittleEndian", std::string("\xFF\xFEh\0i\0\r\0\n\0", 10), 0, "hi\n",
+            ViewEncoding::Utf16LE, 10, false },
+        { "Utf16BigEndian", std::string("\xFE\xFF\0h\0i", 6), 0, "hi", ViewEncoding::Utf16BE, 6,
+            false },
+        { "Utf16StopsAtNulUnit", std::string("\xFF\xFEh\0\0\0x\0", 8), 0, "h",
+            ViewEncoding::Utf16LE, 4, true },
+    };
+}
+
+class DecodeTest : public testing::TestWithParam<DecodeCase>
+{
+};
+
+} // namespace
+
+TEST_P(DecodeTest, Decodes)
+{
+    const DecodeCase &c = GetParam();
+    const uint64_t size = c.fileBytes ? c.fileBytes : c.bytes.size();
+    const ViewText text = decodeViewText(c.bytes, size);
+    EXPECT_EQ(text.text, c.text) << text.text.toStdString();
+    EXPECT_EQ(text.encoding, c.encoding);
+    EXPECT_EQ(text.shownBytes, c.shownBytes);
+    EXPECT_EQ(text.stoppedAtBinary, c.stoppedAtBinary);
+    EXPECT_EQ(text.fileBytes, size);
+    EXPECT_EQ(text.complete(), !c.stoppedAtBinary && c.shownBytes == size);
+}
+
+INSTANTIATE_TEST_SUITE_P(ViewText, DecodeTest, testing::ValuesIn(decodeCases()),
+    [](const testing::TestParamInfo<DecodeCase> &info) { return std::string(info.param.name); });
+
+TEST(ViewText, LoadReadsAtMostTheLimit)
+{
+    TestDir dir;
+    const std::string big(10000, 'x');
+    const auto file = dir.createFile("big.txt", big);
+    const ViewText text = loadViewText(file.string(), 4096);
+    EXPECT_EQ(text.text.size(), 4096);
+    EXPECT_EQ(text.shownBytes, 4096u);
+    EXPECT_EQ(text.fileBytes, 10000u);
+    EXPECT_FALSE(text.complete());
+
+    const ViewText whole = loadViewText(file.string());
+    EXPECT_EQ(whole.text.size(), 10000);
+    EXPECT_TRUE(whole.complete());
+}
+
+TEST(ViewText, LoadDefaultLimitIsSomeMegabytes)
+{
+    EXPECT_GE(kViewLimit, size_t(1) << 20);
+    EXPECT_LE(kViewLimit, size_t(16) << 20);
+}
+
+TEST(ViewText, MissingFileOrFolderIsAnError)
+{
+    TestDir dir;
+    try {
+        loadViewText((dir / "missing.txt").string());
+        FAIL() << "no error";
+    } catch (const ViewFileError &e) {
+        EXPECT_NE(std::string(e.what()).find("Cannot open file \"" + (dir / "missing.txt").string()
+                      + "\""),
+            std::string::npos)
+            << e.what();
+    }
+    dir.createDir("sub");
+    EXPECT_THROW(loadViewText((dir / "sub").string()), ViewFileError);
+}
+
+TEST(ViewText, CaptionNotesWhatIsLeftOut)
+{
+    ViewText whole;
+    whole.shownBytes = whole.fileBytes = 12;
+    EXPECT_EQ(viewCaption("a.txt", whole), QStringLiteral("View: a.txt"));
+
+    ViewText cut;
+    cut.shownBytes = 4 * 1024 * 1024;
+    cut.fileBytes = 50u * 1024 * 1024;
+    EXPECT_EQ(viewCaption("big.log", cut),
+        QStringLiteral("View: big.log (only the first 4096 kB of 50 MB shown)"));
+
+    ViewText binary;
+    binary.shownBytes = 4;
+    binary.fileBytes = 20000;
+    binary.stoppedAtBinary = true;
+    EXPECT_EQ(viewCaption("prog", binary),
+        QStringLiteral("View: prog (not a text file: only the first 4 bytes of 19 kB shown)"));
+}
+
+TEST(ViewText, TrailingSlash)
+{
+    EXPECT_EQ(withTrailingSlash("/tmp"), "/tmp/");
+    EXPECT_EQ(withTrailingSlash("/tmp/"), "/tmp/");
+    EXPECT_EQ(withTrailingSlash(""), "/");
+}
+
+TEST(ViewText, EnsureFolder)
+{
+    TestDir dir;
+    EXPECT_TRUE(ensureFolder(dir.str()));
+    EXPECT_TRUE(ensureFolder((dir / "new/deeper").string()));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "new/deeper"));
+    dir.createFile("file", "x");
+    EXPECT_FALSE(ensureFolder((dir / "file/below").string()));
+}
+
+TEST(DeleteLogic, RadiosFollowTheSelection)
+{
+    const DeleteRadios none = deleteRadios(0);
+    EXPECT_FALSE(none.selectedEnabled);
+    EXPECT_EQ(none.checked, DeleteWhat::Entire);
+    const DeleteRadios some = deleteRadios(3);
+    EXPECT_TRUE(some.selectedEnabled);
+    EXPECT_EQ(some.checked, DeleteWhat::Selected);
+}
+
+TEST(DeleteLogic, Specs)
+{
+    const std::vector<std::string> selected { "b/two.txt", "one.txt" };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(deleteSpecs(DeleteWhat::Entire, selected, "x"), V { "*.*" });
+    EXPECT_EQ(deleteSpecs(DeleteWhat::Selected, selected, "x"), selected);
+    EXPECT_EQ(deleteSpecs(DeleteWhat::Selected, {}, "x"), V {});
+    EXPECT_EQ(deleteSpecs(DeleteWhat::Files, selected, "*.txt"), V { "*.txt" });
+    EXPECT_EQ(deleteSpecs(DeleteWhat::Files, selected, " a b "), V { " a b " });
+    EXPECT_EQ(deleteSpecs(DeleteWhat::Files, selected, ""), V {});
+}
