@@ -2,7 +2,6 @@
 #include "Extractor.h"
 #include "engine/AmxBlocks.h"
 
-#include <new>
 
 namespace {
 
@@ -31,30 +30,12 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
         return 0;
     amx::Reporter reporter(
         params->caller, params->callback, params->verboseFlag || params->traceFlag);
-    try {
+    return amx::runReported(reporter, [&]() -> int32_t {
         amx::ExtractOptions options = readBlock(*params);
         if (options.archive.empty())
             throw amx::ZipFailure(amx::ZipError::ArchiveOpen, "(no name)");
         return amx::extractArchive(options, reporter);
-    } catch (const amx::Cancelled &) {
-        return 0;
-    } catch (const amx::ZipFailure &f) {
-        try {
-            reporter.problem(f.code(), f.detail());
-        } catch (...) {
-        }
-    } catch (const std::bad_alloc &) {
-        try {
-            reporter.problem(amx::ZipError::Internal, "out of memory");
-        } catch (...) {
-        }
-    } catch (...) {
-        try {
-            reporter.problem(amx::ZipError::Internal, "unexpected failure");
-        } catch (...) {
-        }
-    }
-    return 0;
+    });
 }
 
 extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxUnzVersion(void)

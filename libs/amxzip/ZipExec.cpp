@@ -2,7 +2,6 @@
 #include "Updater.h"
 #include "engine/AmxBlocks.h"
 
-#include <new>
 
 namespace {
 
@@ -36,7 +35,7 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *params)
         return 0;
     amx::Reporter reporter(
         params->caller, params->callback, params->verboseFlag || params->traceFlag);
-    try {
+    return amx::runReported(reporter, [&]() -> int32_t {
         amx::AddOptions options = readBlock(*params);
         if (options.archive.empty())
             throw amx::ZipFailure(amx::ZipError::ArchiveOpen, "(no name)");
@@ -45,25 +44,7 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *params)
         if (params->deleteFlag)
             return amx::deleteMembers(options, reporter);
         return amx::addFiles(options, reporter);
-    } catch (const amx::Cancelled &) {
-        return 0;
-    } catch (const amx::ZipFailure &f) {
-        try {
-            reporter.problem(f.code(), f.detail());
-        } catch (...) {
-        }
-    } catch (const std::bad_alloc &) {
-        try {
-            reporter.problem(amx::ZipError::Internal, "out of memory");
-        } catch (...) {
-        }
-    } catch (...) {
-        try {
-            reporter.problem(amx::ZipError::Internal, "unexpected failure");
-        } catch (...) {
-        }
-    }
-    return 0;
+    });
 }
 
 extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxZipVersion(void)

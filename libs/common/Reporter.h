@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 
 namespace amx {
@@ -40,5 +41,29 @@ private:
 };
 
 constexpr uint64_t stepSize = 32768;
+
+// The body of an entry point: whatever goes wrong becomes one message through
+// the reporter and a count of 0; nothing escapes across the C boundary.
+template<typename Work>
+int32_t runReported(Reporter &reporter, Work &&work) noexcept
+{
+    auto report = [&reporter](ZipError code, const std::string &detail) {
+        try {
+            reporter.problem(code, detail);
+        } catch (...) {
+        }
+    };
+    try {
+        return work();
+    } catch (const Cancelled &) {
+    } catch (const ZipFailure &f) {
+        report(f.code(), f.detail());
+    } catch (const std::bad_alloc &) {
+        report(ZipError::Internal, "out of memory");
+    } catch (...) {
+        report(ZipError::Internal, "unexpected failure");
+    }
+    return 0;
+}
 
 } // namespace amx

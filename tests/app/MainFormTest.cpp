@@ -73,6 +73,10 @@ private Q_SLOTS:
         QCOMPARE(form.rightStatus(), QStringLiteral("Total 3 files, 5 kB [0 kB]").replace("0 kB]",
             QString::fromStdString(kilobytes(form.fileRows().totals().packed)) + " kB]"));
         QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
+        const int widths[5] = {100, 110, 65, 40, 65};
+        for (int c = 0; c < 5; ++c)
+            QCOMPARE(form.fileList()->columnWidth(c), widths[c]);
+        QCOMPARE(form.fileList()->columnWidth(5), form.fileList()->width() - 380 - 20);
         for (const char *name : {"CloseArchive2", "Add1", "Delete1", "Extract1", "View1", "SelectAll1",
                  "MoveArchive1", "RenameArchive1", "DeleteArchive1", "AddButton", "ExtractButton",
                  "DeleteButton", "ViewButton", "CheckOutButton", "CheckOut1", "MakeExeFile1"})

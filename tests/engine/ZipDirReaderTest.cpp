@@ -142,8 +142,7 @@ with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:
 
 TEST_F(PeerArchives, StreamedMembersFromJarAndBsdtar)
 {
-    const std::string jar = run({"jar", "--version"}).exitCode == 0 ? "jar" : "fastjar";
-    runOk({jar, "cf", (dir / "app.jar").string(), "-C", "src", "."}, dir.str());
+    runOk({jarProgram(), "cf", (dir / "app.jar").string(), "-C", "src", "."}, dir.str());
     // Written to a pipe, bsdtar cannot seek back and must use data descriptors.
     runOk({"sh", "-c", "bsdtar --format zip -cf - src > streamed.zip"}, dir.str());
     for (const char *name : {"app.jar", "streamed.zip"}) {

@@ -43,7 +43,7 @@ void makeWith7z(TestDir &dir)
 }
 void makeWithJar(TestDir &dir)
 {
-    runOk({ "jar", "cf", zipPath(dir), "-C", src(dir), "." });
+    runOk({ jarProgram(), "cf", zipPath(dir), "-C", src(dir), "." });
 }
 void makeWithBsdtar(TestDir &dir)
 {

@@ -66,6 +66,12 @@ std::string runOk(const std::vector<std::string> &argv, const std::string &cwd)
     return r.out;
 }
 
+std::string jarProgram()
+{
+    static const std::string program = run({"jar", "--version"}).exitCode == 0 ? "jar" : "fastjar";
+    return program;
+}
+
 RunResult python(const std::string &script, const std::vector<std::string> &args,
     const std::string &cwd)
 {

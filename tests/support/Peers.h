@@ -17,6 +17,9 @@ RunResult run(const std::vector<std::string> &argv, const std::string &cwd = {})
 // Like run(), but a missing program or a non-zero exit fails loudly.
 std::string runOk(const std::vector<std::string> &argv, const std::string &cwd = {});
 
+// The jar tool: the JDK's when installed, else fastjar (both write data descriptors).
+std::string jarProgram();
+
 // Runs a Python 3 script with arguments; the script comes on the command line.
 RunResult python(const std::string &script, const std::vector<std::string> &args = {},
     const std::string &cwd = {});
