@@ -9,6 +9,7 @@
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "platform/Text.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"
@@ -38,8 +39,6 @@ namespace {
 const char *kOpenFilter = "Zip files|*.zip|Archives and .exe files|*.zip;*.exe";
 const char *kNoArchiveText = "Choose \"New\" to create or \"Open\" to open an archive.";
 const char *kNoSelectionText = "No file(s) selected.";
-
-QString qs(const std::string &s) { return QString::fromStdString(s); }
 
 std::string folderOf(const std::string &path)
 {
@@ -934,7 +933,5 @@ void TMainForm::AddClick()
     // clickable to interrupt it.
     if (!m_addForm || m_addForm->running() || CurrentArchive.empty())
         return;
-    m_addForm->show();
-    m_addForm->raise();
-    m_addForm->activateWindow();
+    m_addForm->showOnTop();
 }

@@ -34,9 +34,7 @@ void TMainForm::DeleteClick()
 {
     if (!m_deleteForm || CurrentArchive.empty() || m_readOnly)
         return;
-    m_deleteForm->show();
-    m_deleteForm->raise();
-    m_deleteForm->activateWindow();
+    m_deleteForm->showOnTop();
 }
 
 void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
@@ -81,7 +79,5 @@ void TMainForm::showViewForm()
 {
     if (!m_viewForm || CurrentArchive.empty())
         return;
-    m_viewForm->show();
-    m_viewForm->raise();
-    m_viewForm->activateWindow();
+    m_viewForm->showOnTop();
 }

@@ -55,7 +55,5 @@ void TMainForm::ExtractClick()
 {
     if (!m_extractForm || CurrentArchive.empty())
         return;
-    m_extractForm->show();
-    m_extractForm->raise();
-    m_extractForm->activateWindow();
+    m_extractForm->showOnTop();
 }

@@ -1,15 +1,7 @@
 #include "FileRowModel.h"
 
 #include "platform/FileIcons.h"
-
-namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+#include "platform/Text.h"
 
 FileRowModel::FileRowModel(const FileRows &rows, QObject *parent)
     : QAbstractTableModel(parent)

@@ -9,6 +9,7 @@
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "platform/Text.h"
 #include "widgets/FileListView.h"
 
 #include <QAction>
@@ -46,11 +47,6 @@ protected:
 private:
     std::function<bool(QObject *, QEvent *)> m_handler;
 };
-
-QString qs(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
 
 // The highlighted copy of a toolbar image: tinted with the selection colour,
 // so the button under the mouse stands out in flat and raised style alike.

@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,9 +13,8 @@
 #include <QVBoxLayout>
 
 TAsciview::TAsciview()
-    : QDialog(nullptr,
-        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
-            | Qt::WindowCloseButtonHint)
+    : AmxDialog(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Asciview"));
     setWindowTitle(QStringLiteral("View: "));
@@ -74,21 +72,16 @@ void TAsciview::setMemoFont(const QFont &font)
 void TAsciview::view(const std::string &name)
 {
     m_name = name;
-    if (isVisible()) {
+    // A window already showing loads the new file without a show event.
+    if (isVisible())
         guard([this] {
             FormShow();
         });
-    } else {
-        show();
-    }
-    raise();
-    activateWindow();
+    showOnTop();
 }
 
 void TAsciview::FormShow()
 {
-    if (m_host.mainWindow)
-        m_host.mainWindow->setEnabled(false);
     const QString name = QString::fromStdString(m_name);
     setWindowTitle(QStringLiteral("View: ") + name);
     Memo1->clear();
@@ -108,12 +101,6 @@ void TAsciview::FormShow()
     }
     Memo1->setPlainText(m_text.text);
     setWindowTitle(viewCaption(name, m_text));
-}
-
-void TAsciview::FormClose()
-{
-    if (m_host.mainWindow)
-        m_host.mainWindow->setEnabled(true);
 }
 
 void TAsciview::Button1Click()
@@ -138,31 +125,4 @@ void TAsciview::Button3Click()
     QFont font = Memo1->font();
     if (Prompter::instance().chooseFont(font))
         setMemoFont(font);
-}
-
-void TAsciview::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    guard([this] {
-        FormShow();
-    });
-}
-
-void TAsciview::hideEvent(QHideEvent *event)
-{
-    guard([this] {
-        FormClose();
-    });
-    QDialog::hideEvent(event);
-}
-
-void TAsciview::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] {
-            close();
-        });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

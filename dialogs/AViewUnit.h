@@ -2,9 +2,8 @@
 // folder as text.
 #pragma once
 
+#include "AmxDialog.h"
 #include "ViewText.h"
-
-#include <QDialog>
 
 #include <functional>
 #include <string>
@@ -23,15 +22,19 @@ struct AsciviewHost
     std::function<void(const std::string &)> setTemp;
 };
 
-class TAsciview : public QDialog
+class TAsciview : public AmxDialog
 {
     Q_OBJECT
 public:
-    // No Qt parent: disabling the main window must not disable the viewer.
     TAsciview();
     ~TAsciview() override;
 
-    void setHost(const AsciviewHost &host) { m_host = host; }
+    // The viewer is not moved over the main window, only disables it.
+    void setHost(const AsciviewHost &host)
+    {
+        m_host = host;
+        setOwner(host.mainWindow, Placement::Unmoved);
+    }
 
     // Shows the file name of the temporary folder (again, when the viewer
     // is already open).
@@ -46,16 +49,10 @@ public:
     QPushButton *Button2; // "&Clipboard Copy"
     QPushButton *Button3; // "&Font"
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void Button1Click();
     void Button2Click();
     void Button3Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void setMemoFont(const QFont &font);

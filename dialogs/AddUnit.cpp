@@ -1,6 +1,5 @@
 #include "AddUnit.h"
 
-#include "MsgUnit.h"
 #include "Operations.h"
 
 #include "platform/FileIcons.h"
@@ -12,10 +11,8 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -55,7 +52,7 @@ struct ClearOnExit
 } // namespace
 
 TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
-    : QDialog(nullptr,
+    : AmxDialog(
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_browser(std::move(volumes))
 {
@@ -175,6 +172,7 @@ TAddForm::~TAddForm()
 void TAddForm::attach(const AddFormHost &host)
 {
     m_host = host;
+    setOwner(host.mainWindow);
     if (m_host.operations)
         m_host.operations->addEngine = &ZipEngine1;
 }
@@ -241,13 +239,6 @@ void TAddForm::FormShow()
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
     fill(folder);
-    if (m_host.mainWindow) {
-        m_host.mainWindow->setEnabled(false);
-        QSize screen(INT_MAX / 2, INT_MAX / 2);
-        if (QScreen *s = m_host.mainWindow->screen())
-            screen = s->geometry().size();
-        move(centredOver(m_host.mainWindow->geometry(), size(), screen));
-    }
     ComboBox1->setCurrentIndex(0);
     ComboBox2->setCurrentIndex(0);
     CheckBox1->setChecked(false);
@@ -255,12 +246,6 @@ void TAddForm::FormShow()
     CheckBox3->setChecked(true);
     CheckBox4->setChecked(false);
     filelist->setFocus();
-}
-
-void TAddForm::FormClose()
-{
-    if (m_host.mainWindow)
-        m_host.mainWindow->setEnabled(true);
 }
 
 void TAddForm::Button2Click()
@@ -383,32 +368,4 @@ void TAddForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &messa
 {
     if (m_host.operations)
         m_host.operations->appendLog(message);
-}
-
-void TAddForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    guard([this] {
-        FormShow();
-    });
-}
-
-void TAddForm::hideEvent(QHideEvent *event)
-{
-    // Every way out (Cancel, Esc, the frame's button, a run) hides the window.
-    guard([this] {
-        FormClose();
-    });
-    QDialog::hideEvent(event);
-}
-
-void TAddForm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] {
-            Button2Click();
-        });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

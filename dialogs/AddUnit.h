@@ -4,10 +4,9 @@
 
 #include "AddBrowser.h"
 #include "AddRun.h"
+#include "AmxDialog.h"
 
 #include "engine/ZipEngine.h"
-
-#include <QDialog>
 
 #include <array>
 #include <functional>
@@ -32,11 +31,10 @@ struct AddFormHost
     std::function<void()> loadFileList;
 };
 
-class TAddForm : public QDialog
+class TAddForm : public AmxDialog
 {
     Q_OBJECT
 public:
-    // The form has no Qt parent: disabling the main window must not disable it.
     explicit TAddForm(AddBrowser::VolumeSource volumes = mountedVolumes);
     ~TAddForm() override;
 
@@ -72,8 +70,7 @@ public:
     // current directory, options and specifications of each.
     const std::vector<AddPass> &lastCalls() const { return m_calls; }
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void Button2Click();
     void filelistDblClick(int row);
     void UpClick();
@@ -86,9 +83,7 @@ public:
     void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void escapePressed() override { Button2Click(); }
 
 private:
     void fill(const std::string &folder);

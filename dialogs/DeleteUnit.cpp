@@ -1,6 +1,5 @@
 #include "DeleteUnit.h"
 
-#include "MsgUnit.h"
 #include "Operations.h"
 
 #include "platform/Guard.h"
@@ -9,18 +8,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
-#include <climits>
 #include <exception>
 
 TDeleteForm::TDeleteForm()
-    : QDialog(nullptr,
+    : AmxDialog(
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("DeleteForm"));
@@ -88,25 +84,11 @@ DeleteWhat TDeleteForm::what() const
 
 void TDeleteForm::FormShow()
 {
-    if (QWidget *main = m_host.mainWindow) {
-        QSize screen(INT_MAX / 2, INT_MAX / 2);
-        if (QScreen *s = main->screen())
-            screen = s->geometry().size();
-        move(centredOver(main->geometry(), size(), screen));
-    }
     Edit1->clear();
-    if (m_host.mainWindow)
-        m_host.mainWindow->setEnabled(false);
     const size_t selected = m_host.selectedMembers ? m_host.selectedMembers().size() : 0;
     const DeleteRadios radios = deleteRadios(selected);
     RadioButton2->setEnabled(radios.selectedEnabled);
     (radios.checked == DeleteWhat::Selected ? RadioButton2 : RadioButton1)->setChecked(true);
-}
-
-void TDeleteForm::FormClose()
-{
-    if (m_host.mainWindow)
-        m_host.mainWindow->setEnabled(true);
 }
 
 void TDeleteForm::RadioButton3Click()
@@ -160,32 +142,4 @@ void TDeleteForm::Button1Click()
 void TDeleteForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &)
 {
     // A delete reports nothing into the output log.
-}
-
-void TDeleteForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    guard([this] {
-        FormShow();
-    });
-}
-
-void TDeleteForm::hideEvent(QHideEvent *event)
-{
-    // Every way out (Delete, Cancel, Esc, the frame's close button) hides it.
-    guard([this] {
-        FormClose();
-    });
-    QDialog::hideEvent(event);
-}
-
-void TDeleteForm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] {
-            close();
-        });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -3,11 +3,10 @@
 // has the main list reloaded.
 #pragma once
 
+#include "AmxDialog.h"
 #include "DeleteLogic.h"
 
 #include "engine/ZipEngine.h"
-
-#include <QDialog>
 
 #include <functional>
 #include <string>
@@ -31,15 +30,18 @@ struct DeleteHost
     std::function<void()> loadFileList;
 };
 
-class TDeleteForm : public QDialog
+class TDeleteForm : public AmxDialog
 {
     Q_OBJECT
 public:
-    // No Qt parent: disabling the main window must not disable the dialog.
     TDeleteForm();
     ~TDeleteForm() override;
 
-    void setHost(const DeleteHost &host) { m_host = host; }
+    void setHost(const DeleteHost &host)
+    {
+        m_host = host;
+        setOwner(host.mainWindow);
+    }
     const DeleteHost &host() const { return m_host; }
 
     TZipEngine ZipEngine1;
@@ -52,18 +54,12 @@ public:
 
     DeleteWhat what() const;
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void RadioButton3Click();
     void Edit1Change();
     void Button1Click();
     void Button2Click();
     void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     DeleteHost m_host;

@@ -1,34 +1,26 @@
 #include "ExtractUnit.h"
 
 #include "FolderTree.h"
-#include "MsgUnit.h"
 #include "Operations.h"
 
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
+#include "platform/Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
-#include <climits>
-
 namespace {
-
-QString qs(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 std::string currentFolder()
 {
@@ -46,7 +38,7 @@ struct ProgressScope
 } // namespace
 
 TExtractForm::TExtractForm()
-    : QDialog(nullptr,
+    : AmxDialog(
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ExtractForm"));
@@ -189,14 +181,6 @@ void TExtractForm::FormShow()
     CheckBox1->setChecked(false);
     CheckBox2->setChecked(false);
 
-    if (QWidget *main = m_host.mainWindow) {
-        QSize screen(INT_MAX / 2, INT_MAX / 2);
-        if (QScreen *s = main->screen())
-            screen = s->geometry().size();
-        move(centredOver(main->geometry(), size(), screen));
-        main->setEnabled(false);
-    }
-
     {
         // Building the tree selects nothing the user chose: Destination stays.
         const QSignalBlocker quiet(TreeList);
@@ -204,12 +188,6 @@ void TExtractForm::FormShow()
     }
     Destination->setFocus();
     DestinationChange();
-}
-
-void TExtractForm::FormClose()
-{
-    if (m_host.mainWindow)
-        m_host.mainWindow->setEnabled(true);
 }
 
 void TExtractForm::DestinationChange()
@@ -341,34 +319,6 @@ void TExtractForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &m
 {
     if (m_host.operations)
         m_host.operations->appendLog(message);
-}
-
-void TExtractForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    guard([this] {
-        FormShow();
-    });
-}
-
-void TExtractForm::hideEvent(QHideEvent *event)
-{
-    // Every way out (Extract, Cancel, Esc, the frame's close button) hides it.
-    guard([this] {
-        FormClose();
-    });
-    QDialog::hideEvent(event);
-}
-
-void TExtractForm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] {
-            close();
-        });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 bool TExtractForm::eventFilter(QObject *watched, QEvent *event)

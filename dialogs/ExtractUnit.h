@@ -3,11 +3,10 @@
 // from the last five extraction folders, or in a tree of folders.
 #pragma once
 
+#include "AmxDialog.h"
 #include "ExtractLogic.h"
 
 #include "engine/ZipEngine.h"
-
-#include <QDialog>
 
 #include <functional>
 #include <string>
@@ -37,16 +36,18 @@ struct ExtractHost
     std::function<void(const ExtractHistory &)> setHistory;
 };
 
-class TExtractForm : public QDialog
+class TExtractForm : public AmxDialog
 {
     Q_OBJECT
 public:
-    // The form has no Qt parent: disabling the main window must not disable
-    // it too.
     TExtractForm();
     ~TExtractForm() override;
 
-    void setHost(const ExtractHost &host) { m_host = host; }
+    void setHost(const ExtractHost &host)
+    {
+        m_host = host;
+        setOwner(host.mainWindow);
+    }
     const ExtractHost &host() const { return m_host; }
 
     // Shows the new-folder window; until one is set "&New Folder..." stays
@@ -67,8 +68,7 @@ public:
     QPushButton *Button1; // "->"
     QPushButton *Button4; // "&New Folder..."
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void Button2Click();
     // "->": the typed folder, or its nearest existing parent, in the tree.
     void LocateButtonClick();
@@ -91,9 +91,6 @@ public:
     const std::vector<std::string> &lastSpecs() const { return m_lastSpecs; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

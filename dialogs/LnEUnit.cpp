@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -16,7 +15,7 @@
 #include <cstdlib>
 
 TLnEForm::TLnEForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : AmxDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, parent)
     , endProgram([] {
         std::fflush(nullptr);
         std::_Exit(0);
@@ -88,15 +87,4 @@ void TLnEForm::CancelButtClick()
 {
     ZipEngine1.CancelRequested = true;
     endProgram();
-}
-
-void TLnEForm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] {
-            CancelButtClick();
-        });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

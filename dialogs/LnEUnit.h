@@ -3,11 +3,10 @@
 // main window.
 #pragma once
 
+#include "AmxDialog.h"
 #include "ProgressCounters.h"
 
 #include "engine/ZipEngine.h"
-
-#include <QDialog>
 
 #include <functional>
 
@@ -15,7 +14,7 @@ class QFrame;
 class QProgressBar;
 class QPushButton;
 
-class TLnEForm : public QDialog
+class TLnEForm : public AmxDialog
 {
     Q_OBJECT
 public:
@@ -40,7 +39,8 @@ public:
     std::function<void()> endProgram;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    // Esc is Cancel: it ends the program, not only the window.
+    void escapePressed() override { CancelButtClick(); }
 
 private:
     ExtractGauge m_gauge;

@@ -2,32 +2,15 @@
 
 #include "platform/Guard.h"
 
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
-QPoint centredOver(const QRect &owner, const QSize &own, const QSize &screen)
-{
-    int left = owner.left() + owner.width() / 2 - own.width() / 2;
-    int top = owner.top() + owner.height() / 2 - own.height() / 2;
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    if (left + own.width() > screen.width())
-        left = screen.width() - own.width();
-    if (top + own.height() > screen.height())
-        top = screen.height() - own.height();
-    return { left, top };
-}
-
 TMsgForm::TMsgForm(QWidget *mainWindow)
-    : QDialog(nullptr,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_mainWindow(mainWindow)
+    : AmxDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    setOwner(mainWindow);
     setObjectName(QStringLiteral("MsgForm"));
     setWindowTitle(QStringLiteral("View Last Output"));
     resize(500, 320);
@@ -74,15 +57,7 @@ QStringList TMsgForm::lines() const
 
 void TMsgForm::FormShow()
 {
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(false);
     OKButton->setFocus();
-    if (!m_mainWindow)
-        return;
-    QSize screen(INT_MAX / 2, INT_MAX / 2);
-    if (QScreen *s = m_mainWindow->screen())
-        screen = s->geometry().size();
-    move(centredOver(m_mainWindow->geometry(), size(), screen));
 }
 
 void TMsgForm::FormResize()
@@ -95,29 +70,6 @@ void TMsgForm::OKButtonClick()
     close();
 }
 
-void TMsgForm::FormClose()
-{
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-}
-
-void TMsgForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    guard([this] {
-        FormShow();
-    });
-}
-
-void TMsgForm::hideEvent(QHideEvent *event)
-{
-    // Every way out (OK, Esc, the frame's close button) hides the window.
-    guard([this] {
-        FormClose();
-    });
-    QDialog::hideEvent(event);
-}
-
 void TMsgForm::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
@@ -126,15 +78,4 @@ void TMsgForm::resizeEvent(QResizeEvent *event)
     guard([this] {
         FormResize();
     });
-}
-
-void TMsgForm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] {
-            OKButtonClick();
-        });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -2,24 +2,17 @@
 // during the last operation.
 #pragma once
 
-#include <QDialog>
-#include <QPoint>
-#include <QRect>
+#include "AmxDialog.h"
 
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
-// Where a window of the given size goes to sit centred over owner, moved
-// back onto a screen of the given size when it would stick out.
-QPoint centredOver(const QRect &owner, const QSize &own, const QSize &screen);
-
-class TMsgForm : public QDialog
+class TMsgForm : public AmxDialog
 {
     Q_OBJECT
 public:
-    // mainWindow: centred over, and disabled while this window is shown. The
-    // form has no Qt parent: disabling its owner must not disable it too.
+    // mainWindow: centred over, and disabled while this window is shown.
     explicit TMsgForm(QWidget *mainWindow);
 
     void clearLines();
@@ -30,17 +23,11 @@ public:
     QWidget *BottomPanel;
     QPushButton *OKButton;
 
-    void FormShow();
+    void FormShow() override;
     void FormResize();
     void OKButtonClick();
-    void FormClose();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QWidget *m_mainWindow;
+    void escapePressed() override { OKButtonClick(); }
 };

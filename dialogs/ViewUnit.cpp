@@ -1,35 +1,26 @@
 #include "ViewUnit.h"
 
 #include "AViewUnit.h"
-#include "MsgUnit.h"
 #include "Operations.h"
 #include "ViewText.h"
 
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "platform/Text.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include <climits>
-
 namespace {
-
-QString qs(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 // A program given with a folder must be an executable file there; a bare
 // name is looked up on PATH, as starting it would.
@@ -47,7 +38,7 @@ bool programExists(const QString &program)
 } // namespace
 
 TViewForm::TViewForm()
-    : QDialog(nullptr,
+    : AmxDialog(
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ViewForm"));
@@ -114,24 +105,11 @@ ViewWay TViewForm::way() const
 
 void TViewForm::FormShow()
 {
-    if (QWidget *main = m_host.mainWindow) {
-        main->setEnabled(false);
-        QSize screen(INT_MAX / 2, INT_MAX / 2);
-        if (QScreen *s = main->screen())
-            screen = s->geometry().size();
-        move(centredOver(main->geometry(), size(), screen));
-    }
     // Filling the box checks "&Viewer: " through its change handler; the
     // text viewer is checked again right after, whatever was used last.
     Edit1->setText(qs(m_host.viewer ? m_host.viewer() : std::string()));
     RadioButton2->setChecked(true);
     RadioButton2->setFocus();
-}
-
-void TViewForm::FormClose()
-{
-    if (m_host.mainWindow)
-        m_host.mainWindow->setEnabled(true);
 }
 
 void TViewForm::Edit971Change()
@@ -227,31 +205,4 @@ void TViewForm::Button1Click()
         break;
     }
     close();
-}
-
-void TViewForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    guard([this] {
-        FormShow();
-    });
-}
-
-void TViewForm::hideEvent(QHideEvent *event)
-{
-    guard([this] {
-        FormClose();
-    });
-    QDialog::hideEvent(event);
-}
-
-void TViewForm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] {
-            close();
-        });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -3,9 +3,9 @@
 // built-in text viewer or the viewer program the user chose.
 #pragma once
 
-#include "engine/ZipEngine.h"
+#include "AmxDialog.h"
 
-#include <QDialog>
+#include "engine/ZipEngine.h"
 
 #include <functional>
 #include <optional>
@@ -43,15 +43,18 @@ struct ViewHost
     std::function<void(const std::string &)> setViewer;
 };
 
-class TViewForm : public QDialog
+class TViewForm : public AmxDialog
 {
     Q_OBJECT
 public:
-    // No Qt parent: disabling the main window must not disable the dialog.
     TViewForm();
     ~TViewForm() override;
 
-    void setHost(const ViewHost &host) { m_host = host; }
+    void setHost(const ViewHost &host)
+    {
+        m_host = host;
+        setOwner(host.mainWindow);
+    }
     const ViewHost &host() const { return m_host; }
     // The text viewer "&Internal ASCII text viewer" shows.
     void setTextViewer(TAsciview *viewer) { m_textViewer = viewer; }
@@ -68,17 +71,11 @@ public:
 
     ViewWay way() const;
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void Button1Click();
     void Button2Click();
     void Button3Click();
     void Edit971Change();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     ViewHost m_host;

@@ -1,0 +1,80 @@
+#include "AmxDialog.h"
+
+#include "platform/Guard.h"
+
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <climits>
+
+QPoint centredOver(const QRect &owner, const QSize &own, const QSize &screen)
+{
+    int left = owner.left() + owner.width() / 2 - own.width() / 2;
+    int top = owner.top() + owner.height() / 2 - own.height() / 2;
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    if (left + own.width() > screen.width())
+        left = screen.width() - own.width();
+    if (top + own.height() > screen.height())
+        top = screen.height() - own.height();
+    return { left, top };
+}
+
+AmxDialog::AmxDialog(Qt::WindowFlags flags, QWidget *parent)
+    : QDialog(parent, flags)
+{
+}
+
+void AmxDialog::setOwner(QWidget *owner, Placement placement)
+{
+    m_owner = owner;
+    m_placement = placement;
+}
+
+void AmxDialog::showOnTop()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void AmxDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    guard([this] {
+        if (m_owner) {
+            m_owner->setEnabled(false);
+            if (m_placement == Placement::CentredOverOwner) {
+                QSize screen(INT_MAX / 2, INT_MAX / 2);
+                if (QScreen *s = m_owner->screen())
+                    screen = s->geometry().size();
+                move(centredOver(m_owner->geometry(), size(), screen));
+            }
+        }
+        FormShow();
+    });
+}
+
+void AmxDialog::hideEvent(QHideEvent *event)
+{
+    // Every way out (the buttons, Esc, the frame's close button) hides the
+    // window, so the owner comes back whichever was used.
+    guard([this] {
+        FormClose();
+    });
+    if (m_owner)
+        m_owner->setEnabled(true);
+    QDialog::hideEvent(event);
+}
+
+void AmxDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        guard([this] {
+            escapePressed();
+        });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
