@@ -1,5 +1,7 @@
 #include "SafePath.h"
 
+#include "common/PathParts.h"
+
 namespace amx {
 
 std::vector<std::string> safeComponents(std::string_view name, bool &changed)
@@ -16,26 +18,16 @@ std::vector<std::string> safeComponents(std::string_view name, bool &changed)
         path.erase(0, 2);
         changed = true;
     }
+    // A leading slash makes the name absolute; doubled or trailing ones are harmless.
+    if (!path.empty() && path.front() == '/')
+        changed = true;
     std::vector<std::string> parts;
-    size_t pos = 0;
-    while (pos <= path.size()) {
-        size_t slash = path.find('/', pos);
-        if (slash == std::string::npos)
-            slash = path.size();
-        std::string part = path.substr(pos, slash - pos);
-        pos = slash + 1;
-        if (part.empty() || part == ".") {
-            // A leading slash makes the name absolute; doubled or trailing ones are harmless.
-            if (slash == 0)
-                changed = true;
-            continue;
-        }
-        if (part == ".." || part.find('\0') != std::string::npos) {
+    forEachPathPart(path, [&](std::string_view part) {
+        if (part == ".." || part.find('\0') != std::string_view::npos)
             changed = true;
-            continue;
-        }
-        parts.push_back(std::move(part));
-    }
+        else
+            parts.emplace_back(part);
+    });
     return parts;
 }
 
@@ -44,23 +36,17 @@ bool linkStaysInside(const std::vector<std::string> &parent, std::string_view ta
     if (target.empty() || target.front() == '/' || target.find('\0') != std::string_view::npos)
         return false;
     size_t depth = parent.size();
-    size_t pos = 0;
-    while (pos <= target.size()) {
-        size_t slash = target.find('/', pos);
-        if (slash == std::string_view::npos)
-            slash = target.size();
-        std::string_view part = target.substr(pos, slash - pos);
-        pos = slash + 1;
-        if (part.empty() || part == ".")
-            continue;
-        if (part == "..") {
-            if (depth == 0)
-                return false;
-            --depth;
-        } else {
+    bool escapes = false;
+    forEachPathPart(target, [&](std::string_view part) {
+        if (part != "..")
             ++depth;
-        }
-    }
+        else if (depth == 0)
+            escapes = true;
+        else
+            --depth;
+    });
+    if (escapes)
+        return false;
     return true;
 }
 

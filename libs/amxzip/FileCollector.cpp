@@ -1,5 +1,6 @@
 #include "FileCollector.h"
 
+#include "common/PathParts.h"
 #include "common/Wildcard.h"
 
 #include <algorithm>
@@ -47,23 +48,13 @@ std::string dosComponent(const std::string &name)
 std::string storedName(const std::string &path, bool isDir, bool discardDirs, bool forceDos)
 {
     std::vector<std::string> parts;
-    size_t pos = 0;
-    while (pos <= path.size()) {
-        size_t slash = path.find('/', pos);
-        if (slash == std::string::npos)
-            slash = path.size();
-        std::string part = path.substr(pos, slash - pos);
-        pos = slash + 1;
-        if (part.empty() || part == ".")
-            continue;
+    forEachPathPart(path, [&](std::string_view part) {
         // "a/../b" is stored as "b"; a ".." leading out of the folder is dropped.
-        if (part == "..") {
-            if (!parts.empty())
-                parts.pop_back();
-            continue;
-        }
-        parts.push_back(forceDos ? dosComponent(part) : part);
-    }
+        if (part != "..")
+            parts.push_back(forceDos ? dosComponent(std::string(part)) : std::string(part));
+        else if (!parts.empty())
+            parts.pop_back();
+    });
     if (discardDirs && !parts.empty())
         parts.erase(parts.begin(), parts.end() - 1);
     std::string out;
