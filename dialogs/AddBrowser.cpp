@@ -187,7 +187,7 @@ QVariant AddListModel::data(const QModelIndex &index, int role) const
                     QMimeDatabase().mimeTypeForName(QStringLiteral("inode/directory")).comment();
                 return folderType;
             }
-            return FileIcons::forName(QString::fromStdString(row.name)).typeName;
+            return FileIcons::forFile(QString::fromStdString(m_browser.AddFolder() + row.name)).typeName;
         case 3:
             return drives ? QString() : QString::fromStdString(row.modifiedText);
         }
@@ -201,7 +201,7 @@ QVariant AddListModel::data(const QModelIndex &index, int role) const
                 : FileIcons::themed(QStringLiteral("drive-harddisk"), QStringLiteral("folder"));
         if (row.folder)
             return FileIcons::themed(QStringLiteral("folder"));
-        return FileIcons::forName(QString::fromStdString(row.name)).icon;
+        return FileIcons::forFile(QString::fromStdString(m_browser.AddFolder() + row.name)).icon;
     case Qt::TextAlignmentRole:
         if (column == 1 || (drives && column == 2))
             return int(Qt::AlignRight | Qt::AlignVCenter);

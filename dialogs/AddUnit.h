@@ -93,7 +93,7 @@ private:
     AddFormHost m_host;
     AddBrowser m_browser;
     AddListModel *m_model;
-    std::array<int, 4> m_savedWidths { 90, 75, 70, 114 };
+    std::array<int, 4> m_savedWidths { 190, 85, 110, 114 };
     bool m_driveColumns = false;
     bool m_columnsSet = false; // the saved widths hold until a first fill shows them
     bool m_running = false;

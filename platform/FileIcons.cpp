@@ -21,6 +21,13 @@ QIcon themed(const QString &name, const QString &fallback)
     return QIcon(QStringLiteral(":/icons/") + fallback + QStringLiteral(".png"));
 }
 
+FileTypeInfo forFile(const QString &path)
+{
+    static QMimeDatabase db;
+    const QMimeType type = db.mimeTypeForFile(path);
+    return {themed(type.iconName(), type.genericIconName()), type.comment()};
+}
+
 const FileTypeInfo &forName(const QString &fileName)
 {
     // Keyed by extension: a large archive has few distinct types.

@@ -19,6 +19,9 @@ void ensureTheme();
 // By name only, for archive members (the file need not exist).
 const FileTypeInfo &forName(const QString &fileName);
 
+// For a real file: by name, and by content where the name does not tell.
+FileTypeInfo forFile(const QString &path);
+
 // A theme icon, or the generic fallback when the theme lacks it.
 QIcon themed(const QString &name, const QString &fallback = QStringLiteral("text-x-generic"));
 

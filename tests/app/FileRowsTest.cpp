@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include "tests/support/Table.h"
 
 namespace {
 
@@ -131,6 +132,7 @@ struct SortCase
     int order;
     std::vector<std::string> expected;
 };
+AMX_ROW_PRINTS_NAME(SortCase)
 
 class FileRowsSort : public ::testing::TestWithParam<SortCase>
 {
@@ -163,8 +165,7 @@ INSTANTIATE_TEST_SUITE_P(AllOrders, FileRowsSort,
         // Text order: "9%" sorts above "50%" descending.
         SortCase {"RatioAsText", 6, {"x/A.txt", "b", "c.doc", "a.txt", "W/z.txt"}},
         SortCase {"Original", 8, {"b", "x/A.txt", "c.doc", "a.txt", "W/z.txt"}},
-        SortCase {"Unknown", 42, {"b", "x/A.txt", "c.doc", "a.txt", "W/z.txt"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+        SortCase {"Unknown", 42, {"b", "x/A.txt", "c.doc", "a.txt", "W/z.txt"}}), amxtest::RowName());
 
 TEST(FileRowsSortLarge, StableOnManyEqualKeys)
 {

@@ -112,6 +112,33 @@ private:
         return m_dir.createFile("new" + std::to_string(++m_count) + ".zip").string();
     }
 
+    // The main window on an archive, with the Add dialog opened by `action` in `folder`.
+    struct Session
+    {
+        ScriptedPrompter prompter;
+        std::string source, archive;
+        TMainForm main;
+        TAddForm form {fakeVolumes};
+
+        Session(std::string src, std::string arc, const std::string &folder, const char *action = "Add1")
+            : source(std::move(src))
+            , archive(std::move(arc))
+            , main({QString::fromStdString(archive)})
+        {
+            main.setAddForm(&form);
+            main.show();
+            main.settings().LastAddDir = folder;
+            trigger(main, action);
+        }
+    };
+
+    // The usual session: a fresh source folder added to a new archive.
+    std::unique_ptr<Session> open(const std::string &subFolder = {}, const char *action = "Add1")
+    {
+        std::string source = makeSource();
+        return std::make_unique<Session>(source, newArchive(), source + subFolder, action);
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -123,15 +150,8 @@ private Q_SLOTS:
 
     void showsWithItsDefaultsAndDisablesTheMainWindow()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        TMainForm main({QString::fromStdString(newArchive())});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.show();
-        main.settings().LastAddDir = source;
-
-        trigger(main, "Add1");
+        auto s = open();
+        auto &[prompter, source, archive, main, form] = *s;
         QVERIFY(form.isVisible());
         QVERIFY(!main.isEnabled());
         QCOMPARE(form.windowTitle(), QStringLiteral("Add"));
@@ -140,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(header(form, 1), QStringLiteral("Size"));
         QCOMPARE(header(form, 2), QStringLiteral("File Type"));
         QCOMPARE(header(form, 3), QStringLiteral("Modified"));
-        QCOMPARE(form.filelist->columnWidth(0), 90);
+        QCOMPARE(form.filelist->columnWidth(0), 190);
         QCOMPARE(form.filelist->columnWidth(3), 114);
         QCOMPARE(form.filelist->model()->data(form.filelist->model()->index(0, 0)).toString(),
             QStringLiteral("d1"));
@@ -184,15 +204,9 @@ private Q_SLOTS:
 
     void browsesUpToTheDrivesAndBack()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        TMainForm main({QString::fromStdString(newArchive())});
-        TAddForm form(fakeVolumes);
+        auto s = open("d1/", "Add2");
+        auto &[prompter, source, archive, main, form] = *s;
         QAbstractItemModelTester tester(form.filelist->model());
-        main.setAddForm(&form);
-        main.show();
-        main.settings().LastAddDir = source + "d1/";
-        trigger(main, "Add2");
         QCOMPARE(form.browser().AddFolder(), source + "d1/");
         form.filelist->setColumnWidth(0, 150);
 
@@ -252,15 +266,8 @@ private Q_SLOTS:
 
     void newEmptyArchiveGetsTheSelectedFiles()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        const std::string archive = newArchive();
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.show();
-        main.settings().LastAddDir = m_dir.str() + "/";
-        trigger(main, "Add1");
+        Session s(makeSource(), newArchive(), m_dir.str() + "/");
+        auto &[prompter, source, archive, main, form] = s;
         // The browsed folder is remembered, not the one the dialog opened in.
         form.filelistDblClick(rowOf(form, source.substr(m_dir.str().size() + 1, 4)));
         select(form, {"f.txt", "G.txt"});
@@ -284,14 +291,8 @@ private Q_SLOTS:
 
     void twoFoldersBothEndUpInTheArchive()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        const std::string archive = newArchive();
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.settings().LastAddDir = source;
-        trigger(main, "Add1");
+        auto s = open();
+        auto &[prompter, source, archive, main, form] = *s;
         select(form, {"d1", "d2"});
         form.Button1->click();
 
@@ -306,14 +307,8 @@ private Q_SLOTS:
 
     void folderInfoKeepsTheFolderNames()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        const std::string archive = newArchive();
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.settings().LastAddDir = source;
-        trigger(main, "Add1");
+        auto s = open();
+        auto &[prompter, source, archive, main, form] = *s;
         select(form, {"d1", "d2", "f.txt"});
         form.CheckBox4->setChecked(true);
         form.ComboBox2->setCurrentIndex(4); // "None"
@@ -338,14 +333,8 @@ private Q_SLOTS:
 
     void foldersAndFilesMakeTwoCallsWithTheirOwnOptions()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        const std::string archive = newArchive();
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.settings().LastAddDir = source;
-        trigger(main, "Add1");
+        auto s = open();
+        auto &[prompter, source, archive, main, form] = *s;
         select(form, {"d2", "G.txt"});
         form.CheckBox3->setChecked(false);
         form.Button1->click();
@@ -372,7 +361,6 @@ private Q_SLOTS:
         QFETCH(int, action);
         QFETCH(QStringList, expected);
         QFETCH(bool, sourcesKept);
-        ScriptedPrompter prompter;
         const std::string tag = std::to_string(++m_count);
         // The archive's a.txt is older than the one on disk.
         m_dir.createFile("old" + tag + "/a.txt", "old a");
@@ -384,11 +372,8 @@ private Q_SLOTS:
         m_dir.createFile("new" + tag + "/a.txt", "new a");
         m_dir.createFile("new" + tag + "/b.txt", "new b");
 
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.settings().LastAddDir = source;
-        trigger(main, "Add1");
+        Session s(source, archive, source);
+        auto &[prompter, src, arc, main, form] = s;
         select(form, {"a.txt", "b.txt"});
         form.ComboBox1->setCurrentIndex(action);
         form.Button1->click();
@@ -403,14 +388,8 @@ private Q_SLOTS:
 
     void doubleClickOnAFileAddsTheSelectedRows()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        const std::string archive = newArchive();
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.settings().LastAddDir = source;
-        trigger(main, "Add1");
+        auto s = open();
+        auto &[prompter, source, archive, main, form] = *s;
         select(form, {"f.txt", "G.txt"});
         form.filelistDblClick(rowOf(form, "G.txt"));
         QVERIFY(!form.isVisible());
@@ -419,14 +398,8 @@ private Q_SLOTS:
 
     void aFolderThatVanishedStopsBeforeAnythingIsAdded()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        const std::string archive = newArchive();
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.settings().LastAddDir = source;
-        trigger(main, "Add1");
+        auto s = open();
+        auto &[prompter, source, archive, main, form] = *s;
         select(form, {"d1", "d2", "f.txt"});
         std::filesystem::remove_all(source + "d2");
         form.Button1->click();
@@ -442,14 +415,8 @@ private Q_SLOTS:
 
     void interruptingStopsTheRemainingFolders()
     {
-        ScriptedPrompter prompter;
-        const std::string source = makeSource();
-        const std::string archive = newArchive();
-        TMainForm main({QString::fromStdString(archive)});
-        TAddForm form(fakeVolumes);
-        main.setAddForm(&form);
-        main.settings().LastAddDir = source;
-        trigger(main, "Add1");
+        auto s = open();
+        auto &[prompter, source, archive, main, form] = *s;
         select(form, {"d1", "d2"});
         // The click on the main list arrives with the first event the add lets through.
         prompter.answerQuestion(false);

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "tests/support/Table.h"
 
 using namespace amxtest;
 using O = AddOptsEnum;
@@ -55,6 +56,7 @@ struct OptionCase
     AddOpts folders;
     AddOpts files;
 };
+AMX_ROW_PRINTS_NAME(OptionCase)
 
 class OptionSets : public ::testing::TestWithParam<OptionCase>
 {
@@ -85,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(AddDialog, OptionSets,
         OptionCase {"Everything", {3, 4, true, true, true, true},
             {O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles, O::AddDirNames},
             {O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles,
-                O::AddDirNames}}),
-    [](const auto &info) { return std::string(info.param.name); });
+                O::AddDirNames}}), amxtest::RowName());
 
 TEST(AddDialog, CompressionLevels)
 {

@@ -126,6 +126,15 @@ private:
         form.setTextViewer(&viewer);
     }
 
+    // The text viewer alone, reading from the "Temp" setting.
+    void hostViewer(TAsciview &viewer, QMainWindow *main)
+    {
+        AsciviewHost host;
+        host.mainWindow = main;
+        host.temp = [this] { return m_temp; };
+        viewer.setHost(host);
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -228,79 +237,68 @@ private Q_SLOTS:
         QCOMPARE(m_reloads, 0);
     }
 
-    void deleteSelectedRows()
+    // Each way of choosing what to delete, run against the real library.
+    void deleteRuns_data()
     {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("typed"); // null: "&Files:" not chosen
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<QStringList>("notices");
+        const QStringList all { "README", "docs/inner.txt", "latin.txt", "one.txt", "readme.txt",
+            "sub/four.dat", "sub/three.txt", "two.txt" };
+        QTest::newRow("selected rows") << QStringList { "one.txt", "sub/three.txt" } << QString()
+                                       << QStringList { "README", "docs/inner.txt", "latin.txt",
+                                              "readme.txt", "sub/four.dat", "two.txt" }
+                                       << 2 << QStringList {};
+        QTest::newRow("pattern") << QStringList {} << QStringLiteral("sub/*")
+                                 << QStringList { "README", "docs/inner.txt", "latin.txt",
+                                        "one.txt", "readme.txt", "two.txt" }
+                                 << 2 << QStringList {};
+        QTest::newRow("nothing matched still reloads")
+            << QStringList {} << QStringLiteral("*.nothing") << all << 0 << QStringList {};
+        QTest::newRow("empty specification refused by the engine")
+            << QStringList {} << QStringLiteral("") << all << 0
+            << QStringList { "Error - no files selected for deletion" };
+        QTest::newRow("entire archive") << QStringList {} << QString() << QStringList {} << 8
+                                        << QStringList {};
+    }
+
+    void deleteRuns()
+    {
+        QFETCH(QStringList, selected);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, left);
+        QFETCH(int, deleted);
+        QFETCH(QStringList, notices);
         TDeleteForm form;
+        RecordingNotices recorded;
+        form.ZipEngine1.setNotices(&recorded);
         hostDelete(form);
-        m_selected = { "one.txt", "sub/three.txt" };
+        for (const QString &name : selected)
+            m_selected.push_back(name.toStdString());
         form.show();
+        QVERIFY((selected.isEmpty() ? form.RadioButton1 : form.RadioButton2)->isChecked());
+        if (!typed.isNull()) {
+            form.RadioButton3->click();
+            QTest::keyClicks(form.Edit1, typed);
+        }
         form.Button1->click();
         QVERIFY(!form.isVisible());
         QVERIFY(m_main->isEnabled());
         QCOMPARE(m_reloads, 1);
-        const Names left { "README", "docs/inner.txt", "latin.txt", "readme.txt", "sub/four.dat",
-            "two.txt" };
-        QCOMPARE(m_listedAtReload, left);
-        QCOMPARE(form.ZipEngine1.SuccessCount, 2);
+        Names expected;
+        for (const QString &name : left)
+            expected.push_back(name.toStdString());
+        QCOMPARE(m_listedAtReload, expected);
+        QCOMPARE(form.ZipEngine1.SuccessCount, deleted);
+        Names expectedNotices;
+        for (const QString &n : notices)
+            expectedNotices.push_back(n.toStdString());
+        QCOMPARE(recorded.texts, expectedNotices);
         // The log was started and stays empty.
         QVERIFY(m_viewLastOutput->isEnabled());
         QVERIFY(m_msgForm->lines().isEmpty());
-    }
-
-    void deletePattern()
-    {
-        TDeleteForm form;
-        hostDelete(form);
-        form.show();
-        QTest::keyClicks(form.Edit1, QStringLiteral("sub/*"));
-        form.Button1->click();
-        QCOMPARE(m_reloads, 1);
-        QCOMPARE(m_listedAtReload,
-            (Names { "README", "docs/inner.txt", "latin.txt", "one.txt", "readme.txt", "two.txt" }));
-    }
-
-    void deleteNothingMatchedStillReloads()
-    {
-        TDeleteForm form;
-        RecordingNotices notices;
-        form.ZipEngine1.setNotices(&notices);
-        hostDelete(form);
-        const Names before = names(m_archive);
-        form.show();
-        QTest::keyClicks(form.Edit1, QStringLiteral("*.nothing"));
-        form.Button1->click();
-        QVERIFY(!form.isVisible());
-        QCOMPARE(m_reloads, 1);
-        QCOMPARE(m_listedAtReload, before);
-        QCOMPARE(form.ZipEngine1.SuccessCount, 0);
-        QVERIFY(m_msgForm->lines().isEmpty());
-    }
-
-    void deleteEmptySpecificationIsRefusedByTheEngine()
-    {
-        TDeleteForm form;
-        RecordingNotices notices;
-        form.ZipEngine1.setNotices(&notices);
-        hostDelete(form);
-        const Names before = names(m_archive);
-        form.show();
-        form.RadioButton3->click();
-        form.Button1->click();
-        QCOMPARE(notices.texts, (std::vector<std::string> { "Error - no files selected for deletion" }));
-        QCOMPARE(m_reloads, 1);
-        QCOMPARE(m_listedAtReload, before);
-    }
-
-    void deleteEntireArchive()
-    {
-        TDeleteForm form;
-        hostDelete(form);
-        form.show();
-        QVERIFY(form.RadioButton1->isChecked());
-        form.Button1->click();
-        QCOMPARE(m_reloads, 1);
-        QVERIFY(m_listedAtReload.empty());
-        QCOMPARE(form.ZipEngine1.SuccessCount, 8);
     }
 
     void deleteRefusedWhileAnotherOperationRuns()
@@ -586,10 +584,7 @@ private Q_SLOTS:
     {
         ScriptedPrompter prompter;
         TAsciview viewer;
-        AsciviewHost host;
-        host.mainWindow = m_main.get();
-        host.temp = [this] { return m_temp; };
-        viewer.setHost(host);
+        hostViewer(viewer, m_main.get());
         viewer.view("missing.txt");
         QCOMPARE(prompter.shown().size(), size_t(1));
         QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
@@ -602,9 +597,7 @@ private Q_SLOTS:
     void textViewerBinaryFileNoted()
     {
         TAsciview viewer;
-        AsciviewHost host;
-        host.temp = [this] { return m_temp; };
-        viewer.setHost(host);
+        hostViewer(viewer, nullptr);
         writeFile(m_temp + "prog", std::string("#!text\0\1\2\3binary", 17));
         viewer.view("prog");
         QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("#!text"));
@@ -616,9 +609,7 @@ private Q_SLOTS:
     void clipboardCopyWithoutSelection()
     {
         TAsciview viewer;
-        AsciviewHost host;
-        host.temp = [this] { return m_temp; };
-        viewer.setHost(host);
+        hostViewer(viewer, nullptr);
         writeFile(m_temp + "clip.txt", "alpha\nbeta\n");
         viewer.view("clip.txt");
         QApplication::clipboard()->setText(QStringLiteral("before"));
@@ -631,9 +622,7 @@ private Q_SLOTS:
     void clipboardCopyOfSelection()
     {
         TAsciview viewer;
-        AsciviewHost host;
-        host.temp = [this] { return m_temp; };
-        viewer.setHost(host);
+        hostViewer(viewer, nullptr);
         writeFile(m_temp + "clip.txt", "alpha\nbeta\n");
         viewer.view("clip.txt");
         QTextCursor cursor = viewer.Memo1->textCursor();
@@ -650,9 +639,7 @@ private Q_SLOTS:
     {
         ScriptedPrompter prompter;
         TAsciview viewer;
-        AsciviewHost host;
-        host.temp = [this] { return m_temp; };
-        viewer.setHost(host);
+        hostViewer(viewer, nullptr);
         writeFile(m_temp + "f.txt", "f\n");
         viewer.view("f.txt");
         const QFont before = viewer.Memo1->font();

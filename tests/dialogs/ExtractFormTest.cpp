@@ -48,6 +48,7 @@ std::map<std::string, std::string> filesBelow(const fs::path &root)
 // The main window's part of an operation: status line, output log.
 struct Stage
 {
+    ScriptedPrompter prompter;
     QMainWindow main;
     TMsgForm msg {&main};
     QAction viewLastOutput {QStringLiteral("Vie&w Last Output...")};
@@ -63,10 +64,13 @@ struct Stage
     std::string archive;
     TExtractForm form;
 
-    Stage(const std::string &archivePath, const std::vector<ExtractRow> &allRows)
+    Stage(const std::string &archivePath, const std::vector<ExtractRow> &allRows,
+        std::function<std::vector<Volume>()> volumes = {})
         : rows(allRows)
         , archive(archivePath)
     {
+        if (volumes)
+            form.TreeList->volumeSource = volumes;
         main.setGeometry(100, 100, 700, 500);
         main.show();
         LedOn.setLit(true);
@@ -156,9 +160,7 @@ private Q_SLOTS:
 
     void noSelectionOffersAllFiles()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         stage.form.show();
         QCOMPARE(stage.form.windowTitle(), QStringLiteral("Extract"));
         QVERIFY(!stage.form.RadioButton1->isEnabled());
@@ -170,9 +172,7 @@ private Q_SLOTS:
 
     void selectionOffersSelectedFiles()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         stage.select({1});
         stage.form.show();
         QVERIFY(stage.form.RadioButton1->isEnabled());
@@ -190,9 +190,7 @@ private Q_SLOTS:
 
     void everyShowResetsTheControls()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         const std::string out = (m_dir / "tree/a").string();
         stage.history = {"", out, "/no/such/folder", "", (m_dir / "tree").string()};
         stage.form.show();
@@ -229,9 +227,7 @@ private Q_SLOTS:
 
     void filesRadioAndItsEdit()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         stage.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&stage.form));
         stage.form.activateWindow();
@@ -247,15 +243,6 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    void centredAndKeptOnScreen()
-    {
-        QCOMPARE(centredOver(QRect(100, 100, 700, 500), QSize(540, 370), QSize(1280, 800)),
-            QPoint(180, 165));
-        QCOMPARE(centredOver(QRect(-300, -200, 100, 100), QSize(540, 370), QSize(1280, 800)),
-            QPoint(0, 0));
-        QCOMPARE(centredOver(QRect(1100, 700, 400, 300), QSize(540, 370), QSize(1280, 800)),
-            QPoint(740, 430));
-    }
 
     void treeHasDesktopComputerAndVolumes()
     {
@@ -318,9 +305,7 @@ private Q_SLOTS:
 
     void selectingANodeSetsTheDestination()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         stage.form.TreeList->desktopSource = [this] { return qs((m_dir / "Desktop").string()); };
         stage.form.show();
         stage.form.Destination->setEditText(QStringLiteral("/typed/Before"));
@@ -343,13 +328,12 @@ private Q_SLOTS:
 
     void locateFallsBackToTheNearestExistingParent()
     {
-        ScriptedPrompter prompter;
         Stage stage(m_archive, m_rows);
         stage.form.show();
         const std::string b = (m_dir / "tree/a/b").string();
         stage.form.Destination->setEditText(qs(b + "/nosuchdir/deeper"));
         stage.form.Button1->click();
-        QVERIFY(prompter.shown().empty());
+        QVERIFY(stage.prompter.shown().empty());
         QTreeWidgetItem *current = stage.form.TreeList->currentItem();
         QVERIFY(current);
         QCOMPARE(FolderTree::folderOf(current), qs(b));
@@ -364,9 +348,7 @@ private Q_SLOTS:
 
     void locateOfAnExistingRelativeFolder()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         stage.form.show();
         stage.form.Destination->setEditText(QStringLiteral("tree/a/alpha/"));
         stage.form.Button1->click();
@@ -378,14 +360,12 @@ private Q_SLOTS:
 
     void locateOfAFolderWithoutAnyExistingPart()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         stage.form.show();
         const int before = stage.form.TreeList->computerNode()->childCount();
         stage.form.Destination->setEditText(QStringLiteral("  nosuch/deeper"));
         stage.form.Button1->click();
-        QCOMPARE(prompter.texts(), (QStringList {"Could not find the folder \"nosuch/deeper\"."}));
+        QCOMPARE(stage.prompter.texts(), (QStringList {"Could not find the folder \"nosuch/deeper\"."}));
         QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("  nosuch/deeper"));
         QCOMPARE(stage.form.TreeList->computerNode()->childCount(), before);
         QVERIFY(!stage.form.TreeList->currentItem());
@@ -394,7 +374,6 @@ private Q_SLOTS:
 
     void locateEndsWhereTheTreeEnds()
     {
-        ScriptedPrompter prompter;
         Stage stage(m_archive, m_rows);
         // Only the test folder as a volume: "/usr" exists but no node leads there.
         stage.form.TreeList->volumeSource = [this] { return std::vector<Volume> {testVolumes()[1]}; };
@@ -412,15 +391,13 @@ private Q_SLOTS:
         QVERIFY(!stage.form.TreeList->reached());
         QCOMPARE(FolderTree::folderOf(stage.form.TreeList->currentItem()), qs((m_dir / "tree/a").string()));
         QCOMPARE(stage.form.Destination->currentText(), qs(ghost));
-        QVERIFY(prompter.shown().empty());
+        QVERIFY(stage.prompter.shown().empty());
         stage.form.close();
     }
 
     void extractsSelectedRows()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         TestDir out;
         size_t readme = 0, util = 0;
         for (size_t i = 0; i < m_rows.size(); ++i) {
@@ -463,9 +440,7 @@ private Q_SLOTS:
 
     void extractsAllRows()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         TestDir out;
         stage.history = {"/a", "/b", "/c", "/d", "/e"};
         stage.form.show();
@@ -487,9 +462,7 @@ private Q_SLOTS:
 
     void extractsATypedPattern()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         TestDir out;
         stage.form.show();
         stage.form.RadioButton3->click();
@@ -504,9 +477,7 @@ private Q_SLOTS:
 
     void emptyFilesTextPassesAnEmptySpecification()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         TestDir out;
         stage.form.show();
         stage.form.RadioButton3->click();
@@ -521,9 +492,7 @@ private Q_SLOTS:
 
     void existingFilesKeptUnlessOverwriteIsChecked()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         TestDir out;
         stage.form.show();
         stage.runInto(out.str());
@@ -544,9 +513,7 @@ private Q_SLOTS:
 
     void skipOlderKeepsNewerFiles()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         TestDir out;
         stage.form.show();
         stage.runInto(out.str());
@@ -564,7 +531,6 @@ private Q_SLOTS:
 
     void progressAndLogFollowTheLibrary()
     {
-        ScriptedPrompter prompter;
         Stage stage(m_archive, m_rows);
         stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressNewFile, "x", 0);
         stage.operations.progress().begin(100000);
@@ -581,9 +547,7 @@ private Q_SLOTS:
 
     void aVanishedFolderIsNotRun()
     {
-        ScriptedPrompter prompter;
-        Stage stage(m_archive, m_rows);
-        stage.form.TreeList->volumeSource = [this] { return testVolumes(); };
+        Stage stage(m_archive, m_rows, [this] { return testVolumes(); });
         auto out = std::make_unique<TestDir>();
         const std::string folder = out->str();
         stage.form.show();
@@ -591,7 +555,7 @@ private Q_SLOTS:
         QVERIFY(stage.form.Button2->isEnabled());
         out.reset(); // gone between the check and the click
         stage.form.Button2Click();
-        QCOMPARE(prompter.texts(), (QStringList {QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder))}));
+        QCOMPARE(stage.prompter.texts(), (QStringList {QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder))}));
         QVERIFY(stage.form.isVisible());
         QVERIFY(stage.history[0].empty());
         QVERIFY(!stage.viewLastOutput.isEnabled());

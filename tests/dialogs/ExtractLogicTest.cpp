@@ -4,6 +4,7 @@
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/Table.h"
 
 using namespace amxtest;
 
@@ -77,6 +78,7 @@ struct HistoryCase
     std::string folder;
     ExtractHistory after;
 };
+AMX_ROW_PRINTS_NAME(HistoryCase)
 
 class ExtractHistoryUpdate : public testing::TestWithParam<HistoryCase>
 {
@@ -111,10 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractHistoryUpdate,
         HistoryCase {
             "RootKeepsItsSeparator", { "/a", "", "", "", "" }, "/", { "/", "/a", "", "", "" } },
         HistoryCase {
-            "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } }),
-    [](const testing::TestParamInfo<HistoryCase> &info) {
-        return std::string(info.param.name);
-    });
+            "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } }), amxtest::RowName());
 
 struct RunFolderCase
 {
@@ -122,6 +121,7 @@ struct RunFolderCase
     std::string typed;
     std::string folder;
 };
+AMX_ROW_PRINTS_NAME(RunFolderCase)
 
 class ExtractRunFolder : public testing::TestWithParam<RunFolderCase>
 {
@@ -139,10 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractRunFolder,
         RunFolderCase { "LeadingBlanksGo", "   /tmp/x", "/tmp/x" },
         RunFolderCase { "TrailingBlanksStay", "/tmp/x ", "/tmp/x " },
         RunFolderCase { "RelativeMadeAbsolute", "out/Sub/", "/work/here/out/Sub" },
-        RunFolderCase { "Empty", "  ", "" }),
-    [](const testing::TestParamInfo<RunFolderCase> &info) {
-        return std::string(info.param.name);
-    });
+        RunFolderCase { "Empty", "  ", "" }), amxtest::RowName());
 
 TEST(ExtractDestination, ExistingFolderOnly)
 {

@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <string>
+#include "tests/support/Table.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ struct BarCase
     int maximum;
     int position;
 };
+AMX_ROW_PRINTS_NAME(BarCase)
 
 const BarCase kBarCases[] = {
     { "EmptyOperation", 0, 3, 0, 0 },
@@ -63,9 +65,7 @@ TEST(StatusBarCounter, BeginStartsAgainFromZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, StatusBarCounterTest, ::testing::ValuesIn(kBarCases), [](const auto &info) {
-        return std::string(info.param.name);
-    });
+    Table, StatusBarCounterTest, ::testing::ValuesIn(kBarCases), amxtest::RowName());
 
 struct GaugeCase
 {
@@ -74,6 +74,7 @@ struct GaugeCase
     int steps;
     int last; // the percentage after the steps
 };
+AMX_ROW_PRINTS_NAME(GaugeCase)
 
 const GaugeCase kGaugeCases[] = {
     { "OneSmallFile", 100, 1, 100 },
@@ -109,9 +110,7 @@ TEST_P(ExtractGaugeTest, RisesStepByStepAndNeverPasses100)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, ExtractGaugeTest, ::testing::ValuesIn(kGaugeCases), [](const auto &info) {
-        return std::string(info.param.name);
-    });
+    Table, ExtractGaugeTest, ::testing::ValuesIn(kGaugeCases), amxtest::RowName());
 
 TEST(ExtractGauge, BatchEndCompletesOnlyAnEmptyTotal)
 {
@@ -141,6 +140,7 @@ struct PlaceCase
     QSize own;
     QPoint expected;
 };
+AMX_ROW_PRINTS_NAME(PlaceCase)
 
 const QSize kScreen(1280, 800);
 
@@ -165,8 +165,6 @@ TEST_P(CentredOverTest, KeepsTheWindowOnScreen)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, CentredOverTest, ::testing::ValuesIn(kPlaceCases), [](const auto &info) {
-        return std::string(info.param.name);
-    });
+    Table, CentredOverTest, ::testing::ValuesIn(kPlaceCases), amxtest::RowName());
 
 } // namespace

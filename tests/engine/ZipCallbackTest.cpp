@@ -4,15 +4,11 @@
 #include "RecordingFixture.h"
 
 #include <stdexcept>
+#include "tests/support/Table.h"
 
 using namespace amxtest;
 
 namespace {
-
-template <typename T> std::string caseName(const ::testing::TestParamInfo<T> &info)
-{
-    return info.param.name;
-}
 
 std::string escape(const std::string &text)
 {
@@ -59,6 +55,7 @@ struct EventCase
     std::vector<std::string> events;
     std::vector<std::string> answers;
 };
+AMX_ROW_PRINTS_NAME(EventCase)
 
 const EventCase kEventCases[] = {
     { "NewFile", "cb 1 0 1234 0 dir/file.txt", { "progress 0 [dir/file.txt] 1234" }, { "0" } },
@@ -94,7 +91,7 @@ TEST_P(CallbackEventTest, EventsAndAnswers)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, CallbackEventTest, ::testing::ValuesIn(kEventCases), caseName<EventCase>);
+    Table, CallbackEventTest, ::testing::ValuesIn(kEventCases), amxtest::RowName());
 
 TEST_F(CallbackTest, ExtractRaisesTheSameEvents)
 {
@@ -122,6 +119,7 @@ struct TrimCase
     std::string text;
     std::string trimmed;
 };
+AMX_ROW_PRINTS_NAME(TrimCase)
 
 const TrimCase kTrimCases[] = {
     { "CrLf", "abc\r\n", "abc" },
@@ -163,7 +161,7 @@ TEST_P(TrimTest, ThroughTheLibrary)
     EXPECT_EQ(messages, std::vector<std::string>({ c.trimmed }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TrimTest, ::testing::ValuesIn(kTrimCases), caseName<TrimCase>);
+INSTANTIATE_TEST_SUITE_P(Table, TrimTest, ::testing::ValuesIn(kTrimCases), amxtest::RowName());
 
 // --- Cancel ---
 
@@ -213,6 +211,7 @@ struct ReentryCase
     Op inner;
     size_t calls;
 };
+AMX_ROW_PRINTS_NAME(ReentryCase)
 
 const ReentryCase kReentryCases[] = {
     { "AddDuringAdd", Op::Add, Op::Add, 1 },
@@ -247,7 +246,7 @@ TEST_P(ReentryTest, SameLibraryDoesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, ReentryTest, ::testing::ValuesIn(kReentryCases), caseName<ReentryCase>);
+    Table, ReentryTest, ::testing::ValuesIn(kReentryCases), amxtest::RowName());
 
 TEST_F(CallbackTest, HandlerExceptionStopsTheLibraryAndReachesTheCaller)
 {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include "tests/support/Table.h"
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -189,6 +190,7 @@ struct SearchCase
     bool message;
     size_t entries;
 };
+AMX_ROW_PRINTS_NAME(SearchCase)
 
 class HeaderSearch : public ListFixture, public ::testing::WithParamInterface<SearchCase>
 {
@@ -222,8 +224,7 @@ INSTANTIATE_TEST_SUITE_P(ZipDirReader, HeaderSearch,
             1},
         SearchCase {"StubBeforeArchive",
             std::string(1000, '\x90') + member("a.txt", "a") + member("b.txt", "bb") + endRecord(),
-            false, 2}),
-    [](const auto &info) { return std::string(info.param.name); });
+            false, 2}), amxtest::RowName());
 
 // --- damaged archives ------------------------------------------------------
 

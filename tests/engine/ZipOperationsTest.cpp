@@ -10,6 +10,7 @@
 
 #include <map>
 #include <set>
+#include "tests/support/Table.h"
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -17,11 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kFatal[] = "Fatal DLL Error: abort exception";
-
-template <typename T> std::string caseName(const ::testing::TestParamInfo<T> &info)
-{
-    return info.param.name;
-}
 
 // --- Refusals and loading failures ---
 
@@ -38,6 +34,7 @@ struct FailureCase
     bool reached; // the operation reached the library: FSpecArgs emptied
     int32_t successCount; // 7 before the call
 };
+AMX_ROW_PRINTS_NAME(FailureCase)
 
 const FailureCase kFailureCases[] = {
     { "AddNoFiles", Op::Add, {}, "new.zip", "full", "", { "Error - no files to zip" }, 0, false,
@@ -119,7 +116,7 @@ TEST_P(OperationFailureTest, MessagesAndState)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, OperationFailureTest, ::testing::ValuesIn(kFailureCases), caseName<FailureCase>);
+    Table, OperationFailureTest, ::testing::ValuesIn(kFailureCases), amxtest::RowName());
 
 TEST_F(RecordingTest, FailedLibraryCanBeUsedAgainAfterAnException)
 {
@@ -142,6 +139,7 @@ struct TraceCase
     const char *libraries;
     std::vector<std::string> notices;
 };
+AMX_ROW_PRINTS_NAME(TraceCase)
 
 const TraceCase kTraceCases[] = {
     { "ZipLoaded", Op::Add, "full", { "ZIP library loaded" } },
@@ -169,7 +167,7 @@ TEST_P(TraceTest, LoadingMessagesInOrder)
     EXPECT_EQ(notices.texts, c.notices);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TraceTest, ::testing::ValuesIn(kTraceCases), caseName<TraceCase>);
+INSTANTIATE_TEST_SUITE_P(Table, TraceTest, ::testing::ValuesIn(kTraceCases), amxtest::RowName());
 
 // --- Every field of the compression block, for Add and Delete ---
 
@@ -234,6 +232,7 @@ struct AddBlockCase
     Fields addChanges;
     Fields deleteChanges; // on top of the Delete defaults
 };
+AMX_ROW_PRINTS_NAME(AddBlockCase)
 
 using A = AddOptsEnum;
 const AddOpts kAllAdd = { A::AddDirNames, A::AddRecurseDirs, A::AddMove, A::AddFreshen,
@@ -315,7 +314,7 @@ TEST_P(AddBlockTest, AddThenDeleteFields)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, AddBlockTest, ::testing::ValuesIn(kAddBlockCases), caseName<AddBlockCase>);
+    Table, AddBlockTest, ::testing::ValuesIn(kAddBlockCases), amxtest::RowName());
 
 // --- Every field of the decompression block ---
 
@@ -327,6 +326,7 @@ struct ExtractBlockCase
     bool trace;
     Fields changes;
 };
+AMX_ROW_PRINTS_NAME(ExtractBlockCase)
 
 using E = ExtrOptsEnum;
 const ExtractBlockCase kExtractBlockCases[] = {
@@ -378,7 +378,7 @@ TEST_P(ExtractBlockTest, Fields)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, ExtractBlockTest, ::testing::ValuesIn(kExtractBlockCases), caseName<ExtractBlockCase>);
+    Table, ExtractBlockTest, ::testing::ValuesIn(kExtractBlockCases), amxtest::RowName());
 
 // --- Strings and batches ---
 
@@ -405,6 +405,7 @@ struct BatchCase
     size_t specs;
     std::vector<long long> batches;
 };
+AMX_ROW_PRINTS_NAME(BatchCase)
 
 const BatchCase kBatchCases[] = {
     { "ExtractNone", Op::Extract, 0, { 0 } },
@@ -444,7 +445,7 @@ TEST_P(BatchTest, SpecsSplitInOrder)
     EXPECT_TRUE(engine.FSpecArgs.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, BatchTest, ::testing::ValuesIn(kBatchCases), caseName<BatchCase>);
+INSTANTIATE_TEST_SUITE_P(Table, BatchTest, ::testing::ValuesIn(kBatchCases), amxtest::RowName());
 
 TEST_F(RecordingTest, CancelStopsRemainingBatches)
 {
@@ -472,6 +473,7 @@ struct ListingCase
     int32_t successCount;
     int listings;
 };
+AMX_ROW_PRINTS_NAME(ListingCase)
 
 const ListingCase kListingCases[] = {
     { "AddProcessed", Op::Add, "return 2", 2, 1 },
@@ -502,7 +504,7 @@ TEST_P(ListingTest, ListedAgainOnlyAfterProcessedFiles)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, ListingTest, ::testing::ValuesIn(kListingCases), caseName<ListingCase>);
+    Table, ListingTest, ::testing::ValuesIn(kListingCases), amxtest::RowName());
 
 TEST_F(RecordingTest, AddShowsTheArchiveTheLibraryWrote)
 {
@@ -528,6 +530,7 @@ struct BaseDirCase
     const char *baseDir; // "@" stands for an existing folder
     bool changes;
 };
+AMX_ROW_PRINTS_NAME(BaseDirCase)
 
 const BaseDirCase kBaseDirCases[] = {
     { "Existing", "@", true },
@@ -561,7 +564,7 @@ TEST_P(BaseDirTest, ExtractMakesItCurrent)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, BaseDirTest, ::testing::ValuesIn(kBaseDirCases), caseName<BaseDirCase>);
+    Table, BaseDirTest, ::testing::ValuesIn(kBaseDirCases), amxtest::RowName());
 
 TEST_F(RecordingTest, AddAndDeleteDoNotChangeTheCurrentFolder)
 {
@@ -676,6 +679,7 @@ struct CrashCase
     const char *script;
     int progressEvents;
 };
+AMX_ROW_PRINTS_NAME(CrashCase)
 
 const CrashCase kCrashCases[] = {
     { "SegmentationFault", Op::Add, "segv", 0 },
@@ -745,7 +749,7 @@ TEST_P(CrashTest, ReportedAndContained)
     EXPECT_EQ(engine.SuccessCount, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, CrashTest, ::testing::ValuesIn(kCrashCases), caseName<CrashCase>);
+INSTANTIATE_TEST_SUITE_P(Table, CrashTest, ::testing::ValuesIn(kCrashCases), amxtest::RowName());
 
 TEST_F(RecordingTest, CrashOfANestedCallStaysInside)
 {

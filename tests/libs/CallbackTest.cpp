@@ -5,6 +5,7 @@
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/Table.h"
 
 using namespace amxtest;
 
@@ -91,6 +92,7 @@ struct StopCase
     int32_t action;
     int at;
 };
+AMX_ROW_PRINTS_NAME(StopCase)
 
 class CallbackStopTest : public CallbackTest, public testing::WithParamInterface<StopCase>
 {
@@ -117,10 +119,7 @@ TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(Moments, CallbackStopTest,
     testing::Values(
-        StopCase { "NewFile", 1, 1 }, StopCase { "Step", 2, 2 }, StopCase { "End", 3, 1 }),
-    [](const auto &info) {
-        return std::string(info.param.name);
-    });
+        StopCase { "NewFile", 1, 1 }, StopCase { "Step", 2, 2 }, StopCase { "End", 3, 1 }), amxtest::RowName());
 
 TEST(CallbackVersionTest, EntryPointsAnswer)
 {

@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -66,6 +67,7 @@ struct CancelCase
     int32_t action;
     int at;
 };
+AMX_ROW_PRINTS_NAME(CancelCase)
 
 class CancelAddTest : public testing::TestWithParam<CancelCase>
 {
@@ -85,10 +87,7 @@ TEST_P(CancelAddTest, LeavesArchiveAndSourcesAlone)
 
 INSTANTIATE_TEST_SUITE_P(Moments, CancelAddTest,
     testing::Values(CancelCase { "FirstFile", 1, 1 }, CancelCase { "SmallFileSteps", 2, 5 },
-        CancelCase { "StreamedFile", 2, 200 }, CancelCase { "LastEnd", 3, 3 }),
-    [](const auto &info) {
-        return std::string(info.param.name);
-    });
+        CancelCase { "StreamedFile", 2, 200 }, CancelCase { "LastEnd", 3, 3 }), amxtest::RowName());
 
 // Runs fn in a child process and returns its exit status.
 template <class Fn> int inChild(Fn fn)
@@ -150,6 +149,7 @@ struct ExtractSafetyCase
     bool corrupt; // else cancelled
     size_t size;
 };
+AMX_ROW_PRINTS_NAME(ExtractSafetyCase)
 
 class ExtractSafetyTest : public testing::TestWithParam<ExtractSafetyCase>
 {
@@ -199,9 +199,6 @@ TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
 INSTANTIATE_TEST_SUITE_P(Cases, ExtractSafetyTest,
     testing::Values(ExtractSafetyCase { "CrcErrorSmall", true, 100000 },
         ExtractSafetyCase { "CrcErrorStreamed", true, 20 << 20 },
-        ExtractSafetyCase { "CancelStreamed", false, 40 << 20 }),
-    [](const auto &info) {
-        return std::string(info.param.name);
-    });
+        ExtractSafetyCase { "CancelStreamed", false, 40 << 20 }), amxtest::RowName());
 
 } // namespace

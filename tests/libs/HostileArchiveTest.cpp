@@ -6,6 +6,7 @@
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -44,6 +45,7 @@ struct HostileCase
     std::vector<std::string> mustExist; // inside the base folder
     std::vector<std::string> mustNotExist; // inside the base folder
 };
+AMX_ROW_PRINTS_NAME(HostileCase)
 
 class HostileArchiveTest : public testing::TestWithParam<HostileCase>
 {
@@ -152,8 +154,6 @@ const HostileCase hostileCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, HostileArchiveTest, testing::ValuesIn(hostileCases), [](const auto &info) {
-        return std::string(info.param.name);
-    });
+    Cases, HostileArchiveTest, testing::ValuesIn(hostileCases), amxtest::RowName());
 
 } // namespace

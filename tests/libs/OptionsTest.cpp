@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -37,6 +38,7 @@ struct AddCase
     int expectedCount;
     Names expectedNames;
 };
+AMX_ROW_PRINTS_NAME(AddCase)
 
 class AddOptionTest : public testing::TestWithParam<AddCase>
 {
@@ -110,9 +112,7 @@ const AddCase addCases[] = {
         2, { "Long File Name.text", "top.txt" } },
 };
 
-INSTANTIATE_TEST_SUITE_P(Options, AddOptionTest, testing::ValuesIn(addCases), [](const auto &info) {
-    return std::string(info.param.name);
-});
+INSTANTIATE_TEST_SUITE_P(Options, AddOptionTest, testing::ValuesIn(addCases), amxtest::RowName());
 
 // An archive with old a.txt and b.txt; a.txt is then changed and c.txt made.
 class UpdateTest : public testing::Test
@@ -225,6 +225,7 @@ struct DeleteCase
     int expectedCount;
     Names remaining;
 };
+AMX_ROW_PRINTS_NAME(DeleteCase)
 
 class DeleteTest : public testing::TestWithParam<DeleteCase>
 {
@@ -254,10 +255,7 @@ INSTANTIATE_TEST_SUITE_P(Specs, DeleteTest,
     testing::Values(DeleteCase { "ByName", { "d/b.txt" }, 1, { "a.txt", "d/", "d/c.dat" } },
         DeleteCase { "WildcardCrossesSlash", { "*.txt" }, 2, { "d/", "d/c.dat" } },
         DeleteCase { "Everything", { "*.*" }, 4, {} },
-        DeleteCase { "NoMatch", { "zzz" }, 0, { "a.txt", "d/", "d/b.txt", "d/c.dat" } }),
-    [](const auto &info) {
-        return std::string(info.param.name);
-    });
+        DeleteCase { "NoMatch", { "zzz" }, 0, { "a.txt", "d/", "d/b.txt", "d/c.dat" } }), amxtest::RowName());
 
 struct ExtractCase
 {
@@ -267,6 +265,7 @@ struct ExtractCase
     // Content of "a.txt" (existing, older), "b.txt" (existing, newer) and "n/c.txt" (missing) after.
     std::string a, b, c;
 };
+AMX_ROW_PRINTS_NAME(ExtractCase)
 
 class ExtractOptionTest : public testing::TestWithParam<ExtractCase>
 {
@@ -331,8 +330,6 @@ const ExtractCase extractCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(
-    Options, ExtractOptionTest, testing::ValuesIn(extractCases), [](const auto &info) {
-        return std::string(info.param.name);
-    });
+    Options, ExtractOptionTest, testing::ValuesIn(extractCases), amxtest::RowName());
 
 } // namespace

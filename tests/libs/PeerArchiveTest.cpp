@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -23,6 +24,7 @@ struct PeerCase
     // it ignores the UTF-8 flag in fastjar's archives, which 7-Zip honours.
     bool referenceIs7z = false;
 };
+AMX_ROW_PRINTS_NAME(PeerCase)
 
 std::string src(TestDir &dir)
 {
@@ -128,10 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Peers, PeerArchiveTest,
         PeerCase { "PythonZip64", makeWithPython }, PeerCase { "Jar", makeWithJar, true },
         PeerCase { "BsdtarDescriptors", makeWithBsdtar },
         PeerCase { "SelfExtractor", makeSelfExtractor },
-        PeerCase { "AdjustedSelfExtractor", makeAdjustedSelfExtractor }),
-    [](const auto &info) {
-        return std::string(info.param.name);
-    });
+        PeerCase { "AdjustedSelfExtractor", makeAdjustedSelfExtractor }), amxtest::RowName());
 
 // Members we copy unchanged into a peer's archive stay readable by the peers.
 TEST(PeerArchiveEditTest, AddToAndDeleteFromPeerArchives)
