@@ -104,10 +104,7 @@ def main():
             os.chdir(old)
 
     def amx_list(archive):
-        # Listing belongs to the program; the libraries have none. Read the
-        # directory the way the engine does, with Python's reader as a stand-in.
-        import zipfile
-        zipfile.ZipFile(archive).infolist()
+        sh([os.path.join(args.bin, "ambermox"), "-l", archive])
 
     lvl = "-%d" % args.level
     tools = {
