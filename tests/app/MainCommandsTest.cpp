@@ -7,6 +7,7 @@
 #include "app/AmbxUnit.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
+#include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
@@ -31,11 +32,6 @@
 using namespace amxtest;
 
 namespace {
-
-QString qs(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
 
 // Which commands each archive state enables.
 const char *kAlways[] = { "NewArchive1", "OpenArchive2", "FavoriteZipFolders1", "Exit1",
@@ -72,26 +68,10 @@ private:
         return (m_dir / name).string();
     }
 
-    static QAction *action(TMainForm &form, const char *name)
-    {
-        auto *a = form.findChild<QAction *>(QString::fromLatin1(name));
-        if (!a)
-            qFatal("no action %s", name);
-        return a;
-    }
-
     static QToolButton *button(TMainForm &form, const char *name)
     {
         auto *bar = form.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
         return qobject_cast<QToolButton *>(bar->widgetForAction(action(form, name)));
-    }
-
-    static std::vector<std::string> recent(TMainForm &form)
-    {
-        std::vector<std::string> out;
-        for (int i = 0; i < History::kSize; ++i)
-            out.push_back(form.settings().ActiveFile[i]);
-        return out;
     }
 
     static int rowOf(TMainForm &form, const std::string &name)
@@ -137,7 +117,6 @@ private Q_SLOTS:
         QFETCH(QString, archive);
         QFETCH(bool, open);
         QFETCH(bool, writable);
-        ScriptedPrompter prompter;
         QStringList args;
         if (archive == QLatin1String("writable"))
             args << qs(m_a);
@@ -148,8 +127,7 @@ private Q_SLOTS:
             ::chmod(ro.c_str(), 0444);
             args << qs(ro);
         }
-        TMainForm form(args);
-        form.show();
+        auto &&[prompter, form] = MainWindow(args, Show::Shown);
         auto check = [&](const char *name, bool expected) {
             QAction *a = action(form, name);
             QVERIFY2(a->isEnabled() == expected, name);
@@ -170,9 +148,7 @@ private Q_SLOTS:
 
     void topMenuShowsTheRecentArchives()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({});
-        form.show();
+        auto &&[prompter, form] = MainWindow({}, Show::Shown);
         for (const std::string &path : { m_deep, m_b, m_a }) {
             prompter.answerFile(qs(path));
             form.OpenArchive2Click();
@@ -201,8 +177,7 @@ private Q_SLOTS:
 
     void recentItemOneReopensTheSameArchive()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_b) });
+        auto &&[prompter, form] = MainWindow({ qs(m_b) });
         prompter.answerFile(qs(m_a));
         form.OpenArchive2Click();
         const auto before = recent(form);
@@ -217,8 +192,7 @@ private Q_SLOTS:
 
     void missingRecentItemIsDroppedSilently()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({});
+        auto &&[prompter, form] = MainWindow();
         std::vector<std::string> made;
         for (int i = 0; i < 5; ++i) {
             const std::string copy = (m_dir / ("r" + std::to_string(i) + ".zip")).string();
@@ -244,9 +218,7 @@ private Q_SLOTS:
 
     void viewStylesAndToggles()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_a) });
-        form.show();
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
         action(form, "Details1")->trigger();
         form.fileList()->selectAllRows();
         // The checked style again changes nothing.
@@ -305,9 +277,7 @@ private Q_SLOTS:
 
     void toolbarOptions()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({});
-        form.show();
+        auto &&[prompter, form] = MainWindow({}, Show::Shown);
         const char *names[] = { "NewButton", "OpenButton", "FavoritesButton", "AddButton",
             "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton" };
         auto *text = action(form, "ShowText1");
@@ -342,26 +312,22 @@ private Q_SLOTS:
         QToolButton *newButton = button(form, "NewButton");
         QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), newButton->mapToGlobal(QPoint(5, 5)));
         QVERIFY(!newButton->eventFilter(newButton, &help)); // the button itself would show it
-        int swallowed = 0;
-        for (QObject *filter : form.findChildren<QObject *>())
-            if (filter != newButton && filter->eventFilter(newButton, &help))
-                ++swallowed;
-        QCOMPARE(swallowed, 1);
+        auto swallowed = [&] {
+            int count = 0;
+            for (QObject *filter : form.findChildren<QObject *>())
+                count += filter != newButton && filter->eventFilter(newButton, &help);
+            return count;
+        };
+        QCOMPARE(swallowed(), 1);
         tips->trigger();
-        swallowed = 0;
-        for (QObject *filter : form.findChildren<QObject *>())
-            if (filter != newButton && filter->eventFilter(newButton, &help))
-                ++swallowed;
-        QCOMPARE(swallowed, 0);
+        QCOMPARE(swallowed(), 0);
         QCOMPARE(button(form, "FavoritesButton")->toolTip(),
             QStringLiteral("List archives in your Favorite Zip Folders"));
     }
 
     void hotImagesFollowTheMouse()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({});
-        form.show();
+        auto &&[prompter, form] = MainWindow({}, Show::Shown);
         QAction *add = action(form, "NewButton");
         const qint64 normal = add->icon().cacheKey();
         QEvent enter(QEvent::Enter);
@@ -375,10 +341,7 @@ private Q_SLOTS:
 
     void firstToolbarImitatesAMenuBar()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({});
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto &&[prompter, form] = MainWindow({}, Show::Exposed);
         const struct
         {
             const char *button, *caption, *menu;
@@ -407,8 +370,7 @@ private Q_SLOTS:
 
     void toolBarPopUpBelongsToTheDock()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({});
+        auto &&[prompter, form] = MainWindow();
         auto *menu = form.findChild<QMenu *>(QStringLiteral("ToolBarPopUp"));
         QStringList captions;
         for (QAction *a : menu->actions()) {
@@ -439,9 +401,7 @@ private Q_SLOTS:
 
     void defaultColumnsCommandInA600PixelList()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_deep) });
-        form.show();
+        auto &&[prompter, form] = MainWindow({ qs(m_deep) }, Show::Shown);
         form.fileList()->setFixedWidth(600);
         for (int c = 0; c < 6; ++c)
             form.fileList()->setColumnWidth(c, 33);
@@ -453,9 +413,7 @@ private Q_SLOTS:
 
     void bestFitUsesTheWidestText()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_deep) });
-        form.show();
+        auto &&[prompter, form] = MainWindow({ qs(m_deep) }, Show::Shown);
         for (int c = 0; c < 6; ++c)
             form.fileList()->setColumnWidth(c, 10);
         action(form, "BestFit1")->trigger();
@@ -470,10 +428,9 @@ private Q_SLOTS:
 
     void openEntryExtractsAndOpensTheFile()
     {
-        ScriptedPrompter prompter;
         RecordingShell shell;
         TestDir temp;
-        TMainForm form({ qs(m_deep) });
+        auto &&[prompter, form] = MainWindow({ qs(m_deep) });
         form.settings().Temp = temp.str(); // without its '/'
         const int row = rowOf(form, "inner.txt");
         form.fileList()->selectionModel()->select(form.fileList()->model()->index(row, 0),
@@ -508,10 +465,9 @@ private Q_SLOTS:
         QFETCH(bool, webPage);
         QFETCH(bool, doubleClick);
         QFETCH(int, opened);
-        ScriptedPrompter prompter;
         RecordingShell shell;
         TestDir temp;
-        TMainForm form({ qs(m_a) });
+        auto &&[prompter, form] = MainWindow({ qs(m_a) });
         form.settings().Temp = temp.str() + "/";
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -532,8 +488,7 @@ private Q_SLOTS:
 
     void viewWithoutSelectionSaysSo()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_a) });
+        auto &&[prompter, form] = MainWindow({ qs(m_a) });
         for (const char *name : { "View1", "ViewButton" }) {
             prompter.clear();
             action(form, name)->trigger();
@@ -548,9 +503,8 @@ private Q_SLOTS:
 
     void helpItemsOpenTheInstalledPages()
     {
-        ScriptedPrompter prompter;
         RecordingShell shell;
-        TMainForm form({});
+        auto &&[prompter, form] = MainWindow();
         for (const char *name :
             { "Contents1", "BriefTutorial1", "FrequentlyAskedQuestions1", "HomePage1" })
             action(form, name)->trigger();
@@ -587,10 +541,7 @@ private Q_SLOTS:
     void interruptingARunningAdd()
     {
         QFETCH(bool, goOn);
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_a) });
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
 
         TestDir work;
         std::vector<std::string> files;
@@ -644,8 +595,7 @@ private Q_SLOTS:
 
     void runningExtractionIsAskedAboutToo()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_a) });
+        auto &&[prompter, form] = MainWindow({ qs(m_a) });
         TZipEngine extractEngine;
         form.operations().extractEngine = &extractEngine;
         QVERIFY(!form.operations().interruptRunning()); // nothing runs
@@ -662,8 +612,7 @@ private Q_SLOTS:
 
     void outputLogKeepsOnlyTheLastOperation()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_a) });
+        auto &&[prompter, form] = MainWindow({ qs(m_a) });
         QAction *view = action(form, "ViewLastOutput2");
         QVERIFY(!view->isEnabled());
         TestDir work;
@@ -700,9 +649,7 @@ private Q_SLOTS:
 
     void viewLastOutputRunsTheWindow()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_a) });
-        form.show();
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
         form.operations().startLog();
         form.operations().appendLog("  adding: one.txt");
         bool checked = false;
@@ -724,10 +671,7 @@ private Q_SLOTS:
 
     void statusLineShowsAnOperation()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({ qs(m_a) });
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
         auto *panel1 = form.findChild<QLabel *>(QStringLiteral("SPanel1"));
         auto *panel2 = form.findChild<QLabel *>(QStringLiteral("SPanel2"));
         auto *bar = form.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
@@ -770,9 +714,7 @@ private Q_SLOTS:
 
     void statusPanelClickNeedsAnArchive()
     {
-        ScriptedPrompter prompter;
-        TMainForm form({});
-        form.show();
+        auto &&[prompter, form] = MainWindow({}, Show::Shown);
         // Nothing to show yet either way; the click must not fail without an archive.
         QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("SPanel1")), Qt::LeftButton);
         QVERIFY(prompter.shown().empty());

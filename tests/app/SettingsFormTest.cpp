@@ -1,9 +1,8 @@
 // Settings through real restarts of the main window: every test has its own
 // configuration file and "favorites.dat" in a temporary folder.
 
-#include "app/AmbxUnit.h"
 #include "app/SettingsIO.h"
-#include "platform/Prompter.h"
+#include "tests/support/MainWindow.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 
@@ -11,6 +10,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QToolBar>
+
+#include <functional>
 
 using namespace amxtest;
 
@@ -23,9 +24,15 @@ private:
     std::string conf() const { return (*m_dir / "config/Ambermox/Ambermox.conf").string(); }
     std::string favorites() const { return (*m_dir / "favorites.dat").string(); }
 
-    static QAction *action(TMainForm &form, const char *name)
+    // One run of the window: `change` alters it and closing saves; without a
+    // change the window only starts, which writes every value at a first start.
+    static void runOnce(const std::function<void(TMainForm &)> &change = {})
     {
-        return form.findChild<QAction *>(QString::fromLatin1(name));
+        MainWindow window;
+        if (change) {
+            change(window.form);
+            window.form.close();
+        }
     }
 
     void setValue(const char *name, const QString &value)
@@ -64,9 +71,7 @@ private Q_SLOTS:
 
     void valuesSurviveARestart()
     {
-        ScriptedPrompter prompter;
-        {
-            TMainForm form({});
+        runOnce([](TMainForm &form) {
             form.show();
             action(form, "Details1")->trigger();
             action(form, "SortbySize1")->trigger();
@@ -75,9 +80,8 @@ private Q_SLOTS:
             form.settings().FavoriteFolders = {"/z/", "/a/"};
             form.settings().FavoriteAddMode = 2;
             form.resize(700, 500);
-            form.close();
-        }
-        TMainForm again({});
+        });
+        auto &&[prompter, again] = MainWindow();
         QCOMPARE(again.settings().ViewStyle, 3);
         QCOMPARE(static_cast<int>(again.fileList()->viewStyle()), 3);
         QVERIFY(action(again, "Details1")->isChecked());
@@ -93,14 +97,8 @@ private Q_SLOTS:
 
     void hiddenStatusBarAloneSurvives()
     {
-        ScriptedPrompter prompter;
-        {
-            TMainForm form({});
-            form.settings().ViewStatusLine = 0;
-            form.close();
-        }
-        TMainForm again({});
-        again.show();
+        runOnce([](TMainForm &form) { form.settings().ViewStatusLine = 0; });
+        auto &&[prompter, again] = MainWindow({}, Show::Shown);
         QVERIFY(!again.findChild<QWidget *>("StatusPanel")->isVisible());
         QVERIFY(!action(again, "StatusBar1")->isChecked());
         QVERIFY(again.findChild<QToolBar *>("ToolBar2")->isVisible());
@@ -109,12 +107,9 @@ private Q_SLOTS:
 
     void unknownViewStyleKeepsTheDesignedOne()
     {
-        ScriptedPrompter prompter;
-        {
-            TMainForm form({});
-        }
+        runOnce();
         setValue("ViewStyle", QStringLiteral("7"));
-        TMainForm form({});
+        auto &&[prompter, form] = MainWindow();
         QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), 3);
         for (const char *name : {"LargeIcons1", "SmallIcons1", "List1", "Details1"})
             QVERIFY2(!action(form, name)->isChecked(), name);
@@ -130,21 +125,17 @@ private Q_SLOTS:
             {nullptr, QStringLiteral("Failed to get data for 'FullRow'")}};
         for (const auto &c : cases) {
             init();
-            {
-                ScriptedPrompter prompter;
-                TMainForm form({});
+            runOnce([](TMainForm &form) {
                 form.settings().SortOrder = 6;
                 form.settings().ViewStyle = 1;
-                form.close();
-            }
+            });
             if (c.value) {
                 setValue("FullRow", QString::fromLatin1(c.value));
             } else {
                 QSettings ini(QString::fromStdString(conf()), QSettings::IniFormat);
                 ini.remove(QStringLiteral("Ambermox/FullRow"));
             }
-            ScriptedPrompter prompter;
-            TMainForm form({});
+            auto &&[prompter, form] = MainWindow();
             QCOMPARE(prompter.shown().size(), size_t(1));
             QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
             QCOMPARE(prompter.shown()[0].text, c.text);
@@ -172,8 +163,7 @@ private Q_SLOTS:
         // At a first start the damaged file is not replaced.
         writeFile(favorites(), damaged);
         {
-            ScriptedPrompter prompter;
-            TMainForm form({});
+            auto &&[prompter, form] = MainWindow();
             QCOMPARE(prompter.shown().size(), size_t(1));
             QCOMPARE(prompter.shown()[0].kind, QStringLiteral("notice"));
             QVERIFY(prompter.shown()[0].text.contains(QStringLiteral("favorites.dat")));
@@ -182,8 +172,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(favorites()), damaged);
         // On a later start the same; the next save writes what could be kept.
         {
-            ScriptedPrompter prompter;
-            TMainForm form({});
+            auto &&[prompter, form] = MainWindow();
             QCOMPARE(prompter.shown().size(), size_t(1));
             QCOMPARE(readFile(favorites()), damaged);
             form.close();
@@ -191,22 +180,18 @@ private Q_SLOTS:
         QCOMPARE(readFile(favorites()), std::string("1\r\n0\r\n0\r\n/one/\r\n"));
         // A missing file on a later start is reported too, and created by the next save.
         std::filesystem::remove(favorites());
-        ScriptedPrompter prompter;
-        TMainForm form({});
+        auto &&[prompter, form] = MainWindow();
         QCOMPARE(prompter.shown().size(), size_t(1));
         QVERIFY(form.settings().FavoriteFolders.empty());
     }
 
     void offScreenWindowComesBack()
     {
-        ScriptedPrompter prompter;
-        {
-            TMainForm form({});
-        }
+        runOnce();
         setValue("MainLeft", QStringLiteral("-5000"));
         setValue("MainTop", QStringLiteral("9000"));
         setValue("MainWidth", QStringLiteral("99999"));
-        TMainForm form({});
+        auto &&[prompter, form] = MainWindow();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(screen.contains(QRect(form.pos(), form.size())));
     }

@@ -36,17 +36,6 @@ public:
     std::vector<std::string> texts;
 };
 
-std::vector<std::string> names(const std::string &archive)
-{
-    std::vector<std::string> out;
-    if (!std::filesystem::exists(archive))
-        return out;
-    for (const PeerMember &m : pythonListing(archive))
-        out.push_back(m.name);
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 using Names = std::vector<std::string>;
 
 const std::string kReadme = "Read me first.\nSecond line.\n";
@@ -101,7 +90,7 @@ private:
         host.selectedMembers = [this] { return m_selected; };
         host.loadFileList = [this] {
             ++m_reloads;
-            m_listedAtReload = names(m_archive);
+            m_listedAtReload = sortedNames(m_archive);
         };
         form.setHost(host);
     }
@@ -125,6 +114,14 @@ private:
         viewer.setHost(viewerHost);
         form.setTextViewer(&viewer);
     }
+
+    // The View dialog with its text viewer, both hosted by the test.
+    struct ViewDialog
+    {
+        TViewForm form;
+        TAsciview viewer;
+        explicit ViewDialog(DeleteViewTest &test) { test.hostView(form, viewer); }
+    };
 
     // The text viewer alone, reading from the "Temp" setting.
     void hostViewer(TAsciview &viewer, QMainWindow *main)
@@ -309,7 +306,7 @@ private Q_SLOTS:
         TZipEngine adding;
         adding.ZipLibBusy = true;
         m_operations->addEngine = &adding;
-        const Names before = names(m_archive);
+        const Names before = sortedNames(m_archive);
         form.show();
         form.Button1->click();
         m_operations->addEngine = nullptr;
@@ -317,7 +314,7 @@ private Q_SLOTS:
             QStringList { "Please wait until the running archive operation has finished." });
         QVERIFY(form.isVisible());
         QCOMPARE(m_reloads, 0);
-        QCOMPARE(names(m_archive), before);
+        QCOMPARE(sortedNames(m_archive), before);
         form.close();
     }
 
@@ -325,9 +322,7 @@ private Q_SLOTS:
 
     void viewLayoutAndShow()
     {
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         QCOMPARE(form.windowTitle(), QStringLiteral("View"));
         QCOMPARE(form.RadioButton1->text(), QStringLiteral("&Associated program"));
         QCOMPARE(form.RadioButton2->text(), QStringLiteral("&Internal ASCII text viewer"));
@@ -355,9 +350,7 @@ private Q_SLOTS:
 
     void viewerSettingChangedByTyping()
     {
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         form.show();
         form.Edit1->clear();
         QCOMPARE(m_viewer, std::string());
@@ -374,9 +367,7 @@ private Q_SLOTS:
     void viewerChosenWithBrowse()
     {
         ScriptedPrompter prompter;
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         form.show();
         QVERIFY(form.RadioButton2->isChecked());
         prompter.answerFile(QString()); // cancelled
@@ -397,9 +388,7 @@ private Q_SLOTS:
     void viewWithAssociatedProgram()
     {
         RecordingShell shell;
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         m_entry = ViewEntry { "", "readme.txt" };
         form.show();
         form.RadioButton1->setChecked(true);
@@ -420,9 +409,7 @@ private Q_SLOTS:
     void viewWithViewerProgram()
     {
         RecordingShell shell;
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         m_entry = ViewEntry { "docs/", "inner.txt" };
         form.show();
         form.RadioButton3->setChecked(true);
@@ -443,9 +430,7 @@ private Q_SLOTS:
     {
         ScriptedPrompter prompter;
         RecordingShell shell;
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         m_viewer = "/no/such/viewer";
         m_entry = ViewEntry { "", "readme.txt" };
         form.show();
@@ -461,9 +446,7 @@ private Q_SLOTS:
     void viewWithTextViewer()
     {
         RecordingShell shell;
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         m_entry = ViewEntry { "docs/", "inner.txt" };
         form.show();
         form.Button1->click();
@@ -481,9 +464,7 @@ private Q_SLOTS:
 
     void viewTwiceOverwritesTheCopy()
     {
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         m_entry = ViewEntry { "", "readme.txt" };
         form.show();
         form.Button1->click();
@@ -498,9 +479,7 @@ private Q_SLOTS:
 
     void viewLatin1Text()
     {
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         m_entry = ViewEntry { "", "latin.txt" };
         form.show();
         form.Button1->click();
@@ -511,9 +490,7 @@ private Q_SLOTS:
     void viewIntoAMissingTemporaryFolder()
     {
         RecordingShell shell;
-        TViewForm form;
-        TAsciview viewer;
-        hostView(form, viewer);
+        auto &&[form, viewer] = ViewDialog(*this);
         m_temp = (m_dir / "gone/again").string(); // no trailing '/' either
         m_entry = ViewEntry { "", "readme.txt" };
         form.show();
@@ -529,11 +506,9 @@ private Q_SLOTS:
     {
         ScriptedPrompter prompter;
         RecordingShell shell;
-        TViewForm form;
-        TAsciview viewer;
+        auto &&[form, viewer] = ViewDialog(*this);
         RecordingNotices notices;
         form.ZipEngine1.setNotices(&notices);
-        hostView(form, viewer);
         writeFile(m_temp + "gone.txt", "an old copy\n");
         m_entry = ViewEntry { "", "gone.txt" };
         form.show();
@@ -606,32 +581,35 @@ private Q_SLOTS:
         viewer.close();
     }
 
-    void clipboardCopyWithoutSelection()
+    void clipboardCopy_data()
     {
+        QTest::addColumn<int>("from"); // -1: nothing selected
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("without selection: all of it") << -1 << -1 << QStringLiteral("alpha\nbeta\n");
+        QTest::newRow("of the selection") << 6 << 10 << QStringLiteral("beta");
+    }
+
+    void clipboardCopy()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, copied);
         TAsciview viewer;
         hostViewer(viewer, nullptr);
         writeFile(m_temp + "clip.txt", "alpha\nbeta\n");
         viewer.view("clip.txt");
         QApplication::clipboard()->setText(QStringLiteral("before"));
+        if (from >= 0) {
+            QTextCursor cursor = viewer.Memo1->textCursor();
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            viewer.Memo1->setTextCursor(cursor);
+        }
         viewer.Button2->click();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("alpha\nbeta\n"));
-        QVERIFY(!viewer.Memo1->textCursor().hasSelection());
-        viewer.close();
-    }
-
-    void clipboardCopyOfSelection()
-    {
-        TAsciview viewer;
-        hostViewer(viewer, nullptr);
-        writeFile(m_temp + "clip.txt", "alpha\nbeta\n");
-        viewer.view("clip.txt");
-        QTextCursor cursor = viewer.Memo1->textCursor();
-        cursor.setPosition(6);
-        cursor.setPosition(10, QTextCursor::KeepAnchor);
-        viewer.Memo1->setTextCursor(cursor);
-        viewer.Button2->click();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("beta"));
-        QVERIFY(viewer.Memo1->textCursor().hasSelection());
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        // The selection is left as it was.
+        QCOMPARE(viewer.Memo1->textCursor().hasSelection(), from >= 0);
         viewer.close();
     }
 

@@ -29,10 +29,7 @@ TEST_F(CallbackTest, AddAndExtractReportEachMember)
 {
     CurrentDir cd(dir.str());
     Recorder add;
-    AddRequest r;
-    r.archive = archive;
-    r.specs = { "a.txt", "b.bin", "c.txt" };
-    r.verbose = true;
+    const AddRequest r { .archive = archive, .specs = { "a.txt", "b.bin", "c.txt" }, .verbose = true };
     ASSERT_EQ(runAdd(r, add), 3) << add.dump();
     EXPECT_EQ(add.count(1), 3);
     EXPECT_EQ(add.count(2), 5);
@@ -45,10 +42,7 @@ TEST_F(CallbackTest, AddAndExtractReportEachMember)
     dir.createDir("out");
     CurrentDir out((dir / "out").string());
     Recorder ext;
-    ExtractRequest e;
-    e.archive = archive;
-    e.verbose = true;
-    ASSERT_EQ(runExtract(e, ext), 3) << ext.dump();
+    ASSERT_EQ(runExtract({ .archive = archive, .verbose = true }, ext), 3) << ext.dump();
     EXPECT_EQ(ext.count(1), 3);
     EXPECT_EQ(ext.count(2), 5);
     EXPECT_EQ(ext.count(3), 3);
@@ -57,12 +51,13 @@ TEST_F(CallbackTest, AddAndExtractReportEachMember)
     // Records of one member are not interleaved with another's.
     int open = 0;
     for (const auto &ev : ext.events) {
-        if (ev.action == 1)
+        if (ev.action == 1) {
             EXPECT_EQ(open++, 0);
-        if (ev.action == 3)
+        } else if (ev.action == 3) {
             EXPECT_EQ(--open, 0);
-        if (ev.action == 2)
+        } else if (ev.action == 2) {
             EXPECT_EQ(open, 1);
+        }
     }
 }
 
@@ -70,19 +65,13 @@ TEST_F(CallbackTest, SilentWithoutVerboseButErrorsAlwaysReported)
 {
     CurrentDir cd(dir.str());
     Recorder add;
-    AddRequest r;
-    r.archive = archive;
-    r.specs = { "a.txt", "missing.txt" };
-    ASSERT_EQ(runAdd(r, add), 1);
+    ASSERT_EQ(runAdd({ .archive = archive, .specs = { "a.txt", "missing.txt" } }, add), 1);
     ASSERT_EQ(add.messages().size(), 1u) << add.dump();
     EXPECT_EQ(add.messages()[0], "name not matched: missing.txt");
     EXPECT_EQ(add.errorCodes(), std::vector<int32_t> { 1 });
 
     Recorder ext;
-    ExtractRequest e;
-    e.archive = archive;
-    e.specs = { "nope*" };
-    EXPECT_EQ(runExtract(e, ext), 0);
+    EXPECT_EQ(runExtract({ .archive = archive, .specs = { "nope*" } }, ext), 0);
     EXPECT_EQ(ext.errorCodes(), std::vector<int32_t> { 1 });
 }
 
@@ -102,18 +91,13 @@ TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
 {
     CurrentDir cd(dir.str());
     Recorder add;
-    AddRequest r;
-    r.archive = archive;
-    r.specs = { "*.*" };
-    ASSERT_EQ(runAdd(r, add), 3);
+    ASSERT_EQ(runAdd({ .archive = archive, .specs = { "*.*" } }, add), 3);
     dir.createDir("out");
     CurrentDir out((dir / "out").string());
     Recorder ext;
     ext.cancelAction = GetParam().action;
     ext.cancelAt = GetParam().at;
-    ExtractRequest e;
-    e.archive = archive;
-    EXPECT_EQ(runExtract(e, ext), 0);
+    EXPECT_EQ(runExtract({ .archive = archive }, ext), 0);
     EXPECT_FALSE(ext.calledAfterCancel) << ext.dump();
 }
 

@@ -46,13 +46,7 @@ struct AddSetup
     }
     AddRequest request() const
     {
-        AddRequest r;
-        r.archive = archive;
-        r.specs = { "new" };
-        r.recurse = true;
-        r.level = 0;
-        r.move = true;
-        return r;
+        return { .archive = archive, .specs = { "new" }, .level = 0, .recurse = true, .move = true };
     }
     void expectUnchanged()
     {
@@ -79,8 +73,7 @@ TEST_P(CancelAddTest, LeavesArchiveAndSourcesAlone)
     Recorder rec;
     rec.cancelAction = GetParam().action;
     rec.cancelAt = GetParam().at;
-    CurrentDir cd(s.dir.str());
-    EXPECT_EQ(runAdd(s.request(), rec), 0);
+    EXPECT_EQ(runAdd(s.dir.str(), s.request(), rec), 0);
     EXPECT_FALSE(rec.calledAfterCancel) << rec.dump();
     s.expectUnchanged();
 }
@@ -180,13 +173,8 @@ TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
         rec.cancelAction = 2;
         rec.cancelAt = 10;
     }
-    {
-        CurrentDir cd((dir / "out").string());
-        ExtractRequest r;
-        r.archive = archive;
-        r.overwrite = true;
-        EXPECT_EQ(runExtract(r, rec), 0) << rec.dump();
-    }
+    const ExtractRequest extract { .archive = archive, .overwrite = true };
+    EXPECT_EQ(runExtract((dir / "out").string(), extract, rec), 0) << rec.dump();
     EXPECT_EQ(readFile(dir / "out/data.bin"), "precious");
     // A new file whose check failed, or that was cut short, is not left behind.
     EXPECT_EQ(listing(dir / "out"), (std::vector<std::string> { "data.bin" })) << rec.dump();

@@ -62,14 +62,7 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
     ASSERT_EQ(built.exitCode, 0) << built.out;
 
     Recorder rec;
-    int32_t count;
-    {
-        CurrentDir cd(base.string());
-        ExtractRequest r;
-        r.archive = archive;
-        r.overwrite = true;
-        count = runExtract(r, rec);
-    }
+    const int32_t count = runExtract(base.string(), { .archive = archive, .overwrite = true }, rec);
     EXPECT_EQ(count, c.expectedCount) << rec.dump();
     if (c.expectedError) {
         auto codes = rec.errorCodes();

@@ -134,15 +134,28 @@ int32_t flag(bool b)
     return b ? -1 : 0;
 }
 
+// The fields both blocks share: caller, callback, archive and file patterns.
+template <typename Block>
+void fillCommon(Block &p, Strings &strings, Recorder &rec, const std::string &archive,
+    const std::vector<std::string> &specs)
+{
+    p.caller = &rec;
+    p.const120 = 120;
+    p.callback = callback;
+    p.specCount = int32_t(specs.size());
+    p.archiveName = strings.add(archive);
+    p.const7 = 7;
+    for (size_t i = 0; i < specs.size(); ++i)
+        p.specs[i] = strings.add(specs[i]);
+}
+
 int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
 {
     auto block = std::make_unique<AmxZipParams>();
     std::memset(block.get(), 0, sizeof(AmxZipParams));
     AmxZipParams &p = *block;
     Strings strings;
-    p.caller = &rec;
-    p.const120 = 120;
-    p.callback = callback;
+    fillCommon(p, strings, rec, r.archive, r.specs);
     p.hiddenFilesFlag = flag(r.hidden);
     p.alwaysTrue44 = -1;
     p.verboseFlag = flag(r.verbose);
@@ -161,11 +174,6 @@ int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
         p.notDeleteFlag = 0;
         p.discardDirNamesFlag = p.moveFlag = p.freshenFlag = p.updateFlag = p.recurseFlag = 0;
     }
-    p.specCount = int32_t(r.specs.size());
-    p.archiveName = strings.add(r.archive);
-    p.const7 = 7;
-    for (size_t i = 0; i < r.specs.size(); ++i)
-        p.specs[i] = strings.add(r.specs[i]);
     return zipLib().symbol<AmxZipExecFn>(AMX_ZIP_EXEC_NAME)(&p);
 }
 
@@ -179,11 +187,7 @@ int32_t runAdd(const AddRequest &r, Recorder &rec)
 int32_t runDelete(
     const std::string &archive, const std::vector<std::string> &specs, Recorder &rec, bool verbose)
 {
-    AddRequest r;
-    r.archive = archive;
-    r.specs = specs;
-    r.verbose = verbose;
-    return zipExec(r, true, rec);
+    return zipExec({ .archive = archive, .specs = specs, .verbose = verbose }, true, rec);
 }
 
 int32_t runExtract(const ExtractRequest &r, Recorder &rec)
@@ -192,21 +196,26 @@ int32_t runExtract(const ExtractRequest &r, Recorder &rec)
     std::memset(block.get(), 0, sizeof(AmxUnzParams));
     AmxUnzParams &p = *block;
     Strings strings;
-    p.caller = &rec;
-    p.const120 = 120;
-    p.callback = callback;
+    fillCommon(p, strings, rec, r.archive, r.specs);
     p.alwaysTrue40 = -1;
     p.verboseFlag = flag(r.verbose);
     p.updateFlag = flag(r.update);
     p.freshenFlag = flag(r.freshen && !r.update);
     p.dirNamesFlag = flag(r.dirNames);
     p.overwriteFlag = flag(r.overwrite);
-    p.specCount = int32_t(r.specs.size());
-    p.archiveName = strings.add(r.archive);
-    p.const7 = 7;
-    for (size_t i = 0; i < r.specs.size(); ++i)
-        p.specs[i] = strings.add(r.specs[i]);
     return unzLib().symbol<AmxUnzExecFn>(AMX_UNZ_EXEC_NAME)(&p);
+}
+
+int32_t runAdd(const std::string &dir, const AddRequest &r, Recorder &rec)
+{
+    CurrentDir cd(dir);
+    return runAdd(r, rec);
+}
+
+int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &rec)
+{
+    CurrentDir cd(dir);
+    return runExtract(r, rec);
 }
 
 int32_t zipVersion()

@@ -49,8 +49,8 @@ private:
 
 struct AddRequest
 {
-    std::string archive;
-    std::vector<std::string> specs;
+    std::string archive {};
+    std::vector<std::string> specs {};
     int level = 9;
     bool dirNames = true; // AddDirNames: keep folder names
     bool recurse = false;
@@ -65,8 +65,8 @@ struct AddRequest
 
 struct ExtractRequest
 {
-    std::string archive;
-    std::vector<std::string> specs; // empty: all
+    std::string archive {};
+    std::vector<std::string> specs {}; // empty: all
     bool dirNames = true;
     bool overwrite = false;
     bool freshen = false;
@@ -80,6 +80,9 @@ int32_t runAdd(const AddRequest &r, Recorder &rec);
 int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec,
     bool verbose = false);
 int32_t runExtract(const ExtractRequest &r, Recorder &rec);
+// The same, run from the folder `dir`; the current directory is restored after.
+int32_t runAdd(const std::string &dir, const AddRequest &r, Recorder &rec);
+int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &rec);
 int32_t zipVersion();
 int32_t unzVersion();
 

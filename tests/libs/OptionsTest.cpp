@@ -20,21 +20,12 @@ void setTime(const fs::path &p, time_t t)
     ::utimensat(AT_FDCWD, p.c_str(), times, 0);
 }
 
-std::vector<std::string> names(const std::string &archive)
-{
-    std::vector<std::string> out;
-    for (const auto &m : pythonListing(archive))
-        out.push_back(m.name);
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 using Names = std::vector<std::string>;
 
 struct AddCase
 {
     const char *name;
-    void (*configure)(AddRequest &);
+    AddRequest options; // without file patterns: "*.*"
     int expectedCount;
     Names expectedNames;
 };
@@ -53,63 +44,33 @@ TEST_P(AddOptionTest, StoresExpectedNames)
     dir.createFile("w/.hid/x.txt", "x");
     dir.createFile("w/Long File Name.text", "long");
     CurrentDir cd((dir / "w").string());
-    AddRequest r;
+    AddRequest r = GetParam().options;
     r.archive = (dir / "o.zip").string();
-    r.specs = { "*.*" };
-    GetParam().configure(r);
+    if (r.specs.empty())
+        r.specs = { "*.*" };
     Recorder rec;
     EXPECT_EQ(runAdd(r, rec), GetParam().expectedCount) << rec.dump();
-    EXPECT_EQ(names(r.archive), GetParam().expectedNames);
+    EXPECT_EQ(sortedNames(r.archive), GetParam().expectedNames);
     EXPECT_EQ(run({ "unzip", "-tq", r.archive }).exitCode, 0);
 }
 
 const AddCase addCases[] = {
-    { "FilesOnly", [](AddRequest &) {}, 2, { "Long File Name.text", "top.txt" } },
-    { "Recurse",
-        [](AddRequest &r) {
-            r.recurse = true;
-        },
-        4, { "Long File Name.text", "sub/", "sub/inner.txt", "top.txt" } },
-    { "RecurseHidden",
-        [](AddRequest &r) {
-            r.recurse = r.hidden = true;
-        },
-        7,
+    { "FilesOnly", {}, 2, { "Long File Name.text", "top.txt" } },
+    { "Recurse", { .recurse = true }, 4,
+        { "Long File Name.text", "sub/", "sub/inner.txt", "top.txt" } },
+    { "RecurseHidden", { .recurse = true, .hidden = true }, 7,
         { ".hid/", ".hid/x.txt", "Long File Name.text", "sub/", "sub/.dot", "sub/inner.txt",
             "top.txt" } },
-    { "DiscardDirNames",
-        [](AddRequest &r) {
-            r.recurse = true;
-            r.dirNames = false;
-        },
-        3, { "Long File Name.text", "inner.txt", "top.txt" } },
-    { "WildcardInEveryFolder",
-        [](AddRequest &r) {
-            r.recurse = true;
-            r.specs = { "*.txt" };
-        },
-        2, { "sub/inner.txt", "top.txt" } },
-    { "FolderWithoutRecurse",
-        [](AddRequest &r) {
-            r.specs = { "sub" };
-        },
-        1, { "sub/" } },
-    { "PathAsGiven",
-        [](AddRequest &r) {
-            r.specs = { "./sub/../sub/inner.txt", "../w/top.txt" };
-        },
-        2, { "sub/inner.txt", "w/top.txt" } },
-    { "ForceDos",
-        [](AddRequest &r) {
-            r.forceDos = true;
-            r.specs = { "Long File Name.text", "sub/inner.txt" };
-        },
-        2, { "LONG_FIL.TEX", "SUB/INNER.TXT" } },
-    { "StoredLevel",
-        [](AddRequest &r) {
-            r.level = 0;
-        },
-        2, { "Long File Name.text", "top.txt" } },
+    { "DiscardDirNames", { .dirNames = false, .recurse = true }, 3,
+        { "Long File Name.text", "inner.txt", "top.txt" } },
+    { "WildcardInEveryFolder", { .specs = { "*.txt" }, .recurse = true }, 2,
+        { "sub/inner.txt", "top.txt" } },
+    { "FolderWithoutRecurse", { .specs = { "sub" } }, 1, { "sub/" } },
+    { "PathAsGiven", { .specs = { "./sub/../sub/inner.txt", "../w/top.txt" } }, 2,
+        { "sub/inner.txt", "w/top.txt" } },
+    { "ForceDos", { .specs = { "Long File Name.text", "sub/inner.txt" }, .forceDos = true }, 2,
+        { "LONG_FIL.TEX", "SUB/INNER.TXT" } },
+    { "StoredLevel", { .level = 0 }, 2, { "Long File Name.text", "top.txt" } },
 };
 
 INSTANTIATE_TEST_SUITE_P(Options, AddOptionTest, testing::ValuesIn(addCases), amxtest::RowName());
@@ -125,20 +86,25 @@ protected:
         setTime(dir / "a.txt", 1500000000);
         setTime(dir / "b.txt", 1500000000);
         archive = (dir / "u.zip").string();
-        CurrentDir cd(dir.str());
-        AddRequest r = request();
-        Recorder rec;
-        ASSERT_EQ(runAdd(r, rec), 2);
+        ASSERT_EQ(add(request()), 2);
         dir.createFile("a.txt", "new a");
         setTime(dir / "a.txt", 1600000000);
         dir.createFile("c.txt", "c");
     }
-    AddRequest request()
+    // The three files by name, with the given options.
+    AddRequest request(AddRequest options = {})
     {
-        AddRequest r;
-        r.archive = archive;
-        r.specs = { "a.txt", "b.txt", "c.txt" };
-        return r;
+        options.archive = archive;
+        if (options.specs.empty())
+            options.specs = { "a.txt", "b.txt", "c.txt" };
+        return options;
+    }
+    // Runs an add in the test's folder; returns the library's count.
+    int32_t add(const AddRequest &r)
+    {
+        CurrentDir cd(dir.str());
+        Recorder rec;
+        return runAdd(r, rec);
     }
     std::string member(const std::string &name) { return runOk({ "unzip", "-p", archive, name }); }
     TestDir dir;
@@ -147,59 +113,38 @@ protected:
 
 TEST_F(UpdateTest, FreshenReplacesOnlyNewerMembers)
 {
-    CurrentDir cd(dir.str());
-    AddRequest r = request();
-    r.freshen = true;
-    Recorder rec;
-    EXPECT_EQ(runAdd(r, rec), 1);
-    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt" }));
+    EXPECT_EQ(add(request({ .freshen = true })), 1);
+    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt" }));
     EXPECT_EQ(member("a.txt"), "new a");
 }
 
 TEST_F(UpdateTest, UpdateAddsNewAndReplacesNewer)
 {
-    CurrentDir cd(dir.str());
-    AddRequest r = request();
-    r.update = true;
-    Recorder rec;
-    EXPECT_EQ(runAdd(r, rec), 2);
-    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt", "c.txt" }));
+    EXPECT_EQ(add(request({ .update = true })), 2);
+    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt", "c.txt" }));
     EXPECT_EQ(member("a.txt"), "new a");
     EXPECT_EQ(member("b.txt"), "old b");
 }
 
 TEST_F(UpdateTest, AddReplacesEverythingNamed)
 {
-    CurrentDir cd(dir.str());
-    Recorder rec;
-    EXPECT_EQ(runAdd(request(), rec), 3);
-    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt", "c.txt" }));
+    EXPECT_EQ(add(request()), 3);
+    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt", "c.txt" }));
 }
 
 TEST_F(UpdateTest, MoveRemovesSourcesAndEmptiedFolders)
 {
     dir.createFile("m/x/y.txt", "y");
     dir.createFile("m/z.txt", "z");
-    CurrentDir cd(dir.str());
-    AddRequest r;
-    r.archive = archive;
-    r.specs = { "m" };
-    r.recurse = true;
-    r.move = true;
-    Recorder rec;
-    EXPECT_EQ(runAdd(r, rec), 4);
+    EXPECT_EQ(add(request({ .specs = { "m" }, .recurse = true, .move = true })), 4);
     EXPECT_FALSE(fs::exists(dir / "m"));
     EXPECT_EQ(member("m/x/y.txt"), "y");
 }
 
 TEST_F(UpdateTest, ArchiveTimeIsNewestMember)
 {
-    CurrentDir cd(dir.str());
-    AddRequest r = request();
-    r.zipTime = true;
     setTime(dir / "c.txt", 1550000000);
-    Recorder rec;
-    EXPECT_EQ(runAdd(r, rec), 3);
+    EXPECT_EQ(add(request({ .zipTime = true })), 3);
     struct stat st
     {
     };
@@ -209,13 +154,8 @@ TEST_F(UpdateTest, ArchiveTimeIsNewestMember)
 
 TEST_F(UpdateTest, ArchiveIsNeverAddedToItself)
 {
-    CurrentDir cd(dir.str());
-    AddRequest r;
-    r.archive = archive;
-    r.specs = { "*.*" };
-    Recorder rec;
-    runAdd(r, rec);
-    EXPECT_EQ(names(archive), (Names { "a.txt", "b.txt", "c.txt" }));
+    add(request({ .specs = { "*.*" } }));
+    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt", "c.txt" }));
 }
 
 struct DeleteCase
@@ -242,13 +182,14 @@ TEST_P(DeleteTest, RemovesMatchingMembers)
     auto before = pythonListing(archive);
     Recorder rec;
     EXPECT_EQ(runDelete(archive, GetParam().specs, rec), GetParam().expectedCount) << rec.dump();
-    EXPECT_EQ(names(archive), GetParam().remaining);
+    EXPECT_EQ(sortedNames(archive), GetParam().remaining);
     EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, GetParam().remaining.empty() ? 1 : 0);
     // Kept members are copied, not recompressed.
     for (const auto &m : pythonListing(archive))
         for (const auto &b : before)
-            if (b.name == m.name)
+            if (b.name == m.name) {
                 EXPECT_EQ(b.packed, m.packed) << m.name;
+            }
 }
 
 INSTANTIATE_TEST_SUITE_P(Specs, DeleteTest,
@@ -260,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Specs, DeleteTest,
 struct ExtractCase
 {
     const char *name;
-    void (*configure)(ExtractRequest &);
+    ExtractRequest options;
     int expectedCount;
     // Content of "a.txt" (existing, older), "b.txt" (existing, newer) and "n/c.txt" (missing) after.
     std::string a, b, c;
@@ -286,9 +227,8 @@ TEST_P(ExtractOptionTest, ChoosesFilesToWrite)
     dir.createFile("o/b.txt", "disk b");
     setTime(dir / "o/b.txt", 1700000000);
     CurrentDir cd((dir / "o").string());
-    ExtractRequest r;
+    ExtractRequest r = GetParam().options;
     r.archive = archive;
-    GetParam().configure(r);
     Recorder rec;
     EXPECT_EQ(runExtract(r, rec), GetParam().expectedCount) << rec.dump();
     auto content = [&](const char *p) {
@@ -301,32 +241,12 @@ TEST_P(ExtractOptionTest, ChoosesFilesToWrite)
 }
 
 const ExtractCase extractCases[] = {
-    { "KeepExisting", [](ExtractRequest &) {}, 1, "disk a", "disk b", "archive c" },
-    { "Overwrite",
-        [](ExtractRequest &r) {
-            r.overwrite = true;
-        },
-        3, "archive a", "archive b", "archive c" },
-    { "Freshen",
-        [](ExtractRequest &r) {
-            r.freshen = true;
-        },
-        1, "archive a", "disk b", "-" },
-    { "Update",
-        [](ExtractRequest &r) {
-            r.update = true;
-        },
-        2, "archive a", "disk b", "archive c" },
-    { "NoDirNames",
-        [](ExtractRequest &r) {
-            r.dirNames = false;
-        },
-        1, "disk a", "disk b", "archive c" },
-    { "Selected",
-        [](ExtractRequest &r) {
-            r.specs = { "n/*" };
-        },
-        1, "disk a", "disk b", "archive c" },
+    { "KeepExisting", {}, 1, "disk a", "disk b", "archive c" },
+    { "Overwrite", { .overwrite = true }, 3, "archive a", "archive b", "archive c" },
+    { "Freshen", { .freshen = true }, 1, "archive a", "disk b", "-" },
+    { "Update", { .update = true }, 2, "archive a", "disk b", "archive c" },
+    { "NoDirNames", { .dirNames = false }, 1, "disk a", "disk b", "archive c" },
+    { "Selected", { .specs = { "n/*" } }, 1, "disk a", "disk b", "archive c" },
 };
 
 INSTANTIATE_TEST_SUITE_P(

@@ -115,12 +115,7 @@ TEST_P(PeerArchiveTest, ExtractsWhatUnzipExtracts)
 
     dir.createDir("ours");
     Recorder rec;
-    {
-        CurrentDir cd((dir / "ours").string());
-        ExtractRequest r;
-        r.archive = zipPath(dir);
-        EXPECT_GT(runExtract(r, rec), 0) << rec.dump();
-    }
+    EXPECT_GT(runExtract((dir / "ours").string(), { .archive = zipPath(dir) }, rec), 0) << rec.dump();
     EXPECT_TRUE(rec.errorCodes().empty()) << rec.dump();
     EXPECT_EQ(diffTrees(snapshot(dir / "ref"), snapshot(dir / "ours")), "");
 }
@@ -143,10 +138,7 @@ TEST(PeerArchiveEditTest, AddToAndDeleteFromPeerArchives)
         dir.createFile("new.txt", "new member");
         Recorder rec;
         CurrentDir cd(dir.str());
-        AddRequest r;
-        r.archive = zipPath(dir);
-        r.specs = { "new.txt" };
-        ASSERT_EQ(runAdd(r, rec), 1) << rec.dump();
+        ASSERT_EQ(runAdd({ .archive = zipPath(dir), .specs = { "new.txt" } }, rec), 1) << rec.dump();
         EXPECT_EQ(runDelete(zipPath(dir), { "a.txt", "./a.txt" }, rec), 1) << rec.dump();
         EXPECT_EQ(run({ "unzip", "-tq", zipPath(dir) }).exitCode, 0);
         EXPECT_EQ(run({ "7z", "t", zipPath(dir) }).exitCode, 0);

@@ -65,27 +65,15 @@ TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
     buildTree(dir);
     std::string archive = (dir / "out.zip").string();
     Recorder addRec;
-    {
-        CurrentDir cd((dir / "src").string());
-        AddRequest r;
-        r.archive = archive;
-        r.specs = { "*.*" };
-        r.level = GetParam();
-        r.recurse = true;
-        r.hidden = true;
-        EXPECT_EQ(runAdd(r, addRec), 16) << addRec.dump();
-    }
+    const AddRequest add { .archive = archive, .specs = { "*.*" }, .level = GetParam(),
+        .recurse = true, .hidden = true };
+    EXPECT_EQ(runAdd((dir / "src").string(), add, addRec), 16) << addRec.dump();
     EXPECT_TRUE(addRec.errorCodes().empty()) << addRec.dump();
     expectPeersAccept(archive);
 
     dir.createDir("out");
     Recorder rec;
-    {
-        CurrentDir cd((dir / "out").string());
-        ExtractRequest r;
-        r.archive = archive;
-        EXPECT_EQ(runExtract(r, rec), 16) << rec.dump();
-    }
+    EXPECT_EQ(runExtract((dir / "out").string(), { .archive = archive }, rec), 16) << rec.dump();
     EXPECT_TRUE(rec.errorCodes().empty()) << rec.dump();
     SnapshotOptions o;
     o.followLinks = true;
@@ -119,14 +107,8 @@ TEST(RoundTripSlowTest, SparseFileOver4GiB)
     dir.createFile("src/small.txt", "small");
     std::string archive = (dir / "big.zip").string();
     Recorder rec;
-    {
-        CurrentDir cd((dir / "src").string());
-        AddRequest r;
-        r.archive = archive;
-        r.specs = { "big.dat", "small.txt" };
-        r.level = 1;
-        ASSERT_EQ(runAdd(r, rec), 2) << rec.dump();
-    }
+    const AddRequest add { .archive = archive, .specs = { "big.dat", "small.txt" }, .level = 1 };
+    ASSERT_EQ(runAdd((dir / "src").string(), add, rec), 2) << rec.dump();
     auto listing = pythonListing(archive);
     ASSERT_EQ(listing.size(), 2u);
     EXPECT_EQ(listing[0].size, (4ull << 30) + 12345);
@@ -137,12 +119,7 @@ TEST(RoundTripSlowTest, SparseFileOver4GiB)
 
     dir.createDir("out");
     Recorder ext;
-    {
-        CurrentDir cd((dir / "out").string());
-        ExtractRequest r;
-        r.archive = archive;
-        EXPECT_EQ(runExtract(r, ext), 2) << ext.dump();
-    }
+    EXPECT_EQ(runExtract((dir / "out").string(), { .archive = archive }, ext), 2) << ext.dump();
     EXPECT_EQ(diffTrees(snapshot(dir / "src"), snapshot(dir / "out")), "");
 }
 
@@ -158,26 +135,14 @@ TEST(RoundTripSlowTest, SeventyThousandMembers)
     }
     std::string archive = (dir / "many.zip").string();
     Recorder rec;
-    {
-        CurrentDir cd((dir / "src").string());
-        AddRequest r;
-        r.archive = archive;
-        r.specs = { "*.*" };
-        r.recurse = true;
-        r.level = 0;
-        ASSERT_EQ(runAdd(r, rec), count + 70) << rec.dump().substr(0, 2000);
-    }
+    const AddRequest add { .archive = archive, .specs = { "*.*" }, .level = 0, .recurse = true };
+    ASSERT_EQ(runAdd((dir / "src").string(), add, rec), count + 70) << rec.dump().substr(0, 2000);
     EXPECT_EQ(pythonListing(archive).size(), size_t(count + 70));
     EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0);
     EXPECT_EQ(run({ "7z", "t", archive }).exitCode, 0);
     dir.createDir("out");
     Recorder ext;
-    {
-        CurrentDir cd((dir / "out").string());
-        ExtractRequest r;
-        r.archive = archive;
-        EXPECT_EQ(runExtract(r, ext), count + 70);
-    }
+    EXPECT_EQ(runExtract((dir / "out").string(), { .archive = archive }, ext), count + 70);
     SnapshotOptions o;
     o.times = false;
     EXPECT_EQ(diffTrees(snapshot(dir / "src", o), snapshot(dir / "out", o)), "");

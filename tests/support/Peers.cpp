@@ -1,8 +1,10 @@
 #include "Peers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
@@ -78,6 +80,17 @@ RunResult python(const std::string &script, const std::vector<std::string> &args
     std::vector<std::string> argv = {"python3", "-c", script};
     argv.insert(argv.end(), args.begin(), args.end());
     return run(argv, cwd);
+}
+
+std::vector<std::string> sortedNames(const std::string &archive)
+{
+    std::vector<std::string> out;
+    if (!std::filesystem::exists(archive))
+        return out;
+    for (const PeerMember &m : pythonListing(archive))
+        out.push_back(m.name);
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 std::vector<PeerMember> pythonListing(const std::string &archive)

@@ -34,4 +34,7 @@ struct PeerMember
 // What Python's zipfile reads from the central directory, in its order.
 std::vector<PeerMember> pythonListing(const std::string &archive);
 
+// The members' names, sorted; none when the archive does not exist.
+std::vector<std::string> sortedNames(const std::string &archive);
+
 } // namespace amxtest

@@ -1,0 +1,59 @@
+#pragma once
+
+// The main window under test, with a scripted prompter installed before it
+// starts. Header only: the suites that use it link the application library.
+//
+//     auto &&[prompter, form] = MainWindow({qs(archive)}, Show::Shown);
+
+#include "app/AmbxUnit.h"
+#include "platform/Prompter.h"
+
+#include <QAction>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace amxtest {
+
+inline QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+enum class Show { Hidden, Shown, Exposed };
+
+struct MainWindow
+{
+    ScriptedPrompter prompter; // first: the window may prompt while it starts
+    TMainForm form;
+
+    explicit MainWindow(const QStringList &args = {}, Show show = Show::Hidden)
+        : form(args)
+    {
+        if (show != Show::Hidden)
+            form.show();
+        if (show == Show::Exposed && !QTest::qWaitForWindowExposed(&form))
+            qFatal("the main window was not exposed");
+    }
+};
+
+// The window's command of that name; a missing one ends the run.
+inline QAction *action(TMainForm &form, const char *name)
+{
+    auto *a = form.findChild<QAction *>(QString::fromLatin1(name));
+    if (!a)
+        qFatal("no action %s", name);
+    return a;
+}
+
+// The recent-archives list, newest first.
+inline std::vector<std::string> recent(TMainForm &form)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < History::kSize; ++i)
+        out.push_back(form.settings().ActiveFile[i]);
+    return out;
+}
+
+} // namespace amxtest
