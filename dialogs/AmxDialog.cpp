@@ -2,8 +2,11 @@
 
 #include "platform/Guard.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <climits>
@@ -77,4 +80,24 @@ void AmxDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void AmxDialog::layOutWithButtons(
+    QWidget *controls, const QString &okText, QPushButton *&ok, QPushButton *&cancel)
+{
+    ok = new QPushButton(okText, this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setDefault(true);
+    cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Button2"));
+    cancel->setAutoDefault(false);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(controls, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -13,6 +13,8 @@ class QWidget;
 // back onto a screen of the given size when it would stick out.
 QPoint centredOver(const QRect &owner, const QSize &own, const QSize &screen);
 
+class QPushButton;
+
 class AmxDialog : public QDialog
 {
     Q_OBJECT
@@ -36,6 +38,11 @@ public:
     virtual void FormClose() { }
 
 protected:
+    // The fixed-size frame of a small dialog: its controls on the left, the
+    // default button (Button1) and "&Cancel" (Button2) stacked on the right.
+    void layOutWithButtons(
+        QWidget *controls, const QString &okText, QPushButton *&ok, QPushButton *&cancel);
+
     // What Esc does.
     virtual void escapePressed() { close(); }
 

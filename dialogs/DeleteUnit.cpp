@@ -38,22 +38,7 @@ TDeleteForm::TDeleteForm()
     filesLayout->addWidget(RadioButton3, 2, 0);
     filesLayout->addWidget(Edit1, 2, 1);
 
-    Button1 = new QPushButton(QStringLiteral("Delete"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addStretch(1);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(files, 1);
-    layout->addLayout(buttons);
-    // A dialog frame: as large as its controls, not sizeable.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutWithButtons(files, QStringLiteral("Delete"), Button1, Button2);
 
     ZipEngine1.Verbose = false;
     ZipEngine1.Trace = false;

@@ -66,22 +66,7 @@ TViewForm::TViewForm()
     usingLayout->addWidget(Edit1, 2, 1);
     usingLayout->addWidget(Button3, 2, 2);
 
-    Button1 = new QPushButton(QStringLiteral("View"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addStretch(1);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(using_, 1);
-    layout->addLayout(buttons);
-    // A dialog frame: as large as its controls, not sizeable.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutWithButtons(using_, QStringLiteral("View"), Button1, Button2);
 
     ZipEngine1.Verbose = false;
     ZipEngine1.Trace = false;

@@ -10,11 +10,7 @@ constexpr int32_t unzVersion = 100;
 amx::ExtractOptions readBlock(const AmxUnzParams &p)
 {
     amx::ExtractOptions o;
-    o.archive = p.archiveName ? p.archiveName : "";
-    int32_t count = p.specCount < 0 ? 0 : std::min<int32_t>(p.specCount, AMX_MAX_SPECS);
-    for (int32_t i = 0; i < count; ++i)
-        if (p.specs[i] && *p.specs[i])
-            o.specs.emplace_back(p.specs[i]);
+    amx::readNames(p, o.archive, o.specs);
     o.dirNames = p.dirNamesFlag != 0;
     o.overwrite = p.overwriteFlag != 0;
     o.update = p.updateFlag != 0;

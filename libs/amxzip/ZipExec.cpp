@@ -10,11 +10,7 @@ constexpr int32_t zipVersion = 100;
 amx::AddOptions readBlock(const AmxZipParams &p)
 {
     amx::AddOptions o;
-    o.archive = p.archiveName ? p.archiveName : "";
-    int32_t count = p.specCount < 0 ? 0 : std::min<int32_t>(p.specCount, AMX_MAX_SPECS);
-    for (int32_t i = 0; i < count; ++i)
-        if (p.specs[i] && *p.specs[i])
-            o.specs.emplace_back(p.specs[i]);
+    amx::readNames(p, o.archive, o.specs);
     o.level = p.compLevel < 0 ? 0 : p.compLevel > 9 ? 9 : p.compLevel;
     o.discardDirNames = p.discardDirNamesFlag != 0;
     o.recurse = p.recurseFlag != 0;

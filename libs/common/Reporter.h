@@ -5,10 +5,12 @@
 #include "ZipError.h"
 #include "engine/AmxBlocks.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace amx {
 
@@ -41,6 +43,18 @@ private:
 };
 
 constexpr uint64_t stepSize = 32768;
+
+// The archive name and the specifications of a parameter block; empty
+// specifications are passed over.
+template<typename Block>
+void readNames(const Block &p, std::string &archive, std::vector<std::string> &specs)
+{
+    archive = p.archiveName ? p.archiveName : "";
+    const int32_t count = p.specCount < 0 ? 0 : std::min<int32_t>(p.specCount, AMX_MAX_SPECS);
+    for (int32_t i = 0; i < count; ++i)
+        if (p.specs[i] && *p.specs[i])
+            specs.emplace_back(p.specs[i]);
+}
 
 // The body of an entry point: whatever goes wrong becomes one message through
 // the reporter and a count of 0; nothing escapes across the C boundary.
