@@ -9,6 +9,7 @@
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "platform/TempFolder.h"
 #include "platform/Text.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/FileListView.h"
@@ -82,8 +83,8 @@ std::string favoritesPath()
     return favoritesPathOverride.empty() ? FavoritesFile::defaultPath() : favoritesPathOverride;
 }
 
-const char *kSortCaptions[8] = {"&Name", "Pat&h", "&Type", "&Size", "P&acked Size",
-    "&Compression Ratio", "&Date", "&Orginal Order"};
+const char *kSortCaptions[8] = { "&Name", "Pat&h", "&Type", "&Size", "P&acked Size",
+    "&Compression Ratio", "&Date", "&Original Order" };
 
 } // namespace
 
@@ -115,7 +116,8 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     buildCommandBar();
     buildToolBar2();
 
-    connect(FileList, &FileListView::selectionChanged, this, guarded(this, &TMainForm::FileListChange));
+    connect(
+        FileList, &FileListView::selectionChanged, this, guarded(this, &TMainForm::FileListChange));
     connect(FileList, &FileListView::contextMenuRequested, this,
         guarded(this, &TMainForm::showListMenu));
     FileList->installEventFilter(this);
@@ -130,7 +132,9 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     Timer2->start();
 
     connectCommands();
-    guard([this] { FormCreate(); });
+    guard([this] {
+        FormCreate();
+    });
 }
 
 TMainForm::~TMainForm() = default;
@@ -207,43 +211,61 @@ void TMainForm::buildCommandBar()
     m_commandBar->addWidget(m_picture);
 
     // Files
-    addCommand(FileMenu, QStringLiteral("&New Archive "), "NewArchive1", QKeySequence(Qt::CTRL | Qt::Key_N));
+    addCommand(FileMenu, QStringLiteral("&New Archive "), "NewArchive1",
+        QKeySequence(Qt::CTRL | Qt::Key_N));
     auto *open = addCommand(FileMenu, QStringLiteral("&Open Archive "), "OpenArchive2",
         QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(open, &QAction::triggered, this, [this] { guard([this] { OpenArchive2Click(); }); });
+    connect(open, &QAction::triggered, this, [this] {
+        guard([this] {
+            OpenArchive2Click();
+        });
+    });
     addCommand(FileMenu, QStringLiteral("&Favorite Zip Folders..."), "FavoriteZipFolders1",
         QKeySequence(Qt::SHIFT | Qt::Key_F));
     m_closeArchive = addCommand(FileMenu, QStringLiteral("&Close Archive"), "CloseArchive2",
         QKeySequence(Qt::SHIFT | Qt::Key_L));
-    connect(m_closeArchive, &QAction::triggered, this,
-        [this] { guard([this] { CloseArchive2Click(); }); });
+    connect(m_closeArchive, &QAction::triggered, this, [this] {
+        guard([this] {
+            if (!refuseWhileOperationRuns())
+                CloseArchive2Click();
+        });
+    });
     FileMenu->addSeparator();
     auto *properties = addCommand(FileMenu, QStringLiteral("Properties..."), "Properties1");
     auto *shortcut = addCommand(FileMenu, QStringLiteral("Create &Shortcut"), "CreateShortcut1");
     FileMenu->addSeparator();
-    auto *move = addCommand(FileMenu, QStringLiteral("&Move Archive"), "MoveArchive1", QKeySequence(Qt::Key_F7));
-    auto *copy = addCommand(FileMenu, QStringLiteral("Cop&y Archive "), "CopyArchive1", QKeySequence(Qt::Key_F8));
+    auto *move = addCommand(
+        FileMenu, QStringLiteral("&Move Archive"), "MoveArchive1", QKeySequence(Qt::Key_F7));
+    auto *copy = addCommand(
+        FileMenu, QStringLiteral("Cop&y Archive "), "CopyArchive1", QKeySequence(Qt::Key_F8));
     auto *rename = addCommand(FileMenu, QStringLiteral("&Rename Archive"), "RenameArchive1",
         QKeySequence(Qt::SHIFT | Qt::Key_R));
-    auto *deleteArchive = addCommand(FileMenu, QStringLiteral("&Delete Archive..."), "DeleteArchive1");
+    auto *deleteArchive =
+        addCommand(FileMenu, QStringLiteral("&Delete Archive..."), "DeleteArchive1");
     FileMenu->addSeparator();
-    auto *exit = addCommand(FileMenu, QStringLiteral("E&xit "), "Exit1", QKeySequence(Qt::ALT | Qt::Key_F4));
+    auto *exit =
+        addCommand(FileMenu, QStringLiteral("E&xit "), "Exit1", QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     m_recentSeparator = FileMenu->addSeparator();
     for (int n = 1; n <= 5; ++n) {
         auto *item = FileMenu->addAction(QString());
         item->setObjectName(QStringLiteral("Recent%1").arg(n));
-        connect(item, &QAction::triggered, this, [this, n] { guard([=, this] { RecentItemClick(n); }); });
+        connect(item, &QAction::triggered, this, [this, n] {
+            guard([=, this] {
+                RecentItemClick(n);
+            });
+        });
         m_recentItems[static_cast<size_t>(n - 1)] = item;
     }
 
     // Edit
-    auto *selectAll = addCommand(EditMenu, QStringLiteral("Select &All"), "SelectAll1",
-        QKeySequence(Qt::CTRL | Qt::Key_A));
+    auto *selectAll = addCommand(
+        EditMenu, QStringLiteral("Select &All"), "SelectAll1", QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(selectAll, &QAction::triggered, FileList, &FileListView::selectAllRows);
     auto *invert = addCommand(EditMenu, QStringLiteral("&Invert Selection"), "InvertSelection1");
     connect(invert, &QAction::triggered, FileList, &FileListView::invertSelection);
-    auto *find = addCommand(EditMenu, QStringLiteral("&Find File(s) "), "FindFiles1", QKeySequence(Qt::Key_F2));
+    auto *find = addCommand(
+        EditMenu, QStringLiteral("&Find File(s) "), "FindFiles1", QKeySequence(Qt::Key_F2));
 
     // View
     auto *toolbar = addCommand(ViewMenu, QStringLiteral("&Toolbar"), "Toolbar1");
@@ -260,13 +282,17 @@ void TMainForm::buildCommandBar()
     m_styleGroup = new QActionGroup(this);
     // A stored style outside 0..3 leaves no item checked.
     m_styleGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    const char *styles[4][2] = {{"Lar&ge Icons", "LargeIcons1"}, {"S&mall Icons", "SmallIcons1"},
-        {"&List", "List1"}, {"&Details", "Details1"}};
+    const char *styles[4][2] = { { "Lar&ge Icons", "LargeIcons1" },
+        { "S&mall Icons", "SmallIcons1" }, { "&List", "List1" }, { "&Details", "Details1" } };
     for (int i = 0; i < 4; ++i) {
         auto *item = addCommand(ViewMenu, QString::fromLatin1(styles[i][0]), styles[i][1]);
         item->setCheckable(true);
         m_styleGroup->addAction(item);
-        connect(item, &QAction::triggered, this, [this, i] { guard([=, this] { setViewStyle(i); }); });
+        connect(item, &QAction::triggered, this, [this, i] {
+            guard([=, this] {
+                setViewStyle(i);
+            });
+        });
         m_styleItems[static_cast<size_t>(i)] = item;
     }
     ViewMenu->addSeparator();
@@ -274,42 +300,49 @@ void TMainForm::buildCommandBar()
     ArrangeIconsMenu->setObjectName(QStringLiteral("ArrangeIconsMenu"));
     m_arrangeIcons = ArrangeIconsMenu->menuAction();
     m_arrangeIcons->setObjectName(QStringLiteral("ArrangeIcons1"));
-    const char *sortNames[8] = {"byName1", "byPath1", "byType1", "bySize1", "byPackedSize1",
-        "byCompressionRatio1", "byDate1", "byOrginalOrder1"};
+    const char *sortNames[8] = { "byName1", "byPath1", "byType1", "bySize1", "byPackedSize1",
+        "byCompressionRatio1", "byDate1", "byOrginalOrder1" };
     for (int i = 0; i < 8; ++i) {
         auto *item = addCommand(ArrangeIconsMenu,
             QStringLiteral("by ") + QString::fromLatin1(kSortCaptions[i]), sortNames[i]);
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, i] {
-            guard([=, this] { setSortOrder(i + 1); });
+            guard([=, this] {
+                setSortOrder(i + 1);
+            });
             checkSortItem();
         });
         m_sortItems[static_cast<size_t>(i)] = item;
     }
 
     // Actions
-    auto *add = addCommand(ActionsMenu, QStringLiteral("&Add..."), "Add1", QKeySequence(Qt::SHIFT | Qt::Key_A));
-    auto *del = addCommand(ActionsMenu, QStringLiteral("&Delete..."), "Delete1", QKeySequence(Qt::SHIFT | Qt::Key_D));
+    auto *add = addCommand(
+        ActionsMenu, QStringLiteral("&Add..."), "Add1", QKeySequence(Qt::SHIFT | Qt::Key_A));
+    auto *del = addCommand(
+        ActionsMenu, QStringLiteral("&Delete..."), "Delete1", QKeySequence(Qt::SHIFT | Qt::Key_D));
     auto *extract = addCommand(ActionsMenu, QStringLiteral("&Extract..."), "Extract1",
         QKeySequence(Qt::SHIFT | Qt::Key_E));
-    auto *view = addCommand(ActionsMenu, QStringLiteral("&View..."), "View1", QKeySequence(Qt::SHIFT | Qt::Key_V));
+    auto *view = addCommand(
+        ActionsMenu, QStringLiteral("&View..."), "View1", QKeySequence(Qt::SHIFT | Qt::Key_V));
     ActionsMenu->addSeparator();
-    m_checkOut = addCommand(ActionsMenu, QStringLiteral("&CheckOut"), "CheckOut1",
-        QKeySequence(Qt::SHIFT | Qt::Key_C));
+    m_checkOut = addCommand(
+        ActionsMenu, QStringLiteral("&CheckOut"), "CheckOut1", QKeySequence(Qt::SHIFT | Qt::Key_C));
     m_makeExe = addCommand(ActionsMenu, QStringLiteral("Ma&ke .EXE File"), "MakeExeFile1",
         QKeySequence(Qt::SHIFT | Qt::Key_K));
 
     // Options
     addCommand(OptionsMenu, QStringLiteral("&Configuration"), "Configuration1");
     OptionsMenu->addSeparator();
-    m_viewLastOutput = addCommand(OptionsMenu, QStringLiteral("Vie&w Last Output..."), "ViewLastOutput2");
+    m_viewLastOutput =
+        addCommand(OptionsMenu, QStringLiteral("Vie&w Last Output..."), "ViewLastOutput2");
 
     // Help
     addCommand(HelpMenu, QStringLiteral("&Contents"), "Contents1", QKeySequence(Qt::Key_F1));
     addCommand(HelpMenu, QStringLiteral("&Brief Tutorial"), "BriefTutorial1");
     addCommand(HelpMenu, QStringLiteral("&Tip of the Day"), "TipOfTheDay1");
     HelpMenu->addSeparator();
-    addCommand(HelpMenu, QStringLiteral("&Frequently Asked Questions"), "FrequentlyAskedQuestions1");
+    addCommand(
+        HelpMenu, QStringLiteral("&Frequently Asked Questions"), "FrequentlyAskedQuestions1");
     HelpMenu->addSeparator();
     addCommand(HelpMenu, QStringLiteral("&Ambermox's Home Page"), "HomePage1");
     addCommand(HelpMenu, QStringLiteral("&About Ambermox..."), "AboutAmbermox1");
@@ -333,13 +366,17 @@ void TMainForm::buildCommandBar()
 
     SortPopUp = new QMenu(this);
     SortPopUp->setObjectName(QStringLiteral("SortPopUp"));
-    const char *popNames[8] = {"SortbyName1", "SortbyPath1", "SortbyType1", "SortbySize1",
-        "SortbyPackedSize1", "SortbyCompressionRatio1", "SortbyDate1", "SortbyOrginalOrder1"};
+    const char *popNames[8] = { "SortbyName1", "SortbyPath1", "SortbyType1", "SortbySize1",
+        "SortbyPackedSize1", "SortbyCompressionRatio1", "SortbyDate1", "SortbyOrginalOrder1" };
     for (int i = 0; i < 8; ++i) {
-        auto *item = addCommand(
-            SortPopUp, QStringLiteral("Sort by ") + QString::fromLatin1(kSortCaptions[i]), popNames[i]);
+        auto *item = addCommand(SortPopUp,
+            QStringLiteral("Sort by ") + QString::fromLatin1(kSortCaptions[i]), popNames[i]);
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] { guard([=, this] { setSortOrder(i + 1); }); });
+        connect(item, &QAction::triggered, this, [this, i] {
+            guard([=, this] {
+                setSortOrder(i + 1);
+            });
+        });
         m_sortPopItems[static_cast<size_t>(i)] = item;
     }
     SortPopUp->addSeparator();
@@ -349,9 +386,9 @@ void TMainForm::buildCommandBar()
             m_sortPopItems[static_cast<size_t>(i)]->setChecked(i + 1 == m_settings.SortOrder);
     });
 
-    m_archiveCommands = {m_closeArchive, properties, shortcut, copy, find, m_arrangeIcons, extract,
-        view, m_checkOut, m_makeExe, selectAll, invert};
-    m_writableCommands = {move, rename, deleteArchive, add, del, add2, del2};
+    m_archiveCommands = { m_closeArchive, properties, shortcut, copy, find, m_arrangeIcons, extract,
+        view, m_checkOut, m_makeExe, selectAll, invert };
+    m_writableCommands = { move, rename, deleteArchive, add, del, add2, del2 };
 }
 
 void TMainForm::buildToolBar2()
@@ -368,14 +405,14 @@ void TMainForm::buildToolBar2()
         const char *name, *caption, *tip, *icon;
     };
     const Button buttons[8] = {
-        {"NewButton", "New", "Create a new archive", "document-new"},
-        {"OpenButton", "Open", "Open an existing archive", "document-open"},
-        {"FavoritesButton", "Favotites", "List archives in your Favorite Zip Folders", "starred"},
-        {"AddButton", "Add", "Add files to the archive", "list-add"},
-        {"ExtractButton", "Extract", "Extract files from the archive", "document-save"},
-        {"DeleteButton", "Delete", "Delete selected file(s)", "edit-delete"},
-        {"ViewButton", "View", "View files inside the archive", "edit-find"},
-        {"CheckOutButton", "CheckOut", "Create icons for files in the archive", "emblem-default"},
+        { "NewButton", "New", "Create a new archive", "document-new" },
+        { "OpenButton", "Open", "Open an existing archive", "document-open" },
+        { "FavoritesButton", "Favorites", "List archives in your Favorite Zip Folders", "starred" },
+        { "AddButton", "Add", "Add files to the archive", "list-add" },
+        { "ExtractButton", "Extract", "Extract files from the archive", "document-save" },
+        { "DeleteButton", "Delete", "Delete selected file(s)", "edit-delete" },
+        { "ViewButton", "View", "View files inside the archive", "edit-find" },
+        { "CheckOutButton", "CheckOut", "Create icons for files in the archive", "emblem-default" },
     };
     for (int i = 0; i < 8; ++i) {
         auto *action = new QAction(FileIcons::themed(QString::fromLatin1(buttons[i].icon)),
@@ -386,7 +423,11 @@ void TMainForm::buildToolBar2()
         if (i == 2 || i == 6)
             ToolBar2->addSeparator();
         if (i == 1)
-            connect(action, &QAction::triggered, this, [this] { guard([this] { OpenArchive2Click(); }); });
+            connect(action, &QAction::triggered, this, [this] {
+                guard([this] {
+                    OpenArchive2Click();
+                });
+            });
         if (i == 3 || i == 5)
             m_writableCommands.push_back(action);
         else if (i >= 4)
@@ -465,6 +506,9 @@ void TMainForm::OpenArchive(const std::string &path)
         if (n > 0) {
             RecentItemClick(n + 1);
             ListAlreadyLoaded = true;
+            // That opening has done the rest, the favourites question included.
+            if (CurrentArchive == path)
+                return;
         } else if (n < 0) {
             recent.pushFront(path);
         }
@@ -508,7 +552,7 @@ void TMainForm::RecentItemClick(int n)
 {
     History &recent = m_settings.ActiveFile;
     const std::string path = recent[n - 1];
-    if (path.empty())
+    if (path.empty() || refuseWhileOperationRuns())
         return;
     if (!QFileInfo(qs(path)).isFile()) {
         recent.remove(n - 1);
@@ -520,7 +564,7 @@ void TMainForm::RecentItemClick(int n)
     {
         bool &flag;
         ~Clear() { flag = false; }
-    } clear {SkipHistoryUpdate};
+    } clear { SkipHistoryUpdate };
     recent.moveToFront(n - 1);
     CloseArchive2Click();
     OpenArchive(recent[0]);
@@ -557,6 +601,8 @@ void TMainForm::CloseArchive2Click()
 
 void TMainForm::OpenArchive2Click()
 {
+    if (refuseWhileOperationRuns())
+        return;
     const QString file = Prompter::instance().openFile(
         QStringLiteral("Open"), qs(m_settings.LastOpenDir), QString::fromLatin1(kOpenFilter));
     if (file.isEmpty())
@@ -609,7 +655,8 @@ void TMainForm::LoadFileList()
     const size_t count = m_rows.size();
     int shown = 0;
     for (size_t k = 0; k < count; ++k) {
-        FileIcons::forName(QString::fromUtf8(m_rows[k].Name.data(), static_cast<qsizetype>(m_rows[k].Name.size())));
+        FileIcons::forName(QString::fromUtf8(
+            m_rows[k].Name.data(), static_cast<qsizetype>(m_rows[k].Name.size())));
         const int percent = static_cast<int>((k + 1) * 100 / count);
         if (percent != shown) {
             shown = percent;
@@ -752,13 +799,22 @@ void TMainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (FirstPaintPending)
-        QTimer::singleShot(0, this, [this] { guard([this] { FormPaint(); }); });
+        QTimer::singleShot(0, this, [this] {
+            guard([this] {
+                FormPaint();
+            });
+        });
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    guard([this] { SaveSettings(); });
+    guard([this] {
+        SaveSettings();
+    });
     event->accept();
+    removeTempCopies();
+    // The program ends with its main window, whatever other windows are open.
+    QCoreApplication::quit();
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -798,8 +854,8 @@ void TMainForm::LoadSettings()
             if (!result.ok) {
                 m_keepFavoritesFile = true;
                 Prompter::instance().notice(
-                    QString::fromStdString("The favourite folders could not be read completely. "
-                        + result.problem),
+                    QString::fromStdString(
+                        "The favourite folders could not be read completely. " + result.problem),
                     Prompter::Icon::Warning);
             }
         }
@@ -834,7 +890,9 @@ void TMainForm::LoadSettings()
 
 void TMainForm::applySettings()
 {
-    auto action = [this](const char *name) { return findChild<QAction *>(QString::fromLatin1(name)); };
+    auto action = [this](const char *name) {
+        return findChild<QAction *>(QString::fromLatin1(name));
+    };
     auto toggle = [&](int value, const char *item, auto apply) {
         if (value != 0 && value != 1)
             return;
@@ -842,9 +900,15 @@ void TMainForm::applySettings()
         if (QAction *a = action(item))
             a->setChecked(value == 1);
     };
-    toggle(m_settings.AsWebPage, "AsWebPage1", [this](bool on) { FileList->setHotTracking(on); });
-    toggle(m_settings.ViewStatusLine, "StatusBar1", [this](bool on) { m_statusPanel->setVisible(on); });
-    toggle(m_settings.ViewToolbar, "Toolbar1", [this](bool on) { ToolBar2->setVisible(on); });
+    toggle(m_settings.AsWebPage, "AsWebPage1", [this](bool on) {
+        FileList->setHotTracking(on);
+    });
+    toggle(m_settings.ViewStatusLine, "StatusBar1", [this](bool on) {
+        m_statusPanel->setVisible(on);
+    });
+    toggle(m_settings.ViewToolbar, "Toolbar1", [this](bool on) {
+        ToolBar2->setVisible(on);
+    });
     if (m_settings.ViewStyle >= 0 && m_settings.ViewStyle <= 3) {
         setViewStyle(m_settings.ViewStyle);
     } else {
@@ -855,8 +919,8 @@ void TMainForm::applySettings()
     FileList->setGridLines(m_settings.GridLines == 1);
     FileList->setFullRowSelect(m_settings.FullRow == 1);
     // Each option's own command applies it, starting from the opposite check mark.
-    const std::pair<int, const char *> options[] = {{m_settings.FlatButtons, "FlatButtons1"},
-        {m_settings.ShowToolbarText, "ShowText1"}, {m_settings.ToolbarTips, "ShowToolTips1"}};
+    const std::pair<int, const char *> options[] = { { m_settings.FlatButtons, "FlatButtons1" },
+        { m_settings.ShowToolbarText, "ShowText1" }, { m_settings.ToolbarTips, "ShowToolTips1" } };
     for (const auto &[value, name] : options) {
         if (QAction *a = action(name)) {
             a->setChecked(value != 1);
@@ -868,7 +932,8 @@ void TMainForm::applySettings()
 
 void TMainForm::restoreGeometry()
 {
-    QRect wanted(m_settings.MainLeft, m_settings.MainTop, m_settings.MainWidth, m_settings.MainHeight);
+    QRect wanted(
+        m_settings.MainLeft, m_settings.MainTop, m_settings.MainWidth, m_settings.MainHeight);
     wanted.setSize(wanted.size().expandedTo(minimumSize()));
     // A window stored off-screen (another monitor, a larger desktop) comes back
     // where it can be seen and grabbed.
@@ -906,7 +971,13 @@ void TMainForm::SaveSettings()
     SettingsIO::writeValues(store, m_settings);
     if (!m_keepFavoritesFile)
         FavoritesFile::write(favoritesPath(),
-            {m_settings.FavoriteFolders, m_settings.FavoriteSortOrder, m_settings.FavoriteAddMode});
+            { m_settings.FavoriteFolders, m_settings.FavoriteSortOrder,
+                m_settings.FavoriteAddMode });
+}
+
+TAddForm *TMainForm::addForm() const
+{
+    return m_addForm;
 }
 
 void TMainForm::setAddForm(TAddForm *form)
@@ -917,12 +988,20 @@ void TMainForm::setAddForm(TAddForm *form)
     AddFormHost host;
     host.mainWindow = this;
     host.operations = m_operations.get();
-    host.currentArchive = [this] { return CurrentArchive; };
-    host.lastAddDir = [this] { return m_settings.LastAddDir; };
-    host.setLastAddDir = [this](const std::string &dir) { m_settings.LastAddDir = dir; };
-    host.loadFileList = [this] { LoadFileList(); };
+    host.currentArchive = [this] {
+        return CurrentArchive;
+    };
+    host.lastAddDir = [this] {
+        return m_settings.LastAddDir;
+    };
+    host.setLastAddDir = [this](const std::string &dir) {
+        m_settings.LastAddDir = dir;
+    };
+    host.loadFileList = [this] {
+        LoadFileList();
+    };
     form->attach(host);
-    for (const char *name : {"Add1", "Add2", "AddButton"})
+    for (const char *name : { "Add1", "Add2", "AddButton" })
         if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
             connect(action, &QAction::triggered, this, guarded(this, &TMainForm::AddClick));
 }

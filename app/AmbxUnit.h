@@ -13,6 +13,7 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -107,23 +108,23 @@ public:
 
     // The Add dialog, created once at start; the Add commands show it.
     void setAddForm(TAddForm *form);
-    TAddForm *addForm() const { return m_addForm; }
+    TAddForm *addForm() const;
     void AddClick();
 
     // The Extract dialog, created once at start; the Extract commands show
     // it (ExtractCommand.cpp).
     void setExtractForm(TExtractForm *form);
-    TExtractForm *extractForm() const { return m_extractForm; }
+    TExtractForm *extractForm() const;
     void ExtractClick();
 
     // The Delete and View dialogs and the text viewer, created once at
     // start (DeleteViewCommands.cpp).
     void setDeleteForm(TDeleteForm *form);
-    TDeleteForm *deleteForm() const { return m_deleteForm; }
+    TDeleteForm *deleteForm() const;
     void DeleteClick();
     void setViewForm(TViewForm *form, TAsciview *textViewer);
-    TViewForm *viewForm() const { return m_viewForm; }
-    TAsciview *textViewer() const { return m_textViewer; }
+    TViewForm *viewForm() const;
+    TAsciview *textViewer() const;
     // Shows the View dialog; ViewCommandClick checks the selection first.
     void showViewForm();
 
@@ -141,8 +142,8 @@ private:
     void buildCommandBar();
     void buildToolBar2();
     void buildStatusBar();
-    QAction *addCommand(QMenu *menu, const QString &caption, const char *name,
-        const QKeySequence &shortcut = {});
+    QAction *addCommand(
+        QMenu *menu, const QString &caption, const char *name, const QKeySequence &shortcut = {});
     void setArchiveCommandsEnabled(bool enabled);
     void setWritableCommandsEnabled(bool enabled);
     void checkSortItem();
@@ -213,9 +214,10 @@ private:
     std::array<QAction *, 5> m_topItems {};
     bool m_showToolTips = true;
     bool m_afterDoubleClick = false;
-    TAddForm *m_addForm = nullptr;
-    TExtractForm *m_extractForm = nullptr;
-    TDeleteForm *m_deleteForm = nullptr;
-    TViewForm *m_viewForm = nullptr;
-    TAsciview *m_textViewer = nullptr;
+    // Windows created beside the main window; cleared when they go.
+    QPointer<TAddForm> m_addForm;
+    QPointer<TExtractForm> m_extractForm;
+    QPointer<TDeleteForm> m_deleteForm;
+    QPointer<TViewForm> m_viewForm;
+    QPointer<TAsciview> m_textViewer;
 };

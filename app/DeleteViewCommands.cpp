@@ -12,6 +12,21 @@
 
 #include <QAction>
 
+TDeleteForm *TMainForm::deleteForm() const
+{
+    return m_deleteForm;
+}
+
+TViewForm *TMainForm::viewForm() const
+{
+    return m_viewForm;
+}
+
+TAsciview *TMainForm::textViewer() const
+{
+    return m_textViewer;
+}
+
 void TMainForm::setDeleteForm(TDeleteForm *form)
 {
     m_deleteForm = form;
@@ -20,12 +35,17 @@ void TMainForm::setDeleteForm(TDeleteForm *form)
     DeleteHost host;
     host.mainWindow = this;
     host.operations = m_operations.get();
-    host.currentArchive = [this] { return CurrentArchive; };
-    host.selectedMembers = [this] { return selectedEntries(); };
-    host.loadFileList = [this] { LoadFileList(); };
+    host.currentArchive = [this] {
+        return CurrentArchive;
+    };
+    host.selectedMembers = [this] {
+        return selectedEntries();
+    };
+    host.loadFileList = [this] {
+        LoadFileList();
+    };
     form->setHost(host);
-    connect(form, &QObject::destroyed, this, [this] { m_deleteForm = nullptr; });
-    for (const char *name : {"Delete1", "Delete2", "DeleteButton"})
+    for (const char *name : { "Delete1", "Delete2", "DeleteButton" })
         if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
             connect(action, &QAction::triggered, this, guarded(this, &TMainForm::DeleteClick));
 }
@@ -44,11 +64,14 @@ void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
     if (textViewer) {
         AsciviewHost viewerHost;
         viewerHost.mainWindow = this;
-        viewerHost.temp = [this] { return m_settings.Temp; };
-        viewerHost.setTemp = [this](const std::string &temp) { m_settings.Temp = temp; };
+        viewerHost.temp = [this] {
+            return m_settings.Temp;
+        };
+        viewerHost.setTemp = [this](const std::string &temp) {
+            m_settings.Temp = temp;
+        };
         textViewer->setHost(viewerHost);
         connect(textViewer, &QObject::destroyed, this, [this] {
-            m_textViewer = nullptr;
             if (m_viewForm)
                 m_viewForm->setTextViewer(nullptr);
         });
@@ -58,21 +81,30 @@ void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
     ViewHost host;
     host.mainWindow = this;
     host.operations = m_operations.get();
-    host.currentArchive = [this] { return CurrentArchive; };
+    host.currentArchive = [this] {
+        return CurrentArchive;
+    };
     host.selectedEntry = [this]() -> std::optional<ViewEntry> {
         const std::vector<int> rows = FileList->selectedRows();
         if (rows.empty() || rows.front() < 0 || static_cast<size_t>(rows.front()) >= m_rows.size())
             return std::nullopt;
         const FileRow &row = m_rows[static_cast<size_t>(rows.front())];
-        return ViewEntry {std::string(row.Path), std::string(row.Name)};
+        return ViewEntry { std::string(row.Path), std::string(row.Name) };
     };
-    host.temp = [this] { return m_settings.Temp; };
-    host.setTemp = [this](const std::string &temp) { m_settings.Temp = temp; };
-    host.viewer = [this] { return m_settings.Viewer; };
-    host.setViewer = [this](const std::string &viewer) { m_settings.Viewer = viewer; };
+    host.temp = [this] {
+        return m_settings.Temp;
+    };
+    host.setTemp = [this](const std::string &temp) {
+        m_settings.Temp = temp;
+    };
+    host.viewer = [this] {
+        return m_settings.Viewer;
+    };
+    host.setViewer = [this](const std::string &viewer) {
+        m_settings.Viewer = viewer;
+    };
     form->setHost(host);
     form->setTextViewer(textViewer);
-    connect(form, &QObject::destroyed, this, [this] { m_viewForm = nullptr; });
 }
 
 void TMainForm::showViewForm()

@@ -9,6 +9,11 @@
 
 #include <QAction>
 
+TExtractForm *TMainForm::extractForm() const
+{
+    return m_extractForm;
+}
+
 void TMainForm::setExtractForm(TExtractForm *form)
 {
     m_extractForm = form;
@@ -19,12 +24,14 @@ void TMainForm::setExtractForm(TExtractForm *form)
     ExtractHost host;
     host.mainWindow = this;
     host.operations = m_operations.get();
-    host.currentArchive = [this] { return CurrentArchive; };
+    host.currentArchive = [this] {
+        return CurrentArchive;
+    };
     host.rows = [this] {
         std::vector<ExtractRow> rows;
         rows.reserve(m_rows.size());
         for (const FileRow &row : m_rows.rows())
-            rows.push_back({row.member(), row.size, false});
+            rows.push_back({ row.member(), row.size, false });
         for (int index : FileList->selectedRows())
             if (index >= 0 && static_cast<size_t>(index) < rows.size())
                 rows[static_cast<size_t>(index)].selected = true;
@@ -43,17 +50,16 @@ void TMainForm::setExtractForm(TExtractForm *form)
     form->setHost(host);
 
     connect(form, &QObject::destroyed, this, [this] {
-        m_extractForm = nullptr;
         m_operations->extractEngine = nullptr;
     });
-    for (const char *name : {"Extract1", "Extract2", "ExtractButton"})
+    for (const char *name : { "Extract1", "Extract2", "ExtractButton" })
         if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
             connect(action, &QAction::triggered, this, guarded(this, &TMainForm::ExtractClick));
 }
 
 void TMainForm::ExtractClick()
 {
-    if (!m_extractForm || CurrentArchive.empty())
+    if (!m_extractForm || CurrentArchive.empty() || refuseWhileOperationRuns())
         return;
     m_extractForm->showOnTop();
 }

@@ -5,6 +5,8 @@
 #include "MainCommands.h"
 #include "AmbxUnit.h"
 
+#include "dialogs/EntryCopy.h"
+
 #include "platform/FileIcons.h"
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
@@ -385,7 +387,7 @@ void TMainForm::ViewLastOutputClick()
 void TMainForm::OpenEntryClick()
 {
     const std::vector<int> rows = FileList->selectedRows();
-    if (rows.empty())
+    if (rows.empty() || refuseWhileOperationRuns())
         return;
     const FileRow &row = m_rows[static_cast<size_t>(rows.front())];
     std::string temp = m_settings.Temp;
@@ -393,13 +395,10 @@ void TMainForm::OpenEntryClick()
         temp += '/';
     m_settings.Temp = temp;
 
-    m_engine.FSpecArgs.clear();
-    m_engine.FSpecArgs.push_back(row.member());
-    m_engine.ExtrBaseDir = temp;
-    m_engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
-    // Synchronous: the file is in place (or not) when it returns.
-    m_engine.Extract();
-    Shell::instance().openFile(qs(temp + std::string(row.Name)), qs(temp));
+    const std::string copy =
+        extractEntryCopy(m_engine, std::string(row.Path), std::string(row.Name), temp);
+    if (!copy.empty())
+        Shell::instance().openFile(qs(copy), qs(temp));
 }
 
 void TMainForm::FileListClick()

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "platform/TempFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -27,8 +29,8 @@ std::string programFolder()
 
 std::string defaultViewer()
 {
-    for (const char *editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed",
-             "pluma", "featherpad"}) {
+    for (const char *editor : { "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed",
+             "pluma", "featherpad" }) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(editor));
         if (!found.isEmpty())
             return found.toStdString();
@@ -42,7 +44,7 @@ Settings Settings::firstRun()
     Settings s;
     s.LastOpenDir = programFolder();
     s.LastAddDir = programFolder();
-    s.Temp = withSlash(QDir::tempPath());
+    s.Temp = privateTempFolder();
     s.Viewer = defaultViewer();
     return s;
 }

@@ -80,7 +80,7 @@ std::vector<AddPass> addPasses(const std::string &addFolder,
         if (!s.folder)
             continue;
         if (choices.folderInfo)
-            named.specs.push_back(s.name + "/*.*");
+            named.specs.push_back(escapeSpec(s.name) + "/*.*");
         else
             passes.push_back({ addFolder + s.name + '/', folderOptions, { "*.*" } });
     }
@@ -90,7 +90,7 @@ std::vector<AddPass> addPasses(const std::string &addFolder,
     AddPass files { addFolder, filePassOptions(choices), {} };
     for (const AddSelected &s : selected)
         if (!s.folder)
-            files.specs.push_back(addFolder + s.name);
+            files.specs.push_back(escapeSpec(addFolder + s.name));
     if (!files.specs.empty())
         passes.push_back(std::move(files));
     return passes;

@@ -2,6 +2,7 @@
 
 #include "Operations.h"
 
+#include "engine/CurrentFolder.h"
 #include "platform/FileIcons.h"
 #include "platform/Guard.h"
 #include "widgets/FileListView.h"
@@ -294,7 +295,7 @@ void TAddForm::Button1Click()
 {
     // The library runs inside this call and lets events through: the dialog
     // can be shown and clicked again before it returns.
-    if (m_running || ZipEngine1.ZipLibBusy)
+    if (m_running || ZipEngine1.ZipLibBusy || refuseWhileOperationRuns())
         return;
     const std::vector<AddSelected> selected = selectedRows();
     if (selected.empty() || !m_host.operations)
@@ -317,6 +318,9 @@ void TAddForm::Button1Click()
 
     const int64_t total = selectionTotal(folder, selected);
     const std::vector<AddPass> passes = addPasses(folder, selected, c);
+    // The run moves between the folders it adds from; afterwards the process
+    // is back where it was, so that none of them stays busy.
+    CurrentFolderKeeper keepFolder;
     // Every folder is entered once before anything is added, so that one
     // that cannot be entered stops the run while the archive is untouched.
     changeDir(folder);
@@ -329,6 +333,7 @@ void TAddForm::Button1Click()
         m_host.loadFileList();
     if (m_host.setLastAddDir)
         m_host.setLastAddDir(folder);
+    m_host.operations->reportFailures();
 }
 
 void TAddForm::runPasses(const std::vector<AddPass> &passes, int64_t total)
@@ -347,7 +352,7 @@ void TAddForm::runPasses(const std::vector<AddPass> &passes, int64_t total)
         changeDir(pass.currentDir);
         ZipEngine1.AddOptions = pass.options;
         ZipEngine1.FSpecArgs = pass.specs;
-        m_calls.push_back({currentDir(), ZipEngine1.AddOptions, ZipEngine1.FSpecArgs});
+        m_calls.push_back({ currentDir(), ZipEngine1.AddOptions, ZipEngine1.FSpecArgs });
         ZipEngine1.Add();
     }
 }
@@ -364,8 +369,8 @@ void TAddForm::ZipEngine1Progress(
         m_interrupted = true;
 }
 
-void TAddForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &message)
+void TAddForm::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
 {
     if (m_host.operations)
-        m_host.operations->appendLog(message);
+        m_host.operations->appendLog(message, errCode);
 }

@@ -1,5 +1,7 @@
 #include "DeleteLogic.h"
 
+#include "engine/ZipEngine.h"
+
 DeleteRadios deleteRadios(size_t selectedCount)
 {
     if (selectedCount > 0)
@@ -13,8 +15,13 @@ std::vector<std::string> deleteSpecs(
     switch (what) {
     case DeleteWhat::Entire:
         return { "*.*" };
-    case DeleteWhat::Selected:
-        return selectedMembers;
+    case DeleteWhat::Selected: {
+        std::vector<std::string> specs;
+        specs.reserve(selectedMembers.size());
+        for (const std::string &member : selectedMembers)
+            specs.push_back(escapeSpec(member));
+        return specs;
+    }
     case DeleteWhat::Files:
         if (typed.empty())
             return {};

@@ -18,7 +18,8 @@ struct DeleteRadios
 // otherwise "&Entire archive" is checked.
 DeleteRadios deleteRadios(size_t selectedCount);
 
-// "*.*" for the whole archive, the selected members in row order, or the
+// "*.*" for the whole archive, the selected members in row order (escaped:
+// a selected name is never a pattern), or the
 // typed specification unchanged. An empty typed text gives no
 // specification at all, so the engine says that nothing was chosen instead
 // of handing the library an empty name.

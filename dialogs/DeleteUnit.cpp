@@ -51,8 +51,8 @@ TDeleteForm::TDeleteForm()
 
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button2Click));
-    connect(RadioButton3, &QRadioButton::clicked, this,
-        guarded(this, &TDeleteForm::RadioButton3Click));
+    connect(
+        RadioButton3, &QRadioButton::clicked, this, guarded(this, &TDeleteForm::RadioButton3Click));
     connect(Edit1, &QLineEdit::textChanged, this, guarded(this, &TDeleteForm::Edit1Change));
 }
 
@@ -97,16 +97,12 @@ void TDeleteForm::Button1Click()
         return;
     // An add or extraction that lets events run can still be at work on
     // this archive; deleting under it would corrupt what it writes.
-    if (m_host.operations && m_host.operations->runningEngine()) {
-        Prompter::instance().notice(
-            QStringLiteral("Please wait until the running archive operation has finished."),
-            Prompter::Icon::Information);
+    if (refuseWhileOperationRuns())
         return;
-    }
     if (m_host.operations)
         m_host.operations->startLog();
-    const std::vector<std::string> selected
-        = m_host.selectedMembers ? m_host.selectedMembers() : std::vector<std::string>();
+    const std::vector<std::string> selected =
+        m_host.selectedMembers ? m_host.selectedMembers() : std::vector<std::string>();
     ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
     ZipEngine1.FSpecArgs = deleteSpecs(what(), selected, Edit1->text().toStdString());
 

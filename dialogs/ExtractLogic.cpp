@@ -1,5 +1,7 @@
 #include "ExtractLogic.h"
 
+#include "engine/ZipEngine.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -20,7 +22,7 @@ std::vector<std::string> extractSpecs(
     case ExtractWhat::Selected:
         for (const ExtractRow &row : rows)
             if (row.selected)
-                specs.push_back(row.member);
+                specs.push_back(escapeSpec(row.member));
         break;
     case ExtractWhat::All:
         specs.push_back("*.*");

@@ -30,8 +30,9 @@ using ExtractHistory = std::array<std::string, 5>;
 // "&Selected files" is offered and checked only when rows are selected.
 RadioState initialRadios(size_t selectedCount);
 
-// The engine's specifications: the selected members in row order, "*.*",
-// or the typed text unchanged (possibly empty).
+// The engine's specifications: the selected members in row order (escaped,
+// so that a selected name is never a pattern), "*.*", or the typed text
+// unchanged (possibly empty).
 std::vector<std::string> extractSpecs(
     ExtractWhat what, const std::vector<ExtractRow> &rows, const std::string &files);
 

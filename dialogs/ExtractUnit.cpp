@@ -255,7 +255,7 @@ void TExtractForm::CancelButtonClick()
 void TExtractForm::Button2Click()
 {
     // The dialog can be shown again while its extraction still runs.
-    if (ZipEngine1.UnzipLibBusy)
+    if (ZipEngine1.UnzipLibBusy || refuseWhileOperationRuns())
         return;
     const std::string typed = Destination->currentText().toStdString();
     if (withoutLeadingBlanks(typed).empty())
@@ -271,6 +271,12 @@ void TExtractForm::Button2Click()
     }
     const ExtractWhat selection = what();
     const std::string files = Edit1->text().toStdString();
+    // The engine reads no specification at all as "every member".
+    if (selection == ExtractWhat::Files && files.empty()) {
+        Prompter::instance().notice(QStringLiteral("Error - no files selected for extraction"),
+            Prompter::Icon::Information);
+        return;
+    }
     if (m_host.operations)
         m_host.operations->startLog();
     close();
@@ -306,6 +312,8 @@ void TExtractForm::run(const std::string &folder, ExtractWhat selection, const s
         updateExtractHistory(history, folder);
         m_host.setHistory(history);
     }
+    if (m_host.operations)
+        m_host.operations->reportFailures();
 }
 
 void TExtractForm::ZipEngine1Progress(
@@ -315,10 +323,10 @@ void TExtractForm::ZipEngine1Progress(
         m_host.operations->progress().progress(progrType, QStringLiteral("Extracting"), filename);
 }
 
-void TExtractForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &message)
+void TExtractForm::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
 {
     if (m_host.operations)
-        m_host.operations->appendLog(message);
+        m_host.operations->appendLog(message, errCode);
 }
 
 bool TExtractForm::eventFilter(QObject *watched, QEvent *event)

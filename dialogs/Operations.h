@@ -6,11 +6,17 @@
 
 #include "StatusProgress.h"
 
+#include <cstdint>
 #include <string>
 
 class QAction;
 class TMsgForm;
 class TZipEngine;
+
+// Tells the user and returns true while any archive operation runs: the
+// windows let events through meanwhile, and nothing may start another
+// operation or change the open archive under it.
+bool refuseWhileOperationRuns();
 
 class Operations
 {
@@ -21,8 +27,13 @@ public:
     // Every operation that reports messages starts the log before it
     // configures its engine: the command is enabled, the old lines go.
     void startLog();
-    // One library message as one line; the error code is not shown.
-    void appendLog(const std::string &message);
+    // One library message as one line; the error code is not shown but
+    // counted for reportFailures.
+    void appendLog(const std::string &message, int32_t errCode = 0);
+    // After an operation: one notice when its messages reported failures,
+    // naming the first and how many there were, since the log itself is
+    // only shown on request.
+    void reportFailures();
 
     StatusProgress &progress() { return m_progress; }
     TMsgForm &msgForm() { return m_msgForm; }
@@ -43,5 +54,7 @@ public:
 private:
     TMsgForm &m_msgForm;
     QAction *m_viewLastOutput;
+    int m_failures = 0;
+    std::string m_firstFailure;
     StatusProgress m_progress;
 };

@@ -8,7 +8,16 @@ void StatusBarCounter::begin(int64_t totalBytes)
     m_position = 0;
     // Division truncating towards zero; a negative total gives an empty bar.
     const int64_t units = std::max<int64_t>(0, totalBytes / kProgressStepBytes);
-    m_maximum = static_cast<int>(std::min<int64_t>(units, INT_MAX));
+    m_belowOneUnit = units == 0;
+    m_maximum = static_cast<int>(std::clamp<int64_t>(units, 1, INT_MAX));
+}
+
+bool StatusBarCounter::batchEnd()
+{
+    if (!m_belowOneUnit || m_position == m_maximum)
+        return false;
+    m_position = m_maximum;
+    return true;
 }
 
 bool StatusBarCounter::step()

@@ -9,20 +9,25 @@ inline constexpr int64_t kProgressStepBytes = 32768;
 
 // The status-line bar: counts 32-kilobyte units of the operation's total and
 // never passes its maximum (the library may send more steps than the total
-// foretold, e.g. for files that grew since they were measured).
+// foretold, e.g. for files that grew since they were measured). A total under
+// one unit still has a maximum of 1, since a bar whose maximum is 0 shows a
+// busy animation: it is empty, then full at the first step or member's end.
 class StatusBarCounter
 {
 public:
     void begin(int64_t totalBytes);
     // Advances by one unit unless the maximum is reached; true when it moved.
     bool step();
+    // A member is done; true when that filled a bar too small to count steps.
+    bool batchEnd();
 
     int position() const { return m_position; }
     int maximum() const { return m_maximum; }
 
 private:
     int m_position = 0;
-    int m_maximum = 0;
+    int m_maximum = 1;
+    bool m_belowOneUnit = false;
 };
 
 // The shell-extract gauge: a percentage of the total that only rises and

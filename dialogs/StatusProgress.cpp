@@ -46,6 +46,8 @@ void StatusProgress::file(const QString &verb, const QString &name)
 
 void StatusProgress::batchEnd()
 {
+    if (m_counter.batchEnd())
+        m_line.ProgressBar1->setValue(m_counter.position());
     m_line.SPanel1->clear();
     settle();
 }

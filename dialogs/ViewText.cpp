@@ -120,8 +120,8 @@ ViewText decodeUtf16(std::string_view bytes, uint64_t fileBytes, bool bigEndian)
         units.push_back(unit);
     }
     // Half of a surrogate pair cut off by the limit is left for the note.
-    if (!out.stoppedAtBinary && bytes.size() < fileBytes && !units.empty()
-        && units.back() >= 0xD800 && units.back() <= 0xDBFF) {
+    if (!out.stoppedAtBinary && bytes.size() < fileBytes && !units.empty() && units.back() >= 0xD800
+        && units.back() <= 0xDBFF) {
         units.pop_back();
         i -= 2;
     }
@@ -183,11 +183,11 @@ ViewText loadViewText(const std::string &path, size_t limit)
     const QString name = QString::fromStdString(path);
     QFile file(name);
     if (QFileInfo(name).isDir() || !file.open(QIODevice::ReadOnly))
-        throw ViewFileError(QStringLiteral("Cannot open file \"%1\". %2")
-                                .arg(name,
-                                    QFileInfo(name).isDir() ? QStringLiteral("Is a folder")
-                                                            : file.errorString())
-                                .toStdString());
+        throw ViewFileError(
+            QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(name,
+                    QFileInfo(name).isDir() ? QStringLiteral("Is a folder") : file.errorString())
+                .toStdString());
     const uint64_t size = uint64_t(std::max<qint64>(file.size(), 0));
     const QByteArray bytes = file.read(qint64(limit));
     if (bytes.isEmpty() && size > 0 && file.error() != QFileDevice::NoError)
@@ -214,13 +214,4 @@ std::string withTrailingSlash(const std::string &folder)
     if (!folder.empty() && folder.back() == '/')
         return folder;
     return folder + '/';
-}
-
-bool ensureFolder(const std::string &folder)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(folder, ec))
-        return true;
-    std::filesystem::create_directories(folder, ec);
-    return std::filesystem::is_directory(folder, ec);
 }

@@ -49,6 +49,3 @@ QString viewCaption(const QString &name, const ViewText &text);
 
 // The folder with its trailing '/'.
 std::string withTrailingSlash(const std::string &folder);
-
-// Creates the folder when it is missing; false when it still is not there.
-bool ensureFolder(const std::string &folder);

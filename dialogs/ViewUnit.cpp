@@ -1,6 +1,7 @@
 #include "ViewUnit.h"
 
 #include "AViewUnit.h"
+#include "EntryCopy.h"
 #include "Operations.h"
 #include "ViewText.h"
 
@@ -110,8 +111,8 @@ void TViewForm::Button3Click()
     const QString dir = current.isAbsolute() && current.dir().exists() ? current.absolutePath()
                                                                        : QStringLiteral("/usr/bin");
     // Linux programs carry no name extension to filter on.
-    const QString chosen
-        = Prompter::instance().openFile(QStringLiteral("Browse"), dir, QStringLiteral("Programs|*"));
+    const QString chosen =
+        Prompter::instance().openFile(QStringLiteral("Browse"), dir, QStringLiteral("Programs|*"));
     if (!chosen.isEmpty())
         Edit1->setText(chosen);
 }
@@ -126,14 +127,10 @@ void TViewForm::Button1Click()
     if (ZipEngine1.UnzipLibBusy)
         return;
     // An add that lets events run may be rewriting the archive right now.
-    if (m_host.operations && m_host.operations->runningEngine()) {
-        Prompter::instance().notice(
-            QStringLiteral("Please wait until the running archive operation has finished."),
-            Prompter::Icon::Information);
+    if (refuseWhileOperationRuns())
         return;
-    }
-    const std::optional<ViewEntry> entry
-        = m_host.selectedEntry ? m_host.selectedEntry() : std::nullopt;
+    const std::optional<ViewEntry> entry =
+        m_host.selectedEntry ? m_host.selectedEntry() : std::nullopt;
     if (!entry) {
         close();
         return;
@@ -152,29 +149,9 @@ void TViewForm::Button1Click()
         return;
     }
 
-    // Without its folder the engine would extract into whatever folder is
-    // current, and the copy opened below would be missing or an old one.
-    if (!ensureFolder(folder)) {
-        Prompter::instance().notice(
-            QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder)),
-            Prompter::Icon::Critical);
-        return;
-    }
-
     ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
-    ZipEngine1.FSpecArgs = { entry->path + entry->name };
-    ZipEngine1.ExtrBaseDir = folder;
-    ZipEngine1.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
-    // Synchronous: the copy is in place (or not) when it returns.
-    ZipEngine1.Extract();
-    // An older copy of the same name may still lie in the folder; opening
-    // it would show the wrong content.
-    if (ZipEngine1.SuccessCount < 1) {
-        Prompter::instance().notice(
-            QStringLiteral("Could not extract \"%1\" for viewing.").arg(qs(entry->path + entry->name)),
-            Prompter::Icon::Warning);
+    if (extractEntryCopy(ZipEngine1, entry->path, entry->name, folder).empty())
         return;
-    }
 
     const QString file = qs(folder + entry->name);
     switch (chosen) {

@@ -7,13 +7,44 @@ namespace {
 class StderrNotices : public EngineNotices
 {
 public:
-    void showNotice(const std::string &text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    void showNotice(const std::string &text) override
+    {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
 };
 
 StderrNotices stderrNotices;
 EngineNotices *defaultNotices = &stderrNotices;
 
 } // namespace
+
+std::string escapeSpec(const std::string &name)
+{
+    std::string out;
+    out.reserve(name.size());
+    for (char c : name) {
+        if (c == '*' || c == '?' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+bool isFailureMessage(int32_t errCode)
+{
+    // The libraries' codes for the messages that are only information.
+    constexpr int32_t kCancelled = 17, kExists = 13, kNothingToDo = 19, kHiddenSkipped = 20;
+    switch (errCode) {
+    case 0:
+    case kCancelled:
+    case kExists:
+    case kNothingToDo:
+    case kHiddenSkipped:
+        return false;
+    default:
+        return true;
+    }
+}
 
 TZipEngine::TZipEngine() = default;
 TZipEngine::~TZipEngine() = default;

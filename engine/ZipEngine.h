@@ -13,8 +13,7 @@
 #include <vector>
 
 // A small bit set over an enumeration whose values are bit numbers.
-template<typename E>
-class EnumSet
+template <typename E> class EnumSet
 {
 public:
     constexpr EnumSet() = default;
@@ -46,7 +45,12 @@ enum class AddOptsEnum : uint8_t {
     AddForceDOS = 6,
     AddHiddenFiles = 7
 };
-enum class ExtrOptsEnum : uint8_t { ExtrDirNames = 0, ExtrOverWrite = 1, ExtrFreshen = 2, ExtrUpdate = 3 };
+enum class ExtrOptsEnum : uint8_t {
+    ExtrDirNames = 0,
+    ExtrOverWrite = 1,
+    ExtrFreshen = 2,
+    ExtrUpdate = 3
+};
 using AddOpts = EnumSet<AddOptsEnum>;
 using ExtrOpts = EnumSet<ExtrOptsEnum>;
 
@@ -76,12 +80,21 @@ struct ZipDirEntry
 
 enum class ProgressType { ProgressNewFile = 0, ProgressStep = 1, ProgressEnd = 2 };
 
+// A real name made safe to pass as a specification: the libraries read '*'
+// and '?' as wildcards and a backslash as their escape, so each is escaped.
+std::string escapeSpec(const std::string &name);
+
+// Whether a library message with this error code reports a failure. A file
+// kept because it exists, a hidden file left out, "nothing to do" and a
+// cancel the user asked for are not failures.
+bool isFailureMessage(int32_t errCode);
+
 class TZipEngine;
 using TNotifyEvent = std::function<void(TZipEngine &sender)>;
 using TProgressEvent = std::function<void(
     TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize)>;
-using TMessageEvent
-    = std::function<void(TZipEngine &sender, int32_t errCode, const std::string &message)>;
+using TMessageEvent =
+    std::function<void(TZipEngine &sender, int32_t errCode, const std::string &message)>;
 
 // Where the engine shows its plain notices ("No valid zip entries found",
 // "Error - no files to zip", ...). The application routes them to a message box.
@@ -142,6 +155,10 @@ public:
     void Add();
     void Delete();
     void Extract();
+    // True while any engine of the process is inside Add, Delete or Extract:
+    // the windows pump events meanwhile, and nothing may start another
+    // operation or change the open archive under it.
+    static bool anyOperationRunning();
 
     // Notices of every engine without a sink of its own.
     static void setDefaultNotices(EngineNotices *sink);

@@ -1,5 +1,6 @@
 // Add, Delete and Extract: the checks, the loading of the library for the
 // call, the parameter blocks and the contained call into the library.
+#include "CurrentFolder.h"
 #include "LibraryBinding.h"
 #include "ZipEngine.h"
 
@@ -124,6 +125,8 @@ private:
     bool m_loadedHere = false;
 };
 
+int operationsRunning = 0;
+
 // Sets a busy flag for the operation, clears the cancel request at both ends.
 class BusyScope
 {
@@ -134,9 +137,11 @@ public:
     {
         m_busy = true;
         m_cancel = false;
+        ++operationsRunning;
     }
     ~BusyScope()
     {
+        --operationsRunning;
         m_cancel = false;
         m_busy = false;
     }
@@ -277,6 +282,11 @@ void forgetCrashedLibraries()
 
 } // namespace amx
 
+bool TZipEngine::anyOperationRunning()
+{
+    return operationsRunning > 0;
+}
+
 void TZipEngine::Add()
 {
     if (FSpecArgs.empty()) {
@@ -317,6 +327,7 @@ void TZipEngine::runZipLibrary(bool deleting)
         return;
     {
         BusyScope busy(ZipLibBusy, CancelRequested);
+        CurrentFolderKeeper keepFolder;
         // The count always describes this operation: a failed one must not
         // show the files of an earlier one as processed.
         SuccessCount = 0;
@@ -378,16 +389,18 @@ void TZipEngine::Extract()
         return;
     {
         BusyScope busy(UnzipLibBusy, CancelRequested);
+        CurrentFolderKeeper keepFolder;
         SuccessCount = 0;
         m_handlerError = nullptr;
+        // The library extracts relative to the current folder. One that cannot
+        // be entered must not leave the members to land wherever the process is.
+        if (!ExtrBaseDir.empty() && ::chdir(ExtrBaseDir.c_str()) != 0) {
+            notice("Could not find the folder \"" + ExtrBaseDir + "\".");
+            return;
+        }
         LibraryUse use(unzSlot());
         if (!use.acquire(*this))
             return;
-
-        // The library extracts relative to the current folder; it stays there.
-        std::error_code ec;
-        if (!ExtrBaseDir.empty() && std::filesystem::is_directory(ExtrBaseDir, ec))
-            std::filesystem::current_path(ExtrBaseDir, ec);
 
         const std::vector<std::string> specs = FSpecArgs;
         const ExtrOpts options = ExtrOptions;

@@ -27,14 +27,13 @@ struct IniSettingsStore::Impl
 
 IniSettingsStore::IniSettingsStore(std::string path)
     : m_path(std::move(path))
-    , m_impl(new Impl(QString::fromStdString(m_path)))
+    , m_impl(std::make_unique<Impl>(QString::fromStdString(m_path)))
 {
 }
 
-IniSettingsStore::~IniSettingsStore()
-{
-    delete m_impl;
-}
+IniSettingsStore::~IniSettingsStore() = default;
+IniSettingsStore::IniSettingsStore(IniSettingsStore &&) noexcept = default;
+IniSettingsStore &IniSettingsStore::operator=(IniSettingsStore &&) noexcept = default;
 
 std::string IniSettingsStore::defaultPath()
 {

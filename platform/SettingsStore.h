@@ -2,6 +2,7 @@
 // one key, rewritten whole at every save.
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -36,6 +37,8 @@ class IniSettingsStore : public SettingsStore
 public:
     explicit IniSettingsStore(std::string path = defaultPath());
     ~IniSettingsStore() override;
+    IniSettingsStore(IniSettingsStore &&) noexcept;
+    IniSettingsStore &operator=(IniSettingsStore &&) noexcept;
 
     static std::string defaultPath();
     const std::string &path() const { return m_path; }
@@ -51,5 +54,5 @@ public:
 private:
     struct Impl;
     std::string m_path;
-    Impl *m_impl;
+    std::unique_ptr<Impl> m_impl; // move-only: a copy would share the file's state
 };

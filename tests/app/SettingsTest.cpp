@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 using namespace amxtest;
 
 namespace {
@@ -43,6 +45,10 @@ Settings sampleSettings()
 }
 
 } // namespace
+
+// A copy would share the file's state and free it twice.
+static_assert(!std::is_copy_constructible_v<IniSettingsStore>);
+static_assert(std::is_move_constructible_v<IniSettingsStore>);
 
 TEST(SettingsIO, EveryValueRoundTripsInOrder)
 {
@@ -114,9 +120,9 @@ TEST(SettingsIO, MissingAndMistypedIntegersStopTheReadingThere)
     {
         const char *from, *to, *error;
     } cases[] = {
-        {"GridLines=1", "", "Failed to get data for 'GridLines'"},
-        {"GridLines=1", "GridLines=yes", "Invalid data type for 'GridLines'"},
-        {"GridLines=1", "GridLines=", "Invalid data type for 'GridLines'"},
+        { "GridLines=1", "", "Failed to get data for 'GridLines'" },
+        { "GridLines=1", "GridLines=yes", "Invalid data type for 'GridLines'" },
+        { "GridLines=1", "GridLines=", "Invalid data type for 'GridLines'" },
     };
     const std::string good = readFile(dir / "a.conf");
     for (const auto &c : cases) {
@@ -144,7 +150,7 @@ TEST(FavoritesFile, WritesCrLfLinesAndReadsThemBack)
     FavoritesFile::write(path, {});
     EXPECT_EQ(readFile(path), "0\r\n0\r\n0\r\n");
 
-    Favorites f {{"/home/u/zips/", "/mnt/Data/Old Stuff/"}, 4, 1};
+    Favorites f { { "/home/u/zips/", "/mnt/Data/Old Stuff/" }, 4, 1 };
     FavoritesFile::write(path, f);
     EXPECT_EQ(readFile(path), "2\r\n4\r\n1\r\n/home/u/zips/\r\n/mnt/Data/Old Stuff/\r\n");
     Favorites back;
@@ -164,11 +170,13 @@ TEST(FavoritesFile, LenientNumbersAndDamage)
         std::vector<std::string> folders;
         int sortOrder, addMode;
     } cases[] = {
-        {"blanks and LF lines", "  2 trailing words\n\n 3\n258\n/a/\n/b/\n", true, {"/a/", "/b/"}, 3, 2},
-        {"missing count", "", false, {}, 0, 0},
-        {"count not a number", "two\r\n0\r\n0\r\n", false, {}, 0, 0},
-        {"options missing", "1\r\n5\r\n", false, {}, 5, 0},
-        {"fewer folders than counted", "3\r\n1\r\n0\r\n/a/\r\n/b/\r\n", false, {"/a/", "/b/"}, 1, 0},
+        { "blanks and LF lines", "  2 trailing words\n\n 3\n258\n/a/\n/b/\n", true,
+            { "/a/", "/b/" }, 3, 2 },
+        { "missing count", "", false, {}, 0, 0 },
+        { "count not a number", "two\r\n0\r\n0\r\n", false, {}, 0, 0 },
+        { "options missing", "1\r\n5\r\n", false, {}, 5, 0 },
+        { "fewer folders than counted", "3\r\n1\r\n0\r\n/a/\r\n/b/\r\n", false, { "/a/", "/b/" }, 1,
+            0 },
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -386,6 +386,25 @@ private Q_SLOTS:
         QCOMPARE(main.FileRowCount(), size_t(expected.size()));
     }
 
+    // A file whose name looks like a pattern is that file alone, also when
+    // moved: its look-alikes stay on disk and out of the archive.
+    void selectedNamesAreNeverPatterns()
+    {
+        const std::string source = m_dir.str() + "/tricky" + std::to_string(++m_count) + "/";
+        for (const char *name : {"a?.txt", "ab.txt", "a*"})
+            m_dir.createFile(source.substr(m_dir.str().size() + 1) + name, name);
+        Session s(source, newArchive(), source);
+        auto &[prompter, src, arc, main, form] = s;
+        select(form, {"a?.txt"});
+        form.ComboBox1->setCurrentIndex(2); // "Move files"
+        form.Button1->click();
+
+        QCOMPARE(members(s.archive), (QStringList {"a?.txt"}));
+        QVERIFY(!std::filesystem::exists(source + "a?.txt"));
+        QVERIFY(std::filesystem::exists(source + "ab.txt"));
+        QVERIFY(std::filesystem::exists(source + "a*"));
+    }
+
     void doubleClickOnAFileAddsTheSelectedRows()
     {
         auto s = open();

@@ -10,11 +10,11 @@
 
 #include <QCoreApplication>
 
+#include "tests/support/Table.h"
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
-#include "tests/support/Table.h"
 
 using namespace amxtest;
 using O = AddOptsEnum;
@@ -40,9 +40,10 @@ size_t rowOf(const AddBrowser &b, const std::string &name)
 
 std::vector<Volume> fakeVolumes()
 {
-    Volume root {QStringLiteral("Root (/)"), QStringLiteral("/"), 5000000000LL, 1234567LL, false};
-    Volume card {QStringLiteral("CARD (/media/card)"), QStringLiteral("/media/card/"), -1, -1, false};
-    return {root, card};
+    Volume root { QStringLiteral("Root (/)"), QStringLiteral("/"), 5000000000LL, 1234567LL, false };
+    Volume card { QStringLiteral("CARD (/media/card)"), QStringLiteral("/media/card/"), -1, -1,
+        false };
+    return { root, card };
 }
 
 } // namespace
@@ -70,29 +71,32 @@ TEST_P(OptionSets, FolderAndFilePass)
 }
 
 INSTANTIATE_TEST_SUITE_P(AddDialog, OptionSets,
-    ::testing::Values(
-        OptionCase {"AddDefaults", {0, 0, false, false, true, false},
-            {O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames}, {O::AddRecurseDirs, O::AddHiddenFiles}},
-        OptionCase {"FreshenNoHidden", {1, 0, false, false, false, false},
-            {O::AddRecurseDirs, O::AddFreshen, O::AddDirNames}, {O::AddRecurseDirs, O::AddFreshen}},
-        OptionCase {"MoveWithDosNames", {2, 0, true, false, false, false},
-            {O::AddRecurseDirs, O::AddMove, O::AddForceDOS, O::AddDirNames},
-            {O::AddRecurseDirs, O::AddMove, O::AddForceDOS}},
-        OptionCase {"UpdateWithZipTime", {3, 0, false, true, false, false},
-            {O::AddRecurseDirs, O::AddUpdate, O::AddZipTime, O::AddDirNames},
-            {O::AddRecurseDirs, O::AddUpdate, O::AddZipTime}},
-        OptionCase {"FolderInfoKeepsNamesOfFiles", {0, 0, false, false, true, true},
-            {O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames},
-            {O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames}},
-        OptionCase {"Everything", {3, 4, true, true, true, true},
-            {O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles, O::AddDirNames},
-            {O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles,
-                O::AddDirNames}}), amxtest::RowName());
+    ::testing::Values(OptionCase { "AddDefaults", { 0, 0, false, false, true, false },
+                          { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames },
+                          { O::AddRecurseDirs, O::AddHiddenFiles } },
+        OptionCase { "FreshenNoHidden", { 1, 0, false, false, false, false },
+            { O::AddRecurseDirs, O::AddFreshen, O::AddDirNames },
+            { O::AddRecurseDirs, O::AddFreshen } },
+        OptionCase { "MoveWithDosNames", { 2, 0, true, false, false, false },
+            { O::AddRecurseDirs, O::AddMove, O::AddForceDOS, O::AddDirNames },
+            { O::AddRecurseDirs, O::AddMove, O::AddForceDOS } },
+        OptionCase { "UpdateWithZipTime", { 3, 0, false, true, false, false },
+            { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime, O::AddDirNames },
+            { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime } },
+        OptionCase { "FolderInfoKeepsNamesOfFiles", { 0, 0, false, false, true, true },
+            { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames },
+            { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames } },
+        OptionCase { "Everything", { 3, 4, true, true, true, true },
+            { O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles,
+                O::AddDirNames },
+            { O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles,
+                O::AddDirNames } }),
+    amxtest::RowName());
 
 TEST(AddDialog, CompressionLevels)
 {
     // Maximum, Normal, Fast, Super fast, None: the last stores the members as they are.
-    const int expected[5] = {9, 6, 3, 0, 0};
+    const int expected[5] = { 9, 6, 3, 0, 0 };
     for (int item = 0; item < 5; ++item)
         EXPECT_EQ(compressionLevel(item), expected[item]) << item;
 }
@@ -101,38 +105,49 @@ TEST(AddDialog, CompressionLevels)
 
 TEST(AddPasses, FilesOnlyMakeOneCallByFullPath)
 {
-    const auto passes = addPasses("/d/", {{"b.txt", false}, {"A.TXT", false}}, AddChoices {});
+    const auto passes = addPasses("/d/", { { "b.txt", false }, { "A.TXT", false } }, AddChoices {});
     ASSERT_EQ(passes.size(), 1u);
-    EXPECT_EQ(passes[0].specs, (std::vector<std::string> {"/d/b.txt", "/d/A.TXT"}));
+    EXPECT_EQ(passes[0].specs, (std::vector<std::string> { "/d/b.txt", "/d/A.TXT" }));
     EXPECT_FALSE(passes[0].options.contains(O::AddDirNames));
 }
 
 TEST(AddPasses, EachFolderRunsInItselfWithoutFolderInfo)
 {
     // One call with one current directory could only reach the last folder.
-    const auto passes = addPasses("/d/", {{"one", true}, {"Two", true}}, AddChoices {});
+    const auto passes = addPasses("/d/", { { "one", true }, { "Two", true } }, AddChoices {});
     ASSERT_EQ(passes.size(), 2u);
-    EXPECT_EQ(passes[0], (AddPass {"/d/one/", folderPassOptions({}), {"*.*"}}));
-    EXPECT_EQ(passes[1], (AddPass {"/d/Two/", folderPassOptions({}), {"*.*"}}));
+    EXPECT_EQ(passes[0], (AddPass { "/d/one/", folderPassOptions({}), { "*.*" } }));
+    EXPECT_EQ(passes[1], (AddPass { "/d/Two/", folderPassOptions({}), { "*.*" } }));
 }
 
 TEST(AddPasses, FolderInfoNamesEveryFolderInOneCall)
 {
     AddChoices c;
     c.folderInfo = true;
-    const auto passes = addPasses("/d/", {{"one", true}, {"Two", true}}, c);
+    const auto passes = addPasses("/d/", { { "one", true }, { "Two", true } }, c);
     ASSERT_EQ(passes.size(), 1u);
-    EXPECT_EQ(passes[0], (AddPass {"/d/", folderPassOptions(c), {"one/*.*", "Two/*.*"}}));
+    EXPECT_EQ(passes[0], (AddPass { "/d/", folderPassOptions(c), { "one/*.*", "Two/*.*" } }));
 }
 
 TEST(AddPasses, FoldersFirstThenFilesWithTheirOwnOptions)
 {
-    const auto passes = addPasses("/d/", {{"f.txt", false}, {"sub", true}, {"g.txt", false}}, AddChoices {});
+    const auto passes = addPasses(
+        "/d/", { { "f.txt", false }, { "sub", true }, { "g.txt", false } }, AddChoices {});
     ASSERT_EQ(passes.size(), 2u);
     EXPECT_EQ(passes[0].currentDir, "/d/sub/");
     EXPECT_TRUE(passes[0].options.contains(O::AddDirNames));
-    EXPECT_EQ(passes[1].specs, (std::vector<std::string> {"/d/f.txt", "/d/g.txt"}));
+    EXPECT_EQ(passes[1].specs, (std::vector<std::string> { "/d/f.txt", "/d/g.txt" }));
     EXPECT_FALSE(passes[1].options.contains(O::AddDirNames));
+}
+
+TEST(AddPasses, SelectedNamesAreEscaped)
+{
+    AddChoices c;
+    c.folderInfo = true;
+    const auto passes = addPasses("/d*/", { { "x?", true }, { "a\\b*", false } }, c);
+    ASSERT_EQ(passes.size(), 2u);
+    EXPECT_EQ(passes[0].specs, (std::vector<std::string> { "x\\?/*.*" }));
+    EXPECT_EQ(passes[1].specs, (std::vector<std::string> { "/d\\*/a\\\\b\\*" }));
 }
 
 TEST(AddPasses, NothingSelectedMakesNoCall)
@@ -152,7 +167,7 @@ TEST(AddSizes, FolderSizeCountsEverythingBelow)
     // A link back up would count forever if it were followed.
     std::filesystem::create_directory_symlink(dir / "top", dir / "top/deep/loop");
     EXPECT_EQ(folderSize(dir.str() + "/top/"), 3355);
-    EXPECT_EQ(selectionTotal(dir.str() + "/top/", {{"a.bin", false}, {"deep", true}}), 3345);
+    EXPECT_EQ(selectionTotal(dir.str() + "/top/", { { "a.bin", false }, { "deep", true } }), 3345);
 }
 
 TEST(AddSizes, MissingFileStopsWithTheSystemMessage)
@@ -160,10 +175,11 @@ TEST(AddSizes, MissingFileStopsWithTheSystemMessage)
     TestDir dir;
     const std::string gone = dir.str() + "/gone.txt";
     try {
-        selectionTotal(dir.str() + "/", {{"gone.txt", false}});
+        selectionTotal(dir.str() + "/", { { "gone.txt", false } });
         FAIL() << "no error";
     } catch (const EngineError &e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + gone + "\". No such file or directory.");
+        EXPECT_EQ(
+            std::string(e.what()), "Cannot open file \"" + gone + "\". No such file or directory.");
     }
 }
 
@@ -178,7 +194,8 @@ TEST(AddSizes, UnreadableFileStopsWithTheSystemMessage)
         fileLength(file.string());
         FAIL() << "no error";
     } catch (const EngineError &e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + file.string() + "\". Permission denied.");
+        EXPECT_EQ(std::string(e.what()),
+            "Cannot open file \"" + file.string() + "\". Permission denied.");
     }
 }
 
@@ -186,7 +203,9 @@ TEST(AddSizes, SizesPast4GiBKeepTheirValue)
 {
     TestDir dir;
     const auto file = dir / "sparse.bin";
-    { std::ofstream(file.string()); }
+    {
+        std::ofstream(file.string());
+    }
     std::filesystem::resize_file(file, 5'000'000'123ULL);
     EXPECT_EQ(fileLength(file.string()), 5'000'000'123LL);
     EXPECT_EQ(folderSize(dir.str() + "/"), 5'000'000'123LL);
@@ -228,9 +247,9 @@ TEST(AddTexts, GroupDigits)
     {
         int64_t value;
         const char *text;
-    } cases[] = {{0, "0"}, {123, "123"}, {1234, "1.234"}, {1234567, "1.234.567"}, {100000, "100.000"},
-        {5000000000LL, "5.000.000.000"}, {-1234, "-1.234"},
-        {INT64_MIN, "-9.223.372.036.854.775.808"}};
+    } cases[] = { { 0, "0" }, { 123, "123" }, { 1234, "1.234" }, { 1234567, "1.234.567" },
+        { 100000, "100.000" }, { 5000000000LL, "5.000.000.000" }, { -1234, "-1.234" },
+        { INT64_MIN, "-9.223.372.036.854.775.808" } };
     for (const auto &c : cases)
         EXPECT_EQ(groupDigits(c.value), c.text) << c.value;
 }
@@ -265,7 +284,8 @@ TEST_F(Browser, FoldersFirstThenFilesEachByLoweredName)
 {
     AddBrowser b(fakeVolumes);
     b.fill(folder);
-    EXPECT_EQ(names(b), (std::vector<std::string> {"aDir", "beta", "Gamma", ".hidden", "Alpha.TXT", "zeta.txt"}));
+    EXPECT_EQ(names(b),
+        (std::vector<std::string> { "aDir", "beta", "Gamma", ".hidden", "Alpha.TXT", "zeta.txt" }));
     const AddRow &alpha = b.rows()[rowOf(b, "Alpha.TXT")];
     EXPECT_FALSE(alpha.folder);
     EXPECT_EQ(alpha.size, 1234);
@@ -294,7 +314,7 @@ TEST_F(Browser, OpenEntersFoldersButNotFiles)
     EXPECT_FALSE(b.open(99));
     EXPECT_TRUE(b.open(rowOf(b, "beta")));
     EXPECT_EQ(b.AddFolder(), folder + "beta/");
-    EXPECT_EQ(names(b), (std::vector<std::string> {"inner.txt"}));
+    EXPECT_EQ(names(b), (std::vector<std::string> { "inner.txt" }));
     b.up();
     EXPECT_EQ(b.AddFolder(), folder);
 }
@@ -346,26 +366,30 @@ TEST(Volumes, OnlyUserFileSystems)
     {
         const char *root, *type;
         bool user;
-    } cases[] = {{"/", "ext4", true}, {"/", "overlay", true}, {"/home", "btrfs", true},
-        {"/media/ann/CARD", "vfat", true}, {"/proc", "proc", false}, {"/sys/fs/cgroup", "cgroup2", false},
-        {"/run/user/1000", "tmpfs", false}, {"/dev/shm", "tmpfs", false}, {"/snap/core/1", "squashfs", false},
-        {"/run/media/ann/STICK", "vfat", false}, {"/running", "ext4", true}};
+    } cases[] = { { "/", "ext4", true }, { "/", "overlay", true }, { "/home", "btrfs", true },
+        { "/media/ann/CARD", "vfat", true }, { "/proc", "proc", false },
+        { "/sys/fs/cgroup", "cgroup2", false }, { "/run/user/1000", "tmpfs", false },
+        { "/dev/shm", "tmpfs", false }, { "/snap/core/1", "squashfs", false },
+        { "/run/media/ann/STICK", "vfat", false }, { "/running", "ext4", true } };
     for (const auto &c : cases)
-        EXPECT_EQ(isUserVolume(QString::fromLatin1(c.root), QString::fromLatin1(c.type)), c.user) << c.root;
+        EXPECT_EQ(isUserVolume(QString::fromLatin1(c.root), QString::fromLatin1(c.type)), c.user)
+            << c.root;
 }
 
 TEST(Volumes, DisplayNames)
 {
     EXPECT_EQ(volumeDisplayName({}, QStringLiteral("/")), QStringLiteral("Root (/)"));
-    EXPECT_EQ(volumeDisplayName({}, QStringLiteral("/mnt/Data/")), QStringLiteral("Data (/mnt/Data)"));
+    EXPECT_EQ(
+        volumeDisplayName({}, QStringLiteral("/mnt/Data/")), QStringLiteral("Data (/mnt/Data)"));
     EXPECT_EQ(volumeDisplayName(QStringLiteral("STICK"), QStringLiteral("/media/s")),
         QStringLiteral("STICK (/media/s)"));
 }
 
 TEST(Volumes, RootFirstThenByPath)
 {
-    std::vector<Volume> v {{QString(), QStringLiteral("/mnt/b/")}, {QString(), QStringLiteral("/home/")},
-        {QString(), QStringLiteral("/")}, {QString(), QStringLiteral("/boot/")}};
+    std::vector<Volume> v { { QString(), QStringLiteral("/mnt/b/") },
+        { QString(), QStringLiteral("/home/") }, { QString(), QStringLiteral("/") },
+        { QString(), QStringLiteral("/boot/") } };
     sortVolumes(v);
     EXPECT_EQ(v[0].root, QStringLiteral("/"));
     EXPECT_EQ(v[1].root, QStringLiteral("/boot/"));

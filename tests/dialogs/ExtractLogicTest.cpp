@@ -3,8 +3,8 @@
 #include "dialogs/ExtractLogic.h"
 #include "tests/support/TestDir.h"
 
-#include <gtest/gtest.h>
 #include "tests/support/Table.h"
+#include <gtest/gtest.h>
 
 using namespace amxtest;
 
@@ -113,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractHistoryUpdate,
         HistoryCase {
             "RootKeepsItsSeparator", { "/a", "", "", "", "" }, "/", { "/", "/a", "", "", "" } },
         HistoryCase {
-            "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } }), amxtest::RowName());
+            "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } }),
+    amxtest::RowName());
 
 struct RunFolderCase
 {
@@ -139,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractRunFolder,
         RunFolderCase { "LeadingBlanksGo", "   /tmp/x", "/tmp/x" },
         RunFolderCase { "TrailingBlanksStay", "/tmp/x ", "/tmp/x " },
         RunFolderCase { "RelativeMadeAbsolute", "out/Sub/", "/work/here/out/Sub" },
-        RunFolderCase { "Empty", "  ", "" }), amxtest::RowName());
+        RunFolderCase { "Empty", "  ", "" }),
+    amxtest::RowName());
 
 TEST(ExtractDestination, ExistingFolderOnly)
 {

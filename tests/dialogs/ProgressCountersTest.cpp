@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Table.h"
 #include <climits>
 #include <string>
-#include "tests/support/Table.h"
 
 namespace {
 
@@ -23,13 +23,14 @@ struct BarCase
 AMX_ROW_PRINTS_NAME(BarCase)
 
 const BarCase kBarCases[] = {
-    { "EmptyOperation", 0, 3, 0, 0 },
-    { "BelowOneUnit", 32767, 5, 0, 0 },
+    // A maximum of 0 would draw a busy bar instead of an empty one.
+    { "EmptyOperation", 0, 3, 1, 1 },
+    { "BelowOneUnit", 32767, 5, 1, 1 },
     { "ExactlyOneUnit", 32768, 1, 1, 1 },
     { "MoreStepsThanUnits", 3 * 32768 + 5, 10, 3, 3 },
     { "FewerStepsThanUnits", 10 * 32768, 4, 10, 4 },
     { "Beyond32Bits", int64_t(1) << 40, 2, 1 << 25, 2 },
-    { "NegativeTotal", -70000, 2, 0, 0 },
+    { "NegativeTotal", -70000, 2, 1, 1 },
 };
 
 class StatusBarCounterTest : public ::testing::TestWithParam<BarCase>
@@ -51,6 +52,17 @@ TEST_P(StatusBarCounterTest, CountsUnitsUpToTheMaximum)
         last = bar.position();
     }
     EXPECT_EQ(bar.position(), c.position);
+}
+
+TEST(StatusBarCounter, SmallOperationFillsAtTheMembersEnd)
+{
+    StatusBarCounter bar;
+    bar.begin(100); // a member too small for a step
+    EXPECT_TRUE(bar.batchEnd());
+    EXPECT_EQ(bar.position(), bar.maximum());
+    bar.begin(4 * 32768); // counted by steps only
+    EXPECT_FALSE(bar.batchEnd());
+    EXPECT_EQ(bar.position(), 0);
 }
 
 TEST(StatusBarCounter, BeginStartsAgainFromZero)

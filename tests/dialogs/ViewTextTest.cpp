@@ -1,7 +1,7 @@
 // The viewer's decoding and limits, and the Delete dialog's decisions.
 
-#include "dialogs/DeleteLogic.h"
 #include "dialogs/ViewText.h"
+#include "dialogs/DeleteLogic.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
@@ -47,11 +47,18 @@ std::vector<DecodeCase> decodeCases()
             false },
         { "SurrogateInUtf8IsLatin1", "\xED\xA0\x80", 0, QString::fromUtf8("í\u00A0€"),
             ViewEncoding::Latin1, 3, false },
-        { "TabsFormFeedEscape", "a\tb\fc\x1b[0m", 0, "a\tb\fc\x1b[0m", ViewEncoding::Utf8, 9, false },
-        { "BinaryStopsAtNul", std::string("text\0\x01\x02more", 11), 0, "text", ViewEncoding::Utf8, 4,
-            true },
+        { "TabsFormFeedEscape", "a\tb\fc\x1b[0m", 0, "a\tb\fc\x1b[0m", ViewEncoding::Utf8, 9,
+            false },
+        { "BinaryStopsAtNul", std::string("text\0\x01\x02more", 11), 0, "text", ViewEncoding::Utf8,
+            4, true },
         { "BinaryStopsAtControl", "head\x01tail", 0, "head", ViewEncoding::Utf8, 4, true },
-        { "ElfHeader", std::string("\x7F" "ELF\x02\x01\x01\0", 8), 0, "\x7F" "ELF",
+        { "ElfHeader",
+            std::string("\x7F"
+                        "ELF\x02\x01\x01\0",
+                8),
+            0,
+            "\x7F"
+            "ELF",
             ViewEncoding::Utf8, 4, true },
         { "LimitCutsUtf8Sequence", "ab" + kEuroUtf8.substr(0, 2), 100, "ab", ViewEncoding::Utf8, 2,
             false },
@@ -88,7 +95,9 @@ TEST_P(DecodeTest, Decodes)
 }
 
 INSTANTIATE_TEST_SUITE_P(ViewText, DecodeTest, testing::ValuesIn(decodeCases()),
-    [](const testing::TestParamInfo<DecodeCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DecodeCase> &info) {
+        return std::string(info.param.name);
+    });
 
 TEST(ViewText, LoadReadsAtMostTheLimit)
 {
@@ -119,8 +128,8 @@ TEST(ViewText, MissingFileOrFolderIsAnError)
         loadViewText((dir / "missing.txt").string());
         FAIL() << "no error";
     } catch (const ViewFileError &e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot open file \"" + (dir / "missing.txt").string()
-                      + "\""),
+        EXPECT_NE(std::string(e.what()).find(
+                      "Cannot open file \"" + (dir / "missing.txt").string() + "\""),
             std::string::npos)
             << e.what();
     }
@@ -153,16 +162,6 @@ TEST(ViewText, TrailingSlash)
     EXPECT_EQ(withTrailingSlash("/tmp"), "/tmp/");
     EXPECT_EQ(withTrailingSlash("/tmp/"), "/tmp/");
     EXPECT_EQ(withTrailingSlash(""), "/");
-}
-
-TEST(ViewText, EnsureFolder)
-{
-    TestDir dir;
-    EXPECT_TRUE(ensureFolder(dir.str()));
-    EXPECT_TRUE(ensureFolder((dir / "new/deeper").string()));
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "new/deeper"));
-    dir.createFile("file", "x");
-    EXPECT_FALSE(ensureFolder((dir / "file/below").string()));
 }
 
 TEST(DeleteLogic, RadiosFollowTheSelection)

@@ -1,0 +1,31 @@
+#include "EntryCopy.h"
+
+#include "engine/ZipEngine.h"
+#include "platform/Prompter.h"
+#include "platform/TempFolder.h"
+
+std::string extractEntryCopy(
+    TZipEngine &engine, const std::string &path, const std::string &name, const std::string &folder)
+{
+    // Without its folder the engine would extract wherever the process is.
+    if (!prepareTempFolder(folder)) {
+        Prompter::instance().notice(
+            QStringLiteral("Could not find the folder \"%1\".").arg(QString::fromStdString(folder)),
+            Prompter::Icon::Critical);
+        return {};
+    }
+    engine.FSpecArgs = { escapeSpec(path + name) };
+    engine.ExtrBaseDir = folder;
+    engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
+    // Synchronous: the copy is in place (or not) when it returns.
+    engine.Extract();
+    if (engine.SuccessCount < 1) {
+        Prompter::instance().notice(QStringLiteral("Could not extract \"%1\" for viewing.")
+                                        .arg(QString::fromStdString(path + name)),
+            Prompter::Icon::Warning);
+        return {};
+    }
+    const std::string copy = folder + name;
+    rememberTempCopy(copy);
+    return copy;
+}

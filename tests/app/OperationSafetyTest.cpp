@@ -1,0 +1,325 @@
+// The main window with the real libraries, tried the way users break things:
+// member names that look like patterns, commands given while an add runs,
+// temporary folders that are missing or shared, failures nobody was shown.
+
+#include "dialogs/AViewUnit.h"
+#include "dialogs/DeleteUnit.h"
+#include "dialogs/ExtractUnit.h"
+#include "dialogs/ViewUnit.h"
+#include "platform/Shell.h"
+#include "platform/TempFolder.h"
+#include "tests/support/MainWindow.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+#include "widgets/FileListView.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace amxtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Members whose names hold the characters the libraries read as patterns.
+const std::vector<std::string> kTrickyMembers { "a?.txt", "ab.txt", "a*b", "a\\b" };
+
+std::string makeTrickyArchive(const TestDir &dir)
+{
+    const std::string path = (dir / "tricky.zip").string();
+    runOk({ "python3", "-c",
+        "import sys, zipfile\n"
+        "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+        "    for n in sys.argv[2:]: z.writestr(n, 'content of ' + n)\n",
+        path, "a?.txt", "ab.txt", "a*b", "a\\b" });
+    return path;
+}
+
+void selectMember(TMainForm &form, const std::string &member)
+{
+    form.fileList()->clearSelection();
+    for (size_t i = 0; i < form.FileRowCount(); ++i)
+        if (form.fileRows()[i].member() == member)
+            form.fileList()->selectionModel()->select(form.fileList()->model()->index(int(i), 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+std::vector<std::string> filesBelow(const fs::path &folder)
+{
+    std::vector<std::string> out;
+    for (const auto &e : fs::recursive_directory_iterator(folder))
+        if (!e.is_directory())
+            out.push_back(fs::relative(e.path(), folder).string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+const QString kWait =
+    QStringLiteral("Please wait until the running archive operation has finished.");
+
+} // namespace
+
+class OperationSafetyTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+    }
+
+    void selectedNamesReachOnlyThatMember_data()
+    {
+        QTest::addColumn<QString>("member");
+        for (const std::string &m : kTrickyMembers)
+            QTest::newRow(m.c_str()) << qs(m);
+    }
+
+    // Each selected member is extracted, opened and deleted alone, never
+    // with the members its name would match as a pattern.
+    void selectedNamesReachOnlyThatMember()
+    {
+        QFETCH(QString, member);
+        const std::string name = member.toStdString();
+        TestDir work;
+        const std::string archive = makeTrickyArchive(work);
+        auto &&[prompter, form] = MainWindow({ qs(archive) });
+        TExtractForm extractForm;
+        form.setExtractForm(&extractForm);
+        TDeleteForm deleteForm;
+        form.setDeleteForm(&deleteForm);
+        RecordingShell shell;
+
+        selectMember(form, name);
+        action(form, "Extract1")->trigger();
+        extractForm.findChild<QComboBox *>(QStringLiteral("Destination"))
+            ->setEditText(qs(work.createDir("out").string()));
+        extractForm.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+        QCOMPARE(filesBelow(work / "out").size(), size_t(1));
+
+        // Opening replaces copies in the temporary folder: the others there stay.
+        const fs::path temp = work.createDir("temp");
+        for (const std::string other : { "ab.txt", "a*b" })
+            work.createFile("temp/" + other, "keep");
+        form.settings().Temp = temp.string() + "/";
+        action(form, "Open1")->trigger();
+        QCOMPARE(shell.calls().size(), size_t(1));
+        // A backslash is a folder separator to the extraction library.
+        const bool backslash = name == "a\\b";
+        if (!backslash)
+            QCOMPARE(readFile(shell.calls()[0].target.toStdString()), "content of " + name);
+        for (const std::string other : { "ab.txt", "a*b" })
+            if (other != name)
+                QCOMPARE(readFile(temp / other), std::string("keep"));
+
+        selectMember(form, name);
+        action(form, "Delete1")->trigger();
+        deleteForm.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+        std::vector<std::string> rest = kTrickyMembers;
+        rest.erase(std::find(rest.begin(), rest.end(), name));
+        std::sort(rest.begin(), rest.end());
+        QCOMPARE(sortedNames(archive), rest);
+        if (!backslash)
+            QCOMPARE(prompter.texts(), QStringList());
+    }
+
+    // While an add lets events through, nothing may start another operation
+    // or change the open archive; afterwards the window is intact and the
+    // process is back in its own folder.
+    void commandsWaitForARunningAdd()
+    {
+        TestDir work;
+        const std::string archive = makeTrickyArchive(work);
+        const std::string other = (work / "other.zip").string();
+        fs::copy_file(archive, other);
+        auto &&[prompter, form] = MainWindow({ qs(other) });
+        form.OpenArchive(archive); // other.zip becomes the second recent archive
+        form.LoadFileList();
+        TExtractForm extractForm;
+        form.setExtractForm(&extractForm);
+        TDeleteForm deleteForm;
+        form.setDeleteForm(&deleteForm);
+        const std::string before = fs::current_path().string();
+
+        TZipEngine addEngine;
+        form.operations().addEngine = &addEngine;
+        bool tried = false;
+        addEngine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &, int64_t) {
+            if (type != ProgressType::ProgressNewFile || tried)
+                return;
+            tried = true;
+            ::chdir("/"); // as an event handler might
+            selectMember(form, "ab.txt");
+            for (const char *command :
+                { "Extract1", "Open1", "CloseArchive2", "OpenArchive2", "Recent2" })
+                action(form, command)->trigger();
+            action(form, "Delete1")->trigger(); // the dialog may show, but not delete
+            deleteForm.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+        };
+        addEngine.setZipFilename(archive);
+        addEngine.FSpecArgs = { work.createFile("new.txt", sampleBytes(100000)).string() };
+        addEngine.Add();
+
+        QVERIFY(tried);
+        QCOMPARE(prompter.texts(), QStringList(6, kWait));
+        QVERIFY(deleteForm.isVisible());
+        deleteForm.close();
+        QVERIFY(!extractForm.isVisible());
+        QCOMPARE(form.CurrentArchive, archive);
+        QCOMPARE(fs::current_path().string(), before);
+        QCOMPARE(addEngine.SuccessCount, 1);
+        form.LoadFileList();
+        QCOMPARE(form.FileRowCount(), size_t(5));
+        form.operations().addEngine = nullptr;
+    }
+
+    // The entry opened on a click goes into the temporary folder or nowhere.
+    void openEntryNeedsItsFolder()
+    {
+        TestDir work;
+        const std::string archive = makeTrickyArchive(work);
+        auto &&[prompter, form] = MainWindow({ qs(archive) });
+        RecordingShell shell;
+        work.createFile("blocker", "a file where the folder should be");
+        form.settings().Temp = (work / "blocker/temp/").string();
+        const fs::path cwd = work.createDir("cwd");
+        fs::current_path(cwd);
+        selectMember(form, "ab.txt");
+        action(form, "Open1")->trigger();
+        fs::current_path(m_dir.path());
+
+        QCOMPARE(prompter.texts(),
+            QStringList { QStringLiteral("Could not find the folder \"%1\".")
+                              .arg(qs(form.settings().Temp)) });
+        QVERIFY(shell.calls().empty());
+        QVERIFY(fs::is_empty(cwd));
+    }
+
+    // The default temporary folder is this user's own, and the copies made
+    // there go when the program ends.
+    void privateTemporaryFolder()
+    {
+        TestDir work;
+        qputenv("TMPDIR", QByteArray::fromStdString(work.str()));
+        const std::string folder = privateTempFolder();
+        QCOMPARE(fs::path(folder).parent_path().parent_path(), work.path());
+        QVERIFY(prepareTempFolder(folder));
+        struct stat st
+        {
+        };
+        QCOMPARE(::lstat(folder.c_str(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0700);
+
+        // Another user's folder in its place, or a link, is not used.
+        fs::remove(folder.substr(0, folder.size() - 1));
+        fs::create_directory_symlink(
+            work.createDir("elsewhere"), folder.substr(0, folder.size() - 1));
+        QVERIFY(!prepareTempFolder(folder));
+        fs::remove(folder.substr(0, folder.size() - 1));
+        fs::create_directory(folder);
+        fs::permissions(folder, fs::perms::all);
+        QVERIFY(!prepareTempFolder(folder));
+        fs::permissions(folder, fs::perms::owner_all);
+
+        const std::string archive = makeTrickyArchive(work);
+        {
+            RecordingShell shell;
+            auto &&[prompter, form] = MainWindow({ qs(archive) });
+            form.settings().Temp = folder;
+            selectMember(form, "ab.txt");
+            action(form, "Open1")->trigger();
+            QVERIFY(fs::exists(folder + "ab.txt"));
+            form.close();
+        }
+        QVERIFY(!fs::exists(folder + "ab.txt"));
+        qunsetenv("TMPDIR");
+    }
+
+    // Closing the main window ends the program, even with the text viewer open.
+    void closingTheMainWindowEndsTheProgram()
+    {
+        auto &&[prompter, form] = MainWindow({}, Show::Shown);
+        TAsciview viewer;
+        viewer.show();
+        QTimer::singleShot(0, &form, [&] {
+            form.close();
+        });
+        bool ended = true;
+        QTimer::singleShot(20000, [&] {
+            ended = false;
+            QCoreApplication::exit(1);
+        });
+        QCoreApplication::exec();
+        QVERIFY(ended);
+    }
+
+    // Re-opening a recent archive asks about its folder once.
+    void favoritesQuestionIsAskedOnce()
+    {
+        TestDir work;
+        const std::string archive = makeTrickyArchive(work);
+        const std::string other = (work / "other.zip").string();
+        fs::copy_file(archive, other);
+        auto &&[prompter, form] = MainWindow();
+        form.settings().FavoriteAddMode = 1;
+        for (const std::string &path : { archive, other }) {
+            prompter.answerQuestion(false);
+            form.OpenArchive(path);
+            form.LoadFileList();
+        }
+        prompter.clear();
+        prompter.answerQuestion(false);
+        form.OpenArchive(archive); // second in the recent list
+        QCOMPARE(prompter.shown().size(), size_t(1));
+        QCOMPARE(form.CurrentArchive, archive);
+    }
+
+    // A damaged member is named in a notice after the extraction, and an
+    // empty "Files" box extracts nothing.
+    void extractionProblemsAreShown()
+    {
+        TestDir work;
+        const std::string archive = makeTrickyArchive(work);
+        std::string bytes = readFile(archive);
+        const size_t at = bytes.find("content of ab.txt");
+        bytes[at] ^= 0x20; // stored data no longer matches its CRC
+        writeFile(archive, bytes);
+        auto &&[prompter, form] = MainWindow({ qs(archive) });
+        TExtractForm extractForm;
+        form.setExtractForm(&extractForm);
+        auto *destination = extractForm.findChild<QComboBox *>(QStringLiteral("Destination"));
+        auto *run = extractForm.findChild<QPushButton *>(QStringLiteral("Button2"));
+
+        action(form, "Extract1")->trigger();
+        extractForm.findChild<QRadioButton *>(QStringLiteral("RadioButton3"))->setChecked(true);
+        destination->setEditText(qs(work.createDir("out").string()));
+        run->click();
+        QCOMPARE(prompter.texts(), QStringList { "Error - no files selected for extraction" });
+        QVERIFY(fs::is_empty(work / "out"));
+
+        prompter.clear();
+        extractForm.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+        run->click();
+        QCOMPARE(prompter.shown().size(), size_t(1));
+        const QString notice = prompter.texts().front();
+        QVERIFY2(notice.contains(QStringLiteral("bad CRC: ab.txt")), qPrintable(notice));
+        QVERIFY(notice.contains(QStringLiteral("View Last Output...")));
+        QCOMPARE(filesBelow(work / "out").size(), size_t(3));
+    }
+};
+
+QTEST_MAIN(OperationSafetyTest)
+#include "OperationSafetyTest.moc"
