@@ -484,8 +484,8 @@ private Q_SLOTS:
         QVERIFY(stage.form.Edit1->text().isEmpty());
         stage.runInto(out.str());
         QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> {""}));
-        // The library reads an empty specification as "everything".
-        QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
+        // The library reads a block of empty specifications as "nothing".
+        QVERIFY(filesBelow(out.path()).empty());
         QCOMPARE(stage.history[0], out.str());
         QVERIFY(stage.main.isEnabled());
     }
