@@ -29,9 +29,9 @@ constexpr uint64_t maxLinkTarget = 4096;
 class DirCache
 {
 public:
-    DirCache()
+    explicit DirCache(int base)
     {
-        m_root = std::make_shared<Fd>(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        m_root = std::make_shared<Fd>(::openat(base, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (!m_root->valid())
             throw ZipFailure(ZipError::CreateFailed, "base folder (" + errnoText(errno) + ")");
     }
@@ -347,7 +347,8 @@ public:
     Extractor(const ExtractOptions &options, Reporter &reporter)
         : m_opt(options)
         , m_rep(reporter)
-        , m_archive(options.archive)
+        , m_archive(options.archive, options.base)
+        , m_dirs(options.base)
         , m_umask(currentUmask())
     {
     }
@@ -395,7 +396,7 @@ std::vector<size_t> Extractor::select()
     }
     for (size_t s = 0; s < m_opt.specs.size(); ++s)
         if (!used[s])
-            m_rep.problem(ZipError::NotMatched, m_opt.specs[s]);
+            m_rep.problem(ZipError::NotMatched, specText(m_opt.specs[s]));
     return chosen;
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/Reporter.h"
 
+#include <fcntl.h>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ struct ExtractOptions
 {
     std::string archive;
     std::vector<std::string> specs; // empty: every member
+    // The base folder, and where a relative archive path starts; held open by
+    // the entry point.
+    int base = AT_FDCWD;
     bool dirNames = true;
     bool overwrite = false;
     bool freshen = false;

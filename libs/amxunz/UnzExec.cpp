@@ -1,16 +1,16 @@
 // Entry points of libamxunz.
 #include "Extractor.h"
+#include "common/FileUtil.h"
 #include "engine/AmxBlocks.h"
-
 
 namespace {
 
 constexpr int32_t unzVersion = 100;
 
-amx::ExtractOptions readBlock(const AmxUnzParams &p)
+amx::ExtractOptions readBlock(const AmxUnzParams &p, int32_t &given)
 {
     amx::ExtractOptions o;
-    amx::readNames(p, o.archive, o.specs);
+    given = amx::readNames(p, o.archive, o.specs);
     o.dirNames = p.dirNamesFlag != 0;
     o.overwrite = p.overwriteFlag != 0;
     o.update = p.updateFlag != 0;
@@ -27,9 +27,17 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
     amx::Reporter reporter(
         params->caller, params->callback, params->verboseFlag || params->traceFlag);
     return amx::runReported(reporter, [&]() -> int32_t {
-        amx::ExtractOptions options = readBlock(*params);
+        amx::Fd base = amx::openCurrentFolder();
+        int32_t given = 0;
+        amx::ExtractOptions options = readBlock(*params, given);
+        options.base = base.get();
         if (options.archive.empty())
             throw amx::ZipFailure(amx::ZipError::ArchiveOpen, "(no name)");
+        amx::checkArchivePath(base.get(), options.archive, false);
+        // No names means every member; only empty ones mean none.
+        if (given > 0 && options.specs.empty())
+            throw amx::ZipFailure(
+                amx::ZipError::NothingToDo, options.archive + " (only empty names given)");
         return amx::extractArchive(options, reporter);
     });
 }

@@ -1,6 +1,7 @@
 // What the caller asked libamxzip to do, read from its parameter block.
 #pragma once
 
+#include <fcntl.h>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@ struct AddOptions
 {
     std::string archive;
     std::vector<std::string> specs;
+    // The folder every relative path starts from, held open by the entry point.
+    int base = AT_FDCWD;
     int level = 9;
     bool discardDirNames = false;
     bool recurse = false;

@@ -12,30 +12,47 @@ namespace amx {
 
 constexpr size_t writeBuffer = 1u << 20;
 
-ArchiveWriter::ArchiveWriter(const std::string &archivePath)
+namespace {
+
+std::string tempName(int attempt)
+{
+    return ".amxzip-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+}
+
+} // namespace
+
+ArchiveWriter::ArchiveWriter(int base, const std::string &archivePath)
     : m_target(archivePath)
 {
     size_t slash = archivePath.rfind('/');
-    m_dir = slash == std::string::npos ? "." : slash == 0 ? "/" : archivePath.substr(0, slash);
+    std::string dir = slash == std::string::npos ? "."
+        : slash == 0                             ? "/"
+                                                 : archivePath.substr(0, slash);
+    m_leaf = slash == std::string::npos ? archivePath : archivePath.substr(slash + 1);
+    m_dir.reset(::openat(base, dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     // An unnamed file disappears by itself if the process dies; it is named
     // only at the very end. A named temporary is the fallback.
-    if (::access("/proc/self/fd", X_OK) == 0)
-        m_fd.reset(::open(m_dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
-    if (!m_fd.valid()) {
-        std::string pattern = m_dir + "/.amxzip-XXXXXX";
-        m_fd.reset(::mkostemp(pattern.data(), O_CLOEXEC));
-        if (!m_fd.valid())
-            throw ZipFailure(ZipError::CreateFailed,
-                "temporary file in " + m_dir + " (" + errnoText(errno) + ")");
-        m_tempName = pattern;
+    if (m_dir.valid() && ::access("/proc/self/fd", X_OK) == 0)
+        m_fd.reset(::openat(m_dir.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    for (int attempt = 0; m_dir.valid() && !m_fd.valid() && attempt < 100; ++attempt) {
+        std::string name = tempName(attempt);
+        m_fd.reset(
+            ::openat(m_dir.get(), name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (m_fd.valid())
+            m_tempName = name;
+        else if (errno != EEXIST)
+            break;
     }
+    if (!m_fd.valid())
+        throw ZipFailure(
+            ZipError::CreateFailed, "temporary file in " + dir + " (" + errnoText(errno) + ")");
     m_buf.reserve(writeBuffer);
 }
 
 ArchiveWriter::~ArchiveWriter()
 {
     if (!m_committed && !m_tempName.empty())
-        ::unlink(m_tempName.c_str());
+        ::unlinkat(m_dir.get(), m_tempName.c_str(), 0);
 }
 
 void ArchiveWriter::fail(int err)
@@ -120,10 +137,9 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
     if (named.empty()) {
         // Give the unnamed file a name beside the archive, then rename it over.
         for (int attempt = 0; attempt < 100 && named.empty(); ++attempt) {
-            std::string candidate =
-                m_dir + "/.amxzip-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            std::string candidate = tempName(attempt);
             std::string self = "/proc/self/fd/" + std::to_string(fd);
-            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW)
+            if (::linkat(AT_FDCWD, self.c_str(), m_dir.get(), candidate.c_str(), AT_SYMLINK_FOLLOW)
                 == 0)
                 named = candidate;
             else if (errno != EEXIST)
@@ -133,12 +149,12 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
             fail(EEXIST);
         m_tempName = named;
     }
-    if (::rename(named.c_str(), m_target.c_str()) != 0)
+    if (::renameat(m_dir.get(), named.c_str(), m_dir.get(), m_leaf.c_str()) != 0)
         throw ZipFailure(ZipError::ReplaceFailed, m_target + " (" + errnoText(errno) + ")");
     m_committed = true;
     m_fd.reset();
     // Make the rename itself durable.
-    Fd dir(::open(m_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd dir(::openat(m_dir.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid())
         ::fsync(dir.get());
 }

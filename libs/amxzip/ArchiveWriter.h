@@ -14,7 +14,8 @@ namespace amx {
 class ArchiveWriter
 {
 public:
-    explicit ArchiveWriter(const std::string &archivePath);
+    // A relative archive path starts from folder `base`.
+    ArchiveWriter(int base, const std::string &archivePath);
     ~ArchiveWriter();
     ArchiveWriter(const ArchiveWriter &) = delete;
     ArchiveWriter &operator=(const ArchiveWriter &) = delete;
@@ -34,8 +35,9 @@ private:
     [[noreturn]] void fail(int err);
 
     std::string m_target;
-    std::string m_dir;
-    std::string m_tempName; // set when a named temporary had to be used
+    Fd m_dir; // the archive's folder, held so that the result cannot land elsewhere
+    std::string m_leaf;
+    std::string m_tempName; // in m_dir; set when a named temporary had to be used
     Fd m_fd;
     uint64_t m_pos = 0;
     std::string m_buf;

@@ -1,10 +1,12 @@
 #include "FileCollector.h"
 
+#include "common/FileUtil.h"
 #include "common/PathParts.h"
 #include "common/Wildcard.h"
 
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
 #include <memory>
 #include <unordered_set>
 
@@ -104,6 +106,12 @@ public:
     }
 
 private:
+    // Links are followed; a relative path starts from the base folder.
+    bool statAt(const std::string &path, struct stat &st) const
+    {
+        return ::fstatat(m_opt.base, path.c_str(), &st, 0) == 0;
+    }
+
     bool isSelf(const struct stat &st) const
     {
         return m_self.st_ino != 0 && st.st_dev == m_self.st_dev && st.st_ino == m_self.st_ino;
@@ -132,33 +140,36 @@ private:
         std::string dirPart = slash == std::string::npos ? "" : spec.substr(0, slash + 1);
         std::string namePart = spec.substr(dirPart.size());
         if (hasWildcard(namePart)) {
+            std::string dir = unescapeName(dirPart);
             std::string pattern = namePart == "*.*" ? "*" : namePart;
             size_t before = m_out.sources.size();
             std::vector<std::pair<dev_t, ino_t>> ancestors;
             struct stat st
             {
             };
-            if (stat(dirPart.empty() ? "." : dirPart.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            if (statAt(dir.empty() ? "." : dir, st) && S_ISDIR(st.st_mode)) {
                 ancestors.emplace_back(st.st_dev, st.st_ino);
-                walk(dirPart, pattern, ancestors);
+                walk(dir, pattern, ancestors);
             }
             if (m_out.sources.size() == before)
                 m_rep.problem(ZipError::NotMatched, spec);
             return;
         }
+        // Without a wildcard the specification names one path exactly.
+        const std::string path = unescapeName(spec);
         struct stat st
         {
         };
-        if (::stat(spec.c_str(), &st) != 0) {
-            m_rep.problem(ZipError::NotMatched, spec);
+        if (!statAt(path, st)) {
+            m_rep.problem(ZipError::NotMatched, path);
             return;
         }
-        if (!m_opt.hidden && isHidden(baseName(spec))) {
-            m_rep.problem(ZipError::HiddenSkipped, spec);
+        if (!m_opt.hidden && isHidden(baseName(path))) {
+            m_rep.problem(ZipError::HiddenSkipped, path);
             return;
         }
         if (S_ISDIR(st.st_mode)) {
-            std::string dir = spec;
+            std::string dir = path;
             if (dir.back() != '/')
                 dir += '/';
             add(dir, st);
@@ -168,9 +179,9 @@ private:
                 walk(dir, "*", ancestors);
             }
         } else if (S_ISREG(st.st_mode)) {
-            add(spec, st);
+            add(path, st);
         } else {
-            m_rep.problem(ZipError::NotReadable, spec + " (not a regular file)");
+            m_rep.problem(ZipError::NotReadable, path + " (not a regular file)");
         }
     }
 
@@ -178,11 +189,14 @@ private:
     void walk(const std::string &dir, const std::string &pattern,
         std::vector<std::pair<dev_t, ino_t>> &ancestors)
     {
-        std::unique_ptr<DIR, DirCloser> d(opendir(dir.empty() ? "." : dir.c_str()));
+        Fd fd(::openat(
+            m_opt.base, dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        std::unique_ptr<DIR, DirCloser> d(fd.valid() ? fdopendir(fd.get()) : nullptr);
         if (!d) {
             m_rep.problem(ZipError::NotReadable, dir.empty() ? "." : dir);
             return;
         }
+        fd.release(); // the stream owns it now
         std::vector<std::string> names;
         while (dirent *e = readdir(d.get())) {
             std::string n = e->d_name;
@@ -199,7 +213,7 @@ private:
             struct stat st
             {
             };
-            if (::stat(path.c_str(), &st) != 0) {
+            if (!statAt(path, st)) {
                 m_rep.problem(ZipError::NotReadable, path);
                 continue;
             }

@@ -1,5 +1,6 @@
 // Finds the files an add request names: specifications relative to the
-// current directory, wildcards, recursion, hidden files, links followed.
+// base folder, wildcards (backslash escapes), recursion, hidden files, links
+// followed.
 #pragma once
 
 #include "AddOptions.h"
@@ -13,7 +14,7 @@ namespace amx {
 
 struct Source
 {
-    std::string path; // as opened, relative to the current directory or absolute
+    std::string path; // as opened, relative to the base folder or absolute
     std::string stored; // the member name, '/'-separated, folders ending in '/'
     struct stat st
     {

@@ -61,6 +61,7 @@ class CompressJob : public Job
 {
 public:
     const Source *src = nullptr;
+    int base = AT_FDCWD;
     int level = 9;
     bool large = false;
     Entry entry;
@@ -75,7 +76,7 @@ public:
         if (!src || large || src->isDir() || stop)
             return;
         try {
-            Fd fd(::open(src->path.c_str(), O_RDONLY | O_CLOEXEC));
+            Fd fd(::openat(base, src->path.c_str(), O_RDONLY | O_CLOEXEC));
             if (!fd.valid()) {
                 fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
                 return;
@@ -175,7 +176,7 @@ void Rewriter::copyOld(ArchiveWriter &out, size_t i)
 
 void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
 {
-    Fd fd(::open(src.path.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(::openat(m_opt.base, src.path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
     uint64_t expected = uint64_t(src.st.st_size);
@@ -277,6 +278,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
             auto job = std::make_unique<CompressJob>();
             if (slot.src) {
                 job->src = slot.src;
+                job->base = m_opt.base;
                 job->level = m_opt.level;
                 job->entry = newEntry(*slot.src, m_opt);
                 job->large = uint64_t(slot.src->st.st_size) > bufferBudget;
@@ -344,10 +346,11 @@ struct OldArchive
     bool exists = false;
 };
 
-OldArchive openOld(const std::string &path)
+OldArchive openOld(const AddOptions &o)
 {
+    const std::string &path = o.archive;
     OldArchive a;
-    if (::stat(path.c_str(), &a.st) != 0) {
+    if (::fstatat(o.base, path.c_str(), &a.st, 0) != 0) {
         if (errno != ENOENT)
             throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
         a.st = {};
@@ -356,7 +359,7 @@ OldArchive openOld(const std::string &path)
     a.exists = true;
     // An empty file is taken as an archive without members.
     if (a.st.st_size > 0)
-        a.reader = std::make_unique<ArchiveReader>(path);
+        a.reader = std::make_unique<ArchiveReader>(path, o.base);
     return a;
 }
 
@@ -369,7 +372,7 @@ mode_t archiveMode(const OldArchive &a)
 Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old,
     const std::vector<Slot> &slots, bool setTime)
 {
-    ArchiveWriter out(o.archive);
+    ArchiveWriter out(o.base, o.archive);
     if (old.reader)
         out.copyFrom(old.reader->fd(), 0, old.reader->firstMember());
     Rewriter rw(o, rep, old.reader.get());
@@ -393,7 +396,7 @@ bool fileNewer(const Source &src, const Entry &e)
 
 int32_t addFiles(const AddOptions &o, Reporter &rep)
 {
-    OldArchive old = openOld(o.archive);
+    OldArchive old = openOld(o);
     Collection found = collectSources(o, old.st, rep);
     if (found.sources.empty()) {
         rep.problem(ZipError::NothingToDo, o.archive);
@@ -426,19 +429,19 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
         // Only now that the new archive is in place are the sources removed.
         for (const Source *src : rw.done())
             if (!src->isDir())
-                ::unlink(src->path.c_str());
+                ::unlinkat(o.base, src->path.c_str(), 0);
         for (auto it = found.walkedDirs.rbegin(); it != found.walkedDirs.rend(); ++it)
-            ::rmdir(it->c_str());
+            ::unlinkat(o.base, it->c_str(), AT_REMOVEDIR);
         for (auto it = rw.done().rbegin(); it != rw.done().rend(); ++it)
             if ((*it)->isDir())
-                ::rmdir((*it)->path.c_str());
+                ::unlinkat(o.base, (*it)->path.c_str(), AT_REMOVEDIR);
     }
     return rw.added();
 }
 
 int32_t deleteMembers(const AddOptions &o, Reporter &rep)
 {
-    OldArchive old = openOld(o.archive);
+    OldArchive old = openOld(o);
     if (!old.reader)
         throw ZipFailure(ZipError::ArchiveOpen, o.archive);
     const auto &entries = old.reader->entries();
@@ -459,7 +462,7 @@ int32_t deleteMembers(const AddOptions &o, Reporter &rep)
     }
     for (size_t s = 0; s < o.specs.size(); ++s)
         if (!used[s])
-            rep.problem(ZipError::NotMatched, o.specs[s]);
+            rep.problem(ZipError::NotMatched, specText(o.specs[s]));
     if (removed.empty())
         return 0;
     for (size_t i : removed) {

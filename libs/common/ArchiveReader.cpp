@@ -11,17 +11,20 @@
 
 namespace amx {
 
-ArchiveReader::ArchiveReader(const std::string &path)
+ArchiveReader::ArchiveReader(const std::string &path, int base)
     : m_path(path)
 {
-    m_fd.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Never wait on a FIFO: it is refused below as not a regular file.
+    m_fd.reset(::openat(base, path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!m_fd.valid())
         throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
     struct stat st
     {
     };
-    if (fstat(m_fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        throw ZipFailure(ZipError::ArchiveOpen, path);
+    if (fstat(m_fd.get(), &st) != 0)
+        throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
+    if (!S_ISREG(st.st_mode))
+        throw ZipFailure(ZipError::NotRegular, path);
     m_fileSize = uint64_t(st.st_size);
     readDirectory();
 }

@@ -5,6 +5,7 @@
 #include "ZipFormat.h"
 #include "common/FileUtil.h"
 
+#include <fcntl.h>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,8 @@ class ArchiveReader
 {
 public:
     // Opens and reads the directory; throws ZipFailure when the file cannot be
-    // read or is not a valid archive.
-    explicit ArchiveReader(const std::string &path);
+    // read or is not a valid archive. A relative path starts from folder `base`.
+    explicit ArchiveReader(const std::string &path, int base = AT_FDCWD);
 
     int fd() const { return m_fd.get(); }
     uint64_t fileSize() const { return m_fileSize; }

@@ -1,5 +1,7 @@
 #include "FileUtil.h"
 
+#include "ZipError.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -67,6 +69,36 @@ bool pwriteFull(int fd, const void *buf, size_t n, uint64_t offset)
         offset += uint64_t(r);
     }
     return true;
+}
+
+Fd openCurrentFolder()
+{
+    Fd fd(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.valid())
+        throw ZipFailure(ZipError::NotReadable, "current folder (" + errnoText(errno) + ")");
+    return fd;
+}
+
+void checkArchivePath(int base, const std::string &path, bool forWriting)
+{
+    // stat, not open: opening a FIFO would wait for a writer.
+    struct stat st
+    {
+    };
+    if (::fstatat(base, path.c_str(), &st, 0) != 0) {
+        if (errno == ENOENT)
+            return;
+        throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
+    }
+    if (!S_ISREG(st.st_mode))
+        throw ZipFailure(ZipError::NotRegular, path);
+    if (!forWriting)
+        return;
+    // Root passes every access check, so for root the owner's write bit is
+    // what marks an archive as protected.
+    if (::faccessat(base, path.c_str(), W_OK, AT_EACCESS) != 0
+        || (::geteuid() == 0 && !(st.st_mode & S_IWUSR)))
+        throw ZipFailure(ZipError::ReadOnly, path);
 }
 
 mode_t currentUmask()

@@ -51,6 +51,15 @@ ssize_t readFull(int fd, void *buf, size_t n);
 // Writes all n bytes at an offset; false with errno set on failure.
 bool pwriteFull(int fd, const void *buf, size_t n, uint64_t offset);
 
+// The current folder, held open so that a later change of the process's
+// current folder (a callback may make one) redirects nothing. Throws ZipFailure.
+Fd openCurrentFolder();
+
+// Checks an existing archive path before anything is read or written: it must
+// be a regular file (or a link to one), and one the user may write when it is
+// to be rewritten. A missing path passes. Throws ZipFailure.
+void checkArchivePath(int base, const std::string &path, bool forWriting);
+
 // The process's file-creation mask, read without changing it.
 mode_t currentUmask();
 

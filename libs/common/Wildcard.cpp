@@ -4,7 +4,30 @@ namespace amx {
 
 bool hasWildcard(std::string_view pattern)
 {
-    return pattern.find_first_of("*?") != std::string_view::npos;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '\\')
+            ++i;
+        else if (pattern[i] == '*' || pattern[i] == '?')
+            return true;
+    }
+    return false;
+}
+
+std::string unescapeName(std::string_view pattern)
+{
+    std::string out;
+    out.reserve(pattern.size());
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '\\' && i + 1 < pattern.size())
+            ++i;
+        out += pattern[i];
+    }
+    return out;
+}
+
+std::string specText(std::string_view spec)
+{
+    return hasWildcard(spec) ? std::string(spec) : unescapeName(spec);
 }
 
 static size_t charLength(std::string_view s, size_t i)
@@ -36,8 +59,10 @@ bool wildcardMatch(std::string_view pattern, std::string_view name, bool crossSl
             n += charLength(name, n);
             continue;
         }
-        if (p < pattern.size() && pattern[p] == name[n]) {
-            ++p;
+        // An escaped character, or a lone backslash at the end, is literal.
+        size_t lit = p < pattern.size() && pattern[p] == '\\' && p + 1 < pattern.size() ? p + 1 : p;
+        if (lit < pattern.size() && pattern[lit] == name[n]) {
+            p = lit + 1;
             ++n;
             continue;
         }

@@ -35,6 +35,8 @@ const ErrorText errorTexts[] = {
     { ZipError::ReplaceFailed, "cannot replace %s" },
     { ZipError::BadData, "invalid compressed data: %s" },
     { ZipError::Internal, "internal error: %s" },
+    { ZipError::NotRegular, "%s is not a regular file" },
+    { ZipError::ReadOnly, "%s is read-only" },
 };
 
 } // namespace

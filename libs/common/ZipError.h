@@ -33,6 +33,8 @@ enum class ZipError : int32_t {
     ReplaceFailed = 21,
     BadData = 22,
     Internal = 23,
+    NotRegular = 24,
+    ReadOnly = 25,
 };
 
 // The message for a code; "%s" in the table is replaced by detail.

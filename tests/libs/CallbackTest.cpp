@@ -2,14 +2,28 @@
 // size, one step per 32 KiB, an end record, verbose lines, error codes, all
 // on the calling thread, and an immediate stop on -1.
 #include "LibHarness.h"
+#include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include "tests/support/Table.h"
 
+namespace fs = std::filesystem;
 using namespace amxtest;
 
 namespace {
+
+using Names = std::vector<std::string>;
+
+Names listing(const fs::path &dir)
+{
+    Names names;
+    for (auto &e : fs::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class CallbackTest : public testing::Test
 {
@@ -73,6 +87,35 @@ TEST_F(CallbackTest, SilentWithoutVerboseButErrorsAlwaysReported)
     Recorder ext;
     EXPECT_EQ(runExtract({ .archive = archive, .specs = { "nope*" } }, ext), 0);
     EXPECT_EQ(ext.errorCodes(), std::vector<int32_t> { 1 });
+}
+
+// A caller may change the current folder inside a callback (another window
+// extracting meanwhile): relative paths still start where the call began.
+TEST_F(CallbackTest, FolderChangedInCallbackRedirectsNothing)
+{
+    dir.createFile("other/a.txt", "other a");
+    dir.createFile("other/c.txt", "other c");
+    const std::string other = (dir / "other").string();
+    auto wander = [&](const CallbackEvent &) {
+        ASSERT_EQ(::chdir(other.c_str()), 0);
+    };
+    Recorder add;
+    add.onEvent = wander;
+    const AddRequest move { .archive = "cb.zip", .specs = { "*.*" }, .move = true };
+    ASSERT_EQ(runAdd(dir.str(), move, add), 3) << add.dump();
+    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.bin", "c.txt" }));
+    for (const char *moved : { "a.txt", "b.bin", "c.txt" })
+        EXPECT_FALSE(fs::exists(dir / moved)) << moved;
+    EXPECT_EQ(listing(dir / "other"), (Names { "a.txt", "c.txt" }));
+    EXPECT_EQ(readFile(dir / "other/a.txt"), "other a");
+
+    Recorder ext;
+    ext.onEvent = wander;
+    dir.createDir("out");
+    const ExtractRequest extract { .archive = "../cb.zip", .overwrite = true };
+    ASSERT_EQ(runExtract((dir / "out").string(), extract, ext), 3) << ext.dump();
+    EXPECT_EQ(listing(dir / "out"), (Names { "a.txt", "b.bin", "c.txt" }));
+    EXPECT_EQ(readFile(dir / "other/a.txt"), "other a");
 }
 
 struct StopCase

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include "tests/support/Table.h"
@@ -135,6 +136,77 @@ TEST(DataSafetyTest, KilledProcessLeavesArchiveUnchanged)
     ASSERT_TRUE(WIFSIGNALED(status)) << "the add ended before the kill";
     s.expectUnchanged();
 }
+
+// An archive path that is not a regular file, or a protected archive, is
+// refused before anything is read or written.
+enum class Op { Add, Delete, Extract };
+
+struct ArchivePathCase
+{
+    const char *name;
+    bool fifo; // else a read-only archive (mode 0444)
+    Op op;
+    int expectedCount;
+    int expectedError;
+};
+AMX_ROW_PRINTS_NAME(ArchivePathCase)
+
+class ArchivePathTest : public testing::TestWithParam<ArchivePathCase>
+{
+};
+
+TEST_P(ArchivePathTest, RefusedAndLeftAlone)
+{
+    const ArchivePathCase &c = GetParam();
+    TestDir dir;
+    dir.createFile("f.txt", "f");
+    dir.createDir("out");
+    const std::string archive = (dir / "a.zip").string();
+    if (c.fifo) {
+        ASSERT_EQ(::mkfifo(archive.c_str(), 0644), 0);
+    } else {
+        runOk({ "zip", "-q", archive, "f.txt" }, dir.str());
+        fs::permissions(
+            archive, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    }
+    const std::string original = c.fifo ? "" : readFile(archive);
+    const auto before = listing(dir.path());
+    int status = inChild([&] {
+        alarm(60); // opening a FIFO to read would wait here for a writer
+        Recorder rec;
+        int32_t n = c.op == Op::Add
+            ? runAdd(dir.str(), { .archive = archive, .specs = { "f.txt" } }, rec)
+            : c.op == Op::Delete ? runDelete(archive, { "f.txt" }, rec)
+                                 : runExtract((dir / "out").string(), { .archive = archive }, rec);
+        auto codes = rec.errorCodes();
+        bool ok = n == c.expectedCount
+            && codes
+                == (c.expectedError ? std::vector<int32_t> { c.expectedError }
+                                    : std::vector<int32_t> {});
+        if (!ok)
+            std::fprintf(stderr, "%d\n%s", n, rec.dump().c_str());
+        return ok ? 0 : 1;
+    });
+    ASSERT_TRUE(WIFEXITED(status)) << "the call did not return";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    if (c.fifo) {
+        EXPECT_EQ(fs::status(archive).type(), fs::file_type::fifo);
+    } else {
+        EXPECT_EQ(readFile(archive), original);
+    }
+    if (c.expectedCount == 0) {
+        EXPECT_EQ(listing(dir.path()), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ArchivePathTest,
+    testing::Values(ArchivePathCase { "FifoAdd", true, Op::Add, 0, 24 },
+        ArchivePathCase { "FifoDelete", true, Op::Delete, 0, 24 },
+        ArchivePathCase { "FifoExtract", true, Op::Extract, 0, 24 },
+        ArchivePathCase { "ReadOnlyAdd", false, Op::Add, 0, 25 },
+        ArchivePathCase { "ReadOnlyDelete", false, Op::Delete, 0, 25 },
+        ArchivePathCase { "ReadOnlyExtract", false, Op::Extract, 1, 0 }),
+    amxtest::RowName());
 
 struct ExtractSafetyCase
 {

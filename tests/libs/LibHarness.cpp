@@ -62,6 +62,8 @@ int32_t Recorder::record(const CallbackEvent &e)
     if (m_cancelled)
         calledAfterCancel = true;
     events.push_back(e);
+    if (onEvent)
+        onEvent(e);
     if (killAction && e.action == killAction && ++m_killSeen == killAt)
         ::kill(::getpid(), SIGKILL);
     if (cancelAction && e.action == cancelAction && ++m_seen == cancelAt)

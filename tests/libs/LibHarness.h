@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,6 +32,8 @@ public:
     int killAt = 0;
     bool wrongThread = false;
     bool calledAfterCancel = false;
+    // Runs inside every callback, before the answer: what a caller might do there.
+    std::function<void(const CallbackEvent &)> onEvent;
 
     int count(int32_t action) const;
     std::vector<std::string> messages() const; // action 4 texts

@@ -252,4 +252,82 @@ const ExtractCase extractCases[] = {
 INSTANTIATE_TEST_SUITE_P(
     Options, ExtractOptionTest, testing::ValuesIn(extractCases), amxtest::RowName());
 
+// Real names with wildcard characters, passed escaped, reach only themselves;
+// a block of empty names reaches nothing.
+enum class Op { Add, Delete, Extract };
+
+struct SpecCase
+{
+    const char *name;
+    Op op;
+    Names specs;
+    int expectedCount;
+    Names reached; // added and moved, deleted, or extracted
+    int expectedError = 0;
+};
+AMX_ROW_PRINTS_NAME(SpecCase)
+
+class SpecTest : public testing::TestWithParam<SpecCase>
+{
+};
+
+TEST_P(SpecTest, ReachesExactlyTheNamedMembers)
+{
+    const SpecCase &c = GetParam();
+    const Names all { "a*b", "a?.txt", "a\\b", "ab.txt" };
+    TestDir dir;
+    for (const auto &n : all)
+        dir.createFile("s/" + n, n);
+    dir.createDir("out");
+    const std::string archive = (dir / "x.zip").string();
+    Recorder rec;
+    int32_t count = 0;
+    if (c.op == Op::Add) {
+        CurrentDir cd((dir / "s").string());
+        count = runAdd({ .archive = archive, .specs = c.specs, .move = true }, rec);
+    } else {
+        CurrentDir cd((dir / "s").string());
+        Recorder made;
+        ASSERT_EQ(runAdd({ .archive = archive, .specs = { "*.*" } }, made), 4) << made.dump();
+    }
+    if (c.op == Op::Delete)
+        count = runDelete(archive, c.specs, rec);
+    if (c.op == Op::Extract)
+        count = runExtract((dir / "out").string(), { .archive = archive, .specs = c.specs }, rec);
+    EXPECT_EQ(count, c.expectedCount) << rec.dump();
+    if (c.expectedError) {
+        EXPECT_EQ(rec.errorCodes(), std::vector<int32_t> { c.expectedError }) << rec.dump();
+    }
+    Names reached, kept;
+    for (const auto &n : all) {
+        bool inArchive = fs::exists(archive)
+            && runOk({ "unzip", "-Z1", archive }).find(n + "\n") != std::string::npos;
+        bool hit = c.op == Op::Add ? inArchive && !fs::exists(dir / "s" / n)
+            : c.op == Op::Delete   ? !inArchive
+                                   : fs::exists(dir / "out" / n);
+        (hit ? reached : kept).push_back(n);
+    }
+    EXPECT_EQ(reached, c.reached);
+    for (const auto &n : kept)
+        EXPECT_EQ(readFile(dir / "s" / n), n);
+}
+
+const SpecCase specCases[] = {
+    { "AddQuestionMark", Op::Add, { "a\\?.txt" }, 1, { "a?.txt" } },
+    { "AddStarAndBackslash", Op::Add, { "a\\*b", "a\\\\b" }, 2, { "a*b", "a\\b" } },
+    { "AddPattern", Op::Add, { "a?.txt" }, 2, { "a?.txt", "ab.txt" } },
+    { "DeleteQuestionMark", Op::Delete, { "a\\?.txt" }, 1, { "a?.txt" } },
+    { "DeleteStar", Op::Delete, { "a\\*b" }, 1, { "a*b" } },
+    { "DeleteBackslash", Op::Delete, { "a\\\\b" }, 1, { "a\\b" } },
+    { "DeletePattern", Op::Delete, { "a?.txt" }, 2, { "a?.txt", "ab.txt" } },
+    { "ExtractQuestionMark", Op::Extract, { "a\\?.txt" }, 1, { "a?.txt" } },
+    // A backslash in a member name becomes a folder on extraction, so only '*' here.
+    { "ExtractStar", Op::Extract, { "a\\*b" }, 1, { "a*b" } },
+    { "AddEmptyOnly", Op::Add, { "" }, 0, {}, 19 },
+    { "DeleteEmptyOnly", Op::Delete, { "", "" }, 0, {}, 19 },
+    { "ExtractEmptyOnly", Op::Extract, { "" }, 0, {}, 19 },
+};
+
+INSTANTIATE_TEST_SUITE_P(Specs, SpecTest, testing::ValuesIn(specCases), amxtest::RowName());
+
 } // namespace
