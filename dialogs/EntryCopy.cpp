@@ -25,7 +25,9 @@ std::string extractEntryCopy(
             Prompter::Icon::Warning);
         return {};
     }
-    const std::string copy = folder + name;
+    // The library takes a backslash in a name for a folder separator, and
+    // without folder names keeps only what follows the last one.
+    const std::string copy = folder + name.substr(name.find_last_of('\\') + 1);
     rememberTempCopy(copy);
     return copy;
 }

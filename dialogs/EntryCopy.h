@@ -7,7 +7,8 @@
 class TZipEngine;
 
 // Extracts the member path + name from the engine's archive into folder,
-// replacing an older copy, without its path. Returns the copy's path, or an
+// replacing an older copy, without its path. Returns the copy's path (what
+// the library wrote, which may differ from the name), or an
 // empty string after telling the user why there is none: the folder cannot
 // be used, or the member was not extracted (an older copy left there must
 // not be opened in its place).

@@ -150,17 +150,18 @@ void TViewForm::Button1Click()
     }
 
     ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
-    if (extractEntryCopy(ZipEngine1, entry->path, entry->name, folder).empty())
+    const std::string copy = extractEntryCopy(ZipEngine1, entry->path, entry->name, folder);
+    if (copy.empty())
         return;
 
-    const QString file = qs(folder + entry->name);
+    const QString file = qs(copy);
     switch (chosen) {
     case ViewWay::Associated:
         Shell::instance().openFile(file, qs(folder), Shell::Show::Normal);
         break;
     case ViewWay::TextViewer:
         if (m_textViewer)
-            m_textViewer->view(entry->name);
+            m_textViewer->view(copy.substr(folder.size()));
         break;
     case ViewWay::Viewer:
         Shell::instance().startProgram(viewer, { file }, qs(folder));

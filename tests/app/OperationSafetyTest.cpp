@@ -117,10 +117,10 @@ private Q_SLOTS:
         form.settings().Temp = temp.string() + "/";
         action(form, "Open1")->trigger();
         QCOMPARE(shell.calls().size(), size_t(1));
-        // A backslash is a folder separator to the extraction library.
+        // The copy opened is the one written, also where the extraction library
+        // took a backslash for a folder separator.
+        QCOMPARE(readFile(shell.calls()[0].target.toStdString()), "content of " + name);
         const bool backslash = name == "a\\b";
-        if (!backslash)
-            QCOMPARE(readFile(shell.calls()[0].target.toStdString()), "content of " + name);
         for (const std::string other : { "ab.txt", "a*b" })
             if (other != name)
                 QCOMPARE(readFile(temp / other), std::string("keep"));
