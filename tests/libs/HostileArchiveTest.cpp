@@ -44,6 +44,7 @@ struct HostileCase
     int expectedCount;
     std::vector<std::string> mustExist; // inside the base folder
     std::vector<std::string> mustNotExist; // inside the base folder
+    std::vector<std::string> messages {}; // each a part of some message
 };
 AMX_ROW_PRINTS_NAME(HostileCase)
 
@@ -71,6 +72,8 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
     }
     for (const auto &m : rec.messages())
         EXPECT_EQ(m.find('\n'), std::string::npos) << "one line per message: " << m;
+    for (const auto &m : c.messages)
+        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
     // Nothing outside the base folder changed.
     EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
     std::vector<std::string> outside;
@@ -144,6 +147,10 @@ const HostileCase hostileCases[] = {
         6, 0, {}, { "huge.txt" } },
     { "NotAZipAtAll", "open(out, 'wb').write(b'hello, this is not an archive' * 10)", 4, 0, {},
         {} },
+    { "NameLongerThanThePathLimit", "make([('d/' * 32767 + 'f', b'x'), ('ok.txt', b'ok')])", 9, 1,
+        { "ok.txt" }, { "d" }, { "d/d/... (name too long)" } },
+    { "ThousandsOfDotDotPairs", "make([('a/../' * 10000 + 'x.txt', b'x'), ('ok.txt', b'ok')])", 9,
+        1, { "ok.txt" }, { "a", "x.txt" }, { "a/../... (name too long)" } },
 };
 
 INSTANTIATE_TEST_SUITE_P(
