@@ -436,6 +436,16 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     auto job = std::make_unique<ExtractJob>();
     bool changed = false;
     std::vector<std::string> parts = safeComponents(e.name, changed);
+    if (parts.empty() && !changed) {
+        // Other archivers store the base folder itself as "./": worth a line, not a warning.
+        if (e.isDir())
+            job->notes.push_back(
+                { ZipError::None, "skipping: \"" + e.name + "\" (the base folder itself)" });
+        else
+            job->notes.push_back(
+                { ZipError::Unsupported, "\"" + e.name + "\" (no name to extract)" });
+        return job;
+    }
     // Without folder names only the file name has to fit.
     const std::span<const std::string> made = m_opt.dirNames || e.isDir()
         ? std::span(parts)

@@ -151,6 +151,8 @@ const HostileCase hostileCases[] = {
         { "ok.txt" }, { "d" }, { "d/d/... (name too long)" } },
     { "ThousandsOfDotDotPairs", "make([('a/../' * 10000 + 'x.txt', b'x'), ('ok.txt', b'ok')])", 9,
         1, { "ok.txt" }, { "a", "x.txt" }, { "a/../... (name too long)" } },
+    { "NoName", "make([('.', b'x'), ('./', b''), ('', b'e'), ('ok.txt', b'ok')])", 9, 1,
+        { "ok.txt" }, {}, { "\".\" (no name", "\"./\" (the base folder", "\"\" (no name" } },
 };
 
 INSTANTIATE_TEST_SUITE_P(
