@@ -471,7 +471,8 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
             return job;
         m_dirs.get(parts, parts.size(), true);
         uint32_t mode = e.unixMode();
-        m_deferredDirs.push_back({ parts, mode_t(mode & 0777), mode != 0, e.mtime });
+        // Whatever mode was stored, the owner can still enter and fill the folder.
+        m_deferredDirs.push_back({ parts, mode_t(mode & 0777) | S_IRWXU, mode != 0, e.mtime });
         job->kind = JobKind::Dir;
         return job;
     }

@@ -86,9 +86,14 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
         EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
     for (const auto &p : c.mustNotExist)
         EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    // No temporary left beside anything.
-    for (auto &e : fs::recursive_directory_iterator(base))
+    // No temporary left beside anything; every folder can be entered and filled.
+    for (auto &e : fs::recursive_directory_iterator(base)) {
         EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
+        if (e.is_directory() && !e.is_symlink()) {
+            EXPECT_EQ(e.status().permissions() & fs::perms::owner_all, fs::perms::owner_all)
+                << e.path();
+        }
+    }
 }
 
 const HostileCase hostileCases[] = {
@@ -153,6 +158,8 @@ const HostileCase hostileCases[] = {
         1, { "ok.txt" }, { "a", "x.txt" }, { "a/../... (name too long)" } },
     { "NoName", "make([('.', b'x'), ('./', b''), ('', b'e'), ('ok.txt', b'ok')])", 9, 1,
         { "ok.txt" }, {}, { "\".\" (no name", "\"./\" (the base folder", "\"\" (no name" } },
+    { "FolderWithAFileMode", "make([('d/', b'', zipfile.ZIP_STORED, 0o100644), ('d/f.txt', b'f')])",
+        0, 2, { "d/f.txt" }, {} },
 };
 
 INSTANTIATE_TEST_SUITE_P(
