@@ -368,7 +368,7 @@ public:
     Extractor(const ExtractOptions &options, Reporter &reporter)
         : m_opt(options)
         , m_rep(reporter)
-        , m_archive(options.archive)
+        , m_archive(options.archive, true)
         , m_umask(currentUmask())
     {
     }
@@ -628,6 +628,8 @@ void Extractor::restoreDirs()
 
 int32_t Extractor::run()
 {
+    for (const BadEntry &bad : m_archive.badEntries())
+        m_rep.problem(bad.code, bad.detail);
     std::vector<size_t> chosen = select();
     Pipeline pipeline;
     auto begin = [&](ExtractJob &job) {

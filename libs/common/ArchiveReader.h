@@ -2,6 +2,7 @@
 // every length and offset against the file before it is used.
 #pragma once
 
+#include "ZipError.h"
 #include "ZipFormat.h"
 #include "common/FileUtil.h"
 
@@ -17,12 +18,20 @@ struct MemberSpan
     bool zip64Local = false;
 };
 
+// A directory record that could not be used; the others still can.
+struct BadEntry
+{
+    ZipError code;
+    std::string detail;
+};
+
 class ArchiveReader
 {
 public:
     // Opens and reads the directory; throws ZipFailure when the file cannot be
-    // read or is not a valid archive.
-    explicit ArchiveReader(const std::string &path);
+    // read or is not a valid archive. With keepGoing a record whose offset or
+    // ZIP64 field is unusable is set aside in badEntries() instead.
+    explicit ArchiveReader(const std::string &path, bool keepGoing = false);
 
     int fd() const { return m_fd.get(); }
     uint64_t fileSize() const { return m_fileSize; }
@@ -32,13 +41,14 @@ public:
     // First byte of the first member (or the directory): what precedes is a prefix.
     uint64_t firstMember() const { return m_firstMember; }
     const std::string &comment() const { return m_comment; }
+    const std::vector<BadEntry> &badEntries() const { return m_bad; }
 
     // The data of entry i, after checking its local header and that it does
     // not run into the next member or the directory. Throws ZipFailure.
     MemberSpan span(size_t i) const;
 
 private:
-    void readDirectory();
+    void readDirectory(bool keepGoing);
 
     Fd m_fd;
     std::string m_path;
@@ -47,6 +57,7 @@ private:
     uint64_t m_firstMember = 0;
     std::string m_comment;
     std::vector<Entry> m_entries;
+    std::vector<BadEntry> m_bad;
     // For each entry, where the next member (or the directory) begins.
     std::vector<uint64_t> m_limit;
     std::vector<bool> m_sharedStart;

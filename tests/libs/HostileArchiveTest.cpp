@@ -158,6 +158,27 @@ const HostileCase hostileCases[] = {
         1, { "ok.txt" }, { "a", "x.txt" }, { "a/../... (name too long)" } },
     { "NoName", "make([('.', b'x'), ('./', b''), ('', b'e'), ('ok.txt', b'ok')])", 9, 1,
         { "ok.txt" }, {}, { "\".\" (no name", "\"./\" (the base folder", "\"\" (no name" } },
+    { "OffsetPastTheEnd", R"(
+make([('a.txt', b'a'), ('b.txt', b'b'), ('c.txt', b'c')])
+b = load()
+c, e = central(b)
+struct.pack_into('<I', b, b.find(b'b.txt', c) - 46 + 42, 0xfffffff0)
+save(b))",
+        5, 2, { "a.txt", "c.txt" }, { "b.txt" }, { "offset of b.txt" } },
+    { "Zip64FieldMissing", R"(
+make([('a.txt', b'a'), ('b.txt', b'b')])
+b = load()
+c, e = central(b)
+i = b.rfind(b'PK\x01\x02')
+struct.pack_into('<I', b, i + 24, 0xffffffff)
+struct.pack_into('<H', b, i + 30, 4)
+b[i + 51:i + 51] = b'\x01\x00\x00\x00'
+struct.pack_into('<I', b, e + 4 + 12, e + 4 - c)
+save(b))",
+        5, 1, { "a.txt" }, { "b.txt" }, { "ZIP64 field of b.txt" } },
+    { "CommentRunsPastTheEnd",
+        "make([('a.txt', b'a')])\nb = load()\nstruct.pack_into('<H', b, len(b) - 2, 100)\nsave(b)",
+        0, 1, { "a.txt" }, {} },
     { "FolderWithAFileMode", "make([('d/', b'', zipfile.ZIP_STORED, 0o100644), ('d/f.txt', b'f')])",
         0, 2, { "d/f.txt" }, {} },
 };
