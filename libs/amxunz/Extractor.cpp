@@ -346,6 +346,14 @@ private:
     }
 };
 
+// What a listing of the local headers shows must be what is written.
+void checkLocalName(const Entry &e, const MemberSpan &span)
+{
+    if (span.nameDiffers)
+        throw ZipFailure(ZipError::Corrupt,
+            shortName(e.name) + " (its local header names " + shortName(span.localName) + ")");
+}
+
 struct DeferredDir
 {
     std::vector<std::string> parts;
@@ -469,6 +477,7 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     if (e.isDir()) {
         if (!m_opt.dirNames)
             return job;
+        checkLocalName(e, m_archive.span(i));
         m_dirs.get(parts, parts.size(), true);
         uint32_t mode = e.unixMode();
         // Whatever mode was stored, the owner can still enter and fill the folder.
@@ -485,6 +494,7 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
         parts.erase(parts.begin(), parts.end() - 1);
 
     job->span = m_archive.span(i);
+    checkLocalName(e, job->span);
     if (e.method == methodStored ? e.csize != e.usize : e.usize > e.csize * maxDeflateRatio + 1024)
         throw ZipFailure(ZipError::BadSize,
             display + " (declared size " + std::to_string(e.usize) + " impossible)");

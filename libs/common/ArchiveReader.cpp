@@ -193,22 +193,35 @@ MemberSpan ArchiveReader::span(size_t i) const
     const Entry &en = m_entries.at(i);
     if (m_sharedStart[i])
         throw ZipFailure(ZipError::Overlap, en.name);
-    unsigned char h[localHeaderSize];
-    if (en.localOffset + localHeaderSize > m_centralStart
-        || !preadFull(m_fd.get(), h, localHeaderSize, en.localOffset) || get32(h) != sigLocal)
+    // One read usually brings the header with its name and extra field.
+    if (en.localOffset + localHeaderSize > m_centralStart)
         throw ZipFailure(ZipError::Corrupt, "local header of " + en.name + " missing");
-    uint64_t nameLen = get16(h + 26), extraLen = get16(h + 28);
+    std::string head(size_t(std::min<uint64_t>(localHeaderSize + en.rawName.size() + 512,
+                         m_centralStart - en.localOffset)),
+        '\0');
+    auto h = reinterpret_cast<const unsigned char *>(head.data());
+    if (!preadFull(m_fd.get(), head.data(), head.size(), en.localOffset) || get32(h) != sigLocal)
+        throw ZipFailure(ZipError::Corrupt, "local header of " + en.name + " missing");
+    const uint16_t flags = get16(h + 6);
+    const size_t nameLen = get16(h + 26), extraLen = get16(h + 28);
     MemberSpan s;
     s.dataOffset = en.localOffset + localHeaderSize + nameLen + extraLen;
-    if (extraLen) {
-        if (s.dataOffset > m_centralStart)
+    if (s.dataOffset > m_centralStart)
+        throw ZipFailure(ZipError::Truncated, en.name);
+    if (localHeaderSize + nameLen + extraLen > head.size()) {
+        head.resize(localHeaderSize + nameLen + extraLen);
+        if (!preadFull(m_fd.get(), head.data() + localHeaderSize, nameLen + extraLen,
+                en.localOffset + localHeaderSize))
             throw ZipFailure(ZipError::Truncated, en.name);
-        std::string extra(extraLen, '\0');
-        if (!preadFull(m_fd.get(), extra.data(), extraLen, s.dataOffset - extraLen))
-            throw ZipFailure(ZipError::Truncated, en.name);
-        std::string_view z;
-        s.zip64Local = findExtra(extra, extraZip64, z);
     }
+    const std::string_view fields = std::string_view(head).substr(localHeaderSize);
+    const std::string_view localName = fields.substr(0, nameLen);
+    if (localName != en.rawName) {
+        s.nameDiffers = true;
+        s.localName = decodeName(localName, flags & flagUtf8);
+    }
+    std::string_view z;
+    s.zip64Local = findExtra(fields.substr(nameLen, extraLen), extraZip64, z);
     if (s.dataOffset > m_centralStart || en.csize > m_centralStart - s.dataOffset)
         throw ZipFailure(ZipError::Truncated, en.name);
     s.end = s.dataOffset + en.csize;

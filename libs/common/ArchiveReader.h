@@ -16,6 +16,9 @@ struct MemberSpan
     uint64_t dataOffset = 0; // first byte of the compressed data
     uint64_t end = 0; // first byte after the data and any data descriptor
     bool zip64Local = false;
+    // The name in the local header; set only when it is not the directory's.
+    bool nameDiffers = false;
+    std::string localName;
 };
 
 // A directory record that could not be used; the others still can.

@@ -156,6 +156,14 @@ const HostileCase hostileCases[] = {
         { "ok.txt" }, { "d" }, { "d/d/... (name too long)" } },
     { "ThousandsOfDotDotPairs", "make([('a/../' * 10000 + 'x.txt', b'x'), ('ok.txt', b'ok')])", 9,
         1, { "ok.txt" }, { "a", "x.txt" }, { "a/../... (name too long)" } },
+    { "LocalNameDiffersFromDirectory", R"(
+make([('okok.txt', b'evil'), ('good.txt', b'good')])
+b = load()
+i = b.find(b'okok.txt')
+b[i:i + 8] = b'../x.txt'
+save(b))",
+        5, 1, { "good.txt" }, { "okok.txt", "x.txt" },
+        { "okok.txt (its local header names ../x.txt)" } },
     { "NoName", "make([('.', b'x'), ('./', b''), ('', b'e'), ('ok.txt', b'ok')])", 9, 1,
         { "ok.txt" }, {}, { "\".\" (no name", "\"./\" (the base folder", "\"\" (no name" } },
     { "OffsetPastTheEnd", R"(
