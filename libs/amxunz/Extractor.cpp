@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -36,38 +37,58 @@ public:
             throw ZipFailure(ZipError::CreateFailed, "base folder (" + errnoText(errno) + ")");
     }
 
+    // The folder of the first `count` parts, reached one level at a time.
     std::shared_ptr<Fd> get(const std::vector<std::string> &parts, size_t count, bool create)
     {
-        if (count == 0)
-            return m_root;
-        std::string key = joinPath(parts, count);
-        auto it = m_dirs.find(key);
-        if (it != m_dirs.end())
-            return it->second;
-        std::shared_ptr<Fd> parent = get(parts, count - 1, create);
-        const char *name = parts[count - 1].c_str();
-        int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-        int fd = ::openat(parent->get(), name, flags);
-        if (fd < 0 && errno == ENOENT && create) {
-            if (::mkdirat(parent->get(), name, 0777) != 0 && errno != EEXIST)
-                throw ZipFailure(ZipError::CreateFailed, key + " (" + errnoText(errno) + ")");
-            fd = ::openat(parent->get(), name, flags);
+        Node at { 0, m_root };
+        for (size_t i = 0; i < count && i < parts.size(); ++i) {
+            // Keyed by the parent's number, so no level joins the whole path.
+            std::string key = std::to_string(at.id) + '/' + parts[i];
+            auto it = m_dirs.find(key);
+            if (it != m_dirs.end()) {
+                at = it->second;
+                continue;
+            }
+            at = { ++m_lastId, openLevel(*at.dir, parts, i, create) };
+            if (m_dirs.size() >= 128)
+                m_dirs.clear(); // in-flight jobs keep their own reference
+            m_dirs.emplace(std::move(key), at);
         }
-        if (fd < 0) {
-            if (errno == ELOOP)
-                throw ZipFailure(ZipError::UnsafeLink, key + " (a symbolic link on the way)");
-            throw ZipFailure(ZipError::CreateFailed, key + " (" + errnoText(errno) + ")");
-        }
-        if (m_dirs.size() >= 128)
-            m_dirs.clear(); // in-flight jobs keep their own reference
-        auto dir = std::make_shared<Fd>(fd);
-        m_dirs.emplace(std::move(key), dir);
-        return dir;
+        return at.dir;
     }
 
 private:
+    struct Node
+    {
+        uint64_t id;
+        std::shared_ptr<Fd> dir;
+    };
+
+    static std::shared_ptr<Fd> openLevel(
+        const Fd &parent, const std::vector<std::string> &parts, size_t i, bool create)
+    {
+        const char *name = parts[i].c_str();
+        int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+        int fd = ::openat(parent.get(), name, flags);
+        if (fd < 0 && errno == ENOENT && create) {
+            if (::mkdirat(parent.get(), name, 0777) != 0 && errno != EEXIST)
+                throw ZipFailure(
+                    ZipError::CreateFailed, joinPath(parts, i + 1) + " (" + errnoText(errno) + ")");
+            fd = ::openat(parent.get(), name, flags);
+        }
+        if (fd < 0) {
+            if (errno == ELOOP)
+                throw ZipFailure(
+                    ZipError::UnsafeLink, joinPath(parts, i + 1) + " (a symbolic link on the way)");
+            throw ZipFailure(
+                ZipError::CreateFailed, joinPath(parts, i + 1) + " (" + errnoText(errno) + ")");
+        }
+        return std::make_shared<Fd>(fd);
+    }
+
     std::shared_ptr<Fd> m_root;
-    std::unordered_map<std::string, std::shared_ptr<Fd>> m_dirs;
+    uint64_t m_lastId = 0;
+    std::unordered_map<std::string, Node> m_dirs;
 };
 
 // A file being written: removed again unless committed, so a failed check or
@@ -325,6 +346,14 @@ private:
     }
 };
 
+// What a listing of the local headers shows must be what is written.
+void checkLocalName(const Entry &e, const MemberSpan &span)
+{
+    if (span.nameDiffers)
+        throw ZipFailure(ZipError::Corrupt,
+            shortName(e.name) + " (its local header names " + shortName(span.localName) + ")");
+}
+
 struct DeferredDir
 {
     std::vector<std::string> parts;
@@ -347,7 +376,7 @@ public:
     Extractor(const ExtractOptions &options, Reporter &reporter)
         : m_opt(options)
         , m_rep(reporter)
-        , m_archive(options.archive, options.base)
+        , m_archive(options.archive, options.base, true)
         , m_dirs(options.base)
         , m_umask(currentUmask())
     {
@@ -416,11 +445,29 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     auto job = std::make_unique<ExtractJob>();
     bool changed = false;
     std::vector<std::string> parts = safeComponents(e.name, changed);
+    if (parts.empty() && !changed) {
+        // Other archivers store the base folder itself as "./": worth a line, not a warning.
+        if (e.isDir())
+            job->notes.push_back(
+                { ZipError::None, "skipping: \"" + e.name + "\" (the base folder itself)" });
+        else
+            job->notes.push_back(
+                { ZipError::Unsupported, "\"" + e.name + "\" (no name to extract)" });
+        return job;
+    }
+    // Without folder names only the file name has to fit.
+    const std::span<const std::string> made = m_opt.dirNames || e.isDir()
+        ? std::span(parts)
+        : std::span(parts).last(std::min<size_t>(parts.size(), 1));
+    if (!fitsFileSystem(made)) {
+        job->notes.push_back({ ZipError::Unsupported, shortName(e.name) + " (name too long)" });
+        return job;
+    }
     job->display = joinPath(parts, parts.size());
     const std::string &display = job->display;
     if (changed)
-        job->notes.push_back(
-            { ZipError::UnsafePath, e.name + " -> " + (display.empty() ? "(nothing)" : display) });
+        job->notes.push_back({ ZipError::UnsafePath,
+            shortName(e.name) + " -> " + (display.empty() ? "(nothing)" : shortName(display)) });
     if (parts.empty())
         return job;
     if (e.flags & flagEncrypted) {
@@ -431,9 +478,11 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     if (e.isDir()) {
         if (!m_opt.dirNames)
             return job;
+        checkLocalName(e, m_archive.span(i));
         m_dirs.get(parts, parts.size(), true);
         uint32_t mode = e.unixMode();
-        m_deferredDirs.push_back({ parts, mode_t(mode & 0777), mode != 0, e.mtime });
+        // Whatever mode was stored, the owner can still enter and fill the folder.
+        m_deferredDirs.push_back({ parts, mode_t(mode & 0777) | S_IRWXU, mode != 0, e.mtime });
         job->kind = JobKind::Dir;
         return job;
     }
@@ -446,6 +495,7 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
         parts.erase(parts.begin(), parts.end() - 1);
 
     job->span = m_archive.span(i);
+    checkLocalName(e, job->span);
     if (e.method == methodStored ? e.csize != e.usize : e.usize > e.csize * maxDeflateRatio + 1024)
         throw ZipFailure(ZipError::BadSize,
             display + " (declared size " + std::to_string(e.usize) + " impossible)");
@@ -589,6 +639,8 @@ void Extractor::restoreDirs()
 
 int32_t Extractor::run()
 {
+    for (const BadEntry &bad : m_archive.badEntries())
+        m_rep.problem(bad.code, bad.detail);
     std::vector<size_t> chosen = select();
     Pipeline pipeline;
     auto begin = [&](ExtractJob &job) {

@@ -2,6 +2,8 @@
 
 #include "common/PathParts.h"
 
+#include <climits>
+
 namespace amx {
 
 std::vector<std::string> safeComponents(std::string_view name, bool &changed)
@@ -59,6 +61,17 @@ std::string joinPath(const std::vector<std::string> &parts, size_t count)
         out += parts[i];
     }
     return out;
+}
+
+bool fitsFileSystem(std::span<const std::string> parts)
+{
+    size_t length = 0;
+    for (const std::string &part : parts) {
+        if (part.size() > NAME_MAX)
+            return false;
+        length += part.size() + 1;
+    }
+    return length <= PATH_MAX; // with the terminating NUL
 }
 
 } // namespace amx

@@ -1,6 +1,7 @@
 // Turns a member name into a path that stays inside the base folder.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,5 +18,9 @@ std::vector<std::string> safeComponents(std::string_view name, bool &changed);
 bool linkStaysInside(const std::vector<std::string> &parent, std::string_view target);
 
 std::string joinPath(const std::vector<std::string> &parts, size_t count);
+
+// Whether the system can make a path of these components: none longer than
+// NAME_MAX and the whole shorter than PATH_MAX.
+bool fitsFileSystem(std::span<const std::string> parts);
 
 } // namespace amx

@@ -11,7 +11,7 @@
 
 namespace amx {
 
-ArchiveReader::ArchiveReader(const std::string &path, int base)
+ArchiveReader::ArchiveReader(const std::string &path, int base, bool keepGoing)
     : m_path(path)
 {
     // Never wait on a FIFO: it is refused below as not a regular file.
@@ -26,10 +26,10 @@ ArchiveReader::ArchiveReader(const std::string &path, int base)
     if (!S_ISREG(st.st_mode))
         throw ZipFailure(ZipError::NotRegular, path);
     m_fileSize = uint64_t(st.st_size);
-    readDirectory();
+    readDirectory(keepGoing);
 }
 
-void ArchiveReader::readDirectory()
+void ArchiveReader::readDirectory(bool keepGoing)
 {
     // The end record sits in the last 22 + 65535 bytes, before the comment.
     uint64_t tailSize = std::min<uint64_t>(m_fileSize, endSize + 0xffff + locator64Size);
@@ -37,16 +37,21 @@ void ArchiveReader::readDirectory()
     if (tailSize < endSize || !preadFull(m_fd.get(), tail.data(), tailSize, m_fileSize - tailSize))
         throw ZipFailure(ZipError::NotZip, m_path);
     auto t = reinterpret_cast<const unsigned char *>(tail.data());
-    int64_t endAt = -1;
+    int64_t endAt = -1, lastSig = -1;
     for (int64_t i = int64_t(tailSize - endSize); i >= 0; --i) {
         if (get32(t + i) != sigEnd)
             continue;
+        if (lastSig < 0)
+            lastSig = i;
         uint16_t commentLen = get16(t + i + 20);
         if (uint64_t(i) + endSize + commentLen <= tailSize) {
             endAt = i;
             break;
         }
     }
+    // A comment said to run past the end of the file is taken as cut short.
+    if (endAt < 0)
+        endAt = lastSig;
     if (endAt < 0)
         throw ZipFailure(ZipError::NotZip, m_path);
     const unsigned char *e = t + endAt;
@@ -54,7 +59,8 @@ void ArchiveReader::readDirectory()
     uint64_t count = get16(e + 10);
     uint64_t cdSize = get32(e + 12);
     uint64_t cdOffset = get32(e + 16);
-    m_comment.assign(tail, size_t(endAt) + endSize, get16(e + 20));
+    m_comment.assign(tail, size_t(endAt) + endSize,
+        std::min<size_t>(get16(e + 20), tailSize - size_t(endAt) - endSize));
     if (get16(e + 4) != 0 && get16(e + 4) != 0xffff)
         throw ZipFailure(ZipError::Unsupported, m_path + " (multi-part archive)");
 
@@ -90,6 +96,11 @@ void ArchiveReader::readDirectory()
     auto c = reinterpret_cast<const unsigned char *>(cd.data());
     size_t pos = 0;
     m_entries.reserve(size_t(std::min<uint64_t>(count, cdSize / centralHeaderSize)));
+    auto setAside = [&](ZipError code, const std::string &detail) {
+        if (!keepGoing)
+            throw ZipFailure(code, detail);
+        m_bad.push_back({ code, detail });
+    };
     while (pos + centralHeaderSize <= cdSize && get32(c + pos) == sigCentral) {
         const unsigned char *h = c + pos;
         Entry en;
@@ -113,14 +124,17 @@ void ArchiveReader::readDirectory()
         en.rawName.assign(v, nameLen);
         std::string_view extra(v + nameLen, extraLen);
         en.comment.assign(v + nameLen + extraLen, commentLen);
+        pos += centralHeaderSize + nameLen + extraLen + commentLen;
         std::string_view z64;
+        bool missing = false;
         if (findExtra(extra, extraZip64, z64)) {
             auto zp = reinterpret_cast<const unsigned char *>(z64.data());
             size_t zi = 0;
             auto take = [&](uint64_t &field) {
-                if (zi + 8 > z64.size())
-                    throw ZipFailure(
-                        ZipError::Corrupt, m_path + " (ZIP64 field of " + en.rawName + ")");
+                if (zi + 8 > z64.size()) {
+                    missing = true;
+                    return;
+                }
                 field = get64(zp + zi);
                 zi += 8;
             };
@@ -140,14 +154,20 @@ void ArchiveReader::readDirectory()
         if (!en.hasUnixTime)
             en.mtime = fromDosTime(en.dosTime, en.dosDate);
         en.name = decodeName(en.rawName, en.flags & flagUtf8);
-        if (en.localOffset > m_centralStart - shift)
-            throw ZipFailure(ZipError::Corrupt, m_path + " (offset of " + en.name + ")");
+        if (missing) {
+            setAside(ZipError::Corrupt, m_path + " (ZIP64 field of " + shortName(en.name) + ")");
+            continue;
+        }
+        if (en.localOffset > m_centralStart - shift) {
+            setAside(ZipError::Corrupt, m_path + " (offset of " + shortName(en.name) + ")");
+            continue;
+        }
         en.localOffset += shift;
         m_entries.push_back(std::move(en));
-        pos += centralHeaderSize + nameLen + extraLen + commentLen;
     }
     // Old writers wrapped the 16-bit count past 65535 members.
-    if (m_entries.size() < count || (m_entries.size() - count) % 65536 != 0)
+    const uint64_t records = m_entries.size() + m_bad.size();
+    if (records < count || (records - count) % 65536 != 0)
         throw ZipFailure(ZipError::Corrupt, m_path + " (central directory count)");
 
     // For the overlap check: the next member start after each entry.
@@ -176,22 +196,35 @@ MemberSpan ArchiveReader::span(size_t i) const
     const Entry &en = m_entries.at(i);
     if (m_sharedStart[i])
         throw ZipFailure(ZipError::Overlap, en.name);
-    unsigned char h[localHeaderSize];
-    if (en.localOffset + localHeaderSize > m_centralStart
-        || !preadFull(m_fd.get(), h, localHeaderSize, en.localOffset) || get32(h) != sigLocal)
+    // One read usually brings the header with its name and extra field.
+    if (en.localOffset + localHeaderSize > m_centralStart)
         throw ZipFailure(ZipError::Corrupt, "local header of " + en.name + " missing");
-    uint64_t nameLen = get16(h + 26), extraLen = get16(h + 28);
+    std::string head(size_t(std::min<uint64_t>(localHeaderSize + en.rawName.size() + 512,
+                         m_centralStart - en.localOffset)),
+        '\0');
+    auto h = reinterpret_cast<const unsigned char *>(head.data());
+    if (!preadFull(m_fd.get(), head.data(), head.size(), en.localOffset) || get32(h) != sigLocal)
+        throw ZipFailure(ZipError::Corrupt, "local header of " + en.name + " missing");
+    const uint16_t flags = get16(h + 6);
+    const size_t nameLen = get16(h + 26), extraLen = get16(h + 28);
     MemberSpan s;
     s.dataOffset = en.localOffset + localHeaderSize + nameLen + extraLen;
-    if (extraLen) {
-        if (s.dataOffset > m_centralStart)
+    if (s.dataOffset > m_centralStart)
+        throw ZipFailure(ZipError::Truncated, en.name);
+    if (localHeaderSize + nameLen + extraLen > head.size()) {
+        head.resize(localHeaderSize + nameLen + extraLen);
+        if (!preadFull(m_fd.get(), head.data() + localHeaderSize, nameLen + extraLen,
+                en.localOffset + localHeaderSize))
             throw ZipFailure(ZipError::Truncated, en.name);
-        std::string extra(extraLen, '\0');
-        if (!preadFull(m_fd.get(), extra.data(), extraLen, s.dataOffset - extraLen))
-            throw ZipFailure(ZipError::Truncated, en.name);
-        std::string_view z;
-        s.zip64Local = findExtra(extra, extraZip64, z);
     }
+    const std::string_view fields = std::string_view(head).substr(localHeaderSize);
+    const std::string_view localName = fields.substr(0, nameLen);
+    if (localName != en.rawName) {
+        s.nameDiffers = true;
+        s.localName = decodeName(localName, flags & flagUtf8);
+    }
+    std::string_view z;
+    s.zip64Local = findExtra(fields.substr(nameLen, extraLen), extraZip64, z);
     if (s.dataOffset > m_centralStart || en.csize > m_centralStart - s.dataOffset)
         throw ZipFailure(ZipError::Truncated, en.name);
     s.end = s.dataOffset + en.csize;

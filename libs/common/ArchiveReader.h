@@ -2,6 +2,7 @@
 // every length and offset against the file before it is used.
 #pragma once
 
+#include "ZipError.h"
 #include "ZipFormat.h"
 #include "common/FileUtil.h"
 
@@ -16,6 +17,16 @@ struct MemberSpan
     uint64_t dataOffset = 0; // first byte of the compressed data
     uint64_t end = 0; // first byte after the data and any data descriptor
     bool zip64Local = false;
+    // The name in the local header; set only when it is not the directory's.
+    bool nameDiffers = false;
+    std::string localName;
+};
+
+// A directory record that could not be used; the others still can.
+struct BadEntry
+{
+    ZipError code;
+    std::string detail;
 };
 
 class ArchiveReader
@@ -23,7 +34,9 @@ class ArchiveReader
 public:
     // Opens and reads the directory; throws ZipFailure when the file cannot be
     // read or is not a valid archive. A relative path starts from folder `base`.
-    explicit ArchiveReader(const std::string &path, int base = AT_FDCWD);
+    // With keepGoing a record whose offset or ZIP64 field is unusable is set
+    // aside in badEntries() instead.
+    explicit ArchiveReader(const std::string &path, int base = AT_FDCWD, bool keepGoing = false);
 
     int fd() const { return m_fd.get(); }
     uint64_t fileSize() const { return m_fileSize; }
@@ -33,13 +46,14 @@ public:
     // First byte of the first member (or the directory): what precedes is a prefix.
     uint64_t firstMember() const { return m_firstMember; }
     const std::string &comment() const { return m_comment; }
+    const std::vector<BadEntry> &badEntries() const { return m_bad; }
 
     // The data of entry i, after checking its local header and that it does
     // not run into the next member or the directory. Throws ZipFailure.
     MemberSpan span(size_t i) const;
 
 private:
-    void readDirectory();
+    void readDirectory(bool keepGoing);
 
     Fd m_fd;
     std::string m_path;
@@ -48,6 +62,7 @@ private:
     uint64_t m_firstMember = 0;
     std::string m_comment;
     std::vector<Entry> m_entries;
+    std::vector<BadEntry> m_bad;
     // For each entry, where the next member (or the directory) begins.
     std::vector<uint64_t> m_limit;
     std::vector<bool> m_sharedStart;

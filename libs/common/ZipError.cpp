@@ -54,4 +54,16 @@ std::string errorMessage(ZipError code, const std::string &detail)
     return out;
 }
 
+std::string shortName(std::string_view name)
+{
+    constexpr size_t shown = 200;
+    if (name.size() <= shown)
+        return std::string(name);
+    size_t n = shown;
+    // Never cut a UTF-8 sequence in half.
+    while (n > 0 && (static_cast<unsigned char>(name[n]) & 0xc0) == 0x80)
+        --n;
+    return std::string(name.substr(0, n)) + "...";
+}
+
 } // namespace amx

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace amx {
 
@@ -39,6 +40,8 @@ enum class ZipError : int32_t {
 
 // The message for a code; "%s" in the table is replaced by detail.
 std::string errorMessage(ZipError code, const std::string &detail = {});
+// A name as a message shows it: names of any length are cut after 200 bytes.
+std::string shortName(std::string_view name);
 
 // Thrown inside the libraries for a problem that ends the current step
 // (a member, or the whole operation when nothing else can go on).

@@ -44,6 +44,7 @@ struct HostileCase
     int expectedCount;
     std::vector<std::string> mustExist; // inside the base folder
     std::vector<std::string> mustNotExist; // inside the base folder
+    std::vector<std::string> messages {}; // each a part of some message
 };
 AMX_ROW_PRINTS_NAME(HostileCase)
 
@@ -71,6 +72,8 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
     }
     for (const auto &m : rec.messages())
         EXPECT_EQ(m.find('\n'), std::string::npos) << "one line per message: " << m;
+    for (const auto &m : c.messages)
+        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
     // Nothing outside the base folder changed.
     EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
     std::vector<std::string> outside;
@@ -83,9 +86,14 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
         EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
     for (const auto &p : c.mustNotExist)
         EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    // No temporary left beside anything.
-    for (auto &e : fs::recursive_directory_iterator(base))
+    // No temporary left beside anything; every folder can be entered and filled.
+    for (auto &e : fs::recursive_directory_iterator(base)) {
         EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
+        if (e.is_directory() && !e.is_symlink()) {
+            EXPECT_EQ(e.status().permissions() & fs::perms::owner_all, fs::perms::owner_all)
+                << e.path();
+        }
+    }
 }
 
 const HostileCase hostileCases[] = {
@@ -144,6 +152,43 @@ const HostileCase hostileCases[] = {
         6, 0, {}, { "huge.txt" } },
     { "NotAZipAtAll", "open(out, 'wb').write(b'hello, this is not an archive' * 10)", 4, 0, {},
         {} },
+    { "NameLongerThanThePathLimit", "make([('d/' * 32767 + 'f', b'x'), ('ok.txt', b'ok')])", 9, 1,
+        { "ok.txt" }, { "d" }, { "d/d/... (name too long)" } },
+    { "ThousandsOfDotDotPairs", "make([('a/../' * 10000 + 'x.txt', b'x'), ('ok.txt', b'ok')])", 9,
+        1, { "ok.txt" }, { "a", "x.txt" }, { "a/../... (name too long)" } },
+    { "LocalNameDiffersFromDirectory", R"(
+make([('okok.txt', b'evil'), ('good.txt', b'good')])
+b = load()
+i = b.find(b'okok.txt')
+b[i:i + 8] = b'../x.txt'
+save(b))",
+        5, 1, { "good.txt" }, { "okok.txt", "x.txt" },
+        { "okok.txt (its local header names ../x.txt)" } },
+    { "NoName", "make([('.', b'x'), ('./', b''), ('', b'e'), ('ok.txt', b'ok')])", 9, 1,
+        { "ok.txt" }, {}, { "\".\" (no name", "\"./\" (the base folder", "\"\" (no name" } },
+    { "OffsetPastTheEnd", R"(
+make([('a.txt', b'a'), ('b.txt', b'b'), ('c.txt', b'c')])
+b = load()
+c, e = central(b)
+struct.pack_into('<I', b, b.find(b'b.txt', c) - 46 + 42, 0xfffffff0)
+save(b))",
+        5, 2, { "a.txt", "c.txt" }, { "b.txt" }, { "offset of b.txt" } },
+    { "Zip64FieldMissing", R"(
+make([('a.txt', b'a'), ('b.txt', b'b')])
+b = load()
+c, e = central(b)
+i = b.rfind(b'PK\x01\x02')
+struct.pack_into('<I', b, i + 24, 0xffffffff)
+struct.pack_into('<H', b, i + 30, 4)
+b[i + 51:i + 51] = b'\x01\x00\x00\x00'
+struct.pack_into('<I', b, e + 4 + 12, e + 4 - c)
+save(b))",
+        5, 1, { "a.txt" }, { "b.txt" }, { "ZIP64 field of b.txt" } },
+    { "CommentRunsPastTheEnd",
+        "make([('a.txt', b'a')])\nb = load()\nstruct.pack_into('<H', b, len(b) - 2, 100)\nsave(b)",
+        0, 1, { "a.txt" }, {} },
+    { "FolderWithAFileMode", "make([('d/', b'', zipfile.ZIP_STORED, 0o100644), ('d/f.txt', b'f')])",
+        0, 2, { "d/f.txt" }, {} },
 };
 
 INSTANTIATE_TEST_SUITE_P(
