@@ -135,6 +135,8 @@ protected:
             EXPECT_EQ(entries[i].CompressedSize64, peer[i].packed);
         }
         EXPECT_EQ(dirUpdates, 1);
+        EXPECT_EQ(engine.DirectoryMismatchCount(), 0);
+        EXPECT_EQ(engine.DirectoryDamage(), "");
     }
 };
 
