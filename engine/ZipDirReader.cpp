@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -113,7 +114,7 @@ private:
 // One central directory record, as extraction will see it.
 struct CentralRecord
 {
-    uint64_t localOffset = 0; // file position, the stub already added; UINT64_MAX when unusable
+    uint64_t localOffset = UINT64_MAX; // file position, the stub already added
     uint64_t compressed = 0;
     uint64_t uncompressed = 0;
     bool zip64 = false;
@@ -248,9 +249,10 @@ template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, V
             }
             i += 4 + len;
         }
-        if (local >= start - shift)
+        if (local < cdOffset)
+            r.localOffset = local + shift;
+        else
             r.bad = true;
-        r.localOffset = local < start - shift ? local + shift : UINT64_MAX;
         r.name = name;
         visit(r);
         ++seen;
@@ -453,7 +455,7 @@ DirectoryCheck compareWithDirectory(
 {
     DirectoryCheck check;
     std::vector<bool> matched(entries.size());
-    int differ = 0;
+    uint64_t differ = 0;
     check.damage = scanCentralDirectory(file, [&](const CentralRecord &r) {
         // The walk only moves forward, so its entries are in offset order.
         auto it = std::lower_bound(entries.begin(), entries.end(), r.localOffset,
@@ -471,9 +473,10 @@ DirectoryCheck compareWithDirectory(
         if (r.bad || walked != r.name)
             ++differ;
     });
-    if (check.damage.empty())
-        check.mismatches =
-            differ + static_cast<int>(std::count(matched.begin(), matched.end(), false));
+    if (check.damage.empty()) {
+        differ += static_cast<uint64_t>(std::count(matched.begin(), matched.end(), false));
+        check.mismatches = static_cast<int>(std::min<uint64_t>(differ, INT_MAX));
+    }
     // A file with no members and no end record is simply not an archive.
     if (entries.empty() && check.damage == kNoEndRecord)
         check.damage.clear();
