@@ -121,6 +121,9 @@ void FileRows::clear()
 std::string_view FileRows::keep(std::string_view text)
 {
     constexpr size_t kBlock = 256 * 1024;
+    // An empty name may come first, before any block exists.
+    if (text.empty())
+        return {};
     if (m_blockUsed + text.size() > m_blockSize) {
         m_blockSize = std::max(kBlock, text.size());
         m_blocks.push_back(std::make_unique<char[]>(m_blockSize));

@@ -2,12 +2,20 @@
 
 #include "FileRows.h"
 
+#include "engine/NameCodec.h"
 #include "engine/ZipEngine.h"
 #include "platform/SettingsStore.h"
 
 #include <sys/stat.h>
 
 namespace {
+
+// Code points that move the cursor, end a line or reorder what follows.
+bool isUnsafeCodePoint(uint32_t cp)
+{
+    return (cp >= 0x80 && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029
+        || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
 
 class CollectNotices : public EngineNotices
 {
@@ -18,11 +26,57 @@ public:
 
 } // namespace
 
+std::string escapeListText(std::string_view utf8)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(utf8.size());
+    while (!utf8.empty()) {
+        uint32_t cp = 0;
+        const size_t len = amx::utf8Sequence(utf8, cp);
+        if (len == 0 || cp < 0x20 || cp == 0x7F) {
+            const auto byte = static_cast<uint8_t>(utf8[0]);
+            if (len != 0 && cp == '\t')
+                out += "\\t";
+            else if (len != 0 && cp == '\n')
+                out += "\\n";
+            else if (len != 0 && cp == '\r')
+                out += "\\r";
+            else
+                out.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 0xF]);
+            utf8.remove_prefix(1);
+            continue;
+        }
+        if (cp == '\\') {
+            out += "\\\\";
+        } else if (isUnsafeCodePoint(cp)) {
+            out += "\\u{";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += hex[(cp >> shift) & 0xF];
+            out += '}';
+        } else {
+            out.append(utf8.substr(0, len));
+        }
+        utf8.remove_prefix(len);
+    }
+    return out;
+}
+
 int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::FILE *err)
 {
+    // Every line on stderr names the archive, so that a script's log says which.
+    const std::string shown = escapeListText(archive);
+    auto report = [&](const std::string &text) {
+        std::fprintf(err, "%s: %s\n", shown.c_str(), escapeListText(text).c_str());
+    };
     struct stat st;
-    if (::stat(archive.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fprintf(err, "%s: no such archive\n", archive.c_str());
+    if (::stat(archive.c_str(), &st) != 0) {
+        report("no such archive");
+        return 2;
+    }
+    // Checked here as well as by the engine, which lists a folder as empty.
+    if (!S_ISREG(st.st_mode)) {
+        std::fprintf(err, "%s is not a regular file\n", shown.c_str());
         return 2;
     }
     TZipEngine engine;
@@ -32,28 +86,38 @@ int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::
     try {
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {
-        std::fprintf(err, "%s\n", e.what());
+        report(e.what());
         return 1;
     }
     for (const auto &text : notices.texts)
-        std::fprintf(err, "%s\n", text.c_str());
+        report(text);
     if (!notices.texts.empty())
         return 1;
+    const std::string damage = engine.DirectoryDamage();
+    const std::string mismatch = engine.DirectoryMismatchNotice();
     rows.load(engine.takeEntries());
     rows.sort(sortOrder);
 
     std::string line;
     for (const FileRow &r : rows.rows()) {
-        line.clear();
-        for (const std::string_view *field : {&r.Name, &r.Modified, &r.Size, &r.Ratio, &r.Packed, &r.Path}) {
-            if (!line.empty() || field != &r.Name)
-                line += '\t';
-            line += *field;
-        }
-        line += '\n';
+        line = escapeListText(r.Name);
+        for (const std::string_view field : { r.Modified, r.Size, r.Ratio, r.Packed })
+            line.append(1, '\t').append(field);
+        line.append(1, '\t').append(escapeListText(r.Path)).append(1, '\n');
         std::fwrite(line.data(), 1, line.size(), out);
     }
-    return std::fflush(out) == 0 ? 0 : 1;
+    if (std::fflush(out) != 0)
+        return 1;
+    if (!damage.empty()) {
+        report("The archive's directory is damaged (" + damage
+            + "). Extraction follows the directory.");
+        return 3;
+    }
+    if (!mismatch.empty()) {
+        report(mismatch);
+        return 3;
+    }
+    return 0;
 }
 
 int storedSortOrder()

@@ -2,11 +2,22 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 // "ambermox -l ARCHIVE": prints the rows of the list, one per line, fields
 // separated by tabs (Name, Modified, Size, Ratio, Packed, Path), in the given
-// sort order. Returns the process exit code.
+// sort order, names escaped (escapeListText). Returns the process exit code:
+// 0, 1 for an error, 2 for a missing archive or one that is not a regular
+// file, 3 when the archive's directory disagrees with its members or is
+// damaged (after listing).
 int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::FILE *err);
 
 // The list's sort order as stored by the last session (1 when none is stored).
 int storedSortOrder();
+
+// A name made safe for one line of a terminal: a backslash as "\\", tab,
+// newline and carriage return as "\t", "\n", "\r", other control bytes and
+// bytes that are not UTF-8 as "\xHH"; C1 controls, line and paragraph
+// separators and the bidirectional embeddings, overrides and isolates as
+// "\u{XXXX}".
+std::string escapeListText(std::string_view utf8);

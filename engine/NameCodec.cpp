@@ -4,42 +4,51 @@
 
 namespace amx {
 
+size_t utf8Sequence(std::string_view bytes, uint32_t &cp)
+{
+    if (bytes.empty())
+        return 0;
+    auto c = static_cast<uint8_t>(bytes[0]);
+    if (c < 0x80) {
+        cp = c;
+        return 1;
+    }
+    size_t len;
+    if ((c & 0xE0) == 0xC0) {
+        len = 2;
+        cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3;
+        cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4;
+        cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (len > bytes.size())
+        return 0;
+    for (size_t k = 1; k < len; ++k) {
+        auto cc = static_cast<uint8_t>(bytes[k]);
+        if ((cc & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    // Overlong forms, surrogates and values past Unicode are not UTF-8.
+    static const uint32_t minimum[] = { 0, 0, 0x80, 0x800, 0x10000 };
+    if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return len;
+}
+
 bool isValidUtf8(std::string_view bytes)
 {
-    size_t i = 0, n = bytes.size();
-    while (i < n) {
-        auto c = static_cast<uint8_t>(bytes[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t len;
-        uint32_t cp;
-        if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else {
+    uint32_t cp;
+    while (!bytes.empty()) {
+        const size_t len = utf8Sequence(bytes, cp);
+        if (len == 0)
             return false;
-        }
-        if (i + len > n)
-            return false;
-        for (size_t k = 1; k < len; ++k) {
-            auto cc = static_cast<uint8_t>(bytes[i + k]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        // Overlong forms, surrogates and values past Unicode are not UTF-8.
-        static const uint32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len;
+        bytes.remove_prefix(len);
     }
     return true;
 }

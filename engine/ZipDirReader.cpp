@@ -7,7 +7,9 @@
 
 #include "ZipEngine.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -28,6 +30,7 @@ constexpr uint16_t kZip64ExtraId = 0x0001;
 constexpr uint16_t kStreamedFlag = 0x0008;
 constexpr int kSearchLimit = 60000;
 constexpr uint64_t kSmallestEnd = 22;
+constexpr const char *kNoEndRecord = "end record not found";
 
 uint16_t le16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t le32(const uint8_t *p) { return le16(p) | static_cast<uint32_t>(le16(p + 2)) << 16; }
@@ -108,43 +111,56 @@ private:
     size_t m_bufLen = 0;
 };
 
-struct CentralSizes
+// One central directory record, as extraction will see it.
+struct CentralRecord
 {
+    uint64_t localOffset = UINT64_MAX; // file position, the stub already added
     uint64_t compressed = 0;
     uint64_t uncompressed = 0;
     bool zip64 = false;
+    // Its ZIP64 field lacks a value it needs, or its local header would lie
+    // at or after the directory: no member can be read there.
+    bool bad = false;
+    std::string_view name; // valid only during the visit
 };
 
-// Central directory records by the file position of the local header they
-// point at. Built only when a streamed member needs it.
-using CentralIndex = std::unordered_map<uint64_t, CentralSizes>;
-
-// Finds the central directory through the end record (ZIP64 included) and
-// indexes it. Any inconsistency yields an empty index: the walk then falls
-// back to what the local headers say.
-CentralIndex readCentralIndex(BufferedFile &file)
+// Finds the end record: the last one whose comment fits the file, else the
+// last one at all (a comment whose stated length runs past the end of the
+// file is accepted, as other readers do).
+std::optional<uint64_t> findEndRecord(BufferedFile &file)
 {
-    CentralIndex index;
     const uint64_t size = file.size();
     if (size < kSmallestEnd)
-        return index;
+        return std::nullopt;
     const uint64_t tailLen = std::min<uint64_t>(size, kSmallestEnd + 0xFFFF);
     std::vector<uint8_t> tail(tailLen);
     if (!file.readAt(size - tailLen, tail.data(), tailLen))
-        return index;
-
-    std::optional<uint64_t> endPos;
+        return std::nullopt;
+    std::optional<uint64_t> overlong;
     for (uint64_t i = tailLen - kSmallestEnd + 1; i-- > 0;) {
         const uint8_t *p = tail.data() + i;
-        if (le32(p) == kEndOfCentralSig && i + kSmallestEnd + le16(p + 20) <= tailLen) {
-            endPos = size - tailLen + i;
-            break;
-        }
+        if (le32(p) != kEndOfCentralSig)
+            continue;
+        if (i + kSmallestEnd + le16(p + 20) <= tailLen)
+            return size - tailLen + i;
+        if (!overlong)
+            overlong = size - tailLen + i;
     }
-    if (!endPos)
-        return index;
+    return overlong;
+}
+
+// Reads the central directory as extraction does and hands each record to
+// visit. Returns why the directory cannot be read, or "" when it can; the
+// records before a fault have been visited.
+template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, Visit visit)
+{
+    const std::optional<uint64_t> endPos = findEndRecord(file);
     uint8_t end[22];
-    file.readAt(*endPos, end, sizeof end);
+    if (!endPos || !file.readAt(*endPos, end, sizeof end))
+        return kNoEndRecord;
+    const uint16_t disk = le16(end + 4);
+    if (disk != 0 && disk != 0xFFFF)
+        return "multi-part archive";
     uint64_t entries = le16(end + 10);
     uint64_t cdSize = le32(end + 12);
     uint64_t cdOffset = le32(end + 16);
@@ -153,46 +169,59 @@ CentralIndex readCentralIndex(BufferedFile &file)
     uint8_t locator[20];
     if (*endPos >= 20 && file.readAt(*endPos - 20, locator, sizeof locator)
         && le32(locator) == kZip64LocatorSig) {
-        uint64_t z64Pos = le64(locator + 8);
         uint8_t z64[56];
         // The locator's offset counts from the archive's start; a prefix (a
         // self-extractor stub) shifts it, so look just before the locator too.
         std::optional<uint64_t> found;
-        for (uint64_t candidate : {z64Pos, *endPos >= 76 ? *endPos - 76 : UINT64_MAX}) {
-            if (candidate != UINT64_MAX && file.readAt(candidate, z64, sizeof z64)
+        for (uint64_t candidate :
+            { le64(locator + 8), *endPos >= 76 ? *endPos - 76 : UINT64_MAX }) {
+            if (candidate != UINT64_MAX && *endPos >= 20 + sizeof z64
+                && candidate <= *endPos - 20 - sizeof z64 && file.readAt(candidate, z64, sizeof z64)
                 && le32(z64) == kZip64EndSig) {
                 found = candidate;
                 break;
             }
         }
-        if (found) {
-            entries = le64(z64 + 32);
-            cdSize = le64(z64 + 40);
-            cdOffset = le64(z64 + 48);
-            recordPos = *found;
-        }
+        if (!found)
+            return "ZIP64 end record not found";
+        entries = le64(z64 + 32);
+        cdSize = le64(z64 + 40);
+        cdOffset = le64(z64 + 48);
+        recordPos = *found;
     }
-    if (cdOffset > recordPos || cdSize > recordPos - cdOffset)
-        return index;
+    if (cdSize > recordPos || cdOffset > recordPos - cdSize)
+        return "directory offset or size out of range";
+    const uint64_t start = recordPos - cdSize;
     // Bytes in front of the archive (a stub) shift every stored offset.
-    const uint64_t shift = recordPos - cdSize - cdOffset;
+    const uint64_t shift = start - cdOffset;
 
-    BufferedFile &in = file;
-    const uint64_t saved = in.pos();
-    in.seek(cdOffset + shift);
-    const uint64_t cdEnd = cdOffset + shift + cdSize;
+    const uint64_t saved = file.pos();
+    file.seek(start);
+    uint64_t seen = 0;
+    std::string name;
     std::vector<uint8_t> extra;
-    for (uint64_t n = 0; n < entries && in.pos() + 46 <= cdEnd; ++n) {
+    std::string fault;
+    for (;;) {
         uint8_t h[46];
-        if (in.read(h, sizeof h) != sizeof h || le32(h) != kCentralHeaderSig)
+        if (file.pos() + sizeof h > recordPos || !file.readAt(file.pos(), h, sizeof h)
+            || le32(h) != kCentralHeaderSig)
             break;
         const uint16_t nameLen = le16(h + 28), extraLen = le16(h + 30), commentLen = le16(h + 32);
-        CentralSizes sizes {le32(h + 20), le32(h + 24), false};
-        uint64_t local = le32(h + 42);
-        in.seek(in.pos() + nameLen);
-        extra.resize(extraLen);
-        if (in.read(extra.data(), extraLen) != extraLen)
+        if (file.pos() + sizeof h + nameLen + extraLen + commentLen > recordPos) {
+            fault = "record runs past the directory";
             break;
+        }
+        file.seek(file.pos() + sizeof h);
+        name.resize(nameLen);
+        extra.resize(extraLen);
+        file.read(name.data(), nameLen);
+        file.read(extra.data(), extraLen);
+        file.seek(file.pos() + commentLen);
+
+        CentralRecord r;
+        r.compressed = le32(h + 20);
+        r.uncompressed = le32(h + 24);
+        uint64_t local = le32(h + 42);
         for (size_t i = 0; i + 4 <= extra.size();) {
             const uint16_t id = le16(&extra[i]), len = le16(&extra[i + 2]);
             if (i + 4 + len > extra.size())
@@ -202,23 +231,60 @@ CentralIndex readCentralIndex(BufferedFile &file)
                 const uint8_t *f = &extra[i + 4];
                 size_t left = len;
                 auto take = [&](uint64_t &v) {
-                    if (v == 0xFFFFFFFF && left >= 8) {
-                        v = le64(f);
-                        f += 8;
-                        left -= 8;
-                        sizes.zip64 = true;
+                    if (v != 0xFFFFFFFF)
+                        return;
+                    if (left < 8) {
+                        r.bad = true;
+                        return;
                     }
+                    v = le64(f);
+                    f += 8;
+                    left -= 8;
+                    r.zip64 = true;
                 };
-                take(sizes.uncompressed);
-                take(sizes.compressed);
+                take(r.uncompressed);
+                take(r.compressed);
                 take(local);
+                break;
             }
             i += 4 + len;
         }
-        in.seek(in.pos() + commentLen);
-        index.emplace(local + shift, sizes);
+        if (local < cdOffset)
+            r.localOffset = local + shift;
+        else
+            r.bad = true;
+        r.name = name;
+        visit(r);
+        ++seen;
     }
-    in.seek(saved);
+    file.seek(saved);
+    if (!fault.empty())
+        return fault;
+    // Old writers wrapped the 16-bit count past 65535 members.
+    if (seen < entries || (seen - entries) % 65536 != 0)
+        return "member count does not match";
+    return {};
+}
+
+struct CentralSizes
+{
+    uint64_t compressed = 0;
+    uint64_t uncompressed = 0;
+    bool zip64 = false;
+};
+
+// Central directory records by the file position of the local header they
+// point at. Built only when a streamed member needs it; a damaged directory
+// yields what could be read, and the walk falls back to the local headers.
+using CentralIndex = std::unordered_map<uint64_t, CentralSizes>;
+
+CentralIndex readCentralIndex(BufferedFile &file)
+{
+    CentralIndex index;
+    scanCentralDirectory(file, [&](const CentralRecord &r) {
+        if (!r.bad)
+            index.emplace(r.localOffset, CentralSizes { r.compressed, r.uncompressed, r.zip64 });
+    });
     return index;
 }
 
@@ -292,7 +358,12 @@ void skipDescriptor(BufferedFile &file, bool zip64)
     }
 }
 
-void walkLocalHeaders(BufferedFile &file, std::vector<ZipDirEntry> &entries, TZipEngine &engine)
+// Names cut at a zero byte, whole, by their entry's index: the comparison
+// with the directory needs the bytes as stored.
+using CutNames = std::unordered_map<size_t, std::string>;
+
+void walkLocalHeaders(
+    BufferedFile &file, std::vector<ZipDirEntry> &entries, CutNames &cutNames, TZipEngine &engine)
 {
     if (!findFirstHeader(file, engine))
         return;
@@ -320,8 +391,10 @@ void walkLocalHeaders(BufferedFile &file, std::vector<ZipDirEntry> &entries, TZi
             e.FileName.resize(e.FileNameLength);
             if (file.read(e.FileName.data(), e.FileNameLength) != e.FileNameLength)
                 throw EngineError("Error 2 reading Zip file");
-            if (auto nul = e.FileName.find('\0'); nul != std::string::npos)
+            if (auto nul = e.FileName.find('\0'); nul != std::string::npos) {
+                cutNames.emplace(entries.size(), e.FileName);
                 e.FileName.resize(nul);
+            }
             e.CompressedSize64 = le32(h + 14);
             e.UncompressedSize64 = le32(h + 18);
 
@@ -368,6 +441,48 @@ void walkLocalHeaders(BufferedFile &file, std::vector<ZipDirEntry> &entries, TZi
     }
 }
 
+struct DirectoryCheck
+{
+    int mismatches = 0;
+    std::string damage;
+};
+
+// Compares what the walk saw with the central directory, which extraction
+// follows: members only one of them has, and names that differ at the same
+// offset, each count once.
+DirectoryCheck compareWithDirectory(
+    BufferedFile &file, const std::vector<ZipDirEntry> &entries, const CutNames &cutNames)
+{
+    DirectoryCheck check;
+    std::vector<bool> matched(entries.size());
+    uint64_t differ = 0;
+    check.damage = scanCentralDirectory(file, [&](const CentralRecord &r) {
+        // The walk only moves forward, so its entries are in offset order.
+        auto it = std::lower_bound(entries.begin(), entries.end(), r.localOffset,
+            [](const ZipDirEntry &e, uint64_t offset) {
+                return e.HeaderOffset < offset;
+            });
+        const size_t i = static_cast<size_t>(it - entries.begin());
+        if (it == entries.end() || it->HeaderOffset != r.localOffset || matched[i]) {
+            ++differ;
+            return;
+        }
+        matched[i] = true;
+        const auto cut = cutNames.find(i);
+        const std::string &walked = cut != cutNames.end() ? cut->second : it->FileName;
+        if (r.bad || walked != r.name)
+            ++differ;
+    });
+    if (check.damage.empty()) {
+        differ += static_cast<uint64_t>(std::count(matched.begin(), matched.end(), false));
+        check.mismatches = static_cast<int>(std::min<uint64_t>(differ, INT_MAX));
+    }
+    // A file with no members and no end record is simply not an archive.
+    if (entries.empty() && check.damage == kNoEndRecord)
+        check.damage.clear();
+    return check;
+}
+
 std::string openErrorText(const std::string &name, int err)
 {
     return "Cannot open file \"" + name + "\". " + std::strerror(err) + ".";
@@ -379,6 +494,8 @@ void TZipEngine::List()
 {
     m_entries.clear();
     m_entries.shrink_to_fit();
+    m_directoryMismatchCount = 0;
+    m_directoryDamage.clear();
 
     struct stat st;
     if (m_zipFilename.empty() || ::stat(m_zipFilename.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -386,19 +503,31 @@ void TZipEngine::List()
             OnDirUpdate(*this);
         return;
     }
-    const int fd = ::open(m_zipFilename.c_str(), O_RDONLY | O_CLOEXEC);
+    // A FIFO or a device is never opened for reading: that could block or
+    // have effects. O_NONBLOCK covers a path swapped after the check.
+    if (!S_ISREG(st.st_mode))
+        throw EngineError(m_zipFilename + " is not a regular file");
+    const int fd = ::open(m_zipFilename.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0 || ::fstat(fd, &st) != 0) {
         int err = errno;
         if (fd >= 0)
             ::close(fd);
         throw EngineError(openErrorText(m_zipFilename, err));
     }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw EngineError(m_zipFilename + " is not a regular file");
+    }
 
     std::optional<EngineError> failure;
     {
         BufferedFile file(fd, static_cast<uint64_t>(st.st_size));
         try {
-            walkLocalHeaders(file, m_entries, *this);
+            CutNames cutNames;
+            walkLocalHeaders(file, m_entries, cutNames, *this);
+            const DirectoryCheck check = compareWithDirectory(file, m_entries, cutNames);
+            m_directoryMismatchCount = check.mismatches;
+            m_directoryDamage = check.damage;
         } catch (const EngineError &e) {
             failure = e;
         }

@@ -69,3 +69,13 @@ int TZipEngine::EntryCount() const
 {
     return m_zipFilename.empty() ? 0 : static_cast<int>(m_entries.size());
 }
+
+std::string TZipEngine::DirectoryMismatchNotice() const
+{
+    if (m_directoryMismatchCount == 0)
+        return {};
+    return "The archive's directory does not match its contents: "
+        + std::to_string(m_directoryMismatchCount)
+        + (m_directoryMismatchCount == 1 ? " member differs" : " members differ")
+        + ". Extraction follows the directory.";
+}

@@ -131,11 +131,23 @@ public:
 
     // Stores the name and re-reads the archive (even when unchanged).
     // Throws EngineError for a damaged archive; OnDirUpdate has fired by then.
+    // An existing path that is not a regular file (or a link to one) throws
+    // "<path> is not a regular file" before anything is read; a folder lists
+    // as no archive.
     void setZipFilename(const std::string &name);
     const std::string &ZipFilename() const { return m_zipFilename; }
 
     // Rebuilds Entries from the archive file; see setZipFilename.
     void List();
+
+    // After List: how many members the walk of the local headers and the
+    // central directory (which extraction follows) disagree on; 0 when the
+    // directory cannot be read.
+    int DirectoryMismatchCount() const { return m_directoryMismatchCount; }
+    // After List: why the central directory cannot be read, or "".
+    const std::string &DirectoryDamage() const { return m_directoryDamage; }
+    // The notice for a disagreement ("" when there is none).
+    std::string DirectoryMismatchNotice() const;
 
     // 0 when no archive is named, else the number of members read.
     int EntryCount() const;
@@ -168,6 +180,8 @@ public:
 private:
     std::string m_zipFilename;
     std::vector<ZipDirEntry> m_entries;
+    int m_directoryMismatchCount = 0;
+    std::string m_directoryDamage;
     EngineNotices *m_notices = nullptr;
 
     // Library binding (ZipOperations.cpp, ZipCallback.cpp).

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the extraction fuzzer with clang's libFuzzer and AddressSanitizer:
+# Builds the extraction and directory reader fuzzers with clang's libFuzzer and
+# AddressSanitizer:
 #   fuzz/build.sh [out-dir]; then: out-dir/unz_fuzzer -max_total_time=60 corpus/
+#   and out-dir/dir_fuzzer -max_total_time=60 corpus/
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build-fuzz}
@@ -10,6 +12,8 @@ clang++ "${flags[@]}" -o "$out/unz_fuzzer" "$root/fuzz/unz_fuzzer.cpp" \
     "$root"/libs/amxunz/{UnzExec,Extractor,SafePath}.cpp \
     "$root"/libs/common/{ZipError,ZipFormat,ArchiveReader,Reporter,Wildcard,FileUtil,Codec}.cpp \
     "$root/engine/NameCodec.cpp" -ldeflate -lz -lpthread
+clang++ "${flags[@]}" -o "$out/dir_fuzzer" "$root/fuzz/dir_fuzzer.cpp" \
+    "$root"/engine/{ZipDirReader,ZipEngine,NameCodec}.cpp
 # A seed corpus made by the peers.
 corpus="$out/corpus"
 mkdir -p "$corpus"
@@ -20,4 +24,4 @@ if [[ ! -f "$corpus/seed1.zip" ]]; then
         && bsdtar --format zip -cf "$corpus/seed3.zip" .)
     rm -rf "$tmp"
 fi
-echo "built $out/unz_fuzzer; run: $out/unz_fuzzer -max_total_time=60 $corpus"
+echo "built $out/unz_fuzzer and $out/dir_fuzzer; run: $out/unz_fuzzer -max_total_time=60 $corpus"

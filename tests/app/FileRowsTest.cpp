@@ -110,6 +110,16 @@ TEST(FileRowsLoad, RowsTotalsAndFolders)
     EXPECT_EQ(totalText(rows.size(), rows.totals()), "Total 3 files, 3 kB [2 kB]");
 }
 
+TEST(FileRowsLoad, EmptyNameFirstIsAnOrdinaryRow)
+{
+    FileRows rows;
+    rows.load({ entry("", 3, 2), entry("a.txt", 1, 1) });
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].member(), "");
+    EXPECT_EQ(rows[0].Size, "3");
+    EXPECT_EQ(rows[1].Name, "a.txt");
+}
+
 TEST(FileRowsLoad, LegacyNamesAreDecoded)
 {
     FileRows rows;

@@ -1,12 +1,16 @@
 // "ambermox -l" against archives written by peers.
 
+#include "app/ListVerb.h"
 #include "tests/support/Peers.h"
+#include "tests/support/Table.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace amxtest;
 
@@ -78,10 +82,17 @@ TEST(ListVerb, DamagedAndMissingArchivesFail)
 
     RunResult cut = list(dir, (dir / "cut.zip").string());
     EXPECT_NE(cut.exitCode, 0);
-    EXPECT_NE(cut.out.find("Error 3 reading Zip file"), std::string::npos) << cut.out;
+    EXPECT_NE(
+        cut.out.find((dir / "cut.zip").string() + ": Error 3 reading Zip file"), std::string::npos)
+        << cut.out;
 
     RunResult missing = list(dir, (dir / "none.zip").string());
     EXPECT_NE(missing.exitCode, 0);
+
+    ASSERT_EQ(::mkfifo((dir / "fifo.zip").c_str(), 0600), 0);
+    RunResult fifo = list(dir, (dir / "fifo.zip").string());
+    EXPECT_NE(fifo.exitCode, 0);
+    EXPECT_EQ(fifo.out, (dir / "fifo.zip").string() + " is not a regular file\n");
 
     writeFile(dir / "text.zip", std::string(70000, 't'));
     RunResult notZip = list(dir, (dir / "text.zip").string());
@@ -103,3 +114,106 @@ TEST(ListVerb, FollowsTheStoredSortOrder)
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0][0], "big.txt") << "size order, largest first";
 }
+
+TEST(ListVerb, DirectoryThatDisagreesWarnsAndExitsThree)
+{
+    TestDir dir;
+    // Renames the second occurrence of a name (the directory's), or makes the
+    // end record promise more members than the directory holds.
+    const char *script = R"(
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1], 'w') as z:
+    z.writestr('readme.txt', b'hello')
+    z.writestr('b.txt', b'b')
+d = open(sys.argv[1], 'rb').read()
+if sys.argv[2] == 'rename':
+    i = d.rindex(b'readme.txt')
+    d = d[:i] + b'payload.sh' + d[i + 10:]
+else:
+    e = d.rindex(b'PK\x05\x06')
+    d = d[:e + 8] + b'\x03\x00\x03\x00' + d[e + 12:]
+open(sys.argv[1], 'wb').write(d)
+)";
+    const struct
+    {
+        const char *how;
+        const char *warning;
+    } cases[] = {
+        { "rename",
+            ": The archive's directory does not match its contents: 1 member differs. Extraction "
+            "follows the directory.\n" },
+        { "count", ": The archive's directory is damaged (member count does not match)" },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.how);
+        const std::string archive = (dir / (std::string(c.how) + ".zip")).string();
+        ASSERT_EQ(python(script, { archive, c.how }).exitCode, 0);
+        RunResult r = list(dir, archive);
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_NE(r.out.find(archive + c.warning), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("readme.txt\t"), std::string::npos) << "still listed";
+    }
+}
+
+TEST(ListVerb, NamesAreEscapedOneLinePerMember)
+{
+    TestDir dir;
+    // The first name starts with a zero byte, so it is listed as an empty name.
+    const char *script = R"(
+import sys, zipfile
+names = ['EMPTY', 'tab\there', 'new\nline', '\x1b[31mred', 'rtl\u202etxt.exe', 'dir\x07/x.txt']
+with zipfile.ZipFile(sys.argv[1], 'w') as z:
+    for n in names:
+        z.writestr(n, b'x')
+d = open(sys.argv[1], 'rb').read().replace(b'EMPTY', b'\x00MPTY')
+open(sys.argv[1], 'wb').write(d)
+)";
+    const std::string archive = (dir / "names.zip").string();
+    ASSERT_EQ(python(script, { archive }).exitCode, 0);
+    RunResult r = list(dir, archive);
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    std::set<std::string> shown;
+    for (const auto &row : parse(r.out)) {
+        ASSERT_EQ(row.size(), 6u) << r.out;
+        shown.insert(row[5] + row[0]);
+    }
+    EXPECT_EQ(shown,
+        (std::set<std::string> { "", "tab\\there", "new\\nline", "\\x1B[31mred",
+            "rtl\\u{202E}txt.exe", "dir\\x07/x.txt" }));
+}
+
+struct EscapeRow
+{
+    const char *name;
+    std::string in;
+    std::string out;
+};
+AMX_ROW_PRINTS_NAME(EscapeRow)
+
+class ListEscapes : public ::testing::TestWithParam<EscapeRow>
+{
+};
+
+TEST_P(ListEscapes, Escape)
+{
+    EXPECT_EQ(escapeListText(GetParam().in), GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(ListVerb, ListEscapes,
+    ::testing::Values(EscapeRow { "Plain", "docs/caf\xC3\xA9 \xE6\x97\xA5.txt",
+                          "docs/caf\xC3\xA9 \xE6\x97\xA5.txt" },
+        EscapeRow { "Backslash", "a\\b", "a\\\\b" },
+        EscapeRow { "TabNewlineReturn", "a\tb\nc\rd", "a\\tb\\nc\\rd" },
+        EscapeRow { "EscapeBellDelete", "\x1B]0;x\x07\x7F", "\\x1B]0;x\\x07\\x7F" },
+        EscapeRow { "ZeroAndUnitSeparator", std::string("\0\x1F", 2), "\\x00\\x1F" },
+        EscapeRow { "C1Controls", "\xC2\x80\xC2\x9B\xC2\x9F\xC2\xA0",
+            "\\u{0080}\\u{009B}\\u{009F}\xC2\xA0" },
+        EscapeRow {
+            "LineAndParagraphSeparators", "\xE2\x80\xA8\xE2\x80\xA9", "\\u{2028}\\u{2029}" },
+        EscapeRow { "EmbeddingsAndOverrides", "\xE2\x80\xAA\xE2\x80\xAE\xE2\x80\xAF",
+            "\\u{202A}\\u{202E}\xE2\x80\xAF" },
+        EscapeRow {
+            "Isolates", "\xE2\x81\xA5\xE2\x81\xA6\xE2\x81\xA9", "\xE2\x81\xA5\\u{2066}\\u{2069}" },
+        EscapeRow { "InvalidBytes", "a\xFF\xC0\xAF\xE2\x80", "a\\xFF\\xC0\\xAF\\xE2\\x80" },
+        EscapeRow { "Surrogate", "\xED\xA0\x80", "\\xED\\xA0\\x80" }),
+    amxtest::RowName());

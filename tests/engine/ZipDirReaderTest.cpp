@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include "tests/support/Table.h"
 
 using namespace amxtest;
@@ -38,7 +39,35 @@ std::string member(const std::string &name, const std::string &data, uint16_t fl
 }
 
 // What follows the members in a real archive, enough for the walk to stop.
-std::string endRecord() { return std::string("PK\x05\x06", 4) + std::string(18, '\0'); }
+std::string endRecord(
+    uint16_t count = 0, uint32_t cdSize = 0, uint32_t cdOffset = 0, uint16_t commentLength = 0)
+{
+    return std::string("PK\x05\x06", 4) + le16(0) + le16(0) + le16(count) + le16(count)
+        + le32(cdSize) + le32(cdOffset) + le16(commentLength);
+}
+
+// A central directory record of a stored member whose local header is at offset.
+std::string centralRecord(const std::string &name, uint32_t offset, const std::string &extra = {},
+    uint32_t size = 1, const char *signature = "PK\x01\x02")
+{
+    return std::string(signature, 4) + le16(20) + le16(10) + le16(0) + le16(0) + le32(0x5A2B6000)
+        + le32(0) + le32(size) + le32(size) + le16(static_cast<uint16_t>(name.size()))
+        + le16(static_cast<uint16_t>(extra.size())) + le16(0) + le16(0) + le16(0) + le32(0)
+        + le32(offset) + name + extra;
+}
+
+// Members, then a directory of the given records and its end record.
+std::string withDirectory(
+    const std::string &members, const std::vector<std::string> &records, int count = -1)
+{
+    std::string directory;
+    for (const auto &r : records)
+        directory += r;
+    const auto n = static_cast<uint16_t>(count < 0 ? records.size() : count);
+    return members + directory
+        + endRecord(
+            n, static_cast<uint32_t>(directory.size()), static_cast<uint32_t>(members.size()));
+}
 
 class ListFixture : public ::testing::Test
 {
@@ -106,6 +135,8 @@ protected:
             EXPECT_EQ(entries[i].CompressedSize64, peer[i].packed);
         }
         EXPECT_EQ(dirUpdates, 1);
+        EXPECT_EQ(engine.DirectoryMismatchCount(), 0);
+        EXPECT_EQ(engine.DirectoryDamage(), "");
     }
 };
 
@@ -296,4 +327,129 @@ TEST_F(ListFixture, MissingFileFolderAndRelisting)
     engine.setZipFilename(engine.ZipFilename());
     EXPECT_EQ(engine.EntryCount(), 2) << "setting the same name must read the file again";
     EXPECT_TRUE(notices.texts.empty());
+}
+
+// --- the walk against the central directory ----------------------------------
+
+struct DirectoryCase
+{
+    const char *name;
+    std::string bytes;
+    int mismatches;
+    bool damaged;
+};
+AMX_ROW_PRINTS_NAME(DirectoryCase)
+
+class DirectoryCheck : public ListFixture, public ::testing::WithParamInterface<DirectoryCase>
+{
+};
+
+TEST_P(DirectoryCheck, CountsWhatExtractionWouldDoDifferently)
+{
+    const auto &c = GetParam();
+    writeFile(dir / "a.zip", c.bytes);
+    EXPECT_EQ(list(dir / "a.zip"), "");
+    EXPECT_EQ(engine.DirectoryMismatchCount(), c.mismatches);
+    EXPECT_EQ(engine.DirectoryDamage().empty(), !c.damaged) << engine.DirectoryDamage();
+}
+
+namespace {
+
+const std::string kA = member("a.txt", "a"), kB = member("b.txt", "b");
+const auto kAtB = static_cast<uint32_t>(kA.size());
+const std::string kHidden = member("hidden.sh", "x");
+const std::string kOuter = member("outer.bin", kHidden);
+
+// A ZIP64 end record (and its locator) whose directory offset is its own position.
+std::string zip64PointingAtItself()
+{
+    const std::string members = kA + kB;
+    const auto self = static_cast<uint64_t>(members.size());
+    auto le64 = [](uint64_t v) {
+        return le32(static_cast<uint32_t>(v)) + le32(static_cast<uint32_t>(v >> 32));
+    };
+    return members + std::string("PK\x06\x06", 4) + le64(44) + le16(45) + le16(45) + le32(0)
+        + le32(0) + le64(2) + le64(2) + le64(0) + le64(self) + std::string("PK\x06\x07", 4)
+        + le32(0) + le64(self) + le32(1) + endRecord(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
+}
+
+// The end record's comment claims more bytes than the file has left.
+std::string overlongComment(const std::string &archive)
+{
+    return archive.substr(0, archive.size() - 2) + le16(200) + "cut";
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(ZipDirReader, DirectoryCheck,
+    ::testing::Values(
+        DirectoryCase { "Agrees",
+            withDirectory(kA + kB, { centralRecord("a.txt", 0), centralRecord("b.txt", kAtB) }), 0,
+            false },
+        DirectoryCase { "OtherNameAtTheSameOffset",
+            withDirectory(
+                kA + kB, { centralRecord("payload.sh", 0), centralRecord("b.txt", kAtB) }),
+            1, false },
+        DirectoryCase { "HeaderHiddenInStoredData",
+            withDirectory(
+                kOuter, { centralRecord("outer.bin", 0), centralRecord("hidden.sh", 39) }),
+            1, false },
+        DirectoryCase {
+            "OnlyInLocalHeaders", withDirectory(kA + kB, { centralRecord("a.txt", 0) }), 1, false },
+        DirectoryCase { "EmptyDirectory", kA + kB + endRecord(), 2, false },
+        DirectoryCase { "CutNamesComparedWhole",
+            withDirectory(
+                member(std::string("n\0a", 3), "a"), { centralRecord(std::string("n\0b", 3), 0) }),
+            1, false },
+        DirectoryCase { "Zip64FieldMissing",
+            withDirectory(kA + kB,
+                { centralRecord("a.txt", 0),
+                    centralRecord("b.txt", kAtB, le16(1) + le16(0), 0xFFFFFFFF) }),
+            1, false },
+        DirectoryCase { "OffsetPastTheDirectory",
+            withDirectory(
+                kA + kB, { centralRecord("a.txt", 0), centralRecord("b.txt", 0x7FFFFFFF) }),
+            2, false },
+        DirectoryCase { "CommentRunsPastTheEnd",
+            overlongComment(withDirectory(kA, { centralRecord("a.txt", 0) })), 0, false },
+        DirectoryCase { "CountLies",
+            withDirectory(kA + kB, { centralRecord("a.txt", 0), centralRecord("b.txt", kAtB) }, 3),
+            0, true },
+        DirectoryCase { "SecondRecordBadSignature",
+            withDirectory(kA + kB,
+                { centralRecord("a.txt", 0), centralRecord("b.txt", kAtB, {}, 1, "PK\x01\x03") }),
+            0, true },
+        DirectoryCase { "DirectoryOffsetLies",
+            kA + kB + centralRecord("a.txt", 0) + endRecord(1, 46 + 5, 500), 0, true },
+        DirectoryCase { "Zip64RecordPointingAtItself", zip64PointingAtItself(), 0, true },
+        DirectoryCase { "NoEndRecord", kA + kB + std::string(30, '\0'), 0, true },
+        DirectoryCase { "NoArchiveAtAll", "plain text, nothing else", 0, false }),
+    amxtest::RowName());
+
+TEST_F(ListFixture, StreamedMemberSizesFoundDespiteOverlongComment)
+{
+    const std::string streamed =
+        member("s.txt", "hello", 8, {}, 0) + "PK\x07\x08" + le32(0) + le32(5) + le32(5);
+    writeFile(dir / "s.zip",
+        overlongComment(withDirectory(streamed, { centralRecord("s.txt", 0, {}, 5) })));
+    EXPECT_EQ(list(dir / "s.zip"), "");
+    ASSERT_EQ(names(), std::vector<std::string> { "s.txt" });
+    EXPECT_EQ(engine.Entries()[0].CompressedSize64, 5u);
+    EXPECT_TRUE(engine.DirectoryDamage().empty()) << engine.DirectoryDamage();
+}
+
+TEST_F(ListFixture, OnlyRegularFilesAreRead)
+{
+    writeFile(dir / "a.zip", withDirectory(kA, { centralRecord("a.txt", 0) }));
+    fs::create_symlink(dir / "a.zip", dir / "link.zip");
+    EXPECT_EQ(list(dir / "link.zip"), "");
+    EXPECT_EQ(engine.EntryCount(), 1);
+
+    ASSERT_EQ(::mkfifo((dir / "fifo.zip").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", dir / "device.zip");
+    for (const char *name : { "device.zip", "fifo.zip" }) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(list(dir / name), (dir / name).string() + " is not a regular file");
+        EXPECT_EQ(engine.EntryCount(), 0);
+    }
 }

@@ -1,0 +1,54 @@
+// libFuzzer target: any bytes as an archive, listed by the directory reader.
+// The reader must neither crash nor hang, and must raise only its own errors.
+#include "engine/NameCodec.h"
+#include "engine/ZipEngine.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+class QuietNotices : public EngineNotices
+{
+public:
+    void showNotice(const std::string &) override { }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    namespace fs = std::filesystem;
+    static const fs::path archive = [] {
+        std::string pattern = (fs::temp_directory_path() / "amxdirfuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        return fs::path(pattern) / "input.zip";
+    }();
+    if (FILE *f = std::fopen(archive.c_str(), "wb")) {
+        std::fwrite(data, 1, size, f);
+        std::fclose(f);
+    }
+    static QuietNotices quiet;
+    TZipEngine engine;
+    engine.setNotices(&quiet);
+    try {
+        engine.setZipFilename(archive.string());
+    } catch (const EngineError &) {
+    }
+    uint64_t previous = 0;
+    for (const ZipDirEntry &e : engine.Entries()) {
+        // The walk only moves forward.
+        if (&e != &engine.Entries().front() && e.HeaderOffset <= previous)
+            std::abort();
+        previous = e.HeaderOffset;
+        amx::decodeName(e.FileName, e.isUtf8());
+    }
+    if (engine.DirectoryMismatchCount() < 0
+        || (!engine.DirectoryDamage().empty() && engine.DirectoryMismatchCount() != 0))
+        std::abort();
+    return 0;
+}
