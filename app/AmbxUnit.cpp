@@ -675,6 +675,13 @@ void TMainForm::LoadFileList()
     if (m_rows.totals().packed > 0)
         ArchiveRatio = ratioNumber(m_rows.totals().packed, m_rows.totals().size);
     checkSortItem();
+
+    // Once per archive, not again at every reload after an operation.
+    const std::string directoryNotice = m_engine.DirectoryNotice();
+    if (!directoryNotice.empty() && m_directoryNoticeShown != CurrentArchive) {
+        m_directoryNoticeShown = CurrentArchive;
+        Prompter::instance().notice(qs(directoryNotice), Prompter::Icon::Warning);
+    }
 }
 
 void TMainForm::checkSortItem()

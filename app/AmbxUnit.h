@@ -160,6 +160,7 @@ private:
     FileRows m_rows;
     FileRowModel *m_model;
     bool m_readOnly = false;
+    std::string m_directoryNoticeShown; // the archive whose directory problem was told
     bool m_archiveOpen = false;
     // Set while "favorites.dat" could not be read at a first start: that
     // save must not replace the file the user still has.

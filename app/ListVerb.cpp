@@ -93,8 +93,7 @@ int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::
         report(text);
     if (!notices.texts.empty())
         return 1;
-    const std::string damage = engine.DirectoryDamage();
-    const std::string mismatch = engine.DirectoryMismatchNotice();
+    const std::string directoryNotice = engine.DirectoryNotice();
     rows.load(engine.takeEntries());
     rows.sort(sortOrder);
 
@@ -108,13 +107,8 @@ int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::
     }
     if (std::fflush(out) != 0)
         return 1;
-    if (!damage.empty()) {
-        report("The archive's directory is damaged (" + damage
-            + "). Extraction follows the directory.");
-        return 3;
-    }
-    if (!mismatch.empty()) {
-        report(mismatch);
+    if (!directoryNotice.empty()) {
+        report(directoryNotice);
         return 3;
     }
     return 0;

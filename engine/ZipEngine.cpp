@@ -70,8 +70,11 @@ int TZipEngine::EntryCount() const
     return m_zipFilename.empty() ? 0 : static_cast<int>(m_entries.size());
 }
 
-std::string TZipEngine::DirectoryMismatchNotice() const
+std::string TZipEngine::DirectoryNotice() const
 {
+    if (!m_directoryDamage.empty())
+        return "The archive's directory is damaged (" + m_directoryDamage
+            + "). Extraction follows the directory.";
     if (m_directoryMismatchCount == 0)
         return {};
     return "The archive's directory does not match its contents: "

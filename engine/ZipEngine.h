@@ -146,8 +146,8 @@ public:
     int DirectoryMismatchCount() const { return m_directoryMismatchCount; }
     // After List: why the central directory cannot be read, or "".
     const std::string &DirectoryDamage() const { return m_directoryDamage; }
-    // The notice for a disagreement ("" when there is none).
-    std::string DirectoryMismatchNotice() const;
+    // The notice for a damaged directory or a disagreement ("" when neither).
+    std::string DirectoryNotice() const;
 
     // 0 when no archive is named, else the number of members read.
     int EntryCount() const;

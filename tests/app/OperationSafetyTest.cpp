@@ -248,6 +248,34 @@ private Q_SLOTS:
         qunsetenv("TMPDIR");
     }
 
+    // An archive whose directory names another member than its local header
+    // is told once; a named pipe in its place is refused, not waited on.
+    void hostileArchivePaths()
+    {
+        TestDir work;
+        const std::string archive = (work / "mismatch.zip").string();
+        runOk({ "python3", "-c",
+            "import sys, zipfile\n"
+            "with zipfile.ZipFile(sys.argv[1], 'w') as z: z.writestr('readme.txt', 'hello')\n"
+            "b = open(sys.argv[1], 'rb').read()\n"
+            "i = b.rindex(b'readme.txt')\n"
+            "open(sys.argv[1], 'wb').write(b[:i] + b'payload.sh' + b[i + 10:])\n",
+            archive });
+        auto &&[prompter, form] = MainWindow({ qs(archive) });
+        QCOMPARE(prompter.texts(),
+            QStringList { "The archive's directory does not match its contents: 1 member differs. "
+                          "Extraction follows the directory." });
+        form.LoadFileList();
+        QCOMPARE(prompter.shown().size(), size_t(1));
+
+        const std::string fifo = (work / "fifo.zip").string();
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        prompter.clear();
+        form.OpenArchive(fifo);
+        QVERIFY_THROWS_EXCEPTION(EngineError, form.LoadFileList());
+        QCOMPARE(form.FileRowCount(), size_t(0));
+    }
+
     // Closing the main window ends the program, even with the text viewer open.
     void closingTheMainWindowEndsTheProgram()
     {
