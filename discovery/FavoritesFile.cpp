@@ -36,8 +36,9 @@ public:
 
     bool number(long long &value)
     {
-        while (m_pos < m_data.size() && (m_data[m_pos] == ' ' || m_data[m_pos] == '\t'
-                   || m_data[m_pos] == '\r' || m_data[m_pos] == '\n'))
+        while (m_pos < m_data.size()
+            && (m_data[m_pos] == ' ' || m_data[m_pos] == '\t' || m_data[m_pos] == '\r'
+                || m_data[m_pos] == '\n'))
             ++m_pos;
         qsizetype start = m_pos;
         if (m_pos < m_data.size() && (m_data[m_pos] == '-' || m_data[m_pos] == '+'))
@@ -84,26 +85,28 @@ FavoritesReadResult read(const std::string &path, Favorites &favorites)
 {
     QFile file(QString::fromStdString(path));
     if (!file.exists())
-        return {false, "The file " + path + " does not exist."};
+        return { false, "The file " + path + " does not exist." };
     if (!file.open(QIODevice::ReadOnly))
-        return {false, "The file " + path + " cannot be read: " + file.errorString().toStdString()};
+        return { false,
+            "The file " + path + " cannot be read: " + file.errorString().toStdString() };
     Lines lines(file.readAll());
     const std::string damaged = "The file " + path + " is damaged: ";
     long long count = 0, value = 0;
     if (!lines.number(count) || count < 0)
-        return {false, damaged + "the folder count is not a number."};
+        return { false, damaged + "the folder count is not a number." };
     if (!lines.number(value))
-        return {false, damaged + "the sort order is not a number."};
+        return { false, damaged + "the sort order is not a number." };
     favorites.sortOrder = static_cast<int>(value & 0xFF);
     if (!lines.number(value))
-        return {false, damaged + "the add mode is not a number."};
+        return { false, damaged + "the add mode is not a number." };
     favorites.addMode = static_cast<int>(value & 0xFF);
     favorites.folders.clear();
     std::string folder;
     for (long long i = 0; i < count; ++i) {
         if (!lines.line(folder))
-            return {false, damaged + "it lists " + std::to_string(count) + " folders but holds "
-                    + std::to_string(i) + "."};
+            return { false,
+                damaged + "it lists " + std::to_string(count) + " folders but holds "
+                    + std::to_string(i) + "." };
         if (favorites.folders.size() < kMaxFolders)
             favorites.folders.push_back(folder);
     }
@@ -121,8 +124,7 @@ void write(const std::string &path, const Favorites &favorites)
     for (const std::string &folder : favorites.folders)
         text += QByteArray::fromStdString(folder) + "\r\n";
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw std::runtime_error(
-            "Cannot write " + path + ": " + file.errorString().toStdString());
+        throw std::runtime_error("Cannot write " + path + ": " + file.errorString().toStdString());
 }
 
 } // namespace FavoritesFile
