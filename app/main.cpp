@@ -1,6 +1,7 @@
 // Ambermox: program entry.
 
 #include "app/AmbxUnit.h"
+#include "app/DiscoveryCommands.h"
 #include "app/EngineNoticeBridge.h"
 #include "app/ListVerb.h"
 #include "app/Settings.h"
@@ -9,6 +10,10 @@
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/ViewUnit.h"
+#include "discovery/FavorOptUnit.h"
+#include "discovery/FavoriteUnit.h"
+#include "discovery/FindUnit.h"
+#include "discovery/SearchUnit.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -43,6 +48,11 @@ int main(int argc, char **argv)
     TViewForm viewForm;
     TAsciview textViewer;
     mainForm.setViewForm(&viewForm, &textViewer);
+    TFavoriteForm favoriteForm;
+    TFavorOptForm favorOptForm;
+    TSearchForm searchForm;
+    TFindForm findForm;
+    connectDiscovery(mainForm, favoriteForm, favorOptForm, searchForm, findForm);
     mainForm.show();
     return app.exec();
 }

@@ -1,0 +1,140 @@
+// The main window's side of the favourites, search and find windows: what
+// they read and change of the settings and the list, and the commands that
+// show them.
+
+#include "DiscoveryCommands.h"
+
+#include "AmbxUnit.h"
+
+#include "dialogs/Operations.h"
+#include "discovery/DiscoveryHost.h"
+#include "discovery/FavorOptUnit.h"
+#include "discovery/FavoriteUnit.h"
+#include "discovery/FindUnit.h"
+#include "discovery/SearchUnit.h"
+#include "platform/Guard.h"
+#include "widgets/FileListView.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QItemSelection>
+#include <QItemSelectionModel>
+
+namespace {
+
+class MainDiscoveryHost : public QObject, public DiscoveryHost
+{
+public:
+    explicit MainDiscoveryHost(TMainForm &form)
+        : QObject(&form)
+        , m_form(form)
+    {
+    }
+
+    std::vector<std::string> &favoriteFolders() override
+    {
+        return m_form.settings().FavoriteFolders;
+    }
+    int &favoriteSortOrder() override { return m_form.settings().FavoriteSortOrder; }
+    int &favoriteAddMode() override { return m_form.settings().FavoriteAddMode; }
+    std::string lastOpenDir() override { return m_form.settings().LastOpenDir; }
+
+    void openArchive(const std::string &path) override
+    {
+        if (refuseWhileOperationRuns())
+            return;
+        m_form.CloseArchive2Click();
+        m_form.ListAlreadyLoaded = false;
+        m_form.OpenArchive(path);
+        if (!m_form.ListAlreadyLoaded)
+            m_form.LoadFileList();
+    }
+
+    // Until the program has its own folder chooser, the platform's.
+    QString chooseFolder(QWidget *caller, const QString &title, const QString &) override
+    {
+        return QFileDialog::getExistingDirectory(caller, title);
+    }
+
+    std::vector<FindRow> listRows() override
+    {
+        std::vector<FindRow> rows;
+        rows.reserve(m_form.fileRows().size());
+        for (const FileRow &row : m_form.fileRows().rows())
+            rows.push_back({ row.Name, row.Modified, row.size });
+        return rows;
+    }
+
+    void selectRows(const std::vector<size_t> &rows) override
+    {
+        FileListView *list = m_form.fileList();
+        QAbstractItemModel *model = list->model();
+        if (!model || rows.empty())
+            return;
+        // Runs of neighbouring rows as one range each: a large archive
+        // selects at once.
+        QItemSelection selection;
+        const int last = model->columnCount() - 1;
+        for (size_t i = 0; i < rows.size();) {
+            size_t j = i;
+            while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+                ++j;
+            selection.select(model->index(static_cast<int>(rows[i]), 0),
+                model->index(static_cast<int>(rows[j]), last));
+            i = j + 1;
+        }
+        list->selectionModel()->select(selection, QItemSelectionModel::Select);
+    }
+
+private:
+    TMainForm &m_form;
+};
+
+} // namespace
+
+void connectDiscovery(TMainForm &form, TFavoriteForm &favorites, TFavorOptForm &options,
+    TSearchForm &search, TFindForm &find)
+{
+    auto *host = new MainDiscoveryHost(form);
+    favorites.setHost(host);
+    options.setHost(host);
+    search.setHost(host);
+    find.setHost(host);
+    favorites.setOwner(&form);
+    options.setOwner(&favorites);
+    search.setOwner(&favorites);
+    find.setOwner(&form);
+
+    QObject::connect(&favorites, &TFavoriteForm::optionsRequested, &options, [&options] {
+        options.showOnTop();
+    });
+    QObject::connect(&favorites, &TFavoriteForm::searchRequested, &search, [&search] {
+        search.showOnTop();
+    });
+    QObject::connect(&options, &TFavorOptForm::applied, &favorites, [&favorites] {
+        guard([&favorites] {
+            favorites.ScanFavorites();
+        });
+    });
+    QObject::connect(&search, &TSearchForm::searched, &favorites, [&favorites] {
+        guard([&favorites] {
+            favorites.ScanFavorites();
+        });
+    });
+
+    for (const char *name : { "FavoritesButton", "FavoriteZipFolders1" })
+        if (auto *action = form.findChild<QAction *>(QString::fromLatin1(name)))
+            QObject::connect(action, &QAction::triggered, &favorites, [&favorites] {
+                guard([&favorites] {
+                    if (!refuseWhileOperationRuns())
+                        favorites.showOnTop();
+                });
+            });
+    if (auto *action = form.findChild<QAction *>(QStringLiteral("FindFiles1")))
+        QObject::connect(action, &QAction::triggered, &find, [&form, &find] {
+            guard([&form, &find] {
+                if (!form.CurrentArchive.empty())
+                    find.showOnTop();
+            });
+        });
+}
