@@ -1,0 +1,246 @@
+// The favourites, options, search and find windows on the main window.
+
+#include "app/DiscoveryCommands.h"
+#include "discovery/DiscoveryHost.h"
+#include "discovery/FavorOptUnit.h"
+#include "discovery/FavoriteUnit.h"
+#include "discovery/FindUnit.h"
+#include "discovery/SearchUnit.h"
+#include "widgets/FileListView.h"
+
+#include "tests/support/MainWindow.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+using namespace amxtest;
+
+namespace {
+
+// The windows of this folder joined to a main window, as the program does.
+struct Discovery
+{
+    TFavoriteForm favorites;
+    TFavorOptForm options;
+    TSearchForm search;
+    TFindForm find;
+    explicit Discovery(TMainForm &form)
+    {
+        connectDiscovery(form, favorites, options, search, find);
+    }
+};
+
+template <typename T> T *child(QWidget &w, const char *name)
+{
+    auto *c = w.findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
+QStringList column(QTreeView *view, int col)
+{
+    QStringList out;
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+        out << view->model()->index(r, col).data().toString();
+    return out;
+}
+
+void escape(QWidget &w)
+{
+    QTest::keyClick(&w, Qt::Key_Escape);
+}
+
+} // namespace
+
+class DiscoveryFormsTest : public QObject
+{
+    Q_OBJECT
+
+    TestDir m_dir;
+
+    std::string makeArchive(const std::string &rel, const std::vector<std::string> &members)
+    {
+        const std::string path = (m_dir / rel).string();
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::vector<std::string> args { path };
+        args.insert(args.end(), members.begin(), members.end());
+        python("import sys, zipfile\n"
+               "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+               "    for n in sys.argv[2:]: z.writestr(n, 'x' * 1000)\n",
+            args);
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+    }
+
+    void favoritesSortByColumnsAndOpen()
+    {
+        const std::string zips = m_dir.str() + "/zips/";
+        makeArchive("zips/a.zip", { "x.txt" });
+        const std::string big = makeArchive("zips/B.zip", { "y.txt" });
+        MainWindow main({}, Show::Shown);
+        Discovery d(main.form);
+        main.form.settings().FavoriteFolders = { zips, m_dir.str() + "/gone/" };
+        main.form.settings().FavoriteSortOrder = 0;
+
+        action(main.form, "FavoritesButton")->trigger();
+        QVERIFY(d.favorites.isVisible());
+        QVERIFY(!main.form.isEnabled());
+        auto *list = child<QTreeView>(d.favorites, "FileList");
+        QCOMPARE(list->model()->rowCount(), 2);
+        QCOMPARE(column(list, 2), QStringList({ qs(zips).chopped(1), qs(zips).chopped(1) }));
+
+        QHeaderView *header = list->header();
+        const auto clickColumn = [&](int c) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(c) + 5, header->height() / 2));
+        };
+        clickColumn(0);
+        QCOMPARE(column(list, 0), QStringList({ "B.zip", "a.zip" }));
+        clickColumn(0);
+        QCOMPARE(main.form.settings().FavoriteSortOrder, 4);
+        QCOMPARE(column(list, 0), QStringList({ "a.zip", "B.zip" }));
+        QCOMPARE(child<QLabel>(d.favorites, "SortType")->text(),
+            QStringLiteral("Files in Favorite Zip Folders sorted by name:"));
+        clickColumn(1);
+        QCOMPARE(main.form.settings().FavoriteSortOrder, 2);
+
+        auto *open = child<QPushButton>(d.favorites, "OKButt");
+        QVERIFY(!open->isEnabled());
+        list->selectionModel()->select(list->model()->index(column(list, 0).indexOf("B.zip"), 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(child<QLabel>(d.favorites, "FileName")->text(), "File name: " + qs(big));
+        open->click();
+        QVERIFY(!d.favorites.isVisible());
+        QVERIFY(main.form.isEnabled());
+        QCOMPARE(main.form.CurrentArchive, big);
+        QCOMPARE(main.form.FileRowCount(), size_t(1));
+    }
+
+    void optionsCancelRestoresEscKeeps()
+    {
+        MainWindow main;
+        Discovery d(main.form);
+        std::vector<std::string> &folders = main.form.settings().FavoriteFolders;
+        const std::vector<std::string> before { "/b/", "/a/", "/" };
+        auto *dirList = child<QListWidget>(d.options, "DirList");
+        for (const bool cancel : { true, false }) {
+            folders = before;
+            main.form.settings().FavoriteAddMode = 1;
+            d.favorites.show();
+            d.options.show();
+            QVERIFY(!d.favorites.isEnabled());
+            QCOMPARE(dirList->item(0)->text(), QStringLiteral("/b"));
+            QCOMPARE(dirList->item(2)->text(), QStringLiteral("/"));
+            QVERIFY(child<QRadioButton>(d.options, "RadioButton2")->isChecked());
+            child<QRadioButton>(d.options, "RadioButton3")->setChecked(true);
+            dirList->setCurrentRow(1);
+            child<QPushButton>(d.options, "Button4")->click();
+            QCOMPARE(folders, (std::vector<std::string> { "/b/", "/" }));
+            if (cancel)
+                child<QPushButton>(d.options, "Button2")->click();
+            else
+                escape(d.options);
+            QVERIFY(!d.options.isVisible());
+            QVERIFY(d.favorites.isEnabled());
+            const std::vector<std::string> kept { "/b/", "/" };
+            QCOMPARE(folders, cancel ? before : kept);
+            QCOMPARE(main.form.settings().FavoriteAddMode, 1); // neither applies the radios
+            d.favorites.close();
+        }
+        d.options.show();
+        child<QRadioButton>(d.options, "RadioButton1")->setChecked(true);
+        child<QPushButton>(d.options, "Button1")->click();
+        QCOMPARE(main.form.settings().FavoriteAddMode, 0);
+    }
+
+    void searchByHandReplacesFolders()
+    {
+        const std::string archive = makeArchive("hand/pick.zip", { "x.txt" });
+        MainWindow main;
+        Discovery d(main.form);
+        main.form.settings().FavoriteFolders = { "/old/" };
+        for (const bool pick : { true, false }) {
+            d.favorites.show();
+            d.search.show();
+            QVERIFY(child<QRadioButton>(d.search, "SAll")->isChecked());
+            child<QRadioButton>(d.search, "SMan")->setChecked(true);
+            main.prompter.answerFile(pick ? qs(archive) : QString());
+            child<QPushButton>(d.search, "Button1")->click();
+            QVERIFY(!d.search.isVisible());
+            QCOMPARE(main.form.settings().FavoriteFolders,
+                pick ? std::vector<std::string> { m_dir.str() + "/hand/" }
+                     : std::vector<std::string> {});
+            QCOMPARE(child<QTreeView>(d.favorites, "FileList")->model()->rowCount(), pick ? 1 : 0);
+            d.favorites.close();
+        }
+    }
+
+    void findAddsToSelection()
+    {
+        const std::string archive =
+            makeArchive("find.zip", { "notes.txt", "notes.TXT", "readme", "sub/b.txt" });
+        MainWindow main({ qs(archive) }, Show::Shown);
+        Discovery d(main.form);
+        FileListView *list = main.form.fileList();
+        const auto selected = [&] {
+            QStringList names;
+            for (int row : list->selectedRows())
+                names << qs(std::string(main.form.fileRows()[static_cast<size_t>(row)].Name));
+            names.sort();
+            return names;
+        };
+        const auto rowOf = [&](const char *name) {
+            for (size_t i = 0; i < main.form.FileRowCount(); ++i)
+                if (main.form.fileRows()[i].Name == name)
+                    return static_cast<int>(i);
+            return -1;
+        };
+        list->clearSelection();
+        list->selectionModel()->select(list->model()->index(rowOf("readme"), 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+        action(main.form, "FindFiles1")->trigger();
+        QVERIFY(d.find.isVisible());
+        auto *pattern = child<QLineEdit>(d.find, "FType");
+        QCOMPARE(pattern->text(), QStringLiteral("*.*"));
+        QVERIFY(!child<QLineEdit>(d.find, "MaskEdit1")->isEnabled());
+        pattern->setText(QStringLiteral("*.txt"));
+        child<QPushButton>(d.find, "Button1")->click();
+        QVERIFY(!d.find.isVisible());
+        QCOMPARE(selected(), QStringList({ "b.txt", "notes.txt", "readme" }));
+
+        // Both dates left at today: the end day is excluded, nothing is added.
+        list->clearSelection();
+        action(main.form, "FindFiles1")->trigger();
+        child<QRadioButton>(d.find, "RadioButton2")->setChecked(true);
+        child<QPushButton>(d.find, "Button1")->click();
+        QCOMPARE(selected(), QStringList());
+
+        action(main.form, "FindFiles1")->trigger();
+        pattern->setText(QStringLiteral("*"));
+        child<QRadioButton>(d.find, "RadioButton4")->setChecked(true);
+        child<QLineEdit>(d.find, "MaskEdit1")->setText(QStringLiteral("1,000"));
+        child<QComboBox>(d.find, "ComboBox1")->setCurrentIndex(2);
+        child<QPushButton>(d.find, "Button1")->click();
+        QCOMPARE(selected().size(), 4);
+    }
+};
+
+QTEST_MAIN(DiscoveryFormsTest)
+#include "DiscoveryFormsTest.moc"
