@@ -42,6 +42,7 @@ TFavorOptForm::TFavorOptForm()
     DirList = new QListWidget(folders);
     DirList->setObjectName(QStringLiteral("DirList"));
     DirList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DirList->setIconSize(QSize(16, 16));
     Button3 = new QPushButton(QStringLiteral("&Add a folder to list"), folders);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button4 = new QPushButton(QStringLiteral("&Remove folder"), folders);

@@ -82,7 +82,7 @@ TFavoriteForm::TFavoriteForm()
     FileList->header()->setSectionsClickable(true);
     FileList->header()->setSortIndicatorShown(false);
     FileList->setColumnWidth(0, 180);
-    FileList->setColumnWidth(1, 150);
+    FileList->setColumnWidth(1, 190);
     FileName = new QLabel(QStringLiteral("No file selected."), this);
     FileName->setObjectName(QStringLiteral("FileName"));
     FileName->setTextFormat(Qt::PlainText);

@@ -55,6 +55,7 @@ TSearchForm::TSearchForm()
         controls);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
+    Label1->setFixedWidth(360);
     SAll = new QRadioButton(QStringLiteral("&Search hard disk(s) on this PC"), controls);
     SAll->setObjectName(QStringLiteral("SAll"));
     SDisk = new QRadioButton(QStringLiteral("Search &disk:"), controls);
@@ -68,7 +69,8 @@ TSearchForm::TSearchForm()
     Label3 = new QLabel(controls);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setTextFormat(Qt::PlainText);
-    Label3->setMinimumWidth(320);
+    // Fixed: a long folder name is elided rather than widening the window.
+    Label3->setFixedWidth(360);
     Animate1 = new QProgressBar(controls);
     Animate1->setObjectName(QStringLiteral("Animate1"));
     Animate1->setRange(0, 0); // turns by itself while shown
@@ -167,7 +169,9 @@ void TSearchForm::showProgress()
 {
     if (!m_search)
         return;
-    Label3->setText(QStringLiteral("Searching ") + qs(m_search->currentFolder()));
+    Label3->setText(Label3->fontMetrics().elidedText(
+        QStringLiteral("Searching ") + qs(m_search->currentFolder()), Qt::ElideMiddle,
+        Label3->width()));
     Label2->setText(QStringLiteral("Searched %1, %2 file(s) found...")
                         .arg(m_search->foldersSearched())
                         .arg(m_search->archivesFound()));
