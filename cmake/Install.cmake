@@ -24,6 +24,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Open, create and extract ZIP archives; Extract Here, Extract to subfolder\nand Save to ZIP from the file manager.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ambermox.example.org/)
 # The Qt, libdeflate and zlib packages the program and its two libraries
