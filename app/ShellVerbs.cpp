@@ -57,7 +57,6 @@ public:
                 add(message);
         };
     }
-    bool any() const { return !m_lines.isEmpty(); }
     // The exit status: 0 when nothing went wrong, else status after one notice.
     int finish(int status)
     {
