@@ -24,6 +24,12 @@ std::string programFolder()
                                                 : QFileInfo(QStringLiteral("/proc/self/exe"))
                                                       .canonicalFilePath()
                                                       .section(QLatin1Char('/'), 0, -2);
+    // The help pages beside the program (build tree, portable copy), else
+    // where an installation puts them.
+    const QString installed = QDir::cleanPath(path + QStringLiteral("/../share/ambermox"));
+    if (!QFileInfo(path + QStringLiteral("/help")).isDir()
+        && QFileInfo(installed + QStringLiteral("/help")).isDir())
+        path = installed;
     return withSlash(path);
 }
 

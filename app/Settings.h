@@ -42,7 +42,8 @@ struct Settings
     static Settings firstRun();
 };
 
-// The folder of the running program, with its trailing '/'.
+// The folder of the running program, with its trailing '/'; for an installed
+// program without help pages beside it, the installed data folder.
 std::string programFolder();
 // The first plain-text editor found on PATH, else xdg-open.
 std::string defaultViewer();

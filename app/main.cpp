@@ -5,6 +5,7 @@
 #include "app/EngineNoticeBridge.h"
 #include "app/ListVerb.h"
 #include "app/Settings.h"
+#include "app/ShellVerbs.h"
 #include "dialogs/AViewUnit.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/DeleteUnit.h"
@@ -14,12 +15,14 @@
 #include "discovery/FavoriteUnit.h"
 #include "discovery/FindUnit.h"
 #include "discovery/SearchUnit.h"
+#include "platform/DesktopRegistration.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 int main(int argc, char **argv)
 {
@@ -32,11 +35,22 @@ int main(int argc, char **argv)
         return runListVerb(argv[2], storedSortOrder(), stdout, stderr);
     }
 
+    // The file manager's verbs run one operation and end; they register nothing.
+    const std::optional<ShellVerb> verb = argc >= 3 ? shellVerb(argv[1]) : std::nullopt;
+    if (verb)
+        useOffscreenWithoutDisplay();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ambermox"));
     QApplication::setOrganizationName(QStringLiteral("Ambermox"));
     QApplication::setDesktopFileName(QStringLiteral("ambermox"));
     EngineNoticeBridge notices;
+    if (verb)
+        return runShellVerb(*verb, argv[2]);
+
+    // Before any window exists, so that a start that fails later has still
+    // made the program the archives' handler.
+    registerDesktop(QCoreApplication::applicationFilePath());
 
     TMainForm mainForm(app.arguments().mid(1));
     TAddForm addForm;

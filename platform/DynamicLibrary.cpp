@@ -47,13 +47,18 @@ std::unique_ptr<DynamicLibrary> DynamicLibrary::open(
 {
     std::string reason;
     const std::string folder = lookupFolder();
-    if (!folder.empty()) {
-        const std::string local = folder + "/" + fileName;
+    // Beside the program first, then where an installation puts them.
+    const std::string program = programFolder();
+    for (const std::string &place :
+        { folder, program.empty() ? std::string() : program + "/../lib/ambermox" }) {
+        if (place.empty())
+            continue;
+        const std::string local = place + "/" + fileName;
         // Only a file that is there counts: the reason then names the real problem.
         if (access(local.c_str(), F_OK) == 0) {
             if (void *handle = dlopen(local.c_str(), RTLD_NOW | RTLD_LOCAL))
                 return std::unique_ptr<DynamicLibrary>(new DynamicLibrary(handle, local));
-            if (const char *text = dlerror())
+            if (const char *text = dlerror(); text && reason.empty())
                 reason = text;
         }
     }

@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev
     # run: icons, mime types, a display for screenshots
     adwaita-icon-theme shared-mime-info xvfb xauth
+    # checks the written desktop entries
+    desktop-file-utils
     # peers the tests and benchmarks compare with
     zip unzip 7zip p7zip-full libarchive-tools python3 fastjar time
 )

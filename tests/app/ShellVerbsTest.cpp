@@ -1,0 +1,306 @@
+// The desktop registration and the three file-manager verbs, run as the file
+// manager runs them: the real program, real archives, no display.
+
+#include "app/ShellVerbs.h"
+#include "platform/DesktopRegistration.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+using namespace amxtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// A folder with the same file name in two subfolders and a hidden file.
+void makeSource(TestDir &dir)
+{
+    dir.createFile("src/a/readme.txt", "first");
+    dir.createFile("src/b/readme.txt", "second");
+    dir.createFile("src/.hidden", "h");
+}
+
+} // namespace
+
+class ShellVerbsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void registrationWritesEachEntryOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("executable");
+        const QString exec = QStringLiteral("Exec=\"/opt/My Apps/ambermox\"");
+        QTest::newRow("desktop entry")
+            << "applications/ambermox.desktop"
+            << QStringList { exec + " %f", "MimeType=application/zip;application/x-zip-compressed;",
+                   "Actions=ExtractHere;ExtractToSubfolder;", "Name=Extract Here", exec + " -e %f",
+                   "Name=Extract to subfolder", exec + " -es %f" }
+            << false;
+        for (const char *menus : { "kio/servicemenus/", "kservices5/ServiceMenus/" }) {
+            QTest::addRow("%sarchive", menus)
+                << QString::fromLatin1(menus) + "ambermox-archive.desktop"
+                << QStringList { "Type=Service",
+                       "MimeType=application/zip;application/x-zip-compressed;", exec + " -e %f",
+                       exec + " -es %f" }
+                << true;
+            QTest::addRow("%sfolder", menus)
+                << QString::fromLatin1(menus) + "ambermox-folder.desktop"
+                << QStringList { "MimeType=inode/directory;", "Name=Save to ZIP", exec + " -ad %f" }
+                << true;
+        }
+        QTest::newRow("nemo extract here")
+            << "nemo/actions/ambermox-extracthere.nemo_action"
+            << QStringList { exec + " -e %F", "Selection=s",
+                   "Mimetypes=application/zip;application/x-zip-compressed;" }
+            << false;
+        QTest::newRow("nemo save to zip")
+            << "nemo/actions/ambermox-savetozip.nemo_action"
+            << QStringList { exec + " -ad %F", "Extensions=dir;" } << false;
+        QTest::newRow("nautilus extract to subfolder")
+            << "nautilus/scripts/Extract to subfolder"
+            << QStringList { "#!/bin/sh",
+                   "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" }
+            << true;
+        QTest::newRow("nautilus save to zip")
+            << "nautilus/scripts/Save to ZIP"
+            << QStringList { "    [ -d \"$f\" ] && '/opt/My Apps/ambermox' -ad \"$f\"" } << true;
+    }
+
+    void registrationWritesEachEntryOnce()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, lines);
+        QFETCH(bool, executable);
+        TestDir dir;
+        qputenv("XDG_DATA_HOME", dir.str().c_str() + QByteArray("/data"));
+        qputenv("XDG_CONFIG_HOME", dir.str().c_str() + QByteArray("/config"));
+        const QString path = qs(dir.str()) + "/data/" + file;
+
+        const QStringList written = registerDesktop(QStringLiteral("/opt/My Apps/ambermox"));
+        QVERIFY2(written.contains(path), qPrintable(written.join('\n')));
+        const QStringList have = QString::fromStdString(readFile(path.toStdString())).split('\n');
+        for (const QString &line : lines)
+            QVERIFY2(have.contains(line), qPrintable(line));
+        QCOMPARE(QFileInfo(path).isExecutable(), executable);
+        if (file.endsWith(".desktop") && file.startsWith("applications")) {
+            RunResult check = run({ "desktop-file-validate", path.toStdString() });
+            QVERIFY2(check.exitCode == 0 && check.out.empty(), check.out.c_str());
+        }
+        // A second start writes nothing.
+        QCOMPARE(registerDesktop(QStringLiteral("/opt/My Apps/ambermox")), QStringList());
+    }
+
+    void defaultHandlerOnlyWhenNoneIsSet_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("no file") << QString()
+                                 << "[Default Applications]\napplication/zip=ambermox.desktop;\n";
+        QTest::newRow("other section") << "[Added Associations]\ntext/plain=a.desktop;\n"
+                                       << "[Added Associations]\ntext/plain=a.desktop;\n\n[Default "
+                                          "Applications]\napplication/zip=ambermox.desktop;\n";
+        QTest::newRow("other default")
+            << "[Default Applications]\ntext/plain=a.desktop;\n"
+            << "[Default Applications]\napplication/zip=ambermox.desktop;\ntext/plain=a.desktop;\n";
+        QTest::newRow("zip default kept")
+            << "[Default Applications]\napplication/zip = ark.desktop\n"
+            << "[Default Applications]\napplication/zip = ark.desktop\n";
+    }
+
+    void defaultHandlerOnlyWhenNoneIsSet()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        TestDir dir;
+        qputenv("XDG_DATA_HOME", dir.str().c_str() + QByteArray("/data"));
+        qputenv("XDG_CONFIG_HOME", dir.str().c_str() + QByteArray("/config"));
+        if (!before.isEmpty())
+            dir.createFile("config/mimeapps.list", before.toStdString());
+        registerDesktop(QStringLiteral("/usr/bin/ambermox"));
+        QCOMPARE(qs(readFile(dir / "config/mimeapps.list")), after);
+    }
+
+    void foreignNautilusScriptIsKept()
+    {
+        TestDir dir;
+        qputenv("XDG_DATA_HOME", dir.str().c_str() + QByteArray("/data"));
+        qputenv("XDG_CONFIG_HOME", dir.str().c_str() + QByteArray("/config"));
+        dir.createFile("data/nautilus/scripts/Extract Here", "#!/bin/sh\nmine\n");
+        registerDesktop(QStringLiteral("/usr/bin/ambermox"));
+        QCOMPARE(
+            readFile(dir / "data/nautilus/scripts/Extract Here"), std::string("#!/bin/sh\nmine\n"));
+    }
+
+    void verbs_data()
+    {
+        QTest::addColumn<QStringList>(
+            "setup"); // "file=content", "zip:archive:folder", "link:path:target"
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("expected"); // "path=content", "zip:archive:members", "!path"
+
+        const QString members = "zip:src.zip:.hidden a/ a/readme.txt b/ b/readme.txt";
+        QTest::newRow("save to zip keeps the structure") << QStringList() << "-ad"
+                                                         << "src" << 0 << QStringList { members };
+        QTest::newRow("save to zip of folder/.")
+            << QStringList() << "-ad"
+            << "src/." << 0 << QStringList { members, "!src/.zip" };
+        QTest::newRow("save to zip adds into the existing archive, never itself")
+            << QStringList { "old.txt=old", "zip:src.zip:old.txt", "link:src/self.zip:../src.zip" }
+            << "-ad"
+            << "src" << 0
+            << QStringList { "zip:src.zip:.hidden a/ a/readme.txt b/ b/readme.txt old.txt" };
+        QTest::newRow("save to zip of a missing folder")
+            << QStringList() << "-ad"
+            << "nothing" << 2 << QStringList { "!nothing.zip" };
+
+        const QStringList archive { "zip:t.zip:src" };
+        QTest::newRow("extract here")
+            << archive << "-e"
+            << "t.zip" << 0 << QStringList { "src/a/readme.txt=first", "src/b/readme.txt=second" };
+        QTest::newRow("extract here overwrites")
+            << QStringList { "zip:t.zip:src", "src/a/readme.txt=changed" } << "-e"
+            << "t.zip" << 0 << QStringList { "src/a/readme.txt=first" };
+        QTest::newRow("extract to subfolder")
+            << archive << "-es"
+            << "t.zip" << 0
+            << QStringList { "t/src/a/readme.txt=first", "t/src/b/readme.txt=second" };
+        QTest::newRow("extract to subfolder without extension")
+            << QStringList { "zip:t.zip:src", "move:t.zip:archive" } << "-es"
+            << "archive" << 0
+            << QStringList { "archive_files/src/a/readme.txt=first",
+                   "archive_files/src/.hidden=h" };
+        QTest::newRow("extract to an existing subfolder keeps its files")
+            << QStringList { "zip:t.zip:src", "t/src/a/readme.txt=mine" } << "-es"
+            << "t.zip" << 0
+            << QStringList { "t/src/a/readme.txt=mine", "t/src/b/readme.txt=second" };
+        QTest::newRow("missing archive") << QStringList() << "-e"
+                                         << "none.zip" << 2 << QStringList { "!none" };
+        QTest::newRow("damaged archive")
+            << QStringList { "bad.zip=PK\x03\x04 not an archive at all" } << "-es"
+            << "bad.zip" << 1 << QStringList();
+        QTest::newRow("no file") << QStringList() << "-e"
+                                 << "" << 2 << QStringList();
+    }
+
+    void verbs()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QString, verb);
+        QFETCH(QString, argument);
+        QFETCH(int, status);
+        QFETCH(QStringList, expected);
+        TestDir dir;
+        makeSource(dir);
+        for (const QString &step : setup) {
+            const QStringList part = step.split(':');
+            if (part[0] == "zip")
+                runOk(
+                    { "zip", "-q", "-r", part[1].toStdString(), part[2].toStdString() }, dir.str());
+            else if (part[0] == "link")
+                fs::create_symlink(part[2].toStdString(), dir / part[1].toStdString());
+            else if (part[0] == "move")
+                fs::rename(dir / part[1].toStdString(), dir / part[2].toStdString());
+            else
+                dir.createFile(
+                    step.section('=', 0, 0).toStdString(), step.section('=', 1).toStdString());
+        }
+
+        // As the file manager starts it, but without a display.
+        RunResult r = run({ "env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+                              "QT_QPA_PLATFORM", "XDG_DATA_HOME=" + (dir / "data").string(),
+                              "XDG_CONFIG_HOME=" + (dir / "config").string(), kProgram,
+                              verb.toStdString(), argument.toStdString() },
+            dir.str());
+        QVERIFY2(r.exitCode == status, r.out.c_str());
+        // A failure is told once; a success says nothing.
+        QCOMPARE(qs(r.out).count("ambermox: "), status == 0 ? 0 : 1);
+        // The verbs register nothing.
+        QVERIFY(!fs::exists(dir / "data"));
+
+        for (const QString &want : expected) {
+            if (want.startsWith('!')) {
+                QVERIFY2(!fs::exists(dir / want.mid(1).toStdString()), qPrintable(want));
+            } else if (want.startsWith("zip:")) {
+                std::string names;
+                for (const std::string &n :
+                    sortedNames((dir / want.section(':', 1, 1).toStdString()).string()))
+                    names += (names.empty() ? "" : " ") + n;
+                QCOMPARE(qs(names), want.section(':', 2));
+            } else {
+                const std::string path = (dir / want.section('=', 0, 0).toStdString()).string();
+                QVERIFY2(fs::exists(path), path.c_str());
+                QCOMPARE(qs(readFile(path)), want.section('=', 1));
+            }
+        }
+    }
+
+    void gaugeRisesToAtMost100()
+    {
+        TestDir dir;
+        dir.createFile("src/big.bin", sampleBytes(3 << 20));
+        dir.createFile("src/small.txt", "x");
+        runOk({ "zip", "-q", "-r", "t.zip", "src" }, dir.str());
+
+        QList<int> seen;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->objectName() == "LnEForm" && w->isVisible())
+                    seen.append(w->findChild<QProgressBar *>("Gauge2")->value());
+        });
+        watch.start(0);
+        QCOMPARE(runShellVerb(ShellVerb::ExtractHere, (dir / "t.zip").string()), 0);
+        QVERIFY(!seen.isEmpty());
+        QVERIFY2(std::is_sorted(seen.begin(), seen.end()), "the gauge only rises");
+        QVERIFY(seen.last() > 0 && seen.last() <= 100);
+        QCOMPARE(readFile(dir / "src/small.txt"), std::string("x"));
+    }
+
+    void subfolderNames_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("zip") << "/d/a.zip"
+                             << "/d/a";
+        QTest::newRow("upper case") << "/d/A.ZIP"
+                                    << "/d/A";
+        QTest::newRow("no extension") << "/d/archive"
+                                      << "/d/archive_files";
+        QTest::newRow("short extension") << "/d/a.gz"
+                                         << "/d/a.gz_files";
+        QTest::newRow("dot in the folder") << "/d.zip/archive"
+                                           << "/d.zip/archive_files";
+        QTest::newRow("only an extension") << "/d/.zip"
+                                           << "/d/.zip_files";
+    }
+
+    void subfolderNames()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, folder);
+        QCOMPARE(qs(subfolderFor(archive.toStdString())), folder);
+    }
+};
+
+QTEST_MAIN(ShellVerbsTest)
+#include "ShellVerbsTest.moc"
