@@ -2,6 +2,7 @@
 
 #include "MainCommands.h"
 #include "SettingsIO.h"
+#include "WindowPlacement.h"
 
 #include "dialogs/AddUnit.h"
 #include "discovery/FavoritesFile.h"
@@ -32,36 +33,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 const char *kOpenFilter = "Zip files|*.zip|Archives and .exe files|*.zip;*.exe";
 const char *kNoArchiveText = "Choose \"New\" to create or \"Open\" to open an archive.";
 const char *kNoSelectionText = "No file(s) selected.";
-
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string fileNameOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Read-only for us: no write permission at all, or the system refuses writing
-// (root passes access() for any file, so the bits are looked at too).
-bool isReadOnlyFile(const std::string &path)
-{
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
-        return false;
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
-}
 
 class WaitCursor
 {
@@ -82,9 +58,6 @@ std::string favoritesPath()
 {
     return favoritesPathOverride.empty() ? FavoritesFile::defaultPath() : favoritesPathOverride;
 }
-
-const char *kSortCaptions[8] = { "&Name", "Pat&h", "&Type", "&Size", "P&acked Size",
-    "&Compression Ratio", "&Date", "&Original Order" };
 
 } // namespace
 
@@ -114,7 +87,7 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     layout->addWidget(m_statusPanel);
     setCentralWidget(central);
     buildCommandBar();
-    buildToolBar2();
+    buildCommands();
 
     connect(
         FileList, &FileListView::selectionChanged, this, guarded(this, &TMainForm::FileListChange));
@@ -142,36 +115,21 @@ TMainForm::~TMainForm() = default;
 void TMainForm::FormCreate()
 {
     FirstPaintPending = true;
-    SkipHistoryUpdate = false;
+    m_session.SkipHistoryUpdate = false;
 
     LoadSettings();
 
     CloseArchive2Click();
 
+    std::string start;
     for (const QString &arg : m_args)
         if (!arg.startsWith(QLatin1Char('-')) && !arg.isEmpty())
-            CurrentArchive = QFileInfo(arg).absoluteFilePath().toStdString();
-    if (!CurrentArchive.empty()) {
-        ListAlreadyLoaded = false;
-        OpenArchive(CurrentArchive);
-        if (!ListAlreadyLoaded)
-            LoadFileList();
+            start = QFileInfo(arg).absoluteFilePath().toStdString();
+    if (!start.empty()) {
+        m_session.openAndLoad(start);
     } else {
         RefreshRecentMenu();
     }
-}
-
-QAction *TMainForm::addCommand(
-    QMenu *menu, const QString &caption, const char *name, const QKeySequence &shortcut)
-{
-    auto *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-        // The menus drop down from toolbar buttons, so the window must own the shortcuts.
-        addAction(action);
-    }
-    return action;
 }
 
 void TMainForm::buildCommandBar()
@@ -180,27 +138,19 @@ void TMainForm::buildCommandBar()
     m_commandBar->setObjectName(QStringLiteral("ToolBar1"));
     m_commandBar->setMovable(false);
     m_commandBar->setContextMenuPolicy(Qt::PreventContextMenu);
-
-    auto menuButton = [this](const QString &caption, const char *name) {
+    for (const MenuButton &item : menuButtons()) {
         auto *menu = new QMenu(this);
-        menu->setObjectName(QString::fromLatin1(name));
+        menu->setObjectName(QString::fromLatin1(item.name));
         auto *button = new QToolButton(m_commandBar);
-        button->setText(caption);
-        button->setObjectName(QString::fromLatin1(name) + QStringLiteral("Button"));
+        button->setText(QString::fromLatin1(item.caption));
+        button->setObjectName(menu->objectName() + QStringLiteral("Button"));
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setAutoRaise(true);
         button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
         m_commandBar->addWidget(button);
-        return menu;
-    };
-    FileMenu = menuButton(QStringLiteral("   &Files   "), "FileMenu");
-    EditMenu = menuButton(QStringLiteral(" &Edit  "), "EditMenu");
-    ViewMenu = menuButton(QStringLiteral("&View"), "ViewMenu");
-    ActionsMenu = menuButton(QStringLiteral("&Actions"), "ActionsMenu");
-    OptionsMenu = menuButton(QStringLiteral("&Options"), "OptionsMenu");
-    HelpMenu = menuButton(QStringLiteral("&Help"), "HelpMenu");
+    }
     m_picture = new AnimatedPicture(m_commandBar);
     m_picture->setObjectName(QStringLiteral("Animate1"));
     m_spacer = new QToolButton(m_commandBar);
@@ -210,229 +160,12 @@ void TMainForm::buildCommandBar()
     m_commandBar->addWidget(m_spacer);
     m_commandBar->addWidget(m_picture);
 
-    // Files
-    addCommand(FileMenu, QStringLiteral("&New Archive "), "NewArchive1",
-        QKeySequence(Qt::CTRL | Qt::Key_N));
-    auto *open = addCommand(FileMenu, QStringLiteral("&Open Archive "), "OpenArchive2",
-        QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(open, &QAction::triggered, this, [this] {
-        guard([this] {
-            OpenArchive2Click();
-        });
-    });
-    addCommand(FileMenu, QStringLiteral("&Favorite Zip Folders..."), "FavoriteZipFolders1",
-        QKeySequence(Qt::SHIFT | Qt::Key_F));
-    m_closeArchive = addCommand(FileMenu, QStringLiteral("&Close Archive"), "CloseArchive2",
-        QKeySequence(Qt::SHIFT | Qt::Key_L));
-    connect(m_closeArchive, &QAction::triggered, this, [this] {
-        guard([this] {
-            if (!refuseWhileOperationRuns())
-                CloseArchive2Click();
-        });
-    });
-    FileMenu->addSeparator();
-    auto *properties = addCommand(FileMenu, QStringLiteral("Properties..."), "Properties1");
-    auto *shortcut = addCommand(FileMenu, QStringLiteral("Create &Shortcut"), "CreateShortcut1");
-    FileMenu->addSeparator();
-    auto *move = addCommand(
-        FileMenu, QStringLiteral("&Move Archive"), "MoveArchive1", QKeySequence(Qt::Key_F7));
-    auto *copy = addCommand(
-        FileMenu, QStringLiteral("Cop&y Archive "), "CopyArchive1", QKeySequence(Qt::Key_F8));
-    auto *rename = addCommand(FileMenu, QStringLiteral("&Rename Archive"), "RenameArchive1",
-        QKeySequence(Qt::SHIFT | Qt::Key_R));
-    auto *deleteArchive =
-        addCommand(FileMenu, QStringLiteral("&Delete Archive..."), "DeleteArchive1");
-    FileMenu->addSeparator();
-    auto *exit =
-        addCommand(FileMenu, QStringLiteral("E&xit "), "Exit1", QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    m_recentSeparator = FileMenu->addSeparator();
-    for (int n = 1; n <= 5; ++n) {
-        auto *item = FileMenu->addAction(QString());
-        item->setObjectName(QStringLiteral("Recent%1").arg(n));
-        connect(item, &QAction::triggered, this, [this, n] {
-            guard([=, this] {
-                RecentItemClick(n);
-            });
-        });
-        m_recentItems[static_cast<size_t>(n - 1)] = item;
-    }
-
-    // Edit
-    auto *selectAll = addCommand(
-        EditMenu, QStringLiteral("Select &All"), "SelectAll1", QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(selectAll, &QAction::triggered, FileList, &FileListView::selectAllRows);
-    auto *invert = addCommand(EditMenu, QStringLiteral("&Invert Selection"), "InvertSelection1");
-    connect(invert, &QAction::triggered, FileList, &FileListView::invertSelection);
-    auto *find = addCommand(
-        EditMenu, QStringLiteral("&Find File(s) "), "FindFiles1", QKeySequence(Qt::Key_F2));
-
-    // View
-    auto *toolbar = addCommand(ViewMenu, QStringLiteral("&Toolbar"), "Toolbar1");
-    toolbar->setCheckable(true);
-    auto *statusBar = addCommand(ViewMenu, QStringLiteral("&Status Bar"), "StatusBar1");
-    statusBar->setCheckable(true);
-    ViewMenu->addSeparator();
-    addCommand(ViewMenu, QStringLiteral("&Best Fit Column Widths"), "BestFit1");
-    addCommand(ViewMenu, QStringLiteral("Default &Columns Widths"), "DefaultColumns1");
-    ViewMenu->addSeparator();
-    auto *web = addCommand(ViewMenu, QStringLiteral("as &Web Page"), "AsWebPage1");
-    web->setCheckable(true);
-    ViewMenu->addSeparator();
-    m_styleGroup = new QActionGroup(this);
-    // A stored style outside 0..3 leaves no item checked.
-    m_styleGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    const char *styles[4][2] = { { "Lar&ge Icons", "LargeIcons1" },
-        { "S&mall Icons", "SmallIcons1" }, { "&List", "List1" }, { "&Details", "Details1" } };
-    for (int i = 0; i < 4; ++i) {
-        auto *item = addCommand(ViewMenu, QString::fromLatin1(styles[i][0]), styles[i][1]);
-        item->setCheckable(true);
-        m_styleGroup->addAction(item);
-        connect(item, &QAction::triggered, this, [this, i] {
-            guard([=, this] {
-                setViewStyle(i);
-            });
-        });
-        m_styleItems[static_cast<size_t>(i)] = item;
-    }
-    ViewMenu->addSeparator();
-    ArrangeIconsMenu = ViewMenu->addMenu(QStringLiteral("Arrange &Icons"));
-    ArrangeIconsMenu->setObjectName(QStringLiteral("ArrangeIconsMenu"));
-    m_arrangeIcons = ArrangeIconsMenu->menuAction();
-    m_arrangeIcons->setObjectName(QStringLiteral("ArrangeIcons1"));
-    const char *sortNames[8] = { "byName1", "byPath1", "byType1", "bySize1", "byPackedSize1",
-        "byCompressionRatio1", "byDate1", "byOrginalOrder1" };
-    for (int i = 0; i < 8; ++i) {
-        auto *item = addCommand(ArrangeIconsMenu,
-            QStringLiteral("by ") + QString::fromLatin1(kSortCaptions[i]), sortNames[i]);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] {
-            guard([=, this] {
-                setSortOrder(i + 1);
-            });
-            checkSortItem();
-        });
-        m_sortItems[static_cast<size_t>(i)] = item;
-    }
-
-    // Actions
-    auto *add = addCommand(
-        ActionsMenu, QStringLiteral("&Add..."), "Add1", QKeySequence(Qt::SHIFT | Qt::Key_A));
-    auto *del = addCommand(
-        ActionsMenu, QStringLiteral("&Delete..."), "Delete1", QKeySequence(Qt::SHIFT | Qt::Key_D));
-    auto *extract = addCommand(ActionsMenu, QStringLiteral("&Extract..."), "Extract1",
-        QKeySequence(Qt::SHIFT | Qt::Key_E));
-    auto *view = addCommand(
-        ActionsMenu, QStringLiteral("&View..."), "View1", QKeySequence(Qt::SHIFT | Qt::Key_V));
-    ActionsMenu->addSeparator();
-    m_checkOut = addCommand(
-        ActionsMenu, QStringLiteral("&CheckOut"), "CheckOut1", QKeySequence(Qt::SHIFT | Qt::Key_C));
-    m_makeExe = addCommand(ActionsMenu, QStringLiteral("Ma&ke .EXE File"), "MakeExeFile1",
-        QKeySequence(Qt::SHIFT | Qt::Key_K));
-
-    // Options
-    addCommand(OptionsMenu, QStringLiteral("&Configuration"), "Configuration1");
-    OptionsMenu->addSeparator();
-    m_viewLastOutput =
-        addCommand(OptionsMenu, QStringLiteral("Vie&w Last Output..."), "ViewLastOutput2");
-
-    // Help
-    addCommand(HelpMenu, QStringLiteral("&Contents"), "Contents1", QKeySequence(Qt::Key_F1));
-    addCommand(HelpMenu, QStringLiteral("&Brief Tutorial"), "BriefTutorial1");
-    addCommand(HelpMenu, QStringLiteral("&Tip of the Day"), "TipOfTheDay1");
-    HelpMenu->addSeparator();
-    addCommand(
-        HelpMenu, QStringLiteral("&Frequently Asked Questions"), "FrequentlyAskedQuestions1");
-    HelpMenu->addSeparator();
-    addCommand(HelpMenu, QStringLiteral("&Ambermox's Home Page"), "HomePage1");
-    addCommand(HelpMenu, QStringLiteral("&About Ambermox..."), "AboutAmbermox1");
-
-    // The list's two context menus.
-    FilePopUp = new QMenu(this);
-    FilePopUp->setObjectName(QStringLiteral("FilePopUp"));
-    auto *openEntry = addCommand(FilePopUp, QStringLiteral("&Open"), "Open1");
-    FilePopUp->setDefaultAction(openEntry);
-    auto *add2 = addCommand(FilePopUp, QStringLiteral("&Add..."), "Add2");
-    auto *del2 = addCommand(FilePopUp, QStringLiteral("&Delete..."), "Delete2");
-    addCommand(FilePopUp, QStringLiteral("&Extract..."), "Extract2");
-    addCommand(FilePopUp, QStringLiteral("&View..."), "View2");
-    FilePopUp->addSeparator();
-    auto *selectAll2 = addCommand(FilePopUp, QStringLiteral("&Select All"), "SelectAll2");
-    connect(selectAll2, &QAction::triggered, FileList, &FileListView::selectAllRows);
-    auto *invert2 = addCommand(FilePopUp, QStringLiteral("Invert Selection"), "InvertSelection2");
-    connect(invert2, &QAction::triggered, FileList, &FileListView::invertSelection);
-    FilePopUp->addSeparator();
-    addCommand(FilePopUp, QStringLiteral("File &Properties"), "FileProperties1");
-
-    SortPopUp = new QMenu(this);
-    SortPopUp->setObjectName(QStringLiteral("SortPopUp"));
-    const char *popNames[8] = { "SortbyName1", "SortbyPath1", "SortbyType1", "SortbySize1",
-        "SortbyPackedSize1", "SortbyCompressionRatio1", "SortbyDate1", "SortbyOrginalOrder1" };
-    for (int i = 0; i < 8; ++i) {
-        auto *item = addCommand(SortPopUp,
-            QStringLiteral("Sort by ") + QString::fromLatin1(kSortCaptions[i]), popNames[i]);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] {
-            guard([=, this] {
-                setSortOrder(i + 1);
-            });
-        });
-        m_sortPopItems[static_cast<size_t>(i)] = item;
-    }
-    SortPopUp->addSeparator();
-    addCommand(SortPopUp, QStringLiteral("&Properties..."), "Properties2");
-    connect(SortPopUp, &QMenu::aboutToShow, this, [this] {
-        for (int i = 0; i < 8; ++i)
-            m_sortPopItems[static_cast<size_t>(i)]->setChecked(i + 1 == m_settings.SortOrder);
-    });
-
-    m_archiveCommands = { m_closeArchive, properties, shortcut, copy, find, m_arrangeIcons, extract,
-        view, m_checkOut, m_makeExe, selectAll, invert };
-    m_writableCommands = { move, rename, deleteArchive, add, del, add2, del2 };
-}
-
-void TMainForm::buildToolBar2()
-{
     ToolBar2 = addToolBar(QStringLiteral("Toolbar"));
     ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
     ToolBar2->setMovable(false);
     ToolBar2->setIconSize(QSize(22, 22));
     ToolBar2->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     insertToolBarBreak(ToolBar2);
-
-    struct Button
-    {
-        const char *name, *caption, *tip, *icon;
-    };
-    const Button buttons[8] = {
-        { "NewButton", "New", "Create a new archive", "document-new" },
-        { "OpenButton", "Open", "Open an existing archive", "document-open" },
-        { "FavoritesButton", "Favorites", "List archives in your Favorite Zip Folders", "starred" },
-        { "AddButton", "Add", "Add files to the archive", "list-add" },
-        { "ExtractButton", "Extract", "Extract files from the archive", "document-save" },
-        { "DeleteButton", "Delete", "Delete selected file(s)", "edit-delete" },
-        { "ViewButton", "View", "View files inside the archive", "edit-find" },
-        { "CheckOutButton", "CheckOut", "Create icons for files in the archive", "emblem-default" },
-    };
-    for (int i = 0; i < 8; ++i) {
-        auto *action = new QAction(FileIcons::themed(QString::fromLatin1(buttons[i].icon)),
-            QString::fromLatin1(buttons[i].caption), this);
-        action->setObjectName(QString::fromLatin1(buttons[i].name));
-        action->setToolTip(QString::fromLatin1(buttons[i].tip));
-        ToolBar2->addAction(action);
-        if (i == 2 || i == 6)
-            ToolBar2->addSeparator();
-        if (i == 1)
-            connect(action, &QAction::triggered, this, [this] {
-                guard([this] {
-                    OpenArchive2Click();
-                });
-            });
-        if (i == 3 || i == 5)
-            m_writableCommands.push_back(action);
-        else if (i >= 4)
-            m_archiveCommands.push_back(action);
-    }
 }
 
 void TMainForm::buildStatusBar()
@@ -465,76 +198,46 @@ void TMainForm::buildStatusBar()
     LedOn->setLit(true);
 }
 
-void TMainForm::setArchiveCommandsEnabled(bool enabled)
+void TMainForm::applyArchiveState(ArchiveState state)
 {
-    for (QAction *a : m_archiveCommands)
-        a->setEnabled(enabled);
+    for (const auto &[action, needs] : m_commands)
+        if (const std::optional<bool> on = enabledIn(needs, state))
+            action->setEnabled(*on);
 }
 
-void TMainForm::setWritableCommandsEnabled(bool enabled)
-{
-    for (QAction *a : m_writableCommands)
-        a->setEnabled(enabled);
-}
-
-void TMainForm::OpenArchive(const std::string &path)
+void TMainForm::showArchive(const std::string &path, bool readOnly)
 {
     FileList->setEnabled(true);
-    setArchiveCommandsEnabled(true);
-    setWritableCommandsEnabled(true);
+    applyArchiveState(readOnly ? ArchiveState::ReadOnly : ArchiveState::Writable);
     SPanel1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     SPanel2->show();
     m_archiveOpen = true;
-
     // Names are shown as stored: on this system letter case is part of the name.
     setWindowTitle(QStringLiteral("Ambermox - ") + qs(fileNameOf(path)));
-
     FormResize();
     SPanel1->clear();
     SPanel2->clear();
     LedOn->setLit(true);
     LedOff->setLit(false);
-
-    CurrentArchive = path;
-    m_readOnly = isReadOnlyFile(path);
-    if (m_readOnly)
-        setWritableCommandsEnabled(false);
-
-    if (!SkipHistoryUpdate) {
-        History &recent = m_settings.ActiveFile;
-        const int n = recent.indexOf(path);
-        if (n > 0) {
-            RecentItemClick(n + 1);
-            ListAlreadyLoaded = true;
-            // That opening has done the rest, the favourites question included.
-            if (CurrentArchive == path)
-                return;
-        } else if (n < 0) {
-            recent.pushFront(path);
-        }
-    }
-    RefreshRecentMenu();
-    setAcceptDrops(true);
-    m_settings.LastOpenDir = folderOf(path);
-
-    const std::string folder = folderOf(path);
-    bool known = false;
-    for (const auto &f : m_settings.FavoriteFolders)
-        known |= f == folder;
-    if (!known && !folder.empty()) {
-        if (m_settings.FavoriteAddMode == 0)
-            addFavoriteFolder(folder);
-        else if (m_settings.FavoriteAddMode == 1
-            && Prompter::instance().question(QStringLiteral("Add \"") + qs(LowerAscii(folder))
-                + QStringLiteral("\" to favorite Zip Folders?")))
-            addFavoriteFolder(folder);
-    }
 }
 
-void TMainForm::addFavoriteFolder(const std::string &folder)
+void TMainForm::showNoArchive()
 {
-    if (m_settings.FavoriteFolders.size() < 1000)
-        m_settings.FavoriteFolders.push_back(folder);
+    m_archiveOpen = false;
+    SPanel2->hide();
+    FormResize();
+    SPanel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FileList->hide();
+    m_model->beginChange();
+    m_rows.clear();
+    m_model->endChange();
+    FileList->show();
+    setWindowTitle(QStringLiteral("Ambermox "));
+    SPanel1->setText(QString::fromLatin1(kNoArchiveText));
+    applyArchiveState(ArchiveState::None);
+    LedOn->setLit(true);
+    LedOff->setLit(false);
+    FileList->setEnabled(false);
 }
 
 void TMainForm::RefreshRecentMenu()
@@ -548,57 +251,6 @@ void TMainForm::RefreshRecentMenu()
     }
 }
 
-void TMainForm::RecentItemClick(int n)
-{
-    History &recent = m_settings.ActiveFile;
-    const std::string path = recent[n - 1];
-    if (path.empty() || refuseWhileOperationRuns())
-        return;
-    if (!QFileInfo(qs(path)).isFile()) {
-        recent.remove(n - 1);
-        RefreshRecentMenu();
-        return;
-    }
-    SkipHistoryUpdate = true;
-    struct Clear
-    {
-        bool &flag;
-        ~Clear() { flag = false; }
-    } clear { SkipHistoryUpdate };
-    recent.moveToFront(n - 1);
-    CloseArchive2Click();
-    OpenArchive(recent[0]);
-    LoadFileList();
-}
-
-void TMainForm::CloseArchive2Click()
-{
-    CurrentArchive.clear();
-    m_archiveOpen = false;
-    m_checkOut->setEnabled(false);
-    m_makeExe->setEnabled(false);
-    m_viewLastOutput->setEnabled(false);
-    m_arrangeIcons->setEnabled(false);
-    SPanel2->hide();
-    FormResize();
-    SPanel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-
-    FileList->hide();
-    m_model->beginChange();
-    m_rows.clear();
-    m_model->endChange();
-    FileList->show();
-
-    setWindowTitle(QStringLiteral("Ambermox "));
-    SPanel1->setText(QString::fromLatin1(kNoArchiveText));
-    setArchiveCommandsEnabled(false);
-    setWritableCommandsEnabled(false);
-    LedOn->setLit(true);
-    LedOff->setLit(false);
-    setAcceptDrops(false);
-    FileList->setEnabled(false);
-}
-
 void TMainForm::OpenArchive2Click()
 {
     if (refuseWhileOperationRuns())
@@ -609,10 +261,7 @@ void TMainForm::OpenArchive2Click()
         return;
     ToolBar2->setEnabled(false);
     Timer1->start();
-    ListAlreadyLoaded = false;
-    OpenArchive(QFileInfo(file).absoluteFilePath().toStdString());
-    if (!ListAlreadyLoaded)
-        LoadFileList();
+    m_session.openAndLoad(QFileInfo(file).absoluteFilePath().toStdString());
     FileList->currentView()->setFocus();
 }
 
@@ -625,7 +274,7 @@ void TMainForm::LoadFileList()
     SPanel2->repaint();
 
     try {
-        m_engine.setZipFilename(CurrentArchive);
+        m_engine.setZipFilename(m_session.CurrentArchive);
     } catch (...) {
         // A damaged archive: no half list, and the error goes to the error box.
         m_model->beginChange();
@@ -860,9 +509,10 @@ void TMainForm::LoadSettings()
             }
         }
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            m_settings.MainLeft = area.x() + area.width() / 2 - m_settings.MainWidth / 2;
-            m_settings.MainTop = area.y() + area.height() / 2 - m_settings.MainHeight / 2;
+            const QPoint topLeft = centredIn(
+                screen->availableGeometry(), { m_settings.MainWidth, m_settings.MainHeight });
+            m_settings.MainLeft = topLeft.x();
+            m_settings.MainTop = topLeft.y();
         }
         resize(m_settings.MainWidth, m_settings.MainHeight);
         move(m_settings.MainLeft, m_settings.MainTop);
@@ -932,30 +582,15 @@ void TMainForm::applySettings()
 
 void TMainForm::restoreGeometry()
 {
-    QRect wanted(
+    const QRect stored(
         m_settings.MainLeft, m_settings.MainTop, m_settings.MainWidth, m_settings.MainHeight);
-    wanted.setSize(wanted.size().expandedTo(minimumSize()));
-    // A window stored off-screen (another monitor, a larger desktop) comes back
-    // where it can be seen and grabbed.
-    QScreen *screen = QGuiApplication::screenAt(wanted.topLeft() + QPoint(40, 10));
+    QScreen *screen = QGuiApplication::screenAt(grabPoint(stored));
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        wanted.setSize(wanted.size().boundedTo(area.size()));
-        if (!area.contains(wanted.topLeft() + QPoint(40, 10)))
-            wanted.moveCenter(area.center());
-        if (wanted.right() > area.right())
-            wanted.moveRight(area.right());
-        if (wanted.bottom() > area.bottom())
-            wanted.moveBottom(area.bottom());
-        if (wanted.left() < area.left())
-            wanted.moveLeft(area.left());
-        if (wanted.top() < area.top())
-            wanted.moveTop(area.top());
-    }
-    resize(wanted.size());
-    move(wanted.topLeft());
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect placed = placedIn(stored, minimumSize(), screen ? &area : nullptr);
+    resize(placed.size());
+    move(placed.topLeft());
 }
 
 void TMainForm::SaveSettings()
@@ -989,7 +624,7 @@ void TMainForm::setAddForm(TAddForm *form)
     host.mainWindow = this;
     host.operations = m_operations.get();
     host.currentArchive = [this] {
-        return CurrentArchive;
+        return m_session.CurrentArchive;
     };
     host.lastAddDir = [this] {
         return m_settings.LastAddDir;
@@ -1001,16 +636,13 @@ void TMainForm::setAddForm(TAddForm *form)
         LoadFileList();
     };
     form->attach(host);
-    for (const char *name : { "Add1", "Add2", "AddButton" })
-        if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, guarded(this, &TMainForm::AddClick));
 }
 
 void TMainForm::AddClick()
 {
     // While its add runs the dialog stays closed: the list must stay
     // clickable to interrupt it.
-    if (!m_addForm || m_addForm->running() || CurrentArchive.empty())
+    if (!m_addForm || m_addForm->running() || m_session.CurrentArchive.empty())
         return;
     m_addForm->showOnTop();
 }

@@ -2,6 +2,8 @@
 // settings and the commands that act on them.
 #pragma once
 
+#include "ArchiveSession.h"
+#include "CommandTable.h"
 #include "FileRowModel.h"
 #include "FileRows.h"
 #include "Settings.h"
@@ -37,7 +39,7 @@ class TDeleteForm;
 class TExtractForm;
 class TViewForm;
 
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, private ArchiveView
 {
     Q_OBJECT
 public:
@@ -45,20 +47,19 @@ public:
     explicit TMainForm(const QStringList &args, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // Makes path the open archive (window state, caption, recent list,
-    // favourites). Does not build the list unless it had to re-open it
-    // itself, which it reports in ListAlreadyLoaded.
-    void OpenArchive(const std::string &path);
+    // The archive rules; the window shows what they decide.
+    ArchiveSession &session() { return m_session; }
+    void OpenArchive(const std::string &path) { m_session.OpenArchive(path); }
+    void RecentItemClick(int n) { m_session.RecentItemClick(n); } // n = 1..5
+    void CloseArchive2Click() { m_session.CloseArchive(); }
     // Re-reads the open archive and rebuilds rows, list and status texts.
     void LoadFileList();
     void RefreshRecentMenu();
-    void CloseArchive2Click();
     void OpenArchive2Click();
     void FileListChange();
     void FormResize();
     void FormPaint();
     void setSortOrder(int order);
-    void RecentItemClick(int n); // n = 1..5
     void setViewStyle(int style);
     void LoadSettings();
     void SaveSettings();
@@ -68,10 +69,7 @@ public:
     static void setStorePaths(const std::string &settingsFile, const std::string &favoritesFile);
 
     // State other windows read.
-    std::string CurrentArchive;
     std::string ArchiveRatio;
-    bool SkipHistoryUpdate = false;
-    bool ListAlreadyLoaded = false;
     bool FirstPaintPending = false;
     Settings &settings() { return m_settings; }
     const FileRows &fileRows() const { return m_rows; }
@@ -80,7 +78,7 @@ public:
     TZipEngine &engine() { return m_engine; }
     // The selected entries as archive names (Path + Name), in list order.
     std::vector<std::string> selectedEntries() const;
-    bool archiveReadOnly() const { return m_readOnly; }
+    bool archiveReadOnly() const { return m_session.readOnly(); }
 
     // Commands, view options and what running operations share with the
     // window (MainCommands.cpp).
@@ -100,6 +98,10 @@ public:
     void ShowTextClick(bool on);
     void ShowToolTipsClick(bool on);
     void StatusPanelClick();
+    void CloseArchiveCommand();
+    void ExitClick();
+    void SelectAllClick();
+    void InvertSelectionClick();
     void TopMenuPopup();
     void ContentsClick();
     void BriefTutorialClick();
@@ -138,16 +140,20 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // ArchiveView
+    void showArchive(const std::string &path, bool readOnly) override;
+    void showNoArchive() override;
+    void loadFileList() override { LoadFileList(); }
+    void refreshRecent() override { RefreshRecentMenu(); }
+    void acceptFileDrops(bool on) override { setAcceptDrops(on); }
+
     void FormCreate();
     void buildCommandBar();
-    void buildToolBar2();
     void buildStatusBar();
-    QAction *addCommand(
-        QMenu *menu, const QString &caption, const char *name, const QKeySequence &shortcut = {});
-    void setArchiveCommandsEnabled(bool enabled);
-    void setWritableCommandsEnabled(bool enabled);
+    void buildCommands();
+    void bindGroup(QAction *action, Group group, int index);
+    void applyArchiveState(ArchiveState state);
     void checkSortItem();
-    void addFavoriteFolder(const std::string &folder);
     void applySettings();
     void restoreGeometry();
     void Timer1Timer();
@@ -155,11 +161,11 @@ private:
     void showListMenu(const QPoint &globalPos);
 
     Settings m_settings;
+    ArchiveSession m_session { m_settings, *this };
     QStringList m_args;
     TZipEngine m_engine;
     FileRows m_rows;
     FileRowModel *m_model;
-    bool m_readOnly = false;
     bool m_archiveOpen = false;
     // Set while "favorites.dat" could not be read at a first start: that
     // save must not replace the file the user still has.
@@ -181,36 +187,29 @@ private:
     StatusLamp *LedOff;
     QFrame *m_bevel;
 
-    QMenu *FileMenu, *EditMenu, *ViewMenu, *ActionsMenu, *OptionsMenu, *HelpMenu;
-    QMenu *FilePopUp, *SortPopUp, *ToolBarPopUp, *TopMenu, *ArrangeIconsMenu;
-    QAction *m_recentSeparator;
+    QMenu *FilePopUp, *SortPopUp, *ToolBarPopUp, *TopMenu;
+    QAction *m_recentSeparator = nullptr;
     std::array<QAction *, 5> m_recentItems {};
     std::array<QAction *, 8> m_sortItems {}; // View menu, by order 1..8
     std::array<QAction *, 8> m_sortPopItems {}; // pop-up, by order 1..8
     std::array<QAction *, 4> m_styleItems {};
     QActionGroup *m_styleGroup;
-
-    // Commands that need an archive, and those that also need it writable.
-    std::vector<QAction *> m_archiveCommands;
-    std::vector<QAction *> m_writableCommands;
+    // Every command with the states that enable it.
+    std::vector<std::pair<QAction *, Needs>> m_commands;
     QAction *m_viewLastOutput;
-    QAction *m_checkOut;
-    QAction *m_makeExe;
-    QAction *m_arrangeIcons;
     QAction *m_closeArchive;
 
     // MainCommands.cpp
     void connectCommands();
-    void buildToolBarPopUp();
-    void buildTopMenu();
+    void connectDock();
     void setupToolButtons();
     void ShowArchiveProperties();
     bool commandEvent(QObject *watched, QEvent *event);
     std::unique_ptr<TMsgForm> m_msgForm;
     std::unique_ptr<Operations> m_operations;
-    std::array<QAction *, 8> m_buttons {};
-    std::array<QIcon, 8> m_images; // ImageList1
-    std::array<QIcon, 8> m_hotImages; // ImageList2: under the mouse
+    std::vector<QAction *> m_buttons; // ToolBar2, left to right
+    std::vector<QIcon> m_images; // ImageList1
+    std::vector<QIcon> m_hotImages; // ImageList2: under the mouse
     std::array<QAction *, 5> m_topItems {};
     bool m_showToolTips = true;
     bool m_afterDoubleClick = false;

@@ -36,7 +36,7 @@ void TMainForm::setDeleteForm(TDeleteForm *form)
     host.mainWindow = this;
     host.operations = m_operations.get();
     host.currentArchive = [this] {
-        return CurrentArchive;
+        return m_session.CurrentArchive;
     };
     host.selectedMembers = [this] {
         return selectedEntries();
@@ -45,14 +45,11 @@ void TMainForm::setDeleteForm(TDeleteForm *form)
         LoadFileList();
     };
     form->setHost(host);
-    for (const char *name : { "Delete1", "Delete2", "DeleteButton" })
-        if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, guarded(this, &TMainForm::DeleteClick));
 }
 
 void TMainForm::DeleteClick()
 {
-    if (!m_deleteForm || CurrentArchive.empty() || m_readOnly)
+    if (!m_deleteForm || m_session.CurrentArchive.empty() || m_session.readOnly())
         return;
     m_deleteForm->showOnTop();
 }
@@ -82,7 +79,7 @@ void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
     host.mainWindow = this;
     host.operations = m_operations.get();
     host.currentArchive = [this] {
-        return CurrentArchive;
+        return m_session.CurrentArchive;
     };
     host.selectedEntry = [this]() -> std::optional<ViewEntry> {
         const std::vector<int> rows = FileList->selectedRows();
@@ -109,7 +106,7 @@ void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
 
 void TMainForm::showViewForm()
 {
-    if (!m_viewForm || CurrentArchive.empty())
+    if (!m_viewForm || m_session.CurrentArchive.empty())
         return;
     m_viewForm->showOnTop();
 }

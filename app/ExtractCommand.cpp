@@ -25,7 +25,7 @@ void TMainForm::setExtractForm(TExtractForm *form)
     host.mainWindow = this;
     host.operations = m_operations.get();
     host.currentArchive = [this] {
-        return CurrentArchive;
+        return m_session.CurrentArchive;
     };
     host.rows = [this] {
         std::vector<ExtractRow> rows;
@@ -52,14 +52,11 @@ void TMainForm::setExtractForm(TExtractForm *form)
     connect(form, &QObject::destroyed, this, [this] {
         m_operations->extractEngine = nullptr;
     });
-    for (const char *name : { "Extract1", "Extract2", "ExtractButton" })
-        if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, guarded(this, &TMainForm::ExtractClick));
 }
 
 void TMainForm::ExtractClick()
 {
-    if (!m_extractForm || CurrentArchive.empty() || refuseWhileOperationRuns())
+    if (!m_extractForm || m_session.CurrentArchive.empty() || refuseWhileOperationRuns())
         return;
     m_extractForm->showOnTop();
 }

@@ -15,6 +15,7 @@
 #include "widgets/FileListView.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
@@ -29,6 +30,7 @@
 #include <QTreeView>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -91,16 +93,126 @@ int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)
     return std::max(0, bar->width() - used - spacing - 4);
 }
 
+void TMainForm::buildCommands()
+{
+    std::map<QString, QWidget *> places { { QStringLiteral("ToolBar2"), ToolBar2 } };
+    const std::pair<QMenu **, const char *> popUps[] = { { &FilePopUp, "FilePopUp" },
+        { &SortPopUp, "SortPopUp" }, { &ToolBarPopUp, "ToolBarPopUp" }, { &TopMenu, "TopMenu" } };
+    for (const auto &[menu, name] : popUps) {
+        *menu = new QMenu(this);
+        (*menu)->setObjectName(QString::fromLatin1(name));
+        places[(*menu)->objectName()] = *menu;
+    }
+    m_styleGroup = new QActionGroup(this);
+    // A stored style outside 0..3 leaves no item checked.
+    m_styleGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const MenuButton &item : menuButtons())
+        places[QString::fromLatin1(item.name)] = findChild<QMenu *>(QString::fromLatin1(item.name));
+
+    for (const Command &command : commandTable()) {
+        QWidget *place = places.at(QString::fromLatin1(command.place));
+        auto *menu = qobject_cast<QMenu *>(place);
+        const QString name = QString::fromLatin1(command.name);
+        const QString caption = QString::fromLatin1(command.caption);
+        QAction *action;
+        if (command.kind == Kind::Separator) {
+            action = menu ? menu->addSeparator() : ToolBar2->addSeparator();
+            action->setObjectName(name);
+            continue;
+        }
+        if (command.kind == Kind::Submenu) {
+            QMenu *submenu = menu->addMenu(caption);
+            submenu->setObjectName(QString(name).replace(QLatin1Char('1'), QStringLiteral("Menu")));
+            places[submenu->objectName()] = submenu;
+            action = submenu->menuAction();
+        } else {
+            action = new QAction(caption, menu ? static_cast<QObject *>(menu) : this);
+            place->addAction(action);
+        }
+        action->setObjectName(name);
+        if (*command.icon)
+            action->setIcon(FileIcons::themed(QString::fromLatin1(command.icon)));
+        if (*command.hint)
+            action->setToolTip(QString::fromLatin1(command.hint));
+        if (*command.shortcut) {
+            action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
+            // The menus drop down from toolbar buttons, so the window must own the shortcuts.
+            addAction(action);
+        }
+        action->setCheckable(command.kind == Kind::Check || command.kind == Kind::Checked);
+        action->setChecked(command.kind == Kind::Checked);
+        m_commands.emplace_back(action, command.needs);
+        bindGroup(action, command.group, command.index);
+        if (menu == nullptr)
+            m_buttons.push_back(action);
+    }
+    m_recentSeparator = findChild<QAction *>(QStringLiteral("RecentSeparator"));
+    m_viewLastOutput = findChild<QAction *>(QStringLiteral("ViewLastOutput2"));
+    m_closeArchive = findChild<QAction *>(QStringLiteral("CloseArchive2"));
+    FilePopUp->setDefaultAction(findChild<QAction *>(QStringLiteral("Open1")));
+    connect(SortPopUp, &QMenu::aboutToShow, this, [this] {
+        for (int i = 0; i < 8; ++i)
+            m_sortPopItems[static_cast<size_t>(i)]->setChecked(i + 1 == m_settings.SortOrder);
+    });
+    connect(TopMenu, &QMenu::aboutToShow, this, guarded(this, &TMainForm::TopMenuPopup));
+}
+
+void TMainForm::bindGroup(QAction *action, Group group, int index)
+{
+    const size_t i = static_cast<size_t>(index);
+    auto onTrigger = [this, action](auto handler) {
+        connect(action, &QAction::triggered, this, [this, handler](bool on) {
+            guard([=, this] {
+                handler(on);
+            });
+        });
+    };
+    switch (group) {
+    case Group::None:
+        break;
+    case Group::Recent:
+    case Group::TopItem:
+        (group == Group::Recent ? m_recentItems : m_topItems)[i - 1] = action;
+        action->setVisible(group == Group::Recent);
+        onTrigger([this, index](bool) {
+            RecentItemClick(index);
+        });
+        break;
+    case Group::ViewStyle:
+        m_styleItems[i] = action;
+        m_styleGroup->addAction(action);
+        onTrigger([this, index](bool) {
+            setViewStyle(index);
+        });
+        break;
+    case Group::Sort:
+    case Group::SortPopUp:
+        (group == Group::Sort ? m_sortItems : m_sortPopItems)[i - 1] = action;
+        onTrigger([this, index](bool) {
+            setSortOrder(index);
+        });
+        // The menu's item flipped its own check mark; the order decides it.
+        if (group == Group::Sort)
+            connect(action, &QAction::triggered, this, &TMainForm::checkSortItem);
+        break;
+    case Group::Option:
+        // Triggering flips the check mark first: the handler gets the new state.
+        onTrigger([this, index](bool on) {
+            (this
+                    ->*std::array { &TMainForm::FlatButtonsClick, &TMainForm::ShowTextClick,
+                        &TMainForm::ShowToolTipsClick }[static_cast<size_t>(index)])(on);
+        });
+        break;
+    }
+}
+
 void TMainForm::connectCommands()
 {
-    auto action = [this](const char *name) {
+    auto bind = [this](const char *name, void (TMainForm::*handler)()) {
         auto *a = findChild<QAction *>(QString::fromLatin1(name));
         if (!a)
             qFatal("no command %s", name);
-        return a;
-    };
-    auto bind = [&](const char *name, void (TMainForm::*handler)()) {
-        connect(action(name), &QAction::triggered, this, [this, handler] {
+        connect(a, &QAction::triggered, this, [this, handler] {
             guard([=, this] {
                 (this->*handler)();
             });
@@ -111,28 +223,47 @@ void TMainForm::connectCommands()
     m_operations = std::make_unique<Operations>(
         *m_msgForm, m_viewLastOutput, StatusLine { SPanel1, SPanel2, ProgressBar1, LedOn, LedOff });
 
-    // Pop-up "&Open" and the list's clicks open one entry.
-    bind("Open1", &TMainForm::OpenEntryClick);
-    for (const char *name : { "View1", "View2", "ViewButton" })
-        bind(name, &TMainForm::ViewCommandClick);
-    bind("ViewLastOutput2", &TMainForm::ViewLastOutputClick);
-    bind("Toolbar1", &TMainForm::ToolbarClick);
-    bind("StatusBar1", &TMainForm::StatusBarClick);
-    bind("AsWebPage1", &TMainForm::AsWebPageClick);
-    bind("BestFit1", &TMainForm::BestFitClick);
-    bind("DefaultColumns1", &TMainForm::DefaultColumnsClick);
-    bind("Contents1", &TMainForm::ContentsClick);
-    bind("BriefTutorial1", &TMainForm::BriefTutorialClick);
-    bind("FrequentlyAskedQuestions1", &TMainForm::FaqClick);
-    bind("HomePage1", &TMainForm::HomePageClick);
-    for (const char *name : { "Properties1", "Properties2" })
-        bind(name, &TMainForm::ShowArchiveProperties);
-    // The Select All and Invert Selection buttons of the pop-up and the Edit
-    // menu are bound where they are made; New, Favorites, Add, Extract,
-    // Delete and CheckOut open windows that do not exist yet.
+    const std::pair<const char *, void (TMainForm::*)()> handlers[] = {
+        { "OpenArchive2", &TMainForm::OpenArchive2Click },
+        { "OpenButton", &TMainForm::OpenArchive2Click },
+        { "CloseArchive2", &TMainForm::CloseArchiveCommand },
+        { "Exit1", &TMainForm::ExitClick },
+        { "SelectAll1", &TMainForm::SelectAllClick },
+        { "SelectAll2", &TMainForm::SelectAllClick },
+        { "InvertSelection1", &TMainForm::InvertSelectionClick },
+        { "InvertSelection2", &TMainForm::InvertSelectionClick },
+        // Pop-up "&Open" and the list's clicks open one entry.
+        { "Open1", &TMainForm::OpenEntryClick },
+        { "View1", &TMainForm::ViewCommandClick },
+        { "View2", &TMainForm::ViewCommandClick },
+        { "ViewButton", &TMainForm::ViewCommandClick },
+        { "ViewLastOutput2", &TMainForm::ViewLastOutputClick },
+        { "Toolbar1", &TMainForm::ToolbarClick },
+        { "StatusBar1", &TMainForm::StatusBarClick },
+        { "AsWebPage1", &TMainForm::AsWebPageClick },
+        { "BestFit1", &TMainForm::BestFitClick },
+        { "DefaultColumns1", &TMainForm::DefaultColumnsClick },
+        { "Contents1", &TMainForm::ContentsClick },
+        { "BriefTutorial1", &TMainForm::BriefTutorialClick },
+        { "FrequentlyAskedQuestions1", &TMainForm::FaqClick },
+        { "HomePage1", &TMainForm::HomePageClick },
+        { "Properties1", &TMainForm::ShowArchiveProperties },
+        { "Properties2", &TMainForm::ShowArchiveProperties },
+        { "Add1", &TMainForm::AddClick },
+        { "Add2", &TMainForm::AddClick },
+        { "AddButton", &TMainForm::AddClick },
+        { "Extract1", &TMainForm::ExtractClick },
+        { "Extract2", &TMainForm::ExtractClick },
+        { "ExtractButton", &TMainForm::ExtractClick },
+        { "Delete1", &TMainForm::DeleteClick },
+        { "Delete2", &TMainForm::DeleteClick },
+        { "DeleteButton", &TMainForm::DeleteClick },
+    };
+    // New, Favorites and CheckOut open windows that do not exist yet.
+    for (const auto &[name, handler] : handlers)
+        bind(name, handler);
 
-    buildToolBarPopUp();
-    buildTopMenu();
+    connectDock();
     setupToolButtons();
 
     // The list's clicks, on the viewport of every view style.
@@ -167,29 +298,8 @@ void TMainForm::connectCommands()
     SPanel2->installEventFilter(panelHook);
 }
 
-void TMainForm::buildToolBarPopUp()
+void TMainForm::connectDock()
 {
-    ToolBarPopUp = new QMenu(this);
-    ToolBarPopUp->setObjectName(QStringLiteral("ToolBarPopUp"));
-    const struct
-    {
-        const char *caption, *name;
-        void (TMainForm::*handler)(bool);
-    } items[] = { { "Flat Buttons", "FlatButtons1", &TMainForm::FlatButtonsClick },
-        { "Show Text", "ShowText1", &TMainForm::ShowTextClick },
-        { "Show Tool Tips", "ShowToolTips1", &TMainForm::ShowToolTipsClick } };
-    for (const auto &item : items) {
-        QAction *a = addCommand(ToolBarPopUp, QString::fromLatin1(item.caption), item.name);
-        a->setCheckable(true);
-        a->setChecked(true);
-        // Triggering flips the check mark first: the handler gets the new state.
-        connect(a, &QAction::triggered, this, [this, handler = item.handler](bool on) {
-            guard([=, this] {
-                (this->*handler)(on);
-            });
-        });
-    }
-
     // The dock's context menu: both toolbars and the window's edge between them.
     for (QToolBar *bar : { m_commandBar, ToolBar2 }) {
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -204,24 +314,6 @@ void TMainForm::buildToolBarPopUp()
     });
 }
 
-void TMainForm::buildTopMenu()
-{
-    TopMenu = new QMenu(this);
-    TopMenu->setObjectName(QStringLiteral("TopMenu"));
-    for (int n = 1; n <= 5; ++n) {
-        QAction *item = TopMenu->addAction(QString());
-        item->setObjectName(QStringLiteral("TopItem%1").arg(n));
-        item->setVisible(false);
-        connect(item, &QAction::triggered, this, [this, n] {
-            guard([=, this] {
-                RecentItemClick(n);
-            });
-        });
-        m_topItems[static_cast<size_t>(n - 1)] = item;
-    }
-    connect(TopMenu, &QMenu::aboutToShow, this, guarded(this, &TMainForm::TopMenuPopup));
-}
-
 void TMainForm::TopMenuPopup()
 {
     const History &recent = m_settings.ActiveFile;
@@ -234,24 +326,22 @@ void TMainForm::TopMenuPopup()
 
 void TMainForm::setupToolButtons()
 {
-    const char *names[8] = { "NewButton", "OpenButton", "FavoritesButton", "AddButton",
-        "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton" };
     auto *hook = new EventHook(this, [this](QObject *watched, QEvent *event) {
         return commandEvent(watched, event);
     });
-    for (size_t i = 0; i < 8; ++i) {
-        QAction *a = findChild<QAction *>(QString::fromLatin1(names[i]));
-        m_buttons[i] = a;
-        m_images[i] = a->icon();
-        m_hotImages[i] = hotImage(a->icon());
+    for (size_t i = 0; i < m_buttons.size(); ++i) {
+        QAction *a = m_buttons[i];
+        m_images.push_back(a->icon());
+        m_hotImages.push_back(hotImage(a->icon()));
         if (QWidget *button = ToolBar2->widgetForAction(a)) {
-            button->setObjectName(QString::fromLatin1(names[i]));
+            button->setObjectName(a->objectName());
             button->setProperty("imageIndex", static_cast<int>(i));
             button->installEventFilter(hook);
         }
     }
     // The Open button's arrow drops down the recent archives.
-    if (auto *open = qobject_cast<QToolButton *>(ToolBar2->widgetForAction(m_buttons[1]))) {
+    auto *openAction = findChild<QAction *>(QStringLiteral("OpenButton"));
+    if (auto *open = qobject_cast<QToolButton *>(ToolBar2->widgetForAction(openAction))) {
         open->setMenu(TopMenu);
         open->setPopupMode(QToolButton::MenuButtonPopup);
         // Aligned to the button's right edge.
@@ -306,7 +396,7 @@ void TMainForm::ShowTextClick(bool on)
         if (on)
             button->setFixedSize(65, 42);
         else
-            button->setFixedSize(a == m_buttons[1] ? 35 : 26, 26);
+            button->setFixedSize(a->objectName() == QLatin1String("OpenButton") ? 35 : 26, 26);
     }
 }
 
@@ -356,6 +446,27 @@ void TMainForm::DefaultColumnsClick()
     const std::array<int, 6> widths = defaultColumnWidths(FileList->width());
     for (int c = 0; c < 6; ++c)
         FileList->setColumnWidth(c, std::max(widths[static_cast<size_t>(c)], 0));
+}
+
+void TMainForm::CloseArchiveCommand()
+{
+    if (!refuseWhileOperationRuns())
+        CloseArchive2Click();
+}
+
+void TMainForm::ExitClick()
+{
+    close();
+}
+
+void TMainForm::SelectAllClick()
+{
+    FileList->selectAllRows();
+}
+
+void TMainForm::InvertSelectionClick()
+{
+    FileList->invertSelection();
 }
 
 void TMainForm::StatusPanelClick()

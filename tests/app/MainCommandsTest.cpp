@@ -6,9 +6,9 @@
 #include "app/MainCommands.h"
 #include "app/AmbxUnit.h"
 #include "platform/Prompter.h"
-#include "platform/Shell.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"
@@ -169,7 +169,7 @@ private Q_SLOTS:
 
         // An item of the drop-down runs the same command as the File menu's.
         items[2]->trigger();
-        QCOMPARE(form.CurrentArchive, m_deep);
+        QCOMPARE(form.session().CurrentArchive, m_deep);
         QCOMPARE(recent(form), (std::vector<std::string> { m_deep, m_a, m_b, "", "" }));
         Q_EMIT top->aboutToShow();
         QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_deep));
@@ -183,11 +183,11 @@ private Q_SLOTS:
         const auto before = recent(form);
         form.fileList()->selectAllRows();
         action(form, "Recent1")->trigger();
-        QCOMPARE(form.CurrentArchive, m_a);
+        QCOMPARE(form.session().CurrentArchive, m_a);
         QCOMPARE(recent(form), before);
         QCOMPARE(form.FileRowCount(), size_t(3));
         QCOMPARE(form.fileList()->selectedCount(), 0); // closed and opened again
-        QVERIFY(!form.SkipHistoryUpdate);
+        QVERIFY(!form.session().SkipHistoryUpdate);
     }
 
     void missingRecentItemIsDroppedSilently()
@@ -210,7 +210,7 @@ private Q_SLOTS:
         top->actions()[3]->trigger();
         QCOMPARE(
             recent(form), (std::vector<std::string> { made[4], made[3], made[2], made[0], "" }));
-        QCOMPARE(form.CurrentArchive, made[4]); // still open
+        QCOMPARE(form.session().CurrentArchive, made[4]); // still open
         QCOMPARE(prompter.shown().size(), asked); // no message
         QVERIFY(!action(form, "Recent5")->isVisible());
         QCOMPARE(action(form, "Recent4")->text(), QStringLiteral("&4 ") + qs(made[0]));

@@ -6,10 +6,10 @@
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/ViewUnit.h"
-#include "platform/Shell.h"
 #include "platform/TempFolder.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QVERIFY(deleteForm.isVisible());
         deleteForm.close();
         QVERIFY(!extractForm.isVisible());
-        QCOMPARE(form.CurrentArchive, archive);
+        QCOMPARE(form.session().CurrentArchive, archive);
         QCOMPARE(fs::current_path().string(), before);
         QCOMPARE(addEngine.SuccessCount, 1);
         form.LoadFileList();
@@ -284,7 +284,7 @@ private Q_SLOTS:
         prompter.answerQuestion(false);
         form.OpenArchive(archive); // second in the recent list
         QCOMPARE(prompter.shown().size(), size_t(1));
-        QCOMPARE(form.CurrentArchive, archive);
+        QCOMPARE(form.session().CurrentArchive, archive);
     }
 
     // A damaged member is named in a notice after the extraction, and an

@@ -6,9 +6,9 @@
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 
 #include <QAction>

@@ -6,8 +6,8 @@
 #include "dialogs/FolderTree.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
-#include "platform/Prompter.h"
 #include "tests/support/Peers.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 #include "widgets/StatusLamp.h"
 
