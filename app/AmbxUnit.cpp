@@ -4,7 +4,6 @@
 #include "SettingsIO.h"
 #include "WindowPlacement.h"
 
-#include "dialogs/AddUnit.h"
 #include "discovery/FavoritesFile.h"
 #include "platform/FileIcons.h"
 #include "platform/Guard.h"
@@ -351,14 +350,6 @@ void TMainForm::setViewStyle(int style)
     FileList->setViewStyle(static_cast<FileListView::ViewStyle>(style));
 }
 
-std::vector<std::string> TMainForm::selectedEntries() const
-{
-    std::vector<std::string> out;
-    for (int row : FileList->selectedRows())
-        out.push_back(m_rows[static_cast<size_t>(row)].member());
-    return out;
-}
-
 void TMainForm::FileListChange()
 {
     if (!m_archiveOpen) {
@@ -608,41 +599,4 @@ void TMainForm::SaveSettings()
         FavoritesFile::write(favoritesPath(),
             { m_settings.FavoriteFolders, m_settings.FavoriteSortOrder,
                 m_settings.FavoriteAddMode });
-}
-
-TAddForm *TMainForm::addForm() const
-{
-    return m_addForm;
-}
-
-void TMainForm::setAddForm(TAddForm *form)
-{
-    m_addForm = form;
-    if (!form)
-        return;
-    AddFormHost host;
-    host.mainWindow = this;
-    host.operations = m_operations.get();
-    host.currentArchive = [this] {
-        return m_session.CurrentArchive;
-    };
-    host.lastAddDir = [this] {
-        return m_settings.LastAddDir;
-    };
-    host.setLastAddDir = [this](const std::string &dir) {
-        m_settings.LastAddDir = dir;
-    };
-    host.loadFileList = [this] {
-        LoadFileList();
-    };
-    form->attach(host);
-}
-
-void TMainForm::AddClick()
-{
-    // While its add runs the dialog stays closed: the list must stay
-    // clickable to interrupt it.
-    if (!m_addForm || m_addForm->running() || m_session.CurrentArchive.empty())
-        return;
-    m_addForm->showOnTop();
 }

@@ -8,6 +8,7 @@
 #include "FileRows.h"
 #include "Settings.h"
 
+#include "dialogs/MainWindowLink.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
 
@@ -39,7 +40,7 @@ class TDeleteForm;
 class TExtractForm;
 class TViewForm;
 
-class TMainForm : public QMainWindow, private ArchiveView
+class TMainForm : public QMainWindow, public MainWindowLink, private ArchiveView
 {
     Q_OBJECT
 public:
@@ -76,13 +77,11 @@ public:
     size_t FileRowCount() const { return m_rows.size(); }
     FileListView *fileList() const { return FileList; }
     TZipEngine &engine() { return m_engine; }
-    // The selected entries as archive names (Path + Name), in list order.
-    std::vector<std::string> selectedEntries() const;
     bool archiveReadOnly() const { return m_session.readOnly(); }
 
     // Commands, view options and what running operations share with the
     // window (MainCommands.cpp).
-    Operations &operations() { return *m_operations; }
+    Operations &operations() override { return *m_operations; }
     TMsgForm &msgForm() { return *m_msgForm; }
     void FileListClick();
     void FileListDblClick();
@@ -108,27 +107,34 @@ public:
     void FaqClick();
     void HomePageClick();
 
-    // The Add dialog, created once at start; the Add commands show it.
+    // The dialogs beside the main window, created once at start; their
+    // commands show them (DialogCommands.cpp).
     void setAddForm(TAddForm *form);
-    TAddForm *addForm() const;
-    void AddClick();
-
-    // The Extract dialog, created once at start; the Extract commands show
-    // it (ExtractCommand.cpp).
     void setExtractForm(TExtractForm *form);
-    TExtractForm *extractForm() const;
-    void ExtractClick();
-
-    // The Delete and View dialogs and the text viewer, created once at
-    // start (DeleteViewCommands.cpp).
     void setDeleteForm(TDeleteForm *form);
-    TDeleteForm *deleteForm() const;
-    void DeleteClick();
     void setViewForm(TViewForm *form, TAsciview *textViewer);
-    TViewForm *viewForm() const;
-    TAsciview *textViewer() const;
+    TExtractForm *extractForm() const;
+    void AddClick();
+    void ExtractClick();
+    void DeleteClick();
     // Shows the View dialog; ViewCommandClick checks the selection first.
     void showViewForm();
+
+    // MainWindowLink
+    QWidget *ownerWindow() override { return this; }
+    std::string currentArchive() const override { return m_session.CurrentArchive; }
+    void loadFileList() override { LoadFileList(); }
+    std::vector<std::string> selectedMembers() const override;
+    std::optional<ViewEntry> selectedEntry() const override;
+    std::vector<ExtractRow> listRows() const override;
+    std::string lastAddDir() const override { return m_settings.LastAddDir; }
+    void setLastAddDir(const std::string &dir) override { m_settings.LastAddDir = dir; }
+    ExtractHistory extractHistory() const override;
+    void setExtractHistory(const ExtractHistory &history) override;
+    std::string temp() const override { return m_settings.Temp; }
+    void setTemp(const std::string &temp) override { m_settings.Temp = temp; }
+    std::string viewer() const override { return m_settings.Viewer; }
+    void setViewer(const std::string &viewer) override { m_settings.Viewer = viewer; }
 
     QString leftStatus() const;
     QString rightStatus() const;
@@ -143,7 +149,6 @@ private:
     // ArchiveView
     void showArchive(const std::string &path, bool readOnly) override;
     void showNoArchive() override;
-    void loadFileList() override { LoadFileList(); }
     void refreshRecent() override { RefreshRecentMenu(); }
     void acceptFileDrops(bool on) override { setAcceptDrops(on); }
 

@@ -6,6 +6,7 @@
 #include "dialogs/FolderTree.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
+#include "tests/support/FakeMainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
@@ -45,53 +46,21 @@ std::map<std::string, std::string> filesBelow(const fs::path &root)
     return out;
 }
 
-// The main window's part of an operation: status line, output log.
-struct Stage
+// The Extract dialog over a stand-in main window.
+struct Stage : FakeMainWindow
 {
     ScriptedPrompter prompter;
-    QMainWindow main;
-    TMsgForm msg { &main };
-    QAction viewLastOutput { QStringLiteral("Vie&w Last Output...") };
-    QLabel SPanel1 { QStringLiteral("No file(s) selected.") };
-    QLabel SPanel2 { QStringLiteral("Total 5 files") };
-    QProgressBar ProgressBar1;
-    StatusLamp LedOn { Qt::green };
-    StatusLamp LedOff { Qt::red };
-    Operations operations { msg, &viewLastOutput,
-        StatusLine { &SPanel1, &SPanel2, &ProgressBar1, &LedOn, &LedOff } };
-    std::vector<ExtractRow> rows;
-    ExtractHistory history;
-    std::string archive;
     TExtractForm form;
 
     Stage(const std::string &archivePath, const std::vector<ExtractRow> &allRows,
         std::function<std::vector<Volume>()> volumes = {})
-        : rows(allRows)
-        , archive(archivePath)
     {
+        rows = allRows;
+        archive = archivePath;
         if (volumes)
             form.TreeList->volumeSource = volumes;
-        main.setGeometry(100, 100, 700, 500);
-        main.show();
-        LedOn.setLit(true);
-        viewLastOutput.setEnabled(false);
-        ExtractHost host;
-        host.mainWindow = &main;
-        host.operations = &operations;
-        host.currentArchive = [this] {
-            return archive;
-        };
-        host.rows = [this] {
-            return rows;
-        };
-        host.history = [this] {
-            return history;
-        };
-        host.setHistory = [this](const ExtractHistory &h) {
-            history = h;
-        };
-        form.setHost(host);
-        operations.extractEngine = &form.ZipEngine1;
+        form.setLink(*this);
+        ops.extractEngine = &form.ZipEngine1;
     }
 
     void select(std::initializer_list<size_t> indexes)
@@ -470,7 +439,7 @@ private Q_SLOTS:
         QVERIFY(!stage.LedOff.isLit());
         QCOMPARE(stage.SPanel1.text(), QStringLiteral("No file(s) selected."));
         QCOMPARE(stage.SPanel2.text(), QStringLiteral("Total 5 files"));
-        QCOMPARE(stage.operations.progress().counter().maximum(),
+        QCOMPARE(stage.ops.progress().counter().maximum(),
             int((m_rows[readme].size + m_rows[util].size) / 32768));
     }
 
@@ -487,7 +456,7 @@ private Q_SLOTS:
         QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
         QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> { "*.*" }));
         QCOMPARE(stage.history, (ExtractHistory { out.str(), "/a", "/b", "/c", "/d" }));
-        QCOMPARE(stage.operations.progress().counter().maximum(),
+        QCOMPARE(stage.ops.progress().counter().maximum(),
             int(extractTotal(ExtractWhat::All, m_rows) / 32768));
 
         // The same folder again leaves the history as it is.
@@ -582,7 +551,7 @@ private Q_SLOTS:
     {
         Stage stage(m_archive, m_rows);
         stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressNewFile, "x", 0);
-        stage.operations.progress().begin(100000);
+        stage.ops.progress().begin(100000);
         stage.form.ZipEngine1Progress(
             stage.form.ZipEngine1, ProgressType::ProgressNewFile, "docs/Readme.txt", 10);
         QCOMPARE(stage.SPanel1.text(), QStringLiteral("Extracting \"docs/Readme.txt\""));
@@ -590,7 +559,7 @@ private Q_SLOTS:
         QCOMPARE(stage.ProgressBar1.value(), 1);
         stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressEnd, "", 0);
         QVERIFY(stage.SPanel1.text().isEmpty());
-        stage.operations.progress().end();
+        stage.ops.progress().end();
         stage.form.ZipEngine1Message(stage.form.ZipEngine1, 3, "a line");
         QCOMPARE(stage.msg.lines(), (QStringList { "a line" }));
     }
