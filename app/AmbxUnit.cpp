@@ -1,7 +1,10 @@
 #include "AmbxUnit.h"
 
+#include "ButtonBar.h"
+#include "CommandActions.h"
 #include "MainCommands.h"
-#include "SettingsIO.h"
+#include "SettingsFiles.h"
+#include "StatusPanel.h"
 #include "WindowPlacement.h"
 
 #include "discovery/FavoritesFile.h"
@@ -45,19 +48,6 @@ public:
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-std::string settingsPathOverride;
-std::string favoritesPathOverride;
-
-std::string settingsPath()
-{
-    return settingsPathOverride.empty() ? IniSettingsStore::defaultPath() : settingsPathOverride;
-}
-
-std::string favoritesPath()
-{
-    return favoritesPathOverride.empty() ? FavoritesFile::defaultPath() : favoritesPathOverride;
-}
-
 } // namespace
 
 TMainForm::TMainForm(const QStringList &args, QWidget *parent)
@@ -82,11 +72,32 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     for (int c = 0; c < 5; ++c)
         FileList->setColumnWidth(c, designed[static_cast<size_t>(c)]);
     layout->addWidget(FileList, 1);
-    buildStatusBar();
+    m_statusPanel = new StatusPanel(this);
+    SPanel1 = m_statusPanel->SPanel1;
+    SPanel2 = m_statusPanel->SPanel2;
+    ProgressBar1 = m_statusPanel->ProgressBar1;
+    LedOn = m_statusPanel->LedOn;
+    LedOff = m_statusPanel->LedOff;
     layout->addWidget(m_statusPanel);
     setCentralWidget(central);
-    buildCommandBar();
-    buildCommands();
+
+    m_commandBar = addToolBar(QStringLiteral("Menu"));
+    m_commandBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_commandBar->setMovable(false);
+    m_commandBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    ToolBar2 = new ButtonBar(this);
+    m_actions = std::make_unique<CommandActions>(*this, *m_commandBar, *ToolBar2);
+    m_picture = new AnimatedPicture(m_commandBar);
+    m_picture->setObjectName(QStringLiteral("Animate1"));
+    m_spacer = new QToolButton(m_commandBar);
+    m_spacer->setObjectName(QStringLiteral("SpacerButton"));
+    m_spacer->setEnabled(false);
+    m_spacer->setAutoRaise(true);
+    m_commandBar->addWidget(m_spacer);
+    m_commandBar->addWidget(m_picture);
+    addToolBarBreak();
+    addToolBar(ToolBar2);
+    m_recentSeparator = findChild<QAction *>(QStringLiteral("RecentSeparator"));
 
     connect(
         FileList, &FileListView::selectionChanged, this, guarded(this, &TMainForm::FileListChange));
@@ -131,83 +142,10 @@ void TMainForm::FormCreate()
     }
 }
 
-void TMainForm::buildCommandBar()
-{
-    m_commandBar = addToolBar(QStringLiteral("Menu"));
-    m_commandBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_commandBar->setMovable(false);
-    m_commandBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    for (const MenuButton &item : menuButtons()) {
-        auto *menu = new QMenu(this);
-        menu->setObjectName(QString::fromLatin1(item.name));
-        auto *button = new QToolButton(m_commandBar);
-        button->setText(QString::fromLatin1(item.caption));
-        button->setObjectName(menu->objectName() + QStringLiteral("Button"));
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::InstantPopup);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setAutoRaise(true);
-        button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
-        m_commandBar->addWidget(button);
-    }
-    m_picture = new AnimatedPicture(m_commandBar);
-    m_picture->setObjectName(QStringLiteral("Animate1"));
-    m_spacer = new QToolButton(m_commandBar);
-    m_spacer->setObjectName(QStringLiteral("SpacerButton"));
-    m_spacer->setEnabled(false);
-    m_spacer->setAutoRaise(true);
-    m_commandBar->addWidget(m_spacer);
-    m_commandBar->addWidget(m_picture);
-
-    ToolBar2 = addToolBar(QStringLiteral("Toolbar"));
-    ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
-    ToolBar2->setMovable(false);
-    ToolBar2->setIconSize(QSize(22, 22));
-    ToolBar2->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    insertToolBarBreak(ToolBar2);
-}
-
-void TMainForm::buildStatusBar()
-{
-    m_statusPanel = new QFrame(this);
-    m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
-    m_statusPanel->setFixedHeight(23);
-    auto makePanel = [this](const char *name) {
-        auto *label = new QLabel(m_statusPanel);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        label->setTextFormat(Qt::PlainText);
-        label->setContentsMargins(3, 0, 3, 0);
-        return label;
-    };
-    SPanel1 = makePanel("SPanel1");
-    SPanel2 = makePanel("SPanel2");
-    ProgressBar1 = new QProgressBar(m_statusPanel);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->hide();
-    m_bevel = new QFrame(m_statusPanel);
-    m_bevel->setFrameShape(QFrame::Panel);
-    m_bevel->setFrameShadow(QFrame::Sunken);
-    LedOn = new StatusLamp(QColor(40, 200, 40), m_statusPanel);
-    LedOn->setObjectName(QStringLiteral("LedOn"));
-    LedOff = new StatusLamp(QColor(220, 40, 30), m_statusPanel);
-    LedOff->setObjectName(QStringLiteral("LedOff"));
-    LedOn->setLit(true);
-}
-
-void TMainForm::applyArchiveState(ArchiveState state)
-{
-    for (const auto &[action, needs] : m_commands)
-        if (const std::optional<bool> on = enabledIn(needs, state))
-            action->setEnabled(*on);
-}
-
 void TMainForm::showArchive(const std::string &path, bool readOnly)
 {
     FileList->setEnabled(true);
-    applyArchiveState(readOnly ? ArchiveState::ReadOnly : ArchiveState::Writable);
+    m_actions->applyArchiveState(readOnly ? ArchiveState::ReadOnly : ArchiveState::Writable);
     SPanel1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     SPanel2->show();
     m_archiveOpen = true;
@@ -233,7 +171,7 @@ void TMainForm::showNoArchive()
     FileList->show();
     setWindowTitle(QStringLiteral("Ambermox "));
     SPanel1->setText(QString::fromLatin1(kNoArchiveText));
-    applyArchiveState(ArchiveState::None);
+    m_actions->applyArchiveState(ArchiveState::None);
     LedOn->setLit(true);
     LedOff->setLit(false);
     FileList->setEnabled(false);
@@ -244,7 +182,7 @@ void TMainForm::RefreshRecentMenu()
     const History &recent = m_settings.ActiveFile;
     m_recentSeparator->setVisible(recent.anySet());
     for (int n = 0; n < History::kSize; ++n) {
-        QAction *item = m_recentItems[static_cast<size_t>(n)];
+        QAction *item = m_actions->numbered(Group::Recent, n + 1);
         item->setVisible(!recent[n].empty());
         item->setText(QStringLiteral("&%1 ").arg(n + 1) + qs(recent[n]));
     }
@@ -328,7 +266,7 @@ void TMainForm::LoadFileList()
 void TMainForm::checkSortItem()
 {
     for (int i = 0; i < 8; ++i)
-        m_sortItems[static_cast<size_t>(i)]->setChecked(i + 1 == m_settings.SortOrder);
+        m_actions->numbered(Group::Sort, i + 1)->setChecked(i + 1 == m_settings.SortOrder);
 }
 
 void TMainForm::setSortOrder(int order)
@@ -346,7 +284,7 @@ void TMainForm::setViewStyle(int style)
     if (style < 0 || style > 3)
         return;
     m_settings.ViewStyle = style;
-    m_styleItems[static_cast<size_t>(style)]->setChecked(true);
+    m_actions->numbered(Group::ViewStyle, style)->setChecked(true);
     FileList->setViewStyle(static_cast<FileListView::ViewStyle>(style));
 }
 
@@ -371,29 +309,12 @@ void TMainForm::showListMenu(const QPoint &globalPos)
 {
     if (!m_archiveOpen)
         return;
-    (FileList->selectedCount() > 0 ? FilePopUp : SortPopUp)->popup(globalPos);
+    m_actions->menu(FileList->selectedCount() > 0 ? "FilePopUp" : "SortPopUp")->popup(globalPos);
 }
 
 void TMainForm::FormResize()
 {
-    const int width = m_statusPanel->width();
-    const int height = m_statusPanel->height();
-    const int lamp2 = width - 19;
-    const int lamp1 = lamp2 - 18;
-    const int lampTop = (height - LedOn->height()) / 2;
-    LedOff->move(lamp2, lampTop);
-    LedOn->move(lamp1, lampTop);
-    m_bevel->setGeometry(lamp1 - 3, 3, 20 + 18, 17);
-    if (m_archiveOpen) {
-        const int panel = std::max(0, lamp1 / 2 - 8);
-        SPanel1->setGeometry(0, 0, panel, height);
-        SPanel2->setGeometry(panel + 10, 0, panel, height);
-    } else {
-        SPanel1->setGeometry(0, 0, std::max(0, lamp1 - 10), height);
-    }
-    if (ProgressBar1->isVisible())
-        ProgressBar1->setGeometry(SPanel2->geometry());
-
+    m_statusPanel->arrange(m_archiveOpen);
     int fixed = 0;
     for (int c = 0; c < 5; ++c)
         fixed += FileList->columnWidth(c);
@@ -464,41 +385,23 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::setStorePaths(const std::string &settingsFile, const std::string &favoritesFile)
-{
-    settingsPathOverride = settingsFile;
-    favoritesPathOverride = favoritesFile;
-}
-
 void TMainForm::LoadSettings()
 {
-    IniSettingsStore store(settingsPath());
-    const std::string favoritesFile = favoritesPath();
     bool favoritesRead = false;
     auto readFavorites = [&] {
-        Favorites favorites;
-        const FavoritesReadResult result = FavoritesFile::read(favoritesFile, favorites);
-        m_settings.FavoriteFolders = favorites.folders;
-        m_settings.FavoriteSortOrder = favorites.sortOrder;
-        m_settings.FavoriteAddMode = favorites.addMode;
         favoritesRead = true;
-        return result;
+        const std::string problem = SettingsFiles::readFavorites(m_settings);
+        if (!problem.empty())
+            Prompter::instance().notice(qs(problem), Prompter::Icon::Warning);
+        return problem.empty();
     };
 
     m_settings = Settings::firstRun();
-    if (!store.keyExists()) {
+    if (SettingsFiles::firstStart()) {
         // A first start for this user. A favourites file that exists already
         // (shared beside the program) keeps its folders through the first save.
-        if (QFileInfo::exists(QString::fromStdString(favoritesFile))) {
-            const FavoritesReadResult result = readFavorites();
-            if (!result.ok) {
-                m_keepFavoritesFile = true;
-                Prompter::instance().notice(
-                    QString::fromStdString(
-                        "The favourite folders could not be read completely. " + result.problem),
-                    Prompter::Icon::Warning);
-            }
-        }
+        if (SettingsFiles::favoritesFileExists() && !readFavorites())
+            m_keepFavoritesFile = true;
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QPoint topLeft = centredIn(
                 screen->availableGeometry(), { m_settings.MainWidth, m_settings.MainHeight });
@@ -510,29 +413,19 @@ void TMainForm::LoadSettings()
         SaveSettings();
         m_keepFavoritesFile = false;
     }
-
-    try {
-        SettingsIO::readValues(store, m_settings);
-    } catch (const SettingsError &e) {
-        // A value another program left unreadable: say so, go on with the rest as they are.
-        Prompter::instance().error(QString::fromUtf8(e.what()));
-    }
+    // A value another program left unreadable: say so, go on with the rest as they are.
+    const std::string problem = SettingsFiles::readValues(m_settings);
+    if (!problem.empty())
+        Prompter::instance().error(qs(problem));
     applySettings();
-
-    if (!favoritesRead) {
-        const FavoritesReadResult result = readFavorites();
-        if (!result.ok)
-            Prompter::instance().notice(
-                QString::fromStdString(
-                    "The favourite folders could not be read completely. " + result.problem),
-                Prompter::Icon::Warning);
-    }
+    if (!favoritesRead)
+        readFavorites();
 }
 
 void TMainForm::applySettings()
 {
     auto action = [this](const char *name) {
-        return findChild<QAction *>(QString::fromLatin1(name));
+        return m_actions->action(name);
     };
     auto toggle = [&](int value, const char *item, auto apply) {
         if (value != 0 && value != 1)
@@ -553,7 +446,7 @@ void TMainForm::applySettings()
     if (m_settings.ViewStyle >= 0 && m_settings.ViewStyle <= 3) {
         setViewStyle(m_settings.ViewStyle);
     } else {
-        for (QAction *item : m_styleItems)
+        for (QAction *item : m_actions->group(Group::ViewStyle))
             item->setChecked(false);
     }
     restoreGeometry();
@@ -593,10 +486,5 @@ void TMainForm::SaveSettings()
     m_settings.MainHeight = frame.height();
     m_settings.MainWidth = frame.width();
 
-    IniSettingsStore store(settingsPath());
-    SettingsIO::writeValues(store, m_settings);
-    if (!m_keepFavoritesFile)
-        FavoritesFile::write(favoritesPath(),
-            { m_settings.FavoriteFolders, m_settings.FavoriteSortOrder,
-                m_settings.FavoriteAddMode });
+    SettingsFiles::write(m_settings, m_keepFavoritesFile);
 }

@@ -7,6 +7,7 @@
 #include "FileRowModel.h"
 #include "FileRows.h"
 #include "Settings.h"
+#include "SettingsFiles.h"
 
 #include "dialogs/MainWindowLink.h"
 #include "dialogs/MsgUnit.h"
@@ -14,7 +15,6 @@
 
 #include "engine/ZipEngine.h"
 
-#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -23,12 +23,12 @@
 #include <memory>
 
 class AnimatedPicture;
+class ButtonBar;
+class CommandActions;
+class StatusPanel;
 class FileListView;
 class QAction;
-class QActionGroup;
-class QFrame;
 class QLabel;
-class QMenu;
 class QProgressBar;
 class QTimer;
 class QToolBar;
@@ -67,7 +67,10 @@ public:
 
     // Where the settings and "favorites.dat" live; tests point them elsewhere
     // before creating the window.
-    static void setStorePaths(const std::string &settingsFile, const std::string &favoritesFile);
+    static void setStorePaths(const std::string &settingsFile, const std::string &favoritesFile)
+    {
+        SettingsFiles::setPaths(settingsFile, favoritesFile);
+    }
 
     // State other windows read.
     std::string ArchiveRatio;
@@ -153,11 +156,7 @@ private:
     void acceptFileDrops(bool on) override { setAcceptDrops(on); }
 
     void FormCreate();
-    void buildCommandBar();
-    void buildStatusBar();
-    void buildCommands();
-    void bindGroup(QAction *action, Group group, int index);
-    void applyArchiveState(ArchiveState state);
+    void bindGroups();
     void checkSortItem();
     void applySettings();
     void restoreGeometry();
@@ -178,45 +177,28 @@ private:
 
     FileListView *FileList;
     QToolBar *m_commandBar;
-    QToolBar *ToolBar2;
+    ButtonBar *ToolBar2;
+    std::unique_ptr<CommandActions> m_actions;
     QToolButton *m_spacer;
     AnimatedPicture *m_picture;
     QTimer *Timer1;
     QTimer *Timer2;
 
-    QFrame *m_statusPanel;
+    StatusPanel *m_statusPanel;
     QLabel *SPanel1;
     QLabel *SPanel2;
     QProgressBar *ProgressBar1;
     StatusLamp *LedOn;
     StatusLamp *LedOff;
-    QFrame *m_bevel;
 
-    QMenu *FilePopUp, *SortPopUp, *ToolBarPopUp, *TopMenu;
     QAction *m_recentSeparator = nullptr;
-    std::array<QAction *, 5> m_recentItems {};
-    std::array<QAction *, 8> m_sortItems {}; // View menu, by order 1..8
-    std::array<QAction *, 8> m_sortPopItems {}; // pop-up, by order 1..8
-    std::array<QAction *, 4> m_styleItems {};
-    QActionGroup *m_styleGroup;
-    // Every command with the states that enable it.
-    std::vector<std::pair<QAction *, Needs>> m_commands;
-    QAction *m_viewLastOutput;
-    QAction *m_closeArchive;
 
     // MainCommands.cpp
     void connectCommands();
     void connectDock();
-    void setupToolButtons();
     void ShowArchiveProperties();
-    bool commandEvent(QObject *watched, QEvent *event);
     std::unique_ptr<TMsgForm> m_msgForm;
     std::unique_ptr<Operations> m_operations;
-    std::vector<QAction *> m_buttons; // ToolBar2, left to right
-    std::vector<QIcon> m_images; // ImageList1
-    std::vector<QIcon> m_hotImages; // ImageList2: under the mouse
-    std::array<QAction *, 5> m_topItems {};
-    bool m_showToolTips = true;
     bool m_afterDoubleClick = false;
     // Windows created beside the main window; cleared when they go.
     QPointer<TAddForm> m_addForm;
