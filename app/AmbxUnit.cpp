@@ -2,7 +2,6 @@
 
 #include "ButtonBar.h"
 #include "CommandActions.h"
-#include "MainCommands.h"
 #include "SettingsFiles.h"
 #include "StatusPanel.h"
 #include "WindowPlacement.h"
@@ -338,16 +337,6 @@ void TMainForm::Timer1Timer()
 void TMainForm::Timer2Timer()
 {
     m_picture->showFrame(m_picture->frame() % AnimatedPicture::kFrames + 1);
-}
-
-QString TMainForm::leftStatus() const
-{
-    return SPanel1->text();
-}
-
-QString TMainForm::rightStatus() const
-{
-    return SPanel2->text();
 }
 
 void TMainForm::resizeEvent(QResizeEvent *event)

@@ -15,6 +15,7 @@
 
 #include "engine/ZipEngine.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -28,7 +29,6 @@ class CommandActions;
 class StatusPanel;
 class FileListView;
 class QAction;
-class QLabel;
 class QProgressBar;
 class QTimer;
 class QToolBar;
@@ -90,7 +90,6 @@ public:
     void FileListDblClick();
     void OpenEntryClick();
     void ViewCommandClick();
-    void ViewLastOutputClick();
     void ToolbarClick();
     void StatusBarClick();
     void AsWebPageClick();
@@ -100,15 +99,7 @@ public:
     void ShowTextClick(bool on);
     void ShowToolTipsClick(bool on);
     void StatusPanelClick();
-    void CloseArchiveCommand();
-    void ExitClick();
-    void SelectAllClick();
-    void InvertSelectionClick();
     void TopMenuPopup();
-    void ContentsClick();
-    void BriefTutorialClick();
-    void FaqClick();
-    void HomePageClick();
 
     // The dialogs beside the main window, created once at start; their
     // commands show them (DialogCommands.cpp).
@@ -139,8 +130,8 @@ public:
     std::string viewer() const override { return m_settings.Viewer; }
     void setViewer(const std::string &viewer) override { m_settings.Viewer = viewer; }
 
-    QString leftStatus() const;
-    QString rightStatus() const;
+    QString leftStatus() const { return SPanel1->text(); }
+    QString rightStatus() const { return SPanel2->text(); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -196,6 +187,7 @@ private:
     // MainCommands.cpp
     void connectCommands();
     void connectDock();
+    bool setOption(int &setting, const char *item, bool on);
     void ShowArchiveProperties();
     std::unique_ptr<TMsgForm> m_msgForm;
     std::unique_ptr<Operations> m_operations;

@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -117,4 +118,22 @@ void CommandActions::applyArchiveState(ArchiveState state)
     for (const auto &[action, command] : m_actions)
         if (const std::optional<bool> on = enabledIn(command->needs, state))
             action->setEnabled(*on);
+}
+
+int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)
+{
+    // The menu buttons' widths depend on the font, so they are measured.
+    const QStyle *style = bar->style();
+    const int spacing = style->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, bar);
+    const int margin = style->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, bar)
+        + style->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, bar);
+    int used = 2 * margin;
+    for (QAction *a : bar->actions()) {
+        const QWidget *w = bar->widgetForAction(a);
+        // Hidden ones too: the bar hides what it folded away.
+        if (w && w != spacer)
+            used += w->sizeHint().width() + spacing;
+    }
+    // A little slack, or the bar folds the picture away into its extension menu.
+    return std::max(0, bar->width() - used - spacing - 4);
 }

@@ -10,9 +10,14 @@
 #include <vector>
 
 class QAction;
+class QWidget;
 class QMainWindow;
 class QMenu;
 class QToolBar;
+
+// The width of the menu bar's spacer: what the menu buttons and the
+// animated picture leave of the bar, so the picture sits at its right end.
+int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer);
 
 class CommandActions
 {

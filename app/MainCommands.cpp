@@ -2,12 +2,12 @@
 // buttons, the view and toolbar options, the list's clicks, and the pieces
 // the operation dialogs share with the window (output log, status-line
 // progress, interrupting a running operation).
-#include "MainCommands.h"
 #include "AmbxUnit.h"
 #include "ButtonBar.h"
 #include "CommandActions.h"
 #include "EventHook.h"
 #include "StatusPanel.h"
+#include "WindowPlacement.h"
 
 #include "dialogs/EntryCopy.h"
 
@@ -35,33 +35,6 @@
 
 #include <functional>
 #include <map>
-
-namespace {
-
-} // namespace
-
-std::array<int, 6> defaultColumnWidths(int listWidth)
-{
-    return { 100, 110, 65, 40, 65, listWidth - 400 };
-}
-
-int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)
-{
-    // The menu buttons' widths depend on the font, so they are measured.
-    const QStyle *style = bar->style();
-    const int spacing = style->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, bar);
-    const int margin = style->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, bar)
-        + style->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, bar);
-    int used = 2 * margin;
-    for (QAction *a : bar->actions()) {
-        const QWidget *w = bar->widgetForAction(a);
-        // Hidden ones too: the bar hides what it folded away.
-        if (w && w != spacer)
-            used += w->sizeHint().width() + spacing;
-    }
-    // A little slack, or the bar folds the picture away into its extension menu.
-    return std::max(0, bar->width() - used - spacing - 4);
-}
 
 void TMainForm::bindGroups()
 {
@@ -117,57 +90,86 @@ void TMainForm::bindGroups()
 
 void TMainForm::connectCommands()
 {
-    auto bind = [this](const char *name, void (TMainForm::*handler)()) {
-        connect(m_actions->action(name), &QAction::triggered, this, [this, handler] {
-            guard([=, this] {
-                (this->*handler)();
-            });
-        });
-    };
-
     m_msgForm = std::make_unique<TMsgForm>(this);
     m_operations = std::make_unique<Operations>(*m_msgForm, m_actions->action("ViewLastOutput2"),
         StatusLine { SPanel1, SPanel2, ProgressBar1, LedOn, LedOff });
 
-    const std::pair<const char *, void (TMainForm::*)()> handlers[] = {
-        { "OpenArchive2", &TMainForm::OpenArchive2Click },
-        { "OpenButton", &TMainForm::OpenArchive2Click },
-        { "CloseArchive2", &TMainForm::CloseArchiveCommand },
-        { "Exit1", &TMainForm::ExitClick },
-        { "SelectAll1", &TMainForm::SelectAllClick },
-        { "SelectAll2", &TMainForm::SelectAllClick },
-        { "InvertSelection1", &TMainForm::InvertSelectionClick },
-        { "InvertSelection2", &TMainForm::InvertSelectionClick },
-        // Pop-up "&Open" and the list's clicks open one entry.
-        { "Open1", &TMainForm::OpenEntryClick },
-        { "View1", &TMainForm::ViewCommandClick },
-        { "View2", &TMainForm::ViewCommandClick },
-        { "ViewButton", &TMainForm::ViewCommandClick },
-        { "ViewLastOutput2", &TMainForm::ViewLastOutputClick },
-        { "Toolbar1", &TMainForm::ToolbarClick },
-        { "StatusBar1", &TMainForm::StatusBarClick },
-        { "AsWebPage1", &TMainForm::AsWebPageClick },
-        { "BestFit1", &TMainForm::BestFitClick },
-        { "DefaultColumns1", &TMainForm::DefaultColumnsClick },
-        { "Contents1", &TMainForm::ContentsClick },
-        { "BriefTutorial1", &TMainForm::BriefTutorialClick },
-        { "FrequentlyAskedQuestions1", &TMainForm::FaqClick },
-        { "HomePage1", &TMainForm::HomePageClick },
-        { "Properties1", &TMainForm::ShowArchiveProperties },
-        { "Properties2", &TMainForm::ShowArchiveProperties },
-        { "Add1", &TMainForm::AddClick },
-        { "Add2", &TMainForm::AddClick },
-        { "AddButton", &TMainForm::AddClick },
-        { "Extract1", &TMainForm::ExtractClick },
-        { "Extract2", &TMainForm::ExtractClick },
-        { "ExtractButton", &TMainForm::ExtractClick },
-        { "Delete1", &TMainForm::DeleteClick },
-        { "Delete2", &TMainForm::DeleteClick },
-        { "DeleteButton", &TMainForm::DeleteClick },
+    struct Binding
+    {
+        std::vector<const char *> names;
+        std::function<void()> handler;
+    };
+    auto to = [this](void (TMainForm::*handler)()) {
+        return [this, handler] {
+            (this->*handler)();
+        };
+    };
+    const auto folder = [] {
+        return qs(programFolder());
     };
     // New, Favorites and CheckOut open windows that do not exist yet.
-    for (const auto &[name, handler] : handlers)
-        bind(name, handler);
+    const Binding bindings[] = {
+        { { "OpenArchive2", "OpenButton" }, to(&TMainForm::OpenArchive2Click) },
+        { { "CloseArchive2" },
+            [this] {
+                if (!refuseWhileOperationRuns())
+                    CloseArchive2Click();
+            } },
+        { { "Exit1" },
+            [this] {
+                close();
+            } },
+        { { "SelectAll1", "SelectAll2" },
+            [this] {
+                FileList->selectAllRows();
+            } },
+        { { "InvertSelection1", "InvertSelection2" },
+            [this] {
+                FileList->invertSelection();
+            } },
+        // Pop-up "&Open" and the list's clicks open one entry.
+        { { "Open1" }, to(&TMainForm::OpenEntryClick) },
+        { { "View1", "View2", "ViewButton" }, to(&TMainForm::ViewCommandClick) },
+        { { "ViewLastOutput2" },
+            [this] {
+                m_msgForm->exec();
+            } },
+        { { "Toolbar1" }, to(&TMainForm::ToolbarClick) },
+        { { "StatusBar1" }, to(&TMainForm::StatusBarClick) },
+        { { "AsWebPage1" }, to(&TMainForm::AsWebPageClick) },
+        { { "BestFit1" }, to(&TMainForm::BestFitClick) },
+        { { "DefaultColumns1" }, to(&TMainForm::DefaultColumnsClick) },
+        { { "Contents1" },
+            [folder] {
+                Shell::instance().openFile(folder() + QStringLiteral("help/index.html"),
+                    folder() + QStringLiteral("help/"), Shell::Show::Maximized);
+            } },
+        { { "BriefTutorial1" },
+            [folder] {
+                Shell::instance().openFile(folder() + QStringLiteral("help/tutor.html"),
+                    folder() + QStringLiteral("help/"));
+            } },
+        { { "FrequentlyAskedQuestions1" },
+            [folder] {
+                Shell::instance().openFile(
+                    folder() + QStringLiteral("help/faq.html"), folder() + QStringLiteral("help/"));
+            } },
+        { { "HomePage1" },
+            [folder] {
+                Shell::instance().openFile(
+                    folder() + QStringLiteral("Visit Ambermox's Home Page.url"), folder(),
+                    Shell::Show::Normal, QStringLiteral("/max"));
+            } },
+        { { "Properties1", "Properties2" }, to(&TMainForm::ShowArchiveProperties) },
+        { { "Add1", "Add2", "AddButton" }, to(&TMainForm::AddClick) },
+        { { "Extract1", "Extract2", "ExtractButton" }, to(&TMainForm::ExtractClick) },
+        { { "Delete1", "Delete2", "DeleteButton" }, to(&TMainForm::DeleteClick) },
+    };
+    for (const Binding &binding : bindings)
+        for (const char *name : binding.names)
+            connect(m_actions->action(name), &QAction::triggered, this, [this, binding] {
+                guard(binding.handler);
+            });
 
     bindGroups();
     connectDock();
@@ -231,49 +233,45 @@ void TMainForm::TopMenuPopup()
     }
 }
 
+// A check item's option: the setting and the check mark follow the state.
+bool TMainForm::setOption(int &setting, const char *item, bool on)
+{
+    setting = on ? 1 : 0;
+    m_actions->action(item)->setChecked(on);
+    return on;
+}
+
 void TMainForm::FlatButtonsClick(bool on)
 {
-    m_settings.FlatButtons = on ? 1 : 0;
-    m_actions->action("FlatButtons1")->setChecked(on);
-    ToolBar2->setFlat(on);
+    ToolBar2->setFlat(setOption(m_settings.FlatButtons, "FlatButtons1", on));
 }
 
 void TMainForm::ShowTextClick(bool on)
 {
-    m_settings.ShowToolbarText = on ? 1 : 0;
-    m_actions->action("ShowText1")->setChecked(on);
-    ToolBar2->setShowText(on);
+    ToolBar2->setShowText(setOption(m_settings.ShowToolbarText, "ShowText1", on));
 }
 
 void TMainForm::ShowToolTipsClick(bool on)
 {
-    m_settings.ToolbarTips = on ? 1 : 0;
-    m_actions->action("ShowToolTips1")->setChecked(on);
-    ToolBar2->setShowTips(on);
+    ToolBar2->setShowTips(setOption(m_settings.ToolbarTips, "ShowToolTips1", on));
 }
 
 void TMainForm::ToolbarClick()
 {
-    const bool on = m_settings.ViewToolbar != 1;
-    m_settings.ViewToolbar = on ? 1 : 0;
-    ToolBar2->setVisible(on);
-    m_actions->action("Toolbar1")->setChecked(on);
+    ToolBar2->setVisible(
+        setOption(m_settings.ViewToolbar, "Toolbar1", m_settings.ViewToolbar != 1));
 }
 
 void TMainForm::StatusBarClick()
 {
-    const bool on = m_settings.ViewStatusLine != 1;
-    m_settings.ViewStatusLine = on ? 1 : 0;
-    m_statusPanel->setVisible(on);
-    m_actions->action("StatusBar1")->setChecked(on);
+    m_statusPanel->setVisible(
+        setOption(m_settings.ViewStatusLine, "StatusBar1", m_settings.ViewStatusLine != 1));
 }
 
 void TMainForm::AsWebPageClick()
 {
-    const bool on = m_settings.AsWebPage != 1;
-    m_settings.AsWebPage = on ? 1 : 0;
-    FileList->setHotTracking(on);
-    m_actions->action("AsWebPage1")->setChecked(on);
+    FileList->setHotTracking(
+        setOption(m_settings.AsWebPage, "AsWebPage1", m_settings.AsWebPage != 1));
 }
 
 void TMainForm::BestFitClick()
@@ -291,27 +289,6 @@ void TMainForm::DefaultColumnsClick()
     const std::array<int, 6> widths = defaultColumnWidths(FileList->width());
     for (int c = 0; c < 6; ++c)
         FileList->setColumnWidth(c, std::max(widths[static_cast<size_t>(c)], 0));
-}
-
-void TMainForm::CloseArchiveCommand()
-{
-    if (!refuseWhileOperationRuns())
-        CloseArchive2Click();
-}
-
-void TMainForm::ExitClick()
-{
-    close();
-}
-
-void TMainForm::SelectAllClick()
-{
-    FileList->selectAllRows();
-}
-
-void TMainForm::InvertSelectionClick()
-{
-    FileList->invertSelection();
 }
 
 void TMainForm::StatusPanelClick()
@@ -333,11 +310,6 @@ void TMainForm::ViewCommandClick()
         return;
     }
     showViewForm();
-}
-
-void TMainForm::ViewLastOutputClick()
-{
-    m_msgForm->exec();
 }
 
 void TMainForm::OpenEntryClick()
@@ -371,32 +343,4 @@ void TMainForm::FileListDblClick()
 {
     if (m_settings.AsWebPage != 1 && FileList->selectedCount() > 0)
         OpenEntryClick();
-}
-
-void TMainForm::ContentsClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(folder + QStringLiteral("help/index.html"),
-        folder + QStringLiteral("help/"), Shell::Show::Maximized);
-}
-
-void TMainForm::BriefTutorialClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(
-        folder + QStringLiteral("help/tutor.html"), folder + QStringLiteral("help/"));
-}
-
-void TMainForm::FaqClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(
-        folder + QStringLiteral("help/faq.html"), folder + QStringLiteral("help/"));
-}
-
-void TMainForm::HomePageClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(folder + QStringLiteral("Visit Ambermox's Home Page.url"), folder,
-        Shell::Show::Normal, QStringLiteral("/max"));
 }

@@ -24,3 +24,8 @@ QRect placedIn(QRect wanted, const QSize &minimum, const QRect *area)
         wanted.moveTop(area->top());
     return wanted;
 }
+
+std::array<int, 6> defaultColumnWidths(int listWidth)
+{
+    return { 100, 110, 65, 40, 65, listWidth - 400 };
+}

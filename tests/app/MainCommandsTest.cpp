@@ -3,8 +3,8 @@
 // entry, the list's clicks, interrupting a running add, the output log and
 // the status-line progress display.
 
-#include "app/MainCommands.h"
 #include "app/AmbxUnit.h"
+#include "app/WindowPlacement.h"
 #include "platform/Prompter.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
