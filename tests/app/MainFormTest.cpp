@@ -1,5 +1,5 @@
-// The main window driven as a user would: command line, Open, recent items,
-// sort commands and the enabled state of every archive command.
+// The main window driven as a user would: command line, Open, Close, sort
+// commands, view styles. The archive rules have their own ArchiveSessionTest.
 
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
@@ -21,7 +21,7 @@ class MainFormTest : public QObject
 
 private:
     TestDir m_dir;
-    std::string m_a, m_b, m_c, m_d;
+    std::string m_a, m_b, m_d;
 
     std::string makeArchive(const std::string &name, int files)
     {
@@ -45,7 +45,6 @@ private Q_SLOTS:
             (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_a = makeArchive("a.zip", 3);
         m_b = makeArchive("b.zip", 1);
-        m_c = makeArchive("c.zip", 2);
         m_d = makeArchive("Mixed Case.ZIP", 4);
     }
 
@@ -79,11 +78,7 @@ private Q_SLOTS:
         QCOMPARE(form.FileRowCount(), size_t(0));
         QCOMPARE(form.leftStatus(),
             QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
-        for (const char *name : { "CloseArchive2", "Add1", "Extract1", "View1", "SelectAll1",
-                 "AddButton", "ExtractButton", "CheckOut1", "MakeExeFile1", "ArrangeIcons1" })
-            QVERIFY2(!enabled(form, name), name);
-        QVERIFY(enabled(form, "OpenArchive2"));
-        QVERIFY(enabled(form, "NewArchive1"));
+        // Each command's state without an archive: MainCommandsTest's enabling table.
         QVERIFY(!form.fileList()->isEnabled());
     }
 
@@ -105,56 +100,6 @@ private Q_SLOTS:
         QCOMPARE(form.rightStatus(), QStringLiteral("Total 0 files, 0 kB [0 kB]"));
         QCOMPARE(recent(form)[0], missing);
         QVERIFY(prompter.shown().empty());
-    }
-
-    void recentListFollowsOpenedArchives()
-    {
-        auto &&[prompter, form] = MainWindow();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
-        auto open = [&](const std::string &path) {
-            prompter.answerFile(qs(path));
-            form.OpenArchive2Click();
-        };
-        open(m_a);
-        open(m_b);
-        open(m_c);
-        open(m_d);
-        QCOMPARE(recent(form), (std::vector<std::string> { m_d, m_c, m_b, m_a, "" }));
-        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - Mixed Case.ZIP"));
-
-        // Entry 1 again: nothing moves.
-        open(m_d);
-        QCOMPARE(recent(form), (std::vector<std::string> { m_d, m_c, m_b, m_a, "" }));
-        // Entry 3: it moves to the top, 1 and 2 move down, the rest stay.
-        open(m_b);
-        QCOMPARE(recent(form), (std::vector<std::string> { m_b, m_d, m_c, m_a, "" }));
-        QCOMPARE(form.session().CurrentArchive, m_b);
-        QCOMPARE(form.FileRowCount(), size_t(1));
-        QVERIFY(form.session().ListAlreadyLoaded);
-
-        auto *item = action(form, "Recent3");
-        QVERIFY(item->isVisible());
-        QCOMPARE(item->text(), QStringLiteral("&3 ") + qs(m_c));
-        QVERIFY(!action(form, "Recent5")->isVisible());
-
-        // A recent entry whose file is gone is dropped silently; the archive stays open.
-        const std::string gone = (m_dir / "c-copy.zip").string();
-        std::filesystem::copy_file(m_c, gone);
-        open(gone);
-        std::filesystem::remove(gone);
-        open(m_a); // gone is now entry 2
-        QCOMPARE(recent(form)[1], gone);
-        form.RecentItemClick(2);
-        QCOMPARE(recent(form), (std::vector<std::string> { m_a, m_b, m_d, m_c, "" }));
-        QCOMPARE(form.session().CurrentArchive, m_a);
-        QCOMPARE(prompter.shown().size(), size_t(8)); // only the Open dialogs
-
-        // A recent item that exists reopens it at the top.
-        action(form, "Recent4")->trigger();
-        QCOMPARE(form.session().CurrentArchive, m_c);
-        QCOMPARE(recent(form), (std::vector<std::string> { m_c, m_a, m_b, m_d, "" }));
-        QCOMPARE(form.FileRowCount(), size_t(2));
-        QVERIFY(!form.session().SkipHistoryUpdate);
     }
 
     void cancelledOpenChangesNothing()
@@ -197,28 +142,6 @@ private Q_SLOTS:
         form.OpenArchive2Click();
         for (const char *name : { "Add1", "Delete1", "MoveArchive1", "AddButton", "DeleteButton" })
             QVERIFY2(enabled(form, name), name);
-    }
-
-    void favouritesAskedInModeOne()
-    {
-        auto &&[prompter, form] = MainWindow();
-        form.settings().FavoriteAddMode = 1;
-        prompter.answerFile(qs(m_a));
-        prompter.answerQuestion(false);
-        form.OpenArchive2Click();
-        QCOMPARE(prompter.shown().back().text,
-            QStringLiteral("Add \"") + qs(LowerAscii(m_dir.str()))
-                + QStringLiteral("/\" to favorite Zip Folders?"));
-        QVERIFY(form.settings().FavoriteFolders.empty());
-        prompter.answerFile(qs(m_b));
-        prompter.answerQuestion(true);
-        form.OpenArchive2Click();
-        QCOMPARE(form.settings().FavoriteFolders, std::vector<std::string> { m_dir.str() + "/" });
-        // Already a favourite: no question.
-        prompter.answerFile(qs(m_c));
-        form.OpenArchive2Click();
-        QVERIFY(prompter.allAnswersUsed());
-        QCOMPARE(prompter.shown().size(), size_t(5));
     }
 
     void damagedArchiveShowsTheError()
