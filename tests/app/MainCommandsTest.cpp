@@ -5,7 +5,6 @@
 
 #include "app/AmbxUnit.h"
 #include "app/CommandTable.h"
-#include "app/WindowPlacement.h"
 #include "platform/Prompter.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
@@ -328,19 +327,11 @@ private Q_SLOTS:
     void firstToolbarImitatesAMenuBar()
     {
         auto &&[prompter, form] = MainWindow({}, Show::Exposed);
-        const struct
-        {
-            const char *button, *caption, *menu;
-        } items[] = { { "FileMenuButton", "   &Files   ", "FileMenu" },
-            { "EditMenuButton", " &Edit  ", "EditMenu" }, { "ViewMenuButton", "&View", "ViewMenu" },
-            { "ActionsMenuButton", "&Actions", "ActionsMenu" },
-            { "OptionsMenuButton", "&Options", "OptionsMenu" },
-            { "HelpMenuButton", "&Help", "HelpMenu" } };
-        for (const auto &item : items) {
-            auto *b = form.findChild<QToolButton *>(QString::fromLatin1(item.button));
-            QVERIFY2(b && b->isVisible(), item.button);
+        for (const MenuButton &item : menuButtons()) {
+            auto *b = form.findChild<QToolButton *>(QString::fromLatin1(item.name) + "Button");
+            QVERIFY2(b && b->isVisible(), item.name);
             QCOMPARE(b->text(), QString::fromLatin1(item.caption));
-            QCOMPARE(b->menu()->objectName(), QString::fromLatin1(item.menu));
+            QCOMPARE(b->menu()->objectName(), QString::fromLatin1(item.name));
         }
         // The spacer leaves room for the picture at the right end, whatever the font.
         auto *picture = form.findChild<QWidget *>(QStringLiteral("Animate1"));
@@ -359,32 +350,8 @@ private Q_SLOTS:
     void toolBarPopUpBelongsToTheDock()
     {
         auto &&[prompter, form] = MainWindow();
-        auto *menu = form.findChild<QMenu *>(QStringLiteral("ToolBarPopUp"));
-        QStringList captions;
-        for (QAction *a : menu->actions()) {
-            captions << a->text();
-            QVERIFY(a->isCheckable());
-        }
-        QCOMPARE(captions, (QStringList { "Flat Buttons", "Show Text", "Show Tool Tips" }));
         QCOMPARE(form.findChild<QToolBar *>(QStringLiteral("ToolBar2"))->contextMenuPolicy(),
             Qt::CustomContextMenu);
-    }
-
-    void defaultColumnWidths_data()
-    {
-        QTest::addColumn<int>("listWidth");
-        QTest::addColumn<int>("path");
-        QTest::newRow("600 pixels") << 600 << 200;
-        QTest::newRow("800 pixels") << 800 << 400;
-        QTest::newRow("narrower than the fixed columns") << 380 << -20;
-    }
-
-    void defaultColumnWidths()
-    {
-        QFETCH(int, listWidth);
-        QFETCH(int, path);
-        const std::array<int, 6> widths = ::defaultColumnWidths(listWidth);
-        QCOMPARE(widths, (std::array<int, 6> { 100, 110, 65, 40, 65, path }));
     }
 
     void defaultColumnsCommandInA600PixelList()
