@@ -400,16 +400,6 @@ private Q_SLOTS:
         viewer.close();
     }
 
-    void viewLatin1Text()
-    {
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "", "latin.txt" };
-        form.show();
-        form.Button1->click();
-        QCOMPARE(viewer.Memo1->toPlainText(), QString::fromUtf8("café crème\n"));
-        viewer.close();
-    }
-
     void viewIntoAMissingTemporaryFolder()
     {
         RecordingShell shell;
