@@ -95,6 +95,15 @@ TEST_F(ArchiveSessionTest, ReopeningARecentArchiveMovesItUpAndAsksOnce)
     session.openAndLoad(b);
     EXPECT_EQ(recent(), (std::vector<std::string> { b, c, a, "", "" }));
     EXPECT_EQ(view.calls, (std::vector<std::string> { "show b.zip", "recent", "drops", "load" }));
+
+    // Recent item 1 closes and re-opens the archive, and lists it again.
+    view.calls.clear();
+    session.RecentItemClick(1);
+    EXPECT_EQ(recent(), (std::vector<std::string> { b, c, a, "", "" }));
+    EXPECT_EQ(view.calls,
+        (std::vector<std::string> {
+            "close", "no drops", "show b.zip", "recent", "drops", "load" }));
+    EXPECT_FALSE(session.SkipHistoryUpdate);
 }
 
 TEST_F(ArchiveSessionTest, RecentArchiveWhoseFileIsGoneLeavesTheListSilently)

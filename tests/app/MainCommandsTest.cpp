@@ -151,6 +151,9 @@ private Q_SLOTS:
         QVERIFY(items[2]->isVisible());
         QVERIFY(!items[3]->isVisible());
         QVERIFY(!items[4]->isVisible());
+        // The File menu lists the same, each item under its number.
+        QCOMPARE(action(form, "Recent3")->text(), QStringLiteral("&3 ") + qs(m_deep));
+        QVERIFY(!action(form, "Recent4")->isVisible());
 
         // An item of the drop-down runs the same command as the File menu's.
         items[2]->trigger();
@@ -158,47 +161,6 @@ private Q_SLOTS:
         QCOMPARE(recent(form), (std::vector<std::string> { m_deep, m_a, m_b, "", "" }));
         Q_EMIT top->aboutToShow();
         QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_deep));
-    }
-
-    void recentItemOneReopensTheSameArchive()
-    {
-        auto &&[prompter, form] = MainWindow({ qs(m_b) });
-        prompter.answerFile(qs(m_a));
-        form.OpenArchive2Click();
-        const auto before = recent(form);
-        form.fileList()->selectAllRows();
-        action(form, "Recent1")->trigger();
-        QCOMPARE(form.session().CurrentArchive, m_a);
-        QCOMPARE(recent(form), before);
-        QCOMPARE(form.FileRowCount(), size_t(3));
-        QCOMPARE(form.fileList()->selectedCount(), 0); // closed and opened again
-        QVERIFY(!form.session().SkipHistoryUpdate);
-    }
-
-    void missingRecentItemIsDroppedSilently()
-    {
-        auto &&[prompter, form] = MainWindow();
-        std::vector<std::string> made;
-        for (int i = 0; i < 5; ++i) {
-            const std::string copy = (m_dir / ("r" + std::to_string(i) + ".zip")).string();
-            std::filesystem::copy_file(
-                m_b, copy, std::filesystem::copy_options::overwrite_existing);
-            made.push_back(copy);
-            prompter.answerFile(qs(copy));
-            form.OpenArchive2Click();
-        }
-        // Entry 4 is r1.zip.
-        std::filesystem::remove(made[1]);
-        const size_t asked = prompter.shown().size();
-        auto *top = form.findChild<QMenu *>(QStringLiteral("TopMenu"));
-        Q_EMIT top->aboutToShow();
-        top->actions()[3]->trigger();
-        QCOMPARE(
-            recent(form), (std::vector<std::string> { made[4], made[3], made[2], made[0], "" }));
-        QCOMPARE(form.session().CurrentArchive, made[4]); // still open
-        QCOMPARE(prompter.shown().size(), asked); // no message
-        QVERIFY(!action(form, "Recent5")->isVisible());
-        QCOMPARE(action(form, "Recent4")->text(), QStringLiteral("&4 ") + qs(made[0]));
     }
 
     void viewStylesAndToggles()

@@ -266,27 +266,6 @@ private Q_SLOTS:
         QVERIFY(ended);
     }
 
-    // Re-opening a recent archive asks about its folder once.
-    void favoritesQuestionIsAskedOnce()
-    {
-        TestDir work;
-        const std::string archive = makeTrickyArchive(work);
-        const std::string other = (work / "other.zip").string();
-        fs::copy_file(archive, other);
-        auto &&[prompter, form] = MainWindow();
-        form.settings().FavoriteAddMode = 1;
-        for (const std::string &path : { archive, other }) {
-            prompter.answerQuestion(false);
-            form.OpenArchive(path);
-            form.LoadFileList();
-        }
-        prompter.clear();
-        prompter.answerQuestion(false);
-        form.OpenArchive(archive); // second in the recent list
-        QCOMPARE(prompter.shown().size(), size_t(1));
-        QCOMPARE(form.session().CurrentArchive, archive);
-    }
-
     // A damaged member is named in a notice after the extraction, and an
     // empty "Files" box extracts nothing.
     void extractionProblemsAreShown()
