@@ -25,13 +25,8 @@ void TMainForm::setAddForm(TAddForm *form)
 void TMainForm::setExtractForm(TExtractForm *form)
 {
     m_extractForm = form;
-    m_operations->extractEngine = form ? &form->ZipEngine1 : nullptr;
-    if (!form)
-        return;
-    form->setLink(*this);
-    connect(form, &QObject::destroyed, this, [this] {
-        m_operations->extractEngine = nullptr;
-    });
+    if (form)
+        form->setLink(*this);
 }
 
 void TMainForm::setDeleteForm(TDeleteForm *form)

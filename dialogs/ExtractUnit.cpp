@@ -149,7 +149,18 @@ TExtractForm::TExtractForm()
     Edit1->installEventFilter(this);
 }
 
-TExtractForm::~TExtractForm() = default;
+TExtractForm::~TExtractForm()
+{
+    if (m_link && m_link->operations().extractEngine == &ZipEngine1)
+        m_link->operations().extractEngine = nullptr;
+}
+
+void TExtractForm::setLink(MainWindowLink &link)
+{
+    m_link = &link;
+    setOwner(link.ownerWindow());
+    m_link->operations().extractEngine = &ZipEngine1;
+}
 
 ExtractWhat TExtractForm::what() const
 {

@@ -28,11 +28,9 @@ public:
     TExtractForm();
     ~TExtractForm() override;
 
-    void setLink(MainWindowLink &link)
-    {
-        m_link = &link;
-        setOwner(link.ownerWindow());
-    }
+    // Binds the form to the main window and registers ZipEngine1 as the
+    // engine a click on the main list can interrupt.
+    void setLink(MainWindowLink &link);
 
     // Shows the new-folder window; until one is set "&New Folder..." stays
     // disabled.

@@ -60,7 +60,6 @@ struct Stage : FakeMainWindow
         if (volumes)
             form.TreeList->volumeSource = volumes;
         form.setLink(*this);
-        ops.extractEngine = &form.ZipEngine1;
     }
 
     void select(std::initializer_list<size_t> indexes)
