@@ -320,54 +320,47 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    void locateFallsBackToTheNearestExistingParent()
+    void locateTypedFolder_data()
     {
-        Stage stage(m_archive, m_rows);
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("found"); // empty: nothing of it exists
+        QTest::addColumn<QStringList>("messages");
+        const QString b = qs((m_dir / "tree/a/b").string());
+        QTest::newRow("nearest existing parent") << b + "/nosuchdir/deeper" << b << QStringList {};
+        QTest::newRow("existing relative folder")
+            << QStringLiteral("tree/a/alpha/") << qs((m_dir / "tree/a/alpha").string())
+            << QStringList {};
+        QTest::newRow("nothing of it exists")
+            << QStringLiteral("  nosuch/deeper") << QString()
+            << QStringList { "Could not find the folder \"nosuch/deeper\"." };
+    }
+
+    void locateTypedFolder()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, found);
+        QFETCH(QStringList, messages);
+        Stage stage(m_archive, m_rows, [this] {
+            return testVolumes();
+        });
         stage.form.show();
-        const std::string b = (m_dir / "tree/a/b").string();
-        stage.form.Destination->setEditText(qs(b + "/nosuchdir/deeper"));
+        const int volumes = stage.form.TreeList->computerNode()->childCount();
+        stage.form.Destination->setEditText(typed);
         stage.form.Button1->click();
-        QVERIFY(stage.prompter.shown().empty());
+        QCOMPARE(stage.prompter.texts(), messages);
         QTreeWidgetItem *current = stage.form.TreeList->currentItem();
-        QVERIFY(current);
-        QCOMPARE(FolderTree::folderOf(current), qs(b));
-        QCOMPARE(stage.form.Destination->currentText(), qs(b));
-        QVERIFY(stage.form.Button2->isEnabled());
-        QVERIFY(stage.form.TreeList->reached());
-        // Every folder on the way is open.
-        for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
-            QVERIFY(up->isExpanded());
-        stage.form.close();
-    }
-
-    void locateOfAnExistingRelativeFolder()
-    {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        stage.form.show();
-        stage.form.Destination->setEditText(QStringLiteral("tree/a/alpha/"));
-        stage.form.Button1->click();
-        QCOMPARE(FolderTree::folderOf(stage.form.TreeList->currentItem()),
-            qs((m_dir / "tree/a/alpha").string()));
-        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "tree/a/alpha").string()));
-        stage.form.close();
-    }
-
-    void locateOfAFolderWithoutAnyExistingPart()
-    {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        stage.form.show();
-        const int before = stage.form.TreeList->computerNode()->childCount();
-        stage.form.Destination->setEditText(QStringLiteral("  nosuch/deeper"));
-        stage.form.Button1->click();
-        QCOMPARE(stage.prompter.texts(),
-            (QStringList { "Could not find the folder \"nosuch/deeper\"." }));
-        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("  nosuch/deeper"));
-        QCOMPARE(stage.form.TreeList->computerNode()->childCount(), before);
-        QVERIFY(!stage.form.TreeList->currentItem());
+        QCOMPARE(stage.form.Destination->currentText(), found.isEmpty() ? typed : found);
+        if (found.isEmpty()) {
+            QVERIFY(!current);
+            QCOMPARE(stage.form.TreeList->computerNode()->childCount(), volumes);
+        } else {
+            QCOMPARE(FolderTree::folderOf(current), found);
+            QVERIFY(stage.form.Button2->isEnabled());
+            QVERIFY(stage.form.TreeList->reached());
+            // Every folder on the way is open.
+            for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
+                QVERIFY(up->isExpanded());
+        }
         stage.form.close();
     }
 
