@@ -20,7 +20,6 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <array>
 #include <memory>
 
 class AnimatedPicture;

@@ -25,7 +25,7 @@ enum class Kind {
     Check, // checkable, starts unchecked
     Checked, // checkable, starts checked
     Separator,
-    Submenu, // a menu of its own, named by the command's name without its "1"
+    Submenu, // a menu of its own: "ArrangeIcons1" opens "ArrangeIconsMenu"
 };
 
 // Commands that come in numbered rows: the row's number is Command::index.

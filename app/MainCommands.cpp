@@ -1,7 +1,5 @@
-// TMainForm, second part: the commands of the menus, pop-ups and toolbar
-// buttons, the view and toolbar options, the list's clicks, and the pieces
-// the operation dialogs share with the window (output log, status-line
-// progress, interrupting a running operation).
+// TMainForm, second part: what the commands of the menus, pop-ups and toolbar
+// buttons do, the view and toolbar options, and the list's clicks.
 #include "AmbxUnit.h"
 #include "ButtonBar.h"
 #include "CommandActions.h"
@@ -11,7 +9,6 @@
 
 #include "dialogs/EntryCopy.h"
 
-#include "platform/FileIcons.h"
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
@@ -19,22 +16,15 @@
 #include "widgets/FileListView.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyle>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeView>
 
 #include <functional>
-#include <map>
 
 void TMainForm::bindGroups()
 {
