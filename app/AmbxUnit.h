@@ -2,30 +2,32 @@
 // settings and the commands that act on them.
 #pragma once
 
+#include "ArchiveSession.h"
+#include "CommandTable.h"
 #include "FileRowModel.h"
 #include "FileRows.h"
 #include "Settings.h"
+#include "SettingsFiles.h"
 
+#include "dialogs/MainWindowLink.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
 
 #include "engine/ZipEngine.h"
 
-#include <QIcon>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 
-#include <array>
 #include <memory>
 
 class AnimatedPicture;
+class ButtonBar;
+class CommandActions;
+class StatusPanel;
 class FileListView;
 class QAction;
-class QActionGroup;
-class QFrame;
-class QLabel;
-class QMenu;
 class QProgressBar;
 class QTimer;
 class QToolBar;
@@ -37,7 +39,7 @@ class TDeleteForm;
 class TExtractForm;
 class TViewForm;
 
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public MainWindowLink, private ArchiveView
 {
     Q_OBJECT
 public:
@@ -45,52 +47,48 @@ public:
     explicit TMainForm(const QStringList &args, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // Makes path the open archive (window state, caption, recent list,
-    // favourites). Does not build the list unless it had to re-open it
-    // itself, which it reports in ListAlreadyLoaded.
-    void OpenArchive(const std::string &path);
+    // The archive rules; the window shows what they decide.
+    ArchiveSession &session() { return m_session; }
+    void OpenArchive(const std::string &path) { m_session.OpenArchive(path); }
+    void RecentItemClick(int n) { m_session.RecentItemClick(n); } // n = 1..5
+    void CloseArchive2Click() { m_session.CloseArchive(); }
     // Re-reads the open archive and rebuilds rows, list and status texts.
     void LoadFileList();
     void RefreshRecentMenu();
-    void CloseArchive2Click();
     void OpenArchive2Click();
     void FileListChange();
     void FormResize();
     void FormPaint();
     void setSortOrder(int order);
-    void RecentItemClick(int n); // n = 1..5
     void setViewStyle(int style);
     void LoadSettings();
     void SaveSettings();
 
     // Where the settings and "favorites.dat" live; tests point them elsewhere
     // before creating the window.
-    static void setStorePaths(const std::string &settingsFile, const std::string &favoritesFile);
+    static void setStorePaths(const std::string &settingsFile, const std::string &favoritesFile)
+    {
+        SettingsFiles::setPaths(settingsFile, favoritesFile);
+    }
 
     // State other windows read.
-    std::string CurrentArchive;
     std::string ArchiveRatio;
-    bool SkipHistoryUpdate = false;
-    bool ListAlreadyLoaded = false;
     bool FirstPaintPending = false;
     Settings &settings() { return m_settings; }
     const FileRows &fileRows() const { return m_rows; }
     size_t FileRowCount() const { return m_rows.size(); }
     FileListView *fileList() const { return FileList; }
     TZipEngine &engine() { return m_engine; }
-    // The selected entries as archive names (Path + Name), in list order.
-    std::vector<std::string> selectedEntries() const;
-    bool archiveReadOnly() const { return m_readOnly; }
+    bool archiveReadOnly() const { return m_session.readOnly(); }
 
     // Commands, view options and what running operations share with the
     // window (MainCommands.cpp).
-    Operations &operations() { return *m_operations; }
+    Operations &operations() override { return *m_operations; }
     TMsgForm &msgForm() { return *m_msgForm; }
     void FileListClick();
     void FileListDblClick();
     void OpenEntryClick();
     void ViewCommandClick();
-    void ViewLastOutputClick();
     void ToolbarClick();
     void StatusBarClick();
     void AsWebPageClick();
@@ -101,35 +99,38 @@ public:
     void ShowToolTipsClick(bool on);
     void StatusPanelClick();
     void TopMenuPopup();
-    void ContentsClick();
-    void BriefTutorialClick();
-    void FaqClick();
-    void HomePageClick();
 
-    // The Add dialog, created once at start; the Add commands show it.
+    // The dialogs beside the main window, created once at start; their
+    // commands show them (DialogCommands.cpp).
     void setAddForm(TAddForm *form);
-    TAddForm *addForm() const;
-    void AddClick();
-
-    // The Extract dialog, created once at start; the Extract commands show
-    // it (ExtractCommand.cpp).
     void setExtractForm(TExtractForm *form);
-    TExtractForm *extractForm() const;
-    void ExtractClick();
-
-    // The Delete and View dialogs and the text viewer, created once at
-    // start (DeleteViewCommands.cpp).
     void setDeleteForm(TDeleteForm *form);
-    TDeleteForm *deleteForm() const;
-    void DeleteClick();
     void setViewForm(TViewForm *form, TAsciview *textViewer);
-    TViewForm *viewForm() const;
-    TAsciview *textViewer() const;
+    TExtractForm *extractForm() const;
+    void AddClick();
+    void ExtractClick();
+    void DeleteClick();
     // Shows the View dialog; ViewCommandClick checks the selection first.
     void showViewForm();
 
-    QString leftStatus() const;
-    QString rightStatus() const;
+    // MainWindowLink
+    QWidget *ownerWindow() override { return this; }
+    std::string currentArchive() const override { return m_session.CurrentArchive; }
+    void loadFileList() override { LoadFileList(); }
+    std::vector<std::string> selectedMembers() const override;
+    std::optional<ViewEntry> selectedEntry() const override;
+    std::vector<ExtractRow> listRows() const override;
+    std::string lastAddDir() const override { return m_settings.LastAddDir; }
+    void setLastAddDir(const std::string &dir) override { m_settings.LastAddDir = dir; }
+    ExtractHistory extractHistory() const override;
+    void setExtractHistory(const ExtractHistory &history) override;
+    std::string temp() const override { return m_settings.Temp; }
+    void setTemp(const std::string &temp) override { m_settings.Temp = temp; }
+    std::string viewer() const override { return m_settings.Viewer; }
+    void setViewer(const std::string &viewer) override { m_settings.Viewer = viewer; }
+
+    QString leftStatus() const { return SPanel1->text(); }
+    QString rightStatus() const { return SPanel2->text(); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -138,16 +139,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // ArchiveView
+    void showArchive(const std::string &path, bool readOnly) override;
+    void showNoArchive() override;
+    void refreshRecent() override { RefreshRecentMenu(); }
+    void acceptFileDrops(bool on) override { setAcceptDrops(on); }
+
     void FormCreate();
-    void buildCommandBar();
-    void buildToolBar2();
-    void buildStatusBar();
-    QAction *addCommand(
-        QMenu *menu, const QString &caption, const char *name, const QKeySequence &shortcut = {});
-    void setArchiveCommandsEnabled(bool enabled);
-    void setWritableCommandsEnabled(bool enabled);
+    void bindGroups();
     void checkSortItem();
-    void addFavoriteFolder(const std::string &folder);
     void applySettings();
     void restoreGeometry();
     void Timer1Timer();
@@ -155,11 +155,11 @@ private:
     void showListMenu(const QPoint &globalPos);
 
     Settings m_settings;
+    ArchiveSession m_session { m_settings, *this };
     QStringList m_args;
     TZipEngine m_engine;
     FileRows m_rows;
     FileRowModel *m_model;
-    bool m_readOnly = false;
     std::string m_directoryNoticeShown; // the archive whose directory problem was told
     bool m_archiveOpen = false;
     // Set while "favorites.dat" could not be read at a first start: that
@@ -168,52 +168,29 @@ private:
 
     FileListView *FileList;
     QToolBar *m_commandBar;
-    QToolBar *ToolBar2;
+    ButtonBar *ToolBar2;
+    std::unique_ptr<CommandActions> m_actions;
     QToolButton *m_spacer;
     AnimatedPicture *m_picture;
     QTimer *Timer1;
     QTimer *Timer2;
 
-    QFrame *m_statusPanel;
+    StatusPanel *m_statusPanel;
     QLabel *SPanel1;
     QLabel *SPanel2;
     QProgressBar *ProgressBar1;
     StatusLamp *LedOn;
     StatusLamp *LedOff;
-    QFrame *m_bevel;
 
-    QMenu *FileMenu, *EditMenu, *ViewMenu, *ActionsMenu, *OptionsMenu, *HelpMenu;
-    QMenu *FilePopUp, *SortPopUp, *ToolBarPopUp, *TopMenu, *ArrangeIconsMenu;
-    QAction *m_recentSeparator;
-    std::array<QAction *, 5> m_recentItems {};
-    std::array<QAction *, 8> m_sortItems {}; // View menu, by order 1..8
-    std::array<QAction *, 8> m_sortPopItems {}; // pop-up, by order 1..8
-    std::array<QAction *, 4> m_styleItems {};
-    QActionGroup *m_styleGroup;
-
-    // Commands that need an archive, and those that also need it writable.
-    std::vector<QAction *> m_archiveCommands;
-    std::vector<QAction *> m_writableCommands;
-    QAction *m_viewLastOutput;
-    QAction *m_checkOut;
-    QAction *m_makeExe;
-    QAction *m_arrangeIcons;
-    QAction *m_closeArchive;
+    QAction *m_recentSeparator = nullptr;
 
     // MainCommands.cpp
     void connectCommands();
-    void buildToolBarPopUp();
-    void buildTopMenu();
-    void setupToolButtons();
+    void connectDock();
+    bool setOption(int &setting, const char *item, bool on);
     void ShowArchiveProperties();
-    bool commandEvent(QObject *watched, QEvent *event);
     std::unique_ptr<TMsgForm> m_msgForm;
     std::unique_ptr<Operations> m_operations;
-    std::array<QAction *, 8> m_buttons {};
-    std::array<QIcon, 8> m_images; // ImageList1
-    std::array<QIcon, 8> m_hotImages; // ImageList2: under the mouse
-    std::array<QAction *, 5> m_topItems {};
-    bool m_showToolTips = true;
     bool m_afterDoubleClick = false;
     // Windows created beside the main window; cleared when they go.
     QPointer<TAddForm> m_addForm;

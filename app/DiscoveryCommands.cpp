@@ -44,9 +44,9 @@ public:
         if (refuseWhileOperationRuns())
             return;
         m_form.CloseArchive2Click();
-        m_form.ListAlreadyLoaded = false;
+        m_form.session().ListAlreadyLoaded = false;
         m_form.OpenArchive(path);
-        if (!m_form.ListAlreadyLoaded)
+        if (!m_form.session().ListAlreadyLoaded)
             m_form.LoadFileList();
     }
 
@@ -133,7 +133,7 @@ void connectDiscovery(TMainForm &form, TFavoriteForm &favorites, TFavorOptForm &
     if (auto *action = form.findChild<QAction *>(QStringLiteral("FindFiles1")))
         QObject::connect(action, &QAction::triggered, &find, [&form, &find] {
             guard([&form, &find] {
-                if (!form.CurrentArchive.empty())
+                if (!form.session().CurrentArchive.empty())
                     find.showOnTop();
             });
         });

@@ -1,13 +1,14 @@
-// TMainForm, second part: the commands of the menus, pop-ups and toolbar
-// buttons, the view and toolbar options, the list's clicks, and the pieces
-// the operation dialogs share with the window (output log, status-line
-// progress, interrupting a running operation).
-#include "MainCommands.h"
+// TMainForm, second part: what the commands of the menus, pop-ups and toolbar
+// buttons do, the view and toolbar options, and the list's clicks.
 #include "AmbxUnit.h"
+#include "ButtonBar.h"
+#include "CommandActions.h"
+#include "EventHook.h"
+#include "StatusPanel.h"
+#include "WindowPlacement.h"
 
 #include "dialogs/EntryCopy.h"
 
-#include "platform/FileIcons.h"
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
@@ -15,125 +16,154 @@
 #include "widgets/FileListView.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyle>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeView>
 
 #include <functional>
 
-namespace {
-
-// Forwards the events of the watched objects to a function; the window's own
-// event filter stays as it is.
-class EventHook : public QObject
+void TMainForm::bindGroups()
 {
-public:
-    EventHook(QObject *parent, std::function<bool(QObject *, QEvent *)> handler)
-        : QObject(parent)
-        , m_handler(std::move(handler))
-    {
+    for (const auto &[action, command] : m_actions->all()) {
+        const int n = command->index;
+        auto onTrigger = [this, action](auto handler) {
+            connect(action, &QAction::triggered, this, [this, handler](bool on) {
+                guard([=, this] {
+                    handler(on);
+                });
+            });
+        };
+        switch (command->group) {
+        case Group::None:
+            break;
+        case Group::Recent:
+        case Group::TopItem:
+            onTrigger([this, n](bool) {
+                RecentItemClick(n);
+            });
+            break;
+        case Group::ViewStyle:
+            onTrigger([this, n](bool) {
+                setViewStyle(n);
+            });
+            break;
+        case Group::Sort:
+        case Group::SortPopUp:
+            onTrigger([this, n](bool) {
+                setSortOrder(n);
+            });
+            // The menu's item flipped its own check mark; the order decides it.
+            if (command->group == Group::Sort)
+                connect(action, &QAction::triggered, this, &TMainForm::checkSortItem);
+            break;
+        case Group::Option:
+            // Triggering flips the check mark first: the handler gets the new state.
+            onTrigger([this, n](bool on) {
+                (this
+                        ->*std::array { &TMainForm::FlatButtonsClick, &TMainForm::ShowTextClick,
+                            &TMainForm::ShowToolTipsClick }[static_cast<size_t>(n)])(on);
+            });
+            break;
+        }
     }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override { return m_handler(watched, event); }
-
-private:
-    std::function<bool(QObject *, QEvent *)> m_handler;
-};
-
-// The highlighted copy of a toolbar image: tinted with the selection colour,
-// so the button under the mouse stands out in flat and raised style alike.
-QIcon hotImage(const QIcon &icon)
-{
-    QImage image(22, 22, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    icon.paint(&painter, image.rect());
-    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-    QColor tint = QApplication::palette().color(QPalette::Highlight);
-    tint.setAlpha(150);
-    painter.fillRect(image.rect(), tint);
-    painter.end();
-    return QIcon(QPixmap::fromImage(image));
-}
-
-} // namespace
-
-std::array<int, 6> defaultColumnWidths(int listWidth)
-{
-    return { 100, 110, 65, 40, 65, listWidth - 400 };
-}
-
-int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)
-{
-    // The menu buttons' widths depend on the font, so they are measured.
-    const QStyle *style = bar->style();
-    const int spacing = style->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, bar);
-    const int margin = style->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, bar)
-        + style->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, bar);
-    int used = 2 * margin;
-    for (QAction *a : bar->actions()) {
-        const QWidget *w = bar->widgetForAction(a);
-        // Hidden ones too: the bar hides what it folded away.
-        if (w && w != spacer)
-            used += w->sizeHint().width() + spacing;
-    }
-    // A little slack, or the bar folds the picture away into its extension menu.
-    return std::max(0, bar->width() - used - spacing - 4);
+    connect(m_actions->menu("SortPopUp"), &QMenu::aboutToShow, this, [this] {
+        for (int i = 0; i < 8; ++i)
+            m_actions->numbered(Group::SortPopUp, i + 1)->setChecked(i + 1 == m_settings.SortOrder);
+    });
+    connect(m_actions->menu("TopMenu"), &QMenu::aboutToShow, this,
+        guarded(this, &TMainForm::TopMenuPopup));
 }
 
 void TMainForm::connectCommands()
 {
-    auto action = [this](const char *name) {
-        auto *a = findChild<QAction *>(QString::fromLatin1(name));
-        if (!a)
-            qFatal("no command %s", name);
-        return a;
-    };
-    auto bind = [&](const char *name, void (TMainForm::*handler)()) {
-        connect(action(name), &QAction::triggered, this, [this, handler] {
-            guard([=, this] {
-                (this->*handler)();
-            });
-        });
-    };
-
     m_msgForm = std::make_unique<TMsgForm>(this);
-    m_operations = std::make_unique<Operations>(
-        *m_msgForm, m_viewLastOutput, StatusLine { SPanel1, SPanel2, ProgressBar1, LedOn, LedOff });
+    m_operations = std::make_unique<Operations>(*m_msgForm, m_actions->action("ViewLastOutput2"),
+        StatusLine { SPanel1, SPanel2, ProgressBar1, LedOn, LedOff });
 
-    // Pop-up "&Open" and the list's clicks open one entry.
-    bind("Open1", &TMainForm::OpenEntryClick);
-    for (const char *name : { "View1", "View2", "ViewButton" })
-        bind(name, &TMainForm::ViewCommandClick);
-    bind("ViewLastOutput2", &TMainForm::ViewLastOutputClick);
-    bind("Toolbar1", &TMainForm::ToolbarClick);
-    bind("StatusBar1", &TMainForm::StatusBarClick);
-    bind("AsWebPage1", &TMainForm::AsWebPageClick);
-    bind("BestFit1", &TMainForm::BestFitClick);
-    bind("DefaultColumns1", &TMainForm::DefaultColumnsClick);
-    bind("Contents1", &TMainForm::ContentsClick);
-    bind("BriefTutorial1", &TMainForm::BriefTutorialClick);
-    bind("FrequentlyAskedQuestions1", &TMainForm::FaqClick);
-    bind("HomePage1", &TMainForm::HomePageClick);
-    for (const char *name : { "Properties1", "Properties2" })
-        bind(name, &TMainForm::ShowArchiveProperties);
-    // The Select All and Invert Selection buttons of the pop-up and the Edit
-    // menu are bound where they are made; New, Favorites, Add, Extract,
-    // Delete and CheckOut open windows that do not exist yet.
+    struct Binding
+    {
+        std::vector<const char *> names;
+        std::function<void()> handler;
+    };
+    auto to = [this](void (TMainForm::*handler)()) {
+        return [this, handler] {
+            (this->*handler)();
+        };
+    };
+    const auto folder = [] {
+        return qs(programFolder());
+    };
+    // New, Favorites and CheckOut open windows that do not exist yet.
+    const Binding bindings[] = {
+        { { "OpenArchive2", "OpenButton" }, to(&TMainForm::OpenArchive2Click) },
+        { { "CloseArchive2" },
+            [this] {
+                if (!refuseWhileOperationRuns())
+                    CloseArchive2Click();
+            } },
+        { { "Exit1" },
+            [this] {
+                close();
+            } },
+        { { "SelectAll1", "SelectAll2" },
+            [this] {
+                FileList->selectAllRows();
+            } },
+        { { "InvertSelection1", "InvertSelection2" },
+            [this] {
+                FileList->invertSelection();
+            } },
+        // Pop-up "&Open" and the list's clicks open one entry.
+        { { "Open1" }, to(&TMainForm::OpenEntryClick) },
+        { { "View1", "View2", "ViewButton" }, to(&TMainForm::ViewCommandClick) },
+        { { "ViewLastOutput2" },
+            [this] {
+                m_msgForm->exec();
+            } },
+        { { "Toolbar1" }, to(&TMainForm::ToolbarClick) },
+        { { "StatusBar1" }, to(&TMainForm::StatusBarClick) },
+        { { "AsWebPage1" }, to(&TMainForm::AsWebPageClick) },
+        { { "BestFit1" }, to(&TMainForm::BestFitClick) },
+        { { "DefaultColumns1" }, to(&TMainForm::DefaultColumnsClick) },
+        { { "Contents1" },
+            [folder] {
+                Shell::instance().openFile(folder() + QStringLiteral("help/index.html"),
+                    folder() + QStringLiteral("help/"), Shell::Show::Maximized);
+            } },
+        { { "BriefTutorial1" },
+            [folder] {
+                Shell::instance().openFile(folder() + QStringLiteral("help/tutor.html"),
+                    folder() + QStringLiteral("help/"));
+            } },
+        { { "FrequentlyAskedQuestions1" },
+            [folder] {
+                Shell::instance().openFile(
+                    folder() + QStringLiteral("help/faq.html"), folder() + QStringLiteral("help/"));
+            } },
+        { { "HomePage1" },
+            [folder] {
+                Shell::instance().openFile(
+                    folder() + QStringLiteral("Visit Ambermox's Home Page.url"), folder(),
+                    Shell::Show::Normal, QStringLiteral("/max"));
+            } },
+        { { "Properties1", "Properties2" }, to(&TMainForm::ShowArchiveProperties) },
+        { { "Add1", "Add2", "AddButton" }, to(&TMainForm::AddClick) },
+        { { "Extract1", "Extract2", "ExtractButton" }, to(&TMainForm::ExtractClick) },
+        { { "Delete1", "Delete2", "DeleteButton" }, to(&TMainForm::DeleteClick) },
+    };
+    for (const Binding &binding : bindings)
+        for (const char *name : binding.names)
+            connect(m_actions->action(name), &QAction::triggered, this, [this, binding] {
+                guard(binding.handler);
+            });
 
-    buildToolBarPopUp();
-    buildTopMenu();
-    setupToolButtons();
+    bindGroups();
+    connectDock();
+    ToolBar2->setupButtons(m_actions->action("OpenButton"), m_actions->menu("TopMenu"));
 
     // The list's clicks, on the viewport of every view style.
     auto *listHook = new EventHook(this, [this](QObject *, QEvent *event) {
@@ -167,178 +197,71 @@ void TMainForm::connectCommands()
     SPanel2->installEventFilter(panelHook);
 }
 
-void TMainForm::buildToolBarPopUp()
+void TMainForm::connectDock()
 {
-    ToolBarPopUp = new QMenu(this);
-    ToolBarPopUp->setObjectName(QStringLiteral("ToolBarPopUp"));
-    const struct
-    {
-        const char *caption, *name;
-        void (TMainForm::*handler)(bool);
-    } items[] = { { "Flat Buttons", "FlatButtons1", &TMainForm::FlatButtonsClick },
-        { "Show Text", "ShowText1", &TMainForm::ShowTextClick },
-        { "Show Tool Tips", "ShowToolTips1", &TMainForm::ShowToolTipsClick } };
-    for (const auto &item : items) {
-        QAction *a = addCommand(ToolBarPopUp, QString::fromLatin1(item.caption), item.name);
-        a->setCheckable(true);
-        a->setChecked(true);
-        // Triggering flips the check mark first: the handler gets the new state.
-        connect(a, &QAction::triggered, this, [this, handler = item.handler](bool on) {
-            guard([=, this] {
-                (this->*handler)(on);
-            });
-        });
-    }
-
     // The dock's context menu: both toolbars and the window's edge between them.
-    for (QToolBar *bar : { m_commandBar, ToolBar2 }) {
+    for (QToolBar *bar : { m_commandBar, static_cast<QToolBar *>(ToolBar2) }) {
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](const QPoint &pos) {
-            ToolBarPopUp->popup(bar->mapToGlobal(pos));
+            m_actions->menu("ToolBarPopUp")->popup(bar->mapToGlobal(pos));
         });
     }
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         if (pos.y() < centralWidget()->y())
-            ToolBarPopUp->popup(mapToGlobal(pos));
+            m_actions->menu("ToolBarPopUp")->popup(mapToGlobal(pos));
     });
-}
-
-void TMainForm::buildTopMenu()
-{
-    TopMenu = new QMenu(this);
-    TopMenu->setObjectName(QStringLiteral("TopMenu"));
-    for (int n = 1; n <= 5; ++n) {
-        QAction *item = TopMenu->addAction(QString());
-        item->setObjectName(QStringLiteral("TopItem%1").arg(n));
-        item->setVisible(false);
-        connect(item, &QAction::triggered, this, [this, n] {
-            guard([=, this] {
-                RecentItemClick(n);
-            });
-        });
-        m_topItems[static_cast<size_t>(n - 1)] = item;
-    }
-    connect(TopMenu, &QMenu::aboutToShow, this, guarded(this, &TMainForm::TopMenuPopup));
 }
 
 void TMainForm::TopMenuPopup()
 {
     const History &recent = m_settings.ActiveFile;
     for (int n = 0; n < History::kSize; ++n) {
-        QAction *item = m_topItems[static_cast<size_t>(n)];
+        QAction *item = m_actions->numbered(Group::TopItem, n + 1);
         item->setVisible(!recent[n].empty());
         item->setText(QStringLiteral("&%1 ").arg(n + 1) + qs(recent[n]));
     }
 }
 
-void TMainForm::setupToolButtons()
+// A check item's option: the setting and the check mark follow the state.
+bool TMainForm::setOption(int &setting, const char *item, bool on)
 {
-    const char *names[8] = { "NewButton", "OpenButton", "FavoritesButton", "AddButton",
-        "ExtractButton", "DeleteButton", "ViewButton", "CheckOutButton" };
-    auto *hook = new EventHook(this, [this](QObject *watched, QEvent *event) {
-        return commandEvent(watched, event);
-    });
-    for (size_t i = 0; i < 8; ++i) {
-        QAction *a = findChild<QAction *>(QString::fromLatin1(names[i]));
-        m_buttons[i] = a;
-        m_images[i] = a->icon();
-        m_hotImages[i] = hotImage(a->icon());
-        if (QWidget *button = ToolBar2->widgetForAction(a)) {
-            button->setObjectName(QString::fromLatin1(names[i]));
-            button->setProperty("imageIndex", static_cast<int>(i));
-            button->installEventFilter(hook);
-        }
-    }
-    // The Open button's arrow drops down the recent archives.
-    if (auto *open = qobject_cast<QToolButton *>(ToolBar2->widgetForAction(m_buttons[1]))) {
-        open->setMenu(TopMenu);
-        open->setPopupMode(QToolButton::MenuButtonPopup);
-        // Aligned to the button's right edge.
-        TopMenu->installEventFilter(new EventHook(this, [this, open](QObject *, QEvent *event) {
-            if (event->type() == QEvent::Show)
-                TopMenu->move(
-                    open->mapToGlobal(QPoint(open->width() - TopMenu->width(), open->height())));
-            return false;
-        }));
-    }
-}
-
-bool TMainForm::commandEvent(QObject *watched, QEvent *event)
-{
-    const QVariant index = watched->property("imageIndex");
-    if (!index.isValid())
-        return false;
-    const size_t i = static_cast<size_t>(index.toInt());
-    switch (event->type()) {
-    case QEvent::Enter:
-        m_buttons[i]->setIcon(m_hotImages[i]);
-        break;
-    case QEvent::Leave:
-        m_buttons[i]->setIcon(m_images[i]);
-        break;
-    case QEvent::ToolTip:
-        return !m_showToolTips;
-    default:
-        break;
-    }
-    return false;
+    setting = on ? 1 : 0;
+    m_actions->action(item)->setChecked(on);
+    return on;
 }
 
 void TMainForm::FlatButtonsClick(bool on)
 {
-    m_settings.FlatButtons = on ? 1 : 0;
-    findChild<QAction *>(QStringLiteral("FlatButtons1"))->setChecked(on);
-    for (QAction *a : m_buttons)
-        if (auto *button = qobject_cast<QToolButton *>(ToolBar2->widgetForAction(a)))
-            button->setAutoRaise(on);
+    ToolBar2->setFlat(setOption(m_settings.FlatButtons, "FlatButtons1", on));
 }
 
 void TMainForm::ShowTextClick(bool on)
 {
-    m_settings.ShowToolbarText = on ? 1 : 0;
-    findChild<QAction *>(QStringLiteral("ShowText1"))->setChecked(on);
-    ToolBar2->setToolButtonStyle(on ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
-    for (QAction *a : m_buttons) {
-        QWidget *button = ToolBar2->widgetForAction(a);
-        if (!button)
-            continue;
-        if (on)
-            button->setFixedSize(65, 42);
-        else
-            button->setFixedSize(a == m_buttons[1] ? 35 : 26, 26);
-    }
+    ToolBar2->setShowText(setOption(m_settings.ShowToolbarText, "ShowText1", on));
 }
 
 void TMainForm::ShowToolTipsClick(bool on)
 {
-    m_settings.ToolbarTips = on ? 1 : 0;
-    findChild<QAction *>(QStringLiteral("ShowToolTips1"))->setChecked(on);
-    m_showToolTips = on;
+    ToolBar2->setShowTips(setOption(m_settings.ToolbarTips, "ShowToolTips1", on));
 }
 
 void TMainForm::ToolbarClick()
 {
-    const bool on = m_settings.ViewToolbar != 1;
-    m_settings.ViewToolbar = on ? 1 : 0;
-    ToolBar2->setVisible(on);
-    findChild<QAction *>(QStringLiteral("Toolbar1"))->setChecked(on);
+    ToolBar2->setVisible(
+        setOption(m_settings.ViewToolbar, "Toolbar1", m_settings.ViewToolbar != 1));
 }
 
 void TMainForm::StatusBarClick()
 {
-    const bool on = m_settings.ViewStatusLine != 1;
-    m_settings.ViewStatusLine = on ? 1 : 0;
-    m_statusPanel->setVisible(on);
-    findChild<QAction *>(QStringLiteral("StatusBar1"))->setChecked(on);
+    m_statusPanel->setVisible(
+        setOption(m_settings.ViewStatusLine, "StatusBar1", m_settings.ViewStatusLine != 1));
 }
 
 void TMainForm::AsWebPageClick()
 {
-    const bool on = m_settings.AsWebPage != 1;
-    m_settings.AsWebPage = on ? 1 : 0;
-    FileList->setHotTracking(on);
-    findChild<QAction *>(QStringLiteral("AsWebPage1"))->setChecked(on);
+    FileList->setHotTracking(
+        setOption(m_settings.AsWebPage, "AsWebPage1", m_settings.AsWebPage != 1));
 }
 
 void TMainForm::BestFitClick()
@@ -360,7 +283,7 @@ void TMainForm::DefaultColumnsClick()
 
 void TMainForm::StatusPanelClick()
 {
-    if (m_closeArchive->isEnabled())
+    if (m_actions->action("CloseArchive2")->isEnabled())
         ShowArchiveProperties();
 }
 
@@ -377,11 +300,6 @@ void TMainForm::ViewCommandClick()
         return;
     }
     showViewForm();
-}
-
-void TMainForm::ViewLastOutputClick()
-{
-    m_msgForm->exec();
 }
 
 void TMainForm::OpenEntryClick()
@@ -415,32 +333,4 @@ void TMainForm::FileListDblClick()
 {
     if (m_settings.AsWebPage != 1 && FileList->selectedCount() > 0)
         OpenEntryClick();
-}
-
-void TMainForm::ContentsClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(folder + QStringLiteral("help/index.html"),
-        folder + QStringLiteral("help/"), Shell::Show::Maximized);
-}
-
-void TMainForm::BriefTutorialClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(
-        folder + QStringLiteral("help/tutor.html"), folder + QStringLiteral("help/"));
-}
-
-void TMainForm::FaqClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(
-        folder + QStringLiteral("help/faq.html"), folder + QStringLiteral("help/"));
-}
-
-void TMainForm::HomePageClick()
-{
-    const QString folder = qs(programFolder());
-    Shell::instance().openFile(folder + QStringLiteral("Visit Ambermox's Home Page.url"), folder,
-        Shell::Show::Normal, QStringLiteral("/max"));
 }

@@ -1,4 +1,6 @@
 #include "AViewUnit.h"
+#include "MainWindowLink.h"
+#include "Operations.h"
 
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
@@ -86,11 +88,11 @@ void TAsciview::FormShow()
     setWindowTitle(QStringLiteral("View: ") + name);
     Memo1->clear();
     m_text = {};
-    std::string temp = m_host.temp ? m_host.temp() : std::string();
+    std::string temp = m_link ? m_link->temp() : std::string();
     if (temp.empty() || temp.back() != '/') {
         temp += '/';
-        if (m_host.setTemp)
-            m_host.setTemp(temp);
+        if (m_link)
+            m_link->setTemp(temp);
     }
     try {
         m_text = loadViewText(temp + m_name);

@@ -3,24 +3,15 @@
 #pragma once
 
 #include "AmxDialog.h"
+#include "MainWindowLink.h"
 #include "ViewText.h"
 
-#include <functional>
 #include <string>
 
 class QFont;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
-
-struct AsciviewHost
-{
-    // Disabled while the viewer shows.
-    QWidget *mainWindow = nullptr;
-    // The "Temp" setting: the folder the viewed file lies in.
-    std::function<std::string()> temp;
-    std::function<void(const std::string &)> setTemp;
-};
 
 class TAsciview : public AmxDialog
 {
@@ -30,10 +21,10 @@ public:
     ~TAsciview() override;
 
     // The viewer is not moved over the main window, only disables it.
-    void setHost(const AsciviewHost &host)
+    void setLink(MainWindowLink &link)
     {
-        m_host = host;
-        setOwner(host.mainWindow, Placement::Unmoved);
+        m_link = &link;
+        setOwner(link.ownerWindow(), Placement::Unmoved);
     }
 
     // Shows the file name of the temporary folder (again, when the viewer
@@ -57,7 +48,7 @@ public:
 private:
     void setMemoFont(const QFont &font);
 
-    AsciviewHost m_host;
+    MainWindowLink *m_link = nullptr;
     std::string m_name;
     ViewText m_text;
 };

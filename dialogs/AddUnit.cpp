@@ -1,4 +1,5 @@
 #include "AddUnit.h"
+#include "MainWindowLink.h"
 
 #include "Operations.h"
 
@@ -166,16 +167,15 @@ TAddForm::~TAddForm()
     // The list and its model read the browser, which goes before the children.
     delete filelist;
     delete m_model;
-    if (m_host.operations && m_host.operations->addEngine == &ZipEngine1)
-        m_host.operations->addEngine = nullptr;
+    if (m_link && m_link->operations().addEngine == &ZipEngine1)
+        m_link->operations().addEngine = nullptr;
 }
 
-void TAddForm::attach(const AddFormHost &host)
+void TAddForm::setLink(MainWindowLink &link)
 {
-    m_host = host;
-    setOwner(host.mainWindow);
-    if (m_host.operations)
-        m_host.operations->addEngine = &ZipEngine1;
+    m_link = &link;
+    setOwner(link.ownerWindow());
+    m_link->operations().addEngine = &ZipEngine1;
 }
 
 AddChoices TAddForm::choices() const
@@ -236,7 +236,7 @@ void TAddForm::applyColumns()
 
 void TAddForm::FormShow()
 {
-    std::string folder = m_host.lastAddDir ? m_host.lastAddDir() : std::string();
+    std::string folder = m_link ? m_link->lastAddDir() : std::string();
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
     fill(folder);
@@ -298,11 +298,11 @@ void TAddForm::Button1Click()
     if (m_running || ZipEngine1.ZipLibBusy || refuseWhileOperationRuns())
         return;
     const std::vector<AddSelected> selected = selectedRows();
-    if (selected.empty() || !m_host.operations)
+    if (selected.empty() || !m_link)
         return;
     const AddChoices c = choices();
     const std::string folder = m_browser.AddFolder();
-    std::string archive = m_host.currentArchive ? m_host.currentArchive() : std::string();
+    std::string archive = m_link ? m_link->currentArchive() : std::string();
     // Absolute, since the current directory changes below.
     if (!archive.empty())
         archive = QFileInfo(QString::fromStdString(archive)).absoluteFilePath().toStdString();
@@ -311,7 +311,7 @@ void TAddForm::Button1Click()
     m_interrupted = false;
     m_calls.clear();
     ClearOnExit done { m_running };
-    m_host.operations->startLog();
+    m_link->operations().startLog();
     if (!archive.empty())
         deleteIfEmpty(archive);
     close();
@@ -329,16 +329,14 @@ void TAddForm::Button1Click()
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
     runPasses(passes, total);
-    if (m_host.loadFileList)
-        m_host.loadFileList();
-    if (m_host.setLastAddDir)
-        m_host.setLastAddDir(folder);
-    m_host.operations->reportFailures();
+    m_link->loadFileList();
+    m_link->setLastAddDir(folder);
+    m_link->operations().reportFailures();
 }
 
 void TAddForm::runPasses(const std::vector<AddPass> &passes, int64_t total)
 {
-    StatusProgress &progress = m_host.operations->progress();
+    StatusProgress &progress = m_link->operations().progress();
     progress.begin(total);
     struct EndOnExit
     {
@@ -360,10 +358,10 @@ void TAddForm::runPasses(const std::vector<AddPass> &passes, int64_t total)
 void TAddForm::ZipEngine1Progress(
     TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t)
 {
-    if (!m_host.operations)
+    if (!m_link)
         return;
     // The name as stored: on this system case tells files apart.
-    m_host.operations->progress().progress(progrType, QStringLiteral("Adding"), filename);
+    m_link->operations().progress().progress(progrType, QStringLiteral("Adding"), filename);
     // The events just processed may have been the user interrupting the add.
     if (sender.CancelRequested)
         m_interrupted = true;
@@ -371,6 +369,6 @@ void TAddForm::ZipEngine1Progress(
 
 void TAddForm::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
 {
-    if (m_host.operations)
-        m_host.operations->appendLog(message, errCode);
+    if (m_link)
+        m_link->operations().appendLog(message, errCode);
 }

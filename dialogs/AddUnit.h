@@ -5,31 +5,19 @@
 #include "AddBrowser.h"
 #include "AddRun.h"
 #include "AmxDialog.h"
+#include "MainWindowLink.h"
 
 #include "engine/ZipEngine.h"
 
 #include <array>
-#include <functional>
 #include <string>
 
 class FileListView;
-class Operations;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
-
-// What the dialog needs from the main window.
-struct AddFormHost
-{
-    QWidget *mainWindow = nullptr; // centred over, disabled while the dialog shows
-    Operations *operations = nullptr; // output log, status-line progress
-    std::function<std::string()> currentArchive;
-    std::function<std::string()> lastAddDir;
-    std::function<void(const std::string &)> setLastAddDir;
-    std::function<void()> loadFileList;
-};
 
 class TAddForm : public AmxDialog
 {
@@ -40,7 +28,7 @@ public:
 
     // Binds the form to the main window and registers ZipEngine1 as the
     // engine a click on the main list can interrupt.
-    void attach(const AddFormHost &host);
+    void setLink(MainWindowLink &link);
 
     QLabel *StaticText1;
     FileListView *filelist;
@@ -90,7 +78,7 @@ private:
     void applyColumns();
     void runPasses(const std::vector<AddPass> &passes, int64_t total);
 
-    AddFormHost m_host;
+    MainWindowLink *m_link = nullptr;
     AddBrowser m_browser;
     AddListModel *m_model;
     std::array<int, 4> m_savedWidths { 190, 85, 110, 114 };

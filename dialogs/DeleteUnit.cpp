@@ -1,4 +1,5 @@
 #include "DeleteUnit.h"
+#include "MainWindowLink.h"
 
 #include "Operations.h"
 
@@ -70,7 +71,7 @@ DeleteWhat TDeleteForm::what() const
 void TDeleteForm::FormShow()
 {
     Edit1->clear();
-    const size_t selected = m_host.selectedMembers ? m_host.selectedMembers().size() : 0;
+    const size_t selected = m_link ? m_link->selectedMembers().size() : 0;
     const DeleteRadios radios = deleteRadios(selected);
     RadioButton2->setEnabled(radios.selectedEnabled);
     (radios.checked == DeleteWhat::Selected ? RadioButton2 : RadioButton1)->setChecked(true);
@@ -99,11 +100,11 @@ void TDeleteForm::Button1Click()
     // this archive; deleting under it would corrupt what it writes.
     if (refuseWhileOperationRuns())
         return;
-    if (m_host.operations)
-        m_host.operations->startLog();
+    if (m_link)
+        m_link->operations().startLog();
     const std::vector<std::string> selected =
-        m_host.selectedMembers ? m_host.selectedMembers() : std::vector<std::string>();
-    ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
+        m_link ? m_link->selectedMembers() : std::vector<std::string>();
+    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
     ZipEngine1.FSpecArgs = deleteSpecs(what(), selected, Edit1->text().toStdString());
 
     // The list shows what the archive holds afterwards, however the run ended.
@@ -114,8 +115,8 @@ void TDeleteForm::Button1Click()
         failure = std::current_exception();
     }
     close();
-    if (m_host.loadFileList)
-        m_host.loadFileList();
+    if (m_link)
+        m_link->loadFileList();
     if (failure)
         std::rethrow_exception(failure);
 }

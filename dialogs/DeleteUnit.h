@@ -5,30 +5,16 @@
 
 #include "AmxDialog.h"
 #include "DeleteLogic.h"
+#include "MainWindowLink.h"
 
 #include "engine/ZipEngine.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
-class Operations;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-// What the dialog reads from and asks of the main window.
-struct DeleteHost
-{
-    // Centred over, and disabled while the dialog is shown.
-    QWidget *mainWindow = nullptr;
-    // The output log, and the add or extraction that may be running.
-    Operations *operations = nullptr;
-    std::function<std::string()> currentArchive;
-    // The selected rows' members (Path + Name), in list order.
-    std::function<std::vector<std::string>()> selectedMembers;
-    std::function<void()> loadFileList;
-};
 
 class TDeleteForm : public AmxDialog
 {
@@ -37,12 +23,11 @@ public:
     TDeleteForm();
     ~TDeleteForm() override;
 
-    void setHost(const DeleteHost &host)
+    void setLink(MainWindowLink &link)
     {
-        m_host = host;
-        setOwner(host.mainWindow);
+        m_link = &link;
+        setOwner(link.ownerWindow());
     }
-    const DeleteHost &host() const { return m_host; }
 
     TZipEngine ZipEngine1;
     QRadioButton *RadioButton1; // "&Entire archive"
@@ -62,5 +47,5 @@ public:
     void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
 
 private:
-    DeleteHost m_host;
+    MainWindowLink *m_link = nullptr;
 };

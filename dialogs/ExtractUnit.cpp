@@ -1,4 +1,5 @@
 #include "ExtractUnit.h"
+#include "MainWindowLink.h"
 
 #include "FolderTree.h"
 #include "Operations.h"
@@ -148,7 +149,18 @@ TExtractForm::TExtractForm()
     Edit1->installEventFilter(this);
 }
 
-TExtractForm::~TExtractForm() = default;
+TExtractForm::~TExtractForm()
+{
+    if (m_link && m_link->operations().extractEngine == &ZipEngine1)
+        m_link->operations().extractEngine = nullptr;
+}
+
+void TExtractForm::setLink(MainWindowLink &link)
+{
+    m_link = &link;
+    setOwner(link.ownerWindow());
+    m_link->operations().extractEngine = &ZipEngine1;
+}
 
 ExtractWhat TExtractForm::what() const
 {
@@ -162,7 +174,7 @@ ExtractWhat TExtractForm::what() const
 void TExtractForm::FormShow()
 {
     Destination->clear();
-    const ExtractHistory history = m_host.history ? m_host.history() : ExtractHistory {};
+    const ExtractHistory history = m_link ? m_link->extractHistory() : ExtractHistory {};
     for (const std::string &entry : history)
         if (!entry.empty())
             Destination->addItem(qs(entry));
@@ -170,8 +182,8 @@ void TExtractForm::FormShow()
         Destination->setCurrentIndex(0);
 
     size_t selected = 0;
-    if (m_host.rows)
-        for (const ExtractRow &row : m_host.rows())
+    if (m_link)
+        for (const ExtractRow &row : m_link->listRows())
             selected += row.selected ? 1 : 0;
     const RadioState radios = initialRadios(selected);
     RadioButton1->setEnabled(radios.selectedEnabled);
@@ -277,16 +289,16 @@ void TExtractForm::Button2Click()
             Prompter::Icon::Information);
         return;
     }
-    if (m_host.operations)
-        m_host.operations->startLog();
+    if (m_link)
+        m_link->operations().startLog();
     close();
     run(folder, selection, files);
 }
 
 void TExtractForm::run(const std::string &folder, ExtractWhat selection, const std::string &files)
 {
-    const std::vector<ExtractRow> rows = m_host.rows ? m_host.rows() : std::vector<ExtractRow>();
-    ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
+    const std::vector<ExtractRow> rows = m_link ? m_link->listRows() : std::vector<ExtractRow>();
+    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
     ZipEngine1.ExtrBaseDir = folder;
     m_lastSpecs = extractSpecs(selection, rows, files);
     ZipEngine1.FSpecArgs = m_lastSpecs;
@@ -297,8 +309,8 @@ void TExtractForm::run(const std::string &folder, ExtractWhat selection, const s
         options.insert(ExtrOptsEnum::ExtrUpdate);
     ZipEngine1.ExtrOptions = options;
 
-    if (m_host.operations) {
-        StatusProgress &progress = m_host.operations->progress();
+    if (m_link) {
+        StatusProgress &progress = m_link->operations().progress();
         progress.begin(extractTotal(selection, rows));
         ProgressScope scope { progress };
         // Synchronous: the busy flag is clear again when it returns.
@@ -307,26 +319,26 @@ void TExtractForm::run(const std::string &folder, ExtractWhat selection, const s
         ZipEngine1.Extract();
     }
 
-    if (m_host.history && m_host.setHistory) {
-        ExtractHistory history = m_host.history();
+    if (m_link) {
+        ExtractHistory history = m_link->extractHistory();
         updateExtractHistory(history, folder);
-        m_host.setHistory(history);
+        m_link->setExtractHistory(history);
     }
-    if (m_host.operations)
-        m_host.operations->reportFailures();
+    if (m_link)
+        m_link->operations().reportFailures();
 }
 
 void TExtractForm::ZipEngine1Progress(
     TZipEngine &, ProgressType progrType, const std::string &filename, int64_t)
 {
-    if (m_host.operations)
-        m_host.operations->progress().progress(progrType, QStringLiteral("Extracting"), filename);
+    if (m_link)
+        m_link->operations().progress().progress(progrType, QStringLiteral("Extracting"), filename);
 }
 
 void TExtractForm::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
 {
-    if (m_host.operations)
-        m_host.operations->appendLog(message, errCode);
+    if (m_link)
+        m_link->operations().appendLog(message, errCode);
 }
 
 bool TExtractForm::eventFilter(QObject *watched, QEvent *event)

@@ -5,6 +5,7 @@
 
 #include "AmxDialog.h"
 #include "ExtractLogic.h"
+#include "MainWindowLink.h"
 
 #include "engine/ZipEngine.h"
 
@@ -13,28 +14,12 @@
 #include <vector>
 
 class FolderTree;
-class Operations;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTreeWidgetItem;
-
-// What the dialog reads from and writes to the main window.
-struct ExtractHost
-{
-    // Centred over, and disabled while the dialog is shown.
-    QWidget *mainWindow = nullptr;
-    // The output log and the status-line progress display.
-    Operations *operations = nullptr;
-    std::function<std::string()> currentArchive;
-    // Every row of the main list in list order, with its selection state.
-    std::function<std::vector<ExtractRow>()> rows;
-    // The extraction-folder history, kept by the main window's settings.
-    std::function<ExtractHistory()> history;
-    std::function<void(const ExtractHistory &)> setHistory;
-};
 
 class TExtractForm : public AmxDialog
 {
@@ -43,12 +28,9 @@ public:
     TExtractForm();
     ~TExtractForm() override;
 
-    void setHost(const ExtractHost &host)
-    {
-        m_host = host;
-        setOwner(host.mainWindow);
-    }
-    const ExtractHost &host() const { return m_host; }
+    // Binds the form to the main window and registers ZipEngine1 as the
+    // engine a click on the main list can interrupt.
+    void setLink(MainWindowLink &link);
 
     // Shows the new-folder window; until one is set "&New Folder..." stays
     // disabled.
@@ -97,6 +79,6 @@ private:
     void locate(const std::string &folder);
     void run(const std::string &folder, ExtractWhat what, const std::string &files);
 
-    ExtractHost m_host;
+    MainWindowLink *m_link = nullptr;
     std::vector<std::string> m_lastSpecs;
 };

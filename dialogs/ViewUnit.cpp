@@ -1,4 +1,5 @@
 #include "ViewUnit.h"
+#include "MainWindowLink.h"
 
 #include "AViewUnit.h"
 #include "EntryCopy.h"
@@ -80,6 +81,16 @@ TViewForm::TViewForm()
 
 TViewForm::~TViewForm() = default;
 
+void TViewForm::setTextViewer(TAsciview *viewer)
+{
+    m_textViewer = viewer;
+}
+
+TAsciview *TViewForm::textViewer() const
+{
+    return m_textViewer;
+}
+
 ViewWay TViewForm::way() const
 {
     if (RadioButton1->isChecked())
@@ -93,15 +104,15 @@ void TViewForm::FormShow()
 {
     // Filling the box checks "&Viewer: " through its change handler; the
     // text viewer is checked again right after, whatever was used last.
-    Edit1->setText(qs(m_host.viewer ? m_host.viewer() : std::string()));
+    Edit1->setText(qs(m_link ? m_link->viewer() : std::string()));
     RadioButton2->setChecked(true);
     RadioButton2->setFocus();
 }
 
 void TViewForm::Edit971Change()
 {
-    if (m_host.setViewer)
-        m_host.setViewer(Edit1->text().toStdString());
+    if (m_link)
+        m_link->setViewer(Edit1->text().toStdString());
     RadioButton3->setChecked(true);
 }
 
@@ -129,16 +140,15 @@ void TViewForm::Button1Click()
     // An add that lets events run may be rewriting the archive right now.
     if (refuseWhileOperationRuns())
         return;
-    const std::optional<ViewEntry> entry =
-        m_host.selectedEntry ? m_host.selectedEntry() : std::nullopt;
+    const std::optional<ViewEntry> entry = m_link ? m_link->selectedEntry() : std::nullopt;
     if (!entry) {
         close();
         return;
     }
-    const std::string temp = m_host.temp ? m_host.temp() : std::string();
+    const std::string temp = m_link ? m_link->temp() : std::string();
     const std::string folder = withTrailingSlash(temp);
-    if (folder != temp && m_host.setTemp)
-        m_host.setTemp(folder);
+    if (folder != temp && m_link)
+        m_link->setTemp(folder);
 
     const ViewWay chosen = way();
     const QString viewer = Edit1->text();
@@ -149,7 +159,7 @@ void TViewForm::Button1Click()
         return;
     }
 
-    ZipEngine1.setZipFilename(m_host.currentArchive ? m_host.currentArchive() : std::string());
+    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
     const std::string copy = extractEntryCopy(ZipEngine1, entry->path, entry->name, folder);
     if (copy.empty())
         return;

@@ -4,44 +4,21 @@
 #pragma once
 
 #include "AmxDialog.h"
+#include "MainWindowLink.h"
 
 #include "engine/ZipEngine.h"
 
-#include <functional>
+#include <QPointer>
+
 #include <optional>
 #include <string>
 
-class Operations;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TAsciview;
 
-// A member as the main list shows it.
-struct ViewEntry
-{
-    std::string path; // up to and including the last '/'
-    std::string name;
-};
-
 enum class ViewWay { Associated, TextViewer, Viewer };
-
-// What the dialog reads from and writes to the main window.
-struct ViewHost
-{
-    // Centred over, and disabled while the dialog is shown.
-    QWidget *mainWindow = nullptr;
-    // The add or extraction that may be running.
-    Operations *operations = nullptr;
-    std::function<std::string()> currentArchive;
-    // The first selected row in list order; none when nothing is selected.
-    std::function<std::optional<ViewEntry>()> selectedEntry;
-    // The "Temp" and "Viewer" settings.
-    std::function<std::string()> temp;
-    std::function<void(const std::string &)> setTemp;
-    std::function<std::string()> viewer;
-    std::function<void(const std::string &)> setViewer;
-};
 
 class TViewForm : public AmxDialog
 {
@@ -50,15 +27,14 @@ public:
     TViewForm();
     ~TViewForm() override;
 
-    void setHost(const ViewHost &host)
+    void setLink(MainWindowLink &link)
     {
-        m_host = host;
-        setOwner(host.mainWindow);
+        m_link = &link;
+        setOwner(link.ownerWindow());
     }
-    const ViewHost &host() const { return m_host; }
     // The text viewer "&Internal ASCII text viewer" shows.
-    void setTextViewer(TAsciview *viewer) { m_textViewer = viewer; }
-    TAsciview *textViewer() const { return m_textViewer; }
+    void setTextViewer(TAsciview *viewer);
+    TAsciview *textViewer() const;
 
     TZipEngine ZipEngine1;
     QRadioButton *RadioButton1; // "&Associated program"
@@ -78,6 +54,7 @@ public:
     void Edit971Change();
 
 private:
-    ViewHost m_host;
-    TAsciview *m_textViewer = nullptr;
+    MainWindowLink *m_link = nullptr;
+    // Cleared when the viewer goes first.
+    QPointer<TAsciview> m_textViewer;
 };

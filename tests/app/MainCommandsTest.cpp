@@ -3,12 +3,12 @@
 // entry, the list's clicks, interrupting a running add, the output log and
 // the status-line progress display.
 
-#include "app/MainCommands.h"
 #include "app/AmbxUnit.h"
+#include "app/CommandTable.h"
 #include "platform/Prompter.h"
-#include "platform/Shell.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"
@@ -30,22 +30,6 @@
 #include <sys/stat.h>
 
 using namespace amxtest;
-
-namespace {
-
-// Which commands each archive state enables.
-const char *kAlways[] = { "NewArchive1", "OpenArchive2", "FavoriteZipFolders1", "Exit1",
-    "Configuration1", "Contents1", "BriefTutorial1", "TipOfTheDay1", "FrequentlyAskedQuestions1",
-    "HomePage1", "AboutAmbermox1", "Toolbar1", "StatusBar1", "BestFit1", "DefaultColumns1",
-    "AsWebPage1", "LargeIcons1", "SmallIcons1", "List1", "Details1", "FlatButtons1", "ShowText1",
-    "ShowToolTips1", "NewButton", "OpenButton", "FavoritesButton" };
-const char *kNeedArchive[] = { "CloseArchive2", "Properties1", "CreateShortcut1", "CopyArchive1",
-    "FindFiles1", "ArrangeIcons1", "Extract1", "View1", "CheckOut1", "MakeExeFile1", "SelectAll1",
-    "InvertSelection1", "ExtractButton", "ViewButton", "CheckOutButton" };
-const char *kNeedWritable[] = { "MoveArchive1", "RenameArchive1", "DeleteArchive1", "Add1",
-    "Delete1", "Add2", "Delete2", "AddButton", "DeleteButton" };
-
-} // namespace
 
 class MainCommandsTest : public QObject
 {
@@ -135,13 +119,14 @@ private Q_SLOTS:
             if (QString::fromLatin1(name).endsWith(QLatin1String("Button")))
                 QVERIFY2(button(form, name)->isEnabled() == expected, name);
         };
-        for (const char *name : kAlways)
-            check(name, true);
-        for (const char *name : kNeedArchive)
-            check(name, open);
-        for (const char *name : kNeedWritable)
-            check(name, writable);
-        check("ViewLastOutput2", false); // no operation has run
+        // What each command needs is pinned in CommandTableTest; here the
+        // window applies it. No operation has run, so there is no output.
+        for (const Command &command : commandTable())
+            // Hidden recent items count as disabled; they are never changed.
+            if (command.kind != Kind::Separator && command.group != Group::Recent
+                && command.group != Group::TopItem)
+                check(command.name,
+                    std::array { true, open, writable, false }[static_cast<size_t>(command.needs)]);
         QCOMPARE(form.fileList()->isEnabled(), open);
         QCOMPARE(form.acceptDrops(), open);
     }
@@ -166,54 +151,16 @@ private Q_SLOTS:
         QVERIFY(items[2]->isVisible());
         QVERIFY(!items[3]->isVisible());
         QVERIFY(!items[4]->isVisible());
+        // The File menu lists the same, each item under its number.
+        QCOMPARE(action(form, "Recent3")->text(), QStringLiteral("&3 ") + qs(m_deep));
+        QVERIFY(!action(form, "Recent4")->isVisible());
 
         // An item of the drop-down runs the same command as the File menu's.
         items[2]->trigger();
-        QCOMPARE(form.CurrentArchive, m_deep);
+        QCOMPARE(form.session().CurrentArchive, m_deep);
         QCOMPARE(recent(form), (std::vector<std::string> { m_deep, m_a, m_b, "", "" }));
         Q_EMIT top->aboutToShow();
         QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_deep));
-    }
-
-    void recentItemOneReopensTheSameArchive()
-    {
-        auto &&[prompter, form] = MainWindow({ qs(m_b) });
-        prompter.answerFile(qs(m_a));
-        form.OpenArchive2Click();
-        const auto before = recent(form);
-        form.fileList()->selectAllRows();
-        action(form, "Recent1")->trigger();
-        QCOMPARE(form.CurrentArchive, m_a);
-        QCOMPARE(recent(form), before);
-        QCOMPARE(form.FileRowCount(), size_t(3));
-        QCOMPARE(form.fileList()->selectedCount(), 0); // closed and opened again
-        QVERIFY(!form.SkipHistoryUpdate);
-    }
-
-    void missingRecentItemIsDroppedSilently()
-    {
-        auto &&[prompter, form] = MainWindow();
-        std::vector<std::string> made;
-        for (int i = 0; i < 5; ++i) {
-            const std::string copy = (m_dir / ("r" + std::to_string(i) + ".zip")).string();
-            std::filesystem::copy_file(
-                m_b, copy, std::filesystem::copy_options::overwrite_existing);
-            made.push_back(copy);
-            prompter.answerFile(qs(copy));
-            form.OpenArchive2Click();
-        }
-        // Entry 4 is r1.zip.
-        std::filesystem::remove(made[1]);
-        const size_t asked = prompter.shown().size();
-        auto *top = form.findChild<QMenu *>(QStringLiteral("TopMenu"));
-        Q_EMIT top->aboutToShow();
-        top->actions()[3]->trigger();
-        QCOMPARE(
-            recent(form), (std::vector<std::string> { made[4], made[3], made[2], made[0], "" }));
-        QCOMPARE(form.CurrentArchive, made[4]); // still open
-        QCOMPARE(prompter.shown().size(), asked); // no message
-        QVERIFY(!action(form, "Recent5")->isVisible());
-        QCOMPARE(action(form, "Recent4")->text(), QStringLiteral("&4 ") + qs(made[0]));
     }
 
     void viewStylesAndToggles()
@@ -342,19 +289,11 @@ private Q_SLOTS:
     void firstToolbarImitatesAMenuBar()
     {
         auto &&[prompter, form] = MainWindow({}, Show::Exposed);
-        const struct
-        {
-            const char *button, *caption, *menu;
-        } items[] = { { "FileMenuButton", "   &Files   ", "FileMenu" },
-            { "EditMenuButton", " &Edit  ", "EditMenu" }, { "ViewMenuButton", "&View", "ViewMenu" },
-            { "ActionsMenuButton", "&Actions", "ActionsMenu" },
-            { "OptionsMenuButton", "&Options", "OptionsMenu" },
-            { "HelpMenuButton", "&Help", "HelpMenu" } };
-        for (const auto &item : items) {
-            auto *b = form.findChild<QToolButton *>(QString::fromLatin1(item.button));
-            QVERIFY2(b && b->isVisible(), item.button);
+        for (const MenuButton &item : menuButtons()) {
+            auto *b = form.findChild<QToolButton *>(QString::fromLatin1(item.name) + "Button");
+            QVERIFY2(b && b->isVisible(), item.name);
             QCOMPARE(b->text(), QString::fromLatin1(item.caption));
-            QCOMPARE(b->menu()->objectName(), QString::fromLatin1(item.menu));
+            QCOMPARE(b->menu()->objectName(), QString::fromLatin1(item.name));
         }
         // The spacer leaves room for the picture at the right end, whatever the font.
         auto *picture = form.findChild<QWidget *>(QStringLiteral("Animate1"));
@@ -373,32 +312,8 @@ private Q_SLOTS:
     void toolBarPopUpBelongsToTheDock()
     {
         auto &&[prompter, form] = MainWindow();
-        auto *menu = form.findChild<QMenu *>(QStringLiteral("ToolBarPopUp"));
-        QStringList captions;
-        for (QAction *a : menu->actions()) {
-            captions << a->text();
-            QVERIFY(a->isCheckable());
-        }
-        QCOMPARE(captions, (QStringList { "Flat Buttons", "Show Text", "Show Tool Tips" }));
         QCOMPARE(form.findChild<QToolBar *>(QStringLiteral("ToolBar2"))->contextMenuPolicy(),
             Qt::CustomContextMenu);
-    }
-
-    void defaultColumnWidths_data()
-    {
-        QTest::addColumn<int>("listWidth");
-        QTest::addColumn<int>("path");
-        QTest::newRow("600 pixels") << 600 << 200;
-        QTest::newRow("800 pixels") << 800 << 400;
-        QTest::newRow("narrower than the fixed columns") << 380 << -20;
-    }
-
-    void defaultColumnWidths()
-    {
-        QFETCH(int, listWidth);
-        QFETCH(int, path);
-        const std::array<int, 6> widths = ::defaultColumnWidths(listWidth);
-        QCOMPARE(widths, (std::array<int, 6> { 100, 110, 65, 40, 65, path }));
     }
 
     void defaultColumnsCommandInA600PixelList()

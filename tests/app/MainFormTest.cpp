@@ -1,5 +1,5 @@
-// The main window driven as a user would: command line, Open, recent items,
-// sort commands and the enabled state of every archive command.
+// The main window driven as a user would: command line, Open, Close, sort
+// commands, view styles. The archive rules have their own ArchiveSessionTest.
 
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
@@ -21,7 +21,7 @@ class MainFormTest : public QObject
 
 private:
     TestDir m_dir;
-    std::string m_a, m_b, m_c, m_d;
+    std::string m_a, m_b, m_d;
 
     std::string makeArchive(const std::string &name, int files)
     {
@@ -29,33 +29,37 @@ private:
             m_dir.createFile("src-" + name + "/file" + std::to_string(i) + ".txt",
                 sampleBytes(1000 + static_cast<size_t>(i) * 700, static_cast<uint32_t>(i)));
         const std::string path = (m_dir / name).string();
-        runOk({"zip", "-q", "-r", path, "src-" + name}, m_dir.str());
+        runOk({ "zip", "-q", "-r", path, "src-" + name }, m_dir.str());
         return path;
     }
 
-    static bool enabled(TMainForm &form, const char *name) { return action(form, name)->isEnabled(); }
+    static bool enabled(TMainForm &form, const char *name)
+    {
+        return action(form, name)->isEnabled();
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        TMainForm::setStorePaths((m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_a = makeArchive("a.zip", 3);
         m_b = makeArchive("b.zip", 1);
-        m_c = makeArchive("c.zip", 2);
         m_d = makeArchive("Mixed Case.ZIP", 4);
     }
 
     void startsWithArchiveFromCommandLine()
     {
-        auto &&[prompter, form] = MainWindow({qs(m_a)}, Show::Exposed);
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
 
         QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - a.zip"));
         QCOMPARE(form.FileRowCount(), size_t(3));
         QCOMPARE(form.fileList()->model()->rowCount(), 3);
-        QCOMPARE(form.rightStatus(), QStringLiteral("Total 3 files, 5 kB [0 kB]").replace("0 kB]",
-            qs(kilobytes(form.fileRows().totals().packed)) + " kB]"));
+        QCOMPARE(form.rightStatus(),
+            QStringLiteral("Total 3 files, 5 kB [0 kB]")
+                .replace("0 kB]", qs(kilobytes(form.fileRows().totals().packed)) + " kB]"));
         QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
-        const int widths[5] = {100, 110, 65, 40, 65};
+        const int widths[5] = { 100, 110, 65, 40, 65 };
         for (int c = 0; c < 5; ++c)
             QCOMPARE(form.fileList()->columnWidth(c), widths[c]);
         QCOMPARE(form.fileList()->columnWidth(5), form.fileList()->width() - 380 - 20);
@@ -72,19 +76,16 @@ private Q_SLOTS:
         action(form, "CloseArchive2")->trigger();
         QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
         QCOMPARE(form.FileRowCount(), size_t(0));
-        QCOMPARE(form.leftStatus(), QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
-        for (const char *name : {"CloseArchive2", "Add1", "Extract1", "View1", "SelectAll1",
-                 "AddButton", "ExtractButton", "CheckOut1", "MakeExeFile1", "ArrangeIcons1"})
-            QVERIFY2(!enabled(form, name), name);
-        QVERIFY(enabled(form, "OpenArchive2"));
-        QVERIFY(enabled(form, "NewArchive1"));
+        QCOMPARE(form.leftStatus(),
+            QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
+        // Each command's state without an archive: MainCommandsTest's enabling table.
         QVERIFY(!form.fileList()->isEnabled());
     }
 
     void lastArchiveOnCommandLineWins()
     {
-        auto &&[prompter, form] = MainWindow({qs(m_a), QStringLiteral("-x"), qs(m_b)});
-        QCOMPARE(form.CurrentArchive, m_b);
+        auto &&[prompter, form] = MainWindow({ qs(m_a), QStringLiteral("-x"), qs(m_b) });
+        QCOMPARE(form.session().CurrentArchive, m_b);
         QCOMPARE(form.FileRowCount(), size_t(1));
         QCOMPARE(form.rightStatus().left(12), QStringLiteral("Total 1 file"));
         QCOMPARE(recent(form)[0], m_b);
@@ -94,75 +95,25 @@ private Q_SLOTS:
     void missingArchiveListsNothingButIsRemembered()
     {
         const std::string missing = (m_dir / "gone.zip").string();
-        auto &&[prompter, form] = MainWindow({qs(missing)});
+        auto &&[prompter, form] = MainWindow({ qs(missing) });
         QCOMPARE(form.FileRowCount(), size_t(0));
         QCOMPARE(form.rightStatus(), QStringLiteral("Total 0 files, 0 kB [0 kB]"));
         QCOMPARE(recent(form)[0], missing);
         QVERIFY(prompter.shown().empty());
     }
 
-    void recentListFollowsOpenedArchives()
-    {
-        auto &&[prompter, form] = MainWindow();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
-        auto open = [&](const std::string &path) {
-            prompter.answerFile(qs(path));
-            form.OpenArchive2Click();
-        };
-        open(m_a);
-        open(m_b);
-        open(m_c);
-        open(m_d);
-        QCOMPARE(recent(form), (std::vector<std::string> {m_d, m_c, m_b, m_a, ""}));
-        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - Mixed Case.ZIP"));
-
-        // Entry 1 again: nothing moves.
-        open(m_d);
-        QCOMPARE(recent(form), (std::vector<std::string> {m_d, m_c, m_b, m_a, ""}));
-        // Entry 3: it moves to the top, 1 and 2 move down, the rest stay.
-        open(m_b);
-        QCOMPARE(recent(form), (std::vector<std::string> {m_b, m_d, m_c, m_a, ""}));
-        QCOMPARE(form.CurrentArchive, m_b);
-        QCOMPARE(form.FileRowCount(), size_t(1));
-        QVERIFY(form.ListAlreadyLoaded);
-
-        auto *item = action(form, "Recent3");
-        QVERIFY(item->isVisible());
-        QCOMPARE(item->text(), QStringLiteral("&3 ") + qs(m_c));
-        QVERIFY(!action(form, "Recent5")->isVisible());
-
-        // A recent entry whose file is gone is dropped silently; the archive stays open.
-        const std::string gone = (m_dir / "c-copy.zip").string();
-        std::filesystem::copy_file(m_c, gone);
-        open(gone);
-        std::filesystem::remove(gone);
-        open(m_a); // gone is now entry 2
-        QCOMPARE(recent(form)[1], gone);
-        form.RecentItemClick(2);
-        QCOMPARE(recent(form), (std::vector<std::string> {m_a, m_b, m_d, m_c, ""}));
-        QCOMPARE(form.CurrentArchive, m_a);
-        QCOMPARE(prompter.shown().size(), size_t(8)); // only the Open dialogs
-
-        // A recent item that exists reopens it at the top.
-        action(form, "Recent4")->trigger();
-        QCOMPARE(form.CurrentArchive, m_c);
-        QCOMPARE(recent(form), (std::vector<std::string> {m_c, m_a, m_b, m_d, ""}));
-        QCOMPARE(form.FileRowCount(), size_t(2));
-        QVERIFY(!form.SkipHistoryUpdate);
-    }
-
     void cancelledOpenChangesNothing()
     {
-        auto &&[prompter, form] = MainWindow({qs(m_a)});
+        auto &&[prompter, form] = MainWindow({ qs(m_a) });
         prompter.answerFile(QString());
         action(form, "OpenArchive2")->trigger();
-        QCOMPARE(form.CurrentArchive, m_a);
+        QCOMPARE(form.session().CurrentArchive, m_a);
         QCOMPARE(form.FileRowCount(), size_t(3));
     }
 
     void sortCommandsReloadOnlyOnChange()
     {
-        auto &&[prompter, form] = MainWindow({qs(m_d)});
+        auto &&[prompter, form] = MainWindow({ qs(m_d) });
         auto *bySize = action(form, "SortbySize1");
         bySize->trigger();
         QCOMPARE(form.settings().SortOrder, 4);
@@ -184,35 +135,13 @@ private Q_SLOTS:
         const std::string ro = (m_dir / "ro.zip").string();
         std::filesystem::copy_file(m_a, ro);
         ::chmod(ro.c_str(), 0444);
-        auto &&[prompter, form] = MainWindow({qs(ro)});
+        auto &&[prompter, form] = MainWindow({ qs(ro) });
         // Each command's state in a read-only archive: MainCommandsTest's enabling table.
         QVERIFY(!enabled(form, "Add1"));
         prompter.answerFile(qs(m_b));
         form.OpenArchive2Click();
-        for (const char *name : {"Add1", "Delete1", "MoveArchive1", "AddButton", "DeleteButton"})
+        for (const char *name : { "Add1", "Delete1", "MoveArchive1", "AddButton", "DeleteButton" })
             QVERIFY2(enabled(form, name), name);
-    }
-
-    void favouritesAskedInModeOne()
-    {
-        auto &&[prompter, form] = MainWindow();
-        form.settings().FavoriteAddMode = 1;
-        prompter.answerFile(qs(m_a));
-        prompter.answerQuestion(false);
-        form.OpenArchive2Click();
-        QCOMPARE(prompter.shown().back().text,
-            QStringLiteral("Add \"") + qs(LowerAscii(m_dir.str()))
-                + QStringLiteral("/\" to favorite Zip Folders?"));
-        QVERIFY(form.settings().FavoriteFolders.empty());
-        prompter.answerFile(qs(m_b));
-        prompter.answerQuestion(true);
-        form.OpenArchive2Click();
-        QCOMPARE(form.settings().FavoriteFolders, std::vector<std::string> {m_dir.str() + "/"});
-        // Already a favourite: no question.
-        prompter.answerFile(qs(m_c));
-        form.OpenArchive2Click();
-        QVERIFY(prompter.allAnswersUsed());
-        QCOMPARE(prompter.shown().size(), size_t(5));
     }
 
     void damagedArchiveShowsTheError()
@@ -229,10 +158,11 @@ private Q_SLOTS:
 
     void viewStylesShareOneSelection()
     {
-        auto &&[prompter, form] = MainWindow({qs(m_d)}, Show::Shown);
+        auto &&[prompter, form] = MainWindow({ qs(m_d) }, Show::Shown);
         form.fileList()->selectAllRows();
-        for (int style : {0, 1, 2, 3}) {
-            action(form, std::array {"LargeIcons1", "SmallIcons1", "List1", "Details1"}[style])->trigger();
+        for (int style : { 0, 1, 2, 3 }) {
+            action(form, std::array { "LargeIcons1", "SmallIcons1", "List1", "Details1" }[style])
+                ->trigger();
             QCOMPARE(form.settings().ViewStyle, style);
             QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), style);
             QCOMPARE(form.fileList()->selectedCount(), 4);

@@ -6,10 +6,10 @@
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/ViewUnit.h"
-#include "platform/Shell.h"
 #include "platform/TempFolder.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QVERIFY(deleteForm.isVisible());
         deleteForm.close();
         QVERIFY(!extractForm.isVisible());
-        QCOMPARE(form.CurrentArchive, archive);
+        QCOMPARE(form.session().CurrentArchive, archive);
         QCOMPARE(fs::current_path().string(), before);
         QCOMPARE(addEngine.SuccessCount, 1);
         form.LoadFileList();
@@ -292,27 +292,6 @@ private Q_SLOTS:
         });
         QCoreApplication::exec();
         QVERIFY(ended);
-    }
-
-    // Re-opening a recent archive asks about its folder once.
-    void favoritesQuestionIsAskedOnce()
-    {
-        TestDir work;
-        const std::string archive = makeTrickyArchive(work);
-        const std::string other = (work / "other.zip").string();
-        fs::copy_file(archive, other);
-        auto &&[prompter, form] = MainWindow();
-        form.settings().FavoriteAddMode = 1;
-        for (const std::string &path : { archive, other }) {
-            prompter.answerQuestion(false);
-            form.OpenArchive(path);
-            form.LoadFileList();
-        }
-        prompter.clear();
-        prompter.answerQuestion(false);
-        form.OpenArchive(archive); // second in the recent list
-        QCOMPARE(prompter.shown().size(), size_t(1));
-        QCOMPARE(form.CurrentArchive, archive);
     }
 
     // A damaged member is named in a notice after the extraction, and an

@@ -5,9 +5,9 @@
 #include "dialogs/AViewUnit.h"
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ViewUnit.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 

@@ -6,9 +6,10 @@
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
+#include "tests/support/FakeMainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 
 #include <QAction>
@@ -50,18 +51,8 @@ class DeleteViewTest : public QObject
 
 private:
     TestDir m_dir;
-    std::string m_temp; // the "Temp" setting
-    std::string m_viewer; // the "Viewer" setting
-    std::vector<std::string> m_selected;
-    std::optional<ViewEntry> m_entry;
-    int m_reloads = 0;
+    std::unique_ptr<FakeMainWindow> m_link; // a fresh one for every test
     Names m_listedAtReload;
-    std::string m_archive;
-
-    std::unique_ptr<QMainWindow> m_main;
-    std::unique_ptr<TMsgForm> m_msgForm;
-    std::unique_ptr<QAction> m_viewLastOutput;
-    std::unique_ptr<Operations> m_operations;
 
     // A fresh archive for every test: the deletes change it.
     std::string makeArchive()
@@ -81,105 +72,36 @@ private:
         return archive;
     }
 
-    void hostDelete(TDeleteForm &form)
-    {
-        DeleteHost host;
-        host.mainWindow = m_main.get();
-        host.operations = m_operations.get();
-        host.currentArchive = [this] {
-            return m_archive;
-        };
-        host.selectedMembers = [this] {
-            return m_selected;
-        };
-        host.loadFileList = [this] {
-            ++m_reloads;
-            m_listedAtReload = sortedNames(m_archive);
-        };
-        form.setHost(host);
-    }
-
-    void hostView(TViewForm &form, TAsciview &viewer)
-    {
-        ViewHost host;
-        host.mainWindow = m_main.get();
-        host.operations = m_operations.get();
-        host.currentArchive = [this] {
-            return m_archive;
-        };
-        host.selectedEntry = [this] {
-            return m_entry;
-        };
-        host.temp = [this] {
-            return m_temp;
-        };
-        host.setTemp = [this](const std::string &t) {
-            m_temp = t;
-        };
-        host.viewer = [this] {
-            return m_viewer;
-        };
-        host.setViewer = [this](const std::string &v) {
-            m_viewer = v;
-        };
-        form.setHost(host);
-        AsciviewHost viewerHost;
-        viewerHost.mainWindow = m_main.get();
-        viewerHost.temp = host.temp;
-        viewerHost.setTemp = host.setTemp;
-        viewer.setHost(viewerHost);
-        form.setTextViewer(&viewer);
-    }
-
-    // The View dialog with its text viewer, both hosted by the test.
+    // The View dialog with its text viewer, both linked to the stand-in.
     struct ViewDialog
     {
         TViewForm form;
         TAsciview viewer;
-        explicit ViewDialog(DeleteViewTest &test) { test.hostView(form, viewer); }
+        explicit ViewDialog(DeleteViewTest &test)
+        {
+            form.setLink(*test.m_link);
+            viewer.setLink(*test.m_link);
+            form.setTextViewer(&viewer);
+        }
     };
-
-    // The text viewer alone, reading from the "Temp" setting.
-    void hostViewer(TAsciview &viewer, QMainWindow *main)
-    {
-        AsciviewHost host;
-        host.mainWindow = main;
-        host.temp = [this] {
-            return m_temp;
-        };
-        viewer.setHost(host);
-    }
 
 private Q_SLOTS:
     void init()
     {
         std::filesystem::current_path(m_dir.path());
-        m_main = std::make_unique<QMainWindow>();
-        m_main->setGeometry(100, 100, 700, 500);
-        m_main->show();
-        m_msgForm = std::make_unique<TMsgForm>(m_main.get());
-        m_viewLastOutput = std::make_unique<QAction>();
-        m_viewLastOutput->setEnabled(false);
-        m_operations =
-            std::make_unique<Operations>(*m_msgForm, m_viewLastOutput.get(), StatusLine {});
-        m_msgForm->appendLine(QStringLiteral("line of an earlier operation"));
-        m_archive = makeArchive();
-        m_temp = (m_dir / "tmp").string() + "/";
-        std::filesystem::create_directories(m_temp);
-        m_viewer = "/bin/sh";
-        m_selected.clear();
-        m_entry.reset();
-        m_reloads = 0;
+        m_link = std::make_unique<FakeMainWindow>();
+        m_link->msg.appendLine(QStringLiteral("line of an earlier operation"));
+        m_link->archive = makeArchive();
+        m_link->tempFolder = (m_dir / "tmp").string() + "/";
+        std::filesystem::create_directories(m_link->tempFolder);
+        m_link->viewerProgram = "/bin/sh";
+        m_link->onReload = [this] {
+            m_listedAtReload = sortedNames(m_link->archive);
+        };
         m_listedAtReload.clear();
     }
 
-    void cleanup()
-    {
-        m_operations.reset();
-        m_viewLastOutput.reset();
-        m_msgForm.reset();
-        m_main.reset();
-    }
+    void cleanup() { m_link.reset(); }
 
     // --- Delete ---
 
@@ -201,28 +123,28 @@ private Q_SLOTS:
     void deleteRadiosWithoutSelection()
     {
         TDeleteForm form;
-        hostDelete(form);
+        form.setLink(*m_link);
         form.show();
-        QVERIFY(!m_main->isEnabled());
+        QVERIFY(!m_link->main.isEnabled());
         QVERIFY(!form.RadioButton2->isEnabled());
         QVERIFY(form.RadioButton1->isChecked());
         QCOMPARE(form.what(), DeleteWhat::Entire);
         // Centred over the main window.
         // (within the few pixels of a window frame)
-        const QPoint offset = form.frameGeometry().center() - m_main->geometry().center();
+        const QPoint offset = form.frameGeometry().center() - m_link->main.geometry().center();
         QVERIFY2(offset.manhattanLength() <= 6,
             qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
         QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(!form.isVisible());
-        QVERIFY(m_main->isEnabled());
-        QCOMPARE(m_reloads, 0);
+        QVERIFY(m_link->main.isEnabled());
+        QCOMPARE(m_link->reloads, 0);
     }
 
     void deleteRadiosWithSelection()
     {
         TDeleteForm form;
-        hostDelete(form);
-        m_selected = { "one.txt" };
+        form.setLink(*m_link);
+        m_link->selected = { "one.txt" };
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QVERIFY(form.RadioButton2->isEnabled());
@@ -243,14 +165,14 @@ private Q_SLOTS:
         // The next show starts over: box emptied, radios by the selection.
         form.Button2->click();
         QVERIFY(!form.isVisible());
-        QVERIFY(m_main->isEnabled());
-        m_selected.clear();
+        QVERIFY(m_link->main.isEnabled());
+        m_link->selected.clear();
         form.show();
         QVERIFY(form.Edit1->text().isEmpty());
         QVERIFY(form.RadioButton1->isChecked());
         QVERIFY(!form.RadioButton2->isEnabled());
         form.close();
-        QCOMPARE(m_reloads, 0);
+        QCOMPARE(m_link->reloads, 0);
     }
 
     // Each way of choosing what to delete, run against the real library.
@@ -290,9 +212,9 @@ private Q_SLOTS:
         TDeleteForm form;
         RecordingNotices recorded;
         form.ZipEngine1.setNotices(&recorded);
-        hostDelete(form);
+        form.setLink(*m_link);
         for (const QString &name : selected)
-            m_selected.push_back(name.toStdString());
+            m_link->selected.push_back(name.toStdString());
         form.show();
         QVERIFY((selected.isEmpty() ? form.RadioButton1 : form.RadioButton2)->isChecked());
         if (!typed.isNull()) {
@@ -301,8 +223,8 @@ private Q_SLOTS:
         }
         form.Button1->click();
         QVERIFY(!form.isVisible());
-        QVERIFY(m_main->isEnabled());
-        QCOMPARE(m_reloads, 1);
+        QVERIFY(m_link->main.isEnabled());
+        QCOMPARE(m_link->reloads, 1);
         Names expected;
         for (const QString &name : left)
             expected.push_back(name.toStdString());
@@ -313,8 +235,8 @@ private Q_SLOTS:
             expectedNotices.push_back(n.toStdString());
         QCOMPARE(recorded.texts, expectedNotices);
         // The log was started and stays empty.
-        QVERIFY(m_viewLastOutput->isEnabled());
-        QVERIFY(m_msgForm->lines().isEmpty());
+        QVERIFY(m_link->viewLastOutput.isEnabled());
+        QVERIFY(m_link->msg.lines().isEmpty());
     }
 
     // --- View ---
@@ -331,11 +253,11 @@ private Q_SLOTS:
         QVERIFY(form.Button1->isDefault());
         QCOMPARE(form.Button2->text(), QStringLiteral("&Cancel"));
 
-        m_entry = ViewEntry { "", "readme.txt" };
+        m_link->entry = ViewEntry { "", "readme.txt" };
         for (int round = 0; round < 2; ++round) {
             form.show();
             QVERIFY(QTest::qWaitForWindowActive(&form));
-            QVERIFY(!m_main->isEnabled());
+            QVERIFY(!m_link->main.isEnabled());
             QCOMPARE(form.Edit1->text(), QStringLiteral("/bin/sh"));
             // Always the text viewer, whatever was chosen last time.
             QVERIFY(form.RadioButton2->isChecked());
@@ -343,7 +265,7 @@ private Q_SLOTS:
             form.RadioButton1->setChecked(true);
             QTest::keyClick(&form, Qt::Key_Escape);
             QVERIFY(!form.isVisible());
-            QVERIFY(m_main->isEnabled());
+            QVERIFY(m_link->main.isEnabled());
         }
     }
 
@@ -352,15 +274,15 @@ private Q_SLOTS:
         auto &&[form, viewer] = ViewDialog(*this);
         form.show();
         form.Edit1->clear();
-        QCOMPARE(m_viewer, std::string());
+        QCOMPARE(m_link->viewerProgram, std::string());
         QVERIFY(form.RadioButton3->isChecked());
         form.RadioButton2->setChecked(true);
         QTest::keyClicks(form.Edit1, QStringLiteral("/usr/bin/less"));
         // Stored at every change, viewed or not.
-        QCOMPARE(m_viewer, std::string("/usr/bin/less"));
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
         QVERIFY(form.RadioButton3->isChecked());
         form.Button2->click();
-        QCOMPARE(m_viewer, std::string("/usr/bin/less"));
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
     }
 
     void viewerChosenWithBrowse()
@@ -371,12 +293,12 @@ private Q_SLOTS:
         QVERIFY(form.RadioButton2->isChecked());
         prompter.answerFile(QString()); // cancelled
         form.Button3->click();
-        QCOMPARE(m_viewer, std::string("/bin/sh"));
+        QCOMPARE(m_link->viewerProgram, std::string("/bin/sh"));
         QVERIFY(form.RadioButton2->isChecked());
         prompter.answerFile(QStringLiteral("/usr/bin/vi"));
         form.Button3->click();
         QCOMPARE(form.Edit1->text(), QStringLiteral("/usr/bin/vi"));
-        QCOMPARE(m_viewer, std::string("/usr/bin/vi"));
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/vi"));
         QVERIFY(form.RadioButton3->isChecked());
         QCOMPARE(prompter.shown().size(), size_t(2));
         QCOMPARE(prompter.shown()[0].kind, QStringLiteral("open"));
@@ -388,28 +310,28 @@ private Q_SLOTS:
     {
         RecordingShell shell;
         auto &&[form, viewer] = ViewDialog(*this);
-        m_entry = ViewEntry { "", "readme.txt" };
+        m_link->entry = ViewEntry { "", "readme.txt" };
         form.show();
         form.RadioButton1->setChecked(true);
         form.Button1->click();
         QVERIFY(!form.isVisible());
         QVERIFY(!viewer.isVisible());
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_link->main.isEnabled());
         QCOMPARE(shell.calls().size(), size_t(1));
         const RecordingShell::Call &call = shell.calls()[0];
         QCOMPARE(call.verb, QStringLiteral("open"));
-        QCOMPARE(call.target, QString::fromStdString(m_temp + "readme.txt"));
-        QCOMPARE(call.workingDir, QString::fromStdString(m_temp));
+        QCOMPARE(call.target, QString::fromStdString(m_link->tempFolder + "readme.txt"));
+        QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
         QVERIFY(call.show == Shell::Show::Normal);
         QVERIFY(call.args.isEmpty());
-        QCOMPARE(readFile(m_temp + "readme.txt"), kReadme);
+        QCOMPARE(readFile(m_link->tempFolder + "readme.txt"), kReadme);
     }
 
     void viewWithViewerProgram()
     {
         RecordingShell shell;
         auto &&[form, viewer] = ViewDialog(*this);
-        m_entry = ViewEntry { "docs/", "inner.txt" };
+        m_link->entry = ViewEntry { "docs/", "inner.txt" };
         form.show();
         form.RadioButton3->setChecked(true);
         form.Button1->click();
@@ -419,10 +341,11 @@ private Q_SLOTS:
         QCOMPARE(call.verb, QStringLiteral("start"));
         QCOMPARE(call.target, QStringLiteral("/bin/sh"));
         // Without the archive's folder, straight in the temporary folder.
-        QCOMPARE(call.args, QStringList { QString::fromStdString(m_temp + "inner.txt") });
-        QCOMPARE(call.workingDir, QString::fromStdString(m_temp));
-        QCOMPARE(readFile(m_temp + "inner.txt"), kInner);
-        QVERIFY(!std::filesystem::exists(m_temp + "docs"));
+        QCOMPARE(
+            call.args, QStringList { QString::fromStdString(m_link->tempFolder + "inner.txt") });
+        QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
+        QCOMPARE(readFile(m_link->tempFolder + "inner.txt"), kInner);
+        QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
     }
 
     void viewWithMissingViewerProgramSaysSo()
@@ -430,8 +353,8 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         RecordingShell shell;
         auto &&[form, viewer] = ViewDialog(*this);
-        m_viewer = "/no/such/viewer";
-        m_entry = ViewEntry { "", "readme.txt" };
+        m_link->viewerProgram = "/no/such/viewer";
+        m_link->entry = ViewEntry { "", "readme.txt" };
         form.show();
         QVERIFY(form.RadioButton2->isChecked());
         form.RadioButton3->setChecked(true);
@@ -447,7 +370,7 @@ private Q_SLOTS:
     {
         RecordingShell shell;
         auto &&[form, viewer] = ViewDialog(*this);
-        m_entry = ViewEntry { "docs/", "inner.txt" };
+        m_link->entry = ViewEntry { "docs/", "inner.txt" };
         form.show();
         form.Button1->click();
         QVERIFY(!form.isVisible());
@@ -456,34 +379,24 @@ private Q_SLOTS:
         QCOMPARE(viewer.windowTitle(), QStringLiteral("View: inner.txt"));
         QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kInner));
         // The View dialog's close enabled the main window again.
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_link->main.isEnabled());
         viewer.Button1->click();
         QVERIFY(!viewer.isVisible());
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_link->main.isEnabled());
     }
 
     void viewTwiceOverwritesTheCopy()
     {
         auto &&[form, viewer] = ViewDialog(*this);
-        m_entry = ViewEntry { "", "readme.txt" };
+        m_link->entry = ViewEntry { "", "readme.txt" };
         form.show();
         form.Button1->click();
         QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kReadme));
-        writeFile(m_temp + "readme.txt", "changed by someone\n");
+        writeFile(m_link->tempFolder + "readme.txt", "changed by someone\n");
         form.show();
         form.Button1->click();
-        QCOMPARE(readFile(m_temp + "readme.txt"), kReadme);
+        QCOMPARE(readFile(m_link->tempFolder + "readme.txt"), kReadme);
         QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kReadme));
-        viewer.close();
-    }
-
-    void viewLatin1Text()
-    {
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_entry = ViewEntry { "", "latin.txt" };
-        form.show();
-        form.Button1->click();
-        QCOMPARE(viewer.Memo1->toPlainText(), QString::fromUtf8("café crème\n"));
         viewer.close();
     }
 
@@ -491,15 +404,16 @@ private Q_SLOTS:
     {
         RecordingShell shell;
         auto &&[form, viewer] = ViewDialog(*this);
-        m_temp = (m_dir / "gone/again").string(); // no trailing '/' either
-        m_entry = ViewEntry { "", "readme.txt" };
+        m_link->tempFolder = (m_dir / "gone/again").string(); // no trailing '/' either
+        m_link->entry = ViewEntry { "", "readme.txt" };
         form.show();
         form.RadioButton1->setChecked(true);
         form.Button1->click();
-        QCOMPARE(m_temp, (m_dir / "gone/again").string() + "/");
-        QCOMPARE(readFile(m_temp + "readme.txt"), kReadme);
+        QCOMPARE(m_link->tempFolder, (m_dir / "gone/again").string() + "/");
+        QCOMPARE(readFile(m_link->tempFolder + "readme.txt"), kReadme);
         QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(shell.calls()[0].target, QString::fromStdString(m_temp + "readme.txt"));
+        QCOMPARE(
+            shell.calls()[0].target, QString::fromStdString(m_link->tempFolder + "readme.txt"));
     }
 
     void viewDoesNotOpenAStaleCopy()
@@ -509,8 +423,8 @@ private Q_SLOTS:
         auto &&[form, viewer] = ViewDialog(*this);
         RecordingNotices notices;
         form.ZipEngine1.setNotices(&notices);
-        writeFile(m_temp + "gone.txt", "an old copy\n");
-        m_entry = ViewEntry { "", "gone.txt" };
+        writeFile(m_link->tempFolder + "gone.txt", "an old copy\n");
+        m_link->entry = ViewEntry { "", "gone.txt" };
         form.show();
         form.RadioButton1->setChecked(true);
         form.Button1->click();
@@ -539,46 +453,39 @@ private Q_SLOTS:
     void textViewerAppendsSlashAndDisablesMain()
     {
         TAsciview viewer;
-        AsciviewHost host;
-        host.mainWindow = m_main.get();
-        std::string temp = (m_dir / "tmp").string();
-        host.temp = [&] {
-            return temp;
-        };
-        host.setTemp = [&](const std::string &t) {
-            temp = t;
-        };
-        viewer.setHost(host);
+        viewer.setLink(*m_link);
+        const std::string temp = (m_dir / "tmp").string();
+        m_link->tempFolder = temp;
         writeFile(temp + "/plain.txt", "x\r\ny\r\n");
         viewer.view("plain.txt");
-        QCOMPARE(temp, (m_dir / "tmp").string() + "/");
-        QVERIFY(!m_main->isEnabled());
+        QCOMPARE(m_link->tempFolder, temp + "/");
+        QVERIFY(!m_link->main.isEnabled());
         QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("x\ny\n"));
         QTest::keyClick(&viewer, Qt::Key_Escape);
         QVERIFY(!viewer.isVisible());
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_link->main.isEnabled());
     }
 
     void textViewerMissingFile()
     {
         ScriptedPrompter prompter;
         TAsciview viewer;
-        hostViewer(viewer, m_main.get());
+        viewer.setLink(*m_link);
         viewer.view("missing.txt");
         QCOMPARE(prompter.shown().size(), size_t(1));
         QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
-        QVERIFY(
-            prompter.shown()[0].text.startsWith(QStringLiteral("Cannot open file \"%1missing.txt\"")
-                                                    .arg(QString::fromStdString(m_temp))));
+        QVERIFY(prompter.shown()[0].text.startsWith(
+            QStringLiteral("Cannot open file \"%1missing.txt\"")
+                .arg(QString::fromStdString(m_link->tempFolder))));
         QTRY_VERIFY(!viewer.isVisible());
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(m_link->main.isEnabled());
     }
 
     void textViewerBinaryFileNoted()
     {
         TAsciview viewer;
-        hostViewer(viewer, nullptr);
-        writeFile(m_temp + "prog", std::string("#!text\0\1\2\3binary", 17));
+        viewer.setLink(*m_link);
+        writeFile(m_link->tempFolder + "prog", std::string("#!text\0\1\2\3binary", 17));
         viewer.view("prog");
         QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("#!text"));
         QCOMPARE(viewer.windowTitle(),
@@ -603,8 +510,8 @@ private Q_SLOTS:
         QFETCH(int, to);
         QFETCH(QString, copied);
         TAsciview viewer;
-        hostViewer(viewer, nullptr);
-        writeFile(m_temp + "clip.txt", "alpha\nbeta\n");
+        viewer.setLink(*m_link);
+        writeFile(m_link->tempFolder + "clip.txt", "alpha\nbeta\n");
         viewer.view("clip.txt");
         QApplication::clipboard()->setText(QStringLiteral("before"));
         if (from >= 0) {
@@ -624,8 +531,8 @@ private Q_SLOTS:
     {
         ScriptedPrompter prompter;
         TAsciview viewer;
-        hostViewer(viewer, nullptr);
-        writeFile(m_temp + "f.txt", "f\n");
+        viewer.setLink(*m_link);
+        writeFile(m_link->tempFolder + "f.txt", "f\n");
         viewer.view("f.txt");
         const QFont before = viewer.Memo1->font();
         prompter.answerFont(QString()); // cancelled

@@ -6,8 +6,9 @@
 #include "dialogs/FolderTree.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
-#include "platform/Prompter.h"
+#include "tests/support/FakeMainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 #include "widgets/StatusLamp.h"
 
@@ -45,53 +46,20 @@ std::map<std::string, std::string> filesBelow(const fs::path &root)
     return out;
 }
 
-// The main window's part of an operation: status line, output log.
-struct Stage
+// The Extract dialog over a stand-in main window.
+struct Stage : FakeMainWindow
 {
     ScriptedPrompter prompter;
-    QMainWindow main;
-    TMsgForm msg { &main };
-    QAction viewLastOutput { QStringLiteral("Vie&w Last Output...") };
-    QLabel SPanel1 { QStringLiteral("No file(s) selected.") };
-    QLabel SPanel2 { QStringLiteral("Total 5 files") };
-    QProgressBar ProgressBar1;
-    StatusLamp LedOn { Qt::green };
-    StatusLamp LedOff { Qt::red };
-    Operations operations { msg, &viewLastOutput,
-        StatusLine { &SPanel1, &SPanel2, &ProgressBar1, &LedOn, &LedOff } };
-    std::vector<ExtractRow> rows;
-    ExtractHistory history;
-    std::string archive;
     TExtractForm form;
 
     Stage(const std::string &archivePath, const std::vector<ExtractRow> &allRows,
         std::function<std::vector<Volume>()> volumes = {})
-        : rows(allRows)
-        , archive(archivePath)
     {
+        rows = allRows;
+        archive = archivePath;
         if (volumes)
             form.TreeList->volumeSource = volumes;
-        main.setGeometry(100, 100, 700, 500);
-        main.show();
-        LedOn.setLit(true);
-        viewLastOutput.setEnabled(false);
-        ExtractHost host;
-        host.mainWindow = &main;
-        host.operations = &operations;
-        host.currentArchive = [this] {
-            return archive;
-        };
-        host.rows = [this] {
-            return rows;
-        };
-        host.history = [this] {
-            return history;
-        };
-        host.setHistory = [this](const ExtractHistory &h) {
-            history = h;
-        };
-        form.setHost(host);
-        operations.extractEngine = &form.ZipEngine1;
+        form.setLink(*this);
     }
 
     void select(std::initializer_list<size_t> indexes)
@@ -352,54 +320,47 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    void locateFallsBackToTheNearestExistingParent()
+    void locateTypedFolder_data()
     {
-        Stage stage(m_archive, m_rows);
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("found"); // empty: nothing of it exists
+        QTest::addColumn<QStringList>("messages");
+        const QString b = qs((m_dir / "tree/a/b").string());
+        QTest::newRow("nearest existing parent") << b + "/nosuchdir/deeper" << b << QStringList {};
+        QTest::newRow("existing relative folder")
+            << QStringLiteral("tree/a/alpha/") << qs((m_dir / "tree/a/alpha").string())
+            << QStringList {};
+        QTest::newRow("nothing of it exists")
+            << QStringLiteral("  nosuch/deeper") << QString()
+            << QStringList { "Could not find the folder \"nosuch/deeper\"." };
+    }
+
+    void locateTypedFolder()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, found);
+        QFETCH(QStringList, messages);
+        Stage stage(m_archive, m_rows, [this] {
+            return testVolumes();
+        });
         stage.form.show();
-        const std::string b = (m_dir / "tree/a/b").string();
-        stage.form.Destination->setEditText(qs(b + "/nosuchdir/deeper"));
+        const int volumes = stage.form.TreeList->computerNode()->childCount();
+        stage.form.Destination->setEditText(typed);
         stage.form.Button1->click();
-        QVERIFY(stage.prompter.shown().empty());
+        QCOMPARE(stage.prompter.texts(), messages);
         QTreeWidgetItem *current = stage.form.TreeList->currentItem();
-        QVERIFY(current);
-        QCOMPARE(FolderTree::folderOf(current), qs(b));
-        QCOMPARE(stage.form.Destination->currentText(), qs(b));
-        QVERIFY(stage.form.Button2->isEnabled());
-        QVERIFY(stage.form.TreeList->reached());
-        // Every folder on the way is open.
-        for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
-            QVERIFY(up->isExpanded());
-        stage.form.close();
-    }
-
-    void locateOfAnExistingRelativeFolder()
-    {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        stage.form.show();
-        stage.form.Destination->setEditText(QStringLiteral("tree/a/alpha/"));
-        stage.form.Button1->click();
-        QCOMPARE(FolderTree::folderOf(stage.form.TreeList->currentItem()),
-            qs((m_dir / "tree/a/alpha").string()));
-        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "tree/a/alpha").string()));
-        stage.form.close();
-    }
-
-    void locateOfAFolderWithoutAnyExistingPart()
-    {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        stage.form.show();
-        const int before = stage.form.TreeList->computerNode()->childCount();
-        stage.form.Destination->setEditText(QStringLiteral("  nosuch/deeper"));
-        stage.form.Button1->click();
-        QCOMPARE(stage.prompter.texts(),
-            (QStringList { "Could not find the folder \"nosuch/deeper\"." }));
-        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("  nosuch/deeper"));
-        QCOMPARE(stage.form.TreeList->computerNode()->childCount(), before);
-        QVERIFY(!stage.form.TreeList->currentItem());
+        QCOMPARE(stage.form.Destination->currentText(), found.isEmpty() ? typed : found);
+        if (found.isEmpty()) {
+            QVERIFY(!current);
+            QCOMPARE(stage.form.TreeList->computerNode()->childCount(), volumes);
+        } else {
+            QCOMPARE(FolderTree::folderOf(current), found);
+            QVERIFY(stage.form.Button2->isEnabled());
+            QVERIFY(stage.form.TreeList->reached());
+            // Every folder on the way is open.
+            for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
+                QVERIFY(up->isExpanded());
+        }
         stage.form.close();
     }
 
@@ -470,7 +431,7 @@ private Q_SLOTS:
         QVERIFY(!stage.LedOff.isLit());
         QCOMPARE(stage.SPanel1.text(), QStringLiteral("No file(s) selected."));
         QCOMPARE(stage.SPanel2.text(), QStringLiteral("Total 5 files"));
-        QCOMPARE(stage.operations.progress().counter().maximum(),
+        QCOMPARE(stage.ops.progress().counter().maximum(),
             int((m_rows[readme].size + m_rows[util].size) / 32768));
     }
 
@@ -487,7 +448,7 @@ private Q_SLOTS:
         QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
         QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> { "*.*" }));
         QCOMPARE(stage.history, (ExtractHistory { out.str(), "/a", "/b", "/c", "/d" }));
-        QCOMPARE(stage.operations.progress().counter().maximum(),
+        QCOMPARE(stage.ops.progress().counter().maximum(),
             int(extractTotal(ExtractWhat::All, m_rows) / 32768));
 
         // The same folder again leaves the history as it is.
@@ -534,55 +495,40 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    void existingFilesKeptUnlessOverwriteIsChecked()
+    // What the library does with them is its own tests' business.
+    void checkBoxesFillTheOptions_data()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        TestDir out;
-        stage.form.show();
-        stage.runInto(out.str());
-        writeFile(out / "top.txt", "changed by the user");
-
-        stage.form.show();
-        stage.form.Button2->click();
-        QCOMPARE(readFile(out / "top.txt"), std::string("changed by the user"));
-        QVERIFY2(!stage.msg.lines().isEmpty(), "the log says why the file was kept");
-        QVERIFY(stage.msg.lines().join('\n').contains(QStringLiteral("top.txt")));
-
-        stage.form.show();
-        stage.form.CheckBox1->setChecked(true);
-        stage.form.Button2->click();
-        QVERIFY(stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrOverWrite));
-        QCOMPARE(readFile(out / "top.txt"), readFile(m_source / "top.txt"));
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<bool>("skipOlder");
+        QTest::newRow("neither") << false << false;
+        QTest::newRow("overwrite") << true << false;
+        QTest::newRow("skip older") << false << true;
+        QTest::newRow("both") << true << true;
     }
 
-    void skipOlderKeepsNewerFiles()
+    void checkBoxesFillTheOptions()
     {
+        QFETCH(bool, overwrite);
+        QFETCH(bool, skipOlder);
         Stage stage(m_archive, m_rows, [this] {
             return testVolumes();
         });
         TestDir out;
         stage.form.show();
+        stage.form.CheckBox1->setChecked(overwrite);
+        stage.form.CheckBox2->setChecked(skipOlder);
         stage.runInto(out.str());
-        writeFile(out / "top.txt", "newer than the archive");
-        writeFile(out / "docs/readme.txt", "older than the archive");
-        fs::last_write_time(out / "docs/readme.txt",
-            fs::file_time_type::clock::now() - std::chrono::hours(24 * 3650));
-
-        stage.form.show();
-        stage.form.CheckBox2->setChecked(true);
-        stage.form.Button2->click();
-        QVERIFY(stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrUpdate));
-        QCOMPARE(readFile(out / "top.txt"), std::string("newer than the archive"));
-        QCOMPARE(readFile(out / "docs/readme.txt"), readFile(m_source / "docs/readme.txt"));
+        QCOMPARE(
+            stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrOverWrite), overwrite);
+        QCOMPARE(stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrUpdate), skipOlder);
+        QCOMPARE(readFile(out / "top.txt"), readFile(m_source / "top.txt"));
     }
 
     void progressAndLogFollowTheLibrary()
     {
         Stage stage(m_archive, m_rows);
         stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressNewFile, "x", 0);
-        stage.operations.progress().begin(100000);
+        stage.ops.progress().begin(100000);
         stage.form.ZipEngine1Progress(
             stage.form.ZipEngine1, ProgressType::ProgressNewFile, "docs/Readme.txt", 10);
         QCOMPARE(stage.SPanel1.text(), QStringLiteral("Extracting \"docs/Readme.txt\""));
@@ -590,7 +536,7 @@ private Q_SLOTS:
         QCOMPARE(stage.ProgressBar1.value(), 1);
         stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressEnd, "", 0);
         QVERIFY(stage.SPanel1.text().isEmpty());
-        stage.operations.progress().end();
+        stage.ops.progress().end();
         stage.form.ZipEngine1Message(stage.form.ZipEngine1, 3, "a line");
         QCOMPARE(stage.msg.lines(), (QStringList { "a line" }));
     }

@@ -3,8 +3,8 @@
 
 #include "app/AmbxUnit.h"
 #include "dialogs/ExtractUnit.h"
-#include "platform/Prompter.h"
 #include "tests/support/Peers.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 
@@ -29,18 +29,19 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        TMainForm::setStorePaths((m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_dir.createFile("src/one.txt", sampleBytes(5000, 1));
         m_dir.createFile("src/Two/two.txt", sampleBytes(70000, 2));
         m_dir.createFile("src/three.bin", sampleBytes(9000, 3));
         m_archive = (m_dir / "set.zip").string();
-        runOk({"zip", "-q", "-r", m_archive, "."}, (m_dir / "src").string());
+        runOk({ "zip", "-q", "-r", m_archive, "." }, (m_dir / "src").string());
     }
 
     void commandsShowTheDialogAndItExtractsTheSelection()
     {
         ScriptedPrompter prompter;
-        TMainForm form({QString::fromStdString(m_archive)});
+        TMainForm form({ QString::fromStdString(m_archive) });
         TExtractForm extract;
         form.setExtractForm(&extract);
         form.show();
@@ -53,10 +54,10 @@ private Q_SLOTS:
             if (form.fileRows()[i].member() == "Two/two.txt")
                 two = int(i);
         QVERIFY(two >= 0);
-        form.fileList()->selectionModel()->select(
-            form.fileList()->model()->index(two, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        form.fileList()->selectionModel()->select(form.fileList()->model()->index(two, 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
 
-        for (const char *name : {"Extract1", "Extract2", "ExtractButton"}) {
+        for (const char *name : { "Extract1", "Extract2", "ExtractButton" }) {
             form.findChild<QAction *>(QString::fromLatin1(name))->trigger();
             QVERIFY2(extract.isVisible(), name);
             QVERIFY(!form.isEnabled());
@@ -86,7 +87,7 @@ private Q_SLOTS:
     void dialogGoneLeavesTheCommandsHarmless()
     {
         ScriptedPrompter prompter;
-        TMainForm form({QString::fromStdString(m_archive)});
+        TMainForm form({ QString::fromStdString(m_archive) });
         {
             TExtractForm extract;
             form.setExtractForm(&extract);

@@ -128,7 +128,7 @@ private Q_SLOTS:
         open->click();
         QVERIFY(!d.favorites.isVisible());
         QVERIFY(main.form.isEnabled());
-        QCOMPARE(main.form.CurrentArchive, big);
+        QCOMPARE(main.form.session().CurrentArchive, big);
         QCOMPARE(main.form.FileRowCount(), size_t(1));
     }
 

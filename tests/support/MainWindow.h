@@ -6,7 +6,7 @@
 //     auto &&[prompter, form] = MainWindow({qs(archive)}, Show::Shown);
 
 #include "app/AmbxUnit.h"
-#include "platform/Prompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QAction>
 #include <QTest>

@@ -49,8 +49,7 @@ RunResult run(const std::vector<std::string> &argv, const std::string &cwd)
             result.out.append(buf, static_cast<size_t>(n));
     close(fds[0]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
 }
@@ -70,14 +69,15 @@ std::string runOk(const std::vector<std::string> &argv, const std::string &cwd)
 
 std::string jarProgram()
 {
-    static const std::string program = run({"jar", "--version"}).exitCode == 0 ? "jar" : "fastjar";
+    static const std::string program =
+        run({ "jar", "--version" }).exitCode == 0 ? "jar" : "fastjar";
     return program;
 }
 
-RunResult python(const std::string &script, const std::vector<std::string> &args,
-    const std::string &cwd)
+RunResult python(
+    const std::string &script, const std::vector<std::string> &args, const std::string &cwd)
 {
-    std::vector<std::string> argv = {"python3", "-c", script};
+    std::vector<std::string> argv = { "python3", "-c", script };
     argv.insert(argv.end(), args.begin(), args.end());
     return run(argv, cwd);
 }
@@ -104,7 +104,7 @@ with zipfile.ZipFile(sys.argv[1]) as z:
         sys.stdout.buffer.write(i.filename.encode('utf-8') + b'\t' +
             str(i.file_size).encode() + b'\t' + str(i.compress_size).encode() + b'\n')
 )";
-    RunResult r = python(script, {archive});
+    RunResult r = python(script, { archive });
     if (r.exitCode != 0)
         throw std::runtime_error("python zipfile failed on " + archive + ":\n" + r.out);
     std::vector<PeerMember> out;

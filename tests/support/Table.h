@@ -22,5 +22,8 @@ struct RowName
 
 // Prints a row by its name, so that test listings (and ctest's names) stay readable
 // instead of showing the row's bytes. Use in the row's namespace.
-#define AMX_ROW_PRINTS_NAME(Row)                                                                  \
-    [[maybe_unused]] inline void PrintTo(const Row &row, std::ostream *os) { *os << row.name; }
+#define AMX_ROW_PRINTS_NAME(Row)                                                                   \
+    [[maybe_unused]] inline void PrintTo(const Row &row, std::ostream *os)                         \
+    {                                                                                              \
+        *os << row.name;                                                                           \
+    }

@@ -62,7 +62,7 @@ void writeFile(const fs::path &file, const std::string &content)
 
 std::string sampleBytes(size_t size, uint32_t seed)
 {
-    static const char *words[] = {"archive ", "member ", "deflate ", "zip ", "folder ", "name "};
+    static const char *words[] = { "archive ", "member ", "deflate ", "zip ", "folder ", "name " };
     std::string out;
     out.reserve(size + 16);
     uint32_t x = seed * 2654435761u + 1;

@@ -1,0 +1,57 @@
+// The main window's commands as one table: where each appears, its object
+// name, caption, shortcut, icon, hint, and the states that enable it. The
+// window builds its menus, pop-ups and toolbar buttons from it.
+#pragma once
+
+#include <optional>
+#include <span>
+
+// What a command needs before it can run.
+enum class Needs {
+    Nothing, // always enabled
+    Archive, // an open archive
+    Writable, // an open archive we may change
+    Output, // an operation's output: an operation enables it, closing disables it
+};
+
+enum class ArchiveState { None, ReadOnly, Writable };
+
+// The enabled state a command takes when the archive state becomes state;
+// none when that change leaves it as it is.
+std::optional<bool> enabledIn(Needs needs, ArchiveState state);
+
+enum class Kind {
+    Action,
+    Check, // checkable, starts unchecked
+    Checked, // checkable, starts checked
+    Separator,
+    Submenu, // a menu of its own: "ArrangeIcons1" opens "ArrangeIconsMenu"
+};
+
+// Commands that come in numbered rows: the row's number is Command::index.
+enum class Group { None, Recent, TopItem, ViewStyle, Sort, SortPopUp, Option };
+
+struct Command
+{
+    const char *place; // the menu's, pop-up's or toolbar's object name
+    const char *name; // the action's object name; may be empty for separators
+    const char *caption = "";
+    const char *shortcut = ""; // portable text: "Ctrl+N"
+    const char *icon = ""; // theme icon name
+    const char *hint = ""; // tooltip
+    Needs needs = Needs::Nothing;
+    Kind kind = Kind::Action;
+    Group group = Group::None;
+    int index = 0;
+};
+
+// The menu buttons of the first toolbar, left to right.
+struct MenuButton
+{
+    const char *name;
+    const char *caption;
+};
+std::span<const MenuButton> menuButtons();
+
+// Every command in the order it appears in its place.
+std::span<const Command> commandTable();

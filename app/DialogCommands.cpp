@@ -1,0 +1,122 @@
+// TMainForm, third part: the dialogs beside the window, what they reach of
+// it, and the commands that show them.
+
+#include "AmbxUnit.h"
+
+#include "dialogs/AViewUnit.h"
+#include "dialogs/AddUnit.h"
+#include "dialogs/DeleteUnit.h"
+#include "dialogs/ExtractUnit.h"
+#include "dialogs/ViewUnit.h"
+#include "widgets/FileListView.h"
+
+TExtractForm *TMainForm::extractForm() const
+{
+    return m_extractForm;
+}
+
+void TMainForm::setAddForm(TAddForm *form)
+{
+    m_addForm = form;
+    if (form)
+        form->setLink(*this);
+}
+
+void TMainForm::setExtractForm(TExtractForm *form)
+{
+    m_extractForm = form;
+    if (form)
+        form->setLink(*this);
+}
+
+void TMainForm::setDeleteForm(TDeleteForm *form)
+{
+    m_deleteForm = form;
+    if (form)
+        form->setLink(*this);
+}
+
+void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
+{
+    m_viewForm = form;
+    m_textViewer = textViewer;
+    if (textViewer)
+        textViewer->setLink(*this);
+    if (form) {
+        form->setLink(*this);
+        form->setTextViewer(textViewer);
+    }
+}
+
+void TMainForm::AddClick()
+{
+    // While its add runs the dialog stays closed: the list must stay
+    // clickable to interrupt it.
+    if (!m_addForm || m_addForm->running() || m_session.CurrentArchive.empty())
+        return;
+    m_addForm->showOnTop();
+}
+
+void TMainForm::ExtractClick()
+{
+    if (!m_extractForm || m_session.CurrentArchive.empty() || refuseWhileOperationRuns())
+        return;
+    m_extractForm->showOnTop();
+}
+
+void TMainForm::DeleteClick()
+{
+    if (!m_deleteForm || m_session.CurrentArchive.empty() || m_session.readOnly())
+        return;
+    m_deleteForm->showOnTop();
+}
+
+void TMainForm::showViewForm()
+{
+    if (!m_viewForm || m_session.CurrentArchive.empty())
+        return;
+    m_viewForm->showOnTop();
+}
+
+std::vector<std::string> TMainForm::selectedMembers() const
+{
+    std::vector<std::string> out;
+    for (int row : FileList->selectedRows())
+        out.push_back(m_rows[static_cast<size_t>(row)].member());
+    return out;
+}
+
+std::optional<ViewEntry> TMainForm::selectedEntry() const
+{
+    const std::vector<int> rows = FileList->selectedRows();
+    if (rows.empty() || rows.front() < 0 || static_cast<size_t>(rows.front()) >= m_rows.size())
+        return std::nullopt;
+    const FileRow &row = m_rows[static_cast<size_t>(rows.front())];
+    return ViewEntry { std::string(row.Path), std::string(row.Name) };
+}
+
+std::vector<ExtractRow> TMainForm::listRows() const
+{
+    std::vector<ExtractRow> rows;
+    rows.reserve(m_rows.size());
+    for (const FileRow &row : m_rows.rows())
+        rows.push_back({ row.member(), row.size, false });
+    for (int index : FileList->selectedRows())
+        if (index >= 0 && static_cast<size_t>(index) < rows.size())
+            rows[static_cast<size_t>(index)].selected = true;
+    return rows;
+}
+
+ExtractHistory TMainForm::extractHistory() const
+{
+    ExtractHistory history;
+    for (int i = 0; i < History::kSize; ++i)
+        history[static_cast<size_t>(i)] = m_settings.Extract[i];
+    return history;
+}
+
+void TMainForm::setExtractHistory(const ExtractHistory &history)
+{
+    for (int i = 0; i < History::kSize; ++i)
+        m_settings.Extract[i] = history[static_cast<size_t>(i)];
+}

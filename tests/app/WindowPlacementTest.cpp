@@ -1,0 +1,28 @@
+// Where the main window comes back: stored frames against a screen area.
+
+#include "app/WindowPlacement.h"
+
+#include <gtest/gtest.h>
+
+TEST(WindowPlacement, StoredFramesComeBackUsable)
+{
+    const QRect area(0, 0, 1920, 1040);
+    struct Row
+    {
+        const char *name;
+        QRect stored, placed;
+    };
+    const Row rows[] = {
+        { "inside stays", { 100, 80, 600, 400 }, { 100, 80, 600, 400 } },
+        { "too small grows", { 100, 80, 200, 100 }, { 100, 80, 359, 200 } },
+        { "too large shrinks", { 0, 0, 3000, 2000 }, { 0, 0, 1920, 1040 } },
+        { "another monitor comes to the centre", { 2500, 100, 600, 400 }, { 660, 320, 600, 400 } },
+        { "over the right edge moves in", { 1700, 100, 600, 400 }, { 1320, 100, 600, 400 } },
+        { "above the top moves down", { 100, -5, 600, 400 }, { 100, 0, 600, 400 } },
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(placedIn(row.stored, { 359, 200 }, &area), row.placed) << row.name;
+    EXPECT_EQ(placedIn({ 5000, 5000, 10, 10 }, { 359, 200 }, nullptr), QRect(5000, 5000, 359, 200))
+        << "no screen: only the minimum holds";
+    EXPECT_EQ(centredIn({ 0, 40, 1920, 1000 }, { 600, 400 }), QPoint(660, 340));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// Records every request instead of acting; installed for its lifetime.
+class RecordingShell : public Shell
+{
+public:
+    struct Call
+    {
+        QString verb; // "open", "url", "start"
+        QString target;
+        QString workingDir;
+        Show show = Show::Normal;
+        QStringList args;
+    };
+
+    RecordingShell();
+    ~RecordingShell() override;
+    RecordingShell(const RecordingShell &) = delete;
+    RecordingShell &operator=(const RecordingShell &) = delete;
+
+    const std::vector<Call> &calls() const { return m_calls; }
+    void clear() { m_calls.clear(); }
+
+    void openFile(const QString &path, const QString &workingDir, Show show,
+        const QString &parameters) override;
+    void openUrl(const QUrl &url) override;
+    void startProgram(
+        const QString &program, const QStringList &args, const QString &workingDir) override;
+
+private:
+    std::vector<Call> m_calls;
+    Shell *m_previous;
+};

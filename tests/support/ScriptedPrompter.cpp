@@ -1,0 +1,74 @@
+#include "ScriptedPrompter.h"
+
+#include <QFont>
+
+#include <cstdio>
+#include <stdexcept>
+
+ScriptedPrompter::ScriptedPrompter()
+    : m_previous(&Prompter::instance())
+{
+    Prompter::install(this);
+}
+
+ScriptedPrompter::~ScriptedPrompter()
+{
+    Prompter::install(m_previous);
+}
+
+QStringList ScriptedPrompter::texts() const
+{
+    QStringList out;
+    for (const auto &s : m_shown)
+        out << s.text;
+    return out;
+}
+
+QString ScriptedPrompter::next(const QString &kind, const QString &text)
+{
+    m_shown.push_back({ kind, text });
+    if (m_answers.empty()) {
+        std::fprintf(stderr, "unanswered %s: %s\n", qPrintable(kind), qPrintable(text));
+        throw std::logic_error("a prompt was shown that the test did not answer");
+    }
+    QString answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+void ScriptedPrompter::notice(const QString &text, Icon)
+{
+    m_shown.push_back({ QStringLiteral("notice"), text });
+}
+
+bool ScriptedPrompter::question(const QString &text, Icon)
+{
+    return !next(QStringLiteral("question"), text).isEmpty();
+}
+
+void ScriptedPrompter::error(const QString &text)
+{
+    m_shown.push_back({ QStringLiteral("error"), text });
+}
+
+QString ScriptedPrompter::openFile(const QString &title, const QString &, const QString &)
+{
+    return next(QStringLiteral("open"), title);
+}
+
+QString ScriptedPrompter::saveFile(const QString &title, const QString &, const QString &)
+{
+    return next(QStringLiteral("save"), title);
+}
+
+bool ScriptedPrompter::chooseFont(QFont &font)
+{
+    const QString answer = next(QStringLiteral("font"), font.toString());
+    if (answer.isEmpty())
+        return false;
+    QFont chosen;
+    if (!chosen.fromString(answer))
+        return false;
+    font = chosen;
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Answers from a script and records what was asked. A prompt without a
+// scripted answer fails the test loudly instead of waiting.
+class ScriptedPrompter : public Prompter
+{
+public:
+    struct Shown
+    {
+        QString kind; // "notice", "question", "error", "open", "save"
+        QString text;
+    };
+
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    void answerQuestion(bool yes) { m_answers.push_back(yes ? QStringLiteral("yes") : QString()); }
+    void answerFile(const QString &path) { m_answers.push_back(path); }
+    // A font chosen in the font dialog; an empty description cancels it.
+    void answerFont(const QString &description) { m_answers.push_back(description); }
+
+    const std::deque<Shown> &shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+    bool allAnswersUsed() const { return m_answers.empty(); }
+
+    void notice(const QString &text, Icon icon) override;
+    bool question(const QString &text, Icon icon) override;
+    void error(const QString &text) override;
+    QString openFile(const QString &title, const QString &dir, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
+    bool chooseFont(QFont &font) override;
+
+private:
+    QString next(const QString &kind, const QString &text);
+    std::deque<QString> m_answers;
+    std::deque<Shown> m_shown;
+    Prompter *m_previous;
+};
