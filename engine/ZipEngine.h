@@ -2,7 +2,7 @@
 // add, delete and extract through the two compression libraries. No Qt here.
 #pragma once
 
-#include "AmxBlocks.h"
+#include "format/AmxBlocks.h"
 #include "EngineError.h"
 
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "common/Codec.h"
 #include "common/FileUtil.h"
 #include "common/Pipeline.h"
-#include "common/Wildcard.h"
+#include "format/Wildcard.h"
 
 #include <atomic>
 #include <cerrno>

@@ -5,8 +5,8 @@
 #include "common/ArchiveReader.h"
 #include "common/Codec.h"
 #include "common/Pipeline.h"
-#include "common/Wildcard.h"
-#include "common/ZipFormat.h"
+#include "format/Wildcard.h"
+#include "format/ZipFormat.h"
 
 #include <cerrno>
 #include <cmath>

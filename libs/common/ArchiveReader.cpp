@@ -1,7 +1,7 @@
 #include "ArchiveReader.h"
 
 #include "ZipError.h"
-#include "engine/NameCodec.h"
+#include "format/NameCodec.h"
 
 #include <algorithm>
 #include <cerrno>

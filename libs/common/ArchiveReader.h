@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ZipError.h"
-#include "ZipFormat.h"
+#include "format/ZipFormat.h"
 #include "common/FileUtil.h"
 
 #include <fcntl.h>

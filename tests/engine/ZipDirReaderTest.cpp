@@ -1,7 +1,7 @@
 // The directory reader against archives written by real tools and against
 // hand-made damaged ones.
 
-#include "engine/NameCodec.h"
+#include "format/NameCodec.h"
 #include "engine/ZipEngine.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
