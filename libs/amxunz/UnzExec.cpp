@@ -1,8 +1,8 @@
 // Entry points of libamxunz.
 #include "Extractor.h"
-#include "format/BlockNames.h"
 #include "common/FileUtil.h"
 #include "format/AmxBlocks.h"
+#include "format/BlockNames.h"
 
 namespace {
 
