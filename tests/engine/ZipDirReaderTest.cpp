@@ -1,8 +1,8 @@
 // The directory reader against archives written by real tools and against
 // hand-made damaged ones.
 
-#include "format/NameCodec.h"
 #include "engine/ZipEngine.h"
+#include "format/NameCodec.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
