@@ -6,6 +6,8 @@
 // data) take their sizes from the central directory record that points at them.
 
 #include "ZipEngine.h"
+#include "format/CentralDirectory.h"
+#include "format/ZipFormat.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,21 +22,12 @@
 
 namespace {
 
-constexpr uint32_t kLocalHeaderSig = 0x04034B50;
-constexpr uint32_t kCentralHeaderSig = 0x02014B50;
-constexpr uint32_t kEndOfCentralSig = 0x06054B50;
-constexpr uint32_t kZip64EndSig = 0x06064B50;
-constexpr uint32_t kZip64LocatorSig = 0x07064B50;
-constexpr uint32_t kDescriptorSig = 0x08074B50;
-constexpr uint16_t kZip64ExtraId = 0x0001;
-constexpr uint16_t kStreamedFlag = 0x0008;
-constexpr int kSearchLimit = 60000;
-constexpr uint64_t kSmallestEnd = 22;
-constexpr const char *kNoEndRecord = "end record not found";
+using amx::get16;
+using amx::get32;
+using amx::get64;
 
-uint16_t le16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t le32(const uint8_t *p) { return le16(p) | static_cast<uint32_t>(le16(p + 2)) << 16; }
-uint64_t le64(const uint8_t *p) { return le32(p) | static_cast<uint64_t>(le32(p + 4)) << 32; }
+constexpr int kSearchLimit = 60000;
+constexpr const char *kNoEndRecord = "end record not found";
 
 // Sequential reads over pread with a window buffer, so the byte-wise search
 // and the small header reads cost no system call each.
@@ -124,89 +117,44 @@ struct CentralRecord
     std::string_view name; // valid only during the visit
 };
 
-// Finds the end record: the last one whose comment fits the file, else the
-// last one at all (a comment whose stated length runs past the end of the
-// file is accepted, as other readers do).
-std::optional<uint64_t> findEndRecord(BufferedFile &file)
-{
-    const uint64_t size = file.size();
-    if (size < kSmallestEnd)
-        return std::nullopt;
-    const uint64_t tailLen = std::min<uint64_t>(size, kSmallestEnd + 0xFFFF);
-    std::vector<uint8_t> tail(tailLen);
-    if (!file.readAt(size - tailLen, tail.data(), tailLen))
-        return std::nullopt;
-    std::optional<uint64_t> overlong;
-    for (uint64_t i = tailLen - kSmallestEnd + 1; i-- > 0;) {
-        const uint8_t *p = tail.data() + i;
-        if (le32(p) != kEndOfCentralSig)
-            continue;
-        if (i + kSmallestEnd + le16(p + 20) <= tailLen)
-            return size - tailLen + i;
-        if (!overlong)
-            overlong = size - tailLen + i;
-    }
-    return overlong;
-}
-
 // Reads the central directory as extraction does and hands each record to
 // visit. Returns why the directory cannot be read, or "" when it can; the
 // records before a fault have been visited.
 template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, Visit visit)
 {
-    const std::optional<uint64_t> endPos = findEndRecord(file);
-    uint8_t end[22];
-    if (!endPos || !file.readAt(*endPos, end, sizeof end))
+    const amx::CentralLocation at = amx::locateCentralDirectory(
+        [&file](uint64_t pos, void *dst, size_t n) {
+            return file.readAt(pos, dst, n);
+        },
+        file.size());
+    switch (at.fault) {
+    case amx::LocateFault::None:
+        break;
+    case amx::LocateFault::NoEndRecord:
         return kNoEndRecord;
-    const uint16_t disk = le16(end + 4);
-    if (disk != 0 && disk != 0xFFFF)
+    case amx::LocateFault::MultiPart:
         return "multi-part archive";
-    uint64_t entries = le16(end + 10);
-    uint64_t cdSize = le32(end + 12);
-    uint64_t cdOffset = le32(end + 16);
-    uint64_t recordPos = *endPos; // where the directory's end records start
-
-    uint8_t locator[20];
-    if (*endPos >= 20 && file.readAt(*endPos - 20, locator, sizeof locator)
-        && le32(locator) == kZip64LocatorSig) {
-        uint8_t z64[56];
-        // The locator's offset counts from the archive's start; a prefix (a
-        // self-extractor stub) shifts it, so look just before the locator too.
-        std::optional<uint64_t> found;
-        for (uint64_t candidate :
-            { le64(locator + 8), *endPos >= 76 ? *endPos - 76 : UINT64_MAX }) {
-            if (candidate != UINT64_MAX && *endPos >= 20 + sizeof z64
-                && candidate <= *endPos - 20 - sizeof z64 && file.readAt(candidate, z64, sizeof z64)
-                && le32(z64) == kZip64EndSig) {
-                found = candidate;
-                break;
-            }
-        }
-        if (!found)
-            return "ZIP64 end record not found";
-        entries = le64(z64 + 32);
-        cdSize = le64(z64 + 40);
-        cdOffset = le64(z64 + 48);
-        recordPos = *found;
-    }
-    if (cdSize > recordPos || cdOffset > recordPos - cdSize)
+    case amx::LocateFault::NoZip64End:
+        return "ZIP64 end record not found";
+    case amx::LocateFault::OutOfRange:
         return "directory offset or size out of range";
-    const uint64_t start = recordPos - cdSize;
-    // Bytes in front of the archive (a stub) shift every stored offset.
-    const uint64_t shift = start - cdOffset;
+    }
+    const uint64_t recordPos = at.recordsPos;
+    const uint64_t shift = at.shift();
 
     const uint64_t saved = file.pos();
-    file.seek(start);
+    file.seek(at.start);
     uint64_t seen = 0;
     std::string name;
-    std::vector<uint8_t> extra;
+    std::string extra;
     std::string fault;
     for (;;) {
         uint8_t h[46];
         if (file.pos() + sizeof h > recordPos || !file.readAt(file.pos(), h, sizeof h)
-            || le32(h) != kCentralHeaderSig)
+            || get32(h) != amx::sigCentral)
             break;
-        const uint16_t nameLen = le16(h + 28), extraLen = le16(h + 30), commentLen = le16(h + 32);
+        const uint16_t nameLen = get16(h + 28), extraLen = get16(h + 30),
+                       commentLen = get16(h + 32);
         if (file.pos() + sizeof h + nameLen + extraLen + commentLen > recordPos) {
             fault = "record runs past the directory";
             break;
@@ -219,37 +167,14 @@ template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, V
         file.seek(file.pos() + commentLen);
 
         CentralRecord r;
-        r.compressed = le32(h + 20);
-        r.uncompressed = le32(h + 24);
-        uint64_t local = le32(h + 42);
-        for (size_t i = 0; i + 4 <= extra.size();) {
-            const uint16_t id = le16(&extra[i]), len = le16(&extra[i + 2]);
-            if (i + 4 + len > extra.size())
-                break;
-            if (id == kZip64ExtraId) {
-                // Only the fields whose 32-bit value is saturated are present, in this order.
-                const uint8_t *f = &extra[i + 4];
-                size_t left = len;
-                auto take = [&](uint64_t &v) {
-                    if (v != 0xFFFFFFFF)
-                        return;
-                    if (left < 8) {
-                        r.bad = true;
-                        return;
-                    }
-                    v = le64(f);
-                    f += 8;
-                    left -= 8;
-                    r.zip64 = true;
-                };
-                take(r.uncompressed);
-                take(r.compressed);
-                take(local);
-                break;
-            }
-            i += 4 + len;
-        }
-        if (local < cdOffset)
+        amx::Zip64Values v { get32(h + 24), get32(h + 20), get32(h + 42), 0 };
+        const amx::Zip64Read z64 = amx::readZip64Extra(extra, v, false);
+        r.uncompressed = v.usize;
+        r.compressed = v.csize;
+        const uint64_t local = v.offset;
+        r.zip64 = z64.used;
+        r.bad = z64.missing;
+        if (local < at.storedOffset)
             r.localOffset = local + shift;
         else
             r.bad = true;
@@ -260,8 +185,7 @@ template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, V
     file.seek(saved);
     if (!fault.empty())
         return fault;
-    // Old writers wrapped the 16-bit count past 65535 members.
-    if (seen < entries || (seen - entries) % 65536 != 0)
+    if (!amx::countMatches(seen, at.entries))
         return "member count does not match";
     return {};
 }
@@ -286,23 +210,6 @@ CentralIndex readCentralIndex(BufferedFile &file)
             index.emplace(r.localOffset, CentralSizes { r.compressed, r.uncompressed, r.zip64 });
     });
     return index;
-}
-
-// Sizes from the local header's ZIP64 extra field (both are required there).
-bool readZip64Extra(const std::vector<uint8_t> &extra, ZipDirEntry &e)
-{
-    for (size_t i = 0; i + 4 <= extra.size();) {
-        const uint16_t id = le16(&extra[i]), len = le16(&extra[i + 2]);
-        if (i + 4 + len > extra.size())
-            return false;
-        if (id == kZip64ExtraId && len >= 16) {
-            e.UncompressedSize64 = le64(&extra[i + 4]);
-            e.CompressedSize64 = le64(&extra[i + 12]);
-            return true;
-        }
-        i += 4 + len;
-    }
-    return false;
 }
 
 // Searches for the first local header byte by byte. Only bytes examined as
@@ -344,16 +251,15 @@ void skipDescriptor(BufferedFile &file, bool zip64)
     uint8_t b[4];
     if (!file.readAt(start, b, 4))
         return;
-    const uint32_t v = le32(b);
-    if (v == kLocalHeaderSig || v == kCentralHeaderSig || v == kEndOfCentralSig)
+    const uint32_t v = get32(b);
+    if (v == amx::sigLocal || v == amx::sigCentral || v == amx::sigEnd)
         return;
     const uint64_t body = zip64 ? 20 : 12;
-    const uint64_t next = start + (v == kDescriptorSig ? 4 : 0) + body;
+    const uint64_t next = start + (v == amx::sigDescriptor ? 4 : 0) + body;
     uint8_t n[4];
     if (file.readAt(next, n, 4)) {
-        const uint32_t w = le32(n);
-        if (w == kLocalHeaderSig || w == kCentralHeaderSig || w == kEndOfCentralSig
-            || w == kZip64EndSig)
+        const uint32_t w = get32(n);
+        if (w == amx::sigLocal || w == amx::sigCentral || w == amx::sigEnd || w == amx::sigEnd64)
             file.seek(next);
     }
 }
@@ -368,26 +274,26 @@ void walkLocalHeaders(
     if (!findFirstHeader(file, engine))
         return;
     std::optional<CentralIndex> central;
-    std::vector<uint8_t> extra;
-    uint32_t signature = kLocalHeaderSig;
+    std::string extra;
+    uint32_t signature = amx::sigLocal;
     for (;;) {
-        if (signature == kCentralHeaderSig || signature == kEndOfCentralSig)
+        if (signature == amx::sigCentral || signature == amx::sigEnd)
             return;
-        if (signature == kLocalHeaderSig) {
+        if (signature == amx::sigLocal) {
             ZipDirEntry e;
             e.HeaderOffset = file.pos() - 4;
             uint8_t h[26];
             if (file.read(h, sizeof h) != sizeof h)
                 throw EngineError("Error 2 reading Zip file");
-            e.Version = le16(h);
-            e.Flag = le16(h + 2);
-            e.CompressionMethod = le16(h + 4);
-            e.DateTime = le32(h + 6);
-            e.CRC32 = le32(h + 10);
-            e.CompressedSize = static_cast<int32_t>(le32(h + 14));
-            e.UncompressedSize = static_cast<int32_t>(le32(h + 18));
-            e.FileNameLength = le16(h + 22);
-            e.ExtraFieldLength = le16(h + 24);
+            e.Version = get16(h);
+            e.Flag = get16(h + 2);
+            e.CompressionMethod = get16(h + 4);
+            e.DateTime = get32(h + 6);
+            e.CRC32 = get32(h + 10);
+            e.CompressedSize = static_cast<int32_t>(get32(h + 14));
+            e.UncompressedSize = static_cast<int32_t>(get32(h + 18));
+            e.FileNameLength = get16(h + 22);
+            e.ExtraFieldLength = get16(h + 24);
             e.FileName.resize(e.FileNameLength);
             if (file.read(e.FileName.data(), e.FileNameLength) != e.FileNameLength)
                 throw EngineError("Error 2 reading Zip file");
@@ -395,16 +301,24 @@ void walkLocalHeaders(
                 cutNames.emplace(entries.size(), e.FileName);
                 e.FileName.resize(nul);
             }
-            e.CompressedSize64 = le32(h + 14);
-            e.UncompressedSize64 = le32(h + 18);
+            e.CompressedSize64 = get32(h + 14);
+            e.UncompressedSize64 = get32(h + 18);
 
             const uint64_t p = file.pos();
             bool fromCentral = false, zip64 = false;
             if (e.CompressedSize64 == 0xFFFFFFFF || e.UncompressedSize64 == 0xFFFFFFFF) {
                 extra.resize(e.ExtraFieldLength);
-                zip64 = file.readAt(p, extra.data(), extra.size()) && readZip64Extra(extra, e);
+                amx::Zip64Values v { e.UncompressedSize64, e.CompressedSize64 };
+                if (file.readAt(p, extra.data(), extra.size())) {
+                    const amx::Zip64Read z64 = amx::readZip64Extra(extra, v, true);
+                    zip64 = z64.present && !z64.missing;
+                }
+                if (zip64) {
+                    e.UncompressedSize64 = v.usize;
+                    e.CompressedSize64 = v.csize;
+                }
             }
-            if ((e.Flag & kStreamedFlag) || (!zip64 && e.CompressedSize64 == 0xFFFFFFFF)) {
+            if ((e.Flag & amx::flagDescriptor) || (!zip64 && e.CompressedSize64 == 0xFFFFFFFF)) {
                 if (!central)
                     central = readCentralIndex(file);
                 if (auto it = central->find(e.HeaderOffset); it != central->end()) {
@@ -418,8 +332,8 @@ void walkLocalHeaders(
             const ZipDirEntry &last = entries.back();
 
             const uint64_t size = file.size();
-            const uint64_t limit = size >= kSmallestEnd ? size - kSmallestEnd : 0;
-            if (size < kSmallestEnd || p + last.ExtraFieldLength > limit
+            const uint64_t limit = size >= amx::endSize ? size - amx::endSize : 0;
+            if (size < amx::endSize || p + last.ExtraFieldLength > limit
                 || last.CompressedSize64 > limit - p - last.ExtraFieldLength)
                 throw EngineError("Error 3 reading Zip file");
             // The positions below cannot pass the end after that check; the
@@ -431,13 +345,13 @@ void walkLocalHeaders(
             if (q + last.CompressedSize64 > size)
                 throw EngineError("Error 5 reading Zip file");
             file.seek(q + last.CompressedSize64);
-            if (fromCentral && (last.Flag & kStreamedFlag))
+            if (fromCentral && (last.Flag & amx::flagDescriptor))
                 skipDescriptor(file, zip64);
         }
         uint8_t s[4];
         if (file.read(s, 4) != 4)
             return;
-        signature = le32(s);
+        signature = get32(s);
     }
 }
 

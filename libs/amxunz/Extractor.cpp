@@ -5,7 +5,7 @@
 #include "common/Codec.h"
 #include "common/FileUtil.h"
 #include "common/Pipeline.h"
-#include "common/Wildcard.h"
+#include "format/Wildcard.h"
 
 #include <atomic>
 #include <cerrno>
@@ -412,21 +412,10 @@ std::vector<size_t> Extractor::select()
             chosen.push_back(i);
         return chosen;
     }
-    std::vector<bool> used(m_opt.specs.size(), false);
-    for (size_t i = 0; i < entries.size(); ++i) {
-        bool take = false;
-        for (size_t s = 0; s < m_opt.specs.size(); ++s)
-            if (wildcardMatch(m_opt.specs[s], entries[i].name, true)) {
-                used[s] = true;
-                take = true;
-            }
-        if (take)
-            chosen.push_back(i);
-    }
-    for (size_t s = 0; s < m_opt.specs.size(); ++s)
-        if (!used[s])
-            m_rep.problem(ZipError::NotMatched, specText(m_opt.specs[s]));
-    return chosen;
+    MemberSelection sel = selectMembers(m_opt.specs, entries);
+    for (const std::string &spec : sel.unmatched)
+        m_rep.problem(ZipError::NotMatched, spec);
+    return sel.chosen;
 }
 
 bool Extractor::memberNewer(const Entry &e, const struct stat &st) const

@@ -1,7 +1,8 @@
 // Entry points of libamxunz.
 #include "Extractor.h"
 #include "common/FileUtil.h"
-#include "engine/AmxBlocks.h"
+#include "format/AmxBlocks.h"
+#include "format/BlockNames.h"
 
 namespace {
 

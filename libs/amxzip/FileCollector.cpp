@@ -2,7 +2,7 @@
 
 #include "common/FileUtil.h"
 #include "common/PathParts.h"
-#include "common/Wildcard.h"
+#include "format/Wildcard.h"
 
 #include <algorithm>
 #include <dirent.h>

@@ -5,8 +5,8 @@
 #include "common/ArchiveReader.h"
 #include "common/Codec.h"
 #include "common/Pipeline.h"
-#include "common/Wildcard.h"
-#include "common/ZipFormat.h"
+#include "format/Wildcard.h"
+#include "format/ZipFormat.h"
 
 #include <cerrno>
 #include <cmath>
@@ -445,24 +445,17 @@ int32_t deleteMembers(const AddOptions &o, Reporter &rep)
     if (!old.reader)
         throw ZipFailure(ZipError::ArchiveOpen, o.archive);
     const auto &entries = old.reader->entries();
-    std::vector<bool> used(o.specs.size(), false);
+    const MemberSelection sel = selectMembers(o.specs, entries);
+    for (const std::string &spec : sel.unmatched)
+        rep.problem(ZipError::NotMatched, spec);
+    const std::vector<size_t> &removed = sel.chosen;
     std::vector<Slot> slots;
-    std::vector<size_t> removed;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        bool match = false;
-        for (size_t s = 0; s < o.specs.size(); ++s)
-            if (wildcardMatch(o.specs[s], entries[i].name, true)) {
-                used[s] = true;
-                match = true;
-            }
-        if (match)
-            removed.push_back(i);
+    for (size_t i = 0, r = 0; i < entries.size(); ++i) {
+        if (r < removed.size() && removed[r] == i)
+            ++r;
         else
             slots.push_back({ i, nullptr });
     }
-    for (size_t s = 0; s < o.specs.size(); ++s)
-        if (!used[s])
-            rep.problem(ZipError::NotMatched, specText(o.specs[s]));
     if (removed.empty())
         return 0;
     for (size_t i : removed) {

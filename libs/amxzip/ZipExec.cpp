@@ -1,7 +1,8 @@
 // Entry points of libamxzip.
 #include "Updater.h"
 #include "common/FileUtil.h"
-#include "engine/AmxBlocks.h"
+#include "format/AmxBlocks.h"
+#include "format/BlockNames.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 #include "ArchiveReader.h"
 
 #include "ZipError.h"
-#include "engine/NameCodec.h"
+#include "format/CentralDirectory.h"
+#include "format/NameCodec.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -31,64 +32,28 @@ ArchiveReader::ArchiveReader(const std::string &path, int base, bool keepGoing)
 
 void ArchiveReader::readDirectory(bool keepGoing)
 {
-    // The end record sits in the last 22 + 65535 bytes, before the comment.
-    uint64_t tailSize = std::min<uint64_t>(m_fileSize, endSize + 0xffff + locator64Size);
-    std::string tail(tailSize, '\0');
-    if (tailSize < endSize || !preadFull(m_fd.get(), tail.data(), tailSize, m_fileSize - tailSize))
+    const CentralLocation at = locateCentralDirectory(
+        [this](uint64_t pos, void *dst, size_t n) {
+            return preadFull(m_fd.get(), dst, n, pos);
+        },
+        m_fileSize);
+    switch (at.fault) {
+    case LocateFault::None:
+        break;
+    case LocateFault::NoEndRecord:
         throw ZipFailure(ZipError::NotZip, m_path);
-    auto t = reinterpret_cast<const unsigned char *>(tail.data());
-    int64_t endAt = -1, lastSig = -1;
-    for (int64_t i = int64_t(tailSize - endSize); i >= 0; --i) {
-        if (get32(t + i) != sigEnd)
-            continue;
-        if (lastSig < 0)
-            lastSig = i;
-        uint16_t commentLen = get16(t + i + 20);
-        if (uint64_t(i) + endSize + commentLen <= tailSize) {
-            endAt = i;
-            break;
-        }
-    }
-    // A comment said to run past the end of the file is taken as cut short.
-    if (endAt < 0)
-        endAt = lastSig;
-    if (endAt < 0)
-        throw ZipFailure(ZipError::NotZip, m_path);
-    const unsigned char *e = t + endAt;
-    uint64_t endPos = m_fileSize - tailSize + uint64_t(endAt);
-    uint64_t count = get16(e + 10);
-    uint64_t cdSize = get32(e + 12);
-    uint64_t cdOffset = get32(e + 16);
-    m_comment.assign(tail, size_t(endAt) + endSize,
-        std::min<size_t>(get16(e + 20), tailSize - size_t(endAt) - endSize));
-    if (get16(e + 4) != 0 && get16(e + 4) != 0xffff)
+    case LocateFault::MultiPart:
         throw ZipFailure(ZipError::Unsupported, m_path + " (multi-part archive)");
-
-    uint64_t cdEnd = endPos;
-    if (endAt >= int64_t(locator64Size) && get32(e - locator64Size) == sigLocator64) {
-        uint64_t z64At = get64(e - locator64Size + 8);
-        uint64_t expected = endPos - locator64Size - end64Size;
-        unsigned char z[end64Size];
-        // A prefix added after the archive was written shifts the record.
-        if (!(z64At + end64Size <= m_fileSize && preadFull(m_fd.get(), z, end64Size, z64At)
-                && get32(z) == sigEnd64)) {
-            if (endPos < locator64Size + end64Size || !preadFull(m_fd.get(), z, end64Size, expected)
-                || get32(z) != sigEnd64)
-                throw ZipFailure(ZipError::Corrupt, m_path + " (ZIP64 end record)");
-            z64At = expected;
-        }
-        count = get64(z + 32);
-        cdSize = get64(z + 40);
-        cdOffset = get64(z + 48);
-        cdEnd = z64At;
+    case LocateFault::NoZip64End:
+        throw ZipFailure(ZipError::Corrupt, m_path + " (ZIP64 end record)");
+    case LocateFault::OutOfRange:
+        throw ZipFailure(ZipError::Truncated, m_path);
     }
-    if (cdSize > cdEnd)
+    m_comment.assign(size_t(at.commentLength), '\0');
+    if (!preadFull(m_fd.get(), m_comment.data(), m_comment.size(), at.commentPos))
         throw ZipFailure(ZipError::Truncated, m_path);
-    m_centralStart = cdEnd - cdSize;
-    if (cdOffset > m_centralStart)
-        throw ZipFailure(ZipError::Truncated, m_path);
-    // Offsets written before a prefix was prepended count from the archive start.
-    uint64_t shift = m_centralStart - cdOffset;
+    m_centralStart = at.start;
+    const uint64_t cdSize = at.size, count = at.entries, shift = at.shift();
 
     std::string cd(cdSize, '\0');
     if (cdSize && !preadFull(m_fd.get(), cd.data(), cdSize, m_centralStart))
@@ -114,7 +79,7 @@ void ArchiveReader::readDirectory(bool keepGoing)
         en.csize = get32(h + 20);
         en.usize = get32(h + 24);
         size_t nameLen = get16(h + 28), extraLen = get16(h + 30), commentLen = get16(h + 32);
-        uint16_t disk = get16(h + 34);
+        uint32_t disk = get16(h + 34);
         en.internalAttr = get16(h + 36);
         en.externalAttr = get32(h + 38);
         en.localOffset = get32(h + 42);
@@ -125,28 +90,12 @@ void ArchiveReader::readDirectory(bool keepGoing)
         std::string_view extra(v + nameLen, extraLen);
         en.comment.assign(v + nameLen + extraLen, commentLen);
         pos += centralHeaderSize + nameLen + extraLen + commentLen;
-        std::string_view z64;
-        bool missing = false;
-        if (findExtra(extra, extraZip64, z64)) {
-            auto zp = reinterpret_cast<const unsigned char *>(z64.data());
-            size_t zi = 0;
-            auto take = [&](uint64_t &field) {
-                if (zi + 8 > z64.size()) {
-                    missing = true;
-                    return;
-                }
-                field = get64(zp + zi);
-                zi += 8;
-            };
-            if (en.usize == 0xffffffffu)
-                take(en.usize);
-            if (en.csize == 0xffffffffu)
-                take(en.csize);
-            if (en.localOffset == 0xffffffffu)
-                take(en.localOffset);
-            if (disk == 0xffff && zi + 4 <= z64.size())
-                disk = 0;
-        }
+        Zip64Values z64 { en.usize, en.csize, en.localOffset, disk };
+        const bool missing = readZip64Extra(extra, z64, false).missing;
+        en.usize = z64.usize;
+        en.csize = z64.csize;
+        en.localOffset = z64.offset;
+        disk = z64.disk;
         if (disk != 0)
             throw ZipFailure(ZipError::Unsupported, m_path + " (multi-part archive)");
         en.extra = removeExtra(extra, extraZip64);
@@ -165,9 +114,7 @@ void ArchiveReader::readDirectory(bool keepGoing)
         en.localOffset += shift;
         m_entries.push_back(std::move(en));
     }
-    // Old writers wrapped the 16-bit count past 65535 members.
-    const uint64_t records = m_entries.size() + m_bad.size();
-    if (records < count || (records - count) % 65536 != 0)
+    if (!countMatches(m_entries.size() + m_bad.size(), count))
         throw ZipFailure(ZipError::Corrupt, m_path + " (central directory count)");
 
     // For the overlap check: the next member start after each entry.

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "ZipError.h"
-#include "ZipFormat.h"
 #include "common/FileUtil.h"
+#include "format/ZipFormat.h"
 
 #include <fcntl.h>
 #include <string>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ZipError.h"
-#include "engine/AmxBlocks.h"
+#include "format/AmxBlocks.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -43,20 +43,6 @@ private:
 };
 
 constexpr uint64_t stepSize = 32768;
-
-// The archive name and the specifications of a parameter block; empty
-// specifications are passed over. Returns how many the block gave, empty
-// ones included: a block of empty ones only asks for nothing, not for all.
-template <typename Block>
-int32_t readNames(const Block &p, std::string &archive, std::vector<std::string> &specs)
-{
-    archive = p.archiveName ? p.archiveName : "";
-    const int32_t count = p.specCount < 0 ? 0 : std::min<int32_t>(p.specCount, AMX_MAX_SPECS);
-    for (int32_t i = 0; i < count; ++i)
-        if (p.specs[i] && *p.specs[i])
-            specs.emplace_back(p.specs[i]);
-    return count;
-}
 
 // The body of an entry point: whatever goes wrong becomes one message through
 // the reporter and a count of 0; nothing escapes across the C boundary.

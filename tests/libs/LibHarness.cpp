@@ -1,6 +1,6 @@
 #include "LibHarness.h"
 
-#include "engine/AmxBlocks.h"
+#include "format/AmxBlocks.h"
 
 #include <csignal>
 #include <cstring>

@@ -4,10 +4,10 @@
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
+#include "tests/support/Table.h"
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -111,26 +111,33 @@ protected:
     std::string archive;
 };
 
-TEST_F(UpdateTest, FreshenReplacesOnlyNewerMembers)
+struct ModeCase
 {
-    EXPECT_EQ(add(request({ .freshen = true })), 1);
-    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt" }));
-    EXPECT_EQ(member("a.txt"), "new a");
-}
+    const char *name;
+    AddRequest options;
+    int32_t count;
+    Names names;
+};
+AMX_ROW_PRINTS_NAME(ModeCase)
 
-TEST_F(UpdateTest, UpdateAddsNewAndReplacesNewer)
+class UpdateModeTest : public UpdateTest, public testing::WithParamInterface<ModeCase>
 {
-    EXPECT_EQ(add(request({ .update = true })), 2);
-    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt", "c.txt" }));
+};
+
+// a.txt is newer than its member, b.txt is not, c.txt is not in the archive.
+TEST_P(UpdateModeTest, ReplacesWhatTheModeAllows)
+{
+    EXPECT_EQ(add(request(GetParam().options)), GetParam().count);
+    EXPECT_EQ(sortedNames(archive), GetParam().names);
     EXPECT_EQ(member("a.txt"), "new a");
     EXPECT_EQ(member("b.txt"), "old b");
 }
 
-TEST_F(UpdateTest, AddReplacesEverythingNamed)
-{
-    EXPECT_EQ(add(request()), 3);
-    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt", "c.txt" }));
-}
+INSTANTIATE_TEST_SUITE_P(Modes, UpdateModeTest,
+    testing::Values(ModeCase { "FreshenOnlyNewer", { .freshen = true }, 1, { "a.txt", "b.txt" } },
+        ModeCase { "UpdateNewerAndNew", { .update = true }, 2, { "a.txt", "b.txt", "c.txt" } },
+        ModeCase { "AddEverythingNamed", {}, 3, { "a.txt", "b.txt", "c.txt" } }),
+    amxtest::RowName());
 
 TEST_F(UpdateTest, MoveRemovesSourcesAndEmptiedFolders)
 {
@@ -196,7 +203,8 @@ INSTANTIATE_TEST_SUITE_P(Specs, DeleteTest,
     testing::Values(DeleteCase { "ByName", { "d/b.txt" }, 1, { "a.txt", "d/", "d/c.dat" } },
         DeleteCase { "WildcardCrossesSlash", { "*.txt" }, 2, { "d/", "d/c.dat" } },
         DeleteCase { "Everything", { "*.*" }, 4, {} },
-        DeleteCase { "NoMatch", { "zzz" }, 0, { "a.txt", "d/", "d/b.txt", "d/c.dat" } }), amxtest::RowName());
+        DeleteCase { "NoMatch", { "zzz" }, 0, { "a.txt", "d/", "d/b.txt", "d/c.dat" } }),
+    amxtest::RowName());
 
 struct ExtractCase
 {

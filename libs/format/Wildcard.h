@@ -6,8 +6,11 @@
 // are on Linux.
 #pragma once
 
+#include "ZipFormat.h"
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace amx {
 
@@ -19,5 +22,16 @@ std::string unescapeName(std::string_view pattern);
 std::string specText(std::string_view spec);
 // With crossSlash false, '*' and '?' never match '/'. "*.*" matches everything.
 bool wildcardMatch(std::string_view pattern, std::string_view name, bool crossSlash);
+
+struct MemberSelection
+{
+    std::vector<size_t> chosen; // in archive order
+    std::vector<std::string> unmatched; // as messages name them
+};
+
+// The members any of the patterns matches ('*' crossing '/'), and the
+// patterns that matched none. No patterns choose no member.
+MemberSelection selectMembers(
+    const std::vector<std::string> &specs, const std::vector<Entry> &entries);
 
 } // namespace amx

@@ -79,4 +79,25 @@ bool wildcardMatch(std::string_view pattern, std::string_view name, bool crossSl
     return p == pattern.size();
 }
 
+MemberSelection selectMembers(
+    const std::vector<std::string> &specs, const std::vector<Entry> &entries)
+{
+    MemberSelection sel;
+    std::vector<bool> used(specs.size(), false);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        bool take = false;
+        for (size_t s = 0; s < specs.size(); ++s)
+            if (wildcardMatch(specs[s], entries[i].name, true)) {
+                used[s] = true;
+                take = true;
+            }
+        if (take)
+            sel.chosen.push_back(i);
+    }
+    for (size_t s = 0; s < specs.size(); ++s)
+        if (!used[s])
+            sel.unmatched.push_back(specText(specs[s]));
+    return sel;
+}
+
 } // namespace amx

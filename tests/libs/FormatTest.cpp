@@ -1,0 +1,224 @@
+// The format layer on bytes made in the test: where the directory is found,
+// what the ZIP64 field supplies, which members patterns choose.
+#include "format/CentralDirectory.h"
+#include "format/Wildcard.h"
+#include "format/ZipFormat.h"
+#include "tests/support/Table.h"
+
+#include <cstring>
+
+namespace {
+
+using namespace amx;
+
+// A fake directory of `size` bytes is enough: the locator never reads it.
+constexpr uint32_t dirSize = 46;
+
+struct LocatorRow
+{
+    const char *name;
+    size_t prefix = 0; // bytes put in front after the offsets were written
+    bool zip64 = false;
+    bool zip64Lost = false; // the locator points at nothing
+    size_t comment = 0;
+    size_t commentCut = 0; // bytes of the comment missing from the file
+    uint16_t disk = 0;
+    uint32_t offsetTooFar = 0;
+    std::string appended; // bytes after the comment
+    LocateFault fault = LocateFault::None;
+    uint64_t entries = 1;
+    int64_t start = -1; // when not the prefix
+    int64_t commentLength = -1; // when not the comment
+};
+AMX_ROW_PRINTS_NAME(LocatorRow)
+
+std::string endRecord(uint16_t disk, uint64_t count, uint32_t offset, uint16_t comment)
+{
+    std::string r;
+    put32(r, sigEnd);
+    put16(r, disk);
+    put16(r, disk);
+    put16(r, uint16_t(count));
+    put16(r, uint16_t(count));
+    put32(r, dirSize);
+    put32(r, offset);
+    put16(r, comment);
+    return r;
+}
+
+std::string buildArchive(const LocatorRow &row)
+{
+    std::string a(row.prefix + dirSize, 'x');
+    if (row.zip64) {
+        std::string z;
+        put32(z, sigEnd64);
+        put64(z, end64Size - 12);
+        put32(z, 45);
+        put64(z, 0);
+        put64(z, 70000);
+        put64(z, 70000);
+        put64(z, dirSize);
+        put64(z, 0);
+        if (row.zip64Lost)
+            z.replace(0, 4, "lost");
+        a += z;
+        put32(a, sigLocator64);
+        put32(a, 0);
+        put64(a, dirSize); // as written, before the prefix
+        put32(a, 1);
+    }
+    const uint16_t stated = uint16_t(row.comment + row.commentCut);
+    a += endRecord(row.disk, row.zip64 ? 0xffff : 1, row.offsetTooFar, stated);
+    a += std::string(row.comment, 'c') + row.appended;
+    return a;
+}
+
+class LocatorTest : public ::testing::TestWithParam<LocatorRow>
+{
+};
+
+TEST_P(LocatorTest, findsTheDirectory)
+{
+    const LocatorRow &row = GetParam();
+    const std::string bytes = buildArchive(row);
+    const CentralLocation at = locateCentralDirectory(
+        [&](uint64_t pos, void *dst, size_t n) {
+            if (pos > bytes.size() || n > bytes.size() - pos)
+                return false;
+            std::memcpy(dst, bytes.data() + pos, n);
+            return true;
+        },
+        bytes.size());
+    ASSERT_EQ(at.fault, row.fault);
+    if (row.fault != LocateFault::None)
+        return;
+    const uint64_t start = row.start < 0 ? row.prefix : uint64_t(row.start);
+    EXPECT_EQ(at.start, start);
+    EXPECT_EQ(at.shift(), start); // every offset was written as 0
+    EXPECT_EQ(at.zip64, row.zip64);
+    EXPECT_EQ(at.entries, row.zip64 ? 70000u : row.entries);
+    EXPECT_EQ(at.commentLength, row.commentLength < 0 ? row.comment : uint64_t(row.commentLength));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LocatorTest,
+    ::testing::Values(LocatorRow { .name = "plain" },
+        LocatorRow { .name = "prefixShiftsOffsets", .prefix = 1000 },
+        LocatorRow { .name = "zip64", .zip64 = true },
+        LocatorRow { .name = "zip64ShiftedByPrefix", .prefix = 300, .zip64 = true },
+        LocatorRow { .name = "zip64RecordLost",
+            .zip64 = true,
+            .zip64Lost = true,
+            .fault = LocateFault::NoZip64End },
+        LocatorRow { .name = "commentAtLimit", .comment = 0xffff },
+        LocatorRow { .name = "commentCutShort", .comment = 10, .commentCut = 90 },
+        // A second end record inside the comment: the last one that fits wins.
+        LocatorRow { .name = "laterEndRecordWins",
+            .comment = 5,
+            .appended = endRecord(0, 2, 0, 0),
+            .entries = 2,
+            .start = 27,
+            .commentLength = 0 },
+        LocatorRow {
+            .name = "laterOverlongRecordLoses", .comment = 5, .appended = endRecord(7, 2, 0, 500) },
+        LocatorRow { .name = "multiPart", .disk = 1, .fault = LocateFault::MultiPart },
+        LocatorRow { .name = "offsetPastDirectory",
+            .offsetTooFar = 5000,
+            .fault = LocateFault::OutOfRange }),
+    amxtest::RowName());
+
+TEST(LocatorTest, noEndRecord)
+{
+    const std::string bytes(100, 'P');
+    const auto read = [&](uint64_t pos, void *dst, size_t n) {
+        if (pos + n > bytes.size())
+            return false;
+        std::memcpy(dst, bytes.data() + pos, n);
+        return true;
+    };
+    EXPECT_EQ(locateCentralDirectory(read, bytes.size()).fault, LocateFault::NoEndRecord);
+    EXPECT_EQ(locateCentralDirectory(read, 10).fault, LocateFault::NoEndRecord);
+}
+
+TEST(Zip64ExtraTest, takesOnlyWhatIsSaturated)
+{
+    std::string extra;
+    put16(extra, 0x5455); // another record first
+    put16(extra, 1);
+    extra += 't';
+    put16(extra, extraZip64);
+    put16(extra, 20);
+    put64(extra, 5000000000u);
+    put64(extra, 6000000000u);
+    put32(extra, 0);
+
+    Zip64Values central { 7, 0xffffffffu, 0xffffffffu, 0xffff };
+    Zip64Read r = readZip64Extra(extra, central, false);
+    EXPECT_TRUE(r.present && r.used && !r.missing);
+    EXPECT_EQ(central.usize, 7u);
+    EXPECT_EQ(central.csize, 5000000000u);
+    EXPECT_EQ(central.offset, 6000000000u);
+    EXPECT_EQ(central.disk, 0u);
+
+    Zip64Values local { 7, 0xffffffffu };
+    r = readZip64Extra(extra, local, true);
+    EXPECT_EQ(local.usize, 5000000000u);
+    EXPECT_EQ(local.csize, 6000000000u);
+
+    std::string sizesOnly;
+    put16(sizesOnly, extraZip64);
+    put16(sizesOnly, 16);
+    sizesOnly += extra.substr(9, 16);
+    Zip64Values all { 0xffffffffu, 0xffffffffu, 0xffffffffu };
+    EXPECT_TRUE(readZip64Extra(sizesOnly, all, false).missing);
+    Zip64Values none { 0xffffffffu };
+    EXPECT_FALSE(readZip64Extra(extra.substr(0, 5), none, false).present);
+    EXPECT_FALSE(countMatches(3, 4));
+    EXPECT_TRUE(countMatches(65537, 1));
+}
+
+struct MatchRow
+{
+    const char *name;
+    const char *pattern;
+    const char *member;
+    bool crossSlash;
+    bool matches;
+};
+AMX_ROW_PRINTS_NAME(MatchRow)
+
+class WildcardTest : public ::testing::TestWithParam<MatchRow>
+{
+};
+
+TEST_P(WildcardTest, matches)
+{
+    const MatchRow &row = GetParam();
+    EXPECT_EQ(wildcardMatch(row.pattern, row.member, row.crossSlash), row.matches);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WildcardTest,
+    ::testing::Values(MatchRow { "starCrossesSlash", "*.txt", "d/a.txt", true, true },
+        MatchRow { "starStopsAtSlash", "*.txt", "d/a.txt", false, false },
+        MatchRow { "questionTakesUtf8Sequence", "?.txt", "\xc3\xa9.txt", false, true },
+        MatchRow { "questionIsOneCharacter", "?", "ab", true, false },
+        MatchRow { "escapedStarIsLiteral", "\\*", "*", true, true },
+        MatchRow { "escapedStarNotWildcard", "\\*", "a", true, false },
+        MatchRow { "escapeBeforeLetterDropped", "\\a", "a", true, true },
+        MatchRow { "loneBackslashAtEnd", "a\\", "a\\", true, true },
+        MatchRow { "starDotStarMatchesAll", "*.*", "noext", true, true },
+        MatchRow { "caseMatters", "A.TXT", "a.txt", true, false }),
+    amxtest::RowName());
+
+TEST(SelectMembersTest, choosesInArchiveOrderAndNamesUnmatched)
+{
+    std::vector<Entry> entries(4);
+    const char *names[] = { "a.txt", "d/b.txt", "c.bin", "d/" };
+    for (size_t i = 0; i < entries.size(); ++i)
+        entries[i].name = names[i];
+    const MemberSelection sel = selectMembers({ "c*", "*.txt", "\\m\\*", "z?" }, entries);
+    EXPECT_EQ(sel.chosen, (std::vector<size_t> { 0, 1, 2 }));
+    EXPECT_EQ(sel.unmatched, (std::vector<std::string> { "m*", "z?" }));
+    EXPECT_TRUE(selectMembers({}, entries).chosen.empty());
+}
+
+} // namespace
