@@ -1,6 +1,6 @@
 #include "FileRows.h"
 
-#include "engine/NameCodec.h"
+#include "format/NameCodec.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -132,7 +132,7 @@ std::string_view FileRows::keep(std::string_view text)
     char *at = m_blocks.back().get() + m_blockUsed;
     std::copy(text.begin(), text.end(), at);
     m_blockUsed += text.size();
-    return {at, text.size()};
+    return { at, text.size() };
 }
 
 void FileRows::append(const ZipDirEntry &e)
@@ -200,12 +200,13 @@ int ordinal(std::string_view a, std::string_view b, bool fold)
 }
 
 // Sorts row indices, then moves the rows into that order in place.
-template<typename Less>
-void sortBy(std::vector<FileRow> &rows, Less less)
+template <typename Less> void sortBy(std::vector<FileRow> &rows, Less less)
 {
     std::vector<uint32_t> order(rows.size());
     std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return less(rows[a], rows[b]); });
+    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return less(rows[a], rows[b]);
+    });
     // Row i takes the row order[i] names, one cycle at a time.
     for (uint32_t i = 0; i < order.size(); ++i) {
         if (order[i] == i)
@@ -231,7 +232,9 @@ void FileRows::sort(int order)
         return;
     switch (order) {
     case SortByName:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return ordinal(a.Name, b.Name, true) < 0; });
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(a.Name, b.Name, true) < 0;
+        });
         break;
     case SortByPath:
         sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
@@ -245,13 +248,19 @@ void FileRows::sort(int order)
         });
         break;
     case SortBySize:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return a.size > b.size; });
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return a.size > b.size;
+        });
         break;
     case SortByPacked:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return a.packed > b.packed; });
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return a.packed > b.packed;
+        });
         break;
     case SortByRatio:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) { return ordinal(b.Ratio, a.Ratio, false) < 0; });
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(b.Ratio, a.Ratio, false) < 0;
+        });
         break;
     case SortByDate:
         sortBy(m_rows, [](const FileRow &a, const FileRow &b) {

@@ -2,8 +2,8 @@
 
 #include "FileRows.h"
 
-#include "engine/NameCodec.h"
 #include "engine/ZipEngine.h"
+#include "format/NameCodec.h"
 #include "platform/SettingsStore.h"
 
 #include <sys/stat.h>
