@@ -71,7 +71,8 @@ QVariant FileRowModel::data(const QModelIndex &index, int role) const
 
 QVariant FileRowModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *captions[kColumns] = {"Name", "Modified", "Size", "Ratio", "Packed", "Path"};
+    static const char *captions[kColumns] = { "Name", "Modified", "Size", "Ratio", "Packed",
+        "Path" };
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
         return {};
     if (role == Qt::DisplayRole)

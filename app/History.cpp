@@ -4,7 +4,9 @@
 
 bool History::anySet() const
 {
-    return std::any_of(m_items.begin(), m_items.end(), [](const auto &s) { return !s.empty(); });
+    return std::any_of(m_items.begin(), m_items.end(), [](const auto &s) {
+        return !s.empty();
+    });
 }
 
 int History::indexOf(const std::string &text) const

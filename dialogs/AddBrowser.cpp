@@ -187,7 +187,8 @@ QVariant AddListModel::data(const QModelIndex &index, int role) const
                     QMimeDatabase().mimeTypeForName(QStringLiteral("inode/directory")).comment();
                 return folderType;
             }
-            return FileIcons::forFile(QString::fromStdString(m_browser.AddFolder() + row.name)).typeName;
+            return FileIcons::forFile(QString::fromStdString(m_browser.AddFolder() + row.name))
+                .typeName;
         case 3:
             return drives ? QString() : QString::fromStdString(row.modifiedText);
         }

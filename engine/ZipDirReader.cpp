@@ -216,7 +216,7 @@ CentralIndex readCentralIndex(BufferedFile &file)
 // a possible 'P' count towards the limit.
 bool findFirstHeader(BufferedFile &file, TZipEngine &engine)
 {
-    static const uint8_t sig[4] = {'P', 'K', 3, 4};
+    static const uint8_t sig[4] = { 'P', 'K', 3, 4 };
     int candidates = 0;
     for (;;) {
         int b = file.readByte();

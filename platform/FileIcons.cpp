@@ -25,7 +25,7 @@ FileTypeInfo forFile(const QString &path)
 {
     static QMimeDatabase db;
     const QMimeType type = db.mimeTypeForFile(path);
-    return {themed(type.iconName(), type.genericIconName()), type.comment()};
+    return { themed(type.iconName(), type.genericIconName()), type.comment() };
 }
 
 const FileTypeInfo &forName(const QString &fileName)

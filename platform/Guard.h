@@ -7,8 +7,7 @@
 
 void showEscapedError(const char *what);
 
-template<typename F>
-void guard(F &&handler)
+template <typename F> void guard(F &&handler)
 {
     try {
         std::forward<F>(handler)();
@@ -20,8 +19,11 @@ void guard(F &&handler)
 }
 
 // Wraps a member function for connect(): connect(b, &QPushButton::clicked, guarded(this, &T::f)).
-template<typename T, typename... Args>
-auto guarded(T *object, void (T::*method)(Args...))
+template <typename T, typename... Args> auto guarded(T *object, void (T::*method)(Args...))
 {
-    return [object, method](Args... args) { guard([&] { (object->*method)(args...); }); };
+    return [object, method](Args... args) {
+        guard([&] {
+            (object->*method)(args...);
+        });
+    };
 }

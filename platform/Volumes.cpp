@@ -37,14 +37,14 @@ Volume describe(const QStorageInfo &info, const QString &root, const QString &la
 
 bool isUserVolume(const QString &root, const QString &fileSystemType)
 {
-    static const char *const pseudo[] = {"autofs", "binfmt_misc", "bpf", "cgroup", "cgroup2",
+    static const char *const pseudo[] = { "autofs", "binfmt_misc", "bpf", "cgroup", "cgroup2",
         "configfs", "debugfs", "devpts", "devtmpfs", "efivarfs", "fusectl", "hugetlbfs", "mqueue",
-        "nsfs", "proc", "pstore", "ramfs", "rpc_pipefs", "securityfs", "squashfs", "sysfs",
-        "tmpfs", "tracefs"};
+        "nsfs", "proc", "pstore", "ramfs", "rpc_pipefs", "securityfs", "squashfs", "sysfs", "tmpfs",
+        "tracefs" };
     for (const char *type : pseudo)
         if (fileSystemType == QLatin1String(type))
             return false;
-    for (const char *folder : {"/proc", "/sys", "/dev", "/run", "/snap"})
+    for (const char *folder : { "/proc", "/sys", "/dev", "/run", "/snap" })
         if (under(root, folder))
             return false;
     return true;
@@ -57,8 +57,9 @@ QString volumeDisplayName(const QString &label, const QString &root)
         QString trimmed = root;
         while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/')))
             trimmed.chop(1);
-        name = trimmed == QLatin1String("/") ? QStringLiteral("Root")
-                                             : trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
+        name = trimmed == QLatin1String("/")
+            ? QStringLiteral("Root")
+            : trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
     }
     QString shown = root;
     while (shown.size() > 1 && shown.endsWith(QLatin1Char('/')))
@@ -80,7 +81,9 @@ std::vector<Volume> mountedVolumes()
 {
     std::vector<Volume> out;
     auto known = [&out](const QString &root) {
-        return std::any_of(out.begin(), out.end(), [&](const Volume &v) { return v.root == root; });
+        return std::any_of(out.begin(), out.end(), [&](const Volume &v) {
+            return v.root == root;
+        });
     };
     for (const QStorageInfo &info : QStorageInfo::mountedVolumes()) {
         const QString root = info.rootPath();

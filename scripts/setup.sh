@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ gcc-multilib g++-multilib pkg-config
+    cmake ninja-build g++ gcc-multilib g++-multilib pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6
     libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev
     # run: icons, mime types, a display for screenshots

@@ -12,8 +12,8 @@ FileListView::FileListView(QWidget *parent)
 {
     m_icons->setObjectName(QStringLiteral("iconView"));
     m_details->setObjectName(QStringLiteral("detailsView"));
-    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_icons),
-             static_cast<QAbstractItemView *>(m_details)}) {
+    for (QAbstractItemView *view : { static_cast<QAbstractItemView *>(m_icons),
+             static_cast<QAbstractItemView *>(m_details) }) {
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -38,10 +38,12 @@ FileListView::FileListView(QWidget *parent)
 
 void FileListView::connectView(QAbstractItemView *view)
 {
-    connect(view, &QAbstractItemView::clicked, this,
-        [this](const QModelIndex &index) { Q_EMIT rowClicked(index.row()); });
-    connect(view, &QAbstractItemView::doubleClicked, this,
-        [this](const QModelIndex &index) { Q_EMIT rowDoubleClicked(index.row()); });
+    connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        Q_EMIT rowClicked(index.row());
+    });
+    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        Q_EMIT rowDoubleClicked(index.row());
+    });
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &pos) {
         Q_EMIT contextMenuRequested(view->viewport()->mapToGlobal(pos));
     });
@@ -58,8 +60,8 @@ void FileListView::setModel(QAbstractItemModel *model)
     m_selection = m_details->selectionModel();
     m_icons->setSelectionModel(m_selection);
     delete old;
-    connect(m_selection, &QItemSelectionModel::selectionChanged, this,
-        &FileListView::selectionChanged);
+    connect(
+        m_selection, &QItemSelectionModel::selectionChanged, this, &FileListView::selectionChanged);
     connect(model, &QAbstractItemModel::modelReset, this, &FileListView::selectionChanged);
 }
 
@@ -129,8 +131,8 @@ void FileListView::selectAllRows()
 {
     if (!m_model || m_model->rowCount() == 0)
         return;
-    const QItemSelection all(m_model->index(0, 0),
-        m_model->index(m_model->rowCount() - 1, m_model->columnCount() - 1));
+    const QItemSelection all(
+        m_model->index(0, 0), m_model->index(m_model->rowCount() - 1, m_model->columnCount() - 1));
     m_selection->select(all, QItemSelectionModel::Select);
 }
 
@@ -138,8 +140,8 @@ void FileListView::invertSelection()
 {
     if (!m_model || m_model->rowCount() == 0)
         return;
-    const QItemSelection all(m_model->index(0, 0),
-        m_model->index(m_model->rowCount() - 1, m_model->columnCount() - 1));
+    const QItemSelection all(
+        m_model->index(0, 0), m_model->index(m_model->rowCount() - 1, m_model->columnCount() - 1));
     m_selection->select(all, QItemSelectionModel::Toggle);
 }
 
@@ -162,8 +164,8 @@ void FileListView::setColumnWidth(int column, int width)
 void FileListView::setHotTracking(bool on)
 {
     m_hotTracking = on;
-    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(m_icons),
-             static_cast<QAbstractItemView *>(m_details)}) {
+    for (QAbstractItemView *view : { static_cast<QAbstractItemView *>(m_icons),
+             static_cast<QAbstractItemView *>(m_details) }) {
         view->setMouseTracking(on);
         view->viewport()->setAttribute(Qt::WA_Hover, on);
     }
@@ -171,13 +173,14 @@ void FileListView::setHotTracking(bool on)
 
 void FileListView::setGridLines(bool on)
 {
-    m_details->setStyleSheet(on ? QStringLiteral(
-                                  "QTreeView::item { border-right: 1px solid palette(midlight);"
-                                  " border-bottom: 1px solid palette(midlight); }")
-                                : QString());
+    m_details->setStyleSheet(on
+            ? QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight);"
+                             " border-bottom: 1px solid palette(midlight); }")
+            : QString());
 }
 
 void FileListView::setFullRowSelect(bool on)
 {
-    m_details->setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    m_details->setSelectionBehavior(
+        on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }

@@ -12,7 +12,7 @@ public:
 
     bool isLit() const { return m_lit; }
     void setLit(bool lit);
-    QSize sizeHint() const override { return {16, 16}; }
+    QSize sizeHint() const override { return { 16, 16 }; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -7,8 +7,7 @@ namespace amx {
 
 // Calls part(component) for each component, left to right, skipping empty
 // ones and "." (doubled, leading and trailing slashes carry no name).
-template<typename Part>
-void forEachPathPart(std::string_view path, Part part)
+template <typename Part> void forEachPathPart(std::string_view path, Part part)
 {
     size_t pos = 0;
     while (pos <= path.size()) {

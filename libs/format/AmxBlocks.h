@@ -48,7 +48,8 @@ enum {
  * action, errorCode, fileSize and text. fileSizeHigh carries the upper 32 bits
  * of the file size, so that members over 2 GiB report their real size.
  */
-typedef struct AmxCallbackRecord {
+typedef struct AmxCallbackRecord
+{
     int32_t reserved0;
     void *caller; /* the caller field of the parameter block, handed back */
     int32_t reserved8;
@@ -63,7 +64,8 @@ typedef struct AmxCallbackRecord {
 typedef int32_t(AMX_STDCALL *AmxCallback)(AmxCallbackRecord *record);
 
 /* Parameter block of AmxZipExec (add and delete). */
-typedef struct AmxZipParams {
+typedef struct AmxZipParams
+{
     int32_t first; /* 0 */
     void *caller;
     int32_t const120; /* 120 */
@@ -101,7 +103,8 @@ typedef struct AmxZipParams {
 } AmxZipParams;
 
 /* Parameter block of AmxUnzExec (extract). */
-typedef struct AmxUnzParams {
+typedef struct AmxUnzParams
+{
     int32_t first; /* 0 */
     void *caller;
     int32_t const120; /* 120 */

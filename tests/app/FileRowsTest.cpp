@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Table.h"
 #include <QDateTime>
 #include <QLocale>
-#include "tests/support/Table.h"
 
 namespace {
 
-ZipDirEntry entry(const std::string &name, uint64_t size, uint64_t packed, uint32_t dosTime = 0x5A2B6000)
+ZipDirEntry entry(
+    const std::string &name, uint64_t size, uint64_t packed, uint32_t dosTime = 0x5A2B6000)
 {
     ZipDirEntry e;
     e.FileName = name;
@@ -40,7 +41,7 @@ TEST(Formatting, GroupDigits)
     EXPECT_EQ(GroupDigits("1234567"), "1.234.567");
     EXPECT_EQ(GroupDigits("-100"), "-100");
     EXPECT_EQ(GroupDigits("-1234"), "-1.234");
-    EXPECT_EQ(GroupDigits(int64_t {-123456789}), "-123.456.789");
+    EXPECT_EQ(GroupDigits(int64_t { -123456789 }), "-123.456.789");
     EXPECT_EQ(GroupDigits(""), "");
 }
 
@@ -84,19 +85,20 @@ TEST(Formatting, LowerAsciiTypeKeyAndDates)
     QLocale::setDefault(QLocale::c());
     // 2025-01-11 12:00:00 in MS-DOS form.
     const uint32_t dos = (uint32_t((2025 - 1980) << 9 | 1 << 5 | 11) << 16) | (12 << 11);
-    EXPECT_EQ(modifiedText(dos), QLocale::c()
-                                     .toString(QDate(2025, 1, 11), QLocale::ShortFormat)
-                                     .append("  ")
-                                     .append(QLocale::c().toString(QTime(12, 0), QLocale::ShortFormat))
-                                     .toStdString());
+    EXPECT_EQ(modifiedText(dos),
+        QLocale::c()
+            .toString(QDate(2025, 1, 11), QLocale::ShortFormat)
+            .append("  ")
+            .append(QLocale::c().toString(QTime(12, 0), QLocale::ShortFormat))
+            .toStdString());
     EXPECT_EQ(modifiedText(0), ""); // month 0 is no date
 }
 
 TEST(FileRowsLoad, RowsTotalsAndFolders)
 {
     FileRows rows;
-    rows.load({entry("docs/", 0, 0), entry("docs/Read Me.TXT", 2000, 500), entry("top.bin", 1536, 1536),
-        entry("docs/sub/empty", 0, 0)});
+    rows.load({ entry("docs/", 0, 0), entry("docs/Read Me.TXT", 2000, 500),
+        entry("top.bin", 1536, 1536), entry("docs/sub/empty", 0, 0) });
     ASSERT_EQ(rows.size(), 3u) << "folder entries get no row";
     EXPECT_EQ(rows[0].Name, "Read Me.TXT") << "names keep their case";
     EXPECT_EQ(rows[0].Path, "docs/");
@@ -123,15 +125,15 @@ TEST(FileRowsLoad, EmptyNameFirstIsAnOrdinaryRow)
 TEST(FileRowsLoad, LegacyNamesAreDecoded)
 {
     FileRows rows;
-    rows.load({entry("caf\x82.txt", 1, 1)}); // code page 437 e-acute
+    rows.load({ entry("caf\x82.txt", 1, 1) }); // code page 437 e-acute
     EXPECT_EQ(rows[0].Name, "caf\xC3\xA9.txt");
 }
 
 TEST(StatusTexts, SingularAndPlural)
 {
     EXPECT_EQ(totalText(0, {}), "Total 0 files, 0 kB [0 kB]");
-    EXPECT_EQ(totalText(1, {2048, 1024}), "Total 1 file, 2 kB [1 kB]");
-    EXPECT_EQ(totalText(12345, {1263616, 580608}), "Total 12.345 files, 1.234 kB [567 kB]");
+    EXPECT_EQ(totalText(1, { 2048, 1024 }), "Total 1 file, 2 kB [1 kB]");
+    EXPECT_EQ(totalText(12345, { 1263616, 580608 }), "Total 12.345 files, 1.234 kB [567 kB]");
     EXPECT_EQ(selectedText(1, 512), "Selected 1 file, 0 kB");
     EXPECT_EQ(selectedText(3, 12 * 1024), "Selected 3 files, 12 kB");
 }
@@ -167,15 +169,16 @@ TEST_P(FileRowsSort, Orders)
 INSTANTIATE_TEST_SUITE_P(AllOrders, FileRowsSort,
     ::testing::Values(
         // Names compare lowered; equal keys ("a.txt", "A.txt") keep archive order.
-        SortCase {"Name", 1, {"x/A.txt", "a.txt", "b", "c.doc", "W/z.txt"}},
-        SortCase {"Path", 2, {"a.txt", "b", "c.doc", "W/z.txt", "x/A.txt"}},
-        SortCase {"Type", 3, {"b", "c.doc", "x/A.txt", "a.txt", "W/z.txt"}},
-        SortCase {"SizeDescending", 4, {"W/z.txt", "b", "c.doc", "x/A.txt", "a.txt"}},
-        SortCase {"PackedDescending", 5, {"W/z.txt", "c.doc", "b", "x/A.txt", "a.txt"}},
+        SortCase { "Name", 1, { "x/A.txt", "a.txt", "b", "c.doc", "W/z.txt" } },
+        SortCase { "Path", 2, { "a.txt", "b", "c.doc", "W/z.txt", "x/A.txt" } },
+        SortCase { "Type", 3, { "b", "c.doc", "x/A.txt", "a.txt", "W/z.txt" } },
+        SortCase { "SizeDescending", 4, { "W/z.txt", "b", "c.doc", "x/A.txt", "a.txt" } },
+        SortCase { "PackedDescending", 5, { "W/z.txt", "c.doc", "b", "x/A.txt", "a.txt" } },
         // Text order: "9%" sorts above "50%" descending.
-        SortCase {"RatioAsText", 6, {"x/A.txt", "b", "c.doc", "a.txt", "W/z.txt"}},
-        SortCase {"Original", 8, {"b", "x/A.txt", "c.doc", "a.txt", "W/z.txt"}},
-        SortCase {"Unknown", 42, {"b", "x/A.txt", "c.doc", "a.txt", "W/z.txt"}}), amxtest::RowName());
+        SortCase { "RatioAsText", 6, { "x/A.txt", "b", "c.doc", "a.txt", "W/z.txt" } },
+        SortCase { "Original", 8, { "b", "x/A.txt", "c.doc", "a.txt", "W/z.txt" } },
+        SortCase { "Unknown", 42, { "b", "x/A.txt", "c.doc", "a.txt", "W/z.txt" } }),
+    amxtest::RowName());
 
 TEST(FileRowsSortLarge, StableOnManyEqualKeys)
 {
@@ -189,7 +192,8 @@ TEST(FileRowsSortLarge, StableOnManyEqualKeys)
     // Within each size the archive order stays.
     for (size_t i = 1; i < rows.size(); ++i) {
         if (rows[i].size == rows[i - 1].size)
-            ASSERT_LT(std::stoi(std::string(rows[i - 1].Name.substr(1))), std::stoi(std::string(rows[i].Name.substr(1))));
+            ASSERT_LT(std::stoi(std::string(rows[i - 1].Name.substr(1))),
+                std::stoi(std::string(rows[i].Name.substr(1))));
         else
             ASSERT_GT(rows[i - 1].size, rows[i].size);
     }

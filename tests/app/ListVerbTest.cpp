@@ -37,7 +37,8 @@ std::vector<std::vector<std::string>> parse(const std::string &out)
 // With no stored settings of the user's: the default order, by name.
 RunResult list(const TestDir &dir, const std::string &archive)
 {
-    return run({"env", "XDG_CONFIG_HOME=" + (dir / "no-config").string(), kProgram, "-l", archive});
+    return run(
+        { "env", "XDG_CONFIG_HOME=" + (dir / "no-config").string(), kProgram, "-l", archive });
 }
 
 } // namespace
@@ -48,7 +49,7 @@ TEST(ListVerb, PrintsEveryFileMemberSortedByName)
     dir.createFile("src/Zeta.txt", sampleBytes(3000));
     dir.createFile("src/alpha/beta.bin", sampleBytes(70000, 3));
     dir.createFile("src/empty", "");
-    runOk({"zip", "-q", "-r", (dir / "a.zip").string(), "src"}, dir.str());
+    runOk({ "zip", "-q", "-r", (dir / "a.zip").string(), "src" }, dir.str());
 
     RunResult r = list(dir, (dir / "a.zip").string());
     ASSERT_EQ(r.exitCode, 0) << r.out;
@@ -76,7 +77,7 @@ TEST(ListVerb, DamagedAndMissingArchivesFail)
 {
     TestDir dir;
     dir.createFile("x.txt", sampleBytes(5000));
-    runOk({"zip", "-q", "-0", (dir / "a.zip").string(), "x.txt"}, dir.str());
+    runOk({ "zip", "-q", "-0", (dir / "a.zip").string(), "x.txt" }, dir.str());
     const std::string whole = readFile(dir / "a.zip");
     writeFile(dir / "cut.zip", whole.substr(0, 2000));
 
@@ -105,10 +106,10 @@ TEST(ListVerb, FollowsTheStoredSortOrder)
     TestDir dir;
     dir.createFile("src/small.txt", "s");
     dir.createFile("src/big.txt", sampleBytes(9000));
-    runOk({"zip", "-q", "-r", (dir / "a.zip").string(), "src"}, dir.str());
+    runOk({ "zip", "-q", "-r", (dir / "a.zip").string(), "src" }, dir.str());
     dir.createFile("config/Ambermox/Ambermox.conf", "[Ambermox]\nSort%20order=4\n");
-    RunResult r = run({"env", "XDG_CONFIG_HOME=" + (dir / "config").string(), kProgram, "-l",
-        (dir / "a.zip").string()});
+    RunResult r = run({ "env", "XDG_CONFIG_HOME=" + (dir / "config").string(), kProgram, "-l",
+        (dir / "a.zip").string() });
     ASSERT_EQ(r.exitCode, 0) << r.out;
     auto rows = parse(r.out);
     ASSERT_EQ(rows.size(), 2u);

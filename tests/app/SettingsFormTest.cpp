@@ -77,7 +77,7 @@ private Q_SLOTS:
             action(form, "SortbySize1")->trigger();
             form.settings().Extract.pushFront("/data/out");
             form.settings().Extract.pushFront("/data/newest");
-            form.settings().FavoriteFolders = {"/z/", "/a/"};
+            form.settings().FavoriteFolders = { "/z/", "/a/" };
             form.settings().FavoriteAddMode = 2;
             form.resize(700, 500);
         });
@@ -90,14 +90,16 @@ private Q_SLOTS:
         QCOMPARE(again.settings().Extract[0], std::string("/data/newest"));
         QCOMPARE(again.settings().Extract[1], std::string("/data/out"));
         QCOMPARE(again.settings().Extract[2], std::string());
-        QCOMPARE(again.settings().FavoriteFolders, (std::vector<std::string> {"/z/", "/a/"}));
+        QCOMPARE(again.settings().FavoriteFolders, (std::vector<std::string> { "/z/", "/a/" }));
         QCOMPARE(again.settings().FavoriteAddMode, 2);
         QCOMPARE(again.size(), QSize(700, 500));
     }
 
     void hiddenStatusBarAloneSurvives()
     {
-        runOnce([](TMainForm &form) { form.settings().ViewStatusLine = 0; });
+        runOnce([](TMainForm &form) {
+            form.settings().ViewStatusLine = 0;
+        });
         auto &&[prompter, again] = MainWindow({}, Show::Shown);
         QVERIFY(!again.findChild<QWidget *>("StatusPanel")->isVisible());
         QVERIFY(!action(again, "StatusBar1")->isChecked());
@@ -111,7 +113,7 @@ private Q_SLOTS:
         setValue("ViewStyle", QStringLiteral("7"));
         auto &&[prompter, form] = MainWindow();
         QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), 3);
-        for (const char *name : {"LargeIcons1", "SmallIcons1", "List1", "Details1"})
+        for (const char *name : { "LargeIcons1", "SmallIcons1", "List1", "Details1" })
             QVERIFY2(!action(form, name)->isChecked(), name);
     }
 
@@ -121,8 +123,8 @@ private Q_SLOTS:
         {
             const char *value;
             QString text;
-        } cases[] = {{"broken", QStringLiteral("Invalid data type for 'FullRow'")},
-            {nullptr, QStringLiteral("Failed to get data for 'FullRow'")}};
+        } cases[] = { { "broken", QStringLiteral("Invalid data type for 'FullRow'") },
+            { nullptr, QStringLiteral("Failed to get data for 'FullRow'") } };
         for (const auto &c : cases) {
             init();
             runOnce([](TMainForm &form) {
@@ -150,7 +152,8 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         {
             TMainForm form({});
-            QCOMPARE(form.settings().FavoriteFolders, (std::vector<std::string> {"/shared/zips/", "/more/"}));
+            QCOMPARE(form.settings().FavoriteFolders,
+                (std::vector<std::string> { "/shared/zips/", "/more/" }));
             QCOMPARE(form.settings().FavoriteAddMode, 1);
         }
         QCOMPARE(readFile(favorites()), std::string("2\r\n3\r\n1\r\n/shared/zips/\r\n/more/\r\n"));
@@ -167,7 +170,7 @@ private Q_SLOTS:
             QCOMPARE(prompter.shown().size(), size_t(1));
             QCOMPARE(prompter.shown()[0].kind, QStringLiteral("notice"));
             QVERIFY(prompter.shown()[0].text.contains(QStringLiteral("favorites.dat")));
-            QCOMPARE(form.settings().FavoriteFolders, std::vector<std::string> {"/one/"});
+            QCOMPARE(form.settings().FavoriteFolders, std::vector<std::string> { "/one/" });
         }
         QCOMPARE(readFile(favorites()), damaged);
         // On a later start the same; the next save writes what could be kept.

@@ -3,8 +3,8 @@
 
 #include "RecordingFixture.h"
 
-#include <stdexcept>
 #include "tests/support/Table.h"
+#include <stdexcept>
 
 using namespace amxtest;
 

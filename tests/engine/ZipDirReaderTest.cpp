@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Table.h"
 #include <filesystem>
 #include <sys/stat.h>
-#include "tests/support/Table.h"
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -23,8 +23,14 @@ struct RecordingNotices : EngineNotices
     void showNotice(const std::string &text) override { texts.push_back(text); }
 };
 
-std::string le16(uint16_t v) { return {char(v & 0xFF), char(v >> 8)}; }
-std::string le32(uint32_t v) { return le16(v & 0xFFFF) + le16(v >> 16); }
+std::string le16(uint16_t v)
+{
+    return { char(v & 0xFF), char(v >> 8) };
+}
+std::string le32(uint32_t v)
+{
+    return le16(v & 0xFFFF) + le16(v >> 16);
+}
 
 // A local header followed by its name, extra field and data.
 std::string member(const std::string &name, const std::string &data, uint16_t flag = 0,
@@ -75,7 +81,9 @@ protected:
     void SetUp() override
     {
         engine.setNotices(&notices);
-        engine.OnDirUpdate = [this](TZipEngine &) { ++dirUpdates; };
+        engine.OnDirUpdate = [this](TZipEngine &) {
+            ++dirUpdates;
+        };
     }
 
     // Lists the file and returns the error text, or "" when none was raised.
@@ -142,8 +150,8 @@ protected:
 
 TEST_F(PeerArchives, InfoZipStoredAndDeflated)
 {
-    runOk({"zip", "-q", "-r", "-0", (dir / "stored.zip").string(), "src"}, dir.str());
-    runOk({"zip", "-q", "-r", "-9", (dir / "deflated.zip").string(), "src"}, dir.str());
+    runOk({ "zip", "-q", "-r", "-0", (dir / "stored.zip").string(), "src" }, dir.str());
+    runOk({ "zip", "-q", "-r", "-9", (dir / "deflated.zip").string(), "src" }, dir.str());
     expectSameAsPython(dir / "stored.zip");
     dirUpdates = 0;
     expectSameAsPython(dir / "deflated.zip");
@@ -152,7 +160,7 @@ TEST_F(PeerArchives, InfoZipStoredAndDeflated)
 
 TEST_F(PeerArchives, SevenZip)
 {
-    runOk({"7z", "a", "-tzip", "-bd", (dir / "seven.zip").string(), "src"}, dir.str());
+    runOk({ "7z", "a", "-tzip", "-bd", (dir / "seven.zip").string(), "src" }, dir.str());
     expectSameAsPython(dir / "seven.zip");
 }
 
@@ -167,17 +175,17 @@ with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:
             f.write(data)
     z.writestr('stored.bin', b'0123456789' * 100, compress_type=zipfile.ZIP_STORED)
 )";
-    runOk({"python3", "-c", script, (dir / "py64.zip").string()});
+    runOk({ "python3", "-c", script, (dir / "py64.zip").string() });
     expectSameAsPython(dir / "py64.zip");
     EXPECT_EQ(engine.Entries()[1].FileName, "caf\xC3\xA9/na\xC3\xAFve.txt");
 }
 
 TEST_F(PeerArchives, StreamedMembersFromJarAndBsdtar)
 {
-    runOk({jarProgram(), "cf", (dir / "app.jar").string(), "-C", "src", "."}, dir.str());
+    runOk({ jarProgram(), "cf", (dir / "app.jar").string(), "-C", "src", "." }, dir.str());
     // Written to a pipe, bsdtar cannot seek back and must use data descriptors.
-    runOk({"sh", "-c", "bsdtar --format zip -cf - src > streamed.zip"}, dir.str());
-    for (const char *name : {"app.jar", "streamed.zip"}) {
+    runOk({ "sh", "-c", "bsdtar --format zip -cf - src > streamed.zip" }, dir.str());
+    for (const char *name : { "app.jar", "streamed.zip" }) {
         SCOPED_TRACE(name);
         dirUpdates = 0;
         expectSameAsPython(dir / name);
@@ -190,11 +198,11 @@ TEST_F(PeerArchives, StreamedMembersFromJarAndBsdtar)
 
 TEST_F(PeerArchives, ArchiveAppendedToAProgram)
 {
-    runOk({"zip", "-q", "-r", (dir / "plain.zip").string(), "src"}, dir.str());
+    runOk({ "zip", "-q", "-r", (dir / "plain.zip").string(), "src" }, dir.str());
     std::string stub = readFile("/bin/true");
     ASSERT_LT(stub.size(), 60000u);
     writeFile(dir / "sfx.exe", stub + readFile(dir / "plain.zip"));
-    runOk({"zip", "-q", "-A", (dir / "sfx.exe").string()});
+    runOk({ "zip", "-q", "-A", (dir / "sfx.exe").string() });
     expectSameAsPython(dir / "sfx.exe");
 }
 
@@ -207,7 +215,7 @@ with zipfile.ZipFile(sys.argv[1], 'w') as z:
     z.writestr(sys.argv[2], b'long')
     z.writestr('after.txt', b'after')
 )";
-    runOk({"python3", "-c", script, (dir / "long.zip").string(), longName});
+    runOk({ "python3", "-c", script, (dir / "long.zip").string(), longName });
     expectSameAsPython(dir / "long.zip");
     EXPECT_EQ(engine.Entries()[0].FileName, longName);
 }
@@ -241,21 +249,22 @@ TEST_P(HeaderSearch, FindsOrGivesUp)
 }
 
 INSTANTIATE_TEST_SUITE_P(ZipDirReader, HeaderSearch,
-    ::testing::Values(SearchCase {"EmptyFile", "", false, 0},
-        SearchCase {"ShortText", "hello, no archive here\n", false, 0},
-        SearchCase {"ExactlyAtLimit", std::string(60000, 'x'), false, 0},
-        SearchCase {"PastLimit", std::string(60001, 'x'), true, 0},
-        SearchCase {"HeaderBeyondLimit",
-            std::string(60000, 'x') + member("late.txt", "data") + endRecord(), true, 0},
-        SearchCase {"HeaderJustInsideLimit",
-            std::string(59999, 'x') + member("late.txt", "data") + endRecord(), false, 1},
-        SearchCase {"PartialSignatureAtEnd", "abcPK\x03", true, 0},
-        SearchCase {"SecondPIsConsumed",
+    ::testing::Values(SearchCase { "EmptyFile", "", false, 0 },
+        SearchCase { "ShortText", "hello, no archive here\n", false, 0 },
+        SearchCase { "ExactlyAtLimit", std::string(60000, 'x'), false, 0 },
+        SearchCase { "PastLimit", std::string(60001, 'x'), true, 0 },
+        SearchCase { "HeaderBeyondLimit",
+            std::string(60000, 'x') + member("late.txt", "data") + endRecord(), true, 0 },
+        SearchCase { "HeaderJustInsideLimit",
+            std::string(59999, 'x') + member("late.txt", "data") + endRecord(), false, 1 },
+        SearchCase { "PartialSignatureAtEnd", "abcPK\x03", true, 0 },
+        SearchCase { "SecondPIsConsumed",
             "PPK\x03\x04" + std::string(30, 'z') + member("real.txt", "r") + endRecord(), false,
-            1},
-        SearchCase {"StubBeforeArchive",
+            1 },
+        SearchCase { "StubBeforeArchive",
             std::string(1000, '\x90') + member("a.txt", "a") + member("b.txt", "bb") + endRecord(),
-            false, 2}), amxtest::RowName());
+            false, 2 }),
+    amxtest::RowName());
 
 // --- damaged archives ------------------------------------------------------
 
@@ -269,16 +278,16 @@ TEST_F(ListFixture, DamageRaisesNumberedErrorsAndKeepsEarlierEntries)
         const char *error;
         size_t kept;
     } cases[] = {
-        {"header cut short", good + "PK\x03\x04" + std::string(20, '\0'), "Error 2 reading Zip file",
-            2},
-        {"name cut short", good + member("three.txt", "").substr(0, 33),
-            "Error 2 reading Zip file", 2},
-        {"data cut short", good + member("three.txt", std::string(100, 'x')).substr(0, 80),
-            "Error 3 reading Zip file", 3},
-        {"data ends inside the last 22 bytes", good + member("three.txt", "abc") + "tail",
-            "Error 3 reading Zip file", 3},
-        {"huge claimed size", good + member("big", "x", 0, {}, 0xFFFFFFF0u) + endRecord(),
-            "Error 3 reading Zip file", 3},
+        { "header cut short", good + "PK\x03\x04" + std::string(20, '\0'),
+            "Error 2 reading Zip file", 2 },
+        { "name cut short", good + member("three.txt", "").substr(0, 33),
+            "Error 2 reading Zip file", 2 },
+        { "data cut short", good + member("three.txt", std::string(100, 'x')).substr(0, 80),
+            "Error 3 reading Zip file", 3 },
+        { "data ends inside the last 22 bytes", good + member("three.txt", "abc") + "tail",
+            "Error 3 reading Zip file", 3 },
+        { "huge claimed size", good + member("big", "x", 0, {}, 0xFFFFFFF0u) + endRecord(),
+            "Error 3 reading Zip file", 3 },
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -297,18 +306,18 @@ TEST_F(ListFixture, OddNamesAndUnknownRecords)
         + "JUNK" + member("after-junk.txt", "j") + endRecord();
     writeFile(dir / "odd.zip", bytes);
     EXPECT_EQ(list(dir / "odd.zip"), "");
-    EXPECT_EQ(names(), (std::vector<std::string> {"", "cut", "after-junk.txt"}));
+    EXPECT_EQ(names(), (std::vector<std::string> { "", "cut", "after-junk.txt" }));
 }
 
 TEST_F(ListFixture, StreamedMemberWithoutDirectoryStepsThroughData)
 {
     // No central directory to ask: the walk steps through the data four bytes
     // at a time and finds the next header on that grid.
-    std::string bytes = member("s.txt", "", 8) + std::string(12, 'd')
-        + member("next.txt", "n") + endRecord();
+    std::string bytes =
+        member("s.txt", "", 8) + std::string(12, 'd') + member("next.txt", "n") + endRecord();
     writeFile(dir / "s.zip", bytes);
     EXPECT_EQ(list(dir / "s.zip"), "");
-    EXPECT_EQ(names(), (std::vector<std::string> {"s.txt", "next.txt"}));
+    EXPECT_EQ(names(), (std::vector<std::string> { "s.txt", "next.txt" }));
 }
 
 TEST_F(ListFixture, MissingFileFolderAndRelisting)

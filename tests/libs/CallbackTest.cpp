@@ -5,9 +5,9 @@
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
+#include "tests/support/Table.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -43,7 +43,9 @@ TEST_F(CallbackTest, AddAndExtractReportEachMember)
 {
     CurrentDir cd(dir.str());
     Recorder add;
-    const AddRequest r { .archive = archive, .specs = { "a.txt", "b.bin", "c.txt" }, .verbose = true };
+    const AddRequest r {
+        .archive = archive, .specs = { "a.txt", "b.bin", "c.txt" }, .verbose = true
+    };
     ASSERT_EQ(runAdd(r, add), 3) << add.dump();
     EXPECT_EQ(add.count(1), 3);
     EXPECT_EQ(add.count(2), 5);
@@ -146,7 +148,8 @@ TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(Moments, CallbackStopTest,
     testing::Values(
-        StopCase { "NewFile", 1, 1 }, StopCase { "Step", 2, 2 }, StopCase { "End", 3, 1 }), amxtest::RowName());
+        StopCase { "NewFile", 1, 1 }, StopCase { "Step", 2, 2 }, StopCase { "End", 3, 1 }),
+    amxtest::RowName());
 
 TEST(CallbackVersionTest, EntryPointsAnswer)
 {

@@ -5,13 +5,13 @@
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
+#include "tests/support/Table.h"
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -47,7 +47,9 @@ struct AddSetup
     }
     AddRequest request() const
     {
-        return { .archive = archive, .specs = { "new" }, .level = 0, .recurse = true, .move = true };
+        return {
+            .archive = archive, .specs = { "new" }, .level = 0, .recurse = true, .move = true
+        };
     }
     void expectUnchanged()
     {
@@ -81,7 +83,8 @@ TEST_P(CancelAddTest, LeavesArchiveAndSourcesAlone)
 
 INSTANTIATE_TEST_SUITE_P(Moments, CancelAddTest,
     testing::Values(CancelCase { "FirstFile", 1, 1 }, CancelCase { "SmallFileSteps", 2, 5 },
-        CancelCase { "StreamedFile", 2, 200 }, CancelCase { "LastEnd", 3, 3 }), amxtest::RowName());
+        CancelCase { "StreamedFile", 2, 200 }, CancelCase { "LastEnd", 3, 3 }),
+    amxtest::RowName());
 
 // Runs fn in a child process and returns its exit status.
 template <class Fn> int inChild(Fn fn)
@@ -259,6 +262,7 @@ TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
 INSTANTIATE_TEST_SUITE_P(Cases, ExtractSafetyTest,
     testing::Values(ExtractSafetyCase { "CrcErrorSmall", true, 100000 },
         ExtractSafetyCase { "CrcErrorStreamed", true, 20 << 20 },
-        ExtractSafetyCase { "CancelStreamed", false, 40 << 20 }), amxtest::RowName());
+        ExtractSafetyCase { "CancelStreamed", false, 40 << 20 }),
+    amxtest::RowName());
 
 } // namespace

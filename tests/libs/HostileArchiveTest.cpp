@@ -5,8 +5,8 @@
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
-#include <gtest/gtest.h>
 #include "tests/support/Table.h"
+#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 using namespace amxtest;

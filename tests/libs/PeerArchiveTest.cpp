@@ -5,10 +5,10 @@
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
+#include "tests/support/Table.h"
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include "tests/support/Table.h"
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -115,7 +115,8 @@ TEST_P(PeerArchiveTest, ExtractsWhatUnzipExtracts)
 
     dir.createDir("ours");
     Recorder rec;
-    EXPECT_GT(runExtract((dir / "ours").string(), { .archive = zipPath(dir) }, rec), 0) << rec.dump();
+    EXPECT_GT(runExtract((dir / "ours").string(), { .archive = zipPath(dir) }, rec), 0)
+        << rec.dump();
     EXPECT_TRUE(rec.errorCodes().empty()) << rec.dump();
     EXPECT_EQ(diffTrees(snapshot(dir / "ref"), snapshot(dir / "ours")), "");
 }
@@ -125,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(Peers, PeerArchiveTest,
         PeerCase { "PythonZip64", makeWithPython }, PeerCase { "Jar", makeWithJar, true },
         PeerCase { "BsdtarDescriptors", makeWithBsdtar },
         PeerCase { "SelfExtractor", makeSelfExtractor },
-        PeerCase { "AdjustedSelfExtractor", makeAdjustedSelfExtractor }), amxtest::RowName());
+        PeerCase { "AdjustedSelfExtractor", makeAdjustedSelfExtractor }),
+    amxtest::RowName());
 
 // Members we copy unchanged into a peer's archive stay readable by the peers.
 TEST(PeerArchiveEditTest, AddToAndDeleteFromPeerArchives)
@@ -138,7 +140,8 @@ TEST(PeerArchiveEditTest, AddToAndDeleteFromPeerArchives)
         dir.createFile("new.txt", "new member");
         Recorder rec;
         CurrentDir cd(dir.str());
-        ASSERT_EQ(runAdd({ .archive = zipPath(dir), .specs = { "new.txt" } }, rec), 1) << rec.dump();
+        ASSERT_EQ(runAdd({ .archive = zipPath(dir), .specs = { "new.txt" } }, rec), 1)
+            << rec.dump();
         EXPECT_EQ(runDelete(zipPath(dir), { "a.txt", "./a.txt" }, rec), 1) << rec.dump();
         EXPECT_EQ(run({ "unzip", "-tq", zipPath(dir) }).exitCode, 0);
         EXPECT_EQ(run({ "7z", "t", zipPath(dir) }).exitCode, 0);

@@ -65,8 +65,9 @@ TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
     buildTree(dir);
     std::string archive = (dir / "out.zip").string();
     Recorder addRec;
-    const AddRequest add { .archive = archive, .specs = { "*.*" }, .level = GetParam(),
-        .recurse = true, .hidden = true };
+    const AddRequest add {
+        .archive = archive, .specs = { "*.*" }, .level = GetParam(), .recurse = true, .hidden = true
+    };
     EXPECT_EQ(runAdd((dir / "src").string(), add, addRec), 16) << addRec.dump();
     EXPECT_TRUE(addRec.errorCodes().empty()) << addRec.dump();
     expectPeersAccept(archive);
