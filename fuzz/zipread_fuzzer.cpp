@@ -26,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::string pattern = (fs::temp_directory_path() / "amxzipfuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             std::abort();
-        fs::current_path(pattern);
         return fs::path(pattern);
     }();
-    const std::string archive = "input.zip";
+    // Absolute, so that the corpus paths libFuzzer was given stay valid.
+    const std::string archive = (scratch / "input.zip").string();
     if (FILE *f = std::fopen(archive.c_str(), "wb")) {
         std::fwrite(data, 1, size, f);
         std::fclose(f);
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // Nothing but the archive itself, not even a temporary file, is left.
     for (auto &e : fs::directory_iterator(scratch))
-        if (e.path().filename() != archive)
+        if (e.path() != archive)
             std::abort();
     return 0;
 }
