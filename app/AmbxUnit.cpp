@@ -13,6 +13,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TempFolder.h"
 #include "platform/Text.h"
+#include "settings/Tips.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"
@@ -333,7 +334,10 @@ void TMainForm::FormPaint()
     if (!FirstPaintPending)
         return;
     FirstPaintPending = false;
-    // The tip of the day and the shell verbs hook in here.
+    // The shell verbs never reach here: they end before any window shows.
+    if (m_args.size() <= 1
+        && showTipAtStart(m_settings.TipOfTheDay, !m_session.CurrentArchive.empty()))
+        TipOfTheDayClick();
 }
 
 void TMainForm::Timer1Timer()

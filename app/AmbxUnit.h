@@ -14,6 +14,7 @@
 #include "dialogs/Operations.h"
 
 #include "engine/ZipEngine.h"
+#include "settings/SettingsLink.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -33,13 +34,20 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class StatusLamp;
+class TAboutForm;
 class TAddForm;
+class TCheckOut;
+class TConfigurationForm;
 class TAsciview;
 class TDeleteForm;
 class TExtractForm;
+class TTipForm;
 class TViewForm;
 
-class TMainForm : public QMainWindow, public MainWindowLink, private ArchiveView
+class TMainForm : public QMainWindow,
+                  public MainWindowLink,
+                  public SettingsLink,
+                  private ArchiveView
 {
     Q_OBJECT
 public:
@@ -74,7 +82,7 @@ public:
     // State other windows read.
     std::string ArchiveRatio;
     bool FirstPaintPending = false;
-    Settings &settings() { return m_settings; }
+    Settings &settings() override { return m_settings; }
     const FileRows &fileRows() const { return m_rows; }
     size_t FileRowCount() const { return m_rows.size(); }
     FileListView *fileList() const { return FileList; }
@@ -112,6 +120,16 @@ public:
     void DeleteClick();
     // Shows the View dialog; ViewCommandClick checks the selection first.
     void showViewForm();
+    void setCheckOut(TCheckOut *form);
+    void setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about);
+    void CheckOutClick();
+    void ConfigurationClick();
+    void TipOfTheDayClick();
+    void AboutClick();
+
+    // SettingsLink
+    void saveAndReloadSettings() override;
+    std::string helpRoot() const override;
 
     // MainWindowLink
     QWidget *ownerWindow() override { return this; }
@@ -198,4 +216,8 @@ private:
     QPointer<TDeleteForm> m_deleteForm;
     QPointer<TViewForm> m_viewForm;
     QPointer<TAsciview> m_textViewer;
+    QPointer<TCheckOut> m_checkOut;
+    QPointer<TConfigurationForm> m_configurationForm;
+    QPointer<TTipForm> m_tipForm;
+    QPointer<TAboutForm> m_aboutForm;
 };

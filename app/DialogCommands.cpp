@@ -5,9 +5,13 @@
 
 #include "dialogs/AViewUnit.h"
 #include "dialogs/AddUnit.h"
+#include "dialogs/CheckOutUnit.h"
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/ViewUnit.h"
+#include "settings/AboutUnit.h"
+#include "settings/ConfigurationUnit.h"
+#include "settings/TipUnit.h"
 #include "widgets/FileListView.h"
 
 TExtractForm *TMainForm::extractForm() const
@@ -46,6 +50,62 @@ void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
         form->setLink(*this);
         form->setTextViewer(textViewer);
     }
+}
+
+void TMainForm::setCheckOut(TCheckOut *form)
+{
+    m_checkOut = form;
+    if (form)
+        form->setLink(*this);
+}
+
+void TMainForm::setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about)
+{
+    m_configurationForm = configuration;
+    m_tipForm = tip;
+    m_aboutForm = about;
+    if (configuration)
+        configuration->setLink(*this);
+    if (tip)
+        tip->setLink(*this);
+    if (about)
+        about->setLink(*this);
+}
+
+void TMainForm::CheckOutClick()
+{
+    if (!m_checkOut || m_session.CurrentArchive.empty() || refuseWhileOperationRuns())
+        return;
+    m_checkOut->exec();
+}
+
+void TMainForm::ConfigurationClick()
+{
+    if (m_configurationForm)
+        m_configurationForm->showOnTop();
+}
+
+void TMainForm::TipOfTheDayClick()
+{
+    if (m_tipForm)
+        m_tipForm->exec();
+}
+
+void TMainForm::AboutClick()
+{
+    if (m_aboutForm)
+        m_aboutForm->showOnTop();
+}
+
+void TMainForm::saveAndReloadSettings()
+{
+    SaveSettings();
+    LoadSettings();
+}
+
+std::string TMainForm::helpRoot() const
+{
+    return programFolder();
 }
 
 void TMainForm::AddClick()

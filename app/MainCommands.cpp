@@ -97,7 +97,7 @@ void TMainForm::connectCommands()
     const auto folder = [] {
         return qs(programFolder());
     };
-    // New, Favorites and CheckOut open windows that do not exist yet.
+    // New and Favorites open windows that do not exist yet.
     const Binding bindings[] = {
         { { "OpenArchive2", "OpenButton" }, to(&TMainForm::OpenArchive2Click) },
         { { "CloseArchive2" },
@@ -154,6 +154,10 @@ void TMainForm::connectCommands()
         { { "Add1", "Add2", "AddButton" }, to(&TMainForm::AddClick) },
         { { "Extract1", "Extract2", "ExtractButton" }, to(&TMainForm::ExtractClick) },
         { { "Delete1", "Delete2", "DeleteButton" }, to(&TMainForm::DeleteClick) },
+        { { "CheckOut1", "CheckOutButton" }, to(&TMainForm::CheckOutClick) },
+        { { "Configuration1" }, to(&TMainForm::ConfigurationClick) },
+        { { "TipOfTheDay1" }, to(&TMainForm::TipOfTheDayClick) },
+        { { "AboutAmbermox1" }, to(&TMainForm::AboutClick) },
     };
     for (const Binding &binding : bindings)
         for (const char *name : binding.names)

@@ -8,6 +8,7 @@
 #include "app/ShellVerbs.h"
 #include "dialogs/AViewUnit.h"
 #include "dialogs/AddUnit.h"
+#include "dialogs/CheckOutUnit.h"
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/ViewUnit.h"
@@ -16,6 +17,9 @@
 #include "discovery/FindUnit.h"
 #include "discovery/SearchUnit.h"
 #include "platform/DesktopRegistration.h"
+#include "settings/AboutUnit.h"
+#include "settings/ConfigurationUnit.h"
+#include "settings/TipUnit.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -67,6 +71,12 @@ int main(int argc, char **argv)
     TSearchForm searchForm;
     TFindForm findForm;
     connectDiscovery(mainForm, favoriteForm, favorOptForm, searchForm, findForm);
+    TAboutForm aboutForm;
+    TTipForm tipForm;
+    TConfigurationForm configurationForm;
+    mainForm.setHelpForms(&configurationForm, &tipForm, &aboutForm);
+    TCheckOut checkOut;
+    mainForm.setCheckOut(&checkOut);
     mainForm.show();
     return app.exec();
 }

@@ -1,0 +1,176 @@
+#include "CheckOutUnit.h"
+
+#include "CheckOutLogic.h"
+#include "Operations.h"
+
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeDatabase>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+TCheckOut::TCheckOut()
+    : AmxDialog(
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("CheckOut"));
+    setWindowTitle(QStringLiteral("CheckOut"));
+
+    auto *controls = new QWidget(this);
+    auto *text = new QLabel(QStringLiteral("All files will be extracted to the specified folder, "
+                                           "and a program group will be build."),
+        controls);
+    text->setWordWrap(true);
+    Edit1 = new QLineEdit(controls);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMinimumWidth(260);
+    Edit2 = new QLineEdit(controls);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit3 = new QLineEdit(controls);
+    Edit3->setObjectName(QStringLiteral("Edit3"));
+    CheckBox1 =
+        new QCheckBox(QStringLiteral("&Create icons for programs and documents only"), controls);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Folder:"), Edit1);
+    form->addRow(QStringLiteral("&Group name:"), Edit2);
+    form->addRow(QStringLiteral("&Maximum icons:"), Edit3);
+    auto *layout = new QVBoxLayout(controls);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text);
+    layout->addLayout(form);
+    layout->addWidget(CheckBox1);
+
+    layOutWithButtons(controls, QStringLiteral("OK"), Button1, Button2);
+    Button2->setText(QStringLiteral("Cancel"));
+
+    ZipEngine1.Verbose = false;
+    ZipEngine1.Trace = false;
+    ZipEngine1.AddCompLevel = 9;
+    ZipEngine1.AddOptions = {};
+    ZipEngine1.ExtrOptions = {};
+    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
+                                int64_t size) {
+        ZipEngine1Progress(sender, type, name, size);
+    };
+    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
+        ZipEngine1Message(sender, code, message);
+    };
+
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TCheckOut::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TCheckOut::Button2Click));
+}
+
+void TCheckOut::setLink(MainWindowLink &link)
+{
+    m_link = &link;
+    setOwner(link.ownerWindow());
+}
+
+std::string TCheckOut::applicationsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation).toStdString();
+}
+
+void TCheckOut::FormShow()
+{
+    CheckBox1->setChecked(true);
+    Edit3->setText(QStringLiteral("50"));
+    const std::string archive = m_link ? m_link->currentArchive() : std::string();
+    const std::string base = archiveBaseName(archive);
+    const QFileInfo info(qs(archive));
+    const QString root = QStorageInfo(info.absolutePath()).rootPath();
+    // The volume's root is rarely writable on this platform; home serves
+    // as the fallback drive did.
+    const bool useHome = !info.isWritable() || !QFileInfo(root).isWritable();
+    Edit1->setText(qs(
+        proposedCheckOutFolder(base, root.toStdString(), useHome, QDir::homePath().toStdString())));
+    Edit2->setText(qs(base));
+    Edit1->setFocus();
+}
+
+void TCheckOut::Button2Click()
+{
+    close();
+}
+
+void TCheckOut::Button1Click()
+{
+    if (ZipEngine1.UnzipLibBusy || refuseWhileOperationRuns())
+        return;
+    // Checked before extracting, so a typing slip costs no extraction.
+    const std::optional<int> maxIcons = parseMaxIcons(Edit3->text().toStdString());
+    if (!maxIcons) {
+        Prompter::instance().notice(
+            QStringLiteral("'%1' is not a valid integer value").arg(Edit3->text()),
+            Prompter::Icon::Critical);
+        return;
+    }
+    if (m_link)
+        m_link->operations().startLog();
+    close();
+
+    const std::string folder = Edit1->text().toStdString();
+    QDir().mkpath(qs(folder));
+    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
+    ZipEngine1.ExtrBaseDir = folder;
+    ZipEngine1.FSpecArgs = { "*.*" };
+    ZipEngine1.ExtrOptions = { ExtrOptsEnum::ExtrDirNames };
+    if (m_link) {
+        StatusProgress &progress = m_link->operations().progress();
+        progress.begin(0);
+        struct End
+        {
+            StatusProgress &progress;
+            ~End() { progress.end(); }
+        } end { progress };
+        ZipEngine1.Extract();
+    } else {
+        ZipEngine1.Extract();
+    }
+    if (m_link)
+        m_link->operations().reportFailures();
+
+    std::vector<std::string> members;
+    if (m_link)
+        for (const ExtractRow &row : m_link->listRows())
+            members.push_back(row.member);
+    const std::vector<GroupEntry> entries =
+        groupEntries(members, folder, CheckBox1->isChecked(), *maxIcons, [](const std::string &t) {
+            const QFileInfo info(qs(t));
+            return info.isFile() && info.isExecutable();
+        });
+    std::string group = applicationsFolder();
+    if (group.empty() || group.back() != '/')
+        group += '/';
+    group += Edit2->text().toStdString();
+    static const QMimeDatabase mimes;
+    writeProgramGroup(group, entries, [](const std::string &target) {
+        return mimes.mimeTypeForFile(qs(target)).iconName().toStdString();
+    });
+    Shell::instance().openFile(qs(group), QString());
+}
+
+void TCheckOut::ZipEngine1Progress(
+    TZipEngine &, ProgressType progrType, const std::string &filename, int64_t)
+{
+    if (m_link)
+        m_link->operations().progress().progress(progrType, QStringLiteral("Extracting"), filename);
+}
+
+void TCheckOut::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
+{
+    if (m_link)
+        m_link->operations().appendLog(message, errCode);
+}

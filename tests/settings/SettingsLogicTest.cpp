@@ -1,0 +1,55 @@
+// The tips, the start-up rule and the temporary folder as shown and stored.
+
+#include "settings/AboutInfo.h"
+#include "settings/ConfigurationLogic.h"
+#include "settings/Tips.h"
+
+#include <gtest/gtest.h>
+
+TEST(Tips, ElevenInOrder)
+{
+    ASSERT_EQ(tipTexts().size(), 11);
+    EXPECT_TRUE(tipTexts()[0].startsWith("The Tip of the Day dialog box is normally displayed"));
+    EXPECT_TRUE(tipTexts()[2].endsWith("high-color mode. "));
+    EXPECT_TRUE(tipTexts()[6].endsWith("activate the \"Operation Interrupted\" dialog box."));
+    EXPECT_TRUE(tipTexts()[10].endsWith("or a shortcut to an application."));
+}
+
+TEST(Tips, NextWrapsAfterTheLast)
+{
+    int tip = 1;
+    for (int i = 0; i < 10; ++i)
+        tip = nextTip(tip, 11);
+    EXPECT_EQ(tip, 11);
+    EXPECT_EQ(nextTip(tip, 11), 1);
+}
+
+TEST(Tips, ShownAtStart)
+{
+    struct Row
+    {
+        int setting;
+        bool archiveNamed;
+        bool shown;
+    };
+    const Row rows[] = { { 0, false, true }, { 0, true, true }, { 1, false, true },
+        { 1, true, false }, { 2, false, false }, { -1, false, false } };
+    for (const Row &r : rows)
+        EXPECT_EQ(showTipAtStart(r.setting, r.archiveNamed), r.shown)
+            << r.setting << " " << r.archiveNamed;
+}
+
+TEST(Configuration, TempFolderShownAndStored)
+{
+    EXPECT_EQ(shownTempFolder("/var/tmp/x/"), "/var/tmp/x");
+    EXPECT_EQ(shownTempFolder("/"), "/");
+    EXPECT_EQ(storedTempFolder("/d/tmp", "/old/"), "/d/tmp/");
+    EXPECT_EQ(storedTempFolder("/d/tmp/", "/old/"), "/d/tmp/");
+    EXPECT_EQ(storedTempFolder("", "/old/"), "/old/");
+}
+
+TEST(About, LibraryVersionText)
+{
+    EXPECT_EQ(libraryVersionText(100), "1.00");
+    EXPECT_EQ(libraryVersionText(207), "2.07");
+}

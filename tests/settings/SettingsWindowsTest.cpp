@@ -1,0 +1,152 @@
+// The configuration, tip and About windows driven as a user would, on a
+// stand-in main window that records saves.
+
+#include "app/Settings.h"
+#include "settings/AboutUnit.h"
+#include "settings/ConfigurationUnit.h"
+#include "settings/SettingsLink.h"
+#include "settings/TipUnit.h"
+#include "settings/Tips.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedPrompter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+struct FakeOwner : SettingsLink
+{
+    QMainWindow main;
+    Settings values;
+    int saves = 0;
+    Settings saved;
+
+    FakeOwner()
+    {
+        main.setGeometry(100, 100, 600, 400);
+        main.show();
+    }
+    QWidget *ownerWindow() override { return &main; }
+    Settings &settings() override { return values; }
+    void saveAndReloadSettings() override
+    {
+        ++saves;
+        saved = values;
+    }
+    std::string helpRoot() const override { return "/opt/amx/"; }
+};
+
+} // namespace
+
+class SettingsWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void configurationRoundTrips()
+    {
+        FakeOwner owner;
+        owner.values.Temp = "/var/tmp/amx/";
+        owner.values.Viewer = "/usr/bin/gedit";
+        owner.values.ViewToolbar = 2;
+        owner.values.ViewStyle = 3;
+        TConfigurationForm form;
+        form.setLink(owner);
+        ScriptedPrompter prompter;
+        folderChooser() = [](const QString &title, const QString &prompt, const QString &) {
+            return title == "Temporary folder" && prompt == "Select &temporary folder:"
+                ? QStringLiteral("/browsed")
+                : QString();
+        };
+
+        // Cancel after browsing stores nothing.
+        form.show();
+        QVERIFY(!owner.main.isEnabled());
+        QCOMPARE(form.Edit1->text(), QStringLiteral("/var/tmp/amx"));
+        QVERIFY(!form.CheckBox7->isChecked());
+        QVERIFY(form.RadioGroup1[3]->isChecked());
+        form.SpeedButton1->click();
+        prompter.answerFile(QStringLiteral("/usr/bin/kate"));
+        form.SpeedButton2->click();
+        QCOMPARE(form.Edit1->text(), QStringLiteral("/browsed"));
+        QCOMPARE(form.Edit2->text(), QStringLiteral("/usr/bin/kate"));
+        form.Button2->click();
+        QVERIFY(owner.main.isEnabled());
+        QCOMPARE(owner.saves, 0);
+        QCOMPARE(owner.values.Temp, std::string("/var/tmp/amx/"));
+
+        // OK: the separator added, the odd value stored as 0.
+        form.show();
+        form.Edit1->setText(QStringLiteral("/d/tmp"));
+        form.Button1->click();
+        QCOMPARE(owner.saves, 1);
+        QCOMPARE(owner.saved.Temp, std::string("/d/tmp/"));
+        QCOMPARE(owner.saved.ViewToolbar, 0);
+        QCOMPARE(owner.saved.Viewer, std::string("/usr/bin/gedit"));
+        QCOMPARE(owner.saved.FullRow, 1);
+        QVERIFY(form.isHidden());
+
+        // An emptied folder keeps the one before, and says so.
+        form.show();
+        QCOMPARE(form.Edit1->text(), QStringLiteral("/d/tmp"));
+        form.Edit1->clear();
+        prompter.clear();
+        form.Button1->click();
+        QCOMPARE(owner.saved.Temp, std::string("/d/tmp/"));
+        QCOMPARE(prompter.texts(),
+            QStringList { "The temporary folder cannot be empty; it stays /d/tmp." });
+    }
+
+    void tipCyclesAndStoresTheChoice()
+    {
+        FakeOwner owner;
+        TTipForm form;
+        form.setLink(owner);
+        form.show();
+        QCOMPARE(form.ComboBox1->currentIndex(), 1);
+        QCOMPARE(form.Label2->text(), tipTexts()[0]);
+        for (int i = 0; i < 11; ++i)
+            form.NextTipButton->click();
+        QCOMPARE(form.Label2->text(), tipTexts()[0]);
+        form.NextTipButton->click();
+        form.ComboBox1->setCurrentIndex(2);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(form.isHidden());
+        QCOMPARE(owner.values.TipOfTheDay, 2);
+        // Shown again in the same run: the same tip.
+        form.show();
+        QCOMPARE(form.Label2->text(), tipTexts()[1]);
+        QCOMPARE(form.ComboBox1->currentIndex(), 2);
+    }
+
+    void aboutShowsVersionsAndOpensPages()
+    {
+        FakeOwner owner;
+        RecordingShell shell;
+        TAboutForm form;
+        form.setLink(owner);
+        form.show();
+        QVERIFY(!owner.main.isEnabled());
+        QCOMPARE(form.versions->text(), QStringLiteral("Add library 1.00, extract library 1.00"));
+        form.Button2->click();
+        QTest::mouseClick(form.Label8, Qt::LeftButton);
+        QCOMPARE(shell.calls().size(), size_t(2));
+        QCOMPARE(shell.calls()[0].target, QStringLiteral("/opt/amx/help/faq.html"));
+        QCOMPARE(shell.calls()[0].workingDir, QStringLiteral("/opt/amx/help/"));
+        QCOMPARE(
+            shell.calls()[1].target, QStringLiteral("/opt/amx/Visit Ambermox's Home Page.url"));
+        form.Button1->click();
+        QVERIFY(owner.main.isEnabled());
+    }
+};
+
+QTEST_MAIN(SettingsWindowsTest)
+#include "SettingsWindowsTest.moc"
