@@ -154,6 +154,7 @@ void TMainForm::connectCommands()
         { { "Add1", "Add2", "AddButton" }, to(&TMainForm::AddClick) },
         { { "Extract1", "Extract2", "ExtractButton" }, to(&TMainForm::ExtractClick) },
         { { "Delete1", "Delete2", "DeleteButton" }, to(&TMainForm::DeleteClick) },
+        { { "TestArchive1", "TestArchive2" }, to(&TMainForm::TestArchiveClick) },
     };
     for (const Binding &binding : bindings)
         for (const char *name : binding.names)
