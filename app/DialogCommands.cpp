@@ -9,6 +9,7 @@
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
+#include "platform/Prompter.h"
 #include "widgets/FileListView.h"
 
 TExtractForm *TMainForm::extractForm() const
@@ -82,6 +83,14 @@ void TMainForm::TestArchiveClick()
     int64_t total = 0;
     for (const ZipDirEntry &e : m_engine.Entries())
         total += static_cast<int64_t>(e.UncompressedSize64);
+    // The outcome is told in this window's prompter, like every operation's.
+    struct PrompterNotices : EngineNotices
+    {
+        void showNotice(const std::string &text) override
+        {
+            Prompter::instance().notice(QString::fromStdString(text));
+        }
+    } notices;
     // The window's engine keeps its own handlers for after the test.
     struct Handlers
     {
@@ -92,8 +101,10 @@ void TMainForm::TestArchiveClick()
         {
             engine.OnProgress = std::move(progress);
             engine.OnMessage = std::move(message);
+            engine.setNotices(nullptr);
         }
     } saved { m_engine };
+    m_engine.setNotices(&notices);
     m_engine.OnProgress = [&operations](
                               TZipEngine &, ProgressType type, const std::string &name, int64_t) {
         operations.progress().progress(type, QStringLiteral("Testing"), name);

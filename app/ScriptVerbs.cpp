@@ -276,6 +276,14 @@ int runVerb(const Args &a, std::FILE *out, std::FILE *err)
         std::fprintf(err, "ambermox: %s: %s\n", a.archive.c_str(), e.what());
         return 2;
     }
+    // A notice while reading means the archive could not be read.
+    if (console.count > 0)
+        return 2;
+    // The libraries follow the directory: without one there is nothing to go by.
+    if (!engine.DirectoryDamage().empty()) {
+        console.showNotice(engine.DirectoryNotice());
+        return 2;
+    }
     try {
         if (a.verb == "-a")
             return addPaths(engine, console, a);
