@@ -53,6 +53,7 @@ public:
     void showNotice(const std::string &text) override
     {
         clearProgress();
+        std::fflush(m_out); // after the member lines, also when stdout is a pipe
         std::fprintf(m_err, "%s\n", text.c_str());
     }
 
@@ -64,6 +65,8 @@ public:
         engine.FailureCount = 0;
         engine.OnMessage = [this](TZipEngine &, int32_t code, const std::string &text) {
             clearProgress();
+            if (code != 0)
+                std::fflush(m_out);
             std::fprintf(code == 0 ? m_out : m_err, "%s\n", text.c_str());
         };
         if (!m_tty)
@@ -88,8 +91,12 @@ public:
 private:
     void showProgress()
     {
-        double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+        // A few times a second is enough for a person and cheap for the terminal.
+        const auto now = std::chrono::steady_clock::now();
+        if (m_shown && now - m_lastShown < std::chrono::milliseconds(100))
+            return;
+        m_lastShown = now;
+        double seconds = std::chrono::duration<double>(now - m_start).count();
         unsigned percent = m_total ? unsigned(std::min<uint64_t>(100, m_done * 100 / m_total)) : 0;
         double rate = seconds > 0 ? double(m_done) / seconds / 1e6 : 0;
         std::fprintf(m_err, "\r%3u%%  %.1f MB/s ", percent, rate);
@@ -104,6 +111,7 @@ private:
     uint64_t m_total = 0;
     uint64_t m_done = 0;
     std::chrono::steady_clock::time_point m_start;
+    std::chrono::steady_clock::time_point m_lastShown;
 };
 
 struct Args
