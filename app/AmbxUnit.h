@@ -118,6 +118,9 @@ public:
     void AddClick();
     void ExtractClick();
     void DeleteClick();
+    // Inflates and checks every member, writing nothing; the log holds a
+    // line per member, a notice tells the outcome.
+    void TestArchiveClick();
     // Shows the View dialog; ViewCommandClick checks the selection first.
     void showViewForm();
     void setCheckOut(TCheckOut *form);

@@ -8,7 +8,9 @@
 #include "dialogs/CheckOutUnit.h"
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
+#include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
+#include "platform/Prompter.h"
 #include "settings/AboutUnit.h"
 #include "settings/ConfigurationUnit.h"
 #include "settings/TipUnit.h"
@@ -129,6 +131,56 @@ void TMainForm::DeleteClick()
     if (!m_deleteForm || m_session.CurrentArchive.empty() || m_session.readOnly())
         return;
     m_deleteForm->showOnTop();
+}
+
+void TMainForm::TestArchiveClick()
+{
+    if (m_session.CurrentArchive.empty() || m_engine.EntryCount() == 0
+        || refuseWhileOperationRuns())
+        return;
+    Operations &operations = *m_operations;
+    operations.startLog();
+    int64_t total = 0;
+    for (const ZipDirEntry &e : m_engine.Entries())
+        total += static_cast<int64_t>(e.UncompressedSize64);
+    // The outcome is told in this window's prompter, like every operation's.
+    struct PrompterNotices : EngineNotices
+    {
+        void showNotice(const std::string &text) override
+        {
+            Prompter::instance().notice(QString::fromStdString(text));
+        }
+    } notices;
+    // The window's engine keeps its own handlers for after the test.
+    struct Handlers
+    {
+        TZipEngine &engine;
+        TProgressEvent progress = std::exchange(engine.OnProgress, {});
+        TMessageEvent message = std::exchange(engine.OnMessage, {});
+        ~Handlers()
+        {
+            engine.OnProgress = std::move(progress);
+            engine.OnMessage = std::move(message);
+            engine.setNotices(nullptr);
+        }
+    } saved { m_engine };
+    m_engine.setNotices(&notices);
+    m_engine.OnProgress = [&operations](
+                              TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+        operations.progress().progress(type, QStringLiteral("Testing"), name);
+    };
+    m_engine.OnMessage = [&operations](TZipEngine &, int32_t errCode, const std::string &text) {
+        operations.appendLog(text, errCode);
+    };
+    m_engine.FSpecArgs.clear();
+    StatusProgress &progress = operations.progress();
+    progress.begin(total);
+    struct End
+    {
+        StatusProgress &progress;
+        ~End() { progress.end(); }
+    } end { progress };
+    m_engine.Test();
 }
 
 void TMainForm::showViewForm()

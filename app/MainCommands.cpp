@@ -158,6 +158,7 @@ void TMainForm::connectCommands()
         { { "Configuration1" }, to(&TMainForm::ConfigurationClick) },
         { { "TipOfTheDay1" }, to(&TMainForm::TipOfTheDayClick) },
         { { "AboutAmbermox1" }, to(&TMainForm::AboutClick) },
+        { { "TestArchive1", "TestArchive2" }, to(&TMainForm::TestArchiveClick) },
     };
     for (const Binding &binding : bindings)
         for (const char *name : binding.names)

@@ -4,6 +4,7 @@
 #include "app/DiscoveryCommands.h"
 #include "app/EngineNoticeBridge.h"
 #include "app/ListVerb.h"
+#include "app/ScriptVerbs.h"
 #include "app/Settings.h"
 #include "app/ShellVerbs.h"
 #include "dialogs/AViewUnit.h"
@@ -38,6 +39,10 @@ int main(int argc, char **argv)
         }
         return runListVerb(argv[2], storedSortOrder(), stdout, stderr);
     }
+
+    // The verbs for scripts need no window and no display either.
+    if (argc >= 2 && isScriptVerb(argv[1]))
+        return runScriptVerb(argc, argv, stdout, stderr);
 
     // The file manager's verbs run one operation and end; they register nothing.
     const std::optional<ShellVerb> verb = argc >= 3 ? shellVerb(argv[1]) : std::nullopt;

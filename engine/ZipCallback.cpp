@@ -77,6 +77,8 @@ int32_t TZipEngine::libraryCallback(const AmxCallbackRecord &record)
                 OnProgress(*this, ProgressType::ProgressEnd, " ", 0);
             break;
         case AMX_ACTION_MESSAGE:
+            if (isFailureMessage(record.errorCode))
+                ++FailureCount;
             if (OnMessage)
                 OnMessage(*this, record.errorCode, amx::trimLibraryMessage(recordText(record)));
             break;

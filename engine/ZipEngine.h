@@ -84,6 +84,10 @@ enum class ProgressType { ProgressNewFile = 0, ProgressStep = 1, ProgressEnd = 2
 // and '?' as wildcards and a backslash as their escape, so each is escaped.
 std::string escapeSpec(const std::string &name);
 
+// The closing notice of a test: "No errors detected in N members." or the
+// count of damaged members.
+std::string testNotice(int32_t sound, int32_t damaged);
+
 // Whether a library message with this error code reports a failure. A file
 // kept because it exists, a hidden file left out, "nothing to do" and a
 // cancel the user asked for are not failures.
@@ -123,6 +127,8 @@ public:
     ExtrOpts ExtrOptions;
     std::vector<std::string> FSpecArgs;
     int32_t SuccessCount = 0;
+    // Library messages that reported a failure during the last Test.
+    int32_t FailureCount = 0;
     int32_t AddCompLevel = 9;
 
     TNotifyEvent OnDirUpdate;
@@ -167,7 +173,11 @@ public:
     void Add();
     void Delete();
     void Extract();
-    // True while any engine of the process is inside Add, Delete or Extract:
+    // Inflates and checks the members (FSpecArgs, none for all) without
+    // writing anything, when the extraction library can; ends with a notice
+    // (testNotice) unless cancelled. SuccessCount: members found sound.
+    void Test();
+    // True while any engine of the process is inside Add, Delete, Extract or Test:
     // the windows pump events meanwhile, and nothing may start another
     // operation or change the open archive under it.
     static bool anyOperationRunning();

@@ -28,12 +28,13 @@ struct LibraryInfo
     const char *execName;
     const char *versionName;
     const char *loadedTrace;
+    const char *testName; // optional entry point, bound only when present
 };
 
 const LibraryInfo kZipLibrary = { "libamxzip.so", AMX_ZIP_EXEC_NAME, AMX_ZIP_VERSION_NAME,
-    "ZIP library loaded" };
+    "ZIP library loaded", nullptr };
 const LibraryInfo kUnzLibrary = { "libamxunz.so", AMX_UNZ_EXEC_NAME, AMX_UNZ_VERSION_NAME,
-    "UNZ library loaded" };
+    "UNZ library loaded", AMX_UNZ_TEST_NAME };
 
 // Process-wide, shared by every engine: an operation started from an event
 // handler of another engine finds the library loaded and leaves it to the
@@ -49,6 +50,7 @@ struct LibrarySlot
     std::unique_ptr<amx::DynamicLibrary> library;
     void *exec = nullptr;
     void *version = nullptr;
+    void *test = nullptr;
     bool crashed = false; // its state can't be trusted: never call it again
 };
 
@@ -84,6 +86,7 @@ public:
         m_slot.library.reset();
         m_slot.exec = nullptr;
         m_slot.version = nullptr;
+        m_slot.test = nullptr;
     }
 
     LibraryUse(const LibraryUse &) = delete;
@@ -108,6 +111,8 @@ public:
         m_loadedHere = true;
         m_slot.exec = m_slot.library->symbol(info.execName);
         m_slot.version = m_slot.library->symbol(info.versionName);
+        if (info.testName)
+            m_slot.test = m_slot.library->symbol(info.testName);
         if (engine.Trace)
             engine.notice(info.loadedTrace);
         // A missing entry point is reported and the operation goes on; a
@@ -231,8 +236,8 @@ template <typename Block, typename ExecFn> struct ExecCall
 // fill(block) sets the fields of one block. Returns the files processed by the
 // calls that returned; a call that failed stops the remaining batches.
 template <typename Block, typename ExecFn, typename Fill>
-int32_t runBatches(
-    TZipEngine &engine, LibrarySlot &slot, const std::vector<std::string> &specs, const Fill &fill)
+int32_t runBatches(TZipEngine &engine, LibrarySlot &slot, void *entry,
+    const std::vector<std::string> &specs, const Fill &fill)
 {
     int64_t processed = 0;
     size_t start = 0;
@@ -246,11 +251,11 @@ int32_t runBatches(
         fillStrings(*block, strings);
         start += count;
 
-        if (!slot.exec) {
+        if (!entry) {
             engine.notice(kFatalDllError);
             break;
         }
-        ExecCall<Block, ExecFn> call { reinterpret_cast<ExecFn>(slot.exec), block.get() };
+        ExecCall<Block, ExecFn> call { reinterpret_cast<ExecFn>(entry), block.get() };
         const amx::ContainedResult result =
             amx::callContained(&ExecCall<Block, ExecFn>::run, &call);
         if (result.outcome == amx::ContainedResult::Outcome::Crashed)
@@ -373,7 +378,7 @@ void TZipEngine::runZipLibrary(bool deleting)
         };
         InCallScope inCall(this);
         const int32_t processed =
-            runBatches<AmxZipParams, AmxZipExecFn>(*this, zipSlot(), specs, fill);
+            runBatches<AmxZipParams, AmxZipExecFn>(*this, zipSlot(), zipSlot().exec, specs, fill);
         SuccessCount = processed;
         FSpecArgs.clear();
     }
@@ -420,10 +425,64 @@ void TZipEngine::Extract()
         };
         InCallScope inCall(this);
         const int32_t processed =
-            runBatches<AmxUnzParams, AmxUnzExecFn>(*this, unzSlot(), specs, fill);
+            runBatches<AmxUnzParams, AmxUnzExecFn>(*this, unzSlot(), unzSlot().exec, specs, fill);
         SuccessCount = processed;
         FSpecArgs.clear();
     }
     if (m_handlerError)
         std::rethrow_exception(std::exchange(m_handlerError, nullptr));
+}
+
+void TZipEngine::Test()
+{
+    if (!isExistingFile(m_zipFilename)) {
+        notice("Error - no zip file specified");
+        return;
+    }
+    if (UnzipLibBusy)
+        return;
+    bool cancelled = false;
+    {
+        BusyScope busy(UnzipLibBusy, CancelRequested);
+        SuccessCount = 0;
+        FailureCount = 0;
+        m_handlerError = nullptr;
+        LibraryUse use(unzSlot());
+        if (!use.acquire(*this))
+            return;
+        if (!unzSlot().test) {
+            notice("libamxunz.so cannot test archives; install a newer one");
+            return;
+        }
+        const std::vector<std::string> specs = FSpecArgs;
+        auto fill = [&](AmxUnzParams &block) {
+            block.first = 0;
+            block.caller = this;
+            block.const120 = 120;
+            block.callback = &TZipEngine::libraryCallbackEntry;
+            block.traceFlag = flag(Trace);
+            block.alwaysTrue40 = -1;
+            block.verboseFlag = -1;
+            block.dirNamesFlag = -1;
+        };
+        InCallScope inCall(this);
+        SuccessCount =
+            runBatches<AmxUnzParams, AmxUnzExecFn>(*this, unzSlot(), unzSlot().test, specs, fill);
+        FSpecArgs.clear();
+        cancelled = CancelRequested;
+    }
+    if (m_handlerError)
+        std::rethrow_exception(std::exchange(m_handlerError, nullptr));
+    if (cancelled)
+        return;
+    notice(testNotice(SuccessCount, FailureCount));
+}
+
+std::string testNotice(int32_t sound, int32_t damaged)
+{
+    if (damaged == 0)
+        return "No errors detected in " + std::to_string(sound)
+            + (sound == 1 ? " member." : " members.");
+    return "Errors detected in " + std::to_string(damaged) + (damaged == 1 ? " member" : " members")
+        + "; " + std::to_string(sound) + " sound.";
 }

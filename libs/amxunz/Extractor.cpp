@@ -215,6 +215,7 @@ public:
     mode_t perms = 0644;
     bool setPerms = false;
     bool large = false;
+    bool testOnly = false;
 
     // Results.
     Note failure { ZipError::None, {} };
@@ -245,10 +246,13 @@ public:
 
     void extract(const std::atomic<bool> &stop, const Progress &progress)
     {
-        auto out = openOutput(dir, leaf, mode, perms, display);
-        if (!out) {
-            kept = true;
-            return;
+        std::unique_ptr<OutputFile> out;
+        if (!testOnly) {
+            out = openOutput(dir, leaf, mode, perms, display);
+            if (!out) {
+                kept = true;
+                return;
+            }
         }
         uint32_t crc = 0;
         uint64_t produced = 0;
@@ -256,7 +260,8 @@ public:
             if (produced + n > entry->usize)
                 throw ZipFailure(ZipError::BadSize, display + " (more data than declared)");
             crc = crc32Update(crc, p, n);
-            out->write(p, n, display);
+            if (out)
+                out->write(p, n, display);
             if (progress)
                 progress(produced, produced + n);
             produced += n;
@@ -278,7 +283,8 @@ public:
             std::snprintf(text, sizeof text, " (%08x, should be %08x)", crc, entry->crc);
             throw ZipFailure(ZipError::BadCrc, display + text);
         }
-        out->commit(perms, setPerms, entry->mtime, display);
+        if (out)
+            out->commit(perms, setPerms, entry->mtime, display);
         done = true;
     }
 
@@ -387,6 +393,7 @@ public:
 private:
     std::vector<size_t> select();
     std::unique_ptr<ExtractJob> plan(size_t i);
+    std::unique_ptr<ExtractJob> planTest(size_t i);
     void finish(ExtractJob &job);
     void readLink(size_t i, const std::vector<std::string> &parts, const std::string &display);
     void createLinks();
@@ -430,6 +437,8 @@ bool Extractor::memberNewer(const Entry &e, const struct stat &st) const
 // reported here: the job carries its notes to be reported in member order.
 std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
 {
+    if (m_opt.testOnly)
+        return planTest(i);
     const Entry &e = m_archive.entries()[i];
     auto job = std::make_unique<ExtractJob>();
     bool changed = false;
@@ -523,6 +532,39 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     return job;
 }
 
+// Testing reads every member with data the way extraction would, links
+// included, but neither makes folders nor judges where a name would land.
+std::unique_ptr<ExtractJob> Extractor::planTest(size_t i)
+{
+    const Entry &e = m_archive.entries()[i];
+    auto job = std::make_unique<ExtractJob>();
+    job->display = e.name;
+    if (e.isDir()) {
+        job->kind = JobKind::Dir;
+        return job;
+    }
+    if (e.flags & flagEncrypted) {
+        job->notes.push_back({ ZipError::Encrypted, e.name });
+        return job;
+    }
+    if (e.method != methodStored && e.method != methodDeflated) {
+        job->notes.push_back({ ZipError::Unsupported,
+            e.name + " (compression method " + std::to_string(e.method) + " not supported)" });
+        return job;
+    }
+    job->span = m_archive.span(i);
+    checkLocalName(e, job->span);
+    if (e.method == methodStored ? e.csize != e.usize : e.usize > e.csize * maxDeflateRatio + 1024)
+        throw ZipFailure(ZipError::BadSize,
+            e.name + " (declared size " + std::to_string(e.usize) + " impossible)");
+    job->entry = &e;
+    job->kind = JobKind::File;
+    job->testOnly = true;
+    job->archiveFd = m_archive.fd();
+    job->large = e.usize > bufferBudget || e.csize > bufferBudget;
+    return job;
+}
+
 void Extractor::readLink(
     size_t i, const std::vector<std::string> &parts, const std::string &display)
 {
@@ -548,8 +590,11 @@ void Extractor::finish(ExtractJob &job)
         m_rep.problem(job.failure.code, job.failure.detail);
     else if (job.kept)
         m_rep.problem(ZipError::Exists, job.display);
-    else if (job.done)
+    else if (job.done) {
+        if (job.testOnly)
+            m_rep.info("    testing: " + job.display + "   OK");
         ++m_count;
+    }
 }
 
 // Links come last, so no member of this archive is ever written through one.
@@ -637,14 +682,16 @@ int32_t Extractor::run()
             m_rep.problem(n.code, n.detail);
         if (job.kind == JobKind::Dir) {
             m_rep.newFile(job.display, 0);
-            m_rep.info("   creating: " + job.display + "/");
+            m_rep.info(m_opt.testOnly ? "    testing: " + job.display + "   OK"
+                                      : "   creating: " + job.display + "/");
             ++m_count;
             m_rep.endFile();
         } else if (job.kind == JobKind::File) {
             m_rep.newFile(job.display, job.entry->usize);
-            m_rep.info(
-                std::string(job.entry->method == methodStored ? " extracting: " : "  inflating: ")
-                + job.display);
+            if (!m_opt.testOnly)
+                m_rep.info(std::string(job.entry->method == methodStored ? " extracting: "
+                                                                         : "  inflating: ")
+                    + job.display);
         }
     };
     auto drain = [&](size_t keep) {

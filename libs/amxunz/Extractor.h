@@ -20,6 +20,8 @@ struct ExtractOptions
     bool overwrite = false;
     bool freshen = false;
     bool update = false;
+    // Inflate and check every selected member, writing nothing.
+    bool testOnly = false;
 };
 
 // Extracts the selected members; returns how many were extracted and

@@ -21,17 +21,21 @@ amx::ExtractOptions readBlock(const AmxUnzParams &p, int32_t &given)
 
 } // namespace
 
-extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
+namespace {
+
+int32_t runUnz(AmxUnzParams *params, bool testOnly)
 {
     if (!params)
         return 0;
+    // A test exists to say which members are sound, so it always tells.
     amx::Reporter reporter(
-        params->caller, params->callback, params->verboseFlag || params->traceFlag);
+        params->caller, params->callback, testOnly || params->verboseFlag || params->traceFlag);
     return amx::runReported(reporter, [&]() -> int32_t {
         amx::Fd base = amx::openCurrentFolder();
         int32_t given = 0;
         amx::ExtractOptions options = readBlock(*params, given);
         options.base = base.get();
+        options.testOnly = testOnly;
         if (options.archive.empty())
             throw amx::ZipFailure(amx::ZipError::ArchiveOpen, "(no name)");
         amx::checkArchivePath(base.get(), options.archive, false);
@@ -41,6 +45,19 @@ extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
                 amx::ZipError::NothingToDo, options.archive + " (only empty names given)");
         return amx::extractArchive(options, reporter);
     });
+}
+
+} // namespace
+
+extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
+{
+    return runUnz(params, false);
+}
+
+// The same block as AmxUnzExec; returns the members found sound.
+extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzTest(AmxUnzParams *params)
+{
+    return runUnz(params, true);
 }
 
 extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxUnzVersion(void)

@@ -140,6 +140,9 @@ typedef int32_t(AMX_STDCALL *AmxVersionFn)(void);
 #define AMX_ZIP_VERSION_NAME "GetAmxZipVersion"
 #define AMX_UNZ_EXEC_NAME "AmxUnzExec"
 #define AMX_UNZ_VERSION_NAME "GetAmxUnzVersion"
+/* Optional: takes the extraction block, inflates and checks the selected
+ * members, writes nothing; returns the members found sound. */
+#define AMX_UNZ_TEST_NAME "AmxUnzTest"
 
 #ifdef __cplusplus
 }

@@ -164,7 +164,7 @@ private Q_SLOTS:
             ::chdir("/"); // as an event handler might
             selectMember(form, "ab.txt");
             for (const char *command :
-                { "Extract1", "Open1", "CloseArchive2", "OpenArchive2", "Recent2" })
+                { "Extract1", "TestArchive1", "Open1", "CloseArchive2", "OpenArchive2", "Recent2" })
                 action(form, command)->trigger();
             action(form, "Delete1")->trigger(); // the dialog may show, but not delete
             deleteForm.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
@@ -174,7 +174,7 @@ private Q_SLOTS:
         addEngine.Add();
 
         QVERIFY(tried);
-        QCOMPARE(prompter.texts(), QStringList(6, kWait));
+        QCOMPARE(prompter.texts(), QStringList(7, kWait));
         QVERIFY(deleteForm.isVisible());
         deleteForm.close();
         QVERIFY(!extractForm.isVisible());
@@ -184,6 +184,24 @@ private Q_SLOTS:
         form.LoadFileList();
         QCOMPARE(form.FileRowCount(), size_t(5));
         form.operations().addEngine = nullptr;
+    }
+
+    // Testing reads every member of the open archive, logs each and writes nothing.
+    void testArchiveLogsEveryMember()
+    {
+        TestDir work;
+        const std::string archive = makeTrickyArchive(work);
+        auto &&[prompter, form] = MainWindow({ qs(archive) });
+        const fs::path cwd = work.createDir("cwd");
+        fs::current_path(cwd);
+        action(form, "TestArchive2")->trigger();
+        QCOMPARE(
+            prompter.texts(), QStringList { QStringLiteral("No errors detected in 4 members.") });
+        QStringList expected;
+        for (const std::string &name : kTrickyMembers)
+            expected << qs("    testing: " + name + "   OK");
+        QCOMPARE(form.msgForm().lines(), expected);
+        QVERIFY(fs::is_empty(cwd));
     }
 
     // The entry opened on a click goes into the temporary folder or nowhere.

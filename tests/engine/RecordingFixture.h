@@ -91,7 +91,7 @@ inline const std::filesystem::path &recordingDir()
     return dir;
 }
 
-enum class Op { Add, Delete, Extract };
+enum class Op { Add, Delete, Extract, Test };
 
 inline void run(TZipEngine &e, Op op)
 {
@@ -104,6 +104,9 @@ inline void run(TZipEngine &e, Op op)
         break;
     case Op::Extract:
         e.Extract();
+        break;
+    case Op::Test:
+        e.Test();
         break;
     }
 }

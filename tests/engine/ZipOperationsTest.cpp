@@ -85,6 +85,11 @@ const FailureCase kFailureCases[] = {
         0 },
     { "ExtractLibraryThrows", Op::Extract, { "a" }, "+a.zip", "full", "throw", { kFatal }, 1, true,
         0 },
+    // A library without the test entry is still loaded, and only told about.
+    { "TestEntryMissing", Op::Test, {}, "+a.zip", "full", "",
+        { "libamxunz.so cannot test archives; install a newer one" }, 0, false, 0 },
+    { "TestMissingArchive", Op::Test, {}, "gone.zip", "full", "",
+        { "Error - no zip file specified" }, 0, false, 7 },
     { "AddLibraryReturnsNothing", Op::Add, { "a" }, "new.zip", "full", "return 0", {}, 1, true, 0 },
 };
 
