@@ -6,7 +6,10 @@
 
 #include "dialogs/Operations.h"
 #include "platform/Prompter.h"
+#include "settings/FilePropUnit.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QMimeDatabase>
 #include <QSaveFile>
 #include <QUrl>
@@ -278,4 +281,37 @@ std::string ArchiveFileCommands::createShortcut(const std::string &desktopFolder
         || !file.commit())
         return {};
     return link;
+}
+
+QStringList zipPropertyTexts(
+    const std::string &archive, size_t rowCount, const std::string &archiveRatio)
+{
+    std::string folder = folderOf(archive);
+    if (folder.size() > 1)
+        folder.pop_back();
+    QStringList out { qs(folder), qs(fileNameOf(archive)) };
+    struct stat st;
+    if (::stat(archive.c_str(), &st) != 0) {
+        Prompter::instance().error(qs(archive) + QStringLiteral(": ") + qs(std::strerror(errno)));
+        return out;
+    }
+    const QDateTime modified = QDateTime::fromSecsSinceEpoch(st.st_mtime);
+    QString when = QLocale().toString(modified.date(), QLocale::ShortFormat);
+    if (modified.time() != QTime(0, 0))
+        when += QStringLiteral(" ") + QLocale().toString(modified.time(), QLocale::LongFormat);
+    out << qs(GroupDigits(static_cast<int64_t>(st.st_size)))
+        << qs(GroupDigits(static_cast<int64_t>(rowCount)))
+        << qs(GroupDigits(archiveRatio)) + QStringLiteral("%") << when;
+    return out;
+}
+
+QStringList filePropertyTexts(const FileRow &row)
+{
+    const auto q = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    return { q(row.Name), typeNameOf(q(row.Name)),
+        qs(GroupDigits(row.Size)) + QStringLiteral(" bytes"),
+        qs(GroupDigits(row.Packed)) + QStringLiteral(" bytes"), q(row.Ratio), q(row.Modified),
+        q(row.Path) };
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string>
@@ -49,3 +50,13 @@ std::pair<std::string, std::string> splitAtFirstDot(const std::string &fileName)
 // that is flushed, checked by size and only then renamed to target.
 // Returns an empty text or why it failed.
 std::string copyFileSafely(const std::string &source, const std::string &target);
+
+struct FileRow;
+
+// The values of the archive properties window: path, name, file size,
+// files, compression, date/time. A file that cannot be read leaves the
+// values after the name empty and is reported.
+QStringList zipPropertyTexts(
+    const std::string &archive, size_t rowCount, const std::string &archiveRatio);
+// The values of the entry properties window for one row.
+QStringList filePropertyTexts(const FileRow &row);

@@ -10,6 +10,7 @@
 #include "dialogs/AddUnit.h"
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
+#include "discovery/CFolderUnit2.h"
 #include "dialogs/ViewUnit.h"
 #include "discovery/FavorOptUnit.h"
 #include "discovery/FavoriteUnit.h"
@@ -57,6 +58,7 @@ int main(int argc, char **argv)
     mainForm.setAddForm(&addForm);
     TExtractForm extractForm;
     mainForm.setExtractForm(&extractForm);
+    TNFolderForm2 newFolderForm(extractForm);
     TDeleteForm deleteForm;
     mainForm.setDeleteForm(&deleteForm);
     TViewForm viewForm;

@@ -338,3 +338,23 @@ TEST_F(ArchiveFileTest, ShortcutIsADesktopEntryNamedUpToTheFirstDot)
     // A name without a dot is not cut to a hidden ".desktop".
     EXPECT_EQ(commands.createShortcut(desktop), desktop + "/archive.desktop");
 }
+
+TEST_F(ArchiveFileTest, PropertyTexts)
+{
+    // At the root the folder keeps its slash; an unreadable file is reported.
+    EXPECT_EQ(zipPropertyTexts("/Backup.ZIP", 0, "0"), (QStringList { "/", "Backup.ZIP" }));
+    EXPECT_EQ(prompter.texts().size(), 1);
+    const std::string archive = dir.createFile("Data/Backup.ZIP", std::string(1234, 'x')).string();
+    const QStringList zip = zipPropertyTexts(archive, 1500, "62");
+    EXPECT_EQ(zip.mid(0, 5),
+        (QStringList {
+            QString::fromStdString(dir.str() + "/Data"), "Backup.ZIP", "1.234", "1.500", "62%" }));
+    EXPECT_FALSE(zip[5].isEmpty());
+
+    FileRow stored { "data.qqq", "07.12.2026  03:40", "12345", "12345", "0%", "sub/" };
+    EXPECT_EQ(filePropertyTexts(stored),
+        (QStringList { "data.qqq", "qqq File", "12.345 bytes", "12.345 bytes", "0%",
+            "07.12.2026  03:40", "sub/" }));
+    stored.Name = "plainname";
+    EXPECT_EQ(filePropertyTexts(stored)[1], "File");
+}
