@@ -1,8 +1,9 @@
 // The favourites, options, search and find windows on the main window.
 
 #include "app/DiscoveryCommands.h"
+#include "dialogs/ExtractUnit.h"
 #include "dialogs/FolderTree.h"
-#include "discovery/CFolderUnit1.h"
+#include "discovery/CFolderUnit2.h"
 #include "discovery/DiscoveryHost.h"
 #include "discovery/FavorOptUnit.h"
 #include "discovery/FavoriteUnit.h"
@@ -179,6 +180,23 @@ private Q_SLOTS:
         QVERIFY(!rename.isVisible());
         QCOMPARE(main.form.settings().ActiveFile[0], made.toStdString() + "/new.backup.zip");
         QVERIFY(main.form.windowTitle().startsWith(QStringLiteral("Ambermox (Beta test) - ")));
+    }
+
+    void extractNewFolderCreatesBelowTheDestination()
+    {
+        TExtractForm extract;
+        TNFolderForm2 newFolder(extract);
+        m_dir.createDir("x");
+        extract.Destination->setEditText(qs(" " + m_dir.str() + "/x/"));
+        QVERIFY(extract.Button4->isEnabled());
+        extract.Button4->click();
+        QCOMPARE(newFolder.Label2->text(), qs(m_dir.str() + "/x"));
+        newFolder.Edit1->setText(QStringLiteral("new"));
+        newFolder.Button1->click();
+        QVERIFY(std::filesystem::is_directory(m_dir / "x/new"));
+        // Shown in the tree, whose node then gives the text.
+        QCOMPARE(extract.Destination->currentText(), qs(m_dir.str() + "/x/new"));
+        QVERIFY(!newFolder.isVisible());
     }
 
     void optionsCancelRestoresEscKeeps()
