@@ -198,6 +198,12 @@ bool ArchiveFileCommands::copyOrMove(bool move)
     if (target.back() != '/')
         target += '/';
     target += fileNameOf(source);
+    // A typed relative folder would depend on where the program was started.
+    if (target.front() != '/') {
+        tell(QStringLiteral("Cannot copy \"") + qs(source) + QStringLiteral("\" to \"") + qs(target)
+            + QStringLiteral("\": the folder is not a full path"));
+        return false;
+    }
     if (sameFile(source, target)) {
         tell(QStringLiteral("\"") + qs(source) + QStringLiteral("\" is already in that folder."));
         return false;

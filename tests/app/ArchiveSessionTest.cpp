@@ -245,6 +245,7 @@ TEST_F(ArchiveFileTest, CopyAndMoveFollowTheTargetAndKeepTheOldStateOnFailure)
         { "move onto itself", true, "", false, true },
         { "copy into a missing folder", false, "missing", false, true },
         { "copy into a read-only folder", false, "ro", false, true },
+        { "copy into a relative folder", false, "", false, true },
     };
     dir.createDir("ro");
     ::chmod((dir / "ro").c_str(), 0555);
@@ -255,7 +256,9 @@ TEST_F(ArchiveFileTest, CopyAndMoveFollowTheTargetAndKeepTheOldStateOnFailure)
         const std::string a = open("a.zip", bytes);
         followed.clear();
         prompter.clear();
-        chosen = QString::fromStdString((dir / row.folder).string());
+        chosen = QString::fromStdString(std::string(row.name).ends_with("relative folder")
+                ? std::filesystem::relative(dir / "to").string()
+                : (dir / row.folder).string());
         if (!row.works && geteuid() == 0 && std::string(row.folder) == "ro")
             continue; // root writes anywhere
         EXPECT_EQ(commands.copyOrMove(row.move), row.works);
