@@ -35,6 +35,8 @@ CreateFolderForm::CreateFolderForm(QWidget *owner)
     : AmxDialog(Qt::Dialog)
 {
     setWindowTitle(QStringLiteral("Create Folder"));
+    // Opened from the modal chooser, it must take the input itself.
+    setWindowModality(Qt::ApplicationModal);
     auto *controls = new QWidget(this);
     auto *form = new QFormLayout(controls);
     Label2 = new QLabel(controls);
