@@ -2,6 +2,7 @@
 // settings and the commands that act on them.
 #pragma once
 
+#include "ArchiveFileCommands.h"
 #include "ArchiveSession.h"
 #include "CommandTable.h"
 #include "FileRowModel.h"
@@ -12,9 +13,13 @@
 #include "dialogs/MainWindowLink.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
+#include "discovery/SelFolderUnit.h"
 
 #include "engine/ZipEngine.h"
+#include "settings/FilePropUnit.h"
+#include "settings/RenameUnit.h"
 #include "settings/SettingsLink.h"
+#include "settings/ZipPropUnit.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -107,6 +112,12 @@ public:
     void ShowToolTipsClick(bool on);
     void StatusPanelClick();
     void TopMenuPopup();
+    // The folder chooser, for every window that asks for a folder.
+    TSelDirForm &selDirForm() { return *m_selDirForm; }
+    ArchiveFileCommands &fileCommands() { return *m_fileCommands; }
+    TRenameForm &renameForm() { return *m_renameForm; }
+    TZipPropForm &zipPropForm() { return *m_zipPropForm; }
+    TFilePropForm &filePropForm() { return *m_filePropForm; }
 
     // The dialogs beside the main window, created once at start; their
     // commands show them (DialogCommands.cpp).
@@ -223,4 +234,11 @@ private:
     QPointer<TConfigurationForm> m_configurationForm;
     QPointer<TTipForm> m_tipForm;
     QPointer<TAboutForm> m_aboutForm;
+    // The archive file commands and their windows (MainCommands.cpp).
+    void bindFileCommands();
+    std::unique_ptr<ArchiveFileCommands> m_fileCommands;
+    std::unique_ptr<TSelDirForm> m_selDirForm;
+    std::unique_ptr<TRenameForm> m_renameForm;
+    std::unique_ptr<TZipPropForm> m_zipPropForm;
+    std::unique_ptr<TFilePropForm> m_filePropForm;
 };

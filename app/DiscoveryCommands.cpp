@@ -16,7 +16,6 @@
 #include "widgets/FileListView.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QItemSelection>
 #include <QItemSelectionModel>
 
@@ -50,10 +49,15 @@ public:
             m_form.LoadFileList();
     }
 
-    // Until the program has its own folder chooser, the platform's.
-    QString chooseFolder(QWidget *caller, const QString &title, const QString &) override
+    // Empty when cancelled.
+    QString chooseFolder(QWidget *caller, const QString &title, const QString &prompt) override
     {
-        return QFileDialog::getExistingDirectory(caller, title);
+        TSelDirForm &chooser = m_form.selDirForm();
+        chooser.SelDirCaller = caller;
+        chooser.SelDirTitle = title;
+        chooser.SelDirPrompt = prompt;
+        const QString chosen = chooser.run();
+        return chosen == QStringLiteral("-1") ? QString() : chosen;
     }
 
     std::vector<FindRow> listRows() override

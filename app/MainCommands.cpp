@@ -21,6 +21,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -167,6 +168,7 @@ void TMainForm::connectCommands()
             });
 
     bindGroups();
+    bindFileCommands();
     connectDock();
     ToolBar2->setupButtons(m_actions->action("OpenButton"), m_actions->menu("TopMenu"));
 
@@ -294,7 +296,90 @@ void TMainForm::StatusPanelClick()
 
 void TMainForm::ShowArchiveProperties()
 {
-    // The archive properties window hooks in here.
+    m_zipPropForm->setValues(QStringList(6, QString()));
+    m_zipPropForm->showOnTop();
+    m_zipPropForm->setValues(
+        zipPropertyTexts(m_session.CurrentArchive, m_rows.size(), ArchiveRatio));
+}
+
+void TMainForm::bindFileCommands()
+{
+    m_fileCommands = std::make_unique<ArchiveFileCommands>(
+        m_settings, m_session,
+        [this](const std::string &path) {
+            m_engine.setZipFilename(path);
+        },
+        [this] {
+            RefreshRecentMenu();
+        });
+    m_selDirForm = std::make_unique<TSelDirForm>(m_settings.SelDir);
+    m_fileCommands->chooseFolder = [this](const QString &title, const QString &prompt) {
+        m_selDirForm->SelDirTitle = title;
+        m_selDirForm->SelDirPrompt = prompt;
+        m_selDirForm->SelDirCaller = this;
+        return m_selDirForm->run();
+    };
+    m_renameForm = std::make_unique<TRenameForm>(this);
+    m_renameForm->renameTo = [this](const std::string &base) {
+        if (!m_fileCommands->rename(base))
+            return false;
+        setWindowTitle(QStringLiteral("Ambermox (Beta test) - ")
+            + QString::fromStdString(fileNameOf(m_session.CurrentArchive)));
+        return true;
+    };
+    m_zipPropForm = std::make_unique<TZipPropForm>(this);
+    m_filePropForm = std::make_unique<TFilePropForm>(this);
+
+    const std::pair<const char *, std::function<void()>> bindings[] = {
+        { "NewArchive1",
+            [this] {
+                if (m_fileCommands->newArchive())
+                    FileList->setFocus();
+            } },
+        { "NewButton",
+            [this] {
+                if (m_fileCommands->newArchive())
+                    FileList->setFocus();
+            } },
+        { "CopyArchive1",
+            [this] {
+                m_fileCommands->copyOrMove(false);
+            } },
+        { "MoveArchive1",
+            [this] {
+                m_fileCommands->copyOrMove(true);
+            } },
+        { "DeleteArchive1",
+            [this] {
+                m_fileCommands->deleteArchive();
+            } },
+        { "RenameArchive1",
+            [this] {
+                if (refuseWhileOperationRuns())
+                    return;
+                m_renameForm->setFileName(fileNameOf(m_session.CurrentArchive));
+                m_renameForm->showOnTop();
+            } },
+        { "CreateShortcut1",
+            [this] {
+                m_fileCommands->createShortcut(
+                    QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+                        .toStdString());
+            } },
+        { "FileProperties1",
+            [this] {
+                const std::vector<int> rows = FileList->selectedRows();
+                if (rows.empty())
+                    return;
+                m_filePropForm->setValues(
+                    filePropertyTexts(m_rows[static_cast<size_t>(rows.front())]));
+                m_filePropForm->exec();
+            } },
+    };
+    for (const auto &[name, handler] : bindings)
+        connect(m_actions->action(name), &QAction::triggered, this, [this, handler] {
+            guard(handler);
+        });
 }
 
 void TMainForm::ViewCommandClick()

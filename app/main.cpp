@@ -13,6 +13,7 @@
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/ViewUnit.h"
+#include "discovery/CFolderUnit2.h"
 #include "discovery/FavorOptUnit.h"
 #include "discovery/FavoriteUnit.h"
 #include "discovery/FindUnit.h"
@@ -66,6 +67,7 @@ int main(int argc, char **argv)
     mainForm.setAddForm(&addForm);
     TExtractForm extractForm;
     mainForm.setExtractForm(&extractForm);
+    TNFolderForm2 newFolderForm(extractForm);
     TDeleteForm deleteForm;
     mainForm.setDeleteForm(&deleteForm);
     TViewForm viewForm;

@@ -2,6 +2,7 @@
 // archive and closing do to the recent list, the favourites and the view.
 
 #include "app/ArchiveSession.h"
+#include "app/ArchiveFileCommands.h"
 #include "app/FileRows.h"
 #include "app/Settings.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -164,4 +165,199 @@ TEST_F(ArchiveSessionTest, ClosingForgetsTheArchiveAndReadOnlyIsSeen)
     EXPECT_TRUE(session.CurrentArchive.empty());
     EXPECT_EQ(view.calls, (std::vector<std::string> { "close", "no drops" }));
     EXPECT_EQ(recent()[0], ro) << "closing keeps the recent list";
+}
+
+namespace {
+
+// The archive file commands on real files; the chooser answers from a list.
+class ArchiveFileTest : public ArchiveSessionTest
+{
+protected:
+    std::vector<std::string> followed;
+    bool busy = false;
+    QString chosen;
+    ArchiveFileCommands commands { settings, session,
+        [this](const std::string &path) {
+            followed.push_back(path);
+        },
+        [] {} };
+
+    ArchiveFileTest()
+    {
+        commands.chooseFolder = [this](const QString &, const QString &) {
+            return chosen;
+        };
+        commands.refuseWhileBusy = [this] {
+            return busy;
+        };
+    }
+    std::string open(const std::string &name, const std::string &bytes = "PK\5\6")
+    {
+        const std::string path = dir.createFile(name, bytes).string();
+        session.openAndLoad(path);
+        return path;
+    }
+    bool exists(const std::string &rel) const { return std::filesystem::exists(dir / rel); }
+    size_t notices() const { return prompter.shown().size(); }
+};
+
+} // namespace
+
+TEST_F(ArchiveFileTest, NewAddsZipOnlyWhenTheExtensionIsNotZip)
+{
+    const struct
+    {
+        const char *typed, *created;
+    } rows[] = { { "report", "report.zip" }, { "REPORT.ZIP", "REPORT.ZIP" },
+        { "notes.txt", "notes.txt.zip" } };
+    for (const auto &row : rows) {
+        prompter.answerFile(QString::fromStdString((dir / row.typed).string()));
+        EXPECT_TRUE(commands.newArchive());
+        EXPECT_EQ(std::filesystem::file_size(dir / row.created), 0u) << row.typed;
+        EXPECT_EQ(session.CurrentArchive, (dir / row.created).string());
+    }
+    // An existing one is opened on Yes, left alone on No.
+    const std::string a = open("a.zip");
+    session.CloseArchive();
+    prompter.answerFile(QString::fromStdString(a));
+    prompter.answerQuestion(false);
+    EXPECT_FALSE(commands.newArchive());
+    EXPECT_TRUE(session.CurrentArchive.empty());
+    prompter.answerFile(QString::fromStdString(a));
+    prompter.answerQuestion(true);
+    EXPECT_TRUE(commands.newArchive());
+    EXPECT_EQ(readFile(a), std::string("PK\5\6"));
+}
+
+TEST_F(ArchiveFileTest, CopyAndMoveFollowTheTargetAndKeepTheOldStateOnFailure)
+{
+    const std::string bytes = sampleBytes(200000);
+    const struct
+    {
+        const char *name;
+        bool move;
+        const char *folder; // chosen, relative to the test folder
+        bool works, sourceStays;
+    } rows[] = {
+        { "copy", false, "to", true, true },
+        { "move", true, "to", true, false },
+        { "copy onto itself", false, "", false, true },
+        { "move onto itself", true, "", false, true },
+        { "copy into a missing folder", false, "missing", false, true },
+        { "copy into a read-only folder", false, "ro", false, true },
+        { "copy into a relative folder", false, "", false, true },
+    };
+    dir.createDir("ro");
+    ::chmod((dir / "ro").c_str(), 0555);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(dir / "to");
+        dir.createDir("to");
+        const std::string a = open("a.zip", bytes);
+        followed.clear();
+        prompter.clear();
+        chosen = QString::fromStdString(std::string(row.name).ends_with("relative folder")
+                ? std::filesystem::relative(dir / "to").string()
+                : (dir / row.folder).string());
+        if (!row.works && geteuid() == 0 && std::string(row.folder) == "ro")
+            continue; // root writes anywhere
+        EXPECT_EQ(commands.copyOrMove(row.move), row.works);
+        EXPECT_EQ(exists("a.zip"), row.sourceStays);
+        const std::string target = row.works ? (dir / "to/a.zip").string() : a;
+        EXPECT_EQ(session.CurrentArchive, target);
+        EXPECT_EQ(settings.ActiveFile[0], target);
+        EXPECT_EQ(followed.size(), row.works ? 1u : 0u);
+        EXPECT_EQ(notices(), row.works ? 0u : 1u);
+        EXPECT_EQ(readFile(target), bytes);
+        // No partial or temporary file is left beside a target.
+        for (const char *folder : { "to", "ro" })
+            for (const auto &entry : std::filesystem::directory_iterator(dir / folder))
+                EXPECT_EQ(entry.path().filename(), "a.zip");
+    }
+    chosen = QStringLiteral("-1");
+    EXPECT_FALSE(commands.copyOrMove(false));
+}
+
+TEST_F(ArchiveFileTest, RenameKeepsTheExtensionPartAndNeverReplacesAFile)
+{
+    EXPECT_EQ(splitAtFirstDot("my.backup.zip"),
+        std::make_pair(std::string("my"), std::string(".backup.zip")));
+    const std::string old = open("my.backup.zip");
+    dir.createFile("taken.backup.zip", "other");
+    for (const char *refused : { "taken", "", "a/b" }) {
+        SCOPED_TRACE(refused);
+        prompter.clear();
+        EXPECT_FALSE(commands.rename(refused));
+        EXPECT_EQ(notices(), 1u);
+        EXPECT_EQ(session.CurrentArchive, old);
+        EXPECT_TRUE(exists("my.backup.zip"));
+    }
+    EXPECT_EQ(readFile(dir / "taken.backup.zip"), "other");
+    busy = true;
+    EXPECT_FALSE(commands.rename("new"));
+    busy = false;
+    EXPECT_TRUE(commands.rename("new"));
+    EXPECT_FALSE(exists("my.backup.zip"));
+    const std::string renamed = (dir / "new.backup.zip").string();
+    EXPECT_EQ(session.CurrentArchive, renamed);
+    EXPECT_EQ(settings.ActiveFile[0], renamed);
+    EXPECT_EQ(followed, std::vector<std::string> { renamed });
+}
+
+TEST_F(ArchiveFileTest, DeleteLeavesFourRecentEntriesAndIsRefusedWhileBusy)
+{
+    for (const char *name : { "1.zip", "2.zip", "3.zip", "4.zip", "5.zip" })
+        open(name);
+    const std::vector<std::string> before = recent();
+    busy = true;
+    commands.deleteArchive();
+    EXPECT_TRUE(exists("5.zip"));
+    busy = false;
+    prompter.answerQuestion(false);
+    commands.deleteArchive();
+    EXPECT_TRUE(exists("5.zip"));
+    prompter.answerQuestion(true);
+    commands.deleteArchive();
+    EXPECT_FALSE(exists("5.zip"));
+    EXPECT_TRUE(session.CurrentArchive.empty());
+    EXPECT_EQ(
+        recent(), (std::vector<std::string> { before[1], before[2], before[3], before[4], "" }));
+}
+
+TEST_F(ArchiveFileTest, ShortcutIsADesktopEntryNamedUpToTheFirstDot)
+{
+    const std::string desktop = dir.createDir("Desktop").string();
+    const std::string archive = open("my.backup.zip");
+    EXPECT_TRUE(commands.createShortcut("").empty());
+    for (int twice = 0; twice < 2; ++twice)
+        EXPECT_EQ(commands.createShortcut(desktop), desktop + "/my.desktop");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(desktop),
+                  std::filesystem::directory_iterator()),
+        1);
+    EXPECT_EQ(readFile(desktop + "/my.desktop"),
+        "[Desktop Entry]\nType=Link\nName=Shortcut to " + archive + "\nURL=file://" + archive
+            + "\nIcon=application-zip\n");
+    open("archive");
+    // A name without a dot is not cut to a hidden ".desktop".
+    EXPECT_EQ(commands.createShortcut(desktop), desktop + "/archive.desktop");
+}
+
+TEST_F(ArchiveFileTest, PropertyTexts)
+{
+    // At the root the folder keeps its slash; an unreadable file is reported.
+    EXPECT_EQ(zipPropertyTexts("/Backup.ZIP", 0, "0"), (QStringList { "/", "Backup.ZIP" }));
+    EXPECT_EQ(prompter.texts().size(), 1);
+    const std::string archive = dir.createFile("Data/Backup.ZIP", std::string(1234, 'x')).string();
+    const QStringList zip = zipPropertyTexts(archive, 1500, "62");
+    EXPECT_EQ(zip.mid(0, 5),
+        (QStringList {
+            QString::fromStdString(dir.str() + "/Data"), "Backup.ZIP", "1.234", "1.500", "62%" }));
+    EXPECT_FALSE(zip[5].isEmpty());
+
+    FileRow stored { "data.qqq", "07.12.2026  03:40", "12345", "12345", "0%", "sub/" };
+    EXPECT_EQ(filePropertyTexts(stored),
+        (QStringList { "data.qqq", "qqq File", "12.345 bytes", "12.345 bytes", "0%",
+            "07.12.2026  03:40", "sub/" }));
+    stored.Name = "plainname";
+    EXPECT_EQ(filePropertyTexts(stored)[1], "File");
 }

@@ -1,11 +1,15 @@
 // The favourites, options, search and find windows on the main window.
 
 #include "app/DiscoveryCommands.h"
+#include "dialogs/ExtractUnit.h"
+#include "dialogs/FolderTree.h"
+#include "discovery/CFolderUnit2.h"
 #include "discovery/DiscoveryHost.h"
 #include "discovery/FavorOptUnit.h"
 #include "discovery/FavoriteUnit.h"
 #include "discovery/FindUnit.h"
 #include "discovery/SearchUnit.h"
+#include "discovery/SelFolderUnit.h"
 #include "widgets/FileListView.h"
 
 #include "tests/support/MainWindow.h"
@@ -20,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace amxtest;
@@ -130,6 +135,68 @@ private Q_SLOTS:
         QVERIFY(main.form.isEnabled());
         QCOMPARE(main.form.session().CurrentArchive, big);
         QCOMPARE(main.form.FileRowCount(), size_t(1));
+    }
+
+    // Move through the chooser into a folder made with its "New...", then
+    // rename the moved archive through the rename window.
+    void moveIntoNewFolderThenRename()
+    {
+        const std::string archive = makeArchive("chooser/my.backup.zip", { "x.txt" });
+        MainWindow main({ qs(archive) });
+        TSelDirForm &chooser = main.form.selDirForm();
+        chooser.TreeList->volumeSource = [this] {
+            Volume test;
+            test.displayName = QStringLiteral("Test");
+            test.root = qs(m_dir.str() + "/");
+            return std::vector<Volume> { test };
+        };
+        const QString made = qs(m_dir.str() + "/chooser/made/deep");
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(chooser.windowTitle(), QStringLiteral("Move"));
+            QCOMPARE(chooser.Label1->text(), "Move " + qs(archive) + " &to:");
+            QVERIFY(!chooser.Button3->isEnabled());
+            chooser.showFolder(qs(m_dir.str() + "/chooser"));
+            QCOMPARE(chooser.Destination->currentText(), qs(m_dir.str() + "/chooser"));
+            chooser.Button3->click();
+            chooser.NFolderForm->Edit1->setText(QStringLiteral("/made/deep"));
+            chooser.NFolderForm->Button1->click();
+            QVERIFY(!chooser.NFolderForm->isVisible());
+            QCOMPARE(chooser.Destination->currentText(), made);
+            QCOMPARE(FolderTree::folderOf(chooser.TreeList->currentItem()), made);
+            chooser.Button1->click();
+        });
+        action(main.form, "MoveArchive1")->trigger();
+        const std::string moved = made.toStdString() + "/my.backup.zip";
+        QCOMPARE(main.form.session().CurrentArchive, moved);
+        QVERIFY(!std::filesystem::exists(archive));
+        QCOMPARE(main.form.settings().SelDir[0], made.toStdString());
+
+        action(main.form, "RenameArchive1")->trigger();
+        TRenameForm &rename = main.form.renameForm();
+        QCOMPARE(rename.Edit1->text(), QStringLiteral("my"));
+        QCOMPARE(rename.Label5->text(), QStringLiteral(".backup.zip"));
+        rename.Edit1->setText(QStringLiteral("new"));
+        rename.Button1->click();
+        QVERIFY(!rename.isVisible());
+        QCOMPARE(main.form.settings().ActiveFile[0], made.toStdString() + "/new.backup.zip");
+        QVERIFY(main.form.windowTitle().startsWith(QStringLiteral("Ambermox (Beta test) - ")));
+    }
+
+    void extractNewFolderCreatesBelowTheDestination()
+    {
+        TExtractForm extract;
+        TNFolderForm2 newFolder(extract);
+        m_dir.createDir("x");
+        extract.Destination->setEditText(qs(" " + m_dir.str() + "/x/"));
+        QVERIFY(extract.Button4->isEnabled());
+        extract.Button4->click();
+        QCOMPARE(newFolder.Label2->text(), qs(m_dir.str() + "/x"));
+        newFolder.Edit1->setText(QStringLiteral("new"));
+        newFolder.Button1->click();
+        QVERIFY(std::filesystem::is_directory(m_dir / "x/new"));
+        // Shown in the tree, whose node then gives the text.
+        QCOMPARE(extract.Destination->currentText(), qs(m_dir.str() + "/x/new"));
+        QVERIFY(!newFolder.isVisible());
     }
 
     void optionsCancelRestoresEscKeeps()

@@ -1,0 +1,323 @@
+#include "ArchiveFileCommands.h"
+
+#include "ArchiveSession.h"
+#include "FileRows.h"
+#include "Settings.h"
+
+#include "dialogs/Operations.h"
+#include "platform/Prompter.h"
+#include "settings/FilePropUnit.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QMimeDatabase>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+void tell(const QString &text)
+{
+    Prompter::instance().notice(text, Prompter::Icon::Warning);
+}
+
+bool sameFile(const std::string &a, const std::string &b)
+{
+    std::error_code error;
+    return fs::equivalent(a, b, error);
+}
+
+// Closes the descriptor however the copy ends.
+struct Fd
+{
+    int fd;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// A desktop entry value: backslashes and line breaks escaped.
+std::string entryValue(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+std::pair<std::string, std::string> splitAtFirstDot(const std::string &fileName)
+{
+    const size_t dot = fileName.find('.');
+    if (dot == std::string::npos)
+        return { fileName, {} };
+    return { fileName.substr(0, dot), fileName.substr(dot) };
+}
+
+std::string copyFileSafely(const std::string &source, const std::string &target)
+{
+    Fd in { ::open(source.c_str(), O_RDONLY | O_CLOEXEC) };
+    struct stat st;
+    if (in.fd < 0 || ::fstat(in.fd, &st) != 0)
+        return std::strerror(errno);
+    std::string temp = folderOf(target) + "." + fileNameOf(target) + ".XXXXXX";
+    Fd out { ::mkostemp(temp.data(), O_CLOEXEC) };
+    if (out.fd < 0)
+        return std::strerror(errno);
+    struct Remove
+    {
+        const std::string &path;
+        bool keep = false;
+        ~Remove()
+        {
+            if (!keep)
+                ::unlink(path.c_str());
+        }
+    } remove { temp };
+
+    char buffer[1 << 16];
+    off_t copied = 0;
+    for (;;) {
+        const ssize_t got = ::read(in.fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::strerror(errno);
+        if (got == 0)
+            break;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out.fd, buffer + done, static_cast<size_t>(got - done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put < 0)
+                return std::strerror(errno);
+            done += put;
+        }
+        copied += got;
+    }
+    struct stat written;
+    if (::fsync(out.fd) != 0 || ::fstat(out.fd, &written) != 0)
+        return std::strerror(errno);
+    if (copied != st.st_size || written.st_size != st.st_size)
+        return "the copy is incomplete";
+    ::fchmod(out.fd, st.st_mode & 07777);
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        return std::strerror(errno);
+    remove.keep = true;
+    return {};
+}
+
+ArchiveFileCommands::ArchiveFileCommands(Settings &settings, ArchiveSession &session,
+    std::function<void(const std::string &)> follow, std::function<void()> refreshRecent)
+    : refuseWhileBusy(refuseWhileOperationRuns)
+    , m_settings(settings)
+    , m_session(session)
+    , m_follow(std::move(follow))
+    , m_refreshRecent(std::move(refreshRecent))
+{
+}
+
+bool ArchiveFileCommands::newArchive()
+{
+    QString chosen = Prompter::instance().saveFile(QStringLiteral("New Archive"),
+        qs(m_settings.LastOpenDir), QStringLiteral("ZIP files|*.zip"));
+    if (chosen.isEmpty())
+        return false;
+    std::string path = chosen.toStdString();
+    if (LowerAscii(fs::path(path).extension().string()) != ".zip")
+        path += ".zip";
+    std::error_code error;
+    if (fs::exists(path, error)) {
+        if (!Prompter::instance().question(QStringLiteral("Cannot create \"") + qs(path)
+                + QStringLiteral("\". File already exists. Open existing file?")))
+            return false;
+        m_session.openAndLoad(path);
+        return true;
+    }
+    if (refuseWhileBusy())
+        return false;
+    m_session.CloseArchive();
+    // O_EXCL: a file that appeared meanwhile is never emptied.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        tell(QStringLiteral("Cannot create \"") + qs(path) + QStringLiteral("\": ")
+            + qs(std::strerror(errno)));
+        return false;
+    }
+    ::close(fd);
+    m_session.openAndLoad(path);
+    return true;
+}
+
+void ArchiveFileCommands::switchTo(const std::string &path)
+{
+    m_session.CurrentArchive = path;
+    m_follow(path);
+    m_settings.ActiveFile[0] = path;
+    m_refreshRecent();
+}
+
+bool ArchiveFileCommands::copyOrMove(bool move)
+{
+    const std::string source = m_session.CurrentArchive;
+    if (source.empty() || (move && refuseWhileBusy()))
+        return false;
+    const QString verb = move ? QStringLiteral("Move") : QStringLiteral("Copy");
+    const QString folder =
+        chooseFolder(verb, verb + QStringLiteral(" ") + qs(source) + QStringLiteral(" &to:"));
+    if (folder == QStringLiteral("-1") || folder.isEmpty())
+        return false;
+    std::string target = folder.toStdString();
+    if (target.back() != '/')
+        target += '/';
+    target += fileNameOf(source);
+    // A typed relative folder would depend on where the program was started.
+    if (target.front() != '/') {
+        tell(QStringLiteral("Cannot copy \"") + qs(source) + QStringLiteral("\" to \"") + qs(target)
+            + QStringLiteral("\": the folder is not a full path"));
+        return false;
+    }
+    if (sameFile(source, target)) {
+        tell(QStringLiteral("\"") + qs(source) + QStringLiteral("\" is already in that folder."));
+        return false;
+    }
+    if (const std::string why = copyFileSafely(source, target); !why.empty()) {
+        tell(QStringLiteral("Cannot copy \"") + qs(source) + QStringLiteral("\" to \"") + qs(target)
+            + QStringLiteral("\": ") + qs(why));
+        return false;
+    }
+    if (move && ::unlink(source.c_str()) != 0)
+        tell(QStringLiteral("The archive was copied to \"") + qs(target)
+            + QStringLiteral("\", but \"") + qs(source)
+            + QStringLiteral("\" could not be deleted: ") + qs(std::strerror(errno)));
+    switchTo(target);
+    return true;
+}
+
+bool ArchiveFileCommands::rename(const std::string &newBase)
+{
+    const std::string old = m_session.CurrentArchive;
+    if (old.empty() || refuseWhileBusy())
+        return false;
+    const std::string name = newBase + splitAtFirstDot(fileNameOf(old)).second;
+    const std::string target = folderOf(old) + name;
+    if (target == old)
+        return true;
+    const auto refuse = [&](const QString &why) {
+        tell(QStringLiteral("Cannot rename \"") + qs(old) + QStringLiteral("\" to \"") + qs(name)
+            + QStringLiteral("\": ") + why);
+        return false;
+    };
+    if (newBase.empty() || name.find('/') != std::string::npos)
+        return refuse(QStringLiteral("invalid name"));
+    // Never replaces another file, not even one created meanwhile.
+    if (::renameat2(AT_FDCWD, old.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            return refuse(qs(std::strerror(errno)));
+        // The file system knows no such rename: link and unlink do the same.
+        if (::link(old.c_str(), target.c_str()) != 0)
+            return refuse(qs(std::strerror(errno)));
+        ::unlink(old.c_str());
+    }
+    switchTo(target);
+    return true;
+}
+
+void ArchiveFileCommands::deleteArchive()
+{
+    const std::string path = m_session.CurrentArchive;
+    if (path.empty() || refuseWhileBusy())
+        return;
+    if (!Prompter::instance().question(
+            QStringLiteral("Are you sure you want to delete the entire archive ") + qs(path)
+                + QStringLiteral("?"),
+            Prompter::Icon::Critical))
+        return;
+    m_session.CloseArchive();
+    ::unlink(path.c_str());
+    if (m_settings.ActiveFile[0] == path)
+        m_settings.ActiveFile.remove(0);
+    m_refreshRecent();
+}
+
+std::string ArchiveFileCommands::createShortcut(const std::string &desktopFolder)
+{
+    const std::string archive = m_session.CurrentArchive;
+    if (archive.empty() || desktopFolder.empty())
+        return {};
+    std::string link = desktopFolder;
+    if (link.back() != '/')
+        link += '/';
+    link += splitAtFirstDot(fileNameOf(archive)).first + ".desktop";
+    const std::string text =
+        "[Desktop Entry]\nType=Link\nName=" + entryValue("Shortcut to " + archive)
+        + "\nURL=" + QUrl::fromLocalFile(qs(archive)).toString(QUrl::FullyEncoded).toStdString()
+        + "\nIcon=" + QMimeDatabase().mimeTypeForFile(qs(archive)).iconName().toStdString() + "\n";
+    QSaveFile file(qs(link));
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(text.data(), static_cast<qint64>(text.size()))
+            != static_cast<qint64>(text.size())
+        || !file.commit())
+        return {};
+    return link;
+}
+
+QStringList zipPropertyTexts(
+    const std::string &archive, size_t rowCount, const std::string &archiveRatio)
+{
+    std::string folder = folderOf(archive);
+    if (folder.size() > 1)
+        folder.pop_back();
+    QStringList out { qs(folder), qs(fileNameOf(archive)) };
+    struct stat st;
+    if (::stat(archive.c_str(), &st) != 0) {
+        Prompter::instance().error(qs(archive) + QStringLiteral(": ") + qs(std::strerror(errno)));
+        return out;
+    }
+    const QDateTime modified = QDateTime::fromSecsSinceEpoch(st.st_mtime);
+    QString when = QLocale().toString(modified.date(), QLocale::ShortFormat);
+    if (modified.time() != QTime(0, 0))
+        when += QStringLiteral(" ") + QLocale().toString(modified.time(), QLocale::LongFormat);
+    out << qs(GroupDigits(static_cast<int64_t>(st.st_size)))
+        << qs(GroupDigits(static_cast<int64_t>(rowCount)))
+        << qs(GroupDigits(archiveRatio)) + QStringLiteral("%") << when;
+    return out;
+}
+
+QStringList filePropertyTexts(const FileRow &row)
+{
+    const auto q = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    return { q(row.Name), typeNameOf(q(row.Name)),
+        qs(GroupDigits(row.Size)) + QStringLiteral(" bytes"),
+        qs(GroupDigits(row.Packed)) + QStringLiteral(" bytes"), q(row.Ratio), q(row.Modified),
+        q(row.Path) };
+}

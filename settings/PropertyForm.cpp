@@ -1,0 +1,40 @@
+#include "PropertyForm.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+
+PropertyForm::PropertyForm(const QString &title, const QStringList &captions, QWidget *owner)
+    : AmxDialog(Qt::Dialog)
+{
+    setWindowTitle(title);
+    auto *controls = new QWidget(this);
+    auto *form = new QFormLayout(controls);
+    for (const QString &caption : captions) {
+        auto *value = new QLabel(controls);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setMinimumWidth(220);
+        form->addRow(caption, value);
+        m_values.push_back(value);
+    }
+    QPushButton *unused = nullptr;
+    layOutWithButtons(controls, QStringLiteral("OK"), Button1, unused);
+    if (unused)
+        unused->hide();
+    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
+    setOwner(owner);
+}
+
+void PropertyForm::setValues(const QStringList &values)
+{
+    for (size_t i = 0; i < m_values.size() && i < static_cast<size_t>(values.size()); ++i)
+        m_values[i]->setText(values[static_cast<qsizetype>(i)]);
+}
+
+QStringList PropertyForm::values() const
+{
+    QStringList out;
+    for (const QLabel *value : m_values)
+        out << value->text();
+    return out;
+}
