@@ -105,21 +105,6 @@ private Q_SLOTS:
 
     // --- Delete ---
 
-    void deleteLayout()
-    {
-        TDeleteForm form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("Delete"));
-        QCOMPARE(form.RadioButton1->text(), QStringLiteral("&Entire archive"));
-        QCOMPARE(form.RadioButton2->text(), QStringLiteral("&Selected files"));
-        QCOMPARE(form.RadioButton3->text(), QStringLiteral("&Files:"));
-        QCOMPARE(form.Button1->text(), QStringLiteral("Delete"));
-        QVERIFY(form.Button1->isDefault());
-        QCOMPARE(form.Button2->text(), QStringLiteral("&Cancel"));
-        QVERIFY(!form.ZipEngine1.Verbose);
-        QVERIFY(!form.ZipEngine1.Trace);
-        QCOMPARE(form.ZipEngine1.AddCompLevel, 9);
-    }
-
     void deleteRadiosWithoutSelection()
     {
         TDeleteForm form;
@@ -189,10 +174,6 @@ private Q_SLOTS:
                                        << QStringList { "README", "docs/inner.txt", "latin.txt",
                                               "readme.txt", "sub/four.dat", "two.txt" }
                                        << 2 << QStringList {};
-        QTest::newRow("pattern") << QStringList {} << QStringLiteral("sub/*")
-                                 << QStringList { "README", "docs/inner.txt", "latin.txt",
-                                        "one.txt", "readme.txt", "two.txt" }
-                                 << 2 << QStringList {};
         QTest::newRow("nothing matched still reloads")
             << QStringList {} << QStringLiteral("*.nothing") << all << 0 << QStringList {};
         QTest::newRow("empty specification refused by the engine")
@@ -241,18 +222,9 @@ private Q_SLOTS:
 
     // --- View ---
 
-    void viewLayoutAndShow()
+    void viewShowsStartFromTheTextViewer()
     {
         auto &&[form, viewer] = ViewDialog(*this);
-        QCOMPARE(form.windowTitle(), QStringLiteral("View"));
-        QCOMPARE(form.RadioButton1->text(), QStringLiteral("&Associated program"));
-        QCOMPARE(form.RadioButton2->text(), QStringLiteral("&Internal ASCII text viewer"));
-        QCOMPARE(form.RadioButton3->text(), QStringLiteral("&Viewer: "));
-        QCOMPARE(form.Button3->text(), QStringLiteral("..."));
-        QCOMPARE(form.Button1->text(), QStringLiteral("View"));
-        QVERIFY(form.Button1->isDefault());
-        QCOMPARE(form.Button2->text(), QStringLiteral("&Cancel"));
-
         m_link->entry = ViewEntry { "", "readme.txt" };
         for (int round = 0; round < 2; ++round) {
             form.show();
@@ -436,20 +408,6 @@ private Q_SLOTS:
 
     // --- Text viewer ---
 
-    void textViewerLayout()
-    {
-        TAsciview viewer;
-        QCOMPARE(viewer.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(viewer.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(viewer.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QCOMPARE(viewer.Button1->text(), QStringLiteral("OK"));
-        QVERIFY(viewer.Button1->isDefault());
-        QCOMPARE(viewer.Button2->text(), QStringLiteral("&Clipboard Copy"));
-        QCOMPARE(viewer.Button3->text(), QStringLiteral("&Font"));
-        QVERIFY(viewer.windowFlags() & Qt::WindowMaximizeButtonHint);
-        QVERIFY(!(viewer.windowFlags() & Qt::WindowMinimizeButtonHint));
-    }
-
     void textViewerAppendsSlashAndDisablesMain()
     {
         TAsciview viewer;
@@ -479,19 +437,6 @@ private Q_SLOTS:
                 .arg(QString::fromStdString(m_link->tempFolder))));
         QTRY_VERIFY(!viewer.isVisible());
         QVERIFY(m_link->main.isEnabled());
-    }
-
-    void textViewerBinaryFileNoted()
-    {
-        TAsciview viewer;
-        viewer.setLink(*m_link);
-        writeFile(m_link->tempFolder + "prog", std::string("#!text\0\1\2\3binary", 17));
-        viewer.view("prog");
-        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("#!text"));
-        QCOMPARE(viewer.windowTitle(),
-            QStringLiteral(
-                "View: prog (not a text file: only the first 6 bytes of 17 bytes shown)"));
-        viewer.close();
     }
 
     void clipboardCopy_data()
