@@ -163,25 +163,9 @@ private Q_SLOTS:
         QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_deep));
     }
 
-    void viewStylesAndToggles()
+    void viewToggles()
     {
         auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
-        action(form, "Details1")->trigger();
-        form.fileList()->selectAllRows();
-        // The checked style again changes nothing.
-        action(form, "Details1")->trigger();
-        QCOMPARE(form.settings().ViewStyle, 3);
-        QCOMPARE(form.fileList()->viewStyle(), FileListView::Details);
-        QCOMPARE(form.fileList()->selectedCount(), 3);
-        int checked = 0;
-        for (const char *name : { "LargeIcons1", "SmallIcons1", "List1", "Details1" })
-            checked += action(form, name)->isChecked();
-        QCOMPARE(checked, 1);
-        action(form, "SmallIcons1")->trigger();
-        QVERIFY(!action(form, "Details1")->isChecked());
-        QVERIFY(action(form, "SmallIcons1")->isChecked());
-        QCOMPARE(form.settings().ViewStyle, 1);
-
         struct Toggle
         {
             const char *item;
@@ -385,21 +369,6 @@ private Q_SLOTS:
         QCOMPARE(int(shell.calls().size()), opened);
         if (opened && !shell.calls().empty())
             QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
-        QVERIFY(prompter.shown().empty());
-    }
-
-    void viewWithoutSelectionSaysSo()
-    {
-        auto &&[prompter, form] = MainWindow({ qs(m_a) });
-        for (const char *name : { "View1", "ViewButton" }) {
-            prompter.clear();
-            action(form, name)->trigger();
-            QCOMPARE(prompter.texts(), QStringList { "No file selected for viewing." });
-            QCOMPARE(prompter.shown().front().kind, QStringLiteral("notice"));
-        }
-        prompter.clear();
-        form.fileList()->selectAllRows();
-        action(form, "View2")->trigger();
         QVERIFY(prompter.shown().empty());
     }
 
