@@ -160,12 +160,15 @@ private Q_SLOTS:
     {
         auto &&[prompter, form] = MainWindow({ qs(m_d) }, Show::Shown);
         form.fileList()->selectAllRows();
-        for (int style : { 0, 1, 2, 3 }) {
-            action(form, std::array { "LargeIcons1", "SmallIcons1", "List1", "Details1" }[style])
-                ->trigger();
+        const std::array names { "LargeIcons1", "SmallIcons1", "List1", "Details1" };
+        // Details twice: the checked style again changes nothing.
+        for (int style : { 0, 1, 2, 3, 3 }) {
+            action(form, names[style])->trigger();
             QCOMPARE(form.settings().ViewStyle, style);
             QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), style);
             QCOMPARE(form.fileList()->selectedCount(), 4);
+            for (int other = 0; other < 4; ++other)
+                QCOMPARE(action(form, names[other])->isChecked(), other == style);
         }
     }
 };

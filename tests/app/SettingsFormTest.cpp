@@ -61,12 +61,8 @@ private Q_SLOTS:
         QCOMPARE(ini.childKeys().size(), 35);
         for (const auto &name : SettingsIO::valueNames())
             QVERIFY2(ini.contains(QString::fromStdString(name)), name.c_str());
-        QCOMPARE(ini.value("Sort order").toString(), QStringLiteral("1"));
-        QCOMPARE(ini.value("MainWidth").toString(), QStringLiteral("559"));
-        QCOMPARE(ini.value("MainHeight").toString(), QStringLiteral("350"));
         QVERIFY(ini.value("Temp").toString().endsWith('/'));
         QVERIFY(!ini.value("Viewer").toString().isEmpty());
-        QCOMPARE(ini.value("Tip of the day").toString(), QStringLiteral("1"));
     }
 
     void valuesSurviveARestart()
@@ -119,31 +115,18 @@ private Q_SLOTS:
 
     void unreadableIntegersAreReportedAndStartGoesOn()
     {
-        struct Case
-        {
-            const char *value;
-            QString text;
-        } cases[] = { { "broken", QStringLiteral("Invalid data type for 'FullRow'") },
-            { nullptr, QStringLiteral("Failed to get data for 'FullRow'") } };
-        for (const auto &c : cases) {
-            init();
-            runOnce([](TMainForm &form) {
-                form.settings().SortOrder = 6;
-                form.settings().ViewStyle = 1;
-            });
-            if (c.value) {
-                setValue("FullRow", QString::fromLatin1(c.value));
-            } else {
-                QSettings ini(QString::fromStdString(conf()), QSettings::IniFormat);
-                ini.remove(QStringLiteral("Ambermox/FullRow"));
-            }
-            auto &&[prompter, form] = MainWindow();
-            QCOMPARE(prompter.shown().size(), size_t(1));
-            QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
-            QCOMPARE(prompter.shown()[0].text, c.text);
-            QCOMPARE(form.settings().SortOrder, 6); // read before the bad value
-            QCOMPARE(form.settings().ViewStyle, 0); // after it: the default
-        }
+        // Each way an integer can be unreadable is the settings tests' business.
+        runOnce([](TMainForm &form) {
+            form.settings().SortOrder = 6;
+            form.settings().ViewStyle = 1;
+        });
+        setValue("FullRow", QStringLiteral("broken"));
+        auto &&[prompter, form] = MainWindow();
+        QCOMPARE(prompter.shown().size(), size_t(1));
+        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
+        QCOMPARE(prompter.shown()[0].text, QStringLiteral("Invalid data type for 'FullRow'"));
+        QCOMPARE(form.settings().SortOrder, 6); // read before the bad value
+        QCOMPARE(form.settings().ViewStyle, 0); // after it: the default
     }
 
     void existingFavoritesSurviveAFirstStart()

@@ -103,57 +103,58 @@ TEST(AddDialog, CompressionLevels)
 
 // ---- library calls ----------------------------------------------------------
 
-TEST(AddPasses, FilesOnlyMakeOneCallByFullPath)
+// One pass as expected: where it runs, whether it is the folder pass (with
+// folder names) or the file pass, and its specifications.
+struct ExpectedPass
 {
-    const auto passes = addPasses("/d/", { { "b.txt", false }, { "A.TXT", false } }, AddChoices {});
-    ASSERT_EQ(passes.size(), 1u);
-    EXPECT_EQ(passes[0].specs, (std::vector<std::string> { "/d/b.txt", "/d/A.TXT" }));
-    EXPECT_FALSE(passes[0].options.contains(O::AddDirNames));
-}
+    std::string currentDir;
+    bool folderPass;
+    std::vector<std::string> specs;
+};
 
-TEST(AddPasses, EachFolderRunsInItselfWithoutFolderInfo)
+struct PassCase
 {
+    const char *name;
+    std::string folder;
+    std::vector<AddSelected> selected;
+    bool folderInfo;
+    std::vector<ExpectedPass> passes;
+};
+AMX_ROW_PRINTS_NAME(PassCase)
+
+const PassCase kPassCases[] = {
+    { "FilesOnlyMakeOneCallByFullPath", "/d/", { { "b.txt", false }, { "A.TXT", false } }, false,
+        { { "/d/", false, { "/d/b.txt", "/d/A.TXT" } } } },
     // One call with one current directory could only reach the last folder.
-    const auto passes = addPasses("/d/", { { "one", true }, { "Two", true } }, AddChoices {});
-    ASSERT_EQ(passes.size(), 2u);
-    EXPECT_EQ(passes[0], (AddPass { "/d/one/", folderPassOptions({}), { "*.*" } }));
-    EXPECT_EQ(passes[1], (AddPass { "/d/Two/", folderPassOptions({}), { "*.*" } }));
+    { "EachFolderRunsInItselfWithoutFolderInfo", "/d/", { { "one", true }, { "Two", true } }, false,
+        { { "/d/one/", true, { "*.*" } }, { "/d/Two/", true, { "*.*" } } } },
+    { "FolderInfoNamesEveryFolderInOneCall", "/d/", { { "one", true }, { "Two", true } }, true,
+        { { "/d/", true, { "one/*.*", "Two/*.*" } } } },
+    { "FoldersFirstThenFilesWithTheirOwnOptions", "/d/",
+        { { "f.txt", false }, { "sub", true }, { "g.txt", false } }, false,
+        { { "/d/sub/", true, { "*.*" } }, { "/d/", false, { "/d/f.txt", "/d/g.txt" } } } },
+    { "SelectedNamesAreEscaped", "/d*/", { { "x?", true }, { "a\\b*", false } }, true,
+        { { "/d*/", true, { "x\\?/*.*" } }, { "/d*/", false, { "/d\\*/a\\\\b\\*" } } } },
+    { "NothingSelectedMakesNoCall", "/d/", {}, false, {} },
+};
+
+class AddPasses : public ::testing::TestWithParam<PassCase>
+{
+};
+
+TEST_P(AddPasses, Calls)
+{
+    const PassCase &c = GetParam();
+    AddChoices choices;
+    choices.folderInfo = c.folderInfo;
+    std::vector<AddPass> expected;
+    for (const ExpectedPass &e : c.passes)
+        expected.push_back({ e.currentDir,
+            e.folderPass ? folderPassOptions(choices) : filePassOptions(choices), e.specs });
+    EXPECT_EQ(addPasses(c.folder, c.selected, choices), expected);
 }
 
-TEST(AddPasses, FolderInfoNamesEveryFolderInOneCall)
-{
-    AddChoices c;
-    c.folderInfo = true;
-    const auto passes = addPasses("/d/", { { "one", true }, { "Two", true } }, c);
-    ASSERT_EQ(passes.size(), 1u);
-    EXPECT_EQ(passes[0], (AddPass { "/d/", folderPassOptions(c), { "one/*.*", "Two/*.*" } }));
-}
-
-TEST(AddPasses, FoldersFirstThenFilesWithTheirOwnOptions)
-{
-    const auto passes = addPasses(
-        "/d/", { { "f.txt", false }, { "sub", true }, { "g.txt", false } }, AddChoices {});
-    ASSERT_EQ(passes.size(), 2u);
-    EXPECT_EQ(passes[0].currentDir, "/d/sub/");
-    EXPECT_TRUE(passes[0].options.contains(O::AddDirNames));
-    EXPECT_EQ(passes[1].specs, (std::vector<std::string> { "/d/f.txt", "/d/g.txt" }));
-    EXPECT_FALSE(passes[1].options.contains(O::AddDirNames));
-}
-
-TEST(AddPasses, SelectedNamesAreEscaped)
-{
-    AddChoices c;
-    c.folderInfo = true;
-    const auto passes = addPasses("/d*/", { { "x?", true }, { "a\\b*", false } }, c);
-    ASSERT_EQ(passes.size(), 2u);
-    EXPECT_EQ(passes[0].specs, (std::vector<std::string> { "x\\?/*.*" }));
-    EXPECT_EQ(passes[1].specs, (std::vector<std::string> { "/d\\*/a\\\\b\\*" }));
-}
-
-TEST(AddPasses, NothingSelectedMakesNoCall)
-{
-    EXPECT_TRUE(addPasses("/d/", {}, AddChoices {}).empty());
-}
+INSTANTIATE_TEST_SUITE_P(AddDialog, AddPasses, ::testing::ValuesIn(kPassCases), amxtest::RowName());
 
 // ---- sizes, files, folders ------------------------------------------------
 

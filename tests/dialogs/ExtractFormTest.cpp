@@ -134,40 +134,6 @@ private Q_SLOTS:
 
     void init() { fs::current_path(m_dir.path()); }
 
-    void noSelectionOffersAllFiles()
-    {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        stage.form.show();
-        QCOMPARE(stage.form.windowTitle(), QStringLiteral("Extract"));
-        QVERIFY(!stage.form.RadioButton1->isEnabled());
-        QVERIFY(stage.form.RadioButton2->isChecked());
-        QVERIFY(!stage.main.isEnabled());
-        stage.form.close();
-        QVERIFY(stage.main.isEnabled());
-    }
-
-    void selectionOffersSelectedFiles()
-    {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        stage.select({ 1 });
-        stage.form.show();
-        QVERIFY(stage.form.RadioButton1->isEnabled());
-        QVERIFY(stage.form.RadioButton1->isChecked());
-        QVERIFY(!stage.form.RadioButton2->isChecked());
-        stage.form.close();
-
-        // The next show starts from the list again, not from the last choice.
-        stage.select({});
-        stage.form.show();
-        QVERIFY(!stage.form.RadioButton1->isEnabled());
-        QVERIFY(stage.form.RadioButton2->isChecked());
-        stage.form.close();
-    }
-
     void everyShowResetsTheControls()
     {
         Stage stage(m_archive, m_rows, [this] {
@@ -176,13 +142,13 @@ private Q_SLOTS:
         const std::string out = (m_dir / "tree/a").string();
         stage.history = { "", out, "/no/such/folder", "", (m_dir / "tree").string() };
         stage.form.show();
+        QVERIFY(!stage.main.isEnabled());
         QCOMPARE(stage.form.Destination->count(), 3);
         QCOMPARE(stage.form.Destination->itemText(0), qs(out));
         QCOMPARE(stage.form.Destination->itemText(2), qs((m_dir / "tree").string()));
         QCOMPARE(stage.form.Destination->currentText(), qs(out));
         QVERIFY(stage.form.Button2->isEnabled());
         QVERIFY(!stage.form.Button4->isEnabled()); // its window is not there yet
-        QCOMPARE(stage.form.Button4->text(), QStringLiteral("&New Folder..."));
 
         stage.form.Edit1->setText(QStringLiteral("*.c"));
         stage.form.CheckBox1->setChecked(true);
@@ -450,31 +416,6 @@ private Q_SLOTS:
         QCOMPARE(stage.history, (ExtractHistory { out.str(), "/a", "/b", "/c", "/d" }));
         QCOMPARE(stage.ops.progress().counter().maximum(),
             int(extractTotal(ExtractWhat::All, m_rows) / 32768));
-
-        // The same folder again leaves the history as it is.
-        fs::remove_all(out / "docs");
-        stage.form.show();
-        QCOMPARE(stage.form.Destination->currentText(), qs(out.str()));
-        stage.form.Button2->click();
-        QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
-        QCOMPARE(stage.history, (ExtractHistory { out.str(), "/a", "/b", "/c", "/d" }));
-    }
-
-    void extractsATypedPattern()
-    {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        TestDir out;
-        stage.form.show();
-        stage.form.RadioButton3->click();
-        stage.form.Edit1->setText(QStringLiteral("docs/*"));
-        stage.runInto(out.str());
-        const auto got = filesBelow(out.path());
-        QCOMPARE(got.size(), size_t(2));
-        QCOMPARE(got.at("docs/readme.txt"), readFile(m_source / "docs/readme.txt"));
-        QCOMPARE(got.at("docs/Guide.TXT"), readFile(m_source / "docs/Guide.TXT"));
-        QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> { "docs/*" }));
     }
 
     void emptyFilesTextIsRefused()
@@ -500,10 +441,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("overwrite");
         QTest::addColumn<bool>("skipOlder");
-        QTest::newRow("neither") << false << false;
         QTest::newRow("overwrite") << true << false;
         QTest::newRow("skip older") << false << true;
-        QTest::newRow("both") << true << true;
     }
 
     void checkBoxesFillTheOptions()

@@ -5,6 +5,7 @@
 #include "engine/LibraryBinding.h"
 #include "engine/ZipEngine.h"
 #include "platform/DynamicLibrary.h"
+#include "tests/support/RecordingNotices.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
@@ -18,12 +19,6 @@
 #include <vector>
 
 namespace amxtest {
-
-struct RecordingNotices : EngineNotices
-{
-    std::vector<std::string> texts;
-    void showNotice(const std::string &text) override { texts.push_back(text); }
-};
 
 // One Exec call as the recording library wrote it down.
 struct RecordedCall

@@ -4,6 +4,7 @@
 #include "engine/ZipEngine.h"
 #include "format/NameCodec.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingNotices.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,6 @@ using namespace amxtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct RecordingNotices : EngineNotices
-{
-    std::vector<std::string> texts;
-    void showNotice(const std::string &text) override { texts.push_back(text); }
-};
 
 std::string le16(uint16_t v)
 {
