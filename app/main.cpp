@@ -18,6 +18,7 @@
 #include "discovery/FavoriteUnit.h"
 #include "discovery/FindUnit.h"
 #include "discovery/SearchUnit.h"
+#include "discovery/SelFolderUnit.h"
 #include "platform/DesktopRegistration.h"
 #include "settings/AboutUnit.h"
 #include "settings/ConfigurationUnit.h"
@@ -78,6 +79,15 @@ int main(int argc, char **argv)
     TSearchForm searchForm;
     TFindForm findForm;
     connectDiscovery(mainForm, favoriteForm, favorOptForm, searchForm, findForm);
+    // The configuration chooses its folder in the program's own chooser.
+    folderChooser() = [&mainForm](const QString &title, const QString &prompt, const QString &) {
+        TSelDirForm &chooser = mainForm.selDirForm();
+        chooser.SelDirCaller = &mainForm;
+        chooser.SelDirTitle = title;
+        chooser.SelDirPrompt = prompt;
+        const QString chosen = chooser.run();
+        return chosen == QStringLiteral("-1") ? QString() : chosen;
+    };
     TAboutForm aboutForm;
     TTipForm tipForm;
     TConfigurationForm configurationForm;

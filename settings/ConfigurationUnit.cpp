@@ -50,7 +50,7 @@ QWidget *pathRow(QLineEdit *&edit, const char *editName, QToolButton *&button,
 
 FolderChooser &folderChooser()
 {
-    // Until the tree chooser is hooked in, the desktop's folder dialog.
+    // The desktop's folder dialog, until the program hooks in its own chooser.
     static FolderChooser chooser = [](const QString &title, const QString &prompt,
                                        const QString &start) {
         Q_UNUSED(prompt);
