@@ -41,11 +41,6 @@ TDeleteForm::TDeleteForm()
 
     layOutWithButtons(files, QStringLiteral("Delete"), Button1, Button2);
 
-    ZipEngine1.Verbose = false;
-    ZipEngine1.Trace = false;
-    ZipEngine1.AddCompLevel = 9;
-    ZipEngine1.AddOptions = {};
-    ZipEngine1.ExtrOptions = {};
     ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
         ZipEngine1Message(sender, code, message);
     };

@@ -117,11 +117,6 @@ TExtractForm::TExtractForm()
     layout->addLayout(left, 1);
     layout->addLayout(right);
 
-    ZipEngine1.Verbose = false;
-    ZipEngine1.Trace = false;
-    ZipEngine1.AddCompLevel = 9;
-    ZipEngine1.AddOptions = {};
-    ZipEngine1.ExtrOptions = {};
     ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
                                 int64_t size) {
         ZipEngine1Progress(sender, type, name, size);
