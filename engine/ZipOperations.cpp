@@ -212,6 +212,17 @@ struct CallStrings
     std::vector<std::string> specs;
 };
 
+// What every extraction block holds, whatever the operation.
+void fillUnzBase(AmxUnzParams &block, void *caller, AmxCallback callback, bool trace)
+{
+    block.first = 0;
+    block.caller = caller;
+    block.const120 = 120;
+    block.callback = callback;
+    block.traceFlag = flag(trace);
+    block.alwaysTrue40 = -1;
+}
+
 template <typename Block> void fillStrings(Block &block, CallStrings &strings)
 {
     block.specCount = static_cast<int32_t>(strings.specs.size());
@@ -411,12 +422,7 @@ void TZipEngine::Extract()
         const ExtrOpts options = ExtrOptions;
         const bool update = options.contains(ExtrOptsEnum::ExtrUpdate);
         auto fill = [&](AmxUnzParams &block) {
-            block.first = 0;
-            block.caller = this;
-            block.const120 = 120;
-            block.callback = &TZipEngine::libraryCallbackEntry;
-            block.traceFlag = flag(Trace);
-            block.alwaysTrue40 = -1;
+            fillUnzBase(block, this, &TZipEngine::libraryCallbackEntry, Trace);
             block.verboseFlag = flag(Verbose || Trace);
             block.updateFlag = flag(update);
             block.freshenFlag = flag(options.contains(ExtrOptsEnum::ExtrFreshen) && !update);
@@ -456,12 +462,7 @@ void TZipEngine::Test()
         }
         const std::vector<std::string> specs = FSpecArgs;
         auto fill = [&](AmxUnzParams &block) {
-            block.first = 0;
-            block.caller = this;
-            block.const120 = 120;
-            block.callback = &TZipEngine::libraryCallbackEntry;
-            block.traceFlag = flag(Trace);
-            block.alwaysTrue40 = -1;
+            fillUnzBase(block, this, &TZipEngine::libraryCallbackEntry, Trace);
             block.verboseFlag = -1;
             block.dirNamesFlag = -1;
         };
