@@ -43,6 +43,10 @@ protected:
     void layOutWithButtons(
         QWidget *controls, const QString &okText, QPushButton *&ok, QPushButton *&cancel);
 
+    // The frame of a tabbed dialog: the pages above, "OK" (Button1, the
+    // default) and "Cancel" (Button2) at the bottom right.
+    void layOutWithPages(QWidget *pages, QPushButton *&ok, QPushButton *&cancel);
+
     // What Esc does.
     virtual void escapePressed() { close(); }
 

@@ -85,19 +85,7 @@ TFavorOptForm::TFavorOptForm()
     otherLayout->addStretch(1);
     PageControl1->addTab(other, QStringLiteral("Other Zip Folders"));
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(PageControl1, 1);
-    layout->addLayout(buttons);
+    layOutWithPages(PageControl1, Button1, Button2);
 
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TFavorOptForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TFavorOptForm::Button2Click));

@@ -131,19 +131,7 @@ TConfigurationForm::TConfigurationForm()
     viewerLabel->setBuddy(Edit2);
     TabbedNotebook1->addTab(programs, QStringLiteral("Program Locations"));
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(TabbedNotebook1, 1);
-    layout->addLayout(buttons);
+    layOutWithPages(TabbedNotebook1, Button1, Button2);
 
     connect(SpeedButton1, &QToolButton::clicked, this,
         guarded(this, &TConfigurationForm::SpeedButton1Click));
