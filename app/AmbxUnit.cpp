@@ -4,6 +4,7 @@
 #include "CommandActions.h"
 #include "SettingsFiles.h"
 #include "StatusPanel.h"
+#include "ViewOptions.h"
 #include "WindowPlacement.h"
 
 #include "discovery/FavoritesFile.h"
@@ -337,7 +338,7 @@ void TMainForm::FormPaint()
     // The shell verbs never reach here: they end before any window shows.
     if (m_args.size() <= 1
         && showTipAtStart(m_settings.TipOfTheDay, !m_session.CurrentArchive.empty()))
-        TipOfTheDayClick();
+        m_dialogs->showTip();
 }
 
 void TMainForm::Timer1Timer()
@@ -424,25 +425,6 @@ void TMainForm::LoadSettings()
 
 void TMainForm::applySettings()
 {
-    auto action = [this](const char *name) {
-        return m_actions->action(name);
-    };
-    auto toggle = [&](int value, const char *item, auto apply) {
-        if (value != 0 && value != 1)
-            return;
-        apply(value == 1);
-        if (QAction *a = action(item))
-            a->setChecked(value == 1);
-    };
-    toggle(m_settings.AsWebPage, "AsWebPage1", [this](bool on) {
-        FileList->setHotTracking(on);
-    });
-    toggle(m_settings.ViewStatusLine, "StatusBar1", [this](bool on) {
-        m_statusPanel->setVisible(on);
-    });
-    toggle(m_settings.ViewToolbar, "Toolbar1", [this](bool on) {
-        ToolBar2->setVisible(on);
-    });
     if (m_settings.ViewStyle >= 0 && m_settings.ViewStyle <= 3) {
         setViewStyle(m_settings.ViewStyle);
     } else {
@@ -450,17 +432,7 @@ void TMainForm::applySettings()
             item->setChecked(false);
     }
     restoreGeometry();
-    FileList->setGridLines(m_settings.GridLines == 1);
-    FileList->setFullRowSelect(m_settings.FullRow == 1);
-    // Each option's own command applies it, starting from the opposite check mark.
-    const std::pair<int, const char *> options[] = { { m_settings.FlatButtons, "FlatButtons1" },
-        { m_settings.ShowToolbarText, "ShowText1" }, { m_settings.ToolbarTips, "ShowToolTips1" } };
-    for (const auto &[value, name] : options) {
-        if (QAction *a = action(name)) {
-            a->setChecked(value != 1);
-            a->trigger();
-        }
-    }
+    m_viewOptions->apply();
     checkSortItem();
 }
 

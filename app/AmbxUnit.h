@@ -2,9 +2,10 @@
 // settings and the commands that act on them.
 #pragma once
 
-#include "ArchiveFileCommands.h"
+#include "ArchiveFileMenu.h"
 #include "ArchiveSession.h"
 #include "CommandTable.h"
+#include "DialogCommands.h"
 #include "FileRowModel.h"
 #include "FileRows.h"
 #include "Settings.h"
@@ -13,17 +14,12 @@
 #include "dialogs/MainWindowLink.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
-#include "discovery/SelFolderUnit.h"
 
 #include "engine/ZipEngine.h"
-#include "settings/FilePropUnit.h"
-#include "settings/RenameUnit.h"
 #include "settings/SettingsLink.h"
-#include "settings/ZipPropUnit.h"
 
 #include <QLabel>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -32,6 +28,7 @@ class AnimatedPicture;
 class ButtonBar;
 class CommandActions;
 class StatusPanel;
+class ViewOptions;
 class FileListView;
 class QAction;
 class QProgressBar;
@@ -39,15 +36,6 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class StatusLamp;
-class TAboutForm;
-class TAddForm;
-class TCheckOut;
-class TConfigurationForm;
-class TAsciview;
-class TDeleteForm;
-class TExtractForm;
-class TTipForm;
-class TViewForm;
 
 class TMainForm : public QMainWindow,
                   public MainWindowLink,
@@ -94,52 +82,20 @@ public:
     TZipEngine &engine() { return m_engine; }
     bool archiveReadOnly() const { return m_session.readOnly(); }
 
-    // Commands, view options and what running operations share with the
-    // window (MainCommands.cpp).
+    // Commands and what running operations share with the window
+    // (MainCommands.cpp).
     Operations &operations() override { return *m_operations; }
     TMsgForm &msgForm() { return *m_msgForm; }
     void FileListClick();
     void FileListDblClick();
     void OpenEntryClick();
-    void ViewCommandClick();
-    void ToolbarClick();
-    void StatusBarClick();
-    void AsWebPageClick();
-    void BestFitClick();
-    void DefaultColumnsClick();
-    void FlatButtonsClick(bool on);
-    void ShowTextClick(bool on);
-    void ShowToolTipsClick(bool on);
     void StatusPanelClick();
     void TopMenuPopup();
     // The folder chooser, for every window that asks for a folder.
-    TSelDirForm &selDirForm() { return *m_selDirForm; }
-    ArchiveFileCommands &fileCommands() { return *m_fileCommands; }
-    TRenameForm &renameForm() { return *m_renameForm; }
-    TZipPropForm &zipPropForm() { return *m_zipPropForm; }
-    TFilePropForm &filePropForm() { return *m_filePropForm; }
-
-    // The dialogs beside the main window, created once at start; their
-    // commands show them (DialogCommands.cpp).
-    void setAddForm(TAddForm *form);
-    void setExtractForm(TExtractForm *form);
-    void setDeleteForm(TDeleteForm *form);
-    void setViewForm(TViewForm *form, TAsciview *textViewer);
-    TExtractForm *extractForm() const;
-    void AddClick();
-    void ExtractClick();
-    void DeleteClick();
-    // Inflates and checks every member, writing nothing; the log holds a
-    // line per member, a notice tells the outcome.
-    void TestArchiveClick();
-    // Shows the View dialog; ViewCommandClick checks the selection first.
-    void showViewForm();
-    void setCheckOut(TCheckOut *form);
-    void setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about);
-    void CheckOutClick();
-    void ConfigurationClick();
-    void TipOfTheDayClick();
-    void AboutClick();
+    TSelDirForm &selDirForm() { return m_fileMenu->selDirForm(); }
+    ArchiveFileMenu &fileMenu() { return *m_fileMenu; }
+    // The windows beside the main window are handed in here.
+    DialogCommands &dialogs() { return *m_dialogs; }
 
     // SettingsLink
     void saveAndReloadSettings() override;
@@ -219,26 +175,10 @@ private:
     // MainCommands.cpp
     void connectCommands();
     void connectDock();
-    bool setOption(int &setting, const char *item, bool on);
-    void ShowArchiveProperties();
     std::unique_ptr<TMsgForm> m_msgForm;
     std::unique_ptr<Operations> m_operations;
+    std::unique_ptr<ViewOptions> m_viewOptions;
+    std::unique_ptr<ArchiveFileMenu> m_fileMenu;
+    std::unique_ptr<DialogCommands> m_dialogs;
     bool m_afterDoubleClick = false;
-    // Windows created beside the main window; cleared when they go.
-    QPointer<TAddForm> m_addForm;
-    QPointer<TExtractForm> m_extractForm;
-    QPointer<TDeleteForm> m_deleteForm;
-    QPointer<TViewForm> m_viewForm;
-    QPointer<TAsciview> m_textViewer;
-    QPointer<TCheckOut> m_checkOut;
-    QPointer<TConfigurationForm> m_configurationForm;
-    QPointer<TTipForm> m_tipForm;
-    QPointer<TAboutForm> m_aboutForm;
-    // The archive file commands and their windows (MainCommands.cpp).
-    void bindFileCommands();
-    std::unique_ptr<ArchiveFileCommands> m_fileCommands;
-    std::unique_ptr<TSelDirForm> m_selDirForm;
-    std::unique_ptr<TRenameForm> m_renameForm;
-    std::unique_ptr<TZipPropForm> m_zipPropForm;
-    std::unique_ptr<TFilePropForm> m_filePropForm;
 };

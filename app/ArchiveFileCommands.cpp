@@ -187,7 +187,8 @@ void ArchiveFileCommands::switchTo(const std::string &path)
 bool ArchiveFileCommands::copyOrMove(bool move)
 {
     const std::string source = m_session.CurrentArchive;
-    if (source.empty() || (move && refuseWhileBusy()))
+    // A copy taken while an add writes the archive would be half an archive.
+    if (source.empty() || refuseWhileBusy())
         return false;
     const QString verb = move ? QStringLiteral("Move") : QStringLiteral("Copy");
     const QString folder =

@@ -1,6 +1,7 @@
 #include "CommandActions.h"
 
 #include "platform/FileIcons.h"
+#include "platform/Guard.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -111,6 +112,15 @@ std::vector<QAction *> CommandActions::group(Group group) const
         if (command->group == group)
             out.push_back(action);
     return out;
+}
+
+void CommandActions::bind(QObject *context, std::initializer_list<const char *> names,
+    std::function<void()> handler) const
+{
+    for (const char *name : names)
+        QObject::connect(action(name), &QAction::triggered, context, [handler] {
+            guard(handler);
+        });
 }
 
 void CommandActions::applyArchiveState(ArchiveState state)

@@ -6,10 +6,13 @@
 
 #include <QString>
 
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
 class QAction;
+class QObject;
 class QWidget;
 class QMainWindow;
 class QMenu;
@@ -34,6 +37,11 @@ public:
     std::vector<QAction *> group(Group group) const;
     const std::vector<QAction *> &buttons() const { return m_buttons; }
     const std::vector<std::pair<QAction *, const Command *>> &all() const { return m_actions; }
+
+    // Runs handler, guarded, when any of the named commands is triggered;
+    // the connection ends with context.
+    void bind(QObject *context, std::initializer_list<const char *> names,
+        std::function<void()> handler) const;
 
     // Enables and disables every command as the archive state asks.
     void applyArchiveState(ArchiveState state);

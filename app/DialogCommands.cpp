@@ -1,7 +1,7 @@
-// TMainForm, third part: the dialogs beside the window, what they reach of
-// it, and the commands that show them.
+#include "DialogCommands.h"
 
 #include "AmbxUnit.h"
+#include "CommandActions.h"
 
 #include "dialogs/AViewUnit.h"
 #include "dialogs/AddUnit.h"
@@ -11,224 +11,182 @@
 #include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
 #include "platform/Prompter.h"
+#include "platform/Shell.h"
 #include "settings/AboutUnit.h"
 #include "settings/ConfigurationUnit.h"
 #include "settings/TipUnit.h"
 #include "widgets/FileListView.h"
 
-TExtractForm *TMainForm::extractForm() const
+namespace {
+
+void openHelpFile(
+    const char *name, Shell::Show show = Shell::Show::Normal, const QString &args = {})
+{
+    const QString folder = QString::fromStdString(programFolder());
+    const bool page = QString::fromLatin1(name).endsWith(QLatin1String(".html"));
+    Shell::instance().openFile(
+        folder + (page ? QStringLiteral("help/") : QString()) + QString::fromLatin1(name),
+        folder + (page ? QStringLiteral("help/") : QString()), show, args);
+}
+
+} // namespace
+
+DialogCommands::DialogCommands(TMainForm &form, const CommandActions &actions)
+    : m_form(form)
+{
+    QObject *context = &form;
+    actions.bind(context, { "Add1", "Add2", "AddButton" }, [this] {
+        add();
+    });
+    actions.bind(context, { "Extract1", "Extract2", "ExtractButton" }, [this] {
+        extract();
+    });
+    actions.bind(context, { "Delete1", "Delete2", "DeleteButton" }, [this] {
+        remove();
+    });
+    actions.bind(context, { "View1", "View2", "ViewButton" }, [this] {
+        view();
+    });
+    actions.bind(context, { "CheckOut1", "CheckOutButton" }, [this] {
+        checkOut();
+    });
+    actions.bind(context, { "TestArchive1", "TestArchive2" }, [this] {
+        test();
+    });
+    actions.bind(context, { "Configuration1" }, [this] {
+        if (m_configurationForm)
+            m_configurationForm->showOnTop();
+    });
+    actions.bind(context, { "TipOfTheDay1" }, [this] {
+        showTip();
+    });
+    actions.bind(context, { "AboutAmbermox1" }, [this] {
+        if (m_aboutForm)
+            m_aboutForm->showOnTop();
+    });
+    actions.bind(context, { "Contents1" }, [] {
+        openHelpFile("index.html", Shell::Show::Maximized);
+    });
+    actions.bind(context, { "BriefTutorial1" }, [] {
+        openHelpFile("tutor.html");
+    });
+    actions.bind(context, { "FrequentlyAskedQuestions1" }, [] {
+        openHelpFile("faq.html");
+    });
+    actions.bind(context, { "HomePage1" }, [] {
+        openHelpFile("Visit Ambermox's Home Page.url", Shell::Show::Normal, QStringLiteral("/max"));
+    });
+}
+
+TExtractForm *DialogCommands::extractForm() const
 {
     return m_extractForm;
 }
 
-void TMainForm::setAddForm(TAddForm *form)
+void DialogCommands::setAddForm(TAddForm *form)
 {
     m_addForm = form;
     if (form)
-        form->setLink(*this);
+        form->setLink(m_form);
 }
 
-void TMainForm::setExtractForm(TExtractForm *form)
+void DialogCommands::setExtractForm(TExtractForm *form)
 {
     m_extractForm = form;
     if (form)
-        form->setLink(*this);
+        form->setLink(m_form);
 }
 
-void TMainForm::setDeleteForm(TDeleteForm *form)
+void DialogCommands::setDeleteForm(TDeleteForm *form)
 {
     m_deleteForm = form;
     if (form)
-        form->setLink(*this);
+        form->setLink(m_form);
 }
 
-void TMainForm::setViewForm(TViewForm *form, TAsciview *textViewer)
+void DialogCommands::setViewForm(TViewForm *form, TAsciview *textViewer)
 {
     m_viewForm = form;
     m_textViewer = textViewer;
     if (textViewer)
-        textViewer->setLink(*this);
+        textViewer->setLink(m_form);
     if (form) {
-        form->setLink(*this);
+        form->setLink(m_form);
         form->setTextViewer(textViewer);
     }
 }
 
-void TMainForm::setCheckOut(TCheckOut *form)
+void DialogCommands::setCheckOut(TCheckOut *form)
 {
     m_checkOut = form;
     if (form)
-        form->setLink(*this);
+        form->setLink(m_form);
 }
 
-void TMainForm::setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about)
+void DialogCommands::setHelpForms(
+    TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about)
 {
     m_configurationForm = configuration;
     m_tipForm = tip;
     m_aboutForm = about;
     if (configuration)
-        configuration->setLink(*this);
+        configuration->setLink(m_form);
     if (tip)
-        tip->setLink(*this);
+        tip->setLink(m_form);
     if (about)
-        about->setLink(*this);
+        about->setLink(m_form);
 }
 
-void TMainForm::CheckOutClick()
-{
-    if (!m_checkOut || m_session.CurrentArchive.empty() || refuseWhileOperationRuns())
-        return;
-    m_checkOut->exec();
-}
-
-void TMainForm::ConfigurationClick()
-{
-    if (m_configurationForm)
-        m_configurationForm->showOnTop();
-}
-
-void TMainForm::TipOfTheDayClick()
+void DialogCommands::showTip()
 {
     if (m_tipForm)
         m_tipForm->exec();
 }
 
-void TMainForm::AboutClick()
+bool DialogCommands::archiveOpen() const
 {
-    if (m_aboutForm)
-        m_aboutForm->showOnTop();
+    return !m_form.currentArchive().empty();
 }
 
-void TMainForm::saveAndReloadSettings()
-{
-    SaveSettings();
-    LoadSettings();
-}
-
-std::string TMainForm::helpRoot() const
-{
-    return programFolder();
-}
-
-void TMainForm::AddClick()
+void DialogCommands::add()
 {
     // While its add runs the dialog stays closed: the list must stay
     // clickable to interrupt it.
-    if (!m_addForm || m_addForm->running() || m_session.CurrentArchive.empty())
+    if (m_addForm && !m_addForm->running() && archiveOpen())
+        m_addForm->showOnTop();
+}
+
+void DialogCommands::extract()
+{
+    if (m_extractForm && archiveOpen() && !refuseWhileOperationRuns())
+        m_extractForm->showOnTop();
+}
+
+void DialogCommands::remove()
+{
+    if (m_deleteForm && archiveOpen() && !m_form.archiveReadOnly())
+        m_deleteForm->showOnTop();
+}
+
+void DialogCommands::view()
+{
+    if (m_form.fileList()->selectedCount() == 0) {
+        Prompter::instance().notice(
+            QStringLiteral("No file selected for viewing."), Prompter::Icon::Information);
         return;
-    m_addForm->showOnTop();
+    }
+    if (m_viewForm && archiveOpen())
+        m_viewForm->showOnTop();
 }
 
-void TMainForm::ExtractClick()
+void DialogCommands::checkOut()
 {
-    if (!m_extractForm || m_session.CurrentArchive.empty() || refuseWhileOperationRuns())
-        return;
-    m_extractForm->showOnTop();
+    if (m_checkOut && archiveOpen() && !refuseWhileOperationRuns())
+        m_checkOut->exec();
 }
 
-void TMainForm::DeleteClick()
+void DialogCommands::test()
 {
-    if (!m_deleteForm || m_session.CurrentArchive.empty() || m_session.readOnly())
-        return;
-    m_deleteForm->showOnTop();
-}
-
-void TMainForm::TestArchiveClick()
-{
-    if (m_session.CurrentArchive.empty() || m_engine.EntryCount() == 0
-        || refuseWhileOperationRuns())
-        return;
-    Operations &operations = *m_operations;
-    operations.startLog();
-    int64_t total = 0;
-    for (const ZipDirEntry &e : m_engine.Entries())
-        total += static_cast<int64_t>(e.UncompressedSize64);
-    // The outcome is told in this window's prompter, like every operation's.
-    struct PrompterNotices : EngineNotices
-    {
-        void showNotice(const std::string &text) override
-        {
-            Prompter::instance().notice(QString::fromStdString(text));
-        }
-    } notices;
-    // The window's engine keeps its own handlers for after the test.
-    struct Handlers
-    {
-        TZipEngine &engine;
-        TProgressEvent progress = std::exchange(engine.OnProgress, {});
-        TMessageEvent message = std::exchange(engine.OnMessage, {});
-        ~Handlers()
-        {
-            engine.OnProgress = std::move(progress);
-            engine.OnMessage = std::move(message);
-            engine.setNotices(nullptr);
-        }
-    } saved { m_engine };
-    m_engine.setNotices(&notices);
-    m_engine.OnProgress = [&operations](
-                              TZipEngine &, ProgressType type, const std::string &name, int64_t) {
-        operations.progress().progress(type, QStringLiteral("Testing"), name);
-    };
-    m_engine.OnMessage = [&operations](TZipEngine &, int32_t errCode, const std::string &text) {
-        operations.appendLog(text, errCode);
-    };
-    m_engine.FSpecArgs.clear();
-    StatusProgress &progress = operations.progress();
-    progress.begin(total);
-    struct End
-    {
-        StatusProgress &progress;
-        ~End() { progress.end(); }
-    } end { progress };
-    m_engine.Test();
-}
-
-void TMainForm::showViewForm()
-{
-    if (!m_viewForm || m_session.CurrentArchive.empty())
-        return;
-    m_viewForm->showOnTop();
-}
-
-std::vector<std::string> TMainForm::selectedMembers() const
-{
-    std::vector<std::string> out;
-    for (int row : FileList->selectedRows())
-        out.push_back(m_rows[static_cast<size_t>(row)].member());
-    return out;
-}
-
-std::optional<ViewEntry> TMainForm::selectedEntry() const
-{
-    const std::vector<int> rows = FileList->selectedRows();
-    if (rows.empty() || rows.front() < 0 || static_cast<size_t>(rows.front()) >= m_rows.size())
-        return std::nullopt;
-    const FileRow &row = m_rows[static_cast<size_t>(rows.front())];
-    return ViewEntry { std::string(row.Path), std::string(row.Name) };
-}
-
-std::vector<ExtractRow> TMainForm::listRows() const
-{
-    std::vector<ExtractRow> rows;
-    rows.reserve(m_rows.size());
-    for (const FileRow &row : m_rows.rows())
-        rows.push_back({ row.member(), row.size, false });
-    for (int index : FileList->selectedRows())
-        if (index >= 0 && static_cast<size_t>(index) < rows.size())
-            rows[static_cast<size_t>(index)].selected = true;
-    return rows;
-}
-
-ExtractHistory TMainForm::extractHistory() const
-{
-    ExtractHistory history;
-    for (int i = 0; i < History::kSize; ++i)
-        history[static_cast<size_t>(i)] = m_settings.Extract[i];
-    return history;
-}
-
-void TMainForm::setExtractHistory(const ExtractHistory &history)
-{
-    for (int i = 0; i < History::kSize; ++i)
-        m_settings.Extract[i] = history[static_cast<size_t>(i)];
+    if (archiveOpen() && m_form.engine().EntryCount() != 0 && !refuseWhileOperationRuns())
+        m_form.operations().testArchive(m_form.engine());
 }

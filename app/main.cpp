@@ -65,15 +65,15 @@ int main(int argc, char **argv)
 
     TMainForm mainForm(app.arguments().mid(1));
     TAddForm addForm;
-    mainForm.setAddForm(&addForm);
+    mainForm.dialogs().setAddForm(&addForm);
     TExtractForm extractForm;
-    mainForm.setExtractForm(&extractForm);
+    mainForm.dialogs().setExtractForm(&extractForm);
     TNFolderForm2 newFolderForm(extractForm);
     TDeleteForm deleteForm;
-    mainForm.setDeleteForm(&deleteForm);
+    mainForm.dialogs().setDeleteForm(&deleteForm);
     TViewForm viewForm;
     TAsciview textViewer;
-    mainForm.setViewForm(&viewForm, &textViewer);
+    mainForm.dialogs().setViewForm(&viewForm, &textViewer);
     TFavoriteForm favoriteForm;
     TFavorOptForm favorOptForm;
     TSearchForm searchForm;
@@ -91,9 +91,9 @@ int main(int argc, char **argv)
     TAboutForm aboutForm;
     TTipForm tipForm;
     TConfigurationForm configurationForm;
-    mainForm.setHelpForms(&configurationForm, &tipForm, &aboutForm);
+    mainForm.dialogs().setHelpForms(&configurationForm, &tipForm, &aboutForm);
     TCheckOut checkOut;
-    mainForm.setCheckOut(&checkOut);
+    mainForm.dialogs().setCheckOut(&checkOut);
     mainForm.show();
     return app.exec();
 }

@@ -78,3 +78,46 @@ bool Operations::interruptRunning()
         engine->CancelRequested = false;
     return true;
 }
+
+void Operations::testArchive(TZipEngine &engine)
+{
+    startLog();
+    int64_t total = 0;
+    for (const ZipDirEntry &e : engine.Entries())
+        total += static_cast<int64_t>(e.UncompressedSize64);
+    // The outcome is told in this window's prompter, like every operation's.
+    struct PrompterNotices : EngineNotices
+    {
+        void showNotice(const std::string &text) override
+        {
+            Prompter::instance().notice(QString::fromStdString(text));
+        }
+    } notices;
+    struct Handlers
+    {
+        TZipEngine &engine;
+        TProgressEvent progress = std::exchange(engine.OnProgress, {});
+        TMessageEvent message = std::exchange(engine.OnMessage, {});
+        ~Handlers()
+        {
+            engine.OnProgress = std::move(progress);
+            engine.OnMessage = std::move(message);
+            engine.setNotices(nullptr);
+        }
+    } saved { engine };
+    engine.setNotices(&notices);
+    engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+        m_progress.progress(type, QStringLiteral("Testing"), name);
+    };
+    engine.OnMessage = [this](TZipEngine &, int32_t errCode, const std::string &text) {
+        appendLog(text, errCode);
+    };
+    engine.FSpecArgs.clear();
+    m_progress.begin(total);
+    struct End
+    {
+        StatusProgress &progress;
+        ~End() { progress.end(); }
+    } end { m_progress };
+    engine.Test();
+}

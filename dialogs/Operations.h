@@ -35,6 +35,11 @@ public:
     // only shown on request.
     void reportFailures();
 
+    // Inflates and checks every member of the engine's archive, writing
+    // nothing; the log holds a line per member, a notice tells the outcome.
+    // The engine keeps its own handlers afterwards.
+    void testArchive(TZipEngine &engine);
+
     StatusProgress &progress() { return m_progress; }
     TMsgForm &msgForm() { return m_msgForm; }
 

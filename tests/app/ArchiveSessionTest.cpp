@@ -276,6 +276,11 @@ TEST_F(ArchiveFileTest, CopyAndMoveFollowTheTargetAndKeepTheOldStateOnFailure)
     }
     chosen = QStringLiteral("-1");
     EXPECT_FALSE(commands.copyOrMove(false));
+    // Not even a copy while an add may be writing the archive.
+    chosen = QString::fromStdString((dir / "to").string());
+    busy = true;
+    EXPECT_FALSE(commands.copyOrMove(false));
+    EXPECT_EQ(followed.size(), 0u);
 }
 
 TEST_F(ArchiveFileTest, RenameKeepsTheExtensionPartAndNeverReplacesAFile)

@@ -98,9 +98,9 @@ private Q_SLOTS:
         const std::string archive = makeTrickyArchive(work);
         auto &&[prompter, form] = MainWindow({ qs(archive) });
         TExtractForm extractForm;
-        form.setExtractForm(&extractForm);
+        form.dialogs().setExtractForm(&extractForm);
         TDeleteForm deleteForm;
-        form.setDeleteForm(&deleteForm);
+        form.dialogs().setDeleteForm(&deleteForm);
         RecordingShell shell;
 
         selectMember(form, name);
@@ -149,9 +149,9 @@ private Q_SLOTS:
         form.OpenArchive(archive); // other.zip becomes the second recent archive
         form.LoadFileList();
         TExtractForm extractForm;
-        form.setExtractForm(&extractForm);
+        form.dialogs().setExtractForm(&extractForm);
         TDeleteForm deleteForm;
-        form.setDeleteForm(&deleteForm);
+        form.dialogs().setDeleteForm(&deleteForm);
         const std::string before = fs::current_path().string();
 
         TZipEngine addEngine;
@@ -324,7 +324,7 @@ private Q_SLOTS:
         writeFile(archive, bytes);
         auto &&[prompter, form] = MainWindow({ qs(archive) });
         TExtractForm extractForm;
-        form.setExtractForm(&extractForm);
+        form.dialogs().setExtractForm(&extractForm);
         auto *destination = extractForm.findChild<QComboBox *>(QStringLiteral("Destination"));
         auto *run = extractForm.findChild<QPushButton *>(QStringLiteral("Button2"));
 

@@ -125,7 +125,7 @@ private:
             , archive(std::move(arc))
             , main({ QString::fromStdString(archive) })
         {
-            main.setAddForm(&form);
+            main.dialogs().setAddForm(&form);
             main.show();
             main.settings().LastAddDir = folder;
             trigger(main, action);

@@ -79,7 +79,7 @@ private Q_SLOTS:
         const std::string archive = makeArchive("del.zip");
         TMainForm form({ QString::fromStdString(archive) });
         TDeleteForm deleteForm;
-        form.setDeleteForm(&deleteForm);
+        form.dialogs().setDeleteForm(&deleteForm);
         form.show();
         QCOMPARE(form.FileRowCount(), size_t(3));
 
@@ -120,7 +120,7 @@ private Q_SLOTS:
         TMainForm form({ QString::fromStdString(archive) });
         TViewForm viewForm;
         TAsciview textViewer;
-        form.setViewForm(&viewForm, &textViewer);
+        form.dialogs().setViewForm(&viewForm, &textViewer);
         const std::string temp = (m_dir / "viewtemp").string() + "/";
         std::filesystem::create_directories(temp);
         form.settings().Temp = temp;

@@ -43,7 +43,7 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         TMainForm form({ QString::fromStdString(m_archive) });
         TExtractForm extract;
-        form.setExtractForm(&extract);
+        form.dialogs().setExtractForm(&extract);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.operations().extractEngine, &extract.ZipEngine1);
@@ -90,9 +90,9 @@ private Q_SLOTS:
         TMainForm form({ QString::fromStdString(m_archive) });
         {
             TExtractForm extract;
-            form.setExtractForm(&extract);
+            form.dialogs().setExtractForm(&extract);
         }
-        QVERIFY(!form.extractForm());
+        QVERIFY(!form.dialogs().extractForm());
         QVERIFY(!form.operations().extractEngine);
         form.findChild<QAction *>(QStringLiteral("Extract1"))->trigger();
         QVERIFY(form.isEnabled());

@@ -172,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(main.form.settings().SelDir[0], made.toStdString());
 
         action(main.form, "RenameArchive1")->trigger();
-        TRenameForm &rename = main.form.renameForm();
+        TRenameForm &rename = main.form.fileMenu().renameForm();
         QCOMPARE(rename.Edit1->text(), QStringLiteral("my"));
         QCOMPARE(rename.Label5->text(), QStringLiteral(".backup.zip"));
         rename.Edit1->setText(QStringLiteral("new"));

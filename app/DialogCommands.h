@@ -1,0 +1,55 @@
+// The commands that show the windows beside the main window (Add, Extract,
+// Delete, View, Check Out, Configuration, Tip, About, the help pages) and
+// the archive test. The windows are created once at start and handed in.
+#pragma once
+
+#include <QPointer>
+
+class CommandActions;
+class TAboutForm;
+class TAddForm;
+class TAsciview;
+class TCheckOut;
+class TConfigurationForm;
+class TDeleteForm;
+class TExtractForm;
+class TMainForm;
+class TTipForm;
+class TViewForm;
+
+class DialogCommands
+{
+public:
+    DialogCommands(TMainForm &form, const CommandActions &actions);
+
+    void setAddForm(TAddForm *form);
+    void setExtractForm(TExtractForm *form);
+    void setDeleteForm(TDeleteForm *form);
+    void setViewForm(TViewForm *form, TAsciview *textViewer);
+    void setCheckOut(TCheckOut *form);
+    void setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about);
+    TExtractForm *extractForm() const;
+
+    void showTip();
+
+private:
+    void add();
+    void extract();
+    void remove();
+    void view();
+    void checkOut();
+    void test();
+    bool archiveOpen() const;
+
+    TMainForm &m_form;
+    // Cleared when the windows go.
+    QPointer<TAddForm> m_addForm;
+    QPointer<TExtractForm> m_extractForm;
+    QPointer<TDeleteForm> m_deleteForm;
+    QPointer<TViewForm> m_viewForm;
+    QPointer<TAsciview> m_textViewer;
+    QPointer<TCheckOut> m_checkOut;
+    QPointer<TConfigurationForm> m_configurationForm;
+    QPointer<TTipForm> m_tipForm;
+    QPointer<TAboutForm> m_aboutForm;
+};
