@@ -1,5 +1,4 @@
-// The command table: which archive states enable each command, and the
-// names, captions and shortcuts the menus keep.
+// The command table: which archive states enable each command.
 
 #include "app/CommandTable.h"
 
@@ -8,18 +7,6 @@
 #include <map>
 #include <set>
 #include <string>
-
-namespace {
-
-const Command *find(const std::string &name)
-{
-    for (const Command &command : commandTable())
-        if (name == command.name)
-            return &command;
-    return nullptr;
-}
-
-} // namespace
 
 TEST(CommandTable, EnablingPerArchiveState)
 {
@@ -66,31 +53,4 @@ TEST(CommandTable, WhatEachCommandNeeds)
             actual[command.needs].insert(command.name);
     }
     EXPECT_EQ(actual, expected);
-}
-
-TEST(CommandTable, CaptionsShortcutsAndIcons)
-{
-    struct Row
-    {
-        const char *name, *place, *caption, *shortcut, *icon;
-    };
-    const Row rows[] = {
-        { "NewArchive1", "FileMenu", "&New Archive ", "Ctrl+N", "" },
-        { "CloseArchive2", "FileMenu", "&Close Archive", "Shift+L", "" },
-        { "Exit1", "FileMenu", "E&xit ", "Alt+F4", "" },
-        { "FindFiles1", "EditMenu", "&Find File(s) ", "F2", "" },
-        { "byOrginalOrder1", "ArrangeIconsMenu", "by &Original Order", "", "" },
-        { "SortbyCompressionRatio1", "SortPopUp", "Sort by &Compression Ratio", "", "" },
-        { "MakeExeFile1", "ActionsMenu", "Ma&ke .EXE File", "Shift+K", "" },
-        { "Contents1", "HelpMenu", "&Contents", "F1", "" },
-        { "CheckOutButton", "ToolBar2", "CheckOut", "", "emblem-default" },
-    };
-    for (const Row &row : rows) {
-        const Command *command = find(row.name);
-        ASSERT_NE(command, nullptr) << row.name;
-        EXPECT_STREQ(command->place, row.place);
-        EXPECT_STREQ(command->caption, row.caption);
-        EXPECT_STREQ(command->shortcut, row.shortcut);
-        EXPECT_STREQ(command->icon, row.icon);
-    }
 }

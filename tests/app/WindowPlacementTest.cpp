@@ -25,4 +25,5 @@ TEST(WindowPlacement, StoredFramesComeBackUsable)
     EXPECT_EQ(placedIn({ 5000, 5000, 10, 10 }, { 359, 200 }, nullptr), QRect(5000, 5000, 359, 200))
         << "no screen: only the minimum holds";
     EXPECT_EQ(centredIn({ 0, 40, 1920, 1000 }, { 600, 400 }), QPoint(660, 340));
+    EXPECT_EQ(defaultColumnWidths(600), (std::array { 100, 110, 65, 40, 65, 200 }));
 }
