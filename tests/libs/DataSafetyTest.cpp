@@ -18,15 +18,6 @@ using namespace amxtest;
 
 namespace {
 
-std::vector<std::string> listing(const fs::path &dir)
-{
-    std::vector<std::string> names;
-    for (auto &e : fs::recursive_directory_iterator(dir))
-        names.push_back(e.path().lexically_relative(dir).string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A folder with an archive of two members and a larger file to add to it.
 struct AddSetup
 {

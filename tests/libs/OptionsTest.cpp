@@ -14,12 +14,6 @@ using namespace amxtest;
 
 namespace {
 
-void setTime(const fs::path &p, time_t t)
-{
-    struct timespec times[2] = { { t, 0 }, { t, 0 } };
-    ::utimensat(AT_FDCWD, p.c_str(), times, 0);
-}
-
 using Names = std::vector<std::string>;
 
 struct AddCase
