@@ -21,13 +21,20 @@ protected:
         engine.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
                                 int64_t size) {
             EXPECT_EQ(&sender, &engine);
-            events.push_back("progress " + std::to_string(static_cast<int>(type)) + " [" + name
-                + "] " + std::to_string(size));
+            event("progress " + std::to_string(static_cast<int>(type)) + " [" + name + "] "
+                + std::to_string(size));
         };
         engine.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &text) {
             EXPECT_EQ(&sender, &engine);
-            events.push_back("message " + std::to_string(code) + " [" + text + "]");
+            event("message " + std::to_string(code) + " [" + text + "]");
         };
+    }
+
+    void event(const std::string &text)
+    {
+        events.push_back(text);
+        if (static_cast<int>(events.size()) == cancelOnEvent)
+            engine.CancelRequested = true;
     }
 
     std::vector<std::string> answers()
@@ -38,7 +45,10 @@ protected:
     }
 
     std::vector<std::string> events;
+    int cancelOnEvent = 0; // a handler asks to cancel on this event (1-based)
 };
+
+enum Handlers { Both, MessageOnly, None };
 
 struct EventCase
 {
@@ -47,6 +57,8 @@ struct EventCase
     std::vector<std::string> events;
     std::vector<std::string> answers;
     Op op = Op::Add;
+    int cancelOnEvent = 0;
+    Handlers handlers = Both;
 };
 AMX_ROW_PRINTS_NAME(EventCase)
 
@@ -69,6 +81,16 @@ const EventCase kEventCases[] = {
         { "0", "0", "0", "0", "0" } },
     { "Extract", "cb 1 0 5 0 x.txt\ncb 4 2 0 0 warning\\r\\n",
         { "progress 0 [x.txt] 5", "message 2 [warning]" }, { "0", "0" }, Op::Extract },
+    { "NoHandlers", "cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m", {},
+        { "0", "0", "0", "0" }, Op::Add, 0, None },
+    // Cancelled from a handler, the library is asked to stop at once.
+    { "HandlerCancels", "cb 2 0 0 0\ncb 2 0 0 0\ncb 2 0 0 0",
+        { "progress 1 [ ] 0", "progress 1 [ ] 0" }, { "0", "-1" }, Op::Add, 2 },
+    // Asked by every kind of record, also without a progress handler.
+    { "CancelAnsweredToEveryRecord",
+        "nostop\ncb 2 0 0 0\ncb 4 0 0 0 stop please\ncb 1 0 1 0 a\ncb 2 0 0 0\ncb 5 0 0 0",
+        { "message 0 [stop please]" }, { "0", "-1", "-1", "-1", "-1" }, Op::Extract, 1,
+        MessageOnly },
 };
 
 class CallbackEventTest : public CallbackTest, public ::testing::WithParamInterface<EventCase>
@@ -79,24 +101,21 @@ TEST_P(CallbackEventTest, EventsAndAnswers)
 {
     const EventCase &c = GetParam();
     script(c.script);
+    cancelOnEvent = c.cancelOnEvent;
+    if (c.handlers != Both)
+        engine.OnProgress = nullptr;
+    if (c.handlers == None)
+        engine.OnMessage = nullptr;
+    engine.CancelRequested = true; // from before the operation: cleared at its start
     engine.FSpecArgs = { "a" };
     run(engine, c.op);
     EXPECT_EQ(events, c.events);
     EXPECT_EQ(answers(), c.answers);
+    EXPECT_FALSE(engine.CancelRequested) << "cleared at the end";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CallbackEventTest, ::testing::ValuesIn(kEventCases), amxtest::RowName());
-
-TEST_F(CallbackTest, NoHandlersNoEvents)
-{
-    engine.OnProgress = nullptr;
-    engine.OnMessage = nullptr;
-    script("cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "0", "0", "0" }));
-}
 
 // --- Trimming of messages ---
 
@@ -109,45 +128,6 @@ TEST(TrimTest, LineEndsAtTheLastTwoPositions)
         { "\n", "" }, { "\r\n", "" }, { "\nX", "" }, { "X", "X" }, { "abc", "abc" } };
     for (const auto &[text, trimmed] : cases)
         EXPECT_EQ(amx::trimLibraryMessage(text), trimmed) << text;
-}
-
-// --- Cancel ---
-
-TEST_F(CallbackTest, HandlerCancelsAndTheLibraryStops)
-{
-    int steps = 0;
-    engine.OnProgress = [&](TZipEngine &e, ProgressType, const std::string &, int64_t) {
-        if (++steps == 2)
-            e.CancelRequested = true;
-    };
-    script("cb 2 0 0 0\ncb 2 0 0 0\ncb 2 0 0 0");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "-1" }));
-    EXPECT_EQ(steps, 2);
-    EXPECT_FALSE(engine.CancelRequested) << "cleared at the end";
-}
-
-TEST_F(CallbackTest, CancelAnsweredWithoutAProgressHandler)
-{
-    // Set from the message handler; progress and unknown actions answer it too.
-    engine.OnProgress = nullptr;
-    engine.OnMessage = [](TZipEngine &e, int32_t, const std::string &) {
-        e.CancelRequested = true;
-    };
-    script("nostop\ncb 2 0 0 0\ncb 4 0 0 0 stop please\ncb 1 0 1 0 a\ncb 2 0 0 0\ncb 5 0 0 0");
-    engine.FSpecArgs = { "a" };
-    engine.Extract();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "-1", "-1", "-1", "-1" }));
-}
-
-TEST_F(CallbackTest, CancelFromBeforeTheOperationIsCleared)
-{
-    engine.CancelRequested = true;
-    script("cb 2 0 0 0");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0" }));
 }
 
 // --- Calls from handlers ---
