@@ -105,35 +105,18 @@ TEST_F(CallbackTest, FolderChangedInCallbackRedirectsNothing)
     EXPECT_EQ(readFile(dir / "other/a.txt"), "other a");
 }
 
-struct StopCase
+TEST_F(CallbackTest, MinusOneStopsAtOnce)
 {
-    const char *name;
-    int32_t action;
-    int at;
-};
-AMX_ROW_PRINTS_NAME(StopCase)
-
-class CallbackStopTest : public CallbackTest, public testing::WithParamInterface<StopCase>
-{
-};
-
-TEST_P(CallbackStopTest, MinusOneStopsAtOnce)
-{
-    CurrentDir cd(dir.str());
     Recorder add;
-    ASSERT_EQ(runAdd({ .archive = archive, .specs = { "*.*" } }, add), 3);
-    dir.createDir("out");
-    CurrentDir out((dir / "out").string());
-    Recorder ext;
-    ext.cancelAction = GetParam().action;
-    ext.cancelAt = GetParam().at;
-    EXPECT_EQ(runExtract({ .archive = archive }, ext), 0);
-    EXPECT_FALSE(ext.calledAfterCancel) << ext.dump();
+    ASSERT_EQ(runAdd(dir.str(), { .archive = archive, .specs = { "*.*" } }, add), 3);
+    for (const auto &[action, at] : { std::pair { 1, 1 }, { 2, 2 }, { 3, 1 } }) {
+        const fs::path out = dir.createDir("out" + std::to_string(action));
+        Recorder ext;
+        ext.cancelAction = action;
+        ext.cancelAt = at;
+        EXPECT_EQ(runExtract(out.string(), { .archive = archive }, ext), 0) << action;
+        EXPECT_FALSE(ext.calledAfterCancel) << ext.dump();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Moments, CallbackStopTest,
-    testing::Values(
-        StopCase { "NewFile", 1, 1 }, StopCase { "Step", 2, 2 }, StopCase { "End", 3, 1 }),
-    amxtest::RowName());
 
 } // namespace
