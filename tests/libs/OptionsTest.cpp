@@ -75,14 +75,11 @@ class UpdateTest : public testing::Test
 protected:
     void SetUp() override
     {
-        dir.createFile("a.txt", "old a");
-        dir.createFile("b.txt", "old b");
-        setTime(dir / "a.txt", 1500000000);
-        setTime(dir / "b.txt", 1500000000);
+        setTime(dir.createFile("a.txt", "old a"), 1500000000);
+        setTime(dir.createFile("b.txt", "old b"), 1500000000);
         archive = (dir / "u.zip").string();
         ASSERT_EQ(add(request()), 2);
-        dir.createFile("a.txt", "new a");
-        setTime(dir / "a.txt", 1600000000);
+        setTime(dir.createFile("a.txt", "new a"), 1600000000);
         dir.createFile("c.txt", "c");
     }
     // The three files by name, with the given options.
@@ -96,9 +93,8 @@ protected:
     // Runs an add in the test's folder; returns the library's count.
     int32_t add(const AddRequest &r)
     {
-        CurrentDir cd(dir.str());
         Recorder rec;
-        return runAdd(r, rec);
+        return runAdd(dir.str(), r, rec);
     }
     std::string member(const std::string &name) { return runOk({ "unzip", "-p", archive, name }); }
     TestDir dir;
@@ -130,7 +126,9 @@ TEST_P(UpdateModeTest, ReplacesWhatTheModeAllows)
 INSTANTIATE_TEST_SUITE_P(Modes, UpdateModeTest,
     testing::Values(ModeCase { "FreshenOnlyNewer", { .freshen = true }, 1, { "a.txt", "b.txt" } },
         ModeCase { "UpdateNewerAndNew", { .update = true }, 2, { "a.txt", "b.txt", "c.txt" } },
-        ModeCase { "AddEverythingNamed", {}, 3, { "a.txt", "b.txt", "c.txt" } }),
+        ModeCase { "AddEverythingNamed", {}, 3, { "a.txt", "b.txt", "c.txt" } },
+        ModeCase {
+            "ArchiveNotAddedToItself", { .specs = { "*.*" } }, 3, { "a.txt", "b.txt", "c.txt" } }),
     amxtest::RowName());
 
 TEST_F(UpdateTest, MoveRemovesSourcesAndEmptiedFolders)
@@ -146,17 +144,8 @@ TEST_F(UpdateTest, ArchiveTimeIsNewestMember)
 {
     setTime(dir / "c.txt", 1550000000);
     EXPECT_EQ(add(request({ .zipTime = true })), 3);
-    struct stat st
-    {
-    };
-    ASSERT_EQ(::stat(archive.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mtim.tv_sec, 1600000000);
-}
-
-TEST_F(UpdateTest, ArchiveIsNeverAddedToItself)
-{
-    add(request({ .specs = { "*.*" } }));
-    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt", "c.txt" }));
+    EXPECT_EQ(fs::last_write_time(archive),
+        fs::last_write_time(dir / "a.txt")); // the newest, not c.txt
 }
 
 struct DeleteCase
@@ -217,17 +206,14 @@ class ExtractOptionTest : public testing::TestWithParam<ExtractCase>
 TEST_P(ExtractOptionTest, ChoosesFilesToWrite)
 {
     TestDir dir;
-    dir.createFile("s/a.txt", "archive a");
-    dir.createFile("s/b.txt", "archive b");
-    dir.createFile("s/n/c.txt", "archive c");
-    for (const char *f : { "s/a.txt", "s/b.txt", "s/n/c.txt" })
-        setTime(dir / f, 1600000000);
+    const std::tuple<const char *, const char *, time_t> files[] = { { "s/a.txt", "archive a",
+                                                                         1600000000 },
+        { "s/b.txt", "archive b", 1600000000 }, { "s/n/c.txt", "archive c", 1600000000 },
+        { "o/a.txt", "disk a", 1500000000 }, { "o/b.txt", "disk b", 1700000000 } };
+    for (const auto &[path, text, time] : files)
+        setTime(dir.createFile(path, text), time);
     std::string archive = (dir / "e.zip").string();
     runOk({ "zip", "-q", "-r", archive, "a.txt", "b.txt", "n/c.txt" }, (dir / "s").string());
-    dir.createFile("o/a.txt", "disk a");
-    setTime(dir / "o/a.txt", 1500000000);
-    dir.createFile("o/b.txt", "disk b");
-    setTime(dir / "o/b.txt", 1700000000);
     CurrentDir cd((dir / "o").string());
     ExtractRequest r = GetParam().options;
     r.archive = archive;
