@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <filesystem>

@@ -5,9 +5,7 @@
 #include "tests/support/TestDir.h"
 
 #include "tests/support/Table.h"
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace amxtest;
