@@ -266,16 +266,13 @@ TEST_P(SpecTest, ReachesExactlyTheNamedMembers)
         dir.createFile("s/" + n, n);
     dir.createDir("out");
     const std::string archive = (dir / "x.zip").string();
-    Recorder rec;
+    Recorder rec, made;
     int32_t count = 0;
-    if (c.op == Op::Add) {
-        CurrentDir cd((dir / "s").string());
-        count = runAdd({ .archive = archive, .specs = c.specs, .move = true }, rec);
-    } else {
-        CurrentDir cd((dir / "s").string());
-        Recorder made;
-        ASSERT_EQ(runAdd({ .archive = archive, .specs = { "*.*" } }, made), 4) << made.dump();
-    }
+    if (c.op == Op::Add)
+        count =
+            runAdd(dir.str() + "/s", { .archive = archive, .specs = c.specs, .move = true }, rec);
+    else
+        ASSERT_EQ(runAdd(dir.str() + "/s", { .archive = archive, .specs = { "*.*" } }, made), 4);
     if (c.op == Op::Delete)
         count = runDelete(archive, c.specs, rec);
     if (c.op == Op::Extract)
@@ -285,9 +282,9 @@ TEST_P(SpecTest, ReachesExactlyTheNamedMembers)
         EXPECT_EQ(rec.errorCodes(), std::vector<int32_t> { c.expectedError }) << rec.dump();
     }
     Names reached, kept;
+    const Names members = sortedNames(archive);
     for (const auto &n : all) {
-        bool inArchive = fs::exists(archive)
-            && runOk({ "unzip", "-Z1", archive }).find(n + "\n") != std::string::npos;
+        const bool inArchive = std::count(members.begin(), members.end(), n) > 0;
         bool hit = c.op == Op::Add ? inArchive && !fs::exists(dir / "s" / n)
             : c.op == Op::Delete   ? !inArchive
                                    : fs::exists(dir / "out" / n);
