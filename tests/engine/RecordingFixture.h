@@ -14,11 +14,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace amxtest {
+
+// A block's numbers that were not zero, by field name.
+using Fields = std::map<std::string, long long>;
 
 // One Exec call as the recording library wrote it down.
 struct RecordedCall
@@ -33,7 +38,6 @@ struct RecordedCall
                 values.push_back(v);
         return values;
     }
-    bool has(const std::string &key) const { return !all(key).empty(); }
     std::string text(const std::string &key) const
     {
         const auto values = all(key);
@@ -41,9 +45,19 @@ struct RecordedCall
         return values.empty() ? std::string() : values.front();
     }
     long long number(const std::string &key) const { return std::stoll(text(key)); }
+    Fields fields() const
+    {
+        Fields out;
+        std::istringstream in(text("fields"));
+        for (std::string item; in >> item;)
+            out[item.substr(0, item.find(':'))] = std::stoll(item.substr(item.find(':') + 1));
+        return out;
+    }
 };
 
-inline std::vector<RecordedCall> readCalls(const std::filesystem::path &log)
+// The calls in the log, and how often the version entry point was called.
+inline std::vector<RecordedCall> readCalls(
+    const std::filesystem::path &log, int *versions = nullptr)
 {
     std::vector<RecordedCall> calls;
     std::ifstream in(log);
@@ -51,16 +65,14 @@ inline std::vector<RecordedCall> readCalls(const std::filesystem::path &log)
     std::vector<RecordedCall> open;
     for (std::string line; std::getline(in, line);) {
         const size_t eq = line.find('=');
-        std::string key = line.substr(0, eq);
-        std::string value = eq == std::string::npos ? std::string() : line.substr(eq + 1);
-        if (key == "begin") {
+        const std::string key = line.substr(0, eq);
+        if (key == "version" && versions)
+            ++*versions;
+        if (key == "begin")
             open.emplace_back();
-        } else if (key == "version") {
-            continue; // counted by versionCalls()
-        }
-        if (open.empty())
+        if (open.empty() || key == "version")
             continue;
-        open.back().lines.emplace_back(key, value);
+        open.back().lines.emplace_back(key, eq == std::string::npos ? "" : line.substr(eq + 1));
         if (key == "end") {
             calls.push_back(std::move(open.back()));
             open.pop_back();
@@ -90,20 +102,9 @@ enum class Op { Add, Delete, Extract, Test };
 
 inline void run(TZipEngine &e, Op op)
 {
-    switch (op) {
-    case Op::Add:
-        e.Add();
-        break;
-    case Op::Delete:
-        e.Delete();
-        break;
-    case Op::Extract:
-        e.Extract();
-        break;
-    case Op::Test:
-        e.Test();
-        break;
-    }
+    void (TZipEngine::*const ops[])() = { &TZipEngine::Add, &TZipEngine::Delete,
+        &TZipEngine::Extract, &TZipEngine::Test };
+    (e.*ops[static_cast<int>(op)])();
 }
 
 class RecordingTest : public ::testing::Test
@@ -130,26 +131,20 @@ protected:
     // "full", "noversion", "noexec", or "none" for a folder without libraries.
     void useLibraries(const std::string &variant)
     {
-        if (variant == "none")
-            amx::DynamicLibrary::setLookupFolder(dir.createDir("nolibs").string());
-        else
-            amx::DynamicLibrary::setLookupFolder((recordingDir() / variant).string());
+        amx::DynamicLibrary::setLookupFolder(variant == "none"
+                ? dir.createDir("nolibs").string()
+                : (recordingDir() / variant).string());
     }
 
     void script(const std::string &lines) { writeFile(dir / "script.txt", lines); }
 
-    std::vector<RecordedCall> calls() const { return readCalls(dir / "calls.log"); }
-
-    int versionCalls() const
+    std::vector<RecordedCall> calls(int *versions = nullptr) const
     {
-        std::ifstream in(dir / "calls.log");
-        int count = 0;
-        for (std::string line; std::getline(in, line);)
-            count += line == "version";
-        return count;
+        return readCalls(dir / "calls.log", versions);
     }
 
-    // An archive name inside the test folder; "+name" creates the file first.
+    // An archive name inside the test folder; "+name" creates the file first,
+    // "name/" a folder.
     std::string archive(std::string name)
     {
         if (name.empty())

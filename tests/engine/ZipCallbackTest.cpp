@@ -10,14 +10,6 @@ using namespace amxtest;
 
 namespace {
 
-std::string escape(const std::string &text)
-{
-    std::string out;
-    for (char c : text)
-        out += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
-    return out;
-}
-
 // Event handlers that write down what they got, as text.
 class CallbackTest : public RecordingTest
 {
@@ -29,13 +21,20 @@ protected:
         engine.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
                                 int64_t size) {
             EXPECT_EQ(&sender, &engine);
-            events.push_back("progress " + std::to_string(static_cast<int>(type)) + " [" + name
-                + "] " + std::to_string(size));
+            event("progress " + std::to_string(static_cast<int>(type)) + " [" + name + "] "
+                + std::to_string(size));
         };
         engine.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &text) {
             EXPECT_EQ(&sender, &engine);
-            events.push_back("message " + std::to_string(code) + " [" + text + "]");
+            event("message " + std::to_string(code) + " [" + text + "]");
         };
+    }
+
+    void event(const std::string &text)
+    {
+        events.push_back(text);
+        if (static_cast<int>(events.size()) == cancelOnEvent)
+            engine.CancelRequested = true;
     }
 
     std::vector<std::string> answers()
@@ -46,7 +45,10 @@ protected:
     }
 
     std::vector<std::string> events;
+    int cancelOnEvent = 0; // a handler asks to cancel on this event (1-based)
 };
+
+enum Handlers { Both, MessageOnly, None };
 
 struct EventCase
 {
@@ -54,6 +56,9 @@ struct EventCase
     const char *script;
     std::vector<std::string> events;
     std::vector<std::string> answers;
+    Op op = Op::Add;
+    int cancelOnEvent = 0;
+    Handlers handlers = Both;
 };
 AMX_ROW_PRINTS_NAME(EventCase)
 
@@ -74,6 +79,18 @@ const EventCase kEventCases[] = {
         { "progress 0 [a.txt] 70000", "progress 1 [ ] 0", "progress 1 [ ] 0", "progress 2 [ ] 0",
             "message 0 [ok]" },
         { "0", "0", "0", "0", "0" } },
+    { "Extract", "cb 1 0 5 0 x.txt\ncb 4 2 0 0 warning\\r\\n",
+        { "progress 0 [x.txt] 5", "message 2 [warning]" }, { "0", "0" }, Op::Extract },
+    { "NoHandlers", "cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m", {},
+        { "0", "0", "0", "0" }, Op::Add, 0, None },
+    // Cancelled from a handler, the library is asked to stop at once.
+    { "HandlerCancels", "cb 2 0 0 0\ncb 2 0 0 0\ncb 2 0 0 0",
+        { "progress 1 [ ] 0", "progress 1 [ ] 0" }, { "0", "-1" }, Op::Add, 2 },
+    // Asked by every kind of record, also without a progress handler.
+    { "CancelAnsweredToEveryRecord",
+        "nostop\ncb 2 0 0 0\ncb 4 0 0 0 stop please\ncb 1 0 1 0 a\ncb 2 0 0 0\ncb 5 0 0 0",
+        { "message 0 [stop please]" }, { "0", "-1", "-1", "-1", "-1" }, Op::Extract, 1,
+        MessageOnly },
 };
 
 class CallbackEventTest : public CallbackTest, public ::testing::WithParamInterface<EventCase>
@@ -84,122 +101,33 @@ TEST_P(CallbackEventTest, EventsAndAnswers)
 {
     const EventCase &c = GetParam();
     script(c.script);
+    cancelOnEvent = c.cancelOnEvent;
+    if (c.handlers != Both)
+        engine.OnProgress = nullptr;
+    if (c.handlers == None)
+        engine.OnMessage = nullptr;
+    engine.CancelRequested = true; // from before the operation: cleared at its start
     engine.FSpecArgs = { "a" };
-    engine.Add();
+    run(engine, c.op);
     EXPECT_EQ(events, c.events);
     EXPECT_EQ(answers(), c.answers);
+    EXPECT_FALSE(engine.CancelRequested) << "cleared at the end";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CallbackEventTest, ::testing::ValuesIn(kEventCases), amxtest::RowName());
 
-TEST_F(CallbackTest, ExtractRaisesTheSameEvents)
-{
-    script("cb 1 0 5 0 x.txt\ncb 4 2 0 0 warning\\r\\n");
-    engine.FSpecArgs = { "x.txt" };
-    engine.Extract();
-    EXPECT_EQ(events, std::vector<std::string>({ "progress 0 [x.txt] 5", "message 2 [warning]" }));
-}
-
-TEST_F(CallbackTest, NoHandlersNoEvents)
-{
-    engine.OnProgress = nullptr;
-    engine.OnMessage = nullptr;
-    script("cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "0", "0", "0" }));
-}
-
 // --- Trimming of messages ---
 
-struct TrimCase
+// The library's own line ends are dropped; messages through it show this.
+TEST(TrimTest, LineEndsAtTheLastTwoPositions)
 {
-    const char *name;
-    std::string text;
-    std::string trimmed;
-};
-AMX_ROW_PRINTS_NAME(TrimCase)
-
-const TrimCase kTrimCases[] = {
-    { "CrLf", "abc\r\n", "abc" },
-    { "Lf", "abc\n", "abc" },
-    { "Cr", "abc\r", "abc" },
-    { "LfCr", "abc\n\r", "abc" },
-    { "SecondToLastLf", "abc\nX", "abc" },
-    { "SecondToLastCr", "abc\rX", "abc" },
-    { "ThreeLineEndsLoseTwo", "abc\n\n\n", "abc\n" },
-    { "CrLfThenChar", "x\r\ny", "x\r" },
-    { "LineEndFurtherInside", "a\nbc", "a\nbc" },
-    { "Empty", "", "" },
-    { "OnlyLf", "\n", "" },
-    { "OnlyCrLf", "\r\n", "" },
-    { "LfThenChar", "\nX", "" },
-    { "SingleChar", "X", "X" },
-    { "NoLineEnd", "abc", "abc" },
-};
-
-class TrimTest : public CallbackTest, public ::testing::WithParamInterface<TrimCase>
-{
-};
-
-TEST_P(TrimTest, Function)
-{
-    EXPECT_EQ(amx::trimLibraryMessage(GetParam().text), GetParam().trimmed);
-}
-
-TEST_P(TrimTest, ThroughTheLibrary)
-{
-    const TrimCase &c = GetParam();
-    std::vector<std::string> messages;
-    engine.OnMessage = [&](TZipEngine &, int32_t, const std::string &m) {
-        messages.push_back(m);
-    };
-    script("cb 4 0 0 0 " + escape(c.text));
-    engine.FSpecArgs = { "a" };
-    engine.Extract();
-    EXPECT_EQ(messages, std::vector<std::string>({ c.trimmed }));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, TrimTest, ::testing::ValuesIn(kTrimCases), amxtest::RowName());
-
-// --- Cancel ---
-
-TEST_F(CallbackTest, HandlerCancelsAndTheLibraryStops)
-{
-    int steps = 0;
-    engine.OnProgress = [&](TZipEngine &e, ProgressType, const std::string &, int64_t) {
-        if (++steps == 2)
-            e.CancelRequested = true;
-    };
-    script("cb 2 0 0 0\ncb 2 0 0 0\ncb 2 0 0 0");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "-1" }));
-    EXPECT_EQ(steps, 2);
-    EXPECT_FALSE(engine.CancelRequested) << "cleared at the end";
-}
-
-TEST_F(CallbackTest, CancelAnsweredWithoutAProgressHandler)
-{
-    // Set from the message handler; progress and unknown actions answer it too.
-    engine.OnProgress = nullptr;
-    engine.OnMessage = [](TZipEngine &e, int32_t, const std::string &) {
-        e.CancelRequested = true;
-    };
-    script("nostop\ncb 2 0 0 0\ncb 4 0 0 0 stop please\ncb 1 0 1 0 a\ncb 2 0 0 0\ncb 5 0 0 0");
-    engine.FSpecArgs = { "a" };
-    engine.Extract();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0", "-1", "-1", "-1", "-1" }));
-}
-
-TEST_F(CallbackTest, CancelFromBeforeTheOperationIsCleared)
-{
-    engine.CancelRequested = true;
-    script("cb 2 0 0 0");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(answers(), std::vector<std::string>({ "0" }));
+    const std::pair<std::string, std::string> cases[] = { { "abc\r\n", "abc" }, { "abc\n", "abc" },
+        { "abc\r", "abc" }, { "abc\n\r", "abc" }, { "abc\nX", "abc" }, { "abc\rX", "abc" },
+        { "abc\n\n\n", "abc\n" }, { "x\r\ny", "x\r" }, { "a\nbc", "a\nbc" }, { "", "" },
+        { "\n", "" }, { "\r\n", "" }, { "\nX", "" }, { "X", "X" }, { "abc", "abc" } };
+    for (const auto &[text, trimmed] : cases)
+        EXPECT_EQ(amx::trimLibraryMessage(text), trimmed) << text;
 }
 
 // --- Calls from handlers ---

@@ -2,13 +2,15 @@
 
 #include "format/AmxBlocks.h"
 
+#include <algorithm>
 #include <csignal>
-#include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace amxtest {
@@ -115,49 +117,32 @@ int32_t AMX_STDCALL callback(AmxCallbackRecord *r)
     return rec->record(e);
 }
 
-// Strings as the engine hands them over: one 256-byte buffer each.
-struct Strings
-{
-    std::vector<std::unique_ptr<char[]>> buffers;
-    char *add(const std::string &s)
-    {
-        if (s.size() > 255)
-            throw std::runtime_error("string too long for the block: " + s);
-        auto b = std::make_unique<char[]>(256);
-        std::memset(b.get(), 0, 256);
-        std::memcpy(b.get(), s.data(), s.size());
-        buffers.push_back(std::move(b));
-        return buffers.back().get();
-    }
-};
-
 int32_t flag(bool b)
 {
     return b ? -1 : 0;
 }
 
 // The fields both blocks share: caller, callback, archive and file patterns.
+// The strings stay the caller's, as the engine's do.
 template <typename Block>
-void fillCommon(Block &p, Strings &strings, Recorder &rec, const std::string &archive,
-    const std::vector<std::string> &specs)
+void fillCommon(
+    Block &p, Recorder &rec, const std::string &archive, const std::vector<std::string> &specs)
 {
     p.caller = &rec;
     p.const120 = 120;
     p.callback = callback;
     p.specCount = int32_t(specs.size());
-    p.archiveName = strings.add(archive);
+    p.archiveName = const_cast<char *>(archive.c_str());
     p.const7 = 7;
     for (size_t i = 0; i < specs.size(); ++i)
-        p.specs[i] = strings.add(specs[i]);
+        p.specs[i] = const_cast<char *>(specs[i].c_str());
 }
 
 int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
 {
-    auto block = std::make_unique<AmxZipParams>();
-    std::memset(block.get(), 0, sizeof(AmxZipParams));
+    auto block = std::make_unique<AmxZipParams>(); // zero-filled
     AmxZipParams &p = *block;
-    Strings strings;
-    fillCommon(p, strings, rec, r.archive, r.specs);
+    fillCommon(p, rec, r.archive, r.specs);
     p.hiddenFilesFlag = flag(r.hidden);
     p.alwaysTrue44 = -1;
     p.verboseFlag = flag(r.verbose);
@@ -194,11 +179,9 @@ int32_t runDelete(
 
 int32_t runExtract(const ExtractRequest &r, Recorder &rec)
 {
-    auto block = std::make_unique<AmxUnzParams>();
-    std::memset(block.get(), 0, sizeof(AmxUnzParams));
+    auto block = std::make_unique<AmxUnzParams>(); // zero-filled
     AmxUnzParams &p = *block;
-    Strings strings;
-    fillCommon(p, strings, rec, r.archive, r.specs);
+    fillCommon(p, rec, r.archive, r.specs);
     p.alwaysTrue40 = -1;
     p.verboseFlag = flag(r.verbose);
     p.updateFlag = flag(r.update);
@@ -220,13 +203,19 @@ int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &re
     return runExtract(r, rec);
 }
 
-int32_t zipVersion()
+std::vector<std::string> listing(const std::filesystem::path &dir)
 {
-    return zipLib().symbol<AmxVersionFn>(AMX_ZIP_VERSION_NAME)();
+    std::vector<std::string> names;
+    for (auto &e : std::filesystem::recursive_directory_iterator(dir))
+        names.push_back(e.path().lexically_relative(dir).string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
-int32_t unzVersion()
+
+void setTime(const std::filesystem::path &p, time_t t)
 {
-    return unzLib().symbol<AmxVersionFn>(AMX_UNZ_VERSION_NAME)();
+    struct timespec times[2] = { { t, 0 }, { t, 0 } };
+    ::utimensat(AT_FDCWD, p.c_str(), times, 0);
 }
 
 CurrentDir::CurrentDir(const std::string &dir)

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -86,8 +88,11 @@ int32_t runExtract(const ExtractRequest &r, Recorder &rec);
 // The same, run from the folder `dir`; the current directory is restored after.
 int32_t runAdd(const std::string &dir, const AddRequest &r, Recorder &rec);
 int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &rec);
-int32_t zipVersion();
-int32_t unzVersion();
+
+// The paths below dir, sorted, relative to it.
+std::vector<std::string> listing(const std::filesystem::path &dir);
+// Sets a file's access and modification time.
+void setTime(const std::filesystem::path &p, time_t t);
 
 // Changes the process's current directory for a scope.
 class CurrentDir

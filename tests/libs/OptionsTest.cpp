@@ -5,20 +5,12 @@
 #include "tests/support/TestDir.h"
 
 #include "tests/support/Table.h"
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace amxtest;
 
 namespace {
-
-void setTime(const fs::path &p, time_t t)
-{
-    struct timespec times[2] = { { t, 0 }, { t, 0 } };
-    ::utimensat(AT_FDCWD, p.c_str(), times, 0);
-}
 
 using Names = std::vector<std::string>;
 
@@ -81,14 +73,11 @@ class UpdateTest : public testing::Test
 protected:
     void SetUp() override
     {
-        dir.createFile("a.txt", "old a");
-        dir.createFile("b.txt", "old b");
-        setTime(dir / "a.txt", 1500000000);
-        setTime(dir / "b.txt", 1500000000);
+        setTime(dir.createFile("a.txt", "old a"), 1500000000);
+        setTime(dir.createFile("b.txt", "old b"), 1500000000);
         archive = (dir / "u.zip").string();
         ASSERT_EQ(add(request()), 2);
-        dir.createFile("a.txt", "new a");
-        setTime(dir / "a.txt", 1600000000);
+        setTime(dir.createFile("a.txt", "new a"), 1600000000);
         dir.createFile("c.txt", "c");
     }
     // The three files by name, with the given options.
@@ -102,9 +91,8 @@ protected:
     // Runs an add in the test's folder; returns the library's count.
     int32_t add(const AddRequest &r)
     {
-        CurrentDir cd(dir.str());
         Recorder rec;
-        return runAdd(r, rec);
+        return runAdd(dir.str(), r, rec);
     }
     std::string member(const std::string &name) { return runOk({ "unzip", "-p", archive, name }); }
     TestDir dir;
@@ -136,7 +124,9 @@ TEST_P(UpdateModeTest, ReplacesWhatTheModeAllows)
 INSTANTIATE_TEST_SUITE_P(Modes, UpdateModeTest,
     testing::Values(ModeCase { "FreshenOnlyNewer", { .freshen = true }, 1, { "a.txt", "b.txt" } },
         ModeCase { "UpdateNewerAndNew", { .update = true }, 2, { "a.txt", "b.txt", "c.txt" } },
-        ModeCase { "AddEverythingNamed", {}, 3, { "a.txt", "b.txt", "c.txt" } }),
+        ModeCase { "AddEverythingNamed", {}, 3, { "a.txt", "b.txt", "c.txt" } },
+        ModeCase {
+            "ArchiveNotAddedToItself", { .specs = { "*.*" } }, 3, { "a.txt", "b.txt", "c.txt" } }),
     amxtest::RowName());
 
 TEST_F(UpdateTest, MoveRemovesSourcesAndEmptiedFolders)
@@ -152,17 +142,8 @@ TEST_F(UpdateTest, ArchiveTimeIsNewestMember)
 {
     setTime(dir / "c.txt", 1550000000);
     EXPECT_EQ(add(request({ .zipTime = true })), 3);
-    struct stat st
-    {
-    };
-    ASSERT_EQ(::stat(archive.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mtim.tv_sec, 1600000000);
-}
-
-TEST_F(UpdateTest, ArchiveIsNeverAddedToItself)
-{
-    add(request({ .specs = { "*.*" } }));
-    EXPECT_EQ(sortedNames(archive), (Names { "a.txt", "b.txt", "c.txt" }));
+    EXPECT_EQ(fs::last_write_time(archive),
+        fs::last_write_time(dir / "a.txt")); // the newest, not c.txt
 }
 
 struct DeleteCase
@@ -223,17 +204,14 @@ class ExtractOptionTest : public testing::TestWithParam<ExtractCase>
 TEST_P(ExtractOptionTest, ChoosesFilesToWrite)
 {
     TestDir dir;
-    dir.createFile("s/a.txt", "archive a");
-    dir.createFile("s/b.txt", "archive b");
-    dir.createFile("s/n/c.txt", "archive c");
-    for (const char *f : { "s/a.txt", "s/b.txt", "s/n/c.txt" })
-        setTime(dir / f, 1600000000);
+    const std::tuple<const char *, const char *, time_t> files[] = { { "s/a.txt", "archive a",
+                                                                         1600000000 },
+        { "s/b.txt", "archive b", 1600000000 }, { "s/n/c.txt", "archive c", 1600000000 },
+        { "o/a.txt", "disk a", 1500000000 }, { "o/b.txt", "disk b", 1700000000 } };
+    for (const auto &[path, text, time] : files)
+        setTime(dir.createFile(path, text), time);
     std::string archive = (dir / "e.zip").string();
     runOk({ "zip", "-q", "-r", archive, "a.txt", "b.txt", "n/c.txt" }, (dir / "s").string());
-    dir.createFile("o/a.txt", "disk a");
-    setTime(dir / "o/a.txt", 1500000000);
-    dir.createFile("o/b.txt", "disk b");
-    setTime(dir / "o/b.txt", 1700000000);
     CurrentDir cd((dir / "o").string());
     ExtractRequest r = GetParam().options;
     r.archive = archive;
@@ -288,16 +266,13 @@ TEST_P(SpecTest, ReachesExactlyTheNamedMembers)
         dir.createFile("s/" + n, n);
     dir.createDir("out");
     const std::string archive = (dir / "x.zip").string();
-    Recorder rec;
+    Recorder rec, made;
     int32_t count = 0;
-    if (c.op == Op::Add) {
-        CurrentDir cd((dir / "s").string());
-        count = runAdd({ .archive = archive, .specs = c.specs, .move = true }, rec);
-    } else {
-        CurrentDir cd((dir / "s").string());
-        Recorder made;
-        ASSERT_EQ(runAdd({ .archive = archive, .specs = { "*.*" } }, made), 4) << made.dump();
-    }
+    if (c.op == Op::Add)
+        count =
+            runAdd(dir.str() + "/s", { .archive = archive, .specs = c.specs, .move = true }, rec);
+    else
+        ASSERT_EQ(runAdd(dir.str() + "/s", { .archive = archive, .specs = { "*.*" } }, made), 4);
     if (c.op == Op::Delete)
         count = runDelete(archive, c.specs, rec);
     if (c.op == Op::Extract)
@@ -307,9 +282,9 @@ TEST_P(SpecTest, ReachesExactlyTheNamedMembers)
         EXPECT_EQ(rec.errorCodes(), std::vector<int32_t> { c.expectedError }) << rec.dump();
     }
     Names reached, kept;
+    const Names members = sortedNames(archive);
     for (const auto &n : all) {
-        bool inArchive = fs::exists(archive)
-            && runOk({ "unzip", "-Z1", archive }).find(n + "\n") != std::string::npos;
+        const bool inArchive = std::count(members.begin(), members.end(), n) > 0;
         bool hit = c.op == Op::Add ? inArchive && !fs::exists(dir / "s" / n)
             : c.op == Op::Delete   ? !inArchive
                                    : fs::exists(dir / "out" / n);

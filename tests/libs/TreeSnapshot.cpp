@@ -60,26 +60,24 @@ Tree snapshot(const fs::path &root, const SnapshotOptions &o)
     return tree;
 }
 
+static std::string describe(const TreeItem &i)
+{
+    std::ostringstream out;
+    out << i.type << " " << i.content.size() << " bytes, time " << i.mtime << ", mode " << std::oct
+        << i.mode;
+    return out.str();
+}
+
 std::string diffTrees(const Tree &expected, const Tree &actual)
 {
     std::ostringstream out;
     for (const auto &[name, item] : expected) {
         auto it = actual.find(name);
-        if (it == actual.end()) {
+        if (it == actual.end())
             out << "missing: " << name << "\n";
-            continue;
-        }
-        const TreeItem &a = it->second;
-        if (a.type != item.type)
-            out << "type differs: " << name << " " << item.type << " vs " << a.type << "\n";
-        else if (a.content != item.content)
-            out << "content differs: " << name << " (" << item.content.size() << " vs "
-                << a.content.size() << " bytes)\n";
-        if (a.mtime != item.mtime)
-            out << "time differs: " << name << " " << item.mtime << " vs " << a.mtime << "\n";
-        if (a.mode != item.mode)
-            out << "mode differs: " << name << " " << std::oct << item.mode << " vs " << a.mode
-                << std::dec << "\n";
+        else if (!(it->second == item))
+            out << "differs: " << name << ": " << describe(item) << " vs " << describe(it->second)
+                << (it->second.content == item.content ? "" : ", other content") << "\n";
     }
     for (const auto &[name, item] : actual)
         if (!expected.count(name))

@@ -109,15 +109,8 @@ with zipfile.ZipFile(sys.argv[1]) as z:
         throw std::runtime_error("python zipfile failed on " + archive + ":\n" + r.out);
     std::vector<PeerMember> out;
     std::istringstream in(r.out);
-    std::string line;
-    while (std::getline(in, line)) {
-        PeerMember m;
-        size_t a = line.find('\t'), b = line.find('\t', a + 1);
-        m.name = line.substr(0, a);
-        m.size = std::stoull(line.substr(a + 1, b - a - 1));
-        m.packed = std::stoull(line.substr(b + 1));
+    for (PeerMember m; std::getline(in, m.name, '\t') >> m.size >> m.packed; in.ignore())
         out.push_back(m);
-    }
     return out;
 }
 

@@ -1,7 +1,7 @@
 // A stand-in for the compression libraries, built only for the tests. It
-// writes every field of the block it receives to the file named by
-// AMX_REC_LOG, then plays the script named by AMX_REC_SCRIPT: callbacks,
-// its return value, an exception or a crash.
+// writes the block it receives to the file named by AMX_REC_LOG, then plays
+// the script named by AMX_REC_SCRIPT: callbacks, its return value, an
+// exception or a crash.
 //
 // Built as libamxzip.so (REC_ZIP) or libamxunz.so (REC_UNZ); REC_NO_VERSION
 // and REC_NO_EXEC leave out an entry point.
@@ -20,14 +20,16 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -44,60 +46,12 @@ void logLine(const std::string &line)
     }
 }
 
-[[maybe_unused]] void logField(const char *name, long long value)
+std::string hex(const void *p)
 {
-    logLine(std::string(name) + "=" + std::to_string(value));
-}
-
-void logPointer(const char *name, const void *p)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%s=%llx", name,
-        static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(p)));
-    logLine(text);
-}
-
-std::string unescape(const std::string &text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
-            const char c = text[++i];
-            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-[[maybe_unused]] std::string escape(const std::string &text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\\')
-            out += "\\\\";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::vector<std::string> readScript()
-{
-    std::vector<std::string> lines;
-    const char *path = std::getenv("AMX_REC_SCRIPT");
-    if (!path)
-        return lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty())
-            lines.push_back(line);
-    return lines;
+    char text[32];
+    std::snprintf(
+        text, sizeof text, "%llx", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(p)));
+    return text;
 }
 
 int overflow(int depth)
@@ -109,45 +63,64 @@ int overflow(int depth)
     return overflow(depth + 1) + frame[0];
 }
 
-template <typename Block> void logCommon(const Block &b, const char *kind)
+using Fields = std::initializer_list<std::pair<const char *, long long>>;
+#define F(field)                                                                                   \
+    {                                                                                              \
+#field, b.field                                                                            \
+    }
+
+// One line of the block's numbers that are not zero, then its strings.
+template <typename Block> void logBlock(const Block &b, const char *kind, Fields own)
 {
     logLine(std::string("begin=") + kind);
-    logField("first", b.first);
-    logPointer("caller", b.caller);
-    logField("const120", b.const120);
-    logPointer("callback", reinterpret_cast<const void *>(b.callback));
-    logField("traceFlag", b.traceFlag);
-}
-
-template <typename Block> void logStrings(const Block &b)
-{
-    logField("specCount", b.specCount);
-    logLine(std::string("archiveName=") + (b.archiveName ? escape(b.archiveName) : "(null)"));
-    logField("const7", b.const7);
-    const int count = b.specCount < 0 ? 0
-        : b.specCount > AMX_MAX_SPECS ? AMX_MAX_SPECS
-                                      : b.specCount;
-    for (int i = 0; i < count; ++i)
-        logLine(std::string("spec=") + (b.specs[i] ? escape(b.specs[i]) : "(null)"));
-    int unused = 0;
+    logLine("caller=" + hex(b.caller));
+    logLine("callback=" + hex(reinterpret_cast<const void *>(b.callback)));
+    const int count = b.specCount < 0 ? 0 : std::min(b.specCount, AMX_MAX_SPECS);
+    long long slotsPastCount = 0;
     for (int i = count; i < AMX_MAX_SPECS; ++i)
-        if (b.specs[i])
-            ++unused;
-    logField("usedSlotsPastCount", unused);
+        slotsPastCount += b.specs[i] != nullptr;
+    std::string fields = "fields=";
+    for (const Fields &list :
+        { Fields { F(first), F(const120), F(traceFlag), F(reserved20), F(reserved24), F(reserved28),
+              F(const7), { "slotsPastCount", slotsPastCount } },
+            own })
+        for (const auto &[name, value] : list)
+            if (value)
+                fields += std::string(name) + ":" + std::to_string(value) + " ";
+    logLine(fields);
+    logLine("specCount=" + std::to_string(b.specCount));
+    logLine(std::string("archiveName=") + (b.archiveName ? b.archiveName : "(null)"));
+    for (int i = 0; i < count; ++i)
+        logLine(std::string("spec=") + (b.specs[i] ? b.specs[i] : "(null)"));
     char cwd[8192];
     logLine(std::string("cwd=") + (getcwd(cwd, sizeof cwd) ? cwd : "?"));
+}
+
+std::string unescape(const std::string &text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const char c = text[++i];
+            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 template <typename Block> int32_t play(Block *b)
 {
     int32_t result = b->specCount;
     bool stopOnCancel = true;
-    AmxCallbackRecord record;
-    for (const std::string &line : readScript()) {
+    std::ifstream script(std::getenv("AMX_REC_SCRIPT") ? std::getenv("AMX_REC_SCRIPT") : "");
+    for (std::string line; std::getline(script, line);) {
         std::istringstream in(line);
         std::string command;
         in >> command;
         if (command == "cb" || command == "foreign") {
+            AmxCallbackRecord record;
             std::memset(&record, 0, sizeof record);
             record.reserved0 = 0x11;
             record.reserved8 = 0x22;
@@ -160,14 +133,11 @@ template <typename Block> int32_t play(Block *b)
             } else {
                 in >> record.action >> record.errorCode >> record.fileSize >> record.fileSizeHigh;
                 std::string text;
-                std::getline(in, text);
-                if (!text.empty() && text[0] == ' ')
-                    text.erase(0, 1);
-                text = unescape(text);
-                std::strncpy(record.text, text.c_str(), sizeof record.text - 1);
+                std::getline(in >> std::ws, text);
+                std::strncpy(record.text, unescape(text).c_str(), sizeof record.text - 1);
             }
             const int32_t answer = b->callback(&record);
-            logField("answer", answer);
+            logLine("answer=" + std::to_string(answer));
             if (answer == -1 && stopOnCancel) {
                 logLine("stopped");
                 break;
@@ -179,9 +149,7 @@ template <typename Block> int32_t play(Block *b)
         } else if (command == "copy") {
             std::string from, to;
             in >> from >> to;
-            std::ifstream src(from, std::ios::binary);
-            std::ofstream dst(to, std::ios::binary | std::ios::trunc);
-            dst << src.rdbuf();
+            std::ofstream(to, std::ios::binary) << std::ifstream(from, std::ios::binary).rdbuf();
         } else if (command == "throw") {
             throw std::runtime_error("scripted failure");
         } else if (command == "segv") {
@@ -203,7 +171,7 @@ template <typename Block> int32_t play(Block *b)
             raise(sig);
         }
     }
-    logField("return", result);
+    logLine("return=" + std::to_string(result));
     logLine("end");
     return result;
 }
@@ -215,36 +183,16 @@ extern "C" {
 #if defined(REC_ZIP)
 
 #if !defined(REC_NO_EXEC)
-AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *b)
+AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *block)
 {
-    logCommon(*b, "zip");
-    logField("reserved20", b->reserved20);
-    logField("reserved24", b->reserved24);
-    logField("reserved28", b->reserved28);
-    logField("hiddenFilesFlag", b->hiddenFilesFlag);
-    logField("reserved36", b->reserved36);
-    logField("reserved40", b->reserved40);
-    logField("alwaysTrue44", b->alwaysTrue44);
-    logField("reserved48", b->reserved48);
-    logField("verboseFlag", b->verboseFlag);
-    logField("alwaysTrue56", b->alwaysTrue56);
-    logField("compLevel", b->compLevel);
-    logField("reserved64", b->reserved64);
-    logField("reserved68", b->reserved68);
-    logField("discardDirNamesFlag", b->discardDirNamesFlag);
-    logField("recurseFlag", b->recurseFlag);
-    logField("notDeleteFlag", b->notDeleteFlag);
-    logField("forceDosFlag", b->forceDosFlag);
-    logField("moveFlag", b->moveFlag);
-    logField("deleteFlag", b->deleteFlag);
-    logField("updateFlag", b->updateFlag);
-    logField("freshenFlag", b->freshenFlag);
-    logField("reserved104", b->reserved104);
-    logField("archiveTimeFlag", b->archiveTimeFlag);
-    logField("reserved112", b->reserved112);
-    logField("reserved116", b->reserved116);
-    logStrings(*b);
-    return play(b);
+    const AmxZipParams &b = *block;
+    logBlock(b, "zip",
+        { F(hiddenFilesFlag), F(reserved36), F(reserved40), F(alwaysTrue44), F(reserved48),
+            F(verboseFlag), F(alwaysTrue56), F(compLevel), F(reserved64), F(reserved68),
+            F(discardDirNamesFlag), F(recurseFlag), F(notDeleteFlag), F(forceDosFlag), F(moveFlag),
+            F(deleteFlag), F(updateFlag), F(freshenFlag), F(reserved104), F(archiveTimeFlag),
+            F(reserved112), F(reserved116) });
+    return play(block);
 }
 #endif
 
@@ -259,22 +207,13 @@ AMX_EXPORT int32_t AMX_STDCALL GetAmxZipVersion(void)
 #elif defined(REC_UNZ)
 
 #if !defined(REC_NO_EXEC)
-AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *b)
+AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *block)
 {
-    logCommon(*b, "unz");
-    logField("reserved20", b->reserved20);
-    logField("reserved24", b->reserved24);
-    logField("reserved28", b->reserved28);
-    logField("reserved32", b->reserved32);
-    logField("reserved36", b->reserved36);
-    logField("alwaysTrue40", b->alwaysTrue40);
-    logField("verboseFlag", b->verboseFlag);
-    logField("updateFlag", b->updateFlag);
-    logField("freshenFlag", b->freshenFlag);
-    logField("dirNamesFlag", b->dirNamesFlag);
-    logField("overwriteFlag", b->overwriteFlag);
-    logStrings(*b);
-    return play(b);
+    const AmxUnzParams &b = *block;
+    logBlock(b, "unz",
+        { F(reserved32), F(reserved36), F(alwaysTrue40), F(verboseFlag), F(updateFlag),
+            F(freshenFlag), F(dirNamesFlag), F(overwriteFlag) });
+    return play(block);
 }
 #endif
 
