@@ -45,6 +45,7 @@ class TCheckOut;
 class TConfigurationForm;
 class TAsciview;
 class TDeleteForm;
+class TEXEForm;
 class TExtractForm;
 class TTipForm;
 class TViewForm;
@@ -135,8 +136,10 @@ public:
     // Shows the View dialog; ViewCommandClick checks the selection first.
     void showViewForm();
     void setCheckOut(TCheckOut *form);
+    void setExeForm(TEXEForm *form);
     void setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about);
     void CheckOutClick();
+    void MakeExeFileClick();
     void ConfigurationClick();
     void TipOfTheDayClick();
     void AboutClick();
@@ -231,6 +234,7 @@ private:
     QPointer<TViewForm> m_viewForm;
     QPointer<TAsciview> m_textViewer;
     QPointer<TCheckOut> m_checkOut;
+    QPointer<TEXEForm> m_exeForm;
     QPointer<TConfigurationForm> m_configurationForm;
     QPointer<TTipForm> m_tipForm;
     QPointer<TAboutForm> m_aboutForm;

@@ -7,6 +7,7 @@
 #include "dialogs/AddUnit.h"
 #include "dialogs/CheckOutUnit.h"
 #include "dialogs/DeleteUnit.h"
+#include "dialogs/ExeUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
@@ -61,6 +62,13 @@ void TMainForm::setCheckOut(TCheckOut *form)
         form->setLink(*this);
 }
 
+void TMainForm::setExeForm(TEXEForm *form)
+{
+    m_exeForm = form;
+    if (form)
+        form->setLink(*this);
+}
+
 void TMainForm::setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about)
 {
     m_configurationForm = configuration;
@@ -79,6 +87,13 @@ void TMainForm::CheckOutClick()
     if (!m_checkOut || m_session.CurrentArchive.empty() || refuseWhileOperationRuns())
         return;
     m_checkOut->exec();
+}
+
+void TMainForm::MakeExeFileClick()
+{
+    if (!m_exeForm || m_session.CurrentArchive.empty() || refuseWhileOperationRuns())
+        return;
+    m_exeForm->exec();
 }
 
 void TMainForm::ConfigurationClick()

@@ -156,6 +156,7 @@ void TMainForm::connectCommands()
         { { "Extract1", "Extract2", "ExtractButton" }, to(&TMainForm::ExtractClick) },
         { { "Delete1", "Delete2", "DeleteButton" }, to(&TMainForm::DeleteClick) },
         { { "CheckOut1", "CheckOutButton" }, to(&TMainForm::CheckOutClick) },
+        { { "MakeExeFile1" }, to(&TMainForm::MakeExeFileClick) },
         { { "Configuration1" }, to(&TMainForm::ConfigurationClick) },
         { { "TipOfTheDay1" }, to(&TMainForm::TipOfTheDayClick) },
         { { "AboutAmbermox1" }, to(&TMainForm::AboutClick) },
