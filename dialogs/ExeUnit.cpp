@@ -101,11 +101,9 @@ void TEXEForm::Button1Click()
         Prompter::instance().notice(qs(refusal), Prompter::Icon::Warning);
         return;
     }
-    const std::string folder = m_programFolder.empty()
-        ? QCoreApplication::applicationDirPath().toStdString()
-        : m_programFolder;
     const std::string output = sfxOutputName(archive);
-    writeSelfExtractor(sfxStubPath(folder), settings, archive, output);
+    writeSelfExtractor(sfxStubPath(QCoreApplication::applicationDirPath().toStdString()), settings,
+        archive, output);
 
     const QString text = QStringLiteral("'") + qs(output)
         + QStringLiteral("' has been created from \r'") + qs(archive)

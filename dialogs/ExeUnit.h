@@ -4,8 +4,6 @@
 
 #include "AmxDialog.h"
 
-#include <string>
-
 class MainWindowLink;
 class QLineEdit;
 class QPushButton;
@@ -17,8 +15,6 @@ public:
     TEXEForm();
 
     void setLink(MainWindowLink &link);
-    // Where the stub is looked for; the program's own folder unless a test set another.
-    void setProgramFolder(const std::string &folder) { m_programFolder = folder; }
 
     QLineEdit *Edit1; // the default folder
     QLineEdit *Edit2; // the caption
@@ -32,5 +28,4 @@ public:
 
 private:
     MainWindowLink *m_link = nullptr;
-    std::string m_programFolder;
 };
