@@ -467,7 +467,9 @@ int main(int argc, char **argv)
 
     if (*caption)
         say(1, caption, "\n\n", (char *)0);
-    folder = folder_arg ? strdup(folder_arg) : *folder ? expand(folder) : strdup(".");
+    folder = folder_arg ? strdup(folder_arg) : expand(folder);
+    if (folder && !*folder)
+        folder = strdup(".");
     if (!folder)
         fail(EXIT_DAMAGE, "out of memory", 0);
 
