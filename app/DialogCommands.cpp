@@ -7,6 +7,7 @@
 #include "dialogs/AddUnit.h"
 #include "dialogs/CheckOutUnit.h"
 #include "dialogs/DeleteUnit.h"
+#include "dialogs/ExeUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
@@ -49,6 +50,9 @@ DialogCommands::DialogCommands(TMainForm &form, const CommandActions &actions)
     });
     actions.bind(context, { "CheckOut1", "CheckOutButton" }, [this] {
         checkOut();
+    });
+    actions.bind(context, { "MakeExeFile1" }, [this] {
+        makeExeFile();
     });
     actions.bind(context, { "TestArchive1", "TestArchive2" }, [this] {
         test();
@@ -123,6 +127,13 @@ void DialogCommands::setCheckOut(TCheckOut *form)
         form->setLink(m_form);
 }
 
+void DialogCommands::setExeForm(TEXEForm *form)
+{
+    m_exeForm = form;
+    if (form)
+        form->setLink(m_form);
+}
+
 void DialogCommands::setHelpForms(
     TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about)
 {
@@ -183,6 +194,12 @@ void DialogCommands::checkOut()
 {
     if (m_checkOut && archiveOpen() && !refuseWhileOperationRuns())
         m_checkOut->exec();
+}
+
+void DialogCommands::makeExeFile()
+{
+    if (m_exeForm && archiveOpen() && !refuseWhileOperationRuns())
+        m_exeForm->exec();
 }
 
 void DialogCommands::test()

@@ -1,5 +1,6 @@
 // The commands that show the windows beside the main window (Add, Extract,
-// Delete, View, Check Out, Configuration, Tip, About, the help pages) and
+// Delete, View, Check Out, Make .EXE, Configuration, Tip, About, the help
+// pages) and
 // the archive test. The windows are created once at start and handed in.
 #pragma once
 
@@ -12,6 +13,7 @@ class TAsciview;
 class TCheckOut;
 class TConfigurationForm;
 class TDeleteForm;
+class TEXEForm;
 class TExtractForm;
 class TMainForm;
 class TTipForm;
@@ -27,6 +29,7 @@ public:
     void setDeleteForm(TDeleteForm *form);
     void setViewForm(TViewForm *form, TAsciview *textViewer);
     void setCheckOut(TCheckOut *form);
+    void setExeForm(TEXEForm *form);
     void setHelpForms(TConfigurationForm *configuration, TTipForm *tip, TAboutForm *about);
     TExtractForm *extractForm() const;
 
@@ -38,6 +41,7 @@ private:
     void remove();
     void view();
     void checkOut();
+    void makeExeFile();
     void test();
     bool archiveOpen() const;
 
@@ -49,6 +53,7 @@ private:
     QPointer<TViewForm> m_viewForm;
     QPointer<TAsciview> m_textViewer;
     QPointer<TCheckOut> m_checkOut;
+    QPointer<TEXEForm> m_exeForm;
     QPointer<TConfigurationForm> m_configurationForm;
     QPointer<TTipForm> m_tipForm;
     QPointer<TAboutForm> m_aboutForm;

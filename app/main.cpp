@@ -11,6 +11,7 @@
 #include "dialogs/AddUnit.h"
 #include "dialogs/CheckOutUnit.h"
 #include "dialogs/DeleteUnit.h"
+#include "dialogs/ExeUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/ViewUnit.h"
 #include "discovery/CFolderUnit2.h"
@@ -94,6 +95,8 @@ int main(int argc, char **argv)
     mainForm.dialogs().setHelpForms(&configurationForm, &tipForm, &aboutForm);
     TCheckOut checkOut;
     mainForm.dialogs().setCheckOut(&checkOut);
+    TEXEForm exeForm;
+    mainForm.dialogs().setExeForm(&exeForm);
     mainForm.show();
     return app.exec();
 }

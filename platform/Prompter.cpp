@@ -21,6 +21,8 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon)
         return QMessageBox::Warning;
     case Prompter::Icon::Critical:
         return QMessageBox::Critical;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
     case Prompter::Icon::None:
         break;
     }

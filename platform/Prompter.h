@@ -13,7 +13,7 @@ class QWidget;
 class Prompter
 {
 public:
-    enum class Icon { None, Information, Warning, Critical };
+    enum class Icon { None, Information, Warning, Critical, Question };
 
     virtual ~Prompter() = default;
     // A notice with an OK button, titled "Ambermox", without an owner window.

@@ -13,6 +13,7 @@ namespace amx {
 // Reads exactly n bytes at pos; false when they are not all there.
 using ReadAt = std::function<bool(uint64_t pos, void *dst, size_t n)>;
 
+// In the order of amx_locate_fault, which the locator's core reports.
 enum class LocateFault {
     None,
     NoEndRecord,

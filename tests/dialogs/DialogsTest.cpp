@@ -1,11 +1,16 @@
 // The output window and the shell-extract progress window, driven as a user
 // would, with the real extraction library.
 
+#include "dialogs/ExeUnit.h"
 #include "dialogs/LnEUnit.h"
 #include "dialogs/MsgUnit.h"
+#include "tests/support/FakeMainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -54,6 +59,46 @@ private Q_SLOTS:
     }
 
     void init() { std::filesystem::current_path(m_dir.path()); }
+
+    void selfExtractorBuiltFromTheWindow()
+    {
+        FakeMainWindow link;
+        link.archive = m_archive;
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        TEXEForm form;
+        form.setLink(link);
+        form.show();
+        QCOMPARE(form.Edit1->text(), QStringLiteral("%temp%"));
+        QVERIFY(form.Edit2->text().isEmpty() && form.Edit3->text().isEmpty());
+        form.Edit2->setText(QStringLiteral("Setup"));
+        prompter.answerQuestion(true);
+        form.Button1->click();
+        const QString output = QString::fromStdString((m_dir / "src/big.EXE").string());
+        QCOMPARE(prompter.texts(),
+            QStringList { QStringLiteral("'") + output
+                + QStringLiteral("' has been created from \r'") + QString::fromStdString(m_archive)
+                + QStringLiteral("'.\rBefore distributing the EXE file, please be sure to test it "
+                                 "in all target enviroments.\r\rDo you want to test it now?") });
+        QVERIFY(form.isHidden());
+        QCOMPARE(std::filesystem::file_size(output.toStdString()),
+            std::filesystem::file_size(std::string(AMX_BIN_DIR) + "/ROVURA.DAT") + 18
+                + std::filesystem::file_size(m_archive));
+        QCOMPARE(shell.calls().size(), size_t(1));
+        QVERIFY(shell.calls()[0].target == output || shell.calls()[0].args.contains(output));
+
+        // Shown again: reset; an archive named like its output is refused.
+        form.Edit2->setText(QStringLiteral("Old"));
+        form.show();
+        QVERIFY(form.Edit2->text().isEmpty());
+        link.archive = (m_dir / "src/big.exe").string();
+        prompter.clear();
+        form.Button1->click();
+        QCOMPARE(prompter.shown().size(), size_t(1));
+        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("notice"));
+        QVERIFY(form.isVisible());
+        form.close();
+    }
 
     void outputWindowKeepsLinesAndCentresItsButton()
     {

@@ -1,0 +1,115 @@
+#include "ExeUnit.h"
+
+#include "MainWindowLink.h"
+
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+#include "sfx/SfxWriter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+TEXEForm::TEXEForm()
+    : AmxDialog(
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("EXEForm"));
+    setWindowTitle(QStringLiteral("Ambermox Self-Extractor"));
+
+    auto *controls = new QWidget(this);
+    auto *layout = new QVBoxLayout(controls);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto box = [&](const char *name, const QString &label) {
+        auto *edit = new QLineEdit(controls);
+        edit->setObjectName(QLatin1String(name));
+        edit->setMinimumWidth(300);
+        // The header has one byte for all three lengths; longer text is refused.
+        edit->setMaxLength(int(kSfxMaxText));
+        auto *caption = new QLabel(label, controls);
+        caption->setBuddy(edit);
+        layout->addWidget(caption);
+        layout->addWidget(edit);
+        return edit;
+    };
+    Edit1 = box("Edit1", QStringLiteral("Default \"UnZip &To\" Folder:"));
+    layout->addWidget(new QLabel(QStringLiteral("%temp% means users's TEMP= Folder"), controls));
+    Edit2 = box("Edit2", QStringLiteral("&Caption:"));
+    Edit3 = box("Edit3", QStringLiteral("Co&mmand line after extracting:"));
+
+    layOutWithButtons(controls, QStringLiteral("&OK"), Button1, Button2);
+    Button2->setText(QStringLiteral("&Close"));
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TEXEForm::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TEXEForm::Button2Click));
+}
+
+namespace {
+
+// "Testing" the new program is running it; it reports on a terminal, so it
+// runs in one when the desktop has one, held open until the user has read it.
+void testRun(const QString &program)
+{
+    const QString folder = QFileInfo(program).absolutePath();
+    for (const char *terminal : { "x-terminal-emulator", "xterm" }) {
+        const QString found = QStandardPaths::findExecutable(QLatin1String(terminal));
+        if (found.isEmpty())
+            continue;
+        Shell::instance().startProgram(found,
+            { QStringLiteral("-e"), QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                QStringLiteral("\"$0\"; printf '\\nPress Enter to close. '; read x"), program },
+            folder);
+        return;
+    }
+    Shell::instance().startProgram(program, {}, folder);
+}
+
+} // namespace
+
+void TEXEForm::setLink(MainWindowLink &link)
+{
+    m_link = &link;
+    setOwner(link.ownerWindow());
+}
+
+void TEXEForm::FormShow()
+{
+    Edit1->setText(QStringLiteral("%temp%"));
+    Edit2->clear();
+    Edit3->clear();
+    Edit1->setFocus();
+}
+
+void TEXEForm::Button2Click()
+{
+    close();
+}
+
+void TEXEForm::Button1Click()
+{
+    const std::string archive = m_link ? m_link->currentArchive() : std::string();
+    if (archive.empty())
+        return;
+    const SfxSettings settings { Edit1->text().toStdString(), Edit2->text().toStdString(),
+        Edit3->text().toStdString() };
+    if (const std::string refusal = sfxRefusal(settings, archive); !refusal.empty()) {
+        Prompter::instance().notice(qs(refusal), Prompter::Icon::Warning);
+        return;
+    }
+    const std::string output = sfxOutputName(archive);
+    writeSelfExtractor(sfxStubPath(QCoreApplication::applicationDirPath().toStdString()), settings,
+        archive, output);
+
+    const QString text = QStringLiteral("'") + qs(output)
+        + QStringLiteral("' has been created from \r'") + qs(archive)
+        + QStringLiteral("'.\rBefore distributing the EXE file, please be sure to test it in all "
+                         "target enviroments.\r\rDo you want to test it now?");
+    if (Prompter::instance().question(text, Prompter::Icon::Question))
+        testRun(qs(output));
+    close();
+}

@@ -1,0 +1,145 @@
+#include "SfxWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Fd
+{
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+[[noreturn]] void fail(const std::string &what, const std::string &path)
+{
+    throw SfxError(what + " \"" + path + "\": " + std::strerror(errno));
+}
+
+void writeAll(int fd, const char *p, size_t n, const std::string &path)
+{
+    while (n > 0) {
+        const ssize_t put = ::write(fd, p, n);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            fail("Cannot write", path);
+        p += put;
+        n -= size_t(put);
+    }
+}
+
+void copyAll(int from, const std::string &fromPath, int to, const std::string &toPath)
+{
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(from, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail("Cannot read", fromPath);
+        if (got == 0)
+            return;
+        writeAll(to, buffer, size_t(got), toPath);
+    }
+}
+
+bool endsWithExe(const std::string &name)
+{
+    if (name.size() < 3)
+        return false;
+    std::string tail = name.substr(name.size() - 3);
+    for (char &c : tail)
+        c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+    return tail == "EXE";
+}
+
+} // namespace
+
+std::string sfxHeader(const SfxSettings &settings)
+{
+    const std::string *texts[] = { &settings.caption, &settings.folder, &settings.command };
+    std::string header = "AMX0";
+    for (const std::string *text : texts)
+        header += char(text->empty() ? 255 : text->size());
+    for (const std::string *text : texts)
+        header += *text;
+    header[3] = char(header.size());
+    return header;
+}
+
+std::string sfxOutputName(const std::string &archive)
+{
+    return archive.substr(0, archive.size() >= 3 ? archive.size() - 3 : 0) + "EXE";
+}
+
+std::string sfxRefusal(const SfxSettings &settings, const std::string &archive)
+{
+    if (settings.folder.size() + settings.caption.size() + settings.command.size() > kSfxMaxText)
+        return "The folder, caption and command line may hold at most "
+            + std::to_string(kSfxMaxText) + " bytes together.";
+    if (endsWithExe(archive))
+        return "The self-extractor would replace the archive itself: \"" + sfxOutputName(archive)
+            + "\". Give the archive a name that does not end in \"exe\".";
+    return {};
+}
+
+std::string sfxStubPath(const std::string &programFolder)
+{
+    std::string folder = programFolder;
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    const std::string beside = folder + "ROVURA.DAT";
+    const std::string installed = folder + "../lib/ambermox/ROVURA.DAT";
+    return ::access(beside.c_str(), F_OK) != 0 && ::access(installed.c_str(), F_OK) == 0 ? installed
+                                                                                         : beside;
+}
+
+void writeSelfExtractor(const std::string &stub, const SfxSettings &settings,
+    const std::string &archive, const std::string &output)
+{
+    // The stub is opened first: without it nothing is written.
+    Fd in { ::open(stub.c_str(), O_RDONLY | O_CLOEXEC) };
+    if (in.fd < 0)
+        fail("Cannot read the self-extractor stub", stub);
+    Fd zip { ::open(archive.c_str(), O_RDONLY | O_CLOEXEC) };
+    if (zip.fd < 0)
+        fail("Cannot read", archive);
+
+    const size_t slash = output.rfind('/');
+    std::string temp = (slash == std::string::npos ? std::string() : output.substr(0, slash + 1))
+        + ".ambermox-sfx-XXXXXX";
+    Fd out { ::mkostemp(temp.data(), O_CLOEXEC) };
+    if (out.fd < 0)
+        fail("Cannot create", output);
+    struct Remove
+    {
+        const std::string &path;
+        bool keep = false;
+        ~Remove()
+        {
+            if (!keep)
+                ::unlink(path.c_str());
+        }
+    } remove { temp };
+
+    copyAll(in.fd, stub, out.fd, output);
+    const std::string header = sfxHeader(settings);
+    writeAll(out.fd, header.data(), header.size(), output);
+    copyAll(zip.fd, archive, out.fd, output);
+
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(out.fd, 0777 & ~mask) != 0 || ::fsync(out.fd) != 0)
+        fail("Cannot write", output);
+    if (::rename(temp.c_str(), output.c_str()) != 0)
+        fail("Cannot create", output);
+    remove.keep = true;
+}
