@@ -1,22 +1,27 @@
 // The Delete and View dialogs and the text viewer driven as a user would,
-// against real archives made by zip and the real libraries.
+// against real archives made by zip and the real libraries: over a stand-in
+// main window, and once from the main window's commands.
 
+#include "app/AmbxUnit.h"
 #include "dialogs/AViewUnit.h"
 #include "dialogs/DeleteUnit.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
 #include "tests/support/FakeMainWindow.h"
+#include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingNotices.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
+#include "widgets/FileListView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -35,7 +40,6 @@ using Names = std::vector<std::string>;
 
 const std::string kReadme = "Read me first.\nSecond line.\n";
 const std::string kInner = "inside a folder\n";
-const std::string kLatin = "caf\xE9 cr\xE8me\n"; // Latin-1 bytes
 
 } // namespace
 
@@ -54,13 +58,8 @@ private:
         static int count = 0;
         const std::string folder = "src" + std::to_string(++count);
         m_dir.createFile(folder + "/one.txt", "one\n");
-        m_dir.createFile(folder + "/two.txt", "two\n");
-        m_dir.createFile(folder + "/README", "no dot in the name\n");
-        m_dir.createFile(folder + "/sub/three.txt", "three\n");
-        m_dir.createFile(folder + "/sub/four.dat", "four\n");
         m_dir.createFile(folder + "/readme.txt", kReadme);
         m_dir.createFile(folder + "/docs/inner.txt", kInner);
-        m_dir.createFile(folder + "/latin.txt", kLatin);
         const std::string archive = (m_dir / (folder + ".zip")).string();
         runOk({ "zip", "-q", "-r", "-D", archive, "." }, (m_dir / folder).string());
         return archive;
@@ -80,6 +79,12 @@ private:
     };
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+    }
+
     void init()
     {
         std::filesystem::current_path(m_dir.path());
@@ -99,33 +104,14 @@ private Q_SLOTS:
 
     // --- Delete ---
 
-    void deleteRadiosWithoutSelection()
-    {
-        TDeleteForm form;
-        form.setLink(*m_link);
-        form.show();
-        QVERIFY(!m_link->main.isEnabled());
-        QVERIFY(!form.RadioButton2->isEnabled());
-        QVERIFY(form.RadioButton1->isChecked());
-        QCOMPARE(form.what(), DeleteWhat::Entire);
-        // Centred over the main window.
-        // (within the few pixels of a window frame)
-        const QPoint offset = form.frameGeometry().center() - m_link->main.geometry().center();
-        QVERIFY2(offset.manhattanLength() <= 6,
-            qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QVERIFY(!form.isVisible());
-        QVERIFY(m_link->main.isEnabled());
-        QCOMPARE(m_link->reloads, 0);
-    }
-
-    void deleteRadiosWithSelection()
+    void deleteRadiosFollowTheSelection()
     {
         TDeleteForm form;
         form.setLink(*m_link);
         m_link->selected = { "one.txt" };
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(!m_link->main.isEnabled());
         QVERIFY(form.RadioButton2->isEnabled());
         QVERIFY(form.RadioButton2->isChecked());
 
@@ -142,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(form.Edit1->hasFocus());
 
         // The next show starts over: box emptied, radios by the selection.
-        form.Button2->click();
+        QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(!form.isVisible());
         QVERIFY(m_link->main.isEnabled());
         m_link->selected.clear();
@@ -155,8 +141,7 @@ private Q_SLOTS:
     }
 
     // A delete that removes nothing still reloads the list and leaves an empty
-    // log; the deletes that remove members are driven from the main window in
-    // DeleteViewMainTest, what they remove is the library tests' business.
+    // log; what a delete removes is the library tests' business.
     void deleteRuns_data()
     {
         QTest::addColumn<QString>("typed");
@@ -196,102 +181,72 @@ private Q_SLOTS:
 
     // --- View ---
 
-    void viewShowsStartFromTheTextViewer()
-    {
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "", "readme.txt" };
-        for (int round = 0; round < 2; ++round) {
-            form.show();
-            QVERIFY(QTest::qWaitForWindowActive(&form));
-            QVERIFY(!m_link->main.isEnabled());
-            QCOMPARE(form.Edit1->text(), QStringLiteral("/bin/sh"));
-            // Always the text viewer, whatever was chosen last time.
-            QVERIFY(form.RadioButton2->isChecked());
-            QVERIFY(form.RadioButton2->hasFocus());
-            form.RadioButton1->setChecked(true);
-            QTest::keyClick(&form, Qt::Key_Escape);
-            QVERIFY(!form.isVisible());
-            QVERIFY(m_link->main.isEnabled());
-        }
-    }
-
-    void viewerSettingChangedByTyping()
-    {
-        auto &&[form, viewer] = ViewDialog(*this);
-        form.show();
-        form.Edit1->clear();
-        QCOMPARE(m_link->viewerProgram, std::string());
-        QVERIFY(form.RadioButton3->isChecked());
-        form.RadioButton2->setChecked(true);
-        QTest::keyClicks(form.Edit1, QStringLiteral("/usr/bin/less"));
-        // Stored at every change, viewed or not.
-        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
-        QVERIFY(form.RadioButton3->isChecked());
-        form.Button2->click();
-        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
-    }
-
-    void viewerChosenWithBrowse()
+    void viewerBoxAndRadios()
     {
         ScriptedPrompter prompter;
         auto &&[form, viewer] = ViewDialog(*this);
         form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(!m_link->main.isEnabled());
+        QCOMPARE(form.Edit1->text(), QStringLiteral("/bin/sh"));
         QVERIFY(form.RadioButton2->isChecked());
-        prompter.answerFile(QString()); // cancelled
+        QVERIFY(form.RadioButton2->hasFocus());
+
+        // Typing picks the viewer program; the setting follows every change, viewed or not.
+        form.Edit1->clear();
+        QCOMPARE(m_link->viewerProgram, std::string());
+        form.RadioButton2->setChecked(true);
+        QTest::keyClicks(form.Edit1, QStringLiteral("/usr/bin/less"));
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
+        QVERIFY(form.RadioButton3->isChecked());
+
+        // Browsing: a cancel changes nothing, a choice is as if typed.
+        form.RadioButton2->setChecked(true);
+        prompter.answerFile(QString());
         form.Button3->click();
-        QCOMPARE(m_link->viewerProgram, std::string("/bin/sh"));
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
         QVERIFY(form.RadioButton2->isChecked());
         prompter.answerFile(QStringLiteral("/usr/bin/vi"));
         form.Button3->click();
         QCOMPARE(form.Edit1->text(), QStringLiteral("/usr/bin/vi"));
         QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/vi"));
         QVERIFY(form.RadioButton3->isChecked());
-        QCOMPARE(prompter.shown().size(), size_t(2));
-        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("open"));
-        QCOMPARE(prompter.shown()[0].text, QStringLiteral("Browse"));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.isVisible());
+        QVERIFY(m_link->main.isEnabled());
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/vi"));
+
+        // Always the text viewer, whatever was chosen last time.
+        form.show();
+        QVERIFY(form.RadioButton2->isChecked());
         form.close();
     }
 
-    void viewWithAssociatedProgram()
+    // Either way the copy goes straight in the temporary folder, without the
+    // member's folder.
+    void viewWithAProgram()
     {
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "", "readme.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QVERIFY(!form.isVisible());
-        QVERIFY(!viewer.isVisible());
-        QVERIFY(m_link->main.isEnabled());
-        QCOMPARE(shell.calls().size(), size_t(1));
-        const RecordingShell::Call &call = shell.calls()[0];
-        QCOMPARE(call.verb, QStringLiteral("open"));
-        QCOMPARE(call.target, QString::fromStdString(m_link->tempFolder + "readme.txt"));
-        QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
-        QVERIFY(call.show == Shell::Show::Normal);
-        QVERIFY(call.args.isEmpty());
-        QCOMPARE(readFile(m_link->tempFolder + "readme.txt"), kReadme);
-    }
-
-    void viewWithViewerProgram()
-    {
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "docs/", "inner.txt" };
-        form.show();
-        form.RadioButton3->setChecked(true);
-        form.Button1->click();
-        QVERIFY(!form.isVisible());
-        QCOMPARE(shell.calls().size(), size_t(1));
-        const RecordingShell::Call &call = shell.calls()[0];
-        QCOMPARE(call.verb, QStringLiteral("start"));
-        QCOMPARE(call.target, QStringLiteral("/bin/sh"));
-        // Without the archive's folder, straight in the temporary folder.
-        QCOMPARE(
-            call.args, QStringList { QString::fromStdString(m_link->tempFolder + "inner.txt") });
-        QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
-        QCOMPARE(readFile(m_link->tempFolder + "inner.txt"), kInner);
-        QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
+        for (const bool associated : { true, false }) {
+            RecordingShell shell;
+            auto &&[form, viewer] = ViewDialog(*this);
+            m_link->entry = ViewEntry { "docs/", "inner.txt" };
+            form.show();
+            (associated ? form.RadioButton1 : form.RadioButton3)->setChecked(true);
+            form.Button1->click();
+            QVERIFY(!form.isVisible());
+            QVERIFY(!viewer.isVisible());
+            QVERIFY(m_link->main.isEnabled());
+            const QString copy = QString::fromStdString(m_link->tempFolder + "inner.txt");
+            QCOMPARE(shell.calls().size(), size_t(1));
+            const RecordingShell::Call &call = shell.calls()[0];
+            QCOMPARE(call.verb, associated ? QStringLiteral("open") : QStringLiteral("start"));
+            QCOMPARE(call.target, associated ? copy : QStringLiteral("/bin/sh"));
+            QCOMPARE(call.args, associated ? QStringList {} : QStringList { copy });
+            QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
+            QVERIFY(!associated || call.show == Shell::Show::Normal);
+            QCOMPARE(readFile(copy.toStdString()), kInner);
+            QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
+        }
     }
 
     void viewWithMissingViewerProgramSaysSo()
@@ -386,7 +341,6 @@ private Q_SLOTS:
         viewer.setLink(*m_link);
         viewer.view("missing.txt");
         QCOMPARE(prompter.shown().size(), size_t(1));
-        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
         QVERIFY(prompter.shown()[0].text.startsWith(
             QStringLiteral("Cannot open file \"%1missing.txt\"")
                 .arg(QString::fromStdString(m_link->tempFolder))));
@@ -445,11 +399,59 @@ private Q_SLOTS:
         // Tabs stay eight characters wide in the new font.
         QCOMPARE(viewer.Memo1->tabStopDistance(),
             8 * QFontMetricsF(viewer.Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
-        QCOMPARE(prompter.shown().size(), size_t(2));
-        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("font"));
         TAsciview other;
         QCOMPARE(other.Memo1->font().pointSize(), before.pointSize());
         viewer.close();
+    }
+
+    // --- From the main window: what it passes of its list and settings ---
+
+    void commandsOfTheMainWindow()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_link->archive) }, Show::Shown);
+        RecordingShell shell;
+        TDeleteForm deleteForm;
+        TViewForm viewForm;
+        TAsciview textViewer;
+        form.setDeleteForm(&deleteForm);
+        form.setViewForm(&viewForm, &textViewer);
+        form.settings().Temp = m_link->tempFolder;
+        form.settings().Viewer = "/bin/sh";
+        const auto selectOnly = [&form](const std::string &member) {
+            form.fileList()->clearSelection();
+            for (size_t i = 0; i < form.FileRowCount(); ++i)
+                if (form.fileRows()[i].member() == member)
+                    form.fileList()->selectionModel()->select(
+                        form.fileList()->model()->index(int(i), 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        };
+
+        action(form, "View1")->trigger();
+        QCOMPARE(prompter.texts(), QStringList { "No file selected for viewing." });
+        QVERIFY(!viewForm.isVisible());
+        selectOnly("docs/inner.txt");
+        action(form, "ViewButton")->trigger();
+        QVERIFY(!form.isEnabled());
+        viewForm.Button1->click();
+        QCOMPARE(textViewer.windowTitle(), QStringLiteral("View: inner.txt"));
+        QCOMPARE(textViewer.Memo1->toPlainText(), qs(kInner));
+        textViewer.Button1->click();
+        QVERIFY(form.isEnabled());
+        // The viewer box edits the setting itself.
+        action(form, "View2")->trigger();
+        viewForm.Edit1->setText(QStringLiteral("/bin/cat"));
+        QCOMPARE(form.settings().Viewer, std::string("/bin/cat"));
+        viewForm.Button1->click();
+        QCOMPARE(shell.calls().size(), size_t(1));
+        QCOMPARE(shell.calls()[0].target, QStringLiteral("/bin/cat"));
+
+        action(form, "Delete1")->trigger();
+        QVERIFY(deleteForm.RadioButton2->isChecked());
+        deleteForm.Button1->click();
+        QVERIFY(form.isEnabled());
+        QCOMPARE(sortedNames(m_link->archive), (Names { "one.txt", "readme.txt" }));
+        QCOMPARE(form.FileRowCount(), size_t(2));
+        QVERIFY(action(form, "ViewLastOutput2")->isEnabled());
     }
 };
 

@@ -1,28 +1,28 @@
-// The Extract dialog driven as a user would, over a stand-in main window,
-// with the real extraction library: the controls on show, the folder tree
-// and its locate, and real extractions compared with the archive's files.
+// The Extract dialog driven as a user would, over a stand-in main window and
+// once from the main window's commands, with the real extraction library:
+// the controls on show, the folder tree and its locate, and real extractions
+// compared with the archive's files.
 
+#include "app/AmbxUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
 #include "tests/support/FakeMainWindow.h"
+#include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
-#include "widgets/StatusLamp.h"
+#include "widgets/FileListView.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
+#include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTreeWidgetItemIterator>
 
 #include <map>
 
@@ -30,11 +30,6 @@ using namespace amxtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString qs(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
 
 // Relative path -> content of every file below a folder.
 std::map<std::string, std::string> filesBelow(const fs::path &root)
@@ -46,6 +41,13 @@ std::map<std::string, std::string> filesBelow(const fs::path &root)
     return out;
 }
 
+// The root and the test's folder as the only volumes.
+std::vector<Volume> testVolumes(const std::string &dir)
+{
+    return { { QStringLiteral("Root (/)"), QStringLiteral("/") },
+        { QStringLiteral("Test"), qs(dir + "/") } };
+}
+
 // The Extract dialog over a stand-in main window.
 struct Stage : FakeMainWindow
 {
@@ -53,12 +55,13 @@ struct Stage : FakeMainWindow
     TExtractForm form;
 
     Stage(const std::string &archivePath, const std::vector<ExtractRow> &allRows,
-        std::function<std::vector<Volume>()> volumes = {})
+        const std::string &dir)
     {
         rows = allRows;
         archive = archivePath;
-        if (volumes)
-            form.TreeList->volumeSource = volumes;
+        form.TreeList->volumeSource = [dir] {
+            return testVolumes(dir);
+        };
         form.setLink(*this);
     }
 
@@ -90,17 +93,6 @@ private:
     fs::path m_source;
     std::vector<ExtractRow> m_rows;
 
-    std::vector<Volume> testVolumes() const
-    {
-        Volume root;
-        root.displayName = QStringLiteral("Root (/)");
-        root.root = QStringLiteral("/");
-        Volume test;
-        test.displayName = QStringLiteral("Test (%1)").arg(qs(m_dir.str()));
-        test.root = qs(m_dir.str() + "/");
-        return { root, test };
-    }
-
     QTreeWidgetItem *node(FolderTree *tree, const std::string &folder)
     {
         return tree->findFolder(qs(folder));
@@ -109,6 +101,8 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_source = m_dir / "src";
         m_dir.createFile("src/top.txt", sampleBytes(700, 1));
         m_dir.createFile("src/docs/readme.txt", sampleBytes(40000, 2));
@@ -136,9 +130,7 @@ private Q_SLOTS:
 
     void everyShowResetsTheControls()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         const std::string out = (m_dir / "tree/a").string();
         stage.history = { "", out, "/no/such/folder", "", (m_dir / "tree").string() };
         stage.form.show();
@@ -154,10 +146,6 @@ private Q_SLOTS:
         stage.form.CheckBox1->setChecked(true);
         stage.form.CheckBox2->setChecked(true);
         stage.form.Destination->setEditText(QStringLiteral("/no/such/folder"));
-        QVERIFY(!stage.form.Button2->isEnabled());
-        stage.form.Destination->setEditText(QStringLiteral("   ") + qs(out));
-        QVERIFY(stage.form.Button2->isEnabled());
-        stage.form.Destination->setEditText(QString());
         QVERIFY(!stage.form.Button2->isEnabled());
         QTest::keyClick(&stage.form, Qt::Key_Escape);
         QVERIFY(!stage.form.isVisible());
@@ -175,9 +163,7 @@ private Q_SLOTS:
 
     void filesRadioAndItsEdit()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         stage.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&stage.form));
         stage.form.activateWindow();
@@ -193,56 +179,40 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    void treeHasDesktopComputerAndVolumes()
+    // Desktop > My Computer > the volumes, all open; a folder is filled when
+    // opened, and shows its button when a one-level probe finds a sub-folder.
+    void treeFillsLazily()
     {
         FolderTree tree;
         tree.volumeSource = [this] {
-            return testVolumes();
+            return testVolumes(m_dir.str());
         };
         tree.desktopSource = [this] {
             return qs((m_dir / "Desktop").string());
         };
         tree.rebuild();
         QCOMPARE(tree.topLevelItemCount(), 1);
-        QTreeWidgetItem *desktop = tree.topLevelItem(0);
-        QCOMPARE(desktop->text(0), QStringLiteral("Desktop"));
-        QCOMPARE(FolderTree::folderOf(desktop), qs((m_dir / "Desktop").string()));
-        QVERIFY(desktop->isExpanded());
-        QCOMPARE(desktop->childCount(), 1);
-        QTreeWidgetItem *computer = desktop->child(0);
-        QCOMPARE(computer->text(0), QStringLiteral("My Computer"));
+        QCOMPARE(tree.topLevelItem(0), tree.desktopNode());
+        QCOMPARE(FolderTree::folderOf(tree.desktopNode()), qs((m_dir / "Desktop").string()));
+        QTreeWidgetItem *computer = tree.computerNode();
+        QCOMPARE(computer->parent(), tree.desktopNode());
+        QVERIFY(tree.desktopNode()->isExpanded() && computer->isExpanded());
         QVERIFY(FolderTree::folderOf(computer).isEmpty());
-        QVERIFY(computer->isExpanded());
         QCOMPARE(computer->childCount(), 2);
-        QCOMPARE(computer->child(0)->text(0), QStringLiteral("Root (/)"));
         QCOMPARE(FolderTree::folderOf(computer->child(0)), QStringLiteral("/"));
-        QCOMPARE(FolderTree::folderOf(computer->child(1)), qs(m_dir.str()));
-        // Volumes are filled only when opened, but show their button at once.
-        QCOMPARE(computer->child(1)->childCount(), 0);
-        QCOMPARE(computer->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
-    }
+        QTreeWidgetItem *volume = computer->child(1);
+        QCOMPARE(FolderTree::folderOf(volume), qs(m_dir.str()));
+        QCOMPARE(volume->childCount(), 0);
+        QCOMPARE(volume->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
 
-    void foldersFillLazilyWithAOneLevelProbe()
-    {
-        FolderTree tree;
-        tree.volumeSource = [this] {
-            return testVolumes();
-        };
-        tree.rebuild();
-        QTreeWidgetItem *volume = tree.computerNode()->child(1);
         volume->setExpanded(true);
         QTreeWidgetItem *treeNode = node(&tree, (m_dir / "tree").string());
         QVERIFY(treeNode);
-        QCOMPARE(treeNode->childCount(), 0); // not filled before it is opened
+        QCOMPARE(treeNode->childCount(), 0);
         QCOMPARE(treeNode->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
-        QTreeWidgetItem *desktop = node(&tree, (m_dir / "Desktop").string());
-        QVERIFY(desktop);
-        QCOMPARE(desktop->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
-
         tree.expandNode(treeNode);
         QTreeWidgetItem *a = node(&tree, (m_dir / "tree/a").string());
         QVERIFY(a);
-        QCOMPARE(a->text(0), QStringLiteral("a"));
         tree.expandNode(a);
         QStringList names;
         for (int i = 0; i < a->childCount(); ++i)
@@ -252,7 +222,6 @@ private Q_SLOTS:
             a->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator); // alpha/inner
         QCOMPARE(a->child(0)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
         QCOMPARE(a->child(3)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
-
         // Opening it again adds nothing.
         a->setExpanded(false);
         a->setExpanded(true);
@@ -261,9 +230,7 @@ private Q_SLOTS:
 
     void selectingANodeSetsTheDestination()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         stage.form.TreeList->desktopSource = [this] {
             return qs((m_dir / "Desktop").string());
         };
@@ -306,9 +273,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, found);
         QFETCH(QStringList, messages);
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         stage.form.show();
         const int volumes = stage.form.TreeList->computerNode()->childCount();
         stage.form.Destination->setEditText(typed);
@@ -332,10 +297,10 @@ private Q_SLOTS:
 
     void locateEndsWhereTheTreeEnds()
     {
-        Stage stage(m_archive, m_rows);
+        Stage stage(m_archive, m_rows, m_dir.str());
         // Only the test folder as a volume: "/usr" exists but no node leads there.
         stage.form.TreeList->volumeSource = [this] {
-            return std::vector<Volume> { testVolumes()[1] };
+            return std::vector<Volume> { testVolumes(m_dir.str())[1] };
         };
         stage.form.show();
         stage.form.Destination->setEditText(QStringLiteral("/usr"));
@@ -356,11 +321,11 @@ private Q_SLOTS:
         stage.form.close();
     }
 
+    // The check boxes reach the engine's options; what the library does with
+    // them is its own tests' business.
     void extractsSelectedRows()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         TestDir out;
         size_t readme = 0, util = 0;
         for (size_t i = 0; i < m_rows.size(); ++i) {
@@ -371,6 +336,7 @@ private Q_SLOTS:
         }
         stage.select({ util, readme });
         stage.form.show();
+        stage.form.CheckBox1->setChecked(true);
         stage.runInto(out.str() + "/");
 
         QVERIFY(!stage.form.isVisible());
@@ -381,48 +347,40 @@ private Q_SLOTS:
         QCOMPARE(got.at("code/lib/util.c"), readFile(m_source / "code/lib/util.c"));
         QCOMPARE(stage.form.ZipEngine1.SuccessCount, 2);
         // In the list's order, whichever was selected first.
-        std::vector<std::string> inRowOrder;
-        for (const ExtractRow &row : m_rows)
-            if (row.member == "docs/readme.txt" || row.member == "code/lib/util.c")
-                inRowOrder.push_back(row.member);
-        QCOMPARE(stage.form.lastSpecs(), inRowOrder);
-        QVERIFY(stage.form.ZipEngine1.ExtrOptions == ExtrOpts { ExtrOptsEnum::ExtrDirNames });
+        QCOMPARE(stage.form.lastSpecs(),
+            (std::vector<std::string> {
+                m_rows[std::min(readme, util)].member, m_rows[std::max(readme, util)].member }));
+        QVERIFY(stage.form.ZipEngine1.ExtrOptions
+            == ExtrOpts({ ExtrOptsEnum::ExtrDirNames, ExtrOptsEnum::ExtrOverWrite }));
         QCOMPARE(stage.form.ZipEngine1.ExtrBaseDir, out.str());
 
-        // Stored without its trailing separator; the display is back to rest.
+        // Stored without its trailing separator; the progress is over.
         QCOMPARE(stage.history[0], out.str());
         QVERIFY(stage.viewLastOutput.isEnabled());
         QVERIFY(stage.ProgressBar1.isHidden());
-        QVERIFY(stage.LedOn.isLit());
-        QVERIFY(!stage.LedOff.isLit());
-        QCOMPARE(stage.SPanel1.text(), QStringLiteral("No file(s) selected."));
-        QCOMPARE(stage.SPanel2.text(), QStringLiteral("Total 5 files"));
         QCOMPARE(stage.ops.progress().counter().maximum(),
             int((m_rows[readme].size + m_rows[util].size) / 32768));
     }
 
     void extractsAllRows()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         TestDir out;
-        stage.history = { "/a", "/b", "/c", "/d", "/e" };
         stage.form.show();
         QVERIFY(stage.form.RadioButton2->isChecked());
+        stage.form.CheckBox2->setChecked(true);
         stage.runInto(out.str());
         QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
         QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> { "*.*" }));
-        QCOMPARE(stage.history, (ExtractHistory { out.str(), "/a", "/b", "/c", "/d" }));
+        QVERIFY(stage.form.ZipEngine1.ExtrOptions
+            == ExtrOpts({ ExtrOptsEnum::ExtrDirNames, ExtrOptsEnum::ExtrUpdate }));
         QCOMPARE(stage.ops.progress().counter().maximum(),
             int(extractTotal(ExtractWhat::All, m_rows) / 32768));
     }
 
     void emptyFilesTextIsRefused()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         TestDir out;
         stage.form.show();
         stage.form.RadioButton3->click();
@@ -436,36 +394,9 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    // What the library does with them is its own tests' business.
-    void checkBoxesFillTheOptions_data()
-    {
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<bool>("skipOlder");
-        QTest::newRow("overwrite") << true << false;
-        QTest::newRow("skip older") << false << true;
-    }
-
-    void checkBoxesFillTheOptions()
-    {
-        QFETCH(bool, overwrite);
-        QFETCH(bool, skipOlder);
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
-        TestDir out;
-        stage.form.show();
-        stage.form.CheckBox1->setChecked(overwrite);
-        stage.form.CheckBox2->setChecked(skipOlder);
-        stage.runInto(out.str());
-        QCOMPARE(
-            stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrOverWrite), overwrite);
-        QCOMPARE(stage.form.ZipEngine1.ExtrOptions.contains(ExtrOptsEnum::ExtrUpdate), skipOlder);
-        QCOMPARE(readFile(out / "top.txt"), readFile(m_source / "top.txt"));
-    }
-
     void progressAndLogFollowTheLibrary()
     {
-        Stage stage(m_archive, m_rows);
+        Stage stage(m_archive, m_rows, m_dir.str());
         stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressNewFile, "x", 0);
         stage.ops.progress().begin(100000);
         stage.form.ZipEngine1Progress(
@@ -482,9 +413,7 @@ private Q_SLOTS:
 
     void aVanishedFolderIsNotRun()
     {
-        Stage stage(m_archive, m_rows, [this] {
-            return testVolumes();
-        });
+        Stage stage(m_archive, m_rows, m_dir.str());
         auto out = std::make_unique<TestDir>();
         const std::string folder = out->str();
         stage.form.show();
@@ -498,6 +427,38 @@ private Q_SLOTS:
         QVERIFY(stage.history[0].empty());
         QVERIFY(!stage.viewLastOutput.isEnabled());
         stage.form.close();
+    }
+
+    // The main window passes its list's selection and keeps the history in
+    // its settings; a dialog gone leaves its commands harmless.
+    void commandsOfTheMainWindow()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_archive) }, Show::Exposed);
+        {
+            TExtractForm gone;
+            form.setExtractForm(&gone);
+        }
+        QVERIFY(!form.operations().extractEngine);
+        action(form, "Extract1")->trigger();
+        QVERIFY(form.isEnabled());
+
+        TExtractForm extract;
+        form.setExtractForm(&extract);
+        for (size_t i = 0; i < form.FileRowCount(); ++i)
+            if (form.fileRows()[i].member() == "code/main.c")
+                form.fileList()->selectionModel()->select(
+                    form.fileList()->model()->index(int(i), 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        TestDir out;
+        action(form, "ExtractButton")->trigger();
+        QVERIFY(!form.isEnabled());
+        QVERIFY(extract.RadioButton1->isChecked());
+        extract.Destination->setEditText(qs(out.str()));
+        extract.Button2->click();
+        QVERIFY(form.isEnabled());
+        QCOMPARE(filesBelow(out.path()).size(), size_t(1));
+        QCOMPARE(readFile(out / "code/main.c"), readFile(m_source / "code/main.c"));
+        QCOMPARE(form.settings().Extract[0], out.str());
     }
 };
 

@@ -18,41 +18,23 @@ std::vector<ExtractRow> sampleRows()
 
 } // namespace
 
-TEST(ExtractRadios, SelectionChecksSelectedFiles)
+TEST(ExtractRadios, SelectedFilesOnlyWithASelection)
 {
-    const RadioState with = initialRadios(2);
-    EXPECT_TRUE(with.selectedEnabled);
-    EXPECT_EQ(with.checked, ExtractWhat::Selected);
-    const RadioState one = initialRadios(1);
-    EXPECT_TRUE(one.selectedEnabled);
-    EXPECT_EQ(one.checked, ExtractWhat::Selected);
+    EXPECT_EQ(initialRadios(1).checked, ExtractWhat::Selected);
+    EXPECT_TRUE(initialRadios(2).selectedEnabled);
+    EXPECT_EQ(initialRadios(0).checked, ExtractWhat::All);
+    EXPECT_FALSE(initialRadios(0).selectedEnabled);
 }
 
-TEST(ExtractRadios, NoSelectionChecksAllFiles)
+// Selected rows in row order as stored, one wildcard for all, the typed text unchanged.
+TEST(ExtractSpecs, ByWhatIsExtracted)
 {
-    const RadioState without = initialRadios(0);
-    EXPECT_FALSE(without.selectedEnabled);
-    EXPECT_EQ(without.checked, ExtractWhat::All);
-}
-
-TEST(ExtractSpecs, SelectedRowsInRowOrderAsStored)
-{
-    EXPECT_EQ(extractSpecs(ExtractWhat::Selected, sampleRows(), "ignored"),
-        (std::vector<std::string> { "docs/b.txt", "src/Main.C" }));
-}
-
-TEST(ExtractSpecs, AllFilesIsOneWildcard)
-{
+    using V = std::vector<std::string>;
     EXPECT_EQ(
-        extractSpecs(ExtractWhat::All, sampleRows(), "x"), (std::vector<std::string> { "*.*" }));
-}
-
-TEST(ExtractSpecs, TypedTextUnchangedEvenWhenEmpty)
-{
-    EXPECT_EQ(extractSpecs(ExtractWhat::Files, sampleRows(), " docs/*.txt"),
-        (std::vector<std::string> { " docs/*.txt" }));
-    EXPECT_EQ(
-        extractSpecs(ExtractWhat::Files, sampleRows(), ""), (std::vector<std::string> { "" }));
+        extractSpecs(ExtractWhat::Selected, sampleRows(), "x"), (V { "docs/b.txt", "src/Main.C" }));
+    EXPECT_EQ(extractSpecs(ExtractWhat::All, sampleRows(), "x"), V { "*.*" });
+    EXPECT_EQ(extractSpecs(ExtractWhat::Files, sampleRows(), " docs/*.txt"), V { " docs/*.txt" });
+    EXPECT_EQ(extractSpecs(ExtractWhat::Files, sampleRows(), ""), V { "" });
 }
 
 TEST(ExtractTotal, SelectedRowsOrEveryRow)
@@ -62,13 +44,9 @@ TEST(ExtractTotal, SelectedRowsOrEveryRow)
     // A typed specification counts every row: which ones match is the library's business.
     EXPECT_EQ(extractTotal(ExtractWhat::Files, sampleRows()), 432100);
     EXPECT_EQ(extractTotal(ExtractWhat::All, {}), 0);
-}
-
-TEST(ExtractTotal, BeyondThirtyTwoBits)
-{
-    const std::vector<ExtractRow> rows { { "big1", 3000000000ull, true },
+    const std::vector<ExtractRow> big { { "big1", 3000000000ull, true },
         { "big2", 3000000000ull, true } };
-    EXPECT_EQ(extractTotal(ExtractWhat::Selected, rows), 6000000000ll);
+    EXPECT_EQ(extractTotal(ExtractWhat::Selected, big), 6000000000ll);
 }
 
 struct HistoryCase
