@@ -5,8 +5,6 @@
 #include "app/AmbxUnit.h"
 #include "dialogs/AViewUnit.h"
 #include "dialogs/DeleteUnit.h"
-#include "dialogs/MsgUnit.h"
-#include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
 #include "tests/support/FakeMainWindow.h"
 #include "tests/support/MainWindow.h"
@@ -17,20 +15,16 @@
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
-
-#include <algorithm>
 
 using namespace amxtest;
 
@@ -89,7 +83,6 @@ private Q_SLOTS:
     {
         std::filesystem::current_path(m_dir.path());
         m_link = std::make_unique<FakeMainWindow>();
-        m_link->msg.appendLine(QStringLiteral("line of an earlier operation"));
         m_link->archive = makeArchive();
         m_link->tempFolder = (m_dir / "tmp").string() + "/";
         std::filesystem::create_directories(m_link->tempFolder);
@@ -142,41 +135,33 @@ private Q_SLOTS:
 
     // A delete that removes nothing still reloads the list and leaves an empty
     // log; what a delete removes is the library tests' business.
-    void deleteRuns_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("notices");
-        QTest::newRow("nothing matched still reloads")
-            << QStringLiteral("*.nothing") << QStringList {};
-        QTest::newRow("empty specification refused by the engine")
-            << QStringLiteral("") << QStringList { "Error - no files selected for deletion" };
-    }
-
     void deleteRuns()
     {
-        QFETCH(QString, typed);
-        QFETCH(QStringList, notices);
         const Names all = sortedNames(m_link->archive);
-        TDeleteForm form;
-        RecordingNotices recorded;
-        form.ZipEngine1.setNotices(&recorded);
-        form.setLink(*m_link);
-        form.show();
-        form.RadioButton3->click();
-        QTest::keyClicks(form.Edit1, typed);
-        form.Button1->click();
-        QVERIFY(!form.isVisible());
-        QVERIFY(m_link->main.isEnabled());
-        QCOMPARE(m_link->reloads, 1);
-        QCOMPARE(m_listedAtReload, all);
-        QCOMPARE(form.ZipEngine1.SuccessCount, 0);
-        Names expectedNotices;
-        for (const QString &n : notices)
-            expectedNotices.push_back(n.toStdString());
-        QCOMPARE(recorded.texts, expectedNotices);
-        // The log was started and stays empty.
-        QVERIFY(m_link->viewLastOutput.isEnabled());
-        QVERIFY(m_link->msg.lines().isEmpty());
+        for (const bool empty : { false, true }) {
+            m_link->reloads = 0;
+            m_link->viewLastOutput.setEnabled(false);
+            m_link->msg.appendLine(QStringLiteral("line of an earlier operation"));
+            TDeleteForm form;
+            RecordingNotices recorded;
+            form.ZipEngine1.setNotices(&recorded);
+            form.setLink(*m_link);
+            form.show();
+            form.RadioButton3->click();
+            QTest::keyClicks(form.Edit1, empty ? QString() : QStringLiteral("*.nothing"));
+            form.Button1->click();
+            QVERIFY(!form.isVisible());
+            QVERIFY(m_link->main.isEnabled());
+            QCOMPARE(m_link->reloads, 1);
+            QCOMPARE(m_listedAtReload, all);
+            QCOMPARE(form.ZipEngine1.SuccessCount, 0);
+            // No specification at all is refused by the engine.
+            QCOMPARE(recorded.texts,
+                empty ? Names { "Error - no files selected for deletion" } : Names {});
+            // The log was started and stays empty.
+            QVERIFY(m_link->viewLastOutput.isEnabled());
+            QVERIFY(m_link->msg.lines().isEmpty());
+        }
     }
 
     // --- View ---
@@ -249,30 +234,42 @@ private Q_SLOTS:
         }
     }
 
-    void viewWithMissingViewerProgramSaysSo()
+    // Nothing is opened: not without the viewer program, not an old copy of
+    // a member the archive lacks.
+    void viewFailuresAreReported()
     {
-        ScriptedPrompter prompter;
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
+        writeFile(m_link->tempFolder + "gone.txt", "an old copy\n");
         m_link->viewerProgram = "/no/such/viewer";
-        m_link->entry = ViewEntry { "", "readme.txt" };
-        form.show();
-        QVERIFY(form.RadioButton2->isChecked());
-        form.RadioButton3->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(prompter.texts(),
-            QStringList { "Cannot find the viewer program \"/no/such/viewer\"." });
-        QVERIFY(shell.calls().empty());
-        QVERIFY(form.isVisible());
-        form.close();
+        for (const bool missingViewer : { true, false }) {
+            ScriptedPrompter prompter;
+            RecordingShell shell;
+            auto &&[form, viewer] = ViewDialog(*this);
+            RecordingNotices notices;
+            form.ZipEngine1.setNotices(&notices);
+            m_link->entry = ViewEntry { "", missingViewer ? "readme.txt" : "gone.txt" };
+            form.show();
+            (missingViewer ? form.RadioButton3 : form.RadioButton1)->setChecked(true);
+            form.Button1->click();
+            QCOMPARE(prompter.texts(),
+                QStringList { missingViewer ? "Cannot find the viewer program \"/no/such/viewer\"."
+                                            : "Could not extract \"gone.txt\" for viewing." });
+            QVERIFY(shell.calls().empty());
+            QVERIFY(!viewer.isVisible());
+            QVERIFY(!missingViewer || form.isVisible());
+            form.close();
+        }
     }
 
-    void viewTwiceOverwritesTheCopy()
+    // The temporary folder is made when missing, and each view writes the
+    // copy again.
+    void viewTwiceIntoAMissingTemporaryFolder()
     {
         auto &&[form, viewer] = ViewDialog(*this);
+        m_link->tempFolder = (m_dir / "gone/again").string(); // no trailing '/' either
         m_link->entry = ViewEntry { "", "readme.txt" };
         form.show();
         form.Button1->click();
+        QCOMPARE(m_link->tempFolder, (m_dir / "gone/again").string() + "/");
         QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kReadme));
         writeFile(m_link->tempFolder + "readme.txt", "changed by someone\n");
         form.show();
@@ -282,102 +279,52 @@ private Q_SLOTS:
         viewer.close();
     }
 
-    void viewIntoAMissingTemporaryFolder()
-    {
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->tempFolder = (m_dir / "gone/again").string(); // no trailing '/' either
-        m_link->entry = ViewEntry { "", "readme.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(m_link->tempFolder, (m_dir / "gone/again").string() + "/");
-        QCOMPARE(readFile(m_link->tempFolder + "readme.txt"), kReadme);
-        QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(
-            shell.calls()[0].target, QString::fromStdString(m_link->tempFolder + "readme.txt"));
-    }
-
-    void viewDoesNotOpenAStaleCopy()
-    {
-        ScriptedPrompter prompter;
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        RecordingNotices notices;
-        form.ZipEngine1.setNotices(&notices);
-        writeFile(m_link->tempFolder + "gone.txt", "an old copy\n");
-        m_link->entry = ViewEntry { "", "gone.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(prompter.texts(), QStringList { "Could not extract \"gone.txt\" for viewing." });
-        QVERIFY(shell.calls().empty());
-        QVERIFY(!viewer.isVisible());
-        form.close();
-    }
-
     // --- Text viewer ---
 
-    void textViewerAppendsSlashAndDisablesMain()
+    void textViewerShowsAFileOrSaysWhyNot()
     {
+        ScriptedPrompter prompter;
         TAsciview viewer;
         viewer.setLink(*m_link);
         const std::string temp = (m_dir / "tmp").string();
-        m_link->tempFolder = temp;
-        writeFile(temp + "/plain.txt", "x\r\ny\r\n");
+        m_link->tempFolder = temp; // without its separator
+        writeFile(temp + "/plain.txt", "x\n");
         viewer.view("plain.txt");
         QCOMPARE(m_link->tempFolder, temp + "/");
         QVERIFY(!m_link->main.isEnabled());
-        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("x\ny\n"));
+        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("x\n"));
         QTest::keyClick(&viewer, Qt::Key_Escape);
         QVERIFY(!viewer.isVisible());
         QVERIFY(m_link->main.isEnabled());
-    }
 
-    void textViewerMissingFile()
-    {
-        ScriptedPrompter prompter;
-        TAsciview viewer;
-        viewer.setLink(*m_link);
         viewer.view("missing.txt");
         QCOMPARE(prompter.shown().size(), size_t(1));
         QVERIFY(prompter.shown()[0].text.startsWith(
-            QStringLiteral("Cannot open file \"%1missing.txt\"")
-                .arg(QString::fromStdString(m_link->tempFolder))));
+            QString::fromStdString("Cannot open file \"" + temp + "/missing.txt\"")));
         QTRY_VERIFY(!viewer.isVisible());
         QVERIFY(m_link->main.isEnabled());
     }
 
-    void clipboardCopy_data()
-    {
-        QTest::addColumn<int>("from"); // -1: nothing selected
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("copied");
-        QTest::newRow("without selection: all of it")
-            << -1 << -1 << QStringLiteral("alpha\nbeta\n");
-        QTest::newRow("of the selection") << 6 << 10 << QStringLiteral("beta");
-    }
-
+    // The selection, or all of it without one; the selection is left as it was.
     void clipboardCopy()
     {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QString, copied);
         TAsciview viewer;
         viewer.setLink(*m_link);
         writeFile(m_link->tempFolder + "clip.txt", "alpha\nbeta\n");
         viewer.view("clip.txt");
-        QApplication::clipboard()->setText(QStringLiteral("before"));
-        if (from >= 0) {
-            QTextCursor cursor = viewer.Memo1->textCursor();
-            cursor.setPosition(from);
-            cursor.setPosition(to, QTextCursor::KeepAnchor);
-            viewer.Memo1->setTextCursor(cursor);
+        for (const bool selection : { false, true }) {
+            QApplication::clipboard()->setText(QStringLiteral("before"));
+            if (selection) {
+                QTextCursor cursor = viewer.Memo1->textCursor();
+                cursor.setPosition(6);
+                cursor.setPosition(10, QTextCursor::KeepAnchor);
+                viewer.Memo1->setTextCursor(cursor);
+            }
+            viewer.Button2->click();
+            QCOMPARE(QApplication::clipboard()->text(),
+                selection ? QStringLiteral("beta") : QStringLiteral("alpha\nbeta\n"));
+            QCOMPARE(viewer.Memo1->textCursor().hasSelection(), selection);
         }
-        viewer.Button2->click();
-        QCOMPARE(QApplication::clipboard()->text(), copied);
-        // The selection is left as it was.
-        QCOMPARE(viewer.Memo1->textCursor().hasSelection(), from >= 0);
         viewer.close();
     }
 

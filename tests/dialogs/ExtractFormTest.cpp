@@ -6,8 +6,6 @@
 #include "app/AmbxUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/FolderTree.h"
-#include "dialogs/MsgUnit.h"
-#include "dialogs/Operations.h"
 #include "tests/support/FakeMainWindow.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
@@ -181,19 +179,19 @@ private Q_SLOTS:
 
     // Desktop > My Computer > the volumes, all open; a folder is filled when
     // opened, and shows its button when a one-level probe finds a sub-folder.
-    void treeFillsLazily()
+    // A node with a folder sets the destination.
+    void treeFillsLazilyAndSetsTheDestination()
     {
-        FolderTree tree;
-        tree.volumeSource = [this] {
-            return testVolumes(m_dir.str());
+        Stage stage(m_archive, m_rows, m_dir.str());
+        FolderTree &tree = *stage.form.TreeList;
+        const QString desktop = qs((m_dir / "Desktop").string());
+        tree.desktopSource = [desktop] {
+            return desktop;
         };
-        tree.desktopSource = [this] {
-            return qs((m_dir / "Desktop").string());
-        };
-        tree.rebuild();
+        stage.form.show();
         QCOMPARE(tree.topLevelItemCount(), 1);
         QCOMPARE(tree.topLevelItem(0), tree.desktopNode());
-        QCOMPARE(FolderTree::folderOf(tree.desktopNode()), qs((m_dir / "Desktop").string()));
+        QCOMPARE(FolderTree::folderOf(tree.desktopNode()), desktop);
         QTreeWidgetItem *computer = tree.computerNode();
         QCOMPARE(computer->parent(), tree.desktopNode());
         QVERIFY(tree.desktopNode()->isExpanded() && computer->isExpanded());
@@ -205,11 +203,21 @@ private Q_SLOTS:
         QCOMPARE(volume->childCount(), 0);
         QCOMPARE(volume->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
 
+        stage.form.Destination->setEditText(QStringLiteral("/typed/Before"));
+        QVERIFY(!stage.form.Button2->isEnabled());
+        tree.setCurrentItem(computer);
+        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("/typed/Before"));
+        tree.setCurrentItem(tree.desktopNode());
+        QCOMPARE(stage.form.Destination->currentText(), desktop);
+        QVERIFY(stage.form.Button2->isEnabled());
+
         volume->setExpanded(true);
         QTreeWidgetItem *treeNode = node(&tree, (m_dir / "tree").string());
         QVERIFY(treeNode);
         QCOMPARE(treeNode->childCount(), 0);
         QCOMPARE(treeNode->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+        tree.setCurrentItem(treeNode);
+        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "tree").string()));
         tree.expandNode(treeNode);
         QTreeWidgetItem *a = node(&tree, (m_dir / "tree/a").string());
         QVERIFY(a);
@@ -226,73 +234,45 @@ private Q_SLOTS:
         a->setExpanded(false);
         a->setExpanded(true);
         QCOMPARE(a->childCount(), 4);
-    }
-
-    void selectingANodeSetsTheDestination()
-    {
-        Stage stage(m_archive, m_rows, m_dir.str());
-        stage.form.TreeList->desktopSource = [this] {
-            return qs((m_dir / "Desktop").string());
-        };
-        stage.form.show();
-        stage.form.Destination->setEditText(QStringLiteral("/typed/Before"));
-        QVERIFY(!stage.form.Button2->isEnabled());
-
-        stage.form.TreeList->setCurrentItem(stage.form.TreeList->computerNode());
-        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("/typed/Before"));
-
-        stage.form.TreeList->setCurrentItem(stage.form.TreeList->desktopNode());
-        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "Desktop").string()));
-        QVERIFY(stage.form.Button2->isEnabled());
-
-        QTreeWidgetItem *volume = stage.form.TreeList->computerNode()->child(1);
-        volume->setExpanded(true);
-        QTreeWidgetItem *treeNode = node(stage.form.TreeList, (m_dir / "tree").string());
-        stage.form.TreeList->setCurrentItem(treeNode);
-        QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "tree").string()));
         stage.form.close();
-    }
-
-    void locateTypedFolder_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("found"); // empty: nothing of it exists
-        QTest::addColumn<QStringList>("messages");
-        const QString b = qs((m_dir / "tree/a/b").string());
-        QTest::newRow("nearest existing parent") << b + "/nosuchdir/deeper" << b << QStringList {};
-        QTest::newRow("existing relative folder")
-            << QStringLiteral("tree/a/alpha/") << qs((m_dir / "tree/a/alpha").string())
-            << QStringList {};
-        QTest::newRow("nothing of it exists")
-            << QStringLiteral("  nosuch/deeper") << QString()
-            << QStringList { "Could not find the folder \"nosuch/deeper\"." };
     }
 
     void locateTypedFolder()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, found);
-        QFETCH(QStringList, messages);
-        Stage stage(m_archive, m_rows, m_dir.str());
-        stage.form.show();
-        const int volumes = stage.form.TreeList->computerNode()->childCount();
-        stage.form.Destination->setEditText(typed);
-        stage.form.Button1->click();
-        QCOMPARE(stage.prompter.texts(), messages);
-        QTreeWidgetItem *current = stage.form.TreeList->currentItem();
-        QCOMPARE(stage.form.Destination->currentText(), found.isEmpty() ? typed : found);
-        if (found.isEmpty()) {
-            QVERIFY(!current);
-            QCOMPARE(stage.form.TreeList->computerNode()->childCount(), volumes);
-        } else {
-            QCOMPARE(FolderTree::folderOf(current), found);
-            QVERIFY(stage.form.Button2->isEnabled());
-            QVERIFY(stage.form.TreeList->reached());
-            // Every folder on the way is open.
-            for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
-                QVERIFY(up->isExpanded());
+        const QString b = qs((m_dir / "tree/a/b").string());
+        const struct
+        {
+            QString typed, found; // found empty: nothing of it exists
+            QStringList messages;
+        } rows[] = {
+            { b + "/nosuchdir/deeper", b, {} },
+            { QStringLiteral("tree/a/alpha/"), qs((m_dir / "tree/a/alpha").string()), {} },
+            { QStringLiteral("  nosuch/deeper"), QString(),
+                { "Could not find the folder \"nosuch/deeper\"." } },
+        };
+        for (const auto &row : rows) {
+            Stage stage(m_archive, m_rows, m_dir.str());
+            stage.form.show();
+            const int volumes = stage.form.TreeList->computerNode()->childCount();
+            stage.form.Destination->setEditText(row.typed);
+            stage.form.Button1->click();
+            QCOMPARE(stage.prompter.texts(), row.messages);
+            QTreeWidgetItem *current = stage.form.TreeList->currentItem();
+            QCOMPARE(
+                stage.form.Destination->currentText(), row.found.isEmpty() ? row.typed : row.found);
+            if (row.found.isEmpty()) {
+                QVERIFY(!current);
+                QCOMPARE(stage.form.TreeList->computerNode()->childCount(), volumes);
+            } else {
+                QCOMPARE(FolderTree::folderOf(current), row.found);
+                QVERIFY(stage.form.Button2->isEnabled());
+                QVERIFY(stage.form.TreeList->reached());
+                // Every folder on the way is open.
+                for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
+                    QVERIFY(up->isExpanded());
+            }
+            stage.form.close();
         }
-        stage.form.close();
     }
 
     void locateEndsWhereTheTreeEnds()
