@@ -54,14 +54,27 @@ template <typename Step> std::string errorOf(Step step)
 
 // ---- option sets ----------------------------------------------------------
 
+// The file pass's options; the folder pass has the folder names on top.
 struct OptionCase
 {
     const char *name;
     AddChoices choices;
-    AddOpts folders;
     AddOpts files;
 };
 AMX_ROW_PRINTS_NAME(OptionCase)
+
+const OptionCase kOptionCases[] = {
+    { "AddDefaults", { 0, 0, false, false, true, false },
+        { O::AddRecurseDirs, O::AddHiddenFiles } },
+    { "FreshenNoHidden", { 1, 0, false, false, false, false },
+        { O::AddRecurseDirs, O::AddFreshen } },
+    { "MoveWithDosNames", { 2, 0, true, false, false, false },
+        { O::AddRecurseDirs, O::AddMove, O::AddForceDOS } },
+    { "UpdateWithZipTime", { 3, 0, false, true, false, false },
+        { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime } },
+    { "FolderInfoKeepsNamesOfFiles", { 0, 0, false, false, true, true },
+        { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames } },
+};
 
 class OptionSets : public ::testing::TestWithParam<OptionCase>
 {
@@ -70,27 +83,14 @@ class OptionSets : public ::testing::TestWithParam<OptionCase>
 TEST_P(OptionSets, FolderAndFilePass)
 {
     const OptionCase &c = GetParam();
-    EXPECT_EQ(folderPassOptions(c.choices).bits(), c.folders.bits());
+    AddOpts folders = c.files;
+    folders.insert(O::AddDirNames);
+    EXPECT_EQ(folderPassOptions(c.choices).bits(), folders.bits());
     EXPECT_EQ(filePassOptions(c.choices).bits(), c.files.bits());
 }
 
-INSTANTIATE_TEST_SUITE_P(AddDialog, OptionSets,
-    ::testing::Values(OptionCase { "AddDefaults", { 0, 0, false, false, true, false },
-                          { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames },
-                          { O::AddRecurseDirs, O::AddHiddenFiles } },
-        OptionCase { "FreshenNoHidden", { 1, 0, false, false, false, false },
-            { O::AddRecurseDirs, O::AddFreshen, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddFreshen } },
-        OptionCase { "MoveWithDosNames", { 2, 0, true, false, false, false },
-            { O::AddRecurseDirs, O::AddMove, O::AddForceDOS, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddMove, O::AddForceDOS } },
-        OptionCase { "UpdateWithZipTime", { 3, 0, false, true, false, false },
-            { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime } },
-        OptionCase { "FolderInfoKeepsNamesOfFiles", { 0, 0, false, false, true, true },
-            { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames } }),
-    amxtest::RowName());
+INSTANTIATE_TEST_SUITE_P(
+    AddDialog, OptionSets, ::testing::ValuesIn(kOptionCases), amxtest::RowName());
 
 TEST(AddDialog, CompressionLevels)
 {

@@ -46,13 +46,8 @@ std::vector<DecodeCase> decodeCases()
         { "BinaryStopsAtNul", std::string("text\0\x01\x02more", 11), 0, "text", ViewEncoding::Utf8,
             4, true },
         { "BinaryStopsAtControl", "head\x01tail", 0, "head", ViewEncoding::Utf8, 4, true },
-        { "ElfHeader",
-            std::string("\x7F"
-                        "ELF\x02\x01\x01\0",
-                8),
-            0,
-            "\x7F"
-            "ELF",
+        // DEL is text, the bytes after the signature are not.
+        { "ElfHeader", std::string("\x7F\x45LF\x02\x01\x01\0", 8), 0, "\x7F\x45LF",
             ViewEncoding::Utf8, 4, true },
         { "LimitCutsUtf8Sequence", "ab" + kEuroUtf8.substr(0, 2), 100, "ab", ViewEncoding::Utf8, 2,
             false },
