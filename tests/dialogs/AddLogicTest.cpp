@@ -246,28 +246,22 @@ TEST(AddTexts, LowerAsciiLowersOnlyLatinLetters)
 
 // ---- the browser ------------------------------------------------------------
 
-class Browser : public ::testing::Test
+// Folders first, then files, each by lowered name; folders are entered, files
+// not; above the root are the drives.
+TEST(AddBrowser, ListsOpensAndClimbsToTheDrives)
 {
-protected:
     TestDir dir;
-    std::string folder;
-
-    void SetUp() override
-    {
-        dir.createFile("box/zeta.txt", "12345");
-        dir.createFile("box/Alpha.TXT", std::string(1234, 'a'));
-        dir.createFile("box/.hidden", "h");
-        dir.createFile("box/beta/inner.txt", "i");
-        dir.createDir("box/Gamma");
-        dir.createDir("box/aDir");
-        folder = dir.str() + "/box/";
-    }
-};
-
-TEST_F(Browser, FoldersFirstThenFilesEachByLoweredName)
-{
+    dir.createFile("box/zeta.txt", "12345");
+    dir.createFile("box/Alpha.TXT", std::string(1234, 'a'));
+    dir.createFile("box/.hidden", "h");
+    dir.createFile("box/beta/inner.txt", "i");
+    dir.createDir("box/Gamma");
+    dir.createDir("box/aDir");
+    const std::string folder = dir.str() + "/box/";
     AddBrowser b(fakeVolumes);
-    b.fill(folder);
+    b.fill(dir.str() + "/box"); // the separator is added
+    EXPECT_EQ(b.AddFolder(), folder);
+    EXPECT_EQ(b.caption().toStdString(), dir.str() + "/box");
     EXPECT_EQ(names(b),
         (std::vector<std::string> { "aDir", "beta", "Gamma", ".hidden", "Alpha.TXT", "zeta.txt" }));
     const AddRow &alpha = b.rows()[rowOf(b, "Alpha.TXT")];
@@ -278,41 +272,22 @@ TEST_F(Browser, FoldersFirstThenFilesEachByLoweredName)
     const AddRow &beta = b.rows()[rowOf(b, "beta")];
     EXPECT_TRUE(beta.folder);
     EXPECT_TRUE(beta.sizeText.empty());
-    EXPECT_EQ(b.caption().toStdString(), dir.str() + "/box");
-    EXPECT_EQ(b.AddFolder(), folder);
-    b.fill(dir.str() + "/box"); // the separator is added
-    EXPECT_EQ(b.AddFolder(), folder);
-    // A folder that cannot be read lists nothing.
-    b.fill(dir.str() + "/nothing-here/");
-    EXPECT_TRUE(b.rows().empty());
-    EXPECT_EQ(b.AddFolder(), dir.str() + "/nothing-here/");
-}
 
-TEST_F(Browser, OpenEntersFoldersButNotFiles)
-{
-    AddBrowser b(fakeVolumes);
-    b.fill(folder);
     EXPECT_FALSE(b.open(rowOf(b, "zeta.txt")));
-    EXPECT_EQ(b.AddFolder(), folder);
     EXPECT_FALSE(b.open(99));
+    EXPECT_EQ(b.AddFolder(), folder);
     EXPECT_TRUE(b.open(rowOf(b, "beta")));
     EXPECT_EQ(b.AddFolder(), folder + "beta/");
     EXPECT_EQ(names(b), (std::vector<std::string> { "inner.txt" }));
     b.up();
     EXPECT_EQ(b.AddFolder(), folder);
-}
 
-TEST_F(Browser, UpToTheRootIntoTheDrivesAndBack)
-{
-    AddBrowser b(fakeVolumes);
-    b.fill(folder);
     int steps = 0;
     while (b.AddFolder() != "/" && steps++ < 64)
         b.up();
     ASSERT_EQ(b.AddFolder(), "/");
     EXPECT_EQ(b.caption(), QStringLiteral("/"));
     EXPECT_FALSE(b.driveMode());
-
     b.up();
     EXPECT_TRUE(b.driveMode());
     EXPECT_EQ(b.AddFolder(), "");
@@ -325,12 +300,16 @@ TEST_F(Browser, UpToTheRootIntoTheDrivesAndBack)
     EXPECT_EQ(b.rows()[1].name, "CARD (/media/card)");
     EXPECT_EQ(b.rows()[1].sizeText, "");
     EXPECT_EQ(b.rows()[1].modifiedText, "");
-
     b.up();
     EXPECT_TRUE(b.driveMode());
     EXPECT_TRUE(b.open(0));
     EXPECT_EQ(b.AddFolder(), "/");
     EXPECT_FALSE(b.rows().empty());
+
+    // A folder that cannot be read lists nothing.
+    b.fill(dir.str() + "/nothing-here/");
+    EXPECT_TRUE(b.rows().empty());
+    EXPECT_EQ(b.AddFolder(), dir.str() + "/nothing-here/");
 }
 
 // ---- volumes ------------------------------------------------------------------
@@ -366,10 +345,10 @@ TEST(Volumes, RootFirstThenByPath)
         { QString(), QStringLiteral("/home/") }, { QString(), QStringLiteral("/") },
         { QString(), QStringLiteral("/boot/") } };
     sortVolumes(v);
-    EXPECT_EQ(v[0].root, QStringLiteral("/"));
-    EXPECT_EQ(v[1].root, QStringLiteral("/boot/"));
-    EXPECT_EQ(v[2].root, QStringLiteral("/home/"));
-    EXPECT_EQ(v[3].root, QStringLiteral("/mnt/b/"));
+    QStringList roots;
+    for (const Volume &volume : v)
+        roots << volume.root;
+    EXPECT_EQ(roots, (QStringList { "/", "/boot/", "/home/", "/mnt/b/" }));
 }
 
 TEST(Volumes, TheRealListStartsAtTheRoot)

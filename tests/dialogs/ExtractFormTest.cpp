@@ -1,14 +1,16 @@
-// The Extract dialog driven as a user would, over a stand-in main window and
-// once from the main window's commands, with the real extraction library:
-// the controls on show, the folder tree and its locate, and real extractions
-// compared with the archive's files.
+// The Extract dialog and the check-out driven as a user would, over a
+// stand-in main window and once from the main window's commands, with the
+// real extraction library: the controls on show, the folder tree and its
+// locate, and real extractions compared with the archive's files.
 
 #include "app/AmbxUnit.h"
+#include "dialogs/CheckOutUnit.h"
 #include "dialogs/ExtractUnit.h"
 #include "dialogs/FolderTree.h"
 #include "tests/support/FakeMainWindow.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
@@ -17,12 +19,14 @@
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include <map>
+#include <set>
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -63,12 +67,10 @@ struct Stage : FakeMainWindow
         form.setLink(*this);
     }
 
-    void select(std::initializer_list<size_t> indexes)
+    void select(const std::set<std::string> &members)
     {
         for (ExtractRow &row : rows)
-            row.selected = false;
-        for (size_t i : indexes)
-            rows[i].selected = true;
+            row.selected = members.count(row.member) != 0;
     }
 
     void runInto(const std::string &folder)
@@ -94,6 +96,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString((m_dir / "data").string()));
         TMainForm::setStorePaths(
             (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_source = m_dir / "src";
@@ -141,13 +144,11 @@ private Q_SLOTS:
         stage.form.Destination->setEditText(QStringLiteral("/no/such/folder"));
         QVERIFY(!stage.form.Button2->isEnabled());
         QTest::keyClick(&stage.form, Qt::Key_Escape);
-        QVERIFY(!stage.form.isVisible());
-        QVERIFY(stage.main.isEnabled());
+        QVERIFY(!stage.form.isVisible() && stage.main.isEnabled());
 
         stage.form.show();
         QVERIFY(stage.form.Edit1->text().isEmpty());
-        QVERIFY(!stage.form.CheckBox1->isChecked());
-        QVERIFY(!stage.form.CheckBox2->isChecked());
+        QVERIFY(!stage.form.CheckBox1->isChecked() && !stage.form.CheckBox2->isChecked());
         QCOMPARE(stage.form.Destination->currentText(), qs(out));
 
         // "&Files:" moves the focus to its box, and the box checks it.
@@ -159,7 +160,6 @@ private Q_SLOTS:
         stage.form.Destination->setFocus();
         stage.form.Edit1->setFocus();
         QVERIFY(stage.form.RadioButton3->isChecked());
-        QCOMPARE(stage.form.what(), ExtractWhat::Files);
         stage.form.close();
     }
 
@@ -252,8 +252,7 @@ private Q_SLOTS:
                 QCOMPARE(stage.form.TreeList->computerNode()->childCount(), volumes);
             } else {
                 QCOMPARE(FolderTree::folderOf(current), row.found);
-                QVERIFY(stage.form.Button2->isEnabled());
-                QVERIFY(stage.form.TreeList->reached());
+                QVERIFY(stage.form.Button2->isEnabled() && stage.form.TreeList->reached());
                 // Every folder on the way is open.
                 for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
                     QVERIFY(up->isExpanded());
@@ -288,61 +287,39 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    // The check boxes reach the engine's options; what the library does with
-    // them is its own tests' business.
+    // The check boxes reach the engine's options (the other one below); what
+    // the library does with them is its own tests' business, as are the
+    // specification and the total of all rows the logic's.
     void extractsSelectedRows()
     {
         Stage stage(m_archive, m_rows, m_dir.str());
         TestDir out;
-        size_t readme = 0, util = 0;
-        for (size_t i = 0; i < m_rows.size(); ++i) {
-            if (m_rows[i].member == "docs/readme.txt")
-                readme = i;
-            if (m_rows[i].member == "code/lib/util.c")
-                util = i;
-        }
-        stage.select({ util, readme });
+        const std::set<std::string> members { "code/lib/util.c", "docs/readme.txt" };
+        stage.select(members);
         stage.form.show();
         stage.form.CheckBox1->setChecked(true);
         stage.runInto(out.str() + "/");
 
-        QVERIFY(!stage.form.isVisible());
-        QVERIFY(stage.main.isEnabled());
-        const auto got = filesBelow(out.path());
-        QCOMPARE(got.size(), size_t(2));
-        QCOMPARE(got.at("docs/readme.txt"), readFile(m_source / "docs/readme.txt"));
-        QCOMPARE(got.at("code/lib/util.c"), readFile(m_source / "code/lib/util.c"));
-        QCOMPARE(stage.form.ZipEngine1.SuccessCount, 2);
-        // In the list's order, whichever was selected first.
-        QCOMPARE(stage.form.lastSpecs(),
-            (std::vector<std::string> {
-                m_rows[std::min(readme, util)].member, m_rows[std::max(readme, util)].member }));
+        QVERIFY(!stage.form.isVisible() && stage.main.isEnabled());
+        std::map<std::string, std::string> expected;
+        std::vector<std::string> inListOrder; // whichever was selected first
+        int64_t total = 0;
+        for (const ExtractRow &row : stage.rows)
+            if (row.selected) {
+                expected[row.member] = readFile(m_source / row.member);
+                inListOrder.push_back(row.member);
+                total += int64_t(row.size);
+            }
+        QCOMPARE(filesBelow(out.path()), expected);
+        QCOMPARE(stage.form.lastSpecs(), inListOrder);
         QVERIFY(stage.form.ZipEngine1.ExtrOptions
             == ExtrOpts({ ExtrOptsEnum::ExtrDirNames, ExtrOptsEnum::ExtrOverWrite }));
         QCOMPARE(stage.form.ZipEngine1.ExtrBaseDir, out.str());
 
         // Stored without its trailing separator; the progress is over.
         QCOMPARE(stage.history[0], out.str());
-        QVERIFY(stage.viewLastOutput.isEnabled());
-        QVERIFY(stage.ProgressBar1.isHidden());
-        QCOMPARE(stage.ops.progress().counter().maximum(),
-            int((m_rows[readme].size + m_rows[util].size) / 32768));
-    }
-
-    void extractsAllRows()
-    {
-        Stage stage(m_archive, m_rows, m_dir.str());
-        TestDir out;
-        stage.form.show();
-        QVERIFY(stage.form.RadioButton2->isChecked());
-        stage.form.CheckBox2->setChecked(true);
-        stage.runInto(out.str());
-        QCOMPARE(filesBelow(out.path()), filesBelow(m_source));
-        QCOMPARE(stage.form.lastSpecs(), (std::vector<std::string> { "*.*" }));
-        QVERIFY(stage.form.ZipEngine1.ExtrOptions
-            == ExtrOpts({ ExtrOptsEnum::ExtrDirNames, ExtrOptsEnum::ExtrUpdate }));
-        QCOMPARE(stage.ops.progress().counter().maximum(),
-            int(extractTotal(ExtractWhat::All, m_rows) / 32768));
+        QVERIFY(stage.viewLastOutput.isEnabled() && stage.ProgressBar1.isHidden());
+        QCOMPARE(stage.ops.progress().counter().maximum(), int(total / 32768));
     }
 
     void emptyFilesTextIsRefused()
@@ -351,16 +328,16 @@ private Q_SLOTS:
         TestDir out;
         stage.form.show();
         stage.form.RadioButton3->click();
-        QVERIFY(stage.form.Edit1->text().isEmpty());
         stage.runInto(out.str());
         // The engine would read no specification as "every member".
         QCOMPARE(
             stage.prompter.texts(), QStringList { "Error - no files selected for extraction" });
-        QVERIFY(stage.form.isVisible());
-        QVERIFY(filesBelow(out.path()).empty());
+        QVERIFY(stage.form.isVisible() && filesBelow(out.path()).empty());
         stage.form.close();
     }
 
+    // Progress and messages reach the status line and the log, also outside a
+    // run; what the status line does with them is the main window's test.
     void progressAndLogFollowTheLibrary()
     {
         Stage stage(m_archive, m_rows, m_dir.str());
@@ -369,13 +346,14 @@ private Q_SLOTS:
         stage.form.ZipEngine1Progress(
             stage.form.ZipEngine1, ProgressType::ProgressNewFile, "docs/Readme.txt", 10);
         QCOMPARE(stage.SPanel1.text(), QStringLiteral("Extracting \"docs/Readme.txt\""));
-        stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressStep, "", 0);
-        QCOMPARE(stage.ProgressBar1.value(), 1);
-        stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressEnd, "", 0);
-        QVERIFY(stage.SPanel1.text().isEmpty());
         stage.ops.progress().end();
         stage.form.ZipEngine1Message(stage.form.ZipEngine1, 3, "a line");
         QCOMPARE(stage.msg.lines(), (QStringList { "a line" }));
+        // The log is read only, and its window holds the main window until OK.
+        stage.msg.show();
+        QVERIFY(stage.msg.RichEdit1->isReadOnly() && !stage.main.isEnabled());
+        stage.msg.OKButton->click();
+        QVERIFY(!stage.msg.isVisible() && stage.main.isEnabled());
     }
 
     void aVanishedFolderIsNotRun()
@@ -390,8 +368,7 @@ private Q_SLOTS:
         stage.form.Button2Click();
         QCOMPARE(stage.prompter.texts(),
             (QStringList { QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder)) }));
-        QVERIFY(stage.form.isVisible());
-        QVERIFY(stage.history[0].empty());
+        QVERIFY(stage.form.isVisible() && stage.history[0].empty());
         QVERIFY(!stage.viewLastOutput.isEnabled());
         stage.form.close();
     }
@@ -418,14 +395,63 @@ private Q_SLOTS:
                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
         TestDir out;
         action(form, "ExtractButton")->trigger();
-        QVERIFY(!form.isEnabled());
-        QVERIFY(extract.RadioButton1->isChecked());
+        QVERIFY(!form.isEnabled() && extract.RadioButton1->isChecked());
+        extract.CheckBox2->setChecked(true);
         extract.Destination->setEditText(qs(out.str()));
         extract.Button2->click();
+        QVERIFY(extract.ZipEngine1.ExtrOptions
+            == ExtrOpts({ ExtrOptsEnum::ExtrDirNames, ExtrOptsEnum::ExtrUpdate }));
         QVERIFY(form.isEnabled());
-        QCOMPARE(filesBelow(out.path()).size(), size_t(1));
         QCOMPARE(readFile(out / "code/main.c"), readFile(m_source / "code/main.c"));
         QCOMPARE(form.settings().Extract[0], out.str());
+    }
+
+    // The check-out: the archive extracted by the library, then the program
+    // group written and opened.
+    void checkOut()
+    {
+        const std::string archive = (m_dir / "setup.old.zip").string();
+        runOk({ "python3", "-c",
+            "import zipfile,sys\n"
+            "with zipfile.ZipFile(sys.argv[1],'w') as z:\n"
+            "  for n in ['readme.txt','logo.bmp','a/setup.exe','b/setup.exe']: z.writestr(n,n)\n",
+            archive });
+        FakeMainWindow link;
+        link.archive = archive;
+        for (const char *m : { "readme.txt", "logo.bmp", "a/setup.exe", "b/setup.exe" })
+            link.rows.push_back({ m, 0, false });
+        RecordingShell shell;
+        ScriptedPrompter prompter;
+        TCheckOut form;
+        form.setLink(link);
+
+        form.show();
+        QCOMPARE(form.Edit2->text(), QStringLiteral("setup.old"));
+        QVERIFY(form.Edit1->text().endsWith(QStringLiteral("/setup.old")));
+
+        // Not a number: refused before anything is extracted.
+        const std::string folder = (m_dir / "out").string();
+        form.Edit1->setText(QString::fromStdString(folder));
+        form.Edit3->setText(QStringLiteral("many"));
+        form.Button1->click();
+        QCOMPARE(prompter.texts(), QStringList { "'many' is not a valid integer value" });
+        QVERIFY(!fs::exists(folder));
+
+        // Every member: the group's reuse and its names are the logic's tests.
+        form.Edit3->setText(QString());
+        form.Button1->click();
+        QVERIFY(form.isHidden() && fs::exists(m_dir / "out/b/setup.exe"));
+        const fs::path group = m_dir / "data/applications/setup.old";
+        std::vector<std::string> entries;
+        for (const auto &e : fs::directory_iterator(group))
+            entries.push_back(e.path().filename().string());
+        std::sort(entries.begin(), entries.end());
+        QCOMPARE(entries,
+            (std::vector<std::string> { "readme.desktop", "setup.desktop", "setup.exe.desktop" }));
+        QVERIFY(
+            readFile(group / "setup.exe.desktop").find("/out/b/setup.exe\n") != std::string::npos);
+        QCOMPARE(shell.calls().size(), size_t(1));
+        QCOMPARE(shell.calls().back().target, QString::fromStdString(group.string()));
     }
 };
 

@@ -102,19 +102,12 @@ TEST(ViewText, LoadReadsAtMostTheLimit)
     EXPECT_TRUE(whole.complete());
 }
 
+// The message is the text viewer's test.
 TEST(ViewText, MissingFileOrFolderIsAnError)
 {
     TestDir dir;
-    try {
-        loadViewText((dir / "missing.txt").string());
-        FAIL() << "no error";
-    } catch (const ViewFileError &e) {
-        EXPECT_NE(std::string(e.what()).find(
-                      "Cannot open file \"" + (dir / "missing.txt").string() + "\""),
-            std::string::npos)
-            << e.what();
-    }
     dir.createDir("sub");
+    EXPECT_THROW(loadViewText((dir / "missing.txt").string()), ViewFileError);
     EXPECT_THROW(loadViewText((dir / "sub").string()), ViewFileError);
 }
 

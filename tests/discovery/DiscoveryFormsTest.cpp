@@ -99,8 +99,7 @@ private Q_SLOTS:
         main.form.settings().FavoriteSortOrder = 0;
 
         action(main.form, "FavoritesButton")->trigger();
-        QVERIFY(d.favorites.isVisible());
-        QVERIFY(!main.form.isEnabled());
+        QVERIFY(d.favorites.isVisible() && !main.form.isEnabled());
         auto *list = child<QTreeView>(d.favorites, "FileList");
         QCOMPARE(list->model()->rowCount(), 2);
 
@@ -118,8 +117,7 @@ private Q_SLOTS:
             QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(child<QLabel>(d.favorites, "FileName")->text(), "File name: " + qs(big));
         open->click();
-        QVERIFY(!d.favorites.isVisible());
-        QVERIFY(main.form.isEnabled());
+        QVERIFY(!d.favorites.isVisible() && main.form.isEnabled());
         QCOMPARE(main.form.session().CurrentArchive, big);
         QCOMPARE(main.form.FileRowCount(), size_t(1));
     }
@@ -203,8 +201,7 @@ private Q_SLOTS:
                 child<QPushButton>(d.options, "Button2")->click();
             else
                 QTest::keyClick(&d.options, Qt::Key_Escape);
-            QVERIFY(!d.options.isVisible());
-            QVERIFY(d.favorites.isEnabled());
+            QVERIFY(!d.options.isVisible() && d.favorites.isEnabled());
             const std::vector<std::string> kept { "/b/", "/" };
             QCOMPARE(folders, cancel ? before : kept);
             QCOMPARE(main.form.settings().FavoriteAddMode, 1); // neither applies the radios
