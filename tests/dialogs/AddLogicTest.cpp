@@ -4,10 +4,10 @@
 #include "dialogs/AddBrowser.h"
 #include "dialogs/AddRun.h"
 #include "platform/Volumes.h"
-#include "tests/support/Table.h"
 #include "tests/support/TestDir.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,7 +61,6 @@ struct OptionCase
     AddChoices choices;
     AddOpts files;
 };
-AMX_ROW_PRINTS_NAME(OptionCase)
 
 const OptionCase kOptionCases[] = {
     { "AddDefaults", { 0, 0, false, false, true, false },
@@ -76,21 +75,16 @@ const OptionCase kOptionCases[] = {
         { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames } },
 };
 
-class OptionSets : public ::testing::TestWithParam<OptionCase>
+TEST(OptionSets, FolderAndFilePass)
 {
-};
-
-TEST_P(OptionSets, FolderAndFilePass)
-{
-    const OptionCase &c = GetParam();
-    AddOpts folders = c.files;
-    folders.insert(O::AddDirNames);
-    EXPECT_EQ(folderPassOptions(c.choices).bits(), folders.bits());
-    EXPECT_EQ(filePassOptions(c.choices).bits(), c.files.bits());
+    for (const OptionCase &c : kOptionCases) {
+        SCOPED_TRACE(c.name);
+        AddOpts folders = c.files;
+        folders.insert(O::AddDirNames);
+        EXPECT_EQ(folderPassOptions(c.choices).bits(), folders.bits());
+        EXPECT_EQ(filePassOptions(c.choices).bits(), c.files.bits());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AddDialog, OptionSets, ::testing::ValuesIn(kOptionCases), amxtest::RowName());
 
 TEST(AddDialog, CompressionLevels)
 {
@@ -119,7 +113,6 @@ struct PassCase
     bool folderInfo;
     std::vector<ExpectedPass> passes;
 };
-AMX_ROW_PRINTS_NAME(PassCase)
 
 const PassCase kPassCases[] = {
     { "FilesOnlyMakeOneCallByFullPath", "/d/", { { "b.txt", false }, { "A.TXT", false } }, false,
@@ -137,23 +130,19 @@ const PassCase kPassCases[] = {
     { "NothingSelectedMakesNoCall", "/d/", {}, false, {} },
 };
 
-class AddPasses : public ::testing::TestWithParam<PassCase>
+TEST(AddPasses, Calls)
 {
-};
-
-TEST_P(AddPasses, Calls)
-{
-    const PassCase &c = GetParam();
-    AddChoices choices;
-    choices.folderInfo = c.folderInfo;
-    std::vector<AddPass> expected;
-    for (const ExpectedPass &e : c.passes)
-        expected.push_back({ e.currentDir,
-            e.folderPass ? folderPassOptions(choices) : filePassOptions(choices), e.specs });
-    EXPECT_EQ(addPasses(c.folder, c.selected, choices), expected);
+    for (const PassCase &c : kPassCases) {
+        SCOPED_TRACE(c.name);
+        AddChoices choices;
+        choices.folderInfo = c.folderInfo;
+        std::vector<AddPass> expected;
+        for (const ExpectedPass &e : c.passes)
+            expected.push_back({ e.currentDir,
+                e.folderPass ? folderPassOptions(choices) : filePassOptions(choices), e.specs });
+        EXPECT_EQ(addPasses(c.folder, c.selected, choices), expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AddDialog, AddPasses, ::testing::ValuesIn(kPassCases), amxtest::RowName());
 
 // ---- sizes, files, folders ------------------------------------------------
 
@@ -208,19 +197,6 @@ TEST(AddRunSteps, EmptyArchiveIsDeletedOthersStay)
     EXPECT_FALSE(std::filesystem::exists(empty));
     EXPECT_TRUE(std::filesystem::exists(full));
     EXPECT_THROW(deleteIfEmpty((dir / "missing.zip").string()), EngineError);
-}
-
-TEST(AddRunSteps, ChangeDirReportsAMissingFolder)
-{
-    const auto before = std::filesystem::current_path();
-    TestDir dir;
-    changeDir(dir.str() + "/");
-    EXPECT_EQ(std::filesystem::current_path(), dir.path());
-    EXPECT_EQ(errorOf([&] {
-        changeDir(dir.str() + "/gone/");
-    }),
-        "Cannot change to folder \"" + dir.str() + "/gone/\". No such file or directory.");
-    std::filesystem::current_path(before);
 }
 
 // ---- texts ------------------------------------------------------------------

@@ -177,7 +177,6 @@ private Q_SLOTS:
         stage.form.show();
         QCOMPARE(tree.topLevelItemCount(), 1);
         QCOMPARE(tree.topLevelItem(0), tree.desktopNode());
-        QCOMPARE(FolderTree::folderOf(tree.desktopNode()), desktop);
         QTreeWidgetItem *computer = tree.computerNode();
         QCOMPARE(computer->parent(), tree.desktopNode());
         QVERIFY(tree.desktopNode()->isExpanded() && computer->isExpanded());
@@ -442,12 +441,9 @@ private Q_SLOTS:
         form.Button1->click();
         QVERIFY(form.isHidden() && fs::exists(m_dir / "out/b/setup.exe"));
         const fs::path group = m_dir / "data/applications/setup.old";
-        std::vector<std::string> entries;
-        for (const auto &e : fs::directory_iterator(group))
-            entries.push_back(e.path().filename().string());
-        std::sort(entries.begin(), entries.end());
-        QCOMPARE(entries,
-            (std::vector<std::string> { "readme.desktop", "setup.desktop", "setup.exe.desktop" }));
+        QCOMPARE(std::distance(fs::directory_iterator(group), {}), 3);
+        for (const char *entry : { "readme.desktop", "setup.desktop", "setup.exe.desktop" })
+            QVERIFY2(fs::exists(group / entry), entry);
         QVERIFY(
             readFile(group / "setup.exe.desktop").find("/out/b/setup.exe\n") != std::string::npos);
         QCOMPARE(shell.calls().size(), size_t(1));

@@ -3,8 +3,9 @@
 #include "dialogs/ExtractLogic.h"
 #include "dialogs/CheckOutLogic.h"
 #include "tests/support/Peers.h"
-#include "tests/support/Table.h"
 #include "tests/support/TestDir.h"
+
+#include <gtest/gtest.h>
 
 using namespace amxtest;
 
@@ -56,18 +57,6 @@ struct HistoryCase
     std::string folder;
     ExtractHistory after;
 };
-AMX_ROW_PRINTS_NAME(HistoryCase)
-
-class ExtractHistoryUpdate : public testing::TestWithParam<HistoryCase>
-{
-};
-
-TEST_P(ExtractHistoryUpdate, Update)
-{
-    ExtractHistory history = GetParam().before;
-    updateExtractHistory(history, GetParam().folder);
-    EXPECT_EQ(history, GetParam().after);
-}
 
 const HistoryCase kHistoryCases[] = {
     { "FirstRun", {}, "/tmp/out", { "/tmp/out", "", "", "", "" } },
@@ -85,35 +74,34 @@ const HistoryCase kHistoryCases[] = {
     { "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } },
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ExtractHistoryUpdate, testing::ValuesIn(kHistoryCases), amxtest::RowName());
-
-struct RunFolderCase
+TEST(ExtractHistoryUpdate, Update)
 {
-    const char *name;
-    std::string typed;
-    std::string folder;
-};
-AMX_ROW_PRINTS_NAME(RunFolderCase)
-
-class ExtractRunFolder : public testing::TestWithParam<RunFolderCase>
-{
-};
-
-TEST_P(ExtractRunFolder, Folder)
-{
-    EXPECT_EQ(runFolder(GetParam().typed, "/work/here"), GetParam().folder);
+    for (const HistoryCase &c : kHistoryCases) {
+        SCOPED_TRACE(c.name);
+        ExtractHistory history = c.before;
+        updateExtractHistory(history, c.folder);
+        EXPECT_EQ(history, c.after);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ExtractRunFolder,
-    testing::Values(RunFolderCase { "Root", "/", "/" }, RunFolderCase { "RootTwice", "//", "/" },
-        RunFolderCase { "TrailingSeparatorGoes", "/tmp/Temp/", "/tmp/Temp" },
-        RunFolderCase { "NoSeparator", "/tmp/Temp", "/tmp/Temp" },
-        RunFolderCase { "LeadingBlanksGo", "   /tmp/x", "/tmp/x" },
-        RunFolderCase { "TrailingBlanksStay", "/tmp/x ", "/tmp/x " },
-        RunFolderCase { "RelativeMadeAbsolute", "out/Sub/", "/work/here/out/Sub" },
-        RunFolderCase { "Empty", "  ", "" }),
-    amxtest::RowName());
+TEST(ExtractRunFolder, Folder)
+{
+    const struct
+    {
+        const char *name, *typed, *folder;
+    } rows[] = {
+        { "Root", "/", "/" },
+        { "RootTwice", "//", "/" },
+        { "TrailingSeparatorGoes", "/tmp/Temp/", "/tmp/Temp" },
+        { "NoSeparator", "/tmp/Temp", "/tmp/Temp" },
+        { "LeadingBlanksGo", "   /tmp/x", "/tmp/x" },
+        { "TrailingBlanksStay", "/tmp/x ", "/tmp/x " },
+        { "RelativeMadeAbsolute", "out/Sub/", "/work/here/out/Sub" },
+        { "Empty", "  ", "" },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(runFolder(row.typed, "/work/here"), row.folder) << row.name;
+}
 
 TEST(ExtractDestination, ExistingFolderOnly)
 {

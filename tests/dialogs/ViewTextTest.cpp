@@ -2,8 +2,9 @@
 
 #include "dialogs/ViewText.h"
 #include "dialogs/DeleteLogic.h"
-#include "tests/support/Table.h"
 #include "tests/support/TestDir.h"
+
+#include <gtest/gtest.h>
 
 using namespace amxtest;
 
@@ -19,8 +20,6 @@ struct DecodeCase
     uint64_t shownBytes;
     bool stoppedAtBinary;
 };
-
-AMX_ROW_PRINTS_NAME(DecodeCase)
 
 const std::string kEuroUtf8 = "\xE2\x82\xAC"; // U+20AC
 
@@ -64,27 +63,22 @@ std::vector<DecodeCase> decodeCases()
     };
 }
 
-class DecodeTest : public testing::TestWithParam<DecodeCase>
-{
-};
-
 } // namespace
 
-TEST_P(DecodeTest, Decodes)
+TEST(DecodeTest, Decodes)
 {
-    const DecodeCase &c = GetParam();
-    const uint64_t size = c.fileBytes ? c.fileBytes : c.bytes.size();
-    const ViewText text = decodeViewText(c.bytes, size);
-    EXPECT_EQ(text.text, c.text) << text.text.toStdString();
-    EXPECT_EQ(text.encoding, c.encoding);
-    EXPECT_EQ(text.shownBytes, c.shownBytes);
-    EXPECT_EQ(text.stoppedAtBinary, c.stoppedAtBinary);
-    EXPECT_EQ(text.fileBytes, size);
-    EXPECT_EQ(text.complete(), !c.stoppedAtBinary && c.shownBytes == size);
+    for (const DecodeCase &c : decodeCases()) {
+        SCOPED_TRACE(c.name);
+        const uint64_t size = c.fileBytes ? c.fileBytes : c.bytes.size();
+        const ViewText text = decodeViewText(c.bytes, size);
+        EXPECT_EQ(text.text, c.text) << text.text.toStdString();
+        EXPECT_EQ(text.encoding, c.encoding);
+        EXPECT_EQ(text.shownBytes, c.shownBytes);
+        EXPECT_EQ(text.stoppedAtBinary, c.stoppedAtBinary);
+        EXPECT_EQ(text.fileBytes, size);
+        EXPECT_EQ(text.complete(), !c.stoppedAtBinary && c.shownBytes == size);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ViewText, DecodeTest, testing::ValuesIn(decodeCases()), amxtest::RowName());
 
 TEST(ViewText, LoadReadsAtMostTheLimit)
 {

@@ -6,8 +6,9 @@
 #include "discovery/FavoriteScan.h"
 #include "discovery/FindLogic.h"
 #include "discovery/Wildcard.h"
-#include "tests/support/Table.h"
 #include "tests/support/TestDir.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -25,7 +26,6 @@ struct MatchRow
     const char *pattern;
     bool matches;
 };
-AMX_ROW_PRINTS_NAME(MatchRow)
 
 const MatchRow kMatchRows[] = {
     { "DefaultNeedsDot", "readme", "*.*", false },
@@ -55,18 +55,13 @@ const MatchRow kMatchRows[] = {
     { "Utf8Bytes", "\xc3\xa9t\xc3\xa9.txt", "?\xa9t*", true },
 };
 
-class WildcardMatchTest : public ::testing::TestWithParam<MatchRow>
+TEST(WildcardMatchTest, Matches)
 {
-};
-
-TEST_P(WildcardMatchTest, Matches)
-{
-    const MatchRow &row = GetParam();
-    EXPECT_EQ(WildcardMatch(row.entry, row.pattern), row.matches);
+    for (const MatchRow &row : kMatchRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(WildcardMatch(row.entry, row.pattern), row.matches);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, WildcardMatchTest, ::testing::ValuesIn(kMatchRows), amxtest::RowName());
 
 TEST(WildcardPosTest, PositionsFromOne)
 {
@@ -100,7 +95,6 @@ struct SizeRow
     uint64_t size;
     bool passes;
 };
-AMX_ROW_PRINTS_NAME(SizeRow)
 
 const SizeRow kSizeRows[] = {
     { "AboveWithComma", "1,000", SizeCompare::Above, 1000, true },
@@ -115,17 +109,13 @@ const SizeRow kSizeRows[] = {
     { "OverflowSaturates", "99999999999999999999", SizeCompare::Below, ~0ull >> 1, true },
 };
 
-class SizeBoundTest : public ::testing::TestWithParam<SizeRow>
+TEST(SizeBoundTest, Passes)
 {
-};
-
-TEST_P(SizeBoundTest, Passes)
-{
-    const SizeRow &row = GetParam();
-    EXPECT_EQ(sizePasses(row.size, parseSizeBound(row.bound), row.compare), row.passes);
+    for (const SizeRow &row : kSizeRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(sizePasses(row.size, parseSizeBound(row.bound), row.compare), row.passes);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, SizeBoundTest, ::testing::ValuesIn(kSizeRows), amxtest::RowName());
 
 // The list's own date texts read back to their day, in this locale and
 // across the century.
@@ -210,7 +200,6 @@ struct SortRow
     int order;
     std::vector<std::string> expected;
 };
-AMX_ROW_PRINTS_NAME(SortRow)
 
 // Names, date texts (day first, so textual order is not time order) and folders.
 const std::vector<FavoriteFile> kFiles = {
@@ -229,19 +218,15 @@ const SortRow kSortRows[] = {
     { "FolderDown", FavoriteByFolderDown, { "a.zip", "B.zip", "ab.zip" } },
 };
 
-class FavoriteSortTest : public ::testing::TestWithParam<SortRow>
+TEST(FavoriteSortTest, Orders)
 {
-};
-
-TEST_P(FavoriteSortTest, Orders)
-{
-    std::vector<FavoriteFile> files = kFiles;
-    sortFavorites(files, GetParam().order);
-    EXPECT_EQ(names(files), GetParam().expected);
+    for (const SortRow &c : kSortRows) {
+        SCOPED_TRACE(c.name);
+        std::vector<FavoriteFile> files = kFiles;
+        sortFavorites(files, c.order);
+        EXPECT_EQ(names(files), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, FavoriteSortTest, ::testing::ValuesIn(kSortRows), amxtest::RowName());
 
 TEST(FavoriteScanTest, ColumnClicks)
 {
