@@ -1,8 +1,10 @@
-// The Add dialog driven as a user would, over a stand-in main window, with
-// the real compression library; archives checked with unzip.
+// The Add dialog driven as a user would, over a stand-in main window and once
+// from the main window's commands, with the real compression library;
+// archives checked with unzip.
 
 #include "dialogs/AddUnit.h"
 #include "tests/support/FakeMainWindow.h"
+#include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
@@ -121,11 +123,16 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+    }
+
     void everyShowStartsFromTheDefaults()
     {
         auto s = open();
         TAddForm &form = s->form;
-        QVERIFY(!s->main.isEnabled());
         QCOMPARE(form.StaticText1->text(), QString::fromStdString(s->source).chopped(1));
         // "&Add" follows the selection.
         QVERIFY(!form.Button1->isEnabled());
@@ -284,6 +291,28 @@ private Q_SLOTS:
         const QStringList names =
             std::filesystem::exists(s->archive) ? members(s->archive) : QStringList {};
         QVERIFY(!names.contains(QStringLiteral("x2.txt")) && !s->ops.progress().isActive());
+    }
+
+    // Its commands show the dialog in the last folder added from; the main
+    // window keeps the next one and reads its list again.
+    void commandsOfTheMainWindow()
+    {
+        const std::string source = makeSource();
+        auto &&[prompter, main] = MainWindow({ qs(newArchive()) }, Show::Shown);
+        TAddForm form { fakeVolumes };
+        main.setAddForm(&form);
+        main.settings().LastAddDir = source + "d1/";
+        for (const char *name : { "Add1", "Add2", "AddButton" }) {
+            action(main, name)->trigger();
+            QVERIFY2(form.isVisible() && !main.isEnabled(), name);
+            form.close();
+        }
+        action(main, "AddButton")->trigger();
+        form.Up->click();
+        select(form, { "f.txt" });
+        form.Button1->click();
+        QCOMPARE(main.FileRowCount(), size_t(1));
+        QCOMPARE(main.settings().LastAddDir, source);
     }
 };
 

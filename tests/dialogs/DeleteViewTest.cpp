@@ -44,7 +44,6 @@ class DeleteViewTest : public QObject
 private:
     TestDir m_dir;
     std::unique_ptr<FakeMainWindow> m_link; // a fresh one for every test
-    Names m_listedAtReload;
 
     // A fresh archive for every test: the deletes change it.
     std::string makeArchive()
@@ -87,10 +86,6 @@ private Q_SLOTS:
         m_link->tempFolder = (m_dir / "tmp").string() + "/";
         std::filesystem::create_directories(m_link->tempFolder);
         m_link->viewerProgram = "/bin/sh";
-        m_link->onReload = [this] {
-            m_listedAtReload = sortedNames(m_link->archive);
-        };
-        m_listedAtReload.clear();
     }
 
     void cleanup() { m_link.reset(); }
@@ -133,6 +128,10 @@ private Q_SLOTS:
     void deleteRuns()
     {
         const Names all = sortedNames(m_link->archive);
+        Names listedAtReload;
+        m_link->onReload = [&] {
+            listedAtReload = sortedNames(m_link->archive);
+        };
         for (const bool empty : { false, true }) {
             m_link->reloads = 0;
             m_link->viewLastOutput.setEnabled(false);
@@ -147,7 +146,7 @@ private Q_SLOTS:
             form.Button1->click();
             QVERIFY(!form.isVisible() && m_link->main.isEnabled());
             QCOMPARE(m_link->reloads, 1);
-            QCOMPARE(m_listedAtReload, all);
+            QCOMPARE(listedAtReload, all);
             // No specification at all is refused by the engine.
             QCOMPARE(recorded.texts,
                 empty ? Names { "Error - no files selected for deletion" } : Names {});
@@ -325,8 +324,7 @@ private Q_SLOTS:
         prompter.answerFont(QString()); // cancelled
         viewer.Button3->click();
         QCOMPARE(viewer.Memo1->font(), before);
-        QFont big(QStringLiteral("Serif"), 23);
-        prompter.answerFont(big.toString());
+        prompter.answerFont(QFont(QStringLiteral("Serif"), 23).toString());
         viewer.Button3->click();
         QCOMPARE(viewer.Memo1->font().pointSize(), 23);
         // Tabs stay eight characters wide in the new font.

@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,8 +44,6 @@ private Q_SLOTS:
         m_archive = storedArchive("big", 6, 100000, 45000);
         m_many = storedArchive("many", kManyFiles, 90000, 0);
     }
-
-    void init() { std::filesystem::current_path(m_dir.path()); }
 
     void gaugeFollowsARealExtraction()
     {
@@ -97,7 +94,6 @@ private Q_SLOTS:
             ++ended;
         };
         form.CancelButt->click();
-        QCOMPARE(ended, 1);
         form.ZipEngine1.CancelRequested = false;
         QTest::keyClick(&form, Qt::Key_Escape);
         QCOMPARE(ended, 2);

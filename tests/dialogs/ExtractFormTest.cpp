@@ -113,7 +113,6 @@ private Q_SLOTS:
         for (const ZipDirEntry &e : lister.Entries())
             if (!e.isFolder())
                 m_rows.push_back({ e.FileName, e.UncompressedSize64, false });
-        QCOMPARE(m_rows.size(), size_t(5));
 
         m_dir.createDir("tree/a/b/c");
         m_dir.createDir("tree/a/.hidden");
@@ -175,8 +174,7 @@ private Q_SLOTS:
             return desktop;
         };
         stage.form.show();
-        QCOMPARE(tree.topLevelItemCount(), 1);
-        QCOMPARE(tree.topLevelItem(0), tree.desktopNode());
+        QVERIFY(tree.topLevelItemCount() == 1 && tree.topLevelItem(0) == tree.desktopNode());
         QTreeWidgetItem *computer = tree.computerNode();
         QCOMPARE(computer->parent(), tree.desktopNode());
         QVERIFY(tree.desktopNode()->isExpanded() && computer->isExpanded());

@@ -83,8 +83,7 @@ TEST(DecodeTest, Decodes)
 TEST(ViewText, LoadReadsAtMostTheLimit)
 {
     TestDir dir;
-    const std::string big(10000, 'x');
-    const auto file = dir.createFile("big.txt", big);
+    const auto file = dir.createFile("big.txt", std::string(10000, 'x'));
     const ViewText text = loadViewText(file.string(), 4096);
     EXPECT_EQ(text.text.size(), 4096);
     EXPECT_EQ(text.shownBytes, 4096u);
