@@ -389,6 +389,11 @@ private Q_SLOTS:
                 form.fileList()->selectionModel()->select(
                     form.fileList()->model()->index(int(i), 0),
                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        for (const char *name : { "Extract1", "Extract2" }) {
+            action(form, name)->trigger();
+            QVERIFY2(extract.isVisible(), name);
+            extract.close();
+        }
         TestDir out;
         action(form, "ExtractButton")->trigger();
         QVERIFY(!form.isEnabled() && extract.RadioButton1->isChecked());
