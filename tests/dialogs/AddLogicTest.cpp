@@ -7,12 +7,6 @@
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
-
-#include <QCoreApplication>
-
-#include "tests/support/Table.h"
-#include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,58 +34,56 @@ size_t rowOf(const AddBrowser &b, const std::string &name)
 
 std::vector<Volume> fakeVolumes()
 {
-    Volume root { QStringLiteral("Root (/)"), QStringLiteral("/"), 5000000000LL, 1234567LL, false };
-    Volume card { QStringLiteral("CARD (/media/card)"), QStringLiteral("/media/card/"), -1, -1,
-        false };
-    return { root, card };
+    return { { QStringLiteral("Root (/)"), QStringLiteral("/"), 5000000000LL, 1234567LL, false },
+        { QStringLiteral("CARD (/media/card)"), QStringLiteral("/media/card/"), -1, -1, false } };
+}
+
+// The message of the error a step stops with.
+template <typename Step> std::string errorOf(Step step)
+{
+    try {
+        step();
+    } catch (const EngineError &e) {
+        return e.what();
+    }
+    return "no error";
 }
 
 } // namespace
 
 // ---- option sets ----------------------------------------------------------
 
+// The file pass's options; the folder pass has the folder names on top.
 struct OptionCase
 {
     const char *name;
     AddChoices choices;
-    AddOpts folders;
     AddOpts files;
 };
-AMX_ROW_PRINTS_NAME(OptionCase)
 
-class OptionSets : public ::testing::TestWithParam<OptionCase>
-{
+const OptionCase kOptionCases[] = {
+    { "AddDefaults", { 0, 0, false, false, true, false },
+        { O::AddRecurseDirs, O::AddHiddenFiles } },
+    { "FreshenNoHidden", { 1, 0, false, false, false, false },
+        { O::AddRecurseDirs, O::AddFreshen } },
+    { "MoveWithDosNames", { 2, 0, true, false, false, false },
+        { O::AddRecurseDirs, O::AddMove, O::AddForceDOS } },
+    { "UpdateWithZipTime", { 3, 0, false, true, false, false },
+        { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime } },
+    { "FolderInfoKeepsNamesOfFiles", { 0, 0, false, false, true, true },
+        { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames } },
 };
 
-TEST_P(OptionSets, FolderAndFilePass)
+TEST(OptionSets, FolderAndFilePass)
 {
-    const OptionCase &c = GetParam();
-    EXPECT_EQ(folderPassOptions(c.choices).bits(), c.folders.bits());
-    EXPECT_EQ(filePassOptions(c.choices).bits(), c.files.bits());
+    for (const OptionCase &c : kOptionCases) {
+        SCOPED_TRACE(c.name);
+        AddOpts folders = c.files;
+        folders.insert(O::AddDirNames);
+        EXPECT_EQ(folderPassOptions(c.choices).bits(), folders.bits());
+        EXPECT_EQ(filePassOptions(c.choices).bits(), c.files.bits());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AddDialog, OptionSets,
-    ::testing::Values(OptionCase { "AddDefaults", { 0, 0, false, false, true, false },
-                          { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames },
-                          { O::AddRecurseDirs, O::AddHiddenFiles } },
-        OptionCase { "FreshenNoHidden", { 1, 0, false, false, false, false },
-            { O::AddRecurseDirs, O::AddFreshen, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddFreshen } },
-        OptionCase { "MoveWithDosNames", { 2, 0, true, false, false, false },
-            { O::AddRecurseDirs, O::AddMove, O::AddForceDOS, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddMove, O::AddForceDOS } },
-        OptionCase { "UpdateWithZipTime", { 3, 0, false, true, false, false },
-            { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddUpdate, O::AddZipTime } },
-        OptionCase { "FolderInfoKeepsNamesOfFiles", { 0, 0, false, false, true, true },
-            { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames },
-            { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames } },
-        OptionCase { "Everything", { 3, 4, true, true, true, true },
-            { O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles,
-                O::AddDirNames },
-            { O::AddRecurseDirs, O::AddUpdate, O::AddForceDOS, O::AddZipTime, O::AddHiddenFiles,
-                O::AddDirNames } }),
-    amxtest::RowName());
 
 TEST(AddDialog, CompressionLevels)
 {
@@ -120,7 +112,6 @@ struct PassCase
     bool folderInfo;
     std::vector<ExpectedPass> passes;
 };
-AMX_ROW_PRINTS_NAME(PassCase)
 
 const PassCase kPassCases[] = {
     { "FilesOnlyMakeOneCallByFullPath", "/d/", { { "b.txt", false }, { "A.TXT", false } }, false,
@@ -138,23 +129,19 @@ const PassCase kPassCases[] = {
     { "NothingSelectedMakesNoCall", "/d/", {}, false, {} },
 };
 
-class AddPasses : public ::testing::TestWithParam<PassCase>
+TEST(AddPasses, Calls)
 {
-};
-
-TEST_P(AddPasses, Calls)
-{
-    const PassCase &c = GetParam();
-    AddChoices choices;
-    choices.folderInfo = c.folderInfo;
-    std::vector<AddPass> expected;
-    for (const ExpectedPass &e : c.passes)
-        expected.push_back({ e.currentDir,
-            e.folderPass ? folderPassOptions(choices) : filePassOptions(choices), e.specs });
-    EXPECT_EQ(addPasses(c.folder, c.selected, choices), expected);
+    for (const PassCase &c : kPassCases) {
+        SCOPED_TRACE(c.name);
+        AddChoices choices;
+        choices.folderInfo = c.folderInfo;
+        std::vector<AddPass> expected;
+        for (const ExpectedPass &e : c.passes)
+            expected.push_back({ e.currentDir,
+                e.folderPass ? folderPassOptions(choices) : filePassOptions(choices), e.specs });
+        EXPECT_EQ(addPasses(c.folder, c.selected, choices), expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AddDialog, AddPasses, ::testing::ValuesIn(kPassCases), amxtest::RowName());
 
 // ---- sizes, files, folders ------------------------------------------------
 
@@ -171,42 +158,27 @@ TEST(AddSizes, FolderSizeCountsEverythingBelow)
     EXPECT_EQ(selectionTotal(dir.str() + "/top/", { { "a.bin", false }, { "deep", true } }), 3345);
 }
 
-TEST(AddSizes, MissingFileStopsWithTheSystemMessage)
+TEST(AddSizes, MissingOrUnreadableFileStopsWithTheSystemMessage)
 {
     TestDir dir;
-    const std::string gone = dir.str() + "/gone.txt";
-    try {
+    EXPECT_EQ(errorOf([&] {
         selectionTotal(dir.str() + "/", { { "gone.txt", false } });
-        FAIL() << "no error";
-    } catch (const EngineError &e) {
-        EXPECT_EQ(
-            std::string(e.what()), "Cannot open file \"" + gone + "\". No such file or directory.");
-    }
-}
-
-TEST(AddSizes, UnreadableFileStopsWithTheSystemMessage)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    TestDir dir;
+    }),
+        "Cannot open file \"" + dir.str() + "/gone.txt\". No such file or directory.");
     const auto file = dir.createFile("locked.bin", "x");
     ::chmod(file.c_str(), 0);
-    try {
+    const std::string unreadable = errorOf([&] {
         fileLength(file.string());
-        FAIL() << "no error";
-    } catch (const EngineError &e) {
-        EXPECT_EQ(std::string(e.what()),
-            "Cannot open file \"" + file.string() + "\". Permission denied.");
+    });
+    if (::geteuid() != 0) { // root reads every file
+        EXPECT_EQ(unreadable, "Cannot open file \"" + file.string() + "\". Permission denied.");
     }
 }
 
 TEST(AddSizes, SizesPast4GiBKeepTheirValue)
 {
     TestDir dir;
-    const auto file = dir / "sparse.bin";
-    {
-        std::ofstream(file.string());
-    }
+    const auto file = dir.createFile("sparse.bin");
     std::filesystem::resize_file(file, 5'000'000'123ULL);
     EXPECT_EQ(fileLength(file.string()), 5'000'000'123LL);
     EXPECT_EQ(folderSize(dir.str() + "/"), 5'000'000'123LL);
@@ -222,22 +194,6 @@ TEST(AddRunSteps, EmptyArchiveIsDeletedOthersStay)
     EXPECT_FALSE(std::filesystem::exists(empty));
     EXPECT_TRUE(std::filesystem::exists(full));
     EXPECT_THROW(deleteIfEmpty((dir / "missing.zip").string()), EngineError);
-}
-
-TEST(AddRunSteps, ChangeDirReportsAMissingFolder)
-{
-    const auto before = std::filesystem::current_path();
-    TestDir dir;
-    changeDir(dir.str() + "/");
-    EXPECT_EQ(std::filesystem::current_path(), dir.path());
-    try {
-        changeDir(dir.str() + "/gone/");
-        FAIL() << "no error";
-    } catch (const EngineError &e) {
-        EXPECT_EQ(std::string(e.what()),
-            "Cannot change to folder \"" + dir.str() + "/gone/\". No such file or directory.");
-    }
-    std::filesystem::current_path(before);
 }
 
 // ---- texts ------------------------------------------------------------------
@@ -263,28 +219,22 @@ TEST(AddTexts, LowerAsciiLowersOnlyLatinLetters)
 
 // ---- the browser ------------------------------------------------------------
 
-class Browser : public ::testing::Test
+// Folders first, then files, each by lowered name; folders are entered, files
+// not; above the root are the drives.
+TEST(AddBrowser, ListsOpensAndClimbsToTheDrives)
 {
-protected:
     TestDir dir;
-    std::string folder;
-
-    void SetUp() override
-    {
-        dir.createFile("box/zeta.txt", "12345");
-        dir.createFile("box/Alpha.TXT", std::string(1234, 'a'));
-        dir.createFile("box/.hidden", "h");
-        dir.createFile("box/beta/inner.txt", "i");
-        dir.createDir("box/Gamma");
-        dir.createDir("box/aDir");
-        folder = dir.str() + "/box/";
-    }
-};
-
-TEST_F(Browser, FoldersFirstThenFilesEachByLoweredName)
-{
+    dir.createFile("box/zeta.txt", "12345");
+    dir.createFile("box/Alpha.TXT", std::string(1234, 'a'));
+    dir.createFile("box/.hidden", "h");
+    dir.createFile("box/beta/inner.txt", "i");
+    dir.createDir("box/Gamma");
+    dir.createDir("box/aDir");
+    const std::string folder = dir.str() + "/box/";
     AddBrowser b(fakeVolumes);
-    b.fill(folder);
+    b.fill(dir.str() + "/box"); // the separator is added
+    EXPECT_EQ(b.AddFolder(), folder);
+    EXPECT_EQ(b.caption().toStdString(), dir.str() + "/box");
     EXPECT_EQ(names(b),
         (std::vector<std::string> { "aDir", "beta", "Gamma", ".hidden", "Alpha.TXT", "zeta.txt" }));
     const AddRow &alpha = b.rows()[rowOf(b, "Alpha.TXT")];
@@ -295,42 +245,22 @@ TEST_F(Browser, FoldersFirstThenFilesEachByLoweredName)
     const AddRow &beta = b.rows()[rowOf(b, "beta")];
     EXPECT_TRUE(beta.folder);
     EXPECT_TRUE(beta.sizeText.empty());
-    EXPECT_EQ(b.caption().toStdString(), dir.str() + "/box");
-    EXPECT_EQ(b.AddFolder(), folder);
-}
 
-TEST_F(Browser, FillAddsTheMissingSlash)
-{
-    AddBrowser b(fakeVolumes);
-    b.fill(dir.str() + "/box");
-    EXPECT_EQ(b.AddFolder(), folder);
-}
-
-TEST_F(Browser, OpenEntersFoldersButNotFiles)
-{
-    AddBrowser b(fakeVolumes);
-    b.fill(folder);
     EXPECT_FALSE(b.open(rowOf(b, "zeta.txt")));
-    EXPECT_EQ(b.AddFolder(), folder);
     EXPECT_FALSE(b.open(99));
+    EXPECT_EQ(b.AddFolder(), folder);
     EXPECT_TRUE(b.open(rowOf(b, "beta")));
     EXPECT_EQ(b.AddFolder(), folder + "beta/");
     EXPECT_EQ(names(b), (std::vector<std::string> { "inner.txt" }));
     b.up();
     EXPECT_EQ(b.AddFolder(), folder);
-}
 
-TEST_F(Browser, UpToTheRootIntoTheDrivesAndBack)
-{
-    AddBrowser b(fakeVolumes);
-    b.fill(folder);
     int steps = 0;
     while (b.AddFolder() != "/" && steps++ < 64)
         b.up();
     ASSERT_EQ(b.AddFolder(), "/");
     EXPECT_EQ(b.caption(), QStringLiteral("/"));
     EXPECT_FALSE(b.driveMode());
-
     b.up();
     EXPECT_TRUE(b.driveMode());
     EXPECT_EQ(b.AddFolder(), "");
@@ -343,17 +273,13 @@ TEST_F(Browser, UpToTheRootIntoTheDrivesAndBack)
     EXPECT_EQ(b.rows()[1].name, "CARD (/media/card)");
     EXPECT_EQ(b.rows()[1].sizeText, "");
     EXPECT_EQ(b.rows()[1].modifiedText, "");
-
     b.up();
     EXPECT_TRUE(b.driveMode());
     EXPECT_TRUE(b.open(0));
     EXPECT_EQ(b.AddFolder(), "/");
     EXPECT_FALSE(b.rows().empty());
-}
 
-TEST_F(Browser, UnreadableFolderListsNothing)
-{
-    AddBrowser b(fakeVolumes);
+    // A folder that cannot be read lists nothing.
     b.fill(dir.str() + "/nothing-here/");
     EXPECT_TRUE(b.rows().empty());
     EXPECT_EQ(b.AddFolder(), dir.str() + "/nothing-here/");
@@ -392,10 +318,10 @@ TEST(Volumes, RootFirstThenByPath)
         { QString(), QStringLiteral("/home/") }, { QString(), QStringLiteral("/") },
         { QString(), QStringLiteral("/boot/") } };
     sortVolumes(v);
-    EXPECT_EQ(v[0].root, QStringLiteral("/"));
-    EXPECT_EQ(v[1].root, QStringLiteral("/boot/"));
-    EXPECT_EQ(v[2].root, QStringLiteral("/home/"));
-    EXPECT_EQ(v[3].root, QStringLiteral("/mnt/b/"));
+    QStringList roots;
+    for (const Volume &volume : v)
+        roots << volume.root;
+    EXPECT_EQ(roots, (QStringList { "/", "/boot/", "/home/", "/mnt/b/" }));
 }
 
 TEST(Volumes, TheRealListStartsAtTheRoot)

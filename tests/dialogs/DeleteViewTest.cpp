@@ -1,31 +1,30 @@
 // The Delete and View dialogs and the text viewer driven as a user would,
-// against real archives made by zip and the real libraries.
+// against real archives made by zip and the real libraries: over a stand-in
+// main window, and once from the main window's commands.
 
+#include "app/AmbxUnit.h"
 #include "dialogs/AViewUnit.h"
 #include "dialogs/DeleteUnit.h"
-#include "dialogs/MsgUnit.h"
-#include "dialogs/Operations.h"
 #include "dialogs/ViewUnit.h"
 #include "tests/support/FakeMainWindow.h"
+#include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingNotices.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
+#include "widgets/FileListView.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
+#include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
-
-#include <algorithm>
 
 using namespace amxtest;
 
@@ -35,7 +34,6 @@ using Names = std::vector<std::string>;
 
 const std::string kReadme = "Read me first.\nSecond line.\n";
 const std::string kInner = "inside a folder\n";
-const std::string kLatin = "caf\xE9 cr\xE8me\n"; // Latin-1 bytes
 
 } // namespace
 
@@ -46,7 +44,6 @@ class DeleteViewTest : public QObject
 private:
     TestDir m_dir;
     std::unique_ptr<FakeMainWindow> m_link; // a fresh one for every test
-    Names m_listedAtReload;
 
     // A fresh archive for every test: the deletes change it.
     std::string makeArchive()
@@ -54,13 +51,8 @@ private:
         static int count = 0;
         const std::string folder = "src" + std::to_string(++count);
         m_dir.createFile(folder + "/one.txt", "one\n");
-        m_dir.createFile(folder + "/two.txt", "two\n");
-        m_dir.createFile(folder + "/README", "no dot in the name\n");
-        m_dir.createFile(folder + "/sub/three.txt", "three\n");
-        m_dir.createFile(folder + "/sub/four.dat", "four\n");
         m_dir.createFile(folder + "/readme.txt", kReadme);
         m_dir.createFile(folder + "/docs/inner.txt", kInner);
-        m_dir.createFile(folder + "/latin.txt", kLatin);
         const std::string archive = (m_dir / (folder + ".zip")).string();
         runOk({ "zip", "-q", "-r", "-D", archive, "." }, (m_dir / folder).string());
         return archive;
@@ -80,244 +72,190 @@ private:
     };
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+    }
+
     void init()
     {
         std::filesystem::current_path(m_dir.path());
         m_link = std::make_unique<FakeMainWindow>();
-        m_link->msg.appendLine(QStringLiteral("line of an earlier operation"));
         m_link->archive = makeArchive();
         m_link->tempFolder = (m_dir / "tmp").string() + "/";
         std::filesystem::create_directories(m_link->tempFolder);
         m_link->viewerProgram = "/bin/sh";
-        m_link->onReload = [this] {
-            m_listedAtReload = sortedNames(m_link->archive);
-        };
-        m_listedAtReload.clear();
     }
 
     void cleanup() { m_link.reset(); }
 
     // --- Delete ---
 
-    void deleteRadiosWithoutSelection()
-    {
-        TDeleteForm form;
-        form.setLink(*m_link);
-        form.show();
-        QVERIFY(!m_link->main.isEnabled());
-        QVERIFY(!form.RadioButton2->isEnabled());
-        QVERIFY(form.RadioButton1->isChecked());
-        QCOMPARE(form.what(), DeleteWhat::Entire);
-        // Centred over the main window.
-        // (within the few pixels of a window frame)
-        const QPoint offset = form.frameGeometry().center() - m_link->main.geometry().center();
-        QVERIFY2(offset.manhattanLength() <= 6,
-            qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QVERIFY(!form.isVisible());
-        QVERIFY(m_link->main.isEnabled());
-        QCOMPARE(m_link->reloads, 0);
-    }
-
-    void deleteRadiosWithSelection()
+    void deleteRadiosFollowTheSelection()
     {
         TDeleteForm form;
         form.setLink(*m_link);
         m_link->selected = { "one.txt" };
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(form.RadioButton2->isEnabled());
-        QVERIFY(form.RadioButton2->isChecked());
+        QVERIFY(!m_link->main.isEnabled());
+        QVERIFY(form.RadioButton2->isEnabled() && form.RadioButton2->isChecked());
 
         // Typing selects "&Files:".
         QTest::keyClicks(form.Edit1, QStringLiteral("*.dat"));
         QVERIFY(form.RadioButton3->isChecked());
-        QCOMPARE(form.what(), DeleteWhat::Files);
 
         // Clicking "&Files:" moves the focus to the box.
         form.RadioButton1->setChecked(true);
         form.Button1->setFocus();
         QTest::mouseClick(form.RadioButton3, Qt::LeftButton);
-        QVERIFY(form.RadioButton3->isChecked());
-        QVERIFY(form.Edit1->hasFocus());
+        QVERIFY(form.RadioButton3->isChecked() && form.Edit1->hasFocus());
 
         // The next show starts over: box emptied, radios by the selection.
-        form.Button2->click();
-        QVERIFY(!form.isVisible());
-        QVERIFY(m_link->main.isEnabled());
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.isVisible() && m_link->main.isEnabled());
         m_link->selected.clear();
         form.show();
         QVERIFY(form.Edit1->text().isEmpty());
-        QVERIFY(form.RadioButton1->isChecked());
-        QVERIFY(!form.RadioButton2->isEnabled());
+        QVERIFY(form.RadioButton1->isChecked() && !form.RadioButton2->isEnabled());
         form.close();
         QCOMPARE(m_link->reloads, 0);
     }
 
     // A delete that removes nothing still reloads the list and leaves an empty
-    // log; the deletes that remove members are driven from the main window in
-    // DeleteViewMainTest, what they remove is the library tests' business.
-    void deleteRuns_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("notices");
-        QTest::newRow("nothing matched still reloads")
-            << QStringLiteral("*.nothing") << QStringList {};
-        QTest::newRow("empty specification refused by the engine")
-            << QStringLiteral("") << QStringList { "Error - no files selected for deletion" };
-    }
-
+    // log; what a delete removes is the library tests' business.
     void deleteRuns()
     {
-        QFETCH(QString, typed);
-        QFETCH(QStringList, notices);
         const Names all = sortedNames(m_link->archive);
-        TDeleteForm form;
-        RecordingNotices recorded;
-        form.ZipEngine1.setNotices(&recorded);
-        form.setLink(*m_link);
-        form.show();
-        form.RadioButton3->click();
-        QTest::keyClicks(form.Edit1, typed);
-        form.Button1->click();
-        QVERIFY(!form.isVisible());
-        QVERIFY(m_link->main.isEnabled());
-        QCOMPARE(m_link->reloads, 1);
-        QCOMPARE(m_listedAtReload, all);
-        QCOMPARE(form.ZipEngine1.SuccessCount, 0);
-        Names expectedNotices;
-        for (const QString &n : notices)
-            expectedNotices.push_back(n.toStdString());
-        QCOMPARE(recorded.texts, expectedNotices);
-        // The log was started and stays empty.
-        QVERIFY(m_link->viewLastOutput.isEnabled());
-        QVERIFY(m_link->msg.lines().isEmpty());
+        Names listedAtReload;
+        m_link->onReload = [&] {
+            listedAtReload = sortedNames(m_link->archive);
+        };
+        for (const bool empty : { false, true }) {
+            m_link->reloads = 0;
+            m_link->viewLastOutput.setEnabled(false);
+            m_link->msg.appendLine(QStringLiteral("line of an earlier operation"));
+            TDeleteForm form;
+            RecordingNotices recorded;
+            form.ZipEngine1.setNotices(&recorded);
+            form.setLink(*m_link);
+            form.show();
+            form.RadioButton3->click();
+            QTest::keyClicks(form.Edit1, empty ? QString() : QStringLiteral("*.nothing"));
+            form.Button1->click();
+            QVERIFY(!form.isVisible() && m_link->main.isEnabled());
+            QCOMPARE(m_link->reloads, 1);
+            QCOMPARE(listedAtReload, all);
+            // No specification at all is refused by the engine.
+            QCOMPARE(recorded.texts,
+                empty ? Names { "Error - no files selected for deletion" } : Names {});
+            // The log was started and stays empty.
+            QVERIFY(m_link->viewLastOutput.isEnabled() && m_link->msg.lines().isEmpty());
+        }
     }
 
     // --- View ---
 
-    void viewShowsStartFromTheTextViewer()
-    {
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "", "readme.txt" };
-        for (int round = 0; round < 2; ++round) {
-            form.show();
-            QVERIFY(QTest::qWaitForWindowActive(&form));
-            QVERIFY(!m_link->main.isEnabled());
-            QCOMPARE(form.Edit1->text(), QStringLiteral("/bin/sh"));
-            // Always the text viewer, whatever was chosen last time.
-            QVERIFY(form.RadioButton2->isChecked());
-            QVERIFY(form.RadioButton2->hasFocus());
-            form.RadioButton1->setChecked(true);
-            QTest::keyClick(&form, Qt::Key_Escape);
-            QVERIFY(!form.isVisible());
-            QVERIFY(m_link->main.isEnabled());
-        }
-    }
-
-    void viewerSettingChangedByTyping()
-    {
-        auto &&[form, viewer] = ViewDialog(*this);
-        form.show();
-        form.Edit1->clear();
-        QCOMPARE(m_link->viewerProgram, std::string());
-        QVERIFY(form.RadioButton3->isChecked());
-        form.RadioButton2->setChecked(true);
-        QTest::keyClicks(form.Edit1, QStringLiteral("/usr/bin/less"));
-        // Stored at every change, viewed or not.
-        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
-        QVERIFY(form.RadioButton3->isChecked());
-        form.Button2->click();
-        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
-    }
-
-    void viewerChosenWithBrowse()
+    void viewerBoxAndRadios()
     {
         ScriptedPrompter prompter;
         auto &&[form, viewer] = ViewDialog(*this);
         form.show();
-        QVERIFY(form.RadioButton2->isChecked());
-        prompter.answerFile(QString()); // cancelled
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(!m_link->main.isEnabled());
+        QCOMPARE(form.Edit1->text(), QStringLiteral("/bin/sh"));
+        QVERIFY(form.RadioButton2->isChecked() && form.RadioButton2->hasFocus());
+
+        // Typing picks the viewer program; the setting follows every change, viewed or not.
+        form.Edit1->clear();
+        QCOMPARE(m_link->viewerProgram, std::string());
+        form.RadioButton2->setChecked(true);
+        QTest::keyClicks(form.Edit1, QStringLiteral("/usr/bin/less"));
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
+        QVERIFY(form.RadioButton3->isChecked());
+
+        // Browsing: a cancel changes nothing, a choice is as if typed.
+        form.RadioButton2->setChecked(true);
+        prompter.answerFile(QString());
         form.Button3->click();
-        QCOMPARE(m_link->viewerProgram, std::string("/bin/sh"));
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
         QVERIFY(form.RadioButton2->isChecked());
         prompter.answerFile(QStringLiteral("/usr/bin/vi"));
         form.Button3->click();
         QCOMPARE(form.Edit1->text(), QStringLiteral("/usr/bin/vi"));
         QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/vi"));
         QVERIFY(form.RadioButton3->isChecked());
-        QCOMPARE(prompter.shown().size(), size_t(2));
-        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("open"));
-        QCOMPARE(prompter.shown()[0].text, QStringLiteral("Browse"));
-        form.close();
-    }
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(!form.isVisible() && m_link->main.isEnabled());
+        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/vi"));
 
-    void viewWithAssociatedProgram()
-    {
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "", "readme.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QVERIFY(!form.isVisible());
-        QVERIFY(!viewer.isVisible());
-        QVERIFY(m_link->main.isEnabled());
-        QCOMPARE(shell.calls().size(), size_t(1));
-        const RecordingShell::Call &call = shell.calls()[0];
-        QCOMPARE(call.verb, QStringLiteral("open"));
-        QCOMPARE(call.target, QString::fromStdString(m_link->tempFolder + "readme.txt"));
-        QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
-        QVERIFY(call.show == Shell::Show::Normal);
-        QVERIFY(call.args.isEmpty());
-        QCOMPARE(readFile(m_link->tempFolder + "readme.txt"), kReadme);
-    }
-
-    void viewWithViewerProgram()
-    {
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "docs/", "inner.txt" };
-        form.show();
-        form.RadioButton3->setChecked(true);
-        form.Button1->click();
-        QVERIFY(!form.isVisible());
-        QCOMPARE(shell.calls().size(), size_t(1));
-        const RecordingShell::Call &call = shell.calls()[0];
-        QCOMPARE(call.verb, QStringLiteral("start"));
-        QCOMPARE(call.target, QStringLiteral("/bin/sh"));
-        // Without the archive's folder, straight in the temporary folder.
-        QCOMPARE(
-            call.args, QStringList { QString::fromStdString(m_link->tempFolder + "inner.txt") });
-        QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
-        QCOMPARE(readFile(m_link->tempFolder + "inner.txt"), kInner);
-        QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
-    }
-
-    void viewWithMissingViewerProgramSaysSo()
-    {
-        ScriptedPrompter prompter;
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->viewerProgram = "/no/such/viewer";
-        m_link->entry = ViewEntry { "", "readme.txt" };
+        // Always the text viewer, whatever was chosen last time.
         form.show();
         QVERIFY(form.RadioButton2->isChecked());
-        form.RadioButton3->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(prompter.texts(),
-            QStringList { "Cannot find the viewer program \"/no/such/viewer\"." });
-        QVERIFY(shell.calls().empty());
-        QVERIFY(form.isVisible());
         form.close();
     }
 
-    void viewTwiceOverwritesTheCopy()
+    // Either way the copy goes straight in the temporary folder, without the
+    // member's folder.
+    void viewWithAProgram()
+    {
+        for (const bool associated : { true, false }) {
+            RecordingShell shell;
+            auto &&[form, viewer] = ViewDialog(*this);
+            m_link->entry = ViewEntry { "docs/", "inner.txt" };
+            form.show();
+            (associated ? form.RadioButton1 : form.RadioButton3)->setChecked(true);
+            form.Button1->click();
+            QVERIFY(!form.isVisible() && !viewer.isVisible() && m_link->main.isEnabled());
+            const QString copy = QString::fromStdString(m_link->tempFolder + "inner.txt");
+            QCOMPARE(shell.calls().size(), size_t(1));
+            const RecordingShell::Call &call = shell.calls()[0];
+            QCOMPARE(call.verb, associated ? QStringLiteral("open") : QStringLiteral("start"));
+            QCOMPARE(call.target, associated ? copy : QStringLiteral("/bin/sh"));
+            QCOMPARE(call.args, associated ? QStringList {} : QStringList { copy });
+            QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
+            QVERIFY(!associated || call.show == Shell::Show::Normal);
+            QCOMPARE(readFile(copy.toStdString()), kInner);
+            QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
+        }
+    }
+
+    // Nothing is opened: not without the viewer program, not an old copy of
+    // a member the archive lacks.
+    void viewFailuresAreReported()
+    {
+        writeFile(m_link->tempFolder + "gone.txt", "an old copy\n");
+        m_link->viewerProgram = "/no/such/viewer";
+        for (const bool missingViewer : { true, false }) {
+            ScriptedPrompter prompter;
+            RecordingShell shell;
+            auto &&[form, viewer] = ViewDialog(*this);
+            RecordingNotices notices;
+            form.ZipEngine1.setNotices(&notices);
+            m_link->entry = ViewEntry { "", missingViewer ? "readme.txt" : "gone.txt" };
+            form.show();
+            (missingViewer ? form.RadioButton3 : form.RadioButton1)->setChecked(true);
+            form.Button1->click();
+            QCOMPARE(prompter.texts(),
+                QStringList { missingViewer ? "Cannot find the viewer program \"/no/such/viewer\"."
+                                            : "Could not extract \"gone.txt\" for viewing." });
+            QVERIFY(shell.calls().empty() && !viewer.isVisible());
+            QVERIFY(!missingViewer || form.isVisible());
+            form.close();
+        }
+    }
+
+    // The temporary folder is made when missing, and each view writes the
+    // copy again.
+    void viewTwiceIntoAMissingTemporaryFolder()
     {
         auto &&[form, viewer] = ViewDialog(*this);
+        m_link->tempFolder = (m_dir / "gone/again").string(); // no trailing '/' either
         m_link->entry = ViewEntry { "", "readme.txt" };
         form.show();
         form.Button1->click();
+        QCOMPARE(m_link->tempFolder, (m_dir / "gone/again").string() + "/");
         QCOMPARE(viewer.Memo1->toPlainText(), QString::fromStdString(kReadme));
         writeFile(m_link->tempFolder + "readme.txt", "changed by someone\n");
         form.show();
@@ -327,103 +265,51 @@ private Q_SLOTS:
         viewer.close();
     }
 
-    void viewIntoAMissingTemporaryFolder()
-    {
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->tempFolder = (m_dir / "gone/again").string(); // no trailing '/' either
-        m_link->entry = ViewEntry { "", "readme.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(m_link->tempFolder, (m_dir / "gone/again").string() + "/");
-        QCOMPARE(readFile(m_link->tempFolder + "readme.txt"), kReadme);
-        QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(
-            shell.calls()[0].target, QString::fromStdString(m_link->tempFolder + "readme.txt"));
-    }
-
-    void viewDoesNotOpenAStaleCopy()
-    {
-        ScriptedPrompter prompter;
-        RecordingShell shell;
-        auto &&[form, viewer] = ViewDialog(*this);
-        RecordingNotices notices;
-        form.ZipEngine1.setNotices(&notices);
-        writeFile(m_link->tempFolder + "gone.txt", "an old copy\n");
-        m_link->entry = ViewEntry { "", "gone.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(prompter.texts(), QStringList { "Could not extract \"gone.txt\" for viewing." });
-        QVERIFY(shell.calls().empty());
-        QVERIFY(!viewer.isVisible());
-        form.close();
-    }
-
     // --- Text viewer ---
 
-    void textViewerAppendsSlashAndDisablesMain()
+    void textViewerShowsAFileOrSaysWhyNot()
     {
+        ScriptedPrompter prompter;
         TAsciview viewer;
         viewer.setLink(*m_link);
         const std::string temp = (m_dir / "tmp").string();
-        m_link->tempFolder = temp;
-        writeFile(temp + "/plain.txt", "x\r\ny\r\n");
+        m_link->tempFolder = temp; // without its separator
+        writeFile(temp + "/plain.txt", "x\n");
         viewer.view("plain.txt");
         QCOMPARE(m_link->tempFolder, temp + "/");
         QVERIFY(!m_link->main.isEnabled());
-        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("x\ny\n"));
+        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("x\n"));
         QTest::keyClick(&viewer, Qt::Key_Escape);
-        QVERIFY(!viewer.isVisible());
-        QVERIFY(m_link->main.isEnabled());
-    }
+        QVERIFY(!viewer.isVisible() && m_link->main.isEnabled());
 
-    void textViewerMissingFile()
-    {
-        ScriptedPrompter prompter;
-        TAsciview viewer;
-        viewer.setLink(*m_link);
         viewer.view("missing.txt");
         QCOMPARE(prompter.shown().size(), size_t(1));
-        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("error"));
         QVERIFY(prompter.shown()[0].text.startsWith(
-            QStringLiteral("Cannot open file \"%1missing.txt\"")
-                .arg(QString::fromStdString(m_link->tempFolder))));
+            QString::fromStdString("Cannot open file \"" + temp + "/missing.txt\"")));
         QTRY_VERIFY(!viewer.isVisible());
         QVERIFY(m_link->main.isEnabled());
     }
 
-    void clipboardCopy_data()
-    {
-        QTest::addColumn<int>("from"); // -1: nothing selected
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("copied");
-        QTest::newRow("without selection: all of it")
-            << -1 << -1 << QStringLiteral("alpha\nbeta\n");
-        QTest::newRow("of the selection") << 6 << 10 << QStringLiteral("beta");
-    }
-
+    // The selection, or all of it without one; the selection is left as it was.
     void clipboardCopy()
     {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QString, copied);
         TAsciview viewer;
         viewer.setLink(*m_link);
         writeFile(m_link->tempFolder + "clip.txt", "alpha\nbeta\n");
         viewer.view("clip.txt");
-        QApplication::clipboard()->setText(QStringLiteral("before"));
-        if (from >= 0) {
-            QTextCursor cursor = viewer.Memo1->textCursor();
-            cursor.setPosition(from);
-            cursor.setPosition(to, QTextCursor::KeepAnchor);
-            viewer.Memo1->setTextCursor(cursor);
+        for (const bool selection : { false, true }) {
+            QApplication::clipboard()->setText(QStringLiteral("before"));
+            if (selection) {
+                QTextCursor cursor = viewer.Memo1->textCursor();
+                cursor.setPosition(6);
+                cursor.setPosition(10, QTextCursor::KeepAnchor);
+                viewer.Memo1->setTextCursor(cursor);
+            }
+            viewer.Button2->click();
+            QCOMPARE(QApplication::clipboard()->text(),
+                selection ? QStringLiteral("beta") : QStringLiteral("alpha\nbeta\n"));
+            QCOMPARE(viewer.Memo1->textCursor().hasSelection(), selection);
         }
-        viewer.Button2->click();
-        QCOMPARE(QApplication::clipboard()->text(), copied);
-        // The selection is left as it was.
-        QCOMPARE(viewer.Memo1->textCursor().hasSelection(), from >= 0);
         viewer.close();
     }
 
@@ -438,18 +324,53 @@ private Q_SLOTS:
         prompter.answerFont(QString()); // cancelled
         viewer.Button3->click();
         QCOMPARE(viewer.Memo1->font(), before);
-        QFont big(QStringLiteral("Serif"), 23);
-        prompter.answerFont(big.toString());
+        prompter.answerFont(QFont(QStringLiteral("Serif"), 23).toString());
         viewer.Button3->click();
         QCOMPARE(viewer.Memo1->font().pointSize(), 23);
         // Tabs stay eight characters wide in the new font.
         QCOMPARE(viewer.Memo1->tabStopDistance(),
             8 * QFontMetricsF(viewer.Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
-        QCOMPARE(prompter.shown().size(), size_t(2));
-        QCOMPARE(prompter.shown()[0].kind, QStringLiteral("font"));
         TAsciview other;
         QCOMPARE(other.Memo1->font().pointSize(), before.pointSize());
         viewer.close();
+    }
+
+    // --- From the main window ---
+
+    // What it passes of its list and settings; its deletes of the selected
+    // members are proven with the safety of operations.
+    void commandsOfTheMainWindow()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_link->archive) }, Show::Shown);
+        RecordingShell shell;
+        TViewForm viewForm;
+        TAsciview textViewer;
+        form.dialogs().setViewForm(&viewForm, &textViewer);
+        form.settings().Temp = m_link->tempFolder;
+        form.settings().Viewer = "/bin/sh";
+
+        action(form, "View1")->trigger();
+        QCOMPARE(prompter.texts(), QStringList { "No file selected for viewing." });
+        QVERIFY(!viewForm.isVisible());
+        for (size_t i = 0; i < form.FileRowCount(); ++i)
+            if (form.fileRows()[i].member() == "docs/inner.txt")
+                form.fileList()->selectionModel()->select(
+                    form.fileList()->model()->index(int(i), 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        action(form, "ViewButton")->trigger();
+        QVERIFY(!form.isEnabled());
+        viewForm.Button1->click();
+        QCOMPARE(textViewer.windowTitle(), QStringLiteral("View: inner.txt"));
+        QCOMPARE(textViewer.Memo1->toPlainText(), qs(kInner));
+        textViewer.Button1->click();
+        QVERIFY(form.isEnabled());
+        // The viewer box edits the setting itself.
+        action(form, "View2")->trigger();
+        viewForm.Edit1->setText(QStringLiteral("/bin/cat"));
+        QCOMPARE(form.settings().Viewer, std::string("/bin/cat"));
+        viewForm.Button1->click();
+        QCOMPARE(shell.calls().size(), size_t(1));
+        QCOMPARE(shell.calls()[0].target, QStringLiteral("/bin/cat"));
     }
 };
 

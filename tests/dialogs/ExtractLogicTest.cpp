@@ -1,9 +1,10 @@
-// The Extract dialog's decisions that need no window.
+// The Extract dialog's and the check-out's decisions that need no window.
 
 #include "dialogs/ExtractLogic.h"
+#include "dialogs/CheckOutLogic.h"
+#include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
-#include "tests/support/Table.h"
 #include <gtest/gtest.h>
 
 using namespace amxtest;
@@ -18,41 +19,23 @@ std::vector<ExtractRow> sampleRows()
 
 } // namespace
 
-TEST(ExtractRadios, SelectionChecksSelectedFiles)
+TEST(ExtractRadios, SelectedFilesOnlyWithASelection)
 {
-    const RadioState with = initialRadios(2);
-    EXPECT_TRUE(with.selectedEnabled);
-    EXPECT_EQ(with.checked, ExtractWhat::Selected);
-    const RadioState one = initialRadios(1);
-    EXPECT_TRUE(one.selectedEnabled);
-    EXPECT_EQ(one.checked, ExtractWhat::Selected);
+    EXPECT_EQ(initialRadios(1).checked, ExtractWhat::Selected);
+    EXPECT_TRUE(initialRadios(2).selectedEnabled);
+    EXPECT_EQ(initialRadios(0).checked, ExtractWhat::All);
+    EXPECT_FALSE(initialRadios(0).selectedEnabled);
 }
 
-TEST(ExtractRadios, NoSelectionChecksAllFiles)
+// Selected rows in row order as stored, one wildcard for all, the typed text unchanged.
+TEST(ExtractSpecs, ByWhatIsExtracted)
 {
-    const RadioState without = initialRadios(0);
-    EXPECT_FALSE(without.selectedEnabled);
-    EXPECT_EQ(without.checked, ExtractWhat::All);
-}
-
-TEST(ExtractSpecs, SelectedRowsInRowOrderAsStored)
-{
-    EXPECT_EQ(extractSpecs(ExtractWhat::Selected, sampleRows(), "ignored"),
-        (std::vector<std::string> { "docs/b.txt", "src/Main.C" }));
-}
-
-TEST(ExtractSpecs, AllFilesIsOneWildcard)
-{
+    using V = std::vector<std::string>;
     EXPECT_EQ(
-        extractSpecs(ExtractWhat::All, sampleRows(), "x"), (std::vector<std::string> { "*.*" }));
-}
-
-TEST(ExtractSpecs, TypedTextUnchangedEvenWhenEmpty)
-{
-    EXPECT_EQ(extractSpecs(ExtractWhat::Files, sampleRows(), " docs/*.txt"),
-        (std::vector<std::string> { " docs/*.txt" }));
-    EXPECT_EQ(
-        extractSpecs(ExtractWhat::Files, sampleRows(), ""), (std::vector<std::string> { "" }));
+        extractSpecs(ExtractWhat::Selected, sampleRows(), "x"), (V { "docs/b.txt", "src/Main.C" }));
+    EXPECT_EQ(extractSpecs(ExtractWhat::All, sampleRows(), "x"), V { "*.*" });
+    EXPECT_EQ(extractSpecs(ExtractWhat::Files, sampleRows(), " docs/*.txt"), V { " docs/*.txt" });
+    EXPECT_EQ(extractSpecs(ExtractWhat::Files, sampleRows(), ""), V { "" });
 }
 
 TEST(ExtractTotal, SelectedRowsOrEveryRow)
@@ -62,13 +45,9 @@ TEST(ExtractTotal, SelectedRowsOrEveryRow)
     // A typed specification counts every row: which ones match is the library's business.
     EXPECT_EQ(extractTotal(ExtractWhat::Files, sampleRows()), 432100);
     EXPECT_EQ(extractTotal(ExtractWhat::All, {}), 0);
-}
-
-TEST(ExtractTotal, BeyondThirtyTwoBits)
-{
-    const std::vector<ExtractRow> rows { { "big1", 3000000000ull, true },
+    const std::vector<ExtractRow> big { { "big1", 3000000000ull, true },
         { "big2", 3000000000ull, true } };
-    EXPECT_EQ(extractTotal(ExtractWhat::Selected, rows), 6000000000ll);
+    EXPECT_EQ(extractTotal(ExtractWhat::Selected, big), 6000000000ll);
 }
 
 struct HistoryCase
@@ -78,70 +57,51 @@ struct HistoryCase
     std::string folder;
     ExtractHistory after;
 };
-AMX_ROW_PRINTS_NAME(HistoryCase)
 
-class ExtractHistoryUpdate : public testing::TestWithParam<HistoryCase>
-{
+const HistoryCase kHistoryCases[] = {
+    { "FirstRun", {}, "/tmp/out", { "/tmp/out", "", "", "", "" } },
+    { "SameFolderTwice", { "/a", "/b", "/c", "", "" }, "/a", { "/a", "/b", "/c", "", "" } },
+    { "ThirdToFront", { "/a", "/b", "/c", "/d", "/e" }, "/c", { "/c", "/a", "/b", "/d", "/e" } },
+    { "LastToFront", { "/a", "/b", "/c", "/d", "/e" }, "/e", { "/e", "/a", "/b", "/c", "/d" } },
+    { "NewPushesOldestOut", { "/a", "/b", "/c", "/d", "/e" }, "/f",
+        { "/f", "/a", "/b", "/c", "/d" } },
+    { "FirstGapClosed", { "", "a", "b", "c", "d" }, "D", { "D", "a", "b", "c", "d" } },
+    { "MiddleGapClosed", { "a", "", "b", "", "c" }, "D", { "D", "a", "b", "c", "" } },
+    { "GapClosedBeforeMove", { "a", "", "b", "c", "" }, "c", { "c", "a", "b", "", "" } },
+    // Each gap is closed once, front to back: two gaps in a row leave one.
+    { "TwoLeadingGaps", { "", "", "c", "d", "e" }, "N", { "N", "", "c", "d", "e" } },
+    { "RootKeepsItsSeparator", { "/a", "", "", "", "" }, "/", { "/", "/a", "", "", "" } },
+    { "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } },
 };
 
-TEST_P(ExtractHistoryUpdate, Update)
+TEST(ExtractHistoryUpdate, Update)
 {
-    ExtractHistory history = GetParam().before;
-    updateExtractHistory(history, GetParam().folder);
-    EXPECT_EQ(history, GetParam().after);
+    for (const HistoryCase &c : kHistoryCases) {
+        SCOPED_TRACE(c.name);
+        ExtractHistory history = c.before;
+        updateExtractHistory(history, c.folder);
+        EXPECT_EQ(history, c.after);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ExtractHistoryUpdate,
-    testing::Values(HistoryCase { "FirstRun", {}, "/tmp/out", { "/tmp/out", "", "", "", "" } },
-        HistoryCase {
-            "SameFolderTwice", { "/a", "/b", "/c", "", "" }, "/a", { "/a", "/b", "/c", "", "" } },
-        HistoryCase { "ThirdToFront", { "/a", "/b", "/c", "/d", "/e" }, "/c",
-            { "/c", "/a", "/b", "/d", "/e" } },
-        HistoryCase { "LastToFront", { "/a", "/b", "/c", "/d", "/e" }, "/e",
-            { "/e", "/a", "/b", "/c", "/d" } },
-        HistoryCase { "NewPushesOldestOut", { "/a", "/b", "/c", "/d", "/e" }, "/f",
-            { "/f", "/a", "/b", "/c", "/d" } },
-        HistoryCase {
-            "FirstGapClosed", { "", "a", "b", "c", "d" }, "D", { "D", "a", "b", "c", "d" } },
-        HistoryCase {
-            "MiddleGapClosed", { "a", "", "b", "", "c" }, "D", { "D", "a", "b", "c", "" } },
-        HistoryCase {
-            "GapClosedBeforeMove", { "a", "", "b", "c", "" }, "c", { "c", "a", "b", "", "" } },
-        // Each gap is closed once, front to back: two gaps in a row leave one.
-        HistoryCase {
-            "TwoLeadingGaps", { "", "", "c", "d", "e" }, "N", { "N", "", "c", "d", "e" } },
-        HistoryCase {
-            "RootKeepsItsSeparator", { "/a", "", "", "", "" }, "/", { "/", "/a", "", "", "" } },
-        HistoryCase {
-            "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } }),
-    amxtest::RowName());
-
-struct RunFolderCase
+TEST(ExtractRunFolder, Folder)
 {
-    const char *name;
-    std::string typed;
-    std::string folder;
-};
-AMX_ROW_PRINTS_NAME(RunFolderCase)
-
-class ExtractRunFolder : public testing::TestWithParam<RunFolderCase>
-{
-};
-
-TEST_P(ExtractRunFolder, Folder)
-{
-    EXPECT_EQ(runFolder(GetParam().typed, "/work/here"), GetParam().folder);
+    const struct
+    {
+        const char *name, *typed, *folder;
+    } rows[] = {
+        { "Root", "/", "/" },
+        { "RootTwice", "//", "/" },
+        { "TrailingSeparatorGoes", "/tmp/Temp/", "/tmp/Temp" },
+        { "NoSeparator", "/tmp/Temp", "/tmp/Temp" },
+        { "LeadingBlanksGo", "   /tmp/x", "/tmp/x" },
+        { "TrailingBlanksStay", "/tmp/x ", "/tmp/x " },
+        { "RelativeMadeAbsolute", "out/Sub/", "/work/here/out/Sub" },
+        { "Empty", "  ", "" },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(runFolder(row.typed, "/work/here"), row.folder) << row.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ExtractRunFolder,
-    testing::Values(RunFolderCase { "Root", "/", "/" }, RunFolderCase { "RootTwice", "//", "/" },
-        RunFolderCase { "TrailingSeparatorGoes", "/tmp/Temp/", "/tmp/Temp" },
-        RunFolderCase { "NoSeparator", "/tmp/Temp", "/tmp/Temp" },
-        RunFolderCase { "LeadingBlanksGo", "   /tmp/x", "/tmp/x" },
-        RunFolderCase { "TrailingBlanksStay", "/tmp/x ", "/tmp/x " },
-        RunFolderCase { "RelativeMadeAbsolute", "out/Sub/", "/work/here/out/Sub" },
-        RunFolderCase { "Empty", "  ", "" }),
-    amxtest::RowName());
 
 TEST(ExtractDestination, ExistingFolderOnly)
 {
@@ -169,18 +129,6 @@ TEST(ExtractLocate, NearestExistingParent)
     EXPECT_EQ(nearestExistingFolder("/no-such-top-folder-of-ambermox/x"), "/");
 }
 
-TEST(ExtractLocate, NothingExistsOfARelativePath)
-{
-    TestDir dir;
-    const auto before = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    EXPECT_EQ(nearestExistingFolder("nosuch/deeper"), "");
-    EXPECT_EQ(nearestExistingFolder("nosuch"), "");
-    dir.createDir("here");
-    EXPECT_EQ(nearestExistingFolder("here/nosuch"), "here");
-    std::filesystem::current_path(before);
-}
-
 TEST(ExtractLocate, StepsOutermostFirst)
 {
     EXPECT_EQ(locateSteps("/"), (std::vector<std::string> { "/" }));
@@ -198,4 +146,92 @@ TEST(ExtractLocate, TreeFolderIsAbsoluteAndClean)
     EXPECT_EQ(treeFolder("  sub/Dir", "/work"), "/work/sub/Dir");
     EXPECT_EQ(treeFolder("/", "/x"), "/");
     EXPECT_EQ(treeFolder("", "/x"), "");
+}
+
+// ---- the check-out: its proposals, its choice of members, the entries'
+// names and the program group it writes.
+
+TEST(CheckOutLogic, ProposedFolderAndGroup)
+{
+    EXPECT_EQ(archiveBaseName("/downloads/setup.old.zip"), "setup.old");
+    EXPECT_EQ(archiveBaseName("/downloads/plain"), "plain");
+    EXPECT_EQ(proposedCheckOutFolder("setup.old", "/data", false, "/home/u"), "/data/setup.old");
+    EXPECT_EQ(proposedCheckOutFolder("setup.old", "/", false, "/home/u"), "/setup.old");
+    // A read-only archive, or a root nobody may write: the home folder.
+    EXPECT_EQ(
+        proposedCheckOutFolder("setup.old", "/media/cd/", true, "/home/u"), "/home/u/setup.old");
+}
+
+TEST(CheckOutLogic, ProgramsAndDocuments)
+{
+    struct Row
+    {
+        const char *name;
+        bool executable;
+        bool wanted;
+    };
+    const Row rows[] = { { "readme.txt", false, true }, { "logo.bmp", false, false },
+        { "SETUP.EXE", false, true }, { "install.sh", false, true }, { "guide.pdf", false, true },
+        { "index.html", false, true }, { "letter.odt", false, true }, { "tool", true, true },
+        { "tool", false, false }, { "notes.txt.bak", false, false } };
+    for (const Row &row : rows)
+        EXPECT_EQ(isProgramOrDocument(row.name, row.executable), row.wanted) << row.name;
+}
+
+TEST(CheckOutLogic, MaximumIcons)
+{
+    EXPECT_EQ(parseMaxIcons(""), 0);
+    EXPECT_EQ(parseMaxIcons("50"), 50);
+    EXPECT_FALSE(parseMaxIcons("5x"));
+    EXPECT_FALSE(parseMaxIcons("-1"));
+}
+
+TEST(CheckOutLogic, EntriesNamedWithoutReplacingEachOther)
+{
+    const std::vector<std::string> members = { "a/setup.exe", "setup.hlp", "b/setup.exe", "README",
+        "c/setup.exe", "logo.bmp", "docs/" };
+    const auto notExecutable = [](const std::string &) {
+        return false;
+    };
+    std::vector<std::string> names, targets;
+    for (const GroupEntry &e : groupEntries(members, "/x/app", true, 0, notExecutable)) {
+        names.push_back(e.fileName);
+        targets.push_back(e.target);
+    }
+    EXPECT_EQ(names,
+        (std::vector<std::string> {
+            "setup.desktop", "setup.hlp.desktop", "setup.exe.desktop", "setup.exe (2).desktop" }));
+    EXPECT_EQ(targets.front(), "/x/app/a/setup.exe");
+
+    // Every member, at most three of them.
+    names.clear();
+    for (const GroupEntry &e : groupEntries(members, "/x/app/", false, 3, notExecutable))
+        names.push_back(e.fileName);
+    EXPECT_EQ(names,
+        (std::vector<std::string> { "setup.desktop", "setup.hlp.desktop", "setup.exe.desktop" }));
+}
+
+TEST(CheckOutLogic, GroupWrittenAndReused)
+{
+    TestDir dir;
+    const std::string group = (dir / "apps/My App").string();
+    const auto icon = [](const std::string &) {
+        return std::string("text-plain");
+    };
+    writeProgramGroup(group, { { "old.desktop", "/x/old", "old" } }, icon);
+    dir.createFile(
+        "apps/My App/mine.desktop", "[Desktop Entry]\nType=Link\nName=m\nURL=file:///m\n");
+
+    // The second run reuses the folder and replaces only what a check-out wrote.
+    const std::vector<GroupEntry> entries = { { "read me.desktop", "/x/My App/read me.txt",
+        "read me.txt" } };
+    writeProgramGroup(group, entries, icon);
+    EXPECT_FALSE(std::filesystem::exists(dir / "apps/My App/old.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "apps/My App/mine.desktop"));
+    const std::string text = readFile(dir / "apps/My App/read me.desktop");
+    EXPECT_NE(text.find("URL=file:///x/My%20App/read%20me.txt\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Name=read me.txt\n"), std::string::npos) << text;
+    const RunResult check =
+        run({ "desktop-file-validate", (dir / "apps/My App/read me.desktop").string() });
+    EXPECT_EQ(check.exitCode, 0) << check.out;
 }

@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/Table.h"
 #include <climits>
-#include <string>
 
 namespace {
 
@@ -20,7 +18,6 @@ struct BarCase
     int maximum;
     int position;
 };
-AMX_ROW_PRINTS_NAME(BarCase)
 
 const BarCase kBarCases[] = {
     // A maximum of 0 would draw a busy bar instead of an empty one.
@@ -33,25 +30,25 @@ const BarCase kBarCases[] = {
     { "NegativeTotal", -70000, 2, 1, 1 },
 };
 
-class StatusBarCounterTest : public ::testing::TestWithParam<BarCase>
+TEST(StatusBarCounterTest, CountsUnitsUpToTheMaximum)
 {
-};
-
-TEST_P(StatusBarCounterTest, CountsUnitsUpToTheMaximum)
-{
-    const BarCase &c = GetParam();
-    StatusBarCounter bar;
-    bar.begin(c.total);
-    EXPECT_EQ(bar.maximum(), c.maximum);
-    EXPECT_EQ(bar.position(), 0);
-    int last = 0;
-    for (int i = 0; i < c.steps; ++i) {
-        const bool moved = bar.step();
-        EXPECT_EQ(moved, bar.position() == last + 1);
-        EXPECT_LE(bar.position(), bar.maximum());
-        last = bar.position();
+    for (const BarCase &c : kBarCases) {
+        SCOPED_TRACE(c.name);
+        StatusBarCounter bar;
+        bar.begin(c.total);
+        EXPECT_EQ(bar.maximum(), c.maximum);
+        EXPECT_EQ(bar.position(), 0);
+        int last = 0;
+        for (int i = 0; i < c.steps; ++i) {
+            const bool moved = bar.step();
+            EXPECT_EQ(moved, bar.position() == last + 1);
+            EXPECT_LE(bar.position(), bar.maximum());
+            last = bar.position();
+        }
+        EXPECT_EQ(bar.position(), c.position);
+        bar.begin(c.total); // starts again from zero
+        EXPECT_EQ(bar.position(), 0);
     }
-    EXPECT_EQ(bar.position(), c.position);
 }
 
 TEST(StatusBarCounter, SmallOperationFillsAtTheMembersEnd)
@@ -65,20 +62,6 @@ TEST(StatusBarCounter, SmallOperationFillsAtTheMembersEnd)
     EXPECT_EQ(bar.position(), 0);
 }
 
-TEST(StatusBarCounter, BeginStartsAgainFromZero)
-{
-    StatusBarCounter bar;
-    bar.begin(5 * 32768);
-    bar.step();
-    bar.step();
-    bar.begin(2 * 32768);
-    EXPECT_EQ(bar.position(), 0);
-    EXPECT_EQ(bar.maximum(), 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, StatusBarCounterTest, ::testing::ValuesIn(kBarCases), amxtest::RowName());
-
 struct GaugeCase
 {
     const char *name;
@@ -86,7 +69,6 @@ struct GaugeCase
     int steps;
     int last; // the percentage after the steps
 };
-AMX_ROW_PRINTS_NAME(GaugeCase)
 
 const GaugeCase kGaugeCases[] = {
     { "OneSmallFile", 100, 1, 100 },
@@ -100,29 +82,27 @@ const GaugeCase kGaugeCases[] = {
     { "ZeroTotalBeforeAnyStep", 0, 0, 0 },
 };
 
-class ExtractGaugeTest : public ::testing::TestWithParam<GaugeCase>
+TEST(ExtractGaugeTest, RisesStepByStepAndNeverPasses100)
 {
-};
-
-TEST_P(ExtractGaugeTest, RisesStepByStepAndNeverPasses100)
-{
-    const GaugeCase &c = GetParam();
-    ExtractGauge gauge;
-    gauge.start(c.total);
-    EXPECT_EQ(gauge.percent(), 0);
-    int previous = 0;
-    for (int i = 0; i < c.steps; ++i) {
-        const int shown = gauge.step();
-        ASSERT_GE(shown, previous) << "step " << i;
-        ASSERT_LE(shown, 100) << "step " << i;
-        previous = shown;
+    for (const GaugeCase &c : kGaugeCases) {
+        SCOPED_TRACE(c.name);
+        ExtractGauge gauge;
+        gauge.start(c.total);
+        EXPECT_EQ(gauge.percent(), 0);
+        int previous = 0;
+        for (int i = 0; i < c.steps; ++i) {
+            const int shown = gauge.step();
+            EXPECT_GE(shown, previous) << "step " << i;
+            EXPECT_LE(shown, 100) << "step " << i;
+            previous = shown;
+        }
+        EXPECT_EQ(gauge.percent(), c.last);
+        EXPECT_EQ(gauge.done(), int64_t(c.steps) * kProgressStepBytes);
+        gauge.start(c.total); // starts again from zero
+        EXPECT_EQ(gauge.percent(), 0);
+        EXPECT_EQ(gauge.done(), 0);
     }
-    EXPECT_EQ(gauge.percent(), c.last);
-    EXPECT_EQ(gauge.done(), int64_t(c.steps) * kProgressStepBytes);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ExtractGaugeTest, ::testing::ValuesIn(kGaugeCases), amxtest::RowName());
 
 TEST(ExtractGauge, BatchEndCompletesOnlyAnEmptyTotal)
 {
@@ -134,17 +114,6 @@ TEST(ExtractGauge, BatchEndCompletesOnlyAnEmptyTotal)
     EXPECT_EQ(gauge.batchEnd(), 100);
 }
 
-TEST(ExtractGauge, StartGoesBackToZero)
-{
-    ExtractGauge gauge;
-    gauge.start(32768);
-    gauge.step();
-    ASSERT_EQ(gauge.percent(), 100);
-    gauge.start(2 * 32768);
-    EXPECT_EQ(gauge.percent(), 0);
-    EXPECT_EQ(gauge.done(), 0);
-}
-
 struct PlaceCase
 {
     const char *name;
@@ -152,7 +121,6 @@ struct PlaceCase
     QSize own;
     QPoint expected;
 };
-AMX_ROW_PRINTS_NAME(PlaceCase)
 
 const QSize kScreen(1280, 800);
 
@@ -164,19 +132,13 @@ const PlaceCase kPlaceCases[] = {
     { "LargerThanTheScreen", QRect(0, 0, 100, 100), QSize(1500, 900), QPoint(-220, -100) },
 };
 
-class CentredOverTest : public ::testing::TestWithParam<PlaceCase>
+TEST(CentredOverTest, KeepsTheWindowOnScreen)
 {
-};
-
-TEST_P(CentredOverTest, KeepsTheWindowOnScreen)
-{
-    const PlaceCase &c = GetParam();
-    const QPoint at = centredOver(c.owner, c.own, kScreen);
-    EXPECT_EQ(at.x(), c.expected.x());
-    EXPECT_EQ(at.y(), c.expected.y());
+    for (const PlaceCase &c : kPlaceCases) {
+        SCOPED_TRACE(c.name);
+        const QPoint at = centredOver(c.owner, c.own, kScreen);
+        EXPECT_EQ(at, c.expected) << at.x() << "," << at.y();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, CentredOverTest, ::testing::ValuesIn(kPlaceCases), amxtest::RowName());
 
 } // namespace

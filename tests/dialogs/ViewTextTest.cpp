@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 using namespace amxtest;
 
 namespace {
@@ -22,11 +20,6 @@ struct DecodeCase
     uint64_t shownBytes;
     bool stoppedAtBinary;
 };
-
-std::ostream &operator<<(std::ostream &out, const DecodeCase &c)
-{
-    return out << c.name;
-}
 
 const std::string kEuroUtf8 = "\xE2\x82\xAC"; // U+20AC
 
@@ -52,13 +45,8 @@ std::vector<DecodeCase> decodeCases()
         { "BinaryStopsAtNul", std::string("text\0\x01\x02more", 11), 0, "text", ViewEncoding::Utf8,
             4, true },
         { "BinaryStopsAtControl", "head\x01tail", 0, "head", ViewEncoding::Utf8, 4, true },
-        { "ElfHeader",
-            std::string("\x7F"
-                        "ELF\x02\x01\x01\0",
-                8),
-            0,
-            "\x7F"
-            "ELF",
+        // DEL is text, the bytes after the signature are not.
+        { "ElfHeader", std::string("\x7F\x45LF\x02\x01\x01\0", 8), 0, "\x7F\x45LF",
             ViewEncoding::Utf8, 4, true },
         { "LimitCutsUtf8Sequence", "ab" + kEuroUtf8.substr(0, 2), 100, "ab", ViewEncoding::Utf8, 2,
             false },
@@ -75,35 +63,27 @@ std::vector<DecodeCase> decodeCases()
     };
 }
 
-class DecodeTest : public testing::TestWithParam<DecodeCase>
-{
-};
-
 } // namespace
 
-TEST_P(DecodeTest, Decodes)
+TEST(DecodeTest, Decodes)
 {
-    const DecodeCase &c = GetParam();
-    const uint64_t size = c.fileBytes ? c.fileBytes : c.bytes.size();
-    const ViewText text = decodeViewText(c.bytes, size);
-    EXPECT_EQ(text.text, c.text) << text.text.toStdString();
-    EXPECT_EQ(text.encoding, c.encoding);
-    EXPECT_EQ(text.shownBytes, c.shownBytes);
-    EXPECT_EQ(text.stoppedAtBinary, c.stoppedAtBinary);
-    EXPECT_EQ(text.fileBytes, size);
-    EXPECT_EQ(text.complete(), !c.stoppedAtBinary && c.shownBytes == size);
+    for (const DecodeCase &c : decodeCases()) {
+        SCOPED_TRACE(c.name);
+        const uint64_t size = c.fileBytes ? c.fileBytes : c.bytes.size();
+        const ViewText text = decodeViewText(c.bytes, size);
+        EXPECT_EQ(text.text, c.text) << text.text.toStdString();
+        EXPECT_EQ(text.encoding, c.encoding);
+        EXPECT_EQ(text.shownBytes, c.shownBytes);
+        EXPECT_EQ(text.stoppedAtBinary, c.stoppedAtBinary);
+        EXPECT_EQ(text.fileBytes, size);
+        EXPECT_EQ(text.complete(), !c.stoppedAtBinary && c.shownBytes == size);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(ViewText, DecodeTest, testing::ValuesIn(decodeCases()),
-    [](const testing::TestParamInfo<DecodeCase> &info) {
-        return std::string(info.param.name);
-    });
 
 TEST(ViewText, LoadReadsAtMostTheLimit)
 {
     TestDir dir;
-    const std::string big(10000, 'x');
-    const auto file = dir.createFile("big.txt", big);
+    const auto file = dir.createFile("big.txt", std::string(10000, 'x'));
     const ViewText text = loadViewText(file.string(), 4096);
     EXPECT_EQ(text.text.size(), 4096);
     EXPECT_EQ(text.shownBytes, 4096u);
@@ -115,25 +95,12 @@ TEST(ViewText, LoadReadsAtMostTheLimit)
     EXPECT_TRUE(whole.complete());
 }
 
-TEST(ViewText, LoadDefaultLimitIsSomeMegabytes)
-{
-    EXPECT_GE(kViewLimit, size_t(1) << 20);
-    EXPECT_LE(kViewLimit, size_t(16) << 20);
-}
-
+// The message is the text viewer's test.
 TEST(ViewText, MissingFileOrFolderIsAnError)
 {
     TestDir dir;
-    try {
-        loadViewText((dir / "missing.txt").string());
-        FAIL() << "no error";
-    } catch (const ViewFileError &e) {
-        EXPECT_NE(std::string(e.what()).find(
-                      "Cannot open file \"" + (dir / "missing.txt").string() + "\""),
-            std::string::npos)
-            << e.what();
-    }
     dir.createDir("sub");
+    EXPECT_THROW(loadViewText((dir / "missing.txt").string()), ViewFileError);
     EXPECT_THROW(loadViewText((dir / "sub").string()), ViewFileError);
 }
 
@@ -166,12 +133,10 @@ TEST(ViewText, TrailingSlash)
 
 TEST(DeleteLogic, RadiosFollowTheSelection)
 {
-    const DeleteRadios none = deleteRadios(0);
-    EXPECT_FALSE(none.selectedEnabled);
-    EXPECT_EQ(none.checked, DeleteWhat::Entire);
-    const DeleteRadios some = deleteRadios(3);
-    EXPECT_TRUE(some.selectedEnabled);
-    EXPECT_EQ(some.checked, DeleteWhat::Selected);
+    EXPECT_FALSE(deleteRadios(0).selectedEnabled);
+    EXPECT_EQ(deleteRadios(0).checked, DeleteWhat::Entire);
+    EXPECT_TRUE(deleteRadios(3).selectedEnabled);
+    EXPECT_EQ(deleteRadios(3).checked, DeleteWhat::Selected);
 }
 
 TEST(DeleteLogic, Specs)

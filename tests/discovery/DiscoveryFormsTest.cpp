@@ -52,19 +52,6 @@ template <typename T> T *child(QWidget &w, const char *name)
     return c;
 }
 
-QStringList column(QTreeView *view, int col)
-{
-    QStringList out;
-    for (int r = 0; r < view->model()->rowCount(); ++r)
-        out << view->model()->index(r, col).data().toString();
-    return out;
-}
-
-void escape(QWidget &w)
-{
-    QTest::keyClick(&w, Qt::Key_Escape);
-}
-
 } // namespace
 
 class DiscoveryFormsTest : public QObject
@@ -104,35 +91,25 @@ private Q_SLOTS:
         main.form.settings().FavoriteSortOrder = 0;
 
         action(main.form, "FavoritesButton")->trigger();
-        QVERIFY(d.favorites.isVisible());
-        QVERIFY(!main.form.isEnabled());
+        QVERIFY(d.favorites.isVisible() && !main.form.isEnabled());
         auto *list = child<QTreeView>(d.favorites, "FileList");
         QCOMPARE(list->model()->rowCount(), 2);
-        QCOMPARE(column(list, 2), QStringList({ qs(zips).chopped(1), qs(zips).chopped(1) }));
 
+        // A click sorts by that column and stores the order; which order each
+        // click gives is the logic's test.
         QHeaderView *header = list->header();
-        const auto clickColumn = [&](int c) {
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                QPoint(header->sectionViewportPosition(c) + 5, header->height() / 2));
-        };
-        clickColumn(0);
-        QCOMPARE(column(list, 0), QStringList({ "B.zip", "a.zip" }));
-        clickColumn(0);
-        QCOMPARE(main.form.settings().FavoriteSortOrder, 4);
-        QCOMPARE(column(list, 0), QStringList({ "a.zip", "B.zip" }));
-        QCOMPARE(child<QLabel>(d.favorites, "SortType")->text(),
-            QStringLiteral("Files in Favorite Zip Folders sorted by name:"));
-        clickColumn(1);
-        QCOMPARE(main.form.settings().FavoriteSortOrder, 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
+        QCOMPARE(main.form.settings().FavoriteSortOrder, 1);
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("B.zip"));
 
         auto *open = child<QPushButton>(d.favorites, "OKButt");
         QVERIFY(!open->isEnabled());
-        list->selectionModel()->select(list->model()->index(column(list, 0).indexOf("B.zip"), 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        list->selectionModel()->select(
+            list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(child<QLabel>(d.favorites, "FileName")->text(), "File name: " + qs(big));
         open->click();
-        QVERIFY(!d.favorites.isVisible());
-        QVERIFY(main.form.isEnabled());
+        QVERIFY(!d.favorites.isVisible() && main.form.isEnabled());
         QCOMPARE(main.form.session().CurrentArchive, big);
         QCOMPARE(main.form.FileRowCount(), size_t(1));
     }
@@ -145,15 +122,10 @@ private Q_SLOTS:
         MainWindow main({ qs(archive) });
         TSelDirForm &chooser = main.form.selDirForm();
         chooser.TreeList->volumeSource = [this] {
-            Volume test;
-            test.displayName = QStringLiteral("Test");
-            test.root = qs(m_dir.str() + "/");
-            return std::vector<Volume> { test };
+            return std::vector<Volume> { { QStringLiteral("Test"), qs(m_dir.str() + "/") } };
         };
         const QString made = qs(m_dir.str() + "/chooser/made/deep");
         QTimer::singleShot(0, [&] {
-            QCOMPARE(chooser.windowTitle(), QStringLiteral("Move"));
-            QCOMPARE(chooser.Label1->text(), "Move " + qs(archive) + " &to:");
             QVERIFY(!chooser.Button3->isEnabled());
             chooser.showFolder(qs(m_dir.str() + "/chooser"));
             QCOMPARE(chooser.Destination->currentText(), qs(m_dir.str() + "/chooser"));
@@ -179,7 +151,6 @@ private Q_SLOTS:
         rename.Button1->click();
         QVERIFY(!rename.isVisible());
         QCOMPARE(main.form.settings().ActiveFile[0], made.toStdString() + "/new.backup.zip");
-        QVERIFY(main.form.windowTitle().startsWith(QStringLiteral("Ambermox (Beta test) - ")));
     }
 
     void extractNewFolderCreatesBelowTheDestination()
@@ -188,7 +159,6 @@ private Q_SLOTS:
         TNFolderForm2 newFolder(extract);
         m_dir.createDir("x");
         extract.Destination->setEditText(qs(" " + m_dir.str() + "/x/"));
-        QVERIFY(extract.Button4->isEnabled());
         extract.Button4->click();
         QCOMPARE(newFolder.Label2->text(), qs(m_dir.str() + "/x"));
         newFolder.Edit1->setText(QStringLiteral("new"));
@@ -212,7 +182,6 @@ private Q_SLOTS:
             d.favorites.show();
             d.options.show();
             QVERIFY(!d.favorites.isEnabled());
-            QCOMPARE(dirList->item(0)->text(), QStringLiteral("/b"));
             QCOMPARE(dirList->item(2)->text(), QStringLiteral("/"));
             QVERIFY(child<QRadioButton>(d.options, "RadioButton2")->isChecked());
             child<QRadioButton>(d.options, "RadioButton3")->setChecked(true);
@@ -222,9 +191,8 @@ private Q_SLOTS:
             if (cancel)
                 child<QPushButton>(d.options, "Button2")->click();
             else
-                escape(d.options);
-            QVERIFY(!d.options.isVisible());
-            QVERIFY(d.favorites.isEnabled());
+                QTest::keyClick(&d.options, Qt::Key_Escape);
+            QVERIFY(!d.options.isVisible() && d.favorites.isEnabled());
             const std::vector<std::string> kept { "/b/", "/" };
             QCOMPARE(folders, cancel ? before : kept);
             QCOMPARE(main.form.settings().FavoriteAddMode, 1); // neither applies the radios
@@ -272,21 +240,16 @@ private Q_SLOTS:
             names.sort();
             return names;
         };
-        const auto rowOf = [&](const char *name) {
-            for (size_t i = 0; i < main.form.FileRowCount(); ++i)
-                if (main.form.fileRows()[i].Name == name)
-                    return static_cast<int>(i);
-            return -1;
-        };
         list->clearSelection();
-        list->selectionModel()->select(list->model()->index(rowOf("readme"), 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        for (size_t i = 0; i < main.form.FileRowCount(); ++i)
+            if (main.form.fileRows()[i].Name == "readme")
+                list->selectionModel()->select(list->model()->index(static_cast<int>(i), 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
 
         action(main.form, "FindFiles1")->trigger();
         QVERIFY(d.find.isVisible());
         auto *pattern = child<QLineEdit>(d.find, "FType");
         QCOMPARE(pattern->text(), QStringLiteral("*.*"));
-        QVERIFY(!child<QLineEdit>(d.find, "MaskEdit1")->isEnabled());
         pattern->setText(QStringLiteral("*.txt"));
         child<QPushButton>(d.find, "Button1")->click();
         QVERIFY(!d.find.isVisible());

@@ -6,15 +6,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Tips, ElevenInOrder)
-{
-    ASSERT_EQ(tipTexts().size(), 11);
-    EXPECT_TRUE(tipTexts()[0].startsWith("The Tip of the Day dialog box is normally displayed"));
-    EXPECT_TRUE(tipTexts()[2].endsWith("high-color mode. "));
-    EXPECT_TRUE(tipTexts()[6].endsWith("activate the \"Operation Interrupted\" dialog box."));
-    EXPECT_TRUE(tipTexts()[10].endsWith("or a shortcut to an application."));
-}
-
 TEST(Tips, NextWrapsAfterTheLast)
 {
     int tip = 1;
