@@ -3,6 +3,7 @@
 #include "app/AmbxUnit.h"
 #include "app/DiscoveryCommands.h"
 #include "app/EngineNoticeBridge.h"
+#include "app/ListDragDrop.h"
 #include "app/ListVerb.h"
 #include "app/ScriptVerbs.h"
 #include "app/Settings.h"
@@ -94,6 +95,8 @@ int main(int argc, char **argv)
     mainForm.setHelpForms(&configurationForm, &tipForm, &aboutForm);
     TCheckOut checkOut;
     mainForm.setCheckOut(&checkOut);
+    TDragForm dragForm;
+    MainDragDrop dragDrop(mainForm, dragForm);
     mainForm.show();
     return app.exec();
 }
