@@ -70,13 +70,17 @@ void MainDragDrop::dropped()
     m_form.showDrop(m_target->Files);
 }
 
-bool MainDragDrop::eventFilter(QObject *, QEvent *event)
+bool MainDragDrop::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
+        // A press on a row may become a drag; one beside the rows selects
+        // with a rubber band as usual.
         auto *press = static_cast<QMouseEvent *>(event);
-        m_pressed = press->button() == Qt::LeftButton;
+        auto *view = qobject_cast<QAbstractItemView *>(watched->parent());
         m_pressedAt = press->position().toPoint();
+        m_pressed =
+            press->button() == Qt::LeftButton && view && view->indexAt(m_pressedAt).isValid();
         return false;
     }
     case QEvent::MouseButtonRelease:
@@ -84,17 +88,17 @@ bool MainDragDrop::eventFilter(QObject *, QEvent *event)
         return false;
     case QEvent::MouseMove: {
         auto *move = static_cast<QMouseEvent *>(event);
-        // A click that wobbles a little stays a click.
-        if (!m_pressed || !(move->buttons() & Qt::LeftButton)
-            || (move->position().toPoint() - m_pressedAt).manhattanLength()
-                < QApplication::startDragDistance())
+        if (!m_pressed || !(move->buttons() & Qt::LeftButton))
             return false;
+        // A click that wobbles a little stays a click, and selects nothing more.
+        if ((move->position().toPoint() - m_pressedAt).manhattanLength()
+            < QApplication::startDragDistance())
+            return true;
         m_pressed = false;
-        if (m_main.fileList()->selectedCount() == 0)
-            return false;
-        guard([this] {
-            startDrag();
-        });
+        if (m_main.fileList()->selectedCount() > 0)
+            guard([this] {
+                startDrag();
+            });
         return true;
     }
     default:
