@@ -135,11 +135,9 @@ Qt::DropAction execCopyDrag(QDrag &drag)
 Qt::DropAction dragFiles(
     QWidget *from, std::shared_ptr<dnd::TDropSource> source, const DragExec &exec)
 {
-    // On the heap and deleted later: the desktop may still ask the drag for
-    // its data after the drop.
+    // Qt disposes of a drag that ran (on X11 only once the target has read
+    // its data, after the drop); one that never ran goes with its widget.
     auto *drag = new QDrag(from);
     drag->setMimeData(new FileDropMimeData(std::move(source)));
-    const Qt::DropAction done = exec(*drag);
-    drag->deleteLater();
-    return done;
+    return exec(*drag);
 }
