@@ -27,34 +27,24 @@ const std::string kHeader("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20);
 
 // ---- the file-drop block --------------------------------------------------
 
-struct BlockCase
+TEST(DropFilesBlock, LaysOutAndReadsBack)
 {
-    const char *name;
-    Names files;
-    std::string block;
-};
-AMX_ROW_PRINTS_NAME(BlockCase)
-
-class DropFilesBlock : public ::testing::TestWithParam<BlockCase>
-{
-};
-
-TEST_P(DropFilesBlock, LaysOutAndReadsBack)
-{
-    const BlockCase &c = GetParam();
-    EXPECT_EQ(dropFilesBlock(c.files), bytes(c.block));
-    EXPECT_EQ(dropFilesSize(c.files), c.block.size());
-    bool ok = false;
-    EXPECT_EQ(dropFilesNames(bytes(c.block), &ok), c.files);
-    EXPECT_TRUE(ok);
+    const struct
+    {
+        Names files;
+        std::string block;
+    } cases[] = { { {}, kHeader + std::string(1, '\0') },
+        { { "/t/a.txt" }, kHeader + std::string("/t/a.txt\0\0", 10) },
+        { { "/t/a", "/t/\xc3\xa9 b" }, kHeader + std::string("/t/a\0/t/\xc3\xa9 b\0\0", 14) } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.files.size());
+        EXPECT_EQ(dropFilesBlock(c.files), bytes(c.block));
+        EXPECT_EQ(dropFilesSize(c.files), c.block.size());
+        bool ok = false;
+        EXPECT_EQ(dropFilesNames(bytes(c.block), &ok), c.files);
+        EXPECT_TRUE(ok);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(DragOut, DropFilesBlock,
-    ::testing::Values(BlockCase { "none", {}, kHeader + std::string(1, '\0') },
-        BlockCase { "one", { "/t/a.txt" }, kHeader + std::string("/t/a.txt\0\0", 10) },
-        BlockCase { "twoUtf8", { "/t/a", "/t/\xc3\xa9 b" },
-            kHeader + std::string("/t/a\0/t/\xc3\xa9 b\0\0", 14) }),
-    RowName());
 
 TEST(DropFilesBlock, CutBlocksGiveTheCompleteNames)
 {
@@ -133,24 +123,12 @@ TEST(DataObject, GetDataHereFillsOnlyABlockThatFits)
     EXPECT_EQ(source.GetDataHere(f, medium), DV_E_FORMATETC);
 }
 
-TEST(DataObject, TheOtherAnswers)
+TEST(DataObject, DragEndsAndEnumerationDirections)
 {
     TFileDropSource source;
-    FormatEtc out { 0, &source };
-    EXPECT_EQ(source.GetCanonicalFormatEtc(TFileDropSource::kContent, out), E_NOTIMPL);
-    EXPECT_EQ(out.targetDevice, nullptr);
-    EXPECT_EQ(source.SetData(TFileDropSource::kContent, {}, true), E_NOTIMPL);
-    const void *advise = &source;
-    EXPECT_EQ(source.EnumDAdvise(&advise), OLE_E_ADVISENOTSUPPORTED);
-    EXPECT_EQ(advise, nullptr);
-    EXPECT_EQ(source.DAdvise(), OLE_E_ADVISENOTSUPPORTED);
-    EXPECT_EQ(source.GiveFeedback(1), DRAGDROP_S_USEDEFAULTCURSORS);
-    // Escape cancels; letting go of both buttons drops.
     EXPECT_EQ(source.QueryContinueDrag(true, MK_LBUTTON), DRAGDROP_S_CANCEL);
     EXPECT_EQ(source.QueryContinueDrag(false, 0), DRAGDROP_S_DROP);
     EXPECT_EQ(source.QueryContinueDrag(false, MK_RBUTTON), S_OK);
-    EXPECT_EQ(source.QueryContinueDrag(false, MK_LBUTTON | 4), S_OK);
-
     std::unique_ptr<TEnumFormatEtc> e;
     EXPECT_EQ(source.EnumFormatEtc(DataDir::Set, e), E_NOTIMPL);
     EXPECT_EQ(source.EnumFormatEtc(DataDir(3), e), E_INVALIDARG);
@@ -159,47 +137,34 @@ TEST(DataObject, TheOtherAnswers)
 
 // ---- the enumerator -------------------------------------------------------
 
-struct EnumCase
+TEST(FormatEnumerator, SkipsAndFetches)
 {
-    const char *name;
-    size_t skip; // first
-    HResult skipped;
-    size_t next; // then
-    HResult nextResult;
-    std::vector<uint32_t> aspects; // fetched
-};
-AMX_ROW_PRINTS_NAME(EnumCase)
-
-class FormatEnumerator : public ::testing::TestWithParam<EnumCase>
-{
-};
-
-TEST_P(FormatEnumerator, SkipsAndFetches)
-{
-    const EnumCase &c = GetParam();
-    std::unique_ptr<TEnumFormatEtc> e;
-    ASSERT_EQ(TFileDropSource().EnumFormatEtc(DataDir::Get, e), S_OK);
-    EXPECT_EQ(e->Skip(c.skip), c.skipped);
-    FormatEtc records[5];
-    size_t fetched = 99;
-    EXPECT_EQ(e->Next(c.next, records, &fetched), c.nextResult);
-    ASSERT_EQ(fetched, c.aspects.size());
-    for (size_t i = 0; i < fetched; ++i) {
-        EXPECT_EQ(records[i].aspect, c.aspects[i]);
-        EXPECT_EQ(records[i].format, CF_HDROP);
-        EXPECT_EQ(records[i].storage, TYMED_HGLOBAL);
-        EXPECT_EQ(records[i].index, -1);
+    const struct
+    {
+        size_t skip; // first
+        HResult skipped;
+        size_t next; // then
+        HResult nextResult;
+        std::vector<uint32_t> aspects; // fetched
+    } cases[] = { { 0, S_OK, 5, S_FALSE, { DVASPECT_CONTENT, DVASPECT_ICON } },
+        { 0, S_OK, 1, S_OK, { DVASPECT_CONTENT } }, { 1, S_OK, 2, S_FALSE, { DVASPECT_ICON } },
+        { 2, S_OK, 1, S_FALSE, {} }, { 3, S_FALSE, 1, S_FALSE, {} } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "skip " << c.skip << " next " << c.next);
+        std::unique_ptr<TEnumFormatEtc> e;
+        ASSERT_EQ(TFileDropSource().EnumFormatEtc(DataDir::Get, e), S_OK);
+        EXPECT_EQ(e->Skip(c.skip), c.skipped);
+        FormatEtc records[5];
+        size_t fetched = 99;
+        EXPECT_EQ(e->Next(c.next, records, &fetched), c.nextResult);
+        ASSERT_EQ(fetched, c.aspects.size());
+        for (size_t i = 0; i < fetched; ++i) {
+            FormatEtc expected = TFileDropSource::kContent;
+            expected.aspect = c.aspects[i];
+            EXPECT_EQ(records[i], expected);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(DragOut, FormatEnumerator,
-    ::testing::Values(
-        EnumCase { "nextFiveGivesTwo", 0, S_OK, 5, S_FALSE, { DVASPECT_CONTENT, DVASPECT_ICON } },
-        EnumCase { "nextOne", 0, S_OK, 1, S_OK, { DVASPECT_CONTENT } },
-        EnumCase { "skipOneThenTwo", 1, S_OK, 2, S_FALSE, { DVASPECT_ICON } },
-        EnumCase { "skipTwoReachesTheEnd", 2, S_OK, 1, S_FALSE, {} },
-        EnumCase { "skipThreeStopsAtTheEnd", 3, S_FALSE, 1, S_FALSE, {} }),
-    RowName());
 
 TEST(FormatEnumerator, CloneKeepsThePlaceAndResetStartsAgain)
 {
@@ -217,82 +182,44 @@ TEST(FormatEnumerator, CloneKeepsThePlaceAndResetStartsAgain)
 
 // ---- the calls of a drop --------------------------------------------------
 
-struct DropCase
+TEST(DropCalls, FoldersThenFiles)
 {
-    const char *name;
-    std::vector<DroppedName> dropped;
-    AddChoices choices;
-    std::vector<AddPass> passes;
-};
-AMX_ROW_PRINTS_NAME(DropCase)
-
-class DropCalls : public ::testing::TestWithParam<DropCase>
-{
-};
-
-TEST_P(DropCalls, FoldersThenFiles)
-{
-    EXPECT_EQ(dropPasses(GetParam().dropped, GetParam().choices), GetParam().passes);
-}
-
-const AddChoices kDefaults;
-const AddChoices kFolderInfo { 0, 0, false, false, true, true };
-const AddOpts kFolders { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames };
-const AddOpts kFiles { O::AddRecurseDirs, O::AddHiddenFiles };
-
-INSTANTIATE_TEST_SUITE_P(Drop, DropCalls,
-    ::testing::Values(DropCase { "oneFile", { { "/s/a.txt" } }, kDefaults,
-                          { { "/s/", kFiles, { "/s/a.txt" } } } },
-        DropCase { "threeFiles", { { "/s/a" }, { "/s/b" }, { "/o/c" } }, kDefaults,
-            { { "/s/", kFiles, { "/s/a", "/s/b", "/o/c" } } } },
-        DropCase { "folderAndTwoFiles", { { "/s/a" }, { "/s/d", true }, { "/s/b" } }, kDefaults,
-            { { "/s/d/", kFolders, { "*.*" } }, { "/s/", kFiles, { "/s/a", "/s/b" } } } },
+    const AddChoices plain, folderInfo { 0, 0, false, false, true, true };
+    const AddOpts folders { O::AddRecurseDirs, O::AddHiddenFiles, O::AddDirNames };
+    const AddOpts files { O::AddRecurseDirs, O::AddHiddenFiles };
+    const struct
+    {
+        std::vector<DroppedName> dropped;
+        AddChoices choices;
+        std::vector<AddPass> passes;
+    } cases[] = {
+        { { { "/s/a" }, { "/s/d", true }, { "/s/b" } }, plain,
+            { { "/s/d/", folders, { "*.*" } }, { "/s/", files, { "/s/a", "/s/b" } } } },
         // Each folder's own contents, not the last one's once per folder.
-        DropCase { "twoFoldersEachInside", { { "/s/d", true }, { "/s/e", true } }, kDefaults,
-            { { "/s/d/", kFolders, { "*.*" } }, { "/s/e/", kFolders, { "*.*" } } } },
-        DropCase { "folderInfoOneCall", { { "/s/d", true }, { "/o/e", true }, { "/s/a" } },
-            kFolderInfo,
-            { { "/s/", kFolders, { "/s/d/*.*", "/o/e/*.*" } }, { "/s/", kFolders, { "/s/a" } } } },
-        DropCase { "patternCharactersAreExact", { { "/s/a*?.txt" }, { "/s/[x]*", true } },
-            kFolderInfo,
-            { { "/s/", kFolders, { "/s/[x]\\*/*.*" } },
-                { "/s/", kFolders, { "/s/a\\*\\?.txt" } } } }),
-    RowName());
-
-TEST(DropCalls, Caption)
-{
-    EXPECT_EQ(droppedCaption({ "/s/a.txt" }), "File dragged: /s/a.txt");
-    EXPECT_EQ(droppedCaption({ "/s/a", "/s/b" }), "Files dragged: 2");
+        { { { "/s/d", true }, { "/s/e", true } }, plain,
+            { { "/s/d/", folders, { "*.*" } }, { "/s/e/", folders, { "*.*" } } } },
+        { { { "/s/d", true }, { "/o/e", true }, { "/s/a" } }, folderInfo,
+            { { "/s/", folders, { "/s/d/*.*", "/o/e/*.*" } }, { "/s/", folders, { "/s/a" } } } },
+        { { { "/s/a*?.txt" }, { "/s/[x]*", true } }, folderInfo,
+            { { "/s/", folders, { "/s/[x]\\*/*.*" } }, { "/s/", folders, { "/s/a\\*\\?.txt" } } } },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.dropped.front().path);
+        EXPECT_EQ(dropPasses(c.dropped, c.choices), c.passes);
+    }
 }
 
 // ---- the extractions of a drag out -----------------------------------------
 
-struct PlanCase
+TEST(DragOutPlan, EveryMemberKeepsAFile)
 {
-    const char *name;
-    std::vector<ViewEntry> rows;
-    std::vector<DragExtract> calls;
-    Names files;
-};
-AMX_ROW_PRINTS_NAME(PlanCase)
-
-class DragOutPlan : public ::testing::TestWithParam<PlanCase>
-{
-};
-
-TEST_P(DragOutPlan, EveryMemberKeepsAFile)
-{
-    const DragPlan plan = dragPlan(GetParam().rows, "/t/d/");
-    EXPECT_EQ(plan.calls, GetParam().calls);
-    EXPECT_EQ(plan.files, GetParam().files);
+    DragPlan plan = dragPlan({ { "p/", "x" }, { "q/", "x" }, { "r/", "x" }, { "", "y" } }, "/t/d/");
+    EXPECT_EQ(plan.calls,
+        (std::vector<DragExtract> {
+            { "/t/d/", { "p/x", "y" } }, { "/t/d/2/", { "q/x" } }, { "/t/d/3/", { "r/x" } } }));
+    EXPECT_EQ(plan.files, (Names { "/t/d/x", "/t/d/2/x", "/t/d/3/x", "/t/d/y" }));
+    // Exact names; without folder names a backslash ends the folder part too.
+    plan = dragPlan({ { "p/", "a*" }, { "", "w\\v" } }, "/t/d/");
+    EXPECT_EQ(plan.calls, (std::vector<DragExtract> { { "/t/d/", { "p/a\\*", "w\\\\v" } } }));
+    EXPECT_EQ(plan.files, (Names { "/t/d/a*", "/t/d/v" }));
 }
-
-INSTANTIATE_TEST_SUITE_P(DragOut, DragOutPlan,
-    ::testing::Values(PlanCase { "distinctNames", { { "", "a" }, { "p/", "b" } },
-                          { { "/t/d/", { "a", "p/b" } } }, { "/t/d/a", "/t/d/b" } },
-        PlanCase { "sameNameTwice", { { "p/", "x" }, { "q/", "x" }, { "r/", "x" }, { "", "y" } },
-            { { "/t/d/", { "p/x", "y" } }, { "/t/d/2/", { "q/x" } }, { "/t/d/3/", { "r/x" } } },
-            { "/t/d/x", "/t/d/2/x", "/t/d/3/x", "/t/d/y" } },
-        PlanCase { "patternAndBackslash", { { "p/", "a*" }, { "", "w\\v" } },
-            { { "/t/d/", { "p/a\\*", "w\\\\v" } } }, { "/t/d/a*", "/t/d/v" } }),
-    RowName());
