@@ -43,7 +43,7 @@ MainDragDrop::MainDragDrop(TMainForm &main, TDragForm &form)
     // Drops follow the open archive from here on.
     m_target->setEnableDrop(!main.currentArchive().empty());
     m_target->Refuse = [this] {
-        return m_dragging || TZipEngine::anyOperationRunning();
+        return m_dragging || m_form.isVisible() || TZipEngine::anyOperationRunning();
     };
     m_target->OnDrop = [this](TFileDropTarget &) {
         guard([this] {
@@ -64,8 +64,7 @@ MainDragDrop::~MainDragDrop()
 
 void MainDragDrop::dropped()
 {
-    if (m_main.currentArchive().empty() || m_target->Files.empty() || m_form.isVisible()
-        || refuseWhileOperationRuns())
+    if (m_main.currentArchive().empty() || m_target->Files.empty() || refuseWhileOperationRuns())
         return;
     m_form.showDrop(m_target->Files);
 }

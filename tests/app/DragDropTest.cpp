@@ -184,6 +184,7 @@ private Q_SLOTS:
         QVERIFY(!s.drop({ file })); // no archive open
         s.main.OpenArchive(zipOf({ { "old.txt", "old" } }));
         QVERIFY(s.drop({ file }));
+        QVERIFY(!s.drop({ file })); // one drop at a time
         s.form.CheckBox1->setChecked(true);
         s.form.CheckBox2->setChecked(false);
         s.form.CheckBox3->setChecked(true);
