@@ -3,6 +3,7 @@
 #include "app/AmbxUnit.h"
 #include "app/DiscoveryCommands.h"
 #include "app/EngineNoticeBridge.h"
+#include "app/ListDragDrop.h"
 #include "app/ListVerb.h"
 #include "app/ScriptVerbs.h"
 #include "app/Settings.h"
@@ -97,6 +98,8 @@ int main(int argc, char **argv)
     mainForm.dialogs().setCheckOut(&checkOut);
     TEXEForm exeForm;
     mainForm.dialogs().setExeForm(&exeForm);
+    TDragForm dragForm;
+    MainDragDrop dragDrop(mainForm, dragForm);
     mainForm.show();
     return app.exec();
 }

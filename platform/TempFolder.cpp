@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
 #include <set>
@@ -22,6 +23,12 @@ std::string userName()
     if (const passwd *pw = ::getpwuid(::geteuid()); pw && pw->pw_name && *pw->pw_name)
         return pw->pw_name;
     return std::to_string(::geteuid());
+}
+
+std::set<std::string> &dragFolders()
+{
+    static std::set<std::string> folders;
+    return folders;
 }
 
 } // namespace
@@ -57,9 +64,23 @@ void rememberTempCopy(const std::string &path)
     tempCopies().insert(path);
 }
 
+std::string makeDragFolder(const std::string &folder)
+{
+    std::string pattern = folder + "drag-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return {};
+    dragFolders().insert(pattern);
+    return pattern + '/';
+}
+
 void removeTempCopies()
 {
     for (const std::string &path : tempCopies())
         ::unlink(path.c_str());
     tempCopies().clear();
+    // The target of a drop has made its own copies long since.
+    std::error_code ec;
+    for (const std::string &path : dragFolders())
+        std::filesystem::remove_all(path, ec);
+    dragFolders().clear();
 }

@@ -17,4 +17,8 @@ bool prepareTempFolder(const std::string &folder);
 
 // Copies made for opening or viewing; removed when the program ends.
 void rememberTempCopy(const std::string &path);
+// A fresh folder inside folder (which must be ready) for the files of one
+// drag, ending in '/', or "" when none can be made. Removed with its
+// contents when the program ends.
+std::string makeDragFolder(const std::string &folder);
 void removeTempCopies();

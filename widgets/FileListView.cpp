@@ -102,6 +102,15 @@ void FileListView::setViewStyle(ViewStyle style)
     }
     // The icon views keep their own layout mode; a fresh layout avoids stale positions.
     m_icons->doItemsLayout();
+    // Changing the mode resets it.
+    m_icons->setDragEnabled(m_dragOut);
+}
+
+void FileListView::setDragOut(bool on)
+{
+    m_dragOut = on;
+    m_icons->setDragEnabled(on);
+    m_details->setDragEnabled(on);
 }
 
 QAbstractItemView *FileListView::currentView() const

@@ -43,6 +43,9 @@ public:
     // Off: a click selects only through the first column.
     void setFullRowSelect(bool on);
     bool hotTracking() const { return m_hotTracking; }
+    // On: a press on a selected row keeps the selection until the release,
+    // so that several rows can be dragged out together.
+    void setDragOut(bool on);
 
 Q_SIGNALS:
     void selectionChanged();
@@ -59,4 +62,5 @@ private:
     QTreeView *m_details;
     ViewStyle m_style = Details;
     bool m_hotTracking = false;
+    bool m_dragOut = false;
 };

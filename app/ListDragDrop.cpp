@@ -1,0 +1,176 @@
+#include "ListDragDrop.h"
+
+#include "AmbxUnit.h"
+
+#include "dialogs/Operations.h"
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+#include "platform/TempFolder.h"
+#include "widgets/FileListView.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTreeView>
+
+#include <filesystem>
+#include <map>
+
+DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
+{
+    DragPlan plan;
+    std::map<std::string, size_t> seen;
+    for (const ViewEntry &row : rows) {
+        // Without folder names the library keeps what follows the last
+        // backslash as well.
+        const std::string file = row.name.substr(row.name.find_last_of('\\') + 1);
+        const size_t layer = seen[file]++;
+        if (layer == plan.calls.size())
+            plan.calls.push_back(
+                { layer == 0 ? folder : folder + std::to_string(layer + 1) + '/', {} });
+        plan.calls[layer].specs.push_back(escapeSpec(row.path + row.name));
+        plan.files.push_back(plan.calls[layer].folder + file);
+    }
+    return plan;
+}
+
+MainDragDrop::MainDragDrop(TMainForm &main, TDragForm &form)
+    : m_main(main)
+    , m_form(form)
+    , m_target(new TFileDropTarget(&main))
+{
+    form.setLink(main, *this);
+    // Drops follow the open archive from here on.
+    m_target->setEnableDrop(!main.currentArchive().empty());
+    m_target->Refuse = [this] {
+        return m_dragging || m_form.isVisible() || TZipEngine::anyOperationRunning();
+    };
+    m_target->OnDrop = [this](TFileDropTarget &) {
+        guard([this] {
+            dropped();
+        });
+    };
+    FileListView *list = main.fileList();
+    list->setDragOut(true);
+    list->detailsView()->viewport()->installEventFilter(this);
+    if (auto *icons = list->findChild<QAbstractItemView *>(QStringLiteral("iconView")))
+        icons->viewport()->installEventFilter(this);
+}
+
+MainDragDrop::~MainDragDrop()
+{
+    delete m_target;
+}
+
+void MainDragDrop::dropped()
+{
+    if (m_main.currentArchive().empty() || m_target->Files.empty() || refuseWhileOperationRuns())
+        return;
+    m_form.showDrop(m_target->Files);
+}
+
+bool MainDragDrop::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        // A press on a row may become a drag; one beside the rows selects
+        // with a rubber band as usual.
+        auto *press = static_cast<QMouseEvent *>(event);
+        auto *view = qobject_cast<QAbstractItemView *>(watched->parent());
+        m_pressedAt = press->position().toPoint();
+        m_pressed =
+            press->button() == Qt::LeftButton && view && view->indexAt(m_pressedAt).isValid();
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        m_pressed = false;
+        return false;
+    case QEvent::MouseMove: {
+        auto *move = static_cast<QMouseEvent *>(event);
+        if (!m_pressed || !(move->buttons() & Qt::LeftButton))
+            return false;
+        // A click that wobbles a little stays a click, and selects nothing more.
+        if ((move->position().toPoint() - m_pressedAt).manhattanLength()
+            < QApplication::startDragDistance())
+            return true;
+        m_pressed = false;
+        if (m_main.fileList()->selectedCount() > 0)
+            guard([this] {
+                startDrag();
+            });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void MainDragDrop::startDrag()
+{
+    if (m_dragging || m_main.currentArchive().empty())
+        return;
+    std::vector<ViewEntry> rows;
+    for (int row : m_main.fileList()->selectedRows()) {
+        const FileRow &r = m_main.fileRows()[size_t(row)];
+        rows.push_back({ std::string(r.Path), std::string(r.Name) });
+    }
+    if (rows.empty() || refuseWhileOperationRuns())
+        return;
+    std::string temp = m_main.settings().Temp;
+    if (temp.empty() || temp.back() != '/')
+        temp += '/';
+    const std::string folder = prepareTempFolder(temp) ? makeDragFolder(temp) : std::string();
+    if (folder.empty()) {
+        Prompter::instance().notice(
+            QStringLiteral("Could not find the folder \"%1\".").arg(QString::fromStdString(temp)),
+            Prompter::Icon::Critical);
+        return;
+    }
+
+    // The window must not take its own drag.
+    struct DragScope
+    {
+        MainDragDrop &self;
+        bool wasEnabled = self.m_target->EnableDrop();
+        DragScope(MainDragDrop &s)
+            : self(s)
+        {
+            self.m_dragging = true;
+            self.m_target->setEnableDrop(false);
+        }
+        ~DragScope()
+        {
+            self.m_dragging = false;
+            self.m_target->setEnableDrop(wasEnabled);
+        }
+    } scope { *this };
+
+    const DragPlan plan = dragPlan(rows, folder);
+    TZipEngine &engine = m_main.engine();
+    engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
+    for (const DragExtract &call : plan.calls) {
+        std::error_code error;
+        std::filesystem::create_directories(call.folder, error);
+        engine.ExtrBaseDir = call.folder;
+        engine.FSpecArgs = call.specs;
+        engine.Extract();
+    }
+    auto source = std::make_shared<dnd::TFileDropSource>();
+    source->Files = plan.files;
+    dragFiles(m_main.fileList(), std::move(source), Exec);
+}
+
+std::string MainDragDrop::lastOpenDir() const
+{
+    return m_main.settings().LastOpenDir;
+}
+
+bool MainDragDrop::newArchive()
+{
+    return m_main.fileCommands().newArchive();
+}
+
+void MainDragDrop::openAndLoad(const std::string &path)
+{
+    m_main.session().openAndLoad(path);
+}

@@ -1,0 +1,218 @@
+#include "DragUnit.h"
+
+#include "Operations.h"
+
+#include "engine/CurrentFolder.h"
+#include "platform/Guard.h"
+#include "platform/Prompter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+struct ClearOnExit
+{
+    bool &flag;
+    ~ClearOnExit() { flag = false; }
+};
+
+} // namespace
+
+TDragForm::TDragForm()
+    : AmxDialog(
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("DragForm"));
+    setWindowTitle(QStringLiteral("Drag and Drop"));
+    auto *page = new QWidget(this);
+    auto *grid = new QGridLayout(page);
+
+    Label1 = new QLabel(page);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    grid->addWidget(Label1, 0, 0, 1, 4);
+
+    Edit1 = new QLineEdit(page);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    // The add always goes to the open archive: New... and Open... change it.
+    Edit1->setReadOnly(true);
+    auto *archiveLabel = new QLabel(QStringLiteral("A&dd to archive:"), page);
+    archiveLabel->setBuddy(Edit1);
+    Button3 = new QPushButton(QStringLiteral("&New..."), page);
+    Button4 = new QPushButton(QStringLiteral("&Open..."), page);
+    grid->addWidget(archiveLabel, 1, 0);
+    grid->addWidget(Edit1, 1, 1);
+    grid->addWidget(Button3, 1, 2);
+    grid->addWidget(Button4, 1, 3);
+
+    ComboBox1 = new QComboBox(page);
+    ComboBox1->addItems(
+        { QStringLiteral("Add (and replace) files"), QStringLiteral("Freshen existing files"),
+            QStringLiteral("Move files"), QStringLiteral("Update (and add) files") });
+    ComboBox2 = new QComboBox(page);
+    ComboBox2->addItems({ QStringLiteral("Maximum (slowest)"), QStringLiteral("Normal"),
+        QStringLiteral("Fast"), QStringLiteral("Super fast"), QStringLiteral("None") });
+    auto *actionLabel = new QLabel(QStringLiteral("Ac&tion:"), page);
+    actionLabel->setBuddy(ComboBox1);
+    auto *compressionLabel = new QLabel(QStringLiteral("&Compression:"), page);
+    compressionLabel->setBuddy(ComboBox2);
+    grid->addWidget(actionLabel, 2, 0);
+    grid->addWidget(ComboBox1, 2, 1);
+    grid->addWidget(compressionLabel, 3, 0);
+    grid->addWidget(ComboBox2, 3, 1);
+
+    auto *folders = new QGroupBox(QStringLiteral(" Folders "), page);
+    auto *folderLayout = new QVBoxLayout(folders);
+    CheckBox1 = new QCheckBox(QStringLiteral("&Save extra folder info"), folders);
+    folderLayout->addWidget(CheckBox1);
+    grid->addWidget(folders, 2, 2, 2, 2);
+    CheckBox2 = new QCheckBox(QStringLiteral("Include system and hidden files"), page);
+    CheckBox3 = new QCheckBox(QStringLiteral("Add Zip time"), page);
+    CheckBox4 = new QCheckBox(QStringLiteral("Store filenames in &8.3 format"), page);
+    grid->addWidget(CheckBox2, 4, 0, 1, 2);
+    grid->addWidget(CheckBox3, 5, 0, 1, 2);
+    grid->addWidget(CheckBox4, 6, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(1, 200);
+
+    int n = 1;
+    for (QComboBox *box : { ComboBox1, ComboBox2 })
+        box->setObjectName(QStringLiteral("ComboBox%1").arg(n++));
+    n = 1;
+    for (QCheckBox *box : { CheckBox1, CheckBox2, CheckBox3, CheckBox4 })
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(n++));
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button4->setObjectName(QStringLiteral("Button4"));
+    layOutWithPages(page, Button1, Button2);
+
+    ZipEngine1.Verbose = false;
+    ZipEngine1.AddCompLevel = 9;
+    ZipEngine1.OnProgress = [this](
+                                TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+        if (m_link)
+            m_link->operations().progress().progress(type, QStringLiteral("Adding"), name);
+    };
+    ZipEngine1.OnMessage = [this](TZipEngine &, int32_t code, const std::string &message) {
+        if (m_link)
+            m_link->operations().appendLog(message, code);
+    };
+
+    connect(Button1, &QPushButton::clicked, this, guarded(this, &TDragForm::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(this, &TDragForm::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, guarded(this, &TDragForm::Button3Click));
+    connect(Button4, &QPushButton::clicked, this, guarded(this, &TDragForm::Button4Click));
+}
+
+void TDragForm::setLink(MainWindowLink &link, ArchiveSwitcher &switcher)
+{
+    m_link = &link;
+    m_switcher = &switcher;
+    setOwner(link.ownerWindow());
+}
+
+void TDragForm::showDrop(const std::vector<std::string> &paths)
+{
+    m_paths = paths;
+    showOnTop();
+}
+
+void TDragForm::FormShow()
+{
+    Label1->setText(qs(droppedCaption(m_paths)));
+    Edit1->setText(m_link ? qs(m_link->currentArchive()) : QString());
+    ComboBox1->setCurrentIndex(0);
+    ComboBox2->setCurrentIndex(0);
+    CheckBox2->setChecked(true);
+    Button1->setFocus();
+}
+
+AddChoices TDragForm::choices() const
+{
+    AddChoices c;
+    c.action = ComboBox1->currentIndex();
+    c.compression = ComboBox2->currentIndex();
+    c.folderInfo = CheckBox1->isChecked();
+    c.hidden = CheckBox2->isChecked();
+    c.zipTime = CheckBox3->isChecked();
+    c.dosNames = CheckBox4->isChecked();
+    return c;
+}
+
+void TDragForm::Button3Click()
+{
+    if (m_switcher && m_link && m_switcher->newArchive())
+        Edit1->setText(qs(m_link->currentArchive()));
+}
+
+void TDragForm::Button4Click()
+{
+    if (!m_switcher || refuseWhileOperationRuns())
+        return;
+    const QString file =
+        Prompter::instance().openFile(QStringLiteral("Open"), qs(m_switcher->lastOpenDir()),
+            QStringLiteral("Zip files|*.zip|Archives and .exe files|*.exe;*.zip"));
+    if (file.isEmpty())
+        return;
+    const std::string path = QFileInfo(file).absoluteFilePath().toStdString();
+    m_switcher->openAndLoad(path);
+    Edit1->setText(qs(path));
+}
+
+void TDragForm::Button1Click()
+{
+    // The library lets events through while it works: OK can come again.
+    if (m_running || ZipEngine1.ZipLibBusy || !m_link || !m_switcher || refuseWhileOperationRuns())
+        return;
+    const std::string archive = m_link->currentArchive();
+    if (archive.empty())
+        return;
+    m_running = true;
+    ClearOnExit done { m_running };
+    m_calls.clear();
+    m_link->operations().startLog();
+    // A failure here leaves the dialog open and nothing added.
+    deleteIfEmpty(archive);
+    close();
+
+    const AddChoices c = choices();
+    const std::vector<DroppedName> dropped = classifyDropped(m_paths);
+    const int64_t total = droppedTotal(dropped);
+    const std::vector<AddPass> passes = dropPasses(dropped, c);
+    CurrentFolderKeeper keepFolder;
+    // A folder that cannot be entered stops the run before the archive changes.
+    for (const AddPass &pass : passes)
+        changeDir(pass.currentDir);
+    ZipEngine1.AddCompLevel = compressionLevel(c.compression);
+    ZipEngine1.setZipFilename(archive);
+    {
+        StatusProgress &progress = m_link->operations().progress();
+        progress.begin(total);
+        struct EndOnExit
+        {
+            StatusProgress &p;
+            ~EndOnExit() { p.end(); }
+        } end { progress };
+        for (const AddPass &pass : passes) {
+            changeDir(pass.currentDir);
+            ZipEngine1.AddOptions = pass.options;
+            ZipEngine1.FSpecArgs = pass.specs;
+            m_calls.push_back(pass);
+            ZipEngine1.Add();
+        }
+    }
+    m_switcher->openAndLoad(Edit1->text().toStdString());
+    m_link->operations().reportFailures();
+}

@@ -1,0 +1,276 @@
+// Files dropped on the main window and members dragged out of its list, with
+// the windows created as the program creates them, the real libraries and
+// real archives.
+
+#include "app/ListDragDrop.h"
+#include "platform/TempFolder.h"
+#include "tests/support/MainWindow.h"
+#include "tests/support/Peers.h"
+#include "tests/support/TestDir.h"
+#include "widgets/FileListView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTreeView>
+
+using namespace amxtest;
+using Names = std::vector<std::string>;
+
+namespace {
+
+struct Session
+{
+    ScriptedPrompter prompter;
+    TMainForm main;
+    TDragForm form;
+    MainDragDrop dnd { main, form };
+
+    explicit Session(const std::string &archive)
+        : main(archive.empty() ? QStringList {} : QStringList { qs(archive) })
+    {
+        main.show();
+    }
+
+    // Drops the paths on the window as a file manager does; true when taken.
+    bool drop(const Names &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string &p : paths)
+            urls.push_back(QUrl::fromLocalFile(qs(p)));
+        data.setUrls(urls);
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter({ 20, 20 }, offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&main, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(20, 20), offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&main, &drop);
+        QCoreApplication::processEvents();
+        return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    }
+
+    int rowOf(const std::string &member)
+    {
+        for (size_t i = 0; i < main.FileRowCount(); ++i)
+            if (main.fileRows()[i].member() == member)
+                return int(i);
+        qFatal("no row %s", member.c_str());
+    }
+};
+
+} // namespace
+
+class DragDropTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+    int m_count = 0;
+
+    std::string fresh(const std::string &stem) { return stem + std::to_string(++m_count); }
+
+    // An archive zip made of the given files (name, content).
+    std::string zipOf(const std::vector<std::pair<std::string, std::string>> &files)
+    {
+        const std::string folder = fresh("zsrc");
+        for (const auto &[name, content] : files)
+            m_dir.createFile(folder + "/" + name, content);
+        const std::string archive = (m_dir / (fresh("arc") + ".zip")).string();
+        runOk({ "zip", "-q", "-r", "-D", archive, "." }, (m_dir / folder).string());
+        return archive;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+    }
+
+    void init() { std::filesystem::current_path(m_dir.path()); }
+
+    // Names separated by blanks; "calls": the library calls the add made.
+    void dropAddsToTheOpenArchive_data()
+    {
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("emptyArchive");
+        QTest::addColumn<QString>("members");
+        QTest::addColumn<QString>("gone");
+        QTest::addColumn<int>("calls");
+        QTest::newRow("one file") << "a.txt" << 0 << false << "a.txt old.txt"
+                                  << "" << 1;
+        QTest::newRow("three files")
+            << "a.txt b.txt c.txt" << 0 << false << "a.txt b.txt c.txt old.txt"
+            << "" << 1;
+        QTest::newRow("a folder and two files")
+            << "d a.txt b.txt" << 0 << false << "a.txt b.txt deep/ deep/y.txt old.txt x1.txt"
+            << "" << 2;
+        QTest::newRow("two folders")
+            << "d e" << 0 << false << "deep/ deep/y.txt old.txt x1.txt x2.txt"
+            << "" << 2;
+        QTest::newRow("onto a 0-byte archive") << "a.txt e" << 0 << true << "a.txt x2.txt"
+                                               << "" << 2;
+        QTest::newRow("move files") << "a.txt e" << 2 << false << "a.txt old.txt x2.txt"
+                                    << "a.txt e/x2.txt" << 2;
+        QTest::newRow("a name with * and ?") << "s*?.txt" << 2 << false << "old.txt s*?.txt"
+                                             << "s*?.txt" << 1;
+    }
+
+    void dropAddsToTheOpenArchive()
+    {
+        QFETCH(QString, dropped);
+        QFETCH(int, action);
+        QFETCH(bool, emptyArchive);
+        QFETCH(QString, members);
+        QFETCH(QString, gone);
+        QFETCH(int, calls);
+
+        const std::string src = fresh("src");
+        for (const char *name : { "a.txt", "b.txt", "c.txt", "d/x1.txt", "d/deep/y.txt", "e/x2.txt",
+                 "s*?.txt", "sab.txt", "s*x.txt" })
+            m_dir.createFile(src + "/" + name, name);
+        const std::string archive = emptyArchive
+            ? m_dir.createFile(fresh("empty") + ".zip").string()
+            : zipOf({ { "old.txt", "old" } });
+        Session s(archive);
+        Names paths;
+        for (const QString &name : dropped.split(' '))
+            paths.push_back((m_dir / src / name.toStdString()).string());
+
+        QVERIFY(s.drop(paths));
+        QVERIFY(s.form.isVisible());
+        QVERIFY(!s.main.isEnabled());
+        QCOMPARE(s.form.Label1->text(),
+            paths.size() == 1 ? "File dragged: " + qs(paths[0])
+                              : QStringLiteral("Files dragged: %1").arg(paths.size()));
+        QCOMPARE(s.form.Edit1->text(), qs(archive));
+        s.form.ComboBox1->setCurrentIndex(action);
+        s.form.Button1->click();
+
+        QVERIFY(!s.form.isVisible());
+        QVERIFY(s.main.isEnabled());
+        QCOMPARE(int(s.form.lastCalls().size()), calls);
+        Names expected;
+        size_t files = 0; // the list shows no folders
+        for (const QString &m : members.split(' ')) {
+            expected.push_back(m.toStdString());
+            files += !m.endsWith('/');
+        }
+        QCOMPARE(sortedNames(archive), expected);
+        QCOMPARE(s.main.FileRowCount(), files);
+        for (const QString &g : gone.split(' ', Qt::SkipEmptyParts))
+            QVERIFY2(!std::filesystem::exists(m_dir / src / g.toStdString()), qPrintable(g));
+        // Look-alikes of a name with pattern characters stay where they are.
+        QVERIFY(std::filesystem::exists(m_dir / src / "sab.txt"));
+        QVERIFY(std::filesystem::exists(m_dir / src / "s*x.txt"));
+        QVERIFY(s.main.findChild<QAction *>("ViewLastOutput2")->isEnabled());
+        QVERIFY2(s.prompter.shown().empty(), qPrintable(s.prompter.texts().join("|")));
+    }
+
+    void dialogKeepsItsChoicesAndSwitchesArchives()
+    {
+        const std::string file = m_dir.createFile("dropped.txt", "eff").string();
+        const std::string other = zipOf({ { "o.txt", "o" } });
+        Session s({});
+        QVERIFY(!s.drop({ file })); // no archive open
+        s.main.OpenArchive(zipOf({ { "old.txt", "old" } }));
+        QVERIFY(s.drop({ file }));
+        QVERIFY(!s.drop({ file })); // one drop at a time
+        s.form.CheckBox1->setChecked(true);
+        s.form.CheckBox2->setChecked(false);
+        s.form.CheckBox3->setChecked(true);
+        s.form.ComboBox2->setCurrentIndex(3);
+        s.form.Button2->click();
+        QVERIFY(s.main.isEnabled());
+
+        QVERIFY(s.drop({ file }));
+        QVERIFY(s.form.CheckBox1->isChecked());
+        QVERIFY(s.form.CheckBox2->isChecked()); // checked again at every showing
+        QVERIFY(s.form.CheckBox3->isChecked());
+        QCOMPARE(s.form.ComboBox2->currentIndex(), 0);
+
+        s.prompter.answerFile(qs(other));
+        s.form.Button4->click();
+        QCOMPARE(s.form.Edit1->text(), qs(other));
+        QCOMPARE(s.main.currentArchive(), other);
+        s.form.CheckBox1->setChecked(false);
+        s.form.Button1->click();
+        QCOMPARE(sortedNames(other), (Names { "dropped.txt", "o.txt" }));
+        QCOMPARE(s.main.FileRowCount(), size_t(2));
+        QVERIFY(s.prompter.allAnswersUsed());
+    }
+
+    // The selected rows are extracted into a folder of their own and offered
+    // as local files; same-named members keep a file each.
+    void dragOutOffersTheExtractedFiles()
+    {
+        const std::string archive = zipOf({ { "a.txt", "alpha" }, { "p/x.txt", "px" },
+            { "q/x.txt", "qx" }, { "r/w*.txt", "star" }, { "r/wa.txt", "wa" } });
+        Session s(archive);
+        const std::string temp = (m_dir / fresh("temp")).string() + "/";
+        s.main.settings().Temp = temp;
+        QStringList offered;
+        bool dropsDuringDrag = true;
+        int drags = 0;
+        s.dnd.Exec = [&](QDrag &drag) {
+            ++drags;
+            dropsDuringDrag = s.main.acceptDrops();
+            for (const QUrl &url : drag.mimeData()->urls())
+                offered.push_back(url.toLocalFile());
+            return Qt::CopyAction;
+        };
+        for (const char *m : { "a.txt", "p/x.txt", "q/x.txt", "r/w*.txt" })
+            s.main.fileList()->selectionModel()->select(
+                s.main.fileList()->model()->index(s.rowOf(m), 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+        // A press on a selected row keeps the selection; a drag starts only
+        // past the drag distance.
+        QTreeView *view = s.main.fileList()->detailsView();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.main));
+        const QPoint at = view->visualRect(view->model()->index(s.rowOf("p/x.txt"), 0)).center();
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(s.main.fileList()->selectedCount(), 4);
+        auto moveTo = [&](QPoint p) {
+            QMouseEvent move(QEvent::MouseMove, p, view->viewport()->mapToGlobal(p), Qt::NoButton,
+                Qt::LeftButton, {});
+            QCoreApplication::sendEvent(view->viewport(), &move);
+        };
+        moveTo(at + QPoint(QApplication::startDragDistance() - 1, 0));
+        QCOMPARE(drags, 0);
+        moveTo(at + QPoint(QApplication::startDragDistance(), 0));
+        QCOMPARE(drags, 1);
+
+        QVERIFY(!dropsDuringDrag);
+        QVERIFY(s.main.acceptDrops());
+        QCOMPARE(offered.size(), 4);
+
+        const QString folder = QFileInfo(offered[0]).path() + "/";
+        QVERIFY(folder.startsWith(qs(temp)) && folder != qs(temp));
+        std::vector<std::pair<QString, std::string>> files;
+        for (const QString &file : offered)
+            files.emplace_back(QFileInfo(file).fileName(), readFile(file.toStdString()));
+        std::sort(files.begin(), files.end());
+        QCOMPARE(files,
+            (std::vector<std::pair<QString, std::string>> { { "a.txt", "alpha" },
+                { "w*.txt", "star" }, { "x.txt", "px" }, { "x.txt", "qx" } }));
+        QVERIFY(offered.contains(folder + "2/x.txt"));
+        QVERIFY(!std::filesystem::exists(folder.toStdString() + "wa.txt"));
+
+        removeTempCopies();
+        QVERIFY(!std::filesystem::exists(folder.toStdString()));
+        QVERIFY(std::filesystem::exists(temp));
+    }
+};
+
+QTEST_MAIN(DragDropTest)
+#include "DragDropTest.moc"
