@@ -167,7 +167,7 @@ std::string MainDragDrop::lastOpenDir() const
 
 bool MainDragDrop::newArchive()
 {
-    return m_main.fileCommands().newArchive();
+    return m_main.fileMenu().commands().newArchive();
 }
 
 void MainDragDrop::openAndLoad(const std::string &path)
