@@ -131,7 +131,8 @@ public:
         }
     }
 
-    void commit(mode_t mode, bool setMode, int64_t mtime, const std::string &display)
+    // Everything but the final rename, so that it can run on a worker.
+    void complete(mode_t mode, bool setMode, int64_t mtime, const std::string &display)
     {
         int fd = m_fd.get();
         if (m_pos > m_dataEnd && ::ftruncate(fd, off_t(m_pos)) != 0)
@@ -142,6 +143,12 @@ public:
         ::futimens(fd, times);
         if (::close(m_fd.release()) != 0)
             throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
+    }
+
+    // Puts the file in place. Runs only after the member was reported, so a
+    // cancel answered to that report leaves the file it would replace alone.
+    void publish(const std::string &display)
+    {
         if (m_name != m_target
             && ::renameat(m_dir->get(), m_name.c_str(), m_dir->get(), m_target.c_str()) != 0)
             throw ZipFailure(ZipError::ReplaceFailed, display + " (" + errnoText(errno) + ")");
@@ -218,6 +225,7 @@ public:
     bool testOnly = false;
 
     // Results.
+    std::unique_ptr<OutputFile> output; // written, waiting to be put in place
     Note failure { ZipError::None, {} };
     bool kept = false; // existed and was left alone
     bool done = false;
@@ -246,7 +254,7 @@ public:
 
     void extract(const std::atomic<bool> &stop, const Progress &progress)
     {
-        std::unique_ptr<OutputFile> out;
+        std::unique_ptr<OutputFile> &out = output;
         if (!testOnly) {
             out = openOutput(dir, leaf, mode, perms, display);
             if (!out) {
@@ -284,7 +292,7 @@ public:
             throw ZipFailure(ZipError::BadCrc, display + text);
         }
         if (out)
-            out->commit(perms, setPerms, entry->mtime, display);
+            out->complete(perms, setPerms, entry->mtime, display);
         done = true;
     }
 
@@ -586,6 +594,14 @@ void Extractor::readLink(
 
 void Extractor::finish(ExtractJob &job)
 {
+    if (job.done && job.output) {
+        try {
+            job.output->publish(job.display);
+        } catch (const ZipFailure &f) {
+            job.failure = { f.code(), f.detail() };
+        }
+        job.output.reset();
+    }
     if (job.failure.code != ZipError::None)
         m_rep.problem(job.failure.code, job.failure.detail);
     else if (job.kept)
