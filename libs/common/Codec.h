@@ -11,12 +11,33 @@ namespace amx {
 
 // Members up to this size are handled whole in memory by libdeflate.
 constexpr uint64_t bufferBudget = 16u << 20;
+// Larger members are deflated in independent pieces of this size, on all cores.
+constexpr size_t pieceSize = 1u << 20;
+// One large member inflated whole needs its packed and its plain size at once.
+constexpr uint64_t inflateBudget = 192u << 20;
+
+// The limits above; AMX_BUFFER_BUDGET and AMX_PIECE_SIZE (bytes) lower them so
+// that the large-member paths can be exercised with small files.
+struct MemoryLimits
+{
+    uint64_t buffer = bufferBudget;
+    size_t piece = pieceSize;
+    uint64_t inflate = inflateBudget;
+};
+MemoryLimits memoryLimits();
 
 uint32_t crc32Update(uint32_t crc, const void *data, size_t n);
 
 // Deflates a whole buffer at a level of 1..9 with this thread's compressor.
 // Returns false when the result would not be smaller than the input.
 bool deflateBuffer(int level, const std::string &in, std::string &out);
+
+// Deflates one piece of a member so that the pieces, joined in order, form one
+// deflate stream: every piece but the last ends on a byte boundary without the
+// final-block mark. A piece that deflate does not shrink is kept in stored blocks.
+void deflatePiece(int level, const char *in, size_t n, bool last, std::string &out);
+
+uint32_t crc32Combine(uint32_t first, uint32_t second, uint64_t secondSize);
 
 enum class InflateResult { Ok, BadData, WrongSize };
 // Inflates a whole member whose size is known.

@@ -63,6 +63,7 @@ struct CancelCase
     const char *name;
     int32_t action;
     int at;
+    int level = 0;
 };
 AMX_ROW_PRINTS_NAME(CancelCase)
 
@@ -76,14 +77,17 @@ TEST_P(CancelAddTest, LeavesArchiveAndSourcesAlone)
     Recorder rec;
     rec.cancelAction = GetParam().action;
     rec.cancelAt = GetParam().at;
-    EXPECT_EQ(runAdd(s.dir.str(), s.request(), rec), 0);
+    AddRequest add = s.request();
+    add.level = GetParam().level;
+    EXPECT_EQ(runAdd(s.dir.str(), add, rec), 0);
     EXPECT_FALSE(rec.calledAfterCancel) << rec.dump();
     s.expectUnchanged();
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, CancelAddTest,
     testing::Values(CancelCase { "FirstFile", 1, 1 }, CancelCase { "SmallFileSteps", 2, 5 },
-        CancelCase { "StreamedFile", 2, 200 }, CancelCase { "LastEnd", 3, 3 }),
+        CancelCase { "StreamedFile", 2, 200 }, CancelCase { "StreamedDeflated", 2, 300, 6 },
+        CancelCase { "LastEnd", 3, 3 }),
     amxtest::RowName());
 
 // Runs fn in a child process and returns its exit status.
