@@ -270,7 +270,7 @@ public:
         };
         if (entry->method == methodStored)
             copyStored(emit);
-        else if (!large)
+        else if (!large || entry->usize + entry->csize <= memoryLimits().inflate)
             inflateWhole(emit);
         else
             inflateStream(emit);
@@ -528,7 +528,8 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
         job->perms = mode_t(0666 & ~m_umask);
     // The mode given at creation passes through the umask; set it again only when it matters.
     job->setPerms = (job->perms & ~m_umask) != job->perms;
-    job->large = e.usize > bufferBudget || e.csize > bufferBudget;
+    const uint64_t budget = memoryLimits().buffer;
+    job->large = e.usize > budget || e.csize > budget;
     return job;
 }
 
@@ -561,7 +562,8 @@ std::unique_ptr<ExtractJob> Extractor::planTest(size_t i)
     job->kind = JobKind::File;
     job->testOnly = true;
     job->archiveFd = m_archive.fd();
-    job->large = e.usize > bufferBudget || e.csize > bufferBudget;
+    const uint64_t budget = memoryLimits().buffer;
+    job->large = e.usize > budget || e.csize > budget;
     return job;
 }
 
