@@ -303,20 +303,21 @@ private:
 
     template <class Emit> void inflateWhole(Emit &emit)
     {
-        std::string in(size_t(entry->csize), '\0');
-        if (entry->csize && !preadFull(archiveFd, in.data(), in.size(), span.dataOffset))
-            throw ZipFailure(ZipError::Truncated, display);
-        std::string out(size_t(entry->usize), '\0');
-        switch (inflateBuffer(in.data(), in.size(), out.data(), out.size())) {
-        case InflateResult::Ok:
-            break;
-        case InflateResult::WrongSize:
-            throw ZipFailure(ZipError::BadSize, display + " (size differs from the declared one)");
-        case InflateResult::BadData:
-            throw ZipFailure(ZipError::BadData, display);
+        ByteBuffer out(size_t(entry->usize));
+        {
+            ByteBuffer in(size_t(entry->csize));
+            if (entry->csize && !preadFull(archiveFd, in.data(), in.size(), span.dataOffset))
+                throw ZipFailure(ZipError::Truncated, display);
+            switch (inflateBuffer(in.data(), in.size(), out.data(), out.size())) {
+            case InflateResult::Ok:
+                break;
+            case InflateResult::WrongSize:
+                throw ZipFailure(
+                    ZipError::BadSize, display + " (size differs from the declared one)");
+            case InflateResult::BadData:
+                throw ZipFailure(ZipError::BadData, display);
+            }
         }
-        in.clear();
-        in.shrink_to_fit();
         for (size_t at = 0; at < out.size(); at += chunkSize)
             emit(out.data() + at, std::min(chunkSize, out.size() - at));
     }

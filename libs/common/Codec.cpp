@@ -6,8 +6,30 @@
 #include <cstdlib>
 #include <libdeflate.h>
 #include <new>
+#include <sys/mman.h>
 
 namespace amx {
+
+ByteBuffer::ByteBuffer(size_t size)
+    : m_size(size)
+{
+    if (size < (1u << 20)) {
+        m_small.reset(new char[size]);
+        m_data = m_small.get();
+        return;
+    }
+    void *p = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED)
+        throw std::bad_alloc();
+    ::madvise(p, size, MADV_HUGEPAGE);
+    m_data = static_cast<char *>(p);
+}
+
+ByteBuffer::~ByteBuffer()
+{
+    if (!m_small)
+        ::munmap(m_data, m_size);
+}
 
 uint32_t crc32Update(uint32_t crc, const void *data, size_t n)
 {

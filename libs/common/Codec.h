@@ -26,6 +26,24 @@ struct MemoryLimits
 };
 MemoryLimits memoryLimits();
 
+// A scratch buffer that is not zero-filled; a large one comes straight from the
+// kernel, in huge pages where the system offers them, and goes back whole.
+class ByteBuffer
+{
+public:
+    explicit ByteBuffer(size_t size);
+    ~ByteBuffer();
+    ByteBuffer(const ByteBuffer &) = delete;
+    ByteBuffer &operator=(const ByteBuffer &) = delete;
+    char *data() { return m_data; }
+    size_t size() const { return m_size; }
+
+private:
+    std::unique_ptr<char[]> m_small;
+    char *m_data = nullptr;
+    size_t m_size = 0;
+};
+
 uint32_t crc32Update(uint32_t crc, const void *data, size_t n);
 
 // Deflates a whole buffer at a level of 1..9 with this thread's compressor.
