@@ -212,16 +212,6 @@ void ZStreamDeleter::operator()(z_stream *s) const
     delete s;
 }
 
-ZStream makeDeflater(int level)
-{
-    auto s = new z_stream {};
-    if (deflateInit2(s, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
-        delete s;
-        throw std::bad_alloc();
-    }
-    return ZStream(s, ZStreamDeleter { false });
-}
-
 ZStream makeInflater()
 {
     auto s = new z_stream {};

@@ -61,14 +61,13 @@ enum class InflateResult { Ok, BadData, WrongSize };
 // Inflates a whole member whose size is known.
 InflateResult inflateBuffer(const char *in, size_t inSize, char *out, size_t outSize);
 
-// zlib streams for members too large for the budget.
+// zlib inflate streams for members too large for the budget.
 struct ZStreamDeleter
 {
     bool inflating;
     void operator()(z_stream *s) const;
 };
 using ZStream = std::unique_ptr<z_stream, ZStreamDeleter>;
-ZStream makeDeflater(int level); // raw deflate
 ZStream makeInflater(); // raw inflate
 
 } // namespace amx
