@@ -278,7 +278,7 @@ public:
         };
         if (entry->method == methodStored)
             copyStored(emit);
-        else if (!large)
+        else if (!large || entry->usize + entry->csize <= memoryLimits().inflate)
             inflateWhole(emit);
         else
             inflateStream(emit);
@@ -311,20 +311,21 @@ private:
 
     template <class Emit> void inflateWhole(Emit &emit)
     {
-        std::string in(size_t(entry->csize), '\0');
-        if (entry->csize && !preadFull(archiveFd, in.data(), in.size(), span.dataOffset))
-            throw ZipFailure(ZipError::Truncated, display);
-        std::string out(size_t(entry->usize), '\0');
-        switch (inflateBuffer(in.data(), in.size(), out.data(), out.size())) {
-        case InflateResult::Ok:
-            break;
-        case InflateResult::WrongSize:
-            throw ZipFailure(ZipError::BadSize, display + " (size differs from the declared one)");
-        case InflateResult::BadData:
-            throw ZipFailure(ZipError::BadData, display);
+        ByteBuffer out(size_t(entry->usize));
+        {
+            ByteBuffer in(size_t(entry->csize));
+            if (entry->csize && !preadFull(archiveFd, in.data(), in.size(), span.dataOffset))
+                throw ZipFailure(ZipError::Truncated, display);
+            switch (inflateBuffer(in.data(), in.size(), out.data(), out.size())) {
+            case InflateResult::Ok:
+                break;
+            case InflateResult::WrongSize:
+                throw ZipFailure(
+                    ZipError::BadSize, display + " (size differs from the declared one)");
+            case InflateResult::BadData:
+                throw ZipFailure(ZipError::BadData, display);
+            }
         }
-        in.clear();
-        in.shrink_to_fit();
         for (size_t at = 0; at < out.size(); at += chunkSize)
             emit(out.data() + at, std::min(chunkSize, out.size() - at));
     }
@@ -536,7 +537,8 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
         job->perms = mode_t(0666 & ~m_umask);
     // The mode given at creation passes through the umask; set it again only when it matters.
     job->setPerms = (job->perms & ~m_umask) != job->perms;
-    job->large = e.usize > bufferBudget || e.csize > bufferBudget;
+    const uint64_t budget = memoryLimits().buffer;
+    job->large = e.usize > budget || e.csize > budget;
     return job;
 }
 
@@ -569,7 +571,8 @@ std::unique_ptr<ExtractJob> Extractor::planTest(size_t i)
     job->kind = JobKind::File;
     job->testOnly = true;
     job->archiveFd = m_archive.fd();
-    job->large = e.usize > bufferBudget || e.csize > bufferBudget;
+    const uint64_t budget = memoryLimits().buffer;
+    job->large = e.usize > budget || e.csize > budget;
     return job;
 }
 

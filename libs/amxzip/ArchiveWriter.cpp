@@ -11,6 +11,9 @@
 namespace amx {
 
 constexpr size_t writeBuffer = 1u << 20;
+// Writeback is started every so often, so that the flush before the rename
+// finds little left to write.
+constexpr uint64_t writebackStep = 8u << 20;
 
 namespace {
 
@@ -68,6 +71,16 @@ void ArchiveWriter::flush()
         fail(errno);
     m_pos += m_buf.size();
     m_buf.clear();
+    startWriteback();
+}
+
+void ArchiveWriter::startWriteback()
+{
+    if (m_pos < m_synced + writebackStep)
+        return;
+    // Only a hint: where it is not supported the final flush does it all.
+    ::sync_file_range(m_fd.get(), off_t(m_synced), off_t(m_pos - m_synced), SYNC_FILE_RANGE_WRITE);
+    m_synced = m_pos;
 }
 
 void ArchiveWriter::write(const void *data, size_t n)
@@ -78,9 +91,22 @@ void ArchiveWriter::write(const void *data, size_t n)
         if (!pwriteFull(m_fd.get(), data, n, m_pos))
             fail(errno);
         m_pos += n;
+        startWriteback();
         return;
     }
     m_buf.append(static_cast<const char *>(data), n);
+}
+
+void ArchiveWriter::rewind(uint64_t at)
+{
+    if (at >= m_pos) {
+        m_buf.resize(std::min<size_t>(m_buf.size(), size_t(at - m_pos)));
+        return;
+    }
+    m_buf.clear();
+    m_pos = at;
+    m_synced = std::min(m_synced, at);
+    m_shortened = true;
 }
 
 void ArchiveWriter::patch(uint64_t at, const std::string &bytes)
@@ -97,7 +123,7 @@ void ArchiveWriter::copyFrom(int fd, uint64_t offset, uint64_t n)
     while (n > 0) {
         loff_t in = loff_t(offset), out = loff_t(m_pos);
         ssize_t r = ::copy_file_range(
-            fd, &in, m_fd.get(), &out, size_t(std::min<uint64_t>(n, 1u << 30)), 0);
+            fd, &in, m_fd.get(), &out, size_t(std::min<uint64_t>(n, 2 * writebackStep)), 0);
         if (r < 0 && errno == EINTR)
             continue;
         if (r <= 0) {
@@ -109,6 +135,7 @@ void ArchiveWriter::copyFrom(int fd, uint64_t offset, uint64_t n)
         offset += uint64_t(r);
         m_pos += uint64_t(r);
         n -= uint64_t(r);
+        startWriteback();
     }
     std::string buf(size_t(std::min<uint64_t>(n, writeBuffer)), '\0');
     while (n > 0) {
@@ -120,6 +147,7 @@ void ArchiveWriter::copyFrom(int fd, uint64_t offset, uint64_t n)
         offset += chunk;
         m_pos += chunk;
         n -= chunk;
+        startWriteback();
     }
 }
 
@@ -127,6 +155,8 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
 {
     flush();
     int fd = m_fd.get();
+    if (m_shortened && ::ftruncate(fd, off_t(m_pos)) != 0)
+        fail(errno);
     if (::fchmod(fd, mode) != 0 || ::fdatasync(fd) != 0)
         fail(errno);
     if (mtime) {

@@ -25,6 +25,8 @@ public:
     void write(const std::string &s) { write(s.data(), s.size()); }
     // Rewrites bytes already written (a header whose sizes are now known).
     void patch(uint64_t at, const std::string &bytes);
+    // Drops what was written from `at` on.
+    void rewind(uint64_t at);
     // Copies bytes of another file unchanged.
     void copyFrom(int fd, uint64_t offset, uint64_t n);
     // Flushes to disk and renames over the archive. Throws ZipFailure.
@@ -32,6 +34,7 @@ public:
 
 private:
     void flush();
+    void startWriteback();
     [[noreturn]] void fail(int err);
 
     std::string m_target;
@@ -42,6 +45,8 @@ private:
     uint64_t m_pos = 0;
     std::string m_buf;
     bool m_committed = false;
+    bool m_shortened = false; // the file may hold bytes past the end
+    uint64_t m_synced = 0; // writeback started up to here
 };
 
 } // namespace amx

@@ -20,7 +20,6 @@ namespace amx {
 
 namespace {
 
-constexpr size_t chunkSize = 1u << 20;
 // Members whose size may reach 4 GiB get room for 64-bit sizes in their
 // local header before their compressed size is known.
 constexpr uint64_t zip64Margin = 0xf0000000u;
@@ -114,6 +113,33 @@ private:
     }
 };
 
+// One piece of a large member: its checksum and, when deflating, its deflate part.
+class PieceJob : public Job
+{
+public:
+    std::string in;
+    std::string out;
+    int level = 0;
+    bool last = false;
+    uint32_t crc = 0;
+    bool outOfMemory = false;
+
+    uint64_t weight() const override { return uint64_t(in.size()) * 2; }
+
+    void run(const std::atomic<bool> &stop) override
+    {
+        if (stop)
+            return;
+        crc = crc32Update(0, in.data(), in.size());
+        try {
+            if (level > 0)
+                deflatePiece(level, in.data(), in.size(), last, out);
+        } catch (const std::bad_alloc &) {
+            outOfMemory = true;
+        }
+    }
+};
+
 // An old member copied unchanged, or a source to add; in output order.
 struct Slot
 {
@@ -149,6 +175,8 @@ private:
     void copyOld(ArchiveWriter &out, size_t i);
     void writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot);
     void streamLarge(ArchiveWriter &out, const Source &src, Entry &e);
+    uint64_t pumpPieces(
+        ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc, uint64_t &total);
     void addEntry(const Entry &e)
     {
         m_central.push_back(e);
@@ -158,6 +186,7 @@ private:
     const AddOptions &m_opt;
     Reporter &m_rep;
     ArchiveReader *m_old;
+    Pipeline *m_pipeline = nullptr;
     std::vector<Entry> m_central;
     std::vector<const Source *> m_done;
     int32_t m_added = 0;
@@ -174,49 +203,80 @@ void Rewriter::copyOld(ArchiveWriter &out, size_t i)
     addEntry(e);
 }
 
+// Reads a large member piece by piece on this thread while the workers deflate
+// the pieces; they are written in order. Returns the bytes written.
+uint64_t Rewriter::pumpPieces(
+    ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc, uint64_t &total)
+{
+    const size_t piece = memoryLimits().piece;
+    const uint64_t expected = uint64_t(src.st.st_size);
+    uint64_t packed = 0, read = 0;
+    crc = 0;
+    total = 0;
+    auto writeNext = [&] {
+        auto job = m_pipeline->next();
+        auto &p = static_cast<PieceJob &>(*job);
+        if (p.outOfMemory)
+            throw ZipFailure(ZipError::Internal, src.path + " (out of memory)");
+        const std::string &data = level > 0 ? p.out : p.in;
+        out.write(data);
+        packed += data.size();
+        crc = crc32Combine(crc, p.crc, p.in.size());
+        m_rep.progress(total, total + p.in.size());
+        total += p.in.size();
+    };
+    try {
+        for (bool last = false; !last;) {
+            auto job = std::make_unique<PieceJob>();
+            job->level = level;
+            // A file that grew since it was found is taken as it was.
+            job->in.resize(size_t(std::min<uint64_t>(piece, expected - read)));
+            ssize_t n = job->in.empty() ? 0 : readFull(fd, job->in.data(), job->in.size());
+            if (n < 0)
+                throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
+            last = size_t(n) < piece || read + uint64_t(n) == expected;
+            job->in.resize(size_t(n));
+            job->last = last;
+            read += uint64_t(n);
+            while (!m_pipeline->hasRoom(job->weight()))
+                writeNext();
+            m_pipeline->submit(std::move(job));
+        }
+        while (m_pipeline->pending())
+            writeNext();
+    } catch (...) {
+        // Pieces still in flight belong to this member only.
+        m_pipeline->abort();
+        while (m_pipeline->pending())
+            m_pipeline->next();
+        m_pipeline->resume();
+        throw;
+    }
+    return packed;
+}
+
 void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
 {
     Fd fd(::openat(m_opt.base, src.path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
-    uint64_t expected = uint64_t(src.st.st_size);
-    bool zip64 = expected >= zip64Margin;
+    bool zip64 = uint64_t(src.st.st_size) >= zip64Margin;
     e.method = m_opt.level > 0 ? methodDeflated : methodStored;
     e.versionNeeded = zip64 ? 45 : 20;
     uint64_t headerAt = out.position();
     e.localOffset = headerAt;
     out.write(makeLocalHeader(e, zip64));
-    ZStream z =
-        e.method == methodDeflated ? makeDeflater(m_opt.level) : ZStream(nullptr, { false });
-    std::string in(chunkSize, '\0'), buf(chunkSize, '\0');
-    uint64_t total = 0, packed = 0;
-    uint32_t crc = 0;
-    for (bool last = false; !last;) {
-        size_t want = size_t(std::min<uint64_t>(chunkSize, expected - total));
-        ssize_t n = want ? readFull(fd.get(), in.data(), want) : 0;
-        if (n < 0)
+    uint64_t dataAt = out.position();
+    uint64_t total = 0;
+    uint64_t packed = pumpPieces(out, fd.get(), src, m_opt.level, e.crc, total);
+    if (e.method == methodDeflated && packed >= total) {
+        // Deflate did not shrink it: read it again and store it.
+        out.rewind(dataAt);
+        if (::lseek(fd.get(), 0, SEEK_SET) != 0)
             throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
-        last = size_t(n) < chunkSize || total + uint64_t(n) == expected;
-        crc = crc32Update(crc, in.data(), size_t(n));
-        if (!z) {
-            out.write(in.data(), size_t(n));
-            packed += uint64_t(n);
-        } else {
-            z->next_in = reinterpret_cast<Bytef *>(in.data());
-            z->avail_in = uInt(n);
-            do {
-                z->next_out = reinterpret_cast<Bytef *>(buf.data());
-                z->avail_out = uInt(buf.size());
-                deflate(z.get(), last ? Z_FINISH : Z_NO_FLUSH);
-                size_t got = buf.size() - z->avail_out;
-                out.write(buf.data(), got);
-                packed += got;
-            } while (z->avail_out == 0 || (last && z->avail_in > 0));
-        }
-        m_rep.progress(total, total + uint64_t(n));
-        total += uint64_t(n);
+        e.method = methodStored;
+        packed = pumpPieces(out, fd.get(), src, 0, e.crc, total);
     }
-    e.crc = crc;
     e.usize = total;
     e.csize = packed;
     if (!zip64 && (total >= 0xffffffffu || packed >= 0xffffffffu))
@@ -233,7 +293,13 @@ void Rewriter::writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot)
         if (job.failure != ZipError::None)
             throw ZipFailure(job.failure, job.failureText);
         if (job.large) {
-            streamLarge(out, src, e);
+            e.localOffset = out.position();
+            try {
+                streamLarge(out, src, e);
+            } catch (const ZipFailure &) {
+                out.rewind(e.localOffset);
+                throw;
+            }
         } else {
             e.localOffset = out.position();
             out.write(makeLocalHeader(e, false));
@@ -262,6 +328,7 @@ void Rewriter::writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot)
 void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 {
     Pipeline pipeline;
+    m_pipeline = &pipeline;
     std::deque<const Slot *> order;
     auto drainOne = [&] {
         auto job = pipeline.next();
@@ -281,7 +348,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
                 job->base = m_opt.base;
                 job->level = m_opt.level;
                 job->entry = newEntry(*slot.src, m_opt);
-                job->large = uint64_t(slot.src->st.st_size) > bufferBudget;
+                job->large = uint64_t(slot.src->st.st_size) > memoryLimits().buffer;
             }
             if (job->large) {
                 while (pipeline.pending())

@@ -119,6 +119,8 @@ public:
     // Tells running jobs to give up; used before the pipeline is destroyed
     // with jobs in flight (cancel or error).
     void abort() { m_stopFlag = true; }
+    // Lets jobs run again after an abort whose jobs were all taken back.
+    void resume() { m_stopFlag = false; }
 
 private:
     std::vector<std::thread> m_workers;

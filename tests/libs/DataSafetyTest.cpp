@@ -74,6 +74,7 @@ struct StopCase
     Stop how;
     int32_t action = 0; // cancel or kill on this callback action
     int at = 0;
+    int level = 0;
 };
 AMX_ROW_PRINTS_NAME(StopCase)
 
@@ -94,7 +95,9 @@ TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
         Recorder rec;
         (c.how == Stop::Kill ? rec.killAction : rec.cancelAction) = c.action;
         (c.how == Stop::Kill ? rec.killAt : rec.cancelAt) = c.at;
-        const int32_t n = runAdd(s.dir.str(), s.request(), rec);
+        AddRequest add = s.request();
+        add.level = c.level;
+        const int32_t n = runAdd(s.dir.str(), add, rec);
         const auto codes = rec.errorCodes();
         // A write error must be reported, and nothing counted.
         const bool ok = n == 0 && !rec.calledAfterCancel
@@ -116,6 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Moments, StoppedAddTest,
     testing::Values(StopCase { "CancelFirstFile", Stop::Cancel, 1, 1 },
         StopCase { "CancelSmallFileSteps", Stop::Cancel, 2, 5 },
         StopCase { "CancelStreamedFile", Stop::Cancel, 2, 200 },
+        StopCase { "CancelStreamedDeflated", Stop::Cancel, 2, 300, 6 },
         StopCase { "CancelLastEnd", Stop::Cancel, 3, 3 }, StopCase { "FullDisk", Stop::FullDisk },
         StopCase { "Killed", Stop::Kill, 2, 150 }),
     amxtest::RowName());

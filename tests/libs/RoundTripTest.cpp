@@ -5,8 +5,10 @@
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -90,6 +92,90 @@ TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
 INSTANTIATE_TEST_SUITE_P(Levels, RoundTripTest, testing::Values(0, 1, 6, 9), [](const auto &info) {
     return "Level" + std::to_string(info.param);
 });
+
+std::string randomBytes(size_t size, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::string out(size, '\0');
+    for (char &c : out)
+        c = char(gen());
+    return out;
+}
+
+// Lowers the memory limits of both libraries for one test.
+struct SmallLimits
+{
+    SmallLimits(const char *budget, const char *piece)
+    {
+        setenv("AMX_BUFFER_BUDGET", budget, 1);
+        setenv("AMX_PIECE_SIZE", piece, 1);
+    }
+    ~SmallLimits()
+    {
+        unsetenv("AMX_BUFFER_BUDGET");
+        unsetenv("AMX_PIECE_SIZE");
+    }
+};
+
+// Members above the buffer budget are deflated in pieces joined into one
+// stream; the sizes around a piece's end, and incompressible pieces between
+// compressible ones, must come back whole. What deflate cannot shrink is stored.
+TEST(RoundTripTest, MembersInPiecesAroundThePieceSize)
+{
+    const size_t piece = 4096;
+    SmallLimits limits("1024", "4096");
+    TestDir dir;
+    const std::pair<const char *, std::string> files[] = {
+        { "empty", "" },
+        { "under", sampleBytes(piece - 1, 1) },
+        { "at", sampleBytes(piece, 2) },
+        { "over", sampleBytes(piece + 1, 3) },
+        { "two", sampleBytes(2 * piece, 4) },
+        { "mixed",
+            sampleBytes(3 * piece, 5) + randomBytes(piece, 6) + sampleBytes(3 * piece, 7)
+                + randomBytes(piece + 700, 8) + sampleBytes(100, 9) },
+        { "long", sampleBytes(300000, 10) },
+        { "random", randomBytes(5 * piece + 3, 11) },
+    };
+    for (const auto &[name, data] : files)
+        dir.createFile("src/" + std::string(name), data);
+    for (int level : { 0, 1, 9 }) {
+        SCOPED_TRACE(level);
+        std::string archive = (dir / ("l" + std::to_string(level) + ".zip")).string();
+        Recorder rec;
+        const AddRequest add { .archive = archive, .specs = { "*.*" }, .level = level };
+        ASSERT_EQ(runAdd((dir / "src").string(), add, rec), 8) << rec.dump();
+        expectPeersAccept(archive);
+        for (const PeerMember &m : pythonListing(archive)) {
+            if (m.name == "random") {
+                EXPECT_EQ(m.packed, m.size);
+            }
+        }
+        fs::path out = dir / ("out" + std::to_string(level));
+        dir.createDir(out.filename().string());
+        Recorder ext;
+        EXPECT_EQ(runExtract(out.string(), { .archive = archive }, ext), 8) << ext.dump();
+        for (const auto &[name, data] : files)
+            EXPECT_EQ(readFile(out / name), data) << name;
+    }
+}
+
+// Streamed through the pieces at the real limits, noise is stored, not grown.
+TEST(RoundTripTest, IncompressibleLargeMemberIsStored)
+{
+    TestDir dir;
+    dir.createFile("src/noise", randomBytes((16 << 20) + 1, 12));
+    std::string archive = (dir / "noise.zip").string();
+    Recorder rec;
+    ASSERT_EQ(runAdd((dir / "src").string(),
+                  { .archive = archive, .specs = { "noise" }, .level = 1 }, rec),
+        1)
+        << rec.dump();
+    auto listing = pythonListing(archive);
+    ASSERT_EQ(listing.size(), 1u);
+    EXPECT_EQ(listing[0].packed, listing[0].size);
+    EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0);
+}
 
 // A sparse file over 4 GiB needs ZIP64 sizes; deflating its zeros is quick.
 TEST(RoundTripSlowTest, SparseFileOver4GiB)
