@@ -116,11 +116,19 @@ TDragForm::TDragForm()
     connect(Button4, &QPushButton::clicked, this, guarded(this, &TDragForm::Button4Click));
 }
 
+TDragForm::~TDragForm()
+{
+    if (m_link && m_link->operations().dropEngine == &ZipEngine1)
+        m_link->operations().dropEngine = nullptr;
+}
+
 void TDragForm::setLink(MainWindowLink &link, ArchiveSwitcher &switcher)
 {
     m_link = &link;
     m_switcher = &switcher;
     setOwner(link.ownerWindow());
+    // A click on the list can interrupt the add, as it can the Add dialog's.
+    m_link->operations().dropEngine = &ZipEngine1;
 }
 
 void TDragForm::showDrop(const std::vector<std::string> &paths)

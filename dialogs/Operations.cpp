@@ -61,8 +61,9 @@ bool refuseWhileOperationRuns()
 
 TZipEngine *Operations::runningEngine() const
 {
-    if (addEngine && addEngine->ZipLibBusy)
-        return addEngine;
+    for (TZipEngine *add : { addEngine, dropEngine })
+        if (add && add->ZipLibBusy)
+            return add;
     if (extractEngine && extractEngine->UnzipLibBusy)
         return extractEngine;
     return nullptr;

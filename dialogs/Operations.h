@@ -47,9 +47,11 @@ public:
     // created; null while the dialog does not exist.
     TZipEngine *addEngine = nullptr;
     TZipEngine *extractEngine = nullptr;
+    TZipEngine *dropEngine = nullptr; // the add of files dropped on the window
 
-    // The engine a click on the list interrupts: a running add first, then
-    // a running extraction; null when neither runs.
+    // The engine a click on the list interrupts: a running add (of the Add
+    // dialog, then of a drop) first, then a running extraction; null when
+    // none runs.
     TZipEngine *runningEngine() const;
     // Asks whether to go on with the running operation; true when one ran
     // (the click is then used up). The library sees the cancel request at

@@ -176,6 +176,18 @@ private Q_SLOTS:
         QVERIFY2(s.prompter.shown().empty(), qPrintable(s.prompter.texts().join("|")));
     }
 
+    void aClickOnTheListInterruptsTheDropsAdd()
+    {
+        Session s(zipOf({ { "old.txt", "old" } }));
+        TZipEngine &engine = s.form.ZipEngine1;
+        engine.ZipLibBusy = true; // as inside the add
+        s.prompter.answerQuestion(false);
+        s.main.FileListClick();
+        QVERIFY(engine.CancelRequested);
+        QCOMPARE(s.prompter.texts(), QStringList { "Archive Operation Interrupted. Continue?" });
+        engine.ZipLibBusy = engine.CancelRequested = false;
+    }
+
     void dialogKeepsItsChoicesAndSwitchesArchives()
     {
         const std::string file = m_dir.createFile("dropped.txt", "eff").string();
