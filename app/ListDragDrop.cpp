@@ -155,9 +155,13 @@ void MainDragDrop::startDrag()
         engine.FSpecArgs = call.specs;
         engine.Extract();
     }
+    // A member that could not be extracted is not offered as a file that is not there.
     auto source = std::make_shared<dnd::TFileDropSource>();
-    source->Files = plan.files;
-    dragFiles(m_main.fileList(), std::move(source), Exec);
+    for (const std::string &file : plan.files)
+        if (std::filesystem::is_regular_file(file))
+            source->Files.push_back(file);
+    if (!source->Files.empty())
+        dragFiles(m_main.fileList(), std::move(source), Exec);
 }
 
 std::string MainDragDrop::lastOpenDir() const
