@@ -74,8 +74,6 @@ const EventCase kEventCases[] = {
         "cb 5 1 2 3 five\ncb 0 0 0 0 zero\ncb -1 0 0 0 x\ncb 99 0 0 0 y", {},
         { "0", "0", "0", "0" } },
     { "ForeignCallerIsIgnored", "foreign", {}, { "0" } },
-    { "Extract", "cb 1 0 5 0 x.txt\ncb 4 2 0 0 warning\\r\\n",
-        { "progress 0 [x.txt] 5", "message 2 [warning]" }, { "0", "0" }, Op::Extract },
     { "NoHandlers", "cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m", {},
         { "0", "0", "0", "0" }, Op::Add, 0, None },
     // Cancelled from a handler, the library is asked to stop at once.
