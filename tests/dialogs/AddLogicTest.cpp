@@ -262,7 +262,6 @@ TEST(AddBrowser, ListsOpensAndClimbsToTheDrives)
     b.up();
     EXPECT_TRUE(b.driveMode());
     EXPECT_EQ(b.AddFolder(), "");
-    EXPECT_EQ(b.caption(), QStringLiteral("My Computer"));
     ASSERT_EQ(b.rows().size(), 2u);
     EXPECT_EQ(b.rows()[0].name, "Root (/)");
     EXPECT_EQ(b.rows()[0].sizeText, "5.000.000.000 bytes");
@@ -271,11 +270,9 @@ TEST(AddBrowser, ListsOpensAndClimbsToTheDrives)
     EXPECT_EQ(b.rows()[1].name, "CARD (/media/card)");
     EXPECT_EQ(b.rows()[1].sizeText, "");
     EXPECT_EQ(b.rows()[1].modifiedText, "");
+    // Opening a drive again is the dialog's test.
     b.up();
     EXPECT_TRUE(b.driveMode());
-    EXPECT_TRUE(b.open(0));
-    EXPECT_EQ(b.AddFolder(), "/");
-    EXPECT_FALSE(b.rows().empty());
 
     // A folder that cannot be read lists nothing.
     b.fill(dir.str() + "/nothing-here/");
