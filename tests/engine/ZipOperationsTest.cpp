@@ -37,12 +37,11 @@ struct OutcomeCase
 AMX_ROW_PRINTS_NAME(OutcomeCase)
 
 const OutcomeCase kOutcomeCases[] = {
-    { "AddNoFiles", Op::Add, {}, "new.zip", "full", "", { "Error - no files to zip" }, 0, 7 },
     { "AddNoFilesNoName", Op::Add, {}, "", "full", "", { "Error - no files to zip" }, 0, 7 },
     { "AddNoName", Op::Add, { "a" }, "", "full", "", { kNoArchive }, 0, 7 },
     { "AddExe", Op::Add, { "a" }, "sfx.exe", "full", "", { kAddToExe }, 0, 7 },
-    { "AddExeMixedCase", Op::Add, { "a" }, "+SFX.ExE", "full", "", { kAddToExe }, 0, 7 },
-    { "AddExeCheckedBeforeLibrary", Op::Add, { "a" }, "x.exe", "none", "", { kAddToExe }, 0, 7 },
+    { "AddExeMixedCaseBeforeLibrary", Op::Add, { "a" }, "+SFX.ExE", "none", "", { kAddToExe }, 0,
+        7 },
     { "AddNewArchive", Op::Add, { "a" }, "new.zip", "full", "return 2", {}, 1, 2, 1 },
     { "AddNameEndingInExeText", Op::Add, { "a" }, "notexe", "full", "", {}, 1, 1, 1 },
     { "AddLibraryReturnsNothing", Op::Add, { "a" }, "new.zip", "full", "return 0", {}, 1, 0 },
