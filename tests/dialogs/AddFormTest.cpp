@@ -20,7 +20,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include <sstream>
+#include <algorithm>
 
 using namespace amxtest;
 
@@ -30,18 +30,6 @@ std::vector<Volume> fakeVolumes()
 {
     return { { QStringLiteral("Root (/)"), QStringLiteral("/"), 5000000000LL, 1234567LL, false },
         { QStringLiteral("CARD (/media/card)"), QStringLiteral("/media/card/"), -1, -1, false } };
-}
-
-// Member names as unzip reads them, sorted.
-QStringList members(const std::string &archive)
-{
-    std::istringstream in(runOk({ "unzip", "-Z1", archive }));
-    QStringList out;
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty())
-            out.push_back(QString::fromStdString(line));
-    out.sort();
-    return out;
 }
 
 QString header(TAddForm &form, int column)
@@ -241,12 +229,12 @@ private Q_SLOTS:
                 selected.push_back({ name, std::filesystem::is_directory(source + name) });
             QVERIFY2(form.lastCalls() == addPasses(source, selected, row.choices), row.name);
             QCOMPARE(form.ZipEngine1.AddCompLevel, compressionLevel(row.choices.compression));
-            QStringList expected;
+            std::vector<std::string> expected;
             for (const QString &m : row.members)
-                expected << (m.startsWith('/') ? QString::fromStdString(source.substr(1)) + m.mid(1)
-                                               : m);
-            expected.sort();
-            QCOMPARE(members(s.archive), expected);
+                expected.push_back(m.startsWith('/') ? source.substr(1) + m.mid(1).toStdString()
+                                                     : m.toStdString());
+            std::sort(expected.begin(), expected.end());
+            QVERIFY2(sortedNames(s.archive) == expected, row.name);
             QCOMPARE(std::filesystem::exists(source + "a?.txt"), row.choices.action != 2);
             QVERIFY(std::filesystem::exists(source + "ab.txt")
                 && std::filesystem::exists(source + "a*"));
@@ -288,9 +276,9 @@ private Q_SLOTS:
         QVERIFY(asked && s->prompter.allAnswersUsed());
         QVERIFY(s->form.lastRunInterrupted());
         QCOMPARE(s->form.lastCalls().size(), size_t(1));
-        const QStringList names =
-            std::filesystem::exists(s->archive) ? members(s->archive) : QStringList {};
-        QVERIFY(!names.contains(QStringLiteral("x2.txt")) && !s->ops.progress().isActive());
+        const std::vector<std::string> names = sortedNames(s->archive);
+        QVERIFY(std::count(names.begin(), names.end(), "x2.txt") == 0);
+        QVERIFY(!s->ops.progress().isActive());
     }
 
     // Its commands show the dialog in the last folder added from; the main

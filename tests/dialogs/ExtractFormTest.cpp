@@ -345,11 +345,6 @@ private Q_SLOTS:
         stage.ops.progress().end();
         stage.form.ZipEngine1Message(stage.form.ZipEngine1, 3, "a line");
         QCOMPARE(stage.msg.lines(), (QStringList { "a line" }));
-        // The log is read only, and its window holds the main window until OK.
-        stage.msg.show();
-        QVERIFY(stage.msg.RichEdit1->isReadOnly() && !stage.main.isEnabled());
-        stage.msg.OKButton->click();
-        QVERIFY(!stage.msg.isVisible() && stage.main.isEnabled());
     }
 
     void aVanishedFolderIsNotRun()

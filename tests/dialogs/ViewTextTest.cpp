@@ -131,14 +131,7 @@ TEST(ViewText, TrailingSlash)
     EXPECT_EQ(withTrailingSlash(""), "/");
 }
 
-TEST(DeleteLogic, RadiosFollowTheSelection)
-{
-    EXPECT_FALSE(deleteRadios(0).selectedEnabled);
-    EXPECT_EQ(deleteRadios(0).checked, DeleteWhat::Entire);
-    EXPECT_TRUE(deleteRadios(3).selectedEnabled);
-    EXPECT_EQ(deleteRadios(3).checked, DeleteWhat::Selected);
-}
-
+// The radios' choice by the selection is the Delete dialog's test.
 TEST(DeleteLogic, Specs)
 {
     const std::vector<std::string> selected { "b/two.txt", "one.txt" };

@@ -65,22 +65,15 @@ AMX_ROW_PRINTS_NAME(EventCase)
 const EventCase kEventCases[] = {
     { "NewFile", "cb 1 0 1234 0 dir/file.txt", { "progress 0 [dir/file.txt] 1234" }, { "0" } },
     { "NewFileOver4GiB", "cb 1 0 -2 1 big.bin", { "progress 0 [big.bin] 8589934590" }, { "0" } },
-    { "NewFileLowWordIsUnsigned", "cb 1 0 -1 0 x", { "progress 0 [x] 4294967295" }, { "0" } },
     { "NewFileEmptyName", "cb 1 0 0 0", { "progress 0 [] 0" }, { "0" } },
-    { "StepIgnoresTheRecord", "cb 2 7 99 3 junk", { "progress 1 [ ] 0" }, { "0" } },
-    { "EndIgnoresTheRecord", "cb 3 7 99 3 junk", { "progress 2 [ ] 0" }, { "0" } },
+    { "StepAndEndIgnoreTheRecord", "cb 2 7 99 3 junk\ncb 3 7 99 3 junk",
+        { "progress 1 [ ] 0", "progress 2 [ ] 0" }, { "0", "0" } },
     { "Message", "cb 4 5 0 0 disk full\\r\\n", { "message 5 [disk full]" }, { "0" } },
     { "MessageNegativeCode", "cb 4 -3 77 0 odd", { "message -3 [odd]" }, { "0" } },
     { "UnknownActionsRaiseNothing",
         "cb 5 1 2 3 five\ncb 0 0 0 0 zero\ncb -1 0 0 0 x\ncb 99 0 0 0 y", {},
         { "0", "0", "0", "0" } },
     { "ForeignCallerIsIgnored", "foreign", {}, { "0" } },
-    { "AFileInOrder", "cb 1 0 70000 0 a.txt\ncb 2 0 0 0\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 ok\\n",
-        { "progress 0 [a.txt] 70000", "progress 1 [ ] 0", "progress 1 [ ] 0", "progress 2 [ ] 0",
-            "message 0 [ok]" },
-        { "0", "0", "0", "0", "0" } },
-    { "Extract", "cb 1 0 5 0 x.txt\ncb 4 2 0 0 warning\\r\\n",
-        { "progress 0 [x.txt] 5", "message 2 [warning]" }, { "0", "0" }, Op::Extract },
     { "NoHandlers", "cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m", {},
         { "0", "0", "0", "0" }, Op::Add, 0, None },
     // Cancelled from a handler, the library is asked to stop at once.
@@ -143,8 +136,6 @@ AMX_ROW_PRINTS_NAME(ReentryCase)
 
 const ReentryCase kReentryCases[] = {
     { "AddDuringAdd", Op::Add, Op::Add, 1 },
-    { "DeleteDuringAdd", Op::Add, Op::Delete, 1 },
-    { "AddDuringDelete", Op::Delete, Op::Add, 1 },
     { "ExtractDuringExtract", Op::Extract, Op::Extract, 1 },
     // The two libraries have busy flags of their own.
     { "ExtractDuringAdd", Op::Add, Op::Extract, 2 },

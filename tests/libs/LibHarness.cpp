@@ -1,6 +1,9 @@
 #include "LibHarness.h"
 
 #include "format/AmxBlocks.h"
+#include "tests/support/Peers.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
@@ -215,7 +218,20 @@ std::vector<std::string> listing(const std::filesystem::path &dir)
 void setTime(const std::filesystem::path &p, time_t t)
 {
     struct timespec times[2] = { { t, 0 }, { t, 0 } };
-    ::utimensat(AT_FDCWD, p.c_str(), times, 0);
+    if (::utimensat(AT_FDCWD, p.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
+        ADD_FAILURE() << "cannot set the time of " << p;
+}
+
+void expectPeersAccept(const std::string &archive)
+{
+    RunResult u = run({ "unzip", "-t", "-q", archive });
+    EXPECT_EQ(u.exitCode, 0) << u.out;
+    RunResult s = run({ "7z", "t", archive });
+    EXPECT_EQ(s.exitCode, 0) << s.out;
+    RunResult p =
+        python("import sys, zipfile\nsys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)",
+            { archive });
+    EXPECT_EQ(p.exitCode, 0) << p.out;
 }
 
 CurrentDir::CurrentDir(const std::string &dir)

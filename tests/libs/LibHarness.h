@@ -91,8 +91,10 @@ int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &re
 
 // The paths below dir, sorted, relative to it.
 std::vector<std::string> listing(const std::filesystem::path &dir);
-// Sets a file's access and modification time.
+// Sets a file's (or a link's own) access and modification time.
 void setTime(const std::filesystem::path &p, time_t t);
+// Every peer (unzip, 7z, Python's zipfile) must accept the archive.
+void expectPeersAccept(const std::string &archive);
 
 // Changes the process's current directory for a scope.
 class CurrentDir

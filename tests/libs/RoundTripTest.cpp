@@ -17,26 +17,6 @@ using namespace amxtest;
 
 namespace {
 
-void setTime(const fs::path &p, time_t t)
-{
-    struct timespec times[2] = { { t, 0 }, { t, 0 } };
-    ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << p;
-}
-
-// Every peer must accept the archive.
-void expectPeersAccept(const std::string &archive)
-{
-    RunResult u = run({ "unzip", "-t", "-q", archive });
-    EXPECT_EQ(u.exitCode, 0) << u.out;
-    RunResult s = run({ "7z", "t", archive });
-    EXPECT_EQ(s.exitCode, 0) << s.out;
-    RunResult p = python("import sys, zipfile\n"
-                         "r = zipfile.ZipFile(sys.argv[1]).testzip()\n"
-                         "sys.exit(0 if r is None else 1)\n",
-        { archive });
-    EXPECT_EQ(p.exitCode, 0) << p.out;
-}
-
 void buildTree(TestDir &dir)
 {
     dir.createFile("src/empty.txt");

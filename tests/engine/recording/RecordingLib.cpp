@@ -10,7 +10,6 @@
 //   cb ACTION ERRCODE SIZE SIZEHIGH [TEXT]  callback; \r \n \\ escapes in TEXT
 //   foreign                                 callback with a caller no engine has
 //   return N                                the count to return (default: specCount)
-//   copy FROM TO                            copy a file (to change the archive)
 //   nostop                                  go on after an answer of -1
 //   throw | segv | abort | trap | fpe | overflow | raise SIGNAL
 // After an answer of -1 the library stops and returns its count, unless told
@@ -146,10 +145,6 @@ template <typename Block> int32_t play(Block *b)
             stopOnCancel = false;
         } else if (command == "return") {
             in >> result;
-        } else if (command == "copy") {
-            std::string from, to;
-            in >> from >> to;
-            std::ofstream(to, std::ios::binary) << std::ifstream(from, std::ios::binary).rdbuf();
         } else if (command == "throw") {
             throw std::runtime_error("scripted failure");
         } else if (command == "segv") {
