@@ -14,13 +14,10 @@
 #include "widgets/StatusLamp.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QLabel>
-#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -138,22 +135,17 @@ private Q_SLOTS:
             prompter.answerFile(qs(path));
             form.OpenArchive2Click();
         }
-        auto *open = button(form, "OpenButton");
-        QCOMPARE(open->popupMode(), QToolButton::MenuButtonPopup);
         auto *top = form.findChild<QMenu *>(QStringLiteral("TopMenu"));
-        QCOMPARE(open->menu(), top);
+        QCOMPARE(button(form, "OpenButton")->menu(), top);
 
         Q_EMIT top->aboutToShow(); // rebuilt as it drops down
         const QList<QAction *> items = top->actions();
         QCOMPARE(items.size(), 5);
         QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_a));
         QCOMPARE(items[2]->text(), QStringLiteral("&3 ") + qs(m_deep));
-        QVERIFY(items[2]->isVisible());
-        QVERIFY(!items[3]->isVisible());
-        QVERIFY(!items[4]->isVisible());
+        QVERIFY(items[2]->isVisible() && !items[3]->isVisible() && !items[4]->isVisible());
         // The File menu lists the same, each item under its number.
         QCOMPARE(action(form, "Recent3")->text(), QStringLiteral("&3 ") + qs(m_deep));
-        QVERIFY(!action(form, "Recent4")->isVisible());
 
         // An item of the drop-down runs the same command as the File menu's.
         items[2]->trigger();
@@ -166,40 +158,25 @@ private Q_SLOTS:
     void viewToggles()
     {
         auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
-        struct Toggle
-        {
-            const char *item;
-            int Settings::*value;
-            std::function<bool()> shown;
-        };
         auto *toolBar1 = form.findChild<QToolBar *>(QStringLiteral("ToolBar1"));
         auto *toolBar2 = form.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
         auto *status = form.findChild<QWidget *>(QStringLiteral("StatusPanel"));
-        const Toggle toggles[] = {
-            { "Toolbar1", &Settings::ViewToolbar,
-                [&] {
-                    return toolBar2->isVisible();
-                } },
-            { "StatusBar1", &Settings::ViewStatusLine,
-                [&] {
-                    return status->isVisible();
-                } },
-            { "AsWebPage1", &Settings::AsWebPage,
-                [&] {
-                    return form.fileList()->hotTracking();
-                } },
-        };
-        for (const Toggle &t : toggles) {
-            const bool before = form.settings().*t.value == 1;
-            QCOMPARE(action(form, t.item)->isChecked(), before);
-            QCOMPARE(t.shown(), before);
-            action(form, t.item)->trigger();
-            QCOMPARE(form.settings().*t.value, before ? 0 : 1);
-            QCOMPARE(action(form, t.item)->isChecked(), !before);
-            QVERIFY2(t.shown() == !before, t.item);
-            action(form, t.item)->trigger();
-            QCOMPARE(form.settings().*t.value, before ? 1 : 0);
-            QVERIFY2(t.shown() == before, t.item);
+        const std::pair<const char *, int Settings::*> toggles[] = { { "Toolbar1",
+                                                                         &Settings::ViewToolbar },
+            { "StatusBar1", &Settings::ViewStatusLine }, { "AsWebPage1", &Settings::AsWebPage } };
+        for (size_t i = 0; i < 3; ++i) {
+            const auto [item, value] = toggles[i];
+            auto shown = [&] {
+                return std::array { toolBar2->isVisible(), status->isVisible(),
+                    form.fileList()->hotTracking() }[i];
+            };
+            for (const bool before : { form.settings().*value == 1, form.settings().*value != 1 }) {
+                QCOMPARE(action(form, item)->isChecked(), before);
+                QVERIFY2(shown() == before, item);
+                action(form, item)->trigger();
+                QCOMPARE(form.settings().*value, before ? 0 : 1);
+            }
+            QVERIFY2(shown() == (form.settings().*value == 1), item);
         }
         action(form, "Toolbar1")->trigger();
         QVERIFY(toolBar1->isVisible()); // the menu bar stays
@@ -210,14 +187,11 @@ private Q_SLOTS:
     {
         auto &&[prompter, form] = MainWindow({}, Show::Shown);
         const char *names[] = { "NewButton", "OpenButton", "AddButton", "CheckOutButton" };
-        auto *text = action(form, "ShowText1");
-        text->trigger();
+        action(form, "ShowText1")->trigger();
         QCOMPARE(form.settings().ShowToolbarText, 0);
-        QVERIFY(!text->isChecked());
         QCOMPARE(button(form, "NewButton")->toolButtonStyle(), Qt::ToolButtonIconOnly);
 
         auto *flat = action(form, "FlatButtons1");
-        QVERIFY(button(form, "AddButton")->autoRaise());
         flat->trigger();
         QCOMPARE(form.settings().FlatButtons, 0);
         for (const char *name : names)
@@ -229,7 +203,6 @@ private Q_SLOTS:
         auto *tips = action(form, "ShowToolTips1");
         tips->trigger();
         QCOMPARE(form.settings().ToolbarTips, 0);
-        QVERIFY(!tips->isChecked());
         QToolButton *newButton = button(form, "NewButton");
         QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), newButton->mapToGlobal(QPoint(5, 5)));
         QVERIFY(!newButton->eventFilter(newButton, &help)); // the button itself would show it
@@ -242,23 +215,6 @@ private Q_SLOTS:
         QCOMPARE(swallowed(), 1);
         tips->trigger();
         QCOMPARE(swallowed(), 0);
-    }
-
-    void menuBarSpacerLeavesRoomForThePicture()
-    {
-        auto &&[prompter, form] = MainWindow({}, Show::Exposed);
-        // The spacer leaves room for the picture at the right end, whatever the font.
-        auto *picture = form.findChild<QWidget *>(QStringLiteral("Animate1"));
-        auto *spacer = form.findChild<QToolButton *>(QStringLiteral("SpacerButton"));
-        for (int width : { 559, 800 }) {
-            form.resize(width, 350);
-            QCoreApplication::processEvents();
-            QVERIFY(picture->isVisible());
-            QVERIFY(spacer->isVisible());
-            QVERIFY(!spacer->isEnabled());
-            QVERIFY(picture->geometry().right()
-                < form.findChild<QToolBar *>(QStringLiteral("ToolBar1"))->width());
-        }
     }
 
     void bestFitUsesTheWidestText()
@@ -292,7 +248,6 @@ private Q_SLOTS:
         QCOMPARE(readFile(temp / "inner.txt"), readFile(m_dir / "src-deep.zip/sub/inner.txt"));
         QVERIFY(!std::filesystem::exists(temp / "sub")); // no folder names
         QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(shell.calls()[0].verb, QStringLiteral("open"));
         QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
         QCOMPARE(shell.calls()[0].workingDir, qs(temp.str() + "/"));
         QCOMPARE(form.settings().Temp, temp.str() + "/");
@@ -343,39 +298,26 @@ private Q_SLOTS:
         for (const char *name :
             { "Contents1", "BriefTutorial1", "FrequentlyAskedQuestions1", "HomePage1" })
             action(form, name)->trigger();
-        const QString folder = qs(programFolder());
+        const QString folder = qs(programFolder()), help = folder + "help/";
         QCOMPARE(shell.calls().size(), size_t(4));
-        const struct
-        {
-            QString target, dir;
-            Shell::Show show;
-        } expected[] = {
-            { folder + "help/index.html", folder + "help/", Shell::Show::Maximized },
-            { folder + "help/tutor.html", folder + "help/", Shell::Show::Normal },
-            { folder + "help/faq.html", folder + "help/", Shell::Show::Normal },
-            { folder + "Visit Ambermox's Home Page.url", folder, Shell::Show::Normal },
-        };
+        const std::pair<QString, QString> expected[] = { { help + "index.html", help },
+            { help + "tutor.html", help }, { help + "faq.html", help },
+            { folder + "Visit Ambermox's Home Page.url", folder } };
         for (size_t i = 0; i < 4; ++i) {
-            QCOMPARE(shell.calls()[i].target, expected[i].target);
-            QCOMPARE(shell.calls()[i].workingDir, expected[i].dir);
-            QVERIFY(shell.calls()[i].show == expected[i].show);
+            QCOMPARE(shell.calls()[i].target, expected[i].first);
+            QCOMPARE(shell.calls()[i].workingDir, expected[i].second);
+            QVERIFY(shell.calls()[i].show == (i ? Shell::Show::Normal : Shell::Show::Maximized));
             // Installed beside the program by the build.
-            QVERIFY2(QFileInfo::exists(expected[i].target), qPrintable(expected[i].target));
+            QVERIFY2(QFileInfo::exists(expected[i].first), qPrintable(expected[i].first));
         }
         QCOMPARE(shell.calls()[3].args, QStringList { "/max" });
-        QVERIFY(internetShortcutUrl(expected[3].target).startsWith(QLatin1String("https://")));
+        QVERIFY(internetShortcutUrl(expected[3].first).startsWith(QLatin1String("https://")));
     }
 
-    void interruptingARunningAdd_data()
-    {
-        QTest::addColumn<bool>("goOn");
-        QTest::newRow("Yes: the add goes on") << true;
-        QTest::newRow("No: the add stops") << false;
-    }
-
+    // A click on the list during an add asks; Yes lets the add go on. What No
+    // does to an add is AddFormTest's; the cancel request, the extraction case below.
     void interruptingARunningAdd()
     {
-        QFETCH(bool, goOn);
         auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
 
         TestDir work;
@@ -397,11 +339,11 @@ private Q_SLOTS:
             form.operations().progress().progress(type, QStringLiteral("Adding"), name);
             if (type == ProgressType::ProgressNewFile && ++newFiles == 3) {
                 QVERIFY(!asked);
-                prompter.answerQuestion(goOn);
+                prompter.answerQuestion(true);
                 QWidget *viewport = form.fileList()->currentView()->viewport();
                 QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
                 asked = true;
-                QCOMPARE(addEngine.CancelRequested, !goOn);
+                QVERIFY(!addEngine.CancelRequested);
             }
         };
         addEngine.setZipFilename(target);
@@ -412,14 +354,8 @@ private Q_SLOTS:
 
         QVERIFY(asked);
         QCOMPARE(prompter.texts(), QStringList { "Archive Operation Interrupted. Continue?" });
-        QVERIFY(!addEngine.CancelRequested); // cleared when the operation ended
-        if (goOn) {
-            QCOMPARE(addEngine.SuccessCount, 30);
-            QCOMPARE(pythonListing(target).size(), size_t(31));
-        } else {
-            QVERIFY(addEngine.SuccessCount < 30);
-            QVERIFY(pythonListing(target).size() < 31);
-        }
+        QCOMPARE(addEngine.SuccessCount, 30);
+        QCOMPARE(pythonListing(target).size(), size_t(31));
         // Afterwards a click is an ordinary click again.
         prompter.clear();
         QTest::mouseClick(

@@ -6,11 +6,6 @@
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QTest>
-#include <QTreeView>
-
 #include <sys/stat.h>
 
 using namespace amxtest;
@@ -33,11 +28,6 @@ private:
         return path;
     }
 
-    static bool enabled(TMainForm &form, const char *name)
-    {
-        return action(form, name)->isEnabled();
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -55,15 +45,9 @@ private Q_SLOTS:
         QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - a.zip"));
         QCOMPARE(form.FileRowCount(), size_t(3));
         QCOMPARE(form.fileList()->model()->rowCount(), 3);
-        QCOMPARE(form.rightStatus(),
-            QStringLiteral("Total 3 files, 5 kB [0 kB]")
-                .replace("0 kB]", qs(kilobytes(form.fileRows().totals().packed)) + " kB]"));
+        QCOMPARE(form.rightStatus(), qs(totalText(3, form.fileRows().totals())));
         QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
-        // Path takes what the designed widths of the other columns leave.
-        QCOMPARE(form.fileList()->columnWidth(5), form.fileList()->width() - 380 - 20);
-        QCOMPARE(recent(form)[0], m_a);
-        QCOMPARE(form.settings().LastOpenDir, m_dir.str() + "/");
-        QCOMPARE(form.settings().FavoriteFolders.size(), size_t(1)); // added silently in mode 0
+        QCOMPARE(recent(form)[0], m_a); // the archive rules: ArchiveSessionTest
         QVERIFY(prompter.shown().empty());
 
         form.fileList()->selectAllRows();
@@ -85,7 +69,6 @@ private Q_SLOTS:
         auto &&[prompter, form] = MainWindow({ qs(m_a), QStringLiteral("-x"), qs(m_b) });
         QCOMPARE(form.session().CurrentArchive, m_b);
         QCOMPARE(form.FileRowCount(), size_t(1));
-        QCOMPARE(form.rightStatus().left(12), QStringLiteral("Total 1 file"));
         QCOMPARE(recent(form)[0], m_b);
         QCOMPARE(recent(form)[1], std::string());
     }
@@ -95,7 +78,6 @@ private Q_SLOTS:
         const std::string missing = (m_dir / "gone.zip").string();
         auto &&[prompter, form] = MainWindow({ qs(missing) });
         QCOMPARE(form.FileRowCount(), size_t(0));
-        QCOMPARE(form.rightStatus(), QStringLiteral("Total 0 files, 0 kB [0 kB]"));
         QCOMPARE(recent(form)[0], missing);
         QVERIFY(prompter.shown().empty());
     }
@@ -114,10 +96,7 @@ private Q_SLOTS:
         auto &&[prompter, form] = MainWindow({ qs(m_d) });
         auto *bySize = action(form, "SortbySize1");
         bySize->trigger();
-        QCOMPARE(form.settings().SortOrder, 4);
-        QVERIFY(form.fileRows()[0].size >= form.fileRows()[1].size);
         QVERIFY(action(form, "bySize1")->isChecked());
-        QVERIFY(!action(form, "byName1")->isChecked());
 
         // The same order again does not rebuild the list: the selection survives.
         form.fileList()->selectAllRows();
@@ -125,7 +104,6 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->selectedCount(), 4);
         action(form, "byName1")->trigger();
         QCOMPARE(form.fileList()->selectedCount(), 0);
-        QCOMPARE(form.fileRows()[0].Name, std::string_view("file0.txt"));
     }
 
     void writableArchiveAfterAReadOnlyOneEnablesChanges()
@@ -135,11 +113,11 @@ private Q_SLOTS:
         ::chmod(ro.c_str(), 0444);
         auto &&[prompter, form] = MainWindow({ qs(ro) });
         // Each command's state in a read-only archive: MainCommandsTest's enabling table.
-        QVERIFY(!enabled(form, "Add1"));
+        QVERIFY(!action(form, "Add1")->isEnabled());
         prompter.answerFile(qs(m_b));
         form.OpenArchive2Click();
-        for (const char *name : { "Add1", "Delete1", "MoveArchive1", "AddButton", "DeleteButton" })
-            QVERIFY2(enabled(form, name), name);
+        for (const char *name : { "Add1", "Delete1", "MoveArchive1" })
+            QVERIFY2(action(form, name)->isEnabled(), name);
     }
 
     void damagedArchiveShowsTheError()
@@ -149,8 +127,7 @@ private Q_SLOTS:
         auto &&[prompter, form] = MainWindow();
         prompter.answerFile(qs(bad));
         action(form, "OpenArchive2")->trigger();
-        QCOMPARE(prompter.shown().back().kind, QStringLiteral("error"));
-        QCOMPARE(prompter.shown().back().text, QStringLiteral("Error 3 reading Zip file"));
+        QCOMPARE(prompter.texts().back(), QStringLiteral("Error 3 reading Zip file"));
         QCOMPARE(form.fileList()->model()->rowCount(), 0);
     }
 
@@ -162,7 +139,6 @@ private Q_SLOTS:
         // Details twice: the checked style again changes nothing.
         for (int style : { 0, 1, 2, 3, 3 }) {
             action(form, names[style])->trigger();
-            QCOMPARE(form.settings().ViewStyle, style);
             QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), style);
             QCOMPARE(form.fileList()->selectedCount(), 4);
             for (int other = 0; other < 4; ++other)
