@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 #include <QItemSelectionModel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
