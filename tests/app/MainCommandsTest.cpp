@@ -1,7 +1,9 @@
-// The main window's commands: enabling in the three archive states, recent
+// The main window driven as a user would: command line, Open, Close, sort
+// commands and view styles; enabling in the three archive states, recent
 // items in both menus, view and toolbar options, best fit, opening an
 // entry, the list's clicks, interrupting a running add, the output log and
-// the status-line progress display.
+// the status-line progress display. The archive rules have their own
+// ArchiveSessionTest.
 
 #include "app/AmbxUnit.h"
 #include "app/CommandTable.h"
@@ -76,13 +78,120 @@ private Q_SLOTS:
             (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_a = makeArchive("a.zip", { "one.txt", "two.txt", "three.txt" });
         m_b = makeArchive("b.zip", { "only.txt" });
-        m_deep = makeArchive("deep.zip",
+        m_deep = makeArchive("Mixed Case.ZIP",
             { "top.txt", "sub/inner.txt", "sub/very-long-name-for-the-best-fit-test.txt" });
     }
 
     // Extracting moves the process into the target folder, which some tests remove.
     void init() { std::filesystem::current_path(m_dir.path()); }
 
+    void startsWithArchiveFromCommandLine()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
+
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - a.zip"));
+        QCOMPARE(form.FileRowCount(), size_t(3));
+        QCOMPARE(form.fileList()->model()->rowCount(), 3);
+        QCOMPARE(form.rightStatus(), qs(totalText(3, form.fileRows().totals())));
+        QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
+        QCOMPARE(recent(form)[0], m_a); // the archive rules: ArchiveSessionTest
+        QVERIFY(prompter.shown().empty());
+
+        form.fileList()->selectAllRows();
+        QCOMPARE(form.leftStatus(), qs(selectedText(3, form.fileRows().totals().size)));
+        form.fileList()->invertSelection();
+        QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
+
+        action(form, "CloseArchive2")->trigger();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
+        QCOMPARE(form.FileRowCount(), size_t(0));
+        QCOMPARE(form.leftStatus(),
+            QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
+        // Each command's state without an archive: the enabling table below.
+        QVERIFY(!form.fileList()->isEnabled());
+    }
+
+    void lastArchiveOnCommandLineWins()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_a), QStringLiteral("-x"), qs(m_b) });
+        QCOMPARE(form.session().CurrentArchive, m_b);
+        QCOMPARE(form.FileRowCount(), size_t(1));
+        QCOMPARE(recent(form)[0], m_b);
+        QCOMPARE(recent(form)[1], std::string());
+    }
+
+    void missingArchiveListsNothingButIsRemembered()
+    {
+        const std::string missing = (m_dir / "gone.zip").string();
+        auto &&[prompter, form] = MainWindow({ qs(missing) });
+        QCOMPARE(form.FileRowCount(), size_t(0));
+        QCOMPARE(recent(form)[0], missing);
+        QVERIFY(prompter.shown().empty());
+    }
+
+    void cancelledOpenChangesNothing()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_a) });
+        prompter.answerFile(QString());
+        action(form, "OpenArchive2")->trigger();
+        QCOMPARE(form.session().CurrentArchive, m_a);
+        QCOMPARE(form.FileRowCount(), size_t(3));
+    }
+
+    void sortCommandsReloadOnlyOnChange()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_deep) });
+        auto *bySize = action(form, "SortbySize1");
+        bySize->trigger();
+        QVERIFY(action(form, "bySize1")->isChecked());
+
+        // The same order again does not rebuild the list: the selection survives.
+        form.fileList()->selectAllRows();
+        bySize->trigger();
+        QCOMPARE(form.fileList()->selectedCount(), 3);
+        action(form, "byName1")->trigger();
+        QCOMPARE(form.fileList()->selectedCount(), 0);
+    }
+
+    void writableArchiveAfterAReadOnlyOneEnablesChanges()
+    {
+        const std::string ro = (m_dir / "ro.zip").string();
+        std::filesystem::copy_file(m_a, ro);
+        ::chmod(ro.c_str(), 0444);
+        auto &&[prompter, form] = MainWindow({ qs(ro) });
+        // Each command's state in a read-only archive: the enabling table below.
+        QVERIFY(!action(form, "Add1")->isEnabled());
+        prompter.answerFile(qs(m_b));
+        form.OpenArchive2Click();
+        for (const char *name : { "Add1", "Delete1", "MoveArchive1" })
+            QVERIFY2(action(form, name)->isEnabled(), name);
+    }
+
+    void damagedArchiveShowsTheError()
+    {
+        const std::string bad = (m_dir / "bad.zip").string();
+        writeFile(bad, readFile(m_a).substr(0, 1500));
+        auto &&[prompter, form] = MainWindow();
+        prompter.answerFile(qs(bad));
+        action(form, "OpenArchive2")->trigger();
+        QCOMPARE(prompter.texts().back(), QStringLiteral("Error 3 reading Zip file"));
+        QCOMPARE(form.fileList()->model()->rowCount(), 0);
+    }
+
+    void viewStylesShareOneSelection()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_deep) }, Show::Shown);
+        form.fileList()->selectAllRows();
+        const std::array names { "LargeIcons1", "SmallIcons1", "List1", "Details1" };
+        // Details twice: the checked style again changes nothing.
+        for (int style : { 0, 1, 2, 3, 3 }) {
+            action(form, names[style])->trigger();
+            QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), style);
+            QCOMPARE(form.fileList()->selectedCount(), 3);
+            for (int other = 0; other < 4; ++other)
+                QCOMPARE(action(form, names[other])->isChecked(), other == style);
+        }
+    }
     void enablingFollowsTheArchiveState_data()
     {
         QTest::addColumn<QString>("archive"); // "", "writable", "read-only"
@@ -245,7 +354,8 @@ private Q_SLOTS:
         temp.createFile("inner.txt", "old");
         action(form, "Open1")->trigger();
 
-        QCOMPARE(readFile(temp / "inner.txt"), readFile(m_dir / "src-deep.zip/sub/inner.txt"));
+        QCOMPARE(
+            readFile(temp / "inner.txt"), readFile(m_dir / "src-Mixed Case.ZIP/sub/inner.txt"));
         QVERIFY(!std::filesystem::exists(temp / "sub")); // no folder names
         QCOMPARE(shell.calls().size(), size_t(1));
         QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
