@@ -107,7 +107,7 @@ private Q_SLOTS:
         QCOMPARE(form.FileRowCount(), size_t(0));
         QCOMPARE(form.leftStatus(),
             QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
-        // Each command's state without an archive: the enabling table below.
+        // Each command's state without an archive: the enabling table.
         QVERIFY(!form.fileList()->isEnabled());
     }
 
@@ -151,20 +151,6 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->selectedCount(), 3);
         action(form, "byName1")->trigger();
         QCOMPARE(form.fileList()->selectedCount(), 0);
-    }
-
-    void writableArchiveAfterAReadOnlyOneEnablesChanges()
-    {
-        const std::string ro = (m_dir / "ro.zip").string();
-        std::filesystem::copy_file(m_a, ro);
-        ::chmod(ro.c_str(), 0444);
-        auto &&[prompter, form] = MainWindow({ qs(ro) });
-        // Each command's state in a read-only archive: the enabling table below.
-        QVERIFY(!action(form, "Add1")->isEnabled());
-        prompter.answerFile(qs(m_b));
-        form.OpenArchive2Click();
-        for (const char *name : { "Add1", "Delete1", "MoveArchive1" })
-            QVERIFY2(action(form, name)->isEnabled(), name);
     }
 
     void damagedArchiveShowsTheError()
@@ -235,6 +221,11 @@ private Q_SLOTS:
                     std::array { true, open, writable, false }[static_cast<size_t>(command.needs)]);
         QCOMPARE(form.fileList()->isEnabled(), open);
         QCOMPARE(form.acceptDrops(), open);
+        if (open && !writable) { // a writable archive opened next enables the changes
+            prompter.answerFile(qs(m_b));
+            form.OpenArchive2Click();
+            QVERIFY(action(form, "Add1")->isEnabled() && action(form, "AddButton")->isEnabled());
+        }
     }
 
     void topMenuShowsTheRecentArchives()

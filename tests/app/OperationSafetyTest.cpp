@@ -51,14 +51,12 @@ void selectMember(TMainForm &form, const std::string &member)
                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
-std::vector<std::string> filesBelow(const fs::path &folder)
+size_t filesBelow(const fs::path &folder)
 {
-    std::vector<std::string> out;
-    for (const auto &e : fs::recursive_directory_iterator(folder))
-        if (!e.is_directory())
-            out.push_back(fs::relative(e.path(), folder).string());
-    std::sort(out.begin(), out.end());
-    return out;
+    return std::ranges::count_if(
+        fs::recursive_directory_iterator(folder), [](const fs::directory_entry &e) {
+            return !e.is_directory();
+        });
 }
 
 const QString kWait =
@@ -107,7 +105,7 @@ private Q_SLOTS:
         extractForm.findChild<QComboBox *>(QStringLiteral("Destination"))
             ->setEditText(qs(work.createDir("out").string()));
         extractForm.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
-        QCOMPARE(filesBelow(work / "out").size(), size_t(1));
+        QCOMPARE(filesBelow(work / "out"), size_t(1));
 
         // Opening replaces copies in the temporary folder: the others there stay.
         const fs::path temp = work.createDir("temp");
@@ -341,7 +339,7 @@ private Q_SLOTS:
         const QString notice = prompter.texts().front();
         QVERIFY2(notice.contains(QStringLiteral("bad CRC: ab.txt")), qPrintable(notice));
         QVERIFY(notice.contains(QStringLiteral("View Last Output...")));
-        QCOMPARE(filesBelow(work / "out").size(), size_t(3));
+        QCOMPARE(filesBelow(work / "out"), size_t(3));
     }
 };
 
