@@ -531,9 +531,7 @@ private Q_SLOTS:
             QTest::keyClick(&msg, Qt::Key_Escape);
         });
         action(form, "ViewLastOutput2")->trigger();
-        QVERIFY(checked);
-        QVERIFY(!form.msgForm().isVisible());
-        QVERIFY(form.isEnabled());
+        QVERIFY(checked && !form.msgForm().isVisible() && form.isEnabled());
     }
 
     void statusLineShowsAnOperation()
@@ -548,10 +546,8 @@ private Q_SLOTS:
         StatusProgress &progress = form.operations().progress();
 
         progress.begin(3 * 32768 + 100);
-        QVERIFY(!ledOn->isLit());
-        QVERIFY(ledOff->isLit());
-        QVERIFY(bar->isVisible());
-        QVERIFY(!panel2->isVisible());
+        QVERIFY(!ledOn->isLit() && ledOff->isLit());
+        QVERIFY(bar->isVisible() && !panel2->isVisible());
         QCOMPARE(bar->geometry(), panel2->geometry());
         QCOMPARE(bar->maximum(), 3);
         QCOMPARE(bar->value(), 0);
@@ -566,10 +562,8 @@ private Q_SLOTS:
         progress.end();
         QCOMPARE(panel1->text(), left);
         QCOMPARE(panel2->text(), right);
-        QVERIFY(panel2->isVisible());
-        QVERIFY(!bar->isVisible());
-        QVERIFY(ledOn->isLit());
-        QVERIFY(!ledOff->isLit());
+        QVERIFY(panel2->isVisible() && !bar->isVisible());
+        QVERIFY(ledOn->isLit() && !ledOff->isLit());
     }
 
     void statusPanelClickNeedsAnArchive()
