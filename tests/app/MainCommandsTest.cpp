@@ -90,7 +90,6 @@ private Q_SLOTS:
         auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
 
         QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox - a.zip"));
-        QCOMPARE(form.FileRowCount(), size_t(3));
         QCOMPARE(form.fileList()->model()->rowCount(), 3);
         QCOMPARE(form.rightStatus(), qs(totalText(3, form.fileRows().totals())));
         QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
@@ -111,21 +110,14 @@ private Q_SLOTS:
         QVERIFY(!form.fileList()->isEnabled());
     }
 
+    // The last archive named wins; a missing one lists nothing but is remembered.
     void lastArchiveOnCommandLineWins()
     {
-        auto &&[prompter, form] = MainWindow({ qs(m_a), QStringLiteral("-x"), qs(m_b) });
-        QCOMPARE(form.session().CurrentArchive, m_b);
-        QCOMPARE(form.FileRowCount(), size_t(1));
-        QCOMPARE(recent(form)[0], m_b);
-        QCOMPARE(recent(form)[1], std::string());
-    }
-
-    void missingArchiveListsNothingButIsRemembered()
-    {
         const std::string missing = (m_dir / "gone.zip").string();
-        auto &&[prompter, form] = MainWindow({ qs(missing) });
+        auto &&[prompter, form] = MainWindow({ qs(m_a), QStringLiteral("-x"), qs(missing) });
+        QCOMPARE(form.session().CurrentArchive, missing);
         QCOMPARE(form.FileRowCount(), size_t(0));
-        QCOMPARE(recent(form)[0], missing);
+        QCOMPARE(recent(form), (std::vector<std::string> { missing, "", "", "", "" }));
         QVERIFY(prompter.shown().empty());
     }
 
@@ -178,6 +170,7 @@ private Q_SLOTS:
                 QCOMPARE(action(form, names[other])->isChecked(), other == style);
         }
     }
+
     void enablingFollowsTheArchiveState_data()
     {
         QTest::addColumn<QString>("archive"); // "", "writable", "read-only"
