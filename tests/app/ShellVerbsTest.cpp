@@ -26,14 +26,6 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
-// A folder with the same file name in two subfolders and a hidden file.
-void makeSource(TestDir &dir)
-{
-    dir.createFile("src/a/readme.txt", "first");
-    dir.createFile("src/b/readme.txt", "second");
-    dir.createFile("src/.hidden", "h");
-}
-
 void useXdg(const TestDir &dir)
 {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir / "data").string()));
@@ -191,8 +183,10 @@ private Q_SLOTS:
         QFETCH(QString, argument);
         QFETCH(int, status);
         QFETCH(QStringList, expected);
-        TestDir dir;
-        makeSource(dir);
+        TestDir dir; // the same file name in two subfolders, and a hidden file
+        dir.createFile("src/a/readme.txt", "first");
+        dir.createFile("src/b/readme.txt", "second");
+        dir.createFile("src/.hidden", "h");
         for (const QString &step : setup) {
             const QStringList part = step.split(':');
             if (part[0] == "zip")
