@@ -60,7 +60,6 @@ TEST_F(ArchiveSessionTest, OpeningANewArchiveListsItFirstAndRemembersItsFolder)
     EXPECT_EQ(recent(), (std::vector<std::string> { a, "", "", "", "" }));
     EXPECT_EQ(settings.LastOpenDir, dir.str() + "/");
     EXPECT_EQ(settings.FavoriteFolders, std::vector<std::string> { dir.str() + "/" });
-    EXPECT_TRUE(prompter.shown().empty()) << "mode 0 adds the folder silently";
 }
 
 TEST_F(ArchiveSessionTest, ReopeningARecentArchiveMovesItUpAndAsksOnce)
@@ -80,8 +79,6 @@ TEST_F(ArchiveSessionTest, ReopeningARecentArchiveMovesItUpAndAsksOnce)
     prompter.answerQuestion(true);
     session.openAndLoad(b);
     EXPECT_EQ(recent(), (std::vector<std::string> { b, c, a, "", "" }));
-    EXPECT_TRUE(session.ListAlreadyLoaded);
-    EXPECT_FALSE(session.SkipHistoryUpdate);
     EXPECT_EQ(view.calls,
         (std::vector<std::string> {
             "show b.zip", "close", "no drops", "show b.zip", "recent", "drops", "load" }));
@@ -104,7 +101,6 @@ TEST_F(ArchiveSessionTest, ReopeningARecentArchiveMovesItUpAndAsksOnce)
     EXPECT_EQ(view.calls,
         (std::vector<std::string> {
             "close", "no drops", "show b.zip", "recent", "drops", "load" }));
-    EXPECT_FALSE(session.SkipHistoryUpdate);
 }
 
 TEST_F(ArchiveSessionTest, RecentArchiveWhoseFileIsGoneLeavesTheListSilently)
@@ -116,7 +112,6 @@ TEST_F(ArchiveSessionTest, RecentArchiveWhoseFileIsGoneLeavesTheListSilently)
     view.calls.clear();
     session.RecentItemClick(2);
     EXPECT_EQ(recent(), (std::vector<std::string> { c, a, "", "", "" }));
-    EXPECT_EQ(session.CurrentArchive, c);
     EXPECT_EQ(view.calls, std::vector<std::string> { "recent" });
     session.RecentItemClick(5); // an empty entry: nothing
     EXPECT_EQ(view.calls.size(), size_t(1));
@@ -158,7 +153,6 @@ TEST_F(ArchiveSessionTest, ClosingForgetsTheArchiveAndReadOnlyIsSeen)
     const std::string ro = file("ro.zip");
     ::chmod(ro.c_str(), 0444);
     session.OpenArchive(ro);
-    EXPECT_TRUE(session.readOnly());
     EXPECT_EQ(view.calls.front(), "show ro.zip ro");
     view.calls.clear();
     session.CloseArchive();
@@ -285,8 +279,6 @@ TEST_F(ArchiveFileTest, CopyAndMoveFollowTheTargetAndKeepTheOldStateOnFailure)
 
 TEST_F(ArchiveFileTest, RenameKeepsTheExtensionPartAndNeverReplacesAFile)
 {
-    EXPECT_EQ(splitAtFirstDot("my.backup.zip"),
-        std::make_pair(std::string("my"), std::string(".backup.zip")));
     const std::string old = open("my.backup.zip");
     dir.createFile("taken.backup.zip", "other");
     for (const char *refused : { "taken", "", "a/b" }) {

@@ -1,4 +1,4 @@
-// The command table: which archive states enable each command.
+// The command table: what each command needs, and no name twice.
 
 #include "app/CommandTable.h"
 
@@ -8,28 +8,9 @@
 #include <set>
 #include <string>
 
-TEST(CommandTable, EnablingPerArchiveState)
-{
-    using S = ArchiveState;
-    struct Row
-    {
-        Needs needs;
-        std::optional<bool> none, readOnly, writable;
-    };
-    const Row rows[] = {
-        { Needs::Nothing, std::nullopt, std::nullopt, std::nullopt },
-        { Needs::Archive, false, true, true },
-        { Needs::Writable, false, false, true },
-        // Only an operation enables its output; closing the archive drops it.
-        { Needs::Output, false, std::nullopt, std::nullopt },
-    };
-    for (const Row &row : rows) {
-        EXPECT_EQ(enabledIn(row.needs, S::None), row.none);
-        EXPECT_EQ(enabledIn(row.needs, S::ReadOnly), row.readOnly);
-        EXPECT_EQ(enabledIn(row.needs, S::Writable), row.writable);
-    }
-}
-
+// How each need maps to the archive states is applied and checked through the
+// window, command by command (MainCommandsTest's enabling table); what each
+// command needs is pinned here.
 TEST(CommandTable, WhatEachCommandNeeds)
 {
     const std::map<Needs, std::set<std::string>> expected {

@@ -7,41 +7,41 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <type_traits>
 
 using namespace amxtest;
 
 namespace {
 
-Settings sampleSettings()
+// The stored values with every one changed from its default: integers by 7,
+// texts to a distinct folder; one folder holds a comma, which the INI format
+// must keep.
+void writeChangedValues(const std::filesystem::path &file)
 {
-    Settings s;
-    s.SortOrder = 5;
-    s.LastOpenDir = "/home/u/Downloads/";
-    s.LastAddDir = "/home/u/Work, notes/"; // a comma must survive the INI format
-    for (int i = 0; i < History::kSize; ++i) {
-        s.Extract[i] = "/x/" + std::to_string(i);
-        s.SelDir[i] = i == 2 ? "" : "/sel/" + std::to_string(i);
-        s.ActiveFile[i] = "/a/Archive " + std::to_string(i) + ".zip";
+    {
+        IniSettingsStore store(file.string());
+        SettingsIO::writeValues(store, Settings());
     }
-    s.Temp = "/tmp/";
-    s.Viewer = "/usr/bin/gedit";
-    s.FullRow = 0;
-    s.GridLines = 1;
-    s.ToolbarTips = 0;
-    s.FlatButtons = 0;
-    s.ShowToolbarText = 0;
-    s.AlignToolbar = 3;
-    s.ViewToolbar = 0;
-    s.ViewStatusLine = 0;
-    s.ViewStyle = 2;
-    s.AsWebPage = 0;
-    s.MainTop = -20;
-    s.MainLeft = 3000;
-    s.MainHeight = 480;
-    s.MainWidth = 640;
-    s.TipOfTheDay = 2;
-    return s;
+    std::istringstream in(readFile(file));
+    std::string out;
+    int n = 0;
+    for (std::string line; std::getline(in, line); out += line + "\n") {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            continue;
+        const std::string value = line.substr(eq + 1);
+        const bool number =
+            !value.empty() && value.find_first_not_of("-0123456789") == std::string::npos;
+        line = line.substr(0, eq + 1)
+            + (number ? std::to_string(std::stoi(value) + 7) : "/v/" + std::to_string(++n) + "/");
+    }
+    writeFile(file, out);
+    IniSettingsStore store(file.string());
+    Settings changed;
+    SettingsIO::readValues(store, changed);
+    changed.LastAddDir = "/home/u/Work, notes/";
+    SettingsIO::writeValues(store, changed);
 }
 
 } // namespace
@@ -53,19 +53,14 @@ static_assert(std::is_move_constructible_v<IniSettingsStore>);
 TEST(SettingsIO, EveryValueRoundTripsInOrder)
 {
     TestDir dir;
-    const Settings saved = sampleSettings();
-    {
-        IniSettingsStore store((dir / "a.conf").string());
-        EXPECT_FALSE(store.keyExists());
-        SettingsIO::writeValues(store, saved);
-    }
+    EXPECT_FALSE(IniSettingsStore((dir / "none.conf").string()).keyExists());
+    writeChangedValues(dir / "a.conf");
     IniSettingsStore store((dir / "a.conf").string());
     ASSERT_TRUE(store.keyExists());
     Settings loaded;
     SettingsIO::readValues(store, loaded);
-    EXPECT_EQ(loaded.LastAddDir, saved.LastAddDir);
-    EXPECT_EQ(loaded.SelDir[2], "");
-    EXPECT_EQ(loaded.MainTop, -20);
+    EXPECT_EQ(loaded.LastAddDir, "/home/u/Work, notes/");
+    EXPECT_EQ(loaded.MainWidth, Settings().MainWidth + 7);
     // Every value written again gives the same file: none was lost or changed.
     {
         IniSettingsStore again((dir / "b.conf").string());
@@ -96,17 +91,14 @@ TEST(SettingsIO, SaveRewritesTheWholeKey)
 TEST(SettingsIO, MissingAndMistypedIntegersStopTheReadingThere)
 {
     TestDir dir;
-    {
-        IniSettingsStore store((dir / "a.conf").string());
-        SettingsIO::writeValues(store, sampleSettings());
-    }
+    writeChangedValues(dir / "a.conf");
     struct Case
     {
         const char *from, *to, *error;
     } cases[] = {
-        { "GridLines=1", "", "Failed to get data for 'GridLines'" },
-        { "GridLines=1", "GridLines=yes", "Invalid data type for 'GridLines'" },
-        { "GridLines=1", "GridLines=", "Invalid data type for 'GridLines'" },
+        { "GridLines=7", "", "Failed to get data for 'GridLines'" },
+        { "GridLines=7", "GridLines=yes", "Invalid data type for 'GridLines'" },
+        { "GridLines=7", "GridLines=", "Invalid data type for 'GridLines'" },
     };
     const std::string good = readFile(dir / "a.conf");
     for (const auto &c : cases) {
@@ -115,15 +107,15 @@ TEST(SettingsIO, MissingAndMistypedIntegersStopTheReadingThere)
         text.replace(text.find(c.from), std::string(c.from).size(), c.to);
         writeFile(dir / "b.conf", text);
         IniSettingsStore store((dir / "b.conf").string());
-        Settings loaded; // defaults: FullRow 1, ViewStyle 0
+        Settings loaded;
         try {
             SettingsIO::readValues(store, loaded);
             FAIL() << "no error";
         } catch (const SettingsError &e) {
             EXPECT_STREQ(e.what(), c.error);
         }
-        EXPECT_EQ(loaded.FullRow, 0) << "values before the bad one are kept";
-        EXPECT_EQ(loaded.ViewStyle, 0) << "values after it are not read";
+        EXPECT_EQ(loaded.FullRow, Settings().FullRow + 7) << "values before the bad one are kept";
+        EXPECT_EQ(loaded.ViewStyle, Settings().ViewStyle) << "values after it are not read";
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProgressBar>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -27,12 +26,10 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
-// A folder with the same file name in two subfolders and a hidden file.
-void makeSource(TestDir &dir)
+void useXdg(const TestDir &dir)
 {
-    dir.createFile("src/a/readme.txt", "first");
-    dir.createFile("src/b/readme.txt", "second");
-    dir.createFile("src/.hidden", "h");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir / "data").string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir / "config").string()));
 }
 
 } // namespace
@@ -42,6 +39,8 @@ class ShellVerbsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Only what matters to the desktop: the quoted program, the verbs' flags and
+    // which files are executable.
     void registrationWritesEachEntryOnce_data()
     {
         QTest::addColumn<QString>("file");
@@ -50,35 +49,24 @@ private Q_SLOTS:
         const QString exec = QStringLiteral("Exec=\"/opt/My Apps/ambermox\"");
         QTest::newRow("desktop entry")
             << "applications/ambermox.desktop"
-            << QStringList { exec + " %f", "MimeType=application/zip;application/x-zip-compressed;",
-                   "Actions=ExtractHere;ExtractToSubfolder;", "Name=Extract Here", exec + " -e %f",
-                   "Name=Extract to subfolder", exec + " -es %f" }
-            << false;
+            << QStringList { exec + " %f", exec + " -e %f", exec + " -es %f" } << false;
         for (const char *menus : { "kio/servicemenus/", "kservices5/ServiceMenus/" }) {
             QTest::addRow("%sarchive", menus)
                 << QString::fromLatin1(menus) + "ambermox-archive.desktop"
-                << QStringList { "Type=Service",
-                       "MimeType=application/zip;application/x-zip-compressed;", exec + " -e %f",
-                       exec + " -es %f" }
-                << true;
+                << QStringList { exec + " -e %f", exec + " -es %f" } << true;
             QTest::addRow("%sfolder", menus)
                 << QString::fromLatin1(menus) + "ambermox-folder.desktop"
-                << QStringList { "MimeType=inode/directory;", "Name=Save to ZIP", exec + " -ad %f" }
-                << true;
+                << QStringList { "MimeType=inode/directory;", exec + " -ad %f" } << true;
         }
         QTest::newRow("nemo extract here")
             << "nemo/actions/ambermox-extracthere.nemo_action"
-            << QStringList { exec + " -e %F", "Selection=s",
-                   "Mimetypes=application/zip;application/x-zip-compressed;" }
-            << false;
+            << QStringList { exec + " -e %F", "Selection=s" } << false;
         QTest::newRow("nemo save to zip")
             << "nemo/actions/ambermox-savetozip.nemo_action"
             << QStringList { exec + " -ad %F", "Extensions=dir;" } << false;
         QTest::newRow("nautilus extract to subfolder")
             << "nautilus/scripts/Extract to subfolder"
-            << QStringList { "#!/bin/sh",
-                   "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" }
-            << true;
+            << QStringList { "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" } << true;
         QTest::newRow("nautilus save to zip")
             << "nautilus/scripts/Save to ZIP"
             << QStringList { "    [ -d \"$f\" ] && '/opt/My Apps/ambermox' -ad \"$f\"" } << true;
@@ -90,8 +78,7 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         QFETCH(bool, executable);
         TestDir dir;
-        qputenv("XDG_DATA_HOME", dir.str().c_str() + QByteArray("/data"));
-        qputenv("XDG_CONFIG_HOME", dir.str().c_str() + QByteArray("/config"));
+        useXdg(dir);
         const QString path = qs(dir.str()) + "/data/" + file;
 
         const QStringList written = registerDesktop(QStringLiteral("/opt/My Apps/ambermox"));
@@ -125,28 +112,19 @@ private Q_SLOTS:
             << "[Default Applications]\napplication/zip = ark.desktop\n";
     }
 
+    // Neither the user's own default nor a script of theirs is replaced.
     void defaultHandlerOnlyWhenNoneIsSet()
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
         TestDir dir;
-        qputenv("XDG_DATA_HOME", dir.str().c_str() + QByteArray("/data"));
-        qputenv("XDG_CONFIG_HOME", dir.str().c_str() + QByteArray("/config"));
+        useXdg(dir);
         if (!before.isEmpty())
             dir.createFile("config/mimeapps.list", before.toStdString());
+        dir.createFile("data/nautilus/scripts/Extract Here", "mine");
         registerDesktop(QStringLiteral("/usr/bin/ambermox"));
         QCOMPARE(qs(readFile(dir / "config/mimeapps.list")), after);
-    }
-
-    void foreignNautilusScriptIsKept()
-    {
-        TestDir dir;
-        qputenv("XDG_DATA_HOME", dir.str().c_str() + QByteArray("/data"));
-        qputenv("XDG_CONFIG_HOME", dir.str().c_str() + QByteArray("/config"));
-        dir.createFile("data/nautilus/scripts/Extract Here", "#!/bin/sh\nmine\n");
-        registerDesktop(QStringLiteral("/usr/bin/ambermox"));
-        QCOMPARE(
-            readFile(dir / "data/nautilus/scripts/Extract Here"), std::string("#!/bin/sh\nmine\n"));
+        QCOMPARE(readFile(dir / "data/nautilus/scripts/Extract Here"), std::string("mine"));
     }
 
     void verbs_data()
@@ -183,12 +161,8 @@ private Q_SLOTS:
         QTest::newRow("extract to subfolder")
             << archive << "-es"
             << "t.zip" << 0
-            << QStringList { "t/src/a/readme.txt=first", "t/src/b/readme.txt=second" };
-        QTest::newRow("extract to subfolder without extension")
-            << QStringList { "zip:t.zip:src", "move:t.zip:archive" } << "-es"
-            << "archive" << 0
-            << QStringList { "archive_files/src/a/readme.txt=first",
-                   "archive_files/src/.hidden=h" };
+            << QStringList { "t/src/a/readme.txt=first", "t/src/b/readme.txt=second",
+                   "t/src/.hidden=h" };
         QTest::newRow("extract to an existing subfolder keeps its files")
             << QStringList { "zip:t.zip:src", "t/src/a/readme.txt=mine" } << "-es"
             << "t.zip" << 0
@@ -209,8 +183,10 @@ private Q_SLOTS:
         QFETCH(QString, argument);
         QFETCH(int, status);
         QFETCH(QStringList, expected);
-        TestDir dir;
-        makeSource(dir);
+        TestDir dir; // the same file name in two subfolders, and a hidden file
+        dir.createFile("src/a/readme.txt", "first");
+        dir.createFile("src/b/readme.txt", "second");
+        dir.createFile("src/.hidden", "h");
         for (const QString &step : setup) {
             const QStringList part = step.split(':');
             if (part[0] == "zip")
@@ -218,8 +194,6 @@ private Q_SLOTS:
                     { "zip", "-q", "-r", part[1].toStdString(), part[2].toStdString() }, dir.str());
             else if (part[0] == "link")
                 fs::create_symlink(part[2].toStdString(), dir / part[1].toStdString());
-            else if (part[0] == "move")
-                fs::rename(dir / part[1].toStdString(), dir / part[2].toStdString());
             else
                 dir.createFile(
                     step.section('=', 0, 0).toStdString(), step.section('=', 1).toStdString());
@@ -276,29 +250,14 @@ private Q_SLOTS:
         QCOMPARE(readFile(dir / "src/small.txt"), std::string("x"));
     }
 
-    void subfolderNames_data()
-    {
-        QTest::addColumn<QString>("archive");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("zip") << "/d/a.zip"
-                             << "/d/a";
-        QTest::newRow("upper case") << "/d/A.ZIP"
-                                    << "/d/A";
-        QTest::newRow("no extension") << "/d/archive"
-                                      << "/d/archive_files";
-        QTest::newRow("short extension") << "/d/a.gz"
-                                         << "/d/a.gz_files";
-        QTest::newRow("dot in the folder") << "/d.zip/archive"
-                                           << "/d.zip/archive_files";
-        QTest::newRow("only an extension") << "/d/.zip"
-                                           << "/d/.zip_files";
-    }
-
     void subfolderNames()
     {
-        QFETCH(QString, archive);
-        QFETCH(QString, folder);
-        QCOMPARE(qs(subfolderFor(archive.toStdString())), folder);
+        const std::pair<const char *, const char *> rows[] = { { "/d/a.zip", "/d/a" },
+            { "/d/A.ZIP", "/d/A" }, { "/d/archive", "/d/archive_files" },
+            { "/d/a.gz", "/d/a.gz_files" }, { "/d.zip/archive", "/d.zip/archive_files" },
+            { "/d/.zip", "/d/.zip_files" } };
+        for (const auto &[archive, folder] : rows)
+            QCOMPARE(subfolderFor(archive), std::string(folder));
     }
 };
 
