@@ -6,6 +6,7 @@
 
 #include "dialogs/Operations.h"
 #include "platform/Prompter.h"
+#include "platform/ReplacingFile.h"
 #include "settings/FilePropUnit.h"
 
 #include <QDateTime>
@@ -87,50 +88,18 @@ std::string copyFileSafely(const std::string &source, const std::string &target)
     struct stat st;
     if (in.fd < 0 || ::fstat(in.fd, &st) != 0)
         return std::strerror(errno);
-    std::string temp = folderOf(target) + "." + fileNameOf(target) + ".XXXXXX";
-    Fd out { ::mkostemp(temp.data(), O_CLOEXEC) };
-    if (out.fd < 0)
-        return std::strerror(errno);
-    struct Remove
-    {
-        const std::string &path;
-        bool keep = false;
-        ~Remove()
-        {
-            if (!keep)
-                ::unlink(path.c_str());
-        }
-    } remove { temp };
-
-    char buffer[1 << 16];
+    ReplacingFile out(target, "." + fileNameOf(target) + ".XXXXXX");
     off_t copied = 0;
-    for (;;) {
-        const ssize_t got = ::read(in.fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::strerror(errno);
-        if (got == 0)
-            break;
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out.fd, buffer + done, static_cast<size_t>(got - done));
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put < 0)
-                return std::strerror(errno);
-            done += put;
-        }
-        copied += got;
-    }
+    bool readFailed = false;
+    if (!out.ok() || !out.copyFrom(in.fd, copied, readFailed))
+        return std::strerror(errno);
     struct stat written;
-    if (::fsync(out.fd) != 0 || ::fstat(out.fd, &written) != 0)
+    if (::fstat(out.fd(), &written) != 0)
         return std::strerror(errno);
     if (copied != st.st_size || written.st_size != st.st_size)
         return "the copy is incomplete";
-    ::fchmod(out.fd, st.st_mode & 07777);
-    if (::rename(temp.c_str(), target.c_str()) != 0)
+    if (!out.commit(st.st_mode & 07777))
         return std::strerror(errno);
-    remove.keep = true;
     return {};
 }
 

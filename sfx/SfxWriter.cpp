@@ -1,5 +1,7 @@
 #include "SfxWriter.h"
 
+#include "platform/ReplacingFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -21,34 +23,6 @@ struct Fd
 [[noreturn]] void fail(const std::string &what, const std::string &path)
 {
     throw SfxError(what + " \"" + path + "\": " + std::strerror(errno));
-}
-
-void writeAll(int fd, const char *p, size_t n, const std::string &path)
-{
-    while (n > 0) {
-        const ssize_t put = ::write(fd, p, n);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            fail("Cannot write", path);
-        p += put;
-        n -= size_t(put);
-    }
-}
-
-void copyAll(int from, const std::string &fromPath, int to, const std::string &toPath)
-{
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(from, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail("Cannot read", fromPath);
-        if (got == 0)
-            return;
-        writeAll(to, buffer, size_t(got), toPath);
-    }
 }
 
 bool endsWithExe(const std::string &name)
@@ -113,33 +87,22 @@ void writeSelfExtractor(const std::string &stub, const SfxSettings &settings,
     if (zip.fd < 0)
         fail("Cannot read", archive);
 
-    const size_t slash = output.rfind('/');
-    std::string temp = (slash == std::string::npos ? std::string() : output.substr(0, slash + 1))
-        + ".ambermox-sfx-XXXXXX";
-    Fd out { ::mkostemp(temp.data(), O_CLOEXEC) };
-    if (out.fd < 0)
+    ReplacingFile out(output, ".ambermox-sfx-XXXXXX");
+    if (!out.ok())
         fail("Cannot create", output);
-    struct Remove
-    {
-        const std::string &path;
-        bool keep = false;
-        ~Remove()
-        {
-            if (!keep)
-                ::unlink(path.c_str());
-        }
-    } remove { temp };
-
-    copyAll(in.fd, stub, out.fd, output);
+    off_t copied = 0;
+    auto copy = [&](int from, const std::string &path) {
+        bool readFailed = false;
+        if (!out.copyFrom(from, copied, readFailed))
+            fail(readFailed ? "Cannot read" : "Cannot write", readFailed ? path : output);
+    };
+    copy(in.fd, stub);
     const std::string header = sfxHeader(settings);
-    writeAll(out.fd, header.data(), header.size(), output);
-    copyAll(zip.fd, archive, out.fd, output);
-
+    if (!out.write(header.data(), header.size()))
+        fail("Cannot write", output);
+    copy(zip.fd, archive);
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    if (::fchmod(out.fd, 0777 & ~mask) != 0 || ::fsync(out.fd) != 0)
-        fail("Cannot write", output);
-    if (::rename(temp.c_str(), output.c_str()) != 0)
+    if (!out.commit(0777 & ~mask))
         fail("Cannot create", output);
-    remove.keep = true;
 }
