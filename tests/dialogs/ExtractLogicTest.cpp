@@ -21,10 +21,9 @@ std::vector<ExtractRow> sampleRows()
 
 TEST(ExtractRadios, SelectedFilesOnlyWithASelection)
 {
-    EXPECT_EQ(initialRadios(1).checked, ExtractWhat::Selected);
-    EXPECT_TRUE(initialRadios(2).selectedEnabled);
-    EXPECT_EQ(initialRadios(0).checked, ExtractWhat::All);
-    EXPECT_FALSE(initialRadios(0).selectedEnabled);
+    EXPECT_TRUE(
+        initialRadios(2).checked == ExtractWhat::Selected && initialRadios(2).selectedEnabled);
+    EXPECT_TRUE(initialRadios(0).checked == ExtractWhat::All && !initialRadios(0).selectedEnabled);
 }
 
 // Selected rows in row order as stored, one wildcard for all, the typed text unchanged.
@@ -108,14 +107,13 @@ TEST(ExtractDestination, ExistingFolderOnly)
     TestDir dir;
     dir.createDir("Out Dir");
     dir.createFile("file.txt", "x");
-    EXPECT_TRUE(destinationValid(dir.str()));
-    EXPECT_TRUE(destinationValid("  " + (dir / "Out Dir").string()));
-    EXPECT_TRUE(destinationValid((dir / "Out Dir").string() + "/"));
-    EXPECT_FALSE(destinationValid((dir / "file.txt").string()));
-    EXPECT_FALSE(destinationValid((dir / "missing").string()));
-    EXPECT_FALSE(destinationValid((dir / "out dir").string())); // case counts
-    EXPECT_FALSE(destinationValid(""));
-    EXPECT_FALSE(destinationValid("   "));
+    const std::string d = dir.str() + "/";
+    // Case counts.
+    using V = std::vector<std::string>;
+    for (const std::string &valid : V { d, "  " + d + "Out Dir", d + "Out Dir/" })
+        EXPECT_TRUE(destinationValid(valid)) << valid;
+    for (const std::string &invalid : V { d + "file.txt", d + "missing", d + "out dir", "", "   " })
+        EXPECT_FALSE(destinationValid(invalid)) << invalid;
 }
 
 TEST(ExtractLocate, NearestExistingParent)
@@ -123,8 +121,6 @@ TEST(ExtractLocate, NearestExistingParent)
     TestDir dir;
     dir.createDir("a/b");
     const std::string a = (dir / "a").string();
-    EXPECT_EQ(nearestExistingFolder(a + "/b"), a + "/b");
-    EXPECT_EQ(nearestExistingFolder(a + "/nosuchdir/deeper"), a);
     EXPECT_EQ(nearestExistingFolder(a + "/b/nosuch/"), a + "/b");
     EXPECT_EQ(nearestExistingFolder("/no-such-top-folder-of-ambermox/x"), "/");
 }
@@ -132,11 +128,9 @@ TEST(ExtractLocate, NearestExistingParent)
 TEST(ExtractLocate, StepsOutermostFirst)
 {
     EXPECT_EQ(locateSteps("/"), (std::vector<std::string> { "/" }));
-    EXPECT_EQ(locateSteps("/usr"), (std::vector<std::string> { "/", "/usr" }));
     EXPECT_EQ(locateSteps("/usr/share/Doc"),
         (std::vector<std::string> { "/", "/usr", "/usr/share", "/usr/share/Doc" }));
-    EXPECT_TRUE(locateSteps("relative/x").empty());
-    EXPECT_TRUE(locateSteps("").empty());
+    EXPECT_TRUE(locateSteps("relative/x").empty() && locateSteps("").empty());
 }
 
 TEST(ExtractLocate, TreeFolderIsAbsoluteAndClean)
@@ -157,8 +151,7 @@ TEST(CheckOutLogic, ProposedFolderAndGroup)
     EXPECT_EQ(archiveBaseName("/downloads/plain"), "plain");
     EXPECT_EQ(proposedCheckOutFolder("setup.old", "/", false, "/home/u"), "/setup.old");
     // A read-only archive, or a root nobody may write: the home folder.
-    EXPECT_EQ(
-        proposedCheckOutFolder("setup.old", "/media/cd/", true, "/home/u"), "/home/u/setup.old");
+    EXPECT_EQ(proposedCheckOutFolder("s", "/media/cd/", true, "/home/u"), "/home/u/s");
 }
 
 TEST(CheckOutLogic, ProgramsAndDocuments)
@@ -192,22 +185,20 @@ TEST(CheckOutLogic, EntriesNamedWithoutReplacingEachOther)
     const auto notExecutable = [](const std::string &) {
         return false;
     };
-    std::vector<std::string> names, targets;
-    for (const GroupEntry &e : groupEntries(members, "/x/app", true, 0, notExecutable)) {
-        names.push_back(e.fileName);
-        targets.push_back(e.target);
-    }
-    EXPECT_EQ(names,
-        (std::vector<std::string> {
-            "setup.desktop", "setup.hlp.desktop", "setup.exe.desktop", "setup.exe (2).desktop" }));
-    EXPECT_EQ(targets.front(), "/x/app/a/setup.exe");
-
+    const auto names = [&](bool programsOnly, int most) {
+        std::vector<std::string> out;
+        for (const GroupEntry &e :
+            groupEntries(members, "/x/app", programsOnly, most, notExecutable))
+            out.push_back(e.fileName + " " + e.target);
+        return out;
+    };
+    const std::vector<std::string> programs = names(true, 0);
+    EXPECT_EQ(programs,
+        (std::vector<std::string> { "setup.desktop /x/app/a/setup.exe",
+            "setup.hlp.desktop /x/app/setup.hlp", "setup.exe.desktop /x/app/b/setup.exe",
+            "setup.exe (2).desktop /x/app/c/setup.exe" }));
     // Every member, at most three of them.
-    names.clear();
-    for (const GroupEntry &e : groupEntries(members, "/x/app/", false, 3, notExecutable))
-        names.push_back(e.fileName);
-    EXPECT_EQ(names,
-        (std::vector<std::string> { "setup.desktop", "setup.hlp.desktop", "setup.exe.desktop" }));
+    EXPECT_EQ(names(false, 3), std::vector<std::string>(programs.begin(), programs.begin() + 3));
 }
 
 TEST(CheckOutLogic, GroupWrittenAndReused)

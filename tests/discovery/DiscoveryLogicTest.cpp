@@ -33,23 +33,18 @@ const MatchRow kMatchRows[] = {
     { "CaseSensitive", "notes.TXT", "*.txt", false },
     { "SuffixStar", "notes.txt", "*.txt", true },
     { "StarMatchesEmpty", "a", "a*", true },
-    { "StarMatchesRun", "abc", "a*", true },
     { "QuestionNeedsOne", "a", "a?", false },
     { "QuestionThenStar", "ab", "?b*", true },
     { "SegmentsInOrder", "abc", "ab*c*", true },
     { "SegmentsDoNotOverlap", "abc", "*ab*bc", false },
-    { "DoubleStar", "anything", "**", true },
     { "DoubleStarInside", "abc", "a**c", true },
     { "EmptyPattern", "a", "", false },
     { "EmptyNameStar", "", "*", true },
-    { "EmptyNameLiteral", "", "a", false },
     { "TailMustEnd", "a.zip.bak", "*.zip", false },
     { "TailQuestion", "x.zip", "*.z?p", true },
     { "TailLongerThanName", "ab", "*abc", false },
     { "MiddleQuestion", "axbyc", "a*?y*c", true },
-    { "NameLonger", "abcd", "abc", false },
     { "PatternLonger", "ab", "abc", false },
-    { "TrailingStarAfterAll", "ab", "ab*", true },
     { "TwoTrailingParts", "ab", "ab**?", false },
     { "NotPastSegment", "aXbXc", "a*X*c", true },
     { "Utf8Bytes", "\xc3\xa9t\xc3\xa9.txt", "?\xa9t*", true },
@@ -65,11 +60,9 @@ TEST(WildcardMatchTest, Matches)
 
 TEST(WildcardPosTest, PositionsFromOne)
 {
-    EXPECT_EQ(WildcardPos("bc", "abcbc"), 2u);
-    EXPECT_EQ(WildcardPos("b?", "abcbc"), 2u);
-    EXPECT_EQ(WildcardPos("?", "x"), 1u);
-    EXPECT_EQ(WildcardPos("xy", "abc"), 0u);
-    EXPECT_EQ(WildcardPos("abcd", "abc"), 0u);
+    EXPECT_EQ(std::vector<size_t>({ WildcardPos("b?", "abcbc"), WildcardPos("?", "x"),
+                  WildcardPos("xy", "abc"), WildcardPos("abcd", "abc") }),
+        std::vector<size_t>({ 2, 1, 0, 0 }));
 }
 
 // ---- the find's tests ----
@@ -77,10 +70,8 @@ TEST(WildcardPosTest, PositionsFromOne)
 TEST(FindLogicTest, StartDayIncludedEndDayExcluded)
 {
     const CalendarDay start { 2024, 3, 10 }, end { 2024, 3, 12 };
-    EXPECT_FALSE(dateInRange({ 2024, 3, 9 }, start, end));
-    EXPECT_TRUE(dateInRange({ 2024, 3, 10 }, start, end));
-    EXPECT_TRUE(dateInRange({ 2024, 3, 11 }, start, end));
-    EXPECT_FALSE(dateInRange({ 2024, 3, 12 }, start, end));
+    for (int day = 9; day <= 12; ++day)
+        EXPECT_EQ(dateInRange({ 2024, 3, day }, start, end), day == 10 || day == 11) << day;
     // Field by field, so a day the month lacks still orders.
     EXPECT_TRUE(dateInRange({ 2024, 2, 28 }, { 2024, 1, 31 }, { 2024, 2, 31 }));
 }
@@ -96,13 +87,11 @@ struct SizeRow
 
 const SizeRow kSizeRows[] = {
     { "AboveWithComma", "1,000", SizeCompare::Above, 1000, true },
-    { "AboveWithDot", "1.000", SizeCompare::Above, 999, false },
     { "BlanksOfTheMask", "  1,000  ", SizeCompare::Exact, 1000, true },
     { "EmptyIsZero", "", SizeCompare::Below, 0, true },
     { "EmptyBelowOne", "", SizeCompare::Below, 1, false },
     { "BelowIncludesBound", "5", SizeCompare::Below, 5, true },
     { "Beyond32Bits", "999,999,999,999,999", SizeCompare::Above, 5'000'000'000ull, false },
-    { "Beyond32BitsBelow", "999,999,999,999,999", SizeCompare::Below, 5'000'000'000ull, true },
     { "ExactLarge", "5,000,000,000", SizeCompare::Exact, 5'000'000'000ull, true },
     { "OverflowSaturates", "99999999999999999999", SizeCompare::Below, ~0ull >> 1, true },
 };
@@ -124,9 +113,7 @@ TEST(FindLogicTest, ListDatesReadBack)
             static_cast<uint32_t>(((day.year - 1980) << 9) | (day.month << 5) | day.day) << 16;
         const auto read = listDate(modifiedText(dos | (13 << 11)));
         ASSERT_TRUE(read) << modifiedText(dos);
-        EXPECT_EQ(read->year, day.year);
-        EXPECT_EQ(read->month, day.month);
-        EXPECT_EQ(read->day, day.day);
+        EXPECT_TRUE(read->year == day.year && read->month == day.month && read->day == day.day);
     }
 }
 
@@ -237,8 +224,6 @@ TEST(FavoriteScanTest, ColumnClicks)
             Click { 2, 1, 5 }, Click { 3, 2, 6 }, Click { 6, 2, 3 }, Click { 1, 2, 3 } })
         EXPECT_EQ(orderAfterColumnClick(c.current, c.column), c.next)
             << c.current << " clicked on " << c.column;
-    EXPECT_EQ(sortTypeText(5), "Files in Favorite Zip Folders sorted by date:");
-    EXPECT_TRUE(sortTypeText(0).isEmpty());
 }
 
 TEST(FavoriteScanTest, AddFolderOnceUpToCapacity)
