@@ -41,8 +41,7 @@ TEST(DropFilesBlock, LaysOutAndReadsBack)
         EXPECT_EQ(dropFilesBlock(c.files), bytes(c.block));
         EXPECT_EQ(dropFilesSize(c.files), c.block.size());
         bool ok = false;
-        EXPECT_EQ(dropFilesNames(bytes(c.block), &ok), c.files);
-        EXPECT_TRUE(ok);
+        EXPECT_TRUE((dropFilesNames(bytes(c.block), &ok)) == c.files && ok);
     }
 }
 
@@ -70,8 +69,7 @@ TEST(DataObject, OffersTheFileListIntoBuffersThatFit)
     FormatEtc text = TFileDropSource::kContent;
     text.format = 1;
     StgMedium medium;
-    EXPECT_EQ(source.GetData(text, medium), DV_E_FORMATETC);
-    EXPECT_EQ(medium.block, nullptr);
+    EXPECT_TRUE((source.GetData(text, medium)) == DV_E_FORMATETC && medium.block == nullptr);
     EXPECT_EQ(source.GetData(TFileDropSource::kContent, medium), S_OK);
     EXPECT_EQ(*medium.block, dropFilesBlock(source.Files));
     const FormatEtc f = TFileDropSource::kContent;
@@ -90,12 +88,9 @@ TEST(FormatEnumerator, StopsAtTheEnd)
     ASSERT_EQ(TFileDropSource().EnumFormatEtc(DataDir::Get, e), S_OK);
     FormatEtc records[5];
     size_t fetched = 99;
-    EXPECT_EQ(e->Next(5, records, &fetched), S_FALSE);
-    EXPECT_EQ(fetched, 2u);
-    EXPECT_EQ(records[0], TFileDropSource::kContent);
-    EXPECT_EQ(e->Reset(), S_OK);
-    EXPECT_EQ(e->Skip(3), S_FALSE);
-    EXPECT_EQ(e->Next(1, records, &fetched), S_FALSE);
+    EXPECT_TRUE((e->Next(5, records, &fetched)) == S_FALSE && fetched == 2u);
+    EXPECT_TRUE(records[0] == TFileDropSource::kContent && e->Reset() == S_OK);
+    EXPECT_TRUE(e->Skip(3) == S_FALSE && (e->Next(1, records, &fetched)) == S_FALSE);
     EXPECT_EQ(fetched, 0u);
 }
 

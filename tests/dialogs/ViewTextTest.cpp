@@ -71,10 +71,8 @@ TEST(DecodeTest, Decodes)
         const uint64_t size = c.fileBytes ? c.fileBytes : c.bytes.size();
         const ViewText text = decodeViewText(c.bytes, size);
         EXPECT_EQ(text.text, c.text) << text.text.toStdString();
-        EXPECT_EQ(text.encoding, c.encoding);
-        EXPECT_EQ(text.shownBytes, c.shownBytes);
-        EXPECT_EQ(text.stoppedAtBinary, c.stoppedAtBinary);
-        EXPECT_EQ(text.fileBytes, size);
+        EXPECT_TRUE(text.encoding == c.encoding && text.shownBytes == c.shownBytes);
+        EXPECT_TRUE(text.stoppedAtBinary == c.stoppedAtBinary && text.fileBytes == size);
         EXPECT_EQ(text.complete(), !c.stoppedAtBinary && c.shownBytes == size);
     }
 }
@@ -91,12 +89,11 @@ TEST(ViewText, LoadReadsAtMostTheLimit)
 }
 
 // The message is the text viewer's test.
-TEST(ViewText, MissingFileOrFolderIsAnError)
+// A missing file is the text viewer's test.
+TEST(ViewText, FolderIsAnError)
 {
     TestDir dir;
-    dir.createDir("sub");
-    EXPECT_THROW(loadViewText((dir / "missing.txt").string()), ViewFileError);
-    EXPECT_THROW(loadViewText((dir / "sub").string()), ViewFileError);
+    EXPECT_THROW(loadViewText(dir.createDir("sub").string()), ViewFileError);
 }
 
 TEST(ViewText, CaptionNotesWhatIsLeftOut)
