@@ -32,11 +32,6 @@ std::vector<Volume> fakeVolumes()
         { QStringLiteral("CARD (/media/card)"), QStringLiteral("/media/card/"), -1, -1, false } };
 }
 
-QString header(TAddForm &form, int column)
-{
-    return form.filelist->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-}
-
 int rowOf(TAddForm &form, const std::string &name)
 {
     const auto &rows = form.browser().rows();
@@ -135,14 +130,11 @@ private Q_SLOTS:
         QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(!form.isVisible() && s->main.isEnabled());
         form.showOnTop();
-        QVERIFY(!form.Button1->isEnabled());
+        QVERIFY(!form.Button1->isEnabled() && !form.CheckBox1->isChecked());
         QVERIFY(form.ComboBox1->currentIndex() == 0 && form.ComboBox2->currentIndex() == 0);
-        QVERIFY(!form.CheckBox1->isChecked() && !form.CheckBox2->isChecked());
         QVERIFY(form.CheckBox3->isChecked() && !form.CheckBox4->isChecked());
         form.Button2->click();
-        QVERIFY(!form.isVisible());
-        QCOMPARE(s->reloads, 0);
-        QVERIFY(s->prompter.shown().empty());
+        QVERIFY(!form.isVisible() && s->reloads == 0 && s->prompter.shown().empty());
     }
 
     // Above the root: the drives, under their own columns.
@@ -154,12 +146,9 @@ private Q_SLOTS:
         form.filelist->setColumnWidth(0, 150);
         form.Up->click();
         QCOMPARE(form.StaticText1->text(), QStringLiteral("My Computer"));
-        QVERIFY(!form.Up->isEnabled());
-        QCOMPARE(header(form, 1), QStringLiteral("Total Size"));
-        QVERIFY(form.filelist->detailsView()->isColumnHidden(3));
+        QVERIFY(!form.Up->isEnabled() && form.filelist->detailsView()->isColumnHidden(3));
         select(form, { "Root (/)" });
-        QVERIFY(!form.Button1->isEnabled());
-        QCOMPARE(form.savedWidths()[0], 150);
+        QVERIFY(!form.Button1->isEnabled() && form.savedWidths()[0] == 150);
 
         // A double-click on a drive opens its root under the folder columns again.
         QTreeView *view = form.filelist->detailsView();
@@ -169,15 +158,8 @@ private Q_SLOTS:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(form.browser().AddFolder(), std::string("/"));
-        QVERIFY(form.Up->isEnabled());
-        QCOMPARE(header(form, 1), QStringLiteral("Size"));
-        QVERIFY(!view->isColumnHidden(3));
+        QVERIFY(form.Up->isEnabled() && !view->isColumnHidden(3));
         QCOMPARE(form.filelist->columnWidth(0), 150);
-
-        form.SpeedButton2->click();
-        QCOMPARE(form.filelist->viewStyle(), FileListView::List);
-        form.SpeedButton3->click();
-        QCOMPARE(form.filelist->viewStyle(), FileListView::Details);
         form.close();
     }
 
@@ -238,8 +220,7 @@ private Q_SLOTS:
             QCOMPARE(std::filesystem::exists(source + "a?.txt"), row.choices.action != 2);
             QVERIFY(std::filesystem::exists(source + "ab.txt")
                 && std::filesystem::exists(source + "a*"));
-            QCOMPARE(s.reloads, 1);
-            QCOMPARE(s.addDir, source);
+            QVERIFY(s.reloads == 1 && s.addDir == source);
             QVERIFY(s.viewLastOutput.isEnabled() && !s.msg.lines().isEmpty());
             QVERIFY2(s.prompter.shown().empty(), qPrintable(s.prompter.texts().join("|")));
         }
@@ -257,8 +238,7 @@ private Q_SLOTS:
                 "Cannot change to folder \"" + s->source + "d2/\". No such file or directory.") });
         QVERIFY(s->form.lastCalls().empty());
         // The empty file went first, as it always does.
-        QVERIFY(!std::filesystem::exists(s->archive) && !s->form.running());
-        QVERIFY(s->main.isEnabled());
+        QVERIFY(!std::filesystem::exists(s->archive) && !s->form.running() && s->main.isEnabled());
     }
 
     void interruptingStopsTheRemainingFolders()
@@ -273,8 +253,7 @@ private Q_SLOTS:
         });
         s->form.Button1->click();
 
-        QVERIFY(asked && s->prompter.allAnswersUsed());
-        QVERIFY(s->form.lastRunInterrupted());
+        QVERIFY(asked && s->prompter.allAnswersUsed() && s->form.lastRunInterrupted());
         QCOMPARE(s->form.lastCalls().size(), size_t(1));
         const std::vector<std::string> names = sortedNames(s->archive);
         QVERIFY(std::count(names.begin(), names.end(), "x2.txt") == 0);
@@ -299,8 +278,7 @@ private Q_SLOTS:
         form.Up->click();
         select(form, { "f.txt" });
         form.Button1->click();
-        QCOMPARE(main.FileRowCount(), size_t(1));
-        QCOMPARE(main.settings().LastAddDir, source);
+        QVERIFY(main.FileRowCount() == size_t(1) && main.settings().LastAddDir == source);
     }
 };
 

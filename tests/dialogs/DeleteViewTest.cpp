@@ -98,8 +98,7 @@ private Q_SLOTS:
         form.setLink(*m_link);
         m_link->selected = { "one.txt" };
         form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(!m_link->main.isEnabled());
+        QVERIFY(QTest::qWaitForWindowActive(&form) && !m_link->main.isEnabled());
         QVERIFY(form.RadioButton2->isEnabled() && form.RadioButton2->isChecked());
 
         // Typing selects "&Files:".
@@ -124,7 +123,8 @@ private Q_SLOTS:
     }
 
     // A delete that removes nothing still reloads the list and leaves an empty
-    // log; what a delete removes is the library tests' business.
+    // log; what a delete removes, and the refusal of no specification at all,
+    // are the library's and the engine's tests.
     void deleteRuns()
     {
         const Names all = sortedNames(m_link->archive);
@@ -132,27 +132,20 @@ private Q_SLOTS:
         m_link->onReload = [&] {
             listedAtReload = sortedNames(m_link->archive);
         };
-        for (const bool empty : { false, true }) {
-            m_link->reloads = 0;
-            m_link->viewLastOutput.setEnabled(false);
-            m_link->msg.appendLine(QStringLiteral("line of an earlier operation"));
-            TDeleteForm form;
-            RecordingNotices recorded;
-            form.ZipEngine1.setNotices(&recorded);
-            form.setLink(*m_link);
-            form.show();
-            form.RadioButton3->click();
-            QTest::keyClicks(form.Edit1, empty ? QString() : QStringLiteral("*.nothing"));
-            form.Button1->click();
-            QVERIFY(!form.isVisible() && m_link->main.isEnabled());
-            QCOMPARE(m_link->reloads, 1);
-            QCOMPARE(listedAtReload, all);
-            // No specification at all is refused by the engine.
-            QCOMPARE(recorded.texts,
-                empty ? Names { "Error - no files selected for deletion" } : Names {});
-            // The log was started and stays empty.
-            QVERIFY(m_link->viewLastOutput.isEnabled() && m_link->msg.lines().isEmpty());
-        }
+        m_link->viewLastOutput.setEnabled(false);
+        m_link->msg.appendLine(QStringLiteral("line of an earlier operation"));
+        TDeleteForm form;
+        RecordingNotices recorded;
+        form.ZipEngine1.setNotices(&recorded);
+        form.setLink(*m_link);
+        form.show();
+        form.RadioButton3->click();
+        QTest::keyClicks(form.Edit1, QStringLiteral("*.nothing"));
+        form.Button1->click();
+        QVERIFY(!form.isVisible() && m_link->main.isEnabled());
+        QVERIFY(m_link->reloads == 1 && listedAtReload == all && recorded.texts.empty());
+        // The log was started and stays empty.
+        QVERIFY(m_link->viewLastOutput.isEnabled() && m_link->msg.lines().isEmpty());
     }
 
     // --- View ---
@@ -162,33 +155,26 @@ private Q_SLOTS:
         ScriptedPrompter prompter;
         auto &&[form, viewer] = ViewDialog(*this);
         form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(!m_link->main.isEnabled());
+        QVERIFY(QTest::qWaitForWindowActive(&form) && !m_link->main.isEnabled());
         QCOMPARE(form.Edit1->text(), QStringLiteral("/bin/sh"));
         QVERIFY(form.RadioButton2->isChecked() && form.RadioButton2->hasFocus());
 
         // Typing picks the viewer program; the setting follows every change, viewed or not.
         form.Edit1->clear();
-        QCOMPARE(m_link->viewerProgram, std::string());
-        form.RadioButton2->setChecked(true);
         QTest::keyClicks(form.Edit1, QStringLiteral("/usr/bin/less"));
-        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
         QVERIFY(form.RadioButton3->isChecked());
 
         // Browsing: a cancel changes nothing, a choice is as if typed.
         form.RadioButton2->setChecked(true);
         prompter.answerFile(QString());
         form.Button3->click();
-        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/less"));
-        QVERIFY(form.RadioButton2->isChecked());
+        QVERIFY(m_link->viewerProgram == "/usr/bin/less" && form.RadioButton2->isChecked());
         prompter.answerFile(QStringLiteral("/usr/bin/vi"));
         form.Button3->click();
-        QCOMPARE(form.Edit1->text(), QStringLiteral("/usr/bin/vi"));
-        QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/vi"));
-        QVERIFY(form.RadioButton3->isChecked());
         QTest::keyClick(&form, Qt::Key_Escape);
         QVERIFY(!form.isVisible() && m_link->main.isEnabled());
         QCOMPARE(m_link->viewerProgram, std::string("/usr/bin/vi"));
+        QVERIFY(form.RadioButton3->isChecked());
 
         // Always the text viewer, whatever was chosen last time.
         form.show();
@@ -211,10 +197,9 @@ private Q_SLOTS:
             const QString copy = QString::fromStdString(m_link->tempFolder + "inner.txt");
             QCOMPARE(shell.calls().size(), size_t(1));
             const RecordingShell::Call &call = shell.calls()[0];
-            QCOMPARE(call.verb, associated ? QStringLiteral("open") : QStringLiteral("start"));
-            QCOMPARE(call.target, associated ? copy : QStringLiteral("/bin/sh"));
-            QCOMPARE(call.args, associated ? QStringList {} : QStringList { copy });
-            QCOMPARE(call.workingDir, QString::fromStdString(m_link->tempFolder));
+            QCOMPARE(QStringList({ call.verb, call.target, call.args.join('|'), call.workingDir }),
+                (associated ? QStringList { "open", copy, "", qs(m_link->tempFolder) }
+                            : QStringList { "start", "/bin/sh", copy, qs(m_link->tempFolder) }));
             QVERIFY(!associated || call.show == Shell::Show::Normal);
             QCOMPARE(readFile(copy.toStdString()), kInner);
             QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
@@ -267,36 +252,27 @@ private Q_SLOTS:
 
     // --- Text viewer ---
 
-    void textViewerShowsAFileOrSaysWhyNot()
+    void textViewerSaysWhyItCannotShowAFile()
     {
         ScriptedPrompter prompter;
         TAsciview viewer;
         viewer.setLink(*m_link);
-        const std::string temp = (m_dir / "tmp").string();
-        m_link->tempFolder = temp; // without its separator
-        writeFile(temp + "/plain.txt", "x\n");
-        viewer.view("plain.txt");
-        QCOMPARE(m_link->tempFolder, temp + "/");
-        QVERIFY(!m_link->main.isEnabled());
-        QCOMPARE(viewer.Memo1->toPlainText(), QStringLiteral("x\n"));
-        QTest::keyClick(&viewer, Qt::Key_Escape);
-        QVERIFY(!viewer.isVisible() && m_link->main.isEnabled());
-
         viewer.view("missing.txt");
-        QCOMPARE(prompter.shown().size(), size_t(1));
-        QVERIFY(prompter.shown()[0].text.startsWith(
-            QString::fromStdString("Cannot open file \"" + temp + "/missing.txt\"")));
+        QCOMPARE(prompter.texts().size(), 1);
+        QVERIFY(prompter.texts()[0].startsWith(
+            QString::fromStdString("Cannot open file \"" + m_link->tempFolder + "missing.txt\"")));
         QTRY_VERIFY(!viewer.isVisible());
         QVERIFY(m_link->main.isEnabled());
     }
 
     // The selection, or all of it without one; the selection is left as it was.
-    void clipboardCopy()
+    void clipboardCopyAndFont()
     {
         TAsciview viewer;
         viewer.setLink(*m_link);
         writeFile(m_link->tempFolder + "clip.txt", "alpha\nbeta\n");
         viewer.view("clip.txt");
+        QVERIFY(!m_link->main.isEnabled());
         for (const bool selection : { false, true }) {
             QApplication::clipboard()->setText(QStringLiteral("before"));
             if (selection) {
@@ -310,20 +286,10 @@ private Q_SLOTS:
                 selection ? QStringLiteral("beta") : QStringLiteral("alpha\nbeta\n"));
             QCOMPARE(viewer.Memo1->textCursor().hasSelection(), selection);
         }
-        viewer.close();
-    }
 
-    void fontChosenForThisWindowOnly()
-    {
+        // A font chosen for this window only.
         ScriptedPrompter prompter;
-        TAsciview viewer;
-        viewer.setLink(*m_link);
-        writeFile(m_link->tempFolder + "f.txt", "f\n");
-        viewer.view("f.txt");
         const QFont before = viewer.Memo1->font();
-        prompter.answerFont(QString()); // cancelled
-        viewer.Button3->click();
-        QCOMPARE(viewer.Memo1->font(), before);
         prompter.answerFont(QFont(QStringLiteral("Serif"), 23).toString());
         viewer.Button3->click();
         QCOMPARE(viewer.Memo1->font().pointSize(), 23);
@@ -369,8 +335,7 @@ private Q_SLOTS:
         viewForm.Edit1->setText(QStringLiteral("/bin/cat"));
         QCOMPARE(form.settings().Viewer, std::string("/bin/cat"));
         viewForm.Button1->click();
-        QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(shell.calls()[0].target, QStringLiteral("/bin/cat"));
+        QVERIFY(shell.calls().size() == 1 && shell.calls()[0].target == "/bin/cat");
     }
 };
 

