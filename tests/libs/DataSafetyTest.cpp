@@ -42,11 +42,6 @@ struct AddSetup
             .archive = archive, .specs = { "new" }, .level = 0, .recurse = true, .move = true
         };
     }
-    void expectUnchanged()
-    {
-        EXPECT_EQ(readFile(archive), original);
-        EXPECT_EQ(listing(dir.path()), before);
-    }
 };
 
 // Runs fn in a child process and returns its exit status.
@@ -112,7 +107,8 @@ TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0);
     }
-    s.expectUnchanged();
+    EXPECT_EQ(readFile(s.archive), s.original);
+    EXPECT_EQ(listing(s.dir.path()), s.before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, StoppedAddTest,
