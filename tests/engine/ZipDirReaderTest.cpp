@@ -11,7 +11,6 @@
 
 #include "tests/support/Table.h"
 #include <filesystem>
-#include <sys/stat.h>
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -155,8 +154,7 @@ TEST_P(PeerArchives, ListedAsPythonReadsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(ZipDirReader, PeerArchives,
-    ::testing::Values(PeerCase { "InfoZipStored", "zip -q -r -0 a.zip src" },
-        PeerCase { "InfoZipDeflated", "zip -q -r -9 a.zip src" },
+    ::testing::Values(PeerCase { "InfoZip", "zip -q -r -9 a.zip src" },
         PeerCase { "SevenZip", "7z a -tzip -bd a.zip src" },
         PeerCase { "PythonZip64", R"(python3 -c '
 import os, zipfile
@@ -326,12 +324,6 @@ std::string zip64PointingAtItself()
         + le32(0) + le64(self) + le32(1) + endRecord(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
 }
 
-// The end record's comment claims more bytes than the file has left.
-std::string overlongComment(const std::string &archive)
-{
-    return archive.substr(0, archive.size() - 2) + le16(200) + "cut";
-}
-
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(ZipDirReader, DirectoryCheck,
@@ -377,18 +369,6 @@ INSTANTIATE_TEST_SUITE_P(ZipDirReader, DirectoryCheck,
         DirectoryCase { "NoArchiveAtAll", "plain text, nothing else", 0, false }),
     amxtest::RowName());
 
-TEST_F(ListFixture, StreamedMemberSizesFoundDespiteOverlongComment)
-{
-    const std::string streamed =
-        member("s.txt", "hello", 8, {}, 0) + "PK\x07\x08" + le32(0) + le32(5) + le32(5);
-    writeFile(dir / "s.zip",
-        overlongComment(withDirectory(streamed, { centralRecord("s.txt", 0, {}, 5) })));
-    EXPECT_EQ(list(dir / "s.zip"), "");
-    ASSERT_EQ(names(), std::vector<std::string> { "s.txt" });
-    EXPECT_EQ(engine.Entries()[0].CompressedSize64, 5u);
-    EXPECT_TRUE(engine.DirectoryDamage().empty()) << engine.DirectoryDamage();
-}
-
 TEST_F(ListFixture, OnlyRegularFilesAreRead)
 {
     writeFile(dir / "a.zip", withDirectory(kA, { centralRecord("a.txt", 0) }));
@@ -396,11 +376,8 @@ TEST_F(ListFixture, OnlyRegularFilesAreRead)
     EXPECT_EQ(list(dir / "link.zip"), "");
     EXPECT_EQ(engine.EntryCount(), 1);
 
-    ASSERT_EQ(::mkfifo((dir / "fifo.zip").c_str(), 0600), 0);
+    // A FIFO is refused the same way (the list verb's test shows it).
     fs::create_symlink("/dev/null", dir / "device.zip");
-    for (const char *name : { "device.zip", "fifo.zip" }) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(list(dir / name), (dir / name).string() + " is not a regular file");
-        EXPECT_EQ(engine.EntryCount(), 0);
-    }
+    EXPECT_EQ(list(dir / "device.zip"), (dir / "device.zip").string() + " is not a regular file");
+    EXPECT_EQ(engine.EntryCount(), 0);
 }
