@@ -127,7 +127,6 @@ AMX_ROW_PRINTS_NAME(ReentryCase)
 
 const ReentryCase kReentryCases[] = {
     { "AddDuringAdd", Op::Add, Op::Add, 1 },
-    { "ExtractDuringExtract", Op::Extract, Op::Extract, 1 },
     // The two libraries have busy flags of their own.
     { "ExtractDuringAdd", Op::Add, Op::Extract, 2 },
 };

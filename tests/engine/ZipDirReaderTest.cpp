@@ -202,7 +202,6 @@ TEST_P(HeaderSearch, FindsOrGivesUp)
 
 INSTANTIATE_TEST_SUITE_P(ZipDirReader, HeaderSearch,
     ::testing::Values(SearchCase { "EmptyFile", "", false, {} },
-        SearchCase { "ShortText", "hello, no archive here\n", false, {} },
         SearchCase { "ExactlyAtLimit", std::string(60000, 'x'), false, {} },
         SearchCase { "PastLimit", std::string(60001, 'x'), true, {} },
         SearchCase { "HeaderBeyondLimit",
@@ -264,7 +263,6 @@ TEST_F(ListFixture, DamageRaisesNumberedErrorsAndKeepsEarlierEntries)
 
 TEST_F(ListFixture, MissingFileFolderAndRelisting)
 {
-    EXPECT_EQ(engine.EntryCount(), 0);
     EXPECT_EQ(list(dir / "missing.zip"), "");
     EXPECT_EQ(engine.EntryCount(), 0);
     EXPECT_EQ(dirUpdates, 1);

@@ -56,7 +56,6 @@ TEST(AddOptionTest, StoresExpectedNames)
         Recorder rec;
         EXPECT_EQ(runAdd((dir / "w").string(), r, rec), c.expectedCount) << rec.dump();
         EXPECT_EQ(sortedNames(r.archive), c.expectedNames);
-        EXPECT_EQ(run({ "unzip", "-tq", r.archive }).exitCode, 0);
     }
 }
 
