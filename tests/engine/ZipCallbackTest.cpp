@@ -179,13 +179,6 @@ TEST_F(CallbackTest, HandlerExceptionStopsTheLibraryAndReachesTheCaller)
     EXPECT_FALSE(engine.ZipLibBusy);
     EXPECT_FALSE(engine.CancelRequested);
     EXPECT_TRUE(engine.FSpecArgs.empty());
-
-    // The next operation is not affected.
-    engine.OnProgress = nullptr;
-    script("cb 1 0 1 0 a");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(engine.SuccessCount, 1);
 }
 
 } // namespace

@@ -228,7 +228,6 @@ TEST_P(BlockTest, FieldsNamesAndFolder)
                                       : kExtractDefaults;
     for (const auto &[field, value] : c.changes)
         value ? void(expected[field] = value) : void(expected.erase(field));
-    EXPECT_EQ(call.text("begin"), zip ? "zip" : "unz");
     EXPECT_EQ(call.fields(), expected);
     EXPECT_EQ(call.text("caller"), pointerText(&engine));
     EXPECT_NE(call.text("callback"), "0");
@@ -410,7 +409,8 @@ TEST_P(CrashTest, ReportedAndContained)
     ASSERT_EQ(recorded.size(), 1u);
     EXPECT_TRUE(recorded[0].all("end").empty());
 
-    // The crashed library is not called again; the other one still works.
+    // The crashed library is not called again (the other one still works:
+    // the nested crash below).
     const bool zip = c.op != Op::Extract;
     notices.texts.clear();
     script("");
@@ -421,9 +421,6 @@ TEST_P(CrashTest, ReportedAndContained)
             + " stopped after a fatal error; restart the program to use it again" }));
     EXPECT_EQ(engine.FSpecArgs.size(), 1u) << "refused before the library, like a missing one";
     EXPECT_EQ(calls().size(), 1u);
-    run(engine, zip ? Op::Extract : Op::Add);
-    EXPECT_EQ(calls().size(), 2u);
-    EXPECT_EQ(engine.SuccessCount, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CrashTest,
