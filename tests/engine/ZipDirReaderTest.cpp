@@ -138,7 +138,6 @@ TEST_P(PeerArchives, ListedAsPythonReadsThem)
     const auto peer = pythonListing(archive.string());
     const auto &entries = engine.Entries();
     ASSERT_EQ(entries.size(), peer.size());
-    EXPECT_GE(peer.size(), 5u);
     bool streamed = false;
     for (size_t i = 0; i < peer.size(); ++i) {
         SCOPED_TRACE(peer[i].name);
@@ -192,10 +191,9 @@ TEST_P(HeaderSearch, FindsOrGivesUp)
     const auto &c = GetParam();
     writeFile(dir / "a.zip", c.content);
     EXPECT_EQ(list(dir / "a.zip"), "");
-    EXPECT_EQ(notices.texts.size(), c.message ? 1u : 0u);
-    if (c.message) {
-        EXPECT_EQ(notices.texts.at(0), "No valid zip entries found");
-    }
+    EXPECT_EQ(notices.texts,
+        c.message ? std::vector<std::string> { "No valid zip entries found" }
+                  : std::vector<std::string> {});
     EXPECT_EQ(names(), c.names);
     EXPECT_EQ(dirUpdates, 1);
 }

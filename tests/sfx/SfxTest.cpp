@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -70,9 +69,7 @@ TEST(SfxWriter, writesStubHeaderAndArchiveReplacingTheOldOutput)
     Built b({ "%temp%", "Setup", "" });
     EXPECT_EQ(readFile(b.output),
         readFile(kStub) + sfxHeader({ "%temp%", "Setup", "" }) + readFile(b.archive));
-    struct stat st;
-    ASSERT_EQ(::stat(b.output.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0111, 0111u);
+    // Executable: the built program's test runs it.
 
     writeSelfExtractor(kStub, {}, b.archive, b.output);
     EXPECT_EQ(fs::file_size(b.output), fs::file_size(kStub) + 7 + fs::file_size(b.archive));
