@@ -68,7 +68,11 @@ const EventCase kEventCases[] = {
     { "NewFileEmptyName", "cb 1 0 0 0", { "progress 0 [] 0" }, { "0" } },
     { "StepAndEndIgnoreTheRecord", "cb 2 7 99 3 junk\ncb 3 7 99 3 junk",
         { "progress 1 [ ] 0", "progress 2 [ ] 0" }, { "0", "0" } },
-    { "Message", "cb 4 5 0 0 disk full\\r\\n", { "message 5 [disk full]" }, { "0" } },
+    // The library's line ends are dropped, but only at the last two positions.
+    { "Message",
+        "cb 4 5 0 0 disk full\\r\\n\ncb 4 0 0 0 abc\\nX\ncb 4 0 0 0 a\\nbc\ncb 4 0 0 0 x\\r\\ny",
+        { "message 5 [disk full]", "message 0 [abc]", "message 0 [a\nbc]", "message 0 [x\r]" },
+        { "0", "0", "0", "0" } },
     { "MessageNegativeCode", "cb 4 -3 77 0 odd", { "message -3 [odd]" }, { "0" } },
     { "UnknownActionsRaiseNothing",
         "cb 5 1 2 3 five\ncb 0 0 0 0 zero\ncb -1 0 0 0 x\ncb 99 0 0 0 y", {},
@@ -110,19 +114,6 @@ TEST_P(CallbackEventTest, EventsAndAnswers)
 INSTANTIATE_TEST_SUITE_P(
     Table, CallbackEventTest, ::testing::ValuesIn(kEventCases), amxtest::RowName());
 
-// --- Trimming of messages ---
-
-// The library's own line ends are dropped; messages through it show this.
-TEST(TrimTest, LineEndsAtTheLastTwoPositions)
-{
-    const std::pair<std::string, std::string> cases[] = { { "abc\r\n", "abc" }, { "abc\n", "abc" },
-        { "abc\r", "abc" }, { "abc\n\r", "abc" }, { "abc\nX", "abc" }, { "abc\rX", "abc" },
-        { "abc\n\n\n", "abc\n" }, { "x\r\ny", "x\r" }, { "a\nbc", "a\nbc" }, { "", "" },
-        { "\n", "" }, { "\r\n", "" }, { "\nX", "" }, { "X", "X" }, { "abc", "abc" } };
-    for (const auto &[text, trimmed] : cases)
-        EXPECT_EQ(amx::trimLibraryMessage(text), trimmed) << text;
-}
-
 // --- Calls from handlers ---
 
 struct ReentryCase
@@ -136,7 +127,6 @@ AMX_ROW_PRINTS_NAME(ReentryCase)
 
 const ReentryCase kReentryCases[] = {
     { "AddDuringAdd", Op::Add, Op::Add, 1 },
-    { "ExtractDuringExtract", Op::Extract, Op::Extract, 1 },
     // The two libraries have busy flags of their own.
     { "ExtractDuringAdd", Op::Add, Op::Extract, 2 },
 };
@@ -189,13 +179,6 @@ TEST_F(CallbackTest, HandlerExceptionStopsTheLibraryAndReachesTheCaller)
     EXPECT_FALSE(engine.ZipLibBusy);
     EXPECT_FALSE(engine.CancelRequested);
     EXPECT_TRUE(engine.FSpecArgs.empty());
-
-    // The next operation is not affected.
-    engine.OnProgress = nullptr;
-    script("cb 1 0 1 0 a");
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    EXPECT_EQ(engine.SuccessCount, 1);
 }
 
 } // namespace

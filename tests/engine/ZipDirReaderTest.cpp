@@ -11,7 +11,6 @@
 
 #include "tests/support/Table.h"
 #include <filesystem>
-#include <sys/stat.h>
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -139,7 +138,6 @@ TEST_P(PeerArchives, ListedAsPythonReadsThem)
     const auto peer = pythonListing(archive.string());
     const auto &entries = engine.Entries();
     ASSERT_EQ(entries.size(), peer.size());
-    EXPECT_GE(peer.size(), 5u);
     bool streamed = false;
     for (size_t i = 0; i < peer.size(); ++i) {
         SCOPED_TRACE(peer[i].name);
@@ -155,8 +153,7 @@ TEST_P(PeerArchives, ListedAsPythonReadsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(ZipDirReader, PeerArchives,
-    ::testing::Values(PeerCase { "InfoZipStored", "zip -q -r -0 a.zip src" },
-        PeerCase { "InfoZipDeflated", "zip -q -r -9 a.zip src" },
+    ::testing::Values(PeerCase { "InfoZip", "zip -q -r -9 a.zip src" },
         PeerCase { "SevenZip", "7z a -tzip -bd a.zip src" },
         PeerCase { "PythonZip64", R"(python3 -c '
 import os, zipfile
@@ -194,17 +191,15 @@ TEST_P(HeaderSearch, FindsOrGivesUp)
     const auto &c = GetParam();
     writeFile(dir / "a.zip", c.content);
     EXPECT_EQ(list(dir / "a.zip"), "");
-    EXPECT_EQ(notices.texts.size(), c.message ? 1u : 0u);
-    if (c.message) {
-        EXPECT_EQ(notices.texts.at(0), "No valid zip entries found");
-    }
+    EXPECT_EQ(notices.texts,
+        c.message ? std::vector<std::string> { "No valid zip entries found" }
+                  : std::vector<std::string> {});
     EXPECT_EQ(names(), c.names);
     EXPECT_EQ(dirUpdates, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(ZipDirReader, HeaderSearch,
     ::testing::Values(SearchCase { "EmptyFile", "", false, {} },
-        SearchCase { "ShortText", "hello, no archive here\n", false, {} },
         SearchCase { "ExactlyAtLimit", std::string(60000, 'x'), false, {} },
         SearchCase { "PastLimit", std::string(60001, 'x'), true, {} },
         SearchCase { "HeaderBeyondLimit",
@@ -266,7 +261,6 @@ TEST_F(ListFixture, DamageRaisesNumberedErrorsAndKeepsEarlierEntries)
 
 TEST_F(ListFixture, MissingFileFolderAndRelisting)
 {
-    EXPECT_EQ(engine.EntryCount(), 0);
     EXPECT_EQ(list(dir / "missing.zip"), "");
     EXPECT_EQ(engine.EntryCount(), 0);
     EXPECT_EQ(dirUpdates, 1);
@@ -326,12 +320,6 @@ std::string zip64PointingAtItself()
         + le32(0) + le64(self) + le32(1) + endRecord(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
 }
 
-// The end record's comment claims more bytes than the file has left.
-std::string overlongComment(const std::string &archive)
-{
-    return archive.substr(0, archive.size() - 2) + le16(200) + "cut";
-}
-
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(ZipDirReader, DirectoryCheck,
@@ -377,18 +365,6 @@ INSTANTIATE_TEST_SUITE_P(ZipDirReader, DirectoryCheck,
         DirectoryCase { "NoArchiveAtAll", "plain text, nothing else", 0, false }),
     amxtest::RowName());
 
-TEST_F(ListFixture, StreamedMemberSizesFoundDespiteOverlongComment)
-{
-    const std::string streamed =
-        member("s.txt", "hello", 8, {}, 0) + "PK\x07\x08" + le32(0) + le32(5) + le32(5);
-    writeFile(dir / "s.zip",
-        overlongComment(withDirectory(streamed, { centralRecord("s.txt", 0, {}, 5) })));
-    EXPECT_EQ(list(dir / "s.zip"), "");
-    ASSERT_EQ(names(), std::vector<std::string> { "s.txt" });
-    EXPECT_EQ(engine.Entries()[0].CompressedSize64, 5u);
-    EXPECT_TRUE(engine.DirectoryDamage().empty()) << engine.DirectoryDamage();
-}
-
 TEST_F(ListFixture, OnlyRegularFilesAreRead)
 {
     writeFile(dir / "a.zip", withDirectory(kA, { centralRecord("a.txt", 0) }));
@@ -396,11 +372,8 @@ TEST_F(ListFixture, OnlyRegularFilesAreRead)
     EXPECT_EQ(list(dir / "link.zip"), "");
     EXPECT_EQ(engine.EntryCount(), 1);
 
-    ASSERT_EQ(::mkfifo((dir / "fifo.zip").c_str(), 0600), 0);
+    // A FIFO is refused the same way (the list verb's test shows it).
     fs::create_symlink("/dev/null", dir / "device.zip");
-    for (const char *name : { "device.zip", "fifo.zip" }) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(list(dir / name), (dir / name).string() + " is not a regular file");
-        EXPECT_EQ(engine.EntryCount(), 0);
-    }
+    EXPECT_EQ(list(dir / "device.zip"), (dir / "device.zip").string() + " is not a regular file");
+    EXPECT_EQ(engine.EntryCount(), 0);
 }

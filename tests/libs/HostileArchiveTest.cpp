@@ -1,6 +1,6 @@
 // Archives built to attack or confuse: nothing may be written outside the
 // base folder, nothing existing destroyed, each problem reported once, and
-// the library must not crash.
+// the library must not crash. CRC errors: the data-safety cases.
 #include "LibHarness.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
@@ -115,11 +115,6 @@ const HostileCase hostileCases[] = {
         "central(b)\n"
         "struct.pack_into('<I', b, c + 42, 0)\nsave(b[:200] + b[c:])\n",
         6, 0, {}, { "a.txt" } },
-    { "CrcError",
-        "make([('good.txt', b'good'), ('bad.txt', b'PAYLOAD' * 100, zipfile.ZIP_STORED)])\nb = "
-        "load()\n"
-        "i = b.find(b'PAYLOAD')\nb[i] ^= 1\nsave(b)",
-        7, 1, { "good.txt" }, { "bad.txt" } },
     { "UnsupportedMethod",
         "make([('good.txt', b'good'), ('b.txt', b'x' * 1000, zipfile.ZIP_BZIP2)])", 9, 1,
         { "good.txt" }, { "b.txt" } },
@@ -145,8 +140,6 @@ const HostileCase hostileCases[] = {
         "make([('huge.txt', b'a' * 1000)])\nb = load()\nc, e = central(b)\n"
         "struct.pack_into('<I', b, c + 20, 0x7ffffff0)\nsave(b)",
         6, 0, {}, { "huge.txt" } },
-    { "NotAZipAtAll", "open(out, 'wb').write(b'hello, this is not an archive' * 10)", 4, 0, {},
-        {} },
     { "NameLongerThanThePathLimit", "make([('d/' * 32767 + 'f', b'x'), ('ok.txt', b'ok')])", 9, 1,
         { "ok.txt" }, { "d" }, { "d/d/... (name too long)" } },
     { "ThousandsOfDotDotPairs", "make([('a/../' * 10000 + 'x.txt', b'x'), ('ok.txt', b'ok')])", 9,

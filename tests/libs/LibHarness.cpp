@@ -18,14 +18,6 @@
 
 namespace amxtest {
 
-int Recorder::count(int32_t action) const
-{
-    int n = 0;
-    for (const auto &e : events)
-        n += e.action == action;
-    return n;
-}
-
 std::vector<std::string> Recorder::messages() const
 {
     std::vector<std::string> out;
@@ -167,21 +159,35 @@ int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
     return zipLib().symbol<AmxZipExecFn>(AMX_ZIP_EXEC_NAME)(&p);
 }
 
+// Changes the process's current directory for a scope.
+class CurrentDir
+{
+public:
+    explicit CurrentDir(const std::string &dir)
+        : m_saved(std::filesystem::current_path().string())
+    {
+        std::filesystem::current_path(dir);
+    }
+    ~CurrentDir()
+    {
+        std::error_code ec;
+        std::filesystem::current_path(m_saved, ec);
+    }
+
+private:
+    std::string m_saved;
+};
+
 } // namespace
 
-int32_t runAdd(const AddRequest &r, Recorder &rec)
+int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec)
 {
-    return zipExec(r, false, rec);
+    return zipExec({ .archive = archive, .specs = specs }, true, rec);
 }
 
-int32_t runDelete(
-    const std::string &archive, const std::vector<std::string> &specs, Recorder &rec, bool verbose)
+int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &rec)
 {
-    return zipExec({ .archive = archive, .specs = specs, .verbose = verbose }, true, rec);
-}
-
-int32_t runExtract(const ExtractRequest &r, Recorder &rec)
-{
+    CurrentDir cd(dir);
     auto block = std::make_unique<AmxUnzParams>(); // zero-filled
     AmxUnzParams &p = *block;
     fillCommon(p, rec, r.archive, r.specs);
@@ -197,13 +203,7 @@ int32_t runExtract(const ExtractRequest &r, Recorder &rec)
 int32_t runAdd(const std::string &dir, const AddRequest &r, Recorder &rec)
 {
     CurrentDir cd(dir);
-    return runAdd(r, rec);
-}
-
-int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &rec)
-{
-    CurrentDir cd(dir);
-    return runExtract(r, rec);
+    return zipExec(r, false, rec);
 }
 
 std::vector<std::string> listing(const std::filesystem::path &dir)
@@ -232,18 +232,6 @@ void expectPeersAccept(const std::string &archive)
         python("import sys, zipfile\nsys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)",
             { archive });
     EXPECT_EQ(p.exitCode, 0) << p.out;
-}
-
-CurrentDir::CurrentDir(const std::string &dir)
-    : m_saved(std::filesystem::current_path().string())
-{
-    std::filesystem::current_path(dir);
-}
-
-CurrentDir::~CurrentDir()
-{
-    std::error_code ec;
-    std::filesystem::current_path(m_saved, ec);
 }
 
 } // namespace amxtest

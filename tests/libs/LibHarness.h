@@ -37,7 +37,6 @@ public:
     // Runs inside every callback, before the answer: what a caller might do there.
     std::function<void(const CallbackEvent &)> onEvent;
 
-    int count(int32_t action) const;
     std::vector<std::string> messages() const; // action 4 texts
     std::vector<int32_t> errorCodes() const; // non-zero codes of messages
     bool hasMessage(const std::string &part) const;
@@ -79,14 +78,10 @@ struct ExtractRequest
     bool verbose = false;
 };
 
-// Each returns the library's count. The current directory must already be
-// the one the request is relative to (see CurrentDir).
-int32_t runAdd(const AddRequest &r, Recorder &rec);
-int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec,
-    bool verbose = false);
-int32_t runExtract(const ExtractRequest &r, Recorder &rec);
-// The same, run from the folder `dir`; the current directory is restored after.
+// Each returns the library's count; add and extract run from the folder
+// `dir`, and the current directory is restored after.
 int32_t runAdd(const std::string &dir, const AddRequest &r, Recorder &rec);
+int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec);
 int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &rec);
 
 // The paths below dir, sorted, relative to it.
@@ -95,16 +90,5 @@ std::vector<std::string> listing(const std::filesystem::path &dir);
 void setTime(const std::filesystem::path &p, time_t t);
 // Every peer (unzip, 7z, Python's zipfile) must accept the archive.
 void expectPeersAccept(const std::string &archive);
-
-// Changes the process's current directory for a scope.
-class CurrentDir
-{
-public:
-    explicit CurrentDir(const std::string &dir);
-    ~CurrentDir();
-
-private:
-    std::string m_saved;
-};
 
 } // namespace amxtest

@@ -58,9 +58,7 @@ TEST_P(RoundTripTest, TreeSurvivesAddAndExtract)
     Recorder rec;
     EXPECT_EQ(runExtract((dir / "out").string(), { .archive = archive }, rec), 16) << rec.dump();
     EXPECT_TRUE(rec.errorCodes().empty()) << rec.dump();
-    SnapshotOptions o;
-    o.followLinks = true;
-    o.folderTimes = true;
+    const SnapshotOptions o { .followLinks = true, .folderTimes = true };
     EXPECT_EQ(diffTrees(snapshot(dir / "src", o), snapshot(dir / "out", o)), "");
 
     // What the peers extract is the same tree.
@@ -140,23 +138,6 @@ TEST(RoundTripTest, MembersInPiecesAroundThePieceSize)
     }
 }
 
-// Streamed through the pieces at the real limits, noise is stored, not grown.
-TEST(RoundTripTest, IncompressibleLargeMemberIsStored)
-{
-    TestDir dir;
-    dir.createFile("src/noise", randomBytes((16 << 20) + 1, 12));
-    std::string archive = (dir / "noise.zip").string();
-    Recorder rec;
-    ASSERT_EQ(runAdd((dir / "src").string(),
-                  { .archive = archive, .specs = { "noise" }, .level = 1 }, rec),
-        1)
-        << rec.dump();
-    auto listing = pythonListing(archive);
-    ASSERT_EQ(listing.size(), 1u);
-    EXPECT_EQ(listing[0].packed, listing[0].size);
-    EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0);
-}
-
 // A sparse file over 4 GiB needs ZIP64 sizes; deflating its zeros is quick.
 TEST(RoundTripSlowTest, SparseFileOver4GiB)
 {
@@ -180,7 +161,7 @@ TEST(RoundTripSlowTest, SparseFileOver4GiB)
     ASSERT_EQ(listing.size(), 2u);
     EXPECT_EQ(listing[0].size, (4ull << 30) + 12345);
     // New file announced with its full 64-bit size.
-    ASSERT_GE(rec.count(1), 1);
+    ASSERT_FALSE(rec.events.empty());
     EXPECT_EQ(rec.events.front().size, (4ull << 30) + 12345);
     EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0);
 
@@ -210,8 +191,7 @@ TEST(RoundTripSlowTest, SeventyThousandMembers)
     dir.createDir("out");
     Recorder ext;
     EXPECT_EQ(runExtract((dir / "out").string(), { .archive = archive }, ext), count + 70);
-    SnapshotOptions o;
-    o.times = false;
+    const SnapshotOptions o { .times = false };
     EXPECT_EQ(diffTrees(snapshot(dir / "src", o), snapshot(dir / "out", o)), "");
 }
 

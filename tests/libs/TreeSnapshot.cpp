@@ -53,7 +53,7 @@ Tree snapshot(const fs::path &root, const SnapshotOptions &o)
         }
         if (o.times && (item.type != 'd' || o.folderTimes) && item.type != 'l')
             item.mtime = st.st_mtim.tv_sec;
-        if (o.modes && item.type != 'l')
+        if (item.type != 'l')
             item.mode = st.st_mode & 07777;
         tree[rel] = item;
     }

@@ -21,7 +21,6 @@ struct SnapshotOptions
 {
     bool followLinks = false; // as an archiver that follows links sees the tree
     bool times = true;
-    bool modes = true;
     bool folderTimes = false;
 };
 
