@@ -76,15 +76,9 @@ private:
 
     std::string fresh(const std::string &stem) { return stem + std::to_string(++m_count); }
 
-    // An archive zip made of the given files (name, content).
     std::string zipOf(const std::vector<std::pair<std::string, std::string>> &files)
     {
-        const std::string folder = fresh("zsrc");
-        for (const auto &[name, content] : files)
-            m_dir.createFile(folder + "/" + name, content);
-        const std::string archive = (m_dir / (fresh("arc") + ".zip")).string();
-        runOk({ "zip", "-q", "-r", "-D", archive, "." }, (m_dir / folder).string());
-        return archive;
+        return zipFiles(m_dir / (fresh("arc") + ".zip"), files);
     }
 
 private Q_SLOTS:
