@@ -60,12 +60,6 @@ private:
         qFatal("no row %s", name.c_str());
     }
 
-    static QRect rowRect(TMainForm &form, int row)
-    {
-        QAbstractItemView *view = form.fileList()->currentView();
-        return view->visualRect(view->model()->index(row, 0));
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -335,8 +329,10 @@ private Q_SLOTS:
         action(form, "Details1")->trigger();
         if ((form.settings().AsWebPage == 1) != webPage)
             action(form, "AsWebPage1")->trigger();
-        QWidget *viewport = form.fileList()->detailsView()->viewport();
-        const QPoint at = rowRect(form, rowOf(form, "two.txt")).center();
+        QTreeView *view = form.fileList()->detailsView();
+        QWidget *viewport = view->viewport();
+        const QPoint at =
+            view->visualRect(view->model()->index(rowOf(form, "two.txt"), 0)).center();
         // A double click arrives as a click followed by the double click itself.
         QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
         if (doubleClick)

@@ -3,6 +3,7 @@
 
 #include "app/ShellVerbs.h"
 #include "platform/DesktopRegistration.h"
+#include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
@@ -20,11 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
-
-QString qs(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
 
 void useXdg(const TestDir &dir)
 {
