@@ -54,14 +54,6 @@ struct Session
         QCoreApplication::processEvents();
         return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
     }
-
-    int rowOf(const std::string &member)
-    {
-        for (size_t i = 0; i < main.FileRowCount(); ++i)
-            if (main.fileRows()[i].member() == member)
-                return int(i);
-        qFatal("no row %s", member.c_str());
-    }
 };
 
 } // namespace
@@ -224,16 +216,14 @@ private Q_SLOTS:
                 offered.push_back(url.toLocalFile());
             return Qt::CopyAction;
         };
-        for (const char *m : { "a.txt", "p/x.txt", "q/x.txt", "r/w*.txt" })
-            s.main.fileList()->selectionModel()->select(
-                s.main.fileList()->model()->index(s.rowOf(m), 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectMembers(s.main, { "a.txt", "p/x.txt", "q/x.txt", "r/w*.txt" });
 
         // A press on a selected row keeps the selection; a drag starts only
         // past the drag distance.
         QTreeView *view = s.main.fileList()->detailsView();
         QVERIFY(QTest::qWaitForWindowExposed(&s.main));
-        const QPoint at = view->visualRect(view->model()->index(s.rowOf("p/x.txt"), 0)).center();
+        const QPoint at =
+            view->visualRect(view->model()->index(rowOf(s.main, "p/x.txt"), 0)).center();
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(s.main.fileList()->selectedCount(), 4);
         auto moveTo = [&](QPoint p) {

@@ -52,14 +52,6 @@ private:
         return qobject_cast<QToolButton *>(bar->widgetForAction(action(form, name)));
     }
 
-    static int rowOf(TMainForm &form, const std::string &name)
-    {
-        for (size_t i = 0; i < form.FileRowCount(); ++i)
-            if (form.fileRows()[i].Name == name)
-                return static_cast<int>(i);
-        qFatal("no row %s", name.c_str());
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -289,9 +281,7 @@ private Q_SLOTS:
         TestDir temp;
         auto &&[prompter, form] = MainWindow({ qs(m_deep) });
         form.settings().Temp = temp.str(); // without its '/'
-        const int row = rowOf(form, "inner.txt");
-        form.fileList()->selectionModel()->select(form.fileList()->model()->index(row, 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectMembers(form, { "sub/inner.txt" });
         action(form, "Open1")->trigger();
 
         QCOMPARE(
@@ -430,11 +420,8 @@ private Q_SLOTS:
         QVERIFY(!ledOn->isLit() && ledOff->isLit());
         QVERIFY(bar->isVisible() && !panel2->isVisible());
         QCOMPARE(bar->geometry(), panel2->geometry());
-        QCOMPARE(bar->maximum(), 3);
-        QCOMPARE(bar->value(), 0);
-        progress.progress(
-            ProgressType::ProgressNewFile, QStringLiteral("Extracting"), "Dir/Some File.TXT");
-        QCOMPARE(panel1->text(), QStringLiteral("Extracting \"Dir/Some File.TXT\""));
+        QCOMPARE(std::pair(bar->value(), bar->maximum()), std::pair(0, 3));
+        // The texts of a step: the dialogs' tests; here the window's widgets.
         for (int i = 0; i < 5; ++i)
             progress.progress(ProgressType::ProgressStep, QString(), " ");
         QCOMPARE(bar->value(), 3);

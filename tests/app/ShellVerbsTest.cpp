@@ -141,9 +141,7 @@ private Q_SLOTS:
             << "nothing" << 2 << QStringList { "!nothing.zip" };
 
         const QStringList archive { "zip:t.zip:src" };
-        QTest::newRow("extract here")
-            << archive << "-e"
-            << "t.zip" << 0 << QStringList { "src/a/readme.txt=first", "src/b/readme.txt=second" };
+        // The sources are there already: extracting over them shows the overwrite.
         QTest::newRow("extract here overwrites")
             << QStringList { "zip:t.zip:src", "src/a/readme.txt=changed" } << "-e"
             << "t.zip" << 0 << QStringList { "src/a/readme.txt=first" };
