@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <map>
 #include <set>
-#include <sstream>
 
 using namespace amxtest;
 
@@ -19,15 +19,10 @@ const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
 std::vector<std::vector<std::string>> parse(const std::string &out)
 {
     std::vector<std::vector<std::string>> rows;
-    std::istringstream in(out);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::vector<std::string> fields;
-        size_t start = 0;
-        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-            fields.push_back(line.substr(start, tab - start));
-        fields.push_back(line.substr(start));
-        rows.push_back(fields);
+    for (const QString &line : QString::fromStdString(out).split('\n', Qt::SkipEmptyParts)) {
+        rows.emplace_back();
+        for (const QString &field : line.split('\t'))
+            rows.back().push_back(field.toStdString());
     }
     return rows;
 }

@@ -131,10 +131,6 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     RunResult missing = amx({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
     EXPECT_EQ(missing.exitCode, 1) << missing.out;
     EXPECT_TRUE(has(missing.out, "name not matched")) << missing.out;
-
-    RunResult test = amx({ "-t", "a.zip" }, dir.str());
-    EXPECT_EQ(test.exitCode, 0) << test.out;
-    EXPECT_TRUE(has(test.out, "No errors detected in 7 members.")) << test.out;
 }
 
 TEST(ScriptVerbs, RefusalsExitTwoAndLeaveTheArchiveAlone)
