@@ -138,19 +138,6 @@ TEST_F(ArchiveSessionTest, FavouriteFolderModes)
     }
 }
 
-TEST_F(ArchiveSessionTest, ClosingForgetsTheArchiveAndReadOnlyIsSeen)
-{
-    const std::string ro = file("ro.zip");
-    ::chmod(ro.c_str(), 0444);
-    session.OpenArchive(ro);
-    EXPECT_EQ(view.calls.front(), "show ro.zip ro");
-    view.calls.clear();
-    session.CloseArchive();
-    EXPECT_TRUE(session.CurrentArchive.empty());
-    EXPECT_EQ(view.calls, (std::vector<std::string> { "close", "no drops" }));
-    EXPECT_EQ(recent()[0], ro) << "closing keeps the recent list";
-}
-
 namespace {
 
 // The archive file commands on real files; the chooser answers from a list.

@@ -7,7 +7,6 @@
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,12 +7,10 @@
 
 #include "app/AmbxUnit.h"
 #include "app/CommandTable.h"
-#include "platform/Prompter.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"
 
 #include <QAction>
@@ -74,7 +72,6 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->model()->rowCount(), 3);
         QCOMPARE(form.rightStatus(), qs(totalText(3, form.fileRows().totals())));
         QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
-        QCOMPARE(recent(form)[0], m_a); // the archive rules: ArchiveSessionTest
 
         form.fileList()->selectAllRows();
         QCOMPARE(form.leftStatus(), qs(selectedText(3, form.fileRows().totals().size)));
@@ -82,6 +79,7 @@ private Q_SLOTS:
         action(form, "CloseArchive2")->trigger();
         QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
         QCOMPARE(form.FileRowCount(), size_t(0));
+        QCOMPARE(recent(form)[0], m_a); // kept; the archive rules: ArchiveSessionTest
         QCOMPARE(form.leftStatus(),
             QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
         // Each command's state without an archive: the enabling table. A click
@@ -204,7 +202,6 @@ private Q_SLOTS:
         Q_EMIT top->aboutToShow(); // rebuilt as it drops down
         const QList<QAction *> items = top->actions();
         QCOMPARE(items.size(), 5);
-        QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_a));
         QCOMPARE(items[2]->text(), QStringLiteral("&3 ") + qs(m_deep));
         QVERIFY(items[2]->isVisible() && !items[3]->isVisible() && !items[4]->isVisible());
         // The File menu lists the same, each item under its number.

@@ -11,10 +11,8 @@
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
 
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>

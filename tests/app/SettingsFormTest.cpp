@@ -94,23 +94,10 @@ private Q_SLOTS:
         QCOMPARE(MainWindow().prompter.texts(), QStringList { "Invalid data type for 'FullRow'" });
     }
 
-    void existingFavoritesSurviveAFirstStart()
-    {
-        const std::string kept = "2\r\n3\r\n1\r\n/shared/zips/\r\n/more/\r\n";
-        writeFile(favorites(), kept);
-        {
-            auto &&[prompter, form] = MainWindow();
-            QCOMPARE(form.settings().FavoriteFolders,
-                (std::vector<std::string> { "/shared/zips/", "/more/" }));
-            QVERIFY(prompter.shown().empty());
-        }
-        QCOMPARE(readFile(favorites()), kept);
-    }
-
     void damagedFavoritesAreReportedOnceAndKept()
     {
         const std::string damaged = "3\r\n0\r\n0\r\n/one/\r\n";
-        // At a first start the damaged file is not replaced.
+        // At a first start the file is read, not replaced.
         writeFile(favorites(), damaged);
         {
             auto &&[prompter, form] = MainWindow();
