@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,9 +46,6 @@ size_t filesBelow(const fs::path &folder)
             return !e.is_directory();
         });
 }
-
-const QString kWait =
-    QStringLiteral("Please wait until the running archive operation has finished.");
 
 } // namespace
 
@@ -165,7 +161,8 @@ private Q_SLOTS:
         addEngine.Add();
 
         QVERIFY(tried);
-        QCOMPARE(prompter.texts(), QStringList(7, kWait));
+        QCOMPARE(prompter.texts(),
+            QStringList(7, "Please wait until the running archive operation has finished."));
         QVERIFY(deleteForm.isVisible() && !extractForm.isVisible());
         deleteForm.close();
         QCOMPARE(form.session().CurrentArchive, archive);
