@@ -7,7 +7,6 @@
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,14 +53,6 @@ struct Session
         QCoreApplication::processEvents();
         return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
     }
-
-    int rowOf(const std::string &member)
-    {
-        for (size_t i = 0; i < main.FileRowCount(); ++i)
-            if (main.fileRows()[i].member() == member)
-                return int(i);
-        qFatal("no row %s", member.c_str());
-    }
 };
 
 } // namespace
@@ -76,15 +67,9 @@ private:
 
     std::string fresh(const std::string &stem) { return stem + std::to_string(++m_count); }
 
-    // An archive zip made of the given files (name, content).
     std::string zipOf(const std::vector<std::pair<std::string, std::string>> &files)
     {
-        const std::string folder = fresh("zsrc");
-        for (const auto &[name, content] : files)
-            m_dir.createFile(folder + "/" + name, content);
-        const std::string archive = (m_dir / (fresh("arc") + ".zip")).string();
-        runOk({ "zip", "-q", "-r", "-D", archive, "." }, (m_dir / folder).string());
-        return archive;
+        return zipFiles(m_dir / (fresh("arc") + ".zip"), files);
     }
 
 private Q_SLOTS:
@@ -230,16 +215,14 @@ private Q_SLOTS:
                 offered.push_back(url.toLocalFile());
             return Qt::CopyAction;
         };
-        for (const char *m : { "a.txt", "p/x.txt", "q/x.txt", "r/w*.txt" })
-            s.main.fileList()->selectionModel()->select(
-                s.main.fileList()->model()->index(s.rowOf(m), 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectMembers(s.main, { "a.txt", "p/x.txt", "q/x.txt", "r/w*.txt" });
 
         // A press on a selected row keeps the selection; a drag starts only
         // past the drag distance.
         QTreeView *view = s.main.fileList()->detailsView();
         QVERIFY(QTest::qWaitForWindowExposed(&s.main));
-        const QPoint at = view->visualRect(view->model()->index(s.rowOf("p/x.txt"), 0)).center();
+        const QPoint at =
+            view->visualRect(view->model()->index(rowOf(s.main, "p/x.txt"), 0)).center();
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(s.main.fileList()->selectedCount(), 4);
         auto moveTo = [&](QPoint p) {

@@ -2,15 +2,13 @@
 
 #include "app/ListVerb.h"
 #include "tests/support/Peers.h"
-#include "tests/support/Table.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <map>
 #include <set>
-#include <sstream>
-#include <sys/stat.h>
 
 using namespace amxtest;
 
@@ -21,15 +19,10 @@ const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
 std::vector<std::vector<std::string>> parse(const std::string &out)
 {
     std::vector<std::vector<std::string>> rows;
-    std::istringstream in(out);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::vector<std::string> fields;
-        size_t start = 0;
-        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-            fields.push_back(line.substr(start, tab - start));
-        fields.push_back(line.substr(start));
-        rows.push_back(fields);
+    for (const QString &line : QString::fromStdString(out).split('\n', Qt::SkipEmptyParts)) {
+        rows.emplace_back();
+        for (const QString &field : line.split('\t'))
+            rows.back().push_back(field.toStdString());
     }
     return rows;
 }
@@ -91,18 +84,8 @@ TEST(ListVerb, DamagedAndMissingArchivesFail)
         cut.out.find((dir / "cut.zip").string() + ": Error 3 reading Zip file"), std::string::npos)
         << cut.out;
 
-    RunResult missing = list(dir, (dir / "none.zip").string());
-    EXPECT_NE(missing.exitCode, 0);
-
-    ASSERT_EQ(::mkfifo((dir / "fifo.zip").c_str(), 0600), 0);
-    RunResult fifo = list(dir, (dir / "fifo.zip").string());
-    EXPECT_NE(fifo.exitCode, 0);
-    EXPECT_EQ(fifo.out, (dir / "fifo.zip").string() + " is not a regular file\n");
-
-    writeFile(dir / "text.zip", std::string(70000, 't'));
-    RunResult notZip = list(dir, (dir / "text.zip").string());
-    EXPECT_NE(notZip.exitCode, 0);
-    EXPECT_NE(notZip.out.find("No valid zip entries found"), std::string::npos);
+    // Which archives the reader refuses (a pipe, no archive at all) is its own tests'.
+    EXPECT_NE(list(dir, (dir / "none.zip").string()).exitCode, 0);
 }
 
 TEST(ListVerb, DirectoryThatDisagreesWarnsAndExitsThree)
@@ -172,38 +155,23 @@ open(sys.argv[1], 'wb').write(d)
             "rtl\\u{202E}txt.exe", "dir\\x07/x.txt" }));
 }
 
-struct EscapeRow
+// Printable text stays; controls, bidirectional overrides, line separators and
+// invalid bytes are escaped.
+TEST(ListVerb, Escapes)
 {
-    const char *name;
-    std::string in;
-    std::string out;
-};
-AMX_ROW_PRINTS_NAME(EscapeRow)
-
-class ListEscapes : public ::testing::TestWithParam<EscapeRow>
-{
-};
-
-TEST_P(ListEscapes, Escape)
-{
-    EXPECT_EQ(escapeListText(GetParam().in), GetParam().out);
+    const std::pair<std::string, std::string> rows[] = {
+        { "docs/caf\xC3\xA9 \xE6\x97\xA5.txt", "docs/caf\xC3\xA9 \xE6\x97\xA5.txt" },
+        { "a\\b", "a\\\\b" },
+        { "a\tb\nc\rd", "a\\tb\\nc\\rd" },
+        { "\x1B]0;x\x07\x7F", "\\x1B]0;x\\x07\\x7F" },
+        { std::string("\0\x1F", 2), "\\x00\\x1F" },
+        { "\xC2\x80\xC2\x9B\xC2\x9F\xC2\xA0", "\\u{0080}\\u{009B}\\u{009F}\xC2\xA0" },
+        { "\xE2\x80\xA8\xE2\x80\xA9", "\\u{2028}\\u{2029}" },
+        { "\xE2\x80\xAA\xE2\x80\xAE\xE2\x80\xAF", "\\u{202A}\\u{202E}\xE2\x80\xAF" },
+        { "\xE2\x81\xA5\xE2\x81\xA6\xE2\x81\xA9", "\xE2\x81\xA5\\u{2066}\\u{2069}" },
+        { "a\xFF\xC0\xAF\xE2\x80", "a\\xFF\\xC0\\xAF\\xE2\\x80" },
+        { "\xED\xA0\x80", "\\xED\\xA0\\x80" },
+    };
+    for (const auto &[in, out] : rows)
+        EXPECT_EQ(escapeListText(in), out) << out;
 }
-
-INSTANTIATE_TEST_SUITE_P(ListVerb, ListEscapes,
-    ::testing::Values(EscapeRow { "Plain", "docs/caf\xC3\xA9 \xE6\x97\xA5.txt",
-                          "docs/caf\xC3\xA9 \xE6\x97\xA5.txt" },
-        EscapeRow { "Backslash", "a\\b", "a\\\\b" },
-        EscapeRow { "TabNewlineReturn", "a\tb\nc\rd", "a\\tb\\nc\\rd" },
-        EscapeRow { "EscapeBellDelete", "\x1B]0;x\x07\x7F", "\\x1B]0;x\\x07\\x7F" },
-        EscapeRow { "ZeroAndUnitSeparator", std::string("\0\x1F", 2), "\\x00\\x1F" },
-        EscapeRow { "C1Controls", "\xC2\x80\xC2\x9B\xC2\x9F\xC2\xA0",
-            "\\u{0080}\\u{009B}\\u{009F}\xC2\xA0" },
-        EscapeRow {
-            "LineAndParagraphSeparators", "\xE2\x80\xA8\xE2\x80\xA9", "\\u{2028}\\u{2029}" },
-        EscapeRow { "EmbeddingsAndOverrides", "\xE2\x80\xAA\xE2\x80\xAE\xE2\x80\xAF",
-            "\\u{202A}\\u{202E}\xE2\x80\xAF" },
-        EscapeRow {
-            "Isolates", "\xE2\x81\xA5\xE2\x81\xA6\xE2\x81\xA9", "\xE2\x81\xA5\\u{2066}\\u{2069}" },
-        EscapeRow { "InvalidBytes", "a\xFF\xC0\xAF\xE2\x80", "a\\xFF\\xC0\\xAF\\xE2\\x80" },
-        EscapeRow { "Surrogate", "\xED\xA0\x80", "\\xED\\xA0\\x80" }),
-    amxtest::RowName());

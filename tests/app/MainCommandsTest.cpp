@@ -7,12 +7,10 @@
 
 #include "app/AmbxUnit.h"
 #include "app/CommandTable.h"
-#include "platform/Prompter.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"
 
 #include <QAction>
@@ -40,35 +38,16 @@ private:
 
     std::string makeArchive(const std::string &name, const std::vector<std::string> &files)
     {
-        std::vector<std::string> argv { "zip", "-q", name };
-        for (size_t i = 0; i < files.size(); ++i) {
-            m_dir.createFile(
-                "src-" + name + "/" + files[i], sampleBytes(2000 + i * 900, uint32_t(i)));
-            argv.push_back(files[i]);
-        }
-        runOk(argv, (m_dir / ("src-" + name)).string());
-        std::filesystem::rename(m_dir / ("src-" + name) / name, m_dir / name);
-        return (m_dir / name).string();
+        std::vector<std::pair<std::string, std::string>> contents;
+        for (size_t i = 0; i < files.size(); ++i)
+            contents.emplace_back(files[i], sampleBytes(2000 + i * 900, uint32_t(i)));
+        return zipFiles(m_dir / name, contents);
     }
 
     static QToolButton *button(TMainForm &form, const char *name)
     {
         auto *bar = form.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
         return qobject_cast<QToolButton *>(bar->widgetForAction(action(form, name)));
-    }
-
-    static int rowOf(TMainForm &form, const std::string &name)
-    {
-        for (size_t i = 0; i < form.FileRowCount(); ++i)
-            if (form.fileRows()[i].Name == name)
-                return static_cast<int>(i);
-        qFatal("no row %s", name.c_str());
-    }
-
-    static QRect rowRect(TMainForm &form, int row)
-    {
-        QAbstractItemView *view = form.fileList()->currentView();
-        return view->visualRect(view->model()->index(row, 0));
     }
 
 private Q_SLOTS:
@@ -93,21 +72,20 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->model()->rowCount(), 3);
         QCOMPARE(form.rightStatus(), qs(totalText(3, form.fileRows().totals())));
         QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
-        QCOMPARE(recent(form)[0], m_a); // the archive rules: ArchiveSessionTest
-        QVERIFY(prompter.shown().empty());
 
         form.fileList()->selectAllRows();
         QCOMPARE(form.leftStatus(), qs(selectedText(3, form.fileRows().totals().size)));
-        form.fileList()->invertSelection();
-        QCOMPARE(form.leftStatus(), QStringLiteral("No file(s) selected."));
 
         action(form, "CloseArchive2")->trigger();
         QCOMPARE(form.windowTitle(), QStringLiteral("Ambermox "));
         QCOMPARE(form.FileRowCount(), size_t(0));
+        QCOMPARE(recent(form)[0], m_a); // kept; the archive rules: ArchiveSessionTest
         QCOMPARE(form.leftStatus(),
             QStringLiteral("Choose \"New\" to create or \"Open\" to open an archive."));
-        // Each command's state without an archive: the enabling table.
-        QVERIFY(!form.fileList()->isEnabled());
+        // Each command's state without an archive: the enabling table. A click
+        // on the status line must not fail without an archive.
+        QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("SPanel1")), Qt::LeftButton);
+        QVERIFY(prompter.shown().empty());
     }
 
     // The last archive named wins; a missing one lists nothing but is remembered.
@@ -119,15 +97,6 @@ private Q_SLOTS:
         QCOMPARE(form.FileRowCount(), size_t(0));
         QCOMPARE(recent(form), (std::vector<std::string> { missing, "", "", "", "" }));
         QVERIFY(prompter.shown().empty());
-    }
-
-    void cancelledOpenChangesNothing()
-    {
-        auto &&[prompter, form] = MainWindow({ qs(m_a) });
-        prompter.answerFile(QString());
-        action(form, "OpenArchive2")->trigger();
-        QCOMPARE(form.session().CurrentArchive, m_a);
-        QCOMPARE(form.FileRowCount(), size_t(3));
     }
 
     void sortCommandsReloadOnlyOnChange()
@@ -145,11 +114,16 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->selectedCount(), 0);
     }
 
-    void damagedArchiveShowsTheError()
+    // A cancelled Open changes nothing; a damaged archive shows the error.
+    void openCancelledOrDamaged()
     {
         const std::string bad = (m_dir / "bad.zip").string();
         writeFile(bad, readFile(m_a).substr(0, 1500));
-        auto &&[prompter, form] = MainWindow();
+        auto &&[prompter, form] = MainWindow({ qs(m_a) });
+        prompter.answerFile(QString());
+        action(form, "OpenArchive2")->trigger();
+        QCOMPARE(form.session().CurrentArchive, m_a);
+        QCOMPARE(form.FileRowCount(), size_t(3));
         prompter.answerFile(qs(bad));
         action(form, "OpenArchive2")->trigger();
         QCOMPARE(prompter.texts().back(), QStringLiteral("Error 3 reading Zip file"));
@@ -197,21 +171,15 @@ private Q_SLOTS:
             args << qs(ro);
         }
         auto &&[prompter, form] = MainWindow(args, Show::Shown);
-        auto check = [&](const char *name, bool expected) {
-            QAction *a = action(form, name);
-            QVERIFY2(a->isEnabled() == expected, name);
-            // The toolbar buttons follow their commands.
-            if (QString::fromLatin1(name).endsWith(QLatin1String("Button")))
-                QVERIFY2(button(form, name)->isEnabled() == expected, name);
-        };
         // What each command needs is pinned in CommandTableTest; here the
         // window applies it. No operation has run, so there is no output.
+        const std::array enabled { true, open, writable, false };
         for (const Command &command : commandTable())
             // Hidden recent items count as disabled; they are never changed.
             if (command.kind != Kind::Separator && command.group != Group::Recent
                 && command.group != Group::TopItem)
-                check(command.name,
-                    std::array { true, open, writable, false }[static_cast<size_t>(command.needs)]);
+                QVERIFY2(action(form, command.name)->isEnabled() == enabled[size_t(command.needs)],
+                    command.name);
         QCOMPARE(form.fileList()->isEnabled(), open);
         QCOMPARE(form.acceptDrops(), open);
         if (open && !writable) { // a writable archive opened next enables the changes
@@ -234,7 +202,6 @@ private Q_SLOTS:
         Q_EMIT top->aboutToShow(); // rebuilt as it drops down
         const QList<QAction *> items = top->actions();
         QCOMPARE(items.size(), 5);
-        QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_a));
         QCOMPARE(items[2]->text(), QStringLiteral("&3 ") + qs(m_deep));
         QVERIFY(items[2]->isVisible() && !items[3]->isVisible() && !items[4]->isVisible());
         // The File menu lists the same, each item under its number.
@@ -243,7 +210,6 @@ private Q_SLOTS:
         // An item of the drop-down runs the same command as the File menu's.
         items[2]->trigger();
         QCOMPARE(form.session().CurrentArchive, m_deep);
-        QCOMPARE(recent(form), (std::vector<std::string> { m_deep, m_a, m_b, "", "" }));
         Q_EMIT top->aboutToShow();
         QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + qs(m_deep));
     }
@@ -312,15 +278,11 @@ private Q_SLOTS:
         TestDir temp;
         auto &&[prompter, form] = MainWindow({ qs(m_deep) });
         form.settings().Temp = temp.str(); // without its '/'
-        const int row = rowOf(form, "inner.txt");
-        form.fileList()->selectionModel()->select(form.fileList()->model()->index(row, 0),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        // An older file of that name is replaced.
-        temp.createFile("inner.txt", "old");
+        selectMembers(form, { "sub/inner.txt" });
         action(form, "Open1")->trigger();
 
         QCOMPARE(
-            readFile(temp / "inner.txt"), readFile(m_dir / "src-Mixed Case.ZIP/sub/inner.txt"));
+            readFile(temp / "inner.txt"), readFile(m_dir / "Mixed Case.ZIP.src/sub/inner.txt"));
         QVERIFY(!std::filesystem::exists(temp / "sub")); // no folder names
         QCOMPARE(shell.calls().size(), size_t(1));
         QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
@@ -354,8 +316,10 @@ private Q_SLOTS:
         action(form, "Details1")->trigger();
         if ((form.settings().AsWebPage == 1) != webPage)
             action(form, "AsWebPage1")->trigger();
-        QWidget *viewport = form.fileList()->detailsView()->viewport();
-        const QPoint at = rowRect(form, rowOf(form, "two.txt")).center();
+        QTreeView *view = form.fileList()->detailsView();
+        QWidget *viewport = view->viewport();
+        const QPoint at =
+            view->visualRect(view->model()->index(rowOf(form, "two.txt"), 0)).center();
         // A double click arrives as a click followed by the double click itself.
         QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
         if (doubleClick)
@@ -374,130 +338,56 @@ private Q_SLOTS:
             { "Contents1", "BriefTutorial1", "FrequentlyAskedQuestions1", "HomePage1" })
             action(form, name)->trigger();
         const QString folder = qs(programFolder()), help = folder + "help/";
-        QCOMPARE(shell.calls().size(), size_t(4));
-        const std::pair<QString, QString> expected[] = { { help + "index.html", help },
-            { help + "tutor.html", help }, { help + "faq.html", help },
-            { folder + "Visit Ambermox's Home Page.url", folder } };
-        for (size_t i = 0; i < 4; ++i) {
-            QCOMPARE(shell.calls()[i].target, expected[i].first);
-            QCOMPARE(shell.calls()[i].workingDir, expected[i].second);
-            QVERIFY(shell.calls()[i].show == (i ? Shell::Show::Normal : Shell::Show::Maximized));
+        QStringList opened;
+        for (const RecordingShell::Call &call : shell.calls()) {
+            opened << call.target + " in " + call.workingDir;
             // Installed beside the program by the build.
-            QVERIFY2(QFileInfo::exists(expected[i].first), qPrintable(expected[i].first));
+            QVERIFY2(QFileInfo::exists(call.target), qPrintable(call.target));
         }
-        QCOMPARE(shell.calls()[3].args, QStringList { "/max" });
-        QVERIFY(internetShortcutUrl(expected[3].first).startsWith(QLatin1String("https://")));
+        QCOMPARE(opened,
+            (QStringList { help + "index.html in " + help, help + "tutor.html in " + help,
+                help + "faq.html in " + help,
+                folder + "Visit Ambermox's Home Page.url in " + folder }));
+        QVERIFY(shell.calls()[0].show == Shell::Show::Maximized);
+        QVERIFY(internetShortcutUrl(shell.calls()[3].target).startsWith(QLatin1String("https://")));
     }
 
-    // A click on the list during an add asks; Yes lets the add go on. What No
-    // does to an add is AddFormTest's; the cancel request, the extraction case below.
-    void interruptingARunningAdd()
+    // A click on the list while an add or an extraction runs asks; No requests
+    // the cancel, Yes lets it go on. What the cancel does is the dialogs' tests'.
+    void aClickDuringAnOperationAsks()
     {
         auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
-
-        TestDir work;
-        std::vector<std::string> files;
-        for (int i = 0; i < 30; ++i)
-            files.push_back(work.createFile("in/f" + std::to_string(i) + ".bin",
-                                    sampleBytes(70000, uint32_t(i)))
-                                .string());
-        const std::string target = (work / "added.zip").string();
-        std::filesystem::copy_file(m_b, target); // an archive holding one file
-
-        // The Add dialog's engine, as the dialog registers it.
-        TZipEngine addEngine;
+        QWidget *viewport = form.fileList()->currentView()->viewport();
+        TZipEngine addEngine, extractEngine;
         form.operations().addEngine = &addEngine;
-        int newFiles = 0;
-        bool asked = false;
-        addEngine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &name,
-                                   int64_t) {
-            form.operations().progress().progress(type, QStringLiteral("Adding"), name);
-            if (type == ProgressType::ProgressNewFile && ++newFiles == 3) {
-                QVERIFY(!asked);
-                prompter.answerQuestion(true);
-                QWidget *viewport = form.fileList()->currentView()->viewport();
-                QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
-                asked = true;
-                QVERIFY(!addEngine.CancelRequested);
-            }
-        };
-        addEngine.setZipFilename(target);
-        addEngine.FSpecArgs = files;
-        form.operations().progress().begin(int64_t(30) * 70000);
-        addEngine.Add();
-        form.operations().progress().end();
-
-        QVERIFY(asked);
-        QCOMPARE(prompter.texts(), QStringList { "Archive Operation Interrupted. Continue?" });
-        QCOMPARE(addEngine.SuccessCount, 30);
-        QCOMPARE(pythonListing(target).size(), size_t(31));
-        // Afterwards a click is an ordinary click again.
-        prompter.clear();
-        QTest::mouseClick(
-            form.fileList()->currentView()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(prompter.shown().empty());
-        form.operations().addEngine = nullptr;
-    }
-
-    void runningExtractionIsAskedAboutToo()
-    {
-        auto &&[prompter, form] = MainWindow({ qs(m_a) });
-        TZipEngine extractEngine;
         form.operations().extractEngine = &extractEngine;
-        QVERIFY(!form.operations().interruptRunning()); // nothing runs
-        extractEngine.UnzipLibBusy = true; // as inside Extract
-        prompter.answerQuestion(false);
-        form.FileListClick();
-        QVERIFY(extractEngine.CancelRequested);
-        prompter.answerQuestion(true);
-        form.FileListClick();
-        QVERIFY(!extractEngine.CancelRequested);
-        QCOMPARE(prompter.shown().size(), size_t(2));
-        extractEngine.UnzipLibBusy = false;
+        for (bool TZipEngine::*busy : { &TZipEngine::ZipLibBusy, &TZipEngine::UnzipLibBusy }) {
+            TZipEngine &engine = busy == &TZipEngine::ZipLibBusy ? addEngine : extractEngine;
+            engine.*busy = true; // as inside the operation
+            for (const bool yes : { false, true }) {
+                prompter.answerQuestion(yes);
+                QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+                QCOMPARE(engine.CancelRequested, !yes);
+            }
+            engine.*busy = false;
+        }
+        QCOMPARE(prompter.texts(), QStringList(4, "Archive Operation Interrupted. Continue?"));
+        // Afterwards a click is an ordinary click again.
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(prompter.shown().size(), size_t(4));
+        form.operations().addEngine = form.operations().extractEngine = nullptr;
     }
 
-    void outputLogKeepsOnlyTheLastOperation()
-    {
-        auto &&[prompter, form] = MainWindow({ qs(m_a) });
-        QAction *view = action(form, "ViewLastOutput2");
-        QVERIFY(!view->isEnabled());
-        TestDir work;
-        const std::string target = (work / "log.zip").string();
-        auto run = [&](const std::vector<std::string> &files) {
-            QStringList sent;
-            TZipEngine engine;
-            form.operations().startLog();
-            engine.Verbose = true;
-            engine.OnMessage = [&](TZipEngine &, int32_t, const std::string &message) {
-                form.operations().appendLog(message);
-                sent << qs(message);
-            };
-            engine.setZipFilename(target);
-            engine.FSpecArgs = files;
-            engine.Add();
-            return sent;
-        };
-        const QStringList first = run({ work.createFile("first.txt", "1").string() });
-        QVERIFY(!first.isEmpty());
-        QCOMPARE(form.msgForm().lines(), first);
-        const QStringList second = run({ work.createFile("second.txt", "22").string() });
-        QVERIFY(!second.isEmpty());
-        QCOMPARE(form.msgForm().lines(), second);
-        QVERIFY(view->isEnabled());
-
-        // A delete starts the log but writes nothing into it.
-        form.operations().startLog();
-        QVERIFY(form.msgForm().lines().isEmpty());
-        QVERIFY(view->isEnabled());
-        action(form, "CloseArchive2")->trigger();
-        QVERIFY(!view->isEnabled());
-    }
-
-    void viewLastOutputRunsTheWindow()
+    // The log of the last operation: how operations fill it is the dialogs'
+    // tests'; here its command follows it and shows it in a modal window.
+    void viewLastOutputShowsTheLog()
     {
         auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
+        QAction *view = action(form, "ViewLastOutput2");
+        QVERIFY(!view->isEnabled());
         form.operations().startLog();
         form.operations().appendLog("  adding: one.txt");
+        QVERIFY(view->isEnabled());
         bool checked = false;
         QTimer::singleShot(0, &form, [&] {
             TMsgForm &msg = form.msgForm();
@@ -506,8 +396,10 @@ private Q_SLOTS:
             checked = true;
             QTest::keyClick(&msg, Qt::Key_Escape);
         });
-        action(form, "ViewLastOutput2")->trigger();
+        view->trigger();
         QVERIFY(checked && !form.msgForm().isVisible() && form.isEnabled());
+        action(form, "CloseArchive2")->trigger();
+        QVERIFY(!view->isEnabled());
     }
 
     void statusLineShowsAnOperation()
@@ -525,11 +417,8 @@ private Q_SLOTS:
         QVERIFY(!ledOn->isLit() && ledOff->isLit());
         QVERIFY(bar->isVisible() && !panel2->isVisible());
         QCOMPARE(bar->geometry(), panel2->geometry());
-        QCOMPARE(bar->maximum(), 3);
-        QCOMPARE(bar->value(), 0);
-        progress.progress(
-            ProgressType::ProgressNewFile, QStringLiteral("Extracting"), "Dir/Some File.TXT");
-        QCOMPARE(panel1->text(), QStringLiteral("Extracting \"Dir/Some File.TXT\""));
+        QCOMPARE(std::pair(bar->value(), bar->maximum()), std::pair(0, 3));
+        // The texts of a step: the dialogs' tests; here the window's widgets.
         for (int i = 0; i < 5; ++i)
             progress.progress(ProgressType::ProgressStep, QString(), " ");
         QCOMPARE(bar->value(), 3);
@@ -540,14 +429,6 @@ private Q_SLOTS:
         QCOMPARE(panel2->text(), right);
         QVERIFY(panel2->isVisible() && !bar->isVisible());
         QVERIFY(ledOn->isLit() && !ledOff->isLit());
-    }
-
-    void statusPanelClickNeedsAnArchive()
-    {
-        auto &&[prompter, form] = MainWindow({}, Show::Shown);
-        // Nothing to show yet either way; the click must not fail without an archive.
-        QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("SPanel1")), Qt::LeftButton);
-        QVERIFY(prompter.shown().empty());
     }
 };
 

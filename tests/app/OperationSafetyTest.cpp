@@ -11,15 +11,12 @@
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
 
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,15 +39,6 @@ std::string makeTrickyArchive(const TestDir &dir)
     return path;
 }
 
-void selectMember(TMainForm &form, const std::string &member)
-{
-    form.fileList()->clearSelection();
-    for (size_t i = 0; i < form.FileRowCount(); ++i)
-        if (form.fileRows()[i].member() == member)
-            form.fileList()->selectionModel()->select(form.fileList()->model()->index(int(i), 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
 size_t filesBelow(const fs::path &folder)
 {
     return std::ranges::count_if(
@@ -58,9 +46,6 @@ size_t filesBelow(const fs::path &folder)
             return !e.is_directory();
         });
 }
-
-const QString kWait =
-    QStringLiteral("Please wait until the running archive operation has finished.");
 
 } // namespace
 
@@ -70,12 +55,21 @@ class OperationSafetyTest : public QObject
 
 private:
     TestDir m_dir;
+    // Each test's own folder, holding a fresh archive of the tricky members.
+    std::unique_ptr<TestDir> m_work;
+    std::string archive;
 
 private Q_SLOTS:
     void initTestCase()
     {
         TMainForm::setStorePaths(
             (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+    }
+
+    void init()
+    {
+        m_work = std::make_unique<TestDir>();
+        archive = makeTrickyArchive(*m_work);
     }
 
     void selectedNamesReachOnlyThatMember_data()
@@ -91,8 +85,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, member);
         const std::string name = member.toStdString();
-        TestDir work;
-        const std::string archive = makeTrickyArchive(work);
         auto &&[prompter, form] = MainWindow({ qs(archive) });
         TExtractForm extractForm;
         form.dialogs().setExtractForm(&extractForm);
@@ -100,17 +92,17 @@ private Q_SLOTS:
         form.dialogs().setDeleteForm(&deleteForm);
         RecordingShell shell;
 
-        selectMember(form, name);
+        selectMembers(form, { name });
         action(form, "Extract1")->trigger();
         extractForm.findChild<QComboBox *>(QStringLiteral("Destination"))
-            ->setEditText(qs(work.createDir("out").string()));
+            ->setEditText(qs(m_work->createDir("out").string()));
         extractForm.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
-        QCOMPARE(filesBelow(work / "out"), size_t(1));
+        QCOMPARE(filesBelow(*m_work / "out"), size_t(1));
 
         // Opening replaces copies in the temporary folder: the others there stay.
-        const fs::path temp = work.createDir("temp");
+        const fs::path temp = m_work->createDir("temp");
         for (const std::string other : { "ab.txt", "a*b" })
-            work.createFile("temp/" + other, "keep");
+            m_work->createFile("temp/" + other, "keep");
         form.settings().Temp = temp.string() + "/";
         action(form, "Open1")->trigger();
         QCOMPARE(shell.calls().size(), size_t(1));
@@ -122,7 +114,7 @@ private Q_SLOTS:
             if (other != name)
                 QCOMPARE(readFile(temp / other), std::string("keep"));
 
-        selectMember(form, name);
+        selectMembers(form, { name });
         action(form, "Delete1")->trigger();
         deleteForm.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
         std::vector<std::string> rest = kTrickyMembers;
@@ -138,9 +130,7 @@ private Q_SLOTS:
     // process is back in its own folder.
     void commandsWaitForARunningAdd()
     {
-        TestDir work;
-        const std::string archive = makeTrickyArchive(work);
-        const std::string other = (work / "other.zip").string();
+        const std::string other = (*m_work / "other.zip").string();
         fs::copy_file(archive, other);
         auto &&[prompter, form] = MainWindow({ qs(other) });
         form.OpenArchive(archive); // other.zip becomes the second recent archive
@@ -159,7 +149,7 @@ private Q_SLOTS:
                 return;
             tried = true;
             ::chdir("/"); // as an event handler might
-            selectMember(form, "ab.txt");
+            selectMembers(form, { "ab.txt" });
             for (const char *command :
                 { "Extract1", "TestArchive1", "Open1", "CloseArchive2", "OpenArchive2", "Recent2" })
                 action(form, command)->trigger();
@@ -167,11 +157,12 @@ private Q_SLOTS:
             deleteForm.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
         };
         addEngine.setZipFilename(archive);
-        addEngine.FSpecArgs = { work.createFile("new.txt", sampleBytes(100000)).string() };
+        addEngine.FSpecArgs = { m_work->createFile("new.txt", sampleBytes(100000)).string() };
         addEngine.Add();
 
         QVERIFY(tried);
-        QCOMPARE(prompter.texts(), QStringList(7, kWait));
+        QCOMPARE(prompter.texts(),
+            QStringList(7, "Please wait until the running archive operation has finished."));
         QVERIFY(deleteForm.isVisible() && !extractForm.isVisible());
         deleteForm.close();
         QCOMPARE(form.session().CurrentArchive, archive);
@@ -185,10 +176,8 @@ private Q_SLOTS:
     // Testing reads every member of the open archive, logs each and writes nothing.
     void testArchiveLogsEveryMember()
     {
-        TestDir work;
-        const std::string archive = makeTrickyArchive(work);
         auto &&[prompter, form] = MainWindow({ qs(archive) });
-        const fs::path cwd = work.createDir("cwd");
+        const fs::path cwd = m_work->createDir("cwd");
         fs::current_path(cwd);
         action(form, "TestArchive2")->trigger();
         QCOMPARE(
@@ -203,15 +192,13 @@ private Q_SLOTS:
     // The entry opened on a click goes into the temporary folder or nowhere.
     void openEntryNeedsItsFolder()
     {
-        TestDir work;
-        const std::string archive = makeTrickyArchive(work);
         auto &&[prompter, form] = MainWindow({ qs(archive) });
         RecordingShell shell;
-        work.createFile("blocker", "a file where the folder should be");
-        form.settings().Temp = (work / "blocker/temp/").string();
-        const fs::path cwd = work.createDir("cwd");
+        m_work->createFile("blocker", "a file where the folder should be");
+        form.settings().Temp = (*m_work / "blocker/temp/").string();
+        const fs::path cwd = m_work->createDir("cwd");
         fs::current_path(cwd);
-        selectMember(form, "ab.txt");
+        selectMembers(form, { "ab.txt" });
         action(form, "Open1")->trigger();
         fs::current_path(m_dir.path());
 
@@ -226,17 +213,16 @@ private Q_SLOTS:
     // there go when the program ends.
     void privateTemporaryFolder()
     {
-        TestDir work;
-        qputenv("TMPDIR", QByteArray::fromStdString(work.str()));
+        qputenv("TMPDIR", QByteArray::fromStdString(m_work->str()));
         const std::string folder = privateTempFolder();
-        QCOMPARE(fs::path(folder).parent_path().parent_path(), work.path());
+        QCOMPARE(fs::path(folder).parent_path().parent_path(), m_work->path());
         QVERIFY(prepareTempFolder(folder));
         QVERIFY((fs::status(folder).permissions() & fs::perms::all) == fs::perms::owner_all);
 
         // Another user's folder in its place, or a link, is not used.
         fs::remove(folder.substr(0, folder.size() - 1));
         fs::create_directory_symlink(
-            work.createDir("elsewhere"), folder.substr(0, folder.size() - 1));
+            m_work->createDir("elsewhere"), folder.substr(0, folder.size() - 1));
         QVERIFY(!prepareTempFolder(folder));
         fs::remove(folder.substr(0, folder.size() - 1));
         fs::create_directory(folder);
@@ -244,12 +230,11 @@ private Q_SLOTS:
         QVERIFY(!prepareTempFolder(folder));
         fs::permissions(folder, fs::perms::owner_all);
 
-        const std::string archive = makeTrickyArchive(work);
         {
             RecordingShell shell;
             auto &&[prompter, form] = MainWindow({ qs(archive) });
             form.settings().Temp = folder;
-            selectMember(form, "ab.txt");
+            selectMembers(form, { "ab.txt" });
             action(form, "Open1")->trigger();
             QVERIFY(fs::exists(folder + "ab.txt"));
             form.close();
@@ -262,8 +247,7 @@ private Q_SLOTS:
     // is told once; a named pipe in its place is refused, not waited on.
     void hostileArchivePaths()
     {
-        TestDir work;
-        const std::string archive = (work / "mismatch.zip").string();
+        const std::string archive = (*m_work / "mismatch.zip").string();
         runOk({ "python3", "-c",
             "import sys, zipfile\n"
             "with zipfile.ZipFile(sys.argv[1], 'w') as z: z.writestr('readme.txt', 'hello')\n"
@@ -278,7 +262,7 @@ private Q_SLOTS:
         form.LoadFileList();
         QCOMPARE(prompter.shown().size(), size_t(1));
 
-        const std::string fifo = (work / "fifo.zip").string();
+        const std::string fifo = (*m_work / "fifo.zip").string();
         QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
         prompter.clear();
         form.OpenArchive(fifo);
@@ -308,8 +292,6 @@ private Q_SLOTS:
     // empty "Files" box extracts nothing.
     void extractionProblemsAreShown()
     {
-        TestDir work;
-        const std::string archive = makeTrickyArchive(work);
         std::string bytes = readFile(archive);
         const size_t at = bytes.find("content of ab.txt");
         bytes[at] ^= 0x20; // stored data no longer matches its CRC
@@ -322,10 +304,10 @@ private Q_SLOTS:
 
         action(form, "Extract1")->trigger();
         extractForm.findChild<QRadioButton *>(QStringLiteral("RadioButton3"))->setChecked(true);
-        destination->setEditText(qs(work.createDir("out").string()));
+        destination->setEditText(qs(m_work->createDir("out").string()));
         run->click();
         QCOMPARE(prompter.texts(), QStringList { "Error - no files selected for extraction" });
-        QVERIFY(fs::is_empty(work / "out"));
+        QVERIFY(fs::is_empty(*m_work / "out"));
 
         prompter.clear();
         extractForm.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
@@ -334,7 +316,7 @@ private Q_SLOTS:
         const QString notice = prompter.texts().front();
         QVERIFY2(notice.contains(QStringLiteral("bad CRC: ab.txt")), qPrintable(notice));
         QVERIFY(notice.contains(QStringLiteral("View Last Output...")));
-        QCOMPARE(filesBelow(work / "out"), size_t(3));
+        QCOMPARE(filesBelow(*m_work / "out"), size_t(3));
     }
 };
 

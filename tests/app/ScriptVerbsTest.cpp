@@ -1,7 +1,6 @@
 // "ambermox -t/-x/-a/--delete" end to end, on archives made in the test.
 
 #include "tests/support/Peers.h"
-#include "tests/support/Table.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
@@ -61,42 +60,34 @@ open(sys.argv[1], 'wb').write(out)
     ASSERT_EQ(r.exitCode, 0) << r.out;
 }
 
-struct TestCase
-{
-    const char *name;
-    int exitCode;
-    const char *message; // beside the sound member's line
-};
-AMX_ROW_PRINTS_NAME(TestCase)
-
-class ScriptTest : public ::testing::TestWithParam<TestCase>
-{
-};
-
-const TestCase kTestCases[] = {
-    { "sound", 0, "No errors detected in 2 members." },
-    { "badcrc", 1, "bad CRC: a/b.txt" },
-    { "truncated", 1, "invalid compressed data: a/b.txt" },
-    { "unsupported", 1, "skipping: a/b.txt (compression method 12 not supported)" },
-};
-
 } // namespace
 
-TEST_P(ScriptTest, TestsEveryMemberAndWritesNothing)
+TEST(ScriptVerbs, TestsEveryMemberAndWritesNothing)
 {
-    const TestCase &c = GetParam();
-    TestDir dir;
-    const std::string archive = (dir / "a.zip").string();
-    writeArchive(archive, c.name);
-    RunResult r = amx({ "-t", archive }, dir.str());
-    EXPECT_EQ(r.exitCode, c.exitCode) << r.out;
-    EXPECT_TRUE(has(r.out, "    testing: a/good.txt   OK\n")) << r.out;
-    EXPECT_TRUE(has(r.out, c.message)) << r.out;
-    EXPECT_EQ(has(r.out, "Errors detected in 1 member; 1 sound."), c.exitCode != 0) << r.out;
-    EXPECT_FALSE(std::filesystem::exists(dir / "a")) << "a test writes nothing";
+    const struct
+    {
+        const char *kind;
+        int exitCode;
+        const char *message; // beside the sound member's line
+    } cases[] = {
+        { "sound", 0, "No errors detected in 2 members." },
+        { "badcrc", 1, "bad CRC: a/b.txt" },
+        { "truncated", 1, "invalid compressed data: a/b.txt" },
+        { "unsupported", 1, "skipping: a/b.txt (compression method 12 not supported)" },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kind);
+        TestDir dir;
+        const std::string archive = (dir / "a.zip").string();
+        writeArchive(archive, c.kind);
+        RunResult r = amx({ "-t", archive }, dir.str());
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.out;
+        EXPECT_TRUE(has(r.out, "    testing: a/good.txt   OK\n")) << r.out;
+        EXPECT_TRUE(has(r.out, c.message)) << r.out;
+        EXPECT_EQ(has(r.out, "Errors detected in 1 member; 1 sound."), c.exitCode != 0) << r.out;
+        EXPECT_FALSE(std::filesystem::exists(dir / "a")) << "a test writes nothing";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Archives, ScriptTest, ::testing::ValuesIn(kTestCases), RowName());
 
 TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
 {
@@ -118,8 +109,7 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     EXPECT_EQ(sortedNames(archive),
         (std::vector<std::string> { "loose.txt", "src/", "src/deep/", "src/deep/.hidden",
             "src/star*.txt", "src/starX.txt", "src/what?.txt", "src/whatY.txt" }));
-    RunResult peer = run({ "unzip", "-tq", archive });
-    EXPECT_EQ(peer.exitCode, 0) << peer.out;
+    EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0) << "the peer reads it";
 
     // Exact names match only themselves; --pattern makes them wildcards.
     RunResult exact =
@@ -140,10 +130,6 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     RunResult missing = amx({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
     EXPECT_EQ(missing.exitCode, 1) << missing.out;
     EXPECT_TRUE(has(missing.out, "name not matched")) << missing.out;
-
-    RunResult test = amx({ "-t", "a.zip" }, dir.str());
-    EXPECT_EQ(test.exitCode, 0) << test.out;
-    EXPECT_TRUE(has(test.out, "No errors detected in 7 members.")) << test.out;
 }
 
 TEST(ScriptVerbs, RefusalsExitTwoAndLeaveTheArchiveAlone)

@@ -48,17 +48,12 @@ private Q_SLOTS:
 
     void firstStartWritesEveryValue()
     {
-        ScriptedPrompter prompter;
-        {
-            TMainForm form({});
-        }
-        QVERIFY(prompter.shown().empty());
+        QVERIFY(MainWindow().prompter.shown().empty());
         QCOMPARE(readFile(favorites()), std::string("0\r\n0\r\n0\r\n"));
+        // Which values and how: the settings tests; here all of them at once.
         QSettings ini(QString::fromStdString(conf()), QSettings::IniFormat);
         ini.beginGroup(QStringLiteral("Ambermox"));
-        QCOMPARE(ini.childKeys().size(), 35);
-        for (const auto &name : SettingsIO::valueNames())
-            QVERIFY2(ini.contains(QString::fromStdString(name)), name.c_str());
+        QCOMPARE(ini.childKeys().size(), int(SettingsIO::valueNames().size()));
         QVERIFY(ini.value("Temp").toString().endsWith('/'));
     }
 
@@ -68,10 +63,6 @@ private Q_SLOTS:
             form.show();
             action(form, "Details1")->trigger();
             action(form, "SortbySize1")->trigger();
-            form.settings().Extract.pushFront("/data/out");
-            form.settings().Extract.pushFront("/data/newest");
-            form.settings().FavoriteFolders = { "/z/", "/a/" };
-            form.settings().FavoriteAddMode = 2;
             form.settings().ViewStatusLine = 0; // alone: the toolbar stays
             form.resize(700, 500);
         });
@@ -81,11 +72,6 @@ private Q_SLOTS:
             QVERIFY2(action(again, checked)->isChecked(), checked);
         QVERIFY(!again.findChild<QWidget *>("StatusPanel")->isVisible());
         QVERIFY(again.findChild<QToolBar *>("ToolBar2")->isVisible());
-        QCOMPARE(again.settings().Extract[0], std::string("/data/newest"));
-        QCOMPARE(again.settings().Extract[1], std::string("/data/out"));
-        QCOMPARE(again.settings().Extract[2], std::string());
-        QCOMPARE(again.settings().FavoriteFolders, (std::vector<std::string> { "/z/", "/a/" }));
-        QCOMPARE(again.settings().FavoriteAddMode, 2);
         QCOMPARE(again.size(), QSize(700, 500));
     }
 
@@ -101,36 +87,17 @@ private Q_SLOTS:
 
     void unreadableIntegersAreReportedAndStartGoesOn()
     {
-        // Each way an integer can be unreadable is the settings tests' business.
-        runOnce([](TMainForm &form) {
-            form.settings().SortOrder = 6;
-            form.settings().ViewStyle = 1;
-        });
+        // Each way an integer can be unreadable, and which values are kept, is
+        // the settings tests' business.
+        runOnce();
         setValue("FullRow", QStringLiteral("broken"));
-        auto &&[prompter, form] = MainWindow();
-        QCOMPARE(prompter.texts(), QStringList { "Invalid data type for 'FullRow'" });
-        QCOMPARE(form.settings().SortOrder, 6); // read before the bad value
-        QCOMPARE(form.settings().ViewStyle, 0); // after it: the default
-    }
-
-    void existingFavoritesSurviveAFirstStart()
-    {
-        writeFile(favorites(), "2\r\n3\r\n1\r\n/shared/zips/\r\n/more/\r\n");
-        ScriptedPrompter prompter;
-        {
-            TMainForm form({});
-            QCOMPARE(form.settings().FavoriteFolders,
-                (std::vector<std::string> { "/shared/zips/", "/more/" }));
-            QCOMPARE(form.settings().FavoriteAddMode, 1);
-        }
-        QCOMPARE(readFile(favorites()), std::string("2\r\n3\r\n1\r\n/shared/zips/\r\n/more/\r\n"));
-        QVERIFY(prompter.shown().empty());
+        QCOMPARE(MainWindow().prompter.texts(), QStringList { "Invalid data type for 'FullRow'" });
     }
 
     void damagedFavoritesAreReportedOnceAndKept()
     {
         const std::string damaged = "3\r\n0\r\n0\r\n/one/\r\n";
-        // At a first start the damaged file is not replaced.
+        // At a first start the file is read, not replaced.
         writeFile(favorites(), damaged);
         {
             auto &&[prompter, form] = MainWindow();

@@ -7,8 +7,10 @@
 
 #include "app/AmbxUnit.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "widgets/FileListView.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QTest>
 
 #include <string>
@@ -45,6 +47,25 @@ inline QAction *action(TMainForm &form, const char *name)
     if (!a)
         qFatal("no action %s", name);
     return a;
+}
+
+// The list row of that member; a missing one ends the run.
+inline int rowOf(TMainForm &form, const std::string &member)
+{
+    for (size_t i = 0; i < form.FileRowCount(); ++i)
+        if (form.fileRows()[i].member() == member)
+            return static_cast<int>(i);
+    qFatal("no row %s", member.c_str());
+}
+
+// Selects exactly the rows of these members.
+inline void selectMembers(TMainForm &form, const std::vector<std::string> &members)
+{
+    form.fileList()->clearSelection();
+    for (const std::string &member : members)
+        form.fileList()->selectionModel()->select(
+            form.fileList()->model()->index(rowOf(form, member), 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 // The recent-archives list, newest first.

@@ -1,4 +1,5 @@
 #include "Peers.h"
+#include "TestDir.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -80,6 +81,18 @@ RunResult python(
     std::vector<std::string> argv = { "python3", "-c", script };
     argv.insert(argv.end(), args.begin(), args.end());
     return run(argv, cwd);
+}
+
+std::string zipFiles(const std::filesystem::path &archive,
+    const std::vector<std::pair<std::string, std::string>> &files)
+{
+    const std::filesystem::path folder = archive.string() + ".src";
+    for (const auto &[name, content] : files) {
+        std::filesystem::create_directories((folder / name).parent_path());
+        writeFile(folder / name, content);
+    }
+    runOk({ "zip", "-q", "-r", "-D", archive.string(), "." }, folder.string());
+    return archive.string();
 }
 
 std::vector<std::string> sortedNames(const std::string &archive)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace amxtest {
@@ -33,6 +35,11 @@ struct PeerMember
 
 // What Python's zipfile reads from the central directory, in its order.
 std::vector<PeerMember> pythonListing(const std::string &archive);
+
+// Writes the files (name, content) into "<archive>.src/" and zips that folder's
+// contents with Info-ZIP zip, without folder entries; returns the archive.
+std::string zipFiles(const std::filesystem::path &archive,
+    const std::vector<std::pair<std::string, std::string>> &files);
 
 // The members' names, sorted; none when the archive does not exist.
 std::vector<std::string> sortedNames(const std::string &archive);
