@@ -108,7 +108,9 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     m_statusPanel->installEventFilter(this);
 
     Timer1 = new QTimer(this);
+    // The buttons stay off for a moment after an archive is chosen, once.
     Timer1->setInterval(100);
+    Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, guarded(this, &TMainForm::Timer1Timer));
     Timer2 = new QTimer(this);
     Timer2->setInterval(220);
