@@ -92,6 +92,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("calls");
         QTest::newRow("one file") << "a.txt" << 0 << false << "a.txt old.txt"
                                   << "" << 1;
+        QTest::newRow("three files")
+            << "a.txt b.txt c.txt" << 0 << false << "a.txt b.txt c.txt old.txt"
+            << "" << 1;
         QTest::newRow("a folder and two files")
             << "d a.txt b.txt" << 0 << false << "a.txt b.txt deep/ deep/y.txt old.txt x1.txt"
             << "" << 2;
@@ -116,7 +119,7 @@ private Q_SLOTS:
         QFETCH(int, calls);
 
         const std::string src = fresh("src");
-        for (const char *name : { "a.txt", "b.txt", "d/x1.txt", "d/deep/y.txt", "e/x2.txt",
+        for (const char *name : { "a.txt", "b.txt", "c.txt", "d/x1.txt", "d/deep/y.txt", "e/x2.txt",
                  "s*?.txt", "sab.txt", "s*x.txt" })
             m_dir.createFile(src + "/" + name, name);
         const std::string archive = emptyArchive

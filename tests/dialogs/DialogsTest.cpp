@@ -64,8 +64,11 @@ private Q_SLOTS:
         prompter.answerQuestion(true);
         form.Button1->click();
         const QString output = QString::fromStdString((m_dir / "big/big.EXE").string());
-        QCOMPARE(prompter.shown().size(), size_t(1));
-        QVERIFY(prompter.texts()[0].startsWith("'" + output + "' has been created from"));
+        QCOMPARE(prompter.texts(),
+            QStringList { "'" + output + "' has been created from \r'"
+                + QString::fromStdString(m_archive)
+                + "'.\rBefore distributing the EXE file, please be sure to test it in all target "
+                  "enviroments.\r\rDo you want to test it now?" });
         QVERIFY(form.isHidden());
         QCOMPARE(std::filesystem::file_size(output.toStdString()),
             std::filesystem::file_size(std::string(AMX_BIN_DIR) + "/ROVURA.DAT") + 18
@@ -73,8 +76,9 @@ private Q_SLOTS:
         QVERIFY(shell.calls().size() == 1
             && (shell.calls()[0].target == output || shell.calls()[0].args.contains(output)));
 
-        // Shown again: an archive named like its output is refused.
+        // Shown again: the boxes start empty; an archive named like its output is refused.
         form.show();
+        QVERIFY(form.Edit2->text().isEmpty());
         link.archive = (m_dir / "big/big.exe").string();
         prompter.clear();
         form.Button1->click();

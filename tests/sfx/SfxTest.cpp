@@ -16,6 +16,17 @@ namespace {
 
 const std::string kStub = AMX_SFX_STUB;
 
+TEST(SfxWriter, headerIsLaidOutByteForByte)
+{
+    const std::pair<SfxSettings, std::string> rows[] = {
+        { {}, std::string("AMX\x07\xff\xff\xff", 7) },
+        { { "%temp%", "Setup", "" }, std::string("AMX\x12\x05\x06\xff", 7) + "Setup%temp%" },
+        { { "d", "cc", "x y" }, std::string("AMX\x0d\x02\x01\x03", 7) + "ccdx y" },
+    };
+    for (const auto &[settings, header] : rows)
+        EXPECT_EQ(sfxHeader(settings), header);
+}
+
 // The three texts share 255 bytes; an archive named .exe is refused in any case.
 TEST(SfxWriter, refusesBeforeAnythingIsWritten)
 {
