@@ -1,9 +1,11 @@
 #include "AddRun.h"
+#include "StatusProgress.h"
 
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -156,4 +158,44 @@ void changeDir(const std::string &folder)
 {
     if (::chdir(folder.c_str()) != 0)
         systemError("Cannot change to folder", folder, errno);
+}
+
+bool runAddPasses(TZipEngine &engine, StatusProgress &progress, const std::vector<AddPass> &passes,
+    int64_t total, std::vector<AddPass> &calls)
+{
+    // The events a progress report lets through may be the user interrupting
+    // the add; the engine forgets the request when its call ends.
+    bool interrupted = false;
+    struct Watch
+    {
+        TZipEngine &engine;
+        TProgressEvent inner;
+        ~Watch() { engine.OnProgress = std::move(inner); }
+    } watch { engine, engine.OnProgress };
+    engine.OnProgress = [&](TZipEngine &sender, ProgressType type, const std::string &name,
+                            int64_t size) {
+        if (watch.inner)
+            watch.inner(sender, type, name, size);
+        interrupted = interrupted || sender.CancelRequested;
+    };
+    progress.begin(total);
+    struct End
+    {
+        StatusProgress &p;
+        ~End() { p.end(); }
+    } end { progress };
+    for (const AddPass &pass : passes) {
+        if (interrupted)
+            break;
+        changeDir(pass.currentDir);
+        std::error_code error;
+        std::string dir = std::filesystem::current_path(error).string();
+        if (!dir.empty() && dir.back() != '/')
+            dir += '/';
+        calls.push_back({ dir, pass.options, pass.specs });
+        engine.AddOptions = pass.options;
+        engine.FSpecArgs = pass.specs;
+        engine.Add();
+    }
+    return interrupted;
 }

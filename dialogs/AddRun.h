@@ -66,3 +66,12 @@ int64_t selectionTotal(const std::string &addFolder, const std::vector<AddSelect
 void deleteIfEmpty(const std::string &archive);
 // Makes folder the process's current directory; throws EngineError if it cannot.
 void changeDir(const std::string &folder);
+
+class StatusProgress;
+
+// Runs the passes on the engine in order, each in its folder, with their
+// progress on the status line, and records each call as made in `calls`.
+// A pass the user interrupted ends the run, so the folders after it are not
+// added either; returns true then.
+bool runAddPasses(TZipEngine &engine, StatusProgress &progress, const std::vector<AddPass> &passes,
+    int64_t total, std::vector<AddPass> &calls);

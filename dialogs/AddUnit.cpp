@@ -35,15 +35,6 @@ QToolButton *flatButton(QWidget *parent, const char *name, const QString &hint, 
     return b;
 }
 
-std::string currentDir()
-{
-    std::error_code error;
-    std::string dir = std::filesystem::current_path(error).string();
-    if (!dir.empty() && dir.back() != '/')
-        dir += '/';
-    return dir;
-}
-
 // Clears a flag however the scope is left.
 struct ClearOnExit
 {
@@ -328,43 +319,20 @@ void TAddForm::Button1Click()
         changeDir(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
-    runPasses(passes, total);
+    m_interrupted =
+        runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls);
     m_link->loadFileList();
     m_link->setLastAddDir(folder);
     m_link->operations().reportFailures();
 }
 
-void TAddForm::runPasses(const std::vector<AddPass> &passes, int64_t total)
-{
-    StatusProgress &progress = m_link->operations().progress();
-    progress.begin(total);
-    struct EndOnExit
-    {
-        StatusProgress &p;
-        ~EndOnExit() { p.end(); }
-    } end { progress };
-    for (const AddPass &pass : passes) {
-        // An interrupted call stops the whole add, not only the folder at work.
-        if (m_interrupted)
-            break;
-        changeDir(pass.currentDir);
-        ZipEngine1.AddOptions = pass.options;
-        ZipEngine1.FSpecArgs = pass.specs;
-        m_calls.push_back({ currentDir(), ZipEngine1.AddOptions, ZipEngine1.FSpecArgs });
-        ZipEngine1.Add();
-    }
-}
-
 void TAddForm::ZipEngine1Progress(
-    TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t)
+    TZipEngine &, ProgressType progrType, const std::string &filename, int64_t)
 {
     if (!m_link)
         return;
     // The name as stored: on this system case tells files apart.
     m_link->operations().progress().progress(progrType, QStringLiteral("Adding"), filename);
-    // The events just processed may have been the user interrupting the add.
-    if (sender.CancelRequested)
-        m_interrupted = true;
 }
 
 void TAddForm::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)

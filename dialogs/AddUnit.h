@@ -76,7 +76,6 @@ protected:
 private:
     void fill(const std::string &folder);
     void applyColumns();
-    void runPasses(const std::vector<AddPass> &passes, int64_t total);
 
     MainWindowLink *m_link = nullptr;
     AddBrowser m_browser;

@@ -205,22 +205,7 @@ void TDragForm::Button1Click()
         changeDir(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
-    {
-        StatusProgress &progress = m_link->operations().progress();
-        progress.begin(total);
-        struct EndOnExit
-        {
-            StatusProgress &p;
-            ~EndOnExit() { p.end(); }
-        } end { progress };
-        for (const AddPass &pass : passes) {
-            changeDir(pass.currentDir);
-            ZipEngine1.AddOptions = pass.options;
-            ZipEngine1.FSpecArgs = pass.specs;
-            m_calls.push_back(pass);
-            ZipEngine1.Add();
-        }
-    }
+    runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls);
     m_switcher->openAndLoad(Edit1->text().toStdString());
     m_link->operations().reportFailures();
 }
