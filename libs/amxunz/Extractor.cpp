@@ -6,6 +6,7 @@
 #include "common/FileUtil.h"
 #include "common/Pipeline.h"
 #include "format/Wildcard.h"
+#include "format/ZipFormat.h"
 
 #include <atomic>
 #include <cerrno>
@@ -131,6 +132,14 @@ public:
         }
     }
 
+    // Starts the file again, for a second way of producing its data.
+    void rewind(const std::string &display)
+    {
+        if (::ftruncate(m_fd.get(), 0) != 0)
+            throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
+        m_pos = m_dataEnd = 0;
+    }
+
     // Everything but the final rename, so that it can run on a worker.
     void complete(mode_t mode, bool setMode, int64_t mtime, const std::string &display)
     {
@@ -203,6 +212,39 @@ struct Note
     std::string detail;
 };
 
+// One independent piece of a large member, inflated on a worker.
+class PieceJob : public Job
+{
+public:
+    int fd = -1;
+    uint64_t offset = 0;
+    size_t inSize = 0;
+    size_t outSize = 0;
+    bool last = false;
+    std::unique_ptr<char[]> out;
+    InflateResult result = InflateResult::BadData;
+    bool readFailed = false;
+
+    uint64_t weight() const override { return inSize + outSize; }
+
+    void run(const std::atomic<bool> &stop) override
+    {
+        if (stop)
+            return;
+        try {
+            std::unique_ptr<char[]> in(new char[inSize + 2]);
+            if (!preadFull(fd, in.get(), inSize, offset)) {
+                readFailed = true;
+                return;
+            }
+            out.reset(new char[outSize]);
+            result = inflatePiece(in.get(), inSize, last, out.get(), outSize);
+        } catch (const std::bad_alloc &) {
+            result = InflateResult::BadData;
+        }
+    }
+};
+
 // One member to write. Small members run whole on a worker; large ones run on
 // the calling thread so their progress can be reported as it happens.
 enum class JobKind { Nothing, Dir, File };
@@ -223,6 +265,7 @@ public:
     bool setPerms = false;
     bool large = false;
     bool testOnly = false;
+    Pipeline *pieces = nullptr; // idle workers for the pieces of a large member
 
     // Results.
     std::unique_ptr<OutputFile> output; // written, waiting to be put in place
@@ -276,12 +319,22 @@ public:
             if (stop)
                 throw Cancelled();
         };
-        if (entry->method == methodStored)
+        PieceMap map;
+        if (entry->method == methodStored) {
             copyStored(emit);
-        else if (!large || entry->usize + entry->csize <= memoryLimits().inflate)
-            inflateWhole(emit);
-        else
-            inflateStream(emit);
+        } else if (large && pieces
+            && readExtraPieces(entry->extra, entry->usize, entry->csize, map)) {
+            if (!inflatePieces(map, emit)) {
+                // The map does not fit the data; the stream itself may still be sound.
+                crc = 0;
+                produced = 0;
+                if (out)
+                    out->rewind(display);
+                inflateSequential(emit);
+            }
+        } else {
+            inflateSequential(emit);
+        }
         if (produced != entry->usize)
             throw ZipFailure(ZipError::BadSize,
                 display + " (" + std::to_string(produced) + " bytes, should be "
@@ -297,6 +350,57 @@ public:
     }
 
 private:
+    template <class Emit> void inflateSequential(Emit &emit)
+    {
+        if (!large || entry->usize + entry->csize <= memoryLimits().inflate)
+            inflateWhole(emit);
+        else
+            inflateStream(emit);
+    }
+
+    // Inflates the pieces on the workers and writes them in order; false when
+    // a piece does not inflate to its place in the map.
+    template <class Emit> bool inflatePieces(const PieceMap &map, Emit &emit)
+    {
+        bool fits = true;
+        auto takeNext = [&] {
+            auto done = pieces->next();
+            auto &p = static_cast<PieceJob &>(*done);
+            if (p.readFailed)
+                throw ZipFailure(ZipError::Truncated, display);
+            if (p.result != InflateResult::Ok) {
+                fits = false;
+                return;
+            }
+            for (size_t at = 0; at < p.outSize; at += chunkSize)
+                emit(p.out.get() + at, std::min(chunkSize, p.outSize - at));
+        };
+        try {
+            uint64_t packedAt = 0, plainAt = 0;
+            for (size_t i = 0; i < map.packed.size() && fits; ++i) {
+                auto job = std::make_unique<PieceJob>();
+                job->fd = archiveFd;
+                job->offset = span.dataOffset + packedAt;
+                job->inSize = map.packed[i];
+                job->outSize = size_t(std::min<uint64_t>(map.span, entry->usize - plainAt));
+                job->last = i + 1 == map.packed.size();
+                packedAt += job->inSize;
+                plainAt += job->outSize;
+                while (fits && !pieces->hasRoom(job->weight()))
+                    takeNext();
+                if (fits)
+                    pieces->submit(std::move(job));
+            }
+            while (fits && pieces->pending())
+                takeNext();
+        } catch (...) {
+            pieces->dropAll();
+            throw;
+        }
+        pieces->dropAll();
+        return fits;
+    }
+
     template <class Emit> void copyStored(Emit &emit)
     {
         std::string buf(size_t(std::min<uint64_t>(entry->csize, chunkSize)), '\0');
@@ -737,6 +841,7 @@ int32_t Extractor::run()
             if (job->kind == JobKind::File && job->large) {
                 drain(0);
                 begin(*job);
+                job->pieces = &pipeline;
                 std::atomic<bool> never { false };
                 try {
                     job->extract(never, [&](uint64_t a, uint64_t b) {

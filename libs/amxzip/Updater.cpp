@@ -175,8 +175,8 @@ private:
     void copyOld(ArchiveWriter &out, size_t i);
     void writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot);
     void streamLarge(ArchiveWriter &out, const Source &src, Entry &e);
-    uint64_t pumpPieces(
-        ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc, uint64_t &total);
+    uint64_t pumpPieces(ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc,
+        uint64_t &total, std::vector<uint64_t> &packedSizes);
     void addEntry(const Entry &e)
     {
         m_central.push_back(e);
@@ -205,14 +205,15 @@ void Rewriter::copyOld(ArchiveWriter &out, size_t i)
 
 // Reads a large member piece by piece on this thread while the workers deflate
 // the pieces; they are written in order. Returns the bytes written.
-uint64_t Rewriter::pumpPieces(
-    ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc, uint64_t &total)
+uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int level,
+    uint32_t &crc, uint64_t &total, std::vector<uint64_t> &packedSizes)
 {
     const size_t piece = memoryLimits().piece;
     const uint64_t expected = uint64_t(src.st.st_size);
     uint64_t packed = 0, read = 0;
     crc = 0;
     total = 0;
+    packedSizes.clear();
     auto writeNext = [&] {
         auto job = m_pipeline->next();
         auto &p = static_cast<PieceJob &>(*job);
@@ -221,6 +222,7 @@ uint64_t Rewriter::pumpPieces(
         const std::string &data = level > 0 ? p.out : p.in;
         out.write(data);
         packed += data.size();
+        packedSizes.push_back(data.size());
         crc = crc32Combine(crc, p.crc, p.in.size());
         m_rep.progress(total, total + p.in.size());
         total += p.in.size();
@@ -246,10 +248,7 @@ uint64_t Rewriter::pumpPieces(
             writeNext();
     } catch (...) {
         // Pieces still in flight belong to this member only.
-        m_pipeline->abort();
-        while (m_pipeline->pending())
-            m_pipeline->next();
-        m_pipeline->resume();
+        m_pipeline->dropAll();
         throw;
     }
     return packed;
@@ -268,20 +267,24 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
     out.write(makeLocalHeader(e, zip64));
     uint64_t dataAt = out.position();
     uint64_t total = 0;
-    uint64_t packed = pumpPieces(out, fd.get(), src, m_opt.level, e.crc, total);
+    std::vector<uint64_t> sizes;
+    uint64_t packed = pumpPieces(out, fd.get(), src, m_opt.level, e.crc, total, sizes);
     if (e.method == methodDeflated && packed >= total) {
         // Deflate did not shrink it: read it again and store it.
         out.rewind(dataAt);
         if (::lseek(fd.get(), 0, SEEK_SET) != 0)
             throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
         e.method = methodStored;
-        packed = pumpPieces(out, fd.get(), src, 0, e.crc, total);
+        packed = pumpPieces(out, fd.get(), src, 0, e.crc, total, sizes);
     }
     e.usize = total;
     e.csize = packed;
     if (!zip64 && (total >= 0xffffffffu || packed >= 0xffffffffu))
         throw ZipFailure(ZipError::NotReadable, src.path + " (file grew while it was added)");
     out.patch(headerAt, makeLocalHeader(e, zip64));
+    // Only the central record holds the map: the local header's size is fixed by now.
+    if (e.method == methodDeflated)
+        e.extra += makeExtraPieces(uint32_t(memoryLimits().piece), sizes);
 }
 
 void Rewriter::writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot)

@@ -203,6 +203,23 @@ InflateResult inflateBuffer(const char *in, size_t inSize, char *out, size_t out
     return InflateResult::BadData;
 }
 
+InflateResult inflatePiece(char *in, size_t inSize, bool last, char *out, size_t outSize)
+{
+    if (!last) {
+        // A fixed-code block holding only its end code, marked final.
+        in[inSize++] = 0x03;
+        in[inSize++] = 0x00;
+    }
+    size_t used = 0, got = 0;
+    auto r = libdeflate_deflate_decompress_ex(
+        threadDecompressor(), in, inSize, out, outSize, &used, &got);
+    if (r == LIBDEFLATE_SUCCESS && used == inSize)
+        return got == outSize ? InflateResult::Ok : InflateResult::WrongSize;
+    if (r == LIBDEFLATE_INSUFFICIENT_SPACE)
+        return InflateResult::WrongSize;
+    return InflateResult::BadData;
+}
+
 void ZStreamDeleter::operator()(z_stream *s) const
 {
     if (inflating)

@@ -61,6 +61,11 @@ enum class InflateResult { Ok, BadData, WrongSize };
 // Inflates a whole member whose size is known.
 InflateResult inflateBuffer(const char *in, size_t inSize, char *out, size_t outSize);
 
+// Inflates one piece of a member written with deflatePiece. A piece that is
+// not the last is closed with an empty final block first, so `in` must have
+// two spare bytes past inSize. The piece must be used up exactly.
+InflateResult inflatePiece(char *in, size_t inSize, bool last, char *out, size_t outSize);
+
 // zlib inflate streams for members too large for the budget.
 struct ZStreamDeleter
 {

@@ -121,6 +121,14 @@ public:
     void abort() { m_stopFlag = true; }
     // Lets jobs run again after an abort whose jobs were all taken back.
     void resume() { m_stopFlag = false; }
+    // Stops and takes back every job in flight, then lets new ones run.
+    void dropAll()
+    {
+        abort();
+        while (pending())
+            next();
+        resume();
+    }
 
 private:
     std::vector<std::thread> m_workers;

@@ -1,5 +1,6 @@
 #include "ZipFormat.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace amx {
@@ -107,6 +108,55 @@ std::string makeExtraTime(int64_t mtime)
     out += char(1);
     put32(out, uint32_t(int32_t(mtime)));
     return out;
+}
+
+std::string makeExtraPieces(uint32_t piece, const std::vector<uint64_t> &packed)
+{
+    constexpr size_t maxSpans = 4096;
+    std::string out;
+    if (packed.size() < 2)
+        return out;
+    const size_t group = (packed.size() + maxSpans - 1) / maxSpans;
+    if (uint64_t(piece) * group > maxPieceSpan)
+        return out;
+    std::string sizes;
+    for (size_t i = 0; i < packed.size(); i += group) {
+        uint64_t sum = 0;
+        for (size_t j = i; j < std::min(packed.size(), i + group); ++j)
+            sum += packed[j];
+        if (sum > 0xffffffffu)
+            return out;
+        put32(sizes, uint32_t(sum));
+    }
+    put16(out, extraPieces);
+    put16(out, uint16_t(4 + sizes.size()));
+    put32(out, uint32_t(piece * group));
+    out += sizes;
+    return out;
+}
+
+bool readExtraPieces(std::string_view extra, uint64_t usize, uint64_t csize, PieceMap &map)
+{
+    std::string_view d;
+    if (!findExtra(extra, extraPieces, d) || d.size() < 12 || d.size() % 4 != 0)
+        return false;
+    auto p = reinterpret_cast<const unsigned char *>(d.data());
+    map.span = get32(p);
+    const size_t count = d.size() / 4 - 1;
+    if (map.span < 4096 || map.span > maxPieceSpan || usize == 0
+        || (usize + map.span - 1) / map.span != count)
+        return false;
+    map.packed.clear();
+    uint64_t sum = 0;
+    for (size_t i = 0; i < count; ++i) {
+        uint32_t n = get32(p + 4 + 4 * i);
+        // Stored blocks are the worst case: 5 bytes for each 64 KiB.
+        if (n == 0 || n > map.span + map.span / 8192 + 64)
+            return false;
+        map.packed.push_back(n);
+        sum += n;
+    }
+    return sum == csize;
 }
 
 bool needsZip64(const Entry &e)

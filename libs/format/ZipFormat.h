@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace amx {
 
@@ -30,6 +31,10 @@ constexpr uint16_t methodDeflated = 8;
 
 constexpr uint16_t extraZip64 = 0x0001;
 constexpr uint16_t extraTime = 0x5455;
+// Our own record: where the independent pieces of a large deflated member
+// start, so that they can be inflated on all cores. Other readers skip it.
+constexpr uint16_t extraPieces = 0x6d78;
+constexpr uint32_t maxPieceSpan = 16u << 20;
 
 constexpr uint16_t hostFat = 0;
 constexpr uint16_t hostUnix = 3;
@@ -109,6 +114,20 @@ bool readExtraTime(std::string_view extra, int64_t &mtime);
 // An extended-timestamp record holding the modification time (empty when the
 // time does not fit 32 bits).
 std::string makeExtraTime(int64_t mtime);
+
+// The pieces of a deflated member: every piece but the last inflates, on its
+// own, to `span` bytes; `packed` holds each piece's compressed size.
+struct PieceMap
+{
+    uint32_t span = 0;
+    std::vector<uint32_t> packed;
+};
+// The record for pieces of `piece` bytes with the given compressed sizes;
+// neighbours are merged so that the record stays small. Empty for one piece.
+std::string makeExtraPieces(uint32_t piece, const std::vector<uint64_t> &packed);
+// Reads the record and checks it against the member's sizes, so that a
+// damaged or hostile one is ignored rather than trusted.
+bool readExtraPieces(std::string_view extra, uint64_t usize, uint64_t csize, PieceMap &map);
 
 // The central directory record of an entry at the given offset, with a ZIP64
 // record added where a size or the offset needs it.
