@@ -35,7 +35,7 @@ public:
     {
         if (threads == 0)
             threads = std::max(1u, std::thread::hardware_concurrency());
-        m_maxJobs = threads * 4;
+        m_maxJobs = threads * 128;
         for (unsigned i = 0; i < threads; ++i)
             m_workers.emplace_back([this] {
                 work();
