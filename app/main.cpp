@@ -5,6 +5,7 @@
 #include "app/EngineNoticeBridge.h"
 #include "app/ListDragDrop.h"
 #include "app/ListVerb.h"
+#include "app/ModifiedText.h"
 #include "app/ScriptVerbs.h"
 #include "app/Settings.h"
 #include "app/ShellVerbs.h"
@@ -41,7 +42,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
             return 2;
         }
-        return runListVerb(argv[2], storedSortOrder(), stdout, stderr);
+        return runListVerb(argv[2], storedSortOrder(), modifiedText, stdout, stderr);
     }
 
     // The verbs for scripts need no window and no display either.
