@@ -1,4 +1,5 @@
-// Ambermox: program entry.
+// Ambermox's window program, ambermox-gui, started by the ambermox program
+// beside it for every command line that needs Qt.
 
 #include "app/AmbxUnit.h"
 #include "app/DiscoveryCommands.h"
@@ -28,15 +29,29 @@
 #include "settings/TipUnit.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
 #include <optional>
 
+namespace {
+
+// The desktop starts the program beside this one, which hands over to it.
+QString startingProgram()
+{
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ambermox"));
+    return QFileInfo(beside).isExecutable() ? beside : QCoreApplication::applicationFilePath();
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    // The listing verb needs no window and no display.
+    // The listing verb needs no window and no display; ambermox hands it over
+    // for the locales only Qt knows how to write dates in.
     if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
         if (argc != 3) {
             std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
@@ -45,7 +60,8 @@ int main(int argc, char **argv)
         return runListVerb(argv[2], storedSortOrder(), modifiedText, stdout, stderr);
     }
 
-    // The verbs for scripts need no window and no display either.
+    // The verbs for scripts need no window and no display either (ambermox
+    // runs them itself; these serve a direct start of this program).
     if (argc >= 2 && isScriptVerb(argv[1]))
         return runScriptVerb(argc, argv, stdout, stderr);
 
@@ -64,7 +80,7 @@ int main(int argc, char **argv)
 
     // Before any window exists, so that a start that fails later has still
     // made the program the archives' handler.
-    registerDesktop(QCoreApplication::applicationFilePath());
+    registerDesktop(startingProgram());
 
     TMainForm mainForm(app.arguments().mid(1));
     TAddForm addForm;

@@ -1,10 +1,13 @@
-// The listing without Qt: its dates and sort order read as the window's do.
+// The Qt-free ambermox: its dates and sort order read as the window's do, its
+// listing is the window program's byte for byte, and it hands every other
+// command line to the window program beside it.
 
 #include "app/DateStyle.h"
 #include "app/ListVerb.h"
 #include "app/ModifiedText.h"
 #include "platform/IniValue.h"
 #include "platform/SettingsStore.h"
+#include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +15,13 @@
 #include <QLocale>
 
 #include <cstdlib>
+#include <filesystem>
 
 using namespace amxtest;
 
 namespace {
+
+const std::string kBin = AMX_BIN_DIR;
 
 uint32_t dos(int year, int month, int day, int hour, int minute, int second)
 {
@@ -92,4 +98,59 @@ TEST(StoredSortOrder, ReadsLikeTheSettingsStore)
         EXPECT_EQ(storedSortOrder(), qtOrder()) << text;
     }
     ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// The same archive listed by both programs in several locales: a German, an
+// American (12-hour), an Arabic (own digits) one, C, and one with a modifier
+// that ambermox leaves to the window program; sorted by date from the settings.
+TEST(FrontProgram, ListsLikeTheWindowProgram)
+{
+    TestDir dir;
+    const char *script = R"(
+import sys, zipfile
+stamps = [(1980, 1, 1, 0, 0, 0), (2024, 3, 31, 2, 30, 0), (2024, 10, 27, 2, 30, 10),
+          (2107, 12, 31, 23, 59, 58), (2009, 7, 4, 12, 5, 0)]
+with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:
+    for i, t in enumerate(stamps):
+        z.writestr(zipfile.ZipInfo('dir/m%d.txt' % i, t), b'x' * (i * 700))
+)";
+    const std::string archive = (dir / "dates.zip").string();
+    ASSERT_EQ(python(script, { archive }).exitCode, 0);
+    dir.createFile("config/Ambermox/Ambermox.conf", "[Ambermox]\nSort%20order=7\n");
+    const char *locales[] = { "LC_ALL=de_DE.UTF-8", "LANG=en_US.UTF-8", "LC_TIME=ar_EG.UTF-8",
+        "LANG=C.UTF-8", "LANG=sr_RS@latin" };
+    for (const char *locale : locales) {
+        SCOPED_TRACE(locale);
+        auto list = [&](const std::string &program) {
+            return run({ "env", "-u", "LC_ALL", "-u", "LC_TIME", "-u", "LANG", locale,
+                "TZ=Europe/Berlin", "XDG_CONFIG_HOME=" + (dir / "config").string(),
+                kBin + "/" + program, "-l", archive });
+        };
+        const RunResult front = list("ambermox");
+        const RunResult window = list("ambermox-gui");
+        EXPECT_EQ(front.exitCode, 0) << front.out;
+        EXPECT_EQ(front.out, window.out);
+        EXPECT_NE(front.out.find("m3.txt"), std::string::npos) << front.out;
+    }
+}
+
+// Alone in a folder, ambermox still runs the verbs for scripts, and says so
+// plainly when the window program it hands over to is not there.
+TEST(FrontProgram, WithoutTheWindowProgram)
+{
+    TestDir dir;
+    const std::filesystem::path alone = dir / "bin/ambermox";
+    std::filesystem::create_directories(alone.parent_path());
+    std::filesystem::copy_file(kBin + "/ambermox", alone);
+
+    const RunResult version = run({ alone.string(), "--version" });
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("ambermox ", 0), 0u) << version.out;
+
+    const RunResult window = run({ alone.string(), (dir / "some.zip").string() });
+    EXPECT_EQ(window.exitCode, 1);
+    EXPECT_NE(window.out.find("ambermox: cannot start the window program "
+                  + (dir / "bin/ambermox-gui").string() + ": No such file or directory"),
+        std::string::npos)
+        << window.out;
 }
