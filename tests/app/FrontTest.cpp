@@ -67,19 +67,10 @@ TEST(DateStyles, WriteWhatQtWrites)
 TEST(StoredSortOrder, ReadsLikeTheSettingsStore)
 {
     TestDir dir;
-    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (dir / "none").c_str(), 1);
     EXPECT_EQ(storedSortOrder(), 1) << "no file";
-    const std::string path = dir.createFile("config/Ambermox/Ambermox.conf").string();
-    auto qtOrder = [&] {
-        IniSettingsStore store(path);
-        try {
-            return store.keyExists() ? store.readInteger("Sort order") : 1;
-        } catch (const SettingsError &) {
-            return 1;
-        }
-    };
-    EXPECT_EQ(storedSortOrder(), 1) << "empty file";
     const char *files[] = {
+        "",
         "[Ambermox]\nSort%20order=4\n",
         "; saved\r\n[Other]\nSort%20order=3\r\n[Ambermox]\r\nWidth=5\r\nSort%20order = 6 \r\n",
         "[Ambermox]\nSort%20order=\"5\"\n",
@@ -93,9 +84,18 @@ TEST(StoredSortOrder, ReadsLikeTheSettingsStore)
         "[Ambermox]\nWidth=5\n",
         "[General]\nSort%20order=4\n",
     };
+    // A folder each: QSettings keeps a file it has read while its size and time stay.
+    int n = 0;
     for (const char *text : files) {
-        writeFile(path, text);
-        EXPECT_EQ(storedSortOrder(), qtOrder()) << text;
+        const std::string config = (dir / ("config" + std::to_string(++n))).string();
+        ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        IniSettingsStore store(dir.createFile(config + "/Ambermox/Ambermox.conf", text).string());
+        int qtOrder = 1;
+        try {
+            qtOrder = store.keyExists() ? store.readInteger("Sort order") : 1;
+        } catch (const SettingsError &) {
+        }
+        EXPECT_EQ(storedSortOrder(), qtOrder) << text;
     }
     ::unsetenv("XDG_CONFIG_HOME");
 }
