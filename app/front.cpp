@@ -30,7 +30,14 @@ std::string programFolder()
 int startWindowProgram(char **argv)
 {
     const std::string folder = programFolder();
-    const std::string program = (folder.empty() ? std::string(".") : folder) + "/ambermox-gui";
+    // Never a program of the current folder: only the one installed with this.
+    if (folder.empty()) {
+        std::fprintf(stderr,
+            "ambermox: cannot find the folder of this program to start the "
+            "window program from\n");
+        return 1;
+    }
+    const std::string program = folder + "/ambermox-gui";
     ::execv(program.c_str(), argv);
     std::fprintf(stderr, "ambermox: cannot start the window program %s: %s\n", program.c_str(),
         std::strerror(errno));

@@ -29,24 +29,11 @@
 #include "settings/TipUnit.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
 #include <optional>
-
-namespace {
-
-// The desktop starts the program beside this one, which hands over to it.
-QString startingProgram()
-{
-    const QString beside =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ambermox"));
-    return QFileInfo(beside).isExecutable() ? beside : QCoreApplication::applicationFilePath();
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -80,7 +67,8 @@ int main(int argc, char **argv)
 
     // Before any window exists, so that a start that fails later has still
     // made the program the archives' handler.
-    registerDesktop(startingProgram());
+    registerDesktop(startingProgram(
+        QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath()));
 
     TMainForm mainForm(app.arguments().mid(1));
     TAddForm addForm;

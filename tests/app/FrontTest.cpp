@@ -5,6 +5,7 @@
 #include "app/DateStyle.h"
 #include "app/ListVerb.h"
 #include "app/ModifiedText.h"
+#include "platform/DesktopRegistration.h"
 #include "platform/IniValue.h"
 #include "platform/SettingsStore.h"
 #include "tests/support/Peers.h"
@@ -153,4 +154,16 @@ TEST(FrontProgram, WithoutTheWindowProgram)
                   + (dir / "bin/ambermox-gui").string() + ": No such file or directory"),
         std::string::npos)
         << window.out;
+}
+
+// The desktop gets ambermox's path, which hands over to the window program.
+TEST(FrontProgram, IsWhatTheDesktopStarts)
+{
+    TestDir dir;
+    const QString window = QString::fromStdString(kBin + "/ambermox-gui");
+    EXPECT_EQ(startingProgram(QString::fromStdString(kBin), window),
+        QString::fromStdString(kBin + "/ambermox"));
+    const QString alone = QString::fromStdString(dir.createFile("bin/ambermox-gui").string());
+    dir.createFile("bin/ambermox"); // not executable
+    EXPECT_EQ(startingProgram(QString::fromStdString((dir / "bin").string()), alone), alone);
 }
