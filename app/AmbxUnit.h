@@ -8,6 +8,7 @@
 #include "DialogCommands.h"
 #include "FileRowModel.h"
 #include "FileRows.h"
+#include "ModifiedText.h"
 #include "Settings.h"
 #include "SettingsFiles.h"
 
@@ -146,7 +147,7 @@ private:
     ArchiveSession m_session { m_settings, *this };
     QStringList m_args;
     TZipEngine m_engine;
-    FileRows m_rows;
+    FileRows m_rows { modifiedText };
     FileRowModel *m_model;
     std::string m_directoryNoticeShown; // the archive whose directory problem was told
     bool m_archiveOpen = false;

@@ -2,9 +2,6 @@
 
 #include "format/NameCodec.h"
 
-#include <QDateTime>
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -64,20 +61,6 @@ std::string ratioText(uint64_t packed, uint64_t size)
     if (packed < 1)
         return "0%";
     return GroupDigits(ratioNumber(packed, size)) + "%";
-}
-
-std::string modifiedText(uint32_t dosDateTime)
-{
-    const int time = static_cast<int>(dosDateTime & 0xFFFF);
-    const int date = static_cast<int>(dosDateTime >> 16);
-    const QDate d(1980 + (date >> 9), (date >> 5) & 0x0F, date & 0x1F);
-    const QTime t((time >> 11) & 0x1F, (time >> 5) & 0x3F, (time & 0x1F) * 2);
-    if (!d.isValid() || !t.isValid())
-        return {};
-    const QLocale locale;
-    return (locale.toString(d, QLocale::ShortFormat) + QStringLiteral("  ")
-        + locale.toString(t, QLocale::ShortFormat))
-        .toStdString();
 }
 
 std::string_view typeKey(std::string_view name)
@@ -146,7 +129,7 @@ void FileRows::append(const ZipDirEntry &e)
     // Members written together share their time, so each text is kept once.
     auto date = m_dates.find(e.DateTime);
     if (date == m_dates.end())
-        date = m_dates.emplace(e.DateTime, keep(modifiedText(e.DateTime))).first;
+        date = m_dates.emplace(e.DateTime, keep(m_dateText(e.DateTime))).first;
     row.Modified = date->second;
     row.size = e.UncompressedSize64;
     row.packed = e.CompressedSize64;

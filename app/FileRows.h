@@ -5,6 +5,7 @@
 #include "engine/ZipEngine.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@
 struct FileRow
 {
     std::string_view Name; // after the last '/', as stored (UTF-8)
-    std::string_view Modified; // locale short date, two blanks, short time
+    std::string_view Modified; // the rows' date text, e.g. locale short date and time
     std::string_view Size; // decimal digits
     std::string_view Packed; // decimal digits
     std::string_view Ratio; // e.g. "62%"
@@ -49,7 +50,13 @@ struct FileRowTotals
 class FileRows
 {
 public:
-    FileRows() = default;
+    // How a member's MS-DOS date and time reads in the Modified column.
+    using DateText = std::function<std::string(uint32_t)>;
+
+    explicit FileRows(DateText dateText)
+        : m_dateText(std::move(dateText))
+    {
+    }
     FileRows(const FileRows &) = delete;
     FileRows &operator=(const FileRows &) = delete;
 
@@ -71,6 +78,7 @@ private:
     void append(const ZipDirEntry &entry);
     std::string_view keep(std::string_view text);
 
+    DateText m_dateText;
     std::vector<FileRow> m_rows;
     FileRowTotals m_totals;
     // Text storage: fixed blocks, so views into them stay valid as rows are added.
@@ -90,8 +98,6 @@ std::string kilobytes(uint64_t bytes);
 // Integer percentage saved, rounded halves to even; "" when packed is 0.
 std::string ratioNumber(uint64_t packed, uint64_t size);
 std::string ratioText(uint64_t packed, uint64_t size);
-// MS-DOS date and time as "short date  short time" in the current locale.
-std::string modifiedText(uint32_t dosDateTime);
 // The extension sort key of a name: from the last '.', '\' or ':' when it is a '.'.
 std::string_view typeKey(std::string_view name);
 

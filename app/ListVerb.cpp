@@ -4,7 +4,7 @@
 
 #include "engine/ZipEngine.h"
 #include "format/NameCodec.h"
-#include "platform/SettingsStore.h"
+#include "platform/IniValue.h"
 
 #include <sys/stat.h>
 
@@ -62,7 +62,8 @@ std::string escapeListText(std::string_view utf8)
     return out;
 }
 
-int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::FILE *err)
+int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateText &dateText,
+    std::FILE *out, std::FILE *err)
 {
     // Every line on stderr names the archive, so that a script's log says which.
     const std::string shown = escapeListText(archive);
@@ -82,7 +83,7 @@ int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::
     TZipEngine engine;
     CollectNotices notices;
     engine.setNotices(&notices);
-    FileRows rows;
+    FileRows rows(dateText);
     try {
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {
@@ -116,10 +117,8 @@ int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::
 
 int storedSortOrder()
 {
-    IniSettingsStore store;
-    try {
-        return store.keyExists() ? store.readInteger("Sort order") : 1;
-    } catch (const SettingsError &) {
-        return 1;
-    }
+    // Where and how the window's settings store keep it.
+    const std::optional<std::string> value =
+        iniValue(configHome() + "/Ambermox/Ambermox.conf", "Ambermox", "Sort order");
+    return value ? iniInteger(*value).value_or(1) : 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FileRows.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -9,10 +11,12 @@
 // sort order, names escaped (escapeListText). Returns the process exit code:
 // 0, 1 for an error, 2 for a missing archive or one that is not a regular
 // file, 3 when the archive's directory disagrees with its members or is
-// damaged (after listing).
-int runListVerb(const std::string &archive, int sortOrder, std::FILE *out, std::FILE *err);
+// damaged (after listing). dateText writes the Modified column.
+int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateText &dateText,
+    std::FILE *out, std::FILE *err);
 
-// The list's sort order as stored by the last session (1 when none is stored).
+// The list's sort order as stored by the last session in the settings file
+// (1 when none is stored or it is not a number).
 int storedSortOrder();
 
 // A name made safe for one line of a terminal: a backslash as "\\", tab,

@@ -1,10 +1,12 @@
-// Ambermox: program entry.
+// Ambermox's window program, ambermox-gui, started by the ambermox program
+// beside it for every command line that needs Qt.
 
 #include "app/AmbxUnit.h"
 #include "app/DiscoveryCommands.h"
 #include "app/EngineNoticeBridge.h"
 #include "app/ListDragDrop.h"
 #include "app/ListVerb.h"
+#include "app/ModifiedText.h"
 #include "app/ScriptVerbs.h"
 #include "app/Settings.h"
 #include "app/ShellVerbs.h"
@@ -35,16 +37,18 @@
 
 int main(int argc, char **argv)
 {
-    // The listing verb needs no window and no display.
+    // The listing verb needs no window and no display; ambermox hands it over
+    // for the locales only Qt knows how to write dates in.
     if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
         if (argc != 3) {
             std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
             return 2;
         }
-        return runListVerb(argv[2], storedSortOrder(), stdout, stderr);
+        return runListVerb(argv[2], storedSortOrder(), modifiedText, stdout, stderr);
     }
 
-    // The verbs for scripts need no window and no display either.
+    // The verbs for scripts need no window and no display either (ambermox
+    // runs them itself; these serve a direct start of this program).
     if (argc >= 2 && isScriptVerb(argv[1]))
         return runScriptVerb(argc, argv, stdout, stderr);
 
@@ -63,7 +67,8 @@ int main(int argc, char **argv)
 
     // Before any window exists, so that a start that fails later has still
     // made the program the archives' handler.
-    registerDesktop(QCoreApplication::applicationFilePath());
+    registerDesktop(startingProgram(
+        QCoreApplication::applicationDirPath(), QCoreApplication::applicationFilePath()));
 
     TMainForm mainForm(app.arguments().mid(1));
     TAddForm addForm;

@@ -2,7 +2,8 @@
 # and data beside itself first, then in lib/ambermox and share/ambermox next
 # to its bin folder, so one layout serves the build tree and the installed one.
 
-install(TARGETS ambermox RUNTIME DESTINATION bin)
+# ambermox starts ambermox-gui from its own folder.
+install(TARGETS ambermox ambermox-gui RUNTIME DESTINATION bin)
 install(TARGETS amxzip amxunz LIBRARY DESTINATION lib/ambermox NAMELINK_SKIP)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/help DESTINATION share/ambermox)
 install(FILES "${CMAKE_SOURCE_DIR}/data/Visit Ambermox's Home Page.url" DESTINATION share/ambermox)

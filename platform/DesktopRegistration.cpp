@@ -269,3 +269,10 @@ QStringList registerDesktop(const QString &program)
     }
     return written;
 }
+
+QString startingProgram(const QString &folder, const QString &running)
+{
+    const QString beside = QDir(folder).filePath(QStringLiteral("ambermox"));
+    const QFileInfo info(beside);
+    return info.isFile() && info.isExecutable() ? beside : running;
+}

@@ -14,5 +14,10 @@
 // not fail over the desktop integration. program: the running program's path.
 QStringList registerDesktop(const QString &program);
 
+// The program the desktop should start: "ambermox" in the folder of the
+// running program (the window program is started by it) when it is there,
+// else the running program itself.
+QString startingProgram(const QString &folder, const QString &running);
+
 // program made safe as the first word of a desktop entry's Exec key.
 QString desktopExecProgram(const QString &program);

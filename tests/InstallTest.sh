@@ -7,7 +7,7 @@ dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
 root=$dest/usr
-for f in bin/ambermox lib/ambermox/libamxzip.so lib/ambermox/libamxunz.so lib/ambermox/ROVURA.DAT \
+for f in bin/ambermox bin/ambermox-gui lib/ambermox/libamxzip.so lib/ambermox/libamxunz.so lib/ambermox/ROVURA.DAT \
     share/ambermox/help/index.html "share/ambermox/Visit Ambermox's Home Page.url" \
     share/applications/ambermox.desktop share/metainfo/org.example.ambermox.metainfo.xml \
     share/icons/hicolor/scalable/apps/ambermox.svg share/icons/hicolor/48x48/apps/ambermox.png; do

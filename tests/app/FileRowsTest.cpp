@@ -1,6 +1,7 @@
 // Row texts, totals and the eight sort orders.
 
 #include "app/FileRows.h"
+#include "app/ModifiedText.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ TEST(Formatting, LowerAsciiTypeKeyAndDates)
 // names are decoded from code page 437.
 TEST(FileRowsLoad, RowsTotalsAndFolders)
 {
-    FileRows rows;
+    FileRows rows(modifiedText);
     rows.load({ entry("", 3, 2), entry("docs/", 0, 0), entry("docs/Read Me.TXT", 2000, 500),
         entry("caf\x82.txt", 1536, 1536), entry("docs/sub/empty", 0, 0) });
     ASSERT_EQ(rows.size(), 4u);
@@ -119,7 +120,7 @@ TEST(FileRowsSort, EveryOrder)
     };
     QLocale::setDefault(QLocale::c());
     for (const auto &[order, expected] : orders) {
-        FileRows rows;
+        FileRows rows(modifiedText);
         rows.load(entries);
         rows.sort(order);
         EXPECT_EQ(names(rows), expected) << order;
@@ -131,7 +132,7 @@ TEST(FileRowsSortLarge, StableOnManyEqualKeys)
     std::vector<ZipDirEntry> entries;
     for (int i = 0; i < 30000; ++i)
         entries.push_back(entry("f" + std::to_string(i), static_cast<uint64_t>(i % 3), 1));
-    FileRows rows;
+    FileRows rows(modifiedText);
     rows.load(entries);
     rows.sort(SortBySize);
     ASSERT_EQ(rows.size(), 30000u);

@@ -2,6 +2,7 @@
 // favourites' scan and sort, and the disk search.
 
 #include "app/FileRows.h"
+#include "app/ModifiedText.h"
 #include "discovery/DiskSearch.h"
 #include "discovery/FavoriteScan.h"
 #include "discovery/FindLogic.h"

@@ -1,0 +1,69 @@
+// Ambermox: the program started from a shell or the desktop. The listing and
+// the verbs for scripts run here, without Qt, so that they start as quickly
+// as other command-line tools; everything else is the window program's,
+// ambermox-gui beside this one, which gets the command line unchanged.
+
+#include "app/DateStyle.h"
+#include "app/ListVerb.h"
+#include "app/ScriptVerbs.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The folder of this program's file, "" when the system does not say.
+std::string programFolder()
+{
+    std::string path(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (n <= 0 || static_cast<size_t>(n) >= path.size())
+        return {};
+    path.resize(static_cast<size_t>(n));
+    return path.substr(0, path.rfind('/'));
+}
+
+int startWindowProgram(char **argv)
+{
+    const std::string folder = programFolder();
+    // Never a program of the current folder: only the one installed with this.
+    if (folder.empty()) {
+        std::fprintf(stderr,
+            "ambermox: cannot find the folder of this program to start the "
+            "window program from\n");
+        return 1;
+    }
+    const std::string program = folder + "/ambermox-gui";
+    ::execv(program.c_str(), argv);
+    std::fprintf(stderr, "ambermox: cannot start the window program %s: %s\n", program.c_str(),
+        std::strerror(errno));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
+        if (argc != 3) {
+            std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
+            return 2;
+        }
+        // A locale the table does not hold is left to Qt in the window program.
+        if (const DateStyle *style = environmentDateStyle())
+            return runListVerb(
+                argv[2], storedSortOrder(),
+                [style](uint32_t dosDateTime) {
+                    return dosDateTimeText(dosDateTime, *style);
+                },
+                stdout, stderr);
+        return startWindowProgram(argv);
+    }
+    if (argc >= 2 && isScriptVerb(argv[1]))
+        return runScriptVerb(argc, argv, stdout, stderr);
+    return startWindowProgram(argv);
+}
