@@ -81,6 +81,9 @@ public:
         };
     }
 
+    // Progress is drawn on a terminal only; elsewhere its total is not needed.
+    bool showsProgress() const { return m_tty; }
+
     void clearProgress()
     {
         if (m_shown)
@@ -247,7 +250,8 @@ int addPaths(TZipEngine &engine, CountingConsole &console, const Args &a)
             console.showNotice(n + ": no such file or folder");
             continue;
         }
-        total += pathBytes(p);
+        if (console.showsProgress())
+            total += pathBytes(p);
         byFolder[p.parent_path()].push_back(escapeSpec(p.filename().string()));
     }
     console.watch(engine, total);

@@ -55,8 +55,8 @@ Entry newEntry(const Source &src, const AddOptions &o)
     return e;
 }
 
-// Compresses one small file whole, on a worker thread.
-class CompressJob : public Job
+// One small file compressed whole, or an old member to copy (no source).
+class Compressed
 {
 public:
     const Source *src = nullptr;
@@ -68,11 +68,11 @@ public:
     ZipError failure = ZipError::None;
     std::string failureText;
 
-    uint64_t weight() const override { return large || !src ? 0 : uint64_t(src->st.st_size) * 2; }
+    uint64_t weight() const { return large || !src ? 0 : uint64_t(src->st.st_size) * 2; }
 
-    void run(const std::atomic<bool> &stop) override
+    void run()
     {
-        if (!src || large || src->isDir() || stop)
+        if (!src || large || src->isDir())
             return;
         try {
             Fd fd(::openat(base, src->path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -80,14 +80,14 @@ public:
                 fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
                 return;
             }
-            std::string in(size_t(src->st.st_size) + 1, '\0');
-            ssize_t n = readFull(fd.get(), in.data(), in.size());
+            // What a file grew by since it was found is not taken, so no more is read.
+            std::string in(size_t(src->st.st_size), '\0');
+            ssize_t n = in.empty() ? 0 : readFull(fd.get(), in.data(), in.size());
             if (n < 0) {
                 fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
                 return;
             }
-            // A file that grew since it was found is taken as it was.
-            in.resize(std::min<size_t>(size_t(n), size_t(src->st.st_size)));
+            in.resize(size_t(n));
             entry.usize = in.size();
             entry.crc = crc32Update(0, in.data(), in.size());
             if (level > 0 && deflateBuffer(level, in, data)) {
@@ -110,6 +110,30 @@ private:
     {
         failure = code;
         failureText = std::move(text);
+    }
+};
+
+// Consecutive slots handled on one worker, so that a tree of small files does
+// not pay a hand-over between threads for each of them.
+class CompressJob : public Job
+{
+public:
+    std::vector<Compressed> items;
+    uint64_t load = 0;
+
+    uint64_t weight() const override { return load; }
+    void add(Compressed item)
+    {
+        load += item.weight();
+        items.push_back(std::move(item));
+    }
+    void run(const std::atomic<bool> &stop) override
+    {
+        for (Compressed &item : items) {
+            if (stop)
+                return;
+            item.run();
+        }
     }
 };
 
@@ -173,7 +197,7 @@ public:
 
 private:
     void copyOld(ArchiveWriter &out, size_t i);
-    void writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot);
+    void writeNew(ArchiveWriter &out, Compressed &job, const Slot &slot);
     void streamLarge(ArchiveWriter &out, const Source &src, Entry &e);
     uint64_t pumpPieces(ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc,
         uint64_t &total, std::vector<uint64_t> &packedSizes);
@@ -287,7 +311,7 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
         e.extra += makeExtraPieces(uint32_t(memoryLimits().piece), sizes);
 }
 
-void Rewriter::writeNew(ArchiveWriter &out, CompressJob &job, const Slot &slot)
+void Rewriter::writeNew(ArchiveWriter &out, Compressed &job, const Slot &slot)
 {
     const Source &src = *job.src;
     Entry &e = job.entry;
@@ -335,35 +359,51 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
     std::deque<const Slot *> order;
     auto drainOne = [&] {
         auto job = pipeline.next();
-        auto &cj = static_cast<CompressJob &>(*job);
-        const Slot &slot = *order.front();
-        order.pop_front();
-        if (!cj.src)
-            copyOld(out, *slot.old);
-        else
-            writeNew(out, cj, slot);
+        for (Compressed &item : static_cast<CompressJob &>(*job).items) {
+            const Slot &slot = *order.front();
+            order.pop_front();
+            if (!item.src)
+                copyOld(out, *slot.old);
+            else
+                writeNew(out, item, slot);
+        }
+    };
+    // A batch ends at this size or count, so that the first output comes soon
+    // and both cores get work.
+    constexpr uint64_t batchLoad = 1u << 20;
+    constexpr size_t batchItems = 32;
+    auto batch = std::make_unique<CompressJob>();
+    auto submitBatch = [&] {
+        if (batch->items.empty())
+            return;
+        while (!pipeline.hasRoom(batch->weight()))
+            drainOne();
+        pipeline.submit(std::move(batch));
+        batch = std::make_unique<CompressJob>();
     };
     try {
         for (const Slot &slot : slots) {
-            auto job = std::make_unique<CompressJob>();
+            Compressed item;
             if (slot.src) {
-                job->src = slot.src;
-                job->base = m_opt.base;
-                job->level = m_opt.level;
-                job->entry = newEntry(*slot.src, m_opt);
-                job->large = uint64_t(slot.src->st.st_size) > memoryLimits().buffer;
+                item.src = slot.src;
+                item.base = m_opt.base;
+                item.level = m_opt.level;
+                item.entry = newEntry(*slot.src, m_opt);
+                item.large = uint64_t(slot.src->st.st_size) > memoryLimits().buffer;
             }
-            if (job->large) {
+            if (item.large) {
+                submitBatch();
                 while (pipeline.pending())
                     drainOne();
-                writeNew(out, *job, slot);
+                writeNew(out, item, slot);
                 continue;
             }
-            while (!pipeline.hasRoom(job->weight()))
-                drainOne();
             order.push_back(&slot);
-            pipeline.submit(std::move(job));
+            batch->add(std::move(item));
+            if (batch->weight() >= batchLoad || batch->items.size() >= batchItems)
+                submitBatch();
         }
+        submitBatch();
         while (pipeline.pending())
             drainOne();
     } catch (...) {

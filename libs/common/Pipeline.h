@@ -69,11 +69,15 @@ public:
         m_weight += job->weight();
         Job *raw = job.get();
         m_order.push_back(std::move(job));
+        bool idle;
         {
             std::lock_guard lock(m_mutex);
             m_todo.push_back(raw);
+            idle = m_idle > 0;
         }
-        m_wake.notify_one();
+        // Busy workers find the job themselves; waking one costs a system call.
+        if (idle)
+            m_wake.notify_one();
     }
 
     // Waits for the oldest job and hands it back; the caller owns it again.
@@ -83,9 +87,11 @@ public:
         m_order.pop_front();
         {
             std::unique_lock lock(m_mutex);
+            m_awaited = job.get();
             m_doneCv.wait(lock, [&] {
                 return job->m_done;
             });
+            m_awaited = nullptr;
         }
         m_weight -= job->weight();
         return job;
@@ -98,20 +104,26 @@ private:
             Job *job;
             {
                 std::unique_lock lock(m_mutex);
+                ++m_idle;
                 m_wake.wait(lock, [&] {
                     return m_stop || !m_todo.empty();
                 });
+                --m_idle;
                 if (m_stop)
                     return;
                 job = m_todo.front();
                 m_todo.pop_front();
             }
             job->run(m_stopFlag);
+            bool awaited;
             {
                 std::lock_guard lock(m_mutex);
                 job->m_done = true;
+                awaited = job == m_awaited;
             }
-            m_doneCv.notify_all();
+            // Only the job the caller waits for is worth waking it for.
+            if (awaited)
+                m_doneCv.notify_one();
         }
     }
 
@@ -136,6 +148,8 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_doneCv;
     std::deque<Job *> m_todo;
+    Job *m_awaited = nullptr; // the job next() waits for
+    unsigned m_idle = 0; // workers waiting for a job
     std::deque<std::unique_ptr<Job>> m_order;
     std::atomic<bool> m_stopFlag { false };
     bool m_stop = false;
