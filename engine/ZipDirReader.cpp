@@ -212,6 +212,20 @@ CentralIndex readCentralIndex(BufferedFile &file)
     return index;
 }
 
+// Room for the members the directory announces, so that a large list is not
+// held twice while its vector grows. The count is only trusted as far as the
+// directory's size allows.
+void reserveForDirectory(BufferedFile &file, std::vector<ZipDirEntry> &entries)
+{
+    const amx::CentralLocation at = amx::locateCentralDirectory(
+        [&file](uint64_t pos, void *dst, size_t n) {
+            return file.readAt(pos, dst, n);
+        },
+        file.size());
+    if (at.fault == amx::LocateFault::None)
+        entries.reserve(size_t(std::min<uint64_t>(at.entries, at.size / amx::centralHeaderSize)));
+}
+
 // Searches for the first local header byte by byte. Only bytes examined as
 // a possible 'P' count towards the limit.
 bool findFirstHeader(BufferedFile &file, TZipEngine &engine)
@@ -438,6 +452,7 @@ void TZipEngine::List()
         BufferedFile file(fd, static_cast<uint64_t>(st.st_size));
         try {
             CutNames cutNames;
+            reserveForDirectory(file, m_entries);
             walkLocalHeaders(file, m_entries, cutNames, *this);
             const DirectoryCheck check = compareWithDirectory(file, m_entries, cutNames);
             m_directoryMismatchCount = check.mismatches;
