@@ -287,7 +287,7 @@ QStringList filePropertyTexts(const FileRow &row)
         return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
     };
     return { q(row.Name), typeNameOf(q(row.Name)),
-        qs(GroupDigits(row.Size)) + QStringLiteral(" bytes"),
-        qs(GroupDigits(row.Packed)) + QStringLiteral(" bytes"), q(row.Ratio), q(row.Modified),
-        q(row.Path) };
+        qs(GroupDigits(std::to_string(row.size))) + QStringLiteral(" bytes"),
+        qs(GroupDigits(std::to_string(row.packed))) + QStringLiteral(" bytes"), q(row.Ratio),
+        q(row.Modified), q(row.Path) };
 }

@@ -27,11 +27,11 @@ QString FileRowModel::columnText(const FileRow &row, int column)
     case ModifiedColumn:
         return qs(row.Modified);
     case SizeColumn:
-        return QString::fromStdString(GroupDigits(row.Size));
+        return QString::fromStdString(GroupDigits(std::to_string(row.size)));
     case RatioColumn:
         return qs(row.Ratio);
     case PackedColumn:
-        return QString::fromStdString(GroupDigits(row.Packed));
+        return QString::fromStdString(GroupDigits(std::to_string(row.packed)));
     case PathColumn:
         return qs(row.Path);
     }

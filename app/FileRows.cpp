@@ -99,6 +99,7 @@ void FileRows::clear()
     m_blocks.clear();
     m_blockUsed = m_blockSize = 0;
     m_dates.clear();
+    m_ratios.clear();
 }
 
 std::string_view FileRows::keep(std::string_view text)
@@ -133,9 +134,13 @@ void FileRows::append(const ZipDirEntry &e)
     row.Modified = date->second;
     row.size = e.UncompressedSize64;
     row.packed = e.CompressedSize64;
-    row.Size = keep(std::to_string(row.size));
-    row.Packed = keep(std::to_string(row.packed));
-    row.Ratio = keep(ratioText(row.packed, row.size));
+    std::string ratio = ratioText(row.packed, row.size);
+    auto shared = m_ratios.find(ratio);
+    if (shared == m_ratios.end()) {
+        const std::string_view kept = keep(ratio);
+        shared = m_ratios.emplace(std::move(ratio), kept).first;
+    }
+    row.Ratio = shared->second;
     m_totals.size += row.size;
     m_totals.packed += row.packed;
     m_rows.push_back(row);

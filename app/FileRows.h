@@ -12,14 +12,13 @@
 #include <unordered_map>
 #include <vector>
 
-// The six texts are views into their FileRows' own storage: a large archive
-// has many rows, and six separate strings per row would triple its memory.
+// The texts are views into their FileRows' own storage, dates and ratios
+// shared between rows: a large archive has many rows, and separate strings
+// per row would triple its memory. The sizes are written out where shown.
 struct FileRow
 {
     std::string_view Name; // after the last '/', as stored (UTF-8)
     std::string_view Modified; // the rows' date text, e.g. locale short date and time
-    std::string_view Size; // decimal digits
-    std::string_view Packed; // decimal digits
     std::string_view Ratio; // e.g. "62%"
     std::string_view Path; // up to and including the last '/'
 
@@ -86,6 +85,7 @@ private:
     size_t m_blockUsed = 0;
     size_t m_blockSize = 0;
     std::unordered_map<uint32_t, std::string_view> m_dates;
+    std::unordered_map<std::string, std::string_view> m_ratios;
 };
 
 // Lowers only 'A'..'Z'; a comparison key, never a name to use.

@@ -6,6 +6,7 @@
 #include "format/NameCodec.h"
 #include "platform/IniValue.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -28,6 +29,12 @@ public:
 
 std::string escapeListText(std::string_view utf8)
 {
+    // Most names are plain printable ASCII and come out as they are.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) {
+            const auto b = static_cast<uint8_t>(c);
+            return b >= 0x20 && b < 0x7F && b != '\\';
+        }))
+        return std::string(utf8);
     static const char hex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(utf8.size());
@@ -101,8 +108,10 @@ int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateT
     std::string line;
     for (const FileRow &r : rows.rows()) {
         line = escapeListText(r.Name);
-        for (const std::string_view field : { r.Modified, r.Size, r.Ratio, r.Packed })
-            line.append(1, '\t').append(field);
+        line.append(1, '\t').append(r.Modified);
+        line.append(1, '\t').append(std::to_string(r.size));
+        line.append(1, '\t').append(r.Ratio);
+        line.append(1, '\t').append(std::to_string(r.packed));
         line.append(1, '\t').append(escapeListText(r.Path)).append(1, '\n');
         std::fwrite(line.data(), 1, line.size(), out);
     }

@@ -82,12 +82,20 @@ public:
 
 private:
     static constexpr size_t kWindow = 256 * 1024;
+    static constexpr size_t kProbe = 16 * 1024;
 
     bool fill()
     {
+        // After a jump over a large member the next header is all that is
+        // needed: a full window would copy data that is skipped again.
+        const uint64_t end = m_bufStart + m_bufLen;
+        const bool onward = m_bufLen != 0 && m_pos >= end && m_pos - end <= m_want / 8;
+        // Reading on grows the window as a read-ahead does; a jump starts it small.
+        m_want = m_bufLen == 0 ? kWindow : onward ? std::min(kWindow, m_want * 2) : kProbe;
+        const size_t want = m_want;
         ssize_t got;
         do
-            got = ::pread(m_fd, m_buf.data(), kWindow, static_cast<off_t>(m_pos));
+            got = ::pread(m_fd, m_buf.data(), want, static_cast<off_t>(m_pos));
         while (got < 0 && errno == EINTR);
         if (got <= 0)
             return false;
@@ -102,6 +110,7 @@ private:
     std::vector<uint8_t> m_buf;
     uint64_t m_bufStart = 0;
     size_t m_bufLen = 0;
+    size_t m_want = kWindow;
 };
 
 // One central directory record, as extraction will see it.

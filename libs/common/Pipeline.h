@@ -155,7 +155,7 @@ private:
     bool m_stop = false;
     unsigned m_maxJobs;
     uint64_t m_weight = 0;
-    uint64_t m_maxWeight = 256u << 20;
+    uint64_t m_maxWeight = 64u << 20;
 };
 
 } // namespace amx

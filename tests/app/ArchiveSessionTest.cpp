@@ -328,7 +328,7 @@ TEST_F(ArchiveFileTest, PropertyTexts)
             QString::fromStdString(dir.str() + "/Data"), "Backup.ZIP", "1.234", "1.500", "62%" }));
     EXPECT_FALSE(zip[5].isEmpty());
 
-    const FileRow stored { "data.qqq", "07.12.2026  03:40", "12345", "12345", "0%", "sub/" };
+    const FileRow stored { "data.qqq", "07.12.2026  03:40", "0%", "sub/", 12345, 12345 };
     EXPECT_EQ(filePropertyTexts(stored),
         (QStringList { "data.qqq", "qqq File", "12.345 bytes", "12.345 bytes", "0%",
             "07.12.2026  03:40", "sub/" }));
