@@ -37,7 +37,7 @@ public:
     BufferedFile(int fd, uint64_t size)
         : m_fd(fd)
         , m_size(size)
-        , m_buf(kWindow)
+        , m_buf(new uint8_t[kWindow]) // not zero-filled: only what is read is touched
     {
     }
     ~BufferedFile() { ::close(m_fd); }
@@ -63,7 +63,7 @@ public:
             }
             size_t off = static_cast<size_t>(m_pos - m_bufStart);
             size_t take = std::min(n - done, m_bufLen - off);
-            std::memcpy(out + done, m_buf.data() + off, take);
+            std::memcpy(out + done, m_buf.get() + off, take);
             done += take;
             m_pos += take;
         }
@@ -91,11 +91,11 @@ private:
         const uint64_t end = m_bufStart + m_bufLen;
         const bool onward = m_bufLen != 0 && m_pos >= end && m_pos - end <= m_want / 8;
         // Reading on grows the window as a read-ahead does; a jump starts it small.
-        m_want = m_bufLen == 0 ? kWindow : onward ? std::min(kWindow, m_want * 2) : kProbe;
+        m_want = onward ? std::min(kWindow, m_want * 2) : kProbe;
         const size_t want = m_want;
         ssize_t got;
         do
-            got = ::pread(m_fd, m_buf.data(), want, static_cast<off_t>(m_pos));
+            got = ::pread(m_fd, m_buf.get(), want, static_cast<off_t>(m_pos));
         while (got < 0 && errno == EINTR);
         if (got <= 0)
             return false;
@@ -107,10 +107,10 @@ private:
     int m_fd;
     uint64_t m_size;
     uint64_t m_pos = 0;
-    std::vector<uint8_t> m_buf;
+    std::unique_ptr<uint8_t[]> m_buf;
     uint64_t m_bufStart = 0;
     size_t m_bufLen = 0;
-    size_t m_want = kWindow;
+    size_t m_want = kProbe;
 };
 
 // One central directory record, as extraction will see it.
