@@ -36,11 +36,11 @@ TEST(PipelineTest, boundsTheWeightInFlight)
     std::atomic<int> runs { 0 };
     amx::Pipeline pipeline(2);
     EXPECT_TRUE(pipeline.hasRoom(1ull << 40)); // one job always fits
-    pipeline.submit(std::make_unique<CountJob>(0, 200u << 20, runs));
-    EXPECT_FALSE(pipeline.hasRoom(100u << 20));
-    EXPECT_TRUE(pipeline.hasRoom(56u << 20));
+    pipeline.submit(std::make_unique<CountJob>(0, 40u << 20, runs));
+    EXPECT_FALSE(pipeline.hasRoom(30u << 20));
+    EXPECT_TRUE(pipeline.hasRoom(24u << 20));
     pipeline.next();
-    EXPECT_TRUE(pipeline.hasRoom(256u << 20));
+    EXPECT_TRUE(pipeline.hasRoom(64u << 20));
 }
 
 TEST(PipelineTest, abortStopsTheRunningJob)
