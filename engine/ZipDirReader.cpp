@@ -82,7 +82,7 @@ public:
 
 private:
     static constexpr size_t kWindow = 256 * 1024;
-    static constexpr size_t kProbe = 16 * 1024;
+    static constexpr size_t kProbe = 4 * 1024;
 
     bool fill()
     {
