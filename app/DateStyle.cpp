@@ -1,5 +1,7 @@
 #include "DateStyle.h"
 
+#include "format/NameCodec.h"
+
 #include <cstdlib>
 
 namespace {
@@ -15,33 +17,14 @@ int daysInMonth(int year, int month)
     return month == 2 && leapYear(year) ? 29 : days[month - 1];
 }
 
-void appendCodePoint(std::string &out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // A non-negative number in the locale's digits, at least width of them.
 void appendNumber(std::string &out, int value, int width, uint32_t zero)
 {
     const std::string digits = std::to_string(value);
     for (int i = static_cast<int>(digits.size()); i < width; ++i)
-        appendCodePoint(out, zero);
+        amx::appendUtf8(out, zero);
     for (const char d : digits)
-        appendCodePoint(out, zero + static_cast<uint32_t>(d - '0'));
+        amx::appendUtf8(out, zero + static_cast<uint32_t>(d - '0'));
 }
 
 // Qt reads "ab" in a pattern as one field only outside quotes.

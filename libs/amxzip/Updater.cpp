@@ -197,7 +197,7 @@ public:
 
 private:
     void copyOld(ArchiveWriter &out, size_t i);
-    void writeNew(ArchiveWriter &out, Compressed &job, const Slot &slot);
+    void writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot);
     void streamLarge(ArchiveWriter &out, const Source &src, Entry &e);
     uint64_t pumpPieces(ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc,
         uint64_t &total, std::vector<uint64_t> &packedSizes);
@@ -311,15 +311,15 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
         e.extra += makeExtraPieces(uint32_t(memoryLimits().piece), sizes);
 }
 
-void Rewriter::writeNew(ArchiveWriter &out, Compressed &job, const Slot &slot)
+void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
 {
-    const Source &src = *job.src;
-    Entry &e = job.entry;
+    const Source &src = *item.src;
+    Entry &e = item.entry;
     m_rep.newFile(src.stored, uint64_t(src.st.st_size));
     try {
-        if (job.failure != ZipError::None)
-            throw ZipFailure(job.failure, job.failureText);
-        if (job.large) {
+        if (item.failure != ZipError::None)
+            throw ZipFailure(item.failure, item.failureText);
+        if (item.large) {
             e.localOffset = out.position();
             try {
                 streamLarge(out, src, e);
@@ -330,8 +330,8 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &job, const Slot &slot)
         } else {
             e.localOffset = out.position();
             out.write(makeLocalHeader(e, false));
-            out.write(job.data);
-            job.data.clear();
+            out.write(item.data);
+            item.data.clear();
             m_rep.progress(0, e.usize);
         }
     } catch (const ZipFailure &f) {

@@ -35,6 +35,8 @@ public:
     {
         if (threads == 0)
             threads = std::max(1u, std::thread::hardware_concurrency());
+        // Deep enough that one slow job at the head does not leave the
+        // other workers idle; the weight bound keeps the memory in check.
         m_maxJobs = threads * 128;
         for (unsigned i = 0; i < threads; ++i)
             m_workers.emplace_back([this] {
