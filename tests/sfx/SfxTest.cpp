@@ -41,12 +41,30 @@ TEST(SfxWriter, refusesBeforeAnythingIsWritten)
         { 0, 255, 0, "/d/a.zip", true },
         { 6, 0, 0, "/d/setup.exe", true },
         { 6, 0, 0, "/d/setup.EXE", true },
+        { 6, 0, 0, "/d/setupexe", false },
     };
     for (const auto &row : rows) {
         const SfxSettings s { std::string(row.folder, 'f'), std::string(row.caption, 'c'),
             std::string(row.command, 'x') };
         EXPECT_EQ(!sfxRefusal(s, row.archive).empty(), row.refused) << row.command << row.archive;
     }
+}
+
+// Always beside the archive, whatever its name.
+TEST(SfxWriter, outputNameStaysInTheArchivesFolder)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        { "/d/tools.zip", "/d/tools.EXE" },
+        { "docs/ab", "docs/ab.EXE" },
+        { "ab", "ab.EXE" },
+        { "/d.x/ab", "/d.x/ab.EXE" },
+        { "/d/a.tar.gz", "/d/a.tar.gz.EXE" },
+        { "/d/a.zipx", "/d/a.zipx.EXE" },
+        { "/d/.zip", "/d/.zip.EXE" },
+        { "/d/..zip", "/d/..zip.EXE" },
+    };
+    for (const auto &[archive, output] : rows)
+        EXPECT_EQ(sfxOutputName(archive), output);
 }
 
 TEST(SfxWriter, installedStubPlace)
