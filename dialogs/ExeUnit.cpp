@@ -1,6 +1,8 @@
 #include "ExeUnit.h"
 
 #include "MainWindowLink.h"
+#include "MsgUnit.h"
+#include "Operations.h"
 
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
@@ -12,9 +14,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <memory>
 
 TEXEForm::TEXEForm()
     : AmxDialog(
@@ -49,11 +54,10 @@ TEXEForm::TEXEForm()
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TEXEForm::Button2Click));
 }
 
-namespace {
-
 // "Testing" the new program is running it; it reports on a terminal, so it
 // runs in one when the desktop has one, held open until the user has read it.
-void testRun(const QString &program)
+// Without a terminal its output goes to the operation log, shown meanwhile.
+void TEXEForm::testRun(const QString &program)
 {
     const QString folder = QFileInfo(program).absolutePath();
     for (const char *terminal : { "x-terminal-emulator", "xterm" }) {
@@ -66,10 +70,48 @@ void testRun(const QString &program)
             folder);
         return;
     }
-    Shell::instance().startProgram(program, {}, folder);
+    if (!m_link)
+        return;
+    Operations &ops = m_link->operations();
+    ops.startLog();
+    ops.appendLog("Testing " + program.toStdString());
+    auto *process = new QProcess(this);
+    auto partial = std::make_shared<QByteArray>();
+    auto takeLines = [&ops, process, partial](bool all) {
+        *partial += process->readAll();
+        qsizetype end;
+        while ((end = partial->indexOf('\n')) >= 0 || (all && !partial->isEmpty())) {
+            const qsizetype length = end >= 0 ? end : partial->size();
+            ops.appendLog(partial->left(length).toStdString());
+            partial->remove(0, end >= 0 ? length + 1 : length);
+        }
+    };
+    connect(process, &QProcess::readyRead, this, [takeLines] {
+        takeLines(false);
+    });
+    connect(process, &QProcess::finished, this,
+        [&ops, process, program, takeLines](int code, QProcess::ExitStatus status) {
+            takeLines(true);
+            ops.appendLog(status == QProcess::NormalExit
+                    ? QFileInfo(program).fileName().toStdString() + " ended with exit code "
+                        + std::to_string(code) + "."
+                    : QFileInfo(program).fileName().toStdString() + " was stopped.");
+            process->deleteLater();
+        });
+    connect(process, &QProcess::errorOccurred, this,
+        [&ops, process, program](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            ops.appendLog("Cannot run " + program.toStdString() + ": "
+                + process->errorString().toStdString());
+            process->deleteLater();
+        });
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setWorkingDirectory(folder);
+    process->start(program, {});
+    process->closeWriteChannel();
+    ops.msgForm().showOnTop();
 }
-
-} // namespace
 
 void TEXEForm::setLink(MainWindowLink &link)
 {
@@ -106,10 +148,11 @@ void TEXEForm::Button1Click()
         archive, output);
 
     const QString text = QStringLiteral("'") + qs(output)
-        + QStringLiteral("' has been created from \r'") + qs(archive)
-        + QStringLiteral("'.\rBefore distributing the EXE file, please be sure to test it in all "
-                         "target enviroments.\r\rDo you want to test it now?");
-    if (Prompter::instance().question(text, Prompter::Icon::Question))
-        testRun(qs(output));
+        + QStringLiteral("' has been created from \n'") + qs(archive)
+        + QStringLiteral("'.\nBefore distributing the EXE file, please be sure to test it in all "
+                         "target enviroments.\n\nDo you want to test it now?");
+    const bool test = Prompter::instance().question(text, Prompter::Icon::Question);
     close();
+    if (test)
+        testRun(qs(output));
 }

@@ -27,5 +27,7 @@ public:
     void Button2Click();
 
 private:
+    void testRun(const QString &program);
+
     MainWindowLink *m_link = nullptr;
 };

@@ -25,14 +25,11 @@ struct Fd
     throw SfxError(what + " \"" + path + "\": " + std::strerror(errno));
 }
 
-bool endsWithExe(const std::string &name)
+std::string upperAscii(std::string text)
 {
-    if (name.size() < 3)
-        return false;
-    std::string tail = name.substr(name.size() - 3);
-    for (char &c : tail)
+    for (char &c : text)
         c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-    return tail == "EXE";
+    return text;
 }
 
 } // namespace
@@ -51,7 +48,15 @@ std::string sfxHeader(const SfxSettings &settings)
 
 std::string sfxOutputName(const std::string &archive)
 {
-    return archive.substr(0, archive.size() >= 3 ? archive.size() - 3 : 0) + "EXE";
+    // Only the file name changes, never the folder: a dot before the name
+    // or a name of dots only ("..zip") is no extension.
+    const size_t slash = archive.rfind('/');
+    const size_t name = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = archive.rfind('.');
+    if (dot != std::string::npos && dot >= name && archive.size() - dot == 4
+        && archive.find_first_not_of('.', name) < dot)
+        return archive.substr(0, dot + 1) + "EXE";
+    return archive + ".EXE";
 }
 
 std::string sfxRefusal(const SfxSettings &settings, const std::string &archive)
@@ -59,9 +64,10 @@ std::string sfxRefusal(const SfxSettings &settings, const std::string &archive)
     if (settings.folder.size() + settings.caption.size() + settings.command.size() > kSfxMaxText)
         return "The folder, caption and command line may hold at most "
             + std::to_string(kSfxMaxText) + " bytes together.";
-    if (endsWithExe(archive))
+    // Compared without case: the file may lie on a file system that ignores it.
+    if (upperAscii(sfxOutputName(archive)) == upperAscii(archive))
         return "The self-extractor would replace the archive itself: \"" + sfxOutputName(archive)
-            + "\". Give the archive a name that does not end in \"exe\".";
+            + "\". Give the archive a name that does not end in \".exe\".";
     return {};
 }
 

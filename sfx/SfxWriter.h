@@ -21,7 +21,9 @@ constexpr size_t kSfxMaxText = 255 - 7;
 // (255 for an empty one), then the three strings end to end.
 std::string sfxHeader(const SfxSettings &settings);
 
-// The archive's name with its last three characters replaced by "EXE".
+// Beside the archive: its name with a three-character extension replaced by
+// "EXE" ("tools.zip" -> "tools.EXE"), or ".EXE" appended to a name without
+// one ("docs/ab" -> "docs/ab.EXE").
 std::string sfxOutputName(const std::string &archive);
 
 // Why the self-extractor cannot be built, for the user; empty when it can.

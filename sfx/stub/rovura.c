@@ -9,6 +9,14 @@
  * checked before anything is written, so a hostile archive writes nothing;
  * a member whose data turns out damaged is removed again and ends the run.
  *
+ * The files go only into a folder that belongs to the user and that nobody
+ * else can write to: "%temp%" is a new private folder made for this run.
+ * The folder is checked and then used through one descriptor, so nothing
+ * can be swapped between the check and the writes or the command.
+ *
+ * Members are inflated in bounded pieces straight into their files, so a
+ * member of any size takes a few megabytes of memory.
+ *
  * The stub must stay small: the program finds an archive's first member
  * within the first 60000 bytes of a file, so it avoids stdio and never holds
  * the bytes of a local header signature (see local_signature).
@@ -20,13 +28,16 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <libdeflate.h>
+#include <limits.h>
 #include <stdarg.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/mman.h>
+#include <sys/random.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 enum { EXIT_DAMAGE = 1, EXIT_USAGE = 2 };
@@ -35,6 +46,10 @@ enum { EXIT_DAMAGE = 1, EXIT_USAGE = 2 };
 #define CENTRAL_SIZE 46u
 #define LOCAL_SIZE 30u
 #define MAX_RATIO 1032u
+
+/* Inflated data collects in a buffer of OUT_SIZE bytes that keeps the last
+ * WINDOW bytes, which later matches may copy from. */
+enum { OUT_SIZE = 1 << 20, WINDOW = 1 << 15, MAX_MATCH = 258, LINK_DEPTH = 40 };
 
 /* Kept inverted and read at run time, so the compiler cannot fold the bytes
  * of a local header into the program's code. */
@@ -46,10 +61,21 @@ struct image
     uint64_t size;
 };
 
-/* The temporary file being written, removed when the run ends early. */
+/* The temporary file being written under a name, removed when the run ends
+ * early; an unnamed one (O_TMPFILE) goes by itself. */
 static int pending_dir = -1;
-static char pending_name[32];
+static char pending_name[24];
+/* The private folder "%temp%" stands for, removed again while empty. */
+static char *private_temp;
 static const char *program = "self-extractor";
+
+struct text
+{
+    char *s;
+    size_t len;
+};
+
+static _Noreturn void fail(int code, const char *what, const char *name);
 
 static void say(int fd, ...)
 {
@@ -71,20 +97,128 @@ static void say(int fd, ...)
     va_end(ap);
 }
 
-static _Noreturn void fail(int code, const char *what, const char *name)
+static void append(struct text *t, const char *s, size_t n)
+{
+    char *grown = realloc(t->s, t->len + n + 1);
+    if (!grown)
+        fail(EXIT_DAMAGE, "out of memory", 0);
+    t->s = grown;
+    memcpy(t->s + t->len, s, n);
+    t->len += n;
+    t->s[t->len] = 0;
+}
+
+/* The length of the UTF-8 sequence at s and its code point; 0 when the
+ * bytes are not UTF-8 (overlong forms, surrogates and values past Unicode
+ * included). */
+static size_t utf8_sequence(const unsigned char *s, size_t n, uint32_t *cp)
+{
+    static const uint32_t minimum[] = { 0, 0, 0x80, 0x800, 0x10000 };
+    size_t len, k;
+    if (s[0] < 0x80) {
+        *cp = s[0];
+        return 1;
+    }
+    if ((s[0] & 0xE0) == 0xC0) {
+        len = 2;
+        *cp = s[0] & 0x1F;
+    } else if ((s[0] & 0xF0) == 0xE0) {
+        len = 3;
+        *cp = s[0] & 0x0F;
+    } else if ((s[0] & 0xF8) == 0xF0) {
+        len = 4;
+        *cp = s[0] & 0x07;
+    } else {
+        return 0;
+    }
+    if (len > n)
+        return 0;
+    for (k = 1; k < len; ++k) {
+        if ((s[k] & 0xC0) != 0x80)
+            return 0;
+        *cp = *cp << 6 | (s[k] & 0x3F);
+    }
+    if (*cp < minimum[len] || *cp > 0x10FFFF || (*cp >= 0xD800 && *cp <= 0xDFFF))
+        return 0;
+    return len;
+}
+
+/* A name made safe for one line of a terminal, as the program's list prints
+ * it: a backslash as "\\", tab, newline and carriage return as "\t", "\n",
+ * "\r", other control bytes and bytes that are not UTF-8 as "\xHH"; C1
+ * controls, line and paragraph separators and the bidirectional controls
+ * as "\u{XXXX}". */
+static char *escaped(const char *name, size_t n)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    const unsigned char *s = (const unsigned char *)name;
+    struct text t = { 0, 0 };
+    append(&t, "", 0);
+    while (n > 0) {
+        uint32_t cp = 0;
+        const size_t len = utf8_sequence(s, n, &cp);
+        char e[9] = { '\\', 'x', hex[s[0] >> 4], hex[s[0] & 15] };
+        if (len == 0 || cp < 0x20 || cp == 0x7F) {
+            if (len && (cp == '\t' || cp == '\n' || cp == '\r')) {
+                e[1] = cp == '\t' ? 't' : cp == '\n' ? 'n' : 'r';
+                append(&t, e, 2);
+            } else {
+                append(&t, e, 4);
+            }
+            ++s;
+            --n;
+            continue;
+        }
+        if (cp == '\\') {
+            append(&t, "\\\\", 2);
+        } else if ((cp >= 0x80 && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029
+            || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069)) {
+            e[1] = 'u';
+            e[2] = '{';
+            e[3] = hex[cp >> 12 & 15];
+            e[4] = hex[cp >> 8 & 15];
+            e[5] = hex[cp >> 4 & 15];
+            e[6] = hex[cp & 15];
+            e[7] = '}';
+            append(&t, e, 8);
+        } else {
+            append(&t, (const char *)s, len);
+        }
+        s += len;
+        n -= len;
+    }
+    return t.s;
+}
+
+static void clean_up(void)
 {
     if (pending_dir >= 0)
         unlinkat(pending_dir, pending_name, 0);
-    say(2, program, ": ", what, name ? ": " : "", name ? name : "", "\n", (char *)0);
+    pending_dir = -1;
+    if (private_temp)
+        rmdir(private_temp);
+    private_temp = 0;
+}
+
+static _Noreturn void die(int code, const char *what, const char *shown)
+{
+    clean_up();
+    say(2, program, ": ", what, shown ? ": " : "", shown ? shown : "", "\n", (char *)0);
     exit(code);
+}
+
+/* Every name and folder the stub reports is escaped: they come from the
+ * archive or the settings header, which anybody may have written. */
+static _Noreturn void fail(int code, const char *what, const char *name)
+{
+    die(code, what, name ? escaped(name, strlen(name)) : 0);
 }
 
 static _Noreturn void fail_errno(const char *what, const char *name)
 {
     const char *reason = strerror(errno);
-    if (pending_dir >= 0)
-        unlinkat(pending_dir, pending_name, 0);
-    say(2, program, ": ", what, " ", name, ": ", reason, "\n", (char *)0);
+    clean_up();
+    say(2, program, ": ", what, " ", escaped(name, strlen(name)), ": ", reason, "\n", (char *)0);
     exit(EXIT_DAMAGE);
 }
 
@@ -144,25 +278,9 @@ static uint64_t image_end(const struct image *im)
     return end;
 }
 
-struct text
-{
-    char *s;
-    size_t len;
-};
-
-static void append(struct text *t, const char *s, size_t n)
-{
-    char *grown = realloc(t->s, t->len + n + 1);
-    if (!grown)
-        fail(EXIT_DAMAGE, "out of memory", 0);
-    t->s = grown;
-    memcpy(t->s + t->len, s, n);
-    t->len += n;
-    t->s[t->len] = 0;
-}
-
-/* "%temp%" is the user's temporary folder; any other %NAME% is that
- * environment variable (empty when unset); "%%" is a percent sign. */
+/* "%temp%" is a new private folder in the user's temporary folder, made at
+ * its first use; any other %NAME% is that environment variable (empty when
+ * unset); "%%" is a percent sign. */
 static char *expand(const char *in)
 {
     struct text t = { 0, 0 };
@@ -183,9 +301,18 @@ static char *expand(const char *in)
             memcpy(name, in + 1, n < 255 ? n : 255);
             name[n < 255 ? n : 255] = 0;
             if (strcasecmp(name, "temp") == 0) {
-                value = getenv("TMPDIR");
-                if (!value || !*value)
-                    value = "/tmp";
+                if (!private_temp) {
+                    struct text made = { 0, 0 };
+                    value = getenv("TMPDIR");
+                    if (!value || !*value)
+                        value = "/tmp";
+                    append(&made, value, strlen(value));
+                    append(&made, "/amxsfx-XXXXXX", 14);
+                    if (!mkdtemp(made.s))
+                        fail_errno("cannot create a private folder in", value);
+                    private_temp = made.s;
+                }
+                value = private_temp;
             } else {
                 value = getenv(name);
             }
@@ -197,20 +324,86 @@ static char *expand(const char *in)
     return t.s;
 }
 
-/* Creates the folder and its missing parents: the user chose it. */
-static void make_folder(char *path)
+/* Only a folder of the user's own that nobody else can write to is written
+ * into: another user could otherwise replace a file between its writing and
+ * the command that runs it. */
+static void trust_folder(int dir, const char *shown)
 {
-    char *p;
-    for (p = path + 1; *p; ++p) {
-        if (*p != '/')
-            continue;
-        *p = 0;
-        if (mkdir(path, 0755) != 0 && errno != EEXIST)
-            fail_errno("cannot create the folder", path);
-        *p = '/';
+    struct stat st;
+    if (fstat(dir, &st) != 0)
+        fail_errno("cannot open the folder", shown);
+    if (st.st_uid != geteuid())
+        fail(EXIT_DAMAGE, "refused, the folder belongs to another user", shown);
+    if (st.st_mode & 022)
+        fail(EXIT_DAMAGE, "refused, other users can write to the folder", shown);
+}
+
+static int open_path(int at, const char *path, int create, int depth, const char *shown);
+
+/* The folder a link at name in dir leads to, or -1 with errno set when name
+ * is no link. Only links of the user's own or of the system are followed: a
+ * link another user made could send the files into any folder of the user. */
+static int follow(int dir, const char *name, int depth, const char *shown)
+{
+    struct stat st;
+    char target[PATH_MAX];
+    ssize_t n;
+    int next, link = openat(dir, name, O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (link < 0)
+        return -1;
+    if (fstat(link, &st) != 0 || !S_ISLNK(st.st_mode)) {
+        close(link);
+        errno = ENOTDIR;
+        return -1;
     }
-    if (mkdir(path, 0755) != 0 && errno != EEXIST)
-        fail_errno("cannot create the folder", path);
+    if (st.st_uid != 0 && st.st_uid != geteuid())
+        fail(EXIT_DAMAGE, "refused, a link of another user in the path of the folder", shown);
+    if (depth >= LINK_DEPTH) {
+        errno = ELOOP;
+        fail_errno("cannot open the folder", shown);
+    }
+    n = readlinkat(link, "", target, sizeof target - 1);
+    close(link);
+    if (n < 0)
+        fail_errno("cannot open the folder", shown);
+    target[n] = 0;
+    next = open_path(dir, target, 0, depth + 1, shown);
+    return next;
+}
+
+/* Opens the folder at path (relative to at), creating what is missing when
+ * create is set. Each component is opened from the one before without
+ * following links; links are resolved here, see follow. */
+static int open_path(int at, const char *path, int create, int depth, const char *shown)
+{
+    char *copy = strdup(path), *comp, *slash;
+    int dir = openat(at, path[0] == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!copy)
+        fail(EXIT_DAMAGE, "out of memory", 0);
+    if (dir < 0)
+        fail_errno("cannot open the folder", shown);
+    for (comp = copy; comp; comp = slash ? slash + 1 : 0) {
+        int next;
+        slash = strchr(comp, '/');
+        if (slash)
+            *slash = 0;
+        if (!*comp || strcmp(comp, ".") == 0)
+            continue;
+        next = openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0 && errno == ENOENT && create) {
+            if (mkdirat(dir, comp, 0755) != 0 && errno != EEXIST)
+                fail_errno("cannot create the folder", shown);
+            next = openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        }
+        if (next < 0 && (errno == ELOOP || errno == ENOTDIR))
+            next = follow(dir, comp, depth, shown);
+        if (next < 0)
+            fail_errno("cannot open the folder", shown);
+        close(dir);
+        dir = next;
+    }
+    free(copy);
+    return dir;
 }
 
 /* A member name may not leave the folder: no absolute name, no ".."
@@ -231,8 +424,9 @@ static int safe_name(const char *name, size_t len)
 }
 
 /* Opens the folder of the path's components below base, creating what is
- * missing; a link or a file in the way stops the run. With `last` unset,
- * the final component is left for the caller and returned in *leaf. */
+ * missing; a link or a file in the way stops the run, and so does a folder
+ * that is not the user's alone. With `last` unset, the final component is
+ * left for the caller and returned in *leaf. */
 static int walk(int base, char *path, int last, const char **leaf)
 {
     int dir = dup(base);
@@ -254,6 +448,7 @@ static int walk(int base, char *path, int last, const char **leaf)
             next = openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (next < 0)
                 fail_errno("cannot enter the folder", comp);
+            trust_folder(next, comp);
             close(dir);
             dir = next;
         }
@@ -270,9 +465,14 @@ struct member
     size_t name_len;
     uint16_t method, flags;
     uint32_t crc, mode;
-    uint64_t csize, usize, data;
+    uint64_t csize, usize, local, data;
     int dir, link;
 };
+
+static _Noreturn void fail_member(const char *what, const char *name, size_t len)
+{
+    die(EXIT_DAMAGE, what, escaped(name, len));
+}
 
 /* Reads the directory record at *pos and checks everything about the member
  * that can be checked without its data. */
@@ -283,7 +483,6 @@ static void read_member(const struct image *im, const struct amx_central_locatio
     const uint64_t shift = at->start - at->stored_offset;
     struct amx_zip64_values v;
     uint16_t extra_len, comment_len;
-    uint64_t local;
     const unsigned char *lh;
 
     if (*pos + CENTRAL_SIZE > at->records_pos || get32(h) != SIG_CENTRAL)
@@ -310,65 +509,468 @@ static void read_member(const struct image *im, const struct amx_central_locatio
     m->link = S_ISLNK(m->mode);
     *pos += CENTRAL_SIZE + m->name_len + extra_len + comment_len;
 
-    {
-        char shown[256];
-        const size_t n = m->name_len < 255 ? m->name_len : 255;
-        memcpy(shown, m->name, n);
-        shown[n] = 0;
-        if (!safe_name(m->name, m->name_len))
-            fail(EXIT_DAMAGE, "unsafe member name refused", shown);
-        if (m->flags & 1)
-            fail(EXIT_DAMAGE, "encrypted member not supported", shown);
-        if (m->method != 0 && m->method != 8)
-            fail(EXIT_DAMAGE, "compression method not supported", shown);
-        local = v.offset + shift;
-        if (v.offset >= at->stored_offset || local < archive_start
-            || local + LOCAL_SIZE > at->start)
-            fail(EXIT_DAMAGE, "damaged archive, member outside the archive", shown);
-        lh = im->p + local;
-        if (get32(lh) != ~local_signature_inverted)
-            fail(EXIT_DAMAGE, "damaged archive, local header missing", shown);
-        m->data = local + LOCAL_SIZE + get16(lh + 26) + get16(lh + 28);
-        if (m->data > at->start || m->csize > at->start - m->data)
-            fail(EXIT_DAMAGE, "damaged archive, member data cut short", shown);
-        if (m->method == 0 ? m->csize != m->usize : m->usize / MAX_RATIO > m->csize)
-            fail(EXIT_DAMAGE, "damaged archive, sizes do not fit", shown);
-    }
+    if (!safe_name(m->name, m->name_len))
+        fail_member("unsafe member name refused", m->name, m->name_len);
+    if (m->flags & 1)
+        fail_member("encrypted member not supported", m->name, m->name_len);
+    if (m->method != 0 && m->method != 8)
+        fail_member("compression method not supported", m->name, m->name_len);
+    m->local = v.offset + shift;
+    if (v.offset >= at->stored_offset || m->local < archive_start
+        || m->local + LOCAL_SIZE > at->start)
+        fail_member("damaged archive, member outside the archive", m->name, m->name_len);
+    lh = im->p + m->local;
+    if (get32(lh) != ~local_signature_inverted)
+        fail_member("damaged archive, local header missing", m->name, m->name_len);
+    m->data = m->local + LOCAL_SIZE + get16(lh + 26) + get16(lh + 28);
+    if (m->data > at->start || m->csize > at->start - m->data)
+        fail_member("damaged archive, member data cut short", m->name, m->name_len);
+    if (m->method == 0 ? m->csize != m->usize : m->usize / MAX_RATIO > m->csize)
+        fail_member("damaged archive, sizes do not fit", m->name, m->name_len);
 }
 
-static void write_all(int fd, const unsigned char *p, uint64_t n, const char *name)
+/* Where a member's header and data lie, for the overlap check. */
+struct span
 {
+    uint64_t start, end;
+    size_t index;
+    const char *name;
+    size_t name_len;
+};
+
+static int by_start(const void *a, const void *b)
+{
+    const struct span *x = a, *y = b;
+    if (x->start != y->start)
+        return x->start < y->start ? -1 : 1;
+    return x->index < y->index ? -1 : x->index > y->index;
+}
+
+/* Checks every member before anything is written. Members whose data
+ * overlap (several records pointing at one member's data) are refused as
+ * a possible zip bomb: the same member written many times over. Returns
+ * the number of records. */
+static uint64_t check_members(
+    const struct image *im, const struct amx_central_location *at, uint64_t archive_start)
+{
+    struct span *spans = 0;
+    uint64_t pos, seen, k;
+    size_t room = 0;
+    for (pos = at->start, seen = 0; pos < at->records_pos; ++seen) {
+        struct member m;
+        struct span s;
+        read_member(im, at, archive_start, &pos, &m);
+        if (seen == room) {
+            room = room ? 2 * room : 64;
+            spans = realloc(spans, room * sizeof *spans);
+            if (!spans)
+                fail(EXIT_DAMAGE, "out of memory", 0);
+        }
+        s.start = m.local;
+        s.end = m.data + m.csize;
+        s.index = seen;
+        s.name = m.name;
+        s.name_len = m.name_len;
+        spans[seen] = s;
+    }
+    if (seen < at->entries || (seen - at->entries) % 65536 != 0)
+        fail(EXIT_DAMAGE, "damaged archive", "member count does not match");
+    if (seen)
+        qsort(spans, seen, sizeof *spans, by_start);
+    for (k = 0; k + 1 < seen; ++k) {
+        const struct span *s = &spans[k];
+        if (spans[k + 1].start == s->start)
+            s = &spans[k + 1];
+        else if (s->end <= spans[k + 1].start)
+            continue;
+        fail_member("overlaps another member, possible zip bomb", s->name, s->name_len);
+    }
+    free(spans);
+    return seen;
+}
+
+/* Where a member's bytes go: its temporary file, checked as they pass. */
+struct sink
+{
+    int fd;
+    uint32_t crc;
+    uint64_t written, size;
+    const char *name;
+};
+
+static void sink_write(struct sink *s, const unsigned char *p, size_t n)
+{
+    if (n > s->size - s->written)
+        fail(EXIT_DAMAGE, "damaged member data, longer than its size", s->name);
+    s->crc = libdeflate_crc32(s->crc, p, n);
+    s->written += n;
     while (n > 0) {
-        ssize_t w = write(fd, p, n > (1u << 30) ? (1u << 30) : (size_t)n);
+        ssize_t w = write(s->fd, p, n > (1u << 30) ? (1u << 30) : n);
         if (w < 0 && errno == EINTR)
             continue;
         if (w <= 0)
-            fail_errno("cannot write", name);
+            fail_errno("cannot write", s->name);
         p += w;
-        n -= (uint64_t)w;
+        n -= (size_t)w;
     }
 }
 
-/* Writes one member beside its final name and renames it into place only
- * when its size and CRC-32 check out; the rename never follows a link. */
-static void extract(int base, const struct image *im, const struct member *m,
-    struct libdeflate_decompressor *inflater, mode_t umask_bits)
+/* The archive is mapped whole; what has been read of a member is dropped
+ * from memory again as its extraction goes on. */
+static uintptr_t released;
+
+static void release_to(const unsigned char *p)
 {
-    char *path = malloc(m->name_len + 1);
+    const uintptr_t page = (uintptr_t)getpagesize();
+    const uintptr_t to = (uintptr_t)p & ~(page - 1);
+    if (to > released)
+        madvise((void *)released, to - released, MADV_DONTNEED);
+    released = to;
+}
+
+/* A streaming inflater: the whole compressed member lies in memory, the
+ * output goes through a buffer of OUT_SIZE bytes into the sink. */
+struct inflater
+{
+    const unsigned char *in, *end;
+    uint64_t bits;
+    unsigned nbits, pad; /* pad: zero bytes added past the end of the data */
+    unsigned char *out;
+    size_t pos, flushed;
+    struct sink *sink;
+    /* Codes of up to 15 bits, looked up whole: symbol | length << 9. */
+    uint16_t lit[1 << 15], dist[1 << 15];
+    unsigned litbits, distbits;
+};
+
+static _Noreturn void damaged(const struct inflater *z)
+{
+    fail(EXIT_DAMAGE, "damaged member data", z->sink->name);
+}
+
+static void refill(struct inflater *z)
+{
+    if (z->end - z->in >= 8) {
+        const uint64_t w = get32(z->in) | (uint64_t)get32(z->in + 4) << 32;
+        z->bits |= w << z->nbits;
+        z->in += (63 - z->nbits) >> 3;
+        z->nbits |= 56;
+        return;
+    }
+    while (z->nbits <= 56) {
+        if (z->in < z->end)
+            z->bits |= (uint64_t)*z->in++ << z->nbits;
+        else if (++z->pad > 8)
+            damaged(z);
+        z->nbits += 8;
+    }
+}
+
+static unsigned take(struct inflater *z, unsigned n)
+{
+    const unsigned v = (unsigned)(z->bits & ((1u << n) - 1));
+    z->bits >>= n;
+    z->nbits -= n;
+    return v;
+}
+
+static unsigned decode(struct inflater *z, const uint16_t *table, unsigned tbits)
+{
+    const unsigned e = table[z->bits & ((1u << tbits) - 1)], len = e >> 9;
+    if (!len)
+        damaged(z);
+    z->bits >>= len;
+    z->nbits -= len;
+    return e & 511;
+}
+
+/* The lookup table of a canonical Huffman code given by its code lengths. */
+static void build(
+    struct inflater *z, uint16_t *table, unsigned *tbits, const unsigned char *lens, unsigned n)
+{
+    unsigned count[16] = { 0 }, next[16], i, j, code = 0, max = 1;
+    int left = 1;
+    for (i = 0; i < n; ++i)
+        ++count[lens[i]];
+    for (i = 1; i < 16; ++i) {
+        left = 2 * left - (int)count[i];
+        if (left < 0)
+            damaged(z);
+        if (count[i])
+            max = i;
+        next[i] = code;
+        code = (code + count[i]) << 1;
+    }
+    memset(table, 0, sizeof *table << max);
+    for (i = 0; i < n; ++i) {
+        const unsigned len = lens[i];
+        unsigned c, rev = 0;
+        if (!len)
+            continue;
+        c = next[len]++;
+        for (j = 0; j < len; ++j)
+            rev = rev << 1 | (c >> j & 1);
+        for (j = rev; j < 1u << max; j += 1u << len)
+            table[j] = (uint16_t)(i | len << 9);
+    }
+    *tbits = max;
+}
+
+/* Writes out what the buffer holds and keeps the window. */
+static void flush(struct inflater *z)
+{
+    sink_write(z->sink, z->out + z->flushed, z->pos - z->flushed);
+    release_to(z->in);
+    if (z->pos > WINDOW) {
+        memmove(z->out, z->out + z->pos - WINDOW, WINDOW);
+        z->pos = WINDOW;
+    }
+    z->flushed = z->pos;
+}
+
+static void stored_block(struct inflater *z)
+{
+    size_t len, nlen;
+    take(z, z->nbits & 7);
+    len = take(z, 16);
+    nlen = take(z, 16);
+    if (len != (~nlen & 0xffff) || z->pad * 8 > z->nbits)
+        damaged(z);
+    /* The whole bytes still in the bit buffer are read again from the input. */
+    z->in -= z->nbits / 8 - z->pad;
+    z->bits = 0;
+    z->nbits = z->pad = 0;
+    if (len > (size_t)(z->end - z->in))
+        damaged(z);
+    while (len > 0) {
+        size_t n;
+        if (z->pos == OUT_SIZE)
+            flush(z);
+        n = OUT_SIZE - z->pos < len ? OUT_SIZE - z->pos : len;
+        memcpy(z->out + z->pos, z->in, n);
+        z->pos += n;
+        z->in += n;
+        len -= n;
+    }
+}
+
+static void huffman_block(struct inflater *z)
+{
+    static const uint16_t lbase[29] = { 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31, 35,
+        43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258 };
+    static const unsigned char lext[29] = { 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3,
+        3, 4, 4, 4, 4, 5, 5, 5, 5, 0 };
+    static const uint16_t dbase[30] = { 1, 2, 3, 4, 5, 7, 9, 13, 17, 25, 33, 49, 65, 97, 129, 193,
+        257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577 };
+    static const unsigned char dext[30] = { 0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8,
+        8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13 };
+    for (;;) {
+        unsigned sym, len, dist;
+        unsigned char *o;
+        if (z->nbits < 48)
+            refill(z);
+        if (z->pos > OUT_SIZE - MAX_MATCH)
+            flush(z);
+        sym = decode(z, z->lit, z->litbits);
+        if (sym < 256) {
+            z->out[z->pos++] = (unsigned char)sym;
+            continue;
+        }
+        if (sym == 256)
+            return;
+        sym -= 257;
+        if (sym >= 29)
+            damaged(z);
+        len = lbase[sym] + take(z, lext[sym]);
+        sym = decode(z, z->dist, z->distbits);
+        if (sym >= 30)
+            damaged(z);
+        dist = dbase[sym] + take(z, dext[sym]);
+        if (dist > z->pos)
+            damaged(z);
+        o = z->out + z->pos;
+        z->pos += len;
+        while (len--) {
+            *o = o[-(ptrdiff_t)dist];
+            ++o;
+        }
+    }
+}
+
+static void dynamic_tables(struct inflater *z)
+{
+    static const unsigned char order[19] = { 16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2,
+        14, 1, 15 };
+    unsigned char lens[286 + 30];
+    unsigned nlen, ndist, ncode, i, bits;
+    refill(z);
+    nlen = take(z, 5) + 257;
+    ndist = take(z, 5) + 1;
+    ncode = take(z, 4) + 4;
+    if (nlen > 286 || ndist > 30)
+        damaged(z);
+    memset(lens, 0, 19);
+    for (i = 0; i < ncode; ++i) {
+        refill(z);
+        lens[order[i]] = (unsigned char)take(z, 3);
+    }
+    build(z, z->dist, &bits, lens, 19);
+    for (i = 0; i < nlen + ndist;) {
+        unsigned sym, rep;
+        unsigned char value = 0;
+        refill(z);
+        sym = decode(z, z->dist, bits);
+        if (sym < 16) {
+            lens[i++] = (unsigned char)sym;
+            continue;
+        }
+        if (sym == 16) {
+            if (i == 0)
+                damaged(z);
+            value = lens[i - 1];
+            rep = 3 + take(z, 2);
+        } else {
+            rep = sym == 17 ? 3 + take(z, 3) : 11 + take(z, 7);
+        }
+        if (rep > nlen + ndist - i)
+            damaged(z);
+        while (rep--)
+            lens[i++] = value;
+    }
+    if (!lens[256])
+        damaged(z);
+    build(z, z->lit, &z->litbits, lens, nlen);
+    build(z, z->dist, &z->distbits, lens + nlen, ndist);
+}
+
+static void fixed_tables(struct inflater *z)
+{
+    unsigned char lens[288];
+    memset(lens, 8, 144);
+    memset(lens + 144, 9, 112);
+    memset(lens + 256, 7, 24);
+    memset(lens + 280, 8, 8);
+    build(z, z->lit, &z->litbits, lens, 288);
+    memset(lens, 5, 32);
+    build(z, z->dist, &z->distbits, lens, 32);
+}
+
+static void inflate_member(struct inflater *z, const unsigned char *in, uint64_t n)
+{
+    unsigned final;
+    z->in = in;
+    z->end = in + n;
+    z->bits = 0;
+    z->nbits = z->pad = 0;
+    z->pos = z->flushed = 0;
+    do {
+        unsigned type;
+        refill(z);
+        final = take(z, 1);
+        type = take(z, 2);
+        if (type == 0) {
+            stored_block(z);
+            continue;
+        }
+        if (type == 3)
+            damaged(z);
+        if (type == 1)
+            fixed_tables(z);
+        else
+            dynamic_tables(z);
+        huffman_block(z);
+    } while (!final);
+    if (z->pad * 8 > z->nbits)
+        damaged(z);
+    flush(z);
+}
+
+/* A name for a temporary file: ".amxsfx-" and twelve random characters. */
+static void random_name(char *name)
+{
+    static const char chars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+    static uint64_t state;
+    int i;
+    if (!state && (size_t)getrandom(&state, sizeof state, 0) != sizeof state)
+        state = (uint64_t)getpid() << 32 ^ (uint64_t)time(0);
+    strcpy(name, ".amxsfx-");
+    for (i = 0; i < 12; ++i) {
+        state |= !state;
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        name[8 + i] = chars[state & 63];
+    }
+    name[20] = 0;
+}
+
+/* A new file for the member's bytes: unnamed where the file system allows,
+ * else under a random name no other file has. Neither can collide with a
+ * member or with what an earlier, killed run left. */
+static int temp_file(int dir, const char *shown)
+{
+    int fd = openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600), tries;
+    if (fd >= 0)
+        return fd;
+    for (tries = 0; tries < 100; ++tries) {
+        random_name(pending_name);
+        fd = openat(dir, pending_name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            pending_dir = dir;
+            return fd;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    fail_errno("cannot create", shown);
+}
+
+/* Puts the finished file in place of leaf; the rename never follows a link
+ * and replaces an existing file in one step. */
+static void commit(int dir, int fd, const char *leaf, const char *shown)
+{
+    if (pending_dir < 0) {
+        char proc[32] = "/proc/self/fd/", digits[12], *d = digits + sizeof digits;
+        int tries, n = fd;
+        *--d = 0;
+        do
+            *--d = (char)('0' + n % 10);
+        while ((n /= 10) > 0);
+        strcat(proc, d);
+        for (tries = 0; tries < 100; ++tries) {
+            random_name(pending_name);
+            if (linkat(AT_FDCWD, proc, dir, pending_name, AT_SYMLINK_FOLLOW) == 0) {
+                pending_dir = dir;
+                break;
+            }
+            if (errno != EEXIST)
+                break;
+        }
+        if (pending_dir < 0)
+            fail_errno("cannot create", shown);
+    }
+    if (close(fd) != 0)
+        fail_errno("cannot write", shown);
+    if (renameat(dir, pending_name, dir, leaf) != 0)
+        fail_errno("cannot replace", shown);
+    pending_dir = -1;
+}
+
+/* Writes one member beside its final name and puts it in place only when
+ * its size and CRC-32 check out. */
+static void extract(
+    int base, const struct image *im, const struct member *m, struct inflater *z, mode_t umask_bits)
+{
+    char *path = strndup(m->name, m->name_len), *shown = escaped(m->name, m->name_len);
     const unsigned char *in = im->p + m->data;
-    unsigned char *out = 0;
-    const unsigned char *bytes = in;
     const char *leaf = 0;
-    static unsigned counter;
-    char digits[12];
-    int dir, fd, i;
-    unsigned c;
+    struct sink sink;
+    int dir;
 
     if (!path)
         fail(EXIT_DAMAGE, "out of memory", 0);
-    memcpy(path, m->name, m->name_len);
-    path[m->name_len] = 0;
-    say(1, "  ", path, "\n", (char *)0);
+    say(1, "  ", shown, "\n", (char *)0);
+    free(shown);
     if (m->dir) {
         close(walk(base, path, 1, 0));
         free(path);
@@ -378,34 +980,30 @@ static void extract(int base, const struct image *im, const struct member *m,
     if (!*leaf || strcmp(leaf, ".") == 0)
         fail(EXIT_DAMAGE, "unsafe member name refused", path);
 
-    for (i = 10, c = ++counter; i >= 0; --i, c /= 10)
-        digits[i] = (char)('0' + c % 10);
-    digits[11] = 0;
-    strcpy(pending_name, ".amxsfx-");
-    strcat(pending_name, digits);
-    fd = openat(dir, pending_name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        fail_errno("cannot create", path);
-    pending_dir = dir;
-
+    sink.fd = temp_file(dir, path);
+    sink.crc = 0;
+    sink.written = 0;
+    sink.size = m->usize;
+    sink.name = path;
+    released = (uintptr_t)in & ~((uintptr_t)getpagesize() - 1);
     if (m->method == 8) {
-        out = malloc(m->usize ? m->usize : 1);
-        if (!out)
-            fail(EXIT_DAMAGE, "out of memory for", path);
-        if (libdeflate_deflate_decompress(inflater, in, m->csize, out, m->usize, 0)
-            != LIBDEFLATE_SUCCESS)
-            fail(EXIT_DAMAGE, "damaged member data", path);
-        bytes = out;
+        z->sink = &sink;
+        inflate_member(z, in, m->csize);
+    } else {
+        uint64_t done, n;
+        for (done = 0; done < m->csize; done += n) {
+            n = m->csize - done < OUT_SIZE ? m->csize - done : OUT_SIZE;
+            sink_write(&sink, in + done, n);
+            release_to(in + done + n);
+        }
     }
-    if (libdeflate_crc32(0, bytes, m->usize) != m->crc)
+    if (sink.written != m->usize)
+        fail(EXIT_DAMAGE, "damaged member data, shorter than its size", path);
+    if (sink.crc != m->crc)
         fail(EXIT_DAMAGE, "CRC error", path);
-    write_all(fd, bytes, m->usize, path);
-    free(out);
-    if (fchmod(fd, (m->mode & 0777 ? m->mode & 0777 : 0644) & ~umask_bits) != 0 || close(fd) != 0)
+    if (fchmod(sink.fd, (m->mode & 0777 ? m->mode & 0777 : 0644) & ~umask_bits) != 0)
         fail_errno("cannot write", path);
-    if (renameat(dir, pending_name, dir, leaf) != 0)
-        fail_errno("cannot replace", path);
-    pending_dir = -1;
+    commit(dir, sink.fd, leaf, path);
     close(dir);
     free(path);
 }
@@ -417,12 +1015,12 @@ int main(int argc, char **argv)
     struct stat st;
     const char *folder_arg = 0;
     const unsigned char *h;
-    char *caption, *folder, *command;
-    uint64_t start, archive_start, pos, seen;
+    char *caption, *folder, *command, *p;
+    uint64_t start, archive_start, pos, count, seen;
     unsigned lengths[3];
     mode_t umask_bits;
-    int fd, base = -1, pass, i;
-    struct libdeflate_decompressor *inflater;
+    int fd, base, i;
+    struct inflater *inflater;
 
     if (argc > 0 && argv[0][0]) {
         const char *slash = strrchr(argv[0], '/');
@@ -467,38 +1065,39 @@ int main(int argc, char **argv)
 
     if (*caption)
         say(1, caption, "\n\n", (char *)0);
+    count = check_members(&im, &at, archive_start);
+
+    /* The header's folder was typed for Windows ("%temp%\setup"). */
+    for (p = folder; *p; ++p)
+        if (*p == '\\')
+            *p = '/';
     folder = folder_arg ? strdup(folder_arg) : expand(folder);
     if (folder && !*folder)
         folder = strdup(".");
     if (!folder)
         fail(EXIT_DAMAGE, "out of memory", 0);
+    base = open_path(AT_FDCWD, folder, 1, 0, folder);
+    trust_folder(base, folder);
+    say(1, "Extracting to ", escaped(folder, strlen(folder)), "\n", (char *)0);
 
     umask_bits = umask(0);
     umask(umask_bits);
-    inflater = libdeflate_alloc_decompressor();
-    if (!inflater)
+    inflater = malloc(sizeof *inflater);
+    if (inflater)
+        inflater->out = malloc(OUT_SIZE);
+    if (!inflater || !inflater->out)
         fail(EXIT_DAMAGE, "out of memory", 0);
-    /* Pass 0 checks every member, pass 1 writes them. */
-    for (pass = 0; pass < 2; ++pass) {
-        if (pass == 1) {
-            make_folder(folder);
-            base = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (base < 0)
-                fail_errno("cannot open the folder", folder);
-            say(1, "Extracting to ", folder, "\n", (char *)0);
+    for (pos = at.start, seen = 0; seen < count; ++seen) {
+        struct member m;
+        read_member(&im, &at, archive_start, &pos, &m);
+        if (m.link) {
+            char *shown = escaped(m.name, m.name_len);
+            say(1, "  link not extracted: ", shown, "\n", (char *)0);
+            free(shown);
+        } else {
+            extract(base, &im, &m, inflater, umask_bits);
         }
-        for (pos = at.start, seen = 0; pos < at.records_pos; ++seen) {
-            struct member m;
-            read_member(&im, &at, archive_start, &pos, &m);
-            if (pass == 1 && m.link)
-                say(1, "  link not extracted: ", strndup(m.name, m.name_len), "\n", (char *)0);
-            else if (pass == 1)
-                extract(base, &im, &m, inflater, umask_bits);
-        }
-        if (seen < at.entries || (seen - at.entries) % 65536 != 0)
-            fail(EXIT_DAMAGE, "damaged archive", "member count does not match");
     }
-    libdeflate_free_decompressor(inflater);
 
     if (*command) {
         if (fchdir(base) != 0)

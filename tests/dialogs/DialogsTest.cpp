@@ -43,6 +43,20 @@ private:
         return (m_dir / name / (name + ".zip")).string();
     }
 
+    // An environment variable set for one test.
+    struct EnvFor
+    {
+        const char *name;
+        QByteArray old;
+        EnvFor(const char *name, const std::string &value)
+            : name(name)
+            , old(qgetenv(name))
+        {
+            qputenv(name, QByteArray::fromStdString(value));
+        }
+        ~EnvFor() { qputenv(name, old); }
+    };
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -56,6 +70,11 @@ private Q_SLOTS:
         link.archive = m_archive;
         ScriptedPrompter prompter;
         RecordingShell shell;
+        // A desktop with a terminal program: the test runs in it.
+        m_dir.createFile("terminal/x-terminal-emulator", "#!/bin/sh\n");
+        std::filesystem::permissions(
+            m_dir / "terminal/x-terminal-emulator", std::filesystem::perms::owner_all);
+        EnvFor path("PATH", (m_dir / "terminal").string());
         TEXEForm form;
         form.setLink(link);
         form.show();
@@ -64,17 +83,17 @@ private Q_SLOTS:
         prompter.answerQuestion(true);
         form.Button1->click();
         const QString output = QString::fromStdString((m_dir / "big/big.EXE").string());
+        // Real line breaks: a label shows no carriage return.
         QCOMPARE(prompter.texts(),
-            QStringList { "'" + output + "' has been created from \r'"
+            QStringList { "'" + output + "' has been created from \n'"
                 + QString::fromStdString(m_archive)
-                + "'.\rBefore distributing the EXE file, please be sure to test it in all target "
-                  "enviroments.\r\rDo you want to test it now?" });
+                + "'.\nBefore distributing the EXE file, please be sure to test it in all target "
+                  "enviroments.\n\nDo you want to test it now?" });
         QVERIFY(form.isHidden());
         QCOMPARE(std::filesystem::file_size(output.toStdString()),
             std::filesystem::file_size(std::string(AMX_BIN_DIR) + "/ROVURA.DAT") + 18
                 + std::filesystem::file_size(m_archive));
-        QVERIFY(shell.calls().size() == 1
-            && (shell.calls()[0].target == output || shell.calls()[0].args.contains(output)));
+        QVERIFY(shell.calls().size() == 1 && shell.calls()[0].args.contains(output));
 
         // Shown again: the boxes start empty; an archive named like its output is refused.
         form.show();
@@ -86,6 +105,37 @@ private Q_SLOTS:
         QCOMPARE(prompter.shown()[0].kind, QStringLiteral("notice"));
         QVERIFY(form.isVisible());
         form.close();
+    }
+
+    // Without a terminal program the test run's output goes to the operation log.
+    void selfExtractorTestedWithoutATerminal()
+    {
+        FakeMainWindow link;
+        link.archive = zipFiles(m_dir / "log/setup.zip", { { "note.txt", "note" } });
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        EnvFor path("PATH", m_dir.createDir("no-terminal").string());
+        EnvFor temp("TMPDIR", m_dir.createDir("log/tmp").string());
+        TEXEForm form;
+        form.setLink(link);
+        form.show();
+        form.Edit2->setText(QStringLiteral("Setup"));
+        form.Edit3->setText(QStringLiteral("echo ran; exit 3"));
+        prompter.answerQuestion(true);
+        form.Button1->click();
+
+        QTRY_VERIFY_WITH_TIMEOUT(!link.msg.lines().isEmpty()
+                && link.msg.lines().last() == QStringLiteral("setup.EXE ended with exit code 3."),
+            60000);
+        const QStringList lines = link.msg.lines();
+        QCOMPARE(
+            lines.first(), "Testing " + QString::fromStdString((m_dir / "log/setup.EXE").string()));
+        QVERIFY(lines.contains(QStringLiteral("Setup")));
+        QVERIFY(lines.contains(QStringLiteral("  note.txt")));
+        QVERIFY(lines.contains(QStringLiteral("ran")));
+        QVERIFY(link.msg.isVisible() && link.viewLastOutput.isEnabled());
+        QVERIFY(shell.calls().empty());
+        link.msg.close();
     }
 
     void gaugeFollowsARealExtraction()
