@@ -15,23 +15,41 @@ foreach(size 16 32 48 64 128 256)
     install(FILES ${CMAKE_SOURCE_DIR}/data/icons/ambermox-${size}.png
         DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ambermox.png)
 endforeach()
+install(FILES ${AMX_MAN_PAGES} DESTINATION share/man/man1)
+# A native package: its changelog is changelog.gz, not changelog.Debian.gz.
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright ${AMX_DEB_DIR}/changelog.gz
+    DESTINATION share/doc/ambermox)
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/ambermox.lintian-overrides
+    DESTINATION share/lintian/overrides RENAME ambermox)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ambermox)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Ambermox developers <ambermox@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Desktop ZIP archive manager")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Open, create and extract ZIP archives; Extract Here, Extract to subfolder\nand Save to ZIP from the file manager.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop ZIP archive manager")
+# No double quotes: CPack writes the text into CPackConfig.cmake unescaped.
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Ambermox opens a ZIP archive in a window and shows its members in a
+sortable list, where they are added, extracted, deleted and viewed. It
+adds Extract Here, Extract to subfolder and Save to ZIP to the file
+manager's menus, and builds self-extracting archives for Linux.
+
+The ambermox command lists, tests, extracts, adds and deletes members
+from scripts, without a window or a display.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ambermox.example.org/)
 # The Qt, libdeflate and zlib packages the program and its two libraries
 # link, as dpkg-shlibdeps finds them; the platform and SVG plug-ins are
 # loaded by Qt at run time, so no linker sees them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils")
+# Qt's Wayland plug-in runs the windows natively on a Wayland desktop;
+# without it Qt falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, desktop-file-utils")
+# No ldconfig in the maintainer scripts: the libraries are private.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebNoLdconfig.cmake)
 include(CPack)

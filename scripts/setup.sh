@@ -13,6 +13,8 @@ packages=(
     adwaita-icon-theme shared-mime-info xvfb xauth
     # checks the written desktop entries
     desktop-file-utils
+    # checks the Debian package and its manual pages
+    lintian man-db bsdextrautils
     # peers the tests and benchmarks compare with
     zip unzip 7zip p7zip-full libarchive-tools python3 fastjar time
 )

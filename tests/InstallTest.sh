@@ -10,8 +10,16 @@ root=$dest/usr
 for f in bin/ambermox bin/ambermox-gui lib/ambermox/libamxzip.so lib/ambermox/libamxunz.so lib/ambermox/ROVURA.DAT \
     share/ambermox/help/index.html "share/ambermox/Visit Ambermox's Home Page.url" \
     share/applications/ambermox.desktop share/metainfo/org.example.ambermox.metainfo.xml \
-    share/icons/hicolor/scalable/apps/ambermox.svg share/icons/hicolor/48x48/apps/ambermox.png; do
+    share/icons/hicolor/scalable/apps/ambermox.svg share/icons/hicolor/48x48/apps/ambermox.png \
+    share/man/man1/ambermox.1.gz share/man/man1/ambermox-gui.1.gz \
+    share/doc/ambermox/copyright share/doc/ambermox/changelog.gz share/lintian/overrides/ambermox; do
     [[ -e $root/$f ]] || { echo "not installed: $f"; exit 1; }
+done
+# man reads the installed pages: each names its program and lists its commands.
+for page in ambermox ambermox-gui; do
+    text=$(MANWIDTH=80 man -l "$root/share/man/man1/$page.1.gz" 2>&1 | col -b)
+    grep -q "^NAME" <<<"$text" && grep -q "^ *$page --version" <<<"$text" \
+        || { echo "manual page $page:"; echo "$text"; exit 1; }
 done
 desktop-file-validate "$root/share/applications/ambermox.desktop"
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -158,8 +159,8 @@ TEST(ScriptVerbs, RefusalsExitTwoAndLeaveTheArchiveAlone)
         EXPECT_NE(entry.path().filename().string()[0], '.') << "no temporary file left";
 }
 
-// The README's table shows the very forms --help shows.
-TEST(ScriptVerbs, HelpMatchesTheReadme)
+// The README's table and the manual pages show the very forms --help shows.
+TEST(ScriptVerbs, HelpMatchesTheReadmeAndTheManualPages)
 {
     RunResult help = amx({ "--help" });
     ASSERT_EQ(help.exitCode, 0);
@@ -177,4 +178,24 @@ TEST(ScriptVerbs, HelpMatchesTheReadme)
     }
     EXPECT_EQ(inHelp, inReadme);
     EXPECT_EQ(inHelp.size(), 12u) << help.out;
+
+    // A page's forms are the tags of its COMMANDS section, in roff.
+    for (const std::string page : { "ambermox", "ambermox-gui" }) {
+        std::ifstream man(std::string(AMX_MAN_DIR) + "/" + page + ".1");
+        ASSERT_TRUE(man) << page;
+        std::set<std::string> inPage;
+        bool inCommands = false, tag = false;
+        for (std::string line; std::getline(man, line);) {
+            if (line.rfind(".SH", 0) == 0)
+                inCommands = line == ".SH COMMANDS";
+            else if (tag) {
+                // "\fBambermox\-gui\fR \fB\-l\fR ..." is "ambermox -l ..."
+                std::string form = std::regex_replace(line, std::regex(R"(\\f[BIR])"), "");
+                form = std::regex_replace(form, std::regex(R"(\\-)"), "-");
+                inPage.insert("ambermox" + form.substr(std::min(page.size(), form.size())));
+            }
+            tag = inCommands && line == ".TP";
+        }
+        EXPECT_EQ(inPage, inHelp) << page;
+    }
 }
