@@ -3,6 +3,7 @@
 #include "widgets/StatusLamp.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -63,6 +64,25 @@ void StatusProgress::end()
     m_active = false;
 }
 
+void StatusProgress::waiting(const QString &archive)
+{
+    if (!m_active && !m_waitingAlone) {
+        m_text1 = m_line.SPanel1->text();
+        m_waitingAlone = true;
+    }
+    m_line.SPanel1->setText(QStringLiteral("Waiting for another program to finish writing \"%1\"")
+                                .arg(QFileInfo(archive).fileName()));
+    settle();
+}
+
+void StatusProgress::endWaiting()
+{
+    if (!m_waitingAlone)
+        return;
+    m_line.SPanel1->setText(m_text1);
+    m_waitingAlone = false;
+}
+
 void StatusProgress::progress(ProgressType type, const QString &verb, const std::string &name)
 {
     switch (type) {
@@ -74,6 +94,9 @@ void StatusProgress::progress(ProgressType type, const QString &verb, const std:
         break;
     case ProgressType::ProgressEnd:
         batchEnd();
+        break;
+    case ProgressType::ProgressWait:
+        waiting(QString::fromStdString(name));
         break;
     }
 }
