@@ -56,6 +56,7 @@ void StatusProgress::batchEnd()
 void StatusProgress::end()
 {
     m_line.SPanel1->setText(m_text1);
+    m_line.SPanel1->setToolTip({});
     m_line.SPanel2->setText(m_text2);
     m_line.SPanel2->show();
     m_line.ProgressBar1->hide();
@@ -70,13 +71,17 @@ void StatusProgress::waiting(const QString &archive)
         m_text1 = m_line.SPanel1->text();
         m_waitingAlone = true;
     }
-    m_line.SPanel1->setText(QStringLiteral("Waiting for another program to finish writing \"%1\"")
-                                .arg(QFileInfo(archive).fileName()));
+    // Short enough for the panel; the whole sentence and path in its tip.
+    m_line.SPanel1->setText(
+        QStringLiteral("Waiting for another program: \"%1\"").arg(QFileInfo(archive).fileName()));
+    m_line.SPanel1->setToolTip(
+        QStringLiteral("Waiting for another program to finish writing \"%1\"").arg(archive));
     settle();
 }
 
 void StatusProgress::endWaiting()
 {
+    m_line.SPanel1->setToolTip({});
     if (!m_waitingAlone)
         return;
     m_line.SPanel1->setText(m_text1);

@@ -179,7 +179,7 @@ private Q_SLOTS:
         form.Button1->click();
         ::close(held);
         const QString name = QFileInfo(QString::fromStdString(m_link->archive)).fileName();
-        QCOMPARE(shown, "Waiting for another program to finish writing \"" + name + "\"");
+        QCOMPARE(shown, "Waiting for another program: \"" + name + "\"");
         QCOMPARE(readFile(m_link->archive), before);
         QVERIFY(!form.isVisible() && m_link->reloads == 1);
         QCOMPARE(m_link->SPanel1.text(), QStringLiteral("No file(s) selected."));
