@@ -23,10 +23,13 @@ int waitsOfSecondWriter(const std::string &archive, Method method)
 {
     int waits = 0;
     try {
-        amx::ArchiveLock second(AT_FDCWD, archive, [&] {
-            ++waits;
-            throw amx::Cancelled();
-        }, method);
+        amx::ArchiveLock second(
+            AT_FDCWD, archive,
+            [&] {
+                ++waits;
+                throw amx::Cancelled();
+            },
+            method);
     } catch (const amx::Cancelled &) {
     }
     return waits;
@@ -42,7 +45,11 @@ TEST(ArchiveLockTest, SecondWriterWaits)
             if (exists)
                 dir.createFile("a.zip", "PK");
             {
-                amx::ArchiveLock first(AT_FDCWD, archive, [] { FAIL() << "nobody else writes"; },
+                amx::ArchiveLock first(
+                    AT_FDCWD, archive,
+                    [] {
+                        FAIL() << "nobody else writes";
+                    },
                     method);
                 EXPECT_EQ(waitsOfSecondWriter(archive, method), 1);
             }
