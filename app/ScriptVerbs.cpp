@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -69,11 +70,19 @@ public:
                 std::fflush(m_out);
             std::fprintf(code == 0 ? m_out : m_err, "%s\n", text.c_str());
         };
-        if (!m_tty)
-            return;
-        engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &,
+        // A verb waits for another writer of its archive only so long, then fails.
+        engine.WriterWaitSeconds = kVerbWriterWaitSeconds;
+        engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name,
                                 int64_t size) {
-            if (type == ProgressType::ProgressNewFile && size == 0)
+            if (type == ProgressType::ProgressWait) {
+                if (!std::exchange(m_toldWait, true)) {
+                    clearProgress();
+                    std::fprintf(
+                        m_err, "waiting for another program to finish writing %s\n", name.c_str());
+                }
+                return;
+            }
+            if (!m_tty || (type == ProgressType::ProgressNewFile && size == 0))
                 return;
             if (type == ProgressType::ProgressStep)
                 m_done += 32768;
@@ -111,6 +120,7 @@ private:
     std::FILE *m_err;
     bool m_tty;
     bool m_shown = false;
+    bool m_toldWait = false;
     uint64_t m_total = 0;
     uint64_t m_done = 0;
     std::chrono::steady_clock::time_point m_start;

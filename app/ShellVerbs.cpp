@@ -93,6 +93,7 @@ int saveToZip(const QString &folder, Problems &problems)
         engine.AddOptions = { AddOptsEnum::AddDirNames, AddOptsEnum::AddRecurseDirs,
             AddOptsEnum::AddHiddenFiles };
         engine.AddCompLevel = 9;
+        engine.WriterWaitSeconds = kVerbWriterWaitSeconds;
         engine.FSpecArgs = { "*.*" };
         if (!QDir::setCurrent(folder)) {
             problems.add("Could not find the folder \"" + folder.toStdString() + "\".");

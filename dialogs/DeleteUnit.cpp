@@ -6,6 +6,7 @@
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,6 +44,13 @@ TDeleteForm::TDeleteForm()
 
     ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
         ZipEngine1Message(sender, code, message);
+    };
+    // A delete shows no progress, only that it waits for another program
+    // writing the archive; Cancel then stops the wait.
+    ZipEngine1.OnProgress = [this](
+                                TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+        if (type == ProgressType::ProgressWait && m_link)
+            m_link->operations().progress().waiting(QString::fromStdString(name));
     };
 
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button1Click));
@@ -84,7 +92,21 @@ void TDeleteForm::Edit1Change()
 
 void TDeleteForm::Button2Click()
 {
+    if (ZipEngine1.ZipLibBusy) {
+        ZipEngine1.CancelRequested = true;
+        return;
+    }
     close();
+}
+
+void TDeleteForm::closeEvent(QCloseEvent *event)
+{
+    if (ZipEngine1.ZipLibBusy) {
+        ZipEngine1.CancelRequested = true;
+        event->ignore();
+        return;
+    }
+    AmxDialog::closeEvent(event);
 }
 
 void TDeleteForm::Button1Click()
@@ -109,6 +131,8 @@ void TDeleteForm::Button1Click()
     } catch (...) {
         failure = std::current_exception();
     }
+    if (m_link)
+        m_link->operations().progress().endWaiting();
     close();
     if (m_link)
         m_link->loadFileList();

@@ -46,6 +46,12 @@ public:
     void Button2Click();
     void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
 
+protected:
+    // While a delete waits for another writer, Esc and the frame's close
+    // button stop the wait as Cancel does; the dialog closes when it returns.
+    void escapePressed() override { Button2Click(); }
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     MainWindowLink *m_link = nullptr;
 };

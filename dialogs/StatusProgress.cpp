@@ -3,6 +3,7 @@
 #include "widgets/StatusLamp.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -55,12 +56,36 @@ void StatusProgress::batchEnd()
 void StatusProgress::end()
 {
     m_line.SPanel1->setText(m_text1);
+    m_line.SPanel1->setToolTip({});
     m_line.SPanel2->setText(m_text2);
     m_line.SPanel2->show();
     m_line.ProgressBar1->hide();
     m_line.LedOn->setLit(true);
     m_line.LedOff->setLit(false);
     m_active = false;
+}
+
+void StatusProgress::waiting(const QString &archive)
+{
+    if (!m_active && !m_waitingAlone) {
+        m_text1 = m_line.SPanel1->text();
+        m_waitingAlone = true;
+    }
+    // Short enough for the panel; the whole sentence and path in its tip.
+    m_line.SPanel1->setText(
+        QStringLiteral("Waiting for another program: \"%1\"").arg(QFileInfo(archive).fileName()));
+    m_line.SPanel1->setToolTip(
+        QStringLiteral("Waiting for another program to finish writing \"%1\"").arg(archive));
+    settle();
+}
+
+void StatusProgress::endWaiting()
+{
+    m_line.SPanel1->setToolTip({});
+    if (!m_waitingAlone)
+        return;
+    m_line.SPanel1->setText(m_text1);
+    m_waitingAlone = false;
 }
 
 void StatusProgress::progress(ProgressType type, const QString &verb, const std::string &name)
@@ -74,6 +99,9 @@ void StatusProgress::progress(ProgressType type, const QString &verb, const std:
         break;
     case ProgressType::ProgressEnd:
         batchEnd();
+        break;
+    case ProgressType::ProgressWait:
+        waiting(QString::fromStdString(name));
         break;
     }
 }

@@ -37,6 +37,11 @@ public:
     void file(const QString &verb, const QString &name);
     void batchEnd();
     void end();
+    // Another program writes the archive and the operation waits: says so in
+    // the left panel and lets events run, so that the user can interrupt.
+    // Outside begin() and end(), endWaiting() puts the panel's text back.
+    void waiting(const QString &archive);
+    void endWaiting();
 
     // One OnProgress event of an engine, mapped to the calls above.
     void progress(ProgressType type, const QString &verb, const std::string &name);
@@ -51,4 +56,5 @@ private:
     StatusBarCounter m_counter;
     QString m_text1, m_text2;
     bool m_active = false;
+    bool m_waitingAlone = false; // waiting shown without begin()
 };

@@ -76,6 +76,9 @@ int32_t TZipEngine::libraryCallback(const AmxCallbackRecord &record)
             if (OnProgress)
                 OnProgress(*this, ProgressType::ProgressEnd, " ", 0);
             break;
+        case AMX_ACTION_WAIT:
+            waitingForWriter(recordText(record));
+            break;
         case AMX_ACTION_MESSAGE:
             if (isFailureMessage(record.errorCode))
                 ++FailureCount;
@@ -91,4 +94,21 @@ int32_t TZipEngine::libraryCallback(const AmxCallbackRecord &record)
         return -1;
     }
     return CancelRequested ? -1 : 0;
+}
+
+void TZipEngine::waitingForWriter(const std::string &archive)
+{
+    if (OnProgress)
+        OnProgress(*this, ProgressType::ProgressWait, archive, 0);
+    if (WriterWaitSeconds <= 0 || CancelRequested)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (!m_waitStart)
+        m_waitStart = now;
+    else if (now - *m_waitStart >= std::chrono::seconds(WriterWaitSeconds)) {
+        notice("Another program is still writing " + archive + "; gave up after "
+            + std::to_string(WriterWaitSeconds)
+            + (WriterWaitSeconds == 1 ? " second." : " seconds."));
+        CancelRequested = true;
+    }
 }

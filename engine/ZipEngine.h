@@ -5,10 +5,12 @@
 #include "EngineError.h"
 #include "format/AmxBlocks.h"
 
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,7 +80,18 @@ struct ZipDirEntry
     bool isUtf8() const { return Flag & 0x0800; }
 };
 
-enum class ProgressType { ProgressNewFile = 0, ProgressStep = 1, ProgressEnd = 2 };
+enum class ProgressType {
+    ProgressNewFile = 0,
+    ProgressStep = 1,
+    ProgressEnd = 2,
+    // An add or delete waits for another program to finish writing the
+    // archive (Filename: the archive); repeated while it waits. Cancelling
+    // then leaves the archive as the other program made it.
+    ProgressWait = 3
+};
+
+// How long the command-line verbs wait for another writer of their archive.
+inline constexpr int kVerbWriterWaitSeconds = 30;
 
 // A real name made safe to pass as a specification: the libraries read '*'
 // and '?' as wildcards and a backslash as their escape, so each is escaped.
@@ -130,6 +143,10 @@ public:
     // Library messages that reported a failure during the last Test.
     int32_t FailureCount = 0;
     int32_t AddCompLevel = 9;
+    // How long Add and Delete wait for another program writing the same
+    // archive before they give up with a notice naming it; 0 waits until
+    // cancelled.
+    int WriterWaitSeconds = 0;
 
     TNotifyEvent OnDirUpdate;
     TProgressEvent OnProgress;
@@ -198,5 +215,7 @@ private:
     void runZipLibrary(bool deleting);
     static int32_t AMX_STDCALL libraryCallbackEntry(AmxCallbackRecord *record) noexcept;
     int32_t libraryCallback(const AmxCallbackRecord &record);
+    void waitingForWriter(const std::string &archive);
     std::exception_ptr m_handlerError; // thrown by an event handler inside a library call
+    std::optional<std::chrono::steady_clock::time_point> m_waitStart; // of this Add or Delete
 };

@@ -348,6 +348,7 @@ void TZipEngine::runZipLibrary(bool deleting)
         // show the files of an earlier one as processed.
         SuccessCount = 0;
         m_handlerError = nullptr;
+        m_waitStart.reset();
         LibraryUse use(zipSlot());
         if (!use.acquire(*this))
             return;

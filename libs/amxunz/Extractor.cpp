@@ -4,6 +4,7 @@
 #include "common/ArchiveReader.h"
 #include "common/Codec.h"
 #include "common/FileUtil.h"
+#include "common/LinkTarget.h"
 #include "common/Pipeline.h"
 #include "format/Wildcard.h"
 #include "format/ZipFormat.h"
@@ -721,12 +722,17 @@ void Extractor::finish(ExtractJob &job)
 }
 
 // Links come last, so no member of this archive is ever written through one.
+// Each target is followed through the links already made, this run's and
+// those found in the base folder, so that a chain of links each harmless on
+// its own cannot lead out.
 void Extractor::createLinks()
 {
+    const PathLookup lookup = lookupBelow(m_opt.base);
     for (const DeferredLink &l : m_links) {
         std::vector<std::string> parent(l.parts.begin(), l.parts.end() - 1);
-        if (!linkStaysInside(parent, l.target)) {
-            m_rep.problem(ZipError::UnsafeLink, l.display + " -> " + l.target);
+        if (LinkEnd end = checkNewLink(parent, l.target, lookup); end != LinkEnd::Inside) {
+            m_rep.problem(end == LinkEnd::Loop ? ZipError::LinkLoop : ZipError::UnsafeLink,
+                l.display + " -> " + l.target);
             continue;
         }
         try {

@@ -33,25 +33,6 @@ std::vector<std::string> safeComponents(std::string_view name, bool &changed)
     return parts;
 }
 
-bool linkStaysInside(const std::vector<std::string> &parent, std::string_view target)
-{
-    if (target.empty() || target.front() == '/' || target.find('\0') != std::string_view::npos)
-        return false;
-    size_t depth = parent.size();
-    bool escapes = false;
-    forEachPathPart(target, [&](std::string_view part) {
-        if (part != "..")
-            ++depth;
-        else if (depth == 0)
-            escapes = true;
-        else
-            --depth;
-    });
-    if (escapes)
-        return false;
-    return true;
-}
-
 std::string joinPath(const std::vector<std::string> &parts, size_t count)
 {
     std::string out;

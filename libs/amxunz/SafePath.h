@@ -13,10 +13,6 @@ namespace amx {
 // are dropped. `changed` tells whether anything had to be neutralised.
 std::vector<std::string> safeComponents(std::string_view name, bool &changed);
 
-// Whether a link in folder `parent` (components from the base) pointing to
-// `target` stays inside the base folder.
-bool linkStaysInside(const std::vector<std::string> &parent, std::string_view target);
-
 std::string joinPath(const std::vector<std::string> &parts, size_t count);
 
 // Whether the system can make a path of these components: none longer than

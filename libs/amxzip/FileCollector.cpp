@@ -1,6 +1,7 @@
 #include "FileCollector.h"
 
 #include "common/FileUtil.h"
+#include "common/LinkTarget.h"
 #include "common/PathParts.h"
 #include "format/Wildcard.h"
 
@@ -149,7 +150,7 @@ private:
             };
             if (statAt(dir.empty() ? "." : dir, st) && S_ISDIR(st.st_mode)) {
                 ancestors.emplace_back(st.st_dev, st.st_ino);
-                walk(dir, pattern, ancestors);
+                walkFrom(dir, pattern, ancestors);
             }
             if (m_out.sources.size() == before)
                 m_rep.problem(ZipError::NotMatched, spec);
@@ -176,7 +177,7 @@ private:
             if (m_opt.recurse) {
                 m_out.walkedDirs.push_back(dir);
                 std::vector<std::pair<dev_t, ino_t>> ancestors { { st.st_dev, st.st_ino } };
-                walk(dir, "*", ancestors);
+                walkFrom(dir, "*", ancestors);
             }
         } else if (S_ISREG(st.st_mode)) {
             add(path, st);
@@ -185,9 +186,28 @@ private:
         }
     }
 
-    // dir is "" for the current directory or ends with '/'.
-    void walk(const std::string &dir, const std::string &pattern,
+    // A path the user named is taken as given, a link included. Inside the
+    // folder it names, a link is followed only where it stays in that folder:
+    // a link out of it (to the home folder, say) would pack files the user
+    // never chose; it is skipped with a message naming it.
+    void walkFrom(const std::string &top, const std::string &pattern,
         std::vector<std::pair<dev_t, ino_t>> &ancestors)
+    {
+        Fd topFd(::openat(
+            m_opt.base, top.empty() ? "." : top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!topFd.valid()) {
+            m_rep.problem(ZipError::NotReadable, top.empty() ? "." : top);
+            return;
+        }
+        const PathLookup lookup = lookupBelow(topFd.get());
+        walk(top, pattern, ancestors, lookup, {});
+    }
+
+    // dir is "" for the current directory or ends with '/'; `at` is where it
+    // really lies below the folder the walk started from.
+    void walk(const std::string &dir, const std::string &pattern,
+        std::vector<std::pair<dev_t, ino_t>> &ancestors, const PathLookup &lookup,
+        const std::vector<std::string> &at)
     {
         Fd fd(::openat(
             m_opt.base, dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -197,16 +217,16 @@ private:
             return;
         }
         fd.release(); // the stream owns it now
-        std::vector<std::string> names;
+        std::vector<std::pair<std::string, unsigned char>> names;
         while (dirent *e = readdir(d.get())) {
             std::string n = e->d_name;
             if (n != "." && n != "..")
-                names.push_back(std::move(n));
+                names.emplace_back(std::move(n), e->d_type);
         }
         d.reset();
         std::sort(names.begin(), names.end());
         bool all = pattern == "*";
-        for (const std::string &name : names) {
+        for (const auto &[name, type] : names) {
             if (!m_opt.hidden && isHidden(name))
                 continue;
             std::string path = dir + name;
@@ -217,9 +237,14 @@ private:
                 m_rep.problem(ZipError::NotReadable, path);
                 continue;
             }
-            if (S_ISDIR(st.st_mode)) {
-                if (!m_opt.recurse)
-                    continue;
+            const bool folder = S_ISDIR(st.st_mode);
+            // The archive itself is left out silently, also through a link.
+            if (isSelf(st) || (folder ? !m_opt.recurse : !wildcardMatch(pattern, name, false)))
+                continue;
+            std::vector<std::string> where = at;
+            if (!stepInto(path, name, type, lookup, where))
+                continue;
+            if (folder) {
                 auto id = std::make_pair(st.st_dev, st.st_ino);
                 if (std::find(ancestors.begin(), ancestors.end(), id) != ancestors.end()) {
                     m_rep.problem(ZipError::LinkLoop, path);
@@ -229,15 +254,40 @@ private:
                     add(path + "/", st);
                 m_out.walkedDirs.push_back(path + "/");
                 ancestors.push_back(id);
-                walk(path + "/", pattern, ancestors);
+                walk(path + "/", pattern, ancestors, lookup, where);
                 ancestors.pop_back();
             } else if (S_ISREG(st.st_mode)) {
-                if (wildcardMatch(pattern, name, false))
-                    add(path, st);
-            } else if (wildcardMatch(pattern, name, false)) {
+                add(path, st);
+            } else {
                 m_rep.problem(ZipError::NotReadable, path + " (not a regular file)");
             }
         }
+    }
+
+    // Moves `where` to the entry `name` of that folder: down one level, or
+    // where the entry leads when it is a link. False, with a message, for a
+    // link out of the walk's folder.
+    bool stepInto(const std::string &path, const std::string &name, unsigned char type,
+        const PathLookup &lookup, std::vector<std::string> &where)
+    {
+        bool link = type == DT_LNK;
+        struct stat st
+        {
+        };
+        if (type == DT_UNKNOWN)
+            link = ::fstatat(m_opt.base, path.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISLNK(st.st_mode);
+        where.push_back(name);
+        if (!link)
+            return true;
+        const std::string target = lookup(where).target;
+        where.pop_back();
+        const LinkEnd end = followLink(where, target, lookup);
+        if (end == LinkEnd::Inside)
+            return true;
+        m_rep.problem(end == LinkEnd::Loop ? ZipError::LinkLoop : ZipError::UnsafeLink,
+            path + " -> " + target);
+        return false;
     }
 
     const AddOptions &m_opt;

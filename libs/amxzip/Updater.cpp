@@ -1,5 +1,6 @@
 #include "Updater.h"
 
+#include "ArchiveLock.h"
 #include "ArchiveWriter.h"
 #include "FileCollector.h"
 #include "common/ArchiveReader.h"
@@ -502,10 +503,20 @@ bool fileNewer(const Source &src, const Entry &e)
     return t > e.mtime;
 }
 
+// Held by every rewrite from before the old directory is read until the new
+// archive is in place (and, for a move, its sources are gone).
+ArchiveLock lockArchive(const AddOptions &o, Reporter &rep)
+{
+    return ArchiveLock(o.base, o.archive, [&] {
+        rep.waiting(o.archive);
+    });
+}
+
 } // namespace
 
 int32_t addFiles(const AddOptions &o, Reporter &rep)
 {
+    ArchiveLock lock = lockArchive(o, rep);
     OldArchive old = openOld(o);
     Collection found = collectSources(o, old.st, rep);
     if (found.sources.empty()) {
@@ -551,6 +562,7 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
 
 int32_t deleteMembers(const AddOptions &o, Reporter &rep)
 {
+    ArchiveLock lock = lockArchive(o, rep);
     OldArchive old = openOld(o);
     if (!old.reader)
         throw ZipFailure(ZipError::ArchiveOpen, o.archive);

@@ -51,6 +51,11 @@ void Reporter::endFile()
     call(AMX_ACTION_END, 0, 0, {});
 }
 
+void Reporter::waiting(const std::string &archive)
+{
+    call(AMX_ACTION_WAIT, 0, 0, archive);
+}
+
 void Reporter::info(const std::string &line)
 {
     if (m_verbose)

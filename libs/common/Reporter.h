@@ -26,6 +26,8 @@ public:
     // bytes goes from `before` to `after`.
     void progress(uint64_t before, uint64_t after);
     void endFile();
+    // Tells that the call waits for another writer of this archive.
+    void waiting(const std::string &archive);
     // A line shown only in verbose mode.
     void info(const std::string &line);
     void problem(ZipError code, const std::string &detail);

@@ -23,7 +23,7 @@ const ErrorText errorTexts[] = {
     { ZipError::Unsupported, "skipping: %s" },
     { ZipError::Encrypted, "skipping: %s (encrypted, not supported)" },
     { ZipError::UnsafePath, "warning: unsafe path neutralised: %s" },
-    { ZipError::UnsafeLink, "skipping: %s (link target leaves the base folder)" },
+    { ZipError::UnsafeLink, "skipping: %s (link target leaves the folder)" },
     { ZipError::Exists, "skipping: %s (file exists)" },
     { ZipError::WriteFailed, "write error (disk full?): %s" },
     { ZipError::CreateFailed, "cannot create %s" },

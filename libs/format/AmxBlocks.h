@@ -40,7 +40,12 @@ enum {
     AMX_ACTION_NEW_FILE = 1, /* text: member or file name, fileSize/fileSizeHigh: its size */
     AMX_ACTION_STEP = 2, /* 32 KiB of data processed */
     AMX_ACTION_END = 3, /* the current file is done */
-    AMX_ACTION_MESSAGE = 4 /* text: one line, errorCode: 0 for information */
+    AMX_ACTION_MESSAGE = 4, /* text: one line, errorCode: 0 for information */
+    /* Another program is writing the archive and this call waits for it to
+     * finish; repeated every tenth of a second or so while it waits. text: the
+     * archive's name. Answering -1 stops waiting (and the call, which then
+     * leaves the archive unchanged). */
+    AMX_ACTION_WAIT = 6
 };
 
 /*

@@ -133,6 +133,29 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     EXPECT_TRUE(has(missing.out, "name not matched")) << missing.out;
 }
 
+// Two links, each inside on its own, lead out together: the second is
+// skipped and named, and nothing beside the folder is touched.
+TEST(ScriptVerbs, ExtractRefusesALinkChainOut)
+{
+    TestDir dir;
+    const char *script = R"(
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1], 'w') as z:
+    for name, target in (('a/b/c/up', '../../..'), ('z', 'a/b/c/up/../..')):
+        zi = zipfile.ZipInfo(name)
+        zi.create_system, zi.external_attr = 3, 0o120777 << 16
+        z.writestr(zi, target)
+)";
+    ASSERT_EQ(python(script, { (dir / "chain.zip").string() }).exitCode, 0);
+    RunResult r = amx({ "-x", "chain.zip", "-o", "x/out" }, dir.str());
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_TRUE(has(r.out, "skipping: z -> a/b/c/up/../.. (link target leaves the folder)"))
+        << r.out;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "x/out/a/b/c/up"));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir / "x/out/z")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "x"), {}), 1);
+}
+
 TEST(ScriptVerbs, RefusalsExitTwoAndLeaveTheArchiveAlone)
 {
     TestDir dir;

@@ -136,6 +136,14 @@ private Q_SLOTS:
             << "-ad"
             << "src" << 0
             << QStringList { "zip:src.zip:.hidden a/ a/readme.txt b/ b/readme.txt old.txt" };
+        // A link is followed while it stays inside the folder; one out of it
+        // (to a home folder, say) is skipped and named, its files never packed.
+        QTest::newRow("save to zip skips a link out of the folder")
+            << QStringList { "home/secret.txt=s", "link:src/home:../home", "link:src/c:a" } << "-ad"
+            << "src" << 1
+            << QStringList {
+                   "zip:src.zip:.hidden a/ a/readme.txt b/ b/readme.txt c/ c/readme.txt"
+               };
         QTest::newRow("save to zip of a missing folder")
             << QStringList() << "-ad"
             << "nothing" << 2 << QStringList { "!nothing.zip" };

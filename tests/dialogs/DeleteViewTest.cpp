@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -25,6 +26,11 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextCursor>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace amxtest;
 
@@ -146,6 +152,37 @@ private Q_SLOTS:
         QVERIFY(m_link->reloads == 1 && listedAtReload == all && recorded.texts.empty());
         // The log was started and stays empty.
         QVERIFY(m_link->viewLastOutput.isEnabled() && m_link->msg.lines().isEmpty());
+    }
+
+    // Another program writes the archive: the status line says that the
+    // delete waits, and Cancel stops it with the archive as it was.
+    void deleteWaitsForAnotherWriter()
+    {
+        const std::string before = readFile(m_link->archive);
+        const int held = ::open(m_link->archive.c_str(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(::flock(held, LOCK_EX) == 0);
+        TDeleteForm form;
+        form.setLink(*m_link);
+        form.show();
+        form.RadioButton3->click();
+        QTest::keyClicks(form.Edit1, QStringLiteral("one.txt"));
+        QString shown;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (shown.isEmpty() && form.ZipEngine1.ZipLibBusy
+                && m_link->SPanel1.text().startsWith(QStringLiteral("Waiting"))) {
+                shown = m_link->SPanel1.text();
+                form.Button2->click();
+            }
+        });
+        watch.start(0);
+        form.Button1->click();
+        ::close(held);
+        const QString name = QFileInfo(QString::fromStdString(m_link->archive)).fileName();
+        QCOMPARE(shown, "Waiting for another program: \"" + name + "\"");
+        QCOMPARE(readFile(m_link->archive), before);
+        QVERIFY(!form.isVisible() && m_link->reloads == 1);
+        QCOMPARE(m_link->SPanel1.text(), QStringLiteral("No file(s) selected."));
     }
 
     // --- View ---

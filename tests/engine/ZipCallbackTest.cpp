@@ -74,6 +74,7 @@ const EventCase kEventCases[] = {
         { "message 5 [disk full]", "message 0 [abc]", "message 0 [a\nbc]", "message 0 [x\r]" },
         { "0", "0", "0", "0" } },
     { "MessageNegativeCode", "cb 4 -3 77 0 odd", { "message -3 [odd]" }, { "0" } },
+    { "WaitForAnotherWriter", "cb 6 0 0 0 /d/a.zip", { "progress 3 [/d/a.zip] 0" }, { "0" } },
     { "UnknownActionsRaiseNothing",
         "cb 5 1 2 3 five\ncb 0 0 0 0 zero\ncb -1 0 0 0 x\ncb 99 0 0 0 y", {},
         { "0", "0", "0", "0" } },
@@ -113,6 +114,22 @@ TEST_P(CallbackEventTest, EventsAndAnswers)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CallbackEventTest, ::testing::ValuesIn(kEventCases), amxtest::RowName());
+
+// A caller with a limit stops waiting for another writer once it has passed,
+// with a notice naming the archive.
+TEST_F(CallbackTest, WaitForAnotherWriterEndsAtTheLimit)
+{
+    script("return 0\ncb 6 0 0 0 a.zip\nsleep 1100\ncb 6 0 0 0 a.zip\ncb 6 0 0 0 a.zip");
+    engine.WriterWaitSeconds = 1;
+    engine.FSpecArgs = { "a" };
+    run(engine, Op::Add);
+    EXPECT_EQ(events, std::vector<std::string>(2, "progress 3 [a.zip] 0"));
+    EXPECT_EQ(answers(), (std::vector<std::string> { "0", "-1" }));
+    EXPECT_EQ(notices.texts,
+        std::vector<std::string> {
+            "Another program is still writing a.zip; gave up after 1 second." });
+    EXPECT_EQ(engine.SuccessCount, 0);
+}
 
 // --- Calls from handlers ---
 

@@ -1,17 +1,25 @@
-// Cancels, write errors and a killed process never cost data: the original
-// archive stays byte for byte, no temporary is left, and a file that
-// extraction would replace survives a cancel or a bad member.
+// Cancels, write errors, a killed process and a second writer never cost
+// data: the original archive stays byte for byte, no temporary is left, a
+// file that extraction would replace survives a cancel or a bad member, and
+// two writers of one archive both keep their changes.
 #include "LibHarness.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
+#include "format/AmxBlocks.h"
 #include "tests/support/Table.h"
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -247,5 +255,151 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractSafetyTest,
         ExtractSafetyCase { "CancelStreamed", 40 << 20, 2, 10 },
         ExtractSafetyCase { "CancelInPieces", 40 << 20, 2, 10, true }),
     amxtest::RowName());
+
+// Another program writing the same archive: ambermox started with these
+// arguments, its output read as it comes.
+class OtherWriter
+{
+public:
+    OtherWriter(const std::vector<std::string> &args, const std::string &cwd)
+    {
+        std::vector<std::string> argv { std::string(AMX_BIN_DIR) + "/ambermox" };
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::vector<char *> raw;
+        for (std::string &a : argv)
+            raw.push_back(a.data());
+        raw.push_back(nullptr);
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            throw std::runtime_error("pipe failed");
+        m_pid = fork();
+        if (m_pid == 0) {
+            dup2(fds[1], 1);
+            dup2(fds[1], 2);
+            if (chdir(cwd.c_str()) == 0)
+                execv(raw[0], raw.data());
+            _exit(127);
+        }
+        ::close(fds[1]);
+        m_out = fds[0];
+    }
+    ~OtherWriter()
+    {
+        if (m_out >= 0)
+            finish();
+    }
+
+    // Reads its output until the text appears; false when it ended first.
+    bool waitFor(const std::string &text)
+    {
+        while (m_text.find(text) == std::string::npos)
+            if (!readSome())
+                return false;
+        return true;
+    }
+
+    RunResult finish()
+    {
+        while (readSome()) { }
+        ::close(std::exchange(m_out, -1));
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        return { WIFEXITED(status) ? WEXITSTATUS(status) : 128, m_text };
+    }
+
+private:
+    bool readSome()
+    {
+        char buf[4096];
+        ssize_t n = ::read(m_out, buf, sizeof buf);
+        if (n > 0)
+            m_text.append(buf, size_t(n));
+        return n > 0 || (n < 0 && errno == EINTR);
+    }
+
+    pid_t m_pid = -1;
+    int m_out = -1;
+    std::string m_text;
+};
+
+struct WritersCase
+{
+    const char *name;
+    std::vector<std::string> other; // the second writer's arguments
+    std::vector<std::string> members;
+};
+AMX_ROW_PRINTS_NAME(WritersCase)
+
+class TwoWritersTest : public testing::TestWithParam<WritersCase>
+{
+};
+
+// The second writer starts while the first is inside its rewrite, having
+// read the old directory: it waits, then starts from the first one's archive.
+TEST_P(TwoWritersTest, BothChangesStay)
+{
+    const WritersCase &c = GetParam();
+    TestDir dir;
+    dir.createFile("old1.txt", "1");
+    dir.createFile("old2.txt", "2");
+    runOk({ "zip", "-q", "keep.zip", "old1.txt", "old2.txt" }, dir.str());
+    dir.createFile("big.bin", sampleBytes(1 << 20));
+    dir.createFile("b.txt", "b");
+    std::unique_ptr<OtherWriter> other;
+    bool waited = false;
+    Recorder rec;
+    rec.onEvent = [&](const CallbackEvent &e) {
+        if (e.action == AMX_ACTION_NEW_FILE && !other) {
+            other = std::make_unique<OtherWriter>(c.other, dir.str());
+            waited = other->waitFor("waiting for another program to finish writing");
+        }
+    };
+    const std::string archive = (dir / "keep.zip").string();
+    const int32_t added = runAdd(dir.str(), { .archive = archive, .specs = { "big.bin" } }, rec);
+    ASSERT_TRUE(other);
+    RunResult second = other->finish();
+    EXPECT_TRUE(waited) << second.out;
+    EXPECT_EQ(added, 1) << rec.dump();
+    EXPECT_EQ(second.exitCode, 0) << second.out;
+    EXPECT_EQ(sortedNames(archive), c.members);
+    expectPeersAccept(archive);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TwoWritersTest,
+    testing::Values(WritersCase { "AddDuringAdd", { "-a", "keep.zip", "b.txt" },
+                        { "b.txt", "big.bin", "old1.txt", "old2.txt" } },
+        WritersCase {
+            "DeleteDuringAdd", { "--delete", "keep.zip", "old1.txt" }, { "big.bin", "old2.txt" } }),
+    amxtest::RowName());
+
+// A writer that waits for another and is cancelled leaves everything as it
+// was, also when it would have made the archive.
+TEST(WaitingWriterTest, CancelLeavesTheArchiveAlone)
+{
+    for (const bool exists : { true, false }) {
+        SCOPED_TRACE(exists ? "existing archive" : "new archive");
+        TestDir dir;
+        dir.createFile("f.txt", "f");
+        const std::string archive = (dir / "a.zip").string();
+        if (exists)
+            runOk({ "zip", "-q", archive, "f.txt" }, dir.str());
+        const std::string original = exists ? readFile(archive) : "";
+        // Held as another writer holds it: the archive, or the folder it would appear in.
+        const int held = ::open(exists ? archive.c_str() : dir.str().c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        Recorder rec;
+        rec.cancelAction = AMX_ACTION_WAIT;
+        rec.cancelAt = 3;
+        const AddRequest add { .archive = archive, .specs = { "f.txt" }, .level = 0 };
+        EXPECT_EQ(runAdd(dir.str(), add, rec), 0) << rec.dump();
+        ::close(held);
+        ASSERT_EQ(rec.events.size(), 3u) << rec.dump();
+        EXPECT_EQ(rec.events[0].text, archive);
+        EXPECT_EQ(fs::exists(archive), exists);
+        if (exists)
+            EXPECT_EQ(readFile(archive), original);
+        EXPECT_EQ(listing(dir.path()).size(), exists ? 2u : 1u) << "no temporary left";
+    }
+}
 
 } // namespace

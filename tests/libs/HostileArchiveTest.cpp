@@ -84,6 +84,11 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
     EXPECT_EQ(outside, (std::vector<std::string> { "a", "a/b", "a/b/precious.txt", "evil.zip" }));
     for (const auto &p : c.mustExist)
         EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
+    // Every link made leads to a place inside.
+    const fs::path inside = fs::canonical(base);
+    for (auto &e : fs::recursive_directory_iterator(base))
+        if (e.is_symlink() && fs::exists(e.path()))
+            EXPECT_EQ(fs::canonical(e.path()).string().rfind(inside.string(), 0), 0u) << e.path();
     for (const auto &p : c.mustNotExist)
         EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
     // No temporary left beside anything; every folder can be entered and filled.
@@ -108,6 +113,25 @@ const HostileCase hostileCases[] = {
     { "LinkInsideIsMade",
         "make([('target.txt', b'ok'), ('in', b'target.txt', zipfile.ZIP_STORED, 0o120777)])", 0, 2,
         { "target.txt", "in" }, {} },
+    // Each link stays inside on its own; followed through the one before, it leads out.
+    { "LinkChainThroughAnEarlierLink", R"(
+L = zipfile.ZIP_STORED, 0o120777
+make([('a/b/c/', b''), ('a/b/c/up', b'../../..', *L), ('z', b'a/b/c/up/../..', *L)]))",
+        12, 2, { "a/b/c/up" }, { "z" }, { "z -> a/b/c/up/../.. (link target leaves" } },
+    { "LinkChainThroughAParentLink", R"(
+L = zipfile.ZIP_STORED, 0o120777
+make([('sub/d', b'..', *L), ('e', b'sub/d/..', *L)]))",
+        12, 1, { "sub/d" }, { "e" }, { "e -> sub/d/.. (link target leaves" } },
+    // The name the first link goes through is made a link only later.
+    { "LinkChainThroughALaterLink", R"(
+L = zipfile.ZIP_STORED, 0o120777
+make([('a/', b''), ('z', b'x/../..', *L), ('x', b'a', *L)]))",
+        12, 2, { "x" }, { "z" } },
+    { "LinkChainsInsideAreMade", R"(
+L = zipfile.ZIP_STORED, 0o120777
+make([('lib/f.so.1', b'elf'), ('lib/f.so', b'f.so.1', *L), ('bin/f', b'../lib/f.so', *L),
+      ('cur', b'lib', *L), ('deep', b'cur/f.so', *L)]))",
+        0, 5, { "lib/f.so", "bin/f", "cur", "deep" }, {} },
     { "Truncated", "make([('a.txt', b'a' * 5000)])\nb = load()\nsave(b[:len(b) // 2])", 4, 0, {},
         { "a.txt" } },
     { "TruncatedData",

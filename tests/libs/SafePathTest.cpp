@@ -1,8 +1,11 @@
 // The walk that keeps member names and link targets inside the base folder;
 // the hostile archives show parent parts, backslashes and drive letters.
 #include "amxunz/SafePath.h"
+#include "common/LinkTarget.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -29,23 +32,50 @@ TEST(SafePathTest, namesStayInside)
     }
 }
 
+// Link targets followed through a tree as the extraction and the add walk
+// find it: "/" marks a folder, "" a file, anything else a link's target.
 TEST(SafePathTest, linksStayInside)
 {
+    const std::map<std::string, std::string> tree = { { "d", "/" }, { "a", "/" }, { "a/b", "/" },
+        { "a/b/c", "/" }, { "a/b/c/up", "../../.." }, { "sub", "/" }, { "sub/d", ".." },
+        { "home", "/home/u" }, { "loop1", "loop2" }, { "loop2", "loop1" }, { "file", "" } };
+    const amx::PathLookup lookup = [&](const std::vector<std::string> &path) {
+        auto it = tree.find(amx::joinPath(path, path.size()));
+        using Kind = amx::PathNode::Kind;
+        if (it == tree.end())
+            return amx::PathNode { Kind::Missing, {} };
+        if (it->second == "/" || it->second.empty())
+            return amx::PathNode { it->second.empty() ? Kind::Other : Kind::Folder, {} };
+        return amx::PathNode { Kind::Link, it->second };
+    };
+    using amx::LinkEnd;
     const struct
     {
         std::vector<std::string> parent;
         const char *target;
-        bool inside;
+        LinkEnd end;
+        const char *at; // where an inside link ends
     } rows[] = {
-        { { "d" }, "../e", true },
-        { { "d" }, "x/../../e", true },
-        { { "d" }, "../../e", false },
-        { {}, "../base/e", false }, // out and back in
-        { { "d" }, "/etc", false },
-        { {}, "", false },
+        { { "d" }, "../e", LinkEnd::Inside, "e" }, { { "d" }, "../../e", LinkEnd::Leaves, "" },
+        { {}, "../base/e", LinkEnd::Leaves, "" }, // out and back in
+        { { "d" }, "/etc", LinkEnd::Leaves, "" }, { {}, "", LinkEnd::Leaves, "" },
+        { {}, "a/b/../b/c/x", LinkEnd::Inside, "a/b/c/x" }, // ".." over real folders
+        { {}, "a/b/c/up/d", LinkEnd::Inside, "d" },
+        { {}, "a/b/c/up/../..", LinkEnd::Leaves, "" }, // ".." after a link
+        { {}, "sub/d/..", LinkEnd::Leaves, "" },
+        { { "d" }, "x/../../e", LinkEnd::Leaves, "" }, // x may be made a link later
+        { {}, "file/..", LinkEnd::Leaves, "" },
+        { {}, "home/x", LinkEnd::Leaves, "" }, // through a link found on disk
+        { {}, "loop1", LinkEnd::Loop, "" },
+        { { "home" }, "x", LinkEnd::Leaves, "" }, // the link's own folder is a link
     };
-    for (const auto &row : rows)
-        EXPECT_EQ(amx::linkStaysInside(row.parent, row.target), row.inside) << row.target;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.target);
+        EXPECT_EQ(amx::checkNewLink(row.parent, row.target, lookup), row.end);
+        std::vector<std::string> at = row.parent;
+        if (row.end == LinkEnd::Inside && amx::followLink(at, row.target, lookup) == row.end)
+            EXPECT_EQ(amx::joinPath(at, at.size()), row.at);
+    }
 }
 
 } // namespace

@@ -145,6 +145,10 @@ template <typename Block> int32_t play(Block *b)
             stopOnCancel = false;
         } else if (command == "return") {
             in >> result;
+        } else if (command == "sleep") {
+            int milliseconds = 0;
+            in >> milliseconds;
+            usleep(useconds_t(milliseconds) * 1000);
         } else if (command == "throw") {
             throw std::runtime_error("scripted failure");
         } else if (command == "segv") {
