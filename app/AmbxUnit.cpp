@@ -51,6 +51,12 @@ public:
 
 } // namespace
 
+QString recentItemText(int n, const std::string &path)
+{
+    return QStringLiteral("&%1 ").arg(n + 1)
+        + qs(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     : QMainWindow(parent)
     , m_args(args)
@@ -187,7 +193,7 @@ void TMainForm::RefreshRecentMenu()
     for (int n = 0; n < History::kSize; ++n) {
         QAction *item = m_actions->numbered(Group::Recent, n + 1);
         item->setVisible(!recent[n].empty());
-        item->setText(QStringLiteral("&%1 ").arg(n + 1) + qs(recent[n]));
+        item->setText(recentItemText(n, recent[n]));
     }
 }
 

@@ -183,3 +183,7 @@ private:
     std::unique_ptr<DialogCommands> m_dialogs;
     bool m_afterDoubleClick = false;
 };
+
+// Recent item n (0..4): "&1 " and the path, whose own '&' is a character
+// and not the item's shortcut.
+QString recentItemText(int n, const std::string &path);

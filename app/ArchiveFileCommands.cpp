@@ -160,8 +160,10 @@ bool ArchiveFileCommands::copyOrMove(bool move)
     if (source.empty() || refuseWhileBusy())
         return false;
     const QString verb = move ? QStringLiteral("Move") : QStringLiteral("Copy");
-    const QString folder =
-        chooseFolder(verb, verb + QStringLiteral(" ") + qs(source) + QStringLiteral(" &to:"));
+    // The prompt's "&to" is its shortcut; an '&' of the name is only a character.
+    const QString folder = chooseFolder(verb,
+        verb + QStringLiteral(" ") + qs(source).replace(QLatin1Char('&'), QStringLiteral("&&"))
+            + QStringLiteral(" &to:"));
     if (folder == QStringLiteral("-1") || folder.isEmpty())
         return false;
     std::string target = folder.toStdString();

@@ -163,7 +163,7 @@ void TMainForm::TopMenuPopup()
     for (int n = 0; n < History::kSize; ++n) {
         QAction *item = m_actions->numbered(Group::TopItem, n + 1);
         item->setVisible(!recent[n].empty());
-        item->setText(QStringLiteral("&%1 ").arg(n + 1) + qs(recent[n]));
+        item->setText(recentItemText(n, recent[n]));
     }
 }
 

@@ -58,6 +58,7 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     auto *top = new QHBoxLayout;
     StaticText1 = new QLabel(this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setTextFormat(Qt::PlainText);
     StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StaticText1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StaticText1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

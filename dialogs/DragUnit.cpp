@@ -42,6 +42,7 @@ TDragForm::TDragForm()
 
     Label1 = new QLabel(page);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(Label1, 0, 0, 1, 4);
 

@@ -7,6 +7,8 @@
 
 #include "app/AmbxUnit.h"
 #include "app/CommandTable.h"
+#include "dialogs/DeleteUnit.h"
+#include "discovery/CFolderUnit1.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingShell.h"
@@ -15,10 +17,18 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -335,6 +345,69 @@ private Q_SLOTS:
         if (opened && !shell.calls().empty())
             QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
         QVERIFY(prompter.shown().empty());
+    }
+
+    // Names come from archives and disks: no label renders them as markup
+    // (the message boxes: messageBoxesShowPlainText).
+    void namesAreNeverMarkup()
+    {
+        const std::string folder = (m_dir / "<i>dir").string();
+        const std::string archive =
+            zipFiles(folder + "/<b>arc<br>.zip", { { "<i>big<br>x.txt", "x" } });
+        auto &&[prompter, form] = MainWindow({ qs(archive) }, Show::Shown);
+        ArchiveFileMenu &menu = form.fileMenu();
+        QStringList seen, markup; // a window for each label that shows a name
+        auto plain = [&](QWidget *window, const QString &name) {
+            for (const QLabel *label : window->findChildren<QLabel *>())
+                if (label->text().contains(name)) {
+                    seen << window->windowTitle();
+                    if (label->textFormat() != Qt::PlainText)
+                        markup << label->text();
+                }
+            window->close();
+        };
+        selectMembers(form, { "<i>big<br>x.txt" });
+        QTimer::singleShot(0, &form, [&] {
+            plain(&menu.filePropForm(), QStringLiteral("<i>big"));
+        });
+        action(form, "FileProperties1")->trigger();
+        action(form, "Properties1")->trigger();
+        plain(&menu.zipPropForm(), QStringLiteral("<"));
+        action(form, "RenameArchive1")->trigger();
+        plain(&menu.renameForm(), QStringLiteral("<b>arc"));
+        // The folder chooser names the archive; its New... window the folder.
+        TSelDirForm &chooser = menu.selDirForm();
+        QTimer::singleShot(0, &form, [&] {
+            chooser.Destination->setEditText(qs(folder));
+            chooser.NFolderForm->showOnTop();
+            plain(chooser.NFolderForm.get(), QStringLiteral("<i>dir"));
+            plain(&chooser, QStringLiteral("<b>arc"));
+        });
+        action(form, "CopyArchive1")->trigger();
+        QCOMPARE(seen,
+            (QStringList { "File Properties", "Zip Properties", "Zip Properties", "Rename",
+                "Create Folder", "Copy" }));
+        QCOMPARE(markup, QStringList());
+    }
+
+    // The real message boxes show their text as it is and can default to No.
+    void messageBoxesShowPlainText()
+    {
+        DialogPrompter real;
+        for (const bool defaultNo : { false, true }) {
+            bool checked = false;
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QCOMPARE(box->textFormat(), Qt::PlainText);
+                QCOMPARE(box->defaultButton() == box->button(QMessageBox::No), defaultNo);
+                checked = true;
+                box->defaultButton()->click();
+            });
+            const bool yes = real.question(QStringLiteral("Delete <b>x</b>?"), Prompter::Icon::None,
+                defaultNo ? Prompter::Answer::No : Prompter::Answer::Yes);
+            QVERIFY(checked && yes == !defaultNo);
+        }
     }
 
     void helpItemsOpenTheInstalledPages()
