@@ -75,7 +75,7 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setModel(m_model);
     // The details columns start at their designed widths; Path takes the rest.
-    const std::array<int, 6> designed = defaultColumnWidths(0);
+    const std::array<int, 6> designed = fittedColumnWidths(*FileList);
     for (int c = 0; c < 5; ++c)
         FileList->setColumnWidth(c, designed[static_cast<size_t>(c)]);
     layout->addWidget(FileList, 1);

@@ -347,6 +347,43 @@ private Q_SLOTS:
         QVERIFY(prompter.shown().empty());
     }
 
+    // With grid lines a selected row keeps its text and highlight, and no
+    // cell loses room: every cell looks as without them, bar its two edges.
+    void gridLinesKeepTheSelectionVisible()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
+        action(form, "Details1")->trigger();
+        action(form, "DefaultColumns1")->trigger();
+        selectMembers(form, { "two.txt" });
+        QTreeView *view = form.fileList()->detailsView();
+        auto shot = [&](bool grid) {
+            form.fileList()->setGridLines(grid);
+            return view->viewport()->grab().toImage();
+        };
+        const QImage plain = shot(false), grid = shot(true);
+        const int row = rowOf(form, "two.txt");
+        for (int c = 0; c < 6; ++c) {
+            const QRect cell =
+                view->visualRect(view->model()->index(row, c)).adjusted(0, 0, -1, -1);
+            QVERIFY2(plain.copy(cell) == grid.copy(cell), qPrintable(QString::number(c)));
+        }
+        // What the comparison stands on: the row is highlighted and has text.
+        const QRect name = view->visualRect(view->model()->index(row, 0));
+        const QColor highlight = view->palette().color(QPalette::Active, QPalette::Highlight);
+        int lit = 0, other = 0;
+        for (int y = name.top(); y < name.bottom(); ++y)
+            for (int x = name.left() + 20; x < name.right(); ++x)
+                (QColor(plain.pixel(x, y)) == highlight ? lit : other)++;
+        QVERIFY(lit > other && other > 0);
+        // At the default widths Modified and Ratio show their texts whole,
+        // "100%" included.
+        for (int c : { 1, 3 })
+            QVERIFY(static_cast<QAbstractItemView *>(view)->sizeHintForColumn(c)
+                <= view->columnWidth(c));
+        QVERIFY(view->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 6
+            <= view->columnWidth(3));
+    }
+
     // Names come from archives and disks: no label renders them as markup
     // (the message boxes: messageBoxesShowPlainText).
     void namesAreNeverMarkup()
