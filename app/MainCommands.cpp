@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
@@ -129,6 +130,33 @@ void TMainForm::connectCommands()
     FileList->detailsView()->viewport()->installEventFilter(listHook);
     if (auto *icons = FileList->findChild<QListView *>(QStringLiteral("iconView")))
         icons->viewport()->installEventFilter(listHook);
+
+    // The list's keys, as in every file manager: Del deletes the selection
+    // through the Delete dialog, Enter opens it as a double click does.
+    auto *keyHook = new EventHook(this, [this](QObject *, QEvent *event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier
+            || FileList->selectedCount() == 0)
+            return false;
+        if (key->key() == Qt::Key_Delete) {
+            QAction *remove = m_actions->action("Delete1");
+            if (remove->isEnabled())
+                remove->trigger();
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            guard([this] {
+                OpenEntryClick();
+            });
+            return true;
+        }
+        return false;
+    });
+    FileList->detailsView()->installEventFilter(keyHook);
+    if (auto *icons = FileList->findChild<QListView *>(QStringLiteral("iconView")))
+        icons->installEventFilter(keyHook);
 
     auto *panelHook = new EventHook(this, [this](QObject *, QEvent *event) {
         if (event->type() == QEvent::MouseButtonRelease)

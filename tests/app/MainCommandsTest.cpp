@@ -347,6 +347,36 @@ private Q_SLOTS:
         QVERIFY(prompter.shown().empty());
     }
 
+    // Del opens the Delete dialog for the selection, Enter opens the entry
+    // as a double click does; without a selection neither does anything.
+    void listKeysDeleteAndOpen()
+    {
+        RecordingShell shell;
+        TestDir temp;
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
+        TDeleteForm deleteForm;
+        form.dialogs().setDeleteForm(&deleteForm);
+        form.settings().Temp = temp.str() + "/";
+        for (const char *style : { "Details1", "List1" }) {
+            action(form, style)->trigger();
+            QWidget *view = form.fileList()->currentView();
+            form.fileList()->clearSelection();
+            QTest::keyClick(view, Qt::Key_Delete);
+            QTest::keyClick(view, Qt::Key_Return);
+            QVERIFY(!deleteForm.isVisible() && shell.calls().empty());
+
+            selectMembers(form, { "two.txt" });
+            QTest::keyClick(view, Qt::Key_Return);
+            QCOMPARE(shell.calls().size(), size_t(1));
+            QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
+            QTest::keyClick(view, Qt::Key_Delete);
+            QVERIFY(deleteForm.isVisible() && deleteForm.RadioButton2->isChecked());
+            deleteForm.close();
+            shell.clear();
+        }
+        QVERIFY(prompter.shown().empty());
+    }
+
     // With grid lines a selected row keeps its text and highlight, and no
     // cell loses room: every cell looks as without them, bar its two edges.
     void gridLinesKeepTheSelectionVisible()
