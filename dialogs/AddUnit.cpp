@@ -304,8 +304,7 @@ void TAddForm::Button1Click()
     m_calls.clear();
     ClearOnExit done { m_running };
     m_link->operations().startLog();
-    if (!archive.empty())
-        deleteIfEmpty(archive);
+    NewArchiveKeeper newArchive(archive);
     close();
 
     const int64_t total = selectionTotal(folder, selected);
@@ -322,6 +321,9 @@ void TAddForm::Button1Click()
     ZipEngine1.setZipFilename(archive);
     m_interrupted =
         runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls);
+    newArchive.restore();
+    if (m_interrupted)
+        m_link->operations().appendLog(cancelledLine(m_calls.size()));
     m_link->loadFileList();
     m_link->setLastAddDir(folder);
     m_link->operations().reportFailures();
