@@ -108,6 +108,34 @@ TEST_F(ArchiveSessionTest, RecentArchiveWhoseFileIsGoneLeavesTheListSilently)
     EXPECT_TRUE(prompter.shown().empty());
 }
 
+// Opening a recent archive whose file is gone, or choosing the entry of the
+// open archive once its file is gone: the window goes back to its state
+// without an archive, the entry leaves the list and the user is told.
+TEST_F(ArchiveSessionTest, GoneArchiveIsNotLeftOpen)
+{
+    const std::string a = file("a.zip"), gone = file("gone.zip"), c = file("c.zip");
+    for (const std::string &path : { gone, a, c })
+        session.openAndLoad(path);
+    std::filesystem::remove(gone);
+    view.calls.clear();
+    session.openAndLoad(gone); // entry 3, as from the command line
+    EXPECT_EQ(recent(), (std::vector<std::string> { c, a, "", "", "" }));
+    EXPECT_EQ(
+        view.calls, (std::vector<std::string> { "show gone.zip", "recent", "close", "no drops" }));
+    EXPECT_TRUE(session.CurrentArchive.empty());
+
+    session.RecentItemClick(1); // c, then its file goes
+    std::filesystem::remove(c);
+    view.calls.clear();
+    session.RecentItemClick(1);
+    EXPECT_EQ(recent(), (std::vector<std::string> { a, "", "", "", "" }));
+    EXPECT_EQ(view.calls, (std::vector<std::string> { "recent", "close", "no drops" }));
+    EXPECT_TRUE(session.CurrentArchive.empty());
+    ASSERT_EQ(prompter.texts().size(), 2);
+    EXPECT_EQ(prompter.texts()[0].toStdString(),
+        "\"" + gone + "\" no longer exists. It has been removed from the recent archives.");
+}
+
 TEST_F(ArchiveSessionTest, FavouriteFolderModes)
 {
     struct Row

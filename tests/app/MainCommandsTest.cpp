@@ -131,19 +131,23 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->model()->rowCount(), int(form.FileRowCount()));
     }
 
-    // A cancelled Open changes nothing; a damaged archive shows the error.
+    // A cancelled Open changes nothing; a damaged archive shows the error,
+    // and its folder is not offered as a favourite.
     void openCancelledOrDamaged()
     {
-        const std::string bad = (m_dir / "bad.zip").string();
+        const std::string bad = (m_dir / "damaged/bad.zip").string();
+        std::filesystem::create_directories(m_dir / "damaged");
         writeFile(bad, readFile(m_a).substr(0, 1500));
         auto &&[prompter, form] = MainWindow({ qs(m_a) });
         prompter.answerFile(QString());
         action(form, "OpenArchive2")->trigger();
         QCOMPARE(form.session().CurrentArchive, m_a);
         QCOMPARE(form.FileRowCount(), size_t(3));
+        form.settings().FavoriteAddMode = 1; // ask first
+        prompter.clear();
         prompter.answerFile(qs(bad));
         action(form, "OpenArchive2")->trigger();
-        QCOMPARE(prompter.texts().back(), QStringLiteral("Error 3 reading Zip file"));
+        QCOMPARE(prompter.texts(), (QStringList { "Open", "Error 3 reading Zip file" }));
         QCOMPARE(form.fileList()->model()->rowCount(), 0);
     }
 
