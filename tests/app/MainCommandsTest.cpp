@@ -194,13 +194,21 @@ private Q_SLOTS:
         auto &&[prompter, form] = MainWindow(args, Show::Shown);
         // What each command needs is pinned in CommandTableTest; here the
         // window applies it. No operation has run, so there is no output.
+        // The same after a dialog disabled the window and enabled it again.
         const std::array enabled { true, open, writable, false };
-        for (const Command &command : commandTable())
-            // Hidden recent items count as disabled; they are never changed.
-            if (command.kind != Kind::Separator && command.group != Group::Recent
-                && command.group != Group::TopItem)
-                QVERIFY2(action(form, command.name)->isEnabled() == enabled[size_t(command.needs)],
-                    command.name);
+        for (const bool afterDialog : { false, true }) {
+            if (afterDialog) {
+                form.setEnabled(false);
+                form.setEnabled(true);
+            }
+            for (const Command &command : commandTable())
+                // Hidden recent items count as disabled; they are never changed.
+                if (command.kind != Kind::Separator && command.group != Group::Recent
+                    && command.group != Group::TopItem)
+                    QVERIFY2(
+                        action(form, command.name)->isEnabled() == enabled[size_t(command.needs)],
+                        command.name);
+        }
         QCOMPARE(form.fileList()->isEnabled(), open);
         QCOMPARE(form.acceptDrops(), open);
         if (open && !writable) { // a writable archive opened next enables the changes
