@@ -129,11 +129,13 @@ void ViewOptions::AsWebPageClick()
 void ViewOptions::BestFitClick()
 {
     QTreeView *tree = m_list.detailsView();
-    // Every row counts, not only those on screen; the header does not.
+    // Every row counts, not only those on screen; so does the header, or a
+    // column of short numbers cuts its caption ("Packed" to "ked").
     tree->header()->setResizeContentsPrecision(-1);
     const QAbstractItemView *view = tree;
     for (int c = 0; c < 6; ++c)
-        m_list.setColumnWidth(c, std::max(view->sizeHintForColumn(c), 8));
+        m_list.setColumnWidth(
+            c, std::max({ view->sizeHintForColumn(c), tree->header()->sectionSizeHint(c), 8 }));
 }
 
 std::array<int, 6> fittedColumnWidths(const FileListView &list)
