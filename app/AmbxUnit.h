@@ -92,6 +92,8 @@ public:
     void OpenEntryClick();
     void StatusPanelClick();
     void TopMenuPopup();
+    // Buttons the pointer left while a menu held it lose their raised look.
+    void clearStaleHover();
     // The folder chooser, for every window that asks for a folder.
     TSelDirForm &selDirForm() { return m_fileMenu->selDirForm(); }
     ArchiveFileMenu &fileMenu() { return *m_fileMenu; }

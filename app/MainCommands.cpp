@@ -15,12 +15,16 @@
 #include "widgets/FileListView.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <functional>
@@ -109,6 +113,12 @@ void TMainForm::connectCommands()
     bindGroups();
     connectDock();
     ToolBar2->setupButtons(m_actions->action("OpenButton"), m_actions->menu("TopMenu"));
+    // A button whose menu was open never hears that the pointer left it
+    // meanwhile; once the menu has gone, it is told.
+    for (QMenu *menu : findChildren<QMenu *>())
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, &TMainForm::clearStaleHover);
+        });
 
     // The list's clicks, on the viewport of every view style.
     auto *listHook = new EventHook(this, [this](QObject *, QEvent *event) {
@@ -183,6 +193,20 @@ void TMainForm::connectDock()
         if (pos.y() < centralWidget()->y())
             m_actions->menu("ToolBarPopUp")->popup(mapToGlobal(pos));
     });
+}
+
+void TMainForm::clearStaleHover()
+{
+    const QPoint pointer = QCursor::pos();
+    for (QToolButton *button : findChildren<QToolButton *>()) {
+        if (!button->underMouse() || button->rect().contains(button->mapFromGlobal(pointer)))
+            continue;
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        // The toolbar takes its normal image back on the same event.
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        button->update();
+    }
 }
 
 void TMainForm::TopMenuPopup()

@@ -495,6 +495,22 @@ private Q_SLOTS:
         }
     }
 
+    // A menu button whose menu was open never hears that the pointer left
+    // it (an X server tells the window only where the pointer entered once
+    // the menu is gone); once the menu has closed it looks like the others.
+    void menuButtonsLoseTheirFrameWhenTheMenuCloses()
+    {
+        auto &&[prompter, form] = MainWindow({}, Show::Exposed);
+        auto *button = form.findChild<QToolButton *>(QStringLiteral("ViewMenuButton"));
+        QTimer::singleShot(0, &form, [&] {
+            QCursor::setPos(form.fileList()->mapToGlobal(form.fileList()->rect().center()));
+            button->setAttribute(Qt::WA_UnderMouse); // what the X server leaves
+            button->menu()->close();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY(!button->underMouse());
+    }
+
     void helpItemsOpenTheInstalledPages()
     {
         RecordingShell shell;
