@@ -15,11 +15,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
+#include <numeric>
 
 namespace {
 
@@ -84,6 +87,17 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     filelist->setFullRowSelect(true);
     filelist->setMinimumHeight(180);
     layout->addWidget(filelist, 1);
+    // The Modified column holds a date and a time with seconds in the
+    // system's formats: wide enough for a wide one in this font (a 12-hour
+    // clock adds its AM/PM).
+    const QString wideTime = QString::fromStdString(
+        dateTimeText(QDateTime(QDate(2088, 12, 28), QTime(12, 58, 58), Qt::LocalTime)));
+    m_savedWidths[3] = std::max(
+        m_savedWidths[3], filelist->detailsView()->fontMetrics().horizontalAdvance(wideTime) + 16);
+    // Room for the four columns side by side, so none starts cut off.
+    const QTreeView *details = filelist->detailsView();
+    filelist->setMinimumWidth(std::accumulate(m_savedWidths.begin(), m_savedWidths.end(), 0)
+        + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * details->frameWidth() + 2);
 
     auto *options = new QGridLayout;
     ComboBox1 = new QComboBox(this);
