@@ -5,12 +5,12 @@
 #include "Settings.h"
 
 #include "dialogs/Operations.h"
+#include "discovery/FavoriteScan.h"
 #include "platform/Prompter.h"
 #include "platform/ReplacingFile.h"
 #include "settings/FilePropUnit.h"
 
 #include <QDateTime>
-#include <QLocale>
 #include <QMimeDatabase>
 #include <QSaveFile>
 #include <QUrl>
@@ -273,10 +273,8 @@ QStringList zipPropertyTexts(
         Prompter::instance().error(qs(archive) + QStringLiteral(": ") + qs(std::strerror(errno)));
         return out;
     }
-    const QDateTime modified = QDateTime::fromSecsSinceEpoch(st.st_mtime);
-    QString when = QLocale().toString(modified.date(), QLocale::ShortFormat);
-    if (modified.time() != QTime(0, 0))
-        when += QStringLiteral(" ") + QLocale().toString(modified.time(), QLocale::LongFormat);
+    // In two-second steps, as the members' dates are kept.
+    const QString when = qs(favoriteTimeText(QDateTime::fromSecsSinceEpoch(st.st_mtime)));
     out << qs(GroupDigits(static_cast<int64_t>(st.st_size)))
         << qs(GroupDigits(static_cast<int64_t>(rowCount)))
         << qs(GroupDigits(archiveRatio)) + QStringLiteral("%") << when;
