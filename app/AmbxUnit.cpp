@@ -51,6 +51,12 @@ public:
 
 } // namespace
 
+QString recentItemText(int n, const std::string &path)
+{
+    return QStringLiteral("&%1 ").arg(n + 1)
+        + qs(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     : QMainWindow(parent)
     , m_args(args)
@@ -69,7 +75,7 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setModel(m_model);
     // The details columns start at their designed widths; Path takes the rest.
-    const std::array<int, 6> designed = defaultColumnWidths(0);
+    const std::array<int, 6> designed = fittedColumnWidths(*FileList);
     for (int c = 0; c < 5; ++c)
         FileList->setColumnWidth(c, designed[static_cast<size_t>(c)]);
     layout->addWidget(FileList, 1);
@@ -187,7 +193,7 @@ void TMainForm::RefreshRecentMenu()
     for (int n = 0; n < History::kSize; ++n) {
         QAction *item = m_actions->numbered(Group::Recent, n + 1);
         item->setVisible(!recent[n].empty());
-        item->setText(QStringLiteral("&%1 ").arg(n + 1) + qs(recent[n]));
+        item->setText(recentItemText(n, recent[n]));
     }
 }
 

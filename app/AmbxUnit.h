@@ -92,6 +92,8 @@ public:
     void OpenEntryClick();
     void StatusPanelClick();
     void TopMenuPopup();
+    // Buttons the pointer left while a menu held it lose their raised look.
+    void clearStaleHover();
     // The folder chooser, for every window that asks for a folder.
     TSelDirForm &selDirForm() { return m_fileMenu->selDirForm(); }
     ArchiveFileMenu &fileMenu() { return *m_fileMenu; }
@@ -183,3 +185,7 @@ private:
     std::unique_ptr<DialogCommands> m_dialogs;
     bool m_afterDoubleClick = false;
 };
+
+// Recent item n (0..4): "&1 " and the path, whose own '&' is a character
+// and not the item's shortcut.
+QString recentItemText(int n, const std::string &path);

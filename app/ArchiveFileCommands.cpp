@@ -5,12 +5,12 @@
 #include "Settings.h"
 
 #include "dialogs/Operations.h"
+#include "discovery/FavoriteScan.h"
 #include "platform/Prompter.h"
 #include "platform/ReplacingFile.h"
 #include "settings/FilePropUnit.h"
 
 #include <QDateTime>
-#include <QLocale>
 #include <QMimeDatabase>
 #include <QSaveFile>
 #include <QUrl>
@@ -160,8 +160,10 @@ bool ArchiveFileCommands::copyOrMove(bool move)
     if (source.empty() || refuseWhileBusy())
         return false;
     const QString verb = move ? QStringLiteral("Move") : QStringLiteral("Copy");
-    const QString folder =
-        chooseFolder(verb, verb + QStringLiteral(" ") + qs(source) + QStringLiteral(" &to:"));
+    // The prompt's "&to" is its shortcut; an '&' of the name is only a character.
+    const QString folder = chooseFolder(verb,
+        verb + QStringLiteral(" ") + qs(source).replace(QLatin1Char('&'), QStringLiteral("&&"))
+            + QStringLiteral(" &to:"));
     if (folder == QStringLiteral("-1") || folder.isEmpty())
         return false;
     std::string target = folder.toStdString();
@@ -271,10 +273,8 @@ QStringList zipPropertyTexts(
         Prompter::instance().error(qs(archive) + QStringLiteral(": ") + qs(std::strerror(errno)));
         return out;
     }
-    const QDateTime modified = QDateTime::fromSecsSinceEpoch(st.st_mtime);
-    QString when = QLocale().toString(modified.date(), QLocale::ShortFormat);
-    if (modified.time() != QTime(0, 0))
-        when += QStringLiteral(" ") + QLocale().toString(modified.time(), QLocale::LongFormat);
+    // In two-second steps, as the members' dates are kept.
+    const QString when = qs(favoriteTimeText(QDateTime::fromSecsSinceEpoch(st.st_mtime)));
     out << qs(GroupDigits(static_cast<int64_t>(st.st_size)))
         << qs(GroupDigits(static_cast<int64_t>(rowCount)))
         << qs(GroupDigits(archiveRatio)) + QStringLiteral("%") << when;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,19 +58,40 @@ void ArchiveSession::OpenArchive(const std::string &path)
         History &recent = m_settings.ActiveFile;
         const int n = recent.indexOf(path);
         if (n > 0) {
+            // That opening does the rest, the favourites question included,
+            // or closes the archive again when its file is gone.
             RecentItemClick(n + 1);
             ListAlreadyLoaded = true;
-            // That opening has done the rest, the favourites question included.
-            if (CurrentArchive == path)
-                return;
-        } else if (n < 0) {
-            recent.pushFront(path);
+            return;
         }
+        if (n < 0)
+            recent.pushFront(path);
     }
     m_view.refreshRecent();
     m_view.acceptFileDrops(true);
     m_settings.LastOpenDir = folderOf(path);
-    offerFavourite(folderOf(path));
+    if (m_listing > 0)
+        m_pendingFavourite = folderOf(path);
+    else
+        offerFavourite(folderOf(path));
+}
+
+void ArchiveSession::openListed(const std::string &path)
+{
+    // The favourites question waits until the list is read: a damaged
+    // archive shows its error first and is not offered at all.
+    if (m_listing == 0)
+        m_pendingFavourite.reset();
+    struct Depth
+    {
+        int &depth;
+        ~Depth() { --depth; }
+    } depth { ++m_listing };
+    OpenArchive(path);
+    if (!ListAlreadyLoaded)
+        m_view.loadFileList();
+    if (m_listing == 1 && m_pendingFavourite)
+        offerFavourite(*std::exchange(m_pendingFavourite, std::nullopt));
 }
 
 void ArchiveSession::offerFavourite(const std::string &folder)
@@ -90,9 +112,7 @@ void ArchiveSession::offerFavourite(const std::string &folder)
 void ArchiveSession::openAndLoad(const std::string &path)
 {
     ListAlreadyLoaded = false;
-    OpenArchive(path);
-    if (!ListAlreadyLoaded)
-        m_view.loadFileList();
+    openListed(path);
 }
 
 void ArchiveSession::RecentItemClick(int n)
@@ -105,6 +125,15 @@ void ArchiveSession::RecentItemClick(int n)
     if (!std::filesystem::is_regular_file(path, error)) {
         recent.remove(n - 1);
         m_view.refreshRecent();
+        // Another open archive stays open; the window never shows one
+        // that is gone.
+        if (path == CurrentArchive) {
+            CloseArchive();
+            Prompter::instance().notice(QStringLiteral("\"") + QString::fromStdString(path)
+                    + QStringLiteral("\" no longer exists. It has been removed from the "
+                                     "recent archives."),
+                Prompter::Icon::Warning);
+        }
         return;
     }
     SkipHistoryUpdate = true;
@@ -115,8 +144,8 @@ void ArchiveSession::RecentItemClick(int n)
     } clear { SkipHistoryUpdate };
     recent.moveToFront(n - 1);
     CloseArchive();
-    OpenArchive(recent[0]);
-    m_view.loadFileList();
+    ListAlreadyLoaded = false;
+    openListed(recent[0]);
 }
 
 void ArchiveSession::CloseArchive()

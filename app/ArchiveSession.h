@@ -2,6 +2,7 @@
 // and the favourite folders. The window shows what they decide.
 #pragma once
 
+#include <optional>
 #include <string>
 
 struct Settings;
@@ -42,10 +43,15 @@ public:
 
 private:
     void offerFavourite(const std::string &folder);
+    // OpenArchive and, unless that listed it already, the list; the
+    // favourites question comes last.
+    void openListed(const std::string &path);
 
     Settings &m_settings;
     ArchiveView &m_view;
     bool m_readOnly = false;
+    int m_listing = 0; // openListed calls under way
+    std::optional<std::string> m_pendingFavourite; // asked once the list is read
 };
 
 // "/a/b.zip" -> "/a/", "b.zip" -> "".

@@ -126,8 +126,13 @@ void CommandActions::bind(QObject *context, std::initializer_list<const char *> 
 void CommandActions::applyArchiveState(ArchiveState state)
 {
     for (const auto &[action, command] : m_actions)
-        if (const std::optional<bool> on = enabledIn(command->needs, state))
+        if (const std::optional<bool> on = enabledIn(command->needs, state)) {
             action->setEnabled(*on);
+            // A submenu's item follows its menu: the menu enables it again
+            // whenever the window is enabled again (after every dialog).
+            if (QMenu *submenu = action->menu<QMenu *>())
+                submenu->setEnabled(*on);
+        }
 }
 
 int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)

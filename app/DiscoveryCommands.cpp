@@ -43,10 +43,7 @@ public:
         if (refuseWhileOperationRuns())
             return;
         m_form.CloseArchive2Click();
-        m_form.session().ListAlreadyLoaded = false;
-        m_form.OpenArchive(path);
-        if (!m_form.session().ListAlreadyLoaded)
-            m_form.LoadFileList();
+        m_form.session().openAndLoad(path);
     }
 
     // Empty when cancelled.

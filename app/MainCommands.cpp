@@ -15,11 +15,16 @@
 #include "widgets/FileListView.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <functional>
@@ -108,6 +113,12 @@ void TMainForm::connectCommands()
     bindGroups();
     connectDock();
     ToolBar2->setupButtons(m_actions->action("OpenButton"), m_actions->menu("TopMenu"));
+    // A button whose menu was open never hears that the pointer left it
+    // meanwhile; once the menu has gone, it is told.
+    for (QMenu *menu : findChildren<QMenu *>())
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, &TMainForm::clearStaleHover);
+        });
 
     // The list's clicks, on the viewport of every view style.
     auto *listHook = new EventHook(this, [this](QObject *, QEvent *event) {
@@ -129,6 +140,33 @@ void TMainForm::connectCommands()
     FileList->detailsView()->viewport()->installEventFilter(listHook);
     if (auto *icons = FileList->findChild<QListView *>(QStringLiteral("iconView")))
         icons->viewport()->installEventFilter(listHook);
+
+    // The list's keys, as in every file manager: Del deletes the selection
+    // through the Delete dialog, Enter opens it as a double click does.
+    auto *keyHook = new EventHook(this, [this](QObject *, QEvent *event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier
+            || FileList->selectedCount() == 0)
+            return false;
+        if (key->key() == Qt::Key_Delete) {
+            QAction *remove = m_actions->action("Delete1");
+            if (remove->isEnabled())
+                remove->trigger();
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            guard([this] {
+                OpenEntryClick();
+            });
+            return true;
+        }
+        return false;
+    });
+    FileList->detailsView()->installEventFilter(keyHook);
+    if (auto *icons = FileList->findChild<QListView *>(QStringLiteral("iconView")))
+        icons->installEventFilter(keyHook);
 
     auto *panelHook = new EventHook(this, [this](QObject *, QEvent *event) {
         if (event->type() == QEvent::MouseButtonRelease)
@@ -157,13 +195,27 @@ void TMainForm::connectDock()
     });
 }
 
+void TMainForm::clearStaleHover()
+{
+    const QPoint pointer = QCursor::pos();
+    for (QToolButton *button : findChildren<QToolButton *>()) {
+        if (!button->underMouse() || button->rect().contains(button->mapFromGlobal(pointer)))
+            continue;
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        // The toolbar takes its normal image back on the same event.
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        button->update();
+    }
+}
+
 void TMainForm::TopMenuPopup()
 {
     const History &recent = m_settings.ActiveFile;
     for (int n = 0; n < History::kSize; ++n) {
         QAction *item = m_actions->numbered(Group::TopItem, n + 1);
         item->setVisible(!recent[n].empty());
-        item->setText(QStringLiteral("&%1 ").arg(n + 1) + qs(recent[n]));
+        item->setText(recentItemText(n, recent[n]));
     }
 }
 

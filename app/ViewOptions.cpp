@@ -2,6 +2,7 @@
 
 #include "ButtonBar.h"
 #include "CommandActions.h"
+#include "ModifiedText.h"
 #include "Settings.h"
 #include "StatusPanel.h"
 #include "WindowPlacement.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeView>
 
 ViewOptions::ViewOptions(Settings &settings, const CommandActions &actions, ButtonBar &buttons,
@@ -127,16 +129,33 @@ void ViewOptions::AsWebPageClick()
 void ViewOptions::BestFitClick()
 {
     QTreeView *tree = m_list.detailsView();
-    // Every row counts, not only those on screen; the header does not.
+    // Every row counts, not only those on screen; so does the header, or a
+    // column of short numbers cuts its caption ("Packed" to "ked").
     tree->header()->setResizeContentsPrecision(-1);
     const QAbstractItemView *view = tree;
     for (int c = 0; c < 6; ++c)
-        m_list.setColumnWidth(c, std::max(view->sizeHintForColumn(c), 8));
+        m_list.setColumnWidth(
+            c, std::max({ view->sizeHintForColumn(c), tree->header()->sectionSizeHint(c), 8 }));
+}
+
+std::array<int, 6> fittedColumnWidths(const FileListView &list)
+{
+    const QTreeView *view = list.detailsView();
+    const QFontMetrics fm = view->fontMetrics();
+    // A cell's text margins on both sides, and the grid line.
+    const int margins =
+        2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+    // A date and time wide in most formats: two-digit day and month, a
+    // 12-hour clock's widest hour.
+    const uint32_t wide = ((108u << 9 | 12u << 5 | 28u) << 16) | (12u << 11 | 58u << 5);
+    return defaultColumnWidths(list.width(),
+        fm.horizontalAdvance(QString::fromStdString(modifiedText(wide))) + margins,
+        fm.horizontalAdvance(QStringLiteral("100%")) + margins);
 }
 
 void ViewOptions::DefaultColumnsClick()
 {
-    const std::array<int, 6> widths = defaultColumnWidths(m_list.width());
+    const std::array<int, 6> widths = fittedColumnWidths(m_list);
     for (int c = 0; c < 6; ++c)
         m_list.setColumnWidth(c, std::max(widths[static_cast<size_t>(c)], 0));
 }

@@ -2,6 +2,8 @@
 // and its check mark in step and applies itself to the window.
 #pragma once
 
+#include <array>
+
 struct Settings;
 class ButtonBar;
 class CommandActions;
@@ -38,3 +40,7 @@ private:
     StatusPanel &m_statusPanel;
     FileListView &m_list;
 };
+
+// The default column widths for this list in its font (see
+// defaultColumnWidths); Path takes what the list's width leaves.
+std::array<int, 6> fittedColumnWidths(const FileListView &list);

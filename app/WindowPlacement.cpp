@@ -1,5 +1,7 @@
 #include "WindowPlacement.h"
 
+#include <algorithm>
+
 QPoint centredIn(const QRect &area, const QSize &size)
 {
     return { area.x() + area.width() / 2 - size.width() / 2,
@@ -25,7 +27,8 @@ QRect placedIn(QRect wanted, const QSize &minimum, const QRect *area)
     return wanted;
 }
 
-std::array<int, 6> defaultColumnWidths(int listWidth)
+std::array<int, 6> defaultColumnWidths(int listWidth, int modifiedRoom, int ratioRoom)
 {
-    return { 100, 110, 65, 40, 65, listWidth - 400 };
+    const int modified = std::max(110, modifiedRoom), ratio = std::max(40, ratioRoom);
+    return { 100, modified, 65, ratio, 65, listWidth - 400 - (modified - 110) - (ratio - 40) };
 }

@@ -16,7 +16,10 @@ QRect placedIn(QRect wanted, const QSize &minimum, const QRect *area);
 
 // The details view's default column widths (Name, Modified, Size, Ratio,
 // Packed, Path) for a list of the given outer width: Path takes the rest.
-std::array<int, 6> defaultColumnWidths(int listWidth);
+// The designed pixels were drawn for a smaller font than most desktops
+// use: Modified and Ratio get at least the room their widest texts take
+// in the list's font (a date with its time, "100%"), when it is given.
+std::array<int, 6> defaultColumnWidths(int listWidth, int modifiedRoom = 0, int ratioRoom = 0);
 
 // The point whose screen a stored frame belongs to: just inside its title bar.
 inline QPoint grabPoint(const QRect &frame)

@@ -34,15 +34,19 @@ std::string lowerAscii(std::string_view text)
     return out;
 }
 
+QString longTimeFormat(const QLocale &locale)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+    return format.trimmed();
+}
+
 std::string dateTimeText(const QDateTime &time)
 {
     const QLocale locale = QLocale::system();
-    // The long time format names the time zone; the list has no room for it.
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
     const QDateTime local = time.toLocalTime();
     return (locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + locale.toString(local.time(), timeFormat.trimmed()))
+        + locale.toString(local.time(), longTimeFormat(locale)))
         .toStdString();
 }
 

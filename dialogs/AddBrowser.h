@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -32,6 +33,9 @@ std::string groupDigits(int64_t value);
 std::string lowerAscii(std::string_view text);
 // The local short date followed by the long time, as the system writes them.
 std::string dateTimeText(const QDateTime &time);
+// The locale's long time format without its time zone, which the program
+// shows nowhere.
+QString longTimeFormat(const QLocale &locale);
 
 class AddBrowser
 {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -148,10 +149,36 @@ int64_t selectionTotal(const std::string &addFolder, const std::vector<AddSelect
     return total;
 }
 
-void deleteIfEmpty(const std::string &archive)
+bool deleteIfEmpty(const std::string &archive)
 {
-    if (fileLength(archive) == 0 && ::unlink(archive.c_str()) != 0)
+    if (fileLength(archive) != 0)
+        return false;
+    if (::unlink(archive.c_str()) != 0)
         systemError("Cannot delete file", archive, errno);
+    return true;
+}
+
+NewArchiveKeeper::NewArchiveKeeper(std::string archive)
+    : m_archive(std::move(archive))
+    , m_deleted(!m_archive.empty() && deleteIfEmpty(m_archive))
+{
+}
+
+void NewArchiveKeeper::restore()
+{
+    if (!std::exchange(m_deleted, false))
+        return;
+    // O_EXCL: whatever the library wrote, or someone else put there, stays.
+    const int fd = ::open(m_archive.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+std::string cancelledLine(size_t callsMade)
+{
+    if (callsMade <= 1)
+        return "Cancelled: nothing was added, the archive is as it was before.";
+    return "Cancelled: the files of the last step were not added; the steps before it were.";
 }
 
 void changeDir(const std::string &folder)

@@ -62,10 +62,33 @@ int64_t folderSize(const std::string &folder);
 int64_t selectionTotal(const std::string &addFolder, const std::vector<AddSelected> &selected);
 
 // A new archive is an empty file; the library writes a real one only where
-// none exists. Throws EngineError when the file cannot be opened.
-void deleteIfEmpty(const std::string &archive);
+// none exists. Throws EngineError when the file cannot be opened; true when
+// the file was deleted.
+bool deleteIfEmpty(const std::string &archive);
+
+// Deletes a new (empty) archive before an add, as deleteIfEmpty does, and
+// puts the empty file back when the add leaves no archive (it was
+// cancelled or failed), so that the archive the window shows still exists.
+class NewArchiveKeeper
+{
+public:
+    explicit NewArchiveKeeper(std::string archive);
+    ~NewArchiveKeeper() { restore(); }
+    NewArchiveKeeper(const NewArchiveKeeper &) = delete;
+    NewArchiveKeeper &operator=(const NewArchiveKeeper &) = delete;
+    void restore();
+
+private:
+    std::string m_archive;
+    bool m_deleted;
+};
 // Makes folder the process's current directory; throws EngineError if it cannot.
 void changeDir(const std::string &folder);
+
+// The log's last line after the user cancelled the last of callsMade
+// library calls: that call added nothing (the library leaves the archive as
+// it was), the calls before it are done.
+std::string cancelledLine(size_t callsMade);
 
 class StatusProgress;
 

@@ -15,11 +15,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
+#include <numeric>
 
 namespace {
 
@@ -58,6 +61,7 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     auto *top = new QHBoxLayout;
     StaticText1 = new QLabel(this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setTextFormat(Qt::PlainText);
     StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StaticText1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StaticText1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -83,6 +87,17 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     filelist->setFullRowSelect(true);
     filelist->setMinimumHeight(180);
     layout->addWidget(filelist, 1);
+    // The Modified column holds a date and a time with seconds in the
+    // system's formats: wide enough for a wide one in this font (a 12-hour
+    // clock adds its AM/PM).
+    const QString wideTime = QString::fromStdString(
+        dateTimeText(QDateTime(QDate(2088, 12, 28), QTime(12, 58, 58), Qt::LocalTime)));
+    m_savedWidths[3] = std::max(
+        m_savedWidths[3], filelist->detailsView()->fontMetrics().horizontalAdvance(wideTime) + 16);
+    // Room for the four columns side by side, so none starts cut off.
+    const QTreeView *details = filelist->detailsView();
+    filelist->setMinimumWidth(std::accumulate(m_savedWidths.begin(), m_savedWidths.end(), 0)
+        + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * details->frameWidth() + 2);
 
     auto *options = new QGridLayout;
     ComboBox1 = new QComboBox(this);
@@ -303,8 +318,7 @@ void TAddForm::Button1Click()
     m_calls.clear();
     ClearOnExit done { m_running };
     m_link->operations().startLog();
-    if (!archive.empty())
-        deleteIfEmpty(archive);
+    NewArchiveKeeper newArchive(archive);
     close();
 
     const int64_t total = selectionTotal(folder, selected);
@@ -321,6 +335,9 @@ void TAddForm::Button1Click()
     ZipEngine1.setZipFilename(archive);
     m_interrupted =
         runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls);
+    newArchive.restore();
+    if (m_interrupted)
+        m_link->operations().appendLog(cancelledLine(m_calls.size()));
     m_link->loadFileList();
     m_link->setLastAddDir(folder);
     m_link->operations().reportFailures();

@@ -29,3 +29,12 @@ std::vector<std::string> deleteSpecs(
     }
     return {};
 }
+
+std::string deleteAllQuestion(size_t members, const std::string &archiveName)
+{
+    if (members == 0)
+        return {};
+    if (members == 1)
+        return "Delete the only member of " + archiveName + "?";
+    return "Delete all " + std::to_string(members) + " members of " + archiveName + "?";
+}

@@ -25,3 +25,7 @@ DeleteRadios deleteRadios(size_t selectedCount);
 // of handing the library an empty name.
 std::vector<std::string> deleteSpecs(
     DeleteWhat what, const std::vector<std::string> &selectedMembers, const std::string &typed);
+
+// The question asked before "&Entire archive" empties an archive of that
+// many members; empty when there is nothing to lose.
+std::string deleteAllQuestion(size_t members, const std::string &archiveName);

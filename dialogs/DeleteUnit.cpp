@@ -117,6 +117,17 @@ void TDeleteForm::Button1Click()
     // this archive; deleting under it would corrupt what it writes.
     if (refuseWhileOperationRuns())
         return;
+    // "&Entire archive" is checked whenever nothing is selected and Delete
+    // is the default button: two keys would empty the archive unasked.
+    if (what() == DeleteWhat::Entire && m_link) {
+        const std::string archive = m_link->currentArchive();
+        const std::string question =
+            deleteAllQuestion(m_link->listRows().size(), archive.substr(archive.rfind('/') + 1));
+        if (!question.empty()
+            && !Prompter::instance().question(
+                QString::fromStdString(question), Prompter::Icon::Warning, Prompter::Answer::No))
+            return;
+    }
     if (m_link)
         m_link->operations().startLog();
     const std::vector<std::string> selected =

@@ -42,6 +42,7 @@ TDragForm::TDragForm()
 
     Label1 = new QLabel(page);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     grid->addWidget(Label1, 0, 0, 1, 4);
 
@@ -192,7 +193,7 @@ void TDragForm::Button1Click()
     m_calls.clear();
     m_link->operations().startLog();
     // A failure here leaves the dialog open and nothing added.
-    deleteIfEmpty(archive);
+    NewArchiveKeeper newArchive(archive);
     close();
 
     const AddChoices c = choices();
@@ -205,7 +206,9 @@ void TDragForm::Button1Click()
         changeDir(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
-    runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls);
+    if (runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls))
+        m_link->operations().appendLog(cancelledLine(m_calls.size()));
+    newArchive.restore();
     m_switcher->openAndLoad(Edit1->text().toStdString());
     m_link->operations().reportFailures();
 }

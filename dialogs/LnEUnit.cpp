@@ -1,6 +1,7 @@
 #include "LnEUnit.h"
 
 #include "platform/Guard.h"
+#include "widgets/PercentGauge.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -32,15 +33,10 @@ TLnEForm::TLnEForm(QWidget *parent)
     Panel1->setFrameShadow(QFrame::Sunken);
     auto *panelLayout = new QHBoxLayout(Panel1);
     panelLayout->setContentsMargins(6, 6, 6, 6);
-    Gauge2 = new QProgressBar(Panel1);
+    Gauge2 = new PercentGauge(QColor(0, 0, 128), Panel1); // navy
     Gauge2->setObjectName(QStringLiteral("Gauge2"));
     Gauge2->setRange(0, 100);
     Gauge2->setValue(0);
-    Gauge2->setTextVisible(true);
-    Gauge2->setAlignment(Qt::AlignCenter);
-    Gauge2->setStyleSheet(
-        QStringLiteral("QProgressBar { border: 1px solid gray; background: white; }"
-                       "QProgressBar::chunk { background: navy; }"));
     panelLayout->addWidget(Gauge2);
     layout->addWidget(Panel1);
 

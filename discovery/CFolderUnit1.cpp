@@ -41,6 +41,7 @@ CreateFolderForm::CreateFolderForm(QWidget *owner)
     auto *form = new QFormLayout(controls);
     Label2 = new QLabel(controls);
     Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
     Label2->setMinimumWidth(260);
     Edit1 = new QLineEdit(controls);
     Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -1,5 +1,7 @@
 #include "FavoriteScan.h"
 
+#include "dialogs/AddBrowser.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -32,7 +34,7 @@ std::string favoriteTimeText(const QDateTime &modified)
     const QLocale locale;
     QString text = locale.toString(modified.date(), QLocale::ShortFormat);
     if (time != QTime(0, 0))
-        text += QLatin1Char(' ') + locale.toString(time, QLocale::LongFormat);
+        text += QLatin1Char(' ') + locale.toString(time, longTimeFormat(locale));
     return text.toStdString();
 }
 

@@ -29,7 +29,9 @@ enum FavoriteOrder : int {
 // disk search collects folders by the same test.
 bool hasZipExtension(std::string_view name);
 
-// The file's time at the two-second resolution archives keep, as listed.
+// The file's time at the two-second resolution archives keep, as listed:
+// short date and long time without its zone, the time left out at
+// midnight. The archive properties show their file's time the same way.
 std::string favoriteTimeText(const QDateTime &modified);
 
 // Files (not folders) named *.zip directly in each folder, folder by folder

@@ -68,6 +68,10 @@ FindResult findRows(const std::vector<FindRow> &rows, const FindCriteria &criter
         if (!WildcardMatch(row.name, criteria.pattern))
             continue;
         if (criteria.dateTest) {
+            // A member without a valid date has an empty Modified text: it
+            // has no day to lie in the range, which is no reason to stop.
+            if (row.modified.empty())
+                continue;
             const std::optional<CalendarDay> day = listDate(row.modified);
             if (!day) {
                 result.error = "'" + std::string(row.modified) + "' is not a valid date and time";

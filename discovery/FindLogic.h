@@ -47,6 +47,7 @@ struct FindResult
 {
     std::vector<size_t> matches; // row indices, in list order
     // Set when a date could not be read: the search stopped at that row.
+    // A row without a date (an empty text) only fails the date test.
     std::string error;
 };
 

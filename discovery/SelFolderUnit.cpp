@@ -36,6 +36,8 @@ TSelDirForm::TSelDirForm(History &history)
     setWindowTitle(QStringLiteral("Select Folder"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    // The prompt may name a file: plain text, its own '&' doubled by the caller.
+    Label1->setTextFormat(Qt::PlainText);
     Destination = new QComboBox(this);
     Destination->setObjectName(QStringLiteral("Destination"));
     Destination->setEditable(true);

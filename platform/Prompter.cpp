@@ -56,18 +56,22 @@ QString qtFilter(const QString &filter)
 void DialogPrompter::notice(const QString &text, Icon icon)
 {
     QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-bool DialogPrompter::question(const QString &text, Icon icon)
+bool DialogPrompter::question(const QString &text, Icon icon, Answer byDefault)
 {
     QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Yes | QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(byDefault == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
 void DialogPrompter::error(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

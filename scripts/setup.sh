@@ -10,7 +10,7 @@ packages=(
     # the self-extractor stub: a small static program
     musl-tools
     # run: icons, mime types, a display for screenshots
-    adwaita-icon-theme shared-mime-info xvfb xauth
+    adwaita-icon-theme shared-mime-info xvfb xauth xdotool imagemagick
     # checks the written desktop entries
     desktop-file-utils
     # checks the Debian package and its manual pages

@@ -67,9 +67,6 @@ TAboutForm::TAboutForm()
         credits));
     creditsLayout->addWidget(new QLabel(QStringLiteral("See help for details..."), credits));
     creditsLayout->addWidget(Label10);
-    auto *word = new QGroupBox(this);
-    auto *wordLayout = new QVBoxLayout(word);
-    wordLayout->addWidget(Label11);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -89,7 +86,10 @@ TAboutForm::TAboutForm()
     titles->addWidget(versions);
     top->addLayout(titles, 1);
     auto *buttons = new QHBoxLayout;
+    // The empty labels only take part in the hover colouring: no frame of
+    // their own, which would show as an empty box.
     buttons->addWidget(Label6);
+    buttons->addWidget(Label11);
     buttons->addStretch(1);
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
@@ -101,7 +101,6 @@ TAboutForm::TAboutForm()
     layout->addWidget(Label8);
     layout->addWidget(Label9);
     layout->addWidget(credits);
-    layout->addWidget(word);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

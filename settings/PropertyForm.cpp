@@ -12,6 +12,8 @@ PropertyForm::PropertyForm(const QString &title, const QStringList &captions, QW
     auto *form = new QFormLayout(controls);
     for (const QString &caption : captions) {
         auto *value = new QLabel(controls);
+        // Names from an archive or the disk are shown as they are, never as markup.
+        value->setTextFormat(Qt::PlainText);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(220);
         form->addRow(caption, value);

@@ -19,6 +19,8 @@ TRenameForm::TRenameForm(QWidget *mainWindow)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinimumWidth(200);
     Label5 = new QLabel(controls);
+    for (QLabel *name : { Label3, Label4, Label5 })
+        name->setTextFormat(Qt::PlainText);
     auto *to = new QLabel(QStringLiteral("&To:"), controls);
     to->setBuddy(Edit1);
     grid->addWidget(new QLabel(QStringLiteral("From:"), controls), 0, 0);

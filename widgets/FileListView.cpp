@@ -3,7 +3,37 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTreeView>
+
+namespace {
+
+// Grid lines drawn over each cell's right and bottom edge after the cell
+// itself: the cell keeps its text room, its selection and its colours. (An
+// item style sheet would take over the item's painting and lose them.)
+class GridDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    bool grid = false;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+        const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!grid)
+            return;
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Midlight));
+        const QRect r = option.rect;
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 FileListView::FileListView(QWidget *parent)
     : QStackedWidget(parent)
@@ -31,6 +61,7 @@ FileListView::FileListView(QWidget *parent)
     m_details->header()->setSectionsClickable(false);
     m_details->header()->setSectionsMovable(false);
     m_details->header()->setStretchLastSection(false);
+    m_details->setItemDelegate(new GridDelegate(m_details));
     addWidget(m_icons);
     addWidget(m_details);
     setViewStyle(Details);
@@ -182,10 +213,8 @@ void FileListView::setHotTracking(bool on)
 
 void FileListView::setGridLines(bool on)
 {
-    m_details->setStyleSheet(on
-            ? QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight);"
-                             " border-bottom: 1px solid palette(midlight); }")
-            : QString());
+    static_cast<GridDelegate *>(m_details->itemDelegate())->grid = on;
+    m_details->viewport()->update();
 }
 
 void FileListView::setFullRowSelect(bool on)

@@ -7,6 +7,8 @@
 
 #include "app/AmbxUnit.h"
 #include "app/CommandTable.h"
+#include "dialogs/DeleteUnit.h"
+#include "discovery/CFolderUnit1.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/Peers.h"
 #include "tests/support/RecordingShell.h"
@@ -15,10 +17,18 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -121,19 +131,23 @@ private Q_SLOTS:
         QCOMPARE(form.fileList()->model()->rowCount(), int(form.FileRowCount()));
     }
 
-    // A cancelled Open changes nothing; a damaged archive shows the error.
+    // A cancelled Open changes nothing; a damaged archive shows the error,
+    // and its folder is not offered as a favourite.
     void openCancelledOrDamaged()
     {
-        const std::string bad = (m_dir / "bad.zip").string();
+        const std::string bad = (m_dir / "damaged/bad.zip").string();
+        std::filesystem::create_directories(m_dir / "damaged");
         writeFile(bad, readFile(m_a).substr(0, 1500));
         auto &&[prompter, form] = MainWindow({ qs(m_a) });
         prompter.answerFile(QString());
         action(form, "OpenArchive2")->trigger();
         QCOMPARE(form.session().CurrentArchive, m_a);
         QCOMPARE(form.FileRowCount(), size_t(3));
+        form.settings().FavoriteAddMode = 1; // ask first
+        prompter.clear();
         prompter.answerFile(qs(bad));
         action(form, "OpenArchive2")->trigger();
-        QCOMPARE(prompter.texts().back(), QStringLiteral("Error 3 reading Zip file"));
+        QCOMPARE(prompter.texts(), (QStringList { "Open", "Error 3 reading Zip file" }));
         QCOMPARE(form.fileList()->model()->rowCount(), 0);
     }
 
@@ -180,13 +194,21 @@ private Q_SLOTS:
         auto &&[prompter, form] = MainWindow(args, Show::Shown);
         // What each command needs is pinned in CommandTableTest; here the
         // window applies it. No operation has run, so there is no output.
+        // The same after a dialog disabled the window and enabled it again.
         const std::array enabled { true, open, writable, false };
-        for (const Command &command : commandTable())
-            // Hidden recent items count as disabled; they are never changed.
-            if (command.kind != Kind::Separator && command.group != Group::Recent
-                && command.group != Group::TopItem)
-                QVERIFY2(action(form, command.name)->isEnabled() == enabled[size_t(command.needs)],
-                    command.name);
+        for (const bool afterDialog : { false, true }) {
+            if (afterDialog) {
+                form.setEnabled(false);
+                form.setEnabled(true);
+            }
+            for (const Command &command : commandTable())
+                // Hidden recent items count as disabled; they are never changed.
+                if (command.kind != Kind::Separator && command.group != Group::Recent
+                    && command.group != Group::TopItem)
+                    QVERIFY2(
+                        action(form, command.name)->isEnabled() == enabled[size_t(command.needs)],
+                        command.name);
+        }
         QCOMPARE(form.fileList()->isEnabled(), open);
         QCOMPARE(form.acceptDrops(), open);
         if (open && !writable) { // a writable archive opened next enables the changes
@@ -274,9 +296,15 @@ private Q_SLOTS:
         QVERIFY(form.fileList()->columnWidth(0)
             >= fm.horizontalAdvance(QStringLiteral("very-long-name-for-the-best-fit-test.txt")));
         QVERIFY(form.fileList()->columnWidth(5) >= fm.horizontalAdvance(QStringLiteral("sub/")));
-        // The header does not count: "Modified" is wider than a ratio.
-        QVERIFY(
-            form.fileList()->columnWidth(3) < fm.horizontalAdvance(QStringLiteral("Ratio")) + 40);
+        // Nor is a caption cut where the numbers are narrower ("Packed" to "ked").
+        const QHeaderView *header = form.fileList()->detailsView()->header();
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int c = 0; c < 6; ++c) {
+            const QString caption = header->model()->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(form.fileList()->columnWidth(c)
+                    >= header->fontMetrics().horizontalAdvance(caption) + margins,
+                qPrintable(caption));
+        }
     }
 
     void openEntryExtractsAndOpensTheFile()
@@ -335,6 +363,152 @@ private Q_SLOTS:
         if (opened && !shell.calls().empty())
             QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
         QVERIFY(prompter.shown().empty());
+    }
+
+    // Del opens the Delete dialog for the selection, Enter opens the entry
+    // as a double click does; without a selection neither does anything.
+    void listKeysDeleteAndOpen()
+    {
+        RecordingShell shell;
+        TestDir temp;
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
+        TDeleteForm deleteForm;
+        form.dialogs().setDeleteForm(&deleteForm);
+        form.settings().Temp = temp.str() + "/";
+        for (const char *style : { "Details1", "List1" }) {
+            action(form, style)->trigger();
+            QWidget *view = form.fileList()->currentView();
+            form.fileList()->clearSelection();
+            QTest::keyClick(view, Qt::Key_Delete);
+            QTest::keyClick(view, Qt::Key_Return);
+            QVERIFY(!deleteForm.isVisible() && shell.calls().empty());
+
+            selectMembers(form, { "two.txt" });
+            QTest::keyClick(view, Qt::Key_Return);
+            QCOMPARE(shell.calls().size(), size_t(1));
+            QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
+            QTest::keyClick(view, Qt::Key_Delete);
+            QVERIFY(deleteForm.isVisible() && deleteForm.RadioButton2->isChecked());
+            deleteForm.close();
+            shell.clear();
+        }
+        QVERIFY(prompter.shown().empty());
+    }
+
+    // With grid lines a selected row keeps its text and highlight, and no
+    // cell loses room: every cell looks as without them, bar its two edges.
+    void gridLinesKeepTheSelectionVisible()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
+        action(form, "Details1")->trigger();
+        action(form, "DefaultColumns1")->trigger();
+        selectMembers(form, { "two.txt" });
+        QTreeView *view = form.fileList()->detailsView();
+        auto shot = [&](bool grid) {
+            form.fileList()->setGridLines(grid);
+            return view->viewport()->grab().toImage();
+        };
+        const QImage plain = shot(false), grid = shot(true);
+        const int row = rowOf(form, "two.txt");
+        for (int c = 0; c < 6; ++c) {
+            const QRect cell =
+                view->visualRect(view->model()->index(row, c)).adjusted(0, 0, -1, -1);
+            QVERIFY2(plain.copy(cell) == grid.copy(cell), qPrintable(QString::number(c)));
+        }
+        // What the comparison stands on: the row is highlighted and has text.
+        const QRect name = view->visualRect(view->model()->index(row, 0));
+        const QColor highlight = view->palette().color(QPalette::Active, QPalette::Highlight);
+        int lit = 0, other = 0;
+        for (int y = name.top(); y < name.bottom(); ++y)
+            for (int x = name.left() + 20; x < name.right(); ++x)
+                (QColor(plain.pixel(x, y)) == highlight ? lit : other)++;
+        QVERIFY(lit > other && other > 0);
+        // At the default widths Modified and Ratio show their texts whole,
+        // "100%" included.
+        for (int c : { 1, 3 })
+            QVERIFY(static_cast<QAbstractItemView *>(view)->sizeHintForColumn(c)
+                <= view->columnWidth(c));
+        QVERIFY(view->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 6
+            <= view->columnWidth(3));
+    }
+
+    // Names come from archives and disks: no label renders them as markup
+    // (the message boxes: messageBoxesShowPlainText).
+    void namesAreNeverMarkup()
+    {
+        const std::string folder = (m_dir / "<i>dir").string();
+        const std::string archive =
+            zipFiles(folder + "/<b>arc<br>.zip", { { "<i>big<br>x.txt", "x" } });
+        auto &&[prompter, form] = MainWindow({ qs(archive) }, Show::Shown);
+        ArchiveFileMenu &menu = form.fileMenu();
+        QStringList seen, markup; // a window for each label that shows a name
+        auto plain = [&](QWidget *window, const QString &name) {
+            for (const QLabel *label : window->findChildren<QLabel *>())
+                if (label->text().contains(name)) {
+                    seen << window->windowTitle();
+                    if (label->textFormat() != Qt::PlainText)
+                        markup << label->text();
+                }
+            window->close();
+        };
+        selectMembers(form, { "<i>big<br>x.txt" });
+        QTimer::singleShot(0, &form, [&] {
+            plain(&menu.filePropForm(), QStringLiteral("<i>big"));
+        });
+        action(form, "FileProperties1")->trigger();
+        action(form, "Properties1")->trigger();
+        plain(&menu.zipPropForm(), QStringLiteral("<"));
+        action(form, "RenameArchive1")->trigger();
+        plain(&menu.renameForm(), QStringLiteral("<b>arc"));
+        // The folder chooser names the archive; its New... window the folder.
+        TSelDirForm &chooser = menu.selDirForm();
+        QTimer::singleShot(0, &form, [&] {
+            chooser.Destination->setEditText(qs(folder));
+            chooser.NFolderForm->showOnTop();
+            plain(chooser.NFolderForm.get(), QStringLiteral("<i>dir"));
+            plain(&chooser, QStringLiteral("<b>arc"));
+        });
+        action(form, "CopyArchive1")->trigger();
+        QCOMPARE(seen,
+            (QStringList { "File Properties", "Zip Properties", "Zip Properties", "Rename",
+                "Create Folder", "Copy" }));
+        QCOMPARE(markup, QStringList());
+    }
+
+    // The real message boxes show their text as it is and can default to No.
+    void messageBoxesShowPlainText()
+    {
+        DialogPrompter real;
+        for (const bool defaultNo : { false, true }) {
+            bool checked = false;
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QCOMPARE(box->textFormat(), Qt::PlainText);
+                QCOMPARE(box->defaultButton() == box->button(QMessageBox::No), defaultNo);
+                checked = true;
+                box->defaultButton()->click();
+            });
+            const bool yes = real.question(QStringLiteral("Delete <b>x</b>?"), Prompter::Icon::None,
+                defaultNo ? Prompter::Answer::No : Prompter::Answer::Yes);
+            QVERIFY(checked && yes == !defaultNo);
+        }
+    }
+
+    // A menu button whose menu was open never hears that the pointer left
+    // it (an X server tells the window only where the pointer entered once
+    // the menu is gone); once the menu has closed it looks like the others.
+    void menuButtonsLoseTheirFrameWhenTheMenuCloses()
+    {
+        auto &&[prompter, form] = MainWindow({}, Show::Exposed);
+        auto *button = form.findChild<QToolButton *>(QStringLiteral("ViewMenuButton"));
+        QTimer::singleShot(0, &form, [&] {
+            QCursor::setPos(form.fileList()->mapToGlobal(form.fileList()->rect().center()));
+            button->setAttribute(Qt::WA_UnderMouse); // what the X server leaves
+            button->menu()->close();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY(!button->underMouse());
     }
 
     void helpItemsOpenTheInstalledPages()

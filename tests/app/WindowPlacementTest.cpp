@@ -26,4 +26,7 @@ TEST(WindowPlacement, StoredFramesComeBackUsable)
         << "no screen: only the minimum holds";
     EXPECT_EQ(centredIn({ 0, 40, 1920, 1000 }, { 600, 400 }), QPoint(660, 340));
     EXPECT_EQ(defaultColumnWidths(600), (std::array { 100, 110, 65, 40, 65, 200 }));
+    // A larger font widens Modified and Ratio, never narrows them; Path gives way.
+    EXPECT_EQ(defaultColumnWidths(600, 125, 45), (std::array { 100, 125, 65, 45, 65, 180 }));
+    EXPECT_EQ(defaultColumnWidths(600, 90, 30), defaultColumnWidths(600));
 }

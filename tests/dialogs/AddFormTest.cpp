@@ -13,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +22,9 @@
 #include <QTreeView>
 
 #include <algorithm>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace amxtest;
 
@@ -85,7 +89,11 @@ private:
         m_dir.createFile(name + "/d1/x1.txt", sampleBytes(3000, 1));
         m_dir.createFile(name + "/d1/deep/y1.txt", sampleBytes(2000, 2));
         m_dir.createFile(name + "/d2/x2.txt", sampleBytes(1500, 3));
-        m_dir.createFile(name + "/f.txt", "eff");
+        const auto f = m_dir.createFile(name + "/f.txt", "eff");
+        // A wide date and time for the Modified column.
+        const qint64 wide = QDateTime(QDate(2024, 12, 28), QTime(12, 58, 58)).toSecsSinceEpoch();
+        const struct timespec times[2] = { { wide, 0 }, { wide, 0 } };
+        ::utimensat(AT_FDCWD, f.c_str(), times, 0);
         m_dir.createFile(name + "/G.txt", "gee");
         for (const char *look : { "a?.txt", "ab.txt", "a*" })
             m_dir.createFile(name + "/" + look, look);
@@ -117,6 +125,10 @@ private Q_SLOTS:
         auto s = open();
         TAddForm &form = s->form;
         QCOMPARE(form.StaticText1->text(), QString::fromStdString(s->source).chopped(1));
+        // Every row's Modified text fits its column.
+        const QAbstractItemView *details = form.filelist->detailsView();
+        QVERIFY(details->sizeHintForColumn(3) <= form.filelist->columnWidth(3));
+        QVERIFY(form.filelist->detailsView()->header()->length() <= details->viewport()->width());
         // "&Add" follows the selection.
         QVERIFY(!form.Button1->isEnabled());
         select(form, { "f.txt" });
@@ -237,8 +249,9 @@ private Q_SLOTS:
             QStringList { QString::fromStdString(
                 "Cannot change to folder \"" + s->source + "d2/\". No such file or directory.") });
         QVERIFY(s->form.lastCalls().empty());
-        // The empty file went first, as it always does.
-        QVERIFY(!std::filesystem::exists(s->archive) && !s->form.running() && s->main.isEnabled());
+        // The new archive is still the empty file it was.
+        QVERIFY(std::filesystem::exists(s->archive) && std::filesystem::file_size(s->archive) == 0);
+        QVERIFY(!s->form.running() && s->main.isEnabled());
     }
 
     void interruptingStopsTheRemainingFolders()
@@ -255,9 +268,12 @@ private Q_SLOTS:
 
         QVERIFY(asked && s->prompter.allAnswersUsed() && s->form.lastRunInterrupted());
         QCOMPARE(s->form.lastCalls().size(), size_t(1));
-        const std::vector<std::string> names = sortedNames(s->archive);
-        QVERIFY(std::count(names.begin(), names.end(), "x2.txt") == 0);
-        QVERIFY(!s->ops.progress().isActive());
+        // The first call was the one cancelled: the new archive is still the
+        // empty file the window shows, and the log ends saying so.
+        QVERIFY(std::filesystem::exists(s->archive) && std::filesystem::file_size(s->archive) == 0);
+        QCOMPARE(s->msg.lines().back(),
+            QStringLiteral("Cancelled: nothing was added, the archive is as it was before."));
+        QVERIFY(s->reloads == 1 && !s->ops.progress().isActive());
     }
 
     // Its commands show the dialog in the last folder added from; the main

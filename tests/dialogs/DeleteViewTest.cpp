@@ -185,6 +185,31 @@ private Q_SLOTS:
         QCOMPARE(m_link->SPanel1.text(), QStringLiteral("No file(s) selected."));
     }
 
+    // Shift+D then Enter with nothing selected: "&Entire archive" and the
+    // default button. The archive is emptied only after a question whose
+    // default is No.
+    void deletingEverythingAsksFirst()
+    {
+        auto &&[prompter, form] = MainWindow({ qs(m_link->archive) }, Show::Exposed);
+        TDeleteForm deleteForm;
+        form.dialogs().setDeleteForm(&deleteForm);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const Names before = sortedNames(m_link->archive);
+        QTest::keyClick(&form, Qt::Key_D, Qt::ShiftModifier);
+        QVERIFY(deleteForm.isVisible() && deleteForm.RadioButton1->isChecked());
+        prompter.answerQuestion(false);
+        QTest::keyClick(&deleteForm, Qt::Key_Return);
+        const std::string name = std::filesystem::path(m_link->archive).filename().string();
+        QCOMPARE(prompter.texts(), QStringList { qs("Delete all 3 members of " + name + "?") });
+        QVERIFY(prompter.shown().back().defaultNo);
+        QVERIFY(deleteForm.isVisible() && sortedNames(m_link->archive) == before);
+
+        prompter.answerQuestion(true);
+        QTest::keyClick(&deleteForm, Qt::Key_Return);
+        QVERIFY(!deleteForm.isVisible() && form.FileRowCount() == 0);
+        QVERIFY(sortedNames(m_link->archive).empty());
+    }
+
     // --- View ---
 
     void viewerBoxAndRadios()

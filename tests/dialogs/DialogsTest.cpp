@@ -186,6 +186,28 @@ private Q_SLOTS:
         QCOMPARE(ended, 1);
     }
 
+    // The percentage reads on the bar and on the white alike: light where
+    // it lies on the navy, dark where it lies on the white.
+    void gaugePercentageReadsOnBothParts()
+    {
+        TLnEForm form;
+        form.show();
+        form.Gauge2->setValue(50);
+        const QImage image = form.Gauge2->grab().toImage();
+        const QRect inside = image.rect().adjusted(2, 2, -2, -2);
+        const int middle = image.width() / 2;
+        int lightOnBar = 0, darkOnWhite = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const int lightness = QColor(image.pixel(x, y)).lightness();
+                if (x < middle - 1 && lightness > 160)
+                    ++lightOnBar;
+                if (x > middle + 1 && lightness < 160)
+                    ++darkOnWhite;
+            }
+        QVERIFY(lightOnBar > 0 && darkOnWhite > 0);
+    }
+
     void escapeEndsTheProcessInTheMiddleOfAnExtraction()
     {
         TestDir out;

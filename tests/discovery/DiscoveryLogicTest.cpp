@@ -113,12 +113,18 @@ TEST(FindLogicTest, ListDatesReadBack)
     }
 }
 
+// A member without a valid date (DOS date 0) only fails the date test; a
+// text that cannot be read stops the search there.
 TEST(FindLogicTest, SearchStopsAtUnreadableDate)
 {
     const std::string good = modifiedText((44u << 25) | (1u << 21) | (1u << 16));
+    const std::string noDate = modifiedText(0);
+    ASSERT_EQ(noDate, "");
     const std::vector<FindRow> rows = {
         { "a.txt", good, 10 },
+        { "undated.txt", noDate, 10 },
         { "b", "garbage", 10 }, // fails the name test first: never read
+        { "e.txt", good, 10 },
         { "c.txt", "garbage", 10 },
         { "d.txt", good, 10 },
     };
@@ -127,14 +133,14 @@ TEST(FindLogicTest, SearchStopsAtUnreadableDate)
     criteria.start = { 2000, 1, 1 };
     criteria.end = { 2100, 1, 1 };
     const FindResult result = findRows(rows, criteria);
-    EXPECT_EQ(result.matches, std::vector<size_t> { 0 });
+    EXPECT_EQ(result.matches, (std::vector<size_t> { 0, 3 }));
     EXPECT_EQ(result.error, "'garbage' is not a valid date and time");
 
     criteria.dateTest = false;
     criteria.sizeTest = true;
     criteria.bound = 10;
     criteria.compare = SizeCompare::Exact;
-    EXPECT_EQ(findRows(rows, criteria).matches, (std::vector<size_t> { 0, 2, 3 }));
+    EXPECT_EQ(findRows(rows, criteria).matches, (std::vector<size_t> { 0, 1, 3, 4, 5 }));
 }
 
 // ---- the favourites' scan and sort ----

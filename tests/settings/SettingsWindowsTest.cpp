@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -124,6 +125,13 @@ private slots:
         form.show();
         QVERIFY(!owner.main.isEnabled());
         QCOMPARE(form.versions->text(), QStringLiteral("Add library 1.00, extract library 1.00"));
+        // No empty framed box: each group shows some text.
+        for (const QGroupBox *group : form.findChildren<QGroupBox *>()) {
+            QString shown = group->title();
+            for (const QLabel *label : group->findChildren<QLabel *>())
+                shown += label->text();
+            QVERIFY(!shown.isEmpty());
+        }
         form.Button2->click();
         QTest::mouseClick(form.Label8, Qt::LeftButton);
         QCOMPARE(shell.calls().size(), size_t(2));

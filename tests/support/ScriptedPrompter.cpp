@@ -41,9 +41,11 @@ void ScriptedPrompter::notice(const QString &text, Icon)
     m_shown.push_back({ QStringLiteral("notice"), text });
 }
 
-bool ScriptedPrompter::question(const QString &text, Icon)
+bool ScriptedPrompter::question(const QString &text, Icon, Answer byDefault)
 {
-    return !next(QStringLiteral("question"), text).isEmpty();
+    const bool yes = !next(QStringLiteral("question"), text).isEmpty();
+    m_shown.back().defaultNo = byDefault == Answer::No;
+    return yes;
 }
 
 void ScriptedPrompter::error(const QString &text)

@@ -1,0 +1,20 @@
+// A percentage gauge: a bar in one colour over white, the percentage in the
+// middle, drawn in white where it lies on the bar and in the bar's colour
+// where it lies on the white, so that it reads on both.
+#pragma once
+
+#include <QColor>
+#include <QProgressBar>
+
+class PercentGauge : public QProgressBar
+{
+    Q_OBJECT
+public:
+    explicit PercentGauge(const QColor &barColor, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_bar;
+};
