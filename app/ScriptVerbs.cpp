@@ -34,7 +34,7 @@ const char *const kScriptUsage =
     "  ambermox -e ARCHIVE       extract beside the archive\n"
     "  ambermox -es ARCHIVE      extract into a folder named after the archive\n"
     "  ambermox -ad FOLDER       add the folder to FOLDER.zip\n"
-    "  ambermox --help           this text\n"
+    "  ambermox -h|--help        this text\n"
     "  ambermox --version        the program's version\n"
     "NAMEs are exact member names; with --pattern * and ? are wildcards.\n"
     "Exit status: 0 when all that was asked was done; 1 when some members failed or a\n"
@@ -43,7 +43,8 @@ const char *const kScriptUsage =
 
 namespace {
 
-const std::vector<std::string> kVerbs = { "-t", "-x", "-a", "--delete", "--help", "--version" };
+const std::vector<std::string> kVerbs = { "-t", "-x", "-a", "--delete", "-h", "--help",
+    "--version" };
 
 // The libraries' code for "nothing to do", which the windows take as information:
 // here it means that nothing of what was asked was done.
@@ -471,6 +472,25 @@ std::string progressText(uint64_t done, uint64_t total, double seconds)
     return text;
 }
 
+std::string windowCommandLineProblem(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i == 1 && (arg == "-e" || arg == "-es" || arg == "-ad")) {
+            if (argc < 3)
+                return arg + (arg == "-ad" ? " needs a folder" : " needs an archive");
+            ++i; // the path, whatever it looks like: the file manager gives it
+            continue;
+        }
+        if (arg.empty() || arg[0] != '-')
+            continue;
+        if (arg == "-l" || arg == "-e" || arg == "-es" || arg == "-ad" || isScriptVerb(arg.c_str()))
+            return arg + " must come first";
+        return "unknown option " + arg;
+    }
+    return {};
+}
+
 bool isScriptVerb(const char *option)
 {
     for (const std::string &v : kVerbs)
@@ -482,7 +502,7 @@ bool isScriptVerb(const char *option)
 int runScriptVerb(int argc, char **argv, std::FILE *out, std::FILE *err)
 {
     const std::string verb = argv[1];
-    if (verb == "--help") {
+    if (verb == "--help" || verb == "-h") {
         std::fputs(kScriptUsage, out);
         return 0;
     }

@@ -270,9 +270,15 @@ int runShellVerb(ShellVerb verb, const std::string &path)
     return status;
 }
 
+bool displayGiven()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 void useOffscreenWithoutDisplay()
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (!displayGiven())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }

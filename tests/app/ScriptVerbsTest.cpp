@@ -391,4 +391,5 @@ TEST(ScriptVerbs, HelpMatchesTheReadme)
     }
     EXPECT_EQ(inHelp, inReadme);
     EXPECT_EQ(inHelp.size(), 12u) << help.out;
+    EXPECT_EQ(amx({ "-h" }).out, help.out);
 }
