@@ -3,11 +3,14 @@
 #include "FileRows.h"
 
 #include "engine/ZipEngine.h"
+#include "format/CentralDirectory.h"
 #include "format/NameCodec.h"
 #include "platform/IniValue.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -69,6 +72,37 @@ std::string escapeListText(std::string_view utf8)
     return out;
 }
 
+std::string archivePathProblem(const std::string &path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return "no such archive";
+    if (S_ISDIR(st.st_mode))
+        return "a folder, not an archive";
+    // The engine refuses the others too, but the verbs say so before they start.
+    if (!S_ISREG(st.st_mode))
+        return "not a regular file";
+    return {};
+}
+
+bool holdsNoArchive(const std::string &path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        return false; // the engine has told why already
+    }
+    const amx::CentralLocation at = amx::locateCentralDirectory(
+        [fd](uint64_t pos, void *dst, size_t n) {
+            return ::pread(fd, dst, n, static_cast<off_t>(pos)) == static_cast<ssize_t>(n);
+        },
+        static_cast<uint64_t>(st.st_size));
+    ::close(fd);
+    return at.fault == amx::LocateFault::NoEndRecord;
+}
+
 int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateText &dateText,
     std::FILE *out, std::FILE *err)
 {
@@ -77,14 +111,9 @@ int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateT
     auto report = [&](const std::string &text) {
         std::fprintf(err, "%s: %s\n", shown.c_str(), escapeListText(text).c_str());
     };
-    struct stat st;
-    if (::stat(archive.c_str(), &st) != 0) {
-        report("no such archive");
-        return 2;
-    }
-    // Checked here as well as by the engine, which lists a folder as empty.
-    if (!S_ISREG(st.st_mode)) {
-        std::fprintf(err, "%s is not a regular file\n", shown.c_str());
+    // Like every verb: 2 for whatever is no readable archive, before a line is listed.
+    if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
+        report(problem);
         return 2;
     }
     TZipEngine engine;
@@ -95,12 +124,16 @@ int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateT
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {
         report(e.what());
-        return 1;
+        return 2;
     }
     for (const auto &text : notices.texts)
         report(text);
     if (!notices.texts.empty())
-        return 1;
+        return 2;
+    if (engine.EntryCount() == 0 && holdsNoArchive(archive)) {
+        report("not a ZIP archive");
+        return 2;
+    }
     const std::string directoryNotice = engine.DirectoryNotice();
     rows.load(engine.takeEntries());
     rows.sort(sortOrder);

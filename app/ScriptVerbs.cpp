@@ -1,12 +1,17 @@
 #include "ScriptVerbs.h"
 
+#include "ListVerb.h"
+
 #include "engine/CurrentFolder.h"
 #include "engine/EngineError.h"
 #include "engine/ZipEngine.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <unistd.h>
@@ -30,14 +35,23 @@ const char *const kScriptUsage =
     "  ambermox -e ARCHIVE       extract beside the archive\n"
     "  ambermox -es ARCHIVE      extract into a folder named after the archive\n"
     "  ambermox -ad FOLDER       add the folder to FOLDER.zip\n"
-    "  ambermox --help           this text\n"
+    "  ambermox -h|--help        this text\n"
     "  ambermox --version        the program's version\n"
     "NAMEs are exact member names; with --pattern * and ? are wildcards.\n"
-    "Exit status: 0 success, 1 some members failed, 2 bad usage or an unreadable archive.\n";
+    "Exit status: 0 when all that was asked was done; 1 when some members failed or a\n"
+    "name matched nothing; 2 on bad usage, an archive that is missing, unreadable or\n"
+    "no archive, or an output folder that cannot be written into.\n";
 
 namespace {
 
-const std::vector<std::string> kVerbs = { "-t", "-x", "-a", "--delete", "--help", "--version" };
+const std::vector<std::string> kVerbs = { "-t", "-x", "-a", "--delete", "-h", "--help",
+    "--version" };
+
+// The libraries' code for "nothing to do", which the windows take as information:
+// here it means that nothing of what was asked was done.
+constexpr int32_t kNothingToDo = 19;
+// The libraries report one progress step per 32 KiB of a member.
+constexpr uint64_t kStepBytes = 32768;
 
 // Problems of the libraries and the engine's notices, counted; a progress
 // line on a terminal.
@@ -51,11 +65,15 @@ public:
     {
     }
 
+    ~Console() override { clearProgress(); }
+
     void showNotice(const std::string &text) override
     {
         clearProgress();
+        if (isSummary && isSummary(text))
+            return print(m_out, text);
         std::fflush(m_out); // after the member lines, also when stdout is a pipe
-        std::fprintf(m_err, "%s\n", text.c_str());
+        print(m_err, text);
     }
 
     void watch(TZipEngine &engine, uint64_t totalBytes)
@@ -66,9 +84,11 @@ public:
         engine.FailureCount = 0;
         engine.OnMessage = [this](TZipEngine &, int32_t code, const std::string &text) {
             clearProgress();
+            if (code == kNothingToDo)
+                ++nothingDone;
             if (code != 0)
                 std::fflush(m_out);
-            std::fprintf(code == 0 ? m_out : m_err, "%s\n", text.c_str());
+            print(code == 0 ? m_out : m_err, text);
         };
         // A verb waits for another writer of its archive only so long, then fails.
         engine.WriterWaitSeconds = kVerbWriterWaitSeconds;
@@ -77,15 +97,25 @@ public:
             if (type == ProgressType::ProgressWait) {
                 if (!std::exchange(m_toldWait, true)) {
                     clearProgress();
-                    std::fprintf(
-                        m_err, "waiting for another program to finish writing %s\n", name.c_str());
+                    print(m_err, "waiting for another program to finish writing " + name);
                 }
                 return;
             }
-            if (!m_tty || (type == ProgressType::ProgressNewFile && size == 0))
+            if (!m_tty)
                 return;
-            if (type == ProgressType::ProgressStep)
-                m_done += 32768;
+            // Whole members count with their real size; a step is 32 KiB of the current one.
+            if (type == ProgressType::ProgressNewFile) {
+                m_membersDone += m_memberSize;
+                m_memberSize = static_cast<uint64_t>(std::max<int64_t>(size, 0));
+                m_memberDone = 0;
+                if (size == 0)
+                    return;
+            } else if (type == ProgressType::ProgressStep) {
+                m_memberDone = std::min(m_memberDone + kStepBytes, m_memberSize);
+            } else {
+                m_membersDone += m_memberSize;
+                m_memberSize = m_memberDone = 0;
+            }
             showProgress();
         };
     }
@@ -95,12 +125,25 @@ public:
 
     void clearProgress()
     {
-        if (m_shown)
+        if (m_shown) {
             std::fprintf(m_err, "\r%40s\r", "");
+            std::fflush(m_err);
+        }
         m_shown = false;
     }
 
+    // Which notice is the closing summary, printed with the member lines.
+    std::function<bool(const std::string &)> isSummary;
+    // Library messages that said nothing was done.
+    int nothingDone = 0;
+
 private:
+    // Names from the archive or the disk never reach the terminal raw.
+    static void print(std::FILE *to, const std::string &text)
+    {
+        std::fprintf(to, "%s\n", escapeListText(text).c_str());
+    }
+
     void showProgress()
     {
         // A few times a second is enough for a person and cheap for the terminal.
@@ -108,10 +151,9 @@ private:
         if (m_shown && now - m_lastShown < std::chrono::milliseconds(100))
             return;
         m_lastShown = now;
-        double seconds = std::chrono::duration<double>(now - m_start).count();
-        unsigned percent = m_total ? unsigned(std::min<uint64_t>(100, m_done * 100 / m_total)) : 0;
-        double rate = seconds > 0 ? double(m_done) / seconds / 1e6 : 0;
-        std::fprintf(m_err, "\r%3u%%  %.1f MB/s ", percent, rate);
+        const double seconds = std::chrono::duration<double>(now - m_start).count();
+        std::fprintf(
+            m_err, "\r%-24s", progressText(m_membersDone + m_memberDone, m_total, seconds).c_str());
         std::fflush(m_err);
         m_shown = true;
     }
@@ -122,7 +164,9 @@ private:
     bool m_shown = false;
     bool m_toldWait = false;
     uint64_t m_total = 0;
-    uint64_t m_done = 0;
+    uint64_t m_membersDone = 0; // bytes of the members finished
+    uint64_t m_memberSize = 0;
+    uint64_t m_memberDone = 0;
     std::chrono::steady_clock::time_point m_start;
     std::chrono::steady_clock::time_point m_lastShown;
 };
@@ -141,6 +185,11 @@ struct Args
 bool parse(int argc, char **argv, Args &a, std::string &why)
 {
     a.verb = argv[1];
+    bool named = false; // an empty archive name is still the archive's
+    auto take = [&](const char *word) {
+        (named ? a.names.emplace_back() : a.archive) = word;
+        named = true;
+    };
     for (int i = 2; i < argc; ++i) {
         std::string s = argv[i];
         auto value = [&](std::string &into) {
@@ -152,7 +201,7 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
         std::string level;
         if (s == "--") {
             for (++i; i < argc; ++i)
-                (a.archive.empty() ? a.archive : a.names.emplace_back()) = argv[i];
+                take(argv[i]);
         } else if (s == "-o" && a.verb == "-x") {
             if (!value(a.folder))
                 return why = "-o needs a folder", false;
@@ -172,12 +221,10 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
             a.level = level[0] - '0';
         } else if (s.size() > 1 && s[0] == '-')
             return why = "unknown option " + s, false;
-        else if (a.archive.empty())
-            a.archive = s;
         else
-            a.names.push_back(s);
+            take(argv[i]);
     }
-    if (a.archive.empty())
+    if (!named)
         return why = "no archive named", false;
     if (a.update && a.freshen)
         return why = "--update and --freshen exclude each other", false;
@@ -186,11 +233,6 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
     if ((a.verb == "-a" || a.verb == "--delete") && a.names.empty())
         return why = a.verb + " needs at least one name", false;
     return true;
-}
-
-int status(const TZipEngine &engine, int notices)
-{
-    return engine.FailureCount > 0 || notices > 0 ? 1 : 0;
 }
 
 // Counts notices so that a refused operation fails the verb.
@@ -207,6 +249,11 @@ public:
     int count = 0;
     std::string last;
 };
+
+int status(const TZipEngine &engine, const CountingConsole &console)
+{
+    return engine.FailureCount > 0 || console.count > 0 || console.nothingDone > 0 ? 1 : 0;
+}
 
 std::vector<std::string> specsOf(const Args &a)
 {
@@ -237,7 +284,53 @@ uint64_t pathBytes(const fs::path &p)
     return total;
 }
 
-int addPaths(TZipEngine &engine, CountingConsole &console, const Args &a)
+// Whether the path as written ends in a name: ".", ".." and "dir/.." name a
+// folder without one, and add what the folder holds (as zip -r and bsdtar do).
+bool hasOwnName(const std::string &path)
+{
+    fs::path given = fs::path(path).lexically_normal();
+    if (!given.has_filename() && given.has_relative_path())
+        given = given.parent_path(); // "dir/" is "dir"
+    const std::string last = given.filename().string();
+    return !last.empty() && last != "." && last != "..";
+}
+
+// The folder as the verb sees it: absolute, without "." and "..".
+fs::path folderPath(const std::string &path)
+{
+    std::error_code ec;
+    fs::path p = fs::absolute(path, ec).lexically_normal();
+    if (!p.has_filename() && p.has_relative_path())
+        p = p.parent_path();
+    return p;
+}
+
+// Empty names match nothing; they are told once and dropped. False when
+// nothing but empty names was given, so that nothing is left to do.
+bool dropEmptyNames(Args &a, CountingConsole &console)
+{
+    const auto empty = std::remove(a.names.begin(), a.names.end(), std::string());
+    if (empty == a.names.end())
+        return true;
+    a.names.erase(empty, a.names.end());
+    console.showNotice("an empty name matches nothing");
+    return !a.names.empty();
+}
+
+// Where -x writes, made when missing: why it cannot be, or "".
+std::string outputFolderProblem(const std::string &folder)
+{
+    std::error_code ec;
+    if (fs::exists(folder, ec) && !fs::is_directory(folder, ec))
+        return folder + " is not a folder";
+    if (!fs::is_directory(folder, ec) && !fs::create_directories(folder, ec) && ec)
+        return "cannot create " + folder + ": " + ec.message();
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return "cannot write into " + folder + ": " + std::strerror(errno);
+    return {};
+}
+
+int addPaths(TZipEngine &engine, CountingConsole &console, Args a)
 {
     AddOpts opts { AddOptsEnum::AddDirNames, AddOptsEnum::AddRecurseDirs,
         AddOptsEnum::AddHiddenFiles };
@@ -247,22 +340,25 @@ int addPaths(TZipEngine &engine, CountingConsole &console, const Args &a)
         opts.insert(AddOptsEnum::AddUpdate);
     if (a.freshen)
         opts.insert(AddOptsEnum::AddFreshen);
+    if (!dropEmptyNames(a, console))
+        return 1;
     // Each path is added from its own folder, so it is stored under its own
     // name and a folder keeps what lies below it.
     std::map<fs::path, std::vector<std::string>> byFolder;
     uint64_t total = 0;
     for (const std::string &n : a.names) {
+        const fs::path p = folderPath(n);
         std::error_code ec;
-        fs::path p = fs::absolute(n, ec).lexically_normal();
-        if (p.has_filename() == false)
-            p = p.parent_path();
         if (!fs::exists(p, ec)) {
             console.showNotice(n + ": no such file or folder");
             continue;
         }
         if (console.showsProgress())
             total += pathBytes(p);
-        byFolder[p.parent_path()].push_back(escapeSpec(p.filename().string()));
+        if (hasOwnName(n))
+            byFolder[p.parent_path()].push_back(escapeSpec(p.filename().string()));
+        else
+            byFolder[p].push_back(".");
     }
     console.watch(engine, total);
     engine.FailureCount = 0;
@@ -277,26 +373,43 @@ int addPaths(TZipEngine &engine, CountingConsole &console, const Args &a)
         engine.FSpecArgs = specs;
         engine.Add();
     }
-    return status(engine, console.count);
+    console.clearProgress();
+    return status(engine, console);
 }
 
-int runVerb(const Args &a, std::FILE *out, std::FILE *err)
+int runVerb(Args a, std::FILE *out, std::FILE *err)
 {
+    auto refuse = [&](const std::string &what, const std::string &why) {
+        std::fprintf(
+            err, "ambermox: %s: %s\n", escapeListText(what).c_str(), escapeListText(why).c_str());
+        return 2;
+    };
+    if (a.archive.empty()) {
+        std::fprintf(err, "ambermox: an empty name names no archive\n");
+        return 2;
+    }
+    // Not the whole file system: "/" has no name to store its members under.
+    if (a.verb == "-a")
+        for (const std::string &n : a.names)
+            if (!n.empty() && folderPath(n).relative_path().empty())
+                return refuse(n, "the root folder is not added; name the folders in it");
+
     CountingConsole console(out, err);
     TZipEngine engine;
     engine.setNotices(&console);
     std::error_code ec;
     const std::string archive = fs::absolute(a.archive, ec).string();
-    const bool exists = fs::exists(archive, ec);
-    if (!exists && a.verb != "-a") {
-        std::fprintf(err, "ambermox: %s: no such archive\n", a.archive.c_str());
-        return 2;
+    // Only an add without --freshen makes an archive that is not there yet.
+    if (!fs::exists(archive, ec)) {
+        if (a.verb != "-a" || a.freshen)
+            return refuse(a.archive, "no such archive");
+    } else if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
+        return refuse(a.archive, problem);
     }
     try {
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {
-        std::fprintf(err, "ambermox: %s: %s\n", a.archive.c_str(), e.what());
-        return 2;
+        return refuse(a.archive, e.what());
     }
     // A notice while reading means the archive could not be read.
     if (console.count > 0)
@@ -306,12 +419,29 @@ int runVerb(const Args &a, std::FILE *out, std::FILE *err)
         console.showNotice(engine.DirectoryNotice());
         return 2;
     }
+    // An empty file holds nothing to lose: an add makes it the archive.
+    if (engine.EntryCount() == 0 && fs::exists(archive, ec)
+        && !(a.verb == "-a" && fs::file_size(archive, ec) == 0) && holdsNoArchive(archive))
+        return refuse(a.archive, "not a ZIP archive");
     try {
         if (a.verb == "-a")
             return addPaths(engine, console, a);
+        if (!dropEmptyNames(a, console))
+            return 1;
+        if (a.verb == "-x") {
+            const std::string folder = a.folder.empty() ? "." : a.folder;
+            if (const std::string why = outputFolderProblem(folder); !why.empty()) {
+                std::fprintf(err, "ambermox: %s\n", escapeListText(why).c_str());
+                return 2;
+            }
+        }
         engine.FSpecArgs = specsOf(a);
         console.watch(engine, memberBytes(engine));
         if (a.verb == "-t") {
+            // The closing count belongs with the member lines, as unzip -t has it.
+            console.isSummary = [&engine](const std::string &text) {
+                return text == testNotice(engine.SuccessCount, engine.FailureCount);
+            };
             engine.Test();
             console.clearProgress();
             // Sound only when the library said so in its closing notice.
@@ -321,26 +451,56 @@ int runVerb(const Args &a, std::FILE *out, std::FILE *err)
         }
         if (a.verb == "--delete") {
             engine.Delete();
-            return status(engine, console.count);
+            console.clearProgress();
+            return status(engine, console);
         }
         engine.ExtrOptions = { ExtrOptsEnum::ExtrDirNames };
         if (a.overwrite)
             engine.ExtrOptions.insert(ExtrOptsEnum::ExtrOverWrite);
-        if (!a.folder.empty()) {
-            fs::create_directories(a.folder, ec);
+        if (!a.folder.empty())
             engine.ExtrBaseDir = fs::absolute(a.folder, ec).string();
-        }
         engine.Extract();
         console.clearProgress();
-        return status(engine, console.count);
+        return status(engine, console);
     } catch (const std::exception &e) {
         console.clearProgress();
-        std::fprintf(err, "ambermox: %s\n", e.what());
+        std::fprintf(err, "ambermox: %s\n", escapeListText(e.what()).c_str());
         return 1;
     }
 }
 
 } // namespace
+
+std::string progressText(uint64_t done, uint64_t total, double seconds)
+{
+    const auto percent = unsigned(total ? std::min<uint64_t>(100, done * 100 / total) : 0);
+    char text[64];
+    // The first moments say nothing about the rate: a few bytes in no time.
+    if (seconds < 0.5)
+        std::snprintf(text, sizeof text, "%3u%%", percent);
+    else
+        std::snprintf(text, sizeof text, "%3u%%  %.1f MB/s", percent, double(done) / seconds / 1e6);
+    return text;
+}
+
+std::string windowCommandLineProblem(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i == 1 && (arg == "-e" || arg == "-es" || arg == "-ad")) {
+            if (argc < 3)
+                return arg + (arg == "-ad" ? " needs a folder" : " needs an archive");
+            ++i; // the path, whatever it looks like: the file manager gives it
+            continue;
+        }
+        if (arg.empty() || arg[0] != '-')
+            continue;
+        if (arg == "-l" || arg == "-e" || arg == "-es" || arg == "-ad" || isScriptVerb(arg.c_str()))
+            return arg + " must come first";
+        return "unknown option " + arg;
+    }
+    return {};
+}
 
 bool isScriptVerb(const char *option)
 {
@@ -353,7 +513,7 @@ bool isScriptVerb(const char *option)
 int runScriptVerb(int argc, char **argv, std::FILE *out, std::FILE *err)
 {
     const std::string verb = argv[1];
-    if (verb == "--help") {
+    if (verb == "--help" || verb == "-h") {
         std::fputs(kScriptUsage, out);
         return 0;
     }

@@ -1,5 +1,6 @@
 #include "ShellVerbs.h"
 
+#include "app/ListVerb.h"
 #include "dialogs/LnEUnit.h"
 #include "engine/ZipEngine.h"
 #include "platform/Prompter.h"
@@ -13,6 +14,9 @@
 #include <exception>
 
 namespace {
+
+// The libraries' code for a file kept because it exists (not a failure).
+constexpr int32_t kExists = 13;
 
 QString qs(const std::string &s)
 {
@@ -35,7 +39,12 @@ public:
 private:
     static void print(const QString &text)
     {
-        std::fprintf(stderr, "ambermox: %s\n", text.toLocal8Bit().constData());
+        // Member names never reach the terminal raw; each line escaped as -l does.
+        QStringList lines = text.split(QLatin1Char('\n'));
+        for (QString &line : lines)
+            line = QString::fromStdString(escapeListText(line.toStdString()));
+        std::fprintf(
+            stderr, "ambermox: %s\n", lines.join(QLatin1Char('\n')).toLocal8Bit().constData());
     }
 };
 
@@ -53,23 +62,64 @@ public:
     {
         engine.setNotices(this);
         engine.OnMessage = [this](TZipEngine &, int32_t errCode, const std::string &message) {
-            if (isFailureMessage(errCode))
+            if (errCode == kExists)
+                ++m_kept;
+            else if (isFailureMessage(errCode))
                 add(message);
         };
     }
+    // Where files that were there already are kept, counted for the notice.
+    void keepIn(const QString &folder) { m_keptIn = folder; }
     // The exit status: 0 when nothing went wrong, else status after one notice.
     int finish(int status)
     {
-        if (m_lines.isEmpty())
-            return 0;
         m_lines.removeDuplicates();
-        Prompter::instance().notice(m_lines.join(QLatin1Char('\n')), Prompter::Icon::Warning);
-        return status;
+        QStringList lines = m_lines;
+        if (m_kept > 0)
+            lines.append(
+                (m_kept == 1 ? QStringLiteral("1 file already in \"%2\" was kept as it was.")
+                             : QStringLiteral("%1 files already in \"%2\" were kept as they were."))
+                    .arg(m_kept)
+                    .arg(m_keptIn));
+        if (lines.isEmpty())
+            return 0;
+        Prompter::instance().notice(lines.join(QLatin1Char('\n')),
+            m_lines.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Warning);
+        return m_lines.isEmpty() ? 0 : status;
     }
 
 private:
     QStringList m_lines;
+    QString m_keptIn;
+    int m_kept = 0;
 };
+
+// Opens the archive a verb works on into engine: 0, else the exit status
+// after the problem went to problems (2: missing, no archive, unreadable).
+int readArchive(TZipEngine &engine, const QString &archive, bool mayBeMissing, Problems &problems)
+{
+    const std::string path = archive.toStdString();
+    const std::string problem = archivePathProblem(path);
+    if (!problem.empty() && !(mayBeMissing && !QFileInfo::exists(archive))) {
+        problems.add(path + ": " + problem);
+        return 2;
+    }
+    try {
+        engine.setZipFilename(path);
+    } catch (const std::exception &e) {
+        problems.add(e.what());
+        return 2;
+    }
+    if (!engine.DirectoryDamage().empty()) {
+        problems.add(engine.DirectoryNotice());
+        return 2;
+    }
+    if (engine.EntryCount() == 0 && problem.empty() && holdsNoArchive(path)) {
+        problems.add(path + ": not a ZIP archive");
+        return 2;
+    }
+    return 0;
+}
 
 std::string withSlash(const QString &folder)
 {
@@ -85,9 +135,12 @@ int saveToZip(const QString &folder, Problems &problems)
     }
     TZipEngine engine;
     problems.watch(engine);
+    // Into an archive that is there already, never over a file that is none.
+    if (const int status =
+            readArchive(engine, qs(archiveForFolder(folder.toStdString())), true, problems))
+        return problems.finish(status);
     const QString before = QDir::currentPath();
     try {
-        engine.setZipFilename(archiveForFolder(folder.toStdString()));
         // Paths relative to the folder keep its structure: two "readme.txt"
         // in different subfolders stay two members.
         engine.AddOptions = { AddOptsEnum::AddDirNames, AddOptsEnum::AddRecurseDirs,
@@ -111,10 +164,6 @@ int saveToZip(const QString &folder, Problems &problems)
 int extract(ShellVerb verb, const QString &archive, Problems &problems)
 {
     const QFileInfo info(archive);
-    if (!info.isFile()) {
-        problems.add(archive.toStdString() + " not found");
-        return problems.finish(2);
-    }
     TLnEForm form;
     // Cancel is not a success.
     form.endProgram = [] {
@@ -123,8 +172,10 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
     };
     TZipEngine &engine = form.ZipEngine1;
     problems.watch(engine);
+    if (const int status = readArchive(engine, archive, false, problems))
+        return problems.finish(status);
     try {
-        engine.setZipFilename(archive.toStdString());
+        // A directory that disagrees with its members, or no member at all: nothing to extract.
         if (!engine.DirectoryNotice().empty() || engine.EntryCount() == 0) {
             problems.add(engine.DirectoryNotice().empty() ? "No valid zip entries found"
                                                           : engine.DirectoryNotice());
@@ -135,9 +186,10 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
         if (verb == ShellVerb::ExtractToSubfolder) {
             target = qs(subfolderFor(archive.toStdString()));
             // Into a folder that is already there, but without replacing what it holds.
-            if (QFileInfo(target).isDir())
+            if (QFileInfo(target).isDir()) {
                 options.erase(ExtrOptsEnum::ExtrOverWrite);
-            else if (!QDir().mkdir(target)) {
+                problems.keepIn(target);
+            } else if (!QDir().mkdir(target)) {
                 problems.add("Could not create the folder \"" + target.toStdString() + "\".");
                 return problems.finish(1);
             }
@@ -219,9 +271,15 @@ int runShellVerb(ShellVerb verb, const std::string &path)
     return status;
 }
 
+bool displayGiven()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 void useOffscreenWithoutDisplay()
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (!displayGiven())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }

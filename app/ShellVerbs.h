@@ -24,6 +24,9 @@ std::string archiveForFolder(const std::string &folder);
 // the operation failed, 2 when path names no usable archive or folder.
 int runShellVerb(ShellVerb verb, const std::string &path);
 
+// Whether the environment names a display or a Qt platform to show windows on.
+bool displayGiven();
+
 // Before the application object exists: with no display to show windows on,
 // the verbs run on the offscreen platform, so they work from scripts and ssh.
 void useOffscreenWithoutDisplay();

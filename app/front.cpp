@@ -65,5 +65,10 @@ int main(int argc, char **argv)
     }
     if (argc >= 2 && isScriptVerb(argv[1]))
         return runScriptVerb(argc, argv, stdout, stderr);
+    // What neither program knows is told here, without starting a window.
+    if (const std::string problem = windowCommandLineProblem(argc, argv); !problem.empty()) {
+        std::fprintf(stderr, "ambermox: %s\n%s", problem.c_str(), kScriptUsage);
+        return 2;
+    }
     return startWindowProgram(argv);
 }

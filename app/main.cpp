@@ -52,10 +52,22 @@ int main(int argc, char **argv)
     if (argc >= 2 && isScriptVerb(argv[1]))
         return runScriptVerb(argc, argv, stdout, stderr);
 
+    if (const std::string problem = windowCommandLineProblem(argc, argv); !problem.empty()) {
+        std::fprintf(stderr, "ambermox: %s\n%s", problem.c_str(), kScriptUsage);
+        return 2;
+    }
+
     // The file manager's verbs run one operation and end; they register nothing.
     const std::optional<ShellVerb> verb = argc >= 3 ? shellVerb(argv[1]) : std::nullopt;
-    if (verb)
+    if (verb) {
         useOffscreenWithoutDisplay();
+    } else if (!displayGiven()) {
+        // Qt would abort; a window without a screen is a usage problem, said plainly.
+        std::fprintf(stderr,
+            "ambermox: no display: the window needs a graphical session (DISPLAY or "
+            "WAYLAND_DISPLAY); ambermox --help lists the commands that need none\n");
+        return 2;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ambermox"));

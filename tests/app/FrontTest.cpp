@@ -156,6 +156,47 @@ TEST(FrontProgram, WithoutTheWindowProgram)
         << window.out;
 }
 
+// What neither program knows is a usage error told without a window, and a
+// window without a display is refused plainly, never by Qt's abort.
+TEST(FrontProgram, UnknownOptionsAndNoDisplay)
+{
+    TestDir dir;
+    const struct
+    {
+        const char *program;
+        std::vector<std::string> args;
+        int status;
+        const char *out;
+        const char *err;
+    } cases[] = {
+        { "ambermox", { "-v" }, 2, "", "ambermox: unknown option -v\nusage:\n" },
+        { "ambermox", { "--bogus" }, 2, "", "ambermox: unknown option --bogus\nusage:\n" },
+        { "ambermox", { "-e" }, 2, "", "ambermox: -e needs an archive\nusage:\n" },
+        { "ambermox", { "-es" }, 2, "", "ambermox: -es needs an archive\nusage:\n" },
+        { "ambermox", { "-ad" }, 2, "", "ambermox: -ad needs a folder\nusage:\n" },
+        { "ambermox", { "a.zip", "-x" }, 2, "", "ambermox: -x must come first\nusage:\n" },
+        { "ambermox", { "-e", "a.zip", "--bogus" }, 2, "", "unknown option --bogus\n" },
+        { "ambermox", { "-h" }, 0, "usage:\n", "" },
+        { "ambermox", {}, 2, "", "ambermox: no display: " },
+        { "ambermox", { "a.zip" }, 2, "", "ambermox: no display: " },
+        { "ambermox-gui", { "--bogus" }, 2, "", "ambermox: unknown option --bogus\nusage:\n" },
+        { "ambermox-gui", {}, 2, "", "ambermox: no display: " },
+        { "ambermox-gui", { "-e", "none.zip" }, 2, "", "none.zip: no such archive" },
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> argv { "env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u",
+            "QT_QPA_PLATFORM", "XDG_DATA_HOME=" + (dir / "data").string(),
+            "XDG_CONFIG_HOME=" + (dir / "config").string(), kBin + "/" + c.program };
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(c.program + std::string(" ") + (c.args.empty() ? "" : c.args[0]));
+        const ApartResult r = runApart(argv, dir.str());
+        EXPECT_EQ(r.exitCode, c.status) << r.err;
+        EXPECT_EQ(r.out.rfind(c.out, 0), 0u) << r.out;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "data")) << "no window program registered itself";
+}
+
 // The desktop gets ambermox's path, which hands over to the window program.
 TEST(FrontProgram, IsWhatTheDesktopStarts)
 {

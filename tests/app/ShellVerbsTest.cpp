@@ -123,18 +123,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("verb");
         QTest::addColumn<QString>("argument");
         QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("notice"); // part of the one notice; none when empty
         QTest::addColumn<QStringList>("expected"); // "path=content", "zip:archive:members", "!path"
 
         const QString members = "zip:src.zip:.hidden a/ a/readme.txt b/ b/readme.txt";
-        QTest::newRow("save to zip keeps the structure") << QStringList() << "-ad"
-                                                         << "src" << 0 << QStringList { members };
+        QTest::newRow("save to zip keeps the structure")
+            << QStringList() << "-ad"
+            << "src" << 0 << QString() << QStringList { members };
         QTest::newRow("save to zip of folder/.")
             << QStringList() << "-ad"
-            << "src/." << 0 << QStringList { members, "!src/.zip" };
+            << "src/." << 0 << QString() << QStringList { members, "!src/.zip" };
         QTest::newRow("save to zip adds into the existing archive, never itself")
             << QStringList { "old.txt=old", "zip:src.zip:old.txt", "link:src/self.zip:../src.zip" }
             << "-ad"
-            << "src" << 0
+            << "src" << 0 << QString()
             << QStringList { "zip:src.zip:.hidden a/ a/readme.txt b/ b/readme.txt old.txt" };
         // A link is followed while it stays inside the folder; one out of it
         // (to a home folder, say) is skipped and named, its files never packed.
@@ -146,29 +148,40 @@ private Q_SLOTS:
                };
         QTest::newRow("save to zip of a missing folder")
             << QStringList() << "-ad"
-            << "nothing" << 2 << QStringList { "!nothing.zip" };
+            << "nothing" << 2 << "does not exist" << QStringList { "!nothing.zip" };
+        QTest::newRow("save to zip into a file that is no archive")
+            << QStringList { "src.zip=mine" } << "-ad"
+            << "src" << 2 << "src.zip: not a ZIP archive" << QStringList { "src.zip=mine" };
 
         const QStringList archive { "zip:t.zip:src" };
         // The sources are there already: extracting over them shows the overwrite.
         QTest::newRow("extract here overwrites")
             << QStringList { "zip:t.zip:src", "src/a/readme.txt=changed" } << "-e"
-            << "t.zip" << 0 << QStringList { "src/a/readme.txt=first" };
+            << "t.zip" << 0 << QString() << QStringList { "src/a/readme.txt=first" };
         QTest::newRow("extract to subfolder")
             << archive << "-es"
-            << "t.zip" << 0
+            << "t.zip" << 0 << QString()
             << QStringList { "t/src/a/readme.txt=first", "t/src/b/readme.txt=second",
                    "t/src/.hidden=h" };
-        QTest::newRow("extract to an existing subfolder keeps its files")
-            << QStringList { "zip:t.zip:src", "t/src/a/readme.txt=mine" } << "-es"
-            << "t.zip" << 0
+        QTest::newRow("extract to an existing subfolder keeps its files and says so")
+            << QStringList { "zip:t.zip:src", "t/src/a/readme.txt=mine", "t/src/.hidden=mine" }
+            << "-es"
+            << "t.zip" << 0 << "/t\" were kept as they were.\n"
             << QStringList { "t/src/a/readme.txt=mine", "t/src/b/readme.txt=second" };
-        QTest::newRow("missing archive") << QStringList() << "-e"
-                                         << "none.zip" << 2 << QStringList { "!none" };
+        QTest::newRow("missing archive")
+            << QStringList() << "-e"
+            << "none.zip" << 2 << "none.zip: no such archive" << QStringList { "!none" };
         QTest::newRow("damaged archive")
             << QStringList { "bad.zip=PK\x03\x04 not an archive at all" } << "-es"
-            << "bad.zip" << 1 << QStringList();
+            << "bad.zip" << 2 << "Error 2 reading Zip file" << QStringList { "!bad" };
+        QTest::newRow("no archive at all")
+            << QStringList { "text.zip=just text" } << "-es"
+            << "text.zip" << 2 << "text.zip: not a ZIP archive" << QStringList { "!text" };
+        QTest::newRow("a folder as the archive")
+            << QStringList() << "-e"
+            << "src" << 2 << "src: a folder, not an archive" << QStringList();
         QTest::newRow("no file") << QStringList() << "-e"
-                                 << "" << 2 << QStringList();
+                                 << "" << 2 << "No file or folder was given." << QStringList();
     }
 
     void verbs()
@@ -177,6 +190,7 @@ private Q_SLOTS:
         QFETCH(QString, verb);
         QFETCH(QString, argument);
         QFETCH(int, status);
+        QFETCH(QString, notice);
         QFETCH(QStringList, expected);
         TestDir dir; // the same file name in two subfolders, and a hidden file
         dir.createFile("src/a/readme.txt", "first");
@@ -201,8 +215,9 @@ private Q_SLOTS:
                               verb.toStdString(), argument.toStdString() },
             dir.str());
         QVERIFY2(r.exitCode == status, r.out.c_str());
-        // A failure is told once; a success says nothing.
-        QCOMPARE(qs(r.out).count("ambermox: "), status == 0 ? 0 : 1);
+        // Told once, or not at all.
+        QCOMPARE(qs(r.out).count("ambermox: "), notice.isEmpty() ? 0 : 1);
+        QVERIFY2(qs(r.out).contains(notice), r.out.c_str());
         // The verbs register nothing.
         QVERIFY(!fs::exists(dir / "data"));
 

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
@@ -16,7 +18,10 @@ extern char **environ;
 
 namespace amxtest {
 
-RunResult run(const std::vector<std::string> &argv, const std::string &cwd)
+namespace {
+
+// Standard error goes into errFile when one is given, else with the output.
+RunResult runInto(const std::vector<std::string> &argv, const std::string &cwd, FILE *errFile)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -26,7 +31,7 @@ RunResult run(const std::vector<std::string> &argv, const std::string &cwd)
         throw std::runtime_error("fork failed");
     if (pid == 0) {
         dup2(fds[1], 1);
-        dup2(fds[1], 2);
+        dup2(errFile ? fileno(errFile) : fds[1], 2);
         close(fds[0]);
         close(fds[1]);
         int devnull = open("/dev/null", O_RDONLY);
@@ -52,6 +57,27 @@ RunResult run(const std::vector<std::string> &argv, const std::string &cwd)
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+} // namespace
+
+RunResult run(const std::vector<std::string> &argv, const std::string &cwd)
+{
+    return runInto(argv, cwd, nullptr);
+}
+
+ApartResult runApart(const std::vector<std::string> &argv, const std::string &cwd)
+{
+    std::unique_ptr<FILE, int (*)(FILE *)> errFile(std::tmpfile(), &std::fclose);
+    if (!errFile)
+        throw std::runtime_error("tmpfile failed");
+    RunResult r = runInto(argv, cwd, errFile.get());
+    ApartResult result { r.exitCode, std::move(r.out), {} };
+    std::rewind(errFile.get());
+    char buf[65536];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, errFile.get())) > 0;)
+        result.err.append(buf, n);
     return result;
 }
 

@@ -16,6 +16,16 @@ struct RunResult
 // Runs a program with its arguments (no shell) in the given folder.
 RunResult run(const std::vector<std::string> &argv, const std::string &cwd = {});
 
+struct ApartResult
+{
+    int exitCode = -1;
+    std::string out; // standard output
+    std::string err; // standard error
+};
+
+// Like run(), with standard output and standard error apart.
+ApartResult runApart(const std::vector<std::string> &argv, const std::string &cwd = {});
+
 // Like run(), but a missing program or a non-zero exit fails loudly.
 std::string runOk(const std::vector<std::string> &argv, const std::string &cwd = {});
 

@@ -10,8 +10,13 @@ namespace fs = std::filesystem;
 namespace amxtest {
 
 TestDir::TestDir()
+    : TestDir(fs::temp_directory_path())
 {
-    std::string pattern = (fs::temp_directory_path() / "amxtest-XXXXXX").string();
+}
+
+TestDir::TestDir(const fs::path &parent)
+{
+    std::string pattern = (parent / "amxtest-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
     m_path = pattern;

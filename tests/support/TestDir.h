@@ -11,6 +11,8 @@ class TestDir
 {
 public:
     TestDir();
+    // In parent instead of the temporary folder.
+    explicit TestDir(const std::filesystem::path &parent);
     ~TestDir();
     TestDir(const TestDir &) = delete;
     TestDir &operator=(const TestDir &) = delete;
