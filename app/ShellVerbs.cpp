@@ -25,7 +25,7 @@ class ConsolePrompter : public DialogPrompter
 {
 public:
     void notice(const QString &text, Icon) override { print(text); }
-    bool question(const QString &text, Icon) override
+    bool question(const QString &text, Icon, Default) override
     {
         print(text);
         return false;

@@ -14,12 +14,15 @@ class Prompter
 {
 public:
     enum class Icon { None, Information, Warning, Critical, Question };
+    // The button Enter presses in a question.
+    enum class Default { Yes, No };
 
     virtual ~Prompter() = default;
     // A notice with an OK button, titled "Ambermox", without an owner window.
     virtual void notice(const QString &text, Icon icon = Icon::None) = 0;
     // A Yes/No question titled "Ambermox"; true for Yes.
-    virtual bool question(const QString &text, Icon icon = Icon::None) = 0;
+    virtual bool question(
+        const QString &text, Icon icon = Icon::None, Default answer = Default::Yes) = 0;
     // The framework's standard error box for an error raised out of a handler.
     virtual void error(const QString &text) = 0;
     // File dialogs; an empty result means cancelled. filter: "Zip files|*.zip|..."
@@ -41,7 +44,7 @@ class DialogPrompter : public Prompter
 {
 public:
     void notice(const QString &text, Icon icon) override;
-    bool question(const QString &text, Icon icon) override;
+    bool question(const QString &text, Icon icon, Default answer) override;
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;

@@ -41,9 +41,11 @@ void ScriptedPrompter::notice(const QString &text, Icon)
     m_shown.push_back({ QStringLiteral("notice"), text });
 }
 
-bool ScriptedPrompter::question(const QString &text, Icon)
+bool ScriptedPrompter::question(const QString &text, Icon, Default answer)
 {
-    return !next(QStringLiteral("question"), text).isEmpty();
+    const bool yes = !next(QStringLiteral("question"), text).isEmpty();
+    m_shown.back().defaultNo = answer == Default::No;
+    return yes;
 }
 
 void ScriptedPrompter::error(const QString &text)

@@ -15,6 +15,7 @@ public:
     {
         QString kind; // "notice", "question", "error", "open", "save"
         QString text;
+        bool defaultNo = false; // a question whose default button is No
     };
 
     ScriptedPrompter();
@@ -31,7 +32,7 @@ public:
     bool allAnswersUsed() const { return m_answers.empty(); }
 
     void notice(const QString &text, Icon icon) override;
-    bool question(const QString &text, Icon icon) override;
+    bool question(const QString &text, Icon icon, Default answer) override;
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
