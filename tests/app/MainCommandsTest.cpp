@@ -357,6 +357,12 @@ private Q_SLOTS:
                 folder + "Visit Ambermox's Home Page.url in " + folder }));
         QVERIFY(shell.calls()[0].show == Shell::Show::Maximized);
         QVERIFY(internetShortcutUrl(shell.calls()[3].target).startsWith(QLatin1String("https://")));
+
+        // Without a program for the page the user is told, the page named.
+        shell.failWith(QStringLiteral("no program"));
+        action(form, "BriefTutorial1")->trigger();
+        QCOMPARE(prompter.texts(),
+            QStringList { "Cannot open \"" + help + "tutor.html\": no program." });
     }
 
     // A click on the list while an add or an extraction runs asks; No requests
