@@ -385,6 +385,7 @@ TEST_F(ArchiveFileTest, ShortcutIsADesktopEntryNamedUpToTheFirstDot)
     for (int twice = 0; twice < 2; ++twice)
         EXPECT_EQ(commands.createShortcut(desktop), desktop + "/my.desktop");
     // Each time the user is told where it went.
+    ASSERT_EQ(prompter.shown().size(), 3u);
     EXPECT_TRUE(prompter.shown().back().text.contains(qs(desktop + "/my.desktop")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(desktop),
                   std::filesystem::directory_iterator()),

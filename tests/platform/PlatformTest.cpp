@@ -7,6 +7,7 @@
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -22,16 +23,23 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
-// The XDG folders inside dir, and no desktop named. The system's MIME
-// database stays: it knows the types and their parents.
+// The system's MIME database alone, in a data folder that lasts the run:
+// the types and their parents stay known, and no program comes with them.
+std::string mimeOnly()
+{
+    static TestDir dir;
+    if (!std::filesystem::exists(dir / "mime"))
+        std::filesystem::create_directory_symlink("/usr/share/mime", dir / "mime");
+    return dir.str();
+}
+
+// The XDG folders inside dir, and no desktop named.
 void useXdg(const TestDir &dir)
 {
-    for (const auto &[name, folder] :
-        { std::pair { "XDG_DATA_HOME", "data" }, { "XDG_DATA_DIRS", "sys" },
-            { "XDG_CONFIG_HOME", "config" }, { "XDG_CONFIG_DIRS", "sysconfig" } })
+    for (const auto &[name, folder] : { std::pair { "XDG_DATA_HOME", "data" },
+             { "XDG_CONFIG_HOME", "config" }, { "XDG_CONFIG_DIRS", "sysconfig" } })
         qputenv(name, QByteArray::fromStdString((dir / folder).string()));
-    std::filesystem::create_directories(dir / "sys");
-    std::filesystem::create_directory_symlink("/usr/share/mime", dir / "sys/mime");
+    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString((dir / "sys").string() + ":" + mimeOnly()));
     qunsetenv("XDG_CURRENT_DESKTOP");
 }
 
@@ -136,19 +144,22 @@ private Q_SLOTS:
     {
         TestDir dir;
         const QString existing = qs(dir.createFile("a.zip", "PK\5\6").string());
+        // A question of the dialog's own is noted and answered, so that it
+        // cannot hold the test.
         bool asked = false;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = true;
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
+        answer.start(10);
         QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            QTimer::singleShot(0, [&] {
-                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                    asked = true;
-                    box->done(QMessageBox::Yes);
-                }
-            });
-            dialog->selectFile(existing);
-            static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                dialog->selectFile(existing);
+                static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+            }
         });
         const QString chosen =
             DialogPrompter().saveFile("New Archive", qs(dir.str()), "ZIP files|*.zip");
