@@ -396,21 +396,23 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::LoadSettings()
 {
+    m_keepFavoritesFile = false;
     bool favoritesRead = false;
     auto readFavorites = [&] {
         favoritesRead = true;
-        const std::string problem = SettingsFiles::readFavorites(m_settings);
-        if (!problem.empty())
-            Prompter::instance().notice(qs(problem), Prompter::Icon::Warning);
-        return problem.empty();
+        const SettingsFiles::FavoritesProblem problem = SettingsFiles::readFavorites(m_settings);
+        if (problem.keepFile)
+            m_keepFavoritesFile = true;
+        if (!problem.text.empty())
+            Prompter::instance().notice(qs(problem.text), Prompter::Icon::Warning);
     };
 
     m_settings = Settings::firstRun();
     if (SettingsFiles::firstStart()) {
         // A first start for this user. A favourites file that exists already
         // (shared beside the program) keeps its folders through the first save.
-        if (SettingsFiles::favoritesFileExists() && !readFavorites())
-            m_keepFavoritesFile = true;
+        if (SettingsFiles::favoritesFileExists())
+            readFavorites();
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QPoint topLeft = centredIn(
                 screen->availableGeometry(), { m_settings.MainWidth, m_settings.MainHeight });
@@ -420,7 +422,6 @@ void TMainForm::LoadSettings()
         resize(m_settings.MainWidth, m_settings.MainHeight);
         move(m_settings.MainLeft, m_settings.MainTop);
         SaveSettings();
-        m_keepFavoritesFile = false;
     }
     // A value another program left unreadable: say so, go on with the rest as they are.
     const std::string problem = SettingsFiles::readValues(m_settings);
@@ -466,5 +467,7 @@ void TMainForm::SaveSettings()
     m_settings.MainHeight = frame.height();
     m_settings.MainWidth = frame.width();
 
-    SettingsFiles::write(m_settings, m_keepFavoritesFile);
+    const std::string notice = SettingsFiles::write(m_settings, m_keepFavoritesFile);
+    if (!notice.empty())
+        Prompter::instance().notice(qs(notice), Prompter::Icon::Warning);
 }

@@ -6,13 +6,16 @@
 
 #include "dialogs/Operations.h"
 #include "discovery/FavoriteScan.h"
+#include "platform/DesktopEntryFile.h"
 #include "platform/Prompter.h"
 #include "platform/ReplacingFile.h"
 #include "settings/FilePropUnit.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QMimeDatabase>
-#include <QSaveFile>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <cerrno>
@@ -55,22 +58,8 @@ struct Fd
     }
 };
 
-// A desktop entry value: backslashes and line breaks escaped.
-std::string entryValue(const std::string &text)
-{
-    std::string out;
-    for (const char c : text) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\r')
-            out += "\\r";
-        else
-            out += c;
-    }
-    return out;
-}
+// Marks the desktop shortcuts this program wrote: only those are replaced.
+const std::string kShortcutMark = "X-Ambermox-Shortcut=true";
 
 } // namespace
 
@@ -80,6 +69,15 @@ std::pair<std::string, std::string> splitAtFirstDot(const std::string &fileName)
     if (dot == std::string::npos)
         return { fileName, {} };
     return { fileName.substr(0, dot), fileName.substr(dot) };
+}
+
+std::string shortcutBaseName(const std::string &fileName)
+{
+    // Leading dots would hide the shortcut (".x.zip" gives "x").
+    const size_t start = fileName.find_first_not_of('.');
+    const std::string base =
+        start == std::string::npos ? std::string() : splitAtFirstDot(fileName.substr(start)).first;
+    return base.empty() ? "archive" : base;
 }
 
 std::string copyFileSafely(const std::string &source, const std::string &target)
@@ -98,7 +96,9 @@ std::string copyFileSafely(const std::string &source, const std::string &target)
         return std::strerror(errno);
     if (copied != st.st_size || written.st_size != st.st_size)
         return "the copy is incomplete";
-    if (!out.commit(st.st_mode & 07777))
+    // The copy is the same archive: its date says when its content changed.
+    const struct timespec times[2] = { st.st_atim, st.st_mtim };
+    if (::futimens(out.fd(), times) != 0 || !out.commit(st.st_mode & 07777))
         return std::strerror(errno);
     return {};
 }
@@ -122,16 +122,18 @@ bool ArchiveFileCommands::newArchive()
     std::string path = chosen.toStdString();
     if (LowerAscii(fs::path(path).extension().string()) != ".zip")
         path += ".zip";
+    // Opening the existing file closes the archive too.
+    if (refuseWhileBusy())
+        return false;
     std::error_code error;
     if (fs::exists(path, error)) {
         if (!Prompter::instance().question(QStringLiteral("Cannot create \"") + qs(path)
-                + QStringLiteral("\". File already exists. Open existing file?")))
+                    + QStringLiteral("\". File already exists. Open existing file?"),
+                Prompter::Icon::Question))
             return false;
         m_session.openAndLoad(path);
         return true;
     }
-    if (refuseWhileBusy())
-        return false;
     m_session.CloseArchive();
     // O_EXCL: a file that appeared meanwhile is never emptied.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -180,6 +182,13 @@ bool ArchiveFileCommands::copyOrMove(bool move)
         tell(QStringLiteral("\"") + qs(source) + QStringLiteral("\" is already in that folder."));
         return false;
     }
+    struct stat existing;
+    if (::lstat(target.c_str(), &existing) == 0
+        && !Prompter::instance().question(QStringLiteral("\"") + qs(target)
+                + QStringLiteral("\" already exists. Do you want to replace it with \"")
+                + qs(source) + QStringLiteral("\"?"),
+            Prompter::Icon::Warning, Prompter::Default::No))
+        return false;
     if (const std::string why = copyFileSafely(source, target); !why.empty()) {
         tell(QStringLiteral("Cannot copy \"") + qs(source) + QStringLiteral("\" to \"") + qs(target)
             + QStringLiteral("\": ") + qs(why));
@@ -233,7 +242,20 @@ void ArchiveFileCommands::deleteArchive()
             Prompter::Icon::Critical))
         return;
     m_session.CloseArchive();
-    ::unlink(path.c_str());
+    // The trash keeps it for the user to take back. Qt makes the trash inside
+    // the user's data folder but not that folder itself.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    if (!QFile::moveToTrash(qs(path))) {
+        if (!Prompter::instance().question(QStringLiteral("\"") + qs(path)
+                    + QStringLiteral("\" cannot be moved to the trash. Delete it for good?"),
+                Prompter::Icon::Critical, Prompter::Default::No))
+            return;
+        if (::unlink(path.c_str()) != 0) {
+            tell(QStringLiteral("Cannot delete \"") + qs(path) + QStringLiteral("\": ")
+                + qs(std::strerror(errno)));
+            return;
+        }
+    }
     if (m_settings.ActiveFile[0] == path)
         m_settings.ActiveFile.remove(0);
     m_refreshRecent();
@@ -242,22 +264,36 @@ void ArchiveFileCommands::deleteArchive()
 std::string ArchiveFileCommands::createShortcut(const std::string &desktopFolder)
 {
     const std::string archive = m_session.CurrentArchive;
-    if (archive.empty() || desktopFolder.empty())
+    if (archive.empty())
         return {};
+    const auto fail = [&](const QString &why) {
+        tell(QStringLiteral("Cannot create a shortcut to \"") + qs(archive)
+            + QStringLiteral("\" on the desktop: ") + why);
+        return std::string();
+    };
+    if (desktopFolder.empty() || desktopFolder.front() != '/')
+        return fail(QStringLiteral("no desktop folder is known"));
+    if (!QDir().mkpath(qs(desktopFolder)))
+        return fail(QStringLiteral("the folder \"") + qs(desktopFolder)
+            + QStringLiteral("\" cannot be created"));
+    const std::string text =
+        "[Desktop Entry]\nType=Link\nName=" + desktopEntryValue("Shortcut to " + archive)
+        + "\nURL=" + QUrl::fromLocalFile(qs(archive)).toString(QUrl::FullyEncoded).toStdString()
+        + "\nIcon=" + QMimeDatabase().mimeTypeForFile(qs(archive)).iconName().toStdString() + "\n"
+        + kShortcutMark + "\n";
+    Fd folder { ::open(desktopFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) };
+    const std::string name = folder.fd < 0
+        ? std::string()
+        : writeMarkedEntry(folder.fd, shortcutBaseName(fileNameOf(archive)), text, kShortcutMark);
+    if (name.empty())
+        return fail(qs(std::strerror(errno)));
     std::string link = desktopFolder;
     if (link.back() != '/')
         link += '/';
-    link += splitAtFirstDot(fileNameOf(archive)).first + ".desktop";
-    const std::string text =
-        "[Desktop Entry]\nType=Link\nName=" + entryValue("Shortcut to " + archive)
-        + "\nURL=" + QUrl::fromLocalFile(qs(archive)).toString(QUrl::FullyEncoded).toStdString()
-        + "\nIcon=" + QMimeDatabase().mimeTypeForFile(qs(archive)).iconName().toStdString() + "\n";
-    QSaveFile file(qs(link));
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(text.data(), static_cast<qint64>(text.size()))
-            != static_cast<qint64>(text.size())
-        || !file.commit())
-        return {};
+    link += name;
+    Prompter::instance().notice(QStringLiteral("The shortcut to \"") + qs(archive)
+            + QStringLiteral("\" is on the desktop: \"") + qs(link) + QStringLiteral("\"."),
+        Prompter::Icon::Information);
     return link;
 }
 

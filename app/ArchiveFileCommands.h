@@ -30,8 +30,10 @@ public:
     bool copyOrMove(bool move);
     // newBase + the archive's extension part; true when renamed.
     bool rename(const std::string &newBase);
+    // Moves the file to the desktop's trash.
     void deleteArchive();
-    // The desktop entry written, or empty.
+    // The desktop entry written (the folder is created when missing), or
+    // empty; either way the user is told.
     std::string createShortcut(const std::string &desktopFolder);
 
 private:
@@ -45,6 +47,10 @@ private:
 
 // "my.backup.zip" -> { "my", ".backup.zip" }: split at the first dot.
 std::pair<std::string, std::string> splitAtFirstDot(const std::string &fileName);
+
+// The desktop shortcut's name: the file name up to its first '.', leading
+// dots left out; "archive" when nothing is left.
+std::string shortcutBaseName(const std::string &fileName);
 
 // Copies source to target through a temporary file in the target's folder
 // that is flushed, checked by size and only then renamed to target.

@@ -103,8 +103,7 @@ void ArchiveSession::offerFavourite(const std::string &folder)
     const bool add = m_settings.FavoriteAddMode == 0
         || (m_settings.FavoriteAddMode == 1
             && Prompter::instance().question(QStringLiteral("Add \"")
-                + QString::fromStdString(LowerAscii(folder))
-                + QStringLiteral("\" to favorite Zip Folders?")));
+                + QString::fromStdString(folder) + QStringLiteral("\" to favorite Zip Folders?")));
     if (add && favourites.size() < kMaxFavourites)
         favourites.push_back(folder);
 }

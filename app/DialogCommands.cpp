@@ -25,7 +25,7 @@ void openHelpFile(
 {
     const QString folder = QString::fromStdString(programFolder());
     const bool page = QString::fromLatin1(name).endsWith(QLatin1String(".html"));
-    Shell::instance().openFile(
+    Shell::instance().open(
         folder + (page ? QStringLiteral("help/") : QString()) + QString::fromLatin1(name),
         folder + (page ? QStringLiteral("help/") : QString()), show, args);
 }

@@ -239,7 +239,7 @@ void TMainForm::OpenEntryClick()
     const std::string copy =
         extractEntryCopy(m_engine, std::string(row.Path), std::string(row.Name), temp);
     if (!copy.empty())
-        Shell::instance().openFile(qs(copy), qs(temp));
+        Shell::instance().open(qs(copy), qs(temp));
 }
 
 void TMainForm::FileListClick()

@@ -44,15 +44,27 @@ bool favoritesFileExists()
     return std::filesystem::exists(favoritesPath(), error);
 }
 
-std::string readFavorites(Settings &settings)
+FavoritesProblem readFavorites(Settings &settings)
 {
     Favorites favorites;
-    const FavoritesReadResult result = FavoritesFile::read(favoritesPath(), favorites);
+    const std::string path = favoritesPath();
+    const FavoritesReadResult result = FavoritesFile::read(path, favorites);
     settings.FavoriteFolders = favorites.folders;
     settings.FavoriteSortOrder = favorites.sortOrder;
     settings.FavoriteAddMode = favorites.addMode;
-    return result.ok ? std::string()
-                     : "The favourite folders could not be read completely. " + result.problem;
+    if (result.ok)
+        return {};
+    FavoritesProblem problem {
+        "The favourite folders could not be read completely. " + result.problem, false
+    };
+    if (favoritesFileExists()) {
+        const std::string aside = FavoritesFile::keepAside(path);
+        if (aside.empty())
+            problem.keepFile = true;
+        else
+            problem.text += " It was kept as " + aside + ".";
+    }
+    return problem;
 }
 
 std::string readValues(Settings &settings)
@@ -66,13 +78,19 @@ std::string readValues(Settings &settings)
     return {};
 }
 
-void write(const Settings &settings, bool keepFavoritesFile)
+std::string write(const Settings &settings, bool keepFavoritesFile)
 {
     IniSettingsStore store(settingsPath());
     SettingsIO::writeValues(store, settings);
-    if (!keepFavoritesFile)
-        FavoritesFile::write(favoritesPath(),
-            { settings.FavoriteFolders, settings.FavoriteSortOrder, settings.FavoriteAddMode });
+    if (keepFavoritesFile)
+        return {};
+    const std::vector<std::string> left = FavoritesFile::write(favoritesPath(),
+        { settings.FavoriteFolders, settings.FavoriteSortOrder, settings.FavoriteAddMode });
+    std::string notice;
+    for (const std::string &folder : left)
+        notice += (notice.empty() ? "" : "\n") + std::string("The favourite folder \"") + folder
+            + "\" holds a line break, which favorites.dat cannot hold; it was not saved.";
+    return notice;
 }
 
 } // namespace SettingsFiles

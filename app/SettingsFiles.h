@@ -15,13 +15,21 @@ void setPaths(const std::string &settingsFile, const std::string &favoritesFile)
 bool firstStart();
 bool favoritesFileExists();
 
-// The favourite folders, their sort order and add mode into settings; empty
-// when read completely, else the warning for the user.
-std::string readFavorites(Settings &settings);
+struct FavoritesProblem
+{
+    std::string text; // the warning for the user; empty when read completely
+    bool keepFile = false; // the file could not be moved aside: never replace it
+};
+
+// The favourite folders, their sort order and add mode into settings. A file
+// that exists but cannot be read completely is moved aside first
+// ("favorites.dat.bad"), so that no save replaces what it held.
+FavoritesProblem readFavorites(Settings &settings);
 // The stored values over settings; empty, or the error of the first value
 // another program left unreadable (the rest stay as they are).
 std::string readValues(Settings &settings);
 // keepFavoritesFile: leave "favorites.dat" as it is (it could not be read).
-void write(const Settings &settings, bool keepFavoritesFile);
+// Returns the notice for folders the file cannot hold, or empty.
+std::string write(const Settings &settings, bool keepFavoritesFile);
 
 } // namespace SettingsFiles

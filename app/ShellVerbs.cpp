@@ -29,7 +29,7 @@ class ConsolePrompter : public DialogPrompter
 {
 public:
     void notice(const QString &text, Icon) override { print(text); }
-    bool question(const QString &text, Icon, Answer) override
+    bool question(const QString &text, Icon, Default) override
     {
         print(text);
         return false;

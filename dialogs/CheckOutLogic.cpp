@@ -1,18 +1,21 @@
 #include "CheckOutLogic.h"
 
 #include "engine/EngineError.h"
+#include "platform/DesktopEntryFile.h"
 
 #include <QUrl>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <set>
-#include <system_error>
 
-namespace fs = std::filesystem;
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,39 +37,52 @@ std::string nameOf(const std::string &member)
     return slash == std::string::npos ? member : member.substr(slash + 1);
 }
 
-// Values of a desktop entry hold no line breaks; backslashes are escapes.
-std::string escapedValue(const std::string &text)
+// The '/'-separated parts of a path, without empty and "." parts.
+std::vector<std::string> partsOf(const std::string &path)
 {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += c;
-        }
+    std::vector<std::string> parts;
+    size_t pos = 0;
+    while (pos <= path.size()) {
+        size_t slash = path.find('/', pos);
+        if (slash == std::string::npos)
+            slash = path.size();
+        std::string part = path.substr(pos, slash - pos);
+        pos = slash + 1;
+        if (!part.empty() && part != ".")
+            parts.push_back(std::move(part));
     }
-    return out;
+    return parts;
 }
 
-bool writtenByCheckOut(const fs::path &file)
+struct Fd
 {
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line))
-        if (line == kMarker)
-            return true;
-    return false;
+    int fd;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Removes the entries an earlier check-out wrote into the group.
+void removeOurEntries(int group)
+{
+    const int fd = ::fcntl(group, F_DUPFD_CLOEXEC, 0);
+    DIR *dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return;
+    }
+    std::vector<std::string> ours;
+    while (const dirent *e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.ends_with(".desktop") && carriesMark(group, name, kMarker))
+            ours.push_back(name);
+    }
+    ::closedir(dir);
+    for (const std::string &name : ours)
+        ::unlinkat(group, name.c_str(), 0);
 }
 
 } // namespace
@@ -75,7 +91,44 @@ std::string archiveBaseName(const std::string &archive)
 {
     const std::string name = nameOf(archive);
     const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
+    const std::string base = dot == std::string::npos ? name : name.substr(0, dot);
+    return base.find_first_not_of('.') == std::string::npos ? "archive" : base;
+}
+
+std::string checkOutFolderProblem(const std::string &folder)
+{
+    // A relative folder would depend on where the program was started.
+    return !folder.empty() && folder.front() == '/' ? std::string()
+                                                    : "the folder is not a full path";
+}
+
+std::string groupNameProblem(const std::string &group)
+{
+    const std::vector<std::string> parts = partsOf(group);
+    if (parts.empty())
+        return "a group needs a name";
+    for (const std::string &part : parts)
+        if (part == "..")
+            return "a group name cannot lead out of the applications folder";
+    return {};
+}
+
+std::string extractedPath(const std::string &member)
+{
+    std::string path = member;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    if (path.size() >= 2 && path[1] == ':'
+        && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')))
+        path.erase(0, 2);
+    std::string out;
+    for (const std::string &part : partsOf(path)) {
+        if (part == "..")
+            continue;
+        if (!out.empty())
+            out += '/';
+        out += part;
+    }
+    return out;
 }
 
 std::string proposedCheckOutFolder(
@@ -113,7 +166,7 @@ std::optional<int> parseMaxIcons(const std::string &text)
 
 std::vector<GroupEntry> groupEntries(const std::vector<std::string> &members,
     const std::string &folder, bool onlyProgramsAndDocuments, int maxIcons,
-    const std::function<bool(const std::string &target)> &isExecutable)
+    const std::function<TargetKind(const std::string &target)> &kindOf)
 {
     std::string base = folder;
     if (base.empty() || base.back() != '/')
@@ -123,23 +176,29 @@ std::vector<GroupEntry> groupEntries(const std::vector<std::string> &members,
     for (const std::string &member : members) {
         if (maxIcons > 0 && entries.size() >= static_cast<size_t>(maxIcons))
             break;
-        const std::string name = nameOf(member);
-        if (name.empty())
+        const std::string written = extractedPath(member);
+        const std::string name = nameOf(written);
+        if (name.empty() || member.back() == '/' || member.back() == '\\')
             continue; // a folder entry
-        const std::string target = base + member;
-        if (onlyProgramsAndDocuments && !isProgramOrDocument(name, isExecutable(target)))
+        const std::string target = base + written;
+        const TargetKind kind = kindOf(target);
+        if (kind == TargetKind::Missing)
+            continue; // not extracted: nothing to open
+        if (onlyProgramsAndDocuments && !isProgramOrDocument(name, kind == TargetKind::Executable))
             continue;
-        // A name without a stem (".profile", "README") is named in full
-        // rather than giving a hidden ".desktop".
-        const size_t dot = name.find('.');
-        std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+        // Leading dots would hide the entry (".profile" gives "profile").
+        const std::string shown = name.substr(std::min(name.find_first_not_of('.'), name.size()));
+        const size_t dot = shown.find('.');
+        std::string stem = shown.substr(0, dot);
+        if (stem.empty())
+            stem = name;
         std::string candidate = stem;
         if (taken.count(candidate))
-            candidate = name;
+            candidate = shown.empty() ? name : shown;
         for (int n = 2; taken.count(candidate); ++n)
-            candidate = name + " (" + std::to_string(n) + ")";
+            candidate = (shown.empty() ? name : shown) + " (" + std::to_string(n) + ")";
         taken.insert(candidate);
-        entries.push_back({ candidate + ".desktop", target, name });
+        entries.push_back({ candidate, target, name });
     }
     return entries;
 }
@@ -149,36 +208,45 @@ std::string desktopEntryText(const GroupEntry &entry, const std::string &icon)
     const QByteArray url =
         QUrl::fromLocalFile(QString::fromStdString(entry.target)).toEncoded(QUrl::FullyEncoded);
     std::string text = "[Desktop Entry]\nType=Link\n";
-    text += "Name=" + escapedValue(entry.description) + "\n";
-    text += "URL=" + escapedValue(url.toStdString()) + "\n";
+    text += "Name=" + desktopEntryValue(entry.description) + "\n";
+    text += "URL=" + desktopEntryValue(url.toStdString()) + "\n";
     if (!icon.empty())
-        text += "Icon=" + escapedValue(icon) + "\n";
+        text += "Icon=" + desktopEntryValue(icon) + "\n";
     text += std::string(kMarker) + "\n";
     return text;
 }
 
-void writeProgramGroup(const std::string &group, const std::vector<GroupEntry> &entries,
+std::vector<std::string> writeProgramGroup(const std::string &applications,
+    const std::string &group, const std::vector<GroupEntry> &entries,
     const std::function<std::string(const std::string &target)> &iconFor)
 {
-    const fs::path folder(group);
-    std::error_code ec;
-    if (fs::is_directory(folder, ec)) {
-        std::vector<fs::path> ours;
-        for (const fs::directory_entry &file : fs::directory_iterator(folder, ec))
-            if (file.path().extension() == ".desktop" && file.is_regular_file(ec)
-                && writtenByCheckOut(file.path()))
-                ours.push_back(file.path());
-        for (const fs::path &file : ours)
-            fs::remove(file, ec);
-    } else if (!fs::create_directories(folder, ec)) {
-        throw EngineError("Unable to create the program group " + group);
+    const std::string shown = applications + "/" + group;
+    if (const std::string problem = groupNameProblem(group); !problem.empty())
+        throw EngineError("Unable to create the program group " + shown + ": " + problem);
+    // The applications folder is the user's to place (a link to elsewhere
+    // included); below it, nothing but real folders of the group's own.
+    std::string made;
+    for (const std::string &part : partsOf(applications)) {
+        made += "/" + part;
+        ::mkdir(made.c_str(), 0755);
     }
+    Fd apps { ::open(applications.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) };
+    Fd folder { apps.fd < 0 ? -1 : openOwnFolder(apps.fd, group) };
+    if (folder.fd < 0)
+        throw EngineError(
+            "Unable to create the program group " + shown + ": " + std::strerror(errno));
+    removeOurEntries(folder.fd);
+    std::vector<std::string> problems;
     for (const GroupEntry &entry : entries) {
-        const fs::path file = folder / entry.fileName;
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out << desktopEntryText(entry, iconFor(entry.target));
-        out.close();
-        if (!out)
-            throw EngineError("Unable to write " + file.string());
+        const std::string text = desktopEntryText(entry, iconFor(entry.target));
+        if (!writeMarkedEntry(folder.fd, entry.stem, text, kMarker).empty())
+            continue;
+        if (errno == ENAMETOOLONG)
+            problems.push_back("No launcher was made for \"" + entry.description
+                + "\": its name is too long for a file name.");
+        else
+            problems.push_back(
+                "No launcher was made for \"" + entry.description + "\": " + std::strerror(errno));
     }
+    return problems;
 }

@@ -112,11 +112,24 @@ void TCheckOut::Button1Click()
             Prompter::Icon::Critical);
         return;
     }
+    const std::string folder = Edit1->text().toStdString();
+    if (const std::string problem = checkOutFolderProblem(folder); !problem.empty()) {
+        Prompter::instance().notice(
+            QStringLiteral("Cannot check out into \"%1\": %2.").arg(Edit1->text(), qs(problem)),
+            Prompter::Icon::Warning);
+        return;
+    }
+    const std::string groupName = Edit2->text().toStdString();
+    if (const std::string problem = groupNameProblem(groupName); !problem.empty()) {
+        Prompter::instance().notice(
+            QStringLiteral("\"%1\" cannot be the group name: %2.").arg(Edit2->text(), qs(problem)),
+            Prompter::Icon::Warning);
+        return;
+    }
     if (m_link)
         m_link->operations().startLog();
     close();
 
-    const std::string folder = Edit1->text().toStdString();
     QDir().mkpath(qs(folder));
     ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
     ZipEngine1.ExtrBaseDir = folder;
@@ -144,17 +157,24 @@ void TCheckOut::Button1Click()
     const std::vector<GroupEntry> entries =
         groupEntries(members, folder, CheckBox1->isChecked(), *maxIcons, [](const std::string &t) {
             const QFileInfo info(qs(t));
-            return info.isFile() && info.isExecutable();
+            if (!info.exists())
+                return TargetKind::Missing;
+            return info.isFile() && info.isExecutable() ? TargetKind::Executable
+                                                        : TargetKind::Plain;
         });
-    std::string group = applicationsFolder();
-    if (group.empty() || group.back() != '/')
-        group += '/';
-    group += Edit2->text().toStdString();
+    const std::string applications = applicationsFolder();
     static const QMimeDatabase mimes;
-    writeProgramGroup(group, entries, [](const std::string &target) {
-        return mimes.mimeTypeForFile(qs(target)).iconName().toStdString();
-    });
-    Shell::instance().openFile(qs(group), QString());
+    const std::vector<std::string> problems =
+        writeProgramGroup(applications, groupName, entries, [](const std::string &target) {
+            return mimes.mimeTypeForFile(qs(target)).iconName().toStdString();
+        });
+    if (!problems.empty()) {
+        QStringList lines;
+        for (const std::string &line : problems)
+            lines << qs(line);
+        Prompter::instance().notice(lines.join(QLatin1Char('\n')), Prompter::Icon::Warning);
+    }
+    Shell::instance().open(QDir::cleanPath(qs(applications + "/" + groupName)), QString());
 }
 
 void TCheckOut::ZipEngine1Progress(

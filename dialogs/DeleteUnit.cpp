@@ -125,7 +125,7 @@ void TDeleteForm::Button1Click()
             deleteAllQuestion(m_link->listRows().size(), archive.substr(archive.rfind('/') + 1));
         if (!question.empty()
             && !Prompter::instance().question(
-                QString::fromStdString(question), Prompter::Icon::Warning, Prompter::Answer::No))
+                QString::fromStdString(question), Prompter::Icon::Warning, Prompter::Default::No))
             return;
     }
     if (m_link)

@@ -167,7 +167,7 @@ void TViewForm::Button1Click()
     const QString file = qs(copy);
     switch (chosen) {
     case ViewWay::Associated:
-        Shell::instance().openFile(file, qs(folder), Shell::Show::Normal);
+        Shell::instance().open(file, qs(folder), Shell::Show::Normal);
         break;
     case ViewWay::TextViewer:
         if (m_textViewer)

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -113,18 +114,34 @@ FavoritesReadResult read(const std::string &path, Favorites &favorites)
     return {};
 }
 
-void write(const std::string &path, const Favorites &favorites)
+bool fitsLine(const std::string &folder)
 {
+    // A carriage return alone ends a line for readers of CR LF text too.
+    return folder.find_first_of("\r\n") == std::string::npos;
+}
+
+std::vector<std::string> write(const std::string &path, const Favorites &favorites)
+{
+    std::vector<std::string> written, left;
+    for (const std::string &folder : favorites.folders)
+        (fitsLine(folder) ? written : left).push_back(folder);
     QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
     QSaveFile file(QString::fromStdString(path));
     QByteArray text;
-    text += QByteArray::number(static_cast<qlonglong>(favorites.folders.size())) + "\r\n";
+    text += QByteArray::number(static_cast<qlonglong>(written.size())) + "\r\n";
     text += QByteArray::number(favorites.sortOrder) + "\r\n";
     text += QByteArray::number(favorites.addMode) + "\r\n";
-    for (const std::string &folder : favorites.folders)
+    for (const std::string &folder : written)
         text += QByteArray::fromStdString(folder) + "\r\n";
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         throw std::runtime_error("Cannot write " + path + ": " + file.errorString().toStdString());
+    return left;
+}
+
+std::string keepAside(const std::string &path)
+{
+    const std::string aside = path + ".bad";
+    return ::rename(path.c_str(), aside.c_str()) == 0 ? aside : std::string();
 }
 
 } // namespace FavoritesFile

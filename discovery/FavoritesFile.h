@@ -30,8 +30,17 @@ std::string defaultPath();
 // and the options read so far are kept, and the result says what was wrong.
 FavoritesReadResult read(const std::string &path, Favorites &favorites);
 
-// Replaces the file only once the new content is complete on disk.
-// Throws std::runtime_error with a message for the user on failure.
-void write(const std::string &path, const Favorites &favorites);
+// Whether a folder can be a line of the file (it holds no line break).
+bool fitsLine(const std::string &folder);
+
+// Replaces the file only once the new content is complete on disk. A folder
+// that cannot be a line is left out; returns those left out. Throws
+// std::runtime_error with a message for the user on failure.
+std::vector<std::string> write(const std::string &path, const Favorites &favorites);
+
+// Moves a file that could not be read to path + ".bad", so that the next
+// save does not replace what it held. Returns the new name, or empty when it
+// could not be moved.
+std::string keepAside(const std::string &path);
 
 } // namespace FavoritesFile

@@ -132,8 +132,12 @@ void TSearchForm::Button1Click()
         const QString file =
             Prompter::instance().openFile(QStringLiteral("Ambermox Wizard - Select Zip File"),
                 qs(m_host->lastOpenDir()), QStringLiteral("Zip files|*.zip"));
-        if (!file.isEmpty())
-            addFolder(favorites, (QFileInfo(file).absolutePath() + QLatin1Char('/')).toStdString());
+        if (!file.isEmpty()) {
+            QString folder = QFileInfo(file).absolutePath();
+            if (!folder.endsWith(QLatin1Char('/')))
+                folder += QLatin1Char('/'); // the root is "/" already
+            addFolder(favorites, folder.toStdString());
+        }
         close();
         Q_EMIT searched();
         return;

@@ -1,11 +1,18 @@
 #include "DesktopRegistration.h"
 
+#include "DesktopEntryFile.h"
+#include "ReplacingFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +53,12 @@ QString iconFor(const QString &program)
         return QStringLiteral("ambermox");
     const QString beside = folder + QStringLiteral("/ambermox.svg");
     return QFileInfo::exists(beside) ? beside : QStringLiteral("ambermox");
+}
+
+// A string value of a desktop entry or Nemo action.
+QString entryValue(const QString &text)
+{
+    return QString::fromStdString(desktopEntryValue(text.toStdString()));
 }
 
 QString shellQuote(QString text)
@@ -115,7 +128,7 @@ QList<Target> targets(const QString &program)
 {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString exec = desktopExecProgram(program);
-    const QString icon = iconFor(program);
+    const QString icon = entryValue(iconFor(program));
     const QString archives =
         serviceMenu(exec, icon, kArchiveTypes, { &kExtractHere, &kExtractToSubfolder });
     const QString folders =
@@ -140,64 +153,90 @@ QList<Target> targets(const QString &program)
     return list;
 }
 
-// True when the file was (re)written.
-bool writeIfDifferent(const Target &t)
+enum class Outcome { Written, Unchanged, Skipped };
+
+// The whole of a regular file, read without following a link at its name;
+// false when the name is anything else (a link the user made, a folder).
+bool readOwnFile(const QString &path, QByteArray &content, mode_t &mode)
 {
-    QFile current(t.path);
-    const bool exists = current.exists();
-    const QByteArray wanted = t.content.toUtf8();
-    const QFileDevice::Permissions exe =
-        QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-    if (exists) {
-        const QByteArray have =
-            current.open(QIODevice::ReadOnly) ? current.readAll() : QByteArray();
-        current.close();
-        if (t.onlyOurs && !have.contains(kScriptMark.toUtf8()))
-            return false;
-        const bool exeOk = !t.executable || (current.permissions() & QFileDevice::ExeOwner);
-        if (have == wanted && exeOk)
-            return false;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    QFile file;
+    struct stat st;
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)
+        && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!regular) {
+        ::close(fd);
+        return false;
     }
-    if (!QDir().mkpath(QFileInfo(t.path).absolutePath()))
-        return false;
-    QSaveFile out(t.path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(wanted) != wanted.size())
-        return false;
-    if (!out.commit())
-        return false;
-    if (t.executable)
-        QFile::setPermissions(t.path, QFile::permissions(t.path) | exe);
+    content = file.readAll();
+    mode = st.st_mode & 07777;
     return true;
 }
 
+// A symbolic link at one of our names is the user's: it is neither written
+// through (a dangling one would create its target wherever it points) nor
+// replaced. The file is written beside its name and renamed into place.
+Outcome writeIfDifferent(const Target &t)
+{
+    const QByteArray wanted = t.content.toUtf8();
+    const QByteArray name = QFile::encodeName(t.path);
+    struct stat st;
+    if (::lstat(name.constData(), &st) == 0) {
+        QByteArray have;
+        mode_t mode = 0;
+        if (!readOwnFile(t.path, have, mode))
+            return Outcome::Skipped;
+        if (t.onlyOurs && !have.contains(kScriptMark.toUtf8()))
+            return Outcome::Skipped;
+        if (have == wanted && ((mode & S_IXUSR) || !t.executable))
+            return Outcome::Unchanged;
+    } else if (errno != ENOENT) {
+        return Outcome::Skipped;
+    }
+    if (!QDir().mkpath(QFileInfo(t.path).absolutePath()))
+        return Outcome::Skipped;
+    ReplacingFile out(name.toStdString(), ".ambermox-XXXXXX");
+    if (!out.ok() || !out.write(wanted.constData(), size_t(wanted.size()))
+        || !out.commit(t.executable ? 0755 : 0644))
+        return Outcome::Skipped;
+    return Outcome::Written;
+}
+
 // Adds the default for application/zip to the user's mimeapps.list unless
-// one is set there already. True when the file was written.
+// one is set there already. The file is edited as bytes: what is not ours
+// stays as it was, whatever its encoding. True when the file was written.
 bool setDefaultHandler()
 {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/mimeapps.list");
-    QFile file(path);
-    QStringList lines;
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
+    QList<QByteArray> lines;
+    mode_t mode = 0644;
+    QByteArray content;
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (!readOwnFile(path, content, mode))
             return false;
-        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        file.close();
+        lines = content.split('\n');
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
+    } else if (errno != ENOENT) {
+        return false;
     }
-    const QString header = QStringLiteral("[Default Applications]");
-    const QString entry = QStringLiteral("application/zip=ambermox.desktop;");
+    const QByteArray header = "[Default Applications]";
+    const QByteArray entry = "application/zip=ambermox.desktop;";
     int section = -1;
     bool inSection = false;
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
+        const QByteArray line = lines[i].trimmed();
+        if (line.startsWith('[')) {
             inSection = line == header;
             if (inSection && section < 0)
                 section = i;
-        } else if (inSection && line.startsWith(QStringLiteral("application/zip"))
-            && line.mid(15).trimmed().startsWith(QLatin1Char('='))) {
+        } else if (inSection && line.startsWith("application/zip")
+            && line.mid(15).trimmed().startsWith('=')) {
             return false;
         }
     }
@@ -205,15 +244,15 @@ bool setDefaultHandler()
         lines.insert(section + 1, entry);
     } else {
         if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines.append(QString());
+            lines.append(QByteArray());
         lines.append(header);
         lines.append(entry);
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile out(path);
-    const QByteArray bytes = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+    const QByteArray bytes = lines.join('\n') + '\n';
+    ReplacingFile out(QFile::encodeName(path).toStdString(), ".ambermox-XXXXXX");
+    return out.ok() && out.write(bytes.constData(), size_t(bytes.size())) && out.commit(mode);
 }
 
 } // namespace
@@ -225,12 +264,20 @@ QString desktopExecProgram(const QString &program)
     bool quote = false;
     QString quoted;
     for (QChar c : program) {
-        if (QStringLiteral(" \t\n\"'\\><~|&;$*?#()`=").contains(c))
+        if (QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`=").contains(c))
             quote = true;
         if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$'))
             quoted += QStringLiteral("\\\\");
         if (c == QLatin1Char('\\'))
             quoted += QStringLiteral("\\\\\\");
+        // Line breaks and tabs as the key's escapes: the quotes keep them in
+        // the one argument once the key is read.
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\t') || c == QLatin1Char('\r')) {
+            quoted += c == QLatin1Char('\n') ? QStringLiteral("\\n")
+                : c == QLatin1Char('\t')     ? QStringLiteral("\\t")
+                                             : QStringLiteral("\\r");
+            continue;
+        }
         quoted += c;
         if (c == QLatin1Char('%'))
             quoted += QLatin1Char('%');
@@ -241,16 +288,28 @@ QString desktopExecProgram(const QString &program)
 QStringList registerDesktop(const QString &program)
 {
     QStringList written;
+    // Other control characters have no escape in a desktop entry; such a
+    // path is not worth a broken entry.
+    for (const QChar c : program)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\t')
+            && c != QLatin1Char('\r'))
+            return written;
     try {
         bool applicationsChanged = false;
+        bool entryInPlace = false;
         for (const Target &t : targets(program)) {
-            if (writeIfDifferent(t)) {
+            const Outcome outcome = writeIfDifferent(t);
+            const bool isEntry = t.path.endsWith(QStringLiteral("/applications/ambermox.desktop"));
+            if (isEntry)
+                entryInPlace = outcome != Outcome::Skipped;
+            if (outcome == Outcome::Written) {
                 written.append(t.path);
-                if (t.path.contains(QStringLiteral("/applications/")))
+                if (isEntry)
                     applicationsChanged = true;
             }
         }
-        if (setDefaultHandler()) {
+        // The default names our entry only when it is there as we wrote it.
+        if (entryInPlace && setDefaultHandler()) {
             written.append(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                 + QStringLiteral("/mimeapps.list"));
         }

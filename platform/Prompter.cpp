@@ -60,11 +60,11 @@ void DialogPrompter::notice(const QString &text, Icon icon)
     box.exec();
 }
 
-bool DialogPrompter::question(const QString &text, Icon icon, Answer byDefault)
+bool DialogPrompter::question(const QString &text, Icon icon, Default byDefault)
 {
     QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Yes | QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(byDefault == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    box.setDefaultButton(byDefault == Default::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -87,6 +87,9 @@ QString DialogPrompter::saveFile(const QString &title, const QString &dir, const
 {
     QFileDialog dialog(nullptr, title, dir, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The caller says what happens to an existing file: a second question
+    // from the dialog would only precede its own.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

@@ -15,7 +15,7 @@ class Prompter
 public:
     enum class Icon { None, Information, Warning, Critical, Question };
     // The button Enter presses in a question.
-    enum class Answer { Yes, No };
+    enum class Default { Yes, No };
 
     virtual ~Prompter() = default;
     // Every text is shown as plain text: names in it are never markup.
@@ -24,7 +24,7 @@ public:
     // A Yes/No question titled "Ambermox"; true for Yes. Questions whose Yes
     // cannot be undone make No the default.
     virtual bool question(
-        const QString &text, Icon icon = Icon::None, Answer byDefault = Answer::Yes) = 0;
+        const QString &text, Icon icon = Icon::None, Default byDefault = Default::Yes) = 0;
     // The framework's standard error box for an error raised out of a handler.
     virtual void error(const QString &text) = 0;
     // File dialogs; an empty result means cancelled. filter: "Zip files|*.zip|..."
@@ -46,7 +46,7 @@ class DialogPrompter : public Prompter
 {
 public:
     void notice(const QString &text, Icon icon) override;
-    bool question(const QString &text, Icon icon, Answer byDefault) override;
+    bool question(const QString &text, Icon icon, Default byDefault) override;
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;

@@ -1,8 +1,12 @@
 #include "Shell.h"
 
+#include "Associations.h"
+#include "Prompter.h"
+
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QTextStream>
 
@@ -21,6 +25,17 @@ Shell &Shell::instance()
 void Shell::install(Shell *shell)
 {
     current = shell ? shell : &desktopShell;
+}
+
+bool Shell::open(
+    const QString &path, const QString &workingDir, Show show, const QString &parameters)
+{
+    const QString problem = openFile(path, workingDir, show, parameters);
+    if (problem.isEmpty())
+        return true;
+    Prompter::instance().notice(
+        QStringLiteral("Cannot open \"%1\": %2.").arg(path, problem), Prompter::Icon::Warning);
+    return false;
 }
 
 QString internetShortcutUrl(const QString &path)
@@ -42,23 +57,39 @@ QString internetShortcutUrl(const QString &path)
     return {};
 }
 
-void DesktopShell::openFile(const QString &path, const QString &, Show, const QString &)
+QString DesktopShell::openFile(const QString &path, const QString &, Show, const QString &)
 {
     // The desktop decides how its programs show their windows; the working
     // folder and parameters have no meaning for a document opened this way.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("there is no such file");
     if (path.endsWith(QLatin1String(".url"), Qt::CaseInsensitive)) {
         const QString address = internetShortcutUrl(path);
-        if (!address.isEmpty()) {
-            openUrl(QUrl(address));
-            return;
-        }
+        if (address.isEmpty())
+            return QStringLiteral("it holds no address");
+        return openUrl(QUrl(address));
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    // The opener hands a file without a program for it to nobody, and says
+    // nothing; we tell the user instead.
+    static const QMimeDatabase mimes;
+    const QMimeType type = mimes.mimeTypeForFile(info);
+    if (associatedProgram(type.name()).isEmpty())
+        return QStringLiteral("no program is set up to open files of the type \"%1\" (%2)")
+            .arg(type.comment(), type.name());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
+        return QStringLiteral("the desktop's opener (xdg-open) could not be started");
+    return {};
 }
 
-void DesktopShell::openUrl(const QUrl &url)
+QString DesktopShell::openUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    if (!url.isLocalFile()
+        && associatedProgram(QStringLiteral("x-scheme-handler/") + url.scheme()).isEmpty())
+        return QStringLiteral("no program is set up to open \"%1\" addresses").arg(url.scheme());
+    if (!QDesktopServices::openUrl(url))
+        return QStringLiteral("the desktop's opener (xdg-open) could not be started");
+    return {};
 }
 
 void DesktopShell::startProgram(

@@ -14,14 +14,19 @@ public:
 
     virtual ~Shell() = default;
     // "open" a file or folder with its associated program. An internet
-    // shortcut (".url") opens the address it holds. Failures are not reported:
-    // the callers never check them.
-    virtual void openFile(const QString &path, const QString &workingDir, Show show = Show::Normal,
-        const QString &parameters = {}) = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // shortcut (".url") opens the address it holds. Returns why it could not
+    // be opened (no program for that kind of file, for one), or empty.
+    virtual QString openFile(const QString &path, const QString &workingDir,
+        Show show = Show::Normal, const QString &parameters = {}) = 0;
+    virtual QString openUrl(const QUrl &url) = 0;
     // Starts a program detached, with its arguments, in the given folder.
     virtual void startProgram(
         const QString &program, const QStringList &args, const QString &workingDir) = 0;
+
+    // openFile, telling the user, with the file's name, when it could not be
+    // opened. True when it was handed to a program.
+    bool open(const QString &path, const QString &workingDir, Show show = Show::Normal,
+        const QString &parameters = {});
 
     // The program's shell; the desktop's unless a test installed another.
     static Shell &instance();
@@ -35,9 +40,9 @@ QString internetShortcutUrl(const QString &path);
 class DesktopShell : public Shell
 {
 public:
-    void openFile(const QString &path, const QString &workingDir, Show show,
+    QString openFile(const QString &path, const QString &workingDir, Show show,
         const QString &parameters) override;
-    void openUrl(const QUrl &url) override;
+    QString openUrl(const QUrl &url) override;
     void startProgram(
         const QString &program, const QStringList &args, const QString &workingDir) override;
 };

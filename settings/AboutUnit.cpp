@@ -127,14 +127,14 @@ void TAboutForm::FormShow()
 void TAboutForm::Button2Click()
 {
     const QString folder = m_link ? qs(m_link->helpRoot()) : QString();
-    Shell::instance().openFile(
+    Shell::instance().open(
         folder + QStringLiteral("help/faq.html"), folder + QStringLiteral("help/"));
 }
 
 void TAboutForm::Button3Click()
 {
     const QString folder = m_link ? qs(m_link->helpRoot()) : QString();
-    Shell::instance().openFile(folder + QStringLiteral("Visit Ambermox's Home Page.url"), folder);
+    Shell::instance().open(folder + QStringLiteral("Visit Ambermox's Home Page.url"), folder);
 }
 
 void TAboutForm::colour(QLabel *label, Qt::GlobalColor colour)

@@ -19,6 +19,36 @@ using namespace amxtest;
 
 namespace {
 
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// An environment variable set for a test's span.
+class EnvValue
+{
+public:
+    EnvValue(const char *name, const std::string &value)
+        : m_name(name)
+        , m_old(qgetenv(name))
+        , m_had(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, QByteArray::fromStdString(value));
+    }
+    ~EnvValue()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+    bool m_had;
+};
+
 // Records what the rules asked the window to do, one word a call.
 struct RecordingView : ArchiveView
 {
@@ -56,7 +86,7 @@ protected:
 
 TEST_F(ArchiveSessionTest, ReopeningARecentArchiveMovesItUpAndAsksOnce)
 {
-    const std::string a = file("a.zip"), b = file("sub/b.zip"), c = file("c.zip");
+    const std::string a = file("a.zip"), b = file("Sub/b.zip"), c = file("c.zip");
     settings.FavoriteAddMode = 1;
     settings.FavoriteFolders = { dir.str() + "/" };
     for (const std::string &path : { a, b, c }) {
@@ -75,9 +105,10 @@ TEST_F(ArchiveSessionTest, ReopeningARecentArchiveMovesItUpAndAsksOnce)
         (std::vector<std::string> {
             "show b.zip", "close", "no drops", "show b.zip", "recent", "drops", "load" }));
     EXPECT_EQ(prompter.shown().size(), size_t(2));
+    // The folder as it is named: names are case-sensitive here.
     EXPECT_EQ(prompter.shown().back().text,
-        QStringLiteral("Add \"") + QString::fromStdString(LowerAscii(dir.str()))
-            + QStringLiteral("/sub/\" to favorite Zip Folders?"));
+        QStringLiteral("Add \"") + QString::fromStdString(dir.str())
+            + QStringLiteral("/Sub/\" to favorite Zip Folders?"));
     EXPECT_EQ(settings.FavoriteFolders.size(), size_t(2));
 
     // Entry 1 again: nothing moves, the caller lists it.
@@ -85,7 +116,7 @@ TEST_F(ArchiveSessionTest, ReopeningARecentArchiveMovesItUpAndAsksOnce)
     session.openAndLoad(b);
     EXPECT_EQ(recent(), (std::vector<std::string> { b, c, a, "", "" }));
     EXPECT_EQ(view.calls, (std::vector<std::string> { "show b.zip", "recent", "drops", "load" }));
-    EXPECT_EQ(settings.LastOpenDir, dir.str() + "/sub/");
+    EXPECT_EQ(settings.LastOpenDir, dir.str() + "/Sub/");
 
     // Recent item 1 closes and re-opens the archive, and lists it again.
     view.calls.clear();
@@ -225,10 +256,17 @@ TEST_F(ArchiveFileTest, NewAddsZipOnlyWhenTheExtensionIsNotZip)
     prompter.answerQuestion(false);
     EXPECT_FALSE(commands.newArchive());
     EXPECT_TRUE(session.CurrentArchive.empty());
+    // Opening it closes what an operation may be writing: not while one runs.
+    busy = true;
+    prompter.answerFile(QString::fromStdString(a));
+    EXPECT_FALSE(commands.newArchive());
+    EXPECT_TRUE(prompter.allAnswersUsed() && session.CurrentArchive.empty());
+    busy = false;
     prompter.answerFile(QString::fromStdString(a));
     prompter.answerQuestion(true);
     EXPECT_TRUE(commands.newArchive());
     EXPECT_EQ(readFile(a), std::string("PK\5\6"));
+    EXPECT_EQ(session.CurrentArchive, a);
 }
 
 TEST_F(ArchiveFileTest, CopyAndMoveFollowTheTargetAndKeepTheOldStateOnFailure)
@@ -285,6 +323,41 @@ TEST_F(ArchiveFileTest, CopyAndMoveFollowTheTargetAndKeepTheOldStateOnFailure)
     EXPECT_EQ(followed.size(), 0u);
 }
 
+// Another file of the archive's name in the target folder is replaced only
+// after a question whose default is No; the copy keeps the archive's date.
+TEST_F(ArchiveFileTest, CopyAndMoveAskBeforeReplacingAndKeepTheDate)
+{
+    const struct
+    {
+        const char *name;
+        bool move, yes;
+    } rows[] = { { "copy, no", false, false }, { "copy, yes", false, true },
+        { "move, no", true, false }, { "move, yes", true, true } };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(dir / "to");
+        dir.createFile("to/a.zip", "theirs");
+        const std::string a = open("a.zip", "PK\5\6 ours");
+        const struct timespec old[2] = { { 1000000000, 0 }, { 1000000000, 0 } };
+        ASSERT_EQ(::utimensat(AT_FDCWD, a.c_str(), old, 0), 0);
+        prompter.clear();
+        chosen = QString::fromStdString((dir / "to").string());
+        prompter.answerQuestion(row.yes);
+        EXPECT_EQ(commands.copyOrMove(row.move), row.yes);
+        ASSERT_EQ(prompter.shown().size(), 1u);
+        EXPECT_TRUE(prompter.shown()[0].kind == "question" && prompter.shown()[0].defaultNo);
+        EXPECT_TRUE(prompter.shown()[0].text.contains(qs((dir / "to/a.zip").string())));
+        EXPECT_EQ(readFile(dir / "to/a.zip"), row.yes ? "PK\5\6 ours" : "theirs");
+        EXPECT_EQ(exists("a.zip"), !(row.move && row.yes));
+        EXPECT_EQ(session.CurrentArchive, row.yes ? (dir / "to/a.zip").string() : a);
+        if (row.yes) {
+            struct stat st;
+            ASSERT_EQ(::stat((dir / "to/a.zip").c_str(), &st), 0);
+            EXPECT_EQ(st.st_mtime, 1000000000);
+        }
+    }
+}
+
 TEST_F(ArchiveFileTest, RenameKeepsTheExtensionPartAndNeverReplacesAFile)
 {
     const std::string old = open("my.backup.zip");
@@ -309,8 +382,10 @@ TEST_F(ArchiveFileTest, RenameKeepsTheExtensionPartAndNeverReplacesAFile)
     EXPECT_EQ(followed, std::vector<std::string> { renamed });
 }
 
-TEST_F(ArchiveFileTest, DeleteLeavesFourRecentEntriesAndIsRefusedWhileBusy)
+TEST_F(ArchiveFileTest, DeleteMovesToTheTrashLeavingFourRecentEntries)
 {
+    // The desktop's trash, here: the file's volume is home's.
+    const EnvValue home("HOME", dir.str()), data("XDG_DATA_HOME", (dir / "data").string());
     for (const char *name : { "1.zip", "2.zip", "3.zip", "4.zip", "5.zip" })
         open(name);
     const std::vector<std::string> before = recent();
@@ -324,6 +399,8 @@ TEST_F(ArchiveFileTest, DeleteLeavesFourRecentEntriesAndIsRefusedWhileBusy)
     prompter.answerQuestion(true);
     commands.deleteArchive();
     EXPECT_FALSE(exists("5.zip"));
+    EXPECT_EQ(readFile(dir / "data/Trash/files/5.zip"), "PK\5\6");
+    EXPECT_TRUE(exists("data/Trash/info/5.zip.trashinfo"));
     EXPECT_TRUE(session.CurrentArchive.empty());
     EXPECT_EQ(
         recent(), (std::vector<std::string> { before[1], before[2], before[3], before[4], "" }));
@@ -331,20 +408,44 @@ TEST_F(ArchiveFileTest, DeleteLeavesFourRecentEntriesAndIsRefusedWhileBusy)
 
 TEST_F(ArchiveFileTest, ShortcutIsADesktopEntryNamedUpToTheFirstDot)
 {
-    const std::string desktop = dir.createDir("Desktop").string();
+    const std::string desktop = (dir / "Desk top").string(); // created when missing
     const std::string archive = open("my.backup.zip");
     EXPECT_TRUE(commands.createShortcut("").empty());
+    EXPECT_EQ(prompter.shown().size(), 1u);
     for (int twice = 0; twice < 2; ++twice)
         EXPECT_EQ(commands.createShortcut(desktop), desktop + "/my.desktop");
+    // Each time the user is told where it went.
+    ASSERT_EQ(prompter.shown().size(), 3u);
+    EXPECT_TRUE(prompter.shown().back().text.contains(qs(desktop + "/my.desktop")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(desktop),
                   std::filesystem::directory_iterator()),
         1);
     EXPECT_EQ(readFile(desktop + "/my.desktop"),
         "[Desktop Entry]\nType=Link\nName=Shortcut to " + archive + "\nURL=file://" + archive
-            + "\nIcon=application-zip\n");
-    open("archive");
-    // A name without a dot is not cut to a hidden ".desktop".
-    EXPECT_EQ(commands.createShortcut(desktop), desktop + "/archive.desktop");
+            + "\nIcon=application-zip\nX-Ambermox-Shortcut=true\n");
+    // No hidden ".desktop", whether the name has no dot or starts with one.
+    for (const auto &[name, link] : { std::pair { "archive", "archive" }, { ".x.zip", "x" } }) {
+        open(name);
+        EXPECT_EQ(commands.createShortcut(desktop), desktop + "/" + link + ".desktop");
+    }
+}
+
+// The user's own launcher of the same name survives, and so does what a
+// link planted at that name points to.
+TEST_F(ArchiveFileTest, ShortcutNeverReplacesTheUsersFiles)
+{
+    const std::string desktop = dir.createDir("Desktop").string();
+    const std::string mine = "[Desktop Entry]\nType=Application\nName=Thunderbird\nExec=tb\n";
+    dir.createFile("Desktop/thunderbird.desktop", mine);
+    dir.createFile("home/.bashrc", "# mine\n");
+    std::filesystem::create_symlink(dir / "home/.bashrc", dir / "Desktop/notes.desktop");
+    open("thunderbird.zip");
+    EXPECT_EQ(commands.createShortcut(desktop), desktop + "/thunderbird (2).desktop");
+    open("notes.zip");
+    EXPECT_EQ(commands.createShortcut(desktop), desktop + "/notes (2).desktop");
+    EXPECT_EQ(readFile(desktop + "/thunderbird.desktop"), mine);
+    EXPECT_EQ(readFile(dir / "home/.bashrc"), "# mine\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(desktop + "/notes.desktop"));
 }
 
 TEST_F(ArchiveFileTest, PropertyTexts)

@@ -490,7 +490,7 @@ private Q_SLOTS:
                 box->defaultButton()->click();
             });
             const bool yes = real.question(QStringLiteral("Delete <b>x</b>?"), Prompter::Icon::None,
-                defaultNo ? Prompter::Answer::No : Prompter::Answer::Yes);
+                defaultNo ? Prompter::Default::No : Prompter::Default::Yes);
             QVERIFY(checked && yes == !defaultNo);
         }
     }
@@ -531,6 +531,12 @@ private Q_SLOTS:
                 folder + "Visit Ambermox's Home Page.url in " + folder }));
         QVERIFY(shell.calls()[0].show == Shell::Show::Maximized);
         QVERIFY(internetShortcutUrl(shell.calls()[3].target).startsWith(QLatin1String("https://")));
+
+        // Without a program for the page the user is told, the page named.
+        shell.failWith(QStringLiteral("no program"));
+        action(form, "BriefTutorial1")->trigger();
+        QCOMPARE(prompter.texts(),
+            QStringList { "Cannot open \"" + help + "tutor.html\": no program." });
     }
 
     // A click on the list while an add or an extraction runs asks; No requests

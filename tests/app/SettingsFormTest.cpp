@@ -94,32 +94,50 @@ private Q_SLOTS:
         QCOMPARE(MainWindow().prompter.texts(), QStringList { "Invalid data type for 'FullRow'" });
     }
 
-    void damagedFavoritesAreReportedOnceAndKept()
+    // A file that cannot be read is kept aside before anything is saved, so
+    // no save replaces what it held.
+    void damagedFavoritesAreKeptAside()
     {
         const std::string damaged = "3\r\n0\r\n0\r\n/one/\r\n";
-        // At a first start the file is read, not replaced.
+        const std::string bad = favorites() + ".bad";
+        // At a first start; its save writes what could be read.
         writeFile(favorites(), damaged);
         {
             auto &&[prompter, form] = MainWindow();
             QCOMPARE(prompter.shown().size(), size_t(1));
             QCOMPARE(prompter.shown()[0].kind, QStringLiteral("notice"));
-            QVERIFY(prompter.shown()[0].text.contains(QStringLiteral("favorites.dat")));
+            QVERIFY(prompter.shown()[0].text.contains(QString::fromStdString(bad)));
             QCOMPARE(form.settings().FavoriteFolders, std::vector<std::string> { "/one/" });
         }
-        QCOMPARE(readFile(favorites()), damaged);
-        // On a later start the same; the next save writes what could be kept.
+        QCOMPARE(readFile(bad), damaged);
+        QCOMPARE(readFile(favorites()), std::string("1\r\n0\r\n0\r\n/one/\r\n"));
+        // On a later start the same.
+        const std::string other = "2\r\nsix\r\n";
+        writeFile(favorites(), other);
         {
             auto &&[prompter, form] = MainWindow();
             QCOMPARE(prompter.shown().size(), size_t(1));
-            QCOMPARE(readFile(favorites()), damaged);
+            QCOMPARE(readFile(bad), other);
             form.close();
         }
-        QCOMPARE(readFile(favorites()), std::string("1\r\n0\r\n0\r\n/one/\r\n"));
+        QCOMPARE(readFile(favorites()), std::string("0\r\n0\r\n0\r\n"));
         // A missing file on a later start is reported too, and created by the next save.
         std::filesystem::remove(favorites());
         auto &&[prompter, form] = MainWindow();
         QCOMPARE(prompter.shown().size(), size_t(1));
         QVERIFY(form.settings().FavoriteFolders.empty());
+    }
+
+    // A folder whose name the line format cannot hold is left out, with a notice.
+    void favouriteWithALineBreakIsNotSaved()
+    {
+        runOnce();
+        auto &&[prompter, form] = MainWindow();
+        form.settings().FavoriteFolders = { "/a/", "/b\nc/", "/d/" };
+        form.close();
+        QCOMPARE(prompter.shown().size(), size_t(1));
+        QVERIFY(prompter.shown()[0].text.contains(QStringLiteral("/b\nc/")));
+        QCOMPARE(readFile(favorites()), std::string("2\r\n0\r\n0\r\n/a/\r\n/d/\r\n"));
     }
 };
 

@@ -116,6 +116,65 @@ private Q_SLOTS:
         QCOMPARE(readFile(dir / "data/nautilus/scripts/Extract Here"), std::string("mine"));
     }
 
+    // Links at our names are the user's: not written through (a dangling one
+    // would create its target elsewhere), not replaced; and the default then
+    // names no entry that is not ours.
+    void registrationLeavesLinksAlone()
+    {
+        TestDir dir;
+        useXdg(dir);
+        dir.createFile("home/.bashrc", "# mine\n");
+        dir.createDir("data/applications");
+        dir.createDir("data/kio/servicemenus");
+        fs::create_symlink(
+            dir / "elsewhere/ambermox.desktop", dir / "data/applications/ambermox.desktop");
+        fs::create_symlink(
+            dir / "home/.bashrc", dir / "data/kio/servicemenus/ambermox-archive.desktop");
+        const QStringList written = registerDesktop(QStringLiteral("/usr/bin/ambermox"));
+        QVERIFY(!fs::exists(dir / "elsewhere"));
+        QCOMPARE(readFile(dir / "home/.bashrc"), std::string("# mine\n"));
+        QVERIFY(fs::is_symlink(dir / "data/applications/ambermox.desktop"));
+        QVERIFY(!fs::exists(dir / "config/mimeapps.list"));
+        QVERIFY(
+            written.contains(qs((dir / "data/kio/servicemenus/ambermox-folder.desktop").string())));
+    }
+
+    // A program path with a line break or tab is escaped in Exec= and Icon=
+    // (the entry stays valid and names the program whole); other control
+    // characters have no escape, and such a path registers nothing.
+    void registrationOfAnOddProgramPath()
+    {
+        TestDir dir;
+        useXdg(dir);
+        const QString folder = qs(dir.str()) + QStringLiteral("/a\nb\tc/");
+        dir.createFile("a\nb\tc/ambermox.svg", "<svg/>");
+        registerDesktop(folder + QStringLiteral("ambermox"));
+        const std::string entry = (dir / "data/applications/ambermox.desktop").string();
+        const QStringList lines = qs(readFile(entry)).split('\n');
+        const QString escaped = qs(dir.str()) + QStringLiteral("/a\\nb\\tc/ambermox");
+        for (const QString &line : { "Exec=\"" + escaped + "\" %f", "Icon=" + escaped + ".svg" })
+            QVERIFY2(lines.contains(line), qPrintable(line + " in\n" + lines.join('\n')));
+        const RunResult check = run({ "desktop-file-validate", entry });
+        QVERIFY2(check.exitCode == 0 && check.out.empty(), check.out.c_str());
+
+        TestDir other;
+        useXdg(other);
+        QCOMPARE(registerDesktop(QStringLiteral("/opt/a\x01b/ambermox")), QStringList());
+        QVERIFY(!fs::exists(other / "data"));
+    }
+
+    // What is not ours in mimeapps.list keeps its bytes, UTF-8 or not.
+    void defaultHandlerKeepsOtherBytes()
+    {
+        TestDir dir;
+        useXdg(dir);
+        const std::string before = "[Added Associations]\ntext/plain=caf\xe9.desktop;\r\n";
+        dir.createFile("config/mimeapps.list", before);
+        registerDesktop(QStringLiteral("/usr/bin/ambermox"));
+        QCOMPARE(readFile(dir / "config/mimeapps.list"),
+            before + "\n[Default Applications]\napplication/zip=ambermox.desktop;\n");
+    }
+
     void verbs_data()
     {
         QTest::addColumn<QStringList>(

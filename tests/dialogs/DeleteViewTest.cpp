@@ -266,6 +266,17 @@ private Q_SLOTS:
             QCOMPARE(readFile(copy.toStdString()), kInner);
             QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
         }
+        // No program for that kind of file: the user is told, the copy named.
+        ScriptedPrompter prompter;
+        RecordingShell shell;
+        shell.failWith(QStringLiteral("no program"));
+        auto &&[form, viewer] = ViewDialog(*this);
+        m_link->entry = ViewEntry { "docs/", "inner.txt" };
+        form.show();
+        form.RadioButton1->setChecked(true);
+        form.Button1->click();
+        QCOMPARE(prompter.texts(),
+            QStringList { "Cannot open \"" + qs(m_link->tempFolder) + "inner.txt\": no program." });
     }
 
     // Nothing is opened: not without the viewer program, not an old copy of

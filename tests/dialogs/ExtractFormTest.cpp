@@ -360,14 +360,16 @@ private Q_SLOTS:
     void checkOut()
     {
         const std::string archive = (m_dir / "setup.old.zip").string();
+        const std::vector<std::string> names = { "readme.txt", "logo.bmp", "a/setup.exe",
+            "b/setup.exe", "../../escape.txt" };
         runOk({ "python3", "-c",
             "import zipfile,sys\n"
             "with zipfile.ZipFile(sys.argv[1],'w') as z:\n"
-            "  for n in ['readme.txt','logo.bmp','a/setup.exe','b/setup.exe']: z.writestr(n,n)\n",
-            archive });
+            "  for n in sys.argv[2:]: z.writestr(n,n)\n",
+            archive, names[0], names[1], names[2], names[3], names[4] });
         FakeMainWindow link;
         link.archive = archive;
-        for (const char *m : { "readme.txt", "logo.bmp", "a/setup.exe", "b/setup.exe" })
+        for (const std::string &m : names)
             link.rows.push_back({ m, 0, false });
         RecordingShell shell;
         ScriptedPrompter prompter;
@@ -387,14 +389,74 @@ private Q_SLOTS:
         QVERIFY(!fs::exists(folder));
 
         // Every member: the group's reuse and its names are the logic's tests.
+        prompter.clear();
+        shell.failWith(QStringLiteral("no program is set up to open folders"));
         form.Edit3->setText(QString());
         form.Button1->click();
         QVERIFY(form.isHidden() && fs::exists(m_dir / "out/b/setup.exe"));
         const fs::path group = m_dir / "data/applications/setup.old";
-        QCOMPARE(filesBelow(group).size(), size_t(3));
+        QCOMPARE(filesBelow(group).size(), size_t(4));
         QVERIFY(
             readFile(group / "setup.exe.desktop").find("/out/b/setup.exe\n") != std::string::npos);
+        // Where the library put the member whose name leads out of the folder.
+        QVERIFY(fs::exists(m_dir / "out/escape.txt"));
+        QVERIFY(readFile(group / "escape.desktop").find("/out/escape.txt\n") != std::string::npos);
         QVERIFY(shell.calls().size() == 1 && shell.calls()[0].target == qs(group.string()));
+        // An opener that fails says so, naming the folder (after the
+        // library's word on the name it changed).
+        QCOMPARE(prompter.texts().size(), 2);
+        QVERIFY2(prompter.texts()[0].contains("escape.txt"), qPrintable(prompter.texts()[0]));
+        QCOMPARE(prompter.texts()[1],
+            "Cannot open \"" + qs(group.string()) + "\": no program is set up to open folders.");
+    }
+
+    // What cannot be checked out into is refused before the extraction.
+    void checkOutRefusals()
+    {
+        const std::string archive = (m_dir / ".zip").string();
+        runOk({ "python3", "-c",
+            "import zipfile,sys\n"
+            "with zipfile.ZipFile(sys.argv[1],'w') as z: "
+            "z.writestr('.config/autostart/x.desktop','x')\n",
+            archive });
+        FakeMainWindow link;
+        link.archive = archive;
+        link.rows.push_back({ ".config/autostart/x.desktop", 1, false });
+        RecordingShell shell;
+        ScriptedPrompter prompter;
+        TCheckOut form;
+        form.setLink(link);
+        form.show();
+        // A name without a base proposes neither home nor the applications folder.
+        QCOMPARE(form.Edit2->text(), QStringLiteral("archive"));
+        QVERIFY(form.Edit1->text().endsWith(QStringLiteral("/archive")));
+
+        const struct
+        {
+            const char *folder, *group, *notice;
+        } rows[] = {
+            { "", "g", "Cannot check out into \"\": the folder is not a full path." },
+            { "rel/out", "g", "Cannot check out into \"rel/out\": the folder is not a full path." },
+            { "/abs", "", "\"\" cannot be the group name: a group needs a name." },
+            { "/abs", "../../..",
+                "\"../../..\" cannot be the group name: a group name cannot lead out of the "
+                "applications folder." },
+        };
+        for (const auto &row : rows) {
+            prompter.clear();
+            form.show();
+            const std::string folder =
+                *row.folder == '/' ? (m_dir / "refused").string() : std::string(row.folder);
+            form.Edit1->setText(qs(folder));
+            form.Edit2->setText(QString::fromLatin1(row.group));
+            form.Button1->click();
+            QCOMPARE(prompter.texts(), QStringList { QString::fromLatin1(row.notice) });
+            QVERIFY(form.isVisible());
+            form.close();
+        }
+        QVERIFY(
+            !fs::exists(m_dir / "refused") && !fs::exists(m_dir / "rel") && !fs::exists(".config"));
+        QVERIFY(shell.calls().empty());
     }
 };
 

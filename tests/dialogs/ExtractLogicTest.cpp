@@ -2,6 +2,7 @@
 
 #include "dialogs/ExtractLogic.h"
 #include "dialogs/CheckOutLogic.h"
+#include "engine/EngineError.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 
@@ -146,6 +147,34 @@ TEST(CheckOutLogic, ProposedFolderAndGroup)
     EXPECT_EQ(proposedCheckOutFolder("setup.old", "/", false, "/home/u"), "/setup.old");
     // A read-only archive, or a root nobody may write: the home folder.
     EXPECT_EQ(proposedCheckOutFolder("s", "/media/cd/", true, "/home/u"), "/home/u/s");
+    // Names that leave no base: never the home or applications folder itself.
+    for (const char *name : { "/h/.zip", "/h/..zip", "/h/...zip", "/h/." }) {
+        EXPECT_EQ(archiveBaseName(name), "archive") << name;
+        EXPECT_EQ(
+            proposedCheckOutFolder(archiveBaseName(name), "/", true, "/home/u"), "/home/u/archive");
+    }
+    EXPECT_EQ(archiveBaseName("/h/.config.zip"), ".config");
+}
+
+TEST(CheckOutLogic, FolderAndGroupRefused)
+{
+    for (const char *folder : { "", "out", "./out", "~/out" })
+        EXPECT_FALSE(checkOutFolderProblem(folder).empty()) << folder;
+    EXPECT_TRUE(checkOutFolderProblem("/tmp/out").empty());
+    for (const char *group : { "", "/", ".", "./", "..", "../x", "a/../../b" })
+        EXPECT_FALSE(groupNameProblem(group).empty()) << group;
+    for (const char *group : { "My App", "Games/Tools", "a..b" })
+        EXPECT_TRUE(groupNameProblem(group).empty()) << group;
+}
+
+// As the extraction library writes them: the launchers must point there.
+TEST(CheckOutLogic, ExtractedPath)
+{
+    const std::pair<const char *, const char *> rows[] = { { "a/b.txt", "a/b.txt" },
+        { "../../escape.txt", "escape.txt" }, { "/abs/y.txt", "abs/y.txt" },
+        { "C:\\dir\\x.txt", "dir/x.txt" }, { "./a/../b.txt", "a/b.txt" }, { "a//b/./c", "a/b/c" } };
+    for (const auto &[member, path] : rows)
+        EXPECT_EQ(extractedPath(member), path) << member;
 }
 
 TEST(CheckOutLogic, ProgramsAndDocuments)
@@ -173,41 +202,47 @@ TEST(CheckOutLogic, MaximumIcons)
 TEST(CheckOutLogic, EntriesNamedWithoutReplacingEachOther)
 {
     const std::vector<std::string> members = { "a/setup.exe", "setup.hlp", "b/setup.exe", "README",
-        "c/setup.exe", "logo.bmp", "docs/" };
-    const auto notExecutable = [](const std::string &) {
-        return false;
+        "c/setup.exe", "logo.bmp", "docs/", ".profile.txt", "gone.txt" };
+    // gone.txt was not extracted.
+    const auto kindOf = [](const std::string &target) {
+        return target.ends_with("gone.txt") ? TargetKind::Missing : TargetKind::Plain;
     };
     const auto names = [&](bool programsOnly, int most) {
         std::vector<std::string> out;
-        for (const GroupEntry &e :
-            groupEntries(members, "/x/app", programsOnly, most, notExecutable))
-            out.push_back(e.fileName + " " + e.target);
+        for (const GroupEntry &e : groupEntries(members, "/x/app", programsOnly, most, kindOf))
+            out.push_back(e.stem + " " + e.target);
         return out;
     };
     const std::vector<std::string> programs = names(true, 0);
     EXPECT_EQ(programs,
-        (std::vector<std::string> { "setup.desktop /x/app/a/setup.exe",
-            "setup.hlp.desktop /x/app/setup.hlp", "setup.exe.desktop /x/app/b/setup.exe",
-            "setup.exe (2).desktop /x/app/c/setup.exe" }));
+        (std::vector<std::string> { "setup /x/app/a/setup.exe", "setup.hlp /x/app/setup.hlp",
+            "setup.exe /x/app/b/setup.exe", "setup.exe (2) /x/app/c/setup.exe",
+            "profile /x/app/.profile.txt" }));
     // Every member, at most three of them.
     EXPECT_EQ(names(false, 3), std::vector<std::string>(programs.begin(), programs.begin() + 3));
 }
 
+namespace {
+
+std::string textIcon(const std::string &)
+{
+    return "text-plain";
+}
+
+} // namespace
+
 TEST(CheckOutLogic, GroupWrittenAndReused)
 {
     TestDir dir;
-    const std::string group = (dir / "apps/My App").string();
-    const auto icon = [](const std::string &) {
-        return std::string("text-plain");
-    };
-    writeProgramGroup(group, { { "old.desktop", "/x/old", "old" } }, icon);
+    const std::string apps = (dir / "apps").string();
+    writeProgramGroup(apps, "My App", { { "old", "/x/old", "old" } }, textIcon);
     dir.createFile(
         "apps/My App/mine.desktop", "[Desktop Entry]\nType=Link\nName=m\nURL=file:///m\n");
 
     // The second run reuses the folder and replaces only what a check-out wrote.
-    const std::vector<GroupEntry> entries = { { "read me.desktop", "/x/My App/read me.txt",
+    const std::vector<GroupEntry> entries = { { "read me", "/x/My App/read me.txt",
         "read me.txt" } };
-    writeProgramGroup(group, entries, icon);
+    EXPECT_TRUE(writeProgramGroup(apps, "My App", entries, textIcon).empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "apps/My App/old.desktop"));
     EXPECT_TRUE(std::filesystem::exists(dir / "apps/My App/mine.desktop"));
     const std::string text = readFile(dir / "apps/My App/read me.desktop");
@@ -216,4 +251,46 @@ TEST(CheckOutLogic, GroupWrittenAndReused)
     const RunResult check =
         run({ "desktop-file-validate", (dir / "apps/My App/read me.desktop").string() });
     EXPECT_EQ(check.exitCode, 0) << check.out;
+}
+
+// The user's files survive a check-out into a group that holds them, links
+// at the entries' names are not written through, and one entry that cannot
+// be written leaves the others.
+TEST(CheckOutLogic, GroupNeverReplacesTheUsersFiles)
+{
+    TestDir dir;
+    const std::string apps = (dir / "apps").string();
+    const std::string mine = "[Desktop Entry]\nType=Link\nName=m\nURL=file:///m\n";
+    dir.createFile("apps/g/readme.desktop", mine);
+    dir.createFile("home/.bashrc", "# mine\n");
+    std::filesystem::create_symlink(dir / "home/.bashrc", dir / "apps/g/setup.desktop");
+    std::filesystem::create_symlink(dir / "home/nothing", dir / "apps/g/tool.desktop");
+    const std::vector<GroupEntry> entries = { { "readme", "/x/readme.txt", "readme.txt" },
+        { "setup", "/x/setup.exe", "setup.exe" }, { "tool", "/x/tool", "tool" },
+        { std::string(250, 'n'), "/x/long", std::string(250, 'n') + ".txt" },
+        { "odd", "/x/odd", "a\vb\fc\x1b.txt" } };
+    const std::vector<std::string> problems = writeProgramGroup(apps, "g", entries, textIcon);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("its name is too long"), std::string::npos) << problems[0];
+
+    EXPECT_EQ(readFile(dir / "apps/g/readme.desktop"), mine);
+    EXPECT_EQ(readFile(dir / "home/.bashrc"), "# mine\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "apps/g/setup.desktop"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "home/nothing"));
+    for (const char *name : { "readme (2)", "setup (2)", "tool (2)", "odd" }) {
+        const std::string file = (dir / "apps/g" / (std::string(name) + ".desktop")).string();
+        EXPECT_NE(readFile(file).find("X-Ambermox-CheckOut=true\n"), std::string::npos) << name;
+        const RunResult check = run({ "desktop-file-validate", file });
+        EXPECT_TRUE(check.exitCode == 0 && check.out.empty()) << name << check.out;
+    }
+    EXPECT_NE(readFile(dir / "apps/g/odd.desktop").find("Name=a\\\\x0Bb\\\\x0Cc\\\\x1B.txt\n"),
+        std::string::npos);
+
+    // A group that is a link, or none at all, is refused before anything is written.
+    std::filesystem::create_symlink(dir / "home", dir / "apps/linked");
+    for (const char *group : { "linked", "", ".." })
+        EXPECT_THROW(writeProgramGroup(apps, group, entries, textIcon), EngineError) << group;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "home"),
+                  std::filesystem::directory_iterator()),
+        1);
 }

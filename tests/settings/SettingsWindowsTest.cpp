@@ -139,6 +139,12 @@ private slots:
         QCOMPARE(shell.calls()[0].workingDir, QStringLiteral("/opt/amx/help/"));
         QCOMPARE(
             shell.calls()[1].target, QStringLiteral("/opt/amx/Visit Ambermox's Home Page.url"));
+        // A page nothing opens is named in a notice.
+        ScriptedPrompter prompter;
+        shell.failWith(QStringLiteral("no program"));
+        form.Button2->click();
+        QCOMPARE(prompter.texts(),
+            QStringList { QStringLiteral("Cannot open \"/opt/amx/help/faq.html\": no program.") });
         form.Button1->click();
         QVERIFY(owner.main.isEnabled());
     }

@@ -11,16 +11,18 @@ RecordingShell::~RecordingShell()
     Shell::install(m_previous == this ? nullptr : m_previous);
 }
 
-void RecordingShell::openFile(
+QString RecordingShell::openFile(
     const QString &path, const QString &workingDir, Show show, const QString &parameters)
 {
     m_calls.push_back({ QStringLiteral("open"), path, workingDir, show,
         parameters.isEmpty() ? QStringList() : QStringList { parameters } });
+    return m_failure;
 }
 
-void RecordingShell::openUrl(const QUrl &url)
+QString RecordingShell::openUrl(const QUrl &url)
 {
     m_calls.push_back({ QStringLiteral("url"), url.toString(), QString(), Show::Normal, {} });
+    return m_failure;
 }
 
 void RecordingShell::startProgram(

@@ -26,14 +26,17 @@ public:
 
     const std::vector<Call> &calls() const { return m_calls; }
     void clear() { m_calls.clear(); }
+    // Every open from now on fails with this reason (none when empty).
+    void failWith(const QString &reason) { m_failure = reason; }
 
-    void openFile(const QString &path, const QString &workingDir, Show show,
+    QString openFile(const QString &path, const QString &workingDir, Show show,
         const QString &parameters) override;
-    void openUrl(const QUrl &url) override;
+    QString openUrl(const QUrl &url) override;
     void startProgram(
         const QString &program, const QStringList &args, const QString &workingDir) override;
 
 private:
     std::vector<Call> m_calls;
+    QString m_failure;
     Shell *m_previous;
 };

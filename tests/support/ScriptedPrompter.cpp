@@ -41,10 +41,10 @@ void ScriptedPrompter::notice(const QString &text, Icon)
     m_shown.push_back({ QStringLiteral("notice"), text });
 }
 
-bool ScriptedPrompter::question(const QString &text, Icon, Answer byDefault)
+bool ScriptedPrompter::question(const QString &text, Icon, Default byDefault)
 {
     const bool yes = !next(QStringLiteral("question"), text).isEmpty();
-    m_shown.back().defaultNo = byDefault == Answer::No;
+    m_shown.back().defaultNo = byDefault == Default::No;
     return yes;
 }
 

@@ -32,7 +32,7 @@ public:
     bool allAnswersUsed() const { return m_answers.empty(); }
 
     void notice(const QString &text, Icon icon) override;
-    bool question(const QString &text, Icon icon, Answer byDefault) override;
+    bool question(const QString &text, Icon icon, Default byDefault) override;
     void error(const QString &text) override;
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
