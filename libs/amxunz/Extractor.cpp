@@ -381,7 +381,7 @@ private:
     {
         ParallelInflateOptions options;
         options.ratio = double(entry->usize) / double(std::max<uint64_t>(entry->csize, 1));
-        options.chunkPlain = std::min<uint64_t>(options.chunkPlain, memoryLimits().buffer / 2);
+        options.chunkPlain = std::min<uint64_t>(options.chunkPlain, memoryLimits().buffer);
         auto read = [&](char *buf, size_t n, uint64_t at) {
             return preadFull(archiveFd, buf, n, span.dataOffset + at);
         };

@@ -15,6 +15,7 @@ constexpr unsigned maxBits = 15;
 struct Code
 {
     uint16_t fast[1u << fastBits]; // symbol << 4 | length; 0: not in the table
+    unsigned mask; // of the table's index: as many bits as the longest code, up to fastBits
     uint16_t count[maxBits + 1];
     uint16_t sorted[288];
     bool empty;
@@ -42,7 +43,10 @@ bool build(Code &c, const uint8_t *lens, unsigned n, Kind kind)
     for (unsigned l = 1; l <= maxBits; ++l)
         if (c.count[l])
             max = l;
-    std::memset(c.fast, 0, sizeof c.fast);
+    // A short code needs a short table: the finder builds many that fail.
+    const unsigned tableBits = std::max(1u, std::min(max, fastBits));
+    c.mask = (1u << tableBits) - 1;
+    std::memset(c.fast, 0, sizeof(uint16_t) << tableBits);
     c.empty = max == 0;
     if (c.empty)
         return kind != Kind::Lengths;
@@ -63,10 +67,10 @@ bool build(Code &c, const uint8_t *lens, unsigned n, Kind kind)
         if (lens[s])
             c.sorted[offs[lens[s]]++] = uint16_t(s);
     unsigned code = 0, at = 0;
-    for (unsigned l = 1; l <= fastBits; ++l) {
+    for (unsigned l = 1; l <= tableBits; ++l) {
         for (unsigned k = 0; k < c.count[l]; ++k, ++code, ++at) {
             unsigned entry = unsigned(c.sorted[at]) << 4 | l;
-            for (unsigned i = reverse(code, l); i < (1u << fastBits); i += 1u << l)
+            for (unsigned i = reverse(code, l); i <= c.mask; i += 1u << l)
                 c.fast[i] = uint16_t(entry);
         }
         code <<= 1;
@@ -177,7 +181,7 @@ struct Reader
     }
     static int decode(MarkedInflater &d, const Code &c)
     {
-        unsigned e = c.fast[d.m_bits & ((1u << fastBits) - 1)];
+        unsigned e = c.fast[d.m_bits & c.mask];
         unsigned len;
         int sym;
         if (e) {
@@ -428,9 +432,12 @@ std::optional<BlockStart> findStart(const uint8_t *data, size_t size, uint64_t f
 {
     to = std::min<uint64_t>(to, uint64_t(size) * 8);
     MarkedInflater trial(data, size);
+    BlockStart passed[3]; // where the blocks of the last trial ended
+    int passedCount = 0;
     auto decodes = [&](const BlockStart &at) {
         trial.begin(at);
         scratch.clear();
+        passedCount = 0;
         // Two whole blocks, and a third that starts soundly: a false start
         // rarely gets that far.
         for (int n = 0; n < 3; ++n) {
@@ -445,50 +452,29 @@ std::optional<BlockStart> findStart(const uint8_t *data, size_t size, uint64_t f
                 return false;
             if (r == BlockResult::Short)
                 return n == 2;
+            passed[passedCount++] = startAt(data, size, trial.position());
         }
         return true;
     };
-    // Stored blocks first: their length is checked twice and they are easy
-    // to find. Inside one lies whatever the writer could not compress, often
-    // other deflate streams, whose blocks look real; a block found before
-    // the first stored one must lead to it to count.
-    std::optional<BlockStart> stored;
-    for (uint64_t a = std::max<uint64_t>(1, (from + 3 + 7) / 8); a * 8 - 3 < to; ++a) {
-        if ((a & 0xffff) == 0 && stop && *stop)
-            return std::nullopt;
-        if (a + 4 > size)
-            break;
-        if ((data[a - 1] & 0xc0) || (data[a] ^ data[a + 2]) != 0xff
+    // A stored block whose length field starts at byte a, by its looks.
+    auto storedAt = [&](uint64_t a) -> std::optional<BlockStart> {
+        if (a < 1 || a + 4 > size || (data[a - 1] & 0xc0) || (data[a] ^ data[a + 2]) != 0xff
             || (data[a + 1] ^ data[a + 3]) != 0xff)
-            continue;
+            return std::nullopt;
         // A header right before the length may be marked final; one earlier,
         // followed by zero bits, is not.
-        BlockStart at { a * 8, true, bool(data[a - 1] & 0x20) };
-        if (decodes(at)) {
-            stored = at;
-            break;
-        }
-    }
-    auto leadsTo = [&](const BlockStart &at, const BlockStart &later) {
-        trial.begin(at);
-        scratch.clear();
-        for (;;) {
-            if (stop && *stop)
-                return false;
-            BlockResult r = trial.block(scratch);
-            if (r == BlockResult::End)
-                return true; // the stored one lies past the stream's end
-            if (r != BlockResult::Ok)
-                return false;
-            BlockStart here = startAt(data, size, trial.position());
-            if (here.bit >= later.bit)
-                return here.sameAs(later);
-        }
+        return BlockStart { a * 8, true, bool(data[a - 1] & 0x20) };
     };
-    const uint64_t dynamicTo = stored ? std::min(to, stored->bit - 3) : to;
-    for (uint64_t p = from; p < dynamicTo; ++p) {
+    uint64_t storedNext = std::max<uint64_t>(1, (from + 3 + 7) / 8);
+    for (uint64_t p = from; p < to; ++p) {
         if ((p & 0xffff) == 0 && stop && *stop)
             return std::nullopt;
+        // A stored block whose header may start here comes first.
+        for (; storedNext * 8 - 3 <= p; ++storedNext) {
+            auto at = storedAt(storedNext);
+            if (at && decodes(*at))
+                return at;
+        }
         uint64_t w = peek(data, size, p);
         if (((w >> 1) & 3) != 2 || ((w >> 3) & 31) > 29 || ((w >> 8) & 31) > 29)
             continue;
@@ -504,12 +490,26 @@ std::optional<BlockStart> findStart(const uint8_t *data, size_t size, uint64_t f
         if (sum != 128)
             continue;
         BlockStart at { p, false, false };
-        if (decodes(at) && (!stored || leadsTo(at, *stored)))
+        if (!decodes(at))
+            continue;
+        // Inside a stored block lies whatever the writer could not compress,
+        // often other deflate streams, whose blocks look real. Their blocks
+        // run past the stored block's end: a sound stored block within the
+        // blocks just inflated must be one of their ends.
+        const BlockStart ends[3] = { passed[0], passed[1], passed[2] };
+        const int endCount = passedCount;
+        const uint64_t reached = trial.position();
+        bool consistent = true;
+        for (uint64_t a = p / 8 + 1; consistent && a * 8 < reached; ++a) {
+            auto inside = storedAt(a);
+            if (!inside || std::any_of(ends, ends + endCount, [&](const BlockStart &e) {
+                    return e.sameAs(*inside);
+                }))
+                continue;
+            consistent = !decodes(*inside);
+        }
+        if (consistent)
             return at;
-    }
-    if (stored) {
-        decodes(*stored); // leaves its blocks in scratch, as promised
-        return stored;
     }
     return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace amx::deflate {
 
@@ -24,6 +25,15 @@ constexpr uint16_t markerBase = 256;
 class Symbols
 {
 public:
+    Symbols() = default;
+    Symbols(Symbols &&o) noexcept { *this = std::move(o); }
+    Symbols &operator=(Symbols &&o) noexcept
+    {
+        m_data = std::move(o.m_data);
+        m_size = std::exchange(o.m_size, 0);
+        m_capacity = std::exchange(o.m_capacity, 0);
+        return *this;
+    }
     size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     void clear() { m_size = 0; }
@@ -116,7 +126,7 @@ private:
 // The first block start in [from, to) (bits) from which at least two blocks
 // inflate and the header after them is sound, using only the bytes given.
 // Blocks with fixed codes do not count: random bits pass for them too often.
-// `scratch` receives what was inflated on the way.
+// `scratch` is used for the trial inflation.
 std::optional<BlockStart> findStart(const uint8_t *data, size_t size, uint64_t from, uint64_t to,
     Symbols &scratch, const std::atomic<bool> *stop = nullptr);
 

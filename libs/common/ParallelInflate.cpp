@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace amx {
@@ -98,6 +99,15 @@ struct Bytes
     std::unique_ptr<uint8_t[]> data;
     size_t size = 0;
 
+    Bytes() = default;
+    Bytes(Bytes &&o) noexcept { *this = std::move(o); }
+    Bytes &operator=(Bytes &&o) noexcept
+    {
+        data = std::move(o.data);
+        size = std::exchange(o.size, 0);
+        return *this;
+    }
+
     void reserve(size_t n)
     {
         if (n > size) {
@@ -124,7 +134,7 @@ public:
     void give(Bytes b)
     {
         std::lock_guard lock(m_mutex);
-        if (b.data && m_free.size() < 8)
+        if (b.data && m_free.size() < 4)
             m_free.push_back(std::move(b));
     }
     deflate::Symbols takeSymbols()
@@ -139,7 +149,7 @@ public:
     void give(deflate::Symbols s)
     {
         std::lock_guard lock(m_mutex);
-        if (m_freeSymbols.size() < 8)
+        if (m_freeSymbols.size() < 4)
             m_freeSymbols.push_back(std::move(s));
     }
 
@@ -416,8 +426,11 @@ private:
         endAlso = endAlso ? inSize - 2 : 0;
 
         plain = pool->take();
+        // One size for most chunks, so that the pooled buffers fit again.
         size_t want = lead + size_t(double(stop - first) * plan->ratio * 1.25) + (64u << 10);
+        want = std::max(want, lead + size_t(double(plan->chunk) * plan->ratio * 1.5));
         want = size_t(std::min<uint64_t>(want, plan->plainCap + lead));
+        want = (want + (1u << 20) - 1) & ~size_t((1u << 20) - 1);
         if (plain.size < want)
             plain.reserve(want);
         for (;;) {
@@ -624,6 +637,9 @@ ParallelInflateResult parallelInflate(Pipeline &workers, uint64_t packedSize,
             while (submitted < plan.count && (submitted == taken || workers.hasRoom(plan.weight())))
                 submit();
             std::unique_ptr<Job> done = workers.next();
+            // The next chunk goes to the worker that just finished, while this one is handed on.
+            while (submitted < plan.count && workers.hasRoom(plan.weight()))
+                submit();
             auto &c = static_cast<ChunkJob &>(*done);
             if (c.status == ChunkJob::Status::ReadFailed) {
                 workers.dropAll();

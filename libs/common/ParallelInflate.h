@@ -20,7 +20,7 @@ struct ParallelInflateOptions
 {
     // Plain bytes a chunk should yield; the packed size of a chunk follows
     // from the expected ratio.
-    uint64_t chunkPlain = 8u << 20;
+    uint64_t chunkPlain = 16u << 20;
     // Plain bytes per packed byte the stream is expected to have.
     double ratio = 3;
     // How far a block start is looked for, and how much packed data past its
