@@ -5,6 +5,8 @@
 // that window is known.
 #pragma once
 
+#include "Codec.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
@@ -25,36 +27,40 @@ constexpr uint16_t markerBase = 256;
 class Symbols
 {
 public:
-    Symbols() = default;
-    Symbols(Symbols &&o) noexcept { *this = std::move(o); }
-    Symbols &operator=(Symbols &&o) noexcept
-    {
-        m_data = std::move(o.m_data);
-        m_size = std::exchange(o.m_size, 0);
-        m_capacity = std::exchange(o.m_capacity, 0);
-        return *this;
-    }
     size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     void clear() { m_size = 0; }
-    uint16_t *data() { return m_data.get(); }
-    const uint16_t *data() const { return m_data.get(); }
+    uint16_t *data() { return m_data; }
+    const uint16_t *data() const { return m_data; }
     uint16_t operator[](size_t i) const { return m_data[i]; }
     void resize(size_t n)
     {
         if (n > m_capacity) {
             size_t capacity = std::max(n, m_capacity * 2);
-            std::unique_ptr<uint16_t[]> bigger(new uint16_t[capacity]);
+            auto bigger = std::make_unique<ByteBuffer>(capacity * sizeof(uint16_t));
             if (m_size)
-                std::memcpy(bigger.get(), m_data.get(), m_size * sizeof(uint16_t));
-            m_data = std::move(bigger);
+                std::memcpy(bigger->data(), m_data, m_size * sizeof(uint16_t));
+            m_buffer = std::move(bigger);
+            m_data = reinterpret_cast<uint16_t *>(m_buffer->data());
             m_capacity = capacity;
         }
         m_size = n;
     }
 
+    Symbols() = default;
+    Symbols(Symbols &&o) noexcept { *this = std::move(o); }
+    Symbols &operator=(Symbols &&o) noexcept
+    {
+        m_buffer = std::move(o.m_buffer);
+        m_data = std::exchange(o.m_data, nullptr);
+        m_size = std::exchange(o.m_size, 0);
+        m_capacity = std::exchange(o.m_capacity, 0);
+        return *this;
+    }
+
 private:
-    std::unique_ptr<uint16_t[]> m_data;
+    std::unique_ptr<ByteBuffer> m_buffer; // large ones in huge pages: fewer faults
+    uint16_t *m_data = nullptr;
     size_t m_size = 0;
     size_t m_capacity = 0;
 };

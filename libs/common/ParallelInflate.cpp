@@ -94,16 +94,20 @@ private:
     std::vector<BlockStart> m_at;
 };
 
+// A buffer that is not zero-filled; a large one in huge pages, so that
+// filling it costs few page faults.
 struct Bytes
 {
-    std::unique_ptr<uint8_t[]> data;
+    std::unique_ptr<ByteBuffer> buffer;
+    uint8_t *data = nullptr;
     size_t size = 0;
 
     Bytes() = default;
     Bytes(Bytes &&o) noexcept { *this = std::move(o); }
     Bytes &operator=(Bytes &&o) noexcept
     {
-        data = std::move(o.data);
+        buffer = std::move(o.buffer);
+        data = std::exchange(o.data, nullptr);
         size = std::exchange(o.size, 0);
         return *this;
     }
@@ -111,7 +115,9 @@ struct Bytes
     void reserve(size_t n)
     {
         if (n > size) {
-            data.reset(new uint8_t[n]);
+            buffer.reset();
+            buffer = std::make_unique<ByteBuffer>(n);
+            data = reinterpret_cast<uint8_t *>(buffer->data());
             size = n;
         }
     }
@@ -134,7 +140,7 @@ public:
     void give(Bytes b)
     {
         std::lock_guard lock(m_mutex);
-        if (b.data && m_free.size() < 4)
+        if (b.buffer && m_free.size() < 4)
             m_free.push_back(std::move(b));
     }
     deflate::Symbols takeSymbols()
@@ -304,7 +310,7 @@ private:
         const size_t n = size_t(to - from);
         thread_local Bytes input;
         input.reserve(prefixRoom + n + 16);
-        uint8_t *in = input.data.get() + prefixRoom;
+        uint8_t *in = input.data + prefixRoom;
         if (!(*read)(reinterpret_cast<char *>(in), n, from)) {
             status = Status::ReadFailed;
             return;
@@ -436,7 +442,7 @@ private:
         for (;;) {
             size_t used = 0, got = 0;
             auto r = libdeflate_deflate_decompress_ex(
-                decompressor(), begin, inSize, plain.data.get(), plain.size, &used, &got);
+                decompressor(), begin, inSize, plain.data, plain.size, &used, &got);
             if (r == LIBDEFLATE_INSUFFICIENT_SPACE) {
                 if (plain.size >= plan->plainCap + lead) {
                     status = Status::TooLarge;
@@ -459,11 +465,10 @@ private:
             plainEnd = got;
             break;
         }
-        if (index > 0 && std::memcmp(plain.data.get() + lead - windowSize, window, windowSize) != 0)
+        if (index > 0 && std::memcmp(plain.data + lead - windowSize, window, windowSize) != 0)
             return;
         for (size_t at = plainFrom; at < plainEnd; at += partSize)
-            crcs.push_back(
-                crc32Update(0, plain.data.get() + at, std::min(partSize, plainEnd - at)));
+            crcs.push_back(crc32Update(0, plain.data + at, std::min(partSize, plainEnd - at)));
         status = Status::Ok;
     }
 };
@@ -664,7 +669,7 @@ ParallelInflateResult parallelInflate(Pipeline &workers, uint64_t packedSize,
                         }
                         Sequential::keepWindow(window, tail.data(), tail.size());
                     }
-                    const char *p = reinterpret_cast<const char *>(c.plain.data.get());
+                    const char *p = reinterpret_cast<const char *>(c.plain.data);
                     size_t k = 0;
                     for (size_t at = c.plainFrom; at < c.plainEnd; at += partSize, ++k) {
                         size_t n = std::min(partSize, c.plainEnd - at);
