@@ -5,6 +5,7 @@
 #include "common/Codec.h"
 #include "common/FileUtil.h"
 #include "common/LinkTarget.h"
+#include "common/ParallelInflate.h"
 #include "common/Pipeline.h"
 #include "format/Wildcard.h"
 #include "format/ZipFormat.h"
@@ -26,6 +27,9 @@ namespace {
 constexpr size_t chunkSize = 1u << 20;
 constexpr size_t holeBlock = 64u << 10;
 constexpr uint64_t maxLinkTarget = 4096;
+// Large deflated members from other archivers are inflated on all cores from
+// this packed size on.
+constexpr uint64_t parallelMinimum = 1u << 20;
 
 // Open folders below the base, reached without following any link, so that a
 // link planted in the tree can never redirect a write.
@@ -333,6 +337,22 @@ public:
                     out->rewind(display);
                 inflateSequential(emit);
             }
+        } else if (large && pieces && entry->csize >= parallelMinimum) {
+            bool sound = false;
+            try {
+                sound = inflateParallel(crc, produced, stop, progress) && produced == entry->usize
+                    && crc == entry->crc;
+            } catch (const LongerThanDeclared &) {
+            }
+            if (!sound) {
+                // Whatever went wrong, inflating it in one piece decides
+                // whether the member is damaged and says how.
+                crc = 0;
+                produced = 0;
+                if (out)
+                    out->rewind(display);
+                inflateSequential(emit);
+            }
         } else {
             inflateSequential(emit);
         }
@@ -351,6 +371,44 @@ public:
     }
 
 private:
+    struct LongerThanDeclared
+    {
+    };
+
+    // Inflates a member that carries no map of its pieces on all cores;
+    // false when it did not inflate cleanly that way.
+    bool inflateParallel(
+        uint32_t &crc, uint64_t &produced, const std::atomic<bool> &stop, const Progress &progress)
+    {
+        ParallelInflateOptions options;
+        options.ratio = double(entry->usize) / double(std::max<uint64_t>(entry->csize, 1));
+        options.chunkPlain = std::min<uint64_t>(options.chunkPlain, memoryLimits().buffer);
+        auto read = [&](char *buf, size_t n, uint64_t at) {
+            return preadFull(archiveFd, buf, n, span.dataOffset + at);
+        };
+        auto sink = [&](const char *p, size_t n, uint32_t partCrc) {
+            if (produced + n > entry->usize)
+                throw LongerThanDeclared();
+            crc = crc32Combine(crc, partCrc, n);
+            if (output)
+                output->write(p, n, display);
+            if (progress)
+                progress(produced, produced + n);
+            produced += n;
+            if (stop)
+                throw Cancelled();
+        };
+        switch (parallelInflate(*pieces, entry->csize, read, sink, options)) {
+        case ParallelInflateResult::Ok:
+            return true;
+        case ParallelInflateResult::ReadFailed:
+            throw ZipFailure(ZipError::Truncated, display);
+        case ParallelInflateResult::BadData:
+            break;
+        }
+        return false;
+    }
+
     template <class Emit> void inflateSequential(Emit &emit)
     {
         if (!large || entry->usize + entry->csize <= memoryLimits().inflate)

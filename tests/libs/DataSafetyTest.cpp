@@ -204,6 +204,7 @@ struct ExtractSafetyCase
     int32_t cancelAction; // 0: two members damaged instead
     int cancelAt = 0;
     bool ours = false; // written by this library: large members in pieces
+    bool mixed = false; // text and incompressible parts: inflated on all cores
 };
 AMX_ROW_PRINTS_NAME(ExtractSafetyCase)
 
@@ -215,7 +216,11 @@ TEST_P(ExtractSafetyTest, ReplacedFileSurvives)
 {
     const auto &c = GetParam();
     TestDir dir;
-    dir.createFile("src/data.bin", std::string(c.size, 'd'));
+    std::string data(c.size, 'd');
+    if (c.mixed)
+        for (size_t at = 0; at < c.size; at += 4 << 20)
+            data.replace(at, 1 << 20, randomBytes(1 << 20, unsigned(at >> 20)));
+    dir.createFile("src/data.bin", data);
     dir.createFile("src/fresh.bin", std::string(c.size, 'f'));
     std::string archive = (dir / "a.zip").string();
     if (c.ours) {
@@ -253,7 +258,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractSafetyTest,
         // to the first one's report still keeps every file as it was.
         ExtractSafetyCase { "CancelAtTheFirstReport", 100000, 1, 1 },
         ExtractSafetyCase { "CancelStreamed", 40 << 20, 2, 10 },
-        ExtractSafetyCase { "CancelInPieces", 40 << 20, 2, 10, true }),
+        ExtractSafetyCase { "CancelInPieces", 40 << 20, 2, 10, true },
+        ExtractSafetyCase { "CancelOnAllCores", 40 << 20, 2, 10, false, true }),
     amxtest::RowName());
 
 // Another program writing the same archive: ambermox started with these

@@ -71,15 +71,6 @@ INSTANTIATE_TEST_SUITE_P(Levels, RoundTripTest, testing::Values(0, 1, 6, 9), [](
     return "Level" + std::to_string(info.param);
 });
 
-std::string randomBytes(size_t size, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::string out(size, '\0');
-    for (char &c : out)
-        c = char(gen());
-    return out;
-}
-
 // Lowers the memory limits of both libraries for one test.
 struct SmallLimits
 {

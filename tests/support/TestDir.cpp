@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -81,6 +82,15 @@ std::string sampleBytes(size_t size, uint32_t seed)
             out += static_cast<char>(x >> 24);
     }
     out.resize(size);
+    return out;
+}
+
+std::string randomBytes(size_t size, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::string out(size, '\0');
+    for (char &c : out)
+        c = char(gen());
     return out;
 }
 

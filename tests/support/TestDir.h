@@ -34,5 +34,7 @@ void writeFile(const std::filesystem::path &file, const std::string &content);
 
 // Deterministic, partly compressible bytes.
 std::string sampleBytes(size_t size, uint32_t seed = 1);
+// Bytes no compressor can shrink.
+std::string randomBytes(size_t size, unsigned seed);
 
 } // namespace amxtest
