@@ -6,7 +6,7 @@
 #include "discovery/DiskSearch.h"
 #include "discovery/FavoriteScan.h"
 #include "discovery/FindLogic.h"
-#include "discovery/Wildcard.h"
+#include "discovery/FindWildcard.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>

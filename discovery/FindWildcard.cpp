@@ -1,4 +1,4 @@
-#include "Wildcard.h"
+#include "FindWildcard.h"
 
 namespace {
 
