@@ -7,6 +7,7 @@
 #include "ViewOptions.h"
 #include "WindowPlacement.h"
 
+#include "configuration/Tips.h"
 #include "discovery/FavoritesFile.h"
 #include "platform/FileIcons.h"
 #include "platform/Guard.h"
@@ -14,7 +15,6 @@
 #include "platform/SettingsStore.h"
 #include "platform/TempFolder.h"
 #include "platform/Text.h"
-#include "settings/Tips.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/FileListView.h"
 #include "widgets/StatusLamp.h"

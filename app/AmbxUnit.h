@@ -16,8 +16,8 @@
 #include "dialogs/MsgUnit.h"
 #include "dialogs/Operations.h"
 
+#include "configuration/SettingsLink.h"
 #include "engine/ZipEngine.h"
-#include "settings/SettingsLink.h"
 
 #include <QLabel>
 #include <QMainWindow>

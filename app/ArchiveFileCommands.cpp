@@ -4,10 +4,10 @@
 #include "FileRows.h"
 #include "Settings.h"
 
+#include "configuration/FilePropUnit.h"
 #include "dialogs/Operations.h"
 #include "platform/Prompter.h"
 #include "platform/ReplacingFile.h"
-#include "settings/FilePropUnit.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -4,10 +4,10 @@
 
 #include "ArchiveFileCommands.h"
 
+#include "configuration/FilePropUnit.h"
+#include "configuration/RenameUnit.h"
+#include "configuration/ZipPropUnit.h"
 #include "discovery/SelFolderUnit.h"
-#include "settings/FilePropUnit.h"
-#include "settings/RenameUnit.h"
-#include "settings/ZipPropUnit.h"
 
 #include <memory>
 

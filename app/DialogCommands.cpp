@@ -3,6 +3,9 @@
 #include "AmbxUnit.h"
 #include "CommandActions.h"
 
+#include "configuration/AboutUnit.h"
+#include "configuration/ConfigurationUnit.h"
+#include "configuration/TipUnit.h"
 #include "dialogs/AViewUnit.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/CheckOutUnit.h"
@@ -13,9 +16,6 @@
 #include "dialogs/ViewUnit.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
-#include "settings/AboutUnit.h"
-#include "settings/ConfigurationUnit.h"
-#include "settings/TipUnit.h"
 #include "widgets/FileListView.h"
 
 namespace {

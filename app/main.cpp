@@ -10,6 +10,9 @@
 #include "app/ScriptVerbs.h"
 #include "app/Settings.h"
 #include "app/ShellVerbs.h"
+#include "configuration/AboutUnit.h"
+#include "configuration/ConfigurationUnit.h"
+#include "configuration/TipUnit.h"
 #include "dialogs/AViewUnit.h"
 #include "dialogs/AddUnit.h"
 #include "dialogs/CheckOutUnit.h"
@@ -24,9 +27,6 @@
 #include "discovery/SearchUnit.h"
 #include "discovery/SelFolderUnit.h"
 #include "platform/DesktopRegistration.h"
-#include "settings/AboutUnit.h"
-#include "settings/ConfigurationUnit.h"
-#include "settings/TipUnit.h"
 
 #include <QApplication>
 #include <QFileInfo>

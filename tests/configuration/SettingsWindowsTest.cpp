@@ -2,11 +2,11 @@
 // stand-in main window that records saves.
 
 #include "app/Settings.h"
-#include "settings/AboutUnit.h"
-#include "settings/ConfigurationUnit.h"
-#include "settings/SettingsLink.h"
-#include "settings/TipUnit.h"
-#include "settings/Tips.h"
+#include "configuration/AboutUnit.h"
+#include "configuration/ConfigurationUnit.h"
+#include "configuration/SettingsLink.h"
+#include "configuration/TipUnit.h"
+#include "configuration/Tips.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedPrompter.h"
 
