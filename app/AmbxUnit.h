@@ -9,8 +9,8 @@
 #include "FileRowModel.h"
 #include "FileRows.h"
 #include "ModifiedText.h"
-#include "Settings.h"
-#include "SettingsFiles.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFiles.h"
 
 #include "dialogs/MainWindowLink.h"
 #include "dialogs/MsgUnit.h"

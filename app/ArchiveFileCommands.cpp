@@ -2,7 +2,7 @@
 
 #include "ArchiveSession.h"
 #include "FileRows.h"
-#include "Settings.h"
+#include "settings/Settings.h"
 
 #include "configuration/FilePropUnit.h"
 #include "dialogs/Operations.h"

@@ -1,7 +1,7 @@
 #include "ArchiveSession.h"
 
 #include "FileRows.h"
-#include "Settings.h"
+#include "settings/Settings.h"
 
 #include "dialogs/Operations.h"
 #include "platform/Prompter.h"

@@ -2,9 +2,9 @@
 
 #include "ButtonBar.h"
 #include "CommandActions.h"
-#include "Settings.h"
 #include "StatusPanel.h"
 #include "WindowPlacement.h"
+#include "settings/Settings.h"
 
 #include "platform/Guard.h"
 #include "widgets/FileListView.h"

@@ -8,7 +8,6 @@
 #include "app/ListVerb.h"
 #include "app/ModifiedText.h"
 #include "app/ScriptVerbs.h"
-#include "app/Settings.h"
 #include "app/ShellVerbs.h"
 #include "configuration/AboutUnit.h"
 #include "configuration/ConfigurationUnit.h"
@@ -27,6 +26,7 @@
 #include "discovery/SearchUnit.h"
 #include "discovery/SelFolderUnit.h"
 #include "platform/DesktopRegistration.h"
+#include "settings/Settings.h"
 
 #include <QApplication>
 #include <QFileInfo>

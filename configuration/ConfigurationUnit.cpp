@@ -3,10 +3,10 @@
 #include "ConfigurationLogic.h"
 #include "SettingsLink.h"
 
-#include "app/Settings.h"
 #include "platform/Guard.h"
 #include "platform/Prompter.h"
 #include "platform/Text.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

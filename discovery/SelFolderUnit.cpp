@@ -2,9 +2,9 @@
 
 #include "CFolderUnit1.h"
 
-#include "app/History.h"
 #include "dialogs/FolderTree.h"
 #include "platform/Guard.h"
+#include "settings/History.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

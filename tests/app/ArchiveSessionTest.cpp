@@ -4,7 +4,7 @@
 #include "app/ArchiveSession.h"
 #include "app/ArchiveFileCommands.h"
 #include "app/FileRows.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"
 

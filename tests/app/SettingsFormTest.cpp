@@ -1,7 +1,7 @@
 // Settings through real restarts of the main window: every test has its own
 // configuration file and "favorites.dat" in a temporary folder.
 
-#include "app/SettingsIO.h"
+#include "settings/SettingsIO.h"
 #include "tests/support/MainWindow.h"
 #include "tests/support/TestDir.h"
 #include "widgets/FileListView.h"

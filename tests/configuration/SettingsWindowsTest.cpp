@@ -1,12 +1,12 @@
 // The configuration, tip and About windows driven as a user would, on a
 // stand-in main window that records saves.
 
-#include "app/Settings.h"
 #include "configuration/AboutUnit.h"
 #include "configuration/ConfigurationUnit.h"
 #include "configuration/SettingsLink.h"
 #include "configuration/TipUnit.h"
 #include "configuration/Tips.h"
+#include "settings/Settings.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedPrompter.h"
 

@@ -1,8 +1,8 @@
 // The settings store, the stored value table and "favorites.dat".
 
-#include "app/SettingsIO.h"
-#include "discovery/FavoritesFile.h"
 #include "platform/SettingsStore.h"
+#include "settings/FavoritesFile.h"
+#include "settings/SettingsIO.h"
 #include "tests/support/TestDir.h"
 
 #include <gtest/gtest.h>

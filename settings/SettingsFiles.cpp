@@ -3,7 +3,7 @@
 #include "Settings.h"
 #include "SettingsIO.h"
 
-#include "discovery/FavoritesFile.h"
+#include "FavoritesFile.h"
 #include "platform/SettingsStore.h"
 
 #include <filesystem>

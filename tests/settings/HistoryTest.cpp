@@ -1,4 +1,4 @@
-#include "app/History.h"
+#include "settings/History.h"
 #include "discovery/CFolderUnit1.h"
 #include "discovery/SelFolderUnit.h"
 #include "tests/support/TestDir.h"
