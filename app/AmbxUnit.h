@@ -7,8 +7,8 @@
 #include "CommandTable.h"
 #include "DialogCommands.h"
 #include "FileRowModel.h"
-#include "FileRows.h"
 #include "ModifiedText.h"
+#include "cli/FileRows.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFiles.h"
 

@@ -1,7 +1,7 @@
 #include "ArchiveFileCommands.h"
 
 #include "ArchiveSession.h"
-#include "FileRows.h"
+#include "cli/FileRows.h"
 #include "settings/Settings.h"
 
 #include "configuration/FilePropUnit.h"

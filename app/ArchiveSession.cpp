@@ -1,6 +1,6 @@
 #include "ArchiveSession.h"
 
-#include "FileRows.h"
+#include "cli/FileRows.h"
 #include "settings/Settings.h"
 
 #include "dialogs/Operations.h"

@@ -3,7 +3,7 @@
 
 #include "app/ArchiveSession.h"
 #include "app/ArchiveFileCommands.h"
-#include "app/FileRows.h"
+#include "cli/FileRows.h"
 #include "settings/Settings.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestDir.h"

@@ -1,8 +1,8 @@
 // The discovery's logic without windows: wildcards, the find's tests, the
 // favourites' scan and sort, and the disk search.
 
-#include "app/FileRows.h"
 #include "app/ModifiedText.h"
+#include "cli/FileRows.h"
 #include "discovery/DiskSearch.h"
 #include "discovery/FavoriteScan.h"
 #include "discovery/FindLogic.h"

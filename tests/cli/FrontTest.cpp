@@ -2,9 +2,9 @@
 // listing is the window program's byte for byte, and it hands every other
 // command line to the window program beside it.
 
-#include "app/DateStyle.h"
-#include "app/ListVerb.h"
 #include "app/ModifiedText.h"
+#include "cli/DateStyle.h"
+#include "cli/ListVerb.h"
 #include "platform/DesktopRegistration.h"
 #include "platform/IniValue.h"
 #include "platform/SettingsStore.h"

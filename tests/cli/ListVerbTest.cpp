@@ -1,6 +1,6 @@
 // "ambermox -l" against archives written by peers.
 
-#include "app/ListVerb.h"
+#include "cli/ListVerb.h"
 #include "tests/support/Peers.h"
 #include "tests/support/TestDir.h"
 

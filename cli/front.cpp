@@ -3,9 +3,9 @@
 // as other command-line tools; everything else is the window program's,
 // ambermox-gui beside this one, which gets the command line unchanged.
 
-#include "app/DateStyle.h"
-#include "app/ListVerb.h"
-#include "app/ScriptVerbs.h"
+#include "DateStyle.h"
+#include "ListVerb.h"
+#include "ScriptVerbs.h"
 
 #include <unistd.h>
 

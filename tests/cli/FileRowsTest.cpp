@@ -1,6 +1,6 @@
 // Row texts, totals and the eight sort orders.
 
-#include "app/FileRows.h"
+#include "cli/FileRows.h"
 #include "app/ModifiedText.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileRows.h"
+#include "FileRows.h"
 
 #include <cstdio>
 #include <string>
