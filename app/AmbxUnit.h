@@ -7,17 +7,17 @@
 #include "CommandTable.h"
 #include "DialogCommands.h"
 #include "FileRowModel.h"
+#include "FileRows.h"
 #include "ModifiedText.h"
-#include "cli/FileRows.h"
-#include "settings/Settings.h"
-#include "settings/SettingsFiles.h"
+#include "Settings.h"
+#include "SettingsFiles.h"
 
-#include "dialogs/MainWindowLink.h"
-#include "dialogs/MsgUnit.h"
-#include "dialogs/Operations.h"
+#include "MainWindowLink.h"
+#include "MsgUnit.h"
+#include "Operations.h"
 
-#include "configuration/SettingsLink.h"
-#include "engine/ZipEngine.h"
+#include "SettingsLink.h"
+#include "ZipEngine.h"
 
 #include <QLabel>
 #include <QMainWindow>

@@ -1,13 +1,13 @@
 #include "ArchiveFileCommands.h"
 
 #include "ArchiveSession.h"
-#include "cli/FileRows.h"
-#include "settings/Settings.h"
+#include "FileRows.h"
+#include "Settings.h"
 
-#include "configuration/FilePropUnit.h"
-#include "dialogs/Operations.h"
-#include "platform/Prompter.h"
-#include "platform/ReplacingFile.h"
+#include "FilePropUnit.h"
+#include "Operations.h"
+#include "Prompter.h"
+#include "ReplacingFile.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -4,10 +4,10 @@
 
 #include "ArchiveFileCommands.h"
 
-#include "configuration/FilePropUnit.h"
-#include "configuration/RenameUnit.h"
-#include "configuration/ZipPropUnit.h"
-#include "discovery/SelFolderUnit.h"
+#include "FilePropUnit.h"
+#include "RenameUnit.h"
+#include "SelFolderUnit.h"
+#include "ZipPropUnit.h"
 
 #include <memory>
 

@@ -1,10 +1,10 @@
 #include "ArchiveSession.h"
 
-#include "cli/FileRows.h"
-#include "settings/Settings.h"
+#include "FileRows.h"
+#include "Settings.h"
 
-#include "dialogs/Operations.h"
-#include "platform/Prompter.h"
+#include "Operations.h"
+#include "Prompter.h"
 
 #include <algorithm>
 #include <filesystem>

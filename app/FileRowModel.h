@@ -1,7 +1,7 @@
 // Table model over FileRows for the list's four view styles.
 #pragma once
 
-#include "cli/FileRows.h"
+#include "FileRows.h"
 
 #include <QAbstractTableModel>
 

@@ -1,8 +1,8 @@
 #include "ShellVerbs.h"
 
-#include "dialogs/LnEUnit.h"
-#include "engine/ZipEngine.h"
-#include "platform/Prompter.h"
+#include "LnEUnit.h"
+#include "Prompter.h"
+#include "ZipEngine.h"
 
 #include <QDir>
 #include <QFileInfo>

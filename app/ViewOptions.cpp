@@ -2,12 +2,12 @@
 
 #include "ButtonBar.h"
 #include "CommandActions.h"
+#include "Settings.h"
 #include "StatusPanel.h"
 #include "WindowPlacement.h"
-#include "settings/Settings.h"
 
-#include "platform/Guard.h"
-#include "widgets/FileListView.h"
+#include "FileListView.h"
+#include "Guard.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "DateStyle.h"
 
-#include "format/NameCodec.h"
+#include "NameCodec.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "FileRows.h"
 
-#include "format/NameCodec.h"
+#include "NameCodec.h"
 
 #include <algorithm>
 #include <cmath>

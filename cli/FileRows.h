@@ -2,7 +2,7 @@
 // folder, its column texts, the totals, and the eight sort orders.
 #pragma once
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <cstdint>
 #include <functional>

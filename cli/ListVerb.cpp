@@ -2,9 +2,9 @@
 
 #include "FileRows.h"
 
-#include "engine/ZipEngine.h"
-#include "format/NameCodec.h"
-#include "platform/IniValue.h"
+#include "IniValue.h"
+#include "NameCodec.h"
+#include "ZipEngine.h"
 
 #include <algorithm>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
 #include "ScriptVerbs.h"
 
-#include "engine/CurrentFolder.h"
-#include "engine/EngineError.h"
-#include "engine/ZipEngine.h"
+#include "CurrentFolder.h"
+#include "EngineError.h"
+#include "ZipEngine.h"
 
 #include <chrono>
 #include <cstring>

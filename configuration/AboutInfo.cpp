@@ -1,7 +1,7 @@
 #include "AboutInfo.h"
 
-#include "format/AmxBlocks.h"
-#include "platform/DynamicLibrary.h"
+#include "AmxBlocks.h"
+#include "DynamicLibrary.h"
 
 QString programVersion()
 {

@@ -3,10 +3,10 @@
 #include "AboutInfo.h"
 #include "SettingsLink.h"
 
-#include "format/AmxBlocks.h"
-#include "platform/Guard.h"
-#include "platform/Shell.h"
-#include "platform/Text.h"
+#include "AmxBlocks.h"
+#include "Guard.h"
+#include "Shell.h"
+#include "Text.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // libraries, contact points and credits, the FAQ page and the home page.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 class QLabel;
 class QPushButton;

@@ -3,10 +3,10 @@
 #include "ConfigurationLogic.h"
 #include "SettingsLink.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/Text.h"
-#include "settings/Settings.h"
+#include "Guard.h"
+#include "Prompter.h"
+#include "Settings.h"
+#include "Text.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

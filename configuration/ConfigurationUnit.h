@@ -2,7 +2,7 @@
 // temporary folder and the viewer program, stored at once on OK.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <QString>
 

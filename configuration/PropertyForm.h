@@ -2,7 +2,7 @@
 // OK button that closes them.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "RenameUnit.h"
 
-#include "platform/Guard.h"
+#include "Guard.h"
 
 #include <QGridLayout>
 #include <QLabel>

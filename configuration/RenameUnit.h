@@ -1,7 +1,7 @@
 // "Rename": a new base name for the open archive; the extension part stays.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <functional>
 #include <string>

@@ -3,8 +3,8 @@
 #include "SettingsLink.h"
 #include "Tips.h"
 
-#include "platform/Guard.h"
-#include "settings/Settings.h"
+#include "Guard.h"
+#include "Settings.h"
 
 #include <QComboBox>
 #include <QFrame>

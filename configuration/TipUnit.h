@@ -2,7 +2,7 @@
 // when tips show at start.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 class QComboBox;
 class QLabel;

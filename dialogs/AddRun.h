@@ -2,7 +2,7 @@
 // the library calls it makes and the sizes its progress display counts.
 #pragma once
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "CheckOutLogic.h"
 
-#include "engine/EngineError.h"
+#include "EngineError.h"
 
 #include <QUrl>
 

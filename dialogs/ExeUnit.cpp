@@ -4,11 +4,11 @@
 #include "MsgUnit.h"
 #include "Operations.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
-#include "platform/Text.h"
-#include "sfx/SfxWriter.h"
+#include "Guard.h"
+#include "Prompter.h"
+#include "SfxWriter.h"
+#include "Shell.h"
+#include "Text.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "ExtractLogic.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <filesystem>
 #include <system_error>

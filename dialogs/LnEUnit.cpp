@@ -1,6 +1,6 @@
 #include "LnEUnit.h"
 
-#include "platform/Guard.h"
+#include "Guard.h"
 
 #include <QCoreApplication>
 #include <QFrame>

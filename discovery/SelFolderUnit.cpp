@@ -2,9 +2,9 @@
 
 #include "CFolderUnit1.h"
 
-#include "dialogs/FolderTree.h"
-#include "platform/Guard.h"
-#include "settings/History.h"
+#include "FolderTree.h"
+#include "Guard.h"
+#include "History.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "Settings.h"
 
-#include "platform/TempFolder.h"
+#include "TempFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

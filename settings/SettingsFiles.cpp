@@ -4,7 +4,7 @@
 #include "SettingsIO.h"
 
 #include "FavoritesFile.h"
-#include "platform/SettingsStore.h"
+#include "SettingsStore.h"
 
 #include <filesystem>
 

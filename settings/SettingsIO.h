@@ -5,7 +5,7 @@
 
 #include "Settings.h"
 
-#include "platform/SettingsStore.h"
+#include "SettingsStore.h"
 
 #include <string>
 

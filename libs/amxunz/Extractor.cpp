@@ -1,12 +1,12 @@
 #include "Extractor.h"
 
+#include "ArchiveReader.h"
+#include "Codec.h"
+#include "FileUtil.h"
+#include "Pipeline.h"
 #include "SafePath.h"
-#include "common/ArchiveReader.h"
-#include "common/Codec.h"
-#include "common/FileUtil.h"
-#include "common/Pipeline.h"
-#include "format/Wildcard.h"
-#include "format/ZipFormat.h"
+#include "Wildcard.h"
+#include "ZipFormat.h"
 
 #include <atomic>
 #include <cerrno>

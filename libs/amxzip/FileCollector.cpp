@@ -1,8 +1,8 @@
 #include "FileCollector.h"
 
-#include "common/FileUtil.h"
-#include "common/PathParts.h"
-#include "format/Wildcard.h"
+#include "FileUtil.h"
+#include "PathParts.h"
+#include "Wildcard.h"
 
 #include <algorithm>
 #include <dirent.h>

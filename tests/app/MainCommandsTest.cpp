@@ -5,13 +5,13 @@
 // the status-line progress display. The archive rules have their own
 // ArchiveSessionTest.
 
-#include "app/AmbxUnit.h"
-#include "app/CommandTable.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/TestDir.h"
-#include "widgets/StatusLamp.h"
+#include "AmbxUnit.h"
+#include "CommandTable.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "RecordingShell.h"
+#include "StatusLamp.h"
+#include "TestDir.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

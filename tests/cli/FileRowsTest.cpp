@@ -1,7 +1,7 @@
 // Row texts, totals and the eight sort orders.
 
-#include "cli/FileRows.h"
-#include "app/ModifiedText.h"
+#include "FileRows.h"
+#include "ModifiedText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,14 +2,14 @@
 // listing is the window program's byte for byte, and it hands every other
 // command line to the window program beside it.
 
-#include "app/ModifiedText.h"
-#include "cli/DateStyle.h"
-#include "cli/ListVerb.h"
-#include "platform/DesktopRegistration.h"
-#include "platform/IniValue.h"
-#include "platform/SettingsStore.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "DateStyle.h"
+#include "DesktopRegistration.h"
+#include "IniValue.h"
+#include "ListVerb.h"
+#include "ModifiedText.h"
+#include "Peers.h"
+#include "SettingsStore.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // "ambermox -l" against archives written by peers.
 
-#include "cli/ListVerb.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "ListVerb.h"
+#include "Peers.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

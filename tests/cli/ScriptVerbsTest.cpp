@@ -1,7 +1,7 @@
 // "ambermox -t/-x/-a/--delete" end to end, on archives made in the test.
 
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "Peers.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

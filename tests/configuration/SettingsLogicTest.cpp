@@ -1,7 +1,7 @@
 // The tips, the start-up rule and the temporary folder as shown and stored.
 
-#include "configuration/ConfigurationLogic.h"
-#include "configuration/Tips.h"
+#include "ConfigurationLogic.h"
+#include "Tips.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The configuration, tip and About windows driven as a user would, on a
 // stand-in main window that records saves.
 
-#include "configuration/AboutUnit.h"
-#include "configuration/ConfigurationUnit.h"
-#include "configuration/SettingsLink.h"
-#include "configuration/TipUnit.h"
-#include "configuration/Tips.h"
-#include "settings/Settings.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/ScriptedPrompter.h"
+#include "AboutUnit.h"
+#include "ConfigurationUnit.h"
+#include "RecordingShell.h"
+#include "ScriptedPrompter.h"
+#include "Settings.h"
+#include "SettingsLink.h"
+#include "TipUnit.h"
+#include "Tips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

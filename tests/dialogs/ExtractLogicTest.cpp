@@ -1,9 +1,9 @@
 // The Extract dialog's and the check-out's decisions that need no window.
 
-#include "dialogs/ExtractLogic.h"
-#include "dialogs/CheckOutLogic.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "ExtractLogic.h"
+#include "CheckOutLogic.h"
+#include "Peers.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

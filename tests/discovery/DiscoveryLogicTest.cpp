@@ -1,13 +1,13 @@
 // The discovery's logic without windows: wildcards, the find's tests, the
 // favourites' scan and sort, and the disk search.
 
-#include "app/ModifiedText.h"
-#include "cli/FileRows.h"
-#include "discovery/DiskSearch.h"
-#include "discovery/FavoriteScan.h"
-#include "discovery/FindLogic.h"
-#include "discovery/FindWildcard.h"
-#include "tests/support/TestDir.h"
+#include "DiskSearch.h"
+#include "FavoriteScan.h"
+#include "FileRows.h"
+#include "FindLogic.h"
+#include "FindWildcard.h"
+#include "ModifiedText.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // archive stays byte for byte, no temporary is left, and a file that
 // extraction would replace survives a cancel or a bad member.
 #include "LibHarness.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "Peers.h"
+#include "TestDir.h"
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>

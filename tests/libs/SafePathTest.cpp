@@ -1,6 +1,6 @@
 // The walk that keeps member names and link targets inside the base folder;
 // the hostile archives show parent parts, backslashes and drive letters.
-#include "amxunz/SafePath.h"
+#include "SafePath.h"
 
 #include <gtest/gtest.h>
 

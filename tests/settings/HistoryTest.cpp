@@ -1,7 +1,7 @@
-#include "settings/History.h"
-#include "discovery/CFolderUnit1.h"
-#include "discovery/SelFolderUnit.h"
-#include "tests/support/TestDir.h"
+#include "History.h"
+#include "CFolderUnit1.h"
+#include "SelFolderUnit.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The settings store, the stored value table and "favorites.dat".
 
-#include "platform/SettingsStore.h"
-#include "settings/FavoritesFile.h"
-#include "settings/SettingsIO.h"
-#include "tests/support/TestDir.h"
+#include "FavoritesFile.h"
+#include "SettingsIO.h"
+#include "SettingsStore.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 
