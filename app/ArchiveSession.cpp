@@ -19,12 +19,6 @@ constexpr size_t kMaxFavourites = 1000;
 
 } // namespace
 
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 std::string fileNameOf(const std::string &path)
 {
     const size_t slash = path.rfind('/');

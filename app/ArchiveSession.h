@@ -2,6 +2,8 @@
 // and the favourite folders. The window shows what they decide.
 #pragma once
 
+#include "Paths.h"
+
 #include <string>
 
 struct Settings;
@@ -48,8 +50,7 @@ private:
     bool m_readOnly = false;
 };
 
-// "/a/b.zip" -> "/a/", "b.zip" -> "".
-std::string folderOf(const std::string &path);
+// "/a/b.zip" -> "b.zip"; the folder part is folderOf (Paths.h).
 std::string fileNameOf(const std::string &path);
 // Read-only for us: no write permission bit at all, or the system refuses
 // writing.

@@ -1,6 +1,7 @@
 #include "ShellVerbs.h"
 
 #include "LnEUnit.h"
+#include "Paths.h"
 #include "Prompter.h"
 #include "ZipEngine.h"
 
@@ -71,11 +72,6 @@ private:
     QStringList m_lines;
 };
 
-std::string withSlash(const QString &folder)
-{
-    return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')).toStdString();
-}
-
 int saveToZip(const QString &folder, Problems &problems)
 {
     const QFileInfo info(folder);
@@ -141,7 +137,7 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
                 return problems.finish(1);
             }
         }
-        engine.ExtrBaseDir = withSlash(target);
+        engine.ExtrBaseDir = withSlash(target.toStdString());
         engine.ExtrOptions = options;
         engine.FSpecArgs = { "*.*" };
         int64_t total = 0;

@@ -5,6 +5,7 @@
 
 #include "DateStyle.h"
 #include "ListVerb.h"
+#include "Paths.h"
 #include "ScriptVerbs.h"
 
 #include <unistd.h>
@@ -16,20 +17,9 @@
 
 namespace {
 
-// The folder of this program's file, "" when the system does not say.
-std::string programFolder()
-{
-    std::string path(4096, '\0');
-    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (n <= 0 || static_cast<size_t>(n) >= path.size())
-        return {};
-    path.resize(static_cast<size_t>(n));
-    return path.substr(0, path.rfind('/'));
-}
-
 int startWindowProgram(char **argv)
 {
-    const std::string folder = programFolder();
+    const std::string folder = executableFolder();
     // Never a program of the current folder: only the one installed with this.
     if (folder.empty()) {
         std::fprintf(stderr,

@@ -1,16 +1,7 @@
 #include "DropRun.h"
+#include "Paths.h"
 
 #include <filesystem>
-
-namespace {
-
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-} // namespace
 
 std::vector<DroppedName> classifyDropped(const std::vector<std::string> &paths)
 {

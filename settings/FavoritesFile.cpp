@@ -1,5 +1,7 @@
 #include "FavoritesFile.h"
 
+#include "Paths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,10 +15,9 @@ namespace FavoritesFile {
 
 std::string defaultPath()
 {
-    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    const QString beside = QFileInfo(exe).absolutePath();
-    if (!exe.isEmpty() && ::access(QFile::encodeName(beside).constData(), W_OK) == 0)
-        return (beside + QStringLiteral("/favorites.dat")).toStdString();
+    const std::string beside = executableFolder();
+    if (!beside.empty() && ::access(beside.c_str(), W_OK) == 0)
+        return withSlash(beside) + "favorites.dat";
     return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
         + QStringLiteral("/Ambermox/favorites.dat"))
         .toStdString();

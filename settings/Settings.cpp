@@ -1,36 +1,22 @@
 #include "Settings.h"
 
+#include "Paths.h"
 #include "TempFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
-
-std::string withSlash(QString dir)
-{
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir.toStdString();
-}
-
-} // namespace
-
 std::string programFolder()
 {
-    QString path = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                : QFileInfo(QStringLiteral("/proc/self/exe"))
-                                                      .canonicalFilePath()
-                                                      .section(QLatin1Char('/'), 0, -2);
+    QString path = QString::fromStdString(executableFolder());
     // The help pages beside the program (build tree, portable copy), else
     // where an installation puts them.
     const QString installed = QDir::cleanPath(path + QStringLiteral("/../share/ambermox"));
     if (!QFileInfo(path + QStringLiteral("/help")).isDir()
         && QFileInfo(installed + QStringLiteral("/help")).isDir())
         path = installed;
-    return withSlash(path);
+    return withSlash(path.toStdString());
 }
 
 std::string defaultViewer()
