@@ -30,6 +30,23 @@ void History::pushFront(const std::string &text)
     m_items[0] = text;
 }
 
+void rememberEntry(std::span<std::string> e, const std::string &key)
+{
+    if (e.empty())
+        return;
+    for (size_t gap = 0; gap + 1 < e.size(); ++gap)
+        if (e[gap].empty())
+            std::rotate(e.begin() + gap, e.begin() + gap + 1, e.end());
+    if (std::find(e.begin(), e.end(), key) == e.end()) {
+        std::rotate(e.rbegin(), e.rbegin() + 1, e.rend());
+        e[0] = key;
+        return;
+    }
+    for (size_t n = 1; n < e.size(); ++n)
+        if (e[n] == key)
+            std::rotate(e.begin(), e.begin() + n, e.begin() + n + 1);
+}
+
 void History::remove(int i)
 {
     if (i < 0 || i >= kSize)

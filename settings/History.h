@@ -3,7 +3,13 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
+
+// The rule of the extraction folders and the chosen folders: the gaps close,
+// each once and from the front (two gaps in a row leave one), then key comes
+// to the front: a known key leaves its place, a new one pushes the last out.
+void rememberEntry(std::span<std::string> entries, const std::string &key);
 
 class History
 {
@@ -21,6 +27,8 @@ public:
     void pushFront(const std::string &text);
     // Entry i removed, the ones after it up, the last one empty.
     void remove(int i);
+    // key to the front by rememberEntry's rule.
+    void remember(const std::string &key) { rememberEntry(m_items, key); }
 
 private:
     std::array<std::string, kSize> m_items;

@@ -1,7 +1,4 @@
 #include "History.h"
-#include "CFolderUnit1.h"
-#include "SelFolderUnit.h"
-#include "TestDir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +11,6 @@ History make(std::initializer_list<const char *> items)
     for (const char *s : items)
         h[i++] = s;
     return h;
-}
-
-std::vector<std::string> items(const History &h)
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < History::kSize; ++i)
-        out.push_back(h[i]);
-    return out;
 }
 
 } // namespace
@@ -38,51 +27,36 @@ TEST(History, LookUp)
     EXPECT_FALSE(History().anySet());
 }
 
-TEST(History, ChosenFoldersGoToTheFrontOnce)
+// The extraction folders and the chosen folders follow the one rule.
+TEST(History, Remember)
 {
+    using Entries = std::array<std::string, History::kSize>;
     const struct
     {
         const char *name;
-        History before;
-        const char *chosen;
-        std::vector<std::string> after;
+        Entries before;
+        std::string key;
+        Entries after;
     } rows[] = {
-        { "new folder drops the fifth", make({ "/1", "/2", "/3", "/4", "/5" }), "/new/",
-            { "/new", "/1", "/2", "/3", "/4" } },
-        { "third to the front", make({ "/1", "/2", "/3", "/4", "/5" }), "/3",
-            { "/3", "/1", "/2", "/4", "/5" } },
-        { "case is kept and tells folders apart", make({ "/a", "/b" }), "/B",
-            { "/B", "/a", "/b", "", "" } },
-        { "the root keeps its slash", make({}), "/", { "/", "", "", "", "" } },
-        { "gaps close first", make({ "", "/1", "", "/2", "/3" }), "/2",
+        { "FirstRun", {}, "/tmp/out", { "/tmp/out", "", "", "", "" } },
+        { "SameKeyTwice", { "/a", "/b", "/c", "", "" }, "/a", { "/a", "/b", "/c", "", "" } },
+        { "ThirdToFront", { "/a", "/b", "/c", "/d", "/e" }, "/c",
+            { "/c", "/a", "/b", "/d", "/e" } },
+        { "NewPushesOldestOut", { "/a", "/b", "/c", "/d", "/e" }, "/f",
+            { "/f", "/a", "/b", "/c", "/d" } },
+        { "FirstGapClosed", { "", "a", "b", "c", "d" }, "D", { "D", "a", "b", "c", "d" } },
+        { "MiddleGapClosed", { "a", "", "b", "", "c" }, "D", { "D", "a", "b", "c", "" } },
+        { "GapClosedBeforeMove", { "a", "", "b", "c", "" }, "c", { "c", "a", "b", "", "" } },
+        { "GapsCloseBeforeAMove", { "", "/1", "", "/2", "/3" }, "/2",
             { "/2", "/1", "/3", "", "" } },
+        // Each gap is closed once, front to back: two gaps in a row leave one.
+        { "TwoLeadingGaps", { "", "", "c", "d", "e" }, "N", { "N", "", "c", "d", "e" } },
+        { "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } },
     };
     for (const auto &row : rows) {
-        History h = row.before;
-        rememberFolder(h, row.chosen);
-        EXPECT_EQ(items(h), row.after) << row.name;
+        SCOPED_TRACE(row.name);
+        Entries entries = row.before;
+        rememberEntry(entries, row.key);
+        EXPECT_EQ(entries, row.after);
     }
-}
-
-TEST(History, NewFolderPathsAreCreatedBelowTheCurrentFolder)
-{
-    amxtest::TestDir dir;
-    const std::string base = dir.str();
-    dir.createDir("exists");
-    const struct
-    {
-        const char *current, *typed, *path;
-    } rows[] = {
-        { "", "/new", "/new/" }, // a leading separator stays below the current folder
-        { "/", "nested/deeper", "/nested/deeper/" },
-        { "/", "exists", "/exists/" },
-        { "/", "", "/" },
-    };
-    for (const auto &row : rows) {
-        const std::string path = newFolderPath(base + row.current, row.typed);
-        EXPECT_EQ(path, base + row.path);
-        EXPECT_TRUE(createFolders(path)) << path;
-    }
-    dir.createFile("file");
-    EXPECT_FALSE(createFolders(base + "/file/sub/"));
 }
