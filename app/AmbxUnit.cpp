@@ -7,17 +7,17 @@
 #include "ViewOptions.h"
 #include "WindowPlacement.h"
 
-#include "discovery/FavoritesFile.h"
-#include "platform/FileIcons.h"
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/SettingsStore.h"
-#include "platform/TempFolder.h"
-#include "platform/Text.h"
-#include "settings/Tips.h"
-#include "widgets/AnimatedPicture.h"
-#include "widgets/FileListView.h"
-#include "widgets/StatusLamp.h"
+#include "AnimatedPicture.h"
+#include "FavoritesFile.h"
+#include "FileIcons.h"
+#include "FileListView.h"
+#include "Guard.h"
+#include "Prompter.h"
+#include "SettingsStore.h"
+#include "StatusLamp.h"
+#include "TempFolder.h"
+#include "Text.h"
+#include "Tips.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -12,12 +12,12 @@
 #include "Settings.h"
 #include "SettingsFiles.h"
 
-#include "dialogs/MainWindowLink.h"
-#include "dialogs/MsgUnit.h"
-#include "dialogs/Operations.h"
+#include "MainWindowLink.h"
+#include "MsgUnit.h"
+#include "Operations.h"
 
-#include "engine/ZipEngine.h"
-#include "settings/SettingsLink.h"
+#include "SettingsLink.h"
+#include "ZipEngine.h"
 
 #include <QLabel>
 #include <QMainWindow>

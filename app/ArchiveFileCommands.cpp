@@ -4,12 +4,12 @@
 #include "FileRows.h"
 #include "Settings.h"
 
-#include "dialogs/Operations.h"
-#include "discovery/FavoriteScan.h"
-#include "platform/DesktopEntryFile.h"
-#include "platform/Prompter.h"
-#include "platform/ReplacingFile.h"
-#include "settings/FilePropUnit.h"
+#include "DesktopEntryFile.h"
+#include "FavoriteScan.h"
+#include "FilePropUnit.h"
+#include "Operations.h"
+#include "Prompter.h"
+#include "ReplacingFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "AmbxUnit.h"
 #include "CommandActions.h"
 
-#include "dialogs/Operations.h"
-#include "platform/Text.h"
-#include "widgets/FileListView.h"
+#include "FileListView.h"
+#include "Operations.h"
+#include "Text.h"
 
 #include <QStandardPaths>
 

@@ -4,10 +4,10 @@
 
 #include "ArchiveFileCommands.h"
 
-#include "discovery/SelFolderUnit.h"
-#include "settings/FilePropUnit.h"
-#include "settings/RenameUnit.h"
-#include "settings/ZipPropUnit.h"
+#include "FilePropUnit.h"
+#include "RenameUnit.h"
+#include "SelFolderUnit.h"
+#include "ZipPropUnit.h"
 
 #include <memory>
 

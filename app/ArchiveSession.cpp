@@ -3,8 +3,8 @@
 #include "FileRows.h"
 #include "Settings.h"
 
-#include "dialogs/Operations.h"
-#include "platform/Prompter.h"
+#include "Operations.h"
+#include "Prompter.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,12 +19,6 @@ namespace {
 constexpr size_t kMaxFavourites = 1000;
 
 } // namespace
-
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 std::string fileNameOf(const std::string &path)
 {

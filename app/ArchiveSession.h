@@ -2,6 +2,7 @@
 // and the favourite folders. The window shows what they decide.
 #pragma once
 
+#include "Paths.h"
 #include <optional>
 #include <string>
 
@@ -54,8 +55,7 @@ private:
     std::optional<std::string> m_pendingFavourite; // asked once the list is read
 };
 
-// "/a/b.zip" -> "/a/", "b.zip" -> "".
-std::string folderOf(const std::string &path);
+// "/a/b.zip" -> "b.zip"; the folder part is folderOf (Paths.h).
 std::string fileNameOf(const std::string &path);
 // Read-only for us: no write permission bit at all, or the system refuses
 // writing.

@@ -1,7 +1,7 @@
 #include "CommandActions.h"
 
-#include "platform/FileIcons.h"
-#include "platform/Guard.h"
+#include "FileIcons.h"
+#include "Guard.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -6,14 +6,14 @@
 
 #include "AmbxUnit.h"
 
-#include "dialogs/Operations.h"
-#include "discovery/DiscoveryHost.h"
-#include "discovery/FavorOptUnit.h"
-#include "discovery/FavoriteUnit.h"
-#include "discovery/FindUnit.h"
-#include "discovery/SearchUnit.h"
-#include "platform/Guard.h"
-#include "widgets/FileListView.h"
+#include "DiscoveryHost.h"
+#include "FavorOptUnit.h"
+#include "FavoriteUnit.h"
+#include "FileListView.h"
+#include "FindUnit.h"
+#include "Guard.h"
+#include "Operations.h"
+#include "SearchUnit.h"
 
 #include <QAction>
 #include <QItemSelection>

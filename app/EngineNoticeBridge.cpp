@@ -1,6 +1,6 @@
 #include "EngineNoticeBridge.h"
 
-#include "platform/Prompter.h"
+#include "Prompter.h"
 
 EngineNoticeBridge::EngineNoticeBridge()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 // Shows the engine's notices as the program's message boxes, for as long as it lives.
 class EngineNoticeBridge : public EngineNotices

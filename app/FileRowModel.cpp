@@ -1,7 +1,7 @@
 #include "FileRowModel.h"
 
-#include "platform/FileIcons.h"
-#include "platform/Text.h"
+#include "FileIcons.h"
+#include "Text.h"
 
 FileRowModel::FileRowModel(const FileRows &rows, QObject *parent)
     : QAbstractTableModel(parent)

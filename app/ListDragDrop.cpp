@@ -2,11 +2,11 @@
 
 #include "AmbxUnit.h"
 
-#include "dialogs/Operations.h"
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/TempFolder.h"
-#include "widgets/FileListView.h"
+#include "FileListView.h"
+#include "Guard.h"
+#include "Operations.h"
+#include "Prompter.h"
+#include "TempFolder.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

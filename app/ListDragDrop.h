@@ -3,9 +3,9 @@
 // the desktop as files.
 #pragma once
 
-#include "dialogs/DragUnit.h"
-#include "dialogs/MainWindowLink.h"
-#include "platform/FileDrag.h"
+#include "DragUnit.h"
+#include "FileDrag.h"
+#include "MainWindowLink.h"
 
 #include <QObject>
 #include <QPoint>

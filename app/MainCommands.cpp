@@ -7,12 +7,12 @@
 #include "StatusPanel.h"
 #include "ViewOptions.h"
 
-#include "dialogs/EntryCopy.h"
+#include "EntryCopy.h"
 
-#include "platform/Guard.h"
-#include "platform/Shell.h"
-#include "platform/Text.h"
-#include "widgets/FileListView.h"
+#include "FileListView.h"
+#include "Guard.h"
+#include "Shell.h"
+#include "Text.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,10 @@
 #include "ShellVerbs.h"
 
-#include "app/ListVerb.h"
-#include "dialogs/LnEUnit.h"
-#include "engine/ZipEngine.h"
-#include "platform/Prompter.h"
+#include "ListVerb.h"
+#include "LnEUnit.h"
+#include "Paths.h"
+#include "Prompter.h"
+#include "ZipEngine.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -121,11 +122,6 @@ int readArchive(TZipEngine &engine, const QString &archive, bool mayBeMissing, P
     return 0;
 }
 
-std::string withSlash(const QString &folder)
-{
-    return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')).toStdString();
-}
-
 int saveToZip(const QString &folder, Problems &problems)
 {
     const QFileInfo info(folder);
@@ -194,7 +190,7 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
                 return problems.finish(1);
             }
         }
-        engine.ExtrBaseDir = withSlash(target);
+        engine.ExtrBaseDir = withSlash(target.toStdString());
         engine.ExtrOptions = options;
         engine.FSpecArgs = { "*.*" };
         int64_t total = 0;

@@ -1,6 +1,6 @@
 #include "StatusPanel.h"
 
-#include "widgets/StatusLamp.h"
+#include "StatusLamp.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -7,8 +7,8 @@
 #include "StatusPanel.h"
 #include "WindowPlacement.h"
 
-#include "platform/Guard.h"
-#include "widgets/FileListView.h"
+#include "FileListView.h"
+#include "Guard.h"
 
 #include <QAction>
 #include <QHeaderView>

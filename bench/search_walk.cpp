@@ -1,7 +1,7 @@
 // The disk search's walk on its own, for bench/search_bench.py: walks each
 // root given and prints the collected folders and the two counters.
 
-#include "discovery/DiskSearch.h"
+#include "DiskSearch.h"
 
 #include <cstdio>
 #include <string>

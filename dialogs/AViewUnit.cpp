@@ -2,8 +2,8 @@
 #include "MainWindowLink.h"
 #include "Operations.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
+#include "Guard.h"
+#include "Prompter.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #include "AddBrowser.h"
 
-#include "platform/FileIcons.h"
+#include "FileIcons.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // of drives, as rows in the order the dialog shows them.
 #pragma once
 
-#include "platform/Volumes.h"
+#include "Volumes.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>

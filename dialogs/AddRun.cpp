@@ -73,30 +73,39 @@ int compressionLevel(int item)
     return item >= 0 && item < 5 ? levels[item] : 9;
 }
 
-std::vector<AddPass> addPasses(const std::string &addFolder,
-    const std::vector<AddSelected> &selected, const AddChoices &choices)
+std::vector<AddPass> planAddPasses(
+    const std::string &base, const std::vector<AddItem> &items, const AddChoices &choices)
 {
     std::vector<AddPass> passes;
     const AddOpts folderOptions = folderPassOptions(choices);
-    AddPass named { addFolder, folderOptions, {} };
-    for (const AddSelected &s : selected) {
-        if (!s.folder)
+    AddPass named { base, folderOptions, {} };
+    for (const AddItem &item : items) {
+        if (!item.folder)
             continue;
         if (choices.folderInfo)
-            named.specs.push_back(escapeSpec(s.name) + "/*.*");
+            named.specs.push_back(escapeSpec(item.named) + "/*.*");
         else
-            passes.push_back({ addFolder + s.name + '/', folderOptions, { "*.*" } });
+            passes.push_back({ item.path + '/', folderOptions, { "*.*" } });
     }
     if (!named.specs.empty())
         passes.push_back(std::move(named));
 
-    AddPass files { addFolder, filePassOptions(choices), {} };
-    for (const AddSelected &s : selected)
-        if (!s.folder)
-            files.specs.push_back(escapeSpec(addFolder + s.name));
+    AddPass files { base, filePassOptions(choices), {} };
+    for (const AddItem &item : items)
+        if (!item.folder)
+            files.specs.push_back(escapeSpec(item.path));
     if (!files.specs.empty())
         passes.push_back(std::move(files));
     return passes;
+}
+
+std::vector<AddPass> addPasses(const std::string &addFolder,
+    const std::vector<AddSelected> &selected, const AddChoices &choices)
+{
+    std::vector<AddItem> items;
+    for (const AddSelected &s : selected)
+        items.push_back({ addFolder + s.name, s.name, s.folder });
+    return planAddPasses(addFolder, items, choices);
 }
 
 int64_t fileLength(const std::string &path)

@@ -2,7 +2,7 @@
 // the library calls it makes and the sizes its progress display counts.
 #pragma once
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <cstdint>
 #include <string>
@@ -44,11 +44,25 @@ AddOpts filePassOptions(const AddChoices &choices);
 // "None" stores the members as they are, like "Super fast".
 int compressionLevel(int item);
 
-// The calls for the selection of the browsed folder addFolder (ending in '/').
-// Folders come first: with "&Save extra folder info" one call from addFolder
-// naming each folder, else one call per folder run inside it, since a single
-// call has only one current directory. Then one call for all files, by full
-// path. Empty selections make no call.
+// One name to add: its full path (without a trailing '/') and, for a folder,
+// how a call from the base folder names it.
+struct AddItem
+{
+    std::string path;
+    std::string named;
+    bool folder = false;
+};
+
+// The calls that add items. Folders come first: with "&Save extra folder
+// info" one call from base naming each folder, else one call per folder run
+// inside it, since a single call has only one current directory. Then one
+// call from base for all files, by full path. Every name is exact, never a
+// pattern; empty groups make no call.
+std::vector<AddPass> planAddPasses(
+    const std::string &base, const std::vector<AddItem> &items, const AddChoices &choices);
+
+// The calls for the selection of the browsed folder addFolder (ending in
+// '/'): folders named relative to it.
 std::vector<AddPass> addPasses(const std::string &addFolder,
     const std::vector<AddSelected> &selected, const AddChoices &choices);
 

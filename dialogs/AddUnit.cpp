@@ -3,10 +3,10 @@
 
 #include "Operations.h"
 
-#include "engine/CurrentFolder.h"
-#include "platform/FileIcons.h"
-#include "platform/Guard.h"
-#include "widgets/FileListView.h"
+#include "CurrentFolder.h"
+#include "FileIcons.h"
+#include "FileListView.h"
+#include "Guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>

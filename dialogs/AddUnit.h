@@ -7,7 +7,7 @@
 #include "AmxDialog.h"
 #include "MainWindowLink.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <array>
 #include <string>

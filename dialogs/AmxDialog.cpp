@@ -1,6 +1,6 @@
 #include "AmxDialog.h"
 
-#include "platform/Guard.h"
+#include "Guard.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

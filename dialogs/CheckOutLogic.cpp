@@ -1,7 +1,7 @@
 #include "CheckOutLogic.h"
 
-#include "engine/EngineError.h"
-#include "platform/DesktopEntryFile.h"
+#include "DesktopEntryFile.h"
+#include "EngineError.h"
 
 #include <QUrl>
 

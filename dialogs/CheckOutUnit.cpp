@@ -3,10 +3,10 @@
 #include "CheckOutLogic.h"
 #include "Operations.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
-#include "platform/Text.h"
+#include "Guard.h"
+#include "Prompter.h"
+#include "Shell.h"
+#include "Text.h"
 
 #include <QCheckBox>
 #include <QDir>

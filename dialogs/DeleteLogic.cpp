@@ -1,6 +1,6 @@
 #include "DeleteLogic.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 DeleteRadios deleteRadios(size_t selectedCount)
 {

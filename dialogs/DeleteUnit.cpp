@@ -3,8 +3,8 @@
 
 #include "Operations.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
+#include "Guard.h"
+#include "Prompter.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

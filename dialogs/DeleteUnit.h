@@ -7,7 +7,7 @@
 #include "DeleteLogic.h"
 #include "MainWindowLink.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <string>
 #include <vector>

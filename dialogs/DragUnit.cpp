@@ -2,9 +2,9 @@
 
 #include "Operations.h"
 
-#include "engine/CurrentFolder.h"
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
+#include "CurrentFolder.h"
+#include "Guard.h"
+#include "Prompter.h"
 
 #include <QCheckBox>
 #include <QComboBox>

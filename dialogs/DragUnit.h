@@ -6,7 +6,7 @@
 #include "DropRun.h"
 #include "MainWindowLink.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <string>
 #include <vector>

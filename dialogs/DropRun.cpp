@@ -1,16 +1,7 @@
 #include "DropRun.h"
+#include "Paths.h"
 
 #include <filesystem>
-
-namespace {
-
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-} // namespace
 
 std::vector<DroppedName> classifyDropped(const std::vector<std::string> &paths)
 {
@@ -24,30 +15,12 @@ std::vector<DroppedName> classifyDropped(const std::vector<std::string> &paths)
 
 std::vector<AddPass> dropPasses(const std::vector<DroppedName> &dropped, const AddChoices &choices)
 {
-    std::vector<AddPass> passes;
     if (dropped.empty())
-        return passes;
-    const std::string base = folderOf(dropped.front().path);
-    const AddOpts folderOptions = folderPassOptions(choices);
-    AddPass named { base, folderOptions, {} };
-    for (const DroppedName &d : dropped) {
-        if (!d.folder)
-            continue;
-        if (choices.folderInfo)
-            named.specs.push_back(escapeSpec(d.path) + "/*.*");
-        else
-            passes.push_back({ d.path + '/', folderOptions, { "*.*" } });
-    }
-    if (!named.specs.empty())
-        passes.push_back(std::move(named));
-
-    AddPass files { base, filePassOptions(choices), {} };
+        return {};
+    std::vector<AddItem> items;
     for (const DroppedName &d : dropped)
-        if (!d.folder)
-            files.specs.push_back(escapeSpec(d.path));
-    if (!files.specs.empty())
-        passes.push_back(std::move(files));
-    return passes;
+        items.push_back({ d.path, d.path, d.folder });
+    return planAddPasses(folderOf(dropped.front().path), items, choices);
 }
 
 int64_t droppedTotal(const std::vector<DroppedName> &dropped)

@@ -16,11 +16,8 @@ struct DroppedName
 // Looks at each path on disk: a folder, or a link to one, is a folder.
 std::vector<DroppedName> classifyDropped(const std::vector<std::string> &paths);
 
-// Folders first: with "&Save extra folder info" one call from the folder of
-// the first dropped name naming every folder by its full path, else one call
-// inside each folder (a call has a single current directory). Then one call
-// for all files by full path. Every name is exact, never a pattern; empty
-// groups make no call.
+// The calls of planAddPasses from the folder of the first dropped name,
+// every name by its full path.
 std::vector<AddPass> dropPasses(const std::vector<DroppedName> &dropped, const AddChoices &choices);
 
 // What the add will read, for the progress display. Throws EngineError for

@@ -1,8 +1,8 @@
 #include "EntryCopy.h"
 
-#include "engine/ZipEngine.h"
-#include "platform/Prompter.h"
-#include "platform/TempFolder.h"
+#include "Prompter.h"
+#include "TempFolder.h"
+#include "ZipEngine.h"
 
 std::string extractEntryCopy(
     TZipEngine &engine, const std::string &path, const std::string &name, const std::string &folder)

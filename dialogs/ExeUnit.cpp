@@ -4,13 +4,13 @@
 #include "MsgUnit.h"
 #include "Operations.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
-#include "platform/Text.h"
-#include "sfx/SfxWriter.h"
+#include "Guard.h"
+#include "Paths.h"
+#include "Prompter.h"
+#include "SfxWriter.h"
+#include "Shell.h"
+#include "Text.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,8 +144,7 @@ void TEXEForm::Button1Click()
         return;
     }
     const std::string output = sfxOutputName(archive);
-    writeSelfExtractor(sfxStubPath(QCoreApplication::applicationDirPath().toStdString()), settings,
-        archive, output);
+    writeSelfExtractor(sfxStubPath(executableFolder()), settings, archive, output);
 
     const QString text = QStringLiteral("'") + qs(output)
         + QStringLiteral("' has been created from \n'") + qs(archive)

@@ -1,6 +1,7 @@
 #include "ExtractLogic.h"
 
-#include "engine/ZipEngine.h"
+#include "History.h"
+#include "ZipEngine.h"
 
 #include <filesystem>
 #include <system_error>
@@ -76,33 +77,9 @@ std::string runFolder(const std::string &text, const std::string &currentFolder)
     return folder;
 }
 
-void updateExtractHistory(ExtractHistory &e, const std::string &folder)
+void updateExtractHistory(ExtractHistory &history, const std::string &folder)
 {
-    // Each gap is closed once, front to back, as the stored lists always were.
-    for (size_t gap = 0; gap < 4; ++gap) {
-        if (!e[gap].empty())
-            continue;
-        for (size_t i = gap; i < 4; ++i)
-            e[i] = e[i + 1];
-        e[4].clear();
-    }
-
-    bool known = false;
-    for (const std::string &entry : e)
-        known = known || entry == folder;
-    if (!known) {
-        for (size_t i = 4; i > 0; --i)
-            e[i] = e[i - 1];
-        e[0] = folder;
-        return;
-    }
-    for (size_t n = 1; n < 5; ++n) {
-        if (e[n] != folder)
-            continue;
-        for (size_t i = n; i > 0; --i)
-            e[i] = e[i - 1];
-        e[0] = folder;
-    }
+    rememberEntry(history, folder);
 }
 
 std::string nearestExistingFolder(const std::string &typed)

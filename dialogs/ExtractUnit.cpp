@@ -4,9 +4,9 @@
 #include "FolderTree.h"
 #include "Operations.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/Text.h"
+#include "Guard.h"
+#include "Prompter.h"
+#include "Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "ExtractLogic.h"
 #include "MainWindowLink.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <functional>
 #include <string>

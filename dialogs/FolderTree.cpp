@@ -2,8 +2,8 @@
 
 #include "ExtractLogic.h"
 
-#include "platform/FileIcons.h"
-#include "platform/Guard.h"
+#include "FileIcons.h"
+#include "Guard.h"
 
 #include <QDir>
 #include <QDirIterator>

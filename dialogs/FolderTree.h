@@ -3,7 +3,7 @@
 // expanded. Each node keeps its folder as data; captions are only shown.
 #pragma once
 
-#include "platform/Volumes.h"
+#include "Volumes.h"
 
 #include <QString>
 #include <QTreeWidget>

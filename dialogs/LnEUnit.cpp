@@ -1,7 +1,7 @@
 #include "LnEUnit.h"
 
-#include "platform/Guard.h"
-#include "widgets/PercentGauge.h"
+#include "Guard.h"
+#include "PercentGauge.h"
 
 #include <QCoreApplication>
 #include <QFrame>

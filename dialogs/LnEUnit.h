@@ -6,7 +6,7 @@
 #include "AmxDialog.h"
 #include "ProgressCounters.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <functional>
 

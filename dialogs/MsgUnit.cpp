@@ -1,6 +1,6 @@
 #include "MsgUnit.h"
 
-#include "platform/Guard.h"
+#include "Guard.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

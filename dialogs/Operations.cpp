@@ -2,8 +2,8 @@
 
 #include "MsgUnit.h"
 
-#include "engine/ZipEngine.h"
-#include "platform/Prompter.h"
+#include "Prompter.h"
+#include "ZipEngine.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #include "StatusProgress.h"
 
-#include "widgets/StatusLamp.h"
+#include "StatusLamp.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 
 #include "ProgressCounters.h"
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <QString>
 

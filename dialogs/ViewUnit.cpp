@@ -6,10 +6,10 @@
 #include "Operations.h"
 #include "ViewText.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
-#include "platform/Text.h"
+#include "Guard.h"
+#include "Prompter.h"
+#include "Shell.h"
+#include "Text.h"
 
 #include <QDir>
 #include <QFileInfo>

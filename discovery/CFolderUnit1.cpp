@@ -2,8 +2,8 @@
 
 #include "SelFolderUnit.h"
 
-#include "dialogs/FolderTree.h"
-#include "platform/Guard.h"
+#include "FolderTree.h"
+#include "Guard.h"
 
 #include <QComboBox>
 #include <QFormLayout>

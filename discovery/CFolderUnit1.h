@@ -3,7 +3,7 @@
 // folder above it, then make their caller show it.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <string>
 

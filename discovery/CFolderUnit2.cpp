@@ -1,6 +1,6 @@
 #include "CFolderUnit2.h"
 
-#include "dialogs/ExtractUnit.h"
+#include "ExtractUnit.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,9 +3,9 @@
 #include "DiscoveryHost.h"
 #include "FavoriteScan.h"
 
-#include "platform/FileIcons.h"
-#include "platform/Guard.h"
-#include "platform/Text.h"
+#include "FileIcons.h"
+#include "Guard.h"
+#include "Text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // Esc and the close button keep the folders changed so far.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <string>
 #include <vector>

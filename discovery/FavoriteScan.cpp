@@ -1,6 +1,6 @@
 #include "FavoriteScan.h"
 
-#include "dialogs/AddBrowser.h"
+#include "AddBrowser.h"
 
 #include <QLocale>
 

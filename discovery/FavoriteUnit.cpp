@@ -2,9 +2,9 @@
 
 #include "DiscoveryHost.h"
 
-#include "platform/FileIcons.h"
-#include "platform/Guard.h"
-#include "platform/Text.h"
+#include "FileIcons.h"
+#include "Guard.h"
+#include "Text.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 
 #include "FavoriteScan.h"
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,6 @@
 #include "FindLogic.h"
 
-#include "Wildcard.h"
+#include "FindWildcard.h"
 
 #include <QDate>
 #include <QLocale>

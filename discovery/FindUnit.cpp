@@ -2,8 +2,8 @@
 
 #include "DiscoveryHost.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
+#include "Guard.h"
+#include "Prompter.h"
 
 #include <QComboBox>
 #include <QDate>

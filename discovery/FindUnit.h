@@ -4,7 +4,7 @@
 
 #include "FindLogic.h"
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 class DiscoveryHost;
 class QComboBox;

@@ -3,10 +3,10 @@
 #include "DiscoveryHost.h"
 #include "FavoriteScan.h"
 
-#include "platform/Guard.h"
-#include "platform/Prompter.h"
-#include "platform/Text.h"
-#include "platform/Volumes.h"
+#include "Guard.h"
+#include "Prompter.h"
+#include "Text.h"
+#include "Volumes.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

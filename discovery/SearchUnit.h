@@ -5,7 +5,7 @@
 
 #include "DiskSearch.h"
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <QStringList>
 

@@ -2,9 +2,9 @@
 
 #include "CFolderUnit1.h"
 
-#include "app/History.h"
-#include "dialogs/FolderTree.h"
-#include "platform/Guard.h"
+#include "FolderTree.h"
+#include "Guard.h"
+#include "History.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,21 +12,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <vector>
-
 void rememberFolder(History &history, const std::string &chosen)
 {
     std::string key = chosen;
     while (key.size() > 1 && key.back() == '/')
         key.pop_back();
-    // The key leaves its place (or the last one goes), the rest close up.
-    std::vector<std::string> kept { key };
-    for (int i = 0; i < History::kSize; ++i)
-        if (!history[i].empty() && history[i] != key)
-            kept.push_back(history[i]);
-    kept.resize(History::kSize);
-    for (int i = 0; i < History::kSize; ++i)
-        history[i] = kept[static_cast<size_t>(i)];
+    history.remember(key);
 }
 
 TSelDirForm::TSelDirForm(History &history)

@@ -2,7 +2,7 @@
 // a destination box with the five folders chosen last.
 #pragma once
 
-#include "dialogs/AmxDialog.h"
+#include "AmxDialog.h"
 
 #include <QString>
 

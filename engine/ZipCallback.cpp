@@ -3,7 +3,7 @@
 #include "LibraryBinding.h"
 #include "ZipEngine.h"
 
-#include "platform/DynamicLibrary.h"
+#include "DynamicLibrary.h"
 
 #include <cstring>
 

@@ -5,9 +5,9 @@
 // ZIP64 extra field, and streamed members (flag bit 3, sizes written after the
 // data) take their sizes from the central directory record that points at them.
 
+#include "CentralDirectory.h"
 #include "ZipEngine.h"
-#include "format/CentralDirectory.h"
-#include "format/ZipFormat.h"
+#include "ZipFormat.h"
 
 #include <algorithm>
 #include <cerrno>

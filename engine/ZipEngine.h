@@ -2,8 +2,8 @@
 // add, delete and extract through the two compression libraries. No Qt here.
 #pragma once
 
+#include "AmxBlocks.h"
 #include "EngineError.h"
-#include "format/AmxBlocks.h"
 
 #include <chrono>
 #include <cstdint>

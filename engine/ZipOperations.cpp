@@ -4,7 +4,7 @@
 #include "LibraryBinding.h"
 #include "ZipEngine.h"
 
-#include "platform/DynamicLibrary.h"
+#include "DynamicLibrary.h"
 
 #include <algorithm>
 #include <cctype>

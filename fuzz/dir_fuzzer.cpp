@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes as an archive, listed by the directory reader.
 // The reader must neither crash nor hang, and must raise only its own errors.
-#include "engine/ZipEngine.h"
-#include "format/NameCodec.h"
+#include "NameCodec.h"
+#include "ZipEngine.h"
 
 #include <cstdint>
 #include <cstdio>

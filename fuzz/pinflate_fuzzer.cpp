@@ -3,7 +3,7 @@
 // libdeflate is more lenient than zlib), and never a crash. The first
 // byte chooses between garbage taken as a stream and a stream deflated here
 // (level, block size, a damaged byte), small chunks so that there are many.
-#include "common/ParallelInflate.h"
+#include "ParallelInflate.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as an archive, extracted into a scratch folder.
 // The library must neither crash nor write outside that folder.
-#include "format/AmxBlocks.h"
+#include "AmxBlocks.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // libFuzzer target: any bytes as the archive that add and delete rewrite.
 // The reader must neither crash nor hang, and whatever the delete writes
 // must read back with the members it kept.
-#include "common/ArchiveReader.h"
-#include "format/AmxBlocks.h"
+#include "AmxBlocks.h"
+#include "ArchiveReader.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #include "DynamicLibrary.h"
+#include "Paths.h"
 
 #include <cxxabi.h>
 #include <dlfcn.h>
@@ -48,7 +49,7 @@ std::unique_ptr<DynamicLibrary> DynamicLibrary::open(
     std::string reason;
     const std::string folder = lookupFolder();
     // Beside the program first, then where an installation puts them.
-    const std::string program = programFolder();
+    const std::string program = executableFolder();
     for (const std::string &place :
         { folder, program.empty() ? std::string() : program + "/../lib/ambermox" }) {
         if (place.empty())
@@ -77,25 +78,6 @@ void *DynamicLibrary::symbol(const char *name) const
     return m_handle ? dlsym(m_handle.get(), name) : nullptr;
 }
 
-std::string DynamicLibrary::programFolder()
-{
-    std::string buffer(4096, '\0');
-    for (;;) {
-        const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0)
-            return {};
-        if (static_cast<size_t>(n) < buffer.size()) {
-            buffer.resize(static_cast<size_t>(n));
-            break;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-    const size_t slash = buffer.rfind('/');
-    if (slash == std::string::npos)
-        return {};
-    return slash == 0 ? std::string("/") : buffer.substr(0, slash);
-}
-
 void DynamicLibrary::setLookupFolder(const std::string &folder)
 {
     std::lock_guard lock(lookupMutex());
@@ -109,7 +91,7 @@ std::string DynamicLibrary::lookupFolder()
         if (!lookupOverride().empty())
             return lookupOverride();
     }
-    return programFolder();
+    return executableFolder();
 }
 
 // --- Contained calls ---

@@ -28,9 +28,6 @@ public:
     // into it again is not safe, so it stays mapped until the process ends.
     void abandon() { (void)m_handle.release(); }
 
-    // The folder of the running executable (from /proc/self/exe).
-    static std::string programFolder();
-
     // Where open() looks first. An empty folder restores the program's folder.
     static void setLookupFolder(const std::string &folder);
     static std::string lookupFolder();

@@ -1,4 +1,5 @@
 #include "Volumes.h"
+#include "Paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,11 +9,9 @@
 
 namespace {
 
-QString withSlash(QString path)
+QString slashed(const QString &path)
 {
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path;
+    return QString::fromStdString(withSlash(path.toStdString()));
 }
 
 bool under(const QString &root, const char *folder)
@@ -24,7 +23,7 @@ bool under(const QString &root, const char *folder)
 Volume describe(const QStorageInfo &info, const QString &root, const QString &label)
 {
     Volume v;
-    v.root = withSlash(root);
+    v.root = slashed(root);
     v.displayName = volumeDisplayName(label, root);
     if (info.isValid() && info.isReady() && info.bytesTotal() >= 0) {
         v.total = info.bytesTotal();
@@ -91,12 +90,12 @@ std::vector<Volume> mountedVolumes()
         if (!info.isValid() || !QFileInfo(root).isDir()
             || !isUserVolume(root, QString::fromLatin1(info.fileSystemType())))
             continue;
-        if (known(withSlash(root)))
+        if (known(slashed(root)))
             continue;
         out.push_back(describe(info, root, info.name()));
     }
     const QString home = QDir::homePath();
-    if (!home.isEmpty() && home != QLatin1String("/") && !known(withSlash(home))) {
+    if (!home.isEmpty() && home != QLatin1String("/") && !known(slashed(home))) {
         Volume v = describe(QStorageInfo(home), home, QStringLiteral("Home"));
         v.home = true;
         out.push_back(v);

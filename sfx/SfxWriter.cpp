@@ -1,6 +1,6 @@
 #include "SfxWriter.h"
 
-#include "platform/ReplacingFile.h"
+#include "ReplacingFile.h"
 
 #include <cerrno>
 #include <cstring>

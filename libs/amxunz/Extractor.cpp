@@ -1,14 +1,14 @@
 #include "Extractor.h"
 
+#include "ArchiveReader.h"
+#include "Codec.h"
+#include "FileUtil.h"
+#include "LinkTarget.h"
+#include "ParallelInflate.h"
+#include "Pipeline.h"
 #include "SafePath.h"
-#include "common/ArchiveReader.h"
-#include "common/Codec.h"
-#include "common/FileUtil.h"
-#include "common/LinkTarget.h"
-#include "common/ParallelInflate.h"
-#include "common/Pipeline.h"
-#include "format/Wildcard.h"
-#include "format/ZipFormat.h"
+#include "Wildcard.h"
+#include "ZipFormat.h"
 
 #include <atomic>
 #include <cerrno>

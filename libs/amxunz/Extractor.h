@@ -1,7 +1,7 @@
 // Extraction into the current directory, the library's whole job.
 #pragma once
 
-#include "common/Reporter.h"
+#include "Reporter.h"
 
 #include <fcntl.h>
 #include <string>

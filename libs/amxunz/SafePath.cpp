@@ -1,6 +1,6 @@
 #include "SafePath.h"
 
-#include "common/PathParts.h"
+#include "PathParts.h"
 
 #include <climits>
 

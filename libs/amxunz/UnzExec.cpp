@@ -1,8 +1,8 @@
 // Entry points of libamxunz.
+#include "AmxBlocks.h"
+#include "BlockNames.h"
 #include "Extractor.h"
-#include "common/FileUtil.h"
-#include "format/AmxBlocks.h"
-#include "format/BlockNames.h"
+#include "FileUtil.h"
 
 namespace {
 

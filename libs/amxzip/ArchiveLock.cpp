@@ -1,6 +1,6 @@
 #include "ArchiveLock.h"
 
-#include "common/ZipError.h"
+#include "ZipError.h"
 
 #include <cerrno>
 #include <chrono>

@@ -5,7 +5,7 @@
 // they only ever see a whole archive, the old one or the new one.
 #pragma once
 
-#include "common/FileUtil.h"
+#include "FileUtil.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "ArchiveWriter.h"
 
-#include "common/ZipError.h"
+#include "ZipError.h"
 
 #include <cerrno>
 #include <cstdlib>

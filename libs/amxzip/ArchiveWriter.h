@@ -3,7 +3,7 @@
 // touched, and a failure, a cancel or a killed process leaves nothing behind.
 #pragma once
 
-#include "common/FileUtil.h"
+#include "FileUtil.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 #include "FileCollector.h"
 
-#include "common/FileUtil.h"
-#include "common/LinkTarget.h"
-#include "common/PathParts.h"
-#include "format/Wildcard.h"
+#include "FileUtil.h"
+#include "LinkTarget.h"
+#include "PathParts.h"
+#include "Wildcard.h"
 
 #include <algorithm>
 #include <dirent.h>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "AddOptions.h"
-#include "common/Reporter.h"
+#include "Reporter.h"
 
 #include <string>
 #include <sys/stat.h>

@@ -1,13 +1,13 @@
 #include "Updater.h"
 
 #include "ArchiveLock.h"
+#include "ArchiveReader.h"
 #include "ArchiveWriter.h"
+#include "Codec.h"
 #include "FileCollector.h"
-#include "common/ArchiveReader.h"
-#include "common/Codec.h"
-#include "common/Pipeline.h"
-#include "format/Wildcard.h"
-#include "format/ZipFormat.h"
+#include "Pipeline.h"
+#include "Wildcard.h"
+#include "ZipFormat.h"
 
 #include <cerrno>
 #include <cmath>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "AddOptions.h"
-#include "common/Reporter.h"
+#include "Reporter.h"
 
 #include <cstdint>
 

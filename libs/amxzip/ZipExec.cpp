@@ -1,8 +1,8 @@
 // Entry points of libamxzip.
+#include "AmxBlocks.h"
+#include "BlockNames.h"
+#include "FileUtil.h"
 #include "Updater.h"
-#include "common/FileUtil.h"
-#include "format/AmxBlocks.h"
-#include "format/BlockNames.h"
 
 namespace {
 

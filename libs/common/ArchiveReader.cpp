@@ -1,8 +1,8 @@
 #include "ArchiveReader.h"
 
+#include "CentralDirectory.h"
+#include "NameCodec.h"
 #include "ZipError.h"
-#include "format/CentralDirectory.h"
-#include "format/NameCodec.h"
 
 #include <algorithm>
 #include <cerrno>

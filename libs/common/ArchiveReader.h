@@ -2,9 +2,9 @@
 // every length and offset against the file before it is used.
 #pragma once
 
+#include "FileUtil.h"
 #include "ZipError.h"
-#include "common/FileUtil.h"
-#include "format/ZipFormat.h"
+#include "ZipFormat.h"
 
 #include <fcntl.h>
 #include <string>

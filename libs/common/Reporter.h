@@ -2,8 +2,8 @@
 // Every call happens on the thread that entered the library.
 #pragma once
 
+#include "AmxBlocks.h"
 #include "ZipError.h"
-#include "format/AmxBlocks.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -22,7 +22,7 @@
  * the bytes of a local header signature (see local_signature).
  */
 #define _GNU_SOURCE
-#include "format/amx_locate.h"
+#include "amx_locate.h"
 
 #include <elf.h>
 #include <errno.h>

@@ -1,12 +1,12 @@
 // The archive rules without a window: what opening, re-opening a recent
 // archive and closing do to the recent list, the favourites and the view.
 
-#include "app/ArchiveSession.h"
-#include "app/ArchiveFileCommands.h"
-#include "app/FileRows.h"
-#include "app/Settings.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TestDir.h"
+#include "ArchiveSession.h"
+#include "ArchiveFileCommands.h"
+#include "FileRows.h"
+#include "ScriptedPrompter.h"
+#include "Settings.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The command table: what each command needs, and no name twice.
 
-#include "app/CommandTable.h"
+#include "CommandTable.h"
 
 #include <gtest/gtest.h>
 

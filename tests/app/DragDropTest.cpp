@@ -2,11 +2,11 @@
 // the windows created as the program creates them, the real libraries and
 // real archives.
 
-#include "app/ListDragDrop.h"
-#include "platform/TempFolder.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "ListDragDrop.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "TempFolder.h"
+#include "TestDir.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,15 +5,15 @@
 // the status-line progress display. The archive rules have their own
 // ArchiveSessionTest.
 
-#include "app/AmbxUnit.h"
-#include "app/CommandTable.h"
-#include "dialogs/DeleteUnit.h"
-#include "discovery/CFolderUnit1.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/TestDir.h"
-#include "widgets/StatusLamp.h"
+#include "AmbxUnit.h"
+#include "CFolderUnit1.h"
+#include "CommandTable.h"
+#include "DeleteUnit.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "RecordingShell.h"
+#include "StatusLamp.h"
+#include "TestDir.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

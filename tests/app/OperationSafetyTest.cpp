@@ -2,15 +2,15 @@
 // member names that look like patterns, commands given while an add runs,
 // temporary folders that are missing or shared, failures nobody was shown.
 
-#include "dialogs/AViewUnit.h"
-#include "dialogs/DeleteUnit.h"
-#include "dialogs/ExtractUnit.h"
-#include "dialogs/ViewUnit.h"
-#include "platform/TempFolder.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/TestDir.h"
+#include "AViewUnit.h"
+#include "DeleteUnit.h"
+#include "ExtractUnit.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "RecordingShell.h"
+#include "TempFolder.h"
+#include "TestDir.h"
+#include "ViewUnit.h"
 
 #include <QComboBox>
 #include <QPushButton>

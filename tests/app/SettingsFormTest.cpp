@@ -1,10 +1,10 @@
 // Settings through real restarts of the main window: every test has its own
 // configuration file and "favorites.dat" in a temporary folder.
 
-#include "app/SettingsIO.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
+#include "FileListView.h"
+#include "MainWindow.h"
+#include "SettingsIO.h"
+#include "TestDir.h"
 
 #include <QSettings>
 #include <QToolBar>

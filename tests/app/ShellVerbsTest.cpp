@@ -1,11 +1,11 @@
 // The desktop registration and the three file-manager verbs, run as the file
 // manager runs them: the real program, real archives, no display.
 
-#include "app/ShellVerbs.h"
-#include "platform/DesktopRegistration.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "ShellVerbs.h"
+#include "DesktopRegistration.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "TestDir.h"
 
 #include <QApplication>
 #include <QFileInfo>

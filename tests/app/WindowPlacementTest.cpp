@@ -1,6 +1,6 @@
 // Where the main window comes back: stored frames against a screen area.
 
-#include "app/WindowPlacement.h"
+#include "WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

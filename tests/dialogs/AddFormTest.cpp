@@ -2,13 +2,13 @@
 // from the main window's commands, with the real compression library;
 // archives checked with unzip.
 
-#include "dialogs/AddUnit.h"
-#include "tests/support/FakeMainWindow.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
+#include "AddUnit.h"
+#include "FakeMainWindow.h"
+#include "FileListView.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "ScriptedPrompter.h"
+#include "TestDir.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>

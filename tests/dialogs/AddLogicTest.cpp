@@ -1,10 +1,10 @@
 // The Add dialog's logic without the dialog: option sets, the library calls
 // of a selection, sizes, the browser's listing and its navigation.
 
-#include "dialogs/AddBrowser.h"
-#include "dialogs/AddRun.h"
-#include "platform/Volumes.h"
-#include "tests/support/TestDir.h"
+#include "AddBrowser.h"
+#include "AddRun.h"
+#include "TestDir.h"
+#include "Volumes.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

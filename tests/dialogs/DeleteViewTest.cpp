@@ -2,18 +2,18 @@
 // against real archives made by zip and the real libraries: over a stand-in
 // main window, and once from the main window's commands.
 
-#include "app/AmbxUnit.h"
-#include "dialogs/AViewUnit.h"
-#include "dialogs/DeleteUnit.h"
-#include "dialogs/ViewUnit.h"
-#include "tests/support/FakeMainWindow.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/RecordingNotices.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
+#include "AViewUnit.h"
+#include "AmbxUnit.h"
+#include "DeleteUnit.h"
+#include "FakeMainWindow.h"
+#include "FileListView.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "RecordingNotices.h"
+#include "RecordingShell.h"
+#include "ScriptedPrompter.h"
+#include "TestDir.h"
+#include "ViewUnit.h"
 
 #include <QApplication>
 #include <QClipboard>

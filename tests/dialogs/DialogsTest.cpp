@@ -1,13 +1,13 @@
 // The self-extractor builder and the shell-extract progress window, driven
 // as a user would, with the real libraries.
 
-#include "dialogs/ExeUnit.h"
-#include "dialogs/LnEUnit.h"
-#include "tests/support/FakeMainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TestDir.h"
+#include "ExeUnit.h"
+#include "FakeMainWindow.h"
+#include "LnEUnit.h"
+#include "Peers.h"
+#include "RecordingShell.h"
+#include "ScriptedPrompter.h"
+#include "TestDir.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

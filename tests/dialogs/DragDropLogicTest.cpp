@@ -2,10 +2,10 @@
 // format enumerator's bounds, the library calls of a drop and the extractions of a
 // drag out.
 
-#include "app/ListDragDrop.h"
-#include "dialogs/DropRun.h"
-#include "platform/DropSource.h"
-#include "tests/support/Table.h"
+#include "DropRun.h"
+#include "DropSource.h"
+#include "ListDragDrop.h"
+#include "Table.h"
 
 #include <gtest/gtest.h>
 

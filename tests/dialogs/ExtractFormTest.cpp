@@ -3,17 +3,17 @@
 // real extraction library: the controls on show, the folder tree and its
 // locate, and real extractions compared with the archive's files.
 
-#include "app/AmbxUnit.h"
-#include "dialogs/CheckOutUnit.h"
-#include "dialogs/ExtractUnit.h"
-#include "dialogs/FolderTree.h"
-#include "tests/support/FakeMainWindow.h"
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/RecordingShell.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TestDir.h"
-#include "widgets/FileListView.h"
+#include "AmbxUnit.h"
+#include "CheckOutUnit.h"
+#include "ExtractUnit.h"
+#include "FakeMainWindow.h"
+#include "FileListView.h"
+#include "FolderTree.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "RecordingShell.h"
+#include "ScriptedPrompter.h"
+#include "TestDir.h"
 
 #include <QCheckBox>
 #include <QComboBox>

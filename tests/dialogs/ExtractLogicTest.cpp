@@ -1,10 +1,10 @@
 // The Extract dialog's and the check-out's decisions that need no window.
 
-#include "dialogs/ExtractLogic.h"
-#include "dialogs/CheckOutLogic.h"
-#include "engine/EngineError.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "ExtractLogic.h"
+#include "CheckOutLogic.h"
+#include "EngineError.h"
+#include "Peers.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 
@@ -45,39 +45,6 @@ TEST(ExtractTotal, SelectedRowsOrEveryRow)
     const std::vector<ExtractRow> big { { "big1", 3000000000ull, true },
         { "big2", 3000000000ull, true } };
     EXPECT_EQ(extractTotal(ExtractWhat::Selected, big), 6000000000ll);
-}
-
-struct HistoryCase
-{
-    const char *name;
-    ExtractHistory before;
-    std::string folder;
-    ExtractHistory after;
-};
-
-const HistoryCase kHistoryCases[] = {
-    { "FirstRun", {}, "/tmp/out", { "/tmp/out", "", "", "", "" } },
-    { "SameFolderTwice", { "/a", "/b", "/c", "", "" }, "/a", { "/a", "/b", "/c", "", "" } },
-    { "ThirdToFront", { "/a", "/b", "/c", "/d", "/e" }, "/c", { "/c", "/a", "/b", "/d", "/e" } },
-    { "NewPushesOldestOut", { "/a", "/b", "/c", "/d", "/e" }, "/f",
-        { "/f", "/a", "/b", "/c", "/d" } },
-    { "FirstGapClosed", { "", "a", "b", "c", "d" }, "D", { "D", "a", "b", "c", "d" } },
-    { "MiddleGapClosed", { "a", "", "b", "", "c" }, "D", { "D", "a", "b", "c", "" } },
-    { "GapClosedBeforeMove", { "a", "", "b", "c", "" }, "c", { "c", "a", "b", "", "" } },
-    // Each gap is closed once, front to back: two gaps in a row leave one.
-    { "TwoLeadingGaps", { "", "", "c", "d", "e" }, "N", { "N", "", "c", "d", "e" } },
-    { "RootKeepsItsSeparator", { "/a", "", "", "", "" }, "/", { "/", "/a", "", "", "" } },
-    { "CaseKept", { "/Data", "", "", "", "" }, "/data", { "/data", "/Data", "", "", "" } },
-};
-
-TEST(ExtractHistoryUpdate, Update)
-{
-    for (const HistoryCase &c : kHistoryCases) {
-        SCOPED_TRACE(c.name);
-        ExtractHistory history = c.before;
-        updateExtractHistory(history, c.folder);
-        EXPECT_EQ(history, c.after);
-    }
 }
 
 TEST(ExtractRunFolder, Folder)

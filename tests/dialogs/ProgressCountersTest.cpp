@@ -1,8 +1,8 @@
 // The arithmetic of the status-line bar, the shell-extract gauge and the
 // placement of the output window.
 
-#include "dialogs/ProgressCounters.h"
-#include "dialogs/MsgUnit.h"
+#include "ProgressCounters.h"
+#include "MsgUnit.h"
 
 #include <gtest/gtest.h>
 

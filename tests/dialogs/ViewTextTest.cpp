@@ -1,8 +1,8 @@
 // The viewer's decoding and limits, and the Delete dialog's decisions.
 
-#include "dialogs/ViewText.h"
-#include "dialogs/DeleteLogic.h"
-#include "tests/support/TestDir.h"
+#include "ViewText.h"
+#include "DeleteLogic.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,20 +1,20 @@
 // The favourites, options, search and find windows on the main window.
 
-#include "app/DiscoveryCommands.h"
-#include "dialogs/ExtractUnit.h"
-#include "dialogs/FolderTree.h"
-#include "discovery/CFolderUnit2.h"
-#include "discovery/DiscoveryHost.h"
-#include "discovery/FavorOptUnit.h"
-#include "discovery/FavoriteUnit.h"
-#include "discovery/FindUnit.h"
-#include "discovery/SearchUnit.h"
-#include "discovery/SelFolderUnit.h"
-#include "widgets/FileListView.h"
+#include "CFolderUnit2.h"
+#include "DiscoveryCommands.h"
+#include "DiscoveryHost.h"
+#include "ExtractUnit.h"
+#include "FavorOptUnit.h"
+#include "FavoriteUnit.h"
+#include "FileListView.h"
+#include "FindUnit.h"
+#include "FolderTree.h"
+#include "SearchUnit.h"
+#include "SelFolderUnit.h"
 
-#include "tests/support/MainWindow.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "TestDir.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,13 +1,16 @@
 // The discovery's logic without windows: wildcards, the find's tests, the
-// favourites' scan and sort, and the disk search.
+// favourites' scan and sort, the disk search and the folder chooser.
 
-#include "app/FileRows.h"
-#include "app/ModifiedText.h"
-#include "discovery/DiskSearch.h"
-#include "discovery/FavoriteScan.h"
-#include "discovery/FindLogic.h"
-#include "discovery/Wildcard.h"
-#include "tests/support/TestDir.h"
+#include "CFolderUnit1.h"
+#include "DiskSearch.h"
+#include "FavoriteScan.h"
+#include "FileRows.h"
+#include "FindLogic.h"
+#include "FindWildcard.h"
+#include "History.h"
+#include "ModifiedText.h"
+#include "SelFolderUnit.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 
@@ -301,3 +304,44 @@ TEST(DiskSearchTest, SkipsPseudoFileSystems)
 }
 
 } // namespace
+
+// ---- the folder chooser ----
+
+// The history's rule is the settings' own; the chooser's part is the key.
+TEST(SelFolderTest, ChosenFolderLosesItsFinalSlash)
+{
+    const struct
+    {
+        const char *chosen, *key;
+    } rows[] = { { "/new/", "/new" }, { "/new//", "/new" }, { "/", "/" }, { "/Case", "/Case" } };
+    for (const auto &row : rows) {
+        History history;
+        history[0] = "/old";
+        rememberFolder(history, row.chosen);
+        EXPECT_EQ(history[0], row.key) << row.chosen;
+        EXPECT_EQ(history[1], "/old") << row.chosen;
+    }
+}
+
+TEST(NewFolderTest, PathsAreCreatedBelowTheCurrentFolder)
+{
+    amxtest::TestDir dir;
+    const std::string base = dir.str();
+    dir.createDir("exists");
+    const struct
+    {
+        const char *current, *typed, *path;
+    } rows[] = {
+        { "", "/new", "/new/" }, // a leading separator stays below the current folder
+        { "/", "nested/deeper", "/nested/deeper/" },
+        { "/", "exists", "/exists/" },
+        { "/", "", "/" },
+    };
+    for (const auto &row : rows) {
+        const std::string path = newFolderPath(base + row.current, row.typed);
+        EXPECT_EQ(path, base + row.path);
+        EXPECT_TRUE(createFolders(path)) << path;
+    }
+    dir.createFile("file");
+    EXPECT_FALSE(createFolders(base + "/file/sub/"));
+}

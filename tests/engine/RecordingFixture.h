@@ -2,11 +2,11 @@
 // back what they received.
 #pragma once
 
-#include "engine/LibraryBinding.h"
-#include "engine/ZipEngine.h"
-#include "platform/DynamicLibrary.h"
-#include "tests/support/RecordingNotices.h"
-#include "tests/support/TestDir.h"
+#include "DynamicLibrary.h"
+#include "LibraryBinding.h"
+#include "RecordingNotices.h"
+#include "TestDir.h"
+#include "ZipEngine.h"
 
 #include <gtest/gtest.h>
 

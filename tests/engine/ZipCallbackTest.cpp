@@ -3,7 +3,7 @@
 
 #include "RecordingFixture.h"
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <stdexcept>
 
 using namespace amxtest;

@@ -1,15 +1,15 @@
 // The directory reader against archives written by real tools and against
 // hand-made damaged ones.
 
-#include "engine/ZipEngine.h"
-#include "format/NameCodec.h"
-#include "tests/support/Peers.h"
-#include "tests/support/RecordingNotices.h"
-#include "tests/support/TestDir.h"
+#include "NameCodec.h"
+#include "Peers.h"
+#include "RecordingNotices.h"
+#include "TestDir.h"
+#include "ZipEngine.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <filesystem>
 
 using namespace amxtest;

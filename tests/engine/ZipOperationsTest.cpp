@@ -3,7 +3,7 @@
 // batches, the new listing, and containment of a library that fails.
 
 #include "RecordingFixture.h"
-#include "tests/support/Table.h"
+#include "Table.h"
 
 #include <dlfcn.h>
 #include <signal.h>

@@ -1,9 +1,9 @@
 // The lock file that stands in for flock on file systems without it: a second
 // writer waits while the first holds it, and one left by a writer that died
 // is taken over. The flock way is the two-writer cases of the data-safety test.
-#include "amxzip/ArchiveLock.h"
-#include "common/ZipError.h"
-#include "tests/support/TestDir.h"
+#include "ArchiveLock.h"
+#include "TestDir.h"
+#include "ZipError.h"
 
 #include <gtest/gtest.h>
 

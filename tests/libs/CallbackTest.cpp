@@ -3,10 +3,10 @@
 // on the calling thread, and an immediate stop on -1 (the data-safety cases
 // cancel at the other records).
 #include "LibHarness.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "Peers.h"
+#include "TestDir.h"
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -3,11 +3,11 @@
 // file that extraction would replace survives a cancel or a bad member, and
 // two writers of one archive both keep their changes.
 #include "LibHarness.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "Peers.h"
+#include "TestDir.h"
 
-#include "format/AmxBlocks.h"
-#include "tests/support/Table.h"
+#include "AmxBlocks.h"
+#include "Table.h"
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>

@@ -1,10 +1,10 @@
 // The format layer on bytes made in the test: where the directory is found,
 // what the ZIP64 field supplies, what patterns match (the option tests show
 // the escapes and which members are chosen).
-#include "format/CentralDirectory.h"
-#include "format/Wildcard.h"
-#include "format/ZipFormat.h"
-#include "tests/support/Table.h"
+#include "CentralDirectory.h"
+#include "Table.h"
+#include "Wildcard.h"
+#include "ZipFormat.h"
 
 #include <cstring>
 

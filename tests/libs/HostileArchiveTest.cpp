@@ -2,10 +2,10 @@
 // base folder, nothing existing destroyed, each problem reported once, and
 // the library must not crash. CRC errors: the data-safety cases.
 #include "LibHarness.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "Peers.h"
+#include "TestDir.h"
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;

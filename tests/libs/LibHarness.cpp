@@ -1,7 +1,7 @@
 #include "LibHarness.h"
 
-#include "format/AmxBlocks.h"
-#include "tests/support/Peers.h"
+#include "AmxBlocks.h"
+#include "Peers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The add, extract and delete options, each checked by what ends up in the
 // archive or on disk.
 #include "LibHarness.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
+#include "Peers.h"
+#include "TestDir.h"
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;

@@ -1,8 +1,8 @@
 // The parallel inflater against zlib's own inflate of the same stream: equal
 // output whenever zlib reads the stream, and a failure whenever zlib fails.
-#include "common/ParallelInflate.h"
+#include "ParallelInflate.h"
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <cstring>
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,11 +1,11 @@
 // Archives written by other tools extract to exactly what Info-ZIP unzip
 // extracts from them: names, content, links, times and modes.
 #include "LibHarness.h"
+#include "Peers.h"
+#include "TestDir.h"
 #include "TreeSnapshot.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
 
-#include "tests/support/Table.h"
+#include "Table.h"
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;

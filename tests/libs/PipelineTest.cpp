@@ -1,6 +1,6 @@
 // The worker pool: memory in flight stays bounded, and stopping never waits
 // for work not yet started. The round trips prove the order of the results.
-#include "common/Pipeline.h"
+#include "Pipeline.h"
 
 #include <gtest/gtest.h>
 

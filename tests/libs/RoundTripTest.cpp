@@ -1,9 +1,9 @@
 // Trees added at each level, extracted again and compared with the source,
 // content, times and modes; every archive must satisfy the peer testers.
 #include "LibHarness.h"
+#include "Peers.h"
+#include "TestDir.h"
 #include "TreeSnapshot.h"
-#include "tests/support/Peers.h"
-#include "tests/support/TestDir.h"
 
 #include <cstdlib>
 #include <fcntl.h>

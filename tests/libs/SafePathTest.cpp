@@ -1,7 +1,7 @@
 // The walk that keeps member names and link targets inside the base folder;
 // the hostile archives show parent parts, backslashes and drive letters.
-#include "amxunz/SafePath.h"
-#include "common/LinkTarget.h"
+#include "SafePath.h"
+#include "LinkTarget.h"
 
 #include <gtest/gtest.h>
 

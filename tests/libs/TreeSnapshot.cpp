@@ -1,6 +1,6 @@
 #include "TreeSnapshot.h"
 
-#include "tests/support/TestDir.h"
+#include "TestDir.h"
 
 #include <fcntl.h>
 #include <sstream>

@@ -1,11 +1,11 @@
 // The desktop as the program meets it: which program opens a kind of file,
 // what the shell says when none does, and the save dialog of New.
 
-#include "platform/Associations.h"
-#include "platform/Prompter.h"
-#include "platform/Shell.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TestDir.h"
+#include "Associations.h"
+#include "Prompter.h"
+#include "ScriptedPrompter.h"
+#include "Shell.h"
+#include "TestDir.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Self-extractors built from real archives with the real stub, then run.
 
-#include "sfx/SfxWriter.h"
-#include "tests/support/Peers.h"
-#include "tests/support/Table.h"
-#include "tests/support/TestDir.h"
+#include "Peers.h"
+#include "SfxWriter.h"
+#include "Table.h"
+#include "TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // dialog, the status line and output log operations share, and the list and
 // settings as plain values the test sets and reads. Header only.
 
-#include "dialogs/MainWindowLink.h"
-#include "dialogs/MsgUnit.h"
-#include "dialogs/Operations.h"
-#include "widgets/StatusLamp.h"
+#include "MainWindowLink.h"
+#include "MsgUnit.h"
+#include "Operations.h"
+#include "StatusLamp.h"
 
 #include <QAction>
 #include <QLabel>

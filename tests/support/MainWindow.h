@@ -5,9 +5,9 @@
 //
 //     auto &&[prompter, form] = MainWindow({qs(archive)}, Show::Shown);
 
-#include "app/AmbxUnit.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "widgets/FileListView.h"
+#include "AmbxUnit.h"
+#include "FileListView.h"
+#include "ScriptedPrompter.h"
 
 #include <QAction>
 #include <QItemSelectionModel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ZipEngine.h"
+#include "ZipEngine.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Shell.h"
+#include "Shell.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Prompter.h"
+#include "Prompter.h"
 
 #include <QStringList>
 

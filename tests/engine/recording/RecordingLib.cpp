@@ -14,7 +14,7 @@
 //   throw | segv | abort | trap | fpe | overflow | raise SIGNAL
 // After an answer of -1 the library stops and returns its count, unless told
 // to go on.
-#include "format/AmxBlocks.h"
+#include "AmxBlocks.h"
 
 #include <signal.h>
 #include <unistd.h>

@@ -1,0 +1,261 @@
+#include "FileRows.h"
+
+#include "NameCodec.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+std::string LowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char &c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    return out;
+}
+
+std::string GroupDigits(std::string_view digits)
+{
+    std::string_view sign;
+    if (!digits.empty() && digits[0] == '-') {
+        sign = digits.substr(0, 1);
+        digits.remove_prefix(1);
+    }
+    std::string out(sign);
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += '.';
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string GroupDigits(int64_t value)
+{
+    return GroupDigits(std::to_string(value));
+}
+
+std::string kilobytes(uint64_t bytes)
+{
+    uint64_t q = bytes / 1024;
+    const uint64_t r = bytes % 1024;
+    if (r > 512 || (r == 512 && (q & 1)))
+        ++q;
+    return GroupDigits(std::to_string(q));
+}
+
+std::string ratioNumber(uint64_t packed, uint64_t size)
+{
+    if (packed < 1)
+        return {};
+    // A member that is all overhead (nothing to unpack) saved nothing.
+    if (size == 0)
+        return "0";
+    const double r = (1.0 - static_cast<double>(packed) / static_cast<double>(size)) * 100.0;
+    return std::to_string(static_cast<int64_t>(std::nearbyint(r)));
+}
+
+std::string ratioText(uint64_t packed, uint64_t size)
+{
+    if (packed < 1)
+        return "0%";
+    return GroupDigits(ratioNumber(packed, size)) + "%";
+}
+
+std::string_view typeKey(std::string_view name)
+{
+    const size_t pos = name.find_last_of(".\\:");
+    if (pos == std::string_view::npos || name[pos] != '.')
+        return {};
+    return name.substr(pos);
+}
+
+std::string totalText(size_t count, const FileRowTotals &totals)
+{
+    return "Total " + GroupDigits(static_cast<int64_t>(count)) + (count == 1 ? " file" : " files")
+        + ", " + kilobytes(totals.size) + " kB [" + kilobytes(totals.packed) + " kB]";
+}
+
+std::string selectedText(size_t count, uint64_t bytes)
+{
+    return "Selected " + GroupDigits(static_cast<int64_t>(count))
+        + (count == 1 ? " file" : " files") + ", " + kilobytes(bytes) + " kB";
+}
+
+std::string FileRow::member() const
+{
+    std::string out;
+    out.reserve(Path.size() + Name.size());
+    out.append(Path).append(Name);
+    return out;
+}
+
+void FileRows::clear()
+{
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_totals = {};
+    m_blocks.clear();
+    m_blockUsed = m_blockSize = 0;
+    m_dates.clear();
+    m_ratios.clear();
+}
+
+std::string_view FileRows::keep(std::string_view text)
+{
+    constexpr size_t kBlock = 256 * 1024;
+    // An empty name may come first, before any block exists.
+    if (text.empty())
+        return {};
+    if (m_blockUsed + text.size() > m_blockSize) {
+        m_blockSize = std::max(kBlock, text.size());
+        m_blocks.push_back(std::make_unique<char[]>(m_blockSize));
+        m_blockUsed = 0;
+    }
+    char *at = m_blocks.back().get() + m_blockUsed;
+    std::copy(text.begin(), text.end(), at);
+    m_blockUsed += text.size();
+    return { at, text.size() };
+}
+
+void FileRows::append(const ZipDirEntry &e)
+{
+    const std::string name = amx::decodeName(e.FileName, e.isUtf8());
+    const size_t slash = name.rfind('/');
+    const std::string_view whole = keep(name);
+    FileRow row;
+    row.Name = slash == std::string::npos ? whole : whole.substr(slash + 1);
+    row.Path = slash == std::string::npos ? std::string_view() : whole.substr(0, slash + 1);
+    // Members written together share their time, so each text is kept once.
+    auto date = m_dates.find(e.DateTime);
+    if (date == m_dates.end())
+        date = m_dates.emplace(e.DateTime, keep(m_dateText(e.DateTime))).first;
+    row.Modified = date->second;
+    row.size = e.UncompressedSize64;
+    row.packed = e.CompressedSize64;
+    std::string ratio = ratioText(row.packed, row.size);
+    auto shared = m_ratios.find(ratio);
+    if (shared == m_ratios.end()) {
+        const std::string_view kept = keep(ratio);
+        shared = m_ratios.emplace(std::move(ratio), kept).first;
+    }
+    row.Ratio = shared->second;
+    m_totals.size += row.size;
+    m_totals.packed += row.packed;
+    m_rows.push_back(row);
+}
+
+void FileRows::load(const std::vector<ZipDirEntry> &entries)
+{
+    clear();
+    m_rows.reserve(entries.size());
+    for (const ZipDirEntry &e : entries)
+        if (!e.isFolder())
+            append(e);
+}
+
+void FileRows::load(std::vector<ZipDirEntry> &&entries)
+{
+    clear();
+    m_rows.reserve(entries.size());
+    for (ZipDirEntry &e : entries) {
+        if (!e.isFolder())
+            append(e);
+        std::string().swap(e.FileName);
+    }
+    std::vector<ZipDirEntry>().swap(entries);
+}
+
+namespace {
+
+unsigned char lowered(char c)
+{
+    return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+}
+
+// Unsigned byte order, a prefix first; with fold, as if both were LowerAscii'd.
+int ordinal(std::string_view a, std::string_view b, bool fold)
+{
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = fold ? lowered(a[i]) : static_cast<unsigned char>(a[i]);
+        const unsigned char y = fold ? lowered(b[i]) : static_cast<unsigned char>(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+// Sorts row indices, then moves the rows into that order in place.
+template <typename Less> void sortBy(std::vector<FileRow> &rows, Less less)
+{
+    std::vector<uint32_t> order(rows.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return less(rows[a], rows[b]);
+    });
+    // Row i takes the row order[i] names, one cycle at a time.
+    for (uint32_t i = 0; i < order.size(); ++i) {
+        if (order[i] == i)
+            continue;
+        const FileRow first = rows[i];
+        uint32_t j = i;
+        while (order[j] != i) {
+            const uint32_t next = order[j];
+            rows[j] = rows[next];
+            order[j] = j;
+            j = next;
+        }
+        rows[j] = first;
+        order[j] = j;
+    }
+}
+
+} // namespace
+
+void FileRows::sort(int order)
+{
+    if (m_rows.size() < 2)
+        return;
+    switch (order) {
+    case SortByName:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(a.Name, b.Name, true) < 0;
+        });
+        break;
+    case SortByPath:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            const int c = ordinal(a.Path, b.Path, true);
+            return c != 0 ? c < 0 : ordinal(a.Name, b.Name, true) < 0;
+        });
+        break;
+    case SortByType:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(typeKey(a.Name), typeKey(b.Name), true) < 0;
+        });
+        break;
+    case SortBySize:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return a.size > b.size;
+        });
+        break;
+    case SortByPacked:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return a.packed > b.packed;
+        });
+        break;
+    case SortByRatio:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(b.Ratio, a.Ratio, false) < 0;
+        });
+        break;
+    case SortByDate:
+        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
+            return ordinal(b.Modified, a.Modified, false) < 0;
+        });
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,107 @@
+// The main window's row model: one row per archive member that is not a
+// folder, its column texts, the totals, and the eight sort orders.
+#pragma once
+
+#include "ZipEngine.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// The texts are views into their FileRows' own storage, dates and ratios
+// shared between rows: a large archive has many rows, and separate strings
+// per row would triple its memory. The sizes are written out where shown.
+struct FileRow
+{
+    std::string_view Name; // after the last '/', as stored (UTF-8)
+    std::string_view Modified; // the rows' date text, e.g. locale short date and time
+    std::string_view Ratio; // e.g. "62%"
+    std::string_view Path; // up to and including the last '/'
+
+    uint64_t size = 0;
+    uint64_t packed = 0;
+
+    // The member's name in the archive (Path + Name).
+    std::string member() const;
+};
+
+enum SortOrder : int {
+    SortByName = 1,
+    SortByPath = 2,
+    SortByType = 3,
+    SortBySize = 4,
+    SortByPacked = 5,
+    SortByRatio = 6,
+    SortByDate = 7,
+    SortByOriginalOrder = 8
+};
+
+struct FileRowTotals
+{
+    uint64_t size = 0;
+    uint64_t packed = 0;
+};
+
+class FileRows
+{
+public:
+    // How a member's MS-DOS date and time reads in the Modified column.
+    using DateText = std::function<std::string(uint32_t)>;
+
+    explicit FileRows(DateText dateText)
+        : m_dateText(std::move(dateText))
+    {
+    }
+    FileRows(const FileRows &) = delete;
+    FileRows &operator=(const FileRows &) = delete;
+
+    // Rebuilds the rows from an engine's entries, in archive order.
+    void load(const std::vector<ZipDirEntry> &entries);
+    // The same, releasing each entry's name once its row is made.
+    void load(std::vector<ZipDirEntry> &&entries);
+    // Stable: equal keys keep the archive's order. Orders outside 1..7 leave it alone.
+    void sort(int order);
+    void clear();
+
+    size_t size() const { return m_rows.size(); }
+    bool empty() const { return m_rows.empty(); }
+    const FileRow &operator[](size_t i) const { return m_rows[i]; }
+    const std::vector<FileRow> &rows() const { return m_rows; }
+    const FileRowTotals &totals() const { return m_totals; }
+
+private:
+    void append(const ZipDirEntry &entry);
+    std::string_view keep(std::string_view text);
+
+    DateText m_dateText;
+    std::vector<FileRow> m_rows;
+    FileRowTotals m_totals;
+    // Text storage: fixed blocks, so views into them stay valid as rows are added.
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    size_t m_blockUsed = 0;
+    size_t m_blockSize = 0;
+    std::unordered_map<uint32_t, std::string_view> m_dates;
+    std::unordered_map<std::string, std::string_view> m_ratios;
+};
+
+// Lowers only 'A'..'Z'; a comparison key, never a name to use.
+std::string LowerAscii(std::string_view text);
+// "." between groups of three digits, whatever the locale; a leading '-' is kept apart.
+std::string GroupDigits(std::string_view digits);
+std::string GroupDigits(int64_t value);
+// n / 1024 rounded to the nearest integer, halves to even, grouped.
+std::string kilobytes(uint64_t bytes);
+// Integer percentage saved, rounded halves to even; "" when packed is 0.
+std::string ratioNumber(uint64_t packed, uint64_t size);
+std::string ratioText(uint64_t packed, uint64_t size);
+// The extension sort key of a name: from the last '.', '\' or ':' when it is a '.'.
+std::string_view typeKey(std::string_view name);
+
+// "Total 12 files, 1.234 kB [567 kB]"
+std::string totalText(size_t count, const FileRowTotals &totals);
+// "Selected 3 files, 12 kB"
+std::string selectedText(size_t count, uint64_t bytes);

@@ -1,0 +1,166 @@
+#include "ListVerb.h"
+
+#include "FileRows.h"
+
+#include "CentralDirectory.h"
+#include "IniValue.h"
+#include "NameCodec.h"
+#include "ZipEngine.h"
+
+#include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Code points that move the cursor, end a line or reorder what follows.
+bool isUnsafeCodePoint(uint32_t cp)
+{
+    return (cp >= 0x80 && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029
+        || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
+class CollectNotices : public EngineNotices
+{
+public:
+    void showNotice(const std::string &text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+} // namespace
+
+std::string escapeListText(std::string_view utf8)
+{
+    // Most names are plain printable ASCII and come out as they are.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) {
+            const auto b = static_cast<uint8_t>(c);
+            return b >= 0x20 && b < 0x7F && b != '\\';
+        }))
+        return std::string(utf8);
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(utf8.size());
+    while (!utf8.empty()) {
+        uint32_t cp = 0;
+        const size_t len = amx::utf8Sequence(utf8, cp);
+        if (len == 0 || cp < 0x20 || cp == 0x7F) {
+            const auto byte = static_cast<uint8_t>(utf8[0]);
+            if (len != 0 && cp == '\t')
+                out += "\\t";
+            else if (len != 0 && cp == '\n')
+                out += "\\n";
+            else if (len != 0 && cp == '\r')
+                out += "\\r";
+            else
+                out.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 0xF]);
+            utf8.remove_prefix(1);
+            continue;
+        }
+        if (cp == '\\') {
+            out += "\\\\";
+        } else if (isUnsafeCodePoint(cp)) {
+            out += "\\u{";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += hex[(cp >> shift) & 0xF];
+            out += '}';
+        } else {
+            out.append(utf8.substr(0, len));
+        }
+        utf8.remove_prefix(len);
+    }
+    return out;
+}
+
+std::string archivePathProblem(const std::string &path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return "no such archive";
+    if (S_ISDIR(st.st_mode))
+        return "a folder, not an archive";
+    // The engine refuses the others too, but the verbs say so before they start.
+    if (!S_ISREG(st.st_mode))
+        return "not a regular file";
+    return {};
+}
+
+bool holdsNoArchive(const std::string &path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        return false; // the engine has told why already
+    }
+    const amx::CentralLocation at = amx::locateCentralDirectory(
+        [fd](uint64_t pos, void *dst, size_t n) {
+            return ::pread(fd, dst, n, static_cast<off_t>(pos)) == static_cast<ssize_t>(n);
+        },
+        static_cast<uint64_t>(st.st_size));
+    ::close(fd);
+    return at.fault == amx::LocateFault::NoEndRecord;
+}
+
+int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateText &dateText,
+    std::FILE *out, std::FILE *err)
+{
+    // Every line on stderr names the archive, so that a script's log says which.
+    const std::string shown = escapeListText(archive);
+    auto report = [&](const std::string &text) {
+        std::fprintf(err, "%s: %s\n", shown.c_str(), escapeListText(text).c_str());
+    };
+    // Like every verb: 2 for whatever is no readable archive, before a line is listed.
+    if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
+        report(problem);
+        return 2;
+    }
+    TZipEngine engine;
+    CollectNotices notices;
+    engine.setNotices(&notices);
+    FileRows rows(dateText);
+    try {
+        engine.setZipFilename(archive);
+    } catch (const std::exception &e) {
+        report(e.what());
+        return 2;
+    }
+    for (const auto &text : notices.texts)
+        report(text);
+    if (!notices.texts.empty())
+        return 2;
+    if (engine.EntryCount() == 0 && holdsNoArchive(archive)) {
+        report("not a ZIP archive");
+        return 2;
+    }
+    const std::string directoryNotice = engine.DirectoryNotice();
+    rows.load(engine.takeEntries());
+    rows.sort(sortOrder);
+
+    std::string line;
+    for (const FileRow &r : rows.rows()) {
+        line = escapeListText(r.Name);
+        line.append(1, '\t').append(r.Modified);
+        line.append(1, '\t').append(std::to_string(r.size));
+        line.append(1, '\t').append(r.Ratio);
+        line.append(1, '\t').append(std::to_string(r.packed));
+        line.append(1, '\t').append(escapeListText(r.Path)).append(1, '\n');
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
+    if (std::fflush(out) != 0)
+        return 1;
+    if (!directoryNotice.empty()) {
+        report(directoryNotice);
+        return 3;
+    }
+    return 0;
+}
+
+int storedSortOrder()
+{
+    // Where and how the window's settings store keep it.
+    const std::optional<std::string> value =
+        iniValue(configHome() + "/Ambermox/Ambermox.conf", "Ambermox", "Sort order");
+    return value ? iniInteger(*value).value_or(1) : 1;
+}

@@ -1,0 +1,147 @@
+// Row texts, totals and the eight sort orders.
+
+#include "FileRows.h"
+#include "ModifiedText.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+namespace {
+
+ZipDirEntry entry(
+    const std::string &name, uint64_t size, uint64_t packed, uint32_t dosTime = 0x5A2B6000)
+{
+    ZipDirEntry e;
+    e.FileName = name;
+    e.UncompressedSize64 = size;
+    e.CompressedSize64 = packed;
+    e.UncompressedSize = static_cast<int32_t>(size);
+    e.CompressedSize = static_cast<int32_t>(packed);
+    e.DateTime = dosTime;
+    return e;
+}
+
+std::vector<std::string> names(const FileRows &rows)
+{
+    std::vector<std::string> out;
+    for (const auto &r : rows.rows())
+        out.push_back(r.member());
+    return out;
+}
+
+} // namespace
+
+// Digits group by dots, kilobytes round halves to even, ratios round halves to
+// even too and may be negative.
+TEST(Formatting, NumbersAndRatios)
+{
+    // Grouping is proven by the kilobytes and ratios below; here its edges.
+    EXPECT_EQ(GroupDigits(""), "");
+    EXPECT_EQ(GroupDigits(int64_t { -123456789 }), "-123.456.789");
+    const std::pair<uint64_t, const char *> kb[] = { { 511, "0" }, { 512, "0" }, { 513, "1" },
+        { 1536, "2" }, { 2560, "2" }, { 3584, "4" }, { 1024ull * 1234567, "1.234.567" },
+        { 5ull << 40, "5.368.709.120" } };
+    for (const auto &[bytes, out] : kb)
+        EXPECT_EQ(kilobytes(bytes), out) << bytes;
+    const struct
+    {
+        uint64_t packed, size;
+        const char *text;
+    } ratios[] = { { 0, 1000, "0%" }, { 0, 0, "0%" }, { 1000, 1000, "0%" }, { 380, 1000, "62%" },
+        { 1150, 1000, "-15%" }, { 125, 1000, "88%" }, { 135, 1000, "86%" },
+        { 30000, 100, "-29.900%" }, { 5, 0, "0%" } };
+    for (const auto &r : ratios)
+        EXPECT_EQ(ratioText(r.packed, r.size), r.text) << r.packed << "/" << r.size;
+    EXPECT_EQ(ratioNumber(0, 1000), "");
+}
+
+TEST(Formatting, LowerAsciiTypeKeyAndDates)
+{
+    EXPECT_EQ(LowerAscii("ReadMe.TXT \xC3\x84"), "readme.txt \xC3\x84");
+    EXPECT_EQ(typeKey("a.txt"), ".txt");
+    EXPECT_EQ(typeKey("b"), "");
+    EXPECT_EQ(typeKey("archive.tar.gz"), ".gz");
+    EXPECT_EQ(typeKey("odd.name:stream"), "");
+    EXPECT_EQ(typeKey(".hidden"), ".hidden");
+
+    // The date's fields are read back by the search's date test.
+    EXPECT_EQ(modifiedText(0), ""); // month 0 is no date
+}
+
+// Folder entries get no row; an empty first name is an ordinary row; legacy
+// names are decoded from code page 437.
+TEST(FileRowsLoad, RowsTotalsAndFolders)
+{
+    FileRows rows(modifiedText);
+    rows.load({ entry("", 3, 2), entry("docs/", 0, 0), entry("docs/Read Me.TXT", 2000, 500),
+        entry("caf\x82.txt", 1536, 1536), entry("docs/sub/empty", 0, 0) });
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].member(), "");
+    EXPECT_EQ(rows[1].Name, "Read Me.TXT");
+    EXPECT_EQ(rows[1].Path, "docs/");
+    EXPECT_EQ(rows[1].Ratio, "75%");
+    EXPECT_EQ(rows[2].Name, "caf\xC3\xA9.txt");
+    EXPECT_EQ(rows[2].Path, "");
+    EXPECT_EQ(rows.totals().size, 3539u);
+    EXPECT_EQ(rows.totals().packed, 2038u);
+}
+
+TEST(StatusTexts, SingularAndPlural)
+{
+    EXPECT_EQ(totalText(0, {}), "Total 0 files, 0 kB [0 kB]");
+    EXPECT_EQ(totalText(1, { 2048, 1024 }), "Total 1 file, 2 kB [1 kB]");
+    EXPECT_EQ(totalText(12345, { 1263616, 580608 }), "Total 12.345 files, 1.234 kB [567 kB]");
+    EXPECT_EQ(selectedText(1, 512), "Selected 1 file, 0 kB");
+    EXPECT_EQ(selectedText(3, 12 * 1024), "Selected 3 files, 12 kB");
+}
+
+TEST(FileRowsSort, EveryOrder)
+{
+    // Archive order; sizes, ratios and dates chosen so every order differs.
+    const std::vector<ZipDirEntry> entries {
+        entry("b", 300, 150, 0x5A2B6000), // 50%
+        entry("x/A.txt", 100, 91, 0x5A2C6000), // 9%
+        entry("c.doc", 300, 200, 0x5A2A6000), // 33%
+        entry("a.txt", 50, 40, 0x5A2B6000), // 20%
+        entry("W/z.txt", 1000, 900, 0x5A2D6000), // 10%
+    };
+    const std::pair<int, std::vector<std::string>> orders[] = {
+        // Names compare lowered; equal keys ("a.txt", "A.txt") keep archive order.
+        { 1, { "x/A.txt", "a.txt", "b", "c.doc", "W/z.txt" } },
+        { 2, { "a.txt", "b", "c.doc", "W/z.txt", "x/A.txt" } },
+        { 3, { "b", "c.doc", "x/A.txt", "a.txt", "W/z.txt" } },
+        { 4, { "W/z.txt", "b", "c.doc", "x/A.txt", "a.txt" } }, // size, descending
+        { 5, { "W/z.txt", "c.doc", "b", "x/A.txt", "a.txt" } }, // packed, descending
+        // Ratios as text: "9%" sorts above "50%" descending.
+        { 6, { "x/A.txt", "b", "c.doc", "a.txt", "W/z.txt" } },
+        { 8, { "b", "x/A.txt", "c.doc", "a.txt", "W/z.txt" } }, // original
+        { 42, { "b", "x/A.txt", "c.doc", "a.txt", "W/z.txt" } }, // unknown
+    };
+    QLocale::setDefault(QLocale::c());
+    for (const auto &[order, expected] : orders) {
+        FileRows rows(modifiedText);
+        rows.load(entries);
+        rows.sort(order);
+        EXPECT_EQ(names(rows), expected) << order;
+    }
+}
+
+TEST(FileRowsSortLarge, StableOnManyEqualKeys)
+{
+    std::vector<ZipDirEntry> entries;
+    for (int i = 0; i < 30000; ++i)
+        entries.push_back(entry("f" + std::to_string(i), static_cast<uint64_t>(i % 3), 1));
+    FileRows rows(modifiedText);
+    rows.load(entries);
+    rows.sort(SortBySize);
+    ASSERT_EQ(rows.size(), 30000u);
+    // Within each size the archive order stays.
+    for (size_t i = 1; i < rows.size(); ++i) {
+        if (rows[i].size == rows[i - 1].size)
+            ASSERT_LT(std::stoi(std::string(rows[i - 1].Name.substr(1))),
+                std::stoi(std::string(rows[i].Name.substr(1))));
+        else
+            ASSERT_GT(rows[i - 1].size, rows[i].size);
+    }
+}

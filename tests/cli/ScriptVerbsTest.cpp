@@ -1,0 +1,439 @@
+// "ambermox -t/-x/-a/--delete" end to end, on archives made in the test.
+
+#include "ScriptVerbs.h"
+#include "Peers.h"
+#include "TestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace amxtest;
+
+namespace {
+
+const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
+
+RunResult amx(const std::vector<std::string> &args, const std::string &cwd = {})
+{
+    std::vector<std::string> argv { kProgram };
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv, cwd);
+}
+
+// Standard output and error apart; as another user when the test runs as
+// root, for whom no permission stands in the way.
+ApartResult amxApart(
+    const std::vector<std::string> &args, const std::string &cwd, bool otherUser = false)
+{
+    std::vector<std::string> argv;
+    if (otherUser && ::geteuid() == 0)
+        argv = { "setpriv", "--reuid=65534", "--regid=65534", "--clear-groups" };
+    argv.push_back(kProgram);
+    argv.insert(argv.end(), args.begin(), args.end());
+    return runApart(argv, cwd);
+}
+
+bool has(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// Writes an archive by hand: a sound stored member, then "b.txt" made as the
+// kind asks; the two names may be given.
+void writeArchive(const std::string &path, const std::string &kind,
+    const std::string &goodName = "a/good.txt", const std::string &badName = "a/b.txt")
+{
+    const char *script = R"(
+import sys, struct, zlib, random
+good = b'good ' * 2000
+b = random.Random(1).randbytes(40000)
+z = zlib.compressobj(9, zlib.DEFLATED, -15)
+packed = z.compress(b) + z.flush()
+crc = zlib.crc32(b)
+kind = sys.argv[2]
+method = 8
+if kind == 'badcrc': crc ^= 1
+if kind == 'truncated': packed = packed[:len(packed) // 2]
+if kind == 'unsupported': method = 12
+members = [(sys.argv[3], 0, good, zlib.crc32(good), len(good)),
+           (sys.argv[4], method, packed, crc, len(b))]
+out, cd = b'', b''
+for name, m, data, c, size in members:
+    n = name.encode()
+    cd += struct.pack('<IHHHHHHIIIHHHHHII', 0x02014b50, 20, 20, 0, m, 0, 0x21, c, len(data),
+                      size, len(n), 0, 0, 0, 0, 0, len(out)) + n
+    out += struct.pack('<IHHHHHIIIHH', 0x04034b50, 20, 0, m, 0, 0x21, c, len(data), size,
+                       len(n), 0) + n + data
+out += cd + struct.pack('<IHHHHIIH', 0x06054b50, 0, 0, 2, 2, len(cd), len(out), 0)
+open(sys.argv[1], 'wb').write(out)
+)";
+    RunResult r = python(script, { path, kind, goodName, badName });
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+}
+
+} // namespace
+
+// The member lines and the closing count on stdout, as unzip -t has them;
+// the damaged member on stderr.
+TEST(ScriptVerbs, TestsEveryMemberAndWritesNothing)
+{
+    const struct
+    {
+        const char *kind;
+        int exitCode;
+        const char *summary;
+        const char *error;
+    } cases[] = {
+        { "sound", 0, "No errors detected in 2 members.\n", "" },
+        { "badcrc", 1, "Errors detected in 1 member; 1 sound.\n", "bad CRC: a/b.txt (" },
+        { "truncated", 1, "Errors detected in 1 member; 1 sound.\n",
+            "invalid compressed data: a/b.txt\n" },
+        { "unsupported", 1, "Errors detected in 1 member; 1 sound.\n",
+            "skipping: a/b.txt (compression method 12 not supported)\n" },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kind);
+        TestDir dir;
+        const std::string archive = (dir / "a.zip").string();
+        writeArchive(archive, c.kind);
+        ApartResult r = amxApart({ "-t", archive }, dir.str());
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.out << r.err;
+        EXPECT_EQ(r.out,
+            std::string("    testing: a/good.txt   OK\n")
+                + (c.exitCode == 0 ? "    testing: a/b.txt   OK\n" : "") + c.summary);
+        EXPECT_EQ(r.err.rfind(c.error, 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), *c.error ? 1 : 0) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "a")) << "a test writes nothing";
+    }
+}
+
+// Member names from the archive reach the terminal as -l shows them, in the
+// member lines and the error lines alike.
+TEST(ScriptVerbs, ControlCharactersInNamesAreEscaped)
+{
+    TestDir dir;
+    const std::string archive = (dir / "a.zip").string();
+    writeArchive(archive, "badcrc", "ok\x1b[31m.txt", "\x1b]0;evil\x07.txt");
+    const struct
+    {
+        std::vector<std::string> args;
+        const char *out;
+        const char *err;
+    } cases[] = {
+        { { "-t", "a.zip" }, "    testing: ok\\x1B[31m.txt   OK\n",
+            "bad CRC: \\x1B]0;evil\\x07.txt (" },
+        { { "-x", "a.zip", "-o", "out" }, "", "bad CRC: \\x1B]0;evil\\x07.txt (" },
+        { { "-x", "a.zip", "-o", "out" }, "", "skipping: ok\\x1B[31m.txt (file exists)\n" },
+        { { "-x", "a.zip", "-o", "out", "\x1b[2J" }, "", "name not matched: \\x1B[2J\n" },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.back());
+        ApartResult r = amxApart(c.args, dir.str());
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(has(r.out, c.out)) << r.out;
+        EXPECT_TRUE(has(r.err, c.err)) << r.err;
+        EXPECT_FALSE(has(r.out + r.err, "\x1b")) << r.out << r.err;
+        EXPECT_FALSE(has(r.out + r.err, "\x07")) << r.out << r.err;
+    }
+}
+
+TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
+{
+    TestDir dir;
+    dir.createFile("src/star*.txt", "star");
+    dir.createFile("src/starX.txt", "x");
+    dir.createFile("src/what?.txt", "what");
+    dir.createFile("src/whatY.txt", "y");
+    dir.createFile("src/deep/.hidden", "h");
+    dir.createFile("loose.txt", "loose");
+    const std::string archive = (dir / "a.zip").string();
+
+    // A folder named by an absolute path keeps only what lies below its parent.
+    RunResult add = amx({ "-a", archive, "--level", "6", (dir / "src").string() }, "/");
+    ASSERT_EQ(add.exitCode, 0) << add.out;
+    RunResult move = amx({ "-a", "a.zip", "--move", "loose.txt" }, dir.str());
+    ASSERT_EQ(move.exitCode, 0) << move.out;
+    EXPECT_FALSE(std::filesystem::exists(dir / "loose.txt"));
+    EXPECT_EQ(sortedNames(archive),
+        (std::vector<std::string> { "loose.txt", "src/", "src/deep/", "src/deep/.hidden",
+            "src/star*.txt", "src/starX.txt", "src/what?.txt", "src/whatY.txt" }));
+    EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0) << "the peer reads it";
+
+    // "." has no name of its own: what it holds is stored relative to it, as zip -r stores it.
+    RunResult dot = amx({ "-a", "../dot.zip", "." }, (dir / "src").string());
+    ASSERT_EQ(dot.exitCode, 0) << dot.out;
+    EXPECT_EQ(sortedNames((dir / "dot.zip").string()),
+        (std::vector<std::string> {
+            "deep/", "deep/.hidden", "star*.txt", "starX.txt", "what?.txt", "whatY.txt" }));
+
+    // Exact names match only themselves; --pattern makes them wildcards.
+    RunResult exact =
+        amx({ "-x", "a.zip", "-o", "out", "src/star*.txt", "src/what?.txt" }, dir.str());
+    ASSERT_EQ(exact.exitCode, 0) << exact.out;
+    EXPECT_EQ(readFile(dir / "out/src/star*.txt"), "star");
+    EXPECT_EQ(readFile(dir / "out/src/what?.txt"), "what");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out/src/starX.txt"));
+    RunResult kept = amx({ "-x", "a.zip", "-o", "out", "--pattern", "src/star*" }, dir.str());
+    EXPECT_EQ(kept.exitCode, 0) << kept.out;
+    EXPECT_TRUE(std::filesystem::exists(dir / "out/src/starX.txt"));
+    EXPECT_TRUE(has(kept.out, "src/star*.txt")) << "an existing file is kept and named";
+
+    RunResult del = amx({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
+    ASSERT_EQ(del.exitCode, 0) << del.out;
+    EXPECT_EQ(sortedNames(archive).size(), 7u);
+    EXPECT_TRUE(has(run({ "unzip", "-l", archive }).out, "src/whatY.txt"));
+    RunResult missing = amx({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
+    EXPECT_EQ(missing.exitCode, 1) << missing.out;
+    EXPECT_TRUE(has(missing.out, "name not matched")) << missing.out;
+}
+
+// Two links, each inside on its own, lead out together: the second is
+// skipped and named, and nothing beside the folder is touched.
+TEST(ScriptVerbs, ExtractRefusesALinkChainOut)
+{
+    TestDir dir;
+    const char *script = R"(
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1], 'w') as z:
+    for name, target in (('a/b/c/up', '../../..'), ('z', 'a/b/c/up/../..')):
+        zi = zipfile.ZipInfo(name)
+        zi.create_system, zi.external_attr = 3, 0o120777 << 16
+        z.writestr(zi, target)
+)";
+    ASSERT_EQ(python(script, { (dir / "chain.zip").string() }).exitCode, 0);
+    RunResult r = amx({ "-x", "chain.zip", "-o", "x/out" }, dir.str());
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_TRUE(has(r.out, "skipping: z -> a/b/c/up/../.. (link target leaves the folder)"))
+        << r.out;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "x/out/a/b/c/up"));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir / "x/out/z")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "x"), {}), 1);
+}
+
+TEST(ScriptVerbs, RefusalsExitTwoAndLeaveTheArchiveAlone)
+{
+    TestDir dir;
+    dir.createFile("x.txt", sampleBytes(5000));
+    runOk({ "zip", "-q", "a.zip", "x.txt" }, dir.str());
+    const std::string whole = readFile(dir / "a.zip");
+    writeFile(dir / "cut.zip", whole.substr(0, whole.size() - 30));
+    const std::vector<std::vector<std::string>> cases = {
+        { "-a", "cut.zip", "x.txt" },
+        { "-t", "cut.zip" },
+        { "-x", "none.zip" },
+        { "-x" },
+        { "-a", "a.zip" },
+        { "-a", "a.zip", "--level", "10", "x.txt" },
+        { "-t", "a.zip", "--bogus" },
+    };
+    for (const auto &args : cases) {
+        RunResult r = amx(args, dir.str());
+        EXPECT_EQ(r.exitCode, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "") << r.out;
+        EXPECT_FALSE(r.out.empty());
+    }
+    EXPECT_EQ(readFile(dir / "cut.zip"), whole.substr(0, whole.size() - 30));
+    for (const auto &entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().filename().string()[0], '.') << "no temporary file left";
+}
+
+// 2 when the request cannot be carried out at all, whatever the verb; 1 when
+// some of it failed or matched nothing; 0 only when all of it was done.
+TEST(ScriptVerbs, ExitStatusSaysWhatWasDone)
+{
+    // Another user must reach it: in /tmp, not in the test's private folder.
+    TestDir dir("/tmp");
+    dir.createFile("x.txt", sampleBytes(5000));
+    runOk({ "zip", "-q", "ok.zip", "x.txt" }, dir.str());
+    writeFile(dir / "cut.zip", readFile(dir / "ok.zip").substr(0, 100));
+    dir.createFile("text.txt", "not an archive\n");
+    dir.createFile("empty.zip");
+    dir.createDir("folder");
+    dir.createDir("empty");
+    dir.createDir("ro");
+    dir.createFile("secret.zip", readFile(dir / "ok.zip"));
+    // Another user reaches these from the test's folder, but may not write or read them.
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod((dir / "ro").c_str(), 0555);
+    ::chmod((dir / "secret.zip").c_str(), 0);
+    for (const char *file : { "ok.zip", "x.txt" })
+        ::chmod((dir / file).c_str(), 0644);
+    const std::string okZip = readFile(dir / "ok.zip");
+
+    const struct
+    {
+        std::vector<std::string> args;
+        int status;
+        const char *err; // part of stderr; stdout is empty whenever the status is 2
+        const char *cwd = "";
+        bool otherUser = false;
+    } cases[] = {
+        { { "-l", "text.txt" }, 2, "text.txt: not a ZIP archive\n" },
+        { { "-l", "empty.zip" }, 2, "empty.zip: not a ZIP archive\n" },
+        { { "-l", "folder" }, 2, "folder: a folder, not an archive\n" },
+        { { "-l", "cut.zip" }, 2, "Error 3 reading Zip file" },
+        { { "-l", "secret.zip" }, 2, "Permission denied", "", true },
+        { { "-t", "text.txt" }, 2, "ambermox: text.txt: not a ZIP archive\n" },
+        { { "-x", "text.txt", "-o", "out" }, 2, "ambermox: text.txt: not a ZIP archive\n" },
+        { { "-a", "text.txt", "x.txt" }, 2, "ambermox: text.txt: not a ZIP archive\n" },
+        { { "--delete", "text.txt", "x.txt" }, 2, "ambermox: text.txt: not a ZIP archive\n" },
+        { { "-t", "folder" }, 2, "ambermox: folder: a folder, not an archive\n" },
+        { { "-x", "folder" }, 2, "ambermox: folder: a folder, not an archive\n" },
+        { { "-a", "folder", "x.txt" }, 2, "ambermox: folder: a folder, not an archive\n" },
+        { { "--delete", "folder", "x.txt" }, 2, "ambermox: folder: a folder, not an archive\n" },
+        { { "-t", "secret.zip" }, 2, "Permission denied", "", true },
+        { { "-a", "--freshen", "none.zip", "x.txt" }, 2, "ambermox: none.zip: no such archive\n" },
+        { { "-a", "root.zip", "/" }, 2, "ambermox: /: the root folder is not added" },
+        { { "-x", "ok.zip", "-o", "x.txt" }, 2, "ambermox: x.txt is not a folder\n" },
+        { { "-x", "ok.zip", "-o", "ro" }, 2, "ambermox: cannot write into ro: Permission denied\n",
+            "", true },
+        { { "-x", "ok.zip", "-o", "out", "" }, 1, "an empty name matches nothing\n" },
+        { { "-x", "ok.zip", "-o", "out", "none.txt" }, 1, "name not matched: none.txt\n" },
+        { { "--delete", "ok.zip", "" }, 1, "an empty name matches nothing\n" },
+        { { "-a", "new.zip", "" }, 1, "an empty name matches nothing\n" },
+        { { "-a", "new.zip", "none.txt" }, 1, "none.txt: no such file or folder\n" },
+        { { "-a", "../new.zip", "." }, 1, "nothing to do", "empty" },
+        { { "-a", "--update", "ok.zip", "x.txt" }, 0, "" },
+        { { "-a", "empty.zip", "x.txt" }, 0, "" },
+        { { "-t", "ok.zip" }, 0, "" },
+    };
+    for (const auto &c : cases) {
+        std::string line;
+        for (const std::string &arg : c.args)
+            line += "'" + arg + "' ";
+        SCOPED_TRACE(line);
+        ApartResult r = amxApart(c.args, (dir / c.cwd).string(), c.otherUser);
+        EXPECT_EQ(r.exitCode, c.status) << r.out << r.err;
+        EXPECT_TRUE(has(r.err, c.err)) << r.err;
+        if (c.status == 2) {
+            EXPECT_EQ(r.out, "");
+        }
+    }
+    // Refused and failed requests wrote nothing; nothing was extracted for an empty name.
+    EXPECT_EQ(readFile(dir / "text.txt"), "not an archive\n");
+    EXPECT_EQ(sortedNames((dir / "empty.zip").string()), std::vector<std::string> { "x.txt" });
+    EXPECT_EQ(readFile(dir / "ok.zip"), okZip);
+    for (const char *none : { "new.zip", "root.zip", "none.zip", "out/x.txt", "folder/x.txt" })
+        EXPECT_FALSE(std::filesystem::exists(dir / none)) << none;
+}
+
+// The progress line is cleared before the verb ends: the shell's prompt that
+// follows starts on a clean line of the terminal.
+TEST(ScriptVerbs, ProgressLineIsClearedOnATerminal)
+{
+    TestDir dir;
+    dir.createFile("src/big.bin", sampleBytes(3 << 20));
+    dir.createFile("src/small.txt", "small");
+    const char *script = R"(
+import os, pty, sys
+pid, fd = pty.fork()
+if pid == 0:
+    os.execv(sys.argv[1], sys.argv[1:])
+seen = b''
+while True:
+    try:
+        chunk = os.read(fd, 65536)
+    except OSError:
+        break
+    if not chunk:
+        break
+    seen += chunk
+status = os.waitpid(pid, 0)[1]
+sys.stdout.buffer.write(seen)
+sys.exit(os.waitstatus_to_exitcode(status))
+)";
+    const std::vector<std::vector<std::string>> cases = {
+        { kProgram, "-a", "a.zip", "src" },
+        { kProgram, "-t", "a.zip" },
+        { kProgram, "--delete", "a.zip", "src/small.txt" },
+    };
+    for (const auto &args : cases) {
+        SCOPED_TRACE(args[1]);
+        RunResult r = python(script, args, dir.str());
+        ASSERT_EQ(r.exitCode, 0) << r.out;
+        EXPECT_TRUE(has(r.out, "%")) << "a progress line was drawn: " << r.out;
+        // What the terminal's last line shows: each carriage return starts over.
+        std::string last = r.out.substr(r.out.rfind('\n') + 1), shown;
+        size_t column = 0;
+        for (char ch : last) {
+            if (ch == '\r') {
+                column = 0;
+                continue;
+            }
+            if (column < shown.size())
+                shown[column] = ch;
+            else
+                shown += ch;
+            ++column;
+        }
+        EXPECT_EQ(shown.find_first_not_of(' '), std::string::npos) << "left: " << shown;
+    }
+}
+
+// The rate is the bytes done over the time taken, once there is time to speak of.
+TEST(ScriptVerbs, ProgressText)
+{
+    const struct
+    {
+        uint64_t done, total;
+        double seconds;
+        const char *text;
+    } rows[] = {
+        { 0, 100, 0.0, "  0%" },
+        { 32768, 1 << 20, 0.001, "  3%" },
+        { 50'000'000, 100'000'000, 2.0, " 50%  25.0 MB/s" },
+        { 3'000'000'000, 3'000'000'000, 10.0, "100%  300.0 MB/s" },
+        { 7, 5, 1.0, "100%  0.0 MB/s" },
+        { 5'000'000, 0, 0.5, "  0%  10.0 MB/s" },
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(progressText(r.done, r.total, r.seconds), r.text) << r.done;
+}
+
+// The README's table and the manual pages show the very forms --help shows.
+TEST(ScriptVerbs, HelpMatchesTheReadmeAndTheManualPages)
+{
+    RunResult help = amx({ "--help" });
+    ASSERT_EQ(help.exitCode, 0);
+    std::set<std::string> inHelp, inReadme;
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("  ambermox", 0) == 0)
+            inHelp.insert(line.substr(2, line.find("  ", 2) - 2));
+    std::ifstream in(std::string(AMX_SOURCE_DIR) + "/README.md");
+    const std::regex row(R"(^\| `(ambermox[^`]*)` \|)");
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (std::regex_search(line, m, row))
+            inReadme.insert(std::regex_replace(m[1].str(), std::regex(R"(\\\|)"), "|"));
+    }
+    EXPECT_EQ(inHelp, inReadme);
+    EXPECT_EQ(inHelp.size(), 12u) << help.out;
+
+    // A page's forms are the tags of its COMMANDS section, in roff.
+    for (const std::string page : { "ambermox", "ambermox-gui" }) {
+        std::ifstream man(std::string(AMX_MAN_DIR) + "/" + page + ".1");
+        ASSERT_TRUE(man) << page;
+        std::set<std::string> inPage;
+        bool inCommands = false, tag = false;
+        for (std::string line; std::getline(man, line);) {
+            if (line.rfind(".SH", 0) == 0)
+                inCommands = line == ".SH COMMANDS";
+            else if (tag) {
+                // "\fBambermox\-gui\fR \fB\-l\fR ..." is "ambermox -l ..."
+                std::string form = std::regex_replace(line, std::regex(R"(\\f[BIR])"), "");
+                form = std::regex_replace(form, std::regex(R"(\\-)"), "-");
+                inPage.insert("ambermox" + form.substr(std::min(page.size(), form.size())));
+            }
+            tag = inCommands && line == ".TP";
+        }
+        EXPECT_EQ(inPage, inHelp) << page;
+    }
+    EXPECT_EQ(amx({ "-h" }).out, help.out);
+}
