@@ -48,13 +48,22 @@ private:
     {
         const char *name;
         QByteArray old;
+        bool had;
         EnvFor(const char *name, const std::string &value)
             : name(name)
             , old(qgetenv(name))
+            , had(qEnvironmentVariableIsSet(name))
         {
             qputenv(name, QByteArray::fromStdString(value));
         }
-        ~EnvFor() { qputenv(name, old); }
+        // An empty TMPDIR is not an unset one: temp_directory_path() fails on it.
+        ~EnvFor()
+        {
+            if (had)
+                qputenv(name, old);
+            else
+                qunsetenv(name);
+        }
     };
 
 private Q_SLOTS:
