@@ -194,9 +194,9 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
         engine.ExtrOptions = options;
         engine.FSpecArgs = { "*.*" };
         int64_t total = 0;
-        for (const ZipDirEntry &e : engine.Entries())
-            if (!e.isFolder())
-                total += static_cast<int64_t>(e.UncompressedSize64);
+        for (const ArchiveMember &m : engine.Entries())
+            if (!m.isFolder())
+                total += static_cast<int64_t>(m.size);
         form.start(total);
         form.show();
         engine.Extract();

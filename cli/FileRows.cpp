@@ -1,7 +1,5 @@
 #include "FileRows.h"
 
-#include "NameCodec.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -119,21 +117,22 @@ std::string_view FileRows::keep(std::string_view text)
     return { at, text.size() };
 }
 
-void FileRows::append(const ZipDirEntry &e)
+void FileRows::append(const ArchiveMember &m)
 {
-    const std::string name = amx::decodeName(e.FileName, e.isUtf8());
+    const std::string_view name = m.name();
     const size_t slash = name.rfind('/');
     const std::string_view whole = keep(name);
     FileRow row;
     row.Name = slash == std::string::npos ? whole : whole.substr(slash + 1);
     row.Path = slash == std::string::npos ? std::string_view() : whole.substr(0, slash + 1);
     // Members written together share their time, so each text is kept once.
-    auto date = m_dates.find(e.DateTime);
+    const uint32_t dos = m.zip.DateTime;
+    auto date = m_dates.find(dos);
     if (date == m_dates.end())
-        date = m_dates.emplace(e.DateTime, keep(m_dateText(e.DateTime))).first;
+        date = m_dates.emplace(dos, keep(m_dateText(dos))).first;
     row.Modified = date->second;
-    row.size = e.UncompressedSize64;
-    row.packed = e.CompressedSize64;
+    row.size = m.size;
+    row.packed = m.packed;
     std::string ratio = ratioText(row.packed, row.size);
     auto shared = m_ratios.find(ratio);
     if (shared == m_ratios.end()) {
@@ -146,25 +145,25 @@ void FileRows::append(const ZipDirEntry &e)
     m_rows.push_back(row);
 }
 
-void FileRows::load(const std::vector<ZipDirEntry> &entries)
+void FileRows::load(const std::vector<ArchiveMember> &entries)
 {
     clear();
     m_rows.reserve(entries.size());
-    for (const ZipDirEntry &e : entries)
-        if (!e.isFolder())
-            append(e);
+    for (const ArchiveMember &m : entries)
+        if (!m.isFolder())
+            append(m);
 }
 
-void FileRows::load(std::vector<ZipDirEntry> &&entries)
+void FileRows::load(std::vector<ArchiveMember> &&entries)
 {
     clear();
     m_rows.reserve(entries.size());
-    for (ZipDirEntry &e : entries) {
-        if (!e.isFolder())
-            append(e);
-        std::string().swap(e.FileName);
+    for (ArchiveMember &m : entries) {
+        if (!m.isFolder())
+            append(m);
+        m.releaseName();
     }
-    std::vector<ZipDirEntry>().swap(entries);
+    std::vector<ArchiveMember>().swap(entries);
 }
 
 namespace {

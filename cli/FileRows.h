@@ -60,9 +60,9 @@ public:
     FileRows &operator=(const FileRows &) = delete;
 
     // Rebuilds the rows from an engine's entries, in archive order.
-    void load(const std::vector<ZipDirEntry> &entries);
+    void load(const std::vector<ArchiveMember> &entries);
     // The same, releasing each entry's name once its row is made.
-    void load(std::vector<ZipDirEntry> &&entries);
+    void load(std::vector<ArchiveMember> &&entries);
     // Stable: equal keys keep the archive's order. Orders outside 1..7 leave it alone.
     void sort(int order);
     void clear();
@@ -74,7 +74,7 @@ public:
     const FileRowTotals &totals() const { return m_totals; }
 
 private:
-    void append(const ZipDirEntry &entry);
+    void append(const ArchiveMember &member);
     std::string_view keep(std::string_view text);
 
     DateText m_dateText;

@@ -265,8 +265,8 @@ std::vector<std::string> specsOf(const Args &a)
 uint64_t memberBytes(const TZipEngine &engine)
 {
     uint64_t total = 0;
-    for (const ZipDirEntry &e : engine.Entries())
-        total += e.UncompressedSize64;
+    for (const ArchiveMember &m : engine.Entries())
+        total += m.size;
     return total;
 }
 

@@ -84,8 +84,8 @@ void Operations::testArchive(TZipEngine &engine)
 {
     startLog();
     int64_t total = 0;
-    for (const ZipDirEntry &e : engine.Entries())
-        total += static_cast<int64_t>(e.UncompressedSize64);
+    for (const ArchiveMember &m : engine.Entries())
+        total += static_cast<int64_t>(m.size);
     // The outcome is told in this window's prompter, like every operation's.
     struct PrompterNotices : EngineNotices
     {

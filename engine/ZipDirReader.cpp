@@ -6,6 +6,7 @@
 // data) take their sizes from the central directory record that points at them.
 
 #include "CentralDirectory.h"
+#include "NameCodec.h"
 #include "ZipEngine.h"
 #include "ZipFormat.h"
 
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
@@ -120,6 +122,8 @@ struct CentralRecord
     uint64_t compressed = 0;
     uint64_t uncompressed = 0;
     bool zip64 = false;
+    uint16_t madeBy = 0; // version made by: the system in the high byte
+    uint32_t attributes = 0; // external file attributes
     // Its ZIP64 field lacks a value it needs, or its local header would lie
     // at or after the directory: no member can be read there.
     bool bad = false;
@@ -183,6 +187,8 @@ template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, V
         const uint64_t local = v.offset;
         r.zip64 = z64.used;
         r.bad = z64.missing;
+        r.madeBy = get16(h + 4);
+        r.attributes = get32(h + 38);
         if (local < at.storedOffset)
             r.localOffset = local + shift;
         else
@@ -224,7 +230,7 @@ CentralIndex readCentralIndex(BufferedFile &file)
 // Room for the members the directory announces, so that a large list is not
 // held twice while its vector grows. The count is only trusted as far as the
 // directory's size allows.
-void reserveForDirectory(BufferedFile &file, std::vector<ZipDirEntry> &entries)
+void reserveForDirectory(BufferedFile &file, std::vector<ArchiveMember> &entries)
 {
     const amx::CentralLocation at = amx::locateCentralDirectory(
         [&file](uint64_t pos, void *dst, size_t n) {
@@ -287,23 +293,60 @@ void skipDescriptor(BufferedFile &file, bool zip64)
     }
 }
 
-// Names cut at a zero byte, whole, by their entry's index: the comparison
-// with the directory needs the bytes as stored.
-using CutNames = std::unordered_map<size_t, std::string>;
+// A member's MS-DOS local time as a point in time, as this system's time
+// zone reads it; unknown when it is no real date and time. Members written
+// together share their time, so each value is converted once.
+class DosTimes
+{
+public:
+    int64_t toTime(uint32_t dos)
+    {
+        auto it = m_seen.find(dos);
+        if (it == m_seen.end())
+            it = m_seen.emplace(dos, convert(dos)).first;
+        return it->second;
+    }
 
-void walkLocalHeaders(
-    BufferedFile &file, std::vector<ZipDirEntry> &entries, CutNames &cutNames, TZipEngine &engine)
+private:
+    static int64_t convert(uint32_t dos)
+    {
+        std::tm t {};
+        t.tm_year = static_cast<int>((dos >> 25) & 0x7F) + 80;
+        t.tm_mon = static_cast<int>((dos >> 21) & 0x0F) - 1;
+        t.tm_mday = static_cast<int>((dos >> 16) & 0x1F);
+        t.tm_hour = static_cast<int>((dos >> 11) & 0x1F);
+        t.tm_min = static_cast<int>((dos >> 5) & 0x3F);
+        t.tm_sec = static_cast<int>(dos & 0x1F) * 2;
+        t.tm_isdst = -1;
+        if (t.tm_mon < 0 || t.tm_mon > 11 || t.tm_mday < 1 || t.tm_hour > 23 || t.tm_min > 59
+            || t.tm_sec > 59)
+            return ArchiveMember::kUnknownTime;
+        const int month = t.tm_mon, day = t.tm_mday;
+        const std::time_t when = std::mktime(&t);
+        // mktime moves a 31st of a shorter month on; such a date is none.
+        if (when == -1 || t.tm_mon != month || t.tm_mday != day)
+            return ArchiveMember::kUnknownTime;
+        return static_cast<int64_t>(when);
+    }
+
+    std::unordered_map<uint32_t, int64_t> m_seen;
+};
+
+void walkLocalHeaders(BufferedFile &file, std::vector<ArchiveMember> &entries, TZipEngine &engine)
 {
     if (!findFirstHeader(file, engine))
         return;
     std::optional<CentralIndex> central;
+    DosTimes times;
     std::string extra;
+    std::string raw;
     uint32_t signature = amx::sigLocal;
     for (;;) {
         if (signature == amx::sigCentral || signature == amx::sigEnd)
             return;
         if (signature == amx::sigLocal) {
-            ZipDirEntry e;
+            ArchiveMember m;
+            ZipDirEntry &e = m.zip;
             e.HeaderOffset = file.pos() - 4;
             uint8_t h[26];
             if (file.read(h, sizeof h) != sizeof h)
@@ -317,58 +360,63 @@ void walkLocalHeaders(
             e.UncompressedSize = static_cast<int32_t>(get32(h + 18));
             e.FileNameLength = get16(h + 22);
             e.ExtraFieldLength = get16(h + 24);
-            e.FileName.resize(e.FileNameLength);
-            if (file.read(e.FileName.data(), e.FileNameLength) != e.FileNameLength)
+            raw.resize(e.FileNameLength);
+            if (file.read(raw.data(), e.FileNameLength) != e.FileNameLength)
                 throw EngineError("Error 2 reading Zip file");
-            if (auto nul = e.FileName.find('\0'); nul != std::string::npos) {
-                cutNames.emplace(entries.size(), e.FileName);
-                e.FileName.resize(nul);
-            }
-            e.CompressedSize64 = get32(h + 14);
-            e.UncompressedSize64 = get32(h + 18);
+            // The name ends at a zero byte; the whole is kept as stored.
+            const std::string_view shown = std::string_view(raw).substr(0, raw.find('\0'));
+            m.setName(amx::decodeName(shown, e.isUtf8()), raw);
+            if (!shown.empty() && shown.back() == '/')
+                m.kind = MemberKind::Folder;
+            m.method = e.CompressionMethod;
+            m.encrypted = e.Flag & amx::flagEncrypted;
+            m.modified = times.toTime(e.DateTime);
+            m.packed = get32(h + 14);
+            m.size = get32(h + 18);
 
             const uint64_t p = file.pos();
             bool fromCentral = false, zip64 = false;
-            if (e.CompressedSize64 == 0xFFFFFFFF || e.UncompressedSize64 == 0xFFFFFFFF) {
+            if (m.packed == 0xFFFFFFFF || m.size == 0xFFFFFFFF) {
                 extra.resize(e.ExtraFieldLength);
-                amx::Zip64Values v { e.UncompressedSize64, e.CompressedSize64 };
+                amx::Zip64Values v { m.size, m.packed };
                 if (file.readAt(p, extra.data(), extra.size())) {
                     const amx::Zip64Read z64 = amx::readZip64Extra(extra, v, true);
                     zip64 = z64.present && !z64.missing;
                 }
                 if (zip64) {
-                    e.UncompressedSize64 = v.usize;
-                    e.CompressedSize64 = v.csize;
+                    m.size = v.usize;
+                    m.packed = v.csize;
                 }
             }
-            if ((e.Flag & amx::flagDescriptor) || (!zip64 && e.CompressedSize64 == 0xFFFFFFFF)) {
+            if ((e.Flag & amx::flagDescriptor) || (!zip64 && m.packed == 0xFFFFFFFF)) {
                 if (!central)
                     central = readCentralIndex(file);
                 if (auto it = central->find(e.HeaderOffset); it != central->end()) {
-                    e.CompressedSize64 = it->second.compressed;
-                    e.UncompressedSize64 = it->second.uncompressed;
+                    m.packed = it->second.compressed;
+                    m.size = it->second.uncompressed;
                     zip64 = it->second.zip64;
                     fromCentral = true;
                 }
             }
-            entries.push_back(std::move(e));
-            const ZipDirEntry &last = entries.back();
+            entries.push_back(std::move(m));
+            const ArchiveMember &last = entries.back();
+            const uint16_t extraLength = last.zip.ExtraFieldLength;
 
             const uint64_t size = file.size();
             const uint64_t limit = size >= amx::endSize ? size - amx::endSize : 0;
-            if (size < amx::endSize || p + last.ExtraFieldLength > limit
-                || last.CompressedSize64 > limit - p - last.ExtraFieldLength)
+            if (size < amx::endSize || p + extraLength > limit
+                || last.packed > limit - p - extraLength)
                 throw EngineError("Error 3 reading Zip file");
             // The positions below cannot pass the end after that check; the
             // tests stay as guards for the reader's invariants.
-            const uint64_t q = p + last.ExtraFieldLength;
+            const uint64_t q = p + extraLength;
             if (q > size)
                 throw EngineError("Error 4 reading Zip file");
             file.seek(q);
-            if (q + last.CompressedSize64 > size)
+            if (q + last.packed > size)
                 throw EngineError("Error 5 reading Zip file");
-            file.seek(q + last.CompressedSize64);
-            if (fromCentral && (last.Flag & amx::flagDescriptor))
+            file.seek(q + last.packed);
+            if (fromCentral && (last.zip.Flag & amx::flagDescriptor))
                 skipDescriptor(file, zip64);
         }
         uint8_t s[4];
@@ -376,6 +424,18 @@ void walkLocalHeaders(
             return;
         signature = get32(s);
     }
+}
+
+// A Unix writer keeps the file's mode in the high half of the attributes.
+void takeUnixMode(ArchiveMember &m, const CentralRecord &r)
+{
+    constexpr uint16_t unixSystem = 3;
+    const uint32_t mode = r.attributes >> 16;
+    if (r.madeBy >> 8 != unixSystem || mode == 0)
+        return;
+    m.permissions = static_cast<uint16_t>(mode & 07777);
+    if (m.kind == MemberKind::File && S_ISLNK(mode))
+        m.kind = MemberKind::Link;
 }
 
 struct DirectoryCheck
@@ -386,9 +446,9 @@ struct DirectoryCheck
 
 // Compares what the walk saw with the central directory, which extraction
 // follows: members only one of them has, and names that differ at the same
-// offset, each count once.
-DirectoryCheck compareWithDirectory(
-    BufferedFile &file, const std::vector<ZipDirEntry> &entries, const CutNames &cutNames)
+// offset, each count once. Takes what only the directory says (a Unix
+// writer's permissions, links) into the members it matches.
+DirectoryCheck compareWithDirectory(BufferedFile &file, std::vector<ArchiveMember> &entries)
 {
     DirectoryCheck check;
     std::vector<bool> matched(entries.size());
@@ -396,19 +456,18 @@ DirectoryCheck compareWithDirectory(
     check.damage = scanCentralDirectory(file, [&](const CentralRecord &r) {
         // The walk only moves forward, so its entries are in offset order.
         auto it = std::lower_bound(entries.begin(), entries.end(), r.localOffset,
-            [](const ZipDirEntry &e, uint64_t offset) {
-                return e.HeaderOffset < offset;
+            [](const ArchiveMember &e, uint64_t offset) {
+                return e.zip.HeaderOffset < offset;
             });
         const size_t i = static_cast<size_t>(it - entries.begin());
-        if (it == entries.end() || it->HeaderOffset != r.localOffset || matched[i]) {
+        if (it == entries.end() || it->zip.HeaderOffset != r.localOffset || matched[i]) {
             ++differ;
             return;
         }
         matched[i] = true;
-        const auto cut = cutNames.find(i);
-        const std::string &walked = cut != cutNames.end() ? cut->second : it->FileName;
-        if (r.bad || walked != r.name)
+        if (r.bad || it->rawName() != r.name)
             ++differ;
+        takeUnixMode(*it, r);
     });
     if (check.damage.empty()) {
         differ += static_cast<uint64_t>(std::count(matched.begin(), matched.end(), false));
@@ -460,10 +519,9 @@ void TZipEngine::List()
     {
         BufferedFile file(fd, static_cast<uint64_t>(st.st_size));
         try {
-            CutNames cutNames;
             reserveForDirectory(file, m_entries);
-            walkLocalHeaders(file, m_entries, cutNames, *this);
-            const DirectoryCheck check = compareWithDirectory(file, m_entries, cutNames);
+            walkLocalHeaders(file, m_entries, *this);
+            const DirectoryCheck check = compareWithDirectory(file, m_entries);
             m_directoryMismatchCount = check.mismatches;
             m_directoryDamage = check.damage;
         } catch (const EngineError &e) {

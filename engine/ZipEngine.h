@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AmxBlocks.h"
+#include "ArchiveMember.h"
 #include "EngineError.h"
 
 #include <chrono>
@@ -55,30 +56,6 @@ enum class ExtrOptsEnum : uint8_t {
 };
 using AddOpts = EnumSet<AddOptsEnum>;
 using ExtrOpts = EnumSet<ExtrOptsEnum>;
-
-// One archive member as its local header describes it. The raw fields are the
-// local header's bytes 4 to 29; the 64-bit sizes beside them are the real ones
-// (from the ZIP64 extra field or, for streamed members, the central directory).
-struct ZipDirEntry
-{
-    uint16_t Version = 0;
-    uint16_t Flag = 0;
-    uint16_t CompressionMethod = 0;
-    uint32_t DateTime = 0; // MS-DOS time in the low 16 bits, date in the high 16
-    uint32_t CRC32 = 0;
-    int32_t CompressedSize = 0;
-    int32_t UncompressedSize = 0;
-    uint16_t FileNameLength = 0;
-    uint16_t ExtraFieldLength = 0;
-    std::string FileName; // bytes as stored, '/' separators
-
-    uint64_t CompressedSize64 = 0;
-    uint64_t UncompressedSize64 = 0;
-    uint64_t HeaderOffset = 0; // file position of the local header
-
-    bool isFolder() const { return !FileName.empty() && FileName.back() == '/'; }
-    bool isUtf8() const { return Flag & 0x0800; }
-};
 
 enum class ProgressType {
     ProgressNewFile = 0,
@@ -174,12 +151,12 @@ public:
 
     // 0 when no archive is named, else the number of members read.
     int EntryCount() const;
-    const std::vector<ZipDirEntry> &Entries() const { return m_entries; }
+    const std::vector<ArchiveMember> &Entries() const { return m_entries; }
     // Hands the entries over (the engine is left with none), for a caller
     // that only needs them once and not beside its own copy.
-    std::vector<ZipDirEntry> takeEntries()
+    std::vector<ArchiveMember> takeEntries()
     {
-        std::vector<ZipDirEntry> out;
+        std::vector<ArchiveMember> out;
         out.swap(m_entries);
         return out;
     }
@@ -206,7 +183,7 @@ public:
 
 private:
     std::string m_zipFilename;
-    std::vector<ZipDirEntry> m_entries;
+    std::vector<ArchiveMember> m_entries;
     int m_directoryMismatchCount = 0;
     std::string m_directoryDamage;
     EngineNotices *m_notices = nullptr;

@@ -1,6 +1,5 @@
 // libFuzzer target: any bytes as an archive, listed by the directory reader.
 // The reader must neither crash nor hang, and must raise only its own errors.
-#include "NameCodec.h"
 #include "ZipEngine.h"
 
 #include <cstdint>
@@ -40,12 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const EngineError &) {
     }
     uint64_t previous = 0;
-    for (const ZipDirEntry &e : engine.Entries()) {
-        // The walk only moves forward.
-        if (&e != &engine.Entries().front() && e.HeaderOffset <= previous)
+    for (const ArchiveMember &m : engine.Entries()) {
+        // The walk only moves forward, and a name holds at most what was stored.
+        if (&m != &engine.Entries().front() && m.zip.HeaderOffset <= previous)
             std::abort();
-        previous = e.HeaderOffset;
-        amx::decodeName(e.FileName, e.isUtf8());
+        previous = m.zip.HeaderOffset;
+        if (m.rawName().size() != m.zip.FileNameLength)
+            std::abort();
     }
     if (engine.DirectoryMismatchCount() < 0
         || (!engine.DirectoryDamage().empty() && engine.DirectoryMismatchCount() != 0))

@@ -2,6 +2,7 @@
 
 #include "FileRows.h"
 #include "ModifiedText.h"
+#include "NameCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,20 @@
 
 namespace {
 
-ZipDirEntry entry(
+// A member as the ZIP reader makes it: legacy names decoded from code page 437.
+ArchiveMember entry(
     const std::string &name, uint64_t size, uint64_t packed, uint32_t dosTime = 0x5A2B6000)
 {
-    ZipDirEntry e;
-    e.FileName = name;
-    e.UncompressedSize64 = size;
-    e.CompressedSize64 = packed;
-    e.UncompressedSize = static_cast<int32_t>(size);
-    e.CompressedSize = static_cast<int32_t>(packed);
-    e.DateTime = dosTime;
-    return e;
+    ArchiveMember m;
+    m.setName(amx::decodeName(name, false), name);
+    if (!name.empty() && name.back() == '/')
+        m.kind = MemberKind::Folder;
+    m.size = size;
+    m.packed = packed;
+    m.zip.UncompressedSize = static_cast<int32_t>(size);
+    m.zip.CompressedSize = static_cast<int32_t>(packed);
+    m.zip.DateTime = dosTime;
+    return m;
 }
 
 std::vector<std::string> names(const FileRows &rows)
@@ -99,7 +103,7 @@ TEST(StatusTexts, SingularAndPlural)
 TEST(FileRowsSort, EveryOrder)
 {
     // Archive order; sizes, ratios and dates chosen so every order differs.
-    const std::vector<ZipDirEntry> entries {
+    const std::vector<ArchiveMember> entries {
         entry("b", 300, 150, 0x5A2B6000), // 50%
         entry("x/A.txt", 100, 91, 0x5A2C6000), // 9%
         entry("c.doc", 300, 200, 0x5A2A6000), // 33%
@@ -129,7 +133,7 @@ TEST(FileRowsSort, EveryOrder)
 
 TEST(FileRowsSortLarge, StableOnManyEqualKeys)
 {
-    std::vector<ZipDirEntry> entries;
+    std::vector<ArchiveMember> entries;
     for (int i = 0; i < 30000; ++i)
         entries.push_back(entry("f" + std::to_string(i), static_cast<uint64_t>(i % 3), 1));
     FileRows rows(modifiedText);

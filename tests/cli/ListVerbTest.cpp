@@ -175,3 +175,91 @@ TEST(ListVerb, Escapes)
     for (const auto &[in, out] : rows)
         EXPECT_EQ(escapeListText(in), out) << out;
 }
+
+// "-l" over archives of every kind the reader meets, against output recorded
+// once: a change in how members are read or shown must not change a byte.
+// AMX_RECORD_LISTINGS=1 writes the recorded file anew.
+TEST(ListVerb, ListingsStayAsRecorded)
+{
+    TestDir dir;
+    dir.createFile("src/readme.txt", sampleBytes(5000, 1));
+    dir.createFile("src/Zeta.TXT", sampleBytes(1536, 2));
+    dir.createFile("src/sub/data.bin", sampleBytes(70000, 3));
+    dir.createFile("src/sub/deeper/empty");
+    dir.createDir("src/emptydir");
+    runOk({ "sh", "-c", "find src -exec touch -d '2021-03-04 05:06:07' {} +" }, dir.str());
+    // Names with escapes, a folder, a legacy CP437 name, a zero byte, stored
+    // and deflated members; zip64 forces ZIP64 headers on every member.
+    const char *zipfile = R"(
+import sys, zipfile
+zip64 = sys.argv[2] == 'zip64'
+with zipfile.ZipFile(sys.argv[1], 'w') as z:
+    if sys.argv[2] == 'empty':
+        sys.exit(0)
+    def put(name, data, when, method=zipfile.ZIP_STORED):
+        i = zipfile.ZipInfo(name, when)
+        i.compress_type = method
+        with z.open(i, 'w', force_zip64=zip64) as out:
+            out.write(data)
+    put('folder/', b'', (1999, 12, 31, 23, 59, 58))
+    put('folder/Text.md', b'text ' * 900, (2024, 2, 29, 12, 0, 0), zipfile.ZIP_DEFLATED)
+    put('tab\there\nnew\x1b[31m\\back', b'x', (1980, 1, 1, 0, 0, 0))
+    put('rtl\u202etxt.exe', b'abc', (2107, 12, 31, 23, 59, 58))
+    put('caf\u00e9/na\u00efve.txt', b'utf-8' * 300, (2010, 6, 7, 8, 9, 10), zipfile.ZIP_DEFLATED)
+    put('cp437-XX.txt', b'legacy', (2001, 2, 3, 4, 5, 6))
+    put('NULcut.txt', b'cut', (2002, 2, 2, 2, 2, 2))
+    put('baddate.txt', b'month 0', (2003, 3, 3, 3, 3, 3))
+d = open(sys.argv[1], 'rb').read().replace(b'cp437-XX', b'cp437-\x81\x94').replace(b'NULcut', b'\x00ULcut')
+i, j = d.index(b'baddate') - 30, d.rindex(b'baddate') - 46
+d = d[:i + 10] + bytes(4) + d[i + 14:j + 12] + bytes(4) + d[j + 16:]
+if sys.argv[2] == 'rename':
+    i = d.rindex(b'rtl')
+    d = d[:i] + b'RTL' + d[i + 3:]
+elif sys.argv[2] == 'count':
+    e = d.rindex(b'PK\x05\x06')
+    d = d[:e + 8] + b'\x09\x00\x09\x00' + d[e + 12:]
+elif sys.argv[2] == 'cut':
+    d = d[:d.index(b'legacy') - 10]
+open(sys.argv[1], 'wb').write(d)
+)";
+    const std::string py = std::string("python3 -c \"$1\" ");
+    const struct
+    {
+        const char *archive;
+        std::string command; // run by sh in the test folder, $1 the zipfile script
+        int order = 1; // the stored sort order
+    } cases[] = {
+        { "own.zip", std::string(kProgram) + " -a own.zip --level 0 src" },
+        { "infozip.zip", "zip -q -X -r -9 infozip.zip src" },
+        { "sevenzip.zip", "7z a -tzip -mx=0 -bd -bso0 sevenzip.zip src" },
+        { "descriptors.zip",
+            "bsdtar --format zip --options zip:compression=store -cf - src > "
+            "descriptors.zip" },
+        { "zipfile.zip", py + "zipfile.zip plain" },
+        { "zipfile.zip", "true", 7 },
+        { "zip64.zip", py + "zip64.zip zip64", 8 },
+        { "renamed.zip", py + "renamed.zip rename" },
+        { "miscounted.zip", py + "miscounted.zip count" },
+        { "cut.zip", py + "cut.zip cut" },
+        { "empty.zip", py + "empty.zip empty" },
+        { "text.zip", "printf 'no archive here' > text.zip" },
+    };
+    std::string listings;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.archive);
+        runOk({ "env", "TZ=UTC", "sh", "-c", c.command, "sh", zipfile }, dir.str());
+        const std::string config = "config" + std::to_string(c.order);
+        dir.createFile(config + "/Ambermox/Ambermox.conf",
+            "[Ambermox]\nSort%20order=" + std::to_string(c.order) + "\n");
+        const ApartResult r =
+            runApart({ "env", "LC_ALL=C", "TZ=UTC", "XDG_CONFIG_HOME=" + (dir / config).string(),
+                         kProgram, "-l", c.archive },
+                dir.str());
+        listings += std::string("== ") + c.archive + ", order " + std::to_string(c.order)
+            + ", exit " + std::to_string(r.exitCode) + "\n" + r.out + "-- stderr\n" + r.err;
+    }
+    const std::string recorded = std::string(AMX_SOURCE_DIR) + "/tests/cli/data/listings.txt";
+    if (std::getenv("AMX_RECORD_LISTINGS"))
+        writeFile(recorded, listings);
+    EXPECT_EQ(listings, readFile(recorded));
+}

@@ -109,9 +109,9 @@ private Q_SLOTS:
 
         TZipEngine lister;
         lister.setZipFilename(m_archive);
-        for (const ZipDirEntry &e : lister.Entries())
-            if (!e.isFolder())
-                m_rows.push_back({ e.FileName, e.UncompressedSize64, false });
+        for (const ArchiveMember &m : lister.Entries())
+            if (!m.isFolder())
+                m_rows.push_back({ std::string(m.name()), m.size, false });
 
         m_dir.createDir("tree/a/b/c");
         m_dir.createDir("tree/a/.hidden");

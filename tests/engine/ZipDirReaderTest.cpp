@@ -1,7 +1,6 @@
 // The directory reader against archives written by real tools and against
 // hand-made damaged ones.
 
-#include "NameCodec.h"
 #include "Peers.h"
 #include "RecordingNotices.h"
 #include "TestDir.h"
@@ -95,7 +94,7 @@ protected:
     {
         std::vector<std::string> out;
         for (const auto &e : engine.Entries())
-            out.push_back(e.FileName);
+            out.emplace_back(e.name());
         return out;
     }
 
@@ -141,10 +140,10 @@ TEST_P(PeerArchives, ListedAsPythonReadsThem)
     bool streamed = false;
     for (size_t i = 0; i < peer.size(); ++i) {
         SCOPED_TRACE(peer[i].name);
-        EXPECT_EQ(amx::decodeName(entries[i].FileName, entries[i].isUtf8()), peer[i].name);
-        EXPECT_EQ(entries[i].UncompressedSize64, peer[i].size);
-        EXPECT_EQ(entries[i].CompressedSize64, peer[i].packed);
-        streamed |= (entries[i].Flag & 8) != 0;
+        EXPECT_EQ(entries[i].name(), peer[i].name);
+        EXPECT_EQ(entries[i].size, peer[i].size);
+        EXPECT_EQ(entries[i].packed, peer[i].packed);
+        streamed |= (entries[i].zip.Flag & 8) != 0;
     }
     EXPECT_EQ(streamed, GetParam().streamed) << "the peer changed how it writes";
     EXPECT_EQ(dirUpdates, 1);
@@ -225,6 +224,65 @@ INSTANTIATE_TEST_SUITE_P(ZipDirReader, HeaderSearch,
             false, { "s.txt", "next.txt" } }),
     amxtest::RowName());
 
+// --- what a member says beyond the list's columns ---------------------------
+
+TEST_F(ListFixture, MembersCarryTimeStoredNamesModesAndEncryption)
+{
+    // DOS times are local: both the writer and the reader see UTC here.
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
+    dir.createFile("src/plain.txt", "plain");
+    dir.createFile("src/secret.txt", "secret");
+    fs::create_symlink("plain.txt", dir / "src/link");
+    runOk({ "sh", "-c",
+              "chmod 0640 src/plain.txt && chmod 0604 src/secret.txt && touch -d '2021-03-04 "
+              "05:06:08' src/plain.txt && cd src "
+              "&& zip -q -y ../peer.zip plain.txt link && zip -q -P pw ../peer.zip secret.txt" },
+        dir.str());
+    // A legacy name, and one whose stored bytes go on after a zero byte.
+    const std::string legacy = "caf\x82.txt", cut("cut\0tail", 8);
+    const std::string first = member(legacy, "x");
+    writeFile(dir / "own.zip",
+        withDirectory(first + member(cut, "y"),
+            { centralRecord(legacy, 0), centralRecord(cut, static_cast<uint32_t>(first.size())) }));
+
+    const struct
+    {
+        const char *archive;
+        std::string name, raw;
+        int64_t modified;
+        MemberKind kind;
+        uint16_t permissions;
+        bool encrypted;
+    } rows[] = {
+        { "peer.zip", "plain.txt", "plain.txt", 1614834368, MemberKind::File, 0640, false },
+        { "peer.zip", "link", "link", -1, MemberKind::Link, 0777, false },
+        { "peer.zip", "secret.txt", "secret.txt", -1, MemberKind::File, 0604, true },
+        { "own.zip", "caf\xC3\xA9.txt", legacy, 1736596800, MemberKind::File, 0, false },
+        { "own.zip", "cut", cut, 1736596800, MemberKind::File, 0, false },
+    };
+    std::string listed;
+    size_t i = 0;
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        if (listed != r.archive) {
+            ASSERT_EQ(list(dir / r.archive), "");
+            EXPECT_EQ(engine.DirectoryMismatchCount(), 0) << "stored names are compared";
+            listed = r.archive;
+            i = 0;
+        }
+        const ArchiveMember &m = engine.Entries().at(i++);
+        EXPECT_EQ(m.name(), r.name);
+        EXPECT_EQ(m.rawName(), r.raw);
+        if (r.modified >= 0) {
+            EXPECT_EQ(m.modified, r.modified);
+        }
+        EXPECT_EQ(m.kind, r.kind);
+        EXPECT_EQ(m.permissions, r.permissions);
+        EXPECT_EQ(m.encrypted, r.encrypted);
+    }
+}
+
 // --- damaged archives ------------------------------------------------------
 
 TEST_F(ListFixture, DamageRaisesNumberedErrorsAndKeepsEarlierEntries)
@@ -254,7 +312,7 @@ TEST_F(ListFixture, DamageRaisesNumberedErrorsAndKeepsEarlierEntries)
         writeFile(dir / "bad.zip", c.bytes);
         EXPECT_EQ(list(dir / "bad.zip"), c.error);
         EXPECT_EQ(engine.Entries().size(), c.kept);
-        EXPECT_EQ(engine.Entries()[0].FileName, "one.txt");
+        EXPECT_EQ(engine.Entries()[0].name(), "one.txt");
         EXPECT_EQ(dirUpdates, 1) << "OnDirUpdate must fire before the error reaches the caller";
     }
 }
