@@ -201,7 +201,7 @@ private Q_SLOTS:
         // (to a home folder, say) is skipped and named, its files never packed.
         QTest::newRow("save to zip skips a link out of the folder")
             << QStringList { "home/secret.txt=s", "link:src/home:../home", "link:src/c:a" } << "-ad"
-            << "src" << 1
+            << "src" << 1 << "home"
             << QStringList {
                    "zip:src.zip:.hidden a/ a/readme.txt b/ b/readme.txt c/ c/readme.txt"
                };
