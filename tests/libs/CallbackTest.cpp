@@ -222,8 +222,9 @@ TEST_P(GrowthTest, SizeFlagsAndOperation)
     const RunOutcome r = runRequest(request, rec);
     EXPECT_EQ(r.status, GetParam().status);
     EXPECT_EQ(r.done, r.status == AMX_RUN_DONE ? 4 : 0) << rec.dump();
-    if (r.status != AMX_RUN_DONE)
+    if (r.status != AMX_RUN_DONE) {
         EXPECT_TRUE(rec.events.empty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GrowthTest,
