@@ -135,7 +135,6 @@ int saveToZip(const QString &folder, Problems &problems)
     if (const int status =
             readArchive(engine, qs(archiveForFolder(folder.toStdString())), true, problems))
         return problems.finish(status);
-    const QString before = QDir::currentPath();
     try {
         // Paths relative to the folder keep its structure: two "readme.txt"
         // in different subfolders stay two members.
@@ -144,16 +143,14 @@ int saveToZip(const QString &folder, Problems &problems)
         engine.AddCompLevel = 9;
         engine.WriterWaitSeconds = kVerbWriterWaitSeconds;
         engine.FSpecArgs = { "*.*" };
-        if (!QDir::setCurrent(folder)) {
-            problems.add("Could not find the folder \"" + folder.toStdString() + "\".");
-            return problems.finish(1);
-        }
-        // The library never adds the archive it writes to itself.
+        // Added from the folder, handed to the library open; a folder that
+        // cannot be opened is told by the engine. The library never adds the
+        // archive it writes to itself.
+        engine.AddBaseDir = folder.toStdString();
         engine.Add();
     } catch (const std::exception &e) {
         problems.add(e.what());
     }
-    QDir::setCurrent(before);
     return problems.finish(1);
 }
 

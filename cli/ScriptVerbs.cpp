@@ -1,6 +1,5 @@
 #include "ScriptVerbs.h"
 
-#include "CurrentFolder.h"
 #include "EngineError.h"
 #include "ListVerb.h"
 #include "ZipEngine.h"
@@ -361,12 +360,12 @@ int addPaths(TZipEngine &engine, CountingConsole &console, Args a)
     }
     console.watch(engine, total);
     engine.FailureCount = 0;
-    CurrentFolderKeeper keep;
     for (const auto &[folder, specs] : byFolder) {
-        if (::chdir(folder.c_str()) != 0) {
+        if (!amx::FolderHandle::open(folder).valid()) {
             console.showNotice(folder.string() + ": cannot enter the folder");
             continue;
         }
+        engine.AddBaseDir = folder.string();
         engine.AddOptions = opts;
         engine.AddCompLevel = a.level;
         engine.FSpecArgs = specs;
@@ -443,10 +442,9 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
             };
             engine.Test();
             console.clearProgress();
-            // Sound only when the library said so in its closing notice.
-            return engine.FailureCount == 0 && console.last == testNotice(engine.SuccessCount, 0)
-                ? 0
-                : 1;
+            // Sound only when the library went through the archive and found nothing damaged.
+            const amx::OperationResult &r = engine.LastResult();
+            return r.ran && r.failed == 0 && r.error == 0 && !r.cancelled ? 0 : 1;
         }
         if (a.verb == "--delete") {
             engine.Delete();

@@ -190,9 +190,9 @@ std::string cancelledLine(size_t callsMade)
     return "Cancelled: the files of the last step were not added; the steps before it were.";
 }
 
-void changeDir(const std::string &folder)
+void checkFolder(const std::string &folder)
 {
-    if (::chdir(folder.c_str()) != 0)
+    if (!amx::FolderHandle::open(folder).valid())
         systemError("Cannot change to folder", folder, errno);
 }
 
@@ -206,7 +206,11 @@ bool runAddPasses(TZipEngine &engine, StatusProgress &progress, const std::vecto
     {
         TZipEngine &engine;
         TProgressEvent inner;
-        ~Watch() { engine.OnProgress = std::move(inner); }
+        ~Watch()
+        {
+            engine.OnProgress = std::move(inner);
+            engine.AddBaseDir.clear();
+        }
     } watch { engine, engine.OnProgress };
     engine.OnProgress = [&](TZipEngine &sender, ProgressType type, const std::string &name,
                             int64_t size) {
@@ -223,12 +227,13 @@ bool runAddPasses(TZipEngine &engine, StatusProgress &progress, const std::vecto
     for (const AddPass &pass : passes) {
         if (interrupted)
             break;
-        changeDir(pass.currentDir);
+        // The pass's folder is handed to the library open: the process stays where it is.
         std::error_code error;
-        std::string dir = std::filesystem::current_path(error).string();
+        std::string dir = std::filesystem::canonical(pass.currentDir, error).string();
         if (!dir.empty() && dir.back() != '/')
             dir += '/';
         calls.push_back({ dir, pass.options, pass.specs });
+        engine.AddBaseDir = pass.currentDir;
         engine.AddOptions = pass.options;
         engine.FSpecArgs = pass.specs;
         engine.Add();

@@ -96,8 +96,9 @@ private:
     std::string m_archive;
     bool m_deleted;
 };
-// Makes folder the process's current directory; throws EngineError if it cannot.
-void changeDir(const std::string &folder);
+// Throws EngineError when the folder cannot be opened to add from: checked
+// before a run, so that it stops while the archive is untouched.
+void checkFolder(const std::string &folder);
 
 // The log's last line after the user cancelled the last of callsMade
 // library calls: that call added nothing (the library leaves the archive as

@@ -3,7 +3,6 @@
 
 #include "Operations.h"
 
-#include "CurrentFolder.h"
 #include "FileIcons.h"
 #include "FileListView.h"
 #include "Guard.h"
@@ -309,7 +308,7 @@ void TAddForm::Button1Click()
     const AddChoices c = choices();
     const std::string folder = m_browser.AddFolder();
     std::string archive = m_link ? m_link->currentArchive() : std::string();
-    // Absolute, since the current directory changes below.
+    // Absolute: the add passes work in other folders.
     if (!archive.empty())
         archive = QFileInfo(QString::fromStdString(archive)).absoluteFilePath().toStdString();
 
@@ -323,14 +322,11 @@ void TAddForm::Button1Click()
 
     const int64_t total = selectionTotal(folder, selected);
     const std::vector<AddPass> passes = addPasses(folder, selected, c);
-    // The run moves between the folders it adds from; afterwards the process
-    // is back where it was, so that none of them stays busy.
-    CurrentFolderKeeper keepFolder;
-    // Every folder is entered once before anything is added, so that one
-    // that cannot be entered stops the run while the archive is untouched.
-    changeDir(folder);
+    // Every folder is opened once before anything is added, so that one
+    // that cannot be opened stops the run while the archive is untouched.
+    checkFolder(folder);
     for (const AddPass &pass : passes)
-        changeDir(pass.currentDir);
+        checkFolder(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
     m_interrupted =

@@ -2,7 +2,6 @@
 
 #include "Operations.h"
 
-#include "CurrentFolder.h"
 #include "Guard.h"
 #include "Prompter.h"
 
@@ -200,10 +199,9 @@ void TDragForm::Button1Click()
     const std::vector<DroppedName> dropped = classifyDropped(m_paths);
     const int64_t total = droppedTotal(dropped);
     const std::vector<AddPass> passes = dropPasses(dropped, c);
-    CurrentFolderKeeper keepFolder;
-    // A folder that cannot be entered stops the run before the archive changes.
+    // A folder that cannot be opened stops the run before the archive changes.
     for (const AddPass &pass : passes)
-        changeDir(pass.currentDir);
+        checkFolder(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
     if (runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls))

@@ -6,10 +6,6 @@
 
 namespace amx {
 
-// True while caller is an engine inside one of its library calls. The callback
-// accepts records only from those, so a stray or late record reaches no one.
-bool isEngineInLibraryCall(const void *caller);
-
 // A library message as the message event passes it: a line end at the last
 // position, then one at the second-to-last position of the original, cut off.
 std::string trimLibraryMessage(std::string_view text);

@@ -2,9 +2,9 @@
 // add, delete and extract through the two compression libraries. No Qt here.
 #pragma once
 
-#include "AmxBlocks.h"
 #include "ArchiveMember.h"
 #include "EngineError.h"
+#include "Operation.h"
 
 #include <chrono>
 #include <cstdint>
@@ -57,16 +57,6 @@ enum class ExtrOptsEnum : uint8_t {
 using AddOpts = EnumSet<AddOptsEnum>;
 using ExtrOpts = EnumSet<ExtrOptsEnum>;
 
-enum class ProgressType {
-    ProgressNewFile = 0,
-    ProgressStep = 1,
-    ProgressEnd = 2,
-    // An add or delete waits for another program to finish writing the
-    // archive (Filename: the archive); repeated while it waits. Cancelling
-    // then leaves the archive as the other program made it.
-    ProgressWait = 3
-};
-
 // How long the command-line verbs wait for another writer of their archive.
 inline constexpr int kVerbWriterWaitSeconds = 30;
 
@@ -109,7 +99,11 @@ public:
 
     bool Verbose = false;
     bool Trace = false;
+    // Where Extract writes; empty: the current folder. Opened once per
+    // operation and handed to the library, never entered.
     std::string ExtrBaseDir;
+    // Where the FSpecArgs of an Add start; empty: the current folder.
+    std::string AddBaseDir;
     bool CancelRequested = false;
     bool ZipLibBusy = false;
     bool UnzipLibBusy = false;
@@ -175,6 +169,9 @@ public:
     // the windows pump events meanwhile, and nothing may start another
     // operation or change the open archive under it.
     static bool anyOperationRunning();
+    // What came of the last Add, Delete, Extract or Test: members done,
+    // failed and skipped, and why. Empty (not ran) when it was refused.
+    const amx::OperationResult &LastResult() const { return m_lastResult; }
 
     // Notices of every engine without a sink of its own.
     static void setDefaultNotices(EngineNotices *sink);
@@ -188,11 +185,11 @@ private:
     std::string m_directoryDamage;
     EngineNotices *m_notices = nullptr;
 
-    // Library binding (ZipOperations.cpp, ZipCallback.cpp).
+    // The request of an operation, its sinks bound to this engine's events
+    // (ZipOperations.cpp), and the wait for another writer (ZipCallback.cpp).
+    amx::OperationRequest request(amx::OperationKind kind, int folder);
     void runZipLibrary(bool deleting);
-    static int32_t AMX_STDCALL libraryCallbackEntry(AmxCallbackRecord *record) noexcept;
-    int32_t libraryCallback(const AmxCallbackRecord &record);
     void waitingForWriter(const std::string &archive);
-    std::exception_ptr m_handlerError; // thrown by an event handler inside a library call
     std::optional<std::chrono::steady_clock::time_point> m_waitStart; // of this Add or Delete
+    amx::OperationResult m_lastResult;
 };

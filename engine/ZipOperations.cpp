@@ -1,191 +1,12 @@
-// Add, Delete and Extract: the checks, the loading of the library for the
-// call, the parameter blocks and the contained call into the library.
-#include "CurrentFolder.h"
-#include "LibraryBinding.h"
+// Add, Delete, Extract and Test: the engine's checks, then a request that
+// the runner carries out (Operation.cpp).
 #include "ZipEngine.h"
 
-#include "DynamicLibrary.h"
-
-#include <algorithm>
 #include <cctype>
-#include <climits>
 #include <filesystem>
-#include <memory>
 #include <utility>
 
 namespace {
-
-constexpr char kFatalDllError[] = "Fatal DLL Error: abort exception";
-
-int32_t flag(bool value)
-{
-    return value ? -1 : 0;
-}
-
-struct LibraryInfo
-{
-    const char *fileName;
-    const char *execName;
-    const char *versionName;
-    const char *loadedTrace;
-    const char *testName; // optional entry point, bound only when present
-};
-
-const LibraryInfo kZipLibrary = { "libamxzip.so", AMX_ZIP_EXEC_NAME, AMX_ZIP_VERSION_NAME,
-    "ZIP library loaded", nullptr };
-const LibraryInfo kUnzLibrary = { "libamxunz.so", AMX_UNZ_EXEC_NAME, AMX_UNZ_VERSION_NAME,
-    "UNZ library loaded", AMX_UNZ_TEST_NAME };
-
-// Process-wide, shared by every engine: an operation started from an event
-// handler of another engine finds the library loaded and leaves it to the
-// outer operation to unload.
-struct LibrarySlot
-{
-    explicit LibrarySlot(const LibraryInfo &libraryInfo)
-        : info(libraryInfo)
-    {
-    }
-
-    const LibraryInfo &info;
-    std::unique_ptr<amx::DynamicLibrary> library;
-    void *exec = nullptr;
-    void *version = nullptr;
-    void *test = nullptr;
-    bool crashed = false; // its state can't be trusted: never call it again
-};
-
-LibrarySlot &zipSlot()
-{
-    static LibrarySlot slot(kZipLibrary);
-    return slot;
-}
-
-LibrarySlot &unzSlot()
-{
-    static LibrarySlot slot(kUnzLibrary);
-    return slot;
-}
-
-// Makes the library available for one operation and unloads at the end what
-// it loaded itself.
-class LibraryUse
-{
-public:
-    explicit LibraryUse(LibrarySlot &slot)
-        : m_slot(slot)
-    {
-    }
-
-    ~LibraryUse()
-    {
-        if (!m_loadedHere)
-            return;
-        // A crashed library stays mapped: its destructors could crash again.
-        if (m_slot.crashed)
-            m_slot.library->abandon();
-        m_slot.library.reset();
-        m_slot.exec = nullptr;
-        m_slot.version = nullptr;
-        m_slot.test = nullptr;
-    }
-
-    LibraryUse(const LibraryUse &) = delete;
-    LibraryUse &operator=(const LibraryUse &) = delete;
-
-    // False when the operation cannot go on; the engine has been told why.
-    bool acquire(TZipEngine &engine)
-    {
-        const LibraryInfo &info = m_slot.info;
-        if (m_slot.crashed) {
-            engine.notice(std::string(info.fileName)
-                + " stopped after a fatal error; restart the program to use it again");
-            return false;
-        }
-        if (m_slot.library)
-            return true;
-        m_slot.library = amx::DynamicLibrary::open(info.fileName);
-        if (!m_slot.library) {
-            engine.notice(std::string(info.fileName) + " not found");
-            return false;
-        }
-        m_loadedHere = true;
-        m_slot.exec = m_slot.library->symbol(info.execName);
-        m_slot.version = m_slot.library->symbol(info.versionName);
-        if (info.testName)
-            m_slot.test = m_slot.library->symbol(info.testName);
-        if (engine.Trace)
-            engine.notice(info.loadedTrace);
-        // A missing entry point is reported and the operation goes on; a
-        // missing Exec then fails the call itself.
-        if (!m_slot.exec)
-            engine.notice(std::string(info.execName) + " function not found in " + info.fileName);
-        if (!m_slot.version)
-            engine.notice(
-                std::string(info.versionName) + " function not found in " + info.fileName);
-        return true;
-    }
-
-private:
-    LibrarySlot &m_slot;
-    bool m_loadedHere = false;
-};
-
-int operationsRunning = 0;
-
-// Sets a busy flag for the operation, clears the cancel request at both ends.
-class BusyScope
-{
-public:
-    BusyScope(bool &busy, bool &cancel)
-        : m_busy(busy)
-        , m_cancel(cancel)
-    {
-        m_busy = true;
-        m_cancel = false;
-        ++operationsRunning;
-    }
-    ~BusyScope()
-    {
-        --operationsRunning;
-        m_cancel = false;
-        m_busy = false;
-    }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    bool &m_busy;
-    bool &m_cancel;
-};
-
-// The engines inside a library call, for the callback's check of its caller.
-std::vector<const void *> &enginesInCall()
-{
-    static std::vector<const void *> engines;
-    return engines;
-}
-
-class InCallScope
-{
-public:
-    explicit InCallScope(const void *engine)
-        : m_engine(engine)
-    {
-        enginesInCall().push_back(engine);
-    }
-    ~InCallScope()
-    {
-        auto &engines = enginesInCall();
-        auto it = std::find(engines.rbegin(), engines.rend(), m_engine);
-        if (it != engines.rend())
-            engines.erase(std::next(it).base());
-    }
-    InCallScope(const InCallScope &) = delete;
-    InCallScope &operator=(const InCallScope &) = delete;
-
-private:
-    const void *m_engine;
-};
 
 bool endsWithExe(const std::string &name)
 {
@@ -204,103 +25,90 @@ bool isExistingFile(const std::string &name)
         && !std::filesystem::is_directory(name, ec);
 }
 
-// The strings handed to the library: own copies, alive for the call. Copied
-// whole, since paths here may be longer than 255 characters.
-struct CallStrings
+// What the engine's specifications are: patterns with the libraries' escaping.
+std::vector<amx::MemberName> patterns(const std::vector<std::string> &specs)
 {
-    std::string archive;
-    std::vector<std::string> specs;
-};
-
-// What every extraction block holds, whatever the operation.
-void fillUnzBase(AmxUnzParams &block, void *caller, AmxCallback callback, bool trace)
-{
-    block.first = 0;
-    block.caller = caller;
-    block.const120 = 120;
-    block.callback = callback;
-    block.traceFlag = flag(trace);
-    block.alwaysTrue40 = -1;
+    std::vector<amx::MemberName> names;
+    names.reserve(specs.size());
+    for (const std::string &spec : specs)
+        names.push_back({ spec, true });
+    return names;
 }
 
-template <typename Block> void fillStrings(Block &block, CallStrings &strings)
+// Clears the cancel request at both ends of an operation that started.
+class CancelScope
 {
-    block.specCount = static_cast<int32_t>(strings.specs.size());
-    block.archiveName = strings.archive.data();
-    block.const7 = 7;
-    for (size_t i = 0; i < strings.specs.size(); ++i)
-        block.specs[i] = strings.specs[i].data();
-}
-
-template <typename Block, typename ExecFn> struct ExecCall
-{
-    ExecFn exec;
-    Block *block;
-    static int32_t run(void *context)
+public:
+    explicit CancelScope(bool &cancel)
+        : m_cancel(cancel)
     {
-        auto *call = static_cast<ExecCall *>(context);
-        return call->exec(call->block);
+        m_cancel = false;
     }
+    ~CancelScope() { m_cancel = false; }
+    CancelScope(const CancelScope &) = delete;
+    CancelScope &operator=(const CancelScope &) = delete;
+
+private:
+    bool &m_cancel;
 };
 
-// Runs the library over all specifications, in batches the block can hold.
-// fill(block) sets the fields of one block. Returns the files processed by the
-// calls that returned; a call that failed stops the remaining batches.
-template <typename Block, typename ExecFn, typename Fill>
-int32_t runBatches(TZipEngine &engine, LibrarySlot &slot, void *entry,
-    const std::vector<std::string> &specs, const Fill &fill)
+// The folder named, opened; empty: the current folder. False when it cannot
+// be opened: the members must not land wherever the process happens to be.
+bool openFolder(TZipEngine &engine, const std::string &path, amx::FolderHandle &folder)
 {
-    int64_t processed = 0;
-    size_t start = 0;
-    do {
-        const size_t count = std::min<size_t>(AMX_MAX_SPECS, specs.size() - start);
-        CallStrings strings { engine.ZipFilename(),
-            std::vector<std::string>(specs.begin() + static_cast<std::ptrdiff_t>(start),
-                specs.begin() + static_cast<std::ptrdiff_t>(start + count)) };
-        auto block = std::make_unique<Block>(); // zero-filled
-        fill(*block);
-        fillStrings(*block, strings);
-        start += count;
+    if (path.empty())
+        return true;
+    folder = amx::FolderHandle::open(path);
+    if (folder.valid())
+        return true;
+    engine.notice("Could not find the folder \"" + path + "\".");
+    return false;
+}
 
-        if (!entry) {
-            engine.notice(kFatalDllError);
-            break;
-        }
-        ExecCall<Block, ExecFn> call { reinterpret_cast<ExecFn>(entry), block.get() };
-        const amx::ContainedResult result =
-            amx::callContained(&ExecCall<Block, ExecFn>::run, &call);
-        if (result.outcome == amx::ContainedResult::Outcome::Crashed)
-            slot.crashed = true;
-        if (result.outcome != amx::ContainedResult::Outcome::Returned) {
-            engine.notice(kFatalDllError);
-            break;
-        }
-        processed += result.value;
-    } while (start < specs.size() && !engine.CancelRequested);
-    return static_cast<int32_t>(std::clamp<int64_t>(processed, INT32_MIN, INT32_MAX));
+uint32_t flagIf(bool on, uint32_t bit)
+{
+    return on ? bit : 0u;
 }
 
 } // namespace
 
-namespace amx {
-
-bool isEngineInLibraryCall(const void *caller)
-{
-    const auto &engines = enginesInCall();
-    return caller && std::find(engines.begin(), engines.end(), caller) != engines.end();
-}
-
-void forgetCrashedLibraries()
-{
-    zipSlot().crashed = false;
-    unzSlot().crashed = false;
-}
-
-} // namespace amx
-
 bool TZipEngine::anyOperationRunning()
 {
-    return operationsRunning > 0;
+    return amx::anyOperationRunning();
+}
+
+amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
+{
+    amx::OperationRequest r;
+    r.kind = kind;
+    // The archive is named relative to the program's folder, not the operation's.
+    std::error_code error;
+    const std::filesystem::path archive = std::filesystem::absolute(m_zipFilename, error);
+    r.archive = error ? m_zipFilename : archive.string();
+    r.folder = folder;
+    r.members = patterns(FSpecArgs);
+    r.trace = Trace;
+    r.busy = kind == amx::OperationKind::Add || kind == amx::OperationKind::Delete ? &ZipLibBusy
+                                                                                   : &UnzipLibBusy;
+    r.sinks.progress = [this](ProgressType type, const std::string &name, int64_t size) {
+        if (type == ProgressType::ProgressWait)
+            waitingForWriter(name);
+        else if (OnProgress)
+            OnProgress(*this, type, name, size);
+    };
+    r.sinks.message = [this](int32_t code, const std::string &text, const std::string &) {
+        if (isFailureMessage(code))
+            ++FailureCount;
+        if (OnMessage)
+            OnMessage(*this, code, text);
+    };
+    r.sinks.cancel = [this] {
+        return CancelRequested;
+    };
+    r.sinks.notice = [this](const std::string &text) {
+        notice(text);
+    };
+    return r;
 }
 
 void TZipEngine::Add()
@@ -341,103 +149,74 @@ void TZipEngine::runZipLibrary(bool deleting)
 {
     if (ZipLibBusy)
         return;
+    m_lastResult = {};
+    amx::OperationResult result;
     {
-        BusyScope busy(ZipLibBusy, CancelRequested);
-        CurrentFolderKeeper keepFolder;
+        CancelScope cancel(CancelRequested);
         // The count always describes this operation: a failed one must not
         // show the files of an earlier one as processed.
         SuccessCount = 0;
-        m_handlerError = nullptr;
         m_waitStart.reset();
-        LibraryUse use(zipSlot());
-        if (!use.acquire(*this))
+        amx::FolderHandle source;
+        if (!deleting && !openFolder(*this, AddBaseDir, source))
             return;
-
-        const std::vector<std::string> specs = FSpecArgs;
-        const AddOpts options = AddOptions;
-        const bool update = options.contains(AddOptsEnum::AddUpdate);
-        auto fill = [&](AmxZipParams &block) {
-            block.first = 0;
-            block.caller = this;
-            block.const120 = 120;
-            block.callback = &TZipEngine::libraryCallbackEntry;
-            block.traceFlag = flag(Trace);
-            block.hiddenFilesFlag = flag(options.contains(AddOptsEnum::AddHiddenFiles));
-            block.alwaysTrue44 = -1;
-            block.verboseFlag = flag(Verbose || Trace);
-            block.alwaysTrue56 = -1;
-            block.compLevel = AddCompLevel;
-            block.discardDirNamesFlag = flag(!options.contains(AddOptsEnum::AddDirNames));
-            block.recurseFlag = flag(options.contains(AddOptsEnum::AddRecurseDirs));
-            block.notDeleteFlag = -1;
-            block.forceDosFlag = flag(options.contains(AddOptsEnum::AddForceDOS));
-            block.moveFlag = flag(options.contains(AddOptsEnum::AddMove));
-            block.deleteFlag = 0;
-            block.updateFlag = flag(update);
-            // Freshen and update together mean update.
-            block.freshenFlag = flag(options.contains(AddOptsEnum::AddFreshen) && !update);
-            block.archiveTimeFlag = flag(options.contains(AddOptsEnum::AddZipTime));
-            if (deleting) {
-                // Deleting ignores the add options.
-                block.deleteFlag = -1;
-                block.notDeleteFlag = 0;
-                block.discardDirNamesFlag = 0;
-                block.moveFlag = 0;
-                block.freshenFlag = 0;
-                block.updateFlag = 0;
-                block.recurseFlag = 0;
-            }
-        };
-        InCallScope inCall(this);
-        const int32_t processed =
-            runBatches<AmxZipParams, AmxZipExecFn>(*this, zipSlot(), zipSlot().exec, specs, fill);
-        SuccessCount = processed;
-        FSpecArgs.clear();
+        amx::OperationRequest r =
+            request(deleting ? amx::OperationKind::Delete : amx::OperationKind::Add, source.fd());
+        const AddOpts o = AddOptions;
+        const bool update = o.contains(AddOptsEnum::AddUpdate);
+        // Deleting ignores the options that choose files, not the others.
+        r.flags = flagIf(Verbose || Trace, AMX_FLAG_VERBOSE)
+            | flagIf(o.contains(AddOptsEnum::AddHiddenFiles), AMX_FLAG_HIDDEN)
+            | flagIf(o.contains(AddOptsEnum::AddForceDOS), AMX_FLAG_DOS_NAMES)
+            | flagIf(o.contains(AddOptsEnum::AddZipTime), AMX_FLAG_ARCHIVE_TIME);
+        if (!deleting)
+            r.flags |= flagIf(o.contains(AddOptsEnum::AddDirNames), AMX_FLAG_DIR_NAMES)
+                | flagIf(o.contains(AddOptsEnum::AddRecurseDirs), AMX_FLAG_RECURSE)
+                | flagIf(o.contains(AddOptsEnum::AddMove), AMX_FLAG_MOVE)
+                | flagIf(update, AMX_FLAG_UPDATE)
+                // Freshen and update together mean update.
+                | flagIf(o.contains(AddOptsEnum::AddFreshen) && !update, AMX_FLAG_FRESHEN);
+        r.level = AddCompLevel;
+        result = amx::runOperation(r);
+        m_lastResult = result;
+        m_lastResult.handlerError = nullptr;
+        SuccessCount = result.done;
+        if (result.reached)
+            FSpecArgs.clear();
     }
     if (SuccessCount > 0)
         List();
-    if (m_handlerError)
-        std::rethrow_exception(std::exchange(m_handlerError, nullptr));
+    result.rethrowHandlerError();
 }
 
 void TZipEngine::Extract()
 {
     if (UnzipLibBusy)
         return;
+    m_lastResult = {};
+    amx::OperationResult result;
     {
-        BusyScope busy(UnzipLibBusy, CancelRequested);
-        CurrentFolderKeeper keepFolder;
+        CancelScope cancel(CancelRequested);
         SuccessCount = 0;
-        m_handlerError = nullptr;
-        // The library extracts relative to the current folder. One that cannot
-        // be entered must not leave the members to land wherever the process is.
-        if (!ExtrBaseDir.empty() && ::chdir(ExtrBaseDir.c_str()) != 0) {
-            notice("Could not find the folder \"" + ExtrBaseDir + "\".");
+        amx::FolderHandle base;
+        if (!openFolder(*this, ExtrBaseDir, base))
             return;
-        }
-        LibraryUse use(unzSlot());
-        if (!use.acquire(*this))
-            return;
-
-        const std::vector<std::string> specs = FSpecArgs;
-        const ExtrOpts options = ExtrOptions;
-        const bool update = options.contains(ExtrOptsEnum::ExtrUpdate);
-        auto fill = [&](AmxUnzParams &block) {
-            fillUnzBase(block, this, &TZipEngine::libraryCallbackEntry, Trace);
-            block.verboseFlag = flag(Verbose || Trace);
-            block.updateFlag = flag(update);
-            block.freshenFlag = flag(options.contains(ExtrOptsEnum::ExtrFreshen) && !update);
-            block.dirNamesFlag = flag(options.contains(ExtrOptsEnum::ExtrDirNames));
-            block.overwriteFlag = flag(options.contains(ExtrOptsEnum::ExtrOverWrite));
-        };
-        InCallScope inCall(this);
-        const int32_t processed =
-            runBatches<AmxUnzParams, AmxUnzExecFn>(*this, unzSlot(), unzSlot().exec, specs, fill);
-        SuccessCount = processed;
-        FSpecArgs.clear();
+        amx::OperationRequest r = request(amx::OperationKind::Extract, base.fd());
+        r.level = 0;
+        const ExtrOpts o = ExtrOptions;
+        const bool update = o.contains(ExtrOptsEnum::ExtrUpdate);
+        r.flags = flagIf(Verbose || Trace, AMX_FLAG_VERBOSE) | flagIf(update, AMX_FLAG_UPDATE)
+            | flagIf(o.contains(ExtrOptsEnum::ExtrFreshen) && !update, AMX_FLAG_FRESHEN)
+            | flagIf(o.contains(ExtrOptsEnum::ExtrDirNames), AMX_FLAG_DIR_NAMES)
+            | flagIf(o.contains(ExtrOptsEnum::ExtrOverWrite), AMX_FLAG_OVERWRITE);
+        result = amx::runOperation(r);
+        m_lastResult = result;
+        m_lastResult.handlerError = nullptr;
+        SuccessCount = result.done;
+        if (result.reached)
+            FSpecArgs.clear();
     }
-    if (m_handlerError)
-        std::rethrow_exception(std::exchange(m_handlerError, nullptr));
+    result.rethrowHandlerError();
 }
 
 void TZipEngine::Test()
@@ -448,34 +227,26 @@ void TZipEngine::Test()
     }
     if (UnzipLibBusy)
         return;
+    m_lastResult = {};
+    amx::OperationResult result;
     bool cancelled = false;
     {
-        BusyScope busy(UnzipLibBusy, CancelRequested);
+        CancelScope cancel(CancelRequested);
         SuccessCount = 0;
         FailureCount = 0;
-        m_handlerError = nullptr;
-        LibraryUse use(unzSlot());
-        if (!use.acquire(*this))
-            return;
-        if (!unzSlot().test) {
-            notice("libamxunz.so cannot test archives; install a newer one");
-            return;
-        }
-        const std::vector<std::string> specs = FSpecArgs;
-        auto fill = [&](AmxUnzParams &block) {
-            fillUnzBase(block, this, &TZipEngine::libraryCallbackEntry, Trace);
-            block.verboseFlag = -1;
-            block.dirNamesFlag = -1;
-        };
-        InCallScope inCall(this);
-        SuccessCount =
-            runBatches<AmxUnzParams, AmxUnzExecFn>(*this, unzSlot(), unzSlot().test, specs, fill);
-        FSpecArgs.clear();
+        amx::OperationRequest r = request(amx::OperationKind::Test, AMX_CURRENT_FOLDER);
+        r.level = 0;
+        r.flags = AMX_FLAG_VERBOSE | AMX_FLAG_DIR_NAMES;
+        result = amx::runOperation(r);
+        m_lastResult = result;
+        m_lastResult.handlerError = nullptr;
+        SuccessCount = result.done;
+        if (result.reached)
+            FSpecArgs.clear();
         cancelled = CancelRequested;
     }
-    if (m_handlerError)
-        std::rethrow_exception(std::exchange(m_handlerError, nullptr));
-    if (cancelled)
+    result.rethrowHandlerError();
+    if (cancelled || !result.reached)
         return;
     notice(testNotice(SuccessCount, FailureCount));
 }

@@ -1,17 +1,18 @@
 // libFuzzer target: any bytes as an archive, extracted into a scratch folder.
 // The library must neither crash nor write outside that folder.
-#include "AmxBlocks.h"
+#include "AmxRequest.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
-extern "C" int32_t AmxUnzExec(AmxUnzParams *params);
+extern "C" int32_t AmxUnzRun1(const AmxRequest *request, AmxResult *result);
 
-static int32_t quietCallback(AmxCallbackRecord *)
+static int32_t quietCallback(void *, AmxEvent *)
 {
     return 0;
 }
@@ -34,19 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::fclose(f);
     }
     std::string name = archive.string();
-    auto params = std::make_unique<AmxUnzParams>();
-    *params = {};
-    params->const120 = 120;
-    params->callback = quietCallback;
-    params->alwaysTrue40 = -1;
-    params->dirNamesFlag = -1;
-    params->overwriteFlag = -1;
-    params->archiveName = name.data();
-    params->const7 = 7;
-    fs::path saved = fs::current_path();
-    fs::current_path(base);
-    AmxUnzExec(params.get());
-    fs::current_path(saved);
+    const int folder = ::open(base.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        std::abort();
+    AmxRequest request {};
+    request.size = sizeof request;
+    request.operation = AMX_OP_EXTRACT;
+    request.folder = folder;
+    request.flags = AMX_FLAG_DIR_NAMES | AMX_FLAG_OVERWRITE;
+    request.archive = name.c_str();
+    request.callback = quietCallback;
+    AmxUnzRun1(&request, nullptr);
+    ::close(folder);
     // Anything beside the input and the base folder was written outside.
     for (auto &e : fs::directory_iterator(scratch))
         if (e.path() != archive && e.path() != base)

@@ -769,7 +769,7 @@ void Extractor::finish(ExtractJob &job)
         job.output.reset();
     }
     if (job.failure.code != ZipError::None)
-        m_rep.problem(job.failure.code, job.failure.detail);
+        m_rep.problem(job.failure.code, job.failure.detail, job.display);
     else if (job.kept)
         m_rep.problem(ZipError::Exists, job.display);
     else if (job.done) {
@@ -790,7 +790,7 @@ void Extractor::createLinks()
         std::vector<std::string> parent(l.parts.begin(), l.parts.end() - 1);
         if (LinkEnd end = checkNewLink(parent, l.target, lookup); end != LinkEnd::Inside) {
             m_rep.problem(end == LinkEnd::Loop ? ZipError::LinkLoop : ZipError::UnsafeLink,
-                l.display + " -> " + l.target);
+                l.display + " -> " + l.target, l.display);
             continue;
         }
         try {
@@ -837,7 +837,7 @@ void Extractor::createLinks()
             ++m_count;
             m_rep.endFile();
         } catch (const ZipFailure &f) {
-            m_rep.problem(f.code(), f.detail());
+            m_rep.problem(f.code(), f.detail(), l.display);
         }
     }
 }
@@ -861,12 +861,12 @@ void Extractor::restoreDirs()
 int32_t Extractor::run()
 {
     for (const BadEntry &bad : m_archive.badEntries())
-        m_rep.problem(bad.code, bad.detail);
+        m_rep.problem(bad.code, bad.detail, bad.member);
     std::vector<size_t> chosen = select();
     Pipeline pipeline;
     auto begin = [&](ExtractJob &job) {
         for (const Note &n : job.notes)
-            m_rep.problem(n.code, n.detail);
+            m_rep.problem(n.code, n.detail, job.display);
         if (job.kind == JobKind::Dir) {
             m_rep.newFile(job.display, 0);
             m_rep.info(m_opt.testOnly ? "    testing: " + job.display + "   OK"

@@ -1,7 +1,8 @@
-// Extraction into the current directory, the library's whole job.
+// Extraction into the request's folder, the library's whole job.
 #pragma once
 
 #include "Reporter.h"
+#include "Wildcard.h"
 
 #include <fcntl.h>
 #include <string>
@@ -12,7 +13,7 @@ namespace amx {
 struct ExtractOptions
 {
     std::string archive;
-    std::vector<std::string> specs; // empty: every member
+    std::vector<NameSpec> specs; // empty: every member
     // The base folder, and where a relative archive path starts; held open by
     // the entry point.
     int base = AT_FDCWD;

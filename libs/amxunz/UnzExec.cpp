@@ -1,63 +1,59 @@
 // Entry points of libamxunz.
 #include "AmxBlocks.h"
-#include "BlockNames.h"
+#include "AmxRequest.h"
 #include "Extractor.h"
 #include "FileUtil.h"
+#include "Request.h"
 
 namespace {
 
 constexpr int32_t unzVersion = 100;
 
-amx::ExtractOptions readBlock(const AmxUnzParams &p, int32_t &given)
+int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
 {
+    const AmxRequest &r = call.request;
     amx::ExtractOptions o;
-    given = amx::readNames(p, o.archive, o.specs);
-    o.dirNames = p.dirNamesFlag != 0;
-    o.overwrite = p.overwriteFlag != 0;
-    o.update = p.updateFlag != 0;
-    o.freshen = p.freshenFlag != 0 && !o.update;
-    return o;
+    o.archive = call.archive;
+    o.specs = call.names;
+    o.base = call.base;
+    o.dirNames = r.flags & AMX_FLAG_DIR_NAMES;
+    o.overwrite = r.flags & AMX_FLAG_OVERWRITE;
+    o.update = r.flags & AMX_FLAG_UPDATE;
+    o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
+    o.testOnly = r.operation == AMX_OP_TEST;
+    amx::checkArchivePath(o.base, o.archive, false);
+    // No names means every member; only empty ones mean none.
+    if (call.onlyEmptyNames)
+        throw amx::ZipFailure(amx::ZipError::NothingToDo, o.archive + " (only empty names given)");
+    return amx::extractArchive(o, reporter);
 }
 
-} // namespace
-
-namespace {
-
-int32_t runUnz(AmxUnzParams *params, bool testOnly)
+uint32_t blockFlags(const AmxUnzParams &p)
 {
-    if (!params)
-        return 0;
-    // A test exists to say which members are sound, so it always tells.
-    amx::Reporter reporter(
-        params->caller, params->callback, testOnly || params->verboseFlag || params->traceFlag);
-    return amx::runReported(reporter, [&]() -> int32_t {
-        amx::Fd base = amx::openCurrentFolder();
-        int32_t given = 0;
-        amx::ExtractOptions options = readBlock(*params, given);
-        options.base = base.get();
-        options.testOnly = testOnly;
-        if (options.archive.empty())
-            throw amx::ZipFailure(amx::ZipError::ArchiveOpen, "(no name)");
-        amx::checkArchivePath(base.get(), options.archive, false);
-        // No names means every member; only empty ones mean none.
-        if (given > 0 && options.specs.empty())
-            throw amx::ZipFailure(
-                amx::ZipError::NothingToDo, options.archive + " (only empty names given)");
-        return amx::extractArchive(options, reporter);
-    });
+    auto flag = [](int32_t field, uint32_t bit) {
+        return field ? bit : 0u;
+    };
+    return flag(p.dirNamesFlag, AMX_FLAG_DIR_NAMES) | flag(p.overwriteFlag, AMX_FLAG_OVERWRITE)
+        | flag(p.updateFlag, AMX_FLAG_UPDATE) | flag(p.freshenFlag, AMX_FLAG_FRESHEN);
 }
 
 } // namespace
+
+extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzRun1(const AmxRequest *request, AmxResult *result)
+{
+    return amx::runRequest(request, result, { AMX_OP_EXTRACT, AMX_OP_TEST }, &extractOrTest);
+}
 
 extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *params)
 {
-    return runUnz(params, false);
+    return params ? amx::runBlock(*params, AMX_OP_EXTRACT, blockFlags(*params), 0, &extractOrTest)
+                  : 0;
 }
 
 // The same block as AmxUnzExec; returns the members found sound.
 extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxUnzTest(AmxUnzParams *params)
 {
-    return runUnz(params, true);
+    return params ? amx::runBlock(*params, AMX_OP_TEST, blockFlags(*params), 0, &extractOrTest) : 0;
 }
 
 extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxUnzVersion(void)

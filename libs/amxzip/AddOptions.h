@@ -1,5 +1,7 @@
-// What the caller asked libamxzip to do, read from its parameter block.
+// What the caller asked libamxzip to do, read from its request.
 #pragma once
+
+#include "Wildcard.h"
 
 #include <fcntl.h>
 #include <string>
@@ -10,7 +12,7 @@ namespace amx {
 struct AddOptions
 {
     std::string archive;
-    std::vector<std::string> specs;
+    std::vector<NameSpec> specs; // paths below base, or members to delete
     // The folder every relative path starts from, held open by the entry point.
     int base = AT_FDCWD;
     int level = 9;

@@ -101,7 +101,7 @@ public:
 
     Collection run()
     {
-        for (const std::string &spec : m_opt.specs)
+        for (const NameSpec &spec : m_opt.specs)
             collectSpec(spec);
         return std::move(m_out);
     }
@@ -133,14 +133,15 @@ private:
         return true;
     }
 
-    void collectSpec(const std::string &spec)
+    void collectSpec(const NameSpec &named)
     {
+        const std::string &spec = named.text;
         if (spec.empty())
             return;
         size_t slash = spec.rfind('/');
         std::string dirPart = slash == std::string::npos ? "" : spec.substr(0, slash + 1);
         std::string namePart = spec.substr(dirPart.size());
-        if (hasWildcard(namePart)) {
+        if (named.pattern && hasWildcard(namePart)) {
             std::string dir = unescapeName(dirPart);
             std::string pattern = namePart == "*.*" ? "*" : namePart;
             size_t before = m_out.sources.size();
@@ -157,7 +158,7 @@ private:
             return;
         }
         // Without a wildcard the specification names one path exactly.
-        const std::string path = unescapeName(spec);
+        const std::string path = named.pattern ? unescapeName(spec) : spec;
         struct stat st
         {
         };
@@ -182,7 +183,7 @@ private:
         } else if (S_ISREG(st.st_mode)) {
             add(path, st);
         } else {
-            m_rep.problem(ZipError::NotReadable, path + " (not a regular file)");
+            m_rep.problem(ZipError::NotReadable, path + " (not a regular file)", path);
         }
     }
 
@@ -259,7 +260,7 @@ private:
             } else if (S_ISREG(st.st_mode)) {
                 add(path, st);
             } else {
-                m_rep.problem(ZipError::NotReadable, path + " (not a regular file)");
+                m_rep.problem(ZipError::NotReadable, path + " (not a regular file)", path);
             }
         }
     }
@@ -286,7 +287,7 @@ private:
         if (end == LinkEnd::Inside)
             return true;
         m_rep.problem(end == LinkEnd::Loop ? ZipError::LinkLoop : ZipError::UnsafeLink,
-            path + " -> " + target);
+            path + " -> " + target, path);
         return false;
     }
 

@@ -339,7 +339,7 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
         if (f.code() != ZipError::NotReadable && f.code() != ZipError::Internal)
             throw;
         // The source could not be read: keep the member it would have replaced.
-        m_rep.problem(f.code(), f.detail());
+        m_rep.problem(f.code(), f.detail(), src.path);
         if (slot.old)
             copyOld(out, *slot.old);
         m_rep.endFile();

@@ -1,52 +1,65 @@
 // Entry points of libamxzip.
 #include "AmxBlocks.h"
-#include "BlockNames.h"
+#include "AmxRequest.h"
 #include "FileUtil.h"
+#include "Request.h"
 #include "Updater.h"
 
 namespace {
 
 constexpr int32_t zipVersion = 100;
 
-amx::AddOptions readBlock(const AmxZipParams &p, int32_t &given)
+int32_t addOrDelete(const amx::RequestCall &call, amx::Reporter &reporter)
 {
+    const AmxRequest &r = call.request;
     amx::AddOptions o;
-    given = amx::readNames(p, o.archive, o.specs);
-    o.level = p.compLevel < 0 ? 0 : p.compLevel > 9 ? 9 : p.compLevel;
-    o.discardDirNames = p.discardDirNamesFlag != 0;
-    o.recurse = p.recurseFlag != 0;
-    o.hidden = p.hiddenFilesFlag != 0;
-    o.forceDos = p.forceDosFlag != 0;
-    o.move = p.moveFlag != 0;
-    o.update = p.updateFlag != 0;
-    o.freshen = p.freshenFlag != 0 && !o.update;
-    o.archiveTime = p.archiveTimeFlag != 0;
-    return o;
+    o.archive = call.archive;
+    o.specs = call.names;
+    o.base = call.base;
+    o.level = r.level < 0 ? 0 : r.level > 9 ? 9 : r.level;
+    o.discardDirNames = !(r.flags & AMX_FLAG_DIR_NAMES);
+    o.recurse = r.flags & AMX_FLAG_RECURSE;
+    o.hidden = r.flags & AMX_FLAG_HIDDEN;
+    o.forceDos = r.flags & AMX_FLAG_DOS_NAMES;
+    o.move = r.flags & AMX_FLAG_MOVE;
+    o.update = r.flags & AMX_FLAG_UPDATE;
+    o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
+    o.archiveTime = r.flags & AMX_FLAG_ARCHIVE_TIME;
+    amx::checkArchivePath(o.base, o.archive, true);
+    if (o.specs.empty())
+        throw amx::ZipFailure(amx::ZipError::NothingToDo,
+            o.archive + (call.onlyEmptyNames ? " (only empty names given)" : ""));
+    if (r.operation == AMX_OP_DELETE)
+        return amx::deleteMembers(o, reporter);
+    return amx::addFiles(o, reporter);
+}
+
+uint32_t flag(int32_t field, uint32_t bit)
+{
+    return field ? bit : 0u;
 }
 
 } // namespace
 
+extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipRun1(const AmxRequest *request, AmxResult *result)
+{
+    return amx::runRequest(request, result, { AMX_OP_ADD, AMX_OP_DELETE }, &addOrDelete);
+}
+
+// The block of the first interface: its delete flag chooses the operation,
+// and a cleared discard flag keeps folder names.
 extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *params)
 {
     if (!params)
         return 0;
-    amx::Reporter reporter(
-        params->caller, params->callback, params->verboseFlag || params->traceFlag);
-    return amx::runReported(reporter, [&]() -> int32_t {
-        amx::Fd base = amx::openCurrentFolder();
-        int32_t given = 0;
-        amx::AddOptions options = readBlock(*params, given);
-        options.base = base.get();
-        if (options.archive.empty())
-            throw amx::ZipFailure(amx::ZipError::ArchiveOpen, "(no name)");
-        amx::checkArchivePath(base.get(), options.archive, true);
-        if (options.specs.empty())
-            throw amx::ZipFailure(amx::ZipError::NothingToDo,
-                options.archive + (given > 0 ? " (only empty names given)" : ""));
-        if (params->deleteFlag)
-            return amx::deleteMembers(options, reporter);
-        return amx::addFiles(options, reporter);
-    });
+    const AmxZipParams &p = *params;
+    const uint32_t flags = flag(!p.discardDirNamesFlag, AMX_FLAG_DIR_NAMES)
+        | flag(p.recurseFlag, AMX_FLAG_RECURSE) | flag(p.hiddenFilesFlag, AMX_FLAG_HIDDEN)
+        | flag(p.forceDosFlag, AMX_FLAG_DOS_NAMES) | flag(p.moveFlag, AMX_FLAG_MOVE)
+        | flag(p.updateFlag, AMX_FLAG_UPDATE) | flag(p.freshenFlag, AMX_FLAG_FRESHEN)
+        | flag(p.archiveTimeFlag, AMX_FLAG_ARCHIVE_TIME);
+    return amx::runBlock(
+        p, p.deleteFlag ? AMX_OP_DELETE : AMX_OP_ADD, flags, p.compLevel, &addOrDelete);
 }
 
 extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxZipVersion(void)

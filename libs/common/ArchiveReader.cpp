@@ -61,10 +61,10 @@ void ArchiveReader::readDirectory(bool keepGoing)
     auto c = reinterpret_cast<const unsigned char *>(cd.data());
     size_t pos = 0;
     m_entries.reserve(size_t(std::min<uint64_t>(count, cdSize / centralHeaderSize)));
-    auto setAside = [&](ZipError code, const std::string &detail) {
+    auto setAside = [&](ZipError code, const std::string &detail, const std::string &member) {
         if (!keepGoing)
             throw ZipFailure(code, detail);
-        m_bad.push_back({ code, detail });
+        m_bad.push_back({ code, detail, member });
     };
     while (pos + centralHeaderSize <= cdSize && get32(c + pos) == sigCentral) {
         const unsigned char *h = c + pos;
@@ -104,11 +104,13 @@ void ArchiveReader::readDirectory(bool keepGoing)
             en.mtime = fromDosTime(en.dosTime, en.dosDate);
         en.name = decodeName(en.rawName, en.flags & flagUtf8);
         if (missing) {
-            setAside(ZipError::Corrupt, m_path + " (ZIP64 field of " + shortName(en.name) + ")");
+            setAside(ZipError::Corrupt, m_path + " (ZIP64 field of " + shortName(en.name) + ")",
+                en.name);
             continue;
         }
         if (en.localOffset > m_centralStart - shift) {
-            setAside(ZipError::Corrupt, m_path + " (offset of " + shortName(en.name) + ")");
+            setAside(
+                ZipError::Corrupt, m_path + " (offset of " + shortName(en.name) + ")", en.name);
             continue;
         }
         en.localOffset += shift;

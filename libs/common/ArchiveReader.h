@@ -27,6 +27,7 @@ struct BadEntry
 {
     ZipError code;
     std::string detail;
+    std::string member;
 };
 
 class ArchiveReader

@@ -1,70 +1,75 @@
 #include "Reporter.h"
 
-#include <cstring>
-
 namespace amx {
 
-Reporter::Reporter(void *caller, AmxCallback callback, bool verbose)
-    : m_caller(caller)
-    , m_callback(callback)
+Reporter::Reporter(AmxEventCallback callback, void *context, bool verbose)
+    : m_callback(callback)
+    , m_context(context)
     , m_verbose(verbose)
-    , m_record(std::make_unique<AmxCallbackRecord>())
 {
 }
 
-void Reporter::call(int32_t action, int32_t code, uint64_t size, const std::string &text)
+void Reporter::call(AmxEvent &event)
 {
     if (!m_callback || m_cancelled)
         return;
-    AmxCallbackRecord &r = *m_record;
-    std::memset(&r, 0, offsetof(AmxCallbackRecord, text));
-    r.caller = m_caller;
-    r.action = action;
-    r.errorCode = code;
-    r.fileSize = int32_t(uint32_t(size));
-    r.fileSizeHigh = int32_t(uint32_t(size >> 32));
-    size_t n = std::min(text.size(), sizeof r.text - 1);
-    // Never cut a UTF-8 sequence in half.
-    while (n < text.size() && n > 0 && (static_cast<unsigned char>(text[n]) & 0xc0) == 0x80)
-        --n;
-    std::memcpy(r.text, text.data(), n);
-    r.text[n] = '\0';
-    if (m_callback(&r) == -1) {
+    event.size = sizeof event;
+    if (m_callback(m_context, &event) == AMX_STOP) {
         m_cancelled = true;
         throw Cancelled();
     }
 }
 
+void Reporter::call(int32_t action, uint64_t size, const std::string &text)
+{
+    AmxEvent event {};
+    event.action = action;
+    event.fileSize = size;
+    event.text = text.c_str();
+    event.subject = "";
+    call(event);
+}
+
 void Reporter::newFile(const std::string &name, uint64_t size)
 {
-    call(AMX_ACTION_NEW_FILE, 0, size, name);
+    call(AMX_ACTION_NEW_FILE, size, name);
 }
 
 void Reporter::progress(uint64_t before, uint64_t after)
 {
     for (uint64_t n = after / stepSize - before / stepSize; n > 0; --n)
-        call(AMX_ACTION_STEP, 0, 0, {});
+        call(AMX_ACTION_STEP, 0, {});
 }
 
 void Reporter::endFile()
 {
-    call(AMX_ACTION_END, 0, 0, {});
+    call(AMX_ACTION_END, 0, {});
 }
 
 void Reporter::waiting(const std::string &archive)
 {
-    call(AMX_ACTION_WAIT, 0, 0, archive);
+    call(AMX_ACTION_WAIT, 0, archive);
 }
 
 void Reporter::info(const std::string &line)
 {
     if (m_verbose)
-        call(AMX_ACTION_MESSAGE, 0, 0, line);
+        call(AMX_ACTION_MESSAGE, 0, line);
 }
 
-void Reporter::problem(ZipError code, const std::string &detail)
+void Reporter::problem(ZipError code, const std::string &detail, const std::string &subject)
 {
-    call(AMX_ACTION_MESSAGE, int32_t(code), 0, errorMessage(code, detail));
+    const int32_t kind = amxErrorKind(int32_t(code));
+    m_failed += kind == AMX_KIND_FAILED;
+    m_skipped += kind == AMX_KIND_SKIPPED;
+    const std::string text = errorMessage(code, detail);
+    AmxEvent event {};
+    event.action = AMX_ACTION_MESSAGE;
+    event.errorCode = int32_t(code);
+    event.kind = kind;
+    event.text = text.c_str();
+    event.subject = subject.c_str();
+    call(event);
 }
 
 } // namespace amx

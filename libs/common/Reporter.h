@@ -1,26 +1,23 @@
-// The libraries' only way to talk to the program: the callback of the block.
+// The libraries' only way to talk to the program: the callback of the request.
 // Every call happens on the thread that entered the library.
 #pragma once
 
-#include "AmxBlocks.h"
+#include "AmxRequest.h"
 #include "ZipError.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <new>
 #include <string>
-#include <vector>
 
 namespace amx {
 
 class Reporter
 {
 public:
-    Reporter(void *caller, AmxCallback callback, bool verbose);
+    Reporter(AmxEventCallback callback, void *context, bool verbose);
 
-    // Each of these throws Cancelled when the callback answers -1; after that
-    // the callback is not called again.
+    // Each of these throws Cancelled when the callback answers AMX_STOP; after
+    // that the callback is not called again.
     void newFile(const std::string &name, uint64_t size);
     // Reports the 32 KiB steps crossed when a member's count of processed
     // bytes goes from `before` to `after`.
@@ -30,29 +27,41 @@ public:
     void waiting(const std::string &archive);
     // A line shown only in verbose mode.
     void info(const std::string &line);
-    void problem(ZipError code, const std::string &detail);
+    // A problem about `subject`, the member or file it concerns ("" for the
+    // whole call); the detail is what the message says.
+    void problem(ZipError code, const std::string &detail, const std::string &subject);
+    // A problem whose detail is the name of what it concerns.
+    void problem(ZipError code, const std::string &name) { problem(code, name, name); }
     bool verbose() const { return m_verbose; }
     bool cancelled() const { return m_cancelled; }
+    // The problems so far, by their kind (AMX_KIND_FAILED, AMX_KIND_SKIPPED).
+    int32_t failed() const { return m_failed; }
+    int32_t skipped() const { return m_skipped; }
 
 private:
-    void call(int32_t action, int32_t code, uint64_t size, const std::string &text);
+    void call(AmxEvent &event);
+    void call(int32_t action, uint64_t size, const std::string &text);
 
-    void *m_caller;
-    AmxCallback m_callback;
+    AmxEventCallback m_callback;
+    void *m_context;
     bool m_verbose;
     bool m_cancelled = false;
-    std::unique_ptr<AmxCallbackRecord> m_record;
+    int32_t m_failed = 0;
+    int32_t m_skipped = 0;
 };
 
 constexpr uint64_t stepSize = 32768;
 
 // The body of an entry point: whatever goes wrong becomes one message through
 // the reporter and a count of 0; nothing escapes across the C boundary.
-template <typename Work> int32_t runReported(Reporter &reporter, Work &&work) noexcept
+// `error` receives the code of a failure that ended the call.
+template <typename Work>
+int32_t runReported(Reporter &reporter, ZipError &error, Work &&work) noexcept
 {
-    auto report = [&reporter](ZipError code, const std::string &detail) {
+    auto report = [&](ZipError code, const std::string &detail) {
+        error = code;
         try {
-            reporter.problem(code, detail);
+            reporter.problem(code, detail, {});
         } catch (...) {
         }
     };

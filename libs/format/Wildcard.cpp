@@ -79,15 +79,24 @@ bool wildcardMatch(std::string_view pattern, std::string_view name, bool crossSl
     return p == pattern.size();
 }
 
-MemberSelection selectMembers(
-    const std::vector<std::string> &specs, const std::vector<Entry> &entries)
+bool specMatches(const NameSpec &spec, std::string_view name)
+{
+    return spec.pattern ? wildcardMatch(spec.text, name, true) : spec.text == name;
+}
+
+std::string specText(const NameSpec &spec)
+{
+    return spec.pattern ? specText(std::string_view(spec.text)) : spec.text;
+}
+
+MemberSelection selectMembers(const std::vector<NameSpec> &specs, const std::vector<Entry> &entries)
 {
     MemberSelection sel;
     std::vector<bool> used(specs.size(), false);
     for (size_t i = 0; i < entries.size(); ++i) {
         bool take = false;
         for (size_t s = 0; s < specs.size(); ++s)
-            if (wildcardMatch(specs[s], entries[i].name, true)) {
+            if (specMatches(specs[s], entries[i].name)) {
                 used[s] = true;
                 take = true;
             }

@@ -2,6 +2,7 @@
 // the windows created as the program creates them, the real libraries and
 // real archives.
 
+#include "FolderWatch.h"
 #include "ListDragDrop.h"
 #include "MainWindow.h"
 #include "Peers.h"
@@ -64,6 +65,7 @@ class DragDropTest : public QObject
 private:
     TestDir m_dir;
     int m_count = 0;
+    std::unique_ptr<FolderWatch> m_watch;
 
     std::string fresh(const std::string &stem) { return stem + std::to_string(++m_count); }
 
@@ -79,7 +81,14 @@ private Q_SLOTS:
             (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
     }
 
-    void init() { std::filesystem::current_path(m_dir.path()); }
+    void init()
+    {
+        std::filesystem::current_path(m_dir.path());
+        m_watch = std::make_unique<FolderWatch>();
+    }
+
+    // Drops and drags out hand their folders to the libraries: the process stays put.
+    void cleanup() { QVERIFY(std::exchange(m_watch, nullptr)->stayed()); }
 
     // Names separated by blanks; "calls": the library calls the add made.
     void dropAddsToTheOpenArchive_data()

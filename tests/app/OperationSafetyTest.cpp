@@ -5,9 +5,12 @@
 #include "AViewUnit.h"
 #include "DeleteUnit.h"
 #include "ExtractUnit.h"
+#include "FolderWatch.h"
 #include "MainWindow.h"
 #include "Peers.h"
 #include "RecordingShell.h"
+#include "ScriptVerbs.h"
+#include "ShellVerbs.h"
 #include "TempFolder.h"
 #include "TestDir.h"
 #include "ViewUnit.h"
@@ -127,7 +130,7 @@ private Q_SLOTS:
 
     // While an add lets events through, nothing may start another operation
     // or change the open archive; afterwards the window is intact and the
-    // process is back in its own folder.
+    // process never left its own folder.
     void commandsWaitForARunningAdd()
     {
         const std::string other = (*m_work / "other.zip").string();
@@ -148,7 +151,6 @@ private Q_SLOTS:
             if (type != ProgressType::ProgressNewFile || tried)
                 return;
             tried = true;
-            ::chdir("/"); // as an event handler might
             selectMembers(form, { "ab.txt" });
             for (const char *command :
                 { "Extract1", "TestArchive1", "Open1", "CloseArchive2", "OpenArchive2", "Recent2" })
@@ -158,7 +160,9 @@ private Q_SLOTS:
         };
         addEngine.setZipFilename(archive);
         addEngine.FSpecArgs = { m_work->createFile("new.txt", sampleBytes(100000)).string() };
+        FolderWatch watch;
         addEngine.Add();
+        QVERIFY(watch.stayed());
 
         QVERIFY(tried);
         QCOMPARE(prompter.texts(),
@@ -171,6 +175,83 @@ private Q_SLOTS:
         form.LoadFileList();
         QCOMPARE(form.FileRowCount(), size_t(5));
         form.operations().addEngine = nullptr;
+    }
+
+    void currentFolderStaysPut_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : { "add", "delete", "extract", "test", "-x -o", "-a", "--delete",
+                 "-t", "-e", "-es", "-ad" })
+            QTest::newRow(how) << QString(how);
+    }
+
+    // Every operation gets its folders as open handles: the process's own
+    // folder is the same before, during (at every library event) and after,
+    // and nothing lands in it.
+    void currentFolderStaysPut()
+    {
+        QFETCH(QString, how);
+        const fs::path start = m_work->createDir("start");
+        const fs::path src = m_work->createFile("src/new.txt", sampleBytes(100000)).parent_path();
+        const fs::path out = m_work->createDir("out");
+        const std::string plain = (*m_work / "plain.zip").string();
+        runOk({ "python3", "-c",
+            "import sys, zipfile\n"
+            "with zipfile.ZipFile(sys.argv[1], 'w') as z: z.writestr('p.txt', 'p' * 99999)\n",
+            plain });
+        fs::current_path(start);
+        auto verb = [](std::vector<std::string> args) {
+            args.insert(args.begin(), "ambermox");
+            std::vector<char *> argv;
+            for (std::string &a : args)
+                argv.push_back(a.data());
+            std::FILE *sink = std::fopen("/dev/null", "w");
+            const int status = runScriptVerb(int(argv.size()), argv.data(), sink, sink);
+            std::fclose(sink);
+            return status;
+        };
+        int status = 0;
+        {
+            FolderWatch watch;
+            TZipEngine engine;
+            engine.setZipFilename(plain);
+            if (how == "add") {
+                engine.AddBaseDir = src.string();
+                engine.FSpecArgs = { "new.txt" };
+                engine.Add();
+                status = engine.SuccessCount == 1 ? 0 : 1;
+            } else if (how == "delete") {
+                engine.FSpecArgs = { "p.txt" };
+                engine.Delete();
+                status = engine.SuccessCount == 1 ? 0 : 1;
+            } else if (how == "extract") {
+                engine.ExtrBaseDir = out.string();
+                engine.Extract();
+                status = engine.SuccessCount == 1 && fs::exists(out / "p.txt") ? 0 : 1;
+            } else if (how == "test") {
+                engine.Test();
+                status = engine.SuccessCount == 1 ? 0 : 1;
+            } else if (how == "-x -o") {
+                status = verb({ "-x", plain, "-o", out.string() });
+            } else if (how == "-a") {
+                status = verb({ "-a", plain, (src / "new.txt").string() });
+            } else if (how == "--delete") {
+                status = verb({ "--delete", plain, "p.txt" });
+            } else if (how == "-t") {
+                status = verb({ "-t", plain });
+            } else if (how == "-e") {
+                status = runShellVerb(ShellVerb::ExtractHere, plain);
+            } else if (how == "-es") {
+                status = runShellVerb(ShellVerb::ExtractToSubfolder, plain);
+            } else if (how == "-ad") {
+                status = runShellVerb(ShellVerb::SaveToZip, src.string());
+            }
+            QVERIFY(watch.events() > 0);
+            QVERIFY(watch.stayed());
+        }
+        fs::current_path(m_dir.path());
+        QCOMPARE(status, 0);
+        QVERIFY(fs::is_empty(start));
     }
 
     // Testing reads every member of the open archive, logs each and writes nothing.

@@ -5,6 +5,7 @@
 #include "AddUnit.h"
 #include "FakeMainWindow.h"
 #include "FileListView.h"
+#include "FolderWatch.h"
 #include "MainWindow.h"
 #include "Peers.h"
 #include "ScriptedPrompter.h"
@@ -81,6 +82,7 @@ class AddFormTest : public QObject
 private:
     TestDir m_dir;
     int m_count = 0;
+    std::unique_ptr<FolderWatch> m_watch;
 
     // A fresh folder to add from: two folders (one with a sub-folder), files.
     std::string makeSource()
@@ -119,6 +121,10 @@ private Q_SLOTS:
         TMainForm::setStorePaths(
             (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
     }
+
+    void init() { m_watch = std::make_unique<FolderWatch>(); }
+    // The add passes hand their folders to the library: the process stays put.
+    void cleanup() { QVERIFY(std::exchange(m_watch, nullptr)->stayed()); }
 
     void everyShowStartsFromTheDefaults()
     {

@@ -1,12 +1,15 @@
 // What the program sees through the callback: a new-file record with the
 // size, one step per 32 KiB, an end record, verbose lines, error codes, all
 // on the calling thread, and an immediate stop on -1 (the data-safety cases
-// cancel at the other records).
+// cancel at the other records). And the request interface: exact names, the
+// request's folder, the result, and requests of older and newer callers.
 #include "LibHarness.h"
 #include "Peers.h"
 #include "TestDir.h"
 
+#include "AmxRequest.h"
 #include "Table.h"
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -109,5 +112,134 @@ TEST_F(CallbackTest, MinusOneAtAnEndStopsAtOnce)
     EXPECT_EQ(runExtract(dir.createDir("out").string(), { .archive = archive }, ext), 0);
     EXPECT_FALSE(ext.calledAfterCancel) << ext.dump();
 }
+
+// Names a shell glob would read: each exact name is the one member of that name.
+class RequestTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const std::string &name : stored)
+            dir.createFile("src/" + name, name);
+        src = ::open((dir / "src").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_GE(src, 0);
+        std::vector<RequestName> exact;
+        for (const std::string &name : stored)
+            exact.push_back({ name });
+        Recorder rec;
+        const RunOutcome added = runRequest(
+            { AMX_OP_ADD, src, "../n.zip", exact, AMX_FLAG_DIR_NAMES | AMX_FLAG_VERBOSE }, rec);
+        ASSERT_EQ(added.status, AMX_RUN_DONE);
+        ASSERT_EQ(added.done, 4) << rec.dump();
+        ASSERT_EQ(sortedNames((dir / "n.zip").string()), stored);
+    }
+    void TearDown() override { ::close(src); }
+    const Names stored { "a*b", "a?b", "a\\b", "axb" };
+    TestDir dir;
+    int src = -1;
+};
+
+struct SelectRow
+{
+    const char *name;
+    std::vector<RequestName> names;
+    Names extracted;
+};
+AMX_ROW_PRINTS_NAME(SelectRow)
+
+class SelectTest : public RequestTest, public testing::WithParamInterface<SelectRow>
+{
+};
+
+// The members a request selects, as its new-file events name them.
+TEST_P(SelectTest, ExactNamesNeedNoEscaping)
+{
+    const SelectRow &row = GetParam();
+    Recorder rec;
+    const RunOutcome r = runRequest({ AMX_OP_TEST, src, "../n.zip", row.names }, rec);
+    Names tested;
+    for (const CallbackEvent &e : rec.events)
+        if (e.action == AMX_ACTION_NEW_FILE)
+            tested.push_back(e.text);
+    EXPECT_EQ(tested, row.extracted) << rec.dump();
+    EXPECT_EQ(r.done, int32_t(row.extracted.size()));
+    EXPECT_EQ(r.failed, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SelectTest,
+    testing::Values(SelectRow { "Star", { { "a*b" } }, { "a*b" } },
+        SelectRow { "Question", { { "a?b" } }, { "a?b" } },
+        SelectRow { "Backslash", { { "a\\b" } }, { "a\\b" } },
+        SelectRow { "Pattern", { { "a*b", true } }, { "a*b", "a?b", "a\\b", "axb" } },
+        SelectRow { "EscapedPattern", { { "a\\?b", true } }, { "a?b" } },
+        SelectRow { "Both", { { "a?b" }, { "ax*", true } }, { "a?b", "axb" } }),
+    amxtest::RowName());
+
+// The result counts what was done, kept and failed, each message naming its member.
+TEST_F(RequestTest, ResultCountsAndSubjects)
+{
+    const int base = ::open(dir.str().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    Recorder first, again, del;
+    EXPECT_EQ(runRequest({ AMX_OP_EXTRACT, base, "n.zip", { { "axb" } } }, first).done, 1);
+    const RunOutcome kept =
+        runRequest({ AMX_OP_EXTRACT, base, "n.zip", { { "axb" }, { "nope" } } }, again);
+    EXPECT_EQ(kept.done, 0);
+    EXPECT_EQ(kept.skipped, 1);
+    EXPECT_EQ(kept.failed, 1);
+    Names subjects;
+    for (const CallbackEvent &e : again.events)
+        if (e.action == AMX_ACTION_MESSAGE)
+            subjects.push_back(e.subject);
+    EXPECT_EQ(subjects, (Names { "nope", "axb" })) << again.dump();
+    const RunOutcome deleted = runRequest({ AMX_OP_DELETE, base, "n.zip", { { "a?b" } } }, del);
+    EXPECT_EQ(deleted.done, 1) << del.dump();
+    EXPECT_EQ(sortedNames((dir / "n.zip").string()), (Names { "a*b", "a\\b", "axb" }));
+    Recorder missing;
+    EXPECT_EQ(runRequest({ AMX_OP_TEST, base, "gone.zip" }, missing).error, AMX_ERROR_ARCHIVE_OPEN);
+    ::close(base);
+}
+
+struct GrowthRow
+{
+    const char *name;
+    RunRequest request;
+    int32_t status;
+};
+AMX_ROW_PRINTS_NAME(GrowthRow)
+
+class GrowthTest : public RequestTest, public testing::WithParamInterface<GrowthRow>
+{
+};
+
+// An older caller's shorter request still runs; a newer caller's longer one
+// runs only while what this version does not know is left zero.
+TEST_P(GrowthTest, SizeFlagsAndOperation)
+{
+    RunRequest request = GetParam().request;
+    request.folder = src;
+    request.archive = "../n.zip";
+    Recorder rec;
+    const RunOutcome r = runRequest(request, rec);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_EQ(r.done, r.status == AMX_RUN_DONE ? 4 : 0) << rec.dump();
+    if (r.status != AMX_RUN_DONE) {
+        EXPECT_TRUE(rec.events.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GrowthTest,
+    testing::Values(GrowthRow { "Own", { AMX_OP_TEST }, AMX_RUN_DONE },
+        GrowthRow { "Older", { .operation = AMX_OP_TEST, .statedSize = AMX_REQUEST_MIN_SIZE },
+            AMX_RUN_DONE },
+        GrowthRow { "NewerZeroed",
+            { .operation = AMX_OP_TEST, .statedSize = sizeof(AmxRequest) + 8 }, AMX_RUN_DONE },
+        GrowthRow { "NewerAsking",
+            { .operation = AMX_OP_TEST, .statedSize = sizeof(AmxRequest) + 8, .tail = 1 },
+            AMX_RUN_INVALID },
+        GrowthRow { "TooShort", { .operation = AMX_OP_TEST, .statedSize = 8 }, AMX_RUN_INVALID },
+        GrowthRow {
+            "UnknownFlag", { .operation = AMX_OP_TEST, .flags = 1u << 30 }, AMX_RUN_INVALID },
+        GrowthRow { "UnknownOperation", { 5 }, AMX_RUN_UNSUPPORTED }),
+    amxtest::RowName());
 
 } // namespace

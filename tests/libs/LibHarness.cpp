@@ -1,12 +1,14 @@
 #include "LibHarness.h"
 
 #include "AmxBlocks.h"
+#include "AmxRequest.h"
 #include "Peers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -178,7 +180,51 @@ private:
     std::string m_saved;
 };
 
+int32_t AMX_STDCALL eventCallback(void *context, AmxEvent *event)
+{
+    CallbackEvent e;
+    e.action = event->action;
+    e.errorCode = event->errorCode;
+    e.size = event->fileSize;
+    e.text = event->text;
+    e.subject = event->subject ? event->subject : "";
+    return static_cast<Recorder *>(context)->record(e);
+}
+
 } // namespace
+
+RunOutcome runRequest(const RunRequest &r, Recorder &rec)
+{
+    std::vector<AmxName> names;
+    for (const RequestName &n : r.names)
+        names.push_back({ n.text.c_str(), n.pattern ? AMX_NAME_PATTERN : AMX_NAME_EXACT, 0 });
+    AmxRequest request {};
+    request.size = r.statedSize ? r.statedSize : uint32_t(sizeof request);
+    request.operation = r.operation;
+    request.folder = r.folder;
+    request.flags = r.flags;
+    request.level = 6;
+    request.nameCount = uint32_t(names.size());
+    request.archive = r.archive.c_str();
+    request.names = names.data();
+    request.callback = eventCallback;
+    request.context = &rec;
+    // Laid out in a buffer as long as the size claims, as a newer caller's would be.
+    std::vector<unsigned char> bytes(std::max<size_t>(request.size, sizeof request) + 1, 0);
+    std::memcpy(bytes.data(), &request, sizeof request);
+    if (r.tail)
+        bytes[request.size - 1] = r.tail;
+    const bool zip = r.operation == AMX_OP_ADD || r.operation == AMX_OP_DELETE;
+    const AmxRunFn run =
+        (zip ? zipLib() : unzLib()).symbol<AmxRunFn>(zip ? AMX_ZIP_RUN_NAME : AMX_UNZ_RUN_NAME);
+    AmxResult result {};
+    result.size = sizeof result;
+    RunOutcome out;
+    out.status = run(reinterpret_cast<const AmxRequest *>(bytes.data()), &result);
+    out = { out.status, result.error, result.done, result.failed, result.skipped,
+        result.cancelled };
+    return out;
+}
 
 int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec)
 {

@@ -19,6 +19,7 @@ struct CallbackEvent
     int32_t errorCode = 0;
     uint64_t size = 0;
     std::string text;
+    std::string subject; // request interface only: what a message is about
 };
 
 // Records every callback; can answer -1 (cancel) at a chosen moment.
@@ -83,6 +84,35 @@ struct ExtractRequest
 int32_t runAdd(const std::string &dir, const AddRequest &r, Recorder &rec);
 int32_t runDelete(const std::string &archive, const std::vector<std::string> &specs, Recorder &rec);
 int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &rec);
+
+// A name of a request: exact, or a pattern.
+struct RequestName
+{
+    std::string text;
+    bool pattern = false;
+};
+
+// A call of the request interface (AmxZipRun1 / AmxUnzRun1, chosen by the
+// operation). statedSize is the size the request claims (0: its own); bytes
+// past the structure are zero but for `tail` at its last one.
+struct RunRequest
+{
+    int32_t operation = 0;
+    int folder = 0;
+    std::string archive {};
+    std::vector<RequestName> names {};
+    uint32_t flags = 0;
+    uint32_t statedSize = 0;
+    unsigned char tail = 0;
+};
+
+struct RunOutcome
+{
+    int32_t status = 0; // what the entry point returned
+    int32_t error = 0, done = 0, failed = 0, skipped = 0, cancelled = 0;
+};
+
+RunOutcome runRequest(const RunRequest &r, Recorder &rec);
 
 // The paths below dir, sorted, relative to it.
 std::vector<std::string> listing(const std::filesystem::path &dir);

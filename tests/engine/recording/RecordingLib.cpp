@@ -1,20 +1,21 @@
 // A stand-in for the compression libraries, built only for the tests. It
-// writes the block it receives to the file named by AMX_REC_LOG, then plays
-// the script named by AMX_REC_SCRIPT: callbacks, its return value, an
+// writes the request it receives to the file named by AMX_REC_LOG, then
+// plays the script named by AMX_REC_SCRIPT: callbacks, its count, an
 // exception or a crash.
 //
 // Built as libamxzip.so (REC_ZIP) or libamxunz.so (REC_UNZ); REC_NO_VERSION
-// and REC_NO_EXEC leave out an entry point.
+// and REC_NO_EXEC leave out an entry point. The extraction stand-in knows no
+// test: it refuses that operation before it logs anything.
 //
 // Script lines, one command each:
 //   cb ACTION ERRCODE SIZE SIZEHIGH [TEXT]  callback; \r \n \\ escapes in TEXT
-//   foreign                                 callback with a caller no engine has
-//   return N                                the count to return (default: specCount)
+//   foreign                                 callback with a context no call has
+//   return N                                the count of done members (default: nameCount)
 //   nostop                                  go on after an answer of -1
 //   throw | segv | abort | trap | fpe | overflow | raise SIGNAL
 // After an answer of -1 the library stops and returns its count, unless told
 // to go on.
-#include "AmxBlocks.h"
+#include "AmxRequest.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -62,35 +63,44 @@ int overflow(int depth)
     return overflow(depth + 1) + frame[0];
 }
 
-using Fields = std::initializer_list<std::pair<const char *, long long>>;
-#define F(field)                                                                                   \
-    {                                                                                              \
-#field, b.field                                                                            \
-    }
+const char *const flagNames[] = { "verbose", "update", "freshen", "dirNames", "overwrite",
+    "recurse", "hidden", "dosNames", "move", "archiveTime" };
 
-// One line of the block's numbers that are not zero, then its strings.
-template <typename Block> void logBlock(const Block &b, const char *kind, Fields own)
+std::string folderPath(int folder)
+{
+    char path[8192];
+    if (folder == AMX_CURRENT_FOLDER)
+        return getcwd(path, sizeof path) ? path : "?";
+    const std::string link = "/proc/self/fd/" + std::to_string(folder);
+    const ssize_t n = readlink(link.c_str(), path, sizeof path - 1);
+    return n < 0 ? "?" : std::string(path, size_t(n));
+}
+
+// One line of the request's numbers that are not zero (each flag by its
+// name), then its strings and its folder.
+void logRequest(const AmxRequest &r, const char *kind)
 {
     logLine(std::string("begin=") + kind);
-    logLine("caller=" + hex(b.caller));
-    logLine("callback=" + hex(reinterpret_cast<const void *>(b.callback)));
-    const int count = b.specCount < 0 ? 0 : std::min(b.specCount, AMX_MAX_SPECS);
-    long long slotsPastCount = 0;
-    for (int i = count; i < AMX_MAX_SPECS; ++i)
-        slotsPastCount += b.specs[i] != nullptr;
+    logLine("context=" + hex(r.context));
+    logLine("callback=" + hex(reinterpret_cast<const void *>(r.callback)));
     std::string fields = "fields=";
-    for (const Fields &list :
-        { Fields { F(first), F(const120), F(traceFlag), F(reserved20), F(reserved24), F(reserved28),
-              F(const7), { "slotsPastCount", slotsPastCount } },
-            own })
-        for (const auto &[name, value] : list)
-            if (value)
-                fields += std::string(name) + ":" + std::to_string(value) + " ";
+    for (const auto &[name, value] :
+        { std::pair<const char *, long long> { "operation", r.operation }, { "level", r.level },
+            { "size", r.size == sizeof r ? 0 : r.size },
+            { "unknownFlags", r.flags & ~AMX_FLAGS_KNOWN } })
+        if (value)
+            fields += std::string(name) + ":" + std::to_string(value) + " ";
+    for (size_t bit = 0; bit < sizeof flagNames / sizeof *flagNames; ++bit)
+        if (r.flags & (1u << bit))
+            fields += std::string(flagNames[bit]) + ":1 ";
     logLine(fields);
-    logLine("specCount=" + std::to_string(b.specCount));
-    logLine(std::string("archiveName=") + (b.archiveName ? b.archiveName : "(null)"));
-    for (int i = 0; i < count; ++i)
-        logLine(std::string("spec=") + (b.specs[i] ? b.specs[i] : "(null)"));
+    logLine("nameCount=" + std::to_string(r.nameCount));
+    logLine(std::string("archive=") + (r.archive ? r.archive : "(null)"));
+    for (uint32_t i = 0; i < r.nameCount; ++i)
+        logLine(std::string(r.names[i].match == AMX_NAME_PATTERN ? "spec=" : "exact=")
+            + (r.names[i].text ? r.names[i].text : "(null)"));
+    logLine(std::string("codePage=") + (r.nameCodePage ? r.nameCodePage : "(null)"));
+    logLine("folder=" + folderPath(r.folder));
     char cwd[8192];
     logLine(std::string("cwd=") + (getcwd(cwd, sizeof cwd) ? cwd : "?"));
 }
@@ -109,9 +119,9 @@ std::string unescape(const std::string &text)
     return out;
 }
 
-template <typename Block> int32_t play(Block *b)
+int32_t play(const AmxRequest *r)
 {
-    int32_t result = b->specCount;
+    int32_t result = int32_t(r->nameCount);
     bool stopOnCancel = true;
     std::ifstream script(std::getenv("AMX_REC_SCRIPT") ? std::getenv("AMX_REC_SCRIPT") : "");
     for (std::string line; std::getline(script, line);) {
@@ -119,23 +129,26 @@ template <typename Block> int32_t play(Block *b)
         std::string command;
         in >> command;
         if (command == "cb" || command == "foreign") {
-            AmxCallbackRecord record;
-            std::memset(&record, 0, sizeof record);
-            record.reserved0 = 0x11;
-            record.reserved8 = 0x22;
-            record.caller = b->caller;
+            AmxEvent event {};
+            event.size = sizeof event;
+            void *context = r->context;
+            std::string text;
             if (command == "foreign") {
                 static int stranger;
-                record.caller = &stranger;
-                record.action = AMX_ACTION_MESSAGE;
-                std::strcpy(record.text, "stray");
+                context = &stranger;
+                event.action = AMX_ACTION_MESSAGE;
+                text = "stray";
             } else {
-                in >> record.action >> record.errorCode >> record.fileSize >> record.fileSizeHigh;
-                std::string text;
+                uint32_t low = 0, high = 0;
+                in >> event.action >> event.errorCode >> low >> high;
+                event.fileSize = uint64_t(high) << 32 | low;
                 std::getline(in >> std::ws, text);
-                std::strncpy(record.text, unescape(text).c_str(), sizeof record.text - 1);
+                text = unescape(text);
             }
-            const int32_t answer = b->callback(&record);
+            event.kind = amxErrorKind(event.errorCode);
+            event.text = text.c_str();
+            event.subject = "";
+            const int32_t answer = r->callback(context, &event);
             logLine("answer=" + std::to_string(answer));
             if (answer == -1 && stopOnCancel) {
                 logLine("stopped");
@@ -175,6 +188,15 @@ template <typename Block> int32_t play(Block *b)
     return result;
 }
 
+int32_t runRecorded(const AmxRequest *request, AmxResult *result, const char *kind)
+{
+    logRequest(*request, kind);
+    const int32_t done = play(request);
+    if (result)
+        result->done = done;
+    return AMX_RUN_DONE;
+}
+
 } // namespace
 
 extern "C" {
@@ -182,16 +204,9 @@ extern "C" {
 #if defined(REC_ZIP)
 
 #if !defined(REC_NO_EXEC)
-AMX_EXPORT int32_t AMX_STDCALL AmxZipExec(AmxZipParams *block)
+AMX_EXPORT int32_t AMX_STDCALL AmxZipRun1(const AmxRequest *request, AmxResult *result)
 {
-    const AmxZipParams &b = *block;
-    logBlock(b, "zip",
-        { F(hiddenFilesFlag), F(reserved36), F(reserved40), F(alwaysTrue44), F(reserved48),
-            F(verboseFlag), F(alwaysTrue56), F(compLevel), F(reserved64), F(reserved68),
-            F(discardDirNamesFlag), F(recurseFlag), F(notDeleteFlag), F(forceDosFlag), F(moveFlag),
-            F(deleteFlag), F(updateFlag), F(freshenFlag), F(reserved104), F(archiveTimeFlag),
-            F(reserved112), F(reserved116) });
-    return play(block);
+    return runRecorded(request, result, "zip");
 }
 #endif
 
@@ -206,13 +221,11 @@ AMX_EXPORT int32_t AMX_STDCALL GetAmxZipVersion(void)
 #elif defined(REC_UNZ)
 
 #if !defined(REC_NO_EXEC)
-AMX_EXPORT int32_t AMX_STDCALL AmxUnzExec(AmxUnzParams *block)
+AMX_EXPORT int32_t AMX_STDCALL AmxUnzRun1(const AmxRequest *request, AmxResult *result)
 {
-    const AmxUnzParams &b = *block;
-    logBlock(b, "unz",
-        { F(reserved32), F(reserved36), F(alwaysTrue40), F(verboseFlag), F(updateFlag),
-            F(freshenFlag), F(dirNamesFlag), F(overwriteFlag) });
-    return play(block);
+    if (request->operation == AMX_OP_TEST)
+        return AMX_RUN_UNSUPPORTED;
+    return runRecorded(request, result, "unz");
 }
 #endif
 
