@@ -1,0 +1,306 @@
+// Encrypted members: the extraction code is linked in and its password
+// question answered directly, and archives of the peers (7-Zip, Info-ZIP zip,
+// bsdtar) must read back exactly; wrong passwords and altered data must never
+// leave a file.
+#include "Extractor.h"
+#include "FileUtil.h"
+#include "Peers.h"
+#include "Table.h"
+#include "TestDir.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace amxtest;
+
+namespace {
+
+constexpr const char *kSkip = "<skip>";
+constexpr const char *kCancel = "<cancel>";
+
+struct Outcome
+{
+    int32_t count = 0;
+    std::vector<int32_t> codes; // of the problems reported
+    std::string messages;
+    std::vector<std::pair<std::string, bool>> asked; // member, after a wrong one
+};
+
+int32_t record(AmxCallbackRecord *r)
+{
+    auto *o = static_cast<Outcome *>(r->caller);
+    if (r->action == AMX_ACTION_MESSAGE && r->errorCode)
+        o->codes.push_back(r->errorCode);
+    if (r->action == AMX_ACTION_MESSAGE)
+        o->messages += std::string(r->text) + "\n";
+    return 0;
+}
+
+// Extracts (or tests) into `out`, answering the password questions in turn
+// with `answers`; once they run out, every further question is skipped.
+Outcome extract(const fs::path &archive, const fs::path &out, std::vector<std::string> answers = {},
+    bool testOnly = false)
+{
+    Outcome o;
+    fs::create_directories(out);
+    amx::Fd base(::open(out.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    amx::ExtractOptions opt;
+    opt.archive = archive.string();
+    opt.base = base.get();
+    opt.testOnly = testOnly;
+    size_t next = 0;
+    opt.askPassword = [&](const std::string &member, bool wrong) {
+        o.asked.emplace_back(member, wrong);
+        amx::PasswordReply r;
+        r.kind = amx::PasswordReply::Kind::Skip;
+        if (next < answers.size()) {
+            const std::string &a = answers[next++];
+            if (a == kCancel)
+                r.kind = amx::PasswordReply::Kind::Cancel;
+            else if (a != kSkip)
+                r = { amx::PasswordReply::Kind::Password, amx::Secret(a) };
+        }
+        return r;
+    };
+    amx::Reporter reporter(&o, record, true);
+    o.count = amx::runReported(reporter, [&] {
+        return amx::extractArchive(opt, reporter);
+    });
+    return o;
+}
+
+bool has(const Outcome &o, amx::ZipError code)
+{
+    return std::find(o.codes.begin(), o.codes.end(), int32_t(code)) != o.codes.end();
+}
+
+// Files every peer archive holds: a short one (AE-2 in some writers), a
+// compressible one, one that does not compress, and one past the size
+// extracted in one piece.
+void makeSources(TestDir &dir, bool large)
+{
+    dir.createFile("src/short.txt", "tiny");
+    dir.createFile("src/sub/text.txt", sampleBytes(300000, 1));
+    dir.createFile("src/noise.bin", randomBytes(70000, 2));
+    dir.createFile("src/empty");
+    if (large)
+        dir.createFile("src/big.bin", sampleBytes(40 << 20, 3));
+}
+
+void expectSameFiles(const fs::path &src, const fs::path &out)
+{
+    for (const auto &f : fs::recursive_directory_iterator(src)) {
+        if (!f.is_regular_file())
+            continue;
+        fs::path got = out / fs::relative(f.path(), src);
+        ASSERT_TRUE(fs::exists(got)) << got;
+        EXPECT_TRUE(readFile(f.path()) == readFile(got)) << got;
+    }
+}
+
+// No file with data below `out`: neither a member nor a temporary. (Some
+// writers leave empty files unencrypted.)
+bool noFiles(const fs::path &out)
+{
+    for (const auto &f : fs::recursive_directory_iterator(out))
+        if (!f.is_directory() && !(f.is_regular_file() && f.file_size() == 0))
+            return false;
+    return true;
+}
+
+struct PeerCase
+{
+    const char *name;
+    const char *make; // run in "src", writes ../a.zip with the password in $P
+    bool large;
+    // 7-Zip takes no password outside ASCII for ZIP archives.
+    const char *password = "s3cret pass";
+};
+AMX_ROW_PRINTS_NAME(PeerCase)
+
+const PeerCase kPeers[] = {
+    { "SevenZipAes256", "7z a -tzip -bd -p\"$P\" -mem=AES256 ../a.zip .", true },
+    { "SevenZipAes128", "7z a -tzip -bd -p\"$P\" -mem=AES128 ../a.zip .", false },
+    { "SevenZipStoredAes", "7z a -tzip -bd -mx=0 -p\"$P\" -mem=AES256 ../a.zip .", false },
+    { "SevenZipZipCrypto", "7z a -tzip -bd -p\"$P\" -mem=ZipCrypto ../a.zip .", true },
+    { "InfoZip", "zip -q -r -P \"$P\" ../a.zip .", false, "pässwörd ☃" },
+    // Streamed with data descriptors: the check byte comes from the time.
+    { "BsdtarZipCrypto",
+        "bsdtar --format zip --options zip:encryption=zipcrypt --passphrase \"$P\" -cf ../a.zip .",
+        false, "pässwörd ☃" },
+    { "BsdtarAes256",
+        "bsdtar --format zip --options zip:encryption=aes256 --passphrase \"$P\" -cf ../a.zip .",
+        false, "pässwörd ☃" },
+};
+
+class EncryptedPeerTest : public testing::TestWithParam<PeerCase>
+{
+};
+
+TEST_P(EncryptedPeerTest, ExtractsTestsAndRefusesWrongPasswords)
+{
+    const PeerCase &c = GetParam();
+    TestDir dir;
+    makeSources(dir, c.large);
+    const std::string password = c.password;
+    ::setenv("P", c.password, 1);
+    runOk({ "sh", "-c", c.make }, (dir / "src").string());
+    ::unsetenv("P");
+    const fs::path archive = dir / "a.zip";
+    const int files = c.large ? 5 : 4;
+
+    // The right password, given once, opens every member.
+    Outcome good = extract(archive, dir / "good", { password });
+    EXPECT_TRUE(good.codes.empty()) << good.messages;
+    EXPECT_EQ(good.asked.size(), 1u);
+    expectSameFiles(dir / "src", dir / "good");
+
+    Outcome tested = extract(archive, dir / "t", { password }, true);
+    EXPECT_TRUE(tested.codes.empty()) << tested.messages;
+    EXPECT_GE(tested.count, files);
+
+    // A wrong one is asked again, then skipped: nothing is written.
+    Outcome wrong = extract(archive, dir / "wrong", { "wrong", kSkip, kCancel });
+    EXPECT_TRUE(has(wrong, amx::ZipError::WrongPassword)) << wrong.messages;
+    ASSERT_GE(wrong.asked.size(), 2u);
+    EXPECT_FALSE(wrong.asked[0].second);
+    EXPECT_TRUE(wrong.asked[1].second);
+    EXPECT_TRUE(noFiles(dir / "wrong"));
+    EXPECT_EQ(wrong.messages.find("wrong\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Peers, EncryptedPeerTest, testing::ValuesIn(kPeers), RowName());
+
+// Finds a wrong password whose check byte passes for the archive's only
+// member, as one in 256 do.
+std::string falsePass(const fs::path &archive)
+{
+    RunResult r = python(R"(
+import sys, zipfile
+z = zipfile.ZipFile(sys.argv[1])
+i = z.infolist()[0]
+f = open(sys.argv[1], 'rb'); f.seek(i.header_offset + 26)
+n, m = [int.from_bytes(f.read(2), 'little') for _ in range(2)]
+f.seek(i.header_offset + 30 + n + m); head = f.read(12)
+check = (i._raw_time >> 8) if i.flag_bits & 8 else (i.CRC >> 24)
+for k in range(100000):
+    p = ('w%d' % k).encode()
+    if zipfile._ZipDecrypter(p)(head)[11] == check:
+        print(p.decode()); break
+)",
+        { archive.string() });
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    return r.out.substr(0, r.out.find('\n'));
+}
+
+TEST(CryptoTest, PasswordPassingTheCheckByteByChanceIsWrong)
+{
+    for (const char *method : { "-0", "-6" }) {
+        TestDir dir;
+        dir.createFile("src/data.txt", sampleBytes(100000, 4));
+        runOk(
+            { "zip", "-q", method, "-P", "right", "../a.zip", "data.txt" }, (dir / "src").string());
+        std::string pass = falsePass(dir / "a.zip");
+        ASSERT_FALSE(pass.empty());
+        for (bool testOnly : { false, true }) {
+            Outcome o = extract(dir / "a.zip", dir / "out", { pass }, testOnly);
+            EXPECT_EQ(o.count, 0);
+            EXPECT_TRUE(has(o, amx::ZipError::WrongPassword)) << method << o.messages;
+            EXPECT_TRUE(noFiles(dir / "out"));
+        }
+    }
+}
+
+TEST(CryptoTest, AlteredAesDataLeavesNoFile)
+{
+    TestDir dir;
+    dir.createFile("src/data.txt", sampleBytes(100000, 5));
+    dir.createFile("out/data.txt", "kept");
+    runOk({ "7z", "a", "-tzip", "-bd", "-pright", "-mem=AES256", "../a.zip", "data.txt" },
+        (dir / "src").string());
+    std::string bytes = readFile(dir / "a.zip");
+    bytes[bytes.size() / 2] ^= 0x20;
+    writeFile(dir / "a.zip", bytes);
+    for (bool testOnly : { false, true }) {
+        Outcome o = extract(dir / "a.zip", dir / "new", { "right" }, testOnly);
+        EXPECT_EQ(o.count, 0);
+        EXPECT_TRUE(has(o, amx::ZipError::Unauthentic)) << o.messages;
+        EXPECT_TRUE(noFiles(dir / "new"));
+    }
+    // Nor does it replace the file there.
+    Outcome o = extract(dir / "a.zip", dir / "out", { "right" });
+    EXPECT_EQ(readFile(dir / "out/data.txt"), "kept");
+}
+
+// Plain, traditional and AES members with different passwords in one archive.
+TEST(CryptoTest, MixedArchiveAsksForEachPasswordOnce)
+{
+    TestDir dir;
+    dir.createFile("src/plain.txt", "plain");
+    dir.createFile("src/old1.txt", sampleBytes(5000, 6));
+    dir.createFile("src/old2.txt", sampleBytes(5000, 7));
+    dir.createFile("src/aes1.txt", sampleBytes(5000, 8));
+    dir.createFile("src/aes2.txt", sampleBytes(5000, 9));
+    const std::string src = (dir / "src").string();
+    runOk({ "7z", "a", "-tzip", "-bd", "-psecond", "-mem=AES256", "../a.zip", "aes1.txt",
+              "aes2.txt" },
+        src);
+    runOk({ "zip", "-q", "-P", "first", "../a.zip", "old1.txt", "old2.txt" }, src);
+    runOk({ "zip", "-q", "../a.zip", "plain.txt" }, src);
+
+    Outcome o = extract(dir / "a.zip", dir / "out", { "first", "second", "first" });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(o.count, 5);
+    ASSERT_EQ(o.asked.size(), 3u);
+    EXPECT_TRUE(o.asked[1].second); // "first" did not fit aes1.txt
+    expectSameFiles(dir / "src", dir / "out");
+
+    // Skip passes over one member; cancel over all the encrypted ones left.
+    Outcome skip = extract(dir / "a.zip", dir / "skip", { kSkip, "second" });
+    EXPECT_EQ(skip.count, 2);
+    EXPECT_TRUE(fs::exists(dir / "skip/aes2.txt"));
+    EXPECT_FALSE(fs::exists(dir / "skip/old2.txt"));
+    Outcome cancel = extract(dir / "a.zip", dir / "cancel", { kCancel });
+    EXPECT_EQ(cancel.asked.size(), 1u);
+    EXPECT_EQ(cancel.count, 1);
+    EXPECT_EQ(
+        std::count(cancel.codes.begin(), cancel.codes.end(), int32_t(amx::ZipError::Encrypted)), 4);
+}
+
+// Damaged AES records: refused with a message, never a crash.
+TEST(CryptoTest, DamagedAesRecordsAreRefused)
+{
+    TestDir dir;
+    dir.createFile("src/data.txt", sampleBytes(3000, 10));
+    runOk({ "7z", "a", "-tzip", "-bd", "-pright", "-mem=AES256", "../a.zip", "data.txt" },
+        (dir / "src").string());
+    struct Damage
+    {
+        const char *name;
+        const char *edit; // Python on the archive's bytes `b`
+        amx::ZipError code;
+    };
+    const Damage damages[] = {
+        { "NoRecord", "b = b.replace(b'\\x01\\x99', b'\\x01\\x98')", amx::ZipError::Corrupt },
+        { "Strength", "b = b.replace(b'AE\\x03', b'AE\\x07')", amx::ZipError::Corrupt },
+        { "Verifier",
+            "n, m = (int.from_bytes(b[k:k + 2], 'little') for k in (26, 28))\ni = 30 + n + m + "
+            "16\nb = b[:i] + bytes([b[i] ^ 1]) + b[i + 1:]",
+            amx::ZipError::WrongPassword },
+    };
+    for (const Damage &d : damages) {
+        fs::path bad = dir / (std::string(d.name) + ".zip");
+        RunResult r = python(std::string("import sys\nb = open(sys.argv[1], 'rb').read()\n")
+                + d.edit + "\nopen(sys.argv[2], 'wb').write(b)\n",
+            { (dir / "a.zip").string(), bad.string() });
+        ASSERT_EQ(r.exitCode, 0) << r.out;
+        Outcome o = extract(bad, dir / d.name, { "right", kSkip });
+        EXPECT_EQ(o.count, 0) << d.name;
+        EXPECT_TRUE(has(o, d.code)) << d.name << ": " << o.messages;
+        EXPECT_TRUE(noFiles(dir / d.name)) << d.name;
+    }
+}
+
+} // namespace
