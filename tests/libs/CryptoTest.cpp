@@ -4,6 +4,7 @@
 // leave a file.
 #include "Extractor.h"
 #include "FileUtil.h"
+#include "LibHarness.h"
 #include "Peers.h"
 #include "Table.h"
 #include "TestDir.h"
@@ -267,6 +268,39 @@ TEST(CryptoTest, MixedArchiveAsksForEachPasswordOnce)
     EXPECT_EQ(cancel.count, 1);
     EXPECT_EQ(
         std::count(cancel.codes.begin(), cancel.codes.end(), int32_t(amx::ZipError::Encrypted)), 4);
+}
+
+// Adding, replacing and deleting members keeps the encrypted ones as they are.
+TEST(CryptoTest, RewritingKeepsEncryptedMembers)
+{
+    TestDir dir;
+    dir.createFile("src/aes1.txt", sampleBytes(5000, 8));
+    dir.createFile("src/aes2.txt", sampleBytes(5000, 9));
+    dir.createFile("src/old1.txt", sampleBytes(5000, 6));
+    dir.createFile("src/plain.txt", "plain");
+    const std::string src = (dir / "src").string(), archive = (dir / "a.zip").string();
+    runOk({ "7z", "a", "-tzip", "-bd", "-psecond", "-mem=AES256", archive, "aes1.txt", "aes2.txt" },
+        src);
+    runOk({ "zip", "-q", "-P", "first", archive, "old1.txt", "plain.txt" }, src);
+
+    dir.createFile("src/new.txt", sampleBytes(3000, 11));
+    dir.createFile("src/plain.txt", "plain, newer");
+    setTime(dir / "src/plain.txt", ::time(nullptr) + 100);
+    Recorder rec;
+    EXPECT_EQ(runAdd(src, { .archive = archive, .specs = { "new.txt" } }, rec), 1) << rec.dump();
+    EXPECT_EQ(runAdd(src, { .archive = archive, .specs = { "plain.txt" }, .update = true }, rec), 1)
+        << rec.dump();
+    EXPECT_EQ(runDelete(archive, { "aes2.txt" }, rec), 1) << rec.dump();
+    fs::remove(dir / "src/aes2.txt");
+
+    Outcome o = extract(archive, dir / "out", { "second", "first" });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(o.count, 4);
+    expectSameFiles(dir / "src", dir / "out");
+    RunResult seven = run({ "7z", "t", "-psecond", archive, "aes1.txt" });
+    EXPECT_EQ(seven.exitCode, 0) << seven.out;
+    RunResult unzip = run({ "unzip", "-t", "-P", "first", archive, "old1.txt" });
+    EXPECT_EQ(unzip.exitCode, 0) << unzip.out;
 }
 
 // Damaged AES records: refused with a message, never a crash.
