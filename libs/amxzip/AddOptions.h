@@ -1,6 +1,8 @@
 // What the caller asked libamxzip to do, read from its parameter block.
 #pragma once
 
+#include "Crypto.h"
+
 #include <fcntl.h>
 #include <string>
 #include <vector>
@@ -22,6 +24,9 @@ struct AddOptions
     bool freshen = false;
     bool update = false;
     bool archiveTime = false;
+    // New members are encrypted with `password` unless None.
+    Encryption encryption = Encryption::None;
+    Secret password;
 };
 
 } // namespace amx

@@ -8,6 +8,7 @@
 #include "Peers.h"
 #include "Table.h"
 #include "TestDir.h"
+#include "Updater.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -173,6 +174,88 @@ TEST_P(EncryptedPeerTest, ExtractsTestsAndRefusesWrongPasswords)
 }
 
 INSTANTIATE_TEST_SUITE_P(Peers, EncryptedPeerTest, testing::ValuesIn(kPeers), RowName());
+
+// Adds the files below src (all of them) with the encryption chosen.
+int32_t addEncrypted(const fs::path &src, const fs::path &archive, amx::Encryption kind,
+    const std::string &password, int level = 6)
+{
+    Outcome o;
+    amx::Fd base(::open(src.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    amx::AddOptions opt;
+    opt.archive = archive.string();
+    opt.base = base.get();
+    opt.specs = { "." };
+    opt.recurse = true;
+    opt.hidden = true;
+    opt.level = level;
+    opt.encryption = kind;
+    opt.password = amx::Secret(password);
+    amx::Reporter reporter(&o, record, false);
+    int32_t n = amx::runReported(reporter, [&] {
+        return amx::addFiles(opt, reporter);
+    });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    return n;
+}
+
+struct WriteCase
+{
+    const char *name;
+    amx::Encryption kind;
+    int level;
+    const char *password;
+    // Peers that must extract it, run in "peer" with the password in $P.
+    std::vector<const char *> peers;
+};
+AMX_ROW_PRINTS_NAME(WriteCase)
+
+const char kSeven[] = "7z x -bd -p\"$P\" ../a.zip";
+const char kBsdtar[] = "bsdtar -xf ../a.zip --passphrase \"$P\"";
+const char kUnzip[] = "unzip -q -P \"$P\" ../a.zip";
+
+const WriteCase kWrites[] = {
+    { "Aes256", amx::Encryption::Aes256, 6, "s3cret pass", { kSeven, kBsdtar } },
+    { "Aes256Stored", amx::Encryption::Aes256, 0, "s3cret pass", { kSeven, kBsdtar } },
+    { "Aes256Utf8", amx::Encryption::Aes256, 6, "pässwörd ☃", { kBsdtar } },
+    { "Aes256Empty", amx::Encryption::Aes256, 6, "", {} },
+    { "ZipCrypto", amx::Encryption::ZipCrypto, 6, "s3cret pass", { kSeven, kBsdtar, kUnzip } },
+    { "ZipCryptoUtf8", amx::Encryption::ZipCrypto, 6, "pässwörd ☃", { kBsdtar, kUnzip } },
+};
+
+class EncryptedWriteTest : public testing::TestWithParam<WriteCase>
+{
+};
+
+TEST_P(EncryptedWriteTest, PeersAndWeReadItBack)
+{
+    const WriteCase &c = GetParam();
+    TestDir dir;
+    makeSources(dir, false);
+    dir.createFile("src/large.bin", sampleBytes(20 << 20, 12)); // written in pieces
+    dir.createFile("src/large-noise.bin", randomBytes(17 << 20, 13)); // stored after all
+    const fs::path archive = dir / "a.zip";
+    EXPECT_EQ(addEncrypted(dir / "src", archive, c.kind, c.password, c.level), 7);
+
+    ::setenv("P", c.password, 1);
+    for (const char *peer : c.peers) {
+        fs::remove_all(dir / "peer");
+        fs::create_directories(dir / "peer");
+        RunResult r = run({ "sh", "-c", peer }, (dir / "peer").string());
+        EXPECT_EQ(r.exitCode, 0) << peer << "\n" << r.out;
+        expectSameFiles(dir / "src", dir / "peer");
+    }
+    ::unsetenv("P");
+
+    Outcome o = extract(archive, dir / "out", { c.password });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(o.asked.size(), 1u);
+    expectSameFiles(dir / "src", dir / "out");
+    Outcome wrong = extract(archive, dir / "wrong", { "wrong" });
+    EXPECT_TRUE(noFiles(dir / "wrong"));
+    EXPECT_EQ(wrong.count, 1); // the folder "sub"
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, EncryptedWriteTest, testing::ValuesIn(kWrites), RowName());
 
 // Finds a wrong password whose check byte passes for the archive's only
 // member, as one in 256 do.
