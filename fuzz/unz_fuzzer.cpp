@@ -1,6 +1,9 @@
-// libFuzzer target: any bytes as an archive, extracted into a scratch folder.
-// The library must neither crash nor write outside that folder.
+// libFuzzer target: any bytes as an archive, extracted into a scratch folder,
+// then tested with the password "fuzz" for encrypted members (the seeds in
+// seeds/encrypted use it). The library must neither crash nor write outside
+// that folder.
 #include "AmxBlocks.h"
+#include "Extractor.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -47,6 +50,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fs::current_path(base);
     AmxUnzExec(params.get());
     fs::current_path(saved);
+    {
+        amx::ExtractOptions options;
+        options.archive = name;
+        options.testOnly = true;
+        options.askPassword = [](const std::string &, bool wrong) {
+            using Kind = amx::PasswordReply::Kind;
+            return wrong ? amx::PasswordReply {}
+                         : amx::PasswordReply { Kind::Password, amx::Secret("fuzz") };
+        };
+        amx::Reporter reporter(nullptr, quietCallback, false);
+        amx::runReported(reporter, [&] {
+            return amx::extractArchive(options, reporter);
+        });
+    }
     // Anything beside the input and the base folder was written outside.
     for (auto &e : fs::directory_iterator(scratch))
         if (e.path() != archive && e.path() != base)

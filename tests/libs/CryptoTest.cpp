@@ -420,4 +420,36 @@ TEST(CryptoTest, DamagedAesRecordsAreRefused)
     }
 }
 
+// The fuzzer's seeds: the sound ones open with their password, each damaged
+// one is refused with its message and leaves no file.
+TEST(CryptoTest, FuzzSeedsEndAsIntended)
+{
+    using amx::ZipError;
+    const std::pair<const char *, ZipError> seeds[] = {
+        { "aes256.zip", ZipError::None },
+        { "aes128-stored.zip", ZipError::None },
+        { "aes256-descriptor.zip", ZipError::None },
+        { "zipcrypto-7z.zip", ZipError::None },
+        { "zipcrypto-zip.zip", ZipError::None },
+        { "zipcrypto-descriptor.zip", ZipError::None },
+        { "aes-no-record.zip", ZipError::Corrupt },
+        { "aes-strength.zip", ZipError::Corrupt },
+        { "aes-verifier.zip", ZipError::WrongPassword },
+        { "aes-altered-data.zip", ZipError::Unauthentic },
+        { "aes-short-salt.zip", ZipError::Corrupt },
+        { "zipcrypto-short-header.zip", ZipError::Corrupt },
+    };
+    for (const auto &[name, code] : seeds) {
+        TestDir dir;
+        Outcome o = extract(fs::path(AMX_FUZZ_SEEDS) / name, dir / "out", { "fuzz", kSkip });
+        if (code == ZipError::None) {
+            EXPECT_TRUE(o.codes.empty()) << name << ": " << o.messages;
+            EXPECT_GE(o.count, 1) << name;
+        } else {
+            EXPECT_TRUE(has(o, code)) << name << ": " << o.messages;
+            EXPECT_FALSE(fs::exists(dir / "out/a.txt")) << name;
+        }
+    }
+}
+
 } // namespace
