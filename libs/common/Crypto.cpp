@@ -1,3 +1,6 @@
+// SHA-1's block function, for a PBKDF2 that does not set up HMAC again for
+// each of its thousands of rounds.
+#define OPENSSL_SUPPRESS_DEPRECATED
 #include "Crypto.h"
 
 #include "FileUtil.h"
@@ -10,6 +13,7 @@
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/params.h>
+#include <openssl/sha.h>
 #include <sys/random.h>
 #include <vector>
 
@@ -464,12 +468,109 @@ void MemberEncryptor::mark(Entry &e)
         e.crc = 0;
 }
 
+namespace {
+
+// HMAC-SHA-1 with the key's two padded blocks hashed once: a round then
+// costs two runs of SHA-1's block function.
+class FastHmacSha1
+{
+public:
+    explicit FastHmacSha1(std::string_view key)
+    {
+        WipedBytes<64> k;
+        if (key.size() > 64)
+            SHA1(reinterpret_cast<const unsigned char *>(key.data()), key.size(), k.b);
+        else
+            std::memcpy(k.b, key.data(), key.size());
+        WipedBytes<64> block;
+        for (int i = 0; i < 64; ++i)
+            block.b[i] = k.b[i] ^ 0x36;
+        SHA1_Init(&m_inner);
+        SHA1_Update(&m_inner, block.b, 64);
+        for (int i = 0; i < 64; ++i)
+            block.b[i] = k.b[i] ^ 0x5c;
+        SHA1_Init(&m_outer);
+        SHA1_Update(&m_outer, block.b, 64);
+    }
+    ~FastHmacSha1()
+    {
+        OPENSSL_cleanse(&m_inner, sizeof m_inner);
+        OPENSSL_cleanse(&m_outer, sizeof m_outer);
+    }
+
+    // HMAC of a message in two parts: the first round.
+    void mac(const unsigned char *a, size_t an, const unsigned char *b, size_t bn,
+        unsigned char out[20]) const
+    {
+        SHA_CTX c = m_inner;
+        SHA1_Update(&c, a, an);
+        SHA1_Update(&c, b, bn);
+        SHA1_Final(out, &c);
+        c = m_outer;
+        SHA1_Update(&c, out, 20);
+        SHA1_Final(out, &c);
+        OPENSSL_cleanse(&c, sizeof c);
+    }
+
+    // HMAC of the 20-byte u, in place: the later rounds. `block` was
+    // prepared by padBlock().
+    void round(unsigned char u[20], unsigned char block[64]) const
+    {
+        std::memcpy(block, u, 20);
+        SHA_CTX c = m_inner;
+        SHA1_Transform(&c, block);
+        digest(c, block);
+        c = m_outer;
+        SHA1_Transform(&c, block);
+        digest(c, u);
+    }
+
+    // A block of 20 message bytes that follow the key's block, padded.
+    static void padBlock(unsigned char block[64])
+    {
+        std::memset(block, 0, 64);
+        block[20] = 0x80;
+        block[62] = ((64 + 20) * 8) >> 8;
+        block[63] = ((64 + 20) * 8) & 0xff;
+    }
+
+private:
+    static void digest(const SHA_CTX &c, unsigned char *out)
+    {
+        const SHA_LONG h[5] = { c.h0, c.h1, c.h2, c.h3, c.h4 };
+        for (int i = 0; i < 5; ++i)
+            for (int b = 0; b < 4; ++b)
+                out[4 * i + b] = uint8_t(h[i] >> (24 - 8 * b));
+    }
+
+    SHA_CTX m_inner;
+    SHA_CTX m_outer;
+};
+
+} // namespace
+
 void pbkdf2Sha1(const Secret &password, const unsigned char *salt, size_t saltSize, unsigned rounds,
     unsigned char *out, size_t outSize)
 {
-    if (!PKCS5_PBKDF2_HMAC(password.data(), int(password.size()), salt, int(saltSize), int(rounds),
-            EVP_sha1(), int(outSize), out))
-        throw ZipFailure(ZipError::Internal, "PBKDF2 not available");
+    const FastHmacSha1 hmac(password.view());
+    WipedBytes<64> block;
+    WipedBytes<20> u, t;
+    for (uint32_t index = 1; outSize > 0; ++index) {
+        const unsigned char count[4] = { uint8_t(index >> 24), uint8_t(index >> 16),
+            uint8_t(index >> 8), uint8_t(index) };
+        hmac.mac(salt, saltSize, count, 4, u.b);
+        std::memcpy(t.b, u.b, 20);
+        FastHmacSha1::padBlock(block.b);
+        for (unsigned r = 1; r < rounds; ++r) {
+            hmac.round(u.b, block.b);
+            for (int i = 0; i < 20; ++i)
+                t.b[i] ^= u.b[i];
+        }
+        size_t n = std::min<size_t>(outSize, 20);
+        std::memcpy(out, t.b, n);
+        out += n;
+        outSize -= n;
+    }
 }
 
 void randomBytes(void *buf, size_t n)

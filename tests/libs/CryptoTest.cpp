@@ -12,6 +12,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <openssl/evp.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -256,6 +257,24 @@ TEST_P(EncryptedWriteTest, PeersAndWeReadItBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Writes, EncryptedWriteTest, testing::ValuesIn(kWrites), RowName());
+
+// Our key derivation against OpenSSL's, around the lengths where HMAC
+// changes its handling of the key.
+TEST(CryptoTest, KeyDerivationMatchesOpenSsl)
+{
+    const unsigned char salt[16] = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16 };
+    for (size_t length : { 0, 1, 8, 55, 63, 64, 65, 100, 200 })
+        for (unsigned rounds : { 1u, 2u, 1000u })
+            for (size_t saltSize : { 8, 12, 16 }) {
+                std::string password = sampleBytes(length, unsigned(length));
+                unsigned char ours[66], theirs[66];
+                amx::pbkdf2Sha1(amx::Secret(password), salt, saltSize, rounds, ours, 66);
+                ASSERT_TRUE(PKCS5_PBKDF2_HMAC(password.data(), int(length), salt, int(saltSize),
+                    int(rounds), EVP_sha1(), 66, theirs));
+                EXPECT_EQ(std::string(ours, ours + 66), std::string(theirs, theirs + 66))
+                    << length << " " << rounds << " " << saltSize;
+            }
+}
 
 // Finds a wrong password whose check byte passes for the archive's only
 // member, as one in 256 do.
