@@ -283,6 +283,14 @@ public:
     bool checkCrc = true; // AE-2 leaves the CRC out
     bool zipCrypto = false;
     unsigned char code[10] {}; // AES's authentication code
+    // Keys are derived on the worker when passwords given earlier may fit:
+    // then `decryptor` is still null. When none fits, `needsPassword` sends
+    // the member back to be asked for.
+    std::vector<Secret> candidates;
+    MemberCipher cipher;
+    unsigned char header[32] {};
+    const Entry *original = nullptr;
+    bool needsPassword = false;
 
     // Results.
     std::unique_ptr<OutputFile> output; // written, waiting to be put in place
@@ -314,6 +322,16 @@ public:
 
     void extract(const std::atomic<bool> &stop, const Progress &progress)
     {
+        if (!candidates.empty()) {
+            for (const Secret &password : candidates)
+                if ((decryptor = openDecryptor(cipher, password, header, *original)))
+                    break;
+            candidates.clear();
+            if (!decryptor) {
+                needsPassword = true;
+                return;
+            }
+        }
         // Altered AES data is refused before anything is written.
         if (decryptor
             && !decryptor->authentic(archiveFd, span.dataOffset, entry->csize, code, &stop)) {
@@ -604,6 +622,7 @@ private:
     std::unique_ptr<MemberDecryptor> unlock(
         ExtractJob &job, const MemberCipher &c, const unsigned char *header, const Entry &e);
     void finish(ExtractJob &job);
+    void askLate(ExtractJob &job);
     void readLink(ExtractJob &job, const std::vector<std::string> &parts);
     void createLinks();
     void restoreDirs();
@@ -781,16 +800,22 @@ bool Extractor::openEncrypted(ExtractJob &job, const Entry &e)
     MemberCipher c = describeEncryption(e, job.display);
     if (e.csize < c.header + c.trailer)
         throw ZipFailure(ZipError::Corrupt, job.display + " (too short for its encryption)");
-    unsigned char header[32];
-    if (c.header > sizeof header
+    unsigned char *header = job.header;
+    if (c.header > sizeof job.header
         || !preadFull(m_archive.fd(), header, size_t(c.header), job.span.dataOffset))
         throw ZipFailure(ZipError::Truncated, job.display);
     if (c.trailer
         && !preadFull(
             m_archive.fd(), job.code, sizeof job.code, job.span.dataOffset + e.csize - c.trailer))
         throw ZipFailure(ZipError::Truncated, job.display);
-    job.decryptor = unlock(job, c, header, e);
-    if (!job.decryptor)
+    job.cipher = c;
+    job.original = &e;
+    // Deriving AES keys takes a while: with a password in hand, the workers
+    // try it. Links are read here, and large members on this thread anyway.
+    const uint64_t budget = memoryLimits().buffer;
+    if (!m_passwords.empty() && !e.isSymlink() && e.usize <= budget && e.csize <= budget)
+        job.candidates = m_passwords;
+    else if (!(job.decryptor = unlock(job, c, header, e)))
         return false;
     job.plain = e;
     job.plain.csize = e.csize - c.header - c.trailer;
@@ -800,6 +825,28 @@ bool Extractor::openEncrypted(ExtractJob &job, const Entry &e)
     job.checkCrc = c.checkCrc;
     job.zipCrypto = c.cipher == Cipher::ZipCrypto;
     return true;
+}
+
+// A member none of the passwords given so far opened: asked for here, in
+// member order, and extracted on this thread.
+void Extractor::askLate(ExtractJob &job)
+{
+    job.needsPassword = false;
+    job.notes.clear(); // told already
+    job.decryptor = unlock(job, job.cipher, job.header, *job.original);
+    for (const Note &n : job.notes)
+        m_rep.problem(n.code, n.detail);
+    job.notes.clear();
+    if (!job.decryptor)
+        return;
+    std::atomic<bool> never { false };
+    try {
+        job.extract(never, {});
+    } catch (const ZipFailure &f) {
+        job.failure = { f.code(), f.detail() };
+    } catch (const std::bad_alloc &) {
+        job.failure = { ZipError::Internal, job.display + " (out of memory)" };
+    }
 }
 
 // Tries the passwords that opened earlier members, then asks.
@@ -988,6 +1035,8 @@ int32_t Extractor::run()
             auto done = pipeline.next();
             auto &job = static_cast<ExtractJob &>(*done);
             begin(job);
+            if (job.needsPassword)
+                askLate(job);
             if (job.kind == JobKind::File) {
                 m_rep.progress(0, job.done ? job.entry->usize : 0);
                 finish(job);
