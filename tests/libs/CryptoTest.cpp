@@ -405,6 +405,38 @@ TEST(CryptoTest, RewritingKeepsEncryptedMembers)
     EXPECT_EQ(unzip.exitCode, 0) << unzip.out;
 }
 
+// An AES member whose sizes are in its ZIP64 records.
+TEST(CryptoTest, ReadsZip64Sizes)
+{
+    TestDir dir;
+    dir.createFile("src/one.txt", sampleBytes(3000, 14));
+    runOk({ "7z", "a", "-tzip", "-bd", "-pright", "-mem=AES256", "../a.zip", "one.txt" },
+        (dir / "src").string());
+    RunResult r = python(R"(
+import struct, sys
+b = bytearray(open(sys.argv[1], 'rb').read())
+n, m = struct.unpack_from('<HH', b, 26)
+cs, us = struct.unpack_from('<II', b, 18)
+z64 = struct.pack('<HHQQ', 1, 16, us, cs)
+e = b.rfind(b'PK\x05\x06')
+size, c = struct.unpack_from('<II', b, e + 12)
+struct.pack_into('<II', b, e + 12, size + 20, c + 20)
+cn, cm = struct.unpack_from('<HH', b, c + 28)
+struct.pack_into('<II', b, c + 20, 0xffffffff, 0xffffffff)
+struct.pack_into('<H', b, c + 30, cm + 20)
+b[c + 46 + cn:c + 46 + cn] = z64
+struct.pack_into('<II', b, 18, 0xffffffff, 0xffffffff)
+struct.pack_into('<H', b, 28, m + 20)
+b[30 + n:30 + n] = z64
+open(sys.argv[2], 'wb').write(b)
+)",
+        { (dir / "a.zip").string(), (dir / "z.zip").string() });
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    Outcome o = extract(dir / "z.zip", dir / "out", { "right" });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(readFile(dir / "out/one.txt"), readFile(dir / "src/one.txt"));
+}
+
 // Damaged AES records: refused with a message, never a crash.
 TEST(CryptoTest, DamagedAesRecordsAreRefused)
 {
