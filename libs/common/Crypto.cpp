@@ -513,11 +513,11 @@ public:
     }
 
     // HMAC of the 20-byte u, in place: the later rounds. `block` was
-    // prepared by padBlock().
-    void round(unsigned char u[20], unsigned char block[64]) const
+    // prepared by padBlock(); `c` is scratch space, the caller's to wipe.
+    void round(unsigned char u[20], unsigned char block[64], SHA_CTX &c) const
     {
         std::memcpy(block, u, 20);
-        SHA_CTX c = m_inner;
+        c = m_inner;
         SHA1_Transform(&c, block);
         digest(c, block);
         c = m_outer;
@@ -555,6 +555,7 @@ void pbkdf2Sha1(const Secret &password, const unsigned char *salt, size_t saltSi
     const FastHmacSha1 hmac(password.view());
     WipedBytes<64> block;
     WipedBytes<20> u, t;
+    SHA_CTX scratch;
     for (uint32_t index = 1; outSize > 0; ++index) {
         const unsigned char count[4] = { uint8_t(index >> 24), uint8_t(index >> 16),
             uint8_t(index >> 8), uint8_t(index) };
@@ -562,7 +563,7 @@ void pbkdf2Sha1(const Secret &password, const unsigned char *salt, size_t saltSi
         std::memcpy(t.b, u.b, 20);
         FastHmacSha1::padBlock(block.b);
         for (unsigned r = 1; r < rounds; ++r) {
-            hmac.round(u.b, block.b);
+            hmac.round(u.b, block.b, scratch);
             for (int i = 0; i < 20; ++i)
                 t.b[i] ^= u.b[i];
         }
@@ -571,6 +572,7 @@ void pbkdf2Sha1(const Secret &password, const unsigned char *salt, size_t saltSi
         out += n;
         outSize -= n;
     }
+    OPENSSL_cleanse(&scratch, sizeof scratch);
 }
 
 void randomBytes(void *buf, size_t n)
