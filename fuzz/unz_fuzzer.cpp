@@ -1,6 +1,9 @@
-// libFuzzer target: any bytes as an archive, extracted into a scratch folder.
-// The library must neither crash nor write outside that folder.
+// libFuzzer target: any bytes as an archive, extracted into a scratch folder,
+// then tested with the password "fuzz" for encrypted members (the seeds in
+// seeds/encrypted use it). The library must neither crash nor write outside
+// that folder.
 #include "AmxRequest.h"
+#include "Extractor.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -47,6 +50,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     request.callback = quietCallback;
     AmxUnzRun1(&request, nullptr);
     ::close(folder);
+    {
+        amx::ExtractOptions options;
+        options.archive = name;
+        options.testOnly = true;
+        options.askPassword = [](const std::string &, bool wrong) {
+            using Kind = amx::PasswordReply::Kind;
+            return wrong ? amx::PasswordReply {}
+                         : amx::PasswordReply { Kind::Password, amx::Secret("fuzz") };
+        };
+        amx::Reporter reporter(quietCallback, nullptr, false);
+        amx::ZipError error {};
+        amx::runReported(reporter, error, [&] {
+            return amx::extractArchive(options, reporter);
+        });
+    }
     // Anything beside the input and the base folder was written outside.
     for (auto &e : fs::directory_iterator(scratch))
         if (e.path() != archive && e.path() != base)

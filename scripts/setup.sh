@@ -6,7 +6,7 @@ packages=(
     # build
     cmake ninja-build g++ gcc-multilib g++-multilib pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6
-    libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev
+    libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev libssl-dev
     # the self-extractor stub: a small static program
     musl-tools
     # run: icons, mime types, a display for screenshots

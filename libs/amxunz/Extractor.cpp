@@ -2,6 +2,7 @@
 
 #include "ArchiveReader.h"
 #include "Codec.h"
+#include "Crypto.h"
 #include "FileUtil.h"
 #include "LinkTarget.h"
 #include "ParallelInflate.h"
@@ -229,6 +230,8 @@ public:
     std::unique_ptr<char[]> out;
     InflateResult result = InflateResult::BadData;
     bool readFailed = false;
+    MemberDecryptor *decryptor = nullptr; // AES: any piece on any worker
+    uint64_t packedAt = 0; // where the piece starts in the member's data
 
     uint64_t weight() const override { return inSize + outSize; }
 
@@ -242,6 +245,8 @@ public:
                 readFailed = true;
                 return;
             }
+            if (decryptor)
+                decryptor->decrypt(in.get(), inSize, packedAt);
             out.reset(new char[outSize]);
             result = inflatePiece(in.get(), inSize, last, out.get(), outSize);
         } catch (const std::bad_alloc &) {
@@ -271,6 +276,21 @@ public:
     bool large = false;
     bool testOnly = false;
     Pipeline *pieces = nullptr; // idle workers for the pieces of a large member
+    // An encrypted member: `entry` is then `plain`, its compressed data without
+    // the encryption's header and trailer, and `span` starts after the header.
+    Entry plain;
+    std::unique_ptr<MemberDecryptor> decryptor;
+    bool checkCrc = true; // AE-2 leaves the CRC out
+    bool zipCrypto = false;
+    unsigned char code[10] {}; // AES's authentication code
+    // Keys are derived on the worker when passwords given earlier may fit:
+    // then `decryptor` is still null. When none fits, `needsPassword` sends
+    // the member back to be asked for.
+    std::vector<Secret> candidates;
+    MemberCipher cipher;
+    unsigned char header[32] {};
+    const Entry *original = nullptr;
+    bool needsPassword = false;
 
     // Results.
     std::unique_ptr<OutputFile> output; // written, waiting to be put in place
@@ -302,6 +322,23 @@ public:
 
     void extract(const std::atomic<bool> &stop, const Progress &progress)
     {
+        if (!candidates.empty()) {
+            for (const Secret &password : candidates)
+                if ((decryptor = openDecryptor(cipher, password, header, *original)))
+                    break;
+            candidates.clear();
+            if (!decryptor) {
+                needsPassword = true;
+                return;
+            }
+        }
+        // Altered AES data is refused before anything is written.
+        if (decryptor
+            && !decryptor->authentic(archiveFd, span.dataOffset, entry->csize, code, &stop)) {
+            if (stop)
+                throw Cancelled();
+            throw ZipFailure(ZipError::Unauthentic, display);
+        }
         std::unique_ptr<OutputFile> &out = output;
         if (!testOnly) {
             out = openOutput(dir, leaf, mode, perms, display);
@@ -327,7 +364,7 @@ public:
         PieceMap map;
         if (entry->method == methodStored) {
             copyStored(emit);
-        } else if (large && pieces
+        } else if (large && pieces && anyOrder()
             && readExtraPieces(entry->extra, entry->usize, entry->csize, map)) {
             if (!inflatePieces(map, emit)) {
                 // The map does not fit the data; the stream itself may still be sound.
@@ -337,11 +374,11 @@ public:
                     out->rewind(display);
                 inflateSequential(emit);
             }
-        } else if (large && pieces && entry->csize >= parallelMinimum) {
+        } else if (large && pieces && anyOrder() && entry->csize >= parallelMinimum) {
             bool sound = false;
             try {
                 sound = inflateParallel(crc, produced, stop, progress) && produced == entry->usize
-                    && crc == entry->crc;
+                    && (!checkCrc || crc == entry->crc);
             } catch (const LongerThanDeclared &) {
             }
             if (!sound) {
@@ -360,7 +397,7 @@ public:
             throw ZipFailure(ZipError::BadSize,
                 display + " (" + std::to_string(produced) + " bytes, should be "
                     + std::to_string(entry->usize) + ")");
-        if (crc != entry->crc) {
+        if (checkCrc && crc != entry->crc) {
             char text[64];
             std::snprintf(text, sizeof text, " (%08x, should be %08x)", crc, entry->crc);
             throw ZipFailure(ZipError::BadCrc, display + text);
@@ -375,6 +412,18 @@ private:
     {
     };
 
+    bool anyOrder() const { return !decryptor || decryptor->anyOrder(); }
+
+    // Reads n bytes of the member's compressed data at `at`, decrypted.
+    bool readPacked(char *buf, size_t n, uint64_t at)
+    {
+        if (!preadFull(archiveFd, buf, n, span.dataOffset + at))
+            return false;
+        if (decryptor)
+            decryptor->decrypt(buf, n, at);
+        return true;
+    }
+
     // Inflates a member that carries no map of its pieces on all cores;
     // false when it did not inflate cleanly that way.
     bool inflateParallel(
@@ -384,7 +433,7 @@ private:
         options.ratio = double(entry->usize) / double(std::max<uint64_t>(entry->csize, 1));
         options.chunkPlain = std::min<uint64_t>(options.chunkPlain, memoryLimits().buffer);
         auto read = [&](char *buf, size_t n, uint64_t at) {
-            return preadFull(archiveFd, buf, n, span.dataOffset + at);
+            return readPacked(buf, n, at);
         };
         auto sink = [&](const char *p, size_t n, uint32_t partCrc) {
             if (produced + n > entry->usize)
@@ -440,6 +489,8 @@ private:
                 auto job = std::make_unique<PieceJob>();
                 job->fd = archiveFd;
                 job->offset = span.dataOffset + packedAt;
+                job->decryptor = decryptor.get();
+                job->packedAt = packedAt;
                 job->inSize = map.packed[i];
                 job->outSize = size_t(std::min<uint64_t>(map.span, entry->usize - plainAt));
                 job->last = i + 1 == map.packed.size();
@@ -465,7 +516,7 @@ private:
         std::string buf(size_t(std::min<uint64_t>(entry->csize, chunkSize)), '\0');
         for (uint64_t at = 0; at < entry->csize;) {
             size_t n = size_t(std::min<uint64_t>(buf.size(), entry->csize - at));
-            if (!preadFull(archiveFd, buf.data(), n, span.dataOffset + at))
+            if (!readPacked(buf.data(), n, at))
                 throw ZipFailure(ZipError::Truncated, display);
             emit(buf.data(), n);
             at += n;
@@ -477,7 +528,7 @@ private:
         ByteBuffer out(size_t(entry->usize));
         {
             ByteBuffer in(size_t(entry->csize));
-            if (entry->csize && !preadFull(archiveFd, in.data(), in.size(), span.dataOffset))
+            if (entry->csize && !readPacked(in.data(), in.size(), 0))
                 throw ZipFailure(ZipError::Truncated, display);
             switch (inflateBuffer(in.data(), in.size(), out.data(), out.size())) {
             case InflateResult::Ok:
@@ -504,7 +555,7 @@ private:
                 if (at >= entry->csize)
                     throw ZipFailure(ZipError::BadData, display + " (data ends early)");
                 size_t n = size_t(std::min<uint64_t>(in.size(), entry->csize - at));
-                if (!preadFull(archiveFd, in.data(), n, span.dataOffset + at))
+                if (!readPacked(in.data(), n, at))
                     throw ZipFailure(ZipError::Truncated, display);
                 at += n;
                 z->next_in = reinterpret_cast<Bytef *>(in.data());
@@ -566,8 +617,13 @@ private:
     std::vector<size_t> select();
     std::unique_ptr<ExtractJob> plan(size_t i);
     std::unique_ptr<ExtractJob> planTest(size_t i);
+    bool planData(ExtractJob &job, size_t i);
+    bool openEncrypted(ExtractJob &job, const Entry &e);
+    std::unique_ptr<MemberDecryptor> unlock(
+        ExtractJob &job, const MemberCipher &c, const unsigned char *header, const Entry &e);
     void finish(ExtractJob &job);
-    void readLink(size_t i, const std::vector<std::string> &parts, const std::string &display);
+    void askLate(ExtractJob &job);
+    void readLink(ExtractJob &job, const std::vector<std::string> &parts);
     void createLinks();
     void restoreDirs();
     bool memberNewer(const Entry &e, const struct stat &st) const;
@@ -580,6 +636,9 @@ private:
     int32_t m_count = 0;
     std::vector<DeferredDir> m_deferredDirs;
     std::vector<DeferredLink> m_links;
+    // Passwords that opened a member in this operation, tried first on the next.
+    std::vector<Secret> m_passwords;
+    bool m_noMorePasswords = false;
 };
 
 std::vector<size_t> Extractor::select()
@@ -640,10 +699,6 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
             shortName(e.name) + " -> " + (display.empty() ? "(nothing)" : shortName(display)) });
     if (parts.empty())
         return job;
-    if (e.flags & flagEncrypted) {
-        job->notes.push_back({ ZipError::Encrypted, display });
-        return job;
-    }
     job->entry = &e;
     if (e.isDir()) {
         if (!m_opt.dirNames)
@@ -656,21 +711,13 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
         job->kind = JobKind::Dir;
         return job;
     }
-    if (e.method != methodStored && e.method != methodDeflated) {
-        job->notes.push_back({ ZipError::Unsupported,
-            display + " (compression method " + std::to_string(e.method) + " not supported)" });
-        return job;
-    }
     if (!m_opt.dirNames)
         parts.erase(parts.begin(), parts.end() - 1);
-
-    job->span = m_archive.span(i);
-    checkLocalName(e, job->span);
-    if (e.method == methodStored ? e.csize != e.usize : e.usize > e.csize * maxDeflateRatio + 1024)
-        throw ZipFailure(ZipError::BadSize,
-            display + " (declared size " + std::to_string(e.usize) + " impossible)");
+    if (!planData(*job, i))
+        return job;
     if (e.isSymlink()) {
-        readLink(i, parts, display);
+        readLink(*job, parts);
+        job->entry = nullptr;
         return job;
     }
 
@@ -716,21 +763,9 @@ std::unique_ptr<ExtractJob> Extractor::planTest(size_t i)
         job->kind = JobKind::Dir;
         return job;
     }
-    if (e.flags & flagEncrypted) {
-        job->notes.push_back({ ZipError::Encrypted, e.name });
-        return job;
-    }
-    if (e.method != methodStored && e.method != methodDeflated) {
-        job->notes.push_back({ ZipError::Unsupported,
-            e.name + " (compression method " + std::to_string(e.method) + " not supported)" });
-        return job;
-    }
-    job->span = m_archive.span(i);
-    checkLocalName(e, job->span);
-    if (e.method == methodStored ? e.csize != e.usize : e.usize > e.csize * maxDeflateRatio + 1024)
-        throw ZipFailure(ZipError::BadSize,
-            e.name + " (declared size " + std::to_string(e.usize) + " impossible)");
     job->entry = &e;
+    if (!planData(*job, i))
+        return job;
     job->kind = JobKind::File;
     job->testOnly = true;
     job->archiveFd = m_archive.fd();
@@ -739,27 +774,141 @@ std::unique_ptr<ExtractJob> Extractor::planTest(size_t i)
     return job;
 }
 
-void Extractor::readLink(
-    size_t i, const std::vector<std::string> &parts, const std::string &display)
+// The member's span, and for an encrypted one its password; checks the
+// sizes. False, with a note, when the member is not to be read.
+bool Extractor::planData(ExtractJob &job, size_t i)
 {
     const Entry &e = m_archive.entries()[i];
-    MemberSpan span = m_archive.span(i);
+    job.span = m_archive.span(i);
+    checkLocalName(e, job.span);
+    if ((e.flags & flagEncrypted) && !openEncrypted(job, e))
+        return false;
+    const Entry &d = *job.entry;
+    if (d.method != methodStored && d.method != methodDeflated) {
+        job.notes.push_back({ ZipError::Unsupported,
+            job.display + " (compression method " + std::to_string(d.method) + " not supported)" });
+        return false;
+    }
+    if (d.method == methodStored ? d.csize != d.usize : d.usize > d.csize * maxDeflateRatio + 1024)
+        throw ZipFailure(ZipError::BadSize,
+            job.display + " (declared size " + std::to_string(d.usize) + " impossible)");
+    return true;
+}
+
+bool Extractor::openEncrypted(ExtractJob &job, const Entry &e)
+{
+    MemberCipher c = describeEncryption(e, job.display);
+    if (e.csize < c.header + c.trailer)
+        throw ZipFailure(ZipError::Corrupt, job.display + " (too short for its encryption)");
+    unsigned char *header = job.header;
+    if (c.header > sizeof job.header
+        || !preadFull(m_archive.fd(), header, size_t(c.header), job.span.dataOffset))
+        throw ZipFailure(ZipError::Truncated, job.display);
+    if (c.trailer
+        && !preadFull(
+            m_archive.fd(), job.code, sizeof job.code, job.span.dataOffset + e.csize - c.trailer))
+        throw ZipFailure(ZipError::Truncated, job.display);
+    job.cipher = c;
+    job.original = &e;
+    // Deriving AES keys takes a while: with a password in hand, the workers
+    // try it. Links are read here, and large members on this thread anyway.
+    const uint64_t budget = memoryLimits().buffer;
+    if (!m_passwords.empty() && !e.isSymlink() && e.usize <= budget && e.csize <= budget)
+        job.candidates = m_passwords;
+    else if (!(job.decryptor = unlock(job, c, header, e)))
+        return false;
+    job.plain = e;
+    job.plain.csize = e.csize - c.header - c.trailer;
+    job.plain.method = c.method;
+    job.span.dataOffset += c.header;
+    job.entry = &job.plain;
+    job.checkCrc = c.checkCrc;
+    job.zipCrypto = c.cipher == Cipher::ZipCrypto;
+    return true;
+}
+
+// A member none of the passwords given so far opened: asked for here, in
+// member order, and extracted on this thread.
+void Extractor::askLate(ExtractJob &job)
+{
+    job.needsPassword = false;
+    job.notes.clear(); // told already
+    job.decryptor = unlock(job, job.cipher, job.header, *job.original);
+    for (const Note &n : job.notes)
+        m_rep.problem(n.code, n.detail);
+    job.notes.clear();
+    if (!job.decryptor)
+        return;
+    std::atomic<bool> never { false };
+    try {
+        job.extract(never, {});
+    } catch (const ZipFailure &f) {
+        job.failure = { f.code(), f.detail() };
+    } catch (const std::bad_alloc &) {
+        job.failure = { ZipError::Internal, job.display + " (out of memory)" };
+    }
+}
+
+// Tries the passwords that opened earlier members, then asks.
+std::unique_ptr<MemberDecryptor> Extractor::unlock(
+    ExtractJob &job, const MemberCipher &c, const unsigned char *header, const Entry &e)
+{
+    for (auto it = m_passwords.rbegin(); it != m_passwords.rend(); ++it)
+        if (auto d = openDecryptor(c, *it, header, e))
+            return d;
+    bool wrong = false;
+    while (m_opt.askPassword && !m_noMorePasswords) {
+        PasswordReply reply = m_opt.askPassword(job.display, wrong);
+        if (reply.kind == PasswordReply::Kind::Password) {
+            if (auto d = openDecryptor(c, reply.password, header, e)) {
+                m_passwords.push_back(std::move(reply.password));
+                return d;
+            }
+            wrong = true;
+            continue;
+        }
+        if (reply.kind == PasswordReply::Kind::Cancel)
+            m_noMorePasswords = true;
+        break;
+    }
+    job.notes.push_back({ wrong ? ZipError::WrongPassword : ZipError::Encrypted, job.display });
+    return nullptr;
+}
+
+void Extractor::readLink(ExtractJob &job, const std::vector<std::string> &parts)
+{
+    const Entry &e = *job.entry;
+    const std::string &display = job.display;
     if (e.usize > maxLinkTarget || e.csize > maxLinkTarget * 2)
         throw ZipFailure(ZipError::BadSize, display + " (link target too long)");
     std::string in(size_t(e.csize), '\0'), target(size_t(e.usize), '\0');
-    if (!in.empty() && !preadFull(m_archive.fd(), in.data(), in.size(), span.dataOffset))
+    if (!in.empty() && !preadFull(m_archive.fd(), in.data(), in.size(), job.span.dataOffset))
         throw ZipFailure(ZipError::Truncated, display);
+    if (job.decryptor) {
+        if (!job.decryptor->authentic(
+                m_archive.fd(), job.span.dataOffset, e.csize, job.code, nullptr))
+            throw ZipFailure(ZipError::Unauthentic, display);
+        job.decryptor->decrypt(in.data(), in.size(), 0);
+    }
+    // A traditional password that passed the check byte by chance shows here.
+    const ZipError damaged = job.zipCrypto ? ZipError::WrongPassword : ZipError::BadData;
     if (e.method == methodStored)
         target = in;
     else if (inflateBuffer(in.data(), in.size(), target.data(), target.size()) != InflateResult::Ok)
-        throw ZipFailure(ZipError::BadData, display);
-    if (crc32Update(0, target.data(), target.size()) != e.crc)
-        throw ZipFailure(ZipError::BadCrc, display);
+        throw ZipFailure(damaged, display);
+    if (job.checkCrc && crc32Update(0, target.data(), target.size()) != e.crc)
+        throw ZipFailure(job.zipCrypto ? damaged : ZipError::BadCrc, display);
     m_links.push_back({ parts, target, display, e.mtime });
 }
 
 void Extractor::finish(ExtractJob &job)
 {
+    // A wrong traditional password passes the check byte once in 256 times;
+    // the data then fails to inflate or to match its CRC.
+    if (job.zipCrypto
+        && (job.failure.code == ZipError::BadCrc || job.failure.code == ZipError::BadData
+            || job.failure.code == ZipError::BadSize))
+        job.failure = { ZipError::WrongPassword, job.display };
     if (job.done && job.output) {
         try {
             job.output->publish(job.display);
@@ -886,6 +1035,8 @@ int32_t Extractor::run()
             auto done = pipeline.next();
             auto &job = static_cast<ExtractJob &>(*done);
             begin(job);
+            if (job.needsPassword)
+                askLate(job);
             if (job.kind == JobKind::File) {
                 m_rep.progress(0, job.done ? job.entry->usize : 0);
                 finish(job);

@@ -1,14 +1,29 @@
 // Extraction into the request's folder, the library's whole job.
 #pragma once
 
+#include "Crypto.h"
 #include "Reporter.h"
 #include "Wildcard.h"
 
 #include <fcntl.h>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace amx {
+
+// The answer to the question for a member's password.
+struct PasswordReply
+{
+    enum class Kind { Password, Skip, Cancel };
+    // Skip: this member only; Cancel: every encrypted member from here on.
+    Kind kind = Kind::Cancel;
+    Secret password;
+};
+// Asked for an encrypted member that no password given so far opens;
+// `afterWrongOne` when the last answer for it did not fit.
+using PasswordQuestion =
+    std::function<PasswordReply(const std::string &member, bool afterWrongOne)>;
 
 struct ExtractOptions
 {
@@ -23,6 +38,8 @@ struct ExtractOptions
     bool update = false;
     // Inflate and check every selected member, writing nothing.
     bool testOnly = false;
+    // Unset: encrypted members are skipped.
+    PasswordQuestion askPassword;
 };
 
 // Extracts the selected members; returns how many were extracted and

@@ -1,6 +1,7 @@
 // What the caller asked libamxzip to do, read from its request.
 #pragma once
 
+#include "Crypto.h"
 #include "Wildcard.h"
 
 #include <fcntl.h>
@@ -24,6 +25,9 @@ struct AddOptions
     bool freshen = false;
     bool update = false;
     bool archiveTime = false;
+    // New members are encrypted with `password` unless None.
+    Encryption encryption = Encryption::None;
+    Secret password;
 };
 
 } // namespace amx

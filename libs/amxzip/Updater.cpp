@@ -4,6 +4,7 @@
 #include "ArchiveReader.h"
 #include "ArchiveWriter.h"
 #include "Codec.h"
+#include "Crypto.h"
 #include "FileCollector.h"
 #include "Pipeline.h"
 #include "Wildcard.h"
@@ -63,6 +64,7 @@ public:
     const Source *src = nullptr;
     int base = AT_FDCWD;
     int level = 9;
+    const AddOptions *options = nullptr; // for the encryption
     bool large = false;
     Entry entry;
     std::string data;
@@ -98,7 +100,11 @@ public:
                 entry.method = methodStored;
                 data = std::move(in);
             }
+            if (options->encryption != Encryption::None)
+                encrypt();
             entry.csize = data.size();
+        } catch (const ZipFailure &f) {
+            fail(f.code(), f.detail());
         } catch (const std::bad_alloc &) {
             fail(ZipError::Internal, src->path + " (out of memory)");
         } catch (...) {
@@ -107,6 +113,19 @@ public:
     }
 
 private:
+    // Compress, then encrypt: the data gets the cipher's header and trailer.
+    void encrypt()
+    {
+        MemberEncryptor enc(options->encryption, options->password, uint8_t(entry.crc >> 24));
+        enc.mark(entry);
+        std::string sealed = enc.header();
+        const size_t at = sealed.size();
+        sealed += data;
+        enc.encrypt(sealed.data() + at, data.size());
+        sealed += enc.trailer();
+        data = std::move(sealed);
+    }
+
     void fail(ZipError code, std::string text)
     {
         failure = code;
@@ -174,10 +193,28 @@ struct Slot
 
 std::string percentText(const Entry &e)
 {
-    if (e.method == methodStored)
+    if (compressionMethod(e) == methodStored)
         return "stored 0%";
     int pct = e.usize ? int(std::lround(100.0 * (1.0 - double(e.csize) / double(e.usize)))) : 0;
     return "deflated " + std::to_string(pct) + "%";
+}
+
+// The CRC of a whole file, read from its start; leaves the offset at its start.
+uint32_t fileCrc(int fd, const Source &src)
+{
+    std::string buf(1u << 20, '\0');
+    uint32_t crc = 0;
+    uint64_t left = uint64_t(src.st.st_size);
+    while (left > 0) {
+        ssize_t n = readFull(fd, buf.data(), size_t(std::min<uint64_t>(buf.size(), left)));
+        if (n <= 0)
+            break;
+        crc = crc32Update(crc, buf.data(), size_t(n));
+        left -= uint64_t(n);
+    }
+    if (::lseek(fd, 0, SEEK_SET) != 0)
+        throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
+    return crc;
 }
 
 class Rewriter
@@ -201,6 +238,8 @@ private:
     void writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot);
     void streamLarge(ArchiveWriter &out, const Source &src, Entry &e);
     uint64_t pumpPieces(ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc,
+        uint64_t &total, std::vector<uint64_t> &packedSizes, MemberEncryptor *enc);
+    uint64_t pumpSealed(ArchiveWriter &out, int fd, const Source &src, int level, Entry &e,
         uint64_t &total, std::vector<uint64_t> &packedSizes);
     void addEntry(const Entry &e)
     {
@@ -231,7 +270,7 @@ void Rewriter::copyOld(ArchiveWriter &out, size_t i)
 // Reads a large member piece by piece on this thread while the workers deflate
 // the pieces; they are written in order. Returns the bytes written.
 uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int level,
-    uint32_t &crc, uint64_t &total, std::vector<uint64_t> &packedSizes)
+    uint32_t &crc, uint64_t &total, std::vector<uint64_t> &packedSizes, MemberEncryptor *enc)
 {
     const size_t piece = memoryLimits().piece;
     const uint64_t expected = uint64_t(src.st.st_size);
@@ -244,7 +283,9 @@ uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int
         auto &p = static_cast<PieceJob &>(*job);
         if (p.outOfMemory)
             throw ZipFailure(ZipError::Internal, src.path + " (out of memory)");
-        const std::string &data = level > 0 ? p.out : p.in;
+        std::string &data = level > 0 ? p.out : p.in;
+        if (enc)
+            enc->encrypt(data.data(), data.size());
         out.write(data);
         packed += data.size();
         packedSizes.push_back(data.size());
@@ -285,22 +326,38 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
     if (!fd.valid())
         throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
     bool zip64 = uint64_t(src.st.st_size) >= zip64Margin;
+    const bool sealed = m_opt.encryption != Encryption::None;
+    if (m_opt.encryption == Encryption::ZipCrypto) {
+        // Its check byte comes from the CRC, which is needed before the data.
+        e.crc = fileCrc(fd.get(), src);
+    }
     e.method = m_opt.level > 0 ? methodDeflated : methodStored;
     e.versionNeeded = zip64 ? 45 : 20;
+    e.usize = uint64_t(src.st.st_size);
     uint64_t headerAt = out.position();
     e.localOffset = headerAt;
+    // Marked before the header is written, so that the patched one has the same size.
+    if (sealed)
+        MemberEncryptor(m_opt.encryption, m_opt.password, 0).mark(e);
     out.write(makeLocalHeader(e, zip64));
     uint64_t dataAt = out.position();
     uint64_t total = 0;
     std::vector<uint64_t> sizes;
-    uint64_t packed = pumpPieces(out, fd.get(), src, m_opt.level, e.crc, total, sizes);
-    if (e.method == methodDeflated && packed >= total) {
+    const int level = m_opt.level;
+    uint64_t packed = sealed ? pumpSealed(out, fd.get(), src, level, e, total, sizes)
+                             : pumpPieces(out, fd.get(), src, level, e.crc, total, sizes, nullptr);
+    if (level > 0 && compressionMethod(e) == methodDeflated && packed >= total) {
         // Deflate did not shrink it: read it again and store it.
         out.rewind(dataAt);
         if (::lseek(fd.get(), 0, SEEK_SET) != 0)
             throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
-        e.method = methodStored;
-        packed = pumpPieces(out, fd.get(), src, 0, e.crc, total, sizes);
+        if (sealed) {
+            e.method = methodStored;
+            packed = pumpSealed(out, fd.get(), src, 0, e, total, sizes);
+        } else {
+            e.method = methodStored;
+            packed = pumpPieces(out, fd.get(), src, 0, e.crc, total, sizes, nullptr);
+        }
     }
     e.usize = total;
     e.csize = packed;
@@ -308,8 +365,28 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
         throw ZipFailure(ZipError::NotReadable, src.path + " (file grew while it was added)");
     out.patch(headerAt, makeLocalHeader(e, zip64));
     // Only the central record holds the map: the local header's size is fixed by now.
-    if (e.method == methodDeflated)
+    if (compressionMethod(e) == methodDeflated)
         e.extra += makeExtraPieces(uint32_t(memoryLimits().piece), sizes);
+}
+
+// Writes an encrypted large member's data: the cipher's header, the pieces,
+// its trailer; marks e with the method `level` gives. Returns the bytes written.
+uint64_t Rewriter::pumpSealed(ArchiveWriter &out, int fd, const Source &src, int level, Entry &e,
+    uint64_t &total, std::vector<uint64_t> &packedSizes)
+{
+    const uint32_t expectedCrc = e.crc;
+    MemberEncryptor enc(m_opt.encryption, m_opt.password, uint8_t(expectedCrc >> 24));
+    e.method = level > 0 ? methodDeflated : methodStored;
+    enc.mark(e);
+    out.write(enc.header());
+    uint32_t crc = 0;
+    uint64_t packed = pumpPieces(out, fd, src, level, crc, total, packedSizes, &enc);
+    out.write(enc.trailer());
+    if (m_opt.encryption == Encryption::ZipCrypto && crc != expectedCrc)
+        throw ZipFailure(ZipError::NotReadable, src.path + " (file changed while it was added)");
+    if (!enc.leavesCrcOut())
+        e.crc = crc;
+    return packed + enc.overhead();
 }
 
 void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
@@ -389,6 +466,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
                 item.src = slot.src;
                 item.base = m_opt.base;
                 item.level = m_opt.level;
+                item.options = &m_opt;
                 item.entry = newEntry(*slot.src, m_opt);
                 item.large = uint64_t(slot.src->st.st_size) > memoryLimits().buffer;
             }

@@ -21,7 +21,7 @@ const ErrorText errorTexts[] = {
     { ZipError::BadCrc, "bad CRC: %s" },
     { ZipError::BadSize, "bad size: %s" },
     { ZipError::Unsupported, "skipping: %s" },
-    { ZipError::Encrypted, "skipping: %s (encrypted, not supported)" },
+    { ZipError::Encrypted, "skipping: %s (encrypted, no password)" },
     { ZipError::UnsafePath, "warning: unsafe path neutralised: %s" },
     { ZipError::UnsafeLink, "skipping: %s (link target leaves the folder)" },
     { ZipError::Exists, "skipping: %s (file exists)" },
@@ -37,6 +37,8 @@ const ErrorText errorTexts[] = {
     { ZipError::Internal, "internal error: %s" },
     { ZipError::NotRegular, "%s is not a regular file" },
     { ZipError::ReadOnly, "%s is read-only" },
+    { ZipError::WrongPassword, "skipping: %s (wrong password)" },
+    { ZipError::Unauthentic, "skipping: %s (authentication failed: altered or damaged data)" },
 };
 
 } // namespace

@@ -36,6 +36,8 @@ enum class ZipError : int32_t {
     Internal = 23,
     NotRegular = 24,
     ReadOnly = 25,
+    WrongPassword = 26,
+    Unauthentic = 27,
 };
 
 // The message for a code; "%s" in the table is replaced by detail.

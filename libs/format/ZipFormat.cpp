@@ -110,6 +110,30 @@ std::string makeExtraTime(int64_t mtime)
     return out;
 }
 
+bool readExtraAes(std::string_view extra, AesRecord &aes)
+{
+    std::string_view d;
+    if (!findExtra(extra, extraAes, d) || d.size() != 7 || d.substr(2, 2) != "AE")
+        return false;
+    auto p = reinterpret_cast<const unsigned char *>(d.data());
+    aes.version = get16(p);
+    aes.strength = p[4];
+    aes.method = get16(p + 5);
+    return true;
+}
+
+std::string makeExtraAes(const AesRecord &aes)
+{
+    std::string out;
+    put16(out, extraAes);
+    put16(out, 7);
+    put16(out, aes.version);
+    out += "AE";
+    out += char(aes.strength);
+    put16(out, aes.method);
+    return out;
+}
+
 std::string makeExtraPieces(uint32_t piece, const std::vector<uint64_t> &packed)
 {
     constexpr size_t maxSpans = 4096;

@@ -24,10 +24,13 @@ constexpr size_t locator64Size = 20;
 
 constexpr uint16_t flagEncrypted = 1u << 0;
 constexpr uint16_t flagDescriptor = 1u << 3;
+constexpr uint16_t flagStrongEncryption = 1u << 6;
 constexpr uint16_t flagUtf8 = 1u << 11;
 
 constexpr uint16_t methodStored = 0;
 constexpr uint16_t methodDeflated = 8;
+// WinZip AES: the real method is in the member's AES record.
+constexpr uint16_t methodAes = 99;
 
 constexpr uint16_t extraZip64 = 0x0001;
 constexpr uint16_t extraTime = 0x5455;
@@ -35,6 +38,7 @@ constexpr uint16_t extraTime = 0x5455;
 // start, so that they can be inflated on all cores. Other readers skip it.
 constexpr uint16_t extraPieces = 0x6d78;
 constexpr uint32_t maxPieceSpan = 16u << 20;
+constexpr uint16_t extraAes = 0x9901;
 
 constexpr uint16_t hostFat = 0;
 constexpr uint16_t hostUnix = 3;
@@ -114,6 +118,20 @@ bool readExtraTime(std::string_view extra, int64_t &mtime);
 // An extended-timestamp record holding the modification time (empty when the
 // time does not fit 32 bits).
 std::string makeExtraTime(int64_t mtime);
+
+// WinZip's AES record: its version (1 for AE-1, 2 for AE-2, which leaves the
+// CRC out), the key strength (1, 2, 3 for 128, 192, 256 bits) and the
+// compression method under the encryption.
+struct AesRecord
+{
+    uint16_t version = 0;
+    uint8_t strength = 0;
+    uint16_t method = 0;
+};
+// False when the record is absent or not WinZip's ("AE", 7 bytes); the
+// values themselves are the caller's to judge.
+bool readExtraAes(std::string_view extra, AesRecord &aes);
+std::string makeExtraAes(const AesRecord &aes);
 
 // The pieces of a deflated member: every piece but the last inflates, on its
 // own, to `span` bytes; `packed` holds each piece's compressed size.

@@ -1,0 +1,508 @@
+// Encrypted members: the extraction code is linked in and its password
+// question answered directly, and archives of the peers (7-Zip, Info-ZIP zip,
+// bsdtar) must read back exactly; wrong passwords and altered data must never
+// leave a file.
+#include "Extractor.h"
+#include "FileUtil.h"
+#include "LibHarness.h"
+#include "Peers.h"
+#include "Table.h"
+#include "TestDir.h"
+#include "Updater.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <openssl/evp.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace amxtest;
+
+namespace {
+
+constexpr const char *kSkip = "<skip>";
+constexpr const char *kCancel = "<cancel>";
+
+struct Outcome
+{
+    int32_t count = 0;
+    std::vector<int32_t> codes; // of the problems reported
+    std::string messages;
+    std::vector<std::pair<std::string, bool>> asked; // member, after a wrong one
+};
+
+int32_t AMX_STDCALL record(void *context, AmxEvent *r)
+{
+    auto *o = static_cast<Outcome *>(context);
+    if (r->action == AMX_ACTION_MESSAGE && r->errorCode)
+        o->codes.push_back(r->errorCode);
+    if (r->action == AMX_ACTION_MESSAGE)
+        o->messages += std::string(r->text) + "\n";
+    return 0;
+}
+
+// Extracts (or tests) into `out`, answering the password questions in turn
+// with `answers`; once they run out, every further question is skipped.
+Outcome extract(const fs::path &archive, const fs::path &out, std::vector<std::string> answers = {},
+    bool testOnly = false)
+{
+    Outcome o;
+    fs::create_directories(out);
+    amx::Fd base(::open(out.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    amx::ExtractOptions opt;
+    opt.archive = archive.string();
+    opt.base = base.get();
+    opt.testOnly = testOnly;
+    size_t next = 0;
+    opt.askPassword = [&](const std::string &member, bool wrong) {
+        o.asked.emplace_back(member, wrong);
+        amx::PasswordReply r;
+        r.kind = amx::PasswordReply::Kind::Skip;
+        if (next < answers.size()) {
+            const std::string &a = answers[next++];
+            if (a == kCancel)
+                r.kind = amx::PasswordReply::Kind::Cancel;
+            else if (a != kSkip)
+                r = { amx::PasswordReply::Kind::Password, amx::Secret(a) };
+        }
+        return r;
+    };
+    amx::Reporter reporter(record, &o, true);
+    amx::ZipError error {};
+    o.count = amx::runReported(reporter, error, [&] {
+        return amx::extractArchive(opt, reporter);
+    });
+    return o;
+}
+
+bool has(const Outcome &o, amx::ZipError code)
+{
+    return std::find(o.codes.begin(), o.codes.end(), int32_t(code)) != o.codes.end();
+}
+
+// Files every peer archive holds: a short one (AE-2 in some writers), a
+// compressible one, one that does not compress, and one past the size
+// extracted in one piece.
+void makeSources(TestDir &dir, bool large)
+{
+    dir.createFile("src/short.txt", "tiny");
+    dir.createFile("src/sub/text.txt", sampleBytes(300000, 1));
+    dir.createFile("src/noise.bin", randomBytes(70000, 2));
+    dir.createFile("src/empty");
+    if (large)
+        dir.createFile("src/big.bin", sampleBytes(40 << 20, 3));
+}
+
+void expectSameFiles(const fs::path &src, const fs::path &out)
+{
+    for (const auto &f : fs::recursive_directory_iterator(src)) {
+        if (!f.is_regular_file())
+            continue;
+        fs::path got = out / fs::relative(f.path(), src);
+        ASSERT_TRUE(fs::exists(got)) << got;
+        EXPECT_TRUE(readFile(f.path()) == readFile(got)) << got;
+    }
+}
+
+// No file with data below `out`: neither a member nor a temporary. (Some
+// writers leave empty files unencrypted.)
+bool noFiles(const fs::path &out)
+{
+    for (const auto &f : fs::recursive_directory_iterator(out))
+        if (!f.is_directory() && !(f.is_regular_file() && f.file_size() == 0))
+            return false;
+    return true;
+}
+
+struct PeerCase
+{
+    const char *name;
+    const char *make; // run in "src", writes ../a.zip with the password in $P
+    bool large;
+    // 7-Zip takes no password outside ASCII for ZIP archives.
+    const char *password = "s3cret pass";
+};
+AMX_ROW_PRINTS_NAME(PeerCase)
+
+const PeerCase kPeers[] = {
+    { "SevenZipAes256", "7z a -tzip -bd -p\"$P\" -mem=AES256 ../a.zip .", true },
+    { "SevenZipAes128", "7z a -tzip -bd -p\"$P\" -mem=AES128 ../a.zip .", false },
+    { "SevenZipStoredAes", "7z a -tzip -bd -mx=0 -p\"$P\" -mem=AES256 ../a.zip .", false },
+    { "SevenZipZipCrypto", "7z a -tzip -bd -p\"$P\" -mem=ZipCrypto ../a.zip .", true },
+    { "InfoZip", "zip -q -r -P \"$P\" ../a.zip .", false, "pässwörd ☃" },
+    // Streamed with data descriptors: the check byte comes from the time.
+    { "BsdtarZipCrypto",
+        "bsdtar --format zip --options zip:encryption=zipcrypt --passphrase \"$P\" -cf ../a.zip .",
+        false, "pässwörd ☃" },
+    { "BsdtarAes256",
+        "bsdtar --format zip --options zip:encryption=aes256 --passphrase \"$P\" -cf ../a.zip .",
+        false, "pässwörd ☃" },
+};
+
+class EncryptedPeerTest : public testing::TestWithParam<PeerCase>
+{
+};
+
+TEST_P(EncryptedPeerTest, ExtractsTestsAndRefusesWrongPasswords)
+{
+    const PeerCase &c = GetParam();
+    TestDir dir;
+    makeSources(dir, c.large);
+    const std::string password = c.password;
+    ::setenv("P", c.password, 1);
+    runOk({ "sh", "-c", c.make }, (dir / "src").string());
+    ::unsetenv("P");
+    const fs::path archive = dir / "a.zip";
+    const int files = c.large ? 5 : 4;
+
+    // The right password, given once, opens every member.
+    Outcome good = extract(archive, dir / "good", { password });
+    EXPECT_TRUE(good.codes.empty()) << good.messages;
+    EXPECT_EQ(good.asked.size(), 1u);
+    expectSameFiles(dir / "src", dir / "good");
+
+    Outcome tested = extract(archive, dir / "t", { password }, true);
+    EXPECT_TRUE(tested.codes.empty()) << tested.messages;
+    EXPECT_GE(tested.count, files);
+
+    // A wrong one is asked again, then skipped: nothing is written.
+    Outcome wrong = extract(archive, dir / "wrong", { "wrong", kSkip, kCancel });
+    EXPECT_TRUE(has(wrong, amx::ZipError::WrongPassword)) << wrong.messages;
+    ASSERT_GE(wrong.asked.size(), 2u);
+    EXPECT_FALSE(wrong.asked[0].second);
+    EXPECT_TRUE(wrong.asked[1].second);
+    EXPECT_TRUE(noFiles(dir / "wrong"));
+    EXPECT_EQ(wrong.messages.find("wrong\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Peers, EncryptedPeerTest, testing::ValuesIn(kPeers), RowName());
+
+// Adds the files below src (all of them) with the encryption chosen.
+int32_t addEncrypted(const fs::path &src, const fs::path &archive, amx::Encryption kind,
+    const std::string &password, int level = 6)
+{
+    Outcome o;
+    amx::Fd base(::open(src.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    amx::AddOptions opt;
+    opt.archive = archive.string();
+    opt.base = base.get();
+    opt.specs = { amx::NameSpec { ".", false } };
+    opt.recurse = true;
+    opt.hidden = true;
+    opt.level = level;
+    opt.encryption = kind;
+    opt.password = amx::Secret(password);
+    amx::Reporter reporter(record, &o, false);
+    amx::ZipError error {};
+    int32_t n = amx::runReported(reporter, error, [&] {
+        return amx::addFiles(opt, reporter);
+    });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    return n;
+}
+
+struct WriteCase
+{
+    const char *name;
+    amx::Encryption kind;
+    int level;
+    const char *password;
+    // Peers that must extract it, run in "peer" with the password in $P.
+    std::vector<const char *> peers;
+};
+AMX_ROW_PRINTS_NAME(WriteCase)
+
+const char kSeven[] = "7z x -bd -p\"$P\" ../a.zip";
+const char kBsdtar[] = "bsdtar -xf ../a.zip --passphrase \"$P\"";
+const char kUnzip[] = "unzip -q -P \"$P\" ../a.zip";
+
+const WriteCase kWrites[] = {
+    { "Aes256", amx::Encryption::Aes256, 6, "s3cret pass", { kSeven, kBsdtar } },
+    { "Aes256Stored", amx::Encryption::Aes256, 0, "s3cret pass", { kSeven, kBsdtar } },
+    { "Aes256Utf8", amx::Encryption::Aes256, 6, "pässwörd ☃", { kBsdtar } },
+    { "Aes256Empty", amx::Encryption::Aes256, 6, "", {} },
+    { "ZipCrypto", amx::Encryption::ZipCrypto, 6, "s3cret pass", { kSeven, kBsdtar, kUnzip } },
+    { "ZipCryptoUtf8", amx::Encryption::ZipCrypto, 6, "pässwörd ☃", { kBsdtar, kUnzip } },
+};
+
+class EncryptedWriteTest : public testing::TestWithParam<WriteCase>
+{
+};
+
+TEST_P(EncryptedWriteTest, PeersAndWeReadItBack)
+{
+    const WriteCase &c = GetParam();
+    TestDir dir;
+    makeSources(dir, false);
+    dir.createFile("src/large.bin", sampleBytes(20 << 20, 12)); // written in pieces
+    dir.createFile("src/large-noise.bin", randomBytes(17 << 20, 13)); // stored after all
+    const fs::path archive = dir / "a.zip";
+    EXPECT_EQ(addEncrypted(dir / "src", archive, c.kind, c.password, c.level), 7);
+
+    ::setenv("P", c.password, 1);
+    for (const char *peer : c.peers) {
+        fs::remove_all(dir / "peer");
+        fs::create_directories(dir / "peer");
+        RunResult r = run({ "sh", "-c", peer }, (dir / "peer").string());
+        EXPECT_EQ(r.exitCode, 0) << peer << "\n" << r.out;
+        expectSameFiles(dir / "src", dir / "peer");
+    }
+    ::unsetenv("P");
+
+    Outcome o = extract(archive, dir / "out", { c.password });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(o.asked.size(), 1u);
+    expectSameFiles(dir / "src", dir / "out");
+    Outcome wrong = extract(archive, dir / "wrong", { "wrong" });
+    EXPECT_TRUE(noFiles(dir / "wrong"));
+    EXPECT_EQ(wrong.count, 1); // the folder "sub"
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, EncryptedWriteTest, testing::ValuesIn(kWrites), RowName());
+
+// Our key derivation against OpenSSL's, around the lengths where HMAC
+// changes its handling of the key.
+TEST(CryptoTest, KeyDerivationMatchesOpenSsl)
+{
+    const unsigned char salt[16] = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16 };
+    for (size_t length : { 0, 1, 8, 55, 63, 64, 65, 100, 200 })
+        for (unsigned rounds : { 1u, 2u, 1000u })
+            for (size_t saltSize : { 8, 12, 16 }) {
+                std::string password = sampleBytes(length, unsigned(length));
+                unsigned char ours[66], theirs[66];
+                amx::pbkdf2Sha1(amx::Secret(password), salt, saltSize, rounds, ours, 66);
+                ASSERT_TRUE(PKCS5_PBKDF2_HMAC(password.data(), int(length), salt, int(saltSize),
+                    int(rounds), EVP_sha1(), 66, theirs));
+                EXPECT_EQ(std::string(ours, ours + 66), std::string(theirs, theirs + 66))
+                    << length << " " << rounds << " " << saltSize;
+            }
+}
+
+// Finds a wrong password whose check byte passes for the archive's only
+// member, as one in 256 do.
+std::string falsePass(const fs::path &archive)
+{
+    RunResult r = python(R"(
+import sys, zipfile
+z = zipfile.ZipFile(sys.argv[1])
+i = z.infolist()[0]
+f = open(sys.argv[1], 'rb'); f.seek(i.header_offset + 26)
+n, m = [int.from_bytes(f.read(2), 'little') for _ in range(2)]
+f.seek(i.header_offset + 30 + n + m); head = f.read(12)
+check = (i._raw_time >> 8) if i.flag_bits & 8 else (i.CRC >> 24)
+for k in range(100000):
+    p = ('w%d' % k).encode()
+    if zipfile._ZipDecrypter(p)(head)[11] == check:
+        print(p.decode()); break
+)",
+        { archive.string() });
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    return r.out.substr(0, r.out.find('\n'));
+}
+
+TEST(CryptoTest, PasswordPassingTheCheckByteByChanceIsWrong)
+{
+    for (const char *method : { "-0", "-6" }) {
+        TestDir dir;
+        dir.createFile("src/data.txt", sampleBytes(100000, 4));
+        runOk(
+            { "zip", "-q", method, "-P", "right", "../a.zip", "data.txt" }, (dir / "src").string());
+        std::string pass = falsePass(dir / "a.zip");
+        ASSERT_FALSE(pass.empty());
+        for (bool testOnly : { false, true }) {
+            Outcome o = extract(dir / "a.zip", dir / "out", { pass }, testOnly);
+            EXPECT_EQ(o.count, 0);
+            EXPECT_TRUE(has(o, amx::ZipError::WrongPassword)) << method << o.messages;
+            EXPECT_TRUE(noFiles(dir / "out"));
+        }
+    }
+}
+
+TEST(CryptoTest, AlteredAesDataLeavesNoFile)
+{
+    TestDir dir;
+    dir.createFile("src/data.txt", sampleBytes(100000, 5));
+    dir.createFile("out/data.txt", "kept");
+    runOk({ "7z", "a", "-tzip", "-bd", "-pright", "-mem=AES256", "../a.zip", "data.txt" },
+        (dir / "src").string());
+    std::string bytes = readFile(dir / "a.zip");
+    bytes[bytes.size() / 2] ^= 0x20;
+    writeFile(dir / "a.zip", bytes);
+    for (bool testOnly : { false, true }) {
+        Outcome o = extract(dir / "a.zip", dir / "new", { "right" }, testOnly);
+        EXPECT_EQ(o.count, 0);
+        EXPECT_TRUE(has(o, amx::ZipError::Unauthentic)) << o.messages;
+        EXPECT_TRUE(noFiles(dir / "new"));
+    }
+    // Nor does it replace the file there.
+    Outcome o = extract(dir / "a.zip", dir / "out", { "right" });
+    EXPECT_EQ(readFile(dir / "out/data.txt"), "kept");
+}
+
+// Plain, traditional and AES members with different passwords in one archive.
+TEST(CryptoTest, MixedArchiveAsksForEachPasswordOnce)
+{
+    TestDir dir;
+    dir.createFile("src/plain.txt", "plain");
+    dir.createFile("src/old1.txt", sampleBytes(5000, 6));
+    dir.createFile("src/old2.txt", sampleBytes(5000, 7));
+    dir.createFile("src/aes1.txt", sampleBytes(5000, 8));
+    dir.createFile("src/aes2.txt", sampleBytes(5000, 9));
+    const std::string src = (dir / "src").string();
+    runOk({ "7z", "a", "-tzip", "-bd", "-psecond", "-mem=AES256", "../a.zip", "aes1.txt",
+              "aes2.txt" },
+        src);
+    runOk({ "zip", "-q", "-P", "first", "../a.zip", "old1.txt", "old2.txt" }, src);
+    runOk({ "zip", "-q", "../a.zip", "plain.txt" }, src);
+
+    Outcome o = extract(dir / "a.zip", dir / "out", { "first", "second", "first" });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(o.count, 5);
+    ASSERT_EQ(o.asked.size(), 3u);
+    EXPECT_TRUE(o.asked[1].second); // "first" did not fit aes1.txt
+    expectSameFiles(dir / "src", dir / "out");
+
+    // Skip passes over one member; cancel over all the encrypted ones left.
+    Outcome skip = extract(dir / "a.zip", dir / "skip", { kSkip, "second" });
+    EXPECT_EQ(skip.count, 2);
+    EXPECT_TRUE(fs::exists(dir / "skip/aes2.txt"));
+    EXPECT_FALSE(fs::exists(dir / "skip/old2.txt"));
+    Outcome cancel = extract(dir / "a.zip", dir / "cancel", { kCancel });
+    EXPECT_EQ(cancel.asked.size(), 1u);
+    EXPECT_EQ(cancel.count, 1);
+    EXPECT_EQ(
+        std::count(cancel.codes.begin(), cancel.codes.end(), int32_t(amx::ZipError::Encrypted)), 4);
+}
+
+// Adding, replacing and deleting members keeps the encrypted ones as they are.
+TEST(CryptoTest, RewritingKeepsEncryptedMembers)
+{
+    TestDir dir;
+    dir.createFile("src/aes1.txt", sampleBytes(5000, 8));
+    dir.createFile("src/aes2.txt", sampleBytes(5000, 9));
+    dir.createFile("src/old1.txt", sampleBytes(5000, 6));
+    dir.createFile("src/plain.txt", "plain");
+    const std::string src = (dir / "src").string(), archive = (dir / "a.zip").string();
+    runOk({ "7z", "a", "-tzip", "-bd", "-psecond", "-mem=AES256", archive, "aes1.txt", "aes2.txt" },
+        src);
+    runOk({ "zip", "-q", "-P", "first", archive, "old1.txt", "plain.txt" }, src);
+
+    dir.createFile("src/new.txt", sampleBytes(3000, 11));
+    dir.createFile("src/plain.txt", "plain, newer");
+    setTime(dir / "src/plain.txt", ::time(nullptr) + 100);
+    Recorder rec;
+    EXPECT_EQ(runAdd(src, { .archive = archive, .specs = { "new.txt" } }, rec), 1) << rec.dump();
+    EXPECT_EQ(runAdd(src, { .archive = archive, .specs = { "plain.txt" }, .update = true }, rec), 1)
+        << rec.dump();
+    EXPECT_EQ(runDelete(archive, { "aes2.txt" }, rec), 1) << rec.dump();
+    fs::remove(dir / "src/aes2.txt");
+
+    Outcome o = extract(archive, dir / "out", { "second", "first" });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(o.count, 4);
+    expectSameFiles(dir / "src", dir / "out");
+    RunResult seven = run({ "7z", "t", "-psecond", archive, "aes1.txt" });
+    EXPECT_EQ(seven.exitCode, 0) << seven.out;
+    RunResult unzip = run({ "unzip", "-t", "-P", "first", archive, "old1.txt" });
+    EXPECT_EQ(unzip.exitCode, 0) << unzip.out;
+}
+
+// An AES member whose sizes are in its ZIP64 records.
+TEST(CryptoTest, ReadsZip64Sizes)
+{
+    TestDir dir;
+    dir.createFile("src/one.txt", sampleBytes(3000, 14));
+    runOk({ "7z", "a", "-tzip", "-bd", "-pright", "-mem=AES256", "../a.zip", "one.txt" },
+        (dir / "src").string());
+    RunResult r = python(R"(
+import struct, sys
+b = bytearray(open(sys.argv[1], 'rb').read())
+n, m = struct.unpack_from('<HH', b, 26)
+cs, us = struct.unpack_from('<II', b, 18)
+z64 = struct.pack('<HHQQ', 1, 16, us, cs)
+e = b.rfind(b'PK\x05\x06')
+size, c = struct.unpack_from('<II', b, e + 12)
+struct.pack_into('<II', b, e + 12, size + 20, c + 20)
+cn, cm = struct.unpack_from('<HH', b, c + 28)
+struct.pack_into('<II', b, c + 20, 0xffffffff, 0xffffffff)
+struct.pack_into('<H', b, c + 30, cm + 20)
+b[c + 46 + cn:c + 46 + cn] = z64
+struct.pack_into('<II', b, 18, 0xffffffff, 0xffffffff)
+struct.pack_into('<H', b, 28, m + 20)
+b[30 + n:30 + n] = z64
+open(sys.argv[2], 'wb').write(b)
+)",
+        { (dir / "a.zip").string(), (dir / "z.zip").string() });
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    Outcome o = extract(dir / "z.zip", dir / "out", { "right" });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    EXPECT_EQ(readFile(dir / "out/one.txt"), readFile(dir / "src/one.txt"));
+}
+
+// Damaged AES records: refused with a message, never a crash.
+TEST(CryptoTest, DamagedAesRecordsAreRefused)
+{
+    TestDir dir;
+    dir.createFile("src/data.txt", sampleBytes(3000, 10));
+    runOk({ "7z", "a", "-tzip", "-bd", "-pright", "-mem=AES256", "../a.zip", "data.txt" },
+        (dir / "src").string());
+    struct Damage
+    {
+        const char *name;
+        const char *edit; // Python on the archive's bytes `b`
+        amx::ZipError code;
+    };
+    const Damage damages[] = {
+        { "NoRecord", "b = b.replace(b'\\x01\\x99', b'\\x01\\x98')", amx::ZipError::Corrupt },
+        { "Strength", "b = b.replace(b'AE\\x03', b'AE\\x07')", amx::ZipError::Corrupt },
+        { "Verifier",
+            "n, m = (int.from_bytes(b[k:k + 2], 'little') for k in (26, 28))\ni = 30 + n + m + "
+            "16\nb = b[:i] + bytes([b[i] ^ 1]) + b[i + 1:]",
+            amx::ZipError::WrongPassword },
+    };
+    for (const Damage &d : damages) {
+        fs::path bad = dir / (std::string(d.name) + ".zip");
+        RunResult r = python(std::string("import sys\nb = open(sys.argv[1], 'rb').read()\n")
+                + d.edit + "\nopen(sys.argv[2], 'wb').write(b)\n",
+            { (dir / "a.zip").string(), bad.string() });
+        ASSERT_EQ(r.exitCode, 0) << r.out;
+        Outcome o = extract(bad, dir / d.name, { "right", kSkip });
+        EXPECT_EQ(o.count, 0) << d.name;
+        EXPECT_TRUE(has(o, d.code)) << d.name << ": " << o.messages;
+        EXPECT_TRUE(noFiles(dir / d.name)) << d.name;
+    }
+}
+
+// The fuzzer's seeds: the sound ones open with their password, each damaged
+// one is refused with its message and leaves no file.
+TEST(CryptoTest, FuzzSeedsEndAsIntended)
+{
+    using amx::ZipError;
+    const std::pair<const char *, ZipError> seeds[] = {
+        { "aes256.zip", ZipError::None },
+        { "aes128-stored.zip", ZipError::None },
+        { "aes256-descriptor.zip", ZipError::None },
+        { "zipcrypto-7z.zip", ZipError::None },
+        { "zipcrypto-zip.zip", ZipError::None },
+        { "zipcrypto-descriptor.zip", ZipError::None },
+        { "aes-no-record.zip", ZipError::Corrupt },
+        { "aes-strength.zip", ZipError::Corrupt },
+        { "aes-verifier.zip", ZipError::WrongPassword },
+        { "aes-altered-data.zip", ZipError::Unauthentic },
+        { "aes-short-salt.zip", ZipError::Corrupt },
+        { "zipcrypto-short-header.zip", ZipError::Corrupt },
+    };
+    for (const auto &[name, code] : seeds) {
+        TestDir dir;
+        Outcome o = extract(fs::path(AMX_FUZZ_SEEDS) / name, dir / "out", { "fuzz", kSkip });
+        if (code == ZipError::None) {
+            EXPECT_TRUE(o.codes.empty()) << name << ": " << o.messages;
+            EXPECT_GE(o.count, 1) << name;
+        } else {
+            EXPECT_TRUE(has(o, code)) << name << ": " << o.messages;
+            EXPECT_FALSE(fs::exists(dir / "out/a.txt")) << name;
+        }
+    }
+}
+
+} // namespace
