@@ -10,10 +10,10 @@
 #include "AboutUnit.h"
 #include "AddUnit.h"
 #include "AnimatedPicture.h"
-#include "CommandTable.h"
 #include "CFolderUnit1.h"
 #include "CFolderUnit2.h"
 #include "CheckOutUnit.h"
+#include "CommandTable.h"
 #include "ConfigurationUnit.h"
 #include "DeleteUnit.h"
 #include "DiscoveryCommands.h"
@@ -336,7 +336,8 @@ private Q_SLOTS:
     {
         TMainForm &form = m_program->main.form;
         auto letter = [](const QString &text) {
-            const qsizetype at = QString(text).replace(QStringLiteral("&&"), QStringLiteral("__"))
+            const qsizetype at = QString(text)
+                                     .replace(QStringLiteral("&&"), QStringLiteral("__"))
                                      .indexOf(QLatin1Char('&'));
             return at < 0 || at + 1 >= text.size() ? QChar() : text.at(at + 1).toLower();
         };
