@@ -27,6 +27,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QProgressBar>
 #include <QScreen>
@@ -74,6 +75,8 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     FileList = new FileListView(central);
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setModel(m_model);
+    FileList->setAccessibleText(
+        QStringLiteral("Archive contents"), QStringLiteral("The files in the open archive"));
     // The details columns start at their designed widths; Path takes the rest.
     const std::array<int, 6> designed = fittedColumnWidths(*FileList);
     for (int c = 0; c < 5; ++c)
@@ -96,6 +99,8 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     m_actions = std::make_unique<CommandActions>(*this, *m_commandBar, *ToolBar2);
     m_picture = new AnimatedPicture(m_commandBar);
     m_picture->setObjectName(QStringLiteral("Animate1"));
+    m_picture->setAccessibleName(QStringLiteral("Ambermox"));
+    m_picture->setAccessibleDescription(QStringLiteral("The program's turning picture"));
     m_spacer = new QToolButton(m_commandBar);
     m_spacer->setObjectName(QStringLiteral("SpacerButton"));
     m_spacer->setEnabled(false);
@@ -104,6 +109,13 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     m_commandBar->addWidget(m_picture);
     addToolBarBreak();
     addToolBar(ToolBar2);
+    // Tab reads the window top down: the menu buttons, then the list (the
+    // view that shows of its two).
+    QWidget *lastMenu = m_commandBar->findChild<QWidget *>(
+        QString::fromLatin1(menuButtons().back().name) + QStringLiteral("Button"));
+    QWidget *icons = FileList->findChild<QListView *>(QStringLiteral("iconView"));
+    setTabOrder(lastMenu, icons);
+    setTabOrder(icons, FileList->detailsView());
     m_recentSeparator = findChild<QAction *>(QStringLiteral("RecentSeparator"));
 
     connect(

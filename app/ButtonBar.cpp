@@ -46,6 +46,10 @@ void ButtonBar::setupButtons(QAction *dropDownAction, QMenu *dropDown)
         if (a->isSeparator() || !button)
             continue;
         button->setObjectName(a->objectName());
+        // Without captions the button is a bare picture: it still speaks
+        // the command's caption and tells its hint.
+        button->setAccessibleName(a->text());
+        button->setAccessibleDescription(a->toolTip());
         button->setProperty("imageIndex", static_cast<int>(m_buttons.size()));
         button->installEventFilter(this);
         m_buttons.push_back(a);

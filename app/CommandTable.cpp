@@ -26,7 +26,7 @@ const Command kCommands[] = {
     { "FileMenu", "FavoriteZipFolders1", "&Favorite Zip Folders...", "Shift+F" },
     { "FileMenu", "CloseArchive2", "&Close Archive", "Shift+L", "", "", Archive },
     separator("FileMenu"),
-    { "FileMenu", "Properties1", "Properties...", "", "", "", Archive },
+    { "FileMenu", "Properties1", "&Properties...", "", "", "", Archive },
     { "FileMenu", "CreateShortcut1", "Create &Shortcut", "", "", "", Archive },
     separator("FileMenu"),
     { "FileMenu", "MoveArchive1", "&Move Archive", "F7", "", "", Writable },
@@ -89,7 +89,7 @@ const Command kCommands[] = {
     separator("HelpMenu"),
     { "HelpMenu", "FrequentlyAskedQuestions1", "&Frequently Asked Questions" },
     separator("HelpMenu"),
-    { "HelpMenu", "HomePage1", "&Ambermox's Home Page" },
+    { "HelpMenu", "HomePage1", "Ambermox's &Home Page" },
     { "HelpMenu", "AboutAmbermox1", "&About Ambermox..." },
 
     // The list's pop-up over selected rows; its first item is the default.

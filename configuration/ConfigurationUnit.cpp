@@ -29,16 +29,20 @@ QCheckBox *checkBox(const QString &caption, const char *name, QWidget *parent)
     return box;
 }
 
+// spoken: what a screen reader calls the edit; browse: what its "..." does.
 QWidget *pathRow(QLineEdit *&edit, const char *editName, QToolButton *&button,
-    const char *buttonName, QWidget *parent)
+    const char *buttonName, const QString &spoken, const QString &browse, QWidget *parent)
 {
     auto *row = new QWidget(parent);
     edit = new QLineEdit(row);
     edit->setObjectName(QLatin1String(editName));
     edit->setMinimumWidth(260);
+    edit->setAccessibleName(spoken);
     button = new QToolButton(row);
     button->setObjectName(QLatin1String(buttonName));
     button->setText(QStringLiteral("..."));
+    button->setAccessibleName(QStringLiteral("Browse"));
+    button->setAccessibleDescription(browse);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(edit, 1);
@@ -116,7 +120,8 @@ TConfigurationForm::TConfigurationForm()
     auto *folders = new QWidget;
     auto *tempGroup = new QGroupBox(QStringLiteral(" &Temp folder "), folders);
     auto *tempLayout = new QVBoxLayout(tempGroup);
-    tempLayout->addWidget(pathRow(Edit1, "Edit1", SpeedButton1, "SpeedButton1", tempGroup));
+    tempLayout->addWidget(pathRow(Edit1, "Edit1", SpeedButton1, "SpeedButton1",
+        QStringLiteral("Temp folder"), QStringLiteral("Choose the temp folder"), tempGroup));
     auto *foldersLayout = new QVBoxLayout(folders);
     foldersLayout->addWidget(tempGroup);
     foldersLayout->addStretch(1);
@@ -126,7 +131,8 @@ TConfigurationForm::TConfigurationForm()
     auto *viewerLabel = new QLabel(QStringLiteral("&Viewer:"), programs);
     auto *programsLayout = new QVBoxLayout(programs);
     programsLayout->addWidget(viewerLabel);
-    programsLayout->addWidget(pathRow(Edit2, "Edit2", SpeedButton2, "SpeedButton2", programs));
+    programsLayout->addWidget(pathRow(Edit2, "Edit2", SpeedButton2, "SpeedButton2",
+        QStringLiteral("Viewer"), QStringLiteral("Choose the viewer program"), programs));
     programsLayout->addStretch(1);
     viewerLabel->setBuddy(Edit2);
     TabbedNotebook1->addTab(programs, QStringLiteral("Program Locations"));

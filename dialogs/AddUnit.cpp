@@ -25,12 +25,15 @@
 
 namespace {
 
-QToolButton *flatButton(QWidget *parent, const char *name, const QString &hint, const QIcon &icon)
+QToolButton *flatButton(QWidget *parent, const char *name, const QString &hint,
+    const QString &description, const QIcon &icon)
 {
     auto *b = new QToolButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoRaise(true);
     b->setToolTip(hint);
+    b->setAccessibleName(hint);
+    b->setAccessibleDescription(description);
     b->setIcon(icon);
     if (icon.isNull())
         b->setText(hint);
@@ -65,12 +68,14 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     StaticText1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StaticText1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     top->addWidget(StaticText1, 1);
-    Up = flatButton(this, "Up", QStringLiteral("Up"),
+    Up = flatButton(this, "Up", QStringLiteral("Up"), QStringLiteral("Go up one folder"),
         FileIcons::themed(QStringLiteral("go-up"), QStringLiteral("go-up-symbolic")));
     SpeedButton2 = flatButton(this, "SpeedButton2", QStringLiteral("List"),
+        QStringLiteral("Show the files as a list"),
         FileIcons::themed(
             QStringLiteral("view-list"), QStringLiteral("view-list-bullet-symbolic")));
     SpeedButton3 = flatButton(this, "SpeedButton3", QStringLiteral("Details"),
+        QStringLiteral("Show the files with their size, type and date"),
         FileIcons::themed(
             QStringLiteral("view-list-details"), QStringLiteral("view-list-symbolic")));
     top->addWidget(Up);
@@ -79,6 +84,8 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     layout->addLayout(top);
 
     filelist = new FileListView(this);
+    filelist->setAccessibleText(
+        QStringLiteral("Files"), QStringLiteral("The files and folders of the folder shown above"));
     filelist->setObjectName(QStringLiteral("filelist"));
     m_model = new AddListModel(m_browser, this);
     filelist->setModel(m_model);

@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -28,6 +29,35 @@ AmxDialog::AmxDialog(Qt::WindowFlags flags, QWidget *parent)
     : QDialog(parent, flags)
 {
 }
+
+namespace {
+
+// A label's words as a screen reader should say them: without the mnemonic
+// marks and the closing colon.
+QString spokenCaption(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
+// Screen readers find a label's words for an edit beside it, but not for a
+// list, a tree or a control in a box of its own: each labelled control
+// takes its label's words as its name, again on each show, since some
+// labels change with what the window is asked. A label left empty leaves
+// the name the control was given.
+void nameAfterLabels(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (QWidget *buddy = label->buddy(); buddy && !spokenCaption(label->text()).isEmpty())
+            buddy->setAccessibleName(spokenCaption(label->text()));
+}
+
+} // namespace
 
 void AmxDialog::setOwner(QWidget *owner, Placement placement)
 {
@@ -56,6 +86,7 @@ void AmxDialog::showEvent(QShowEvent *event)
             }
         }
         FormShow();
+        nameAfterLabels(this);
     });
 }
 

@@ -34,6 +34,10 @@ TDeleteForm::TDeleteForm()
     Edit1 = new QLineEdit(files);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinimumWidth(180);
+    // Its label is the radio button before it.
+    Edit1->setAccessibleName(QStringLiteral("Files"));
+    Edit1->setAccessibleDescription(
+        QStringLiteral("Names of the files to delete; * and ? match any"));
     auto *filesLayout = new QGridLayout(files);
     filesLayout->addWidget(RadioButton1, 0, 0, 1, 2);
     filesLayout->addWidget(RadioButton2, 1, 0, 1, 2);

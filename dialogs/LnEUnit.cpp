@@ -35,6 +35,8 @@ TLnEForm::TLnEForm(QWidget *parent)
     panelLayout->setContentsMargins(6, 6, 6, 6);
     Gauge2 = new PercentGauge(QColor(0, 0, 128), Panel1); // navy
     Gauge2->setObjectName(QStringLiteral("Gauge2"));
+    Gauge2->setAccessibleName(QStringLiteral("Progress"));
+    Gauge2->setAccessibleDescription(QStringLiteral("How much of the archive is extracted"));
     Gauge2->setRange(0, 100);
     Gauge2->setValue(0);
     panelLayout->addWidget(Gauge2);

@@ -56,11 +56,14 @@ TViewForm::TViewForm()
     Edit1 = new QLineEdit(using_);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinimumWidth(220);
+    Edit1->setAccessibleName(QStringLiteral("Viewer"));
     Button3 = new QPushButton(QStringLiteral("..."), using_);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setFixedWidth(28);
     Button3->setAutoDefault(false);
     Button3->setToolTip(QStringLiteral("Browse for the viewer program"));
+    Button3->setAccessibleName(QStringLiteral("Browse"));
+    Button3->setAccessibleDescription(Button3->toolTip());
     auto *usingLayout = new QGridLayout(using_);
     usingLayout->addWidget(RadioButton1, 0, 0, 1, 3);
     usingLayout->addWidget(RadioButton2, 1, 0, 1, 3);

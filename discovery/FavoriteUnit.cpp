@@ -73,6 +73,7 @@ TFavoriteForm::TFavoriteForm()
     m_model = new FavoriteModel(this);
     FileList = new QTreeView(this);
     FileList->setObjectName(QStringLiteral("FileList"));
+    FileList->setAccessibleName(QStringLiteral("Files in Favorite Zip Folders"));
     FileList->setModel(m_model);
     FileList->setRootIsDecorated(false);
     FileList->setUniformRowHeights(true);

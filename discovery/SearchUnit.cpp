@@ -73,6 +73,8 @@ TSearchForm::TSearchForm()
     Label3->setFixedWidth(360);
     Animate1 = new QProgressBar(controls);
     Animate1->setObjectName(QStringLiteral("Animate1"));
+    Animate1->setAccessibleName(QStringLiteral("Searching"));
+    Animate1->setAccessibleDescription(QStringLiteral("Moves while the search runs"));
     Animate1->setRange(0, 0); // turns by itself while shown
     Animate1->setTextVisible(false);
     Animate1->setMaximumHeight(12);

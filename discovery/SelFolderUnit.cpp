@@ -33,6 +33,8 @@ TSelDirForm::TSelDirForm(History &history)
     Destination->setObjectName(QStringLiteral("Destination"));
     Destination->setEditable(true);
     Destination->setInsertPolicy(QComboBox::NoInsert);
+    // Named after the prompt above it when there is one.
+    Destination->setAccessibleName(QStringLiteral("Folder"));
     Label1->setBuddy(Destination);
     auto *label2 = new QLabel(QStringLiteral("&Folders and disk drives:"), this);
     TreeList = new FolderTree(this);

@@ -67,6 +67,14 @@ FileListView::FileListView(QWidget *parent)
     setViewStyle(Details);
 }
 
+void FileListView::setAccessibleText(const QString &name, const QString &description)
+{
+    for (QWidget *view : { static_cast<QWidget *>(m_icons), static_cast<QWidget *>(m_details) }) {
+        view->setAccessibleName(name);
+        view->setAccessibleDescription(description);
+    }
+}
+
 void FileListView::connectView(QAbstractItemView *view)
 {
     connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {

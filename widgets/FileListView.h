@@ -28,6 +28,8 @@ public:
     void setViewStyle(ViewStyle style);
     QAbstractItemView *currentView() const;
     QTreeView *detailsView() const { return m_details; }
+    // What a screen reader says of the list, whichever view shows.
+    void setAccessibleText(const QString &name, const QString &description);
 
     // Selected rows in list order.
     std::vector<int> selectedRows() const;
