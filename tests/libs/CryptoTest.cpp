@@ -165,14 +165,24 @@ TEST_P(EncryptedPeerTest, ExtractsTestsAndRefusesWrongPasswords)
     EXPECT_TRUE(tested.codes.empty()) << tested.messages;
     EXPECT_GE(tested.count, files);
 
-    // A wrong one is asked again, then skipped: nothing is written.
-    Outcome wrong = extract(archive, dir / "wrong", { "wrong", kSkip, kCancel });
+    // A wrong one is asked again, then skipped: nothing is written. A wrong
+    // traditional password passes the check byte once in 256 (the CRC then
+    // refuses it without a second question): another wrong one is tried then.
+    Outcome wrong;
+    std::string guess;
+    for (const char *g : { "wrong", "wrong-2", "wrong-3" }) {
+        guess = g;
+        fs::remove_all(dir / "wrong");
+        wrong = extract(archive, dir / "wrong", { guess, kSkip, kCancel });
+        if (wrong.asked.size() >= 2 && wrong.asked[1].second)
+            break;
+    }
     EXPECT_TRUE(has(wrong, amx::ZipError::WrongPassword)) << wrong.messages;
     ASSERT_GE(wrong.asked.size(), 2u);
     EXPECT_FALSE(wrong.asked[0].second);
     EXPECT_TRUE(wrong.asked[1].second);
     EXPECT_TRUE(noFiles(dir / "wrong"));
-    EXPECT_EQ(wrong.messages.find("wrong\n"), std::string::npos);
+    EXPECT_EQ(wrong.messages.find(guess + "\n"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Peers, EncryptedPeerTest, testing::ValuesIn(kPeers), RowName());
