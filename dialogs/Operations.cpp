@@ -111,12 +111,7 @@ Operations::Running::~Running()
 
 TZipEngine *Operations::runningEngine() const
 {
-    if (!m_running.empty())
-        return m_running.back();
-    for (TZipEngine *add : { addEngine, dropEngine })
-        if (add && add->ZipLibBusy)
-            return add;
-    return nullptr;
+    return m_running.empty() ? nullptr : m_running.back();
 }
 
 bool Operations::interruptRunning()

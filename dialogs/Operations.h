@@ -72,11 +72,6 @@ public:
         TZipEngine &m_engine;
     };
 
-    // Engines of dialogs that do not register their runs yet; null while the
-    // dialog does not exist.
-    TZipEngine *addEngine = nullptr;
-    TZipEngine *dropEngine = nullptr;
-
     // The engine a click on the list interrupts: the operation that started
     // last of those running; null when none runs.
     TZipEngine *runningEngine() const;
