@@ -1,5 +1,5 @@
 #include "AddRun.h"
-#include "StatusProgress.h"
+#include "Operations.h"
 
 #include <cerrno>
 #include <cstring>
@@ -196,7 +196,7 @@ void checkFolder(const std::string &folder)
         systemError("Cannot change to folder", folder, errno);
 }
 
-bool runAddPasses(TZipEngine &engine, StatusProgress &progress, const std::vector<AddPass> &passes,
+bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<AddPass> &passes,
     int64_t total, std::vector<AddPass> &calls)
 {
     // The events a progress report lets through may be the user interrupting
@@ -218,12 +218,7 @@ bool runAddPasses(TZipEngine &engine, StatusProgress &progress, const std::vecto
             watch.inner(sender, type, name, size);
         interrupted = interrupted || sender.CancelRequested;
     };
-    progress.begin(total);
-    struct End
-    {
-        StatusProgress &p;
-        ~End() { p.end(); }
-    } end { progress };
+    Operations::Running running(operations, engine, total);
     for (const AddPass &pass : passes) {
         if (interrupted)
             break;

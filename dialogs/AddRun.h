@@ -105,11 +105,11 @@ void checkFolder(const std::string &folder);
 // it was), the calls before it are done.
 std::string cancelledLine(size_t callsMade);
 
-class StatusProgress;
+class Operations;
 
-// Runs the passes on the engine in order, each in its folder, with their
-// progress on the status line, and records each call as made in `calls`.
-// A pass the user interrupted ends the run, so the folders after it are not
-// added either; returns true then.
-bool runAddPasses(TZipEngine &engine, StatusProgress &progress, const std::vector<AddPass> &passes,
+// Runs the passes on the engine in order, each in its folder, shown by the
+// window's operations (which a click on the list interrupts), and records
+// each call as made in `calls`. A pass the user interrupted ends the run, so
+// the folders after it are not added either; returns true then.
+bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<AddPass> &passes,
     int64_t total, std::vector<AddPass> &calls);

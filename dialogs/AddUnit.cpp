@@ -155,13 +155,6 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
 
     ZipEngine1.Verbose = true;
     ZipEngine1.Trace = false;
-    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
-                                int64_t size) {
-        ZipEngine1Progress(sender, type, name, size);
-    };
-    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
-        ZipEngine1Message(sender, code, message);
-    };
 
     connect(Up, &QToolButton::clicked, this, guarded(this, &TAddForm::UpClick));
     connect(SpeedButton2, &QToolButton::clicked, this, guarded(this, &TAddForm::SpeedButton2Click));
@@ -179,15 +172,14 @@ TAddForm::~TAddForm()
     // The list and its model read the browser, which goes before the children.
     delete filelist;
     delete m_model;
-    if (m_link && m_link->operations().addEngine == &ZipEngine1)
-        m_link->operations().addEngine = nullptr;
 }
 
 void TAddForm::setLink(MainWindowLink &link)
 {
     m_link = &link;
     setOwner(link.ownerWindow());
-    m_link->operations().addEngine = &ZipEngine1;
+    // The name as stored: on this system case tells files apart.
+    link.operations().wire(ZipEngine1, QStringLiteral("Adding"));
 }
 
 AddChoices TAddForm::choices() const
@@ -336,27 +328,11 @@ void TAddForm::Button1Click()
         checkFolder(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
-    m_interrupted =
-        runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls);
+    m_interrupted = runAddPasses(ZipEngine1, m_link->operations(), passes, total, m_calls);
     newArchive.restore();
     if (m_interrupted)
         m_link->operations().appendLog(cancelledLine(m_calls.size()));
     m_link->loadFileList();
     m_link->setLastAddDir(folder);
     m_link->operations().reportFailures();
-}
-
-void TAddForm::ZipEngine1Progress(
-    TZipEngine &, ProgressType progrType, const std::string &filename, int64_t)
-{
-    if (!m_link)
-        return;
-    // The name as stored: on this system case tells files apart.
-    m_link->operations().progress().progress(progrType, QStringLiteral("Adding"), filename);
-}
-
-void TAddForm::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
-{
-    if (m_link)
-        m_link->operations().appendLog(message, errCode);
 }

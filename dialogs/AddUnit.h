@@ -66,9 +66,6 @@ public:
     void SpeedButton3Click();
     void filelistChange();
     void Button1Click();
-    void ZipEngine1Progress(
-        TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize);
-    void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
 
 protected:
     void escapePressed() override { Button2Click(); }

@@ -55,14 +55,6 @@ TCheckOut::TCheckOut()
     layOutWithButtons(controls, QStringLiteral("OK"), Button1, Button2);
     Button2->setText(QStringLiteral("Cancel"));
 
-    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
-                                int64_t size) {
-        ZipEngine1Progress(sender, type, name, size);
-    };
-    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
-        ZipEngine1Message(sender, code, message);
-    };
-
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TCheckOut::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TCheckOut::Button2Click));
 }
@@ -71,6 +63,7 @@ void TCheckOut::setLink(MainWindowLink &link)
 {
     m_link = &link;
     setOwner(link.ownerWindow());
+    link.operations().wire(ZipEngine1, QStringLiteral("Extracting"));
 }
 
 std::string TCheckOut::applicationsFolder()
@@ -136,13 +129,7 @@ void TCheckOut::Button1Click()
     ZipEngine1.FSpecArgs = { "*.*" };
     ZipEngine1.ExtrOptions = { ExtrOptsEnum::ExtrDirNames };
     if (m_link) {
-        StatusProgress &progress = m_link->operations().progress();
-        progress.begin(0);
-        struct End
-        {
-            StatusProgress &progress;
-            ~End() { progress.end(); }
-        } end { progress };
+        Operations::Running running(m_link->operations(), ZipEngine1, 0);
         ZipEngine1.Extract();
     } else {
         ZipEngine1.Extract();
@@ -175,17 +162,4 @@ void TCheckOut::Button1Click()
         Prompter::instance().notice(lines.join(QLatin1Char('\n')), Prompter::Icon::Warning);
     }
     Shell::instance().open(QDir::cleanPath(qs(applications + "/" + groupName)), QString());
-}
-
-void TCheckOut::ZipEngine1Progress(
-    TZipEngine &, ProgressType progrType, const std::string &filename, int64_t)
-{
-    if (m_link)
-        m_link->operations().progress().progress(progrType, QStringLiteral("Extracting"), filename);
-}
-
-void TCheckOut::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
-{
-    if (m_link)
-        m_link->operations().appendLog(message, errCode);
 }

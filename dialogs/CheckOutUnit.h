@@ -36,9 +36,6 @@ public:
     void FormShow() override;
     void Button1Click();
     void Button2Click();
-    void ZipEngine1Progress(
-        TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize);
-    void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
 
 private:
     MainWindowLink *m_link = nullptr;

@@ -46,17 +46,6 @@ TDeleteForm::TDeleteForm()
 
     layOutWithButtons(files, QStringLiteral("Delete"), Button1, Button2);
 
-    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
-        ZipEngine1Message(sender, code, message);
-    };
-    // A delete shows no progress, only that it waits for another program
-    // writing the archive; Cancel then stops the wait.
-    ZipEngine1.OnProgress = [this](
-                                TZipEngine &, ProgressType type, const std::string &name, int64_t) {
-        if (type == ProgressType::ProgressWait && m_link)
-            m_link->operations().progress().waiting(QString::fromStdString(name));
-    };
-
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button2Click));
     connect(
@@ -65,6 +54,13 @@ TDeleteForm::TDeleteForm()
 }
 
 TDeleteForm::~TDeleteForm() = default;
+
+void TDeleteForm::setLink(MainWindowLink &link)
+{
+    m_link = &link;
+    setOwner(link.ownerWindow());
+    link.operations().wireWaiting(ZipEngine1);
+}
 
 DeleteWhat TDeleteForm::what() const
 {
@@ -153,9 +149,4 @@ void TDeleteForm::Button1Click()
         m_link->loadFileList();
     if (failure)
         std::rethrow_exception(failure);
-}
-
-void TDeleteForm::ZipEngine1Message(TZipEngine &, int32_t, const std::string &)
-{
-    // A delete reports nothing into the output log.
 }

@@ -23,11 +23,10 @@ public:
     TDeleteForm();
     ~TDeleteForm() override;
 
-    void setLink(MainWindowLink &link)
-    {
-        m_link = &link;
-        setOwner(link.ownerWindow());
-    }
+    // A delete shows no progress in the main window, only that it waits for
+    // another program writing the archive (Cancel then stops the wait), and
+    // reports nothing into the output log.
+    void setLink(MainWindowLink &link);
 
     TZipEngine ZipEngine1;
     QRadioButton *RadioButton1; // "&Entire archive"
@@ -44,7 +43,6 @@ public:
     void Edit1Change();
     void Button1Click();
     void Button2Click();
-    void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
 
 protected:
     // While a delete waits for another writer, Esc and the frame's close

@@ -100,15 +100,6 @@ TDragForm::TDragForm()
 
     ZipEngine1.Verbose = false;
     ZipEngine1.AddCompLevel = 9;
-    ZipEngine1.OnProgress = [this](
-                                TZipEngine &, ProgressType type, const std::string &name, int64_t) {
-        if (m_link)
-            m_link->operations().progress().progress(type, QStringLiteral("Adding"), name);
-    };
-    ZipEngine1.OnMessage = [this](TZipEngine &, int32_t code, const std::string &message) {
-        if (m_link)
-            m_link->operations().appendLog(message, code);
-    };
 
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TDragForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TDragForm::Button2Click));
@@ -116,19 +107,12 @@ TDragForm::TDragForm()
     connect(Button4, &QPushButton::clicked, this, guarded(this, &TDragForm::Button4Click));
 }
 
-TDragForm::~TDragForm()
-{
-    if (m_link && m_link->operations().dropEngine == &ZipEngine1)
-        m_link->operations().dropEngine = nullptr;
-}
-
 void TDragForm::setLink(MainWindowLink &link, ArchiveSwitcher &switcher)
 {
     m_link = &link;
     m_switcher = &switcher;
     setOwner(link.ownerWindow());
-    // A click on the list can interrupt the add, as it can the Add dialog's.
-    m_link->operations().dropEngine = &ZipEngine1;
+    link.operations().wire(ZipEngine1, QStringLiteral("Adding"));
 }
 
 void TDragForm::showDrop(const std::vector<std::string> &paths)
@@ -204,7 +188,7 @@ void TDragForm::Button1Click()
         checkFolder(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
-    if (runAddPasses(ZipEngine1, m_link->operations().progress(), passes, total, m_calls))
+    if (runAddPasses(ZipEngine1, m_link->operations(), passes, total, m_calls))
         m_link->operations().appendLog(cancelledLine(m_calls.size()));
     newArchive.restore();
     m_switcher->openAndLoad(Edit1->text().toStdString());

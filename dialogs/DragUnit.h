@@ -34,7 +34,6 @@ class TDragForm : public AmxDialog
     Q_OBJECT
 public:
     TDragForm();
-    ~TDragForm() override;
 
     void setLink(MainWindowLink &link, ArchiveSwitcher &switcher);
     // Shows the dialog for the names of one drop.

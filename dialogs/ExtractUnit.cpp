@@ -28,14 +28,6 @@ std::string currentFolder()
     return QDir::currentPath().toStdString();
 }
 
-// Ends the status-line display however the run ends, so a failed run does
-// not leave the main window's lamps red.
-struct ProgressScope
-{
-    StatusProgress &progress;
-    ~ProgressScope() { progress.end(); }
-};
-
 } // namespace
 
 TExtractForm::TExtractForm()
@@ -117,14 +109,6 @@ TExtractForm::TExtractForm()
     layout->addLayout(left, 1);
     layout->addLayout(right);
 
-    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name,
-                                int64_t size) {
-        ZipEngine1Progress(sender, type, name, size);
-    };
-    ZipEngine1.OnMessage = [this](TZipEngine &sender, int32_t code, const std::string &message) {
-        ZipEngine1Message(sender, code, message);
-    };
-
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TExtractForm::Button2Click));
     connect(
         CancelButton, &QPushButton::clicked, this, guarded(this, &TExtractForm::CancelButtonClick));
@@ -144,17 +128,11 @@ TExtractForm::TExtractForm()
     Edit1->installEventFilter(this);
 }
 
-TExtractForm::~TExtractForm()
-{
-    if (m_link && m_link->operations().extractEngine == &ZipEngine1)
-        m_link->operations().extractEngine = nullptr;
-}
-
 void TExtractForm::setLink(MainWindowLink &link)
 {
     m_link = &link;
     setOwner(link.ownerWindow());
-    m_link->operations().extractEngine = &ZipEngine1;
+    link.operations().wire(ZipEngine1, QStringLiteral("Extracting"));
 }
 
 ExtractWhat TExtractForm::what() const
@@ -305,9 +283,9 @@ void TExtractForm::run(const std::string &folder, ExtractWhat selection, const s
     ZipEngine1.ExtrOptions = options;
 
     if (m_link) {
-        StatusProgress &progress = m_link->operations().progress();
-        progress.begin(extractTotal(selection, rows));
-        ProgressScope scope { progress };
+        // A click on the list can interrupt it while it runs.
+        Operations::Running running(
+            m_link->operations(), ZipEngine1, extractTotal(selection, rows));
         // Synchronous: the busy flag is clear again when it returns.
         ZipEngine1.Extract();
     } else {
@@ -321,19 +299,6 @@ void TExtractForm::run(const std::string &folder, ExtractWhat selection, const s
     }
     if (m_link)
         m_link->operations().reportFailures();
-}
-
-void TExtractForm::ZipEngine1Progress(
-    TZipEngine &, ProgressType progrType, const std::string &filename, int64_t)
-{
-    if (m_link)
-        m_link->operations().progress().progress(progrType, QStringLiteral("Extracting"), filename);
-}
-
-void TExtractForm::ZipEngine1Message(TZipEngine &, int32_t errCode, const std::string &message)
-{
-    if (m_link)
-        m_link->operations().appendLog(message, errCode);
 }
 
 bool TExtractForm::eventFilter(QObject *watched, QEvent *event)

@@ -26,10 +26,8 @@ class TExtractForm : public AmxDialog
     Q_OBJECT
 public:
     TExtractForm();
-    ~TExtractForm() override;
 
-    // Binds the form to the main window and registers ZipEngine1 as the
-    // engine a click on the main list can interrupt.
+    // Binds the form to the main window, which shows its extractions.
     void setLink(MainWindowLink &link);
 
     // Shows the new-folder window; until one is set "&New Folder..." stays
@@ -63,9 +61,6 @@ public:
     void RadioButton3Click();
     void Button4Click();
     void CancelButtonClick();
-    void ZipEngine1Progress(
-        TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize);
-    void ZipEngine1Message(TZipEngine &sender, int32_t errCode, const std::string &message);
 
     ExtractWhat what() const;
     // The specifications the last run handed to the engine (which empties

@@ -7,6 +7,9 @@
 
 #include <QAction>
 
+#include <algorithm>
+#include <iterator>
+
 Operations::Operations(TMsgForm &msgForm, QAction *viewLastOutput, const StatusLine &line)
     : m_msgForm(msgForm)
     , m_viewLastOutput(viewLastOutput)
@@ -59,14 +62,56 @@ bool refuseWhileOperationRuns()
     return true;
 }
 
+void Operations::wire(TZipEngine &engine, const QString &verb)
+{
+    engine.OnProgress = [this, verb](
+                            TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+        engineProgress(verb, type, name);
+    };
+    engine.OnMessage = [this](TZipEngine &, int32_t errCode, const std::string &text) {
+        engineMessage(errCode, text);
+    };
+}
+
+void Operations::wireWaiting(TZipEngine &engine)
+{
+    engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name, int64_t) {
+        if (type == ProgressType::ProgressWait)
+            m_progress.waiting(QString::fromStdString(name));
+    };
+    engine.OnMessage = nullptr;
+}
+
+void Operations::engineProgress(const QString &verb, ProgressType type, const std::string &name)
+{
+    m_progress.progress(type, verb, name);
+}
+
+void Operations::engineMessage(int32_t errCode, const std::string &text)
+{
+    appendLog(text, errCode);
+}
+
+Operations::Running::Running(Operations &operations, TZipEngine &engine, int64_t totalBytes)
+    : m_operations(operations)
+    , m_engine(engine)
+{
+    // Registered first: the display's first repaint lets clicks through.
+    m_operations.m_running.push_back(&m_engine);
+    m_operations.m_progress.begin(totalBytes);
+}
+
+Operations::Running::~Running()
+{
+    // However the run ends, so a failed run does not leave the lamps red.
+    m_operations.m_progress.end();
+    std::vector<TZipEngine *> &running = m_operations.m_running;
+    running.erase(std::next(std::find(running.rbegin(), running.rend(), &m_engine)).base());
+}
+
 TZipEngine *Operations::runningEngine() const
 {
-    for (TZipEngine *add : { addEngine, dropEngine })
-        if (add && add->ZipLibBusy)
-            return add;
-    if (extractEngine && extractEngine->UnzipLibBusy)
-        return extractEngine;
-    return nullptr;
+    return m_running.empty() ? nullptr : m_running.back();
 }
 
 bool Operations::interruptRunning()
@@ -107,18 +152,8 @@ void Operations::testArchive(TZipEngine &engine)
         }
     } saved { engine };
     engine.setNotices(&notices);
-    engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name, int64_t) {
-        m_progress.progress(type, QStringLiteral("Testing"), name);
-    };
-    engine.OnMessage = [this](TZipEngine &, int32_t errCode, const std::string &text) {
-        appendLog(text, errCode);
-    };
+    wire(engine, QStringLiteral("Testing"));
     engine.FSpecArgs.clear();
-    m_progress.begin(total);
-    struct End
-    {
-        StatusProgress &progress;
-        ~End() { progress.end(); }
-    } end { m_progress };
+    Running running(*this, engine, total);
     engine.Test();
 }

@@ -1,13 +1,14 @@
 // What the operation dialogs share with the main window: the output log of
-// the last operation, the status-line progress display, and the engines of
-// the dialogs whose running add or extraction a click on the list can
-// interrupt.
+// the last operation, the status-line progress display, and the operation
+// that runs now, which a click on the list can interrupt. A window hands its
+// engines to this object instead of handling their events itself.
 #pragma once
 
 #include "StatusProgress.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QAction;
 class TMsgForm;
@@ -43,15 +44,36 @@ public:
     StatusProgress &progress() { return m_progress; }
     TMsgForm &msgForm() { return m_msgForm; }
 
-    // The Add and Extract dialogs register their engines here when they are
-    // created; null while the dialog does not exist.
-    TZipEngine *addEngine = nullptr;
-    TZipEngine *extractEngine = nullptr;
-    TZipEngine *dropEngine = nullptr; // the add of files dropped on the window
+    // Sends the engine's progress to the status line, naming each file after
+    // verb ("Adding", "Extracting"), and its messages to the log.
+    void wire(TZipEngine &engine, const QString &verb);
+    // A delete shows no progress, only that it waits for another program
+    // writing the archive, and logs nothing.
+    void wireWaiting(TZipEngine &engine);
+    // Every event of a wired engine arrives here, on the library's thread:
+    // the one place that decides how events reach the widgets.
+    void engineProgress(const QString &verb, ProgressType type, const std::string &name);
+    void engineMessage(int32_t errCode, const std::string &text);
 
-    // The engine a click on the list interrupts: a running add (of the Add
-    // dialog, then of a drop) first, then a running extraction; null when
-    // none runs.
+    // For as long as it lives: the status line shows an operation of
+    // totalBytes, and engine is the operation a click on the list
+    // interrupts. Made around the engine's calls, so that nothing is
+    // registered while no operation runs.
+    class Running
+    {
+    public:
+        Running(Operations &operations, TZipEngine &engine, int64_t totalBytes);
+        ~Running();
+        Running(const Running &) = delete;
+        Running &operator=(const Running &) = delete;
+
+    private:
+        Operations &m_operations;
+        TZipEngine &m_engine;
+    };
+
+    // The engine a click on the list interrupts: the operation that started
+    // last of those running; null when none runs.
     TZipEngine *runningEngine() const;
     // Asks whether to go on with the running operation; true when one ran
     // (the click is then used up). The library sees the cancel request at
@@ -64,4 +86,6 @@ private:
     int m_failures = 0;
     std::string m_firstFailure;
     StatusProgress m_progress;
+    // Entries are added and removed by Running only.
+    std::vector<TZipEngine *> m_running;
 };

@@ -539,30 +539,25 @@ private Q_SLOTS:
             QStringList { "Cannot open \"" + help + "tutor.html\": no program." });
     }
 
-    // A click on the list while an add or an extraction runs asks; No requests
-    // the cancel, Yes lets it go on. What the cancel does is the dialogs' tests'.
+    // A click on the list while an operation runs asks; No requests the
+    // cancel, Yes lets it go on. What the cancel does is the dialogs' tests'.
     void aClickDuringAnOperationAsks()
     {
         auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
         QWidget *viewport = form.fileList()->currentView()->viewport();
-        TZipEngine addEngine, extractEngine;
-        form.operations().addEngine = &addEngine;
-        form.operations().extractEngine = &extractEngine;
-        for (bool TZipEngine::*busy : { &TZipEngine::ZipLibBusy, &TZipEngine::UnzipLibBusy }) {
-            TZipEngine &engine = busy == &TZipEngine::ZipLibBusy ? addEngine : extractEngine;
-            engine.*busy = true; // as inside the operation
+        TZipEngine engine;
+        {
+            Operations::Running running(form.operations(), engine, 0); // as inside the operation
             for (const bool yes : { false, true }) {
                 prompter.answerQuestion(yes);
                 QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
                 QCOMPARE(engine.CancelRequested, !yes);
             }
-            engine.*busy = false;
         }
-        QCOMPARE(prompter.texts(), QStringList(4, "Archive Operation Interrupted. Continue?"));
+        QCOMPARE(prompter.texts(), QStringList(2, "Archive Operation Interrupted. Continue?"));
         // Afterwards a click is an ordinary click again.
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(prompter.shown().size(), size_t(4));
-        form.operations().addEngine = form.operations().extractEngine = nullptr;
+        QCOMPARE(prompter.shown().size(), size_t(2));
     }
 
     // The log of the last operation: how operations fill it is the dialogs'

@@ -145,7 +145,7 @@ private Q_SLOTS:
         const std::string before = fs::current_path().string();
 
         TZipEngine addEngine;
-        form.operations().addEngine = &addEngine;
+        Operations::Running running(form.operations(), addEngine, 0);
         bool tried = false;
         addEngine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &, int64_t) {
             if (type != ProgressType::ProgressNewFile || tried)
@@ -174,7 +174,6 @@ private Q_SLOTS:
         QCOMPARE(addEngine.SuccessCount, 1);
         form.LoadFileList();
         QCOMPARE(form.FileRowCount(), size_t(5));
-        form.operations().addEngine = nullptr;
     }
 
     void currentFolderStaysPut_data()

@@ -331,7 +331,7 @@ private Q_SLOTS:
             TExtractForm gone;
             form.dialogs().setExtractForm(&gone);
         }
-        QVERIFY(!form.operations().extractEngine);
+        QVERIFY(!form.operations().runningEngine());
         action(form, "Extract1")->trigger();
         QVERIFY(form.isEnabled());
 
