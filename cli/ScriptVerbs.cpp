@@ -2,6 +2,7 @@
 
 #include "EngineError.h"
 #include "ListVerb.h"
+#include "PasswordInput.h"
 #include "ZipEngine.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -23,11 +25,14 @@ const char *const kScriptUsage =
     "  ambermox                  the main window\n"
     "  ambermox ARCHIVE          the main window with the archive open\n"
     "  ambermox -l ARCHIVE       list the members\n"
-    "  ambermox -t ARCHIVE       test every member, writing nothing\n"
-    "  ambermox -x ARCHIVE [-o FOLDER] [--overwrite] [--pattern] [NAME...]\n"
+    "  ambermox -t ARCHIVE [--password-file FILE]\n"
+    "                            test every member, writing nothing\n"
+    "  ambermox -x ARCHIVE [-o FOLDER] [--overwrite] [--pattern] [--password-file FILE] [NAME...]\n"
     "                            extract the members named (all when none)\n"
-    "  ambermox -a ARCHIVE [--level N] [--move] [--update|--freshen] PATH...\n"
-    "                            add files and folders, each under its own name\n"
+    "  ambermox -a ARCHIVE [--level N] [--move] [--update|--freshen] [--encrypt[=zipcrypto]] "
+    "[--password-file FILE] PATH...\n"
+    "                            add files and folders, each under its own name;\n"
+    "                            --encrypt: AES-256, =zipcrypto the weak cipher of old tools\n"
     "  ambermox --delete ARCHIVE [--pattern] NAME...\n"
     "                            delete the members named\n"
     "  ambermox -e ARCHIVE       extract beside the archive\n"
@@ -36,6 +41,8 @@ const char *const kScriptUsage =
     "  ambermox -h|--help        this text\n"
     "  ambermox --version        the program's version\n"
     "NAMEs are exact member names; with --pattern * and ? are wildcards.\n"
+    "Passwords are asked on the terminal, without echo, or read from the first line\n"
+    "of the --password-file; never from the command line.\n"
     "Exit status: 0 when all that was asked was done; 1 when some members failed or a\n"
     "name matched nothing; 2 on bad usage, an archive that is missing, unreadable or\n"
     "no archive, or an output folder that cannot be written into.\n";
@@ -177,6 +184,8 @@ struct Args
     std::vector<std::string> names;
     bool overwrite = false, pattern = false, move = false, update = false, freshen = false;
     int level = 9;
+    std::string passwordFile; // empty: ask on the terminal
+    int32_t encryption = AMX_ENCRYPT_NONE; // -a
 };
 
 // Options may stand anywhere after the verb; the first plain word is the archive.
@@ -217,7 +226,20 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
             if (!value(level) || level.size() != 1 || level[0] < '0' || level[0] > '9')
                 return why = "--level needs a digit from 0 to 9", false;
             a.level = level[0] - '0';
-        } else if (s.size() > 1 && s[0] == '-')
+        } else if (s == "--password-file" && a.verb != "--delete") {
+            if (!value(a.passwordFile) || a.passwordFile.empty())
+                return why = "--password-file needs a file", false;
+        } else if ((s == "--encrypt" || s == "--encrypt=aes256") && a.verb == "-a")
+            a.encryption = AMX_ENCRYPT_AES256;
+        else if (s == "--encrypt=zipcrypto" && a.verb == "-a")
+            a.encryption = AMX_ENCRYPT_ZIPCRYPTO;
+        else if (s.rfind("--encrypt=", 0) == 0 && a.verb == "-a")
+            return why = "--encrypt takes aes256 or zipcrypto", false;
+        else if (s.rfind("--password", 0) == 0 || s == "-p" || s.rfind("-P", 0) == 0)
+            // Anyone may read a command line in the process list.
+            return why = s + ": no password on the command line; use --password-file or the prompt",
+                   false;
+        else if (s.size() > 1 && s[0] == '-')
             return why = "unknown option " + s, false;
         else
             take(argv[i]);
@@ -230,6 +252,8 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
         return why = "-t takes only the archive", false;
     if ((a.verb == "-a" || a.verb == "--delete") && a.names.empty())
         return why = a.verb + " needs at least one name", false;
+    if (a.verb == "-a" && !a.passwordFile.empty() && a.encryption == AMX_ENCRYPT_NONE)
+        return why = "--password-file with -a needs --encrypt", false;
     return true;
 }
 
@@ -328,8 +352,71 @@ std::string outputFolderProblem(const std::string &folder)
     return {};
 }
 
-int addPaths(TZipEngine &engine, CountingConsole &console, Args a)
+using PasswordKind = amx::PasswordAnswer::Kind;
+
+// Extract and test: the file's password for every member, or the terminal's
+// answer for each member no earlier answer opens. An empty answer, the end of
+// input or no terminal at all skips the member.
+void answerPasswords(
+    TZipEngine &engine, CountingConsole &console, const std::optional<amx::SecretText> &fromFile)
 {
+    engine.OnPassword = [&console, &fromFile](TZipEngine &, const std::string &member,
+                            int attempt) -> amx::PasswordAnswer {
+        if (fromFile) {
+            if (attempt > 0)
+                return { PasswordKind::Skip, {} };
+            return { PasswordKind::Password, *fromFile };
+        }
+        console.clearProgress();
+        const std::string name = escapeListText(member);
+        if (attempt > 0)
+            tellOnTerminal("Wrong password for " + name);
+        amx::SecretText answer;
+        if (!askOnTerminal("Password for " + name + ": ", answer) || answer.size() == 0)
+            return { PasswordKind::Skip, {} };
+        return { PasswordKind::Password, std::move(answer) };
+    };
+}
+
+// The password an encrypting add writes with: the file's, or typed twice.
+// False, told, when there is none.
+bool encryptionPassword(const Args &a, CountingConsole &console,
+    const std::optional<amx::SecretText> &fromFile, amx::SecretText &password)
+{
+    if (fromFile) {
+        password = *fromFile;
+    } else {
+        amx::SecretText again;
+        const std::string name = escapeListText(a.archive);
+        if (!askOnTerminal("Password for " + name + ": ", password)) {
+            console.showNotice(
+                "no password for " + a.archive + ": no terminal to ask on; use --password-file");
+            return false;
+        }
+        if (!askOnTerminal("Repeat the password: ", again) || again.view() != password.view()) {
+            console.showNotice("the passwords do not match; nothing added");
+            return false;
+        }
+    }
+    if (password.size() == 0) {
+        console.showNotice("an empty password protects nothing; nothing added");
+        return false;
+    }
+    return true;
+}
+
+int addPaths(TZipEngine &engine, CountingConsole &console, Args a,
+    const std::optional<amx::SecretText> &fromFile)
+{
+    if (a.encryption != AMX_ENCRYPT_NONE) {
+        amx::SecretText password;
+        if (!encryptionPassword(a, console, fromFile, password))
+            return 1;
+        engine.AddEncryption = a.encryption;
+        engine.OnPassword = [password](TZipEngine &, const std::string &, int) {
+            return amx::PasswordAnswer { PasswordKind::Password, password };
+        };
+    }
     AddOpts opts { AddOptsEnum::AddDirNames, AddOptsEnum::AddRecurseDirs,
         AddOptsEnum::AddHiddenFiles };
     if (a.move)
@@ -370,6 +457,8 @@ int addPaths(TZipEngine &engine, CountingConsole &console, Args a)
         engine.AddCompLevel = a.level;
         engine.FSpecArgs = specs;
         engine.Add();
+        if (engine.LastResult().cancelled)
+            return 1;
     }
     console.clearProgress();
     return status(engine, console);
@@ -391,6 +480,15 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         for (const std::string &n : a.names)
             if (!n.empty() && folderPath(n).relative_path().empty())
                 return refuse(n, "the root folder is not added; name the folders in it");
+
+    std::optional<amx::SecretText> fromFile;
+    if (!a.passwordFile.empty()) {
+        std::string why;
+        if (!readPasswordFile(a.passwordFile, fromFile.emplace(), why)) {
+            std::fprintf(err, "ambermox: %s\n", escapeListText(why).c_str());
+            return 2;
+        }
+    }
 
     CountingConsole console(out, err);
     TZipEngine engine;
@@ -423,7 +521,7 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         return refuse(a.archive, "not a ZIP archive");
     try {
         if (a.verb == "-a")
-            return addPaths(engine, console, a);
+            return addPaths(engine, console, a, fromFile);
         if (!dropEmptyNames(a, console))
             return 1;
         if (a.verb == "-x") {
@@ -435,6 +533,7 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         }
         engine.FSpecArgs = specsOf(a);
         console.watch(engine, memberBytes(engine));
+        answerPasswords(engine, console, fromFile);
         if (a.verb == "-t") {
             // The closing count belongs with the member lines, as unzip -t has it.
             console.isSummary = [&engine](const std::string &text) {

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <openssl/crypto.h>
 #include <unistd.h>
 #include <utility>
 
@@ -43,6 +44,54 @@ FolderHandle FolderHandle::open(const std::string &path)
     // O_PATH: a folder the user may write into but not list is still a destination.
     folder.m_fd = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     return folder;
+}
+
+SecretText::SecretText(std::string_view text)
+    : m_data(std::make_unique<char[]>(text.size() + 1))
+    , m_size(text.size())
+{
+    std::memcpy(m_data.get(), text.data(), text.size());
+}
+
+SecretText::SecretText(const SecretText &other)
+    : SecretText(other.view())
+{
+}
+
+SecretText &SecretText::operator=(const SecretText &other)
+{
+    if (this != &other)
+        *this = SecretText(other.view());
+    return *this;
+}
+
+SecretText::SecretText(SecretText &&other) noexcept
+    : m_data(std::move(other.m_data))
+    , m_size(std::exchange(other.m_size, 0))
+{
+}
+
+SecretText &SecretText::operator=(SecretText &&other) noexcept
+{
+    if (this != &other) {
+        wipe();
+        m_data = std::move(other.m_data);
+        m_size = std::exchange(other.m_size, 0);
+    }
+    return *this;
+}
+
+SecretText::~SecretText()
+{
+    wipe();
+}
+
+void SecretText::wipe()
+{
+    if (m_data)
+        OPENSSL_cleanse(m_data.get(), m_size + 1);
+    m_data.reset();
+    m_size = 0;
 }
 
 void OperationResult::rethrowHandlerError()
@@ -298,14 +347,25 @@ private:
 
     int32_t password(AmxEvent &event, const std::string &member)
     {
-        if (!m_request.sinks.password || !event.answer || event.answerSize == 0)
+        const bool hasAnswer = event.size >= AMX_OFFSETOF(AmxEvent, attempt) + sizeof event.attempt
+            && event.answer && event.answerSize > 0;
+        if (!m_request.sinks.password || !hasAnswer)
             return AMX_GO_ON;
-        const std::optional<std::string> given = m_request.sinks.password(member, event.attempt);
-        // A password longer than the library's buffer could only be cut: none is better.
-        if (!given || given->size() >= event.answerSize)
-            return AMX_GO_ON;
-        std::memcpy(event.answer, given->c_str(), given->size() + 1);
-        return AMX_ANSWERED;
+        const amx::PasswordAnswer given = m_request.sinks.password(member, event.attempt);
+        switch (given.kind) {
+        case amx::PasswordAnswer::Kind::Password:
+            // A password longer than the library's buffer could only be cut: none is better.
+            if (given.password.size() >= event.answerSize)
+                return AMX_GO_ON;
+            std::memcpy(event.answer, given.password.view().data(), given.password.size());
+            event.answer[given.password.size()] = '\0';
+            return AMX_ANSWERED;
+        case amx::PasswordAnswer::Kind::SkipAll:
+            return AMX_STOP;
+        case amx::PasswordAnswer::Kind::Skip:
+            break;
+        }
+        return AMX_GO_ON;
     }
 
     const amx::OperationRequest &m_request;
@@ -376,6 +436,7 @@ OperationResult runOperation(const OperationRequest &request)
     call.names = names.data();
     call.callback = &Call::entry;
     call.nameCodePage = request.nameCodePage.c_str();
+    call.encryption = request.kind == OperationKind::Add ? request.encryption : AMX_ENCRYPT_NONE;
     AmxResult outcome {};
     outcome.size = sizeof outcome;
 

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class ProgressType {
@@ -49,6 +51,40 @@ private:
 
 enum class OperationKind { Add, Delete, Extract, Test };
 
+// Text wiped from memory when it goes (a password on its way to a library).
+// Copies are wiped too; moving hands the one buffer over.
+class SecretText
+{
+public:
+    SecretText() = default;
+    explicit SecretText(std::string_view text);
+    SecretText(const SecretText &other);
+    SecretText &operator=(const SecretText &other);
+    SecretText(SecretText &&other) noexcept;
+    SecretText &operator=(SecretText &&other) noexcept;
+    ~SecretText();
+
+    std::string_view view() const { return { m_data ? m_data.get() : "", m_size }; }
+    size_t size() const { return m_size; }
+
+private:
+    void wipe();
+    std::unique_ptr<char[]> m_data;
+    size_t m_size = 0;
+};
+
+// The answer to the question for a password.
+struct PasswordAnswer
+{
+    enum class Kind {
+        Password, // `password` is the answer ("" is one too)
+        Skip, // none for this member (an add: none, it ends as cancelled)
+        SkipAll // none for any member: the encrypted ones are skipped without asking again
+    };
+    Kind kind = Kind::Skip;
+    SecretText password;
+};
+
 // A member name, or for an add a path: exact (no character is special) or a
 // pattern ('*', '?', a backslash escaping).
 struct MemberName
@@ -64,9 +100,11 @@ struct OperationSinks
     std::function<void(int32_t code, const std::string &text, const std::string &subject)> message;
     // Asked at every event: true stops the operation.
     std::function<bool()> cancel;
-    // The password for an encrypted member; nothing: there is none. Asked
-    // once per operation, again (attempt 1, 2, ...) after a wrong one.
-    std::function<std::optional<std::string>(const std::string &member, int attempt)> password;
+    // The password for an encrypted member (extract, test), or for the
+    // members an encrypting add writes (`member` is then the archive). The
+    // library keeps a given password for the rest of its call only, and asks
+    // again (attempt 1, 2, ...) after a wrong one. Unset: there is none.
+    std::function<PasswordAnswer(const std::string &member, int attempt)> password;
     // Plain notices of the runner: a library missing, crashed, unable to test.
     std::function<void(const std::string &text)> notice;
 };
@@ -81,6 +119,8 @@ struct OperationRequest
     std::vector<MemberName> members; // none: every member for extract and test
     uint32_t flags = 0; // AMX_FLAG_*
     int32_t level = 9;
+    // Add: AMX_ENCRYPT_*; the password comes from the password sink.
+    int32_t encryption = AMX_ENCRYPT_NONE;
     std::string nameCodePage; // empty: automatic
     bool trace = false; // tell when a library is loaded
     // Set while the operation runs; an operation finding it set does not start.

@@ -79,6 +79,12 @@ using TProgressEvent = std::function<void(
     TZipEngine &sender, ProgressType progrType, const std::string &filename, int64_t fileSize)>;
 using TMessageEvent =
     std::function<void(TZipEngine &sender, int32_t errCode, const std::string &message)>;
+// Asked for the password of an encrypted member (Extract, Test), or of the
+// members an encrypting Add writes (`member` is then the archive); attempt
+// 1, 2, ... after wrong ones. The answer holds for the rest of that
+// operation only.
+using TPasswordEvent =
+    std::function<amx::PasswordAnswer(TZipEngine &sender, const std::string &member, int attempt)>;
 
 // Where the engine shows its plain notices ("No valid zip entries found",
 // "Error - no files to zip", ...). The application routes them to a message box.
@@ -114,6 +120,9 @@ public:
     // Library messages that reported a failure during the last Test.
     int32_t FailureCount = 0;
     int32_t AddCompLevel = 9;
+    // AMX_ENCRYPT_*: how Add encrypts the members it writes, with the
+    // password OnPassword gives (without one the Add ends as cancelled).
+    int32_t AddEncryption = AMX_ENCRYPT_NONE;
     // How long Add and Delete wait for another program writing the same
     // archive before they give up with a notice naming it; 0 waits until
     // cancelled.
@@ -122,6 +131,8 @@ public:
     TNotifyEvent OnDirUpdate;
     TProgressEvent OnProgress;
     TMessageEvent OnMessage;
+    // Unset: encrypted members are skipped, and an encrypting Add is cancelled.
+    TPasswordEvent OnPassword;
 
     // Stores the name and re-reads the archive (even when unchanged).
     // Throws EngineError for a damaged archive; OnDirUpdate has fired by then.

@@ -108,6 +108,9 @@ amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
     r.sinks.notice = [this](const std::string &text) {
         notice(text);
     };
+    r.sinks.password = [this](const std::string &member, int attempt) {
+        return OnPassword ? OnPassword(*this, member, attempt) : amx::PasswordAnswer {};
+    };
     return r;
 }
 
@@ -177,6 +180,7 @@ void TZipEngine::runZipLibrary(bool deleting)
                 // Freshen and update together mean update.
                 | flagIf(o.contains(AddOptsEnum::AddFreshen) && !update, AMX_FLAG_FRESHEN);
         r.level = AddCompLevel;
+        r.encryption = deleting ? AMX_ENCRYPT_NONE : AddEncryption;
         result = amx::runOperation(r);
         m_lastResult = result;
         m_lastResult.handlerError = nullptr;

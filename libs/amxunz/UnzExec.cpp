@@ -21,6 +21,24 @@ int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
     o.update = r.flags & AMX_FLAG_UPDATE;
     o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
     o.testOnly = r.operation == AMX_OP_TEST;
+    if (call.asks)
+        o.askPassword = [&reporter, attempt = 0](
+                            const std::string &member, bool afterWrongOne) mutable {
+            attempt = afterWrongOne ? attempt + 1 : 0;
+            amx::PasswordReply reply;
+            switch (reporter.askPassword(member, attempt, reply.password)) {
+            case AMX_ANSWERED:
+                reply.kind = amx::PasswordReply::Kind::Password;
+                break;
+            case AMX_GO_ON:
+                reply.kind = amx::PasswordReply::Kind::Skip;
+                break;
+            default:
+                reply.kind = amx::PasswordReply::Kind::Cancel;
+                break;
+            }
+            return reply;
+        };
     amx::checkArchivePath(o.base, o.archive, false);
     // No names means every member; only empty ones mean none.
     if (call.onlyEmptyNames)

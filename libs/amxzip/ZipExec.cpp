@@ -31,6 +31,12 @@ int32_t addOrDelete(const amx::RequestCall &call, amx::Reporter &reporter)
             o.archive + (call.onlyEmptyNames ? " (only empty names given)" : ""));
     if (r.operation == AMX_OP_DELETE)
         return amx::deleteMembers(o, reporter);
+    if (r.encryption != AMX_ENCRYPT_NONE) {
+        o.encryption = r.encryption == AMX_ENCRYPT_AES256 ? amx::Encryption::Aes256
+                                                          : amx::Encryption::ZipCrypto;
+        if (reporter.askPassword(o.archive, 0, o.password) != AMX_ANSWERED)
+            reporter.cancel();
+    }
     return amx::addFiles(o, reporter);
 }
 

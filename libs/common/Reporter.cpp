@@ -1,5 +1,9 @@
 #include "Reporter.h"
 
+#include <cstring>
+#include <memory>
+#include <openssl/crypto.h>
+
 namespace amx {
 
 Reporter::Reporter(AmxEventCallback callback, void *context, bool verbose)
@@ -55,6 +59,36 @@ void Reporter::info(const std::string &line)
 {
     if (m_verbose)
         call(AMX_ACTION_MESSAGE, 0, line);
+}
+
+int32_t Reporter::askPassword(const std::string &subject, int32_t attempt, Secret &out)
+{
+    if (!m_callback || m_cancelled)
+        return AMX_STOP;
+    // One byte more than offered, so that an answer without its NUL still ends.
+    auto buffer = std::make_unique<char[]>(AMX_PASSWORD_ANSWER_SIZE + 1);
+    AmxEvent event {};
+    event.size = sizeof event;
+    event.action = AMX_ACTION_PASSWORD;
+    event.text = subject.c_str();
+    event.subject = subject.c_str();
+    event.answer = buffer.get();
+    event.answerSize = AMX_PASSWORD_ANSWER_SIZE;
+    event.attempt = attempt;
+    int32_t reply = m_callback(m_context, &event);
+    if (reply == AMX_ANSWERED)
+        out = Secret(
+            std::string_view(buffer.get(), ::strnlen(buffer.get(), AMX_PASSWORD_ANSWER_SIZE)));
+    else if (reply != AMX_STOP)
+        reply = AMX_GO_ON;
+    OPENSSL_cleanse(buffer.get(), AMX_PASSWORD_ANSWER_SIZE + 1);
+    return reply;
+}
+
+void Reporter::cancel()
+{
+    m_cancelled = true;
+    throw Cancelled();
 }
 
 void Reporter::problem(ZipError code, const std::string &detail, const std::string &subject)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AmxRequest.h"
+#include "Crypto.h"
 #include "ZipError.h"
 
 #include <cstdint>
@@ -32,6 +33,13 @@ public:
     void problem(ZipError code, const std::string &detail, const std::string &subject);
     // A problem whose detail is the name of what it concerns.
     void problem(ZipError code, const std::string &name) { problem(code, name, name); }
+    // Asks the callback for a password (AMX_ACTION_PASSWORD) about `subject`;
+    // returns its reply: AMX_ANSWERED with `out` filled, AMX_GO_ON or
+    // AMX_STOP (also without a callback, or once cancelled). The reply is
+    // the caller's to act on: this never throws Cancelled.
+    int32_t askPassword(const std::string &subject, int32_t attempt, Secret &out);
+    // Ends the call as cancelled by the caller.
+    [[noreturn]] void cancel();
     bool verbose() const { return m_verbose; }
     bool cancelled() const { return m_cancelled; }
     // The problems so far, by their kind (AMX_KIND_FAILED, AMX_KIND_SKIPPED).

@@ -26,6 +26,9 @@ bool readRequest(const AmxRequest *given, AmxRequest &out)
         return false;
     if (out.nameCount > 0 && !out.names)
         return false;
+    if (out.encryption < AMX_ENCRYPT_NONE || out.encryption > AMX_ENCRYPT_ZIPCRYPTO
+        || out.reserved != 0)
+        return false;
     for (uint32_t i = 0; i < out.nameCount; ++i)
         if ((out.names[i].match != AMX_NAME_EXACT && out.names[i].match != AMX_NAME_PATTERN)
             || out.names[i].reserved != 0)
@@ -63,13 +66,17 @@ int32_t runRequest(const AmxRequest *given, AmxResult *result,
         return AMX_RUN_INVALID;
     if (std::find(operations.begin(), operations.end(), r.operation) == operations.end())
         return AMX_RUN_UNSUPPORTED;
+    const bool asks = r.callback && r.callback != &BlockRelay::relay;
+    // An encrypted add needs someone to give the password.
+    if (r.operation == AMX_OP_ADD && r.encryption != AMX_ENCRYPT_NONE && !asks)
+        return AMX_RUN_INVALID;
     // A test exists to say which members are sound, so it always tells.
     Reporter reporter(
         r.callback, r.context, (r.flags & AMX_FLAG_VERBOSE) || r.operation == AMX_OP_TEST);
     ZipError error = ZipError::None;
     const int32_t done = runReported(reporter, error, [&]() -> int32_t {
         Fd owned;
-        RequestCall call { r, openBase(r, owned), r.archive ? r.archive : "", {}, false };
+        RequestCall call { r, openBase(r, owned), r.archive ? r.archive : "", {}, false, asks };
         for (uint32_t i = 0; i < r.nameCount; ++i)
             if (const char *text = r.names[i].text; text && *text)
                 call.names.push_back({ text, r.names[i].match == AMX_NAME_PATTERN });

@@ -30,6 +30,9 @@ struct RequestCall
     std::string archive;
     std::vector<NameSpec> names; // the names that are not empty
     bool onlyEmptyNames; // names were given, all of them empty: nothing is asked for
+    // The caller answers questions (a password): a request's own callback,
+    // not the relay of an older block.
+    bool asks;
 };
 
 using RequestBody = int32_t (*)(const RequestCall &call, Reporter &reporter);

@@ -98,7 +98,9 @@ enum {
     AMX_ERROR_BAD_DATA = 22,
     AMX_ERROR_INTERNAL = 23,
     AMX_ERROR_NOT_REGULAR = 24,
-    AMX_ERROR_READ_ONLY = 25
+    AMX_ERROR_READ_ONLY = 25,
+    AMX_ERROR_WRONG_PASSWORD = 26, /* no answer given fits, or the data disagree with it */
+    AMX_ERROR_UNAUTHENTIC = 27 /* an AES member's authentication code does not fit its data */
 };
 
 /* What a message means for the operation (AmxEvent.kind). */
@@ -127,15 +129,35 @@ static inline int32_t amxErrorKind(int32_t code)
 /* Actions of an event: AMX_ACTION_NEW_FILE, _STEP, _END, _MESSAGE and _WAIT
  * as in the callback record of AmxBlocks.h, and questions: */
 enum {
-    /* The password for the encrypted member named in text. The library asks
-     * once per operation and keeps the answer for the members after it; it
-     * asks again (attempt 1, 2, ...) when an answer proves wrong. Answer it
-     * by writing the password into answer (NUL-terminated, at most
-     * answerSize bytes) and returning AMX_ANSWERED; AMX_GO_ON answers that
-     * there is none (the members that need it are skipped), AMX_STOP ends
-     * the call. */
+    /* A password. Extract and test ask it for the encrypted member named in
+     * text when none of the passwords answered so far in this call opens it
+     * (they are kept for the members after it until the call returns);
+     * attempt is 0, then 1, 2, ... while the answers for that member prove
+     * wrong. Add asks it once, before anything is written, with the archive
+     * in text, when the request asks for encryption. The replies:
+     *   AMX_ANSWERED  the password is in answer, NUL-terminated (at most
+     *                 answerSize bytes with the NUL); "" is a password too;
+     *   AMX_GO_ON     extract, test: none for this member, which is skipped
+     *                 (AMX_ERROR_ENCRYPTED, or AMX_ERROR_WRONG_PASSWORD after
+     *                 a wrong one); the next member that needs one asks again;
+     *   AMX_STOP      extract, test: none for any member: this one and every
+     *                 later one that needs a password are skipped without a
+     *                 question, the members without encryption go on.
+     * Add without AMX_ANSWERED ends as cancelled, the archive unchanged.
+     * The library wipes answer once it has read it; the caller wipes its own
+     * copies. Callers of the parameter blocks are never asked. */
     AMX_ACTION_PASSWORD = 7
 };
+
+/* The encryption of the members an add writes (AmxRequest.encryption). */
+enum {
+    AMX_ENCRYPT_NONE = 0,
+    AMX_ENCRYPT_AES256 = 1, /* WinZip AES with a 256-bit key */
+    AMX_ENCRYPT_ZIPCRYPTO = 2 /* the traditional PKWARE cipher: weak, for old tools only */
+};
+
+/* The size of the buffer a password question offers for its answer. */
+#define AMX_PASSWORD_ANSWER_SIZE 1024
 
 typedef struct AmxEvent
 {
@@ -181,6 +203,13 @@ typedef struct AmxRequest
     /* The code page of names not marked UTF-8: NULL or "" chooses itself.
      * Version 1 reads such names as CP437 whatever is asked. */
     const char *nameCodePage;
+    /* Add: AMX_ENCRYPT_*; the password is asked through the callback
+     * (AMX_ACTION_PASSWORD), so a request for encryption needs one. Members
+     * copied from the archive keep their own encryption. Ignored by the
+     * other operations. A library older than this field refuses a request
+     * that sets it. */
+    int32_t encryption;
+    uint32_t reserved; /* 0 */
 } AmxRequest;
 
 /* A request must reach at least this far; the fields after it may be left out. */
@@ -215,11 +244,12 @@ typedef int32_t(AMX_STDCALL *AmxRunFn)(const AmxRequest *request, AmxResult *res
 
 #if UINTPTR_MAX == 0xFFFFFFFFu
 AMX_STATIC_ASSERT(sizeof(AmxName) == 12, "name size");
-AMX_STATIC_ASSERT(sizeof(AmxRequest) == 44, "request size");
+AMX_STATIC_ASSERT(sizeof(AmxRequest) == 52, "request size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, nameCount) == 20, "request count offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, archive) == 24, "request archive offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, callback) == 32, "request callback offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, nameCodePage) == 40, "request code page offset");
+AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, encryption) == 44, "request encryption offset");
 AMX_STATIC_ASSERT(sizeof(AmxEvent) == 44, "event size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, fileSize) == 16, "event size offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, text) == 24, "event text offset");
@@ -227,10 +257,11 @@ AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, answer) == 32, "event answer offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, attempt) == 40, "event attempt offset");
 #elif UINTPTR_MAX == 0xFFFFFFFFFFFFFFFFu
 AMX_STATIC_ASSERT(sizeof(AmxName) == 16, "name size");
-AMX_STATIC_ASSERT(sizeof(AmxRequest) == 64, "request size");
+AMX_STATIC_ASSERT(sizeof(AmxRequest) == 72, "request size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, archive) == 24, "request archive offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, callback) == 40, "request callback offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, nameCodePage) == 56, "request code page offset");
+AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, encryption) == 64, "request encryption offset");
 AMX_STATIC_ASSERT(sizeof(AmxEvent) == 56, "event size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, text) == 24, "event text offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, attempt) == 52, "event attempt offset");

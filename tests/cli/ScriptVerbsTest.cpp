@@ -258,6 +258,9 @@ TEST(ScriptVerbs, ExitStatusSaysWhatWasDone)
     dir.createDir("empty");
     dir.createDir("ro");
     dir.createFile("secret.zip", readFile(dir / "ok.zip"));
+    runOk({ "zip", "-q", "-P", "pw", "enc.zip", "x.txt" }, dir.str());
+    dir.createFile("pw.txt", "pw\n");
+    dir.createFile("bad.txt", "nope\r\n");
     // Another user reaches these from the test's folder, but may not write or read them.
     ::chmod(dir.path().c_str(), 0755);
     ::chmod((dir / "ro").c_str(), 0555);
@@ -302,6 +305,14 @@ TEST(ScriptVerbs, ExitStatusSaysWhatWasDone)
         { { "-a", "--update", "ok.zip", "x.txt" }, 0, "" },
         { { "-a", "empty.zip", "x.txt" }, 0, "" },
         { { "-t", "ok.zip" }, 0, "" },
+        { { "-t", "enc.zip", "--password-file", "pw.txt" }, 0, "" },
+        { { "-x", "enc.zip", "-o", "wrong", "--password-file", "bad.txt" }, 1,
+            "skipping: x.txt (wrong password)\n" },
+        { { "-x", "enc.zip", "--password-file", "none.txt" }, 2,
+            "ambermox: cannot read none.txt: No such file or directory\n" },
+        { { "-a", "new.zip", "--password=pw", "x.txt" }, 2, "no password on the command line" },
+        { { "-a", "new.zip", "--password-file", "pw.txt", "x.txt" }, 2,
+            "--password-file with -a needs --encrypt" },
     };
     for (const auto &c : cases) {
         std::string line;
@@ -319,7 +330,8 @@ TEST(ScriptVerbs, ExitStatusSaysWhatWasDone)
     EXPECT_EQ(readFile(dir / "text.txt"), "not an archive\n");
     EXPECT_EQ(sortedNames((dir / "empty.zip").string()), std::vector<std::string> { "x.txt" });
     EXPECT_EQ(readFile(dir / "ok.zip"), okZip);
-    for (const char *none : { "new.zip", "root.zip", "none.zip", "out/x.txt", "folder/x.txt" })
+    for (const char *none :
+        { "new.zip", "root.zip", "none.zip", "out/x.txt", "folder/x.txt", "wrong/x.txt" })
         EXPECT_FALSE(std::filesystem::exists(dir / none)) << none;
 }
 
@@ -374,6 +386,72 @@ sys.exit(os.waitstatus_to_exitcode(status))
         }
         EXPECT_EQ(shown.find_first_not_of(' '), std::string::npos) << "left: " << shown;
     }
+}
+
+// Passwords are typed on the terminal without echo: a wrong one is named and
+// asked again, the end of input skips the member, and an encrypting add asks
+// twice; 7-Zip reads what it wrote.
+TEST(ScriptVerbs, PasswordPromptOnATerminal)
+{
+    TestDir dir;
+    dir.createFile("src/a.txt", sampleBytes(5000));
+    dir.createFile("src/b.txt", "second");
+    // Answers each prompt as it appears ("^D" ends the input); prints what the
+    // terminal showed.
+    const char *script = R"(
+import os, pty, sys
+answers = sys.argv[1].split('|')
+pid, fd = pty.fork()
+if pid == 0:
+    os.execv(sys.argv[2], sys.argv[2:])
+seen = pending = b''
+while True:
+    try:
+        chunk = os.read(fd, 65536)
+    except OSError:
+        break
+    if not chunk:
+        break
+    seen += chunk
+    pending += chunk
+    if answers and pending.rstrip(b' ').endswith(b':'):
+        pending = b''
+        a = answers.pop(0)
+        os.write(fd, b'\x04' if a == '^D' else a.encode() + b'\n')
+status = os.waitpid(pid, 0)[1]
+sys.stdout.buffer.write(seen)
+sys.exit(os.waitstatus_to_exitcode(status))
+)";
+    const struct
+    {
+        const char *answers;
+        std::vector<std::string> args;
+        int status;
+        std::vector<const char *> shown;
+    } cases[] = {
+        { "pw one|pw one", { "-a", "a.zip", "--encrypt", "src" }, 0,
+            { "Password for a.zip: ", "Repeat the password: " } },
+        { "pw one|other", { "-a", "b.zip", "--encrypt", "src" }, 1,
+            { "the passwords do not match" } },
+        { "nope|pw one", { "-x", "a.zip", "-o", "out" }, 0,
+            { "Password for src/a.txt: ", "Wrong password for src/a.txt" } },
+        { "^D|", { "-t", "a.zip" }, 1,
+            { "Password for src/a.txt: ", "skipping: src/a.txt (encrypted, no password)" } },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answers);
+        std::vector<std::string> args { c.answers, kProgram };
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        RunResult r = python(script, args, dir.str());
+        EXPECT_EQ(r.exitCode, c.status) << r.out;
+        for (const char *part : c.shown)
+            EXPECT_TRUE(has(r.out, part)) << part << "\n" << r.out;
+        EXPECT_FALSE(has(r.out, "pw one")) << "echoed: " << r.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "b.zip"));
+    EXPECT_EQ(readFile(dir / "out/src/a.txt"), readFile(dir / "src/a.txt"));
+    runOk({ "7z", "x", "-bd", "-ppw one", "-oseven", "a.zip" }, dir.str());
+    EXPECT_EQ(readFile(dir / "seven/src/b.txt"), "second");
 }
 
 // The rate is the bytes done over the time taken, once there is time to speak of.

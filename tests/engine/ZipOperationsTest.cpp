@@ -302,6 +302,58 @@ TEST_F(RecordingTest, CancelStopsTheCall)
     EXPECT_FALSE(engine.CancelRequested);
 }
 
+// The question for a password reaches OnPassword with its member and
+// attempt; the answer goes back as the library's reply, and the failures it
+// leads to count as failed members.
+TEST_F(RecordingTest, PasswordQuestionsReachOnPassword)
+{
+    script("nostop\ncb 7 0 0 0 m.txt\ncb 7 0 1 0 m.txt\ncb 7 0 0 0 n.txt\ncb 7 0 0 0 o.txt\n"
+           "cb 7 0 0 0 toolong.txt\ncb 4 26 0 0 skipping: m.txt (wrong password)\n"
+           "cb 4 27 0 0 skipping: n.txt (authentication failed)");
+    engine.setZipFilename(archive("+a.zip"));
+    std::vector<std::string> asked;
+    engine.OnPassword = [&](TZipEngine &, const std::string &member, int attempt) {
+        asked.push_back(member + ":" + std::to_string(attempt));
+        using Kind = amx::PasswordAnswer::Kind;
+        if (member == "n.txt")
+            return amx::PasswordAnswer { Kind::Skip, {} };
+        if (member == "o.txt")
+            return amx::PasswordAnswer { Kind::SkipAll, {} };
+        return amx::PasswordAnswer { Kind::Password,
+            amx::SecretText(member == "toolong.txt" ? "sixteen or more."
+                    : attempt                       ? "pässwörd"
+                                                    : "") };
+    };
+    engine.Extract();
+    engine.OnPassword = nullptr;
+    engine.Extract();
+    const auto recorded = calls();
+    ASSERT_EQ(recorded.size(), 2u);
+    EXPECT_EQ(asked,
+        (std::vector<std::string> { "m.txt:0", "m.txt:1", "n.txt:0", "o.txt:0", "toolong.txt:0" }));
+    EXPECT_EQ(recorded[0].all("answer"),
+        (std::vector<std::string> { "1", "1", "0", "-1", "0", "0", "0" }));
+    EXPECT_EQ(recorded[0].all("password"), (std::vector<std::string> { "", "pässwörd" }));
+    EXPECT_EQ(engine.LastResult().failed, 2);
+    // Without a handler every question is answered "none".
+    EXPECT_EQ(recorded[1].all("answer"), (std::vector<std::string>(7, "0")));
+}
+
+// Only an add carries the encryption; a delete ignores it.
+TEST_F(RecordingTest, AddCarriesTheEncryption)
+{
+    engine.setZipFilename(archive("+a.zip"));
+    engine.AddEncryption = AMX_ENCRYPT_AES256;
+    engine.FSpecArgs = { "a" };
+    engine.Add();
+    engine.FSpecArgs = { "a" };
+    engine.Delete();
+    const auto recorded = calls();
+    ASSERT_EQ(recorded.size(), 2u);
+    EXPECT_EQ(recorded[0].fields()["encryption"], AMX_ENCRYPT_AES256);
+    EXPECT_EQ(recorded[1].fields().count("encryption"), 0u);
+}
+
 // --- Loading per call (one binding for both libraries) ---
 
 bool isLoaded(const char *library)

@@ -384,6 +384,97 @@ TEST(CryptoTest, MixedArchiveAsksForEachPasswordOnce)
         std::count(cancel.codes.begin(), cancel.codes.end(), int32_t(amx::ZipError::Encrypted)), 4);
 }
 
+struct QuestionRow
+{
+    const char *name;
+    std::vector<std::string> answers;
+    std::vector<uint64_t> attempts; // of the questions asked, in turn
+    int32_t done, failed;
+};
+AMX_ROW_PRINTS_NAME(QuestionRow)
+
+class RequestQuestionTest : public testing::TestWithParam<QuestionRow>
+{
+};
+
+// Through the request interface the password question reaches the callback:
+// an add asks once for the password it encrypts with; an extraction counts
+// the wrong answers in the attempt, AMX_GO_ON skips one member and AMX_STOP
+// every encrypted one.
+TEST_P(RequestQuestionTest, AnswersOfTheCallback)
+{
+    const QuestionRow &row = GetParam();
+    TestDir dir;
+    dir.createFile("src/a1.txt", sampleBytes(5000, 8));
+    dir.createFile("src/a2.txt", sampleBytes(70000, 9));
+    dir.createFile("src/plain.txt", "plain");
+    amx::Fd src(::open((dir / "src").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    Recorder add;
+    add.passwords = { "pw one" };
+    const RunOutcome added = runRequest({ .operation = AMX_OP_ADD,
+                                            .folder = src.get(),
+                                            .archive = "../a.zip",
+                                            .names = { { "a1.txt" }, { "a2.txt" } },
+                                            .encryption = AMX_ENCRYPT_AES256 },
+        add);
+    ASSERT_EQ(added.done, 2) << add.dump();
+    ASSERT_EQ(add.passwordsGiven, 1u);
+    runOk({ "zip", "-q", "../a.zip", "plain.txt" }, (dir / "src").string());
+    runOk({ "7z", "t", "-bd", "-ppw one", "a.zip" }, dir.str());
+
+    fs::create_directories(dir / "out");
+    amx::Fd out(::open((dir / "out").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    Recorder rec;
+    rec.passwords = row.answers;
+    const RunOutcome r = runRequest(
+        { .operation = AMX_OP_EXTRACT, .folder = out.get(), .archive = "../a.zip" }, rec);
+    std::vector<uint64_t> attempts;
+    for (const CallbackEvent &e : rec.events)
+        if (e.action == AMX_ACTION_PASSWORD)
+            attempts.push_back(e.size);
+    EXPECT_EQ(attempts, row.attempts) << rec.dump();
+    EXPECT_EQ(r.done, row.done) << rec.dump();
+    EXPECT_EQ(r.failed, row.failed) << rec.dump();
+    EXPECT_EQ(fs::exists(dir / "out/a1.txt"), row.done == 3);
+    EXPECT_FALSE(rec.hasMessage("nope"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RequestQuestionTest,
+    testing::Values(QuestionRow { "RightAfterWrong", { "nope", "pw one" }, { 0, 1 }, 3, 0 },
+        QuestionRow { "SkipOne", { "<skip>", "pw one" }, { 0, 0 }, 2, 1 },
+        QuestionRow { "StopAll", { "<stop>" }, { 0 }, 1, 2 },
+        QuestionRow { "NoAnswers", {}, { 0, 0 }, 1, 2 },
+        QuestionRow { "WrongThenStop", { "nope", "<stop>" }, { 0, 1 }, 1, 2 }),
+    RowName());
+
+// An add without a password ends as cancelled and writes nothing; callers of
+// the parameter blocks are never asked.
+TEST(CryptoTest, NoPasswordNoArchiveAndBlocksAreNotAsked)
+{
+    TestDir dir;
+    dir.createFile("src/a.txt", "secret");
+    amx::Fd src(::open((dir / "src").c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (const char *answer : { "<skip>", "<stop>" }) {
+        Recorder add;
+        add.passwords = { answer };
+        const RunOutcome r = runRequest({ .operation = AMX_OP_ADD,
+                                            .folder = src.get(),
+                                            .archive = "../a.zip",
+                                            .names = { { "a.txt" } },
+                                            .encryption = AMX_ENCRYPT_ZIPCRYPTO },
+            add);
+        EXPECT_EQ(r.cancelled, 1) << answer;
+        EXPECT_FALSE(fs::exists(dir / "a.zip"));
+    }
+    runOk({ "zip", "-q", "-P", "pw", "../a.zip", "a.txt" }, (dir / "src").string());
+    fs::create_directories(dir / "out");
+    Recorder block;
+    block.passwords = { "pw" };
+    EXPECT_EQ(runExtract((dir / "out").string(), { .archive = "../a.zip" }, block), 0);
+    EXPECT_EQ(block.passwordsGiven, 0u);
+    EXPECT_EQ(block.errorCodes(), (std::vector<int32_t> { AMX_ERROR_ENCRYPTED }));
+}
+
 // Adding, replacing and deleting members keeps the encrypted ones as they are.
 TEST(CryptoTest, RewritingKeepsEncryptedMembers)
 {

@@ -188,7 +188,22 @@ int32_t AMX_STDCALL eventCallback(void *context, AmxEvent *event)
     e.size = event->fileSize;
     e.text = event->text;
     e.subject = event->subject ? event->subject : "";
-    return static_cast<Recorder *>(context)->record(e);
+    auto *rec = static_cast<Recorder *>(context);
+    if (event->action != AMX_ACTION_PASSWORD)
+        return rec->record(e);
+    e.size = uint64_t(event->attempt);
+    rec->record(e);
+    if (rec->passwordsGiven >= rec->passwords.size())
+        return AMX_GO_ON;
+    const std::string &answer = rec->passwords[rec->passwordsGiven++];
+    if (answer == "<skip>")
+        return AMX_GO_ON;
+    if (answer == "<stop>")
+        return AMX_STOP;
+    if (answer.size() >= event->answerSize)
+        return AMX_GO_ON;
+    std::memcpy(event->answer, answer.c_str(), answer.size() + 1);
+    return AMX_ANSWERED;
 }
 
 } // namespace
@@ -209,6 +224,7 @@ RunOutcome runRequest(const RunRequest &r, Recorder &rec)
     request.names = names.data();
     request.callback = eventCallback;
     request.context = &rec;
+    request.encryption = r.encryption;
     // Laid out in a buffer as long as the size claims, as a newer caller's would be.
     std::vector<unsigned char> bytes(std::max<size_t>(request.size, sizeof request) + 1, 0);
     std::memcpy(bytes.data(), &request, sizeof request);

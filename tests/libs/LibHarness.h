@@ -35,6 +35,11 @@ public:
     int killAt = 0;
     bool wrongThread = false;
     bool calledAfterCancel = false;
+    // The answers to password questions in turn ("<skip>": AMX_GO_ON,
+    // "<stop>": AMX_STOP); once they run out, AMX_GO_ON. A question is
+    // recorded with its attempt as the size.
+    std::vector<std::string> passwords;
+    size_t passwordsGiven = 0;
     // Runs inside every callback, before the answer: what a caller might do there.
     std::function<void(const CallbackEvent &)> onEvent;
 
@@ -104,6 +109,7 @@ struct RunRequest
     uint32_t flags = 0;
     uint32_t statedSize = 0;
     unsigned char tail = 0;
+    int32_t encryption = 0; // AMX_ENCRYPT_*
 };
 
 struct RunOutcome

@@ -8,7 +8,9 @@
 // test: it refuses that operation before it logs anything.
 //
 // Script lines, one command each:
-//   cb ACTION ERRCODE SIZE SIZEHIGH [TEXT]  callback; \r \n \\ escapes in TEXT
+//   cb ACTION ERRCODE SIZE SIZEHIGH [TEXT]  callback; \r \n \\ escapes in TEXT;
+//                                           a question (7) takes SIZE as its attempt
+//                                           and logs the answer it gets
 //   foreign                                 callback with a context no call has
 //   return N                                the count of done members (default: nameCount)
 //   nostop                                  go on after an answer of -1
@@ -86,7 +88,7 @@ void logRequest(const AmxRequest &r, const char *kind)
     std::string fields = "fields=";
     for (const auto &[name, value] :
         { std::pair<const char *, long long> { "operation", r.operation }, { "level", r.level },
-            { "size", r.size == sizeof r ? 0 : r.size },
+            { "size", r.size == sizeof r ? 0 : r.size }, { "encryption", r.encryption },
             { "unknownFlags", r.flags & ~AMX_FLAGS_KNOWN } })
         if (value)
             fields += std::string(name) + ":" + std::to_string(value) + " ";
@@ -148,8 +150,18 @@ int32_t play(const AmxRequest *r)
             event.kind = amxErrorKind(event.errorCode);
             event.text = text.c_str();
             event.subject = "";
+            char reply[16] = {};
+            if (event.action == AMX_ACTION_PASSWORD) {
+                event.attempt = int32_t(event.fileSize);
+                event.fileSize = 0;
+                event.answer = reply;
+                event.answerSize = sizeof reply;
+            }
             const int32_t answer = r->callback(context, &event);
             logLine("answer=" + std::to_string(answer));
+            if (answer == AMX_ANSWERED)
+                logLine(
+                    std::string("password=") + std::string(reply, strnlen(reply, sizeof reply)));
             if (answer == -1 && stopOnCancel) {
                 logLine("stopped");
                 break;
