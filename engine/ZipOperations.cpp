@@ -35,6 +35,20 @@ std::vector<amx::MemberName> patterns(const std::vector<std::string> &specs)
     return names;
 }
 
+// Runs the request and keeps what the engine's callers read afterwards; the
+// specifications are used up once the library was reached.
+amx::OperationResult runRecorded(const amx::OperationRequest &request, amx::OperationResult &last,
+    int32_t &successCount, std::vector<std::string> &specs)
+{
+    amx::OperationResult result = amx::runOperation(request);
+    last = result;
+    last.handlerError = nullptr;
+    successCount = result.done;
+    if (result.reached)
+        specs.clear();
+    return result;
+}
+
 // Clears the cancel request at both ends of an operation that started.
 class CancelScope
 {
@@ -181,12 +195,7 @@ void TZipEngine::runZipLibrary(bool deleting)
                 | flagIf(o.contains(AddOptsEnum::AddFreshen) && !update, AMX_FLAG_FRESHEN);
         r.level = AddCompLevel;
         r.encryption = deleting ? AMX_ENCRYPT_NONE : AddEncryption;
-        result = amx::runOperation(r);
-        m_lastResult = result;
-        m_lastResult.handlerError = nullptr;
-        SuccessCount = result.done;
-        if (result.reached)
-            FSpecArgs.clear();
+        result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
     }
     if (SuccessCount > 0)
         List();
@@ -213,12 +222,7 @@ void TZipEngine::Extract()
             | flagIf(o.contains(ExtrOptsEnum::ExtrFreshen) && !update, AMX_FLAG_FRESHEN)
             | flagIf(o.contains(ExtrOptsEnum::ExtrDirNames), AMX_FLAG_DIR_NAMES)
             | flagIf(o.contains(ExtrOptsEnum::ExtrOverWrite), AMX_FLAG_OVERWRITE);
-        result = amx::runOperation(r);
-        m_lastResult = result;
-        m_lastResult.handlerError = nullptr;
-        SuccessCount = result.done;
-        if (result.reached)
-            FSpecArgs.clear();
+        result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
     }
     result.rethrowHandlerError();
 }
@@ -241,12 +245,7 @@ void TZipEngine::Test()
         amx::OperationRequest r = request(amx::OperationKind::Test, AMX_CURRENT_FOLDER);
         r.level = 0;
         r.flags = AMX_FLAG_VERBOSE | AMX_FLAG_DIR_NAMES;
-        result = amx::runOperation(r);
-        m_lastResult = result;
-        m_lastResult.handlerError = nullptr;
-        SuccessCount = result.done;
-        if (result.reached)
-            FSpecArgs.clear();
+        result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
         cancelled = CancelRequested;
     }
     result.rethrowHandlerError();

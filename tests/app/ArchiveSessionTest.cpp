@@ -3,6 +3,7 @@
 
 #include "ArchiveSession.h"
 #include "ArchiveFileCommands.h"
+#include "EnvValue.h"
 #include "FileRows.h"
 #include "ScriptedPrompter.h"
 #include "Settings.h"
@@ -23,31 +24,6 @@ QString qs(const std::string &s)
 {
     return QString::fromStdString(s);
 }
-
-// An environment variable set for a test's span.
-class EnvValue
-{
-public:
-    EnvValue(const char *name, const std::string &value)
-        : m_name(name)
-        , m_old(qgetenv(name))
-        , m_had(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, QByteArray::fromStdString(value));
-    }
-    ~EnvValue()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_old;
-    bool m_had;
-};
 
 // Records what the rules asked the window to do, one word a call.
 struct RecordingView : ArchiveView

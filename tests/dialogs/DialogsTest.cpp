@@ -1,6 +1,7 @@
 // The self-extractor builder and the shell-extract progress window, driven
 // as a user would, with the real libraries.
 
+#include "EnvValue.h"
 #include "ExeUnit.h"
 #include "FakeMainWindow.h"
 #include "LnEUnit.h"
@@ -43,29 +44,6 @@ private:
         return (m_dir / name / (name + ".zip")).string();
     }
 
-    // An environment variable set for one test.
-    struct EnvFor
-    {
-        const char *name;
-        QByteArray old;
-        bool had;
-        EnvFor(const char *name, const std::string &value)
-            : name(name)
-            , old(qgetenv(name))
-            , had(qEnvironmentVariableIsSet(name))
-        {
-            qputenv(name, QByteArray::fromStdString(value));
-        }
-        // An empty TMPDIR is not an unset one: temp_directory_path() fails on it.
-        ~EnvFor()
-        {
-            if (had)
-                qputenv(name, old);
-            else
-                qunsetenv(name);
-        }
-    };
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -83,7 +61,7 @@ private Q_SLOTS:
         m_dir.createFile("terminal/x-terminal-emulator", "#!/bin/sh\n");
         std::filesystem::permissions(
             m_dir / "terminal/x-terminal-emulator", std::filesystem::perms::owner_all);
-        EnvFor path("PATH", (m_dir / "terminal").string());
+        EnvValue path("PATH", (m_dir / "terminal").string());
         TEXEForm form;
         form.setLink(link);
         form.show();
@@ -123,8 +101,8 @@ private Q_SLOTS:
         link.archive = zipFiles(m_dir / "log/setup.zip", { { "note.txt", "note" } });
         ScriptedPrompter prompter;
         RecordingShell shell;
-        EnvFor path("PATH", m_dir.createDir("no-terminal").string());
-        EnvFor temp("TMPDIR", m_dir.createDir("log/tmp").string());
+        EnvValue path("PATH", m_dir.createDir("no-terminal").string());
+        EnvValue temp("TMPDIR", m_dir.createDir("log/tmp").string());
         TEXEForm form;
         form.setLink(link);
         form.show();
