@@ -335,19 +335,16 @@ TEST(ScriptVerbs, ExitStatusSaysWhatWasDone)
         EXPECT_FALSE(std::filesystem::exists(dir / none)) << none;
 }
 
-// The progress line is cleared before the verb ends: the shell's prompt that
-// follows starts on a clean line of the terminal.
-TEST(ScriptVerbs, ProgressLineIsClearedOnATerminal)
-{
-    TestDir dir;
-    dir.createFile("src/big.bin", sampleBytes(3 << 20));
-    dir.createFile("src/small.txt", "small");
-    const char *script = R"(
+// Runs a program on a pseudo-terminal, answering each prompt as it appears
+// with the next of the '|'-separated answers ("^D" ends the input); prints
+// what the terminal showed and exits as the program did.
+const char *const kOnATerminal = R"(
 import os, pty, sys
+answers = [a for a in sys.argv[1].split('|') if a]
 pid, fd = pty.fork()
 if pid == 0:
-    os.execv(sys.argv[1], sys.argv[1:])
-seen = b''
+    os.execv(sys.argv[2], sys.argv[2:])
+seen = pending = b''
 while True:
     try:
         chunk = os.read(fd, 65536)
@@ -356,18 +353,31 @@ while True:
     if not chunk:
         break
     seen += chunk
+    pending += chunk
+    if answers and pending.rstrip(b' ').endswith(b':'):
+        pending = b''
+        a = answers.pop(0)
+        os.write(fd, b'\x04' if a == '^D' else a.encode() + b'\n')
 status = os.waitpid(pid, 0)[1]
 sys.stdout.buffer.write(seen)
 sys.exit(os.waitstatus_to_exitcode(status))
 )";
+
+// The progress line is cleared before the verb ends: the shell's prompt that
+// follows starts on a clean line of the terminal.
+TEST(ScriptVerbs, ProgressLineIsClearedOnATerminal)
+{
+    TestDir dir;
+    dir.createFile("src/big.bin", sampleBytes(3 << 20));
+    dir.createFile("src/small.txt", "small");
     const std::vector<std::vector<std::string>> cases = {
-        { kProgram, "-a", "a.zip", "src" },
-        { kProgram, "-t", "a.zip" },
-        { kProgram, "--delete", "a.zip", "src/small.txt" },
+        { "", kProgram, "-a", "a.zip", "src" },
+        { "", kProgram, "-t", "a.zip" },
+        { "", kProgram, "--delete", "a.zip", "src/small.txt" },
     };
     for (const auto &args : cases) {
-        SCOPED_TRACE(args[1]);
-        RunResult r = python(script, args, dir.str());
+        SCOPED_TRACE(args[2]);
+        RunResult r = python(kOnATerminal, args, dir.str());
         ASSERT_EQ(r.exitCode, 0) << r.out;
         EXPECT_TRUE(has(r.out, "%")) << "a progress line was drawn: " << r.out;
         // What the terminal's last line shows: each carriage return starts over.
@@ -396,32 +406,6 @@ TEST(ScriptVerbs, PasswordPromptOnATerminal)
     TestDir dir;
     dir.createFile("src/a.txt", sampleBytes(5000));
     dir.createFile("src/b.txt", "second");
-    // Answers each prompt as it appears ("^D" ends the input); prints what the
-    // terminal showed.
-    const char *script = R"(
-import os, pty, sys
-answers = sys.argv[1].split('|')
-pid, fd = pty.fork()
-if pid == 0:
-    os.execv(sys.argv[2], sys.argv[2:])
-seen = pending = b''
-while True:
-    try:
-        chunk = os.read(fd, 65536)
-    except OSError:
-        break
-    if not chunk:
-        break
-    seen += chunk
-    pending += chunk
-    if answers and pending.rstrip(b' ').endswith(b':'):
-        pending = b''
-        a = answers.pop(0)
-        os.write(fd, b'\x04' if a == '^D' else a.encode() + b'\n')
-status = os.waitpid(pid, 0)[1]
-sys.stdout.buffer.write(seen)
-sys.exit(os.waitstatus_to_exitcode(status))
-)";
     const struct
     {
         const char *answers;
@@ -442,7 +426,7 @@ sys.exit(os.waitstatus_to_exitcode(status))
         SCOPED_TRACE(c.answers);
         std::vector<std::string> args { c.answers, kProgram };
         args.insert(args.end(), c.args.begin(), c.args.end());
-        RunResult r = python(script, args, dir.str());
+        RunResult r = python(kOnATerminal, args, dir.str());
         EXPECT_EQ(r.exitCode, c.status) << r.out;
         for (const char *part : c.shown)
             EXPECT_TRUE(has(r.out, part)) << part << "\n" << r.out;
