@@ -340,7 +340,7 @@ TEST(ScriptVerbs, ExitStatusSaysWhatWasDone)
 // what the terminal showed and exits as the program did.
 const char *const kOnATerminal = R"(
 import os, pty, sys
-answers = [a for a in sys.argv[1].split('|') if a]
+answers = sys.argv[1].split('|') if sys.argv[1] else []
 pid, fd = pty.fork()
 if pid == 0:
     os.execv(sys.argv[2], sys.argv[2:])
