@@ -159,6 +159,7 @@ struct BlockCase
     bool trace;
     Fields changes; // on top of the operation's defaults; 0 removes a field
     int32_t level = 9;
+    int32_t encryption = 0; // only an add carries it
 };
 AMX_ROW_PRINTS_NAME(BlockCase)
 
@@ -176,13 +177,14 @@ const BlockCase kBlockCases[] = {
         { { "dirNames", 1 }, { "recurse", 1 }, { "move", 1 }, { "update", 1 }, { "archiveTime", 1 },
             { "dosNames", 1 }, { "hidden", 1 }, { "verbose", 1 }, { "level", 0 } },
         0 },
-    { "AddFreshenVerbose", Op::Add, { A::AddFreshen }, {}, true, false,
-        { { "freshen", 1 }, { "verbose", 1 } } },
+    { "AddFreshenVerboseEncrypted", Op::Add, { A::AddFreshen }, {}, true, false,
+        { { "freshen", 1 }, { "verbose", 1 }, { "encryption", AMX_ENCRYPT_AES256 } }, 9,
+        AMX_ENCRYPT_AES256 },
     // Deleting ignores the options that choose files, not the others.
     { "DeleteAllOptions", Op::Delete, kAllAdd, kAllExtract, true, false,
         { { "archiveTime", 1 }, { "dosNames", 1 }, { "hidden", 1 }, { "level", 5 },
             { "verbose", 1 } },
-        5 },
+        5, AMX_ENCRYPT_AES256 },
     { "ExtractDefaults", Op::Extract, kAllAdd, {}, false, false, {}, 1 },
     { "ExtractAllOptionsTraced", Op::Extract, {}, kAllExtract, false, true,
         { { "dirNames", 1 }, { "overwrite", 1 }, { "update", 1 }, { "verbose", 1 } } },
@@ -212,6 +214,7 @@ TEST_P(BlockTest, FieldsNamesAndFolder)
     engine.Verbose = c.verbose;
     engine.Trace = c.trace;
     engine.AddCompLevel = c.level;
+    engine.AddEncryption = c.encryption;
     engine.FSpecArgs = specs;
     run(engine, c.op);
 
@@ -337,21 +340,6 @@ TEST_F(RecordingTest, PasswordQuestionsReachOnPassword)
     EXPECT_EQ(engine.LastResult().failed, 2);
     // Without a handler every question is answered "none".
     EXPECT_EQ(recorded[1].all("answer"), (std::vector<std::string>(7, "0")));
-}
-
-// Only an add carries the encryption; a delete ignores it.
-TEST_F(RecordingTest, AddCarriesTheEncryption)
-{
-    engine.setZipFilename(archive("+a.zip"));
-    engine.AddEncryption = AMX_ENCRYPT_AES256;
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    engine.FSpecArgs = { "a" };
-    engine.Delete();
-    const auto recorded = calls();
-    ASSERT_EQ(recorded.size(), 2u);
-    EXPECT_EQ(recorded[0].fields()["encryption"], AMX_ENCRYPT_AES256);
-    EXPECT_EQ(recorded[1].fields().count("encryption"), 0u);
 }
 
 // --- Loading per call (one binding for both libraries) ---
