@@ -23,32 +23,6 @@ using namespace amxtest;
 
 namespace {
 
-// A folder with an archive of two members and a larger file to add to it.
-struct AddSetup
-{
-    TestDir dir;
-    std::string archive = (dir / "keep.zip").string();
-    std::string original;
-    std::vector<std::string> before;
-
-    AddSetup()
-    {
-        dir.createFile("old1.txt", sampleBytes(5000, 1));
-        dir.createFile("old2.txt", sampleBytes(5000, 2));
-        runOk({ "zip", "-q", archive, "old1.txt", "old2.txt" }, dir.str());
-        dir.createFile("new/big1.bin", sampleBytes(3 << 20, 3));
-        dir.createFile("new/big2.bin", sampleBytes(20 << 20, 4)); // streamed
-        original = readFile(archive);
-        before = listing(dir.path());
-    }
-    AddRequest request() const
-    {
-        return {
-            .archive = archive, .specs = { "new" }, .level = 0, .recurse = true, .move = true
-        };
-    }
-};
-
 // Runs fn in a child process and returns its exit status.
 template <class Fn> int inChild(Fn fn)
 {
@@ -85,7 +59,16 @@ class StoppedAddTest : public testing::TestWithParam<StopCase>
 TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
 {
     const StopCase &c = GetParam();
-    AddSetup s;
+    // An archive of two members, and larger files to move into it.
+    TestDir dir;
+    const std::string archive = (dir / "keep.zip").string();
+    dir.createFile("old1.txt", sampleBytes(5000, 1));
+    dir.createFile("old2.txt", sampleBytes(5000, 2));
+    runOk({ "zip", "-q", archive, "old1.txt", "old2.txt" }, dir.str());
+    dir.createFile("new/big1.bin", sampleBytes(3 << 20, 3));
+    dir.createFile("new/big2.bin", sampleBytes(20 << 20, 4)); // streamed
+    const std::string original = readFile(archive);
+    const auto before = listing(dir.path());
     const int status = inChild([&] {
         if (c.how == Stop::FullDisk) {
             signal(SIGXFSZ, SIG_IGN);
@@ -95,9 +78,10 @@ TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
         Recorder rec;
         (c.how == Stop::Kill ? rec.killAction : rec.cancelAction) = c.action;
         (c.how == Stop::Kill ? rec.killAt : rec.cancelAt) = c.at;
-        AddRequest add = s.request();
-        add.level = c.level;
-        const int32_t n = runAdd(s.dir.str(), add, rec);
+        const AddRequest add {
+            .archive = archive, .specs = { "new" }, .level = c.level, .recurse = true, .move = true
+        };
+        const int32_t n = runAdd(dir.str(), add, rec);
         const auto codes = rec.errorCodes();
         // A write error must be reported, and nothing counted.
         const bool ok = n == 0 && !rec.calledAfterCancel
@@ -112,8 +96,8 @@ TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0);
     }
-    EXPECT_EQ(readFile(s.archive), s.original);
-    EXPECT_EQ(listing(s.dir.path()), s.before);
+    EXPECT_EQ(readFile(archive), original);
+    EXPECT_EQ(listing(dir.path()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, StoppedAddTest,
