@@ -4,52 +4,16 @@
 // byte chooses between garbage taken as a stream and a stream deflated here
 // (level, block size, a damaged byte), small chunks so that there are many.
 #include "ParallelInflate.h"
+#include "RawDeflate.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <libdeflate.h>
-#include <optional>
 #include <string>
 #include <zlib.h>
 
-namespace {
-
-std::string deflateRaw(const std::string &data, int level, int memLevel, int strategy)
-{
-    z_stream z {};
-    deflateInit2(&z, level, Z_DEFLATED, -15, memLevel, strategy);
-    std::string out(deflateBound(&z, uLong(data.size())) + 64, '\0');
-    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
-    z.avail_in = uInt(data.size());
-    z.next_out = reinterpret_cast<Bytef *>(out.data());
-    z.avail_out = uInt(out.size());
-    deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
-}
-
-std::optional<std::string> zlibInflate(const std::string &packed)
-{
-    z_stream z {};
-    inflateInit2(&z, -15);
-    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
-    z.avail_in = uInt(packed.size());
-    std::string out, buf(1 << 16, '\0');
-    int rc;
-    do {
-        z.next_out = reinterpret_cast<Bytef *>(buf.data());
-        z.avail_out = uInt(buf.size());
-        rc = inflate(&z, Z_NO_FLUSH);
-        out.append(buf.data(), buf.size() - z.avail_out);
-    } while (rc == Z_OK);
-    inflateEnd(&z);
-    if (rc != Z_STREAM_END)
-        return std::nullopt;
-    return out;
-}
-
-} // namespace
+using amxtest::deflateRaw;
+using amxtest::zlibInflate;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -82,14 +81,6 @@ inline std::vector<RecordedCall> readCalls(
     for (auto &call : open)
         calls.push_back(std::move(call));
     return calls;
-}
-
-inline std::string pointerText(const void *p)
-{
-    char text[32];
-    std::snprintf(
-        text, sizeof text, "%llx", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(p)));
-    return text;
 }
 
 inline const std::filesystem::path &recordingDir()

@@ -36,7 +36,8 @@ struct OutcomeCase
 };
 AMX_ROW_PRINTS_NAME(OutcomeCase)
 
-// Both libraries go through one binding: what holds for one is shown once.
+// Both libraries go through one binding, and adding and deleting through one
+// run of the library: what holds for one is shown once.
 const OutcomeCase kOutcomeCases[] = {
     { "AddNoFilesNoName", Op::Add, {}, "", "full", "", { "Error - no files to zip" }, 0, 7 },
     { "AddNoName", Op::Add, { "a" }, "", "full", "", { kNoArchive }, 0, 7 },
@@ -52,8 +53,6 @@ const OutcomeCase kOutcomeCases[] = {
     { "DeleteFolder", Op::Delete, { "a" }, "folder.zip/", "full", "", { kNoArchive }, 0, 7 },
     { "DeleteExe", Op::Delete, { "a" }, "+sfx.EXE", "full", "",
         { "Error - this pgm can NOT delete files from a self-extracting archive" }, 0, 7 },
-    { "DeleteProcessed", Op::Delete, { "a" }, "+a.zip", "full", "", {}, 1, 1, 1 },
-    { "DeleteNothing", Op::Delete, { "a" }, "+a.zip", "full", "return 0", {}, 1, 0 },
     { "ExtractFromExe", Op::Extract, { "a" }, "+sfx.exe", "full", "return 3", {}, 1, 3 },
     { "ExtractNoFiles", Op::Extract, {}, "+a.zip", "full", "", {}, 1, 0 },
     { "AddLibraryMissing", Op::Add, { "a" }, "new.zip", "none", "", { "libamxzip.so not found" }, 0,
@@ -159,6 +158,7 @@ struct BlockCase
     bool trace;
     Fields changes; // on top of the operation's defaults; 0 removes a field
     int32_t level = 9;
+    int32_t encryption = 0; // only an add carries it
 };
 AMX_ROW_PRINTS_NAME(BlockCase)
 
@@ -176,13 +176,14 @@ const BlockCase kBlockCases[] = {
         { { "dirNames", 1 }, { "recurse", 1 }, { "move", 1 }, { "update", 1 }, { "archiveTime", 1 },
             { "dosNames", 1 }, { "hidden", 1 }, { "verbose", 1 }, { "level", 0 } },
         0 },
-    { "AddFreshenVerbose", Op::Add, { A::AddFreshen }, {}, true, false,
-        { { "freshen", 1 }, { "verbose", 1 } } },
+    { "AddFreshenVerboseEncrypted", Op::Add, { A::AddFreshen }, {}, true, false,
+        { { "freshen", 1 }, { "verbose", 1 }, { "encryption", AMX_ENCRYPT_AES256 } }, 9,
+        AMX_ENCRYPT_AES256 },
     // Deleting ignores the options that choose files, not the others.
     { "DeleteAllOptions", Op::Delete, kAllAdd, kAllExtract, true, false,
         { { "archiveTime", 1 }, { "dosNames", 1 }, { "hidden", 1 }, { "level", 5 },
             { "verbose", 1 } },
-        5 },
+        5, AMX_ENCRYPT_AES256 },
     { "ExtractDefaults", Op::Extract, kAllAdd, {}, false, false, {}, 1 },
     { "ExtractAllOptionsTraced", Op::Extract, {}, kAllExtract, false, true,
         { { "dirNames", 1 }, { "overwrite", 1 }, { "update", 1 }, { "verbose", 1 } } },
@@ -212,6 +213,7 @@ TEST_P(BlockTest, FieldsNamesAndFolder)
     engine.Verbose = c.verbose;
     engine.Trace = c.trace;
     engine.AddCompLevel = c.level;
+    engine.AddEncryption = c.encryption;
     engine.FSpecArgs = specs;
     run(engine, c.op);
 
@@ -286,22 +288,6 @@ INSTANTIATE_TEST_SUITE_P(Table, BatchTest,
         BatchCase { "ExtractTenThousand", Op::Extract, 10000, { 10000 } }),
     amxtest::RowName());
 
-TEST_F(RecordingTest, CancelStopsTheCall)
-{
-    script("cb 1 0 1 0 x");
-    engine.setZipFilename(archive("+a.zip"));
-    engine.FSpecArgs = std::vector<std::string>(5000, "x");
-    engine.OnProgress = [](TZipEngine &e, ProgressType, const std::string &, int64_t) {
-        e.CancelRequested = true;
-    };
-    engine.Add();
-    const auto recorded = calls();
-    ASSERT_EQ(recorded.size(), 1u);
-    EXPECT_EQ(recorded[0].all("stopped").size(), 1u);
-    EXPECT_EQ(engine.SuccessCount, 5000) << "what the stopped library returned";
-    EXPECT_FALSE(engine.CancelRequested);
-}
-
 // The question for a password reaches OnPassword with its member and
 // attempt; the answer goes back as the library's reply, and the failures it
 // leads to count as failed members.
@@ -337,21 +323,6 @@ TEST_F(RecordingTest, PasswordQuestionsReachOnPassword)
     EXPECT_EQ(engine.LastResult().failed, 2);
     // Without a handler every question is answered "none".
     EXPECT_EQ(recorded[1].all("answer"), (std::vector<std::string>(7, "0")));
-}
-
-// Only an add carries the encryption; a delete ignores it.
-TEST_F(RecordingTest, AddCarriesTheEncryption)
-{
-    engine.setZipFilename(archive("+a.zip"));
-    engine.AddEncryption = AMX_ENCRYPT_AES256;
-    engine.FSpecArgs = { "a" };
-    engine.Add();
-    engine.FSpecArgs = { "a" };
-    engine.Delete();
-    const auto recorded = calls();
-    ASSERT_EQ(recorded.size(), 2u);
-    EXPECT_EQ(recorded[0].fields()["encryption"], AMX_ENCRYPT_AES256);
-    EXPECT_EQ(recorded[1].fields().count("encryption"), 0u);
 }
 
 // --- Loading per call (one binding for both libraries) ---

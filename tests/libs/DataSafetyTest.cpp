@@ -8,49 +8,20 @@
 
 #include "AmxBlocks.h"
 #include "Table.h"
-#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
-#include <stdexcept>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utility>
 
 namespace fs = std::filesystem;
 using namespace amxtest;
 
 namespace {
-
-// A folder with an archive of two members and a larger file to add to it.
-struct AddSetup
-{
-    TestDir dir;
-    std::string archive = (dir / "keep.zip").string();
-    std::string original;
-    std::vector<std::string> before;
-
-    AddSetup()
-    {
-        dir.createFile("old1.txt", sampleBytes(5000, 1));
-        dir.createFile("old2.txt", sampleBytes(5000, 2));
-        runOk({ "zip", "-q", archive, "old1.txt", "old2.txt" }, dir.str());
-        dir.createFile("new/big1.bin", sampleBytes(3 << 20, 3));
-        dir.createFile("new/big2.bin", sampleBytes(20 << 20, 4)); // streamed
-        original = readFile(archive);
-        before = listing(dir.path());
-    }
-    AddRequest request() const
-    {
-        return {
-            .archive = archive, .specs = { "new" }, .level = 0, .recurse = true, .move = true
-        };
-    }
-};
 
 // Runs fn in a child process and returns its exit status.
 template <class Fn> int inChild(Fn fn)
@@ -88,7 +59,16 @@ class StoppedAddTest : public testing::TestWithParam<StopCase>
 TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
 {
     const StopCase &c = GetParam();
-    AddSetup s;
+    // An archive of two members, and larger files to move into it.
+    TestDir dir;
+    const std::string archive = (dir / "keep.zip").string();
+    dir.createFile("old1.txt", sampleBytes(5000, 1));
+    dir.createFile("old2.txt", sampleBytes(5000, 2));
+    runOk({ "zip", "-q", archive, "old1.txt", "old2.txt" }, dir.str());
+    dir.createFile("new/big1.bin", sampleBytes(3 << 20, 3));
+    dir.createFile("new/big2.bin", sampleBytes(20 << 20, 4)); // streamed
+    const std::string original = readFile(archive);
+    const auto before = listing(dir.path());
     const int status = inChild([&] {
         if (c.how == Stop::FullDisk) {
             signal(SIGXFSZ, SIG_IGN);
@@ -98,9 +78,10 @@ TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
         Recorder rec;
         (c.how == Stop::Kill ? rec.killAction : rec.cancelAction) = c.action;
         (c.how == Stop::Kill ? rec.killAt : rec.cancelAt) = c.at;
-        AddRequest add = s.request();
-        add.level = c.level;
-        const int32_t n = runAdd(s.dir.str(), add, rec);
+        const AddRequest add {
+            .archive = archive, .specs = { "new" }, .level = c.level, .recurse = true, .move = true
+        };
+        const int32_t n = runAdd(dir.str(), add, rec);
         const auto codes = rec.errorCodes();
         // A write error must be reported, and nothing counted.
         const bool ok = n == 0 && !rec.calledAfterCancel
@@ -115,8 +96,8 @@ TEST_P(StoppedAddTest, LeavesArchiveAndSourcesAlone)
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 0);
     }
-    EXPECT_EQ(readFile(s.archive), s.original);
-    EXPECT_EQ(listing(s.dir.path()), s.before);
+    EXPECT_EQ(readFile(archive), original);
+    EXPECT_EQ(listing(dir.path()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, StoppedAddTest,
@@ -262,72 +243,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExtractSafetyTest,
         ExtractSafetyCase { "CancelOnAllCores", 40 << 20, 2, 10, false, true }),
     amxtest::RowName());
 
-// Another program writing the same archive: ambermox started with these
-// arguments, its output read as it comes.
-class OtherWriter
-{
-public:
-    OtherWriter(const std::vector<std::string> &args, const std::string &cwd)
-    {
-        std::vector<std::string> argv { std::string(AMX_BIN_DIR) + "/ambermox" };
-        argv.insert(argv.end(), args.begin(), args.end());
-        std::vector<char *> raw;
-        for (std::string &a : argv)
-            raw.push_back(a.data());
-        raw.push_back(nullptr);
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0)
-            throw std::runtime_error("pipe failed");
-        m_pid = fork();
-        if (m_pid == 0) {
-            dup2(fds[1], 1);
-            dup2(fds[1], 2);
-            if (chdir(cwd.c_str()) == 0)
-                execv(raw[0], raw.data());
-            _exit(127);
-        }
-        ::close(fds[1]);
-        m_out = fds[0];
-    }
-    ~OtherWriter()
-    {
-        if (m_out >= 0)
-            finish();
-    }
-
-    // Reads its output until the text appears; false when it ended first.
-    bool waitFor(const std::string &text)
-    {
-        while (m_text.find(text) == std::string::npos)
-            if (!readSome())
-                return false;
-        return true;
-    }
-
-    RunResult finish()
-    {
-        while (readSome()) { }
-        ::close(std::exchange(m_out, -1));
-        int status = 0;
-        waitpid(m_pid, &status, 0);
-        return { WIFEXITED(status) ? WEXITSTATUS(status) : 128, m_text };
-    }
-
-private:
-    bool readSome()
-    {
-        char buf[4096];
-        ssize_t n = ::read(m_out, buf, sizeof buf);
-        if (n > 0)
-            m_text.append(buf, size_t(n));
-        return n > 0 || (n < 0 && errno == EINTR);
-    }
-
-    pid_t m_pid = -1;
-    int m_out = -1;
-    std::string m_text;
-};
-
 struct WritersCase
 {
     const char *name;
@@ -351,12 +266,14 @@ TEST_P(TwoWritersTest, BothChangesStay)
     runOk({ "zip", "-q", "keep.zip", "old1.txt", "old2.txt" }, dir.str());
     dir.createFile("big.bin", sampleBytes(1 << 20));
     dir.createFile("b.txt", "b");
-    std::unique_ptr<OtherWriter> other;
+    std::unique_ptr<Started> other;
     bool waited = false;
     Recorder rec;
     rec.onEvent = [&](const CallbackEvent &e) {
         if (e.action == AMX_ACTION_NEW_FILE && !other) {
-            other = std::make_unique<OtherWriter>(c.other, dir.str());
+            std::vector<std::string> argv { std::string(AMX_BIN_DIR) + "/ambermox" };
+            argv.insert(argv.end(), c.other.begin(), c.other.end());
+            other = std::make_unique<Started>(argv, dir.str());
             waited = other->waitFor("waiting for another program to finish writing");
         }
     };
@@ -402,8 +319,7 @@ TEST(WaitingWriterTest, CancelLeavesTheArchiveAlone)
         ASSERT_EQ(rec.events.size(), 3u) << rec.dump();
         EXPECT_EQ(rec.events[0].text, archive);
         EXPECT_EQ(fs::exists(archive), exists);
-        if (exists)
-            EXPECT_EQ(readFile(archive), original);
+        EXPECT_EQ(exists ? readFile(archive) : "", original);
         EXPECT_EQ(listing(dir.path()).size(), exists ? 2u : 1u) << "no temporary left";
     }
 }

@@ -91,16 +91,10 @@ struct Library
     }
 };
 
-const Library &zipLib()
+const Library &lib(bool zip)
 {
-    static Library lib("libamxzip.so");
-    return lib;
-}
-
-const Library &unzLib()
-{
-    static Library lib("libamxunz.so");
-    return lib;
+    static Library zipLib("libamxzip.so"), unzLib("libamxunz.so");
+    return zip ? zipLib : unzLib;
 }
 
 int32_t AMX_STDCALL callback(AmxCallbackRecord *r)
@@ -158,7 +152,7 @@ int32_t zipExec(const AddRequest &r, bool isDelete, Recorder &rec)
         p.notDeleteFlag = 0;
         p.discardDirNamesFlag = p.moveFlag = p.freshenFlag = p.updateFlag = p.recurseFlag = 0;
     }
-    return zipLib().symbol<AmxZipExecFn>(AMX_ZIP_EXEC_NAME)(&p);
+    return lib(true).symbol<AmxZipExecFn>(AMX_ZIP_EXEC_NAME)(&p);
 }
 
 // Changes the process's current directory for a scope.
@@ -231,8 +225,7 @@ RunOutcome runRequest(const RunRequest &r, Recorder &rec)
     if (r.tail)
         bytes[request.size - 1] = r.tail;
     const bool zip = r.operation == AMX_OP_ADD || r.operation == AMX_OP_DELETE;
-    const AmxRunFn run =
-        (zip ? zipLib() : unzLib()).symbol<AmxRunFn>(zip ? AMX_ZIP_RUN_NAME : AMX_UNZ_RUN_NAME);
+    const AmxRunFn run = lib(zip).symbol<AmxRunFn>(zip ? AMX_ZIP_RUN_NAME : AMX_UNZ_RUN_NAME);
     AmxResult result {};
     result.size = sizeof result;
     RunOutcome out;
@@ -259,7 +252,7 @@ int32_t runExtract(const std::string &dir, const ExtractRequest &r, Recorder &re
     p.freshenFlag = flag(r.freshen && !r.update);
     p.dirNamesFlag = flag(r.dirNames);
     p.overwriteFlag = flag(r.overwrite);
-    return unzLib().symbol<AmxUnzExecFn>(AMX_UNZ_EXEC_NAME)(&p);
+    return lib(false).symbol<AmxUnzExecFn>(AMX_UNZ_EXEC_NAME)(&p);
 }
 
 int32_t runAdd(const std::string &dir, const AddRequest &r, Recorder &rec)

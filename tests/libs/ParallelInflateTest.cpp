@@ -2,15 +2,17 @@
 // output whenever zlib reads the stream, and a failure whenever zlib fails.
 #include "ParallelInflate.h"
 
+#include "RawDeflate.h"
 #include "Table.h"
 #include <cstring>
 #include <gtest/gtest.h>
-#include <optional>
 #include <random>
 #include <string>
 #include <zlib.h>
 
 using namespace amx;
+using amxtest::deflateRaw;
+using amxtest::zlibInflate;
 
 namespace {
 
@@ -50,47 +52,6 @@ struct StreamCase
 };
 AMX_ROW_PRINTS_NAME(StreamCase)
 
-std::string deflateRaw(const std::string &data, const StreamCase &c)
-{
-    z_stream z {};
-    deflateInit2(&z, c.level, Z_DEFLATED, -15, c.memLevel, c.strategy);
-    std::string out(deflateBound(&z, uLong(data.size())) + (data.size() >> 6) + 4096, '\0');
-    z.next_out = reinterpret_cast<Bytef *>(out.data());
-    z.avail_out = uInt(out.size());
-    const size_t part = 700000;
-    for (size_t at = 0, i = 0; at < data.size(); at += part, ++i) {
-        if (c.storedParts)
-            deflateParams(&z, i % 2 ? 0 : c.level, c.strategy);
-        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data() + at));
-        z.avail_in = uInt(std::min(part, data.size() - at));
-        deflate(&z, at + part >= data.size() ? Z_FINISH : Z_NO_FLUSH);
-    }
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
-}
-
-// zlib's verdict: the output, or nothing when the stream is bad.
-std::optional<std::string> zlibInflate(const std::string &packed)
-{
-    z_stream z {};
-    inflateInit2(&z, -15);
-    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(packed.data()));
-    z.avail_in = uInt(packed.size());
-    std::string out, buf(1 << 20, '\0');
-    int rc;
-    do {
-        z.next_out = reinterpret_cast<Bytef *>(buf.data());
-        z.avail_out = uInt(buf.size());
-        rc = inflate(&z, Z_NO_FLUSH);
-        out.append(buf.data(), buf.size() - z.avail_out);
-    } while (rc == Z_OK);
-    inflateEnd(&z);
-    if (rc != Z_STREAM_END)
-        return std::nullopt;
-    return out;
-}
-
 struct Parallel
 {
     ParallelInflateResult result;
@@ -129,7 +90,8 @@ class ParallelInflateTest : public testing::TestWithParam<StreamCase>
 TEST_P(ParallelInflateTest, SameAsZlib)
 {
     const std::string data = mixedContent(6 << 20, 7);
-    const std::string packed = deflateRaw(data, GetParam());
+    const StreamCase &c = GetParam();
+    const std::string packed = deflateRaw(data, c.level, c.memLevel, c.strategy, c.storedParts);
     Parallel p = parallel(packed);
     ASSERT_EQ(p.result, ParallelInflateResult::Ok);
     EXPECT_TRUE(p.out == data);
@@ -149,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParallelInflateTest,
 TEST(ParallelInflateTest, DamagedOrShortStreamsFailAsZlibDoes)
 {
     const std::string data = mixedContent(3 << 20, 11);
-    const std::string packed = deflateRaw(data, { "", 6, 8 });
+    const std::string packed = deflateRaw(data, 6);
     std::mt19937 rnd(5);
     for (int i = 0; i < 12; ++i) {
         std::string bad = packed;

@@ -117,6 +117,7 @@ TEST(PeerArchiveEditTest, AddToAndDeleteFromPeerArchives)
 // record no map of pieces, so the member is inflated on all cores from block
 // starts found in the stream. Text, incompressible parts (stored blocks) and
 // zeros come back byte for byte; damage in the middle is reported, not written.
+// (zlib's own streams at every level are the parallel inflater's unit cases.)
 struct LargeMemberCase
 {
     const char *name;
@@ -165,13 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Peers, LargeMemberTest,
         LargeMemberCase { "InfoZipDefault", "zip -q -6 ../a.zip big.bin" },
         LargeMemberCase { "InfoZipBest", "zip -q -9 ../a.zip big.bin" },
         LargeMemberCase { "SevenZip", "7z a -tzip -bd -mx=5 ../a.zip big.bin" },
-        LargeMemberCase { "SevenZipUltra", "7z a -tzip -bd -mx=9 ../a.zip big.bin" },
-        LargeMemberCase { "PythonLevel1",
-            "python3 -c 'import zipfile; zipfile.ZipFile(\"../a.zip\", \"w\", "
-            "zipfile.ZIP_DEFLATED, compresslevel=1).write(\"big.bin\")'" },
-        LargeMemberCase { "PythonLevel9",
-            "python3 -c 'import zipfile; zipfile.ZipFile(\"../a.zip\", \"w\", "
-            "zipfile.ZIP_DEFLATED, compresslevel=9).write(\"big.bin\")'" }),
+        LargeMemberCase { "SevenZipUltra", "7z a -tzip -bd -mx=9 ../a.zip big.bin" }),
     amxtest::RowName());
 
 } // namespace

@@ -11,8 +11,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include <csignal>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace amxtest;
@@ -409,24 +407,10 @@ TEST(SfxStub, largeMemberInBoundedMemoryAndAKilledRunBlocksNoRerun)
     EXPECT_LT(maxKiB, 64L << 10);
 
     // Run again, killed once its member's name is out, while it writes.
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(pipeFds[1], 1);
-        ::execl(output.c_str(), output.c_str(), "-d", out.c_str(), nullptr);
-        ::_exit(127);
-    }
-    ::close(pipeFds[1]);
-    std::string said;
-    char buffer[256];
-    ssize_t n;
-    while (said.find("  big.bin\n") == std::string::npos
-        && (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0)
-        said.append(buffer, size_t(n));
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, nullptr, 0);
-    ::close(pipeFds[0]);
+    Started killed({ output, "-d", out.string() });
+    EXPECT_TRUE(killed.waitFor("  big.bin\n"));
+    killed.kill();
+    killed.finish();
 
     const RunResult rerun = run({ output, "-d", out.string() });
     EXPECT_EQ(rerun.exitCode, 0) << rerun.out;

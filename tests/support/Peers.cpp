@@ -3,37 +3,31 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
-#include <spawn.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
+#include <utility>
 
 namespace amxtest {
 
-namespace {
-
-// Standard error goes into errFile when one is given, else with the output.
-RunResult runInto(const std::vector<std::string> &argv, const std::string &cwd, FILE *errFile)
+Started::Started(const std::vector<std::string> &argv, const std::string &cwd, int errFd)
 {
     int fds[2];
-    if (pipe(fds) != 0)
+    if (pipe2(fds, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
-    pid_t pid = fork();
-    if (pid < 0)
+    m_pid = fork();
+    if (m_pid < 0)
         throw std::runtime_error("fork failed");
-    if (pid == 0) {
+    if (m_pid == 0) {
         dup2(fds[1], 1);
-        dup2(errFile ? fileno(errFile) : fds[1], 2);
-        close(fds[0]);
-        close(fds[1]);
+        dup2(errFd >= 0 ? errFd : fds[1], 2);
         int devnull = open("/dev/null", O_RDONLY);
         if (devnull >= 0)
             dup2(devnull, 0);
@@ -47,24 +41,49 @@ RunResult runInto(const std::vector<std::string> &argv, const std::string &cwd, 
         _exit(127);
     }
     close(fds[1]);
-    RunResult result;
-    char buf[65536];
-    ssize_t n;
-    while ((n = read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR))
-        if (n > 0)
-            result.out.append(buf, static_cast<size_t>(n));
-    close(fds[0]);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return result;
+    m_out = fds[0];
 }
 
-} // namespace
+Started::~Started()
+{
+    if (m_out >= 0)
+        finish();
+}
+
+bool Started::readSome()
+{
+    char buf[65536];
+    ssize_t n = read(m_out, buf, sizeof buf);
+    if (n > 0)
+        m_text.append(buf, static_cast<size_t>(n));
+    return n > 0 || (n < 0 && errno == EINTR);
+}
+
+bool Started::waitFor(const std::string &text)
+{
+    while (m_text.find(text) == std::string::npos)
+        if (!readSome())
+            return false;
+    return true;
+}
+
+void Started::kill()
+{
+    ::kill(m_pid, SIGKILL);
+}
+
+RunResult Started::finish()
+{
+    while (readSome()) { }
+    close(std::exchange(m_out, -1));
+    int status = 0;
+    while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) { }
+    return { WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), m_text };
+}
 
 RunResult run(const std::vector<std::string> &argv, const std::string &cwd)
 {
-    return runInto(argv, cwd, nullptr);
+    return Started(argv, cwd).finish();
 }
 
 ApartResult runApart(const std::vector<std::string> &argv, const std::string &cwd)
@@ -72,7 +91,7 @@ ApartResult runApart(const std::vector<std::string> &argv, const std::string &cw
     std::unique_ptr<FILE, int (*)(FILE *)> errFile(std::tmpfile(), &std::fclose);
     if (!errFile)
         throw std::runtime_error("tmpfile failed");
-    RunResult r = runInto(argv, cwd, errFile.get());
+    RunResult r = Started(argv, cwd, fileno(errFile.get())).finish();
     ApartResult result { r.exitCode, std::move(r.out), {} };
     std::rewind(errFile.get());
     char buf[65536];

@@ -16,6 +16,31 @@ struct RunResult
 // Runs a program with its arguments (no shell) in the given folder.
 RunResult run(const std::vector<std::string> &argv, const std::string &cwd = {});
 
+// A program started with its arguments in the given folder, its output (and,
+// unless errFd is given, its standard error) read as it comes.
+class Started
+{
+public:
+    explicit Started(
+        const std::vector<std::string> &argv, const std::string &cwd = {}, int errFd = -1);
+    ~Started();
+    Started(const Started &) = delete;
+    Started &operator=(const Started &) = delete;
+
+    // Reads its output until the text appears; false when it ended first.
+    bool waitFor(const std::string &text);
+    void kill();
+    // Reads the rest and waits for its end.
+    RunResult finish();
+
+private:
+    bool readSome();
+
+    int m_pid = -1;
+    int m_out = -1;
+    std::string m_text;
+};
+
 struct ApartResult
 {
     int exitCode = -1;
