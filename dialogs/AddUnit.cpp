@@ -294,7 +294,6 @@ void TAddForm::FormShow()
 
 void TAddForm::Button2Click()
 {
-    clearPasswords();
     close();
 }
 

@@ -66,6 +66,8 @@ public:
     const std::vector<AddPass> &lastCalls() const { return m_calls; }
 
     void FormShow() override;
+    // However the dialog goes, the typed passwords go with it.
+    void FormClose() override { clearPasswords(); }
     void Button2Click();
     void filelistDblClick(int row);
     void UpClick();
