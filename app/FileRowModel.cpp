@@ -48,12 +48,16 @@ QVariant FileRowModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return columnText(row, index.column());
     case Qt::DecorationRole:
-        if (index.column() == NameColumn)
-            return FileIcons::forName(qs(row.Name)).icon;
+        if (index.column() == NameColumn) {
+            const QIcon &icon = FileIcons::forName(qs(row.Name)).icon;
+            return row.encrypted ? FileIcons::withLock(icon) : icon;
+        }
         break;
     case Qt::ToolTipRole:
-        if (index.column() == NameColumn)
-            return FileIcons::forName(qs(row.Name)).typeName;
+        if (index.column() == NameColumn) {
+            const QString &type = FileIcons::forName(qs(row.Name)).typeName;
+            return row.encrypted ? tr("%1, encrypted").arg(type) : type;
+        }
         break;
     case Qt::TextAlignmentRole:
         switch (index.column()) {

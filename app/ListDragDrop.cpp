@@ -5,6 +5,7 @@
 #include "FileListView.h"
 #include "Guard.h"
 #include "Operations.h"
+#include "PasswordQuestion.h"
 #include "Prompter.h"
 #include "TempFolder.h"
 
@@ -148,13 +149,18 @@ void MainDragDrop::startDrag()
     const DragPlan plan = dragPlan(rows, folder);
     TZipEngine &engine = m_main.engine();
     engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
+    askPasswords(engine);
+    int skips = 0;
     for (const DragExtract &call : plan.calls) {
         std::error_code error;
         std::filesystem::create_directories(call.folder, error);
         engine.ExtrBaseDir = call.folder;
         engine.FSpecArgs = call.specs;
         engine.Extract();
+        skips += passwordSkips(engine.LastResult());
     }
+    if (skips > 0)
+        Prompter::instance().notice(passwordSkipsText(skips), Prompter::Icon::Information);
     // A member that could not be extracted is not offered as a file that is not there.
     auto source = std::make_shared<dnd::TFileDropSource>();
     for (const std::string &file : plan.files)

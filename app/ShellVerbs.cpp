@@ -2,6 +2,7 @@
 
 #include "ListVerb.h"
 #include "LnEUnit.h"
+#include "PasswordQuestion.h"
 #include "Paths.h"
 #include "Prompter.h"
 #include "ZipEngine.h"
@@ -36,6 +37,8 @@ public:
         return false;
     }
     void error(const QString &text) override { print(text); }
+    // Nobody to type it: the encrypted members are skipped and named.
+    bool askPassword(const QString &, bool, QByteArray &, bool &) override { return false; }
 
 private:
     static void print(const QString &text)
@@ -165,6 +168,7 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
     };
     TZipEngine &engine = form.ZipEngine1;
     problems.watch(engine);
+    askPasswords(engine);
     if (const int status = readArchive(engine, archive, false, problems))
         return problems.finish(status);
     try {

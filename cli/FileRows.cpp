@@ -133,6 +133,7 @@ void FileRows::append(const ArchiveMember &m)
     row.Modified = date->second;
     row.size = m.size;
     row.packed = m.packed;
+    row.encrypted = m.encrypted;
     std::string ratio = ratioText(row.packed, row.size);
     auto shared = m_ratios.find(ratio);
     if (shared == m_ratios.end()) {

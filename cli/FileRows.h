@@ -24,6 +24,7 @@ struct FileRow
 
     uint64_t size = 0;
     uint64_t packed = 0;
+    bool encrypted = false; // the list shows a lock on its icon
 
     // The member's name in the archive (Path + Name).
     std::string member() const;

@@ -2,6 +2,8 @@
 #include "MainWindowLink.h"
 
 #include "Operations.h"
+#include "PasswordDialog.h"
+#include "Prompter.h"
 
 #include "FileIcons.h"
 #include "FileListView.h"
@@ -13,6 +15,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -21,7 +24,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -139,6 +144,36 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     options->setColumnMinimumWidth(1, 170);
     layout->addLayout(options);
 
+    auto *encryption = new QGridLayout;
+    encryptBox = new QCheckBox(tr("&Encrypt with password"), this);
+    encryptBox->setObjectName(QStringLiteral("encryptBox"));
+    encryptionMethod = new QComboBox(this);
+    encryptionMethod->setObjectName(QStringLiteral("encryptionMethod"));
+    encryptionMethod->addItem(tr("AES-256"), AMX_ENCRYPT_AES256);
+    encryptionMethod->addItem(
+        tr("ZipCrypto (compatible with old tools, weak)"), AMX_ENCRYPT_ZIPCRYPTO);
+    encryptionMethod->setAccessibleName(tr("Encryption method"));
+    passwordEdit = new QLineEdit(this);
+    passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    repeatEdit = new QLineEdit(this);
+    repeatEdit->setObjectName(QStringLiteral("repeatEdit"));
+    for (QLineEdit *edit : { passwordEdit, repeatEdit })
+        edit->setEchoMode(QLineEdit::Password);
+    auto *passwordLabel = new QLabel(tr("&Password:"), this);
+    passwordLabel->setBuddy(passwordEdit);
+    auto *repeatLabel = new QLabel(tr("&Repeat:"), this);
+    repeatLabel->setBuddy(repeatEdit);
+    encryption->addWidget(encryptBox, 0, 0, 1, 2);
+    encryption->addWidget(encryptionMethod, 0, 2, 1, 2);
+    encryption->addWidget(passwordLabel, 1, 0);
+    encryption->addWidget(passwordEdit, 1, 1);
+    encryption->addWidget(repeatLabel, 1, 2);
+    encryption->addWidget(repeatEdit, 1, 3);
+    encryption->setColumnStretch(1, 1);
+    encryption->setColumnStretch(3, 1);
+    layout->addLayout(encryption);
+    encryptToggled(false);
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     Button1 = new QPushButton(QStringLiteral("&Add"), this);
@@ -161,6 +196,7 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     connect(SpeedButton3, &QToolButton::clicked, this, guarded(this, &TAddForm::SpeedButton3Click));
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TAddForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TAddForm::Button2Click));
+    connect(encryptBox, &QCheckBox::toggled, this, guarded(this, &TAddForm::encryptToggled));
     connect(
         filelist, &FileListView::selectionChanged, this, guarded(this, &TAddForm::filelistChange));
     connect(filelist, &FileListView::rowDoubleClicked, this,
@@ -250,12 +286,56 @@ void TAddForm::FormShow()
     CheckBox2->setChecked(false);
     CheckBox3->setChecked(true);
     CheckBox4->setChecked(false);
+    encryptBox->setChecked(false);
+    encryptionMethod->setCurrentIndex(0);
+    clearPasswords();
     filelist->setFocus();
 }
 
 void TAddForm::Button2Click()
 {
     close();
+}
+
+void TAddForm::encryptToggled(bool on)
+{
+    for (QWidget *w :
+        std::initializer_list<QWidget *> { encryptionMethod, passwordEdit, repeatEdit })
+        w->setEnabled(on);
+    if (on)
+        passwordEdit->setFocus();
+}
+
+void TAddForm::clearPasswords()
+{
+    passwordEdit->clear();
+    repeatEdit->clear();
+}
+
+bool TAddForm::encryptionChoice(int32_t &encryption, amx::SecretText &password)
+{
+    encryption = AMX_ENCRYPT_NONE;
+    if (!encryptBox->isChecked())
+        return true;
+    QByteArray typed = passwordEdit->text().toUtf8();
+    QByteArray again = repeatEdit->text().toUtf8();
+    const bool empty = typed.isEmpty();
+    const bool same = typed == again;
+    if (!empty && same)
+        password = amx::SecretText(std::string_view(typed.constData(), size_t(typed.size())));
+    wipeBytes(typed);
+    wipeBytes(again);
+    if (empty || !same) {
+        clearPasswords();
+        passwordEdit->setFocus();
+        Prompter::instance().notice(empty
+                ? tr("Please type the password to encrypt with: an empty one protects nothing.")
+                : tr("The two passwords differ. Please type the same password twice."),
+            Prompter::Icon::Warning);
+        return false;
+    }
+    encryption = encryptionMethod->currentData().toInt();
+    return true;
 }
 
 void TAddForm::filelistDblClick(int row)
@@ -305,6 +385,11 @@ void TAddForm::Button1Click()
     if (selected.empty() || !m_link)
         return;
     const AddChoices c = choices();
+    int32_t encryption = AMX_ENCRYPT_NONE;
+    amx::SecretText password;
+    if (!encryptionChoice(encryption, password))
+        return;
+    clearPasswords();
     const std::string folder = m_browser.AddFolder();
     std::string archive = m_link ? m_link->currentArchive() : std::string();
     // Absolute: the add passes work in other folders.
@@ -328,6 +413,22 @@ void TAddForm::Button1Click()
         checkFolder(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     ZipEngine1.setZipFilename(archive);
+    // Every pass encrypts with the same password, which goes with the run.
+    struct Encryption
+    {
+        TZipEngine &engine;
+        TPasswordEvent saved = std::exchange(engine.OnPassword, {});
+        ~Encryption()
+        {
+            engine.AddEncryption = AMX_ENCRYPT_NONE;
+            engine.OnPassword = std::move(saved);
+        }
+    } encrypting { ZipEngine1 };
+    ZipEngine1.AddEncryption = encryption;
+    if (encryption != AMX_ENCRYPT_NONE)
+        ZipEngine1.OnPassword = [&password](TZipEngine &, const std::string &, int) {
+            return amx::PasswordAnswer { amx::PasswordAnswer::Kind::Password, password, false };
+        };
     m_interrupted = runAddPasses(ZipEngine1, m_link->operations(), passes, total, m_calls);
     newArchive.restore();
     if (m_interrupted)

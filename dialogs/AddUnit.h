@@ -16,6 +16,7 @@ class FileListView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QToolButton;
 
@@ -41,6 +42,12 @@ public:
     QCheckBox *CheckBox2;
     QCheckBox *CheckBox3;
     QCheckBox *CheckBox4;
+    // Encryption of the members added: the password typed twice, AES-256
+    // unless the weak traditional cipher is chosen.
+    QCheckBox *encryptBox;
+    QComboBox *encryptionMethod;
+    QLineEdit *passwordEdit;
+    QLineEdit *repeatEdit;
     QPushButton *Button1;
     QPushButton *Button2;
     TZipEngine ZipEngine1;
@@ -59,6 +66,8 @@ public:
     const std::vector<AddPass> &lastCalls() const { return m_calls; }
 
     void FormShow() override;
+    // However the dialog goes, the typed passwords go with it.
+    void FormClose() override { clearPasswords(); }
     void Button2Click();
     void filelistDblClick(int row);
     void UpClick();
@@ -72,6 +81,11 @@ protected:
 
 private:
     void fill(const std::string &folder);
+    void encryptToggled(bool on);
+    // AMX_ENCRYPT_*, with the password when one is asked for; false, told,
+    // when the two typed do not make one.
+    bool encryptionChoice(int32_t &encryption, amx::SecretText &password);
+    void clearPasswords();
     void applyColumns();
 
     MainWindowLink *m_link = nullptr;

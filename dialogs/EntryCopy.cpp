@@ -1,5 +1,6 @@
 #include "EntryCopy.h"
 
+#include "PasswordQuestion.h"
 #include "Prompter.h"
 #include "TempFolder.h"
 #include "ZipEngine.h"
@@ -17,11 +18,14 @@ std::string extractEntryCopy(
     engine.FSpecArgs = { escapeSpec(path + name) };
     engine.ExtrBaseDir = folder;
     engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
+    askPasswords(engine);
     // Synchronous: the copy is in place (or not) when it returns.
     engine.Extract();
     if (engine.SuccessCount < 1) {
+        const int skips = passwordSkips(engine.LastResult());
         Prompter::instance().notice(QStringLiteral("Could not extract \"%1\" for viewing.")
-                                        .arg(QString::fromStdString(path + name)),
+                                        .arg(QString::fromStdString(path + name))
+                + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString()),
             Prompter::Icon::Warning);
         return {};
     }

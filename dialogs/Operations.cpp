@@ -1,6 +1,7 @@
 #include "Operations.h"
 
 #include "MsgUnit.h"
+#include "PasswordQuestion.h"
 
 #include "Prompter.h"
 #include "ZipEngine.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 Operations::Operations(TMsgForm &msgForm, QAction *viewLastOutput, const StatusLine &line)
     : m_msgForm(msgForm)
@@ -23,11 +25,17 @@ void Operations::startLog()
     m_msgForm.clearLines();
     m_failures = 0;
     m_firstFailure.clear();
+    m_passwordSkips = 0;
 }
 
 void Operations::appendLog(const std::string &message, int32_t errCode)
 {
     m_msgForm.appendLine(QString::fromStdString(message));
+    // Told apart at the end: the user chose to go without the password.
+    if (isPasswordSkip(errCode)) {
+        ++m_passwordSkips;
+        return;
+    }
     if (!isFailureMessage(errCode))
         return;
     if (m_failures++ == 0)
@@ -36,6 +44,11 @@ void Operations::appendLog(const std::string &message, int32_t errCode)
 
 void Operations::reportFailures()
 {
+    const int skips = std::exchange(m_passwordSkips, 0);
+    if (skips > 0 && m_failures == 0) {
+        Prompter::instance().notice(passwordSkipsText(skips), Prompter::Icon::Information);
+        return;
+    }
     if (m_failures == 0)
         return;
     const QString first = QString::fromStdString(m_firstFailure).trimmed();
@@ -47,6 +60,7 @@ void Operations::reportFailures()
     m_failures = 0;
     m_firstFailure.clear();
     Prompter::instance().notice(text
+            + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString())
             + QStringLiteral(
                 "\n\nEvery message is in \"View Last Output...\" in the Options menu."),
         Prompter::Icon::Warning);
@@ -71,6 +85,7 @@ void Operations::wire(TZipEngine &engine, const QString &verb)
     engine.OnMessage = [this](TZipEngine &, int32_t errCode, const std::string &text) {
         engineMessage(errCode, text);
     };
+    askPasswords(engine);
 }
 
 void Operations::wireWaiting(TZipEngine &engine)
@@ -134,11 +149,18 @@ void Operations::testArchive(TZipEngine &engine)
     // The outcome is told in this window's prompter, like every operation's.
     struct PrompterNotices : EngineNotices
     {
+        Operations &operations;
+        explicit PrompterNotices(Operations &o)
+            : operations(o)
+        {
+        }
         void showNotice(const std::string &text) override
         {
-            Prompter::instance().notice(QString::fromStdString(text));
+            const int skips = std::exchange(operations.m_passwordSkips, 0);
+            Prompter::instance().notice(QString::fromStdString(text)
+                + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString()));
         }
-    } notices;
+    } notices { *this };
     struct Handlers
     {
         TZipEngine &engine;

@@ -33,7 +33,8 @@ public:
     void appendLog(const std::string &message, int32_t errCode = 0);
     // After an operation: one notice when its messages reported failures,
     // naming the first and how many there were, since the log itself is
-    // only shown on request.
+    // only shown on request; encrypted members left without their password
+    // are counted apart.
     void reportFailures();
 
     // Inflates and checks every member of the engine's archive, writing
@@ -45,7 +46,8 @@ public:
     TMsgForm &msgForm() { return m_msgForm; }
 
     // Sends the engine's progress to the status line, naming each file after
-    // verb ("Adding", "Extracting"), and its messages to the log.
+    // verb ("Adding", "Extracting"), and its messages to the log; the
+    // password of an encrypted member is asked through the prompter.
     void wire(TZipEngine &engine, const QString &verb);
     // A delete shows no progress, only that it waits for another program
     // writing the archive, and logs nothing.
@@ -85,6 +87,7 @@ private:
     QAction *m_viewLastOutput;
     int m_failures = 0;
     std::string m_firstFailure;
+    int m_passwordSkips = 0; // encrypted members left without their password
     StatusProgress m_progress;
     // Entries are added and removed by Running only.
     std::vector<TZipEngine *> m_running;

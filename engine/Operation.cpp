@@ -359,7 +359,7 @@ private:
                 return AMX_GO_ON;
             std::memcpy(event.answer, given.password.view().data(), given.password.size());
             event.answer[given.password.size()] = '\0';
-            return AMX_ANSWERED;
+            return given.thisMemberOnly ? AMX_ANSWERED_ONCE : AMX_ANSWERED;
         case amx::PasswordAnswer::Kind::SkipAll:
             return AMX_STOP;
         case amx::PasswordAnswer::Kind::Skip:

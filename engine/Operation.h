@@ -83,6 +83,9 @@ struct PasswordAnswer
     };
     Kind kind = Kind::Skip;
     SecretText password;
+    // Extract, test: the password opens this member only; the library does
+    // not try it on later members, which ask again.
+    bool thisMemberOnly = false;
 };
 
 // A member name, or for an add a path: exact (no character is special) or a

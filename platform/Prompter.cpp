@@ -1,5 +1,7 @@
 #include "Prompter.h"
 
+#include "PasswordDialog.h"
+
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDialog>
@@ -100,4 +102,22 @@ bool DialogPrompter::chooseFont(QFont &font)
     if (ok)
         font = chosen;
     return ok;
+}
+
+bool Prompter::askPassword(const QString &, bool, QByteArray &password, bool &forAllMembers)
+{
+    password.clear();
+    forAllMembers = false;
+    return false;
+}
+
+bool DialogPrompter::askPassword(
+    const QString &member, bool wrongBefore, QByteArray &password, bool &forAllMembers)
+{
+    PasswordDialog dialog(member, wrongBefore);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    password = dialog.takePassword();
+    forAllMembers = dialog.forAllMembers();
+    return true;
 }

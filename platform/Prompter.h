@@ -32,6 +32,13 @@ public:
     virtual QString saveFile(const QString &title, const QString &dir, const QString &filter) = 0;
     // The font dialog, starting at font; true and font changed when confirmed.
     virtual bool chooseFont(QFont &font) = 0;
+    // The password of an encrypted member; wrongBefore: the last answer for
+    // it did not fit. False when cancelled. Otherwise password holds the
+    // answer as UTF-8, for the caller to wipe (wipeBytes), and forAllMembers
+    // whether it may be tried on the members after this one. Nobody to ask
+    // answers false.
+    virtual bool askPassword(
+        const QString &member, bool wrongBefore, QByteArray &password, bool &forAllMembers);
 
     // The program's prompter; the real one unless a test installed another.
     static Prompter &instance();
@@ -51,4 +58,6 @@ public:
     QString openFile(const QString &title, const QString &dir, const QString &filter) override;
     QString saveFile(const QString &title, const QString &dir, const QString &filter) override;
     bool chooseFont(QFont &font) override;
+    bool askPassword(const QString &member, bool wrongBefore, QByteArray &password,
+        bool &forAllMembers) override;
 };

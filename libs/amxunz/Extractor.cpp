@@ -861,7 +861,8 @@ std::unique_ptr<MemberDecryptor> Extractor::unlock(
         PasswordReply reply = m_opt.askPassword(job.display, wrong);
         if (reply.kind == PasswordReply::Kind::Password) {
             if (auto d = openDecryptor(c, reply.password, header, e)) {
-                m_passwords.push_back(std::move(reply.password));
+                if (reply.keep)
+                    m_passwords.push_back(std::move(reply.password));
                 return d;
             }
             wrong = true;

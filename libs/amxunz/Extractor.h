@@ -19,6 +19,8 @@ struct PasswordReply
     // Skip: this member only; Cancel: every encrypted member from here on.
     Kind kind = Kind::Cancel;
     Secret password;
+    // False: the password opens this member only and is not tried on later ones.
+    bool keep = true;
 };
 // Asked for an encrypted member that no password given so far opens;
 // `afterWrongOne` when the last answer for it did not fit.

@@ -30,6 +30,10 @@ int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
             case AMX_ANSWERED:
                 reply.kind = amx::PasswordReply::Kind::Password;
                 break;
+            case AMX_ANSWERED_ONCE:
+                reply.kind = amx::PasswordReply::Kind::Password;
+                reply.keep = false;
+                break;
             case AMX_GO_ON:
                 reply.kind = amx::PasswordReply::Kind::Skip;
                 break;

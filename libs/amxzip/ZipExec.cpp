@@ -34,7 +34,8 @@ int32_t addOrDelete(const amx::RequestCall &call, amx::Reporter &reporter)
     if (r.encryption != AMX_ENCRYPT_NONE) {
         o.encryption = r.encryption == AMX_ENCRYPT_AES256 ? amx::Encryption::Aes256
                                                           : amx::Encryption::ZipCrypto;
-        if (reporter.askPassword(o.archive, 0, o.password) != AMX_ANSWERED)
+        const int32_t reply = reporter.askPassword(o.archive, 0, o.password);
+        if (reply != AMX_ANSWERED && reply != AMX_ANSWERED_ONCE)
             reporter.cancel();
     }
     return amx::addFiles(o, reporter);

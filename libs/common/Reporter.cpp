@@ -76,7 +76,7 @@ int32_t Reporter::askPassword(const std::string &subject, int32_t attempt, Secre
     event.answerSize = AMX_PASSWORD_ANSWER_SIZE;
     event.attempt = attempt;
     int32_t reply = m_callback(m_context, &event);
-    if (reply == AMX_ANSWERED)
+    if (reply == AMX_ANSWERED || reply == AMX_ANSWERED_ONCE)
         out = Secret(
             std::string_view(buffer.get(), ::strnlen(buffer.get(), AMX_PASSWORD_ANSWER_SIZE)));
     else if (reply != AMX_STOP)

@@ -34,7 +34,7 @@ public:
     // A problem whose detail is the name of what it concerns.
     void problem(ZipError code, const std::string &name) { problem(code, name, name); }
     // Asks the callback for a password (AMX_ACTION_PASSWORD) about `subject`;
-    // returns its reply: AMX_ANSWERED with `out` filled, AMX_GO_ON or
+    // returns its reply: AMX_ANSWERED or AMX_ANSWERED_ONCE with `out` filled, AMX_GO_ON or
     // AMX_STOP (also without a callback, or once cancelled). The reply is
     // the caller's to act on: this never throws Cancelled.
     int32_t askPassword(const std::string &subject, int32_t attempt, Secret &out);

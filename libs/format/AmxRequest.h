@@ -137,6 +137,8 @@ enum {
      * in text, when the request asks for encryption. The replies:
      *   AMX_ANSWERED  the password is in answer, NUL-terminated (at most
      *                 answerSize bytes with the NUL); "" is a password too;
+     *   AMX_ANSWERED_ONCE  extract, test: the same, for this member only: it
+     *                 is not kept, and the next member asks again;
      *   AMX_GO_ON     extract, test: none for this member, which is skipped
      *                 (AMX_ERROR_ENCRYPTED, or AMX_ERROR_WRONG_PASSWORD after
      *                 a wrong one); the next member that needs one asks again;
@@ -180,6 +182,7 @@ typedef struct AmxEvent
 #define AMX_GO_ON 0
 #define AMX_STOP (-1) /* stop at once; the archive stays as it was */
 #define AMX_ANSWERED 1 /* a question answered in event->answer */
+#define AMX_ANSWERED_ONCE 2 /* a password answered for the member asked about only */
 
 typedef int32_t(AMX_STDCALL *AmxEventCallback)(void *context, AmxEvent *event);
 

@@ -1,5 +1,7 @@
 #include "ScriptedPrompter.h"
 
+#include "PasswordDialog.h"
+
 #include <QFont>
 
 #include <cstdio>
@@ -73,4 +75,20 @@ bool ScriptedPrompter::chooseFont(QFont &font)
         return false;
     font = chosen;
     return true;
+}
+
+bool ScriptedPrompter::askPassword(
+    const QString &member, bool wrongBefore, QByteArray &password, bool &forAllMembers)
+{
+    const QString text = passwordQuestionText(member, wrongBefore);
+    m_shown.push_back({ QStringLiteral("password"), text });
+    if (m_passwords.empty()) {
+        std::fprintf(stderr, "unanswered password: %s\n", qPrintable(text));
+        throw std::logic_error("a password question was shown that the test did not answer");
+    }
+    const PasswordAnswer answer = m_passwords.front();
+    m_passwords.pop_front();
+    password = answer.password.toUtf8();
+    forAllMembers = answer.forAllMembers;
+    return answer.given;
 }
