@@ -99,16 +99,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("members");
         QTest::addColumn<QString>("gone");
         QTest::addColumn<int>("calls");
-        QTest::newRow("one file") << "a.txt" << 0 << false << "a.txt old.txt"
-                                  << "" << 1;
         QTest::newRow("three files")
             << "a.txt b.txt c.txt" << 0 << false << "a.txt b.txt c.txt old.txt"
             << "" << 1;
         QTest::newRow("a folder and two files")
             << "d a.txt b.txt" << 0 << false << "a.txt b.txt deep/ deep/y.txt old.txt x1.txt"
-            << "" << 2;
-        QTest::newRow("two folders")
-            << "d e" << 0 << false << "deep/ deep/y.txt old.txt x1.txt x2.txt"
             << "" << 2;
         QTest::newRow("onto a 0-byte archive") << "a.txt e" << 0 << true << "a.txt x2.txt"
                                                << "" << 2;

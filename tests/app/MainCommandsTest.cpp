@@ -307,25 +307,6 @@ private Q_SLOTS:
         }
     }
 
-    void openEntryExtractsAndOpensTheFile()
-    {
-        RecordingShell shell;
-        TestDir temp;
-        auto &&[prompter, form] = MainWindow({ qs(m_deep) });
-        form.settings().Temp = temp.str(); // without its '/'
-        selectMembers(form, { "sub/inner.txt" });
-        action(form, "Open1")->trigger();
-
-        QCOMPARE(
-            readFile(temp / "inner.txt"), readFile(m_dir / "Mixed Case.ZIP.src/sub/inner.txt"));
-        QVERIFY(!std::filesystem::exists(temp / "sub")); // no folder names
-        QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
-        QCOMPARE(shell.calls()[0].workingDir, qs(temp.str() + "/"));
-        QCOMPARE(form.settings().Temp, temp.str() + "/");
-        QVERIFY(prompter.shown().empty());
-    }
-
     void listClicksFollowWebPageMode_data()
     {
         QTest::addColumn<bool>("webPage");
@@ -366,15 +347,17 @@ private Q_SLOTS:
     }
 
     // Del opens the Delete dialog for the selection, Enter opens the entry
-    // as a double click does; without a selection neither does anything.
+    // as a double click does; without a selection neither does anything. The
+    // entry is extracted straight into the temporary folder, without its
+    // folder names, and opened there.
     void listKeysDeleteAndOpen()
     {
         RecordingShell shell;
         TestDir temp;
-        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
+        auto &&[prompter, form] = MainWindow({ qs(m_deep) }, Show::Shown);
         TDeleteForm deleteForm;
         form.dialogs().setDeleteForm(&deleteForm);
-        form.settings().Temp = temp.str() + "/";
+        form.settings().Temp = temp.str(); // without its '/'
         for (const char *style : { "Details1", "List1" }) {
             action(form, style)->trigger();
             QWidget *view = form.fileList()->currentView();
@@ -383,15 +366,20 @@ private Q_SLOTS:
             QTest::keyClick(view, Qt::Key_Return);
             QVERIFY(!deleteForm.isVisible() && shell.calls().empty());
 
-            selectMembers(form, { "two.txt" });
+            selectMembers(form, { "sub/inner.txt" });
             QTest::keyClick(view, Qt::Key_Return);
             QCOMPARE(shell.calls().size(), size_t(1));
-            QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
+            QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
+            QCOMPARE(shell.calls()[0].workingDir, qs(temp.str() + "/"));
             QTest::keyClick(view, Qt::Key_Delete);
             QVERIFY(deleteForm.isVisible() && deleteForm.RadioButton2->isChecked());
             deleteForm.close();
             shell.clear();
         }
+        QCOMPARE(
+            readFile(temp / "inner.txt"), readFile(m_dir / "Mixed Case.ZIP.src/sub/inner.txt"));
+        QVERIFY(!std::filesystem::exists(temp / "sub"));
+        QCOMPARE(form.settings().Temp, temp.str() + "/");
         QVERIFY(prompter.shown().empty());
     }
 

@@ -86,33 +86,36 @@ private Q_SLOTS:
 
     void defaultHandlerOnlyWhenNoneIsSet_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("no file") << QString()
-                                 << "[Default Applications]\napplication/zip=ambermox.desktop;\n";
-        QTest::newRow("other section") << "[Added Associations]\ntext/plain=a.desktop;\n"
-                                       << "[Added Associations]\ntext/plain=a.desktop;\n\n[Default "
-                                          "Applications]\napplication/zip=ambermox.desktop;\n";
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray zip = "[Default Applications]\napplication/zip=ambermox.desktop;\n";
+        QTest::newRow("no file") << QByteArray() << zip;
+        QTest::newRow("other section")
+            << QByteArray("[Added Associations]\ntext/plain=a.desktop;\n")
+            << "[Added Associations]\ntext/plain=a.desktop;\n\n" + zip;
         QTest::newRow("other default")
-            << "[Default Applications]\ntext/plain=a.desktop;\n"
-            << "[Default Applications]\napplication/zip=ambermox.desktop;\ntext/plain=a.desktop;\n";
+            << QByteArray("[Default Applications]\ntext/plain=a.desktop;\n")
+            << zip + "text/plain=a.desktop;\n";
         QTest::newRow("zip default kept")
-            << "[Default Applications]\napplication/zip = ark.desktop\n"
-            << "[Default Applications]\napplication/zip = ark.desktop\n";
+            << QByteArray("[Default Applications]\napplication/zip = ark.desktop\n")
+            << QByteArray("[Default Applications]\napplication/zip = ark.desktop\n");
+        // What is not ours keeps its bytes, UTF-8 or not.
+        const QByteArray latin1 = "[Added Associations]\ntext/plain=caf\xe9.desktop;\r\n";
+        QTest::newRow("other bytes kept") << latin1 << latin1 + "\n" + zip;
     }
 
     // Neither the user's own default nor a script of theirs is replaced.
     void defaultHandlerOnlyWhenNoneIsSet()
     {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
         TestDir dir;
         useXdg(dir);
         if (!before.isEmpty())
             dir.createFile("config/mimeapps.list", before.toStdString());
         dir.createFile("data/nautilus/scripts/Extract Here", "mine");
         registerDesktop(QStringLiteral("/usr/bin/ambermox"));
-        QCOMPARE(qs(readFile(dir / "config/mimeapps.list")), after);
+        QCOMPARE(QByteArray::fromStdString(readFile(dir / "config/mimeapps.list")), after);
         QCOMPARE(readFile(dir / "data/nautilus/scripts/Extract Here"), std::string("mine"));
     }
 
@@ -161,18 +164,6 @@ private Q_SLOTS:
         useXdg(other);
         QCOMPARE(registerDesktop(QStringLiteral("/opt/a\x01b/ambermox")), QStringList());
         QVERIFY(!fs::exists(other / "data"));
-    }
-
-    // What is not ours in mimeapps.list keeps its bytes, UTF-8 or not.
-    void defaultHandlerKeepsOtherBytes()
-    {
-        TestDir dir;
-        useXdg(dir);
-        const std::string before = "[Added Associations]\ntext/plain=caf\xe9.desktop;\r\n";
-        dir.createFile("config/mimeapps.list", before);
-        registerDesktop(QStringLiteral("/usr/bin/ambermox"));
-        QCOMPARE(readFile(dir / "config/mimeapps.list"),
-            before + "\n[Default Applications]\napplication/zip=ambermox.desktop;\n");
     }
 
     void verbs_data()

@@ -19,7 +19,6 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -245,61 +244,55 @@ private Q_SLOTS:
     }
 
     // Either way the copy goes straight in the temporary folder, without the
-    // member's folder.
+    // member's folder. A failure is told and nothing else is opened: not
+    // without the viewer program, not an old copy of a member the archive lacks.
     void viewWithAProgram()
     {
-        for (const bool associated : { true, false }) {
-            RecordingShell shell;
-            auto &&[form, viewer] = ViewDialog(*this);
-            m_link->entry = ViewEntry { "docs/", "inner.txt" };
-            form.show();
-            (associated ? form.RadioButton1 : form.RadioButton3)->setChecked(true);
-            form.Button1->click();
-            QVERIFY(!form.isVisible() && !viewer.isVisible() && m_link->main.isEnabled());
-            const QString copy = QString::fromStdString(m_link->tempFolder + "inner.txt");
-            QCOMPARE(shell.calls().size(), size_t(1));
-            const RecordingShell::Call &call = shell.calls()[0];
-            QCOMPARE(QStringList({ call.verb, call.target, call.args.join('|'), call.workingDir }),
-                (associated ? QStringList { "open", copy, "", qs(m_link->tempFolder) }
-                            : QStringList { "start", "/bin/sh", copy, qs(m_link->tempFolder) }));
-            QVERIFY(!associated || call.show == Shell::Show::Normal);
-            QCOMPARE(readFile(copy.toStdString()), kInner);
-            QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
-        }
-        // No program for that kind of file: the user is told, the copy named.
-        ScriptedPrompter prompter;
-        RecordingShell shell;
-        shell.failWith(QStringLiteral("no program"));
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "docs/", "inner.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(prompter.texts(),
-            QStringList { "Cannot open \"" + qs(m_link->tempFolder) + "inner.txt\": no program." });
-    }
-
-    // Nothing is opened: not without the viewer program, not an old copy of
-    // a member the archive lacks.
-    void viewFailuresAreReported()
-    {
         writeFile(m_link->tempFolder + "gone.txt", "an old copy\n");
-        m_link->viewerProgram = "/no/such/viewer";
-        for (const bool missingViewer : { true, false }) {
+        const QString temp = qs(m_link->tempFolder), copy = temp + "inner.txt";
+        const struct
+        {
+            const char *path, *name, *viewer;
+            bool associated, noProgram;
+            QStringList call; // verb, target, arguments, folder; empty: nothing is opened
+            QString notice;
+        } rows[] = {
+            { "docs/", "inner.txt", "/bin/sh", true, false, { "open", copy, "", temp }, {} },
+            { "docs/", "inner.txt", "/bin/sh", false, false, { "start", "/bin/sh", copy, temp },
+                {} },
+            { "docs/", "inner.txt", "/bin/sh", true, true, { "open", copy, "", temp },
+                "Cannot open \"" + copy + "\": no program." },
+            { "", "readme.txt", "/no/such/viewer", false, false, {},
+                "Cannot find the viewer program \"/no/such/viewer\"." },
+            { "", "gone.txt", "/bin/sh", true, false, {},
+                "Could not extract \"gone.txt\" for viewing." },
+        };
+        for (const auto &row : rows) {
             ScriptedPrompter prompter;
             RecordingShell shell;
+            if (row.noProgram)
+                shell.failWith(QStringLiteral("no program"));
             auto &&[form, viewer] = ViewDialog(*this);
-            RecordingNotices notices;
-            form.ZipEngine1.setNotices(&notices);
-            m_link->entry = ViewEntry { "", missingViewer ? "readme.txt" : "gone.txt" };
+            m_link->viewerProgram = row.viewer;
+            m_link->entry = ViewEntry { row.path, row.name };
             form.show();
-            (missingViewer ? form.RadioButton3 : form.RadioButton1)->setChecked(true);
+            (row.associated ? form.RadioButton1 : form.RadioButton3)->setChecked(true);
             form.Button1->click();
             QCOMPARE(prompter.texts(),
-                QStringList { missingViewer ? "Cannot find the viewer program \"/no/such/viewer\"."
-                                            : "Could not extract \"gone.txt\" for viewing." });
-            QVERIFY(shell.calls().empty() && !viewer.isVisible());
-            QVERIFY(!missingViewer || form.isVisible());
+                row.notice.isEmpty() ? QStringList() : QStringList { row.notice });
+            QVERIFY(!viewer.isVisible());
+            // What opened nothing leaves the dialog for another choice.
+            QCOMPARE(form.isVisible(), row.call.isEmpty());
+            QCOMPARE(shell.calls().size(), size_t(row.call.isEmpty() ? 0 : 1));
+            if (!row.call.isEmpty()) {
+                const RecordingShell::Call &call = shell.calls()[0];
+                QCOMPARE(
+                    QStringList({ call.verb, call.target, call.args.join('|'), call.workingDir }),
+                    row.call);
+                QVERIFY(call.show == Shell::Show::Normal && m_link->main.isEnabled());
+                QCOMPARE(readFile(copy.toStdString()), kInner);
+                QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
+            }
             form.close();
         }
     }
@@ -391,11 +384,7 @@ private Q_SLOTS:
         action(form, "View1")->trigger();
         QCOMPARE(prompter.texts(), QStringList { "No file selected for viewing." });
         QVERIFY(!viewForm.isVisible());
-        for (size_t i = 0; i < form.FileRowCount(); ++i)
-            if (form.fileRows()[i].member() == "docs/inner.txt")
-                form.fileList()->selectionModel()->select(
-                    form.fileList()->model()->index(int(i), 0),
-                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectMembers(form, { "docs/inner.txt" });
         action(form, "ViewButton")->trigger();
         QVERIFY(!form.isEnabled());
         viewForm.Button1->click();
