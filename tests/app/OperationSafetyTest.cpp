@@ -178,8 +178,8 @@ private Q_SLOTS:
     void currentFolderStaysPut_data()
     {
         QTest::addColumn<QString>("how");
-        for (const char *how : { "add", "delete", "extract", "test", "-x -o", "-a", "--delete",
-                 "-t", "-e", "-es", "-ad" })
+        // The engine's own operations are the ones these verbs run.
+        for (const char *how : { "-x -o", "-a", "--delete", "-t", "-e", "-es", "-ad" })
             QTest::newRow(how) << QString(how);
     }
 
@@ -211,25 +211,7 @@ private Q_SLOTS:
         int status = 0;
         {
             FolderWatch watch;
-            TZipEngine engine;
-            engine.setZipFilename(plain);
-            if (how == "add") {
-                engine.AddBaseDir = src.string();
-                engine.FSpecArgs = { "new.txt" };
-                engine.Add();
-                status = engine.SuccessCount == 1 ? 0 : 1;
-            } else if (how == "delete") {
-                engine.FSpecArgs = { "p.txt" };
-                engine.Delete();
-                status = engine.SuccessCount == 1 ? 0 : 1;
-            } else if (how == "extract") {
-                engine.ExtrBaseDir = out.string();
-                engine.Extract();
-                status = engine.SuccessCount == 1 && fs::exists(out / "p.txt") ? 0 : 1;
-            } else if (how == "test") {
-                engine.Test();
-                status = engine.SuccessCount == 1 ? 0 : 1;
-            } else if (how == "-x -o") {
+            if (how == "-x -o") {
                 status = verb({ "-x", plain, "-o", out.string() });
             } else if (how == "-a") {
                 status = verb({ "-a", plain, (src / "new.txt").string() });

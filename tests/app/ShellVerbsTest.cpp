@@ -37,49 +37,41 @@ class ShellVerbsTest : public QObject
 private Q_SLOTS:
     // Only what matters to the desktop: the quoted program, the verbs' flags and
     // which files are executable.
-    void registrationWritesEachEntryOnce_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<bool>("executable");
-        const QString exec = QStringLiteral("Exec=\"/opt/My Apps/ambermox\"");
-        QTest::newRow("desktop entry")
-            << "applications/ambermox.desktop"
-            << QStringList { exec + " %f", exec + " -e %f", exec + " -es %f" } << false;
-        // One of each kind: the others differ only in their verb.
-        QTest::newRow("kde folder menu")
-            << "kio/servicemenus/ambermox-folder.desktop"
-            << QStringList { "MimeType=inode/directory;", exec + " -ad %f" } << true;
-        QTest::newRow("older kde archive menu")
-            << "kservices5/ServiceMenus/ambermox-archive.desktop"
-            << QStringList { exec + " -e %f", exec + " -es %f" } << true;
-        QTest::newRow("nemo extract here")
-            << "nemo/actions/ambermox-extracthere.nemo_action"
-            << QStringList { exec + " -e %F", "Selection=s" } << false;
-        QTest::newRow("nautilus extract to subfolder")
-            << "nautilus/scripts/Extract to subfolder"
-            << QStringList { "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" } << true;
-    }
-
     void registrationWritesEachEntryOnce()
     {
-        QFETCH(QString, file);
-        QFETCH(QStringList, lines);
-        QFETCH(bool, executable);
         TestDir dir;
         useXdg(dir);
-        const QString path = qs(dir.str()) + "/data/" + file;
-
         const QStringList written = registerDesktop(QStringLiteral("/opt/My Apps/ambermox"));
-        QVERIFY2(written.contains(path), qPrintable(written.join('\n')));
-        const QStringList have = QString::fromStdString(readFile(path.toStdString())).split('\n');
-        for (const QString &line : lines)
-            QVERIFY2(have.contains(line), qPrintable(line));
-        QCOMPARE(QFileInfo(path).isExecutable(), executable);
-        if (file.endsWith(".desktop") && file.startsWith("applications")) {
-            RunResult check = run({ "desktop-file-validate", path.toStdString() });
-            QVERIFY2(check.exitCode == 0 && check.out.empty(), check.out.c_str());
+        const QString exec = QStringLiteral("Exec=\"/opt/My Apps/ambermox\"");
+        const struct
+        {
+            const char *file;
+            QStringList lines;
+            bool executable;
+        } rows[] = {
+            { "applications/ambermox.desktop", { exec + " %f", exec + " -e %f", exec + " -es %f" },
+                false },
+            // One of each kind: the others differ only in their verb.
+            { "kio/servicemenus/ambermox-folder.desktop",
+                { "MimeType=inode/directory;", exec + " -ad %f" }, true },
+            { "kservices5/ServiceMenus/ambermox-archive.desktop",
+                { exec + " -e %f", exec + " -es %f" }, true },
+            { "nemo/actions/ambermox-extracthere.nemo_action", { exec + " -e %F", "Selection=s" },
+                false },
+            { "nautilus/scripts/Extract to subfolder",
+                { "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" }, true },
+        };
+        for (const auto &row : rows) {
+            const QString path = qs(dir.str()) + "/data/" + row.file;
+            QVERIFY2(written.contains(path), qPrintable(path + " not in\n" + written.join('\n')));
+            const QStringList have = qs(readFile(path.toStdString())).split('\n');
+            for (const QString &line : row.lines)
+                QVERIFY2(have.contains(line), qPrintable(line));
+            QVERIFY2(QFileInfo(path).isExecutable() == row.executable, row.file);
         }
+        const RunResult check =
+            run({ "desktop-file-validate", (dir / "data/applications/ambermox.desktop").string() });
+        QVERIFY2(check.exitCode == 0 && check.out.empty(), check.out.c_str());
         // A second start writes nothing.
         QCOMPARE(registerDesktop(QStringLiteral("/opt/My Apps/ambermox")), QStringList());
     }
@@ -218,9 +210,6 @@ private Q_SLOTS:
             << "-es"
             << "t.zip" << 0 << "/t\" were kept as they were.\n"
             << QStringList { "t/src/a/readme.txt=mine", "t/src/b/readme.txt=second" };
-        QTest::newRow("missing archive")
-            << QStringList() << "-e"
-            << "none.zip" << 2 << "none.zip: no such archive" << QStringList { "!none" };
         QTest::newRow("damaged archive")
             << QStringList { "bad.zip=PK\x03\x04 not an archive at all" } << "-es"
             << "bad.zip" << 2 << "Error 2 reading Zip file" << QStringList { "!bad" };
@@ -288,6 +277,8 @@ private Q_SLOTS:
         }
     }
 
+    // The gauge of a real extraction run by the verb: it only rises, and its
+    // steps cover nearly all the bytes without passing 100.
     void gaugeRisesToAtMost100()
     {
         TestDir dir;
@@ -298,14 +289,19 @@ private Q_SLOTS:
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             for (QWidget *w : QApplication::topLevelWidgets())
-                if (w->objectName() == "LnEForm" && w->isVisible())
-                    seen.append(w->findChild<QProgressBar *>("Gauge2")->value());
+                if (w->objectName() == "LnEForm" && w->isVisible() && seen.isEmpty()) {
+                    auto *gauge = w->findChild<QProgressBar *>("Gauge2");
+                    seen.append(gauge->value());
+                    QObject::connect(gauge, &QProgressBar::valueChanged, gauge, [&](int value) {
+                        seen.append(value);
+                    });
+                }
         });
         watch.start(0);
         QCOMPARE(runShellVerb(ShellVerb::ExtractHere, (dir / "t.zip").string()), 0);
         QVERIFY(!seen.isEmpty());
         QVERIFY2(std::is_sorted(seen.begin(), seen.end()), "the gauge only rises");
-        QVERIFY(seen.last() > 0 && seen.last() <= 100);
+        QVERIFY2(seen.last() >= 90 && seen.last() <= 100, qPrintable(QString::number(seen.last())));
         QCOMPARE(readFile(dir / "src/small.txt"), std::string("x"));
     }
 
