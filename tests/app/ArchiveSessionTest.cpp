@@ -400,17 +400,13 @@ TEST_F(ArchiveFileTest, ShortcutIsADesktopEntryNamedUpToTheFirstDot)
         open(name);
         EXPECT_EQ(commands.createShortcut(desktop), desktop + "/" + link + ".desktop");
     }
-}
 
-// The user's own launcher of the same name survives, and so does what a
-// link planted at that name points to.
-TEST_F(ArchiveFileTest, ShortcutNeverReplacesTheUsersFiles)
-{
-    const std::string desktop = dir.createDir("Desktop").string();
+    // The user's own launcher of the same name survives, and so does what a
+    // link planted at that name points to.
     const std::string mine = "[Desktop Entry]\nType=Application\nName=Thunderbird\nExec=tb\n";
-    dir.createFile("Desktop/thunderbird.desktop", mine);
+    dir.createFile("Desk top/thunderbird.desktop", mine);
     dir.createFile("home/.bashrc", "# mine\n");
-    std::filesystem::create_symlink(dir / "home/.bashrc", dir / "Desktop/notes.desktop");
+    std::filesystem::create_symlink(dir / "home/.bashrc", dir / "Desk top/notes.desktop");
     open("thunderbird.zip");
     EXPECT_EQ(commands.createShortcut(desktop), desktop + "/thunderbird (2).desktop");
     open("notes.zip");

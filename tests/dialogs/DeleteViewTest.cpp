@@ -129,10 +129,13 @@ private Q_SLOTS:
 
     // A delete that removes nothing still reloads the list and leaves an empty
     // log; what a delete removes, and the refusal of no specification at all,
-    // are the library's and the engine's tests.
-    void deleteRuns()
+    // are the library's and the engine's tests. While another program writes
+    // the archive the status line says that the delete waits, and Cancel
+    // stops it with the archive as it was.
+    void deleteRunsAndWaitsForAnotherWriter()
     {
         const Names all = sortedNames(m_link->archive);
+        const std::string before = readFile(m_link->archive);
         Names listedAtReload;
         m_link->onReload = [&] {
             listedAtReload = sortedNames(m_link->archive);
@@ -143,28 +146,20 @@ private Q_SLOTS:
         RecordingNotices recorded;
         form.ZipEngine1.setNotices(&recorded);
         form.setLink(*m_link);
-        form.show();
-        form.RadioButton3->click();
-        QTest::keyClicks(form.Edit1, QStringLiteral("*.nothing"));
-        form.Button1->click();
-        QVERIFY(!form.isVisible() && m_link->main.isEnabled());
+        const auto run = [&](const QString &files) {
+            form.show();
+            form.RadioButton3->click();
+            QTest::keyClicks(form.Edit1, files);
+            form.Button1->click();
+            QVERIFY(!form.isVisible() && m_link->main.isEnabled());
+        };
+        run(QStringLiteral("*.nothing"));
         QVERIFY(m_link->reloads == 1 && listedAtReload == all && recorded.texts.empty());
         // The log was started and stays empty.
         QVERIFY(m_link->viewLastOutput.isEnabled() && m_link->msg.lines().isEmpty());
-    }
 
-    // Another program writes the archive: the status line says that the
-    // delete waits, and Cancel stops it with the archive as it was.
-    void deleteWaitsForAnotherWriter()
-    {
-        const std::string before = readFile(m_link->archive);
         const int held = ::open(m_link->archive.c_str(), O_RDONLY | O_CLOEXEC);
         QVERIFY(::flock(held, LOCK_EX) == 0);
-        TDeleteForm form;
-        form.setLink(*m_link);
-        form.show();
-        form.RadioButton3->click();
-        QTest::keyClicks(form.Edit1, QStringLiteral("one.txt"));
         QString shown;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -175,12 +170,12 @@ private Q_SLOTS:
             }
         });
         watch.start(0);
-        form.Button1->click();
+        run(QStringLiteral("one.txt"));
         ::close(held);
         const QString name = QFileInfo(QString::fromStdString(m_link->archive)).fileName();
         QCOMPARE(shown, "Waiting for another program: \"" + name + "\"");
         QCOMPARE(readFile(m_link->archive), before);
-        QVERIFY(!form.isVisible() && m_link->reloads == 1);
+        QCOMPARE(m_link->reloads, 2);
         QCOMPARE(m_link->SPanel1.text(), QStringLiteral("No file(s) selected."));
     }
 
