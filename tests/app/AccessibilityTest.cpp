@@ -46,7 +46,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <functional>
 #include <memory>
 
 using namespace amxtest;
@@ -94,108 +93,44 @@ struct Program
 struct Window
 {
     const char *name;
-    std::function<QWidget *(Program &)> window;
+    QWidget *(*window)(Program &);
 };
 
+#define WINDOW(name, expr)                                                                         \
+    {                                                                                              \
+        name, [](Program &p) -> QWidget * {                                                        \
+            return expr;                                                                           \
+        }                                                                                          \
+    }
+
 const Window kWindows[] = {
-    { "main window",
-        [](Program &p) -> QWidget * {
-            return &p.main.form;
-        } },
-    { "Add",
-        [](Program &p) -> QWidget * {
-            return &p.add;
-        } },
-    { "Extract",
-        [](Program &p) -> QWidget * {
-            return &p.extract;
-        } },
-    { "new folder (Extract)",
-        [](Program &p) -> QWidget * {
-            return &p.newFolder;
-        } },
-    { "Delete",
-        [](Program &p) -> QWidget * {
-            return &p.remove;
-        } },
-    { "View",
-        [](Program &p) -> QWidget * {
-            return &p.view;
-        } },
-    { "text viewer",
-        [](Program &p) -> QWidget * {
-            p.textViewer.view("readme.txt");
-            return &p.textViewer;
-        } },
-    { "output log",
-        [](Program &p) -> QWidget * {
-            return &p.main.form.msgForm();
-        } },
-    { "check-out",
-        [](Program &p) -> QWidget * {
-            return &p.checkOut;
-        } },
-    { "self-extractor",
-        [](Program &p) -> QWidget * {
-            return &p.exe;
-        } },
-    { "extracting (file manager)",
-        [](Program &p) -> QWidget * {
-            return &p.extracting;
-        } },
-    { "dropped files",
-        [](Program &p) -> QWidget * {
-            return &p.drag;
-        } },
-    { "favourites",
-        [](Program &p) -> QWidget * {
-            return &p.favorites;
-        } },
-    { "favourites folders",
-        [](Program &p) -> QWidget * {
-            return &p.favoriteFolders;
-        } },
-    { "disk search",
-        [](Program &p) -> QWidget * {
-            return &p.search;
-        } },
-    { "Find",
-        [](Program &p) -> QWidget * {
-            return &p.find;
-        } },
-    { "folder chooser",
-        [](Program &p) -> QWidget * {
-            return &p.main.form.selDirForm();
-        } },
-    { "new folder (chooser)",
-        [](Program &p) -> QWidget * {
-            return p.main.form.selDirForm().NFolderForm.get();
-        } },
-    { "rename",
-        [](Program &p) -> QWidget * {
-            return &p.main.form.fileMenu().renameForm();
-        } },
-    { "archive properties",
-        [](Program &p) -> QWidget * {
-            return &p.main.form.fileMenu().zipPropForm();
-        } },
-    { "file properties",
-        [](Program &p) -> QWidget * {
-            return &p.main.form.fileMenu().filePropForm();
-        } },
-    { "configuration",
-        [](Program &p) -> QWidget * {
-            return &p.configuration;
-        } },
-    { "tip",
-        [](Program &p) -> QWidget * {
-            return &p.tip;
-        } },
-    { "about",
-        [](Program &p) -> QWidget * {
-            return &p.about;
-        } },
+    WINDOW("main window", &p.main.form),
+    WINDOW("Add", &p.add),
+    WINDOW("Extract", &p.extract),
+    WINDOW("new folder (Extract)", &p.newFolder),
+    WINDOW("Delete", &p.remove),
+    WINDOW("View", &p.view),
+    WINDOW("text viewer", (p.textViewer.view("readme.txt"), &p.textViewer)),
+    WINDOW("output log", &p.main.form.msgForm()),
+    WINDOW("check-out", &p.checkOut),
+    WINDOW("self-extractor", &p.exe),
+    WINDOW("extracting (file manager)", &p.extracting),
+    WINDOW("dropped files", &p.drag),
+    WINDOW("favourites", &p.favorites),
+    WINDOW("favourites folders", &p.favoriteFolders),
+    WINDOW("disk search", &p.search),
+    WINDOW("Find", &p.find),
+    WINDOW("folder chooser", &p.main.form.selDirForm()),
+    WINDOW("new folder (chooser)", p.main.form.selDirForm().NFolderForm.get()),
+    WINDOW("rename", &p.main.form.fileMenu().renameForm()),
+    WINDOW("archive properties", &p.main.form.fileMenu().zipPropForm()),
+    WINDOW("file properties", &p.main.form.fileMenu().filePropForm()),
+    WINDOW("configuration", &p.configuration),
+    WINDOW("tip", &p.tip),
+    WINDOW("about", &p.about),
 };
+
+#undef WINDOW
 
 QString spokenName(QWidget *w)
 {

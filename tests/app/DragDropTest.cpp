@@ -90,77 +90,58 @@ private Q_SLOTS:
     // Drops and drags out hand their folders to the libraries: the process stays put.
     void cleanup() { QVERIFY(std::exchange(m_watch, nullptr)->stayed()); }
 
-    // Names separated by blanks; "calls": the library calls the add made.
-    void dropAddsToTheOpenArchive_data()
-    {
-        QTest::addColumn<QString>("dropped");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<bool>("emptyArchive");
-        QTest::addColumn<QString>("members");
-        QTest::addColumn<QString>("gone");
-        QTest::addColumn<int>("calls");
-        QTest::newRow("one file") << "a.txt" << 0 << false << "a.txt old.txt"
-                                  << "" << 1;
-        QTest::newRow("three files")
-            << "a.txt b.txt c.txt" << 0 << false << "a.txt b.txt c.txt old.txt"
-            << "" << 1;
-        QTest::newRow("a folder and two files")
-            << "d a.txt b.txt" << 0 << false << "a.txt b.txt deep/ deep/y.txt old.txt x1.txt"
-            << "" << 2;
-        QTest::newRow("two folders")
-            << "d e" << 0 << false << "deep/ deep/y.txt old.txt x1.txt x2.txt"
-            << "" << 2;
-        QTest::newRow("onto a 0-byte archive") << "a.txt e" << 0 << true << "a.txt x2.txt"
-                                               << "" << 2;
-        QTest::newRow("move files") << "a.txt e" << 2 << false << "a.txt old.txt x2.txt"
-                                    << "a.txt e/x2.txt" << 2;
-        QTest::newRow("a name with * and ?") << "s*?.txt" << 2 << false << "old.txt s*?.txt"
-                                             << "s*?.txt" << 1;
-    }
-
     void dropAddsToTheOpenArchive()
     {
-        QFETCH(QString, dropped);
-        QFETCH(int, action);
-        QFETCH(bool, emptyArchive);
-        QFETCH(QString, members);
-        QFETCH(QString, gone);
-        QFETCH(int, calls);
+        const struct
+        {
+            const char *name, *dropped; // names separated by blanks
+            int action;
+            bool emptyArchive;
+            const char *members, *gone;
+            size_t calls; // the library calls the add made
+        } rows[] = {
+            { "a folder and two files", "d a.txt b.txt", 0, false,
+                "a.txt b.txt deep/ deep/y.txt old.txt x1.txt", "", 2 },
+            { "onto a 0-byte archive", "a.txt e", 0, true, "a.txt x2.txt", "", 2 },
+            { "move files", "a.txt e", 2, false, "a.txt old.txt x2.txt", "a.txt e/x2.txt", 2 },
+            { "a name with * and ?", "s*?.txt", 2, false, "old.txt s*?.txt", "s*?.txt", 1 },
+        };
+        for (const auto &row : rows) {
+            const std::string src = fresh("src");
+            for (const char *name : { "a.txt", "b.txt", "c.txt", "d/x1.txt", "d/deep/y.txt",
+                     "e/x2.txt", "s*?.txt", "sab.txt", "s*x.txt" })
+                m_dir.createFile(src + "/" + name, name);
+            const std::string archive = row.emptyArchive
+                ? m_dir.createFile(fresh("empty") + ".zip").string()
+                : zipOf({ { "old.txt", "old" } });
+            Session s(archive);
+            Names paths;
+            for (const QString &name : QString(row.dropped).split(' '))
+                paths.push_back((m_dir / src / name.toStdString()).string());
 
-        const std::string src = fresh("src");
-        for (const char *name : { "a.txt", "b.txt", "c.txt", "d/x1.txt", "d/deep/y.txt", "e/x2.txt",
-                 "s*?.txt", "sab.txt", "s*x.txt" })
-            m_dir.createFile(src + "/" + name, name);
-        const std::string archive = emptyArchive
-            ? m_dir.createFile(fresh("empty") + ".zip").string()
-            : zipOf({ { "old.txt", "old" } });
-        Session s(archive);
-        Names paths;
-        for (const QString &name : dropped.split(' '))
-            paths.push_back((m_dir / src / name.toStdString()).string());
+            QVERIFY2(s.drop(paths), row.name);
+            QVERIFY(s.form.isVisible() && !s.main.isEnabled());
+            s.form.ComboBox1->setCurrentIndex(row.action);
+            s.form.Button1->click();
 
-        QVERIFY(s.drop(paths));
-        QVERIFY(s.form.isVisible() && !s.main.isEnabled());
-        s.form.ComboBox1->setCurrentIndex(action);
-        s.form.Button1->click();
-
-        QVERIFY(!s.form.isVisible() && s.main.isEnabled());
-        QCOMPARE(int(s.form.lastCalls().size()), calls);
-        Names expected;
-        size_t files = 0; // the list shows no folders
-        for (const QString &m : members.split(' ')) {
-            expected.push_back(m.toStdString());
-            files += !m.endsWith('/');
+            QVERIFY(!s.form.isVisible() && s.main.isEnabled());
+            QCOMPARE(s.form.lastCalls().size(), row.calls);
+            Names expected;
+            size_t files = 0; // the list shows no folders
+            for (const QString &m : QString(row.members).split(' ')) {
+                expected.push_back(m.toStdString());
+                files += !m.endsWith('/');
+            }
+            QCOMPARE(sortedNames(archive), expected);
+            QCOMPARE(s.main.FileRowCount(), files);
+            for (const QString &g : QString(row.gone).split(' ', Qt::SkipEmptyParts))
+                QVERIFY2(!std::filesystem::exists(m_dir / src / g.toStdString()), qPrintable(g));
+            // Look-alikes of a name with pattern characters stay where they are.
+            QVERIFY(std::filesystem::exists(m_dir / src / "sab.txt")
+                && std::filesystem::exists(m_dir / src / "s*x.txt"));
+            QVERIFY(s.main.findChild<QAction *>("ViewLastOutput2")->isEnabled());
+            QVERIFY2(s.prompter.shown().empty(), qPrintable(s.prompter.texts().join("|")));
         }
-        QCOMPARE(sortedNames(archive), expected);
-        QCOMPARE(s.main.FileRowCount(), files);
-        for (const QString &g : gone.split(' ', Qt::SkipEmptyParts))
-            QVERIFY2(!std::filesystem::exists(m_dir / src / g.toStdString()), qPrintable(g));
-        // Look-alikes of a name with pattern characters stay where they are.
-        QVERIFY(std::filesystem::exists(m_dir / src / "sab.txt")
-            && std::filesystem::exists(m_dir / src / "s*x.txt"));
-        QVERIFY(s.main.findChild<QAction *>("ViewLastOutput2")->isEnabled());
-        QVERIFY2(s.prompter.shown().empty(), qPrintable(s.prompter.texts().join("|")));
     }
 
     // The click arrives with an event the drop's add lets through; No

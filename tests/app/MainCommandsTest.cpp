@@ -166,56 +166,45 @@ private Q_SLOTS:
         }
     }
 
-    void enablingFollowsTheArchiveState_data()
-    {
-        QTest::addColumn<QString>("archive"); // "", "writable", "read-only"
-        QTest::addColumn<bool>("open");
-        QTest::addColumn<bool>("writable");
-        QTest::newRow("no archive") << QString() << false << false;
-        QTest::newRow("archive open") << QStringLiteral("writable") << true << true;
-        QTest::newRow("read-only archive") << QStringLiteral("read-only") << true << false;
-    }
-
     void enablingFollowsTheArchiveState()
     {
-        QFETCH(QString, archive);
-        QFETCH(bool, open);
-        QFETCH(bool, writable);
-        QStringList args;
-        if (archive == QLatin1String("writable"))
-            args << qs(m_a);
-        if (archive == QLatin1String("read-only")) {
-            const std::string ro = (m_dir / "ro.zip").string();
-            if (!std::filesystem::exists(ro))
-                std::filesystem::copy_file(m_a, ro);
-            ::chmod(ro.c_str(), 0444);
-            args << qs(ro);
-        }
-        auto &&[prompter, form] = MainWindow(args, Show::Shown);
-        // What each command needs is pinned in CommandTableTest; here the
-        // window applies it. No operation has run, so there is no output.
-        // The same after a dialog disabled the window and enabled it again.
-        const std::array enabled { true, open, writable, false };
-        for (const bool afterDialog : { false, true }) {
-            if (afterDialog) {
-                form.setEnabled(false);
-                form.setEnabled(true);
+        const std::string ro = (m_dir / "ro.zip").string();
+        std::filesystem::copy_file(m_a, ro);
+        ::chmod(ro.c_str(), 0444);
+        const struct
+        {
+            std::string archive; // none, writable, read-only
+            bool open, writable;
+        } states[] = { { "", false, false }, { m_a, true, true }, { ro, true, false } };
+        for (const auto &state : states) {
+            auto &&[prompter, form] = MainWindow(
+                state.archive.empty() ? QStringList() : QStringList { qs(state.archive) },
+                Show::Shown);
+            // What each command needs is pinned in CommandTableTest; here the
+            // window applies it. No operation has run, so there is no output.
+            // The same after a dialog disabled the window and enabled it again.
+            const std::array enabled { true, state.open, state.writable, false };
+            for (const bool afterDialog : { false, true }) {
+                if (afterDialog) {
+                    form.setEnabled(false);
+                    form.setEnabled(true);
+                }
+                for (const Command &command : commandTable())
+                    // Hidden recent items count as disabled; they are never changed.
+                    if (command.kind != Kind::Separator && command.group != Group::Recent
+                        && command.group != Group::TopItem)
+                        QVERIFY2(action(form, command.name)->isEnabled()
+                                == enabled[size_t(command.needs)],
+                            command.name);
             }
-            for (const Command &command : commandTable())
-                // Hidden recent items count as disabled; they are never changed.
-                if (command.kind != Kind::Separator && command.group != Group::Recent
-                    && command.group != Group::TopItem)
-                    QVERIFY2(
-                        action(form, command.name)->isEnabled() == enabled[size_t(command.needs)],
-                        command.name);
+            QCOMPARE(form.fileList()->isEnabled(), state.open);
+            QCOMPARE(form.acceptDrops(), state.open);
         }
-        QCOMPARE(form.fileList()->isEnabled(), open);
-        QCOMPARE(form.acceptDrops(), open);
-        if (open && !writable) { // a writable archive opened next enables the changes
-            prompter.answerFile(qs(m_b));
-            form.OpenArchive2Click();
-            QVERIFY(action(form, "Add1")->isEnabled() && action(form, "AddButton")->isEnabled());
-        }
+        // A writable archive opened after a read-only one enables the changes.
+        auto &&[prompter, form] = MainWindow({ qs(ro) }, Show::Shown);
+        prompter.answerFile(qs(m_b));
+        form.OpenArchive2Click();
+        QVERIFY(action(form, "Add1")->isEnabled() && action(form, "AddButton")->isEnabled());
     }
 
     void topMenuShowsTheRecentArchives()
@@ -307,74 +296,50 @@ private Q_SLOTS:
         }
     }
 
-    void openEntryExtractsAndOpensTheFile()
-    {
-        RecordingShell shell;
-        TestDir temp;
-        auto &&[prompter, form] = MainWindow({ qs(m_deep) });
-        form.settings().Temp = temp.str(); // without its '/'
-        selectMembers(form, { "sub/inner.txt" });
-        action(form, "Open1")->trigger();
-
-        QCOMPARE(
-            readFile(temp / "inner.txt"), readFile(m_dir / "Mixed Case.ZIP.src/sub/inner.txt"));
-        QVERIFY(!std::filesystem::exists(temp / "sub")); // no folder names
-        QCOMPARE(shell.calls().size(), size_t(1));
-        QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
-        QCOMPARE(shell.calls()[0].workingDir, qs(temp.str() + "/"));
-        QCOMPARE(form.settings().Temp, temp.str() + "/");
-        QVERIFY(prompter.shown().empty());
-    }
-
-    void listClicksFollowWebPageMode_data()
-    {
-        QTest::addColumn<bool>("webPage");
-        QTest::addColumn<bool>("doubleClick");
-        QTest::addColumn<int>("opened");
-        QTest::newRow("web page, single click opens") << true << false << 1;
-        QTest::newRow("web page, double click: only its first click opens") << true << true << 1;
-        QTest::newRow("classic, single click does nothing") << false << false << 0;
-        QTest::newRow("classic, double click opens") << false << true << 1;
-    }
-
     void listClicksFollowWebPageMode()
     {
-        QFETCH(bool, webPage);
-        QFETCH(bool, doubleClick);
-        QFETCH(int, opened);
-        RecordingShell shell;
-        TestDir temp;
-        auto &&[prompter, form] = MainWindow({ qs(m_a) });
-        form.settings().Temp = temp.str() + "/";
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        action(form, "Details1")->trigger();
-        if ((form.settings().AsWebPage == 1) != webPage)
-            action(form, "AsWebPage1")->trigger();
-        QTreeView *view = form.fileList()->detailsView();
-        QWidget *viewport = view->viewport();
-        const QPoint at =
-            view->visualRect(view->model()->index(rowOf(form, "two.txt"), 0)).center();
-        // A double click arrives as a click followed by the double click itself.
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-        if (doubleClick)
-            QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-        QCOMPARE(int(shell.calls().size()), opened);
-        if (opened && !shell.calls().empty())
-            QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
-        QVERIFY(prompter.shown().empty());
+        const struct
+        {
+            const char *name;
+            bool webPage, doubleClick, opens;
+        } rows[] = { { "web page, single click opens", true, false, true },
+            { "web page, double click: only its first click opens", true, true, true },
+            { "classic, single click does nothing", false, false, false },
+            { "classic, double click opens", false, true, true } };
+        for (const auto &row : rows) {
+            RecordingShell shell;
+            TestDir temp;
+            auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Exposed);
+            form.settings().Temp = temp.str() + "/";
+            action(form, "Details1")->trigger();
+            if ((form.settings().AsWebPage == 1) != row.webPage)
+                action(form, "AsWebPage1")->trigger();
+            QTreeView *view = form.fileList()->detailsView();
+            const QPoint at =
+                view->visualRect(view->model()->index(rowOf(form, "two.txt"), 0)).center();
+            // A double click arrives as a click followed by the double click itself.
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+            if (row.doubleClick)
+                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+            QVERIFY2(shell.calls().size() == (row.opens ? 1u : 0u), row.name);
+            if (row.opens)
+                QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
+            QVERIFY(prompter.shown().empty());
+        }
     }
 
     // Del opens the Delete dialog for the selection, Enter opens the entry
-    // as a double click does; without a selection neither does anything.
+    // as a double click does; without a selection neither does anything. The
+    // entry is extracted straight into the temporary folder, without its
+    // folder names, and opened there.
     void listKeysDeleteAndOpen()
     {
         RecordingShell shell;
         TestDir temp;
-        auto &&[prompter, form] = MainWindow({ qs(m_a) }, Show::Shown);
+        auto &&[prompter, form] = MainWindow({ qs(m_deep) }, Show::Shown);
         TDeleteForm deleteForm;
         form.dialogs().setDeleteForm(&deleteForm);
-        form.settings().Temp = temp.str() + "/";
+        form.settings().Temp = temp.str(); // without its '/'
         for (const char *style : { "Details1", "List1" }) {
             action(form, style)->trigger();
             QWidget *view = form.fileList()->currentView();
@@ -383,15 +348,20 @@ private Q_SLOTS:
             QTest::keyClick(view, Qt::Key_Return);
             QVERIFY(!deleteForm.isVisible() && shell.calls().empty());
 
-            selectMembers(form, { "two.txt" });
+            selectMembers(form, { "sub/inner.txt" });
             QTest::keyClick(view, Qt::Key_Return);
             QCOMPARE(shell.calls().size(), size_t(1));
-            QCOMPARE(shell.calls().back().target, qs(temp.str() + "/two.txt"));
+            QCOMPARE(shell.calls()[0].target, qs(temp.str() + "/inner.txt"));
+            QCOMPARE(shell.calls()[0].workingDir, qs(temp.str() + "/"));
             QTest::keyClick(view, Qt::Key_Delete);
             QVERIFY(deleteForm.isVisible() && deleteForm.RadioButton2->isChecked());
             deleteForm.close();
             shell.clear();
         }
+        QCOMPARE(
+            readFile(temp / "inner.txt"), readFile(m_dir / "Mixed Case.ZIP.src/sub/inner.txt"));
+        QVERIFY(!std::filesystem::exists(temp / "sub"));
+        QCOMPARE(form.settings().Temp, temp.str() + "/");
         QVERIFY(prompter.shown().empty());
     }
 

@@ -37,82 +37,77 @@ class ShellVerbsTest : public QObject
 private Q_SLOTS:
     // Only what matters to the desktop: the quoted program, the verbs' flags and
     // which files are executable.
-    void registrationWritesEachEntryOnce_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<bool>("executable");
-        const QString exec = QStringLiteral("Exec=\"/opt/My Apps/ambermox\"");
-        QTest::newRow("desktop entry")
-            << "applications/ambermox.desktop"
-            << QStringList { exec + " %f", exec + " -e %f", exec + " -es %f" } << false;
-        // One of each kind: the others differ only in their verb.
-        QTest::newRow("kde folder menu")
-            << "kio/servicemenus/ambermox-folder.desktop"
-            << QStringList { "MimeType=inode/directory;", exec + " -ad %f" } << true;
-        QTest::newRow("older kde archive menu")
-            << "kservices5/ServiceMenus/ambermox-archive.desktop"
-            << QStringList { exec + " -e %f", exec + " -es %f" } << true;
-        QTest::newRow("nemo extract here")
-            << "nemo/actions/ambermox-extracthere.nemo_action"
-            << QStringList { exec + " -e %F", "Selection=s" } << false;
-        QTest::newRow("nautilus extract to subfolder")
-            << "nautilus/scripts/Extract to subfolder"
-            << QStringList { "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" } << true;
-    }
-
     void registrationWritesEachEntryOnce()
     {
-        QFETCH(QString, file);
-        QFETCH(QStringList, lines);
-        QFETCH(bool, executable);
         TestDir dir;
         useXdg(dir);
-        const QString path = qs(dir.str()) + "/data/" + file;
-
         const QStringList written = registerDesktop(QStringLiteral("/opt/My Apps/ambermox"));
-        QVERIFY2(written.contains(path), qPrintable(written.join('\n')));
-        const QStringList have = QString::fromStdString(readFile(path.toStdString())).split('\n');
-        for (const QString &line : lines)
-            QVERIFY2(have.contains(line), qPrintable(line));
-        QCOMPARE(QFileInfo(path).isExecutable(), executable);
-        if (file.endsWith(".desktop") && file.startsWith("applications")) {
-            RunResult check = run({ "desktop-file-validate", path.toStdString() });
-            QVERIFY2(check.exitCode == 0 && check.out.empty(), check.out.c_str());
+        const QString exec = QStringLiteral("Exec=\"/opt/My Apps/ambermox\"");
+        const struct
+        {
+            const char *file;
+            QStringList lines;
+            bool executable;
+        } rows[] = {
+            { "applications/ambermox.desktop", { exec + " %f", exec + " -e %f", exec + " -es %f" },
+                false },
+            // One of each kind: the others differ only in their verb.
+            { "kio/servicemenus/ambermox-folder.desktop",
+                { "MimeType=inode/directory;", exec + " -ad %f" }, true },
+            { "kservices5/ServiceMenus/ambermox-archive.desktop",
+                { exec + " -e %f", exec + " -es %f" }, true },
+            { "nemo/actions/ambermox-extracthere.nemo_action", { exec + " -e %F", "Selection=s" },
+                false },
+            { "nautilus/scripts/Extract to subfolder",
+                { "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" }, true },
+        };
+        for (const auto &row : rows) {
+            const QString path = qs(dir.str()) + "/data/" + row.file;
+            QVERIFY2(written.contains(path), qPrintable(path + " not in\n" + written.join('\n')));
+            const QStringList have = qs(readFile(path.toStdString())).split('\n');
+            for (const QString &line : row.lines)
+                QVERIFY2(have.contains(line), qPrintable(line));
+            QVERIFY2(QFileInfo(path).isExecutable() == row.executable, row.file);
         }
+        const RunResult check =
+            run({ "desktop-file-validate", (dir / "data/applications/ambermox.desktop").string() });
+        QVERIFY2(check.exitCode == 0 && check.out.empty(), check.out.c_str());
         // A second start writes nothing.
         QCOMPARE(registerDesktop(QStringLiteral("/opt/My Apps/ambermox")), QStringList());
     }
 
     void defaultHandlerOnlyWhenNoneIsSet_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("no file") << QString()
-                                 << "[Default Applications]\napplication/zip=ambermox.desktop;\n";
-        QTest::newRow("other section") << "[Added Associations]\ntext/plain=a.desktop;\n"
-                                       << "[Added Associations]\ntext/plain=a.desktop;\n\n[Default "
-                                          "Applications]\napplication/zip=ambermox.desktop;\n";
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray zip = "[Default Applications]\napplication/zip=ambermox.desktop;\n";
+        QTest::newRow("no file") << QByteArray() << zip;
+        QTest::newRow("other section")
+            << QByteArray("[Added Associations]\ntext/plain=a.desktop;\n")
+            << "[Added Associations]\ntext/plain=a.desktop;\n\n" + zip;
         QTest::newRow("other default")
-            << "[Default Applications]\ntext/plain=a.desktop;\n"
-            << "[Default Applications]\napplication/zip=ambermox.desktop;\ntext/plain=a.desktop;\n";
+            << QByteArray("[Default Applications]\ntext/plain=a.desktop;\n")
+            << zip + "text/plain=a.desktop;\n";
         QTest::newRow("zip default kept")
-            << "[Default Applications]\napplication/zip = ark.desktop\n"
-            << "[Default Applications]\napplication/zip = ark.desktop\n";
+            << QByteArray("[Default Applications]\napplication/zip = ark.desktop\n")
+            << QByteArray("[Default Applications]\napplication/zip = ark.desktop\n");
+        // What is not ours keeps its bytes, UTF-8 or not.
+        const QByteArray latin1 = "[Added Associations]\ntext/plain=caf\xe9.desktop;\r\n";
+        QTest::newRow("other bytes kept") << latin1 << latin1 + "\n" + zip;
     }
 
     // Neither the user's own default nor a script of theirs is replaced.
     void defaultHandlerOnlyWhenNoneIsSet()
     {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
         TestDir dir;
         useXdg(dir);
         if (!before.isEmpty())
             dir.createFile("config/mimeapps.list", before.toStdString());
         dir.createFile("data/nautilus/scripts/Extract Here", "mine");
         registerDesktop(QStringLiteral("/usr/bin/ambermox"));
-        QCOMPARE(qs(readFile(dir / "config/mimeapps.list")), after);
+        QCOMPARE(QByteArray::fromStdString(readFile(dir / "config/mimeapps.list")), after);
         QCOMPARE(readFile(dir / "data/nautilus/scripts/Extract Here"), std::string("mine"));
     }
 
@@ -161,18 +156,6 @@ private Q_SLOTS:
         useXdg(other);
         QCOMPARE(registerDesktop(QStringLiteral("/opt/a\x01b/ambermox")), QStringList());
         QVERIFY(!fs::exists(other / "data"));
-    }
-
-    // What is not ours in mimeapps.list keeps its bytes, UTF-8 or not.
-    void defaultHandlerKeepsOtherBytes()
-    {
-        TestDir dir;
-        useXdg(dir);
-        const std::string before = "[Added Associations]\ntext/plain=caf\xe9.desktop;\r\n";
-        dir.createFile("config/mimeapps.list", before);
-        registerDesktop(QStringLiteral("/usr/bin/ambermox"));
-        QCOMPARE(readFile(dir / "config/mimeapps.list"),
-            before + "\n[Default Applications]\napplication/zip=ambermox.desktop;\n");
     }
 
     void verbs_data()
@@ -227,9 +210,6 @@ private Q_SLOTS:
             << "-es"
             << "t.zip" << 0 << "/t\" were kept as they were.\n"
             << QStringList { "t/src/a/readme.txt=mine", "t/src/b/readme.txt=second" };
-        QTest::newRow("missing archive")
-            << QStringList() << "-e"
-            << "none.zip" << 2 << "none.zip: no such archive" << QStringList { "!none" };
         QTest::newRow("damaged archive")
             << QStringList { "bad.zip=PK\x03\x04 not an archive at all" } << "-es"
             << "bad.zip" << 2 << "Error 2 reading Zip file" << QStringList { "!bad" };
@@ -297,6 +277,8 @@ private Q_SLOTS:
         }
     }
 
+    // The gauge of a real extraction run by the verb: it only rises, and its
+    // steps cover nearly all the bytes without passing 100.
     void gaugeRisesToAtMost100()
     {
         TestDir dir;
@@ -307,14 +289,19 @@ private Q_SLOTS:
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             for (QWidget *w : QApplication::topLevelWidgets())
-                if (w->objectName() == "LnEForm" && w->isVisible())
-                    seen.append(w->findChild<QProgressBar *>("Gauge2")->value());
+                if (w->objectName() == "LnEForm" && w->isVisible() && seen.isEmpty()) {
+                    auto *gauge = w->findChild<QProgressBar *>("Gauge2");
+                    seen.append(gauge->value());
+                    QObject::connect(gauge, &QProgressBar::valueChanged, gauge, [&](int value) {
+                        seen.append(value);
+                    });
+                }
         });
         watch.start(0);
         QCOMPARE(runShellVerb(ShellVerb::ExtractHere, (dir / "t.zip").string()), 0);
         QVERIFY(!seen.isEmpty());
         QVERIFY2(std::is_sorted(seen.begin(), seen.end()), "the gauge only rises");
-        QVERIFY(seen.last() > 0 && seen.last() <= 100);
+        QVERIFY2(seen.last() >= 90 && seen.last() <= 100, qPrintable(QString::number(seen.last())));
         QCOMPARE(readFile(dir / "src/small.txt"), std::string("x"));
     }
 

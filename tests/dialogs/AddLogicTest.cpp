@@ -149,6 +149,10 @@ TEST(AddSizes, FolderSizeCountsEverythingBelow)
     std::filesystem::create_directory_symlink(dir / "top", dir / "top/deep/loop");
     EXPECT_EQ(folderSize(dir.str() + "/top/"), 3355);
     EXPECT_EQ(selectionTotal(dir.str() + "/top/", { { "a.bin", false }, { "deep", true } }), 3345);
+    // Sizes past 4 GiB keep their value.
+    std::filesystem::resize_file(dir.createFile("big/sparse.bin"), 5'000'000'123ULL);
+    EXPECT_EQ(folderSize(dir.str() + "/big/"), 5'000'000'123LL);
+    EXPECT_EQ(fileLength((dir / "big/sparse.bin").string()), 5'000'000'123LL);
 }
 
 TEST(AddSizes, MissingOrUnreadableFileStopsWithTheSystemMessage)
@@ -168,14 +172,6 @@ TEST(AddSizes, MissingOrUnreadableFileStopsWithTheSystemMessage)
     }
 }
 
-TEST(AddSizes, SizesPast4GiBKeepTheirValue)
-{
-    TestDir dir;
-    std::filesystem::resize_file(dir.createFile("sparse.bin"), 5'000'000'123ULL);
-    EXPECT_EQ(folderSize(dir.str() + "/"), 5'000'000'123LL);
-    EXPECT_EQ(fileLength((dir / "sparse.bin").string()), 5'000'000'123LL);
-}
-
 TEST(AddRunSteps, EmptyArchiveIsDeletedOthersStay)
 {
     TestDir dir;
@@ -189,7 +185,7 @@ TEST(AddRunSteps, EmptyArchiveIsDeletedOthersStay)
 
 // ---- texts ------------------------------------------------------------------
 
-TEST(AddTexts, GroupDigits)
+TEST(AddTexts, GroupDigitsAndLowerAscii)
 {
     const struct
     {
@@ -199,10 +195,7 @@ TEST(AddTexts, GroupDigits)
         { INT64_MIN, "-9.223.372.036.854.775.808" } };
     for (const auto &c : cases)
         EXPECT_EQ(groupDigits(c.value), c.text) << c.value;
-}
-
-TEST(AddTexts, LowerAsciiLowersOnlyLatinLetters)
-{
+    // Lowering touches only the Latin letters.
     EXPECT_TRUE(lowerAscii("ReadMe.TXT") == "readme.txt" && lowerAscii("ÄB") == "Äb");
 }
 
@@ -273,15 +266,12 @@ TEST(Volumes, OnlyUserFileSystems)
             << c.root;
 }
 
-TEST(Volumes, DisplayNames)
+TEST(Volumes, DisplayNamesAndOrder)
 {
     EXPECT_EQ(QStringList({ volumeDisplayName({}, "/"), volumeDisplayName({}, "/mnt/Data/"),
                   volumeDisplayName("STICK", "/media/s") }),
         QStringList({ "Root (/)", "Data (/mnt/Data)", "STICK (/media/s)" }));
-}
-
-TEST(Volumes, RootFirstThenByPath)
-{
+    // The root first, then by path.
     std::vector<Volume> v { { {}, "/mnt/b/" }, { {}, "/home/" }, { {}, "/" }, { {}, "/boot/" } };
     sortVolumes(v);
     EXPECT_EQ(v[0].root + v[1].root + v[2].root + v[3].root, "//boot//home//mnt/b/");

@@ -19,7 +19,6 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -130,10 +129,13 @@ private Q_SLOTS:
 
     // A delete that removes nothing still reloads the list and leaves an empty
     // log; what a delete removes, and the refusal of no specification at all,
-    // are the library's and the engine's tests.
-    void deleteRuns()
+    // are the library's and the engine's tests. While another program writes
+    // the archive the status line says that the delete waits, and Cancel
+    // stops it with the archive as it was.
+    void deleteRunsAndWaitsForAnotherWriter()
     {
         const Names all = sortedNames(m_link->archive);
+        const std::string before = readFile(m_link->archive);
         Names listedAtReload;
         m_link->onReload = [&] {
             listedAtReload = sortedNames(m_link->archive);
@@ -144,28 +146,20 @@ private Q_SLOTS:
         RecordingNotices recorded;
         form.ZipEngine1.setNotices(&recorded);
         form.setLink(*m_link);
-        form.show();
-        form.RadioButton3->click();
-        QTest::keyClicks(form.Edit1, QStringLiteral("*.nothing"));
-        form.Button1->click();
-        QVERIFY(!form.isVisible() && m_link->main.isEnabled());
+        const auto run = [&](const QString &files) {
+            form.show();
+            form.RadioButton3->click();
+            QTest::keyClicks(form.Edit1, files);
+            form.Button1->click();
+            QVERIFY(!form.isVisible() && m_link->main.isEnabled());
+        };
+        run(QStringLiteral("*.nothing"));
         QVERIFY(m_link->reloads == 1 && listedAtReload == all && recorded.texts.empty());
         // The log was started and stays empty.
         QVERIFY(m_link->viewLastOutput.isEnabled() && m_link->msg.lines().isEmpty());
-    }
 
-    // Another program writes the archive: the status line says that the
-    // delete waits, and Cancel stops it with the archive as it was.
-    void deleteWaitsForAnotherWriter()
-    {
-        const std::string before = readFile(m_link->archive);
         const int held = ::open(m_link->archive.c_str(), O_RDONLY | O_CLOEXEC);
         QVERIFY(::flock(held, LOCK_EX) == 0);
-        TDeleteForm form;
-        form.setLink(*m_link);
-        form.show();
-        form.RadioButton3->click();
-        QTest::keyClicks(form.Edit1, QStringLiteral("one.txt"));
         QString shown;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -176,12 +170,12 @@ private Q_SLOTS:
             }
         });
         watch.start(0);
-        form.Button1->click();
+        run(QStringLiteral("one.txt"));
         ::close(held);
         const QString name = QFileInfo(QString::fromStdString(m_link->archive)).fileName();
         QCOMPARE(shown, "Waiting for another program: \"" + name + "\"");
         QCOMPARE(readFile(m_link->archive), before);
-        QVERIFY(!form.isVisible() && m_link->reloads == 1);
+        QCOMPARE(m_link->reloads, 2);
         QCOMPARE(m_link->SPanel1.text(), QStringLiteral("No file(s) selected."));
     }
 
@@ -245,61 +239,55 @@ private Q_SLOTS:
     }
 
     // Either way the copy goes straight in the temporary folder, without the
-    // member's folder.
+    // member's folder. A failure is told and nothing else is opened: not
+    // without the viewer program, not an old copy of a member the archive lacks.
     void viewWithAProgram()
     {
-        for (const bool associated : { true, false }) {
-            RecordingShell shell;
-            auto &&[form, viewer] = ViewDialog(*this);
-            m_link->entry = ViewEntry { "docs/", "inner.txt" };
-            form.show();
-            (associated ? form.RadioButton1 : form.RadioButton3)->setChecked(true);
-            form.Button1->click();
-            QVERIFY(!form.isVisible() && !viewer.isVisible() && m_link->main.isEnabled());
-            const QString copy = QString::fromStdString(m_link->tempFolder + "inner.txt");
-            QCOMPARE(shell.calls().size(), size_t(1));
-            const RecordingShell::Call &call = shell.calls()[0];
-            QCOMPARE(QStringList({ call.verb, call.target, call.args.join('|'), call.workingDir }),
-                (associated ? QStringList { "open", copy, "", qs(m_link->tempFolder) }
-                            : QStringList { "start", "/bin/sh", copy, qs(m_link->tempFolder) }));
-            QVERIFY(!associated || call.show == Shell::Show::Normal);
-            QCOMPARE(readFile(copy.toStdString()), kInner);
-            QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
-        }
-        // No program for that kind of file: the user is told, the copy named.
-        ScriptedPrompter prompter;
-        RecordingShell shell;
-        shell.failWith(QStringLiteral("no program"));
-        auto &&[form, viewer] = ViewDialog(*this);
-        m_link->entry = ViewEntry { "docs/", "inner.txt" };
-        form.show();
-        form.RadioButton1->setChecked(true);
-        form.Button1->click();
-        QCOMPARE(prompter.texts(),
-            QStringList { "Cannot open \"" + qs(m_link->tempFolder) + "inner.txt\": no program." });
-    }
-
-    // Nothing is opened: not without the viewer program, not an old copy of
-    // a member the archive lacks.
-    void viewFailuresAreReported()
-    {
         writeFile(m_link->tempFolder + "gone.txt", "an old copy\n");
-        m_link->viewerProgram = "/no/such/viewer";
-        for (const bool missingViewer : { true, false }) {
+        const QString temp = qs(m_link->tempFolder), copy = temp + "inner.txt";
+        const struct
+        {
+            const char *path, *name, *viewer;
+            bool associated, noProgram;
+            QStringList call; // verb, target, arguments, folder; empty: nothing is opened
+            QString notice;
+        } rows[] = {
+            { "docs/", "inner.txt", "/bin/sh", true, false, { "open", copy, "", temp }, {} },
+            { "docs/", "inner.txt", "/bin/sh", false, false, { "start", "/bin/sh", copy, temp },
+                {} },
+            { "docs/", "inner.txt", "/bin/sh", true, true, { "open", copy, "", temp },
+                "Cannot open \"" + copy + "\": no program." },
+            { "", "readme.txt", "/no/such/viewer", false, false, {},
+                "Cannot find the viewer program \"/no/such/viewer\"." },
+            { "", "gone.txt", "/bin/sh", true, false, {},
+                "Could not extract \"gone.txt\" for viewing." },
+        };
+        for (const auto &row : rows) {
             ScriptedPrompter prompter;
             RecordingShell shell;
+            if (row.noProgram)
+                shell.failWith(QStringLiteral("no program"));
             auto &&[form, viewer] = ViewDialog(*this);
-            RecordingNotices notices;
-            form.ZipEngine1.setNotices(&notices);
-            m_link->entry = ViewEntry { "", missingViewer ? "readme.txt" : "gone.txt" };
+            m_link->viewerProgram = row.viewer;
+            m_link->entry = ViewEntry { row.path, row.name };
             form.show();
-            (missingViewer ? form.RadioButton3 : form.RadioButton1)->setChecked(true);
+            (row.associated ? form.RadioButton1 : form.RadioButton3)->setChecked(true);
             form.Button1->click();
             QCOMPARE(prompter.texts(),
-                QStringList { missingViewer ? "Cannot find the viewer program \"/no/such/viewer\"."
-                                            : "Could not extract \"gone.txt\" for viewing." });
-            QVERIFY(shell.calls().empty() && !viewer.isVisible());
-            QVERIFY(!missingViewer || form.isVisible());
+                row.notice.isEmpty() ? QStringList() : QStringList { row.notice });
+            QVERIFY(!viewer.isVisible());
+            // What opened nothing leaves the dialog for another choice.
+            QCOMPARE(form.isVisible(), row.call.isEmpty());
+            QCOMPARE(shell.calls().size(), size_t(row.call.isEmpty() ? 0 : 1));
+            if (!row.call.isEmpty()) {
+                const RecordingShell::Call &call = shell.calls()[0];
+                QCOMPARE(
+                    QStringList({ call.verb, call.target, call.args.join('|'), call.workingDir }),
+                    row.call);
+                QVERIFY(call.show == Shell::Show::Normal && m_link->main.isEnabled());
+                QCOMPARE(readFile(copy.toStdString()), kInner);
+                QVERIFY(!std::filesystem::exists(m_link->tempFolder + "docs"));
+            }
             form.close();
         }
     }
@@ -391,11 +379,7 @@ private Q_SLOTS:
         action(form, "View1")->trigger();
         QCOMPARE(prompter.texts(), QStringList { "No file selected for viewing." });
         QVERIFY(!viewForm.isVisible());
-        for (size_t i = 0; i < form.FileRowCount(); ++i)
-            if (form.fileRows()[i].member() == "docs/inner.txt")
-                form.fileList()->selectionModel()->select(
-                    form.fileList()->model()->index(int(i), 0),
-                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectMembers(form, { "docs/inner.txt" });
         action(form, "ViewButton")->trigger();
         QVERIFY(!form.isEnabled());
         viewForm.Button1->click();

@@ -27,7 +27,6 @@ class DialogsTest : public QObject
 private:
     TestDir m_dir;
     std::string m_archive, m_many;
-    static constexpr int64_t kTotal = 6 * 100000 + 15 * 45000; // the six files of m_archive
     // Many files, so the library cannot have written them all when it is stopped.
     static constexpr int kManyFiles = 200;
 
@@ -123,35 +122,6 @@ private Q_SLOTS:
         QVERIFY(link.msg.isVisible() && link.viewLastOutput.isEnabled());
         QVERIFY(shell.calls().empty());
         link.msg.close();
-    }
-
-    void gaugeFollowsARealExtraction()
-    {
-        TLnEForm form;
-        bool ended = false;
-        form.endProgram = [&] {
-            ended = true;
-        };
-        form.show();
-
-        std::vector<int> seen;
-        connect(form.Gauge2, &QProgressBar::valueChanged, this, [&](int value) {
-            seen.push_back(value);
-        });
-        TestDir out;
-        form.start(kTotal);
-        QCOMPARE(form.Gauge2->value(), 0);
-        form.ZipEngine1.setZipFilename(m_archive);
-        form.ZipEngine1.FSpecArgs = { "*.*" };
-        form.ZipEngine1.ExtrBaseDir = out.str();
-        form.ZipEngine1.Extract();
-
-        QVERIFY(form.ZipEngine1.SuccessCount == 6 && seen.size() > 5);
-        for (size_t i = 1; i < seen.size(); ++i)
-            QVERIFY2(seen[i] > seen[i - 1], "the percentage only rises");
-        // The steps cover nearly all the bytes.
-        QVERIFY(seen.back() <= 100 && seen.back() >= 90);
-        QVERIFY(!ended);
     }
 
     void gaugeOfAnEmptyTotalAndCancel()

@@ -42,13 +42,6 @@ std::map<std::string, std::string> filesBelow(const fs::path &root)
     return out;
 }
 
-// The root and the test's folder as the only volumes.
-std::vector<Volume> testVolumes(const std::string &dir)
-{
-    return { { QStringLiteral("Root (/)"), QStringLiteral("/") },
-        { QStringLiteral("Test"), qs(dir + "/") } };
-}
-
 // The Extract dialog over a stand-in main window.
 struct Stage : FakeMainWindow
 {
@@ -60,8 +53,10 @@ struct Stage : FakeMainWindow
     {
         rows = allRows;
         archive = archivePath;
+        // The root and the test's folder as the only volumes.
         form.TreeList->volumeSource = [dir] {
-            return testVolumes(dir);
+            return std::vector<Volume> { { QStringLiteral("Root (/)"), QStringLiteral("/") },
+                { QStringLiteral("Test"), qs(dir + "/") } };
         };
         form.setLink(*this);
     }
@@ -219,56 +214,47 @@ private Q_SLOTS:
 
     void locateTypedFolder()
     {
-        const QString b = qs((m_dir / "tree/a/b").string());
+        const QString b = qs((m_dir / "tree/a/b").string()), a = qs((m_dir / "tree/a").string());
         const struct
         {
             QString typed, found; // found empty: nothing of it exists
+            bool asTyped; // the folder still to be made, the new-folder window's call
             QStringList messages;
         } rows[] = {
-            { b + "/nosuchdir/deeper", b, {} },
+            { b + "/nosuchdir/deeper", b, false, {} },
             // Relative ones are read from the current folder, also for the nearest parent.
-            { QStringLiteral("tree/a/alpha/nosuch"), qs((m_dir / "tree/a/alpha").string()), {} },
-            { QStringLiteral("  nosuch/deeper"), QString(),
+            { QStringLiteral("tree/a/alpha/nosuch"), qs((m_dir / "tree/a/alpha").string()), false,
+                {} },
+            { QStringLiteral("  nosuch/deeper"), QString(), false,
                 { "Could not find the folder \"nosuch/deeper\"." } },
+            // No existence test: the deepest node the tree has, and what was typed stays.
+            { a + "/ghost", a, true, {} },
         };
         for (const auto &row : rows) {
             Stage stage(m_archive, m_rows, m_dir.str());
             stage.form.show();
             const int volumes = stage.form.TreeList->computerNode()->childCount();
             stage.form.Destination->setEditText(row.typed);
-            stage.form.Button1->click();
+            if (row.asTyped)
+                stage.form.Button1Click();
+            else
+                stage.form.Button1->click();
             QCOMPARE(stage.prompter.texts(), row.messages);
             QTreeWidgetItem *current = stage.form.TreeList->currentItem();
-            QCOMPARE(
-                stage.form.Destination->currentText(), row.found.isEmpty() ? row.typed : row.found);
+            QCOMPARE(stage.form.Destination->currentText(),
+                row.found.isEmpty() || row.asTyped ? row.typed : row.found);
             if (row.found.isEmpty()) {
                 QVERIFY(!current && stage.form.TreeList->computerNode()->childCount() == volumes);
             } else {
                 QCOMPARE(FolderTree::folderOf(current), row.found);
-                QVERIFY(stage.form.Button2->isEnabled() && stage.form.TreeList->reached());
+                QCOMPARE(stage.form.TreeList->reached(), !row.asTyped);
+                QVERIFY(row.asTyped || stage.form.Button2->isEnabled());
                 // Every folder on the way is open.
                 for (QTreeWidgetItem *up = current->parent(); up; up = up->parent())
                     QVERIFY(up->isExpanded());
             }
             stage.form.close();
         }
-    }
-
-    void locateEndsWhereTheTreeEnds()
-    {
-        Stage stage(m_archive, m_rows, m_dir.str());
-        stage.form.show();
-        // Button1Click does no existence test: a folder still to be made
-        // selects the deepest node the tree has, and what was typed stays.
-        const std::string ghost = (m_dir / "tree/a/ghost").string();
-        stage.form.Destination->setEditText(qs(ghost));
-        stage.form.Button1Click();
-        QVERIFY(!stage.form.TreeList->reached());
-        QCOMPARE(FolderTree::folderOf(stage.form.TreeList->currentItem()),
-            qs((m_dir / "tree/a").string()));
-        QCOMPARE(stage.form.Destination->currentText(), qs(ghost));
-        QVERIFY(stage.prompter.shown().empty());
-        stage.form.close();
     }
 
     // The check boxes reach the engine's options (the other one below); what
@@ -355,7 +341,8 @@ private Q_SLOTS:
         QCOMPARE(form.settings().Extract[0], out.str());
     }
 
-    // The check-out: the archive extracted by the library, then the program
+    // The check-out: what cannot be checked out into is refused before the
+    // extraction; then the archive extracted by the library, the program
     // group written and opened.
     void checkOut()
     {
@@ -380,18 +367,37 @@ private Q_SLOTS:
         QCOMPARE(form.Edit2->text(), QStringLiteral("setup.old"));
         QVERIFY(form.Edit1->text().endsWith(QStringLiteral("/setup.old")));
 
-        // Not a number: refused before anything is extracted.
+        // Which names are refused is the logic's test; here each kind stops the run.
         const std::string folder = (m_dir / "out").string();
-        form.Edit1->setText(QString::fromStdString(folder));
-        form.Edit3->setText(QStringLiteral("many"));
-        form.Button1->click();
-        QCOMPARE(prompter.texts(), QStringList { "'many' is not a valid integer value" });
-        QVERIFY(!fs::exists(folder));
+        const struct
+        {
+            const char *folder, *group, *count, *notice; // folder "/": the test's own
+        } refusals[] = {
+            { "/", "g", "many", "'many' is not a valid integer value" },
+            { "", "g", "", "Cannot check out into \"\": the folder is not a full path." },
+            { "rel/out", "g", "",
+                "Cannot check out into \"rel/out\": the folder is not a full path." },
+            { "/", "../../..", "",
+                "\"../../..\" cannot be the group name: a group name cannot lead out of the "
+                "applications folder." },
+        };
+        for (const auto &row : refusals) {
+            prompter.clear();
+            form.Edit1->setText(*row.folder == '/' ? qs(folder) : QString::fromLatin1(row.folder));
+            form.Edit2->setText(QString::fromLatin1(row.group));
+            form.Edit3->setText(QString::fromLatin1(row.count));
+            form.Button1->click();
+            QCOMPARE(prompter.texts(), QStringList { QString::fromLatin1(row.notice) });
+            QVERIFY(form.isVisible());
+        }
+        QVERIFY(!fs::exists(folder) && !fs::exists("rel") && !fs::exists("readme.txt"));
+        QVERIFY(shell.calls().empty());
 
         // Every member: the group's reuse and its names are the logic's tests.
         prompter.clear();
         shell.failWith(QStringLiteral("no program is set up to open folders"));
-        form.Edit3->setText(QString());
+        form.Edit1->setText(qs(folder));
+        form.Edit2->setText(QStringLiteral("setup.old"));
         form.Button1->click();
         QVERIFY(form.isHidden() && fs::exists(m_dir / "out/b/setup.exe"));
         const fs::path group = m_dir / "data/applications/setup.old";
@@ -408,55 +414,6 @@ private Q_SLOTS:
         QVERIFY2(prompter.texts()[0].contains("escape.txt"), qPrintable(prompter.texts()[0]));
         QCOMPARE(prompter.texts()[1],
             "Cannot open \"" + qs(group.string()) + "\": no program is set up to open folders.");
-    }
-
-    // What cannot be checked out into is refused before the extraction.
-    void checkOutRefusals()
-    {
-        const std::string archive = (m_dir / ".zip").string();
-        runOk({ "python3", "-c",
-            "import zipfile,sys\n"
-            "with zipfile.ZipFile(sys.argv[1],'w') as z: "
-            "z.writestr('.config/autostart/x.desktop','x')\n",
-            archive });
-        FakeMainWindow link;
-        link.archive = archive;
-        link.rows.push_back({ ".config/autostart/x.desktop", 1, false });
-        RecordingShell shell;
-        ScriptedPrompter prompter;
-        TCheckOut form;
-        form.setLink(link);
-        form.show();
-        // A name without a base proposes neither home nor the applications folder.
-        QCOMPARE(form.Edit2->text(), QStringLiteral("archive"));
-        QVERIFY(form.Edit1->text().endsWith(QStringLiteral("/archive")));
-
-        const struct
-        {
-            const char *folder, *group, *notice;
-        } rows[] = {
-            { "", "g", "Cannot check out into \"\": the folder is not a full path." },
-            { "rel/out", "g", "Cannot check out into \"rel/out\": the folder is not a full path." },
-            { "/abs", "", "\"\" cannot be the group name: a group needs a name." },
-            { "/abs", "../../..",
-                "\"../../..\" cannot be the group name: a group name cannot lead out of the "
-                "applications folder." },
-        };
-        for (const auto &row : rows) {
-            prompter.clear();
-            form.show();
-            const std::string folder =
-                *row.folder == '/' ? (m_dir / "refused").string() : std::string(row.folder);
-            form.Edit1->setText(qs(folder));
-            form.Edit2->setText(QString::fromLatin1(row.group));
-            form.Button1->click();
-            QCOMPARE(prompter.texts(), QStringList { QString::fromLatin1(row.notice) });
-            QVERIFY(form.isVisible());
-            form.close();
-        }
-        QVERIFY(
-            !fs::exists(m_dir / "refused") && !fs::exists(m_dir / "rel") && !fs::exists(".config"));
-        QVERIFY(shell.calls().empty());
     }
 };
 

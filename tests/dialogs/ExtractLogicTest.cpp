@@ -79,25 +79,18 @@ TEST(ExtractDestination, ExistingFolderOnly)
         EXPECT_FALSE(destinationValid(invalid)) << invalid;
 }
 
-TEST(ExtractLocate, NearestExistingParent)
+TEST(ExtractLocate, NearestParentStepsAndTreeFolder)
 {
     TestDir dir;
     dir.createDir("a/b");
     const std::string a = (dir / "a").string();
     EXPECT_EQ(nearestExistingFolder(a + "/b/nosuch/"), a + "/b");
     EXPECT_EQ(nearestExistingFolder("/no-such-top-folder-of-ambermox/x"), "/");
-}
-
-TEST(ExtractLocate, StepsOutermostFirst)
-{
+    // The steps outermost first; the tree's folder absolute and clean.
     EXPECT_EQ(locateSteps("/"), (std::vector<std::string> { "/" }));
     EXPECT_EQ(locateSteps("/usr/share/Doc"),
         (std::vector<std::string> { "/", "/usr", "/usr/share", "/usr/share/Doc" }));
     EXPECT_TRUE(locateSteps("relative/x").empty() && locateSteps("").empty());
-}
-
-TEST(ExtractLocate, TreeFolderIsAbsoluteAndClean)
-{
     EXPECT_EQ(treeFolder("/usr/share/", "/x"), "/usr/share");
     EXPECT_EQ(treeFolder("/usr//share/./doc/..", "/x"), "/usr/share");
     EXPECT_EQ(treeFolder("  sub/Dir", "/work"), "/work/sub/Dir");

@@ -77,7 +77,7 @@ TEST(DecodeTest, Decodes)
     }
 }
 
-TEST(ViewText, LoadReadsAtMostTheLimit)
+TEST(ViewText, LoadReadsAtMostTheLimitAndNoFolder)
 {
     TestDir dir;
     const auto file = dir.createFile("big.txt", std::string(10000, 'x'));
@@ -86,13 +86,7 @@ TEST(ViewText, LoadReadsAtMostTheLimit)
     EXPECT_FALSE(text.complete());
     const ViewText whole = loadViewText(file.string());
     EXPECT_TRUE(whole.text.size() == 10000 && whole.complete());
-}
-
-// The message is the text viewer's test.
-// A missing file is the text viewer's test.
-TEST(ViewText, FolderIsAnError)
-{
-    TestDir dir;
+    // A missing file, and the message, are the text viewer's test.
     EXPECT_THROW(loadViewText(dir.createDir("sub").string()), ViewFileError);
 }
 

@@ -240,11 +240,7 @@ private Q_SLOTS:
             names.sort();
             return names;
         };
-        list->clearSelection();
-        for (size_t i = 0; i < main.form.FileRowCount(); ++i)
-            if (main.form.fileRows()[i].Name == "readme")
-                list->selectionModel()->select(list->model()->index(static_cast<int>(i), 0),
-                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selectMembers(main.form, { "readme" });
 
         action(main.form, "FindFiles1")->trigger();
         QVERIFY(d.find.isVisible());

@@ -174,10 +174,7 @@ TEST(FavoriteScanTest, ListsArchivesDirectlyInFolders)
     EXPECT_EQ(names(files), (std::vector<std::string> { "a.zip", "x.ZIP", "b.zip" }));
     EXPECT_EQ(files[0].Folder, dir.str() + "/one");
     EXPECT_TRUE(favoritePath(files[2]) == (two + "b.zip") && !files[0].Modified.empty());
-}
-
-TEST(FavoriteScanTest, RootFolderKeepsItsSlash)
-{
+    // The root folder keeps its slash.
     EXPECT_TRUE(folderShown("/") == "/" && folderShown("/zips/") == "/zips");
     EXPECT_EQ(favoritePath({ "a.zip", "", "/" }), "/a.zip");
 }
