@@ -30,7 +30,7 @@ QIcon hotImage(const QIcon &icon)
 } // namespace
 
 ButtonBar::ButtonBar(QWidget *parent)
-    : QToolBar(QStringLiteral("Toolbar"), parent)
+    : QToolBar(tr("Toolbar"), parent)
 {
     setObjectName(QStringLiteral("ToolBar2"));
     setMovable(false);

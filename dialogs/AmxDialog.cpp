@@ -119,7 +119,7 @@ void AmxDialog::layOutWithButtons(
     ok = new QPushButton(okText, this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("Button2"));
     cancel->setAutoDefault(false);
 
@@ -135,10 +135,10 @@ void AmxDialog::layOutWithButtons(
 
 void AmxDialog::layOutWithPages(QWidget *pages, QPushButton *&ok, QPushButton *&cancel)
 {
-    ok = new QPushButton(QStringLiteral("OK"), this);
+    ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Button2"));
     cancel->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;

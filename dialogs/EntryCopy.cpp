@@ -4,13 +4,16 @@
 #include "TempFolder.h"
 #include "ZipEngine.h"
 
+#include <QCoreApplication>
+
 std::string extractEntryCopy(
     TZipEngine &engine, const std::string &path, const std::string &name, const std::string &folder)
 {
     // Without its folder the engine would extract wherever the process is.
     if (!prepareTempFolder(folder)) {
         Prompter::instance().notice(
-            QStringLiteral("Could not find the folder \"%1\".").arg(QString::fromStdString(folder)),
+            QCoreApplication::translate("EntryCopy", "Could not find the folder \"%1\".")
+                .arg(QString::fromStdString(folder)),
             Prompter::Icon::Critical);
         return {};
     }
@@ -20,8 +23,9 @@ std::string extractEntryCopy(
     // Synchronous: the copy is in place (or not) when it returns.
     engine.Extract();
     if (engine.SuccessCount < 1) {
-        Prompter::instance().notice(QStringLiteral("Could not extract \"%1\" for viewing.")
-                                        .arg(QString::fromStdString(path + name)),
+        Prompter::instance().notice(
+            QCoreApplication::translate("EntryCopy", "Could not extract \"%1\" for viewing.")
+                .arg(QString::fromStdString(path + name)),
             Prompter::Icon::Warning);
         return {};
     }
