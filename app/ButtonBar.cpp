@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // The highlighted copy of a toolbar image: tinted with the selection colour,
@@ -102,8 +104,9 @@ void ButtonBar::setShowText(bool on)
     setToolButtonStyle(on ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     for (QAction *a : m_buttons) {
         QWidget *button = widgetForAction(a);
+        // The designed width, or more where a caption (in another language) is longer.
         if (on)
-            button->setFixedSize(65, 42);
+            button->setFixedSize(std::max(65, button->sizeHint().width()), 42);
         else
             button->setFixedSize(a == m_dropDownAction ? 35 : 26, 26);
     }
