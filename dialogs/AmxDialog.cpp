@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -135,6 +136,9 @@ void AmxDialog::layOutWithButtons(
 
 void AmxDialog::layOutWithPages(QWidget *pages, QPushButton *&ok, QPushButton *&cancel)
 {
+    // Every tab's caption shows whole: a longer one (another language) widens the window.
+    if (auto *tabs = qobject_cast<QTabWidget *>(pages))
+        tabs->setUsesScrollButtons(false);
     ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);

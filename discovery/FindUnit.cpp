@@ -45,6 +45,7 @@ TFindForm::TFindForm()
     setModal(true);
 
     TabNote = new QTabWidget(this);
+    TabNote->setUsesScrollButtons(false);
     TabNote->setObjectName(QStringLiteral("TabNote"));
 
     auto *scope = new QWidget(TabNote);

@@ -28,26 +28,27 @@ QMap<QString, Message> readTs(const QString &path)
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isEndElement()) {
-            if (xml.name() == QLatin1String("message"))
-                messages.insert(context + QLatin1Char('\n') + message.source, message);
-            xml.readNext();
-            continue;
-        }
+    bool inTranslation = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
         const QStringView name = xml.name();
-        if (name == QLatin1String("name")) {
+        if (xml.isEndElement()) {
+            if (name == QLatin1String("message"))
+                messages.insert(context + QLatin1Char('\n') + message.source, message);
+            inTranslation = inTranslation && name != QLatin1String("translation");
+        } else if (xml.isCharacters()) {
+            // A plural's forms come as elements of their own, read below.
+            if (inTranslation && !xml.isWhitespace())
+                message.forms << xml.text().toString();
+        } else if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
             message = {};
         } else if (name == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            message.finished = type.isEmpty();
-            // A plural's forms follow as elements of their own.
-            if (xml.readNext() == QXmlStreamReader::Characters && !xml.isWhitespace())
-                message.forms << xml.text().toString();
+            message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            inTranslation = true;
         } else if (name == QLatin1String("numerusform")) {
             message.forms << xml.readElementText();
         }
