@@ -39,9 +39,34 @@
 
 namespace {
 
-const char *kOpenFilter = "Zip files|*.zip|Archives and .exe files|*.zip;*.exe";
-const char *kNoArchiveText = "Choose \"New\" to create or \"Open\" to open an archive.";
-const char *kNoSelectionText = "No file(s) selected.";
+const char *kOpenFilter =
+    QT_TRANSLATE_NOOP("TMainForm", "Zip files|*.zip|Archives and .exe files|*.zip;*.exe");
+const char *kNoArchiveText =
+    QT_TRANSLATE_NOOP("TMainForm", "Choose \"New\" to create or \"Open\" to open an archive.");
+const char *kNoSelectionText = QT_TRANSLATE_NOOP("TMainForm", "No file(s) selected.");
+
+// The status line's counts; the translation picks the plural form by the
+// count, shown with its digits grouped.
+QString totalLine(size_t count, const FileRowTotals &totals)
+{
+    const int n = static_cast<int>(count);
+    const QString size = qs(kilobytes(totals.size)), packed = qs(kilobytes(totals.packed));
+    if (count == 1)
+        return QCoreApplication::translate("TMainForm", "Total 1 file, %1 kB [%2 kB]")
+            .arg(size, packed);
+    return QCoreApplication::translate("TMainForm", "Total %1 files, %2 kB [%3 kB]", nullptr, n)
+        .arg(qs(GroupDigits(static_cast<int64_t>(count))), size, packed);
+}
+
+QString selectedLine(size_t count, uint64_t bytes)
+{
+    const int n = static_cast<int>(count);
+    if (count == 1)
+        return QCoreApplication::translate("TMainForm", "Selected 1 file, %1 kB")
+            .arg(qs(kilobytes(bytes)));
+    return QCoreApplication::translate("TMainForm", "Selected %1 files, %2 kB", nullptr, n)
+        .arg(qs(GroupDigits(static_cast<int64_t>(count))), qs(kilobytes(bytes)));
+}
 
 class WaitCursor
 {
@@ -75,8 +100,7 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     FileList = new FileListView(central);
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setModel(m_model);
-    FileList->setAccessibleText(
-        QStringLiteral("Archive contents"), QStringLiteral("The files in the open archive"));
+    FileList->setAccessibleText(tr("Archive contents"), tr("The files in the open archive"));
     // The details columns start at their designed widths; Path takes the rest.
     const std::array<int, 6> designed = fittedColumnWidths(*FileList);
     for (int c = 0; c < 5; ++c)
@@ -91,7 +115,7 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     layout->addWidget(m_statusPanel);
     setCentralWidget(central);
 
-    m_commandBar = addToolBar(QStringLiteral("Menu"));
+    m_commandBar = addToolBar(tr("Menu"));
     m_commandBar->setObjectName(QStringLiteral("ToolBar1"));
     m_commandBar->setMovable(false);
     m_commandBar->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -99,8 +123,8 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     m_actions = std::make_unique<CommandActions>(*this, *m_commandBar, *ToolBar2);
     m_picture = new AnimatedPicture(m_commandBar);
     m_picture->setObjectName(QStringLiteral("Animate1"));
-    m_picture->setAccessibleName(QStringLiteral("Ambermox"));
-    m_picture->setAccessibleDescription(QStringLiteral("The program's turning picture"));
+    m_picture->setAccessibleName(tr("Ambermox"));
+    m_picture->setAccessibleDescription(tr("The program's turning picture"));
     m_spacer = new QToolButton(m_commandBar);
     m_spacer->setObjectName(QStringLiteral("SpacerButton"));
     m_spacer->setEnabled(false);
@@ -171,7 +195,7 @@ void TMainForm::showArchive(const std::string &path, bool readOnly)
     SPanel2->show();
     m_archiveOpen = true;
     // Names are shown as stored: on this system letter case is part of the name.
-    setWindowTitle(QStringLiteral("Ambermox - ") + qs(fileNameOf(path)));
+    setWindowTitle(tr("Ambermox - %1").arg(qs(fileNameOf(path))));
     FormResize();
     SPanel1->clear();
     SPanel2->clear();
@@ -190,8 +214,8 @@ void TMainForm::showNoArchive()
     m_rows.clear();
     m_model->endChange();
     FileList->show();
-    setWindowTitle(QStringLiteral("Ambermox "));
-    SPanel1->setText(QString::fromLatin1(kNoArchiveText));
+    setWindowTitle(tr("Ambermox "));
+    SPanel1->setText(tr(kNoArchiveText));
     m_actions->applyArchiveState(ArchiveState::None);
     LedOn->setLit(true);
     LedOff->setLit(false);
@@ -213,8 +237,8 @@ void TMainForm::OpenArchive2Click()
 {
     if (refuseWhileOperationRuns())
         return;
-    const QString file = Prompter::instance().openFile(
-        QStringLiteral("Open"), qs(m_settings.LastOpenDir), QString::fromLatin1(kOpenFilter));
+    const QString file =
+        Prompter::instance().openFile(tr("Open"), qs(m_settings.LastOpenDir), tr(kOpenFilter));
     if (file.isEmpty())
         return;
     ToolBar2->setEnabled(false);
@@ -226,7 +250,7 @@ void TMainForm::OpenArchive2Click()
 void TMainForm::LoadFileList()
 {
     WaitCursor wait;
-    SPanel1->setText(QStringLiteral("Reading directory..."));
+    SPanel1->setText(tr("Reading directory..."));
     SPanel2->clear();
     SPanel1->repaint();
     SPanel2->repaint();
@@ -251,12 +275,12 @@ void TMainForm::LoadFileList()
     SPanel2->hide();
 
     m_rows.load(m_engine.Entries());
-    SPanel1->setText(QStringLiteral("Sorting files..."));
+    SPanel1->setText(tr("Sorting files..."));
     SPanel1->repaint();
     if (m_settings.SortOrder < 8 && m_rows.size() >= 2)
         m_rows.sort(m_settings.SortOrder);
 
-    SPanel1->setText(QStringLiteral("Loading file list..."));
+    SPanel1->setText(tr("Loading file list..."));
     SPanel1->repaint();
     // Icons are looked up here, once per type, so the list paints without delay.
     const size_t count = m_rows.size();
@@ -277,8 +301,8 @@ void TMainForm::LoadFileList()
     ProgressBar1->hide();
     SPanel2->show();
 
-    SPanel2->setText(qs(totalText(count, m_rows.totals())));
-    SPanel1->setText(QString::fromLatin1(kNoSelectionText));
+    SPanel2->setText(totalLine(count, m_rows.totals()));
+    SPanel1->setText(tr(kNoSelectionText));
     if (m_rows.totals().packed > 0)
         ArchiveRatio = ratioNumber(m_rows.totals().packed, m_rows.totals().size);
     checkSortItem();
@@ -319,18 +343,18 @@ void TMainForm::setViewStyle(int style)
 void TMainForm::FileListChange()
 {
     if (!m_archiveOpen) {
-        SPanel1->setText(QString::fromLatin1(kNoSelectionText));
+        SPanel1->setText(tr(kNoSelectionText));
         return;
     }
     const std::vector<int> rows = FileList->selectedRows();
     if (rows.empty()) {
-        SPanel1->setText(QString::fromLatin1(kNoSelectionText));
+        SPanel1->setText(tr(kNoSelectionText));
         return;
     }
     uint64_t bytes = 0;
     for (int row : rows)
         bytes += m_rows[static_cast<size_t>(row)].size;
-    SPanel1->setText(qs(selectedText(rows.size(), bytes)));
+    SPanel1->setText(selectedLine(rows.size(), bytes));
 }
 
 void TMainForm::showListMenu(const QPoint &globalPos)

@@ -11,6 +11,7 @@
 #include "Prompter.h"
 #include "ReplacingFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -95,7 +96,8 @@ std::string copyFileSafely(const std::string &source, const std::string &target)
     if (::fstat(out.fd(), &written) != 0)
         return std::strerror(errno);
     if (copied != st.st_size || written.st_size != st.st_size)
-        return "the copy is incomplete";
+        return QCoreApplication::translate("ArchiveFileCommands", "the copy is incomplete")
+            .toStdString();
     // The copy is the same archive: its date says when its content changed.
     const struct timespec times[2] = { st.st_atim, st.st_mtim };
     if (::futimens(out.fd(), times) != 0 || !out.commit(st.st_mode & 07777))
@@ -115,8 +117,8 @@ ArchiveFileCommands::ArchiveFileCommands(Settings &settings, ArchiveSession &ses
 
 bool ArchiveFileCommands::newArchive()
 {
-    QString chosen = Prompter::instance().saveFile(QStringLiteral("New Archive"),
-        qs(m_settings.LastOpenDir), QStringLiteral("ZIP files|*.zip"));
+    QString chosen = Prompter::instance().saveFile(
+        tr("New Archive"), qs(m_settings.LastOpenDir), tr("ZIP files|*.zip"));
     if (chosen.isEmpty())
         return false;
     std::string path = chosen.toStdString();
@@ -127,8 +129,8 @@ bool ArchiveFileCommands::newArchive()
         return false;
     std::error_code error;
     if (fs::exists(path, error)) {
-        if (!Prompter::instance().question(QStringLiteral("Cannot create \"") + qs(path)
-                    + QStringLiteral("\". File already exists. Open existing file?"),
+        if (!Prompter::instance().question(
+                tr("Cannot create \"%1\". File already exists. Open existing file?").arg(qs(path)),
                 Prompter::Icon::Question))
             return false;
         m_session.openAndLoad(path);
@@ -138,8 +140,7 @@ bool ArchiveFileCommands::newArchive()
     // O_EXCL: a file that appeared meanwhile is never emptied.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        tell(QStringLiteral("Cannot create \"") + qs(path) + QStringLiteral("\": ")
-            + qs(std::strerror(errno)));
+        tell(tr("Cannot create \"%1\": %2").arg(qs(path), qs(std::strerror(errno))));
         return false;
     }
     ::close(fd);
@@ -161,11 +162,11 @@ bool ArchiveFileCommands::copyOrMove(bool move)
     // A copy taken while an add writes the archive would be half an archive.
     if (source.empty() || refuseWhileBusy())
         return false;
-    const QString verb = move ? QStringLiteral("Move") : QStringLiteral("Copy");
+    const QString verb = move ? tr("Move") : tr("Copy");
     // The prompt's "&to" is its shortcut; an '&' of the name is only a character.
     const QString folder = chooseFolder(verb,
-        verb + QStringLiteral(" ") + qs(source).replace(QLatin1Char('&'), QStringLiteral("&&"))
-            + QStringLiteral(" &to:"));
+        (move ? tr("Move %1 &to:") : tr("Copy %1 &to:"))
+            .arg(qs(source).replace(QLatin1Char('&'), QStringLiteral("&&"))));
     if (folder == QStringLiteral("-1") || folder.isEmpty())
         return false;
     std::string target = folder.toStdString();
@@ -174,30 +175,28 @@ bool ArchiveFileCommands::copyOrMove(bool move)
     target += fileNameOf(source);
     // A typed relative folder would depend on where the program was started.
     if (target.front() != '/') {
-        tell(QStringLiteral("Cannot copy \"") + qs(source) + QStringLiteral("\" to \"") + qs(target)
-            + QStringLiteral("\": the folder is not a full path"));
+        tell(tr("Cannot copy \"%1\" to \"%2\": the folder is not a full path")
+                 .arg(qs(source), qs(target)));
         return false;
     }
     if (sameFile(source, target)) {
-        tell(QStringLiteral("\"") + qs(source) + QStringLiteral("\" is already in that folder."));
+        tell(tr("\"%1\" is already in that folder.").arg(qs(source)));
         return false;
     }
     struct stat existing;
     if (::lstat(target.c_str(), &existing) == 0
-        && !Prompter::instance().question(QStringLiteral("\"") + qs(target)
-                + QStringLiteral("\" already exists. Do you want to replace it with \"")
-                + qs(source) + QStringLiteral("\"?"),
+        && !Prompter::instance().question(
+            tr("\"%1\" already exists. Do you want to replace it with \"%2\"?")
+                .arg(qs(target), qs(source)),
             Prompter::Icon::Warning, Prompter::Default::No))
         return false;
     if (const std::string why = copyFileSafely(source, target); !why.empty()) {
-        tell(QStringLiteral("Cannot copy \"") + qs(source) + QStringLiteral("\" to \"") + qs(target)
-            + QStringLiteral("\": ") + qs(why));
+        tell(tr("Cannot copy \"%1\" to \"%2\": %3").arg(qs(source), qs(target), qs(why)));
         return false;
     }
     if (move && ::unlink(source.c_str()) != 0)
-        tell(QStringLiteral("The archive was copied to \"") + qs(target)
-            + QStringLiteral("\", but \"") + qs(source)
-            + QStringLiteral("\" could not be deleted: ") + qs(std::strerror(errno)));
+        tell(tr("The archive was copied to \"%1\", but \"%2\" could not be deleted: %3")
+                 .arg(qs(target), qs(source), qs(std::strerror(errno))));
     switchTo(target);
     return true;
 }
@@ -212,12 +211,11 @@ bool ArchiveFileCommands::rename(const std::string &newBase)
     if (target == old)
         return true;
     const auto refuse = [&](const QString &why) {
-        tell(QStringLiteral("Cannot rename \"") + qs(old) + QStringLiteral("\" to \"") + qs(name)
-            + QStringLiteral("\": ") + why);
+        tell(tr("Cannot rename \"%1\" to \"%2\": %3").arg(qs(old), qs(name), why));
         return false;
     };
     if (newBase.empty() || name.find('/') != std::string::npos)
-        return refuse(QStringLiteral("invalid name"));
+        return refuse(tr("invalid name"));
     // Never replaces another file, not even one created meanwhile.
     if (::renameat2(AT_FDCWD, old.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL && errno != ENOSYS)
@@ -237,8 +235,7 @@ void ArchiveFileCommands::deleteArchive()
     if (path.empty() || refuseWhileBusy())
         return;
     if (!Prompter::instance().question(
-            QStringLiteral("Are you sure you want to delete the entire archive ") + qs(path)
-                + QStringLiteral("?"),
+            tr("Are you sure you want to delete the entire archive %1?").arg(qs(path)),
             Prompter::Icon::Critical))
         return;
     m_session.CloseArchive();
@@ -246,13 +243,12 @@ void ArchiveFileCommands::deleteArchive()
     // the user's data folder but not that folder itself.
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     if (!QFile::moveToTrash(qs(path))) {
-        if (!Prompter::instance().question(QStringLiteral("\"") + qs(path)
-                    + QStringLiteral("\" cannot be moved to the trash. Delete it for good?"),
+        if (!Prompter::instance().question(
+                tr("\"%1\" cannot be moved to the trash. Delete it for good?").arg(qs(path)),
                 Prompter::Icon::Critical, Prompter::Default::No))
             return;
         if (::unlink(path.c_str()) != 0) {
-            tell(QStringLiteral("Cannot delete \"") + qs(path) + QStringLiteral("\": ")
-                + qs(std::strerror(errno)));
+            tell(tr("Cannot delete \"%1\": %2").arg(qs(path), qs(std::strerror(errno))));
             return;
         }
     }
@@ -267,17 +263,15 @@ std::string ArchiveFileCommands::createShortcut(const std::string &desktopFolder
     if (archive.empty())
         return {};
     const auto fail = [&](const QString &why) {
-        tell(QStringLiteral("Cannot create a shortcut to \"") + qs(archive)
-            + QStringLiteral("\" on the desktop: ") + why);
+        tell(tr("Cannot create a shortcut to \"%1\" on the desktop: %2").arg(qs(archive), why));
         return std::string();
     };
     if (desktopFolder.empty() || desktopFolder.front() != '/')
-        return fail(QStringLiteral("no desktop folder is known"));
+        return fail(tr("no desktop folder is known"));
     if (!QDir().mkpath(qs(desktopFolder)))
-        return fail(QStringLiteral("the folder \"") + qs(desktopFolder)
-            + QStringLiteral("\" cannot be created"));
-    const std::string text =
-        "[Desktop Entry]\nType=Link\nName=" + desktopEntryValue("Shortcut to " + archive)
+        return fail(tr("the folder \"%1\" cannot be created").arg(qs(desktopFolder)));
+    const std::string text = "[Desktop Entry]\nType=Link\nName="
+        + desktopEntryValue(tr("Shortcut to %1").arg(qs(archive)).toStdString())
         + "\nURL=" + QUrl::fromLocalFile(qs(archive)).toString(QUrl::FullyEncoded).toStdString()
         + "\nIcon=" + QMimeDatabase().mimeTypeForFile(qs(archive)).iconName().toStdString() + "\n"
         + kShortcutMark + "\n";
@@ -291,8 +285,8 @@ std::string ArchiveFileCommands::createShortcut(const std::string &desktopFolder
     if (link.back() != '/')
         link += '/';
     link += name;
-    Prompter::instance().notice(QStringLiteral("The shortcut to \"") + qs(archive)
-            + QStringLiteral("\" is on the desktop: \"") + qs(link) + QStringLiteral("\"."),
+    Prompter::instance().notice(
+        tr("The shortcut to \"%1\" is on the desktop: \"%2\".").arg(qs(archive), qs(link)),
         Prompter::Icon::Information);
     return link;
 }
@@ -323,7 +317,9 @@ QStringList filePropertyTexts(const FileRow &row)
         return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
     };
     return { q(row.Name), typeNameOf(q(row.Name)),
-        qs(GroupDigits(std::to_string(row.size))) + QStringLiteral(" bytes"),
-        qs(GroupDigits(std::to_string(row.packed))) + QStringLiteral(" bytes"), q(row.Ratio),
-        q(row.Modified), q(row.Path) };
+        QCoreApplication::translate("ArchiveFileCommands", "%1 bytes")
+            .arg(qs(GroupDigits(std::to_string(row.size)))),
+        QCoreApplication::translate("ArchiveFileCommands", "%1 bytes")
+            .arg(qs(GroupDigits(std::to_string(row.packed)))),
+        q(row.Ratio), q(row.Modified), q(row.Path) };
 }

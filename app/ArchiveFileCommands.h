@@ -3,6 +3,7 @@
 // it on the desktop. A failure leaves the window on the archive it had.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ class ArchiveSession;
 
 class ArchiveFileCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(ArchiveFileCommands)
+
 public:
     // follow: the window's engine reads the archive at its new path again.
     ArchiveFileCommands(Settings &settings, ArchiveSession &session,

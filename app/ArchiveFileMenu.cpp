@@ -34,7 +34,7 @@ ArchiveFileMenu::ArchiveFileMenu(TMainForm &form, const CommandActions &actions)
         if (!m_commands.rename(base))
             return false;
         m_form.setWindowTitle(
-            QStringLiteral("Ambermox (Beta test) - ") + qs(fileNameOf(m_form.currentArchive())));
+            tr("Ambermox (Beta test) - %1").arg(qs(fileNameOf(m_form.currentArchive()))));
         return true;
     };
 

@@ -9,6 +9,7 @@
 #include "SelFolderUnit.h"
 #include "ZipPropUnit.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 class CommandActions;
@@ -16,6 +17,8 @@ class TMainForm;
 
 class ArchiveFileMenu
 {
+    Q_DECLARE_TR_FUNCTIONS(ArchiveFileMenu)
+
 public:
     ArchiveFileMenu(TMainForm &form, const CommandActions &actions);
 

@@ -96,8 +96,8 @@ void ArchiveSession::offerFavourite(const std::string &folder)
         return;
     const bool add = m_settings.FavoriteAddMode == 0
         || (m_settings.FavoriteAddMode == 1
-            && Prompter::instance().question(QStringLiteral("Add \"")
-                + QString::fromStdString(folder) + QStringLiteral("\" to favorite Zip Folders?")));
+            && Prompter::instance().question(
+                tr("Add \"%1\" to favorite Zip Folders?").arg(QString::fromStdString(folder))));
     if (add && favourites.size() < kMaxFavourites)
         favourites.push_back(folder);
 }
@@ -122,9 +122,9 @@ void ArchiveSession::RecentItemClick(int n)
         // that is gone.
         if (path == CurrentArchive) {
             CloseArchive();
-            Prompter::instance().notice(QStringLiteral("\"") + QString::fromStdString(path)
-                    + QStringLiteral("\" no longer exists. It has been removed from the "
-                                     "recent archives."),
+            Prompter::instance().notice(tr("\"%1\" no longer exists. It has been removed from the "
+                                           "recent archives.")
+                                            .arg(QString::fromStdString(path)),
                 Prompter::Icon::Warning);
         }
         return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Paths.h"
+#include <QCoreApplication>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,8 @@ public:
 
 class ArchiveSession
 {
+    Q_DECLARE_TR_FUNCTIONS(ArchiveSession)
+
 public:
     ArchiveSession(Settings &settings, ArchiveView &view);
 

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // The highlighted copy of a toolbar image: tinted with the selection colour,
@@ -30,7 +32,7 @@ QIcon hotImage(const QIcon &icon)
 } // namespace
 
 ButtonBar::ButtonBar(QWidget *parent)
-    : QToolBar(QStringLiteral("Toolbar"), parent)
+    : QToolBar(tr("Toolbar"), parent)
 {
     setObjectName(QStringLiteral("ToolBar2"));
     setMovable(false);
@@ -102,8 +104,12 @@ void ButtonBar::setShowText(bool on)
     setToolButtonStyle(on ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     for (QAction *a : m_buttons) {
         QWidget *button = widgetForAction(a);
+        // The designed width, or more where a caption (in another language) would
+        // not fit between the button's margins.
+        const auto *tool = qobject_cast<QToolButton *>(button);
+        const int caption = tool ? tool->fontMetrics().horizontalAdvance(tool->text()) + 6 : 0;
         if (on)
-            button->setFixedSize(65, 42);
+            button->setFixedSize(std::max(65, caption), 42);
         else
             button->setFixedSize(a == m_dropDownAction ? 35 : 26, 26);
     }

@@ -2,6 +2,7 @@
 // lights up under the mouse and the three options of the toolbars' pop-up.
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QToolBar>
 
@@ -11,6 +12,8 @@ class QMenu;
 
 class ButtonBar : public QToolBar
 {
+    Q_DECLARE_TR_FUNCTIONS(ButtonBar)
+
 public:
     explicit ButtonBar(QWidget *parent);
 

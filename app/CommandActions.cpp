@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStyle>
@@ -17,7 +18,7 @@ CommandActions::CommandActions(QMainWindow &window, QToolBar &menuBar, QToolBar 
         auto *menu = new QMenu(&window);
         menu->setObjectName(QString::fromLatin1(item.name));
         auto *button = new QToolButton(&menuBar);
-        button->setText(QString::fromLatin1(item.caption));
+        button->setText(QCoreApplication::translate("CommandTable", item.caption));
         button->setObjectName(menu->objectName() + QStringLiteral("Button"));
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);
@@ -41,7 +42,9 @@ CommandActions::CommandActions(QMainWindow &window, QToolBar &menuBar, QToolBar 
             ? nullptr
             : m_menus.at(QString::fromLatin1(command.place));
         const QString name = QString::fromLatin1(command.name);
-        const QString caption = QString::fromLatin1(command.caption);
+        const QString caption = *command.caption
+            ? QCoreApplication::translate("CommandTable", command.caption)
+            : QString();
         QAction *action;
         if (command.kind == Kind::Separator) {
             action = menu ? menu->addSeparator() : buttonBar.addSeparator();
@@ -64,7 +67,7 @@ CommandActions::CommandActions(QMainWindow &window, QToolBar &menuBar, QToolBar 
         if (*command.icon)
             action->setIcon(FileIcons::themed(QString::fromLatin1(command.icon)));
         if (*command.hint)
-            action->setToolTip(QString::fromLatin1(command.hint));
+            action->setToolTip(QCoreApplication::translate("CommandTable", command.hint));
         if (*command.shortcut) {
             action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
             window.addAction(action);

@@ -183,7 +183,7 @@ void DialogCommands::view()
 {
     if (m_form.fileList()->selectedCount() == 0) {
         Prompter::instance().notice(
-            QStringLiteral("No file selected for viewing."), Prompter::Icon::Information);
+            tr("No file selected for viewing."), Prompter::Icon::Information);
         return;
     }
     if (m_viewForm && archiveOpen())

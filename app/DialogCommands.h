@@ -4,6 +4,7 @@
 // the archive test. The windows are created once at start and handed in.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 
 class CommandActions;
@@ -21,6 +22,8 @@ class TViewForm;
 
 class DialogCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(DialogCommands)
+
 public:
     DialogCommands(TMainForm &form, const CommandActions &actions);
 

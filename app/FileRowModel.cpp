@@ -75,12 +75,12 @@ QVariant FileRowModel::data(const QModelIndex &index, int role) const
 
 QVariant FileRowModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *captions[kColumns] = { "Name", "Modified", "Size", "Ratio", "Packed",
-        "Path" };
+    static const char *captions[kColumns] = { QT_TR_NOOP("Name"), QT_TR_NOOP("Modified"),
+        QT_TR_NOOP("Size"), QT_TR_NOOP("Ratio"), QT_TR_NOOP("Packed"), QT_TR_NOOP("Path") };
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(captions[section]);
+        return tr(captions[section]);
     if (role == Qt::TextAlignmentRole)
         return section == SizeColumn || section == PackedColumn
             ? QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter)

@@ -123,7 +123,7 @@ void MainDragDrop::startDrag()
     const std::string folder = prepareTempFolder(temp) ? makeDragFolder(temp) : std::string();
     if (folder.empty()) {
         Prompter::instance().notice(
-            QStringLiteral("Could not find the folder \"%1\".").arg(QString::fromStdString(temp)),
+            tr("Could not find the folder \"%1\".").arg(QString::fromStdString(temp)),
             Prompter::Icon::Critical);
         return;
     }

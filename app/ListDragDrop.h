@@ -7,6 +7,7 @@
 #include "FileDrag.h"
 #include "MainWindowLink.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -37,6 +38,8 @@ DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
 
 class MainDragDrop : public QObject, private ArchiveSwitcher
 {
+    Q_DECLARE_TR_FUNCTIONS(MainDragDrop)
+
 public:
     MainDragDrop(TMainForm &main, TDragForm &form);
     ~MainDragDrop() override;

@@ -7,6 +7,7 @@
 #include "Prompter.h"
 #include "ZipEngine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -55,6 +56,8 @@ private:
 // Everything that went wrong during one verb, told once at its end.
 class Problems : public EngineNotices
 {
+    Q_DECLARE_TR_FUNCTIONS(Problems)
+
 public:
     void showNotice(const std::string &text) override { add(text); }
     void add(const std::string &text)
@@ -80,11 +83,10 @@ public:
         m_lines.removeDuplicates();
         QStringList lines = m_lines;
         if (m_kept > 0)
-            lines.append(
-                (m_kept == 1 ? QStringLiteral("1 file already in \"%2\" was kept as it was.")
-                             : QStringLiteral("%1 files already in \"%2\" were kept as they were."))
-                    .arg(m_kept)
-                    .arg(m_keptIn));
+            lines.append(m_kept == 1
+                    ? tr("1 file already in \"%1\" was kept as it was.").arg(m_keptIn)
+                    : tr("%n files already in \"%1\" were kept as they were.", nullptr, m_kept)
+                          .arg(m_keptIn));
         if (lines.isEmpty())
             return 0;
         Prompter::instance().notice(lines.join(QLatin1Char('\n')),
@@ -119,7 +121,9 @@ int readArchive(TZipEngine &engine, const QString &archive, bool mayBeMissing, P
         return 2;
     }
     if (engine.EntryCount() == 0 && problem.empty() && holdsNoArchive(path)) {
-        problems.add(path + ": not a ZIP archive");
+        problems.add(QCoreApplication::translate("ShellVerbs", "%1: not a ZIP archive")
+                         .arg(qs(path))
+                         .toStdString());
         return 2;
     }
     return 0;
@@ -129,7 +133,9 @@ int saveToZip(const QString &folder, Problems &problems)
 {
     const QFileInfo info(folder);
     if (!info.isDir()) {
-        problems.add("The folder \"" + folder.toStdString() + "\" does not exist.");
+        problems.add(QCoreApplication::translate("ShellVerbs", "The folder \"%1\" does not exist.")
+                         .arg(folder)
+                         .toStdString());
         return problems.finish(2);
     }
     TZipEngine engine;
@@ -174,8 +180,10 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
     try {
         // A directory that disagrees with its members, or no member at all: nothing to extract.
         if (!engine.DirectoryNotice().empty() || engine.EntryCount() == 0) {
-            problems.add(engine.DirectoryNotice().empty() ? "No valid zip entries found"
-                                                          : engine.DirectoryNotice());
+            problems.add(engine.DirectoryNotice().empty()
+                    ? QCoreApplication::translate("ShellVerbs", "No valid zip entries found")
+                          .toStdString()
+                    : engine.DirectoryNotice());
             return problems.finish(1);
         }
         QString target = info.absolutePath();
@@ -187,7 +195,10 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
                 options.erase(ExtrOptsEnum::ExtrOverWrite);
                 problems.keepIn(target);
             } else if (!QDir().mkdir(target)) {
-                problems.add("Could not create the folder \"" + target.toStdString() + "\".");
+                problems.add(
+                    QCoreApplication::translate("ShellVerbs", "Could not create the folder \"%1\".")
+                        .arg(target)
+                        .toStdString());
                 return problems.finish(1);
             }
         }
@@ -255,7 +266,8 @@ int runShellVerb(ShellVerb verb, const std::string &path)
     Problems problems;
     int status = 0;
     if (path.empty()) {
-        problems.add("No file or folder was given.");
+        problems.add(QCoreApplication::translate("ShellVerbs", "No file or folder was given.")
+                         .toStdString());
         status = problems.finish(2);
     } else {
         // A clean absolute path: "folder/." must not put the archive inside the folder.

@@ -24,20 +24,20 @@ StatusPanel::StatusPanel(QWidget *parent)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
-    ProgressBar1->setAccessibleDescription(QStringLiteral("How far the running operation is"));
+    ProgressBar1->setAccessibleName(tr("Progress"));
+    ProgressBar1->setAccessibleDescription(tr("How far the running operation is"));
     ProgressBar1->hide();
     m_bevel = new QFrame(this);
     m_bevel->setFrameShape(QFrame::Panel);
     m_bevel->setFrameShadow(QFrame::Sunken);
     LedOn = new StatusLamp(QColor(40, 200, 40), this);
     LedOn->setObjectName(QStringLiteral("LedOn"));
-    LedOn->setAccessibleName(QStringLiteral("Ready"));
-    LedOn->setAccessibleDescription(QStringLiteral("Green lamp, lit while no operation runs"));
+    LedOn->setAccessibleName(tr("Ready"));
+    LedOn->setAccessibleDescription(tr("Green lamp, lit while no operation runs"));
     LedOff = new StatusLamp(QColor(220, 40, 30), this);
     LedOff->setObjectName(QStringLiteral("LedOff"));
-    LedOff->setAccessibleName(QStringLiteral("Busy"));
-    LedOff->setAccessibleDescription(QStringLiteral("Red lamp, lit while an operation runs"));
+    LedOff->setAccessibleName(tr("Busy"));
+    LedOff->setAccessibleDescription(tr("Red lamp, lit while an operation runs"));
     LedOn->setLit(true);
 }
 

@@ -2,6 +2,7 @@
 // covers the second one while a list loads, and the two lamps at the right.
 #pragma once
 
+#include <QCoreApplication>
 #include <QFrame>
 
 class QLabel;
@@ -10,6 +11,8 @@ class StatusLamp;
 
 class StatusPanel : public QFrame
 {
+    Q_DECLARE_TR_FUNCTIONS(StatusPanel)
+
 public:
     explicit StatusPanel(QWidget *parent);
 

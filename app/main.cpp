@@ -26,6 +26,7 @@
 #include "Settings.h"
 #include "ShellVerbs.h"
 #include "TipUnit.h"
+#include "Translations.h"
 #include "ViewUnit.h"
 
 #include <QApplication>
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Ambermox"));
     QApplication::setOrganizationName(QStringLiteral("Ambermox"));
     QApplication::setDesktopFileName(QStringLiteral("ambermox"));
+    installTranslations(QLocale());
     EngineNoticeBridge notices;
     if (verb)
         return runShellVerb(*verb, argv[2]);

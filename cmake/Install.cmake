@@ -48,8 +48,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ambermox.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 # Qt's Wayland plug-in runs the windows natively on a Wayland desktop;
-# without it Qt falls back to X11 through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, desktop-file-utils")
+# without it Qt falls back to X11 through XWayland. The program's own
+# translations are built into it; Qt's package translates its standard
+# buttons and dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, desktop-file-utils, qt6-translations-l10n")
 # No ldconfig in the maintainer scripts: the libraries are private.
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebNoLdconfig.cmake)
 include(CPack)

@@ -3,6 +3,8 @@
 #include "AmxBlocks.h"
 #include "DynamicLibrary.h"
 
+#include <QCoreApplication>
+
 QString programVersion()
 {
     return QStringLiteral(AMX_PROGRAM_VERSION);
@@ -17,7 +19,8 @@ QString loadedLibraryVersion(const char *fileName, const char *entryPoint)
 {
     const std::unique_ptr<amx::DynamicLibrary> library = amx::DynamicLibrary::open(fileName);
     if (!library)
-        return QStringLiteral("not found");
+        return QCoreApplication::translate("TAboutForm", "not found");
     const auto version = reinterpret_cast<AmxVersionFn>(library->symbol(entryPoint));
-    return version ? libraryVersionText(version()) : QStringLiteral("not found");
+    return version ? libraryVersionText(version())
+                   : QCoreApplication::translate("TAboutForm", "not found");
 }

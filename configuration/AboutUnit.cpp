@@ -32,49 +32,47 @@ TAboutForm::TAboutForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About Ambermox"));
+    setWindowTitle(tr("About Ambermox"));
 
     auto *picture = new QLabel(this);
     picture->setPixmap(QIcon::fromTheme(QStringLiteral("package-x-generic"),
         QIcon::fromTheme(QStringLiteral("application-x-archive")))
                            .pixmap(48, 48));
-    auto *name = new QLabel(QStringLiteral("Ambermox %1").arg(programVersion()), this);
+    auto *name = new QLabel(tr("Ambermox %1").arg(programVersion()), this);
     QFont big = name->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.5);
     name->setFont(big);
-    auto *date = new QLabel(QStringLiteral("Built %1").arg(QStringLiteral(__DATE__)), this);
+    auto *date = new QLabel(tr("Built %1").arg(QStringLiteral(__DATE__)), this);
     Label1 = label(QString(), "Label1", this);
-    versions = label(QStringLiteral("Add library %1, extract library %2")
+    versions = label(tr("Add library %1, extract library %2")
                          .arg(loadedLibraryVersion("libamxzip.so", AMX_ZIP_VERSION_NAME),
                              loadedLibraryVersion("libamxunz.so", AMX_UNZ_VERSION_NAME)),
         "versions", this);
 
-    Label7 = label(QStringLiteral("Contact points are"), "Label7", this);
+    Label7 = label(tr("Contact points are"), "Label7", this);
     Label8 = label(QStringLiteral("https://ambermox.example.org/"), "Label8", this);
     Label8->setCursor(Qt::PointingHandCursor);
-    Label9 = label(QStringLiteral("E-mail: authors@ambermox.example.org"), "Label9", this);
+    Label9 = label(tr("E-mail: authors@ambermox.example.org"), "Label9", this);
     Label6 = label(QString(), "Label6", this);
     Label10 = label(QString(), "Label10", this);
     Label11 = label(QString(), "Label11", this);
 
-    auto *credits = new QGroupBox(QStringLiteral("Credits"), this);
+    auto *credits = new QGroupBox(tr("Credits"), this);
     auto *creditsLayout = new QVBoxLayout(credits);
-    creditsLayout->addWidget(
-        new QLabel(QStringLiteral("Program by the Ambermox developers"), credits));
+    creditsLayout->addWidget(new QLabel(tr("Program by the Ambermox developers"), credits));
     creditsLayout->addWidget(new QLabel(
-        QStringLiteral("amxzip and amxunz compression libraries by the Ambermox developers"),
-        credits));
-    creditsLayout->addWidget(new QLabel(QStringLiteral("See help for details..."), credits));
+        tr("amxzip and amxunz compression libraries by the Ambermox developers"), credits));
+    creditsLayout->addWidget(new QLabel(tr("See help for details..."), credits));
     creditsLayout->addWidget(Label10);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("&FAQs"), this);
+    Button2 = new QPushButton(tr("&FAQs"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setAutoDefault(false);
-    Button3 = new QPushButton(QStringLiteral("&Web Site"), this);
+    Button3 = new QPushButton(tr("&Web Site"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setAutoDefault(false);
 

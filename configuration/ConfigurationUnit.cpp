@@ -9,6 +9,7 @@
 #include "Text.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,7 +42,7 @@ QWidget *pathRow(QLineEdit *&edit, const char *editName, QToolButton *&button,
     button = new QToolButton(row);
     button->setObjectName(QLatin1String(buttonName));
     button->setText(QStringLiteral("..."));
-    button->setAccessibleName(QStringLiteral("Browse"));
+    button->setAccessibleName(QCoreApplication::translate("TConfigurationForm", "Browse"));
     button->setAccessibleDescription(browse);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -68,27 +69,26 @@ TConfigurationForm::TConfigurationForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ConfigurationForm"));
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
 
     TabbedNotebook1 = new QTabWidget(this);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
 
     auto *view = new QWidget;
-    CheckBox7 = checkBox(QStringLiteral("View &Toolbar"), "CheckBox7", view);
-    CheckBox8 = checkBox(QStringLiteral("View &StatusBar"), "CheckBox8", view);
-    auto *general = new QGroupBox(QStringLiteral(" General "), view);
-    CheckBox1 = checkBox(QStringLiteral("&Full row select"), "CheckBox1", general);
-    CheckBox2 = checkBox(QStringLiteral("&Grid lines"), "CheckBox2", general);
-    CheckBox6 = checkBox(QStringLiteral("As &Web page"), "CheckBox6", general);
+    CheckBox7 = checkBox(tr("View &Toolbar"), "CheckBox7", view);
+    CheckBox8 = checkBox(tr("View &StatusBar"), "CheckBox8", view);
+    auto *general = new QGroupBox(tr(" General "), view);
+    CheckBox1 = checkBox(tr("&Full row select"), "CheckBox1", general);
+    CheckBox2 = checkBox(tr("&Grid lines"), "CheckBox2", general);
+    CheckBox6 = checkBox(tr("As &Web page"), "CheckBox6", general);
     auto *generalLayout = new QVBoxLayout(general);
     generalLayout->addWidget(CheckBox1);
     generalLayout->addWidget(CheckBox2);
     generalLayout->addWidget(CheckBox6);
-    auto *style = new QGroupBox(QStringLiteral(" Filelist view style "), view);
+    auto *style = new QGroupBox(tr(" Filelist view style "), view);
     style->setObjectName(QStringLiteral("RadioGroup1"));
     auto *styleLayout = new QVBoxLayout(style);
-    const QString styles[] = { QStringLiteral("Large Icons"), QStringLiteral("Small Icons"),
-        QStringLiteral("List"), QStringLiteral("Details") };
+    const QString styles[] = { tr("Large Icons"), tr("Small Icons"), tr("List"), tr("Details") };
     for (int i = 0; i < 4; ++i) {
         RadioGroup1[i] = new QRadioButton(styles[i], style);
         styleLayout->addWidget(RadioGroup1[i]);
@@ -101,13 +101,13 @@ TConfigurationForm::TConfigurationForm()
     viewLeft->addStretch(1);
     viewLayout->addLayout(viewLeft);
     viewLayout->addWidget(style);
-    TabbedNotebook1->addTab(view, QStringLiteral("View"));
+    TabbedNotebook1->addTab(view, tr("View"));
 
     auto *toolbar = new QWidget;
-    auto *toolbarGroup = new QGroupBox(QStringLiteral(" Toolbar Configuration "), toolbar);
-    CheckBox3 = checkBox(QStringLiteral("Show button &text"), "CheckBox3", toolbarGroup);
-    CheckBox4 = checkBox(QStringLiteral("Show tool &tips"), "CheckBox4", toolbarGroup);
-    CheckBox5 = checkBox(QStringLiteral("&Flat toolbar buttons"), "CheckBox5", toolbarGroup);
+    auto *toolbarGroup = new QGroupBox(tr(" Toolbar Configuration "), toolbar);
+    CheckBox3 = checkBox(tr("Show button &text"), "CheckBox3", toolbarGroup);
+    CheckBox4 = checkBox(tr("Show tool &tips"), "CheckBox4", toolbarGroup);
+    CheckBox5 = checkBox(tr("&Flat toolbar buttons"), "CheckBox5", toolbarGroup);
     auto *toolbarGroupLayout = new QVBoxLayout(toolbarGroup);
     toolbarGroupLayout->addWidget(CheckBox3);
     toolbarGroupLayout->addWidget(CheckBox4);
@@ -115,27 +115,27 @@ TConfigurationForm::TConfigurationForm()
     auto *toolbarLayout = new QVBoxLayout(toolbar);
     toolbarLayout->addWidget(toolbarGroup);
     toolbarLayout->addStretch(1);
-    TabbedNotebook1->addTab(toolbar, QStringLiteral("Toolbar"));
+    TabbedNotebook1->addTab(toolbar, tr("Toolbar"));
 
     auto *folders = new QWidget;
-    auto *tempGroup = new QGroupBox(QStringLiteral(" &Temp folder "), folders);
+    auto *tempGroup = new QGroupBox(tr(" &Temp folder "), folders);
     auto *tempLayout = new QVBoxLayout(tempGroup);
-    tempLayout->addWidget(pathRow(Edit1, "Edit1", SpeedButton1, "SpeedButton1",
-        QStringLiteral("Temp folder"), QStringLiteral("Choose the temp folder"), tempGroup));
+    tempLayout->addWidget(pathRow(Edit1, "Edit1", SpeedButton1, "SpeedButton1", tr("Temp folder"),
+        tr("Choose the temp folder"), tempGroup));
     auto *foldersLayout = new QVBoxLayout(folders);
     foldersLayout->addWidget(tempGroup);
     foldersLayout->addStretch(1);
-    TabbedNotebook1->addTab(folders, QStringLiteral("Folders"));
+    TabbedNotebook1->addTab(folders, tr("Folders"));
 
     auto *programs = new QWidget;
-    auto *viewerLabel = new QLabel(QStringLiteral("&Viewer:"), programs);
+    auto *viewerLabel = new QLabel(tr("&Viewer:"), programs);
     auto *programsLayout = new QVBoxLayout(programs);
     programsLayout->addWidget(viewerLabel);
-    programsLayout->addWidget(pathRow(Edit2, "Edit2", SpeedButton2, "SpeedButton2",
-        QStringLiteral("Viewer"), QStringLiteral("Choose the viewer program"), programs));
+    programsLayout->addWidget(pathRow(Edit2, "Edit2", SpeedButton2, "SpeedButton2", tr("Viewer"),
+        tr("Choose the viewer program"), programs));
     programsLayout->addStretch(1);
     viewerLabel->setBuddy(Edit2);
-    TabbedNotebook1->addTab(programs, QStringLiteral("Program Locations"));
+    TabbedNotebook1->addTab(programs, tr("Program Locations"));
 
     layOutWithPages(TabbedNotebook1, Button1, Button2);
 
@@ -173,16 +173,16 @@ void TConfigurationForm::FormShow()
 
 void TConfigurationForm::SpeedButton1Click()
 {
-    const QString folder = folderChooser()(QStringLiteral("Temporary folder"),
-        QStringLiteral("Select &temporary folder:"), Edit1->text());
+    const QString folder =
+        folderChooser()(tr("Temporary folder"), tr("Select &temporary folder:"), Edit1->text());
     if (!folder.isEmpty())
         Edit1->setText(folder);
 }
 
 void TConfigurationForm::SpeedButton2Click()
 {
-    const QString program = Prompter::instance().openFile(
-        QStringLiteral("Browse"), Edit2->text(), QStringLiteral("Programs|*"));
+    const QString program =
+        Prompter::instance().openFile(tr("Browse"), Edit2->text(), tr("Programs|*"));
     if (!program.isEmpty())
         Edit2->setText(program);
 }
@@ -203,9 +203,8 @@ void TConfigurationForm::Button1Click()
     s.Viewer = Edit2->text().toStdString();
     const std::string typed = Edit1->text().toStdString();
     if (typed.empty())
-        Prompter::instance().notice(
-            QStringLiteral("The temporary folder cannot be empty; it stays %1.")
-                .arg(qs(shownTempFolder(s.Temp))),
+        Prompter::instance().notice(tr("The temporary folder cannot be empty; it stays %1.")
+                                        .arg(qs(shownTempFolder(s.Temp))),
             Prompter::Icon::Information);
     s.Temp = storedTempFolder(typed, s.Temp);
     const std::pair<QCheckBox *, int *> boxes[] = { { CheckBox1, &s.FullRow },

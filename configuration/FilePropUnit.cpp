@@ -1,12 +1,12 @@
 #include "FilePropUnit.h"
 
+#include <QCoreApplication>
 #include <QMimeDatabase>
 
 TFilePropForm::TFilePropForm(QWidget *mainWindow)
-    : PropertyForm(QStringLiteral("File Properties"),
-        { QStringLiteral("Name:"), QStringLiteral("Type:"), QStringLiteral("File size:"),
-            QStringLiteral("Packed size:"), QStringLiteral("Ratio:"), QStringLiteral("Modified:"),
-            QStringLiteral("Path:") },
+    : PropertyForm(tr("File Properties"),
+        { tr("Name:"), tr("Type:"), tr("File size:"), tr("Packed size:"), tr("Ratio:"),
+            tr("Modified:"), tr("Path:") },
         mainWindow)
 {
 }
@@ -19,6 +19,6 @@ QString typeNameOf(const QString &name)
         return type.comment();
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot >= 0)
-        return name.mid(dot + 1) + QStringLiteral(" File");
-    return QStringLiteral("File");
+        return QCoreApplication::translate("TFilePropForm", "%1 File").arg(name.mid(dot + 1));
+    return QCoreApplication::translate("TFilePropForm", "File");
 }

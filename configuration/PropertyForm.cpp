@@ -20,7 +20,7 @@ PropertyForm::PropertyForm(const QString &title, const QStringList &captions, QW
         m_values.push_back(value);
     }
     QPushButton *unused = nullptr;
-    layOutWithButtons(controls, QStringLiteral("OK"), Button1, unused);
+    layOutWithButtons(controls, tr("OK"), Button1, unused);
     if (unused)
         unused->hide();
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);

@@ -10,7 +10,7 @@
 TRenameForm::TRenameForm(QWidget *mainWindow)
     : AmxDialog(Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Rename"));
+    setWindowTitle(tr("Rename"));
     auto *controls = new QWidget(this);
     auto *grid = new QGridLayout(controls);
     Label3 = new QLabel(controls);
@@ -21,16 +21,16 @@ TRenameForm::TRenameForm(QWidget *mainWindow)
     Label5 = new QLabel(controls);
     for (QLabel *name : { Label3, Label4, Label5 })
         name->setTextFormat(Qt::PlainText);
-    auto *to = new QLabel(QStringLiteral("&To:"), controls);
+    auto *to = new QLabel(tr("&To:"), controls);
     to->setBuddy(Edit1);
-    grid->addWidget(new QLabel(QStringLiteral("From:"), controls), 0, 0);
+    grid->addWidget(new QLabel(tr("From:"), controls), 0, 0);
     grid->addWidget(Label3, 0, 1);
     grid->addWidget(Label4, 0, 2);
     grid->addWidget(to, 1, 0);
     grid->addWidget(Edit1, 1, 1);
     grid->addWidget(Label5, 1, 2);
-    layOutWithButtons(controls, QStringLiteral("OK"), Button1, Button2);
-    Button2->setText(QStringLiteral("Cancel"));
+    layOutWithButtons(controls, tr("OK"), Button1, Button2);
+    Button2->setText(tr("Cancel"));
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TRenameForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);
     setOwner(mainWindow);

@@ -19,7 +19,7 @@ TTipForm::TTipForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TipForm"));
-    setWindowTitle(QStringLiteral("Ambermox Tip of the Day"));
+    setWindowTitle(tr("Ambermox Tip of the Day"));
 
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::Panel);
@@ -32,7 +32,7 @@ TTipForm::TTipForm()
     auto *picture = new QLabel(frame);
     picture->setPixmap(QIcon::fromTheme(QStringLiteral("dialog-information")).pixmap(48, 48));
     picture->setAlignment(Qt::AlignTop);
-    auto *heading = new QLabel(QStringLiteral("Did you know.."), frame);
+    auto *heading = new QLabel(tr("Did you know.."), frame);
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
@@ -51,13 +51,12 @@ TTipForm::TTipForm()
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems({ QStringLiteral("Always show tips at startup"),
-        QStringLiteral("Show tip at startup if not opening Zip file"),
-        QStringLiteral("Never show tips at startup") });
-    CloseButton = new QPushButton(QStringLiteral("&Close"), this);
+    ComboBox1->addItems({ tr("Always show tips at startup"),
+        tr("Show tip at startup if not opening Zip file"), tr("Never show tips at startup") });
+    CloseButton = new QPushButton(tr("&Close"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setDefault(true);
-    NextTipButton = new QPushButton(QStringLiteral("&Next Tip"), this);
+    NextTipButton = new QPushButton(tr("&Next Tip"), this);
     NextTipButton->setObjectName(QStringLiteral("NextTipButton"));
     NextTipButton->setAutoDefault(false);
 

@@ -1,9 +1,9 @@
 #include "ZipPropUnit.h"
 
 TZipPropForm::TZipPropForm(QWidget *mainWindow)
-    : PropertyForm(QStringLiteral("Zip Properties"),
-        { QStringLiteral("Path:"), QStringLiteral("Name:"), QStringLiteral("File size:"),
-            QStringLiteral("Files"), QStringLiteral("Compression:"), QStringLiteral("Date/time:") },
+    : PropertyForm(tr("Zip Properties"),
+        { tr("Path:"), tr("Name:"), tr("File size:"), tr("Files"), tr("Compression:"),
+            tr("Date/time:") },
         mainWindow)
 {
 }

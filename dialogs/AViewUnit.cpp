@@ -19,13 +19,13 @@ TAsciview::TAsciview()
         | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Asciview"));
-    setWindowTitle(QStringLiteral("View: "));
+    setWindowTitle(tr("View: "));
     setSizeGripEnabled(true);
     resize(640, 460);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAccessibleName(QStringLiteral("Text"));
+    Memo1->setAccessibleName(tr("Text"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -36,13 +36,13 @@ TAsciview::TAsciview()
 
     BottomPanel = new QWidget(this);
     BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
-    Button1 = new QPushButton(QStringLiteral("OK"), BottomPanel);
+    Button1 = new QPushButton(tr("OK"), BottomPanel);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("&Clipboard Copy"), BottomPanel);
+    Button2 = new QPushButton(tr("&Clipboard Copy"), BottomPanel);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setAutoDefault(false);
-    Button3 = new QPushButton(QStringLiteral("&Font"), BottomPanel);
+    Button3 = new QPushButton(tr("&Font"), BottomPanel);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setAutoDefault(false);
     auto *bottom = new QHBoxLayout(BottomPanel);
@@ -86,7 +86,7 @@ void TAsciview::view(const std::string &name)
 void TAsciview::FormShow()
 {
     const QString name = QString::fromStdString(m_name);
-    setWindowTitle(QStringLiteral("View: ") + name);
+    setWindowTitle(tr("View: %1").arg(name));
     Memo1->clear();
     m_text = {};
     std::string temp = m_link ? m_link->temp() : std::string();

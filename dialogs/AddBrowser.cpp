@@ -102,8 +102,12 @@ void AddBrowser::listDrives()
         row.free = v.free;
         row.home = v.home;
         if (v.total >= 0) {
-            row.sizeText = groupDigits(v.total) + " bytes";
-            row.modifiedText = groupDigits(std::max<int64_t>(v.free, 0)) + " bytes";
+            row.sizeText =
+                tr("%1 bytes").arg(QString::fromStdString(groupDigits(v.total))).toStdString();
+            row.modifiedText =
+                tr("%1 bytes")
+                    .arg(QString::fromStdString(groupDigits(std::max<int64_t>(v.free, 0))))
+                    .toStdString();
         }
         m_rows.push_back(std::move(row));
     }
@@ -112,7 +116,7 @@ void AddBrowser::listDrives()
 QString AddBrowser::caption() const
 {
     if (m_folder.empty())
-        return QStringLiteral("My Computer");
+        return tr("My Computer");
     std::string shown = m_folder;
     if (shown != "/")
         shown.pop_back();
@@ -225,7 +229,10 @@ QVariant AddListModel::headerData(int section, Qt::Orientation orientation, int 
             | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    static const char *const folderCaptions[4] = { "Name", "Size", "File Type", "Modified" };
-    static const char *const driveCaptions[4] = { "Name", "Total Size", "Free Space", "" };
-    return QString::fromLatin1((m_browser.driveMode() ? driveCaptions : folderCaptions)[section]);
+    static const char *const folderCaptions[4] = { QT_TR_NOOP("Name"), QT_TR_NOOP("Size"),
+        QT_TR_NOOP("File Type"), QT_TR_NOOP("Modified") };
+    static const char *const driveCaptions[4] = { QT_TR_NOOP("Name"), QT_TR_NOOP("Total Size"),
+        QT_TR_NOOP("Free Space"), "" };
+    const char *caption = (m_browser.driveMode() ? driveCaptions : folderCaptions)[section];
+    return *caption ? tr(caption) : QString();
 }

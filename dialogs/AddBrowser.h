@@ -5,6 +5,7 @@
 #include "Volumes.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -39,6 +40,8 @@ QString longTimeFormat(const QLocale &locale);
 
 class AddBrowser
 {
+    Q_DECLARE_TR_FUNCTIONS(AddBrowser)
+
 public:
     using VolumeSource = std::function<std::vector<Volume>()>;
     explicit AddBrowser(VolumeSource volumes = mountedVolumes);

@@ -1,6 +1,7 @@
 #include "AddRun.h"
 #include "Operations.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -16,7 +17,10 @@ namespace {
 // Worded like the engine's own open errors.
 [[noreturn]] void systemError(const char *what, const std::string &path, int error)
 {
-    throw EngineError(std::string(what) + " \"" + path + "\". " + std::strerror(error) + ".");
+    throw EngineError(
+        QCoreApplication::translate("TAddForm", what)
+            .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(error)))
+            .toStdString());
 }
 
 struct DirCloser
@@ -113,7 +117,7 @@ int64_t fileLength(const std::string &path)
     // Non-blocking, so that a named pipe does not wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        systemError("Cannot open file", path, errno);
+        systemError(QT_TRANSLATE_NOOP("TAddForm", "Cannot open file \"%1\". %2."), path, errno);
     struct stat st
     {
     };
@@ -121,7 +125,7 @@ int64_t fileLength(const std::string &path)
     const int error = errno;
     ::close(fd);
     if (rc != 0)
-        systemError("Cannot open file", path, error);
+        systemError(QT_TRANSLATE_NOOP("TAddForm", "Cannot open file \"%1\". %2."), path, error);
     return S_ISREG(st.st_mode) ? int64_t(st.st_size) : 0;
 }
 
@@ -163,7 +167,8 @@ bool deleteIfEmpty(const std::string &archive)
     if (fileLength(archive) != 0)
         return false;
     if (::unlink(archive.c_str()) != 0)
-        systemError("Cannot delete file", archive, errno);
+        systemError(
+            QT_TRANSLATE_NOOP("TAddForm", "Cannot delete file \"%1\". %2."), archive, errno);
     return true;
 }
 
@@ -186,14 +191,19 @@ void NewArchiveKeeper::restore()
 std::string cancelledLine(size_t callsMade)
 {
     if (callsMade <= 1)
-        return "Cancelled: nothing was added, the archive is as it was before.";
-    return "Cancelled: the files of the last step were not added; the steps before it were.";
+        return QCoreApplication::translate(
+            "TAddForm", "Cancelled: nothing was added, the archive is as it was before.")
+            .toStdString();
+    return QCoreApplication::translate("TAddForm",
+        "Cancelled: the files of the last step were not added; the steps before it were.")
+        .toStdString();
 }
 
 void checkFolder(const std::string &folder)
 {
     if (!amx::FolderHandle::open(folder).valid())
-        systemError("Cannot change to folder", folder, errno);
+        systemError(
+            QT_TRANSLATE_NOOP("TAddForm", "Cannot change to folder \"%1\". %2."), folder, errno);
 }
 
 bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<AddPass> &passes,

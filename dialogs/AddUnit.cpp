@@ -60,7 +60,7 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     , m_browser(std::move(volumes))
 {
     setObjectName(QStringLiteral("AddForm"));
-    setWindowTitle(QStringLiteral("Add"));
+    setWindowTitle(tr("Add"));
     FileIcons::ensureTheme();
 
     auto *layout = new QVBoxLayout(this);
@@ -73,14 +73,13 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     StaticText1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     StaticText1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     top->addWidget(StaticText1, 1);
-    Up = flatButton(this, "Up", QStringLiteral("Up"), QStringLiteral("Go up one folder"),
+    Up = flatButton(this, "Up", tr("Up"), tr("Go up one folder"),
         FileIcons::themed(QStringLiteral("go-up"), QStringLiteral("go-up-symbolic")));
-    SpeedButton2 = flatButton(this, "SpeedButton2", QStringLiteral("List"),
-        QStringLiteral("Show the files as a list"),
+    SpeedButton2 = flatButton(this, "SpeedButton2", tr("List"), tr("Show the files as a list"),
         FileIcons::themed(
             QStringLiteral("view-list"), QStringLiteral("view-list-bullet-symbolic")));
-    SpeedButton3 = flatButton(this, "SpeedButton3", QStringLiteral("Details"),
-        QStringLiteral("Show the files with their size, type and date"),
+    SpeedButton3 = flatButton(this, "SpeedButton3", tr("Details"),
+        tr("Show the files with their size, type and date"),
         FileIcons::themed(
             QStringLiteral("view-list-details"), QStringLiteral("view-list-symbolic")));
     top->addWidget(Up);
@@ -89,8 +88,7 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     layout->addLayout(top);
 
     filelist = new FileListView(this);
-    filelist->setAccessibleText(
-        QStringLiteral("Files"), QStringLiteral("The files and folders of the folder shown above"));
+    filelist->setAccessibleText(tr("Files"), tr("The files and folders of the folder shown above"));
     filelist->setObjectName(QStringLiteral("filelist"));
     m_model = new AddListModel(m_browser, this);
     filelist->setModel(m_model);
@@ -113,26 +111,25 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
     auto *options = new QGridLayout;
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems(
-        { QStringLiteral("Add (and replace) files"), QStringLiteral("Freshen existing files"),
-            QStringLiteral("Move files"), QStringLiteral("Update (and add) files") });
+    ComboBox1->addItems({ tr("Add (and replace) files"), tr("Freshen existing files"),
+        tr("Move files"), tr("Update (and add) files") });
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->addItems({ QStringLiteral("Maximum (slowest)"), QStringLiteral("Normal"),
-        QStringLiteral("Fast"), QStringLiteral("Super fast"), QStringLiteral("None") });
-    auto *actionLabel = new QLabel(QStringLiteral("Ac&tion:"), this);
+    ComboBox2->addItems(
+        { tr("Maximum (slowest)"), tr("Normal"), tr("Fast"), tr("Super fast"), tr("None") });
+    auto *actionLabel = new QLabel(tr("Ac&tion:"), this);
     actionLabel->setBuddy(ComboBox1);
-    auto *compressionLabel = new QLabel(QStringLiteral("&Compression:"), this);
+    auto *compressionLabel = new QLabel(tr("&Compression:"), this);
     compressionLabel->setBuddy(ComboBox2);
     options->addWidget(actionLabel, 0, 0);
     options->addWidget(ComboBox1, 0, 1);
     options->addWidget(compressionLabel, 1, 0);
     options->addWidget(ComboBox2, 1, 1);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Store filenames in &8.3 format"), this);
-    CheckBox2 = new QCheckBox(QStringLiteral("Add Zip time"), this);
-    CheckBox3 = new QCheckBox(QStringLiteral("Include system and hidden files"), this);
-    CheckBox4 = new QCheckBox(QStringLiteral("&Save extra folder info"), this);
+    CheckBox1 = new QCheckBox(tr("Store filenames in &8.3 format"), this);
+    CheckBox2 = new QCheckBox(tr("Add Zip time"), this);
+    CheckBox3 = new QCheckBox(tr("Include system and hidden files"), this);
+    CheckBox4 = new QCheckBox(tr("&Save extra folder info"), this);
     int n = 1;
     for (QCheckBox *box : { CheckBox1, CheckBox2, CheckBox3, CheckBox4 })
         box->setObjectName(QStringLiteral("CheckBox%1").arg(n++));
@@ -176,11 +173,11 @@ TAddForm::TAddForm(AddBrowser::VolumeSource volumes)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    Button1 = new QPushButton(QStringLiteral("&Add"), this);
+    Button1 = new QPushButton(tr("&Add"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     Button1->setEnabled(false);
-    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button2 = new QPushButton(tr("&Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setAutoDefault(false);
     buttons->addWidget(Button1);
@@ -215,7 +212,7 @@ void TAddForm::setLink(MainWindowLink &link)
     m_link = &link;
     setOwner(link.ownerWindow());
     // The name as stored: on this system case tells files apart.
-    link.operations().wire(ZipEngine1, QStringLiteral("Adding"));
+    link.operations().wire(ZipEngine1, tr("Adding"));
 }
 
 AddChoices TAddForm::choices() const

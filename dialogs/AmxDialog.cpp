@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -119,7 +120,7 @@ void AmxDialog::layOutWithButtons(
     ok = new QPushButton(okText, this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("Button2"));
     cancel->setAutoDefault(false);
 
@@ -135,10 +136,13 @@ void AmxDialog::layOutWithButtons(
 
 void AmxDialog::layOutWithPages(QWidget *pages, QPushButton *&ok, QPushButton *&cancel)
 {
-    ok = new QPushButton(QStringLiteral("OK"), this);
+    // Every tab's caption shows whole: a longer one (another language) widens the window.
+    if (auto *tabs = qobject_cast<QTabWidget *>(pages))
+        tabs->setUsesScrollButtons(false);
+    ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Button2"));
     cancel->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include "DesktopEntryFile.h"
 #include "EngineError.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <algorithm>
@@ -98,18 +99,21 @@ std::string archiveBaseName(const std::string &archive)
 std::string checkOutFolderProblem(const std::string &folder)
 {
     // A relative folder would depend on where the program was started.
-    return !folder.empty() && folder.front() == '/' ? std::string()
-                                                    : "the folder is not a full path";
+    return !folder.empty() && folder.front() == '/'
+        ? std::string()
+        : QCoreApplication::translate("TCheckOut", "the folder is not a full path").toStdString();
 }
 
 std::string groupNameProblem(const std::string &group)
 {
     const std::vector<std::string> parts = partsOf(group);
     if (parts.empty())
-        return "a group needs a name";
+        return QCoreApplication::translate("TCheckOut", "a group needs a name").toStdString();
     for (const std::string &part : parts)
         if (part == "..")
-            return "a group name cannot lead out of the applications folder";
+            return QCoreApplication::translate(
+                "TCheckOut", "a group name cannot lead out of the applications folder")
+                .toStdString();
     return {};
 }
 
@@ -222,7 +226,10 @@ std::vector<std::string> writeProgramGroup(const std::string &applications,
 {
     const std::string shown = applications + "/" + group;
     if (const std::string problem = groupNameProblem(group); !problem.empty())
-        throw EngineError("Unable to create the program group " + shown + ": " + problem);
+        throw EngineError(
+            QCoreApplication::translate("TCheckOut", "Unable to create the program group %1: %2")
+                .arg(QString::fromStdString(shown), QString::fromStdString(problem))
+                .toStdString());
     // The applications folder is the user's to place (a link to elsewhere
     // included); below it, nothing but real folders of the group's own.
     std::string made;
@@ -234,7 +241,9 @@ std::vector<std::string> writeProgramGroup(const std::string &applications,
     Fd folder { apps.fd < 0 ? -1 : openOwnFolder(apps.fd, group) };
     if (folder.fd < 0)
         throw EngineError(
-            "Unable to create the program group " + shown + ": " + std::strerror(errno));
+            QCoreApplication::translate("TCheckOut", "Unable to create the program group %1: %2")
+                .arg(QString::fromStdString(shown), QString::fromLocal8Bit(std::strerror(errno)))
+                .toStdString());
     removeOurEntries(folder.fd);
     std::vector<std::string> problems;
     for (const GroupEntry &entry : entries) {
@@ -242,11 +251,16 @@ std::vector<std::string> writeProgramGroup(const std::string &applications,
         if (!writeMarkedEntry(folder.fd, entry.stem, text, kMarker).empty())
             continue;
         if (errno == ENAMETOOLONG)
-            problems.push_back("No launcher was made for \"" + entry.description
-                + "\": its name is too long for a file name.");
+            problems.push_back(QCoreApplication::translate("TCheckOut",
+                "No launcher was made for \"%1\": its name is too long for a file name.")
+                                   .arg(QString::fromStdString(entry.description))
+                                   .toStdString());
         else
             problems.push_back(
-                "No launcher was made for \"" + entry.description + "\": " + std::strerror(errno));
+                QCoreApplication::translate("TCheckOut", "No launcher was made for \"%1\": %2")
+                    .arg(QString::fromStdString(entry.description),
+                        QString::fromLocal8Bit(std::strerror(errno)))
+                    .toStdString());
     }
     return problems;
 }

@@ -25,11 +25,11 @@ TCheckOut::TCheckOut()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("CheckOut"));
-    setWindowTitle(QStringLiteral("CheckOut"));
+    setWindowTitle(tr("CheckOut"));
 
     auto *controls = new QWidget(this);
-    auto *text = new QLabel(QStringLiteral("All files will be extracted to the specified folder, "
-                                           "and a program group will be build."),
+    auto *text = new QLabel(tr("All files will be extracted to the specified folder, "
+                               "and a program group will be build."),
         controls);
     text->setWordWrap(true);
     Edit1 = new QLineEdit(controls);
@@ -39,21 +39,20 @@ TCheckOut::TCheckOut()
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit3 = new QLineEdit(controls);
     Edit3->setObjectName(QStringLiteral("Edit3"));
-    CheckBox1 =
-        new QCheckBox(QStringLiteral("&Create icons for programs and documents only"), controls);
+    CheckBox1 = new QCheckBox(tr("&Create icons for programs and documents only"), controls);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Folder:"), Edit1);
-    form->addRow(QStringLiteral("&Group name:"), Edit2);
-    form->addRow(QStringLiteral("&Maximum icons:"), Edit3);
+    form->addRow(tr("&Folder:"), Edit1);
+    form->addRow(tr("&Group name:"), Edit2);
+    form->addRow(tr("&Maximum icons:"), Edit3);
     auto *layout = new QVBoxLayout(controls);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text);
     layout->addLayout(form);
     layout->addWidget(CheckBox1);
 
-    layOutWithButtons(controls, QStringLiteral("OK"), Button1, Button2);
-    Button2->setText(QStringLiteral("Cancel"));
+    layOutWithButtons(controls, tr("OK"), Button1, Button2);
+    Button2->setText(tr("Cancel"));
 
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TCheckOut::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TCheckOut::Button2Click));
@@ -63,7 +62,7 @@ void TCheckOut::setLink(MainWindowLink &link)
 {
     m_link = &link;
     setOwner(link.ownerWindow());
-    link.operations().wire(ZipEngine1, QStringLiteral("Extracting"));
+    link.operations().wire(ZipEngine1, tr("Extracting"));
 }
 
 std::string TCheckOut::applicationsFolder()
@@ -101,21 +100,20 @@ void TCheckOut::Button1Click()
     const std::optional<int> maxIcons = parseMaxIcons(Edit3->text().toStdString());
     if (!maxIcons) {
         Prompter::instance().notice(
-            QStringLiteral("'%1' is not a valid integer value").arg(Edit3->text()),
-            Prompter::Icon::Critical);
+            tr("'%1' is not a valid integer value").arg(Edit3->text()), Prompter::Icon::Critical);
         return;
     }
     const std::string folder = Edit1->text().toStdString();
     if (const std::string problem = checkOutFolderProblem(folder); !problem.empty()) {
         Prompter::instance().notice(
-            QStringLiteral("Cannot check out into \"%1\": %2.").arg(Edit1->text(), qs(problem)),
+            tr("Cannot check out into \"%1\": %2.").arg(Edit1->text(), qs(problem)),
             Prompter::Icon::Warning);
         return;
     }
     const std::string groupName = Edit2->text().toStdString();
     if (const std::string problem = groupNameProblem(groupName); !problem.empty()) {
         Prompter::instance().notice(
-            QStringLiteral("\"%1\" cannot be the group name: %2.").arg(Edit2->text(), qs(problem)),
+            tr("\"%1\" cannot be the group name: %2.").arg(Edit2->text(), qs(problem)),
             Prompter::Icon::Warning);
         return;
     }

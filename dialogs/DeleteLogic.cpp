@@ -2,6 +2,8 @@
 
 #include "ZipEngine.h"
 
+#include <QCoreApplication>
+
 DeleteRadios deleteRadios(size_t selectedCount)
 {
     if (selectedCount > 0)
@@ -34,7 +36,12 @@ std::string deleteAllQuestion(size_t members, const std::string &archiveName)
 {
     if (members == 0)
         return {};
+    const int n = static_cast<int>(members);
     if (members == 1)
-        return "Delete the only member of " + archiveName + "?";
-    return "Delete all " + std::to_string(members) + " members of " + archiveName + "?";
+        return QCoreApplication::translate("TDeleteForm", "Delete the only member of %1?")
+            .arg(QString::fromStdString(archiveName))
+            .toStdString();
+    return QCoreApplication::translate("TDeleteForm", "Delete all %n members of %1?", nullptr, n)
+        .arg(QString::fromStdString(archiveName))
+        .toStdString();
 }

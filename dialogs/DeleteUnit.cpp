@@ -22,29 +22,28 @@ TDeleteForm::TDeleteForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("DeleteForm"));
-    setWindowTitle(QStringLiteral("Delete"));
+    setWindowTitle(tr("Delete"));
 
     auto *files = new QGroupBox(this);
-    RadioButton1 = new QRadioButton(QStringLiteral("&Entire archive"), files);
+    RadioButton1 = new QRadioButton(tr("&Entire archive"), files);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("&Selected files"), files);
+    RadioButton2 = new QRadioButton(tr("&Selected files"), files);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(QStringLiteral("&Files:"), files);
+    RadioButton3 = new QRadioButton(tr("&Files:"), files);
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     Edit1 = new QLineEdit(files);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinimumWidth(180);
     // Its label is the radio button before it.
-    Edit1->setAccessibleName(QStringLiteral("Files"));
-    Edit1->setAccessibleDescription(
-        QStringLiteral("Names of the files to delete; * and ? match any"));
+    Edit1->setAccessibleName(tr("Files"));
+    Edit1->setAccessibleDescription(tr("Names of the files to delete; * and ? match any"));
     auto *filesLayout = new QGridLayout(files);
     filesLayout->addWidget(RadioButton1, 0, 0, 1, 2);
     filesLayout->addWidget(RadioButton2, 1, 0, 1, 2);
     filesLayout->addWidget(RadioButton3, 2, 0);
     filesLayout->addWidget(Edit1, 2, 1);
 
-    layOutWithButtons(files, QStringLiteral("Delete"), Button1, Button2);
+    layOutWithButtons(files, tr("Delete"), Button1, Button2);
 
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TDeleteForm::Button2Click));

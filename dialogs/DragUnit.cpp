@@ -35,7 +35,7 @@ TDragForm::TDragForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("DragForm"));
-    setWindowTitle(QStringLiteral("Drag and Drop"));
+    setWindowTitle(tr("Drag and Drop"));
     auto *page = new QWidget(this);
     auto *grid = new QGridLayout(page);
 
@@ -49,39 +49,38 @@ TDragForm::TDragForm()
     Edit1->setObjectName(QStringLiteral("Edit1"));
     // The add always goes to the open archive: New... and Open... change it.
     Edit1->setReadOnly(true);
-    auto *archiveLabel = new QLabel(QStringLiteral("A&dd to archive:"), page);
+    auto *archiveLabel = new QLabel(tr("A&dd to archive:"), page);
     archiveLabel->setBuddy(Edit1);
-    Button3 = new QPushButton(QStringLiteral("&New..."), page);
-    Button4 = new QPushButton(QStringLiteral("&Open..."), page);
+    Button3 = new QPushButton(tr("&New..."), page);
+    Button4 = new QPushButton(tr("&Open..."), page);
     grid->addWidget(archiveLabel, 1, 0);
     grid->addWidget(Edit1, 1, 1);
     grid->addWidget(Button3, 1, 2);
     grid->addWidget(Button4, 1, 3);
 
     ComboBox1 = new QComboBox(page);
-    ComboBox1->addItems(
-        { QStringLiteral("Add (and replace) files"), QStringLiteral("Freshen existing files"),
-            QStringLiteral("Move files"), QStringLiteral("Update (and add) files") });
+    ComboBox1->addItems({ tr("Add (and replace) files"), tr("Freshen existing files"),
+        tr("Move files"), tr("Update (and add) files") });
     ComboBox2 = new QComboBox(page);
-    ComboBox2->addItems({ QStringLiteral("Maximum (slowest)"), QStringLiteral("Normal"),
-        QStringLiteral("Fast"), QStringLiteral("Super fast"), QStringLiteral("None") });
-    auto *actionLabel = new QLabel(QStringLiteral("Ac&tion:"), page);
+    ComboBox2->addItems(
+        { tr("Maximum (slowest)"), tr("Normal"), tr("Fast"), tr("Super fast"), tr("None") });
+    auto *actionLabel = new QLabel(tr("Ac&tion:"), page);
     actionLabel->setBuddy(ComboBox1);
-    auto *compressionLabel = new QLabel(QStringLiteral("&Compression:"), page);
+    auto *compressionLabel = new QLabel(tr("&Compression:"), page);
     compressionLabel->setBuddy(ComboBox2);
     grid->addWidget(actionLabel, 2, 0);
     grid->addWidget(ComboBox1, 2, 1);
     grid->addWidget(compressionLabel, 3, 0);
     grid->addWidget(ComboBox2, 3, 1);
 
-    auto *folders = new QGroupBox(QStringLiteral(" Folders "), page);
+    auto *folders = new QGroupBox(tr(" Folders "), page);
     auto *folderLayout = new QVBoxLayout(folders);
-    CheckBox1 = new QCheckBox(QStringLiteral("&Save extra folder info"), folders);
+    CheckBox1 = new QCheckBox(tr("&Save extra folder info"), folders);
     folderLayout->addWidget(CheckBox1);
     grid->addWidget(folders, 2, 2, 2, 2);
-    CheckBox2 = new QCheckBox(QStringLiteral("Include system and hidden files"), page);
-    CheckBox3 = new QCheckBox(QStringLiteral("Add Zip time"), page);
-    CheckBox4 = new QCheckBox(QStringLiteral("Store filenames in &8.3 format"), page);
+    CheckBox2 = new QCheckBox(tr("Include system and hidden files"), page);
+    CheckBox3 = new QCheckBox(tr("Add Zip time"), page);
+    CheckBox4 = new QCheckBox(tr("Store filenames in &8.3 format"), page);
     grid->addWidget(CheckBox2, 4, 0, 1, 2);
     grid->addWidget(CheckBox3, 5, 0, 1, 2);
     grid->addWidget(CheckBox4, 6, 0, 1, 2);
@@ -112,7 +111,7 @@ void TDragForm::setLink(MainWindowLink &link, ArchiveSwitcher &switcher)
     m_link = &link;
     m_switcher = &switcher;
     setOwner(link.ownerWindow());
-    link.operations().wire(ZipEngine1, QStringLiteral("Adding"));
+    link.operations().wire(ZipEngine1, tr("Adding"));
 }
 
 void TDragForm::showDrop(const std::vector<std::string> &paths)
@@ -153,9 +152,8 @@ void TDragForm::Button4Click()
 {
     if (!m_switcher || refuseWhileOperationRuns())
         return;
-    const QString file =
-        Prompter::instance().openFile(QStringLiteral("Open"), qs(m_switcher->lastOpenDir()),
-            QStringLiteral("Zip files|*.zip|Archives and .exe files|*.exe;*.zip"));
+    const QString file = Prompter::instance().openFile(tr("Open"), qs(m_switcher->lastOpenDir()),
+        tr("Zip files|*.zip|Archives and .exe files|*.exe;*.zip"));
     if (file.isEmpty())
         return;
     const std::string path = QFileInfo(file).absoluteFilePath().toStdString();

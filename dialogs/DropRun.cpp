@@ -1,6 +1,7 @@
 #include "DropRun.h"
 #include "Paths.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 
 std::vector<DroppedName> classifyDropped(const std::vector<std::string> &paths)
@@ -34,6 +35,10 @@ int64_t droppedTotal(const std::vector<DroppedName> &dropped)
 std::string droppedCaption(const std::vector<std::string> &paths)
 {
     if (paths.size() == 1)
-        return "File dragged: " + paths.front();
-    return "Files dragged: " + std::to_string(paths.size());
+        return QCoreApplication::translate("TDragForm", "File dragged: %1")
+            .arg(QString::fromStdString(paths.front()))
+            .toStdString();
+    return QCoreApplication::translate("TDragForm", "Files dragged: %1")
+        .arg(paths.size())
+        .toStdString();
 }

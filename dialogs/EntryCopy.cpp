@@ -5,13 +5,16 @@
 #include "TempFolder.h"
 #include "ZipEngine.h"
 
+#include <QCoreApplication>
+
 std::string extractEntryCopy(
     TZipEngine &engine, const std::string &path, const std::string &name, const std::string &folder)
 {
     // Without its folder the engine would extract wherever the process is.
     if (!prepareTempFolder(folder)) {
         Prompter::instance().notice(
-            QStringLiteral("Could not find the folder \"%1\".").arg(QString::fromStdString(folder)),
+            QCoreApplication::translate("EntryCopy", "Could not find the folder \"%1\".")
+                .arg(QString::fromStdString(folder)),
             Prompter::Icon::Critical);
         return {};
     }
@@ -23,8 +26,9 @@ std::string extractEntryCopy(
     engine.Extract();
     if (engine.SuccessCount < 1) {
         const int skips = passwordSkips(engine.LastResult());
-        Prompter::instance().notice(QStringLiteral("Could not extract \"%1\" for viewing.")
-                                        .arg(QString::fromStdString(path + name))
+        Prompter::instance().notice(
+            QCoreApplication::translate("EntryCopy", "Could not extract \"%1\" for viewing.")
+                    .arg(QString::fromStdString(path + name))
                 + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString()),
             Prompter::Icon::Warning);
         return {};

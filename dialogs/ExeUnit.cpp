@@ -26,7 +26,7 @@ TEXEForm::TEXEForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("EXEForm"));
-    setWindowTitle(QStringLiteral("Ambermox Self-Extractor"));
+    setWindowTitle(tr("Ambermox Self-Extractor"));
 
     auto *controls = new QWidget(this);
     auto *layout = new QVBoxLayout(controls);
@@ -43,13 +43,13 @@ TEXEForm::TEXEForm()
         layout->addWidget(edit);
         return edit;
     };
-    Edit1 = box("Edit1", QStringLiteral("Default \"UnZip &To\" Folder:"));
-    layout->addWidget(new QLabel(QStringLiteral("%temp% means users's TEMP= Folder"), controls));
-    Edit2 = box("Edit2", QStringLiteral("&Caption:"));
-    Edit3 = box("Edit3", QStringLiteral("Co&mmand line after extracting:"));
+    Edit1 = box("Edit1", tr("Default \"UnZip &To\" Folder:"));
+    layout->addWidget(new QLabel(tr("%temp% means users's TEMP= Folder"), controls));
+    Edit2 = box("Edit2", tr("&Caption:"));
+    Edit3 = box("Edit3", tr("Co&mmand line after extracting:"));
 
-    layOutWithButtons(controls, QStringLiteral("&OK"), Button1, Button2);
-    Button2->setText(QStringLiteral("&Close"));
+    layOutWithButtons(controls, tr("&OK"), Button1, Button2);
+    Button2->setText(tr("&Close"));
     connect(Button1, &QPushButton::clicked, this, guarded(this, &TEXEForm::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guarded(this, &TEXEForm::Button2Click));
 }
@@ -66,7 +66,7 @@ void TEXEForm::testRun(const QString &program)
             continue;
         Shell::instance().startProgram(found,
             { QStringLiteral("-e"), QStringLiteral("/bin/sh"), QStringLiteral("-c"),
-                QStringLiteral("\"$0\"; printf '\\nPress Enter to close. '; read x"), program },
+                tr("\"$0\"; printf '\\nPress Enter to close. '; read x"), program },
             folder);
         return;
     }
@@ -146,10 +146,10 @@ void TEXEForm::Button1Click()
     const std::string output = sfxOutputName(archive);
     writeSelfExtractor(sfxStubPath(executableFolder()), settings, archive, output);
 
-    const QString text = QStringLiteral("'") + qs(output)
-        + QStringLiteral("' has been created from \n'") + qs(archive)
-        + QStringLiteral("'.\nBefore distributing the EXE file, please be sure to test it in all "
-                         "target enviroments.\n\nDo you want to test it now?");
+    const QString text = tr("'%1' has been created from \n'%2'.\nBefore distributing the EXE file, "
+                            "please be sure to test it in all target enviroments.\n\nDo you want "
+                            "to test it now?")
+                             .arg(qs(output), qs(archive));
     const bool test = Prompter::instance().question(text, Prompter::Icon::Question);
     close();
     if (test)

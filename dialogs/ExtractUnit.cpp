@@ -35,10 +35,10 @@ TExtractForm::TExtractForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ExtractForm"));
-    setWindowTitle(QStringLiteral("Extract"));
+    setWindowTitle(tr("Extract"));
     resize(540, 370);
 
-    auto *destinationLabel = new QLabel(QStringLiteral("E&xtract to:"), this);
+    auto *destinationLabel = new QLabel(tr("E&xtract to:"), this);
     Destination = new QComboBox(this);
     Destination->setObjectName(QStringLiteral("Destination"));
     Destination->setEditable(true);
@@ -48,30 +48,30 @@ TExtractForm::TExtractForm()
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setFixedWidth(32);
     Button1->setAutoDefault(false);
-    Button1->setToolTip(QStringLiteral("Show the folder in the tree"));
+    Button1->setToolTip(tr("Show the folder in the tree"));
 
-    auto *treeLabel = new QLabel(QStringLiteral("&Folders/drives:"), this);
+    auto *treeLabel = new QLabel(tr("&Folders/drives:"), this);
     TreeList = new FolderTree(this);
     TreeList->setObjectName(QStringLiteral("TreeList"));
     treeLabel->setBuddy(TreeList);
 
-    Button2 = new QPushButton(QStringLiteral("&Extract"), this);
+    Button2 = new QPushButton(tr("&Extract"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButton = new QPushButton(tr("&Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setAutoDefault(false);
-    Button4 = new QPushButton(QStringLiteral("&New Folder..."), this);
+    Button4 = new QPushButton(tr("&New Folder..."), this);
     Button4->setObjectName(QStringLiteral("Button4"));
     Button4->setAutoDefault(false);
     Button4->setEnabled(false);
 
-    auto *files = new QGroupBox(QStringLiteral("Files"), this);
-    RadioButton1 = new QRadioButton(QStringLiteral("&Selected files"), files);
+    auto *files = new QGroupBox(tr("Files"), this);
+    RadioButton1 = new QRadioButton(tr("&Selected files"), files);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("&All files"), files);
+    RadioButton2 = new QRadioButton(tr("&All files"), files);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(QStringLiteral("F&iles:"), files);
+    RadioButton3 = new QRadioButton(tr("F&iles:"), files);
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     Edit1 = new QLineEdit(files);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -81,9 +81,9 @@ TExtractForm::TExtractForm()
     filesLayout->addWidget(RadioButton3, 2, 0);
     filesLayout->addWidget(Edit1, 2, 1);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("&Overwrite Existing Files"), this);
+    CheckBox1 = new QCheckBox(tr("&Overwrite Existing Files"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox2 = new QCheckBox(QStringLiteral("S&kip Older Files"), this);
+    CheckBox2 = new QCheckBox(tr("S&kip Older Files"), this);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
 
     auto *left = new QVBoxLayout;
@@ -132,7 +132,7 @@ void TExtractForm::setLink(MainWindowLink &link)
 {
     m_link = &link;
     setOwner(link.ownerWindow());
-    link.operations().wire(ZipEngine1, QStringLiteral("Extracting"));
+    link.operations().wire(ZipEngine1, tr("Extracting"));
 }
 
 ExtractWhat TExtractForm::what() const
@@ -201,8 +201,7 @@ void TExtractForm::LocateButtonClick()
     const std::string found = nearestExistingFolder(typed);
     if (found.empty()) {
         Prompter::instance().notice(
-            QStringLiteral("Could not find the folder \"%1\".").arg(qs(typed)),
-            Prompter::Icon::Critical);
+            tr("Could not find the folder \"%1\".").arg(qs(typed)), Prompter::Icon::Critical);
         return;
     }
     locate(found);
@@ -250,16 +249,15 @@ void TExtractForm::Button2Click()
     // whatever folder happens to be current.
     if (!isExistingFolder(folder)) {
         Prompter::instance().notice(
-            QStringLiteral("Could not find the folder \"%1\".").arg(qs(folder)),
-            Prompter::Icon::Critical);
+            tr("Could not find the folder \"%1\".").arg(qs(folder)), Prompter::Icon::Critical);
         return;
     }
     const ExtractWhat selection = what();
     const std::string files = Edit1->text().toStdString();
     // The engine reads no specification at all as "every member".
     if (selection == ExtractWhat::Files && files.empty()) {
-        Prompter::instance().notice(QStringLiteral("Error - no files selected for extraction"),
-            Prompter::Icon::Information);
+        Prompter::instance().notice(
+            tr("Error - no files selected for extraction"), Prompter::Icon::Information);
         return;
     }
     if (m_link)

@@ -101,10 +101,9 @@ QTreeWidgetItem *FolderTree::addNode(QTreeWidgetItem *parent, const QString &cap
 void FolderTree::rebuild()
 {
     clear();
-    m_desktop = addNode(nullptr, QStringLiteral("Desktop"),
-        desktopSource ? desktopSource() : QString(), DesktopNode,
-        FileIcons::themed(QStringLiteral("user-desktop"), QStringLiteral("folder")));
-    m_computer = addNode(m_desktop, QStringLiteral("My Computer"), QString(), ComputerNode,
+    m_desktop = addNode(nullptr, tr("Desktop"), desktopSource ? desktopSource() : QString(),
+        DesktopNode, FileIcons::themed(QStringLiteral("user-desktop"), QStringLiteral("folder")));
+    m_computer = addNode(m_desktop, tr("My Computer"), QString(), ComputerNode,
         FileIcons::themed(QStringLiteral("computer"), QStringLiteral("drive-harddisk")));
 
     std::vector<Volume> volumes = volumeSource ? volumeSource() : std::vector<Volume>();

@@ -23,7 +23,7 @@ TLnEForm::TLnEForm(QWidget *parent)
     })
 {
     setObjectName(QStringLiteral("LnEForm"));
-    setWindowTitle(QStringLiteral("Ambermox - Extracting"));
+    setWindowTitle(tr("Ambermox - Extracting"));
     setFixedSize(320, 112);
 
     auto *layout = new QVBoxLayout(this);
@@ -35,8 +35,8 @@ TLnEForm::TLnEForm(QWidget *parent)
     panelLayout->setContentsMargins(6, 6, 6, 6);
     Gauge2 = new PercentGauge(QColor(0, 0, 128), Panel1); // navy
     Gauge2->setObjectName(QStringLiteral("Gauge2"));
-    Gauge2->setAccessibleName(QStringLiteral("Progress"));
-    Gauge2->setAccessibleDescription(QStringLiteral("How much of the archive is extracted"));
+    Gauge2->setAccessibleName(tr("Progress"));
+    Gauge2->setAccessibleDescription(tr("How much of the archive is extracted"));
     Gauge2->setRange(0, 100);
     Gauge2->setValue(0);
     panelLayout->addWidget(Gauge2);
@@ -44,7 +44,7 @@ TLnEForm::TLnEForm(QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    CancelButt = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelButt = new QPushButton(tr("&Cancel"), this);
     CancelButt->setObjectName(QStringLiteral("CancelButt"));
     buttons->addWidget(CancelButt);
     buttons->addStretch();

@@ -12,7 +12,7 @@ TMsgForm::TMsgForm(QWidget *mainWindow)
 {
     setOwner(mainWindow);
     setObjectName(QStringLiteral("MsgForm"));
-    setWindowTitle(QStringLiteral("View Last Output"));
+    setWindowTitle(tr("View Last Output"));
     resize(500, 320);
     setSizeGripEnabled(true);
 
@@ -21,7 +21,7 @@ TMsgForm::TMsgForm(QWidget *mainWindow)
     layout->setSpacing(0);
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setAccessibleName(QStringLiteral("Output"));
+    RichEdit1->setAccessibleName(tr("Output"));
     RichEdit1->setReadOnly(true);
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -33,7 +33,7 @@ TMsgForm::TMsgForm(QWidget *mainWindow)
     BottomPanel->setObjectName(QStringLiteral("Panel1"));
     BottomPanel->setFixedHeight(41);
     layout->addWidget(BottomPanel);
-    OKButton = new QPushButton(QStringLiteral("OK"), BottomPanel);
+    OKButton = new QPushButton(tr("OK"), BottomPanel);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     OKButton->setGeometry(0, 8, 75, 25);

@@ -7,6 +7,7 @@
 #include "ZipEngine.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <iterator>
@@ -53,16 +54,13 @@ void Operations::reportFailures()
         return;
     const QString first = QString::fromStdString(m_firstFailure).trimmed();
     const QString text = m_failures == 1
-        ? QStringLiteral("The operation reported a problem:\n%1").arg(first)
-        : QStringLiteral("The operation reported %1 problems. The first:\n%2")
-              .arg(m_failures)
-              .arg(first);
+        ? tr("The operation reported a problem:\n%1").arg(first)
+        : tr("The operation reported %1 problems. The first:\n%2").arg(m_failures).arg(first);
     m_failures = 0;
     m_firstFailure.clear();
     Prompter::instance().notice(text
             + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString())
-            + QStringLiteral(
-                "\n\nEvery message is in \"View Last Output...\" in the Options menu."),
+            + tr("\n\nEvery message is in \"View Last Output...\" in the Options menu."),
         Prompter::Icon::Warning);
 }
 
@@ -71,7 +69,8 @@ bool refuseWhileOperationRuns()
     if (!TZipEngine::anyOperationRunning())
         return false;
     Prompter::instance().notice(
-        QStringLiteral("Please wait until the running archive operation has finished."),
+        QCoreApplication::translate(
+            "Operations", "Please wait until the running archive operation has finished."),
         Prompter::Icon::Information);
     return true;
 }
@@ -135,7 +134,7 @@ bool Operations::interruptRunning()
     if (!engine)
         return false;
     engine->CancelRequested = true;
-    if (Prompter::instance().question(QStringLiteral("Archive Operation Interrupted. Continue?")))
+    if (Prompter::instance().question(tr("Archive Operation Interrupted. Continue?")))
         engine->CancelRequested = false;
     return true;
 }
@@ -174,7 +173,7 @@ void Operations::testArchive(TZipEngine &engine)
         }
     } saved { engine };
     engine.setNotices(&notices);
-    wire(engine, QStringLiteral("Testing"));
+    wire(engine, tr("Testing"));
     engine.FSpecArgs.clear();
     Running running(*this, engine, total);
     engine.Test();

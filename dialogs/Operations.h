@@ -6,6 +6,7 @@
 
 #include "StatusProgress.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ bool refuseWhileOperationRuns();
 
 class Operations
 {
+    Q_DECLARE_TR_FUNCTIONS(Operations)
+
 public:
     // viewLastOutput: the main window's "Vie&w Last Output..." command.
     Operations(TMsgForm &msgForm, QAction *viewLastOutput, const StatusLine &line);

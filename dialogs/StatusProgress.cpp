@@ -73,9 +73,9 @@ void StatusProgress::waiting(const QString &archive)
     }
     // Short enough for the panel; the whole sentence and path in its tip.
     m_line.SPanel1->setText(
-        QStringLiteral("Waiting for another program: \"%1\"").arg(QFileInfo(archive).fileName()));
+        tr("Waiting for another program: \"%1\"").arg(QFileInfo(archive).fileName()));
     m_line.SPanel1->setToolTip(
-        QStringLiteral("Waiting for another program to finish writing \"%1\"").arg(archive));
+        tr("Waiting for another program to finish writing \"%1\"").arg(archive));
     settle();
 }
 

@@ -8,6 +8,7 @@
 
 #include "ZipEngine.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QLabel;
@@ -26,6 +27,8 @@ struct StatusLine
 
 class StatusProgress
 {
+    Q_DECLARE_TR_FUNCTIONS(StatusProgress)
+
 public:
     explicit StatusProgress(const StatusLine &line);
 

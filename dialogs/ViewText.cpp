@@ -1,5 +1,6 @@
 #include "ViewText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -133,10 +134,10 @@ ViewText decodeUtf16(std::string_view bytes, uint64_t fileBytes, bool bigEndian)
 QString sizeText(uint64_t bytes)
 {
     if (bytes < 10 * 1024)
-        return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("ViewText", "%1 bytes").arg(bytes);
     if (bytes < 10 * 1024 * 1024)
-        return QStringLiteral("%1 kB").arg(bytes / 1024);
-    return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
+        return QCoreApplication::translate("ViewText", "%1 kB").arg(bytes / 1024);
+    return QCoreApplication::translate("ViewText", "%1 MB").arg(bytes / (1024 * 1024));
 }
 
 } // namespace
@@ -184,14 +185,15 @@ ViewText loadViewText(const std::string &path, size_t limit)
     QFile file(name);
     if (QFileInfo(name).isDir() || !file.open(QIODevice::ReadOnly))
         throw ViewFileError(
-            QStringLiteral("Cannot open file \"%1\". %2")
+            QCoreApplication::translate("ViewText", "Cannot open file \"%1\". %2")
                 .arg(name,
-                    QFileInfo(name).isDir() ? QStringLiteral("Is a folder") : file.errorString())
+                    QFileInfo(name).isDir() ? QCoreApplication::translate("ViewText", "Is a folder")
+                                            : file.errorString())
                 .toStdString());
     const uint64_t size = uint64_t(std::max<qint64>(file.size(), 0));
     const QByteArray bytes = file.read(qint64(limit));
     if (bytes.isEmpty() && size > 0 && file.error() != QFileDevice::NoError)
-        throw ViewFileError(QStringLiteral("Cannot read file \"%1\". %2")
+        throw ViewFileError(QCoreApplication::translate("ViewText", "Cannot read file \"%1\". %2")
                                 .arg(name, file.errorString())
                                 .toStdString());
     return decodeViewText(std::string_view(bytes.constData(), size_t(bytes.size())), size);
@@ -199,14 +201,14 @@ ViewText loadViewText(const std::string &path, size_t limit)
 
 QString viewCaption(const QString &name, const ViewText &text)
 {
-    QString caption = QStringLiteral("View: ") + name;
     if (text.stoppedAtBinary)
-        caption += QStringLiteral(" (not a text file: only the first %1 of %2 shown)")
-                       .arg(sizeText(text.shownBytes), sizeText(text.fileBytes));
-    else if (text.shownBytes < text.fileBytes)
-        caption += QStringLiteral(" (only the first %1 of %2 shown)")
-                       .arg(sizeText(text.shownBytes), sizeText(text.fileBytes));
-    return caption;
+        return QCoreApplication::translate(
+            "ViewText", "View: %1 (not a text file: only the first %2 of %3 shown)")
+            .arg(name, sizeText(text.shownBytes), sizeText(text.fileBytes));
+    if (text.shownBytes < text.fileBytes)
+        return QCoreApplication::translate("ViewText", "View: %1 (only the first %2 of %3 shown)")
+            .arg(name, sizeText(text.shownBytes), sizeText(text.fileBytes));
+    return QCoreApplication::translate("ViewText", "View: %1").arg(name);
 }
 
 std::string withTrailingSlash(const std::string &folder)

@@ -44,25 +44,25 @@ TViewForm::TViewForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ViewForm"));
-    setWindowTitle(QStringLiteral("View"));
+    setWindowTitle(tr("View"));
 
-    auto *using_ = new QGroupBox(QStringLiteral(" Using "), this);
-    RadioButton1 = new QRadioButton(QStringLiteral("&Associated program"), using_);
+    auto *using_ = new QGroupBox(tr(" Using "), this);
+    RadioButton1 = new QRadioButton(tr("&Associated program"), using_);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("&Internal ASCII text viewer"), using_);
+    RadioButton2 = new QRadioButton(tr("&Internal ASCII text viewer"), using_);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(QStringLiteral("&Viewer: "), using_);
+    RadioButton3 = new QRadioButton(tr("&Viewer: "), using_);
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     Edit1 = new QLineEdit(using_);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinimumWidth(220);
-    Edit1->setAccessibleName(QStringLiteral("Viewer"));
+    Edit1->setAccessibleName(tr("Viewer"));
     Button3 = new QPushButton(QStringLiteral("..."), using_);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setFixedWidth(28);
     Button3->setAutoDefault(false);
-    Button3->setToolTip(QStringLiteral("Browse for the viewer program"));
-    Button3->setAccessibleName(QStringLiteral("Browse"));
+    Button3->setToolTip(tr("Browse for the viewer program"));
+    Button3->setAccessibleName(tr("Browse"));
     Button3->setAccessibleDescription(Button3->toolTip());
     auto *usingLayout = new QGridLayout(using_);
     usingLayout->addWidget(RadioButton1, 0, 0, 1, 3);
@@ -71,7 +71,7 @@ TViewForm::TViewForm()
     usingLayout->addWidget(Edit1, 2, 1);
     usingLayout->addWidget(Button3, 2, 2);
 
-    layOutWithButtons(using_, QStringLiteral("View"), Button1, Button2);
+    layOutWithButtons(using_, tr("View"), Button1, Button2);
 
     ZipEngine1.Verbose = false;
     ZipEngine1.Trace = false;
@@ -125,8 +125,7 @@ void TViewForm::Button3Click()
     const QString dir = current.isAbsolute() && current.dir().exists() ? current.absolutePath()
                                                                        : QStringLiteral("/usr/bin");
     // Linux programs carry no name extension to filter on.
-    const QString chosen =
-        Prompter::instance().openFile(QStringLiteral("Browse"), dir, QStringLiteral("Programs|*"));
+    const QString chosen = Prompter::instance().openFile(tr("Browse"), dir, tr("Programs|*"));
     if (!chosen.isEmpty())
         Edit1->setText(chosen);
 }
@@ -157,8 +156,7 @@ void TViewForm::Button1Click()
     const QString viewer = Edit1->text();
     if (chosen == ViewWay::Viewer && !programExists(viewer)) {
         Prompter::instance().notice(
-            QStringLiteral("Cannot find the viewer program \"%1\".").arg(viewer),
-            Prompter::Icon::Warning);
+            tr("Cannot find the viewer program \"%1\".").arg(viewer), Prompter::Icon::Warning);
         return;
     }
 

@@ -34,7 +34,7 @@ bool createFolders(const std::string &path)
 CreateFolderForm::CreateFolderForm(QWidget *owner)
     : AmxDialog(Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Create Folder"));
+    setWindowTitle(tr("Create Folder"));
     // Opened from the modal chooser, it must take the input itself.
     setWindowModality(Qt::ApplicationModal);
     auto *controls = new QWidget(this);
@@ -45,12 +45,12 @@ CreateFolderForm::CreateFolderForm(QWidget *owner)
     Label2->setMinimumWidth(260);
     Edit1 = new QLineEdit(controls);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    form->addRow(QStringLiteral("Current folder:"), Label2);
-    auto *nameLabel = new QLabel(QStringLiteral("&Name:"), controls);
+    form->addRow(tr("Current folder:"), Label2);
+    auto *nameLabel = new QLabel(tr("&Name:"), controls);
     nameLabel->setBuddy(Edit1);
     form->addRow(nameLabel, Edit1);
-    layOutWithButtons(controls, QStringLiteral("OK"), Button1, Button2);
-    Button2->setText(QStringLiteral("Cancel"));
+    layOutWithButtons(controls, tr("OK"), Button1, Button2);
+    Button2->setText(tr("Cancel"));
     connect(Button1, &QPushButton::clicked, this, [this] {
         guard([this] {
             Button1Click();

@@ -31,7 +31,7 @@ TFavorOptForm::TFavorOptForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FavorOptForm"));
-    setWindowTitle(QStringLiteral("Ambermox Options"));
+    setWindowTitle(tr("Ambermox Options"));
     resize(440, 340);
 
     PageControl1 = new QTabWidget(this);
@@ -43,47 +43,47 @@ TFavorOptForm::TFavorOptForm()
     DirList->setObjectName(QStringLiteral("DirList"));
     DirList->setSelectionBehavior(QAbstractItemView::SelectRows);
     DirList->setIconSize(QSize(16, 16));
-    Button3 = new QPushButton(QStringLiteral("&Add a folder to list"), folders);
+    Button3 = new QPushButton(tr("&Add a folder to list"), folders);
     Button3->setObjectName(QStringLiteral("Button3"));
-    Button4 = new QPushButton(QStringLiteral("&Remove folder"), folders);
+    Button4 = new QPushButton(tr("&Remove folder"), folders);
     Button4->setObjectName(QStringLiteral("Button4"));
     auto *listButtons = new QHBoxLayout;
     listButtons->addWidget(Button3);
     listButtons->addWidget(Button4);
     listButtons->addStretch(1);
     auto *foldersLayout = new QVBoxLayout(folders);
-    auto *foldersLabel = wrappedLabel(
-        QStringLiteral("&Ambermox will automatically list Zip files located in the following "
-                       "folders. Click the button below to add or remove from your Favorite Zip "
-                       "Folders."),
-        folders);
+    auto *foldersLabel =
+        wrappedLabel(tr("&Ambermox will automatically list Zip files located in the following "
+                        "folders. Click the button below to add or remove from your Favorite Zip "
+                        "Folders."),
+            folders);
     foldersLabel->setBuddy(DirList);
     foldersLayout->addWidget(foldersLabel);
     foldersLayout->addWidget(DirList, 1);
     foldersLayout->addLayout(listButtons);
-    PageControl1->addTab(folders, QStringLiteral("Favorite Zip Folders"));
+    PageControl1->addTab(folders, tr("Favorite Zip Folders"));
 
     auto *other = new QWidget(PageControl1);
     other->setObjectName(QStringLiteral("TabSheet1"));
-    RadioButton1 = new QRadioButton(
-        QStringLiteral("&Add the folder to the Favorite Zip Folders automatically"), other);
+    RadioButton1 =
+        new QRadioButton(tr("&Add the folder to the Favorite Zip Folders automatically"), other);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(
-        QStringLiteral("A&sk before adding the folder to the Favorite Zip Folders"), other);
+    RadioButton2 =
+        new QRadioButton(tr("A&sk before adding the folder to the Favorite Zip Folders"), other);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(
-        QStringLiteral("&Do not add the folder to the Favorite Zip Folders"), other);
+    RadioButton3 =
+        new QRadioButton(tr("&Do not add the folder to the Favorite Zip Folders"), other);
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     auto *otherLayout = new QVBoxLayout(other);
-    otherLayout->addWidget(wrappedLabel(
-        QStringLiteral("If you open a Zip file that is not in one of your Favorite Zip Folders, "
-                       "Ambermox can add the folder to your Favorite Zip Folders."),
-        other));
+    otherLayout->addWidget(
+        wrappedLabel(tr("If you open a Zip file that is not in one of your Favorite Zip Folders, "
+                        "Ambermox can add the folder to your Favorite Zip Folders."),
+            other));
     otherLayout->addWidget(RadioButton1);
     otherLayout->addWidget(RadioButton2);
     otherLayout->addWidget(RadioButton3);
     otherLayout->addStretch(1);
-    PageControl1->addTab(other, QStringLiteral("Other Zip Folders"));
+    PageControl1->addTab(other, tr("Other Zip Folders"));
 
     layOutWithPages(PageControl1, Button1, Button2);
 
@@ -119,9 +119,7 @@ void TFavorOptForm::Button3Click()
     if (!m_host)
         return;
     std::string chosen =
-        m_host->chooseFolder(
-                  this, QStringLiteral("Select Folder"), QStringLiteral("&Select Folder"))
-            .toStdString();
+        m_host->chooseFolder(this, tr("Select Folder"), tr("&Select Folder")).toStdString();
     if (chosen.empty())
         return;
     if (chosen.back() != '/')

@@ -2,6 +2,7 @@
 
 #include "AddBrowser.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -91,13 +92,16 @@ QString sortTypeText(int order)
     switch (order) {
     case FavoriteByName:
     case FavoriteByNameDown:
-        return QStringLiteral("Files in Favorite Zip Folders sorted by name:");
+        return QCoreApplication::translate(
+            "TFavoriteForm", "Files in Favorite Zip Folders sorted by name:");
     case FavoriteByDate:
     case FavoriteByDateDown:
-        return QStringLiteral("Files in Favorite Zip Folders sorted by date:");
+        return QCoreApplication::translate(
+            "TFavoriteForm", "Files in Favorite Zip Folders sorted by date:");
     case FavoriteByFolder:
     case FavoriteByFolderDown:
-        return QStringLiteral("Files in Favorite Zip Folders sorted by folder:");
+        return QCoreApplication::translate(
+            "TFavoriteForm", "Files in Favorite Zip Folders sorted by folder:");
     default:
         return {};
     }

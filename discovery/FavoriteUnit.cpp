@@ -54,10 +54,11 @@ QVariant FavoriteModel::data(const QModelIndex &index, int role) const
 
 QVariant FavoriteModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char *captions[] = { "Name", "Modified", "Folder" };
+    static const char *captions[] = { QT_TR_NOOP("Name"), QT_TR_NOOP("Modified"),
+        QT_TR_NOOP("Folder") };
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2)
         return {};
-    return QString::fromLatin1(captions[section]);
+    return tr(captions[section]);
 }
 
 TFavoriteForm::TFavoriteForm()
@@ -65,15 +66,15 @@ TFavoriteForm::TFavoriteForm()
         | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)
 {
     setObjectName(QStringLiteral("FavoriteForm"));
-    setWindowTitle(QStringLiteral("Favorite Zip Folders"));
+    setWindowTitle(tr("Favorite Zip Folders"));
     resize(560, 380);
 
-    SortType = new QLabel(QStringLiteral("Files in Favorite Zip Folders:"), this);
+    SortType = new QLabel(tr("Files in Favorite Zip Folders:"), this);
     SortType->setObjectName(QStringLiteral("SortType"));
     m_model = new FavoriteModel(this);
     FileList = new QTreeView(this);
     FileList->setObjectName(QStringLiteral("FileList"));
-    FileList->setAccessibleName(QStringLiteral("Files in Favorite Zip Folders"));
+    FileList->setAccessibleName(tr("Files in Favorite Zip Folders"));
     FileList->setModel(m_model);
     FileList->setRootIsDecorated(false);
     FileList->setUniformRowHeights(true);
@@ -84,24 +85,24 @@ TFavoriteForm::TFavoriteForm()
     FileList->header()->setSortIndicatorShown(false);
     FileList->setColumnWidth(0, 180);
     FileList->setColumnWidth(1, 190);
-    FileName = new QLabel(QStringLiteral("No file selected."), this);
+    FileName = new QLabel(tr("No file selected."), this);
     FileName->setObjectName(QStringLiteral("FileName"));
     FileName->setTextFormat(Qt::PlainText);
     FileType = new QComboBox(this);
     FileType->setObjectName(QStringLiteral("FileType"));
-    FileType->addItem(QStringLiteral("Zip files"));
-    auto *typeLabel = new QLabel(QStringLiteral("Files of &type:"), this);
+    FileType->addItem(tr("Zip files"));
+    auto *typeLabel = new QLabel(tr("Files of &type:"), this);
     typeLabel->setBuddy(FileType);
 
-    OKButt = new QPushButton(QStringLiteral("&Open"), this);
+    OKButt = new QPushButton(tr("&Open"), this);
     OKButt->setObjectName(QStringLiteral("OKButt"));
     OKButt->setDefault(true);
     OKButt->setEnabled(false);
-    CancelButt = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButt = new QPushButton(tr("Cancel"), this);
     CancelButt->setObjectName(QStringLiteral("CancelButt"));
-    SearchButt = new QPushButton(QStringLiteral("&Search..."), this);
+    SearchButt = new QPushButton(tr("&Search..."), this);
     SearchButt->setObjectName(QStringLiteral("SearchButt"));
-    OptionsButt = new QPushButton(QStringLiteral("O&ptions..."), this);
+    OptionsButt = new QPushButton(tr("O&ptions..."), this);
     OptionsButt->setObjectName(QStringLiteral("OptionsButt"));
     for (QPushButton *b : { CancelButt, SearchButt, OptionsButt })
         b->setAutoDefault(false);
@@ -174,12 +175,12 @@ void TFavoriteForm::FileListChange()
 {
     const QModelIndexList rows = FileList->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
-        FileName->setText(QStringLiteral("No file selected."));
+        FileName->setText(tr("No file selected."));
         OKButt->setEnabled(false);
         return;
     }
     const FavoriteFile &file = m_model->files()[static_cast<size_t>(rows.first().row())];
-    FileName->setText(QStringLiteral("File name: ") + qs(favoritePath(file)));
+    FileName->setText(tr("File name: %1").arg(qs(favoritePath(file))));
     OKButt->setEnabled(true);
 }
 

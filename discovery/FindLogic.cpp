@@ -2,6 +2,7 @@
 
 #include "FindWildcard.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -74,7 +75,10 @@ FindResult findRows(const std::vector<FindRow> &rows, const FindCriteria &criter
                 continue;
             const std::optional<CalendarDay> day = listDate(row.modified);
             if (!day) {
-                result.error = "'" + std::string(row.modified) + "' is not a valid date and time";
+                result.error =
+                    QCoreApplication::translate("TFindForm", "'%1' is not a valid date and time")
+                        .arg(QString::fromStdString(std::string(row.modified)))
+                        .toStdString();
                 return result;
             }
             if (!dateInRange(*day, criteria.start, criteria.end))

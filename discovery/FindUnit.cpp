@@ -41,25 +41,26 @@ TFindForm::TFindForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FindForm"));
-    setWindowTitle(QStringLiteral("Find file(s)"));
+    setWindowTitle(tr("Find file(s)"));
     setModal(true);
 
     TabNote = new QTabWidget(this);
+    TabNote->setUsesScrollButtons(false);
     TabNote->setObjectName(QStringLiteral("TabNote"));
 
     auto *scope = new QWidget(TabNote);
     FType = new QLineEdit(scope);
     FType->setObjectName(QStringLiteral("FType"));
     auto *scopeLayout = new QGridLayout(scope);
-    scopeLayout->addWidget(labelFor(QStringLiteral("File &type:"), FType), 0, 0);
+    scopeLayout->addWidget(labelFor(tr("File &type:"), FType), 0, 0);
     scopeLayout->addWidget(FType, 0, 1);
     scopeLayout->setRowStretch(1, 1);
-    TabNote->addTab(scope, QStringLiteral("Scope"));
+    TabNote->addTab(scope, tr("Scope"));
 
     auto *date = new QWidget(TabNote);
-    RadioButton1 = new QRadioButton(QStringLiteral("&All Dates"), date);
+    RadioButton1 = new QRadioButton(tr("&All Dates"), date);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("&Find Files created or modified "), date);
+    RadioButton2 = new QRadioButton(tr("&Find Files created or modified "), date);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     Day1 = spin("Day1", 1, 31, date);
     Month1 = spin("Month1", 1, 12, date);
@@ -70,26 +71,26 @@ TFindForm::TFindForm()
     auto *dateLayout = new QGridLayout(date);
     dateLayout->addWidget(RadioButton1, 0, 0, 1, 4);
     dateLayout->addWidget(RadioButton2, 1, 0, 1, 4);
-    dateLayout->addWidget(new QLabel(QStringLiteral("Between"), date), 2, 1);
-    dateLayout->addWidget(new QLabel(QStringLiteral("and"), date), 2, 3);
-    dateLayout->addWidget(labelFor(QStringLiteral("&Day:"), Day1), 3, 0);
+    dateLayout->addWidget(new QLabel(tr("Between"), date), 2, 1);
+    dateLayout->addWidget(new QLabel(tr("and"), date), 2, 3);
+    dateLayout->addWidget(labelFor(tr("&Day:"), Day1), 3, 0);
     dateLayout->addWidget(Day1, 3, 1);
-    dateLayout->addWidget(labelFor(QStringLiteral("&Month:"), Month1), 4, 0);
+    dateLayout->addWidget(labelFor(tr("&Month:"), Month1), 4, 0);
     dateLayout->addWidget(Month1, 4, 1);
-    dateLayout->addWidget(labelFor(QStringLiteral("Y&ear:"), Year1), 5, 0);
+    dateLayout->addWidget(labelFor(tr("Y&ear:"), Year1), 5, 0);
     dateLayout->addWidget(Year1, 5, 1);
-    dateLayout->addWidget(labelFor(QStringLiteral("Da&y:"), Day2), 3, 2);
+    dateLayout->addWidget(labelFor(tr("Da&y:"), Day2), 3, 2);
     dateLayout->addWidget(Day2, 3, 3);
-    dateLayout->addWidget(labelFor(QStringLiteral("M&onth:"), Month2), 4, 2);
+    dateLayout->addWidget(labelFor(tr("M&onth:"), Month2), 4, 2);
     dateLayout->addWidget(Month2, 4, 3);
-    dateLayout->addWidget(labelFor(QStringLiteral("Yea&r:"), Year2), 5, 2);
+    dateLayout->addWidget(labelFor(tr("Yea&r:"), Year2), 5, 2);
     dateLayout->addWidget(Year2, 5, 3);
-    TabNote->addTab(date, QStringLiteral("Date"));
+    TabNote->addTab(date, tr("Date"));
 
     auto *size = new QWidget(TabNote);
-    RadioButton3 = new QRadioButton(QStringLiteral("&All sizes"), size);
+    RadioButton3 = new QRadioButton(tr("&All sizes"), size);
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
-    RadioButton4 = new QRadioButton(QStringLiteral("&Find  file size in the range"), size);
+    RadioButton4 = new QRadioButton(tr("&Find  file size in the range"), size);
     RadioButton4->setObjectName(QStringLiteral("RadioButton4"));
     MaskEdit1 = new QLineEdit(size);
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
@@ -99,18 +100,17 @@ TFindForm::TFindForm()
     MaskEdit1->setMaxLength(19);
     ComboBox1 = new QComboBox(size);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems({ QStringLiteral("Below (<=)"), QStringLiteral("Above (>=)"),
-        QStringLiteral("Exact (=)") });
+    ComboBox1->addItems({ tr("Below (<=)"), tr("Above (>=)"), tr("Exact (=)") });
     auto *sizeLayout = new QGridLayout(size);
     sizeLayout->addWidget(RadioButton3, 0, 0, 1, 3);
     sizeLayout->addWidget(RadioButton4, 1, 0, 1, 3);
     sizeLayout->addWidget(ComboBox1, 2, 0);
     sizeLayout->addWidget(MaskEdit1, 2, 1);
-    sizeLayout->addWidget(new QLabel(QStringLiteral("bytes"), size), 2, 2);
+    sizeLayout->addWidget(new QLabel(tr("bytes"), size), 2, 2);
     sizeLayout->setRowStretch(3, 1);
-    TabNote->addTab(size, QStringLiteral("Size"));
+    TabNote->addTab(size, tr("Size"));
 
-    layOutWithButtons(TabNote, QStringLiteral("&OK"), Button1, Button2);
+    layOutWithButtons(TabNote, tr("&OK"), Button1, Button2);
 
     connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
         for (QSpinBox *box : { Day1, Month1, Year1, Day2, Month2, Year2 })

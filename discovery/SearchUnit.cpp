@@ -46,23 +46,23 @@ TSearchForm::TSearchForm()
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("SearchForm"));
-    setWindowTitle(QStringLiteral("Ambermox Search"));
+    setWindowTitle(tr("Ambermox Search"));
 
     auto *controls = new QWidget(this);
-    Label1 = new QLabel(QStringLiteral("Ambermox can automatically search for Zip files,  or, if  "
-                                       "you want  to  search  for  a file yourselft, click "
-                                       "\"Let me find it\"."),
+    Label1 = new QLabel(tr("Ambermox can automatically search for Zip files,  or, if  "
+                           "you want  to  search  for  a file yourselft, click "
+                           "\"Let me find it\"."),
         controls);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setFixedWidth(360);
-    SAll = new QRadioButton(QStringLiteral("&Search hard disk(s) on this PC"), controls);
+    SAll = new QRadioButton(tr("&Search hard disk(s) on this PC"), controls);
     SAll->setObjectName(QStringLiteral("SAll"));
-    SDisk = new QRadioButton(QStringLiteral("Search &disk:"), controls);
+    SDisk = new QRadioButton(tr("Search &disk:"), controls);
     SDisk->setObjectName(QStringLiteral("SDisk"));
     ComboBox1 = new QComboBox(controls);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    SMan = new QRadioButton(QStringLiteral("&Let me find it (not automatic)"), controls);
+    SMan = new QRadioButton(tr("&Let me find it (not automatic)"), controls);
     SMan->setObjectName(QStringLiteral("SMan"));
     Label2 = new QLabel(controls);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -73,8 +73,8 @@ TSearchForm::TSearchForm()
     Label3->setFixedWidth(360);
     Animate1 = new QProgressBar(controls);
     Animate1->setObjectName(QStringLiteral("Animate1"));
-    Animate1->setAccessibleName(QStringLiteral("Searching"));
-    Animate1->setAccessibleDescription(QStringLiteral("Moves while the search runs"));
+    Animate1->setAccessibleName(tr("Searching"));
+    Animate1->setAccessibleDescription(tr("Moves while the search runs"));
     Animate1->setRange(0, 0); // turns by itself while shown
     Animate1->setTextVisible(false);
     Animate1->setMaximumHeight(12);
@@ -90,7 +90,7 @@ TSearchForm::TSearchForm()
     grid->addWidget(Label2, 5, 0, 1, 2);
     grid->addWidget(Label3, 6, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    layOutWithButtons(controls, QStringLiteral("OK"), Button1, Button2);
+    layOutWithButtons(controls, tr("OK"), Button1, Button2);
 
     m_repaint = new QTimer(this);
     m_repaint->setInterval(100);
@@ -131,9 +131,8 @@ void TSearchForm::Button1Click()
     favorites.clear();
     m_found.clear();
     if (SMan->isChecked()) {
-        const QString file =
-            Prompter::instance().openFile(QStringLiteral("Ambermox Wizard - Select Zip File"),
-                qs(m_host->lastOpenDir()), QStringLiteral("Zip files|*.zip"));
+        const QString file = Prompter::instance().openFile(tr("Ambermox Wizard - Select Zip File"),
+            qs(m_host->lastOpenDir()), tr("Zip files|*.zip"));
         if (!file.isEmpty()) {
             QString folder = QFileInfo(file).absolutePath();
             if (!folder.endsWith(QLatin1Char('/')))
@@ -176,11 +175,10 @@ void TSearchForm::showProgress()
     if (!m_search)
         return;
     Label3->setText(Label3->fontMetrics().elidedText(
-        QStringLiteral("Searching ") + qs(m_search->currentFolder()), Qt::ElideMiddle,
-        Label3->width()));
-    Label2->setText(QStringLiteral("Searched %1, %2 file(s) found...")
-                        .arg(m_search->foldersSearched())
-                        .arg(m_search->archivesFound()));
+        tr("Searching %1").arg(qs(m_search->currentFolder())), Qt::ElideMiddle, Label3->width()));
+    Label2->setText(
+        tr("Searched %1, %n file(s) found...", nullptr, static_cast<int>(m_search->archivesFound()))
+            .arg(m_search->foldersSearched()));
 }
 
 void TSearchForm::walkFinished()

@@ -24,7 +24,7 @@ TSelDirForm::TSelDirForm(History &history)
     : AmxDialog(Qt::Dialog)
     , m_history(history)
 {
-    setWindowTitle(QStringLiteral("Select Folder"));
+    setWindowTitle(tr("Select Folder"));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     // The prompt may name a file: plain text, its own '&' doubled by the caller.
@@ -34,18 +34,18 @@ TSelDirForm::TSelDirForm(History &history)
     Destination->setEditable(true);
     Destination->setInsertPolicy(QComboBox::NoInsert);
     // Named after the prompt above it when there is one.
-    Destination->setAccessibleName(QStringLiteral("Folder"));
+    Destination->setAccessibleName(tr("Folder"));
     Label1->setBuddy(Destination);
-    auto *label2 = new QLabel(QStringLiteral("&Folders and disk drives:"), this);
+    auto *label2 = new QLabel(tr("&Folders and disk drives:"), this);
     TreeList = new FolderTree(this);
     TreeList->setObjectName(QStringLiteral("TreeList"));
     label2->setBuddy(TreeList);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("&New..."), this);
+    Button3 = new QPushButton(tr("&New..."), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setAutoDefault(false);
 

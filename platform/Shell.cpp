@@ -3,6 +3,7 @@
 #include "Associations.h"
 #include "Prompter.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +35,8 @@ bool Shell::open(
     if (problem.isEmpty())
         return true;
     Prompter::instance().notice(
-        QStringLiteral("Cannot open \"%1\": %2.").arg(path, problem), Prompter::Icon::Warning);
+        QCoreApplication::translate("Shell", "Cannot open \"%1\": %2.").arg(path, problem),
+        Prompter::Icon::Warning);
     return false;
 }
 
@@ -63,11 +65,11 @@ QString DesktopShell::openFile(const QString &path, const QString &, Show, const
     // folder and parameters have no meaning for a document opened this way.
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("there is no such file");
+        return QCoreApplication::translate("Shell", "there is no such file");
     if (path.endsWith(QLatin1String(".url"), Qt::CaseInsensitive)) {
         const QString address = internetShortcutUrl(path);
         if (address.isEmpty())
-            return QStringLiteral("it holds no address");
+            return QCoreApplication::translate("Shell", "it holds no address");
         return openUrl(QUrl(address));
     }
     // The opener hands a file without a program for it to nobody, and says
@@ -75,10 +77,12 @@ QString DesktopShell::openFile(const QString &path, const QString &, Show, const
     static const QMimeDatabase mimes;
     const QMimeType type = mimes.mimeTypeForFile(info);
     if (associatedProgram(type.name()).isEmpty())
-        return QStringLiteral("no program is set up to open files of the type \"%1\" (%2)")
+        return QCoreApplication::translate(
+            "Shell", "no program is set up to open files of the type \"%1\" (%2)")
             .arg(type.comment(), type.name());
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
-        return QStringLiteral("the desktop's opener (xdg-open) could not be started");
+        return QCoreApplication::translate(
+            "Shell", "the desktop's opener (xdg-open) could not be started");
     return {};
 }
 
@@ -86,9 +90,11 @@ QString DesktopShell::openUrl(const QUrl &url)
 {
     if (!url.isLocalFile()
         && associatedProgram(QStringLiteral("x-scheme-handler/") + url.scheme()).isEmpty())
-        return QStringLiteral("no program is set up to open \"%1\" addresses").arg(url.scheme());
+        return QCoreApplication::translate("Shell", "no program is set up to open \"%1\" addresses")
+            .arg(url.scheme());
     if (!QDesktopServices::openUrl(url))
-        return QStringLiteral("the desktop's opener (xdg-open) could not be started");
+        return QCoreApplication::translate(
+            "Shell", "the desktop's opener (xdg-open) could not be started");
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "Volumes.h"
 #include "Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -57,13 +58,13 @@ QString volumeDisplayName(const QString &label, const QString &root)
         while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/')))
             trimmed.chop(1);
         name = trimmed == QLatin1String("/")
-            ? QStringLiteral("Root")
+            ? QCoreApplication::translate("Volumes", "Root")
             : trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
     }
     QString shown = root;
     while (shown.size() > 1 && shown.endsWith(QLatin1Char('/')))
         shown.chop(1);
-    return name + QStringLiteral(" (") + shown + QLatin1Char(')');
+    return QCoreApplication::translate("Volumes", "%1 (%2)").arg(name, shown);
 }
 
 void sortVolumes(std::vector<Volume> &volumes)
@@ -96,7 +97,8 @@ std::vector<Volume> mountedVolumes()
     }
     const QString home = QDir::homePath();
     if (!home.isEmpty() && home != QLatin1String("/") && !known(slashed(home))) {
-        Volume v = describe(QStorageInfo(home), home, QStringLiteral("Home"));
+        Volume v =
+            describe(QStorageInfo(home), home, QCoreApplication::translate("Volumes", "Home"));
         v.home = true;
         out.push_back(v);
     }

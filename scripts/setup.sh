@@ -6,6 +6,8 @@ packages=(
     # build
     cmake ninja-build g++ gcc-multilib g++-multilib pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6
+    # translations: lupdate, lrelease and their CMake functions; Qt's own texts
+    qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev libssl-dev
     # the self-extractor stub: a small static program
     musl-tools

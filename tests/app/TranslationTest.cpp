@@ -1,0 +1,238 @@
+// Every text a user sees in a window goes through the translation: with a
+// translation that marks each text as ⟦text⟧ installed the way the program
+// installs its own, each window is opened and whatever it shows unmarked is
+// named.
+
+#include "AViewUnit.h"
+#include "AboutUnit.h"
+#include "AddUnit.h"
+#include "CFolderUnit1.h"
+#include "CFolderUnit2.h"
+#include "CheckOutUnit.h"
+#include "ConfigurationUnit.h"
+#include "DeleteUnit.h"
+#include "DiscoveryCommands.h"
+#include "DragUnit.h"
+#include "ExeUnit.h"
+#include "ExtractUnit.h"
+#include "FavorOptUnit.h"
+#include "FavoriteUnit.h"
+#include "FilePropUnit.h"
+#include "FindUnit.h"
+#include "LnEUnit.h"
+#include "MainWindow.h"
+#include "Peers.h"
+#include "RenameUnit.h"
+#include "SearchUnit.h"
+#include "SelFolderUnit.h"
+#include "TestDir.h"
+#include "TipUnit.h"
+#include "Translations.h"
+#include "ViewUnit.h"
+#include "ZipPropUnit.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace amxtest;
+
+namespace {
+
+// The windows as main() wires them.
+struct Program
+{
+    MainWindow main;
+    TAddForm add;
+    TExtractForm extract;
+    TNFolderForm2 newFolder { extract };
+    TDeleteForm remove;
+    TViewForm view;
+    TAsciview textViewer;
+    TFavoriteForm favorites;
+    TFavorOptForm favoriteFolders;
+    TSearchForm search;
+    TFindForm find;
+    TAboutForm about;
+    TTipForm tip;
+    TConfigurationForm configuration;
+    TCheckOut checkOut;
+    TEXEForm exe;
+    TDragForm drag;
+    TLnEForm extracting;
+
+    explicit Program(const std::string &archive)
+        : main({ qs(archive) }, Show::Shown)
+    {
+        TMainForm &form = main.form;
+        form.dialogs().setAddForm(&add);
+        form.dialogs().setExtractForm(&extract);
+        form.dialogs().setDeleteForm(&remove);
+        form.dialogs().setViewForm(&view, &textViewer);
+        connectDiscovery(form, favorites, favoriteFolders, search, find);
+        form.dialogs().setHelpForms(&configuration, &tip, &about);
+        form.dialogs().setCheckOut(&checkOut);
+        form.dialogs().setExeForm(&exe);
+    }
+};
+
+// The windows as the accessibility test opens them.
+std::vector<std::pair<const char *, QWidget *>> windowsOf(Program &p)
+{
+    TMainForm &form = p.main.form;
+    return { { "main window", &form }, { "Add", &p.add }, { "Extract", &p.extract },
+        { "new folder (Extract)", &p.newFolder }, { "Delete", &p.remove }, { "View", &p.view },
+        { "text viewer", &p.textViewer }, { "output log", &form.msgForm() },
+        { "check-out", &p.checkOut }, { "self-extractor", &p.exe },
+        { "extracting (file manager)", &p.extracting }, { "dropped files", &p.drag },
+        { "favourites", &p.favorites }, { "favourites folders", &p.favoriteFolders },
+        { "disk search", &p.search }, { "Find", &p.find }, { "folder chooser", &form.selDirForm() },
+        { "new folder (chooser)", form.selDirForm().NFolderForm.get() },
+        { "rename", &form.fileMenu().renameForm() },
+        { "archive properties", &form.fileMenu().zipPropForm() },
+        { "file properties", &form.fileMenu().filePropForm() },
+        { "configuration", &p.configuration }, { "tip", &p.tip }, { "about", &p.about } };
+}
+
+const QChar kOpen(0x27e6);
+
+// Texts that are data, not the program's words: paths and addresses (a
+// recent archive's menu entry), sizes, dates and numbers.
+bool isData(const QString &text)
+{
+    static const QRegularExpression paths(QStringLiteral("\\S*/\\S*"));
+    static const QRegularExpression words(QStringLiteral("[^\\W\\d_]{2,}"));
+    return !QString(text).remove(paths).contains(words);
+}
+
+// Qt's own controls, translated by Qt's translation: a tab bar's scroll buttons.
+bool isQts(const QObject *owner)
+{
+    return owner->objectName() == QLatin1String("ScrollLeftButton")
+        || owner->objectName() == QLatin1String("ScrollRightButton");
+}
+
+// Every text the window shows, with where it is.
+QStringList shownTexts(QWidget *window)
+{
+    QStringList texts;
+    const auto add = [&](const QString &text, const QObject *owner, const char *what) {
+        if (!text.trimmed().isEmpty() && !isQts(owner))
+            texts << QStringLiteral("%1 %2 \"%3\": %4")
+                         .arg(QString::fromLatin1(owner->metaObject()->className()),
+                             owner->objectName(), QString::fromLatin1(what), text);
+    };
+    add(window->windowTitle(), window, "title");
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->window() != window)
+            continue;
+        add(w->toolTip(), w, "tool tip");
+        add(w->accessibleName(), w, "accessible name");
+        add(w->accessibleDescription(), w, "accessible description");
+        if (auto *label = qobject_cast<QLabel *>(w))
+            add(label->text(), w, "text");
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            add(button->text(), w, "text");
+        if (auto *box = qobject_cast<QGroupBox *>(w))
+            add(box->title(), w, "title");
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            add(edit->placeholderText(), w, "placeholder");
+        if (auto *tabs = qobject_cast<QTabWidget *>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->tabText(i), w, "tab");
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && !combo->isEditable())
+            for (int i = 0; i < combo->count(); ++i)
+                add(combo->itemText(i), w, "item");
+        if (auto *header = qobject_cast<QHeaderView *>(w); header && header->model())
+            for (int i = 0; i < header->count(); ++i)
+                add(header->model()->headerData(i, header->orientation()).toString(), w, "column");
+        if (auto *menu = qobject_cast<QMenu *>(w))
+            add(menu->title(), w, "title");
+    }
+    for (QAction *a : window->findChildren<QAction *>()) {
+        add(a->text(), a, "text");
+        add(a->toolTip(), a, "tool tip");
+    }
+    return texts;
+}
+
+} // namespace
+
+class TranslationTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestDir m_dir;
+    std::unique_ptr<Program> m_program;
+
+private Q_SLOTS:
+    // Installed as the program installs its own: by the user's locale,
+    // from a folder of ambermox_<lang>.qm files.
+    void initTestCase()
+    {
+        const std::filesystem::path folder = m_dir / "translations";
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(AMX_MARK_QM, folder / "ambermox_de.qm");
+        QCOMPARE(installTranslations(QLocale::c(), qs(folder.string())), 0);
+        QVERIFY(installTranslations(QLocale(QLocale::German, QLocale::Austria), qs(folder.string()))
+            >= 1);
+
+        TMainForm::setStorePaths(
+            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+        const std::string archive = zipFiles(m_dir / "a.zip",
+            { { "one.txt", sampleBytes(2000, 1) }, { "sub/two.txt", sampleBytes(900, 2) } });
+        m_program = std::make_unique<Program>(archive);
+        const std::filesystem::path temp = m_dir / "temp";
+        std::filesystem::create_directories(temp);
+        writeFile(temp / "readme.txt", "Read me.\n");
+        m_program->main.form.setTemp(temp.string() + "/");
+        QVERIFY(QTest::qWaitForWindowExposed(&m_program->main.form));
+        selectMembers(m_program->main.form, { "one.txt" });
+    }
+
+    void cleanupTestCase() { m_program.reset(); }
+
+    void windows_data()
+    {
+        QTest::addColumn<int>("row");
+        const auto windows = windowsOf(*m_program);
+        for (size_t i = 0; i < windows.size(); ++i)
+            QTest::newRow(windows[i].first) << static_cast<int>(i);
+    }
+
+    void windows()
+    {
+        QFETCH(int, row);
+        QWidget *window = windowsOf(*m_program)[static_cast<size_t>(row)].second;
+        QVERIFY(window);
+        if (window == &m_program->textViewer)
+            m_program->textViewer.view("readme.txt");
+        if (!window->isVisible())
+            window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto hide = qScopeGuard([&] {
+            if (window != &m_program->main.form)
+                window->hide();
+        });
+        QStringList unmarked;
+        for (const QString &text : shownTexts(window)) {
+            const QString shown = text.section(QStringLiteral("\": "), 1);
+            if (!shown.contains(kOpen) && !isData(shown))
+                unmarked << text;
+        }
+        unmarked.removeDuplicates();
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TranslationTest)
+#include "TranslationTest.moc"
