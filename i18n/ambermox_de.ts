@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation>&amp;Alle auswählen</translation>
+        <translation>Alle aus&amp;wählen</translation>
     </message>
     <message>
         <source>Invert Selection</source>
@@ -1628,7 +1628,7 @@ Möchten Sie sie jetzt testen?</translation>
     </message>
     <message>
         <source>Between</source>
-        <translation>zwischen</translation>
+        <translation>Zwischen</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
@@ -1664,7 +1664,7 @@ Möchten Sie sie jetzt testen?</translation>
     </message>
     <message>
         <source>&amp;Find  file size in the range</source>
-        <translation>Dateien &amp;suchen mit einer Größe im Bereich</translation>
+        <translation>Dateien nach Größe &amp;suchen</translation>
     </message>
     <message>
         <source>Below (&lt;=)</source>
