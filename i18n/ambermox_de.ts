@@ -705,7 +705,7 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     </message>
     <message>
         <source>the desktop&apos;s opener (xdg-open) could not be started</source>
-        <translation>das Öffnen-Programm der Arbeitsumgebung (xdg-open) konnte nicht gestartet werden</translation>
+        <translation>das Standardprogramm zum Öffnen (xdg-open) konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>no program is set up to open &quot;%1&quot; addresses</source>
@@ -789,7 +789,7 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     </message>
     <message>
         <source>Built %1</source>
-        <translation>Erstellt %1</translation>
+        <translation>Erstellt am %1</translation>
     </message>
     <message>
         <source>Add library %1, extract library %2</source>
@@ -892,7 +892,7 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     </message>
     <message>
         <source>Add (and replace) files</source>
-        <translation>Hinzufügen (und ersetzen)</translation>
+        <translation>Dateien hinzufügen (und ersetzen)</translation>
     </message>
     <message>
         <source>Freshen existing files</source>
@@ -904,7 +904,7 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     </message>
     <message>
         <source>Update (and add) files</source>
-        <translation>Aktualisieren (und hinzufügen)</translation>
+        <translation>Dateien aktualisieren (und hinzufügen)</translation>
     </message>
     <message>
         <source>Maximum (slowest)</source>
@@ -1250,7 +1250,7 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     </message>
     <message>
         <source>Add (and replace) files</source>
-        <translation>Hinzufügen (und ersetzen)</translation>
+        <translation>Dateien hinzufügen (und ersetzen)</translation>
     </message>
     <message>
         <source>Freshen existing files</source>
@@ -1262,7 +1262,7 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     </message>
     <message>
         <source>Update (and add) files</source>
-        <translation>Aktualisieren (und hinzufügen)</translation>
+        <translation>Dateien aktualisieren (und hinzufügen)</translation>
     </message>
     <message>
         <source>Maximum (slowest)</source>
@@ -1707,7 +1707,7 @@ Möchten Sie sie jetzt testen?</translation>
     </message>
     <message>
         <source>How much of the archive is extracted</source>
-        <translation>Wie viel des Archivs entpackt ist</translation>
+        <translation>Wie viel des Archivs bereits entpackt ist</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1922,7 +1922,7 @@ Möchten Sie sie jetzt testen?</translation>
     </message>
     <message>
         <source>Did you know..</source>
-        <translation>Wussten Sie schon ...</translation>
+        <translation>Wussten Sie schon?</translation>
     </message>
     <message>
         <source>Always show tips at startup</source>
