@@ -705,7 +705,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>the desktop&apos;s opener (xdg-open) could not be started</source>
-        <translation>l&apos;ouvreur du bureau (xdg-open) n&apos;a pas pu être lancé</translation>
+        <translation>le programme d&apos;ouverture du bureau (xdg-open) n&apos;a pas pu être lancé</translation>
     </message>
     <message>
         <source>no program is set up to open &quot;%1&quot; addresses</source>
@@ -936,7 +936,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Store filenames in &amp;8.3 format</source>
-        <translation>Noms de fichiers au format &amp;8.3</translation>
+        <translation>Enregistrer les noms de fichiers au format &amp;8.3</translation>
     </message>
     <message>
         <source>Add Zip time</source>
@@ -1310,7 +1310,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Store filenames in &amp;8.3 format</source>
-        <translation>Noms de fichiers au format &amp;8.3</translation>
+        <translation>Enregistrer les noms de fichiers au format &amp;8.3</translation>
     </message>
     <message>
         <source>Adding</source>
@@ -1922,7 +1922,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Did you know..</source>
-        <translation>Le saviez-vous...</translation>
+        <translation>Le saviez-vous ?</translation>
     </message>
     <message>
         <source>Always show tips at startup</source>
@@ -2031,7 +2031,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Ambermox&apos;s toolbar buttons look much better if your display is in high-color mode. </source>
-        <translation>Les boutons de la barre d&apos;outils d&apos;Ambermox sont bien plus beaux si votre écran est en mode couleurs vraies. </translation>
+        <translation>Les boutons de la barre d&apos;outils d&apos;Ambermox sont bien plus beaux si votre écran affiche un grand nombre de couleurs. </translation>
     </message>
     <message>
         <source>For a Brief Tutorial on Ambermox, select Brief Tutorial from the Ambermox Help pull-down menu.</source>
