@@ -5,628 +5,628 @@
     <name>AddBrowser</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste de travail</translation>
     </message>
 </context>
 <context>
     <name>AddListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Total Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille totale</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre</translation>
     </message>
 </context>
 <context>
     <name>AmxDialog</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>ArchiveFileCommands</name>
     <message>
         <source>the copy is incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>la copie est incomplète</translation>
     </message>
     <message>
         <source>New Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle archive</translation>
     </message>
     <message>
         <source>ZIP files|*.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP|*.zip</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;. File already exists. Open existing file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer « %1 » : le fichier existe déjà. Ouvrir le fichier existant ?</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer « %1 » : %2</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Move %1 &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer %1 &amp;vers :</translation>
     </message>
     <message>
         <source>Copy %1 &amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier %1 &amp;vers :</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;: the folder is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier « %1 » vers « %2 » : le dossier n&apos;est pas un chemin complet</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » se trouve déjà dans ce dossier.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists. Do you want to replace it with &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » existe déjà. Voulez-vous le remplacer par « %2 » ?</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier « %1 » vers « %2 » : %3</translation>
     </message>
     <message>
         <source>The archive was copied to &quot;%1&quot;, but &quot;%2&quot; could not be deleted: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;archive a été copiée vers « %1 », mais « %2 » n&apos;a pas pu être supprimé : %3</translation>
     </message>
     <message>
         <source>Cannot rename &quot;%1&quot; to &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer « %1 » en « %2 » : %3</translation>
     </message>
     <message>
         <source>invalid name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom non valide</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the entire archive %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer toute l&apos;archive %1 ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be moved to the trash. Delete it for good?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être placé dans la corbeille. Le supprimer définitivement ?</translation>
     </message>
     <message>
         <source>Cannot delete &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer « %1 » : %2</translation>
     </message>
     <message>
         <source>Cannot create a shortcut to &quot;%1&quot; on the desktop: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un raccourci vers « %1 » sur le bureau : %2</translation>
     </message>
     <message>
         <source>no desktop folder is known</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier de bureau n&apos;est connu</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier « %1 » ne peut pas être créé</translation>
     </message>
     <message>
         <source>Shortcut to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci vers %1</translation>
     </message>
     <message>
         <source>The shortcut to &quot;%1&quot; is on the desktop: &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le raccourci vers « %1 » est sur le bureau : « %2 ».</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
 </context>
 <context>
     <name>ArchiveFileMenu</name>
     <message>
         <source>Ambermox (Beta test) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox (version bêta) - %1</translation>
     </message>
 </context>
 <context>
     <name>ArchiveSession</name>
     <message>
         <source>Add &quot;%1&quot; to favorite Zip Folders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter « %1 » aux dossiers ZIP favoris ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; no longer exists. It has been removed from the recent archives.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;existe plus. Il a été retiré des archives récentes.</translation>
     </message>
 </context>
 <context>
     <name>ButtonBar</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
 </context>
 <context>
     <name>CommandTable</name>
     <message>
         <source>   &amp;Files   </source>
-        <translation type="unfinished"></translation>
+        <translation>   &amp;Fichier   </translation>
     </message>
     <message>
         <source> &amp;Edit  </source>
-        <translation type="unfinished"></translation>
+        <translation> É&amp;dition  </translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctions</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;New Archive </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle archive </translation>
     </message>
     <message>
         <source>&amp;Open Archive </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une archive </translation>
     </message>
     <message>
         <source>&amp;Favorite Zip Folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers &amp;ZIP favoris...</translation>
     </message>
     <message>
         <source>&amp;Close Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer l&apos;archive</translation>
     </message>
     <message>
         <source>&amp;Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés...</translation>
     </message>
     <message>
         <source>Create &amp;Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un &amp;raccourci</translation>
     </message>
     <message>
         <source>&amp;Move Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer l&apos;archive</translation>
     </message>
     <message>
         <source>Cop&amp;y Archive </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier l&apos;archive </translation>
     </message>
     <message>
         <source>&amp;Rename Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Reno&amp;mmer l&apos;archive</translation>
     </message>
     <message>
         <source>&amp;Delete Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l&apos;archive...</translation>
     </message>
     <message>
         <source>E&amp;xit </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter </translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;sélectionner</translation>
     </message>
     <message>
         <source>&amp;Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inverser la sélection</translation>
     </message>
     <message>
         <source>&amp;Find File(s) </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher des fichiers </translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Best Fit Column Widths</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuster la largeur des colonnes</translation>
     </message>
     <message>
         <source>Default &amp;Columns Widths</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur des colonnes par dé&amp;faut</translation>
     </message>
     <message>
         <source>as &amp;Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>comme page &amp;Web</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grandes icônes</translation>
     </message>
     <message>
         <source>S&amp;mall Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Petites icônes</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails</translation>
     </message>
     <message>
         <source>Arrange &amp;Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Organiser les icônes</translation>
     </message>
     <message>
         <source>by &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>par &amp;nom</translation>
     </message>
     <message>
         <source>by Pat&amp;h</source>
-        <translation type="unfinished"></translation>
+        <translation>par c&amp;hemin</translation>
     </message>
     <message>
         <source>by &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>par &amp;type</translation>
     </message>
     <message>
         <source>by &amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>par t&amp;aille</translation>
     </message>
     <message>
         <source>by P&amp;acked Size</source>
-        <translation type="unfinished"></translation>
+        <translation>par taille co&amp;mpressée</translation>
     </message>
     <message>
         <source>by &amp;Compression Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>par taux de &amp;compression</translation>
     </message>
     <message>
         <source>by &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>par &amp;date</translation>
     </message>
     <message>
         <source>by &amp;Original Order</source>
-        <translation type="unfinished"></translation>
+        <translation>par ordre d&apos;o&amp;rigine</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
     <message>
         <source>&amp;Extract...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extraire...</translation>
     </message>
     <message>
         <source>&amp;View...</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;her...</translation>
     </message>
     <message>
         <source>&amp;Test Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester l&apos;archive</translation>
     </message>
     <message>
         <source>&amp;CheckOut</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CheckOut</translation>
     </message>
     <message>
         <source>Ma&amp;ke .EXE File</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;réer un fichier .EXE</translation>
     </message>
     <message>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration</translation>
     </message>
     <message>
         <source>Vie&amp;w Last Output...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le dernier &amp;journal...</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Brief Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Didacticiel rapide</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Astuce du jour</translation>
     </message>
     <message>
         <source>&amp;Frequently Asked Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Foire aux questions</translation>
     </message>
     <message>
         <source>Ambermox&apos;s &amp;Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;Web d&apos;Ambermox</translation>
     </message>
     <message>
         <source>&amp;About Ambermox...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos d&apos;Ambermox...</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sé&amp;lectionner</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser la sélection</translation>
     </message>
     <message>
         <source>File &amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés du fichier</translation>
     </message>
     <message>
         <source>Sort by &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par &amp;nom</translation>
     </message>
     <message>
         <source>Sort by Pat&amp;h</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par c&amp;hemin</translation>
     </message>
     <message>
         <source>Sort by &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par &amp;type</translation>
     </message>
     <message>
         <source>Sort by &amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par t&amp;aille</translation>
     </message>
     <message>
         <source>Sort by P&amp;acked Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par taille co&amp;mpressée</translation>
     </message>
     <message>
         <source>Sort by &amp;Compression Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par taux de &amp;compression</translation>
     </message>
     <message>
         <source>Sort by &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par &amp;date</translation>
     </message>
     <message>
         <source>Sort by &amp;Original Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par ordre d&apos;o&amp;rigine</translation>
     </message>
     <message>
         <source>Flat Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons plats</translation>
     </message>
     <message>
         <source>Show Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le texte</translation>
     </message>
     <message>
         <source>Show Tool Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les infobulles</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Create a new archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle archive</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Open an existing archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une archive existante</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>List archives in your Favorite Zip Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les archives de vos dossiers ZIP favoris</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Add files to the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers à l&apos;archive</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire</translation>
     </message>
     <message>
         <source>Extract files from the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire des fichiers de l&apos;archive</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete selected file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les fichiers sélectionnés</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>View files inside the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers de l&apos;archive</translation>
     </message>
     <message>
         <source>CheckOut</source>
-        <translation type="unfinished"></translation>
+        <translation>CheckOut</translation>
     </message>
     <message>
         <source>Create icons for files in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer des icônes pour les fichiers de l&apos;archive</translation>
     </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
     <message>
         <source>Create Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un dossier</translation>
     </message>
     <message>
         <source>Current folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier actuel :</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>DialogCommands</name>
     <message>
         <source>No file selected for viewing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné pour l&apos;affichage.</translation>
     </message>
 </context>
 <context>
     <name>EntryCopy</name>
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » est introuvable.</translation>
     </message>
     <message>
         <source>Could not extract &quot;%1&quot; for viewing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;extraire « %1 » pour l&apos;afficher.</translation>
     </message>
 </context>
 <context>
     <name>FavoriteModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>
     <name>FileRowModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux</translation>
     </message>
     <message>
         <source>Packed</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressé</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
 </context>
 <context>
     <name>FolderTree</name>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste de travail</translation>
     </message>
 </context>
 <context>
     <name>Guard</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>MainDragDrop</name>
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -634,43 +634,47 @@
     <message>
         <source>The operation reported a problem:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération a signalé un problème :
+%1</translation>
     </message>
     <message>
         <source>The operation reported %1 problems. The first:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération a signalé %1 problèmes. Le premier :
+%2</translation>
     </message>
     <message>
         <source>
 
 Every message is in &quot;View Last Output...&quot; in the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Tous les messages se trouvent dans « Afficher le dernier journal... » du menu « Options ».</translation>
     </message>
     <message>
         <source>Please wait until the running archive operation has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez attendre la fin de l&apos;opération en cours sur l&apos;archive.</translation>
     </message>
     <message>
         <source>Archive Operation Interrupted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération sur l&apos;archive interrompue. Continuer ?</translation>
     </message>
     <message>
         <source>Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
 </context>
 <context>
     <name>Problems</name>
     <message>
         <source>1 file already in &quot;%1&quot; was kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier déjà présent dans « %1 » a été conservé tel quel.</translation>
     </message>
     <message numerus="yes">
         <source>%n files already in &quot;%1&quot; were kept as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier déjà présent dans « %1 » a été conservé tel quel.</numerusform>
+            <numerusform>%n fichiers déjà présents dans « %1 » ont été conservés tels quels.</numerusform>
         </translation>
     </message>
 </context>
@@ -678,551 +682,551 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <name>PropertyForm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir « %1 » : %2.</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>it holds no address</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucune adresse</translation>
     </message>
     <message>
         <source>no program is set up to open files of the type &quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun programme n&apos;est configuré pour ouvrir les fichiers de type « %1 » (%2)</translation>
     </message>
     <message>
         <source>the desktop&apos;s opener (xdg-open) could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme d&apos;ouverture du bureau (xdg-open) n&apos;a pas pu être lancé</translation>
     </message>
     <message>
         <source>no program is set up to open &quot;%1&quot; addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun programme n&apos;est configuré pour ouvrir les adresses « %1 »</translation>
     </message>
 </context>
 <context>
     <name>ShellVerbs</name>
     <message>
         <source>%1: not a ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas une archive ZIP</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » n&apos;existe pas.</translation>
     </message>
     <message>
         <source>No valid zip entries found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun élément ZIP valide trouvé</translation>
     </message>
     <message>
         <source>Could not create the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier « %1 ».</translation>
     </message>
     <message>
         <source>No file or folder was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier ni dossier n&apos;a été indiqué.</translation>
     </message>
 </context>
 <context>
     <name>StatusPanel</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>How far the running operation is</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancement de l&apos;opération en cours</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Green lamp, lit while no operation runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant vert, allumé tant qu&apos;aucune opération n&apos;est en cours</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupé</translation>
     </message>
     <message>
         <source>Red lamp, lit while an operation runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant rouge, allumé pendant une opération</translation>
     </message>
 </context>
 <context>
     <name>StatusProgress</name>
     <message>
         <source>Waiting for another program: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d&apos;un autre programme : « %1 »</translation>
     </message>
     <message>
         <source>Waiting for another program to finish writing &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente qu&apos;un autre programme finisse d&apos;écrire « %1 »</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>introuvable</translation>
     </message>
     <message>
         <source>About Ambermox</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Ambermox</translation>
     </message>
     <message>
         <source>Ambermox %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox %1</translation>
     </message>
     <message>
         <source>Built %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilé le %1</translation>
     </message>
     <message>
         <source>Add library %1, extract library %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque d&apos;ajout %1, bibliothèque d&apos;extraction %2</translation>
     </message>
     <message>
         <source>Contact points are</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour nous contacter</translation>
     </message>
     <message>
         <source>E-mail: authors@ambermox.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel : authors@ambermox.example.org</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Remerciements</translation>
     </message>
     <message>
         <source>Program by the Ambermox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme réalisé par les développeurs d&apos;Ambermox</translation>
     </message>
     <message>
         <source>amxzip and amxunz compression libraries by the Ambermox developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques de compression amxzip et amxunz réalisées par les développeurs d&apos;Ambermox</translation>
     </message>
     <message>
         <source>See help for details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultez l&apos;aide pour plus de détails...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;FAQs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;FAQ</translation>
     </message>
     <message>
         <source>&amp;Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;Web</translation>
     </message>
 </context>
 <context>
     <name>TAddForm</name>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2.</translation>
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier « %1 ». %2.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was added, the archive is as it was before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : rien n&apos;a été ajouté, l&apos;archive est inchangée.</translation>
     </message>
     <message>
         <source>Cancelled: the files of the last step were not added; the steps before it were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : les fichiers de la dernière étape n&apos;ont pas été ajoutés ; ceux des étapes précédentes l&apos;ont été.</translation>
     </message>
     <message>
         <source>Cannot change to folder &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;accéder au dossier « %1 ». %2.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Remonter</translation>
     </message>
     <message>
         <source>Go up one folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Remonter d&apos;un dossier</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Show the files as a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers sous forme de liste</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Show the files with their size, type and date</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fichiers avec leur taille, leur type et leur date</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>The files and folders of the folder shown above</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers et dossiers du dossier affiché ci-dessus</translation>
     </message>
     <message>
         <source>Add (and replace) files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter (et remplacer) des fichiers</translation>
     </message>
     <message>
         <source>Freshen existing files</source>
-        <translation type="unfinished"></translation>
+        <translation>Rafraîchir les fichiers existants</translation>
     </message>
     <message>
         <source>Move files</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer des fichiers</translation>
     </message>
     <message>
         <source>Update (and add) files</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour (et ajouter) des fichiers</translation>
     </message>
     <message>
         <source>Maximum (slowest)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale (la plus lente)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Super fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Très rapide</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Ac&amp;tion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tion :</translation>
     </message>
     <message>
         <source>&amp;Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compression :</translation>
     </message>
     <message>
         <source>Store filenames in &amp;8.3 format</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les noms de fichiers au format &amp;8.3</translation>
     </message>
     <message>
         <source>Add Zip time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dater l&apos;archive de son fichier le plus récent</translation>
     </message>
     <message>
         <source>Include system and hidden files</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les fichiers système et cachés</translation>
     </message>
     <message>
         <source>&amp;Save extra folder info</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les informations de &amp;dossiers</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <source>Adding</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout</translation>
     </message>
 </context>
 <context>
     <name>TAsciview</name>
     <message>
         <source>View: </source>
-        <translation type="unfinished"></translation>
+        <translation>Visualisation : </translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Clipboard Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier dans le &amp;presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;olice</translation>
     </message>
     <message>
         <source>View: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualisation : %1</translation>
     </message>
 </context>
 <context>
     <name>TCheckOut</name>
     <message>
         <source>the folder is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier n&apos;est pas un chemin complet</translation>
     </message>
     <message>
         <source>a group needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un groupe doit avoir un nom</translation>
     </message>
     <message>
         <source>a group name cannot lead out of the applications folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom de groupe ne peut pas sortir du dossier des applications</translation>
     </message>
     <message>
         <source>Unable to create the program group %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le groupe de programmes %1 : %2</translation>
     </message>
     <message>
         <source>No launcher was made for &quot;%1&quot;: its name is too long for a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lanceur créé pour « %1 » : son nom est trop long pour un nom de fichier.</translation>
     </message>
     <message>
         <source>No launcher was made for &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lanceur créé pour « %1 » : %2</translation>
     </message>
     <message>
         <source>CheckOut</source>
-        <translation type="unfinished"></translation>
+        <translation>CheckOut</translation>
     </message>
     <message>
         <source>All files will be extracted to the specified folder, and a program group will be build.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers seront extraits dans le dossier indiqué et un groupe de programmes sera créé.</translation>
     </message>
     <message>
         <source>&amp;Create icons for programs and documents only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer des icônes uniquement pour les programmes et les documents</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier :</translation>
     </message>
     <message>
         <source>&amp;Group name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du &amp;groupe :</translation>
     </message>
     <message>
         <source>&amp;Maximum icons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre &amp;maximal d&apos;icônes :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>Cannot check out into &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de faire le CheckOut dans « %1 » : %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be the group name: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas servir de nom de groupe : %2.</translation>
     </message>
 </context>
 <context>
     <name>TConfigurationForm</name>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>View &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la &amp;barre d&apos;outils</translation>
     </message>
     <message>
         <source>View &amp;StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source> General </source>
-        <translation type="unfinished"></translation>
+        <translation> Général </translation>
     </message>
     <message>
         <source>&amp;Full row select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner la &amp;ligne entière</translation>
     </message>
     <message>
         <source>&amp;Grid lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quadrillage</translation>
     </message>
     <message>
         <source>As &amp;Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme page &amp;Web</translation>
     </message>
     <message>
         <source> Filelist view style </source>
-        <translation type="unfinished"></translation>
+        <translation> Style d&apos;affichage de la liste </translation>
     </message>
     <message>
         <source>Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandes icônes</translation>
     </message>
     <message>
         <source>Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Petites icônes</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source> Toolbar Configuration </source>
-        <translation type="unfinished"></translation>
+        <translation> Configuration de la barre d&apos;outils </translation>
     </message>
     <message>
         <source>Show button &amp;text</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;texte des boutons</translation>
     </message>
     <message>
         <source>Show tool &amp;tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;infobulles</translation>
     </message>
     <message>
         <source>&amp;Flat toolbar buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons &amp;plats</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source> &amp;Temp folder </source>
-        <translation type="unfinished"></translation>
+        <translation> Dossier &amp;temporaire </translation>
     </message>
     <message>
         <source>Temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier temporaire</translation>
     </message>
     <message>
         <source>Choose the temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier temporaire</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>&amp;Viewer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visionneuse :</translation>
     </message>
     <message>
         <source>Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visionneuse</translation>
     </message>
     <message>
         <source>Choose the viewer program</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le programme de visualisation</translation>
     </message>
     <message>
         <source>Program Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement des programmes</translation>
     </message>
     <message>
         <source>Temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier temporaire</translation>
     </message>
     <message>
         <source>Select &amp;temporary folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner le dossier &amp;temporaire :</translation>
     </message>
     <message>
         <source>Programs|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes|*</translation>
     </message>
     <message>
         <source>The temporary folder cannot be empty; it stays %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier temporaire ne peut pas être vide ; il reste %1.</translation>
     </message>
 </context>
 <context>
     <name>TDeleteForm</name>
     <message>
         <source>Delete the only member of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;unique élément de %1 ?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>&amp;Entire archive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toute l&apos;archive</translation>
     </message>
     <message>
         <source>&amp;Selected files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;sélectionnés</translation>
     </message>
     <message>
         <source>&amp;Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichiers :</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Names of the files to delete; * and ? match any</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms des fichiers à supprimer ; * et ? remplacent n&apos;importe quels caractères</translation>
     </message>
     <message numerus="yes">
         <source>Delete all %n members of %1?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %n élément de %1 ?</numerusform>
+            <numerusform>Supprimer les %n éléments de %1 ?</numerusform>
         </translation>
     </message>
 </context>
@@ -1230,138 +1234,138 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <name>TDragForm</name>
     <message>
         <source>Drag and Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser-déposer</translation>
     </message>
     <message>
         <source>A&amp;dd to archive:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter à l&apos;archive :</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle...</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Add (and replace) files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter (et remplacer) des fichiers</translation>
     </message>
     <message>
         <source>Freshen existing files</source>
-        <translation type="unfinished"></translation>
+        <translation>Rafraîchir les fichiers existants</translation>
     </message>
     <message>
         <source>Move files</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer des fichiers</translation>
     </message>
     <message>
         <source>Update (and add) files</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour (et ajouter) des fichiers</translation>
     </message>
     <message>
         <source>Maximum (slowest)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale (la plus lente)</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Super fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Très rapide</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Ac&amp;tion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tion :</translation>
     </message>
     <message>
         <source>&amp;Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compression :</translation>
     </message>
     <message>
         <source> Folders </source>
-        <translation type="unfinished"></translation>
+        <translation> Dossiers </translation>
     </message>
     <message>
         <source>&amp;Save extra folder info</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les informations de &amp;dossiers</translation>
     </message>
     <message>
         <source>Include system and hidden files</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les fichiers système et cachés</translation>
     </message>
     <message>
         <source>Add Zip time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dater l&apos;archive de son fichier le plus récent</translation>
     </message>
     <message>
         <source>Store filenames in &amp;8.3 format</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les noms de fichiers au format &amp;8.3</translation>
     </message>
     <message>
         <source>Adding</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Zip files|*.zip|Archives and .exe files|*.exe;*.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP|*.zip|Archives et fichiers .exe|*.exe;*.zip</translation>
     </message>
     <message>
         <source>File dragged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier glissé : %1</translation>
     </message>
     <message>
         <source>Files dragged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers glissés : %1</translation>
     </message>
 </context>
 <context>
     <name>TEXEForm</name>
     <message>
         <source>Ambermox Self-Extractor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox - Programme auto-extractible</translation>
     </message>
     <message>
         <source>Default &quot;UnZip &amp;To&quot; Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier « &amp;Extraire vers » par défaut :</translation>
     </message>
     <message>
         <source>%temp% means users&apos;s TEMP= Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%temp% désigne le dossier TEMP= de l&apos;utilisateur</translation>
     </message>
     <message>
         <source>&amp;Caption:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre :</translation>
     </message>
     <message>
         <source>Co&amp;mmand line after extracting:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligne de commande après l&apos;extraction :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&quot;$0&quot;; printf &apos;\nPress Enter to close. &apos;; read x</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;$0&quot;; printf &apos;\nAppuyez sur Entrée pour fermer. &apos;; read x</translation>
     </message>
     <message>
         <source>&apos;%1&apos; has been created from 
@@ -1369,421 +1373,425 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
 Before distributing the EXE file, please be sure to test it in all target enviroments.
 
 Do you want to test it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été créé à partir de 
+« %2 ».
+Avant de distribuer le fichier EXE, testez-le dans tous les environnements cibles.
+
+Voulez-vous le tester maintenant ?</translation>
     </message>
 </context>
 <context>
     <name>TExtractForm</name>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire</translation>
     </message>
     <message>
         <source>E&amp;xtract to:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtraire vers :</translation>
     </message>
     <message>
         <source>Show the folder in the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le dossier dans l&apos;arborescence</translation>
     </message>
     <message>
         <source>&amp;Folders/drives:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossiers/lecteurs :</translation>
     </message>
     <message>
         <source>&amp;Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extraire</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;New Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau dossier...</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>&amp;Selected files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;sélectionnés</translation>
     </message>
     <message>
         <source>&amp;All files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tous les fichiers</translation>
     </message>
     <message>
         <source>F&amp;iles:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ichiers :</translation>
     </message>
     <message>
         <source>&amp;Overwrite Existing Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer les fichiers existants</translation>
     </message>
     <message>
         <source>S&amp;kip Older Files</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;gnorer les fichiers plus anciens</translation>
     </message>
     <message>
         <source>Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction</translation>
     </message>
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » est introuvable.</translation>
     </message>
     <message>
         <source>Error - no files selected for extraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur - aucun fichier sélectionné pour l&apos;extraction</translation>
     </message>
 </context>
 <context>
     <name>TFavorOptForm</name>
     <message>
         <source>Ambermox Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;Ambermox</translation>
     </message>
     <message>
         <source>&amp;Add a folder to list</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter un dossier à la liste</translation>
     </message>
     <message>
         <source>&amp;Remove folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer le dossier</translation>
     </message>
     <message>
         <source>&amp;Ambermox will automatically list Zip files located in the following folders. Click the button below to add or remove from your Favorite Zip Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ambermox affiche automatiquement les fichiers ZIP situés dans les dossiers suivants. Utilisez les boutons ci-dessous pour ajouter des dossiers à vos dossiers ZIP favoris ou pour les en retirer.</translation>
     </message>
     <message>
         <source>Favorite Zip Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers ZIP favoris</translation>
     </message>
     <message>
         <source>&amp;Add the folder to the Favorite Zip Folders automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter automatiquement le dossier aux dossiers ZIP favoris</translation>
     </message>
     <message>
         <source>A&amp;sk before adding the folder to the Favorite Zip Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;mander avant d&apos;ajouter le dossier aux dossiers ZIP favoris</translation>
     </message>
     <message>
         <source>&amp;Do not add the folder to the Favorite Zip Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas ajouter le dossier aux dossiers ZIP favoris</translation>
     </message>
     <message>
         <source>If you open a Zip file that is not in one of your Favorite Zip Folders, Ambermox can add the folder to your Favorite Zip Folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous ouvrez un fichier ZIP qui ne se trouve dans aucun de vos dossiers ZIP favoris, Ambermox peut ajouter son dossier à vos dossiers ZIP favoris.</translation>
     </message>
     <message>
         <source>Other Zip Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres dossiers ZIP</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un dossier</translation>
     </message>
     <message>
         <source>&amp;Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélectionner le dossier</translation>
     </message>
 </context>
 <context>
     <name>TFavoriteForm</name>
     <message>
         <source>Files in Favorite Zip Folders sorted by name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers des dossiers ZIP favoris, triés par nom :</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders sorted by date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers des dossiers ZIP favoris, triés par date :</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders sorted by folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers des dossiers ZIP favoris, triés par dossier :</translation>
     </message>
     <message>
         <source>Favorite Zip Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers ZIP favoris</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers des dossiers ZIP favoris :</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers des dossiers ZIP favoris</translation>
     </message>
     <message>
         <source>No file selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné.</translation>
     </message>
     <message>
         <source>Zip files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP</translation>
     </message>
     <message>
         <source>Files of &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type de fichier :</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>O&amp;ptions...</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ptions...</translation>
     </message>
     <message>
         <source>File name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier : %1</translation>
     </message>
 </context>
 <context>
     <name>TFilePropForm</name>
     <message>
         <source>File Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du fichier</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>File size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du fichier :</translation>
     </message>
     <message>
         <source>Packed size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille compressée :</translation>
     </message>
     <message>
         <source>Ratio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux :</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié :</translation>
     </message>
     <message>
         <source>Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin :</translation>
     </message>
     <message>
         <source>%1 File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
 </context>
 <context>
     <name>TFindForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une date et une heure valides</translation>
     </message>
     <message>
         <source>Find file(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des fichiers</translation>
     </message>
     <message>
         <source>File &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type de fichier :</translation>
     </message>
     <message>
         <source>Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Portée</translation>
     </message>
     <message>
         <source>&amp;All Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les &amp;dates</translation>
     </message>
     <message>
         <source>&amp;Find Files created or modified </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher les fichiers créés ou modifiés </translation>
     </message>
     <message>
         <source>Between</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jour :</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mois :</translation>
     </message>
     <message>
         <source>Y&amp;ear:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Année :</translation>
     </message>
     <message>
         <source>Da&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo&amp;ur :</translation>
     </message>
     <message>
         <source>M&amp;onth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moi&amp;s :</translation>
     </message>
     <message>
         <source>Yea&amp;r:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnée :</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>&amp;All sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les tai&amp;lles</translation>
     </message>
     <message>
         <source>&amp;Find  file size in the range</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;chercher les fichiers selon leur taille</translation>
     </message>
     <message>
         <source>Below (&lt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inférieure ou égale (&lt;=)</translation>
     </message>
     <message>
         <source>Above (&gt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supérieure ou égale (&gt;=)</translation>
     </message>
     <message>
         <source>Exact (=)</source>
-        <translation type="unfinished"></translation>
+        <translation>Égale (=)</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>et</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>octets</translation>
     </message>
 </context>
 <context>
     <name>TLnEForm</name>
     <message>
         <source>Ambermox - Extracting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox - Extraction</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>How much of the archive is extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de l&apos;archive déjà extraite</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Zip files|*.zip|Archives and .exe files|*.zip;*.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP|*.zip|Archives et fichiers .exe|*.zip;*.exe</translation>
     </message>
     <message>
         <source>Choose &quot;New&quot; to create or &quot;Open&quot; to open an archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez « Nouveau » pour créer une archive ou « Ouvrir » pour en ouvrir une.</translation>
     </message>
     <message>
         <source>No file(s) selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné.</translation>
     </message>
     <message>
         <source>Archive contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu de l&apos;archive</translation>
     </message>
     <message>
         <source>The files in the open archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de l&apos;archive ouverte</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Ambermox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox</translation>
     </message>
     <message>
         <source>The program&apos;s turning picture</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image animée du programme</translation>
     </message>
     <message>
         <source>Ambermox - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox - %1</translation>
     </message>
     <message>
         <source>Ambermox </source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox </translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Reading directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du dossier...</translation>
     </message>
     <message>
         <source>Sorting files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri des fichiers...</translation>
     </message>
     <message>
         <source>Loading file list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la liste des fichiers...</translation>
     </message>
     <message>
         <source>Total 1 file, %1 kB [%2 kB]</source>
-        <translation type="unfinished"></translation>
+        <translation>Total : 1 fichier, %1 ko [%2 ko]</translation>
     </message>
     <message numerus="yes">
         <source>Total %1 files, %2 kB [%3 kB]</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Total : %1 fichier, %2 ko [%3 ko]</numerusform>
+            <numerusform>Total : %1 fichiers, %2 ko [%3 ko]</numerusform>
         </translation>
     </message>
     <message>
         <source>Selected 1 file, %1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier sélectionné, %1 ko</translation>
     </message>
     <message numerus="yes">
         <source>Selected %1 files, %2 kB</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 fichier sélectionné, %2 ko</numerusform>
+            <numerusform>%1 fichiers sélectionnés, %2 ko</numerusform>
         </translation>
     </message>
 </context>
@@ -1791,91 +1799,91 @@ Do you want to test it now?</source>
     <name>TMsgForm</name>
     <message>
         <source>View Last Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier journal</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TRenameForm</name>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau nom :</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien nom :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TSearchForm</name>
     <message>
         <source>Ambermox Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche Ambermox</translation>
     </message>
     <message>
         <source>Ambermox can automatically search for Zip files,  or, if  you want  to  search  for  a file yourselft, click &quot;Let me find it&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox peut rechercher automatiquement les fichiers ZIP. Si vous préférez chercher un fichier vous-même, cliquez sur « Je cherche moi-même ».</translation>
     </message>
     <message>
         <source>&amp;Search hard disk(s) on this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher sur les disques durs de cet ordinateur</translation>
     </message>
     <message>
         <source>Search &amp;disk:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher sur le &amp;disque :</translation>
     </message>
     <message>
         <source>&amp;Let me find it (not automatic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Je &amp;cherche moi-même (non automatique)</translation>
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>Moves while the search runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouge pendant la recherche</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Ambermox Wizard - Select Zip File</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant Ambermox - Sélection d&apos;un fichier ZIP</translation>
     </message>
     <message>
         <source>Zip files|*.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP|*.zip</translation>
     </message>
     <message>
         <source>Searching %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche dans %1</translation>
     </message>
     <message numerus="yes">
         <source>Searched %1, %n file(s) found...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 parcouru, %n fichier trouvé...</numerusform>
+            <numerusform>%1 parcouru, %n fichiers trouvés...</numerusform>
         </translation>
     </message>
 </context>
@@ -1883,233 +1891,233 @@ Do you want to test it now?</source>
     <name>TSelDirForm</name>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un dossier</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>&amp;Folders and disk drives:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossiers et lecteurs :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau...</translation>
     </message>
 </context>
 <context>
     <name>TTipForm</name>
     <message>
         <source>Ambermox Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambermox - Astuce du jour</translation>
     </message>
     <message>
         <source>Did you know..</source>
-        <translation type="unfinished"></translation>
+        <translation>Le saviez-vous ?</translation>
     </message>
     <message>
         <source>Always show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours afficher les astuces au démarrage</translation>
     </message>
     <message>
         <source>Show tip at startup if not opening Zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une astuce au démarrage si aucun fichier ZIP n&apos;est ouvert</translation>
     </message>
     <message>
         <source>Never show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne jamais afficher d&apos;astuces au démarrage</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Astuce suivante</translation>
     </message>
 </context>
 <context>
     <name>TViewForm</name>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source> Using </source>
-        <translation type="unfinished"></translation>
+        <translation> Ouvrir avec </translation>
     </message>
     <message>
         <source>&amp;Associated program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programme associé</translation>
     </message>
     <message>
         <source>&amp;Internal ASCII text viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visionneuse de texte ASCII &amp;interne</translation>
     </message>
     <message>
         <source>&amp;Viewer: </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visionneuse : </translation>
     </message>
     <message>
         <source>Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visionneuse</translation>
     </message>
     <message>
         <source>Browse for the viewer program</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le programme de visualisation</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Programs|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes|*</translation>
     </message>
     <message>
         <source>Cannot find the viewer program &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de visualisation « %1 » est introuvable.</translation>
     </message>
 </context>
 <context>
     <name>TZipPropForm</name>
     <message>
         <source>Zip Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du fichier ZIP</translation>
     </message>
     <message>
         <source>Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin :</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>File size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du fichier :</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compression :</translation>
     </message>
     <message>
         <source>Date/time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/heure :</translation>
     </message>
 </context>
 <context>
     <name>Tips</name>
     <message>
         <source>The Tip of the Day dialog box is normally displayed when you start Ambermox but are not automatically opening a Zip file. You can change this option so tips are never displayed, or always displayed when Ambermox is started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;astuce du jour s&apos;affiche normalement au démarrage d&apos;Ambermox lorsqu&apos;aucun fichier ZIP n&apos;est ouvert automatiquement. Vous pouvez choisir de ne jamais afficher les astuces, ou de les afficher à chaque démarrage d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>If you turn the Tip of the Day off and later want to restore it, select Tip of the Day from the Ambermox Help pull-down menu, then select from the combo box at the bottom of the dialog box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous désactivez l&apos;astuce du jour et souhaitez la rétablir plus tard, choisissez « Astuce du jour » dans le menu « Aide » d&apos;Ambermox, puis faites votre choix dans la liste déroulante en bas de la boîte de dialogue.</translation>
     </message>
     <message>
         <source>Ambermox&apos;s toolbar buttons look much better if your display is in high-color mode. </source>
-        <translation type="unfinished"></translation>
+        <translation>Les boutons de la barre d&apos;outils d&apos;Ambermox sont bien plus beaux si votre écran affiche un grand nombre de couleurs. </translation>
     </message>
     <message>
         <source>For a Brief Tutorial on Ambermox, select Brief Tutorial from the Ambermox Help pull-down menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour un didacticiel rapide sur Ambermox, choisissez « Didacticiel rapide » dans le menu « Aide » d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>For answers to Frequently Asked Questions (FAQs), select Frequently Asked Questions from the Ambermox Help pull-down menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour obtenir des réponses aux questions fréquentes (FAQ), choisissez « Foire aux questions » dans le menu « Aide » d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>To display details about the open Zip file (for example, the date the Zip file was last modified or the name of the folder containing the Zip file), click on the Ambermox status line or select Properties from the Ambermox File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour afficher des détails sur le fichier ZIP ouvert (par exemple la date de sa dernière modification ou le nom du dossier qui le contient), cliquez sur la ligne d&apos;état d&apos;Ambermox ou choisissez « Propriétés » dans le menu « Fichier » d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>You can interrupt an archive operation by clicking anywhere in the Ambermox window. This will activate the &quot;Operation Interrupted&quot; dialog box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez interrompre une opération sur une archive en cliquant n&apos;importe où dans la fenêtre d&apos;Ambermox. La boîte de dialogue « Opération interrompue » s&apos;affiche alors.</translation>
     </message>
     <message>
         <source>You can quickly extract files from a Zip file by dragging the files from Ambermox to any folder or Explorer window (or even to the desktop).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez extraire rapidement des fichiers d&apos;un fichier ZIP en les faisant glisser d&apos;Ambermox vers n&apos;importe quel dossier ou fenêtre du gestionnaire de fichiers (ou même sur le bureau).</translation>
     </message>
     <message>
         <source>You can quickly add files to a Zip file by dragging the files from any folder or Explorer window to Ambermox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez ajouter rapidement des fichiers à un fichier ZIP en les faisant glisser de n&apos;importe quel dossier ou fenêtre du gestionnaire de fichiers vers Ambermox.</translation>
     </message>
     <message>
         <source>If you can&apos;t remember where you put your Zip files, you can use the Favorite Zip Folders feature to find them. Select Favorite Zip Folders from the Ambermox File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous ne vous souvenez plus où se trouvent vos fichiers ZIP, la fonction « Dossiers ZIP favoris » vous aide à les retrouver. Choisissez « Dossiers ZIP favoris » dans le menu « Fichier » d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>You can easily view files in a Zip file by dragging them to an application or a shortcut to an application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez facilement afficher les fichiers d&apos;un fichier ZIP en les faisant glisser sur une application ou sur un raccourci vers une application.</translation>
     </message>
 </context>
 <context>
     <name>ViewText</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>%1 kB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
     </message>
     <message>
         <source>Is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Est un dossier</translation>
     </message>
     <message>
         <source>Cannot read file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier « %1 ». %2</translation>
     </message>
     <message>
         <source>View: %1 (not a text file: only the first %2 of %3 shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualisation : %1 (pas un fichier texte : seuls les %2 premiers sur %3 sont affichés)</translation>
     </message>
     <message>
         <source>View: %1 (only the first %2 of %3 shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualisation : %1 (seuls les %2 premiers sur %3 sont affichés)</translation>
     </message>
     <message>
         <source>View: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualisation : %1</translation>
     </message>
 </context>
 <context>
     <name>Volumes</name>
     <message>
         <source>Root</source>
-        <translation type="unfinished"></translation>
+        <translation>Racine</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
 </context>
 </TS>
