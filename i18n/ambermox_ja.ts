@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>by P&amp;acked Size</source>
-        <translation>圧縮後サイズ順(&amp;A)</translation>
+        <translation>圧縮サイズ順(&amp;A)</translation>
     </message>
     <message>
         <source>by &amp;Compression Ratio</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>Sort by P&amp;acked Size</source>
-        <translation>圧縮後サイズで並べ替え(&amp;A)</translation>
+        <translation>圧縮サイズで並べ替え(&amp;A)</translation>
     </message>
     <message>
         <source>Sort by &amp;Compression Ratio</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Packed</source>
-        <translation>圧縮後</translation>
+        <translation>圧縮サイズ</translation>
     </message>
     <message>
         <source>Path</source>
@@ -788,7 +788,7 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     </message>
     <message>
         <source>Built %1</source>
-        <translation>ビルド日時 %1</translation>
+        <translation>ビルド日時：%1</translation>
     </message>
     <message>
         <source>Add library %1, extract library %2</source>
@@ -891,7 +891,7 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     </message>
     <message>
         <source>Add (and replace) files</source>
-        <translation>ファイルを追加 (置き換え)</translation>
+        <translation>ファイルを追加 (既存のものは置き換え)</translation>
     </message>
     <message>
         <source>Freshen existing files</source>
@@ -1248,7 +1248,7 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     </message>
     <message>
         <source>Add (and replace) files</source>
-        <translation>ファイルを追加 (置き換え)</translation>
+        <translation>ファイルを追加 (既存のものは置き換え)</translation>
     </message>
     <message>
         <source>Freshen existing files</source>
@@ -1575,7 +1575,7 @@ Do you want to test it now?</source>
     </message>
     <message>
         <source>Packed size:</source>
-        <translation>圧縮後のサイズ：</translation>
+        <translation>圧縮サイズ：</translation>
     </message>
     <message>
         <source>Ratio:</source>
@@ -1772,22 +1772,22 @@ Do you want to test it now?</source>
     </message>
     <message>
         <source>Total 1 file, %1 kB [%2 kB]</source>
-        <translation>合計 1 ファイル、%1 kB [%2 kB]</translation>
+        <translation>合計 1 個のファイル、%1 kB [%2 kB]</translation>
     </message>
     <message numerus="yes">
         <source>Total %1 files, %2 kB [%3 kB]</source>
         <translation>
-            <numerusform>合計 %1 ファイル、%2 kB [%3 kB]</numerusform>
+            <numerusform>合計 %1 個のファイル、%2 kB [%3 kB]</numerusform>
         </translation>
     </message>
     <message>
         <source>Selected 1 file, %1 kB</source>
-        <translation>1 ファイルを選択、%1 kB</translation>
+        <translation>1 個のファイルを選択、%1 kB</translation>
     </message>
     <message numerus="yes">
         <source>Selected %1 files, %2 kB</source>
         <translation>
-            <numerusform>%1 ファイルを選択、%2 kB</numerusform>
+            <numerusform>%1 個のファイルを選択、%2 kB</numerusform>
         </translation>
     </message>
 </context>

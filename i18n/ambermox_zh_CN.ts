@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>no desktop folder is known</source>
-        <translation>未知桌面文件夹的位置</translation>
+        <translation>未找到桌面文件夹</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; cannot be created</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>&amp;Best Fit Column Widths</source>
-        <translation>最适合的列宽(&amp;B)</translation>
+        <translation>自动调整列宽(&amp;B)</translation>
     </message>
     <message>
         <source>Default &amp;Columns Widths</source>
@@ -446,7 +446,7 @@
     </message>
     <message>
         <source>Flat Buttons</source>
-        <translation>平面按钮</translation>
+        <translation>扁平按钮</translation>
     </message>
     <message>
         <source>Show Text</source>
@@ -1136,7 +1136,7 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     </message>
     <message>
         <source>&amp;Flat toolbar buttons</source>
-        <translation>平面工具栏按钮(&amp;F)</translation>
+        <translation>扁平工具栏按钮(&amp;F)</translation>
     </message>
     <message>
         <source>Toolbar</source>
@@ -1627,7 +1627,7 @@ Do you want to test it now?</source>
     </message>
     <message>
         <source>Between</source>
-        <translation>介于</translation>
+        <translation>从</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
@@ -1687,7 +1687,7 @@ Do you want to test it now?</source>
     </message>
     <message>
         <source>and</source>
-        <translation>和</translation>
+        <translation>至</translation>
     </message>
     <message>
         <source>bytes</source>
