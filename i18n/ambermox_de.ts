@@ -603,6 +603,10 @@
         <source>Path</source>
         <translation>Pfad</translation>
     </message>
+    <message>
+        <source>%1, encrypted</source>
+        <translation>%1, verschlüsselt</translation>
+    </message>
 </context>
 <context>
     <name>FolderTree</name>
@@ -662,6 +666,44 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     <message>
         <source>Testing</source>
         <translation>Testen</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Wrong password for %1</source>
+        <translation>Falsches Passwort für %1</translation>
+    </message>
+    <message>
+        <source>Password for %1</source>
+        <translation>Passwort für %1</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>&amp;Show password</source>
+        <translation>Passwort an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Use for all members</source>
+        <translation>Für &amp;alle Einträge verwenden</translation>
+    </message>
+    <message>
+        <source>Try this password on the next encrypted members too, before asking again</source>
+        <translation>Dieses Passwort auch bei den nächsten verschlüsselten Einträgen versuchen, bevor erneut gefragt wird</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>1 encrypted member was skipped without its password.</source>
+        <translation>1 verschlüsselter Eintrag wurde mangels Passwort übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 encrypted members were skipped without their password.</source>
+        <translation>%1 verschlüsselte Einträge wurden mangels Passwort übersprungen.</translation>
     </message>
 </context>
 <context>
@@ -961,6 +1003,38 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     <message>
         <source>Adding</source>
         <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt with password</source>
+        <translation>Mit Passwort &amp;verschlüsseln</translation>
+    </message>
+    <message>
+        <source>AES-256</source>
+        <translation>AES-256</translation>
+    </message>
+    <message>
+        <source>ZipCrypto (compatible with old tools, weak)</source>
+        <translation>ZipCrypto (kompatibel mit alten Programmen, schwach)</translation>
+    </message>
+    <message>
+        <source>Encryption method</source>
+        <translation>Verschlüsselungsverfahren</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Wiederholen:</translation>
+    </message>
+    <message>
+        <source>Please type the password to encrypt with: an empty one protects nothing.</source>
+        <translation>Bitte geben Sie das Passwort für die Verschlüsselung ein: Ein leeres Passwort schützt nichts.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Please type the same password twice.</source>
+        <translation>Die beiden Passwörter stimmen nicht überein. Bitte geben Sie zweimal dasselbe Passwort ein.</translation>
     </message>
 </context>
 <context>

@@ -603,6 +603,10 @@
         <source>Path</source>
         <translation>Ruta</translation>
     </message>
+    <message>
+        <source>%1, encrypted</source>
+        <translation>%1, cifrado</translation>
+    </message>
 </context>
 <context>
     <name>FolderTree</name>
@@ -662,6 +666,44 @@ Todos los mensajes están en «Ver última salida...» del menú Opciones.</tran
     <message>
         <source>Testing</source>
         <translation>Comprobando</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Wrong password for %1</source>
+        <translation>Contraseña incorrecta para %1</translation>
+    </message>
+    <message>
+        <source>Password for %1</source>
+        <translation>Contraseña de %1</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Show password</source>
+        <translation>&amp;Mostrar contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Use for all members</source>
+        <translation>&amp;Usar para todos los elementos</translation>
+    </message>
+    <message>
+        <source>Try this password on the next encrypted members too, before asking again</source>
+        <translation>Probar también esta contraseña con los siguientes elementos cifrados antes de volver a preguntar</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>1 encrypted member was skipped without its password.</source>
+        <translation>Se omitió 1 elemento cifrado por falta de contraseña.</translation>
+    </message>
+    <message>
+        <source>%1 encrypted members were skipped without their password.</source>
+        <translation>Se omitieron %1 elementos cifrados por falta de contraseña.</translation>
     </message>
 </context>
 <context>
@@ -961,6 +1003,38 @@ Todos los mensajes están en «Ver última salida...» del menú Opciones.</tran
     <message>
         <source>Adding</source>
         <translation>Añadiendo</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt with password</source>
+        <translation>C&amp;ifrar con contraseña</translation>
+    </message>
+    <message>
+        <source>AES-256</source>
+        <translation>AES-256</translation>
+    </message>
+    <message>
+        <source>ZipCrypto (compatible with old tools, weak)</source>
+        <translation>ZipCrypto (compatible con herramientas antiguas, débil)</translation>
+    </message>
+    <message>
+        <source>Encryption method</source>
+        <translation>Método de cifrado</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Con&amp;traseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Repetir:</translation>
+    </message>
+    <message>
+        <source>Please type the password to encrypt with: an empty one protects nothing.</source>
+        <translation>Escriba la contraseña para cifrar: una contraseña vacía no protege nada.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Please type the same password twice.</source>
+        <translation>Las dos contraseñas no coinciden. Escriba la misma contraseña dos veces.</translation>
     </message>
 </context>
 <context>

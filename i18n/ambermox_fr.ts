@@ -5,7 +5,7 @@
     <name>AddBrowser</name>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 octets</translation>
+        <translation>%1&#xa0;octets</translation>
     </message>
     <message>
         <source>My Computer</source>
@@ -70,11 +70,11 @@
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;. File already exists. Open existing file?</source>
-        <translation>Impossible de créer « %1 » : le fichier existe déjà. Ouvrir le fichier existant ?</translation>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: le fichier existe déjà. Ouvrir le fichier existant&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: %2</source>
-        <translation>Impossible de créer « %1 » : %2</translation>
+        <translation>Impossible de créer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Move</source>
@@ -86,35 +86,35 @@
     </message>
     <message>
         <source>Move %1 &amp;to:</source>
-        <translation>Déplacer %1 &amp;vers :</translation>
+        <translation>Déplacer %1 &amp;vers&#xa0;:</translation>
     </message>
     <message>
         <source>Copy %1 &amp;to:</source>
-        <translation>Copier %1 &amp;vers :</translation>
+        <translation>Copier %1 &amp;vers&#xa0;:</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;: the folder is not a full path</source>
-        <translation>Impossible de copier « %1 » vers « %2 » : le dossier n&apos;est pas un chemin complet</translation>
+        <translation>Impossible de copier «&#xa0;%1&#xa0;» vers «&#xa0;%2&#xa0;»&#xa0;: le dossier n&apos;est pas un chemin complet</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already in that folder.</source>
-        <translation>« %1 » se trouve déjà dans ce dossier.</translation>
+        <translation>«&#xa0;%1&#xa0;» se trouve déjà dans ce dossier.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists. Do you want to replace it with &quot;%2&quot;?</source>
-        <translation>« %1 » existe déjà. Voulez-vous le remplacer par « %2 » ?</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Voulez-vous le remplacer par «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;: %3</source>
-        <translation>Impossible de copier « %1 » vers « %2 » : %3</translation>
+        <translation>Impossible de copier «&#xa0;%1&#xa0;» vers «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
     <message>
         <source>The archive was copied to &quot;%1&quot;, but &quot;%2&quot; could not be deleted: %3</source>
-        <translation>L&apos;archive a été copiée vers « %1 », mais « %2 » n&apos;a pas pu être supprimé : %3</translation>
+        <translation>L&apos;archive a été copiée vers «&#xa0;%1&#xa0;», mais «&#xa0;%2&#xa0;» n&apos;a pas pu être supprimé&#xa0;: %3</translation>
     </message>
     <message>
         <source>Cannot rename &quot;%1&quot; to &quot;%2&quot;: %3</source>
-        <translation>Impossible de renommer « %1 » en « %2 » : %3</translation>
+        <translation>Impossible de renommer «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
     <message>
         <source>invalid name</source>
@@ -122,19 +122,19 @@
     </message>
     <message>
         <source>Are you sure you want to delete the entire archive %1?</source>
-        <translation>Voulez-vous vraiment supprimer toute l&apos;archive %1 ?</translation>
+        <translation>Voulez-vous vraiment supprimer toute l&apos;archive %1&#xa0;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be moved to the trash. Delete it for good?</source>
-        <translation>« %1 » ne peut pas être placé dans la corbeille. Le supprimer définitivement ?</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être placé dans la corbeille. Le supprimer définitivement&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot delete &quot;%1&quot;: %2</source>
-        <translation>Impossible de supprimer « %1 » : %2</translation>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot create a shortcut to &quot;%1&quot; on the desktop: %2</source>
-        <translation>Impossible de créer un raccourci vers « %1 » sur le bureau : %2</translation>
+        <translation>Impossible de créer un raccourci vers «&#xa0;%1&#xa0;» sur le bureau&#xa0;: %2</translation>
     </message>
     <message>
         <source>no desktop folder is known</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>the folder &quot;%1&quot; cannot be created</source>
-        <translation>le dossier « %1 » ne peut pas être créé</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» ne peut pas être créé</translation>
     </message>
     <message>
         <source>Shortcut to %1</source>
@@ -150,11 +150,11 @@
     </message>
     <message>
         <source>The shortcut to &quot;%1&quot; is on the desktop: &quot;%2&quot;.</source>
-        <translation>Le raccourci vers « %1 » est sur le bureau : « %2 ».</translation>
+        <translation>Le raccourci vers «&#xa0;%1&#xa0;» est sur le bureau&#xa0;: «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 octets</translation>
+        <translation>%1&#xa0;octets</translation>
     </message>
 </context>
 <context>
@@ -168,11 +168,11 @@
     <name>ArchiveSession</name>
     <message>
         <source>Add &quot;%1&quot; to favorite Zip Folders?</source>
-        <translation>Ajouter « %1 » aux dossiers ZIP favoris ?</translation>
+        <translation>Ajouter «&#xa0;%1&#xa0;» aux dossiers ZIP favoris&#xa0;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; no longer exists. It has been removed from the recent archives.</source>
-        <translation>« %1 » n&apos;existe plus. Il a été retiré des archives récentes.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;existe plus. Il a été retiré des archives récentes.</translation>
     </message>
 </context>
 <context>
@@ -529,11 +529,11 @@
     </message>
     <message>
         <source>Current folder:</source>
-        <translation>Dossier actuel :</translation>
+        <translation>Dossier actuel&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -555,11 +555,11 @@
     <name>EntryCopy</name>
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
-        <translation>Le dossier « %1 » est introuvable.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>Could not extract &quot;%1&quot; for viewing.</source>
-        <translation>Impossible d&apos;extraire « %1 » pour l&apos;afficher.</translation>
+        <translation>Impossible d&apos;extraire «&#xa0;%1&#xa0;» pour l&apos;afficher.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +603,10 @@
         <source>Path</source>
         <translation>Chemin</translation>
     </message>
+    <message>
+        <source>%1, encrypted</source>
+        <translation>%1, chiffré</translation>
+    </message>
 </context>
 <context>
     <name>FolderTree</name>
@@ -626,7 +630,7 @@
     <name>MainDragDrop</name>
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
-        <translation>Le dossier « %1 » est introuvable.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -634,13 +638,13 @@
     <message>
         <source>The operation reported a problem:
 %1</source>
-        <translation>L&apos;opération a signalé un problème :
+        <translation>L&apos;opération a signalé un problème&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The operation reported %1 problems. The first:
 %2</source>
-        <translation>L&apos;opération a signalé %1 problèmes. Le premier :
+        <translation>L&apos;opération a signalé %1&#xa0;problèmes. Le premier&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -649,7 +653,7 @@
 Every message is in &quot;View Last Output...&quot; in the Options menu.</source>
         <translation>
 
-Tous les messages se trouvent dans « Afficher le dernier journal... » du menu « Options ».</translation>
+Tous les messages se trouvent dans «&#xa0;Afficher le dernier journal...&#xa0;» du menu «&#xa0;Options&#xa0;».</translation>
     </message>
     <message>
         <source>Please wait until the running archive operation has finished.</source>
@@ -657,7 +661,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Archive Operation Interrupted. Continue?</source>
-        <translation>Opération sur l&apos;archive interrompue. Continuer ?</translation>
+        <translation>Opération sur l&apos;archive interrompue. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Testing</source>
@@ -665,16 +669,54 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Wrong password for %1</source>
+        <translation>Mot de passe incorrect pour %1</translation>
+    </message>
+    <message>
+        <source>Password for %1</source>
+        <translation>Mot de passe pour %1</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Show password</source>
+        <translation>&amp;Afficher le mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Use for all members</source>
+        <translation>&amp;Utiliser pour tous les éléments</translation>
+    </message>
+    <message>
+        <source>Try this password on the next encrypted members too, before asking again</source>
+        <translation>Essayer aussi ce mot de passe sur les éléments chiffrés suivants avant de redemander</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>1 encrypted member was skipped without its password.</source>
+        <translation>1 élément chiffré a été ignoré faute de mot de passe.</translation>
+    </message>
+    <message>
+        <source>%1 encrypted members were skipped without their password.</source>
+        <translation>%1 éléments chiffrés ont été ignorés faute de mot de passe.</translation>
+    </message>
+</context>
+<context>
     <name>Problems</name>
     <message>
         <source>1 file already in &quot;%1&quot; was kept as it was.</source>
-        <translation>1 fichier déjà présent dans « %1 » a été conservé tel quel.</translation>
+        <translation>1&#xa0;fichier déjà présent dans «&#xa0;%1&#xa0;» a été conservé tel quel.</translation>
     </message>
     <message numerus="yes">
         <source>%n files already in &quot;%1&quot; were kept as they were.</source>
         <translation>
-            <numerusform>%n fichier déjà présent dans « %1 » a été conservé tel quel.</numerusform>
-            <numerusform>%n fichiers déjà présents dans « %1 » ont été conservés tels quels.</numerusform>
+            <numerusform>%n&#xa0;fichier déjà présent dans «&#xa0;%1&#xa0;» a été conservé tel quel.</numerusform>
+            <numerusform>%n&#xa0;fichiers déjà présents dans «&#xa0;%1&#xa0;» ont été conservés tels quels.</numerusform>
         </translation>
     </message>
 </context>
@@ -689,7 +731,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     <name>Shell</name>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;ouvrir « %1 » : %2.</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>there is no such file</source>
@@ -701,7 +743,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>no program is set up to open files of the type &quot;%1&quot; (%2)</source>
-        <translation>aucun programme n&apos;est configuré pour ouvrir les fichiers de type « %1 » (%2)</translation>
+        <translation>aucun programme n&apos;est configuré pour ouvrir les fichiers de type «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>the desktop&apos;s opener (xdg-open) could not be started</source>
@@ -709,18 +751,18 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>no program is set up to open &quot;%1&quot; addresses</source>
-        <translation>aucun programme n&apos;est configuré pour ouvrir les adresses « %1 »</translation>
+        <translation>aucun programme n&apos;est configuré pour ouvrir les adresses «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>ShellVerbs</name>
     <message>
         <source>%1: not a ZIP archive</source>
-        <translation>%1 : pas une archive ZIP</translation>
+        <translation>%1&#xa0;: pas une archive ZIP</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation>Le dossier « %1 » n&apos;existe pas.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
     </message>
     <message>
         <source>No valid zip entries found</source>
@@ -728,7 +770,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Could not create the folder &quot;%1&quot;.</source>
-        <translation>Impossible de créer le dossier « %1 ».</translation>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>No file or folder was given.</source>
@@ -766,11 +808,11 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     <name>StatusProgress</name>
     <message>
         <source>Waiting for another program: &quot;%1&quot;</source>
-        <translation>En attente d&apos;un autre programme : « %1 »</translation>
+        <translation>En attente d&apos;un autre programme&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Waiting for another program to finish writing &quot;%1&quot;</source>
-        <translation>En attente qu&apos;un autre programme finisse d&apos;écrire « %1 »</translation>
+        <translation>En attente qu&apos;un autre programme finisse d&apos;écrire «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -801,7 +843,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>E-mail: authors@ambermox.example.org</source>
-        <translation>Courriel : authors@ambermox.example.org</translation>
+        <translation>Courriel&#xa0;: authors@ambermox.example.org</translation>
     </message>
     <message>
         <source>Credits</source>
@@ -836,23 +878,23 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     <name>TAddForm</name>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2.</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2.</translation>
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;. %2.</source>
-        <translation>Impossible de supprimer le fichier « %1 ». %2.</translation>
+        <translation>Impossible de supprimer le fichier «&#xa0;%1&#xa0;». %2.</translation>
     </message>
     <message>
         <source>Cancelled: nothing was added, the archive is as it was before.</source>
-        <translation>Annulé : rien n&apos;a été ajouté, l&apos;archive est inchangée.</translation>
+        <translation>Annulé&#xa0;: rien n&apos;a été ajouté, l&apos;archive est inchangée.</translation>
     </message>
     <message>
         <source>Cancelled: the files of the last step were not added; the steps before it were.</source>
-        <translation>Annulé : les fichiers de la dernière étape n&apos;ont pas été ajoutés ; ceux des étapes précédentes l&apos;ont été.</translation>
+        <translation>Annulé&#xa0;: les fichiers de la dernière étape n&apos;ont pas été ajoutés&#xa0;; ceux des étapes précédentes l&apos;ont été.</translation>
     </message>
     <message>
         <source>Cannot change to folder &quot;%1&quot;. %2.</source>
-        <translation>Impossible d&apos;accéder au dossier « %1 ». %2.</translation>
+        <translation>Impossible d&apos;accéder au dossier «&#xa0;%1&#xa0;». %2.</translation>
     </message>
     <message>
         <source>Add</source>
@@ -928,11 +970,11 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Ac&amp;tion:</source>
-        <translation>Ac&amp;tion :</translation>
+        <translation>Ac&amp;tion&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Compression:</source>
-        <translation>&amp;Compression :</translation>
+        <translation>&amp;Compression&#xa0;:</translation>
     </message>
     <message>
         <source>Store filenames in &amp;8.3 format</source>
@@ -962,12 +1004,44 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
         <source>Adding</source>
         <translation>Ajout</translation>
     </message>
+    <message>
+        <source>&amp;Encrypt with password</source>
+        <translation>Chi&amp;ffrer avec un mot de passe</translation>
+    </message>
+    <message>
+        <source>AES-256</source>
+        <translation>AES-256</translation>
+    </message>
+    <message>
+        <source>ZipCrypto (compatible with old tools, weak)</source>
+        <translation>ZipCrypto (compatible avec les anciens outils, faible)</translation>
+    </message>
+    <message>
+        <source>Encryption method</source>
+        <translation>Méthode de chiffrement</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Répéter&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Please type the password to encrypt with: an empty one protects nothing.</source>
+        <translation>Veuillez saisir le mot de passe de chiffrement&#xa0;: un mot de passe vide ne protège rien.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Please type the same password twice.</source>
+        <translation>Les deux mots de passe diffèrent. Veuillez saisir deux fois le même mot de passe.</translation>
+    </message>
 </context>
 <context>
     <name>TAsciview</name>
     <message>
         <source>View: </source>
-        <translation>Visualisation : </translation>
+        <translation>Visualisation&#xa0;: </translation>
     </message>
     <message>
         <source>Text</source>
@@ -987,7 +1061,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>View: %1</source>
-        <translation>Visualisation : %1</translation>
+        <translation>Visualisation&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1006,15 +1080,15 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Unable to create the program group %1: %2</source>
-        <translation>Impossible de créer le groupe de programmes %1 : %2</translation>
+        <translation>Impossible de créer le groupe de programmes %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No launcher was made for &quot;%1&quot;: its name is too long for a file name.</source>
-        <translation>Aucun lanceur créé pour « %1 » : son nom est trop long pour un nom de fichier.</translation>
+        <translation>Aucun lanceur créé pour «&#xa0;%1&#xa0;»&#xa0;: son nom est trop long pour un nom de fichier.</translation>
     </message>
     <message>
         <source>No launcher was made for &quot;%1&quot;: %2</source>
-        <translation>Aucun lanceur créé pour « %1 » : %2</translation>
+        <translation>Aucun lanceur créé pour «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>CheckOut</source>
@@ -1030,15 +1104,15 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation>&amp;Dossier :</translation>
+        <translation>&amp;Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Group name:</source>
-        <translation>Nom du &amp;groupe :</translation>
+        <translation>Nom du &amp;groupe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Maximum icons:</source>
-        <translation>Nombre &amp;maximal d&apos;icônes :</translation>
+        <translation>Nombre &amp;maximal d&apos;icônes&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1054,15 +1128,15 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n&apos;est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>Cannot check out into &quot;%1&quot;: %2.</source>
-        <translation>Impossible de faire le CheckOut dans « %1 » : %2.</translation>
+        <translation>Impossible de faire le CheckOut dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be the group name: %2.</source>
-        <translation>« %1 » ne peut pas servir de nom de groupe : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de groupe&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1161,7 +1235,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>&amp;Viewer:</source>
-        <translation>&amp;Visionneuse :</translation>
+        <translation>&amp;Visionneuse&#xa0;:</translation>
     </message>
     <message>
         <source>Viewer</source>
@@ -1181,7 +1255,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Select &amp;temporary folder:</source>
-        <translation>Sélectionner le dossier &amp;temporaire :</translation>
+        <translation>Sélectionner le dossier &amp;temporaire&#xa0;:</translation>
     </message>
     <message>
         <source>Programs|*</source>
@@ -1189,14 +1263,14 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>The temporary folder cannot be empty; it stays %1.</source>
-        <translation>Le dossier temporaire ne peut pas être vide ; il reste %1.</translation>
+        <translation>Le dossier temporaire ne peut pas être vide&#xa0;; il reste %1.</translation>
     </message>
 </context>
 <context>
     <name>TDeleteForm</name>
     <message>
         <source>Delete the only member of %1?</source>
-        <translation>Supprimer l&apos;unique élément de %1 ?</translation>
+        <translation>Supprimer l&apos;unique élément de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1212,7 +1286,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>&amp;Files:</source>
-        <translation>&amp;Fichiers :</translation>
+        <translation>&amp;Fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Files</source>
@@ -1220,13 +1294,13 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Names of the files to delete; * and ? match any</source>
-        <translation>Noms des fichiers à supprimer ; * et ? remplacent n&apos;importe quels caractères</translation>
+        <translation>Noms des fichiers à supprimer&#xa0;; * et ? remplacent n&apos;importe quels caractères</translation>
     </message>
     <message numerus="yes">
         <source>Delete all %n members of %1?</source>
         <translation>
-            <numerusform>Supprimer %n élément de %1 ?</numerusform>
-            <numerusform>Supprimer les %n éléments de %1 ?</numerusform>
+            <numerusform>Supprimer %n&#xa0;élément de %1&#xa0;?</numerusform>
+            <numerusform>Supprimer les %n&#xa0;éléments de %1&#xa0;?</numerusform>
         </translation>
     </message>
 </context>
@@ -1238,7 +1312,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>A&amp;dd to archive:</source>
-        <translation>A&amp;jouter à l&apos;archive :</translation>
+        <translation>A&amp;jouter à l&apos;archive&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;New...</source>
@@ -1286,11 +1360,11 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Ac&amp;tion:</source>
-        <translation>Ac&amp;tion :</translation>
+        <translation>Ac&amp;tion&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Compression:</source>
-        <translation>&amp;Compression :</translation>
+        <translation>&amp;Compression&#xa0;:</translation>
     </message>
     <message>
         <source> Folders </source>
@@ -1326,11 +1400,11 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>File dragged: %1</source>
-        <translation>Fichier glissé : %1</translation>
+        <translation>Fichier glissé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Files dragged: %1</source>
-        <translation>Fichiers glissés : %1</translation>
+        <translation>Fichiers glissés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1341,7 +1415,7 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>Default &quot;UnZip &amp;To&quot; Folder:</source>
-        <translation>Dossier « &amp;Extraire vers » par défaut :</translation>
+        <translation>Dossier «&#xa0;&amp;Extraire vers&#xa0;» par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>%temp% means users&apos;s TEMP= Folder</source>
@@ -1349,11 +1423,11 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
     </message>
     <message>
         <source>&amp;Caption:</source>
-        <translation>&amp;Titre :</translation>
+        <translation>&amp;Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Co&amp;mmand line after extracting:</source>
-        <translation>&amp;Ligne de commande après l&apos;extraction :</translation>
+        <translation>&amp;Ligne de commande après l&apos;extraction&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1373,11 +1447,11 @@ Tous les messages se trouvent dans « Afficher le dernier journal... » du men
 Before distributing the EXE file, please be sure to test it in all target enviroments.
 
 Do you want to test it now?</source>
-        <translation>« %1 » a été créé à partir de 
-« %2 ».
+        <translation>«&#xa0;%1&#xa0;» a été créé à partir de 
+«&#xa0;%2&#xa0;».
 Avant de distribuer le fichier EXE, testez-le dans tous les environnements cibles.
 
-Voulez-vous le tester maintenant ?</translation>
+Voulez-vous le tester maintenant&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1388,7 +1462,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>E&amp;xtract to:</source>
-        <translation>E&amp;xtraire vers :</translation>
+        <translation>E&amp;xtraire vers&#xa0;:</translation>
     </message>
     <message>
         <source>Show the folder in the tree</source>
@@ -1396,7 +1470,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>&amp;Folders/drives:</source>
-        <translation>&amp;Dossiers/lecteurs :</translation>
+        <translation>&amp;Dossiers/lecteurs&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Extract</source>
@@ -1424,7 +1498,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>F&amp;iles:</source>
-        <translation>F&amp;ichiers :</translation>
+        <translation>F&amp;ichiers&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Overwrite Existing Files</source>
@@ -1440,7 +1514,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
-        <translation>Le dossier « %1 » est introuvable.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>Error - no files selected for extraction</source>
@@ -1502,15 +1576,15 @@ Voulez-vous le tester maintenant ?</translation>
     <name>TFavoriteForm</name>
     <message>
         <source>Files in Favorite Zip Folders sorted by name:</source>
-        <translation>Fichiers des dossiers ZIP favoris, triés par nom :</translation>
+        <translation>Fichiers des dossiers ZIP favoris, triés par nom&#xa0;:</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders sorted by date:</source>
-        <translation>Fichiers des dossiers ZIP favoris, triés par date :</translation>
+        <translation>Fichiers des dossiers ZIP favoris, triés par date&#xa0;:</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders sorted by folder:</source>
-        <translation>Fichiers des dossiers ZIP favoris, triés par dossier :</translation>
+        <translation>Fichiers des dossiers ZIP favoris, triés par dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Favorite Zip Folders</source>
@@ -1518,7 +1592,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders:</source>
-        <translation>Fichiers des dossiers ZIP favoris :</translation>
+        <translation>Fichiers des dossiers ZIP favoris&#xa0;:</translation>
     </message>
     <message>
         <source>Files in Favorite Zip Folders</source>
@@ -1534,7 +1608,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Files of &amp;type:</source>
-        <translation>&amp;Type de fichier :</translation>
+        <translation>&amp;Type de fichier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -1554,7 +1628,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>File name: %1</source>
-        <translation>Nom du fichier : %1</translation>
+        <translation>Nom du fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1565,31 +1639,31 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>File size:</source>
-        <translation>Taille du fichier :</translation>
+        <translation>Taille du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Packed size:</source>
-        <translation>Taille compressée :</translation>
+        <translation>Taille compressée&#xa0;:</translation>
     </message>
     <message>
         <source>Ratio:</source>
-        <translation>Taux :</translation>
+        <translation>Taux&#xa0;:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation>Modifié :</translation>
+        <translation>Modifié&#xa0;:</translation>
     </message>
     <message>
         <source>Path:</source>
-        <translation>Chemin :</translation>
+        <translation>Chemin&#xa0;:</translation>
     </message>
     <message>
         <source>%1 File</source>
@@ -1604,7 +1678,7 @@ Voulez-vous le tester maintenant ?</translation>
     <name>TFindForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation>« %1 » n&apos;est pas une date et une heure valides</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une date et une heure valides</translation>
     </message>
     <message>
         <source>Find file(s)</source>
@@ -1612,7 +1686,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>File &amp;type:</source>
-        <translation>&amp;Type de fichier :</translation>
+        <translation>&amp;Type de fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Scope</source>
@@ -1632,27 +1706,27 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>&amp;Day:</source>
-        <translation>&amp;Jour :</translation>
+        <translation>&amp;Jour&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation>&amp;Mois :</translation>
+        <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
         <source>Y&amp;ear:</source>
-        <translation>&amp;Année :</translation>
+        <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
         <source>Da&amp;y:</source>
-        <translation>Jo&amp;ur :</translation>
+        <translation>Jo&amp;ur&#xa0;:</translation>
     </message>
     <message>
         <source>M&amp;onth:</source>
-        <translation>Moi&amp;s :</translation>
+        <translation>Moi&amp;s&#xa0;:</translation>
     </message>
     <message>
         <source>Yea&amp;r:</source>
-        <translation>A&amp;nnée :</translation>
+        <translation>A&amp;nnée&#xa0;:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1722,7 +1796,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Choose &quot;New&quot; to create or &quot;Open&quot; to open an archive.</source>
-        <translation>Choisissez « Nouveau » pour créer une archive ou « Ouvrir » pour en ouvrir une.</translation>
+        <translation>Choisissez «&#xa0;Nouveau&#xa0;» pour créer une archive ou «&#xa0;Ouvrir&#xa0;» pour en ouvrir une.</translation>
     </message>
     <message>
         <source>No file(s) selected.</source>
@@ -1774,24 +1848,24 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Total 1 file, %1 kB [%2 kB]</source>
-        <translation>Total : 1 fichier, %1 ko [%2 ko]</translation>
+        <translation>Total&#xa0;: 1&#xa0;fichier, %1&#xa0;ko [%2&#xa0;ko]</translation>
     </message>
     <message numerus="yes">
         <source>Total %1 files, %2 kB [%3 kB]</source>
         <translation>
-            <numerusform>Total : %1 fichier, %2 ko [%3 ko]</numerusform>
-            <numerusform>Total : %1 fichiers, %2 ko [%3 ko]</numerusform>
+            <numerusform>Total&#xa0;: %1&#xa0;fichier, %2&#xa0;ko [%3&#xa0;ko]</numerusform>
+            <numerusform>Total&#xa0;: %1&#xa0;fichiers, %2&#xa0;ko [%3&#xa0;ko]</numerusform>
         </translation>
     </message>
     <message>
         <source>Selected 1 file, %1 kB</source>
-        <translation>1 fichier sélectionné, %1 ko</translation>
+        <translation>1&#xa0;fichier sélectionné, %1&#xa0;ko</translation>
     </message>
     <message numerus="yes">
         <source>Selected %1 files, %2 kB</source>
         <translation>
-            <numerusform>%1 fichier sélectionné, %2 ko</numerusform>
-            <numerusform>%1 fichiers sélectionnés, %2 ko</numerusform>
+            <numerusform>%1&#xa0;fichier sélectionné, %2&#xa0;ko</numerusform>
+            <numerusform>%1&#xa0;fichiers sélectionnés, %2&#xa0;ko</numerusform>
         </translation>
     </message>
 </context>
@@ -1818,11 +1892,11 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;Nouveau nom :</translation>
+        <translation>&amp;Nouveau nom&#xa0;:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation>Ancien nom :</translation>
+        <translation>Ancien nom&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1841,7 +1915,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Ambermox can automatically search for Zip files,  or, if  you want  to  search  for  a file yourselft, click &quot;Let me find it&quot;.</source>
-        <translation>Ambermox peut rechercher automatiquement les fichiers ZIP. Si vous préférez chercher un fichier vous-même, cliquez sur « Je cherche moi-même ».</translation>
+        <translation>Ambermox peut rechercher automatiquement les fichiers ZIP. Si vous préférez chercher un fichier vous-même, cliquez sur «&#xa0;Je cherche moi-même&#xa0;».</translation>
     </message>
     <message>
         <source>&amp;Search hard disk(s) on this PC</source>
@@ -1849,7 +1923,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Search &amp;disk:</source>
-        <translation>Rechercher sur le &amp;disque :</translation>
+        <translation>Rechercher sur le &amp;disque&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Let me find it (not automatic)</source>
@@ -1882,8 +1956,8 @@ Voulez-vous le tester maintenant ?</translation>
     <message numerus="yes">
         <source>Searched %1, %n file(s) found...</source>
         <translation>
-            <numerusform>%1 parcouru, %n fichier trouvé...</numerusform>
-            <numerusform>%1 parcouru, %n fichiers trouvés...</numerusform>
+            <numerusform>%1 parcouru, %n&#xa0;fichier trouvé...</numerusform>
+            <numerusform>%1 parcouru, %n&#xa0;fichiers trouvés...</numerusform>
         </translation>
     </message>
 </context>
@@ -1899,7 +1973,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>&amp;Folders and disk drives:</source>
-        <translation>&amp;Dossiers et lecteurs :</translation>
+        <translation>&amp;Dossiers et lecteurs&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1922,7 +1996,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Did you know..</source>
-        <translation>Le saviez-vous ?</translation>
+        <translation>Le saviez-vous&#xa0;?</translation>
     </message>
     <message>
         <source>Always show tips at startup</source>
@@ -1965,7 +2039,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>&amp;Viewer: </source>
-        <translation>&amp;Visionneuse : </translation>
+        <translation>&amp;Visionneuse&#xa0;: </translation>
     </message>
     <message>
         <source>Viewer</source>
@@ -1985,7 +2059,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Cannot find the viewer program &quot;%1&quot;.</source>
-        <translation>Le programme de visualisation « %1 » est introuvable.</translation>
+        <translation>Le programme de visualisation «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -1996,15 +2070,15 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Path:</source>
-        <translation>Chemin :</translation>
+        <translation>Chemin&#xa0;:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>File size:</source>
-        <translation>Taille du fichier :</translation>
+        <translation>Taille du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Files</source>
@@ -2012,11 +2086,11 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Compression:</source>
-        <translation>Compression :</translation>
+        <translation>Compression&#xa0;:</translation>
     </message>
     <message>
         <source>Date/time:</source>
-        <translation>Date/heure :</translation>
+        <translation>Date/heure&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2027,7 +2101,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>If you turn the Tip of the Day off and later want to restore it, select Tip of the Day from the Ambermox Help pull-down menu, then select from the combo box at the bottom of the dialog box.</source>
-        <translation>Si vous désactivez l&apos;astuce du jour et souhaitez la rétablir plus tard, choisissez « Astuce du jour » dans le menu « Aide » d&apos;Ambermox, puis faites votre choix dans la liste déroulante en bas de la boîte de dialogue.</translation>
+        <translation>Si vous désactivez l&apos;astuce du jour et souhaitez la rétablir plus tard, choisissez «&#xa0;Astuce du jour&#xa0;» dans le menu «&#xa0;Aide&#xa0;» d&apos;Ambermox, puis faites votre choix dans la liste déroulante en bas de la boîte de dialogue.</translation>
     </message>
     <message>
         <source>Ambermox&apos;s toolbar buttons look much better if your display is in high-color mode. </source>
@@ -2035,19 +2109,19 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>For a Brief Tutorial on Ambermox, select Brief Tutorial from the Ambermox Help pull-down menu.</source>
-        <translation>Pour un didacticiel rapide sur Ambermox, choisissez « Didacticiel rapide » dans le menu « Aide » d&apos;Ambermox.</translation>
+        <translation>Pour un didacticiel rapide sur Ambermox, choisissez «&#xa0;Didacticiel rapide&#xa0;» dans le menu «&#xa0;Aide&#xa0;» d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>For answers to Frequently Asked Questions (FAQs), select Frequently Asked Questions from the Ambermox Help pull-down menu.</source>
-        <translation>Pour obtenir des réponses aux questions fréquentes (FAQ), choisissez « Foire aux questions » dans le menu « Aide » d&apos;Ambermox.</translation>
+        <translation>Pour obtenir des réponses aux questions fréquentes (FAQ), choisissez «&#xa0;Foire aux questions&#xa0;» dans le menu «&#xa0;Aide&#xa0;» d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>To display details about the open Zip file (for example, the date the Zip file was last modified or the name of the folder containing the Zip file), click on the Ambermox status line or select Properties from the Ambermox File menu.</source>
-        <translation>Pour afficher des détails sur le fichier ZIP ouvert (par exemple la date de sa dernière modification ou le nom du dossier qui le contient), cliquez sur la ligne d&apos;état d&apos;Ambermox ou choisissez « Propriétés » dans le menu « Fichier » d&apos;Ambermox.</translation>
+        <translation>Pour afficher des détails sur le fichier ZIP ouvert (par exemple la date de sa dernière modification ou le nom du dossier qui le contient), cliquez sur la ligne d&apos;état d&apos;Ambermox ou choisissez «&#xa0;Propriétés&#xa0;» dans le menu «&#xa0;Fichier&#xa0;» d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>You can interrupt an archive operation by clicking anywhere in the Ambermox window. This will activate the &quot;Operation Interrupted&quot; dialog box.</source>
-        <translation>Vous pouvez interrompre une opération sur une archive en cliquant n&apos;importe où dans la fenêtre d&apos;Ambermox. La boîte de dialogue « Opération interrompue » s&apos;affiche alors.</translation>
+        <translation>Vous pouvez interrompre une opération sur une archive en cliquant n&apos;importe où dans la fenêtre d&apos;Ambermox. La boîte de dialogue «&#xa0;Opération interrompue&#xa0;» s&apos;affiche alors.</translation>
     </message>
     <message>
         <source>You can quickly extract files from a Zip file by dragging the files from Ambermox to any folder or Explorer window (or even to the desktop).</source>
@@ -2059,7 +2133,7 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>If you can&apos;t remember where you put your Zip files, you can use the Favorite Zip Folders feature to find them. Select Favorite Zip Folders from the Ambermox File menu.</source>
-        <translation>Si vous ne vous souvenez plus où se trouvent vos fichiers ZIP, la fonction « Dossiers ZIP favoris » vous aide à les retrouver. Choisissez « Dossiers ZIP favoris » dans le menu « Fichier » d&apos;Ambermox.</translation>
+        <translation>Si vous ne vous souvenez plus où se trouvent vos fichiers ZIP, la fonction «&#xa0;Dossiers ZIP favoris&#xa0;» vous aide à les retrouver. Choisissez «&#xa0;Dossiers ZIP favoris&#xa0;» dans le menu «&#xa0;Fichier&#xa0;» d&apos;Ambermox.</translation>
     </message>
     <message>
         <source>You can easily view files in a Zip file by dragging them to an application or a shortcut to an application.</source>
@@ -2070,19 +2144,19 @@ Voulez-vous le tester maintenant ?</translation>
     <name>ViewText</name>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 octets</translation>
+        <translation>%1&#xa0;octets</translation>
     </message>
     <message>
         <source>%1 kB</source>
-        <translation>%1 ko</translation>
+        <translation>%1&#xa0;ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Is a folder</source>
@@ -2090,19 +2164,19 @@ Voulez-vous le tester maintenant ?</translation>
     </message>
     <message>
         <source>Cannot read file &quot;%1&quot;. %2</source>
-        <translation>Impossible de lire le fichier « %1 ». %2</translation>
+        <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>View: %1 (not a text file: only the first %2 of %3 shown)</source>
-        <translation>Visualisation : %1 (pas un fichier texte : seuls les %2 premiers sur %3 sont affichés)</translation>
+        <translation>Visualisation&#xa0;: %1 (pas un fichier texte&#xa0;: seuls les %2 premiers sur %3 sont affichés)</translation>
     </message>
     <message>
         <source>View: %1 (only the first %2 of %3 shown)</source>
-        <translation>Visualisation : %1 (seuls les %2 premiers sur %3 sont affichés)</translation>
+        <translation>Visualisation&#xa0;: %1 (seuls les %2 premiers sur %3 sont affichés)</translation>
     </message>
     <message>
         <source>View: %1</source>
-        <translation>Visualisation : %1</translation>
+        <translation>Visualisation&#xa0;: %1</translation>
     </message>
 </context>
 <context>

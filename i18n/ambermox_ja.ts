@@ -603,6 +603,10 @@
         <source>Path</source>
         <translation>パス</translation>
     </message>
+    <message>
+        <source>%1, encrypted</source>
+        <translation>%1、暗号化済み</translation>
+    </message>
 </context>
 <context>
     <name>FolderTree</name>
@@ -662,6 +666,44 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <message>
         <source>Testing</source>
         <translation>テスト中</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Wrong password for %1</source>
+        <translation>%1 のパスワードが違います</translation>
+    </message>
+    <message>
+        <source>Password for %1</source>
+        <translation>%1 のパスワード</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>&amp;Show password</source>
+        <translation>パスワードを表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Use for all members</source>
+        <translation>すべてのエントリに使用(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Try this password on the next encrypted members too, before asking again</source>
+        <translation>再度尋ねる前に、以降の暗号化されたエントリにもこのパスワードを試します</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>1 encrypted member was skipped without its password.</source>
+        <translation>パスワードがないため、暗号化されたエントリ 1 個をスキップしました。</translation>
+    </message>
+    <message>
+        <source>%1 encrypted members were skipped without their password.</source>
+        <translation>パスワードがないため、暗号化されたエントリ %1 個をスキップしました。</translation>
     </message>
 </context>
 <context>
@@ -960,6 +1002,38 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <message>
         <source>Adding</source>
         <translation>追加中</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt with password</source>
+        <translation>パスワードで暗号化(&amp;E)</translation>
+    </message>
+    <message>
+        <source>AES-256</source>
+        <translation>AES-256</translation>
+    </message>
+    <message>
+        <source>ZipCrypto (compatible with old tools, weak)</source>
+        <translation>ZipCrypto (古いツールと互換、弱い)</translation>
+    </message>
+    <message>
+        <source>Encryption method</source>
+        <translation>暗号化方式</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>パスワード(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>再入力(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Please type the password to encrypt with: an empty one protects nothing.</source>
+        <translation>暗号化に使うパスワードを入力してください。空のパスワードでは何も保護されません。</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Please type the same password twice.</source>
+        <translation>2 つのパスワードが一致しません。同じパスワードを 2 回入力してください。</translation>
     </message>
 </context>
 <context>

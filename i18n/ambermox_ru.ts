@@ -603,6 +603,10 @@
         <source>Path</source>
         <translation>Путь</translation>
     </message>
+    <message>
+        <source>%1, encrypted</source>
+        <translation>%1, зашифрован</translation>
+    </message>
 </context>
 <context>
     <name>FolderTree</name>
@@ -662,6 +666,44 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <message>
         <source>Testing</source>
         <translation>Проверка</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Wrong password for %1</source>
+        <translation>Неверный пароль для %1</translation>
+    </message>
+    <message>
+        <source>Password for %1</source>
+        <translation>Пароль для %1</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>&amp;Show password</source>
+        <translation>&amp;Показать пароль</translation>
+    </message>
+    <message>
+        <source>&amp;Use for all members</source>
+        <translation>&amp;Использовать для всех элементов</translation>
+    </message>
+    <message>
+        <source>Try this password on the next encrypted members too, before asking again</source>
+        <translation>Пробовать этот пароль и для следующих зашифрованных элементов, прежде чем спрашивать снова</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>1 encrypted member was skipped without its password.</source>
+        <translation>1 зашифрованный элемент пропущен: нет пароля.</translation>
+    </message>
+    <message>
+        <source>%1 encrypted members were skipped without their password.</source>
+        <translation>Пропущено зашифрованных элементов без пароля: %1.</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1004,38 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <message>
         <source>Adding</source>
         <translation>Добавление</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt with password</source>
+        <translation>&amp;Зашифровать паролем</translation>
+    </message>
+    <message>
+        <source>AES-256</source>
+        <translation>AES-256</translation>
+    </message>
+    <message>
+        <source>ZipCrypto (compatible with old tools, weak)</source>
+        <translation>ZipCrypto (совместим со старыми программами, слабый)</translation>
+    </message>
+    <message>
+        <source>Encryption method</source>
+        <translation>Метод шифрования</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Пароль:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>П&amp;овтор:</translation>
+    </message>
+    <message>
+        <source>Please type the password to encrypt with: an empty one protects nothing.</source>
+        <translation>Введите пароль для шифрования: пустой пароль ничего не защищает.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Please type the same password twice.</source>
+        <translation>Пароли не совпадают. Введите один и тот же пароль дважды.</translation>
     </message>
 </context>
 <context>

@@ -603,6 +603,10 @@
         <source>Path</source>
         <translation>路径</translation>
     </message>
+    <message>
+        <source>%1, encrypted</source>
+        <translation>%1，已加密</translation>
+    </message>
 </context>
 <context>
     <name>FolderTree</name>
@@ -662,6 +666,44 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <message>
         <source>Testing</source>
         <translation>正在测试</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Wrong password for %1</source>
+        <translation>%1 的密码错误</translation>
+    </message>
+    <message>
+        <source>Password for %1</source>
+        <translation>%1 的密码</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>&amp;Show password</source>
+        <translation>显示密码(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Use for all members</source>
+        <translation>用于所有条目(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Try this password on the next encrypted members too, before asking again</source>
+        <translation>再次询问之前，先对后续的加密条目也尝试此密码</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>1 encrypted member was skipped without its password.</source>
+        <translation>已跳过 1 个加密条目（没有密码）。</translation>
+    </message>
+    <message>
+        <source>%1 encrypted members were skipped without their password.</source>
+        <translation>已跳过 %1 个加密条目（没有密码）。</translation>
     </message>
 </context>
 <context>
@@ -960,6 +1002,38 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     <message>
         <source>Adding</source>
         <translation>正在添加</translation>
+    </message>
+    <message>
+        <source>&amp;Encrypt with password</source>
+        <translation>使用密码加密(&amp;E)</translation>
+    </message>
+    <message>
+        <source>AES-256</source>
+        <translation>AES-256</translation>
+    </message>
+    <message>
+        <source>ZipCrypto (compatible with old tools, weak)</source>
+        <translation>ZipCrypto（兼容旧工具，较弱）</translation>
+    </message>
+    <message>
+        <source>Encryption method</source>
+        <translation>加密方法</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>密码(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>重复(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Please type the password to encrypt with: an empty one protects nothing.</source>
+        <translation>请输入用于加密的密码：空密码无法提供任何保护。</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Please type the same password twice.</source>
+        <translation>两次输入的密码不一致。请输入两次相同的密码。</translation>
     </message>
 </context>
 <context>
