@@ -68,16 +68,36 @@ TLnEForm::TLnEForm(QWidget *parent)
 void TLnEForm::start(int64_t totalBytes)
 {
     m_gauge.start(totalBytes);
+    m_bytes.begin();
+    m_lastShown = {};
     Gauge2->setValue(m_gauge.percent());
 }
 
 void TLnEForm::ZipEngine1Progress(
-    TZipEngine &, ProgressType progrType, const std::string &, int64_t)
+    TZipEngine &, ProgressType progrType, const std::string &, int64_t fileSize)
 {
-    if (progrType == ProgressType::ProgressStep)
-        Gauge2->setValue(m_gauge.step());
-    else if (progrType == ProgressType::ProgressEnd)
-        Gauge2->setValue(m_gauge.batchEnd());
+    switch (progrType) {
+    case ProgressType::ProgressNewFile:
+        m_bytes.newFile(fileSize);
+        break;
+    case ProgressType::ProgressStep:
+        m_bytes.step();
+        break;
+    case ProgressType::ProgressEnd:
+        m_bytes.memberEnd();
+        break;
+    case ProgressType::ProgressWait:
+        break;
+    }
+    // The gauge and Cancel come alive when the percentage moves, and at
+    // least ten times a second, not for every member.
+    const int before = m_gauge.percent();
+    const int percent = m_gauge.advanceTo(m_bytes.done(), m_bytes.members());
+    const auto now = std::chrono::steady_clock::now();
+    if (percent == before && now - m_lastShown < std::chrono::milliseconds(100))
+        return;
+    m_lastShown = now;
+    Gauge2->setValue(percent);
     QCoreApplication::processEvents();
 }
 

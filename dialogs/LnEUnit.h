@@ -8,6 +8,7 @@
 
 #include "ZipEngine.h"
 
+#include <chrono>
 #include <functional>
 
 class QFrame;
@@ -44,4 +45,6 @@ protected:
 
 private:
     ExtractGauge m_gauge;
+    ByteProgress m_bytes;
+    std::chrono::steady_clock::time_point m_lastShown;
 };

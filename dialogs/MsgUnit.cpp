@@ -2,7 +2,6 @@
 
 #include "Guard.h"
 
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,11 +18,9 @@ TMsgForm::TMsgForm(QWidget *mainWindow)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1 = new OutputLogView(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAccessibleName(tr("Output"));
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(RichEdit1, 1);
@@ -47,13 +44,26 @@ void TMsgForm::clearLines()
 
 void TMsgForm::appendLine(const QString &line)
 {
-    RichEdit1->appendPlainText(line);
+    // A text of several lines shows as those lines.
+    LogLines lines;
+    for (const QString &part : line.split(QLatin1Char('\n')))
+        lines.append(part.toStdString());
+    appendLines(std::move(lines));
+}
+
+void TMsgForm::appendLines(LogLines &&lines)
+{
+    RichEdit1->append(std::move(lines));
 }
 
 QStringList TMsgForm::lines() const
 {
-    const QString text = RichEdit1->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    const LogLines &lines = RichEdit1->log().lines();
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (size_t i = 0; i < lines.size(); ++i)
+        out.push_back(QString::fromUtf8(lines.at(i).data(), qsizetype(lines.at(i).size())));
+    return out;
 }
 
 void TMsgForm::FormShow()

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "AmxDialog.h"
+#include "OutputLog.h"
 
-class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -17,9 +17,11 @@ public:
 
     void clearLines();
     void appendLine(const QString &line);
+    // A batch of lines at once (the buffers are taken over).
+    void appendLines(LogLines &&lines);
     QStringList lines() const;
 
-    QPlainTextEdit *RichEdit1;
+    OutputLogView *RichEdit1;
     QWidget *BottomPanel;
     QPushButton *OKButton;
 

@@ -20,9 +20,18 @@ Operations::Operations(TMsgForm &msgForm, QAction *viewLastOutput, const StatusL
 {
 }
 
+namespace {
+
+// How long the widgets may lag behind the library: well under the quarter
+// second after which a bar that stands still looks stuck.
+constexpr std::chrono::milliseconds kDrainPeriod { 100 };
+
+} // namespace
+
 void Operations::startLog()
 {
     m_viewLastOutput->setEnabled(true);
+    m_feed.take(); // the lines of an earlier operation go with the others
     m_msgForm.clearLines();
     m_failures = 0;
     m_firstFailure.clear();
@@ -31,20 +40,14 @@ void Operations::startLog()
 
 void Operations::appendLog(const std::string &message, int32_t errCode)
 {
-    m_msgForm.appendLine(QString::fromStdString(message));
-    // Told apart at the end: the user chose to go without the password.
-    if (isPasswordSkip(errCode)) {
-        ++m_passwordSkips;
-        return;
-    }
-    if (!isFailureMessage(errCode))
-        return;
-    if (m_failures++ == 0)
-        m_firstFailure = message;
+    // Behind what the library reported before, and on show at once.
+    m_feed.message(errCode, message);
+    drain();
 }
 
 void Operations::reportFailures()
 {
+    drain();
     const int skips = std::exchange(m_passwordSkips, 0);
     if (skips > 0 && m_failures == 0) {
         Prompter::instance().notice(passwordSkipsText(skips), Prompter::Icon::Information);
@@ -77,9 +80,9 @@ bool refuseWhileOperationRuns()
 
 void Operations::wire(TZipEngine &engine, const QString &verb)
 {
-    engine.OnProgress = [this, verb](
-                            TZipEngine &, ProgressType type, const std::string &name, int64_t) {
-        engineProgress(verb, type, name);
+    engine.OnProgress = [this, verb = verbNumber(verb)](TZipEngine &, ProgressType type,
+                            const std::string &name, int64_t size) {
+        engineProgress(verb, type, name, size);
     };
     engine.OnMessage = [this](TZipEngine &, int32_t errCode, const std::string &text) {
         engineMessage(errCode, text);
@@ -96,14 +99,57 @@ void Operations::wireWaiting(TZipEngine &engine)
     engine.OnMessage = nullptr;
 }
 
-void Operations::engineProgress(const QString &verb, ProgressType type, const std::string &name)
+int Operations::verbNumber(const QString &verb)
 {
-    m_progress.progress(type, verb, name);
+    const auto known = std::find(m_verbs.begin(), m_verbs.end(), verb);
+    if (known != m_verbs.end())
+        return static_cast<int>(known - m_verbs.begin());
+    m_verbs.push_back(verb);
+    return static_cast<int>(m_verbs.size() - 1);
+}
+
+void Operations::engineProgress(int verb, ProgressType type, const std::string &name, int64_t size)
+{
+    if (type == ProgressType::ProgressWait) {
+        drain();
+        m_progress.waiting(QString::fromStdString(name));
+        return;
+    }
+    pump(m_feed.progress(type, name, size, verb));
 }
 
 void Operations::engineMessage(int32_t errCode, const std::string &text)
 {
-    appendLog(text, errCode);
+    m_feed.message(errCode, text);
+    pump(false);
+}
+
+void Operations::pump(bool moved)
+{
+    // Outside a run nothing else would show the lines: at once then.
+    if (!moved && !m_running.empty()
+        && std::chrono::steady_clock::now() - m_lastDrain < kDrainPeriod)
+        return;
+    drain();
+}
+
+void Operations::drain(bool showProgress)
+{
+    OperationFeed::Batch batch = m_feed.take();
+    m_lastDrain = std::chrono::steady_clock::now();
+    if (!batch.lines.empty())
+        m_msgForm.appendLines(std::move(batch.lines));
+    m_passwordSkips += batch.passwordSkips;
+    if (batch.failures > 0) {
+        if (m_failures == 0)
+            m_firstFailure = std::move(batch.firstFailure);
+        m_failures += batch.failures;
+    }
+    if (!showProgress || !m_progress.isActive())
+        return;
+    const QString verb = batch.verb < int(m_verbs.size()) ? m_verbs[size_t(batch.verb)] : QString();
+    m_progress.show(verb, batch.newFile ? QString::fromStdString(batch.file) : QString(),
+        batch.doneBytes, batch.membersDone);
 }
 
 Operations::Running::Running(Operations &operations, TZipEngine &engine, int64_t totalBytes)
@@ -112,11 +158,17 @@ Operations::Running::Running(Operations &operations, TZipEngine &engine, int64_t
 {
     // Registered first: the display's first repaint lets clicks through.
     m_operations.m_running.push_back(&m_engine);
+    m_operations.m_feed.begin(totalBytes);
     m_operations.m_progress.begin(totalBytes);
+    // The first events show at once.
+    m_operations.m_lastDrain = {};
 }
 
 Operations::Running::~Running()
 {
+    // Whatever the library said last is in the log before anyone reads it;
+    // no events run here, the operation is over.
+    m_operations.drain(false);
     // However the run ends, so a failed run does not leave the lamps red.
     m_operations.m_progress.end();
     std::vector<TZipEngine *> &running = m_operations.m_running;
@@ -155,6 +207,7 @@ void Operations::testArchive(TZipEngine &engine)
         }
         void showNotice(const std::string &text) override
         {
+            operations.drain();
             const int skips = std::exchange(operations.m_passwordSkips, 0);
             Prompter::instance().notice(QString::fromStdString(text)
                 + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString()));

@@ -4,9 +4,11 @@
 // engines to this object instead of handling their events itself.
 #pragma once
 
+#include "OperationFeed.h"
 #include "StatusProgress.h"
 
 #include <QCoreApplication>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -56,9 +58,15 @@ public:
     // writing the archive, and logs nothing.
     void wireWaiting(TZipEngine &engine);
     // Every event of a wired engine arrives here, on the library's thread:
-    // the one place that decides how events reach the widgets.
-    void engineProgress(const QString &verb, ProgressType type, const std::string &name);
+    // the one place that decides how events reach the widgets. They go to
+    // the feed; the widgets show what it holds at most every 100 ms (and
+    // when the bar has moved by a percent), in one paint for all of it.
+    // verb: the number verbNumber gave.
+    void engineProgress(int verb, ProgressType type, const std::string &name, int64_t size);
     void engineMessage(int32_t errCode, const std::string &text);
+    // Shows everything the feed holds now: the log's new lines and, with
+    // showProgress, the last file started and the bar (lets events run).
+    void drain(bool showProgress = true);
 
     // For as long as it lives: the status line shows an operation of
     // totalBytes, and engine is the operation a click on the list
@@ -86,6 +94,10 @@ public:
     bool interruptRunning();
 
 private:
+    int verbNumber(const QString &verb);
+    // Drains when the widgets are due to show something.
+    void pump(bool moved);
+
     TMsgForm &m_msgForm;
     QAction *m_viewLastOutput;
     int m_failures = 0;
@@ -94,4 +106,7 @@ private:
     StatusProgress m_progress;
     // Entries are added and removed by Running only.
     std::vector<TZipEngine *> m_running;
+    OperationFeed m_feed;
+    std::vector<QString> m_verbs;
+    std::chrono::steady_clock::time_point m_lastDrain;
 };

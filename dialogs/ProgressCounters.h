@@ -20,6 +20,9 @@ public:
     bool step();
     // A member is done; true when that filled a bar too small to count steps.
     bool batchEnd();
+    // The operation's bytes and members done so far (see ByteProgress);
+    // true when the bar moved. It never moves back.
+    bool advanceTo(int64_t doneBytes, int64_t membersDone);
 
     int position() const { return m_position; }
     int maximum() const { return m_maximum; }
@@ -41,6 +44,9 @@ public:
     int step();
     // The end of a batch: with nothing to measure, the work is complete.
     int batchEnd();
+    // The operation's bytes and members done so far (see ByteProgress);
+    // returns the percentage to show.
+    int advanceTo(int64_t doneBytes, int64_t membersDone);
 
     int percent() const { return m_percent; }
     int64_t total() const { return m_total; }
@@ -52,4 +58,27 @@ private:
     int64_t m_total = 0;
     int64_t m_done = 0;
     int m_percent = 0;
+};
+
+// What an operation has done, in bytes, from the library's events. Steps
+// come only per 32 kilobytes inside a member, so a member counts its whole
+// size when it ends: without that, an archive of small files would show
+// nothing done until its end. Steps never count a member beyond its size.
+// The count only grows.
+class ByteProgress
+{
+public:
+    void begin() { *this = {}; }
+    void newFile(int64_t size);
+    void step();
+    void memberEnd();
+
+    int64_t done() const { return m_done; }
+    int64_t members() const { return m_members; }
+
+private:
+    int64_t m_done = 0;
+    int64_t m_memberEnd = 0; // m_done once the current member is done
+    int64_t m_members = 0;
+    bool m_inMember = false;
 };

@@ -45,6 +45,16 @@ void StatusProgress::file(const QString &verb, const QString &name)
     settle();
 }
 
+void StatusProgress::show(
+    const QString &verb, const QString &name, int64_t doneBytes, int64_t membersDone)
+{
+    if (!name.isEmpty())
+        m_line.SPanel1->setText(verb + QStringLiteral(" \"") + name + QLatin1Char('"'));
+    if (m_counter.advanceTo(doneBytes, membersDone))
+        m_line.ProgressBar1->setValue(m_counter.position());
+    settle();
+}
+
 void StatusProgress::batchEnd()
 {
     if (m_counter.batchEnd())

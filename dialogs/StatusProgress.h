@@ -1,7 +1,8 @@
 // How the main window's status line shows an operation that a dialog runs:
 // the left panel names the file at work, a bar over the right panel counts
-// the bytes, the red lamp is lit. Every event repaints at once and lets
-// pending events run, so the window stays alive while the library works.
+// the bytes, the red lamp is lit. Every call repaints at once and lets
+// pending events run, so the window stays alive while the library works;
+// during an operation they come batched, a few times a second.
 #pragma once
 
 #include "ProgressCounters.h"
@@ -45,6 +46,11 @@ public:
     // Outside begin() and end(), endWaiting() puts the panel's text back.
     void waiting(const QString &archive);
     void endWaiting();
+
+    // What an operation's feed held at a look: the member started last
+    // (none: the panel keeps its text) and the bytes and members done; one
+    // paint for all of it.
+    void show(const QString &verb, const QString &name, int64_t doneBytes, int64_t membersDone);
 
     // One OnProgress event of an engine, mapped to the calls above.
     void progress(ProgressType type, const QString &verb, const std::string &name);

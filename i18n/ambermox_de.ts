@@ -669,6 +669,17 @@ Alle Meldungen finden Sie unter „Letzte Ausgabe anzeigen...“ im Menü „Opt
     </message>
 </context>
 <context>
+    <name>OutputLogView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Wrong password for %1</source>

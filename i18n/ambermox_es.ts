@@ -669,6 +669,17 @@ Todos los mensajes están en «Ver última salida...» del menú Opciones.</tran
     </message>
 </context>
 <context>
+    <name>OutputLogView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Wrong password for %1</source>

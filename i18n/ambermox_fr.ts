@@ -669,6 +669,17 @@ Tous les messages se trouvent dans «&#xa0;Afficher le dernier journal...&#xa0;�
     </message>
 </context>
 <context>
+    <name>OutputLogView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Tout &amp;sélectionner</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Wrong password for %1</source>

@@ -669,6 +669,17 @@ Every message is in &quot;View Last Output...&quot; in the Options menu.</source
     </message>
 </context>
 <context>
+    <name>OutputLogView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Wrong password for %1</source>

@@ -48,6 +48,9 @@ FileListView::FileListView(QWidget *parent)
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         view->setDragEnabled(false);
+        // Names that differ only at their end (file000123.txt,
+        // file000124.txt) stay apart when the column cuts them.
+        view->setTextElideMode(Qt::ElideMiddle);
         connectView(view);
     }
     m_icons->setUniformItemSizes(true);

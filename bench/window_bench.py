@@ -1,0 +1,139 @@
+#!/usr/bin/env python3
+"""Times the window's operations against the command line doing the same work
+on a generated archive of many small members (100,000; 1,000,000 with
+--million): extract, test, add and delete through the main window's dialogs
+(window_driver, offscreen, every question answered by the scripted prompter),
+and "Extract to subfolder" (ambermox-gui -es) against ambermox -x. Runs
+are interleaved (command line, window, command line, window ...) and the
+best of each is compared, so that other load on the machine weighs on both.
+Prints seconds, the ratio window / command line, how often the status-line
+bar moved and the longest time it stood still. A benchmark, not a test.
+
+    bench/window_bench.py [--bin build/bin] [--members 100000] [--million]
+                          [--rounds 2] [--ops extract,test,add,delete,subfolder]
+"""
+import argparse, os, re, shutil, subprocess, sys, tempfile, time
+
+
+def make_tree(root, members):
+    """members small text files below root, a thousand to a folder."""
+    per = 1000
+    for i in range(members):
+        d = os.path.join(root, "d%04d" % (i // per))
+        if i % per == 0:
+            os.makedirs(d, exist_ok=True)
+        with open(os.path.join(d, "file%07d.txt" % i), "w") as f:
+            f.write(("line %d of member %d\n" % (i % 7, i)) * (i % 13 + 1))
+
+
+def timed(cmd, cwd, env=None):
+    t = time.perf_counter()
+    r = subprocess.run(cmd, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                       text=True)
+    elapsed = time.perf_counter() - t
+    if r.returncode != 0:
+        raise SystemExit("failed (%d): %s\n%s" % (r.returncode, " ".join(cmd), r.stderr[-2000:]))
+    return elapsed, r.stdout
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--bin", default=os.path.join(here, "..", "build", "bin"))
+    ap.add_argument("--members", type=int, default=100000)
+    ap.add_argument("--million", action="store_true", help="1,000,000 members")
+    ap.add_argument("--rounds", type=int, default=2)
+    ap.add_argument("--ops", default="extract,test,add,delete,subfolder")
+    a = ap.parse_args()
+    members = 1000000 if a.million else a.members
+    b = os.path.abspath(a.bin)
+    amx, gui, driver = (os.path.join(b, n) for n in ("ambermox", "ambermox-gui", "window_driver"))
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    work = tempfile.mkdtemp(prefix="amx-window-bench-")
+    try:
+        os.makedirs(os.path.join(work, "src"))
+        make_tree(os.path.join(work, "src"), members)
+        arc = os.path.join(work, "a.zip")
+        timed([amx, "-a", arc, "src"], work)
+
+        def fresh(path, folder=False, empty_file=False, copy_of=None):
+            full = os.path.join(work, path)
+            if os.path.isdir(full):
+                shutil.rmtree(full)
+            elif os.path.exists(full):
+                os.remove(full)
+            if folder:
+                os.makedirs(full)
+            if empty_file:
+                open(full, "w").close()
+            if copy_of:
+                shutil.copyfile(copy_of, full)
+            return full
+
+        # op: (prepare + command line, prepare + window); each returns the
+        # seconds of the work and, for the window, the driver's report.
+        def cli_extract():
+            return timed([amx, "-x", arc, "-o", fresh("out", folder=True), "--overwrite"], work)[0]
+
+        def win_extract():
+            return timed([driver, "extract", arc, fresh("out", folder=True)], work, env)
+
+        def cli_test():
+            return timed([amx, "-t", arc], work)[0]
+
+        def win_test():
+            return timed([driver, "test", arc], work, env)
+
+        def cli_add():
+            fresh("new.zip")
+            return timed([amx, "-a", "new.zip", "src"], work)[0]
+
+        def win_add():
+            return timed([driver, "add", fresh("new.zip", empty_file=True), work, "src"], work, env)
+
+        def cli_delete():
+            copy = fresh("del.zip", copy_of=arc)
+            return timed([amx, "--delete", copy, "--pattern", "*"], work)[0]
+
+        def win_delete():
+            return timed([driver, "delete", fresh("del.zip", copy_of=arc)], work, env)
+
+        def cli_subfolder():
+            fresh("sub.zip", copy_of=arc)
+            return timed([amx, "-x", "sub.zip", "-o", fresh("sub", folder=True)], work)[0]
+
+        def win_subfolder():
+            fresh("sub", folder=True)
+            copy = fresh("sub.zip", copy_of=arc)
+            return timed([gui, "-es", copy], work, env)
+
+        ops = {"extract": (cli_extract, win_extract), "test": (cli_test, win_test),
+               "add": (cli_add, win_add), "delete": (cli_delete, win_delete),
+               "subfolder": (cli_subfolder, win_subfolder)}
+        with open("/proc/loadavg") as f:
+            load = f.read().split()[0]
+        print("%d members, %d rounds, load %s" % (members, a.rounds, load))
+        print("%-10s %8s %8s %8s %6s  %s" % ("operation", "cli s", "window s", "process", "ratio",
+                                            "bar"))
+        for name in a.ops.split(","):
+            cli_run, win_run = ops[name]
+            cli, win, whole, report = [], [], [], ""
+            for _ in range(a.rounds):
+                cli.append(cli_run())
+                total, out = win_run()
+                whole.append(total)
+                m = re.search(r"seconds=([\d.]+) (.*)", out)
+                # The driver times the operation alone, after the window has
+                # opened the archive; -es is timed as a whole process.
+                win.append(float(m.group(1)) if m else total)
+                report = m.group(2) if m else ""
+            best_cli, best_win = min(cli), min(win)
+            print("%-10s %8.2f %8.2f %8.2f %6.2f  %s" % (name, best_cli, best_win, min(whole),
+                                                    best_win / best_cli, report))
+            sys.stdout.flush()
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
