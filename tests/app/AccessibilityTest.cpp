@@ -6,36 +6,11 @@
 // text of their own (icon buttons, lamps, the picture, gauges) have a name
 // and a description.
 
-#include "AViewUnit.h"
-#include "AboutUnit.h"
-#include "AddUnit.h"
 #include "AnimatedPicture.h"
-#include "CFolderUnit1.h"
-#include "CFolderUnit2.h"
-#include "CheckOutUnit.h"
 #include "CommandTable.h"
-#include "ConfigurationUnit.h"
-#include "DeleteUnit.h"
-#include "DiscoveryCommands.h"
-#include "DragUnit.h"
-#include "ExeUnit.h"
-#include "ExtractUnit.h"
-#include "FavorOptUnit.h"
-#include "FavoriteUnit.h"
-#include "FilePropUnit.h"
-#include "FindUnit.h"
-#include "LnEUnit.h"
-#include "MainWindow.h"
-#include "Peers.h"
 #include "PercentGauge.h"
-#include "RenameUnit.h"
-#include "SearchUnit.h"
-#include "SelFolderUnit.h"
+#include "ProgramWindows.h"
 #include "StatusLamp.h"
-#include "TestDir.h"
-#include "TipUnit.h"
-#include "ViewUnit.h"
-#include "ZipPropUnit.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -51,86 +26,6 @@
 using namespace amxtest;
 
 namespace {
-
-// The windows as main() wires them.
-struct Program
-{
-    MainWindow main;
-    TAddForm add;
-    TExtractForm extract;
-    TNFolderForm2 newFolder { extract };
-    TDeleteForm remove;
-    TViewForm view;
-    TAsciview textViewer;
-    TFavoriteForm favorites;
-    TFavorOptForm favoriteFolders;
-    TSearchForm search;
-    TFindForm find;
-    TAboutForm about;
-    TTipForm tip;
-    TConfigurationForm configuration;
-    TCheckOut checkOut;
-    TEXEForm exe;
-    TDragForm drag;
-    TLnEForm extracting;
-
-    explicit Program(const std::string &archive)
-        : main({ qs(archive) }, Show::Shown)
-    {
-        TMainForm &form = main.form;
-        form.dialogs().setAddForm(&add);
-        form.dialogs().setExtractForm(&extract);
-        form.dialogs().setDeleteForm(&remove);
-        form.dialogs().setViewForm(&view, &textViewer);
-        connectDiscovery(form, favorites, favoriteFolders, search, find);
-        form.dialogs().setHelpForms(&configuration, &tip, &about);
-        form.dialogs().setCheckOut(&checkOut);
-        form.dialogs().setExeForm(&exe);
-    }
-};
-
-// name; the window, shown (the main window shows from the start).
-struct Window
-{
-    const char *name;
-    QWidget *(*window)(Program &);
-};
-
-#define WINDOW(name, expr)                                                                         \
-    {                                                                                              \
-        name, [](Program &p) -> QWidget * {                                                        \
-            return expr;                                                                           \
-        }                                                                                          \
-    }
-
-const Window kWindows[] = {
-    WINDOW("main window", &p.main.form),
-    WINDOW("Add", &p.add),
-    WINDOW("Extract", &p.extract),
-    WINDOW("new folder (Extract)", &p.newFolder),
-    WINDOW("Delete", &p.remove),
-    WINDOW("View", &p.view),
-    WINDOW("text viewer", (p.textViewer.view("readme.txt"), &p.textViewer)),
-    WINDOW("output log", &p.main.form.msgForm()),
-    WINDOW("check-out", &p.checkOut),
-    WINDOW("self-extractor", &p.exe),
-    WINDOW("extracting (file manager)", &p.extracting),
-    WINDOW("dropped files", &p.drag),
-    WINDOW("favourites", &p.favorites),
-    WINDOW("favourites folders", &p.favoriteFolders),
-    WINDOW("disk search", &p.search),
-    WINDOW("Find", &p.find),
-    WINDOW("folder chooser", &p.main.form.selDirForm()),
-    WINDOW("new folder (chooser)", p.main.form.selDirForm().NFolderForm.get()),
-    WINDOW("rename", &p.main.form.fileMenu().renameForm()),
-    WINDOW("archive properties", &p.main.form.fileMenu().zipPropForm()),
-    WINDOW("file properties", &p.main.form.fileMenu().filePropForm()),
-    WINDOW("configuration", &p.configuration),
-    WINDOW("tip", &p.tip),
-    WINDOW("about", &p.about),
-};
-
-#undef WINDOW
 
 QString spokenName(QWidget *w)
 {
@@ -200,42 +95,18 @@ private:
     std::unique_ptr<Program> m_program;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
-        const std::string archive = zipFiles(m_dir / "a.zip",
-            { { "one.txt", sampleBytes(2000, 1) }, { "sub/two.txt", sampleBytes(900, 2) } });
-        m_program = std::make_unique<Program>(archive);
-        const std::filesystem::path temp = m_dir / "temp";
-        std::filesystem::create_directories(temp);
-        writeFile(temp / "readme.txt", "Read me.\n");
-        m_program->main.form.setTemp(temp.string() + "/");
-        QVERIFY(QTest::qWaitForWindowExposed(&m_program->main.form));
-        selectMembers(m_program->main.form, { "one.txt" });
-    }
+    void initTestCase() { m_program = std::make_unique<Program>(m_dir); }
 
     void cleanupTestCase() { m_program.reset(); }
 
-    void windows_data()
-    {
-        QTest::addColumn<int>("row");
-        for (size_t i = 0; i < std::size(kWindows); ++i)
-            QTest::newRow(kWindows[i].name) << static_cast<int>(i);
-    }
+    void windows_data() { addWindowRows(); }
 
     void windows()
     {
         QFETCH(int, row);
-        QWidget *window = kWindows[row].window(*m_program);
+        const ShownWindow opened(*m_program, row);
+        QWidget *window = opened.exposed();
         QVERIFY(window);
-        if (!window->isVisible())
-            window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const auto hide = qScopeGuard([&] {
-            if (window != &m_program->main.form)
-                window->hide();
-        });
 
         // Each page of a tabbed window in turn.
         auto *pages = window->findChild<QTabWidget *>();

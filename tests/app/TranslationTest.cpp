@@ -3,33 +3,8 @@
 // installs its own, each window is opened and whatever it shows unmarked is
 // named.
 
-#include "AViewUnit.h"
-#include "AboutUnit.h"
-#include "AddUnit.h"
-#include "CFolderUnit1.h"
-#include "CFolderUnit2.h"
-#include "CheckOutUnit.h"
-#include "ConfigurationUnit.h"
-#include "DeleteUnit.h"
-#include "DiscoveryCommands.h"
-#include "DragUnit.h"
-#include "ExeUnit.h"
-#include "ExtractUnit.h"
-#include "FavorOptUnit.h"
-#include "FavoriteUnit.h"
-#include "FilePropUnit.h"
-#include "FindUnit.h"
-#include "LnEUnit.h"
-#include "MainWindow.h"
-#include "Peers.h"
-#include "RenameUnit.h"
-#include "SearchUnit.h"
-#include "SelFolderUnit.h"
-#include "TestDir.h"
-#include "TipUnit.h"
+#include "ProgramWindows.h"
 #include "Translations.h"
-#include "ViewUnit.h"
-#include "ZipPropUnit.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -46,61 +21,6 @@
 using namespace amxtest;
 
 namespace {
-
-// The windows as main() wires them.
-struct Program
-{
-    MainWindow main;
-    TAddForm add;
-    TExtractForm extract;
-    TNFolderForm2 newFolder { extract };
-    TDeleteForm remove;
-    TViewForm view;
-    TAsciview textViewer;
-    TFavoriteForm favorites;
-    TFavorOptForm favoriteFolders;
-    TSearchForm search;
-    TFindForm find;
-    TAboutForm about;
-    TTipForm tip;
-    TConfigurationForm configuration;
-    TCheckOut checkOut;
-    TEXEForm exe;
-    TDragForm drag;
-    TLnEForm extracting;
-
-    explicit Program(const std::string &archive)
-        : main({ qs(archive) }, Show::Shown)
-    {
-        TMainForm &form = main.form;
-        form.dialogs().setAddForm(&add);
-        form.dialogs().setExtractForm(&extract);
-        form.dialogs().setDeleteForm(&remove);
-        form.dialogs().setViewForm(&view, &textViewer);
-        connectDiscovery(form, favorites, favoriteFolders, search, find);
-        form.dialogs().setHelpForms(&configuration, &tip, &about);
-        form.dialogs().setCheckOut(&checkOut);
-        form.dialogs().setExeForm(&exe);
-    }
-};
-
-// The windows as the accessibility test opens them.
-std::vector<std::pair<const char *, QWidget *>> windowsOf(Program &p)
-{
-    TMainForm &form = p.main.form;
-    return { { "main window", &form }, { "Add", &p.add }, { "Extract", &p.extract },
-        { "new folder (Extract)", &p.newFolder }, { "Delete", &p.remove }, { "View", &p.view },
-        { "text viewer", &p.textViewer }, { "output log", &form.msgForm() },
-        { "check-out", &p.checkOut }, { "self-extractor", &p.exe },
-        { "extracting (file manager)", &p.extracting }, { "dropped files", &p.drag },
-        { "favourites", &p.favorites }, { "favourites folders", &p.favoriteFolders },
-        { "disk search", &p.search }, { "Find", &p.find }, { "folder chooser", &form.selDirForm() },
-        { "new folder (chooser)", form.selDirForm().NFolderForm.get() },
-        { "rename", &form.fileMenu().renameForm() },
-        { "archive properties", &form.fileMenu().zipPropForm() },
-        { "file properties", &form.fileMenu().filePropForm() },
-        { "configuration", &p.configuration }, { "tip", &p.tip }, { "about", &p.about } };
-}
 
 const QChar kOpen(0x27e6);
 
@@ -186,43 +106,19 @@ private Q_SLOTS:
         QVERIFY(installTranslations(QLocale(QLocale::German, QLocale::Austria), qs(folder.string()))
             >= 1);
 
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
-        const std::string archive = zipFiles(m_dir / "a.zip",
-            { { "one.txt", sampleBytes(2000, 1) }, { "sub/two.txt", sampleBytes(900, 2) } });
-        m_program = std::make_unique<Program>(archive);
-        const std::filesystem::path temp = m_dir / "temp";
-        std::filesystem::create_directories(temp);
-        writeFile(temp / "readme.txt", "Read me.\n");
-        m_program->main.form.setTemp(temp.string() + "/");
-        QVERIFY(QTest::qWaitForWindowExposed(&m_program->main.form));
-        selectMembers(m_program->main.form, { "one.txt" });
+        m_program = std::make_unique<Program>(m_dir);
     }
 
     void cleanupTestCase() { m_program.reset(); }
 
-    void windows_data()
-    {
-        QTest::addColumn<int>("row");
-        const auto windows = windowsOf(*m_program);
-        for (size_t i = 0; i < windows.size(); ++i)
-            QTest::newRow(windows[i].first) << static_cast<int>(i);
-    }
+    void windows_data() { addWindowRows(); }
 
     void windows()
     {
         QFETCH(int, row);
-        QWidget *window = windowsOf(*m_program)[static_cast<size_t>(row)].second;
+        const ShownWindow opened(*m_program, row);
+        QWidget *window = opened.exposed();
         QVERIFY(window);
-        if (window == &m_program->textViewer)
-            m_program->textViewer.view("readme.txt");
-        if (!window->isVisible())
-            window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const auto hide = qScopeGuard([&] {
-            if (window != &m_program->main.form)
-                window->hide();
-        });
         QStringList unmarked;
         for (const QString &text : shownTexts(window)) {
             const QString shown = text.section(QStringLiteral("\": "), 1);
