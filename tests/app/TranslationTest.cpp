@@ -238,8 +238,8 @@ private Q_SLOTS:
     }
 
     // Translated captions are longer than the English ones (the marks make
-    // every one longer): the list's columns and the toolbar's buttons grow
-    // to show them whole.
+    // every one longer): the list's columns, the toolbar's buttons and the
+    // first window grow to show them whole.
     void captionsFitTheirPlaces()
     {
         TMainForm &form = m_program->main.form;
@@ -263,6 +263,8 @@ private Q_SLOTS:
                 room +=
                     button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button);
             QVERIFY2(room <= button->width(), qPrintable(button->text()));
+            // The first window is wide enough that none is folded away.
+            QVERIFY2(button->isVisible(), qPrintable(button->text()));
         }
     }
 };
