@@ -444,7 +444,8 @@ void TMainForm::LoadSettings()
     };
 
     m_settings = Settings::firstRun();
-    if (SettingsFiles::firstStart()) {
+    const bool firstStart = SettingsFiles::firstStart();
+    if (firstStart) {
         // A first start for this user. A favourites file that exists already
         // (shared beside the program) keeps its folders through the first save.
         if (SettingsFiles::favoritesFileExists())
@@ -464,8 +465,24 @@ void TMainForm::LoadSettings()
     if (!problem.empty())
         Prompter::instance().error(qs(problem));
     applySettings();
+    if (firstStart)
+        fitButtonBar();
     if (!favoritesRead)
         readFavorites();
+}
+
+void TMainForm::fitButtonBar()
+{
+    // The designed width holds every button with its English caption; longer
+    // captions (another language) widen the first window rather than fold
+    // the last buttons away into the bar's extension menu.
+    int wanted = ToolBar2->sizeHint().width();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        wanted = std::min(wanted, screen->availableGeometry().width());
+    if (wanted > width()) {
+        resize(wanted, height());
+        SaveSettings();
+    }
 }
 
 void TMainForm::applySettings()

@@ -140,6 +140,7 @@ private:
     void bindGroups();
     void checkSortItem();
     void applySettings();
+    void fitButtonBar();
     void restoreGeometry();
     void Timer1Timer();
     void Timer2Timer();

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -106,8 +107,15 @@ void ButtonBar::setShowText(bool on)
         QWidget *button = widgetForAction(a);
         // The designed width, or more where a caption (in another language) would
         // not fit between the button's margins.
+        // A drop-down button's arrow takes its share of that width.
         const auto *tool = qobject_cast<QToolButton *>(button);
-        const int caption = tool ? tool->fontMetrics().horizontalAdvance(tool->text()) + 6 : 0;
+        int caption = 0;
+        if (tool) {
+            caption = tool->fontMetrics().horizontalAdvance(tool->text()) + 6;
+            if (tool->popupMode() == QToolButton::MenuButtonPopup)
+                caption +=
+                    tool->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, tool);
+        }
         if (on)
             button->setFixedSize(std::max(65, caption), 42);
         else

@@ -148,9 +148,23 @@ std::array<int, 6> fittedColumnWidths(const FileListView &list)
     // A date and time wide in most formats: two-digit day and month, a
     // 12-hour clock's widest hour.
     const uint32_t wide = ((108u << 9 | 12u << 5 | 28u) << 16) | (12u << 11 | 58u << 5);
-    return defaultColumnWidths(list.width(),
+    std::array<int, 6> widths = defaultColumnWidths(list.width(),
         fm.horizontalAdvance(QString::fromStdString(modifiedText(wide))) + margins,
         fm.horizontalAdvance(QStringLiteral("100%")) + margins);
+    // A caption longer than its column's designed width (in another
+    // language) widens the column rather than losing letters; Path gives way.
+    const QHeaderView *header = view->header();
+    const int captionMargins =
+        2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
+    for (int c = 0; c < 5 && view->model(); ++c) {
+        const QString caption = view->model()->headerData(c, Qt::Horizontal).toString();
+        const int room = header->fontMetrics().horizontalAdvance(caption) + captionMargins;
+        if (widths[static_cast<size_t>(c)] < room) {
+            widths[5] -= room - widths[static_cast<size_t>(c)];
+            widths[static_cast<size_t>(c)] = room;
+        }
+    }
+    return widths;
 }
 
 void ViewOptions::DefaultColumnsClick()

@@ -3,6 +3,7 @@
 // installs its own, each window is opened and whatever it shows unmarked is
 // named.
 
+#include "FileListView.h"
 #include "ProgramWindows.h"
 #include "Translations.h"
 
@@ -13,8 +14,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
+#include <QTreeView>
 
 #include <memory>
 
@@ -127,6 +131,37 @@ private Q_SLOTS:
         }
         unmarked.removeDuplicates();
         QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(QLatin1Char('\n'))));
+    }
+
+    // Translated captions are longer than the English ones (the marks make
+    // every one longer): the list's columns, the toolbar's buttons and the
+    // first window grow to show them whole.
+    void captionsFitTheirPlaces()
+    {
+        TMainForm &form = m_program->main.form;
+        action(form, "Details1")->trigger();
+        const QTreeView *view = form.fileList()->detailsView();
+        const QHeaderView *header = view->header();
+        const int margins =
+            2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int c = 0; c < 5; ++c) {
+            const QString caption = view->model()->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(header->fontMetrics().horizontalAdvance(caption) + margins
+                    <= header->sectionSize(c),
+                qPrintable(caption));
+        }
+        for (auto *button : form.findChildren<QToolButton *>()) {
+            if (button->toolButtonStyle() != Qt::ToolButtonTextUnderIcon
+                || button->text().isEmpty())
+                continue;
+            int room = button->fontMetrics().horizontalAdvance(button->text());
+            if (button->popupMode() == QToolButton::MenuButtonPopup)
+                room +=
+                    button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button);
+            QVERIFY2(room <= button->width(), qPrintable(button->text()));
+            // The first window is wide enough that none is folded away.
+            QVERIFY2(button->isVisible(), qPrintable(button->text()));
+        }
     }
 };
 
