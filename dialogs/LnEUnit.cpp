@@ -76,19 +76,7 @@ void TLnEForm::start(int64_t totalBytes)
 void TLnEForm::ZipEngine1Progress(
     TZipEngine &, ProgressType progrType, const std::string &, int64_t fileSize)
 {
-    switch (progrType) {
-    case ProgressType::ProgressNewFile:
-        m_bytes.newFile(fileSize);
-        break;
-    case ProgressType::ProgressStep:
-        m_bytes.step();
-        break;
-    case ProgressType::ProgressEnd:
-        m_bytes.memberEnd();
-        break;
-    case ProgressType::ProgressWait:
-        break;
-    }
+    m_bytes.follow(progrType, fileSize);
     // The gauge and Cancel come alive when the percentage moves, and at
     // least ten times a second, not for every member.
     const int before = m_gauge.percent();

@@ -28,23 +28,15 @@ int OperationFeed::percent() const
 bool OperationFeed::progress(ProgressType type, std::string_view name, int64_t size, int verb)
 {
     std::lock_guard lock(m_mutex);
-    switch (type) {
-    case ProgressType::ProgressNewFile:
-        m_bytes.newFile(size);
-        m_pending.newFile = true;
-        m_pending.file.assign(name);
-        m_pending.verb = verb;
+    if (type == ProgressType::ProgressWait)
         return false;
-    case ProgressType::ProgressStep:
-        m_bytes.step();
-        break;
-    case ProgressType::ProgressEnd:
-        m_bytes.memberEnd();
-        break;
-    case ProgressType::ProgressWait:
-        return false;
-    }
-    return percent() != m_takenPercent;
+    m_bytes.follow(type, size);
+    if (type != ProgressType::ProgressNewFile)
+        return percent() != m_takenPercent;
+    m_pending.newFile = true;
+    m_pending.file.assign(name);
+    m_pending.verb = verb;
+    return false;
 }
 
 void OperationFeed::message(int32_t errCode, std::string_view text)

@@ -116,3 +116,20 @@ void ByteProgress::memberEnd()
     m_inMember = false;
     ++m_members;
 }
+
+void ByteProgress::follow(ProgressType type, int64_t size)
+{
+    switch (type) {
+    case ProgressType::ProgressNewFile:
+        newFile(size);
+        break;
+    case ProgressType::ProgressStep:
+        step();
+        break;
+    case ProgressType::ProgressEnd:
+        memberEnd();
+        break;
+    case ProgressType::ProgressWait:
+        break;
+    }
+}

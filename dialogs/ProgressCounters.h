@@ -2,6 +2,8 @@
 // kept apart from the widgets that show it. No Qt here.
 #pragma once
 
+#include "Operation.h"
+
 #include <cstdint>
 
 // The library reports one step per 32 kilobytes it has processed.
@@ -72,6 +74,8 @@ public:
     void newFile(int64_t size);
     void step();
     void memberEnd();
+    // One event of the library, as the three calls above; a wait moves nothing.
+    void follow(ProgressType type, int64_t size);
 
     int64_t done() const { return m_done; }
     int64_t members() const { return m_members; }
