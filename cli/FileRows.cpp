@@ -69,18 +69,6 @@ std::string_view typeKey(std::string_view name)
     return name.substr(pos);
 }
 
-std::string totalText(size_t count, const FileRowTotals &totals)
-{
-    return "Total " + GroupDigits(static_cast<int64_t>(count)) + (count == 1 ? " file" : " files")
-        + ", " + kilobytes(totals.size) + " kB [" + kilobytes(totals.packed) + " kB]";
-}
-
-std::string selectedText(size_t count, uint64_t bytes)
-{
-    return "Selected " + GroupDigits(static_cast<int64_t>(count))
-        + (count == 1 ? " file" : " files") + ", " + kilobytes(bytes) + " kB";
-}
-
 std::string FileRow::member() const
 {
     std::string out;

@@ -101,8 +101,3 @@ std::string ratioNumber(uint64_t packed, uint64_t size);
 std::string ratioText(uint64_t packed, uint64_t size);
 // The extension sort key of a name: from the last '.', '\' or ':' when it is a '.'.
 std::string_view typeKey(std::string_view name);
-
-// "Total 12 files, 1.234 kB [567 kB]"
-std::string totalText(size_t count, const FileRowTotals &totals);
-// "Selected 3 files, 12 kB"
-std::string selectedText(size_t count, uint64_t bytes);

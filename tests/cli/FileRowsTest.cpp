@@ -91,15 +91,6 @@ TEST(FileRowsLoad, RowsTotalsAndFolders)
     EXPECT_EQ(rows.totals().packed, 2038u);
 }
 
-TEST(StatusTexts, SingularAndPlural)
-{
-    EXPECT_EQ(totalText(0, {}), "Total 0 files, 0 kB [0 kB]");
-    EXPECT_EQ(totalText(1, { 2048, 1024 }), "Total 1 file, 2 kB [1 kB]");
-    EXPECT_EQ(totalText(12345, { 1263616, 580608 }), "Total 12.345 files, 1.234 kB [567 kB]");
-    EXPECT_EQ(selectedText(1, 512), "Selected 1 file, 0 kB");
-    EXPECT_EQ(selectedText(3, 12 * 1024), "Selected 3 files, 12 kB");
-}
-
 TEST(FileRowsSort, EveryOrder)
 {
     // Archive order; sizes, ratios and dates chosen so every order differs.
