@@ -10,6 +10,7 @@
 #include "SafePath.h"
 #include "Wildcard.h"
 #include "ZipFormat.h"
+#include "amx_sys.h"
 
 #include <atomic>
 #include <cerrno>
@@ -39,7 +40,7 @@ class DirCache
 public:
     explicit DirCache(int base)
     {
-        m_root = std::make_shared<Fd>(::openat(base, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        m_root = std::make_shared<Fd>(amx_openat(base, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (!m_root->valid())
             throw ZipFailure(ZipError::CreateFailed, "base folder (" + errnoText(errno) + ")");
     }
@@ -76,12 +77,12 @@ private:
     {
         const char *name = parts[i].c_str();
         int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-        int fd = ::openat(parent.get(), name, flags);
+        int fd = amx_openat(parent.get(), name, flags);
         if (fd < 0 && errno == ENOENT && create) {
-            if (::mkdirat(parent.get(), name, 0777) != 0 && errno != EEXIST)
+            if (amx_mkdirat(parent.get(), name, 0777) != 0 && errno != EEXIST)
                 throw ZipFailure(
                     ZipError::CreateFailed, joinPath(parts, i + 1) + " (" + errnoText(errno) + ")");
-            fd = ::openat(parent.get(), name, flags);
+            fd = amx_openat(parent.get(), name, flags);
         }
         if (fd < 0) {
             if (errno == ELOOP)
@@ -114,7 +115,7 @@ public:
     {
         if (!m_committed) {
             m_fd.reset();
-            ::unlinkat(m_dir->get(), m_name.c_str(), 0);
+            amx_unlinkat(m_dir->get(), m_name.c_str(), 0);
         }
     }
     OutputFile(const OutputFile &) = delete;
@@ -165,7 +166,7 @@ public:
     void publish(const std::string &display)
     {
         if (m_name != m_target
-            && ::renameat(m_dir->get(), m_name.c_str(), m_dir->get(), m_target.c_str()) != 0)
+            && amx_renameat(m_dir->get(), m_name.c_str(), m_dir->get(), m_target.c_str()) != 0)
             throw ZipFailure(ZipError::ReplaceFailed, display + " (" + errnoText(errno) + ")");
         m_committed = true;
     }
@@ -192,7 +193,7 @@ std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::strin
 {
     const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     if (mode != WriteMode::Replace) {
-        int fd = ::openat(dir->get(), leaf.c_str(), flags, createMode);
+        int fd = amx_openat(dir->get(), leaf.c_str(), flags, createMode);
         if (fd >= 0)
             return std::make_unique<OutputFile>(dir, leaf, leaf, Fd(fd));
         if (errno != EEXIST)
@@ -203,7 +204,7 @@ std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::strin
     std::string base = "." + leaf.substr(0, 200) + ".amx";
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string temp = base + std::to_string(::getpid()) + "-" + std::to_string(tempCounter++);
-        int fd = ::openat(dir->get(), temp.c_str(), flags, 0600);
+        int fd = amx_openat(dir->get(), temp.c_str(), flags, 0600);
         if (fd >= 0)
             return std::make_unique<OutputFile>(dir, temp, leaf, Fd(fd));
         if (errno != EEXIST)
@@ -970,13 +971,13 @@ void Extractor::createLinks()
                     continue;
                 }
                 made = "." + leaf.substr(0, 200) + ".amxlink" + std::to_string(::getpid());
-                ::unlinkat(dir->get(), made.c_str(), 0);
+                amx_unlinkat(dir->get(), made.c_str(), 0);
                 if (::symlinkat(l.target.c_str(), dir->get(), made.c_str()) != 0)
                     throw ZipFailure(
                         ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
-                if (::renameat(dir->get(), made.c_str(), dir->get(), leaf.c_str()) != 0) {
+                if (amx_renameat(dir->get(), made.c_str(), dir->get(), leaf.c_str()) != 0) {
                     int err = errno;
-                    ::unlinkat(dir->get(), made.c_str(), 0);
+                    amx_unlinkat(dir->get(), made.c_str(), 0);
                     throw ZipFailure(
                         ZipError::ReplaceFailed, l.display + " (" + errnoText(err) + ")");
                 }

@@ -1,6 +1,7 @@
 #include "ArchiveLock.h"
 
 #include "ZipError.h"
+#include "amx_sys.h"
 
 #include <cerrno>
 #include <chrono>
@@ -66,7 +67,7 @@ ArchiveLock::ArchiveLock(
 ArchiveLock::~ArchiveLock()
 {
     if (m_ownsLockFile)
-        ::unlinkat(m_dir.get(), m_lockName.c_str(), 0);
+        amx_unlinkat(m_dir.get(), m_lockName.c_str(), 0);
 }
 
 // The lock is on the archive file itself. Since each writer replaces that
@@ -75,7 +76,7 @@ ArchiveLock::~ArchiveLock()
 bool ArchiveLock::lockInPlace(const std::function<void()> &waiting)
 {
     for (;;) {
-        Fd fd(::openat(m_base, m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        Fd fd(amx_openat(m_base, m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
         bool creating = false;
         if (!fd.valid()) {
             if (errno != ENOENT)
@@ -85,7 +86,7 @@ bool ArchiveLock::lockInPlace(const std::function<void()> &waiting)
             // the archive, and it looks again under the lock, so of two writers
             // that both found no archive the second sees the first one's and
             // locks that instead of replacing it with an archive of its own.
-            fd.reset(::openat(m_base, m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            fd.reset(amx_openat(m_base, m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
             if (!fd.valid())
                 return false;
             creating = true;
@@ -110,13 +111,13 @@ bool ArchiveLock::lockInPlace(const std::function<void()> &waiting)
 // died can be recognised and removed.
 void ArchiveLock::lockWithFile(const std::function<void()> &waiting)
 {
-    m_dir.reset(::openat(m_base, m_folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    m_dir.reset(amx_openat(m_base, m_folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!m_dir.valid())
         throw ZipFailure(ZipError::ArchiveOpen, m_folder + " (" + errnoText(errno) + ")");
     m_lockName = "." + m_leaf.substr(0, 200) + ".amxlock";
     const std::string owner = std::to_string(::getpid()) + " " + hostName() + "\n";
     for (;;) {
-        Fd fd(::openat(m_dir.get(), m_lockName.c_str(),
+        Fd fd(amx_openat(m_dir.get(), m_lockName.c_str(),
             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
         if (fd.valid()) {
             m_ownsLockFile = true;
@@ -136,11 +137,11 @@ void ArchiveLock::lockWithFile(const std::function<void()> &waiting)
 // Removes a lock file whose writer ran on this host and no longer runs.
 bool ArchiveLock::ownerGone()
 {
-    Fd fd(::openat(m_dir.get(), m_lockName.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    Fd fd(amx_openat(m_dir.get(), m_lockName.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (!fd.valid())
         return errno == ENOENT;
     char text[HOST_NAME_MAX + 32] = {};
-    if (::pread(fd.get(), text, sizeof text - 1, 0) <= 0)
+    if (amx_pread(fd.get(), text, sizeof text - 1, 0) <= 0)
         return false; // just made, not written yet
     long pid = 0;
     char host[HOST_NAME_MAX + 1] = {};
@@ -155,7 +156,7 @@ bool ArchiveLock::ownerGone()
     if (::fstat(fd.get(), &held) == 0
         && ::fstatat(m_dir.get(), m_lockName.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0
         && sameFile(held, now))
-        ::unlinkat(m_dir.get(), m_lockName.c_str(), 0);
+        amx_unlinkat(m_dir.get(), m_lockName.c_str(), 0);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "ArchiveWriter.h"
 
 #include "ZipError.h"
+#include "amx_sys.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -32,15 +33,15 @@ ArchiveWriter::ArchiveWriter(int base, const std::string &archivePath)
         : slash == 0                             ? "/"
                                                  : archivePath.substr(0, slash);
     m_leaf = slash == std::string::npos ? archivePath : archivePath.substr(slash + 1);
-    m_dir.reset(::openat(base, dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    m_dir.reset(amx_openat(base, dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     // An unnamed file disappears by itself if the process dies; it is named
     // only at the very end. A named temporary is the fallback.
     if (m_dir.valid() && ::access("/proc/self/fd", X_OK) == 0)
-        m_fd.reset(::openat(m_dir.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+        m_fd.reset(amx_openat(m_dir.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
     for (int attempt = 0; m_dir.valid() && !m_fd.valid() && attempt < 100; ++attempt) {
         std::string name = tempName(attempt);
         m_fd.reset(
-            ::openat(m_dir.get(), name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+            amx_openat(m_dir.get(), name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (m_fd.valid())
             m_tempName = name;
         else if (errno != EEXIST)
@@ -55,7 +56,7 @@ ArchiveWriter::ArchiveWriter(int base, const std::string &archivePath)
 ArchiveWriter::~ArchiveWriter()
 {
     if (!m_committed && !m_tempName.empty())
-        ::unlinkat(m_dir.get(), m_tempName.c_str(), 0);
+        amx_unlinkat(m_dir.get(), m_tempName.c_str(), 0);
 }
 
 void ArchiveWriter::fail(int err)
@@ -157,7 +158,7 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
     int fd = m_fd.get();
     if (m_shortened && ::ftruncate(fd, off_t(m_pos)) != 0)
         fail(errno);
-    if (::fchmod(fd, mode) != 0 || ::fdatasync(fd) != 0)
+    if (::fchmod(fd, mode) != 0 || amx_fdatasync(fd) != 0)
         fail(errno);
     if (mtime) {
         struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(*mtime), 0 } };
@@ -169,7 +170,8 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
         for (int attempt = 0; attempt < 100 && named.empty(); ++attempt) {
             std::string candidate = tempName(attempt);
             std::string self = "/proc/self/fd/" + std::to_string(fd);
-            if (::linkat(AT_FDCWD, self.c_str(), m_dir.get(), candidate.c_str(), AT_SYMLINK_FOLLOW)
+            if (amx_linkat(
+                    AT_FDCWD, self.c_str(), m_dir.get(), candidate.c_str(), AT_SYMLINK_FOLLOW)
                 == 0)
                 named = candidate;
             else if (errno != EEXIST)
@@ -179,14 +181,14 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
             fail(EEXIST);
         m_tempName = named;
     }
-    if (::renameat(m_dir.get(), named.c_str(), m_dir.get(), m_leaf.c_str()) != 0)
+    if (amx_renameat(m_dir.get(), named.c_str(), m_dir.get(), m_leaf.c_str()) != 0)
         throw ZipFailure(ZipError::ReplaceFailed, m_target + " (" + errnoText(errno) + ")");
     m_committed = true;
     m_fd.reset();
     // Make the rename itself durable.
-    Fd dir(::openat(m_dir.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd dir(amx_openat(m_dir.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.valid())
-        ::fsync(dir.get());
+        amx_fsync(dir.get());
 }
 
 } // namespace amx

@@ -4,6 +4,7 @@
 #include "LinkTarget.h"
 #include "PathParts.h"
 #include "Wildcard.h"
+#include "amx_sys.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -194,7 +195,7 @@ private:
     void walkFrom(const std::string &top, const std::string &pattern,
         std::vector<std::pair<dev_t, ino_t>> &ancestors)
     {
-        Fd topFd(::openat(
+        Fd topFd(amx_openat(
             m_opt.base, top.empty() ? "." : top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (!topFd.valid()) {
             m_rep.problem(ZipError::NotReadable, top.empty() ? "." : top);
@@ -210,7 +211,7 @@ private:
         std::vector<std::pair<dev_t, ino_t>> &ancestors, const PathLookup &lookup,
         const std::vector<std::string> &at)
     {
-        Fd fd(::openat(
+        Fd fd(amx_openat(
             m_opt.base, dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         std::unique_ptr<DIR, DirCloser> d(fd.valid() ? fdopendir(fd.get()) : nullptr);
         if (!d) {

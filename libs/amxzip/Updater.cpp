@@ -9,6 +9,7 @@
 #include "Pipeline.h"
 #include "Wildcard.h"
 #include "ZipFormat.h"
+#include "amx_sys.h"
 
 #include <cerrno>
 #include <cmath>
@@ -78,7 +79,7 @@ public:
         if (!src || large || src->isDir())
             return;
         try {
-            Fd fd(::openat(base, src->path.c_str(), O_RDONLY | O_CLOEXEC));
+            Fd fd(amx_openat(base, src->path.c_str(), O_RDONLY | O_CLOEXEC));
             if (!fd.valid()) {
                 fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
                 return;
@@ -322,7 +323,7 @@ uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int
 
 void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
 {
-    Fd fd(::openat(m_opt.base, src.path.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(amx_openat(m_opt.base, src.path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
     bool zip64 = uint64_t(src.st.st_size) >= zip64Margin;
@@ -628,12 +629,12 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
         // Only now that the new archive is in place are the sources removed.
         for (const Source *src : rw.done())
             if (!src->isDir())
-                ::unlinkat(o.base, src->path.c_str(), 0);
+                amx_unlinkat(o.base, src->path.c_str(), 0);
         for (auto it = found.walkedDirs.rbegin(); it != found.walkedDirs.rend(); ++it)
-            ::unlinkat(o.base, it->c_str(), AT_REMOVEDIR);
+            amx_unlinkat(o.base, it->c_str(), AT_REMOVEDIR);
         for (auto it = rw.done().rbegin(); it != rw.done().rend(); ++it)
             if ((*it)->isDir())
-                ::unlinkat(o.base, (*it)->path.c_str(), AT_REMOVEDIR);
+                amx_unlinkat(o.base, (*it)->path.c_str(), AT_REMOVEDIR);
     }
     return rw.added();
 }

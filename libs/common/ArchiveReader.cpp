@@ -3,6 +3,7 @@
 #include "CentralDirectory.h"
 #include "NameCodec.h"
 #include "ZipError.h"
+#include "amx_sys.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +17,7 @@ ArchiveReader::ArchiveReader(const std::string &path, int base, bool keepGoing)
     : m_path(path)
 {
     // Never wait on a FIFO: it is refused below as not a regular file.
-    m_fd.reset(::openat(base, path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    m_fd.reset(amx_openat(base, path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!m_fd.valid())
         throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
     struct stat st

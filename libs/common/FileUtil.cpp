@@ -1,6 +1,7 @@
 #include "FileUtil.h"
 
 #include "ZipError.h"
+#include "amx_sys.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,7 +23,7 @@ bool preadFull(int fd, void *buf, size_t n, uint64_t offset)
 {
     auto p = static_cast<char *>(buf);
     while (n > 0) {
-        ssize_t r = ::pread(fd, p, n, off_t(offset));
+        ssize_t r = amx_pread(fd, p, n, off_t(offset));
         if (r < 0 && errno == EINTR)
             continue;
         if (r <= 0)
@@ -39,7 +40,7 @@ ssize_t readFull(int fd, void *buf, size_t n)
     auto p = static_cast<char *>(buf);
     size_t done = 0;
     while (done < n) {
-        ssize_t r = ::read(fd, p + done, n - done);
+        ssize_t r = amx_read(fd, p + done, n - done);
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
@@ -55,7 +56,7 @@ bool pwriteFull(int fd, const void *buf, size_t n, uint64_t offset)
 {
     auto p = static_cast<const char *>(buf);
     while (n > 0) {
-        ssize_t r = ::pwrite(fd, p, n, off_t(offset));
+        ssize_t r = amx_pwrite(fd, p, n, off_t(offset));
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
@@ -73,7 +74,7 @@ bool pwriteFull(int fd, const void *buf, size_t n, uint64_t offset)
 
 Fd openCurrentFolder()
 {
-    Fd fd(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    Fd fd(amx_open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!fd.valid())
         throw ZipFailure(ZipError::NotReadable, "current folder (" + errnoText(errno) + ")");
     return fd;

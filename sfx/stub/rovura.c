@@ -23,6 +23,7 @@
  */
 #define _GNU_SOURCE
 #include "amx_locate.h"
+#include "amx_sys.h"
 
 #include <elf.h>
 #include <errno.h>
@@ -193,7 +194,7 @@ static char *escaped(const char *name, size_t n)
 static void clean_up(void)
 {
     if (pending_dir >= 0)
-        unlinkat(pending_dir, pending_name, 0);
+        amx_unlinkat(pending_dir, pending_name, 0);
     pending_dir = -1;
     if (private_temp)
         rmdir(private_temp);
@@ -348,7 +349,7 @@ static int follow(int dir, const char *name, int depth, const char *shown)
     struct stat st;
     char target[PATH_MAX];
     ssize_t n;
-    int next, link = openat(dir, name, O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    int next, link = amx_openat(dir, name, O_PATH | O_NOFOLLOW | O_CLOEXEC, 0);
     if (link < 0)
         return -1;
     if (fstat(link, &st) != 0 || !S_ISLNK(st.st_mode)) {
@@ -377,7 +378,7 @@ static int follow(int dir, const char *name, int depth, const char *shown)
 static int open_path(int at, const char *path, int create, int depth, const char *shown)
 {
     char *copy = strdup(path), *comp, *slash;
-    int dir = openat(at, path[0] == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int dir = amx_openat(at, path[0] == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (!copy)
         fail(EXIT_DAMAGE, "out of memory", 0);
     if (dir < 0)
@@ -389,11 +390,11 @@ static int open_path(int at, const char *path, int create, int depth, const char
             *slash = 0;
         if (!*comp || strcmp(comp, ".") == 0)
             continue;
-        next = openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        next = amx_openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
         if (next < 0 && errno == ENOENT && create) {
-            if (mkdirat(dir, comp, 0755) != 0 && errno != EEXIST)
+            if (amx_mkdirat(dir, comp, 0755) != 0 && errno != EEXIST)
                 fail_errno("cannot create the folder", shown);
-            next = openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            next = amx_openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
         }
         if (next < 0 && (errno == ELOOP || errno == ENOTDIR))
             next = follow(dir, comp, depth, shown);
@@ -443,9 +444,9 @@ static int walk(int base, char *path, int last, const char **leaf)
         if (slash)
             *slash = 0;
         if (*comp && strcmp(comp, ".") != 0) {
-            if (mkdirat(dir, comp, 0755) != 0 && errno != EEXIST)
+            if (amx_mkdirat(dir, comp, 0755) != 0 && errno != EEXIST)
                 fail_errno("cannot create the folder", comp);
-            next = openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            next = amx_openat(dir, comp, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC, 0);
             if (next < 0)
                 fail_errno("cannot enter the folder", comp);
             trust_folder(next, comp);
@@ -589,6 +590,39 @@ static uint64_t check_members(
     return seen;
 }
 
+/* The settings header the builder put after this program's image, and the
+ * archive after it. */
+struct settings
+{
+    char *caption, *folder, *command;
+    uint64_t archive_start;
+};
+
+/* Reads the settings header at start and finds the archive's directory. */
+static void read_settings(
+    const struct image *im, uint64_t start, struct settings *set, struct amx_central_location *at)
+{
+    const unsigned char *h = im->p + start;
+    unsigned lengths[3];
+    int i;
+    if (!inside(im, start, 7) || memcmp(h, "AMX", 3) != 0 || !inside(im, start, h[3]))
+        fail(EXIT_DAMAGE, "no archive attached to this program", 0);
+    for (i = 0; i < 3; ++i)
+        lengths[i] = h[4 + i] == 255 ? 0 : h[4 + i];
+    if (7u + lengths[0] + lengths[1] + lengths[2] != h[3])
+        fail(EXIT_DAMAGE, "damaged settings header", 0);
+    set->caption = strndup((const char *)h + 7, lengths[0]);
+    set->folder = strndup((const char *)h + 7 + lengths[0], lengths[1]);
+    set->command = strndup((const char *)h + 7 + lengths[0] + lengths[1], lengths[2]);
+    if (!set->caption || !set->folder || !set->command)
+        fail(EXIT_DAMAGE, "out of memory", 0);
+    set->archive_start = start + h[3];
+
+    amx_locate_central(read_image, (void *)im, im->size, at);
+    if (at->fault != AMX_LOCATE_OK || at->start < set->archive_start)
+        fail(EXIT_DAMAGE, "damaged archive", "directory not found");
+}
+
 /* Where a member's bytes go: its temporary file, checked as they pass. */
 struct sink
 {
@@ -605,7 +639,7 @@ static void sink_write(struct sink *s, const unsigned char *p, size_t n)
     s->crc = libdeflate_crc32(s->crc, p, n);
     s->written += n;
     while (n > 0) {
-        ssize_t w = write(s->fd, p, n > (1u << 30) ? (1u << 30) : n);
+        ssize_t w = amx_write(s->fd, p, n > (1u << 30) ? (1u << 30) : n);
         if (w < 0 && errno == EINTR)
             continue;
         if (w <= 0)
@@ -909,12 +943,13 @@ static void random_name(char *name)
  * member or with what an earlier, killed run left. */
 static int temp_file(int dir, const char *shown)
 {
-    int fd = openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600), tries;
+    int fd = amx_openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600), tries;
     if (fd >= 0)
         return fd;
     for (tries = 0; tries < 100; ++tries) {
         random_name(pending_name);
-        fd = openat(dir, pending_name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd = amx_openat(
+            dir, pending_name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
             pending_dir = dir;
             return fd;
@@ -939,7 +974,7 @@ static void commit(int dir, int fd, const char *leaf, const char *shown)
         strcat(proc, d);
         for (tries = 0; tries < 100; ++tries) {
             random_name(pending_name);
-            if (linkat(AT_FDCWD, proc, dir, pending_name, AT_SYMLINK_FOLLOW) == 0) {
+            if (amx_linkat(AT_FDCWD, proc, dir, pending_name, AT_SYMLINK_FOLLOW) == 0) {
                 pending_dir = dir;
                 break;
             }
@@ -951,7 +986,7 @@ static void commit(int dir, int fd, const char *leaf, const char *shown)
     }
     if (close(fd) != 0)
         fail_errno("cannot write", shown);
-    if (renameat(dir, pending_name, dir, leaf) != 0)
+    if (amx_renameat(dir, pending_name, dir, leaf) != 0)
         fail_errno("cannot replace", shown);
     pending_dir = -1;
 }
@@ -1012,12 +1047,11 @@ int main(int argc, char **argv)
 {
     struct image im;
     struct amx_central_location at;
+    struct settings set;
     struct stat st;
     const char *folder_arg = 0;
-    const unsigned char *h;
     char *caption, *folder, *command, *p;
-    uint64_t start, archive_start, pos, count, seen;
-    unsigned lengths[3];
+    uint64_t archive_start, pos, count, seen;
     mode_t umask_bits;
     int fd, base, i;
     struct inflater *inflater;
@@ -1035,7 +1069,7 @@ int main(int argc, char **argv)
         }
     }
 
-    fd = open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
+    fd = amx_open("/proc/self/exe", O_RDONLY | O_CLOEXEC, 0);
     if (fd < 0 || fstat(fd, &st) != 0 || st.st_size <= 0)
         fail(EXIT_DAMAGE, "cannot read its own program file", 0);
     im.size = (uint64_t)st.st_size;
@@ -1044,25 +1078,11 @@ int main(int argc, char **argv)
         fail(EXIT_DAMAGE, "cannot read its own program file", 0);
     close(fd);
 
-    start = image_end(&im);
-    h = im.p + start;
-    if (!inside(&im, start, 7) || memcmp(h, "AMX", 3) != 0 || !inside(&im, start, h[3]))
-        fail(EXIT_DAMAGE, "no archive attached to this program", 0);
-    for (i = 0; i < 3; ++i)
-        lengths[i] = h[4 + i] == 255 ? 0 : h[4 + i];
-    if (7u + lengths[0] + lengths[1] + lengths[2] != h[3])
-        fail(EXIT_DAMAGE, "damaged settings header", 0);
-    caption = strndup((const char *)h + 7, lengths[0]);
-    folder = strndup((const char *)h + 7 + lengths[0], lengths[1]);
-    command = strndup((const char *)h + 7 + lengths[0] + lengths[1], lengths[2]);
-    if (!caption || !folder || !command)
-        fail(EXIT_DAMAGE, "out of memory", 0);
-    archive_start = start + h[3];
-
-    amx_locate_central(read_image, &im, im.size, &at);
-    if (at.fault != AMX_LOCATE_OK || at.start < archive_start)
-        fail(EXIT_DAMAGE, "damaged archive", "directory not found");
-
+    read_settings(&im, image_end(&im), &set, &at);
+    caption = set.caption;
+    folder = set.folder;
+    command = set.command;
+    archive_start = set.archive_start;
     if (*caption)
         say(1, caption, "\n\n", (char *)0);
     count = check_members(&im, &at, archive_start);

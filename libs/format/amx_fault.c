@@ -1,0 +1,122 @@
+/*
+ * amx_fault.c - the fault seam of the test build (see amx_sys.h)
+ *
+ *   AMX_FAULT=count          counts the calls only
+ *   AMX_FAULT=N:ENOSPC       fails the N-th call (1-based) with ENOSPC; EIO
+ *                            and EACCES likewise
+ *   AMX_FAULT=N:stop         ends the process with _exit(86) at the N-th call
+ *   AMX_FAULT_LOG=FILE       the count so far: read when a library is loaded,
+ *                            written again when it is unloaded or the process
+ *                            ends, so the calls of every load of one run add up
+ *
+ * A failed or stopped call is told on stderr ("amx-fault: ..."), so a test
+ * sees that the fault was met. Plain libc only: the musl stub links it too.
+ */
+#define _GNU_SOURCE
+#include "amx_sys.h"
+
+#include <errno.h>
+#include <stdlib.h>
+#include <string.h>
+
+static unsigned long long calls;
+static unsigned long long fail_at;
+static int fail_errno;
+static int stop;
+static int active;
+
+static void put(int fd, const char *s)
+{
+    size_t n = strlen(s);
+    while (n > 0) {
+        ssize_t w = write(fd, s, n);
+        if (w <= 0)
+            return;
+        s += w;
+        n -= (size_t)w;
+    }
+}
+
+static void put_number(char *end, unsigned long long v, char **start)
+{
+    char *p = end;
+    *p = 0;
+    do
+        *--p = (char)('0' + v % 10);
+    while ((v /= 10) > 0);
+    *start = p;
+}
+
+__attribute__((constructor)) static void amx_fault_load(void)
+{
+    const char *spec = getenv("AMX_FAULT"), *log = getenv("AMX_FAULT_LOG");
+    char *rest;
+    if (!spec || !*spec)
+        return;
+    active = 1;
+    if (strcmp(spec, "count") != 0) {
+        fail_at = strtoull(spec, &rest, 10);
+        if (*rest == ':')
+            ++rest;
+        if (strcmp(rest, "stop") == 0)
+            stop = 1;
+        else if (strcmp(rest, "ENOSPC") == 0)
+            fail_errno = ENOSPC;
+        else if (strcmp(rest, "EIO") == 0)
+            fail_errno = EIO;
+        else if (strcmp(rest, "EACCES") == 0)
+            fail_errno = EACCES;
+        else
+            fail_errno = EIO;
+    }
+    if (log) {
+        char text[32];
+        int fd = open(log, O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            ssize_t n = read(fd, text, sizeof text - 1);
+            if (n > 0) {
+                text[n] = 0;
+                calls = strtoull(text, 0, 10);
+            }
+            close(fd);
+        }
+    }
+}
+
+__attribute__((destructor)) static void amx_fault_unload(void)
+{
+    const char *log = getenv("AMX_FAULT_LOG");
+    char text[32], *s;
+    int fd;
+    if (!active || !log)
+        return;
+    fd = open(log, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    put_number(text + sizeof text - 2, __atomic_load_n(&calls, __ATOMIC_SEQ_CST), &s);
+    text[sizeof text - 2] = '\n';
+    text[sizeof text - 1] = 0;
+    put(fd, s);
+    close(fd);
+}
+
+int amx_fault_here(const char *call)
+{
+    unsigned long long n;
+    char text[32], *s;
+    if (!active)
+        return 0;
+    n = __atomic_add_fetch(&calls, 1, __ATOMIC_SEQ_CST);
+    if (fail_at == 0 || n != fail_at)
+        return 0;
+    put_number(text + sizeof text - 1, n, &s);
+    put(2, "amx-fault: call ");
+    put(2, s);
+    put(2, " (");
+    put(2, call);
+    put(2, stop ? ") stopped\n" : ") failed\n");
+    if (stop)
+        _exit(86);
+    errno = fail_errno;
+    return 1;
+}
