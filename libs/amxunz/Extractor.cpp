@@ -101,21 +101,27 @@ private:
 
 // A file being written: removed again unless committed, so a failed check or
 // a cancel never leaves a half-written file or touches the one it replaces.
+// Where the file system allows, it is written unnamed and gets its name
+// (name) only when complete, so that not even a crash leaves a half-written
+// file behind.
 class OutputFile
 {
 public:
-    OutputFile(std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd)
+    OutputFile(
+        std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd, bool unnamed = false)
         : m_dir(std::move(dir))
         , m_name(std::move(name))
         , m_target(std::move(target))
         , m_fd(std::move(fd))
+        , m_unnamed(unnamed)
     {
     }
     ~OutputFile()
     {
         if (!m_committed) {
             m_fd.reset();
-            amx_unlinkat(m_dir->get(), m_name.c_str(), 0);
+            if (!m_unnamed)
+                amx_unlinkat(m_dir->get(), m_name.c_str(), 0);
         }
     }
     OutputFile(const OutputFile &) = delete;
@@ -157,7 +163,7 @@ public:
             ::fchmod(fd, mode);
         struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(mtime), 0 } };
         ::futimens(fd, times);
-        if (::close(m_fd.release()) != 0)
+        if (!m_unnamed && ::close(m_fd.release()) != 0)
             throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
     }
 
@@ -165,6 +171,15 @@ public:
     // cancel answered to that report leaves the file it would replace alone.
     void publish(const std::string &display)
     {
+        if (m_unnamed) {
+            const std::string self = "/proc/self/fd/" + std::to_string(m_fd.get());
+            if (amx_linkat(AT_FDCWD, self.c_str(), m_dir->get(), m_name.c_str(), AT_SYMLINK_FOLLOW)
+                != 0)
+                throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
+            m_unnamed = false;
+            if (::close(m_fd.release()) != 0)
+                throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
+        }
         if (m_name != m_target
             && amx_renameat(m_dir->get(), m_name.c_str(), m_dir->get(), m_target.c_str()) != 0)
             throw ZipFailure(ZipError::ReplaceFailed, display + " (" + errnoText(errno) + ")");
@@ -178,6 +193,7 @@ private:
     Fd m_fd;
     uint64_t m_pos = 0;
     uint64_t m_dataEnd = 0;
+    bool m_unnamed = false;
     bool m_committed = false;
 };
 
@@ -192,6 +208,24 @@ std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::strin
     WriteMode mode, mode_t createMode, const std::string &display)
 {
     const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    std::string base = "." + leaf.substr(0, 200) + ".amx";
+    auto tempName = [&] {
+        return base + std::to_string(::getpid()) + "-" + std::to_string(tempCounter++);
+    };
+    struct stat st
+    {
+    };
+    const bool exists = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!(exists && mode == WriteMode::CreateNew) && ::access("/proc/self/fd", X_OK) == 0) {
+        int fd = amx_openat(dir->get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC,
+            mode == WriteMode::Replace || exists ? 0600 : createMode);
+        if (fd >= 0)
+            return std::make_unique<OutputFile>(
+                dir, exists ? tempName() : leaf, leaf, Fd(fd), true);
+        // Without unnamed files here, a named one follows.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
+    }
     if (mode != WriteMode::Replace) {
         int fd = amx_openat(dir->get(), leaf.c_str(), flags, createMode);
         if (fd >= 0)
@@ -201,9 +235,8 @@ std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::strin
         if (mode == WriteMode::CreateNew)
             return nullptr;
     }
-    std::string base = "." + leaf.substr(0, 200) + ".amx";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = base + std::to_string(::getpid()) + "-" + std::to_string(tempCounter++);
+        std::string temp = tempName();
         int fd = amx_openat(dir->get(), temp.c_str(), flags, 0600);
         if (fd >= 0)
             return std::make_unique<OutputFile>(dir, temp, leaf, Fd(fd));

@@ -961,7 +961,9 @@ static int temp_file(int dir, const char *shown)
 }
 
 /* Puts the finished file in place of leaf; the rename never follows a link
- * and replaces an existing file in one step. */
+ * and replaces an existing file in one step. An unnamed file that replaces
+ * one gets a name of its own just before the rename: a crash between the two
+ * leaves that name, and nothing can make the two one step. */
 static void commit(int dir, int fd, const char *leaf, const char *shown)
 {
     if (pending_dir < 0) {
@@ -972,6 +974,14 @@ static void commit(int dir, int fd, const char *leaf, const char *shown)
             *--d = (char)('0' + n % 10);
         while ((n /= 10) > 0);
         strcat(proc, d);
+        /* A new name takes the file directly: no moment with a second name. */
+        if (amx_linkat(AT_FDCWD, proc, dir, leaf, AT_SYMLINK_FOLLOW) == 0) {
+            if (close(fd) != 0)
+                fail_errno("cannot write", shown);
+            return;
+        }
+        if (errno != EEXIST)
+            fail_errno("cannot create", shown);
         for (tries = 0; tries < 100; ++tries) {
             random_name(pending_name);
             if (amx_linkat(AT_FDCWD, proc, dir, pending_name, AT_SYMLINK_FOLLOW) == 0) {
