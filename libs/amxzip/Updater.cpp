@@ -627,14 +627,23 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     Rewriter rw = rewrite(o, rep, old, slots, o.archiveTime);
     if (o.move) {
         // Only now that the new archive is in place are the sources removed.
+        // A file that stays is told: the caller asked for it to go. A folder
+        // that still holds what was not added stays without a word.
+        auto remove = [&](const std::string &path, int flags) {
+            if (amx_unlinkat(o.base, path.c_str(), flags) == 0 || errno == ENOENT
+                || (flags && (errno == ENOTEMPTY || errno == EEXIST)))
+                return;
+            rep.problem(
+                ZipError::WriteFailed, path + " not removed (" + errnoText(errno) + ")", path);
+        };
         for (const Source *src : rw.done())
             if (!src->isDir())
-                amx_unlinkat(o.base, src->path.c_str(), 0);
+                remove(src->path, 0);
         for (auto it = found.walkedDirs.rbegin(); it != found.walkedDirs.rend(); ++it)
-            amx_unlinkat(o.base, it->c_str(), AT_REMOVEDIR);
+            remove(*it, AT_REMOVEDIR);
         for (auto it = rw.done().rbegin(); it != rw.done().rend(); ++it)
             if ((*it)->isDir())
-                amx_unlinkat(o.base, (*it)->path.c_str(), AT_REMOVEDIR);
+                remove((*it)->path, AT_REMOVEDIR);
     }
     return rw.added();
 }
