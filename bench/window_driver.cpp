@@ -8,6 +8,9 @@
 //     window_driver test ARCHIVE
 //     window_driver add ARCHIVE FOLDER NAME     (adds FOLDER/NAME, a folder)
 //     window_driver delete ARCHIVE              (deletes every member)
+//     window_driver soak ARCHIVE FOLDER NAME N  (N rounds of add, test, extract
+//                                               into FOLDER/out, delete, in
+//                                               one window; for bench/soak.py)
 
 #include "AddUnit.h"
 #include "AmbxUnit.h"
@@ -23,7 +26,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -73,8 +78,38 @@ struct BarWatch
 
 int usage()
 {
-    std::fprintf(stderr, "usage: window_driver extract|test|add|delete ARCHIVE [FOLDER [NAME]]\n");
+    std::fprintf(
+        stderr, "usage: window_driver extract|test|add|delete|soak ARCHIVE [FOLDER [NAME [N]]]\n");
     return 2;
+}
+
+// The process's open descriptors and resident memory, for the soak.
+void printResources(const char *when)
+{
+    int fds = 0;
+    if (QDir fd(QStringLiteral("/proc/self/fd")); fd.exists())
+        fds = int(fd.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
+    long rssKiB = 0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:"))
+                rssKiB = line.mid(6).trimmed().split(' ').value(0).toLong();
+    std::printf("%s fds=%d rss_kib=%ld\n", when, fds, rssKiB);
+    std::fflush(stdout);
+}
+
+void selectRow(TAddForm &add, const QString &name)
+{
+    const auto &rows = add.browser().rows();
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto &r) {
+        return r.name == name.toStdString();
+    });
+    if (row == rows.end())
+        qFatal("no %s in the add browser", qPrintable(name));
+    add.filelist->selectionModel()->select(
+        add.filelist->model()->index(static_cast<int>(row - rows.begin()), 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 } // namespace
@@ -110,6 +145,39 @@ int main(int argc, char **argv)
     form.dialogs().setDeleteForm(&del);
 
     std::function<void()> run;
+    if (op == QLatin1String("soak") && args.size() == 6) {
+        // Each round runs the four operations as a user would, one after the other.
+        const int rounds = args[5].toInt();
+        form.settings().LastAddDir = (args[3] + QLatin1Char('/')).toStdString();
+        QDir(args[3]).mkpath(QStringLiteral("out"));
+        long added = 0;
+        for (int round = 0; round <= rounds; ++round) {
+            if (round == 1)
+                printResources("start");
+            command(form, "AddButton")->trigger();
+            selectRow(add, args[4]);
+            add.Button1->click();
+            app.processEvents();
+            added += long(form.FileRowCount());
+            command(form, "TestArchive1")->trigger();
+            app.processEvents();
+            command(form, "ExtractButton")->trigger();
+            extract.RadioButton2->setChecked(true);
+            extract.CheckBox1->setChecked(true);
+            extract.Destination->setEditText(args[3] + QStringLiteral("/out"));
+            extract.Button2->click();
+            app.processEvents();
+            command(form, "DeleteButton")->trigger();
+            del.RadioButton1->setChecked(true);
+            prompter.answerQuestion(true);
+            del.Button1->click();
+            app.processEvents();
+        }
+        printResources("end");
+        std::printf("operations=%d rows_added=%ld rows_left=%zu log_lines=%lld\n", 4 * rounds,
+            added, form.FileRowCount(), static_cast<long long>(form.msgForm().lines().size()));
+        return 0;
+    }
     if (op == QLatin1String("extract") && args.size() == 4) {
         command(form, "ExtractButton")->trigger();
         extract.RadioButton2->setChecked(true);
@@ -125,15 +193,7 @@ int main(int argc, char **argv)
     } else if (op == QLatin1String("add") && args.size() == 5) {
         form.settings().LastAddDir = (args[3] + QLatin1Char('/')).toStdString();
         command(form, "AddButton")->trigger();
-        const auto &rows = add.browser().rows();
-        const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto &r) {
-            return r.name == args[4].toStdString();
-        });
-        if (row == rows.end())
-            qFatal("no %s in the add browser", qPrintable(args[4]));
-        add.filelist->selectionModel()->select(
-            add.filelist->model()->index(static_cast<int>(row - rows.begin()), 0),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selectRow(add, args[4]);
         run = [&] {
             add.Button1->click();
         };
