@@ -7,7 +7,44 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QHash>
 #include <QMenu>
+#include <QSet>
+
+namespace {
+
+// Where each label gets its menu letter: a character of its own that no
+// other item has (labels such as the ISO-8859 ones share most of theirs,
+// so a letter is matched to each, moving others aside where needed).
+std::vector<qsizetype> menuLetters(const QStringList &labels, QChar taken)
+{
+    std::vector<qsizetype> at(size_t(labels.size()), -1);
+    QHash<QChar, qsizetype> owner; // letter -> label
+    owner.insert(taken.toLower(), -1);
+    std::function<bool(qsizetype, QSet<QChar> &)> place = [&](qsizetype i, QSet<QChar> &seen) {
+        const QString &label = labels[i];
+        for (qsizetype k = 0; k < label.size(); ++k) {
+            const QChar c = label[k].toLower();
+            if (!c.isLetterOrNumber() || seen.contains(c))
+                continue;
+            seen.insert(c);
+            auto it = owner.find(c);
+            if (it == owner.end() || (*it >= 0 && place(*it, seen))) {
+                owner[c] = i;
+                at[size_t(i)] = k;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        QSet<QChar> seen;
+        place(i, seen);
+    }
+    return at;
+}
+
+} // namespace
 
 NameEncodingMenu::NameEncodingMenu(QMenu &menu, Settings &settings, std::function<void()> reload)
     : m_settings(settings)
@@ -30,9 +67,22 @@ NameEncodingMenu::NameEncodingMenu(QMenu &menu, Settings &settings, std::functio
     m_automatic = add(tr("&Automatic"), {});
     menu.addSeparator();
     // Code page names are names, the same in every language.
-    add(QStringLiteral("UTF-8"), "UTF-8")->setProperty("untranslatedName", true);
+    std::vector<std::string> pages { "UTF-8" };
     for (const std::string &page : amx::offeredCodePages())
-        add(QString::fromStdString(page), page)->setProperty("untranslatedName", true);
+        pages.push_back(page);
+    QStringList labels;
+    for (const std::string &page : pages)
+        labels << QString::fromStdString(page);
+    const QString automatic = m_automatic->text();
+    const qsizetype amp = automatic.indexOf(QLatin1Char('&'));
+    const QChar taken = amp >= 0 && amp + 1 < automatic.size() ? automatic[amp + 1] : QChar();
+    const std::vector<qsizetype> letters = menuLetters(labels, taken);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        QString text = labels[qsizetype(i)];
+        if (letters[i] >= 0)
+            text.insert(letters[i], QLatin1Char('&'));
+        add(text, pages[i])->setProperty("untranslatedName", true);
+    }
 }
 
 std::string NameEncodingMenu::chosen() const

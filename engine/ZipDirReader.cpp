@@ -371,8 +371,9 @@ void walkLocalHeaders(BufferedFile &file, std::vector<ArchiveMember> &entries, T
             // The name ends at a zero byte; the whole is kept as stored.
             const std::string_view shown = std::string_view(raw).substr(0, raw.find('\0'));
             m.setName(amx::decodeName(shown, e.isUtf8()), raw);
-            // Only a name in some code page needs a Unicode Path field.
-            if (!e.isUtf8() && !amx::isValidUtf8(shown)) {
+            // A name not marked UTF-8 may have its UTF-8 form beside it
+            // (a writer puts '?' where its code page had no character).
+            if (!e.isUtf8() && e.ExtraFieldLength > 0) {
                 extra.resize(e.ExtraFieldLength);
                 std::string path;
                 if (file.readAt(file.pos(), extra.data(), extra.size())

@@ -309,9 +309,16 @@ std::string detectCodePage(const std::vector<std::string_view> &names)
         return "CP437";
     std::string found;
     if (uchardet_t u = uchardet_new()) {
+        // The detector is sure long before this much; a huge archive's
+        // names would only cost time.
+        constexpr size_t enough = 64 * 1024;
+        size_t given = 0;
         for (std::string_view name : names) {
+            if (given > enough)
+                break;
             uchardet_handle_data(u, name.data(), name.size());
             uchardet_handle_data(u, "\n", 1);
+            given += name.size() + 1;
         }
         uchardet_data_end(u);
         if (const char *c = uchardet_get_charset(u))

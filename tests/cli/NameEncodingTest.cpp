@@ -159,11 +159,18 @@ TEST(NameEncodingTest, UnicodePathFieldHoldsOnlyWithItsCrc)
     TestDir dir;
     const std::string raw = encoded("Größe.txt", "cp437");
     const std::string other = encoded("Über.txt", "cp437");
+    // A writer whose code page lacks a character stores '?' and the field.
     writeFile(dir / "a.zip",
         zipOf({ { raw, false, unicodePath(raw, "Size ✓.txt") },
-            { other, false, unicodePath(other, "Wrong.txt", 1) } }));
+            { other, false, unicodePath(other, "Wrong.txt", 1) },
+            { "??.txt", false, unicodePath("??.txt", "日本.txt") } }));
+    const std::set<std::string> want { "Size ✓.txt", "Über.txt", "日本.txt" };
     const ApartResult listed = ambermox({ "-l", (dir / "a.zip").string() });
-    EXPECT_EQ(listedNames(listed.out), std::set<std::string>({ "Size ✓.txt", "Über.txt" }));
+    EXPECT_EQ(listedNames(listed.out), want);
+    const ApartResult x =
+        ambermox({ "-x", (dir / "a.zip").string(), "-o", (dir / "out").string() });
+    EXPECT_EQ(x.exitCode, 0) << x.err;
+    EXPECT_EQ(filesBelow(dir / "out"), want);
 }
 
 TEST(NameEncodingTest, UndecodableBytesNeverLoseAMember)
