@@ -2,6 +2,7 @@
 
 #include "ButtonBar.h"
 #include "CommandActions.h"
+#include "NameEncodingMenu.h"
 #include "SettingsFiles.h"
 #include "StatusPanel.h"
 #include "ViewOptions.h"
@@ -121,6 +122,10 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     m_commandBar->setContextMenuPolicy(Qt::PreventContextMenu);
     ToolBar2 = new ButtonBar(this);
     m_actions = std::make_unique<CommandActions>(*this, *m_commandBar, *ToolBar2);
+    m_nameEncoding = std::make_unique<NameEncodingMenu>(
+        *m_actions->menu("NameEncodingMenu"), m_settings, [this] {
+            LoadFileList();
+        });
     m_picture = new AnimatedPicture(m_commandBar);
     m_picture->setObjectName(QStringLiteral("Animate1"));
     m_picture->setAccessibleName(tr("Ambermox"));
@@ -255,8 +260,10 @@ void TMainForm::LoadFileList()
     SPanel1->repaint();
     SPanel2->repaint();
 
+    m_nameEncoding->applyTo(m_session.CurrentArchive);
     try {
         m_engine.setZipFilename(m_session.CurrentArchive);
+        m_nameEncoding->showListed(m_engine.ListedCodePage());
     } catch (...) {
         // A damaged archive: no half list, and the error goes to the error box.
         m_model->beginChange();

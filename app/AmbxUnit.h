@@ -28,6 +28,7 @@
 class AnimatedPicture;
 class ButtonBar;
 class CommandActions;
+class NameEncodingMenu;
 class StatusPanel;
 class ViewOptions;
 class FileListView;
@@ -162,6 +163,7 @@ private:
     QToolBar *m_commandBar;
     ButtonBar *ToolBar2;
     std::unique_ptr<CommandActions> m_actions;
+    std::unique_ptr<NameEncodingMenu> m_nameEncoding;
     QToolButton *m_spacer;
     AnimatedPicture *m_picture;
     QTimer *Timer1;

@@ -101,6 +101,9 @@ const Command kCommands[] = {
         Group::Sort, 7),
     numbered("ArrangeIconsMenu", "byOrginalOrder1",
         QT_TRANSLATE_NOOP("CommandTable", "by &Original Order"), Check, Group::Sort, 8),
+    // Its items are the code pages this system converts (NameEncodingMenu).
+    { "ViewMenu", "NameEncoding1", QT_TRANSLATE_NOOP("CommandTable", "Name &Encoding"), "", "", "",
+        Archive, Submenu },
 
     { "ActionsMenu", "Add1", QT_TRANSLATE_NOOP("CommandTable", "&Add..."), "Shift+A", "", "",
         Writable },

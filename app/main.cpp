@@ -41,11 +41,12 @@ int main(int argc, char **argv)
     // The listing verb needs no window and no display; ambermox hands it over
     // for the locales only Qt knows how to write dates in.
     if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
+        ListArgs args;
+        if (std::string why; !parseListArgs(argc, argv, args, why)) {
+            std::fprintf(stderr, "ambermox: %s\n%s", why.c_str(), kListUsage);
             return 2;
         }
-        return runListVerb(argv[2], storedSortOrder(), modifiedText, stdout, stderr);
+        return runListVerb(args, storedSortOrder(), modifiedText, stdout, stderr);
     }
 
     // The verbs for scripts need no window and no display either (ambermox

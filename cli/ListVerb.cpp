@@ -8,6 +8,7 @@
 #include "ZipEngine.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -103,9 +104,65 @@ bool holdsNoArchive(const std::string &path)
     return at.fault == amx::LocateFault::NoEndRecord;
 }
 
+const char *const kListUsage = "usage: ambermox -l ARCHIVE [--charset NAME] [--verbose]\n";
+
+bool readCharset(const std::string &value, std::string &codePage, std::string &why)
+{
+    if (value.empty())
+        return why = "--charset needs a code page", false;
+    std::string lower = value;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+        return char(std::tolower(c));
+    });
+    if (lower == "auto" || lower == "automatic") {
+        codePage.clear();
+        return true;
+    }
+    if (!amx::codePageSupported(value))
+        return why = "unknown code page " + value, false;
+    codePage = amx::codePageLabel(value);
+    return true;
+}
+
+bool parseListArgs(int argc, char **argv, ListArgs &args, std::string &why)
+{
+    bool named = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string s = argv[i];
+        if (s == "--verbose") {
+            args.verbose = true;
+        } else if (s == "--charset" || s.rfind("--charset=", 0) == 0) {
+            std::string value;
+            if (s.size() > 9)
+                value = s.substr(10);
+            else if (i + 1 < argc)
+                value = argv[++i];
+            if (!readCharset(value, args.codePage, why))
+                return false;
+        } else if (s.size() > 1 && s[0] == '-') {
+            return why = "unknown option " + s, false;
+        } else if (named) {
+            return why = "-l takes one archive", false;
+        } else {
+            args.archive = s;
+            named = true;
+        }
+    }
+    if (!named)
+        return why = "no archive named", false;
+    return true;
+}
+
 int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateText &dateText,
     std::FILE *out, std::FILE *err)
 {
+    return runListVerb(ListArgs { archive, {}, false }, sortOrder, dateText, out, err);
+}
+
+int runListVerb(const ListArgs &args, int sortOrder, const FileRows::DateText &dateText,
+    std::FILE *out, std::FILE *err)
+{
+    const std::string &archive = args.archive;
     // Every line on stderr names the archive, so that a script's log says which.
     const std::string shown = escapeListText(archive);
     auto report = [&](const std::string &text) {
@@ -120,6 +177,7 @@ int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateT
     CollectNotices notices;
     engine.setNotices(&notices);
     FileRows rows(dateText);
+    engine.NameCodePage = args.codePage;
     try {
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {
@@ -135,6 +193,10 @@ int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateT
         return 2;
     }
     const std::string directoryNotice = engine.DirectoryNotice();
+    if (args.verbose)
+        std::fprintf(err, "%s: names in %s (%s)\n", shown.c_str(),
+            escapeListText(engine.ListedCodePage()).c_str(),
+            args.codePage.empty() ? "detected" : "chosen");
     rows.load(engine.takeEntries());
     rows.sort(sortOrder);
 

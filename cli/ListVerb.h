@@ -16,6 +16,25 @@
 int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateText &dateText,
     std::FILE *out, std::FILE *err);
 
+// "-l ARCHIVE [--charset NAME] [--verbose]": the code page of the names not
+// marked UTF-8 ("" detects it); --verbose tells on err which one they were
+// read in.
+struct ListArgs
+{
+    std::string archive;
+    std::string codePage;
+    bool verbose = false;
+};
+// Reads the words after "-l"; false with why when they make no sense.
+bool parseListArgs(int argc, char **argv, ListArgs &args, std::string &why);
+int runListVerb(const ListArgs &args, int sortOrder, const FileRows::DateText &dateText,
+    std::FILE *out, std::FILE *err);
+extern const char *const kListUsage;
+
+// The value of --charset as the engine takes it: "" for automatic; false
+// with why when iconv knows no such code page.
+bool readCharset(const std::string &value, std::string &codePage, std::string &why);
+
 // Why path cannot be the archive a verb reads, before anything reads it: ""
 // when it names a regular file (or a link to one), else "no such archive",
 // "a folder, not an archive" or "not a regular file" (to follow "PATH: ").

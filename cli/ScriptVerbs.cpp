@@ -24,23 +24,28 @@ const char *const kScriptUsage =
     "usage:\n"
     "  ambermox                  the main window\n"
     "  ambermox ARCHIVE          the main window with the archive open\n"
-    "  ambermox -l ARCHIVE       list the members\n"
-    "  ambermox -t ARCHIVE [--password-file FILE]\n"
+    "  ambermox -l ARCHIVE [--charset NAME] [--verbose]\n"
+    "                            list the members; --verbose names the code page\n"
+    "  ambermox -t ARCHIVE [--charset NAME] [--password-file FILE]\n"
     "                            test every member, writing nothing\n"
-    "  ambermox -x ARCHIVE [-o FOLDER] [--overwrite] [--pattern] [--password-file FILE] [NAME...]\n"
+    "  ambermox -x ARCHIVE [-o FOLDER] [--overwrite] [--pattern] [--charset NAME] "
+    "[--password-file FILE] [NAME...]\n"
     "                            extract the members named (all when none)\n"
     "  ambermox -a ARCHIVE [--level N] [--move] [--update|--freshen] [--encrypt[=zipcrypto]] "
     "[--password-file FILE] PATH...\n"
     "                            add files and folders, each under its own name;\n"
     "                            --encrypt: AES-256, =zipcrypto the weak cipher of old tools\n"
-    "  ambermox --delete ARCHIVE [--pattern] NAME...\n"
+    "  ambermox --delete ARCHIVE [--pattern] [--charset NAME] NAME...\n"
     "                            delete the members named\n"
     "  ambermox -e ARCHIVE       extract beside the archive\n"
     "  ambermox -es ARCHIVE      extract into a folder named after the archive\n"
     "  ambermox -ad FOLDER       add the folder to FOLDER.zip\n"
     "  ambermox -h|--help        this text\n"
     "  ambermox --version        the program's version\n"
-    "NAMEs are exact member names; with --pattern * and ? are wildcards.\n"
+    "NAMEs are exact member names; with --pattern * and ? are wildcards, ? one character.\n"
+    "--charset NAME reads the names not marked UTF-8 in that code page (CP437, CP866,\n"
+    "Windows-1252, Shift-JIS, GBK, ... or any iconv name); without it the code page\n"
+    "is detected from all the names together.\n"
     "Passwords are asked on the terminal, without echo, or read from the first line\n"
     "of the --password-file; never from the command line.\n"
     "Exit status: 0 when all that was asked was done; 1 when some members failed or a\n"
@@ -185,6 +190,7 @@ struct Args
     bool overwrite = false, pattern = false, move = false, update = false, freshen = false;
     int level = 9;
     std::string passwordFile; // empty: ask on the terminal
+    std::string codePage; // --charset: "" detects
     int32_t encryption = AMX_ENCRYPT_NONE; // -a
 };
 
@@ -226,6 +232,14 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
             if (!value(level) || level.size() != 1 || level[0] < '0' || level[0] > '9')
                 return why = "--level needs a digit from 0 to 9", false;
             a.level = level[0] - '0';
+        } else if ((s == "--charset" || s.rfind("--charset=", 0) == 0) && a.verb != "-a") {
+            std::string name;
+            if (s.size() > 9)
+                name = s.substr(10);
+            else if (!value(name))
+                return why = "--charset needs a code page", false;
+            if (!readCharset(name, a.codePage, why))
+                return false;
         } else if (s == "--password-file" && a.verb != "--delete") {
             if (!value(a.passwordFile) || a.passwordFile.empty())
                 return why = "--password-file needs a file", false;
@@ -502,6 +516,7 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
     } else if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
         return refuse(a.archive, problem);
     }
+    engine.NameCodePage = a.codePage;
     try {
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {

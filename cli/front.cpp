@@ -39,14 +39,15 @@ int startWindowProgram(char **argv)
 int main(int argc, char **argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
+        ListArgs args;
+        if (std::string why; !parseListArgs(argc, argv, args, why)) {
+            std::fprintf(stderr, "ambermox: %s\n%s", why.c_str(), kListUsage);
             return 2;
         }
         // A locale the table does not hold is left to Qt in the window program.
         if (const DateStyle *style = environmentDateStyle())
             return runListVerb(
-                argv[2], storedSortOrder(),
+                args, storedSortOrder(),
                 [style](uint32_t dosDateTime) {
                     return dosDateTimeText(dosDateTime, *style);
                 },

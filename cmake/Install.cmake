@@ -42,7 +42,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ambermox.example.org/)
-# The Qt, libdeflate, zlib and libcrypto packages the program and its two libraries
+# The Qt, libdeflate, zlib, libcrypto and uchardet packages the program and its two libraries
 # link, as dpkg-shlibdeps finds them; the platform and SVG plug-ins are
 # loaded by Qt at run time, so no linker sees them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -332,7 +332,12 @@ private:
     std::unordered_map<uint32_t, int64_t> m_seen;
 };
 
-void walkLocalHeaders(BufferedFile &file, std::vector<ArchiveMember> &entries, TZipEngine &engine)
+// The UTF-8 names of Unicode Path fields that hold for their member, by
+// the member's index.
+using UnicodePaths = std::unordered_map<size_t, std::string>;
+
+void walkLocalHeaders(BufferedFile &file, std::vector<ArchiveMember> &entries, TZipEngine &engine,
+    UnicodePaths &unicodePaths)
 {
     if (!findFirstHeader(file, engine))
         return;
@@ -366,6 +371,15 @@ void walkLocalHeaders(BufferedFile &file, std::vector<ArchiveMember> &entries, T
             // The name ends at a zero byte; the whole is kept as stored.
             const std::string_view shown = std::string_view(raw).substr(0, raw.find('\0'));
             m.setName(amx::decodeName(shown, e.isUtf8()), raw);
+            // A name not marked UTF-8 may have its UTF-8 form beside it
+            // (a writer puts '?' where its code page had no character).
+            if (!e.isUtf8() && e.ExtraFieldLength > 0) {
+                extra.resize(e.ExtraFieldLength);
+                std::string path;
+                if (file.readAt(file.pos(), extra.data(), extra.size())
+                    && amx::unicodePathName(extra, shown, path))
+                    unicodePaths.emplace(entries.size(), std::move(path));
+            }
             if (!shown.empty() && shown.back() == '/')
                 m.kind = MemberKind::Folder;
             m.method = e.CompressionMethod;
@@ -479,6 +493,33 @@ DirectoryCheck compareWithDirectory(BufferedFile &file, std::vector<ArchiveMembe
     return check;
 }
 
+// Decodes the names again in the code page chosen or judged from all of
+// them together; returns that code page. The walk read them as CP437.
+std::string decodeNames(std::vector<ArchiveMember> &entries, const std::string &choice,
+    const UnicodePaths &unicodePaths)
+{
+    auto shownPart = [](std::string_view raw) {
+        return raw.substr(0, raw.find('\0'));
+    };
+    amx::NameDecoder names(choice);
+    for (const ArchiveMember &m : entries)
+        names.consider(shownPart(m.rawName()), m.zip.isUtf8());
+    const std::string page = names.codePage();
+    // Every name the walk took for UTF-8 or CP437 is right already.
+    if (names.automatic() && (page == "UTF-8" || page == "CP437") && unicodePaths.empty())
+        return page;
+    std::string raw;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        ArchiveMember &m = entries[i];
+        raw.assign(m.rawName());
+        auto it = unicodePaths.find(i);
+        m.setName(
+            it != unicodePaths.end() ? it->second : names.decode(shownPart(raw), m.zip.isUtf8()),
+            raw);
+    }
+    return page;
+}
+
 std::string openErrorText(const std::string &name, int err)
 {
     return "Cannot open file \"" + name + "\". " + std::strerror(err) + ".";
@@ -492,6 +533,7 @@ void TZipEngine::List()
     m_entries.shrink_to_fit();
     m_directoryMismatchCount = 0;
     m_directoryDamage.clear();
+    m_nameCodePage.clear();
 
     struct stat st;
     if (m_zipFilename.empty() || ::stat(m_zipFilename.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -518,15 +560,17 @@ void TZipEngine::List()
     std::optional<EngineError> failure;
     {
         BufferedFile file(fd, static_cast<uint64_t>(st.st_size));
+        UnicodePaths unicodePaths;
         try {
             reserveForDirectory(file, m_entries);
-            walkLocalHeaders(file, m_entries, *this);
+            walkLocalHeaders(file, m_entries, *this, unicodePaths);
             const DirectoryCheck check = compareWithDirectory(file, m_entries);
             m_directoryMismatchCount = check.mismatches;
             m_directoryDamage = check.damage;
         } catch (const EngineError &e) {
             failure = e;
         }
+        m_nameCodePage = decodeNames(m_entries, effectiveNameCodePage(), unicodePaths);
     }
     if (OnDirUpdate)
         OnDirUpdate(*this);

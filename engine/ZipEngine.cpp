@@ -1,6 +1,9 @@
 #include "ZipEngine.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <map>
+#include <mutex>
 
 namespace {
 
@@ -17,6 +20,41 @@ StderrNotices stderrNotices;
 EngineNotices *defaultNotices = &stderrNotices;
 
 } // namespace
+
+namespace {
+
+std::mutex g_codePagesLock;
+std::map<std::string, std::string> g_codePages; // by the archive's absolute path
+
+std::string archiveKey(const std::string &archive)
+{
+    std::error_code error;
+    const std::filesystem::path p = std::filesystem::absolute(archive, error);
+    return error ? archive : p.lexically_normal().string();
+}
+
+} // namespace
+
+void TZipEngine::chooseNameCodePage(const std::string &archive, const std::string &codePage)
+{
+    const std::lock_guard lock(g_codePagesLock);
+    if (codePage.empty())
+        g_codePages.erase(archiveKey(archive));
+    else
+        g_codePages[archiveKey(archive)] = codePage;
+}
+
+std::string TZipEngine::chosenNameCodePage(const std::string &archive)
+{
+    const std::lock_guard lock(g_codePagesLock);
+    auto it = g_codePages.find(archiveKey(archive));
+    return it == g_codePages.end() ? std::string() : it->second;
+}
+
+std::string TZipEngine::effectiveNameCodePage() const
+{
+    return NameCodePage.empty() ? chosenNameCodePage(m_zipFilename) : NameCodePage;
+}
 
 std::string escapeSpec(const std::string &name)
 {

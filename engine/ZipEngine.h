@@ -128,6 +128,18 @@ public:
     // cancelled.
     int WriterWaitSeconds = 0;
 
+    // The code page of member names not marked UTF-8: "" detects it from
+    // all the names (NameCodec.h), "UTF-8" or a code page iconv knows
+    // chooses it. List and every operation read the names this way.
+    std::string NameCodePage;
+    // The code page the window chose for an archive ("" automatic): every
+    // engine of the process that reads that archive without a NameCodePage
+    // of its own takes it, so that every operation reads the names alike.
+    static void chooseNameCodePage(const std::string &archive, const std::string &codePage);
+    static std::string chosenNameCodePage(const std::string &archive);
+    // NameCodePage, else the choice for the archive.
+    std::string effectiveNameCodePage() const;
+
     TNotifyEvent OnDirUpdate;
     TProgressEvent OnProgress;
     TMessageEvent OnMessage;
@@ -153,6 +165,9 @@ public:
     const std::string &DirectoryDamage() const { return m_directoryDamage; }
     // The notice for a damaged directory or a disagreement ("" when neither).
     std::string DirectoryNotice() const;
+    // After List: the code page the names without bit 11 were read in, as
+    // chosen or detected ("UTF-8" when every name is UTF-8).
+    const std::string &ListedCodePage() const { return m_nameCodePage; }
 
     // 0 when no archive is named, else the number of members read.
     int EntryCount() const;
@@ -194,6 +209,7 @@ private:
     std::vector<ArchiveMember> m_entries;
     int m_directoryMismatchCount = 0;
     std::string m_directoryDamage;
+    std::string m_nameCodePage;
     EngineNotices *m_notices = nullptr;
 
     // The request of an operation, its sinks bound to this engine's events

@@ -101,6 +101,7 @@ amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
     r.archive = error ? m_zipFilename : archive.string();
     r.folder = folder;
     r.members = patterns(FSpecArgs);
+    r.nameCodePage = effectiveNameCodePage();
     r.trace = Trace;
     r.busy = kind == amx::OperationKind::Add || kind == amx::OperationKind::Delete ? &ZipLibBusy
                                                                                    : &UnzipLibBusy;

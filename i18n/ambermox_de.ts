@@ -520,6 +520,10 @@
         <source>Create icons for files in the archive</source>
         <translation>Symbole für die Dateien im Archiv erstellen</translation>
     </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>&amp;Namenskodierung</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -631,6 +635,17 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatisch</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%1)</source>
+        <translation>&amp;Automatisch (%1)</translation>
     </message>
 </context>
 <context>

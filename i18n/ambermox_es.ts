@@ -520,6 +520,10 @@
         <source>Create icons for files in the archive</source>
         <translation>Crear iconos para los archivos del archivador</translation>
     </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>Codificación de &amp;nombres</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -631,6 +635,17 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>No se encuentra la carpeta «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automática</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%1)</source>
+        <translation>&amp;Automática (%1)</translation>
     </message>
 </context>
 <context>

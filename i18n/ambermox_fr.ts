@@ -520,6 +520,10 @@
         <source>Create icons for files in the archive</source>
         <translation>Créer des icônes pour les fichiers de l&apos;archive</translation>
     </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>&amp;Encodage des noms</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -631,6 +635,17 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%1)</source>
+        <translation>&amp;Automatique (%1)</translation>
     </message>
 </context>
 <context>

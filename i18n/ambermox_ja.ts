@@ -520,6 +520,10 @@
         <source>Create icons for files in the archive</source>
         <translation>アーカイブ内のファイルのアイコンを作成します</translation>
     </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>名前のエンコード(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -631,6 +635,17 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>フォルダー「%1」が見つかりません。</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>自動(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%1)</source>
+        <translation>自動 (%1)(&amp;A)</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,10 @@
         <source>Create icons for files in the archive</source>
         <translation>Создать значки для файлов архива</translation>
     </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>Ко&amp;дировка имён</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -631,6 +635,17 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Не удалось найти папку «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Автоматически</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%1)</source>
+        <translation>&amp;Автоматически (%1)</translation>
     </message>
 </context>
 <context>

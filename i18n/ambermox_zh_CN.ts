@@ -520,6 +520,10 @@
         <source>Create icons for files in the archive</source>
         <translation>为压缩包中的文件创建图标</translation>
     </message>
+    <message>
+        <source>Name &amp;Encoding</source>
+        <translation>名称编码(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -631,6 +635,17 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>找不到文件夹“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>NameEncodingMenu</name>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>自动(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%1)</source>
+        <translation>自动 (%1)(&amp;A)</translation>
     </message>
 </context>
 <context>

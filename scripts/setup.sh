@@ -9,6 +9,8 @@ packages=(
     # translations: lupdate, lrelease and their CMake functions; Qt's own texts
     qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev libssl-dev
+    # detects the code page of legacy member names
+    libuchardet-dev
     # the self-extractor stub: a small static program
     musl-tools
     # run: icons, mime types, a display for screenshots

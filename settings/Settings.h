@@ -3,6 +3,7 @@
 
 #include "History.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct Settings
     std::string Temp;
     std::string Viewer;
     History ActiveFile; // recent archives
+    // The code page chosen for the names of a recent archive, by its path;
+    // none: detected. Kept for the archives of ActiveFile only.
+    std::map<std::string, std::string> NameCodePages;
     int FullRow = 1;
     int GridLines = 0;
     int ToolbarTips = 1;

@@ -9,11 +9,16 @@ namespace {
 using IntField = int Settings::*;
 using StringField = std::string Settings::*;
 using HistoryField = History Settings::*;
+// The code page chosen for recent archive n (0-based), beside its path.
+struct RecentCodePage
+{
+    int n;
+};
 
 struct Value
 {
     std::string name;
-    std::variant<IntField, StringField, std::pair<HistoryField, int>> field;
+    std::variant<IntField, StringField, std::pair<HistoryField, int>, RecentCodePage> field;
 };
 
 // The one list of stored values; reading and writing both follow it.
@@ -33,6 +38,8 @@ const std::vector<Value> &table()
         v.push_back({ "Temp", &Settings::Temp });
         v.push_back({ "Viewer", &Settings::Viewer });
         history("Active_File", &Settings::ActiveFile);
+        for (int i = 0; i < History::kSize; ++i)
+            v.push_back({ "Active_Charset" + std::to_string(i + 1), RecentCodePage { i } });
         v.push_back({ "FullRow", &Settings::FullRow });
         v.push_back({ "GridLines", &Settings::GridLines });
         v.push_back({ "ToolbarTips", &Settings::ToolbarTips });
@@ -72,6 +79,13 @@ void readValues(SettingsStore &store, Settings &settings)
             settings.*(*s) = store.readString(v.name);
         else if (auto *h = std::get_if<std::pair<HistoryField, int>>(&v.field))
             (settings.*(h->first))[h->second] = store.readString(v.name);
+        else if (auto *c = std::get_if<RecentCodePage>(&v.field)) {
+            // The archives come first in the table: each one's path is known here.
+            const std::string page = store.readString(v.name);
+            const std::string &archive = settings.ActiveFile[c->n];
+            if (!page.empty() && !archive.empty())
+                settings.NameCodePages[archive] = page;
+        }
     }
 }
 
@@ -85,6 +99,13 @@ void writeValues(SettingsStore &store, const Settings &settings)
             store.writeString(v.name, settings.*(*s));
         else if (auto *h = std::get_if<std::pair<HistoryField, int>>(&v.field))
             store.writeString(v.name, (settings.*(h->first))[h->second]);
+        else if (auto *c = std::get_if<RecentCodePage>(&v.field)) {
+            auto it = settings.NameCodePages.find(settings.ActiveFile[c->n]);
+            store.writeString(v.name,
+                it == settings.NameCodePages.end() || settings.ActiveFile[c->n].empty()
+                    ? std::string()
+                    : it->second);
+        }
     }
     store.commit();
 }

@@ -639,7 +639,7 @@ public:
     Extractor(const ExtractOptions &options, Reporter &reporter)
         : m_opt(options)
         , m_rep(reporter)
-        , m_archive(options.archive, options.base, true)
+        , m_archive(options.archive, options.base, true, options.codePage)
         , m_dirs(options.base)
         , m_umask(currentUmask())
     {

@@ -40,6 +40,8 @@ struct ExtractOptions
     bool update = false;
     // Inflate and check every selected member, writing nothing.
     bool testOnly = false;
+    // The code page of names not marked UTF-8; "" detects it.
+    std::string codePage;
     // Unset: encrypted members are skipped.
     PasswordQuestion askPassword;
 };

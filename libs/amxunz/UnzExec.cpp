@@ -21,6 +21,8 @@ int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
     o.update = r.flags & AMX_FLAG_UPDATE;
     o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
     o.testOnly = r.operation == AMX_OP_TEST;
+    if (r.nameCodePage)
+        o.codePage = r.nameCodePage;
     if (call.asks)
         o.askPassword = [&reporter, attempt = 0](
                             const std::string &member, bool afterWrongOne) mutable {

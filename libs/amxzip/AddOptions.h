@@ -25,6 +25,9 @@ struct AddOptions
     bool freshen = false;
     bool update = false;
     bool archiveTime = false;
+    // The code page of the archive's names not marked UTF-8 ("" detects
+    // it): deleting and replacing go by the names it gives.
+    std::string codePage;
     // New members are encrypted with `password` unless None.
     Encryption encryption = Encryption::None;
     Secret password;

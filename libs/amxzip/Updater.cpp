@@ -549,7 +549,7 @@ OldArchive openOld(const AddOptions &o)
     a.exists = true;
     // An empty file is taken as an archive without members.
     if (a.st.st_size > 0)
-        a.reader = std::make_unique<ArchiveReader>(path, o.base);
+        a.reader = std::make_unique<ArchiveReader>(path, o.base, false, o.codePage);
     return a;
 }
 

@@ -25,6 +25,8 @@ int32_t addOrDelete(const amx::RequestCall &call, amx::Reporter &reporter)
     o.update = r.flags & AMX_FLAG_UPDATE;
     o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
     o.archiveTime = r.flags & AMX_FLAG_ARCHIVE_TIME;
+    if (r.nameCodePage)
+        o.codePage = r.nameCodePage;
     amx::checkArchivePath(o.base, o.archive, true);
     if (o.specs.empty())
         throw amx::ZipFailure(amx::ZipError::NothingToDo,

@@ -13,7 +13,8 @@
 
 namespace amx {
 
-ArchiveReader::ArchiveReader(const std::string &path, int base, bool keepGoing)
+ArchiveReader::ArchiveReader(
+    const std::string &path, int base, bool keepGoing, const std::string &codePage)
     : m_path(path)
 {
     // Never wait on a FIFO: it is refused below as not a regular file.
@@ -28,10 +29,10 @@ ArchiveReader::ArchiveReader(const std::string &path, int base, bool keepGoing)
     if (!S_ISREG(st.st_mode))
         throw ZipFailure(ZipError::NotRegular, path);
     m_fileSize = uint64_t(st.st_size);
-    readDirectory(keepGoing);
+    readDirectory(keepGoing, codePage);
 }
 
-void ArchiveReader::readDirectory(bool keepGoing)
+void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
 {
     const CentralLocation at = locateCentralDirectory(
         [this](uint64_t pos, void *dst, size_t n) {
@@ -119,6 +120,14 @@ void ArchiveReader::readDirectory(bool keepGoing)
     }
     if (!countMatches(m_entries.size() + m_bad.size(), count))
         throw ZipFailure(ZipError::Corrupt, m_path + " (central directory count)");
+
+    // The code page is judged from all the names together, so the names
+    // read above as CP437 are decoded again now that they are known.
+    NameDecoder names(codePage);
+    for (const Entry &e : m_entries)
+        names.consider(e.rawName, e.flags & flagUtf8);
+    for (Entry &e : m_entries)
+        e.name = names.decode(e.rawName, e.flags & flagUtf8, e.extra);
 
     // For the overlap check: the next member start after each entry.
     size_t n = m_entries.size();

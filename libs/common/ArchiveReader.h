@@ -36,8 +36,10 @@ public:
     // Opens and reads the directory; throws ZipFailure when the file cannot be
     // read or is not a valid archive. A relative path starts from folder `base`.
     // With keepGoing a record whose offset or ZIP64 field is unusable is set
-    // aside in badEntries() instead.
-    explicit ArchiveReader(const std::string &path, int base = AT_FDCWD, bool keepGoing = false);
+    // aside in badEntries() instead. codePage is that of the names not
+    // marked UTF-8: "" detects it (NameCodec.h).
+    explicit ArchiveReader(const std::string &path, int base = AT_FDCWD, bool keepGoing = false,
+        const std::string &codePage = {});
 
     int fd() const { return m_fd.get(); }
     uint64_t fileSize() const { return m_fileSize; }
@@ -54,7 +56,7 @@ public:
     MemberSpan span(size_t i) const;
 
 private:
-    void readDirectory(bool keepGoing);
+    void readDirectory(bool keepGoing, const std::string &codePage);
 
     Fd m_fd;
     std::string m_path;

@@ -203,8 +203,9 @@ typedef struct AmxRequest
     const AmxName *names;
     AmxEventCallback callback; /* may be NULL */
     void *context; /* handed back to the callback */
-    /* The code page of names not marked UTF-8: NULL or "" chooses itself.
-     * Version 1 reads such names as CP437 whatever is asked. */
+    /* The code page of names not marked UTF-8: NULL or "" detects it from
+     * all the archive's names, "UTF-8" or an iconv name chooses it. The
+     * names are matched and written (extraction) decoded this way. */
     const char *nameCodePage;
     /* Add: AMX_ENCRYPT_*; the password is asked through the callback
      * (AMX_ACTION_PASSWORD), so a request for encryption needs one. Members

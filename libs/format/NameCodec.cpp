@@ -1,6 +1,12 @@
 #include "NameCodec.h"
 
+#include "ZipFormat.h"
+
+#include <cerrno>
 #include <cstdint>
+#include <iconv.h>
+#include <strings.h>
+#include <uchardet/uchardet.h>
 
 namespace amx {
 
@@ -100,6 +106,297 @@ std::string decodeName(std::string_view raw, bool utf8Flag)
     if (utf8Flag || isValidUtf8(raw))
         return std::string(raw);
     return cp437ToUtf8(raw);
+}
+
+namespace {
+
+struct Page
+{
+    const char *label; // as offered to the user
+    const char *iconv; // as iconv knows it
+};
+
+// CP932 and CP949 are the Windows forms of Shift-JIS and EUC-KR, which is
+// what archives from those systems hold; both read the plain forms too.
+const Page pages[] = { { "CP437", "CP437" }, { "CP850", "CP850" }, { "CP852", "CP852" },
+    { "CP866", "CP866" }, { "Windows-1250", "WINDOWS-1250" }, { "Windows-1251", "WINDOWS-1251" },
+    { "Windows-1252", "WINDOWS-1252" }, { "Shift-JIS", "CP932" }, { "GBK", "GBK" },
+    { "GB18030", "GB18030" }, { "Big5", "BIG5" }, { "EUC-KR", "CP949" },
+    { "ISO-8859-1", "ISO-8859-1" }, { "ISO-8859-2", "ISO-8859-2" }, { "ISO-8859-5", "ISO-8859-5" },
+    { "ISO-8859-7", "ISO-8859-7" }, { "ISO-8859-9", "ISO-8859-9" },
+    { "ISO-8859-15", "ISO-8859-15" } };
+
+// Other names of the offered pages, as the detector and users write them.
+const Page aliases[] = { { "CP437", "IBM437" }, { "CP850", "IBM850" }, { "CP852", "IBM852" },
+    { "CP866", "IBM866" }, { "Shift-JIS", "SHIFT_JIS" }, { "Shift-JIS", "SJIS" },
+    { "Shift-JIS", "CP932" }, { "EUC-KR", "CP949" }, { "EUC-KR", "UHC" }, { "Big5", "CP950" },
+    { "Windows-1250", "CP1250" }, { "Windows-1251", "CP1251" }, { "Windows-1252", "CP1252" } };
+
+bool sameName(std::string_view a, const char *b)
+{
+    return a.size() == std::char_traits<char>::length(b)
+        && ::strncasecmp(a.data(), b, a.size()) == 0;
+}
+
+const Page *findPage(std::string_view name)
+{
+    for (const Page &p : pages)
+        if (sameName(name, p.label) || sameName(name, p.iconv))
+            return &p;
+    for (const Page &a : aliases)
+        if (sameName(name, a.iconv))
+            for (const Page &p : pages)
+                if (sameName(a.label, p.label))
+                    return &p;
+    return nullptr;
+}
+
+bool isUtf8Name(std::string_view name)
+{
+    return sameName(name, "UTF-8") || sameName(name, "UTF8");
+}
+
+bool isCp437(std::string_view name)
+{
+    const Page *p = findPage(name);
+    return p && sameName(p->label, "CP437");
+}
+
+uint32_t nameCrc(std::string_view bytes)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char ch : bytes) {
+        crc ^= static_cast<uint8_t>(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// Western names are too short for the detector to tell the DOS page from
+// the Windows one: it names any Latin page. The bytes decide instead.
+// Lower-case accented letters lie at 0x80-0xA5 in CP437 (punctuation in
+// Windows-1252) and at 0xE0-0xFF in Windows-1252 (Greek and mathematics in
+// CP437); the rest could be either, and a tie is CP437's.
+std::string latinPage(const std::vector<std::string_view> &names)
+{
+    long dos = 0, windows = 0;
+    for (std::string_view name : names)
+        for (char ch : name) {
+            auto c = static_cast<uint8_t>(ch);
+            if (c >= 0x80 && c <= 0xA5)
+                ++dos;
+            else if (c >= 0xE0 && c != 0xE1) // 0xE1 is a letter in both
+                ++windows;
+        }
+    return windows > dos ? "Windows-1252" : "CP437";
+}
+
+// Whether the detector's answer is one of the Latin pages it cannot tell apart.
+bool latinGuess(std::string_view found)
+{
+    static const char *const latin[] = { "ISO-8859-1", "ISO-8859-2", "ISO-8859-3", "ISO-8859-4",
+        "ISO-8859-9", "ISO-8859-10", "ISO-8859-13", "ISO-8859-15", "ISO-8859-16", "WINDOWS-1250",
+        "WINDOWS-1252", "WINDOWS-1254", "WINDOWS-1257", "IBM852", "IBM850", "IBM437", "ASCII" };
+    if (found.empty() || found.substr(0, 4) == "MAC-")
+        return true;
+    for (const char *l : latin)
+        if (sameName(found, l))
+            return true;
+    return false;
+}
+
+} // namespace
+
+struct NameDecoder::Converter
+{
+    iconv_t cd = reinterpret_cast<iconv_t>(-1);
+    explicit Converter(std::string_view page)
+    {
+        cd = ::iconv_open("UTF-8", iconvCodePage(page).c_str());
+    }
+    ~Converter()
+    {
+        if (valid())
+            ::iconv_close(cd);
+    }
+    bool valid() const { return cd != reinterpret_cast<iconv_t>(-1); }
+
+    // False when a byte had to be replaced.
+    bool convert(std::string_view raw, std::string &out)
+    {
+        out.clear();
+        bool clean = true;
+        ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char *in = const_cast<char *>(raw.data());
+        size_t inLeft = raw.size();
+        char buffer[256];
+        while (inLeft > 0) {
+            char *dst = buffer;
+            size_t dstLeft = sizeof buffer;
+            const size_t r = ::iconv(cd, &in, &inLeft, &dst, &dstLeft);
+            out.append(buffer, size_t(dst - buffer));
+            if (r != size_t(-1))
+                continue;
+            if (errno == E2BIG)
+                continue;
+            // EILSEQ or a sequence cut short at the end: one byte is lost.
+            clean = false;
+            appendUtf8(out, 0xFFFD);
+            ++in;
+            --inLeft;
+            ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+        char *dst = buffer;
+        size_t dstLeft = sizeof buffer;
+        ::iconv(cd, nullptr, nullptr, &dst, &dstLeft);
+        out.append(buffer, size_t(dst - buffer));
+        return clean;
+    }
+};
+
+std::vector<std::string> offeredCodePages()
+{
+    std::vector<std::string> out;
+    for (const Page &p : pages)
+        if (codePageSupported(p.label))
+            out.emplace_back(p.label);
+    return out;
+}
+
+std::string iconvCodePage(std::string_view name)
+{
+    const Page *p = findPage(name);
+    return p ? p->iconv : std::string(name);
+}
+
+std::string codePageLabel(std::string_view name)
+{
+    if (isUtf8Name(name))
+        return "UTF-8";
+    const Page *p = findPage(name);
+    return p ? p->label : std::string(name);
+}
+
+bool codePageSupported(std::string_view name)
+{
+    if (isUtf8Name(name) || isCp437(name))
+        return true;
+    if (name.empty())
+        return false;
+    return NameDecoder::Converter(name).valid();
+}
+
+bool unicodePathName(std::string_view extra, std::string_view raw, std::string &out)
+{
+    constexpr uint16_t unicodePath = 0x7075;
+    std::string_view data;
+    if (!findExtra(extra, unicodePath, data) || data.size() < 5 || data[0] != 1)
+        return false;
+    auto b = reinterpret_cast<const unsigned char *>(data.data());
+    const uint32_t crc =
+        uint32_t(b[1]) | uint32_t(b[2]) << 8 | uint32_t(b[3]) << 16 | uint32_t(b[4]) << 24;
+    const std::string_view name = data.substr(5);
+    if (crc != nameCrc(raw) || name.empty() || !isValidUtf8(name))
+        return false;
+    out.assign(name);
+    return true;
+}
+
+std::string detectCodePage(const std::vector<std::string_view> &names)
+{
+    if (names.empty())
+        return "CP437";
+    std::string found;
+    if (uchardet_t u = uchardet_new()) {
+        // The detector is sure long before this much; a huge archive's
+        // names would only cost time.
+        constexpr size_t enough = 64 * 1024;
+        size_t given = 0;
+        for (std::string_view name : names) {
+            if (given > enough)
+                break;
+            uchardet_handle_data(u, name.data(), name.size());
+            uchardet_handle_data(u, "\n", 1);
+            given += name.size() + 1;
+        }
+        uchardet_data_end(u);
+        if (const char *c = uchardet_get_charset(u))
+            found = c;
+        uchardet_delete(u);
+    }
+    if (latinGuess(found) || isUtf8Name(found) || sameName(found.substr(0, 3), "UTF"))
+        return latinPage(names);
+    // Only a page that reads every name without a lost byte will do.
+    NameDecoder::Converter conv(found);
+    if (!conv.valid())
+        return "CP437";
+    std::string text;
+    for (std::string_view name : names)
+        if (!conv.convert(name, text))
+            return "CP437";
+    return codePageLabel(found);
+}
+
+NameDecoder::NameDecoder(std::string choice)
+    : m_choice(std::move(choice))
+    , m_automatic(m_choice.empty() || sameName(m_choice, "Automatic"))
+{
+}
+
+NameDecoder::~NameDecoder() = default;
+
+void NameDecoder::consider(std::string_view raw, bool utf8Flag)
+{
+    if (m_automatic && !m_settled && !utf8Flag && !isValidUtf8(raw))
+        m_legacy.emplace_back(raw);
+}
+
+void NameDecoder::settle()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    if (!m_automatic) {
+        m_page = isUtf8Name(m_choice) ? "UTF-8" : codePageLabel(m_choice);
+    } else if (m_legacy.empty()) {
+        m_page = "UTF-8";
+    } else {
+        std::vector<std::string_view> views(m_legacy.begin(), m_legacy.end());
+        m_page = detectCodePage(views);
+    }
+    std::vector<std::string>().swap(m_legacy);
+    if (m_page != "UTF-8" && !isCp437(m_page)) {
+        m_conv = std::make_unique<Converter>(m_page);
+        if (!m_conv->valid())
+            m_conv.reset();
+    }
+}
+
+const std::string &NameDecoder::codePage()
+{
+    settle();
+    return m_page;
+}
+
+std::string NameDecoder::decode(std::string_view raw, bool utf8Flag, std::string_view extra)
+{
+    settle();
+    std::string out;
+    if (!utf8Flag && !extra.empty() && unicodePathName(extra, raw, out))
+        return out;
+    if (utf8Flag || m_page == "UTF-8" || (m_automatic && isValidUtf8(raw)))
+        return std::string(raw);
+    if (!m_conv)
+        return cp437ToUtf8(raw);
+    m_conv->convert(raw, out);
+    return out;
+}
+
+std::string decodeCodePage(std::string_view raw, std::string_view codePage)
+{
+    NameDecoder decoder { std::string(codePage) };
+    return decoder.decode(raw, false);
 }
 
 } // namespace amx

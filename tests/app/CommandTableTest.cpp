@@ -16,8 +16,8 @@ TEST(CommandTable, WhatEachCommandNeeds)
     const std::map<Needs, std::set<std::string>> expected {
         { Needs::Archive,
             { "CloseArchive2", "Properties1", "CreateShortcut1", "CopyArchive1", "FindFiles1",
-                "ArrangeIcons1", "Extract1", "View1", "CheckOut1", "MakeExeFile1", "SelectAll1",
-                "InvertSelection1", "ExtractButton", "ViewButton", "CheckOutButton",
+                "ArrangeIcons1", "NameEncoding1", "Extract1", "View1", "CheckOut1", "MakeExeFile1",
+                "SelectAll1", "InvertSelection1", "ExtractButton", "ViewButton", "CheckOutButton",
                 "TestArchive1" } },
         { Needs::Writable,
             { "MoveArchive1", "RenameArchive1", "DeleteArchive1", "Add1", "Delete1", "Add2",

@@ -9,6 +9,7 @@
 #include "CFolderUnit1.h"
 #include "CommandTable.h"
 #include "DeleteUnit.h"
+#include "LegacyZip.h"
 #include "MainWindow.h"
 #include "Peers.h"
 #include "RecordingShell.h"
@@ -35,6 +36,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <set>
 #include <sys/stat.h>
 
 using namespace amxtest;
@@ -366,6 +368,68 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(temp / "sub"));
         QCOMPARE(form.settings().Temp, temp.str() + "/");
         QVERIFY(prompter.shown().empty());
+    }
+
+    // A CP866 archive: detected, shown as CP437 once chosen so through the
+    // menu, back again, remembered with the recent archive; a member deleted
+    // from the window leaves the other members' stored bytes as they were.
+    void nameEncodingMenu()
+    {
+        const std::string hello = "\x8f\xe0\xa8\xa2\xa5\xe2.txt",
+                          report = "\x8e\xe2\xe7\xf1\xe2.doc",
+                          letter = "\x8f\xa8\xe1\xec\xac\xae.txt";
+        const std::string zip = (m_dir / "cp866.zip").string();
+        writeFile(
+            zip, zipOf({ { hello, false, {} }, { report, false, {} }, { letter, false, {} } }));
+        auto names = [](TMainForm &form) {
+            std::set<std::string> out;
+            for (size_t i = 0; i < form.FileRowCount(); ++i)
+                out.insert(form.fileRows()[i].member());
+            return out;
+        };
+        const std::set<std::string> cyrillic { "Привет.txt", "Отчёт.doc", "Письмо.txt" };
+        {
+            auto &&[prompter, form] = MainWindow({ qs(zip) }, Show::Shown);
+            QAction *automatic = form.findChild<QAction *>(QStringLiteral("NameEncoding:"));
+            QAction *dos = form.findChild<QAction *>(QStringLiteral("NameEncoding:CP437"));
+            QAction *russian = form.findChild<QAction *>(QStringLiteral("NameEncoding:CP866"));
+            QVERIFY(automatic && dos && russian);
+            QCOMPARE(names(form), cyrillic);
+            QVERIFY(automatic->isChecked());
+            QCOMPARE(automatic->text(), QStringLiteral("&Automatic (CP866)"));
+
+            dos->trigger();
+            QVERIFY(dos->isChecked() && !automatic->isChecked());
+            QCOMPARE(automatic->text(), QStringLiteral("&Automatic"));
+            QCOMPARE(
+                names(form), std::set<std::string>({ "Åα¿óÑΓ.txt", "ÄΓτ±Γ.doc", "Å¿ß∞¼«.txt" }));
+
+            russian->trigger();
+            QCOMPARE(names(form), cyrillic);
+            form.SaveSettings();
+
+            TDeleteForm deleteForm;
+            form.dialogs().setDeleteForm(&deleteForm);
+            selectMembers(form, { "Отчёт.doc" });
+            QTest::keyClick(form.fileList()->currentView(), Qt::Key_Delete);
+            QVERIFY(deleteForm.isVisible() && deleteForm.RadioButton2->isChecked());
+            deleteForm.Button1->click();
+            QCOMPARE(names(form), std::set<std::string>({ "Привет.txt", "Письмо.txt" }));
+            QVERIFY(prompter.shown().empty());
+        }
+        // Untouched members keep their records byte for byte.
+        const RunResult raw = python(R"(
+import sys, zipfile
+print([i.orig_filename.encode('cp437').hex() for i in zipfile.ZipFile(sys.argv[1]).infolist()])
+)",
+            { zip });
+        QCOMPARE(raw.out, std::string("['8fe0a8a2a5e22e747874', '8fa8e1ecacae2e747874']\n"));
+        {
+            // A new window reads the choice back from the settings.
+            auto &&[prompter, form] = MainWindow({ qs(zip) }, Show::Hidden);
+            QVERIFY(form.findChild<QAction *>(QStringLiteral("NameEncoding:CP866"))->isChecked());
+            QCOMPARE(form.settings().NameCodePages.at(zip), std::string("CP866"));
+        }
     }
 
     // With grid lines a selected row keeps its text and highlight, and no

@@ -49,7 +49,9 @@ QStringList shownTexts(QWidget *window)
 {
     QStringList texts;
     const auto add = [&](const QString &text, const QObject *owner, const char *what) {
-        if (!text.trimmed().isEmpty() && !isQts(owner))
+        // Names such as code pages, marked as the same in every language.
+        if (!text.trimmed().isEmpty() && !isQts(owner)
+            && !owner->property("untranslatedName").toBool())
             texts << QStringLiteral("%1 %2 \"%3\": %4")
                          .arg(QString::fromLatin1(owner->metaObject()->className()),
                              owner->objectName(), QString::fromLatin1(what), text);

@@ -47,7 +47,11 @@ const MatchRow kMatchRows[] = {
     { "PatternLonger", "ab", "abc", false },
     { "TwoTrailingParts", "ab", "ab**?", false },
     { "NotPastSegment", "aXbXc", "a*X*c", true },
-    { "Utf8Bytes", "\xc3\xa9t\xc3\xa9.txt", "?\xa9t*", true },
+    // '?' is one character, however many bytes it takes.
+    { "QuestionIsOneCharacter", "caf\xc3\xa9.txt", "caf?.txt", true },
+    { "QuestionIsNotOneByte", "\xc3\xa9t\xc3\xa9.txt", "?\xa9t*", false },
+    { "TwoQuestionsTooMany", "caf\xc3\xa9.txt", "caf??.txt", false },
+    { "WideCharacters", "\xe8\xb3\x87\xe6\x96\x99.xls", "??.xls", true },
 };
 
 TEST(WildcardMatchTest, Matches)
