@@ -16,6 +16,11 @@
 int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateText &dateText,
     std::FILE *out, std::FILE *err);
 
+// "ambermox -l ARCHIVE --comment": prints the archive comment, each of its
+// lines escaped as names are (nothing when there is none). Exit status as
+// runListVerb's, without 3.
+int runCommentVerb(const std::string &archive, std::FILE *out, std::FILE *err);
+
 // Why path cannot be the archive a verb reads, before anything reads it: ""
 // when it names a regular file (or a link to one), else "no such archive",
 // "a folder, not an archive" or "not a regular file" (to follow "PATH: ").

@@ -39,8 +39,12 @@ int startWindowProgram(char **argv)
 int main(int argc, char **argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
+        if (argc == 4
+            && (std::strcmp(argv[2], "--comment") == 0 || std::strcmp(argv[3], "--comment") == 0))
+            return runCommentVerb(
+                std::strcmp(argv[2], "--comment") == 0 ? argv[3] : argv[2], stdout, stderr);
         if (argc != 3) {
-            std::fprintf(stderr, "usage: %s -l ARCHIVE\n", argv[0]);
+            std::fprintf(stderr, "usage: %s -l ARCHIVE [--comment]\n", argv[0]);
             return 2;
         }
         // A locale the table does not hold is left to Qt in the window program.

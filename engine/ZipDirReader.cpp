@@ -479,6 +479,23 @@ DirectoryCheck compareWithDirectory(BufferedFile &file, std::vector<ArchiveMembe
     return check;
 }
 
+// The archive comment as the end record gives it ("" when there is none).
+std::string readComment(BufferedFile &file)
+{
+    const amx::CentralLocation at = amx::locateCentralDirectory(
+        [&file](uint64_t pos, void *dst, size_t n) {
+            return file.readAt(pos, dst, n);
+        },
+        file.size());
+    std::string comment;
+    if (at.fault == amx::LocateFault::None) {
+        comment.resize(static_cast<size_t>(at.commentLength));
+        if (!file.readAt(at.commentPos, comment.data(), comment.size()))
+            comment.clear();
+    }
+    return comment;
+}
+
 std::string openErrorText(const std::string &name, int err)
 {
     return "Cannot open file \"" + name + "\". " + std::strerror(err) + ".";
@@ -486,12 +503,19 @@ std::string openErrorText(const std::string &name, int err)
 
 } // namespace
 
+std::string TZipEngine::CommentText() const
+{
+    // The end record has no UTF-8 flag: the comment is read like a name without it.
+    return amx::decodeName(m_comment, false);
+}
+
 void TZipEngine::List()
 {
     m_entries.clear();
     m_entries.shrink_to_fit();
     m_directoryMismatchCount = 0;
     m_directoryDamage.clear();
+    m_comment.clear();
 
     struct stat st;
     if (m_zipFilename.empty() || ::stat(m_zipFilename.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -524,6 +548,7 @@ void TZipEngine::List()
             const DirectoryCheck check = compareWithDirectory(file, m_entries);
             m_directoryMismatchCount = check.mismatches;
             m_directoryDamage = check.damage;
+            m_comment = readComment(file);
         } catch (const EngineError &e) {
             failure = e;
         }

@@ -53,6 +53,7 @@ void ArchiveReader::readDirectory(bool keepGoing)
     if (!preadFull(m_fd.get(), m_comment.data(), m_comment.size(), at.commentPos))
         throw ZipFailure(ZipError::Truncated, m_path);
     m_centralStart = at.start;
+    m_endRecord = at.endPos;
     const uint64_t cdSize = at.size, count = at.entries, shift = at.shift();
 
     std::string cd(cdSize, '\0');
