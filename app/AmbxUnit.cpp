@@ -13,6 +13,7 @@
 #include "FileIcons.h"
 #include "FileListView.h"
 #include "Guard.h"
+#include "MemberEdits.h"
 #include "Prompter.h"
 #include "SettingsStore.h"
 #include "StatusLamp.h"
@@ -194,6 +195,9 @@ void TMainForm::FormCreate()
 
 void TMainForm::showArchive(const std::string &path, bool readOnly)
 {
+    // Copies of another archive's members are no longer offered back.
+    if (m_edits)
+        m_edits->stopWatching(path);
     FileList->setEnabled(true);
     m_actions->applyArchiveState(readOnly ? ArchiveState::ReadOnly : ArchiveState::Writable);
     SPanel1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -210,6 +214,8 @@ void TMainForm::showArchive(const std::string &path, bool readOnly)
 
 void TMainForm::showNoArchive()
 {
+    if (m_edits)
+        m_edits->stopWatching();
     m_archiveOpen = false;
     SPanel2->hide();
     FormResize();
@@ -309,6 +315,9 @@ void TMainForm::LoadFileList()
     SPanel2->show();
 
     SPanel2->setText(totalLine(count, m_rows.totals()));
+    // A mark for an archive with a comment; the Comment command shows it.
+    if (!m_engine.Comment().empty())
+        SPanel2->setText(SPanel2->text() + QStringLiteral("   ") + tr("[Comment]"));
     SPanel1->setText(tr(kNoSelectionText));
     if (m_rows.totals().packed > 0)
         ArchiveRatio = ratioNumber(m_rows.totals().packed, m_rows.totals().size);

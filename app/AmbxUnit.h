@@ -32,6 +32,7 @@ class NameEncodingMenu;
 class StatusPanel;
 class ViewOptions;
 class FileListView;
+class MemberEdits;
 class QAction;
 class QProgressBar;
 class QTimer;
@@ -120,6 +121,9 @@ public:
     void setTemp(const std::string &temp) override { m_settings.Temp = temp; }
     std::string viewer() const override { return m_settings.Viewer; }
     void setViewer(const std::string &viewer) override { m_settings.Viewer = viewer; }
+    void watchOpenedCopy(const std::string &member, const std::string &copy) override;
+    // The comment, rename and edit-in-place commands.
+    MemberEdits &memberEdits() { return *m_edits; }
 
     QString leftStatus() const { return SPanel1->text(); }
     QString rightStatus() const { return SPanel2->text(); }
@@ -186,6 +190,7 @@ private:
     std::unique_ptr<ViewOptions> m_viewOptions;
     std::unique_ptr<ArchiveFileMenu> m_fileMenu;
     std::unique_ptr<DialogCommands> m_dialogs;
+    MemberEdits *m_edits = nullptr; // a child of the window
     bool m_afterDoubleClick = false;
 };
 

@@ -4,6 +4,7 @@
 #include "ButtonBar.h"
 #include "CommandActions.h"
 #include "EventHook.h"
+#include "MemberEdits.h"
 #include "StatusPanel.h"
 #include "ViewOptions.h"
 
@@ -13,6 +14,7 @@
 #include "Guard.h"
 #include "Shell.h"
 #include "Text.h"
+#include "ZipPropUnit.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -109,6 +111,16 @@ void TMainForm::connectCommands()
     m_viewOptions->bind(context);
     m_fileMenu = std::make_unique<ArchiveFileMenu>(*this, *m_actions);
     m_dialogs = std::make_unique<DialogCommands>(*this, *m_actions);
+    m_edits = new MemberEdits(*this);
+    m_actions->bind(context, { "Comment1" }, [this] {
+        m_edits->comment();
+    });
+    m_actions->bind(context, { "RenameMember1", "RenameMember2" }, [this] {
+        m_edits->rename();
+    });
+    connect(&m_fileMenu->zipPropForm(), &TZipPropForm::commentClicked, this, [this] {
+        m_actions->action("Comment1")->trigger();
+    });
 
     bindGroups();
     connectDock();
@@ -238,8 +250,16 @@ void TMainForm::OpenEntryClick()
 
     const std::string copy =
         extractEntryCopy(m_engine, std::string(row.Path), std::string(row.Name), temp);
-    if (!copy.empty())
-        Shell::instance().open(qs(copy), qs(temp));
+    if (copy.empty())
+        return;
+    Shell::instance().open(qs(copy), qs(temp));
+    watchOpenedCopy(row.member(), copy);
+}
+
+void TMainForm::watchOpenedCopy(const std::string &member, const std::string &copy)
+{
+    if (!archiveReadOnly())
+        m_edits->watch(member, copy);
 }
 
 void TMainForm::FileListClick()

@@ -104,7 +104,8 @@ bool holdsNoArchive(const std::string &path)
     return at.fault == amx::LocateFault::NoEndRecord;
 }
 
-const char *const kListUsage = "usage: ambermox -l ARCHIVE [--charset NAME] [--verbose]\n";
+const char *const kListUsage = "usage: ambermox -l ARCHIVE [--charset NAME] [--verbose]\n"
+                               "       ambermox -l ARCHIVE --comment\n";
 
 bool readCharset(const std::string &value, std::string &codePage, std::string &why)
 {
@@ -217,6 +218,50 @@ int runListVerb(const ListArgs &args, int sortOrder, const FileRows::DateText &d
         return 3;
     }
     return 0;
+}
+
+int runCommentVerb(const std::string &archive, std::FILE *out, std::FILE *err)
+{
+    const std::string shown = escapeListText(archive);
+    auto report = [&](const std::string &text) {
+        std::fprintf(err, "%s: %s\n", shown.c_str(), escapeListText(text).c_str());
+    };
+    if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
+        report(problem);
+        return 2;
+    }
+    TZipEngine engine;
+    CollectNotices notices;
+    engine.setNotices(&notices);
+    try {
+        engine.setZipFilename(archive);
+    } catch (const std::exception &e) {
+        report(e.what());
+        return 2;
+    }
+    for (const auto &text : notices.texts)
+        report(text);
+    if (!notices.texts.empty())
+        return 2;
+    if (engine.EntryCount() == 0 && holdsNoArchive(archive)) {
+        report("not a ZIP archive");
+        return 2;
+    }
+    // Line by line, so that its line breaks stay and nothing else reaches the terminal raw.
+    const std::string text = engine.CommentText();
+    std::string lines;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.append(escapeListText(line)).append(1, '\n');
+        start = end + 1;
+    }
+    std::fwrite(lines.data(), 1, lines.size(), out);
+    return std::fflush(out) != 0 ? 1 : 0;
 }
 
 int storedSortOrder()

@@ -34,6 +34,10 @@ extern const char *const kListUsage;
 // The value of --charset as the engine takes it: "" for automatic; false
 // with why when iconv knows no such code page.
 bool readCharset(const std::string &value, std::string &codePage, std::string &why);
+// "ambermox -l ARCHIVE --comment": prints the archive comment, each of its
+// lines escaped as names are (nothing when there is none). Exit status as
+// runListVerb's, without 3.
+int runCommentVerb(const std::string &archive, std::FILE *out, std::FILE *err);
 
 // Why path cannot be the archive a verb reads, before anything reads it: ""
 // when it names a regular file (or a link to one), else "no such archive",

@@ -35,8 +35,14 @@ const char *const kScriptUsage =
     "[--password-file FILE] PATH...\n"
     "                            add files and folders, each under its own name;\n"
     "                            --encrypt: AES-256, =zipcrypto the weak cipher of old tools\n"
-    "  ambermox --delete ARCHIVE [--pattern] [--charset NAME] NAME...\n"
+    "  ambermox -a ARCHIVE --comment-file FILE [PATH...]\n"
+    "                            set the archive comment to FILE's bytes (at most 65535)\n"
+    "  ambermox -l ARCHIVE --comment\n"
+    "                            print the archive comment\n"
+    "  ambermox --delete ARCHIVE [--pattern] NAME...\n"
     "                            delete the members named\n"
+    "  ambermox --rename ARCHIVE OLD NEW\n"
+    "                            rename a member, or a folder with every member under it\n"
     "  ambermox -e ARCHIVE       extract beside the archive\n"
     "  ambermox -es ARCHIVE      extract into a folder named after the archive\n"
     "  ambermox -ad FOLDER       add the folder to FOLDER.zip\n"
@@ -54,8 +60,11 @@ const char *const kScriptUsage =
 
 namespace {
 
-const std::vector<std::string> kVerbs = { "-t", "-x", "-a", "--delete", "-h", "--help",
+const std::vector<std::string> kVerbs = { "-t", "-x", "-a", "--delete", "--rename", "-h", "--help",
     "--version" };
+
+// The most a comment holds: its length is a 16-bit field of the end record.
+constexpr uintmax_t kMaxComment = 0xffff;
 
 // The libraries' code for "nothing to do", which the windows take as information:
 // here it means that nothing of what was asked was done.
@@ -192,6 +201,7 @@ struct Args
     std::string passwordFile; // empty: ask on the terminal
     std::string codePage; // --charset: "" detects
     int32_t encryption = AMX_ENCRYPT_NONE; // -a
+    std::string commentFile; // -a: the new archive comment
 };
 
 // Options may stand anywhere after the verb; the first plain word is the archive.
@@ -240,7 +250,10 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
                 return why = "--charset needs a code page", false;
             if (!readCharset(name, a.codePage, why))
                 return false;
-        } else if (s == "--password-file" && a.verb != "--delete") {
+        } else if (s == "--comment-file" && a.verb == "-a") {
+            if (!value(a.commentFile) || a.commentFile.empty())
+                return why = "--comment-file needs a file", false;
+        } else if (s == "--password-file" && a.verb != "--delete" && a.verb != "--rename") {
             if (!value(a.passwordFile) || a.passwordFile.empty())
                 return why = "--password-file needs a file", false;
         } else if ((s == "--encrypt" || s == "--encrypt=aes256") && a.verb == "-a")
@@ -264,8 +277,10 @@ bool parse(int argc, char **argv, Args &a, std::string &why)
         return why = "--update and --freshen exclude each other", false;
     if (a.verb == "-t" && !a.names.empty())
         return why = "-t takes only the archive", false;
-    if ((a.verb == "-a" || a.verb == "--delete") && a.names.empty())
+    if (((a.verb == "-a" && a.commentFile.empty()) || a.verb == "--delete") && a.names.empty())
         return why = a.verb + " needs at least one name", false;
+    if (a.verb == "--rename" && a.names.size() != 2)
+        return why = "--rename needs the old name and the new one", false;
     if (a.verb == "-a" && !a.passwordFile.empty() && a.encryption == AMX_ENCRYPT_NONE)
         return why = "--password-file with -a needs --encrypt", false;
     return true;
@@ -364,6 +379,30 @@ std::string outputFolderProblem(const std::string &folder)
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
         return "cannot write into " + folder + ": " + std::strerror(errno);
     return {};
+}
+
+// The comment's bytes, read whole; false, with why, when FILE cannot be
+// read or holds more than a comment can.
+bool readCommentFile(const std::string &file, std::string &comment, std::string &why)
+{
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(file, ec);
+    if (ec)
+        return why = file + ": " + ec.message(), false;
+    if (size > kMaxComment)
+        return why = file + ": " + std::to_string(size)
+                   + " bytes; an archive comment holds at most 65535",
+               false;
+    std::FILE *f = std::fopen(file.c_str(), "rb");
+    if (!f)
+        return why = file + ": " + std::strerror(errno), false;
+    comment.assign(size_t(size), '\0');
+    const size_t got = std::fread(comment.data(), 1, comment.size(), f);
+    const bool more = std::fgetc(f) != EOF;
+    std::fclose(f);
+    if (got != comment.size() || more)
+        return why = file + ": changed while it was read", false;
+    return true;
 }
 
 using PasswordKind = amx::PasswordAnswer::Kind;
@@ -509,9 +548,17 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
     engine.setNotices(&console);
     std::error_code ec;
     const std::string archive = fs::absolute(a.archive, ec).string();
+    std::optional<std::string> comment;
+    if (!a.commentFile.empty()) {
+        std::string why;
+        if (!readCommentFile(a.commentFile, comment.emplace(), why)) {
+            std::fprintf(err, "ambermox: %s\n", escapeListText(why).c_str());
+            return 2;
+        }
+    }
     // Only an add without --freshen makes an archive that is not there yet.
     if (!fs::exists(archive, ec)) {
-        if (a.verb != "-a" || a.freshen)
+        if (a.verb != "-a" || a.freshen || a.names.empty())
             return refuse(a.archive, "no such archive");
     } else if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
         return refuse(a.archive, problem);
@@ -535,8 +582,19 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         && !(a.verb == "-a" && fs::file_size(archive, ec) == 0) && holdsNoArchive(archive))
         return refuse(a.archive, "not a ZIP archive");
     try {
-        if (a.verb == "-a")
-            return addPaths(engine, console, a, fromFile);
+        if (a.verb == "-a") {
+            const int added = a.names.empty() ? 0 : addPaths(engine, console, a, fromFile);
+            if (added != 0 || !comment)
+                return added;
+            console.watch(engine, 0);
+            engine.SetComment(*comment);
+            return engine.SuccessCount == 1 ? status(engine, console) : 1;
+        }
+        if (a.verb == "--rename") {
+            console.watch(engine, 0);
+            engine.Rename({ { a.names[0], a.names[1] } });
+            return engine.SuccessCount > 0 ? status(engine, console) : 1;
+        }
         if (!dropEmptyNames(a, console))
             return 1;
         if (a.verb == "-x") {

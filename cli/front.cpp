@@ -39,6 +39,10 @@ int startWindowProgram(char **argv)
 int main(int argc, char **argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "-l") == 0) {
+        if (argc == 4
+            && (std::strcmp(argv[2], "--comment") == 0 || std::strcmp(argv[3], "--comment") == 0))
+            return runCommentVerb(
+                std::strcmp(argv[2], "--comment") == 0 ? argv[3] : argv[2], stdout, stderr);
         ListArgs args;
         if (std::string why; !parseListArgs(argc, argv, args, why)) {
             std::fprintf(stderr, "ambermox: %s\n%s", why.c_str(), kListUsage);

@@ -19,10 +19,9 @@ PropertyForm::PropertyForm(const QString &title, const QStringList &captions, QW
         form->addRow(caption, value);
         m_values.push_back(value);
     }
-    QPushButton *unused = nullptr;
-    layOutWithButtons(controls, tr("OK"), Button1, unused);
-    if (unused)
-        unused->hide();
+    layOutWithButtons(controls, tr("OK"), Button1, Button2);
+    if (Button2)
+        Button2->hide();
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     setOwner(owner);
 }

@@ -22,6 +22,8 @@ public:
     QStringList values() const;
 
     QPushButton *Button1;
+    // The second button: hidden unless a window gives it a use.
+    QPushButton *Button2 = nullptr;
 
 protected:
     std::vector<QLabel *> m_values;

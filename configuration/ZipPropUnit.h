@@ -9,4 +9,8 @@ class TZipPropForm : public PropertyForm
 public:
     // Values: path, name, file size, files, compression, date/time.
     explicit TZipPropForm(QWidget *mainWindow);
+
+Q_SIGNALS:
+    // "Comment...": the main window's Comment command.
+    void commentClicked();
 };

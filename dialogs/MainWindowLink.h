@@ -49,4 +49,11 @@ public:
     virtual void setTemp(const std::string &temp) = 0;
     virtual std::string viewer() const = 0;
     virtual void setViewer(const std::string &viewer) = 0;
+    // A member's copy opened in its program: the window watches it and
+    // offers to add it back when the program saves it.
+    virtual void watchOpenedCopy(const std::string &member, const std::string &copy)
+    {
+        (void)member;
+        (void)copy;
+    }
 };

@@ -169,6 +169,8 @@ void TViewForm::Button1Click()
     switch (chosen) {
     case ViewWay::Associated:
         Shell::instance().open(file, qs(folder), Shell::Show::Normal);
+        if (m_link)
+            m_link->watchOpenedCopy(entry->path + entry->name, copy);
         break;
     case ViewWay::TextViewer:
         if (m_textViewer)

@@ -383,6 +383,10 @@ int32_t libraryOperation(amx::OperationKind kind)
         return AMX_OP_EXTRACT;
     case amx::OperationKind::Test:
         return AMX_OP_TEST;
+    case amx::OperationKind::Rename:
+        return AMX_OP_RENAME;
+    case amx::OperationKind::Comment:
+        return AMX_OP_COMMENT;
     }
     return 0;
 }
@@ -409,9 +413,7 @@ OperationResult runOperation(const OperationRequest &request)
     if (request.busy && *request.busy)
         return result;
     BusyScope busy(request.busy);
-    const bool writing =
-        request.kind == OperationKind::Add || request.kind == OperationKind::Delete;
-    LibrarySlot &slot = writing ? runner().zip : runner().unz;
+    LibrarySlot &slot = writesArchive(request.kind) ? runner().zip : runner().unz;
     LibraryUse use(slot);
     if (!use.acquire(request))
         return result;
@@ -437,6 +439,10 @@ OperationResult runOperation(const OperationRequest &request)
     call.callback = &Call::entry;
     call.nameCodePage = request.nameCodePage.c_str();
     call.encryption = request.kind == OperationKind::Add ? request.encryption : AMX_ENCRYPT_NONE;
+    if (request.kind == OperationKind::Comment) {
+        call.comment = request.comment.data();
+        call.commentSize = static_cast<uint32_t>(request.comment.size());
+    }
     AmxResult outcome {};
     outcome.size = sizeof outcome;
 

@@ -49,7 +49,21 @@ private:
     int m_fd = -1;
 };
 
-enum class OperationKind { Add, Delete, Extract, Test };
+enum class OperationKind {
+    Add,
+    Delete,
+    Extract,
+    Test,
+    Rename, // members: pairs of exact names, the old one and the new one
+    Comment // the archive comment becomes `comment`
+};
+
+// The operations that write the archive (the ZIP library's).
+inline bool writesArchive(OperationKind kind)
+{
+    return kind == OperationKind::Add || kind == OperationKind::Delete
+        || kind == OperationKind::Rename || kind == OperationKind::Comment;
+}
 
 // Text wiped from memory when it goes (a password on its way to a library).
 // Copies are wiped too; moving hands the one buffer over.
@@ -125,6 +139,7 @@ struct OperationRequest
     // Add: AMX_ENCRYPT_*; the password comes from the password sink.
     int32_t encryption = AMX_ENCRYPT_NONE;
     std::string nameCodePage; // empty: automatic
+    std::string comment; // Comment: the new archive comment, as bytes
     bool trace = false; // tell when a library is loaded
     // Set while the operation runs; an operation finding it set does not start.
     bool *busy = nullptr;

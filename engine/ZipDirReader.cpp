@@ -520,12 +520,35 @@ std::string decodeNames(std::vector<ArchiveMember> &entries, const std::string &
     return page;
 }
 
+// The archive comment as the end record gives it ("" when there is none).
+std::string readComment(BufferedFile &file)
+{
+    const amx::CentralLocation at = amx::locateCentralDirectory(
+        [&file](uint64_t pos, void *dst, size_t n) {
+            return file.readAt(pos, dst, n);
+        },
+        file.size());
+    std::string comment;
+    if (at.fault == amx::LocateFault::None) {
+        comment.resize(static_cast<size_t>(at.commentLength));
+        if (!file.readAt(at.commentPos, comment.data(), comment.size()))
+            comment.clear();
+    }
+    return comment;
+}
+
 std::string openErrorText(const std::string &name, int err)
 {
     return "Cannot open file \"" + name + "\". " + std::strerror(err) + ".";
 }
 
 } // namespace
+
+std::string TZipEngine::CommentText() const
+{
+    // The end record has no UTF-8 flag: the comment is read like a name without it.
+    return amx::decodeName(m_comment, false);
+}
 
 void TZipEngine::List()
 {
@@ -534,6 +557,7 @@ void TZipEngine::List()
     m_directoryMismatchCount = 0;
     m_directoryDamage.clear();
     m_nameCodePage.clear();
+    m_comment.clear();
 
     struct stat st;
     if (m_zipFilename.empty() || ::stat(m_zipFilename.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -567,6 +591,7 @@ void TZipEngine::List()
             const DirectoryCheck check = compareWithDirectory(file, m_entries);
             m_directoryMismatchCount = check.mismatches;
             m_directoryDamage = check.damage;
+            m_comment = readComment(file);
         } catch (const EngineError &e) {
             failure = e;
         }

@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A small bit set over an enumeration whose values are bit numbers.
@@ -191,6 +192,17 @@ public:
     // writing anything, when the extraction library can; ends with a notice
     // (testNotice) unless cancelled. SuccessCount: members found sound.
     void Test();
+    // Renames members: each pair is an exact member name, or a folder (every
+    // member under it), and its new name. All or nothing; SuccessCount:
+    // members renamed.
+    void Rename(const std::vector<std::pair<std::string, std::string>> &pairs);
+    // Replaces the archive comment (bytes, at most 65535); SuccessCount 1
+    // when written.
+    void SetComment(const std::string &comment);
+    // After List: the archive comment as stored (bytes), "" when none.
+    const std::string &Comment() const { return m_comment; }
+    // The comment as text (UTF-8), decoded as member names are.
+    std::string CommentText() const;
     // True while any engine of the process is inside Add, Delete, Extract or Test:
     // the windows pump events meanwhile, and nothing may start another
     // operation or change the open archive under it.
@@ -210,12 +222,15 @@ private:
     int m_directoryMismatchCount = 0;
     std::string m_directoryDamage;
     std::string m_nameCodePage;
+    std::string m_comment;
     EngineNotices *m_notices = nullptr;
 
     // The request of an operation, its sinks bound to this engine's events
     // (ZipOperations.cpp), and the wait for another writer (ZipCallback.cpp).
     amx::OperationRequest request(amx::OperationKind kind, int folder);
     void runZipLibrary(bool deleting);
+    void runEdit(
+        amx::OperationKind kind, std::vector<amx::MemberName> names, const std::string &comment);
     void waitingForWriter(const std::string &archive);
     std::optional<std::chrono::steady_clock::time_point> m_waitStart; // of this Add or Delete
     amx::OperationResult m_lastResult;

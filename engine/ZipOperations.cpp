@@ -103,8 +103,7 @@ amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
     r.members = patterns(FSpecArgs);
     r.nameCodePage = effectiveNameCodePage();
     r.trace = Trace;
-    r.busy = kind == amx::OperationKind::Add || kind == amx::OperationKind::Delete ? &ZipLibBusy
-                                                                                   : &UnzipLibBusy;
+    r.busy = amx::writesArchive(kind) ? &ZipLibBusy : &UnzipLibBusy;
     r.sinks.progress = [this](ProgressType type, const std::string &name, int64_t size) {
         if (type == ProgressType::ProgressWait)
             waitingForWriter(name);
@@ -197,6 +196,56 @@ void TZipEngine::runZipLibrary(bool deleting)
         r.level = AddCompLevel;
         r.encryption = deleting ? AMX_ENCRYPT_NONE : AddEncryption;
         result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
+    }
+    if (SuccessCount > 0)
+        List();
+    result.rethrowHandlerError();
+}
+
+void TZipEngine::Rename(const std::vector<std::pair<std::string, std::string>> &pairs)
+{
+    if (!isExistingFile(m_zipFilename)) {
+        notice("Error - no zip file specified");
+        return;
+    }
+    std::vector<amx::MemberName> names;
+    for (const auto &[from, to] : pairs) {
+        names.push_back({ from, false });
+        names.push_back({ to, false });
+    }
+    runEdit(amx::OperationKind::Rename, std::move(names), {});
+}
+
+void TZipEngine::SetComment(const std::string &comment)
+{
+    if (!isExistingFile(m_zipFilename)) {
+        notice("Error - no zip file specified");
+        return;
+    }
+    runEdit(amx::OperationKind::Comment, {}, comment);
+}
+
+void TZipEngine::runEdit(
+    amx::OperationKind kind, std::vector<amx::MemberName> names, const std::string &comment)
+{
+    if (ZipLibBusy)
+        return;
+    if (endsWithExe(m_zipFilename)) {
+        notice("Error - this pgm can NOT change a self-extracting archive");
+        return;
+    }
+    m_lastResult = {};
+    amx::OperationResult result;
+    {
+        CancelScope cancel(CancelRequested);
+        SuccessCount = 0;
+        m_waitStart.reset();
+        amx::OperationRequest r = request(kind, AMX_CURRENT_FOLDER);
+        r.members = std::move(names);
+        r.comment = comment;
+        r.flags = flagIf(Verbose || Trace, AMX_FLAG_VERBOSE);
+        std::vector<std::string> none;
+        result = runRecorded(r, m_lastResult, SuccessCount, none);
     }
     if (SuccessCount > 0)
         List();

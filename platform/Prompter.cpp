@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -120,4 +122,22 @@ bool DialogPrompter::askPassword(
     password = dialog.takePassword();
     forAllMembers = dialog.forAllMembers();
     return true;
+}
+
+bool Prompter::askText(const QString &, const QString &, QString &, bool)
+{
+    return false;
+}
+
+bool DialogPrompter::askText(
+    const QString &title, const QString &label, QString &text, bool multiLine)
+{
+    // Both editors take and give plain text: nothing typed or stored is markup.
+    bool ok = false;
+    const QString edited = multiLine
+        ? QInputDialog::getMultiLineText(nullptr, title, label, text, &ok)
+        : QInputDialog::getText(nullptr, title, label, QLineEdit::Normal, text, &ok);
+    if (ok)
+        text = edited;
+    return ok;
 }

@@ -39,6 +39,11 @@ public:
     // answers false.
     virtual bool askPassword(
         const QString &member, bool wrongBefore, QByteArray &password, bool &forAllMembers);
+    // A text to edit, shown as plain text and starting as text: one line, or
+    // with multiLine a text of several lines. True with the edited text in
+    // text when confirmed; false when cancelled. Nobody to ask answers false.
+    virtual bool askText(
+        const QString &title, const QString &label, QString &text, bool multiLine = false);
 
     // The program's prompter; the real one unless a test installed another.
     static Prompter &instance();
@@ -60,4 +65,6 @@ public:
     bool chooseFont(QFont &font) override;
     bool askPassword(const QString &member, bool wrongBefore, QByteArray &password,
         bool &forAllMembers) override;
+    bool askText(
+        const QString &title, const QString &label, QString &text, bool multiLine) override;
 };

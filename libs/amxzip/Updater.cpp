@@ -190,6 +190,7 @@ struct Slot
 {
     std::optional<size_t> old; // index in the old archive
     const Source *src = nullptr;
+    const std::string *newName = nullptr; // an old member copied under this name
 };
 
 std::string percentText(const Entry &e)
@@ -235,7 +236,7 @@ public:
     const std::vector<const Source *> &done() const { return m_done; }
 
 private:
-    void copyOld(ArchiveWriter &out, size_t i);
+    void copyOld(ArchiveWriter &out, size_t i, const std::string *newName = nullptr);
     void writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot);
     void streamLarge(ArchiveWriter &out, const Source &src, Entry &e);
     uint64_t pumpPieces(ArchiveWriter &out, int fd, const Source &src, int level, uint32_t &crc,
@@ -258,12 +259,46 @@ private:
     int64_t m_newest = 0;
 };
 
-void Rewriter::copyOld(ArchiveWriter &out, size_t i)
+// The local header of an old member under a new name: its other fields as
+// they are, the name marked UTF-8, the stale Unicode Path record left out.
+std::string renamedLocalHeader(
+    int fd, const Entry &e, const MemberSpan &span, const std::string &name)
+{
+    std::string head(size_t(span.dataOffset - e.localOffset), '\0');
+    if (head.size() < localHeaderSize || !preadFull(fd, head.data(), head.size(), e.localOffset))
+        throw ZipFailure(ZipError::Truncated, e.name);
+    auto h = reinterpret_cast<const unsigned char *>(head.data());
+    const size_t nameLen = get16(h + 26), extraLen = get16(h + 28);
+    if (localHeaderSize + nameLen + extraLen != head.size())
+        throw ZipFailure(ZipError::Corrupt, "local header of " + e.name);
+    const std::string extra =
+        removeExtra(std::string_view(head).substr(localHeaderSize + nameLen), extraUnicodePath);
+    std::string out = head.substr(0, 6);
+    put16(out, uint16_t(get16(h + 6) | flagUtf8));
+    out.append(head, 8, 18);
+    put16(out, uint16_t(name.size()));
+    put16(out, uint16_t(extra.size()));
+    return out + name + extra;
+}
+
+void Rewriter::copyOld(ArchiveWriter &out, size_t i, const std::string *newName)
 {
     Entry e = m_old->entries()[i];
     MemberSpan span = m_old->span(i);
     uint64_t at = out.position();
-    out.copyFrom(m_old->fd(), e.localOffset, span.end - e.localOffset);
+    if (newName) {
+        m_rep.newFile(e.name, e.usize);
+        m_rep.info("renaming: " + e.name + " -> " + *newName);
+        out.write(renamedLocalHeader(m_old->fd(), e, span, *newName));
+        out.copyFrom(m_old->fd(), span.dataOffset, span.end - span.dataOffset);
+        e.rawName = *newName;
+        e.name = *newName;
+        e.flags |= flagUtf8;
+        e.extra = removeExtra(e.extra, extraUnicodePath);
+        m_rep.endFile();
+    } else {
+        out.copyFrom(m_old->fd(), e.localOffset, span.end - e.localOffset);
+    }
     e.localOffset = at;
     addEntry(e);
 }
@@ -442,7 +477,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
             const Slot &slot = *order.front();
             order.pop_front();
             if (!item.src)
-                copyOld(out, *slot.old);
+                copyOld(out, *slot.old, slot.newName);
             else
                 writeNew(out, item, slot);
         }
@@ -675,6 +710,134 @@ int32_t deleteMembers(const AddOptions &o, Reporter &rep)
     }
     rewrite(o, rep, old, slots, false);
     return int32_t(removed.size());
+}
+
+namespace {
+
+// Why a new member name cannot be written, or "" when it can.
+std::string badNameReason(const std::string &name)
+{
+    if (name.empty() || name == "/")
+        return "empty name";
+    if (name.size() > 0xffff)
+        return "name longer than 65535 bytes";
+    if (name.front() == '/' || name.front() == '\\' || (name.size() > 1 && name[1] == ':'))
+        return "absolute path";
+    for (char c : name)
+        if (c == '\0' || c == '\n' || c == '\r')
+            return "line break or NUL in the name";
+    size_t start = 0;
+    while (start <= name.size()) {
+        size_t end = name.find_first_of("/\\", start);
+        if (end == std::string::npos)
+            end = name.size();
+        if (name.compare(start, end - start, "..") == 0 && end - start == 2)
+            return "\"..\" in the path";
+        start = end + 1;
+    }
+    return {};
+}
+
+std::string folderName(std::string name)
+{
+    while (!name.empty() && name.back() == '/')
+        name.pop_back();
+    return name + '/';
+}
+
+} // namespace
+
+int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs, Reporter &rep)
+{
+    ArchiveLock lock = lockArchive(o, rep);
+    OldArchive old = openOld(o);
+    if (!old.reader)
+        throw ZipFailure(ZipError::ArchiveOpen, o.archive);
+    const auto &entries = old.reader->entries();
+    std::unordered_map<std::string, size_t> byName;
+    for (size_t i = 0; i < entries.size(); ++i)
+        byName.emplace(entries[i].name, i);
+    std::vector<std::optional<std::string>> newNames(entries.size());
+    for (const RenamePair &pair : pairs) {
+        if (const std::string why = badNameReason(pair.to); !why.empty())
+            throw ZipFailure(ZipError::Refused, pair.to + " (" + why + ")");
+        std::vector<std::pair<size_t, std::string>> hits;
+        auto exact = byName.find(pair.from);
+        if (exact != byName.end() && !entries[exact->second].isDir()) {
+            if (pair.to.back() == '/')
+                throw ZipFailure(ZipError::Refused, pair.to + " (a file's name cannot end in /)");
+            hits.emplace_back(exact->second, pair.to);
+        } else if (!pair.from.empty()) {
+            // A folder: its own record, if any, and everything under it.
+            const std::string from = folderName(pair.from), to = folderName(pair.to);
+            for (size_t i = 0; i < entries.size(); ++i)
+                if (entries[i].name.compare(0, from.size(), from) == 0)
+                    hits.emplace_back(i, to + entries[i].name.substr(from.size()));
+        }
+        if (hits.empty())
+            throw ZipFailure(ZipError::NotMatched, pair.from);
+        for (auto &[i, name] : hits) {
+            if (newNames[i])
+                throw ZipFailure(ZipError::Refused, entries[i].name + " (renamed twice)");
+            if (const std::string why = badNameReason(name); !why.empty())
+                throw ZipFailure(ZipError::Refused, name + " (" + why + ")");
+            newNames[i] = std::move(name);
+        }
+    }
+    // Every name after the rename must be unique: the new ones among
+    // themselves and against the members that keep theirs.
+    std::unordered_map<std::string, size_t> after;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (!newNames[i])
+            after.emplace(entries[i].name, i);
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (newNames[i] && !after.emplace(*newNames[i], i).second)
+            throw ZipFailure(ZipError::Refused, *newNames[i] + " (a member of that name exists)");
+    // Nor may a file share its name with a folder another member lies in.
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string &name = newNames[i] ? *newNames[i] : entries[i].name;
+        for (size_t s = name.find('/'); s != std::string::npos; s = name.find('/', s + 1)) {
+            auto file = after.find(name.substr(0, s));
+            if (file != after.end() && (newNames[i] || newNames[file->second]))
+                throw ZipFailure(ZipError::Refused, name + " (a file has the name of its folder)");
+        }
+    }
+    std::vector<Slot> slots;
+    int32_t renamed = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        slots.push_back({ i, nullptr, newNames[i] ? &*newNames[i] : nullptr });
+        renamed += newNames[i] ? 1 : 0;
+    }
+    rewrite(o, rep, old, slots, false);
+    return renamed;
+}
+
+void setComment(const AddOptions &o, std::string_view comment, Reporter &rep)
+{
+    if (comment.size() > 0xffff)
+        throw ZipFailure(ZipError::Refused,
+            "the comment has " + std::to_string(comment.size()) + " bytes, at most 65535 fit");
+    // Readers look for the last end record: one inside the comment would mislead them.
+    if (comment.find("PK\x05\x06") != std::string_view::npos)
+        throw ZipFailure(ZipError::Refused, "the comment holds the signature of an end record");
+    ArchiveLock lock = lockArchive(o, rep);
+    ArchiveReader old(o.archive, o.base);
+    struct stat st
+    {
+    };
+    if (::fstat(old.fd(), &st) != 0)
+        throw ZipFailure(ZipError::ArchiveOpen, o.archive + " (" + errnoText(errno) + ")");
+    std::string end(endSize - 2, '\0');
+    if (!preadFull(old.fd(), end.data(), end.size(), old.endRecord()))
+        throw ZipFailure(ZipError::Truncated, o.archive);
+    // Everything before the end record stays as it is, byte for byte.
+    ArchiveWriter out(o.base, o.archive);
+    out.copyFrom(old.fd(), 0, old.endRecord());
+    put16(end, uint16_t(comment.size()));
+    end.append(comment);
+    out.write(end);
+    rep.info("comment: " + std::to_string(comment.size()) + " bytes");
+    out.commit(st.st_mode & 07777, std::nullopt);
 }
 
 } // namespace amx

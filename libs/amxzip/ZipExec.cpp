@@ -28,6 +28,18 @@ int32_t addOrDelete(const amx::RequestCall &call, amx::Reporter &reporter)
     if (r.nameCodePage)
         o.codePage = r.nameCodePage;
     amx::checkArchivePath(o.base, o.archive, true);
+    if (r.operation == AMX_OP_COMMENT) {
+        amx::setComment(o, std::string_view(r.comment ? r.comment : "", r.commentSize), reporter);
+        return 1;
+    }
+    if (r.operation == AMX_OP_RENAME) {
+        std::vector<amx::RenamePair> pairs;
+        for (uint32_t i = 0; i + 1 < r.nameCount; i += 2)
+            pairs.push_back({ r.names[i].text, r.names[i + 1].text });
+        if (pairs.empty())
+            throw amx::ZipFailure(amx::ZipError::NothingToDo, o.archive);
+        return amx::renameMembers(o, pairs, reporter);
+    }
     if (o.specs.empty())
         throw amx::ZipFailure(amx::ZipError::NothingToDo,
             o.archive + (call.onlyEmptyNames ? " (only empty names given)" : ""));
@@ -52,7 +64,8 @@ uint32_t flag(int32_t field, uint32_t bit)
 
 extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxZipRun1(const AmxRequest *request, AmxResult *result)
 {
-    return amx::runRequest(request, result, { AMX_OP_ADD, AMX_OP_DELETE }, &addOrDelete);
+    return amx::runRequest(request, result,
+        { AMX_OP_ADD, AMX_OP_DELETE, AMX_OP_RENAME, AMX_OP_COMMENT }, &addOrDelete);
 }
 
 // The block of the first interface: its delete flag chooses the operation,

@@ -55,6 +55,7 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
     if (!preadFull(m_fd.get(), m_comment.data(), m_comment.size(), at.commentPos))
         throw ZipFailure(ZipError::Truncated, m_path);
     m_centralStart = at.start;
+    m_endRecord = at.endPos;
     const uint64_t cdSize = at.size, count = at.entries, shift = at.shift();
 
     std::string cd(cdSize, '\0');

@@ -49,6 +49,8 @@ public:
     // First byte of the first member (or the directory): what precedes is a prefix.
     uint64_t firstMember() const { return m_firstMember; }
     const std::string &comment() const { return m_comment; }
+    // Where the end record starts (the comment follows its 22 bytes).
+    uint64_t endRecord() const { return m_endRecord; }
     const std::vector<BadEntry> &badEntries() const { return m_bad; }
 
     // The data of entry i, after checking its local header and that it does
@@ -63,6 +65,7 @@ private:
     uint64_t m_fileSize = 0;
     uint64_t m_centralStart = 0;
     uint64_t m_firstMember = 0;
+    uint64_t m_endRecord = 0;
     std::string m_comment;
     std::vector<Entry> m_entries;
     std::vector<BadEntry> m_bad;

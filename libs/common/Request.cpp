@@ -27,8 +27,19 @@ bool readRequest(const AmxRequest *given, AmxRequest &out)
     if (out.nameCount > 0 && !out.names)
         return false;
     if (out.encryption < AMX_ENCRYPT_NONE || out.encryption > AMX_ENCRYPT_ZIPCRYPTO
-        || out.reserved != 0)
+        || out.reserved != 0 || out.reserved2 != 0)
         return false;
+    if (out.operation == AMX_OP_COMMENT ? (out.commentSize > 0 && !out.comment)
+                                        : (out.comment || out.commentSize))
+        return false;
+    // Renames come in pairs of exact names.
+    if (out.operation == AMX_OP_RENAME) {
+        if (out.nameCount % 2 != 0)
+            return false;
+        for (uint32_t i = 0; i < out.nameCount; ++i)
+            if (out.names[i].match != AMX_NAME_EXACT || !out.names[i].text)
+                return false;
+    }
     for (uint32_t i = 0; i < out.nameCount; ++i)
         if ((out.names[i].match != AMX_NAME_EXACT && out.names[i].match != AMX_NAME_PATTERN)
             || out.names[i].reserved != 0)

@@ -39,6 +39,7 @@ const ErrorText errorTexts[] = {
     { ZipError::ReadOnly, "%s is read-only" },
     { ZipError::WrongPassword, "skipping: %s (wrong password)" },
     { ZipError::Unauthentic, "skipping: %s (authentication failed: altered or damaged data)" },
+    { ZipError::Refused, "refused: %s" },
 };
 
 } // namespace

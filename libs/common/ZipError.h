@@ -38,6 +38,7 @@ enum class ZipError : int32_t {
     ReadOnly = 25,
     WrongPassword = 26,
     Unauthentic = 27,
+    Refused = 28,
 };
 
 // The message for a code; "%s" in the table is replaced by detail.

@@ -34,8 +34,17 @@ enum {
     AMX_OP_ADD = 1, /* libamxzip: names are files and folders below the folder */
     AMX_OP_DELETE = 2, /* libamxzip: names are members */
     AMX_OP_EXTRACT = 3, /* libamxunz: members written below the folder */
-    AMX_OP_TEST = 4 /* libamxunz: members inflated and checked, nothing written */
-    /* 5 and 6 are kept for renaming members and for the archive comment. */
+    AMX_OP_TEST = 4, /* libamxunz: members inflated and checked, nothing written */
+    /* libamxzip: names come in pairs, a member's name and its new one (both
+     * AMX_NAME_EXACT). A name that is no file member, or ends in '/', is a
+     * folder: every member under it moves under the new folder name. The
+     * new names are checked all together (not empty, not absolute, no ".."
+     * part, no control line breaks, none that another member keeps or that
+     * two members would share); one refused leaves the archive unchanged. */
+    AMX_OP_RENAME = 5,
+    /* libamxzip: the archive comment becomes comment/commentSize (at most
+     * 65535 bytes; 0 removes it); only the end record is rewritten. */
+    AMX_OP_COMMENT = 6
 };
 
 /* The folder field's value for the process's current folder, opened once
@@ -100,7 +109,8 @@ enum {
     AMX_ERROR_NOT_REGULAR = 24,
     AMX_ERROR_READ_ONLY = 25,
     AMX_ERROR_WRONG_PASSWORD = 26, /* no answer given fits, or the data disagree with it */
-    AMX_ERROR_UNAUTHENTIC = 27 /* an AES member's authentication code does not fit its data */
+    AMX_ERROR_UNAUTHENTIC = 27, /* an AES member's authentication code does not fit its data */
+    AMX_ERROR_REFUSED = 28 /* a new name or comment that cannot be written */
 };
 
 /* What a message means for the operation (AmxEvent.kind). */
@@ -214,6 +224,12 @@ typedef struct AmxRequest
      * that sets it. */
     int32_t encryption;
     uint32_t reserved; /* 0 */
+    /* Comment: the new archive comment, commentSize bytes (any bytes). Zero
+     * for the other operations. A library older than these fields refuses
+     * a request that sets them. */
+    const char *comment;
+    uint32_t commentSize;
+    uint32_t reserved2; /* 0 */
 } AmxRequest;
 
 /* A request must reach at least this far; the fields after it may be left out. */
@@ -248,12 +264,14 @@ typedef int32_t(AMX_STDCALL *AmxRunFn)(const AmxRequest *request, AmxResult *res
 
 #if UINTPTR_MAX == 0xFFFFFFFFu
 AMX_STATIC_ASSERT(sizeof(AmxName) == 12, "name size");
-AMX_STATIC_ASSERT(sizeof(AmxRequest) == 52, "request size");
+AMX_STATIC_ASSERT(sizeof(AmxRequest) == 64, "request size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, nameCount) == 20, "request count offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, archive) == 24, "request archive offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, callback) == 32, "request callback offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, nameCodePage) == 40, "request code page offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, encryption) == 44, "request encryption offset");
+AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, comment) == 52, "request comment offset");
+AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, commentSize) == 56, "request comment size offset");
 AMX_STATIC_ASSERT(sizeof(AmxEvent) == 44, "event size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, fileSize) == 16, "event size offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, text) == 24, "event text offset");
@@ -261,11 +279,13 @@ AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, answer) == 32, "event answer offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, attempt) == 40, "event attempt offset");
 #elif UINTPTR_MAX == 0xFFFFFFFFFFFFFFFFu
 AMX_STATIC_ASSERT(sizeof(AmxName) == 16, "name size");
-AMX_STATIC_ASSERT(sizeof(AmxRequest) == 72, "request size");
+AMX_STATIC_ASSERT(sizeof(AmxRequest) == 88, "request size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, archive) == 24, "request archive offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, callback) == 40, "request callback offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, nameCodePage) == 56, "request code page offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, encryption) == 64, "request encryption offset");
+AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, comment) == 72, "request comment offset");
+AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxRequest, commentSize) == 80, "request comment size offset");
 AMX_STATIC_ASSERT(sizeof(AmxEvent) == 56, "event size");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, text) == 24, "event text offset");
 AMX_STATIC_ASSERT(AMX_OFFSETOF(AmxEvent, attempt) == 52, "event attempt offset");

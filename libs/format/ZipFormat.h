@@ -39,6 +39,8 @@ constexpr uint16_t extraTime = 0x5455;
 constexpr uint16_t extraPieces = 0x6d78;
 constexpr uint32_t maxPieceSpan = 16u << 20;
 constexpr uint16_t extraAes = 0x9901;
+// Info-ZIP's UTF-8 copy of the name; stale once the name changes.
+constexpr uint16_t extraUnicodePath = 0x7075;
 
 constexpr uint16_t hostFat = 0;
 constexpr uint16_t hostUnix = 3;

@@ -18,10 +18,10 @@ TEST(CommandTable, WhatEachCommandNeeds)
             { "CloseArchive2", "Properties1", "CreateShortcut1", "CopyArchive1", "FindFiles1",
                 "ArrangeIcons1", "NameEncoding1", "Extract1", "View1", "CheckOut1", "MakeExeFile1",
                 "SelectAll1", "InvertSelection1", "ExtractButton", "ViewButton", "CheckOutButton",
-                "TestArchive1" } },
+                "TestArchive1", "Comment1" } },
         { Needs::Writable,
             { "MoveArchive1", "RenameArchive1", "DeleteArchive1", "Add1", "Delete1", "Add2",
-                "Delete2", "AddButton", "DeleteButton" } },
+                "Delete2", "AddButton", "DeleteButton", "RenameMember1", "RenameMember2" } },
         { Needs::Output, { "ViewLastOutput2" } },
     };
     std::map<Needs, std::set<std::string>> actual;

@@ -423,6 +423,69 @@ TEST(ScriptVerbs, ProgressText)
 }
 
 // The README's table and the manual pages show the very forms --help shows.
+// --rename, -a --comment-file and -l --comment: done as asked, or refused
+// with the archive byte for byte as it was.
+TEST(ScriptVerbs, RenameAndComment)
+{
+    TestDir dir;
+    const std::string comment = "line one\n\x1b[31mred\tend";
+    dir.createFile("comment.txt", comment);
+    dir.createFile("long.txt", std::string(65536, 'x'));
+    dir.createFile("largest.txt", std::string(65535, 'x'));
+    const struct
+    {
+        const char *name;
+        std::vector<std::string> args;
+        int status;
+        const char *names; // afterwards, or nullptr: unchanged
+    } rows[] = {
+        { "member", { "--rename", "a.zip", "a/good.txt", "g.txt" }, 0, "a/b.txt g.txt" },
+        { "folder", { "--rename", "a.zip", "a", "z/y" }, 0, "z/y/b.txt z/y/good.txt" },
+        { "exists", { "--rename", "a.zip", "a/good.txt", "a/b.txt" }, 1, nullptr },
+        { "dot dot", { "--rename", "a.zip", "a/good.txt", "../g.txt" }, 1, nullptr },
+        { "absolute", { "--rename", "a.zip", "a/good.txt", "/g.txt" }, 1, nullptr },
+        { "empty", { "--rename", "a.zip", "a/good.txt", "" }, 1, nullptr },
+        { "missing", { "--rename", "a.zip", "nothing", "g.txt" }, 1, nullptr },
+        { "one name", { "--rename", "a.zip", "a/good.txt" }, 2, nullptr },
+        { "comment", { "-a", "a.zip", "--comment-file", "comment.txt" }, 0, "a/b.txt a/good.txt" },
+        { "largest comment", { "-a", "a.zip", "--comment-file", "largest.txt" }, 0,
+            "a/b.txt a/good.txt" },
+        { "too long", { "-a", "a.zip", "--comment-file", "long.txt" }, 2, nullptr },
+        { "no comment file", { "-a", "a.zip", "--comment-file", "none.txt" }, 2, nullptr },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string zip = (dir / "a.zip").string();
+        writeArchive(zip, "good");
+        const std::string before = readFile(zip);
+        std::vector<std::string> args = row.args;
+        const ApartResult r = amxApart(args, dir.str());
+        EXPECT_EQ(r.exitCode, row.status) << r.err;
+        if (!row.names) {
+            EXPECT_EQ(readFile(zip), before);
+            EXPECT_FALSE(r.err.empty());
+            continue;
+        }
+        std::string names;
+        for (const std::string &n : sortedNames(zip))
+            names += (names.empty() ? "" : " ") + n;
+        EXPECT_EQ(names, row.names);
+        EXPECT_EQ(run({ "unzip", "-tq", zip }).exitCode, 0);
+        EXPECT_EQ(run({ "7z", "t", zip }).exitCode, 0);
+    }
+    // The comment set last is what the peers and -l --comment read.
+    const std::string zip = (dir / "a.zip").string();
+    ASSERT_EQ(amxApart({ "-a", "a.zip", "--comment-file", "comment.txt" }, dir.str()).exitCode, 0);
+    EXPECT_EQ(
+        python("import sys, zipfile\nsys.stdout.write(repr(zipfile.ZipFile(sys.argv[1]).comment))",
+            { zip })
+            .out,
+        "b'line one\\n\\x1b[31mred\\tend'");
+    const ApartResult listed = amxApart({ "-l", "a.zip", "--comment" }, dir.str());
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listed.out, "line one\n\\x1B[31mred\\tend\n");
+}
+
 TEST(ScriptVerbs, HelpMatchesTheReadmeAndTheManualPages)
 {
     RunResult help = amx({ "--help" });
@@ -440,7 +503,7 @@ TEST(ScriptVerbs, HelpMatchesTheReadmeAndTheManualPages)
             inReadme.insert(std::regex_replace(m[1].str(), std::regex(R"(\\\|)"), "|"));
     }
     EXPECT_EQ(inHelp, inReadme);
-    EXPECT_EQ(inHelp.size(), 12u) << help.out;
+    EXPECT_EQ(inHelp.size(), 15u) << help.out;
 
     // A page's forms are the tags of its COMMANDS section, in roff.
     for (const std::string page : { "ambermox", "ambermox-gui" }) {

@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Table, GrowthTest,
         GrowthRow { "TooShort", { .operation = AMX_OP_TEST, .statedSize = 8 }, AMX_RUN_INVALID },
         GrowthRow {
             "UnknownFlag", { .operation = AMX_OP_TEST, .flags = 1u << 30 }, AMX_RUN_INVALID },
-        GrowthRow { "UnknownOperation", { 5 }, AMX_RUN_UNSUPPORTED },
+        GrowthRow { "UnknownOperation", { 7 }, AMX_RUN_UNSUPPORTED },
         GrowthRow {
             "UnknownEncryption", { .operation = AMX_OP_TEST, .encryption = 3 }, AMX_RUN_INVALID }),
     amxtest::RowName());

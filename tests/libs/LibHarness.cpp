@@ -219,12 +219,17 @@ RunOutcome runRequest(const RunRequest &r, Recorder &rec)
     request.callback = eventCallback;
     request.context = &rec;
     request.encryption = r.encryption;
+    if (r.operation == AMX_OP_COMMENT) {
+        request.comment = r.comment.data();
+        request.commentSize = uint32_t(r.comment.size());
+    }
     // Laid out in a buffer as long as the size claims, as a newer caller's would be.
     std::vector<unsigned char> bytes(std::max<size_t>(request.size, sizeof request) + 1, 0);
     std::memcpy(bytes.data(), &request, sizeof request);
     if (r.tail)
         bytes[request.size - 1] = r.tail;
-    const bool zip = r.operation == AMX_OP_ADD || r.operation == AMX_OP_DELETE;
+    const bool zip = r.operation == AMX_OP_ADD || r.operation == AMX_OP_DELETE
+        || r.operation == AMX_OP_RENAME || r.operation == AMX_OP_COMMENT;
     const AmxRunFn run = lib(zip).symbol<AmxRunFn>(zip ? AMX_ZIP_RUN_NAME : AMX_UNZ_RUN_NAME);
     AmxResult result {};
     result.size = sizeof result;

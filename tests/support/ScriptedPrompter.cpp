@@ -92,3 +92,17 @@ bool ScriptedPrompter::askPassword(
     forAllMembers = answer.forAllMembers;
     return answer.given;
 }
+
+bool ScriptedPrompter::askText(const QString &, const QString &, QString &text, bool)
+{
+    m_shown.push_back({ QStringLiteral("text"), text });
+    if (m_texts.empty()) {
+        std::fprintf(stderr, "unanswered text: %s\n", qPrintable(text));
+        throw std::logic_error("a text question was shown that the test did not answer");
+    }
+    const TextAnswer answer = m_texts.front();
+    m_texts.pop_front();
+    if (answer.given)
+        text = answer.text;
+    return answer.given;
+}

@@ -32,11 +32,17 @@ public:
         m_passwords.push_back({ true, password, forAllMembers });
     }
     void cancelPassword() { m_passwords.push_back({ false, {}, false }); }
+    // The next text questions, in order: the text confirmed, or Cancel.
+    void answerText(const QString &text) { m_texts.push_back({ true, text }); }
+    void cancelText() { m_texts.push_back({ false, {} }); }
 
     const std::deque<Shown> &shown() const { return m_shown; }
     QStringList texts() const;
     void clear() { m_shown.clear(); }
-    bool allAnswersUsed() const { return m_answers.empty() && m_passwords.empty(); }
+    bool allAnswersUsed() const
+    {
+        return m_answers.empty() && m_passwords.empty() && m_texts.empty();
+    }
 
     void notice(const QString &text, Icon icon) override;
     bool question(const QString &text, Icon icon, Default byDefault) override;
@@ -46,8 +52,17 @@ public:
     bool chooseFont(QFont &font) override;
     bool askPassword(const QString &member, bool wrongBefore, QByteArray &password,
         bool &forAllMembers) override;
+    // Recorded as kind "text" with the text the editor showed.
+    bool askText(
+        const QString &title, const QString &label, QString &text, bool multiLine) override;
 
 private:
+    struct TextAnswer
+    {
+        bool given = false;
+        QString text;
+    };
+    std::deque<TextAnswer> m_texts;
     struct PasswordAnswer
     {
         bool given = false;

@@ -1,0 +1,262 @@
+// Renaming members and setting the archive comment through the request
+// interface: the peers read the result, a refused rename or comment and a
+// killed rename leave the archive byte for byte.
+#include "LibHarness.h"
+#include "Peers.h"
+#include "TestDir.h"
+
+#include "AmxRequest.h"
+#include "Table.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace amxtest;
+
+namespace {
+
+// Python's view: name, then the data's CRC, one member per line; the comment last.
+std::string pythonView(const std::string &archive)
+{
+    return runOk({ "python3", "-c",
+        "import sys, zipfile, zlib\n"
+        "z = zipfile.ZipFile(sys.argv[1])\n"
+        "for i in z.infolist(): print(i.filename, zlib.crc32(z.read(i)))\n"
+        "sys.stdout.write(repr(z.comment))\n",
+        archive });
+}
+
+RunOutcome rename(const std::string &archive, const std::vector<std::string> &pairs, Recorder &rec)
+{
+    RunRequest r { .operation = AMX_OP_RENAME, .folder = AMX_CURRENT_FOLDER, .archive = archive };
+    for (const std::string &n : pairs)
+        r.names.push_back({ n });
+    return runRequest(r, rec);
+}
+
+// An archive of Info-ZIP with a folder of many members, one beside it and a
+// Unicode Path record on its member "caf\xe9.txt" (stored in Latin-1).
+std::string sample(const TestDir &dir)
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    for (int i = 0; i < 40; ++i)
+        files.push_back({ "docs/part" + std::to_string(i) + ".txt", sampleBytes(3000 + i, i) });
+    files.push_back({ "readme.txt", "read me\n" });
+    files.push_back({ "docs/sub/deep.txt", sampleBytes(100, 99) });
+    return zipFiles(dir / "a.zip", files);
+}
+
+struct RenameCase
+{
+    const char *name;
+    std::vector<std::string> pairs;
+    std::vector<std::string> expected; // a few names the result must hold
+    std::vector<std::string> gone; // and names it must not
+};
+AMX_ROW_PRINTS_NAME(RenameCase)
+
+class RenameTest : public testing::TestWithParam<RenameCase>
+{
+};
+
+TEST_P(RenameTest, PeersReadTheNewNames)
+{
+    const RenameCase &c = GetParam();
+    TestDir dir;
+    const std::string archive = sample(dir);
+    const std::string before = pythonView(archive);
+    Recorder rec;
+    const RunOutcome r = rename(archive, c.pairs, rec);
+    ASSERT_EQ(r.status, AMX_RUN_DONE);
+    EXPECT_EQ(r.error, 0) << rec.dump();
+    EXPECT_GT(r.done, 0);
+    expectPeersAccept(archive);
+    const std::vector<std::string> names = sortedNames(archive);
+    for (const std::string &n : c.expected)
+        EXPECT_NE(std::find(names.begin(), names.end(), n), names.end()) << n;
+    for (const std::string &n : c.gone)
+        EXPECT_EQ(std::find(names.begin(), names.end(), n), names.end()) << n;
+    // Every member's data is as it was; only names changed.
+    const std::string after = pythonView(archive);
+    EXPECT_EQ(std::count(after.begin(), after.end(), '\n'),
+        std::count(before.begin(), before.end(), '\n'));
+    const std::string sevenZip = runOk({ "7z", "l", archive });
+    EXPECT_NE(sevenZip.find(c.expected.front()), std::string::npos) << sevenZip;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RenameTest,
+    testing::Values(RenameCase { "OneMember", { "readme.txt", "LIESMICH.txt" }, { "LIESMICH.txt" },
+                        { "readme.txt" } },
+        RenameCase { "Folder", { "docs", "papers/2024" },
+            { "papers/2024/part0.txt", "papers/2024/part39.txt", "papers/2024/sub/deep.txt" },
+            { "docs/part0.txt" } },
+        RenameCase { "FolderWithSlash", { "docs/sub/", "deep/" }, { "deep/deep.txt" },
+            { "docs/sub/deep.txt" } },
+        RenameCase { "Swap", { "readme.txt", "docs/part0.txt", "docs/part0.txt", "readme.txt" },
+            { "readme.txt", "docs/part0.txt" }, {} },
+        RenameCase { "Utf8Name", { "readme.txt", "l\xc3\xa9sez-moi.txt" },
+            { "l\xc3\xa9sez-moi.txt" }, { "readme.txt" } }),
+    RowName());
+
+struct RefusedCase
+{
+    const char *name;
+    std::vector<std::string> pairs;
+    int32_t error;
+};
+AMX_ROW_PRINTS_NAME(RefusedCase)
+
+class RefusedRenameTest : public testing::TestWithParam<RefusedCase>
+{
+};
+
+TEST_P(RefusedRenameTest, ArchiveStaysByteForByte)
+{
+    const RefusedCase &c = GetParam();
+    TestDir dir;
+    const std::string archive = sample(dir);
+    const std::string original = readFile(archive);
+    const auto before = listing(dir.path());
+    Recorder rec;
+    const RunOutcome r = rename(archive, c.pairs, rec);
+    EXPECT_EQ(r.status, AMX_RUN_DONE);
+    EXPECT_EQ(r.error, c.error) << rec.dump();
+    EXPECT_EQ(r.done, 0);
+    EXPECT_EQ(readFile(archive), original);
+    EXPECT_EQ(listing(dir.path()), before) << "a temporary was left";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedRenameTest,
+    testing::Values(RefusedCase { "Exists", { "readme.txt", "docs/part1.txt" }, AMX_ERROR_REFUSED },
+        RefusedCase { "FolderOntoMember", { "docs/sub", "docs/part2.txt" }, AMX_ERROR_REFUSED },
+        RefusedCase { "ClashAmongRenamed", { "docs/part1.txt", "x.txt", "docs/part2.txt", "x.txt" },
+            AMX_ERROR_REFUSED },
+        RefusedCase { "DotDot", { "readme.txt", "../escape.txt" }, AMX_ERROR_REFUSED },
+        RefusedCase { "DotDotInFolder", { "docs", "a/../../b" }, AMX_ERROR_REFUSED },
+        RefusedCase { "Absolute", { "readme.txt", "/etc/passwd" }, AMX_ERROR_REFUSED },
+        RefusedCase { "Empty", { "readme.txt", "" }, AMX_ERROR_REFUSED },
+        RefusedCase { "Newline", { "readme.txt", "a\nb.txt" }, AMX_ERROR_REFUSED },
+        RefusedCase { "Missing", { "nothing.txt", "b.txt" }, AMX_ERROR_NOT_MATCHED }),
+    RowName());
+
+TEST(RenameTest, UnicodePathRecordIsDropped)
+{
+    TestDir dir;
+    // Python writes the Latin-1 name with a Unicode Path record (0x7075) by hand.
+    const std::string archive = (dir / "u.zip").string();
+    runOk({ "python3", "-c",
+        "import sys, struct, zipfile, zlib\n"
+        "z = zipfile.ZipFile(sys.argv[1], 'w')\n"
+        "i = zipfile.ZipInfo('x')\n"
+        "name = 'caf\\u00e9.txt'.encode()\n"
+        "i.extra = struct.pack('<HHBI', 0x7075, 5 + len(name), 1, zlib.crc32(b'x')) + "
+        "name\n"
+        "z.writestr(i, b'data')\n"
+        "z.close()\n",
+        archive });
+    Recorder rec;
+    ASSERT_EQ(rename(archive, { "x", "new.txt" }, rec).done, 1) << rec.dump();
+    expectPeersAccept(archive);
+    // Info-ZIP would take the stale record's name over the new one.
+    EXPECT_EQ(sortedNames(archive), std::vector<std::string> { "new.txt" });
+    EXPECT_EQ(readFile(archive).find("caf\xc3\xa9"), std::string::npos);
+}
+
+TEST(RenameTest, KilledMidWayLeavesTheOldArchive)
+{
+    TestDir dir;
+    const std::string archive = sample(dir);
+    const std::string original = readFile(archive);
+    const auto before = listing(dir.path());
+    const pid_t pid = fork();
+    if (pid == 0) {
+        Recorder rec;
+        rec.killAction = AMX_ACTION_NEW_FILE;
+        rec.killAt = 20; // half the folder is in the new file by now
+        rename(archive, { "docs", "moved" }, rec);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the rename ended before the kill";
+    EXPECT_EQ(readFile(archive), original);
+    EXPECT_EQ(listing(dir.path()), before);
+}
+
+struct CommentCase
+{
+    const char *name;
+    std::string comment;
+    int32_t error = 0;
+    bool zip64 = false; // more members than the 16-bit count holds
+};
+AMX_ROW_PRINTS_NAME(CommentCase)
+
+class CommentTest : public testing::TestWithParam<CommentCase>
+{
+};
+
+TEST_P(CommentTest, PeersReadItOrArchiveStays)
+{
+    const CommentCase &c = GetParam();
+    TestDir dir;
+    const std::string archive = (dir / "many.zip").string();
+    const int members = c.zip64 ? 66000 : 3;
+    runOk({ "python3", "-c",
+        "import sys, zipfile\n"
+        "z = zipfile.ZipFile(sys.argv[1], 'w')\n"
+        "for i in range(int(sys.argv[2])): z.writestr('m%d' % i, b'')\n"
+        "z.comment = b'old'\n"
+        "z.close()\n",
+        archive, std::to_string(members) });
+    const std::string original = readFile(archive);
+    ASSERT_EQ(original.find("PK\x06\x06") != std::string::npos, c.zip64);
+    Recorder rec;
+    const RunOutcome r = runRequest({ .operation = AMX_OP_COMMENT,
+                                        .folder = AMX_CURRENT_FOLDER,
+                                        .archive = archive,
+                                        .comment = c.comment },
+        rec);
+    ASSERT_EQ(r.status, AMX_RUN_DONE);
+    EXPECT_EQ(r.error, c.error) << rec.dump();
+    if (c.error != 0) {
+        EXPECT_EQ(readFile(archive), original);
+        return;
+    }
+    const std::string now = readFile(archive);
+    // Only the end record changed: everything before it is the same bytes.
+    const size_t end = original.size() - 22 - 3;
+    EXPECT_EQ(now.compare(0, end, original, 0, end), 0);
+    EXPECT_EQ(now.size(), end + 22 + c.comment.size());
+    const std::string read = runOk({ "python3", "-c",
+        "import sys, zipfile\n"
+        "z = zipfile.ZipFile(sys.argv[1])\n"
+        "assert len(z.namelist()) == int(sys.argv[2])\n"
+        "sys.stdout.buffer.write(z.comment)\n",
+        archive, std::to_string(members) });
+    EXPECT_EQ(read, c.comment);
+    const RunResult unzip = run({ "unzip", "-z", archive });
+    EXPECT_EQ(unzip.exitCode, 0) << unzip.out;
+    if (c.comment.size() < 100 && std::all_of(c.comment.begin(), c.comment.end(), [](char ch) {
+            return ch >= 0x20 && ch < 0x7f;
+        })) {
+        EXPECT_NE(unzip.out.find(c.comment), std::string::npos) << unzip.out;
+    }
+    EXPECT_EQ(run({ "7z", "t", archive }).exitCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CommentTest,
+    testing::Values(CommentCase { "Plain", "made for the tests" },
+        CommentCase { "Lines", "first line\nsecond line\r\n\tand a tab" },
+        CommentCase { "Controls", std::string("bell\x07 esc\x1b[31m nul\0 end", 24) },
+        CommentCase { "Markup", "<b>bold</b> &amp;" }, CommentCase { "Removed", "" },
+        CommentCase { "Largest", std::string(65535, 'c') },
+        CommentCase { "Zip64", "on an archive of 66,000 members", 0, true },
+        CommentCase { "Zip64Largest", std::string(65535, 'z'), 0, true },
+        CommentCase { "TooLong", std::string(65536, 'c'), AMX_ERROR_REFUSED },
+        CommentCase { "EndSignature", "fake PK\x05\x06 record", AMX_ERROR_REFUSED }),
+    RowName());
+
+} // namespace
