@@ -5,6 +5,7 @@
 // ZIP64 extra field, and streamed members (flag bit 3, sizes written after the
 // data) take their sizes from the central directory record that points at them.
 
+#include "ArcOpen.h"
 #include "CentralDirectory.h"
 #include "NameCodec.h"
 #include "ZipEngine.h"
@@ -492,6 +493,8 @@ void TZipEngine::List()
     m_entries.shrink_to_fit();
     m_directoryMismatchCount = 0;
     m_directoryDamage.clear();
+    m_format = ArchiveFormat::Zip;
+    m_formatName.clear();
 
     struct stat st;
     if (m_zipFilename.empty() || ::stat(m_zipFilename.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -516,6 +519,16 @@ void TZipEngine::List()
     }
 
     std::optional<EngineError> failure;
+    if (amx::archiveFamilyOfFd(fd) == amx::ArchiveFamily::Other) {
+        m_format = ArchiveFormat::Other;
+        const std::string damage = listOther(fd);
+        ::close(fd);
+        if (OnDirUpdate)
+            OnDirUpdate(*this);
+        if (!damage.empty())
+            throw EngineError(m_zipFilename + " cannot be read to its end (" + damage + ")");
+        return;
+    }
     {
         BufferedFile file(fd, static_cast<uint64_t>(st.st_size));
         try {

@@ -153,6 +153,12 @@ public:
     const std::string &DirectoryDamage() const { return m_directoryDamage; }
     // The notice for a damaged directory or a disagreement ("" when neither).
     std::string DirectoryNotice() const;
+    // After List: ZIP, or another format read through libarchive. Only ZIP
+    // archives can be changed (add, delete, rename, comment, self-extractor).
+    ArchiveFormat Format() const { return m_format; }
+    bool IsZip() const { return m_format == ArchiveFormat::Zip; }
+    // The other format's own name as libarchive gives it ("GNU tar format", "7-Zip").
+    const std::string &FormatName() const { return m_formatName; }
 
     // 0 when no archive is named, else the number of members read.
     int EntryCount() const;
@@ -195,6 +201,11 @@ private:
     int m_directoryMismatchCount = 0;
     std::string m_directoryDamage;
     EngineNotices *m_notices = nullptr;
+    ArchiveFormat m_format = ArchiveFormat::Zip;
+    std::string m_formatName;
+    // Lists an archive that is not ZIP (OtherDirReader.cpp); returns why it
+    // could not be read to its end, or "".
+    std::string listOther(int fd);
 
     // The request of an operation, its sinks bound to this engine's events
     // (ZipOperations.cpp), and the wait for another writer (ZipCallback.cpp).
