@@ -495,6 +495,7 @@ void TZipEngine::List()
     m_directoryDamage.clear();
     m_format = ArchiveFormat::Zip;
     m_formatName.clear();
+    m_streamDamage.clear();
 
     struct stat st;
     if (m_zipFilename.empty() || ::stat(m_zipFilename.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -523,10 +524,16 @@ void TZipEngine::List()
         m_format = ArchiveFormat::Other;
         const std::string damage = listOther(fd);
         ::close(fd);
+        // Nothing readable at all is no archive; damage after some members
+        // is told with them, and extraction keeps what comes before it.
+        if (!damage.empty() && m_entries.empty()) {
+            if (OnDirUpdate)
+                OnDirUpdate(*this);
+            throw EngineError(m_zipFilename + " cannot be read (" + damage + ")");
+        }
+        m_streamDamage = damage;
         if (OnDirUpdate)
             OnDirUpdate(*this);
-        if (!damage.empty())
-            throw EngineError(m_zipFilename + " cannot be read to its end (" + damage + ")");
         return;
     }
     {

@@ -203,6 +203,7 @@ private:
     EngineNotices *m_notices = nullptr;
     ArchiveFormat m_format = ArchiveFormat::Zip;
     std::string m_formatName;
+    std::string m_streamDamage; // why an archive that is not ZIP ends early
     // Lists an archive that is not ZIP (OtherDirReader.cpp); returns why it
     // could not be read to its end, or "".
     std::string listOther(int fd);

@@ -337,8 +337,8 @@ int32_t ArcExtractor::run()
         if (!selected(name))
             continue;
         if (archive_entry_is_data_encrypted(entry)) {
-            m_rep.problem(ZipError::Encrypted,
-                shortName(name) + " (this format's encryption cannot be read here)", name);
+            m_rep.problem(ZipError::Unsupported,
+                shortName(name) + " (encrypted in a way this program cannot read)", name);
             continue;
         }
         try {

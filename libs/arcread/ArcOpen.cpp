@@ -22,6 +22,37 @@ bool startsAsZip(int fd)
     return head[0] == 'P' && head[1] == 'K' && head[2] < 9 && head[3] < 9;
 }
 
+// The compressions and formats that are never ZIP, known by their first bytes:
+// a damaged one is still theirs to report, even when libarchive cannot start.
+bool startsAsOther(int fd)
+{
+    unsigned char head[8] {};
+    const ssize_t got = ::pread(fd, head, sizeof head, 0);
+    if (got < 4)
+        return false;
+    static constexpr struct
+    {
+        const char *bytes;
+        size_t size;
+    } magics[] = {
+        { "\x1f\x8b", 2 }, // gzip
+        { "\x1f\x9d", 2 }, // compress
+        { "\xfd"
+          "7zXZ\x00",
+            6 }, // xz
+        { "\x28\xb5\x2f\xfd", 4 }, // zstd
+        { "BZh", 3 }, // bzip2
+        { "\x04\x22\x4d\x18", 4 }, // lz4
+        { "LZIP", 4 },
+        { "7z\xbc\xaf\x27\x1c", 6 },
+        { "Rar!\x1a\x07", 6 },
+    };
+    for (const auto &m : magics)
+        if (size_t(got) >= m.size && std::memcmp(head, m.bytes, m.size) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 void ArchiveCloser::operator()(archive *a) const
@@ -58,6 +89,8 @@ ArchiveFamily archiveFamilyOfFd(int fd)
 {
     if (startsAsZip(fd))
         return ArchiveFamily::Zip;
+    if (startsAsOther(fd))
+        return ArchiveFamily::Other;
     std::string error;
     ArchivePtr a = openArchiveReader(fd, error);
     if (!a)

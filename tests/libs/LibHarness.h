@@ -110,6 +110,7 @@ struct RunRequest
     uint32_t statedSize = 0;
     unsigned char tail = 0;
     int32_t encryption = 0; // AMX_ENCRYPT_*
+    bool other = false; // libamxarc (AmxArcRun1): an archive that is not ZIP
 };
 
 struct RunOutcome
