@@ -107,8 +107,8 @@ TEST_P(OtherFormats, ListTestExtract)
     EXPECT_TRUE(fs::exists(dir / ("picked/" + root + "sub/b.bin")));
     EXPECT_FALSE(fs::exists(dir / ("picked/" + root + "a.txt")));
     dir.createFile("picked/" + root + "sub/b.bin", "mine");
-    EXPECT_EQ(
-        amx({ "-x", c.archive, "-o", "picked", "--pattern", "*.bin" }, dir.str()).exitCode, 1);
+    RunResult kept = amx({ "-x", c.archive, "-o", "picked", "--pattern", "*.bin" }, dir.str());
+    EXPECT_TRUE(has(kept.out, "(file exists)")) << kept.out;
     EXPECT_EQ(slurp(dir / ("picked/" + root + "sub/b.bin")), "mine");
     EXPECT_EQ(
         amx({ "-x", c.archive, "-o", "picked", "--overwrite", "--pattern", "*.bin" }, dir.str())
@@ -189,7 +189,7 @@ TEST(OtherFormatsTest, DamageIsToldAndWhatCameBeforeIsKept)
         0);
     RunResult cut = amx({ "-x", "cut.tar", "-o", "out" }, dir.str());
     EXPECT_NE(cut.exitCode, 0);
-    EXPECT_TRUE(has(cut.out, "archive truncated: cut.tar")) << cut.out;
+    EXPECT_TRUE(has(cut.out, "cut.tar (Truncated tar archive)")) << cut.out;
     EXPECT_EQ(slurp(dir / "out/src/a.txt"), "hello\n");
     EXPECT_FALSE(fs::exists(dir / "out/src/zz-last.bin"));
 
