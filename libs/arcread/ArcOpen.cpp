@@ -104,11 +104,14 @@ ArchiveFamily archiveFamilyOfFd(int fd)
     ::lseek(fd, 0, SEEK_SET);
     if ((format & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP)
         return ArchiveFamily::Zip;
+    // An empty file, or one of zeros, holds nothing: it stays ZIP's, which
+    // an add may start on.
+    if (rc == ARCHIVE_EOF && !compressed)
+        return ArchiveFamily::Zip;
     if (format == ARCHIVE_FORMAT_RAW || format == 0)
         // A plain file that is no archive stays with the ZIP reader, which
         // says so; a compressed one is a compressed file, damaged or not.
         return compressed ? ArchiveFamily::Other : ArchiveFamily::Zip;
-    (void)rc;
     return ArchiveFamily::Other;
 }
 
