@@ -369,7 +369,9 @@ void TMainForm::FileListChange()
     }
     uint64_t bytes = 0;
     for (int row : rows)
-        bytes += m_rows[static_cast<size_t>(row)].size;
+        if (const uint64_t size = m_rows[static_cast<size_t>(row)].size;
+            size != ArchiveMember::kUnknownSize)
+            bytes += size;
     SPanel1->setText(selectedLine(rows.size(), bytes));
 }
 

@@ -318,8 +318,8 @@ QStringList filePropertyTexts(const FileRow &row)
     };
     return { q(row.Name), typeNameOf(q(row.Name)),
         QCoreApplication::translate("ArchiveFileCommands", "%1 bytes")
-            .arg(qs(GroupDigits(std::to_string(row.size)))),
+            .arg(qs(sizeColumnText(row.size))),
         QCoreApplication::translate("ArchiveFileCommands", "%1 bytes")
-            .arg(qs(GroupDigits(std::to_string(row.packed)))),
+            .arg(qs(sizeColumnText(row.packed))),
         q(row.Ratio), q(row.Modified), q(row.Path) };
 }

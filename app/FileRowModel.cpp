@@ -27,11 +27,11 @@ QString FileRowModel::columnText(const FileRow &row, int column)
     case ModifiedColumn:
         return qs(row.Modified);
     case SizeColumn:
-        return QString::fromStdString(GroupDigits(std::to_string(row.size)));
+        return QString::fromStdString(sizeColumnText(row.size));
     case RatioColumn:
         return qs(row.Ratio);
     case PackedColumn:
-        return QString::fromStdString(GroupDigits(std::to_string(row.packed)));
+        return QString::fromStdString(sizeColumnText(row.packed));
     case PathColumn:
         return qs(row.Path);
     }

@@ -238,7 +238,17 @@ std::string subfolderFor(const std::string &archive)
     const size_t slash = archive.rfind('/');
     const std::string folder =
         slash == std::string::npos ? std::string() : archive.substr(0, slash + 1);
-    const std::string name = archive.substr(folder.size());
+    std::string name = archive.substr(folder.size());
+    // "src.tar.gz" and "src.tgz" both give "src".
+    for (const char *twofold : { ".tar.gz", ".tar.bz2", ".tar.xz", ".tar.zst", ".tar.lz4",
+             ".tar.lzma", ".tar.lz", ".tar.Z" }) {
+        const std::string suffix = twofold;
+        if (name.size() > suffix.size()
+            && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            name.resize(name.size() - suffix.size());
+            return folder + name;
+        }
+    }
     const size_t n = name.size();
     const bool extension =
         n > 4 && name[n - 4] == '.' && name.find('.', n - 3) == std::string::npos;

@@ -54,8 +54,15 @@ std::string ratioNumber(uint64_t packed, uint64_t size)
     return std::to_string(static_cast<int64_t>(std::nearbyint(r)));
 }
 
+std::string sizeColumnText(uint64_t size)
+{
+    return size == ArchiveMember::kUnknownSize ? "?" : GroupDigits(std::to_string(size));
+}
+
 std::string ratioText(uint64_t packed, uint64_t size)
 {
+    if (packed == ArchiveMember::kUnknownSize || size == ArchiveMember::kUnknownSize)
+        return "?";
     if (packed < 1)
         return "0%";
     return GroupDigits(ratioNumber(packed, size)) + "%";
@@ -129,8 +136,11 @@ void FileRows::append(const ArchiveMember &m)
         shared = m_ratios.emplace(std::move(ratio), kept).first;
     }
     row.Ratio = shared->second;
-    m_totals.size += row.size;
-    m_totals.packed += row.packed;
+    // Sizes a stream format does not know count for nothing.
+    if (m.sizeKnown())
+        m_totals.size += row.size;
+    if (m.packedKnown())
+        m_totals.packed += row.packed;
     m_rows.push_back(row);
 }
 

@@ -15,6 +15,9 @@
 // The texts are views into their FileRows' own storage, dates and ratios
 // shared between rows: a large archive has many rows, and separate strings
 // per row would triple its memory. The sizes are written out where shown.
+// A size as the list shows it, digits grouped; "?" for one the format does not know.
+std::string sizeColumnText(uint64_t size);
+
 struct FileRow
 {
     std::string_view Name; // after the last '/', as stored (UTF-8)

@@ -86,6 +86,12 @@ std::string archivePathProblem(const std::string &path)
     return {};
 }
 
+// A size a stream format does not know is "?".
+std::string sizeText(uint64_t size)
+{
+    return size == ArchiveMember::kUnknownSize ? "?" : std::to_string(size);
+}
+
 bool holdsNoArchive(const std::string &path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -205,9 +211,9 @@ int runListVerb(const ListArgs &args, int sortOrder, const FileRows::DateText &d
     for (const FileRow &r : rows.rows()) {
         line = escapeListText(r.Name);
         line.append(1, '\t').append(r.Modified);
-        line.append(1, '\t').append(std::to_string(r.size));
+        line.append(1, '\t').append(sizeText(r.size));
         line.append(1, '\t').append(r.Ratio);
-        line.append(1, '\t').append(std::to_string(r.packed));
+        line.append(1, '\t').append(sizeText(r.packed));
         line.append(1, '\t').append(escapeListText(r.Path)).append(1, '\n');
         std::fwrite(line.data(), 1, line.size(), out);
     }

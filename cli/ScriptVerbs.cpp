@@ -577,6 +577,9 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         console.showNotice(engine.DirectoryNotice());
         return 2;
     }
+    // Archives read through libarchive are never written.
+    if (!engine.IsZip() && (a.verb == "-a" || a.verb == "--delete"))
+        return refuse(a.archive, "only ZIP archives can be changed");
     // An empty file holds nothing to lose: an add makes it the archive.
     if (engine.EntryCount() == 0 && fs::exists(archive, ec)
         && !(a.verb == "-a" && fs::file_size(archive, ec) == 0) && holdsNoArchive(archive))

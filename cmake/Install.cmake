@@ -4,7 +4,7 @@
 
 # ambermox starts ambermox-gui from its own folder.
 install(TARGETS ambermox ambermox-gui RUNTIME DESTINATION bin)
-install(TARGETS amxzip amxunz LIBRARY DESTINATION lib/ambermox NAMELINK_SKIP)
+install(TARGETS amxzip amxunz amxarc LIBRARY DESTINATION lib/ambermox NAMELINK_SKIP)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/help DESTINATION share/ambermox)
 install(FILES "${CMAKE_SOURCE_DIR}/data/Visit Ambermox's Home Page.url" DESTINATION share/ambermox)
 install(FILES ${CMAKE_SOURCE_DIR}/data/ambermox.desktop DESTINATION share/applications)

@@ -26,7 +26,9 @@ struct ZipDirEntry
     bool isUtf8() const { return Flag & 0x0800; }
 };
 
-enum class ArchiveFormat : uint8_t { Zip };
+// Zip: our own libraries read and write it; Other: read through libarchive
+// (tar, 7z, RAR, ISO, cpio, ...), never changed.
+enum class ArchiveFormat : uint8_t { Zip, Other };
 
 // What a member is; a format that knows none says File.
 enum class MemberKind : uint8_t { File, Folder, Link, HardLink, Device, Fifo, Socket };

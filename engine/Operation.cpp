@@ -3,6 +3,7 @@
 // it sends back.
 #include "Operation.h"
 
+#include "ArcOpen.h"
 #include "DynamicLibrary.h"
 #include "LibraryBinding.h"
 
@@ -118,6 +119,8 @@ const LibraryInfo kZipLibrary = { "libamxzip.so", AMX_ZIP_RUN_NAME, AMX_ZIP_VERS
     "ZIP library loaded" };
 const LibraryInfo kUnzLibrary = { "libamxunz.so", AMX_UNZ_RUN_NAME, AMX_UNZ_VERSION_NAME,
     "UNZ library loaded" };
+const LibraryInfo kArcLibrary = { "libamxarc.so", AMX_ARC_RUN_NAME, AMX_ARC_VERSION_NAME,
+    "ARC library loaded" };
 
 // Process-wide, shared by every operation: one started from an event
 // handler of another finds the library loaded and leaves it to the outer
@@ -141,6 +144,7 @@ struct Runner
 {
     LibrarySlot zip { kZipLibrary };
     LibrarySlot unz { kUnzLibrary };
+    LibrarySlot arc { kArcLibrary };
     int running = 0;
     std::vector<const void *> inCall;
     amx::OperationTap tap;
@@ -413,7 +417,13 @@ OperationResult runOperation(const OperationRequest &request)
     if (request.busy && *request.busy)
         return result;
     BusyScope busy(request.busy);
-    LibrarySlot &slot = writesArchive(request.kind) ? runner().zip : runner().unz;
+    const bool writing = writesArchive(request.kind);
+    // Reading goes by the archive's content: ZIP to our own library, what
+    // libarchive recognises besides to the other one.
+    LibrarySlot &slot = writing ? runner().zip
+        : amx::archiveFamily(request.folder, request.archive) == ArchiveFamily::Other
+        ? runner().arc
+        : runner().unz;
     LibraryUse use(slot);
     if (!use.acquire(request))
         return result;
@@ -493,6 +503,7 @@ void forgetCrashedLibraries()
 {
     runner().zip.crashed = false;
     runner().unz.crashed = false;
+    runner().arc.crashed = false;
 }
 
 } // namespace amx

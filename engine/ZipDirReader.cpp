@@ -5,6 +5,7 @@
 // ZIP64 extra field, and streamed members (flag bit 3, sizes written after the
 // data) take their sizes from the central directory record that points at them.
 
+#include "ArcOpen.h"
 #include "CentralDirectory.h"
 #include "NameCodec.h"
 #include "ZipEngine.h"
@@ -558,6 +559,9 @@ void TZipEngine::List()
     m_directoryDamage.clear();
     m_nameCodePage.clear();
     m_comment.clear();
+    m_format = ArchiveFormat::Zip;
+    m_formatName.clear();
+    m_streamDamage.clear();
 
     struct stat st;
     if (m_zipFilename.empty() || ::stat(m_zipFilename.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
@@ -582,6 +586,22 @@ void TZipEngine::List()
     }
 
     std::optional<EngineError> failure;
+    if (amx::archiveFamilyOfFd(fd) == amx::ArchiveFamily::Other) {
+        m_format = ArchiveFormat::Other;
+        const std::string damage = listOther(fd);
+        ::close(fd);
+        // Nothing readable at all is no archive; damage after some members
+        // is told with them, and extraction keeps what comes before it.
+        if (!damage.empty() && m_entries.empty()) {
+            if (OnDirUpdate)
+                OnDirUpdate(*this);
+            throw EngineError(m_zipFilename + " cannot be read (" + damage + ")");
+        }
+        m_streamDamage = damage;
+        if (OnDirUpdate)
+            OnDirUpdate(*this);
+        return;
+    }
     {
         BufferedFile file(fd, static_cast<uint64_t>(st.st_size));
         UnicodePaths unicodePaths;

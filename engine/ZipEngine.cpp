@@ -110,6 +110,9 @@ int TZipEngine::EntryCount() const
 
 std::string TZipEngine::DirectoryNotice() const
 {
+    if (!m_streamDamage.empty())
+        return "The archive cannot be read to its end (" + m_streamDamage
+            + "). The members before the damage are listed.";
     if (!m_directoryDamage.empty())
         return "The archive's directory is damaged (" + m_directoryDamage
             + "). Extraction follows the directory.";

@@ -169,6 +169,12 @@ public:
     // After List: the code page the names without bit 11 were read in, as
     // chosen or detected ("UTF-8" when every name is UTF-8).
     const std::string &ListedCodePage() const { return m_nameCodePage; }
+    // After List: ZIP, or another format read through libarchive. Only ZIP
+    // archives can be changed (add, delete, rename, comment, self-extractor).
+    ArchiveFormat Format() const { return m_format; }
+    bool IsZip() const { return m_format == ArchiveFormat::Zip; }
+    // The other format's own name as libarchive gives it ("GNU tar format", "7-Zip").
+    const std::string &FormatName() const { return m_formatName; }
 
     // 0 when no archive is named, else the number of members read.
     int EntryCount() const;
@@ -224,6 +230,12 @@ private:
     std::string m_nameCodePage;
     std::string m_comment;
     EngineNotices *m_notices = nullptr;
+    ArchiveFormat m_format = ArchiveFormat::Zip;
+    std::string m_formatName;
+    std::string m_streamDamage; // why an archive that is not ZIP ends early
+    // Lists an archive that is not ZIP (OtherDirReader.cpp); returns why it
+    // could not be read to its end, or "".
+    std::string listOther(int fd);
 
     // The request of an operation, its sinks bound to this engine's events
     // (ZipOperations.cpp), and the wait for another writer (ZipCallback.cpp).

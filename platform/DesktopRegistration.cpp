@@ -16,7 +16,19 @@
 
 namespace {
 
-const QString kArchiveTypes = QStringLiteral("application/zip;application/x-zip-compressed;");
+// Every type the program reads: ZIP through its own libraries, the others
+// through libarchive. It becomes the default for ZIP only.
+const QString kArchiveTypes = QStringLiteral(
+    "application/zip;application/x-zip-compressed;application/x-tar;"
+    "application/x-compressed-tar;application/x-bzip-compressed-tar;"
+    "application/x-bzip2-compressed-tar;application/x-xz-compressed-tar;"
+    "application/x-zstd-compressed-tar;application/x-lz4-compressed-tar;"
+    "application/x-lzip-compressed-tar;application/x-lzma-compressed-tar;application/x-tarz;"
+    "application/x-7z-compressed;application/vnd.rar;application/x-rar;application/x-cd-image;"
+    "application/x-iso9660-image;application/x-cpio;application/x-archive;"
+    "application/vnd.ms-cab-compressed;application/x-lha;application/x-xar;application/gzip;"
+    "application/x-xz;application/zstd;application/x-bzip;application/x-bzip2;application/x-lz4;"
+    "application/x-lzip;application/x-lzma;application/x-compress;");
 // Marks the scripts this program wrote, so that a user's own script of the
 // same name is never replaced.
 const QString kScriptMark = QStringLiteral("# Written by Ambermox at start.");

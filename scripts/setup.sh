@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6
     # translations: lupdate, lrelease and their CMake functions; Qt's own texts
     qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
-    libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev libssl-dev
+    libgtest-dev libgmock-dev libdeflate-dev zlib1g-dev libssl-dev libarchive-dev
     # detects the code page of legacy member names
     libuchardet-dev
     # the self-extractor stub: a small static program
@@ -21,6 +21,7 @@ packages=(
     lintian man-db bsdextrautils
     # peers the tests and benchmarks compare with
     zip unzip 7zip p7zip-full libarchive-tools python3 fastjar time
+    zstd xz-utils lz4 bzip2 xorriso
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "ParallelInflate.h"
 #include "Pipeline.h"
 #include "SafePath.h"
+#include "SafeWriter.h"
 #include "Wildcard.h"
 #include "ZipFormat.h"
 #include "amx_sys.h"
@@ -27,224 +28,10 @@ namespace amx {
 namespace {
 
 constexpr size_t chunkSize = 1u << 20;
-constexpr size_t holeBlock = 64u << 10;
 constexpr uint64_t maxLinkTarget = 4096;
 // Large deflated members from other archivers are inflated on all cores from
 // this packed size on.
 constexpr uint64_t parallelMinimum = 1u << 20;
-
-// Open folders below the base, reached without following any link, so that a
-// link planted in the tree can never redirect a write.
-class DirCache
-{
-public:
-    explicit DirCache(int base)
-    {
-        m_root = std::make_shared<Fd>(amx_openat(base, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (!m_root->valid())
-            throw ZipFailure(ZipError::CreateFailed, "base folder (" + errnoText(errno) + ")");
-    }
-
-    // The folder of the first `count` parts, reached one level at a time.
-    std::shared_ptr<Fd> get(const std::vector<std::string> &parts, size_t count, bool create)
-    {
-        Node at { 0, m_root };
-        for (size_t i = 0; i < count && i < parts.size(); ++i) {
-            // Keyed by the parent's number, so no level joins the whole path.
-            std::string key = std::to_string(at.id) + '/' + parts[i];
-            auto it = m_dirs.find(key);
-            if (it != m_dirs.end()) {
-                at = it->second;
-                continue;
-            }
-            at = { ++m_lastId, openLevel(*at.dir, parts, i, create) };
-            if (m_dirs.size() >= 128)
-                m_dirs.clear(); // in-flight jobs keep their own reference
-            m_dirs.emplace(std::move(key), at);
-        }
-        return at.dir;
-    }
-
-private:
-    struct Node
-    {
-        uint64_t id;
-        std::shared_ptr<Fd> dir;
-    };
-
-    static std::shared_ptr<Fd> openLevel(
-        const Fd &parent, const std::vector<std::string> &parts, size_t i, bool create)
-    {
-        const char *name = parts[i].c_str();
-        int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-        int fd = amx_openat(parent.get(), name, flags);
-        if (fd < 0 && errno == ENOENT && create) {
-            if (amx_mkdirat(parent.get(), name, 0777) != 0 && errno != EEXIST)
-                throw ZipFailure(
-                    ZipError::CreateFailed, joinPath(parts, i + 1) + " (" + errnoText(errno) + ")");
-            fd = amx_openat(parent.get(), name, flags);
-        }
-        if (fd < 0) {
-            if (errno == ELOOP)
-                throw ZipFailure(
-                    ZipError::UnsafeLink, joinPath(parts, i + 1) + " (a symbolic link on the way)");
-            throw ZipFailure(
-                ZipError::CreateFailed, joinPath(parts, i + 1) + " (" + errnoText(errno) + ")");
-        }
-        return std::make_shared<Fd>(fd);
-    }
-
-    std::shared_ptr<Fd> m_root;
-    uint64_t m_lastId = 0;
-    std::unordered_map<std::string, Node> m_dirs;
-};
-
-// A file being written: removed again unless committed, so a failed check or
-// a cancel never leaves a half-written file or touches the one it replaces.
-// Where the file system allows, it is written unnamed and gets its name
-// (name) only when complete, so that not even a crash leaves a half-written
-// file behind.
-class OutputFile
-{
-public:
-    OutputFile(
-        std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd, bool unnamed = false)
-        : m_dir(std::move(dir))
-        , m_name(std::move(name))
-        , m_target(std::move(target))
-        , m_fd(std::move(fd))
-        , m_unnamed(unnamed)
-    {
-    }
-    ~OutputFile()
-    {
-        if (!m_committed) {
-            m_fd.reset();
-            if (!m_unnamed)
-                amx_unlinkat(m_dir->get(), m_name.c_str(), 0);
-        }
-    }
-    OutputFile(const OutputFile &) = delete;
-    OutputFile &operator=(const OutputFile &) = delete;
-
-    // Writes in order; blocks of zeros become holes.
-    void write(const char *p, size_t n, const std::string &display)
-    {
-        while (n > 0) {
-            size_t piece = std::min(n, holeBlock - size_t(m_pos % holeBlock));
-            bool zero = piece == holeBlock && p[0] == 0 && std::memcmp(p, p + 1, piece - 1) == 0;
-            if (!zero) {
-                if (!pwriteFull(m_fd.get(), p, piece, m_pos))
-                    throw ZipFailure(
-                        ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
-                m_dataEnd = m_pos + piece;
-            }
-            m_pos += piece;
-            p += piece;
-            n -= piece;
-        }
-    }
-
-    // Starts the file again, for a second way of producing its data.
-    void rewind(const std::string &display)
-    {
-        if (::ftruncate(m_fd.get(), 0) != 0)
-            throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
-        m_pos = m_dataEnd = 0;
-    }
-
-    // Everything but the final rename, so that it can run on a worker.
-    void complete(mode_t mode, bool setMode, int64_t mtime, const std::string &display)
-    {
-        int fd = m_fd.get();
-        if (m_pos > m_dataEnd && ::ftruncate(fd, off_t(m_pos)) != 0)
-            throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
-        if (setMode || m_name != m_target)
-            ::fchmod(fd, mode);
-        struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(mtime), 0 } };
-        ::futimens(fd, times);
-        if (!m_unnamed && ::close(m_fd.release()) != 0)
-            throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
-    }
-
-    // Puts the file in place. Runs only after the member was reported, so a
-    // cancel answered to that report leaves the file it would replace alone.
-    void publish(const std::string &display)
-    {
-        if (m_unnamed) {
-            const std::string self = "/proc/self/fd/" + std::to_string(m_fd.get());
-            if (amx_linkat(AT_FDCWD, self.c_str(), m_dir->get(), m_name.c_str(), AT_SYMLINK_FOLLOW)
-                != 0)
-                throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
-            m_unnamed = false;
-            if (::close(m_fd.release()) != 0)
-                throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
-        }
-        if (m_name != m_target
-            && amx_renameat(m_dir->get(), m_name.c_str(), m_dir->get(), m_target.c_str()) != 0)
-            throw ZipFailure(ZipError::ReplaceFailed, display + " (" + errnoText(errno) + ")");
-        m_committed = true;
-    }
-
-private:
-    std::shared_ptr<Fd> m_dir;
-    std::string m_name;
-    std::string m_target;
-    Fd m_fd;
-    uint64_t m_pos = 0;
-    uint64_t m_dataEnd = 0;
-    bool m_unnamed = false;
-    bool m_committed = false;
-};
-
-enum class WriteMode { CreateNew, CreateOrReplace, Replace };
-
-std::atomic<unsigned> tempCounter { 0 };
-
-// Opens the file to write: the name itself when it is new, a temporary name
-// beside it when an existing file is to be replaced. Returns null when the
-// file exists and must be kept.
-std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::string &leaf,
-    WriteMode mode, mode_t createMode, const std::string &display)
-{
-    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    std::string base = "." + leaf.substr(0, 200) + ".amx";
-    auto tempName = [&] {
-        return base + std::to_string(::getpid()) + "-" + std::to_string(tempCounter++);
-    };
-    struct stat st
-    {
-    };
-    const bool exists = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!(exists && mode == WriteMode::CreateNew) && ::access("/proc/self/fd", X_OK) == 0) {
-        int fd = amx_openat(dir->get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC,
-            mode == WriteMode::Replace || exists ? 0600 : createMode);
-        if (fd >= 0)
-            return std::make_unique<OutputFile>(
-                dir, exists ? tempName() : leaf, leaf, Fd(fd), true);
-        // Without unnamed files here, a named one follows.
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
-    }
-    if (mode != WriteMode::Replace) {
-        int fd = amx_openat(dir->get(), leaf.c_str(), flags, createMode);
-        if (fd >= 0)
-            return std::make_unique<OutputFile>(dir, leaf, leaf, Fd(fd));
-        if (errno != EEXIST)
-            throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
-        if (mode == WriteMode::CreateNew)
-            return nullptr;
-    }
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = tempName();
-        int fd = amx_openat(dir->get(), temp.c_str(), flags, 0600);
-        if (fd >= 0)
-            return std::make_unique<OutputFile>(dir, temp, leaf, Fd(fd));
-        if (errno != EEXIST)
-            throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
-    }
-    throw ZipFailure(ZipError::CreateFailed, display);
-}
 
 struct Note
 {
@@ -625,14 +412,6 @@ struct DeferredDir
     int64_t mtime;
 };
 
-struct DeferredLink
-{
-    std::vector<std::string> parts;
-    std::string target;
-    std::string display;
-    int64_t mtime;
-};
-
 class Extractor
 {
 public:
@@ -964,66 +743,12 @@ void Extractor::finish(ExtractJob &job)
 }
 
 // Links come last, so no member of this archive is ever written through one.
-// Each target is followed through the links already made, this run's and
-// those found in the base folder, so that a chain of links each harmless on
-// its own cannot lead out.
 void Extractor::createLinks()
 {
-    const PathLookup lookup = lookupBelow(m_opt.base);
-    for (const DeferredLink &l : m_links) {
-        std::vector<std::string> parent(l.parts.begin(), l.parts.end() - 1);
-        if (LinkEnd end = checkNewLink(parent, l.target, lookup); end != LinkEnd::Inside) {
-            m_rep.problem(end == LinkEnd::Loop ? ZipError::LinkLoop : ZipError::UnsafeLink,
-                l.display + " -> " + l.target, l.display);
-            continue;
-        }
-        try {
-            m_rep.newFile(l.display, l.target.size());
-            auto dir = m_dirs.get(l.parts, l.parts.size() - 1, true);
-            const std::string &leaf = l.parts.back();
-            std::string made = leaf;
-            if (::symlinkat(l.target.c_str(), dir->get(), leaf.c_str()) != 0) {
-                if (errno != EEXIST)
-                    throw ZipFailure(
-                        ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
-                struct stat st
-                {
-                };
-                bool replace = m_opt.overwrite;
-                if (m_opt.freshen || m_opt.update) {
-                    replace = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0
-                        && l.mtime > st.st_mtim.tv_sec;
-                    if (!replace) {
-                        m_rep.endFile();
-                        continue;
-                    }
-                }
-                if (!replace) {
-                    m_rep.problem(ZipError::Exists, l.display);
-                    m_rep.endFile();
-                    continue;
-                }
-                made = "." + leaf.substr(0, 200) + ".amxlink" + std::to_string(::getpid());
-                amx_unlinkat(dir->get(), made.c_str(), 0);
-                if (::symlinkat(l.target.c_str(), dir->get(), made.c_str()) != 0)
-                    throw ZipFailure(
-                        ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
-                if (amx_renameat(dir->get(), made.c_str(), dir->get(), leaf.c_str()) != 0) {
-                    int err = errno;
-                    amx_unlinkat(dir->get(), made.c_str(), 0);
-                    throw ZipFailure(
-                        ZipError::ReplaceFailed, l.display + " (" + errnoText(err) + ")");
-                }
-            }
-            struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(l.mtime), 0 } };
-            ::utimensat(dir->get(), leaf.c_str(), times, AT_SYMLINK_NOFOLLOW);
-            m_rep.info("    linking: " + l.display + " -> " + l.target);
+    LinkOptions options { m_opt.overwrite, m_opt.freshen || m_opt.update };
+    for (const DeferredLink &l : m_links)
+        if (writeLink(m_opt.base, m_dirs, l, options, m_rep))
             ++m_count;
-            m_rep.endFile();
-        } catch (const ZipFailure &f) {
-            m_rep.problem(f.code(), f.detail(), l.display);
-        }
-    }
 }
 
 // Folder times last, after everything inside them was written.

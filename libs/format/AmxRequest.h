@@ -257,6 +257,9 @@ typedef int32_t(AMX_STDCALL *AmxRunFn)(const AmxRequest *request, AmxResult *res
 
 #define AMX_ZIP_RUN_NAME "AmxZipRun1"
 #define AMX_UNZ_RUN_NAME "AmxUnzRun1"
+/* libamxarc: extract and test for the archives that are not ZIP, read by libarchive. */
+#define AMX_ARC_RUN_NAME "AmxArcRun1"
+#define AMX_ARC_VERSION_NAME "GetAmxArcVersion"
 
 #ifdef __cplusplus
 }

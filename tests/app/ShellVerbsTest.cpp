@@ -58,6 +58,7 @@ private Q_SLOTS:
                 { exec + " -e %f", exec + " -es %f" }, true },
             { "nemo/actions/ambermox-extracthere.nemo_action", { exec + " -e %F", "Selection=s" },
                 false },
+
             { "nautilus/scripts/Extract to subfolder",
                 { "    [ -f \"$f\" ] && '/opt/My Apps/ambermox' -es \"$f\"" }, true },
         };
@@ -68,6 +69,16 @@ private Q_SLOTS:
             for (const QString &line : row.lines)
                 QVERIFY2(have.contains(line), qPrintable(line));
             QVERIFY2(QFileInfo(path).isExecutable() == row.executable, row.file);
+        }
+        // The verbs are offered on every type libarchive reads besides ZIP.
+        for (const char *file :
+            { "applications/ambermox.desktop", "kio/servicemenus/ambermox-archive.desktop",
+                "nemo/actions/ambermox-extracthere.nemo_action" }) {
+            const std::string text = readFile(dir.str() + "/data/" + file);
+            for (const char *type :
+                { "application/x-compressed-tar;", "application/x-7z-compressed;",
+                    "application/vnd.rar;", "application/x-cd-image;", "application/x-cpio;" })
+                QVERIFY2(text.find(type) != std::string::npos, file);
         }
         const RunResult check =
             run({ "desktop-file-validate", (dir / "data/applications/ambermox.desktop").string() });
@@ -310,7 +321,8 @@ private Q_SLOTS:
         const std::pair<const char *, const char *> rows[] = { { "/d/a.zip", "/d/a" },
             { "/d/A.ZIP", "/d/A" }, { "/d/archive", "/d/archive_files" },
             { "/d/a.gz", "/d/a.gz_files" }, { "/d.zip/archive", "/d.zip/archive_files" },
-            { "/d/.zip", "/d/.zip_files" } };
+            { "/d/.zip", "/d/.zip_files" }, { "/d/src.tar.gz", "/d/src" },
+            { "/d/src.tgz", "/d/src" } };
         for (const auto &[archive, folder] : rows)
             QCOMPARE(subfolderFor(archive), std::string(folder));
     }

@@ -5,8 +5,12 @@
 #include "Peers.h"
 #include "TestDir.h"
 
+#include "AmxRequest.h"
 #include "Table.h"
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace amxtest;
@@ -205,5 +209,189 @@ save(b))",
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HostileArchiveTest, testing::ValuesIn(hostileCases), amxtest::RowName());
+
+// The same attacks on tar and 7z archives, extracted by libamxarc. The
+// builder is a shell script run in the test folder; it writes evil.<kind>.
+const char *tarPrelude = R"(
+import sys, tarfile, io
+def make(members, mode='w'):
+    with tarfile.open(sys.argv[1], mode) as t:
+        for m in members:
+            info = tarfile.TarInfo(m[0])
+            data = m[1] if len(m) > 1 else b''
+            info.size = len(data)
+            info.mode = 0o644
+            for k, v in (m[2] if len(m) > 2 else {}).items():
+                setattr(info, k, v)
+            t.addfile(info, io.BytesIO(data) if data else None)
+)";
+
+struct OtherHostileCase
+{
+    const char *name;
+    const char *archive; // in the test folder
+    const char *python; // after tarPrelude, argv[1] the archive; or null
+    const char *shell; // or a shell script run in the test folder
+    int expectedError;
+    int expectedCount;
+    std::vector<std::string> mustExist;
+    std::vector<std::string> mustNotExist;
+    std::vector<std::string> messages {};
+};
+AMX_ROW_PRINTS_NAME(OtherHostileCase)
+
+class OtherHostileArchiveTest : public testing::TestWithParam<OtherHostileCase>
+{
+};
+
+TEST_P(OtherHostileArchiveTest, StaysInsideAndReports)
+{
+    const OtherHostileCase &c = GetParam();
+    TestDir dir;
+    fs::path base = dir.createDir("a/b/base");
+    dir.createFile("a/b/precious.txt", "precious");
+    const std::string archive = (dir / c.archive).string();
+    RunResult built = c.python ? python(std::string(tarPrelude) + c.python, { archive }, dir.str())
+                               : run({ "sh", "-c", c.shell }, dir.str());
+    ASSERT_EQ(built.exitCode, 0) << built.out;
+
+    Recorder rec;
+    const int folder = ::open(base.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    RunOutcome out = runRequest({ .operation = AMX_OP_EXTRACT,
+                                    .folder = folder,
+                                    .archive = archive,
+                                    .flags = AMX_FLAG_DIR_NAMES | AMX_FLAG_OVERWRITE,
+                                    .other = true },
+        rec);
+    ::close(folder);
+    EXPECT_EQ(out.done, c.expectedCount) << rec.dump();
+    if (c.expectedError) {
+        auto codes = rec.errorCodes();
+        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end())
+            << rec.dump();
+    }
+    for (const auto &m : c.messages)
+        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
+    EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
+    for (auto &e : fs::recursive_directory_iterator(dir.path())) {
+        const std::string at = e.path().string();
+        if (at.rfind(base.string(), 0) != 0 && at.find("evil") == std::string::npos
+            && at.find("/stage") == std::string::npos)
+            EXPECT_TRUE(at == (dir / "a").string() || at == (dir / "a/b").string()
+                || at == (dir / "a/b/precious.txt").string())
+                << "written outside: " << at;
+    }
+    for (const auto &p : c.mustExist)
+        EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
+    for (const auto &p : c.mustNotExist)
+        EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
+    const fs::path inside = fs::canonical(base);
+    for (auto &e : fs::recursive_directory_iterator(base)) {
+        if (e.is_symlink() && fs::exists(e.path()))
+            EXPECT_EQ(fs::canonical(e.path()).string().rfind(inside.string(), 0), 0u) << e.path();
+        EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
+        // Set-id bits are never restored.
+        if (e.is_regular_file() && !e.is_symlink())
+            EXPECT_EQ(e.status().permissions() & (fs::perms::set_uid | fs::perms::set_gid),
+                fs::perms::none)
+                << e.path();
+    }
+}
+
+const OtherHostileCase otherHostileCases[] = {
+    { "TarDotDotAndAbsolute", "evil.tar",
+        "make([('../precious.txt', b'evil'), ('/abs/x.txt', b'evil'), ('x/../../../up.txt', "
+        "b'e')])",
+        nullptr, 11, 3, { "precious.txt", "abs/x.txt", "x/up.txt" }, {} },
+    { "TarLinkOutsideThenWriteThroughIt", "evil.tar",
+        "make([('link', b'', {'type': tarfile.SYMTYPE, 'linkname': '../../'}),"
+        " ('link/precious.txt', b'evil')])",
+        nullptr, 12, 1, { "link/precious.txt" }, {} },
+    { "TarHardLinkToPasswd", "evil.tar",
+        "make([('passwd', b'', {'type': tarfile.LNKTYPE, 'linkname': '/etc/passwd'}),"
+        " ('up', b'', {'type': tarfile.LNKTYPE, 'linkname': '../precious.txt'})])",
+        nullptr, 12, 0, {}, { "passwd", "up", "etc" }, { "(not a file extracted here)" } },
+    { "TarHardLinkInsideIsMade", "evil.tar",
+        "make([('f.txt', b'data'), ('g.txt', b'', {'type': tarfile.LNKTYPE, 'linkname': "
+        "'f.txt'})])",
+        nullptr, 0, 2, { "f.txt", "g.txt" }, {} },
+    { "TarDeviceFifoSkipped", "evil.tar",
+        "make([('null', b'', {'type': tarfile.CHRTYPE, 'devmajor': 1, 'devminor': 3}),"
+        " ('fifo', b'', {'type': tarfile.FIFOTYPE}), ('ok.txt', b'ok')])",
+        nullptr, 9, 1, { "ok.txt" }, { "null", "fifo" }, { "(a device, FIFO or socket" } },
+    { "TarSetIdDropped", "evil.tar",
+        "make([('suid', b'#!/bin/sh', {'mode': 0o6755}), ('d/', b'', {'type': tarfile.DIRTYPE,"
+        " 'mode': 0o2777})])",
+        nullptr, 0, 2, { "suid", "d" }, {} },
+    // A sparse member declaring a terabyte: refused, not a terabyte written.
+    { "TarSparseTerabyte", "evil.tar", nullptr,
+        "mkdir stage && truncate -s 1T stage/big && echo x > stage/small"
+        " && tar -cSf evil.tar -C stage big small && rm -rf stage",
+        14, 1, { "small" }, { "big" }, { "more than the free space" } },
+    // Cut inside its second member: the first is kept, the end reported.
+    { "TarTruncated", "evil.tar.gz", nullptr,
+        "mkdir stage && echo first > stage/a.txt && head -c 3000000 /dev/urandom > stage/z.bin"
+        " && tar -czf full.tgz -C stage a.txt z.bin && head -c 1000000 full.tgz > evil.tar.gz"
+        " && rm -rf stage full.tgz",
+        6, 0, { "a.txt" }, { "z.bin" }, { "archive truncated" } },
+    { "SevenZipDotDotAndAbsolute", "evil.7z", nullptr,
+        "mkdir -p stage/w && echo evil > stage/up.txt && cd stage/w"
+        " && 7z a -bd -spf ../../evil.7z ../up.txt \"$PWD/../up.txt\" >/dev/null"
+        " && cd ../.. && rm -rf stage",
+        11, 2, { "up.txt" }, {} },
+    { "SevenZipLinkOutsideThenWriteThroughIt", "evil.7z", nullptr,
+        "mkdir -p stage1 stage2/link && ln -s ../../ stage1/link && echo evil > "
+        "stage2/link/precious.txt && (cd stage1 && 7z a -bd -snl ../evil.7z link >/dev/null)"
+        " && (cd stage2 && 7z a -bd ../evil.7z link/precious.txt >/dev/null)"
+        " && rm -rf stage1 stage2",
+        12, 1, { "link/precious.txt" }, {} },
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OtherHostileArchiveTest, testing::ValuesIn(otherHostileCases), amxtest::RowName());
+
+// Resources an archive could exhaust: a gzip bomb (not only zeros, which
+// read as an empty tar) becomes holes, not disk
+// blocks; 100,000 empty members are tested one by one, in bounded memory.
+TEST(OtherHostileArchiveTest, BombAndManyMembersStayBounded)
+{
+    TestDir dir;
+    fs::path base = dir.createDir("base");
+    ASSERT_EQ(
+        run({ "sh", "-c",
+                "(printf x; head -c 268435455 /dev/zero) | gzip -1 > zeros.gz && python3 -c \""
+                "import tarfile, io\n"
+                "with tarfile.open('many.tar', 'w') as t:\n"
+                "  for i in range(100000): t.addfile(tarfile.TarInfo('m%d' % i))\""
+                " && gzip many.tar" },
+            dir.str())
+            .exitCode,
+        0);
+    Recorder rec;
+    const int folder = ::open(base.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    RunOutcome bomb = runRequest({ .operation = AMX_OP_EXTRACT,
+                                     .folder = folder,
+                                     .archive = (dir / "zeros.gz").string(),
+                                     .flags = AMX_FLAG_DIR_NAMES,
+                                     .other = true },
+        rec);
+    ::close(folder);
+    ASSERT_EQ(bomb.done, 1) << rec.dump();
+    struct stat st
+    {
+    };
+    ASSERT_EQ(::stat((base / "zeros").c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, 268435456);
+    EXPECT_LT(st.st_blocks * 512, 1 << 20) << "zeros are holes";
+
+    Recorder many;
+    RunOutcome test = runRequest({ .operation = AMX_OP_TEST,
+                                     .folder = AMX_CURRENT_FOLDER,
+                                     .archive = (dir / "many.tar.gz").string(),
+                                     .other = true },
+        many);
+    EXPECT_EQ(test.done, 100000);
+    EXPECT_EQ(test.failed, 0);
+}
 
 } // namespace

@@ -230,7 +230,10 @@ RunOutcome runRequest(const RunRequest &r, Recorder &rec)
         bytes[request.size - 1] = r.tail;
     const bool zip = r.operation == AMX_OP_ADD || r.operation == AMX_OP_DELETE
         || r.operation == AMX_OP_RENAME || r.operation == AMX_OP_COMMENT;
-    const AmxRunFn run = lib(zip).symbol<AmxRunFn>(zip ? AMX_ZIP_RUN_NAME : AMX_UNZ_RUN_NAME);
+    static const Library arcLib("libamxarc.so");
+    const AmxRunFn run = r.other
+        ? arcLib.symbol<AmxRunFn>(AMX_ARC_RUN_NAME)
+        : lib(zip).symbol<AmxRunFn>(zip ? AMX_ZIP_RUN_NAME : AMX_UNZ_RUN_NAME);
     AmxResult result {};
     result.size = sizeof result;
     RunOutcome out;

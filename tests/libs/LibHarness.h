@@ -111,6 +111,7 @@ struct RunRequest
     unsigned char tail = 0;
     int32_t encryption = 0; // AMX_ENCRYPT_*
     std::string comment {}; // AMX_OP_COMMENT: the new comment
+    bool other = false; // libamxarc (AmxArcRun1): an archive that is not ZIP
 };
 
 struct RunOutcome

@@ -1,0 +1,39 @@
+// Entry points of libamxarc.
+#include "AmxRequest.h"
+#include "ArcExtractor.h"
+#include "FileUtil.h"
+#include "Request.h"
+
+namespace {
+
+constexpr int32_t arcVersion = 100;
+
+int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
+{
+    const AmxRequest &r = call.request;
+    amx::ArcExtractOptions o;
+    o.archive = call.archive;
+    o.specs = call.names;
+    o.base = call.base;
+    o.dirNames = r.flags & AMX_FLAG_DIR_NAMES;
+    o.overwrite = r.flags & AMX_FLAG_OVERWRITE;
+    o.update = r.flags & AMX_FLAG_UPDATE;
+    o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
+    o.testOnly = r.operation == AMX_OP_TEST;
+    amx::checkArchivePath(o.base, o.archive, false);
+    if (call.onlyEmptyNames)
+        throw amx::ZipFailure(amx::ZipError::NothingToDo, o.archive + " (only empty names given)");
+    return amx::extractOther(o, reporter);
+}
+
+} // namespace
+
+extern "C" AMX_EXPORT int32_t AMX_STDCALL AmxArcRun1(const AmxRequest *request, AmxResult *result)
+{
+    return amx::runRequest(request, result, { AMX_OP_EXTRACT, AMX_OP_TEST }, &extractOrTest);
+}
+
+extern "C" AMX_EXPORT int32_t AMX_STDCALL GetAmxArcVersion(void)
+{
+    return arcVersion;
+}
