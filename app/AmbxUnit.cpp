@@ -39,6 +39,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <string_view>
+#include <unordered_set>
+
 namespace {
 
 const char *kOpenFilter =
@@ -295,12 +298,16 @@ void TMainForm::LoadFileList()
 
     SPanel1->setText(tr("Loading file list..."));
     SPanel1->repaint();
-    // Icons are looked up here, once per type, so the list paints without delay.
+    // Icons are looked up here, once per type, so the list paints without
+    // delay; a type seen before costs no text of its own.
     const size_t count = m_rows.size();
+    std::unordered_set<std::string_view> types;
     int shown = 0;
     for (size_t k = 0; k < count; ++k) {
-        FileIcons::forName(QString::fromUtf8(
-            m_rows[k].Name.data(), static_cast<qsizetype>(m_rows[k].Name.size())));
+        const std::string_view name = m_rows[k].Name;
+        const size_t dot = name.rfind('.');
+        if (types.insert(dot == std::string_view::npos ? name : name.substr(dot)).second)
+            FileIcons::forName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         const int percent = static_cast<int>((k + 1) * 100 / count);
         if (percent != shown) {
             shown = percent;
@@ -343,8 +350,14 @@ void TMainForm::setSortOrder(int order)
         return;
     m_settings.SortOrder = order;
     checkSortItem();
-    if (m_archiveOpen)
-        LoadFileList();
+    if (!m_archiveOpen)
+        return;
+    // The rows in memory are all a sort needs; the archive is not read again.
+    WaitCursor wait;
+    m_model->beginChange();
+    m_rows.sort(order);
+    m_model->endChange();
+    SPanel1->setText(tr(kNoSelectionText));
 }
 
 void TMainForm::setViewStyle(int style)

@@ -113,6 +113,7 @@ public:
     std::vector<std::string> selectedMembers() const override;
     std::optional<ViewEntry> selectedEntry() const override;
     std::vector<ExtractRow> listRows() const override;
+    size_t memberCount() const override { return m_rows.size(); }
     std::string lastAddDir() const override { return m_settings.LastAddDir; }
     void setLastAddDir(const std::string &dir) override { m_settings.LastAddDir = dir; }
     ExtractHistory extractHistory() const override;

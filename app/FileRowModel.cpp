@@ -3,6 +3,9 @@
 #include "FileIcons.h"
 #include "Text.h"
 
+#include <algorithm>
+#include <string>
+
 FileRowModel::FileRowModel(const FileRows &rows, QObject *parent)
     : QAbstractTableModel(parent)
     , m_rows(rows)
@@ -87,4 +90,72 @@ QVariant FileRowModel::headerData(int section, Qt::Orientation orientation, int 
             : section == RatioColumn ? QVariant::fromValue(Qt::AlignHCenter | Qt::AlignVCenter)
                                      : QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
+}
+
+namespace {
+
+// Characters, not bytes: UTF-8 continuation bytes do not count.
+uint32_t characters(std::string_view text)
+{
+    return static_cast<uint32_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+uint32_t digits(uint64_t n)
+{
+    uint32_t count = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++count;
+    }
+    return count;
+}
+
+uint32_t textLength(const FileRow &row, int column)
+{
+    switch (column) {
+    case FileRowModel::NameColumn:
+        return characters(row.Name);
+    case FileRowModel::ModifiedColumn:
+        return characters(row.Modified);
+    case FileRowModel::SizeColumn:
+        return digits(row.size);
+    case FileRowModel::RatioColumn:
+        return characters(row.Ratio);
+    case FileRowModel::PackedColumn:
+        return digits(row.packed);
+    case FileRowModel::PathColumn:
+        return characters(row.Path);
+    }
+    return 0;
+}
+
+} // namespace
+
+std::vector<int> FileRowModel::sampleRows(int column, size_t longest, size_t spread) const
+{
+    const size_t count = m_rows.size();
+    std::vector<int> rows;
+    if (count <= longest + spread) {
+        rows.resize(count);
+        for (size_t i = 0; i < count; ++i)
+            rows[i] = static_cast<int>(i);
+        return rows;
+    }
+    std::vector<std::pair<uint32_t, int>> lengths(count);
+    for (size_t i = 0; i < count; ++i)
+        lengths[i] = { textLength(m_rows[i], column), static_cast<int>(i) };
+    std::nth_element(lengths.begin(), lengths.begin() + static_cast<std::ptrdiff_t>(longest),
+        lengths.end(), [](const auto &a, const auto &b) {
+            return a.first > b.first;
+        });
+    rows.reserve(longest + spread);
+    for (size_t i = 0; i < longest; ++i)
+        rows.push_back(lengths[i].second);
+    for (size_t i = 0; i < spread; ++i)
+        rows.push_back(static_cast<int>(i * count / spread));
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }

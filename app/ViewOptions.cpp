@@ -2,6 +2,7 @@
 
 #include "ButtonBar.h"
 #include "CommandActions.h"
+#include "FileRowModel.h"
 #include "ModifiedText.h"
 #include "Settings.h"
 #include "StatusPanel.h"
@@ -129,13 +130,26 @@ void ViewOptions::AsWebPageClick()
 void ViewOptions::BestFitClick()
 {
     QTreeView *tree = m_list.detailsView();
-    // Every row counts, not only those on screen; so does the header, or a
-    // column of short numbers cuts its caption ("Packed" to "ked").
-    tree->header()->setResizeContentsPrecision(-1);
-    const QAbstractItemView *view = tree;
-    for (int c = 0; c < 6; ++c)
-        m_list.setColumnWidth(
-            c, std::max({ view->sizeHintForColumn(c), tree->header()->sectionSizeHint(c), 8 }));
+    const auto *model = qobject_cast<const FileRowModel *>(tree->model());
+    // The header counts too, or a column of short numbers cuts its caption
+    // ("Packed" to "ked").
+    for (int c = 0; c < 6; ++c) {
+        int width = std::max(tree->header()->sectionSizeHint(c), 8);
+        // The longest texts and a sample of the rest stand for every row: a
+        // list of a million rows fits at once.
+        if (model) {
+            for (int row : model->sampleRows(c, 64, 512))
+                width = std::max(width,
+                    static_cast<const QAbstractItemView *>(tree)
+                        ->sizeHintForIndex(model->index(row, c))
+                        .width());
+        } else {
+            tree->header()->setResizeContentsPrecision(-1);
+            width =
+                std::max(width, static_cast<const QAbstractItemView *>(tree)->sizeHintForColumn(c));
+        }
+        m_list.setColumnWidth(c, width);
+    }
 }
 
 std::array<int, 6> fittedColumnWidths(const FileListView &list)

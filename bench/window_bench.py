@@ -44,6 +44,8 @@ def main():
     ap.add_argument("--million", action="store_true", help="1,000,000 members")
     ap.add_argument("--rounds", type=int, default=2)
     ap.add_argument("--ops", default="extract,test,add,delete,subfolder")
+    ap.add_argument("--archive", help="an existing archive to time instead of a new one "
+                    "(no add then)")
     a = ap.parse_args()
     members = 1000000 if a.million else a.members
     b = os.path.abspath(a.bin)
@@ -52,9 +54,12 @@ def main():
     work = tempfile.mkdtemp(prefix="amx-window-bench-")
     try:
         os.makedirs(os.path.join(work, "src"))
-        make_tree(os.path.join(work, "src"), members)
         arc = os.path.join(work, "a.zip")
-        timed([amx, "-a", arc, "src"], work)
+        if a.archive:
+            shutil.copyfile(a.archive, arc)
+        else:
+            make_tree(os.path.join(work, "src"), members)
+            timed([amx, "-a", arc, "src"], work)
 
         def fresh(path, folder=False, empty_file=False, copy_of=None):
             full = os.path.join(work, path)

@@ -11,15 +11,23 @@
 //     window_driver soak ARCHIVE FOLDER NAME N  (N rounds of add, test, extract
 //                                               into FOLDER/out, delete, in
 //                                               one window; for bench/soak.py)
+//     window_driver list ARCHIVE                (the list's own timings: open to
+//                                                painted list, each sort order,
+//                                                Select All, Find, Best Fit, peak RSS)
 
 #include "AddUnit.h"
 #include "AmbxUnit.h"
 #include "DeleteUnit.h"
 #include "DialogCommands.h"
+#include "DiscoveryCommands.h"
 #include "ExtractUnit.h"
+#include "FavorOptUnit.h"
+#include "FavoriteUnit.h"
 #include "FileListView.h"
+#include "FindUnit.h"
 #include "MsgUnit.h"
 #include "ScriptedPrompter.h"
+#include "SearchUnit.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -30,6 +38,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +47,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -78,8 +89,8 @@ struct BarWatch
 
 int usage()
 {
-    std::fprintf(
-        stderr, "usage: window_driver extract|test|add|delete|soak ARCHIVE [FOLDER [NAME [N]]]\n");
+    std::fprintf(stderr,
+        "usage: window_driver extract|test|add|delete|soak|list ARCHIVE [FOLDER [NAME [N]]]\n");
     return 2;
 }
 
@@ -112,6 +123,61 @@ void selectRow(TAddForm &add, const QString &name)
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+double since(const QElapsedTimer &clock)
+{
+    return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+}
+
+// Each step ends when the window has painted what it changed.
+int listTimings(QApplication &app, const QString &archive)
+{
+    QElapsedTimer clock;
+    clock.start();
+    TMainForm form({ archive });
+    form.show();
+    form.repaint();
+    app.processEvents();
+    std::printf("paint=%.3f rows=%zu\n", since(clock), form.FileRowCount());
+
+    TFavoriteForm favorites;
+    TFavorOptForm options;
+    TSearchForm search;
+    TFindForm find;
+    connectDiscovery(form, favorites, options, search, find);
+
+    const auto step = [&](const char *label, const std::function<void()> &act) {
+        clock.restart();
+        act();
+        form.repaint();
+        app.processEvents();
+        std::printf("%s=%.3f\n", label, since(clock));
+        std::fflush(stdout);
+    };
+    const char *orders[] = { "byName1", "byPath1", "byType1", "bySize1", "byPackedSize1",
+        "byCompressionRatio1", "byDate1", "byOrginalOrder1" };
+    const char *labels[] = { "sort_name", "sort_path", "sort_type", "sort_size", "sort_packed",
+        "sort_ratio", "sort_date", "sort_original" };
+    for (size_t i = 0; i < std::size(orders); ++i)
+        step(labels[i], [&] {
+            command(form, orders[i])->trigger();
+        });
+    step("select_all", [&] {
+        command(form, "SelectAll1")->trigger();
+    });
+    step("find", [&] {
+        command(form, "FindFiles1")->trigger();
+        find.findChild<QLineEdit *>(QStringLiteral("FType"))->setText(QStringLiteral("*7.txt"));
+        find.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+    });
+    step("best_fit", [&] {
+        command(form, "BestFit1")->trigger();
+    });
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak_rss_mib=%.1f\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -125,6 +191,10 @@ int main(int argc, char **argv)
     QTemporaryDir store;
     TMainForm::setStorePaths((store.path() + QStringLiteral("/Ambermox.conf")).toStdString(),
         (store.path() + QStringLiteral("/favorites.dat")).toStdString());
+    if (op == QLatin1String("list")) {
+        ScriptedPrompter prompter;
+        return listTimings(app, archive);
+    }
 
     ScriptedPrompter prompter;
     TMainForm form({ archive });

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 std::string LowerAscii(std::string_view text)
 {
@@ -129,6 +128,7 @@ void FileRows::append(const ArchiveMember &m)
     row.size = m.size;
     row.packed = m.packed;
     row.encrypted = m.encrypted;
+    row.index = static_cast<uint32_t>(m_rows.size());
     std::string ratio = ratioText(row.packed, row.size);
     auto shared = m_ratios.find(ratio);
     if (shared == m_ratios.end()) {
@@ -185,15 +185,33 @@ int ordinal(std::string_view a, std::string_view b, bool fold)
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-// Sorts row indices, then moves the rows into that order in place.
-template <typename Less> void sortBy(std::vector<FileRow> &rows, Less less)
+// A row's sort key, computed once per sort: a number, or the first eight
+// bytes of a text (big-endian, so that keys compare as the texts do). Rows
+// whose keys tie are compared in full, then by archive order.
+struct Keyed
 {
-    std::vector<uint32_t> order(rows.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return less(rows[a], rows[b]);
-    });
-    // Row i takes the row order[i] names, one cycle at a time.
+    uint64_t key;
+    uint32_t row;
+};
+
+uint64_t prefixKey(std::string_view text, bool fold)
+{
+    uint64_t key = 0;
+    for (size_t i = 0; i < 8; ++i)
+        key = key << 8
+            | (i < text.size() ? (fold ? lowered(text[i]) : static_cast<unsigned char>(text[i]))
+                               : 0u);
+    return key;
+}
+
+// Moves the rows into the order the keys name, one cycle at a time, without
+// a second copy of the rows.
+void permute(std::vector<FileRow> &rows, std::vector<Keyed> &&keys)
+{
+    std::vector<uint32_t> order(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        order[i] = keys[i].row;
+    std::vector<Keyed>().swap(keys);
     for (uint32_t i = 0; i < order.size(); ++i) {
         if (order[i] == i)
             continue;
@@ -210,48 +228,111 @@ template <typename Less> void sortBy(std::vector<FileRow> &rows, Less less)
     }
 }
 
+// key: the row's key; full: the three-way comparison of two rows whose keys
+// tie (0 when the key says all).
+template <typename Key, typename Full> void sortBy(std::vector<FileRow> &rows, Key key, Full full)
+{
+    std::vector<Keyed> keys(rows.size());
+    for (uint32_t i = 0; i < keys.size(); ++i)
+        keys[i] = { key(rows[i]), i };
+    std::sort(keys.begin(), keys.end(), [&](const Keyed &a, const Keyed &b) {
+        if (a.key != b.key)
+            return a.key < b.key;
+        const FileRow &x = rows[a.row];
+        const FileRow &y = rows[b.row];
+        const int c = full(x, y);
+        return c != 0 ? c < 0 : x.index < y.index;
+    });
+    permute(rows, std::move(keys));
+}
+
+int sameKey(const FileRow &, const FileRow &)
+{
+    return 0;
+}
+
 } // namespace
 
 void FileRows::sort(int order)
 {
     if (m_rows.size() < 2)
         return;
+    // Descending orders turn the key and the comparison around.
     switch (order) {
     case SortByName:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
-            return ordinal(a.Name, b.Name, true) < 0;
-        });
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return prefixKey(r.Name, true);
+            },
+            [](const FileRow &a, const FileRow &b) {
+                return ordinal(a.Name, b.Name, true);
+            });
         break;
     case SortByPath:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
-            const int c = ordinal(a.Path, b.Path, true);
-            return c != 0 ? c < 0 : ordinal(a.Name, b.Name, true) < 0;
-        });
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return prefixKey(r.Path, true);
+            },
+            [](const FileRow &a, const FileRow &b) {
+                const int c = ordinal(a.Path, b.Path, true);
+                return c != 0 ? c : ordinal(a.Name, b.Name, true);
+            });
         break;
     case SortByType:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
-            return ordinal(typeKey(a.Name), typeKey(b.Name), true) < 0;
-        });
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return prefixKey(typeKey(r.Name), true);
+            },
+            [](const FileRow &a, const FileRow &b) {
+                return ordinal(typeKey(a.Name), typeKey(b.Name), true);
+            });
         break;
     case SortBySize:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
-            return a.size > b.size;
-        });
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return ~r.size;
+            },
+            sameKey);
         break;
     case SortByPacked:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
-            return a.packed > b.packed;
-        });
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return ~r.packed;
+            },
+            sameKey);
         break;
     case SortByRatio:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
-            return ordinal(b.Ratio, a.Ratio, false) < 0;
-        });
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return ~prefixKey(r.Ratio, false);
+            },
+            [](const FileRow &a, const FileRow &b) {
+                return ordinal(b.Ratio, a.Ratio, false);
+            });
         break;
     case SortByDate:
-        sortBy(m_rows, [](const FileRow &a, const FileRow &b) {
-            return ordinal(b.Modified, a.Modified, false) < 0;
-        });
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return ~prefixKey(r.Modified, false);
+            },
+            [](const FileRow &a, const FileRow &b) {
+                return ordinal(b.Modified, a.Modified, false);
+            });
+        break;
+    case SortByOriginalOrder:
+        sortBy(
+            m_rows,
+            [](const FileRow &r) {
+                return uint64_t { r.index };
+            },
+            sameKey);
         break;
     default:
         break;

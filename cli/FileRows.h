@@ -28,6 +28,7 @@ struct FileRow
     uint64_t size = 0;
     uint64_t packed = 0;
     bool encrypted = false; // the list shows a lock on its icon
+    uint32_t index = 0; // the row's place in archive order: ties and "original order"
 
     // The member's name in the archive (Path + Name).
     std::string member() const;
@@ -67,7 +68,8 @@ public:
     void load(const std::vector<ArchiveMember> &entries);
     // The same, releasing each entry's name once its row is made.
     void load(std::vector<ArchiveMember> &&entries);
-    // Stable: equal keys keep the archive's order. Orders outside 1..7 leave it alone.
+    // Equal keys keep the archive's order, whatever order the rows are in
+    // now; 8 is the archive's order. Other orders leave the rows alone.
     void sort(int order);
     void clear();
 

@@ -609,6 +609,9 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         }
         engine.FSpecArgs = specsOf(a);
         console.watch(engine, memberBytes(engine));
+        // The libraries read the directory themselves: this copy of it goes
+        // before they hold theirs.
+        engine.takeEntries();
         answerPasswords(engine, console, fromFile);
         if (a.verb == "-t") {
             // The closing count belongs with the member lines, as unzip -t has it.

@@ -121,7 +121,7 @@ void TDeleteForm::Button1Click()
     if (what() == DeleteWhat::Entire && m_link) {
         const std::string archive = m_link->currentArchive();
         const std::string question =
-            deleteAllQuestion(m_link->listRows().size(), archive.substr(archive.rfind('/') + 1));
+            deleteAllQuestion(m_link->memberCount(), archive.substr(archive.rfind('/') + 1));
         if (!question.empty()
             && !Prompter::instance().question(
                 QString::fromStdString(question), Prompter::Icon::Warning, Prompter::Default::No))
@@ -131,7 +131,9 @@ void TDeleteForm::Button1Click()
         m_link->operations().startLog();
     const std::vector<std::string> selected =
         m_link ? m_link->selectedMembers() : std::vector<std::string>();
-    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
+    // The library reads the directory itself, and the main window reads the
+    // archive back afterwards: no list of this engine's own.
+    ZipEngine1.useArchive(m_link ? m_link->currentArchive() : std::string());
     ZipEngine1.FSpecArgs = deleteSpecs(what(), selected, Edit1->text().toStdString());
 
     // The list shows what the archive holds afterwards, however the run ended.

@@ -269,7 +269,8 @@ void TExtractForm::Button2Click()
 void TExtractForm::run(const std::string &folder, ExtractWhat selection, const std::string &files)
 {
     const std::vector<ExtractRow> rows = m_link ? m_link->listRows() : std::vector<ExtractRow>();
-    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
+    // The library reads the directory itself.
+    ZipEngine1.useArchive(m_link ? m_link->currentArchive() : std::string());
     ZipEngine1.ExtrBaseDir = folder;
     m_lastSpecs = extractSpecs(selection, rows, files);
     ZipEngine1.FSpecArgs = m_lastSpecs;

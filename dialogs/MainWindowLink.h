@@ -4,6 +4,7 @@
 
 #include "ExtractLogic.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ public:
     virtual std::optional<ViewEntry> selectedEntry() const = 0;
     // Every row of the list in list order, with its selection state.
     virtual std::vector<ExtractRow> listRows() const = 0;
+    // How many rows the list has, without building them.
+    virtual size_t memberCount() const = 0;
 
     // Settings the dialogs read and keep.
     virtual std::string lastAddDir() const = 0;

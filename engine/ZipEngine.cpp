@@ -100,7 +100,18 @@ void TZipEngine::notice(const std::string &text)
 void TZipEngine::setZipFilename(const std::string &name)
 {
     m_zipFilename = name;
+    m_listing = true;
     List();
+}
+
+void TZipEngine::useArchive(const std::string &name)
+{
+    m_zipFilename = name;
+    m_listing = false;
+    m_entries.clear();
+    m_entries.shrink_to_fit();
+    m_directoryMismatchCount = 0;
+    m_directoryDamage.clear();
 }
 
 int TZipEngine::EntryCount() const

@@ -153,6 +153,11 @@ public:
     // "<path> is not a regular file" before anything is read; a folder lists
     // as no archive.
     void setZipFilename(const std::string &name);
+    // Names the archive the next operation works on without reading its
+    // directory: for an engine that only runs operations, since the libraries
+    // read the directory themselves. Entries stay empty, and Add and Delete
+    // do not read the changed archive back.
+    void useArchive(const std::string &name);
     const std::string &ZipFilename() const { return m_zipFilename; }
 
     // Rebuilds Entries from the archive file; see setZipFilename.
@@ -224,6 +229,7 @@ public:
 
 private:
     std::string m_zipFilename;
+    bool m_listing = true; // Entries follow the archive; see useArchive
     std::vector<ArchiveMember> m_entries;
     int m_directoryMismatchCount = 0;
     std::string m_directoryDamage;

@@ -197,7 +197,7 @@ void TZipEngine::runZipLibrary(bool deleting)
         r.encryption = deleting ? AMX_ENCRYPT_NONE : AddEncryption;
         result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
     }
-    if (SuccessCount > 0)
+    if (SuccessCount > 0 && m_listing)
         List();
     result.rethrowHandlerError();
 }

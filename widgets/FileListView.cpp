@@ -166,10 +166,14 @@ std::vector<int> FileListView::selectedRows() const
     if (!m_selection)
         return rows;
     // Column 0 decides: without full-row selection only the name is selected.
-    for (const QModelIndex &index : m_selection->selectedIndexes())
-        if (index.column() == 0)
-            rows.push_back(index.row());
+    // Read from the ranges, not an index per cell: Select All on a large
+    // archive would make millions of them.
+    for (const QItemSelectionRange &range : m_selection->selection())
+        if (range.isValid() && range.left() == 0)
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                rows.push_back(row);
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 

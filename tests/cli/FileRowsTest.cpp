@@ -4,6 +4,9 @@
 #include "ModifiedText.h"
 #include "NameCodec.h"
 
+#include <algorithm>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -138,5 +141,74 @@ TEST(FileRowsSortLarge, StableOnManyEqualKeys)
                 std::stoi(std::string(rows[i].Name.substr(1))));
         else
             ASSERT_GT(rows[i - 1].size, rows[i].size);
+    }
+}
+
+// Every order on a few thousand rows, each sorted after another order, against
+// a plain stable sort of the archive's order: names share long prefixes and
+// differ in case only, hold '*', '?', '\' and newlines, and many keys tie.
+TEST(FileRowsSortLarge, EveryOrderAfterAnotherMatchesStableSort)
+{
+    const char *stems[] = { "file0001", "FILE0001", "file0001.txt", "File0001.TXT", "a*b?.c\\d",
+        "line\nbreak.md", "x", "", "\xC3\xA9t\xC3\xA9.txt", "file00010.txt" };
+    const char *folders[] = { "", "src/", "SRC/", "src/deep/er/", "a\\b/", "n\nl/" };
+    std::vector<ArchiveMember> entries;
+    for (uint32_t i = 0; i < 3000; ++i) {
+        const std::string name = std::string(folders[i % 6]) + stems[(i * 7) % 10]
+            + (i % 4 == 0 ? std::to_string(i % 50) : std::string());
+        entries.push_back(entry(name, i % 17 * 100, i % 17 * 100 + i % 5 * 10 + 1,
+            0x5A2B6000 + (i % 9) * 0x10000 + (i % 3) * 0x20));
+    }
+    const auto fold = [](std::string_view s) {
+        return LowerAscii(s);
+    };
+    using Less = std::function<bool(const FileRow &, const FileRow &)>;
+    const std::pair<int, Less> orders[] = {
+        { SortByName,
+            [&](auto &a, auto &b) {
+                return fold(a.Name) < fold(b.Name);
+            } },
+        { SortByPath,
+            [&](auto &a, auto &b) {
+                return std::pair(fold(a.Path), fold(a.Name))
+                    < std::pair(fold(b.Path), fold(b.Name));
+            } },
+        { SortByType,
+            [&](auto &a, auto &b) {
+                return fold(typeKey(a.Name)) < fold(typeKey(b.Name));
+            } },
+        { SortBySize,
+            [](auto &a, auto &b) {
+                return a.size > b.size;
+            } },
+        { SortByPacked,
+            [](auto &a, auto &b) {
+                return a.packed > b.packed;
+            } },
+        { SortByRatio,
+            [](auto &a, auto &b) {
+                return std::string(a.Ratio) > std::string(b.Ratio);
+            } },
+        { SortByDate,
+            [](auto &a, auto &b) {
+                return std::string(a.Modified) > std::string(b.Modified);
+            } },
+        { SortByOriginalOrder,
+            [](auto &, auto &) {
+                return false;
+            } },
+    };
+    QLocale::setDefault(QLocale::c());
+    FileRows rows(modifiedText);
+    rows.load(entries);
+    for (const auto &[order, less] : orders) {
+        FileRows fresh(modifiedText);
+        fresh.load(entries);
+        std::vector<FileRow> expected = fresh.rows();
+        std::stable_sort(expected.begin(), expected.end(), less);
+        rows.sort(order); // after the order before it in this table
+        ASSERT_EQ(rows.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(rows[i].index, expected[i].index) << "order " << order << " row " << i;
     }
 }

@@ -155,6 +155,8 @@ private Q_SLOTS:
         };
         run(QStringLiteral("*.nothing"));
         QVERIFY(m_link->reloads == 1 && listedAtReload == all && recorded.texts.empty());
+        // The library reads the directory; the dialog keeps no list of its own.
+        QVERIFY(form.ZipEngine1.Entries().empty());
         // The log was started and stays empty.
         QVERIFY(m_link->viewLastOutput.isEnabled() && m_link->msg.lines().isEmpty());
 

@@ -60,6 +60,7 @@ struct FakeMainWindow : MainWindowLink
     std::vector<std::string> selectedMembers() const override { return selected; }
     std::optional<ViewEntry> selectedEntry() const override { return entry; }
     std::vector<ExtractRow> listRows() const override { return rows; }
+    size_t memberCount() const override { return rows.size(); }
     std::string lastAddDir() const override { return addDir; }
     void setLastAddDir(const std::string &dir) override { addDir = dir; }
     ExtractHistory extractHistory() const override { return history; }
