@@ -524,6 +524,14 @@
         <source>Name &amp;Encoding</source>
         <translation>&amp;Namenskodierung</translation>
     </message>
+    <message>
+        <source>&amp;Rename Member...</source>
+        <translation>Mitglied &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>Ko&amp;mmentar...</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -635,6 +643,97 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>MemberEdits</name>
+    <message>
+        <source>The new name is empty.</source>
+        <translation>Der neue Name ist leer.</translation>
+    </message>
+    <message>
+        <source>The new name must not start at the root: %1</source>
+        <translation>Der neue Name darf nicht an der Wurzel beginnen: %1</translation>
+    </message>
+    <message>
+        <source>The new name must not hold a line break.</source>
+        <translation>Der neue Name darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>The new name must not hold &quot;..&quot;: %1</source>
+        <translation>Der neue Name darf kein &quot;..&quot; enthalten: %1</translation>
+    </message>
+    <message>
+        <source>The archive could not be changed.</source>
+        <translation>Das Archiv konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>%1 has no comment.</source>
+        <translation>%1 hat keinen Kommentar.</translation>
+    </message>
+    <message>
+        <source>Comment of %1:
+
+%2</source>
+        <translation>Kommentar von %1:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Comment of %1:</source>
+        <translation>Kommentar von %1:</translation>
+    </message>
+    <message>
+        <source>The comment has %1 bytes; an archive comment holds at most 65,535. The archive is unchanged.</source>
+        <translation>Der Kommentar hat %1 Bytes; ein Archivkommentar fasst höchstens 65.535. Das Archiv bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>No file selected for renaming.</source>
+        <translation>Keine Datei zum Umbenennen ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Select one member, or members of one folder, to rename.</source>
+        <translation>Wählen Sie ein Mitglied oder Mitglieder eines Ordners zum Umbenennen.</translation>
+    </message>
+    <message>
+        <source>Rename Member</source>
+        <translation>Mitglied umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of the folder %1 and everything in it:</source>
+        <translation>Neuer Name des Ordners %1 und seines ganzen Inhalts:</translation>
+    </message>
+    <message>
+        <source>New name of %1:</source>
+        <translation>Neuer Name von %1:</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged.</source>
+        <translation>Das Archiv bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 exists in the archive already. The archive is unchanged.</source>
+        <translation>%1 ist im Archiv bereits vorhanden. Das Archiv bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 has changed. Update the archive?</source>
+        <translation>%1 wurde geändert. Das Archiv aktualisieren?</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged. The changed copy is kept in %1</source>
+        <translation>Das Archiv bleibt unverändert. Die geänderte Kopie liegt in %1</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1 for the archive. The changed copy is kept in %2</source>
+        <translation>%1 kann nicht für das Archiv vorbereitet werden. Die geänderte Kopie liegt in %2</translation>
+    </message>
+    <message>
+        <source>The changed copy is kept in %1</source>
+        <translation>Die geänderte Kopie liegt in %1</translation>
     </message>
 </context>
 <context>
@@ -1894,6 +1993,10 @@ Möchten Sie sie jetzt testen?</translation>
             <numerusform>%1 Dateien ausgewählt, %2 kB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>[Comment]</source>
+        <translation>[Kommentar]</translation>
+    </message>
 </context>
 <context>
     <name>TMsgForm</name>
@@ -2117,6 +2220,10 @@ Möchten Sie sie jetzt testen?</translation>
     <message>
         <source>Date/time:</source>
         <translation>Datum/Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>Ko&amp;mmentar...</translation>
     </message>
 </context>
 <context>

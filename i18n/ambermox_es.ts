@@ -524,6 +524,14 @@
         <source>Name &amp;Encoding</source>
         <translation>Codificación de &amp;nombres</translation>
     </message>
+    <message>
+        <source>&amp;Rename Member...</source>
+        <translation>&amp;Renombrar miembro...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>Co&amp;mentario...</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -635,6 +643,97 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>No se encuentra la carpeta «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>MemberEdits</name>
+    <message>
+        <source>The new name is empty.</source>
+        <translation>El nuevo nombre está vacío.</translation>
+    </message>
+    <message>
+        <source>The new name must not start at the root: %1</source>
+        <translation>El nuevo nombre no debe empezar en la raíz: %1</translation>
+    </message>
+    <message>
+        <source>The new name must not hold a line break.</source>
+        <translation>El nuevo nombre no debe contener saltos de línea.</translation>
+    </message>
+    <message>
+        <source>The new name must not hold &quot;..&quot;: %1</source>
+        <translation>El nuevo nombre no debe contener &quot;..&quot;: %1</translation>
+    </message>
+    <message>
+        <source>The archive could not be changed.</source>
+        <translation>No se pudo modificar el archivo.</translation>
+    </message>
+    <message>
+        <source>%1 has no comment.</source>
+        <translation>%1 no tiene comentario.</translation>
+    </message>
+    <message>
+        <source>Comment of %1:
+
+%2</source>
+        <translation>Comentario de %1:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Comment of %1:</source>
+        <translation>Comentario de %1:</translation>
+    </message>
+    <message>
+        <source>The comment has %1 bytes; an archive comment holds at most 65,535. The archive is unchanged.</source>
+        <translation>El comentario tiene %1 bytes; un comentario de archivo admite como máximo 65.535. El archivo no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>No file selected for renaming.</source>
+        <translation>No hay ningún archivo seleccionado para renombrar.</translation>
+    </message>
+    <message>
+        <source>Select one member, or members of one folder, to rename.</source>
+        <translation>Seleccione un miembro, o miembros de una misma carpeta, para renombrar.</translation>
+    </message>
+    <message>
+        <source>Rename Member</source>
+        <translation>Renombrar miembro</translation>
+    </message>
+    <message>
+        <source>New name of the folder %1 and everything in it:</source>
+        <translation>Nuevo nombre de la carpeta %1 y de todo su contenido:</translation>
+    </message>
+    <message>
+        <source>New name of %1:</source>
+        <translation>Nuevo nombre de %1:</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged.</source>
+        <translation>El archivo no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>%1 exists in the archive already. The archive is unchanged.</source>
+        <translation>%1 ya existe en el archivo. El archivo no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>%1 has changed. Update the archive?</source>
+        <translation>%1 ha cambiado. ¿Actualizar el archivo?</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged. The changed copy is kept in %1</source>
+        <translation>El archivo no se ha modificado. La copia modificada se conserva en %1</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1 for the archive. The changed copy is kept in %2</source>
+        <translation>No se puede preparar %1 para el archivo. La copia modificada se conserva en %2</translation>
+    </message>
+    <message>
+        <source>The changed copy is kept in %1</source>
+        <translation>La copia modificada se conserva en %1</translation>
     </message>
 </context>
 <context>
@@ -1894,6 +1993,10 @@ Antes de distribuir el archivo EXE, pruébelo en todos los entornos de destino.
             <numerusform>Seleccionados: %1 archivos, %2 kB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>[Comment]</source>
+        <translation>[Comentario]</translation>
+    </message>
 </context>
 <context>
     <name>TMsgForm</name>
@@ -2117,6 +2220,10 @@ Antes de distribuir el archivo EXE, pruébelo en todos los entornos de destino.
     <message>
         <source>Date/time:</source>
         <translation>Fecha y hora:</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>Co&amp;mentario...</translation>
     </message>
 </context>
 <context>

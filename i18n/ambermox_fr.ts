@@ -524,6 +524,14 @@
         <source>Name &amp;Encoding</source>
         <translation>&amp;Encodage des noms</translation>
     </message>
+    <message>
+        <source>&amp;Rename Member...</source>
+        <translation>&amp;Renommer le membre...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>Co&amp;mmentaire...</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -635,6 +643,97 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>MemberEdits</name>
+    <message>
+        <source>The new name is empty.</source>
+        <translation>Le nouveau nom est vide.</translation>
+    </message>
+    <message>
+        <source>The new name must not start at the root: %1</source>
+        <translation>Le nouveau nom ne doit pas partir de la racine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The new name must not hold a line break.</source>
+        <translation>Le nouveau nom ne doit pas contenir de saut de ligne.</translation>
+    </message>
+    <message>
+        <source>The new name must not hold &quot;..&quot;: %1</source>
+        <translation>Le nouveau nom ne doit pas contenir «&#xa0;..&#xa0;»&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The archive could not be changed.</source>
+        <translation>L&apos;archive n&apos;a pas pu être modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 has no comment.</source>
+        <translation>%1 n&apos;a pas de commentaire.</translation>
+    </message>
+    <message>
+        <source>Comment of %1:
+
+%2</source>
+        <translation>Commentaire de %1&#xa0;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Comment of %1:</source>
+        <translation>Commentaire de %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The comment has %1 bytes; an archive comment holds at most 65,535. The archive is unchanged.</source>
+        <translation>Le commentaire fait %1 octets&#xa0;; un commentaire d&apos;archive en contient au plus 65&#xa0;535. L&apos;archive n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>No file selected for renaming.</source>
+        <translation>Aucun fichier sélectionné à renommer.</translation>
+    </message>
+    <message>
+        <source>Select one member, or members of one folder, to rename.</source>
+        <translation>Sélectionnez un membre, ou des membres d&apos;un même dossier, à renommer.</translation>
+    </message>
+    <message>
+        <source>Rename Member</source>
+        <translation>Renommer le membre</translation>
+    </message>
+    <message>
+        <source>New name of the folder %1 and everything in it:</source>
+        <translation>Nouveau nom du dossier %1 et de tout son contenu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New name of %1:</source>
+        <translation>Nouveau nom de %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged.</source>
+        <translation>L&apos;archive n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 exists in the archive already. The archive is unchanged.</source>
+        <translation>%1 existe déjà dans l&apos;archive. L&apos;archive n&apos;est pas modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 has changed. Update the archive?</source>
+        <translation>%1 a été modifié. Mettre à jour l&apos;archive&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged. The changed copy is kept in %1</source>
+        <translation>L&apos;archive n&apos;est pas modifiée. La copie modifiée est conservée dans %1</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1 for the archive. The changed copy is kept in %2</source>
+        <translation>Impossible de préparer %1 pour l&apos;archive. La copie modifiée est conservée dans %2</translation>
+    </message>
+    <message>
+        <source>The changed copy is kept in %1</source>
+        <translation>La copie modifiée est conservée dans %1</translation>
     </message>
 </context>
 <context>
@@ -1894,6 +1993,10 @@ Voulez-vous le tester maintenant&#xa0;?</translation>
             <numerusform>%1&#xa0;fichiers sélectionnés, %2&#xa0;ko</numerusform>
         </translation>
     </message>
+    <message>
+        <source>[Comment]</source>
+        <translation>[Commentaire]</translation>
+    </message>
 </context>
 <context>
     <name>TMsgForm</name>
@@ -2117,6 +2220,10 @@ Voulez-vous le tester maintenant&#xa0;?</translation>
     <message>
         <source>Date/time:</source>
         <translation>Date/heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>Co&amp;mmentaire...</translation>
     </message>
 </context>
 <context>

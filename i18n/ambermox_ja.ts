@@ -524,6 +524,14 @@
         <source>Name &amp;Encoding</source>
         <translation>名前のエンコード(&amp;E)</translation>
     </message>
+    <message>
+        <source>&amp;Rename Member...</source>
+        <translation>メンバー名の変更(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>コメント(&amp;M)...</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -635,6 +643,97 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>フォルダー「%1」が見つかりません。</translation>
+    </message>
+</context>
+<context>
+    <name>MemberEdits</name>
+    <message>
+        <source>The new name is empty.</source>
+        <translation>新しい名前が空です。</translation>
+    </message>
+    <message>
+        <source>The new name must not start at the root: %1</source>
+        <translation>新しい名前をルートから始めることはできません: %1</translation>
+    </message>
+    <message>
+        <source>The new name must not hold a line break.</source>
+        <translation>新しい名前に改行を含めることはできません。</translation>
+    </message>
+    <message>
+        <source>The new name must not hold &quot;..&quot;: %1</source>
+        <translation>新しい名前に「..」を含めることはできません: %1</translation>
+    </message>
+    <message>
+        <source>The archive could not be changed.</source>
+        <translation>アーカイブを変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 has no comment.</source>
+        <translation>%1 にはコメントがありません。</translation>
+    </message>
+    <message>
+        <source>Comment of %1:
+
+%2</source>
+        <translation>%1 のコメント:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Comment of %1:</source>
+        <translation>%1 のコメント:</translation>
+    </message>
+    <message>
+        <source>The comment has %1 bytes; an archive comment holds at most 65,535. The archive is unchanged.</source>
+        <translation>コメントは %1 バイトです。アーカイブのコメントは最大 65,535 バイトです。アーカイブは変更されていません。</translation>
+    </message>
+    <message>
+        <source>No file selected for renaming.</source>
+        <translation>名前を変更するファイルが選択されていません。</translation>
+    </message>
+    <message>
+        <source>Select one member, or members of one folder, to rename.</source>
+        <translation>名前を変更するメンバー、または一つのフォルダーのメンバーを選択してください。</translation>
+    </message>
+    <message>
+        <source>Rename Member</source>
+        <translation>メンバー名の変更</translation>
+    </message>
+    <message>
+        <source>New name of the folder %1 and everything in it:</source>
+        <translation>フォルダー %1 とその中身すべての新しい名前:</translation>
+    </message>
+    <message>
+        <source>New name of %1:</source>
+        <translation>%1 の新しい名前:</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged.</source>
+        <translation>アーカイブは変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1 exists in the archive already. The archive is unchanged.</source>
+        <translation>%1 はアーカイブに既にあります。アーカイブは変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1 has changed. Update the archive?</source>
+        <translation>%1 が変更されました。アーカイブを更新しますか?</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged. The changed copy is kept in %1</source>
+        <translation>アーカイブは変更されていません。変更されたコピーは %1 に残っています</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1 for the archive. The changed copy is kept in %2</source>
+        <translation>%1 をアーカイブ用に準備できません。変更されたコピーは %2 に残っています</translation>
+    </message>
+    <message>
+        <source>The changed copy is kept in %1</source>
+        <translation>変更されたコピーは %1 に残っています</translation>
     </message>
 </context>
 <context>
@@ -1890,6 +1989,10 @@ Do you want to test it now?</source>
             <numerusform>%1 個のファイルを選択、%2 kB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>[Comment]</source>
+        <translation>[コメント]</translation>
+    </message>
 </context>
 <context>
     <name>TMsgForm</name>
@@ -2112,6 +2215,10 @@ Do you want to test it now?</source>
     <message>
         <source>Date/time:</source>
         <translation>日時：</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>コメント(&amp;M)...</translation>
     </message>
 </context>
 <context>

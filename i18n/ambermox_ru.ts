@@ -524,6 +524,14 @@
         <source>Name &amp;Encoding</source>
         <translation>Ко&amp;дировка имён</translation>
     </message>
+    <message>
+        <source>&amp;Rename Member...</source>
+        <translation>&amp;Переименовать элемент...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>&amp;Комментарий...</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -635,6 +643,97 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Не удалось найти папку «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>MemberEdits</name>
+    <message>
+        <source>The new name is empty.</source>
+        <translation>Новое имя пустое.</translation>
+    </message>
+    <message>
+        <source>The new name must not start at the root: %1</source>
+        <translation>Новое имя не должно начинаться от корня: %1</translation>
+    </message>
+    <message>
+        <source>The new name must not hold a line break.</source>
+        <translation>Новое имя не должно содержать перевод строки.</translation>
+    </message>
+    <message>
+        <source>The new name must not hold &quot;..&quot;: %1</source>
+        <translation>Новое имя не должно содержать «..»: %1</translation>
+    </message>
+    <message>
+        <source>The archive could not be changed.</source>
+        <translation>Не удалось изменить архив.</translation>
+    </message>
+    <message>
+        <source>%1 has no comment.</source>
+        <translation>У %1 нет комментария.</translation>
+    </message>
+    <message>
+        <source>Comment of %1:
+
+%2</source>
+        <translation>Комментарий %1:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Комментарий</translation>
+    </message>
+    <message>
+        <source>Comment of %1:</source>
+        <translation>Комментарий %1:</translation>
+    </message>
+    <message>
+        <source>The comment has %1 bytes; an archive comment holds at most 65,535. The archive is unchanged.</source>
+        <translation>Комментарий занимает %1 байт; комментарий архива вмещает не более 65 535. Архив не изменён.</translation>
+    </message>
+    <message>
+        <source>No file selected for renaming.</source>
+        <translation>Не выбран файл для переименования.</translation>
+    </message>
+    <message>
+        <source>Select one member, or members of one folder, to rename.</source>
+        <translation>Выберите один элемент или элементы одной папки для переименования.</translation>
+    </message>
+    <message>
+        <source>Rename Member</source>
+        <translation>Переименовать элемент</translation>
+    </message>
+    <message>
+        <source>New name of the folder %1 and everything in it:</source>
+        <translation>Новое имя папки %1 со всем содержимым:</translation>
+    </message>
+    <message>
+        <source>New name of %1:</source>
+        <translation>Новое имя %1:</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged.</source>
+        <translation>Архив не изменён.</translation>
+    </message>
+    <message>
+        <source>%1 exists in the archive already. The archive is unchanged.</source>
+        <translation>%1 уже есть в архиве. Архив не изменён.</translation>
+    </message>
+    <message>
+        <source>%1 has changed. Update the archive?</source>
+        <translation>%1 изменён. Обновить архив?</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged. The changed copy is kept in %1</source>
+        <translation>Архив не изменён. Изменённая копия сохранена в %1</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1 for the archive. The changed copy is kept in %2</source>
+        <translation>Не удалось подготовить %1 для архива. Изменённая копия сохранена в %2</translation>
+    </message>
+    <message>
+        <source>The changed copy is kept in %1</source>
+        <translation>Изменённая копия сохранена в %1</translation>
     </message>
 </context>
 <context>
@@ -1898,6 +1997,10 @@ Do you want to test it now?</source>
             <numerusform>Выделено %1 файлов, %2 КБ</numerusform>
         </translation>
     </message>
+    <message>
+        <source>[Comment]</source>
+        <translation>[Комментарий]</translation>
+    </message>
 </context>
 <context>
     <name>TMsgForm</name>
@@ -2122,6 +2225,10 @@ Do you want to test it now?</source>
     <message>
         <source>Date/time:</source>
         <translation>Дата и время:</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>&amp;Комментарий...</translation>
     </message>
 </context>
 <context>

@@ -524,6 +524,14 @@
         <source>Name &amp;Encoding</source>
         <translation>名称编码(&amp;E)</translation>
     </message>
+    <message>
+        <source>&amp;Rename Member...</source>
+        <translation>重命名成员(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>注释(&amp;M)...</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -635,6 +643,97 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>找不到文件夹“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>MemberEdits</name>
+    <message>
+        <source>The new name is empty.</source>
+        <translation>新名称为空。</translation>
+    </message>
+    <message>
+        <source>The new name must not start at the root: %1</source>
+        <translation>新名称不能从根目录开始：%1</translation>
+    </message>
+    <message>
+        <source>The new name must not hold a line break.</source>
+        <translation>新名称不能包含换行符。</translation>
+    </message>
+    <message>
+        <source>The new name must not hold &quot;..&quot;: %1</source>
+        <translation>新名称不能包含“..”：%1</translation>
+    </message>
+    <message>
+        <source>The archive could not be changed.</source>
+        <translation>无法更改压缩包。</translation>
+    </message>
+    <message>
+        <source>%1 has no comment.</source>
+        <translation>%1 没有注释。</translation>
+    </message>
+    <message>
+        <source>Comment of %1:
+
+%2</source>
+        <translation>%1 的注释：
+
+%2</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Comment of %1:</source>
+        <translation>%1 的注释：</translation>
+    </message>
+    <message>
+        <source>The comment has %1 bytes; an archive comment holds at most 65,535. The archive is unchanged.</source>
+        <translation>注释有 %1 字节；压缩包注释最多 65,535 字节。压缩包未更改。</translation>
+    </message>
+    <message>
+        <source>No file selected for renaming.</source>
+        <translation>未选择要重命名的文件。</translation>
+    </message>
+    <message>
+        <source>Select one member, or members of one folder, to rename.</source>
+        <translation>请选择一个成员，或同一文件夹中的成员，进行重命名。</translation>
+    </message>
+    <message>
+        <source>Rename Member</source>
+        <translation>重命名成员</translation>
+    </message>
+    <message>
+        <source>New name of the folder %1 and everything in it:</source>
+        <translation>文件夹 %1 及其全部内容的新名称：</translation>
+    </message>
+    <message>
+        <source>New name of %1:</source>
+        <translation>%1 的新名称：</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged.</source>
+        <translation>压缩包未更改。</translation>
+    </message>
+    <message>
+        <source>%1 exists in the archive already. The archive is unchanged.</source>
+        <translation>%1 已存在于压缩包中。压缩包未更改。</translation>
+    </message>
+    <message>
+        <source>%1 has changed. Update the archive?</source>
+        <translation>%1 已更改。要更新压缩包吗？</translation>
+    </message>
+    <message>
+        <source>The archive is unchanged. The changed copy is kept in %1</source>
+        <translation>压缩包未更改。已更改的副本保存在 %1</translation>
+    </message>
+    <message>
+        <source>Cannot prepare %1 for the archive. The changed copy is kept in %2</source>
+        <translation>无法为压缩包准备 %1。已更改的副本保存在 %2</translation>
+    </message>
+    <message>
+        <source>The changed copy is kept in %1</source>
+        <translation>已更改的副本保存在 %1</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1990,10 @@ Do you want to test it now?</source>
             <numerusform>已选择 %1 个文件，%2 kB</numerusform>
         </translation>
     </message>
+    <message>
+        <source>[Comment]</source>
+        <translation>[注释]</translation>
+    </message>
 </context>
 <context>
     <name>TMsgForm</name>
@@ -2113,6 +2216,10 @@ Do you want to test it now?</source>
     <message>
         <source>Date/time:</source>
         <translation>日期/时间：</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment...</source>
+        <translation>注释(&amp;M)...</translation>
     </message>
 </context>
 <context>
