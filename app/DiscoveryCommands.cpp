@@ -19,6 +19,8 @@
 #include <QItemSelection>
 #include <QItemSelectionModel>
 
+#include <algorithm>
+
 namespace {
 
 class MainDiscoveryHost : public QObject, public DiscoveryHost
@@ -72,19 +74,26 @@ public:
         QAbstractItemModel *model = list->model();
         if (!model || rows.empty())
             return;
-        // Runs of neighbouring rows as one range each: a large archive
-        // selects at once.
+        // What is selected already stays. Qt merges added ranges one by one
+        // against the whole selection, which took seconds on a large archive,
+        // so the union is made here and replaces the selection at once.
+        std::vector<size_t> wanted(rows);
+        for (int row : list->selectedRows())
+            wanted.push_back(static_cast<size_t>(row));
+        std::sort(wanted.begin(), wanted.end());
+        wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+        // Runs of neighbouring rows as one range each.
         QItemSelection selection;
         const int last = model->columnCount() - 1;
-        for (size_t i = 0; i < rows.size();) {
+        for (size_t i = 0; i < wanted.size();) {
             size_t j = i;
-            while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+            while (j + 1 < wanted.size() && wanted[j + 1] == wanted[j] + 1)
                 ++j;
-            selection.select(model->index(static_cast<int>(rows[i]), 0),
-                model->index(static_cast<int>(rows[j]), last));
+            selection.select(model->index(static_cast<int>(wanted[i]), 0),
+                model->index(static_cast<int>(wanted[j]), last));
             i = j + 1;
         }
-        list->selectionModel()->select(selection, QItemSelectionModel::Select);
+        list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
 
 private:

@@ -39,7 +39,7 @@ const char *const kScriptUsage =
     "                            set the archive comment to FILE's bytes (at most 65535)\n"
     "  ambermox -l ARCHIVE --comment\n"
     "                            print the archive comment\n"
-    "  ambermox --delete ARCHIVE [--pattern] NAME...\n"
+    "  ambermox --delete ARCHIVE [--pattern] [--charset NAME] NAME...\n"
     "                            delete the members named\n"
     "  ambermox --rename ARCHIVE OLD NEW\n"
     "                            rename a member, or a folder with every member under it\n"

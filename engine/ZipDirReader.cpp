@@ -547,8 +547,11 @@ std::string openErrorText(const std::string &name, int err)
 
 std::string TZipEngine::CommentText() const
 {
-    // The end record has no UTF-8 flag: the comment is read like a name without it.
-    return amx::decodeName(m_comment, false);
+    // The end record has no UTF-8 flag: the comment is read in the names' code
+    // page, or judged by itself when the names were all UTF-8.
+    amx::NameDecoder decoder(m_nameCodePage == "UTF-8" ? std::string() : m_nameCodePage);
+    decoder.consider(m_comment, false);
+    return decoder.decode(m_comment, false);
 }
 
 void TZipEngine::List()

@@ -157,7 +157,8 @@ TEST(RenameTest, UnicodePathRecordIsDropped)
         "z.close()\n",
         archive });
     Recorder rec;
-    ASSERT_EQ(rename(archive, { "x", "new.txt" }, rec).done, 1) << rec.dump();
+    // The member goes by the record's name, as every reader shows it.
+    ASSERT_EQ(rename(archive, { "caf\xc3\xa9.txt", "new.txt" }, rec).done, 1) << rec.dump();
     expectPeersAccept(archive);
     // Info-ZIP would take the stale record's name over the new one.
     EXPECT_EQ(sortedNames(archive), std::vector<std::string> { "new.txt" });
