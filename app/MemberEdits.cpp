@@ -54,6 +54,14 @@ QString badName(const std::string &name)
     return {};
 }
 
+bool memberEncrypted(const TZipEngine &engine, const std::string &member)
+{
+    for (const ArchiveMember &m : engine.Entries())
+        if (m.name() == member)
+            return m.encrypted;
+    return false;
+}
+
 // The level a member was written with, as far as the archive tells it.
 int memberLevel(const TZipEngine &engine, const std::string &member)
 {
@@ -271,7 +279,8 @@ void MemberEdits::watch(const std::string &member, const std::string &copy)
                         }),
         m_watched.end());
     const QFileInfo info(qs(copy));
-    Watched w { archive, member, copy, memberLevel(m_form.engine(), member), info.size(),
+    Watched w { archive, member, copy, memberLevel(m_form.engine(), member),
+        memberEncrypted(m_form.engine(), member), info.size(),
         info.lastModified().toMSecsSinceEpoch(), false };
     m_watched.push_back(w);
     m_watcher->addPath(qs(copy));
@@ -339,6 +348,15 @@ void MemberEdits::checkCopies()
 
 void MemberEdits::askToUpdate(Watched &w)
 {
+    // Put back as it is, the edit would stand in the archive unencrypted.
+    if (w.encrypted) {
+        Prompter::instance().notice(
+            tr("%1 has changed, but it is encrypted in the archive and is not put back "
+               "without encryption. The changed copy is kept in %2")
+                .arg(qs(w.member), qs(w.copy)),
+            Prompter::Icon::Information);
+        return;
+    }
     w.asking = true;
     const Watched asked = w;
     const bool yes = Prompter::instance().question(

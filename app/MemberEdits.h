@@ -56,6 +56,7 @@ private:
         std::string member;
         std::string copy;
         int level = 9;
+        bool encrypted = false;
         qint64 size = -1;
         qint64 modified = 0; // ms since the epoch
         bool asking = false;

@@ -735,6 +735,10 @@
         <source>The changed copy is kept in %1</source>
         <translation>Die geänderte Kopie liegt in %1</translation>
     </message>
+    <message>
+        <source>%1 has changed, but it is encrypted in the archive and is not put back without encryption. The changed copy is kept in %2</source>
+        <translation>%1 wurde geändert, ist aber im Archiv verschlüsselt und wird nicht unverschlüsselt zurückgelegt. Die geänderte Kopie liegt in %2</translation>
+    </message>
 </context>
 <context>
     <name>NameEncodingMenu</name>

@@ -735,6 +735,10 @@
         <source>The changed copy is kept in %1</source>
         <translation>La copia modificada se conserva en %1</translation>
     </message>
+    <message>
+        <source>%1 has changed, but it is encrypted in the archive and is not put back without encryption. The changed copy is kept in %2</source>
+        <translation>%1 ha cambiado, pero está cifrado en el archivo y no se vuelve a guardar sin cifrar. La copia modificada se conserva en %2</translation>
+    </message>
 </context>
 <context>
     <name>NameEncodingMenu</name>

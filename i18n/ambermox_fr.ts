@@ -735,6 +735,10 @@
         <source>The changed copy is kept in %1</source>
         <translation>La copie modifiée est conservée dans %1</translation>
     </message>
+    <message>
+        <source>%1 has changed, but it is encrypted in the archive and is not put back without encryption. The changed copy is kept in %2</source>
+        <translation>%1 a été modifié, mais il est chiffré dans l’archive et n’y est pas remis sans chiffrement. La copie modifiée est conservée dans %2</translation>
+    </message>
 </context>
 <context>
     <name>NameEncodingMenu</name>

@@ -735,6 +735,10 @@
         <source>The changed copy is kept in %1</source>
         <translation>変更されたコピーは %1 に残っています</translation>
     </message>
+    <message>
+        <source>%1 has changed, but it is encrypted in the archive and is not put back without encryption. The changed copy is kept in %2</source>
+        <translation>%1 は変更されましたが、アーカイブ内で暗号化されているため、暗号化なしでは戻しません。変更したコピーは %2 にあります</translation>
+    </message>
 </context>
 <context>
     <name>NameEncodingMenu</name>

@@ -735,6 +735,10 @@
         <source>The changed copy is kept in %1</source>
         <translation>Изменённая копия сохранена в %1</translation>
     </message>
+    <message>
+        <source>%1 has changed, but it is encrypted in the archive and is not put back without encryption. The changed copy is kept in %2</source>
+        <translation>%1 изменён, но в архиве он зашифрован и не будет записан обратно без шифрования. Изменённая копия сохранена в %2</translation>
+    </message>
 </context>
 <context>
     <name>NameEncodingMenu</name>

@@ -735,6 +735,10 @@
         <source>The changed copy is kept in %1</source>
         <translation>已更改的副本保存在 %1</translation>
     </message>
+    <message>
+        <source>%1 has changed, but it is encrypted in the archive and is not put back without encryption. The changed copy is kept in %2</source>
+        <translation>%1 已更改，但它在压缩包中是加密的，不会以未加密的形式放回。更改后的副本保存在 %2</translation>
+    </message>
 </context>
 <context>
     <name>NameEncodingMenu</name>

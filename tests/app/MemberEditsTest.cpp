@@ -173,6 +173,36 @@ private Q_SLOTS:
         }
     }
 
+    // Put back as it is, an edit of an encrypted member would lose its
+    // encryption: the window keeps the copy and says so instead.
+    void editedEncryptedCopyIsKept()
+    {
+        RecordingShell shell;
+        TestDir temp;
+        const std::filesystem::path src = m_dir / "secret";
+        std::filesystem::create_directories(src / "docs");
+        writeFile((src / "docs/two.txt").string(), "two");
+        const std::string zip = (m_dir / "encrypted.zip").string();
+        runOk({ "sh", "-c",
+            "cd \"$0\" && 7z a -tzip -bd -psecret -mem=AES256 \"$1\" docs/two.txt >/dev/null",
+            src.string(), zip });
+        auto &&[prompter, form] = MainWindow({ qs(zip) });
+        form.settings().Temp = temp.str() + "/";
+        selectMembers(form, { "docs/two.txt" });
+        prompter.answerPassword(QStringLiteral("secret"));
+        form.OpenEntryClick();
+        const std::string copy = temp.str() + "/two.txt";
+        QCOMPARE(readFile(copy), std::string("two"));
+        const std::string before = readFile(zip);
+        writeFile(copy, "two, edited");
+        form.memberEdits().checkCopies();
+        for (const auto &shown : prompter.shown())
+            QVERIFY(shown.kind != QStringLiteral("question"));
+        QCOMPARE(prompter.shown().back().kind, QStringLiteral("notice"));
+        QVERIFY(prompter.shown().back().text.contains(qs(copy)));
+        QCOMPARE(readFile(zip), before);
+    }
+
 private:
     static bool has(const std::string &text, const std::string &part)
     {
