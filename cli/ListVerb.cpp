@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -166,6 +167,37 @@ int runListVerb(const std::string &archive, int sortOrder, const FileRows::DateT
     return runListVerb(ListArgs { archive, {}, false }, sortOrder, dateText, out, err);
 }
 
+// Reads the archive's directory for a listing verb; false, with each problem
+// reported, for whatever is no readable archive (exit status 2).
+static bool readForListing(TZipEngine &engine, const std::string &archive,
+    const std::string &codePage, const std::function<void(const std::string &)> &report)
+{
+    if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
+        report(problem);
+        return false;
+    }
+    CollectNotices notices;
+    engine.setNotices(&notices);
+    engine.NameCodePage = codePage;
+    try {
+        engine.setZipFilename(archive);
+    } catch (const std::exception &e) {
+        report(e.what());
+        engine.setNotices(nullptr);
+        return false;
+    }
+    engine.setNotices(nullptr);
+    for (const auto &text : notices.texts)
+        report(text);
+    if (!notices.texts.empty())
+        return false;
+    if (engine.EntryCount() == 0 && holdsNoArchive(archive)) {
+        report("not a ZIP archive");
+        return false;
+    }
+    return true;
+}
+
 int runListVerb(const ListArgs &args, int sortOrder, const FileRows::DateText &dateText,
     std::FILE *out, std::FILE *err)
 {
@@ -176,29 +208,10 @@ int runListVerb(const ListArgs &args, int sortOrder, const FileRows::DateText &d
         std::fprintf(err, "%s: %s\n", shown.c_str(), escapeListText(text).c_str());
     };
     // Like every verb: 2 for whatever is no readable archive, before a line is listed.
-    if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
-        report(problem);
-        return 2;
-    }
     TZipEngine engine;
-    CollectNotices notices;
-    engine.setNotices(&notices);
+    if (!readForListing(engine, archive, args.codePage, report))
+        return 2;
     FileRows rows(dateText);
-    engine.NameCodePage = args.codePage;
-    try {
-        engine.setZipFilename(archive);
-    } catch (const std::exception &e) {
-        report(e.what());
-        return 2;
-    }
-    for (const auto &text : notices.texts)
-        report(text);
-    if (!notices.texts.empty())
-        return 2;
-    if (engine.EntryCount() == 0 && holdsNoArchive(archive)) {
-        report("not a ZIP archive");
-        return 2;
-    }
     const std::string directoryNotice = engine.DirectoryNotice();
     if (args.verbose)
         std::fprintf(err, "%s: names in %s (%s)\n", shown.c_str(),
@@ -232,27 +245,9 @@ int runCommentVerb(const std::string &archive, std::FILE *out, std::FILE *err)
     auto report = [&](const std::string &text) {
         std::fprintf(err, "%s: %s\n", shown.c_str(), escapeListText(text).c_str());
     };
-    if (const std::string problem = archivePathProblem(archive); !problem.empty()) {
-        report(problem);
-        return 2;
-    }
     TZipEngine engine;
-    CollectNotices notices;
-    engine.setNotices(&notices);
-    try {
-        engine.setZipFilename(archive);
-    } catch (const std::exception &e) {
-        report(e.what());
+    if (!readForListing(engine, archive, {}, report))
         return 2;
-    }
-    for (const auto &text : notices.texts)
-        report(text);
-    if (!notices.texts.empty())
-        return 2;
-    if (engine.EntryCount() == 0 && holdsNoArchive(archive)) {
-        report("not a ZIP archive");
-        return 2;
-    }
     // Line by line, so that its line breaks stay and nothing else reaches the terminal raw.
     const std::string text = engine.CommentText();
     std::string lines;

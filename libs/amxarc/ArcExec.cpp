@@ -10,16 +10,7 @@ constexpr int32_t arcVersion = 100;
 
 int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
 {
-    const AmxRequest &r = call.request;
-    amx::ArcExtractOptions o;
-    o.archive = call.archive;
-    o.specs = call.names;
-    o.base = call.base;
-    o.dirNames = r.flags & AMX_FLAG_DIR_NAMES;
-    o.overwrite = r.flags & AMX_FLAG_OVERWRITE;
-    o.update = r.flags & AMX_FLAG_UPDATE;
-    o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
-    o.testOnly = r.operation == AMX_OP_TEST;
+    amx::ArcExtractOptions o { amx::extractChoice(call) };
     amx::checkArchivePath(o.base, o.archive, false);
     if (call.onlyEmptyNames)
         throw amx::ZipFailure(amx::ZipError::NothingToDo, o.archive + " (only empty names given)");

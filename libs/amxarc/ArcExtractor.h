@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Reporter.h"
+#include "Request.h"
 #include "Wildcard.h"
 
 #include <fcntl.h>
@@ -11,17 +12,7 @@
 
 namespace amx {
 
-struct ArcExtractOptions
-{
-    std::string archive;
-    std::vector<NameSpec> specs; // empty: every member
-    int base = AT_FDCWD;
-    bool dirNames = true;
-    bool overwrite = false;
-    bool freshen = false;
-    bool update = false;
-    bool testOnly = false;
-};
+using ArcExtractOptions = ExtractChoice;
 
 // Returns how many members were extracted (or found sound). Problems with
 // single members are reported and skipped; damage that ends the stream ends

@@ -3,6 +3,7 @@
 
 #include "Crypto.h"
 #include "Reporter.h"
+#include "Request.h"
 #include "Wildcard.h"
 
 #include <fcntl.h>
@@ -27,19 +28,8 @@ struct PasswordReply
 using PasswordQuestion =
     std::function<PasswordReply(const std::string &member, bool afterWrongOne)>;
 
-struct ExtractOptions
+struct ExtractOptions : ExtractChoice
 {
-    std::string archive;
-    std::vector<NameSpec> specs; // empty: every member
-    // The base folder, and where a relative archive path starts; held open by
-    // the entry point.
-    int base = AT_FDCWD;
-    bool dirNames = true;
-    bool overwrite = false;
-    bool freshen = false;
-    bool update = false;
-    // Inflate and check every selected member, writing nothing.
-    bool testOnly = false;
     // The code page of names not marked UTF-8; "" detects it.
     std::string codePage;
     // Unset: encrypted members are skipped.

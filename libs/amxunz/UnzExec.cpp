@@ -12,15 +12,7 @@ constexpr int32_t unzVersion = 100;
 int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
 {
     const AmxRequest &r = call.request;
-    amx::ExtractOptions o;
-    o.archive = call.archive;
-    o.specs = call.names;
-    o.base = call.base;
-    o.dirNames = r.flags & AMX_FLAG_DIR_NAMES;
-    o.overwrite = r.flags & AMX_FLAG_OVERWRITE;
-    o.update = r.flags & AMX_FLAG_UPDATE;
-    o.freshen = (r.flags & AMX_FLAG_FRESHEN) && !o.update;
-    o.testOnly = r.operation == AMX_OP_TEST;
+    amx::ExtractOptions o { amx::extractChoice(call) };
     if (r.nameCodePage)
         o.codePage = r.nameCodePage;
     if (call.asks)

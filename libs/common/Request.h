@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +35,31 @@ struct RequestCall
     // not the relay of an older block.
     bool asks;
 };
+
+// What an extract or test request chooses, for any of the readers.
+struct ExtractChoice
+{
+    std::string archive;
+    std::vector<NameSpec> specs; // empty: every member
+    // The base folder, and where a relative archive path starts; held open by
+    // the entry point.
+    int base = AT_FDCWD;
+    bool dirNames = true;
+    bool overwrite = false;
+    bool freshen = false;
+    bool update = false;
+    // Read and check every selected member, writing nothing.
+    bool testOnly = false;
+};
+
+inline ExtractChoice extractChoice(const RequestCall &call)
+{
+    const uint32_t flags = call.request.flags;
+    const bool update = flags & AMX_FLAG_UPDATE;
+    return { call.archive, call.names, call.base, bool(flags & AMX_FLAG_DIR_NAMES),
+        bool(flags & AMX_FLAG_OVERWRITE), (flags & AMX_FLAG_FRESHEN) && !update, update,
+        call.request.operation == AMX_OP_TEST };
+}
 
 using RequestBody = int32_t (*)(const RequestCall &call, Reporter &reporter);
 
