@@ -16,17 +16,32 @@ public:
     void showNotice(const std::string &) override { }
 };
 
+// The input's file, in a folder of its own that goes when the run ends.
+struct InputFile
+{
+    std::filesystem::path folder;
+    InputFile()
+    {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "amxdirfuzz-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
+        folder = pattern;
+    }
+    ~InputFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::filesystem::path path() const { return folder / "input.zip"; }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    namespace fs = std::filesystem;
-    static const fs::path archive = [] {
-        std::string pattern = (fs::temp_directory_path() / "amxdirfuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return fs::path(pattern) / "input.zip";
-    }();
+    static const InputFile input;
+    const std::filesystem::path archive = input.path();
     if (FILE *f = std::fopen(archive.c_str(), "wb")) {
         std::fwrite(data, 1, size, f);
         std::fclose(f);
@@ -44,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (&m != &engine.Entries().front() && m.zip.HeaderOffset <= previous)
             std::abort();
         previous = m.zip.HeaderOffset;
-        if (m.rawName().size() != m.zip.FileNameLength)
+        if (engine.IsZip() && m.rawName().size() != m.zip.FileNameLength)
             std::abort();
     }
     if (engine.DirectoryMismatchCount() < 0

@@ -360,8 +360,10 @@ private:
                     BlockStart here = deflate::startAt(in, n, pos - base);
                     here.bit += base;
                     if (here.bit >= target->bit) {
-                        if (here.sameAs(*target))
+                        if (here.sameAs(*target)) {
+                            end = here; // with the final bit the search could only guess
                             status = Status::Ok;
+                        }
                         return;
                     }
                 }
@@ -461,6 +463,8 @@ private:
             }
             if (!target)
                 end.reset();
+            else if (end && end->stored)
+                end->final = used == endAlso; // it ended on the stored block itself
             plainFrom = lead;
             plainEnd = got;
             break;
@@ -618,6 +622,7 @@ ParallelInflateResult parallelInflate(Pipeline &workers, uint64_t packedSize,
     // Inflates from `from` in one piece until a block starts where a later
     // chunk found its first one; that chunk and those after it go on.
     size_t resumeAt = 0;
+    BlockStart resumeStart;
     auto inflateUntilChunk = [&](const BlockStart &from, size_t after) {
         std::string windowAfter;
         auto outcome = sequential.run(
@@ -630,6 +635,7 @@ ParallelInflateResult parallelInflate(Pipeline &workers, uint64_t packedSize,
                 if (!found || !found->sameAs(here))
                     return false;
                 resumeAt = k;
+                resumeStart = here;
                 return true;
             },
             windowAfter);
@@ -650,8 +656,12 @@ ParallelInflateResult parallelInflate(Pipeline &workers, uint64_t packedSize,
                 workers.dropAll();
                 return ParallelInflateResult::ReadFailed;
             }
-            bool good =
-                c.status == ChunkJob::Status::Ok && (taken == 0 || c.start.sameAs(expected));
+            // A stored block's final bit lies before the byte a search names it
+            // by; the chunk before it read the bit, the search only guessed.
+            bool good = c.status == ChunkJob::Status::Ok
+                && (taken == 0
+                    || (c.start.sameAs(expected)
+                        && (!expected.stored || c.start.final == expected.final)));
             if (good) {
                 std::string before = window;
                 if (!resolve(c.marked)) {
@@ -699,7 +709,7 @@ ParallelInflateResult parallelInflate(Pipeline &workers, uint64_t packedSize,
                     auto skipped = workers.next();
                     pool.give(std::move(static_cast<ChunkJob &>(*skipped).plain));
                 }
-                expected = *starts.known(resumeAt);
+                expected = resumeStart;
                 taken = resumeAt - 1;
                 continue;
             }
