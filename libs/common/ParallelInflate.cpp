@@ -22,6 +22,12 @@ using deflate::windowSize;
 constexpr size_t partSize = 1u << 20; // what the sink gets at a time
 // Room before a chunk's data for the blocks that carry its window to libdeflate.
 constexpr size_t prefixRoom = 40u << 10;
+// Room after a chunk's data for the blocks that close it.
+constexpr size_t closeRoom = 32;
+// A chunk is closed with a final stored block of these bytes: a stream that
+// ended on a block of its own where the close begins would have to produce
+// them too, to be taken for one that reached the close.
+constexpr uint8_t closeMark[8] = { 0x9e, 0x3a, 0x5b, 0xd1, 0x27, 0xc4, 0x80, 0x6f };
 
 struct Plan
 {
@@ -309,13 +315,13 @@ private:
         const uint64_t to = std::min<uint64_t>(next + plan->reach, plan->packed);
         const size_t n = size_t(to - from);
         thread_local Bytes input;
-        input.reserve(prefixRoom + n + 16);
+        input.reserve(prefixRoom + n + closeRoom);
         uint8_t *in = input.data + prefixRoom;
         if (!(*read)(reinterpret_cast<char *>(in), n, from)) {
             status = Status::ReadFailed;
             return;
         }
-        std::memset(in + n, 0, 16);
+        std::memset(in + n, 0, closeRoom);
         const uint64_t base = from * 8;
         thread_local deflate::Symbols scratch;
         if (index == 0) {
@@ -406,32 +412,40 @@ private:
             }
             lead = outLead + windowSize;
         }
-        // Close the chunk where the next one starts with an empty final block.
+        // Close the chunk where the next one starts with a final stored
+        // block of the mark.
         size_t stop = n;
         size_t endOk = 0, endAlso = 0;
+        uint64_t changed = 0; // the first bit the close replaced, from `begin`
         if (target) {
-            uint64_t t = target->bit - base;
-            size_t byte = size_t(t >> 3);
+            const uint64_t t = target->bit - base;
+            size_t at = size_t(t >> 3);
+            changed = uint64_t(in + at - begin) * 8;
             if (target->stored) {
-                // The stored block's own header is kept: give it no data,
-                // then end. A final one ends before the closing block.
-                static const uint8_t close[6] = { 0, 0, 0xff, 0xff, 0x03, 0x00 };
-                std::memcpy(in + byte, close, sizeof close);
-                stop = byte + 6;
-                endAlso = stop - 2;
+                // The stored block's own header is kept: give it no data.
+                // A final one ends there, before the close.
+                static const uint8_t empty[4] = { 0, 0, 0xff, 0xff };
+                std::memcpy(in + at, empty, sizeof empty);
+                at += sizeof empty;
+                endAlso = at;
+                in[at++] = 1; // final, stored
             } else {
-                unsigned s = unsigned(t & 7);
-                uint32_t bits = (uint32_t(in[byte]) & ((1u << s) - 1)) | (3u << s);
-                in[byte] = uint8_t(bits);
-                in[byte + 1] = uint8_t(bits >> 8);
-                in[byte + 2] = 0;
-                stop = byte + (s + 10 + 7) / 8;
+                const unsigned s = unsigned(t & 7);
+                changed += s;
+                in[at] = uint8_t((in[at] & ((1u << s) - 1)) | (1u << s));
+                ++at;
+                if (s > 5) // the header's type bits reach into the next byte
+                    in[at++] = 0;
             }
+            static const uint8_t length[4] = { sizeof closeMark, 0, 0xff - sizeof closeMark, 0xff };
+            std::memcpy(in + at, length, sizeof length);
+            std::memcpy(in + at + sizeof length, closeMark, sizeof closeMark);
+            stop = at + sizeof length + sizeof closeMark;
             endOk = stop;
         }
         const size_t inSize = size_t(in + stop - begin);
         endOk = endOk ? inSize : 0;
-        endAlso = endAlso ? inSize - 2 : 0;
+        endAlso = endAlso ? size_t(in + endAlso - begin) : 0;
 
         plain = pool->take();
         // One size for most chunks, so that the pooled buffers fit again.
@@ -455,16 +469,28 @@ private:
             }
             if (r != LIBDEFLATE_SUCCESS || got < lead)
                 return;
-            if (target && used != endOk && used != endAlso) {
-                // The stream ended on a final block of its own before the next chunk.
-                if (used >= (endAlso ? endAlso : endOk))
+            if (!target) {
+                end.reset();
+            } else if (used == endOk) {
+                // Through the close, unless a block of the stream's own
+                // happened to end in its last byte.
+                if (got < lead + sizeof closeMark
+                    || std::memcmp(plain.data + got - sizeof closeMark, closeMark, sizeof closeMark)
+                        != 0)
                     return;
+                got -= sizeof closeMark;
+                if (end->stored)
+                    end->final = false;
+            } else if (used == endAlso) {
+                end->final = true; // the stored block is the stream's last
+            } else if (uint64_t(used) * 8 <= changed) {
+                // The stream ended on a final block of its own before the next chunk.
                 end.reset();
+            } else {
+                // It ended inside what the close replaced: not the stream's
+                // own end. Inflated in one piece instead.
+                return;
             }
-            if (!target)
-                end.reset();
-            else if (end && end->stored)
-                end->final = used == endAlso; // it ended on the stored block itself
             plainFrom = lead;
             plainEnd = got;
             break;
