@@ -270,6 +270,12 @@ class Campaign:
                     stderr=subprocess.DEVNULL).returncode:
                 problems.append("the new archive fails unzip -t")
             done = complete
+            if case.move and kind != "stop" and r.returncode != 0:
+                # A failed move tells whether its sources are all still there.
+                told = "no source file was deleted" in err
+                if told != (now == old):
+                    problems.append("a failed move %s that no source was deleted"
+                                    % ("wrongly says" if told else "does not say"))
             if case.move:
                 stored = {m[0]: m[2] for m in got or []}
                 for path in case.move:
