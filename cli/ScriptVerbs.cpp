@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -458,6 +459,30 @@ bool encryptionPassword(const Args &a, CountingConsole &console,
     return true;
 }
 
+// Which file the archive's name stands for: a rewrite puts a new one there.
+struct ArchiveIdentity
+{
+    bool exists = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    struct timespec ctime = {};
+    bool operator==(const ArchiveIdentity &o) const
+    {
+        return exists == o.exists && dev == o.dev && ino == o.ino && ctime.tv_sec == o.ctime.tv_sec
+            && ctime.tv_nsec == o.ctime.tv_nsec;
+    }
+};
+
+ArchiveIdentity archiveIdentity(const std::string &path)
+{
+    struct stat st
+    {
+    };
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return { true, st.st_dev, st.st_ino, st.st_ctim };
+}
+
 int addPaths(TZipEngine &engine, CountingConsole &console, Args a,
     const std::optional<amx::SecretText> &fromFile)
 {
@@ -500,6 +525,15 @@ int addPaths(TZipEngine &engine, CountingConsole &console, Args a,
     }
     console.watch(engine, total);
     engine.FailureCount = 0;
+    // The sources of a move go only once the new archive is in place: while
+    // the archive is the one it was, none of them was touched, and a failed
+    // move says so.
+    const ArchiveIdentity before = archiveIdentity(a.archive);
+    auto failed = [&](int code) {
+        if (a.move && code != 0 && archiveIdentity(a.archive) == before)
+            console.showNotice(a.archive + ": not changed, so no source file was deleted");
+        return code;
+    };
     for (const auto &[folder, specs] : byFolder) {
         if (!amx::FolderHandle::open(folder).valid()) {
             console.showNotice(folder.string() + ": cannot enter the folder");
@@ -511,10 +545,10 @@ int addPaths(TZipEngine &engine, CountingConsole &console, Args a,
         engine.FSpecArgs = specs;
         engine.Add();
         if (engine.LastResult().cancelled)
-            return 1;
+            return failed(1);
     }
     console.clearProgress();
-    return status(engine, console);
+    return failed(status(engine, console));
 }
 
 int runVerb(Args a, std::FILE *out, std::FILE *err)

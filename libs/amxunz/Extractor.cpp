@@ -758,7 +758,7 @@ void Extractor::restoreDirs()
         try {
             auto dir = m_dirs.get(it->parts, it->parts.size(), false);
             if (it->setPerms)
-                ::fchmod(dir->get(), it->perms);
+                amx_fchmod(dir->get(), it->perms);
             struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(it->mtime), 0 } };
             ::futimens(dir->get(), times);
         } catch (const ZipFailure &) {

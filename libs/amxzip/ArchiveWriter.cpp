@@ -156,9 +156,9 @@ void ArchiveWriter::commit(mode_t mode, std::optional<int64_t> mtime)
 {
     flush();
     int fd = m_fd.get();
-    if (m_shortened && ::ftruncate(fd, off_t(m_pos)) != 0)
+    if (m_shortened && amx_ftruncate(fd, off_t(m_pos)) != 0)
         fail(errno);
-    if (::fchmod(fd, mode) != 0 || amx_fdatasync(fd) != 0)
+    if (amx_fchmod(fd, mode) != 0 || amx_fdatasync(fd) != 0)
         fail(errno);
     if (mtime) {
         struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(*mtime), 0 } };

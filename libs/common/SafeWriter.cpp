@@ -116,7 +116,7 @@ void OutputFile::skipTo(uint64_t offset, const std::string &display)
 
 void OutputFile::rewind(const std::string &display)
 {
-    if (::ftruncate(m_fd.get(), 0) != 0)
+    if (amx_ftruncate(m_fd.get(), 0) != 0)
         throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
     m_pos = m_dataEnd = 0;
 }
@@ -124,13 +124,13 @@ void OutputFile::rewind(const std::string &display)
 void OutputFile::complete(mode_t mode, bool setMode, int64_t mtime, const std::string &display)
 {
     int fd = m_fd.get();
-    if (m_pos > m_dataEnd && ::ftruncate(fd, off_t(m_pos)) != 0)
+    if (m_pos > m_dataEnd && amx_ftruncate(fd, off_t(m_pos)) != 0)
         throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
     if (setMode || m_name != m_target)
-        ::fchmod(fd, mode);
+        amx_fchmod(fd, mode);
     struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(mtime), 0 } };
     ::futimens(fd, times);
-    if (!m_unnamed && ::close(m_fd.release()) != 0)
+    if (!m_unnamed && amx_close(m_fd.release()) != 0)
         throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
 }
 
@@ -142,7 +142,7 @@ void OutputFile::publish(const std::string &display)
             != 0)
             throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
         m_unnamed = false;
-        if (::close(m_fd.release()) != 0)
+        if (amx_close(m_fd.release()) != 0)
             throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
     }
     if (m_name != m_target
@@ -217,7 +217,7 @@ bool writeLink(
         auto dir = dirs.get(l.parts, l.parts.size() - 1, true);
         const std::string &leaf = l.parts.back();
         std::string made = leaf;
-        if (::symlinkat(l.target.c_str(), dir->get(), leaf.c_str()) != 0) {
+        if (amx_symlinkat(l.target.c_str(), dir->get(), leaf.c_str()) != 0) {
             if (errno != EEXIST)
                 throw ZipFailure(ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
             struct stat st
@@ -239,7 +239,7 @@ bool writeLink(
             }
             made = "." + leaf.substr(0, 200) + ".amxlink" + std::to_string(::getpid());
             amx_unlinkat(dir->get(), made.c_str(), 0);
-            if (::symlinkat(l.target.c_str(), dir->get(), made.c_str()) != 0)
+            if (amx_symlinkat(l.target.c_str(), dir->get(), made.c_str()) != 0)
                 throw ZipFailure(ZipError::CreateFailed, l.display + " (" + errnoText(errno) + ")");
             if (amx_renameat(dir->get(), made.c_str(), dir->get(), leaf.c_str()) != 0) {
                 int err = errno;

@@ -7,7 +7,9 @@
  *   AMX_FAULT=N:stop         ends the process with _exit(86) at the N-th call
  *   AMX_FAULT_LOG=FILE       the count so far: read when a library is loaded,
  *                            written again when it is unloaded or the process
- *                            ends, so the calls of every load of one run add up
+ *                            ends, so the calls of every load of one run add up;
+ *                            the first line the total, then one line per call
+ *                            ("write 12")
  *
  * A failed or stopped call is told on stderr ("amx-fault: ..."), so a test
  * sees that the fault was met. Plain libc only: the musl stub links it too.
@@ -20,6 +22,12 @@
 #include <string.h>
 
 static unsigned long long calls;
+/* The calls of amx_sys.h, counted one by one for the log. */
+static const char *const names[] = { "write", "pwrite", "read", "pread", "fsync", "fdatasync",
+    "open", "openat", "mkdirat", "renameat", "linkat", "unlinkat", "symlinkat", "ftruncate",
+    "fchmod", "close" };
+#define NAMES (sizeof names / sizeof names[0])
+static unsigned long long by_name[NAMES + 1]; /* the last: any other */
 static unsigned long long fail_at;
 static int fail_errno;
 static int stop;
@@ -35,6 +43,14 @@ static void put(int fd, const char *s)
         s += w;
         n -= (size_t)w;
     }
+}
+
+static size_t name_index(const char *call)
+{
+    size_t i = 0;
+    while (i < NAMES && strcmp(names[i], call) != 0)
+        ++i;
+    return i;
 }
 
 static void put_number(char *end, unsigned long long v, char **start)
@@ -70,13 +86,24 @@ __attribute__((constructor)) static void amx_fault_load(void)
             fail_errno = EIO;
     }
     if (log) {
-        char text[32];
+        char text[1024];
         int fd = open(log, O_RDONLY | O_CLOEXEC);
         if (fd >= 0) {
             ssize_t n = read(fd, text, sizeof text - 1);
             if (n > 0) {
+                char *line, *end;
                 text[n] = 0;
-                calls = strtoull(text, 0, 10);
+                calls = strtoull(text, &line, 10);
+                while ((line = strchr(line, '\n')) != 0 && *++line) {
+                    size_t len = strcspn(line, " \n");
+                    char name[16];
+                    if (len >= sizeof name || line[len] != ' ')
+                        break;
+                    memcpy(name, line, len);
+                    name[len] = 0;
+                    by_name[name_index(name)] = strtoull(line + len + 1, &end, 10);
+                    line = end;
+                }
             }
             close(fd);
         }
@@ -97,6 +124,16 @@ __attribute__((destructor)) static void amx_fault_unload(void)
     text[sizeof text - 2] = '\n';
     text[sizeof text - 1] = 0;
     put(fd, s);
+    for (size_t i = 0; i <= NAMES; ++i) {
+        unsigned long long v = __atomic_load_n(&by_name[i], __ATOMIC_SEQ_CST);
+        if (v == 0)
+            continue;
+        put(fd, i < NAMES ? names[i] : "other");
+        put(fd, " ");
+        put_number(text + sizeof text - 2, v, &s);
+        text[sizeof text - 2] = '\n';
+        put(fd, s);
+    }
     close(fd);
 }
 
@@ -107,6 +144,7 @@ int amx_fault_here(const char *call)
     if (!active)
         return 0;
     n = __atomic_add_fetch(&calls, 1, __ATOMIC_SEQ_CST);
+    __atomic_add_fetch(&by_name[name_index(call)], 1, __ATOMIC_SEQ_CST);
     if (fail_at == 0 || n != fail_at)
         return 0;
     put_number(text + sizeof text - 1, n, &s);

@@ -10,6 +10,7 @@
 #ifndef AMX_SYS_H
 #define AMX_SYS_H
 
+#include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -88,6 +89,34 @@ static inline int amx_linkat(int from_dir, const char *from, int to_dir, const c
 static inline int amx_unlinkat(int dir, const char *path, int flags)
 {
     return amx_fault_here("unlinkat") ? -1 : unlinkat(dir, path, flags);
+}
+
+static inline int amx_symlinkat(const char *target, int dir, const char *path)
+{
+    return amx_fault_here("symlinkat") ? -1 : symlinkat(target, dir, path);
+}
+
+static inline int amx_ftruncate(int fd, off_t size)
+{
+    return amx_fault_here("ftruncate") ? -1 : ftruncate(fd, size);
+}
+
+static inline int amx_fchmod(int fd, mode_t mode)
+{
+    return amx_fault_here("fchmod") ? -1 : fchmod(fd, mode);
+}
+
+/* The descriptor is gone afterwards whatever the result, as with close
+ * itself; a failure is a late write error. */
+static inline int amx_close(int fd)
+{
+    if (amx_fault_here("close")) {
+        int err = errno;
+        close(fd);
+        errno = err;
+        return -1;
+    }
+    return close(fd);
 }
 
 #ifdef __cplusplus

@@ -976,7 +976,7 @@ static void commit(int dir, int fd, const char *leaf, const char *shown)
         strcat(proc, d);
         /* A new name takes the file directly: no moment with a second name. */
         if (amx_linkat(AT_FDCWD, proc, dir, leaf, AT_SYMLINK_FOLLOW) == 0) {
-            if (close(fd) != 0)
+            if (amx_close(fd) != 0)
                 fail_errno("cannot write", shown);
             return;
         }
@@ -994,7 +994,7 @@ static void commit(int dir, int fd, const char *leaf, const char *shown)
         if (pending_dir < 0)
             fail_errno("cannot create", shown);
     }
-    if (close(fd) != 0)
+    if (amx_close(fd) != 0)
         fail_errno("cannot write", shown);
     if (amx_renameat(dir, pending_name, dir, leaf) != 0)
         fail_errno("cannot replace", shown);
@@ -1046,7 +1046,7 @@ static void extract(
         fail(EXIT_DAMAGE, "damaged member data, shorter than its size", path);
     if (sink.crc != m->crc)
         fail(EXIT_DAMAGE, "CRC error", path);
-    if (fchmod(sink.fd, (m->mode & 0777 ? m->mode & 0777 : 0644) & ~umask_bits) != 0)
+    if (amx_fchmod(sink.fd, (m->mode & 0777 ? m->mode & 0777 : 0644) & ~umask_bits) != 0)
         fail_errno("cannot write", path);
     commit(dir, sink.fd, leaf, path);
     close(dir);

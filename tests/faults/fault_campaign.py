@@ -67,10 +67,12 @@ def snapshot(folder):
 
 
 def members(path):
-    """The archive's members by name, size and CRC; None when it is no sound archive."""
+    """The archive's members by name, size and CRC, and its comment as one more
+    row; None when it is no sound archive."""
     try:
         with zipfile.ZipFile(path) as z:
-            return sorted((i.filename, i.file_size, i.CRC) for i in z.infolist())
+            rows = sorted((i.filename, i.file_size, i.CRC) for i in z.infolist())
+            return rows + [("", len(z.comment), zlib.crc32(z.comment))]
     except (zipfile.BadZipFile, OSError, ValueError):
         return None
 
@@ -148,6 +150,10 @@ class Campaign:
                     f.write(b"changed\n")
                 os.utime(p, (2_000_000_000, 2_000_000_000))
 
+        def write_comment(state):
+            with open(os.path.join(state, "comment.txt"), "wb") as f:
+                f.write(b"A comment for the archive,\nover two lines.\n")
+
         return [
             Case("add", ["-a", "{archive}", "src/bin", "src/ünïcode name.txt", "src/hollow"],
                  writes_archive=True),
@@ -161,6 +167,10 @@ class Campaign:
             Case("move", ["-a", "{archive}", "--move", "src/bin", "src/ünïcode name.txt"],
                  writes_archive=True, move=["src/bin/random.dat", "src/bin/mixed.dat",
                                             "src/ünïcode name.txt"]),
+            Case("rename", ["--rename", "{archive}", "src/docs/long.txt", "src/docs/longer.txt"],
+                 writes_archive=True),
+            Case("comment", ["-a", "{archive}", "--comment-file", "comment.txt"],
+                 writes_archive=True, prepare=write_comment),
             Case("extract", ["-x", "{archive}", "-o", "{out}", "--overwrite"], extracts=True),
             Case("test", ["-t", "{archive}"]),
             Case("sfx", ["{sfx}", "-d", "{out}"], extracts=True, stub=True),
@@ -187,14 +197,16 @@ class Campaign:
         env.pop("WAYLAND_DISPLAY", None)
         r = subprocess.run(argv, cwd=d, env=env, stdin=subprocess.DEVNULL,
                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=300)
-        count = read(os.path.join(d, "tmp", ".count"))
-        os.remove(os.path.join(d, "tmp", ".count")) if count is not None else None
-        return r, int(count or 0)
+        log = read(os.path.join(d, "tmp", ".count"))
+        os.remove(os.path.join(d, "tmp", ".count")) if log is not None else None
+        lines = (log or b"0").decode().split("\n")
+        by_call = {k: int(v) for k, v in (line.split(" ") for line in lines[1:] if line)}
+        return r, int(lines[0] or 0), by_call
 
     def reference(self, case):
         d = self.state(case, case.name + "-ref")
         before = snapshot(d)
-        r, count = self.run(case, d, "count")
+        r, count, by_call = self.run(case, d, "count")
         if r.returncode != 0:
             raise SystemExit("%s: the unfaulted run failed (%d): %s"
                              % (case.name, r.returncode, r.stderr.decode(errors="replace")))
@@ -202,7 +214,7 @@ class Campaign:
                "old": {n: members(os.path.join(self.base, n)) for n in ("a.zip", "new.zip")}}
         for name in ("a.zip", "new.zip"):
             ref[name] = members(os.path.join(d, name))
-        return ref, count
+        return ref, count, by_call
 
     def sample(self, count):
         if count <= self.cap:
@@ -218,7 +230,7 @@ class Campaign:
         label = "%s-%d-%s" % (case.name, call, kind)
         d = self.state(case, label)
         before = snapshot(d)
-        r, _ = self.run(case, d, "%d:%s" % (call, kind))
+        r, _, _ = self.run(case, d, "%d:%s" % (call, kind))
         after = snapshot(d)
         problems = []
         err = r.stderr.decode(errors="replace")
@@ -258,6 +270,12 @@ class Campaign:
                     stderr=subprocess.DEVNULL).returncode:
                 problems.append("the new archive fails unzip -t")
             done = complete
+            if case.move and kind != "stop" and r.returncode != 0:
+                # A failed move tells whether its sources are all still there.
+                told = "no source file was deleted" in err
+                if told != (now == old):
+                    problems.append("a failed move %s that no source was deleted"
+                                    % ("wrongly says" if told else "does not say"))
             if case.move:
                 stored = {m[0]: m[2] for m in got or []}
                 for path in case.move:
@@ -299,7 +317,7 @@ def main():
         for case in campaign.cases():
             if args.only and case.name != args.only:
                 continue
-            ref, count = campaign.reference(case)
+            ref, count, by_call = campaign.reference(case)
             if count == 0:
                 print("%s: no calls counted: is this a build with AMX_FAULTS?" % case.name)
                 return 1
@@ -317,6 +335,7 @@ def main():
             lost_total += bad
             print("%-8s calls %4d, tried %4d x %d = %5d faults (%d met), runs with a loss: %d"
                   % (case.name, count, len(calls), len(KINDS), len(jobs), fired, bad))
+            print("         %s" % ", ".join("%s %d" % kv for kv in sorted(by_call.items())))
             sys.stdout.flush()
     if lost_total == 0:
         shutil.rmtree(work)
