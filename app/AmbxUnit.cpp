@@ -202,6 +202,7 @@ void TMainForm::showArchive(const std::string &path, bool readOnly)
     if (m_edits)
         m_edits->stopWatching(path);
     FileList->setEnabled(true);
+    m_otherFormat.clear();
     m_actions->applyArchiveState(readOnly ? ArchiveState::ReadOnly : ArchiveState::Writable);
     SPanel1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     SPanel2->show();
@@ -220,6 +221,7 @@ void TMainForm::showNoArchive()
     if (m_edits)
         m_edits->stopWatching();
     m_archiveOpen = false;
+    m_otherFormat.clear();
     SPanel2->hide();
     FormResize();
     SPanel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -273,6 +275,15 @@ void TMainForm::LoadFileList()
     try {
         m_engine.setZipFilename(m_session.CurrentArchive);
         m_nameEncoding->showListed(m_engine.ListedCodePage());
+        // What writes the archive is for ZIP only; the list shows the others.
+        if (m_archiveOpen) {
+            m_otherFormat = m_engine.IsSplit() ? QStringLiteral("split ZIP")
+                : m_engine.IsZip()             ? QString()
+                                               : qs(m_engine.FormatName());
+            m_actions->applyArchiveState(
+                m_session.readOnly() ? ArchiveState::ReadOnly : ArchiveState::Writable,
+                m_otherFormat);
+        }
     } catch (...) {
         // A damaged archive: no half list, and the error goes to the error box.
         m_model->beginChange();

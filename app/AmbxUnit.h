@@ -83,7 +83,10 @@ public:
     size_t FileRowCount() const { return m_rows.size(); }
     FileListView *fileList() const { return FileList; }
     TZipEngine &engine() { return m_engine; }
-    bool archiveReadOnly() const { return m_session.readOnly(); }
+    // Read-only for us: the file cannot be written, or it is not a ZIP archive.
+    bool archiveReadOnly() const { return m_session.readOnly() || !m_otherFormat.isEmpty(); }
+    // The open archive's format when it is not ZIP ("tar.xz"), else empty.
+    const QString &otherFormat() const { return m_otherFormat; }
 
     // Commands and what running operations share with the window
     // (MainCommands.cpp).
@@ -160,6 +163,7 @@ private:
     FileRowModel *m_model;
     std::string m_directoryNoticeShown; // the archive whose directory problem was told
     bool m_archiveOpen = false;
+    QString m_otherFormat;
     // Set while "favorites.dat" could not be read at a first start: that
     // save must not replace the file the user still has.
     bool m_keepFavoritesFile = false;

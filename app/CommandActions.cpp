@@ -82,6 +82,9 @@ CommandActions::CommandActions(QMainWindow &window, QToolBar &menuBar, QToolBar 
         m_actions.emplace_back(action, &command);
     }
     menu("FilePopUp")->setDefaultAction(action("Open1"));
+    // Their disabled items say why when pointed at.
+    menu("ActionsMenu")->setToolTipsVisible(true);
+    menu("FilePopUp")->setToolTipsVisible(true);
 }
 
 QAction *CommandActions::action(const char *name) const
@@ -126,16 +129,29 @@ void CommandActions::bind(QObject *context, std::initializer_list<const char *> 
         });
 }
 
-void CommandActions::applyArchiveState(ArchiveState state)
+void CommandActions::applyArchiveState(ArchiveState state, const QString &format)
 {
-    for (const auto &[action, command] : m_actions)
-        if (const std::optional<bool> on = enabledIn(command->needs, state)) {
+    const bool zip = format.isEmpty();
+    for (const auto &[action, command] : m_actions) {
+        if (command->needs == Needs::Zip || command->needs == Needs::ZipWritable) {
+            // A disabled menu item shows no tooltip; the status tip reaches the status line.
+            const QString why = zip || state == ArchiveState::None
+                ? QString()
+                : notOnZipHint(command->name, format);
+            const QString own = *command->hint
+                ? QCoreApplication::translate("CommandTable", command->hint)
+                : QString();
+            action->setToolTip(why.isEmpty() ? own : why);
+            action->setStatusTip(why);
+        }
+        if (const std::optional<bool> on = enabledIn(command->needs, state, zip)) {
             action->setEnabled(*on);
             // A submenu's item follows its menu: the menu enables it again
             // whenever the window is enabled again (after every dialog).
             if (QMenu *submenu = action->menu<QMenu *>())
                 submenu->setEnabled(*on);
         }
+    }
 }
 
 int commandBarSpacerWidth(const QToolBar *bar, const QWidget *spacer)

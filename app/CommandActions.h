@@ -43,8 +43,10 @@ public:
     void bind(QObject *context, std::initializer_list<const char *> names,
         std::function<void()> handler) const;
 
-    // Enables and disables every command as the archive state asks.
-    void applyArchiveState(ArchiveState state);
+    // Enables and disables every command as the archive state asks. An
+    // archive of another format than ZIP (format: its short name, "tar.xz";
+    // empty for ZIP) turns off what writes it, with hints that say why.
+    void applyArchiveState(ArchiveState state, const QString &format = {});
 
 private:
     std::map<QString, QMenu *> m_menus;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <string_view>
+
 namespace {
 
 using enum Needs;
@@ -106,9 +108,9 @@ const Command kCommands[] = {
         Archive, Submenu },
 
     { "ActionsMenu", "Add1", QT_TRANSLATE_NOOP("CommandTable", "&Add..."), "Shift+A", "", "",
-        Writable },
+        ZipWritable },
     { "ActionsMenu", "Delete1", QT_TRANSLATE_NOOP("CommandTable", "&Delete..."), "Shift+D", "", "",
-        Writable },
+        ZipWritable },
     { "ActionsMenu", "Extract1", QT_TRANSLATE_NOOP("CommandTable", "&Extract..."), "Shift+E", "",
         "", Archive },
     { "ActionsMenu", "View1", QT_TRANSLATE_NOOP("CommandTable", "&View..."), "Shift+V", "", "",
@@ -116,14 +118,14 @@ const Command kCommands[] = {
     { "ActionsMenu", "TestArchive1", QT_TRANSLATE_NOOP("CommandTable", "&Test Archive"), "Shift+T",
         "", "", Archive },
     { "ActionsMenu", "RenameMember1", QT_TRANSLATE_NOOP("CommandTable", "&Rename Member..."), "F2",
-        "", "", Writable },
+        "", "", ZipWritable },
     { "ActionsMenu", "Comment1", QT_TRANSLATE_NOOP("CommandTable", "Co&mment..."), "", "", "",
-        Archive },
+        Zip },
     separator("ActionsMenu"),
     { "ActionsMenu", "CheckOut1", QT_TRANSLATE_NOOP("CommandTable", "&CheckOut"), "Shift+C", "", "",
         Archive },
     { "ActionsMenu", "MakeExeFile1", QT_TRANSLATE_NOOP("CommandTable", "Ma&ke .EXE File"),
-        "Shift+K", "", "", Archive },
+        "Shift+K", "", "", Zip },
 
     { "OptionsMenu", "Configuration1", QT_TRANSLATE_NOOP("CommandTable", "&Configuration") },
     separator("OptionsMenu"),
@@ -142,14 +144,14 @@ const Command kCommands[] = {
 
     // The list's pop-up over selected rows; its first item is the default.
     { "FilePopUp", "Open1", QT_TRANSLATE_NOOP("CommandTable", "&Open") },
-    { "FilePopUp", "Add2", QT_TRANSLATE_NOOP("CommandTable", "&Add..."), "", "", "", Writable },
+    { "FilePopUp", "Add2", QT_TRANSLATE_NOOP("CommandTable", "&Add..."), "", "", "", ZipWritable },
     { "FilePopUp", "Delete2", QT_TRANSLATE_NOOP("CommandTable", "&Delete..."), "", "", "",
-        Writable },
+        ZipWritable },
     { "FilePopUp", "Extract2", QT_TRANSLATE_NOOP("CommandTable", "&Extract...") },
     { "FilePopUp", "View2", QT_TRANSLATE_NOOP("CommandTable", "&View...") },
     { "FilePopUp", "TestArchive2", QT_TRANSLATE_NOOP("CommandTable", "&Test Archive") },
     { "FilePopUp", "RenameMember2", QT_TRANSLATE_NOOP("CommandTable", "&Rename Member..."), "", "",
-        "", Writable },
+        "", ZipWritable },
     separator("FilePopUp"),
     { "FilePopUp", "SelectAll2", QT_TRANSLATE_NOOP("CommandTable", "&Select All") },
     { "FilePopUp", "InvertSelection2", QT_TRANSLATE_NOOP("CommandTable", "Invert Selection") },
@@ -200,12 +202,12 @@ const Command kCommands[] = {
         QT_TRANSLATE_NOOP("CommandTable", "List archives in your Favorite Zip Folders") },
     separator("ToolBar2"),
     { "ToolBar2", "AddButton", QT_TRANSLATE_NOOP("CommandTable", "Add"), "", "list-add",
-        QT_TRANSLATE_NOOP("CommandTable", "Add files to the archive"), Writable },
+        QT_TRANSLATE_NOOP("CommandTable", "Add files to the archive"), ZipWritable },
     { "ToolBar2", "ExtractButton", QT_TRANSLATE_NOOP("CommandTable", "Extract"), "",
         "document-save", QT_TRANSLATE_NOOP("CommandTable", "Extract files from the archive"),
         Archive },
     { "ToolBar2", "DeleteButton", QT_TRANSLATE_NOOP("CommandTable", "Delete"), "", "edit-delete",
-        QT_TRANSLATE_NOOP("CommandTable", "Delete selected file(s)"), Writable },
+        QT_TRANSLATE_NOOP("CommandTable", "Delete selected file(s)"), ZipWritable },
     { "ToolBar2", "ViewButton", QT_TRANSLATE_NOOP("CommandTable", "View"), "", "edit-find",
         QT_TRANSLATE_NOOP("CommandTable", "View files inside the archive"), Archive },
     separator("ToolBar2"),
@@ -216,7 +218,7 @@ const Command kCommands[] = {
 
 } // namespace
 
-std::optional<bool> enabledIn(Needs needs, ArchiveState state)
+std::optional<bool> enabledIn(Needs needs, ArchiveState state, bool zip)
 {
     switch (needs) {
     case Nothing:
@@ -225,12 +227,48 @@ std::optional<bool> enabledIn(Needs needs, ArchiveState state)
         return state != ArchiveState::None;
     case Writable:
         return state == ArchiveState::Writable;
+    case ZipWritable:
+        return zip && state == ArchiveState::Writable;
+    case Zip:
+        return zip && state != ArchiveState::None;
     case Output:
         if (state == ArchiveState::None)
             return false;
         return std::nullopt;
     }
     return std::nullopt;
+}
+
+QString notOnZipHint(const char *name, const QString &format)
+{
+    // By the command's own name without its number: "Add1", "Add2" and "AddButton" alike.
+    static const std::pair<const char *, const char *> kHints[] = {
+        { "Add",
+            QT_TRANSLATE_NOOP(
+                "CommandTable", "Adding works on ZIP archives only; this is a %1 archive") },
+        { "Delete",
+            QT_TRANSLATE_NOOP(
+                "CommandTable", "Deleting works on ZIP archives only; this is a %1 archive") },
+        { "RenameMember",
+            QT_TRANSLATE_NOOP("CommandTable",
+                "Renaming members works on ZIP archives only; this is a %1 archive") },
+        { "Comment",
+            QT_TRANSLATE_NOOP(
+                "CommandTable", "Comments belong to ZIP archives only; this is a %1 archive") },
+        { "MakeExeFile",
+            QT_TRANSLATE_NOOP("CommandTable",
+                "Self-extractors are made of ZIP archives only; this is a %1 archive") },
+    };
+    const std::string_view command(name);
+    for (const auto &[prefix, hint] : kHints) {
+        const std::string_view start(prefix);
+        if (!command.starts_with(start) || command.size() == start.size())
+            continue;
+        const std::string_view rest = command.substr(start.size());
+        if ((rest[0] >= '0' && rest[0] <= '9') || rest == "Button")
+            return QCoreApplication::translate("CommandTable", hint).arg(format);
+    }
+    return {};
 }
 
 std::span<const MenuButton> menuButtons()

@@ -3,6 +3,8 @@
 // window builds its menus, pop-ups and toolbar buttons from it.
 #pragma once
 
+#include <QString>
+
 #include <optional>
 #include <span>
 
@@ -11,14 +13,21 @@ enum class Needs {
     Nothing, // always enabled
     Archive, // an open archive
     Writable, // an open archive we may change
+    ZipWritable, // an open ZIP archive we may change: its members are written
+    Zip, // an open ZIP archive: the command knows ZIP only
     Output, // an operation's output: an operation enables it, closing disables it
 };
 
 enum class ArchiveState { None, ReadOnly, Writable };
 
 // The enabled state a command takes when the archive state becomes state;
-// none when that change leaves it as it is.
-std::optional<bool> enabledIn(Needs needs, ArchiveState state);
+// none when that change leaves it as it is. zip: the open archive is a ZIP
+// archive, not one of the formats that are only read.
+std::optional<bool> enabledIn(Needs needs, ArchiveState state, bool zip = true);
+
+// Why a command that needs a ZIP archive is off on another format, naming it
+// ("tar.xz"); empty for commands that work on every format.
+QString notOnZipHint(const char *name, const QString &format);
 
 enum class Kind {
     Action,

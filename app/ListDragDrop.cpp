@@ -8,6 +8,7 @@
 #include "PasswordQuestion.h"
 #include "Prompter.h"
 #include "TempFolder.h"
+#include "Text.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -67,6 +68,14 @@ void MainDragDrop::dropped()
 {
     if (m_main.currentArchive().empty() || m_target->Files.empty() || refuseWhileOperationRuns())
         return;
+    // Nothing is added to an archive that is only read; the files stay where they are.
+    if (!m_main.otherFormat().isEmpty()) {
+        Prompter::instance().notice(
+            tr("Files can be added to ZIP archives only; %1 is a %2 archive. Nothing was added.")
+                .arg(qs(fileNameOf(m_main.currentArchive())), m_main.otherFormat()),
+            Prompter::Icon::Warning);
+        return;
+    }
     m_form.showDrop(m_target->Files);
 }
 

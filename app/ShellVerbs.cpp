@@ -249,6 +249,9 @@ std::string subfolderFor(const std::string &archive)
             return folder + name;
         }
     }
+    // 7-Zip's own suffix is the one of two letters.
+    if (name.size() > 3 && name.compare(name.size() - 3, 3, ".7z") == 0)
+        return folder + name.substr(0, name.size() - 3);
     const size_t n = name.size();
     const bool extension =
         n > 4 && name[n - 4] == '.' && name.find('.', n - 3) == std::string::npos;

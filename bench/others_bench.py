@@ -3,6 +3,8 @@
 against the usual tools, on the mixed corpus of peers_bench.py:
 
   .tar.gz .tar.xz .tar.zst   `ambermox -x` against `bsdtar -xf` and GNU `tar -xf`
+  .tar.xz in blocks          the same, compressed by `xz -T2` (several blocks,
+                             which ambermox decodes on every core)
   .7z                        `ambermox -x` against `7z x`
 
 The runs are paired (A B C A B C ...) so that a busy machine slows every side
@@ -36,6 +38,7 @@ def main():
         made = {
             "tar.gz": ["tar", "-czf"],
             "tar.xz": ["tar", "-cJf"],
+            "blocks.tar.xz": ["tar", "-I", "xz -T2", "-cf"],
             "tar.zst": ["tar", "--zstd", "-cf"],
         }
         out = os.path.join(work, "out")

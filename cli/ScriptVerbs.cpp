@@ -598,6 +598,9 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         return refuse(a.archive, problem);
     }
     engine.NameCodePage = a.codePage;
+    // Extraction and the test read the whole archive themselves; the list
+    // here only has to know that it can be read.
+    engine.QuickOtherListing = a.verb == "-x" || a.verb == "-t";
     try {
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {
@@ -612,8 +615,11 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         return 2;
     }
     // Archives read through libarchive are never written.
-    if (!engine.IsZip() && (a.verb == "-a" || a.verb == "--delete"))
+    const bool writes = a.verb == "-a" || a.verb == "--delete" || a.verb == "--rename";
+    if (!engine.IsZip() && writes)
         return refuse(a.archive, "only ZIP archives can be changed");
+    if (engine.IsSplit() && writes)
+        return refuse(a.archive, "an archive in parts cannot be changed");
     // An empty file holds nothing to lose: an add makes it the archive.
     if (engine.EntryCount() == 0 && fs::exists(archive, ec)
         && !(a.verb == "-a" && fs::file_size(archive, ec) == 0) && holdsNoArchive(archive))

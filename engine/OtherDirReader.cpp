@@ -65,10 +65,8 @@ std::string TZipEngine::listOther(int fd)
             error = why && *why ? why : "unreadable data";
             break;
         }
-        if (m_formatName.empty()) {
-            const char *format = archive_format_name(a);
-            m_formatName = format ? format : "";
-        }
+        if (m_formatName.empty())
+            m_formatName = amx::formatLabel(a);
         ArchiveMember m;
         m.format = ArchiveFormat::Other;
         m.kind = kindOf(entry);
@@ -92,10 +90,10 @@ std::string TZipEngine::listOther(int fd)
         m.permissions = static_cast<uint16_t>(archive_entry_perm(entry) & 07777);
         m.encrypted = archive_entry_is_data_encrypted(entry);
         m_entries.push_back(std::move(m));
+        if (QuickOtherListing)
+            break;
     }
-    if (m_formatName.empty()) {
-        const char *format = archive_format_name(a);
-        m_formatName = format ? format : "";
-    }
+    if (m_formatName.empty())
+        m_formatName = amx::formatLabel(a);
     return error;
 }

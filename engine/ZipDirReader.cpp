@@ -8,6 +8,7 @@
 #include "ArcOpen.h"
 #include "CentralDirectory.h"
 #include "NameCodec.h"
+#include "SplitArchive.h"
 #include "ZipEngine.h"
 #include "ZipFormat.h"
 
@@ -43,8 +44,9 @@ public:
         , m_buf(new uint8_t[kWindow]) // not zero-filled: only what is read is touched
     {
     }
-    ~BufferedFile() { ::close(m_fd); }
+    ~BufferedFile() { amx::closeArchiveRead(m_fd); }
 
+    int fd() const { return m_fd; }
     uint64_t size() const { return m_size; }
     uint64_t pos() const { return m_pos; }
     void seek(uint64_t pos) { m_pos = pos; }
@@ -98,7 +100,7 @@ private:
         const size_t want = m_want;
         ssize_t got;
         do
-            got = ::pread(m_fd, m_buf.get(), want, static_cast<off_t>(m_pos));
+            got = amx::readArchiveAt(m_fd, m_buf.get(), want, m_pos);
         while (got < 0 && errno == EINTR);
         if (got <= 0)
             return false;
@@ -131,16 +133,26 @@ struct CentralRecord
     std::string_view name; // valid only during the visit
 };
 
+// Where the directory is. A spanned archive's parts are all there and read
+// as one, so its several parts are no fault.
+amx::CentralLocation locate(BufferedFile &file)
+{
+    amx::CentralLocation at = amx::locateCentralDirectory(
+        [&file](uint64_t pos, void *dst, size_t n) {
+            return file.readAt(pos, dst, n);
+        },
+        file.size());
+    if (at.fault == amx::LocateFault::MultiPart && amx::isSpannedSet(file.fd()))
+        at.fault = amx::LocateFault::None;
+    return at;
+}
+
 // Reads the central directory as extraction does and hands each record to
 // visit. Returns why the directory cannot be read, or "" when it can; the
 // records before a fault have been visited.
 template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, Visit visit)
 {
-    const amx::CentralLocation at = amx::locateCentralDirectory(
-        [&file](uint64_t pos, void *dst, size_t n) {
-            return file.readAt(pos, dst, n);
-        },
-        file.size());
+    const amx::CentralLocation at = locate(file);
     switch (at.fault) {
     case amx::LocateFault::None:
         break;
@@ -154,7 +166,8 @@ template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, V
         return "directory offset or size out of range";
     }
     const uint64_t recordPos = at.recordsPos;
-    const uint64_t shift = at.shift();
+    const bool spanned = amx::isSpannedSet(file.fd());
+    const uint64_t shift = spanned ? 0 : at.shift();
 
     const uint64_t saved = file.pos();
     file.seek(at.start);
@@ -181,7 +194,7 @@ template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, V
         file.seek(file.pos() + commentLen);
 
         CentralRecord r;
-        amx::Zip64Values v { get32(h + 24), get32(h + 20), get32(h + 42), 0 };
+        amx::Zip64Values v { get32(h + 24), get32(h + 20), get32(h + 42), get16(h + 34) };
         const amx::Zip64Read z64 = amx::readZip64Extra(extra, v, false);
         r.uncompressed = v.usize;
         r.compressed = v.csize;
@@ -190,10 +203,18 @@ template <typename Visit> std::string scanCentralDirectory(BufferedFile &file, V
         r.bad = z64.missing;
         r.madeBy = get16(h + 4);
         r.attributes = get32(h + 38);
-        if (local < at.storedOffset)
+        uint64_t onDisk = local;
+        if (spanned) {
+            // On its own part: where that part begins in the whole.
+            if (amx::diskPosition(file.fd(), v.disk, local, onDisk) && onDisk < at.start)
+                r.localOffset = onDisk;
+            else
+                r.bad = true;
+        } else if (local < at.storedOffset) {
             r.localOffset = local + shift;
-        else
+        } else {
             r.bad = true;
+        }
         r.name = name;
         visit(r);
         ++seen;
@@ -233,11 +254,7 @@ CentralIndex readCentralIndex(BufferedFile &file)
 // directory's size allows.
 void reserveForDirectory(BufferedFile &file, std::vector<ArchiveMember> &entries)
 {
-    const amx::CentralLocation at = amx::locateCentralDirectory(
-        [&file](uint64_t pos, void *dst, size_t n) {
-            return file.readAt(pos, dst, n);
-        },
-        file.size());
+    const amx::CentralLocation at = locate(file);
     if (at.fault == amx::LocateFault::None)
         entries.reserve(size_t(std::min<uint64_t>(at.entries, at.size / amx::centralHeaderSize)));
 }
@@ -524,11 +541,7 @@ std::string decodeNames(std::vector<ArchiveMember> &entries, const std::string &
 // The archive comment as the end record gives it ("" when there is none).
 std::string readComment(BufferedFile &file)
 {
-    const amx::CentralLocation at = amx::locateCentralDirectory(
-        [&file](uint64_t pos, void *dst, size_t n) {
-            return file.readAt(pos, dst, n);
-        },
-        file.size());
+    const amx::CentralLocation at = locate(file);
     std::string comment;
     if (at.fault == amx::LocateFault::None) {
         comment.resize(static_cast<size_t>(at.commentLength));
@@ -564,6 +577,7 @@ void TZipEngine::List()
     m_comment.clear();
     m_format = ArchiveFormat::Zip;
     m_formatName.clear();
+    m_split = false;
     m_streamDamage.clear();
 
     struct stat st;
@@ -576,23 +590,31 @@ void TZipEngine::List()
     // have effects. O_NONBLOCK covers a path swapped after the check.
     if (!S_ISREG(st.st_mode))
         throw EngineError(m_zipFilename + " is not a regular file");
-    const int fd = ::open(m_zipFilename.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0 || ::fstat(fd, &st) != 0) {
+    // A part of a split archive opens the whole set, read as one file.
+    std::string missingPart;
+    const int fd = amx::openArchiveRead(
+        AT_FDCWD, m_zipFilename, O_RDONLY | O_CLOEXEC | O_NONBLOCK, &missingPart);
+    if (fd < 0 && !missingPart.empty())
+        throw EngineError("Cannot open file \"" + m_zipFilename
+            + "\". A part of the split archive is missing: "
+            + missingPart.substr(missingPart.rfind('/') + 1) + ".");
+    uint64_t size = 0;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !amx::archiveReadSize(fd, size)) {
         int err = errno;
-        if (fd >= 0)
-            ::close(fd);
+        amx::closeArchiveRead(fd);
         throw EngineError(openErrorText(m_zipFilename, err));
     }
     if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
+        amx::closeArchiveRead(fd);
         throw EngineError(m_zipFilename + " is not a regular file");
     }
+    m_split = amx::isSplitArchive(AT_FDCWD, m_zipFilename);
 
     std::optional<EngineError> failure;
     if (amx::archiveFamilyOfFd(fd) == amx::ArchiveFamily::Other) {
         m_format = ArchiveFormat::Other;
         const std::string damage = listOther(fd);
-        ::close(fd);
+        amx::closeArchiveRead(fd);
         // Nothing readable at all is no archive; damage after some members
         // is told with them, and extraction keeps what comes before it.
         if (!damage.empty() && m_entries.empty()) {
@@ -606,7 +628,7 @@ void TZipEngine::List()
         return;
     }
     {
-        BufferedFile file(fd, static_cast<uint64_t>(st.st_size));
+        BufferedFile file(fd, size);
         UnicodePaths unicodePaths;
         try {
             reserveForDirectory(file, m_entries);

@@ -178,7 +178,14 @@ public:
     // archives can be changed (add, delete, rename, comment, self-extractor).
     ArchiveFormat Format() const { return m_format; }
     bool IsZip() const { return m_format == ArchiveFormat::Zip; }
-    // The other format's own name as libarchive gives it ("GNU tar format", "7-Zip").
+    // After List: a ZIP archive in parts (name.zip.001 ..., or name.z01 ...
+    // name.zip), read as one and never written.
+    bool IsSplit() const { return m_split; }
+    // Listing an archive that is not ZIP stops after its first member: for a
+    // caller that hands the whole archive to a library, which reads it again
+    // anyway. A compressed tar is only read by decompressing it to its end.
+    bool QuickOtherListing = false;
+    // The other format's short name with its compression ("tar.xz", "7z", "ISO").
     const std::string &FormatName() const { return m_formatName; }
 
     // 0 when no archive is named, else the number of members read.
@@ -237,6 +244,7 @@ private:
     std::string m_comment;
     EngineNotices *m_notices = nullptr;
     ArchiveFormat m_format = ArchiveFormat::Zip;
+    bool m_split = false;
     std::string m_formatName;
     std::string m_streamDamage; // why an archive that is not ZIP ends early
     // Lists an archive that is not ZIP (OtherDirReader.cpp); returns why it
@@ -247,6 +255,8 @@ private:
     // (ZipOperations.cpp), and the wait for another writer (ZipCallback.cpp).
     amx::OperationRequest request(amx::OperationKind kind, int folder);
     void runZipLibrary(bool deleting);
+    // Tells and returns true when the archive is one libarchive reads.
+    bool refuseOtherFormat();
     void runEdit(
         amx::OperationKind kind, std::vector<amx::MemberName> names, const std::string &comment);
     void waitingForWriter(const std::string &archive);

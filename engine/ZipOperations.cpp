@@ -1,8 +1,11 @@
 // Add, Delete, Extract and Test: the engine's checks, then a request that
 // the runner carries out (Operation.cpp).
+#include "ArcOpen.h"
+#include "SplitArchive.h"
 #include "ZipEngine.h"
 
 #include <cctype>
+#include <fcntl.h>
 #include <filesystem>
 #include <utility>
 
@@ -162,9 +165,23 @@ void TZipEngine::Delete()
     runZipLibrary(true);
 }
 
+bool TZipEngine::refuseOtherFormat()
+{
+    // Archives read through libarchive and archives in parts are never
+    // written, whatever path led here.
+    if (amx::isSplitArchive(AT_FDCWD, m_zipFilename)) {
+        notice("Error - an archive in parts cannot be changed: " + m_zipFilename);
+        return true;
+    }
+    if (amx::archiveFamily(AT_FDCWD, m_zipFilename) != amx::ArchiveFamily::Other)
+        return false;
+    notice("Error - only ZIP archives can be changed: " + m_zipFilename + " is no ZIP archive");
+    return true;
+}
+
 void TZipEngine::runZipLibrary(bool deleting)
 {
-    if (ZipLibBusy)
+    if (ZipLibBusy || refuseOtherFormat())
         return;
     m_lastResult = {};
     amx::OperationResult result;
@@ -228,7 +245,7 @@ void TZipEngine::SetComment(const std::string &comment)
 void TZipEngine::runEdit(
     amx::OperationKind kind, std::vector<amx::MemberName> names, const std::string &comment)
 {
-    if (ZipLibBusy)
+    if (ZipLibBusy || refuseOtherFormat())
         return;
     if (endsWithExe(m_zipFilename)) {
         notice("Error - this pgm can NOT change a self-extracting archive");

@@ -7,6 +7,13 @@ strength, an altered password verifier, a salt cut short, altered data and a
 traditional header cut short.
 
     fuzz/make_seeds.py [OUT]
+
+With "others" first it writes the seeds of other_fuzzer into fuzz/seeds/others
+instead: tar (ustar, pax, GNU), tar.gz, tar.bz2, tar.xz, tar.zst, 7z, cpio,
+ISO 9660, ar and a lone .gz, made by bsdtar, 7z, xz and zstd, and a few of
+them cut short.
+
+    fuzz/make_seeds.py others [OUT]
 """
 import os, shutil, subprocess, sys, tempfile
 
@@ -29,7 +36,50 @@ def first_data(b):
     return 30 + n + m
 
 
+def others(out):
+    os.makedirs(out, exist_ok=True)
+    tmp = tempfile.mkdtemp()
+    try:
+        src = os.path.join(tmp, "src")
+        os.makedirs(os.path.join(src, "d"))
+        with open(os.path.join(src, "a.txt"), "wb") as f:
+            f.write(b"the quick brown fox jumps over the lazy dog\n" * 40)
+        with open(os.path.join(src, "d", "s"), "wb") as f:
+            f.write(b"tiny")
+        os.symlink("a.txt", os.path.join(src, "link"))
+        members = "a.txt d link"
+        commands = {
+            "ustar.tar": "bsdtar --format ustar -cf {out} " + members,
+            "pax.tar": "bsdtar --format pax -cf {out} " + members,
+            "gnu.tar": "bsdtar --format gnutar -cf {out} " + members,
+            "a.tar.gz": "bsdtar -czf {out} " + members,
+            "a.tar.bz2": "bsdtar -cjf {out} " + members,
+            "a.tar.xz": "bsdtar -cf - " + members + " | xz -T2 > {out}",
+            "a.tar.zst": "bsdtar -cf - " + members + " | zstd -q > {out}",
+            "a.7z": "7z a -bd {out} " + members,
+            "newc.cpio": "bsdtar --format newc -cf {out} " + members,
+            "odc.cpio": "bsdtar --format odc -cf {out} " + members,
+            "a.iso": "bsdtar --format iso9660 -cf {out} " + members,
+            "a.ar": "bsdtar --format ar -cf {out} a.txt",
+            "a.txt.gz": "gzip -c a.txt > {out}",
+        }
+        for name, command in commands.items():
+            data = make(tmp, name, command)
+            with open(os.path.join(out, name), "wb") as f:
+                f.write(data)
+            # Cut short: the reader must stop with the members before the cut.
+            if name in ("ustar.tar", "a.tar.xz", "a.7z", "newc.cpio"):
+                with open(os.path.join(out, "cut-" + name), "wb") as f:
+                    f.write(data[:len(data) * 2 // 3])
+    finally:
+        shutil.rmtree(tmp)
+
+
 def main():
+    if len(sys.argv) > 1 and sys.argv[1] == "others":
+        others(sys.argv[2] if len(sys.argv) > 2 else os.path.join(os.path.dirname(__file__),
+                                                                     "seeds", "others"))
+        return
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "seeds",
                                                                 "encrypted")
     os.makedirs(out, exist_ok=True)

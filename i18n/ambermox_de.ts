@@ -532,6 +532,26 @@
         <source>Co&amp;mment...</source>
         <translation>Ko&amp;mmentar...</translation>
     </message>
+    <message>
+        <source>Adding works on ZIP archives only; this is a %1 archive</source>
+        <translation>Hinzufügen geht nur bei ZIP-Archiven; dies ist ein %1-Archiv</translation>
+    </message>
+    <message>
+        <source>Deleting works on ZIP archives only; this is a %1 archive</source>
+        <translation>Löschen geht nur bei ZIP-Archiven; dies ist ein %1-Archiv</translation>
+    </message>
+    <message>
+        <source>Renaming members works on ZIP archives only; this is a %1 archive</source>
+        <translation>Umbenennen von Dateien im Archiv geht nur bei ZIP-Archiven; dies ist ein %1-Archiv</translation>
+    </message>
+    <message>
+        <source>Comments belong to ZIP archives only; this is a %1 archive</source>
+        <translation>Kommentare gibt es nur bei ZIP-Archiven; dies ist ein %1-Archiv</translation>
+    </message>
+    <message>
+        <source>Self-extractors are made of ZIP archives only; this is a %1 archive</source>
+        <translation>Selbstentpacker entstehen nur aus ZIP-Archiven; dies ist ein %1-Archiv</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -643,6 +663,10 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Files can be added to ZIP archives only; %1 is a %2 archive. Nothing was added.</source>
+        <translation>Dateien lassen sich nur zu ZIP-Archiven hinzufügen; %1 ist ein %2-Archiv. Es wurde nichts hinzugefügt.</translation>
     </message>
 </context>
 <context>

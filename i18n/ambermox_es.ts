@@ -532,6 +532,26 @@
         <source>Co&amp;mment...</source>
         <translation>Co&amp;mentario...</translation>
     </message>
+    <message>
+        <source>Adding works on ZIP archives only; this is a %1 archive</source>
+        <translation>Añadir solo funciona con archivos ZIP; este es un archivo %1</translation>
+    </message>
+    <message>
+        <source>Deleting works on ZIP archives only; this is a %1 archive</source>
+        <translation>Eliminar solo funciona con archivos ZIP; este es un archivo %1</translation>
+    </message>
+    <message>
+        <source>Renaming members works on ZIP archives only; this is a %1 archive</source>
+        <translation>Renombrar miembros solo funciona con archivos ZIP; este es un archivo %1</translation>
+    </message>
+    <message>
+        <source>Comments belong to ZIP archives only; this is a %1 archive</source>
+        <translation>Solo los archivos ZIP tienen comentario; este es un archivo %1</translation>
+    </message>
+    <message>
+        <source>Self-extractors are made of ZIP archives only; this is a %1 archive</source>
+        <translation>Los autoextraíbles solo se crean a partir de archivos ZIP; este es un archivo %1</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -643,6 +663,10 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>No se encuentra la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>Files can be added to ZIP archives only; %1 is a %2 archive. Nothing was added.</source>
+        <translation>Solo se pueden añadir ficheros a archivos ZIP; %1 es un archivo %2. No se añadió nada.</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,26 @@
         <source>Co&amp;mment...</source>
         <translation>Co&amp;mmentaire...</translation>
     </message>
+    <message>
+        <source>Adding works on ZIP archives only; this is a %1 archive</source>
+        <translation>L’ajout ne fonctionne que sur les archives ZIP&#xa0;; ceci est une archive %1</translation>
+    </message>
+    <message>
+        <source>Deleting works on ZIP archives only; this is a %1 archive</source>
+        <translation>La suppression ne fonctionne que sur les archives ZIP&#xa0;; ceci est une archive %1</translation>
+    </message>
+    <message>
+        <source>Renaming members works on ZIP archives only; this is a %1 archive</source>
+        <translation>Le renommage des membres ne fonctionne que sur les archives ZIP&#xa0;; ceci est une archive %1</translation>
+    </message>
+    <message>
+        <source>Comments belong to ZIP archives only; this is a %1 archive</source>
+        <translation>Seules les archives ZIP ont un commentaire&#xa0;; ceci est une archive %1</translation>
+    </message>
+    <message>
+        <source>Self-extractors are made of ZIP archives only; this is a %1 archive</source>
+        <translation>Les auto-extracteurs ne se font qu’à partir d’archives ZIP&#xa0;; ceci est une archive %1</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -643,6 +663,10 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
+    </message>
+    <message>
+        <source>Files can be added to ZIP archives only; %1 is a %2 archive. Nothing was added.</source>
+        <translation>On ne peut ajouter des fichiers qu’aux archives ZIP&#xa0;; %1 est une archive %2. Rien n’a été ajouté.</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,26 @@
         <source>Co&amp;mment...</source>
         <translation>コメント(&amp;M)...</translation>
     </message>
+    <message>
+        <source>Adding works on ZIP archives only; this is a %1 archive</source>
+        <translation>追加できるのは ZIP アーカイブだけです。これは %1 アーカイブです</translation>
+    </message>
+    <message>
+        <source>Deleting works on ZIP archives only; this is a %1 archive</source>
+        <translation>削除できるのは ZIP アーカイブだけです。これは %1 アーカイブです</translation>
+    </message>
+    <message>
+        <source>Renaming members works on ZIP archives only; this is a %1 archive</source>
+        <translation>メンバーの名前を変更できるのは ZIP アーカイブだけです。これは %1 アーカイブです</translation>
+    </message>
+    <message>
+        <source>Comments belong to ZIP archives only; this is a %1 archive</source>
+        <translation>コメントを持てるのは ZIP アーカイブだけです。これは %1 アーカイブです</translation>
+    </message>
+    <message>
+        <source>Self-extractors are made of ZIP archives only; this is a %1 archive</source>
+        <translation>自己解凍ファイルを作れるのは ZIP アーカイブからだけです。これは %1 アーカイブです</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -643,6 +663,10 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>フォルダー「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>Files can be added to ZIP archives only; %1 is a %2 archive. Nothing was added.</source>
+        <translation>ファイルを追加できるのは ZIP アーカイブだけです。%1 は %2 アーカイブです。何も追加されていません。</translation>
     </message>
 </context>
 <context>

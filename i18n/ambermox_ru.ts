@@ -532,6 +532,26 @@
         <source>Co&amp;mment...</source>
         <translation>&amp;Комментарий...</translation>
     </message>
+    <message>
+        <source>Adding works on ZIP archives only; this is a %1 archive</source>
+        <translation>Добавлять можно только в ZIP-архивы; это архив %1</translation>
+    </message>
+    <message>
+        <source>Deleting works on ZIP archives only; this is a %1 archive</source>
+        <translation>Удалять можно только из ZIP-архивов; это архив %1</translation>
+    </message>
+    <message>
+        <source>Renaming members works on ZIP archives only; this is a %1 archive</source>
+        <translation>Переименовывать элементы можно только в ZIP-архивах; это архив %1</translation>
+    </message>
+    <message>
+        <source>Comments belong to ZIP archives only; this is a %1 archive</source>
+        <translation>Комментарии бывают только у ZIP-архивов; это архив %1</translation>
+    </message>
+    <message>
+        <source>Self-extractors are made of ZIP archives only; this is a %1 archive</source>
+        <translation>Самораспаковывающиеся архивы создаются только из ZIP-архивов; это архив %1</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -643,6 +663,10 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Не удалось найти папку «%1».</translation>
+    </message>
+    <message>
+        <source>Files can be added to ZIP archives only; %1 is a %2 archive. Nothing was added.</source>
+        <translation>Файлы можно добавлять только в ZIP-архивы; %1 — архив %2. Ничего не добавлено.</translation>
     </message>
 </context>
 <context>

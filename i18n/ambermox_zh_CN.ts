@@ -532,6 +532,26 @@
         <source>Co&amp;mment...</source>
         <translation>注释(&amp;M)...</translation>
     </message>
+    <message>
+        <source>Adding works on ZIP archives only; this is a %1 archive</source>
+        <translation>只能向 ZIP 压缩包添加文件；这是 %1 压缩包</translation>
+    </message>
+    <message>
+        <source>Deleting works on ZIP archives only; this is a %1 archive</source>
+        <translation>只能从 ZIP 压缩包删除文件；这是 %1 压缩包</translation>
+    </message>
+    <message>
+        <source>Renaming members works on ZIP archives only; this is a %1 archive</source>
+        <translation>只能重命名 ZIP 压缩包中的成员；这是 %1 压缩包</translation>
+    </message>
+    <message>
+        <source>Comments belong to ZIP archives only; this is a %1 archive</source>
+        <translation>只有 ZIP 压缩包才有注释；这是 %1 压缩包</translation>
+    </message>
+    <message>
+        <source>Self-extractors are made of ZIP archives only; this is a %1 archive</source>
+        <translation>只能由 ZIP 压缩包制作自解压文件；这是 %1 压缩包</translation>
+    </message>
 </context>
 <context>
     <name>CreateFolderForm</name>
@@ -643,6 +663,10 @@
     <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>找不到文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>Files can be added to ZIP archives only; %1 is a %2 archive. Nothing was added.</source>
+        <translation>只能向 ZIP 压缩包添加文件；%1 是 %2 压缩包。未添加任何内容。</translation>
     </message>
 </context>
 <context>

@@ -315,7 +315,7 @@ int32_t ArcExtractor::run()
     if (!fd.valid())
         throw ZipFailure(ZipError::ArchiveOpen, m_opt.archive + " (" + errnoText(errno) + ")");
     std::string error;
-    ArchivePtr reader = openArchiveReader(fd.get(), error);
+    ArchivePtr reader = openArchiveReaderForData(fd.get(), error);
     if (!reader)
         throw ZipFailure(ZipError::Corrupt, m_opt.archive + " (" + error + ")");
     m_a = reader.get();

@@ -17,10 +17,18 @@ ArchiveReader::ArchiveReader(
     const std::string &path, int base, bool keepGoing, const std::string &codePage)
     : m_path(path)
 {
-    // Never wait on a FIFO: it is refused below as not a regular file.
-    m_fd.reset(amx_openat(base, path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    // Never wait on a FIFO: it is refused below as not a regular file. A
+    // part of a split archive opens every part.
+    std::string missing;
+    m_fd.reset(openArchiveRead(base, path, O_RDONLY | O_NONBLOCK | O_CLOEXEC, &missing));
     if (!m_fd.valid())
-        throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
+        throw ZipFailure(ZipError::ArchiveOpen,
+            path + " ("
+                + (missing.empty() ? errnoText(errno)
+                                   : "a part of the split archive is missing: "
+                            + missing.substr(missing.rfind('/') + 1))
+                + ")");
+    m_parts.fd = m_fd.get();
     struct stat st
     {
     };
@@ -28,7 +36,8 @@ ArchiveReader::ArchiveReader(
         throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
     if (!S_ISREG(st.st_mode))
         throw ZipFailure(ZipError::NotRegular, path);
-    m_fileSize = uint64_t(st.st_size);
+    if (!archiveReadSize(m_fd.get(), m_fileSize))
+        throw ZipFailure(ZipError::ArchiveOpen, path + " (" + errnoText(errno) + ")");
     readDirectory(keepGoing, codePage);
 }
 
@@ -45,6 +54,9 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
     case LocateFault::NoEndRecord:
         throw ZipFailure(ZipError::NotZip, m_path);
     case LocateFault::MultiPart:
+        // The parts of a spanned archive are all here: read as one.
+        if (isSpannedSet(m_fd.get()))
+            break;
         throw ZipFailure(ZipError::Unsupported, m_path + " (multi-part archive)");
     case LocateFault::NoZip64End:
         throw ZipFailure(ZipError::Corrupt, m_path + " (ZIP64 end record)");
@@ -56,7 +68,10 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
         throw ZipFailure(ZipError::Truncated, m_path);
     m_centralStart = at.start;
     m_endRecord = at.endPos;
-    const uint64_t cdSize = at.size, count = at.entries, shift = at.shift();
+    const uint64_t cdSize = at.size, count = at.entries;
+    // A spanned archive's offsets count from the start of their part.
+    const bool spanned = isSpannedSet(m_fd.get());
+    const uint64_t shift = spanned ? 0 : at.shift();
 
     std::string cd(cdSize, '\0');
     if (cdSize && !preadFull(m_fd.get(), cd.data(), cdSize, m_centralStart))
@@ -99,7 +114,7 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
         en.csize = z64.csize;
         en.localOffset = z64.offset;
         disk = z64.disk;
-        if (disk != 0)
+        if (disk != 0 && !spanned)
             throw ZipFailure(ZipError::Unsupported, m_path + " (multi-part archive)");
         en.extra = removeExtra(extra, extraZip64);
         en.hasUnixTime = readExtraTime(extra, en.mtime);
@@ -109,6 +124,10 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
         if (missing) {
             setAside(ZipError::Corrupt, m_path + " (ZIP64 field of " + shortName(en.name) + ")",
                 en.name);
+            continue;
+        }
+        if (spanned && !diskPosition(m_fd.get(), disk, en.localOffset, en.localOffset)) {
+            setAside(ZipError::Corrupt, m_path + " (part of " + shortName(en.name) + ")", en.name);
             continue;
         }
         if (en.localOffset > m_centralStart - shift) {

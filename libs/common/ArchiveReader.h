@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FileUtil.h"
+#include "SplitArchive.h"
 #include "ZipError.h"
 #include "ZipFormat.h"
 
@@ -61,6 +62,12 @@ private:
     void readDirectory(bool keepGoing, const std::string &codePage);
 
     Fd m_fd;
+    // Lets the other parts of a split archive go before m_fd closes.
+    struct Parts
+    {
+        int fd = -1;
+        ~Parts() { releaseArchiveParts(fd); }
+    } m_parts;
     std::string m_path;
     uint64_t m_fileSize = 0;
     uint64_t m_centralStart = 0;

@@ -1,5 +1,6 @@
 #include "FileUtil.h"
 
+#include "SplitArchive.h"
 #include "ZipError.h"
 #include "amx_sys.h"
 
@@ -23,7 +24,8 @@ bool preadFull(int fd, void *buf, size_t n, uint64_t offset)
 {
     auto p = static_cast<char *>(buf);
     while (n > 0) {
-        ssize_t r = amx_pread(fd, p, n, off_t(offset));
+        // Across the parts when fd reads a split archive.
+        ssize_t r = readArchiveAt(fd, p, n, offset);
         if (r < 0 && errno == EINTR)
             continue;
         if (r <= 0)

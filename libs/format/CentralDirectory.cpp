@@ -31,6 +31,8 @@ CentralLocation locateCentralDirectory(const ReadAt &read, uint64_t fileSize)
     at.commentPos = c.comment_pos;
     at.commentLength = c.comment_length;
     at.zip64 = c.zip64 != 0;
+    at.disk = c.disk;
+    at.cdDisk = c.cd_disk;
     return at;
 }
 

@@ -34,6 +34,8 @@ struct CentralLocation
     uint64_t commentPos = 0;
     uint64_t commentLength = 0; // cut at the end of the file
     bool zip64 = false;
+    uint32_t disk = 0; // the part the end record is on (MultiPart when not 0)
+    uint32_t cdDisk = 0; // the part the directory starts on
 
     // Bytes in front of the archive (a self-extractor stub) shift every stored offset.
     uint64_t shift() const { return start - storedOffset; }

@@ -63,9 +63,9 @@ void amx_locate_central(
 {
     unsigned char end[END_SIZE];
     unsigned char locator[LOCATOR64_SIZE];
-    uint16_t disk;
+    int multi;
 
-    *at = (struct amx_central_location) { AMX_LOCATE_OK, 0, 0, 0, 0, 0, 0, 0, 0, 0 };
+    *at = (struct amx_central_location) { AMX_LOCATE_OK, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 };
     at->end_pos = find_end_record(read, ctx, file_size);
     if (at->end_pos == NONE || !read(ctx, at->end_pos, end, END_SIZE)) {
         at->end_pos = file_size;
@@ -76,11 +76,9 @@ void amx_locate_central(
     at->comment_length = get16(end + 20);
     if (at->comment_length > file_size - at->comment_pos)
         at->comment_length = file_size - at->comment_pos;
-    disk = get16(end + 4);
-    if (disk != 0 && disk != 0xffff) {
-        at->fault = AMX_LOCATE_MULTI_PART;
-        return;
-    }
+    at->disk = get16(end + 4);
+    at->cd_disk = get16(end + 6);
+    multi = at->disk != 0 && at->disk != 0xffff;
     at->entries = get16(end + 10);
     at->size = get32(end + 12);
     at->stored_offset = get32(end + 16);
@@ -106,20 +104,25 @@ void amx_locate_central(
             }
         }
         if (found == NONE) {
-            at->fault = AMX_LOCATE_NO_ZIP64_END;
+            at->fault = multi ? AMX_LOCATE_MULTI_PART : AMX_LOCATE_NO_ZIP64_END;
             return;
         }
         at->zip64 = 1;
+        at->disk = get32(z + 16);
+        at->cd_disk = get32(z + 20);
+        multi = multi || at->disk != 0;
         at->entries = get64(z + 32);
         at->size = get64(z + 40);
         at->stored_offset = get64(z + 48);
         at->records_pos = found;
     }
     if (at->size > at->records_pos || at->stored_offset > at->records_pos - at->size) {
-        at->fault = AMX_LOCATE_OUT_OF_RANGE;
+        at->fault = multi ? AMX_LOCATE_MULTI_PART : AMX_LOCATE_OUT_OF_RANGE;
         return;
     }
     at->start = at->records_pos - at->size;
+    if (multi)
+        at->fault = AMX_LOCATE_MULTI_PART;
 }
 
 int amx_zip64_extra(

@@ -40,6 +40,11 @@ struct amx_central_location
     uint64_t comment_pos;
     uint64_t comment_length; /* cut at the end of the file */
     int zip64;
+    /* The part ("disk") the end record is on, and the one the directory
+     * starts on: nonzero only in an archive of several parts, which is
+     * reported as AMX_LOCATE_MULTI_PART with the other fields filled in. */
+    uint32_t disk;
+    uint32_t cd_disk;
 };
 
 /*

@@ -322,7 +322,8 @@ private Q_SLOTS:
             { "/d/A.ZIP", "/d/A" }, { "/d/archive", "/d/archive_files" },
             { "/d/a.gz", "/d/a.gz_files" }, { "/d.zip/archive", "/d.zip/archive_files" },
             { "/d/.zip", "/d/.zip_files" }, { "/d/src.tar.gz", "/d/src" },
-            { "/d/src.tgz", "/d/src" } };
+            { "/d/src.tgz", "/d/src" }, { "/d/a.7z", "/d/a" }, { "/d/a.rar", "/d/a" },
+            { "/d/disc.iso", "/d/disc" }, { "/d/.7z", "/d/.7z_files" } };
         for (const auto &[archive, folder] : rows)
             QCOMPARE(subfolderFor(archive), std::string(folder));
     }

@@ -208,3 +208,29 @@ TEST(OtherFormatsTest, DamageIsToldAndWhatCameBeforeIsKept)
 }
 
 } // namespace
+
+// Nothing in the archive can be extracted: a failure with the reason, never a success.
+TEST(OtherFormatsTest, OnlyDevicesIsAFailure)
+{
+    TestDir dir;
+    ASSERT_EQ(
+        run({ "python3", "-c",
+                "import tarfile\n"
+                "with tarfile.open('dev.tar', 'w') as t:\n"
+                "    i = tarfile.TarInfo('null'); i.type = tarfile.CHRTYPE\n"
+                "    i.devmajor, i.devminor = 1, 3; t.addfile(i)\n"
+                "    i = tarfile.TarInfo('fifo'); i.type = tarfile.FIFOTYPE; t.addfile(i)\n" },
+            dir.str())
+            .exitCode,
+        0);
+    for (const char *verb : { "-x", "-e", "-es" }) {
+        const RunResult r = run({ "env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
+                                    "QT_QPA_PLATFORM=offscreen", kProgram, verb, "dev.tar" },
+            dir.str());
+        EXPECT_EQ(r.exitCode, 1) << verb << ": " << r.out;
+        EXPECT_TRUE(has(r.out, "null (a device, FIFO or socket: not extracted)"))
+            << verb << ": " << r.out;
+    }
+    EXPECT_FALSE(fs::exists(dir / "null"));
+    EXPECT_FALSE(fs::exists(dir / "dev/null"));
+}

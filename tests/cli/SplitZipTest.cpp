@@ -1,0 +1,149 @@
+// ZIP archives in parts, as 7-Zip (name.zip.001, .002, ...) and Info-ZIP
+// (name.z01, .z02, ..., name.zip) make them: listed, tested and extracted as
+// one archive from any of their parts, against the same archive made whole.
+
+#include "Peers.h"
+#include "TestDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace amxtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
+
+RunResult amx(const std::vector<std::string> &args, const std::string &cwd)
+{
+    std::vector<std::string> argv { kProgram };
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv, cwd);
+}
+
+std::string slurp(const fs::path &p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool has(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+struct SplitCase
+{
+    const char *name;
+    const char *whole; // the same files in one archive, by the same tool
+    const char *split; // makes s.zip.001 ... or s.z01 ... s.zip
+    bool lastGone; // the missing-part check takes the last part away, else the second
+};
+
+void PrintTo(const SplitCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+// 7-Zip cuts bytes; Info-ZIP spans, each record on its own part. Stored
+// members (-0, -mx0) cross the part boundaries as they are.
+const SplitCase cases[] = {
+    { "SevenZipVolumes", "7z a -tzip -bd w.zip src >/dev/null",
+        "7z a -tzip -bd -v100k s.zip src >/dev/null", false },
+    { "SevenZipVolumesLastGone", "7z a -tzip -bd -mx0 w.zip src >/dev/null",
+        "7z a -tzip -bd -mx0 -v120k s.zip src >/dev/null", true },
+    { "InfoZipSpanned", "zip -qr w.zip src", "zip -qr -s 100k s.zip src", false },
+    { "InfoZipSpannedStored", "zip -qr0 w.zip src", "zip -qr0 -s 64k s.zip src", true },
+};
+
+class SplitZip : public testing::TestWithParam<SplitCase>
+{
+};
+
+} // namespace
+
+TEST_P(SplitZip, ReadAsOneFromAnyPart)
+{
+    const SplitCase &c = GetParam();
+    TestDir dir;
+    dir.createFile("src/a.txt", "hello\n");
+    // Random bytes do not compress: the parts hold them across their ends.
+    std::string bin;
+    uint32_t x = 12345;
+    for (int i = 0; i < 300000; ++i) {
+        x = x * 1103515245u + 12345u;
+        bin += char(x >> 24);
+    }
+    dir.createFile("src/sub/b.bin", bin);
+    ASSERT_EQ(run({ "sh", "-c", c.whole }, dir.str()).exitCode, 0);
+    ASSERT_EQ(run({ "sh", "-c", c.split }, dir.str()).exitCode, 0);
+    // The parts in order: .001 < .002 ..., and .z01 < .z02 ... < .zip.
+    std::vector<std::string> parts;
+    for (const fs::directory_entry &e : fs::directory_iterator(dir.path()))
+        if (e.path().filename().string().starts_with("s."))
+            parts.push_back(e.path().filename().string());
+    std::sort(parts.begin(), parts.end());
+    ASSERT_GE(parts.size(), size_t(3));
+    const std::string missing = c.lastGone ? parts.back() : parts[1];
+
+    const RunResult whole = amx({ "-l", "w.zip" }, dir.str());
+    ASSERT_EQ(whole.exitCode, 0) << whole.out;
+    for (const std::string &part : parts) {
+        SCOPED_TRACE(part);
+        const RunResult list = amx({ "-l", part }, dir.str());
+        EXPECT_EQ(list.exitCode, 0) << list.out;
+        EXPECT_EQ(list.out, whole.out);
+        const RunResult test = amx({ "-t", part }, dir.str());
+        EXPECT_EQ(test.exitCode, 0) << test.out;
+        EXPECT_TRUE(has(test.out, "No errors detected in")) << test.out;
+        fs::remove_all(dir / "out");
+        const RunResult extract = amx({ "-x", part, "-o", "out" }, dir.str());
+        EXPECT_EQ(extract.exitCode, 0) << extract.out;
+        EXPECT_EQ(slurp(dir / "out/src/a.txt"), "hello\n");
+        EXPECT_EQ(slurp(dir / "out/src/sub/b.bin"), bin);
+    }
+
+    // Never written: every part stays as it was.
+    std::vector<std::string> before;
+    for (const std::string &part : parts)
+        before.push_back(slurp(dir / part));
+    dir.createFile("new.txt", "new");
+    for (const std::vector<std::string> &writer :
+        { std::vector<std::string> { "-a", parts.front(), "new.txt" },
+            std::vector<std::string> { "--delete", parts.back(), "src/a.txt" },
+            std::vector<std::string> { "--rename", parts.front(), "src/a.txt", "z.txt" } }) {
+        const RunResult refused = amx(writer, dir.str());
+        EXPECT_EQ(refused.exitCode, 2) << writer[0] << ": " << refused.out;
+        EXPECT_TRUE(has(refused.out, "in parts cannot be changed")) << refused.out;
+    }
+    for (size_t i = 0; i < parts.size(); ++i)
+        EXPECT_EQ(slurp(dir / parts[i]), before[i]) << parts[i];
+
+    // A part that is not there is named, from whichever part is opened.
+    fs::rename(dir / missing, dir / "aside");
+    for (const std::string &part : parts) {
+        if (part == missing)
+            continue;
+        for (const std::vector<std::string> &args :
+            { std::vector<std::string> { "-l", part }, std::vector<std::string> { "-t", part },
+                std::vector<std::string> { "-x", part, "-o", "gone" } }) {
+            const RunResult gone = amx(args, dir.str());
+            EXPECT_EQ(gone.exitCode, 2) << args[0] << " " << part << ": " << gone.out;
+            EXPECT_TRUE(has(gone.out, "missing: " + missing))
+                << args[0] << " " << part << ": " << gone.out;
+        }
+    }
+    EXPECT_FALSE(fs::exists(dir / "gone"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SplitZip, testing::ValuesIn(cases), [](const testing::TestParamInfo<SplitCase> &info) {
+        return std::string(info.param.name);
+    });
