@@ -456,6 +456,25 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    if (TZipEngine::anyOperationRunning()) {
+        // The library stops at its next event and nothing new starts; the
+        // window closes once the operation has come back.
+        TZipEngine::stopAllOperations();
+        m_operations->stopAll();
+        event->ignore();
+        if (!m_closeWhenIdle) {
+            m_closeWhenIdle = new QTimer(this);
+            connect(m_closeWhenIdle, &QTimer::timeout, this, [this] {
+                if (!TZipEngine::anyOperationRunning()) {
+                    m_closeWhenIdle->stop();
+                    close();
+                }
+            });
+            m_closeWhenIdle->start(50);
+        }
+        return;
+    }
+    TZipEngine::allowOperations();
     guard([this] {
         SaveSettings();
     });

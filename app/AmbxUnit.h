@@ -177,6 +177,7 @@ private:
     AnimatedPicture *m_picture;
     QTimer *Timer1;
     QTimer *Timer2;
+    QTimer *m_closeWhenIdle = nullptr; // a close asked for during an operation
 
     StatusPanel *m_statusPanel;
     QLabel *SPanel1;

@@ -28,6 +28,7 @@
 #include "TipUnit.h"
 #include "Translations.h"
 #include "ViewUnit.h"
+#include "WorkerHost.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -77,6 +78,7 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("ambermox"));
     installTranslations(QLocale());
     EngineNoticeBridge notices;
+    WorkerHost::install();
     if (verb)
         return runShellVerb(*verb, argv[2]);
 

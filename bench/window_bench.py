@@ -10,7 +10,11 @@ Prints seconds, the ratio window / command line, how often the status-line
 bar moved and the longest time it stood still. A benchmark, not a test.
 
     bench/window_bench.py [--bin build/bin] [--members 100000] [--million]
-                          [--rounds 2] [--ops extract,test,add,delete,subfolder]
+                          [--rounds 2] [--ops extract,test,add,delete,subfolder,list]
+
+"list" prints the list's own timings (open to painted list, each sort, Select
+All, Find, Best Fit, the window's peak memory) beside the time and peak
+memory of ambermox -l and ambermox -t on the same archive.
 """
 import argparse, os, re, shutil, subprocess, sys, tempfile, time
 
@@ -24,6 +28,18 @@ def make_tree(root, members):
             os.makedirs(d, exist_ok=True)
         with open(os.path.join(d, "file%07d.txt" % i), "w") as f:
             f.write(("line %d of member %d\n" % (i % 7, i)) * (i % 13 + 1))
+
+
+def peak(cmd, cwd, env=None):
+    """Seconds and peak resident MiB of one process."""
+    t = time.perf_counter()
+    p = subprocess.Popen(cmd, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
+                         stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(p.pid, 0)
+    elapsed = time.perf_counter() - t
+    if status != 0:
+        raise SystemExit("failed (%d): %s" % (status, " ".join(cmd)))
+    return elapsed, usage.ru_maxrss / 1024.0
 
 
 def timed(cmd, cwd, env=None):
@@ -43,7 +59,7 @@ def main():
     ap.add_argument("--members", type=int, default=100000)
     ap.add_argument("--million", action="store_true", help="1,000,000 members")
     ap.add_argument("--rounds", type=int, default=2)
-    ap.add_argument("--ops", default="extract,test,add,delete,subfolder")
+    ap.add_argument("--ops", default="extract,test,add,delete,subfolder,list")
     ap.add_argument("--archive", help="an existing archive to time instead of a new one "
                     "(no add then)")
     a = ap.parse_args()
@@ -121,6 +137,15 @@ def main():
         print("%-10s %8s %8s %8s %6s  %s" % ("operation", "cli s", "window s", "process", "ratio",
                                             "bar"))
         for name in a.ops.split(","):
+            if name == "list":
+                for _ in range(a.rounds):
+                    out = timed([driver, "list", arc], work, env)[1]
+                    print("window list: " + " ".join(out.split()))
+                    for verb in ("-l", "-t"):
+                        seconds, mib = peak([amx, verb, arc], work)
+                        print("ambermox %s: %.2f s, peak %.0f MiB" % (verb, seconds, mib))
+                sys.stdout.flush()
+                continue
             cli_run, win_run = ops[name]
             cli, win, whole, report = [], [], [], ""
             for _ in range(a.rounds):

@@ -28,6 +28,7 @@
 #include "MsgUnit.h"
 #include "ScriptedPrompter.h"
 #include "SearchUnit.h"
+#include "WorkerHost.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -43,6 +44,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -183,6 +185,8 @@ int listTimings(QApplication &app, const QString &archive)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // As the program runs them: the library on a thread of its own.
+    WorkerHost::install();
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return usage();
@@ -202,10 +206,19 @@ int main(int argc, char **argv)
     app.processEvents();
     auto *bar = form.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
     BarWatch watch;
-    if (bar)
+    // A busy bar (no range yet: the library reads the directory) moves by
+    // itself; it counts as moving for as long as it shows.
+    QTimer busySample;
+    if (bar) {
         QObject::connect(bar, &QProgressBar::valueChanged, [&watch] {
             watch.moved();
         });
+        QObject::connect(&busySample, &QTimer::timeout, [&watch, bar] {
+            if (bar->isVisible() && bar->maximum() == 0)
+                watch.moved();
+        });
+        busySample.start(50);
+    }
 
     TExtractForm extract;
     TAddForm add;

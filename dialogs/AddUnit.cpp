@@ -409,7 +409,8 @@ void TAddForm::Button1Click()
     for (const AddPass &pass : passes)
         checkFolder(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
-    ZipEngine1.setZipFilename(archive);
+    // The library reads the directory itself; the window has it already.
+    ZipEngine1.useArchive(archive);
     // Every pass encrypts with the same password, which goes with the run.
     struct Encryption
     {

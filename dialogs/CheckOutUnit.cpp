@@ -122,7 +122,8 @@ void TCheckOut::Button1Click()
     close();
 
     QDir().mkpath(qs(folder));
-    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
+    // The library reads the directory itself; the window has it already.
+    ZipEngine1.useArchive(m_link ? m_link->currentArchive() : std::string());
     ZipEngine1.ExtrBaseDir = folder;
     ZipEngine1.FSpecArgs = { "*.*" };
     ZipEngine1.ExtrOptions = { ExtrOptsEnum::ExtrDirNames };

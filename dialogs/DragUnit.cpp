@@ -185,7 +185,8 @@ void TDragForm::Button1Click()
     for (const AddPass &pass : passes)
         checkFolder(pass.currentDir);
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
-    ZipEngine1.setZipFilename(archive);
+    // The library reads the directory itself; the window has it already.
+    ZipEngine1.useArchive(archive);
     if (runAddPasses(ZipEngine1, m_link->operations(), passes, total, m_calls))
         m_link->operations().appendLog(cancelledLine(m_calls.size()));
     newArchive.restore();

@@ -1,5 +1,7 @@
 #include "LnEUnit.h"
 
+#include "WorkerHost.h"
+
 #include "Guard.h"
 #include "PercentGauge.h"
 
@@ -85,6 +87,16 @@ void TLnEForm::ZipEngine1Progress(
     if (percent == before && now - m_lastShown < std::chrono::milliseconds(100))
         return;
     m_lastShown = now;
+    if (!onWindowThread()) {
+        // The library's thread: the window shows it when it next looks.
+        QMetaObject::invokeMethod(
+            Gauge2,
+            [gauge = Gauge2, percent] {
+                gauge->setValue(percent);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     Gauge2->setValue(percent);
     QCoreApplication::processEvents();
 }

@@ -2,12 +2,14 @@
 
 #include "MsgUnit.h"
 #include "PasswordQuestion.h"
+#include "WorkerHost.h"
 
 #include "Prompter.h"
 #include "ZipEngine.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <algorithm>
 #include <iterator>
@@ -126,6 +128,10 @@ void Operations::engineMessage(int32_t errCode, const std::string &text)
 
 void Operations::pump(bool moved)
 {
+    // On the library's thread the events only go to the feed: the window's
+    // timer shows them.
+    if (!onWindowThread())
+        return;
     // Outside a run nothing else would show the lines: at once then.
     if (!moved && !m_running.empty()
         && std::chrono::steady_clock::now() - m_lastDrain < kDrainPeriod)
@@ -139,6 +145,8 @@ void Operations::drain(bool showProgress)
     m_lastDrain = std::chrono::steady_clock::now();
     if (!batch.lines.empty())
         m_msgForm.appendLines(std::move(batch.lines));
+    if (batch.newFile || batch.doneBytes > 0 || batch.membersDone > 0)
+        m_quiet = false;
     m_passwordSkips += batch.passwordSkips;
     if (batch.failures > 0) {
         if (m_failures == 0)
@@ -162,10 +170,25 @@ Operations::Running::Running(Operations &operations, TZipEngine &engine, int64_t
     m_operations.m_progress.begin(totalBytes);
     // The first events show at once.
     m_operations.m_lastDrain = {};
+    // While the library works on its own thread, the window looks at the
+    // feed at its own pace, also before the library reports anything.
+    m_timer = std::make_unique<QTimer>();
+    m_operations.m_quiet = true;
+    const auto started = std::chrono::steady_clock::now();
+    QObject::connect(m_timer.get(), &QTimer::timeout, [this, started] {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_operations.m_lastDrain >= kDrainPeriod)
+            m_operations.drain();
+        // A bar that stands still longer than this looks stuck.
+        if (m_operations.m_quiet && now - started >= 2 * kDrainPeriod)
+            m_operations.m_progress.busy();
+    });
+    m_timer->start(kDrainPeriod / 2);
 }
 
 Operations::Running::~Running()
 {
+    m_timer.reset();
     // Whatever the library said last is in the log before anyone reads it;
     // no events run here, the operation is over.
     m_operations.drain(false);
@@ -178,6 +201,12 @@ Operations::Running::~Running()
 TZipEngine *Operations::runningEngine() const
 {
     return m_running.empty() ? nullptr : m_running.back();
+}
+
+void Operations::stopAll()
+{
+    for (TZipEngine *engine : m_running)
+        engine->CancelRequested = true;
 }
 
 bool Operations::interruptRunning()

@@ -10,10 +10,12 @@
 #include <QCoreApplication>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
+class QTimer;
 class TMsgForm;
 class TZipEngine;
 
@@ -83,6 +85,7 @@ public:
     private:
         Operations &m_operations;
         TZipEngine &m_engine;
+        std::unique_ptr<QTimer> m_timer;
     };
 
     // The engine a click on the list interrupts: the operation that started
@@ -92,6 +95,8 @@ public:
     // (the click is then used up). The library sees the cancel request at
     // its next callback unless the user answers Yes.
     bool interruptRunning();
+    // Asks every running operation to stop, without a question.
+    void stopAll();
 
 private:
     int verbNumber(const QString &verb);
@@ -109,4 +114,5 @@ private:
     OperationFeed m_feed;
     std::vector<QString> m_verbs;
     std::chrono::steady_clock::time_point m_lastDrain;
+    bool m_quiet = false; // the running operation has not reported work yet
 };

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <utility>
+
 StatusProgress::StatusProgress(const StatusLine &line)
     : m_line(line)
 {
@@ -50,9 +52,22 @@ void StatusProgress::show(
 {
     if (!name.isEmpty())
         m_line.SPanel1->setText(verb + QStringLiteral(" \"") + name + QLatin1Char('"'));
+    if (m_busy && (!name.isEmpty() || doneBytes > 0 || membersDone > 0)) {
+        m_busy = false;
+        m_line.ProgressBar1->setRange(0, m_counter.maximum());
+        m_line.ProgressBar1->setValue(m_counter.position());
+    }
     if (m_counter.advanceTo(doneBytes, membersDone))
         m_line.ProgressBar1->setValue(m_counter.position());
     settle();
+}
+
+void StatusProgress::busy()
+{
+    if (m_busy || !m_active)
+        return;
+    m_busy = true;
+    m_line.ProgressBar1->setRange(0, 0);
 }
 
 void StatusProgress::batchEnd()
@@ -70,6 +85,8 @@ void StatusProgress::end()
     m_line.SPanel2->setText(m_text2);
     m_line.SPanel2->show();
     m_line.ProgressBar1->hide();
+    if (std::exchange(m_busy, false))
+        m_line.ProgressBar1->setRange(0, m_counter.maximum());
     m_line.LedOn->setLit(true);
     m_line.LedOff->setLit(false);
     m_active = false;

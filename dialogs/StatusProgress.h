@@ -52,6 +52,10 @@ public:
     // paint for all of it.
     void show(const QString &verb, const QString &name, int64_t doneBytes, int64_t membersDone);
 
+    // Nothing is reported yet (the library reads the directory): the bar
+    // runs as a busy indicator until show() has something done to show.
+    void busy();
+
     // One OnProgress event of an engine, mapped to the calls above.
     void progress(ProgressType type, const QString &verb, const std::string &name);
 
@@ -66,4 +70,5 @@ private:
     QString m_text1, m_text2;
     bool m_active = false;
     bool m_waitingAlone = false; // waiting shown without begin()
+    bool m_busy = false;
 };

@@ -160,7 +160,8 @@ void TViewForm::Button1Click()
         return;
     }
 
-    ZipEngine1.setZipFilename(m_link ? m_link->currentArchive() : std::string());
+    // The library reads the directory itself; the window has it already.
+    ZipEngine1.useArchive(m_link ? m_link->currentArchive() : std::string());
     const std::string copy = extractEntryCopy(ZipEngine1, entry->path, entry->name, folder);
     if (copy.empty())
         return;

@@ -8,6 +8,7 @@
 #include "LibraryBinding.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -145,7 +146,8 @@ struct Runner
     LibrarySlot zip { kZipLibrary };
     LibrarySlot unz { kUnzLibrary };
     LibrarySlot arc { kArcLibrary };
-    int running = 0;
+    // Read by the window's thread while an operation runs on another.
+    std::atomic<int> running = 0;
     std::vector<const void *> inCall;
     amx::OperationTap tap;
 };

@@ -6,6 +6,7 @@
 #include "EngineError.h"
 #include "Operation.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <exception>
@@ -96,6 +97,23 @@ public:
     virtual void showNotice(const std::string &text) = 0;
 };
 
+// Where the library call of an operation runs. Without a host it runs on
+// the caller's thread. A window's host runs it on a worker thread and keeps
+// painting meanwhile; the engine then brings the password question, the
+// notices and the wait for another writer back to the caller's thread
+// through callHome, while progress and messages reach their handlers on the
+// worker (they must only hand them on, under a lock).
+class OperationHost
+{
+public:
+    virtual ~OperationHost() = default;
+    // Runs work and returns when it is done; what it throws is thrown here.
+    virtual void run(const std::function<void()> &work) = 0;
+    // From inside work: runs fn on the thread that called run and returns
+    // when it is done.
+    virtual void callHome(const std::function<void()> &fn) = 0;
+};
+
 class TZipEngine
 {
 public:
@@ -111,7 +129,8 @@ public:
     std::string ExtrBaseDir;
     // Where the FSpecArgs of an Add start; empty: the current folder.
     std::string AddBaseDir;
-    bool CancelRequested = false;
+    // Set from the window's thread while the library works on another.
+    std::atomic<bool> CancelRequested = false;
     bool ZipLibBusy = false;
     bool UnzipLibBusy = false;
     AddOpts AddOptions;
@@ -229,6 +248,13 @@ public:
     // failed and skipped, and why. Empty (not ran) when it was refused.
     const amx::OperationResult &LastResult() const { return m_lastResult; }
 
+    // The host of every engine's operations (null: on the caller's thread).
+    static void setDefaultHost(OperationHost *host);
+    // Asks every operation running now, and every one started until
+    // allowOperations, to stop at its next event: the window is closing.
+    static void stopAllOperations();
+    static void allowOperations();
+
     // Notices of every engine without a sink of its own.
     static void setDefaultNotices(EngineNotices *sink);
     void setNotices(EngineNotices *sink) { m_notices = sink; }
@@ -262,4 +288,9 @@ private:
     void waitingForWriter(const std::string &archive);
     std::optional<std::chrono::steady_clock::time_point> m_waitStart; // of this Add or Delete
     amx::OperationResult m_lastResult;
+    // The host the operation under way runs on (null: this thread).
+    OperationHost *m_host = nullptr;
+    // fn on the thread that started the operation; what it throws is thrown here.
+    void atHome(const std::function<void()> &fn);
+    amx::OperationResult runHosted(const amx::OperationRequest &request);
 };

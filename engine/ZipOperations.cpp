@@ -40,10 +40,9 @@ std::vector<amx::MemberName> patterns(const std::vector<std::string> &specs)
 
 // Runs the request and keeps what the engine's callers read afterwards; the
 // specifications are used up once the library was reached.
-amx::OperationResult runRecorded(const amx::OperationRequest &request, amx::OperationResult &last,
+amx::OperationResult runRecorded(amx::OperationResult result, amx::OperationResult &last,
     int32_t &successCount, std::vector<std::string> &specs)
 {
-    amx::OperationResult result = amx::runOperation(request);
     last = result;
     last.handlerError = nullptr;
     successCount = result.done;
@@ -56,7 +55,7 @@ amx::OperationResult runRecorded(const amx::OperationRequest &request, amx::Oper
 class CancelScope
 {
 public:
-    explicit CancelScope(bool &cancel)
+    explicit CancelScope(std::atomic<bool> &cancel)
         : m_cancel(cancel)
     {
         m_cancel = false;
@@ -66,7 +65,7 @@ public:
     CancelScope &operator=(const CancelScope &) = delete;
 
 private:
-    bool &m_cancel;
+    std::atomic<bool> &m_cancel;
 };
 
 // The folder named, opened; empty: the current folder. False when it cannot
@@ -87,11 +86,65 @@ uint32_t flagIf(bool on, uint32_t bit)
     return on ? bit : 0u;
 }
 
+OperationHost *g_defaultHost = nullptr;
+// Operations handed to a host that may not have reached the runner yet.
+std::atomic<int> g_hosted = 0;
+std::atomic<bool> g_stopAll = false;
+
 } // namespace
 
 bool TZipEngine::anyOperationRunning()
 {
-    return amx::anyOperationRunning();
+    return g_hosted > 0 || amx::anyOperationRunning();
+}
+
+void TZipEngine::setDefaultHost(OperationHost *host)
+{
+    g_defaultHost = host;
+}
+
+void TZipEngine::stopAllOperations()
+{
+    g_stopAll = true;
+}
+
+void TZipEngine::allowOperations()
+{
+    g_stopAll = false;
+}
+
+void TZipEngine::atHome(const std::function<void()> &fn)
+{
+    if (!m_host) {
+        fn();
+        return;
+    }
+    std::exception_ptr error;
+    m_host->callHome([&] {
+        try {
+            fn();
+        } catch (...) {
+            error = std::current_exception();
+        }
+    });
+    if (error)
+        std::rethrow_exception(error);
+}
+
+amx::OperationResult TZipEngine::runHosted(const amx::OperationRequest &request)
+{
+    if (!m_host)
+        return amx::runOperation(request);
+    amx::OperationResult result;
+    struct Count
+    {
+        Count() { ++g_hosted; }
+        ~Count() { --g_hosted; }
+    } counted;
+    m_host->run([&] {
+        result = amx::runOperation(request);
+    });
+    return result;
 }
 
 amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
@@ -107,9 +160,12 @@ amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
     r.nameCodePage = effectiveNameCodePage();
     r.trace = Trace;
     r.busy = amx::writesArchive(kind) ? &ZipLibBusy : &UnzipLibBusy;
+    m_host = g_defaultHost;
     r.sinks.progress = [this](ProgressType type, const std::string &name, int64_t size) {
         if (type == ProgressType::ProgressWait)
-            waitingForWriter(name);
+            atHome([&] {
+                waitingForWriter(name);
+            });
         else if (OnProgress)
             OnProgress(*this, type, name, size);
     };
@@ -120,13 +176,20 @@ amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
             OnMessage(*this, code, text);
     };
     r.sinks.cancel = [this] {
-        return CancelRequested;
+        return CancelRequested || g_stopAll;
     };
     r.sinks.notice = [this](const std::string &text) {
-        notice(text);
+        atHome([&] {
+            notice(text);
+        });
     };
     r.sinks.password = [this](const std::string &member, int attempt) {
-        return OnPassword ? OnPassword(*this, member, attempt) : amx::PasswordAnswer {};
+        amx::PasswordAnswer answer;
+        if (OnPassword)
+            atHome([&] {
+                answer = OnPassword(*this, member, attempt);
+            });
+        return answer;
     };
     return r;
 }
@@ -212,7 +275,7 @@ void TZipEngine::runZipLibrary(bool deleting)
                 | flagIf(o.contains(AddOptsEnum::AddFreshen) && !update, AMX_FLAG_FRESHEN);
         r.level = AddCompLevel;
         r.encryption = deleting ? AMX_ENCRYPT_NONE : AddEncryption;
-        result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
+        result = runRecorded(runHosted(r), m_lastResult, SuccessCount, FSpecArgs);
     }
     if (SuccessCount > 0 && m_listing)
         List();
@@ -262,7 +325,7 @@ void TZipEngine::runEdit(
         r.comment = comment;
         r.flags = flagIf(Verbose || Trace, AMX_FLAG_VERBOSE);
         std::vector<std::string> none;
-        result = runRecorded(r, m_lastResult, SuccessCount, none);
+        result = runRecorded(runHosted(r), m_lastResult, SuccessCount, none);
     }
     if (SuccessCount > 0)
         List();
@@ -289,7 +352,7 @@ void TZipEngine::Extract()
             | flagIf(o.contains(ExtrOptsEnum::ExtrFreshen) && !update, AMX_FLAG_FRESHEN)
             | flagIf(o.contains(ExtrOptsEnum::ExtrDirNames), AMX_FLAG_DIR_NAMES)
             | flagIf(o.contains(ExtrOptsEnum::ExtrOverWrite), AMX_FLAG_OVERWRITE);
-        result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
+        result = runRecorded(runHosted(r), m_lastResult, SuccessCount, FSpecArgs);
     }
     result.rethrowHandlerError();
 }
@@ -312,7 +375,7 @@ void TZipEngine::Test()
         amx::OperationRequest r = request(amx::OperationKind::Test, AMX_CURRENT_FOLDER);
         r.level = 0;
         r.flags = AMX_FLAG_VERBOSE | AMX_FLAG_DIR_NAMES;
-        result = runRecorded(r, m_lastResult, SuccessCount, FSpecArgs);
+        result = runRecorded(runHosted(r), m_lastResult, SuccessCount, FSpecArgs);
         cancelled = CancelRequested;
     }
     result.rethrowHandlerError();
