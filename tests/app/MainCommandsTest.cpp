@@ -188,7 +188,9 @@ private Q_SLOTS:
             // What each command needs is pinned in CommandTableTest; here the
             // window applies it. No operation has run, so there is no output.
             // The same after a dialog disabled the window and enabled it again.
-            const std::array enabled { true, state.open, state.writable, false };
+            // By Needs: nothing, archive, writable, ZIP writable, ZIP (these are ZIP), output.
+            const std::array enabled { true, state.open, state.writable, state.writable, state.open,
+                false };
             for (const bool afterDialog : { false, true }) {
                 if (afterDialog) {
                     form.setEnabled(false);
