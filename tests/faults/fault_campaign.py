@@ -238,10 +238,11 @@ class Campaign:
 
         def inherent(path):
             # A file that replaces another gets its own name just before the
-            # rename; a stop between the two leaves that name. Nothing can
-            # make them one step, so only that call may leave it.
+            # rename, and is closed between the two (a late write error shows
+            # there); a stop at either leaves that name. Nothing can make
+            # them one step, so only those calls may leave it.
             leaf = os.path.basename(path)
-            return (kind == "stop" and "(renameat) stopped" in err
+            return (kind == "stop" and ("(renameat) stopped" in err or "(close) stopped" in err)
                     and (leaf.startswith(".amxsfx-") or ".amx" in leaf or leaf.startswith(".amxzip-")))
         own_message = any(line and not line.startswith("amx-fault:") for line in err.splitlines())
         if "Sanitizer" in err or "runtime error:" in err:
