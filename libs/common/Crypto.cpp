@@ -152,7 +152,9 @@ struct ZipCryptoKeys
     }
     uint8_t stream() const
     {
-        uint16_t t = uint16_t(k[2] | 2);
+        // Unsigned: a 16-bit value would be promoted to int, where the
+        // product overflows.
+        uint32_t t = (k[2] | 2) & 0xffff;
         return uint8_t((t * (t ^ 1)) >> 8);
     }
     uint8_t decrypt(uint8_t c)

@@ -20,6 +20,7 @@ import concurrent.futures
 import hashlib
 import os
 import random
+import re
 import shutil
 import subprocess
 import sys
@@ -238,10 +239,18 @@ class Campaign:
 
         def inherent(path):
             # A file that replaces another gets its own name just before the
-            # rename; a stop between the two leaves that name. Nothing can
-            # make them one step, so only that call may leave it.
+            # rename, and is closed between the two (a late write error shows
+            # there); a stop at either leaves that name. Nothing can make
+            # them one step, so only those calls may leave it.
+            # Extraction runs on several threads: a stop in one may meet
+            # another between the two, so a complete file under such a name
+            # is what a power cut there leaves.
             leaf = os.path.basename(path)
-            return (kind == "stop" and "(renameat) stopped" in err
+            m = re.fullmatch(r"\.(.+)\.amx\d+-\d+", leaf)
+            if kind == "stop" and m and after.get(path) == ref["after"].get(
+                    os.path.join(os.path.dirname(path), m.group(1))):
+                return True
+            return (kind == "stop" and ("(renameat) stopped" in err or "(close) stopped" in err)
                     and (leaf.startswith(".amxsfx-") or ".amx" in leaf or leaf.startswith(".amxzip-")))
         own_message = any(line and not line.startswith("amx-fault:") for line in err.splitlines())
         if "Sanitizer" in err or "runtime error:" in err:
