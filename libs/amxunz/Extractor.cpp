@@ -112,6 +112,7 @@ public:
     unsigned char header[32] {};
     const Entry *original = nullptr;
     bool needsPassword = false;
+    bool byEarlierPassword = false; // opened by a password given for another member
 
     // Results.
     std::unique_ptr<OutputFile> output; // written, waiting to be put in place
@@ -148,6 +149,7 @@ public:
                 if ((decryptor = openDecryptor(cipher, password, header, *original)))
                     break;
             candidates.clear();
+            byEarlierPassword = decryptor != nullptr;
             if (!decryptor) {
                 needsPassword = true;
                 return;
@@ -434,8 +436,12 @@ private:
     bool openEncrypted(ExtractJob &job, const Entry &e);
     std::unique_ptr<MemberDecryptor> unlock(
         ExtractJob &job, const MemberCipher &c, const unsigned char *header, const Entry &e);
+    std::unique_ptr<MemberDecryptor> ask(
+        ExtractJob &job, const MemberCipher &c, const unsigned char *header, const Entry &e);
     void finish(ExtractJob &job);
     void askLate(ExtractJob &job);
+    void askAgainIfWrong(ExtractJob &job);
+    void extractAsked(ExtractJob &job);
     void readLink(ExtractJob &job, const std::vector<std::string> &parts);
     void createLinks();
     void restoreDirs();
@@ -647,6 +653,29 @@ void Extractor::askLate(ExtractJob &job)
     job.needsPassword = false;
     job.notes.clear(); // told already
     job.decryptor = unlock(job, job.cipher, job.header, *job.original);
+    extractAsked(job);
+}
+
+// A traditional password passes a member's check byte once in 256 times: one
+// given for another member may open this one and then fail on its data. The
+// member's own password is asked for then, not taken as wrong.
+void Extractor::askAgainIfWrong(ExtractJob &job)
+{
+    const ZipError f = job.failure.code;
+    if (!job.zipCrypto || !job.byEarlierPassword
+        || (f != ZipError::WrongPassword && f != ZipError::BadCrc && f != ZipError::BadData
+            && f != ZipError::BadSize))
+        return;
+    job.failure = { ZipError::None, {} };
+    job.output.reset(); // what the wrong key wrote goes
+    job.done = job.kept = job.byEarlierPassword = false;
+    job.notes.clear();
+    job.decryptor = ask(job, job.cipher, job.header, *job.original);
+    extractAsked(job);
+}
+
+void Extractor::extractAsked(ExtractJob &job)
+{
     for (const Note &n : job.notes)
         m_rep.problem(n.code, n.detail);
     job.notes.clear();
@@ -667,8 +696,16 @@ std::unique_ptr<MemberDecryptor> Extractor::unlock(
     ExtractJob &job, const MemberCipher &c, const unsigned char *header, const Entry &e)
 {
     for (auto it = m_passwords.rbegin(); it != m_passwords.rend(); ++it)
-        if (auto d = openDecryptor(c, *it, header, e))
+        if (auto d = openDecryptor(c, *it, header, e)) {
+            job.byEarlierPassword = true;
             return d;
+        }
+    return ask(job, c, header, e);
+}
+
+std::unique_ptr<MemberDecryptor> Extractor::ask(
+    ExtractJob &job, const MemberCipher &c, const unsigned char *header, const Entry &e)
+{
     bool wrong = false;
     while (m_opt.askPassword && !m_noMorePasswords) {
         PasswordReply reply = m_opt.askPassword(job.display, wrong);
@@ -797,6 +834,7 @@ int32_t Extractor::run()
             begin(job);
             if (job.needsPassword)
                 askLate(job);
+            askAgainIfWrong(job);
             if (job.kind == JobKind::File) {
                 m_rep.progress(0, job.done ? job.entry->usize : 0);
                 finish(job);
@@ -825,6 +863,7 @@ int32_t Extractor::run()
                 } catch (const ZipFailure &f) {
                     job->failure = { f.code(), f.detail() };
                 }
+                askAgainIfWrong(*job);
                 finish(*job);
                 m_rep.endFile();
                 continue;

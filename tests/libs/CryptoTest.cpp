@@ -295,6 +295,36 @@ TEST(CryptoTest, PasswordPassingTheCheckByteByChanceIsWrong)
     }
 }
 
+// A password given for one member may pass the check byte of another's by
+// chance: that member's own password is asked for, and both come out.
+TEST(CryptoTest, EarlierPasswordPassingTheCheckByteIsNotTakenAsWrong)
+{
+    TestDir dir;
+    dir.createFile("src/b.txt", sampleBytes(20000, 5));
+    dir.createFile("src/a.txt", sampleBytes(20000, 6));
+    const std::string src = (dir / "src").string(), archive = (dir / "a.zip").string();
+    runOk({ "zip", "-q", "-P", "right", archive, "b.txt" }, src);
+    const std::string pass = falsePass(archive);
+    ASSERT_FALSE(pass.empty());
+    runOk({ "zip", "-q", "-P", pass, archive, "a.txt" }, src);
+    // a.txt first in the directory, so that its password is the earlier one.
+    RunResult swapped = python(R"(
+import sys
+b = bytearray(open(sys.argv[1], 'rb').read())
+e = b.rfind(b'PK\x05\x06'); size = int.from_bytes(b[e+12:e+16], 'little'); at = e - size
+first = 46 + sum(int.from_bytes(b[at+k:at+k+2], 'little') for k in (28, 30, 32))
+b[at:e] = b[at+first:e] + b[at:at+first]
+open(sys.argv[1], 'wb').write(b)
+)",
+        { archive });
+    ASSERT_EQ(swapped.exitCode, 0) << swapped.out;
+    Outcome o = extract(archive, dir / "out", { pass, "right" });
+    EXPECT_TRUE(o.codes.empty()) << o.messages;
+    ASSERT_EQ(o.asked.size(), 2u);
+    EXPECT_EQ(o.asked[1], std::make_pair(std::string("b.txt"), false));
+    expectSameFiles(dir / "src", dir / "out");
+}
+
 // Plain, traditional and AES members with different passwords in one
 // archive: each password is asked for once, and adding, replacing and
 // deleting members keeps the encrypted ones as they are.
