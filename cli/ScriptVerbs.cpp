@@ -601,18 +601,24 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
     // Extraction and the test read the whole archive themselves; the list
     // here only has to know that it can be read.
     engine.QuickOtherListing = a.verb == "-x" || a.verb == "-t";
+    // A move that ends before anything was written has deleted no source.
+    auto unread = [&](int code) {
+        if (a.verb == "-a" && a.move)
+            console.showNotice(a.archive + ": not changed, so no source file was deleted");
+        return code;
+    };
     try {
         engine.setZipFilename(archive);
     } catch (const std::exception &e) {
-        return refuse(a.archive, e.what());
+        return unread(refuse(a.archive, e.what()));
     }
     // A notice while reading means the archive could not be read.
     if (console.count > 0)
-        return 2;
+        return unread(2);
     // The libraries follow the directory: without one there is nothing to go by.
     if (!engine.DirectoryDamage().empty()) {
         console.showNotice(engine.DirectoryNotice());
-        return 2;
+        return unread(2);
     }
     // Archives read through libarchive are never written.
     const bool writes = a.verb == "-a" || a.verb == "--delete" || a.verb == "--rename";
