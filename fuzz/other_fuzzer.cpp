@@ -2,39 +2,14 @@
 // and its compressions, 7z, cpio, ISO, ...), listed by the directory reader
 // through libarchive. The listing must neither crash nor hang, and must raise
 // only its own errors; what it lists must hold together.
-#include "ZipEngine.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
-namespace {
-
-class QuietNotices : public EngineNotices
-{
-public:
-    void showNotice(const std::string &) override { }
-};
-
-} // namespace
+#include "InputFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    namespace fs = std::filesystem;
-    static const fs::path archive = [] {
-        std::string pattern = (fs::temp_directory_path() / "amxotherfuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        // A name with a compression suffix: a lone compressed file names its member after it.
-        return fs::path(pattern) / "input.tar.gz";
-    }();
-    if (FILE *f = std::fopen(archive.c_str(), "wb")) {
-        std::fwrite(data, 1, size, f);
-        std::fclose(f);
-    }
-    static QuietNotices quiet;
+    // A name with a compression suffix: a lone compressed file names its member after it.
+    static const amxfuzz::InputFile input("amxotherfuzz", "input.tar.gz");
+    const std::filesystem::path &archive = input.write(data, size);
+    static amxfuzz::QuietNotices quiet;
     TZipEngine engine;
     engine.setNotices(&quiet);
     try {

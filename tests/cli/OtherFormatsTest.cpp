@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -27,14 +25,6 @@ RunResult amx(const std::vector<std::string> &args, const std::string &cwd = {})
 RunResult shell(const std::string &command, const std::string &cwd)
 {
     return run({ "sh", "-c", command }, cwd);
-}
-
-std::string slurp(const fs::path &p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 bool has(const std::string &text, const std::string &part)
@@ -97,8 +87,8 @@ TEST_P(OtherFormats, ListTestExtract)
 
     RunResult extract = amx({ "-x", c.archive, "-o", "out" }, dir.str());
     EXPECT_EQ(extract.exitCode, 0) << extract.out;
-    EXPECT_EQ(slurp(dir / ("out/" + root + "a.txt")), "hello\n");
-    EXPECT_EQ(slurp(dir / ("out/" + root + "sub/b.bin")), slurp(dir / "src/sub/b.bin"));
+    EXPECT_EQ(readFile(dir / ("out/" + root + "a.txt")), "hello\n");
+    EXPECT_EQ(readFile(dir / ("out/" + root + "sub/b.bin")), readFile(dir / "src/sub/b.bin"));
     EXPECT_EQ(fs::read_symlink(dir / ("out/" + root + "link")), "a.txt");
 
     // Selected by pattern, without folder names, then kept unless overwriting.
@@ -109,12 +99,12 @@ TEST_P(OtherFormats, ListTestExtract)
     dir.createFile("picked/" + root + "sub/b.bin", "mine");
     RunResult kept = amx({ "-x", c.archive, "-o", "picked", "--pattern", "*.bin" }, dir.str());
     EXPECT_TRUE(has(kept.out, "(file exists)")) << kept.out;
-    EXPECT_EQ(slurp(dir / ("picked/" + root + "sub/b.bin")), "mine");
+    EXPECT_EQ(readFile(dir / ("picked/" + root + "sub/b.bin")), "mine");
     EXPECT_EQ(
         amx({ "-x", c.archive, "-o", "picked", "--overwrite", "--pattern", "*.bin" }, dir.str())
             .exitCode,
         0);
-    EXPECT_EQ(slurp(dir / ("picked/" + root + "sub/b.bin")), slurp(dir / "src/sub/b.bin"));
+    EXPECT_EQ(readFile(dir / ("picked/" + root + "sub/b.bin")), readFile(dir / "src/sub/b.bin"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, OtherFormats, testing::ValuesIn(formats),
@@ -135,7 +125,7 @@ TEST(OtherFormatsTest, RarWrittenByHand)
     EXPECT_TRUE(has(list.out, "readme.txt\t")) << list.out;
     EXPECT_EQ(amx({ "-t", "x.rar" }, dir.str()).exitCode, 0);
     EXPECT_EQ(amx({ "-x", "x.rar", "-o", "out", "docs/readme.txt" }, dir.str()).exitCode, 0);
-    EXPECT_EQ(slurp(dir / "out/docs/readme.txt"), "hello from rar\n");
+    EXPECT_EQ(readFile(dir / "out/docs/readme.txt"), "hello from rar\n");
     EXPECT_FALSE(fs::exists(dir / "out/docs/data.bin"));
 }
 
@@ -155,7 +145,7 @@ TEST(OtherFormatsTest, LoneCompressedFileIsOneMember)
         EXPECT_TRUE(has(list.out, "\t?\t?\t?\t")) << "a stream does not say its size: " << list.out;
         fs::remove_all(dir / "out");
         EXPECT_EQ(amx({ "-x", archive, "-o", "out" }, dir.str()).exitCode, 0);
-        EXPECT_EQ(slurp(dir / "out/notes.txt"), "a few notes\n");
+        EXPECT_EQ(readFile(dir / "out/notes.txt"), "a few notes\n");
     }
 }
 
@@ -169,11 +159,11 @@ TEST(OtherFormatsTest, ShellVerbsExtractNextToTheArchive)
     RunResult sub =
         run({ "env", "QT_QPA_PLATFORM=offscreen", kProgram, "-es", "src.tar.xz" }, dir.str());
     EXPECT_EQ(sub.exitCode, 0) << sub.out;
-    EXPECT_EQ(slurp(dir / "src/src/a.txt"), "hello\n");
+    EXPECT_EQ(readFile(dir / "src/src/a.txt"), "hello\n");
     RunResult here =
         run({ "env", "QT_QPA_PLATFORM=offscreen", kProgram, "-e", "here/src.tar.xz" }, dir.str());
     EXPECT_EQ(here.exitCode, 0) << here.out;
-    EXPECT_EQ(slurp(dir / "here/src/sub/b.bin"), slurp(dir / "src/sub/b.bin"));
+    EXPECT_EQ(readFile(dir / "here/src/sub/b.bin"), readFile(dir / "src/sub/b.bin"));
 }
 
 TEST(OtherFormatsTest, DamageIsToldAndWhatCameBeforeIsKept)
@@ -190,7 +180,7 @@ TEST(OtherFormatsTest, DamageIsToldAndWhatCameBeforeIsKept)
     RunResult cut = amx({ "-x", "cut.tar", "-o", "out" }, dir.str());
     EXPECT_NE(cut.exitCode, 0);
     EXPECT_TRUE(has(cut.out, "cut.tar (Truncated tar archive)")) << cut.out;
-    EXPECT_EQ(slurp(dir / "out/src/a.txt"), "hello\n");
+    EXPECT_EQ(readFile(dir / "out/src/a.txt"), "hello\n");
     EXPECT_FALSE(fs::exists(dir / "out/src/zz-last.bin"));
 
     // Encrypted 7z data: libarchive cannot decrypt it, and says so per member.

@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace amxtest;
 namespace fs = std::filesystem;
@@ -24,14 +22,6 @@ RunResult amx(const std::vector<std::string> &args, const std::string &cwd)
     std::vector<std::string> argv { kProgram };
     argv.insert(argv.end(), args.begin(), args.end());
     return run(argv, cwd);
-}
-
-std::string slurp(const fs::path &p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 bool has(const std::string &text, const std::string &part)
@@ -106,14 +96,14 @@ TEST_P(SplitZip, ReadAsOneFromAnyPart)
         fs::remove_all(dir / "out");
         const RunResult extract = amx({ "-x", part, "-o", "out" }, dir.str());
         EXPECT_EQ(extract.exitCode, 0) << extract.out;
-        EXPECT_EQ(slurp(dir / "out/src/a.txt"), "hello\n");
-        EXPECT_EQ(slurp(dir / "out/src/sub/b.bin"), bin);
+        EXPECT_EQ(readFile(dir / "out/src/a.txt"), "hello\n");
+        EXPECT_EQ(readFile(dir / "out/src/sub/b.bin"), bin);
     }
 
     // Never written: every part stays as it was.
     std::vector<std::string> before;
     for (const std::string &part : parts)
-        before.push_back(slurp(dir / part));
+        before.push_back(readFile(dir / part));
     dir.createFile("new.txt", "new");
     for (const std::vector<std::string> &writer :
         { std::vector<std::string> { "-a", parts.front(), "new.txt" },
@@ -124,7 +114,7 @@ TEST_P(SplitZip, ReadAsOneFromAnyPart)
         EXPECT_TRUE(has(refused.out, "in parts cannot be changed")) << refused.out;
     }
     for (size_t i = 0; i < parts.size(); ++i)
-        EXPECT_EQ(slurp(dir / parts[i]), before[i]) << parts[i];
+        EXPECT_EQ(readFile(dir / parts[i]), before[i]) << parts[i];
 
     // A part that is not there is named, from whichever part is opened.
     fs::rename(dir / missing, dir / "aside");
