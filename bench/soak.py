@@ -5,14 +5,17 @@ The command line runs add, list, test, extract and delete in turn, a process
 each: its peak memory in the first and the last rounds, and the files in the
 archive's folder and in TMPDIR at the start and the end. The window's
 operation path (window_driver soak: add, test, extract, delete through the
-dialogs, in one process) reports its open descriptors and resident memory
-after the first round and at the end. Not a test: a report.
+dialogs, in one process) reports its open descriptors, resident memory and
+heap in use after the first round, at each quarter and at the end; the heap
+in use is what tells a leak, since resident memory also holds pages the
+allocator keeps. Not a test: a report.
 
     python3 bench/soak.py [--build build] [--operations 2000]
 """
 import argparse
 import os
 import random
+import re
 import shutil
 import subprocess
 import sys
@@ -94,6 +97,15 @@ def main():
     if r.returncode != 0:
         sys.exit("window_driver failed: %s" % r.stderr)
     print("window: " + r.stdout.strip().replace("\n", "; "))
+    # The log keeps every line by design: what the heap gained is set
+    # against what the log's lines hold.
+    heaps = [int(h) for h in re.findall(r"heap_kib=(\d+)", r.stdout)]
+    lines = re.search(r"log_lines=(\d+)", r.stdout)
+    if len(heaps) >= 2 and lines:
+        print("  heap in use: %d KiB after the first round, %d KiB at the end (%+d KiB, "
+              "%.0f bytes per operation; %s log lines)" % (
+                  heaps[0], heaps[-1], heaps[-1] - heaps[0],
+                  (heaps[-1] - heaps[0]) * 1024 / max(1, 4 * window_rounds), lines.group(1)))
     after = (entries(work), entries(tmp))
     if after != before:
         print("  new: %s" % sorted(set(after[0] + after[1]) - set(before[0] + before[1])))

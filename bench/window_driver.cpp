@@ -50,6 +50,7 @@
 #include <cstdio>
 #include <functional>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -96,7 +97,9 @@ int usage()
     return 2;
 }
 
-// The process's open descriptors and resident memory, for the soak.
+// The process's open descriptors, resident memory and the heap in use, for
+// the soak: resident memory also counts freed pages the allocator keeps, so
+// only the heap in use tells a leak from fragmentation.
 void printResources(const char *when)
 {
     int fds = 0;
@@ -108,7 +111,9 @@ void printResources(const char *when)
         for (const QByteArray &line : status.readAll().split('\n'))
             if (line.startsWith("VmRSS:"))
                 rssKiB = line.mid(6).trimmed().split(' ').value(0).toLong();
-    std::printf("%s fds=%d rss_kib=%ld\n", when, fds, rssKiB);
+    const struct mallinfo2 heap = mallinfo2();
+    std::printf("%s fds=%d rss_kib=%ld heap_kib=%zu\n", when, fds, rssKiB,
+        (heap.uordblks + heap.hblkhd) / 1024);
     std::fflush(stdout);
 }
 
@@ -237,6 +242,8 @@ int main(int argc, char **argv)
         for (int round = 0; round <= rounds; ++round) {
             if (round == 1)
                 printResources("start");
+            else if (round > 1 && round % (rounds / 4 > 0 ? rounds / 4 : 1) == 0 && round < rounds)
+                printResources("round");
             command(form, "AddButton")->trigger();
             selectRow(add, args[4]);
             add.Button1->click();
@@ -258,6 +265,8 @@ int main(int argc, char **argv)
             // No event loop runs here, so what Qt deletes later is deleted
             // at the end of each round, as the program's own loop would.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            // The scripted prompter keeps what it was shown; the program does not.
+            prompter.clear();
         }
         printResources("end");
         std::printf("operations=%d rows_added=%ld rows_left=%zu log_lines=%lld\n", 4 * rounds,

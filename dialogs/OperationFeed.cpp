@@ -1,6 +1,5 @@
 #include "OperationFeed.h"
 
-#include "PasswordQuestion.h"
 #include "ZipEngine.h"
 
 #include <algorithm>
@@ -37,6 +36,11 @@ bool OperationFeed::progress(ProgressType type, std::string_view name, int64_t s
     m_pending.file.assign(name);
     m_pending.verb = verb;
     return false;
+}
+
+bool isPasswordSkip(int32_t errCode)
+{
+    return errCode == AMX_ERROR_ENCRYPTED || errCode == AMX_ERROR_WRONG_PASSWORD;
 }
 
 void OperationFeed::message(int32_t errCode, std::string_view text)

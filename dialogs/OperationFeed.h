@@ -15,6 +15,9 @@
 #include <string>
 #include <string_view>
 
+// Whether a library message reports a member left out for want of its password.
+bool isPasswordSkip(int32_t errCode);
+
 class OperationFeed
 {
 public:

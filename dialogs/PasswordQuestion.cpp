@@ -1,5 +1,6 @@
 #include "PasswordQuestion.h"
 
+#include "OperationFeed.h"
 #include "PasswordDialog.h"
 #include "Prompter.h"
 
@@ -30,11 +31,6 @@ void askPasswords(TZipEngine &engine)
         wipeBytes(typed);
         return answer;
     };
-}
-
-bool isPasswordSkip(int32_t errCode)
-{
-    return errCode == AMX_ERROR_ENCRYPTED || errCode == AMX_ERROR_WRONG_PASSWORD;
 }
 
 int passwordSkips(const amx::OperationResult &result)

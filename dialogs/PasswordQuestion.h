@@ -11,8 +11,6 @@
 // password lives only in the library's call: nothing here keeps it.
 void askPasswords(TZipEngine &engine);
 
-// Whether a library message reports a member left out for want of its password.
-bool isPasswordSkip(int32_t errCode);
 // How many members the operation left out for want of their password.
 int passwordSkips(const amx::OperationResult &result);
 // "N encrypted members were skipped without their password."

@@ -45,7 +45,8 @@ asan() {
 }
 
 # The command line is the second writer of the lock tests.
-tsan_targets=(amxzip amxunz ambermox LibUnitTest RoundTripTest DataSafetyTest pinflate_replay)
+tsan_targets=(amxzip amxunz ambermox LibUnitTest RoundTripTest DataSafetyTest pinflate_replay
+    OperationFeedTest)
 tsan() {
     configure build-tsan -DAMX_SANITIZE=thread -DAMX_TEST_SCOPE=core
     nice -n 10 cmake --build build-tsan --parallel "$jobs" --target "${tsan_targets[@]}"

@@ -65,7 +65,11 @@ void ArchiveCloser::operator()(archive *a) const
     archive_read_free(a);
 }
 
-ArchivePtr openArchiveReader(int fd, std::string &error)
+namespace {
+
+// A reader of every format and filter, opened by `open` from the start of fd:
+// the same descriptor may have been read before.
+template <typename Open> ArchivePtr openReader(int fd, std::string &error, Open open)
 {
     ArchivePtr a(archive_read_new());
     if (!a) {
@@ -75,14 +79,22 @@ ArchivePtr openArchiveReader(int fd, std::string &error)
     archive_read_support_filter_all(a.get());
     archive_read_support_format_all(a.get());
     archive_read_support_format_raw(a.get());
-    // From the start each time: the same descriptor may have been read before.
     ::lseek(fd, 0, SEEK_SET);
-    if (archive_read_open_fd(a.get(), fd, kBlock) != ARCHIVE_OK) {
+    if (open(a.get()) != ARCHIVE_OK) {
         const char *why = archive_error_string(a.get());
         error = why ? why : "cannot be read";
         return nullptr;
     }
     return a;
+}
+
+} // namespace
+
+ArchivePtr openArchiveReader(int fd, std::string &error)
+{
+    return openReader(fd, error, [fd](archive *a) {
+        return archive_read_open_fd(a, fd, kBlock);
+    });
 }
 
 namespace {
@@ -171,23 +183,11 @@ ArchivePtr openArchiveReaderForData(int fd, std::string &error)
     mt.memlimit_stop = UINT64_MAX;
     if (lzma_stream_decoder_mt(&feed->stream, &mt) != LZMA_OK)
         return openArchiveReader(fd, error);
-    ArchivePtr a(archive_read_new());
-    if (!a) {
-        error = "out of memory";
-        return nullptr;
-    }
-    archive_read_support_filter_all(a.get());
-    archive_read_support_format_all(a.get());
-    archive_read_support_format_raw(a.get());
-    ::lseek(fd, 0, SEEK_SET);
-    // The close callback owns the feed from here on, even when opening fails.
-    if (archive_read_open2(a.get(), feed.release(), nullptr, &XzFeed::read, nullptr, &XzFeed::close)
-        != ARCHIVE_OK) {
-        const char *why = archive_error_string(a.get());
-        error = why ? why : "cannot be read";
-        return nullptr;
-    }
-    return a;
+    // The close callback owns the feed once opening starts, even when it fails.
+    return openReader(fd, error, [&feed](archive *a) {
+        return archive_read_open2(
+            a, feed.release(), nullptr, &XzFeed::read, nullptr, &XzFeed::close);
+    });
 }
 
 bool isRawStream(archive *a)

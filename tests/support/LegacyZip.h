@@ -30,8 +30,9 @@ inline uint32_t legacyCrc32(std::string_view bytes)
 
 inline void put(std::string &out, uint64_t v, int bytes)
 {
+    // Runs of zeros longer than the value are written with one call.
     for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
+        out += static_cast<char>(i < 8 ? (v >> (8 * i)) & 0xFF : 0);
 }
 
 // Stored members, as a DOS-era writer made them (no bit 11 unless asked).
