@@ -53,22 +53,6 @@ std::string makeTrickyArchive(const TestDir &dir)
 const std::vector<const char *> kCommandsToRefuse { "Extract1", "TestArchive1", "TestArchive2",
     "Open1", "CloseArchive2", "OpenArchive2", "Recent2", "Delete1" };
 
-size_t filesBelow(const fs::path &folder)
-{
-    return std::ranges::count_if(
-        fs::recursive_directory_iterator(folder), [](const fs::directory_entry &e) {
-            return !e.is_directory();
-        });
-}
-
-size_t filesBelow(const fs::path &folder)
-{
-    return std::ranges::count_if(
-        fs::recursive_directory_iterator(folder), [](const fs::directory_entry &e) {
-            return !e.is_directory();
-        });
-}
-
 // Holds the library at its first event, runs what on the window's thread
 // meanwhile, then lets the library go on; without a context it holds
 // nothing. Remembers whether any event came from the window's thread.
@@ -136,7 +120,7 @@ class OperationSafetyTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
+    WindowDir m_dir;
     // Each test's own folder, holding a fresh archive of the tricky members.
     std::unique_ptr<TestDir> m_work;
     std::string archive;
@@ -145,10 +129,6 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_many = (m_dir / "many.zip").string();
         runOk({ "python3", "-c",
             "import sys, zipfile\n"
@@ -191,7 +171,7 @@ private Q_SLOTS:
         action(form, "Extract1")->trigger();
         extractForm.Destination->setEditText(qs(m_work->createDir("out").string()));
         extractForm.Button2->click();
-        QCOMPARE(filesBelow(*m_work / "out"), size_t(1));
+        QCOMPARE(filesBelow(*m_work / "out").size(), size_t(1));
 
         // Opening replaces copies in the temporary folder: the others there stay.
         const fs::path temp = m_work->createDir("temp");
@@ -535,7 +515,7 @@ private Q_SLOTS:
         const QString notice = prompter.texts().front();
         QVERIFY2(notice.contains(QStringLiteral("bad CRC: ab.txt")), qPrintable(notice));
         QVERIFY(notice.contains(QStringLiteral("View Last Output...")));
-        QCOMPARE(filesBelow(*m_work / "out"), size_t(3));
+        QCOMPARE(filesBelow(*m_work / "out").size(), size_t(3));
     }
 };
 
