@@ -63,24 +63,10 @@ class DragDropTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
-    int m_count = 0;
+    WindowDir m_dir;
     std::unique_ptr<FolderWatch> m_watch;
 
-    std::string fresh(const std::string &stem) { return stem + std::to_string(++m_count); }
-
-    std::string zipOf(const std::vector<std::pair<std::string, std::string>> &files)
-    {
-        return zipFiles(m_dir / (fresh("arc") + ".zip"), files);
-    }
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
-    }
-
     void init()
     {
         std::filesystem::current_path(m_dir.path());
@@ -107,13 +93,13 @@ private Q_SLOTS:
             { "a name with * and ?", "s*?.txt", 2, false, "old.txt s*?.txt", "s*?.txt", 1 },
         };
         for (const auto &row : rows) {
-            const std::string src = fresh("src");
+            const std::string src = m_dir.fresh("src");
             for (const char *name : { "a.txt", "b.txt", "c.txt", "d/x1.txt", "d/deep/y.txt",
                      "e/x2.txt", "s*?.txt", "sab.txt", "s*x.txt" })
                 m_dir.createFile(src + "/" + name, name);
             const std::string archive = row.emptyArchive
-                ? m_dir.createFile(fresh("empty") + ".zip").string()
-                : zipOf({ { "old.txt", "old" } });
+                ? m_dir.createFile(m_dir.fresh("empty") + ".zip").string()
+                : m_dir.zip({ { "old.txt", "old" } });
             Session s(archive);
             Names paths;
             for (const QString &name : QString(row.dropped).split(' '))
@@ -149,8 +135,8 @@ private Q_SLOTS:
     void aClickOnTheListInterruptsTheDropsAdd()
     {
         const std::string file =
-            m_dir.createFile(fresh("big") + ".bin", sampleBytes(300000)).string();
-        const std::string archive = zipOf({ { "old.txt", "old" } });
+            m_dir.createFile(m_dir.fresh("big") + ".bin", sampleBytes(300000)).string();
+        const std::string archive = m_dir.zip({ { "old.txt", "old" } });
         Session s(archive);
         QVERIFY(s.drop({ file }));
         TZipEngine &engine = s.form.ZipEngine1;
@@ -174,10 +160,10 @@ private Q_SLOTS:
     void dialogKeepsItsChoicesAndSwitchesArchives()
     {
         const std::string file = m_dir.createFile("dropped.txt", "eff").string();
-        const std::string other = zipOf({ { "o.txt", "o" } });
+        const std::string other = m_dir.zip({ { "o.txt", "o" } });
         Session s({});
         QVERIFY(!s.drop({ file })); // no archive open
-        s.main.OpenArchive(zipOf({ { "old.txt", "old" } }));
+        s.main.OpenArchive(m_dir.zip({ { "old.txt", "old" } }));
         QVERIFY(s.drop({ file }));
         QVERIFY(!s.drop({ file })); // one drop at a time
         s.form.CheckBox1->setChecked(true);
@@ -208,10 +194,10 @@ private Q_SLOTS:
     // as local files; same-named members keep a file each.
     void dragOutOffersTheExtractedFiles()
     {
-        const std::string archive = zipOf({ { "a.txt", "alpha" }, { "p/x.txt", "px" },
+        const std::string archive = m_dir.zip({ { "a.txt", "alpha" }, { "p/x.txt", "px" },
             { "q/x.txt", "qx" }, { "r/w*.txt", "star" }, { "r/wa.txt", "wa" } });
         Session s(archive);
-        const std::string temp = (m_dir / fresh("temp")).string() + "/";
+        const std::string temp = (m_dir / m_dir.fresh("temp")).string() + "/";
         s.main.settings().Temp = temp;
         QStringList offered;
         bool dropsDuringDrag = true;

@@ -46,7 +46,7 @@ class MainCommandsTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
+    WindowDir m_dir;
     std::string m_a, m_b, m_deep;
 
     std::string makeArchive(const std::string &name, const std::vector<std::string> &files)
@@ -66,8 +66,6 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_a = makeArchive("a.zip", { "one.txt", "two.txt", "three.txt" });
         m_b = makeArchive("b.zip", { "only.txt" });
         m_deep = makeArchive("Mixed Case.ZIP",

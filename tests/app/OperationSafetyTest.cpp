@@ -1,6 +1,9 @@
 // The main window with the real libraries, tried the way users break things:
-// member names that look like patterns, commands given while an add runs,
-// temporary folders that are missing or shared, failures nobody was shown.
+// member names that look like patterns, commands, a cancel or a close given
+// while the library works on its own thread, temporary folders that are
+// missing or shared, failures nobody was shown. A held library waits at its
+// first event until the window has done what the test asks, so nothing
+// depends on speed.
 
 #include "AViewUnit.h"
 #include "DeleteUnit.h"
@@ -14,12 +17,15 @@
 #include "TempFolder.h"
 #include "TestDir.h"
 #include "ViewUnit.h"
+#include "WorkerHost.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
+#include <condition_variable>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,13 +48,70 @@ std::string makeTrickyArchive(const TestDir &dir)
     return path;
 }
 
-size_t filesBelow(const fs::path &folder)
+// Commands that would start another operation or change the open archive;
+// Delete shows its dialog, and its button is refused.
+const std::vector<const char *> kCommandsToRefuse { "Extract1", "TestArchive1", "TestArchive2",
+    "Open1", "CloseArchive2", "OpenArchive2", "Recent2", "Delete1" };
+
+// Holds the library at its first event, runs what on the window's thread
+// meanwhile, then lets the library go on; without a context it holds
+// nothing. Remembers whether any event came from the window's thread.
+class Gate
 {
-    return std::ranges::count_if(
-        fs::recursive_directory_iterator(folder), [](const fs::directory_entry &e) {
-            return !e.is_directory();
+public:
+    explicit Gate(QObject *context = nullptr, std::function<void()> what = {})
+        : m_open(!context)
+    {
+        amx::setOperationTap([this](const amx::OperationRequest &, int32_t) {
+            std::unique_lock lock(m_mutex);
+            m_eventOnWindowThread = m_eventOnWindowThread || onWindowThread();
+            if (std::exchange(m_reached, true))
+                return;
+            m_changed.wait(lock, [this] {
+                return m_open;
+            });
         });
-}
+        if (!context)
+            return;
+        auto *timer = new QTimer(context);
+        QObject::connect(timer, &QTimer::timeout, context, [this, timer, what] {
+            if (!reached())
+                return;
+            timer->stop();
+            timer->deleteLater();
+            what();
+            open();
+        });
+        timer->start(5);
+    }
+    ~Gate()
+    {
+        open();
+        amx::setOperationTap({});
+    }
+    bool eventOnWindowThread()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_eventOnWindowThread;
+    }
+
+private:
+    bool reached()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_reached;
+    }
+    void open()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_reached = false, m_open = false, m_eventOnWindowThread = false;
+};
 
 } // namespace
 
@@ -57,17 +120,26 @@ class OperationSafetyTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
+    WindowDir m_dir;
     // Each test's own folder, holding a fresh archive of the tricky members.
     std::unique_ptr<TestDir> m_work;
     std::string archive;
+    std::string m_many; // 200 members: the library is still at work when held
 
 private Q_SLOTS:
     void initTestCase()
     {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
+        m_many = (m_dir / "many.zip").string();
+        runOk({ "python3", "-c",
+            "import sys, zipfile\n"
+            "with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:\n"
+            "    for i in range(200): z.writestr('m%03d.txt' % i, 'member %d ' % i * 50)\n",
+            m_many });
+        // As in the program: the library works on a thread of its own.
+        WorkerHost::install();
     }
+
+    void cleanupTestCase() { TZipEngine::setDefaultHost(nullptr); }
 
     void init()
     {
@@ -99,7 +171,7 @@ private Q_SLOTS:
         action(form, "Extract1")->trigger();
         extractForm.Destination->setEditText(qs(m_work->createDir("out").string()));
         extractForm.Button2->click();
-        QCOMPARE(filesBelow(*m_work / "out"), size_t(1));
+        QCOMPARE(filesBelow(*m_work / "out").size(), size_t(1));
 
         // Opening replaces copies in the temporary folder: the others there stay.
         const fs::path temp = m_work->createDir("temp");
@@ -127,52 +199,130 @@ private Q_SLOTS:
             QCOMPARE(prompter.texts(), QStringList());
     }
 
-    // While an add lets events through, nothing may start another operation
-    // or change the open archive; afterwards the window is intact and the
-    // process never left its own folder.
-    void commandsWaitForARunningAdd()
+    void heldOperation_data()
     {
-        const std::string other = (*m_work / "other.zip").string();
-        fs::copy_file(archive, other);
-        auto &&[prompter, form] = MainWindow({ qs(other) });
-        form.OpenArchive(archive); // other.zip becomes the second recent archive
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("succeeded");
+        const QStringList waits(kCommandsToRefuse.size(),
+            QStringLiteral("Please wait until the running archive operation has finished."));
+        const QString sound = QStringLiteral("No errors detected in 200 members.");
+        auto row = [](const char *name, const char *command, const char *during,
+                       const QStringList &texts, int succeeded) {
+            QTest::newRow(name) << QString(command) << QString(during) << texts << succeeded;
+        };
+        row("test, other commands", "test", "commands", QStringList(waits) << sound, 200);
+        row("test, cancelled", "test", "cancel", { "Archive Operation Interrupted. Continue?" }, 0);
+        row("extract, window closed", "extract", "close", {}, 0);
+        // The add walks its folders on the library's thread as well.
+        row("add, other commands", "add", "commands", waits, 1);
+    }
+
+    // While the library works on its thread, every command that would start
+    // another operation or change the archive is refused with one notice
+    // each, a cancel stops it at its next event, and a close waits for it;
+    // the window is intact afterwards.
+    void heldOperation()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, during);
+        QFETCH(QStringList, texts);
+        QFETCH(int, succeeded);
+        const std::string many = (*m_work / "many.zip").string(),
+                          other = (*m_work / "other.zip").string();
+        fs::copy_file(m_many, many);
+        fs::copy_file(m_many, other);
+        auto &&[prompter, form] = MainWindow({ qs(other) }, Show::Shown);
+        form.OpenArchive(many); // other.zip becomes the second recent archive
         form.LoadFileList();
         TExtractForm extractForm;
         form.dialogs().setExtractForm(&extractForm);
         TDeleteForm deleteForm;
         form.dialogs().setDeleteForm(&deleteForm);
-        const std::string before = fs::current_path().string();
+        selectMembers(form, { "m001.txt" });
+        if (during == "cancel")
+            prompter.answerQuestion(false);
 
-        TZipEngine addEngine;
-        Operations::Running running(form.operations(), addEngine, 0);
-        bool tried = false;
-        addEngine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &, int64_t) {
-            if (type != ProgressType::ProgressNewFile || tried)
-                return;
-            tried = true;
-            selectMembers(form, { "ab.txt" });
-            for (const char *command :
-                { "Extract1", "TestArchive1", "Open1", "CloseArchive2", "OpenArchive2", "Recent2" })
-                action(form, command)->trigger();
-            action(form, "Delete1")->trigger(); // the dialog may show, but not delete
-            deleteForm.Button1->click();
-        };
-        addEngine.setZipFilename(archive);
-        addEngine.FSpecArgs = { m_work->createFile("new.txt", sampleBytes(100000)).string() };
-        FolderWatch watch;
-        addEngine.Add();
-        QVERIFY(watch.stayed());
-
-        QVERIFY(tried);
-        QCOMPARE(prompter.texts(),
-            QStringList(7, "Please wait until the running archive operation has finished."));
-        QVERIFY(deleteForm.isVisible() && !extractForm.isVisible());
-        deleteForm.close();
-        QCOMPARE(form.session().CurrentArchive, archive);
-        QCOMPARE(fs::current_path().string(), before);
-        QCOMPARE(addEngine.SuccessCount, 1);
+        Gate gate(&form, [&] {
+            QVERIFY(TZipEngine::anyOperationRunning());
+            if (during == "cancel") {
+                QVERIFY(form.operations().interruptRunning());
+            } else if (during == "close") {
+                QVERIFY(!form.close());
+                QVERIFY(form.isVisible());
+            } else {
+                for (const char *name : kCommandsToRefuse)
+                    action(form, name)->trigger();
+                deleteForm.Button1->click(); // the dialog may show, but not delete
+            }
+        });
+        TZipEngine added;
+        TZipEngine &engine = command == "add" ? added : form.engine();
+        if (command == "test") {
+            action(form, "TestArchive2")->trigger();
+        } else {
+            Operations::Running running(form.operations(), engine, 0);
+            if (command == "add") {
+                engine.setZipFilename(many);
+                engine.FSpecArgs = { m_work->createFile("new.txt", sampleBytes(100000)).string() };
+                engine.Add();
+            } else {
+                engine.ExtrBaseDir = m_work->createDir("out").string();
+                engine.FSpecArgs.clear();
+                engine.Extract();
+            }
+        }
+        QVERIFY(!gate.eventOnWindowThread());
+        QCOMPARE(prompter.texts(), texts);
+        QVERIFY(prompter.allAnswersUsed());
+        QCOMPARE(engine.SuccessCount, succeeded);
+        QCOMPARE(engine.LastResult().cancelled, succeeded == 0);
+        if (during == "close") {
+            QTRY_VERIFY(!form.isVisible());
+            // The next window's operations run again.
+            auto &&[prompter2, form2] = MainWindow({ qs(many) });
+            action(form2, "TestArchive2")->trigger();
+            QCOMPARE(prompter2.texts(), QStringList { "No errors detected in 200 members." });
+            return;
+        }
+        QVERIFY(deleteForm.isVisible() == (during == "commands") && !extractForm.isVisible());
+        QCOMPARE(form.session().CurrentArchive, many);
         form.LoadFileList();
-        QCOMPARE(form.FileRowCount(), size_t(5));
+        QCOMPARE(form.FileRowCount(), size_t(200 + (command == "add")));
+    }
+
+    // The password question comes from the library's thread and is answered
+    // in the window's prompter, on the window's thread; the member is then
+    // tested with it.
+    void passwordAskedFromTheWorker()
+    {
+        struct ThreadPrompter : ScriptedPrompter
+        {
+            bool elsewhere = false;
+            bool askPassword(const QString &member, bool wrongBefore, QByteArray &password,
+                bool &forAllMembers) override
+            {
+                elsewhere = elsewhere || !onWindowThread();
+                return ScriptedPrompter::askPassword(member, wrongBefore, password, forAllMembers);
+            }
+        };
+        m_work->createFile("plain/secret.txt", sampleBytes(20000, 7));
+        const std::string encrypted = (*m_work / "encrypted.zip").string();
+        runOk(
+            { "zip", "-q", "-P", "Sesame", encrypted, "secret.txt" }, (*m_work / "plain").string());
+        auto &&[unused, form] = MainWindow({ qs(encrypted) }, Show::Shown);
+        ThreadPrompter prompter;
+        prompter.answerPassword("wrong");
+        prompter.answerPassword("Sesame");
+        Gate gate;
+        action(form, "TestArchive2")->trigger();
+        QVERIFY(prompter.allAnswersUsed());
+        QVERIFY(!prompter.elsewhere);
+        QVERIFY(!gate.eventOnWindowThread());
+        QCOMPARE(prompter.texts(),
+            (QStringList { "Password for secret.txt", "Wrong password for secret.txt",
+                "No errors detected in 1 member." }));
     }
 
     void currentFolderStaysPut_data()
@@ -365,7 +515,7 @@ private Q_SLOTS:
         const QString notice = prompter.texts().front();
         QVERIFY2(notice.contains(QStringLiteral("bad CRC: ab.txt")), qPrintable(notice));
         QVERIFY(notice.contains(QStringLiteral("View Last Output...")));
-        QCOMPARE(filesBelow(*m_work / "out"), size_t(3));
+        QCOMPARE(filesBelow(*m_work / "out").size(), size_t(3));
     }
 };
 

@@ -20,14 +20,12 @@ class OtherFormatWindowTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
+    WindowDir m_dir;
     std::string m_tar;
 
 private Q_SLOTS:
     void initTestCase()
     {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_tar = (m_dir / "src.tar.gz").string();
         runOk({ "python3", "-c",
             "import io, sys, tarfile\n"

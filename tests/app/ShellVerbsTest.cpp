@@ -20,8 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
-
 void useXdg(const TestDir &dir)
 {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir / "data").string()));

@@ -13,8 +13,6 @@ using namespace amxtest;
 
 namespace {
 
-const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
-
 std::vector<std::vector<std::string>> parse(const std::string &out)
 {
     std::vector<std::vector<std::string>> rows;

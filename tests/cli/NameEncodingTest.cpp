@@ -19,8 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
-
 // Text in a code page, through iconv as Python has it.
 std::string encoded(const std::string &utf8, const std::string &codec)
 {
@@ -64,7 +62,7 @@ std::set<std::string> listedNames(const std::string &stdoutText)
     return names;
 }
 
-std::set<std::string> filesBelow(const fs::path &root)
+std::set<std::string> namesBelow(const fs::path &root)
 {
     std::set<std::string> out;
     for (const auto &e : fs::recursive_directory_iterator(root))
@@ -73,7 +71,7 @@ std::set<std::string> filesBelow(const fs::path &root)
     return out;
 }
 
-ApartResult ambermox(const std::vector<std::string> &args, const std::string &cwd = {})
+ApartResult amxApart(const std::vector<std::string> &args, const std::string &cwd = {})
 {
     std::vector<std::string> argv { kProgram };
     argv.insert(argv.end(), args.begin(), args.end());
@@ -108,7 +106,7 @@ TEST(NameEncodingTest, DetectsTheCodePageAndExtractsUtf8Names)
         TestDir dir;
         writeFile(dir / "a.zip", zipOf(named(c.names, c.codec)));
 
-        const ApartResult listed = ambermox({ "-l", (dir / "a.zip").string(), "--verbose" });
+        const ApartResult listed = amxApart({ "-l", (dir / "a.zip").string(), "--verbose" });
         EXPECT_EQ(listed.exitCode, 0) << listed.err;
         EXPECT_NE(listed.err.find(std::string("names in ") + c.detected + " (detected)"),
             std::string::npos)
@@ -117,9 +115,9 @@ TEST(NameEncodingTest, DetectsTheCodePageAndExtractsUtf8Names)
         EXPECT_EQ(listedNames(listed.out), want) << listed.out;
 
         const ApartResult x =
-            ambermox({ "-x", (dir / "a.zip").string(), "-o", (dir / "out").string() });
+            amxApart({ "-x", (dir / "a.zip").string(), "-o", (dir / "out").string() });
         EXPECT_EQ(x.exitCode, 0) << x.err;
-        EXPECT_EQ(filesBelow(dir / "out"), want);
+        EXPECT_EQ(namesBelow(dir / "out"), want);
     }
 }
 
@@ -132,24 +130,24 @@ TEST(NameEncodingTest, ChosenCodePageWins)
     writeFile(dir / "a.zip", zipOf(named(names, "cp932")));
     const std::string zip = (dir / "a.zip").string();
 
-    const ApartResult asDos = ambermox({ "-l", zip, "--charset", "CP437", "--verbose" });
+    const ApartResult asDos = amxApart({ "-l", zip, "--charset", "CP437", "--verbose" });
     EXPECT_NE(asDos.err.find("names in CP437 (chosen)"), std::string::npos) << asDos.err;
     // Their second bytes are backslashes in CP437, which the list escapes.
     EXPECT_EQ(listedNames(asDos.out), std::set<std::string>({ "ò\\\\.txt", "â\\\\.txt" }));
 
-    const ApartResult asJis = ambermox({ "-l", zip, "--charset=Shift-JIS" });
+    const ApartResult asJis = amxApart({ "-l", zip, "--charset=Shift-JIS" });
     EXPECT_EQ(listedNames(asJis.out), std::set<std::string>(names.begin(), names.end()));
 
-    const ApartResult t = ambermox({ "-t", zip, "--charset", "sjis" });
+    const ApartResult t = amxApart({ "-t", zip, "--charset", "sjis" });
     EXPECT_EQ(t.exitCode, 0) << t.err;
     EXPECT_NE(t.out.find("表.txt"), std::string::npos) << t.out;
 
     const ApartResult x =
-        ambermox({ "-x", zip, "--charset", "Shift-JIS", "-o", (dir / "out").string(), "表.txt" });
+        amxApart({ "-x", zip, "--charset", "Shift-JIS", "-o", (dir / "out").string(), "表.txt" });
     EXPECT_EQ(x.exitCode, 0) << x.err;
-    EXPECT_EQ(filesBelow(dir / "out"), std::set<std::string>({ "表.txt" }));
+    EXPECT_EQ(namesBelow(dir / "out"), std::set<std::string>({ "表.txt" }));
 
-    const ApartResult bad = ambermox({ "-l", zip, "--charset", "NO-SUCH-PAGE" });
+    const ApartResult bad = amxApart({ "-l", zip, "--charset", "NO-SUCH-PAGE" });
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_NE(bad.err.find("unknown code page NO-SUCH-PAGE"), std::string::npos) << bad.err;
 }
@@ -165,12 +163,12 @@ TEST(NameEncodingTest, UnicodePathFieldHoldsOnlyWithItsCrc)
             { other, false, unicodePath(other, "Wrong.txt", 1) },
             { "??.txt", false, unicodePath("??.txt", "日本.txt") } }));
     const std::set<std::string> want { "Size ✓.txt", "Über.txt", "日本.txt" };
-    const ApartResult listed = ambermox({ "-l", (dir / "a.zip").string() });
+    const ApartResult listed = amxApart({ "-l", (dir / "a.zip").string() });
     EXPECT_EQ(listedNames(listed.out), want);
     const ApartResult x =
-        ambermox({ "-x", (dir / "a.zip").string(), "-o", (dir / "out").string() });
+        amxApart({ "-x", (dir / "a.zip").string(), "-o", (dir / "out").string() });
     EXPECT_EQ(x.exitCode, 0) << x.err;
-    EXPECT_EQ(filesBelow(dir / "out"), want);
+    EXPECT_EQ(namesBelow(dir / "out"), want);
 }
 
 TEST(NameEncodingTest, UndecodableBytesNeverLoseAMember)
@@ -180,13 +178,13 @@ TEST(NameEncodingTest, UndecodableBytesNeverLoseAMember)
     writeFile(dir / "a.zip", zipOf({ { "a\x81.txt", false, {} }, { "b\xff.txt", false, {} } }));
     const std::string zip = (dir / "a.zip").string();
     const ApartResult x =
-        ambermox({ "-x", zip, "--charset", "Windows-1252", "-o", (dir / "w").string() });
+        amxApart({ "-x", zip, "--charset", "Windows-1252", "-o", (dir / "w").string() });
     EXPECT_EQ(x.exitCode, 0) << x.err;
-    EXPECT_EQ(filesBelow(dir / "w"), std::set<std::string>({ "a\uFFFD.txt", "bÿ.txt" }));
+    EXPECT_EQ(namesBelow(dir / "w"), std::set<std::string>({ "a\uFFFD.txt", "bÿ.txt" }));
     const ApartResult j =
-        ambermox({ "-x", zip, "--charset", "Shift-JIS", "-o", (dir / "j").string() });
+        amxApart({ "-x", zip, "--charset", "Shift-JIS", "-o", (dir / "j").string() });
     EXPECT_EQ(j.exitCode, 0) << j.err;
-    EXPECT_EQ(filesBelow(dir / "j").size(), 2u);
+    EXPECT_EQ(namesBelow(dir / "j").size(), 2u);
 }
 
 TEST(NameEncodingTest, QuestionMarkIsOneCharacter)
@@ -195,10 +193,10 @@ TEST(NameEncodingTest, QuestionMarkIsOneCharacter)
     writeFile(dir / "a.zip",
         zipOf({ { encoded("café.txt", "cp1252"), false, {} }, { "cafe.doc", false, {} } }));
     const std::string zip = (dir / "a.zip").string();
-    const ApartResult x = ambermox({ "-x", zip, "--charset", "Windows-1252", "-o",
+    const ApartResult x = amxApart({ "-x", zip, "--charset", "Windows-1252", "-o",
         (dir / "out").string(), "--pattern", "caf?.txt" });
     EXPECT_EQ(x.exitCode, 0) << x.err;
-    EXPECT_EQ(filesBelow(dir / "out"), std::set<std::string>({ "café.txt" }));
+    EXPECT_EQ(namesBelow(dir / "out"), std::set<std::string>({ "café.txt" }));
 }
 
 TEST(NameEncodingTest, DeleteKeepsTheOtherMembersBytes)
@@ -210,7 +208,7 @@ TEST(NameEncodingTest, DeleteKeepsTheOtherMembersBytes)
     writeFile(dir / "a.zip", zipOf(members));
     const std::string zip = (dir / "a.zip").string();
 
-    const ApartResult d = ambermox({ "--delete", zip, "Отчёт.doc" });
+    const ApartResult d = amxApart({ "--delete", zip, "Отчёт.doc" });
     EXPECT_EQ(d.exitCode, 0) << d.err;
     // Python reads the names as CP437 when bit 11 is clear: compare the bytes.
     const RunResult raw = python(R"(

@@ -1,5 +1,6 @@
 // "ambermox -l/-t/-x" and the shell verbs on archives that are not ZIP: made
-// by the usual tools, read through libarchive.
+// by the usual tools, read through libarchive; that they are never written is
+// the command line's table of refusals.
 
 #include "Peers.h"
 #include "TestDir.h"
@@ -13,23 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
-
-RunResult amx(const std::vector<std::string> &args, const std::string &cwd = {})
-{
-    std::vector<std::string> argv { kProgram };
-    argv.insert(argv.end(), args.begin(), args.end());
-    return run(argv, cwd);
-}
-
 RunResult shell(const std::string &command, const std::string &cwd)
 {
     return run({ "sh", "-c", command }, cwd);
-}
-
-bool has(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
 }
 
 struct FormatCase
@@ -76,33 +63,37 @@ TEST_P(OtherFormats, ListTestExtract)
     ASSERT_EQ(shell(c.make, dir.str()).exitCode, 0);
     const std::string root = c.root;
 
-    RunResult list = amx({ "-l", c.archive }, dir.str());
+    RunResult list = ambermox({ "-l", c.archive }, dir.str());
     EXPECT_EQ(list.exitCode, 0) << list.out;
     EXPECT_TRUE(has(list.out, "a.txt\t")) << list.out;
     EXPECT_TRUE(has(list.out, "\t300000\t?\t?\t" + root + "sub/\n")) << list.out;
 
-    RunResult test = amx({ "-t", c.archive }, dir.str());
+    RunResult test = ambermox({ "-t", c.archive }, dir.str());
     EXPECT_EQ(test.exitCode, 0) << test.out;
     EXPECT_TRUE(has(test.out, "No errors detected in")) << test.out;
 
-    RunResult extract = amx({ "-x", c.archive, "-o", "out" }, dir.str());
+    RunResult extract = ambermox({ "-x", c.archive, "-o", "out" }, dir.str());
     EXPECT_EQ(extract.exitCode, 0) << extract.out;
     EXPECT_EQ(readFile(dir / ("out/" + root + "a.txt")), "hello\n");
     EXPECT_EQ(readFile(dir / ("out/" + root + "sub/b.bin")), readFile(dir / "src/sub/b.bin"));
     EXPECT_EQ(fs::read_symlink(dir / ("out/" + root + "link")), "a.txt");
 
-    // Selected by pattern, without folder names, then kept unless overwriting.
-    RunResult picked = amx({ "-x", c.archive, "-o", "picked", "--pattern", "*.bin" }, dir.str());
+    // Selected by pattern, without folder names, then kept unless overwriting:
+    // the engine's steps, the same for every format.
+    if (c.name != std::string("TarXz"))
+        return;
+    RunResult picked =
+        ambermox({ "-x", c.archive, "-o", "picked", "--pattern", "*.bin" }, dir.str());
     EXPECT_EQ(picked.exitCode, 0) << picked.out;
     EXPECT_TRUE(fs::exists(dir / ("picked/" + root + "sub/b.bin")));
     EXPECT_FALSE(fs::exists(dir / ("picked/" + root + "a.txt")));
     dir.createFile("picked/" + root + "sub/b.bin", "mine");
-    RunResult kept = amx({ "-x", c.archive, "-o", "picked", "--pattern", "*.bin" }, dir.str());
+    RunResult kept = ambermox({ "-x", c.archive, "-o", "picked", "--pattern", "*.bin" }, dir.str());
     EXPECT_TRUE(has(kept.out, "(file exists)")) << kept.out;
     EXPECT_EQ(readFile(dir / ("picked/" + root + "sub/b.bin")), "mine");
-    EXPECT_EQ(
-        amx({ "-x", c.archive, "-o", "picked", "--overwrite", "--pattern", "*.bin" }, dir.str())
-            .exitCode,
+    EXPECT_EQ(ambermox({ "-x", c.archive, "-o", "picked", "--overwrite", "--pattern", "*.bin" },
+                  dir.str())
+                  .exitCode,
         0);
     EXPECT_EQ(readFile(dir / ("picked/" + root + "sub/b.bin")), readFile(dir / "src/sub/b.bin"));
 }
@@ -120,11 +111,11 @@ TEST(OtherFormatsTest, RarWrittenByHand)
             dir.str())
             .exitCode,
         0);
-    RunResult list = amx({ "-l", "x.rar" }, dir.str());
+    RunResult list = ambermox({ "-l", "x.rar" }, dir.str());
     EXPECT_EQ(list.exitCode, 0) << list.out;
     EXPECT_TRUE(has(list.out, "readme.txt\t")) << list.out;
-    EXPECT_EQ(amx({ "-t", "x.rar" }, dir.str()).exitCode, 0);
-    EXPECT_EQ(amx({ "-x", "x.rar", "-o", "out", "docs/readme.txt" }, dir.str()).exitCode, 0);
+    EXPECT_EQ(ambermox({ "-t", "x.rar" }, dir.str()).exitCode, 0);
+    EXPECT_EQ(ambermox({ "-x", "x.rar", "-o", "out", "docs/readme.txt" }, dir.str()).exitCode, 0);
     EXPECT_EQ(readFile(dir / "out/docs/readme.txt"), "hello from rar\n");
     EXPECT_FALSE(fs::exists(dir / "out/docs/data.bin"));
 }
@@ -139,12 +130,12 @@ TEST(OtherFormatsTest, LoneCompressedFileIsOneMember)
                   .exitCode,
         0);
     for (const char *archive : { "in/notes.txt.xz", "in/notes.txt.zst" }) {
-        RunResult list = amx({ "-l", archive }, dir.str());
+        RunResult list = ambermox({ "-l", archive }, dir.str());
         EXPECT_EQ(list.exitCode, 0) << list.out;
         EXPECT_TRUE(has(list.out, "notes.txt\t")) << list.out;
         EXPECT_TRUE(has(list.out, "\t?\t?\t?\t")) << "a stream does not say its size: " << list.out;
         fs::remove_all(dir / "out");
-        EXPECT_EQ(amx({ "-x", archive, "-o", "out" }, dir.str()).exitCode, 0);
+        EXPECT_EQ(ambermox({ "-x", archive, "-o", "out" }, dir.str()).exitCode, 0);
         EXPECT_EQ(readFile(dir / "out/notes.txt"), "a few notes\n");
     }
 }
@@ -172,29 +163,20 @@ TEST(OtherFormatsTest, DamageIsToldAndWhatCameBeforeIsKept)
     makeSource(dir);
     dir.createFile("src/zz-last.bin", std::string(2 << 20, 'z'));
     ASSERT_EQ(shell("tar cf t.tar src/a.txt src/sub src/zz-last.bin && head -c 1500000 t.tar > "
-                    "cut.tar && printf 'x' > plain.txt "
-                    "&& 7z a -bd -pSECRET enc.7z src/a.txt >/dev/null",
+                    "cut.tar && 7z a -bd -pSECRET enc.7z src/a.txt >/dev/null",
                   dir.str())
                   .exitCode,
         0);
-    RunResult cut = amx({ "-x", "cut.tar", "-o", "out" }, dir.str());
+    RunResult cut = ambermox({ "-x", "cut.tar", "-o", "out" }, dir.str());
     EXPECT_NE(cut.exitCode, 0);
     EXPECT_TRUE(has(cut.out, "cut.tar (Truncated tar archive)")) << cut.out;
     EXPECT_EQ(readFile(dir / "out/src/a.txt"), "hello\n");
     EXPECT_FALSE(fs::exists(dir / "out/src/zz-last.bin"));
 
     // Encrypted 7z data: libarchive cannot decrypt it, and says so per member.
-    RunResult enc = amx({ "-x", "enc.7z", "-o", "enc" }, dir.str());
+    RunResult enc = ambermox({ "-x", "enc.7z", "-o", "enc" }, dir.str());
     EXPECT_EQ(enc.exitCode, 1);
     EXPECT_TRUE(has(enc.out, "encrypted in a way this program cannot read")) << enc.out;
-
-    RunResult add = amx({ "-a", "t.tar", "plain.txt" }, dir.str());
-    EXPECT_EQ(add.exitCode, 2);
-    EXPECT_TRUE(has(add.out, "only ZIP archives can be changed")) << add.out;
-
-    RunResult plain = amx({ "-l", "plain.txt" }, dir.str());
-    EXPECT_EQ(plain.exitCode, 2);
-    EXPECT_TRUE(has(plain.out, "not a ZIP archive")) << plain.out;
 }
 
 } // namespace

@@ -18,15 +18,6 @@ using namespace amxtest;
 
 namespace {
 
-const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
-
-RunResult amx(const std::vector<std::string> &args, const std::string &cwd = {})
-{
-    std::vector<std::string> argv { kProgram };
-    argv.insert(argv.end(), args.begin(), args.end());
-    return run(argv, cwd);
-}
-
 // Standard output and error apart; as another user when the test runs as
 // root, for whom no permission stands in the way.
 ApartResult amxApart(
@@ -38,11 +29,6 @@ ApartResult amxApart(
     argv.push_back(kProgram);
     argv.insert(argv.end(), args.begin(), args.end());
     return runApart(argv, cwd);
-}
-
-bool has(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
 }
 
 // Writes an archive by hand: a sound stored member, then "b.txt" made as the
@@ -156,9 +142,9 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     const std::string archive = (dir / "a.zip").string();
 
     // A folder named by an absolute path keeps only what lies below its parent.
-    RunResult add = amx({ "-a", archive, "--level", "6", (dir / "src").string() }, "/");
+    RunResult add = ambermox({ "-a", archive, "--level", "6", (dir / "src").string() }, "/");
     ASSERT_EQ(add.exitCode, 0) << add.out;
-    RunResult move = amx({ "-a", "a.zip", "--move", "loose.txt" }, dir.str());
+    RunResult move = ambermox({ "-a", "a.zip", "--move", "loose.txt" }, dir.str());
     ASSERT_EQ(move.exitCode, 0) << move.out;
     EXPECT_FALSE(std::filesystem::exists(dir / "loose.txt"));
     EXPECT_EQ(sortedNames(archive),
@@ -167,7 +153,7 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0) << "the peer reads it";
 
     // "." has no name of its own: what it holds is stored relative to it, as zip -r stores it.
-    RunResult dot = amx({ "-a", "../dot.zip", "." }, (dir / "src").string());
+    RunResult dot = ambermox({ "-a", "../dot.zip", "." }, (dir / "src").string());
     ASSERT_EQ(dot.exitCode, 0) << dot.out;
     EXPECT_EQ(sortedNames((dir / "dot.zip").string()),
         (std::vector<std::string> {
@@ -175,21 +161,21 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
 
     // Exact names match only themselves; --pattern makes them wildcards.
     RunResult exact =
-        amx({ "-x", "a.zip", "-o", "out", "src/star*.txt", "src/what?.txt" }, dir.str());
+        ambermox({ "-x", "a.zip", "-o", "out", "src/star*.txt", "src/what?.txt" }, dir.str());
     ASSERT_EQ(exact.exitCode, 0) << exact.out;
     EXPECT_EQ(readFile(dir / "out/src/star*.txt"), "star");
     EXPECT_EQ(readFile(dir / "out/src/what?.txt"), "what");
     EXPECT_FALSE(std::filesystem::exists(dir / "out/src/starX.txt"));
-    RunResult kept = amx({ "-x", "a.zip", "-o", "out", "--pattern", "src/star*" }, dir.str());
+    RunResult kept = ambermox({ "-x", "a.zip", "-o", "out", "--pattern", "src/star*" }, dir.str());
     EXPECT_EQ(kept.exitCode, 0) << kept.out;
     EXPECT_TRUE(std::filesystem::exists(dir / "out/src/starX.txt"));
     EXPECT_TRUE(has(kept.out, "src/star*.txt")) << "an existing file is kept and named";
 
-    RunResult del = amx({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
+    RunResult del = ambermox({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
     ASSERT_EQ(del.exitCode, 0) << del.out;
     EXPECT_EQ(sortedNames(archive).size(), 7u);
     EXPECT_TRUE(has(run({ "unzip", "-l", archive }).out, "src/whatY.txt"));
-    RunResult missing = amx({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
+    RunResult missing = ambermox({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
     EXPECT_EQ(missing.exitCode, 1) << missing.out;
     EXPECT_TRUE(has(missing.out, "name not matched")) << missing.out;
 }
@@ -422,50 +408,32 @@ TEST(ScriptVerbs, ProgressText)
         EXPECT_EQ(progressText(r.done, r.total, r.seconds), r.text) << r.done;
 }
 
-// The README's table and the manual pages show the very forms --help shows.
-// --rename, -a --comment-file and -l --comment: done as asked, or refused
-// with the archive byte for byte as it was.
+// --rename, -a --comment-file and -l --comment done as asked; what they
+// refuse is the table of refusals.
 TEST(ScriptVerbs, RenameAndComment)
 {
     TestDir dir;
     const std::string comment = "line one\n\x1b[31mred\tend";
     dir.createFile("comment.txt", comment);
-    dir.createFile("long.txt", std::string(65536, 'x'));
     dir.createFile("largest.txt", std::string(65535, 'x'));
     const struct
     {
         const char *name;
         std::vector<std::string> args;
-        int status;
-        const char *names; // afterwards, or nullptr: unchanged
+        const char *names; // afterwards
     } rows[] = {
-        { "member", { "--rename", "a.zip", "a/good.txt", "g.txt" }, 0, "a/b.txt g.txt" },
-        { "folder", { "--rename", "a.zip", "a", "z/y" }, 0, "z/y/b.txt z/y/good.txt" },
-        { "exists", { "--rename", "a.zip", "a/good.txt", "a/b.txt" }, 1, nullptr },
-        { "dot dot", { "--rename", "a.zip", "a/good.txt", "../g.txt" }, 1, nullptr },
-        { "absolute", { "--rename", "a.zip", "a/good.txt", "/g.txt" }, 1, nullptr },
-        { "empty", { "--rename", "a.zip", "a/good.txt", "" }, 1, nullptr },
-        { "missing", { "--rename", "a.zip", "nothing", "g.txt" }, 1, nullptr },
-        { "one name", { "--rename", "a.zip", "a/good.txt" }, 2, nullptr },
-        { "comment", { "-a", "a.zip", "--comment-file", "comment.txt" }, 0, "a/b.txt a/good.txt" },
-        { "largest comment", { "-a", "a.zip", "--comment-file", "largest.txt" }, 0,
+        { "member", { "--rename", "a.zip", "a/good.txt", "g.txt" }, "a/b.txt g.txt" },
+        { "folder", { "--rename", "a.zip", "a", "z/y" }, "z/y/b.txt z/y/good.txt" },
+        { "comment", { "-a", "a.zip", "--comment-file", "comment.txt" }, "a/b.txt a/good.txt" },
+        { "largest comment", { "-a", "a.zip", "--comment-file", "largest.txt" },
             "a/b.txt a/good.txt" },
-        { "too long", { "-a", "a.zip", "--comment-file", "long.txt" }, 2, nullptr },
-        { "no comment file", { "-a", "a.zip", "--comment-file", "none.txt" }, 2, nullptr },
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         const std::string zip = (dir / "a.zip").string();
         writeArchive(zip, "good");
-        const std::string before = readFile(zip);
-        std::vector<std::string> args = row.args;
-        const ApartResult r = amxApart(args, dir.str());
-        EXPECT_EQ(r.exitCode, row.status) << r.err;
-        if (!row.names) {
-            EXPECT_EQ(readFile(zip), before);
-            EXPECT_FALSE(r.err.empty());
-            continue;
-        }
+        const ApartResult r = amxApart(row.args, dir.str());
+        EXPECT_EQ(r.exitCode, 0) << r.err;
         std::string names;
         for (const std::string &n : sortedNames(zip))
             names += (names.empty() ? "" : " ") + n;
@@ -486,9 +454,10 @@ TEST(ScriptVerbs, RenameAndComment)
     EXPECT_EQ(listed.out, "line one\n\\x1B[31mred\\tend\n");
 }
 
+// The README's table and the manual pages show the very forms --help shows.
 TEST(ScriptVerbs, HelpMatchesTheReadmeAndTheManualPages)
 {
-    RunResult help = amx({ "--help" });
+    RunResult help = ambermox({ "--help" });
     ASSERT_EQ(help.exitCode, 0);
     std::set<std::string> inHelp, inReadme;
     std::istringstream lines(help.out);
@@ -524,5 +493,5 @@ TEST(ScriptVerbs, HelpMatchesTheReadmeAndTheManualPages)
         }
         EXPECT_EQ(inPage, inHelp) << page;
     }
-    EXPECT_EQ(amx({ "-h" }).out, help.out);
+    EXPECT_EQ(ambermox({ "-h" }).out, help.out);
 }

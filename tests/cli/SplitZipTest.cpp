@@ -1,6 +1,7 @@
 // ZIP archives in parts, as 7-Zip (name.zip.001, .002, ...) and Info-ZIP
 // (name.z01, .z02, ..., name.zip) make them: listed, tested and extracted as
 // one archive from any of their parts, against the same archive made whole.
+// That they are never written is the command line's table of refusals.
 
 #include "Peers.h"
 #include "TestDir.h"
@@ -14,20 +15,6 @@ using namespace amxtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
-
-RunResult amx(const std::vector<std::string> &args, const std::string &cwd)
-{
-    std::vector<std::string> argv { kProgram };
-    argv.insert(argv.end(), args.begin(), args.end());
-    return run(argv, cwd);
-}
-
-bool has(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 struct SplitCase
 {
@@ -83,38 +70,22 @@ TEST_P(SplitZip, ReadAsOneFromAnyPart)
     ASSERT_GE(parts.size(), size_t(3));
     const std::string missing = c.lastGone ? parts.back() : parts[1];
 
-    const RunResult whole = amx({ "-l", "w.zip" }, dir.str());
+    const RunResult whole = ambermox({ "-l", "w.zip" }, dir.str());
     ASSERT_EQ(whole.exitCode, 0) << whole.out;
     for (const std::string &part : parts) {
         SCOPED_TRACE(part);
-        const RunResult list = amx({ "-l", part }, dir.str());
+        const RunResult list = ambermox({ "-l", part }, dir.str());
         EXPECT_EQ(list.exitCode, 0) << list.out;
         EXPECT_EQ(list.out, whole.out);
-        const RunResult test = amx({ "-t", part }, dir.str());
+        const RunResult test = ambermox({ "-t", part }, dir.str());
         EXPECT_EQ(test.exitCode, 0) << test.out;
         EXPECT_TRUE(has(test.out, "No errors detected in")) << test.out;
         fs::remove_all(dir / "out");
-        const RunResult extract = amx({ "-x", part, "-o", "out" }, dir.str());
+        const RunResult extract = ambermox({ "-x", part, "-o", "out" }, dir.str());
         EXPECT_EQ(extract.exitCode, 0) << extract.out;
         EXPECT_EQ(readFile(dir / "out/src/a.txt"), "hello\n");
         EXPECT_EQ(readFile(dir / "out/src/sub/b.bin"), bin);
     }
-
-    // Never written: every part stays as it was.
-    std::vector<std::string> before;
-    for (const std::string &part : parts)
-        before.push_back(readFile(dir / part));
-    dir.createFile("new.txt", "new");
-    for (const std::vector<std::string> &writer :
-        { std::vector<std::string> { "-a", parts.front(), "new.txt" },
-            std::vector<std::string> { "--delete", parts.back(), "src/a.txt" },
-            std::vector<std::string> { "--rename", parts.front(), "src/a.txt", "z.txt" } }) {
-        const RunResult refused = amx(writer, dir.str());
-        EXPECT_EQ(refused.exitCode, 2) << writer[0] << ": " << refused.out;
-        EXPECT_TRUE(has(refused.out, "in parts cannot be changed")) << refused.out;
-    }
-    for (size_t i = 0; i < parts.size(); ++i)
-        EXPECT_EQ(readFile(dir / parts[i]), before[i]) << parts[i];
 
     // A part that is not there is named, from whichever part is opened.
     fs::rename(dir / missing, dir / "aside");
@@ -124,7 +95,7 @@ TEST_P(SplitZip, ReadAsOneFromAnyPart)
         for (const std::vector<std::string> &args :
             { std::vector<std::string> { "-l", part }, std::vector<std::string> { "-t", part },
                 std::vector<std::string> { "-x", part, "-o", "gone" } }) {
-            const RunResult gone = amx(args, dir.str());
+            const RunResult gone = ambermox(args, dir.str());
             EXPECT_EQ(gone.exitCode, 2) << args[0] << " " << part << ": " << gone.out;
             EXPECT_TRUE(has(gone.out, "missing: " + missing))
                 << args[0] << " " << part << ": " << gone.out;

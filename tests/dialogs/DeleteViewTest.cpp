@@ -47,20 +47,14 @@ class DeleteViewTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
+    WindowDir m_dir;
     std::unique_ptr<FakeMainWindow> m_link; // a fresh one for every test
 
     // A fresh archive for every test: the deletes change it.
     std::string makeArchive()
     {
-        static int count = 0;
-        const std::string folder = "src" + std::to_string(++count);
-        m_dir.createFile(folder + "/one.txt", "one\n");
-        m_dir.createFile(folder + "/readme.txt", kReadme);
-        m_dir.createFile(folder + "/docs/inner.txt", kInner);
-        const std::string archive = (m_dir / (folder + ".zip")).string();
-        runOk({ "zip", "-q", "-r", "-D", archive, "." }, (m_dir / folder).string());
-        return archive;
+        return m_dir.zip(
+            { { "one.txt", "one\n" }, { "readme.txt", kReadme }, { "docs/inner.txt", kInner } });
     }
 
     // The View dialog with its text viewer, both linked to the stand-in.
@@ -77,12 +71,6 @@ private:
     };
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
-    }
-
     void init()
     {
         std::filesystem::current_path(m_dir.path());

@@ -32,16 +32,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Relative path -> content of every file below a folder.
-std::map<std::string, std::string> filesBelow(const fs::path &root)
-{
-    std::map<std::string, std::string> out;
-    for (const auto &entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file())
-            out[fs::relative(entry.path(), root).string()] = readFile(entry.path());
-    return out;
-}
-
 // The Extract dialog over a stand-in main window.
 struct Stage : FakeMainWindow
 {
@@ -82,7 +72,7 @@ class ExtractFormTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
+    WindowDir m_dir;
     std::string m_archive;
     fs::path m_source;
     std::vector<ExtractRow> m_rows;
@@ -91,8 +81,6 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString((m_dir / "data").string()));
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         m_source = m_dir / "src";
         m_dir.createFile("src/top.txt", sampleBytes(700, 1));
         m_dir.createFile("src/docs/readme.txt", sampleBytes(40000, 2));

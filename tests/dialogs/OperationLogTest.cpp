@@ -3,33 +3,14 @@
 // rose; a log of 200,000 lines holds, shows and copies them; the shell
 // gauge moves while an archive of small members is extracted.
 
-#include "FakeMainWindow.h"
 #include "LnEUnit.h"
-#include "Peers.h"
-#include "ScriptedPrompter.h"
-#include "TestDir.h"
-
-#include "ZipEngine.h"
+#include "WiredExtraction.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
 
 using namespace amxtest;
-
-namespace {
-
-// An archive of small members, each under one progress step.
-std::string smallMembers(TestDir &dir, int count)
-{
-    for (int i = 0; i < count; ++i)
-        dir.createFile("src/m" + std::to_string(100 + i) + ".txt", sampleBytes(3000, i));
-    const std::string archive = (dir / "small.zip").string();
-    runOk({ "zip", "-q", "-r", archive, "." }, (dir / "src").string());
-    return archive;
-}
-
-} // namespace
 
 class OperationLogTest : public QObject
 {
@@ -38,19 +19,8 @@ class OperationLogTest : public QObject
 private Q_SLOTS:
     void aCancelledRunStillDrainsEveryLine()
     {
-        TestDir dir;
-        const std::string archive = smallMembers(dir, 60);
-        dir.createDir("out");
-        FakeMainWindow window;
-        ScriptedPrompter prompter;
-        Operations &ops = window.operations();
-        TZipEngine engine;
-        ops.wire(engine, QStringLiteral("Extracting"));
-        engine.Verbose = true; // a line per member
-        engine.setZipFilename(archive);
-        engine.ExtrBaseDir = (dir / "out").string() + "/";
-        engine.FSpecArgs = { "*.*" };
-
+        WiredExtraction extraction(60, 3000, "m", ".txt");
+        auto &[dir, window, prompter, ops, engine, total] = extraction;
         QStringList sent;
         const TMessageEvent wiredMessage = engine.OnMessage;
         engine.OnMessage = [&](TZipEngine &e, int32_t code, const std::string &text) {
@@ -69,11 +39,7 @@ private Q_SLOTS:
         connect(&window.ProgressBar1, &QProgressBar::valueChanged, this, [&](int value) {
             values.push_back(value);
         });
-        ops.startLog();
-        {
-            Operations::Running running(ops, engine, int64_t(60) * 3000);
-            engine.Extract();
-        }
+        extraction.run();
         QVERIFY(files == 40 && sent.size() >= 39);
         QCOMPARE(window.msg.lines(), sent);
         QVERIFY(values.size() > 1 && values.back() > 0);
@@ -141,7 +107,7 @@ private Q_SLOTS:
     void theShellGaugeMovesWithSmallMembers()
     {
         TestDir dir;
-        const std::string archive = smallMembers(dir, 50);
+        const std::string archive = sampleMembers(dir / "small.zip", 50, 3000, "m", ".txt");
         TLnEForm form;
         form.endProgram = [] {};
         form.show();

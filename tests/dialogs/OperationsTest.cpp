@@ -1,12 +1,7 @@
 // The object a window hands its status line and log to: a real extraction
 // through a wired engine, interrupted from inside as a click on the list does.
 
-#include "FakeMainWindow.h"
-#include "Peers.h"
-#include "ScriptedPrompter.h"
-#include "TestDir.h"
-
-#include "ZipEngine.h"
+#include "WiredExtraction.h"
 
 #include <QTest>
 
@@ -21,23 +16,9 @@ class OperationsTest : public QObject
 private Q_SLOTS:
     void aWiredRunReachesTheWindowAndCanBeInterrupted()
     {
-        TestDir dir;
         constexpr int kFiles = 12;
-        for (int i = 0; i < kFiles; ++i)
-            dir.createFile("src/f" + std::to_string(i) + ".bin", sampleBytes(200000, i));
-        const std::string archive = (dir / "many.zip").string();
-        runOk({ "zip", "-q", "-r", archive, "." }, (dir / "src").string());
-        dir.createDir("out");
-
-        FakeMainWindow window;
-        ScriptedPrompter prompter;
-        Operations &ops = window.operations();
-        TZipEngine engine;
-        ops.wire(engine, QStringLiteral("Extracting"));
-        engine.Verbose = true; // a line per member
-        engine.setZipFilename(archive);
-        engine.ExtrBaseDir = (dir / "out").string() + "/";
-        engine.FSpecArgs = { "*.*" };
+        WiredExtraction extraction(kFiles, 200000, "f", ".bin");
+        auto &[dir, window, prompter, ops, engine, total] = extraction;
 
         // The second file: the first one has moved the bar; the click asks,
         // No stops the library.
@@ -56,11 +37,7 @@ private Q_SLOTS:
             prompter.answerQuestion(false);
             asked = ops.interruptRunning();
         };
-        ops.startLog();
-        {
-            Operations::Running running(ops, engine, int64_t(kFiles) * 200000);
-            engine.Extract();
-        }
+        extraction.run();
 
         QVERIFY(registered && barMoved && asked && prompter.allAnswersUsed());
         QVERIFY(shown.startsWith(QStringLiteral("Extracting \"f")));

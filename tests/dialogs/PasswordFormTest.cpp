@@ -34,16 +34,6 @@ namespace {
 
 const char kPassword[] = "Sesame-4711";
 
-// Relative path -> content of every file below a folder.
-std::map<std::string, std::string> filesBelow(const fs::path &root)
-{
-    std::map<std::string, std::string> out;
-    for (const auto &entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file())
-            out[fs::relative(entry.path(), root).string()] = readFile(entry.path());
-    return out;
-}
-
 // Scripted answers to the password questions: a password, one ending in
 // '!' for this member only, or "" for Cancel.
 void script(ScriptedPrompter &prompter, const QStringList &answers)
@@ -98,7 +88,7 @@ class PasswordFormTest : public QObject
     Q_OBJECT
 
 private:
-    TestDir m_dir;
+    WindowDir m_dir;
     std::map<std::string, std::string> m_plain, m_secret;
     std::string m_aes, m_mixed;
 
@@ -107,8 +97,6 @@ private Q_SLOTS:
     {
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString((m_dir / "data").string()));
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((m_dir / "config").string()));
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
         if (run({ "7z", "i" }).exitCode != 0)
             QSKIP("7z is not installed");
         m_plain = { { "plain.txt", sampleBytes(5000, 1) }, { "docs/open.txt", "open" } };

@@ -58,7 +58,7 @@ class DiscoveryFormsTest : public QObject
 {
     Q_OBJECT
 
-    TestDir m_dir;
+    WindowDir m_dir;
 
     std::string makeArchive(const std::string &rel, const std::vector<std::string> &members)
     {
@@ -74,12 +74,6 @@ class DiscoveryFormsTest : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        TMainForm::setStorePaths(
-            (m_dir / "config/Ambermox.conf").string(), (m_dir / "favorites.dat").string());
-    }
-
     void favoritesSortByColumnsAndOpen()
     {
         const std::string zips = m_dir.str() + "/zips/";

@@ -1,6 +1,7 @@
 // Renaming members and setting the archive comment through the request
 // interface: the peers read the result, a refused rename or comment and a
-// killed rename leave the archive byte for byte.
+// killed rename leave the archive byte for byte. The refusals a single rename
+// can meet are the command line's table.
 #include "LibHarness.h"
 #include "Peers.h"
 #include "TestDir.h"
@@ -36,18 +37,6 @@ RunOutcome rename(const std::string &archive, const std::vector<std::string> &pa
     return runRequest(r, rec);
 }
 
-// An archive of Info-ZIP with a folder of many members, one beside it and a
-// Unicode Path record on its member "caf\xe9.txt" (stored in Latin-1).
-std::string sample(const TestDir &dir)
-{
-    std::vector<std::pair<std::string, std::string>> files;
-    for (int i = 0; i < 40; ++i)
-        files.push_back({ "docs/part" + std::to_string(i) + ".txt", sampleBytes(3000 + i, i) });
-    files.push_back({ "readme.txt", "read me\n" });
-    files.push_back({ "docs/sub/deep.txt", sampleBytes(100, 99) });
-    return zipFiles(dir / "a.zip", files);
-}
-
 struct RenameCase
 {
     const char *name;
@@ -65,7 +54,7 @@ TEST_P(RenameTest, PeersReadTheNewNames)
 {
     const RenameCase &c = GetParam();
     TestDir dir;
-    const std::string archive = sample(dir);
+    const std::string archive = editSample(dir / "a.zip", 40);
     const std::string before = pythonView(archive);
     Recorder rec;
     const RunOutcome r = rename(archive, c.pairs, rec);
@@ -90,56 +79,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, RenameTest,
     testing::Values(RenameCase { "OneMember", { "readme.txt", "LIESMICH.txt" }, { "LIESMICH.txt" },
                         { "readme.txt" } },
         RenameCase { "Folder", { "docs", "papers/2024" },
-            { "papers/2024/part0.txt", "papers/2024/part39.txt", "papers/2024/sub/deep.txt" },
+            { "papers/2024/part0.txt", "papers/2024/part39.txt", "papers/2024/one.txt" },
             { "docs/part0.txt" } },
-        RenameCase { "FolderWithSlash", { "docs/sub/", "deep/" }, { "deep/deep.txt" },
-            { "docs/sub/deep.txt" } },
+        RenameCase {
+            "FolderWithSlash", { "other/", "deep/" }, { "deep/three.txt" }, { "other/three.txt" } },
         RenameCase { "Swap", { "readme.txt", "docs/part0.txt", "docs/part0.txt", "readme.txt" },
             { "readme.txt", "docs/part0.txt" }, {} },
         RenameCase { "Utf8Name", { "readme.txt", "l\xc3\xa9sez-moi.txt" },
             { "l\xc3\xa9sez-moi.txt" }, { "readme.txt" } }),
     RowName());
 
-struct RefusedCase
+// Only a request of several pairs can give two members one new name.
+TEST(RenameTest, ClashAmongRenamedIsRefused)
 {
-    const char *name;
-    std::vector<std::string> pairs;
-    int32_t error;
-};
-AMX_ROW_PRINTS_NAME(RefusedCase)
-
-class RefusedRenameTest : public testing::TestWithParam<RefusedCase>
-{
-};
-
-TEST_P(RefusedRenameTest, ArchiveStaysByteForByte)
-{
-    const RefusedCase &c = GetParam();
     TestDir dir;
-    const std::string archive = sample(dir);
+    const std::string archive = editSample(dir / "a.zip");
     const std::string original = readFile(archive);
     const auto before = listing(dir.path());
     Recorder rec;
-    const RunOutcome r = rename(archive, c.pairs, rec);
-    EXPECT_EQ(r.status, AMX_RUN_DONE);
-    EXPECT_EQ(r.error, c.error) << rec.dump();
+    const RunOutcome r = rename(archive, { "docs/one.txt", "x.txt", "docs/two.txt", "x.txt" }, rec);
+    EXPECT_EQ(r.error, AMX_ERROR_REFUSED) << rec.dump();
     EXPECT_EQ(r.done, 0);
     EXPECT_EQ(readFile(archive), original);
     EXPECT_EQ(listing(dir.path()), before) << "a temporary was left";
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedRenameTest,
-    testing::Values(RefusedCase { "Exists", { "readme.txt", "docs/part1.txt" }, AMX_ERROR_REFUSED },
-        RefusedCase { "FolderOntoMember", { "docs/sub", "docs/part2.txt" }, AMX_ERROR_REFUSED },
-        RefusedCase { "ClashAmongRenamed", { "docs/part1.txt", "x.txt", "docs/part2.txt", "x.txt" },
-            AMX_ERROR_REFUSED },
-        RefusedCase { "DotDot", { "readme.txt", "../escape.txt" }, AMX_ERROR_REFUSED },
-        RefusedCase { "DotDotInFolder", { "docs", "a/../../b" }, AMX_ERROR_REFUSED },
-        RefusedCase { "Absolute", { "readme.txt", "/etc/passwd" }, AMX_ERROR_REFUSED },
-        RefusedCase { "Empty", { "readme.txt", "" }, AMX_ERROR_REFUSED },
-        RefusedCase { "Newline", { "readme.txt", "a\nb.txt" }, AMX_ERROR_REFUSED },
-        RefusedCase { "Missing", { "nothing.txt", "b.txt" }, AMX_ERROR_NOT_MATCHED }),
-    RowName());
 
 TEST(RenameTest, UnicodePathRecordIsDropped)
 {
@@ -168,7 +131,7 @@ TEST(RenameTest, UnicodePathRecordIsDropped)
 TEST(RenameTest, KilledMidWayLeavesTheOldArchive)
 {
     TestDir dir;
-    const std::string archive = sample(dir);
+    const std::string archive = editSample(dir / "a.zip", 40);
     const std::string original = readFile(archive);
     const auto before = listing(dir.path());
     const pid_t pid = fork();
@@ -250,12 +213,9 @@ TEST_P(CommentTest, PeersReadItOrArchiveStays)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CommentTest,
     testing::Values(CommentCase { "Plain", "made for the tests" },
-        CommentCase { "Lines", "first line\nsecond line\r\n\tand a tab" },
         CommentCase { "Controls", std::string("bell\x07 esc\x1b[31m nul\0 end", 24) },
-        CommentCase { "Markup", "<b>bold</b> &amp;" }, CommentCase { "Removed", "" },
-        CommentCase { "Largest", std::string(65535, 'c') },
+        CommentCase { "Removed", "" }, CommentCase { "Largest", std::string(65535, 'c') },
         CommentCase { "Zip64", "on an archive of 66,000 members", 0, true },
-        CommentCase { "Zip64Largest", std::string(65535, 'z'), 0, true },
         CommentCase { "TooLong", std::string(65536, 'c'), AMX_ERROR_REFUSED },
         CommentCase { "EndSignature", "fake PK\x05\x06 record", AMX_ERROR_REFUSED }),
     RowName());

@@ -7,7 +7,9 @@
 
 #include "AmbxUnit.h"
 #include "FileListView.h"
+#include "Peers.h"
 #include "ScriptedPrompter.h"
+#include "TestDir.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -22,6 +24,27 @@ inline QString qs(const std::string &s)
 {
     return QString::fromStdString(s);
 }
+
+// A window test's folder: the windows keep their settings and favourites in
+// it, never in the user's, and zip() makes a fresh archive there each call.
+class WindowDir : public TestDir
+{
+public:
+    WindowDir()
+    {
+        TMainForm::setStorePaths(
+            (*this / "config/Ambermox.conf").string(), (*this / "favorites.dat").string());
+    }
+    // stem followed by a number not given before.
+    std::string fresh(const std::string &stem) { return stem + std::to_string(++m_count); }
+    std::string zip(const std::vector<std::pair<std::string, std::string>> &files)
+    {
+        return zipFiles(*this / (fresh("arc") + ".zip"), files);
+    }
+
+private:
+    int m_count = 0;
+};
 
 enum class Show { Hidden, Shown, Exposed };
 

@@ -140,6 +140,22 @@ std::string zipFiles(const std::filesystem::path &archive,
     return archive.string();
 }
 
+RunResult ambermox(const std::vector<std::string> &args, const std::string &cwd)
+{
+    std::vector<std::string> argv { kProgram };
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv, cwd);
+}
+
+std::string editSample(const std::filesystem::path &archive, int parts)
+{
+    std::vector<std::pair<std::string, std::string>> files { { "readme.txt", "read me" },
+        { "docs/one.txt", "one" }, { "docs/two.txt", "two" }, { "other/three.txt", "three" } };
+    for (int i = 0; i < parts; ++i)
+        files.push_back({ "docs/part" + std::to_string(i) + ".txt", sampleBytes(3000 + i, i) });
+    return zipFiles(archive, files);
+}
+
 std::vector<std::string> sortedNames(const std::string &archive)
 {
     std::vector<std::string> out;

@@ -51,6 +51,15 @@ struct ApartResult
 // Like run(), with standard output and standard error apart.
 ApartResult runApart(const std::vector<std::string> &argv, const std::string &cwd = {});
 
+// The program under test, and it run with its arguments in the given folder.
+inline const std::string kProgram = std::string(AMX_BIN_DIR) + "/ambermox";
+RunResult ambermox(const std::vector<std::string> &args, const std::string &cwd = {});
+
+inline bool has(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 // Like run(), but a missing program or a non-zero exit fails loudly.
 std::string runOk(const std::vector<std::string> &argv, const std::string &cwd = {});
 
@@ -75,6 +84,11 @@ std::vector<PeerMember> pythonListing(const std::string &archive);
 // contents with Info-ZIP zip, without folder entries; returns the archive.
 std::string zipFiles(const std::filesystem::path &archive,
     const std::vector<std::pair<std::string, std::string>> &files);
+
+// The archive the edit tests rename in and comment on: readme.txt ("read me"),
+// docs/one.txt ("one"), docs/two.txt ("two") and other/three.txt ("three"),
+// and when asked that many more members docs/part<i>.txt; returns the archive.
+std::string editSample(const std::filesystem::path &archive, int parts = 0);
 
 // The members' names, sorted; none when the archive does not exist.
 std::vector<std::string> sortedNames(const std::string &archive);

@@ -66,6 +66,15 @@ void writeFile(const fs::path &file, const std::string &content)
         throw std::runtime_error("cannot write " + file.string());
 }
 
+std::map<std::string, std::string> filesBelow(const fs::path &root)
+{
+    std::map<std::string, std::string> out;
+    for (const auto &entry : fs::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            out[fs::relative(entry.path(), root).string()] = readFile(entry.path());
+    return out;
+}
+
 std::string sampleBytes(size_t size, uint32_t seed)
 {
     static const char *words[] = { "archive ", "member ", "deflate ", "zip ", "folder ", "name " };

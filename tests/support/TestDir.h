@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace amxtest {
@@ -31,6 +32,8 @@ private:
 
 std::string readFile(const std::filesystem::path &file);
 void writeFile(const std::filesystem::path &file, const std::string &content);
+// Relative path -> content of every file below a folder.
+std::map<std::string, std::string> filesBelow(const std::filesystem::path &root);
 
 // Deterministic, partly compressible bytes.
 std::string sampleBytes(size_t size, uint32_t seed = 1);
