@@ -4,7 +4,9 @@
 // the library works are handled. The library is held at its first event
 // until the window has done what the test asks, so nothing depends on speed.
 
+#include "AddRun.h"
 #include "ExtractUnit.h"
+#include "FakeMainWindow.h"
 #include "MainWindow.h"
 #include "Peers.h"
 #include "TestDir.h"
@@ -208,6 +210,36 @@ private Q_SLOTS:
         auto &&[prompter2, form2] = MainWindow({ qs(m_archive) });
         action(form2, "TestArchive2")->trigger();
         QCOMPARE(prompter2.texts(), QStringList { "No errors detected in 200 members." });
+    }
+
+    // An add measures its files in the library's own job, off the window's
+    // thread; the bar counts against what it found, and a cancel during the
+    // walk ends the add before the library writes anything.
+    void addMeasuresOnTheWorker()
+    {
+        for (const bool cancel : { false, true }) {
+            FakeMainWindow window;
+            TZipEngine engine;
+            window.ops.wire(engine, QStringLiteral("Adding"));
+            const std::string archive = (m_dir / (cancel ? "cancelled.zip" : "added.zip")).string();
+            engine.useArchive(archive);
+            bool onWorker = false, stopSeen = false;
+            const AddMeasure measure = [&](const WalkStop &stop) {
+                onWorker = !onWindowThread();
+                engine.CancelRequested = cancel;
+                stopSeen = stop();
+                return int64_t { 20000 * kProgressStepBytes };
+            };
+            const std::vector<AddPass> passes { { (m_dir / "plain/").string(),
+                { AddOptsEnum::AddRecurseDirs }, { "secret.txt" } } };
+            std::vector<AddPass> calls;
+            QCOMPARE(runAddPasses(engine, window.ops, passes, measure, calls), cancel);
+            QVERIFY(onWorker && stopSeen == cancel);
+            QCOMPARE(window.ops.progress().counter().maximum(), 20000);
+            QCOMPARE(fs::exists(archive), !cancel);
+            if (!cancel)
+                QCOMPARE(sortedNames(archive), std::vector<std::string> { "secret.txt" });
+        }
     }
 };
 
