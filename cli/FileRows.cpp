@@ -172,36 +172,80 @@ unsigned char lowered(char c)
     return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
 }
 
-// Unsigned byte order, a prefix first; with fold, as if both were LowerAscii'd.
-int ordinal(std::string_view a, std::string_view b, bool fold)
-{
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char x = fold ? lowered(a[i]) : static_cast<unsigned char>(a[i]);
-        const unsigned char y = fold ? lowered(b[i]) : static_cast<unsigned char>(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
-// A row's sort key, computed once per sort: a number, or the first eight
-// bytes of a text (big-endian, so that keys compare as the texts do). Rows
-// whose keys tie are compared in full, then by archive order.
+// A row's place in the sort: its key at the depth sorted now (a number, or
+// eight bytes of a text), its archive order for ties, and where it is now.
+// Comparisons read only these, never the rows.
 struct Keyed
 {
     uint64_t key;
+    uint32_t index;
     uint32_t row;
 };
 
-uint64_t prefixKey(std::string_view text, bool fold)
+bool keyThenIndex(const Keyed &a, const Keyed &b)
+{
+    return a.key != b.key ? a.key < b.key : a.index < b.index;
+}
+
+void byIndex(Keyed *first, Keyed *last)
+{
+    std::sort(first, last, [](const Keyed &a, const Keyed &b) {
+        return a.index < b.index;
+    });
+}
+
+// Bytes from..from+7 of text, big-endian so that keys compare as the texts
+// do (unsigned bytes; with fold, 'A'..'Z' as lower case); past the end, 0.
+uint64_t chunkKey(std::string_view text, size_t from, bool fold)
 {
     uint64_t key = 0;
-    for (size_t i = 0; i < 8; ++i)
+    for (size_t i = from; i < from + 8; ++i)
         key = key << 8
             | (i < text.size() ? (fold ? lowered(text[i]) : static_cast<unsigned char>(text[i]))
                                : 0u);
     return key;
+}
+
+// Sorts [first, last) by the texts text(row) in unsigned byte order, a prefix
+// first (descending: turned around), eight bytes at a time from byte
+// 8 * depth: only rows whose keys tie look further. Rows whose texts are
+// equal are handed to then(first, last).
+template <typename Text, typename Then>
+void sortByText(const std::vector<FileRow> &rows, Keyed *first, Keyed *last, const Text &text,
+    bool fold, bool descending, size_t depth, const Then &then)
+{
+    const size_t from = 8 * depth;
+    const uint64_t flip = descending ? ~uint64_t { 0 } : 0;
+    for (Keyed *k = first; k != last; ++k)
+        k->key = chunkKey(text(rows[k->row]), from, fold) ^ flip;
+    std::sort(first, last, keyThenIndex);
+    for (Keyed *run = first; run != last;) {
+        Keyed *end = run + 1;
+        while (end != last && end->key == run->key)
+            ++end;
+        if (end - run > 1) {
+            bool longer = false;
+            for (Keyed *k = run; k != end && !longer; ++k)
+                longer = text(rows[k->row]).size() > from + 8;
+            if (longer) {
+                sortByText(rows, run, end, text, fold, descending, depth + 1, then);
+            } else {
+                // Equal but for their lengths: the shorter is a prefix of the longer.
+                for (Keyed *k = run; k != end; ++k)
+                    k->key = text(rows[k->row]).size() ^ flip;
+                std::sort(run, end, keyThenIndex);
+                for (Keyed *same = run; same != end;) {
+                    Keyed *sameEnd = same + 1;
+                    while (sameEnd != end && sameEnd->key == same->key)
+                        ++sameEnd;
+                    if (sameEnd - same > 1)
+                        then(same, sameEnd);
+                    same = sameEnd;
+                }
+            }
+        }
+        run = end;
+    }
 }
 
 // Moves the rows into the order the keys name, one cycle at a time, without
@@ -228,113 +272,83 @@ void permute(std::vector<FileRow> &rows, std::vector<Keyed> &&keys)
     }
 }
 
-// key: the row's key; full: the three-way comparison of two rows whose keys
-// tie (0 when the key says all).
-template <typename Key, typename Full> void sortBy(std::vector<FileRow> &rows, Key key, Full full)
+// Numbers: ties keep the archive's order.
+template <typename Key>
+void sortByNumber(const std::vector<FileRow> &rows, std::vector<Keyed> &keys, Key key)
 {
-    std::vector<Keyed> keys(rows.size());
-    for (uint32_t i = 0; i < keys.size(); ++i)
-        keys[i] = { key(rows[i]), i };
-    std::sort(keys.begin(), keys.end(), [&](const Keyed &a, const Keyed &b) {
-        if (a.key != b.key)
-            return a.key < b.key;
-        const FileRow &x = rows[a.row];
-        const FileRow &y = rows[b.row];
-        const int c = full(x, y);
-        return c != 0 ? c < 0 : x.index < y.index;
-    });
-    permute(rows, std::move(keys));
+    for (Keyed &k : keys)
+        k.key = key(rows[k.row]);
+    std::sort(keys.begin(), keys.end(), keyThenIndex);
 }
 
-int sameKey(const FileRow &, const FileRow &)
+std::string_view nameOf(const FileRow &r)
 {
-    return 0;
+    return r.Name;
 }
 
 } // namespace
 
 void FileRows::sort(int order)
 {
-    if (m_rows.size() < 2)
+    if (m_rows.size() < 2 || order < SortByName || order > SortByOriginalOrder)
         return;
-    // Descending orders turn the key and the comparison around.
+    std::vector<Keyed> keys(m_rows.size());
+    for (uint32_t i = 0; i < keys.size(); ++i)
+        keys[i] = { 0, m_rows[i].index, i };
+    Keyed *first = keys.data(), *last = first + keys.size();
+    // Descending orders turn the key around; ties keep the archive's order.
     switch (order) {
     case SortByName:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return prefixKey(r.Name, true);
-            },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(a.Name, b.Name, true);
-            });
+        sortByText(m_rows, first, last, nameOf, true, false, 0, byIndex);
         break;
     case SortByPath:
-        sortBy(
-            m_rows,
+        sortByText(
+            m_rows, first, last,
             [](const FileRow &r) {
-                return prefixKey(r.Path, true);
+                return r.Path;
             },
-            [](const FileRow &a, const FileRow &b) {
-                const int c = ordinal(a.Path, b.Path, true);
-                return c != 0 ? c : ordinal(a.Name, b.Name, true);
+            true, false, 0,
+            [this](Keyed *a, Keyed *b) {
+                sortByText(m_rows, a, b, nameOf, true, false, 0, byIndex);
             });
         break;
     case SortByType:
-        sortBy(
-            m_rows,
+        sortByText(
+            m_rows, first, last,
             [](const FileRow &r) {
-                return prefixKey(typeKey(r.Name), true);
+                return typeKey(r.Name);
             },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(typeKey(a.Name), typeKey(b.Name), true);
-            });
+            true, false, 0, byIndex);
         break;
     case SortBySize:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return ~r.size;
-            },
-            sameKey);
+        sortByNumber(m_rows, keys, [](const FileRow &r) {
+            return ~r.size;
+        });
         break;
     case SortByPacked:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return ~r.packed;
-            },
-            sameKey);
+        sortByNumber(m_rows, keys, [](const FileRow &r) {
+            return ~r.packed;
+        });
         break;
     case SortByRatio:
-        sortBy(
-            m_rows,
+        sortByText(
+            m_rows, first, last,
             [](const FileRow &r) {
-                return ~prefixKey(r.Ratio, false);
+                return r.Ratio;
             },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(b.Ratio, a.Ratio, false);
-            });
+            false, true, 0, byIndex);
         break;
     case SortByDate:
-        sortBy(
-            m_rows,
+        sortByText(
+            m_rows, first, last,
             [](const FileRow &r) {
-                return ~prefixKey(r.Modified, false);
+                return r.Modified;
             },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(b.Modified, a.Modified, false);
-            });
+            false, true, 0, byIndex);
         break;
     case SortByOriginalOrder:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return uint64_t { r.index };
-            },
-            sameKey);
-        break;
-    default:
+        byIndex(first, last);
         break;
     }
+    permute(m_rows, std::move(keys));
 }
