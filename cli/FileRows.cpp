@@ -87,6 +87,8 @@ void FileRows::clear()
 {
     m_rows.clear();
     m_rows.shrink_to_fit();
+    m_order.clear();
+    m_order.shrink_to_fit();
     m_totals = {};
     m_blocks.clear();
     m_blockUsed = m_blockSize = 0;
@@ -142,12 +144,14 @@ void FileRows::append(const ArchiveMember &m)
     if (m.packedKnown())
         m_totals.packed += row.packed;
     m_rows.push_back(row);
+    m_order.push_back(row.index);
 }
 
 void FileRows::load(const std::vector<ArchiveMember> &entries)
 {
     clear();
     m_rows.reserve(entries.size());
+    m_order.reserve(entries.size());
     for (const ArchiveMember &m : entries)
         if (!m.isFolder())
             append(m);
@@ -157,6 +161,7 @@ void FileRows::load(std::vector<ArchiveMember> &&entries)
 {
     clear();
     m_rows.reserve(entries.size());
+    m_order.reserve(entries.size());
     for (ArchiveMember &m : entries) {
         if (!m.isFolder())
             append(m);
@@ -173,13 +178,12 @@ unsigned char lowered(char c)
 }
 
 // A row's place in the sort: its key at the depth sorted now (a number, or
-// eight bytes of a text), its archive order for ties, and where it is now.
-// Comparisons read only these, never the rows.
+// eight bytes of a text) and its archive order, for ties and to find the
+// row. Comparisons read only these, never the rows.
 struct Keyed
 {
     uint64_t key;
     uint32_t index;
-    uint32_t row;
 };
 
 bool keyThenIndex(const Keyed &a, const Keyed &b)
@@ -217,7 +221,7 @@ void sortByText(const std::vector<FileRow> &rows, Keyed *first, Keyed *last, con
     const size_t from = 8 * depth;
     const uint64_t flip = descending ? ~uint64_t { 0 } : 0;
     for (Keyed *k = first; k != last; ++k)
-        k->key = chunkKey(text(rows[k->row]), from, fold) ^ flip;
+        k->key = chunkKey(text(rows[k->index]), from, fold) ^ flip;
     std::sort(first, last, keyThenIndex);
     for (Keyed *run = first; run != last;) {
         Keyed *end = run + 1;
@@ -226,13 +230,13 @@ void sortByText(const std::vector<FileRow> &rows, Keyed *first, Keyed *last, con
         if (end - run > 1) {
             bool longer = false;
             for (Keyed *k = run; k != end && !longer; ++k)
-                longer = text(rows[k->row]).size() > from + 8;
+                longer = text(rows[k->index]).size() > from + 8;
             if (longer) {
                 sortByText(rows, run, end, text, fold, descending, depth + 1, then);
             } else {
                 // Equal but for their lengths: the shorter is a prefix of the longer.
                 for (Keyed *k = run; k != end; ++k)
-                    k->key = text(rows[k->row]).size() ^ flip;
+                    k->key = text(rows[k->index]).size() ^ flip;
                 std::sort(run, end, keyThenIndex);
                 for (Keyed *same = run; same != end;) {
                     Keyed *sameEnd = same + 1;
@@ -248,36 +252,12 @@ void sortByText(const std::vector<FileRow> &rows, Keyed *first, Keyed *last, con
     }
 }
 
-// Moves the rows into the order the keys name, one cycle at a time, without
-// a second copy of the rows.
-void permute(std::vector<FileRow> &rows, std::vector<Keyed> &&keys)
-{
-    std::vector<uint32_t> order(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i)
-        order[i] = keys[i].row;
-    std::vector<Keyed>().swap(keys);
-    for (uint32_t i = 0; i < order.size(); ++i) {
-        if (order[i] == i)
-            continue;
-        const FileRow first = rows[i];
-        uint32_t j = i;
-        while (order[j] != i) {
-            const uint32_t next = order[j];
-            rows[j] = rows[next];
-            order[j] = j;
-            j = next;
-        }
-        rows[j] = first;
-        order[j] = j;
-    }
-}
-
 // Numbers: ties keep the archive's order.
 template <typename Key>
 void sortByNumber(const std::vector<FileRow> &rows, std::vector<Keyed> &keys, Key key)
 {
     for (Keyed &k : keys)
-        k.key = key(rows[k.row]);
+        k.key = key(rows[k.index]);
     std::sort(keys.begin(), keys.end(), keyThenIndex);
 }
 
@@ -292,9 +272,10 @@ void FileRows::sort(int order)
 {
     if (m_rows.size() < 2 || order < SortByName || order > SortByOriginalOrder)
         return;
+    // Keys in archive order: the first ones are made reading the rows in turn.
     std::vector<Keyed> keys(m_rows.size());
     for (uint32_t i = 0; i < keys.size(); ++i)
-        keys[i] = { 0, m_rows[i].index, i };
+        keys[i] = { 0, i };
     Keyed *first = keys.data(), *last = first + keys.size();
     // Descending orders turn the key around; ties keep the archive's order.
     switch (order) {
@@ -350,5 +331,6 @@ void FileRows::sort(int order)
         byIndex(first, last);
         break;
     }
-    permute(m_rows, std::move(keys));
+    for (size_t i = 0; i < keys.size(); ++i)
+        m_order[i] = keys[i].index;
 }

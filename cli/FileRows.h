@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -75,8 +76,15 @@ public:
 
     size_t size() const { return m_rows.size(); }
     bool empty() const { return m_rows.empty(); }
-    const FileRow &operator[](size_t i) const { return m_rows[i]; }
-    const std::vector<FileRow> &rows() const { return m_rows; }
+    // Row i of the list, in the order sorted last.
+    const FileRow &operator[](size_t i) const { return m_rows[m_order[i]]; }
+    // The rows in the list's order, for a range-for.
+    auto rows() const
+    {
+        return std::views::transform(m_order, [this](uint32_t i) -> const FileRow & {
+            return m_rows[i];
+        });
+    }
     const FileRowTotals &totals() const { return m_totals; }
 
 private:
@@ -84,7 +92,9 @@ private:
     std::string_view keep(std::string_view text);
 
     DateText m_dateText;
+    // In archive order; a sort orders only m_order, the rows' places in it.
     std::vector<FileRow> m_rows;
+    std::vector<uint32_t> m_order;
     FileRowTotals m_totals;
     // Text storage: fixed blocks, so views into them stay valid as rows are added.
     std::vector<std::unique_ptr<char[]>> m_blocks;

@@ -204,7 +204,7 @@ TEST(FileRowsSortLarge, EveryOrderAfterAnotherMatchesStableSort)
     for (const auto &[order, less] : orders) {
         FileRows fresh(modifiedText);
         fresh.load(entries);
-        std::vector<FileRow> expected = fresh.rows();
+        std::vector<FileRow> expected(fresh.rows().begin(), fresh.rows().end());
         std::stable_sort(expected.begin(), expected.end(), less);
         rows.sort(order); // after the order before it in this table
         ASSERT_EQ(rows.size(), expected.size());
