@@ -95,21 +95,35 @@ void FileListView::setModel(QAbstractItemModel *model)
 {
     m_model = model;
     m_details->setModel(model);
-    m_icons->setModel(model);
-    m_icons->setModelColumn(0);
-    // Both views share one selection, so switching styles keeps it.
-    QItemSelectionModel *old = m_icons->selectionModel();
     m_selection = m_details->selectionModel();
-    m_icons->setSelectionModel(m_selection);
-    delete old;
+    m_iconsAttached = false;
+    if (m_style != Details)
+        attachIcons();
     connect(
         m_selection, &QItemSelectionModel::selectionChanged, this, &FileListView::selectionChanged);
     connect(model, &QAbstractItemModel::modelReset, this, &FileListView::selectionChanged);
 }
 
+void FileListView::attachIcons()
+{
+    // Only once an icon style shows: a view lays its items out even hidden,
+    // which for a million rows costs a good part of a second and of memory.
+    if (m_iconsAttached || !m_model)
+        return;
+    m_iconsAttached = true;
+    m_icons->setModel(m_model);
+    m_icons->setModelColumn(0);
+    // Both views share one selection, so switching styles keeps it.
+    QItemSelectionModel *old = m_icons->selectionModel();
+    m_icons->setSelectionModel(m_selection);
+    delete old;
+}
+
 void FileListView::setViewStyle(ViewStyle style)
 {
     m_style = style;
+    if (style != Details)
+        attachIcons();
     switch (style) {
     case LargeIcons:
         m_icons->setViewMode(QListView::IconMode);

@@ -57,6 +57,7 @@ Q_SIGNALS:
 
 private:
     void connectView(QAbstractItemView *view);
+    void attachIcons();
 
     QAbstractItemModel *m_model = nullptr;
     QItemSelectionModel *m_selection = nullptr;
@@ -65,4 +66,5 @@ private:
     ViewStyle m_style = Details;
     bool m_hotTracking = false;
     bool m_dragOut = false;
+    bool m_iconsAttached = false;
 };
