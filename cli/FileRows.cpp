@@ -75,6 +75,21 @@ std::string_view typeKey(std::string_view name)
     return name.substr(pos);
 }
 
+namespace {
+
+// What ratioText shows, as a number: the percentage, INT64_MIN for "?".
+int64_t ratioKey(uint64_t packed, uint64_t size)
+{
+    if (packed == ArchiveMember::kUnknownSize || size == ArchiveMember::kUnknownSize)
+        return INT64_MIN;
+    if (packed < 1 || size == 0)
+        return 0;
+    const double r = (1.0 - static_cast<double>(packed) / static_cast<double>(size)) * 100.0;
+    return static_cast<int64_t>(std::nearbyint(r));
+}
+
+} // namespace
+
 std::string FileRow::member() const
 {
     std::string out;
@@ -131,12 +146,11 @@ void FileRows::append(const ArchiveMember &m)
     row.packed = m.packed;
     row.encrypted = m.encrypted;
     row.index = static_cast<uint32_t>(m_rows.size());
-    std::string ratio = ratioText(row.packed, row.size);
-    auto shared = m_ratios.find(ratio);
-    if (shared == m_ratios.end()) {
-        const std::string_view kept = keep(ratio);
-        shared = m_ratios.emplace(std::move(ratio), kept).first;
-    }
+    // Looked up by its number: no text is made for a ratio seen before.
+    const int64_t key = ratioKey(row.packed, row.size);
+    auto shared = m_ratios.find(key);
+    if (shared == m_ratios.end())
+        shared = m_ratios.emplace(key, keep(ratioText(row.packed, row.size))).first;
     row.Ratio = shared->second;
     // Sizes a stream format does not know count for nothing.
     if (m.sizeKnown())

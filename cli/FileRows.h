@@ -101,7 +101,7 @@ private:
     size_t m_blockUsed = 0;
     size_t m_blockSize = 0;
     std::unordered_map<uint32_t, std::string_view> m_dates;
-    std::unordered_map<std::string, std::string_view> m_ratios;
+    std::unordered_map<int64_t, std::string_view> m_ratios; // by ratioText's number
 };
 
 // Lowers only 'A'..'Z'; a comparison key, never a name to use.
