@@ -100,6 +100,8 @@ std::string FileRow::member() const
 
 void FileRows::clear()
 {
+    m_entries = nullptr;
+    std::vector<ArchiveMember>().swap(m_ownEntries);
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_order.clear();
@@ -107,14 +109,15 @@ void FileRows::clear()
     m_totals = {};
     m_blocks.clear();
     m_blockUsed = m_blockSize = 0;
+    m_dateTexts.clear();
+    m_ratioTexts.clear();
     m_dates.clear();
     m_ratios.clear();
 }
 
 std::string_view FileRows::keep(std::string_view text)
 {
-    constexpr size_t kBlock = 256 * 1024;
-    // An empty name may come first, before any block exists.
+    constexpr size_t kBlock = 64 * 1024;
     if (text.empty())
         return {};
     if (m_blockUsed + text.size() > m_blockSize) {
@@ -128,60 +131,99 @@ std::string_view FileRows::keep(std::string_view text)
     return { at, text.size() };
 }
 
-void FileRows::append(const ArchiveMember &m)
+const ArchiveMember *FileRows::member(uint32_t slot) const
 {
-    const std::string_view name = m.name();
+    const uint32_t entry = m_rows[slot].entry;
+    return m_entries && entry < m_entries->size() ? &(*m_entries)[entry] : nullptr;
+}
+
+std::string_view FileRows::nameOf(uint32_t slot) const
+{
+    const ArchiveMember *m = member(slot);
+    if (!m)
+        return {};
+    const std::string_view name = m->name();
     const size_t slash = name.rfind('/');
-    const std::string_view whole = keep(name);
+    return slash == std::string_view::npos ? name : name.substr(slash + 1);
+}
+
+std::string_view FileRows::pathOf(uint32_t slot) const
+{
+    const ArchiveMember *m = member(slot);
+    if (!m)
+        return {};
+    const std::string_view name = m->name();
+    const size_t slash = name.rfind('/');
+    return slash == std::string_view::npos ? std::string_view() : name.substr(0, slash + 1);
+}
+
+FileRow FileRows::row(uint32_t slot) const
+{
+    const Slot &s = m_rows[slot];
     FileRow row;
-    row.Name = slash == std::string::npos ? whole : whole.substr(slash + 1);
-    row.Path = slash == std::string::npos ? std::string_view() : whole.substr(0, slash + 1);
+    row.Modified = m_dateTexts[s.date];
+    row.Ratio = m_ratioTexts[s.ratio];
+    row.index = slot;
+    if (const ArchiveMember *m = member(slot)) {
+        const std::string_view name = m->name();
+        const size_t slash = name.rfind('/');
+        row.Name = slash == std::string_view::npos ? name : name.substr(slash + 1);
+        row.Path = slash == std::string_view::npos ? std::string_view() : name.substr(0, slash + 1);
+        row.size = m->size;
+        row.packed = m->packed;
+        row.encrypted = m->encrypted;
+    }
+    return row;
+}
+
+void FileRows::append(const ArchiveMember &m, uint32_t entry)
+{
+    Slot slot { entry, 0, 0 };
     // Members written together share their time, so each text is kept once.
     const uint32_t dos = m.zip.DateTime;
     auto date = m_dates.find(dos);
-    if (date == m_dates.end())
-        date = m_dates.emplace(dos, keep(m_dateText(dos))).first;
-    row.Modified = date->second;
-    row.size = m.size;
-    row.packed = m.packed;
-    row.encrypted = m.encrypted;
-    row.index = static_cast<uint32_t>(m_rows.size());
+    if (date == m_dates.end()) {
+        date = m_dates.emplace(dos, static_cast<uint32_t>(m_dateTexts.size())).first;
+        m_dateTexts.push_back(keep(m_dateText(dos)));
+    }
+    slot.date = date->second;
     // Looked up by its number: no text is made for a ratio seen before.
-    const int64_t key = ratioKey(row.packed, row.size);
-    auto shared = m_ratios.find(key);
-    if (shared == m_ratios.end())
-        shared = m_ratios.emplace(key, keep(ratioText(row.packed, row.size))).first;
-    row.Ratio = shared->second;
+    const int64_t key = ratioKey(m.packed, m.size);
+    auto ratio = m_ratios.find(key);
+    if (ratio == m_ratios.end()) {
+        ratio = m_ratios.emplace(key, static_cast<uint32_t>(m_ratioTexts.size())).first;
+        m_ratioTexts.push_back(keep(ratioText(m.packed, m.size)));
+    }
+    slot.ratio = ratio->second;
     // Sizes a stream format does not know count for nothing.
     if (m.sizeKnown())
-        m_totals.size += row.size;
+        m_totals.size += m.size;
     if (m.packedKnown())
-        m_totals.packed += row.packed;
-    m_rows.push_back(row);
-    m_order.push_back(row.index);
+        m_totals.packed += m.packed;
+    m_order.push_back(static_cast<uint32_t>(m_rows.size()));
+    m_rows.push_back(slot);
 }
 
 void FileRows::load(const std::vector<ArchiveMember> &entries)
 {
     clear();
-    m_rows.reserve(entries.size());
-    m_order.reserve(entries.size());
+    m_entries = &entries;
+    size_t files = 0;
     for (const ArchiveMember &m : entries)
-        if (!m.isFolder())
-            append(m);
+        files += !m.isFolder();
+    m_rows.reserve(files);
+    m_order.reserve(files);
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (!entries[i].isFolder())
+            append(entries[i], static_cast<uint32_t>(i));
 }
 
 void FileRows::load(std::vector<ArchiveMember> &&entries)
 {
-    clear();
-    m_rows.reserve(entries.size());
-    m_order.reserve(entries.size());
-    for (ArchiveMember &m : entries) {
-        if (!m.isFolder())
-            append(m);
-        m.releaseName();
-    }
-    std::vector<ArchiveMember>().swap(entries);
+    std::vector<ArchiveMember> kept(std::move(entries));
+    load(kept);
+    m_ownEntries.swap(kept);
+    m_entries = &m_ownEntries;
 }
 
 namespace {
@@ -229,13 +271,13 @@ uint64_t chunkKey(std::string_view text, size_t from, bool fold)
 // 8 * depth: only rows whose keys tie look further. Rows whose texts are
 // equal are handed to then(first, last).
 template <typename Text, typename Then>
-void sortByText(const std::vector<FileRow> &rows, Keyed *first, Keyed *last, const Text &text,
-    bool fold, bool descending, size_t depth, const Then &then)
+void sortByText(Keyed *first, Keyed *last, const Text &text, bool fold, bool descending,
+    size_t depth, const Then &then)
 {
     const size_t from = 8 * depth;
     const uint64_t flip = descending ? ~uint64_t { 0 } : 0;
     for (Keyed *k = first; k != last; ++k)
-        k->key = chunkKey(text(rows[k->index]), from, fold) ^ flip;
+        k->key = chunkKey(text(k->index), from, fold) ^ flip;
     std::sort(first, last, keyThenIndex);
     for (Keyed *run = first; run != last;) {
         Keyed *end = run + 1;
@@ -244,13 +286,13 @@ void sortByText(const std::vector<FileRow> &rows, Keyed *first, Keyed *last, con
         if (end - run > 1) {
             bool longer = false;
             for (Keyed *k = run; k != end && !longer; ++k)
-                longer = text(rows[k->index]).size() > from + 8;
+                longer = text(k->index).size() > from + 8;
             if (longer) {
-                sortByText(rows, run, end, text, fold, descending, depth + 1, then);
+                sortByText(run, end, text, fold, descending, depth + 1, then);
             } else {
                 // Equal but for their lengths: the shorter is a prefix of the longer.
                 for (Keyed *k = run; k != end; ++k)
-                    k->key = text(rows[k->index]).size() ^ flip;
+                    k->key = text(k->index).size() ^ flip;
                 std::sort(run, end, keyThenIndex);
                 for (Keyed *same = run; same != end;) {
                     Keyed *sameEnd = same + 1;
@@ -267,17 +309,11 @@ void sortByText(const std::vector<FileRow> &rows, Keyed *first, Keyed *last, con
 }
 
 // Numbers: ties keep the archive's order.
-template <typename Key>
-void sortByNumber(const std::vector<FileRow> &rows, std::vector<Keyed> &keys, Key key)
+template <typename Key> void sortByNumber(std::vector<Keyed> &keys, Key key)
 {
     for (Keyed &k : keys)
-        k.key = key(rows[k.index]);
+        k.key = key(k.index);
     std::sort(keys.begin(), keys.end(), keyThenIndex);
-}
-
-std::string_view nameOf(const FileRow &r)
-{
-    return r.Name;
 }
 
 } // namespace
@@ -291,53 +327,60 @@ void FileRows::sort(int order)
     for (uint32_t i = 0; i < keys.size(); ++i)
         keys[i] = { 0, i };
     Keyed *first = keys.data(), *last = first + keys.size();
+    const auto name = [this](uint32_t slot) {
+        return nameOf(slot);
+    };
+    const auto number = [this](uint32_t slot, uint64_t ArchiveMember::*field) -> uint64_t {
+        const ArchiveMember *m = member(slot);
+        return m ? m->*field : 0;
+    };
     // Descending orders turn the key around; ties keep the archive's order.
     switch (order) {
     case SortByName:
-        sortByText(m_rows, first, last, nameOf, true, false, 0, byIndex);
+        sortByText(first, last, name, true, false, 0, byIndex);
         break;
     case SortByPath:
         sortByText(
-            m_rows, first, last,
-            [](const FileRow &r) {
-                return r.Path;
+            first, last,
+            [this](uint32_t slot) {
+                return pathOf(slot);
             },
             true, false, 0,
-            [this](Keyed *a, Keyed *b) {
-                sortByText(m_rows, a, b, nameOf, true, false, 0, byIndex);
+            [&name](Keyed *a, Keyed *b) {
+                sortByText(a, b, name, true, false, 0, byIndex);
             });
         break;
     case SortByType:
         sortByText(
-            m_rows, first, last,
-            [](const FileRow &r) {
-                return typeKey(r.Name);
+            first, last,
+            [this](uint32_t slot) {
+                return typeKey(nameOf(slot));
             },
             true, false, 0, byIndex);
         break;
     case SortBySize:
-        sortByNumber(m_rows, keys, [](const FileRow &r) {
-            return ~r.size;
+        sortByNumber(keys, [&number](uint32_t slot) {
+            return ~number(slot, &ArchiveMember::size);
         });
         break;
     case SortByPacked:
-        sortByNumber(m_rows, keys, [](const FileRow &r) {
-            return ~r.packed;
+        sortByNumber(keys, [&number](uint32_t slot) {
+            return ~number(slot, &ArchiveMember::packed);
         });
         break;
     case SortByRatio:
         sortByText(
-            m_rows, first, last,
-            [](const FileRow &r) {
-                return r.Ratio;
+            first, last,
+            [this](uint32_t slot) {
+                return m_ratioTexts[m_rows[slot].ratio];
             },
             false, true, 0, byIndex);
         break;
     case SortByDate:
         sortByText(
-            m_rows, first, last,
-            [](const FileRow &r) {
-                return r.Modified;
+            first, last,
+            [this](uint32_t slot) {
+                return m_dateTexts[m_rows[slot].date];
             },
             false, true, 0, byIndex);
         break;
