@@ -296,7 +296,8 @@ private Q_SLOTS:
         const QHeaderView *header = form.fileList()->detailsView()->header();
         const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
         for (int c = 0; c < 6; ++c) {
-            const QString caption = header->model()->headerData(c, Qt::Horizontal).toString();
+            const QString caption =
+                form.fileList()->model()->headerData(c, Qt::Horizontal).toString();
             QVERIFY2(form.fileList()->columnWidth(c)
                     >= header->fontMetrics().horizontalAdvance(caption) + margins,
                 qPrintable(caption));
