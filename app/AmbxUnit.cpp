@@ -105,6 +105,7 @@ TMainForm::TMainForm(const QStringList &args, QWidget *parent)
     FileList = new FileListView(central);
     FileList->setObjectName(QStringLiteral("FileList"));
     FileList->setModel(m_model);
+    FileList->setDropHiddenDetails(true);
     FileList->setAccessibleText(tr("Archive contents"), tr("The files in the open archive"));
     // The details columns start at their designed widths; Path takes the rest.
     const std::array<int, 6> designed = fittedColumnWidths(*FileList);

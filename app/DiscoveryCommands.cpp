@@ -59,13 +59,11 @@ public:
         return chosen == QStringLiteral("-1") ? QString() : chosen;
     }
 
-    std::vector<FindRow> listRows() override
+    size_t listRowCount() override { return m_form.fileRows().size(); }
+    FindRow listRow(size_t i) override
     {
-        std::vector<FindRow> rows;
-        rows.reserve(m_form.fileRows().size());
-        for (const FileRow &row : m_form.fileRows().rows())
-            rows.push_back({ row.Name, row.Modified, row.size });
-        return rows;
+        const FileRow &row = m_form.fileRows()[i];
+        return { row.Name, row.Modified, row.size };
     }
 
     void selectRows(const std::vector<size_t> &rows) override

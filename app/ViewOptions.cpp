@@ -129,6 +129,7 @@ void ViewOptions::AsWebPageClick()
 
 void ViewOptions::BestFitClick()
 {
+    const FileListView::DetailsInUse inUse(m_list);
     QTreeView *tree = m_list.detailsView();
     const auto *model = qobject_cast<const FileRowModel *>(tree->model());
     // The header counts too, or a column of short numbers cuts its caption
@@ -170,8 +171,8 @@ std::array<int, 6> fittedColumnWidths(const FileListView &list)
     const QHeaderView *header = view->header();
     const int captionMargins =
         2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
-    for (int c = 0; c < 5 && view->model(); ++c) {
-        const QString caption = view->model()->headerData(c, Qt::Horizontal).toString();
+    for (int c = 0; c < 5 && list.model(); ++c) {
+        const QString caption = list.model()->headerData(c, Qt::Horizontal).toString();
         const int room = header->fontMetrics().horizontalAdvance(caption) + captionMargins;
         if (widths[static_cast<size_t>(c)] < room) {
             widths[5] -= room - widths[static_cast<size_t>(c)];

@@ -160,10 +160,11 @@ int listTimings(QApplication &app, const QString &archive)
         std::printf("%s=%.3f\n", label, since(clock));
         std::fflush(stdout);
     };
-    const char *orders[] = { "byName1", "byPath1", "byType1", "bySize1", "byPackedSize1",
-        "byCompressionRatio1", "byDate1", "byOrginalOrder1" };
-    const char *labels[] = { "sort_name", "sort_path", "sort_type", "sort_size", "sort_packed",
-        "sort_ratio", "sort_date", "sort_original" };
+    // The list opens sorted by name: that order comes last, so that it is sorted too.
+    const char *orders[] = { "byPath1", "byType1", "bySize1", "byPackedSize1",
+        "byCompressionRatio1", "byDate1", "byOrginalOrder1", "byName1" };
+    const char *labels[] = { "sort_path", "sort_type", "sort_size", "sort_packed", "sort_ratio",
+        "sort_date", "sort_original", "sort_name" };
     for (size_t i = 0; i < std::size(orders); ++i)
         step(labels[i], [&] {
             command(form, orders[i])->trigger();

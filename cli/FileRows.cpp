@@ -75,6 +75,21 @@ std::string_view typeKey(std::string_view name)
     return name.substr(pos);
 }
 
+namespace {
+
+// What ratioText shows, as a number: the percentage, INT64_MIN for "?".
+int64_t ratioKey(uint64_t packed, uint64_t size)
+{
+    if (packed == ArchiveMember::kUnknownSize || size == ArchiveMember::kUnknownSize)
+        return INT64_MIN;
+    if (packed < 1 || size == 0)
+        return 0;
+    const double r = (1.0 - static_cast<double>(packed) / static_cast<double>(size)) * 100.0;
+    return static_cast<int64_t>(std::nearbyint(r));
+}
+
+} // namespace
+
 std::string FileRow::member() const
 {
     std::string out;
@@ -85,19 +100,24 @@ std::string FileRow::member() const
 
 void FileRows::clear()
 {
+    m_entries = nullptr;
+    std::vector<ArchiveMember>().swap(m_ownEntries);
     m_rows.clear();
     m_rows.shrink_to_fit();
+    m_order.clear();
+    m_order.shrink_to_fit();
     m_totals = {};
     m_blocks.clear();
     m_blockUsed = m_blockSize = 0;
+    m_dateTexts.clear();
+    m_ratioTexts.clear();
     m_dates.clear();
     m_ratios.clear();
 }
 
 std::string_view FileRows::keep(std::string_view text)
 {
-    constexpr size_t kBlock = 256 * 1024;
-    // An empty name may come first, before any block exists.
+    constexpr size_t kBlock = 64 * 1024;
     if (text.empty())
         return {};
     if (m_blockUsed + text.size() > m_blockSize) {
@@ -111,58 +131,99 @@ std::string_view FileRows::keep(std::string_view text)
     return { at, text.size() };
 }
 
-void FileRows::append(const ArchiveMember &m)
+const ArchiveMember *FileRows::member(uint32_t slot) const
 {
-    const std::string_view name = m.name();
+    const uint32_t entry = m_rows[slot].entry;
+    return m_entries && entry < m_entries->size() ? &(*m_entries)[entry] : nullptr;
+}
+
+std::string_view FileRows::nameOf(uint32_t slot) const
+{
+    const ArchiveMember *m = member(slot);
+    if (!m)
+        return {};
+    const std::string_view name = m->name();
     const size_t slash = name.rfind('/');
-    const std::string_view whole = keep(name);
+    return slash == std::string_view::npos ? name : name.substr(slash + 1);
+}
+
+std::string_view FileRows::pathOf(uint32_t slot) const
+{
+    const ArchiveMember *m = member(slot);
+    if (!m)
+        return {};
+    const std::string_view name = m->name();
+    const size_t slash = name.rfind('/');
+    return slash == std::string_view::npos ? std::string_view() : name.substr(0, slash + 1);
+}
+
+FileRow FileRows::row(uint32_t slot) const
+{
+    const Slot &s = m_rows[slot];
     FileRow row;
-    row.Name = slash == std::string::npos ? whole : whole.substr(slash + 1);
-    row.Path = slash == std::string::npos ? std::string_view() : whole.substr(0, slash + 1);
+    row.Modified = m_dateTexts[s.date];
+    row.Ratio = m_ratioTexts[s.ratio];
+    row.index = slot;
+    if (const ArchiveMember *m = member(slot)) {
+        const std::string_view name = m->name();
+        const size_t slash = name.rfind('/');
+        row.Name = slash == std::string_view::npos ? name : name.substr(slash + 1);
+        row.Path = slash == std::string_view::npos ? std::string_view() : name.substr(0, slash + 1);
+        row.size = m->size;
+        row.packed = m->packed;
+        row.encrypted = m->encrypted;
+    }
+    return row;
+}
+
+void FileRows::append(const ArchiveMember &m, uint32_t entry)
+{
+    Slot slot { entry, 0, 0 };
     // Members written together share their time, so each text is kept once.
     const uint32_t dos = m.zip.DateTime;
     auto date = m_dates.find(dos);
-    if (date == m_dates.end())
-        date = m_dates.emplace(dos, keep(m_dateText(dos))).first;
-    row.Modified = date->second;
-    row.size = m.size;
-    row.packed = m.packed;
-    row.encrypted = m.encrypted;
-    row.index = static_cast<uint32_t>(m_rows.size());
-    std::string ratio = ratioText(row.packed, row.size);
-    auto shared = m_ratios.find(ratio);
-    if (shared == m_ratios.end()) {
-        const std::string_view kept = keep(ratio);
-        shared = m_ratios.emplace(std::move(ratio), kept).first;
+    if (date == m_dates.end()) {
+        date = m_dates.emplace(dos, static_cast<uint32_t>(m_dateTexts.size())).first;
+        m_dateTexts.push_back(keep(m_dateText(dos)));
     }
-    row.Ratio = shared->second;
+    slot.date = date->second;
+    // Looked up by its number: no text is made for a ratio seen before.
+    const int64_t key = ratioKey(m.packed, m.size);
+    auto ratio = m_ratios.find(key);
+    if (ratio == m_ratios.end()) {
+        ratio = m_ratios.emplace(key, static_cast<uint32_t>(m_ratioTexts.size())).first;
+        m_ratioTexts.push_back(keep(ratioText(m.packed, m.size)));
+    }
+    slot.ratio = ratio->second;
     // Sizes a stream format does not know count for nothing.
     if (m.sizeKnown())
-        m_totals.size += row.size;
+        m_totals.size += m.size;
     if (m.packedKnown())
-        m_totals.packed += row.packed;
-    m_rows.push_back(row);
+        m_totals.packed += m.packed;
+    m_order.push_back(static_cast<uint32_t>(m_rows.size()));
+    m_rows.push_back(slot);
 }
 
 void FileRows::load(const std::vector<ArchiveMember> &entries)
 {
     clear();
-    m_rows.reserve(entries.size());
+    m_entries = &entries;
+    size_t files = 0;
     for (const ArchiveMember &m : entries)
-        if (!m.isFolder())
-            append(m);
+        files += !m.isFolder();
+    m_rows.reserve(files);
+    m_order.reserve(files);
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (!entries[i].isFolder())
+            append(entries[i], static_cast<uint32_t>(i));
 }
 
 void FileRows::load(std::vector<ArchiveMember> &&entries)
 {
-    clear();
-    m_rows.reserve(entries.size());
-    for (ArchiveMember &m : entries) {
-        if (!m.isFolder())
-            append(m);
-        m.releaseName();
-    }
-    std::vector<ArchiveMember>().swap(entries);
+    std::vector<ArchiveMember> kept(std::move(entries));
+    load(kept);
+    m_ownEntries.swap(kept);
+    m_entries = &m_ownEntries;
 }
 
 namespace {
@@ -172,169 +233,161 @@ unsigned char lowered(char c)
     return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
 }
 
-// Unsigned byte order, a prefix first; with fold, as if both were LowerAscii'd.
-int ordinal(std::string_view a, std::string_view b, bool fold)
-{
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char x = fold ? lowered(a[i]) : static_cast<unsigned char>(a[i]);
-        const unsigned char y = fold ? lowered(b[i]) : static_cast<unsigned char>(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
-// A row's sort key, computed once per sort: a number, or the first eight
-// bytes of a text (big-endian, so that keys compare as the texts do). Rows
-// whose keys tie are compared in full, then by archive order.
+// A row's place in the sort: its key at the depth sorted now (a number, or
+// eight bytes of a text) and its archive order, for ties and to find the
+// row. Comparisons read only these, never the rows.
 struct Keyed
 {
     uint64_t key;
-    uint32_t row;
+    uint32_t index;
 };
 
-uint64_t prefixKey(std::string_view text, bool fold)
+bool keyThenIndex(const Keyed &a, const Keyed &b)
+{
+    return a.key != b.key ? a.key < b.key : a.index < b.index;
+}
+
+void byIndex(Keyed *first, Keyed *last)
+{
+    std::sort(first, last, [](const Keyed &a, const Keyed &b) {
+        return a.index < b.index;
+    });
+}
+
+// Bytes from..from+7 of text, big-endian so that keys compare as the texts
+// do (unsigned bytes; with fold, 'A'..'Z' as lower case); past the end, 0.
+uint64_t chunkKey(std::string_view text, size_t from, bool fold)
 {
     uint64_t key = 0;
-    for (size_t i = 0; i < 8; ++i)
+    for (size_t i = from; i < from + 8; ++i)
         key = key << 8
             | (i < text.size() ? (fold ? lowered(text[i]) : static_cast<unsigned char>(text[i]))
                                : 0u);
     return key;
 }
 
-// Moves the rows into the order the keys name, one cycle at a time, without
-// a second copy of the rows.
-void permute(std::vector<FileRow> &rows, std::vector<Keyed> &&keys)
+// Sorts [first, last) by the texts text(row) in unsigned byte order, a prefix
+// first (descending: turned around), eight bytes at a time from byte
+// 8 * depth: only rows whose keys tie look further. Rows whose texts are
+// equal are handed to then(first, last).
+template <typename Text, typename Then>
+void sortByText(Keyed *first, Keyed *last, const Text &text, bool fold, bool descending,
+    size_t depth, const Then &then)
 {
-    std::vector<uint32_t> order(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i)
-        order[i] = keys[i].row;
-    std::vector<Keyed>().swap(keys);
-    for (uint32_t i = 0; i < order.size(); ++i) {
-        if (order[i] == i)
-            continue;
-        const FileRow first = rows[i];
-        uint32_t j = i;
-        while (order[j] != i) {
-            const uint32_t next = order[j];
-            rows[j] = rows[next];
-            order[j] = j;
-            j = next;
+    const size_t from = 8 * depth;
+    const uint64_t flip = descending ? ~uint64_t { 0 } : 0;
+    for (Keyed *k = first; k != last; ++k)
+        k->key = chunkKey(text(k->index), from, fold) ^ flip;
+    std::sort(first, last, keyThenIndex);
+    for (Keyed *run = first; run != last;) {
+        Keyed *end = run + 1;
+        while (end != last && end->key == run->key)
+            ++end;
+        if (end - run > 1) {
+            bool longer = false;
+            for (Keyed *k = run; k != end && !longer; ++k)
+                longer = text(k->index).size() > from + 8;
+            if (longer) {
+                sortByText(run, end, text, fold, descending, depth + 1, then);
+            } else {
+                // Equal but for their lengths: the shorter is a prefix of the longer.
+                for (Keyed *k = run; k != end; ++k)
+                    k->key = text(k->index).size() ^ flip;
+                std::sort(run, end, keyThenIndex);
+                for (Keyed *same = run; same != end;) {
+                    Keyed *sameEnd = same + 1;
+                    while (sameEnd != end && sameEnd->key == same->key)
+                        ++sameEnd;
+                    if (sameEnd - same > 1)
+                        then(same, sameEnd);
+                    same = sameEnd;
+                }
+            }
         }
-        rows[j] = first;
-        order[j] = j;
+        run = end;
     }
 }
 
-// key: the row's key; full: the three-way comparison of two rows whose keys
-// tie (0 when the key says all).
-template <typename Key, typename Full> void sortBy(std::vector<FileRow> &rows, Key key, Full full)
+// Numbers: ties keep the archive's order.
+template <typename Key> void sortByNumber(std::vector<Keyed> &keys, Key key)
 {
-    std::vector<Keyed> keys(rows.size());
-    for (uint32_t i = 0; i < keys.size(); ++i)
-        keys[i] = { key(rows[i]), i };
-    std::sort(keys.begin(), keys.end(), [&](const Keyed &a, const Keyed &b) {
-        if (a.key != b.key)
-            return a.key < b.key;
-        const FileRow &x = rows[a.row];
-        const FileRow &y = rows[b.row];
-        const int c = full(x, y);
-        return c != 0 ? c < 0 : x.index < y.index;
-    });
-    permute(rows, std::move(keys));
-}
-
-int sameKey(const FileRow &, const FileRow &)
-{
-    return 0;
+    for (Keyed &k : keys)
+        k.key = key(k.index);
+    std::sort(keys.begin(), keys.end(), keyThenIndex);
 }
 
 } // namespace
 
 void FileRows::sort(int order)
 {
-    if (m_rows.size() < 2)
+    if (m_rows.size() < 2 || order < SortByName || order > SortByOriginalOrder)
         return;
-    // Descending orders turn the key and the comparison around.
+    // Keys in archive order: the first ones are made reading the rows in turn.
+    std::vector<Keyed> keys(m_rows.size());
+    for (uint32_t i = 0; i < keys.size(); ++i)
+        keys[i] = { 0, i };
+    Keyed *first = keys.data(), *last = first + keys.size();
+    const auto name = [this](uint32_t slot) {
+        return nameOf(slot);
+    };
+    const auto number = [this](uint32_t slot, uint64_t ArchiveMember::*field) -> uint64_t {
+        const ArchiveMember *m = member(slot);
+        return m ? m->*field : 0;
+    };
+    // Descending orders turn the key around; ties keep the archive's order.
     switch (order) {
     case SortByName:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return prefixKey(r.Name, true);
-            },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(a.Name, b.Name, true);
-            });
+        sortByText(first, last, name, true, false, 0, byIndex);
         break;
     case SortByPath:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return prefixKey(r.Path, true);
+        sortByText(
+            first, last,
+            [this](uint32_t slot) {
+                return pathOf(slot);
             },
-            [](const FileRow &a, const FileRow &b) {
-                const int c = ordinal(a.Path, b.Path, true);
-                return c != 0 ? c : ordinal(a.Name, b.Name, true);
+            true, false, 0,
+            [&name](Keyed *a, Keyed *b) {
+                sortByText(a, b, name, true, false, 0, byIndex);
             });
         break;
     case SortByType:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return prefixKey(typeKey(r.Name), true);
+        sortByText(
+            first, last,
+            [this](uint32_t slot) {
+                return typeKey(nameOf(slot));
             },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(typeKey(a.Name), typeKey(b.Name), true);
-            });
+            true, false, 0, byIndex);
         break;
     case SortBySize:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return ~r.size;
-            },
-            sameKey);
+        sortByNumber(keys, [&number](uint32_t slot) {
+            return ~number(slot, &ArchiveMember::size);
+        });
         break;
     case SortByPacked:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return ~r.packed;
-            },
-            sameKey);
+        sortByNumber(keys, [&number](uint32_t slot) {
+            return ~number(slot, &ArchiveMember::packed);
+        });
         break;
     case SortByRatio:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return ~prefixKey(r.Ratio, false);
+        sortByText(
+            first, last,
+            [this](uint32_t slot) {
+                return m_ratioTexts[m_rows[slot].ratio];
             },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(b.Ratio, a.Ratio, false);
-            });
+            false, true, 0, byIndex);
         break;
     case SortByDate:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return ~prefixKey(r.Modified, false);
+        sortByText(
+            first, last,
+            [this](uint32_t slot) {
+                return m_dateTexts[m_rows[slot].date];
             },
-            [](const FileRow &a, const FileRow &b) {
-                return ordinal(b.Modified, a.Modified, false);
-            });
+            false, true, 0, byIndex);
         break;
     case SortByOriginalOrder:
-        sortBy(
-            m_rows,
-            [](const FileRow &r) {
-                return uint64_t { r.index };
-            },
-            sameKey);
-        break;
-    default:
+        byIndex(first, last);
         break;
     }
+    for (size_t i = 0; i < keys.size(); ++i)
+        m_order[i] = keys[i].index;
 }

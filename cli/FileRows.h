@@ -7,17 +7,18 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-// The texts are views into their FileRows' own storage, dates and ratios
-// shared between rows: a large archive has many rows, and separate strings
-// per row would triple its memory. The sizes are written out where shown.
 // A size as the list shows it, digits grouped; "?" for one the format does not know.
 std::string sizeColumnText(uint64_t size);
 
+// One row as the list shows it, made when asked for: its texts are views into
+// the member's name and its FileRows' shared dates and ratios, valid while
+// the FileRows and its entries stay as they are.
 struct FileRow
 {
     std::string_view Name; // after the last '/', as stored (UTF-8)
@@ -64,9 +65,12 @@ public:
     FileRows(const FileRows &) = delete;
     FileRows &operator=(const FileRows &) = delete;
 
-    // Rebuilds the rows from an engine's entries, in archive order.
+    // Rebuilds the rows from an engine's entries, in archive order. The rows
+    // read names and sizes from the entries, which must outlive them or the
+    // next load; entries changed meanwhile read as other members, or as
+    // empty rows past their end, never out of bounds.
     void load(const std::vector<ArchiveMember> &entries);
-    // The same, releasing each entry's name once its row is made.
+    // The same, keeping the entries.
     void load(std::vector<ArchiveMember> &&entries);
     // Equal keys keep the archive's order, whatever order the rows are in
     // now; 8 is the archive's order. Other orders leave the rows alone.
@@ -75,23 +79,50 @@ public:
 
     size_t size() const { return m_rows.size(); }
     bool empty() const { return m_rows.empty(); }
-    const FileRow &operator[](size_t i) const { return m_rows[i]; }
-    const std::vector<FileRow> &rows() const { return m_rows; }
+    // Row i of the list, in the order sorted last.
+    FileRow operator[](size_t i) const { return row(m_order[i]); }
+    // The rows in the list's order, for a range-for.
+    auto rows() const
+    {
+        return std::views::transform(m_order, [this](uint32_t i) {
+            return row(i);
+        });
+    }
     const FileRowTotals &totals() const { return m_totals; }
 
 private:
-    void append(const ArchiveMember &member);
+    // A row as kept: a million of them take 12 bytes each, not a copy of
+    // the member's name and sizes.
+    struct Slot
+    {
+        uint32_t entry; // in the entries
+        uint32_t date; // in m_dateTexts
+        uint32_t ratio; // in m_ratioTexts
+    };
+
+    void append(const ArchiveMember &member, uint32_t entry);
     std::string_view keep(std::string_view text);
+    FileRow row(uint32_t slot) const;
+    const ArchiveMember *member(uint32_t slot) const;
+    std::string_view nameOf(uint32_t slot) const;
+    std::string_view pathOf(uint32_t slot) const;
 
     DateText m_dateText;
-    std::vector<FileRow> m_rows;
+    const std::vector<ArchiveMember> *m_entries = nullptr;
+    std::vector<ArchiveMember> m_ownEntries; // when handed over
+    // In archive order; a sort orders only m_order, the rows' places in it.
+    std::vector<Slot> m_rows;
+    std::vector<uint32_t> m_order;
     FileRowTotals m_totals;
     // Text storage: fixed blocks, so views into them stay valid as rows are added.
     std::vector<std::unique_ptr<char[]>> m_blocks;
     size_t m_blockUsed = 0;
     size_t m_blockSize = 0;
-    std::unordered_map<uint32_t, std::string_view> m_dates;
-    std::unordered_map<std::string, std::string_view> m_ratios;
+    // Each date and ratio text once, by its number.
+    std::vector<std::string_view> m_dateTexts;
+    std::vector<std::string_view> m_ratioTexts;
+    std::unordered_map<uint32_t, uint32_t> m_dates;
+    std::unordered_map<int64_t, uint32_t> m_ratios;
 };
 
 // Lowers only 'A'..'Z'; a comparison key, never a name to use.

@@ -129,13 +129,15 @@ int64_t fileLength(const std::string &path)
     return S_ISREG(st.st_mode) ? int64_t(st.st_size) : 0;
 }
 
-int64_t folderSize(const std::string &folder)
+int64_t folderSize(const std::string &folder, const WalkStop &stop)
 {
     std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
     if (!dir)
         return 0;
     int64_t total = 0;
     while (const dirent *e = ::readdir(dir.get())) {
+        if (stop && stop())
+            break;
         const std::string name = e->d_name;
         if (name == "." || name == "..")
             continue;
@@ -146,7 +148,7 @@ int64_t folderSize(const std::string &folder)
         if (::lstat(path.c_str(), &st) != 0)
             continue;
         if (S_ISDIR(st.st_mode))
-            total += folderSize(path + '/');
+            total += folderSize(path + '/', stop);
         else if (S_ISREG(st.st_mode)
             || (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)))
             total += fileLength(path);
@@ -154,11 +156,13 @@ int64_t folderSize(const std::string &folder)
     return total;
 }
 
-int64_t selectionTotal(const std::string &addFolder, const std::vector<AddSelected> &selected)
+int64_t selectionTotal(
+    const std::string &addFolder, const std::vector<AddSelected> &selected, const WalkStop &stop)
 {
     int64_t total = 0;
     for (const AddSelected &s : selected)
-        total += s.folder ? folderSize(addFolder + s.name + '/') : fileLength(addFolder + s.name);
+        total +=
+            s.folder ? folderSize(addFolder + s.name + '/', stop) : fileLength(addFolder + s.name);
     return total;
 }
 
@@ -207,7 +211,7 @@ void checkFolder(const std::string &folder)
 }
 
 bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<AddPass> &passes,
-    int64_t total, std::vector<AddPass> &calls)
+    const AddMeasure &measure, std::vector<AddPass> &calls)
 {
     // The events a progress report lets through may be the user interrupting
     // the add; the engine forgets the request when its call ends.
@@ -219,6 +223,7 @@ bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<
         ~Watch()
         {
             engine.OnProgress = std::move(inner);
+            engine.OnAddStart = nullptr;
             engine.AddBaseDir.clear();
         }
     } watch { engine, engine.OnProgress };
@@ -228,7 +233,17 @@ bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<
             watch.inner(sender, type, name, size);
         interrupted = interrupted || sender.CancelRequested;
     };
-    Operations::Running running(operations, engine, total);
+    // The total is not known yet: the bar shows the walk as busy.
+    Operations::Running running(operations, engine, 0);
+    // Whatever the user asks once the job runs ends the walk and the add.
+    engine.OnAddStart = [&](TZipEngine &sender) {
+        const WalkStop stop = [&sender] {
+            return sender.stopRequested();
+        };
+        operations.setTotal(measure ? measure(stop) : 0);
+        interrupted = stop();
+        return !interrupted;
+    };
     for (const AddPass &pass : passes) {
         if (interrupted)
             break;

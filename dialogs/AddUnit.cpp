@@ -401,7 +401,6 @@ void TAddForm::Button1Click()
     NewArchiveKeeper newArchive(archive);
     close();
 
-    const int64_t total = selectionTotal(folder, selected);
     const std::vector<AddPass> passes = addPasses(folder, selected, c);
     // Every folder is opened once before anything is added, so that one
     // that cannot be opened stops the run while the archive is untouched.
@@ -427,7 +426,10 @@ void TAddForm::Button1Click()
         ZipEngine1.OnPassword = [&password](TZipEngine &, const std::string &, int) {
             return amx::PasswordAnswer { amx::PasswordAnswer::Kind::Password, password, false };
         };
-    m_interrupted = runAddPasses(ZipEngine1, m_link->operations(), passes, total, m_calls);
+    const auto measure = [&folder, &selected](const WalkStop &stop) {
+        return selectionTotal(folder, selected, stop);
+    };
+    m_interrupted = runAddPasses(ZipEngine1, m_link->operations(), passes, measure, m_calls);
     newArchive.restore();
     if (m_interrupted)
         m_link->operations().appendLog(cancelledLine(m_calls.size()));

@@ -179,7 +179,6 @@ void TDragForm::Button1Click()
 
     const AddChoices c = choices();
     const std::vector<DroppedName> dropped = classifyDropped(m_paths);
-    const int64_t total = droppedTotal(dropped);
     const std::vector<AddPass> passes = dropPasses(dropped, c);
     // A folder that cannot be opened stops the run before the archive changes.
     for (const AddPass &pass : passes)
@@ -187,7 +186,10 @@ void TDragForm::Button1Click()
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     // The library reads the directory itself; the window has it already.
     ZipEngine1.useArchive(archive);
-    if (runAddPasses(ZipEngine1, m_link->operations(), passes, total, m_calls))
+    const auto measure = [&dropped](const WalkStop &stop) {
+        return droppedTotal(dropped, stop);
+    };
+    if (runAddPasses(ZipEngine1, m_link->operations(), passes, measure, m_calls))
         m_link->operations().appendLog(cancelledLine(m_calls.size()));
     newArchive.restore();
     m_switcher->openAndLoad(Edit1->text().toStdString());

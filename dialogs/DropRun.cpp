@@ -24,11 +24,11 @@ std::vector<AddPass> dropPasses(const std::vector<DroppedName> &dropped, const A
     return planAddPasses(folderOf(dropped.front().path), items, choices);
 }
 
-int64_t droppedTotal(const std::vector<DroppedName> &dropped)
+int64_t droppedTotal(const std::vector<DroppedName> &dropped, const WalkStop &stop)
 {
     int64_t total = 0;
     for (const DroppedName &d : dropped)
-        total += d.folder ? folderSize(d.path + '/') : fileLength(d.path);
+        total += d.folder ? folderSize(d.path + '/', stop) : fileLength(d.path);
     return total;
 }
 

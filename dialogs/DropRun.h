@@ -22,7 +22,7 @@ std::vector<AddPass> dropPasses(const std::vector<DroppedName> &dropped, const A
 
 // What the add will read, for the progress display. Throws EngineError for
 // a file that cannot be opened.
-int64_t droppedTotal(const std::vector<DroppedName> &dropped);
+int64_t droppedTotal(const std::vector<DroppedName> &dropped, const WalkStop &stop = {});
 
 // The dialog's first line: the path of a single name, else the count.
 std::string droppedCaption(const std::vector<std::string> &paths);

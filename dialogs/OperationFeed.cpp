@@ -14,6 +14,14 @@ void OperationFeed::begin(int64_t totalBytes)
     m_pending.newFile = false;
     m_pending.doneBytes = 0;
     m_pending.membersDone = 0;
+    m_pending.total = -1;
+}
+
+void OperationFeed::setTotal(int64_t totalBytes)
+{
+    std::lock_guard lock(m_mutex);
+    m_total = std::max<int64_t>(0, totalBytes);
+    m_pending.total = m_total;
 }
 
 int OperationFeed::percent() const
@@ -80,6 +88,7 @@ OperationFeed::Batch OperationFeed::take()
     out.verb = m_pending.verb;
     out.doneBytes = m_bytes.done();
     out.membersDone = m_bytes.members();
+    out.total = std::exchange(m_pending.total, -1);
     m_takenPercent = percent();
     return out;
 }

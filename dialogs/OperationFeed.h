@@ -33,11 +33,14 @@ public:
         int verb = 0;
         int64_t doneBytes = 0; // since begin, not since the last take
         int64_t membersDone = 0;
+        int64_t total = -1; // the operation's total when setTotal changed it
     };
 
     // An operation of totalBytes starts: the counts go back to zero (the
     // lines not taken yet stay).
     void begin(int64_t totalBytes);
+    // The total became known after begin.
+    void setTotal(int64_t totalBytes);
     // One progress event; verb: the caller's own number for the verb shown
     // before the file's name. True when the share of the total done moved by
     // a percent since the last take: a display has something new to show.

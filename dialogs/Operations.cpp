@@ -126,6 +126,11 @@ void Operations::engineMessage(int32_t errCode, const std::string &text)
     pump(false);
 }
 
+void Operations::setTotal(int64_t totalBytes)
+{
+    m_feed.setTotal(totalBytes);
+}
+
 void Operations::pump(bool moved)
 {
     // On the library's thread the events only go to the feed: the window's
@@ -153,6 +158,8 @@ void Operations::drain(bool showProgress)
             m_firstFailure = std::move(batch.firstFailure);
         m_failures += batch.failures;
     }
+    if (batch.total >= 0 && m_progress.isActive())
+        m_progress.setTotal(batch.total);
     if (!showProgress || !m_progress.isActive())
         return;
     const QString verb = batch.verb < int(m_verbs.size()) ? m_verbs[size_t(batch.verb)] : QString();

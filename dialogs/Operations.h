@@ -66,6 +66,9 @@ public:
     // verb: the number verbNumber gave.
     void engineProgress(int verb, ProgressType type, const std::string &name, int64_t size);
     void engineMessage(int32_t errCode, const std::string &text);
+    // From any thread: the running operation's total, measured once it had
+    // started; the bar counts against it from the window's next look.
+    void setTotal(int64_t totalBytes);
     // Shows everything the feed holds now: the log's new lines and, with
     // showProgress, the last file started and the bar (lets events run).
     void drain(bool showProgress = true);

@@ -34,6 +34,14 @@ void StatusProgress::begin(int64_t totalBytes)
     m_line.SPanel2->repaint();
 }
 
+void StatusProgress::setTotal(int64_t totalBytes)
+{
+    m_counter.begin(totalBytes);
+    // A busy bar takes the range once something is done.
+    if (!m_busy)
+        m_line.ProgressBar1->setRange(0, m_counter.maximum());
+}
+
 void StatusProgress::step()
 {
     if (m_counter.step())

@@ -36,6 +36,8 @@ public:
     // totalBytes: what the operation will process. Nested begins (an add
     // that runs the library twice) keep the first remembered texts.
     void begin(int64_t totalBytes);
+    // The total became known after begin, before anything was done.
+    void setTotal(int64_t totalBytes);
     void step();
     // verb: "Adding", "Extracting", ...; the name is shown in double quotes.
     void file(const QString &verb, const QString &name);

@@ -27,8 +27,10 @@ public:
     // A folder picked by the user for caller, or empty when cancelled.
     virtual QString chooseFolder(QWidget *caller, const QString &title, const QString &prompt) = 0;
 
-    // The rows of the main list, valid until the list changes.
-    virtual std::vector<FindRow> listRows() = 0;
+    // How many rows the main list has, and row i of them (its texts valid
+    // until the list changes).
+    virtual size_t listRowCount() = 0;
+    virtual FindRow listRow(size_t i) = 0;
     // Adds the rows to the list's selection; nothing is deselected.
     virtual void selectRows(const std::vector<size_t> &rows) = 0;
 };

@@ -61,11 +61,11 @@ std::optional<CalendarDay> listDate(std::string_view modified)
     return CalendarDay { date.year(), date.month(), date.day() };
 }
 
-FindResult findRows(const std::vector<FindRow> &rows, const FindCriteria &criteria)
+FindResult findRows(size_t count, const FindRowSource &source, const FindCriteria &criteria)
 {
     FindResult result;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const FindRow &row = rows[i];
+    for (size_t i = 0; i < count; ++i) {
+        const FindRow row = source(i);
         if (!WildcardMatch(row.name, criteria.pattern))
             continue;
         if (criteria.dateTest) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,4 +52,15 @@ struct FindResult
     std::string error;
 };
 
-FindResult findRows(const std::vector<FindRow> &rows, const FindCriteria &criteria);
+// Row i of count rows; read one at a time, so that a long list is not copied.
+using FindRowSource = std::function<FindRow(size_t i)>;
+FindResult findRows(size_t count, const FindRowSource &row, const FindCriteria &criteria);
+inline FindResult findRows(const std::vector<FindRow> &rows, const FindCriteria &criteria)
+{
+    return findRows(
+        rows.size(),
+        [&rows](size_t i) {
+            return rows[i];
+        },
+        criteria);
+}

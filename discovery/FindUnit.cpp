@@ -160,7 +160,13 @@ void TFindForm::Button1Click()
 {
     if (!m_host)
         return;
-    const FindResult result = findRows(m_host->listRows(), criteria());
+    DiscoveryHost *host = m_host;
+    const FindResult result = findRows(
+        host->listRowCount(),
+        [host](size_t i) {
+            return host->listRow(i);
+        },
+        criteria());
     m_host->selectRows(result.matches);
     if (!result.error.empty()) {
         // The rows before the bad date stay selected and the dialog stays open.

@@ -87,6 +87,7 @@ using TMessageEvent =
 // operation only.
 using TPasswordEvent =
     std::function<amx::PasswordAnswer(TZipEngine &sender, const std::string &member, int attempt)>;
+using TPrepareEvent = std::function<bool(TZipEngine &sender)>;
 
 // Where the engine shows its plain notices ("No valid zip entries found",
 // "Error - no files to zip", ...). The application routes them to a message box.
@@ -165,6 +166,15 @@ public:
     TMessageEvent OnMessage;
     // Unset: encrypted members are skipped, and an encrypting Add is cancelled.
     TPasswordEvent OnPassword;
+    // Run by the next Add in the library's own job, just before the library:
+    // on the host's worker thread when there is a host, so that slow
+    // preparation (measuring the files to add) leaves the window alive and
+    // cancellable. Returning false ends the Add as cancelled without calling
+    // the library; what it throws, the Add throws. Each Add uses it up.
+    TPrepareEvent OnAddStart;
+    // True once the running operation was asked to stop (by its cancel
+    // request or because the window closes); for work done on its behalf.
+    bool stopRequested() const;
 
     // Stores the name and re-reads the archive (even when unchanged).
     // Throws EngineError for a damaged archive; OnDirUpdate has fired by then.
@@ -280,7 +290,8 @@ private:
     // The request of an operation, its sinks bound to this engine's events
     // (ZipOperations.cpp), and the wait for another writer (ZipCallback.cpp).
     amx::OperationRequest request(amx::OperationKind kind, int folder);
-    void runZipLibrary(bool deleting);
+    // start: OnAddStart as an Add took it.
+    void runZipLibrary(bool deleting, const TPrepareEvent &start = {});
     // Tells and returns true when the archive is one libarchive reads.
     bool refuseOtherFormat();
     void runEdit(
@@ -292,5 +303,7 @@ private:
     OperationHost *m_host = nullptr;
     // fn on the thread that started the operation; what it throws is thrown here.
     void atHome(const std::function<void()> &fn);
-    amx::OperationResult runHosted(const amx::OperationRequest &request);
+    // before runs in the same job, first; false skips the library (cancelled).
+    amx::OperationResult runHosted(
+        const amx::OperationRequest &request, const std::function<bool()> &before = {});
 };

@@ -131,20 +131,33 @@ void TZipEngine::atHome(const std::function<void()> &fn)
         std::rethrow_exception(error);
 }
 
-amx::OperationResult TZipEngine::runHosted(const amx::OperationRequest &request)
+amx::OperationResult TZipEngine::runHosted(
+    const amx::OperationRequest &request, const std::function<bool()> &before)
 {
-    if (!m_host)
-        return amx::runOperation(request);
     amx::OperationResult result;
+    const auto job = [&] {
+        if (before && !before()) {
+            result.cancelled = true;
+            return;
+        }
+        result = amx::runOperation(request);
+    };
+    if (!m_host) {
+        job();
+        return result;
+    }
     struct Count
     {
         Count() { ++g_hosted; }
         ~Count() { --g_hosted; }
     } counted;
-    m_host->run([&] {
-        result = amx::runOperation(request);
-    });
+    m_host->run(job);
     return result;
+}
+
+bool TZipEngine::stopRequested() const
+{
+    return CancelRequested || g_stopAll;
 }
 
 amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
@@ -176,7 +189,7 @@ amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
             OnMessage(*this, code, text);
     };
     r.sinks.cancel = [this] {
-        return CancelRequested || g_stopAll;
+        return stopRequested();
     };
     r.sinks.notice = [this](const std::string &text) {
         atHome([&] {
@@ -196,6 +209,7 @@ amx::OperationRequest TZipEngine::request(amx::OperationKind kind, int folder)
 
 void TZipEngine::Add()
 {
+    const TPrepareEvent start = std::exchange(OnAddStart, {});
     if (FSpecArgs.empty()) {
         notice("Error - no files to zip");
         return;
@@ -208,7 +222,7 @@ void TZipEngine::Add()
         notice("Error - this pgm can NOT add files to a self-extracting archive");
         return;
     }
-    runZipLibrary(false);
+    runZipLibrary(false, start);
 }
 
 void TZipEngine::Delete()
@@ -242,7 +256,7 @@ bool TZipEngine::refuseOtherFormat()
     return true;
 }
 
-void TZipEngine::runZipLibrary(bool deleting)
+void TZipEngine::runZipLibrary(bool deleting, const TPrepareEvent &start)
 {
     if (ZipLibBusy || refuseOtherFormat())
         return;
@@ -275,7 +289,10 @@ void TZipEngine::runZipLibrary(bool deleting)
                 | flagIf(o.contains(AddOptsEnum::AddFreshen) && !update, AMX_FLAG_FRESHEN);
         r.level = AddCompLevel;
         r.encryption = deleting ? AMX_ENCRYPT_NONE : AddEncryption;
-        result = runRecorded(runHosted(r), m_lastResult, SuccessCount, FSpecArgs);
+        const auto prepare = [&] {
+            return !start || start(*this);
+        };
+        result = runRecorded(runHosted(r, prepare), m_lastResult, SuccessCount, FSpecArgs);
     }
     if (SuccessCount > 0 && m_listing)
         List();

@@ -94,22 +94,118 @@ void FileListView::connectView(QAbstractItemView *view)
 void FileListView::setModel(QAbstractItemModel *model)
 {
     m_model = model;
-    m_details->setModel(model);
-    m_icons->setModel(model);
-    m_icons->setModelColumn(0);
-    // Both views share one selection, so switching styles keeps it.
-    QItemSelectionModel *old = m_icons->selectionModel();
-    m_selection = m_details->selectionModel();
-    m_icons->setSelectionModel(m_selection);
+    // One selection for both views, their own whether or not they hold the
+    // model now, so switching styles keeps it.
+    QItemSelectionModel *old = m_selection;
+    m_selection = new QItemSelectionModel(model, this);
+    m_iconsAttached = false;
+    m_detailsAttached = false;
+    m_icons->setModel(nullptr);
+    attachDetails();
+    if (m_style != Details) {
+        attachIcons();
+        if (m_dropHiddenDetails)
+            detachDetails();
+    }
     delete old;
     connect(
         m_selection, &QItemSelectionModel::selectionChanged, this, &FileListView::selectionChanged);
     connect(model, &QAbstractItemModel::modelReset, this, &FileListView::selectionChanged);
 }
 
+void FileListView::shareSelection(QAbstractItemView *view)
+{
+    view->setSelectionModel(m_selection);
+    // The view made its own for each model it was given; it keeps none.
+    for (auto *made : view->findChildren<QItemSelectionModel *>(Qt::FindDirectChildrenOnly))
+        delete made;
+}
+
+void FileListView::attachIcons()
+{
+    // Only while an icon style shows: a view lays its items out even hidden,
+    // which for a million rows costs a good part of a second and of memory.
+    if (m_iconsAttached || !m_model)
+        return;
+    m_iconsAttached = true;
+    m_icons->setModel(m_model);
+    m_icons->setModelColumn(0);
+    shareSelection(m_icons);
+}
+
+void FileListView::detachIcons()
+{
+    if (!m_iconsAttached)
+        return;
+    m_iconsAttached = false;
+    m_icons->setModel(nullptr);
+}
+
+void FileListView::attachDetails()
+{
+    if (m_detailsAttached || !m_model)
+        return;
+    m_detailsAttached = true;
+    m_details->setModel(m_model);
+    shareSelection(m_details);
+    for (size_t c = 0; c < m_widths.size(); ++c) {
+        m_details->setColumnWidth(static_cast<int>(c), m_widths[c]);
+        m_details->setColumnHidden(static_cast<int>(c), m_hidden[c]);
+    }
+    m_widths.clear();
+    m_hidden.clear();
+}
+
+void FileListView::detachDetails()
+{
+    if (!m_detailsAttached)
+        return;
+    const int columns = m_model ? m_model->columnCount() : 0;
+    m_widths.resize(static_cast<size_t>(columns));
+    m_hidden.resize(static_cast<size_t>(columns));
+    for (int c = 0; c < columns; ++c) {
+        m_widths[static_cast<size_t>(c)] = m_details->columnWidth(c);
+        m_hidden[static_cast<size_t>(c)] = m_details->isColumnHidden(c);
+    }
+    m_detailsAttached = false;
+    m_details->setModel(nullptr);
+}
+
+void FileListView::setDropHiddenDetails(bool on)
+{
+    m_dropHiddenDetails = on;
+    if (on && m_style != Details)
+        detachDetails();
+    else
+        attachDetails();
+}
+
+FileListView::DetailsInUse::DetailsInUse(FileListView &list)
+    : m_list(list)
+    , m_wasAttached(list.m_detailsAttached)
+{
+    // The tree lays its rows out only once back in the event loop: a
+    // measure in between costs no layout.
+    m_list.attachDetails();
+}
+
+FileListView::DetailsInUse::~DetailsInUse()
+{
+    if (!m_wasAttached && m_list.m_dropHiddenDetails && m_list.m_style != Details)
+        m_list.detachDetails();
+}
+
 void FileListView::setViewStyle(ViewStyle style)
 {
     m_style = style;
+    if (style != Details) {
+        attachIcons();
+        if (m_dropHiddenDetails)
+            detachDetails();
+    } else {
+        attachDetails();
+        detachIcons();
+    }
     switch (style) {
     case LargeIcons:
         m_icons->setViewMode(QListView::IconMode);
@@ -208,12 +304,17 @@ void FileListView::clearSelection()
 
 int FileListView::columnWidth(int column) const
 {
+    if (!m_detailsAttached && column >= 0 && static_cast<size_t>(column) < m_widths.size())
+        return m_widths[static_cast<size_t>(column)];
     return m_details->columnWidth(column);
 }
 
 void FileListView::setColumnWidth(int column, int width)
 {
-    m_details->setColumnWidth(column, width);
+    if (!m_detailsAttached && column >= 0 && static_cast<size_t>(column) < m_widths.size())
+        m_widths[static_cast<size_t>(column)] = width;
+    else
+        m_details->setColumnWidth(column, width);
 }
 
 void FileListView::setHotTracking(bool on)

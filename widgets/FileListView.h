@@ -27,7 +27,26 @@ public:
     ViewStyle viewStyle() const { return m_style; }
     void setViewStyle(ViewStyle style);
     QAbstractItemView *currentView() const;
+    // The details tree; while an icon style shows it may hold no model (see
+    // setDropHiddenDetails), so measuring through it takes a DetailsInUse.
     QTreeView *detailsView() const { return m_details; }
+    // On: the tree lets go of the model while an icon style shows, as the
+    // icon view does while the details show: a hidden view keeps no layout
+    // of a million rows. The column widths stay.
+    void setDropHiddenDetails(bool on);
+    // The details tree holds the model while this lives.
+    class DetailsInUse
+    {
+    public:
+        explicit DetailsInUse(FileListView &list);
+        ~DetailsInUse();
+        DetailsInUse(const DetailsInUse &) = delete;
+        DetailsInUse &operator=(const DetailsInUse &) = delete;
+
+    private:
+        FileListView &m_list;
+        bool m_wasAttached;
+    };
     // What a screen reader says of the list, whichever view shows.
     void setAccessibleText(const QString &name, const QString &description);
 
@@ -57,6 +76,11 @@ Q_SIGNALS:
 
 private:
     void connectView(QAbstractItemView *view);
+    void attachIcons();
+    void detachIcons();
+    void attachDetails();
+    void detachDetails();
+    void shareSelection(QAbstractItemView *view);
 
     QAbstractItemModel *m_model = nullptr;
     QItemSelectionModel *m_selection = nullptr;
@@ -65,4 +89,10 @@ private:
     ViewStyle m_style = Details;
     bool m_hotTracking = false;
     bool m_dragOut = false;
+    bool m_iconsAttached = false;
+    bool m_detailsAttached = false;
+    bool m_dropHiddenDetails = false;
+    // The tree's column widths and hidden columns while it holds no model.
+    std::vector<int> m_widths;
+    std::vector<bool> m_hidden;
 };

@@ -213,6 +213,7 @@ private Q_SLOTS:
 
         // A press on a selected row keeps the selection; a drag starts only
         // past the drag distance.
+        action(s.main, "Details1")->trigger();
         QTreeView *view = s.main.fileList()->detailsView();
         QVERIFY(QTest::qWaitForWindowExposed(&s.main));
         const QPoint at =

@@ -158,12 +158,20 @@ private Q_SLOTS:
     {
         auto &&[prompter, form] = MainWindow({ qs(m_deep) }, Show::Shown);
         form.fileList()->selectAllRows();
+        form.fileList()->setColumnWidth(1, 77);
+        const auto *icons = form.fileList()->findChild<QAbstractItemView *>("iconView");
         const std::array names { "LargeIcons1", "SmallIcons1", "List1", "Details1" };
         // Details twice: the checked style again changes nothing.
-        for (int style : { 0, 1, 2, 3, 3 }) {
+        for (int style : { 0, 1, 2, 3, 3, 0 }) {
             action(form, names[style])->trigger();
             QCOMPARE(static_cast<int>(form.fileList()->viewStyle()), style);
             QCOMPARE(form.fileList()->selectedCount(), 3);
+            // Only the view that shows holds the rows; the hidden tree's widths stay.
+            QCOMPARE(form.fileList()->detailsView()->model() != nullptr, style == 3);
+            QCOMPARE(icons->model() != nullptr, style != 3);
+            QCOMPARE(form.fileList()->columnWidth(1), 77);
+            if (style == 3)
+                QCOMPARE(form.fileList()->detailsView()->columnWidth(1), 77);
             for (int other = 0; other < 4; ++other)
                 QCOMPARE(action(form, names[other])->isChecked(), other == style);
         }
@@ -286,6 +294,9 @@ private Q_SLOTS:
         for (int c = 0; c < 6; ++c)
             form.fileList()->setColumnWidth(c, 10);
         action(form, "BestFit1")->trigger();
+        // Measured through the hidden tree, which lets go of the rows again.
+        QVERIFY(form.fileList()->viewStyle() != FileListView::Details);
+        QVERIFY(!form.fileList()->detailsView()->model());
         const QFontMetrics fm(form.fileList()->detailsView()->font());
         QVERIFY(form.fileList()->columnWidth(0)
             >= fm.horizontalAdvance(QStringLiteral("very-long-name-for-the-best-fit-test.txt")));
@@ -294,7 +305,8 @@ private Q_SLOTS:
         const QHeaderView *header = form.fileList()->detailsView()->header();
         const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
         for (int c = 0; c < 6; ++c) {
-            const QString caption = header->model()->headerData(c, Qt::Horizontal).toString();
+            const QString caption =
+                form.fileList()->model()->headerData(c, Qt::Horizontal).toString();
             QVERIFY2(form.fileList()->columnWidth(c)
                     >= header->fontMetrics().horizontalAdvance(caption) + margins,
                 qPrintable(caption));

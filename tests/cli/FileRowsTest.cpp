@@ -94,6 +94,25 @@ TEST(FileRowsLoad, RowsTotalsAndFolders)
     EXPECT_EQ(rows.totals().packed, 2038u);
 }
 
+// The rows read their members from the entries: entries changed under them
+// (the archive listed again before the list is) read as empty rows past
+// their end, never out of bounds, in every order.
+TEST(FileRowsLoad, EntriesShorterThanTheRows)
+{
+    std::vector<ArchiveMember> entries { entry("a/b.txt", 5, 3), entry("c", 7, 7) };
+    FileRows rows(modifiedText);
+    rows.load(entries);
+    entries.resize(1);
+    EXPECT_EQ(rows[0].member(), "a/b.txt");
+    EXPECT_EQ(rows[1].member(), "");
+    EXPECT_EQ(rows[1].size, 0u);
+    EXPECT_EQ(rows[1].Ratio, "0%");
+    for (int order = SortByName; order <= SortByOriginalOrder; ++order) {
+        rows.sort(order);
+        EXPECT_EQ(rows.size(), 2u);
+    }
+}
+
 TEST(FileRowsSort, EveryOrder)
 {
     // Archive order; sizes, ratios and dates chosen so every order differs.
@@ -204,7 +223,7 @@ TEST(FileRowsSortLarge, EveryOrderAfterAnotherMatchesStableSort)
     for (const auto &[order, less] : orders) {
         FileRows fresh(modifiedText);
         fresh.load(entries);
-        std::vector<FileRow> expected = fresh.rows();
+        std::vector<FileRow> expected(fresh.rows().begin(), fresh.rows().end());
         std::stable_sort(expected.begin(), expected.end(), less);
         rows.sort(order); // after the order before it in this table
         ASSERT_EQ(rows.size(), expected.size());
