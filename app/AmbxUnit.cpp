@@ -272,6 +272,11 @@ void TMainForm::LoadFileList()
     SPanel1->repaint();
     SPanel2->repaint();
 
+    // The rows read the engine's entries, which reading the archive replaces:
+    // nothing may paint them in between.
+    m_model->beginChange();
+    m_rows.clear();
+    m_model->endChange();
     m_nameEncoding->applyTo(m_session.CurrentArchive);
     try {
         m_engine.setZipFilename(m_session.CurrentArchive);
@@ -286,10 +291,7 @@ void TMainForm::LoadFileList()
                 m_otherFormat);
         }
     } catch (...) {
-        // A damaged archive: no half list, and the error goes to the error box.
-        m_model->beginChange();
-        m_rows.clear();
-        m_model->endChange();
+        // A damaged archive: no list, and the error goes to the error box.
         SPanel1->clear();
         throw;
     }

@@ -6,8 +6,10 @@
 // depends on speed.
 
 #include "AViewUnit.h"
+#include "AddRun.h"
 #include "DeleteUnit.h"
 #include "ExtractUnit.h"
+#include "FakeMainWindow.h"
 #include "FolderWatch.h"
 #include "MainWindow.h"
 #include "Peers.h"
@@ -323,6 +325,37 @@ private Q_SLOTS:
         QCOMPARE(prompter.texts(),
             (QStringList { "Password for secret.txt", "Wrong password for secret.txt",
                 "No errors detected in 1 member." }));
+    }
+
+    // An add measures its files in the library's own job, off the window's
+    // thread; the bar counts against what it found, and a cancel during the
+    // walk ends the add before the library writes anything.
+    void addMeasuresOnTheWorker()
+    {
+        m_work->createFile("plain/secret.txt", sampleBytes(20000, 7));
+        for (const bool cancel : { false, true }) {
+            FakeMainWindow window;
+            TZipEngine engine;
+            window.ops.wire(engine, QStringLiteral("Adding"));
+            const std::string added = (*m_work / (cancel ? "cancelled.zip" : "added.zip")).string();
+            engine.useArchive(added);
+            bool onWorker = false, stopSeen = false;
+            const AddMeasure measure = [&](const WalkStop &stop) {
+                onWorker = !onWindowThread();
+                engine.CancelRequested = cancel;
+                stopSeen = stop();
+                return int64_t { 20000 * kProgressStepBytes };
+            };
+            const std::vector<AddPass> passes { { (*m_work / "plain/").string(),
+                { AddOptsEnum::AddRecurseDirs }, { "secret.txt" } } };
+            std::vector<AddPass> calls;
+            QCOMPARE(runAddPasses(engine, window.ops, passes, measure, calls), cancel);
+            QVERIFY(onWorker && stopSeen == cancel);
+            QCOMPARE(window.ops.progress().counter().maximum(), 20000);
+            QCOMPARE(fs::exists(added), !cancel);
+            if (!cancel)
+                QCOMPARE(sortedNames(added), std::vector<std::string> { "secret.txt" });
+        }
     }
 
     void currentFolderStaysPut_data()
