@@ -38,8 +38,7 @@ bool hasNonAscii(const std::string &s)
 Entry newEntry(const Source &src, const AddOptions &o)
 {
     Entry e;
-    e.rawName = src.stored;
-    e.name = src.stored;
+    e.setNames(src.stored, src.stored);
     e.flags = hasNonAscii(src.stored) ? flagUtf8 : 0;
     e.mtime = src.st.st_mtim.tv_sec;
     e.hasUnixTime = true;
@@ -52,7 +51,7 @@ Entry newEntry(const Source &src, const AddOptions &o)
     } else {
         e.madeBy = (hostUnix << 8) | 30;
         e.externalAttr = (uint32_t(mode & 0xffff) << 16) | dosAttr;
-        e.extra = makeExtraTime(e.mtime);
+        e.setExtra(makeExtraTime(e.mtime));
     }
     e.versionNeeded = src.isDir() ? 20 : 10;
     return e;
@@ -245,15 +244,31 @@ private:
         uint64_t &total, std::vector<uint64_t> &packedSizes);
     void addEntry(const Entry &e)
     {
-        m_central.push_back(e);
+        m_central.push_back({ e.localOffset, m_fresh.size(), true });
+        m_fresh.push_back(e);
         m_newest = std::max(m_newest, e.mtime);
+    }
+    // An old member copied as it is: its record is made from the old one.
+    void addOld(size_t i, uint64_t at)
+    {
+        m_central.push_back({ at, i, false });
+        m_newest = std::max(m_newest, m_old->entries()[i].mtime);
     }
 
     const AddOptions &m_opt;
     Reporter &m_rep;
     ArchiveReader *m_old;
     Pipeline *m_pipeline = nullptr;
-    std::vector<Entry> m_central;
+    // The new directory in order; a member copied unchanged is not copied
+    // again here, which at a million members would double the memory.
+    struct Record
+    {
+        uint64_t offset;
+        size_t index; // in m_fresh when fresh, else in the old archive
+        bool fresh;
+    };
+    std::vector<Record> m_central;
+    std::vector<Entry> m_fresh;
     std::vector<const Source *> m_done;
     int32_t m_added = 0;
     int64_t m_newest = 0;
@@ -283,22 +298,22 @@ std::string renamedLocalHeader(
 
 void Rewriter::copyOld(ArchiveWriter &out, size_t i, const std::string *newName)
 {
-    Entry e = m_old->entries()[i];
+    const Entry &old = m_old->entries()[i];
     MemberSpan span = m_old->span(i);
     uint64_t at = out.position();
-    if (newName) {
-        m_rep.newFile(e.name, e.usize);
-        m_rep.info("renaming: " + e.name + " -> " + *newName);
-        out.write(renamedLocalHeader(m_old->fd(), e, span, *newName));
-        out.copyFrom(m_old->fd(), span.dataOffset, span.end - span.dataOffset);
-        e.rawName = *newName;
-        e.name = *newName;
-        e.flags |= flagUtf8;
-        e.extra = removeExtra(e.extra, extraUnicodePath);
-        m_rep.endFile();
-    } else {
-        out.copyFrom(m_old->fd(), e.localOffset, span.end - e.localOffset);
+    if (!newName) {
+        out.copyFrom(m_old->fd(), old.localOffset, span.end - old.localOffset);
+        addOld(i, at);
+        return;
     }
+    Entry e = old;
+    m_rep.newFile(e.name, e.usize);
+    m_rep.info("renaming: " + e.name + " -> " + *newName);
+    out.write(renamedLocalHeader(m_old->fd(), e, span, *newName));
+    out.copyFrom(m_old->fd(), span.dataOffset, span.end - span.dataOffset);
+    e.setFields(*newName, *newName, removeExtra(e.extra(), extraUnicodePath), e.comment());
+    e.flags |= flagUtf8;
+    m_rep.endFile();
     e.localOffset = at;
     addEntry(e);
 }
@@ -402,7 +417,7 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
     out.patch(headerAt, makeLocalHeader(e, zip64));
     // Only the central record holds the map: the local header's size is fixed by now.
     if (compressionMethod(e) == methodDeflated)
-        e.extra += makeExtraPieces(uint32_t(memoryLimits().piece), sizes);
+        e.setExtra(std::string(e.extra()) + makeExtraPieces(uint32_t(memoryLimits().piece), sizes));
 }
 
 // Writes an encrypted large member's data: the cipher's header, the pieces,
@@ -468,6 +483,7 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
 
 void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 {
+    m_central.reserve(slots.size());
     Pipeline pipeline;
     m_pipeline = &pipeline;
     std::deque<const Slot *> order;
@@ -527,8 +543,9 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
     }
 
     uint64_t cdStart = out.position();
-    for (const Entry &e : m_central)
-        out.write(makeCentralHeader(e));
+    for (const Record &r : m_central)
+        out.write(
+            makeCentralHeader(r.fresh ? m_fresh[r.index] : m_old->entries()[r.index], r.offset));
     uint64_t cdEnd = out.position();
     uint64_t cdSize = cdEnd - cdStart;
     uint64_t count = m_central.size();
@@ -637,17 +654,27 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
         rep.problem(ZipError::NothingToDo, o.archive);
         return 0;
     }
-    std::vector<Slot> slots;
-    std::unordered_map<std::string, size_t> byName;
+    // The first old member of each name that is added, found by one pass
+    // over the old names: the table holds only the names added, however
+    // many members the archive has.
+    constexpr size_t none = SIZE_MAX;
+    std::unordered_map<std::string_view, size_t> byName;
+    byName.reserve(found.sources.size());
+    for (const Source &src : found.sources)
+        byName.emplace(src.stored, none);
     size_t oldCount = old.reader ? old.reader->entries().size() : 0;
+    std::vector<Slot> slots;
+    slots.reserve(oldCount + found.sources.size());
     for (size_t i = 0; i < oldCount; ++i) {
-        byName.emplace(old.reader->entries()[i].name, i);
+        auto it = byName.find(old.reader->entries()[i].name);
+        if (it != byName.end() && it->second == none)
+            it->second = i;
         slots.push_back({ i, nullptr });
     }
     bool any = false;
     for (const Source &src : found.sources) {
         auto it = byName.find(src.stored);
-        if (it != byName.end()) {
+        if (it->second != none) {
             if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[it->second]))
                 continue;
             slots[it->second].src = &src;
@@ -695,6 +722,7 @@ int32_t deleteMembers(const AddOptions &o, Reporter &rep)
         rep.problem(ZipError::NotMatched, spec);
     const std::vector<size_t> &removed = sel.chosen;
     std::vector<Slot> slots;
+    slots.reserve(entries.size());
     for (size_t i = 0, r = 0; i < entries.size(); ++i) {
         if (r < removed.size() && removed[r] == i)
             ++r;
@@ -754,7 +782,9 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
     if (!old.reader)
         throw ZipFailure(ZipError::ArchiveOpen, o.archive);
     const auto &entries = old.reader->entries();
-    std::unordered_map<std::string, size_t> byName;
+    // Views of the old archive's names, which stay put until it closes.
+    std::unordered_map<std::string_view, size_t> byName;
+    byName.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i)
         byName.emplace(entries[i].name, i);
     std::vector<std::optional<std::string>> newNames(entries.size());
@@ -786,7 +816,8 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
     }
     // Every name after the rename must be unique: the new ones among
     // themselves and against the members that keep theirs.
-    std::unordered_map<std::string, size_t> after;
+    std::unordered_map<std::string_view, size_t> after;
+    after.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i)
         if (!newNames[i])
             after.emplace(entries[i].name, i);
@@ -803,6 +834,7 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
         }
     }
     std::vector<Slot> slots;
+    slots.reserve(entries.size());
     int32_t renamed = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         slots.push_back({ i, nullptr, newNames[i] ? &*newNames[i] : nullptr });
