@@ -632,6 +632,10 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         return refuse(a.archive, "not a ZIP archive");
     try {
         if (a.verb == "-a") {
+            // The library reads the directory itself: the list read above goes
+            // before it holds its own, and is not read back after the change.
+            if (!a.names.empty())
+                engine.useArchive(archive);
             const int added = a.names.empty() ? 0 : addPaths(engine, console, a, fromFile);
             if (added != 0 || !comment)
                 return added;
@@ -656,8 +660,8 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         engine.FSpecArgs = specsOf(a);
         console.watch(engine, memberBytes(engine));
         // The libraries read the directory themselves: this copy of it goes
-        // before they hold theirs.
-        engine.takeEntries();
+        // before they hold theirs, and a delete does not read it back.
+        engine.useArchive(archive);
         answerPasswords(engine, console, fromFile);
         if (a.verb == "-t") {
             // The closing count belongs with the member lines, as unzip -t has it.

@@ -188,7 +188,7 @@ public:
         if (entry->method == methodStored) {
             copyStored(emit);
         } else if (large && pieces && anyOrder()
-            && readExtraPieces(entry->extra, entry->usize, entry->csize, map)) {
+            && readExtraPieces(entry->extra(), entry->usize, entry->csize, map)) {
             if (!inflatePieces(map, emit)) {
                 // The map does not fit the data; the stream itself may still be sound.
                 crc = 0;

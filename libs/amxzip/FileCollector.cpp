@@ -14,6 +14,19 @@
 
 namespace amx {
 
+Source::Source(const std::string &path, const std::string &stored, const struct stat &st)
+    : m_text(path)
+    , m_pathLength(uint32_t(path.size()))
+    , m_mode(st.st_mode)
+    , m_size(uint64_t(st.st_size))
+    , m_mtime(st.st_mtim.tv_sec)
+{
+    if (stored != path) {
+        m_text += '\0';
+        m_text += stored;
+    }
+}
+
 std::string dosComponent(const std::string &name)
 {
     std::string base = name, ext;
@@ -129,8 +142,9 @@ private:
         std::string stored = storedName(path, dir, m_opt.discardDirNames, m_opt.forceDos);
         if (stored.empty())
             return true;
-        if (m_seen.insert(stored).second)
-            m_out.sources.push_back({ path, stored, st });
+        m_out.sources.emplace_back(path, stored, st);
+        if (!m_seen.insert(m_out.sources.size() - 1).second)
+            m_out.sources.pop_back();
         return true;
     }
 
@@ -296,7 +310,22 @@ private:
     const struct stat &m_self;
     Reporter &m_rep;
     Collection m_out;
-    std::unordered_set<std::string> m_seen;
+    // The names taken so far, as indices into the sources rather than
+    // copies of the names.
+    struct ByName
+    {
+        const std::vector<Source> *sources;
+        size_t operator()(size_t i) const noexcept
+        {
+            return std::hash<std::string_view>()((*sources)[i].stored());
+        }
+        bool operator()(size_t a, size_t b) const noexcept
+        {
+            return (*sources)[a].stored() == (*sources)[b].stored();
+        }
+    };
+    std::unordered_set<size_t, ByName, ByName> m_seen { 0, ByName { &m_out.sources },
+        ByName { &m_out.sources } };
 };
 
 } // namespace

@@ -6,20 +6,43 @@
 #include "AddOptions.h"
 #include "Reporter.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <vector>
 
 namespace amx {
 
-struct Source
+// One file or folder found. A million of them are held at once, so it keeps
+// only what the archive needs: the path and member name in one string, the
+// mode, size and time.
+class Source
 {
-    std::string path; // as opened, relative to the base folder or absolute
-    std::string stored; // the member name, '/'-separated, folders ending in '/'
-    struct stat st
+public:
+    Source(const std::string &path, const std::string &stored, const struct stat &st);
+
+    // As opened, relative to the base folder or absolute.
+    std::string_view path() const { return std::string_view(m_text).substr(0, m_pathLength); }
+    // The path for a system call: the text after it starts past its NUL.
+    const char *cpath() const { return m_text.c_str(); }
+    // The member name, '/'-separated, folders ending in '/'.
+    std::string_view stored() const
     {
-    };
-    bool isDir() const { return S_ISDIR(st.st_mode); }
+        return m_text.size() == m_pathLength ? path()
+                                             : std::string_view(m_text).substr(m_pathLength + 1);
+    }
+    uint32_t mode() const { return m_mode; }
+    uint64_t size() const { return m_size; }
+    int64_t mtime() const { return m_mtime; }
+    bool isDir() const { return S_ISDIR(m_mode); }
+
+private:
+    std::string m_text; // the path, then a NUL and the member name when they differ
+    uint32_t m_pathLength = 0;
+    uint32_t m_mode = 0;
+    uint64_t m_size = 0;
+    int64_t m_mtime = 0;
 };
 
 struct Collection

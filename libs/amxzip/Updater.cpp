@@ -38,13 +38,12 @@ bool hasNonAscii(const std::string &s)
 Entry newEntry(const Source &src, const AddOptions &o)
 {
     Entry e;
-    e.rawName = src.stored;
-    e.name = src.stored;
-    e.flags = hasNonAscii(src.stored) ? flagUtf8 : 0;
-    e.mtime = src.st.st_mtim.tv_sec;
+    e.setNames(std::string(src.stored()), src.stored());
+    e.flags = hasNonAscii(e.name) ? flagUtf8 : 0;
+    e.mtime = src.mtime();
     e.hasUnixTime = true;
     toDosTime(e.mtime, e.dosTime, e.dosDate);
-    mode_t mode = src.st.st_mode;
+    mode_t mode = src.mode();
     uint32_t dosAttr = (src.isDir() ? 0x10 : 0) | ((mode & 0200) ? 0 : 0x01);
     if (o.forceDos) {
         e.madeBy = (hostFat << 8) | 20;
@@ -52,7 +51,7 @@ Entry newEntry(const Source &src, const AddOptions &o)
     } else {
         e.madeBy = (hostUnix << 8) | 30;
         e.externalAttr = (uint32_t(mode & 0xffff) << 16) | dosAttr;
-        e.extra = makeExtraTime(e.mtime);
+        e.setExtra(makeExtraTime(e.mtime));
     }
     e.versionNeeded = src.isDir() ? 20 : 10;
     return e;
@@ -72,23 +71,25 @@ public:
     ZipError failure = ZipError::None;
     std::string failureText;
 
-    uint64_t weight() const { return large || !src ? 0 : uint64_t(src->st.st_size) * 2; }
+    uint64_t weight() const { return large || !src ? 0 : src->size() * 2; }
 
     void run()
     {
         if (!src || large || src->isDir())
             return;
         try {
-            Fd fd(amx_openat(base, src->path.c_str(), O_RDONLY | O_CLOEXEC));
+            Fd fd(amx_openat(base, src->cpath(), O_RDONLY | O_CLOEXEC));
             if (!fd.valid()) {
-                fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
+                fail(ZipError::NotReadable,
+                    std::string(src->path()) + " (" + errnoText(errno) + ")");
                 return;
             }
             // What a file grew by since it was found is not taken, so no more is read.
-            std::string in(size_t(src->st.st_size), '\0');
+            std::string in(size_t(src->size()), '\0');
             ssize_t n = in.empty() ? 0 : readFull(fd.get(), in.data(), in.size());
             if (n < 0) {
-                fail(ZipError::NotReadable, src->path + " (" + errnoText(errno) + ")");
+                fail(ZipError::NotReadable,
+                    std::string(src->path()) + " (" + errnoText(errno) + ")");
                 return;
             }
             in.resize(size_t(n));
@@ -107,9 +108,9 @@ public:
         } catch (const ZipFailure &f) {
             fail(f.code(), f.detail());
         } catch (const std::bad_alloc &) {
-            fail(ZipError::Internal, src->path + " (out of memory)");
+            fail(ZipError::Internal, std::string(src->path()) + " (out of memory)");
         } catch (...) {
-            fail(ZipError::Internal, src->path);
+            fail(ZipError::Internal, std::string(src->path()));
         }
     }
 
@@ -206,7 +207,7 @@ uint32_t fileCrc(int fd, const Source &src)
 {
     std::string buf(1u << 20, '\0');
     uint32_t crc = 0;
-    uint64_t left = uint64_t(src.st.st_size);
+    uint64_t left = src.size();
     while (left > 0) {
         ssize_t n = readFull(fd, buf.data(), size_t(std::min<uint64_t>(buf.size(), left)));
         if (n <= 0)
@@ -215,9 +216,47 @@ uint32_t fileCrc(int fd, const Source &src)
         left -= uint64_t(n);
     }
     if (::lseek(fd, 0, SEEK_SET) != 0)
-        throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
+        throw ZipFailure(
+            ZipError::NotReadable, std::string(src.path()) + " (" + errnoText(errno) + ")");
     return crc;
 }
+
+// The central records of the members written anew, made as each member is
+// written and kept end to end in blocks: at a million members an Entry each
+// would take twice the room, and one long string would double as it grew.
+class FreshRecords
+{
+public:
+    void append(const std::string &record)
+    {
+        if (m_blocks.empty()
+            || m_blocks.back().capacity() - m_blocks.back().size() < record.size()) {
+            m_blocks.emplace_back();
+            m_blocks.back().reserve(std::max(blockSize, record.size()));
+        }
+        m_blocks.back() += record;
+    }
+    // The records in the order they were appended, one per call.
+    std::string_view next()
+    {
+        while (m_at == m_blocks[m_block].size()) {
+            ++m_block;
+            m_at = 0;
+        }
+        const std::string &b = m_blocks[m_block];
+        auto h = reinterpret_cast<const unsigned char *>(b.data() + m_at);
+        const size_t n = centralHeaderSize + get16(h + 28) + get16(h + 30) + get16(h + 32);
+        std::string_view record(b.data() + m_at, n);
+        m_at += n;
+        return record;
+    }
+
+private:
+    static constexpr size_t blockSize = 1u << 20;
+    std::vector<std::string> m_blocks;
+    size_t m_block = 0;
+    size_t m_at = 0;
+};
 
 class Rewriter
 {
@@ -230,6 +269,7 @@ public:
     }
 
     // Writes the slots and the directory; returns the entries written.
+    // done() lists the sources added only when they are to be moved.
     void write(ArchiveWriter &out, const std::vector<Slot> &slots);
     int32_t added() const { return m_added; }
     int64_t newest() const { return m_newest; }
@@ -245,15 +285,31 @@ private:
         uint64_t &total, std::vector<uint64_t> &packedSizes);
     void addEntry(const Entry &e)
     {
-        m_central.push_back(e);
+        m_central.push_back({ e.localOffset, 0, true });
+        m_fresh.append(makeCentralHeader(e, e.localOffset));
         m_newest = std::max(m_newest, e.mtime);
+    }
+    // An old member copied as it is: its record is made from the old one.
+    void addOld(size_t i, uint64_t at)
+    {
+        m_central.push_back({ at, i, false });
+        m_newest = std::max(m_newest, m_old->entries()[i].mtime);
     }
 
     const AddOptions &m_opt;
     Reporter &m_rep;
     ArchiveReader *m_old;
     Pipeline *m_pipeline = nullptr;
-    std::vector<Entry> m_central;
+    // The new directory in order; a member copied unchanged is not copied
+    // again here, which at a million members would double the memory.
+    struct Record
+    {
+        uint64_t offset;
+        size_t index; // in the old archive; a fresh one's record is the next in m_fresh
+        bool fresh;
+    };
+    std::vector<Record> m_central;
+    FreshRecords m_fresh;
     std::vector<const Source *> m_done;
     int32_t m_added = 0;
     int64_t m_newest = 0;
@@ -283,22 +339,22 @@ std::string renamedLocalHeader(
 
 void Rewriter::copyOld(ArchiveWriter &out, size_t i, const std::string *newName)
 {
-    Entry e = m_old->entries()[i];
+    const Entry &old = m_old->entries()[i];
     MemberSpan span = m_old->span(i);
     uint64_t at = out.position();
-    if (newName) {
-        m_rep.newFile(e.name, e.usize);
-        m_rep.info("renaming: " + e.name + " -> " + *newName);
-        out.write(renamedLocalHeader(m_old->fd(), e, span, *newName));
-        out.copyFrom(m_old->fd(), span.dataOffset, span.end - span.dataOffset);
-        e.rawName = *newName;
-        e.name = *newName;
-        e.flags |= flagUtf8;
-        e.extra = removeExtra(e.extra, extraUnicodePath);
-        m_rep.endFile();
-    } else {
-        out.copyFrom(m_old->fd(), e.localOffset, span.end - e.localOffset);
+    if (!newName) {
+        out.copyFrom(m_old->fd(), old.localOffset, span.end - old.localOffset);
+        addOld(i, at);
+        return;
     }
+    Entry e = old;
+    m_rep.newFile(e.name, e.usize);
+    m_rep.info("renaming: " + e.name + " -> " + *newName);
+    out.write(renamedLocalHeader(m_old->fd(), e, span, *newName));
+    out.copyFrom(m_old->fd(), span.dataOffset, span.end - span.dataOffset);
+    e.setFields(*newName, *newName, removeExtra(e.extra(), extraUnicodePath), e.comment());
+    e.flags |= flagUtf8;
+    m_rep.endFile();
     e.localOffset = at;
     addEntry(e);
 }
@@ -309,7 +365,7 @@ uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int
     uint32_t &crc, uint64_t &total, std::vector<uint64_t> &packedSizes, MemberEncryptor *enc)
 {
     const size_t piece = memoryLimits().piece;
-    const uint64_t expected = uint64_t(src.st.st_size);
+    const uint64_t expected = src.size();
     uint64_t packed = 0, read = 0;
     crc = 0;
     total = 0;
@@ -318,7 +374,7 @@ uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int
         auto job = m_pipeline->next();
         auto &p = static_cast<PieceJob &>(*job);
         if (p.outOfMemory)
-            throw ZipFailure(ZipError::Internal, src.path + " (out of memory)");
+            throw ZipFailure(ZipError::Internal, std::string(src.path()) + " (out of memory)");
         std::string &data = level > 0 ? p.out : p.in;
         if (enc)
             enc->encrypt(data.data(), data.size());
@@ -337,7 +393,8 @@ uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int
             job->in.resize(size_t(std::min<uint64_t>(piece, expected - read)));
             ssize_t n = job->in.empty() ? 0 : readFull(fd, job->in.data(), job->in.size());
             if (n < 0)
-                throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
+                throw ZipFailure(
+                    ZipError::NotReadable, std::string(src.path()) + " (" + errnoText(errno) + ")");
             last = size_t(n) < piece || read + uint64_t(n) == expected;
             job->in.resize(size_t(n));
             job->last = last;
@@ -358,10 +415,11 @@ uint64_t Rewriter::pumpPieces(ArchiveWriter &out, int fd, const Source &src, int
 
 void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
 {
-    Fd fd(amx_openat(m_opt.base, src.path.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(amx_openat(m_opt.base, src.cpath(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
-        throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
-    bool zip64 = uint64_t(src.st.st_size) >= zip64Margin;
+        throw ZipFailure(
+            ZipError::NotReadable, std::string(src.path()) + " (" + errnoText(errno) + ")");
+    bool zip64 = src.size() >= zip64Margin;
     const bool sealed = m_opt.encryption != Encryption::None;
     if (m_opt.encryption == Encryption::ZipCrypto) {
         // Its check byte comes from the CRC, which is needed before the data.
@@ -369,7 +427,7 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
     }
     e.method = m_opt.level > 0 ? methodDeflated : methodStored;
     e.versionNeeded = zip64 ? 45 : 20;
-    e.usize = uint64_t(src.st.st_size);
+    e.usize = src.size();
     uint64_t headerAt = out.position();
     e.localOffset = headerAt;
     // Marked before the header is written, so that the patched one has the same size.
@@ -386,7 +444,8 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
         // Deflate did not shrink it: read it again and store it.
         out.rewind(dataAt);
         if (::lseek(fd.get(), 0, SEEK_SET) != 0)
-            throw ZipFailure(ZipError::NotReadable, src.path + " (" + errnoText(errno) + ")");
+            throw ZipFailure(
+                ZipError::NotReadable, std::string(src.path()) + " (" + errnoText(errno) + ")");
         if (sealed) {
             e.method = methodStored;
             packed = pumpSealed(out, fd.get(), src, 0, e, total, sizes);
@@ -398,11 +457,12 @@ void Rewriter::streamLarge(ArchiveWriter &out, const Source &src, Entry &e)
     e.usize = total;
     e.csize = packed;
     if (!zip64 && (total >= 0xffffffffu || packed >= 0xffffffffu))
-        throw ZipFailure(ZipError::NotReadable, src.path + " (file grew while it was added)");
+        throw ZipFailure(
+            ZipError::NotReadable, std::string(src.path()) + " (file grew while it was added)");
     out.patch(headerAt, makeLocalHeader(e, zip64));
     // Only the central record holds the map: the local header's size is fixed by now.
     if (compressionMethod(e) == methodDeflated)
-        e.extra += makeExtraPieces(uint32_t(memoryLimits().piece), sizes);
+        e.setExtra(std::string(e.extra()) + makeExtraPieces(uint32_t(memoryLimits().piece), sizes));
 }
 
 // Writes an encrypted large member's data: the cipher's header, the pieces,
@@ -419,7 +479,8 @@ uint64_t Rewriter::pumpSealed(ArchiveWriter &out, int fd, const Source &src, int
     uint64_t packed = pumpPieces(out, fd, src, level, crc, total, packedSizes, &enc);
     out.write(enc.trailer());
     if (m_opt.encryption == Encryption::ZipCrypto && crc != expectedCrc)
-        throw ZipFailure(ZipError::NotReadable, src.path + " (file changed while it was added)");
+        throw ZipFailure(
+            ZipError::NotReadable, std::string(src.path()) + " (file changed while it was added)");
     if (!enc.leavesCrcOut())
         e.crc = crc;
     return packed + enc.overhead();
@@ -429,7 +490,7 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
 {
     const Source &src = *item.src;
     Entry &e = item.entry;
-    m_rep.newFile(src.stored, uint64_t(src.st.st_size));
+    m_rep.newFile(std::string(src.stored()), src.size());
     try {
         if (item.failure != ZipError::None)
             throw ZipFailure(item.failure, item.failureText);
@@ -452,22 +513,24 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
         if (f.code() != ZipError::NotReadable && f.code() != ZipError::Internal)
             throw;
         // The source could not be read: keep the member it would have replaced.
-        m_rep.problem(f.code(), f.detail(), src.path);
+        m_rep.problem(f.code(), f.detail(), std::string(src.path()));
         if (slot.old)
             copyOld(out, *slot.old);
         m_rep.endFile();
         return;
     }
-    m_rep.info(std::string(slot.old ? "  updating: " : "  adding: ") + src.stored + " ("
-        + percentText(e) + ")");
+    m_rep.info(std::string(slot.old ? "  updating: " : "  adding: ") + std::string(src.stored())
+        + " (" + percentText(e) + ")");
     addEntry(e);
     ++m_added;
-    m_done.push_back(&src);
+    if (m_opt.move)
+        m_done.push_back(&src);
     m_rep.endFile();
 }
 
 void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 {
+    m_central.reserve(slots.size());
     Pipeline pipeline;
     m_pipeline = &pipeline;
     std::deque<const Slot *> order;
@@ -504,7 +567,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
                 item.level = m_opt.level;
                 item.options = &m_opt;
                 item.entry = newEntry(*slot.src, m_opt);
-                item.large = uint64_t(slot.src->st.st_size) > memoryLimits().buffer;
+                item.large = slot.src->size() > memoryLimits().buffer;
             }
             if (item.large) {
                 submitBatch();
@@ -527,8 +590,14 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
     }
 
     uint64_t cdStart = out.position();
-    for (const Entry &e : m_central)
-        out.write(makeCentralHeader(e));
+    for (const Record &r : m_central) {
+        if (r.fresh) {
+            const std::string_view record = m_fresh.next();
+            out.write(record.data(), record.size());
+        } else {
+            out.write(makeCentralHeader(m_old->entries()[r.index], r.offset));
+        }
+    }
     uint64_t cdEnd = out.position();
     uint64_t cdSize = cdEnd - cdStart;
     uint64_t count = m_central.size();
@@ -611,7 +680,7 @@ Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old,
 
 bool fileNewer(const Source &src, const Entry &e)
 {
-    int64_t t = src.st.st_mtim.tv_sec;
+    int64_t t = src.mtime();
     if (!e.hasUnixTime)
         t &= ~int64_t(1); // compare in the 2-second steps of DOS time
     return t > e.mtime;
@@ -637,17 +706,29 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
         rep.problem(ZipError::NothingToDo, o.archive);
         return 0;
     }
-    std::vector<Slot> slots;
-    std::unordered_map<std::string, size_t> byName;
+    // The first old member of each name that is added, found by one pass
+    // over the old names: the table holds only the names added, however
+    // many members the archive has.
+    constexpr size_t none = SIZE_MAX;
     size_t oldCount = old.reader ? old.reader->entries().size() : 0;
+    std::unordered_map<std::string_view, size_t> byName;
+    if (oldCount > 0) {
+        byName.reserve(found.sources.size());
+        for (const Source &src : found.sources)
+            byName.emplace(src.stored(), none);
+    }
+    std::vector<Slot> slots;
+    slots.reserve(oldCount + found.sources.size());
     for (size_t i = 0; i < oldCount; ++i) {
-        byName.emplace(old.reader->entries()[i].name, i);
+        auto it = byName.find(old.reader->entries()[i].name);
+        if (it != byName.end() && it->second == none)
+            it->second = i;
         slots.push_back({ i, nullptr });
     }
     bool any = false;
     for (const Source &src : found.sources) {
-        auto it = byName.find(src.stored);
-        if (it != byName.end()) {
+        auto it = oldCount > 0 ? byName.find(src.stored()) : byName.end();
+        if (it != byName.end() && it->second != none) {
             if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[it->second]))
                 continue;
             slots[it->second].src = &src;
@@ -673,12 +754,12 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
         };
         for (const Source *src : rw.done())
             if (!src->isDir())
-                remove(src->path, 0);
+                remove(src->cpath(), 0);
         for (auto it = found.walkedDirs.rbegin(); it != found.walkedDirs.rend(); ++it)
             remove(*it, AT_REMOVEDIR);
         for (auto it = rw.done().rbegin(); it != rw.done().rend(); ++it)
             if ((*it)->isDir())
-                remove((*it)->path, AT_REMOVEDIR);
+                remove((*it)->cpath(), AT_REMOVEDIR);
     }
     return rw.added();
 }
@@ -695,6 +776,7 @@ int32_t deleteMembers(const AddOptions &o, Reporter &rep)
         rep.problem(ZipError::NotMatched, spec);
     const std::vector<size_t> &removed = sel.chosen;
     std::vector<Slot> slots;
+    slots.reserve(entries.size());
     for (size_t i = 0, r = 0; i < entries.size(); ++i) {
         if (r < removed.size() && removed[r] == i)
             ++r;
@@ -754,7 +836,9 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
     if (!old.reader)
         throw ZipFailure(ZipError::ArchiveOpen, o.archive);
     const auto &entries = old.reader->entries();
-    std::unordered_map<std::string, size_t> byName;
+    // Views of the old archive's names, which stay put until it closes.
+    std::unordered_map<std::string_view, size_t> byName;
+    byName.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i)
         byName.emplace(entries[i].name, i);
     std::vector<std::optional<std::string>> newNames(entries.size());
@@ -786,7 +870,8 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
     }
     // Every name after the rename must be unique: the new ones among
     // themselves and against the members that keep theirs.
-    std::unordered_map<std::string, size_t> after;
+    std::unordered_map<std::string_view, size_t> after;
+    after.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i)
         if (!newNames[i])
             after.emplace(entries[i].name, i);
@@ -803,6 +888,7 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
         }
     }
     std::vector<Slot> slots;
+    slots.reserve(entries.size());
     int32_t renamed = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         slots.push_back({ i, nullptr, newNames[i] ? &*newNames[i] : nullptr });

@@ -13,6 +13,47 @@
 
 namespace amx {
 
+namespace {
+
+// The central directory, read a window at a time: at a million members the
+// whole of it would sit in memory beside the entries made from it.
+class DirectoryWindow
+{
+public:
+    DirectoryWindow(int fd, uint64_t start, uint64_t size, const std::string &path)
+        : m_fd(fd)
+        , m_start(start)
+        , m_size(size)
+        , m_path(path)
+    {
+    }
+
+    // Bytes [pos, pos + n) of the directory, which the caller has checked
+    // lie within it; valid until the next call.
+    const unsigned char *at(uint64_t pos, size_t n)
+    {
+        if (pos < m_pos || pos + n > m_pos + m_buf.size()) {
+            const size_t want = size_t(std::min<uint64_t>(std::max(n, kWindow), m_size - pos));
+            m_buf.resize(want);
+            m_pos = pos;
+            if (!preadFull(m_fd, m_buf.data(), want, m_start + pos))
+                throw ZipFailure(ZipError::Truncated, m_path);
+        }
+        return reinterpret_cast<const unsigned char *>(m_buf.data()) + (pos - m_pos);
+    }
+
+private:
+    static constexpr size_t kWindow = 1 << 20;
+    int m_fd;
+    uint64_t m_start;
+    uint64_t m_size;
+    const std::string &m_path;
+    std::string m_buf;
+    uint64_t m_pos = 0;
+};
+
+} // namespace
+
 ArchiveReader::ArchiveReader(
     const std::string &path, int base, bool keepGoing, const std::string &codePage)
     : m_path(path)
@@ -73,10 +114,7 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
     const bool spanned = isSpannedSet(m_fd.get());
     const uint64_t shift = spanned ? 0 : at.shift();
 
-    std::string cd(cdSize, '\0');
-    if (cdSize && !preadFull(m_fd.get(), cd.data(), cdSize, m_centralStart))
-        throw ZipFailure(ZipError::Truncated, m_path);
-    auto c = reinterpret_cast<const unsigned char *>(cd.data());
+    DirectoryWindow cd(m_fd.get(), m_centralStart, cdSize, m_path);
     size_t pos = 0;
     m_entries.reserve(size_t(std::min<uint64_t>(count, cdSize / centralHeaderSize)));
     auto setAside = [&](ZipError code, const std::string &detail, const std::string &member) {
@@ -84,8 +122,14 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
             throw ZipFailure(code, detail);
         m_bad.push_back({ code, detail, member });
     };
-    while (pos + centralHeaderSize <= cdSize && get32(c + pos) == sigCentral) {
-        const unsigned char *h = c + pos;
+    while (pos + centralHeaderSize <= cdSize) {
+        const unsigned char *h = cd.at(pos, centralHeaderSize);
+        if (get32(h) != sigCentral)
+            break;
+        size_t nameLen = get16(h + 28), extraLen = get16(h + 30), commentLen = get16(h + 32);
+        if (pos + centralHeaderSize + nameLen + extraLen + commentLen > cdSize)
+            throw ZipFailure(ZipError::Corrupt, m_path + " (central directory)");
+        h = cd.at(pos, centralHeaderSize + nameLen + extraLen + commentLen);
         Entry en;
         en.madeBy = get16(h + 4);
         en.versionNeeded = get16(h + 6);
@@ -96,17 +140,13 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
         en.crc = get32(h + 16);
         en.csize = get32(h + 20);
         en.usize = get32(h + 24);
-        size_t nameLen = get16(h + 28), extraLen = get16(h + 30), commentLen = get16(h + 32);
         uint32_t disk = get16(h + 34);
         en.internalAttr = get16(h + 36);
         en.externalAttr = get32(h + 38);
         en.localOffset = get32(h + 42);
-        if (pos + centralHeaderSize + nameLen + extraLen + commentLen > cdSize)
-            throw ZipFailure(ZipError::Corrupt, m_path + " (central directory)");
-        const char *v = cd.data() + pos + centralHeaderSize;
-        en.rawName.assign(v, nameLen);
-        std::string_view extra(v + nameLen, extraLen);
-        en.comment.assign(v + nameLen + extraLen, commentLen);
+        const char *v = reinterpret_cast<const char *>(h) + centralHeaderSize;
+        const std::string_view raw(v, nameLen), extra(v + nameLen, extraLen);
+        const std::string_view comment(v + nameLen + extraLen, commentLen);
         pos += centralHeaderSize + nameLen + extraLen + commentLen;
         Zip64Values z64 { en.usize, en.csize, en.localOffset, disk };
         const bool missing = readZip64Extra(extra, z64, false).missing;
@@ -116,11 +156,11 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
         disk = z64.disk;
         if (disk != 0 && !spanned)
             throw ZipFailure(ZipError::Unsupported, m_path + " (multi-part archive)");
-        en.extra = removeExtra(extra, extraZip64);
+        en.setFields(
+            decodeName(raw, en.flags & flagUtf8), raw, removeExtra(extra, extraZip64), comment);
         en.hasUnixTime = readExtraTime(extra, en.mtime);
         if (!en.hasUnixTime)
             en.mtime = fromDosTime(en.dosTime, en.dosDate);
-        en.name = decodeName(en.rawName, en.flags & flagUtf8);
         if (missing) {
             setAside(ZipError::Corrupt, m_path + " (ZIP64 field of " + shortName(en.name) + ")",
                 en.name);
@@ -145,9 +185,11 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
     // read above as CP437 are decoded again now that they are known.
     NameDecoder names(codePage);
     for (const Entry &e : m_entries)
-        names.consider(e.rawName, e.flags & flagUtf8);
+        names.consider(e.rawName(), e.flags & flagUtf8);
     for (Entry &e : m_entries)
-        e.name = names.decode(e.rawName, e.flags & flagUtf8, e.extra);
+        if (std::string decoded = names.decode(e.rawName(), e.flags & flagUtf8, e.extra());
+            decoded != e.name)
+            e.setNames(std::move(decoded), e.rawName());
 
     // For the overlap check: the next member start after each entry.
     size_t n = m_entries.size();
@@ -178,7 +220,7 @@ MemberSpan ArchiveReader::span(size_t i) const
     // One read usually brings the header with its name and extra field.
     if (en.localOffset + localHeaderSize > m_centralStart)
         throw ZipFailure(ZipError::Corrupt, "local header of " + en.name + " missing");
-    std::string head(size_t(std::min<uint64_t>(localHeaderSize + en.rawName.size() + 512,
+    std::string head(size_t(std::min<uint64_t>(localHeaderSize + en.rawName().size() + 512,
                          m_centralStart - en.localOffset)),
         '\0');
     auto h = reinterpret_cast<const unsigned char *>(head.data());
@@ -198,7 +240,7 @@ MemberSpan ArchiveReader::span(size_t i) const
     }
     const std::string_view fields = std::string_view(head).substr(localHeaderSize);
     const std::string_view localName = fields.substr(0, nameLen);
-    if (localName != en.rawName) {
+    if (localName != en.rawName()) {
         s.nameDiffers = true;
         s.localName = decodeName(localName, flags & flagUtf8);
     }

@@ -343,7 +343,7 @@ MemberCipher describeEncryption(const Entry &e, const std::string &display)
         return c;
     }
     AesRecord aes;
-    if (!readExtraAes(e.extra, aes))
+    if (!readExtraAes(e.extra(), aes))
         throw ZipFailure(ZipError::Corrupt, display + " (AES encrypted without its AES record)");
     if (aes.strength < 1 || aes.strength > 3)
         throw ZipFailure(ZipError::Corrupt,
@@ -365,7 +365,7 @@ MemberCipher describeEncryption(const Entry &e, const std::string &display)
 uint16_t compressionMethod(const Entry &e)
 {
     AesRecord aes;
-    if (e.method == methodAes && (e.flags & flagEncrypted) && readExtraAes(e.extra, aes))
+    if (e.method == methodAes && (e.flags & flagEncrypted) && readExtraAes(e.extra(), aes))
         return aes.method;
     return e.method;
 }
@@ -464,7 +464,7 @@ void MemberEncryptor::mark(Entry &e)
     aes.strength = 3;
     aes.method = e.method;
     e.method = methodAes;
-    e.extra = removeExtra(e.extra, extraAes) + makeExtraAes(aes);
+    e.setExtra(removeExtra(e.extra(), extraAes) + makeExtraAes(aes));
     e.versionNeeded = std::max<uint16_t>(e.versionNeeded, 51);
     if (m_leaveCrcOut)
         e.crc = 0;

@@ -5,6 +5,39 @@
 
 namespace amx {
 
+void Entry::setBytes(
+    std::string_view raw, bool rawSame, std::string_view extra, std::string_view comment)
+{
+    // Built apart first: the views may point into m_bytes or name.
+    std::string bytes;
+    bytes.reserve((rawSame ? 0 : raw.size()) + extra.size() + comment.size());
+    if (!rawSame)
+        bytes.append(raw);
+    bytes.append(extra);
+    bytes.append(comment);
+    m_bytes = std::move(bytes);
+    m_rawSame = rawSame;
+    m_rawLength = rawSame ? 0 : uint32_t(raw.size());
+    m_extraLength = uint32_t(extra.size());
+}
+
+void Entry::setFields(
+    std::string decoded, std::string_view raw, std::string_view extra, std::string_view comment)
+{
+    setBytes(raw, raw == decoded, extra, comment);
+    name = std::move(decoded);
+}
+
+void Entry::setNames(std::string decoded, std::string_view raw)
+{
+    setFields(std::move(decoded), raw, extra(), comment());
+}
+
+void Entry::setExtra(std::string_view extra)
+{
+    setBytes(rawName(), m_rawSame, extra, comment());
+}
+
 bool Entry::isDir() const
 {
     if (!name.empty() && (name.back() == '/' || name.back() == '\\'))
@@ -188,27 +221,27 @@ bool needsZip64(const Entry &e)
     return e.usize >= 0xffffffffu || e.csize >= 0xffffffffu || e.localOffset >= 0xffffffffu;
 }
 
-std::string makeCentralHeader(const Entry &e)
+std::string makeCentralHeader(const Entry &e, uint64_t localOffset)
 {
     std::string z64;
     if (e.usize >= 0xffffffffu)
         put64(z64, e.usize);
     if (e.csize >= 0xffffffffu)
         put64(z64, e.csize);
-    if (e.localOffset >= 0xffffffffu)
-        put64(z64, e.localOffset);
+    if (localOffset >= 0xffffffffu)
+        put64(z64, localOffset);
     std::string extra;
     if (!z64.empty()) {
         put16(extra, extraZip64);
         put16(extra, uint16_t(z64.size()));
         extra += z64;
     }
-    extra += e.extra;
+    extra += e.extra();
     if (extra.size() > 0xffff)
         extra.resize(0); // cannot happen for fields we read, which were 16-bit sized
 
     std::string out;
-    out.reserve(centralHeaderSize + e.rawName.size() + extra.size() + e.comment.size());
+    out.reserve(centralHeaderSize + e.rawName().size() + extra.size() + e.comment().size());
     put32(out, sigCentral);
     put16(out, e.madeBy);
     uint16_t needed = e.versionNeeded;
@@ -222,16 +255,16 @@ std::string makeCentralHeader(const Entry &e)
     put32(out, e.crc);
     put32(out, e.csize >= 0xffffffffu ? 0xffffffffu : uint32_t(e.csize));
     put32(out, e.usize >= 0xffffffffu ? 0xffffffffu : uint32_t(e.usize));
-    put16(out, uint16_t(e.rawName.size()));
+    put16(out, uint16_t(e.rawName().size()));
     put16(out, uint16_t(extra.size()));
-    put16(out, uint16_t(e.comment.size()));
+    put16(out, uint16_t(e.comment().size()));
     put16(out, 0); // disk
     put16(out, e.internalAttr);
     put32(out, e.externalAttr);
-    put32(out, e.localOffset >= 0xffffffffu ? 0xffffffffu : uint32_t(e.localOffset));
-    out += e.rawName;
+    put32(out, localOffset >= 0xffffffffu ? 0xffffffffu : uint32_t(localOffset));
+    out += e.rawName();
     out += extra;
-    out += e.comment;
+    out += e.comment();
     return out;
 }
 
@@ -244,7 +277,7 @@ std::string makeLocalHeader(const Entry &e, bool zip64)
         put64(extra, e.usize);
         put64(extra, e.csize);
     }
-    extra += e.extra;
+    extra += e.extra();
     std::string out;
     put32(out, sigLocal);
     put16(out, zip64 && e.versionNeeded < 45 ? 45 : e.versionNeeded);
@@ -255,9 +288,9 @@ std::string makeLocalHeader(const Entry &e, bool zip64)
     put32(out, e.crc);
     put32(out, zip64 ? 0xffffffffu : uint32_t(e.csize));
     put32(out, zip64 ? 0xffffffffu : uint32_t(e.usize));
-    put16(out, uint16_t(e.rawName.size()));
+    put16(out, uint16_t(e.rawName().size()));
     put16(out, uint16_t(extra.size()));
-    out += e.rawName;
+    out += e.rawName();
     out += extra;
     return out;
 }

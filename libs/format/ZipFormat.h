@@ -78,13 +78,18 @@ inline void put64(std::string &out, uint64_t v)
 }
 
 // One member as the central directory describes it. Offsets are absolute
-// positions in the file (any prefix already accounted for).
+// positions in the file (any prefix already accounted for). An archive may
+// hold a million of these: the stored name, the extra field and the comment
+// share one string, and the stored name is kept only when it is not `name`.
 struct Entry
 {
-    std::string rawName;
-    std::string name; // decoded as the program shows it
-    std::string extra; // central extra field without the ZIP64 record
-    std::string comment;
+    std::string name; // decoded as the program shows it; change it through setNames
+    uint64_t csize = 0;
+    uint64_t usize = 0;
+    uint64_t localOffset = 0;
+    int64_t mtime = 0; // seconds since the epoch
+    uint32_t externalAttr = 0;
+    uint32_t crc = 0;
     uint16_t madeBy = 0;
     uint16_t versionNeeded = 20;
     uint16_t flags = 0;
@@ -92,19 +97,44 @@ struct Entry
     uint16_t dosTime = 0;
     uint16_t dosDate = 0;
     uint16_t internalAttr = 0;
-    uint32_t externalAttr = 0;
-    uint32_t crc = 0;
-    uint64_t csize = 0;
-    uint64_t usize = 0;
-    uint64_t localOffset = 0;
-    int64_t mtime = 0; // seconds since the epoch
     bool hasUnixTime = false;
+
+    // The name's bytes as stored, which differ from `name` when they were
+    // decoded from another code page.
+    std::string_view rawName() const
+    {
+        return m_rawSame ? std::string_view(name)
+                         : std::string_view(m_bytes).substr(0, m_rawLength);
+    }
+    // The central extra field without the ZIP64 record.
+    std::string_view extra() const
+    {
+        return std::string_view(m_bytes).substr(m_rawLength, m_extraLength);
+    }
+    std::string_view comment() const
+    {
+        return std::string_view(m_bytes).substr(m_rawLength + m_extraLength);
+    }
+    // The arguments may be views of this entry's own fields.
+    void setFields(std::string decoded, std::string_view raw, std::string_view extra,
+        std::string_view comment);
+    void setNames(std::string decoded, std::string_view raw);
+    void setExtra(std::string_view extra);
 
     uint16_t host() const { return madeBy >> 8; }
     // The Unix mode when the writer stored one, else 0.
     uint32_t unixMode() const { return host() == hostUnix ? externalAttr >> 16 : 0; }
     bool isDir() const;
     bool isSymlink() const;
+
+private:
+    void setBytes(
+        std::string_view raw, bool rawSame, std::string_view extra, std::string_view comment);
+
+    std::string m_bytes; // the stored name unless m_rawSame, the extra field, the comment
+    uint32_t m_rawLength = 0;
+    uint32_t m_extraLength = 0;
+    bool m_rawSame = true;
 };
 
 // DOS date and time (local time, 2-second steps) and back.
@@ -149,9 +179,9 @@ std::string makeExtraPieces(uint32_t piece, const std::vector<uint64_t> &packed)
 // damaged or hostile one is ignored rather than trusted.
 bool readExtraPieces(std::string_view extra, uint64_t usize, uint64_t csize, PieceMap &map);
 
-// The central directory record of an entry at the given offset, with a ZIP64
-// record added where a size or the offset needs it.
-std::string makeCentralHeader(const Entry &e);
+// The central directory record of an entry whose local header is at
+// localOffset, with a ZIP64 record added where a size or the offset needs it.
+std::string makeCentralHeader(const Entry &e, uint64_t localOffset);
 // A local header for a new member; reserveZip64 keeps room for 64-bit sizes
 // when they are not known yet.
 std::string makeLocalHeader(const Entry &e, bool zip64);

@@ -220,4 +220,72 @@ INSTANTIATE_TEST_SUITE_P(Cases, CommentTest,
         CommentCase { "EndSignature", "fake PK\x05\x06 record", AMX_ERROR_REFUSED }),
     RowName());
 
+// Python's view of each member's record: the stored name's bytes, the
+// UTF-8 flag, the central extra field and the member comment.
+std::string recordView(const std::string &archive)
+{
+    return runOk({ "python3", "-c",
+        "import sys, zipfile\n"
+        "for i in zipfile.ZipFile(sys.argv[1]).infolist():\n"
+        "    raw = i.filename.encode('utf-8' if i.flag_bits & 0x800 else 'cp437')\n"
+        "    print(raw.hex(), i.flag_bits & 0x800, i.extra.hex(), i.comment.hex())\n",
+        archive });
+}
+
+struct KeptRecordCase
+{
+    const char *name;
+    bool rename;
+};
+AMX_ROW_PRINTS_NAME(KeptRecordCase)
+
+class KeptRecordTest : public testing::TestWithParam<KeptRecordCase>
+{
+};
+
+// The members a delete or rename copies keep their records as they were:
+// a name in another code page, an extra field and a comment each.
+TEST_P(KeptRecordTest, OtherMembersKeepNameExtraAndComment)
+{
+    TestDir dir;
+    const std::string archive = (dir / "r.zip").string();
+    runOk({ "python3", "-c",
+        "import sys, struct, zipfile\n"
+        "z = zipfile.ZipFile(sys.argv[1], 'w')\n"
+        "for name, extra, comment in [('cafX.txt', b'', b'in CP437'),\n"
+        "        ('gone.txt', b'', b'goes'),\n"
+        "        ('\\u00fcber.txt', struct.pack('<HH', 0xcafe, 3) + b'abc', b''),\n"
+        "        ('plain.txt', struct.pack('<HH', 0xbeef, 1) + b'z', b'last')]:\n"
+        "    i = zipfile.ZipInfo(name)\n"
+        "    i.extra = extra\n"
+        "    i.comment = comment\n"
+        "    z.writestr(i, b'member data')\n"
+        "z.close()\n"
+        // The name in CP437 bytes, which Python would not write itself.
+        "b = open(sys.argv[1], 'rb').read().replace(b'cafX', b'caf\\x82')\n"
+        "open(sys.argv[1], 'wb').write(b)\n",
+        archive });
+    std::vector<std::string> before;
+    for (std::string line, view = recordView(archive); !view.empty();) {
+        line = view.substr(0, view.find('\n'));
+        view.erase(0, line.size() + 1);
+        if (line.rfind("676f6e65", 0) != 0) // gone.txt
+            before.push_back(line);
+    }
+    ASSERT_EQ(before.size(), 3u);
+    Recorder rec;
+    if (GetParam().rename)
+        ASSERT_EQ(rename(archive, { "gone.txt", "new.txt" }, rec).done, 1) << rec.dump();
+    else
+        ASSERT_EQ(runDelete(archive, { "gone.txt" }, rec), 1) << rec.dump();
+    expectPeersAccept(archive);
+    const std::string after = recordView(archive);
+    for (const std::string &line : before)
+        EXPECT_NE(after.find(line + "\n"), std::string::npos) << line << "\n" << after;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, KeptRecordTest,
+    testing::Values(KeptRecordCase { "Delete", false }, KeptRecordCase { "Rename", true }),
+    RowName());
+
 } // namespace
