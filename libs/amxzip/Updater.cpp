@@ -285,14 +285,14 @@ private:
         uint64_t &total, std::vector<uint64_t> &packedSizes);
     void addEntry(const Entry &e)
     {
-        m_central.push_back({ e.localOffset, 0, true });
+        m_central.push_back({ e.localOffset, fresh });
         m_fresh.append(makeCentralHeader(e, e.localOffset));
         m_newest = std::max(m_newest, e.mtime);
     }
     // An old member copied as it is: its record is made from the old one.
     void addOld(size_t i, uint64_t at)
     {
-        m_central.push_back({ at, i, false });
+        m_central.push_back({ at, i });
         m_newest = std::max(m_newest, m_old->entries()[i].mtime);
     }
 
@@ -305,9 +305,10 @@ private:
     struct Record
     {
         uint64_t offset;
-        size_t index; // in the old archive; a fresh one's record is the next in m_fresh
-        bool fresh;
+        // In the old archive; `fresh` for a member whose record is the next in m_fresh.
+        size_t index;
     };
+    static constexpr size_t fresh = SIZE_MAX;
     std::vector<Record> m_central;
     FreshRecords m_fresh;
     std::vector<const Source *> m_done;
@@ -591,7 +592,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 
     uint64_t cdStart = out.position();
     for (const Record &r : m_central) {
-        if (r.fresh) {
+        if (r.index == fresh) {
             const std::string_view record = m_fresh.next();
             out.write(record.data(), record.size());
         } else {
