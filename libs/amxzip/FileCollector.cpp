@@ -26,6 +26,53 @@ Source::Source(const std::string &path, const std::string &stored, const struct 
     }
 }
 
+bool NameTable::insert(const std::vector<Source> &sources, size_t index)
+{
+    if ((m_used + 1) * 2 > m_cells.size())
+        grow(sources);
+    const std::string_view name = sources[index].stored();
+    for (size_t i = cellOf(name);; i = (i + 1) & (m_cells.size() - 1)) {
+        if (m_cells[i] == 0) {
+            m_cells[i] = index + 1;
+            ++m_used;
+            return true;
+        }
+        if (sources[m_cells[i] - 1].stored() == name)
+            return false;
+    }
+}
+
+size_t NameTable::find(const std::vector<Source> &sources, std::string_view name) const
+{
+    if (m_cells.empty())
+        return SIZE_MAX;
+    for (size_t i = cellOf(name);; i = (i + 1) & (m_cells.size() - 1)) {
+        if (m_cells[i] == 0)
+            return SIZE_MAX;
+        if (sources[m_cells[i] - 1].stored() == name)
+            return m_cells[i] - 1;
+    }
+}
+
+size_t NameTable::cellOf(std::string_view name) const
+{
+    return std::hash<std::string_view>()(name) & (m_cells.size() - 1);
+}
+
+void NameTable::grow(const std::vector<Source> &sources)
+{
+    std::vector<size_t> old(std::max<size_t>(1024, m_cells.size() * 2), 0);
+    old.swap(m_cells);
+    for (size_t taken : old) {
+        if (taken == 0)
+            continue;
+        size_t i = cellOf(sources[taken - 1].stored());
+        while (m_cells[i] != 0)
+            i = (i + 1) & (m_cells.size() - 1);
+        m_cells[i] = taken;
+    }
+}
+
 std::string dosComponent(const std::string &name)
 {
     std::string base = name, ext;
@@ -101,53 +148,6 @@ std::string baseName(const std::string &path)
     size_t slash = p.rfind('/');
     return slash == std::string::npos ? p : p.substr(slash + 1);
 }
-
-// The member names taken so far, as indices into the sources rather than
-// copies of the names. Open addressing in one array: a node per name would
-// leave a million small holes in the heap once the table is gone.
-class NameTable
-{
-public:
-    // False when an earlier source has the same member name.
-    bool insert(const std::vector<Source> &sources, size_t index)
-    {
-        if ((m_used + 1) * 2 > m_cells.size())
-            grow(sources);
-        const std::string_view name = sources[index].stored();
-        for (size_t i = cellOf(name);; i = (i + 1) & (m_cells.size() - 1)) {
-            if (m_cells[i] == 0) {
-                m_cells[i] = index + 1;
-                ++m_used;
-                return true;
-            }
-            if (sources[m_cells[i] - 1].stored() == name)
-                return false;
-        }
-    }
-
-private:
-    size_t cellOf(std::string_view name) const
-    {
-        return std::hash<std::string_view>()(name) & (m_cells.size() - 1);
-    }
-
-    void grow(const std::vector<Source> &sources)
-    {
-        std::vector<size_t> old(std::max<size_t>(1024, m_cells.size() * 2), 0);
-        old.swap(m_cells);
-        for (size_t taken : old) {
-            if (taken == 0)
-                continue;
-            size_t i = cellOf(sources[taken - 1].stored());
-            while (m_cells[i] != 0)
-                i = (i + 1) & (m_cells.size() - 1);
-            m_cells[i] = taken;
-        }
-    }
-
-    std::vector<size_t> m_cells; // a source's index + 1, 0 when free; a power of two long
-    size_t m_used = 0;
-};
 
 class Collector
 {

@@ -711,28 +711,30 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     // over the old names: the table holds only the names added, however
     // many members the archive has.
     constexpr size_t none = SIZE_MAX;
-    size_t oldCount = old.reader ? old.reader->entries().size() : 0;
-    std::unordered_map<std::string_view, size_t> byName;
-    if (oldCount > 0) {
-        byName.reserve(found.sources.size());
-        for (const Source &src : found.sources)
-            byName.emplace(src.stored(), none);
-    }
+    const size_t oldCount = old.reader ? old.reader->entries().size() : 0;
     std::vector<Slot> slots;
     slots.reserve(oldCount + found.sources.size());
-    for (size_t i = 0; i < oldCount; ++i) {
-        auto it = byName.find(old.reader->entries()[i].name);
-        if (it != byName.end() && it->second == none)
-            it->second = i;
-        slots.push_back({ i, nullptr });
+    std::vector<size_t> firstOld; // per source
+    if (oldCount > 0) {
+        NameTable names;
+        for (size_t s = 0; s < found.sources.size(); ++s)
+            names.insert(found.sources, s);
+        firstOld.assign(found.sources.size(), none);
+        for (size_t i = 0; i < oldCount; ++i) {
+            const size_t s = names.find(found.sources, old.reader->entries()[i].name);
+            if (s != none && firstOld[s] == none)
+                firstOld[s] = i;
+            slots.push_back({ i, nullptr });
+        }
     }
     bool any = false;
-    for (const Source &src : found.sources) {
-        auto it = oldCount > 0 ? byName.find(src.stored()) : byName.end();
-        if (it != byName.end() && it->second != none) {
-            if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[it->second]))
+    for (size_t s = 0; s < found.sources.size(); ++s) {
+        const Source &src = found.sources[s];
+        const size_t at = firstOld.empty() ? none : firstOld[s];
+        if (at != none) {
+            if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[at]))
                 continue;
-            slots[it->second].src = &src;
+            slots[at].src = &src;
             any = true;
         } else if (!o.freshen) {
             slots.push_back({ std::nullopt, &src });
