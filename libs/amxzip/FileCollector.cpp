@@ -10,7 +10,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
-#include <unordered_set>
 
 namespace amx {
 
@@ -24,6 +23,53 @@ Source::Source(const std::string &path, const std::string &stored, const struct 
     if (stored != path) {
         m_text += '\0';
         m_text += stored;
+    }
+}
+
+bool NameTable::insert(const std::vector<Source> &sources, size_t index)
+{
+    if ((m_used + 1) * 2 > m_cells.size())
+        grow(sources);
+    const std::string_view name = sources[index].stored();
+    for (size_t i = cellOf(name);; i = (i + 1) & (m_cells.size() - 1)) {
+        if (m_cells[i] == 0) {
+            m_cells[i] = index + 1;
+            ++m_used;
+            return true;
+        }
+        if (sources[m_cells[i] - 1].stored() == name)
+            return false;
+    }
+}
+
+size_t NameTable::find(const std::vector<Source> &sources, std::string_view name) const
+{
+    if (m_cells.empty())
+        return SIZE_MAX;
+    for (size_t i = cellOf(name);; i = (i + 1) & (m_cells.size() - 1)) {
+        if (m_cells[i] == 0)
+            return SIZE_MAX;
+        if (sources[m_cells[i] - 1].stored() == name)
+            return m_cells[i] - 1;
+    }
+}
+
+size_t NameTable::cellOf(std::string_view name) const
+{
+    return std::hash<std::string_view>()(name) & (m_cells.size() - 1);
+}
+
+void NameTable::grow(const std::vector<Source> &sources)
+{
+    std::vector<size_t> old(std::max<size_t>(1024, m_cells.size() * 2), 0);
+    old.swap(m_cells);
+    for (size_t taken : old) {
+        if (taken == 0)
+            continue;
+        size_t i = cellOf(sources[taken - 1].stored());
+        while (m_cells[i] != 0)
+            i = (i + 1) & (m_cells.size() - 1);
+        m_cells[i] = taken;
     }
 }
 
@@ -143,7 +189,7 @@ private:
         if (stored.empty())
             return true;
         m_out.sources.emplace_back(path, stored, st);
-        if (!m_seen.insert(m_out.sources.size() - 1).second)
+        if (!m_seen.insert(m_out.sources, m_out.sources.size() - 1))
             m_out.sources.pop_back();
         return true;
     }
@@ -310,22 +356,7 @@ private:
     const struct stat &m_self;
     Reporter &m_rep;
     Collection m_out;
-    // The names taken so far, as indices into the sources rather than
-    // copies of the names.
-    struct ByName
-    {
-        const std::vector<Source> *sources;
-        size_t operator()(size_t i) const noexcept
-        {
-            return std::hash<std::string_view>()((*sources)[i].stored());
-        }
-        bool operator()(size_t a, size_t b) const noexcept
-        {
-            return (*sources)[a].stored() == (*sources)[b].stored();
-        }
-    };
-    std::unordered_set<size_t, ByName, ByName> m_seen { 0, ByName { &m_out.sources },
-        ByName { &m_out.sources } };
+    NameTable m_seen;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "AddOptions.h"
 #include "Reporter.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,6 +44,25 @@ private:
     uint32_t m_mode = 0;
     uint64_t m_size = 0;
     int64_t m_mtime = 0;
+};
+
+// Member names of sources, as indices into them rather than copies of the
+// names. Open addressing in one array: a node per name would leave a million
+// small holes in the heap once the table is gone.
+class NameTable
+{
+public:
+    // False when a source already in the table has the same member name.
+    bool insert(const std::vector<Source> &sources, size_t index);
+    // The index of the source with that member name, or SIZE_MAX.
+    size_t find(const std::vector<Source> &sources, std::string_view name) const;
+
+private:
+    size_t cellOf(std::string_view name) const;
+    void grow(const std::vector<Source> &sources);
+
+    std::vector<size_t> m_cells; // a source's index + 1, 0 when free; a power of two long
+    size_t m_used = 0;
 };
 
 struct Collection

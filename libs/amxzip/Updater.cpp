@@ -285,14 +285,14 @@ private:
         uint64_t &total, std::vector<uint64_t> &packedSizes);
     void addEntry(const Entry &e)
     {
-        m_central.push_back({ e.localOffset, 0, true });
+        m_central.push_back({ e.localOffset, fresh });
         m_fresh.append(makeCentralHeader(e, e.localOffset));
         m_newest = std::max(m_newest, e.mtime);
     }
     // An old member copied as it is: its record is made from the old one.
     void addOld(size_t i, uint64_t at)
     {
-        m_central.push_back({ at, i, false });
+        m_central.push_back({ at, i });
         m_newest = std::max(m_newest, m_old->entries()[i].mtime);
     }
 
@@ -305,9 +305,10 @@ private:
     struct Record
     {
         uint64_t offset;
-        size_t index; // in the old archive; a fresh one's record is the next in m_fresh
-        bool fresh;
+        // In the old archive; `fresh` for a member whose record is the next in m_fresh.
+        size_t index;
     };
+    static constexpr size_t fresh = SIZE_MAX;
     std::vector<Record> m_central;
     FreshRecords m_fresh;
     std::vector<const Source *> m_done;
@@ -591,7 +592,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 
     uint64_t cdStart = out.position();
     for (const Record &r : m_central) {
-        if (r.fresh) {
+        if (r.index == fresh) {
             const std::string_view record = m_fresh.next();
             out.write(record.data(), record.size());
         } else {
@@ -710,28 +711,30 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     // over the old names: the table holds only the names added, however
     // many members the archive has.
     constexpr size_t none = SIZE_MAX;
-    size_t oldCount = old.reader ? old.reader->entries().size() : 0;
-    std::unordered_map<std::string_view, size_t> byName;
-    if (oldCount > 0) {
-        byName.reserve(found.sources.size());
-        for (const Source &src : found.sources)
-            byName.emplace(src.stored(), none);
-    }
+    const size_t oldCount = old.reader ? old.reader->entries().size() : 0;
     std::vector<Slot> slots;
     slots.reserve(oldCount + found.sources.size());
-    for (size_t i = 0; i < oldCount; ++i) {
-        auto it = byName.find(old.reader->entries()[i].name);
-        if (it != byName.end() && it->second == none)
-            it->second = i;
-        slots.push_back({ i, nullptr });
+    std::vector<size_t> firstOld; // per source
+    if (oldCount > 0) {
+        NameTable names;
+        for (size_t s = 0; s < found.sources.size(); ++s)
+            names.insert(found.sources, s);
+        firstOld.assign(found.sources.size(), none);
+        for (size_t i = 0; i < oldCount; ++i) {
+            const size_t s = names.find(found.sources, old.reader->entries()[i].name);
+            if (s != none && firstOld[s] == none)
+                firstOld[s] = i;
+            slots.push_back({ i, nullptr });
+        }
     }
     bool any = false;
-    for (const Source &src : found.sources) {
-        auto it = oldCount > 0 ? byName.find(src.stored()) : byName.end();
-        if (it != byName.end() && it->second != none) {
-            if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[it->second]))
+    for (size_t s = 0; s < found.sources.size(); ++s) {
+        const Source &src = found.sources[s];
+        const size_t at = firstOld.empty() ? none : firstOld[s];
+        if (at != none) {
+            if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[at]))
                 continue;
-            slots[it->second].src = &src;
+            slots[at].src = &src;
             any = true;
         } else if (!o.freshen) {
             slots.push_back({ std::nullopt, &src });

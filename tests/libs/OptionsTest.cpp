@@ -40,6 +40,9 @@ TEST(AddOptionTest, StoresExpectedNames)
             { "sub/inner.txt", "w/top.txt" } },
         { "ForceDos", { .specs = { "Long File Name.text", "sub/inner.txt" }, .forceDos = true }, 2,
             { "LONG_FIL.TEX", "SUB/INNER.TXT" } },
+        { "OverlappingSpecsOnce",
+            { .specs = { "top.txt", "./top.txt", "sub", "sub/inner.txt" }, .recurse = true }, 3,
+            { "sub/", "sub/inner.txt", "top.txt" } },
     };
     TestDir dir;
     dir.createFile("w/top.txt", "top");
@@ -57,6 +60,26 @@ TEST(AddOptionTest, StoresExpectedNames)
         EXPECT_EQ(runAdd((dir / "w").string(), r, rec), c.expectedCount) << rec.dump();
         EXPECT_EQ(sortedNames(r.archive), c.expectedNames);
     }
+}
+
+// Enough names that the table of names taken grows more than once.
+TEST(AddOptionTest, ManyNamesNamedTwiceAreStoredOnce)
+{
+    constexpr int files = 1500;
+    TestDir dir;
+    Names expected { "d/" };
+    for (int i = 0; i < files; ++i) {
+        const std::string name = "d/f" + std::to_string(i);
+        dir.createFile("w/" + name, name);
+        expected.push_back(name);
+    }
+    std::sort(expected.begin(), expected.end());
+    const AddRequest r {
+        .archive = (dir / "many.zip").string(), .specs = { "d", "d/*" }, .recurse = true
+    };
+    Recorder rec;
+    EXPECT_EQ(runAdd((dir / "w").string(), r, rec), files + 1) << rec.dump();
+    EXPECT_EQ(sortedNames(r.archive), expected);
 }
 
 // An archive with old a.txt and b.txt; a.txt is then changed and c.txt made.
