@@ -11,6 +11,7 @@ bar moved and the longest time it stood still. A benchmark, not a test.
 
     bench/window_bench.py [--bin build/bin] [--members 100000] [--million]
                           [--rounds 2] [--ops extract,test,add,delete,subfolder,list]
+                          [--work /dev/shm]
 
 "list" prints the list's own timings (open to painted list, each sort, Select
 All, Find, Best Fit, the window's peak memory) beside the time and peak
@@ -62,12 +63,16 @@ def main():
     ap.add_argument("--ops", default="extract,test,add,delete,subfolder,list")
     ap.add_argument("--archive", help="an existing archive to time instead of a new one "
                     "(no add then)")
+    # A disk's own timing of creating and removing 100,000 files varies by
+    # tens of seconds from run to run; on tmpfs both sides do the same work.
+    ap.add_argument("--work", default="/dev/shm" if os.path.isdir("/dev/shm") else None,
+                    help="where the archives and extracted files go (default /dev/shm)")
     a = ap.parse_args()
     members = 1000000 if a.million else a.members
     b = os.path.abspath(a.bin)
     amx, gui, driver = (os.path.join(b, n) for n in ("ambermox", "ambermox-gui", "window_driver"))
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    work = tempfile.mkdtemp(prefix="amx-window-bench-")
+    work = tempfile.mkdtemp(prefix="amx-window-bench-", dir=a.work)
     try:
         os.makedirs(os.path.join(work, "src"))
         arc = os.path.join(work, "a.zip")
