@@ -147,11 +147,15 @@ int64_t folderSize(const std::string &folder, const WalkStop &stop)
         };
         if (::lstat(path.c_str(), &st) != 0)
             continue;
+        // Sizes inside a folder come from the walk's own look at each file:
+        // opening every file once more cost as much as the walk, and a file
+        // that cannot be read is the library's to report, as it is for the
+        // command line.
         if (S_ISDIR(st.st_mode))
             total += folderSize(path + '/', stop);
         else if (S_ISREG(st.st_mode)
             || (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)))
-            total += fileLength(path);
+            total += int64_t(st.st_size);
     }
     return total;
 }
