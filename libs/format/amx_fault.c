@@ -28,6 +28,10 @@ static const char *const names[] = { "write", "pwrite", "read", "pread", "fsync"
     "fchmod", "close" };
 #define NAMES (sizeof names / sizeof names[0])
 static unsigned long long by_name[NAMES + 1]; /* the last: any other */
+/* What the log held at load. The program and a library it loads each carry
+ * the seam and are loaded at once, so each adds only its own calls to what
+ * the log holds when it is unloaded. */
+static unsigned long long base_calls, base_by_name[NAMES + 1];
 static unsigned long long fail_at;
 static int fail_errno;
 static int stop;
@@ -63,6 +67,32 @@ static void put_number(char *end, unsigned long long v, char **start)
     *start = p;
 }
 
+/* The counts a log holds: its total and its calls by name. */
+static void read_log(const char *log, unsigned long long *total, unsigned long long *named)
+{
+    char text[1024];
+    int fd = open(log, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ssize_t n = read(fd, text, sizeof text - 1);
+    if (n > 0) {
+        char *line, *end;
+        text[n] = 0;
+        *total = strtoull(text, &line, 10);
+        while ((line = strchr(line, '\n')) != 0 && *++line) {
+            size_t len = strcspn(line, " \n");
+            char name[16];
+            if (len >= sizeof name || line[len] != ' ')
+                break;
+            memcpy(name, line, len);
+            name[len] = 0;
+            named[name_index(name)] = strtoull(line + len + 1, &end, 10);
+            line = end;
+        }
+    }
+    close(fd);
+}
+
 __attribute__((constructor)) static void amx_fault_load(void)
 {
     const char *spec = getenv("AMX_FAULT"), *log = getenv("AMX_FAULT_LOG");
@@ -85,29 +115,10 @@ __attribute__((constructor)) static void amx_fault_load(void)
         else
             fail_errno = EIO;
     }
-    if (log) {
-        char text[1024];
-        int fd = open(log, O_RDONLY | O_CLOEXEC);
-        if (fd >= 0) {
-            ssize_t n = read(fd, text, sizeof text - 1);
-            if (n > 0) {
-                char *line, *end;
-                text[n] = 0;
-                calls = strtoull(text, &line, 10);
-                while ((line = strchr(line, '\n')) != 0 && *++line) {
-                    size_t len = strcspn(line, " \n");
-                    char name[16];
-                    if (len >= sizeof name || line[len] != ' ')
-                        break;
-                    memcpy(name, line, len);
-                    name[len] = 0;
-                    by_name[name_index(name)] = strtoull(line + len + 1, &end, 10);
-                    line = end;
-                }
-            }
-            close(fd);
-        }
-    }
+    if (log)
+        read_log(log, &calls, by_name);
+    base_calls = calls;
+    memcpy(base_by_name, by_name, sizeof by_name);
 }
 
 __attribute__((destructor)) static void amx_fault_unload(void)
@@ -117,15 +128,20 @@ __attribute__((destructor)) static void amx_fault_unload(void)
     int fd;
     if (!active || !log)
         return;
+    unsigned long long total = 0, named[NAMES + 1] = { 0 };
+    read_log(log, &total, named);
+    total += __atomic_load_n(&calls, __ATOMIC_SEQ_CST) - base_calls;
+    for (size_t i = 0; i <= NAMES; ++i)
+        named[i] += __atomic_load_n(&by_name[i], __ATOMIC_SEQ_CST) - base_by_name[i];
     fd = open(log, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return;
-    put_number(text + sizeof text - 2, __atomic_load_n(&calls, __ATOMIC_SEQ_CST), &s);
+    put_number(text + sizeof text - 2, total, &s);
     text[sizeof text - 2] = '\n';
     text[sizeof text - 1] = 0;
     put(fd, s);
     for (size_t i = 0; i <= NAMES; ++i) {
-        unsigned long long v = __atomic_load_n(&by_name[i], __ATOMIC_SEQ_CST);
+        unsigned long long v = named[i];
         if (v == 0)
             continue;
         put(fd, i < NAMES ? names[i] : "other");
