@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 std::string LowerAscii(std::string_view text)
 {
@@ -137,24 +138,29 @@ const ArchiveMember *FileRows::member(uint32_t slot) const
     return m_entries && entry < m_entries->size() ? &(*m_entries)[entry] : nullptr;
 }
 
-std::string_view FileRows::nameOf(uint32_t slot) const
+namespace {
+
+// A member's folder (up to and with its last '/') and its name after it;
+// both empty where the rows outlived their entries.
+std::pair<std::string_view, std::string_view> folderAndName(const ArchiveMember *m)
 {
-    const ArchiveMember *m = member(slot);
     if (!m)
         return {};
     const std::string_view name = m->name();
-    const size_t slash = name.rfind('/');
-    return slash == std::string_view::npos ? name : name.substr(slash + 1);
+    const size_t cut = name.rfind('/') + 1; // 0 when there is no '/'
+    return { name.substr(0, cut), name.substr(cut) };
+}
+
+} // namespace
+
+std::string_view FileRows::nameOf(uint32_t slot) const
+{
+    return folderAndName(member(slot)).second;
 }
 
 std::string_view FileRows::pathOf(uint32_t slot) const
 {
-    const ArchiveMember *m = member(slot);
-    if (!m)
-        return {};
-    const std::string_view name = m->name();
-    const size_t slash = name.rfind('/');
-    return slash == std::string_view::npos ? std::string_view() : name.substr(0, slash + 1);
+    return folderAndName(member(slot)).first;
 }
 
 FileRow FileRows::row(uint32_t slot) const
