@@ -52,6 +52,68 @@ struct HostileCase
 };
 AMX_ROW_PRINTS_NAME(HostileCase)
 
+// What every hostile row must leave: the error and count it expects, each
+// message on one line, nothing outside the base folder but the archive, links
+// that stay inside, no temporary, folders that can be filled and no set-id file.
+template <typename Case>
+void expectStayedInside(const Case &c, const TestDir &dir, const fs::path &base,
+    const std::string &archive, int32_t count, const Recorder &rec)
+{
+    EXPECT_EQ(count, c.expectedCount) << rec.dump();
+    if (c.expectedError) {
+        auto codes = rec.errorCodes();
+        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end())
+            << rec.dump();
+    }
+    for (const auto &m : rec.messages())
+        EXPECT_EQ(m.find('\n'), std::string::npos) << "one line per message: " << m;
+    for (const auto &m : c.messages)
+        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
+    EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
+    std::vector<std::string> outside;
+    for (auto &e : fs::recursive_directory_iterator(dir.path()))
+        if (e.path().string().rfind(base.string(), 0) != 0)
+            outside.push_back(e.path().lexically_relative(dir.path()).string());
+    std::sort(outside.begin(), outside.end());
+    std::vector<std::string> expected { "a", "a/b", "a/b/precious.txt",
+        fs::path(archive).filename().string() };
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(outside, expected);
+    for (const auto &p : c.mustExist)
+        EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
+    for (const auto &p : c.mustNotExist)
+        EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
+    const fs::path inside = fs::canonical(base);
+    for (auto &e : fs::recursive_directory_iterator(base)) {
+        if (e.is_symlink() && fs::exists(e.path()))
+            EXPECT_EQ(fs::canonical(e.path()).string().rfind(inside.string(), 0), 0u) << e.path();
+        EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
+        if (e.is_symlink())
+            continue;
+        const fs::perms mode = e.status().permissions();
+        if (e.is_directory())
+            EXPECT_EQ(mode & fs::perms::owner_all, fs::perms::owner_all) << e.path();
+        else
+            EXPECT_EQ(mode & (fs::perms::set_uid | fs::perms::set_gid), fs::perms::none)
+                << e.path();
+    }
+}
+
+// Extracts an archive that is not ZIP through libamxarc into base.
+RunOutcome extractOther(
+    const fs::path &base, const std::string &archive, uint32_t flags, Recorder &rec)
+{
+    const int folder = ::open(base.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    RunOutcome out = runRequest({ .operation = AMX_OP_EXTRACT,
+                                    .folder = folder,
+                                    .archive = archive,
+                                    .flags = flags,
+                                    .other = true },
+        rec);
+    ::close(folder);
+    return out;
+}
+
 class HostileArchiveTest : public testing::TestWithParam<HostileCase>
 {
 };
@@ -65,44 +127,9 @@ TEST_P(HostileArchiveTest, StaysInsideAndReports)
     std::string archive = (dir / "evil.zip").string();
     RunResult built = python(std::string(prelude) + c.builder, { archive }, dir.str());
     ASSERT_EQ(built.exitCode, 0) << built.out;
-
     Recorder rec;
     const int32_t count = runExtract(base.string(), { .archive = archive, .overwrite = true }, rec);
-    EXPECT_EQ(count, c.expectedCount) << rec.dump();
-    if (c.expectedError) {
-        auto codes = rec.errorCodes();
-        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end())
-            << rec.dump();
-    }
-    for (const auto &m : rec.messages())
-        EXPECT_EQ(m.find('\n'), std::string::npos) << "one line per message: " << m;
-    for (const auto &m : c.messages)
-        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
-    // Nothing outside the base folder changed.
-    EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
-    std::vector<std::string> outside;
-    for (auto &e : fs::recursive_directory_iterator(dir.path()))
-        if (e.path().string().rfind(base.string(), 0) != 0)
-            outside.push_back(e.path().lexically_relative(dir.path()).string());
-    std::sort(outside.begin(), outside.end());
-    EXPECT_EQ(outside, (std::vector<std::string> { "a", "a/b", "a/b/precious.txt", "evil.zip" }));
-    for (const auto &p : c.mustExist)
-        EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    // Every link made leads to a place inside.
-    const fs::path inside = fs::canonical(base);
-    for (auto &e : fs::recursive_directory_iterator(base))
-        if (e.is_symlink() && fs::exists(e.path()))
-            EXPECT_EQ(fs::canonical(e.path()).string().rfind(inside.string(), 0), 0u) << e.path();
-    for (const auto &p : c.mustNotExist)
-        EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    // No temporary left beside anything; every folder can be entered and filled.
-    for (auto &e : fs::recursive_directory_iterator(base)) {
-        EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
-        if (e.is_directory() && !e.is_symlink()) {
-            EXPECT_EQ(e.status().permissions() & fs::perms::owner_all, fs::perms::owner_all)
-                << e.path();
-        }
-    }
+    expectStayedInside(c, dir, base, archive, count, rec);
 }
 
 const HostileCase hostileCases[] = {
@@ -254,48 +281,10 @@ TEST_P(OtherHostileArchiveTest, StaysInsideAndReports)
     RunResult built = c.python ? python(std::string(tarPrelude) + c.python, { archive }, dir.str())
                                : run({ "sh", "-c", c.shell }, dir.str());
     ASSERT_EQ(built.exitCode, 0) << built.out;
-
     Recorder rec;
-    const int folder = ::open(base.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    RunOutcome out = runRequest({ .operation = AMX_OP_EXTRACT,
-                                    .folder = folder,
-                                    .archive = archive,
-                                    .flags = AMX_FLAG_DIR_NAMES | AMX_FLAG_OVERWRITE,
-                                    .other = true },
-        rec);
-    ::close(folder);
-    EXPECT_EQ(out.done, c.expectedCount) << rec.dump();
-    if (c.expectedError) {
-        auto codes = rec.errorCodes();
-        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end())
-            << rec.dump();
-    }
-    for (const auto &m : c.messages)
-        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
-    EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
-    for (auto &e : fs::recursive_directory_iterator(dir.path())) {
-        const std::string at = e.path().string();
-        if (at.rfind(base.string(), 0) != 0 && at.find("evil") == std::string::npos
-            && at.find("/stage") == std::string::npos)
-            EXPECT_TRUE(at == (dir / "a").string() || at == (dir / "a/b").string()
-                || at == (dir / "a/b/precious.txt").string())
-                << "written outside: " << at;
-    }
-    for (const auto &p : c.mustExist)
-        EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    for (const auto &p : c.mustNotExist)
-        EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    const fs::path inside = fs::canonical(base);
-    for (auto &e : fs::recursive_directory_iterator(base)) {
-        if (e.is_symlink() && fs::exists(e.path()))
-            EXPECT_EQ(fs::canonical(e.path()).string().rfind(inside.string(), 0), 0u) << e.path();
-        EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
-        // Set-id bits are never restored.
-        if (e.is_regular_file() && !e.is_symlink())
-            EXPECT_EQ(e.status().permissions() & (fs::perms::set_uid | fs::perms::set_gid),
-                fs::perms::none)
-                << e.path();
-    }
+    const RunOutcome out =
+        extractOther(base, archive, AMX_FLAG_DIR_NAMES | AMX_FLAG_OVERWRITE, rec);
+    expectStayedInside(c, dir, base, archive, out.done, rec);
 }
 
 const OtherHostileCase otherHostileCases[] = {
@@ -368,14 +357,7 @@ TEST(OtherHostileArchiveTest, BombAndManyMembersStayBounded)
             .exitCode,
         0);
     Recorder rec;
-    const int folder = ::open(base.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    RunOutcome bomb = runRequest({ .operation = AMX_OP_EXTRACT,
-                                     .folder = folder,
-                                     .archive = (dir / "zeros.gz").string(),
-                                     .flags = AMX_FLAG_DIR_NAMES,
-                                     .other = true },
-        rec);
-    ::close(folder);
+    RunOutcome bomb = extractOther(base, (dir / "zeros.gz").string(), AMX_FLAG_DIR_NAMES, rec);
     ASSERT_EQ(bomb.done, 1) << rec.dump();
     struct stat st
     {
