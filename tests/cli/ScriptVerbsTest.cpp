@@ -125,8 +125,7 @@ TEST(ScriptVerbs, ControlCharactersInNamesAreEscaped)
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_TRUE(has(r.out, c.out)) << r.out;
         EXPECT_TRUE(has(r.err, c.err)) << r.err;
-        EXPECT_FALSE(has(r.out + r.err, "\x1b")) << r.out << r.err;
-        EXPECT_FALSE(has(r.out + r.err, "\x07")) << r.out << r.err;
+        EXPECT_EQ((r.out + r.err).find_first_of("\x1b\x07"), std::string::npos) << r.out << r.err;
     }
 }
 
@@ -140,12 +139,15 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     dir.createFile("src/deep/.hidden", "h");
     dir.createFile("loose.txt", "loose");
     const std::string archive = (dir / "a.zip").string();
+    auto ok = [&](const std::vector<std::string> &args, const std::string &cwd) {
+        const RunResult r = ambermox(args, cwd);
+        EXPECT_EQ(r.exitCode, 0) << r.out;
+        return r.out;
+    };
 
     // A folder named by an absolute path keeps only what lies below its parent.
-    RunResult add = ambermox({ "-a", archive, "--level", "6", (dir / "src").string() }, "/");
-    ASSERT_EQ(add.exitCode, 0) << add.out;
-    RunResult move = ambermox({ "-a", "a.zip", "--move", "loose.txt" }, dir.str());
-    ASSERT_EQ(move.exitCode, 0) << move.out;
+    ok({ "-a", archive, "--level", "6", (dir / "src").string() }, "/");
+    ok({ "-a", "a.zip", "--move", "loose.txt" }, dir.str());
     EXPECT_FALSE(std::filesystem::exists(dir / "loose.txt"));
     EXPECT_EQ(sortedNames(archive),
         (std::vector<std::string> { "loose.txt", "src/", "src/deep/", "src/deep/.hidden",
@@ -153,26 +155,22 @@ TEST(ScriptVerbs, AddExtractDeleteExactNamesAndFolders)
     EXPECT_EQ(run({ "unzip", "-tq", archive }).exitCode, 0) << "the peer reads it";
 
     // "." has no name of its own: what it holds is stored relative to it, as zip -r stores it.
-    RunResult dot = ambermox({ "-a", "../dot.zip", "." }, (dir / "src").string());
-    ASSERT_EQ(dot.exitCode, 0) << dot.out;
+    ok({ "-a", "../dot.zip", "." }, (dir / "src").string());
     EXPECT_EQ(sortedNames((dir / "dot.zip").string()),
         (std::vector<std::string> {
             "deep/", "deep/.hidden", "star*.txt", "starX.txt", "what?.txt", "whatY.txt" }));
 
     // Exact names match only themselves; --pattern makes them wildcards.
-    RunResult exact =
-        ambermox({ "-x", "a.zip", "-o", "out", "src/star*.txt", "src/what?.txt" }, dir.str());
-    ASSERT_EQ(exact.exitCode, 0) << exact.out;
+    ok({ "-x", "a.zip", "-o", "out", "src/star*.txt", "src/what?.txt" }, dir.str());
     EXPECT_EQ(readFile(dir / "out/src/star*.txt"), "star");
     EXPECT_EQ(readFile(dir / "out/src/what?.txt"), "what");
     EXPECT_FALSE(std::filesystem::exists(dir / "out/src/starX.txt"));
-    RunResult kept = ambermox({ "-x", "a.zip", "-o", "out", "--pattern", "src/star*" }, dir.str());
-    EXPECT_EQ(kept.exitCode, 0) << kept.out;
+    const std::string kept =
+        ok({ "-x", "a.zip", "-o", "out", "--pattern", "src/star*" }, dir.str());
     EXPECT_TRUE(std::filesystem::exists(dir / "out/src/starX.txt"));
-    EXPECT_TRUE(has(kept.out, "src/star*.txt")) << "an existing file is kept and named";
+    EXPECT_TRUE(has(kept, "src/star*.txt")) << "an existing file is kept and named";
 
-    RunResult del = ambermox({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
-    ASSERT_EQ(del.exitCode, 0) << del.out;
+    ok({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
     EXPECT_EQ(sortedNames(archive).size(), 7u);
     EXPECT_TRUE(has(run({ "unzip", "-l", archive }).out, "src/whatY.txt"));
     RunResult missing = ambermox({ "--delete", "a.zip", "src/what?.txt" }, dir.str());
