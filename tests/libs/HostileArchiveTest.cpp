@@ -40,64 +40,35 @@ def central(b):
     return struct.unpack_from('<I', b, e + 16)[0], e
 )";
 
+// The same for the tar archives; the 7z ones are made by 7-Zip.
+const char *tarPrelude = R"(
+import sys, tarfile, io
+def make(members, mode='w'):
+    with tarfile.open(sys.argv[1], mode) as t:
+        for m in members:
+            info = tarfile.TarInfo(m[0])
+            data = m[1] if len(m) > 1 else b''
+            info.size = len(data)
+            info.mode = 0o644
+            for k, v in (m[2] if len(m) > 2 else {}).items():
+                setattr(info, k, v)
+            t.addfile(info, io.BytesIO(data) if data else None)
+)";
+
 struct HostileCase
 {
     const char *name;
-    const char *builder; // Python, after the prelude
+    const char *builder; // Python after the prelude of the archive's kind, or a shell script
     int expectedError; // an error code that must be reported (0: none)
     int expectedCount;
     std::vector<std::string> mustExist; // inside the base folder
     std::vector<std::string> mustNotExist; // inside the base folder
     std::vector<std::string> messages {}; // each a part of some message
+    // Any other kind than ZIP is extracted by libamxarc.
+    const char *archive = "evil.zip";
+    bool shell = false; // the builder is run by the shell in the test folder
 };
 AMX_ROW_PRINTS_NAME(HostileCase)
-
-// What every hostile row must leave: the error and count it expects, each
-// message on one line, nothing outside the base folder but the archive, links
-// that stay inside, no temporary, folders that can be filled and no set-id file.
-template <typename Case>
-void expectStayedInside(const Case &c, const TestDir &dir, const fs::path &base,
-    const std::string &archive, int32_t count, const Recorder &rec)
-{
-    EXPECT_EQ(count, c.expectedCount) << rec.dump();
-    if (c.expectedError) {
-        auto codes = rec.errorCodes();
-        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end())
-            << rec.dump();
-    }
-    for (const auto &m : rec.messages())
-        EXPECT_EQ(m.find('\n'), std::string::npos) << "one line per message: " << m;
-    for (const auto &m : c.messages)
-        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
-    EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
-    std::vector<std::string> outside;
-    for (auto &e : fs::recursive_directory_iterator(dir.path()))
-        if (e.path().string().rfind(base.string(), 0) != 0)
-            outside.push_back(e.path().lexically_relative(dir.path()).string());
-    std::sort(outside.begin(), outside.end());
-    std::vector<std::string> expected { "a", "a/b", "a/b/precious.txt",
-        fs::path(archive).filename().string() };
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(outside, expected);
-    for (const auto &p : c.mustExist)
-        EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    for (const auto &p : c.mustNotExist)
-        EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
-    const fs::path inside = fs::canonical(base);
-    for (auto &e : fs::recursive_directory_iterator(base)) {
-        if (e.is_symlink() && fs::exists(e.path()))
-            EXPECT_EQ(fs::canonical(e.path()).string().rfind(inside.string(), 0), 0u) << e.path();
-        EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
-        if (e.is_symlink())
-            continue;
-        const fs::perms mode = e.status().permissions();
-        if (e.is_directory())
-            EXPECT_EQ(mode & fs::perms::owner_all, fs::perms::owner_all) << e.path();
-        else
-            EXPECT_EQ(mode & (fs::perms::set_uid | fs::perms::set_gid), fs::perms::none)
-                << e.path();
-    }
-}
 
 // Extracts an archive that is not ZIP through libamxarc into base.
 RunOutcome extractOther(
@@ -118,18 +89,63 @@ class HostileArchiveTest : public testing::TestWithParam<HostileCase>
 {
 };
 
+// Each message on one line, nothing outside the base folder but the archive,
+// links that stay inside, no temporary, folders that can be filled and no
+// set-id file.
 TEST_P(HostileArchiveTest, StaysInsideAndReports)
 {
     const HostileCase &c = GetParam();
     TestDir dir;
     fs::path base = dir.createDir("a/b/base");
     dir.createFile("a/b/precious.txt", "precious");
-    std::string archive = (dir / "evil.zip").string();
-    RunResult built = python(std::string(prelude) + c.builder, { archive }, dir.str());
+    const std::string archive = (dir / c.archive).string();
+    const bool zip = archive.ends_with(".zip");
+    RunResult built = c.shell
+        ? run({ "sh", "-c", c.builder }, dir.str())
+        : python(std::string(zip ? prelude : tarPrelude) + c.builder, { archive }, dir.str());
     ASSERT_EQ(built.exitCode, 0) << built.out;
     Recorder rec;
-    const int32_t count = runExtract(base.string(), { .archive = archive, .overwrite = true }, rec);
-    expectStayedInside(c, dir, base, archive, count, rec);
+    const int32_t count = zip
+        ? runExtract(base.string(), { .archive = archive, .overwrite = true }, rec)
+        : extractOther(base, archive, AMX_FLAG_DIR_NAMES | AMX_FLAG_OVERWRITE, rec).done;
+    EXPECT_EQ(count, c.expectedCount) << rec.dump();
+    if (c.expectedError) {
+        auto codes = rec.errorCodes();
+        EXPECT_NE(std::find(codes.begin(), codes.end(), c.expectedError), codes.end())
+            << rec.dump();
+    }
+    for (const auto &m : rec.messages())
+        EXPECT_EQ(m.find('\n'), std::string::npos) << "one line per message: " << m;
+    for (const auto &m : c.messages)
+        EXPECT_TRUE(rec.hasMessage(m)) << m << "\n" << rec.dump();
+    EXPECT_EQ(readFile(dir / "a/b/precious.txt"), "precious");
+    std::vector<std::string> outside;
+    for (auto &e : fs::recursive_directory_iterator(dir.path()))
+        if (e.path().string().rfind(base.string(), 0) != 0)
+            outside.push_back(e.path().lexically_relative(dir.path()).string());
+    std::sort(outside.begin(), outside.end());
+    EXPECT_EQ(outside, (std::vector<std::string> { "a", "a/b", "a/b/precious.txt", c.archive }));
+    for (const auto &p : c.mustExist)
+        EXPECT_TRUE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
+    for (const auto &p : c.mustNotExist)
+        EXPECT_FALSE(fs::exists(fs::symlink_status(base / p))) << p << "\n" << rec.dump();
+    const fs::path inside = fs::canonical(base);
+    for (auto &e : fs::recursive_directory_iterator(base)) {
+        EXPECT_EQ(e.path().filename().string().find(".amx"), std::string::npos) << e.path();
+        if (e.is_symlink()) {
+            EXPECT_TRUE(!fs::exists(e.path())
+                || fs::canonical(e.path()).string().rfind(inside.string(), 0) == 0)
+                << e.path();
+            continue;
+        }
+        const fs::perms mode = e.status().permissions();
+        if (e.is_directory()) {
+            EXPECT_EQ(mode & fs::perms::owner_all, fs::perms::owner_all) << e.path();
+        } else {
+            EXPECT_EQ(mode & (fs::perms::set_uid | fs::perms::set_gid), fs::perms::none)
+                << e.path();
+        }
+    }
 }
 
 const HostileCase hostileCases[] = {
@@ -232,112 +248,57 @@ save(b))",
         0, 1, { "a.txt" }, {} },
     { "FolderWithAFileMode", "make([('d/', b'', zipfile.ZIP_STORED, 0o100644), ('d/f.txt', b'f')])",
         0, 2, { "d/f.txt" }, {} },
-};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HostileArchiveTest, testing::ValuesIn(hostileCases), amxtest::RowName());
-
-// The same attacks on tar and 7z archives, extracted by libamxarc. The
-// builder is a shell script run in the test folder; it writes evil.<kind>.
-const char *tarPrelude = R"(
-import sys, tarfile, io
-def make(members, mode='w'):
-    with tarfile.open(sys.argv[1], mode) as t:
-        for m in members:
-            info = tarfile.TarInfo(m[0])
-            data = m[1] if len(m) > 1 else b''
-            info.size = len(data)
-            info.mode = 0o644
-            for k, v in (m[2] if len(m) > 2 else {}).items():
-                setattr(info, k, v)
-            t.addfile(info, io.BytesIO(data) if data else None)
-)";
-
-struct OtherHostileCase
-{
-    const char *name;
-    const char *archive; // in the test folder
-    const char *python; // after tarPrelude, argv[1] the archive; or null
-    const char *shell; // or a shell script run in the test folder
-    int expectedError;
-    int expectedCount;
-    std::vector<std::string> mustExist;
-    std::vector<std::string> mustNotExist;
-    std::vector<std::string> messages {};
-};
-AMX_ROW_PRINTS_NAME(OtherHostileCase)
-
-class OtherHostileArchiveTest : public testing::TestWithParam<OtherHostileCase>
-{
-};
-
-TEST_P(OtherHostileArchiveTest, StaysInsideAndReports)
-{
-    const OtherHostileCase &c = GetParam();
-    TestDir dir;
-    fs::path base = dir.createDir("a/b/base");
-    dir.createFile("a/b/precious.txt", "precious");
-    const std::string archive = (dir / c.archive).string();
-    RunResult built = c.python ? python(std::string(tarPrelude) + c.python, { archive }, dir.str())
-                               : run({ "sh", "-c", c.shell }, dir.str());
-    ASSERT_EQ(built.exitCode, 0) << built.out;
-    Recorder rec;
-    const RunOutcome out =
-        extractOther(base, archive, AMX_FLAG_DIR_NAMES | AMX_FLAG_OVERWRITE, rec);
-    expectStayedInside(c, dir, base, archive, out.done, rec);
-}
-
-const OtherHostileCase otherHostileCases[] = {
-    { "TarDotDotAndAbsolute", "evil.tar",
+    // The same attacks on tar and 7z archives.
+    { "TarDotDotAndAbsolute",
         "make([('../precious.txt', b'evil'), ('/abs/x.txt', b'evil'), ('x/../../../up.txt', "
         "b'e')])",
-        nullptr, 11, 3, { "precious.txt", "abs/x.txt", "x/up.txt" }, {} },
-    { "TarLinkOutsideThenWriteThroughIt", "evil.tar",
+        11, 3, { "precious.txt", "abs/x.txt", "x/up.txt" }, {}, {}, "evil.tar" },
+    { "TarLinkOutsideThenWriteThroughIt",
         "make([('link', b'', {'type': tarfile.SYMTYPE, 'linkname': '../../'}),"
         " ('link/precious.txt', b'evil')])",
-        nullptr, 12, 1, { "link/precious.txt" }, {} },
-    { "TarHardLinkToPasswd", "evil.tar",
+        12, 1, { "link/precious.txt" }, {}, {}, "evil.tar" },
+    { "TarHardLinkToPasswd",
         "make([('passwd', b'', {'type': tarfile.LNKTYPE, 'linkname': '/etc/passwd'}),"
         " ('up', b'', {'type': tarfile.LNKTYPE, 'linkname': '../precious.txt'})])",
-        nullptr, 12, 0, {}, { "passwd", "up", "etc" }, { "(not a file extracted here)" } },
-    { "TarHardLinkInsideIsMade", "evil.tar",
+        12, 0, {}, { "passwd", "up", "etc" }, { "(not a file extracted here)" }, "evil.tar" },
+    { "TarHardLinkInsideIsMade",
         "make([('f.txt', b'data'), ('g.txt', b'', {'type': tarfile.LNKTYPE, 'linkname': "
         "'f.txt'})])",
-        nullptr, 0, 2, { "f.txt", "g.txt" }, {} },
-    { "TarDeviceFifoSkipped", "evil.tar",
+        0, 2, { "f.txt", "g.txt" }, {}, {}, "evil.tar" },
+    { "TarDeviceFifoSkipped",
         "make([('null', b'', {'type': tarfile.CHRTYPE, 'devmajor': 1, 'devminor': 3}),"
         " ('fifo', b'', {'type': tarfile.FIFOTYPE}), ('ok.txt', b'ok')])",
-        nullptr, 9, 1, { "ok.txt" }, { "null", "fifo" }, { "(a device, FIFO or socket" } },
-    { "TarSetIdDropped", "evil.tar",
+        9, 1, { "ok.txt" }, { "null", "fifo" }, { "(a device, FIFO or socket" }, "evil.tar" },
+    { "TarSetIdDropped",
         "make([('suid', b'#!/bin/sh', {'mode': 0o6755}), ('d/', b'', {'type': tarfile.DIRTYPE,"
         " 'mode': 0o2777})])",
-        nullptr, 0, 2, { "suid", "d" }, {} },
+        0, 2, { "suid", "d" }, {}, {}, "evil.tar" },
     // A sparse member declaring a terabyte: refused, not a terabyte written.
-    { "TarSparseTerabyte", "evil.tar", nullptr,
+    { "TarSparseTerabyte",
         "mkdir stage && truncate -s 1T stage/big && echo x > stage/small"
         " && tar -cSf evil.tar -C stage big small && rm -rf stage",
-        14, 1, { "small" }, { "big" }, { "more than the free space" } },
+        14, 1, { "small" }, { "big" }, { "more than the free space" }, "evil.tar", true },
     // Cut inside its second member: the first is kept, the end reported.
-    { "TarTruncated", "evil.tar.gz", nullptr,
+    { "TarTruncated",
         "mkdir stage && echo first > stage/a.txt && head -c 3000000 /dev/urandom > stage/z.bin"
         " && tar -czf full.tgz -C stage a.txt z.bin && head -c 1000000 full.tgz > evil.tar.gz"
         " && rm -rf stage full.tgz",
-        6, 0, { "a.txt" }, { "z.bin" }, { "archive truncated" } },
-    { "SevenZipDotDotAndAbsolute", "evil.7z", nullptr,
+        6, 0, { "a.txt" }, { "z.bin" }, { "archive truncated" }, "evil.tar.gz", true },
+    { "SevenZipDotDotAndAbsolute",
         "mkdir -p stage/w && echo evil > stage/up.txt && cd stage/w"
         " && 7z a -bd -spf ../../evil.7z ../up.txt \"$PWD/../up.txt\" >/dev/null"
         " && cd ../.. && rm -rf stage",
-        11, 2, { "up.txt" }, {} },
-    { "SevenZipLinkOutsideThenWriteThroughIt", "evil.7z", nullptr,
+        11, 2, { "up.txt" }, {}, {}, "evil.7z", true },
+    { "SevenZipLinkOutsideThenWriteThroughIt",
         "mkdir -p stage1 stage2/link && ln -s ../../ stage1/link && echo evil > "
         "stage2/link/precious.txt && (cd stage1 && 7z a -bd -snl ../evil.7z link >/dev/null)"
         " && (cd stage2 && 7z a -bd ../evil.7z link/precious.txt >/dev/null)"
         " && rm -rf stage1 stage2",
-        12, 1, { "link/precious.txt" }, {} },
+        12, 1, { "link/precious.txt" }, {}, {}, "evil.7z", true },
 };
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, OtherHostileArchiveTest, testing::ValuesIn(otherHostileCases), amxtest::RowName());
+    Cases, HostileArchiveTest, testing::ValuesIn(hostileCases), amxtest::RowName());
 
 // Resources an archive could exhaust: a gzip bomb (not only zeros, which
 // read as an empty tar) becomes holes, not disk
