@@ -5,7 +5,7 @@
 
 #include "AmbxUnit.h"
 #include "CheckOutUnit.h"
-#include "ExtractUnit.h"
+#include "ExtractStage.h"
 #include "FakeMainWindow.h"
 #include "FileListView.h"
 #include "FolderTree.h"
@@ -32,36 +32,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The Extract dialog over a stand-in main window.
-struct Stage : FakeMainWindow
+// The Extract dialog with the root and the test's folder as the only volumes.
+struct Stage : ExtractStage
 {
-    ScriptedPrompter prompter;
-    TExtractForm form;
-
-    Stage(const std::string &archivePath, const std::vector<ExtractRow> &allRows,
-        const std::string &dir)
+    Stage(const std::string &archivePath, const std::string &dir)
+        : ExtractStage(archivePath)
     {
-        rows = allRows;
-        archive = archivePath;
-        // The root and the test's folder as the only volumes.
         form.TreeList->volumeSource = [dir] {
             return std::vector<Volume> { { QStringLiteral("Root (/)"), QStringLiteral("/") },
                 { QStringLiteral("Test"), qs(dir + "/") } };
         };
-        form.setLink(*this);
-    }
-
-    void select(const std::set<std::string> &members)
-    {
-        for (ExtractRow &row : rows)
-            row.selected = members.count(row.member) != 0;
-    }
-
-    void runInto(const std::string &folder)
-    {
-        form.Destination->setEditText(qs(folder));
-        QVERIFY(form.Button2->isEnabled());
-        form.Button2->click();
     }
 };
 
@@ -75,7 +55,6 @@ private:
     WindowDir m_dir;
     std::string m_archive;
     fs::path m_source;
-    std::vector<ExtractRow> m_rows;
 
 private Q_SLOTS:
     void initTestCase()
@@ -89,13 +68,6 @@ private Q_SLOTS:
         m_dir.createFile("src/code/lib/util.c", sampleBytes(12000, 5));
         m_archive = (m_dir / "sample.zip").string();
         runOk({ "zip", "-q", "-r", m_archive, "." }, m_source.string());
-
-        TZipEngine lister;
-        lister.setZipFilename(m_archive);
-        for (const ArchiveMember &m : lister.Entries())
-            if (!m.isFolder())
-                m_rows.push_back({ std::string(m.name()), m.size, false });
-
         m_dir.createDir("tree/a/b/c");
         m_dir.createDir("tree/a/.hidden");
         m_dir.createDir("tree/a/Zeta");
@@ -107,7 +79,7 @@ private Q_SLOTS:
 
     void everyShowResetsTheControls()
     {
-        Stage stage(m_archive, m_rows, m_dir.str());
+        Stage stage(m_archive, m_dir.str());
         const std::string out = (m_dir / "tree/a").string();
         stage.history = { "", out, "/no/such/folder", "", (m_dir / "tree").string() };
         stage.form.show();
@@ -149,7 +121,7 @@ private Q_SLOTS:
     // A node with a folder sets the destination.
     void treeFillsLazilyAndSetsTheDestination()
     {
-        Stage stage(m_archive, m_rows, m_dir.str());
+        Stage stage(m_archive, m_dir.str());
         FolderTree &tree = *stage.form.TreeList;
         const QString desktop = qs((m_dir / "Desktop").string());
         tree.desktopSource = [desktop] {
@@ -219,7 +191,7 @@ private Q_SLOTS:
             { a + "/ghost", a, true, {} },
         };
         for (const auto &row : rows) {
-            Stage stage(m_archive, m_rows, m_dir.str());
+            Stage stage(m_archive, m_dir.str());
             stage.form.show();
             const int volumes = stage.form.TreeList->computerNode()->childCount();
             stage.form.Destination->setEditText(row.typed);
@@ -250,7 +222,7 @@ private Q_SLOTS:
     // specification and the total of all rows the logic's.
     void extractsSelectedRows()
     {
-        Stage stage(m_archive, m_rows, m_dir.str());
+        Stage stage(m_archive, m_dir.str());
         TestDir out;
         const std::set<std::string> members { "code/lib/util.c", "docs/readme.txt" };
         stage.select(members);
@@ -280,7 +252,7 @@ private Q_SLOTS:
 
     void aVanishedFolderIsNotRun()
     {
-        Stage stage(m_archive, m_rows, m_dir.str());
+        Stage stage(m_archive, m_dir.str());
         auto out = std::make_unique<TestDir>();
         const std::string folder = out->str();
         stage.form.show();

@@ -5,7 +5,7 @@
 
 #include "AddUnit.h"
 #include "EntryCopy.h"
-#include "ExtractUnit.h"
+#include "ExtractStage.h"
 #include "FakeMainWindow.h"
 #include "FileIcons.h"
 #include "FileListView.h"
@@ -55,31 +55,6 @@ QStringList shownOf(const ScriptedPrompter &prompter, const QString &kind)
             out << s.text;
     return out;
 }
-
-// The Extract dialog over a stand-in main window, every row selected.
-struct ExtractStage : FakeMainWindow
-{
-    ScriptedPrompter prompter;
-    TExtractForm form;
-
-    explicit ExtractStage(const std::string &archivePath)
-    {
-        archive = archivePath;
-        TZipEngine lister;
-        lister.setZipFilename(archivePath);
-        for (const ArchiveMember &m : lister.Entries())
-            if (!m.isFolder())
-                rows.push_back({ std::string(m.name()), m.size, true });
-        form.setLink(*this);
-    }
-
-    void runInto(const std::string &folder)
-    {
-        form.show();
-        form.Destination->setEditText(qs(folder));
-        form.Button2->click();
-    }
-};
 
 } // namespace
 
@@ -145,7 +120,7 @@ private Q_SLOTS:
         QFETCH(QStringList, answers);
         QFETCH(QStringList, questions);
         QFETCH(bool, secretsWritten);
-        ExtractStage stage(mixed ? m_mixed : m_aes);
+        ExtractStage stage(mixed ? m_mixed : m_aes, true);
         script(stage.prompter, answers);
         TestDir out;
         stage.runInto(out.str() + "/");
