@@ -656,8 +656,7 @@ print([i.orig_filename.encode('cp437').hex() for i in zipfile.ZipFile(sys.argv[1
         progress.progress(ProgressType::ProgressEnd, QString(), " ");
         QCOMPARE(panel1->text(), QString());
         progress.end();
-        QCOMPARE(panel1->text(), left);
-        QCOMPARE(panel2->text(), right);
+        QCOMPARE(std::pair(panel1->text(), panel2->text()), std::pair(left, right));
         QVERIFY(panel2->isVisible() && !bar->isVisible());
         QVERIFY(ledOn->isLit() && !ledOff->isLit());
     }
