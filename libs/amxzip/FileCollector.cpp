@@ -13,17 +13,41 @@
 
 namespace amx {
 
-Source::Source(const std::string &path, const std::string &stored, const struct stat &st)
-    : m_text(path)
+const char *TextBlocks::keep(std::string_view first, std::string_view second)
+{
+    const size_t need = first.size() + 1 + (second.empty() ? 0 : second.size() + 1);
+    if (m_blocks.empty() || m_size - m_used < need) {
+        m_size = std::max(blockSize, need);
+        m_blocks.push_back(std::make_unique<char[]>(m_size));
+        m_used = 0;
+    }
+    char *at = m_blocks.back().get() + m_used;
+    char *p = std::copy(first.begin(), first.end(), at);
+    *p++ = '\0';
+    if (!second.empty()) {
+        p = std::copy(second.begin(), second.end(), p);
+        *p++ = '\0';
+    }
+    m_used += need;
+    m_last = need;
+    return at;
+}
+
+void TextBlocks::dropLast()
+{
+    m_used -= m_last;
+    m_last = 0;
+}
+
+Source::Source(
+    TextBlocks &text, const std::string &path, const std::string &stored, const struct stat &st)
+    : m_text(text.keep(path, stored != path ? std::string_view(stored) : std::string_view()))
     , m_pathLength(uint32_t(path.size()))
+    , m_storedLength(stored != path ? uint32_t(stored.size()) : 0)
     , m_mode(st.st_mode)
     , m_size(uint64_t(st.st_size))
     , m_mtime(st.st_mtim.tv_sec)
 {
-    if (stored != path) {
-        m_text += '\0';
-        m_text += stored;
-    }
 }
 
 bool NameTable::insert(const std::vector<Source> &sources, size_t index)
@@ -188,9 +212,11 @@ private:
         std::string stored = storedName(path, dir, m_opt.discardDirNames, m_opt.forceDos);
         if (stored.empty())
             return true;
-        m_out.sources.emplace_back(path, stored, st);
-        if (!m_seen.insert(m_out.sources, m_out.sources.size() - 1))
+        m_out.sources.emplace_back(m_out.text, path, stored, st);
+        if (!m_seen.insert(m_out.sources, m_out.sources.size() - 1)) {
             m_out.sources.pop_back();
+            m_out.text.dropLast();
+        }
         return true;
     }
 

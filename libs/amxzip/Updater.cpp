@@ -11,6 +11,7 @@
 #include "ZipFormat.h"
 #include "amx_sys.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <deque>
@@ -187,9 +188,11 @@ public:
 };
 
 // An old member copied unchanged, or a source to add; in output order.
+constexpr size_t noOld = SIZE_MAX;
+
 struct Slot
 {
-    std::optional<size_t> old; // index in the old archive
+    size_t old = noOld; // index in the old archive
     const Source *src = nullptr;
     const std::string *newName = nullptr; // an old member copied under this name
 };
@@ -305,7 +308,8 @@ private:
     struct Record
     {
         uint64_t offset;
-        // In the old archive; `fresh` for a member whose record is the next in m_fresh.
+        // In the old archive, where a replaced member's new record is kept
+        // too; `fresh` for a member whose record is the next in m_fresh.
         size_t index;
     };
     static constexpr size_t fresh = SIZE_MAX;
@@ -515,14 +519,21 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
             throw;
         // The source could not be read: keep the member it would have replaced.
         m_rep.problem(f.code(), f.detail(), std::string(src.path()));
-        if (slot.old)
-            copyOld(out, *slot.old);
+        if (slot.old != noOld)
+            copyOld(out, slot.old);
         m_rep.endFile();
         return;
     }
-    m_rep.info(std::string(slot.old ? "  updating: " : "  adding: ") + std::string(src.stored())
-        + " (" + percentText(e) + ")");
-    addEntry(e);
+    m_rep.info(std::string(slot.old != noOld ? "  updating: " : "  adding: ")
+        + std::string(src.stored()) + " (" + percentText(e) + ")");
+    if (slot.old != noOld) {
+        // The new record takes the replaced one's place rather than a fresh one.
+        m_central.push_back({ e.localOffset, slot.old });
+        m_newest = std::max(m_newest, e.mtime);
+        m_old->replaceEntry(slot.old, std::move(e));
+    } else {
+        addEntry(e);
+    }
     ++m_added;
     if (m_opt.move)
         m_done.push_back(&src);
@@ -541,7 +552,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
             const Slot &slot = *order.front();
             order.pop_front();
             if (!item.src)
-                copyOld(out, *slot.old, slot.newName);
+                copyOld(out, slot.old, slot.newName);
             else
                 writeNew(out, item, slot);
         }
@@ -709,38 +720,42 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     }
     // The first old member of each name that is added, found by one pass
     // over the old names: the table holds only the names added, however
-    // many members the archive has.
-    constexpr size_t none = SIZE_MAX;
+    // many members the archive has. The table and the matches go before the
+    // rewrite, and the slots take only the room they need.
     const size_t oldCount = old.reader ? old.reader->entries().size() : 0;
-    std::vector<Slot> slots;
-    slots.reserve(oldCount + found.sources.size());
-    std::vector<size_t> firstOld; // per source
+    std::vector<size_t> firstOld(oldCount > 0 ? found.sources.size() : 0, noOld); // per source
     if (oldCount > 0) {
         NameTable names;
         for (size_t s = 0; s < found.sources.size(); ++s)
             names.insert(found.sources, s);
-        firstOld.assign(found.sources.size(), none);
         for (size_t i = 0; i < oldCount; ++i) {
             const size_t s = names.find(found.sources, old.reader->entries()[i].name);
-            if (s != none && firstOld[s] == none)
+            if (s != SIZE_MAX && firstOld[s] == noOld)
                 firstOld[s] = i;
-            slots.push_back({ i, nullptr });
         }
     }
+    size_t unmatched = found.sources.size();
+    if (!firstOld.empty())
+        unmatched = size_t(std::count(firstOld.begin(), firstOld.end(), noOld));
+    std::vector<Slot> slots;
+    slots.reserve(oldCount + (o.freshen ? 0 : unmatched));
+    for (size_t i = 0; i < oldCount; ++i)
+        slots.push_back({ i, nullptr });
     bool any = false;
     for (size_t s = 0; s < found.sources.size(); ++s) {
         const Source &src = found.sources[s];
-        const size_t at = firstOld.empty() ? none : firstOld[s];
-        if (at != none) {
+        const size_t at = firstOld.empty() ? noOld : firstOld[s];
+        if (at != noOld) {
             if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[at]))
                 continue;
             slots[at].src = &src;
             any = true;
         } else if (!o.freshen) {
-            slots.push_back({ std::nullopt, &src });
+            slots.push_back({ noOld, &src });
             any = true;
         }
     }
+    std::vector<size_t>().swap(firstOld);
     if (!any)
         return 0;
     Rewriter rw = rewrite(o, rep, old, slots, o.archiveTime);
