@@ -53,7 +53,7 @@ Source::Source(
 bool NameTable::insert(const std::vector<Source> &sources, size_t index)
 {
     if ((m_used + 1) * 2 > m_cells.size())
-        grow(sources);
+        grow(sources, std::max<size_t>(1024, m_cells.size() * 2));
     const std::string_view name = sources[index].stored();
     for (size_t i = cellOf(name);; i = (i + 1) & (m_cells.size() - 1)) {
         if (m_cells[i] == 0) {
@@ -83,9 +83,18 @@ size_t NameTable::cellOf(std::string_view name) const
     return std::hash<std::string_view>()(name) & (m_cells.size() - 1);
 }
 
-void NameTable::grow(const std::vector<Source> &sources)
+void NameTable::reserve(const std::vector<Source> &sources, size_t count)
 {
-    std::vector<size_t> old(std::max<size_t>(1024, m_cells.size() * 2), 0);
+    size_t cells = std::max<size_t>(1024, m_cells.size());
+    while ((count + 1) * 2 > cells)
+        cells *= 2;
+    if (cells > m_cells.size())
+        grow(sources, cells);
+}
+
+void NameTable::grow(const std::vector<Source> &sources, size_t cells)
+{
+    std::vector<size_t> old(cells, 0);
     old.swap(m_cells);
     for (size_t taken : old) {
         if (taken == 0)

@@ -74,6 +74,9 @@ private:
 class NameTable
 {
 public:
+    // Room for `count` names at once: grown step by step, the table would
+    // at its last step hold its old cells beside twice as many new ones.
+    void reserve(const std::vector<Source> &sources, size_t count);
     // False when a source already in the table has the same member name.
     bool insert(const std::vector<Source> &sources, size_t index);
     // The index of the source with that member name, or SIZE_MAX.
@@ -81,7 +84,7 @@ public:
 
 private:
     size_t cellOf(std::string_view name) const;
-    void grow(const std::vector<Source> &sources);
+    void grow(const std::vector<Source> &sources, size_t cells);
 
     std::vector<size_t> m_cells; // a source's index + 1, 0 when free; a power of two long
     size_t m_used = 0;

@@ -194,7 +194,6 @@ struct Slot
 {
     size_t old = noOld; // index in the old archive
     const Source *src = nullptr;
-    const std::string *newName = nullptr; // an old member copied under this name
 };
 
 std::string percentText(const Entry &e)
@@ -264,10 +263,13 @@ private:
 class Rewriter
 {
 public:
-    Rewriter(const AddOptions &o, Reporter &rep, ArchiveReader *old)
+    // renames, when given, holds per old member the name it is copied under.
+    Rewriter(const AddOptions &o, Reporter &rep, ArchiveReader *old,
+        const std::vector<std::optional<std::string>> *renames)
         : m_opt(o)
         , m_rep(rep)
         , m_old(old)
+        , m_renames(renames)
     {
     }
 
@@ -286,35 +288,35 @@ private:
         uint64_t &total, std::vector<uint64_t> &packedSizes, MemberEncryptor *enc);
     uint64_t pumpSealed(ArchiveWriter &out, int fd, const Source &src, int level, Entry &e,
         uint64_t &total, std::vector<uint64_t> &packedSizes);
+    const std::string *renamedTo(size_t i) const
+    {
+        return m_renames && (*m_renames)[i] ? &*(*m_renames)[i] : nullptr;
+    }
     void addEntry(const Entry &e)
     {
-        m_central.push_back({ e.localOffset, fresh });
         m_fresh.append(makeCentralHeader(e, e.localOffset));
         m_newest = std::max(m_newest, e.mtime);
     }
-    // An old member copied as it is: its record is made from the old one.
+    // An old member copied as it is: its record is the old one, moved.
     void addOld(size_t i, uint64_t at)
     {
-        m_central.push_back({ at, i });
-        m_newest = std::max(m_newest, m_old->entries()[i].mtime);
+        Entry &e = m_old->entryToRewrite(i);
+        e.localOffset = at;
+        m_newest = std::max(m_newest, e.mtime);
     }
 
     const AddOptions &m_opt;
     Reporter &m_rep;
     ArchiveReader *m_old;
+    const std::vector<std::optional<std::string>> *m_renames;
     Pipeline *m_pipeline = nullptr;
-    // The new directory in order; a member copied unchanged is not copied
-    // again here, which at a million members would double the memory.
-    struct Record
-    {
-        uint64_t offset;
-        // In the old archive, where a replaced member's new record is kept
-        // too; `fresh` for a member whose record is the next in m_fresh.
-        size_t index;
-    };
-    static constexpr size_t fresh = SIZE_MAX;
-    std::vector<Record> m_central;
+    // The new directory follows the slots. A member copied or replaced has
+    // its new record in the old archive's list, in the place of the old one:
+    // a second list would double the memory at a million members. New and
+    // renamed members have theirs in m_fresh; m_skipped, in order, the
+    // slots that wrote nothing.
     FreshRecords m_fresh;
+    std::vector<const Slot *> m_skipped;
     std::vector<const Source *> m_done;
     int32_t m_added = 0;
     int64_t m_newest = 0;
@@ -521,16 +523,16 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
         m_rep.problem(f.code(), f.detail(), std::string(src.path()));
         if (slot.old != noOld)
             copyOld(out, slot.old);
+        else
+            m_skipped.push_back(&slot);
         m_rep.endFile();
         return;
     }
     m_rep.info(std::string(slot.old != noOld ? "  updating: " : "  adding: ")
         + std::string(src.stored()) + " (" + percentText(e) + ")");
     if (slot.old != noOld) {
-        // The new record takes the replaced one's place rather than a fresh one.
-        m_central.push_back({ e.localOffset, slot.old });
         m_newest = std::max(m_newest, e.mtime);
-        m_old->replaceEntry(slot.old, std::move(e));
+        m_old->entryToRewrite(slot.old) = std::move(e);
     } else {
         addEntry(e);
     }
@@ -542,7 +544,6 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
 
 void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 {
-    m_central.reserve(slots.size());
     Pipeline pipeline;
     m_pipeline = &pipeline;
     std::deque<const Slot *> order;
@@ -552,7 +553,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
             const Slot &slot = *order.front();
             order.pop_front();
             if (!item.src)
-                copyOld(out, slot.old, slot.newName);
+                copyOld(out, slot.old, renamedTo(slot.old));
             else
                 writeNew(out, item, slot);
         }
@@ -602,17 +603,24 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
     }
 
     uint64_t cdStart = out.position();
-    for (const Record &r : m_central) {
-        if (r.index == fresh) {
+    uint64_t count = 0;
+    size_t skipped = 0;
+    for (const Slot &slot : slots) {
+        if (skipped < m_skipped.size() && m_skipped[skipped] == &slot) {
+            ++skipped;
+            continue;
+        }
+        if (slot.old != noOld && !renamedTo(slot.old)) {
+            const Entry &e = m_old->entries()[slot.old];
+            out.write(makeCentralHeader(e, e.localOffset));
+        } else {
             const std::string_view record = m_fresh.next();
             out.write(record.data(), record.size());
-        } else {
-            out.write(makeCentralHeader(m_old->entries()[r.index], r.offset));
         }
+        ++count;
     }
     uint64_t cdEnd = out.position();
     uint64_t cdSize = cdEnd - cdStart;
-    uint64_t count = m_central.size();
     std::string tail;
     if (count >= 0xffff || cdStart >= 0xffffffffu || cdSize >= 0xffffffffu) {
         put32(tail, sigEnd64);
@@ -652,7 +660,8 @@ struct OldArchive
     bool exists = false;
 };
 
-OldArchive openOld(const AddOptions &o)
+// The archive's file, if any, without reading its directory yet.
+OldArchive statOld(const AddOptions &o)
 {
     const std::string &path = o.archive;
     OldArchive a;
@@ -663,9 +672,20 @@ OldArchive openOld(const AddOptions &o)
         return a;
     }
     a.exists = true;
+    return a;
+}
+
+void readOld(const AddOptions &o, OldArchive &a)
+{
     // An empty file is taken as an archive without members.
-    if (a.st.st_size > 0)
-        a.reader = std::make_unique<ArchiveReader>(path, o.base, false, o.codePage);
+    if (a.exists && a.st.st_size > 0)
+        a.reader = std::make_unique<ArchiveReader>(o.archive, o.base, false, o.codePage);
+}
+
+OldArchive openOld(const AddOptions &o)
+{
+    OldArchive a = statOld(o);
+    readOld(o, a);
     return a;
 }
 
@@ -676,12 +696,13 @@ mode_t archiveMode(const OldArchive &a)
 
 // Writes the prefix, the slots and the directory, then puts the result in place.
 Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old,
-    const std::vector<Slot> &slots, bool setTime)
+    const std::vector<Slot> &slots, bool setTime,
+    const std::vector<std::optional<std::string>> *renames = nullptr)
 {
     ArchiveWriter out(o.base, o.archive);
     if (old.reader)
         out.copyFrom(old.reader->fd(), 0, old.reader->firstMember());
-    Rewriter rw(o, rep, old.reader.get());
+    Rewriter rw(o, rep, old.reader.get(), renames);
     rw.write(out, slots);
     std::optional<int64_t> mtime;
     if (setTime)
@@ -712,8 +733,11 @@ ArchiveLock lockArchive(const AddOptions &o, Reporter &rep)
 int32_t addFiles(const AddOptions &o, Reporter &rep)
 {
     ArchiveLock lock = lockArchive(o, rep);
-    OldArchive old = openOld(o);
+    OldArchive old = statOld(o);
+    // The files are found before the old directory is read, so that the two
+    // longest lists do not grow at the same time.
     Collection found = collectSources(o, old.st, rep);
+    readOld(o, old);
     if (found.sources.empty()) {
         rep.problem(ZipError::NothingToDo, o.archive);
         return 0;
@@ -726,6 +750,7 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     std::vector<size_t> firstOld(oldCount > 0 ? found.sources.size() : 0, noOld); // per source
     if (oldCount > 0) {
         NameTable names;
+        names.reserve(found.sources, found.sources.size());
         for (size_t s = 0; s < found.sources.size(); ++s)
             names.insert(found.sources, s);
         for (size_t i = 0; i < oldCount; ++i) {
@@ -909,10 +934,10 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
     slots.reserve(entries.size());
     int32_t renamed = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
-        slots.push_back({ i, nullptr, newNames[i] ? &*newNames[i] : nullptr });
+        slots.push_back({ i, nullptr });
         renamed += newNames[i] ? 1 : 0;
     }
-    rewrite(o, rep, old, slots, false);
+    rewrite(o, rep, old, slots, false, &newNames);
     return renamed;
 }
 
