@@ -187,9 +187,9 @@ public:
     }
 };
 
-// An old member copied unchanged, or a source to add; in output order.
 constexpr size_t noOld = SIZE_MAX;
 
+// An old member copied unchanged, or a source to add; in output order.
 struct Slot
 {
     size_t old = noOld; // index in the old archive
@@ -297,7 +297,7 @@ private:
         m_fresh.append(makeCentralHeader(e, e.localOffset));
         m_newest = std::max(m_newest, e.mtime);
     }
-    // An old member copied as it is: its record is the old one, moved.
+    // An old member copied as it is: its record is the old one at its new offset.
     void addOld(size_t i, uint64_t at)
     {
         Entry &e = m_old->entryToRewrite(i);
