@@ -18,7 +18,6 @@
 #include <fcntl.h>
 #include <optional>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace amx {
 
@@ -863,6 +862,51 @@ std::string badNameReason(const std::string &name)
     return {};
 }
 
+// Member names as indices, open addressing in one array: at a million
+// members a map node per name would take several times the room. nameOf(i)
+// is member i's name, which stays put while the table lives.
+template <class NameOf> class NameIndex
+{
+public:
+    NameIndex(size_t count, NameOf nameOf)
+        : m_nameOf(std::move(nameOf))
+    {
+        size_t cells = 1024;
+        while ((count + 1) * 2 > cells)
+            cells *= 2;
+        m_cells.assign(cells, 0);
+    }
+    // Adds member i unless a member of its name is there already: returns
+    // that member's index then, else SIZE_MAX. At most `count` are added.
+    size_t add(size_t i)
+    {
+        const std::string_view name = m_nameOf(i);
+        size_t c = cellOf(name);
+        for (; m_cells[c] != 0; c = (c + 1) & (m_cells.size() - 1))
+            if (m_nameOf(m_cells[c] - 1) == name)
+                return m_cells[c] - 1;
+        m_cells[c] = i + 1;
+        return SIZE_MAX;
+    }
+    // The index of the member of that name added first, or SIZE_MAX.
+    size_t find(std::string_view name) const
+    {
+        for (size_t c = cellOf(name); m_cells[c] != 0; c = (c + 1) & (m_cells.size() - 1))
+            if (m_nameOf(m_cells[c] - 1) == name)
+                return m_cells[c] - 1;
+        return SIZE_MAX;
+    }
+
+private:
+    size_t cellOf(std::string_view name) const
+    {
+        return std::hash<std::string_view>()(name) & (m_cells.size() - 1);
+    }
+
+    NameOf m_nameOf;
+    std::vector<size_t> m_cells; // a member's index + 1, 0 when free; a power of two long
+};
+
 std::string folderName(std::string name)
 {
     while (!name.empty() && name.back() == '/')
@@ -879,55 +923,62 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
     if (!old.reader)
         throw ZipFailure(ZipError::ArchiveOpen, o.archive);
     const auto &entries = old.reader->entries();
-    // Views of the old archive's names, which stay put until it closes.
-    std::unordered_map<std::string_view, size_t> byName;
-    byName.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i)
-        byName.emplace(entries[i].name, i);
     std::vector<std::optional<std::string>> newNames(entries.size());
-    for (const RenamePair &pair : pairs) {
-        if (const std::string why = badNameReason(pair.to); !why.empty())
-            throw ZipFailure(ZipError::Refused, pair.to + " (" + why + ")");
-        std::vector<std::pair<size_t, std::string>> hits;
-        auto exact = byName.find(pair.from);
-        if (exact != byName.end() && !entries[exact->second].isDir()) {
-            if (pair.to.back() == '/')
-                throw ZipFailure(ZipError::Refused, pair.to + " (a file's name cannot end in /)");
-            hits.emplace_back(exact->second, pair.to);
-        } else if (!pair.from.empty()) {
-            // A folder: its own record, if any, and everything under it.
-            const std::string from = folderName(pair.from), to = folderName(pair.to);
-            for (size_t i = 0; i < entries.size(); ++i)
-                if (entries[i].name.compare(0, from.size(), from) == 0)
-                    hits.emplace_back(i, to + entries[i].name.substr(from.size()));
-        }
-        if (hits.empty())
-            throw ZipFailure(ZipError::NotMatched, pair.from);
-        for (auto &[i, name] : hits) {
-            if (newNames[i])
-                throw ZipFailure(ZipError::Refused, entries[i].name + " (renamed twice)");
-            if (const std::string why = badNameReason(name); !why.empty())
-                throw ZipFailure(ZipError::Refused, name + " (" + why + ")");
-            newNames[i] = std::move(name);
+    {
+        // The old archive's names stay put until it closes.
+        NameIndex byName(entries.size(), [&](size_t i) -> std::string_view {
+            return entries[i].name;
+        });
+        for (size_t i = 0; i < entries.size(); ++i)
+            byName.add(i);
+        for (const RenamePair &pair : pairs) {
+            if (const std::string why = badNameReason(pair.to); !why.empty())
+                throw ZipFailure(ZipError::Refused, pair.to + " (" + why + ")");
+            std::vector<std::pair<size_t, std::string>> hits;
+            const size_t exact = byName.find(pair.from);
+            if (exact != SIZE_MAX && !entries[exact].isDir()) {
+                if (pair.to.back() == '/')
+                    throw ZipFailure(
+                        ZipError::Refused, pair.to + " (a file's name cannot end in /)");
+                hits.emplace_back(exact, pair.to);
+            } else if (!pair.from.empty()) {
+                // A folder: its own record, if any, and everything under it.
+                const std::string from = folderName(pair.from), to = folderName(pair.to);
+                for (size_t i = 0; i < entries.size(); ++i)
+                    if (entries[i].name.compare(0, from.size(), from) == 0)
+                        hits.emplace_back(i, to + entries[i].name.substr(from.size()));
+            }
+            if (hits.empty())
+                throw ZipFailure(ZipError::NotMatched, pair.from);
+            for (auto &[i, name] : hits) {
+                if (newNames[i])
+                    throw ZipFailure(ZipError::Refused, entries[i].name + " (renamed twice)");
+                if (const std::string why = badNameReason(name); !why.empty())
+                    throw ZipFailure(ZipError::Refused, name + " (" + why + ")");
+                newNames[i] = std::move(name);
+            }
         }
     }
     // Every name after the rename must be unique: the new ones among
     // themselves and against the members that keep theirs.
-    std::unordered_map<std::string_view, size_t> after;
-    after.reserve(entries.size());
+    auto nameAfter = [&](size_t i) -> std::string_view {
+        return newNames[i] ? *newNames[i] : entries[i].name;
+    };
+    NameIndex after(entries.size(), nameAfter);
     for (size_t i = 0; i < entries.size(); ++i)
         if (!newNames[i])
-            after.emplace(entries[i].name, i);
+            after.add(i);
     for (size_t i = 0; i < entries.size(); ++i)
-        if (newNames[i] && !after.emplace(*newNames[i], i).second)
+        if (newNames[i] && after.add(i) != SIZE_MAX)
             throw ZipFailure(ZipError::Refused, *newNames[i] + " (a member of that name exists)");
     // Nor may a file share its name with a folder another member lies in.
     for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string &name = newNames[i] ? *newNames[i] : entries[i].name;
-        for (size_t s = name.find('/'); s != std::string::npos; s = name.find('/', s + 1)) {
-            auto file = after.find(name.substr(0, s));
-            if (file != after.end() && (newNames[i] || newNames[file->second]))
-                throw ZipFailure(ZipError::Refused, name + " (a file has the name of its folder)");
+        const std::string_view name = nameAfter(i);
+        for (size_t s = name.find('/'); s != std::string_view::npos; s = name.find('/', s + 1)) {
+            const size_t file = after.find(name.substr(0, s));
+            if (file != SIZE_MAX && (newNames[i] || newNames[file]))
+                throw ZipFailure(
+                    ZipError::Refused, std::string(name) + " (a file has the name of its folder)");
         }
     }
     std::vector<Slot> slots;
