@@ -645,6 +645,9 @@ int runVerb(Args a, std::FILE *out, std::FILE *err)
         }
         if (a.verb == "--rename") {
             console.watch(engine, 0);
+            // As for a delete: the list read above goes before the library
+            // holds its own, and is not read back after.
+            engine.useArchive(archive);
             engine.Rename({ { a.names[0], a.names[1] } });
             return engine.SuccessCount > 0 ? status(engine, console) : 1;
         }

@@ -344,7 +344,7 @@ void TZipEngine::runEdit(
         std::vector<std::string> none;
         result = runRecorded(runHosted(r), m_lastResult, SuccessCount, none);
     }
-    if (SuccessCount > 0)
+    if (SuccessCount > 0 && m_listing)
         List();
     result.rethrowHandlerError();
 }

@@ -13,23 +13,47 @@
 
 namespace amx {
 
-Source::Source(const std::string &path, const std::string &stored, const struct stat &st)
-    : m_text(path)
+const char *TextBlocks::keep(std::string_view first, std::string_view second)
+{
+    const size_t need = first.size() + 1 + (second.empty() ? 0 : second.size() + 1);
+    if (m_blocks.empty() || m_size - m_used < need) {
+        m_size = std::max(blockSize, need);
+        m_blocks.push_back(std::make_unique<char[]>(m_size));
+        m_used = 0;
+    }
+    char *at = m_blocks.back().get() + m_used;
+    char *p = std::copy(first.begin(), first.end(), at);
+    *p++ = '\0';
+    if (!second.empty()) {
+        p = std::copy(second.begin(), second.end(), p);
+        *p++ = '\0';
+    }
+    m_used += need;
+    m_last = need;
+    return at;
+}
+
+void TextBlocks::dropLast()
+{
+    m_used -= m_last;
+    m_last = 0;
+}
+
+Source::Source(
+    TextBlocks &text, const std::string &path, const std::string &stored, const struct stat &st)
+    : m_text(text.keep(path, stored != path ? std::string_view(stored) : std::string_view()))
     , m_pathLength(uint32_t(path.size()))
+    , m_storedLength(stored != path ? uint32_t(stored.size()) : 0)
     , m_mode(st.st_mode)
     , m_size(uint64_t(st.st_size))
     , m_mtime(st.st_mtim.tv_sec)
 {
-    if (stored != path) {
-        m_text += '\0';
-        m_text += stored;
-    }
 }
 
 bool NameTable::insert(const std::vector<Source> &sources, size_t index)
 {
     if ((m_used + 1) * 2 > m_cells.size())
-        grow(sources);
+        grow(sources, std::max<size_t>(1024, m_cells.size() * 2));
     const std::string_view name = sources[index].stored();
     for (size_t i = cellOf(name);; i = (i + 1) & (m_cells.size() - 1)) {
         if (m_cells[i] == 0) {
@@ -59,9 +83,18 @@ size_t NameTable::cellOf(std::string_view name) const
     return std::hash<std::string_view>()(name) & (m_cells.size() - 1);
 }
 
-void NameTable::grow(const std::vector<Source> &sources)
+void NameTable::reserve(const std::vector<Source> &sources, size_t count)
 {
-    std::vector<size_t> old(std::max<size_t>(1024, m_cells.size() * 2), 0);
+    size_t cells = std::max<size_t>(1024, m_cells.size());
+    while ((count + 1) * 2 > cells)
+        cells *= 2;
+    if (cells > m_cells.size())
+        grow(sources, cells);
+}
+
+void NameTable::grow(const std::vector<Source> &sources, size_t cells)
+{
+    std::vector<size_t> old(cells, 0);
     old.swap(m_cells);
     for (size_t taken : old) {
         if (taken == 0)
@@ -188,9 +221,11 @@ private:
         std::string stored = storedName(path, dir, m_opt.discardDirNames, m_opt.forceDos);
         if (stored.empty())
             return true;
-        m_out.sources.emplace_back(path, stored, st);
-        if (!m_seen.insert(m_out.sources, m_out.sources.size() - 1))
+        m_out.sources.emplace_back(m_out.text, path, stored, st);
+        if (!m_seen.insert(m_out.sources, m_out.sources.size() - 1)) {
             m_out.sources.pop_back();
+            m_out.text.dropLast();
+        }
         return true;
     }
 

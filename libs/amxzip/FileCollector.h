@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -15,23 +16,43 @@
 
 namespace amx {
 
+// Texts kept end to end in blocks that never move: a million paths as a
+// million strings would each cost a heap chunk on top of the bytes.
+class TextBlocks
+{
+public:
+    // A copy of the texts, each followed by a NUL, that stays put as long as
+    // this lives.
+    const char *keep(std::string_view first, std::string_view second = {});
+    // Gives back the room of the last keep().
+    void dropLast();
+
+private:
+    static constexpr size_t blockSize = 256u << 10;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    size_t m_used = 0; // in the last block
+    size_t m_size = 0; // of the last block
+    size_t m_last = 0; // bytes taken by the last keep()
+};
+
 // One file or folder found. A million of them are held at once, so it keeps
-// only what the archive needs: the path and member name in one string, the
-// mode, size and time.
+// only what the archive needs: where its path and member name lie in the
+// collection's text, the mode, size and time.
 class Source
 {
 public:
-    Source(const std::string &path, const std::string &stored, const struct stat &st);
+    Source(TextBlocks &text, const std::string &path, const std::string &stored,
+        const struct stat &st);
 
     // As opened, relative to the base folder or absolute.
-    std::string_view path() const { return std::string_view(m_text).substr(0, m_pathLength); }
+    std::string_view path() const { return std::string_view(m_text, m_pathLength); }
     // The path for a system call: the text after it starts past its NUL.
-    const char *cpath() const { return m_text.c_str(); }
+    const char *cpath() const { return m_text; }
     // The member name, '/'-separated, folders ending in '/'.
     std::string_view stored() const
     {
-        return m_text.size() == m_pathLength ? path()
-                                             : std::string_view(m_text).substr(m_pathLength + 1);
+        return m_storedLength == 0 ? path()
+                                   : std::string_view(m_text + m_pathLength + 1, m_storedLength);
     }
     uint32_t mode() const { return m_mode; }
     uint64_t size() const { return m_size; }
@@ -39,8 +60,9 @@ public:
     bool isDir() const { return S_ISDIR(m_mode); }
 
 private:
-    std::string m_text; // the path, then a NUL and the member name when they differ
+    const char *m_text; // the path, then a NUL and the member name when they differ
     uint32_t m_pathLength = 0;
+    uint32_t m_storedLength = 0; // 0 when the member name is the path
     uint32_t m_mode = 0;
     uint64_t m_size = 0;
     int64_t m_mtime = 0;
@@ -52,6 +74,9 @@ private:
 class NameTable
 {
 public:
+    // Room for `count` names at once: grown step by step, the table would
+    // at its last step hold its old cells beside twice as many new ones.
+    void reserve(const std::vector<Source> &sources, size_t count);
     // False when a source already in the table has the same member name.
     bool insert(const std::vector<Source> &sources, size_t index);
     // The index of the source with that member name, or SIZE_MAX.
@@ -59,7 +84,7 @@ public:
 
 private:
     size_t cellOf(std::string_view name) const;
-    void grow(const std::vector<Source> &sources);
+    void grow(const std::vector<Source> &sources, size_t cells);
 
     std::vector<size_t> m_cells; // a source's index + 1, 0 when free; a power of two long
     size_t m_used = 0;
@@ -67,6 +92,7 @@ private:
 
 struct Collection
 {
+    TextBlocks text; // the sources' paths and names
     std::vector<Source> sources;
     // Every folder walked, parents first: the folders a move may leave empty.
     std::vector<std::string> walkedDirs;

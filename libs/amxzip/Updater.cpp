@@ -11,13 +11,13 @@
 #include "ZipFormat.h"
 #include "amx_sys.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <deque>
 #include <fcntl.h>
 #include <optional>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace amx {
 
@@ -186,12 +186,13 @@ public:
     }
 };
 
+constexpr size_t noOld = SIZE_MAX;
+
 // An old member copied unchanged, or a source to add; in output order.
 struct Slot
 {
-    std::optional<size_t> old; // index in the old archive
+    size_t old = noOld; // index in the old archive
     const Source *src = nullptr;
-    const std::string *newName = nullptr; // an old member copied under this name
 };
 
 std::string percentText(const Entry &e)
@@ -261,10 +262,13 @@ private:
 class Rewriter
 {
 public:
-    Rewriter(const AddOptions &o, Reporter &rep, ArchiveReader *old)
+    // renames, when given, holds per old member the name it is copied under.
+    Rewriter(const AddOptions &o, Reporter &rep, ArchiveReader *old,
+        const std::vector<std::optional<std::string>> *renames)
         : m_opt(o)
         , m_rep(rep)
         , m_old(old)
+        , m_renames(renames)
     {
     }
 
@@ -283,34 +287,35 @@ private:
         uint64_t &total, std::vector<uint64_t> &packedSizes, MemberEncryptor *enc);
     uint64_t pumpSealed(ArchiveWriter &out, int fd, const Source &src, int level, Entry &e,
         uint64_t &total, std::vector<uint64_t> &packedSizes);
+    const std::string *renamedTo(size_t i) const
+    {
+        return m_renames && (*m_renames)[i] ? &*(*m_renames)[i] : nullptr;
+    }
     void addEntry(const Entry &e)
     {
-        m_central.push_back({ e.localOffset, fresh });
         m_fresh.append(makeCentralHeader(e, e.localOffset));
         m_newest = std::max(m_newest, e.mtime);
     }
-    // An old member copied as it is: its record is made from the old one.
+    // An old member copied as it is: its record is the old one at its new offset.
     void addOld(size_t i, uint64_t at)
     {
-        m_central.push_back({ at, i });
-        m_newest = std::max(m_newest, m_old->entries()[i].mtime);
+        Entry &e = m_old->entryToRewrite(i);
+        e.localOffset = at;
+        m_newest = std::max(m_newest, e.mtime);
     }
 
     const AddOptions &m_opt;
     Reporter &m_rep;
     ArchiveReader *m_old;
+    const std::vector<std::optional<std::string>> *m_renames;
     Pipeline *m_pipeline = nullptr;
-    // The new directory in order; a member copied unchanged is not copied
-    // again here, which at a million members would double the memory.
-    struct Record
-    {
-        uint64_t offset;
-        // In the old archive; `fresh` for a member whose record is the next in m_fresh.
-        size_t index;
-    };
-    static constexpr size_t fresh = SIZE_MAX;
-    std::vector<Record> m_central;
+    // The new directory follows the slots. A member copied or replaced has
+    // its new record in the old archive's list, in the place of the old one:
+    // a second list would double the memory at a million members. New and
+    // renamed members have theirs in m_fresh; m_skipped, in order, the
+    // slots that wrote nothing.
     FreshRecords m_fresh;
+    std::vector<const Slot *> m_skipped;
     std::vector<const Source *> m_done;
     int32_t m_added = 0;
     int64_t m_newest = 0;
@@ -515,14 +520,21 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
             throw;
         // The source could not be read: keep the member it would have replaced.
         m_rep.problem(f.code(), f.detail(), std::string(src.path()));
-        if (slot.old)
-            copyOld(out, *slot.old);
+        if (slot.old != noOld)
+            copyOld(out, slot.old);
+        else
+            m_skipped.push_back(&slot);
         m_rep.endFile();
         return;
     }
-    m_rep.info(std::string(slot.old ? "  updating: " : "  adding: ") + std::string(src.stored())
-        + " (" + percentText(e) + ")");
-    addEntry(e);
+    m_rep.info(std::string(slot.old != noOld ? "  updating: " : "  adding: ")
+        + std::string(src.stored()) + " (" + percentText(e) + ")");
+    if (slot.old != noOld) {
+        m_newest = std::max(m_newest, e.mtime);
+        m_old->entryToRewrite(slot.old) = std::move(e);
+    } else {
+        addEntry(e);
+    }
     ++m_added;
     if (m_opt.move)
         m_done.push_back(&src);
@@ -531,7 +543,6 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
 
 void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 {
-    m_central.reserve(slots.size());
     Pipeline pipeline;
     m_pipeline = &pipeline;
     std::deque<const Slot *> order;
@@ -541,7 +552,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
             const Slot &slot = *order.front();
             order.pop_front();
             if (!item.src)
-                copyOld(out, *slot.old, slot.newName);
+                copyOld(out, slot.old, renamedTo(slot.old));
             else
                 writeNew(out, item, slot);
         }
@@ -591,17 +602,24 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
     }
 
     uint64_t cdStart = out.position();
-    for (const Record &r : m_central) {
-        if (r.index == fresh) {
+    uint64_t count = 0;
+    size_t skipped = 0;
+    for (const Slot &slot : slots) {
+        if (skipped < m_skipped.size() && m_skipped[skipped] == &slot) {
+            ++skipped;
+            continue;
+        }
+        if (slot.old != noOld && !renamedTo(slot.old)) {
+            const Entry &e = m_old->entries()[slot.old];
+            out.write(makeCentralHeader(e, e.localOffset));
+        } else {
             const std::string_view record = m_fresh.next();
             out.write(record.data(), record.size());
-        } else {
-            out.write(makeCentralHeader(m_old->entries()[r.index], r.offset));
         }
+        ++count;
     }
     uint64_t cdEnd = out.position();
     uint64_t cdSize = cdEnd - cdStart;
-    uint64_t count = m_central.size();
     std::string tail;
     if (count >= 0xffff || cdStart >= 0xffffffffu || cdSize >= 0xffffffffu) {
         put32(tail, sigEnd64);
@@ -641,7 +659,8 @@ struct OldArchive
     bool exists = false;
 };
 
-OldArchive openOld(const AddOptions &o)
+// The archive's file, if any, without reading its directory yet.
+OldArchive statOld(const AddOptions &o)
 {
     const std::string &path = o.archive;
     OldArchive a;
@@ -652,9 +671,20 @@ OldArchive openOld(const AddOptions &o)
         return a;
     }
     a.exists = true;
+    return a;
+}
+
+void readOld(const AddOptions &o, OldArchive &a)
+{
     // An empty file is taken as an archive without members.
-    if (a.st.st_size > 0)
-        a.reader = std::make_unique<ArchiveReader>(path, o.base, false, o.codePage);
+    if (a.exists && a.st.st_size > 0)
+        a.reader = std::make_unique<ArchiveReader>(o.archive, o.base, false, o.codePage);
+}
+
+OldArchive openOld(const AddOptions &o)
+{
+    OldArchive a = statOld(o);
+    readOld(o, a);
     return a;
 }
 
@@ -665,12 +695,13 @@ mode_t archiveMode(const OldArchive &a)
 
 // Writes the prefix, the slots and the directory, then puts the result in place.
 Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old,
-    const std::vector<Slot> &slots, bool setTime)
+    const std::vector<Slot> &slots, bool setTime,
+    const std::vector<std::optional<std::string>> *renames = nullptr)
 {
     ArchiveWriter out(o.base, o.archive);
     if (old.reader)
         out.copyFrom(old.reader->fd(), 0, old.reader->firstMember());
-    Rewriter rw(o, rep, old.reader.get());
+    Rewriter rw(o, rep, old.reader.get(), renames);
     rw.write(out, slots);
     std::optional<int64_t> mtime;
     if (setTime)
@@ -701,46 +732,54 @@ ArchiveLock lockArchive(const AddOptions &o, Reporter &rep)
 int32_t addFiles(const AddOptions &o, Reporter &rep)
 {
     ArchiveLock lock = lockArchive(o, rep);
-    OldArchive old = openOld(o);
+    OldArchive old = statOld(o);
+    // The files are found before the old directory is read, so that the two
+    // longest lists do not grow at the same time.
     Collection found = collectSources(o, old.st, rep);
+    readOld(o, old);
     if (found.sources.empty()) {
         rep.problem(ZipError::NothingToDo, o.archive);
         return 0;
     }
     // The first old member of each name that is added, found by one pass
     // over the old names: the table holds only the names added, however
-    // many members the archive has.
-    constexpr size_t none = SIZE_MAX;
+    // many members the archive has. The table and the matches go before the
+    // rewrite, and the slots take only the room they need.
     const size_t oldCount = old.reader ? old.reader->entries().size() : 0;
-    std::vector<Slot> slots;
-    slots.reserve(oldCount + found.sources.size());
-    std::vector<size_t> firstOld; // per source
+    std::vector<size_t> firstOld(oldCount > 0 ? found.sources.size() : 0, noOld); // per source
     if (oldCount > 0) {
         NameTable names;
+        names.reserve(found.sources, found.sources.size());
         for (size_t s = 0; s < found.sources.size(); ++s)
             names.insert(found.sources, s);
-        firstOld.assign(found.sources.size(), none);
         for (size_t i = 0; i < oldCount; ++i) {
             const size_t s = names.find(found.sources, old.reader->entries()[i].name);
-            if (s != none && firstOld[s] == none)
+            if (s != SIZE_MAX && firstOld[s] == noOld)
                 firstOld[s] = i;
-            slots.push_back({ i, nullptr });
         }
     }
+    size_t unmatched = found.sources.size();
+    if (!firstOld.empty())
+        unmatched = size_t(std::count(firstOld.begin(), firstOld.end(), noOld));
+    std::vector<Slot> slots;
+    slots.reserve(oldCount + (o.freshen ? 0 : unmatched));
+    for (size_t i = 0; i < oldCount; ++i)
+        slots.push_back({ i, nullptr });
     bool any = false;
     for (size_t s = 0; s < found.sources.size(); ++s) {
         const Source &src = found.sources[s];
-        const size_t at = firstOld.empty() ? none : firstOld[s];
-        if (at != none) {
+        const size_t at = firstOld.empty() ? noOld : firstOld[s];
+        if (at != noOld) {
             if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[at]))
                 continue;
             slots[at].src = &src;
             any = true;
         } else if (!o.freshen) {
-            slots.push_back({ std::nullopt, &src });
+            slots.push_back({ noOld, &src });
             any = true;
         }
     }
+    std::vector<size_t>().swap(firstOld);
     if (!any)
         return 0;
     Rewriter rw = rewrite(o, rep, old, slots, o.archiveTime);
@@ -823,6 +862,51 @@ std::string badNameReason(const std::string &name)
     return {};
 }
 
+// Member names as indices, open addressing in one array: at a million
+// members a map node per name would take several times the room. nameOf(i)
+// is member i's name, which stays put while the table lives.
+template <class NameOf> class NameIndex
+{
+public:
+    NameIndex(size_t count, NameOf nameOf)
+        : m_nameOf(std::move(nameOf))
+    {
+        size_t cells = 1024;
+        while ((count + 1) * 2 > cells)
+            cells *= 2;
+        m_cells.assign(cells, 0);
+    }
+    // Adds member i unless a member of its name is there already: returns
+    // that member's index then, else SIZE_MAX. At most `count` are added.
+    size_t add(size_t i)
+    {
+        const std::string_view name = m_nameOf(i);
+        size_t c = cellOf(name);
+        for (; m_cells[c] != 0; c = (c + 1) & (m_cells.size() - 1))
+            if (m_nameOf(m_cells[c] - 1) == name)
+                return m_cells[c] - 1;
+        m_cells[c] = i + 1;
+        return SIZE_MAX;
+    }
+    // The index of the member of that name added first, or SIZE_MAX.
+    size_t find(std::string_view name) const
+    {
+        for (size_t c = cellOf(name); m_cells[c] != 0; c = (c + 1) & (m_cells.size() - 1))
+            if (m_nameOf(m_cells[c] - 1) == name)
+                return m_cells[c] - 1;
+        return SIZE_MAX;
+    }
+
+private:
+    size_t cellOf(std::string_view name) const
+    {
+        return std::hash<std::string_view>()(name) & (m_cells.size() - 1);
+    }
+
+    NameOf m_nameOf;
+    std::vector<size_t> m_cells; // a member's index + 1, 0 when free; a power of two long
+};
+
 std::string folderName(std::string name)
 {
     while (!name.empty() && name.back() == '/')
@@ -839,65 +923,72 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
     if (!old.reader)
         throw ZipFailure(ZipError::ArchiveOpen, o.archive);
     const auto &entries = old.reader->entries();
-    // Views of the old archive's names, which stay put until it closes.
-    std::unordered_map<std::string_view, size_t> byName;
-    byName.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i)
-        byName.emplace(entries[i].name, i);
     std::vector<std::optional<std::string>> newNames(entries.size());
-    for (const RenamePair &pair : pairs) {
-        if (const std::string why = badNameReason(pair.to); !why.empty())
-            throw ZipFailure(ZipError::Refused, pair.to + " (" + why + ")");
-        std::vector<std::pair<size_t, std::string>> hits;
-        auto exact = byName.find(pair.from);
-        if (exact != byName.end() && !entries[exact->second].isDir()) {
-            if (pair.to.back() == '/')
-                throw ZipFailure(ZipError::Refused, pair.to + " (a file's name cannot end in /)");
-            hits.emplace_back(exact->second, pair.to);
-        } else if (!pair.from.empty()) {
-            // A folder: its own record, if any, and everything under it.
-            const std::string from = folderName(pair.from), to = folderName(pair.to);
-            for (size_t i = 0; i < entries.size(); ++i)
-                if (entries[i].name.compare(0, from.size(), from) == 0)
-                    hits.emplace_back(i, to + entries[i].name.substr(from.size()));
-        }
-        if (hits.empty())
-            throw ZipFailure(ZipError::NotMatched, pair.from);
-        for (auto &[i, name] : hits) {
-            if (newNames[i])
-                throw ZipFailure(ZipError::Refused, entries[i].name + " (renamed twice)");
-            if (const std::string why = badNameReason(name); !why.empty())
-                throw ZipFailure(ZipError::Refused, name + " (" + why + ")");
-            newNames[i] = std::move(name);
+    {
+        // The old archive's names stay put until it closes.
+        NameIndex byName(entries.size(), [&](size_t i) -> std::string_view {
+            return entries[i].name;
+        });
+        for (size_t i = 0; i < entries.size(); ++i)
+            byName.add(i);
+        for (const RenamePair &pair : pairs) {
+            if (const std::string why = badNameReason(pair.to); !why.empty())
+                throw ZipFailure(ZipError::Refused, pair.to + " (" + why + ")");
+            std::vector<std::pair<size_t, std::string>> hits;
+            const size_t exact = byName.find(pair.from);
+            if (exact != SIZE_MAX && !entries[exact].isDir()) {
+                if (pair.to.back() == '/')
+                    throw ZipFailure(
+                        ZipError::Refused, pair.to + " (a file's name cannot end in /)");
+                hits.emplace_back(exact, pair.to);
+            } else if (!pair.from.empty()) {
+                // A folder: its own record, if any, and everything under it.
+                const std::string from = folderName(pair.from), to = folderName(pair.to);
+                for (size_t i = 0; i < entries.size(); ++i)
+                    if (entries[i].name.compare(0, from.size(), from) == 0)
+                        hits.emplace_back(i, to + entries[i].name.substr(from.size()));
+            }
+            if (hits.empty())
+                throw ZipFailure(ZipError::NotMatched, pair.from);
+            for (auto &[i, name] : hits) {
+                if (newNames[i])
+                    throw ZipFailure(ZipError::Refused, entries[i].name + " (renamed twice)");
+                if (const std::string why = badNameReason(name); !why.empty())
+                    throw ZipFailure(ZipError::Refused, name + " (" + why + ")");
+                newNames[i] = std::move(name);
+            }
         }
     }
     // Every name after the rename must be unique: the new ones among
     // themselves and against the members that keep theirs.
-    std::unordered_map<std::string_view, size_t> after;
-    after.reserve(entries.size());
+    auto nameAfter = [&](size_t i) -> std::string_view {
+        return newNames[i] ? *newNames[i] : entries[i].name;
+    };
+    NameIndex after(entries.size(), nameAfter);
     for (size_t i = 0; i < entries.size(); ++i)
         if (!newNames[i])
-            after.emplace(entries[i].name, i);
+            after.add(i);
     for (size_t i = 0; i < entries.size(); ++i)
-        if (newNames[i] && !after.emplace(*newNames[i], i).second)
+        if (newNames[i] && after.add(i) != SIZE_MAX)
             throw ZipFailure(ZipError::Refused, *newNames[i] + " (a member of that name exists)");
     // Nor may a file share its name with a folder another member lies in.
     for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string &name = newNames[i] ? *newNames[i] : entries[i].name;
-        for (size_t s = name.find('/'); s != std::string::npos; s = name.find('/', s + 1)) {
-            auto file = after.find(name.substr(0, s));
-            if (file != after.end() && (newNames[i] || newNames[file->second]))
-                throw ZipFailure(ZipError::Refused, name + " (a file has the name of its folder)");
+        const std::string_view name = nameAfter(i);
+        for (size_t s = name.find('/'); s != std::string_view::npos; s = name.find('/', s + 1)) {
+            const size_t file = after.find(name.substr(0, s));
+            if (file != SIZE_MAX && (newNames[i] || newNames[file]))
+                throw ZipFailure(
+                    ZipError::Refused, std::string(name) + " (a file has the name of its folder)");
         }
     }
     std::vector<Slot> slots;
     slots.reserve(entries.size());
     int32_t renamed = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
-        slots.push_back({ i, nullptr, newNames[i] ? &*newNames[i] : nullptr });
+        slots.push_back({ i, nullptr });
         renamed += newNames[i] ? 1 : 0;
     }
-    rewrite(o, rep, old, slots, false);
+    rewrite(o, rep, old, slots, false, &newNames);
     return renamed;
 }
 

@@ -45,6 +45,10 @@ public:
     int fd() const { return m_fd.get(); }
     uint64_t fileSize() const { return m_fileSize; }
     const std::vector<Entry> &entries() const { return m_entries; }
+    // For a rewrite: member i's record, to be changed into the one written
+    // for it, so that a million members need no second list. span(i) no
+    // longer applies once it has changed.
+    Entry &entryToRewrite(size_t i) { return m_entries.at(i); }
     // Where the central directory starts: member data never reaches past it.
     uint64_t centralStart() const { return m_centralStart; }
     // First byte of the first member (or the directory): what precedes is a prefix.

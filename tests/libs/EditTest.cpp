@@ -235,7 +235,8 @@ std::string recordView(const std::string &archive)
 struct KeptRecordCase
 {
     const char *name;
-    bool rename;
+    int32_t (*edit)(TestDir &dir, const std::string &archive, Recorder &rec);
+    int32_t done;
 };
 AMX_ROW_PRINTS_NAME(KeptRecordCase)
 
@@ -243,8 +244,8 @@ class KeptRecordTest : public testing::TestWithParam<KeptRecordCase>
 {
 };
 
-// The members a delete or rename copies keep their records as they were:
-// a name in another code page, an extra field and a comment each.
+// The members a delete, rename or add copies keep their records as they
+// were: a name in another code page, an extra field and a comment each.
 TEST_P(KeptRecordTest, OtherMembersKeepNameExtraAndComment)
 {
     TestDir dir;
@@ -274,10 +275,7 @@ TEST_P(KeptRecordTest, OtherMembersKeepNameExtraAndComment)
     }
     ASSERT_EQ(before.size(), 3u);
     Recorder rec;
-    if (GetParam().rename)
-        ASSERT_EQ(rename(archive, { "gone.txt", "new.txt" }, rec).done, 1) << rec.dump();
-    else
-        ASSERT_EQ(runDelete(archive, { "gone.txt" }, rec), 1) << rec.dump();
+    ASSERT_EQ(GetParam().edit(dir, archive, rec), GetParam().done) << rec.dump();
     expectPeersAccept(archive);
     const std::string after = recordView(archive);
     for (const std::string &line : before)
@@ -285,7 +283,25 @@ TEST_P(KeptRecordTest, OtherMembersKeepNameExtraAndComment)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, KeptRecordTest,
-    testing::Values(KeptRecordCase { "Delete", false }, KeptRecordCase { "Rename", true }),
+    testing::Values(KeptRecordCase { "Delete",
+                        [](TestDir &, const std::string &archive, Recorder &rec) {
+                            return runDelete(archive, { "gone.txt" }, rec);
+                        },
+                        1 },
+        KeptRecordCase { "Rename",
+            [](TestDir &, const std::string &archive, Recorder &rec) {
+                return rename(archive, { "gone.txt", "new.txt" }, rec).done;
+            },
+            1 },
+        // gone.txt replaced and new.txt added around the members kept.
+        KeptRecordCase { "Add",
+            [](TestDir &dir, const std::string &archive, Recorder &rec) {
+                dir.createFile("gone.txt", "replaced");
+                dir.createFile("new.txt", "added");
+                const AddRequest r { .archive = archive, .specs = { "gone.txt", "new.txt" } };
+                return runAdd(dir.str(), r, rec);
+            },
+            2 }),
     RowName());
 
 } // namespace
