@@ -138,6 +138,8 @@ void StatusProgress::progress(ProgressType type, const QString &verb, const std:
     case ProgressType::ProgressWait:
         waiting(QString::fromStdString(name));
         break;
+    case ProgressType::ProgressTotal:
+        break;
     }
 }
 
