@@ -41,6 +41,7 @@
 
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -309,7 +310,71 @@ void TMainForm::LoadFileList()
     SPanel1->repaint();
     if (m_settings.SortOrder < 8 && m_rows.size() >= 2)
         m_rows.sort(m_settings.SortOrder);
+    showLoadedRows();
+}
 
+void TMainForm::loadFileList()
+{
+    const std::string archive = m_session.CurrentArchive;
+    const int order = m_settings.SortOrder;
+    WaitCursor wait;
+    SPanel1->setText(tr("Reading directory..."));
+    SPanel2->hide();
+    // A busy bar: it runs by itself while the events go on.
+    ProgressBar1->setGeometry(SPanel2->geometry());
+    ProgressBar1->setRange(0, 0);
+    ProgressBar1->show();
+    m_nameEncoding->applyTo(archive);
+    TZipEngine reader;
+    // Its notices wait for the window's thread.
+    struct KeptNotices : EngineNotices
+    {
+        std::vector<std::string> texts;
+        void showNotice(const std::string &text) override { texts.push_back(text); }
+    } notices;
+    reader.setNotices(&notices);
+    FileRows rows { modifiedText };
+    try {
+        TZipEngine::runHostedWork([&] {
+            reader.setZipFilename(archive);
+            rows.load(reader.Entries());
+            if (order < 8 && rows.size() >= 2)
+                rows.sort(order);
+        });
+    } catch (...) {
+        // A damaged archive: read again here, which tells it as an open does.
+        ProgressBar1->hide();
+        ProgressBar1->setRange(0, 100);
+        SPanel2->show();
+        LoadFileList();
+        return;
+    }
+    for (const std::string &text : notices.texts)
+        m_engine.notice(text);
+
+    FileList->hide();
+    m_model->beginChange();
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    // The new entries move into the engine with their storage, so the new
+    // rows read them there; the old ones go with the reader.
+    m_engine.swapListing(reader);
+    m_rows.swap(rows);
+    m_rows.readFrom(m_engine.Entries());
+    rows.clear();
+    m_nameEncoding->showListed(m_engine.ListedCodePage());
+    if (m_archiveOpen) {
+        m_otherFormat = m_engine.IsSplit() ? QStringLiteral("split ZIP")
+            : m_engine.IsZip()             ? QString()
+                                           : qs(m_engine.FormatName());
+        m_actions->applyArchiveState(
+            m_session.readOnly() ? ArchiveState::ReadOnly : ArchiveState::Writable, m_otherFormat);
+    }
+    showLoadedRows();
+}
+
+void TMainForm::showLoadedRows()
+{
     SPanel1->setText(tr("Loading file list..."));
     SPanel1->repaint();
     // Icons are looked up here, once per type, so the list paints without

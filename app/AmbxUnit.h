@@ -112,7 +112,10 @@ public:
     // MainWindowLink
     QWidget *ownerWindow() override { return this; }
     std::string currentArchive() const override { return m_session.CurrentArchive; }
-    void loadFileList() override { LoadFileList(); }
+    // Reads the archive off the window's thread: the list shows the old
+    // rows and the bar runs until the new rows replace them at once.
+    // LoadFileList tells a damaged archive, as when the window reads it.
+    void loadFileList() override;
     std::vector<std::string> selectedMembers() const override;
     std::optional<ViewEntry> selectedEntry() const override;
     std::vector<ExtractRow> listRows() const override;
@@ -142,12 +145,17 @@ private:
     // ArchiveView
     void showArchive(const std::string &path, bool readOnly) override;
     void showNoArchive() override;
+    // An archive just opened is read here, on the window's thread.
+    void listArchive() override { LoadFileList(); }
     void refreshRecent() override { RefreshRecentMenu(); }
     void acceptFileDrops(bool on) override { setAcceptDrops(on); }
 
     void FormCreate();
     void bindGroups();
     void checkSortItem();
+    // After the archive was read and its rows loaded and sorted: the icons,
+    // the status line and the list shown again.
+    void showLoadedRows();
     void applySettings();
     void fitButtonBar();
     void restoreGeometry();

@@ -83,7 +83,7 @@ void ArchiveSession::openListed(const std::string &path)
     } depth { ++m_listing };
     OpenArchive(path);
     if (!ListAlreadyLoaded)
-        m_view.loadFileList();
+        m_view.listArchive();
     if (m_listing == 1 && m_pendingFavourite)
         offerFavourite(*std::exchange(m_pendingFavourite, std::nullopt));
 }

@@ -17,8 +17,8 @@ public:
     // The window state of an open archive: list, commands, caption, status.
     virtual void showArchive(const std::string &path, bool readOnly) = 0;
     virtual void showNoArchive() = 0;
-    // Re-reads the open archive into the list.
-    virtual void loadFileList() = 0;
+    // Reads the archive just opened into the list.
+    virtual void listArchive() = 0;
     virtual void refreshRecent() = 0;
     virtual void acceptFileDrops(bool on) = 0;
 };

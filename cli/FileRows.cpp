@@ -116,6 +116,30 @@ void FileRows::clear()
     m_ratios.clear();
 }
 
+void FileRows::swap(FileRows &other) noexcept
+{
+    using std::swap;
+    const bool mine = m_entries == &m_ownEntries;
+    const bool theirs = other.m_entries == &other.m_ownEntries;
+    swap(m_dateText, other.m_dateText);
+    swap(m_entries, other.m_entries);
+    swap(m_ownEntries, other.m_ownEntries);
+    swap(m_rows, other.m_rows);
+    swap(m_order, other.m_order);
+    swap(m_totals, other.m_totals);
+    swap(m_blocks, other.m_blocks);
+    swap(m_blockUsed, other.m_blockUsed);
+    swap(m_blockSize, other.m_blockSize);
+    swap(m_dateTexts, other.m_dateTexts);
+    swap(m_ratioTexts, other.m_ratioTexts);
+    swap(m_dates, other.m_dates);
+    swap(m_ratios, other.m_ratios);
+    if (theirs)
+        m_entries = &m_ownEntries;
+    if (mine)
+        other.m_entries = &other.m_ownEntries;
+}
+
 std::string_view FileRows::keep(std::string_view text)
 {
     constexpr size_t kBlock = 64 * 1024;

@@ -72,6 +72,11 @@ public:
     void load(const std::vector<ArchiveMember> &entries);
     // The same, keeping the entries.
     void load(std::vector<ArchiveMember> &&entries);
+    // Swaps rows with other; each set of rows keeps reading its entries.
+    void swap(FileRows &other) noexcept;
+    // The entries the rows read were swapped, storage and all, into
+    // entries: the rows read them there from now on.
+    void readFrom(const std::vector<ArchiveMember> &entries) { m_entries = &entries; }
     // Equal keys keep the archive's order, whatever order the rows are in
     // now; 8 is the archive's order. Other orders leave the rows alone.
     void sort(int order);

@@ -123,6 +123,11 @@ public:
             }
             if (!m_tty)
                 return;
+            if (type == ProgressType::ProgressTotal) {
+                // What this add will write, after what the calls before it wrote.
+                m_total = m_membersDone + static_cast<uint64_t>(std::max<int64_t>(size, 0));
+                return;
+            }
             // Whole members count with their real size; a step is 32 KiB of the current one.
             if (type == ProgressType::ProgressNewFile) {
                 m_membersDone += m_memberSize;
@@ -139,9 +144,6 @@ public:
             showProgress();
         };
     }
-
-    // Progress is drawn on a terminal only; elsewhere its total is not needed.
-    bool showsProgress() const { return m_tty; }
 
     void clearProgress()
     {
@@ -323,19 +325,6 @@ uint64_t memberBytes(const TZipEngine &engine)
     return total;
 }
 
-uint64_t pathBytes(const fs::path &p)
-{
-    std::error_code ec;
-    if (!fs::is_directory(p, ec))
-        return fs::is_regular_file(p, ec) ? fs::file_size(p, ec) : 0;
-    uint64_t total = 0;
-    for (auto it = fs::recursive_directory_iterator(p, ec); !ec && it != fs::end(it);
-         it.increment(ec))
-        if (it->is_regular_file(ec))
-            total += it->file_size(ec);
-    return total;
-}
-
 // Whether the path as written ends in a name: ".", ".." and "dir/.." name a
 // folder without one, and add what the folder holds (as zip -r and bsdtar do).
 bool hasOwnName(const std::string &path)
@@ -508,7 +497,6 @@ int addPaths(TZipEngine &engine, CountingConsole &console, Args a,
     // Each path is added from its own folder, so it is stored under its own
     // name and a folder keeps what lies below it.
     std::map<fs::path, std::vector<std::string>> byFolder;
-    uint64_t total = 0;
     for (const std::string &n : a.names) {
         const fs::path p = folderPath(n);
         std::error_code ec;
@@ -516,14 +504,13 @@ int addPaths(TZipEngine &engine, CountingConsole &console, Args a,
             console.showNotice(n + ": no such file or folder");
             continue;
         }
-        if (console.showsProgress())
-            total += pathBytes(p);
         if (hasOwnName(n))
             byFolder[p.parent_path()].push_back(escapeSpec(p.filename().string()));
         else
             byFolder[p].push_back(".");
     }
-    console.watch(engine, total);
+    // The library tells the total once it has found the files.
+    console.watch(engine, 0);
     engine.FailureCount = 0;
     // The sources of a move go only once the new archive is in place: while
     // the archive is the one it was, none of them was touched, and a failed

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
@@ -22,11 +21,6 @@ namespace {
             .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(error)))
             .toStdString());
 }
-
-struct DirCloser
-{
-    void operator()(DIR *d) const { closedir(d); }
-};
 
 } // namespace
 
@@ -129,45 +123,15 @@ int64_t fileLength(const std::string &path)
     return S_ISREG(st.st_mode) ? int64_t(st.st_size) : 0;
 }
 
-int64_t folderSize(const std::string &folder, const WalkStop &stop)
-{
-    std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
-    if (!dir)
-        return 0;
-    int64_t total = 0;
-    while (const dirent *e = ::readdir(dir.get())) {
-        if (stop && stop())
-            break;
-        const std::string name = e->d_name;
-        if (name == "." || name == "..")
-            continue;
-        const std::string path = folder + name;
-        struct stat st
-        {
-        };
-        if (::lstat(path.c_str(), &st) != 0)
-            continue;
-        // Sizes inside a folder come from the walk's own look at each file:
-        // opening every file once more cost as much as the walk, and a file
-        // that cannot be read is the library's to report, as it is for the
-        // command line.
-        if (S_ISDIR(st.st_mode))
-            total += folderSize(path + '/', stop);
-        else if (S_ISREG(st.st_mode)
-            || (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)))
-            total += int64_t(st.st_size);
-    }
-    return total;
-}
-
-int64_t selectionTotal(
+void checkSelectedFiles(
     const std::string &addFolder, const std::vector<AddSelected> &selected, const WalkStop &stop)
 {
-    int64_t total = 0;
-    for (const AddSelected &s : selected)
-        total +=
-            s.folder ? folderSize(addFolder + s.name + '/', stop) : fileLength(addFolder + s.name);
-    return total;
+    for (const AddSelected &s : selected) {
+        if (stop && stop())
+            return;
+        if (!s.folder)
+            fileLength(addFolder + s.name);
+    }
 }
 
 bool deleteIfEmpty(const std::string &archive)
@@ -215,11 +179,14 @@ void checkFolder(const std::string &folder)
 }
 
 bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<AddPass> &passes,
-    const AddMeasure &measure, std::vector<AddPass> &calls)
+    const AddCheck &check, std::vector<AddPass> &calls)
 {
     // The events a progress report lets through may be the user interrupting
     // the add; the engine forgets the request when its call ends.
     bool interrupted = false;
+    // Each pass's library tells the bytes it will add once it has found the
+    // files; the bar counts the passes before it too.
+    int64_t before = 0, passTotal = 0;
     struct Watch
     {
         TZipEngine &engine;
@@ -233,18 +200,23 @@ bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<
     } watch { engine, engine.OnProgress };
     engine.OnProgress = [&](TZipEngine &sender, ProgressType type, const std::string &name,
                             int64_t size) {
-        if (watch.inner)
+        if (type == ProgressType::ProgressTotal) {
+            passTotal = size;
+            operations.setTotal(before + size);
+        } else if (watch.inner) {
             watch.inner(sender, type, name, size);
-        interrupted = interrupted || sender.CancelRequested;
+        }
+        interrupted = interrupted || sender.stopRequested();
     };
     // The total is not known yet: the bar shows the walk as busy.
     Operations::Running running(operations, engine, 0);
-    // Whatever the user asks once the job runs ends the walk and the add.
+    // Whatever the user asks once the job runs ends the check and the add.
     engine.OnAddStart = [&](TZipEngine &sender) {
         const WalkStop stop = [&sender] {
             return sender.stopRequested();
         };
-        operations.setTotal(measure ? measure(stop) : 0);
+        if (check)
+            check(stop);
         interrupted = stop();
         return !interrupted;
     };
@@ -261,6 +233,7 @@ bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<
         engine.AddOptions = pass.options;
         engine.FSpecArgs = pass.specs;
         engine.Add();
+        before += std::exchange(passTotal, 0);
     }
     return interrupted;
 }

@@ -70,13 +70,11 @@ std::vector<AddPass> addPasses(const std::string &addFolder,
 // The length of a file, by opening it. Throws EngineError with the system's
 // message when it cannot be opened.
 int64_t fileLength(const std::string &path);
-// Asked between files of a walk: true stops it early, its count unfinished.
+// Asked between files: true stops the work early.
 using WalkStop = std::function<bool()>;
-// All bytes of the regular files below folder (ending in '/'); symbolic
-// links to folders are not followed, folders that cannot be read count 0.
-int64_t folderSize(const std::string &folder, const WalkStop &stop = {});
-// What the add will read, for the progress display.
-int64_t selectionTotal(const std::string &addFolder, const std::vector<AddSelected> &selected,
+// Opens each selected file (not the folders, which the library walks), so
+// that one that cannot be read stops the add with the system's message.
+void checkSelectedFiles(const std::string &addFolder, const std::vector<AddSelected> &selected,
     const WalkStop &stop = {});
 
 // A new archive is an empty file; the library writes a real one only where
@@ -111,15 +109,16 @@ std::string cancelledLine(size_t callsMade);
 
 class Operations;
 
-// What the passes will read, for the progress display: a walk of the files
-// that may take long, so it runs in the first pass's library job, off the
-// window's thread. It may end early once stop() turns true.
-using AddMeasure = std::function<int64_t(const WalkStop &stop)>;
+// Checks made before the first pass, in its library job, off the window's
+// thread: what they throw ends the add. They may end early once stop()
+// turns true.
+using AddCheck = std::function<void(const WalkStop &stop)>;
 
 // Runs the passes on the engine in order, each in its folder, shown by the
 // window's operations (which a click on the list interrupts), and records
-// each call as made in `calls`. A pass the user interrupted, also while the
-// files were measured, ends the run, so the folders after it are not added
+// each call as made in `calls`. The bar counts against the bytes each pass's
+// library finds to add. A pass the user interrupted, also while its files
+// were looked for, ends the run, so the folders after it are not added
 // either; returns true then.
 bool runAddPasses(TZipEngine &engine, Operations &operations, const std::vector<AddPass> &passes,
-    const AddMeasure &measure, std::vector<AddPass> &calls);
+    const AddCheck &check, std::vector<AddPass> &calls);

@@ -426,10 +426,10 @@ void TAddForm::Button1Click()
         ZipEngine1.OnPassword = [&password](TZipEngine &, const std::string &, int) {
             return amx::PasswordAnswer { amx::PasswordAnswer::Kind::Password, password, false };
         };
-    const auto measure = [&folder, &selected](const WalkStop &stop) {
-        return selectionTotal(folder, selected, stop);
+    const auto check = [&folder, &selected](const WalkStop &stop) {
+        checkSelectedFiles(folder, selected, stop);
     };
-    m_interrupted = runAddPasses(ZipEngine1, m_link->operations(), passes, measure, m_calls);
+    m_interrupted = runAddPasses(ZipEngine1, m_link->operations(), passes, check, m_calls);
     newArchive.restore();
     if (m_interrupted)
         m_link->operations().appendLog(cancelledLine(m_calls.size()));

@@ -186,10 +186,10 @@ void TDragForm::Button1Click()
     ZipEngine1.AddCompLevel = compressionLevel(c.compression);
     // The library reads the directory itself; the window has it already.
     ZipEngine1.useArchive(archive);
-    const auto measure = [&dropped](const WalkStop &stop) {
-        return droppedTotal(dropped, stop);
+    const auto check = [&dropped](const WalkStop &stop) {
+        checkDroppedFiles(dropped, stop);
     };
-    if (runAddPasses(ZipEngine1, m_link->operations(), passes, measure, m_calls))
+    if (runAddPasses(ZipEngine1, m_link->operations(), passes, check, m_calls))
         m_link->operations().appendLog(cancelledLine(m_calls.size()));
     newArchive.restore();
     m_switcher->openAndLoad(Edit1->text().toStdString());

@@ -24,12 +24,14 @@ std::vector<AddPass> dropPasses(const std::vector<DroppedName> &dropped, const A
     return planAddPasses(folderOf(dropped.front().path), items, choices);
 }
 
-int64_t droppedTotal(const std::vector<DroppedName> &dropped, const WalkStop &stop)
+void checkDroppedFiles(const std::vector<DroppedName> &dropped, const WalkStop &stop)
 {
-    int64_t total = 0;
-    for (const DroppedName &d : dropped)
-        total += d.folder ? folderSize(d.path + '/', stop) : fileLength(d.path);
-    return total;
+    for (const DroppedName &d : dropped) {
+        if (stop && stop())
+            return;
+        if (!d.folder)
+            fileLength(d.path);
+    }
 }
 
 std::string droppedCaption(const std::vector<std::string> &paths)

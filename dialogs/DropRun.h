@@ -20,9 +20,9 @@ std::vector<DroppedName> classifyDropped(const std::vector<std::string> &paths);
 // every name by its full path.
 std::vector<AddPass> dropPasses(const std::vector<DroppedName> &dropped, const AddChoices &choices);
 
-// What the add will read, for the progress display. Throws EngineError for
-// a file that cannot be opened.
-int64_t droppedTotal(const std::vector<DroppedName> &dropped, const WalkStop &stop = {});
+// Opens each dropped file (not the folders, which the library walks).
+// Throws EngineError for a file that cannot be opened.
+void checkDroppedFiles(const std::vector<DroppedName> &dropped, const WalkStop &stop = {});
 
 // The dialog's first line: the path of a single name, else the count.
 std::string droppedCaption(const std::vector<std::string> &paths);

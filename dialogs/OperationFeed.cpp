@@ -37,6 +37,11 @@ bool OperationFeed::progress(ProgressType type, std::string_view name, int64_t s
     std::lock_guard lock(m_mutex);
     if (type == ProgressType::ProgressWait)
         return false;
+    if (type == ProgressType::ProgressTotal) {
+        m_total = std::max<int64_t>(0, size);
+        m_pending.total = m_total;
+        return false;
+    }
     m_bytes.follow(type, size);
     if (type != ProgressType::ProgressNewFile)
         return percent() != m_takenPercent;

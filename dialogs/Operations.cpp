@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 Operations::Operations(TMsgForm &msgForm, QAction *viewLastOutput, const StatusLine &line)
@@ -182,14 +183,25 @@ Operations::Running::Running(Operations &operations, TZipEngine &engine, int64_t
     m_timer = std::make_unique<QTimer>();
     m_operations.m_quiet = true;
     const auto started = std::chrono::steady_clock::now();
-    QObject::connect(m_timer.get(), &QTimer::timeout, [this, started] {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - m_operations.m_lastDrain >= kDrainPeriod)
-            m_operations.drain();
-        // A bar that stands still longer than this looks stuck.
-        if (m_operations.m_quiet && now - started >= 2 * kDrainPeriod)
-            m_operations.m_progress.busy();
-    });
+    QObject::connect(m_timer.get(), &QTimer::timeout,
+        [this, started,
+            fullSince = std::optional<std::chrono::steady_clock::time_point>()]() mutable {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - m_operations.m_lastDrain >= kDrainPeriod)
+                m_operations.drain();
+            // Well before a bar that stands still looks stuck.
+            if (m_operations.m_quiet && now - started >= kDrainPeriod)
+                m_operations.m_progress.busy();
+            // A full bar while the library still writes the archive's
+            // directory and puts it in place: busy too.
+            const StatusBarCounter &bar = m_operations.m_progress.counter();
+            if (m_operations.m_quiet || bar.position() < bar.maximum())
+                fullSince.reset();
+            else if (!fullSince)
+                fullSince = now;
+            else if (now - *fullSince >= kDrainPeriod)
+                m_operations.m_progress.busy();
+        });
     m_timer->start(kDrainPeriod / 2);
 }
 

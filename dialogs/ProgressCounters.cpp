@@ -130,6 +130,7 @@ void ByteProgress::follow(ProgressType type, int64_t size)
         memberEnd();
         break;
     case ProgressType::ProgressWait:
+    case ProgressType::ProgressTotal:
         break;
     }
 }

@@ -60,13 +60,17 @@ void StatusProgress::show(
 {
     if (!name.isEmpty())
         m_line.SPanel1->setText(verb + QStringLiteral(" \"") + name + QLatin1Char('"'));
-    if (m_busy && (!name.isEmpty() || doneBytes > 0 || membersDone > 0)) {
+    const bool moved = m_counter.advanceTo(doneBytes, membersDone);
+    // Busy until something is done, or, once full, until the bar has room
+    // again (the next library call's total).
+    const bool full = m_counter.position() >= m_counter.maximum();
+    if (m_busy && (moved || (!full && (!name.isEmpty() || doneBytes > 0 || membersDone > 0)))) {
         m_busy = false;
         m_line.ProgressBar1->setRange(0, m_counter.maximum());
         m_line.ProgressBar1->setValue(m_counter.position());
-    }
-    if (m_counter.advanceTo(doneBytes, membersDone))
+    } else if (moved && !m_busy) {
         m_line.ProgressBar1->setValue(m_counter.position());
+    }
     settle();
 }
 
@@ -137,6 +141,8 @@ void StatusProgress::progress(ProgressType type, const QString &verb, const std:
         break;
     case ProgressType::ProgressWait:
         waiting(QString::fromStdString(name));
+        break;
+    case ProgressType::ProgressTotal:
         break;
     }
 }

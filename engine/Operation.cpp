@@ -318,6 +318,9 @@ private:
         case AMX_ACTION_WAIT:
             progress(ProgressType::ProgressWait, text, 0);
             break;
+        case AMX_ACTION_TOTAL:
+            progress(ProgressType::ProgressTotal, text, static_cast<int64_t>(event.fileSize));
+            break;
         case AMX_ACTION_MESSAGE:
             message(event, text);
             break;

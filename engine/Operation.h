@@ -21,7 +21,10 @@ enum class ProgressType {
     // An add or delete waits for another program to finish writing the
     // archive (Filename: the archive); repeated while it waits. Cancelling
     // then leaves the archive as the other program made it.
-    ProgressWait = 3
+    ProgressWait = 3,
+    // An add's bytes to write (size): those found so far while it looks for
+    // the files, then all of them, before the first new file.
+    ProgressTotal = 4
 };
 
 namespace amx {

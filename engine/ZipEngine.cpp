@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -102,6 +103,22 @@ void TZipEngine::setZipFilename(const std::string &name)
     m_zipFilename = name;
     m_listing = true;
     List();
+}
+
+void TZipEngine::swapListing(TZipEngine &other) noexcept
+{
+    using std::swap;
+    swap(m_zipFilename, other.m_zipFilename);
+    swap(m_listing, other.m_listing);
+    swap(m_entries, other.m_entries);
+    swap(m_directoryMismatchCount, other.m_directoryMismatchCount);
+    swap(m_directoryDamage, other.m_directoryDamage);
+    swap(m_nameCodePage, other.m_nameCodePage);
+    swap(m_comment, other.m_comment);
+    swap(m_format, other.m_format);
+    swap(m_split, other.m_split);
+    swap(m_formatName, other.m_formatName);
+    swap(m_streamDamage, other.m_streamDamage);
 }
 
 void TZipEngine::useArchive(const std::string &name)

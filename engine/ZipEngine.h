@@ -191,6 +191,10 @@ public:
 
     // Rebuilds Entries from the archive file; see setZipFilename.
     void List();
+    // Swaps listings with other: the archive's name, Entries and all that
+    // List found. The entries keep their storage, so whatever points into
+    // them follows them to this engine.
+    void swapListing(TZipEngine &other) noexcept;
 
     // After List: how many members the walk of the local headers and the
     // central directory (which extraction follows) disagree on; 0 when the
@@ -260,6 +264,10 @@ public:
 
     // The host of every engine's operations (null: on the caller's thread).
     static void setDefaultHost(OperationHost *host);
+    // Runs work as the host runs an operation's library call, counted as an
+    // operation meanwhile (anyOperationRunning), so that nothing starts
+    // another or changes the archive under it. What it throws is thrown here.
+    static void runHostedWork(const std::function<void()> &work);
     // Asks every operation running now, and every one started until
     // allowOperations, to stop at its next event: the window is closing.
     static void stopAllOperations();

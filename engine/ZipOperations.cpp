@@ -103,6 +103,20 @@ void TZipEngine::setDefaultHost(OperationHost *host)
     g_defaultHost = host;
 }
 
+void TZipEngine::runHostedWork(const std::function<void()> &work)
+{
+    if (!g_defaultHost) {
+        work();
+        return;
+    }
+    struct Count
+    {
+        Count() { ++g_hosted; }
+        ~Count() { --g_hosted; }
+    } counted;
+    g_defaultHost->run(work);
+}
+
 void TZipEngine::stopAllOperations()
 {
     g_stopAll = true;

@@ -45,7 +45,8 @@ Source::Source(
     , m_pathLength(uint32_t(path.size()))
     , m_storedLength(stored != path ? uint32_t(stored.size()) : 0)
     , m_mode(st.st_mode)
-    , m_size(uint64_t(st.st_size))
+    // A folder's own size is that of its listing on disk: its member holds nothing.
+    , m_size(S_ISDIR(st.st_mode) ? 0 : uint64_t(st.st_size))
     , m_mtime(st.st_mtim.tv_sec)
 {
 }
@@ -225,6 +226,8 @@ private:
         if (!m_seen.insert(m_out.sources, m_out.sources.size() - 1)) {
             m_out.sources.pop_back();
             m_out.text.dropLast();
+        } else {
+            m_found += m_out.sources.back().size();
         }
         return true;
     }
@@ -330,6 +333,10 @@ private:
             struct stat st
             {
             };
+            // A walk of many files tells how far it got now and then: the
+            // caller's bar has its total early, and a cancel is heard.
+            if (++m_looked % kLookedPerReport == 0)
+                m_rep.total(m_found);
             if (!statAt(path, st)) {
                 m_rep.problem(ZipError::NotReadable, path);
                 continue;
@@ -392,6 +399,9 @@ private:
     Reporter &m_rep;
     Collection m_out;
     NameTable m_seen;
+    static constexpr uint64_t kLookedPerReport = 4096;
+    uint64_t m_looked = 0;
+    uint64_t m_found = 0; // bytes of the files collected
 };
 
 } // namespace

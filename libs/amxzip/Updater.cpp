@@ -782,6 +782,11 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     std::vector<size_t>().swap(firstOld);
     if (!any)
         return 0;
+    uint64_t total = 0;
+    for (const Slot &slot : slots)
+        if (slot.src)
+            total += slot.src->size();
+    rep.total(total);
     Rewriter rw = rewrite(o, rep, old, slots, o.archiveTime);
     if (o.move) {
         // Only now that the new archive is in place are the sources removed.

@@ -50,6 +50,11 @@ void Reporter::endFile()
     call(AMX_ACTION_END, 0, {});
 }
 
+void Reporter::total(uint64_t bytes)
+{
+    call(AMX_ACTION_TOTAL, bytes, {});
+}
+
 void Reporter::waiting(const std::string &archive)
 {
     call(AMX_ACTION_WAIT, 0, archive);

@@ -24,6 +24,8 @@ public:
     // bytes goes from `before` to `after`.
     void progress(uint64_t before, uint64_t after);
     void endFile();
+    // An add's bytes to write: found so far, or in the end the whole.
+    void total(uint64_t bytes);
     // Tells that the call waits for another writer of this archive.
     void waiting(const std::string &archive);
     // A line shown only in verbose mode.

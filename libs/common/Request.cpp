@@ -110,8 +110,8 @@ int32_t runRequest(const AmxRequest *given, AmxResult *result,
 int32_t AMX_STDCALL BlockRelay::relay(void *context, AmxEvent *event)
 {
     auto *self = static_cast<BlockRelay *>(context);
-    // The block's callback knows no questions: they stay unanswered.
-    if (event->action == AMX_ACTION_PASSWORD)
+    // The block's callback knows no questions, nor an add's total.
+    if (event->action == AMX_ACTION_PASSWORD || event->action == AMX_ACTION_TOTAL)
         return AMX_GO_ON;
     AmxCallbackRecord *record = self->record.get();
     std::memset(record, 0, offsetof(AmxCallbackRecord, text));

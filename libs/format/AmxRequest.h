@@ -137,8 +137,15 @@ static inline int32_t amxErrorKind(int32_t code)
 }
 
 /* Actions of an event: AMX_ACTION_NEW_FILE, _STEP, _END, _MESSAGE and _WAIT
- * as in the callback record of AmxBlocks.h, and questions: */
+ * as in the callback record of AmxBlocks.h, the total of an add, and
+ * questions: */
 enum {
+    /* Add: fileSize is the bytes of the files found to add so far. Sent
+     * while the files are looked for (answering AMX_STOP ends the call, the
+     * archive unchanged), and once more, with the bytes of the files that
+     * will be written, before the first new file; not sent when nothing is
+     * to be added. The callback of the parameter blocks never sees it. */
+    AMX_ACTION_TOTAL = 5,
     /* A password. Extract and test ask it for the encrypted member named in
      * text when none of the passwords answered so far in this call opens it
      * (they are kept for the members after it until the call returns);

@@ -34,7 +34,7 @@ struct RecordingView : ArchiveView
         calls.push_back("show " + fileNameOf(path) + (readOnly ? " ro" : ""));
     }
     void showNoArchive() override { calls.push_back("close"); }
-    void loadFileList() override { calls.push_back("load"); }
+    void listArchive() override { calls.push_back("load"); }
     void refreshRecent() override { calls.push_back("recent"); }
     void acceptFileDrops(bool on) override { calls.push_back(on ? "drops" : "no drops"); }
 };

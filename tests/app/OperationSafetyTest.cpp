@@ -327,31 +327,36 @@ private Q_SLOTS:
                 "No errors detected in 1 member." }));
     }
 
-    // An add measures its files in the library's own job, off the window's
-    // thread; the bar counts against what it found, and a cancel during the
-    // walk ends the add before the library writes anything.
-    void addMeasuresOnTheWorker()
+    // An add checks the selected files in the library's own job, off the
+    // window's thread; the bar counts against the bytes the library found,
+    // and a cancel while it looks for the files ends the add before it
+    // writes anything.
+    void addTotalComesFromTheLibrary()
     {
-        m_work->createFile("plain/secret.txt", sampleBytes(20000, 7));
+        m_work->createFile("plain/secret.txt", sampleBytes(3 * kProgressStepBytes + 5, 7));
         for (const bool cancel : { false, true }) {
             FakeMainWindow window;
             TZipEngine engine;
             window.ops.wire(engine, QStringLiteral("Adding"));
             const std::string added = (*m_work / (cancel ? "cancelled.zip" : "added.zip")).string();
             engine.useArchive(added);
-            bool onWorker = false, stopSeen = false;
-            const AddMeasure measure = [&](const WalkStop &stop) {
+            bool onWorker = false;
+            const AddCheck check = [&](const WalkStop &) {
                 onWorker = !onWindowThread();
-                engine.CancelRequested = cancel;
-                stopSeen = stop();
-                return int64_t { 20000 * kProgressStepBytes };
             };
+            // The user cancels once the library has told what it found.
+            amx::setOperationTap([&](const amx::OperationRequest &, int32_t action) {
+                if (action == AMX_ACTION_TOTAL)
+                    engine.CancelRequested = cancel;
+            });
             const std::vector<AddPass> passes { { (*m_work / "plain/").string(),
                 { AddOptsEnum::AddRecurseDirs }, { "secret.txt" } } };
             std::vector<AddPass> calls;
-            QCOMPARE(runAddPasses(engine, window.ops, passes, measure, calls), cancel);
-            QVERIFY(onWorker && stopSeen == cancel);
-            QCOMPARE(window.ops.progress().counter().maximum(), 20000);
+            const bool interrupted = runAddPasses(engine, window.ops, passes, check, calls);
+            amx::setOperationTap({});
+            QCOMPARE(interrupted, cancel);
+            QVERIFY(onWorker);
+            QCOMPARE(window.ops.progress().counter().maximum(), 3);
             QCOMPARE(fs::exists(added), !cancel);
             if (!cancel)
                 QCOMPARE(sortedNames(added), std::vector<std::string> { "secret.txt" });

@@ -76,7 +76,7 @@ const EventCase kEventCases[] = {
     { "MessageNegativeCode", "cb 4 -3 77 0 odd", { "message -3 [odd]" }, { "0" } },
     { "WaitForAnotherWriter", "cb 6 0 0 0 /d/a.zip", { "progress 3 [/d/a.zip] 0" }, { "0" } },
     { "UnknownActionsRaiseNothing",
-        "cb 5 1 2 3 five\ncb 0 0 0 0 zero\ncb -1 0 0 0 x\ncb 99 0 0 0 y", {},
+        "cb 8 1 2 3 eight\ncb 0 0 0 0 zero\ncb -1 0 0 0 x\ncb 99 0 0 0 y", {},
         { "0", "0", "0", "0" } },
     { "ForeignCallerIsIgnored", "foreign", {}, { "0" } },
     { "NoHandlers", "cb 1 0 1 0 a\ncb 2 0 0 0\ncb 3 0 0 0\ncb 4 0 0 0 m", {},

@@ -11,6 +11,7 @@
 #include "Table.h"
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -58,6 +59,35 @@ TEST_F(CallbackTest, AddAndExtractReportEachMember)
         EXPECT_EQ(actions, expected) << rec->dump();
         EXPECT_FALSE(rec->wrongThread);
     }
+}
+
+// Through the request an add tells the bytes it will write before its first
+// file, and they are what its files' records add up to: a folder holds
+// nothing, whatever its listing takes on disk.
+TEST_F(CallbackTest, AddTellsItsTotalBeforeTheFirstFile)
+{
+    dir.createFile("sub/d.txt", "ddd");
+    const int folder = ::open(dir.str().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    Recorder rec;
+    const RunOutcome added = runRequest({ AMX_OP_ADD, folder, "cb.zip", { { "a.txt" }, { "sub" } },
+                                            AMX_FLAG_RECURSE | AMX_FLAG_DIR_NAMES },
+        rec);
+    ::close(folder);
+    ASSERT_EQ(added.done, 3) << rec.dump();
+    std::optional<uint64_t> told;
+    uint64_t files = 0;
+    bool started = false;
+    for (const CallbackEvent &e : rec.events) {
+        if (e.action == AMX_ACTION_TOTAL && !started)
+            told = e.size;
+        if (e.action == AMX_ACTION_NEW_FILE) {
+            started = true;
+            files += e.size;
+        }
+    }
+    EXPECT_EQ(files, 100003u) << rec.dump();
+    EXPECT_EQ(told, std::optional<uint64_t>(100003u)) << rec.dump();
 }
 
 TEST_F(CallbackTest, SilentWithoutVerboseButErrorsAlwaysReported)
