@@ -5,7 +5,6 @@
 #include "FileListView.h"
 #include "Guard.h"
 #include "Operations.h"
-#include "PasswordQuestion.h"
 #include "Prompter.h"
 #include "TempFolder.h"
 #include "Text.h"
@@ -120,9 +119,11 @@ void MainDragDrop::startDrag()
     if (m_dragging || m_main.currentArchive().empty())
         return;
     std::vector<ViewEntry> rows;
+    int64_t total = 0;
     for (int row : m_main.fileList()->selectedRows()) {
         const FileRow &r = m_main.fileRows()[size_t(row)];
         rows.push_back({ std::string(r.Path), std::string(r.Name) });
+        total += static_cast<int64_t>(r.size);
     }
     if (rows.empty() || refuseWhileOperationRuns())
         return;
@@ -157,19 +158,35 @@ void MainDragDrop::startDrag()
 
     const DragPlan plan = dragPlan(rows, folder);
     TZipEngine &engine = m_main.engine();
+    Operations &operations = m_main.operations();
+    // The extraction shows on the status line and its messages go to the
+    // log, as any extraction's; the engine keeps its own handlers afterwards.
+    struct Handlers
+    {
+        TZipEngine &engine;
+        TProgressEvent progress = std::exchange(engine.OnProgress, {});
+        TMessageEvent message = std::exchange(engine.OnMessage, {});
+        ~Handlers()
+        {
+            engine.OnProgress = std::move(progress);
+            engine.OnMessage = std::move(message);
+        }
+    } saved { engine };
+    operations.startLog();
+    operations.wire(engine, tr("Extracting"));
     engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
-    askPasswords(engine);
-    int skips = 0;
-    for (const DragExtract &call : plan.calls) {
-        std::error_code error;
-        std::filesystem::create_directories(call.folder, error);
-        engine.ExtrBaseDir = call.folder;
-        engine.FSpecArgs = call.specs;
-        engine.Extract();
-        skips += passwordSkips(engine.LastResult());
+    {
+        Operations::Running running(operations, engine, total);
+        for (const DragExtract &call : plan.calls) {
+            std::error_code error;
+            std::filesystem::create_directories(call.folder, error);
+            engine.ExtrBaseDir = call.folder;
+            engine.FSpecArgs = call.specs;
+            engine.Extract();
+        }
     }
-    if (skips > 0)
-        Prompter::instance().notice(passwordSkipsText(skips), Prompter::Icon::Information);
+    // Failures and members left without their password, told once.
+    operations.reportFailures();
     // A member that could not be extracted is not offered as a file that is not there.
     auto source = std::make_shared<dnd::TFileDropSource>();
     for (const std::string &file : plan.files)

@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>Entpacken</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
     </message>

@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>Extrayendo</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>No se encuentra la carpeta «%1».</translation>
     </message>

@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>Extraction</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
