@@ -189,7 +189,7 @@ int shellVerbTimings(ShellVerb verb, const QString &path)
             }
     });
     lookForGauge.start(10);
-    busySample.start(50);
+    busySample.start(10);
     watch.clock.start();
     const int status = runShellVerb(verb, path.toStdString());
     watch.finish();
@@ -289,7 +289,7 @@ int main(int argc, char **argv)
     QTimer busySample;
     if (bar) {
         follow(bar, watch, busySample);
-        busySample.start(50);
+        busySample.start(10);
     }
 
     TExtractForm extract;
