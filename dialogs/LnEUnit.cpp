@@ -75,6 +75,30 @@ void TLnEForm::start(int64_t totalBytes)
     Gauge2->setValue(m_gauge.percent());
 }
 
+void TLnEForm::reading()
+{
+    Gauge2->setRange(0, 0);
+}
+
+void TLnEForm::measured(int64_t totalBytes)
+{
+    m_gauge.start(totalBytes);
+    m_bytes.begin();
+    m_lastShown = {};
+}
+
+void TLnEForm::forAdding()
+{
+    setWindowTitle(tr("Ambermox - Adding"));
+    Gauge2->setAccessibleDescription(tr("How much of the folder is added"));
+}
+
+void TLnEForm::showPercent(int percent)
+{
+    Gauge2->setRange(0, 100);
+    Gauge2->setValue(percent);
+}
+
 void TLnEForm::ZipEngine1Progress(
     TZipEngine &, ProgressType progrType, const std::string &, int64_t fileSize)
 {
@@ -90,14 +114,14 @@ void TLnEForm::ZipEngine1Progress(
     if (!onWindowThread()) {
         // The library's thread: the window shows it when it next looks.
         QMetaObject::invokeMethod(
-            Gauge2,
-            [gauge = Gauge2, percent] {
-                gauge->setValue(percent);
+            this,
+            [this, percent] {
+                showPercent(percent);
             },
             Qt::QueuedConnection);
         return;
     }
-    Gauge2->setValue(percent);
+    showPercent(percent);
     QCoreApplication::processEvents();
 }
 

@@ -1929,6 +1929,14 @@ Möchten Sie sie jetzt testen?</translation>
 <context>
     <name>TLnEForm</name>
     <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - Hinzufügen</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Wie viel des Ordners bereits hinzugefügt ist</translation>
+    </message>
+    <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - Entpacken</translation>
     </message>

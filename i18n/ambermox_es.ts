@@ -1929,6 +1929,14 @@ Antes de distribuir el archivo EXE, pruébelo en todos los entornos de destino.
 <context>
     <name>TLnEForm</name>
     <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - Añadiendo</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Cuánto de la carpeta se ha añadido</translation>
+    </message>
+    <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - Extrayendo</translation>
     </message>

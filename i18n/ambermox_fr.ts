@@ -1929,6 +1929,14 @@ Voulez-vous le tester maintenant&#xa0;?</translation>
 <context>
     <name>TLnEForm</name>
     <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - Ajout</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Part du dossier déjà ajoutée</translation>
+    </message>
+    <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - Extraction</translation>
     </message>

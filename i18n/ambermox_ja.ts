@@ -1927,6 +1927,14 @@ Do you want to test it now?</source>
 <context>
     <name>TLnEForm</name>
     <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - 追加中</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>フォルダーの追加済みの割合</translation>
+    </message>
+    <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - 展開中</translation>
     </message>

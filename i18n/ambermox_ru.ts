@@ -1931,6 +1931,14 @@ Do you want to test it now?</source>
 <context>
     <name>TLnEForm</name>
     <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - добавление</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Какая часть папки добавлена</translation>
+    </message>
+    <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - извлечение</translation>
     </message>

@@ -1928,6 +1928,14 @@ Do you want to test it now?</source>
 <context>
     <name>TLnEForm</name>
     <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - 正在添加</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>文件夹已添加的比例</translation>
+    </message>
+    <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - 正在解压</translation>
     </message>
