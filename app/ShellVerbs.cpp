@@ -180,7 +180,9 @@ int saveToZip(const QString &folder, Problems &problems)
         // cannot be opened is told by the engine. The library never adds the
         // archive it writes to itself.
         engine.AddBaseDir = folder.toStdString();
-        engine.Add();
+        // A Cancel while the window started is a request the library never saw.
+        if (!cancelled)
+            engine.Add();
     } catch (const std::exception &e) {
         problems.add(e.what());
     }

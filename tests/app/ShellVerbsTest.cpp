@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -312,6 +313,22 @@ private Q_SLOTS:
         QVERIFY2(std::is_sorted(seen.begin(), seen.end()), "the gauge only rises");
         QVERIFY2(seen.last() >= 90 && seen.last() <= 100, qPrintable(QString::number(seen.last())));
         QCOMPARE(readFile(dir / "src/small.txt"), std::string("x"));
+    }
+
+    // Cancel on the gauge of Save to ZIP is no success and writes no archive.
+    void saveToZipCancelled()
+    {
+        TestDir dir;
+        dir.createFile("src/a.txt", "a");
+        QTimer cancel;
+        QObject::connect(&cancel, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->objectName() == "LnEForm" && w->isVisible())
+                    w->findChild<QPushButton *>("CancelButt")->click();
+        });
+        cancel.start(0);
+        QCOMPARE(runShellVerb(ShellVerb::SaveToZip, (dir / "src").string()), 1);
+        QVERIFY(!fs::exists(dir / "src.zip"));
     }
 
     void subfolderNames()
