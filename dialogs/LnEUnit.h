@@ -52,8 +52,10 @@ protected:
     void escapePressed() override { CancelButtClick(); }
 
 private:
-    // On the window's thread: the percentage, the gauge leaving busy.
-    void showPercent(int percent);
+    // Where the bar stands for what is done, in the gauge's steps.
+    int gaugeStep() const;
+    // On the window's thread: the bar at step, the gauge leaving busy.
+    void showStep(int step);
 
     ExtractGauge m_gauge;
     ByteProgress m_bytes;

@@ -301,10 +301,12 @@ private Q_SLOTS:
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (w->objectName() == "LnEForm" && w->isVisible() && seen.isEmpty()) {
                     auto *gauge = w->findChild<QProgressBar *>("Gauge2");
-                    seen.append(gauge->value());
-                    QObject::connect(gauge, &QProgressBar::valueChanged, gauge, [&](int value) {
-                        seen.append(value);
-                    });
+                    // In percent, whatever the gauge's own steps.
+                    seen.append(gauge->value() * 100 / std::max(1, gauge->maximum()));
+                    QObject::connect(
+                        gauge, &QProgressBar::valueChanged, gauge, [&, gauge](int value) {
+                            seen.append(value * 100 / std::max(1, gauge->maximum()));
+                        });
                 }
         });
         watch.start(0);
