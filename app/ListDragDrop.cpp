@@ -5,7 +5,6 @@
 #include "FileListView.h"
 #include "Guard.h"
 #include "Operations.h"
-#include "PasswordQuestion.h"
 #include "Prompter.h"
 #include "TempFolder.h"
 #include "Text.h"
@@ -16,22 +15,55 @@
 #include <QTreeView>
 
 #include <filesystem>
-#include <map>
+#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// The regular files among paths, in their order: each folder is read once
+// instead of every file looked at.
+std::vector<std::string> regularFiles(const std::vector<std::string> &paths)
+{
+    std::set<std::string> folders;
+    for (const std::string &path : paths)
+        folders.insert(path.substr(0, path.rfind('/') + 1));
+    std::unordered_set<std::string> regular;
+    for (const std::string &folder : folders) {
+        std::error_code error;
+        for (auto it = std::filesystem::directory_iterator(folder, error);
+             !error && it != std::filesystem::directory_iterator(); it.increment(error))
+            if (std::error_code type; it->is_regular_file(type))
+                regular.insert(folder + it->path().filename().string());
+    }
+    std::vector<std::string> out;
+    for (const std::string &path : paths)
+        if (regular.count(path))
+            out.push_back(path);
+    return out;
+}
+
+} // namespace
 
 DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
 {
     DragPlan plan;
-    std::map<std::string, size_t> seen;
+    plan.files.reserve(rows.size());
+    std::unordered_map<std::string_view, size_t> seen;
+    seen.reserve(rows.size());
     for (const ViewEntry &row : rows) {
         // Without folder names the library keeps what follows the last
         // backslash as well.
-        const std::string file = row.name.substr(row.name.find_last_of('\\') + 1);
+        const std::string_view file =
+            std::string_view(row.name).substr(row.name.find_last_of('\\') + 1);
         const size_t layer = seen[file]++;
         if (layer == plan.calls.size())
             plan.calls.push_back(
                 { layer == 0 ? folder : folder + std::to_string(layer + 1) + '/', {} });
         plan.calls[layer].specs.push_back(escapeSpec(row.path + row.name));
-        plan.files.push_back(plan.calls[layer].folder + file);
+        plan.files.push_back(plan.calls[layer].folder);
+        plan.files.back() += file;
     }
     return plan;
 }
@@ -120,9 +152,11 @@ void MainDragDrop::startDrag()
     if (m_dragging || m_main.currentArchive().empty())
         return;
     std::vector<ViewEntry> rows;
+    int64_t total = 0;
     for (int row : m_main.fileList()->selectedRows()) {
         const FileRow &r = m_main.fileRows()[size_t(row)];
         rows.push_back({ std::string(r.Path), std::string(r.Name) });
+        total += static_cast<int64_t>(r.size);
     }
     if (rows.empty() || refuseWhileOperationRuns())
         return;
@@ -155,26 +189,42 @@ void MainDragDrop::startDrag()
         }
     } scope { *this };
 
-    const DragPlan plan = dragPlan(rows, folder);
     TZipEngine &engine = m_main.engine();
+    Operations &operations = m_main.operations();
+    // The extraction shows on the status line and its messages go to the
+    // log, as any extraction's; the engine keeps its own handlers afterwards.
+    struct Handlers
+    {
+        TZipEngine &engine;
+        TProgressEvent progress = std::exchange(engine.OnProgress, {});
+        TMessageEvent message = std::exchange(engine.OnMessage, {});
+        ~Handlers()
+        {
+            engine.OnProgress = std::move(progress);
+            engine.OnMessage = std::move(message);
+        }
+    } saved { engine };
+    operations.startLog();
+    operations.wire(engine, tr("Extracting"));
     engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
-    askPasswords(engine);
-    int skips = 0;
-    for (const DragExtract &call : plan.calls) {
-        std::error_code error;
-        std::filesystem::create_directories(call.folder, error);
-        engine.ExtrBaseDir = call.folder;
-        engine.FSpecArgs = call.specs;
-        engine.Extract();
-        skips += passwordSkips(engine.LastResult());
+    DragPlan plan;
+    {
+        Operations::Running running(operations, engine, total);
+        // With the bar on show: for every member of a large archive this takes a while.
+        plan = dragPlan(rows, folder);
+        for (const DragExtract &call : plan.calls) {
+            std::error_code error;
+            std::filesystem::create_directories(call.folder, error);
+            engine.ExtrBaseDir = call.folder;
+            engine.FSpecArgs = call.specs;
+            engine.Extract();
+        }
     }
-    if (skips > 0)
-        Prompter::instance().notice(passwordSkipsText(skips), Prompter::Icon::Information);
+    // Failures and members left without their password, told once.
+    operations.reportFailures();
     // A member that could not be extracted is not offered as a file that is not there.
     auto source = std::make_shared<dnd::TFileDropSource>();
-    for (const std::string &file : plan.files)
-        if (std::filesystem::is_regular_file(file))
-            source->Files.push_back(file);
+    source->Files = regularFiles(plan.files);
     if (!source->Files.empty())
         dragFiles(m_main.fileList(), std::move(source), Exec);
 }

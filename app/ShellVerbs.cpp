@@ -1,5 +1,6 @@
 #include "ShellVerbs.h"
 
+#include "AddRun.h"
 #include "ListVerb.h"
 #include "LnEUnit.h"
 #include "PasswordQuestion.h"
@@ -138,13 +139,36 @@ int saveToZip(const QString &folder, Problems &problems)
                          .toStdString());
         return problems.finish(2);
     }
-    TZipEngine engine;
+    TLnEForm form;
+    form.forAdding();
+    // Cancel stops the library, which leaves the archive as it was.
+    bool cancelled = false;
+    form.endProgram = [&cancelled] {
+        cancelled = true;
+    };
+    // Nothing is told while the gauge shows.
+    const auto finish = [&form, &problems](int status) {
+        form.close();
+        return problems.finish(status);
+    };
+    TZipEngine &engine = form.ZipEngine1;
     problems.watch(engine);
+    form.reading();
+    form.show();
+    QCoreApplication::processEvents();
     // Into an archive that is there already, never over a file that is none.
     if (const int status =
             readArchive(engine, qs(archiveForFolder(folder.toStdString())), true, problems))
-        return problems.finish(status);
+        return finish(status);
     try {
+        // The folder is measured once the library runs, so that the window
+        // stays alive meanwhile.
+        engine.OnAddStart = [&form, root = folder.toStdString() + '/'](TZipEngine &sender) {
+            form.measured(folderSize(root, [&sender] {
+                return sender.stopRequested();
+            }));
+            return !sender.stopRequested();
+        };
         // Paths relative to the folder keep its structure: two "readme.txt"
         // in different subfolders stay two members.
         engine.AddOptions = { AddOptsEnum::AddDirNames, AddOptsEnum::AddRecurseDirs,
@@ -156,11 +180,14 @@ int saveToZip(const QString &folder, Problems &problems)
         // cannot be opened is told by the engine. The library never adds the
         // archive it writes to itself.
         engine.AddBaseDir = folder.toStdString();
-        engine.Add();
+        // A Cancel while the window started is a request the library never saw.
+        if (!cancelled)
+            engine.Add();
     } catch (const std::exception &e) {
         problems.add(e.what());
     }
-    return problems.finish(1);
+    const int status = finish(1);
+    return cancelled ? 1 : status;
 }
 
 int extract(ShellVerb verb, const QString &archive, Problems &problems)
@@ -172,11 +199,20 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
         std::fflush(nullptr);
         std::_Exit(1);
     };
+    // Nothing is told while the gauge shows.
+    const auto finish = [&form, &problems](int status) {
+        form.close();
+        return problems.finish(status);
+    };
     TZipEngine &engine = form.ZipEngine1;
     problems.watch(engine);
     askPasswords(engine);
+    // On screen at once, busy while the directory is read.
+    form.reading();
+    form.show();
+    QCoreApplication::processEvents();
     if (const int status = readArchive(engine, archive, false, problems))
-        return problems.finish(status);
+        return finish(status);
     try {
         // A directory that disagrees with its members, or no member at all: nothing to extract.
         if (!engine.DirectoryNotice().empty() || engine.EntryCount() == 0) {
@@ -184,7 +220,7 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
                     ? QCoreApplication::translate("ShellVerbs", "No valid zip entries found")
                           .toStdString()
                     : engine.DirectoryNotice());
-            return problems.finish(1);
+            return finish(1);
         }
         QString target = info.absolutePath();
         ExtrOpts options { ExtrOptsEnum::ExtrDirNames, ExtrOptsEnum::ExtrOverWrite };
@@ -199,7 +235,7 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
                     QCoreApplication::translate("ShellVerbs", "Could not create the folder \"%1\".")
                         .arg(target)
                         .toStdString());
-                return problems.finish(1);
+                return finish(1);
             }
         }
         engine.ExtrBaseDir = withSlash(target.toStdString());
@@ -210,13 +246,11 @@ int extract(ShellVerb verb, const QString &archive, Problems &problems)
             if (!m.isFolder())
                 total += static_cast<int64_t>(m.size);
         form.start(total);
-        form.show();
         engine.Extract();
-        form.close();
     } catch (const std::exception &e) {
         problems.add(e.what());
     }
-    return problems.finish(1);
+    return finish(1);
 }
 
 } // namespace

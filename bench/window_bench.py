@@ -3,14 +3,19 @@
 on a generated archive of many small members (100,000; 1,000,000 with
 --million): extract, test, add and delete through the main window's dialogs
 (window_driver, offscreen, every question answered by the scripted prompter),
-and "Extract to subfolder" (ambermox-gui -es) against ambermox -x. Runs
+and "Extract to subfolder" (ambermox-gui -es) against ambermox -x; a drop of
+the folder on the window (drop) against ambermox -a, every member dragged out
+of the list (dragout), the check-out (checkout) and the file manager's
+"Extract Here" (here) against ambermox -x, and "Save to ZIP" on the folder
+(savezip) against ambermox -a of what it holds. Runs
 are interleaved (command line, window, command line, window ...) and the
 best of each is compared, so that other load on the machine weighs on both.
 Prints seconds, the ratio window / command line, how often the status-line
 bar moved and the longest time it stood still. A benchmark, not a test.
 
     bench/window_bench.py [--bin build/bin] [--members 100000] [--million]
-                          [--rounds 2] [--ops extract,test,add,delete,subfolder,list]
+                          [--rounds 2] [--ops extract,test,add,delete,subfolder,list,
+                                            drop,dragout,checkout,here,savezip]
                           [--work /dev/shm]
 
 "list" prints the list's own timings (open to painted list, each sort, Select
@@ -60,7 +65,8 @@ def main():
     ap.add_argument("--members", type=int, default=100000)
     ap.add_argument("--million", action="store_true", help="1,000,000 members")
     ap.add_argument("--rounds", type=int, default=2)
-    ap.add_argument("--ops", default="extract,test,add,delete,subfolder,list")
+    ap.add_argument("--ops", default="extract,test,add,delete,subfolder,list,"
+                    "drop,dragout,checkout,here,savezip")
     ap.add_argument("--archive", help="an existing archive to time instead of a new one "
                     "(no add then)")
     # A disk's own timing of creating and removing 100,000 files varies by
@@ -133,9 +139,47 @@ def main():
             copy = fresh("sub.zip", copy_of=arc)
             return timed([gui, "-es", copy], work, env)
 
+        def win_drop():
+            return timed([driver, "drop", fresh("new.zip", empty_file=True),
+                          os.path.join(work, "src")], work, env)
+
+        def win_dragout():
+            return timed([driver, "dragout", arc, fresh("out", folder=True)], work, env)
+
+        def win_checkout():
+            return timed([driver, "checkout", arc, fresh("out")], work, env)
+
+        # "Extract Here" writes beside the archive: a copy in a folder of its own.
+        def cli_here():
+            fresh("here", folder=True)
+            copy = fresh("here/a.zip", copy_of=arc)
+            return timed([amx, "-x", copy, "-o", os.path.join(work, "here")], work)[0]
+
+        def win_here():
+            fresh("here", folder=True)
+            return timed([driver, "here", fresh("here/a.zip", copy_of=arc)], work, env)
+
+        # What the folder holds, named from inside it, as "Save to ZIP" names it.
+        def cli_savezip():
+            fresh("src.zip")
+            return timed([amx, "-a", os.path.join(work, "src.zip"), "."],
+                         os.path.join(work, "src"))[0]
+
+        def win_savezip():
+            fresh("src.zip")
+            return timed([driver, "savezip", os.path.join(work, "src")], work, env)
+
         ops = {"extract": (cli_extract, win_extract), "test": (cli_test, win_test),
                "add": (cli_add, win_add), "delete": (cli_delete, win_delete),
-               "subfolder": (cli_subfolder, win_subfolder)}
+               "subfolder": (cli_subfolder, win_subfolder), "drop": (cli_add, win_drop),
+               "dragout": (cli_extract, win_dragout), "checkout": (cli_extract, win_checkout),
+               "here": (cli_here, win_here), "savezip": (cli_savezip, win_savezip)}
+        # What each op leaves behind; a million files three times over fill
+        # the inodes of /dev/shm.
+        leaves = {"extract": ["out"], "add": ["new.zip"], "delete": ["del.zip"],
+                  "subfolder": ["sub", "sub.zip"], "drop": ["new.zip"],
+                  "dragout": ["out"], "checkout": ["out"], "here": ["here"],
+                  "savezip": ["src.zip"]}
         with open("/proc/loadavg") as f:
             load = f.read().split()[0]
         print("%d members, %d rounds, load %s" % (members, a.rounds, load))
@@ -166,6 +210,8 @@ def main():
             print("%-10s %8.2f %8.2f %8.2f %6.2f  %s" % (name, best_cli, best_win, min(whole),
                                                     best_win / best_cli, report))
             sys.stdout.flush()
+            for path in leaves.get(name, []):
+                fresh(path)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 

@@ -8,6 +8,12 @@
 //     window_driver test ARCHIVE
 //     window_driver add ARCHIVE FOLDER NAME     (adds FOLDER/NAME, a folder)
 //     window_driver delete ARCHIVE              (deletes every member)
+//     window_driver drop ARCHIVE FOLDER         (drops FOLDER on the window, adds it)
+//     window_driver dragout ARCHIVE TEMP        (drags every member out; the files
+//                                               go below TEMP)
+//     window_driver checkout ARCHIVE FOLDER     (checks the archive out into FOLDER)
+//     window_driver here ARCHIVE                ("Extract Here", beside the archive)
+//     window_driver savezip FOLDER              ("Save to ZIP": FOLDER.zip)
 //     window_driver soak ARCHIVE FOLDER NAME N  (N rounds of add, test, extract
 //                                               into FOLDER/out, delete, in
 //                                               one window; for bench/soak.py)
@@ -17,6 +23,7 @@
 
 #include "AddUnit.h"
 #include "AmbxUnit.h"
+#include "CheckOutUnit.h"
 #include "DeleteUnit.h"
 #include "DialogCommands.h"
 #include "DiscoveryCommands.h"
@@ -25,9 +32,12 @@
 #include "FavoriteUnit.h"
 #include "FileListView.h"
 #include "FindUnit.h"
+#include "ListDragDrop.h"
 #include "MsgUnit.h"
+#include "RecordingShell.h"
 #include "ScriptedPrompter.h"
 #include "SearchUnit.h"
+#include "ShellVerbs.h"
 #include "WorkerHost.h"
 
 #include <QAbstractItemModel>
@@ -36,15 +46,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdio>
@@ -93,7 +106,8 @@ struct BarWatch
 int usage()
 {
     std::fprintf(stderr,
-        "usage: window_driver extract|test|add|delete|soak|list ARCHIVE [FOLDER [NAME [N]]]\n");
+        "usage: window_driver extract|test|add|delete|drop|dragout|checkout|here|savezip|soak|list "
+        "ARCHIVE [FOLDER [NAME [N]]]\n");
     return 2;
 }
 
@@ -128,6 +142,59 @@ void selectRow(TAddForm &add, const QString &name)
     add.filelist->selectionModel()->select(
         add.filelist->model()->index(static_cast<int>(row - rows.begin()), 0),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// Follows a bar's moves into watch. A busy bar (no range yet: the library
+// reads the directory) moves by itself; it counts as moving for as long as
+// it shows.
+void follow(QProgressBar *bar, BarWatch &watch, QTimer &busySample)
+{
+    QObject::connect(bar, &QProgressBar::valueChanged, [&watch] {
+        watch.moved();
+    });
+    QObject::connect(&busySample, &QTimer::timeout, [&watch, bar] {
+        if (bar->isVisible() && bar->maximum() == 0)
+            watch.moved();
+    });
+}
+
+void printRun(const BarWatch &watch, long long logLines, size_t rows)
+{
+    std::printf(
+        "seconds=%.3f bar_moves=%d first_move_ms=%lld longest_still_ms=%lld (ending at %lld) "
+        "after_last_ms=%lld log_lines=%lld rows=%zu\n",
+        watch.clock.nsecsElapsed() / 1e9, watch.moves, static_cast<long long>(watch.first),
+        static_cast<long long>(watch.longest), static_cast<long long>(watch.longestEnd),
+        static_cast<long long>(watch.after), logLines, rows);
+}
+
+// A shell verb in this process, as ambermox-gui runs it: its gauge is a
+// window of its own, found once it shows.
+int shellVerbTimings(ShellVerb verb, const QString &path)
+{
+    BarWatch watch;
+    QTimer busySample;
+    QTimer lookForGauge;
+    QProgressBar *gauge = nullptr;
+    QObject::connect(&lookForGauge, &QTimer::timeout, [&] {
+        if (gauge)
+            return;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *bar = top->isVisible() ? top->findChild<QProgressBar *>() : nullptr) {
+                gauge = bar;
+                follow(bar, watch, busySample);
+                // Whatever it shows already counts as its first move.
+                watch.moved();
+                return;
+            }
+    });
+    lookForGauge.start(10);
+    busySample.start(10);
+    watch.clock.start();
+    const int status = runShellVerb(verb, path.toStdString());
+    watch.finish();
+    printRun(watch, 0, 0);
+    return status;
 }
 
 double since(const QElapsedTimer &clock)
@@ -205,6 +272,13 @@ int main(int argc, char **argv)
         ScriptedPrompter prompter;
         return listTimings(app, archive);
     }
+    if (op == QLatin1String("here"))
+        return shellVerbTimings(ShellVerb::ExtractHere, archive);
+    if (op == QLatin1String("savezip"))
+        return shellVerbTimings(ShellVerb::SaveToZip, archive);
+    // The check-out's program group goes below the store, not the user's menu.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(store.path()));
+    RecordingShell shell;
 
     ScriptedPrompter prompter;
     TMainForm form({ archive });
@@ -212,18 +286,10 @@ int main(int argc, char **argv)
     app.processEvents();
     auto *bar = form.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
     BarWatch watch;
-    // A busy bar (no range yet: the library reads the directory) moves by
-    // itself; it counts as moving for as long as it shows.
     QTimer busySample;
     if (bar) {
-        QObject::connect(bar, &QProgressBar::valueChanged, [&watch] {
-            watch.moved();
-        });
-        QObject::connect(&busySample, &QTimer::timeout, [&watch, bar] {
-            if (bar->isVisible() && bar->maximum() == 0)
-                watch.moved();
-        });
-        busySample.start(50);
+        follow(bar, watch, busySample);
+        busySample.start(10);
     }
 
     TExtractForm extract;
@@ -232,6 +298,10 @@ int main(int argc, char **argv)
     form.dialogs().setExtractForm(&extract);
     form.dialogs().setAddForm(&add);
     form.dialogs().setDeleteForm(&del);
+    TCheckOut checkOut;
+    form.dialogs().setCheckOut(&checkOut);
+    TDragForm dragForm;
+    MainDragDrop dragDrop(form, dragForm);
 
     std::function<void()> run;
     if (op == QLatin1String("soak") && args.size() == 6) {
@@ -300,20 +370,46 @@ int main(int argc, char **argv)
         run = [&] {
             del.Button1->click();
         };
+    } else if (op == QLatin1String("drop") && args.size() == 4) {
+        // As a file manager drops it; the "Drag and Drop" dialog then shows.
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(args[3]) });
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter({ 20, 20 }, offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &enter);
+        QDropEvent drop(QPointF(20, 20), offered, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&form, &drop);
+        app.processEvents();
+        if (!dragForm.isVisible())
+            qFatal("the drop was not taken");
+        run = [&] {
+            dragForm.Button1->click();
+        };
+    } else if (op == QLatin1String("dragout") && args.size() == 4) {
+        form.settings().Temp = (args[3] + QLatin1Char('/')).toStdString();
+        command(form, "SelectAll1")->trigger();
+        // The desktop takes the files at once.
+        dragDrop.Exec = [](QDrag &) {
+            return Qt::CopyAction;
+        };
+        run = [&] {
+            dragDrop.startDrag();
+        };
+    } else if (op == QLatin1String("checkout") && args.size() == 4) {
+        // As the command shows it, without waiting in the dialog's own loop.
+        checkOut.show();
+        checkOut.Edit1->setText(args[3]);
+        checkOut.Edit2->setText(QStringLiteral("bench"));
+        run = [&] {
+            checkOut.Button1->click();
+        };
     } else {
         return usage();
     }
     watch.clock.start();
     run();
     watch.finish();
-    const double seconds = watch.clock.nsecsElapsed() / 1e9;
-    std::printf(
-        "seconds=%.3f bar_moves=%d first_move_ms=%lld longest_still_ms=%lld (ending at %lld) "
-        "after_last_ms=%lld log_lines=%lld rows=%zu\n",
-        seconds, watch.moves, static_cast<long long>(watch.first),
-        static_cast<long long>(watch.longest), static_cast<long long>(watch.longestEnd),
-        static_cast<long long>(watch.after), static_cast<long long>(form.msgForm().lines().size()),
-        form.FileRowCount());
+    printRun(watch, static_cast<long long>(form.msgForm().lines().size()), form.FileRowCount());
     for (const auto &shown : prompter.shown())
         std::fprintf(stderr, "%s: %s\n", qPrintable(shown.kind), qPrintable(shown.text));
     return 0;

@@ -1,6 +1,7 @@
 #include "CheckOutUnit.h"
 
 #include "CheckOutLogic.h"
+#include "ExtractLogic.h"
 #include "Operations.h"
 
 #include "Guard.h"
@@ -122,13 +123,16 @@ void TCheckOut::Button1Click()
     close();
 
     QDir().mkpath(qs(folder));
+    // The bar counts against what the list holds; the group is made from it.
+    const std::vector<ExtractRow> rows = m_link ? m_link->listRows() : std::vector<ExtractRow>();
     // The library reads the directory itself; the window has it already.
     ZipEngine1.useArchive(m_link ? m_link->currentArchive() : std::string());
     ZipEngine1.ExtrBaseDir = folder;
     ZipEngine1.FSpecArgs = { "*.*" };
     ZipEngine1.ExtrOptions = { ExtrOptsEnum::ExtrDirNames };
     if (m_link) {
-        Operations::Running running(m_link->operations(), ZipEngine1, 0);
+        Operations::Running running(
+            m_link->operations(), ZipEngine1, extractTotal(ExtractWhat::All, rows));
         ZipEngine1.Extract();
     } else {
         ZipEngine1.Extract();
@@ -137,9 +141,8 @@ void TCheckOut::Button1Click()
         m_link->operations().reportFailures();
 
     std::vector<std::string> members;
-    if (m_link)
-        for (const ExtractRow &row : m_link->listRows())
-            members.push_back(row.member);
+    for (const ExtractRow &row : rows)
+        members.push_back(row.member);
     const std::vector<GroupEntry> entries =
         groupEntries(members, folder, CheckBox1->isChecked(), *maxIcons, [](const std::string &t) {
             const QFileInfo info(qs(t));

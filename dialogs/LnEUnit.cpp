@@ -14,8 +14,17 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// Tenths of a percent: with a million members a percent takes longer than
+// a bar may stand still.
+constexpr int kGaugeSteps = 1000;
+
+} // namespace
 
 TLnEForm::TLnEForm(QWidget *parent)
     : AmxDialog(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, parent)
@@ -39,7 +48,7 @@ TLnEForm::TLnEForm(QWidget *parent)
     Gauge2->setObjectName(QStringLiteral("Gauge2"));
     Gauge2->setAccessibleName(tr("Progress"));
     Gauge2->setAccessibleDescription(tr("How much of the archive is extracted"));
-    Gauge2->setRange(0, 100);
+    Gauge2->setRange(0, kGaugeSteps);
     Gauge2->setValue(0);
     panelLayout->addWidget(Gauge2);
     layout->addWidget(Panel1);
@@ -72,32 +81,66 @@ void TLnEForm::start(int64_t totalBytes)
     m_gauge.start(totalBytes);
     m_bytes.begin();
     m_lastShown = {};
-    Gauge2->setValue(m_gauge.percent());
+    Gauge2->setValue(gaugeStep());
+}
+
+void TLnEForm::reading()
+{
+    Gauge2->setRange(0, 0);
+}
+
+void TLnEForm::measured(int64_t totalBytes)
+{
+    m_gauge.start(totalBytes);
+    m_bytes.begin();
+    m_lastShown = {};
+}
+
+void TLnEForm::forAdding()
+{
+    setWindowTitle(tr("Ambermox - Adding"));
+    Gauge2->setAccessibleDescription(tr("How much of the folder is added"));
+}
+
+int TLnEForm::gaugeStep() const
+{
+    const int fromPercent = m_gauge.percent() * (kGaugeSteps / 100);
+    if (m_gauge.total() <= 0)
+        return fromPercent;
+    const auto scaled = static_cast<__int128>(m_gauge.done()) * kGaugeSteps / m_gauge.total();
+    return std::max(fromPercent, scaled >= kGaugeSteps ? kGaugeSteps : static_cast<int>(scaled));
+}
+
+void TLnEForm::showStep(int step)
+{
+    Gauge2->setRange(0, kGaugeSteps);
+    Gauge2->setValue(step);
 }
 
 void TLnEForm::ZipEngine1Progress(
     TZipEngine &, ProgressType progrType, const std::string &, int64_t fileSize)
 {
     m_bytes.follow(progrType, fileSize);
-    // The gauge and Cancel come alive when the percentage moves, and at
-    // least ten times a second, not for every member.
-    const int before = m_gauge.percent();
-    const int percent = m_gauge.advanceTo(m_bytes.done(), m_bytes.members());
+    // The gauge and Cancel come alive when the bar moves, and at least ten
+    // times a second, not for every member.
+    const int before = gaugeStep();
+    m_gauge.advanceTo(m_bytes.done(), m_bytes.members());
+    const int step = gaugeStep();
     const auto now = std::chrono::steady_clock::now();
-    if (percent == before && now - m_lastShown < std::chrono::milliseconds(100))
+    if (step == before && now - m_lastShown < std::chrono::milliseconds(100))
         return;
     m_lastShown = now;
     if (!onWindowThread()) {
         // The library's thread: the window shows it when it next looks.
         QMetaObject::invokeMethod(
-            Gauge2,
-            [gauge = Gauge2, percent] {
-                gauge->setValue(percent);
+            this,
+            [this, step] {
+                showStep(step);
             },
             Qt::QueuedConnection);
         return;
     }
-    Gauge2->setValue(percent);
+    showStep(step);
     QCoreApplication::processEvents();
 }
 

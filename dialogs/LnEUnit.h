@@ -1,6 +1,6 @@
 // TLnEForm: "Ambermox - Extracting", the percentage gauge shown while the
 // file manager's "Extract Here" and "Extract to subfolder" run without the
-// main window.
+// main window; "Ambermox - Adding" for its "Save to ZIP".
 #pragma once
 
 #include "AmxDialog.h"
@@ -24,6 +24,14 @@ public:
     // Before the extraction: total = the uncompressed sizes of what is
     // extracted; the gauge goes back to 0.
     void start(int64_t totalBytes);
+    // Until the library reports work the gauge runs as busy: reading the
+    // directory or walking the folder shows no percentage.
+    void reading();
+    // From the library's thread, before its first event: the total, when
+    // it is measured only once the operation has started.
+    void measured(int64_t totalBytes);
+    // The title and description of "Save to ZIP".
+    void forAdding();
     const ExtractGauge &gauge() const { return m_gauge; }
 
     TZipEngine ZipEngine1;
@@ -44,6 +52,11 @@ protected:
     void escapePressed() override { CancelButtClick(); }
 
 private:
+    // Where the bar stands for what is done, in the gauge's steps.
+    int gaugeStep() const;
+    // On the window's thread: the bar at step, the gauge leaving busy.
+    void showStep(int step);
+
     ExtractGauge m_gauge;
     ByteProgress m_bytes;
     std::chrono::steady_clock::time_point m_lastShown;

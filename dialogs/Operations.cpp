@@ -189,7 +189,8 @@ Operations::Running::Running(Operations &operations, TZipEngine &engine, int64_t
             const auto now = std::chrono::steady_clock::now();
             if (now - m_operations.m_lastDrain >= kDrainPeriod)
                 m_operations.drain();
-            // Well before a bar that stands still looks stuck.
+            // A bar that stands still longer than this looks stuck; with the
+            // timer's own period the bar runs as busy within 150 ms.
             if (m_operations.m_quiet && now - started >= kDrainPeriod)
                 m_operations.m_progress.busy();
             // A full bar while the library still writes the archive's

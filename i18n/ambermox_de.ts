@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>Entpacken</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ wurde nicht gefunden.</translation>
     </message>
@@ -1924,6 +1928,14 @@ Möchten Sie sie jetzt testen?</translation>
 </context>
 <context>
     <name>TLnEForm</name>
+    <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - Hinzufügen</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Wie viel des Ordners bereits hinzugefügt ist</translation>
+    </message>
     <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - Entpacken</translation>

@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>Extrayendo</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>No se encuentra la carpeta «%1».</translation>
     </message>
@@ -1924,6 +1928,14 @@ Antes de distribuir el archivo EXE, pruébelo en todos los entornos de destino.
 </context>
 <context>
     <name>TLnEForm</name>
+    <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - Añadiendo</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Cuánto de la carpeta se ha añadido</translation>
+    </message>
     <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - Extrayendo</translation>

@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>Extraction</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
@@ -1924,6 +1928,14 @@ Voulez-vous le tester maintenant&#xa0;?</translation>
 </context>
 <context>
     <name>TLnEForm</name>
+    <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - Ajout</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Part du dossier déjà ajoutée</translation>
+    </message>
     <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - Extraction</translation>

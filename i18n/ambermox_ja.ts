@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>展開中</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>フォルダー「%1」が見つかりません。</translation>
     </message>
@@ -1922,6 +1926,14 @@ Do you want to test it now?</source>
 </context>
 <context>
     <name>TLnEForm</name>
+    <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - 追加中</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>フォルダーの追加済みの割合</translation>
+    </message>
     <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - 展開中</translation>

@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>Извлечение</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>Не удалось найти папку «%1».</translation>
     </message>
@@ -1926,6 +1930,14 @@ Do you want to test it now?</source>
 </context>
 <context>
     <name>TLnEForm</name>
+    <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - добавление</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>Какая часть папки добавлена</translation>
+    </message>
     <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - извлечение</translation>

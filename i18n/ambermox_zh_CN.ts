@@ -661,6 +661,10 @@
 <context>
     <name>MainDragDrop</name>
     <message>
+        <source>Extracting</source>
+        <translation>正在解压</translation>
+    </message>
+    <message>
         <source>Could not find the folder &quot;%1&quot;.</source>
         <translation>找不到文件夹“%1”。</translation>
     </message>
@@ -1923,6 +1927,14 @@ Do you want to test it now?</source>
 </context>
 <context>
     <name>TLnEForm</name>
+    <message>
+        <source>Ambermox - Adding</source>
+        <translation>Ambermox - 正在添加</translation>
+    </message>
+    <message>
+        <source>How much of the folder is added</source>
+        <translation>文件夹已添加的比例</translation>
+    </message>
     <message>
         <source>Ambermox - Extracting</source>
         <translation>Ambermox - 正在解压</translation>

@@ -3,6 +3,7 @@
 // where it lies on the white, so that it reads on both.
 #pragma once
 
+#include <QBasicTimer>
 #include <QColor>
 #include <QProgressBar>
 
@@ -14,7 +15,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     QColor m_bar;
+    // Without a range the gauge is busy: a block runs to and fro.
+    QBasicTimer m_busyTimer;
+    int m_busyStep = 0;
 };

@@ -1,5 +1,7 @@
 #include "Wildcard.h"
 
+#include <unordered_map>
+
 namespace amx {
 
 bool hasWildcard(std::string_view pattern)
@@ -93,9 +95,27 @@ MemberSelection selectMembers(const std::vector<NameSpec> &specs, const std::vec
 {
     MemberSelection sel;
     std::vector<bool> used(specs.size(), false);
+    // A request may name every member of a large archive one by one: names
+    // without a wildcard are looked up, only the patterns are tried in turn.
+    std::vector<std::string> names(specs.size());
+    std::unordered_multimap<std::string_view, size_t> exact;
+    std::vector<size_t> wild;
+    for (size_t s = 0; s < specs.size(); ++s) {
+        if (specs[s].pattern && hasWildcard(specs[s].text)) {
+            wild.push_back(s);
+            continue;
+        }
+        names[s] = specs[s].pattern ? unescapeName(specs[s].text) : specs[s].text;
+        exact.emplace(names[s], s);
+    }
     for (size_t i = 0; i < entries.size(); ++i) {
         bool take = false;
-        for (size_t s = 0; s < specs.size(); ++s)
+        const auto [first, last] = exact.equal_range(entries[i].name);
+        for (auto it = first; it != last; ++it) {
+            used[it->second] = true;
+            take = true;
+        }
+        for (size_t s : wild)
             if (specMatches(specs[s], entries[i].name)) {
                 used[s] = true;
                 take = true;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -300,10 +301,12 @@ private Q_SLOTS:
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (w->objectName() == "LnEForm" && w->isVisible() && seen.isEmpty()) {
                     auto *gauge = w->findChild<QProgressBar *>("Gauge2");
-                    seen.append(gauge->value());
-                    QObject::connect(gauge, &QProgressBar::valueChanged, gauge, [&](int value) {
-                        seen.append(value);
-                    });
+                    // In percent, whatever the gauge's own steps.
+                    seen.append(gauge->value() * 100 / std::max(1, gauge->maximum()));
+                    QObject::connect(
+                        gauge, &QProgressBar::valueChanged, gauge, [&, gauge](int value) {
+                            seen.append(value * 100 / std::max(1, gauge->maximum()));
+                        });
                 }
         });
         watch.start(0);
@@ -312,6 +315,22 @@ private Q_SLOTS:
         QVERIFY2(std::is_sorted(seen.begin(), seen.end()), "the gauge only rises");
         QVERIFY2(seen.last() >= 90 && seen.last() <= 100, qPrintable(QString::number(seen.last())));
         QCOMPARE(readFile(dir / "src/small.txt"), std::string("x"));
+    }
+
+    // Cancel on the gauge of Save to ZIP is no success and writes no archive.
+    void saveToZipCancelled()
+    {
+        TestDir dir;
+        dir.createFile("src/a.txt", "a");
+        QTimer cancel;
+        QObject::connect(&cancel, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->objectName() == "LnEForm" && w->isVisible())
+                    w->findChild<QPushButton *>("CancelButt")->click();
+        });
+        cancel.start(0);
+        QCOMPARE(runShellVerb(ShellVerb::SaveToZip, (dir / "src").string()), 1);
+        QVERIFY(!fs::exists(dir / "src.zip"));
     }
 
     void subfolderNames()

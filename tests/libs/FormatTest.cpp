@@ -195,4 +195,27 @@ TEST(WildcardTest, matches)
             << row.pattern << " " << row.member;
 }
 
+// Names without a wildcard are looked up apart from the patterns; both must
+// choose what matching each name against each member chooses.
+TEST(WildcardTest, selectsMembers)
+{
+    std::vector<Entry> entries(6);
+    const char *names[] = { "a.txt", "d/a.txt", "*.txt", "x\\", "b.c", "a.txt" };
+    for (size_t i = 0; i < entries.size(); ++i)
+        entries[i].name = names[i];
+    const std::vector<NameSpec> specs = {
+        { "a.txt", true }, // both members of that name
+        { "\\*.txt", true }, // the escaped star names the member "*.txt"
+        { "x\\", true }, // a lone backslash at the end is itself
+        { "a.txt", true }, // named twice, used twice
+        { "*.c", true },
+        { "*.txt", false }, // exact: no star in it
+        { "gone", true },
+        { "b?c", false },
+    };
+    const MemberSelection sel = selectMembers(specs, entries);
+    EXPECT_EQ(sel.chosen, (std::vector<size_t> { 0, 2, 3, 4, 5 }));
+    EXPECT_EQ(sel.unmatched, (std::vector<std::string> { "gone", "b?c" }));
+}
+
 } // namespace
