@@ -161,14 +161,6 @@ int saveToZip(const QString &folder, Problems &problems)
             readArchive(engine, qs(archiveForFolder(folder.toStdString())), true, problems))
         return finish(status);
     try {
-        // The folder is measured once the library runs, so that the window
-        // stays alive meanwhile.
-        engine.OnAddStart = [&form, root = folder.toStdString() + '/'](TZipEngine &sender) {
-            form.measured(folderSize(root, [&sender] {
-                return sender.stopRequested();
-            }));
-            return !sender.stopRequested();
-        };
         // Paths relative to the folder keep its structure: two "readme.txt"
         // in different subfolders stay two members.
         engine.AddOptions = { AddOptsEnum::AddDirNames, AddOptsEnum::AddRecurseDirs,

@@ -120,6 +120,12 @@ void TLnEForm::showStep(int step)
 void TLnEForm::ZipEngine1Progress(
     TZipEngine &, ProgressType progrType, const std::string &, int64_t fileSize)
 {
+    // An add's total comes from the library as it finds the files, before
+    // the first is written; the gauge stays busy until then.
+    if (progrType == ProgressType::ProgressTotal) {
+        measured(fileSize);
+        return;
+    }
     m_bytes.follow(progrType, fileSize);
     // The gauge and Cancel come alive when the bar moves, and at least ten
     // times a second, not for every member.

@@ -27,8 +27,8 @@ public:
     // Until the library reports work the gauge runs as busy: reading the
     // directory or walking the folder shows no percentage.
     void reading();
-    // From the library's thread, before its first event: the total, when
-    // it is measured only once the operation has started.
+    // From the library's thread: the total an add tells as it finds the
+    // files, before the first is written.
     void measured(int64_t totalBytes);
     // The title and description of "Save to ZIP".
     void forAdding();
