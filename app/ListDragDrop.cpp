@@ -208,10 +208,16 @@ void MainDragDrop::startDrag()
     operations.wire(engine, tr("Extracting"));
     engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };
     DragPlan plan;
+    auto source = std::make_shared<dnd::TFileDropSource>();
     {
         Operations::Running running(operations, engine, total);
-        // With the bar on show: for every member of a large archive this takes a while.
-        plan = dragPlan(rows, folder);
+        // For every member of a large archive the plan and the look at what
+        // was extracted take a while: on the library's thread, counted as an
+        // operation so that no command changes the archive meanwhile, while
+        // the bar runs.
+        TZipEngine::runHostedWork([&] {
+            plan = dragPlan(rows, folder);
+        });
         for (const DragExtract &call : plan.calls) {
             std::error_code error;
             std::filesystem::create_directories(call.folder, error);
@@ -219,12 +225,13 @@ void MainDragDrop::startDrag()
             engine.FSpecArgs = call.specs;
             engine.Extract();
         }
+        // A member that could not be extracted is not offered as a file that is not there.
+        TZipEngine::runHostedWork([&] {
+            source->Files = regularFiles(plan.files);
+        });
     }
     // Failures and members left without their password, told once.
     operations.reportFailures();
-    // A member that could not be extracted is not offered as a file that is not there.
-    auto source = std::make_shared<dnd::TFileDropSource>();
-    source->Files = regularFiles(plan.files);
     if (!source->Files.empty())
         dragFiles(m_main.fileList(), std::move(source), Exec);
 }

@@ -112,7 +112,11 @@ int readArchive(TZipEngine &engine, const QString &archive, bool mayBeMissing, P
         return 2;
     }
     try {
-        engine.setZipFilename(path);
+        // Where the gauge keeps moving; problems is not touched on this
+        // thread until it returns.
+        TZipEngine::runHostedWork([&] {
+            engine.setZipFilename(path);
+        });
     } catch (const std::exception &e) {
         problems.add(e.what());
         return 2;

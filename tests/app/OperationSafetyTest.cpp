@@ -11,6 +11,7 @@
 #include "ExtractUnit.h"
 #include "FakeMainWindow.h"
 #include "FolderWatch.h"
+#include "ListDragDrop.h"
 #include "MainWindow.h"
 #include "Peers.h"
 #include "RecordingShell.h"
@@ -22,6 +23,9 @@
 #include "WorkerHost.h"
 
 #include <QComboBox>
+#include <QDrag>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -219,6 +223,8 @@ private Q_SLOTS:
         row("extract, window closed", "extract", "close", {}, 0);
         // The add walks its folders on the library's thread as well.
         row("add, other commands", "add", "commands", waits, 1);
+        // The drag out makes its plan and looks at its files there too.
+        row("drag out, other commands", "dragout", "commands", waits, 1);
     }
 
     // While the library works on its thread, every command that would start
@@ -261,8 +267,19 @@ private Q_SLOTS:
         });
         TZipEngine added;
         TZipEngine &engine = command == "add" ? added : form.engine();
+        QStringList offered;
         if (command == "test") {
             action(form, "TestArchive2")->trigger();
+        } else if (command == "dragout") {
+            form.settings().Temp = m_work->createDir("temp").string();
+            TDragForm dragForm;
+            MainDragDrop drag(form, dragForm);
+            drag.Exec = [&offered](QDrag &d) {
+                for (const QUrl &url : d.mimeData()->urls())
+                    offered.push_back(QFileInfo(url.toLocalFile()).fileName());
+                return Qt::CopyAction;
+            };
+            drag.startDrag();
         } else {
             Operations::Running running(form.operations(), engine, 0);
             if (command == "add") {
@@ -280,6 +297,7 @@ private Q_SLOTS:
         QVERIFY(prompter.allAnswersUsed());
         QCOMPARE(engine.SuccessCount, succeeded);
         QCOMPARE(engine.LastResult().cancelled, succeeded == 0);
+        QCOMPARE(offered, command == "dragout" ? QStringList { "m001.txt" } : QStringList());
         if (during == "close") {
             QTRY_VERIFY(!form.isVisible());
             // The next window's operations run again.
