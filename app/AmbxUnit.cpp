@@ -281,16 +281,7 @@ void TMainForm::LoadFileList()
     m_nameEncoding->applyTo(m_session.CurrentArchive);
     try {
         m_engine.setZipFilename(m_session.CurrentArchive);
-        m_nameEncoding->showListed(m_engine.ListedCodePage());
-        // What writes the archive is for ZIP only; the list shows the others.
-        if (m_archiveOpen) {
-            m_otherFormat = m_engine.IsSplit() ? QStringLiteral("split ZIP")
-                : m_engine.IsZip()             ? QString()
-                                               : qs(m_engine.FormatName());
-            m_actions->applyArchiveState(
-                m_session.readOnly() ? ArchiveState::ReadOnly : ArchiveState::Writable,
-                m_otherFormat);
-        }
+        showListingState();
     } catch (...) {
         // A damaged archive: no list, and the error goes to the error box.
         SPanel1->clear();
@@ -362,7 +353,14 @@ void TMainForm::loadFileList()
     m_rows.swap(rows);
     m_rows.readFrom(m_engine.Entries());
     rows.clear();
+    showListingState();
+    showLoadedRows();
+}
+
+void TMainForm::showListingState()
+{
     m_nameEncoding->showListed(m_engine.ListedCodePage());
+    // What writes the archive is for ZIP only; the list shows the others.
     if (m_archiveOpen) {
         m_otherFormat = m_engine.IsSplit() ? QStringLiteral("split ZIP")
             : m_engine.IsZip()             ? QString()
@@ -370,7 +368,6 @@ void TMainForm::loadFileList()
         m_actions->applyArchiveState(
             m_session.readOnly() ? ArchiveState::ReadOnly : ArchiveState::Writable, m_otherFormat);
     }
-    showLoadedRows();
 }
 
 void TMainForm::showLoadedRows()

@@ -156,6 +156,8 @@ private:
     // After the archive was read and its rows loaded and sorted: the icons,
     // the status line and the list shown again.
     void showLoadedRows();
+    // The name encoding menu and the commands that fit the listed archive.
+    void showListingState();
     void applySettings();
     void fitButtonBar();
     void restoreGeometry();

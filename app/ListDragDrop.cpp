@@ -193,17 +193,7 @@ void MainDragDrop::startDrag()
     Operations &operations = m_main.operations();
     // The extraction shows on the status line and its messages go to the
     // log, as any extraction's; the engine keeps its own handlers afterwards.
-    struct Handlers
-    {
-        TZipEngine &engine;
-        TProgressEvent progress = std::exchange(engine.OnProgress, {});
-        TMessageEvent message = std::exchange(engine.OnMessage, {});
-        ~Handlers()
-        {
-            engine.OnProgress = std::move(progress);
-            engine.OnMessage = std::move(message);
-        }
-    } saved { engine };
+    KeptHandlers saved(engine);
     operations.startLog();
     operations.wire(engine, tr("Extracting"));
     engine.ExtrOptions = { ExtrOptsEnum::ExtrOverWrite };

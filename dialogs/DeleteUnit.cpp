@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <optional>
 
 TDeleteForm::TDeleteForm()
     : AmxDialog(
@@ -139,6 +140,11 @@ void TDeleteForm::Button1Click()
     // The list shows what the archive holds afterwards, however the run ended.
     std::exception_ptr failure;
     try {
+        // A delete reports nothing as it goes: the bar runs as busy, and
+        // other commands wait until it is done.
+        std::optional<Operations::Running> running;
+        if (m_link)
+            running.emplace(m_link->operations(), ZipEngine1, 0);
         ZipEngine1.Delete();
     } catch (...) {
         failure = std::current_exception();

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
 namespace {
 
 QString qs(const std::string &s)
@@ -192,6 +194,13 @@ void TDragForm::Button1Click()
     if (runAddPasses(ZipEngine1, m_link->operations(), passes, check, m_calls))
         m_link->operations().appendLog(cancelledLine(m_calls.size()));
     newArchive.restore();
-    m_switcher->openAndLoad(Edit1->text().toStdString());
+    // The archive added to is read again off the window's thread; another
+    // name in the box is opened as any archive is.
+    const std::string shown = Edit1->text().toStdString();
+    std::error_code error;
+    if (shown == archive && std::filesystem::is_regular_file(archive, error))
+        m_link->loadFileList();
+    else
+        m_switcher->openAndLoad(shown);
     m_link->operations().reportFailures();
 }

@@ -262,17 +262,15 @@ void Operations::testArchive(TZipEngine &engine)
                 + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString()));
         }
     } notices { *this };
-    struct Handlers
+    struct Handlers : KeptHandlers
     {
         TZipEngine &engine;
-        TProgressEvent progress = std::exchange(engine.OnProgress, {});
-        TMessageEvent message = std::exchange(engine.OnMessage, {});
-        ~Handlers()
+        explicit Handlers(TZipEngine &e)
+            : KeptHandlers(e)
+            , engine(e)
         {
-            engine.OnProgress = std::move(progress);
-            engine.OnMessage = std::move(message);
-            engine.setNotices(nullptr);
         }
+        ~Handlers() { engine.setNotices(nullptr); }
     } saved { engine };
     engine.setNotices(&notices);
     wire(engine, tr("Testing"));

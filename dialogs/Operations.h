@@ -6,23 +6,49 @@
 
 #include "OperationFeed.h"
 #include "StatusProgress.h"
+#include "ZipEngine.h"
 
 #include <QCoreApplication>
 #include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAction;
 class QTimer;
 class TMsgForm;
-class TZipEngine;
 
 // Tells the user and returns true while any archive operation runs: the
 // windows let events through meanwhile, and nothing may start another
 // operation or change the open archive under it.
 bool refuseWhileOperationRuns();
+
+// An operation that wires an engine for itself gives the engine its own
+// progress and message handlers back when it ends.
+class KeptHandlers
+{
+public:
+    explicit KeptHandlers(TZipEngine &engine)
+        : m_engine(engine)
+        , m_progress(std::exchange(engine.OnProgress, {}))
+        , m_message(std::exchange(engine.OnMessage, {}))
+    {
+    }
+    ~KeptHandlers()
+    {
+        m_engine.OnProgress = std::move(m_progress);
+        m_engine.OnMessage = std::move(m_message);
+    }
+    KeptHandlers(const KeptHandlers &) = delete;
+    KeptHandlers &operator=(const KeptHandlers &) = delete;
+
+private:
+    TZipEngine &m_engine;
+    TProgressEvent m_progress;
+    TMessageEvent m_message;
+};
 
 class Operations
 {
