@@ -164,6 +164,9 @@ int saveToZip(const QString &folder, Problems &problems)
     if (const int status =
             readArchive(engine, qs(archiveForFolder(folder.toStdString())), true, problems))
         return finish(status);
+    // Checked; the library reads the directory itself, and nobody lists the
+    // archive after the add.
+    engine.useArchive(archiveForFolder(folder.toStdString()));
     try {
         // Paths relative to the folder keep its structure: two "readme.txt"
         // in different subfolders stay two members.

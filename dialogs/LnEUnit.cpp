@@ -12,11 +12,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -52,6 +54,20 @@ TLnEForm::TLnEForm(QWidget *parent)
     Gauge2->setValue(0);
     panelLayout->addWidget(Gauge2);
     layout->addWidget(Panel1);
+    // A full gauge while the library still writes the archive's directory
+    // and puts it in place runs as busy, so that it does not look stuck.
+    auto *finishing = new QTimer(this);
+    connect(finishing, &QTimer::timeout, this,
+        [this, fullSince = std::optional<std::chrono::steady_clock::time_point>()]() mutable {
+            const auto now = std::chrono::steady_clock::now();
+            if (Gauge2->maximum() == 0 || Gauge2->value() < Gauge2->maximum())
+                fullSince.reset();
+            else if (!fullSince)
+                fullSince = now;
+            else if (now - *fullSince >= std::chrono::milliseconds(100))
+                reading();
+        });
+    finishing->start(50);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
