@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 namespace {
 
@@ -57,16 +56,11 @@ TLnEForm::TLnEForm(QWidget *parent)
     // A full gauge while the library still writes the archive's directory
     // and puts it in place runs as busy, so that it does not look stuck.
     auto *finishing = new QTimer(this);
-    connect(finishing, &QTimer::timeout, this,
-        [this, fullSince = std::optional<std::chrono::steady_clock::time_point>()]() mutable {
-            const auto now = std::chrono::steady_clock::now();
-            if (Gauge2->maximum() == 0 || Gauge2->value() < Gauge2->maximum())
-                fullSince.reset();
-            else if (!fullSince)
-                fullSince = now;
-            else if (now - *fullSince >= std::chrono::milliseconds(100))
-                reading();
-        });
+    connect(finishing, &QTimer::timeout, this, [this, fullBar = FullBarClock()]() mutable {
+        if (fullBar.stuck(Gauge2->maximum() > 0 && Gauge2->value() >= Gauge2->maximum(),
+                FullBarClock::Clock::now(), std::chrono::milliseconds(100)))
+            reading();
+    });
     finishing->start(50);
 
     auto *buttons = new QHBoxLayout;

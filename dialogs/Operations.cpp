@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <optional>
 #include <utility>
 
 Operations::Operations(TMsgForm &msgForm, QAction *viewLastOutput, const StatusLine &line)
@@ -183,24 +182,17 @@ Operations::Running::Running(Operations &operations, TZipEngine &engine, int64_t
     m_timer = std::make_unique<QTimer>();
     m_operations.m_quiet = true;
     const auto started = std::chrono::steady_clock::now();
-    QObject::connect(m_timer.get(), &QTimer::timeout,
-        [this, started,
-            fullSince = std::optional<std::chrono::steady_clock::time_point>()]() mutable {
+    QObject::connect(
+        m_timer.get(), &QTimer::timeout, [this, started, fullBar = FullBarClock()]() mutable {
             const auto now = std::chrono::steady_clock::now();
             if (now - m_operations.m_lastDrain >= kDrainPeriod)
                 m_operations.drain();
             // A bar that stands still longer than this looks stuck; with the
             // timer's own period the bar runs as busy within 150 ms.
-            if (m_operations.m_quiet && now - started >= kDrainPeriod)
-                m_operations.m_progress.busy();
-            // A full bar while the library still writes the archive's
-            // directory and puts it in place: busy too.
             const StatusBarCounter &bar = m_operations.m_progress.counter();
-            if (m_operations.m_quiet || bar.position() < bar.maximum())
-                fullSince.reset();
-            else if (!fullSince)
-                fullSince = now;
-            else if (now - *fullSince >= kDrainPeriod)
+            const bool full = !m_operations.m_quiet && bar.position() >= bar.maximum();
+            const bool stuck = fullBar.stuck(full, now, kDrainPeriod);
+            if (stuck || (m_operations.m_quiet && now - started >= kDrainPeriod))
                 m_operations.m_progress.busy();
         });
     m_timer->start(kDrainPeriod / 2);
@@ -262,16 +254,12 @@ void Operations::testArchive(TZipEngine &engine)
                 + (skips > 0 ? QLatin1Char('\n') + passwordSkipsText(skips) : QString()));
         }
     } notices { *this };
-    struct Handlers : KeptHandlers
+    const KeptHandlers saved(engine);
+    struct NoticesBack
     {
         TZipEngine &engine;
-        explicit Handlers(TZipEngine &e)
-            : KeptHandlers(e)
-            , engine(e)
-        {
-        }
-        ~Handlers() { engine.setNotices(nullptr); }
-    } saved { engine };
+        ~NoticesBack() { engine.setNotices(nullptr); }
+    } noticesBack { engine };
     engine.setNotices(&notices);
     wire(engine, tr("Testing"));
     engine.FSpecArgs.clear();

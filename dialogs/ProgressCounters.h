@@ -4,7 +4,9 @@
 
 #include "Operation.h"
 
+#include <chrono>
 #include <cstdint>
+#include <optional>
 
 // The library reports one step per 32 kilobytes it has processed.
 inline constexpr int64_t kProgressStepBytes = 32768;
@@ -85,4 +87,27 @@ private:
     int64_t m_memberEnd = 0; // m_done once the current member is done
     int64_t m_members = 0;
     bool m_inMember = false;
+};
+
+// A bar that has stood full for a while although its operation goes on
+// (the library writes the archive's directory and puts it in place) is
+// shown as busy instead of looking stuck.
+class FullBarClock
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    // True once the bar has been full for at least after.
+    bool stuck(bool full, Clock::time_point now, Clock::duration after)
+    {
+        if (!full) {
+            m_since.reset();
+            return false;
+        }
+        if (!m_since)
+            m_since = now;
+        return now - *m_since >= after;
+    }
+
+private:
+    std::optional<Clock::time_point> m_since;
 };
