@@ -56,13 +56,6 @@ public:
         if (raw != name())
             m_names.append(raw);
     }
-    // Gives the names' memory back once a copy of them is kept elsewhere.
-    void releaseName()
-    {
-        std::string().swap(m_names);
-        m_nameLength = 0;
-    }
-
     bool isFolder() const { return kind == MemberKind::Folder; }
     bool sizeKnown() const { return size != kUnknownSize; }
     bool packedKnown() const { return packed != kUnknownSize; }
