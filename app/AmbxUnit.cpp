@@ -353,6 +353,9 @@ void TMainForm::loadFileList()
     m_rows.swap(rows);
     m_rows.readFrom(m_engine.Entries());
     rows.clear();
+    // The user may have chosen another order while the archive was read.
+    if (m_settings.SortOrder != order)
+        m_rows.sort(m_settings.SortOrder);
     showListingState();
     showLoadedRows();
 }
