@@ -12,7 +12,7 @@ constexpr int32_t unzVersion = 100;
 int32_t extractOrTest(const amx::RequestCall &call, amx::Reporter &reporter)
 {
     const AmxRequest &r = call.request;
-    amx::ExtractOptions o { amx::extractChoice(call) };
+    amx::ExtractOptions o { amx::extractChoice(call), {}, {} };
     if (r.nameCodePage)
         o.codePage = r.nameCodePage;
     if (call.asks)

@@ -138,7 +138,7 @@ std::string dosComponent(const std::string &name)
     base = clean(base, 8);
     ext = clean(ext, 3);
     if (base.empty())
-        base = "_";
+        base.push_back('_');
     return ext.empty() ? base : base + "." + ext;
 }
 
