@@ -1006,51 +1006,66 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
         for (const RenamePair &pair : pairs) {
             if (const std::string why = badNameReason(pair.to); !why.empty())
                 throw ZipFailure(ZipError::Refused, pair.to + " (" + why + ")");
-            std::vector<std::pair<size_t, std::string>> hits;
-            const size_t exact = byName.find(pair.from);
-            if (exact != SIZE_MAX && !entries[exact].isDir()) {
-                if (pair.to.back() == '/')
-                    throw ZipFailure(
-                        ZipError::Refused, pair.to + " (a file's name cannot end in /)");
-                hits.emplace_back(exact, pair.to);
-            } else if (!pair.from.empty()) {
-                // A folder: its own record, if any, and everything under it.
-                const std::string from = folderName(pair.from), to = folderName(pair.to);
-                for (size_t i = 0; i < entries.size(); ++i)
-                    if (entries[i].name.compare(0, from.size(), from) == 0)
-                        hits.emplace_back(i, to + entries[i].name.substr(from.size()));
-            }
-            if (hits.empty())
-                throw ZipFailure(ZipError::NotMatched, pair.from);
-            for (auto &[i, name] : hits) {
+            // Each member renamed is checked and takes its name at once: a
+            // folder of a million members would hold their names twice.
+            size_t hits = 0;
+            auto take = [&](size_t i, std::string name) {
                 if (newNames[i])
                     throw ZipFailure(ZipError::Refused, entries[i].name + " (renamed twice)");
                 if (const std::string why = badNameReason(name); !why.empty())
                     throw ZipFailure(ZipError::Refused, name + " (" + why + ")");
                 newNames[i] = std::move(name);
+                ++hits;
+            };
+            const size_t exact = byName.find(pair.from);
+            if (exact != SIZE_MAX && !entries[exact].isDir()) {
+                if (pair.to.back() == '/')
+                    throw ZipFailure(
+                        ZipError::Refused, pair.to + " (a file's name cannot end in /)");
+                take(exact, pair.to);
+            } else if (!pair.from.empty()) {
+                // A folder: its own record, if any, and everything under it.
+                const std::string from = folderName(pair.from), to = folderName(pair.to);
+                for (size_t i = 0; i < entries.size(); ++i) {
+                    const std::string &name = entries[i].name;
+                    if (name.compare(0, from.size(), from) != 0)
+                        continue;
+                    // Made to measure: to + rest would leave room for half as much again.
+                    std::string renamed;
+                    renamed.reserve(to.size() + name.size() - from.size());
+                    renamed.append(to).append(name, from.size());
+                    take(i, std::move(renamed));
+                }
             }
+            if (hits == 0)
+                throw ZipFailure(ZipError::NotMatched, pair.from);
         }
     }
-    // Every name after the rename must be unique: the new ones among
-    // themselves and against the members that keep theirs.
-    auto nameAfter = [&](size_t i) -> std::string_view {
-        return newNames[i] ? *newNames[i] : entries[i].name;
-    };
-    NameIndex after(entries.size(), nameAfter);
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (!newNames[i])
-            after.add(i);
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (newNames[i] && after.add(i) != SIZE_MAX)
-            throw ZipFailure(ZipError::Refused, *newNames[i] + " (a member of that name exists)");
-    // Nor may a file share its name with a folder another member lies in.
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string_view name = nameAfter(i);
-        for (size_t s = name.find('/'); s != std::string_view::npos; s = name.find('/', s + 1)) {
-            const size_t file = after.find(name.substr(0, s));
-            if (file != SIZE_MAX && (newNames[i] || newNames[file]))
+    {
+        // Every name after the rename must be unique: the new ones among
+        // themselves and against the members that keep theirs. The index
+        // goes before the rewrite.
+        auto nameAfter = [&](size_t i) -> std::string_view {
+            return newNames[i] ? *newNames[i] : entries[i].name;
+        };
+        NameIndex after(entries.size(), nameAfter);
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (!newNames[i])
+                after.add(i);
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (newNames[i] && after.add(i) != SIZE_MAX)
                 throw ZipFailure(
-                    ZipError::Refused, std::string(name) + " (a file has the name of its folder)");
+                    ZipError::Refused, *newNames[i] + " (a member of that name exists)");
+        // Nor may a file share its name with a folder another member lies in.
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const std::string_view name = nameAfter(i);
+            for (size_t s = name.find('/'); s != std::string_view::npos;
+                 s = name.find('/', s + 1)) {
+                const size_t file = after.find(name.substr(0, s));
+                if (file != SIZE_MAX && (newNames[i] || newNames[file]))
+                    throw ZipFailure(ZipError::Refused,
+                        std::string(name) + " (a file has the name of its folder)");
+            }
         }
     }
     checkSlotCount(entries.size(), o.archive);
