@@ -18,9 +18,9 @@ constexpr uint64_t writebackStep = 8u << 20;
 
 namespace {
 
-std::string tempName(int attempt)
+std::string tempName(int attempt, const char *kind = "")
 {
-    return ".amxzip-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    return ".amxzip-" + std::to_string(::getpid()) + kind + "-" + std::to_string(attempt);
 }
 
 } // namespace
@@ -57,6 +57,29 @@ ArchiveWriter::~ArchiveWriter()
 {
     if (!m_committed && !m_tempName.empty())
         amx_unlinkat(m_dir.get(), m_tempName.c_str(), 0);
+    if (!m_scratchName.empty())
+        amx_unlinkat(m_dir.get(), m_scratchName.c_str(), 0);
+}
+
+Fd ArchiveWriter::scratchFile()
+{
+    Fd fd(amx_openat(m_dir.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    // Where unnamed files are not supported, a named one loses its name at once.
+    for (int attempt = 0; !fd.valid() && attempt < 100; ++attempt) {
+        std::string name = tempName(attempt, "-scratch");
+        fd.reset(
+            amx_openat(m_dir.get(), name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (fd.valid()) {
+            if (amx_unlinkat(m_dir.get(), name.c_str(), 0) != 0)
+                m_scratchName = name;
+        } else if (errno != EEXIST) {
+            break;
+        }
+    }
+    if (!fd.valid())
+        throw ZipFailure(ZipError::CreateFailed,
+            "scratch file beside " + m_target + " (" + errnoText(errno) + ")");
+    return fd;
 }
 
 void ArchiveWriter::fail(int err)

@@ -20,6 +20,7 @@ public:
     ArchiveWriter(const ArchiveWriter &) = delete;
     ArchiveWriter &operator=(const ArchiveWriter &) = delete;
 
+    const std::string &target() const { return m_target; }
     uint64_t position() const { return m_pos + m_buf.size(); }
     void write(const void *data, size_t n);
     void write(const std::string &s) { write(s.data(), s.size()); }
@@ -31,6 +32,10 @@ public:
     void copyFrom(int fd, uint64_t offset, uint64_t n);
     // Flushes to disk and renames over the archive. Throws ZipFailure.
     void commit(mode_t mode, std::optional<int64_t> mtime);
+    // A file for the caller's scratch data beside the new archive. It has no
+    // name, so it is gone once the descriptor is closed, whatever happens.
+    // Throws ZipFailure.
+    Fd scratchFile();
 
 private:
     void flush();
@@ -41,6 +46,7 @@ private:
     Fd m_dir; // the archive's folder, held so that the result cannot land elsewhere
     std::string m_leaf;
     std::string m_tempName; // in m_dir; set when a named temporary had to be used
+    std::string m_scratchName; // a scratch file's name that could not be removed at once
     Fd m_fd;
     uint64_t m_pos = 0;
     std::string m_buf;

@@ -186,14 +186,24 @@ public:
     }
 };
 
-constexpr size_t noOld = SIZE_MAX;
+constexpr uint32_t noOld = UINT32_MAX;
+constexpr uint32_t noSource = UINT32_MAX;
 
-// An old member copied unchanged, or a source to add; in output order.
+// An old member copied unchanged, or a source to add; in output order. The
+// indices take 32 bits: at two million slots, pointers would take 16 MB more.
 struct Slot
 {
-    size_t old = noOld; // index in the old archive
-    const Source *src = nullptr;
+    uint32_t old = noOld; // index in the old archive
+    uint32_t src = noSource; // index in the sources
 };
+
+// Slots index members and sources with 32 bits; a list that long could not
+// be held in memory anyway.
+void checkSlotCount(size_t count, const std::string &archive)
+{
+    if (count >= UINT32_MAX)
+        throw ZipFailure(ZipError::Unsupported, archive + " (too many members)");
+}
 
 std::string percentText(const Entry &e)
 {
@@ -223,51 +233,99 @@ uint32_t fileCrc(int fd, const Source &src)
 }
 
 // The central records of the members written anew, made as each member is
-// written and kept end to end in blocks: at a million members an Entry each
-// would take twice the room, and one long string would double as it grew.
+// written and read back in order for the directory. Past the record budget
+// they wait in a scratch file beside the new archive: at a million new
+// members they would take some 80 MiB of memory.
 class FreshRecords
 {
 public:
+    // Where the scratch file goes, should one be needed.
+    void spillBeside(ArchiveWriter &out) { m_out = &out; }
     void append(const std::string &record)
     {
-        if (m_blocks.empty()
-            || m_blocks.back().capacity() - m_blocks.back().size() < record.size()) {
-            m_blocks.emplace_back();
-            m_blocks.back().reserve(std::max(blockSize, record.size()));
-        }
-        m_blocks.back() += record;
+        // Grown by doubling, the buffer would hold its old room beside the new.
+        if (m_buf.capacity() < m_budget)
+            m_buf.reserve(m_budget);
+        if (m_out && !m_buf.empty() && m_buf.size() + record.size() > m_budget)
+            spill();
+        m_buf += record;
     }
-    // The records in the order they were appended, one per call.
+    // The records in the order they were appended, one per call; appending
+    // ends with the first call.
     std::string_view next()
     {
-        while (m_at == m_blocks[m_block].size()) {
-            ++m_block;
-            m_at = 0;
+        if (m_file.valid() && !m_reading) {
+            spill();
+            m_reading = true;
         }
-        const std::string &b = m_blocks[m_block];
-        auto h = reinterpret_cast<const unsigned char *>(b.data() + m_at);
+        auto h = reinterpret_cast<const unsigned char *>(m_buf.data() + m_at);
+        if (m_buf.size() - m_at < centralHeaderSize) {
+            fill(centralHeaderSize);
+            h = reinterpret_cast<const unsigned char *>(m_buf.data() + m_at);
+        }
         const size_t n = centralHeaderSize + get16(h + 28) + get16(h + 30) + get16(h + 32);
-        std::string_view record(b.data() + m_at, n);
+        if (m_buf.size() - m_at < n)
+            fill(n);
+        std::string_view record(m_buf.data() + m_at, n);
         m_at += n;
         return record;
     }
 
 private:
-    static constexpr size_t blockSize = 1u << 20;
-    std::vector<std::string> m_blocks;
-    size_t m_block = 0;
-    size_t m_at = 0;
+    void spill()
+    {
+        if (!m_file.valid())
+            m_file = m_out->scratchFile();
+        if (!pwriteFull(m_file.get(), m_buf.data(), m_buf.size(), m_written))
+            fail(ZipError::WriteFailed);
+        m_written += m_buf.size();
+        m_buf.clear();
+    }
+    // Reads on from the scratch file until `need` bytes past m_at are at hand.
+    void fill(size_t need)
+    {
+        m_buf.erase(0, m_at);
+        m_at = 0;
+        const uint64_t left = m_written - m_read;
+        const size_t want = size_t(std::min<uint64_t>(
+            left, std::max<uint64_t>(need, std::min<uint64_t>(m_budget, readStep))));
+        if (!m_reading || m_buf.size() + left < need)
+            throw ZipFailure(ZipError::Internal, "new central records out of step");
+        const size_t have = m_buf.size();
+        m_buf.resize(have + want);
+        if (!preadFull(m_file.get(), m_buf.data() + have, want, m_read))
+            fail(ZipError::Truncated);
+        m_read += want;
+    }
+
+    [[noreturn]] void fail(ZipError code)
+    {
+        throw ZipFailure(
+            code, "scratch file beside " + m_out->target() + " (" + errnoText(errno) + ")");
+    }
+
+    static constexpr uint64_t readStep = 1u << 20;
+    uint64_t m_budget = memoryLimits().records;
+    ArchiveWriter *m_out = nullptr;
+    Fd m_file;
+    std::string m_buf; // appended records, or while reading back those at hand
+    size_t m_at = 0; // the next record in m_buf
+    uint64_t m_written = 0; // to the scratch file
+    uint64_t m_read = 0;
+    bool m_reading = false;
 };
 
 class Rewriter
 {
 public:
-    // renames, when given, holds per old member the name it is copied under.
+    // sources, when given, are those the slots name; renames, when given,
+    // holds per old member the name it is copied under.
     Rewriter(const AddOptions &o, Reporter &rep, ArchiveReader *old,
-        const std::vector<std::optional<std::string>> *renames)
+        const std::vector<Source> *sources, const std::vector<std::optional<std::string>> *renames)
         : m_opt(o)
         , m_rep(rep)
         , m_old(old)
+        , m_sources(sources)
         , m_renames(renames)
     {
     }
@@ -287,6 +345,10 @@ private:
         uint64_t &total, std::vector<uint64_t> &packedSizes, MemberEncryptor *enc);
     uint64_t pumpSealed(ArchiveWriter &out, int fd, const Source &src, int level, Entry &e,
         uint64_t &total, std::vector<uint64_t> &packedSizes);
+    const Source *sourceOf(const Slot &slot) const
+    {
+        return slot.src == noSource ? nullptr : &(*m_sources)[slot.src];
+    }
     const std::string *renamedTo(size_t i) const
     {
         return m_renames && (*m_renames)[i] ? &*(*m_renames)[i] : nullptr;
@@ -307,6 +369,7 @@ private:
     const AddOptions &m_opt;
     Reporter &m_rep;
     ArchiveReader *m_old;
+    const std::vector<Source> *m_sources;
     const std::vector<std::optional<std::string>> *m_renames;
     Pipeline *m_pipeline = nullptr;
     // The new directory follows the slots. A member copied or replaced has
@@ -543,6 +606,7 @@ void Rewriter::writeNew(ArchiveWriter &out, Compressed &item, const Slot &slot)
 
 void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
 {
+    m_fresh.spillBeside(out);
     Pipeline pipeline;
     m_pipeline = &pipeline;
     std::deque<const Slot *> order;
@@ -573,13 +637,13 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
     try {
         for (const Slot &slot : slots) {
             Compressed item;
-            if (slot.src) {
-                item.src = slot.src;
+            if (const Source *src = sourceOf(slot)) {
+                item.src = src;
                 item.base = m_opt.base;
                 item.level = m_opt.level;
                 item.options = &m_opt;
-                item.entry = newEntry(*slot.src, m_opt);
-                item.large = slot.src->size() > memoryLimits().buffer;
+                item.entry = newEntry(*src, m_opt);
+                item.large = src->size() > memoryLimits().buffer;
             }
             if (item.large) {
                 submitBatch();
@@ -618,6 +682,7 @@ void Rewriter::write(ArchiveWriter &out, const std::vector<Slot> &slots)
         }
         ++count;
     }
+    m_fresh = FreshRecords();
     uint64_t cdEnd = out.position();
     uint64_t cdSize = cdEnd - cdStart;
     std::string tail;
@@ -695,13 +760,13 @@ mode_t archiveMode(const OldArchive &a)
 
 // Writes the prefix, the slots and the directory, then puts the result in place.
 Rewriter rewrite(const AddOptions &o, Reporter &rep, OldArchive &old,
-    const std::vector<Slot> &slots, bool setTime,
+    const std::vector<Slot> &slots, bool setTime, const std::vector<Source> *sources = nullptr,
     const std::vector<std::optional<std::string>> *renames = nullptr)
 {
     ArchiveWriter out(o.base, o.archive);
     if (old.reader)
         out.copyFrom(old.reader->fd(), 0, old.reader->firstMember());
-    Rewriter rw(o, rep, old.reader.get(), renames);
+    Rewriter rw(o, rep, old.reader.get(), sources, renames);
     rw.write(out, slots);
     std::optional<int64_t> mtime;
     if (setTime)
@@ -746,7 +811,9 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     // many members the archive has. The table and the matches go before the
     // rewrite, and the slots take only the room they need.
     const size_t oldCount = old.reader ? old.reader->entries().size() : 0;
-    std::vector<size_t> firstOld(oldCount > 0 ? found.sources.size() : 0, noOld); // per source
+    checkSlotCount(oldCount, o.archive);
+    checkSlotCount(found.sources.size(), o.archive);
+    std::vector<uint32_t> firstOld(oldCount > 0 ? found.sources.size() : 0, noOld); // per source
     if (oldCount > 0) {
         NameTable names;
         names.reserve(found.sources, found.sources.size());
@@ -755,7 +822,7 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
         for (size_t i = 0; i < oldCount; ++i) {
             const size_t s = names.find(found.sources, old.reader->entries()[i].name);
             if (s != SIZE_MAX && firstOld[s] == noOld)
-                firstOld[s] = i;
+                firstOld[s] = uint32_t(i);
         }
     }
     size_t unmatched = found.sources.size();
@@ -764,30 +831,29 @@ int32_t addFiles(const AddOptions &o, Reporter &rep)
     std::vector<Slot> slots;
     slots.reserve(oldCount + (o.freshen ? 0 : unmatched));
     for (size_t i = 0; i < oldCount; ++i)
-        slots.push_back({ i, nullptr });
+        slots.push_back({ uint32_t(i), noSource });
     bool any = false;
+    uint64_t total = 0;
     for (size_t s = 0; s < found.sources.size(); ++s) {
         const Source &src = found.sources[s];
-        const size_t at = firstOld.empty() ? noOld : firstOld[s];
+        const uint32_t at = firstOld.empty() ? noOld : firstOld[s];
         if (at != noOld) {
             if ((o.freshen || o.update) && !fileNewer(src, old.reader->entries()[at]))
                 continue;
-            slots[at].src = &src;
-            any = true;
+            slots[at].src = uint32_t(s);
         } else if (!o.freshen) {
-            slots.push_back({ noOld, &src });
-            any = true;
+            slots.push_back({ noOld, uint32_t(s) });
+        } else {
+            continue;
         }
+        any = true;
+        total += src.size();
     }
-    std::vector<size_t>().swap(firstOld);
+    std::vector<uint32_t>().swap(firstOld);
     if (!any)
         return 0;
-    uint64_t total = 0;
-    for (const Slot &slot : slots)
-        if (slot.src)
-            total += slot.src->size();
     rep.total(total);
-    Rewriter rw = rewrite(o, rep, old, slots, o.archiveTime);
+    Rewriter rw = rewrite(o, rep, old, slots, o.archiveTime, &found.sources);
     if (o.move) {
         // Only now that the new archive is in place are the sources removed.
         // A file that stays is told: the caller asked for it to go. A folder
@@ -822,13 +888,14 @@ int32_t deleteMembers(const AddOptions &o, Reporter &rep)
     for (const std::string &spec : sel.unmatched)
         rep.problem(ZipError::NotMatched, spec);
     const std::vector<size_t> &removed = sel.chosen;
+    checkSlotCount(entries.size(), o.archive);
     std::vector<Slot> slots;
     slots.reserve(entries.size());
     for (size_t i = 0, r = 0; i < entries.size(); ++i) {
         if (r < removed.size() && removed[r] == i)
             ++r;
         else
-            slots.push_back({ i, nullptr });
+            slots.push_back({ uint32_t(i), noSource });
     }
     if (removed.empty())
         return 0;
@@ -939,61 +1006,77 @@ int32_t renameMembers(const AddOptions &o, const std::vector<RenamePair> &pairs,
         for (const RenamePair &pair : pairs) {
             if (const std::string why = badNameReason(pair.to); !why.empty())
                 throw ZipFailure(ZipError::Refused, pair.to + " (" + why + ")");
-            std::vector<std::pair<size_t, std::string>> hits;
-            const size_t exact = byName.find(pair.from);
-            if (exact != SIZE_MAX && !entries[exact].isDir()) {
-                if (pair.to.back() == '/')
-                    throw ZipFailure(
-                        ZipError::Refused, pair.to + " (a file's name cannot end in /)");
-                hits.emplace_back(exact, pair.to);
-            } else if (!pair.from.empty()) {
-                // A folder: its own record, if any, and everything under it.
-                const std::string from = folderName(pair.from), to = folderName(pair.to);
-                for (size_t i = 0; i < entries.size(); ++i)
-                    if (entries[i].name.compare(0, from.size(), from) == 0)
-                        hits.emplace_back(i, to + entries[i].name.substr(from.size()));
-            }
-            if (hits.empty())
-                throw ZipFailure(ZipError::NotMatched, pair.from);
-            for (auto &[i, name] : hits) {
+            // Each member renamed is checked and takes its name at once: a
+            // folder of a million members would hold their names twice.
+            size_t hits = 0;
+            auto take = [&](size_t i, std::string name) {
                 if (newNames[i])
                     throw ZipFailure(ZipError::Refused, entries[i].name + " (renamed twice)");
                 if (const std::string why = badNameReason(name); !why.empty())
                     throw ZipFailure(ZipError::Refused, name + " (" + why + ")");
                 newNames[i] = std::move(name);
+                ++hits;
+            };
+            const size_t exact = byName.find(pair.from);
+            if (exact != SIZE_MAX && !entries[exact].isDir()) {
+                if (pair.to.back() == '/')
+                    throw ZipFailure(
+                        ZipError::Refused, pair.to + " (a file's name cannot end in /)");
+                take(exact, pair.to);
+            } else if (!pair.from.empty()) {
+                // A folder: its own record, if any, and everything under it.
+                const std::string from = folderName(pair.from), to = folderName(pair.to);
+                for (size_t i = 0; i < entries.size(); ++i) {
+                    const std::string &name = entries[i].name;
+                    if (name.compare(0, from.size(), from) != 0)
+                        continue;
+                    // Made to measure: to + rest would leave room for half as much again.
+                    std::string renamed;
+                    renamed.reserve(to.size() + name.size() - from.size());
+                    renamed.append(to).append(name, from.size());
+                    take(i, std::move(renamed));
+                }
+            }
+            if (hits == 0)
+                throw ZipFailure(ZipError::NotMatched, pair.from);
+        }
+    }
+    {
+        // Every name after the rename must be unique: the new ones among
+        // themselves and against the members that keep theirs. The index
+        // goes before the rewrite.
+        auto nameAfter = [&](size_t i) -> std::string_view {
+            return newNames[i] ? *newNames[i] : entries[i].name;
+        };
+        NameIndex after(entries.size(), nameAfter);
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (!newNames[i])
+                after.add(i);
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (newNames[i] && after.add(i) != SIZE_MAX)
+                throw ZipFailure(
+                    ZipError::Refused, *newNames[i] + " (a member of that name exists)");
+        // Nor may a file share its name with a folder another member lies in.
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const std::string_view name = nameAfter(i);
+            for (size_t s = name.find('/'); s != std::string_view::npos;
+                 s = name.find('/', s + 1)) {
+                const size_t file = after.find(name.substr(0, s));
+                if (file != SIZE_MAX && (newNames[i] || newNames[file]))
+                    throw ZipFailure(ZipError::Refused,
+                        std::string(name) + " (a file has the name of its folder)");
             }
         }
     }
-    // Every name after the rename must be unique: the new ones among
-    // themselves and against the members that keep theirs.
-    auto nameAfter = [&](size_t i) -> std::string_view {
-        return newNames[i] ? *newNames[i] : entries[i].name;
-    };
-    NameIndex after(entries.size(), nameAfter);
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (!newNames[i])
-            after.add(i);
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (newNames[i] && after.add(i) != SIZE_MAX)
-            throw ZipFailure(ZipError::Refused, *newNames[i] + " (a member of that name exists)");
-    // Nor may a file share its name with a folder another member lies in.
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string_view name = nameAfter(i);
-        for (size_t s = name.find('/'); s != std::string_view::npos; s = name.find('/', s + 1)) {
-            const size_t file = after.find(name.substr(0, s));
-            if (file != SIZE_MAX && (newNames[i] || newNames[file]))
-                throw ZipFailure(
-                    ZipError::Refused, std::string(name) + " (a file has the name of its folder)");
-        }
-    }
+    checkSlotCount(entries.size(), o.archive);
     std::vector<Slot> slots;
     slots.reserve(entries.size());
     int32_t renamed = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
-        slots.push_back({ i, nullptr });
+        slots.push_back({ uint32_t(i), noSource });
         renamed += newNames[i] ? 1 : 0;
     }
-    rewrite(o, rep, old, slots, false, &newNames);
+    rewrite(o, rep, old, slots, false, nullptr, &newNames);
     return renamed;
 }
 

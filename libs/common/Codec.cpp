@@ -52,6 +52,7 @@ MemoryLimits memoryLimits()
     m.buffer = lowered("AMX_BUFFER_BUDGET", bufferBudget);
     m.piece = size_t(lowered("AMX_PIECE_SIZE", pieceSize));
     m.inflate = std::min(inflateBudget, m.buffer * (inflateBudget / bufferBudget));
+    m.records = lowered("AMX_RECORD_BUDGET", recordBudget);
     return m;
 }
 

@@ -15,14 +15,18 @@ constexpr uint64_t bufferBudget = 16u << 20;
 constexpr size_t pieceSize = 1u << 20;
 // One large member inflated whole needs its packed and its plain size at once.
 constexpr uint64_t inflateBudget = 192u << 20;
+// The central records of an add's new members beyond this size wait in a
+// scratch file for the directory instead of in memory.
+constexpr uint64_t recordBudget = 1u << 20;
 
-// The limits above; AMX_BUFFER_BUDGET and AMX_PIECE_SIZE (bytes) lower them so
-// that the large-member paths can be exercised with small files.
+// The limits above; AMX_BUFFER_BUDGET, AMX_PIECE_SIZE and AMX_RECORD_BUDGET
+// (bytes) lower them so that the large paths can be exercised with small files.
 struct MemoryLimits
 {
     uint64_t buffer = bufferBudget;
     size_t piece = pieceSize;
     uint64_t inflate = inflateBudget;
+    uint64_t records = recordBudget;
 };
 MemoryLimits memoryLimits();
 

@@ -90,7 +90,7 @@ class Case:
     """One operation on a fresh copy of its starting state."""
 
     def __init__(self, name, argv, writes_archive=False, extracts=False, move=None,
-                 prepare=None, stub=False):
+                 prepare=None, stub=False, env=None):
         self.name = name
         self.argv = argv  # with {archive}, {src}, {out}, {sfx}
         self.writes_archive = writes_archive
@@ -98,6 +98,7 @@ class Case:
         self.move = move  # the source paths --move deletes
         self.prepare = prepare
         self.stub = stub
+        self.env = env or {}  # added to the environment of the run
 
 
 class Campaign:
@@ -159,6 +160,9 @@ class Campaign:
             Case("add", ["-a", "{archive}", "src/bin", "src/ünïcode name.txt", "src/hollow"],
                  writes_archive=True),
             Case("add-new", ["-a", "{new}", "--level", "6", "src"], writes_archive=True),
+            # The new members' central records through the scratch file, a few at a time.
+            Case("add-spilled", ["-a", "{archive}", "src"], writes_archive=True,
+                 env={"AMX_RECORD_BUDGET": "150"}),
             Case("delete", ["--delete", "{archive}", "--pattern", "src/many/f0*"],
                  writes_archive=True),
             Case("update", ["-a", "{archive}", "--update", "src"], writes_archive=True,
@@ -193,7 +197,7 @@ class Campaign:
                 for a in case.argv]
         argv = args if case.stub else [self.cli] + args
         env = dict(os.environ, AMX_FAULT=fault, AMX_FAULT_LOG=os.path.join(d, "tmp", ".count"),
-                   TMPDIR=os.path.join(d, "tmp"), LC_ALL="C.UTF-8", LANG="C.UTF-8")
+                   TMPDIR=os.path.join(d, "tmp"), LC_ALL="C.UTF-8", LANG="C.UTF-8", **case.env)
         env.pop("DISPLAY", None)
         env.pop("WAYLAND_DISPLAY", None)
         r = subprocess.run(argv, cwd=d, env=env, stdin=subprocess.DEVNULL,

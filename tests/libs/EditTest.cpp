@@ -304,4 +304,54 @@ INSTANTIATE_TEST_SUITE_P(Cases, KeptRecordTest,
             2 }),
     RowName());
 
+struct SpilledRecordCase
+{
+    const char *name;
+    int32_t (*edit)(TestDir &dir, const std::string &archive, Recorder &rec);
+};
+AMX_ROW_PRINTS_NAME(SpilledRecordCase)
+
+class SpilledRecordTest : public testing::TestWithParam<SpilledRecordCase>
+{
+};
+
+// With a record budget of a few records, the new members' central records
+// go through a scratch file, read back in windows that split records: the
+// archive is the one made in memory, and the scratch file is gone.
+TEST_P(SpilledRecordTest, SameArchiveAsInMemory)
+{
+    TestDir dir;
+    const std::string inMemory = editSample(dir / "memory.zip", 40);
+    const std::string spilled = (dir / "spilled.zip").string();
+    fs::copy_file(inMemory, spilled);
+    dir.createFile("readme.txt", "replaced");
+    for (int i = 0; i < 60; ++i)
+        dir.createFile("new/n" + std::to_string(i) + ".txt", std::string(size_t(i), 'n'));
+    Recorder rec;
+    const int32_t done = GetParam().edit(dir, inMemory, rec);
+    EXPECT_GT(done, 0) << rec.dump();
+    setenv("AMX_RECORD_BUDGET", "200", 1);
+    const int32_t spilledDone = GetParam().edit(dir, spilled, rec);
+    unsetenv("AMX_RECORD_BUDGET");
+    EXPECT_EQ(spilledDone, done) << rec.dump();
+    EXPECT_TRUE(readFile(spilled) == readFile(inMemory));
+    expectPeersAccept(spilled);
+    for (const std::string &path : listing(dir.path()))
+        EXPECT_EQ(path.find(".amxzip-"), std::string::npos) << path;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SpilledRecordTest,
+    testing::Values(SpilledRecordCase { "Add",
+                        [](TestDir &dir, const std::string &archive, Recorder &rec) {
+                            const AddRequest r { .archive = archive,
+                                .specs = { "readme.txt", "new" },
+                                .recurse = true };
+                            return runAdd(dir.str(), r, rec);
+                        } },
+        SpilledRecordCase { "Rename",
+            [](TestDir &, const std::string &archive, Recorder &rec) {
+                return rename(archive, { "docs", "papers" }, rec).done;
+            } }),
+    RowName());
+
 } // namespace
