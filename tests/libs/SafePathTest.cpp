@@ -73,8 +73,9 @@ TEST(SafePathTest, linksStayInside)
         SCOPED_TRACE(row.target);
         EXPECT_EQ(amx::checkNewLink(row.parent, row.target, lookup), row.end);
         std::vector<std::string> at = row.parent;
-        if (row.end == LinkEnd::Inside && amx::followLink(at, row.target, lookup) == row.end)
+        if (row.end == LinkEnd::Inside && amx::followLink(at, row.target, lookup) == row.end) {
             EXPECT_EQ(amx::joinPath(at, at.size()), row.at);
+        }
     }
 }
 
