@@ -14,7 +14,11 @@
 #include <QMouseEvent>
 #include <QTreeView>
 
+#include <dirent.h>
+
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string_view>
 #include <unordered_map>
@@ -44,6 +48,64 @@ std::vector<std::string> regularFiles(const std::vector<std::string> &paths)
     return out;
 }
 
+// The parts of a member name the library would change or read otherwise
+// (see DragPlan::plainNames): backslashes, zero bytes, a drive, a leading '/'.
+constexpr std::string_view kBackslashOrZero("\\\0", 2);
+
+bool startsOddly(std::string_view name)
+{
+    const bool drive = name.size() >= 2 && name[1] == ':'
+        && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+    return drive || (!name.empty() && name.front() == '/');
+}
+
+// path: up to and including the last '/'.
+bool plainFolders(std::string_view path)
+{
+    if (path.find_first_of(kBackslashOrZero) != std::string_view::npos || startsOddly(path))
+        return false;
+    for (size_t at = 0; at < path.size();) {
+        const size_t slash = path.find('/', at);
+        const std::string_view part = path.substr(at, slash - at);
+        if (part == "." || part == "..")
+            return false;
+        at = slash + 1;
+    }
+    return true;
+}
+
+bool plainLeaf(std::string_view path, std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".."
+        && name.find_first_of(kBackslashOrZero) == std::string_view::npos
+        && (!path.empty() || !startsOddly(name));
+}
+
+// True when an extraction that reported no problem wrote each member it
+// was given.
+bool wroteEvery(const amx::OperationResult &result, size_t members)
+{
+    return result.ran && !result.cancelled && result.error == 0 && result.failed == 0
+        && result.skipped == 0 && result.failures.empty() && result.skips.empty()
+        && result.done >= 0 && size_t(result.done) == members;
+}
+
+// True when folder holds exactly count regular files (links and folders
+// left out); false too when a type cannot be told without a look at each.
+bool holdsRegularFiles(const std::string &folder, size_t count)
+{
+    std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir)
+        return false;
+    size_t regular = 0;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        if (entry->d_type == DT_UNKNOWN)
+            return false;
+        regular += entry->d_type == DT_REG;
+    }
+    return regular == count;
+}
+
 } // namespace
 
 DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
@@ -52,11 +114,18 @@ DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
     plan.files.reserve(rows.size());
     std::unordered_map<std::string_view, size_t> seen;
     seen.reserve(rows.size());
+    std::optional<std::string_view> lastPath;
     for (const ViewEntry &row : rows) {
         // Without folder names the library keeps what follows the last
         // backslash as well.
         const std::string_view file =
             std::string_view(row.name).substr(row.name.find_last_of('\\') + 1);
+        // Rows of one folder mostly follow each other: each path is looked at once.
+        if (plan.plainNames && lastPath != row.path) {
+            plan.plainNames = plainFolders(row.path);
+            lastPath = row.path;
+        }
+        plan.plainNames = plan.plainNames && plainLeaf(row.path, row.name);
         const size_t layer = seen[file]++;
         if (layer == plan.calls.size())
             plan.calls.push_back(
@@ -151,9 +220,11 @@ void MainDragDrop::startDrag()
 {
     if (m_dragging || m_main.currentArchive().empty())
         return;
+    const std::vector<int> selected = m_main.fileList()->selectedRows();
     std::vector<ViewEntry> rows;
+    rows.reserve(selected.size());
     int64_t total = 0;
-    for (int row : m_main.fileList()->selectedRows()) {
+    for (int row : selected) {
         const FileRow &r = m_main.fileRows()[size_t(row)];
         rows.push_back({ std::string(r.Path), std::string(r.Name) });
         total += static_cast<int64_t>(r.size);
@@ -208,16 +279,25 @@ void MainDragDrop::startDrag()
         TZipEngine::runHostedWork([&] {
             plan = dragPlan(rows, folder);
         });
-        for (const DragExtract &call : plan.calls) {
+        bool allWritten = plan.plainNames;
+        std::vector<size_t> counts;
+        for (DragExtract &call : plan.calls) {
             std::error_code error;
             std::filesystem::create_directories(call.folder, error);
             engine.ExtrBaseDir = call.folder;
-            engine.FSpecArgs = call.specs;
+            counts.push_back(call.specs.size());
+            engine.FSpecArgs = std::move(call.specs);
             engine.Extract();
+            allWritten = allWritten && wroteEvery(engine.LastResult(), counts.back());
         }
-        // A member that could not be extracted is not offered as a file that is not there.
+        // A member that could not be extracted is not offered as a file that
+        // is not there. When nothing went wrong, each fresh folder holding as
+        // many files as its call had members is enough to tell; else each
+        // file is looked for.
         TZipEngine::runHostedWork([&] {
-            source->Files = regularFiles(plan.files);
+            for (size_t i = 0; i < plan.calls.size() && allWritten; ++i)
+                allWritten = holdsRegularFiles(plan.calls[i].folder, counts[i]);
+            source->Files = allWritten ? std::move(plan.files) : regularFiles(plan.files);
         });
     }
     // Failures and members left without their password, told once.
