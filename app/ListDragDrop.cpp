@@ -16,12 +16,13 @@
 
 #include <dirent.h>
 
+#include <bit>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -106,15 +107,53 @@ bool holdsRegularFiles(const std::string &folder, size_t count)
     return regular == count;
 }
 
+// How many rows before had the same file name: an open table keyed by the
+// names, without a node for each row.
+class LeafCounts
+{
+public:
+    explicit LeafCounts(size_t rows)
+        : m_slots(std::bit_ceil(rows + rows / 2 + 1))
+    {
+    }
+
+    // How often leaf was counted before; counts it once more.
+    size_t count(std::string_view leaf)
+    {
+        const size_t hash = std::hash<std::string_view> {}(leaf);
+        // The hash's high half tells most names apart without comparing them.
+        const auto tag = static_cast<uint32_t>(hash >> 32);
+        const size_t mask = m_slots.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot &slot = m_slots[i];
+            if (slot.count == 0) {
+                slot = { leaf, 1, tag };
+                return 0;
+            }
+            if (slot.tag == tag && slot.leaf == leaf)
+                return slot.count++;
+        }
+    }
+
+private:
+    struct Slot
+    {
+        std::string_view leaf;
+        uint32_t count = 0;
+        uint32_t tag = 0;
+    };
+    std::vector<Slot> m_slots;
+};
+
 } // namespace
 
 DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
 {
     DragPlan plan;
     plan.files.reserve(rows.size());
-    std::unordered_map<std::string_view, size_t> seen;
-    seen.reserve(rows.size());
+    LeafCounts seen(rows.size());
     std::optional<std::string_view> lastPath;
+    std::string member;
     for (const ViewEntry &row : rows) {
         // Without folder names the library keeps what follows the last
         // backslash as well.
@@ -126,13 +165,17 @@ DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
             lastPath = row.path;
         }
         plan.plainNames = plan.plainNames && plainLeaf(row.path, row.name);
-        const size_t layer = seen[file]++;
+        const size_t layer = seen.count(file);
         if (layer == plan.calls.size())
             plan.calls.push_back(
                 { layer == 0 ? folder : folder + std::to_string(layer + 1) + '/', {} });
-        plan.calls[layer].specs.push_back(escapeSpec(row.path + row.name));
-        plan.files.push_back(plan.calls[layer].folder);
-        plan.files.back() += file;
+        DragExtract &call = plan.calls[layer];
+        // One buffer for every member name instead of a new string each.
+        member.assign(row.path).append(row.name);
+        call.specs.push_back(escapeSpec(member));
+        std::string &path = plan.files.emplace_back();
+        path.reserve(call.folder.size() + file.size());
+        path.append(call.folder).append(file);
     }
     return plan;
 }
