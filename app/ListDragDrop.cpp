@@ -14,10 +14,15 @@
 #include <QMouseEvent>
 #include <QTreeView>
 
+#include <dirent.h>
+
+#include <bit>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -44,26 +49,133 @@ std::vector<std::string> regularFiles(const std::vector<std::string> &paths)
     return out;
 }
 
+// The parts of a member name the library would change or read otherwise
+// (see DragPlan::plainNames): backslashes, zero bytes, a drive, a leading '/'.
+constexpr std::string_view kBackslashOrZero("\\\0", 2);
+
+bool startsOddly(std::string_view name)
+{
+    const bool drive = name.size() >= 2 && name[1] == ':'
+        && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
+    return drive || (!name.empty() && name.front() == '/');
+}
+
+// path: up to and including the last '/'.
+bool plainFolders(std::string_view path)
+{
+    if (path.find_first_of(kBackslashOrZero) != std::string_view::npos || startsOddly(path))
+        return false;
+    for (size_t at = 0; at < path.size();) {
+        const size_t slash = path.find('/', at);
+        const std::string_view part = path.substr(at, slash - at);
+        if (part == "." || part == "..")
+            return false;
+        at = slash + 1;
+    }
+    return true;
+}
+
+bool plainLeaf(std::string_view path, std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".."
+        && name.find_first_of(kBackslashOrZero) == std::string_view::npos
+        && (!path.empty() || !startsOddly(name));
+}
+
+// True when an extraction that reported no problem wrote each member it
+// was given.
+bool wroteEvery(const amx::OperationResult &result, size_t members)
+{
+    return result.ran && !result.cancelled && result.error == 0 && result.failed == 0
+        && result.skipped == 0 && result.failures.empty() && result.skips.empty()
+        && result.done >= 0 && size_t(result.done) == members;
+}
+
+// True when folder holds exactly count regular files (links and folders
+// left out); false too when a type cannot be told without a look at each.
+bool holdsRegularFiles(const std::string &folder, size_t count)
+{
+    std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir)
+        return false;
+    size_t regular = 0;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        if (entry->d_type == DT_UNKNOWN)
+            return false;
+        regular += entry->d_type == DT_REG;
+    }
+    return regular == count;
+}
+
+// How many rows before had the same file name: an open table keyed by the
+// names, without a node for each row.
+class LeafCounts
+{
+public:
+    explicit LeafCounts(size_t rows)
+        : m_slots(std::bit_ceil(rows + rows / 2 + 1))
+    {
+    }
+
+    // How often leaf was counted before; counts it once more.
+    size_t count(std::string_view leaf)
+    {
+        const size_t hash = std::hash<std::string_view> {}(leaf);
+        // The hash's high half tells most names apart without comparing them.
+        const auto tag = static_cast<uint32_t>(hash >> 32);
+        const size_t mask = m_slots.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot &slot = m_slots[i];
+            if (slot.count == 0) {
+                slot = { leaf, 1, tag };
+                return 0;
+            }
+            if (slot.tag == tag && slot.leaf == leaf)
+                return slot.count++;
+        }
+    }
+
+private:
+    struct Slot
+    {
+        std::string_view leaf;
+        uint32_t count = 0;
+        uint32_t tag = 0;
+    };
+    std::vector<Slot> m_slots;
+};
+
 } // namespace
 
 DragPlan dragPlan(const std::vector<ViewEntry> &rows, const std::string &folder)
 {
     DragPlan plan;
     plan.files.reserve(rows.size());
-    std::unordered_map<std::string_view, size_t> seen;
-    seen.reserve(rows.size());
+    LeafCounts seen(rows.size());
+    std::optional<std::string_view> lastPath;
+    std::string member;
     for (const ViewEntry &row : rows) {
         // Without folder names the library keeps what follows the last
         // backslash as well.
         const std::string_view file =
             std::string_view(row.name).substr(row.name.find_last_of('\\') + 1);
-        const size_t layer = seen[file]++;
+        // Rows of one folder mostly follow each other: each path is looked at once.
+        if (plan.plainNames && lastPath != row.path) {
+            plan.plainNames = plainFolders(row.path);
+            lastPath = row.path;
+        }
+        plan.plainNames = plan.plainNames && plainLeaf(row.path, row.name);
+        const size_t layer = seen.count(file);
         if (layer == plan.calls.size())
             plan.calls.push_back(
                 { layer == 0 ? folder : folder + std::to_string(layer + 1) + '/', {} });
-        plan.calls[layer].specs.push_back(escapeSpec(row.path + row.name));
-        plan.files.push_back(plan.calls[layer].folder);
-        plan.files.back() += file;
+        DragExtract &call = plan.calls[layer];
+        // One buffer for every member name instead of a new string each.
+        member.assign(row.path).append(row.name);
+        call.specs.push_back(escapeSpec(member));
+        std::string &path = plan.files.emplace_back();
+        path.reserve(call.folder.size() + file.size());
+        path.append(call.folder).append(file);
     }
     return plan;
 }
@@ -151,9 +263,11 @@ void MainDragDrop::startDrag()
 {
     if (m_dragging || m_main.currentArchive().empty())
         return;
+    const std::vector<int> selected = m_main.fileList()->selectedRows();
     std::vector<ViewEntry> rows;
+    rows.reserve(selected.size());
     int64_t total = 0;
-    for (int row : m_main.fileList()->selectedRows()) {
+    for (int row : selected) {
         const FileRow &r = m_main.fileRows()[size_t(row)];
         rows.push_back({ std::string(r.Path), std::string(r.Name) });
         total += static_cast<int64_t>(r.size);
@@ -208,16 +322,25 @@ void MainDragDrop::startDrag()
         TZipEngine::runHostedWork([&] {
             plan = dragPlan(rows, folder);
         });
-        for (const DragExtract &call : plan.calls) {
+        bool allWritten = plan.plainNames;
+        std::vector<size_t> counts;
+        for (DragExtract &call : plan.calls) {
             std::error_code error;
             std::filesystem::create_directories(call.folder, error);
             engine.ExtrBaseDir = call.folder;
-            engine.FSpecArgs = call.specs;
+            counts.push_back(call.specs.size());
+            engine.FSpecArgs = std::move(call.specs);
             engine.Extract();
+            allWritten = allWritten && wroteEvery(engine.LastResult(), counts.back());
         }
-        // A member that could not be extracted is not offered as a file that is not there.
+        // A member that could not be extracted is not offered as a file that
+        // is not there. When nothing went wrong, each fresh folder holding as
+        // many files as its call had members is enough to tell; else each
+        // file is looked for.
         TZipEngine::runHostedWork([&] {
-            source->Files = regularFiles(plan.files);
+            for (size_t i = 0; i < plan.calls.size() && allWritten; ++i)
+                allWritten = holdsRegularFiles(plan.calls[i].folder, counts[i]);
+            source->Files = allWritten ? std::move(plan.files) : regularFiles(plan.files);
         });
     }
     // Failures and members left without their password, told once.

@@ -29,6 +29,10 @@ struct DragPlan
 {
     std::vector<DragExtract> calls;
     std::vector<std::string> files; // what the drag offers, in list order
+    // Every member name is one the library writes under its own last part,
+    // unchanged: no backslash, drive, leading '/', "." or ".." part, nor an
+    // empty name. Others may land elsewhere or nowhere.
+    bool plainNames = true;
 };
 
 // rows: the selected rows in list order; folder: the drag's own, ending in

@@ -3,6 +3,7 @@
 // real archives.
 
 #include "FolderWatch.h"
+#include "LegacyZip.h"
 #include "ListDragDrop.h"
 #include "MainWindow.h"
 #include "Peers.h"
@@ -248,6 +249,27 @@ private Q_SLOTS:
         removeTempCopies();
         QVERIFY(!std::filesystem::exists(folder.toStdString()));
         QVERIFY(std::filesystem::exists(temp));
+    }
+
+    // A member that fails to extract is never offered; the rest still are.
+    void dragOutLeavesOutWhatFailed()
+    {
+        std::string bytes =
+            zipOf({ { "a.txt", false, {}, "alpha" }, { "bad.txt", false, {}, "broken" } });
+        bytes[bytes.find("broken")] = 'B'; // its CRC no longer fits
+        Session s(m_dir.createFile("damaged.zip", bytes).string());
+        s.main.settings().Temp = (m_dir / m_dir.fresh("temp")).string() + "/";
+        QStringList offered;
+        s.dnd.Exec = [&](QDrag &drag) {
+            for (const QUrl &url : drag.mimeData()->urls())
+                offered.push_back(QFileInfo(url.toLocalFile()).fileName());
+            return Qt::CopyAction;
+        };
+        selectMembers(s.main, { "a.txt", "bad.txt" });
+        s.dnd.startDrag();
+        QCOMPARE(offered, QStringList { "a.txt" });
+        QCOMPARE(s.prompter.shown().size(), size_t(1));
+        removeTempCopies();
     }
 };
 

@@ -130,8 +130,10 @@ TEST(DragOutPlan, EveryMemberKeepsAFile)
         (std::vector<DragExtract> {
             { "/t/d/", { "p/x", "y" } }, { "/t/d/2/", { "q/x" } }, { "/t/d/3/", { "r/x" } } }));
     EXPECT_EQ(plan.files, (Names { "/t/d/x", "/t/d/2/x", "/t/d/3/x", "/t/d/y" }));
+    EXPECT_TRUE(plan.plainNames);
     // Exact names; without folder names a backslash ends the folder part too.
     plan = dragPlan({ { "p/", "a*" }, { "", "w\\v" } }, "/t/d/");
     EXPECT_EQ(plan.calls, (std::vector<DragExtract> { { "/t/d/", { "p/a\\*", "w\\\\v" } } }));
     EXPECT_EQ(plan.files, (Names { "/t/d/a*", "/t/d/v" }));
+    EXPECT_FALSE(plan.plainNames); // where "w\\v" lands is looked at
 }
