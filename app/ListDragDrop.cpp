@@ -332,6 +332,9 @@ void MainDragDrop::startDrag()
             engine.FSpecArgs = std::move(call.specs);
             engine.Extract();
             allWritten = allWritten && wroteEvery(engine.LastResult(), counts.back());
+            // Each extraction starts uncancelled: a cancel must end the drag.
+            if (engine.LastResult().cancelled)
+                break;
         }
         // A member that could not be extracted is not offered as a file that
         // is not there. When nothing went wrong, each fresh folder holding as

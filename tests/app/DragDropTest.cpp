@@ -6,6 +6,7 @@
 #include "LegacyZip.h"
 #include "ListDragDrop.h"
 #include "MainWindow.h"
+#include "Operation.h"
 #include "Peers.h"
 #include "TempFolder.h"
 #include "TestDir.h"
@@ -269,6 +270,35 @@ private Q_SLOTS:
         s.dnd.startDrag();
         QCOMPARE(offered, QStringList { "a.txt" });
         QCOMPARE(s.prompter.shown().size(), size_t(1));
+        removeTempCopies();
+    }
+
+    // Members of one name in two folders are two extractions; a cancel in
+    // the first ends the drag.
+    void dragOutCancelledStops()
+    {
+        Session s(
+            m_dir
+                .createFile("twice.zip",
+                    zipOf({ { "x/a.txt", false, {}, "one" }, { "y/a.txt", false, {}, "two" } }))
+                .string());
+        const std::string temp = (m_dir / m_dir.fresh("temp")).string();
+        s.main.settings().Temp = temp + "/";
+        int extractions = 0;
+        amx::setOperationTap([&](const amx::OperationRequest &, int32_t) {
+            s.main.engine().CancelRequested = true;
+            ++extractions;
+        });
+        s.dnd.Exec = [](QDrag &) {
+            return Qt::CopyAction;
+        };
+        selectMembers(s.main, { "x/a.txt", "y/a.txt" });
+        s.dnd.startDrag();
+        amx::setOperationTap({});
+        QCOMPARE(extractions, 1);
+        for (const auto &entry : std::filesystem::recursive_directory_iterator(temp))
+            QVERIFY2(!entry.is_regular_file() || readFile(entry.path()) != "two",
+                qPrintable(qs(entry.path().string())));
         removeTempCopies();
     }
 };
