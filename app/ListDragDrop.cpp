@@ -274,6 +274,7 @@ void MainDragDrop::startDrag()
     }
     if (rows.empty() || refuseWhileOperationRuns())
         return;
+    const bool everyRow = rows.size() == m_main.fileRows().size();
     std::string temp = m_main.settings().Temp;
     if (temp.empty() || temp.back() != '/')
         temp += '/';
@@ -329,7 +330,12 @@ void MainDragDrop::startDrag()
             std::filesystem::create_directories(call.folder, error);
             engine.ExtrBaseDir = call.folder;
             counts.push_back(call.specs.size());
-            engine.FSpecArgs = std::move(call.specs);
+            // Every row into one folder: the whole archive, without a
+            // million names for the library to match.
+            if (everyRow && plan.calls.size() == 1)
+                engine.FSpecArgs.clear();
+            else
+                engine.FSpecArgs = std::move(call.specs);
             engine.Extract();
             allWritten = allWritten && wroteEvery(engine.LastResult(), counts.back());
             // Each extraction starts uncancelled: a cancel must end the drag.

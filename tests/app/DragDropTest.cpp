@@ -252,6 +252,32 @@ private Q_SLOTS:
         QVERIFY(std::filesystem::exists(temp));
     }
 
+    // Every row dragged: the whole archive is extracted at once, its folder
+    // member as nothing, and exactly the rows' files are offered.
+    void dragOutOfEveryRow()
+    {
+        Session s(m_dir
+                      .createFile("every.zip",
+                          zipOf({ { "d/", false, {}, "" }, { "d/a.txt", false, {}, "alpha" },
+                              { "b.txt", false, {}, "beta" } }))
+                      .string());
+        s.main.settings().Temp = (m_dir / m_dir.fresh("temp")).string() + "/";
+        std::vector<std::pair<QString, std::string>> offered;
+        s.dnd.Exec = [&](QDrag &drag) {
+            for (const QUrl &url : drag.mimeData()->urls())
+                offered.emplace_back(QFileInfo(url.toLocalFile()).fileName(),
+                    readFile(url.toLocalFile().toStdString()));
+            return Qt::CopyAction;
+        };
+        selectMembers(s.main, { "d/a.txt", "b.txt" });
+        s.dnd.startDrag();
+        std::sort(offered.begin(), offered.end());
+        QCOMPARE(offered,
+            (std::vector<std::pair<QString, std::string>> {
+                { "a.txt", "alpha" }, { "b.txt", "beta" } }));
+        removeTempCopies();
+    }
+
     // A member that fails to extract is never offered; the rest still are.
     void dragOutLeavesOutWhatFailed()
     {
