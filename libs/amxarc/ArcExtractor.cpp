@@ -197,7 +197,8 @@ void ArcExtractor::member(archive_entry *entry, const std::string &name)
 void ArcExtractor::writeFile(archive_entry *entry, const std::string &display,
     const std::vector<std::string> &parts, int64_t mtime)
 {
-    auto dir = m_dirs->get(parts, parts.size() - 1, true);
+    bool madeDir = false;
+    auto dir = m_dirs->get(parts, parts.size() - 1, true, &madeDir);
     const std::string &leaf = parts.back();
     WriteMode mode = m_opt.overwrite ? WriteMode::CreateOrReplace : WriteMode::CreateNew;
     if (m_opt.freshen || m_opt.update) {
@@ -226,7 +227,7 @@ void ArcExtractor::writeFile(archive_entry *entry, const std::string &display,
     // Set-user-id and similar bits are never restored.
     const mode_t stored = archive_entry_perm(entry) & 0777;
     const mode_t perms = stored ? stored : mode_t(0666 & ~m_umask);
-    auto out = openOutput(dir, leaf, mode, perms, display);
+    auto out = openOutput(dir, leaf, mode, perms, display, madeDir);
     if (!out) {
         m_rep.problem(ZipError::Exists, display);
         return;
@@ -249,7 +250,11 @@ void ArcExtractor::writeFile(archive_entry *entry, const std::string &display,
         if (sizeKnown && out->size() < declared)
             out->skipTo(declared, display); // a sparse member's trailing hole
         out->complete(perms, (perms & ~m_umask) != perms, mtime, display);
-        out->publish(display);
+        if (!out->publish(display)) {
+            m_rep.problem(ZipError::Exists, display);
+            m_rep.endFile();
+            return;
+        }
     } catch (const ZipFailure &f) {
         m_rep.problem(f.code(), f.detail(), display);
         m_rep.endFile();

@@ -91,6 +91,7 @@ public:
     std::string display;
     std::shared_ptr<Fd> dir;
     std::string leaf;
+    bool madeDir = false;
     WriteMode mode = WriteMode::CreateNew;
     mode_t perms = 0644;
     bool setPerms = false;
@@ -164,7 +165,7 @@ public:
         }
         std::unique_ptr<OutputFile> &out = output;
         if (!testOnly) {
-            out = openOutput(dir, leaf, mode, perms, display);
+            out = openOutput(dir, leaf, mode, perms, display, madeDir);
             if (!out) {
                 kept = true;
                 return;
@@ -540,7 +541,8 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
         return job;
     }
 
-    auto dir = m_dirs.get(parts, parts.size() - 1, true);
+    bool madeDir = false;
+    auto dir = m_dirs.get(parts, parts.size() - 1, true, &madeDir);
     const std::string &leaf = parts.back();
     WriteMode mode = m_opt.overwrite ? WriteMode::CreateOrReplace : WriteMode::CreateNew;
     if (m_opt.freshen || m_opt.update) {
@@ -558,6 +560,7 @@ std::unique_ptr<ExtractJob> Extractor::plan(size_t i)
     job->archiveFd = m_archive.fd();
     job->dir = std::move(dir);
     job->leaf = leaf;
+    job->madeDir = madeDir;
     job->mode = mode;
     // Set-user-id and similar bits are never restored.
     if (uint32_t m = e.unixMode())
@@ -762,7 +765,10 @@ void Extractor::finish(ExtractJob &job)
         job.failure = { ZipError::WrongPassword, job.display };
     if (job.done && job.output) {
         try {
-            job.output->publish(job.display);
+            if (!job.output->publish(job.display)) {
+                job.done = false;
+                job.kept = true;
+            }
         } catch (const ZipFailure &f) {
             job.failure = { f.code(), f.detail() };
         }

@@ -21,13 +21,15 @@ namespace {
 constexpr size_t holeBlock = 64u << 10;
 
 std::shared_ptr<Fd> openLevel(
-    const Fd &parent, const std::vector<std::string> &parts, size_t i, bool create)
+    const Fd &parent, const std::vector<std::string> &parts, size_t i, bool create, bool &made)
 {
     const char *name = parts[i].c_str();
     int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
     int fd = amx_openat(parent.get(), name, flags);
+    made = false;
     if (fd < 0 && errno == ENOENT && create) {
-        if (amx_mkdirat(parent.get(), name, 0777) != 0 && errno != EEXIST)
+        made = amx_mkdirat(parent.get(), name, 0777) == 0;
+        if (!made && errno != EEXIST)
             throw ZipFailure(
                 ZipError::CreateFailed, joinPath(parts, i + 1) + " (" + errnoText(errno) + ")");
         fd = amx_openat(parent.get(), name, flags);
@@ -44,6 +46,35 @@ std::shared_ptr<Fd> openLevel(
 
 std::atomic<unsigned> tempCounter { 0 };
 
+std::string tempName(const std::string &leaf)
+{
+    return "." + leaf.substr(0, 200) + ".amx" + std::to_string(::getpid()) + "-"
+        + std::to_string(tempCounter++);
+}
+
+// Unnamed files are linked in through /proc; asked once, not for every file.
+bool unnamedFiles()
+{
+    static const bool usable = ::access("/proc/self/fd", X_OK) == 0;
+    return usable;
+}
+
+// Newer kernels link a file by its descriptor for the process that opened it,
+// which spares a walk through /proc; older ones want a privilege for that.
+std::atomic<bool> linkByDescriptor { true };
+
+int linkUnnamed(int fd, int dir, const std::string &name)
+{
+    if (linkByDescriptor.load(std::memory_order_relaxed)) {
+        const int linked = amx_linkat(fd, "", dir, name.c_str(), AT_EMPTY_PATH);
+        if (linked == 0 || errno != ENOENT)
+            return linked;
+        linkByDescriptor = false;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return amx_linkat(AT_FDCWD, self.c_str(), dir, name.c_str(), AT_SYMLINK_FOLLOW);
+}
+
 } // namespace
 
 DirCache::DirCache(int base)
@@ -53,7 +84,8 @@ DirCache::DirCache(int base)
         throw ZipFailure(ZipError::CreateFailed, "base folder (" + errnoText(errno) + ")");
 }
 
-std::shared_ptr<Fd> DirCache::get(const std::vector<std::string> &parts, size_t count, bool create)
+std::shared_ptr<Fd> DirCache::get(
+    const std::vector<std::string> &parts, size_t count, bool create, bool *made)
 {
     Node at { 0, m_root };
     for (size_t i = 0; i < count && i < parts.size(); ++i) {
@@ -64,20 +96,25 @@ std::shared_ptr<Fd> DirCache::get(const std::vector<std::string> &parts, size_t 
             at = it->second;
             continue;
         }
-        at = { ++m_lastId, openLevel(*at.dir, parts, i, create) };
+        bool madeNow = false;
+        auto dir = openLevel(*at.dir, parts, i, create, madeNow);
+        at = { ++m_lastId, std::move(dir), madeNow };
         if (m_dirs.size() >= 128)
             m_dirs.clear(); // in-flight jobs keep their own reference
         m_dirs.emplace(std::move(key), at);
     }
+    if (made)
+        *made = at.made;
     return at.dir;
 }
 
-OutputFile::OutputFile(
-    std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd, bool unnamed)
+OutputFile::OutputFile(std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd,
+    WriteMode mode, bool unnamed)
     : m_dir(std::move(dir))
     , m_name(std::move(name))
     , m_target(std::move(target))
     , m_fd(std::move(fd))
+    , m_mode(mode)
     , m_unnamed(unnamed)
 {
 }
@@ -126,7 +163,8 @@ void OutputFile::complete(mode_t mode, bool setMode, int64_t mtime, const std::s
     int fd = m_fd.get();
     if (m_pos > m_dataEnd && amx_ftruncate(fd, off_t(m_pos)) != 0)
         throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
-    if (setMode || m_name != m_target)
+    // A file that replaces another was made for the owner alone.
+    if (setMode || m_mode == WriteMode::Replace || (!m_unnamed && m_name != m_target))
         amx_fchmod(fd, mode);
     struct timespec times[2] = { { 0, UTIME_OMIT }, { time_t(mtime), 0 } };
     ::futimens(fd, times);
@@ -134,13 +172,26 @@ void OutputFile::complete(mode_t mode, bool setMode, int64_t mtime, const std::s
         throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
 }
 
-void OutputFile::publish(const std::string &display)
+bool OutputFile::publish(const std::string &display)
 {
     if (m_unnamed) {
-        const std::string self = "/proc/self/fd/" + std::to_string(m_fd.get());
-        if (amx_linkat(AT_FDCWD, self.c_str(), m_dir->get(), m_name.c_str(), AT_SYMLINK_FOLLOW)
-            != 0)
+        const int fd = m_fd.get();
+        std::string name = m_target;
+        int linked = m_mode == WriteMode::Replace ? -1 : linkUnnamed(fd, m_dir->get(), name);
+        if (linked != 0 && (m_mode == WriteMode::Replace || errno == EEXIST)) {
+            if (m_mode == WriteMode::CreateNew)
+                return false;
+            // Linked under a name of its own, then renamed over the old file in one step.
+            for (int attempt = 0; linked != 0 && attempt < 100; ++attempt) {
+                name = tempName(m_target);
+                linked = linkUnnamed(fd, m_dir->get(), name);
+                if (linked != 0 && errno != EEXIST)
+                    break;
+            }
+        }
+        if (linked != 0)
             throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
+        m_name = std::move(name);
         m_unnamed = false;
         if (amx_close(m_fd.release()) != 0)
             throw ZipFailure(ZipError::WriteFailed, display + " (" + errnoText(errno) + ")");
@@ -149,26 +200,26 @@ void OutputFile::publish(const std::string &display)
         && amx_renameat(m_dir->get(), m_name.c_str(), m_dir->get(), m_target.c_str()) != 0)
         throw ZipFailure(ZipError::ReplaceFailed, display + " (" + errnoText(errno) + ")");
     m_committed = true;
+    return true;
 }
 
 std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::string &leaf,
-    WriteMode mode, mode_t createMode, const std::string &display)
+    WriteMode mode, mode_t createMode, const std::string &display, bool madeDir)
 {
     const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    std::string base = "." + leaf.substr(0, 200) + ".amx";
-    auto tempName = [&] {
-        return base + std::to_string(::getpid()) + "-" + std::to_string(tempCounter++);
-    };
-    struct stat st
-    {
-    };
-    const bool exists = ::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!(exists && mode == WriteMode::CreateNew) && ::access("/proc/self/fd", X_OK) == 0) {
+    // A file to be kept is found before its member is inflated in vain.
+    if (mode == WriteMode::CreateNew && !madeDir) {
+        struct stat st
+        {
+        };
+        if (::fstatat(dir->get(), leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            return nullptr;
+    }
+    if (unnamedFiles()) {
         int fd = amx_openat(dir->get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC,
-            mode == WriteMode::Replace || exists ? 0600 : createMode);
+            mode == WriteMode::Replace ? 0600 : createMode);
         if (fd >= 0)
-            return std::make_unique<OutputFile>(
-                dir, exists ? tempName() : leaf, leaf, Fd(fd), true);
+            return std::make_unique<OutputFile>(dir, std::string(), leaf, Fd(fd), mode, true);
         // Without unnamed files here, a named one follows.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
@@ -176,17 +227,17 @@ std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::strin
     if (mode != WriteMode::Replace) {
         int fd = amx_openat(dir->get(), leaf.c_str(), flags, createMode);
         if (fd >= 0)
-            return std::make_unique<OutputFile>(dir, leaf, leaf, Fd(fd));
+            return std::make_unique<OutputFile>(dir, leaf, leaf, Fd(fd), mode);
         if (errno != EEXIST)
             throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
         if (mode == WriteMode::CreateNew)
             return nullptr;
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = tempName();
+        std::string temp = tempName(leaf);
         int fd = amx_openat(dir->get(), temp.c_str(), flags, 0600);
         if (fd >= 0)
-            return std::make_unique<OutputFile>(dir, temp, leaf, Fd(fd));
+            return std::make_unique<OutputFile>(dir, temp, leaf, Fd(fd), mode);
         if (errno != EEXIST)
             throw ZipFailure(ZipError::CreateFailed, display + " (" + errnoText(errno) + ")");
     }

@@ -25,20 +25,25 @@ public:
     explicit DirCache(int base);
 
     // The folder of the first `count` parts, reached one level at a time;
-    // made when missing and `create`.
-    std::shared_ptr<Fd> get(const std::vector<std::string> &parts, size_t count, bool create);
+    // made when missing and `create`. `made` tells whether this cache made
+    // that folder, so that nothing but this extraction's own files is in it.
+    std::shared_ptr<Fd> get(
+        const std::vector<std::string> &parts, size_t count, bool create, bool *made = nullptr);
 
 private:
     struct Node
     {
         uint64_t id;
         std::shared_ptr<Fd> dir;
+        bool made = false;
     };
 
     std::shared_ptr<Fd> m_root;
     uint64_t m_lastId = 0;
     std::unordered_map<std::string, Node> m_dirs;
 };
+
+enum class WriteMode { CreateNew, CreateOrReplace, Replace };
 
 // A file being written: removed again unless committed, so a failed check or
 // a cancel never leaves a half-written file or touches the one it replaces.
@@ -48,8 +53,10 @@ private:
 class OutputFile
 {
 public:
-    OutputFile(
-        std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd, bool unnamed = false);
+    // An unnamed file gets its name when published; a named one is renamed
+    // from `name` to `target` then.
+    OutputFile(std::shared_ptr<Fd> dir, std::string name, std::string target, Fd fd, WriteMode mode,
+        bool unnamed = false);
     ~OutputFile();
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
@@ -65,7 +72,8 @@ public:
     void complete(mode_t mode, bool setMode, int64_t mtime, const std::string &display);
     // Puts the file in place. Runs only after the member was reported, so a
     // cancel answered to that report leaves the file it would replace alone.
-    void publish(const std::string &display);
+    // False when the name was taken and the file there is to be kept.
+    bool publish(const std::string &display);
     const std::string &target() const { return m_target; }
 
 private:
@@ -75,17 +83,18 @@ private:
     Fd m_fd;
     uint64_t m_pos = 0;
     uint64_t m_dataEnd = 0;
+    WriteMode m_mode;
     bool m_unnamed = false;
     bool m_committed = false;
 };
 
-enum class WriteMode { CreateNew, CreateOrReplace, Replace };
-
 // Opens the file to write: the name itself when it is new, a temporary name
 // beside it when an existing file is to be replaced. Returns null when the
-// file exists and must be kept.
+// file exists and must be kept. In a folder this extraction made
+// (`madeDir`), no file is looked for: a name taken meanwhile shows when the
+// file is published.
 std::unique_ptr<OutputFile> openOutput(std::shared_ptr<Fd> dir, const std::string &leaf,
-    WriteMode mode, mode_t createMode, const std::string &display);
+    WriteMode mode, mode_t createMode, const std::string &display, bool madeDir = false);
 
 // The bytes the folder's file system still has for the user.
 uint64_t freeSpace(int folder);

@@ -242,6 +242,32 @@ const ExtractCase extractCases[] = {
 INSTANTIATE_TEST_SUITE_P(
     Options, ExtractOptionTest, testing::ValuesIn(extractCases), amxtest::RowName());
 
+// Two members of one name land in a folder the extraction makes: the first is
+// kept, or with overwrite the last wins; never a failure to create the file.
+TEST(ExtractNamesTest, MembersOfOneNameKeepTheFirstOrTheLast)
+{
+    TestDir dir;
+    const std::string archive = (dir / "twice.zip").string();
+    ASSERT_EQ(python("import sys, zipfile, warnings\nwarnings.simplefilter('ignore')\n"
+                     "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+                     "    for i in range(40):\n"
+                     "        z.writestr('n/c.txt', 'first' if i == 0 else 'later %d' % i)\n",
+                  { archive })
+                  .exitCode,
+        0);
+    for (bool overwrite : { false, true }) {
+        const fs::path out = dir.createDir(overwrite ? "o2" : "o1");
+        Recorder rec;
+        EXPECT_EQ(runExtract(out.string(), { .archive = archive, .overwrite = overwrite }, rec),
+            overwrite ? 40 : 1)
+            << rec.dump();
+        EXPECT_EQ(readFile(out / "n/c.txt"), overwrite ? "later 39" : "first");
+        const auto codes = rec.errorCodes();
+        EXPECT_EQ(codes, std::vector<int32_t>(overwrite ? 0 : 39, 13)) << rec.dump();
+        EXPECT_EQ(std::distance(fs::directory_iterator(out / "n"), {}), 1) << "no temporary left";
+    }
+}
+
 // Real names with wildcard characters, passed escaped, reach only themselves;
 // a block of empty names reaches nothing.
 enum class Op { Add, Delete, Extract };
