@@ -89,6 +89,7 @@ void ArchiveWriter::fail(int err)
 
 void ArchiveWriter::flush()
 {
+    copyPending();
     if (m_buf.empty())
         return;
     if (!pwriteFull(m_fd.get(), m_buf.data(), m_buf.size(), m_pos))
@@ -109,6 +110,7 @@ void ArchiveWriter::startWriteback()
 
 void ArchiveWriter::write(const void *data, size_t n)
 {
+    copyPending();
     if (m_buf.size() + n > writeBuffer)
         flush();
     if (n >= writeBuffer) {
@@ -123,6 +125,7 @@ void ArchiveWriter::write(const void *data, size_t n)
 
 void ArchiveWriter::rewind(uint64_t at)
 {
+    copyPending();
     if (at >= m_pos) {
         m_buf.resize(std::min<size_t>(m_buf.size(), size_t(at - m_pos)));
         return;
@@ -142,7 +145,25 @@ void ArchiveWriter::patch(uint64_t at, const std::string &bytes)
 
 void ArchiveWriter::copyFrom(int fd, uint64_t offset, uint64_t n)
 {
+    // Held to a few MiB, so that progress and a cancel still come between members.
+    if (m_copyLength > 0 && fd == m_copyFd && offset == m_copyOffset + m_copyLength
+        && m_copyLength + n <= writebackStep) {
+        m_copyLength += n;
+        return;
+    }
     flush();
+    m_copyFd = fd;
+    m_copyOffset = offset;
+    m_copyLength = n;
+}
+
+void ArchiveWriter::copyPending()
+{
+    if (m_copyLength == 0)
+        return;
+    const int fd = m_copyFd;
+    uint64_t offset = m_copyOffset, n = m_copyLength;
+    m_copyLength = 0;
     // In-kernel copy first; plain reads and writes when the file systems refuse.
     while (n > 0) {
         loff_t in = loff_t(offset), out = loff_t(m_pos);

@@ -21,14 +21,15 @@ public:
     ArchiveWriter &operator=(const ArchiveWriter &) = delete;
 
     const std::string &target() const { return m_target; }
-    uint64_t position() const { return m_pos + m_buf.size(); }
+    uint64_t position() const { return m_pos + m_copyLength + m_buf.size(); }
     void write(const void *data, size_t n);
     void write(const std::string &s) { write(s.data(), s.size()); }
     // Rewrites bytes already written (a header whose sizes are now known).
     void patch(uint64_t at, const std::string &bytes);
     // Drops what was written from `at` on.
     void rewind(uint64_t at);
-    // Copies bytes of another file unchanged.
+    // Copies bytes of another file unchanged. Copies of adjacent ranges are
+    // joined: members kept in order cost a call per few MiB, not one each.
     void copyFrom(int fd, uint64_t offset, uint64_t n);
     // Flushes to disk and renames over the archive. Throws ZipFailure.
     void commit(mode_t mode, std::optional<int64_t> mtime);
@@ -39,6 +40,7 @@ public:
 
 private:
     void flush();
+    void copyPending();
     void startWriteback();
     [[noreturn]] void fail(int err);
 
@@ -49,7 +51,10 @@ private:
     std::string m_scratchName; // a scratch file's name that could not be removed at once
     Fd m_fd;
     uint64_t m_pos = 0;
-    std::string m_buf;
+    std::string m_buf; // empty while a copy is pending
+    int m_copyFd = -1;
+    uint64_t m_copyOffset = 0;
+    uint64_t m_copyLength = 0;
     bool m_committed = false;
     bool m_shortened = false; // the file may hold bytes past the end
     uint64_t m_synced = 0; // writeback started up to here
