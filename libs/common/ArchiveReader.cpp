@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <numeric>
 #include <sys/stat.h>
@@ -212,6 +213,23 @@ void ArchiveReader::readDirectory(bool keepGoing, const std::string &codePage)
     }
 }
 
+bool ArchiveReader::readLocal(uint64_t at, std::string &out) const
+{
+    constexpr uint64_t window = 64u << 10;
+    std::lock_guard<std::mutex> lock(m_aheadLock);
+    if (at < m_aheadAt || at + out.size() > m_aheadAt + m_ahead.size()) {
+        m_ahead.resize(
+            size_t(std::min(std::max<uint64_t>(window, out.size()), m_centralStart - at)));
+        if (!preadFull(m_fd.get(), m_ahead.data(), m_ahead.size(), at)) {
+            m_ahead.clear();
+            return preadFull(m_fd.get(), out.data(), out.size(), at);
+        }
+        m_aheadAt = at;
+    }
+    std::memcpy(out.data(), m_ahead.data() + (at - m_aheadAt), out.size());
+    return true;
+}
+
 MemberSpan ArchiveReader::span(size_t i) const
 {
     const Entry &en = m_entries.at(i);
@@ -224,7 +242,7 @@ MemberSpan ArchiveReader::span(size_t i) const
                          m_centralStart - en.localOffset)),
         '\0');
     auto h = reinterpret_cast<const unsigned char *>(head.data());
-    if (!preadFull(m_fd.get(), head.data(), head.size(), en.localOffset) || get32(h) != sigLocal)
+    if (!readLocal(en.localOffset, head) || get32(h) != sigLocal)
         throw ZipFailure(ZipError::Corrupt, "local header of " + en.name + " missing");
     const uint16_t flags = get16(h + 6);
     const size_t nameLen = get16(h + 26), extraLen = get16(h + 28);

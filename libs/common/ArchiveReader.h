@@ -8,6 +8,7 @@
 #include "ZipFormat.h"
 
 #include <fcntl.h>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,7 @@ public:
 
 private:
     void readDirectory(bool keepGoing, const std::string &codePage);
+    bool readLocal(uint64_t at, std::string &out) const;
 
     Fd m_fd;
     // Lets the other parts of a split archive go before m_fd closes.
@@ -83,6 +85,11 @@ private:
     // For each entry, where the next member (or the directory) begins.
     std::vector<uint64_t> m_limit;
     std::vector<bool> m_sharedStart;
+    // Members are mostly read in order: one read brings the local headers of
+    // the next small ones too.
+    mutable std::mutex m_aheadLock;
+    mutable uint64_t m_aheadAt = 0;
+    mutable std::string m_ahead;
 };
 
 } // namespace amx
