@@ -250,11 +250,8 @@ void ArcExtractor::writeFile(archive_entry *entry, const std::string &display,
         if (sizeKnown && out->size() < declared)
             out->skipTo(declared, display); // a sparse member's trailing hole
         out->complete(perms, (perms & ~m_umask) != perms, mtime, display);
-        if (!out->publish(display)) {
-            m_rep.problem(ZipError::Exists, display);
-            m_rep.endFile();
-            return;
-        }
+        if (!out->publish(display))
+            throw ZipFailure(ZipError::Exists, display);
     } catch (const ZipFailure &f) {
         m_rep.problem(f.code(), f.detail(), display);
         m_rep.endFile();

@@ -47,9 +47,8 @@ enum class WriteMode { CreateNew, CreateOrReplace, Replace };
 
 // A file being written: removed again unless committed, so a failed check or
 // a cancel never leaves a half-written file or touches the one it replaces.
-// Where the file system allows, it is written unnamed and gets its name
-// (name) only when complete, so that not even a crash leaves a half-written
-// file behind.
+// Where the file system allows, it is written unnamed and gets a name only
+// when published, so that not even a crash leaves a half-written file behind.
 class OutputFile
 {
 public:
